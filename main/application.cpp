@@ -1,0 +1,29 @@
+#include "main/application.h"
+
+#include "main/desktop.h"
+
+void ReportError(const QString &text)
+{
+    Desktop::instance().message(QApplication::activeWindow(), QMessageBox::Critical,
+                                QStringLiteral("Clipvox"), text);
+}
+
+void ReportError(const std::exception &error) { ReportError(QString::fromUtf8(error.what())); }
+
+ClipvoxApplication::ClipvoxApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Clipvox"));
+    setApplicationVersion(QStringLiteral("2.4.3"));
+}
+
+bool ClipvoxApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &e) {
+        ReportError(e);
+    } catch (...) {
+        ReportError(QStringLiteral("Unknown error"));
+    }
+    return false;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The application object and the general error report: an error that escapes an event
+// handler is shown in an error box with its text, and the program goes on.
+#include <QApplication>
+#include <stdexcept>
+
+// An error whose text is meant for the user.
+class ClipvoxError : public std::runtime_error
+{
+public:
+    explicit ClipvoxError(const QString &text) : std::runtime_error(text.toStdString()) {}
+    QString text() const { return QString::fromStdString(what()); }
+};
+
+// Shows the error box of the general error report.
+void ReportError(const std::exception &error);
+void ReportError(const QString &text);
+
+// Runs a handler body and reports what it throws; slots use it, since exceptions must not
+// travel through Qt's signal delivery.
+template <typename F>
+void Guarded(F &&body)
+{
+    try {
+        body();
+    } catch (const std::exception &e) {
+        ReportError(e);
+    }
+}
+
+class ClipvoxApplication : public QApplication
+{
+public:
+    ClipvoxApplication(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+};

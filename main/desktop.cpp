@@ -1,0 +1,46 @@
+#include "main/desktop.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+
+namespace {
+Desktop *g_override = nullptr;
+}
+
+Desktop &Desktop::instance()
+{
+    static QtDesktop real;
+    return g_override ? *g_override : real;
+}
+
+void Desktop::setInstance(Desktop *desktop) { g_override = desktop; }
+
+QStringList QtDesktop::openFileNames(QWidget *parent, const QString &title, const QString &filter)
+{
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setSizeGripEnabled(true);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+QString QtDesktop::browseFolder(QWidget *parent, const QString &prompt)
+{
+    return QFileDialog::getExistingDirectory(parent, prompt, QString(), QFileDialog::ShowDirsOnly);
+}
+
+void QtDesktop::message(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
+                        const QString &text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtDesktop::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
+
+void ShowInformation(QWidget *parent, const QString &text)
+{
+    Desktop::instance().message(parent, QMessageBox::Information, QStringLiteral("Information"), text);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The desktop services Clipvox asks of the system: file and folder dialogs, message
+// boxes and the shell's open. One program-wide instance; tests put in their own.
+#include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+
+class QWidget;
+
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+
+    // Multi-select open dialog; an empty list when the user cancels.
+    virtual QStringList openFileNames(QWidget *parent, const QString &title, const QString &filter) = 0;
+    // Folder browser; an empty text when the user cancels.
+    virtual QString browseFolder(QWidget *parent, const QString &prompt) = 0;
+    // Modal message box with one OK button.
+    virtual void message(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
+                         const QString &text) = 0;
+    // The shell's open action; the outcome is not examined by callers.
+    virtual bool openUrl(const QUrl &url) = 0;
+
+    static Desktop &instance();
+    // Replaces the program-wide instance (not owned); nullptr restores the real one.
+    static void setInstance(Desktop *desktop);
+};
+
+// The real desktop on Qt's dialogs and QDesktopServices.
+class QtDesktop : public Desktop
+{
+public:
+    QStringList openFileNames(QWidget *parent, const QString &title, const QString &filter) override;
+    QString browseFolder(QWidget *parent, const QString &prompt) override;
+    void message(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text) override;
+    bool openUrl(const QUrl &url) override;
+};
+
+// "Information" box with an information icon: the expected conditions the code tests for.
+void ShowInformation(QWidget *parent, const QString &text);

@@ -1,0 +1,143 @@
+#pragma once
+// The main window: the queue of jobs, the window shell, the conversion run and the
+// encoding step. This unit owns the program-wide state.
+#include "media/audiofile2.h"
+#include "settings/settingsfile.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <vector>
+
+class TVideoEdit;
+class QTreeWidgetItem;
+namespace Ui {
+class TMainForm;
+}
+
+// One queued video. The job table holds one record per job, slot 0 unused.
+struct TJob
+{
+    QString SourceFile;
+    QString OutputFile;
+    QString StartTime;
+    QString EndTime;
+    int Duration = 0;
+    QString TagTitle;
+    QString TagArtist;
+    QString TagAlbum;
+    QString TagComment;
+    QString TagCopyright;
+    int TagYear = 0;
+    int TagTrack = 0;
+    int TagGenre = 0;
+};
+
+class TMainForm;
+
+// Program-wide state.
+extern std::vector<TJob> JobTable; // slots 1..JobCount
+extern int JobCount;
+extern int CurrentJob;             // row of the job being edited, -1 when none
+extern bool TagsEnabled;
+extern TOutputSettings OutputSettings;
+// Run state.
+extern int RunJob;                 // 0-based job being converted
+extern bool EncodeActive;
+extern bool CancelRequested;
+extern QString RunError;           // why the current job's step failed; empty when it did not
+extern TMainForm *MainForm;
+
+// Clip times hh:mm:ss <-> whole seconds. TimeToSeconds raises ClipvoxError for a field
+// that is no number ("Max" among them).
+int TimeToSeconds(const QString &text);
+QString SecondsToTime(qint64 seconds);
+// The output naming rule: base name's file part with the new extension, in the folder.
+QString OutputFileName(const QString &base, const QString &folder, const QString &ext);
+// A path with its extension replaced (a name without a dot gets the extension appended).
+QString ChangeFileExt(const QString &path, const QString &extWithDot);
+
+// Columns of the queue list.
+enum JobColumn { ColNumber, ColSource, ColStart, ColEnd, ColConvertTo, ColOutput, ColStatus };
+
+// The maker's addresses.
+extern const char *const kHomePageUrl;
+extern const char *const kSupportMail;
+
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    Ui::TMainForm *ui;
+
+    // Components the run and the encoding step use.
+    TVideoEdit *VE1 = nullptr;
+    TAudioFile2 FileR, FileW;
+    TAudioFile2LameEnc MP3LameEncoder;
+    TAudioInformation2 AudioInformation1;
+    QTimer TimerTip;
+
+    // Queue
+    void AddFiles();
+    void RemoveSelectedJob();
+    void MoveUp1Click();
+    void MoveDown1Click();
+    void RemoveAll1Click();
+    void RefreshJobList();
+    void cbFormatChange(int index);
+    void EnableListMenuItems();
+    void DisableListMenuItems();
+    void ListView1SelectItem();
+    void ListView1MouseUp();
+    void SetJobStatus(int row, const QString &status, const QString &reason = QString());
+    QString JobStatus(int row) const;
+
+    // Shell
+    void FormCreate();
+    void FormResize();
+    bool FormClose();
+    void RegisterVideoControl();
+    void SpeedBtnPathClick();
+    void TBXItemAddClick();
+    void TBXItemRemoveClick();
+    void TBXItemEditClick();
+    void ListView1DblClick();
+    void TBXItemSettingsClick();
+    void TBXItemHelpClick();
+    void HelpContent1Click();
+    void Homepage1Click();
+    void TechnicalSupport1Click();
+    void About1Click();
+    void ipoftheDay1Click();
+    void TimerTipTimer();
+
+    // Conversion run
+    void TBXItemConvertClick();
+    void RunStart();
+    void StartJob(int i);
+    void VE1Complete();
+    void CompleteJob();
+    void VE1Processing(double iCurPos, double iDuration);
+
+    // Encoding step
+    void EncodeMp3();
+    void EncodeWma();
+    void EncodeOgg();
+    bool ConfigureMp3();
+    bool ConfigureOgg();
+    bool TranscodeWav(const QString &wav, const QString &out);
+    bool WriteJobTags(const QString &out);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void PrepareOpenDialog();
+    QString m_openTitle, m_openFilter;
+};

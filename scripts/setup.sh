@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Clipvox need, when missing.
+set -euo pipefail
+packages=(
+  cmake ninja-build pkg-config g++
+  qt6-base-dev libgl-dev
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+  libmp3lame-dev libvorbis-dev libogg-dev libsndfile1-dev libtag1-dev libmpv-dev
+  ffmpeg
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq "${missing[@]}"

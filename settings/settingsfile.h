@@ -1,0 +1,83 @@
+#pragma once
+// setup.ini in the program folder and the output settings it holds.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Folder of the running executable, ending in "/". Tests may point it elsewhere.
+QString ProgramFolder();
+void SetProgramFolder(const QString &folder);
+QString SettingsFilePath();
+
+// One INI file, read at construction. Section and key names match without regard to
+// case; the first of repeated sections or keys wins. Every write rewrites the whole file
+// atomically and keeps every other line byte for byte.
+class IniFile
+{
+public:
+    explicit IniFile(QString path);
+
+    QString path() const { return m_path; }
+    // The value text, at most 2047 characters; the default when the key is missing.
+    QString readString(const QString &section, const QString &key, const QString &def) const;
+    // Decimal, or hexadecimal after "0x"/"0X" (longer than two characters) or "$";
+    // a missing key, an empty value or a text that is no number gives the default.
+    int readInteger(const QString &section, const QString &key, int def) const;
+    // Raise ClipvoxError "Unable to write to <path>" when the system refuses the write.
+    void writeString(const QString &section, const QString &key, const QString &value);
+    void writeInteger(const QString &section, const QString &key, int value);
+
+    static bool parseInteger(const QString &text, int &value);
+
+private:
+    struct Line
+    {
+        QByteArray raw;     // the line as it stands in the file, without its end
+        QString section;    // set on section lines
+        QString key;        // set on key lines
+    };
+    int findSection(const QString &section) const;
+    int findKey(int sectionLine, const QString &key) const;
+    void save();
+
+    QString m_path;
+    QList<Line> m_lines;
+    QByteArray m_eol = "\n";
+    bool m_tooLarge = false;
+};
+
+// The output folder and format and the parameters of the four encoders.
+struct TOutputSettings
+{
+    QString OutputPath;
+    int OutputFormat = 0;
+    QString OutputExt;
+    int Mp3Channels = 0;
+    int Mp3Frequency = 0;
+    int Mp3Bitrate = 0;
+    int Mp3Vbr = 0;
+    int Mp3MaxBitrate = 0;
+    int Mp3VbrQuality = 0;
+    int WavFrequency = 0;
+    int WavChannels = 0;
+    int WavBps = 0;
+    int WmaProfile = 0;
+    int OggFrequency = 0;
+    int OggChannels = 0;
+    int OggBitrate = 0;
+    bool OggVbr = false;
+    int OggMinBitrate = 0;
+    int OggMaxBitrate = 0;
+    bool OggUseQuality = false;
+    int OggQuality = 0;
+};
+
+QString DefaultOutputPath();
+QString FormatExtension(int index);
+void LoadSettings(TOutputSettings &settings);
+void SaveGeneralSettings(const TOutputSettings &settings);
+void SaveSettings(const TOutputSettings &settings);
+
+// The value sets the settings offer.
+inline constexpr int kFrequencies[] = {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};
+inline constexpr int kBitrates[] = {8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};

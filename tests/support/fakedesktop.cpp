@@ -1,0 +1,36 @@
+#include "support/fakedesktop.h"
+
+QStringList FakeDesktop::openFileNames(QWidget *, const QString &title, const QString &filter)
+{
+    ++fileDialogs;
+    lastFileTitle = title;
+    lastFileFilter = filter;
+    return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
+}
+
+QString FakeDesktop::browseFolder(QWidget *, const QString &prompt)
+{
+    lastFolderPrompt = prompt;
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+}
+
+void FakeDesktop::message(QWidget *, QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    messages.append({icon, caption, text});
+    if (onMessage)
+        onMessage(messages.last());
+}
+
+bool FakeDesktop::openUrl(const QUrl &url)
+{
+    openedUrls.append(url);
+    return true;
+}
+
+QStringList FakeDesktop::texts() const
+{
+    QStringList out;
+    for (const auto &m : messages)
+        out << m.text;
+    return out;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Test double of the desktop: answers dialogs from queues and records what was shown.
+#include "main/desktop.h"
+
+#include <QList>
+
+struct ShownMessage
+{
+    QMessageBox::Icon icon;
+    QString caption;
+    QString text;
+};
+
+class FakeDesktop : public Desktop
+{
+public:
+    FakeDesktop() { Desktop::setInstance(this); }
+    ~FakeDesktop() override { Desktop::setInstance(nullptr); }
+
+    QList<QStringList> fileAnswers;   // next answers of the open dialog; empty list = cancel
+    QStringList folderAnswers;        // next answers of the folder browser; "" = cancel
+    QList<ShownMessage> messages;     // every message box, in order
+    QList<QUrl> openedUrls;
+    QString lastFileTitle, lastFileFilter, lastFolderPrompt;
+    int fileDialogs = 0;
+    // Runs while a message box would be on screen (tests use it to look at the state then).
+    std::function<void(const ShownMessage &)> onMessage;
+
+    QStringList openFileNames(QWidget *, const QString &title, const QString &filter) override;
+    QString browseFolder(QWidget *, const QString &prompt) override;
+    void message(QWidget *, QMessageBox::Icon icon, const QString &caption, const QString &text) override;
+    bool openUrl(const QUrl &url) override;
+
+    QStringList texts() const;
+};
