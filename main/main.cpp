@@ -1,0 +1,262 @@
+// The main window shell: start-up, layout, toolbar, quick settings, help menu, the
+// commands that open the other windows, and closing.
+#include "main/main.h"
+
+#include "clip/edit.h"
+#include "extras/about.h"
+#include "extras/tip.h"
+#include "main/application.h"
+#include "main/desktop.h"
+#include "media/videoedit.h"
+#include "progress/execute.h"
+#include "settings/setting.h"
+#include "ui_main.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+TOutputSettings OutputSettings;
+TMainForm *MainForm = nullptr;
+
+const char *const kHomePageUrl = "https://clipvox.example.org/";
+const char *const kSupportMail = "mailto:support@clipvox.example.org";
+
+namespace {
+QMenu *PopupMenuEdit = nullptr;
+QMenu *PopupMenuHelp = nullptr;
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainForm)
+{
+    ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/clipvox.png")));
+    MainForm = this;
+
+    // Toolbar: seven buttons with a 16-pixel gap after each but the last.
+    QAction *buttons[] = {ui->TBXItem4, ui->TBXItem3, ui->TBXItem2, ui->TBXItem1,
+                          ui->TBXItem8, ui->TBXItem7, ui->TBXItem6};
+    for (QAction *b : buttons) {
+        if (b != buttons[0]) {
+            auto *gap = new QWidget(ui->TBToolbar1);
+            gap->setFixedWidth(16);
+            ui->TBToolbar1->addWidget(gap);
+        }
+        ui->TBToolbar1->addAction(b);
+        addAction(b);
+        ui->TBToolbar1->widgetForAction(b)->setObjectName(b->objectName() + QStringLiteral("Button"));
+    }
+    // F1 opens the help content; the help button's own key would be ambiguous with it.
+    ui->TBXItem7->setShortcut(QKeySequence());
+    addAction(ui->HelpContent1);
+
+    // Context menu of the list. Keys also bound on the toolbar act through the toolbar;
+    // the others through the window.
+    PopupMenuEdit = new QMenu(this);
+    PopupMenuEdit->setObjectName(QStringLiteral("PopupMenuEdit"));
+    PopupMenuEdit->addActions({ui->AddFiles1, ui->MoveUp1, ui->MoveDown1, ui->Remove1, ui->RemoveAll1});
+    PopupMenuEdit->addSeparator();
+    PopupMenuEdit->addActions({ui->EditSelection1, ui->Convert1});
+    for (QAction *a : {ui->AddFiles1, ui->EditSelection1, ui->Convert1})
+        a->setShortcutContext(Qt::WidgetShortcut);
+    addAction(ui->MoveUp1);
+    addAction(ui->MoveDown1);
+    DisableListMenuItems();
+
+    PopupMenuHelp = new QMenu(this);
+    PopupMenuHelp->setObjectName(QStringLiteral("PopupMenuHelp"));
+    PopupMenuHelp->addAction(ui->HelpContent1);
+    PopupMenuHelp->addSeparator();
+    PopupMenuHelp->addActions({ui->Homepage1, ui->TechnicalSupport1});
+    PopupMenuHelp->addSeparator();
+    PopupMenuHelp->addActions({ui->About1, ui->ipoftheDay1});
+
+    const auto on = [this](QAction *a, void (TMainForm::*handler)()) {
+        connect(a, &QAction::triggered, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
+    };
+    on(ui->TBXItem4, &TMainForm::TBXItemAddClick);
+    on(ui->AddFiles1, &TMainForm::TBXItemAddClick);
+    on(ui->TBXItem3, &TMainForm::TBXItemRemoveClick);
+    on(ui->Remove1, &TMainForm::TBXItemRemoveClick);
+    on(ui->TBXItem2, &TMainForm::TBXItemEditClick);
+    on(ui->EditSelection1, &TMainForm::TBXItemEditClick);
+    on(ui->TBXItem1, &TMainForm::TBXItemConvertClick);
+    on(ui->Convert1, &TMainForm::TBXItemConvertClick);
+    on(ui->TBXItem8, &TMainForm::TBXItemSettingsClick);
+    on(ui->TBXItem7, &TMainForm::TBXItemHelpClick);
+    on(ui->TBXItem6, &TMainForm::About1Click);
+    on(ui->MoveUp1, &TMainForm::MoveUp1Click);
+    on(ui->MoveDown1, &TMainForm::MoveDown1Click);
+    on(ui->RemoveAll1, &TMainForm::RemoveAll1Click);
+    on(ui->HelpContent1, &TMainForm::HelpContent1Click);
+    on(ui->Homepage1, &TMainForm::Homepage1Click);
+    on(ui->TechnicalSupport1, &TMainForm::TechnicalSupport1Click);
+    on(ui->About1, &TMainForm::About1Click);
+    on(ui->ipoftheDay1, &TMainForm::ipoftheDay1Click);
+    connect(ui->SpeedBtnPath, &QToolButton::clicked, this, [this] { Guarded([this] { SpeedBtnPathClick(); }); });
+    connect(ui->SpeedButton1, &QPushButton::clicked, this, [this] { Guarded([this] { TBXItemSettingsClick(); }); });
+    // Only the user's choice runs the format handler; settings it from code does not.
+    connect(ui->cbFormat, &QComboBox::activated, this, [this](int i) { Guarded([&] { cbFormatChange(i); }); });
+    connect(ui->ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListView1SelectItem(); });
+    connect(ui->ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { Guarded([this] { ListView1DblClick(); }); });
+    connect(ui->ListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &p) { PopupMenuEdit->popup(ui->ListView1->viewport()->mapToGlobal(p)); });
+    ui->ListView1->viewport()->installEventFilter(this);
+
+    TimerTip.setSingleShot(true);
+    TimerTip.setInterval(1000);
+    connect(&TimerTip, &QTimer::timeout, this, [this] { Guarded([this] { TimerTipTimer(); }); });
+
+    FormCreate();
+}
+
+TMainForm::~TMainForm()
+{
+    if (MainForm == this)
+        MainForm = nullptr;
+    delete ui;
+}
+
+void TMainForm::FormCreate()
+{
+    VE1 = new TVideoEdit(this);
+    connect(VE1, &TVideoEdit::OnComplete, this, [this] { Guarded([this] { VE1Complete(); }); });
+    connect(VE1, &TVideoEdit::OnProcessing, this, &TMainForm::VE1Processing);
+    RegisterVideoControl();
+    const int widths[] = {30, 120, 80, 80, 60, 120, 60};
+    for (int c = 0; c < 7; ++c)
+        ui->ListView1->setColumnWidth(c, widths[c]);
+    PrepareOpenDialog();
+    LoadSettings(OutputSettings);
+    ui->EdPath->setText(OutputSettings.OutputPath);
+    {
+        const QSignalBlocker quiet(ui->cbFormat);
+        ui->cbFormat->setCurrentIndex(OutputSettings.OutputFormat >= 0 && OutputSettings.OutputFormat < 4
+                                          ? OutputSettings.OutputFormat
+                                          : -1);
+    }
+    EncodeActive = false;
+    TimerTip.start();
+}
+
+void TMainForm::RegisterVideoControl() { TVideoEdit::Initialize(); }
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainForm::FormResize()
+{
+    const QRect outer = frameGeometry();
+    const int w = outer.width(), h = outer.height();
+    ui->ListView1->setGeometry(8, ui->ListView1->y(), w - 16, h - 196);
+    ui->GroupBox1->setGeometry(8, ui->GroupBox1->y(), w - 16, ui->GroupBox1->height());
+    // The quick-settings strip stays docked to the bottom of the client area.
+    QWidget *client = ui->centralwidget;
+    ui->Panel1->setGeometry(0, client->height() - ui->Panel1->height(), client->width(), ui->Panel1->height());
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainForm::FormClose()
+{
+    try {
+        SaveGeneralSettings(OutputSettings);
+    } catch (const std::exception &e) {
+        ReportError(e);
+        return false;
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->ListView1->viewport() && event->type() == QEvent::MouseButtonRelease)
+        ListView1MouseUp();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::SpeedBtnPathClick()
+{
+    QString path = Desktop::instance().browseFolder(this, QStringLiteral("Select a directory to save output files"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    ui->EdPath->setText(path);
+    OutputSettings.OutputPath = ui->EdPath->text();
+    RefreshJobList();
+}
+
+void TMainForm::TBXItemAddClick() { AddFiles(); }
+
+void TMainForm::TBXItemRemoveClick() { RemoveSelectedJob(); }
+
+void TMainForm::TBXItemEditClick()
+{
+    int row = -1;
+    for (int r = 0; r < ui->ListView1->topLevelItemCount() && row < 0; ++r)
+        if (ui->ListView1->topLevelItem(r)->isSelected())
+            row = r;
+    if (row < 0)
+        return;
+    CurrentJob = row;
+    if (!EditForm)
+        EditForm = new TEditForm(this);
+    EditForm->exec();
+}
+
+void TMainForm::ListView1DblClick() { TBXItemEditClick(); }
+
+void TMainForm::TBXItemSettingsClick()
+{
+    if (!SettingForm)
+        SettingForm = new TSettingForm(this);
+    if (auto *pages = SettingForm->findChild<QTabWidget *>(QStringLiteral("PageControl1")))
+        pages->setCurrentIndex(ui->cbFormat->currentIndex() + 1);
+    SettingForm->exec();
+}
+
+void TMainForm::TBXItemHelpClick() { PopupMenuHelp->popup(QCursor::pos()); }
+
+void TMainForm::HelpContent1Click()
+{
+    Desktop::instance().openUrl(QUrl::fromLocalFile(ProgramFolder() + QStringLiteral("clipvox.html")));
+}
+
+void TMainForm::Homepage1Click() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kHomePageUrl))); }
+
+void TMainForm::TechnicalSupport1Click() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kSupportMail))); }
+
+void TMainForm::About1Click()
+{
+    if (!AboutForm)
+        AboutForm = new TAboutForm(this);
+    AboutForm->exec();
+}
+
+void TMainForm::ipoftheDay1Click()
+{
+    if (!TipForm)
+        TipForm = new TTipForm(this);
+    TipForm->exec();
+}
+
+void TMainForm::TimerTipTimer()
+{
+    TimerTip.stop();
+    if (IniFile(SettingsFilePath()).readInteger(QStringLiteral("tips"), QStringLiteral("showtip"), 1) == 1)
+        ipoftheDay1Click();
+}
