@@ -1,0 +1,36 @@
+#pragma once
+// Shared test fixtures: a temporary program folder, videos made with the ffmpeg tool,
+// and ffprobe as an independent reader of what Clipvox wrote.
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A temporary folder that stands in for the program folder while it lives.
+class TempProgramFolder
+{
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+    QString path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString file(const QString &name) const { return path() + name; }
+    QByteArray read(const QString &name) const;
+    void write(const QString &name, const QByteArray &data) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Runs the ffmpeg tool with the arguments (after "-y -v error"); fails the test on error.
+bool RunFfmpeg(const QStringList &args);
+// A short test video with a sine tone: kind is "avi" (mpeg4 + mp3), "mpg" (mpeg1 + mp2),
+// "wmv" (wmv2 + wmav2), "asf" (wmv2 + wmav2) or "silent-avi" (no audio stream).
+QString MakeVideo(const QString &path, const QString &kind, double seconds = 3.0, int rate = 44100,
+                  int channels = 2);
+// ffprobe -show_format -show_streams as JSON; an empty object when ffprobe fails.
+QJsonObject Probe(const QString &path);
+// The first audio stream of a probe, and the duration of the file in seconds.
+QJsonObject ProbeAudio(const QString &path);
+double ProbeDuration(const QString &path);
+// A tag of the format or first stream, looked up without regard to case.
+QString ProbeTag(const QString &path, const QString &tag);
