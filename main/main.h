@@ -47,6 +47,9 @@ extern int RunJob;                 // 0-based job being converted
 extern bool EncodeActive;
 extern bool CancelRequested;
 extern QString RunError;           // why the current job's step failed; empty when it did not
+extern bool RunActive;             // a run goes on, with or without its dialog
+extern QString RunOutputFile;      // the file the current job writes
+extern QString RunTempWav;         // its temporary WAV (MP3, WMA and OGG output), made by the run
 extern TMainForm *MainForm;
 
 // Clip times hh:mm:ss <-> whole seconds. TimeToSeconds raises ClipvoxError for a field

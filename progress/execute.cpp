@@ -1,13 +1,109 @@
 #include "progress/execute.h"
 
+#include "main/application.h"
+#include "main/main.h"
+#include "media/videoedit.h"
 #include "ui_execute.h"
+
+#include <QKeyEvent>
+#include <QShowEvent>
 
 QPointer<TExecForm> ExecForm;
 
 TExecForm::TExecForm(QWidget *owner) : QDialog(owner), ui(new Ui::TExecForm)
 {
     ui->setupUi(this);
+    lbFile = ui->lbFile;
+    lbTotal = ui->lbTotal;
+    Gauge1 = ui->Gauge1;
+    Gauge2 = ui->Gauge2;
     setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(size());
+    // Percentage bars: the text is the whole percentage, centred, bold blue on the
+    // tooltip colour with a silver bar.
+    for (QProgressBar *gauge : {ui->Gauge1, ui->Gauge2}) {
+        gauge->setFormat(QStringLiteral("%p%"));
+        gauge->setAlignment(Qt::AlignCenter);
+        gauge->setStyleSheet(QStringLiteral(
+            "QProgressBar { background-color: palette(tooltip-base); border: 1px solid gray;"
+            " color: blue; font-weight: bold; text-align: center; }"
+            "QProgressBar::chunk { background-color: silver; }"));
+    }
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCancelClick(); }); });
+    // Every way of closing (Cancel, the end of the run, the title bar) passes here.
+    connect(this, &QDialog::finished, this, [this] { FormClose(); });
 }
 
-TExecForm::~TExecForm() { delete ui; }
+TExecForm::~TExecForm()
+{
+    if (ExecForm == this)
+        ExecForm = nullptr;
+    delete ui;
+}
+
+void TExecForm::SetGauge(QProgressBar *gauge, qint64 value)
+{
+    gauge->setValue(int(std::clamp<qint64>(value, gauge->minimum(), gauge->maximum())));
+}
+
+void TExecForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The run starts once, when the dialog first appears (not when it is restored).
+    if (!event->spontaneous() && !m_started) {
+        m_started = true;
+        Guarded([this] { FormShow(); });
+    }
+}
+
+void TExecForm::keyPressEvent(QKeyEvent *event)
+{
+    // Escape would close the dialog and leave the run going unseen; only Cancel stops it.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TExecForm::FormShow()
+{
+    ui->Gauge1->setValue(0);
+    ui->Gauge2->setValue(0);
+    ui->Gauge2->setMaximum(JobCount * 100);
+    Timer1.start();
+    // Clears CancelRequested, sets RunJob to 0 and starts the first job.
+    if (MainForm)
+        MainForm->RunStart();
+}
+
+void TExecForm::BtnCancelClick()
+{
+    // In the video step the run ends here; in the encoding step it ends when the copy
+    // loop has seen EncodeActive go false.
+    if (!EncodeActive)
+        RunActive = false;
+    EncodeActive = false;
+    CancelRequested = true;
+    if (MainForm) {
+        MainForm->VE1->StopProcessing();
+        MainForm->SetJobStatus(RunJob, QStringLiteral("Stop"));
+    }
+    close();
+}
+
+void TExecForm::Timer1Timer()
+{
+    // Counted here rather than parsed back from the box, which holds two hour digits only.
+    ++m_seconds;
+    ui->Edit1->setText(SecondsToTime(m_seconds));
+}
+
+void TExecForm::FormClose()
+{
+    Timer1.stop();
+    if (ExecForm == this)
+        ExecForm = nullptr;
+}

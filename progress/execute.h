@@ -3,7 +3,10 @@
 // time and Cancel.
 #include <QDialog>
 #include <QPointer>
+#include <QTimer>
 
+class QLabel;
+class QProgressBar;
 namespace Ui {
 class TExecForm;
 }
@@ -16,6 +19,26 @@ public:
     ~TExecForm() override;
 
     Ui::TExecForm *ui;
+    // The controls the run writes (from ui, for code outside this unit).
+    QLabel *lbFile, *lbTotal;
+    QProgressBar *Gauge1, *Gauge2;
+    QTimer Timer1; // elapsed time, one tick a second while the run lasts
+
+    void FormShow();
+    void BtnCancelClick();
+    void Timer1Timer();
+    void FormClose();
+
+    // Sets a gauge, clamping the value to its range (QProgressBar would ignore it).
+    static void SetGauge(QProgressBar *gauge, qint64 value);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_started = false;
+    qint64 m_seconds = 0;
 };
 
 // The open dialog, empty while none exists; every update by the run checks it first.
