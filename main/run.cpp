@@ -133,6 +133,9 @@ void TMainForm::StartJob(int i)
             throw ClipvoxError(QStringLiteral("The start time \"%1\" is not a time (hh:mm:ss)").arg(job.StartTime));
         }
         const double end = ClipEnd(job);
+        if (!VE1->AddClip(job.SourceFile, start, end))
+            throw ClipvoxError(QStringLiteral("The clip's end (%1) is not after its start (%2)")
+                                   .arg(job.EndTime, job.StartTime));
 
         const QString output = FreeOutputName(job.OutputFile);
         if (output != job.OutputFile) {
@@ -146,7 +149,6 @@ void TMainForm::StartJob(int i)
             RunTempWav = wav;
         g_runOutputs.insert(output);
 
-        VE1->AddClip(job.SourceFile, start, end);
         if (g_runFormat == 2)
             VE1->ExtractAudio(wav, OutputSettings.WavChannels, OutputSettings.WavFrequency, OutputSettings.WavBps);
         else

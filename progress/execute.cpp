@@ -5,6 +5,7 @@
 #include "media/videoedit.h"
 #include "ui_execute.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -22,7 +23,7 @@ TExecForm::TExecForm(QWidget *owner) : QDialog(owner), ui(new Ui::TExecForm)
     // Percentage bars: the text is the whole percentage, centred, bold blue on the
     // tooltip colour with a silver bar.
     for (QProgressBar *gauge : {ui->Gauge1, ui->Gauge2}) {
-        gauge->setFormat(QStringLiteral("%p%"));
+        SetGauge(gauge, 0);
         gauge->setAlignment(Qt::AlignCenter);
         gauge->setStyleSheet(QStringLiteral(
             "QProgressBar { background-color: palette(tooltip-base); border: 1px solid gray;"
@@ -45,7 +46,12 @@ TExecForm::~TExecForm()
 
 void TExecForm::SetGauge(QProgressBar *gauge, qint64 value)
 {
-    gauge->setValue(int(std::clamp<qint64>(value, gauge->minimum(), gauge->maximum())));
+    const qint64 low = gauge->minimum(), high = gauge->maximum();
+    const qint64 v = std::clamp(value, low, high);
+    gauge->setValue(int(v));
+    // The whole percentage, truncated; an empty range shows 0 (Qt's own text would say 100).
+    const qint64 percent = high > low ? (v - low) * 100 / (high - low) : 0;
+    gauge->setFormat(QString::number(percent) + QLatin1Char('%'));
 }
 
 void TExecForm::showEvent(QShowEvent *event)
@@ -70,9 +76,9 @@ void TExecForm::keyPressEvent(QKeyEvent *event)
 
 void TExecForm::FormShow()
 {
-    ui->Gauge1->setValue(0);
-    ui->Gauge2->setValue(0);
     ui->Gauge2->setMaximum(JobCount * 100);
+    SetGauge(ui->Gauge1, 0);
+    SetGauge(ui->Gauge2, 0);
     Timer1.start();
     // Clears CancelRequested, sets RunJob to 0 and starts the first job.
     if (MainForm)
@@ -83,7 +89,8 @@ void TExecForm::BtnCancelClick()
 {
     // In the video step the run ends here; in the encoding step it ends when the copy
     // loop has seen EncodeActive go false.
-    if (!EncodeActive)
+    const bool videoStep = !EncodeActive;
+    if (videoStep)
         RunActive = false;
     EncodeActive = false;
     CancelRequested = true;
@@ -91,6 +98,9 @@ void TExecForm::BtnCancelClick()
         MainForm->VE1->StopProcessing();
         MainForm->SetJobStatus(RunJob, QStringLiteral("Stop"));
     }
+    // The half-written temporary WAV is the run's own; a WAV output stays as written.
+    if (videoStep && !RunTempWav.isEmpty())
+        QFile::remove(RunTempWav);
     close();
 }
 

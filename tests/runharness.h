@@ -1,0 +1,80 @@
+#pragma once
+// A main window with a queue of real videos, an output folder and a fake desktop, for the
+// tests of the conversion run and the encoding step. Include "ui_main.h" before it (the
+// test's own source must name it for the form compiler to find main.ui).
+#include "main/main.h"
+#include "progress/execute.h"
+#include "support/fakedesktop.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <memory>
+
+struct RunHarness
+{
+    TempProgramFolder folder;
+    FakeDesktop desktop;
+    QTemporaryDir out;
+    std::unique_ptr<TMainForm> window;
+
+    RunHarness()
+    {
+        folder.write("setup.ini", "[tips]\nshowtip=0\n");
+        JobTable.clear();
+        JobCount = 0;
+        TagsEnabled = false;
+        window = std::make_unique<TMainForm>();
+    }
+    ~RunHarness() { window.reset(); }
+
+    QString outDir() const { return out.path() + "/"; }
+    QString outFile(const QString &name) const { return outDir() + name; }
+
+    // Adds the videos through the add-files dialog and sends the outputs to the test folder.
+    void queue(const QStringList &files)
+    {
+        desktop.fileAnswers << files;
+        window->ui->TBXItem4->trigger();
+        OutputSettings.OutputPath = outDir();
+        window->RefreshJobList();
+    }
+    void setFormat(int format)
+    {
+        OutputSettings.OutputFormat = format;
+        OutputSettings.OutputExt = FormatExtension(format);
+        window->RefreshJobList();
+    }
+
+    QTreeWidgetItem *row(int r) const { return window->ui->ListView1->topLevelItem(r); }
+    QStringList column(int c) const
+    {
+        QStringList texts;
+        for (int r = 0; r < window->ui->ListView1->topLevelItemCount(); ++r)
+            texts << row(r)->text(c);
+        return texts;
+    }
+    QStringList statuses() const { return column(ColStatus); }
+    // Every file in the output folder, sorted.
+    QStringList files() const
+    {
+        QStringList names = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
+        names.sort();
+        return names;
+    }
+};
+
+inline QByteArray ReadAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void WriteAll(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(data);
+}
