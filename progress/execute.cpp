@@ -20,15 +20,24 @@ TExecForm::TExecForm(QWidget *owner) : QDialog(owner), ui(new Ui::TExecForm)
     Gauge2 = ui->Gauge2;
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
-    // Percentage bars: the text is the whole percentage, centred, bold blue on the
-    // tooltip colour with a silver bar.
+    // Percentage bars: the whole percentage as centred bold blue text on the tooltip
+    // colour, with a silver bar. Set through the palette: a style sheet would make every
+    // gauge step a slow repaint, and the encoding step moves them once per chunk.
     for (QProgressBar *gauge : {ui->Gauge1, ui->Gauge2}) {
-        SetGauge(gauge, 0);
+        QPalette colours = gauge->palette();
+        colours.setColor(QPalette::Base, colours.color(QPalette::ToolTipBase));
+        colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+        colours.setColor(QPalette::Highlight, QColor(0xC0, 0xC0, 0xC0));
+        colours.setColor(QPalette::Text, Qt::blue);
+        colours.setColor(QPalette::HighlightedText, Qt::blue);
+        colours.setColor(QPalette::WindowText, Qt::blue);
+        gauge->setPalette(colours);
+        QFont bold = gauge->font();
+        bold.setBold(true);
+        gauge->setFont(bold);
         gauge->setAlignment(Qt::AlignCenter);
-        gauge->setStyleSheet(QStringLiteral(
-            "QProgressBar { background-color: palette(tooltip-base); border: 1px solid gray;"
-            " color: blue; font-weight: bold; text-align: center; }"
-            "QProgressBar::chunk { background-color: silver; }"));
+        gauge->setTextVisible(true);
+        SetGauge(gauge, 0);
     }
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
