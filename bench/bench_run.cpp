@@ -12,6 +12,7 @@
 #include "progress/execute.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -111,7 +112,7 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 4)
         return std::fprintf(stderr, "usage: bench_run stall|queue|shot <format|png> <outdir> <video>...\n"), 2;
-    const QString mode = args[0], outDir = args[2];
+    const QString mode = args[0], outDir = QFileInfo(args[2]).absoluteFilePath();
     const QStringList videos = args.mid(3);
     QTemporaryDir programFolder;
     SetProgramFolder(programFolder.path());
@@ -143,15 +144,22 @@ int main(int argc, char **argv)
                 return std::fprintf(stderr, "job %d: %s\n", r + 1, qPrintable(window.JobStatus(r))), 1;
     } else if (mode == "shot") {
         Queue(window, desktop, videos, 0, outDir);
-        window.resize(720, 420);
+        window.resize(760, 440);
         window.show();
+        // Let the window manager place the window, so that the dialog centres on it.
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 1000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         bool taken = false;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (!taken && ExecForm && RunJob == 1 && EncodeActive && ExecForm->Gauge1->value() >= 45) {
                 taken = true;
                 // The screen as it stands; the run waits meanwhile.
-                QProcess::execute("import", {"-window", "root", args[1]});
+                const QRect r = window.frameGeometry().adjusted(-2, -2, 2, 2);
+                const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+                QProcess::execute("import", {"-window", "root", "-crop", crop, "+repage", args[1]});
             }
         });
         poll.start(5);

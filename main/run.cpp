@@ -161,8 +161,10 @@ void TMainForm::StartJob(int i)
     }
 
     if (ExecForm && s <= JobCount) {
-        ExecForm->lbFile->setText(QStringLiteral("Convert ") + JobTable[s].SourceFile + QStringLiteral(" to ") +
-                                      JobTable[s].OutputFile + QStringLiteral("..."));
+        const QString line = QStringLiteral("Convert ") + JobTable[s].SourceFile + QStringLiteral(" to ") +
+                             JobTable[s].OutputFile + QStringLiteral("...");
+        ExecForm->lbFile->setText(line);
+        ExecForm->lbFile->setToolTip(line); // long paths run past the dialog's edge
         ExecForm->lbTotal->setText(
             QStringLiteral("Convert file %1 of total %2 file(s)").arg(RunJob + 1).arg(JobCount));
     }
