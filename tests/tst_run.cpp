@@ -351,8 +351,14 @@ void TestRun::closedDialogRunGoesOnAlone()
 {
     RunHarness h;
     h.queue({m_long, m_avi});
-    QTimer::singleShot(0, [] { ExecForm->close(); }); // the title bar's close button
+    bool stillOpenAfterEscape = false;
+    QTimer::singleShot(0, [&] {
+        QTest::keyClick(ExecForm, Qt::Key_Escape); // only Cancel or the title bar close it
+        stillOpenAfterEscape = ExecForm && ExecForm->isVisible();
+        ExecForm->close(); // the title bar's close button
+    });
     h.window->ui->TBXItem1->trigger();
+    QVERIFY(stillOpenAfterEscape);
     QVERIFY(!ExecForm);
     QVERIFY(RunActive);
     QCOMPARE(h.statuses().first(), QString("Converting..."));
@@ -366,6 +372,26 @@ void TestRun::closedDialogRunGoesOnAlone()
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
     QCOMPARE(h.files(), Sorted(QStringList{"long.mp3", "talk one.mp3"}));
+
+    // Closed in the middle of an encoding step: the copy goes on without gauges.
+    h.desktop.messages.clear();
+    bool closed = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!closed && EncodeActive && ExecForm && ExecForm->Gauge1->value() >= 5) {
+            closed = true;
+            ExecForm->close();
+        }
+    });
+    poll.start(1);
+    h.window->ui->TBXItem1->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!RunActive, 300000);
+    poll.stop();
+    QVERIFY(closed);
+    QVERIFY(h.window->findChildren<TExecForm *>().isEmpty()); // deleted once closed
+    QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
+    QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
+    QVERIFY(qAbs(ProbeDuration(h.outFile("long.mp3")) - 300) < 0.1);
 }
 
 void TestRun::tempWavNeverTakesAUsersFile()
