@@ -141,12 +141,14 @@ void TEditForm::LoadClipRange()
 
 void TEditForm::MakePlayer()
 {
-    // On X11 the picture goes into the panel and the sound to the default output; without
-    // a window system (tests) the player decodes and keeps time without showing anything.
+    // On X11 the picture goes into the panel, and the sound goes to the default output
+    // wherever there is a screen; off screen (tests) the player only decodes and keeps time.
     TPreviewPlayer::Options options;
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        options.vo = QStringLiteral("gpu");
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
         options.ao.clear();
+    if (platform == QLatin1String("xcb")) {
+        options.vo = QStringLiteral("gpu");
         options.wid = qint64(m_video->winId());
     }
     MP2 = new TPreviewPlayer(options);

@@ -37,8 +37,8 @@ TPreviewPlayer::TPreviewPlayer(const Options &options, QObject *parent)
     };
     for (const auto &option : fixed)
         set(option[0], QString::fromLatin1(option[1]));
-    int rc = set("vo", options.vo);
-    if (rc >= 0)
+    int rc = options.vo.isEmpty() ? 0 : set("vo", options.vo);
+    if (rc >= 0 && !options.ao.isEmpty())
         rc = set("ao", options.ao);
     if (rc >= 0 && options.wid != 0) {
         int64_t wid = options.wid;
@@ -101,20 +101,21 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
         break;
     }
     case MPV_EVENT_START_FILE:
-        m_started = true;
+        if (static_cast<const mpv_event_start_file *>(event.data)->playlist_entry_id == m_entry)
+            m_started = true;
         break;
     case MPV_EVENT_FILE_LOADED:
         if (m_load == Load::Loading && m_started) {
             m_load = Load::Loaded;
             if (!m_waiting)
-                emit Loaded();
+                Announce();
         }
         break;
     case MPV_EVENT_END_FILE: {
-        // An END_FILE before our START_FILE belongs to the file that was open before.
-        if (!m_started)
-            break;
+        // Only the end of the file opened last counts.
         const auto *end = static_cast<const mpv_event_end_file *>(event.data);
+        if (end->playlist_entry_id != m_entry)
+            break;
         const Load was = m_load;
         m_load = Load::None;
         m_seeking = false;
@@ -127,7 +128,7 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
                           ? m_logError
                           : QStringLiteral("Cannot open file '%1': %2").arg(m_path, reason);
             if (!m_waiting)
-                emit LoadFailed(m_error);
+                Announce();
         }
         break;
     }
@@ -139,9 +140,27 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
     }
 }
 
+// Tells a late end of loading from the event loop, never from inside a call of the
+// caller's; dropped when another Open came in between.
+void TPreviewPlayer::Announce()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial = m_serial] {
+            if (serial != m_serial)
+                return;
+            if (m_load == Load::Loaded)
+                emit Loaded();
+            else if (m_load == Load::Failed)
+                emit LoadFailed(m_error);
+        },
+        Qt::QueuedConnection);
+}
+
 bool TPreviewPlayer::Open(const QString &path)
 {
     Drain();
+    ++m_serial;
     m_path = path;
     m_error.clear();
     m_logError.clear();
@@ -152,7 +171,16 @@ bool TPreviewPlayer::Open(const QString &path)
     SetPause(true);
     const QByteArray file = QFileInfo(path).absoluteFilePath().toUtf8();
     const char *command[] = {"loadfile", file.constData(), "replace", nullptr};
-    const int rc = mpv_command(m_mpv, command);
+    mpv_node result;
+    const int rc = mpv_command_ret(m_mpv, command, &result);
+    if (rc >= 0) {
+        m_entry = -1;
+        if (result.format == MPV_FORMAT_NODE_MAP)
+            for (int i = 0; i < result.u.list->num; ++i)
+                if (qstrcmp(result.u.list->keys[i], "playlist_entry_id") == 0)
+                    m_entry = result.u.list->values[i].u.int64;
+        mpv_free_node_contents(&result);
+    }
     if (rc < 0) {
         m_load = Load::Failed;
         m_error = QStringLiteral("Cannot open file '%1': %2").arg(path, QString::fromUtf8(mpv_error_string(rc)));

@@ -18,7 +18,7 @@ class TPreviewPlayer : public QObject
 public:
     struct Options
     {
-        QString vo = QStringLiteral("null");
+        QString vo = QStringLiteral("null"); // empty: libmpv's own choice
         QString ao = QStringLiteral("null");
         qint64 wid = 0;     // native window to draw into; 0 for none
         int waitMs = 500;   // longest wait of Open and Seek
@@ -43,7 +43,7 @@ public:
     TPlayerMode Mode();
 
 signals:
-    // A load that was still going on when Open returned has ended.
+    // A load that was still going on when Open returned has ended (queued).
     void Loaded();
     void LoadFailed(const QString &reason);
 
@@ -51,6 +51,7 @@ private:
     enum class Load { None, Loading, Loaded, Failed };
     void SetPause(bool on);
     void HandleEvent(const mpv_event &event);
+    void Announce();
     // Handles events until done() holds or the wait time is over; true when done() holds.
     template <typename Done>
     bool WaitFor(Done done);
@@ -61,10 +62,12 @@ private:
     int m_waitMs;
     QString m_path;
     Load m_load = Load::None;
-    bool m_started = false;   // START_FILE of the current load seen
+    qint64 m_entry = -1;      // libmpv's playlist entry of the file opened last
+    bool m_started = false;   // its START_FILE seen
     bool m_stopped = false;
     bool m_seeking = false;
     bool m_waiting = false;   // inside Open's wait: completion is returned, not signalled
+    int m_serial = 0;         // counts Opens
     QString m_error;
     QString m_logError;       // first error logged during the current load
 };
