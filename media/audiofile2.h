@@ -10,6 +10,10 @@
 // Interleaved 16-bit samples.
 using SampleArray = std::vector<int16_t>;
 
+// Settings for variable-bit-rate MP3 (TAudioFile2::SetMp3Encoder). With LameVbr the
+// encoder uses LAME's VBR with LameVbrQuality (0 best .. 9) between LameBitrate (the
+// minimum, when not above LameMaxBitrate) and LameMaxBitrate; without it, constant
+// LameBitrate. LameSampleRate is the output rate (LAME resamples).
 class TAudioFile2LameEnc
 {
 public:
@@ -22,36 +26,51 @@ public:
     int LameBitrate = 128;
 };
 
+// One object is a reader (OpenFile/ReadSamples) or a writer (Set*Format, CreateFile,
+// WriteSamples) or both; CloseFile ends both. Output rate and channels come from the format
+// set-up (MP3/OGG) or the WMA profile; the writer converts the input to them. The set-up
+// is checked when it is set (LastError then tells a refusal) and again by CreateFile, which
+// then creates no file. Defaults: MP3 44100 Hz 128 kbps joint stereo, OGG 44100 Hz stereo
+// 128 kbps nominal, WMA profile 38, input 44100 Hz stereo.
 class TAudioFile2
 {
 public:
+    enum Error { NoError = 0, OpenFailed, CreateFailed, FormatRefused, WriteFailed, CloseFailed, NotOpen };
+
     TAudioFile2();
     ~TAudioFile2();
     TAudioFile2(const TAudioFile2 &) = delete;
     TAudioFile2 &operator=(const TAudioFile2 &) = delete;
 
-    // Reader
-    void OpenFile(const QString &path, int mode = 0, int flags = 1);
-    SampleArray ReadSamples(int n);     // at most n elements; empty at the end
+    // Reader: any WAV that libsndfile reads (8- and 16-bit PCM included), as 16-bit samples.
+    void OpenFile(const QString &path, int mode = 0, int flags = 1); // mode, flags: unused
+    // At most n elements, whole frames only, never more than one second; empty at the end
+    // (also when n is smaller than one frame).
+    SampleArray ReadSamples(int n);
     int64_t TotalFrames() const;        // length in frames
     int FrameElements() const;          // elements per frame (the channel count)
     int FormatA() const;                // channels
     int FormatB() const;                // sample rate; FormatA x FormatB is one second
-    // Writer
+    // Writer. SetInputFormat may come before or after CreateFile, up to the first samples.
     void SetInputFormat(int formatB, int formatA);
-    void SetMp3Format(int hz, int kbps, int mode);
+    void SetMp3Format(int hz, int kbps, int mode); // mode 1 mono .. 5 dual channel; CBR
     void SetMp3Encoder(const TAudioFile2LameEnc &encoder);
+    // True when libvorbis accepts the bit-rate set-up (min/max 0 = not set; min > max refused).
     bool CheckOggFormat(int hz, int channels, int nominal, int min, int max);
+    // quality 0..1000 selects quality mode (q / 1000); -1 uses the bit rates: nominal only,
+    // or managed VBR when min or max is non-zero.
     void SetOggFormat(int hz, int channels, int nominal, int min, int max, int16_t quality);
     void SetWmaProfile(int profile);    // 0-based position in the profile list
-    void CreateFile(const QString &path, int kind = 0); // output kind from the extension
+    // The output kind comes from the extension: .mp3, .ogg or .wma (any letter case); kind
+    // is unused. An existing file is overwritten.
+    void CreateFile(const QString &path, int kind = 0);
     void WriteSamples(const SampleArray &samples);
-    void CloseFile();                   // finishes and closes whatever is open
+    void CloseFile(); // finishes and closes whatever is open (MP3: writes the Info header)
     // Profiles and state
     int ProfileCount() const;
     QString ProfileText() const;        // description of the selected profile
-    void SetEnableFlag(bool on);
-    int LastError() const;              // 0, or non-zero after a failed call
+    void SetEnableFlag(bool on); // no effect: everything is always enabled
+    int LastError() const;              // an Error; each call of the list above resets it
     QString LastErrorText() const;      // the reason, in plain words
 
     static QStringList WmaProfileDescriptions();
@@ -66,14 +85,16 @@ class TAudioInformation2
 public:
     QString infoTitle, infoArtist, infoAlbum, infoComments, infoCopyright;
     int InfoYear = 0;
-    int16_t InfoTrack = 0;
-    int16_t InfoGenre = 0;
+    int16_t InfoTrack = 0;  // 0 = none
+    int16_t InfoGenre = 0;  // 0..146 (GenreText numbering); other values = none
     int InfoFlag = 0; // no effect
 
-    // Writes the tags into an MP3, OGG or WMA file; false with the reason in LastErrorText.
+    // Writes the tags into an MP3 (ID3v2.4), OGG (Xiph comment) or WMA (ASF attributes)
+    // file, chosen by the extension; empty texts are left out. False with the reason in
+    // LastErrorText.
     bool WriteTags(const QString &path);
     QString LastErrorText() const { return m_error; }
-    static QString GenreText(int number);
+    static QString GenreText(int number); // 0 Blues .. 146 Jpop; empty otherwise
 
 private:
     QString m_error;

@@ -22,18 +22,29 @@ public:
 
     void ClearClips();
     bool AddClip(const QString &source, double start, double end);
+    // Clips are read in order and joined into one WAV. An end of ToEnd reads to the end of
+    // the source. AddClip refuses (false) a negative start or an end not after the start.
     // Returns at once. sampleSize: 8 or 16 bits; 2 means 16 bits (the temporary WAV).
+    // False when an extraction is already running (nothing else happens) or when the request
+    // is refused (no clip, bad format); a refused request still ends with OnComplete.
+    // A shortfall of at most half a second at a clip's end is padded with silence; more is
+    // the failure "Input ended early".
     bool ExtractAudio(const QString &wavPath, int channels, int sampleRate, int sampleSize);
     // Ends a running extraction within a tenth of a second; no thread stays behind.
+    // A stopped extraction never raises OnComplete; the WAV written so far is kept.
     void StopProcessing();
 
+    // True from ExtractAudio until OnComplete is emitted or StopProcessing returns.
     bool IsProcessing() const;
     // Outcome of the last finished extraction, valid when OnComplete arrives.
     bool Succeeded() const;
     QString ErrorText() const;
 
 signals:
+    // Exactly once per extraction that was not stopped, success or failure, queued to the
+    // owning thread. Starting the next extraction from its handler is allowed.
     void OnComplete();
+    // Seconds written so far and the clips' total (0 when reading to the end).
     void OnProcessing(double iCurPos, double iDuration);
 
 private:

@@ -1,0 +1,234 @@
+#include "media/audiofile2.h"
+
+#include "media/audiowriters.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <sndfile.h>
+
+namespace {
+
+// The WMA profiles that the encoder accepts, in the order the settings list shows them.
+constexpr WmaProfile kWmaProfiles[] = {
+    {24, 8000, 1}, {24, 8000, 2}, {24, 11025, 1}, {24, 16000, 1}, {24, 22050, 1},
+    {32, 8000, 2}, {32, 11025, 1}, {32, 11025, 2}, {32, 16000, 1}, {32, 16000, 2},
+    {32, 22050, 1}, {32, 22050, 2}, {32, 32000, 1},
+    {40, 16000, 2}, {40, 22050, 1}, {40, 22050, 2}, {40, 32000, 1},
+    {48, 16000, 2}, {48, 22050, 2}, {48, 32000, 1}, {48, 32000, 2}, {48, 44100, 1},
+    {64, 22050, 2}, {64, 32000, 1}, {64, 32000, 2}, {64, 44100, 1}, {64, 44100, 2}, {64, 48000, 2},
+    {80, 32000, 2}, {80, 44100, 1}, {80, 44100, 2}, {80, 48000, 2},
+    {96, 32000, 2}, {96, 44100, 1}, {96, 44100, 2}, {96, 48000, 2},
+    {112, 44100, 2}, {128, 44100, 1},
+    {128, 44100, 2},
+    {128, 48000, 2}, {160, 44100, 2}, {160, 48000, 2}, {192, 44100, 2}, {192, 48000, 2},
+    {256, 44100, 2}, {256, 48000, 2}, {320, 44100, 2}, {320, 48000, 2},
+};
+constexpr int kWmaProfileCount = int(std::size(kWmaProfiles));
+static_assert(kWmaProfileCount == 48);
+
+QString describe(const WmaProfile &p)
+{
+    return QStringLiteral("WMA %1 kbps, %2 kHz, %3")
+        .arg(p.kbps)
+        .arg(p.rate / 1000)
+        .arg(p.channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo"));
+}
+
+enum Kind { None, Mp3, Ogg, Wma };
+
+} // namespace
+
+struct TAudioFile2::Private
+{
+    // reader
+    SNDFILE *in = nullptr;
+    SF_INFO inInfo{};
+    // writer set-up
+    Mp3Settings mp3;
+    OggSettings ogg;
+    int wmaProfile = 38;
+    int inRate = 44100, inChannels = 2;
+    std::unique_ptr<AudioWriter> out;
+    // state
+    int error = 0;
+    QString errorText;
+
+    void setError(int code, const QString &text)
+    {
+        error = code;
+        errorText = text;
+    }
+    void clearError() { setError(0, {}); }
+    void closeReader()
+    {
+        if (in)
+            sf_close(in);
+        in = nullptr;
+        inInfo = SF_INFO{};
+    }
+};
+
+TAudioFile2::TAudioFile2() : d(std::make_unique<Private>()) {}
+
+TAudioFile2::~TAudioFile2()
+{
+    d->closeReader();
+    if (d->out)
+        d->out->finish();
+}
+
+void TAudioFile2::OpenFile(const QString &path, int, int)
+{
+    d->closeReader();
+    d->clearError();
+    d->in = sf_open(QFile::encodeName(path).constData(), SFM_READ, &d->inInfo);
+    if (!d->in) {
+        const QString why = QFileInfo::exists(path) ? QString::fromLocal8Bit(sf_strerror(nullptr))
+                                                    : QStringLiteral("file not found");
+        d->inInfo = SF_INFO{};
+        d->setError(OpenFailed, QStringLiteral("Cannot open %1 (%2)").arg(path, why));
+    }
+}
+
+SampleArray TAudioFile2::ReadSamples(int n)
+{
+    if (!d->in)
+        return {};
+    const int ch = d->inInfo.channels;
+    const sf_count_t frames = std::min<sf_count_t>(n / ch, d->inInfo.samplerate);
+    if (frames <= 0)
+        return {};
+    SampleArray a(size_t(frames) * ch);
+    const sf_count_t got = sf_readf_short(d->in, a.data(), frames);
+    a.resize(size_t(std::max<sf_count_t>(got, 0)) * ch);
+    return a;
+}
+
+int64_t TAudioFile2::TotalFrames() const { return d->inInfo.frames; }
+int TAudioFile2::FrameElements() const { return d->inInfo.channels; }
+int TAudioFile2::FormatA() const { return d->inInfo.channels; }
+int TAudioFile2::FormatB() const { return d->inInfo.samplerate; }
+
+void TAudioFile2::SetInputFormat(int formatB, int formatA)
+{
+    d->clearError();
+    if (formatA < 1 || formatB < 1) {
+        d->setError(FormatRefused, QStringLiteral("Input of %1 Hz, %2 channels cannot be encoded").arg(formatB).arg(formatA));
+        return;
+    }
+    d->inRate = formatB;
+    d->inChannels = formatA;
+    if (d->out && !d->out->setInput(formatB, formatA))
+        d->setError(FormatRefused, d->out->error);
+}
+
+void TAudioFile2::SetMp3Format(int hz, int kbps, int mode)
+{
+    d->mp3 = Mp3Settings{hz, kbps, mode, false, 7, 192};
+    const QString why = checkMp3Settings(d->mp3);
+    why.isEmpty() ? d->clearError() : d->setError(FormatRefused, why);
+}
+
+void TAudioFile2::SetMp3Encoder(const TAudioFile2LameEnc &e)
+{
+    d->mp3 = Mp3Settings{e.LameSampleRate, e.LameBitrate, e.LameMode + 1, e.LameVbr, e.LameVbrQuality, e.LameMaxBitrate};
+    const QString why = checkMp3Settings(d->mp3);
+    why.isEmpty() ? d->clearError() : d->setError(FormatRefused, why);
+}
+
+bool TAudioFile2::CheckOggFormat(int hz, int channels, int nominal, int min, int max)
+{
+    return checkOggSettings(OggSettings{hz, channels, nominal, min, max, -1}).isEmpty();
+}
+
+void TAudioFile2::SetOggFormat(int hz, int channels, int nominal, int min, int max, int16_t quality)
+{
+    d->ogg = OggSettings{hz, channels, nominal, min, max, quality < 0 ? -1 : int(quality)};
+    const QString why = checkOggSettings(d->ogg);
+    why.isEmpty() ? d->clearError() : d->setError(FormatRefused, why);
+}
+
+void TAudioFile2::SetWmaProfile(int profile)
+{
+    d->wmaProfile = profile;
+    if (profile < 0 || profile >= kWmaProfileCount)
+        d->setError(FormatRefused, QStringLiteral("There is no WMA profile %1").arg(profile));
+    else
+        d->clearError();
+}
+
+void TAudioFile2::CreateFile(const QString &path, int)
+{
+    if (d->out)
+        CloseFile();
+    d->clearError();
+    const bool existed = QFileInfo::exists(path);
+    const QString ext = QFileInfo(path).suffix().toLower();
+    QString refused;
+    if (ext == QLatin1String("mp3")) {
+        d->out = makeMp3Writer(d->mp3);
+    } else if (ext == QLatin1String("ogg")) {
+        d->out = makeOggWriter(d->ogg);
+        refused = checkOggSettings(d->ogg);
+    } else if (ext == QLatin1String("wma")) {
+        if (d->wmaProfile < 0 || d->wmaProfile >= kWmaProfileCount)
+            refused = QStringLiteral("There is no WMA profile %1").arg(d->wmaProfile);
+        else
+            d->out = makeWmaWriter(kWmaProfiles[d->wmaProfile]);
+    } else {
+        refused = QStringLiteral("Unknown output type \"%1\": use .mp3, .ogg or .wma").arg(ext);
+    }
+    if (refused.isEmpty() && d->out->setInput(d->inRate, d->inChannels) && d->out->open(path))
+        return;
+    if (refused.isEmpty())
+        refused = d->out->error;
+    d->out.reset(); // closes and frees whatever was made
+    if (!existed)
+        QFile::remove(path); // no half-made file stays behind
+    d->setError(CreateFailed, refused);
+}
+
+void TAudioFile2::WriteSamples(const SampleArray &samples)
+{
+    if (!d->out) {
+        d->setError(NotOpen, QStringLiteral("No output file is open"));
+        return;
+    }
+    d->clearError();
+    const int frames = int(samples.size() / size_t(d->inChannels));
+    if (frames > 0 && !d->out->write(samples.data(), frames))
+        d->setError(WriteFailed, d->out->error);
+}
+
+void TAudioFile2::CloseFile()
+{
+    d->closeReader();
+    d->clearError();
+    if (!d->out)
+        return;
+    if (!d->out->finish())
+        d->setError(CloseFailed, d->out->error);
+    d->out.reset();
+}
+
+int TAudioFile2::ProfileCount() const { return kWmaProfileCount; }
+
+QString TAudioFile2::ProfileText() const
+{
+    if (d->wmaProfile < 0 || d->wmaProfile >= kWmaProfileCount)
+        return {};
+    return describe(kWmaProfiles[d->wmaProfile]);
+}
+
+void TAudioFile2::SetEnableFlag(bool) {}
+
+int TAudioFile2::LastError() const { return d->error; }
+QString TAudioFile2::LastErrorText() const { return d->errorText; }
+
+QStringList TAudioFile2::WmaProfileDescriptions()
+{
+    QStringList list;
+    for (const WmaProfile &p : kWmaProfiles)
+        list << describe(p);
+    return list;
+}

@@ -1,0 +1,497 @@
+#include "media/audiowriters.h"
+
+#include "media/avinput.h"
+
+#include <QFile>
+#include <cstdio>
+#include <cstring>
+#include <lame/lame.h>
+#include <random>
+#include <vector>
+#include <vorbis/vorbisenc.h>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavutil/audio_fifo.h>
+#include <libavutil/channel_layout.h>
+#include <libswresample/swresample.h>
+}
+
+namespace {
+
+QString cannotCreate(const QString &path)
+{
+    return QStringLiteral("Cannot create %1 (%2)").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+// Interleaved 16-bit input to planar float output, for the encoders that want floats.
+class Resampler
+{
+public:
+    ~Resampler() { swr_free(&m_swr); }
+    bool configure(int inRate, int inChannels, int outRate, int outChannels)
+    {
+        swr_free(&m_swr);
+        AVChannelLayout in{}, out{};
+        av_channel_layout_default(&in, inChannels);
+        av_channel_layout_default(&out, outChannels);
+        const int r = swr_alloc_set_opts2(&m_swr, &out, AV_SAMPLE_FMT_FLTP, outRate, &in,
+                                          AV_SAMPLE_FMT_S16, inRate, 0, nullptr);
+        return r >= 0 && swr_init(m_swr) >= 0;
+    }
+    int capacity(int inFrames) const { return swr_get_out_samples(m_swr, inFrames) + 32; }
+    // Converts into the channel planes at out; in = nullptr drains. Returns frames or < 0.
+    int convert(float **out, int outCap, const int16_t *in, int inFrames)
+    {
+        const uint8_t *src[1] = {reinterpret_cast<const uint8_t *>(in)};
+        return swr_convert(m_swr, reinterpret_cast<uint8_t **>(out), outCap, in ? src : nullptr, inFrames);
+    }
+
+private:
+    SwrContext *m_swr = nullptr;
+};
+
+// ---- MP3 -------------------------------------------------------------------------------
+
+lame_t makeLame(const Mp3Settings &s, int inRate, int inChannels, QString *error)
+{
+    static const MPEG_mode modes[] = {MONO, STEREO, JOINT_STEREO, JOINT_STEREO, DUAL_CHANNEL};
+    if (s.mode < 1 || s.mode > 5) {
+        *error = QStringLiteral("Unknown MP3 channel mode %1").arg(s.mode);
+        return nullptr;
+    }
+    if (inChannels < 1 || inChannels > 2 || inRate <= 0) {
+        *error = QStringLiteral("The MP3 encoder takes mono or stereo input only");
+        return nullptr;
+    }
+    lame_t gf = lame_init();
+    lame_set_in_samplerate(gf, inRate);
+    lame_set_num_channels(gf, inChannels);
+    lame_set_out_samplerate(gf, s.rate);
+    lame_set_mode(gf, modes[s.mode - 1]);
+    if (s.mode == 4)
+        lame_set_force_ms(gf, 1);
+    if (s.vbr) {
+        lame_set_VBR(gf, vbr_mtrh);
+        lame_set_VBR_quality(gf, float(std::clamp(s.vbrQuality, 0, 9)));
+        lame_set_VBR_max_bitrate_kbps(gf, s.maxKbps);
+        if (s.kbps > 0 && s.kbps <= s.maxKbps)
+            lame_set_VBR_min_bitrate_kbps(gf, s.kbps);
+    } else {
+        lame_set_VBR(gf, vbr_off);
+        lame_set_brate(gf, s.kbps);
+    }
+    lame_set_bWriteVbrTag(gf, 1);
+    if (s.rate <= 0 || s.kbps <= 0 || lame_init_params(gf) < 0) {
+        lame_close(gf);
+        *error = QStringLiteral("The MP3 encoder refuses %1 Hz at %2 kbps").arg(s.rate).arg(s.kbps);
+        return nullptr;
+    }
+    return gf;
+}
+
+class Mp3Writer final : public AudioWriter
+{
+public:
+    explicit Mp3Writer(const Mp3Settings &s) : m_s(s) {}
+    ~Mp3Writer() override { close(); }
+
+    bool open(const QString &path) override
+    {
+        if (!setInput(m_inRate, m_inChannels))
+            return false;
+        m_path = path;
+        m_file = std::fopen(QFile::encodeName(path).constData(), "w+b"); // the tag writer reads back
+        if (!m_file)
+            error = cannotCreate(path);
+        return m_file != nullptr;
+    }
+    bool setInput(int rate, int channels) override
+    {
+        if (m_started) {
+            error = QStringLiteral("The input format cannot change after samples were written");
+            return false;
+        }
+        lame_t gf = makeLame(m_s, rate, channels, &error);
+        if (!gf)
+            return false;
+        if (m_gf)
+            lame_close(m_gf);
+        m_gf = gf;
+        m_inRate = rate;
+        m_inChannels = channels;
+        return true;
+    }
+    bool write(const int16_t *samples, int frames) override
+    {
+        m_started = true;
+        m_buf.resize(size_t(frames) * 5 / 4 + 7200);
+        const int n = m_inChannels == 2
+            ? lame_encode_buffer_interleaved(m_gf, const_cast<short *>(samples), frames, m_buf.data(), int(m_buf.size()))
+            : lame_encode_buffer(m_gf, samples, samples, frames, m_buf.data(), int(m_buf.size()));
+        return put(n);
+    }
+    bool finish() override
+    {
+        m_buf.resize(7200);
+        bool ok = put(lame_encode_flush(m_gf, m_buf.data(), int(m_buf.size())));
+        if (ok)
+            lame_mp3_tags_fid(m_gf, m_file); // the Info/VBR header: players then know the length
+        return close() && ok;
+    }
+
+private:
+    bool put(int n)
+    {
+        if (n < 0 || std::fwrite(m_buf.data(), 1, size_t(n), m_file) != size_t(n)) {
+            error = n < 0 ? QStringLiteral("The MP3 encoder failed") : cannotCreate(m_path);
+            return false;
+        }
+        return true;
+    }
+    bool close()
+    {
+        bool ok = true;
+        if (m_file) {
+            ok = std::fclose(m_file) == 0;
+            m_file = nullptr;
+            if (!ok)
+                error = cannotCreate(m_path);
+        }
+        if (m_gf)
+            lame_close(m_gf);
+        m_gf = nullptr;
+        return ok;
+    }
+
+    Mp3Settings m_s;
+    QString m_path;
+    FILE *m_file = nullptr;
+    lame_t m_gf = nullptr;
+    int m_inRate = 44100, m_inChannels = 2;
+    bool m_started = false;
+    std::vector<unsigned char> m_buf;
+};
+
+// ---- OGG -------------------------------------------------------------------------------
+
+// Fills vi from the settings; vi must be initialised; false when libvorbis refuses.
+bool setupVorbis(vorbis_info *vi, const OggSettings &s)
+{
+    if (s.channels < 1 || s.channels > 8 || s.rate < 1000)
+        return false;
+    if (s.quality >= 0)
+        return s.quality <= 1000 && vorbis_encode_init_vbr(vi, s.channels, s.rate, s.quality / 1000.0f) == 0;
+    if (s.min > 0 && s.max > 0 && s.min > s.max)
+        return false; // libvorbis would accept it
+    auto bits = [](int kbps) { return kbps > 0 ? long(kbps) * 1000 : -1L; };
+    const bool managed = s.min > 0 || s.max > 0;
+    if (vorbis_encode_setup_managed(vi, s.channels, s.rate, bits(s.max), bits(s.nominal), bits(s.min)) != 0)
+        return false;
+    if (!managed && vorbis_encode_ctl(vi, OV_ECTL_RATEMANAGE2_SET, nullptr) != 0)
+        return false; // nominal rate only, no hard limits
+    return vorbis_encode_setup_init(vi) == 0;
+}
+
+class OggWriter final : public AudioWriter
+{
+public:
+    explicit OggWriter(const OggSettings &s) : m_s(s) {}
+    ~OggWriter() override
+    {
+        if (m_file)
+            std::fclose(m_file);
+        clearVorbis();
+    }
+
+    bool open(const QString &path) override
+    {
+        m_path = path;
+        vorbis_info_init(&m_vi);
+        m_viReady = true;
+        if (!setupVorbis(&m_vi, m_s)) {
+            error = QStringLiteral("The OGG encoder refuses this format");
+            return false;
+        }
+        if (!setInput(m_inRate, m_inChannels))
+            return false;
+        m_file = std::fopen(QFile::encodeName(path).constData(), "wb");
+        if (!m_file) {
+            error = cannotCreate(path);
+            return false;
+        }
+        vorbis_comment_init(&m_vc);
+        vorbis_analysis_init(&m_vd, &m_vi);
+        vorbis_block_init(&m_vd, &m_vb);
+        ogg_stream_init(&m_os, int(std::random_device{}() & 0x7fffffff));
+        m_streams = true;
+        ogg_packet id, comment, code;
+        vorbis_analysis_headerout(&m_vd, &m_vc, &id, &comment, &code);
+        ogg_stream_packetin(&m_os, &id);
+        ogg_stream_packetin(&m_os, &comment);
+        ogg_stream_packetin(&m_os, &code);
+        return pages(true);
+    }
+    bool setInput(int rate, int channels) override
+    {
+        if (m_started || channels < 1 || rate <= 0
+            || !m_rs.configure(rate, channels, m_s.rate, m_s.channels)) {
+            error = QStringLiteral("Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels);
+            return false;
+        }
+        m_inRate = rate;
+        m_inChannels = channels;
+        return true;
+    }
+    bool write(const int16_t *samples, int frames) override
+    {
+        m_started = true;
+        const int cap = m_rs.capacity(frames);
+        const int got = m_rs.convert(vorbis_analysis_buffer(&m_vd, cap), cap, samples, frames);
+        if (got < 0)
+            return false;
+        vorbis_analysis_wrote(&m_vd, got);
+        return encode();
+    }
+    bool finish() override
+    {
+        bool ok = write(nullptr, 0); // the resampler's tail
+        vorbis_analysis_wrote(&m_vd, 0);
+        ok = encode() && ok;
+        ok = std::fclose(m_file) == 0 && ok;
+        m_file = nullptr;
+        if (!ok && error.isEmpty())
+            error = cannotCreate(m_path);
+        return ok;
+    }
+
+private:
+    bool encode()
+    {
+        while (vorbis_analysis_blockout(&m_vd, &m_vb) == 1) {
+            vorbis_analysis(&m_vb, nullptr);
+            vorbis_bitrate_addblock(&m_vb);
+            ogg_packet op;
+            while (vorbis_bitrate_flushpacket(&m_vd, &op) == 1)
+                ogg_stream_packetin(&m_os, &op);
+            if (!pages(false))
+                return false;
+        }
+        return ogg_stream_eos(&m_os) == 0 || pages(true);
+    }
+    bool pages(bool flush)
+    {
+        ogg_page og;
+        while (flush ? ogg_stream_flush(&m_os, &og) : ogg_stream_pageout(&m_os, &og)) {
+            if (std::fwrite(og.header, 1, size_t(og.header_len), m_file) != size_t(og.header_len)
+                || std::fwrite(og.body, 1, size_t(og.body_len), m_file) != size_t(og.body_len)) {
+                error = cannotCreate(m_path);
+                return false;
+            }
+        }
+        return true;
+    }
+    void clearVorbis()
+    {
+        if (m_streams) {
+            ogg_stream_clear(&m_os);
+            vorbis_block_clear(&m_vb);
+            vorbis_dsp_clear(&m_vd);
+            vorbis_comment_clear(&m_vc);
+        }
+        if (m_viReady)
+            vorbis_info_clear(&m_vi);
+    }
+
+    OggSettings m_s;
+    QString m_path;
+    FILE *m_file = nullptr;
+    Resampler m_rs;
+    int m_inRate = 44100, m_inChannels = 2;
+    bool m_started = false, m_viReady = false, m_streams = false;
+    vorbis_info m_vi{};
+    vorbis_comment m_vc{};
+    vorbis_dsp_state m_vd{};
+    vorbis_block m_vb{};
+    ogg_stream_state m_os{};
+};
+
+// ---- WMA -------------------------------------------------------------------------------
+
+class WmaWriter final : public AudioWriter
+{
+public:
+    explicit WmaWriter(const WmaProfile &p) : m_p(p) {}
+    ~WmaWriter() override
+    {
+        if (m_oc) {
+            avio_closep(&m_oc->pb);
+            avformat_free_context(m_oc);
+        }
+        avcodec_free_context(&m_enc);
+        av_audio_fifo_free(m_fifo);
+        av_frame_free(&m_frame);
+        av_packet_free(&m_pkt);
+    }
+
+    bool open(const QString &path) override
+    {
+        quietAvLogging();
+        m_path = path;
+        const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_WMAV2);
+        if (!codec || avformat_alloc_output_context2(&m_oc, nullptr, "asf", nullptr) < 0)
+            return fail(QStringLiteral("No WMA encoder"));
+        m_enc = avcodec_alloc_context3(codec);
+        m_enc->sample_fmt = AV_SAMPLE_FMT_FLTP;
+        m_enc->sample_rate = m_p.rate;
+        av_channel_layout_default(&m_enc->ch_layout, m_p.channels);
+        m_enc->bit_rate = int64_t(m_p.kbps) * 1000;
+        m_enc->time_base = {1, m_p.rate};
+        if (m_oc->oformat->flags & AVFMT_GLOBALHEADER)
+            m_enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+        if (avcodec_open2(m_enc, codec, nullptr) < 0)
+            return fail(QStringLiteral("The WMA encoder refuses %1 kbps at %2 Hz").arg(m_p.kbps).arg(m_p.rate));
+        AVStream *st = avformat_new_stream(m_oc, nullptr);
+        if (!st || avcodec_parameters_from_context(st->codecpar, m_enc) < 0)
+            return fail(QStringLiteral("No WMA encoder"));
+        st->time_base = m_enc->time_base;
+        if (!setInput(m_inRate, m_inChannels))
+            return false;
+        if (avio_open(&m_oc->pb, avFileUrl(path).constData(), AVIO_FLAG_WRITE) < 0)
+            return fail(QStringLiteral("Cannot create %1").arg(path));
+        // Packets that hold whole frames: the muxer never splits an audio frame, so a frame
+        // that does not fit pads the rest of the packet away.
+        AVDictionary *opts = nullptr;
+        av_dict_set_int(&opts, "packet_size", std::clamp(4 * (m_enc->block_align + 20) + 32, 100, 65536), 0);
+        const int r = avformat_write_header(m_oc, &opts);
+        av_dict_free(&opts);
+        if (r < 0)
+            return fail(QStringLiteral("Cannot write %1").arg(path));
+        m_fifo = av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, m_p.channels, m_enc->frame_size * 2);
+        m_frame = av_frame_alloc();
+        m_pkt = av_packet_alloc();
+        m_frame->nb_samples = m_enc->frame_size;
+        m_frame->format = AV_SAMPLE_FMT_FLTP;
+        m_frame->sample_rate = m_p.rate;
+        av_channel_layout_copy(&m_frame->ch_layout, &m_enc->ch_layout);
+        return av_frame_get_buffer(m_frame, 0) >= 0 || fail(QStringLiteral("Out of memory"));
+    }
+    bool setInput(int rate, int channels) override
+    {
+        if (m_started || channels < 1 || rate <= 0 || !m_rs.configure(rate, channels, m_p.rate, m_p.channels))
+            return fail(QStringLiteral("Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels));
+        m_inRate = rate;
+        m_inChannels = channels;
+        return true;
+    }
+    bool write(const int16_t *samples, int frames) override
+    {
+        m_started = true;
+        const int cap = m_rs.capacity(frames);
+        m_planes.resize(size_t(m_p.channels));
+        std::vector<float *> out;
+        for (auto &plane : m_planes) {
+            plane.resize(size_t(cap));
+            out.push_back(plane.data());
+        }
+        const int got = m_rs.convert(out.data(), cap, samples, frames);
+        if (got < 0 || av_audio_fifo_write(m_fifo, reinterpret_cast<void **>(out.data()), got) < got)
+            return fail(QStringLiteral("The WMA encoder failed"));
+        while (av_audio_fifo_size(m_fifo) >= m_enc->frame_size) {
+            if (!encodeFrame())
+                return false;
+        }
+        return true;
+    }
+    bool finish() override
+    {
+        bool ok = write(nullptr, 0);
+        // Pad to a whole frame plus one: the decoder drops the last frame it is given.
+        const int fs = m_enc->frame_size;
+        const int pad = (fs - av_audio_fifo_size(m_fifo) % fs) % fs + fs;
+        std::vector<std::vector<float>> zeros(size_t(m_p.channels), std::vector<float>(size_t(pad)));
+        std::vector<float *> z;
+        for (auto &plane : zeros)
+            z.push_back(plane.data());
+        av_audio_fifo_write(m_fifo, reinterpret_cast<void **>(z.data()), pad);
+        while (ok && av_audio_fifo_size(m_fifo) >= fs)
+            ok = encodeFrame();
+        ok = ok && avcodec_send_frame(m_enc, nullptr) >= 0 && drain();
+        ok = av_write_trailer(m_oc) >= 0 && ok;
+        ok = avio_closep(&m_oc->pb) >= 0 && ok;
+        if (!ok && error.isEmpty())
+            error = QStringLiteral("Cannot write %1").arg(m_path);
+        return ok;
+    }
+
+private:
+    bool fail(const QString &why)
+    {
+        error = why;
+        return false;
+    }
+    bool encodeFrame()
+    {
+        if (av_frame_make_writable(m_frame) < 0
+            || av_audio_fifo_read(m_fifo, reinterpret_cast<void **>(m_frame->data), m_enc->frame_size) < m_enc->frame_size)
+            return fail(QStringLiteral("The WMA encoder failed"));
+        m_frame->pts = m_pts;
+        m_pts += m_enc->frame_size;
+        if (avcodec_send_frame(m_enc, m_frame) < 0)
+            return fail(QStringLiteral("The WMA encoder failed"));
+        return drain();
+    }
+    bool drain()
+    {
+        int r;
+        while ((r = avcodec_receive_packet(m_enc, m_pkt)) >= 0) {
+            av_packet_rescale_ts(m_pkt, m_enc->time_base, m_oc->streams[0]->time_base);
+            m_pkt->stream_index = 0;
+            if (av_write_frame(m_oc, m_pkt) < 0)
+                return fail(QStringLiteral("Cannot write %1").arg(m_path));
+            av_packet_unref(m_pkt);
+        }
+        return r == AVERROR(EAGAIN) || r == AVERROR_EOF || fail(QStringLiteral("The WMA encoder failed"));
+    }
+
+    WmaProfile m_p;
+    QString m_path;
+    AVFormatContext *m_oc = nullptr;
+    AVCodecContext *m_enc = nullptr;
+    AVAudioFifo *m_fifo = nullptr;
+    AVFrame *m_frame = nullptr;
+    AVPacket *m_pkt = nullptr;
+    Resampler m_rs;
+    std::vector<std::vector<float>> m_planes;
+    int64_t m_pts = 0;
+    int m_inRate = 44100, m_inChannels = 2;
+    bool m_started = false;
+};
+
+} // namespace
+
+std::unique_ptr<AudioWriter> makeMp3Writer(const Mp3Settings &s) { return std::make_unique<Mp3Writer>(s); }
+std::unique_ptr<AudioWriter> makeOggWriter(const OggSettings &s) { return std::make_unique<OggWriter>(s); }
+std::unique_ptr<AudioWriter> makeWmaWriter(const WmaProfile &p) { return std::make_unique<WmaWriter>(p); }
+
+QString checkOggSettings(const OggSettings &s)
+{
+    vorbis_info vi;
+    vorbis_info_init(&vi);
+    const bool ok = setupVorbis(&vi, s);
+    vorbis_info_clear(&vi);
+    if (ok)
+        return {};
+    if (s.quality < 0 && s.min > 0 && s.max > 0 && s.min > s.max)
+        return QStringLiteral("The OGG minimum bit rate %1 kbps is above the maximum %2 kbps").arg(s.min).arg(s.max);
+    return QStringLiteral("The OGG encoder refuses %1 Hz, %2 channels at these bit rates").arg(s.rate).arg(s.channels);
+}
+
+QString checkMp3Settings(const Mp3Settings &s)
+{
+    QString error;
+    lame_t gf = makeLame(s, 44100, 2, &error);
+    if (gf)
+        lame_close(gf);
+    return error;
+}

@@ -1,0 +1,96 @@
+#include "media/avinput.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <mutex>
+#include <string>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavutil/log.h>
+}
+
+void quietAvLogging()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { av_log_set_level(AV_LOG_FATAL); });
+}
+
+QByteArray avFileUrl(const QString &path)
+{
+    return "file:" + QFile::encodeName(path);
+}
+
+// Comma-separated names of every audio decoder, for the "codec_whitelist" option.
+static const char *audioDecoderList()
+{
+    static const std::string list = [] {
+        std::string names;
+        void *it = nullptr;
+        while (const AVCodec *c = av_codec_iterate(&it)) {
+            if (c->type != AVMEDIA_TYPE_AUDIO || !av_codec_is_decoder(c))
+                continue;
+            if (!names.empty())
+                names += ',';
+            names += c->name;
+        }
+        return names;
+    }();
+    return list.c_str();
+}
+
+static void discardNonAudio(AVFormatContext *fmt)
+{
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        if (fmt->streams[i]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
+            fmt->streams[i]->discard = AVDISCARD_ALL;
+    }
+}
+
+AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterruptCB *interrupt,
+                           QString *error)
+{
+    quietAvLogging();
+    auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return AVFormatPtr();
+    };
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return fail(QStringLiteral("Source file not found: %1").arg(path));
+    if (!info.isFile() || !info.isReadable())
+        return fail(QStringLiteral("Cannot read the source file: %1").arg(path));
+    if (info.size() == 0)
+        return fail(QStringLiteral("Not a media file (the file is empty): %1").arg(path));
+
+    AVFormatContext *raw = avformat_alloc_context();
+    if (!raw)
+        return fail(QStringLiteral("Out of memory opening %1").arg(path));
+    if (interrupt)
+        raw->interrupt_callback = *interrupt;
+    AVDictionary *opts = nullptr;
+    if (audioOnly)
+        av_dict_set(&opts, "codec_whitelist", audioDecoderList(), 0);
+    int r = avformat_open_input(&raw, avFileUrl(path).constData(), nullptr, &opts);
+    av_dict_free(&opts);
+    if (r < 0) { // raw is freed by avformat_open_input
+        if (r == AVERROR(EACCES) || r == AVERROR(EPERM))
+            return fail(QStringLiteral("Cannot read the source file: %1").arg(path));
+        if (r == AVERROR_EXIT)
+            return fail(QStringLiteral("Stopped"));
+        return fail(QStringLiteral("Not a media file: %1").arg(path));
+    }
+    AVFormatPtr fmt(raw);
+    if (audioOnly)
+        discardNonAudio(raw);
+    r = avformat_find_stream_info(raw, nullptr);
+    if (r < 0 || raw->nb_streams == 0) {
+        if (r == AVERROR_EXIT)
+            return fail(QStringLiteral("Stopped"));
+        return fail(QStringLiteral("Not a media file: %1").arg(path));
+    }
+    if (audioOnly)
+        discardNonAudio(raw); // streams found while probing
+    return fmt;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Opening a media file with libavformat, shared by the video control and the length probe.
+#include <QString>
+#include <memory>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+struct AVFormatCloser
+{
+    void operator()(AVFormatContext *p) const { avformat_close_input(&p); }
+};
+using AVFormatPtr = std::unique_ptr<AVFormatContext, AVFormatCloser>;
+
+// Quiets the libraries' logging; safe to call any number of times.
+void quietAvLogging();
+
+// Opens and probes a file. With audioOnly, only audio decoders may be opened while probing
+// and every other stream is discarded, so video is never decoded. The "file:" prefix keeps
+// '?', '#' and colons in names from being read as protocol syntax. On failure returns
+// nothing and puts a plain reason into *error.
+AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterruptCB *interrupt,
+                           QString *error);
+
+// "file:" URL of a local path, as FFmpeg expects it (UTF-8 bytes).
+QByteArray avFileUrl(const QString &path);

@@ -1,0 +1,26 @@
+#include "media/medialength.h"
+
+#include "media/avinput.h"
+
+std::optional<double> MediaLengthMs(const QString &path, QString *error)
+{
+    AVFormatPtr fmt = openMediaInput(path, false, nullptr, error);
+    if (!fmt)
+        return std::nullopt;
+    int64_t us = fmt->duration;
+    if (us == AV_NOPTS_VALUE || us <= 0) {
+        // Some containers only know the streams' lengths.
+        us = 0;
+        for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+            const AVStream *st = fmt->streams[i];
+            if (st->duration != AV_NOPTS_VALUE)
+                us = std::max(us, av_rescale_q(st->duration, st->time_base, AV_TIME_BASE_Q));
+        }
+    }
+    if (us <= 0) {
+        if (error)
+            *error = QStringLiteral("The length of %1 is unknown").arg(path);
+        return std::nullopt;
+    }
+    return us / 1000.0;
+}

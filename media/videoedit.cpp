@@ -1,0 +1,475 @@
+#include "media/videoedit.h"
+
+#include "media/avinput.h"
+
+#include <QFile>
+#include <QMetaObject>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <functional>
+#include <sndfile.h>
+#include <thread>
+#include <vector>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavutil/channel_layout.h>
+#include <libswresample/swresample.h>
+}
+
+namespace {
+
+struct Clip
+{
+    QString source;
+    double start = 0;
+    double end = TVideoEdit::ToEnd;
+};
+
+struct Job
+{
+    std::vector<Clip> clips;
+    QString wavPath;
+    int channels = 2, rate = 44100, bits = 16;
+};
+
+enum class Outcome { Done, Failed, Stopped, Retry };
+
+// A shortfall up to this long at the end of a clip is padded with silence: containers often
+// state a length a few frames longer than their audio track.
+constexpr double kEndSlackSeconds = 0.5;
+
+// The PCM WAV output, opened at the first write so a bad source leaves no file behind.
+class WavSink
+{
+public:
+    explicit WavSink(const Job &job) : m_job(job) {}
+    ~WavSink() { close(); }
+    int rate() const { return m_job.rate; }
+    int64_t written() const { return m_written; }
+
+    bool open(QString *error)
+    {
+        if (m_file)
+            return true;
+        SF_INFO info{};
+        info.samplerate = m_job.rate;
+        info.channels = m_job.channels;
+        info.format = SF_FORMAT_WAV | (m_job.bits == 8 ? SF_FORMAT_PCM_U8 : SF_FORMAT_PCM_16);
+        m_file = sf_open(QFile::encodeName(m_job.wavPath).constData(), SFM_WRITE, &info);
+        if (!m_file)
+            *error = QStringLiteral("Cannot write the output file %1 (%2)")
+                         .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(nullptr)));
+        return m_file != nullptr;
+    }
+    bool write(const int16_t *samples, int64_t frames, QString *error)
+    {
+        if (frames <= 0)
+            return true;
+        if (!open(error))
+            return false;
+        if (sf_writef_short(m_file, samples, frames) != frames) {
+            *error = QStringLiteral("Cannot write the output file %1 (%2)")
+                         .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(m_file)));
+            return false;
+        }
+        m_written += frames;
+        return true;
+    }
+    bool silence(int64_t frames, QString *error)
+    {
+        std::vector<int16_t> zeros(size_t(std::min<int64_t>(frames, 4096)) * m_job.channels);
+        while (frames > 0) {
+            const int64_t n = std::min<int64_t>(frames, 4096);
+            if (!write(zeros.data(), n, error))
+                return false;
+            frames -= n;
+        }
+        return true;
+    }
+    bool close(QString *error = nullptr)
+    {
+        if (!m_file)
+            return true;
+        const int r = sf_close(m_file);
+        m_file = nullptr;
+        if (r != 0 && error)
+            *error = QStringLiteral("Cannot write the output file %1").arg(m_job.wavPath);
+        return r == 0;
+    }
+
+private:
+    const Job &m_job;
+    SNDFILE *m_file = nullptr;
+    int64_t m_written = 0;
+};
+
+struct CodecCloser { void operator()(AVCodecContext *p) const { avcodec_free_context(&p); } };
+struct FrameCloser { void operator()(AVFrame *p) const { av_frame_free(&p); } };
+struct PacketCloser { void operator()(AVPacket *p) const { av_packet_free(&p); } };
+struct SwrCloser { void operator()(SwrContext *p) const { swr_free(&p); } };
+
+using Progress = std::function<void(double seconds)>;
+
+// Decodes one clip of one source into the sink: seeks near the start, trusts the first
+// timestamp after the seek, then counts samples, so the cut is exact to the sample.
+class ClipDecoder
+{
+public:
+    ClipDecoder(const Clip &clip, WavSink &sink, const Job &job, std::atomic<bool> &stop,
+                const Progress &progress)
+        : m_clip(clip), m_sink(sink), m_job(job), m_stop(stop), m_progress(progress)
+    {}
+
+    Outcome run(bool allowSeek, QString *error)
+    {
+        m_error = error;
+        AVIOInterruptCB cb{[](void *p) { return static_cast<std::atomic<bool> *>(p)->load() ? 1 : 0; },
+                           &m_stop};
+        AVFormatPtr fmt = openMediaInput(m_clip.source, true, &cb, error);
+        if (m_stop)
+            return Outcome::Stopped;
+        if (!fmt)
+            return Outcome::Failed;
+        const AVCodec *codec = nullptr;
+        const int si = av_find_best_stream(fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+        if (si < 0 || !codec)
+            return fail(si == AVERROR_DECODER_NOT_FOUND
+                            ? QStringLiteral("No decoder for the sound of %1").arg(m_clip.source)
+                            : QStringLiteral("No audio stream in %1").arg(m_clip.source));
+        for (unsigned i = 0; i < fmt->nb_streams; ++i)
+            fmt->streams[i]->discard = int(i) == si ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+        m_stream = fmt->streams[si];
+
+        m_dec.reset(avcodec_alloc_context3(codec));
+        if (!m_dec || avcodec_parameters_to_context(m_dec.get(), m_stream->codecpar) < 0)
+            return fail(QStringLiteral("Cannot decode the sound of %1").arg(m_clip.source));
+        m_dec->pkt_timebase = m_stream->time_base;
+        if (avcodec_open2(m_dec.get(), codec, nullptr) < 0 || m_dec->sample_rate <= 0)
+            return fail(QStringLiteral("Cannot decode the sound of %1").arg(m_clip.source));
+
+        m_inRate = m_dec->sample_rate;
+        m_startIn = std::llround(m_clip.start * m_inRate);
+        m_want = std::isinf(m_clip.end) ? -1 : std::llround((m_clip.end - m_clip.start) * m_job.rate);
+        m_origin = fmt->start_time == AV_NOPTS_VALUE ? 0 : av_rescale(fmt->start_time, m_inRate, AV_TIME_BASE);
+        m_firstWritten = m_sink.written();
+        if (allowSeek && m_clip.start > 1.0) {
+            const int64_t ts = int64_t((m_clip.start - 1.0) * AV_TIME_BASE)
+                + (fmt->start_time == AV_NOPTS_VALUE ? 0 : fmt->start_time);
+            m_seeked = av_seek_frame(fmt.get(), -1, ts, AVSEEK_FLAG_BACKWARD) >= 0;
+            m_dropNext = m_seeked; // the first frame after a seek may lack its bit reservoir
+        }
+
+        std::unique_ptr<AVPacket, PacketCloser> pkt(av_packet_alloc());
+        m_frame.reset(av_frame_alloc());
+        Outcome o = Outcome::Done;
+        bool more = true;
+        while (more && !done()) {
+            if (m_stop)
+                return Outcome::Stopped;
+            if (av_read_frame(fmt.get(), pkt.get()) < 0)
+                break; // end of file, or a read error that ends the usable data
+            if (pkt->stream_index == si) {
+                if (avcodec_send_packet(m_dec.get(), pkt.get()) >= 0)
+                    more = (o = receiveFrames()) == Outcome::Done;
+            }
+            av_packet_unref(pkt.get());
+        }
+        if (m_stop)
+            return Outcome::Stopped;
+        if (o != Outcome::Done)
+            return o;
+        if (!done()) { // drain the decoder and the resampler
+            avcodec_send_packet(m_dec.get(), nullptr);
+            if ((o = receiveFrames()) != Outcome::Done)
+                return o;
+            if (m_swr && !done() && !convert(nullptr, 0))
+                return Outcome::Failed;
+        }
+        return finishClip();
+    }
+
+private:
+    bool done() const { return m_want >= 0 && clipWritten() >= m_want; }
+    int64_t clipWritten() const { return m_sink.written() - m_firstWritten; }
+
+    Outcome fail(const QString &why)
+    {
+        *m_error = why;
+        return Outcome::Failed;
+    }
+
+    Outcome finishClip()
+    {
+        if (!m_decodedAny && m_seeked)
+            return Outcome::Retry; // the seek found nothing: look from the start
+        if (!m_decodedAny)
+            return fail(QStringLiteral("No sound could be decoded from %1").arg(m_clip.source));
+        if (m_want < 0 || done())
+            return Outcome::Done;
+        const int64_t missing = m_want - clipWritten();
+        if (missing > kEndSlackSeconds * m_job.rate)
+            return fail(QStringLiteral("Input ended early: %1 holds %2 s of the %3 s asked for")
+                            .arg(m_clip.source)
+                            .arg(double(clipWritten()) / m_job.rate, 0, 'f', 2)
+                            .arg(double(m_want) / m_job.rate, 0, 'f', 2));
+        return m_sink.silence(missing, m_error) ? Outcome::Done : Outcome::Failed;
+    }
+
+    Outcome receiveFrames()
+    {
+        while (!done()) {
+            const int r = avcodec_receive_frame(m_dec.get(), m_frame.get());
+            if (r < 0)
+                return Outcome::Done; // needs more input, or drained
+            const Outcome o = useFrame(m_frame.get());
+            av_frame_unref(m_frame.get());
+            if (o != Outcome::Done)
+                return o;
+        }
+        return Outcome::Done;
+    }
+
+    Outcome useFrame(AVFrame *f)
+    {
+        if (m_dropNext) {
+            m_dropNext = false;
+            return Outcome::Done;
+        }
+        if (m_pos == AV_NOPTS_VALUE) {
+            const int64_t ts = f->best_effort_timestamp;
+            if (ts == AV_NOPTS_VALUE && m_seeked)
+                return Outcome::Done; // wait for a frame whose place is known
+            m_pos = ts == AV_NOPTS_VALUE ? 0 : av_rescale_q(ts, m_stream->time_base, {1, m_inRate}) - m_origin;
+            if (m_seeked && (m_pos > m_startIn || m_pos < m_startIn - 120LL * m_inRate))
+                return Outcome::Retry; // the seek landed somewhere implausible
+            if (!m_seeked && m_pos > 10LL * m_inRate)
+                m_pos = 0; // a wild first timestamp: count from the start instead
+            if (m_pos > m_startIn) { // the sound starts late: keep the timing with silence
+                int64_t pad = av_rescale(m_pos - m_startIn, m_job.rate, m_inRate);
+                if (m_want >= 0)
+                    pad = std::min(pad, m_want);
+                if (!m_sink.silence(pad, m_error))
+                    return Outcome::Failed;
+            }
+        }
+        m_decodedAny = true;
+        const int n = f->nb_samples;
+        const int skip = int(std::clamp<int64_t>(m_startIn - m_pos, 0, n));
+        m_pos += n;
+        if (skip == n)
+            return Outcome::Done;
+        if (!m_swr && !makeResampler(f))
+            return Outcome::Failed;
+        const uint8_t *in[AV_NUM_DATA_POINTERS] = {};
+        const int bps = av_get_bytes_per_sample(AVSampleFormat(f->format));
+        const bool planar = av_sample_fmt_is_planar(AVSampleFormat(f->format));
+        const int planes = planar ? f->ch_layout.nb_channels : 1;
+        for (int p = 0; p < planes && p < AV_NUM_DATA_POINTERS; ++p)
+            in[p] = f->extended_data[p] + size_t(skip) * bps * (planar ? 1 : f->ch_layout.nb_channels);
+        if (!convert(in, n - skip))
+            return Outcome::Failed;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - m_lastReport > std::chrono::milliseconds(250)) {
+            m_lastReport = now;
+            m_progress(double(clipWritten()) / m_job.rate);
+        }
+        return Outcome::Done;
+    }
+
+    bool makeResampler(const AVFrame *f)
+    {
+        AVChannelLayout inLayout{}, outLayout{};
+        if (f->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+            av_channel_layout_default(&inLayout, f->ch_layout.nb_channels);
+        else
+            av_channel_layout_copy(&inLayout, &f->ch_layout);
+        av_channel_layout_default(&outLayout, m_job.channels);
+        SwrContext *swr = nullptr;
+        const int r = swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_S16, m_job.rate, &inLayout,
+                                          AVSampleFormat(f->format), f->sample_rate, 0, nullptr);
+        av_channel_layout_uninit(&inLayout);
+        av_channel_layout_uninit(&outLayout);
+        m_swr.reset(swr);
+        if (r < 0 || swr_init(swr) < 0) {
+            *m_error = QStringLiteral("Cannot convert the sound of %1").arg(m_clip.source);
+            return false;
+        }
+        return true;
+    }
+
+    // Resamples (in = nullptr flushes) and writes no more than the clip still needs.
+    bool convert(const uint8_t **in, int frames)
+    {
+        const int cap = swr_get_out_samples(m_swr.get(), frames) + 32;
+        m_buf.resize(size_t(cap) * m_job.channels);
+        uint8_t *out[1] = {reinterpret_cast<uint8_t *>(m_buf.data())};
+        const int got = swr_convert(m_swr.get(), out, cap, in, frames);
+        if (got < 0) {
+            *m_error = QStringLiteral("Cannot convert the sound of %1").arg(m_clip.source);
+            return false;
+        }
+        int64_t use = got;
+        if (m_want >= 0)
+            use = std::min(use, m_want - clipWritten());
+        return m_sink.write(m_buf.data(), use, m_error);
+    }
+
+    const Clip &m_clip;
+    WavSink &m_sink;
+    const Job &m_job;
+    std::atomic<bool> &m_stop;
+    const Progress &m_progress;
+    QString *m_error = nullptr;
+    AVStream *m_stream = nullptr;
+    std::unique_ptr<AVCodecContext, CodecCloser> m_dec;
+    std::unique_ptr<AVFrame, FrameCloser> m_frame;
+    std::unique_ptr<SwrContext, SwrCloser> m_swr;
+    std::vector<int16_t> m_buf;
+    int m_inRate = 0;
+    int64_t m_startIn = 0, m_want = -1, m_origin = 0, m_firstWritten = 0;
+    int64_t m_pos = AV_NOPTS_VALUE;
+    bool m_seeked = false, m_dropNext = false, m_decodedAny = false;
+    std::chrono::steady_clock::time_point m_lastReport{};
+};
+
+Outcome runJob(const Job &job, std::atomic<bool> &stop, const std::function<void(double)> &progress,
+               QString *error)
+{
+    WavSink sink(job);
+    double before = 0;
+    for (const Clip &clip : job.clips) {
+        const Progress clipProgress = [&](double s) { progress(before + s); };
+        Outcome o = ClipDecoder(clip, sink, job, stop, clipProgress).run(true, error);
+        if (o == Outcome::Retry) // an implausible seek: decode this clip from the beginning
+            o = ClipDecoder(clip, sink, job, stop, clipProgress).run(false, error);
+        if (o != Outcome::Done)
+            return o;
+        before = double(sink.written()) / job.rate;
+    }
+    if (!sink.open(error)) // an empty clip list still gives a valid, empty WAV
+        return Outcome::Failed;
+    return sink.close(error) ? Outcome::Done : Outcome::Failed;
+}
+
+} // namespace
+
+struct TVideoEdit::Private
+{
+    std::vector<Clip> clips;
+    std::thread worker;
+    std::atomic<bool> stop{false};
+    bool processing = false;
+    quint64 generation = 0;
+    bool succeeded = false;
+    QString error;
+};
+
+TVideoEdit::TVideoEdit(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
+{
+    Initialize();
+}
+
+TVideoEdit::~TVideoEdit()
+{
+    StopProcessing();
+}
+
+void TVideoEdit::Initialize()
+{
+    quietAvLogging();
+}
+
+void TVideoEdit::ClearClips()
+{
+    d->clips.clear();
+}
+
+bool TVideoEdit::AddClip(const QString &source, double start, double end)
+{
+    if (!(start >= 0) || !(end > start) || std::isinf(start))
+        return false;
+    d->clips.push_back({source, start, end});
+    return true;
+}
+
+bool TVideoEdit::ExtractAudio(const QString &wavPath, int channels, int sampleRate, int sampleSize)
+{
+    if (d->processing)
+        return false;
+    Job job{d->clips, wavPath, channels, sampleRate, sampleSize == 2 ? 16 : sampleSize};
+    QString refused;
+    if (job.clips.empty())
+        refused = QStringLiteral("No clip to extract");
+    else if (channels < 1 || channels > 8)
+        refused = QStringLiteral("Unsupported channel count %1").arg(channels);
+    else if (sampleRate < 1000 || sampleRate > 384000)
+        refused = QStringLiteral("Unsupported sample rate %1 Hz").arg(sampleRate);
+    else if (job.bits != 8 && job.bits != 16)
+        refused = QStringLiteral("Unsupported sample size %1").arg(sampleSize);
+
+    d->processing = true;
+    d->succeeded = false;
+    d->error.clear();
+    d->stop = false;
+    const quint64 gen = ++d->generation;
+    auto finish = [this, gen](bool ok, const QString &error) {
+        if (gen != d->generation || !d->processing)
+            return; // stopped meanwhile
+        if (d->worker.joinable())
+            d->worker.join();
+        d->processing = false;
+        d->succeeded = ok;
+        d->error = error;
+        emit OnComplete();
+    };
+    d->worker = std::thread([this, gen, job = std::move(job), refused, finish] {
+        QString error = refused;
+        Outcome o = Outcome::Failed;
+        if (refused.isEmpty()) {
+            double total = 0;
+            for (const Clip &c : job.clips)
+                total += std::isinf(c.end) ? 0 : c.end - c.start;
+            auto progress = [this, gen, total](double pos) {
+                QMetaObject::invokeMethod(this, [this, gen, pos, total] {
+                    if (gen == d->generation && d->processing)
+                        emit OnProcessing(pos, total);
+                }, Qt::QueuedConnection);
+            };
+            o = runJob(job, d->stop, progress, &error);
+        }
+        if (o == Outcome::Stopped)
+            return;
+        const bool ok = o == Outcome::Done;
+        QMetaObject::invokeMethod(this, [finish, ok, error] { finish(ok, error); }, Qt::QueuedConnection);
+    });
+    return refused.isEmpty();
+}
+
+void TVideoEdit::StopProcessing()
+{
+    d->stop = true;
+    if (d->worker.joinable())
+        d->worker.join();
+    if (d->processing) {
+        d->processing = false;
+        d->succeeded = false;
+        d->error = QStringLiteral("Stopped");
+    }
+}
+
+bool TVideoEdit::IsProcessing() const
+{
+    return d->processing;
+}
+
+bool TVideoEdit::Succeeded() const
+{
+    return d->succeeded;
+}
+
+QString TVideoEdit::ErrorText() const
+{
+    return d->error;
+}

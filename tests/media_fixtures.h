@@ -1,0 +1,141 @@
+#pragma once
+// Test media made with the ffmpeg tool, and ffprobe as an independent reader of our output.
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStringList>
+#include <QTest>
+
+#include "media/audiofile2.h"
+#include "media/videoedit.h"
+
+namespace fixtures {
+
+inline bool run(const QString &program, const QStringList &args, QByteArray *out = nullptr)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        qWarning() << program << args << p.readAllStandardError();
+        return false;
+    }
+    if (out)
+        *out = p.readAllStandardOutput();
+    return true;
+}
+
+// A test video of `seconds` with a 440 Hz tone: kind "avi" (mpeg4 + mp3), "mpg" (mpeg1 +
+// mp2), "wmv" (wmv2 + wmav2), "asf" (msmpeg4 + wmav1), "silent.avi" (no sound track).
+inline bool makeVideo(const QString &path, const QString &kind, double seconds = 3)
+{
+    const QString d = QString::number(seconds);
+    QStringList a{"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=" + d};
+    if (kind != "silent.avi")
+        a << "-f" << "lavfi" << "-i" << "sine=frequency=440:sample_rate=44100:duration=" + d << "-ac" << "2";
+    if (kind == "avi")
+        a << "-c:v" << "mpeg4" << "-c:a" << "libmp3lame" << "-b:a" << "128k" << "-f" << "avi";
+    else if (kind == "mpg")
+        a << "-c:v" << "mpeg1video" << "-c:a" << "mp2" << "-b:a" << "192k" << "-f" << "mpeg";
+    else if (kind == "wmv")
+        a << "-c:v" << "wmv2" << "-c:a" << "wmav2" << "-b:a" << "128k" << "-f" << "asf";
+    else if (kind == "asf")
+        a << "-c:v" << "msmpeg4" << "-c:a" << "wmav1" << "-b:a" << "128k" << "-f" << "asf";
+    else
+        a << "-c:v" << "mpeg4" << "-an" << "-f" << "avi";
+    return run("ffmpeg", a << path);
+}
+
+// A WAV of a tone made by the ffmpeg tool; codec pcm_s16le or pcm_u8.
+inline bool makeWav(const QString &path, double seconds, int rate, int channels, const QString &codec = "pcm_s16le")
+{
+    return run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
+                          QString("sine=frequency=440:sample_rate=%1:duration=%2").arg(rate).arg(seconds),
+                          "-ac", QString::number(channels), "-c:a", codec, path});
+}
+
+// What ffprobe reports of a file's first audio stream: codec, rate, channels, duration,
+// bit rate, and the tags of format and stream with lower-case keys.
+struct Probe
+{
+    bool ok = false;
+    QString codec;
+    int rate = 0, channels = 0;
+    double duration = 0, bitRate = 0;
+    QMap<QString, QString> tags;
+};
+
+inline Probe probe(const QString &path)
+{
+    Probe p;
+    QByteArray out;
+    if (!run("ffprobe", {"-v", "error", "-of", "json", "-show_format", "-show_streams", "-select_streams", "a:0", path}, &out))
+        return p;
+    const QJsonObject root = QJsonDocument::fromJson(out).object();
+    const QJsonObject format = root["format"].toObject();
+    const QJsonArray streams = root["streams"].toArray();
+    if (streams.isEmpty())
+        return p;
+    const QJsonObject s = streams[0].toObject();
+    p.ok = true;
+    p.codec = s["codec_name"].toString();
+    p.rate = s["sample_rate"].toString().toInt();
+    p.channels = s["channels"].toInt();
+    p.duration = format["duration"].toString().toDouble();
+    p.bitRate = format["bit_rate"].toString().toDouble();
+    for (const QJsonObject &t : {format["tags"].toObject(), s["tags"].toObject()})
+        for (auto it = t.begin(); it != t.end(); ++it)
+            p.tags[it.key().toLower()] = it.value().toString();
+    return p;
+}
+
+// Runs one extraction to its end with an event loop, as the program does.
+struct Extraction
+{
+    bool completed = false, ok = false;
+    int completions = 0;
+    QString error;
+};
+
+inline Extraction extract(const QString &source, double start, double end, const QString &wav,
+                          int channels = 2, int rate = 44100, int size = 2)
+{
+    TVideoEdit ve;
+    Extraction e;
+    QObject::connect(&ve, &TVideoEdit::OnComplete, [&] { ++e.completions; });
+    ve.ClearClips();
+    ve.AddClip(source, start, end);
+    ve.ExtractAudio(wav, channels, rate, size);
+    e.completed = QTest::qWaitFor([&] { return e.completions > 0; }, 60000);
+    QTest::qWait(20); // a second completion would arrive now
+    e.ok = ve.Succeeded();
+    e.error = ve.ErrorText();
+    return e;
+}
+
+// The encoding step's copy loop: reads the WAV a second at a time into the writer.
+inline QString transcode(const QString &wav, const QString &out, TAudioFile2 &writer)
+{
+    TAudioFile2 reader;
+    reader.OpenFile(wav, 0, 1);
+    if (reader.LastError())
+        return "open: " + reader.LastErrorText();
+    writer.SetEnableFlag(true);
+    writer.CreateFile(out, 0);
+    if (writer.LastError())
+        return "create: " + writer.LastErrorText();
+    writer.SetInputFormat(reader.FormatB(), reader.FormatA());
+    const int n = reader.FormatA() * reader.FormatB();
+    for (SampleArray a = reader.ReadSamples(n); !a.empty(); a = reader.ReadSamples(n)) {
+        writer.WriteSamples(a);
+        if (writer.LastError())
+            return "write: " + writer.LastErrorText();
+    }
+    writer.CloseFile();
+    reader.CloseFile();
+    return writer.LastError() ? "close: " + writer.LastErrorText() : QString();
+}
+
+} // namespace fixtures

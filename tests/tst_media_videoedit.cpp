@@ -1,0 +1,304 @@
+// The video control and the length probe on real videos made by the ffmpeg tool.
+#include "media_fixtures.h"
+#include "media/medialength.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QFileInfo>
+#include <QThread>
+#include <cmath>
+
+using namespace fixtures;
+
+class TestMediaVideoEdit : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        TVideoEdit::Initialize();
+        for (const QString kind : {"avi", "mpg", "wmv", "asf"})
+            QVERIFY(makeVideo(path("src." + kind), kind, 5));
+        QVERIFY(makeVideo(path("silent.avi"), "silent.avi", 2));
+        QFile(path("empty.avi")).open(QIODevice::WriteOnly);
+        QFile text(path("text.avi"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write(QByteArray("This is not a video, only a text file.\n").repeated(200));
+        text.close();
+        // Truncated copies: the first 40 % of the file.
+        for (const QString kind : {"avi", "wmv"}) {
+            QFile full(path("src." + kind));
+            QVERIFY(full.open(QIODevice::ReadOnly));
+            QFile cut(path("cut." + kind));
+            QVERIFY(cut.open(QIODevice::WriteOnly));
+            cut.write(full.read(full.size() * 4 / 10));
+        }
+    }
+
+    void cutsEveryFormat_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("end");
+        for (const QString kind : {"avi", "mpg", "wmv", "asf"}) {
+            QTest::newRow(qPrintable(kind + " whole")) << "src." + kind << 0.0 << 5.0;
+            QTest::newRow(qPrintable(kind + " head")) << "src." + kind << 0.0 << 1.3;
+            QTest::newRow(qPrintable(kind + " middle, seek")) << "src." + kind << 2.25 << 4.0;
+            QTest::newRow(qPrintable(kind + " to end")) << "src." + kind << 1.5 << TVideoEdit::ToEnd;
+        }
+    }
+    void cutsEveryFormat()
+    {
+        QFETCH(QString, source);
+        QFETCH(double, start);
+        QFETCH(double, end);
+        const QString wav = path("cut.wav");
+        const Extraction e = extract(path(source), start, end, wav);
+        QVERIFY(e.completed);
+        QVERIFY2(e.ok, qPrintable(e.error));
+        QCOMPARE(e.completions, 1);
+        const Probe p = probe(wav);
+        QVERIFY(p.ok);
+        QCOMPARE(p.codec, QString("pcm_s16le"));
+        QCOMPARE(p.rate, 44100);
+        QCOMPARE(p.channels, 2);
+        double want = end - start;
+        if (std::isinf(end)) { // to the end: as long as what the ffmpeg tool gets from there
+            QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-ss", QString::number(start), "-i", path(source), "-vn", path("ref.wav")}));
+            want = probe(path("ref.wav")).duration;
+        }
+        QVERIFY2(std::abs(p.duration - want) < 0.06, qPrintable(QString("%1 s, wanted %2 s").arg(p.duration).arg(want)));
+        // Exact frame count for a fixed end.
+        if (!std::isinf(end)) {
+            TAudioFile2 r;
+            r.OpenFile(wav);
+            QCOMPARE(r.TotalFrames(), std::llround((end - start) * 44100));
+        }
+    }
+
+    // The cut lands on the right sample: the tone starts at 1 s in a file that is silent
+    // before, so a cut from 0.5 s has silence for exactly its first half second.
+    void cutIsSampleAccurate()
+    {
+        const QString src = path("late.avi");
+        QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=4",
+                               "-f", "lavfi", "-i", "sine=frequency=1000:sample_rate=44100:duration=3",
+                               "-af", "adelay=1000|1000", "-ac", "2", "-c:v", "mpeg4", "-c:a", "pcm_s16le", src}));
+        const QString wav = path("late.wav");
+        QVERIFY(extract(src, 2.5 - 2.0, 3.5, wav, 1, 44100, 16).ok);
+        TAudioFile2 r;
+        r.OpenFile(wav);
+        const SampleArray a = r.ReadSamples(44100);
+        QCOMPARE(int(a.size()), 44100);
+        int first = -1;
+        for (int i = 0; i < int(a.size()) && first < 0; ++i)
+            if (std::abs(a[i]) > 1000)
+                first = i;
+        QVERIFY2(std::abs(first - 22050) <= 25, qPrintable(QString::number(first))); // the tone's first peak
+    }
+
+    void wavFormats_data()
+    {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("codec");
+        QTest::newRow("8-bit mono 8000") << 1 << 8000 << 8 << "pcm_u8";
+        QTest::newRow("8-bit stereo 22050") << 2 << 22050 << 8 << "pcm_u8";
+        QTest::newRow("16-bit mono 11025") << 1 << 11025 << 16 << "pcm_s16le";
+        QTest::newRow("16-bit stereo 48000") << 2 << 48000 << 16 << "pcm_s16le";
+        QTest::newRow("size 2 = 16-bit") << 2 << 32000 << 2 << "pcm_s16le";
+    }
+    void wavFormats()
+    {
+        QFETCH(int, channels);
+        QFETCH(int, rate);
+        QFETCH(int, size);
+        QFETCH(QString, codec);
+        const QString wav = path("fmt.wav");
+        const Extraction e = extract(path("src.wmv"), 1, 3, wav, channels, rate, size);
+        QVERIFY2(e.ok, qPrintable(e.error));
+        const Probe p = probe(wav);
+        QCOMPARE(p.codec, codec);
+        QCOMPARE(p.rate, rate);
+        QCOMPARE(p.channels, channels);
+        QVERIFY(std::abs(p.duration - 2.0) < 0.06);
+    }
+
+    void badInputFails_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<double>("end");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "nothere.avi" << 2.0 << "not found";
+        QTest::newRow("zero bytes") << "empty.avi" << 2.0 << "Not a media file";
+        QTest::newRow("text named .avi") << "text.avi" << 2.0 << "Not a media file";
+        QTest::newRow("no sound") << "silent.avi" << 2.0 << "No audio stream";
+        QTest::newRow("truncated avi") << "cut.avi" << 5.0 << "ended early";
+        QTest::newRow("truncated wmv") << "cut.wmv" << 5.0 << "ended early";
+        QTest::newRow("start past the end") << "src.avi" << 9.0 << "ended early";
+    }
+    void badInputFails()
+    {
+        QFETCH(QString, source);
+        QFETCH(double, end);
+        QFETCH(QString, reason);
+        const QString wav = path("bad.wav");
+        QFile::remove(wav);
+        const Extraction e = extract(path(source), end == 9.0 ? 8.0 : 0.0, end, wav);
+        QVERIFY(e.completed);
+        QCOMPARE(e.completions, 1);
+        QVERIFY(!e.ok);
+        QVERIFY2(e.error.contains(reason, Qt::CaseInsensitive), qPrintable(e.error));
+        if (!reason.contains("early")) // a source that cannot be read leaves no output
+            QVERIFY(!QFile::exists(wav));
+    }
+
+    // With "to the end" a truncated file gives what it holds, and that is not a failure.
+    void truncatedToEndSucceeds()
+    {
+        const Extraction e = extract(path("cut.avi"), 0, TVideoEdit::ToEnd, path("part.wav"));
+        QVERIFY2(e.ok, qPrintable(e.error));
+        const Probe p = probe(path("part.wav"));
+        QVERIFY(p.duration > 0.5 && p.duration < 4.5);
+    }
+
+    void unwritableOutputFails()
+    {
+        QDir(m_dir.path()).mkdir("locked");
+        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
+        QStringList outs{path("no/such/folder/out.wav"), path("src.avi/out.wav")};
+        if (QFileInfo(path("locked")).isWritable() == false) // not when the tests run as root
+            outs << path("locked/out.wav");
+        for (const QString &out : outs) {
+            const Extraction e = extract(path("src.avi"), 0, 1, out);
+            QVERIFY(e.completed);
+            QVERIFY(!e.ok);
+            QVERIFY2(e.error.contains("Cannot write the output file"), qPrintable(e.error));
+        }
+        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void awkwardPaths_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("blanks") << "my clip 1";
+        QTest::newRow("hash and question mark") << "take#2?final";
+        QTest::newRow("quotes") << "it's \"the\" one";
+        QTest::newRow("non-ASCII") << "Grüße Привет 音楽";
+        QTest::newRow("protocol-like") << "http:x";
+    }
+    void awkwardPaths()
+    {
+        QFETCH(QString, name);
+        QDir(m_dir.path()).mkdir(name);
+        const QString src = path(name + "/" + name + ".wmv");
+        QVERIFY(QFile::copy(path("src.wmv"), src));
+        const QString wav = path(name + "/" + name + ".wav");
+        const Extraction e = extract(src, 0.5, 2.5, wav);
+        QVERIFY2(e.ok, qPrintable(e.error));
+        QVERIFY(std::abs(probe(wav).duration - 2.0) < 0.06);
+        QVERIFY(MediaLengthMs(src).has_value());
+    }
+
+    void mediaLength()
+    {
+        for (const QString kind : {"avi", "mpg", "wmv", "asf"}) {
+            QByteArray out;
+            QVERIFY(run("ffprobe", {"-v", "error", "-of", "json", "-show_format", path("src." + kind)}, &out));
+            const double want = QJsonDocument::fromJson(out)["format"]["duration"].toString().toDouble() * 1000;
+            QString error;
+            const auto ms = MediaLengthMs(path("src." + kind), &error);
+            QVERIFY2(ms.has_value(), qPrintable(error));
+            QVERIFY2(std::abs(*ms - want) < 0.01, qPrintable(QString("%1 vs %2").arg(*ms).arg(want)));
+        }
+        for (const QString bad : {"nothere.avi", "empty.avi", "text.avi"}) {
+            QString error;
+            QVERIFY(!MediaLengthMs(path(bad), &error).has_value());
+            QVERIFY(!error.isEmpty());
+        }
+    }
+
+    // OnComplete arrives once, on the owner's thread, and the next extraction may start
+    // from inside its handler, as the conversion run does.
+    void completionChainsOnOwnerThread()
+    {
+        TVideoEdit ve;
+        int completions = 0;
+        bool onOwnerThread = true;
+        QStringList errors;
+        connect(&ve, &TVideoEdit::OnComplete, [&] {
+            ++completions;
+            onOwnerThread = onOwnerThread && QThread::currentThread() == ve.thread();
+            errors << ve.ErrorText();
+            QVERIFY(!ve.IsProcessing());
+            if (completions == 1) {
+                ve.ClearClips();
+                ve.AddClip(path("src.mpg"), 1, 2);
+                QVERIFY(ve.ExtractAudio(path("chain2.wav"), 1, 22050, 16));
+            }
+        });
+        QSignalSpy progress(&ve, &TVideoEdit::OnProcessing);
+        ve.AddClip(path("src.avi"), 0, 2);
+        ve.AddClip(path("src.wmv"), 1, 2); // two clips are joined
+        QVERIFY(ve.ExtractAudio(path("chain1.wav"), 2, 44100, 2));
+        QVERIFY(ve.IsProcessing());
+        QVERIFY(!ve.ExtractAudio(path("other.wav"), 2, 44100, 2)); // one at a time
+        QTRY_COMPARE_WITH_TIMEOUT(completions, 2, 30000);
+        QTest::qWait(100);
+        QCOMPARE(completions, 2);
+        QVERIFY(onOwnerThread);
+        QCOMPARE(errors, QStringList({"", ""}));
+        QVERIFY(std::abs(probe(path("chain1.wav")).duration - 3.0) < 0.06);
+        QCOMPARE(probe(path("chain2.wav")).rate, 22050);
+    }
+
+    void refusedRequestStillCompletes()
+    {
+        TVideoEdit ve;
+        QSignalSpy done(&ve, &TVideoEdit::OnComplete);
+        QVERIFY(!ve.AddClip(path("src.avi"), 2, 1));
+        QVERIFY(!ve.ExtractAudio(path("none.wav"), 2, 44100, 2)); // no clip
+        QVERIFY(done.wait(5000));
+        QVERIFY(!ve.Succeeded());
+        QVERIFY(!ve.ErrorText().isEmpty());
+        ve.AddClip(path("src.avi"), 0, 1);
+        QVERIFY(!ve.ExtractAudio(path("none.wav"), 2, 44100, 12)); // no 12-bit WAV
+        QVERIFY(done.wait(5000));
+        QCOMPARE(done.count(), 2);
+    }
+
+    // A long job (one source queued many times) is stopped at once and leaves nothing running.
+    void stopEndsTheWork()
+    {
+        for (int waitMs : {0, 150}) {
+            auto ve = std::make_unique<TVideoEdit>();
+            QSignalSpy done(ve.get(), &TVideoEdit::OnComplete);
+            for (int i = 0; i < 200; ++i)
+                ve->AddClip(path("src.mpg"), 0, 5);
+            QVERIFY(ve->ExtractAudio(path("stopped.wav"), 2, 44100, 16));
+            QTest::qWait(waitMs);
+            QVERIFY(ve->IsProcessing());
+            ve->StopProcessing();
+            QVERIFY(!ve->IsProcessing());
+            QVERIFY(!ve->Succeeded());
+            ve.reset(); // destroying right after a stop is safe
+            QTest::qWait(50);
+            QCOMPARE(done.count(), 0);
+        }
+        // Destroying a running control stops it too.
+        auto ve = std::make_unique<TVideoEdit>();
+        for (int i = 0; i < 200; ++i)
+            ve->AddClip(path("src.avi"), 0, 5);
+        ve->ExtractAudio(path("dropped.wav"), 2, 44100, 16);
+        ve.reset();
+        QTest::qWait(20);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMediaVideoEdit)
+#include "tst_media_videoedit.moc"
