@@ -5,6 +5,7 @@
 #include "settings/setting.h"
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
+#include "ui_setting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -96,7 +97,7 @@ class TestSettingsDialog : public QObject
     Q_OBJECT
 private slots:
     void windowTabsAndEntries();
-    void codecsOutsideTheirTables();
+    void windowAsBuilt();
     void profileListIsTheEncodersList();
     void chosenProfileIsTheEncodedProfile();
     void oggEnablingRules_data();
@@ -170,22 +171,32 @@ void TestSettingsDialog::windowTabsAndEntries()
     QVERIFY(SettingForm && SettingForm->isVisible());
 }
 
-void TestSettingsDialog::codecsOutsideTheirTables()
+void TestSettingsDialog::windowAsBuilt()
 {
-    QCOMPARE(FrequencyToIndex(44101), FrequencyToIndex(44100));
-    QCOMPARE(FrequencyToIndex(0), 6);
-    QCOMPARE(IndexToFrequency(-1), 44100);
-    QCOMPARE(IndexToFrequency(8), 44100);
-    QCOMPARE(BitrateToIndex(40), 9);
-    QCOMPARE(BitrateToIndex(80), 9);
-    QCOMPARE(IndexToBitrate(-1), 128);
-    QCOMPARE(IndexToBitrate(15), 128);
-    QCOMPARE(ChannelsToIndex(0), -1);
-    QCOMPARE(IndexToChannels(-1), 0);
-    QCOMPARE(BitsToIndex(24), 1);
-    QCOMPARE(IndexToBits(-1), 16);
-    QCOMPARE(QualityToIndex(550), 4);
-    QCOMPARE(QualityToIndex(0), 4);
+    // The state the dialog keeps when its preparation fails and ShowSettings never runs.
+    QDialog window;
+    Ui::TSettingForm u;
+    u.setupUi(&window);
+    const std::pair<QComboBox *, QString> shown[] = {
+        {u.CBOutputFormat, ""},          {u.comboMP3Frequency, "44100"}, {u.comboMP3Channels, "Joint Stereo"},
+        {u.comboMP3Bitrate, "128"},      {u.comboMP3MaxBitrate, "128"},  {u.comboMP3VBRQuality, "7"},
+        {u.ComboWMAProfile, ""},         {u.cbWavFrequency, "44100"},    {u.cbWavChannels, "Stereo"},
+        {u.cbWavBPS, "16"},              {u.ComboOggFrequency, "44100"}, {u.ComboOggChannels, "Stereo"},
+        {u.ComboNomBitrate, "128"},      {u.ComboMinBitrate, "128 kbps"}, {u.ComboMaxBitrate, "128 kbps"},
+        {u.ComboOggQuality, "500"}};
+    for (const auto &[list, text] : shown)
+        QVERIFY2(list->currentText() == text, qPrintable(list->objectName()));
+    QCOMPARE(u.CBOutputFormat->currentIndex(), -1);
+    QCOMPARE(u.ComboWMAProfile->count(), 0);
+    for (QWidget *w : std::initializer_list<QWidget *>{u.Label12, u.comboMP3MaxBitrate, u.Label13,
+                                                       u.comboMP3VBRQuality, u.lbMinBitrate, u.ComboMinBitrate,
+                                                       u.lbMaxBitrate, u.ComboMaxBitrate, u.lbQuality,
+                                                       u.ComboOggQuality, u.EdOutputDir})
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    for (QWidget *w : std::initializer_list<QWidget *>{u.GroupBox3, u.GBVBR, u.GBQuality, u.CheckOggVBR,
+                                                       u.CheckOggQuality, u.BtnSelect})
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    QVERIFY(!u.CheckMP3VBR->isChecked() && !u.CheckOggVBR->isChecked() && !u.CheckOggQuality->isChecked());
 }
 
 void TestSettingsDialog::profileListIsTheEncodersList()
