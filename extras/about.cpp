@@ -23,8 +23,7 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner), ui(new Ui::TAboutForm)
         SetLinkLook(link, false);
     }
     ui->Label5->setText(QString::fromLatin1(kHomePageUrl));
-    ui->Label5->setToolTip(QString::fromLatin1(kHomePageUrl));
-    ui->Label7->setToolTip(QString::fromLatin1(kSupportMail).mid(int(qstrlen("mailto:"))));
+    ui->Label7->setToolTip(QUrl(QString::fromLatin1(kSupportMail)).path());
     connect(ui->BtnClose, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCloseClick(); }); });
     FormCreate();
 }

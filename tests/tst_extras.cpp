@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QDir>
 #include <QEnterEvent>
@@ -79,6 +80,7 @@ private slots:
     void tipWindowLook();
     void mainWindowOpensTipAndAbout();
     void aboutBox();
+    void shippedTipsAndGuide();
 };
 
 void TstExtras::readingRules()
@@ -432,6 +434,45 @@ void TstExtras::aboutBox()
     QTest::mouseClick(Child<QPushButton>(&box, "BtnClose"), Qt::LeftButton);
     QVERIFY(!box.isVisible());
     QTRY_VERIFY(!AboutForm); // freed once closed
+}
+
+void TstExtras::shippedTipsAndGuide()
+{
+    // The build puts tips.txt and the guide beside the program, as an installation does.
+    const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    QFile tipsFile(programFolder + "tips.txt");
+    QVERIFY(tipsFile.open(QIODevice::ReadOnly));
+    QStringList tips;
+    {
+        TipReader reader(tipsFile);
+        QByteArray tip;
+        while (reader.next(&tip))
+            tips << QString::fromUtf8(tip);
+    }
+    QVERIFY2(tips.size() >= 12, qPrintable(QString::number(tips.size())));
+    tips.removeDuplicates();
+    QVERIFY(tips.size() >= 12);
+
+    // Each tip fits the tip area without scrolling.
+    SetProgramFolder(programFolder);
+    QPointer<TTipForm> form = new TTipForm(nullptr);
+    SetProgramFolder(QString());
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    auto *text = Child<QTextEdit>(form, "RichEdit1");
+    for (int i = 0; i < form->TipCount; ++i) {
+        QVERIFY(tips.contains(text->toPlainText()));
+        QVERIFY2(text->verticalScrollBar()->maximum() == 0, qPrintable(text->toPlainText()));
+        form->BtnNextClick();
+    }
+    delete form;
+
+    QFile guide(programFolder + "clipvox.html");
+    QVERIFY(guide.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(guide.readAll());
+    for (const char *needed : {"Waiting", "Converting...", "100%", "Stop", "Failed", "setup.ini", "MP3", "WMA",
+                               "WAV", "OGG", "Enable Tag", "Set start time", "tips.txt"})
+        QVERIFY2(html.contains(QLatin1String(needed)), needed);
 }
 
 QTEST_MAIN(TstExtras)
