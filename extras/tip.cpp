@@ -5,6 +5,7 @@
 #include "ui_tip.h"
 
 #include <QPushButton>
+#include <climits>
 
 QPointer<TTipForm> TipForm;
 
