@@ -126,8 +126,6 @@ void TstExtras::startPosition_data()
     QTest::newRow("4") << QByteArray("[tips]\ntipno=4\n") << 5 << "Five";
     QTest::newRow("5") << QByteArray("[tips]\ntipno=5\n") << 1 << "One";
     QTest::newRow("12") << QByteArray("[TIPS]\nTipNo=12\n") << 3 << "Three";
-    QTest::newRow("hex") << QByteArray("[tips]\ntipno=0x7FFFFFFF\n") << 3 << "Three";
-    QTest::newRow("no number") << QByteArray("[tips]\ntipno=abc\n") << 2 << "Two";
     QTest::newRow("-3") << QByteArray("[tips]\ntipno=-3\n") << -3 << "";
 }
 
