@@ -112,13 +112,11 @@ int TAudioFile2::FormatB() const { return d->inInfo.samplerate; }
 void TAudioFile2::SetInputFormat(int formatB, int formatA)
 {
     d->clearError();
-    if (formatA < 1 || formatB < 1) {
-        d->setError(FormatRefused, QStringLiteral("Input of %1 Hz, %2 channels cannot be encoded").arg(formatB).arg(formatA));
-        return;
-    }
-    d->inRate = formatB;
+    d->inRate = formatB; // kept even when refused: CreateFile then refuses too
     d->inChannels = formatA;
-    if (d->out && !d->out->setInput(formatB, formatA))
+    if (formatA < 1 || formatB < 1)
+        d->setError(FormatRefused, QStringLiteral("Input of %1 Hz, %2 channels cannot be encoded").arg(formatB).arg(formatA));
+    else if (d->out && !d->out->setInput(formatB, formatA))
         d->setError(FormatRefused, d->out->error);
 }
 
@@ -195,7 +193,7 @@ void TAudioFile2::WriteSamples(const SampleArray &samples)
         return;
     }
     d->clearError();
-    const int frames = int(samples.size() / size_t(d->inChannels));
+    const int frames = d->inChannels > 0 ? int(samples.size() / size_t(d->inChannels)) : 0;
     if (frames > 0 && !d->out->write(samples.data(), frames))
         d->setError(WriteFailed, d->out->error);
 }

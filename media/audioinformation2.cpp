@@ -77,6 +77,13 @@ bool TAudioInformation2::WriteTags(const QString &path)
             TagLib::ASF::Tag *tag = f.tag();
             setCommon(tag, *this);
             tag->setCopyright(str(infoCopyright));
+            // ASF keeps a year, track or genre of 0 or "" as an attribute: drop those.
+            if (InfoYear <= 0)
+                tag->removeItem("WM/Year");
+            if (InfoTrack <= 0)
+                tag->removeItem("WM/TrackNumber");
+            if (GenreText(InfoGenre).isEmpty())
+                tag->removeItem("WM/Genre");
             ok = f.save();
         }
     } else {

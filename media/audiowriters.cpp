@@ -250,7 +250,8 @@ public:
         const int got = m_rs.convert(vorbis_analysis_buffer(&m_vd, cap), cap, samples, frames);
         if (got < 0)
             return false;
-        vorbis_analysis_wrote(&m_vd, got);
+        if (got > 0) // a count of 0 would mark the end of the stream
+            vorbis_analysis_wrote(&m_vd, got);
         return encode();
     }
     bool finish() override
@@ -362,7 +363,9 @@ public:
         // Packets that hold whole frames: the muxer never splits an audio frame, so a frame
         // that does not fit pads the rest of the packet away.
         AVDictionary *opts = nullptr;
-        av_dict_set_int(&opts, "packet_size", std::clamp(4 * (m_enc->block_align + 20) + 32, 100, 65536), 0);
+        const int payload = m_enc->block_align + 17; // a frame plus its payload header
+        const int perPacket = std::clamp(4096 / payload, 1, 63);
+        av_dict_set_int(&opts, "packet_size", std::clamp(perPacket * payload + 48, 100, 65536), 0);
         const int r = avformat_write_header(m_oc, &opts);
         av_dict_free(&opts);
         if (r < 0)
@@ -397,6 +400,7 @@ public:
         const int got = m_rs.convert(out.data(), cap, samples, frames);
         if (got < 0 || av_audio_fifo_write(m_fifo, reinterpret_cast<void **>(out.data()), got) < got)
             return fail(QStringLiteral("The WMA encoder failed"));
+        m_samples += got;
         while (av_audio_fifo_size(m_fifo) >= m_enc->frame_size) {
             if (!encodeFrame())
                 return false;
@@ -445,6 +449,12 @@ private:
     {
         int r;
         while ((r = avcodec_receive_packet(m_enc, m_pkt)) >= 0) {
+            // The padding is no sound: the file's stated length ends with the real samples.
+            // Packet times run one frame (the encoder delay) behind the input. The muxer
+            // counts in milliseconds and takes a duration that rounds to 0 as unknown.
+            if (m_pkt->pts != AV_NOPTS_VALUE)
+                m_pkt->duration = std::clamp<int64_t>(m_samples - m_pkt->pts - m_enc->initial_padding,
+                                                      m_p.rate / 1000 + 1, m_pkt->duration);
             av_packet_rescale_ts(m_pkt, m_enc->time_base, m_oc->streams[0]->time_base);
             m_pkt->stream_index = 0;
             if (av_write_frame(m_oc, m_pkt) < 0)
@@ -463,7 +473,7 @@ private:
     AVPacket *m_pkt = nullptr;
     Resampler m_rs;
     std::vector<std::vector<float>> m_planes;
-    int64_t m_pts = 0;
+    int64_t m_pts = 0, m_samples = 0;
     int m_inRate = 44100, m_inChannels = 2;
     bool m_started = false;
 };

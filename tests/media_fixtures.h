@@ -67,6 +67,27 @@ struct Probe
     QMap<QString, QString> tags;
 };
 
+// Seconds of sound that the ffmpeg tool's decoder gets out of a file.
+inline double decodedSeconds(const QString &path)
+{
+    QByteArray pcm;
+    if (!run("ffmpeg", {"-v", "error", "-i", path, "-f", "s16le", "-ac", "1", "-ar", "8000", "-"}, &pcm))
+        return -1;
+    return pcm.size() / 2 / 8000.0;
+}
+
+// The audio stream's own bit rate: the size of its packets over the decoded length.
+inline double streamKbps(const QString &path)
+{
+    QByteArray out;
+    if (!run("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries", "packet=size", "-of", "csv=p=0", path}, &out))
+        return -1;
+    double bytes = 0;
+    for (const QByteArray &line : out.split('\n'))
+        bytes += line.trimmed().toDouble();
+    return bytes * 8 / decodedSeconds(path) / 1000;
+}
+
 inline Probe probe(const QString &path)
 {
     Probe p;

@@ -1,0 +1,292 @@
+// The audio components: WAV reading, MP3/OGG/WMA writing through the encoding step's copy
+// loop, format checks and tags, read back with ffprobe.
+#include "media_fixtures.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cmath>
+#include <functional>
+
+using namespace fixtures;
+using Setup = std::function<void(TAudioFile2 &)>;
+Q_DECLARE_METATYPE(Setup)
+
+class TestMediaAudioFile : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // What the conversion run does: the clip's sound to a 44.1 kHz stereo TempWav, then the
+    // encoding step's copy loop into the writer. Returns the reason of a failure.
+    QString convert(const QString &source, double start, double end, const QString &out, const Setup &setup)
+    {
+        const QString wav = path("temp.wav");
+        const Extraction e = extract(path(source), start, end, wav, 2, 44100, 2);
+        if (!e.ok)
+            return "extract: " + e.error;
+        TAudioFile2 writer;
+        setup(writer);
+        if (writer.LastError())
+            return "setup: " + writer.LastErrorText();
+        return transcode(wav, out, writer);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        for (const QString kind : {"avi", "mpg", "wmv", "asf"})
+            QVERIFY(makeVideo(path("src." + kind), kind, 4));
+    }
+
+    void encodes_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("cbrKbps"); // 0: not constant
+        auto mp3 = [](int hz, int kbps, int mode) { return Setup([=](TAudioFile2 &w) { w.SetMp3Format(hz, kbps, mode); }); };
+        auto ogg = [](int hz, int ch, int nom, int min, int max, int q) {
+            return Setup([=](TAudioFile2 &w) { w.SetOggFormat(hz, ch, nom, min, max, int16_t(q)); });
+        };
+        auto wma = [](int p) { return Setup([=](TAudioFile2 &w) { w.SetWmaProfile(p); }); };
+        QTest::newRow("mp3 default from avi") << "src.avi" << "a.mp3" << mp3(44100, 128, 3) << "mp3" << 44100 << 2 << 128;
+        QTest::newRow("mp3 mono 22k from mpg") << "src.mpg" << "b.MP3" << mp3(22050, 64, 1) << "mp3" << 22050 << 1 << 64;
+        QTest::newRow("mp3 dual 48k from wmv") << "src.wmv" << "c.mp3" << mp3(48000, 192, 5) << "mp3" << 48000 << 2 << 192;
+        QTest::newRow("mp3 forced joint 32k") << "src.asf" << "d.mp3" << mp3(32000, 96, 4) << "mp3" << 32000 << 2 << 96;
+        QTest::newRow("mp3 stereo 8k") << "src.avi" << "e.mp3" << mp3(8000, 32, 2) << "mp3" << 8000 << 2 << 32;
+        TAudioFile2LameEnc vbr;
+        vbr.LameSampleRate = 44100;
+        vbr.LameBitrate = 96;
+        vbr.LameMaxBitrate = 256;
+        vbr.LameMode = 2;
+        vbr.LameVbrQuality = 4;
+        vbr.LameVbr = true;
+        QTest::newRow("mp3 vbr") << "src.wmv" << "f.mp3" << Setup([=](TAudioFile2 &w) { w.SetMp3Encoder(vbr); })
+                                 << "mp3" << 44100 << 2 << 0;
+        QTest::newRow("ogg quality 500") << "src.avi" << "a.ogg" << ogg(44100, 2, 0, 0, 0, 500) << "vorbis" << 44100 << 2 << 0;
+        QTest::newRow("ogg nominal mono 22k") << "src.mpg" << "b.Ogg" << ogg(22050, 1, 48, 0, 0, -1) << "vorbis" << 22050 << 1 << 0;
+        QTest::newRow("ogg managed 48k") << "src.wmv" << "c.ogg" << ogg(48000, 2, 128, 96, 192, -1) << "vorbis" << 48000 << 2 << 0;
+        QTest::newRow("wma 38 default") << "src.avi" << "a.wma" << wma(38) << "wmav2" << 44100 << 2 << 128;
+        QTest::newRow("wma 0: 24k 8k mono") << "src.mpg" << "b.WMA" << wma(0) << "wmav2" << 8000 << 1 << 24;
+        QTest::newRow("wma 21: 48k 44k mono") << "src.wmv" << "c.wma" << wma(21) << "wmav2" << 44100 << 1 << 48;
+        QTest::newRow("wma 47: 320k 48k stereo") << "src.asf" << "d.wma" << wma(47) << "wmav2" << 48000 << 2 << 320;
+    }
+    void encodes()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, out);
+        QFETCH(Setup, setup);
+        QFETCH(QString, codec);
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(int, cbrKbps);
+        const double start = 0.5, end = 3.5;
+        const QString error = convert(source, start, end, path(out), setup);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const Probe p = probe(path(out));
+        QVERIFY(p.ok);
+        QCOMPARE(p.codec, codec);
+        QCOMPARE(p.rate, rate);
+        QCOMPARE(p.channels, channels);
+        // What a player plays, and what the file says of its length. Below 44.1 kHz the
+        // ffprobe length of an MP3 includes LAME's encoder delay (the ffmpeg tool's own
+        // MP3s show the same).
+        const double played = decodedSeconds(path(out));
+        QVERIFY2(std::abs(played - (end - start)) < 0.06, qPrintable(QString::number(played)));
+        const double slack = codec == "mp3" && rate < 44100 ? 0.2 : 0.06;
+        QVERIFY2(std::abs(p.duration - (end - start)) < slack, qPrintable(QString::number(p.duration)));
+        if (cbrKbps) {
+            const double kbps = streamKbps(path(out));
+            QVERIFY2(std::abs(kbps - cbrKbps) <= cbrKbps * 0.10, qPrintable(QString::number(kbps)));
+        }
+    }
+
+    void readerChunks()
+    {
+        const QString wav8 = path("u8.wav"), wav16 = path("s16.wav");
+        QVERIFY(makeWav(wav8, 2.5, 8000, 1, "pcm_u8"));
+        QVERIFY(makeWav(wav16, 2.5, 48000, 2));
+        TAudioFile2 r;
+        r.OpenFile(wav16, 0, 1);
+        QCOMPARE(r.LastError(), 0);
+        QCOMPARE(r.FormatA(), 2);
+        QCOMPARE(r.FormatB(), 48000);
+        QCOMPARE(r.FrameElements(), 2);
+        QCOMPARE(r.TotalFrames(), int64_t(120000));
+        QCOMPARE(int(r.ReadSamples(1001).size()), 1000);        // whole frames, at most n
+        QCOMPARE(int(r.ReadSamples(10 * 96000).size()), 96000); // never more than a second
+        int64_t total = 1000 + 96000;
+        for (SampleArray a = r.ReadSamples(96000); !a.empty(); a = r.ReadSamples(96000))
+            total += int64_t(a.size());
+        QCOMPARE(total, int64_t(240000));
+        QVERIFY(r.ReadSamples(96000).empty());
+        r.CloseFile();
+        QVERIFY(r.ReadSamples(100).empty());
+
+        r.OpenFile(wav8, 0, 1); // 8-bit samples come out as 16-bit values
+        QCOMPARE(r.FormatA() * r.FormatB(), 8000);
+        const SampleArray a = r.ReadSamples(8000);
+        QCOMPARE(int(a.size()), 8000);
+        QVERIFY(*std::max_element(a.begin(), a.end()) > 3000); // the tone's peak at 1/8 scale
+        QVERIFY(std::all_of(a.begin(), a.end(), [](int16_t v) { return v % 256 == 0; }));
+
+        for (const QString bad : {path("missing.wav"), path("src.avi")}) {
+            r.OpenFile(bad, 0, 1);
+            QVERIFY(r.LastError() != 0);
+            QVERIFY(!r.LastErrorText().isEmpty());
+            QVERIFY(r.ReadSamples(100).empty());
+        }
+    }
+
+    void profiles()
+    {
+        TAudioFile2 w;
+        QCOMPARE(w.ProfileCount(), 48);
+        const QStringList all = TAudioFile2::WmaProfileDescriptions();
+        QCOMPARE(all.size(), 48);
+        QCOMPARE(all[0], QString("WMA 24 kbps, 8 kHz, mono"));
+        QCOMPARE(all[7], QString("WMA 32 kbps, 11 kHz, stereo"));
+        QCOMPARE(all[38], QString("WMA 128 kbps, 44 kHz, stereo"));
+        QCOMPARE(all[47], QString("WMA 320 kbps, 48 kHz, stereo"));
+        QCOMPARE(QStringList(all).removeDuplicates(), 0);
+        for (int p = 0; p < 48; ++p) {
+            w.SetWmaProfile(p);
+            QCOMPARE(w.LastError(), 0);
+            QCOMPARE(w.ProfileText(), all[p]);
+        }
+    }
+
+    // Every profile is one the encoder takes: each makes a valid, readable file.
+    void everyWmaProfileEncodes()
+    {
+        QVERIFY(makeWav(path("short.wav"), 0.5, 44100, 2));
+        for (int p = 0; p < 48; ++p) {
+            TAudioFile2 w;
+            w.SetWmaProfile(p);
+            const QString out = path(QString("p%1.wma").arg(p));
+            const QString error = transcode(path("short.wav"), out, w);
+            QVERIFY2(error.isEmpty(), qPrintable(QString("%1: %2").arg(p).arg(error)));
+            QCOMPARE(probe(out).codec, QString("wmav2"));
+        }
+    }
+
+    void oggCheckIsTruthful()
+    {
+        TAudioFile2 w;
+        QVERIFY(w.CheckOggFormat(44100, 2, 128, 0, 0));
+        QVERIFY(w.CheckOggFormat(44100, 2, 128, 96, 192));
+        QVERIFY(w.CheckOggFormat(8000, 1, 16, 0, 0));
+        QVERIFY(!w.CheckOggFormat(8000, 2, 320, 0, 0));   // too much for 8 kHz
+        QVERIFY(!w.CheckOggFormat(44100, 2, 128, 192, 128)); // minimum above maximum
+        QVERIFY(!w.CheckOggFormat(44100, 0, 128, 0, 0));
+        QVERIFY(!w.CheckOggFormat(44100, 2, 900, 0, 0));
+    }
+
+    // A set-up the encoder refuses is reported and CreateFile then writes nothing.
+    void refusedSetupCreatesNothing_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<bool>("setterRefuses");
+        QTest::newRow("wma profile -1") << Setup([](TAudioFile2 &w) { w.SetWmaProfile(-1); }) << "x.wma" << true;
+        QTest::newRow("wma profile 48") << Setup([](TAudioFile2 &w) { w.SetWmaProfile(48); }) << "x.wma" << true;
+        QTest::newRow("ogg min above max") << Setup([](TAudioFile2 &w) { w.SetOggFormat(44100, 2, 128, 192, 128, -1); }) << "x.ogg" << true;
+        QTest::newRow("ogg no channels") << Setup([](TAudioFile2 &w) { w.SetOggFormat(44100, 0, 128, 0, 0, -1); }) << "x.ogg" << true;
+        QTest::newRow("ogg 8k 320k") << Setup([](TAudioFile2 &w) { w.SetOggFormat(8000, 2, 320, 0, 0, -1); }) << "x.ogg" << true;
+        QTest::newRow("mp3 mode 6") << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 128, 6); }) << "x.mp3" << true;
+        QTest::newRow("mp3 no bit rate") << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 0, 2); }) << "x.mp3" << true;
+        QTest::newRow("input of 0 channels") << Setup([](TAudioFile2 &w) { w.SetInputFormat(44100, 0); }) << "x.mp3" << true;
+        QTest::newRow("unknown extension") << Setup([](TAudioFile2 &) {}) << "x.flac" << false;
+        QTest::newRow("missing folder") << Setup([](TAudioFile2 &) {}) << "no/such/x.mp3" << false;
+    }
+    void refusedSetupCreatesNothing()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(QString, out);
+        QFETCH(bool, setterRefuses);
+        TAudioFile2 w;
+        setup(w);
+        const bool refusedEarly = w.LastError() != 0;
+        w.CreateFile(path(out), 0);
+        QVERIFY(w.LastError() != 0);
+        QVERIFY(!w.LastErrorText().isEmpty());
+        QVERIFY(!QFile::exists(path(out)));
+        QCOMPARE(refusedEarly, setterRefuses);
+        w.WriteSamples(SampleArray(100));
+        QVERIFY(w.LastError() != 0); // nothing open
+        w.CloseFile();
+    }
+
+    void tags_data()
+    {
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<Setup>("setup");
+        QTest::newRow("mp3 id3v2") << "t.mp3" << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 128, 3); });
+        QTest::newRow("ogg xiph") << "t.ogg" << Setup([](TAudioFile2 &w) { w.SetOggFormat(44100, 2, 0, 0, 0, 400); });
+        QTest::newRow("wma asf") << "t.wma" << Setup([](TAudioFile2 &w) { w.SetWmaProfile(38); });
+    }
+    void tags()
+    {
+        QFETCH(QString, out);
+        QFETCH(Setup, setup);
+        QVERIFY(makeWav(path("tag.wav"), 1, 44100, 2));
+        TAudioFile2 w;
+        setup(w);
+        QVERIFY(transcode(path("tag.wav"), path(out), w).isEmpty());
+        TAudioInformation2 info;
+        info.infoTitle = "Früh am Morgen — 朝";
+        info.infoArtist = "Ørjan & Zoë";
+        info.infoAlbum = "Live in Kraków";
+        info.infoComments = "Schön; \"quoted\"";
+        info.infoCopyright = "© 2024 Clipvox";
+        info.InfoYear = 2024;
+        info.InfoTrack = 7;
+        info.InfoGenre = 12; // Other
+        QVERIFY2(info.WriteTags(path(out)), qPrintable(info.LastErrorText()));
+        const Probe p = probe(path(out));
+        QCOMPARE(p.codec, out.endsWith("mp3") ? QString("mp3") : out.endsWith("ogg") ? QString("vorbis") : QString("wmav2"));
+        QCOMPARE(p.tags.value("title"), info.infoTitle);
+        QCOMPARE(p.tags.value("artist"), info.infoArtist);
+        QCOMPARE(p.tags.value("album"), info.infoAlbum);
+        QCOMPARE(p.tags.value("copyright"), info.infoCopyright);
+        QVERIFY2(p.tags.values().contains(info.infoComments), qPrintable(QStringList(p.tags.keys()).join(',')));
+        QVERIFY(p.tags.value(p.tags.contains("wm/year") ? "wm/year" : "date").startsWith("2024"));
+        QCOMPARE(p.tags.value("track"), QString("7"));
+        QCOMPARE(p.tags.value("genre"), QString("Other"));
+        QVERIFY(std::abs(p.duration - 1.0) < 0.06); // tagging keeps the sound intact
+
+        // Year and track 0 mean none; rewriting drops them.
+        info.InfoYear = 0;
+        info.InfoTrack = 0;
+        QVERIFY(info.WriteTags(path(out)));
+        const Probe q = probe(path(out));
+        QVERIFY(!q.tags.contains("date") && !q.tags.contains("wm/year"));
+        QVERIFY(!q.tags.contains("track"));
+        QCOMPARE(q.tags.value("title"), info.infoTitle);
+    }
+
+    void tagFailuresAndGenres()
+    {
+        TAudioInformation2 info;
+        info.infoTitle = "x";
+        QVERIFY(!info.WriteTags(path("missing.mp3")));
+        QVERIFY(!info.LastErrorText().isEmpty());
+        QVERIFY(makeWav(path("plain.wav"), 0.2, 8000, 1));
+        QVERIFY(!info.WriteTags(path("plain.wav")));
+        QFile::copy(path("plain.wav"), path("fake.ogg"));
+        QVERIFY(!info.WriteTags(path("fake.ogg")));
+        QCOMPARE(TAudioInformation2::GenreText(0), QString("Blues"));
+        QCOMPARE(TAudioInformation2::GenreText(12), QString("Other"));
+        QCOMPARE(TAudioInformation2::GenreText(146), QString("Jpop"));
+        QVERIFY(TAudioInformation2::GenreText(147).isEmpty());
+        QVERIFY(TAudioInformation2::GenreText(-1).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMediaAudioFile)
+#include "tst_media_audiofile.moc"
