@@ -105,6 +105,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
     connect(ui->ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &p) { PopupMenuEdit->popup(ui->ListView1->viewport()->mapToGlobal(p)); });
     ui->ListView1->viewport()->installEventFilter(this);
+    ui->ListView1->setIndentation(0);
 
     TimerTip.setSingleShot(true);
     TimerTip.setInterval(1000);

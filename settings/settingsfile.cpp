@@ -120,15 +120,19 @@ int IniFile::readInteger(const QString &section, const QString &key, int def) co
     return parseInteger(readString(section, key, QString()), value) ? value : def;
 }
 
-void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+void IniFile::writeString(const QString &section, const QString &key, const QString &input)
 {
+    // A line break would end the entry early and spill into a line of its own.
+    QString value = input;
+    value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QByteArray entry = key.toUtf8() + '=' + value.toUtf8();
     int s = findSection(section);
     if (s < 0) {
         m_lines.append({'[' + section.toUtf8() + ']', section, {}});
         m_lines.append({entry, {}, key});
     } else if (const int k = findKey(s, key); k >= 0) {
-        m_lines[k].raw = entry;
+        QByteArray &raw = m_lines[k].raw; // the key keeps its spelling
+        raw = raw.left(raw.indexOf('=') + 1) + value.toUtf8();
     } else {
         // After the section's last key, so that blank lines before the next section stay there.
         int at = s + 1;

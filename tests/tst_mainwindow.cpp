@@ -1,0 +1,410 @@
+// The main window and its queue: adding, naming, moving, removing, the menu rules,
+// the quick settings, resizing, the help links and closing.
+#include "main/application.h"
+#include "extras/tip.h"
+#include "main/main.h"
+#include "support/fakedesktop.h"
+#include "support/fixtures.h"
+#include "ui_main.h"
+
+#include <QDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+QStringList column(const TMainForm &w, int c)
+{
+    QStringList out;
+    for (int r = 0; r < w.ui->ListView1->topLevelItemCount(); ++r)
+        out << w.ui->ListView1->topLevelItem(r)->text(c);
+    return out;
+}
+
+void select(TMainForm &w, QList<int> rows)
+{
+    w.ui->ListView1->clearSelection();
+    for (int r : rows)
+        w.ui->ListView1->topLevelItem(r)->setSelected(true);
+}
+
+QList<bool> menuState(const TMainForm &w)
+{
+    return {w.ui->AddFiles1->isEnabled(), w.ui->MoveUp1->isEnabled(),  w.ui->MoveDown1->isEnabled(),
+            w.ui->Remove1->isEnabled(),   w.ui->RemoveAll1->isEnabled(), w.ui->EditSelection1->isEnabled(),
+            w.ui->Convert1->isEnabled()};
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<FakeDesktop> m_desktop;
+    std::unique_ptr<TMainForm> m_window;
+
+    TMainForm &window() { return *m_window; }
+    void addFiles(const QStringList &files)
+    {
+        m_desktop->fileAnswers << files;
+        window().ui->TBXItem4->trigger();
+    }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<TempProgramFolder>();
+        m_folder->write("setup.ini", "[tips]\nshowtip=0\n");
+        m_desktop = std::make_unique<FakeDesktop>();
+        JobTable.clear();
+        JobCount = 0;
+        m_window = std::make_unique<TMainForm>();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_desktop.reset();
+        m_folder.reset();
+    }
+
+    void startsEmptyWithLoadedSettings();
+    void addFilesFillsRowsAndNamesOutputs();
+    void addDialogAndCancel();
+    void secondBatchMovesEveryOutput();
+    void formatChangeRenamesEveryJob();
+    void movesRotateAndCarryEveryField();
+    void removeTakesFirstSelectedJob();
+    void menuEnablingRules();
+    void timeTexts();
+    void resizeRule();
+    void outputFolderButton();
+    void helpLinksGoThroughTheDesktop();
+    void closingWritesGeneralKeys();
+    void refusedWriteKeepsWindowOpen();
+    void generalErrorReportShowsEscapedErrors();
+    void tipTimerReadsShowtip();
+};
+
+void TestMainWindow::startsEmptyWithLoadedSettings()
+{
+    QCOMPARE(window().windowTitle(), QString("Clipvox"));
+    QCOMPARE(window().ui->EdPath->text(), QDir::homePath() + "/");
+    QCOMPARE(window().ui->cbFormat->currentText(), QString("MP3"));
+    QCOMPARE(window().ui->ListView1->topLevelItemCount(), 0);
+    QCOMPARE(window().ui->ListView1->headerItem()->text(ColStatus), QString("Status"));
+    QCOMPARE(window().ui->ListView1->columnWidth(ColSource), 120);
+    QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
+    QCOMPARE(window().ui->TBXItem3->toolTip(), QString("Remove selected item "));
+    QCOMPARE(window().ui->TBXItem1->shortcut(), QKeySequence(Qt::Key_F9));
+    QCOMPARE(window().ui->MoveUp1->shortcut(), QKeySequence("Ctrl+U"));
+
+    // A stored format selects its entry without running the format handler.
+    m_window.reset();
+    m_folder->write("setup.ini", "[tips]\nshowtip=0\n[general]\noutputformat=2\noutputpath=/srv/out\n");
+    m_window = std::make_unique<TMainForm>();
+    QCOMPARE(window().ui->cbFormat->currentText(), QString("WAV"));
+    QCOMPARE(window().ui->EdPath->text(), QString("/srv/out")); // loaded unchanged
+    QCOMPARE(OutputSettings.OutputExt, QString("wav"));
+}
+
+void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
+{
+    const QString dir = QString::fromUtf8("/videos/My Clips #1?/");
+    addFiles({dir + "talk.part1.avi", dir + QString::fromUtf8("Zoë's \"best\".wmv"), dir + "noext"});
+    QCOMPARE(JobCount, 3);
+    QCOMPARE(JobTable.size(), size_t(4));
+    QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
+    QCOMPARE(column(window(), ColStart), (QStringList{"00:00:00", "00:00:00", "00:00:00"}));
+    QCOMPARE(column(window(), ColEnd), (QStringList{"Max", "Max", "Max"}));
+    QCOMPARE(column(window(), ColConvertTo), (QStringList{"mp3", "mp3", "mp3"}));
+    QCOMPARE(column(window(), ColStatus), (QStringList{"Waiting", "Waiting", "Waiting"}));
+    QCOMPARE(column(window(), ColOutput),
+             (QStringList{dir + "talk.part1.mp3", dir + QString::fromUtf8("Zoë's \"best\".mp3"), dir + "noext.mp3"}));
+    QCOMPARE(column(window(), ColSource)[1], dir + QString::fromUtf8("Zoë's \"best\".wmv"));
+    QCOMPARE(window().ui->EdPath->text(), dir);
+    QCOMPARE(OutputSettings.OutputPath, dir);
+    const TJob &job = JobTable[2];
+    QCOMPARE(job.Duration, 0);
+    QCOMPARE(job.TagComment, QString("Clipvox"));
+    QCOMPARE(job.TagCopyright, QString::fromLatin1(kHomePageUrl));
+    QVERIFY(job.TagTitle.isEmpty() && job.TagYear == 0 && job.TagTrack == 0 && job.TagGenre == 0);
+
+    // The same file twice: two jobs, one output name.
+    addFiles({dir + "talk.part1.avi"});
+    QCOMPARE(JobCount, 4);
+    QCOMPARE(JobTable[4].OutputFile, JobTable[1].OutputFile);
+}
+
+void TestMainWindow::addDialogAndCancel()
+{
+    addFiles({});
+    QCOMPARE(m_desktop->fileDialogs, 1);
+    QCOMPARE(m_desktop->lastFileTitle, QString("Open Video Files"));
+    const QStringList filters = m_desktop->lastFileFilter.split(";;");
+    QCOMPARE(filters.size(), 5);
+    QVERIFY(filters[0].startsWith("All supported files ("));
+    for (const char *p : {"*.avi", "*.asf", "*.wmv", "*.mpg", "*.mpeg", "*.AVI"})
+        QVERIFY2(filters[0].contains(QLatin1String(p) + QLatin1Char(' ')) || filters[0].contains(QLatin1String(p) + QLatin1Char(')')), p);
+    QVERIFY(filters[1].startsWith("MPEG files (*.mpg *.MPG *.mpeg *.MPEG)"));
+    QVERIFY(filters[4].startsWith("ASF files (*.asf"));
+    // Cancelled: nothing changed.
+    QCOMPARE(JobCount, 0);
+    QCOMPARE(window().ui->EdPath->text(), QDir::homePath() + "/");
+    QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
+}
+
+void TestMainWindow::secondBatchMovesEveryOutput()
+{
+    addFiles({"/a/one.avi", "/a/two.mpg"});
+    addFiles({"/b/three.asf"});
+    QCOMPARE(column(window(), ColSource), (QStringList{"/a/one.avi", "/a/two.mpg", "/b/three.asf"}));
+    QCOMPARE(column(window(), ColOutput), (QStringList{"/b/one.mp3", "/b/two.mp3", "/b/three.mp3"}));
+}
+
+void TestMainWindow::formatChangeRenamesEveryJob()
+{
+    addFiles({"/a/one.avi", "/a/two.b.mpg"});
+    window().ui->ListView1->topLevelItem(0)->setText(ColStatus, "100%");
+    window().ui->cbFormat->setCurrentIndex(3);
+    emit window().ui->cbFormat->activated(3);
+    QCOMPARE(OutputSettings.OutputFormat, 3);
+    QCOMPARE(column(window(), ColConvertTo), (QStringList{"ogg", "ogg"}));
+    QCOMPARE(column(window(), ColOutput), (QStringList{"/a/one.ogg", "/a/two.b.ogg"}));
+    QCOMPARE(column(window(), ColStatus), (QStringList{"Waiting", "Waiting"}));
+}
+
+void TestMainWindow::movesRotateAndCarryEveryField()
+{
+    addFiles({"/a/A.avi", "/a/B.avi", "/a/C.avi"});
+    for (int k = 1; k <= 3; ++k) {
+        JobTable[k].TagTitle = QString("title%1").arg(k);
+        JobTable[k].Duration = k * 10;
+        JobTable[k].StartTime = QString("00:00:0%1").arg(k);
+    }
+    const auto order = [this] { return column(window(), ColSource).join(','); };
+    select(window(), {0});
+    window().MoveUp1Click();
+    QCOMPARE(order(), QString("/a/B.avi,/a/C.avi,/a/A.avi"));
+    QCOMPARE(window().ui->ListView1->selectedItems().size(), 0);
+    select(window(), {2});
+    window().MoveDown1Click();
+    QCOMPARE(order(), QString("/a/A.avi,/a/B.avi,/a/C.avi"));
+    select(window(), {0});
+    window().MoveDown1Click();
+    QCOMPARE(order(), QString("/a/B.avi,/a/A.avi,/a/C.avi"));
+    QCOMPARE(JobTable[2].TagTitle, QString("title1"));
+    QCOMPARE(JobTable[2].Duration, 10);
+    QCOMPARE(JobTable[2].OutputFile, QString("/a/A.mp3"));
+    QCOMPARE(column(window(), ColStart), (QStringList{"00:00:02", "00:00:01", "00:00:03"}));
+    QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
+    // Without a selection nothing moves.
+    window().ui->ListView1->clearSelection();
+    window().MoveUp1Click();
+    QCOMPARE(order(), QString("/a/B.avi,/a/A.avi,/a/C.avi"));
+
+    // A single job stays where it is.
+    window().RemoveAll1Click();
+    addFiles({"/a/only.avi"});
+    select(window(), {0});
+    window().MoveUp1Click();
+    select(window(), {0});
+    window().MoveDown1Click();
+    QCOMPARE(order(), QString("/a/only.avi"));
+}
+
+void TestMainWindow::removeTakesFirstSelectedJob()
+{
+    addFiles({"/a/1.avi", "/a/2.avi", "/a/3.avi", "/a/4.avi"});
+    JobTable[3].TagCopyright = "mine";
+    JobTable[3].Duration = 33;
+    select(window(), {1, 2});
+    window().ui->TBXItem3->trigger();
+    QCOMPARE(JobCount, 3);
+    QCOMPARE(JobTable.size(), size_t(4));
+    QCOMPARE(column(window(), ColSource), (QStringList{"/a/1.avi", "/a/3.avi", "/a/4.avi"}));
+    QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
+    QCOMPARE(JobTable[2].TagCopyright, QString("mine"));
+    QCOMPARE(JobTable[2].Duration, 33);
+    QCOMPARE(window().ui->ListView1->selectedItems().size(), 0);
+    // Nothing selected: nothing removed.
+    window().ui->TBXItem3->trigger();
+    QCOMPARE(JobCount, 3);
+
+    window().RemoveAll1Click();
+    QCOMPARE(JobCount, 0);
+    QCOMPARE(JobTable.size(), size_t(1));
+    QCOMPARE(window().ui->ListView1->topLevelItemCount(), 0);
+    window().RemoveAll1Click(); // an empty list: nothing happens
+    QCOMPARE(JobTable.size(), size_t(1));
+
+    addFiles({"/a/only.avi"});
+    select(window(), {0});
+    window().RemoveSelectedJob();
+    QCOMPARE(JobCount, 0);
+    QCOMPARE(window().ui->ListView1->topLevelItemCount(), 0);
+    QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
+}
+
+void TestMainWindow::menuEnablingRules()
+{
+    addFiles({"/a/1.avi", "/a/2.avi"});
+    // Adding enables Convert only.
+    QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, true}));
+    select(window(), {1});
+    QCOMPARE(CurrentJob, 1);
+    QCOMPARE(menuState(window()), (QList<bool>{true, true, true, true, true, true, true}));
+    window().ui->ListView1->clearSelection();
+    QCOMPARE(CurrentJob, -1);
+    QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, true, false, true}));
+
+    // A mouse release over the list applies the rule without touching CurrentJob.
+    window().RemoveAll1Click();
+    addFiles({"/a/1.avi"});
+    QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, true}));
+    CurrentJob = 7;
+    window().show();
+    QTest::mouseRelease(window().ui->ListView1->viewport(), Qt::RightButton, {}, QPoint(200, 150));
+    QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, true, false, true}));
+    QCOMPARE(CurrentJob, 7);
+}
+
+void TestMainWindow::timeTexts()
+{
+    QCOMPARE(TimeToSeconds(""), 0);
+    QCOMPARE(TimeToSeconds("01:02:03"), 3723);
+    QCOMPARE(TimeToSeconds("00:75:00"), 4500);
+    QVERIFY_THROWS_EXCEPTION(ClipvoxError, TimeToSeconds("Max"));
+    QVERIFY_THROWS_EXCEPTION(ClipvoxError, TimeToSeconds("00:0x:00"));
+    QCOMPARE(SecondsToTime(0), QString("00:00:00"));
+    QCOMPARE(SecondsToTime(59), QString("00:00:59"));
+    QCOMPARE(SecondsToTime(3723), QString("01:02:03"));
+    QCOMPARE(SecondsToTime(360000), QString("100:00:00"));
+    QCOMPARE(ChangeFileExt("/a.b/c", ".wav"), QString("/a.b/c.wav"));
+    QCOMPARE(ChangeFileExt("/a/c.d.mp3", ".wav"), QString("/a/c.d.wav"));
+}
+
+void TestMainWindow::resizeRule()
+{
+    window().show();
+    // The rule works on the outer size, frame included.
+    const QSize frame = window().frameGeometry().size() - window().size();
+    window().resize(QSize(800, 600) - frame);
+    QTRY_COMPARE(window().ui->ListView1->width(), 784);
+    QCOMPARE(window().ui->ListView1->height(), 404);
+    QCOMPARE(window().ui->GroupBox1->width(), 784);
+    QCOMPARE(window().ui->ListView1->x(), 8);
+    // The quick settings stay docked at the bottom of the client area.
+    const QWidget *client = window().ui->centralwidget;
+    QCOMPARE(window().ui->Panel1->geometry().bottom(), client->height() - 1);
+    QCOMPARE(window().minimumSize(), QSize(573, 422));
+}
+
+void TestMainWindow::outputFolderButton()
+{
+    addFiles({"/a/1.avi"});
+    m_desktop->folderAnswers << "/music" << "/" << "";
+    window().ui->SpeedBtnPath->click();
+    QCOMPARE(m_desktop->lastFolderPrompt, QString("Select a directory to save output files"));
+    QCOMPARE(window().ui->EdPath->text(), QString("/music/"));
+    QCOMPARE(OutputSettings.OutputPath, QString("/music/"));
+    QCOMPARE(column(window(), ColOutput), QStringList{"/music/1.mp3"});
+    window().ui->SpeedBtnPath->click();
+    QCOMPARE(OutputSettings.OutputPath, QString("/"));
+    window().ui->SpeedBtnPath->click(); // cancelled
+    QCOMPARE(OutputSettings.OutputPath, QString("/"));
+    QCOMPARE(column(window(), ColOutput), QStringList{"/1.mp3"});
+}
+
+void TestMainWindow::helpLinksGoThroughTheDesktop()
+{
+    window().ui->HelpContent1->trigger();
+    window().ui->Homepage1->trigger();
+    window().ui->TechnicalSupport1->trigger();
+    QCOMPARE(m_desktop->openedUrls.size(), 3);
+    QCOMPARE(m_desktop->openedUrls[0], QUrl::fromLocalFile(m_folder->file("clipvox.html")));
+    QCOMPARE(m_desktop->openedUrls[1].scheme(), QString("https"));
+    QCOMPARE(m_desktop->openedUrls[2].scheme(), QString("mailto"));
+}
+
+void TestMainWindow::closingWritesGeneralKeys()
+{
+    window().show();
+    QVERIFY(window().close());
+    QCOMPARE(IniFile(SettingsFilePath()).readString("general", "outputpath", "x"), QDir::homePath() + "/");
+    QCOMPARE(IniFile(SettingsFilePath()).readInteger("general", "outputformat", -5), 0);
+
+    m_window = std::make_unique<TMainForm>();
+    window().show();
+    addFiles({"/clips/x.avi"});
+    window().ui->cbFormat->setCurrentIndex(1);
+    emit window().ui->cbFormat->activated(1);
+    QVERIFY(window().close());
+    QCOMPARE(m_folder->read("setup.ini"), QByteArray("[tips]\nshowtip=0\n[general]\noutputpath=/clips/\noutputformat=1\n"));
+}
+
+void TestMainWindow::refusedWriteKeepsWindowOpen()
+{
+    QVERIFY(QFile::remove(m_folder->file("setup.ini")));
+    QVERIFY(QDir(m_folder->path()).mkdir("setup.ini"));
+    window().show();
+    QVERIFY(!window().close());
+    QVERIFY(window().isVisible());
+    QCOMPARE(m_desktop->messages.size(), 1);
+    QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Critical);
+    QCOMPARE(m_desktop->messages[0].text, "Unable to write to " + m_folder->file("setup.ini"));
+    // Once the folder is gone the next close writes.
+    QVERIFY(QDir(m_folder->path()).rmdir("setup.ini"));
+    QVERIFY(window().close());
+    QVERIFY(QFile::exists(m_folder->file("setup.ini")));
+}
+
+namespace {
+class Thrower : public QWidget
+{
+protected:
+    void mousePressEvent(QMouseEvent *) override { throw ClipvoxError("Something broke"); }
+};
+} // namespace
+
+void TestMainWindow::generalErrorReportShowsEscapedErrors()
+{
+    Thrower widget;
+    widget.show();
+    QTest::mouseClick(&widget, Qt::LeftButton);
+    QCOMPARE(m_desktop->texts(), QStringList{"Something broke"});
+    // The program goes on: the next event is handled normally.
+    QTest::mouseClick(&widget, Qt::LeftButton);
+    QCOMPARE(m_desktop->messages.size(), 2);
+}
+
+void TestMainWindow::tipTimerReadsShowtip()
+{
+    // Watches for the tip window and closes it, counting how often it appeared.
+    int shown = 0;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        if (TipForm) {
+            ++shown;
+            TipForm->reject();
+        }
+    });
+    poll.start(20);
+    QTest::qWait(1500); // showtip=0 from init(): nothing opens
+    QCOMPARE(shown, 0);
+    window().ui->ipoftheDay1->trigger(); // the menu opens it always
+    QCOMPARE(shown, 1);
+
+    m_window.reset();
+    m_folder->write("setup.ini", "[general]\noutputformat=1\n"); // no showtip key counts as 1
+    m_window = std::make_unique<TMainForm>();
+    QTRY_COMPARE_WITH_TIMEOUT(shown, 2, 3000);
+    QTest::qWait(1200); // the timer never ticks again
+    QCOMPARE(shown, 2);
+}
+
+int main(int argc, char **argv)
+{
+    ClipvoxApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_mainwindow.moc"

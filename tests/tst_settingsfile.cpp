@@ -1,0 +1,233 @@
+// setup.ini: parse rules, defaults, key order, atomic writes and refused writes.
+#include "main/application.h"
+#include "settings/settingsfile.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QtTest>
+
+class TestSettingsFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void defaultsWithoutFile();
+    void integerParseRules();
+    void namesIgnoreCaseAndFirstWins();
+    void textValues();
+    void newFileHasTableOrder();
+    void existingKeysKeepPlaceAndOthersSurvive();
+    void refusedWriteStopsAtThatKey();
+    void badFilesLoadDefaults();
+    void formatExtension();
+};
+
+void TestSettingsFile::defaultsWithoutFile()
+{
+    TempProgramFolder folder;
+    QCOMPARE(SettingsFilePath(), folder.file("setup.ini"));
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE(s.OutputPath, QDir::homePath() + "/");
+    QCOMPARE(s.OutputFormat, 0);
+    QCOMPARE(s.OutputExt, QString("mp3"));
+    QCOMPARE(s.Mp3Channels, 3);
+    QCOMPARE(s.Mp3Frequency, 44100);
+    QCOMPARE(s.Mp3Bitrate, 128);
+    QCOMPARE(s.Mp3Vbr, 0);
+    QCOMPARE(s.Mp3MaxBitrate, 192);
+    QCOMPARE(s.Mp3VbrQuality, 7);
+    QCOMPARE(s.WavFrequency, 44100);
+    QCOMPARE(s.WavChannels, 2);
+    QCOMPARE(s.WavBps, 16);
+    QCOMPARE(s.WmaProfile, 38);
+    QCOMPARE(s.OggFrequency, 44100);
+    QCOMPARE(s.OggChannels, 2);
+    QCOMPARE(s.OggBitrate, 128);
+    QCOMPARE(s.OggVbr, false);
+    QCOMPARE(s.OggMinBitrate, 128);
+    QCOMPARE(s.OggMaxBitrate, 192);
+    QCOMPARE(s.OggUseQuality, false);
+    QCOMPARE(s.OggQuality, 500);
+    QVERIFY(!QFile::exists(folder.file("setup.ini"))); // loading writes nothing
+}
+
+void TestSettingsFile::integerParseRules()
+{
+    TempProgramFolder folder;
+    folder.write("setup.ini", "[ogg]\nquality=0x1F4\nbitrate=\nminbitrate=abc\nmaxbitrate=$C0\n"
+                              "frequency=0X5622\nchannels= 1 \nvbr=2\nfquality=0\n"
+                              "[mp3]\nfvbr=2\nbitrate=0x\nfrequency=99999999999\nchannels=-3\n"
+                              "maxbitrate=12abc\nvbrquality=$\n"
+                              "[general]\noutputformat=7\noutputpath=\n");
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE(s.OggQuality, 500);      // hexadecimal with 0x
+    QCOMPARE(s.OggBitrate, 128);      // empty gives the default
+    QCOMPARE(s.OggMinBitrate, 128);   // letters give the default
+    QCOMPARE(s.OggMaxBitrate, 192);   // "$C0" is hexadecimal 192
+    QCOMPARE(s.OggFrequency, 22050);  // 0X prefix
+    QCOMPARE(s.OggChannels, 1);
+    QCOMPARE(s.OggVbr, true);         // any non-zero value is on
+    QCOMPARE(s.OggUseQuality, false);
+    QCOMPARE(s.Mp3Vbr, 2);            // kept as read; only 1 means on to its users
+    QCOMPARE(s.Mp3Bitrate, 128);      // "0x" alone is no number
+    QCOMPARE(s.Mp3Frequency, 44100);  // out of the 32-bit range
+    QCOMPARE(s.Mp3Channels, -3);
+    QCOMPARE(s.Mp3MaxBitrate, 192);
+    QCOMPARE(s.Mp3VbrQuality, 7);
+    QCOMPARE(s.OutputFormat, 7);
+    QCOMPARE(s.OutputExt, QString("mp3"));
+    QCOMPARE(s.OutputPath, QString()); // present but empty stays empty
+
+    int v = 0;
+    QVERIFY(IniFile::parseInteger("$FFFFFFFF", v));
+    QCOMPARE(v, -1);
+    QVERIFY(IniFile::parseInteger("-42", v));
+    QCOMPARE(v, -42);
+    QVERIFY(!IniFile::parseInteger("0x", v));
+    QVERIFY(!IniFile::parseInteger("1.5", v));
+    QVERIFY(!IniFile::parseInteger("$-1", v));
+}
+
+void TestSettingsFile::namesIgnoreCaseAndFirstWins()
+{
+    TempProgramFolder folder;
+    folder.write("setup.ini", "[GENERAL]\nOutputPath=/music/\nOUTPUTFORMAT=3\noutputformat=1\n"
+                              "[general]\noutputformat=2\n");
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE(s.OutputPath, QString("/music/"));
+    QCOMPARE(s.OutputFormat, 3);
+    QCOMPARE(s.OutputExt, QString("ogg"));
+
+    // A write lands on the first matching key, keeps its spelling and adds no second section.
+    s.OutputFormat = 1;
+    SaveGeneralSettings(s);
+    QCOMPARE(folder.read("setup.ini"), QByteArray("[GENERAL]\nOutputPath=/music/\nOUTPUTFORMAT=1\noutputformat=1\n"
+                                                  "[general]\noutputformat=2\n"));
+}
+
+void TestSettingsFile::textValues()
+{
+    TempProgramFolder folder;
+    const QString longText(3000, QLatin1Char('a'));
+    const QString path = QString::fromUtf8("/home/zoë/My Music #1?/'quoted'/");
+    {
+        IniFile ini(SettingsFilePath());
+        ini.writeString("general", "outputpath", path);
+        ini.writeString("other", "long", longText);
+    }
+    const IniFile ini(SettingsFilePath());
+    QCOMPARE(ini.readString("general", "outputpath", "x"), path);
+    QCOMPARE(ini.readString("other", "long", "x").size(), 2047);
+    QCOMPARE(ini.readString("other", "missing", "dflt"), QString("dflt"));
+    QCOMPARE(ini.readString("nosection", "long", "dflt"), QString("dflt"));
+}
+
+void TestSettingsFile::newFileHasTableOrder()
+{
+    TempProgramFolder folder;
+    TOutputSettings s;
+    LoadSettings(s);
+    s.OutputPath = "/out/";
+    s.OggVbr = true;
+    SaveSettings(s);
+    const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\n"
+                                "[mp3]\nchannels=3\nfrequency=44100\nbitrate=128\nfvbr=0\nmaxbitrate=192\nvbrquality=7\n"
+                                "[wav]\nfrequency=44100\nchannels=2\nbps=16\n"
+                                "[wma]\nwmaprofile=38\n"
+                                "[ogg]\nfrequency=44100\nchannels=2\nbitrate=128\nvbr=1\nminbitrate=128\n"
+                                "maxbitrate=192\nfquality=0\nquality=500\n";
+    QCOMPARE(folder.read("setup.ini"), expected);
+
+    // Round trip: what was saved loads back unchanged.
+    TOutputSettings back;
+    LoadSettings(back);
+    QCOMPARE(back.OutputPath, s.OutputPath);
+    QCOMPARE(back.OggVbr, true);
+    QCOMPARE(back.WmaProfile, 38);
+}
+
+void TestSettingsFile::existingKeysKeepPlaceAndOthersSurvive()
+{
+    TempProgramFolder folder;
+    folder.write("setup.ini", "; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\n"
+                              "custom=keep me\r\n\r\n[general]\r\noutputformat=1\r\n");
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE(s.OggQuality, 700);
+    s.OutputFormat = 2;
+    s.OutputPath = "/x/";
+    SaveGeneralSettings(s);
+    QCOMPARE(folder.read("setup.ini"),
+             QByteArray("; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\n"
+                        "custom=keep me\r\n\r\n[general]\r\noutputformat=2\r\noutputpath=/x/\r\n"));
+    SaveSettings(s);
+    const QByteArray all = folder.read("setup.ini");
+    QVERIFY(all.startsWith("; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\ncustom=keep me\r\n"
+                           "frequency=44100\r\n"));
+    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\n[mp3]\r\nchannels=3\r\n"));
+    QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 1), 4);
+}
+
+void TestSettingsFile::refusedWriteStopsAtThatKey()
+{
+    // The settings file's place is taken by a folder: every write is refused, even for root.
+    TempProgramFolder folder;
+    QVERIFY(QDir(folder.path()).mkdir("setup.ini"));
+    TOutputSettings s;
+    LoadSettings(s);
+    try {
+        SaveSettings(s);
+        QFAIL("a refused write must raise");
+    } catch (const ClipvoxError &e) {
+        QCOMPARE(e.text(), "Unable to write to " + folder.file("setup.ini"));
+    }
+    QVERIFY(QFileInfo(folder.file("setup.ini")).isDir());
+
+    // A missing folder: nothing is created and the error names the full path.
+    SetProgramFolder(folder.path() + "missing/");
+    QVERIFY_THROWS_EXCEPTION(ClipvoxError, SaveGeneralSettings(s));
+    QVERIFY(!QDir(folder.path() + "missing").exists());
+}
+
+void TestSettingsFile::badFilesLoadDefaults()
+{
+    TempProgramFolder folder;
+    // Binary garbage with a readable key in the middle.
+    QByteArray garbage;
+    for (int i = 0; i < 5000; ++i)
+        garbage.append(char((i * 7919) % 256));
+    folder.write("setup.ini", garbage + "\n[wav]\nbps=8\n" + garbage);
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE(s.WavBps, 8);
+    QCOMPARE(s.Mp3Bitrate, 128);
+    // Saving keeps the garbage byte for byte around our keys.
+    SaveGeneralSettings(s);
+    const QByteArray after = folder.read("setup.ini");
+    QVERIFY(after.startsWith(garbage.left(1000)));
+    QVERIFY(after.contains("outputformat=0"));
+
+    // A very large file: loads what it can, and a write refuses rather than truncating it.
+    QByteArray big("[general]\noutputformat=3\n");
+    big.append(QByteArray(17 * 1024 * 1024, 'x'));
+    folder.write("setup.ini", big);
+    LoadSettings(s);
+    QCOMPARE(s.OutputFormat, 3);
+    QVERIFY_THROWS_EXCEPTION(ClipvoxError, SaveGeneralSettings(s));
+    QCOMPARE(QFileInfo(folder.file("setup.ini")).size(), big.size());
+}
+
+void TestSettingsFile::formatExtension()
+{
+    QCOMPARE(FormatExtension(0), QString("mp3"));
+    QCOMPARE(FormatExtension(1), QString("wma"));
+    QCOMPARE(FormatExtension(2), QString("wav"));
+    QCOMPARE(FormatExtension(3), QString("ogg"));
+    QCOMPARE(FormatExtension(-1), QString("mp3"));
+    QCOMPARE(FormatExtension(4), QString("mp3"));
+}
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settingsfile.moc"
