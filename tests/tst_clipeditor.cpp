@@ -2,6 +2,7 @@
 #include "clip/edit.h"
 #include "clip/edittime.h"
 #include "main/main.h"
+#include "media/audiofile2.h"
 #include "media/previewplayer.h"
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
@@ -321,7 +322,12 @@ private slots:
         QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:05"));
 
         // A fresh editor: 147 genres at 12, the tag box off, the tag fields disabled.
-        QCOMPARE(C<QComboBox>(editor, "infoGenre")->count(), 147);
+        QComboBox *genres = C<QComboBox>(editor, "infoGenre");
+        QCOMPARE(genres->count(), 147);
+        for (int i = 0; i < 147; ++i)
+            QCOMPARE(genres->itemText(i), TAudioInformation2::GenreText(i));
+        QCOMPARE(genres->itemText(0), QStringLiteral("Blues"));
+        QVERIFY(!genres->itemText(146).isEmpty());
         QCOMPARE(C<QComboBox>(editor, "infoGenre")->currentIndex(), 12);
         QCOMPARE(m_main->AudioInformation1.InfoFlag, -1);
         QVERIFY(!C<QCheckBox>(editor, "CheckTag")->isChecked());
