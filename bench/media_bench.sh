@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Media benchmark: our two steps (extract, then encode) against the ffmpeg tool doing the
+# same conversion in one command, on a 10-minute AVI and WMV; medians of 3 runs as ratios,
+# with peak memory; then the peak memory for a 2-hour source.
+#   bench/media_bench.sh [build-dir] [work-dir]
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=${1:-$ROOT/build-bench}
+WORK=${2:-/tmp/clipvox-bench}
+RUNS=3
+
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCLIPVOX_SANITIZE=OFF \
+      -DCLIPVOX_TESTS=OFF -DCLIPVOX_BENCH=ON >/dev/null
+cmake --build "$BUILD" --target bench_media -j2 >/dev/null
+DRIVER="$BUILD/bench_media"
+mkdir -p "$WORK"
+cd "$WORK"
+
+# name, seconds, video size and rate, codecs
+make_source() {
+    [ -s "$1" ] && return
+    echo "making $1 ..." >&2
+    ffmpeg -v error -y -f lavfi -i "testsrc=size=$3:duration=$2" \
+        -f lavfi -i "anoisesrc=color=pink:amplitude=0.2:sample_rate=44100:duration=$2" -ac 2 \
+        "${@:4}" "$1"
+}
+make_source ten.avi 600 320x240:rate=25 -c:v mpeg4 -c:a libmp3lame -b:a 128k
+make_source ten.wmv 600 320x240:rate=25 -c:v wmv2 -c:a wmav2 -b:a 128k
+make_source long.avi 7200 64x48:rate=2 -c:v mpeg4 -c:a libmp3lame -b:a 128k
+
+# Prints "wall_seconds cpu_seconds peak_kb" for one run of a command.
+timed() {
+    /usr/bin/time -f "%e %U %S %M" -o time.txt "$@" >/dev/null 2>err.txt || { cat err.txt >&2; exit 1; }
+    awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }' time.txt
+}
+middle() { sort -g | sed -n "$(( (RUNS + 1) / 2 ))p"; }
+
+# Runs the ffmpeg tool and our driver in turns, so that load from elsewhere hits both alike,
+# and prints the ratios of the medians (wall and CPU) and both peak memories in MB.
+compare() { # source format
+    local fw=() fc=() ow=() oc=() fm=0 om=0 w c m
+    for _ in $(seq $RUNS); do
+        # shellcheck disable=SC2046
+        read -r w c m < <(timed ffmpeg -v error -y -i "$1" -vn $(ffargs "$2") "ref.$2")
+        fw+=("$w"); fc+=("$c"); (( m > fm )) && fm=$m
+        read -r w c m < <(timed "$DRIVER" "$1" "ours.$2")
+        ow+=("$w"); oc+=("$c"); (( m > om )) && om=$m
+    done
+    local FW FC OW OC
+    FW=$(printf '%s\n' "${fw[@]}" | middle); FC=$(printf '%s\n' "${fc[@]}" | middle)
+    OW=$(printf '%s\n' "${ow[@]}" | middle); OC=$(printf '%s\n' "${oc[@]}" | middle)
+    printf '%s %s %s %s %s %s %d %d\n' "$FW" "$OW" "$(echo "$OW / $FW" | bc -l)" "$FC" "$OC" \
+        "$(echo "$OC / $FC" | bc -l)" $(( om / 1024 )) $(( fm / 1024 ))
+}
+
+ffargs() { # the ffmpeg tool's one-command conversion for a format
+    case $1 in
+        mp3) echo "-c:a libmp3lame -b:a 128k" ;;
+        ogg) echo "-c:a libvorbis -q:a 5" ;;
+        wma) echo "-c:a wmav2 -b:a 128k -ar 44100 -ac 2" ;;
+        wav) echo "-c:a pcm_s16le -ar 44100 -ac 2" ;;
+    esac
+}
+
+echo "| source | output | ffmpeg wall s | ours wall s | wall ratio | ffmpeg CPU s | ours CPU s | CPU ratio | ours peak MB | ffmpeg peak MB |"
+echo "|---|---|---|---|---|---|---|---|---|---|"
+for src in ten.avi ten.wmv; do
+    for fmt in mp3 ogg wma wav; do
+        read -r a b r c d q om fm < <(compare "$src" $fmt)
+        label=$fmt
+        [ $fmt = wav ] && label="wav (extraction alone)"
+        printf '| %s | %s | %.2f | %.2f | %.2f | %.2f | %.2f | %.2f | %d | %d |\n' \
+            "$src" "$label" "$a" "$b" "$r" "$c" "$d" "$q" "$om" "$fm"
+    done
+done
+
+read -r _ _ lm < <(timed "$DRIVER" long.avi long.mp3)
+read -r _ _ lw < <(timed "$DRIVER" long.avi long.wav)
+echo
+echo "2-hour AVI: peak memory $(( lm / 1024 )) MB to MP3 (extract + encode), $(( lw / 1024 )) MB extraction alone"
+rm -f ref.* ours.* long.mp3 long.wav time.txt err.txt
