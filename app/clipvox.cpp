@@ -4,6 +4,10 @@
 
 int main(int argc, char **argv)
 {
+    // The preview draws into a native X11 window; a Wayland session provides one through
+    // XWayland, so Qt is asked for the xcb platform unless the user chose one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     ClipvoxApplication app(argc, argv);
     TMainForm window;
     MainForm = &window;

@@ -1,13 +1,110 @@
+// The time entry dialog of the clip editor.
 #include "clip/edittime.h"
 
+#include "clip/edit.h"
+#include "main/application.h"
+#include "main/desktop.h"
+#include "main/main.h"
+#include "ui_edit.h"
 #include "ui_edittime.h"
 
+#include <limits>
+
 QPointer<TEditTimeForm> EditTimeForm;
+
+namespace {
+int Field(const QLineEdit *edit)
+{
+    bool ok = false;
+    const int value = edit->text().toInt(&ok, 10);
+    if (!ok)
+        throw ClipvoxError(QStringLiteral("'%1' is not a valid integer value").arg(edit->text()));
+    return value;
+}
+
+// Hours, minutes and seconds as typed, each taken as it stands: 90 minutes are 5400 s.
+qint64 RowSeconds(const QLineEdit *hours, const QLineEdit *minutes, const QLineEdit *seconds)
+{
+    return qint64(Field(hours)) * 3600 + qint64(Field(minutes)) * 60 + Field(seconds);
+}
+
+int ToInt(qint64 v)
+{
+    return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+} // namespace
 
 TEditTimeForm::TEditTimeForm(QWidget *owner) : QDialog(owner), ui(new Ui::TEditTimeForm)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    const struct {
+        TUpDown *arrows;
+        QLineEdit *edit;
+        int max;
+    } pairs[] = {
+        {ui->UpDownStartHour, ui->EdStartHour, 100}, {ui->UpDown1, ui->EdStartMin, 60},
+        {ui->UpDown2, ui->EdStartSec, 60},           {ui->UpDownStopHour, ui->EdStopHour, 100},
+        {ui->UpDown3, ui->EdStopMin, 60},            {ui->UpDown4, ui->EdStopSec, 60},
+    };
+    for (const auto &p : pairs) {
+        p.arrows->setBuddy(p.edit);
+        p.arrows->setRange(0, p.max);
+    }
+    connect(ui->BitBtnOK, &QPushButton::clicked, this, [this] { Guarded([this] { BitBtnOKClick(); }); });
+    connect(ui->BitBtnCancel, &QPushButton::clicked, this, [this] { BitBtnCancelClick(); });
 }
 
 TEditTimeForm::~TEditTimeForm() { delete ui; }
+
+void TEditTimeForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TEditTimeForm::FormShow()
+{
+    if (!EditForm)
+        return;
+    const auto split = [](int n, QLineEdit *hours, QLineEdit *minutes, QLineEdit *seconds) {
+        hours->setText(QString::number(n / 3600));
+        minutes->setText(QString::number(n % 3600 / 60));
+        seconds->setText(QString::number(n % 60));
+    };
+    split(EditForm->StartSeconds, ui->EdStartHour, ui->EdStartMin, ui->EdStartSec);
+    split(EditForm->EndSeconds, ui->EdStopHour, ui->EdStopMin, ui->EdStopSec);
+}
+
+void TEditTimeForm::BitBtnOKClick()
+{
+    TEditForm *editor = EditForm;
+    if (!editor || CurrentJob < 0 || CurrentJob >= JobCount)
+        return;
+    const int duration = JobTable[CurrentJob + 1].Duration;
+    const qint64 start = RowSeconds(ui->EdStartHour, ui->EdStartMin, ui->EdStartSec);
+    editor->StartSeconds = ToInt(start);
+    if (start > duration) {
+        ShowInformation(this, QStringLiteral("Start time should be less than total duration."));
+        return;
+    }
+    const qint64 stop = RowSeconds(ui->EdStopHour, ui->EdStopMin, ui->EdStopSec);
+    editor->EndSeconds = ToInt(stop);
+    if (stop > duration) {
+        ShowInformation(this, QStringLiteral("Stop time should be less than total duration."));
+        return;
+    }
+    editor->ui->EdStart->setText(SecondsToTime(editor->StartSeconds));
+    editor->ui->EdEnd->setText(SecondsToTime(editor->EndSeconds));
+    if (duration == 0)
+        editor->SetSelection(0, 100);
+    else
+        editor->SetSelection(qint64(editor->StartSeconds) * 100 / duration,
+                             qint64(editor->EndSeconds) * 100 / duration);
+    accept();
+}
+
+void TEditTimeForm::BitBtnCancelClick() { reject(); }

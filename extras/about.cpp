@@ -1,6 +1,12 @@
 #include "extras/about.h"
 
+#include "main/application.h"
+#include "main/desktop.h"
+#include "main/main.h"
 #include "ui_about.h"
+
+#include <QMouseEvent>
+#include <QPushButton>
 
 QPointer<TAboutForm> AboutForm;
 
@@ -8,6 +14,81 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner), ui(new Ui::TAboutForm)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(363, 248);
+    for (QLabel *link : {ui->Label5, ui->Label7}) {
+        link->setCursor(Qt::PointingHandCursor);
+        link->installEventFilter(this);
+        SetLinkLook(link, false);
+    }
+    ui->Label5->setText(QString::fromLatin1(kHomePageUrl));
+    ui->Label7->setToolTip(QUrl(QString::fromLatin1(kSupportMail)).path());
+    connect(ui->BtnClose, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCloseClick(); }); });
+    FormCreate();
 }
 
 TAboutForm::~TAboutForm() { delete ui; }
+
+void TAboutForm::FormCreate()
+{
+    ui->Label1->setText(QStringLiteral("Clipvox ") + QLatin1String(VersionText));
+    ui->Label3->setText(QLatin1String(VersionText));
+}
+
+void TAboutForm::BtnCloseClick() { close(); }
+
+void TAboutForm::SetLinkLook(QLabel *label, bool hovered)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, hovered ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setUnderline(hovered);
+    label->setFont(font);
+}
+
+void TAboutForm::Label5Click() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kHomePageUrl))); }
+
+void TAboutForm::Label5MouseEnter() { SetLinkLook(ui->Label5, true); }
+
+void TAboutForm::Label5MouseLeave() { SetLinkLook(ui->Label5, false); }
+
+void TAboutForm::Label7Click() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kSupportMail))); }
+
+void TAboutForm::Label7MouseEnter() { SetLinkLook(ui->Label7, true); }
+
+void TAboutForm::Label7MouseLeave() { SetLinkLook(ui->Label7, false); }
+
+bool TAboutForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool home = watched == ui->Label5;
+    if (home || watched == ui->Label7) {
+        switch (event->type()) {
+        case QEvent::Enter:
+            home ? Label5MouseEnter() : Label7MouseEnter();
+            break;
+        case QEvent::Leave:
+            home ? Label5MouseLeave() : Label7MouseLeave();
+            break;
+        case QEvent::MouseButtonPress:
+            // Taken, so that the release comes back to this link.
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                event->accept();
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease: {
+            // A click: the left button let go over the link it was pressed on.
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                static_cast<QWidget *>(watched)->rect().contains(mouse->position().toPoint()))
+                Guarded([&] { home ? Label5Click() : Label7Click(); });
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,13 +1,165 @@
 #include "extras/tip.h"
 
+#include "main/application.h"
+#include "settings/settingsfile.h"
 #include "ui_tip.h"
 
+#include <QPushButton>
+#include <climits>
+
 QPointer<TTipForm> TipForm;
+
+namespace {
+constexpr qint64 kChunkSize = 64 * 1024;
+constexpr char kCtrlZ = 26;
+} // namespace
+
+TipReader::TipReader(QIODevice &device) : m_device(device)
+{
+    // A UTF-8 byte order mark is no part of the first tip.
+    if (m_device.peek(3) == QByteArray("\xEF\xBB\xBF"))
+        m_device.skip(3);
+}
+
+int TipReader::getByte()
+{
+    if (m_pos >= m_chunk.size()) {
+        if (m_ended)
+            return -1;
+        m_chunk = m_device.read(kChunkSize);
+        m_pos = 0;
+        if (m_chunk.isEmpty()) {
+            m_ended = true;
+            return -1;
+        }
+    }
+    return static_cast<unsigned char>(m_chunk[m_pos++]);
+}
+
+bool TipReader::next(QByteArray *tip)
+{
+    if (tip)
+        tip->clear();
+    bool filled = false;
+    for (;;) {
+        const int b = getByte();
+        if (b < 0 || b == kCtrlZ) {
+            m_ended = true;
+            m_chunk.clear();
+            m_pos = 0;
+            return filled;
+        }
+        if (b == '\r')
+            continue;
+        if (b == '\n') {
+            if (filled)
+                return true;
+            continue;
+        }
+        filled = true;
+        if (tip)
+            tip->append(static_cast<char>(b));
+    }
+}
 
 TTipForm::TTipForm(QWidget *owner) : QDialog(owner), ui(new Ui::TTipForm)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(350, 261);
+    connect(ui->BtnNext, &QPushButton::clicked, this, [this] { Guarded([this] { BtnNextClick(); }); });
+    connect(ui->BtnClose, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCloseClick(); }); });
+    FormCreate();
 }
 
 TTipForm::~TTipForm() { delete ui; }
+
+QString TTipForm::NoTipsText() { return QStringLiteral("No tips available."); }
+
+void TTipForm::FormCreate()
+{
+    const IniFile ini(SettingsFilePath());
+    TipNo = ini.readInteger(QStringLiteral("tips"), QStringLiteral("tipno"), 1);
+    ui->CheckBox1->setChecked(ini.readInteger(QStringLiteral("tips"), QStringLiteral("showtip"), 1) == 1);
+
+    // The file stays open while the window is; each lookup reads it again from the start.
+    m_tips.setFileName(ProgramFolder() + QStringLiteral("tips.txt"));
+    TipCount = 0;
+    if (m_tips.open(QIODevice::ReadOnly)) {
+        TipReader reader(m_tips);
+        while (TipCount < INT_MAX && reader.next(nullptr))
+            ++TipCount;
+    }
+    if (TipCount == 0) {
+        // Nothing to step through: keep the stored number so that it is written back as it was.
+        ShowTip(NoTipsText());
+        return;
+    }
+    if (TipNo >= TipCount)
+        TipNo %= TipCount;
+    QString text;
+    // A stored number below 0 shows no tip until Next Tip has brought it up to 1.
+    if (TipNo >= 0 && ReadTip(TipNo + 1, text)) {
+        TipNo += 1;
+        ShowTip(text);
+    }
+}
+
+bool TTipForm::ReadTip(int n, QString &text)
+{
+    if (n < 1 || !m_tips.isOpen() || !m_tips.seek(0))
+        return false;
+    TipReader reader(m_tips);
+    QByteArray line;
+    for (int count = 1; reader.next(count == n ? &line : nullptr); ++count) {
+        if (count == n) {
+            text = QString::fromUtf8(line);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TTipForm::ShowTip(const QString &text)
+{
+    ui->RichEdit1->clear();
+    ui->RichEdit1->setPlainText(text);
+}
+
+void TTipForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TTipForm::FormShow() { ui->BtnNext->setFocus(); }
+
+void TTipForm::BtnNextClick()
+{
+    if (TipCount == 0)
+        return;
+    TipNo = TipNo == TipCount ? 1 : TipNo + 1;
+    QString text;
+    if (ReadTip(TipNo, text))
+        ShowTip(text);
+}
+
+void TTipForm::BtnCloseClick()
+{
+    // Written at the moment of closing, so that nothing else in setup.ini is replaced by an
+    // older copy; a refused write raises and the window stays open.
+    IniFile ini(SettingsFilePath());
+    ini.writeInteger(QStringLiteral("tips"), QStringLiteral("tipno"), TipNo);
+    ini.writeInteger(QStringLiteral("tips"), QStringLiteral("showtip"), ui->CheckBox1->isChecked() ? 1 : 0);
+    close();
+}
+
+void TTipForm::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TTipForm::FormClose() { m_tips.close(); }

@@ -1,13 +1,253 @@
+// The settings dialog: fills its controls from OutputSettings, lists the WMA profiles of
+// the audio component, and on OK stores everything and updates the main window.
 #include "settings/setting.h"
 
+#include "main/application.h"
+#include "main/desktop.h"
+#include "main/main.h"
 #include "ui_setting.h"
 
+#include <QKeyEvent>
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
+
 QPointer<TSettingForm> SettingForm;
+
+namespace {
+// Position of value in table, or fallback when it is not there.
+template <size_t N>
+int PositionIn(const int (&table)[N], int value, int fallback)
+{
+    const auto it = std::find(std::begin(table), std::end(table), value);
+    return it == std::end(table) ? fallback : int(it - std::begin(table));
+}
+
+template <size_t N>
+int ValueAt(const int (&table)[N], int index, int fallback)
+{
+    return index >= 0 && index < int(N) ? table[index] : fallback;
+}
+
+constexpr int kQualities[] = {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000};
+
+// A position the list does not have leaves it without a selection.
+void Select(QComboBox *list, int position)
+{
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+void SetEnabled(std::initializer_list<QWidget *> widgets, bool on)
+{
+    for (QWidget *w : widgets)
+        w->setEnabled(on);
+}
+} // namespace
+
+int FrequencyToIndex(int hz) { return PositionIn(kFrequencies, hz, 6); }
+int IndexToFrequency(int index) { return ValueAt(kFrequencies, index, 44100); }
+int BitrateToIndex(int kbps) { return PositionIn(kBitrates, kbps, 9); }
+int IndexToBitrate(int index) { return ValueAt(kBitrates, index, 128); }
+int ChannelsToIndex(int channels) { return channels - 1; }
+int IndexToChannels(int index) { return index + 1; }
+int BitsToIndex(int bits) { return bits == 8 ? 0 : 1; }
+int IndexToBits(int index) { return index == 0 ? 8 : 16; }
+int QualityToIndex(int quality) { return PositionIn(kQualities, quality, 4); }
 
 TSettingForm::TSettingForm(QWidget *owner) : QDialog(owner), ui(new Ui::TSettingForm)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+
+    connect(ui->BtnSelect, &QPushButton::clicked, this, [this] { Guarded([this] { BtnSelectClick(); }); });
+    connect(ui->BtnOK, &QPushButton::clicked, this, [this] { Guarded([this] { BtnOKClick(); }); });
+    connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
+    // toggled fires on every change of state, also when ShowSettings sets a box.
+    connect(ui->CheckMP3VBR, &QCheckBox::toggled, this, [this] { CheckMP3VBRClick(); });
+    connect(ui->CheckOggVBR, &QCheckBox::toggled, this, [this] { CheckOggVBRChange(); });
+    connect(ui->CheckOggQuality, &QCheckBox::toggled, this, [this] { CheckOggQualityChange(); });
+
+    FormCreate();
 }
 
 TSettingForm::~TSettingForm() { delete ui; }
+
+namespace {
+// A failed call of the audio component ends the preparation with its reason.
+void CheckComponent(const TAudioFile2 &component)
+{
+    if (const int code = component.LastError()) {
+        const QString reason = component.LastErrorText();
+        throw ClipvoxError(reason.isEmpty()
+                               ? QStringLiteral("The audio component failed (error %1)").arg(code)
+                               : reason);
+    }
+}
+} // namespace
+
+void TSettingForm::FormCreate()
+{
+    // The profile list holds the component's profiles in its own order, so that list
+    // position, stored value and the profile the encoder selects are one number.
+    try {
+        AudioFile1.SetEnableFlag(true);
+        CheckComponent(AudioFile1);
+        const int count = AudioFile1.ProfileCount();
+        CheckComponent(AudioFile1);
+        for (int n = 0; n < count; ++n)
+            ui->ComboWMAProfile->addItem(WmaProfileDescription(n));
+        AudioFile1.SetWmaProfile(38);
+        CheckComponent(AudioFile1);
+    } catch (const std::exception &e) {
+        // The dialog still opens, its controls as built.
+        ReportError(e);
+        return;
+    }
+    ShowSettings();
+}
+
+QString TSettingForm::WmaProfileDescription(int profile)
+{
+    AudioFile1.SetEnableFlag(true);
+    CheckComponent(AudioFile1);
+    AudioFile1.SetWmaProfile(profile);
+    CheckComponent(AudioFile1);
+    const QString text = AudioFile1.ProfileText();
+    CheckComponent(AudioFile1);
+    return text;
+}
+
+void TSettingForm::ShowSettings()
+{
+    const TOutputSettings &s = OutputSettings;
+    ui->EdOutputDir->setText(s.OutputPath);
+    Select(ui->CBOutputFormat, s.OutputFormat);
+
+    Select(ui->comboMP3Channels, ChannelsToIndex(s.Mp3Channels));
+    Select(ui->comboMP3Frequency, FrequencyToIndex(s.Mp3Frequency));
+    Select(ui->comboMP3Bitrate, BitrateToIndex(s.Mp3Bitrate));
+    ui->CheckMP3VBR->setChecked(s.Mp3Vbr == 1);
+    Select(ui->comboMP3MaxBitrate, BitrateToIndex(s.Mp3MaxBitrate));
+    Select(ui->comboMP3VBRQuality, s.Mp3VbrQuality);
+
+    Select(ui->cbWavFrequency, FrequencyToIndex(s.WavFrequency));
+    Select(ui->cbWavChannels, ChannelsToIndex(s.WavChannels));
+    Select(ui->cbWavBPS, BitsToIndex(s.WavBps));
+
+    Select(ui->ComboWMAProfile, s.WmaProfile);
+
+    Select(ui->ComboOggFrequency, FrequencyToIndex(s.OggFrequency));
+    Select(ui->ComboOggChannels, ChannelsToIndex(s.OggChannels));
+    Select(ui->ComboNomBitrate, BitrateToIndex(s.OggBitrate));
+    ui->CheckOggVBR->setChecked(s.OggVbr);
+    ui->CheckOggQuality->setChecked(s.OggUseQuality);
+    Select(ui->ComboMinBitrate, BitrateToIndex(s.OggMinBitrate));
+    Select(ui->ComboMaxBitrate, BitrateToIndex(s.OggMaxBitrate));
+    Select(ui->ComboOggQuality, QualityToIndex(s.OggQuality));
+}
+
+void TSettingForm::CollectSettings()
+{
+    TOutputSettings &s = OutputSettings;
+    s.OutputPath = ui->EdOutputDir->text();
+    s.OutputFormat = ui->CBOutputFormat->currentIndex();
+    s.OutputExt = FormatExtension(s.OutputFormat);
+
+    s.Mp3Channels = IndexToChannels(ui->comboMP3Channels->currentIndex());
+    s.Mp3Frequency = ui->comboMP3Frequency->currentText().toInt();
+    s.Mp3Bitrate = IndexToBitrate(ui->comboMP3Bitrate->currentIndex());
+    s.Mp3Vbr = ui->CheckMP3VBR->isChecked() ? 1 : 0;
+    s.Mp3VbrQuality = ui->comboMP3VBRQuality->currentIndex();
+    s.Mp3MaxBitrate = IndexToBitrate(ui->comboMP3MaxBitrate->currentIndex());
+
+    s.WavFrequency = IndexToFrequency(ui->cbWavFrequency->currentIndex());
+    s.WavChannels = IndexToChannels(ui->cbWavChannels->currentIndex());
+    s.WavBps = IndexToBits(ui->cbWavBPS->currentIndex());
+
+    s.WmaProfile = ui->ComboWMAProfile->currentIndex();
+
+    s.OggFrequency = ui->ComboOggFrequency->currentText().toInt();
+    s.OggChannels = IndexToChannels(ui->ComboOggChannels->currentIndex());
+    s.OggBitrate = IndexToBitrate(ui->ComboNomBitrate->currentIndex());
+    s.OggVbr = ui->CheckOggVBR->isChecked();
+    s.OggMinBitrate = IndexToBitrate(ui->ComboMinBitrate->currentIndex());
+    s.OggMaxBitrate = IndexToBitrate(ui->ComboMaxBitrate->currentIndex());
+    s.OggUseQuality = ui->CheckOggQuality->isChecked();
+    s.OggQuality = ui->ComboOggQuality->currentText().toInt();
+}
+
+void TSettingForm::BtnSelectClick()
+{
+    QString path = Desktop::instance().browseFolder(this, QStringLiteral("Select a directory to save output files"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    ui->EdOutputDir->setText(path);
+}
+
+void TSettingForm::CheckMP3VBRClick()
+{
+    SetEnabled({ui->Label12, ui->comboMP3MaxBitrate, ui->Label13, ui->comboMP3VBRQuality},
+               ui->CheckMP3VBR->isChecked());
+}
+
+void TSettingForm::CheckOggVBRChange()
+{
+    const bool v = ui->CheckOggVBR->isChecked(), q = ui->CheckOggQuality->isChecked();
+    SetEnabled({ui->GBVBR, ui->lbMinBitrate, ui->lbMaxBitrate, ui->ComboMinBitrate, ui->ComboMaxBitrate}, v);
+    SetEnabled({ui->CheckOggQuality, ui->GBQuality}, !v);
+    SetEnabled({ui->lbQuality, ui->ComboOggQuality}, !v && q);
+}
+
+void TSettingForm::CheckOggQualityChange()
+{
+    const bool v = ui->CheckOggVBR->isChecked(), q = ui->CheckOggQuality->isChecked();
+    SetEnabled({ui->GBVBR, ui->lbMinBitrate, ui->lbMaxBitrate, ui->ComboMinBitrate, ui->ComboMaxBitrate}, v && !q);
+    SetEnabled({ui->CheckOggVBR}, !q);
+    SetEnabled({ui->GBQuality, ui->lbQuality, ui->ComboOggQuality}, q);
+}
+
+void TSettingForm::BtnOKClick()
+{
+    CollectSettings();
+    // A refused write leaves the dialog open and the main window as it was.
+    SaveSettings(OutputSettings);
+    if (MainForm) {
+        if (auto *path = MainForm->findChild<QLineEdit *>(QStringLiteral("EdPath")))
+            path->setText(OutputSettings.OutputPath);
+        if (auto *format = MainForm->findChild<QComboBox *>(QStringLiteral("cbFormat"))) {
+            // The format handler's work is done already.
+            const QSignalBlocker quiet(format);
+            Select(format, OutputSettings.OutputFormat);
+        }
+        MainForm->RefreshJobList();
+    }
+    accept();
+}
+
+void TSettingForm::BtnCancelClick() { reject(); }
+
+void TSettingForm::FormClose()
+{
+    if (SettingForm == this)
+        SettingForm = nullptr;
+}
+
+void TSettingForm::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TSettingForm::keyPressEvent(QKeyEvent *event)
+{
+    // Escape does not close the dialog; only OK, Cancel and the close box do.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

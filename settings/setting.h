@@ -1,10 +1,25 @@
 #pragma once
+// The settings dialog: output folder and format and the parameters of the four encoders.
+#include "media/audiofile2.h"
+
 #include <QDialog>
 #include <QPointer>
 
 namespace Ui {
 class TSettingForm;
 }
+
+// List codecs: list positions (from 0) to stored values and back. Values outside a table
+// give its fallback entry, as the comments say.
+int FrequencyToIndex(int hz);    // 6 (44100) otherwise
+int IndexToFrequency(int index); // 44100 otherwise
+int BitrateToIndex(int kbps);    // 9 (128) otherwise
+int IndexToBitrate(int index);   // 128 otherwise
+int ChannelsToIndex(int channels); // channel count or MP3 mode number n -> n - 1
+int IndexToChannels(int index);    // p -> p + 1
+int BitsToIndex(int bits);       // 8 -> 0, otherwise 1 (16)
+int IndexToBits(int index);      // 0 -> 8, otherwise 16
+int QualityToIndex(int quality); // 100..1000 -> 0..9, otherwise 4 (500)
 
 class TSettingForm : public QDialog
 {
@@ -14,6 +29,26 @@ public:
     ~TSettingForm() override;
 
     Ui::TSettingForm *ui;
+    // Serves only to list the WMA profiles.
+    TAudioFile2 AudioFile1;
+
+    void FormCreate();
+    void ShowSettings();
+    void CollectSettings();
+    QString WmaProfileDescription(int profile);
+
+    void BtnSelectClick();
+    void CheckMP3VBRClick();
+    void CheckOggVBRChange();
+    void CheckOggQualityChange();
+    void BtnOKClick();
+    void BtnCancelClick();
+    void FormClose();
+
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // The open window, empty while none is open.

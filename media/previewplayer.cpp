@@ -1,0 +1,258 @@
+#include "media/previewplayer.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <clocale>
+#include <cmath>
+#include <mpv/client.h>
+#include <stdexcept>
+
+namespace {
+// The wakeup callback may run on any of libmpv's threads: it only queues a call.
+void Wakeup(void *data)
+{
+    auto *player = static_cast<TPreviewPlayer *>(data);
+    QMetaObject::invokeMethod(player, "DrainQueued", Qt::QueuedConnection);
+}
+} // namespace
+
+TPreviewPlayer::TPreviewPlayer(const Options &options, QObject *parent)
+    : QObject(parent), m_waitMs(options.waitMs)
+{
+    // libmpv refuses to start unless numbers are read the C way.
+    std::setlocale(LC_NUMERIC, "C");
+    m_mpv = mpv_create();
+    if (!m_mpv)
+        throw std::runtime_error("The preview player could not be started.");
+    const auto set = [this](const char *name, const QString &value) {
+        return mpv_set_option_string(m_mpv, name, value.toUtf8().constData());
+    };
+    // Nothing of the user's mpv set-up applies, and mpv takes no input of its own: clicks
+    // on the picture go through to the window below.
+    const char *const fixed[][2] = {
+        {"config", "no"}, {"terminal", "no"}, {"osc", "no"}, {"input-default-bindings", "no"},
+        {"input-vo-keyboard", "no"}, {"input-cursor", "no"}, {"cursor-autohide", "no"},
+        {"load-scripts", "no"}, {"ytdl", "no"}, {"idle", "yes"}, {"keep-open", "yes"},
+        {"hr-seek", "yes"}, {"pause", "yes"}, {"gpu-sw", "yes"}, {"audio-client-name", "Clipvox"},
+    };
+    for (const auto &option : fixed)
+        set(option[0], QString::fromLatin1(option[1]));
+    int rc = options.vo.isEmpty() ? 0 : set("vo", options.vo);
+    if (rc >= 0 && !options.ao.isEmpty())
+        rc = set("ao", options.ao);
+    if (rc >= 0 && options.wid != 0) {
+        int64_t wid = options.wid;
+        rc = mpv_set_option(m_mpv, "wid", MPV_FORMAT_INT64, &wid);
+    }
+    if (rc >= 0)
+        rc = mpv_initialize(m_mpv);
+    if (rc < 0) {
+        const QString reason = QString::fromUtf8(mpv_error_string(rc));
+        mpv_terminate_destroy(m_mpv);
+        m_mpv = nullptr;
+        throw std::runtime_error(("The preview player could not be started: " + reason).toStdString());
+    }
+    mpv_request_log_messages(m_mpv, "error");
+    mpv_set_wakeup_callback(m_mpv, Wakeup, this);
+}
+
+TPreviewPlayer::~TPreviewPlayer()
+{
+    if (!m_mpv)
+        return;
+    mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
+    mpv_terminate_destroy(m_mpv);
+}
+
+template <typename Done>
+bool TPreviewPlayer::WaitFor(Done done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        const qint64 left = m_waitMs - clock.elapsed();
+        if (left <= 0)
+            return false;
+        const mpv_event *event = mpv_wait_event(m_mpv, left / 1000.0);
+        if (event->event_id != MPV_EVENT_NONE)
+            HandleEvent(*event);
+    }
+    return true;
+}
+
+void TPreviewPlayer::Drain()
+{
+    for (;;) {
+        const mpv_event *event = mpv_wait_event(m_mpv, 0);
+        if (event->event_id == MPV_EVENT_NONE)
+            return;
+        HandleEvent(*event);
+    }
+}
+
+void TPreviewPlayer::HandleEvent(const mpv_event &event)
+{
+    switch (event.event_id) {
+    case MPV_EVENT_LOG_MESSAGE: {
+        // The reason a file does not open is only told in the log ("Cannot open file ...").
+        const auto *log = static_cast<const mpv_event_log_message *>(event.data);
+        if (m_load == Load::Loading && m_logError.isEmpty() && qstrcmp(log->prefix, "file") == 0)
+            m_logError = QString::fromUtf8(log->text).trimmed();
+        break;
+    }
+    case MPV_EVENT_START_FILE:
+        if (static_cast<const mpv_event_start_file *>(event.data)->playlist_entry_id == m_entry)
+            m_started = true;
+        break;
+    case MPV_EVENT_FILE_LOADED:
+        if (m_load == Load::Loading && m_started) {
+            m_load = Load::Loaded;
+            if (!m_waiting)
+                Announce();
+        }
+        break;
+    case MPV_EVENT_END_FILE: {
+        // Only the end of the file opened last counts.
+        const auto *end = static_cast<const mpv_event_end_file *>(event.data);
+        if (end->playlist_entry_id != m_entry)
+            break;
+        const Load was = m_load;
+        m_load = Load::None;
+        m_seeking = false;
+        if (was == Load::Loading) {
+            m_load = Load::Failed;
+            const QString reason = end->reason == MPV_END_FILE_REASON_ERROR
+                                       ? QString::fromUtf8(mpv_error_string(end->error))
+                                       : QStringLiteral("loading stopped");
+            m_error = !m_logError.isEmpty()
+                          ? m_logError
+                          : QStringLiteral("Cannot open file '%1': %2").arg(m_path, reason);
+            if (!m_waiting)
+                Announce();
+        }
+        break;
+    }
+    case MPV_EVENT_PLAYBACK_RESTART:
+        m_seeking = false;
+        break;
+    default:
+        break;
+    }
+}
+
+// Tells a late end of loading from the event loop, never from inside a call of the
+// caller's; dropped when another Open came in between.
+void TPreviewPlayer::Announce()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial = m_serial] {
+            if (serial != m_serial)
+                return;
+            if (m_load == Load::Loaded)
+                emit Loaded();
+            else if (m_load == Load::Failed)
+                emit LoadFailed(m_error);
+        },
+        Qt::QueuedConnection);
+}
+
+bool TPreviewPlayer::Open(const QString &path)
+{
+    Drain();
+    ++m_serial;
+    m_path = path;
+    m_error.clear();
+    m_logError.clear();
+    m_load = Load::Loading;
+    m_started = false;
+    m_stopped = true;
+    m_seeking = false;
+    SetPause(true);
+    const QByteArray file = QFileInfo(path).absoluteFilePath().toUtf8();
+    const char *command[] = {"loadfile", file.constData(), "replace", nullptr};
+    mpv_node result;
+    const int rc = mpv_command_ret(m_mpv, command, &result);
+    if (rc >= 0) {
+        m_entry = -1;
+        if (result.format == MPV_FORMAT_NODE_MAP)
+            for (int i = 0; i < result.u.list->num; ++i)
+                if (qstrcmp(result.u.list->keys[i], "playlist_entry_id") == 0)
+                    m_entry = result.u.list->values[i].u.int64;
+        mpv_free_node_contents(&result);
+    }
+    if (rc < 0) {
+        m_load = Load::Failed;
+        m_error = QStringLiteral("Cannot open file '%1': %2").arg(path, QString::fromUtf8(mpv_error_string(rc)));
+        return false;
+    }
+    m_waiting = true;
+    WaitFor([this] { return m_load != Load::Loading; });
+    m_waiting = false;
+    return m_load != Load::Failed;
+}
+
+qint64 TPreviewPlayer::Length()
+{
+    Drain();
+    double seconds = 0;
+    if (m_load != Load::Loaded || mpv_get_property(m_mpv, "duration", MPV_FORMAT_DOUBLE, &seconds) < 0)
+        return 0;
+    return std::llround(seconds * 1000.0);
+}
+
+qint64 TPreviewPlayer::Position()
+{
+    Drain();
+    double seconds = 0;
+    if (m_load != Load::Loaded || mpv_get_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0)
+        return 0;
+    return std::max<qint64>(0, std::llround(seconds * 1000.0));
+}
+
+void TPreviewPlayer::SetPause(bool on)
+{
+    int flag = on ? 1 : 0;
+    mpv_set_property(m_mpv, "pause", MPV_FORMAT_FLAG, &flag);
+}
+
+void TPreviewPlayer::Play()
+{
+    m_stopped = false;
+    SetPause(false);
+}
+
+void TPreviewPlayer::Pause() { SetPause(true); }
+
+void TPreviewPlayer::Stop()
+{
+    m_stopped = true;
+    SetPause(true);
+}
+
+void TPreviewPlayer::Seek(qint64 ms)
+{
+    Drain();
+    if (m_load != Load::Loaded)
+        return;
+    Stop();
+    const QByteArray target = QByteArray::number(ms / 1000.0, 'f', 3);
+    const char *command[] = {"seek", target.constData(), "absolute+exact", nullptr};
+    m_seeking = mpv_command(m_mpv, command) >= 0;
+    WaitFor([this] { return !m_seeking; });
+}
+
+TPlayerMode TPreviewPlayer::Mode()
+{
+    Drain();
+    if (m_load != Load::Loaded)
+        return TPlayerMode::NotReady;
+    if (m_seeking)
+        return TPlayerMode::Seeking;
+    int eof = 0, paused = 0;
+    mpv_get_property(m_mpv, "eof-reached", MPV_FORMAT_FLAG, &eof);
+    mpv_get_property(m_mpv, "pause", MPV_FORMAT_FLAG, &paused);
+    if (m_stopped || eof)
+        return TPlayerMode::Stopped;
+    return paused ? TPlayerMode::Paused : TPlayerMode::Playing;
+}

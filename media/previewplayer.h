@@ -1,0 +1,73 @@
+#pragma once
+// The preview player on libmpv: plays one video into a native window (or headless) with
+// the few media-player operations the clip editor needs. Opening and seeking are waited
+// for a bounded time only, so a call never holds the caller for more than a fraction of a
+// second; a file that takes longer to load is announced later by Loaded or LoadFailed.
+#include <QObject>
+#include <QString>
+
+struct mpv_handle;
+struct mpv_event;
+
+// The media player's modes.
+enum class TPlayerMode { NotReady, Stopped, Playing, Recording, Seeking, Paused, Open };
+
+class TPreviewPlayer : public QObject
+{
+    Q_OBJECT
+public:
+    struct Options
+    {
+        QString vo = QStringLiteral("null"); // empty: libmpv's own choice
+        QString ao = QStringLiteral("null");
+        qint64 wid = 0;     // native window to draw into; 0 for none
+        int waitMs = 500;   // longest wait of Open and Seek
+    };
+
+    // Raises std::runtime_error when libmpv cannot be set up.
+    explicit TPreviewPlayer(const Options &options, QObject *parent = nullptr);
+    ~TPreviewPlayer() override;
+
+    // Loads the file paused at its start. false when it cannot be played, with the reason
+    // in ErrorText(); true when it is loaded or still loading (IsLoaded tells which).
+    bool Open(const QString &path);
+    bool IsLoaded() const { return m_load == Load::Loaded; }
+    QString ErrorText() const { return m_error; }
+
+    qint64 Length();   // milliseconds; 0 while nothing is loaded
+    qint64 Position(); // milliseconds
+    void Play();       // from the current position
+    void Pause();
+    void Stop();
+    void Seek(qint64 ms); // halts playing, like the media player's seek
+    TPlayerMode Mode();
+
+signals:
+    // A load that was still going on when Open returned has ended (queued).
+    void Loaded();
+    void LoadFailed(const QString &reason);
+
+private:
+    enum class Load { None, Loading, Loaded, Failed };
+    void SetPause(bool on);
+    void HandleEvent(const mpv_event &event);
+    void Announce();
+    // Handles events until done() holds or the wait time is over; true when done() holds.
+    template <typename Done>
+    bool WaitFor(Done done);
+    void Drain(); // handles the events at hand without waiting
+    Q_INVOKABLE void DrainQueued() { Drain(); } // queued by libmpv's wakeup callback
+
+    mpv_handle *m_mpv = nullptr;
+    int m_waitMs;
+    QString m_path;
+    Load m_load = Load::None;
+    qint64 m_entry = -1;      // libmpv's playlist entry of the file opened last
+    bool m_started = false;   // its START_FILE seen
+    bool m_stopped = false;
+    bool m_seeking = false;
+    bool m_waiting = false;   // inside Open's wait: completion is returned, not signalled
+    int m_serial = 0;         // counts Opens
+    QString m_error;
+    QString m_logError;       // first error logged during the current load
+};

@@ -1,0 +1,433 @@
+// The clip editor on real videos, played headless by the real preview player.
+#include "clip/edit.h"
+#include "clip/edittime.h"
+#include "main/main.h"
+#include "media/audiofile2.h"
+#include "media/previewplayer.h"
+#include "support/fakedesktop.h"
+#include "support/fixtures.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+
+// A control of a window by its name; a missing one ends the test run.
+template <typename T>
+T *C(QWidget *window, const char *name)
+{
+    T *control = window->findChild<T *>(QLatin1String(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return control;
+}
+
+class TestClipEditor : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_media;
+    QString m_clip;  // 8.5 s AVI
+    QString m_long;  // 205.5 s MPEG
+    QString m_short; // 0.6 s AVI
+    QString m_junk;  // text under a video name
+    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<FakeDesktop> m_desktop;
+    std::unique_ptr<TMainForm> m_main;
+
+    QTreeWidget *List() const { return m_main->findChild<QTreeWidget *>(QStringLiteral("ListView1")); }
+
+    // Queues the files and makes row `row` the selected one.
+    void Queue(const QStringList &files, int row = 0)
+    {
+        m_desktop->fileAnswers << files;
+        m_main->TBXItemAddClick();
+        List()->topLevelItem(row)->setSelected(true);
+        QCOMPARE(CurrentJob, row);
+    }
+
+    // Opens the editor on the selected row the way the window shows it, without its loop.
+    TEditForm *Show()
+    {
+        EditForm = new TEditForm(m_main.get());
+        EditForm->show();
+        return EditForm;
+    }
+
+    static TJob &Job() { return JobTable[CurrentJob + 1]; }
+    static int Floor(double seconds) { return int(std::floor(seconds)); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_media.isValid());
+        m_clip = MakeVideo(m_media.filePath("clip.avi"), "avi", 8.5);
+        m_long = MakeVideo(m_media.filePath("long.mpg"), "mpg", 205.5);
+        m_short = MakeVideo(m_media.filePath("short.avi"), "avi", 0.6);
+        QVERIFY(!m_clip.isEmpty() && !m_long.isEmpty() && !m_short.isEmpty());
+        m_junk = m_media.filePath("notes.avi");
+        QFile junk(m_junk);
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray("These are notes, not a video.\n").repeated(500));
+    }
+
+    void init()
+    {
+        JobTable.assign(1, TJob{});
+        JobCount = 0;
+        CurrentJob = -1;
+        TagsEnabled = false;
+        m_folder = std::make_unique<TempProgramFolder>();
+        m_desktop = std::make_unique<FakeDesktop>();
+        m_main = std::make_unique<TMainForm>();
+        m_main->TimerTip.stop();
+    }
+
+    void cleanup()
+    {
+        if (EditForm) {
+            EditForm->close();
+            delete EditForm.data();
+        }
+        m_main.reset();
+        m_desktop.reset();
+        m_folder.reset();
+    }
+
+    // The main window's edit command opens the editor modally; it measures the source,
+    // starts playing, and the list shows what it measured once the editor is closed.
+    void opensMeasuresAndPlays()
+    {
+        Queue({m_long, m_clip}, 1);
+        const int expected = Floor(ProbeDuration(m_clip));
+        QCOMPARE(expected, 8);
+        QString caption, total, edEnd, endTime;
+        int duration = -1, selStart = -1, selEnd = -1;
+        bool playing = false, timer = false, playEnabled = true, pauseEnabled = false;
+        qint64 position = 0;
+        QTimer::singleShot(0, [&] {
+            TEditForm *editor = EditForm;
+            QVERIFY(editor && editor->isVisible());
+            // Checked after the editor is closed, so that a failure cannot leave it open.
+            (void)QTest::qWaitFor([&] { return editor->MP2 && editor->MP2->Position() > 300; }, 10000);
+            caption = editor->windowTitle();
+            duration = Job().Duration;
+            endTime = Job().EndTime;
+            total = C<QLabel>(editor, "lbTotalTime")->text();
+            edEnd = C<QLineEdit>(editor, "EdEnd")->text();
+            selStart = editor->SelStart;
+            selEnd = editor->SelEnd;
+            playing = editor->MP2->Mode() == TPlayerMode::Playing;
+            position = editor->MP2->Position();
+            timer = editor->Timer1.isActive();
+            playEnabled = C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled();
+            pauseEnabled = C<QToolButton>(editor, "SpeedBtnPause")->isEnabled() && C<QToolButton>(editor, "SpeedBtnStop")->isEnabled();
+            C<QPushButton>(editor, "BtnCancel")->click();
+        });
+        m_main->TBXItemEditClick();
+        QCOMPARE(caption, m_clip);
+        QCOMPARE(duration, expected);
+        QCOMPARE(endTime, QStringLiteral("00:00:08"));
+        QCOMPARE(total, QStringLiteral("00:00:08"));
+        QCOMPARE(edEnd, QStringLiteral("00:00:08"));
+        QCOMPARE(selStart, 0);
+        QCOMPARE(selEnd, 100);
+        QVERIFY(playing);
+        QVERIFY(position > 300);
+        QVERIFY(timer);
+        QVERIFY(!playEnabled);
+        QVERIFY(pauseEnabled);
+        QVERIFY(!EditForm);
+        // Closed by Cancel, yet the measured end time reached the list.
+        QCOMPARE(List()->topLevelItem(1)->text(ColEnd), QStringLiteral("00:00:08"));
+        QCOMPARE(List()->topLevelItem(0)->text(ColEnd), QStringLiteral("Max"));
+        QVERIFY(m_desktop->messages.isEmpty());
+    }
+
+    // Timer, Pause with the thumb moved, seeking on release, the panel click, Stop and
+    // the new open that follows it.
+    void transport()
+    {
+        Queue({m_clip});
+        TEditForm *editor = Show();
+        QTRY_COMPARE(Job().Duration, 8);
+        TPreviewPlayer *player = editor->MP2;
+
+        // Once a second the elapsed time and the thumb follow the position.
+        QTRY_VERIFY_WITH_TIMEOUT(player->Position() >= 1200, 10000);
+        editor->Timer1Timer();
+        const int elapsed = TimeToSeconds(C<QLabel>(editor, "lbElapsedTime")->text());
+        QVERIFY(elapsed >= 1);
+        QCOMPARE(C<QSlider>(editor, "TrackBar1")->value(), elapsed * 100 / 8);
+
+        C<QToolButton>(editor, "SpeedBtnPause")->click();
+        QCOMPARE(player->Mode(), TPlayerMode::Paused);
+        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
+        QVERIFY(C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
+        QVERIFY(!editor->Timer1.isActive());
+        QCOMPARE(C<QLabel>(editor, "lbElapsedTime")->text(), SecondsToTime(player->Position() / 1000));
+
+        // A release while paused does not seek; Play resumes where the thumb stands.
+        const qint64 pausedAt = player->Position();
+        C<QSlider>(editor, "TrackBar1")->setValue(50);
+        QTest::mouseRelease(C<QSlider>(editor, "TrackBar1"), Qt::LeftButton);
+        QCOMPARE(player->Position(), pausedAt);
+        C<QToolButton>(editor, "SpeedBtnPlay")->click();
+        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        const qint64 half = player->Length() * 50 / 100;
+        QVERIFY2(player->Position() >= half - 100 && player->Position() < half + 500,
+                 qPrintable(QString::number(player->Position())));
+
+        // Released at 25 while playing: total seconds x 25 x 10 ms.
+        C<QSlider>(editor, "TrackBar1")->setValue(25);
+        QTest::mouseRelease(C<QSlider>(editor, "TrackBar1"), Qt::LeftButton);
+        QCOMPARE(C<QLabel>(editor, "lbElapsedTime")->text(), SecondsToTime(8 * 25 / 100));
+        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        QVERIFY2(player->Position() >= 1900 && player->Position() < 2500,
+                 qPrintable(QString::number(player->Position())));
+
+        // A click on the picture pauses, another resumes.
+        QWidget *picture = editor->findChild<QWidget *>(QStringLiteral("PreviewVideo"));
+        QVERIFY(picture);
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QCOMPARE(player->Mode(), TPlayerMode::Paused);
+        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+
+        // Set start and end take the thumb and the elapsed time; the job is not touched.
+        C<QSlider>(editor, "TrackBar1")->setValue(12);
+        C<QLabel>(editor, "lbElapsedTime")->setText(QStringLiteral("00:00:01"));
+        C<QToolButton>(editor, "SpeedButton1")->click();
+        C<QSlider>(editor, "TrackBar1")->setValue(75);
+        C<QLabel>(editor, "lbElapsedTime")->setText(QStringLiteral("00:00:06"));
+        C<QToolButton>(editor, "SpeedButton2")->click();
+        QCOMPARE(editor->SelStart, 12);
+        QCOMPARE(editor->SelEnd, 75);
+        QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:01"));
+        QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:06"));
+        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
+        QCOMPARE(Job().EndTime, QStringLiteral("00:00:08"));
+
+        C<QToolButton>(editor, "SpeedBtnStop")->click();
+        QCOMPARE(player->Mode(), TPlayerMode::Stopped);
+        QCOMPARE(C<QLabel>(editor, "lbElapsedTime")->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(C<QSlider>(editor, "TrackBar1")->value(), 0);
+        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
+        QVERIFY(!C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
+        QVERIFY(!editor->Timer1.isActive());
+
+        // Play after Stop opens the source again: its length is measured anew, from 0.
+        Job().Duration = 999;
+        C<QToolButton>(editor, "SpeedBtnPlay")->click();
+        QTRY_COMPARE(Job().Duration, 8);
+        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        QVERIFY2(player->Position() < 600, qPrintable(QString::number(player->Position())));
+        QVERIFY(m_desktop->messages.isEmpty());
+    }
+
+    // OK's three tests in their order, what each refusal leaves written, and the close.
+    void applyMessages()
+    {
+        Queue({m_long});
+        TEditForm *editor = Show();
+        QTRY_COMPARE(Job().Duration, Floor(ProbeDuration(m_long)));
+        QCOMPARE(Job().Duration, 205);
+        const auto last = [this] { return m_desktop->messages.isEmpty() ? ShownMessage{} : m_desktop->messages.last(); };
+
+        C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:0x:10"));
+        C<QPushButton>(editor, "BtnApply")->click();
+        QCOMPARE(last().text, QStringLiteral("Please input correct time format!"));
+        QCOMPARE(last().caption, QStringLiteral("Information"));
+        QCOMPARE(last().icon, QMessageBox::Information);
+        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
+
+        // 4 s and 3 s both fall into 1 % of 205 s; the seconds decide.
+        C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:04"));
+        C<QLineEdit>(editor, "EdEnd")->setText(QStringLiteral("00:00:03"));
+        C<QPushButton>(editor, "BtnApply")->click();
+        QCOMPARE(m_desktop->messages.size(), 2);
+        QCOMPARE(last().text, QStringLiteral("Start Time should be smaller than End Time!"));
+        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
+        QCOMPARE(Job().EndTime, QStringLiteral("00:03:25"));
+        QVERIFY(editor->isVisible());
+
+        // Equal times pass the time test; the tag tests come next.
+        C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:01:40"));
+        C<QLineEdit>(editor, "EdEnd")->setText(QStringLiteral("00:01:40"));
+        C<QCheckBox>(editor, "CheckTag")->click();
+        QVERIFY(TagsEnabled);
+        C<QLineEdit>(editor, "infoTitle")->setText(QStringLiteral("  Talk  "));
+        C<QLineEdit>(editor, "infoArtist")->setText(QStringLiteral("Ana Ñuñez"));
+        C<QLineEdit>(editor, "infoAlbum")->setText(QStringLiteral("Album"));
+        C<QLineEdit>(editor, "infoComment")->setText(QString());
+        C<QLineEdit>(editor, "infoCopyright")->setText(QStringLiteral("(c) me"));
+        C<QLineEdit>(editor, "infoYear")->setText(QStringLiteral("20o5"));
+        C<QLineEdit>(editor, "infoTrack")->setText(QString());
+        C<QComboBox>(editor, "infoGenre")->setCurrentIndex(3);
+        C<QPushButton>(editor, "BtnApply")->click();
+        QCOMPARE(last().text, QStringLiteral("Invalid Year Value"));
+        QCOMPARE(editor->focusWidget(), C<QLineEdit>(editor, "infoYear"));
+        QCOMPARE(Job().StartTime, QStringLiteral("00:01:40"));
+        QCOMPARE(Job().EndTime, QStringLiteral("00:01:40"));
+        QCOMPARE(Job().TagTitle, QStringLiteral("  Talk  "));
+        QCOMPARE(Job().TagArtist, QStringLiteral("Ana Ñuñez"));
+        QCOMPARE(Job().TagComment, QString());
+        QCOMPARE(Job().TagCopyright, QStringLiteral("(c) me"));
+        QCOMPARE(Job().TagYear, 0);
+        QVERIFY(editor->isVisible());
+
+        C<QLineEdit>(editor, "infoYear")->setText(QStringLiteral("2005"));
+        C<QPushButton>(editor, "BtnApply")->click();
+        QCOMPARE(last().text, QStringLiteral("Invalid Track Value"));
+        QCOMPARE(editor->focusWidget(), C<QLineEdit>(editor, "infoTrack"));
+        QCOMPARE(Job().TagYear, 2005);
+        QCOMPARE(Job().TagTrack, 0);
+        QCOMPARE(Job().TagGenre, 0);
+        QVERIFY(editor->isVisible());
+
+        C<QLineEdit>(editor, "infoTrack")->setText(QStringLiteral("-7"));
+        C<QPushButton>(editor, "BtnApply")->click();
+        QCOMPARE(m_desktop->messages.size(), 4);
+        QCOMPARE(Job().TagTrack, -7);
+        QCOMPARE(Job().TagGenre, 3);
+        QVERIFY(!editor->isVisible());
+        QTRY_VERIFY(!EditForm);
+        QCOMPARE(List()->topLevelItem(0)->text(ColStart), QStringLiteral("00:01:40"));
+        QCOMPARE(List()->topLevelItem(0)->text(ColEnd), QStringLiteral("00:01:40"));
+    }
+
+    // Reset writes the job at once; Cancel keeps it. The tag box outlives the editor.
+    void resetCancelAndTags()
+    {
+        Queue({m_clip});
+        Job().StartTime = QStringLiteral("00:00:02");
+        Job().EndTime = QStringLiteral("00:00:05");
+        Job().TagTitle = QStringLiteral("kept");
+        Job().Duration = 8; // previewed before: the range is shown before the new measure
+        TEditForm *editor = Show();
+        QTRY_VERIFY(editor->MP2 && editor->MP2->IsLoaded());
+        QCOMPARE(Job().Duration, 8);
+        QCOMPARE(editor->SelStart, 2 * 100 / 8);
+        QCOMPARE(editor->SelEnd, 5 * 100 / 8);
+        QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:05"));
+
+        // A fresh editor: 147 genres at 12, the tag box off, the tag fields disabled.
+        QComboBox *genres = C<QComboBox>(editor, "infoGenre");
+        QCOMPARE(genres->count(), 147);
+        for (int i = 0; i < 147; ++i)
+            QCOMPARE(genres->itemText(i), TAudioInformation2::GenreText(i));
+        QCOMPARE(genres->itemText(0), QStringLiteral("Blues"));
+        QVERIFY(!genres->itemText(146).isEmpty());
+        QCOMPARE(C<QComboBox>(editor, "infoGenre")->currentIndex(), 12);
+        QCOMPARE(m_main->AudioInformation1.InfoFlag, -1);
+        QVERIFY(!C<QCheckBox>(editor, "CheckTag")->isChecked());
+        QVERIFY(!C<QLineEdit>(editor, "infoYear")->isEnabled() && !C<QLabel>(editor, "lbGenre")->isEnabled());
+        QCOMPARE(C<QLineEdit>(editor, "infoYear")->text(), QStringLiteral("0"));
+
+        C<QToolButton>(editor, "SpeedButton3")->click();
+        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
+        QCOMPARE(Job().EndTime, QStringLiteral("00:00:08"));
+        QCOMPARE(editor->SelStart, 0);
+        QCOMPARE(editor->SelEnd, 100);
+        C<QCheckBox>(editor, "CheckTag")->click();
+        QVERIFY(C<QLineEdit>(editor, "infoYear")->isEnabled() && C<QLabel>(editor, "lbGenre")->isEnabled());
+        C<QLineEdit>(editor, "infoTitle")->setText(QStringLiteral("dropped"));
+        C<QPushButton>(editor, "BtnCancel")->click();
+        QTRY_VERIFY(!EditForm);
+        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
+        QCOMPARE(Job().EndTime, QStringLiteral("00:00:08"));
+        QCOMPARE(Job().TagTitle, QStringLiteral("kept"));
+        QCOMPARE(List()->topLevelItem(0)->text(ColEnd), QStringLiteral("00:00:08"));
+        QVERIFY(TagsEnabled);
+
+        // The next editor opens with the box off, and tag writing stays on until unticked.
+        List()->topLevelItem(0)->setSelected(true);
+        editor = Show();
+        QVERIFY(!C<QCheckBox>(editor, "CheckTag")->isChecked());
+        QVERIFY(TagsEnabled);
+        C<QCheckBox>(editor, "CheckTag")->click();
+        C<QCheckBox>(editor, "CheckTag")->click();
+        QVERIFY(!TagsEnabled);
+        QVERIFY(!C<QLineEdit>(editor, "infoTitle")->isEnabled());
+        editor->close();
+        QTRY_VERIFY(!EditForm);
+    }
+
+    // Under a second long: no length to scale by, the thumb stays where it is.
+    void shortSource()
+    {
+        Queue({m_short});
+        TEditForm *editor = Show();
+        QTRY_VERIFY(editor->MP2 && editor->MP2->IsLoaded());
+        QCOMPARE(Job().Duration, 0);
+        QCOMPARE(Job().EndTime, QStringLiteral("Max"));
+        QCOMPARE(C<QLabel>(editor, "lbTotalTime")->text(), QStringLiteral("00:00:00"));
+        C<QSlider>(editor, "TrackBar1")->setValue(37);
+        editor->Timer1Timer();
+        QCOMPARE(C<QSlider>(editor, "TrackBar1")->value(), 37);
+        C<QPushButton>(editor, "BtnApply")->click();
+        QCOMPARE(m_desktop->texts(), QStringList{"Please input correct time format!"});
+        QCOMPARE(Job().EndTime, QStringLiteral("Max"));
+    }
+
+    // A file the player cannot open: the reason is reported, the editor stays usable.
+    void unopenableSource()
+    {
+        const QString missing = m_media.filePath("gone.avi");
+        Queue({m_junk, missing});
+        TEditForm *editor = Show();
+        QCOMPARE(m_desktop->messages.size(), 1);
+        QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Critical);
+        QVERIFY2(m_desktop->messages[0].text.contains("unrecognized file format"),
+                 qPrintable(m_desktop->messages[0].text));
+        QVERIFY(editor->isVisible());
+        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
+        QVERIFY(!editor->Timer1.isActive());
+        QCOMPARE(C<QLabel>(editor, "lbTotalTime")->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(Job().Duration, 0);
+        QCOMPARE(Job().EndTime, QStringLiteral("Max"));
+
+        // The panel does nothing while no file is open; each Play tries again.
+        QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("PreviewVideo")), Qt::LeftButton);
+        QCOMPARE(m_desktop->messages.size(), 1);
+        C<QToolButton>(editor, "SpeedBtnPlay")->click();
+        QCOMPARE(m_desktop->messages.size(), 2);
+
+        // The time dialog needs times: "Max" is reported and the dialog does not open.
+        C<QToolButton>(editor, "BtnEdit")->click();
+        QCOMPARE(m_desktop->messages.size(), 3);
+        QCOMPARE(m_desktop->messages[2].icon, QMessageBox::Critical);
+        QVERIFY(!EditTimeForm);
+
+        C<QPushButton>(editor, "BtnApply")->click();
+        QCOMPARE(m_desktop->messages.last().text, QStringLiteral("Please input correct time format!"));
+        QCOMPARE(Job().EndTime, QStringLiteral("Max"));
+        C<QToolButton>(editor, "SpeedButton3")->click();
+        QCOMPARE(Job().EndTime, QStringLiteral("00:00:00"));
+        editor->close();
+        QTRY_VERIFY(!EditForm);
+
+        // A missing file names the file in its reason.
+        List()->topLevelItem(1)->setSelected(true);
+        m_desktop->messages.clear();
+        editor = Show();
+        QCOMPARE(m_desktop->messages.size(), 1);
+        QVERIFY2(m_desktop->messages[0].text.contains("Cannot open file") && m_desktop->messages[0].text.contains(missing),
+                 qPrintable(m_desktop->messages[0].text));
+    }
+};
+
+QTEST_MAIN(TestClipEditor)
+#include "tst_clipeditor.moc"

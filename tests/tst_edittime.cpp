@@ -1,0 +1,199 @@
+// The time entry dialog: its arrows, its split of the editor's times, its tests on OK.
+#include "clip/edit.h"
+#include "clip/edittime.h"
+#include "main/main.h"
+#include "support/fakedesktop.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+template <typename T = QLineEdit>
+T *C(QWidget *window, const char *name)
+{
+    T *control = window->findChild<T *>(QLatin1String(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return control;
+}
+
+const char *const kEdits[] = {"EdStartHour", "EdStartMin", "EdStartSec", "EdStopHour", "EdStopMin", "EdStopSec"};
+} // namespace
+
+class TestEditTime : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeDesktop> m_desktop;
+    TEditForm *m_editor = nullptr;
+
+    // Fills the six edits, in the order of kEdits.
+    static void Type(TEditTimeForm *dialog, const QStringList &values)
+    {
+        for (int i = 0; i < 6; ++i)
+            C(dialog, kEdits[i])->setText(values[i]);
+    }
+    TEditTimeForm *OpenDialog()
+    {
+        EditTimeForm = new TEditTimeForm(m_editor);
+        EditTimeForm->show();
+        return EditTimeForm;
+    }
+    QString EdStart() const { return C(m_editor, "EdStart")->text(); }
+    QString EdEnd() const { return C(m_editor, "EdEnd")->text(); }
+
+private slots:
+    void init()
+    {
+        m_desktop = std::make_unique<FakeDesktop>();
+        JobTable.assign(2, TJob{});
+        JobTable[1].Duration = 3725;
+        JobTable[1].StartTime = QStringLiteral("00:00:00");
+        JobTable[1].EndTime = QStringLiteral("01:02:05");
+        JobCount = 1;
+        CurrentJob = 0;
+        // The editor is not shown: no preview, only its fields and selection.
+        m_editor = new TEditForm(nullptr);
+        EditForm = m_editor;
+    }
+
+    void cleanup()
+    {
+        delete EditTimeForm.data();
+        delete m_editor;
+        m_desktop.reset();
+    }
+
+    // The editor's button splits its times into the dialog; Cancel changes nothing.
+    void splitAndCancel()
+    {
+        C(m_editor, "EdStart")->setText(QStringLiteral("00:01:30"));
+        C(m_editor, "EdEnd")->setText(QStringLiteral("01:02:05"));
+        m_editor->SetSelection(2, 100);
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            QVERIFY(EditTimeForm && EditTimeForm->isVisible());
+            for (const char *name : kEdits)
+                shown << C(EditTimeForm, name)->text();
+            C(EditTimeForm, "EdStopSec")->setText(QStringLiteral("1"));
+            C<QPushButton>(EditTimeForm, "BitBtnCancel")->click();
+        });
+        m_editor->BtnEditClick();
+        QCOMPARE(shown, (QStringList{"0", "1", "30", "1", "2", "5"}));
+        QCOMPARE(m_editor->StartSeconds, 90);
+        QCOMPARE(m_editor->EndSeconds, 3725);
+        QVERIFY(!EditTimeForm);
+        QCOMPARE(EdStart(), QStringLiteral("00:01:30"));
+        QCOMPARE(EdEnd(), QStringLiteral("01:02:05"));
+        QCOMPARE(m_editor->SelStart, 2);
+        QVERIFY(m_desktop->messages.isEmpty());
+    }
+
+    // Arrows and arrow keys step within 0..100 hours and 0..60 minutes or seconds, without
+    // wrapping; the edits take any text.
+    void arrows()
+    {
+        TEditTimeForm *dialog = OpenDialog();
+        QLineEdit *hours = C(dialog, "EdStartHour");
+        QWidget *hourArrows = C<QWidget>(dialog, "UpDownStartHour");
+        QToolButton *up = C<QToolButton>(hourArrows, "up");
+        QToolButton *down = C<QToolButton>(hourArrows, "down");
+        QCOMPARE(hours->text(), QStringLiteral("0"));
+        down->click();
+        QCOMPARE(hours->text(), QStringLiteral("0"));
+        hours->setText(QStringLiteral("99"));
+        up->click();
+        up->click();
+        QCOMPARE(hours->text(), QStringLiteral("100"));
+        QTest::keyClick(hours, Qt::Key_Down);
+        QCOMPARE(hours->text(), QStringLiteral("99"));
+
+        QLineEdit *seconds = C(dialog, "EdStopSec");
+        seconds->setText(QStringLiteral("58"));
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(seconds, Qt::Key_Up);
+        QCOMPARE(seconds->text(), QStringLiteral("60"));
+        seconds->setText(QStringLiteral("75"));
+        C<QToolButton>(C<QWidget>(dialog, "UpDown4"), "down")->click();
+        QCOMPARE(seconds->text(), QStringLiteral("60"));
+
+        QLineEdit *minutes = C(dialog, "EdStartMin");
+        minutes->clear();
+        QTest::keyClicks(minutes, QStringLiteral("9x"));
+        QCOMPARE(minutes->text(), QStringLiteral("9x"));
+        const char *const arrowNames[] = {"UpDownStartHour", "UpDown1", "UpDown2", "UpDownStopHour", "UpDown3", "UpDown4"};
+        for (const char *name : arrowNames)
+            QVERIFY(C<QWidget>(dialog, name));
+    }
+
+    // OK's limits against the 3725-second source, and what reaches the editor.
+    void okLimits()
+    {
+        TEditTimeForm *dialog = OpenDialog();
+        Type(dialog, {"0", "0", "0", "1", "2", "6"});
+        C<QPushButton>(dialog, "BitBtnOK")->click();
+        QCOMPARE(m_desktop->texts(), QStringList{"Stop time should be less than total duration."});
+        QCOMPARE(m_desktop->messages[0].caption, QStringLiteral("Information"));
+        QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Information);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(EdEnd(), QStringLiteral("Max"));
+
+        // 90 minutes count as 5400 seconds.
+        Type(dialog, {"0", "90", "0", "1", "2", "5"});
+        C<QPushButton>(dialog, "BitBtnOK")->click();
+        QCOMPARE(m_desktop->texts().last(), QStringLiteral("Start time should be less than total duration."));
+        QCOMPARE(m_editor->StartSeconds, 5400);
+        QVERIFY(dialog->isVisible());
+
+        // A letter: the general error report, and nothing in the editor changes.
+        m_editor->SetSelection(5, 50);
+        Type(dialog, {"0", "1", "0", "0", "x", "0"});
+        C<QPushButton>(dialog, "BitBtnOK")->click();
+        QCOMPARE(m_desktop->messages.size(), 3);
+        QCOMPARE(m_desktop->messages.last().icon, QMessageBox::Critical);
+        QVERIFY(m_desktop->messages.last().text.contains("'x'"));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(EdStart(), QStringLiteral("00:00:00"));
+        QCOMPARE(m_editor->SelStart, 5);
+        QCOMPARE(m_editor->SelEnd, 50);
+
+        // Start after stop passes here (the editor's OK judges it); a stop equal to the length passes.
+        Type(dialog, {"0", "2", "0", "1", "2", "5"});
+        C<QPushButton>(dialog, "BitBtnOK")->click();
+        QCOMPARE(m_desktop->messages.size(), 3);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(EdStart(), QStringLiteral("00:02:00"));
+        QCOMPARE(EdEnd(), QStringLiteral("01:02:05"));
+        QCOMPARE(m_editor->StartSeconds, 120);
+        QCOMPARE(m_editor->EndSeconds, 3725);
+        QCOMPARE(m_editor->SelStart, 120 * 100 / 3725);
+        QCOMPARE(m_editor->SelEnd, 100);
+        QTRY_VERIFY(!EditTimeForm);
+        QCOMPARE(JobTable[1].StartTime, QStringLiteral("00:00:00")); // the job waits for the editor's OK
+    }
+
+    // An unmeasured source: any time above 0 is refused, all zeros give 0 to 100.
+    void zeroDuration()
+    {
+        JobTable[1].Duration = 0;
+        TEditTimeForm *dialog = OpenDialog();
+        Type(dialog, {"0", "0", "0", "0", "0", "1"});
+        C<QPushButton>(dialog, "BitBtnOK")->click();
+        QCOMPARE(m_desktop->texts(), QStringList{"Stop time should be less than total duration."});
+        Type(dialog, {"0", "0", "0", "0", "0", "0"});
+        m_editor->SetSelection(7, 9);
+        C<QPushButton>(dialog, "BitBtnOK")->click();
+        QCOMPARE(m_desktop->messages.size(), 1);
+        QCOMPARE(EdStart(), QStringLiteral("00:00:00"));
+        QCOMPARE(EdEnd(), QStringLiteral("00:00:00"));
+        QCOMPARE(m_editor->SelStart, 0);
+        QCOMPARE(m_editor->SelEnd, 100);
+    }
+};
+
+QTEST_MAIN(TestEditTime)
+#include "tst_edittime.moc"

@@ -1,0 +1,477 @@
+// Tip of the day and about box: reading tips.txt, stepping, what Close stores, the links.
+#include "extras/about.h"
+#include "extras/tip.h"
+#include "main/main.h"
+#include "support/fakedesktop.h"
+#include "support/fixtures.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QDir>
+#include <QEnterEvent>
+#include <QtTest>
+
+namespace {
+const QByteArray kFiveTips = "One\nTwo\nThree\nFour\nFive\n";
+
+QStringList AllTips(const QByteArray &data)
+{
+    QByteArray bytes = data;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TipReader reader(buffer);
+    QStringList tips;
+    QByteArray tip;
+    while (reader.next(&tip))
+        tips << QString::fromUtf8(tip);
+    return tips;
+}
+
+// A control of a window by its name; a missing one ends the test run.
+template <typename T = QWidget>
+T *Child(QObject *window, const char *name)
+{
+    T *child = window->findChild<T *>(QLatin1String(name));
+    if (!child)
+        qFatal("no control %s", name);
+    return child;
+}
+
+QString Shown(TTipForm &form) { return Child<QTextEdit>(&form, "RichEdit1")->toPlainText(); }
+
+// Runs code once the modal window `form` shows up (it is looked for every few milliseconds).
+template <typename Form, typename F>
+void WhenOpen(QPointer<Form> &form, F body)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &form, body] {
+        if (form && form->isVisible()) {
+            poll->deleteLater();
+            body(form.data());
+        }
+    });
+    poll->start();
+}
+
+bool IsLinkLook(const QLabel *label, const QColor &colour, bool underlined)
+{
+    return label->palette().color(QPalette::WindowText) == colour && label->font().underline() == underlined;
+}
+} // namespace
+
+class TstExtras : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readingRules();
+    void startPosition_data();
+    void startPosition();
+    void nextTipWraps();
+    void closeStoresKeysTitleBarDoesNot();
+    void closeWriteFailureKeepsWindowOpen();
+    void noTips_data();
+    void noTips();
+    void tipWindowLook();
+    void mainWindowOpensTipAndAbout();
+    void aboutBox();
+    void shippedTipsAndGuide();
+};
+
+void TstExtras::readingRules()
+{
+    // LF and CR LF end lines, a lone CR is dropped, empty lines are no tips, a line of
+    // blanks is one, the last line needs no end, and Ctrl-Z ends the text.
+    const QByteArray text = "Alpha\r\n\r\n\n\rBe\rta\n \n\r\n\tGamma\r\x1A"
+                            "Delta\n";
+    QCOMPARE(AllTips(text), (QStringList{"Alpha", "Beta", " ", "\tGamma"}));
+    QCOMPARE(AllTips("no line end"), QStringList{"no line end"});
+    QCOMPARE(AllTips("\x1A" "after\n"), QStringList());
+    QCOMPARE(AllTips("\xEF\xBB\xBF" "first\n\xC3\xA9t\xC3\xA9\n"), (QStringList{"first", QString::fromUtf8("été")}));
+
+    // Lines longer than the reader's chunk, with a CR LF across a chunk boundary.
+    const QByteArray longLine(64 * 1024 - 1, 'x');
+    const QByteArray huge(300000, 'y');
+    const QStringList tips = AllTips(longLine + "\r\n" + huge + "\n\nshort");
+    QCOMPARE(tips.size(), 3);
+    QCOMPARE(tips[0].size(), longLine.size());
+    QCOMPARE(tips[1].size(), huge.size());
+    QCOMPARE(tips[2], QStringLiteral("short"));
+
+    // The window reads the same way: it counts four tips and shows the blank one as blank.
+    TempProgramFolder folder;
+    folder.write("tips.txt", text);
+    folder.write("setup.ini", "[tips]\ntipno=1\n");
+    TTipForm form(nullptr);
+    QCOMPARE(form.TipCount, 4);
+    QCOMPARE(Shown(form), QStringLiteral("Beta"));
+    form.BtnNextClick();
+    QCOMPARE(Shown(form), QStringLiteral(" "));
+    form.BtnNextClick();
+    QCOMPARE(Shown(form), QStringLiteral("\tGamma"));
+}
+
+void TstExtras::startPosition_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<int>("tipNo");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("no keys") << QByteArray() << 2 << "Two";
+    QTest::newRow("0") << QByteArray("[tips]\ntipno=0\n") << 1 << "One";
+    QTest::newRow("4") << QByteArray("[tips]\ntipno=4\n") << 5 << "Five";
+    QTest::newRow("5") << QByteArray("[tips]\ntipno=5\n") << 1 << "One";
+    QTest::newRow("12") << QByteArray("[TIPS]\nTipNo=12\n") << 3 << "Three";
+    QTest::newRow("-3") << QByteArray("[tips]\ntipno=-3\n") << -3 << "";
+}
+
+void TstExtras::startPosition()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(int, tipNo);
+    QFETCH(QString, shown);
+    TempProgramFolder folder;
+    folder.write("tips.txt", "\n" + kFiveTips);
+    if (!ini.isEmpty())
+        folder.write("setup.ini", ini);
+    TTipForm form(nullptr);
+    QCOMPARE(form.TipCount, 5);
+    QCOMPARE(form.TipNo, tipNo);
+    QCOMPARE(Shown(form), shown);
+}
+
+void TstExtras::nextTipWraps()
+{
+    TempProgramFolder folder;
+    folder.write("tips.txt", kFiveTips);
+    {
+        TTipForm form(nullptr);
+        QStringList seen{Shown(form)};
+        for (int i = 0; i < 6; ++i) {
+            QTest::mouseClick(Child<QPushButton>(&form, "BtnNext"), Qt::LeftButton);
+            seen << Shown(form);
+        }
+        QCOMPARE(seen, (QStringList{"Two", "Three", "Four", "Five", "One", "Two", "Three"}));
+        QCOMPARE(form.TipNo, 3);
+    }
+    {
+        // A stored number below 0 shows nothing until Next Tip has counted up to tip 1.
+        folder.write("setup.ini", "[tips]\ntipno=-1\n");
+        TTipForm form(nullptr);
+        QCOMPARE(Shown(form), QString());
+        form.BtnNextClick();
+        QCOMPARE(form.TipNo, 0);
+        QCOMPARE(Shown(form), QString());
+        form.BtnNextClick();
+        QCOMPARE(form.TipNo, 1);
+        QCOMPARE(Shown(form), QStringLiteral("One"));
+    }
+    {
+        // tips.txt shrinking while the window is open: the display stays as it was.
+        folder.write("setup.ini", "[tips]\ntipno=3\n");
+        TTipForm form(nullptr);
+        QCOMPARE(Shown(form), QStringLiteral("Four"));
+        folder.write("tips.txt", "Only\n");
+        form.BtnNextClick();
+        QCOMPARE(form.TipNo, 5);
+        QCOMPARE(Shown(form), QStringLiteral("Four"));
+    }
+}
+
+void TstExtras::closeStoresKeysTitleBarDoesNot()
+{
+    FakeDesktop desktop;
+    TempProgramFolder folder;
+    folder.write("tips.txt", kFiveTips);
+    const QByteArray before = "; mine\n[general]\noutputpath=/music/\n\n[tips]\ntipno=3\nshowtip=1\n";
+    folder.write("setup.ini", before);
+
+    // The title bar (and Escape) keeps neither key.
+    TipForm = new TTipForm(nullptr);
+    QCOMPARE(Shown(*TipForm), QStringLiteral("Four"));
+    WhenOpen(TipForm, [](TTipForm *form) {
+        form->BtnNextClick();
+        Child<QCheckBox>(form, "CheckBox1")->setChecked(false);
+        form->close();
+    });
+    TipForm->exec();
+    QVERIFY(!TipForm);
+    QCOMPARE(folder.read("setup.ini"), before);
+
+    // Close stores the tip on display and the box, and nothing else changes.
+    TipForm = new TTipForm(nullptr);
+    QVERIFY(Child<QCheckBox>(TipForm, "CheckBox1")->isChecked());
+    WhenOpen(TipForm, [](TTipForm *form) {
+        QTest::mouseClick(Child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
+        QTest::mouseClick(Child<QCheckBox>(form, "CheckBox1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
+    });
+    TipForm->exec();
+    QVERIFY(!TipForm);
+    QCOMPARE(folder.read("setup.ini"),
+             QByteArray("; mine\n[general]\noutputpath=/music/\n\n[tips]\ntipno=5\nshowtip=0\n"));
+    QVERIFY(desktop.messages.isEmpty());
+
+    // The next opening goes on after the tip stored and shows the box as stored.
+    QPointer<TTipForm> again = new TTipForm(nullptr);
+    QCOMPARE(Shown(*again), QStringLiteral("One"));
+    QVERIFY(!Child<QCheckBox>(again, "CheckBox1")->isChecked());
+
+    // Without a settings file, Close creates one with the two keys in their order.
+    QFile::remove(folder.file("setup.ini"));
+    again->show();
+    Child<QCheckBox>(again, "CheckBox1")->setChecked(true);
+    QTest::mouseClick(Child<QPushButton>(again, "BtnClose"), Qt::LeftButton);
+    QCOMPARE(folder.read("setup.ini"), QByteArray("[tips]\ntipno=1\nshowtip=1\n"));
+    QTRY_VERIFY(!again);
+}
+
+void TstExtras::closeWriteFailureKeepsWindowOpen()
+{
+    FakeDesktop desktop;
+    TempProgramFolder folder;
+    folder.write("tips.txt", kFiveTips);
+    // A folder where setup.ini should be: no write can succeed, not even as root.
+    QVERIFY(QDir(folder.path()).mkdir("setup.ini"));
+    TipForm = new TTipForm(nullptr);
+    TipForm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(TipForm));
+    QTest::mouseClick(Child<QPushButton>(TipForm, "BtnClose"), Qt::LeftButton);
+    QCOMPARE(desktop.messages.size(), 1);
+    QCOMPARE(desktop.messages[0].icon, QMessageBox::Critical);
+    QCOMPARE(desktop.messages[0].text, "Unable to write to " + QDir::toNativeSeparators(folder.file("setup.ini")));
+    QVERIFY(TipForm);
+    QVERIFY(TipForm->isVisible());
+    QCOMPARE(Shown(*TipForm), QStringLiteral("Two"));
+    delete TipForm;
+}
+
+void TstExtras::noTips_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("empty") << "empty";
+    QTest::newRow("only line ends") << "blank lines";
+    QTest::newRow("unreadable") << "folder";
+}
+
+void TstExtras::noTips()
+{
+    QFETCH(QString, kind);
+    FakeDesktop desktop;
+    TempProgramFolder folder;
+    if (kind == "empty")
+        folder.write("tips.txt", "");
+    else if (kind == "blank lines")
+        folder.write("tips.txt", "\r\n\n\r\r\n\x1A" "after the end\n");
+    else if (kind == "folder")
+        QVERIFY(QDir(folder.path()).mkdir("tips.txt"));
+    folder.write("setup.ini", "[tips]\ntipno=7\nshowtip=1\n");
+
+    TipForm = new TTipForm(nullptr);
+    QCOMPARE(TipForm->TipCount, 0);
+    QCOMPARE(Shown(*TipForm), TTipForm::NoTipsText());
+    QString afterNext;
+    WhenOpen(TipForm, [&](TTipForm *form) {
+        QTest::mouseClick(Child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
+        afterNext = Shown(*form);
+        QTest::mouseClick(Child<QCheckBox>(form, "CheckBox1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
+    });
+    TipForm->exec();
+    QVERIFY(!TipForm);
+    QCOMPARE(afterNext, TTipForm::NoTipsText());
+    QVERIFY(desktop.messages.isEmpty());
+    // The place in the tips is kept for when they come back; the box is stored.
+    QCOMPARE(folder.read("setup.ini"), QByteArray("[tips]\ntipno=7\nshowtip=0\n"));
+}
+
+void TstExtras::tipWindowLook()
+{
+    TempProgramFolder folder;
+    folder.write("tips.txt", kFiveTips);
+    folder.write("setup.ini", "[tips]\nshowtip=2\n");
+    TTipForm form(nullptr);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tip of the Day"));
+    QCOMPARE(form.size(), QSize(350, 261));
+    QCOMPARE(Child<QLabel>(&form, "Label1")->text(), QStringLiteral("Did you know..."));
+    QCOMPARE(Child<QCheckBox>(&form, "CheckBox1")->text(), QStringLiteral("Show Tips on Startup"));
+    QVERIFY(!Child<QCheckBox>(&form, "CheckBox1")->isChecked()); // showtip other than 1
+    QCOMPARE(Child<QPushButton>(&form, "BtnNext")->text(), QStringLiteral("Next Tip"));
+    QCOMPARE(Child<QPushButton>(&form, "BtnClose")->text(), QStringLiteral("Close"));
+    QVERIFY(Child<QTextEdit>(&form, "RichEdit1")->isReadOnly());
+    QVERIFY(!Child<QLabel>(&form, "Image1")->pixmap().isNull());
+    QVERIFY(Child<QWidget>(&form, "Panel1")->isAncestorOf(Child<QTextEdit>(&form, "RichEdit1")));
+    QVERIFY(Child<QWidget>(&form, "Bevel1")->isAncestorOf(Child<QWidget>(&form, "Panel1")));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.focusWidget(), Child<QPushButton>(&form, "BtnNext"));
+}
+
+void TstExtras::mainWindowOpensTipAndAbout()
+{
+    FakeDesktop desktop;
+    TempProgramFolder folder;
+    folder.write("tips.txt", kFiveTips);
+    {
+        // First start: the tip window opens by itself over the main window, on tip 2.
+        TMainForm main;
+        main.show();
+        QString shown;
+        bool modal = false;
+        QWidget *owner = nullptr;
+        WhenOpen(TipForm, [&](TTipForm *form) {
+            shown = Shown(*form);
+            modal = form->isModal();
+            owner = form->parentWidget();
+            QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty() && !TipForm, 10000);
+        QCOMPARE(shown, QStringLiteral("Two"));
+        QVERIFY(modal);
+        QCOMPARE(owner, &main);
+        QVERIFY(!main.TimerTip.isActive());
+        QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 0), 2);
+
+        // The menu entry opens it again, going on where Close left it.
+        WhenOpen(TipForm, [&](TTipForm *form) {
+            shown = Shown(*form);
+            form->close();
+        });
+        Child<QAction>(&main, "ipoftheDay1")->trigger();
+        QVERIFY(!TipForm);
+        QCOMPARE(shown, QStringLiteral("Three"));
+
+        // About: the toolbar button and the menu entry open the box; "Help Content..." the guide.
+        for (QAction *action : {Child<QAction>(&main, "TBXItem6"), Child<QAction>(&main, "About1")}) {
+            QString name;
+            WhenOpen(AboutForm, [&](TAboutForm *form) {
+                name = Child<QLabel>(form, "Label1")->text();
+                owner = form->parentWidget();
+                QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
+            });
+            action->trigger();
+            QVERIFY(!AboutForm);
+            QCOMPARE(name, QStringLiteral("Clipvox v2.4.3"));
+            QCOMPARE(owner, &main);
+        }
+        Child<QAction>(&main, "HelpContent1")->trigger();
+        QCOMPARE(desktop.openedUrls.size(), 1);
+        QCOMPARE(desktop.openedUrls[0], QUrl::fromLocalFile(folder.file("clipvox.html")));
+    }
+    {
+        // With showtip 0 the timer's tick opens nothing; the menu entry still does.
+        folder.write("setup.ini", "[tips]\ntipno=2\nshowtip=0\n");
+        TMainForm main;
+        main.TimerTip.stop();
+        main.TimerTipTimer();
+        QVERIFY(!TipForm);
+        QString shown;
+        WhenOpen(TipForm, [&](TTipForm *form) {
+            shown = Shown(*form);
+            form->close();
+        });
+        Child<QAction>(&main, "ipoftheDay1")->trigger();
+        QCOMPARE(shown, QStringLiteral("Three"));
+    }
+}
+
+void TstExtras::aboutBox()
+{
+    // A desktop that cannot open anything: the box says nothing of its own and stays usable.
+    struct RefusingDesktop : FakeDesktop
+    {
+        bool openUrl(const QUrl &url) override
+        {
+            FakeDesktop::openUrl(url);
+            return false;
+        }
+    } desktop;
+    AboutForm = new TAboutForm(nullptr);
+    TAboutForm &box = *AboutForm;
+    QCOMPARE(box.windowTitle(), QStringLiteral("About"));
+    QCOMPARE(box.size(), QSize(363, 248));
+    QCOMPARE(Child<QLabel>(&box, "Label1")->text(), QStringLiteral("Clipvox v2.4.3"));
+    QCOMPARE(Child<QLabel>(&box, "Label3")->text(), QStringLiteral("v2.4.3"));
+    QCOMPARE(Child<QLabel>(&box, "Label5")->text(), QString::fromLatin1(kHomePageUrl));
+    QCOMPARE(Child<QLabel>(&box, "Label7")->text(), QStringLiteral("Technology Support"));
+    QCOMPARE(Child<QLabel>(&box, "Label6")->text(), QStringLiteral("Technology Support"));
+    QVERIFY(!Child<QLabel>(&box, "Label10")->text().isEmpty());
+    QVERIFY(!Child<QLabel>(&box, "Image1")->pixmap().isNull());
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+
+    const QColor blue(0, 0, 255), red(255, 0, 0);
+    for (QLabel *link : {Child<QLabel>(&box, "Label5"), Child<QLabel>(&box, "Label7")}) {
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(IsLinkLook(link, blue, false));
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(link, &enter);
+        QVERIFY(IsLinkLook(link, red, true));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(link, &leave);
+        QVERIFY(IsLinkLook(link, blue, false));
+    }
+
+    QTest::mouseClick(Child<QLabel>(&box, "Label5"), Qt::LeftButton);
+    QTest::mouseClick(Child<QLabel>(&box, "Label7"), Qt::LeftButton);
+    // Pressed on the link but let go outside it: no click.
+    QTest::mousePress(Child<QLabel>(&box, "Label5"), Qt::LeftButton);
+    QTest::mouseRelease(Child<QLabel>(&box, "Label5"), Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(desktop.openedUrls, (QList<QUrl>{QUrl(QString::fromLatin1(kHomePageUrl)),
+                                              QUrl(QString::fromLatin1(kSupportMail))}));
+    QCOMPARE(desktop.openedUrls[1].scheme(), QStringLiteral("mailto"));
+    QVERIFY(desktop.messages.isEmpty());
+    QVERIFY(box.isVisible());
+
+    QTest::mouseClick(Child<QPushButton>(&box, "BtnClose"), Qt::LeftButton);
+    QVERIFY(!box.isVisible());
+    QTRY_VERIFY(!AboutForm); // freed once closed
+}
+
+void TstExtras::shippedTipsAndGuide()
+{
+    // The build puts tips.txt and the guide beside the program, as an installation does.
+    const QString programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    QFile tipsFile(programFolder + "tips.txt");
+    QVERIFY(tipsFile.open(QIODevice::ReadOnly));
+    QStringList tips;
+    {
+        TipReader reader(tipsFile);
+        QByteArray tip;
+        while (reader.next(&tip))
+            tips << QString::fromUtf8(tip);
+    }
+    QVERIFY2(tips.size() >= 12, qPrintable(QString::number(tips.size())));
+    tips.removeDuplicates();
+    QVERIFY(tips.size() >= 12);
+
+    // Each tip fits the tip area without scrolling.
+    SetProgramFolder(programFolder);
+    QPointer<TTipForm> form = new TTipForm(nullptr);
+    SetProgramFolder(QString());
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    auto *text = Child<QTextEdit>(form, "RichEdit1");
+    for (int i = 0; i < form->TipCount; ++i) {
+        QVERIFY(tips.contains(text->toPlainText()));
+        QVERIFY2(text->verticalScrollBar()->maximum() == 0, qPrintable(text->toPlainText()));
+        form->BtnNextClick();
+    }
+    delete form;
+
+    QFile guide(programFolder + "clipvox.html");
+    QVERIFY(guide.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(guide.readAll());
+    for (const char *needed : {"Waiting", "Converting...", "100%", "Stop", "Failed", "setup.ini", "MP3", "WMA",
+                               "WAV", "OGG", "Enable Tag", "Set start time", "tips.txt"})
+        QVERIFY2(html.contains(QLatin1String(needed)), needed);
+}
+
+QTEST_MAIN(TstExtras)
+#include "tst_extras.moc"

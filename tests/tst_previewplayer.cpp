@@ -1,0 +1,111 @@
+// The preview player on libmpv, headless (vo=null, ao=null), on videos made by ffmpeg.
+#include "media/previewplayer.h"
+#include "support/fixtures.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestPreviewPlayer : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString Video(const QString &kind, double seconds = 3.2)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("v%1.%2").arg(seconds).arg(kind));
+        return QFile::exists(path) ? path : MakeVideo(path, kind, seconds);
+    }
+    static TPreviewPlayer::Options Headless(int waitMs = 500)
+    {
+        TPreviewPlayer::Options options;
+        options.waitMs = waitMs;
+        return options;
+    }
+
+private slots:
+    // Every kind of source the queue takes opens, with the length ffprobe reads.
+    void opensEachKind_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"avi", "mpg", "wmv", "asf"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void opensEachKind()
+    {
+        QFETCH(QString, kind);
+        const QString path = Video(kind);
+        QVERIFY(!path.isEmpty());
+        TPreviewPlayer player(Headless(5000));
+        QVERIFY2(player.Open(path), qPrintable(player.ErrorText()));
+        QVERIFY(player.IsLoaded());
+        QVERIFY2(qAbs(player.Length() - ProbeDuration(path) * 1000) < 100, qPrintable(QString::number(player.Length())));
+        QCOMPARE(player.Mode(), TPlayerMode::Stopped);
+        QVERIFY(player.Position() < 100); // the first frame may stand a little after 0
+    }
+
+    // Play, Pause, the seek that halts, and the end of the media read as stopped.
+    void transport()
+    {
+        const QString path = Video("avi", 2.4);
+        TPreviewPlayer player(Headless(5000));
+        QVERIFY(player.Open(path));
+        player.Play();
+        QCOMPARE(player.Mode(), TPlayerMode::Playing);
+        QTRY_VERIFY(player.Position() > 200);
+        player.Pause();
+        QCOMPARE(player.Mode(), TPlayerMode::Paused);
+        const qint64 at = player.Position();
+        QTest::qWait(300);
+        QCOMPARE(player.Position(), at);
+
+        player.Seek(1500);
+        QCOMPARE(player.Mode(), TPlayerMode::Stopped);
+        QVERIFY2(qAbs(player.Position() - 1500) <= 40, qPrintable(QString::number(player.Position())));
+        player.Play();
+        QTRY_COMPARE_WITH_TIMEOUT(player.Mode(), TPlayerMode::Stopped, 10000);
+        QVERIFY(player.Position() > player.Length() - 200);
+    }
+
+    // Reasons in plain words; a load that outlasts the wait is announced later, and an
+    // announcement that a newer Open overtook is dropped.
+    void failuresAndLateLoads()
+    {
+        const QString junk = m_dir.filePath("junk.avi");
+        QFile file(junk);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(40000, 'x'));
+        file.close();
+        const QString missing = m_dir.filePath("missing.avi");
+        const QString good = Video("mpg");
+
+        TPreviewPlayer player(Headless(5000));
+        QVERIFY(!player.Open(junk));
+        QVERIFY2(player.ErrorText().contains("unrecognized file format"), qPrintable(player.ErrorText()));
+        QCOMPARE(player.Mode(), TPlayerMode::NotReady);
+        QVERIFY(!player.Open(missing));
+        QVERIFY2(player.ErrorText().contains("Cannot open file") && player.ErrorText().contains(missing),
+                 qPrintable(player.ErrorText()));
+        QVERIFY(player.Open(good));
+        QVERIFY(player.IsLoaded());
+
+        TPreviewPlayer late(Headless(0));
+        QSignalSpy loaded(&late, &TPreviewPlayer::Loaded);
+        QSignalSpy failed(&late, &TPreviewPlayer::LoadFailed);
+        QVERIFY(late.Open(missing));
+        QVERIFY(!late.IsLoaded());
+        QTRY_COMPARE(failed.count(), 1);
+        QVERIFY(failed[0][0].toString().contains(missing));
+        QCOMPARE(late.Mode(), TPlayerMode::NotReady);
+
+        QVERIFY(late.Open(missing));
+        QVERIFY(late.Open(good));
+        QTRY_COMPARE(loaded.count(), 1);
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(late.IsLoaded());
+        QVERIFY(qAbs(late.Length() - ProbeDuration(good) * 1000) < 100);
+    }
+};
+
+QTEST_MAIN(TestPreviewPlayer)
+#include "tst_previewplayer.moc"

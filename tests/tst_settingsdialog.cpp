@@ -1,0 +1,630 @@
+// The settings dialog against real settings files, the real main window and the real
+// WMA profile list of the audio component.
+#include "main/main.h"
+#include "media/audiofile2.h"
+#include "settings/setting.h"
+#include "support/fakedesktop.h"
+#include "support/fixtures.h"
+#include "ui_setting.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+namespace {
+template <typename T = QWidget>
+T *Child(QObject *parent, const char *name)
+{
+    T *w = parent ? parent->findChild<T *>(QLatin1String(name)) : nullptr;
+    if (!w)
+        qFatal("no control %s", name);
+    return w;
+}
+
+QComboBox *List(const char *name) { return Child<QComboBox>(SettingForm, name); }
+QCheckBox *Box(const char *name) { return Child<QCheckBox>(SettingForm, name); }
+bool Enabled(const char *name) { return Child(SettingForm, name)->isEnabled(); }
+
+// Every field, for comparing whole records.
+QVariantList Fields(const TOutputSettings &s)
+{
+    return {s.OutputPath,    s.OutputFormat,  s.OutputExt,     s.Mp3Channels,   s.Mp3Frequency,
+            s.Mp3Bitrate,    s.Mp3Vbr,        s.Mp3MaxBitrate, s.Mp3VbrQuality, s.WavFrequency,
+            s.WavChannels,   s.WavBps,        s.WmaProfile,    s.OggFrequency,  s.OggChannels,
+            s.OggBitrate,    s.OggVbr,        s.OggMinBitrate, s.OggMaxBitrate, s.OggUseQuality,
+            s.OggQuality};
+}
+
+TOutputSettings FromFile()
+{
+    TOutputSettings s;
+    LoadSettings(s);
+    return s;
+}
+
+const QStringList kTwentyKeys = {
+    "general/outputpath", "general/outputformat", "mp3/channels",  "mp3/frequency",  "mp3/bitrate",
+    "mp3/fvbr",           "mp3/maxbitrate",       "mp3/vbrquality", "wav/frequency", "wav/channels",
+    "wav/bps",            "wma/wmaprofile",       "ogg/frequency", "ogg/channels",   "ogg/bitrate",
+    "ogg/vbr",            "ogg/minbitrate",       "ogg/maxbitrate", "ogg/fquality",  "ogg/quality"};
+
+// A program folder, a desktop that answers, and the main window as the program starts it.
+struct Session
+{
+    TempProgramFolder folder;
+    FakeDesktop desktop;
+    std::unique_ptr<TMainForm> main;
+
+    explicit Session(const QByteArray &ini = {})
+    {
+        if (!ini.isEmpty())
+            folder.write(QStringLiteral("setup.ini"), ini);
+        main = std::make_unique<TMainForm>();
+        main->TimerTip.stop();
+    }
+    ~Session()
+    {
+        delete SettingForm.data();
+        main.reset();
+        JobTable.clear();
+        JobCount = 0;
+    }
+    QLineEdit *edPath() const { return Child<QLineEdit>(main.get(), "EdPath"); }
+    QComboBox *cbFormat() const { return Child<QComboBox>(main.get(), "cbFormat"); }
+    void addVideo(const QString &path)
+    {
+        desktop.fileAnswers << QStringList{path};
+        main->AddFiles();
+    }
+    // The dialog as the settings command creates it, without its modal loop.
+    TSettingForm *open() { return SettingForm = new TSettingForm(main.get()); }
+};
+
+void ClickOK() { Child<QPushButton>(SettingForm, "BtnOK")->click(); }
+} // namespace
+
+class TestSettingsDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void windowTabsAndEntries();
+    void windowAsBuilt();
+    void profileListIsTheEncodersList();
+    void chosenProfileIsTheEncodedProfile();
+    void oggEnablingRules_data();
+    void oggEnablingRules();
+    void mp3EnablingRule();
+    void roundTripThroughOK();
+    void cancelAndCloseBoxChangeNothing();
+    void opensOnTheMainWindowsFormat_data();
+    void opensOnTheMainWindowsFormat();
+    void refusedWriteKeepsDialogOpen();
+    void valuesOutsideTheirSets();
+};
+
+void TestSettingsDialog::windowTabsAndEntries()
+{
+    Session s;
+    TSettingForm *dialog = s.open();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Settings"));
+    QCOMPARE(dialog->size(), QSize(386, 283));
+    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+
+    auto *pages = Child<QTabWidget>(dialog, "PageControl1");
+    const QStringList captions{"General", "MP3", " WMA", " WAV", "OGG"};
+    const QStringList sheets{"TabSheet1", "TabSheet2", "TabSheet4", "TabSheet3", "TabSheet5"};
+    QCOMPARE(pages->count(), 5);
+    for (int p = 0; p < 5; ++p) {
+        QCOMPARE(pages->tabText(p), captions[p]);
+        QCOMPARE(pages->widget(p)->objectName(), sheets[p]);
+    }
+    QCOMPARE(Child<QLabel>(dialog, "Label7")->text(), QStringLiteral("  WMA Profile"));
+
+    // Entries agree with the codecs position by position.
+    for (const char *name : {"comboMP3Frequency", "cbWavFrequency", "ComboOggFrequency"}) {
+        QCOMPARE(List(name)->count(), 8);
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(List(name)->itemText(i), QString::number(IndexToFrequency(i)));
+    }
+    for (const char *name : {"comboMP3Bitrate", "comboMP3MaxBitrate", "ComboNomBitrate"}) {
+        QCOMPARE(List(name)->count(), 15);
+        for (int i = 0; i < 15; ++i)
+            QCOMPARE(List(name)->itemText(i), QString::number(IndexToBitrate(i)));
+    }
+    for (const char *name : {"ComboMinBitrate", "ComboMaxBitrate"}) {
+        QCOMPARE(List(name)->count(), 15);
+        for (int i = 0; i < 15; ++i)
+            QCOMPARE(List(name)->itemText(i), QString::number(IndexToBitrate(i)) + " kbps");
+    }
+    for (int i = 0; i < 15; ++i)
+        QCOMPARE(BitrateToIndex(IndexToBitrate(i)), i);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(FrequencyToIndex(IndexToFrequency(i)), i);
+    QCOMPARE(List("ComboOggQuality")->count(), 10);
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(QualityToIndex(List("ComboOggQuality")->itemText(i).toInt()), i);
+    QCOMPARE(List("comboMP3VBRQuality")->itemText(9), QStringLiteral("9"));
+    QCOMPARE(List("comboMP3Channels")->itemText(ChannelsToIndex(3)), QStringLiteral("Joint Stereo"));
+    QCOMPARE(List("comboMP3Channels")->itemText(4), QStringLiteral("Dual Channels"));
+    QCOMPARE(List("cbWavBPS")->itemText(BitsToIndex(8)), QStringLiteral("8"));
+    QCOMPARE(List("CBOutputFormat")->itemText(3), QStringLiteral("OGG"));
+
+    // The folder box changes only through "Select"; Enter and Escape press nothing.
+    auto *dir = Child<QLineEdit>(dialog, "EdOutputDir");
+    QVERIFY(!dir->isEnabled());
+    QVERIFY(dir->isReadOnly());
+    for (const char *name : {"BtnOK", "BtnCancel", "BtnSelect"})
+        QVERIFY(!Child<QPushButton>(dialog, name)->autoDefault());
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QVERIFY(SettingForm && SettingForm->isVisible());
+}
+
+void TestSettingsDialog::windowAsBuilt()
+{
+    // The state the dialog keeps when its preparation fails and ShowSettings never runs.
+    QDialog window;
+    Ui::TSettingForm u;
+    u.setupUi(&window);
+    const std::pair<QComboBox *, QString> shown[] = {
+        {u.CBOutputFormat, ""},          {u.comboMP3Frequency, "44100"}, {u.comboMP3Channels, "Joint Stereo"},
+        {u.comboMP3Bitrate, "128"},      {u.comboMP3MaxBitrate, "128"},  {u.comboMP3VBRQuality, "7"},
+        {u.ComboWMAProfile, ""},         {u.cbWavFrequency, "44100"},    {u.cbWavChannels, "Stereo"},
+        {u.cbWavBPS, "16"},              {u.ComboOggFrequency, "44100"}, {u.ComboOggChannels, "Stereo"},
+        {u.ComboNomBitrate, "128"},      {u.ComboMinBitrate, "128 kbps"}, {u.ComboMaxBitrate, "128 kbps"},
+        {u.ComboOggQuality, "500"}};
+    for (const auto &[list, text] : shown)
+        QVERIFY2(list->currentText() == text, qPrintable(list->objectName()));
+    QCOMPARE(u.CBOutputFormat->currentIndex(), -1);
+    QCOMPARE(u.ComboWMAProfile->count(), 0);
+    for (QWidget *w : std::initializer_list<QWidget *>{u.Label12, u.comboMP3MaxBitrate, u.Label13,
+                                                       u.comboMP3VBRQuality, u.lbMinBitrate, u.ComboMinBitrate,
+                                                       u.lbMaxBitrate, u.ComboMaxBitrate, u.lbQuality,
+                                                       u.ComboOggQuality, u.EdOutputDir})
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    for (QWidget *w : std::initializer_list<QWidget *>{u.GroupBox3, u.GBVBR, u.GBQuality, u.CheckOggVBR,
+                                                       u.CheckOggQuality, u.BtnSelect})
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    QVERIFY(!u.CheckMP3VBR->isChecked() && !u.CheckOggVBR->isChecked() && !u.CheckOggQuality->isChecked());
+}
+
+void TestSettingsDialog::profileListIsTheEncodersList()
+{
+    Session s;
+    s.open();
+    TAudioFile2 encoder;
+    QCOMPARE(encoder.ProfileCount(), 48);
+    QComboBox *list = List("ComboWMAProfile");
+    QCOMPARE(list->count(), encoder.ProfileCount());
+    // Position p shows the profile that SetWmaProfile(p) selects in the encoder.
+    for (int p = 0; p < list->count(); ++p) {
+        encoder.SetWmaProfile(p);
+        QCOMPARE(encoder.LastError(), 0);
+        QCOMPARE(list->itemText(p), encoder.ProfileText());
+    }
+    QCOMPARE(list->itemText(38), QStringLiteral("WMA 128 kbps, 44 kHz, stereo"));
+    QCOMPARE(list->currentIndex(), 38); // the stored default
+    QVERIFY(s.desktop.messages.isEmpty());
+}
+
+void TestSettingsDialog::chosenProfileIsTheEncodedProfile()
+{
+    Session s;
+    s.open();
+    QComboBox *list = List("ComboWMAProfile");
+    const int chosen = list->findText(QStringLiteral("WMA 64 kbps, 22 kHz, stereo"));
+    QVERIFY(chosen >= 0);
+    list->setCurrentIndex(chosen);
+    ClickOK();
+    QCOMPARE(OutputSettings.WmaProfile, chosen);
+    QCOMPARE(FromFile().WmaProfile, chosen);
+
+    // What the encoding step does with the stored value.
+    const QString wav = s.folder.file("tone.wav"), wma = s.folder.file("tone.wma");
+    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=2", "-ac", "2", wav}));
+    TAudioFile2 reader, writer;
+    reader.OpenFile(wav);
+    QCOMPARE(reader.LastError(), 0);
+    writer.SetInputFormat(reader.FormatB(), reader.FormatA());
+    writer.SetEnableFlag(true);
+    writer.SetWmaProfile(OutputSettings.WmaProfile);
+    writer.CreateFile(wma);
+    QCOMPARE(writer.LastError(), 0);
+    for (SampleArray chunk = reader.ReadSamples(8192); !chunk.empty(); chunk = reader.ReadSamples(8192))
+        writer.WriteSamples(chunk);
+    writer.CloseFile();
+    reader.CloseFile();
+    const QJsonObject audio = ProbeAudio(wma);
+    QCOMPARE(audio.value("codec_name").toString(), QStringLiteral("wmav2"));
+    QCOMPARE(audio.value("sample_rate").toString(), QStringLiteral("22050"));
+    QCOMPARE(audio.value("channels").toInt(), 2);
+    QCOMPARE(audio.value("bit_rate").toString().toInt() / 1000, 64);
+}
+
+void TestSettingsDialog::oggEnablingRules_data()
+{
+    QTest::addColumn<bool>("vbr");
+    QTest::addColumn<bool>("quality");
+    QTest::newRow("neither") << false << false;
+    QTest::newRow("vbr") << true << false;
+    QTest::newRow("quality") << false << true;
+    QTest::newRow("both") << true << true;
+}
+
+void TestSettingsDialog::oggEnablingRules()
+{
+    QFETCH(bool, vbr);
+    QFETCH(bool, quality);
+    Session s(QStringLiteral("[ogg]\nvbr=%1\nfquality=%2\n").arg(vbr ? 2 : 0).arg(quality ? 1 : 0).toUtf8());
+    s.open();
+    QCOMPARE(Box("CheckOggVBR")->isChecked(), vbr);
+    QCOMPARE(Box("CheckOggQuality")->isChecked(), quality);
+
+    const auto vbrControls = {"GBVBR", "lbMinBitrate", "lbMaxBitrate", "ComboMinBitrate", "ComboMaxBitrate"};
+    const auto minMax = {"lbMinBitrate", "lbMaxBitrate", "ComboMinBitrate", "ComboMaxBitrate"};
+    const auto qualityList = {"lbQuality", "ComboOggQuality"};
+    if (!vbr && !quality) {
+        // Nothing ran: the window as built.
+        for (const char *n : minMax)
+            QVERIFY2(!Enabled(n), n);
+        for (const char *n : qualityList)
+            QVERIFY2(!Enabled(n), n);
+        QVERIFY(Enabled("GBVBR") && Enabled("GBQuality"));
+        QVERIFY(Enabled("CheckOggVBR") && Enabled("CheckOggQuality"));
+    } else if (vbr && !quality) {
+        for (const char *n : vbrControls)
+            QVERIFY2(Enabled(n), n);
+        QVERIFY(!Enabled("CheckOggQuality") && !Enabled("GBQuality"));
+        for (const char *n : qualityList)
+            QVERIFY2(!Enabled(n), n);
+        QVERIFY(Enabled("CheckOggVBR"));
+    } else {
+        // Quality on, with or without VBR: the quality group rules, the VBR group is off.
+        for (const char *n : vbrControls)
+            QVERIFY2(!Enabled(n), n);
+        QVERIFY(!Enabled("CheckOggVBR"));
+        QVERIFY(Enabled("GBQuality"));
+        for (const char *n : qualityList)
+            QVERIFY2(Enabled(n), n);
+        QCOMPARE(Enabled("CheckOggQuality"), !vbr);
+    }
+    // Lists outside the two groups are never disabled.
+    for (const char *n : {"ComboOggFrequency", "ComboOggChannels", "ComboNomBitrate"})
+        QVERIFY2(Enabled(n), n);
+
+    // The two modes exclude each other for the user.
+    QCheckBox *v = Box("CheckOggVBR"), *q = Box("CheckOggQuality");
+    if (!vbr && !quality) {
+        v->click();
+        QVERIFY(v->isChecked());
+        for (const char *n : vbrControls)
+            QVERIFY2(Enabled(n), n);
+        q->click(); // disabled: no effect
+        QVERIFY(!q->isChecked());
+        v->click();
+        for (const char *n : minMax)
+            QVERIFY2(!Enabled(n), n);
+        QVERIFY(Enabled("CheckOggQuality") && Enabled("GBQuality"));
+        q->click();
+        QVERIFY(q->isChecked());
+        QVERIFY(!Enabled("CheckOggVBR"));
+        for (const char *n : qualityList)
+            QVERIFY2(Enabled(n), n);
+        q->click();
+        QVERIFY(Enabled("CheckOggVBR"));
+        for (const char *n : qualityList)
+            QVERIFY2(!Enabled(n), n);
+    } else if (quality) {
+        v->click();
+        QCOMPARE(v->isChecked(), vbr); // disabled while quality is on
+        if (!vbr) {
+            q->click();
+            QVERIFY(Enabled("CheckOggVBR"));
+            QVERIFY(!Enabled("ComboOggQuality"));
+            QVERIFY(!Enabled("ComboMinBitrate"));
+        }
+    }
+}
+
+void TestSettingsDialog::mp3EnablingRule()
+{
+    const auto vbrControls = {"Label12", "comboMP3MaxBitrate", "Label13", "comboMP3VBRQuality"};
+    {
+        Session s("[mp3]\nfvbr=2\n"); // only 1 means on
+        s.open();
+        QVERIFY(!Box("CheckMP3VBR")->isChecked());
+        for (const char *n : vbrControls)
+            QVERIFY2(!Enabled(n), n);
+        Box("CheckMP3VBR")->click();
+        for (const char *n : vbrControls)
+            QVERIFY2(Enabled(n), n);
+        for (const char *n : {"GroupBox1", "comboMP3Frequency", "comboMP3Channels", "comboMP3Bitrate"})
+            QVERIFY2(Enabled(n), n);
+    }
+    {
+        Session s("[mp3]\nfvbr=1\n");
+        s.open();
+        QVERIFY(Box("CheckMP3VBR")->isChecked());
+        for (const char *n : vbrControls)
+            QVERIFY2(Enabled(n), n);
+        Box("CheckMP3VBR")->click();
+        for (const char *n : vbrControls)
+            QVERIFY2(!Enabled(n), n);
+    }
+}
+
+void TestSettingsDialog::roundTripThroughOK()
+{
+    // A file with foreign content, which OK keeps.
+    Session s("; my settings\n[tips]\nshowtip=0\n[general]\noutputpath=/old/\n");
+    const QString video = s.folder.file("videos/talk.avi");
+    s.addVideo(video);
+
+    struct Choice
+    {
+        int format, mp3Freq, mp3Ch, mp3Rate, mp3Max, mp3Q, wavFreq, wavCh, wavBits, wma, oggFreq, oggCh,
+            oggNom, oggMin, oggMax, oggQ;
+        bool mp3Vbr, oggVbr, oggQuality;
+    };
+    const Choice rounds[] = {
+        // OGG VBR with its minimum above its maximum: stored as chosen.
+        {3, 2, 0, 3, 14, 0, 7, 0, 0, 22, 3, 0, 6, 14, 0, 4, true, true, false},
+        {2, 7, 4, 14, 0, 9, 0, 1, 1, 0, 0, 1, 14, 0, 14, 6, false, false, true},
+    };
+    for (const Choice &c : rounds) {
+        const QString music = s.folder.file(QStringLiteral("music%1").arg(c.format));
+        s.open();
+        s.desktop.folderAnswers << QString(); // cancelled browser: no change
+        Child<QPushButton>(SettingForm, "BtnSelect")->click();
+        QCOMPARE(Child<QLineEdit>(SettingForm, "EdOutputDir")->text(), OutputSettings.OutputPath);
+        s.desktop.folderAnswers << music;
+        Child<QPushButton>(SettingForm, "BtnSelect")->click();
+        QCOMPARE(s.desktop.lastFolderPrompt, QStringLiteral("Select a directory to save output files"));
+        QCOMPARE(Child<QLineEdit>(SettingForm, "EdOutputDir")->text(), music + "/");
+        QVERIFY(OutputSettings.OutputPath != music + "/"); // only OK takes it
+
+        List("CBOutputFormat")->setCurrentIndex(c.format);
+        List("comboMP3Frequency")->setCurrentIndex(c.mp3Freq);
+        List("comboMP3Channels")->setCurrentIndex(c.mp3Ch);
+        List("comboMP3Bitrate")->setCurrentIndex(c.mp3Rate);
+        if (Box("CheckMP3VBR")->isChecked() != c.mp3Vbr)
+            Box("CheckMP3VBR")->click();
+        List("comboMP3MaxBitrate")->setCurrentIndex(c.mp3Max);
+        List("comboMP3VBRQuality")->setCurrentIndex(c.mp3Q);
+        List("cbWavFrequency")->setCurrentIndex(c.wavFreq);
+        List("cbWavChannels")->setCurrentIndex(c.wavCh);
+        List("cbWavBPS")->setCurrentIndex(c.wavBits);
+        List("ComboWMAProfile")->setCurrentIndex(c.wma);
+        List("ComboOggFrequency")->setCurrentIndex(c.oggFreq);
+        List("ComboOggChannels")->setCurrentIndex(c.oggCh);
+        List("ComboNomBitrate")->setCurrentIndex(c.oggNom);
+        // Switch a mode off before the other one on: the user cannot do it the other way.
+        for (QCheckBox *b : {Box("CheckOggVBR"), Box("CheckOggQuality")})
+            if (b->isChecked())
+                b->click();
+        if (c.oggVbr)
+            Box("CheckOggVBR")->click();
+        if (c.oggQuality)
+            Box("CheckOggQuality")->click();
+        QCOMPARE(Box("CheckOggVBR")->isChecked(), c.oggVbr);
+        QCOMPARE(Box("CheckOggQuality")->isChecked(), c.oggQuality);
+        List("ComboMinBitrate")->setCurrentIndex(c.oggMin);
+        List("ComboMaxBitrate")->setCurrentIndex(c.oggMax);
+        List("ComboOggQuality")->setCurrentIndex(c.oggQ);
+
+        TOutputSettings expected;
+        expected.OutputPath = music + "/";
+        expected.OutputFormat = c.format;
+        expected.OutputExt = QStringList{"mp3", "wma", "wav", "ogg"}[c.format];
+        expected.Mp3Channels = c.mp3Ch + 1;
+        expected.Mp3Frequency = kFrequencies[c.mp3Freq];
+        expected.Mp3Bitrate = kBitrates[c.mp3Rate];
+        expected.Mp3Vbr = c.mp3Vbr ? 1 : 0;
+        expected.Mp3MaxBitrate = kBitrates[c.mp3Max];
+        expected.Mp3VbrQuality = c.mp3Q;
+        expected.WavFrequency = kFrequencies[c.wavFreq];
+        expected.WavChannels = c.wavCh + 1;
+        expected.WavBps = c.wavBits == 0 ? 8 : 16;
+        expected.WmaProfile = c.wma;
+        expected.OggFrequency = kFrequencies[c.oggFreq];
+        expected.OggChannels = c.oggCh + 1;
+        expected.OggBitrate = kBitrates[c.oggNom];
+        expected.OggVbr = c.oggVbr;
+        expected.OggMinBitrate = kBitrates[c.oggMin];
+        expected.OggMaxBitrate = kBitrates[c.oggMax];
+        expected.OggUseQuality = c.oggQuality;
+        expected.OggQuality = (c.oggQ + 1) * 100;
+
+        ClickOK();
+        QVERIFY(!SettingForm);
+        QVERIFY(s.desktop.messages.isEmpty());
+        QCOMPARE(Fields(OutputSettings), Fields(expected));
+        QCOMPARE(Fields(FromFile()), Fields(expected));
+        const IniFile ini(SettingsFilePath());
+        for (const QString &k : kTwentyKeys)
+            QVERIFY2(ini.readString(k.section('/', 0, 0), k.section('/', 1), "-") != "-", qPrintable(k));
+        QCOMPARE(ini.readInteger("tips", "showtip", 1), 0);
+        QVERIFY(s.folder.read("setup.ini").startsWith("; my settings\n"));
+
+        // The main window follows: folder box, format list, every output name and row.
+        QCOMPARE(s.edPath()->text(), expected.OutputPath);
+        QCOMPARE(s.cbFormat()->currentIndex(), c.format);
+        const QString output = expected.OutputPath + "talk." + expected.OutputExt;
+        QCOMPARE(JobTable[1].OutputFile, output);
+        auto *rows = Child<QTreeWidget>(s.main.get(), "ListView1");
+        QCOMPARE(rows->topLevelItem(0)->text(ColOutput), output);
+        QCOMPARE(rows->topLevelItem(0)->text(ColConvertTo), expected.OutputExt);
+
+        // Reopening shows every choice again.
+        s.open();
+        QCOMPARE(Child<QLineEdit>(SettingForm, "EdOutputDir")->text(), expected.OutputPath);
+        const std::pair<const char *, int> shown[] = {
+            {"CBOutputFormat", c.format},     {"comboMP3Frequency", c.mp3Freq}, {"comboMP3Channels", c.mp3Ch},
+            {"comboMP3Bitrate", c.mp3Rate},   {"comboMP3MaxBitrate", c.mp3Max}, {"comboMP3VBRQuality", c.mp3Q},
+            {"cbWavFrequency", c.wavFreq},    {"cbWavChannels", c.wavCh},       {"cbWavBPS", c.wavBits},
+            {"ComboWMAProfile", c.wma},       {"ComboOggFrequency", c.oggFreq}, {"ComboOggChannels", c.oggCh},
+            {"ComboNomBitrate", c.oggNom},    {"ComboMinBitrate", c.oggMin},    {"ComboMaxBitrate", c.oggMax},
+            {"ComboOggQuality", c.oggQ}};
+        for (const auto &[name, position] : shown)
+            QVERIFY2(List(name)->currentIndex() == position, name);
+        QCOMPARE(Box("CheckMP3VBR")->isChecked(), c.mp3Vbr);
+        QCOMPARE(Box("CheckOggVBR")->isChecked(), c.oggVbr);
+        QCOMPARE(Box("CheckOggQuality")->isChecked(), c.oggQuality);
+        Child<QPushButton>(SettingForm, "BtnCancel")->click();
+        QVERIFY(!SettingForm);
+    }
+}
+
+void TestSettingsDialog::cancelAndCloseBoxChangeNothing()
+{
+    Session s("[general]\noutputpath=/data/out/\noutputformat=1\n[ogg]\nquality=300\n");
+    s.addVideo(s.folder.file("talk.wmv"));
+    const QByteArray file = s.folder.read("setup.ini");
+    const QVariantList before = Fields(OutputSettings);
+    const QString job = JobTable[1].OutputFile, path = s.edPath()->text();
+    QCOMPARE(path, s.folder.path()); // taken from the added video
+
+    for (const bool closeBox : {false, true}) {
+        bool ran = false;
+        s.desktop.folderAnswers << s.folder.file("elsewhere");
+        QTimer::singleShot(0, [&] {
+            ran = true;
+            Child<QPushButton>(SettingForm, "BtnSelect")->click();
+            for (QComboBox *list : SettingForm->findChildren<QComboBox *>())
+                list->setCurrentIndex(list->count() - 1 - list->currentIndex());
+            for (QCheckBox *box : SettingForm->findChildren<QCheckBox *>())
+                box->click();
+            if (closeBox)
+                SettingForm->close();
+            else
+                Child<QPushButton>(SettingForm, "BtnCancel")->click();
+        });
+        s.main->TBXItemSettingsClick();
+        QVERIFY(ran);
+        QVERIFY(!SettingForm);
+        QCOMPARE(Fields(OutputSettings), before);
+        QCOMPARE(s.folder.read("setup.ini"), file);
+        QCOMPARE(s.edPath()->text(), path);
+        QCOMPARE(s.cbFormat()->currentIndex(), 1);
+        QCOMPARE(JobTable[1].OutputFile, job);
+    }
+}
+
+void TestSettingsDialog::opensOnTheMainWindowsFormat_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("none") << -1 << "General";
+    QTest::newRow("mp3") << 0 << "MP3";
+    QTest::newRow("wma") << 1 << " WMA";
+    QTest::newRow("wav") << 2 << " WAV";
+    QTest::newRow("ogg") << 3 << "OGG";
+}
+
+void TestSettingsDialog::opensOnTheMainWindowsFormat()
+{
+    QFETCH(int, format);
+    QFETCH(QString, caption);
+    Session s;
+    s.cbFormat()->setCurrentIndex(format);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto *pages = Child<QTabWidget>(SettingForm, "PageControl1");
+        shown = pages->tabText(pages->currentIndex());
+        Child<QPushButton>(SettingForm, "BtnCancel")->click();
+    });
+    s.main->TBXItemSettingsClick();
+    QCOMPARE(shown, caption);
+}
+
+void TestSettingsDialog::refusedWriteKeepsDialogOpen()
+{
+    Session s;
+    s.addVideo(s.folder.file("clip.avi"));
+    const QString job = JobTable[1].OutputFile, path = s.edPath()->text();
+    // A folder where the file should be: refused even for root.
+    QVERIFY(QDir(s.folder.path()).mkdir("setup.ini"));
+
+    QPointer<TSettingForm> dialog = s.open();
+    s.desktop.folderAnswers << s.folder.file("new");
+    Child<QPushButton>(dialog, "BtnSelect")->click();
+    List("CBOutputFormat")->setCurrentIndex(3);
+    ClickOK();
+    QCOMPARE(s.desktop.texts(), QStringList{"Unable to write to " + s.folder.file("setup.ini")});
+    QCOMPARE(s.desktop.messages[0].icon, QMessageBox::Critical);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(dialog);
+    QCOMPARE(SettingForm.data(), dialog.data());
+    // The values are taken; the main window is not touched.
+    QCOMPARE(OutputSettings.OutputFormat, 3);
+    QCOMPARE(s.edPath()->text(), path);
+    QCOMPARE(s.cbFormat()->currentIndex(), 0);
+    QCOMPARE(JobTable[1].OutputFile, job);
+
+    // Once the file can be written, OK goes through.
+    QVERIFY(QDir(s.folder.path()).rmdir("setup.ini"));
+    ClickOK();
+    QCOMPARE(s.desktop.messages.size(), 1);
+    QVERIFY(!SettingForm);
+    QCOMPARE(FromFile().OutputFormat, 3);
+    QCOMPARE(s.edPath()->text(), s.folder.file("new/"));
+    QCOMPARE(JobTable[1].OutputFile, s.folder.file("new/clip.ogg"));
+}
+
+void TestSettingsDialog::valuesOutsideTheirSets()
+{
+    Session s("[general]\noutputformat=7\n[mp3]\nchannels=0\nfrequency=44101\nbitrate=40\nmaxbitrate=80\n"
+              "vbrquality=12\n[wav]\nfrequency=96000\nchannels=3\nbps=24\n[wma]\nwmaprofile=48\n"
+              "[ogg]\nchannels=6\nbitrate=1000\nminbitrate=0\nmaxbitrate=-8\nquality=550\n");
+    s.open();
+    QCOMPARE(List("CBOutputFormat")->currentIndex(), -1);
+    QCOMPARE(List("comboMP3Channels")->currentIndex(), -1);
+    QCOMPARE(List("comboMP3Frequency")->currentText(), QStringLiteral("44100"));
+    QCOMPARE(List("comboMP3Bitrate")->currentText(), QStringLiteral("128"));
+    QCOMPARE(List("comboMP3MaxBitrate")->currentText(), QStringLiteral("128"));
+    QCOMPARE(List("comboMP3VBRQuality")->currentIndex(), -1);
+    QCOMPARE(List("cbWavFrequency")->currentText(), QStringLiteral("44100"));
+    QCOMPARE(List("cbWavChannels")->currentIndex(), -1);
+    QCOMPARE(List("cbWavBPS")->currentText(), QStringLiteral("16"));
+    QCOMPARE(List("ComboWMAProfile")->currentIndex(), -1);
+    QCOMPARE(List("ComboOggChannels")->currentIndex(), -1);
+    QCOMPARE(List("ComboNomBitrate")->currentText(), QStringLiteral("128"));
+    QCOMPARE(List("ComboMinBitrate")->currentText(), QStringLiteral("128 kbps"));
+    QCOMPARE(List("ComboMaxBitrate")->currentText(), QStringLiteral("128 kbps"));
+    QCOMPARE(List("ComboOggQuality")->currentText(), QStringLiteral("500"));
+
+    ClickOK();
+    for (const TOutputSettings &stored : {OutputSettings, FromFile()}) {
+        QCOMPARE(stored.OutputFormat, -1);
+        QCOMPARE(stored.OutputExt, QStringLiteral("mp3"));
+        QCOMPARE(stored.Mp3Channels, 0);
+        QCOMPARE(stored.Mp3Frequency, 44100);
+        QCOMPARE(stored.Mp3Bitrate, 128);
+        QCOMPARE(stored.Mp3MaxBitrate, 128);
+        QCOMPARE(stored.Mp3VbrQuality, -1);
+        QCOMPARE(stored.WavFrequency, 44100);
+        QCOMPARE(stored.WavChannels, 0);
+        QCOMPARE(stored.WavBps, 16);
+        QCOMPARE(stored.WmaProfile, -1);
+        QCOMPARE(stored.OggChannels, 0);
+        QCOMPARE(stored.OggBitrate, 128);
+        QCOMPARE(stored.OggMinBitrate, 128);
+        QCOMPARE(stored.OggMaxBitrate, 128);
+        QCOMPARE(stored.OggQuality, 500);
+    }
+    QCOMPARE(s.cbFormat()->currentIndex(), -1);
+}
+
+QTEST_MAIN(TestSettingsDialog)
+#include "tst_settingsdialog.moc"
