@@ -130,6 +130,10 @@ void TMainForm::FormCreate()
     const int widths[] = {30, 120, 80, 80, 60, 120, 60};
     for (int c = 0; c < 7; ++c)
         ui->ListView1->setColumnWidth(c, widths[c]);
+    // The number column holds the row icon and two digits in whatever font the desktop uses.
+    const QFontMetrics metrics(ui->ListView1->font());
+    ui->ListView1->setColumnWidth(ColNumber, std::max(30, 16 + 12 + metrics.horizontalAdvance(QStringLiteral("99"))));
+    LayOutQuickSettings();
     PrepareOpenDialog();
     LoadSettings(OutputSettings);
     ui->EdPath->setText(OutputSettings.OutputPath);
@@ -141,6 +145,19 @@ void TMainForm::FormCreate()
     }
     EncodeActive = false;
     TimerTip.start();
+}
+
+// The quick-settings labels take the width their text needs; the fields follow them.
+void TMainForm::LayOutQuickSettings()
+{
+    const int labels = std::max({84, ui->Label1->sizeHint().width(), ui->Label2->sizeHint().width()});
+    const int x = 16 + labels + 6;
+    ui->Label1->resize(labels, ui->Label1->height());
+    ui->Label2->resize(labels, ui->Label2->height());
+    ui->EdPath->move(x, ui->EdPath->y());
+    ui->SpeedBtnPath->move(x + ui->EdPath->width() + 1, ui->SpeedBtnPath->y());
+    ui->cbFormat->move(x, ui->cbFormat->y());
+    ui->SpeedButton1->move(x + ui->cbFormat->width() + 3, ui->SpeedButton1->y());
 }
 
 void TMainForm::RegisterVideoControl() { TVideoEdit::Initialize(); }

@@ -142,5 +142,6 @@ protected:
 
 private:
     void PrepareOpenDialog();
+    void LayOutQuickSettings();
     QString m_openTitle, m_openFilter;
 };
