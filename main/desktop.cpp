@@ -40,6 +40,14 @@ void QtDesktop::message(QWidget *parent, QMessageBox::Icon icon, const QString &
 
 bool QtDesktop::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
 
+QString BrowseOutputFolder(QWidget *parent)
+{
+    QString path = Desktop::instance().browseFolder(parent, QStringLiteral("Select a directory to save output files"));
+    if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
 void ShowInformation(QWidget *parent, const QString &text)
 {
     Desktop::instance().message(parent, QMessageBox::Information, QStringLiteral("Information"), text);

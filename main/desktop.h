@@ -37,5 +37,9 @@ public:
     bool openUrl(const QUrl &url) override;
 };
 
+// The folder browser for the output folder: the chosen folder ending in "/", or an empty
+// text when the user cancels.
+QString BrowseOutputFolder(QWidget *parent);
+
 // "Information" box with an information icon: the expected conditions the code tests for.
 void ShowInformation(QWidget *parent, const QString &text);

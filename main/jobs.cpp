@@ -214,19 +214,12 @@ void TMainForm::DisableListMenuItems()
 
 void TMainForm::ListView1SelectItem()
 {
-    const int r = SelectedRow(ui->ListView1);
-    CurrentJob = r;
-    if (r < 0) {
-        DisableListMenuItems();
-        if (JobCount > 0) {
-            ui->Convert1->setEnabled(true);
-            ui->RemoveAll1->setEnabled(true);
-        }
-    } else {
-        EnableListMenuItems();
-    }
+    CurrentJob = SelectedRow(ui->ListView1);
+    ListView1MouseUp();
 }
 
+// With a selection every entry is enabled; without one only Convert and Remove All, and
+// those only while the queue holds jobs.
 void TMainForm::ListView1MouseUp()
 {
     if (SelectedRow(ui->ListView1) < 0) {

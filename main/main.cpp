@@ -208,11 +208,9 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::SpeedBtnPathClick()
 {
-    QString path = Desktop::instance().browseFolder(this, QStringLiteral("Select a directory to save output files"));
+    const QString path = BrowseOutputFolder(this);
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
     ui->EdPath->setText(path);
     OutputSettings.OutputPath = ui->EdPath->text();
     RefreshJobList();

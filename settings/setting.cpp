@@ -180,12 +180,9 @@ void TSettingForm::CollectSettings()
 
 void TSettingForm::BtnSelectClick()
 {
-    QString path = Desktop::instance().browseFolder(this, QStringLiteral("Select a directory to save output files"));
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    ui->EdOutputDir->setText(path);
+    const QString path = BrowseOutputFolder(this);
+    if (!path.isEmpty())
+        ui->EdOutputDir->setText(path);
 }
 
 void TSettingForm::CheckMP3VBRClick()
