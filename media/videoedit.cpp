@@ -63,19 +63,16 @@ public:
                          .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(nullptr)));
         return m_file != nullptr;
     }
+    // Samples are gathered into blocks of about a second, so the file sees few large writes.
     bool write(const int16_t *samples, int64_t frames, QString *error)
     {
         if (frames <= 0)
             return true;
         if (!open(error))
             return false;
-        if (sf_writef_short(m_file, samples, frames) != frames) {
-            *error = QStringLiteral("Cannot write the output file %1 (%2)")
-                         .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(m_file)));
-            return false;
-        }
+        m_buffer.insert(m_buffer.end(), samples, samples + frames * m_job.channels);
         m_written += frames;
-        return true;
+        return m_buffer.size() < size_t(kBlockFrames) * size_t(m_job.channels) || flush(error);
     }
     bool silence(int64_t frames, QString *error)
     {
@@ -92,17 +89,32 @@ public:
     {
         if (!m_file)
             return true;
+        const bool flushed = flush(error);
         const int r = sf_close(m_file);
         m_file = nullptr;
-        if (r != 0 && error)
+        if (r != 0 && error && error->isEmpty())
             *error = QStringLiteral("Cannot write the output file %1").arg(m_job.wavPath);
-        return r == 0;
+        return flushed && r == 0;
     }
 
 private:
+    static constexpr int64_t kBlockFrames = 32768;
+
+    bool flush(QString *error)
+    {
+        const sf_count_t frames = sf_count_t(m_buffer.size()) / m_job.channels;
+        const bool ok = frames == 0 || sf_writef_short(m_file, m_buffer.data(), frames) == frames;
+        m_buffer.clear();
+        if (!ok && error)
+            *error = QStringLiteral("Cannot write the output file %1 (%2)")
+                         .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(m_file)));
+        return ok;
+    }
+
     const Job &m_job;
     SNDFILE *m_file = nullptr;
     int64_t m_written = 0;
+    std::vector<int16_t> m_buffer;
 };
 
 struct CodecCloser { void operator()(AVCodecContext *p) const { avcodec_free_context(&p); } };
