@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cmath>
 #include <sndfile.h>
 
 namespace {
@@ -47,6 +49,11 @@ struct TAudioFile2::Private
     Mp3Settings mp3;
     OggSettings ogg;
     int wmaProfile = 38;
+    FlacSettings flac;
+    OpusSettings opus;
+    M4aSettings m4a;
+    double gain = 1.0;
+    std::vector<int32_t> scaled;
     int inRate = 44100, inChannels = 2;
     std::unique_ptr<AudioWriter> out;
     // state
@@ -59,6 +66,24 @@ struct TAudioFile2::Private
         errorText = text;
     }
     void clearError() { setError(0, {}); }
+    void check(const QString &why) { why.isEmpty() ? clearError() : setError(FormatRefused, why); }
+    bool write(const int32_t *samples, int frames)
+    {
+        if (out->wide())
+            return out->write32(samples, frames);
+        SampleArray narrow(size_t(frames) * size_t(inChannels));
+        for (size_t i = 0; i < narrow.size(); ++i)
+            narrow[i] = int16_t(std::min<int64_t>((int64_t(samples[i]) + 0x8000) >> 16, INT16_MAX));
+        return out->write(narrow.data(), frames);
+    }
+    // The samples times the gain, rounded and clipped to full scale.
+    const int32_t *scale(const int32_t *samples, size_t count)
+    {
+        scaled.resize(count);
+        for (size_t i = 0; i < count; ++i)
+            scaled[i] = int32_t(std::clamp(std::lround(samples[i] * gain), long(INT32_MIN), long(INT32_MAX)));
+        return scaled.data();
+    }
     void closeReader()
     {
         if (in)
@@ -100,6 +125,20 @@ SampleArray TAudioFile2::ReadSamples(int n)
         return {};
     SampleArray a(size_t(frames) * ch);
     const sf_count_t got = sf_readf_short(d->in, a.data(), frames);
+    a.resize(size_t(std::max<sf_count_t>(got, 0)) * ch);
+    return a;
+}
+
+SampleArray32 TAudioFile2::ReadSamples32(int n)
+{
+    if (!d->in)
+        return {};
+    const int ch = d->inInfo.channels;
+    const sf_count_t frames = std::min<sf_count_t>(n / ch, d->inInfo.samplerate);
+    if (frames <= 0)
+        return {};
+    SampleArray32 a(size_t(frames) * ch);
+    const sf_count_t got = sf_readf_int(d->in, a.data(), frames);
     a.resize(size_t(std::max<sf_count_t>(got, 0)) * ch);
     return a;
 }
@@ -155,6 +194,30 @@ void TAudioFile2::SetWmaProfile(int profile)
         d->clearError();
 }
 
+void TAudioFile2::SetFlacFormat(int hz, int channels, int bits, int compression)
+{
+    d->flac = FlacSettings{hz, channels, bits, compression};
+    d->check(checkFlacSettings(d->flac));
+}
+
+void TAudioFile2::SetOpusFormat(int kbps, bool vbr, int channels)
+{
+    d->opus = OpusSettings{kbps, vbr, channels};
+    d->check(checkOpusSettings(d->opus));
+}
+
+void TAudioFile2::SetM4aFormat(int hz, int kbps, int channels)
+{
+    d->m4a = M4aSettings{hz, kbps, channels};
+    d->check(checkM4aSettings(d->m4a));
+}
+
+void TAudioFile2::SetGainDb(double db)
+{
+    d->clearError();
+    d->gain = std::isfinite(db) ? std::pow(10.0, db / 20.0) : 1.0;
+}
+
 void TAudioFile2::CreateFile(const QString &path, int)
 {
     if (d->out)
@@ -173,8 +236,17 @@ void TAudioFile2::CreateFile(const QString &path, int)
             refused = QStringLiteral("There is no WMA profile %1").arg(d->wmaProfile);
         else
             d->out = makeWmaWriter(kWmaProfiles[d->wmaProfile]);
+    } else if (ext == QLatin1String("flac")) {
+        refused = checkFlacSettings(d->flac);
+        d->out = makeFlacWriter(d->flac);
+    } else if (ext == QLatin1String("opus")) {
+        refused = checkOpusSettings(d->opus);
+        d->out = makeOpusWriter(d->opus);
+    } else if (ext == QLatin1String("m4a")) {
+        refused = checkM4aSettings(d->m4a);
+        d->out = makeM4aWriter(d->m4a);
     } else {
-        refused = QStringLiteral("Unknown output type \"%1\": use .mp3, .ogg or .wma").arg(ext);
+        refused = QStringLiteral("Unknown output type \"%1\": use .mp3, .ogg, .wma, .flac, .opus or .m4a").arg(ext);
     }
     if (refused.isEmpty() && d->out->setInput(d->inRate, d->inChannels) && d->out->open(path))
         return;
@@ -194,7 +266,33 @@ void TAudioFile2::WriteSamples(const SampleArray &samples)
     }
     d->clearError();
     const int frames = d->inChannels > 0 ? int(samples.size() / size_t(d->inChannels)) : 0;
-    if (frames > 0 && !d->out->write(samples.data(), frames))
+    if (frames <= 0)
+        return;
+    bool ok;
+    if (d->gain != 1.0) {
+        std::vector<int32_t> wide(size_t(frames) * size_t(d->inChannels));
+        for (size_t i = 0; i < wide.size(); ++i)
+            wide[i] = int32_t(uint32_t(uint16_t(samples[i])) << 16);
+        ok = d->write(d->scale(wide.data(), wide.size()), frames);
+    } else {
+        ok = d->out->write(samples.data(), frames);
+    }
+    if (!ok)
+        d->setError(WriteFailed, d->out->error);
+}
+
+void TAudioFile2::WriteSamples32(const SampleArray32 &samples)
+{
+    if (!d->out) {
+        d->setError(NotOpen, QStringLiteral("No output file is open"));
+        return;
+    }
+    d->clearError();
+    const int frames = d->inChannels > 0 ? int(samples.size() / size_t(d->inChannels)) : 0;
+    if (frames <= 0)
+        return;
+    const int32_t *data = d->gain != 1.0 ? d->scale(samples.data(), size_t(frames) * d->inChannels) : samples.data();
+    if (!d->write(data, frames))
         d->setError(WriteFailed, d->out->error);
 }
 

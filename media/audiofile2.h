@@ -1,6 +1,7 @@
 #pragma once
-// The audio file components: a WAV reader (libsndfile) and an MP3 (LAME), OGG (libvorbis)
-// and WMA (FFmpeg wmav2 + ASF) writer, the LAME VBR settings object and the tag writer.
+// The audio file components: a WAV reader (libsndfile) and an MP3 (LAME), OGG (libvorbis),
+// WMA (FFmpeg wmav2 + ASF), FLAC (libFLAC), Opus (libopusenc) and M4A (FFmpeg aac + mp4)
+// writer, the LAME VBR settings object and the tag writer.
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -9,6 +10,8 @@
 
 // Interleaved 16-bit samples.
 using SampleArray = std::vector<int16_t>;
+// Interleaved full-scale 32-bit samples: a 16-bit sample v is v << 16, a 24-bit one v << 8.
+using SampleArray32 = std::vector<int32_t>;
 
 // Settings for variable-bit-rate MP3 (TAudioFile2::SetMp3Encoder). With LameVbr the
 // encoder uses LAME's VBR with LameVbrQuality (0 best .. 9) between LameBitrate (the
@@ -47,6 +50,7 @@ public:
     // At most n elements, whole frames only, never more than one second; empty at the end
     // (also when n is smaller than one frame).
     SampleArray ReadSamples(int n);
+    SampleArray32 ReadSamples32(int n); // the same, every bit of 24-bit sound kept
     int64_t TotalFrames() const;        // length in frames
     int FrameElements() const;          // elements per frame (the channel count)
     int FormatA() const;                // channels
@@ -61,10 +65,19 @@ public:
     // or managed VBR when min or max is non-zero.
     void SetOggFormat(int hz, int channels, int nominal, int min, int max, int16_t quality);
     void SetWmaProfile(int profile);    // 0-based position in the profile list
-    // The output kind comes from the extension: .mp3, .ogg or .wma (any letter case); kind
-    // is unused. An existing file is overwritten.
+    // FLAC: any rate, 1 or 2 channels, 16 or 24 bits, compression 0..8 (default 44100, 2, 16, 5).
+    void SetFlacFormat(int hz, int channels, int bits, int compression);
+    // Ogg Opus at 48 kHz: 32..256 kbps, variable or constant, 1 or 2 channels (default 128, VBR, 2).
+    void SetOpusFormat(int kbps, bool vbr, int channels);
+    // AAC in M4A: 44100 or 48000 Hz, 64..320 kbps, 1 or 2 channels (default 44100, 192, 2).
+    void SetM4aFormat(int hz, int kbps, int channels);
+    // Gain in dB applied to every sample written from now on, clipped at full scale (0: none).
+    void SetGainDb(double db);
+    // The output kind comes from the extension: .mp3, .ogg, .wma, .flac, .opus or .m4a (any
+    // letter case); kind is unused. An existing file is overwritten.
     void CreateFile(const QString &path, int kind = 0);
     void WriteSamples(const SampleArray &samples);
+    void WriteSamples32(const SampleArray32 &samples); // FLAC keeps 24 bits; others round to 16
     void CloseFile(); // finishes and closes whatever is open (MP3: writes the Info header)
     // Profiles and state
     int ProfileCount() const;
@@ -89,8 +102,8 @@ public:
     int16_t InfoGenre = 0;  // 0..146 (GenreText numbering); other values = none
     int InfoFlag = 0; // no effect
 
-    // Writes the tags into an MP3 (ID3v2.4), OGG (Xiph comment) or WMA (ASF attributes)
-    // file, chosen by the extension; empty texts are left out. False with the reason in
+    // Writes the tags into an MP3 (ID3v2.4), OGG, FLAC or Opus (Xiph comment), WMA (ASF
+    // attributes) or M4A (MP4 atoms) file, chosen by the extension; empty texts are left out. False with the reason in
     // LastErrorText.
     bool WriteTags(const QString &path);
     QString LastErrorText() const { return m_error; }

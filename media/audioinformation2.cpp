@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <taglib/asffile.h>
+#include <taglib/flacfile.h>
+#include <taglib/mp4file.h>
+#include <taglib/opusfile.h>
 #include <taglib/id3v1genres.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
@@ -27,6 +30,15 @@ void setCommon(TagLib::Tag *tag, const TAudioInformation2 &info)
     tag->setYear(info.InfoYear > 0 ? unsigned(info.InfoYear) : 0);
     tag->setTrack(info.InfoTrack > 0 ? unsigned(info.InfoTrack) : 0);
     tag->setGenre(str(TAudioInformation2::GenreText(info.InfoGenre)));
+}
+
+// Xiph comment (OGG, FLAC, Opus): the common fields plus COPYRIGHT.
+void setXiph(TagLib::Ogg::XiphComment *tag, const TAudioInformation2 &info)
+{
+    setCommon(tag, info);
+    tag->removeFields("COPYRIGHT");
+    if (!info.infoCopyright.isEmpty())
+        tag->addField("COPYRIGHT", str(info.infoCopyright));
 }
 
 } // namespace
@@ -64,11 +76,29 @@ bool TAudioInformation2::WriteTags(const QString &path)
     } else if (ext == QLatin1String("ogg")) {
         TagLib::Ogg::Vorbis::File f(name.constData(), false);
         if (f.isValid()) {
-            TagLib::Ogg::XiphComment *tag = f.tag();
+            setXiph(f.tag(), *this);
+            ok = f.save();
+        }
+    } else if (ext == QLatin1String("opus")) {
+        TagLib::Ogg::Opus::File f(name.constData(), false);
+        if (f.isValid()) {
+            setXiph(f.tag(), *this);
+            ok = f.save();
+        }
+    } else if (ext == QLatin1String("flac")) {
+        TagLib::FLAC::File f(name.constData(), false);
+        if (f.isValid()) {
+            setXiph(f.xiphComment(true), *this);
+            ok = f.save();
+        }
+    } else if (ext == QLatin1String("m4a")) {
+        TagLib::MP4::File f(name.constData(), false);
+        if (f.isValid()) {
+            TagLib::MP4::Tag *tag = f.tag();
             setCommon(tag, *this);
-            tag->removeFields("COPYRIGHT");
+            tag->removeItem("cprt");
             if (!infoCopyright.isEmpty())
-                tag->addField("COPYRIGHT", str(infoCopyright));
+                tag->setItem("cprt", TagLib::StringList(str(infoCopyright)));
             ok = f.save();
         }
     } else if (ext == QLatin1String("wma")) {
@@ -87,7 +117,7 @@ bool TAudioInformation2::WriteTags(const QString &path)
             ok = f.save();
         }
     } else {
-        m_error = QStringLiteral("Tags can be written to MP3, OGG and WMA files only: %1").arg(path);
+        m_error = QStringLiteral("Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1").arg(path);
         return false;
     }
     if (!ok)

@@ -9,9 +9,13 @@
 #include <random>
 #include <vector>
 #include <vorbis/vorbisenc.h>
+#include <FLAC/stream_encoder.h>
+#include <opus/opusenc.h>
+#include <algorithm>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
 #include <libavutil/audio_fifo.h>
 #include <libavutil/channel_layout.h>
 #include <libswresample/swresample.h>
@@ -24,27 +28,33 @@ QString cannotCreate(const QString &path)
     return QStringLiteral("Cannot create %1 (%2)").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
-// Interleaved 16-bit input to planar float output, for the encoders that want floats.
+// Converts rate, channel count and sample format; by default interleaved 16-bit input to
+// planar float output, for the encoders that want floats.
 class Resampler
 {
 public:
     ~Resampler() { swr_free(&m_swr); }
-    bool configure(int inRate, int inChannels, int outRate, int outChannels)
+    bool configure(int inRate, int inChannels, int outRate, int outChannels,
+                   AVSampleFormat inFormat = AV_SAMPLE_FMT_S16, AVSampleFormat outFormat = AV_SAMPLE_FMT_FLTP)
     {
         swr_free(&m_swr);
         AVChannelLayout in{}, out{};
         av_channel_layout_default(&in, inChannels);
         av_channel_layout_default(&out, outChannels);
-        const int r = swr_alloc_set_opts2(&m_swr, &out, AV_SAMPLE_FMT_FLTP, outRate, &in,
-                                          AV_SAMPLE_FMT_S16, inRate, 0, nullptr);
+        const int r = swr_alloc_set_opts2(&m_swr, &out, outFormat, outRate, &in, inFormat, inRate, 0, nullptr);
         return r >= 0 && swr_init(m_swr) >= 0;
     }
     int capacity(int inFrames) const { return swr_get_out_samples(m_swr, inFrames) + 32; }
-    // Converts into the channel planes at out; in = nullptr drains. Returns frames or < 0.
+    // Converts into the planes at out (one for interleaved output); in = nullptr drains.
+    // Returns frames or < 0.
+    int convert(void **out, int outCap, const void *in, int inFrames)
+    {
+        const uint8_t *src[1] = {static_cast<const uint8_t *>(in)};
+        return swr_convert(m_swr, reinterpret_cast<uint8_t **>(out), outCap, in ? src : nullptr, inFrames);
+    }
     int convert(float **out, int outCap, const int16_t *in, int inFrames)
     {
-        const uint8_t *src[1] = {reinterpret_cast<const uint8_t *>(in)};
-        return swr_convert(m_swr, reinterpret_cast<uint8_t **>(out), outCap, in ? src : nullptr, inFrames);
+        return convert(reinterpret_cast<void **>(out), outCap, in, inFrames);
     }
 
 private:
@@ -478,11 +488,361 @@ private:
     bool m_started = false;
 };
 
+// ---- Writers that keep 24-bit sound -----------------------------------------------------
+
+// Takes 32-bit samples; 16-bit input is widened (its 16 bits become the top ones).
+class WideWriter : public AudioWriter
+{
+public:
+    bool wide() const override { return true; }
+    bool write(const int16_t *samples, int frames) override
+    {
+        m_wide.resize(size_t(frames) * size_t(m_inChannels));
+        for (size_t i = 0; i < m_wide.size(); ++i)
+            m_wide[i] = int32_t(uint32_t(uint16_t(samples[i])) << 16);
+        return write32(m_wide.data(), frames);
+    }
+
+protected:
+    bool fail(const QString &why)
+    {
+        error = why;
+        return false;
+    }
+    bool takeInput(int rate, int channels, int outRate, int outChannels, AVSampleFormat outFormat)
+    {
+        if (m_started || channels < 1 || channels > 8 || rate <= 0
+            || !m_rs.configure(rate, channels, outRate, outChannels, AV_SAMPLE_FMT_S32, outFormat))
+            return fail(QStringLiteral("Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels));
+        m_inRate = rate;
+        m_inChannels = channels;
+        m_same = rate == outRate && channels == outChannels && outFormat == AV_SAMPLE_FMT_S32;
+        return true;
+    }
+    // The input at the output's rate and channels in m_converted (interleaved, one plane);
+    // samples = nullptr drains the resampler. Returns frames or < 0.
+    template <typename T>
+    int convert(const int32_t *samples, int frames, int outChannels, std::vector<T> &out)
+    {
+        const int cap = m_rs.capacity(frames);
+        out.resize(size_t(cap) * size_t(outChannels));
+        void *planes[1] = {out.data()};
+        return m_rs.convert(planes, cap, samples, frames);
+    }
+
+    Resampler m_rs;
+    int m_inRate = 44100, m_inChannels = 2;
+    bool m_started = false, m_same = false;
+    std::vector<int32_t> m_wide;
+};
+
+// ---- FLAC ------------------------------------------------------------------------------
+
+class FlacWriter final : public WideWriter
+{
+public:
+    explicit FlacWriter(const FlacSettings &s) : m_s(s) {}
+    ~FlacWriter() override
+    {
+        if (m_enc)
+            FLAC__stream_encoder_delete(m_enc); // closes the file
+    }
+
+    bool open(const QString &path) override
+    {
+        m_path = path;
+        if (const QString why = checkFlacSettings(m_s); !why.isEmpty())
+            return fail(why);
+        if (!setInput(m_inRate, m_inChannels))
+            return false;
+        FILE *file = std::fopen(QFile::encodeName(path).constData(), "w+b"); // STREAMINFO is rewritten at the end
+        if (!file)
+            return fail(cannotCreate(path));
+        m_enc = FLAC__stream_encoder_new();
+        if (!m_enc) {
+            std::fclose(file);
+            return fail(QStringLiteral("Out of memory"));
+        }
+        FLAC__stream_encoder_set_channels(m_enc, unsigned(m_s.channels));
+        FLAC__stream_encoder_set_bits_per_sample(m_enc, unsigned(m_s.bits));
+        FLAC__stream_encoder_set_sample_rate(m_enc, unsigned(m_s.rate));
+        FLAC__stream_encoder_set_compression_level(m_enc, unsigned(m_s.compression));
+        if (FLAC__stream_encoder_init_FILE(m_enc, file, nullptr, nullptr) != FLAC__STREAM_ENCODER_INIT_STATUS_OK)
+            return fail(QStringLiteral("The FLAC encoder refuses %1 Hz, %2 channels, %3 bits")
+                            .arg(m_s.rate).arg(m_s.channels).arg(m_s.bits));
+        return true;
+    }
+    bool setInput(int rate, int channels) override
+    {
+        return takeInput(rate, channels, m_s.rate, m_s.channels, AV_SAMPLE_FMT_S32);
+    }
+    bool write32(const int32_t *samples, int frames) override
+    {
+        m_started = true;
+        if (m_same)
+            return encode(samples, frames);
+        const int got = convert(samples, frames, m_s.channels, m_converted);
+        return got >= 0 ? encode(m_converted.data(), got) : fail(QStringLiteral("The FLAC encoder failed"));
+    }
+    bool finish() override
+    {
+        bool ok = m_same || write32(nullptr, 0); // the resampler's tail
+        ok = FLAC__stream_encoder_finish(m_enc) && ok;
+        FLAC__stream_encoder_delete(m_enc);
+        m_enc = nullptr;
+        if (!ok && error.isEmpty())
+            error = QStringLiteral("Cannot write %1").arg(m_path);
+        return ok;
+    }
+
+private:
+    // Full-scale samples down to the file's sample size, rounded.
+    bool encode(const int32_t *samples, int frames)
+    {
+        if (frames <= 0)
+            return true;
+        const int shift = 32 - m_s.bits;
+        const int64_t top = (int64_t(1) << (m_s.bits - 1)) - 1;
+        m_buf.resize(size_t(frames) * size_t(m_s.channels));
+        for (size_t i = 0; i < m_buf.size(); ++i)
+            m_buf[i] = FLAC__int32(std::min((int64_t(samples[i]) + (int64_t(1) << (shift - 1))) >> shift, top));
+        if (FLAC__stream_encoder_process_interleaved(m_enc, m_buf.data(), unsigned(frames)))
+            return true;
+        const FLAC__StreamEncoderState state = FLAC__stream_encoder_get_state(m_enc);
+        return fail(state == FLAC__STREAM_ENCODER_IO_ERROR || state == FLAC__STREAM_ENCODER_CLIENT_ERROR
+                        ? QStringLiteral("Cannot write %1").arg(m_path)
+                        : QStringLiteral("The FLAC encoder failed (%1)").arg(FLAC__StreamEncoderStateString[state]));
+    }
+
+    FlacSettings m_s;
+    QString m_path;
+    FLAC__StreamEncoder *m_enc = nullptr;
+    std::vector<int32_t> m_converted;
+    std::vector<FLAC__int32> m_buf;
+};
+
+// ---- Opus ------------------------------------------------------------------------------
+
+// libopusenc writes the Ogg pages (header, pre-skip, end trimming) through these callbacks.
+class OpusWriter final : public WideWriter
+{
+public:
+    explicit OpusWriter(const OpusSettings &s) : m_s(s) {}
+    ~OpusWriter() override
+    {
+        if (m_enc)
+            ope_encoder_destroy(m_enc); // closes the file
+        else if (m_file)
+            std::fclose(m_file);
+        if (m_comments)
+            ope_comments_destroy(m_comments);
+    }
+
+    bool open(const QString &path) override
+    {
+        m_path = path;
+        if (const QString why = checkOpusSettings(m_s); !why.isEmpty())
+            return fail(why);
+        if (!setInput(m_inRate, m_inChannels))
+            return false;
+        m_file = std::fopen(QFile::encodeName(path).constData(), "wb");
+        if (!m_file)
+            return fail(cannotCreate(path));
+        static const OpusEncCallbacks callbacks{
+            [](void *self, const unsigned char *data, opus_int32 size) {
+                auto *w = static_cast<OpusWriter *>(self);
+                w->m_writeFailed |= std::fwrite(data, 1, size_t(size), w->m_file) != size_t(size);
+                return w->m_writeFailed ? 1 : 0;
+            },
+            [](void *self) {
+                auto *w = static_cast<OpusWriter *>(self);
+                w->m_writeFailed |= std::fclose(w->m_file) != 0;
+                w->m_file = nullptr;
+                return w->m_writeFailed ? 1 : 0;
+            }};
+        m_comments = ope_comments_create();
+        int r = 0;
+        m_enc = ope_encoder_create_callbacks(&callbacks, this, m_comments, kRate, m_s.channels, 0, &r);
+        if (!m_enc)
+            return fail(QStringLiteral("The Opus encoder failed (%1)").arg(QString::fromUtf8(ope_strerror(r))));
+        if (ope_encoder_ctl(m_enc, OPUS_SET_BITRATE(m_s.kbps * 1000)) != OPE_OK
+            || ope_encoder_ctl(m_enc, OPUS_SET_VBR(m_s.vbr ? 1 : 0)) != OPE_OK)
+            return fail(QStringLiteral("The Opus encoder refuses %1 kbps").arg(m_s.kbps));
+        return true;
+    }
+    bool setInput(int rate, int channels) override
+    {
+        return takeInput(rate, channels, kRate, m_s.channels, AV_SAMPLE_FMT_FLT);
+    }
+    bool write32(const int32_t *samples, int frames) override
+    {
+        m_started = true;
+        const int got = convert(samples, frames, m_s.channels, m_converted);
+        if (got < 0 || (got > 0 && ope_encoder_write_float(m_enc, m_converted.data(), got) != OPE_OK))
+            return fail(m_writeFailed ? QStringLiteral("Cannot write %1").arg(m_path) : QStringLiteral("The Opus encoder failed"));
+        return !m_writeFailed || fail(QStringLiteral("Cannot write %1").arg(m_path));
+    }
+    bool finish() override
+    {
+        bool ok = write32(nullptr, 0); // the resampler's tail
+        ok = ope_encoder_drain(m_enc) == OPE_OK && ok;
+        ope_encoder_destroy(m_enc);
+        m_enc = nullptr;
+        ok = ok && !m_writeFailed;
+        if (!ok && error.isEmpty())
+            error = QStringLiteral("Cannot write %1").arg(m_path);
+        return ok;
+    }
+
+private:
+    static constexpr int kRate = 48000;
+    OpusSettings m_s;
+    QString m_path;
+    FILE *m_file = nullptr;
+    bool m_writeFailed = false;
+    OggOpusComments *m_comments = nullptr;
+    OggOpusEnc *m_enc = nullptr;
+    std::vector<float> m_converted;
+};
+
+// ---- M4A -------------------------------------------------------------------------------
+
+class M4aWriter final : public WideWriter
+{
+public:
+    explicit M4aWriter(const M4aSettings &s) : m_s(s) {}
+    ~M4aWriter() override
+    {
+        if (m_oc) {
+            avio_closep(&m_oc->pb);
+            avformat_free_context(m_oc);
+        }
+        avcodec_free_context(&m_enc);
+        av_audio_fifo_free(m_fifo);
+        av_frame_free(&m_frame);
+        av_packet_free(&m_pkt);
+    }
+
+    bool open(const QString &path) override
+    {
+        quietAvLogging();
+        m_path = path;
+        if (const QString why = checkM4aSettings(m_s); !why.isEmpty())
+            return fail(why);
+        const AVCodec *codec = avcodec_find_encoder_by_name("aac");
+        if (!codec || avformat_alloc_output_context2(&m_oc, nullptr, "ipod", nullptr) < 0)
+            return fail(QStringLiteral("No AAC encoder"));
+        m_enc = avcodec_alloc_context3(codec);
+        m_enc->sample_fmt = AV_SAMPLE_FMT_FLTP;
+        m_enc->sample_rate = m_s.rate;
+        av_channel_layout_default(&m_enc->ch_layout, m_s.channels);
+        m_enc->bit_rate = int64_t(m_s.kbps) * 1000;
+        m_enc->time_base = {1, m_s.rate};
+        if (m_oc->oformat->flags & AVFMT_GLOBALHEADER)
+            m_enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+        if (avcodec_open2(m_enc, codec, nullptr) < 0)
+            return fail(QStringLiteral("The AAC encoder refuses %1 kbps at %2 Hz").arg(m_s.kbps).arg(m_s.rate));
+        AVStream *st = avformat_new_stream(m_oc, nullptr);
+        if (!st || avcodec_parameters_from_context(st->codecpar, m_enc) < 0)
+            return fail(QStringLiteral("No AAC encoder"));
+        st->time_base = m_enc->time_base;
+        if (!setInput(m_inRate, m_inChannels))
+            return false;
+        if (avio_open(&m_oc->pb, avFileUrl(path).constData(), AVIO_FLAG_WRITE) < 0)
+            return fail(cannotCreate(path));
+        if (avformat_write_header(m_oc, nullptr) < 0)
+            return fail(QStringLiteral("Cannot write %1").arg(path));
+        m_fifo = av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, m_s.channels, m_enc->frame_size * 2);
+        m_frame = av_frame_alloc();
+        m_pkt = av_packet_alloc();
+        return (m_fifo && m_frame && m_pkt) || fail(QStringLiteral("Out of memory"));
+    }
+    bool setInput(int rate, int channels) override
+    {
+        return takeInput(rate, channels, m_s.rate, m_s.channels, AV_SAMPLE_FMT_FLTP);
+    }
+    bool write32(const int32_t *samples, int frames) override
+    {
+        m_started = true;
+        const int cap = m_rs.capacity(frames);
+        m_planes.resize(size_t(m_s.channels));
+        std::vector<void *> out;
+        for (auto &plane : m_planes) {
+            plane.resize(size_t(cap));
+            out.push_back(plane.data());
+        }
+        const int got = m_rs.convert(out.data(), cap, samples, frames);
+        if (got < 0 || av_audio_fifo_write(m_fifo, out.data(), got) < got)
+            return fail(QStringLiteral("The AAC encoder failed"));
+        while (av_audio_fifo_size(m_fifo) >= m_enc->frame_size)
+            if (!encodeFrame(m_enc->frame_size))
+                return false;
+        return true;
+    }
+    bool finish() override
+    {
+        bool ok = write32(nullptr, 0);
+        // The last frame may be short: the encoder then marks the end, so the file's
+        // length is the sound's.
+        if (ok && av_audio_fifo_size(m_fifo) > 0)
+            ok = encodeFrame(av_audio_fifo_size(m_fifo));
+        ok = ok && avcodec_send_frame(m_enc, nullptr) >= 0 && drain();
+        ok = av_write_trailer(m_oc) >= 0 && ok;
+        ok = avio_closep(&m_oc->pb) >= 0 && ok;
+        if (!ok && error.isEmpty())
+            error = QStringLiteral("Cannot write %1").arg(m_path);
+        return ok;
+    }
+
+private:
+    bool encodeFrame(int samples)
+    {
+        av_frame_unref(m_frame);
+        m_frame->nb_samples = samples;
+        m_frame->format = AV_SAMPLE_FMT_FLTP;
+        m_frame->sample_rate = m_s.rate;
+        av_channel_layout_copy(&m_frame->ch_layout, &m_enc->ch_layout);
+        if (av_frame_get_buffer(m_frame, 0) < 0
+            || av_audio_fifo_read(m_fifo, reinterpret_cast<void **>(m_frame->data), samples) < samples)
+            return fail(QStringLiteral("The AAC encoder failed"));
+        m_frame->pts = m_pts;
+        m_pts += samples;
+        if (avcodec_send_frame(m_enc, m_frame) < 0)
+            return fail(QStringLiteral("The AAC encoder failed"));
+        return drain();
+    }
+    bool drain()
+    {
+        int r;
+        while ((r = avcodec_receive_packet(m_enc, m_pkt)) >= 0) {
+            av_packet_rescale_ts(m_pkt, m_enc->time_base, m_oc->streams[0]->time_base);
+            m_pkt->stream_index = 0;
+            if (av_write_frame(m_oc, m_pkt) < 0)
+                return fail(QStringLiteral("Cannot write %1").arg(m_path));
+            av_packet_unref(m_pkt);
+        }
+        return r == AVERROR(EAGAIN) || r == AVERROR_EOF || fail(QStringLiteral("The AAC encoder failed"));
+    }
+
+    M4aSettings m_s;
+    QString m_path;
+    AVFormatContext *m_oc = nullptr;
+    AVCodecContext *m_enc = nullptr;
+    AVAudioFifo *m_fifo = nullptr;
+    AVFrame *m_frame = nullptr;
+    AVPacket *m_pkt = nullptr;
+    std::vector<std::vector<float>> m_planes;
+    int64_t m_pts = 0;
+};
+
 } // namespace
 
 std::unique_ptr<AudioWriter> makeMp3Writer(const Mp3Settings &s) { return std::make_unique<Mp3Writer>(s); }
 std::unique_ptr<AudioWriter> makeOggWriter(const OggSettings &s) { return std::make_unique<OggWriter>(s); }
 std::unique_ptr<AudioWriter> makeWmaWriter(const WmaProfile &p) { return std::make_unique<WmaWriter>(p); }
+std::unique_ptr<AudioWriter> makeFlacWriter(const FlacSettings &s) { return std::make_unique<FlacWriter>(s); }
+std::unique_ptr<AudioWriter> makeOpusWriter(const OpusSettings &s) { return std::make_unique<OpusWriter>(s); }
+std::unique_ptr<AudioWriter> makeM4aWriter(const M4aSettings &s) { return std::make_unique<M4aWriter>(s); }
 
 QString checkOggSettings(const OggSettings &s)
 {
@@ -504,4 +864,31 @@ QString checkMp3Settings(const Mp3Settings &s)
     if (gf)
         lame_close(gf);
     return error;
+}
+
+QString checkFlacSettings(const FlacSettings &s)
+{
+    if (s.rate < 1 || s.rate > 655350 || s.channels < 1 || s.channels > 2 || (s.bits != 16 && s.bits != 24)
+        || s.compression < 0 || s.compression > 8)
+        return QStringLiteral("FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, "
+                              "%2 channels, %3 bits, compression %4")
+            .arg(s.rate).arg(s.channels).arg(s.bits).arg(s.compression);
+    return {};
+}
+
+QString checkOpusSettings(const OpusSettings &s)
+{
+    if (s.kbps < 32 || s.kbps > 256 || s.channels < 1 || s.channels > 2)
+        return QStringLiteral("Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels")
+            .arg(s.kbps).arg(s.channels);
+    return {};
+}
+
+QString checkM4aSettings(const M4aSettings &s)
+{
+    if ((s.rate != 44100 && s.rate != 48000) || s.kbps < 64 || s.kbps > 320 || s.channels < 1 || s.channels > 2)
+        return QStringLiteral("M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, "
+                              "%2 kbps, %3 channels")
+            .arg(s.rate).arg(s.kbps).arg(s.channels);
+    return {};
 }

@@ -1,7 +1,9 @@
 #pragma once
-// Output encoders behind TAudioFile2: MP3 (LAME), OGG (libvorbis) and WMA (wmav2 in ASF).
-// Each takes interleaved 16-bit input at the rate and channel count given by setInput, which
-// may change until the first samples are written.
+// Output encoders behind TAudioFile2: MP3 (LAME), OGG (libvorbis), WMA (wmav2 in ASF),
+// FLAC (libFLAC), Opus (libopusenc) and AAC in M4A (FFmpeg's aac encoder and mp4 muxer).
+// Each takes interleaved 16-bit input, or 32-bit input whose top bits carry the sample
+// (so 16- and 24-bit sound keep every bit), at the rate and channel count given by setInput,
+// which may change until the first samples are written.
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -29,6 +31,28 @@ struct WmaProfile
     int kbps, rate, channels;
 };
 
+struct FlacSettings
+{
+    int rate = 44100;
+    int channels = 2;
+    int bits = 16;       // 16 or 24
+    int compression = 5; // 0 fastest .. 8 smallest
+};
+
+struct OpusSettings
+{
+    int kbps = 128; // 32 .. 256
+    bool vbr = true;
+    int channels = 2; // always 48 kHz
+};
+
+struct M4aSettings
+{
+    int rate = 44100; // 44100 or 48000
+    int kbps = 192;   // 64 .. 320
+    int channels = 2;
+};
+
 class AudioWriter
 {
 public:
@@ -36,6 +60,9 @@ public:
     virtual bool open(const QString &path) = 0; // creates the file
     virtual bool setInput(int rate, int channels) = 0;
     virtual bool write(const int16_t *samples, int frames) = 0;
+    // Writers with wide() take full-scale 32-bit samples too (24-bit sound keeps its bits).
+    virtual bool wide() const { return false; }
+    virtual bool write32(const int32_t *, int) { return false; }
     virtual bool finish() = 0; // flushes, completes and closes the file
     QString error;
 };
@@ -43,8 +70,15 @@ public:
 std::unique_ptr<AudioWriter> makeMp3Writer(const Mp3Settings &s);
 std::unique_ptr<AudioWriter> makeOggWriter(const OggSettings &s);
 std::unique_ptr<AudioWriter> makeWmaWriter(const WmaProfile &p);
+std::unique_ptr<AudioWriter> makeFlacWriter(const FlacSettings &s);
+std::unique_ptr<AudioWriter> makeOpusWriter(const OpusSettings &s);
+std::unique_ptr<AudioWriter> makeM4aWriter(const M4aSettings &s);
 
 // Empty when libvorbis accepts the set-up, else the reason.
 QString checkOggSettings(const OggSettings &s);
 // Empty when LAME accepts the set-up, else the reason.
 QString checkMp3Settings(const Mp3Settings &s);
+// Empty when the set-up is within what the format offers, else the reason.
+QString checkFlacSettings(const FlacSettings &s);
+QString checkOpusSettings(const OpusSettings &s);
+QString checkM4aSettings(const M4aSettings &s);

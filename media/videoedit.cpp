@@ -1,6 +1,7 @@
 #include "media/videoedit.h"
 
 #include "media/avinput.h"
+#include "media/loudness.h"
 
 #include <QFile>
 #include <QMetaObject>
@@ -32,6 +33,10 @@ struct Job
     std::vector<Clip> clips;
     QString wavPath;
     int channels = 2, rate = 44100, bits = 16;
+    bool measure = false;
+    // 24-bit sound travels as full-scale 32-bit samples, the rest as 16-bit.
+    int sampleBytes() const { return bits == 24 ? 4 : 2; }
+    AVSampleFormat sampleFormat() const { return bits == 24 ? AV_SAMPLE_FMT_S32 : AV_SAMPLE_FMT_S16; }
 };
 
 enum class Outcome { Done, Failed, Stopped, Retry };
@@ -41,10 +46,11 @@ enum class Outcome { Done, Failed, Stopped, Retry };
 constexpr double kEndSlackSeconds = 0.5;
 
 // The PCM WAV output, opened at the first write so a bad source leaves no file behind.
+// With a meter, every sample written is measured on its way.
 class WavSink
 {
 public:
-    explicit WavSink(const Job &job) : m_job(job) {}
+    WavSink(const Job &job, LoudnessMeter *meter) : m_job(job), m_meter(meter) {}
     ~WavSink() { close(); }
     int rate() const { return m_job.rate; }
     int64_t written() const { return m_written; }
@@ -56,7 +62,8 @@ public:
         SF_INFO info{};
         info.samplerate = m_job.rate;
         info.channels = m_job.channels;
-        info.format = SF_FORMAT_WAV | (m_job.bits == 8 ? SF_FORMAT_PCM_U8 : SF_FORMAT_PCM_16);
+        info.format = SF_FORMAT_WAV
+            | (m_job.bits == 8 ? SF_FORMAT_PCM_U8 : m_job.bits == 24 ? SF_FORMAT_PCM_24 : SF_FORMAT_PCM_16);
         m_file = sf_open(QFile::encodeName(m_job.wavPath).constData(), SFM_WRITE, &info);
         if (!m_file)
             *error = QStringLiteral("Cannot write the output file %1 (%2)")
@@ -64,19 +71,25 @@ public:
         return m_file != nullptr;
     }
     // Samples are gathered into blocks of about a second, so the file sees few large writes.
-    bool write(const int16_t *samples, int64_t frames, QString *error)
+    // Interleaved samples in the job's sample format.
+    bool write(const void *samples, int64_t frames, QString *error)
     {
         if (frames <= 0)
             return true;
         if (!open(error))
             return false;
-        m_buffer.insert(m_buffer.end(), samples, samples + frames * m_job.channels);
+        if (m_meter && m_job.bits == 24)
+            m_meter->add(static_cast<const int32_t *>(samples), size_t(frames));
+        else if (m_meter)
+            m_meter->add(static_cast<const int16_t *>(samples), size_t(frames));
+        const auto *bytes = static_cast<const uint8_t *>(samples);
+        m_buffer.insert(m_buffer.end(), bytes, bytes + frames * frameBytes());
         m_written += frames;
-        return m_buffer.size() < size_t(kBlockFrames) * size_t(m_job.channels) || flush(error);
+        return m_buffer.size() < size_t(kBlockFrames * frameBytes()) || flush(error);
     }
     bool silence(int64_t frames, QString *error)
     {
-        std::vector<int16_t> zeros(size_t(std::min<int64_t>(frames, 4096)) * m_job.channels);
+        std::vector<uint8_t> zeros(size_t(std::min<int64_t>(frames, 4096) * frameBytes()));
         while (frames > 0) {
             const int64_t n = std::min<int64_t>(frames, 4096);
             if (!write(zeros.data(), n, error))
@@ -100,10 +113,14 @@ public:
 private:
     static constexpr int64_t kBlockFrames = 32768;
 
+    int64_t frameBytes() const { return int64_t(m_job.channels) * m_job.sampleBytes(); }
     bool flush(QString *error)
     {
-        const sf_count_t frames = sf_count_t(m_buffer.size()) / m_job.channels;
-        const bool ok = frames == 0 || sf_writef_short(m_file, m_buffer.data(), frames) == frames;
+        const sf_count_t frames = sf_count_t(m_buffer.size()) / frameBytes();
+        const bool ok = frames == 0
+            || (m_job.bits == 24 ? sf_writef_int(m_file, reinterpret_cast<const int *>(m_buffer.data()), frames)
+                                 : sf_writef_short(m_file, reinterpret_cast<const short *>(m_buffer.data()), frames))
+                == frames;
         m_buffer.clear();
         if (!ok && error)
             *error = QStringLiteral("Cannot write the output file %1 (%2)")
@@ -112,9 +129,10 @@ private:
     }
 
     const Job &m_job;
+    LoudnessMeter *m_meter;
     SNDFILE *m_file = nullptr;
     int64_t m_written = 0;
-    std::vector<int16_t> m_buffer;
+    std::vector<uint8_t> m_buffer;
 };
 
 struct CodecCloser { void operator()(AVCodecContext *p) const { avcodec_free_context(&p); } };
@@ -299,7 +317,7 @@ private:
             av_channel_layout_copy(&inLayout, &f->ch_layout);
         av_channel_layout_default(&outLayout, m_job.channels);
         SwrContext *swr = nullptr;
-        const int r = swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_S16, m_job.rate, &inLayout,
+        const int r = swr_alloc_set_opts2(&swr, &outLayout, m_job.sampleFormat(), m_job.rate, &inLayout,
                                           AVSampleFormat(f->format), f->sample_rate, 0, nullptr);
         av_channel_layout_uninit(&inLayout);
         av_channel_layout_uninit(&outLayout);
@@ -315,7 +333,7 @@ private:
     bool convert(const uint8_t **in, int frames)
     {
         const int cap = swr_get_out_samples(m_swr.get(), frames) + 32;
-        m_buf.resize(size_t(cap) * m_job.channels);
+        m_buf.resize(size_t(cap) * m_job.channels * m_job.sampleBytes());
         uint8_t *out[1] = {reinterpret_cast<uint8_t *>(m_buf.data())};
         const int got = swr_convert(m_swr.get(), out, cap, in, frames);
         if (got < 0) {
@@ -338,7 +356,7 @@ private:
     std::unique_ptr<AVCodecContext, CodecCloser> m_dec;
     std::unique_ptr<AVFrame, FrameCloser> m_frame;
     std::unique_ptr<SwrContext, SwrCloser> m_swr;
-    std::vector<int16_t> m_buf;
+    std::vector<uint8_t> m_buf;
     int m_inRate = 0;
     int64_t m_startIn = 0, m_want = -1, m_origin = 0, m_firstWritten = 0;
     int64_t m_pos = AV_NOPTS_VALUE;
@@ -347,9 +365,12 @@ private:
 };
 
 Outcome runJob(const Job &job, std::atomic<bool> &stop, const std::function<void(double)> &progress,
-               QString *error)
+               LoudnessMeasurement *loudness, QString *error)
 {
-    WavSink sink(job);
+    std::unique_ptr<LoudnessMeter> meter;
+    if (job.measure)
+        meter = std::make_unique<LoudnessMeter>(job.channels, job.rate);
+    WavSink sink(job, meter.get());
     double before = 0;
     for (const Clip &clip : job.clips) {
         const Progress clipProgress = [&](double s) { progress(before + s); };
@@ -362,6 +383,8 @@ Outcome runJob(const Job &job, std::atomic<bool> &stop, const std::function<void
     }
     if (!sink.open(error)) // an empty clip list still gives a valid, empty WAV
         return Outcome::Failed;
+    if (meter)
+        *loudness = meter->result();
     return sink.close(error) ? Outcome::Done : Outcome::Failed;
 }
 
@@ -376,6 +399,8 @@ struct TVideoEdit::Private
     quint64 generation = 0;
     bool succeeded = false;
     QString error;
+    bool measure = false;
+    LoudnessMeasurement loudness;
 };
 
 TVideoEdit::TVideoEdit(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
@@ -410,7 +435,7 @@ bool TVideoEdit::ExtractAudio(const QString &wavPath, int channels, int sampleRa
 {
     if (d->processing)
         return false;
-    Job job{d->clips, wavPath, channels, sampleRate, sampleSize == 2 ? 16 : sampleSize};
+    Job job{d->clips, wavPath, channels, sampleRate, sampleSize == 2 ? 16 : sampleSize, d->measure};
     QString refused;
     if (job.clips.empty())
         refused = QStringLiteral("No clip to extract");
@@ -418,15 +443,16 @@ bool TVideoEdit::ExtractAudio(const QString &wavPath, int channels, int sampleRa
         refused = QStringLiteral("Unsupported channel count %1").arg(channels);
     else if (sampleRate < 1000 || sampleRate > 384000)
         refused = QStringLiteral("Unsupported sample rate %1 Hz").arg(sampleRate);
-    else if (job.bits != 8 && job.bits != 16)
+    else if (job.bits != 8 && job.bits != 16 && job.bits != 24)
         refused = QStringLiteral("Unsupported sample size %1").arg(sampleSize);
 
     d->processing = true;
     d->succeeded = false;
     d->error.clear();
+    d->loudness = LoudnessMeasurement{};
     d->stop = false;
     const quint64 gen = ++d->generation;
-    auto finish = [this, gen](bool ok, const QString &error) {
+    auto finish = [this, gen](bool ok, const QString &error, const LoudnessMeasurement &loudness) {
         if (gen != d->generation || !d->processing)
             return; // stopped meanwhile
         if (d->worker.joinable())
@@ -434,10 +460,12 @@ bool TVideoEdit::ExtractAudio(const QString &wavPath, int channels, int sampleRa
         d->processing = false;
         d->succeeded = ok;
         d->error = error;
+        d->loudness = loudness;
         emit OnComplete();
     };
     d->worker = std::thread([this, gen, job = std::move(job), refused, finish] {
         QString error = refused;
+        LoudnessMeasurement loudness;
         Outcome o = Outcome::Failed;
         if (refused.isEmpty()) {
             double total = 0;
@@ -449,12 +477,13 @@ bool TVideoEdit::ExtractAudio(const QString &wavPath, int channels, int sampleRa
                         emit OnProcessing(pos, total);
                 }, Qt::QueuedConnection);
             };
-            o = runJob(job, d->stop, progress, &error);
+            o = runJob(job, d->stop, progress, &loudness, &error);
         }
         if (o == Outcome::Stopped)
             return;
         const bool ok = o == Outcome::Done;
-        QMetaObject::invokeMethod(this, [finish, ok, error] { finish(ok, error); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [finish, ok, error, loudness] { finish(ok, error, loudness); },
+                                  Qt::QueuedConnection);
     });
     return refused.isEmpty();
 }
@@ -484,4 +513,14 @@ bool TVideoEdit::Succeeded() const
 QString TVideoEdit::ErrorText() const
 {
     return d->error;
+}
+
+void TVideoEdit::MeasureLoudness(bool on)
+{
+    d->measure = on;
+}
+
+LoudnessMeasurement TVideoEdit::Loudness() const
+{
+    return d->loudness;
 }

@@ -2,6 +2,8 @@
 // The video decoding control: cuts a clip's sound out of a video and writes it as PCM WAV.
 // Reads only the audio stream; the work runs on a worker thread and its end is announced
 // by OnComplete on the thread that owns this object.
+#include "media/loudness.h"
+
 #include <QObject>
 #include <QString>
 #include <limits>
@@ -24,7 +26,7 @@ public:
     bool AddClip(const QString &source, double start, double end);
     // Clips are read in order and joined into one WAV. An end of ToEnd reads to the end of
     // the source. AddClip refuses (false) a negative start or an end not after the start.
-    // Returns at once. sampleSize: 8 or 16 bits; 2 means 16 bits (the temporary WAV).
+    // Returns at once. sampleSize: 8, 16 or 24 bits; 2 means 16 bits (the temporary WAV).
     // False when an extraction is already running (nothing else happens) or when the request
     // is refused (no clip, bad format); a refused request still ends with OnComplete.
     // A shortfall of at most half a second at a clip's end is padded with silence; more is
@@ -39,6 +41,10 @@ public:
     // Outcome of the last finished extraction, valid when OnComplete arrives.
     bool Succeeded() const;
     QString ErrorText() const;
+    // With it on, the next extractions measure the EBU R128 loudness of what they write;
+    // Loudness() holds the result of the last finished one (-inf values when off or silent).
+    void MeasureLoudness(bool on);
+    LoudnessMeasurement Loudness() const;
 
 signals:
     // Exactly once per extraction that was not stopped, success or failure, queued to the

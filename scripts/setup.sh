@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev libgl-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libmp3lame-dev libvorbis-dev libogg-dev libsndfile1-dev libtag1-dev libmpv-dev
+  libflac-dev libopusenc-dev libopus-dev libebur128-dev
   ffmpeg
 )
 missing=()

@@ -136,7 +136,8 @@ inline Extraction extract(const QString &source, double start, double end, const
     return e;
 }
 
-// The encoding step's copy loop: reads the WAV a second at a time into the writer.
+// The encoding step's copy loop: reads the WAV a second at a time into the writer, with
+// full-scale 32-bit samples so that 24-bit sound keeps its bits.
 inline QString transcode(const QString &wav, const QString &out, TAudioFile2 &writer)
 {
     TAudioFile2 reader;
@@ -149,8 +150,8 @@ inline QString transcode(const QString &wav, const QString &out, TAudioFile2 &wr
         return "create: " + writer.LastErrorText();
     writer.SetInputFormat(reader.FormatB(), reader.FormatA());
     const int n = reader.FormatA() * reader.FormatB();
-    for (SampleArray a = reader.ReadSamples(n); !a.empty(); a = reader.ReadSamples(n)) {
-        writer.WriteSamples(a);
+    for (SampleArray32 a = reader.ReadSamples32(n); !a.empty(); a = reader.ReadSamples32(n)) {
+        writer.WriteSamples32(a);
         if (writer.LastError())
             return "write: " + writer.LastErrorText();
     }

@@ -1,5 +1,5 @@
-// The audio components: WAV reading, MP3/OGG/WMA writing through the encoding step's copy
-// loop, format checks and tags, read back with ffprobe.
+// The audio components: WAV reading, MP3/OGG/WMA/FLAC/Opus/M4A writing through the encoding
+// step's copy loop, format checks and tags, read back with ffprobe.
 #include "media_fixtures.h"
 
 #include <QFileInfo>
@@ -17,12 +17,14 @@ class TestMediaAudioFile : public QObject
     QTemporaryDir m_dir;
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    // What the conversion run does: the clip's sound to a 44.1 kHz stereo TempWav, then the
-    // encoding step's copy loop into the writer. Returns the reason of a failure.
-    QString convert(const QString &source, double start, double end, const QString &out, const Setup &setup)
+    // What the conversion run does: the clip's sound to a TempWav ("rate channels bits"),
+    // then the encoding step's copy loop into the writer. Returns the reason of a failure.
+    QString convert(const QString &source, double start, double end, const QString &out, const Setup &setup,
+                    const QString &tempWav = "44100 2 16")
     {
         const QString wav = path("temp.wav");
-        const Extraction e = extract(path(source), start, end, wav, 2, 44100, 2);
+        const QStringList f = tempWav.split(' ');
+        const Extraction e = extract(path(source), start, end, wav, f[1].toInt(), f[0].toInt(), f[2].toInt());
         if (!e.ok)
             return "extract: " + e.error;
         TAudioFile2 writer;
@@ -49,16 +51,18 @@ private slots:
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("channels");
         QTest::addColumn<int>("cbrKbps"); // 0: not constant
+        QTest::addColumn<QString>("tempWav"); // rate channels bits of the extraction
+        const QString cd = "44100 2 16";
         auto mp3 = [](int hz, int kbps, int mode) { return Setup([=](TAudioFile2 &w) { w.SetMp3Format(hz, kbps, mode); }); };
         auto ogg = [](int hz, int ch, int nom, int min, int max, int q) {
             return Setup([=](TAudioFile2 &w) { w.SetOggFormat(hz, ch, nom, min, max, int16_t(q)); });
         };
         auto wma = [](int p) { return Setup([=](TAudioFile2 &w) { w.SetWmaProfile(p); }); };
-        QTest::newRow("mp3 default from avi") << "src.avi" << "a.mp3" << mp3(44100, 128, 3) << "mp3" << 44100 << 2 << 128;
-        QTest::newRow("mp3 mono 22k from mpg") << "src.mpg" << "b.MP3" << mp3(22050, 64, 1) << "mp3" << 22050 << 1 << 64;
-        QTest::newRow("mp3 dual 48k from wmv") << "src.wmv" << "c.mp3" << mp3(48000, 192, 5) << "mp3" << 48000 << 2 << 192;
-        QTest::newRow("mp3 forced joint 32k") << "src.asf" << "d.mp3" << mp3(32000, 96, 4) << "mp3" << 32000 << 2 << 96;
-        QTest::newRow("mp3 stereo 8k") << "src.avi" << "e.mp3" << mp3(8000, 32, 2) << "mp3" << 8000 << 2 << 32;
+        QTest::newRow("mp3 default from avi") << "src.avi" << "a.mp3" << mp3(44100, 128, 3) << "mp3" << 44100 << 2 << 128 << cd;
+        QTest::newRow("mp3 mono 22k from mpg") << "src.mpg" << "b.MP3" << mp3(22050, 64, 1) << "mp3" << 22050 << 1 << 64 << cd;
+        QTest::newRow("mp3 dual 48k from wmv") << "src.wmv" << "c.mp3" << mp3(48000, 192, 5) << "mp3" << 48000 << 2 << 192 << cd;
+        QTest::newRow("mp3 forced joint 32k") << "src.asf" << "d.mp3" << mp3(32000, 96, 4) << "mp3" << 32000 << 2 << 96 << cd;
+        QTest::newRow("mp3 stereo 8k") << "src.avi" << "e.mp3" << mp3(8000, 32, 2) << "mp3" << 8000 << 2 << 32 << cd;
         TAudioFile2LameEnc vbr;
         vbr.LameSampleRate = 44100;
         vbr.LameBitrate = 96;
@@ -67,14 +71,32 @@ private slots:
         vbr.LameVbrQuality = 4;
         vbr.LameVbr = true;
         QTest::newRow("mp3 vbr") << "src.wmv" << "f.mp3" << Setup([=](TAudioFile2 &w) { w.SetMp3Encoder(vbr); })
-                                 << "mp3" << 44100 << 2 << 0;
-        QTest::newRow("ogg quality 500") << "src.avi" << "a.ogg" << ogg(44100, 2, 0, 0, 0, 500) << "vorbis" << 44100 << 2 << 0;
-        QTest::newRow("ogg nominal mono 22k") << "src.mpg" << "b.Ogg" << ogg(22050, 1, 48, 0, 0, -1) << "vorbis" << 22050 << 1 << 0;
-        QTest::newRow("ogg managed 48k") << "src.wmv" << "c.ogg" << ogg(48000, 2, 128, 96, 192, -1) << "vorbis" << 48000 << 2 << 0;
-        QTest::newRow("wma 38 default") << "src.avi" << "a.wma" << wma(38) << "wmav2" << 44100 << 2 << 128;
-        QTest::newRow("wma 0: 24k 8k mono") << "src.mpg" << "b.WMA" << wma(0) << "wmav2" << 8000 << 1 << 24;
-        QTest::newRow("wma 21: 48k 44k mono") << "src.wmv" << "c.wma" << wma(21) << "wmav2" << 44100 << 1 << 48;
-        QTest::newRow("wma 47: 320k 48k stereo") << "src.asf" << "d.wma" << wma(47) << "wmav2" << 48000 << 2 << 320;
+                                 << "mp3" << 44100 << 2 << 0 << cd;
+        QTest::newRow("ogg quality 500") << "src.avi" << "a.ogg" << ogg(44100, 2, 0, 0, 0, 500) << "vorbis" << 44100 << 2 << 0 << cd;
+        QTest::newRow("ogg nominal mono 22k") << "src.mpg" << "b.Ogg" << ogg(22050, 1, 48, 0, 0, -1) << "vorbis" << 22050 << 1 << 0 << cd;
+        QTest::newRow("ogg managed 48k") << "src.wmv" << "c.ogg" << ogg(48000, 2, 128, 96, 192, -1) << "vorbis" << 48000 << 2 << 0 << cd;
+        QTest::newRow("wma 38 default") << "src.avi" << "a.wma" << wma(38) << "wmav2" << 44100 << 2 << 128 << cd;
+        QTest::newRow("wma 0: 24k 8k mono") << "src.mpg" << "b.WMA" << wma(0) << "wmav2" << 8000 << 1 << 24 << cd;
+        QTest::newRow("wma 21: 48k 44k mono") << "src.wmv" << "c.wma" << wma(21) << "wmav2" << 44100 << 1 << 48 << cd;
+        QTest::newRow("wma 47: 320k 48k stereo") << "src.asf" << "d.wma" << wma(47) << "wmav2" << 48000 << 2 << 320 << cd;
+        // The newer formats get a TempWav at their own rate, channels and sample size, and
+        // also take one that differs (the writer converts).
+        auto flac = [](int hz, int ch, int bits, int level) {
+            return Setup([=](TAudioFile2 &w) { w.SetFlacFormat(hz, ch, bits, level); });
+        };
+        auto opus = [](int kbps, bool vbr, int ch) { return Setup([=](TAudioFile2 &w) { w.SetOpusFormat(kbps, vbr, ch); }); };
+        auto m4a = [](int hz, int kbps, int ch) { return Setup([=](TAudioFile2 &w) { w.SetM4aFormat(hz, kbps, ch); }); };
+        QTest::newRow("flac 16-bit level 5") << "src.avi" << "a.flac" << flac(44100, 2, 16, 5) << "flac" << 44100 << 2 << 0 << cd;
+        QTest::newRow("flac 24-bit mono 48k level 8") << "src.wmv" << "b.FLAC" << flac(48000, 1, 24, 8) << "flac" << 48000 << 1 << 0 << "48000 1 24";
+        QTest::newRow("flac 8k level 0 from cd") << "src.mpg" << "c.flac" << flac(8000, 1, 16, 0) << "flac" << 8000 << 1 << 0 << cd;
+        QTest::newRow("opus vbr 128 stereo") << "src.avi" << "a.opus" << opus(128, true, 2) << "opus" << 48000 << 2 << 0 << "48000 2 16";
+        QTest::newRow("opus cbr 64 mono") << "src.mpg" << "b.Opus" << opus(64, false, 1) << "opus" << 48000 << 1 << 64 << "48000 1 16";
+        QTest::newRow("opus cbr 256 from cd") << "src.wmv" << "c.opus" << opus(256, false, 2) << "opus" << 48000 << 2 << 256 << cd;
+        QTest::newRow("opus cbr 32 from 8k mono") << "src.asf" << "d.opus" << opus(32, false, 2) << "opus" << 48000 << 2 << 32 << "8000 1 16";
+        // The AAC encoder keeps its bit rate on a tone up to about 200 kbps.
+        QTest::newRow("m4a 192 44k stereo") << "src.avi" << "a.m4a" << m4a(44100, 192, 2) << "aac" << 44100 << 2 << 192 << cd;
+        QTest::newRow("m4a 64 48k mono") << "src.mpg" << "b.M4A" << m4a(48000, 64, 1) << "aac" << 48000 << 1 << 64 << "48000 1 16";
+        QTest::newRow("m4a 320 48k from cd") << "src.wmv" << "c.m4a" << m4a(48000, 320, 2) << "aac" << 48000 << 2 << 0 << cd;
     }
     void encodes()
     {
@@ -85,8 +107,9 @@ private slots:
         QFETCH(int, rate);
         QFETCH(int, channels);
         QFETCH(int, cbrKbps);
+        QFETCH(QString, tempWav);
         const double start = 0.5, end = 3.5;
-        const QString error = convert(source, start, end, path(out), setup);
+        const QString error = convert(source, start, end, path(out), setup, tempWav);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         const Probe p = probe(path(out));
         QVERIFY(p.ok);
@@ -103,6 +126,35 @@ private slots:
         if (cbrKbps) {
             const double kbps = streamKbps(path(out));
             QVERIFY2(std::abs(kbps - cbrKbps) <= cbrKbps * 0.10, qPrintable(QString::number(kbps)));
+        }
+    }
+
+    // FLAC keeps every bit of the extracted sound, at 16 and at 24 bits.
+    void flacIsBitExact_data()
+    {
+        QTest::addColumn<int>("bits");
+        QTest::newRow("16") << 16;
+        QTest::newRow("24") << 24;
+    }
+    void flacIsBitExact()
+    {
+        QFETCH(int, bits);
+        const QString wav = path("exact.wav"), flac = path("exact.flac");
+        QVERIFY(extract(path("src.wmv"), 0.3, 2.7, wav, 2, 48000, bits).ok);
+        TAudioFile2 w;
+        w.SetFlacFormat(48000, 2, bits, 8);
+        QVERIFY(transcode(wav, flac, w).isEmpty());
+        QCOMPARE(probe(flac).codec, QString("flac"));
+        QByteArray fromWav, fromFlac;
+        const QStringList raw{"-f", "s32le", "-"};
+        QVERIFY(run("ffmpeg", QStringList{"-v", "error", "-i", wav} + raw, &fromWav));
+        QVERIFY(run("ffmpeg", QStringList{"-v", "error", "-i", flac} + raw, &fromFlac));
+        QCOMPARE(fromWav.size(), 2 * 4 * 48000 * 24 / 10);
+        QVERIFY(fromWav == fromFlac);
+        // The sound truly has 24 bits: the low byte is not always zero.
+        if (bits == 24) {
+            const auto *v = reinterpret_cast<const int32_t *>(fromWav.constData());
+            QVERIFY(std::any_of(v, v + fromWav.size() / 4, [](int32_t x) { return (x & 0xff00) != 0; }));
         }
     }
 
@@ -201,7 +253,16 @@ private slots:
         QTest::newRow("mp3 mode 6") << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 128, 6); }) << "x.mp3" << true;
         QTest::newRow("mp3 no bit rate") << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 0, 2); }) << "x.mp3" << true;
         QTest::newRow("input of 0 channels") << Setup([](TAudioFile2 &w) { w.SetInputFormat(44100, 0); }) << "x.mp3" << true;
-        QTest::newRow("unknown extension") << Setup([](TAudioFile2 &) {}) << "x.flac" << false;
+        QTest::newRow("flac 20 bits") << Setup([](TAudioFile2 &w) { w.SetFlacFormat(44100, 2, 20, 5); }) << "x.flac" << true;
+        QTest::newRow("flac level 9") << Setup([](TAudioFile2 &w) { w.SetFlacFormat(44100, 2, 16, 9); }) << "x.flac" << true;
+        QTest::newRow("opus 300k") << Setup([](TAudioFile2 &w) { w.SetOpusFormat(300, true, 2); }) << "x.opus" << true;
+        QTest::newRow("opus 3 channels") << Setup([](TAudioFile2 &w) { w.SetOpusFormat(128, true, 3); }) << "x.opus" << true;
+        QTest::newRow("m4a 22k") << Setup([](TAudioFile2 &w) { w.SetM4aFormat(22050, 128, 2); }) << "x.m4a" << true;
+        QTest::newRow("m4a 32k") << Setup([](TAudioFile2 &w) { w.SetM4aFormat(44100, 32, 2); }) << "x.m4a" << true;
+        QTest::newRow("unknown extension") << Setup([](TAudioFile2 &) {}) << "x.aiff" << false;
+        QTest::newRow("missing folder, flac") << Setup([](TAudioFile2 &) {}) << "no/such/x.flac" << false;
+        QTest::newRow("missing folder, opus") << Setup([](TAudioFile2 &) {}) << "no/such/x.opus" << false;
+        QTest::newRow("missing folder, m4a") << Setup([](TAudioFile2 &) {}) << "no/such/x.m4a" << false;
         QTest::newRow("missing folder") << Setup([](TAudioFile2 &) {}) << "no/such/x.mp3" << false;
     }
     void refusedSetupCreatesNothing()
@@ -229,6 +290,9 @@ private slots:
         QTest::newRow("mp3 id3v2") << "t.mp3" << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 128, 3); });
         QTest::newRow("ogg xiph") << "t.ogg" << Setup([](TAudioFile2 &w) { w.SetOggFormat(44100, 2, 0, 0, 0, 400); });
         QTest::newRow("wma asf") << "t.wma" << Setup([](TAudioFile2 &w) { w.SetWmaProfile(38); });
+        QTest::newRow("flac xiph") << "t.flac" << Setup([](TAudioFile2 &w) { w.SetFlacFormat(44100, 2, 24, 5); });
+        QTest::newRow("opus xiph") << "t.opus" << Setup([](TAudioFile2 &w) { w.SetOpusFormat(96, true, 2); });
+        QTest::newRow("m4a atoms") << "t.m4a" << Setup([](TAudioFile2 &w) { w.SetM4aFormat(44100, 128, 2); });
     }
     void tags()
     {
@@ -249,7 +313,9 @@ private slots:
         info.InfoGenre = 12; // Other
         QVERIFY2(info.WriteTags(path(out)), qPrintable(info.LastErrorText()));
         const Probe p = probe(path(out));
-        QCOMPARE(p.codec, out.endsWith("mp3") ? QString("mp3") : out.endsWith("ogg") ? QString("vorbis") : QString("wmav2"));
+        const QMap<QString, QString> codecs{{"mp3", "mp3"}, {"ogg", "vorbis"}, {"wma", "wmav2"},
+                                            {"flac", "flac"}, {"opus", "opus"}, {"m4a", "aac"}};
+        QCOMPARE(p.codec, codecs.value(QFileInfo(out).suffix()));
         QCOMPARE(p.tags.value("title"), info.infoTitle);
         QCOMPARE(p.tags.value("artist"), info.infoArtist);
         QCOMPARE(p.tags.value("album"), info.infoAlbum);

@@ -112,6 +112,7 @@ private slots:
         QTest::newRow("16-bit mono 11025") << 1 << 11025 << 16 << "pcm_s16le";
         QTest::newRow("16-bit stereo 48000") << 2 << 48000 << 16 << "pcm_s16le";
         QTest::newRow("size 2 = 16-bit") << 2 << 32000 << 2 << "pcm_s16le";
+        QTest::newRow("24-bit stereo 96000") << 2 << 96000 << 24 << "pcm_s24le";
     }
     void wavFormats()
     {

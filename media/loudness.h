@@ -1,0 +1,43 @@
+#pragma once
+// Even loudness (EBU R128, libebur128): a meter fed with the sound as it passes, the gain
+// that brings a clip to a target loudness without a true peak above the ceiling, and a
+// gain pass over a PCM WAV file.
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <memory>
+
+struct LoudnessMeasurement
+{
+    // -inf when the clip is silent or stays below the absolute gate (-70 LUFS).
+    double integratedLufs = -std::numeric_limits<double>::infinity();
+    double truePeakDbtp = -std::numeric_limits<double>::infinity();
+};
+
+class LoudnessMeter
+{
+public:
+    LoudnessMeter(int channels, int rate);
+    ~LoudnessMeter();
+    LoudnessMeter(const LoudnessMeter &) = delete;
+    LoudnessMeter &operator=(const LoudnessMeter &) = delete;
+
+    // Interleaved samples: 16-bit, or full-scale 32-bit (24-bit sound in the top bits).
+    void add(const int16_t *samples, size_t frames);
+    void add(const int32_t *samples, size_t frames);
+    LoudnessMeasurement result() const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+// The gain in dB that brings the integrated loudness to targetLufs, lowered where needed so
+// that the true peak ends at or below ceilingDbtp. 0 for a silent clip.
+double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp = -1.0);
+
+// Multiplies every sample of a PCM WAV file by the gain (rounded, clipped at full scale),
+// a second at a time, into a new file that replaces the old one only when complete.
+// False with the reason in *error.
+bool ApplyWavGain(const QString &path, double gainDb, QString *error);
