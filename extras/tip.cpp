@@ -80,9 +80,10 @@ QString TTipForm::NoTipsText() { return QStringLiteral("No tips available."); }
 
 void TTipForm::FormCreate()
 {
-    const IniFile ini(SettingsFilePath());
-    TipNo = ini.readInteger(QStringLiteral("tips"), QStringLiteral("tipno"), 1);
-    ui->CheckBox1->setChecked(ini.readInteger(QStringLiteral("tips"), QStringLiteral("showtip"), 1) == 1);
+    TTipSettings stored;
+    LoadTipSettings(stored);
+    TipNo = stored.TipNo;
+    ui->CheckBox1->setChecked(stored.ShowTip == 1);
 
     // The file stays open while the window is; each lookup reads it again from the start.
     m_tips.setFileName(ProgramFolder() + QStringLiteral("tips.txt"));
@@ -150,9 +151,7 @@ void TTipForm::BtnCloseClick()
 {
     // Written at the moment of closing, so that nothing else in setup.ini is replaced by an
     // older copy; a refused write raises and the window stays open.
-    IniFile ini(SettingsFilePath());
-    ini.writeInteger(QStringLiteral("tips"), QStringLiteral("tipno"), TipNo);
-    ini.writeInteger(QStringLiteral("tips"), QStringLiteral("showtip"), ui->CheckBox1->isChecked() ? 1 : 0);
+    SaveTipSettings({TipNo, ui->CheckBox1->isChecked() ? 1 : 0});
     close();
 }
 

@@ -273,6 +273,8 @@ void TMainForm::ipoftheDay1Click()
 void TMainForm::TimerTipTimer()
 {
     TimerTip.stop();
-    if (IniFile(SettingsFilePath()).readInteger(QStringLiteral("tips"), QStringLiteral("showtip"), 1) == 1)
+    TTipSettings tips;
+    LoadTipSettings(tips);
+    if (tips.ShowTip == 1)
         ipoftheDay1Click();
 }

@@ -5,10 +5,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <climits>
+#include <variant>
 
 namespace {
 QString g_programFolder;
+bool g_settingsBesideProgram = false;
 // Larger files are read only up to here and never rewritten.
 constexpr qint64 kMaxIniSize = 16 * 1024 * 1024;
 constexpr int kMaxTextLength = 2047;
@@ -23,14 +27,33 @@ QString ProgramFolder()
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
-void SetProgramFolder(const QString &folder)
+void SetProgramFolder(const QString &folder, SettingsPlace place)
 {
     g_programFolder = folder;
+    g_settingsBesideProgram = !folder.isEmpty() && place == SettingsPlace::BesideProgram;
     if (!g_programFolder.isEmpty() && !g_programFolder.endsWith(QLatin1Char('/')))
         g_programFolder += QLatin1Char('/');
 }
 
-QString SettingsFilePath() { return ProgramFolder() + QStringLiteral("setup.ini"); }
+QString UserSettingsFilePath()
+{
+    // The XDG rule: an unset, empty or relative XDG_CONFIG_HOME means ~/.config.
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config))
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return config + QStringLiteral("/clipvox/setup.ini");
+}
+
+QString SettingsFilePath()
+{
+    // A setup.ini beside the program (a portable copy) wins; an installed copy's folder is
+    // not the user's to write, so otherwise the settings are the user's own.
+    const QString beside = ProgramFolder() + QStringLiteral("setup.ini");
+    const QFileInfo info(beside);
+    if (g_settingsBesideProgram || info.exists() || info.isSymLink())
+        return beside;
+    return UserSettingsFilePath();
+}
 
 IniFile::IniFile(QString path) : m_path(std::move(path))
 {
@@ -156,6 +179,9 @@ void IniFile::save()
     };
     if (m_tooLarge)
         refuse();
+    // The user's settings folder is made on the first write; a program folder never is.
+    if (m_path == UserSettingsFilePath())
+        QDir().mkpath(QFileInfo(m_path).path());
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         refuse();
@@ -179,60 +205,97 @@ QString FormatExtension(int index)
     }
 }
 
-void LoadSettings(TOutputSettings &s)
+namespace {
+// One key of setup.ini: its section and name, the field it fills and its default. Integer
+// keys with a range fall back to the default when the stored value lies outside it.
+template <class S>
+struct SettingKey
+{
+    const char *section;
+    const char *key;
+    std::variant<int S::*, bool S::*, QString S::*> field;
+    int def = 0;
+    bool quick = false; // also written when the main window closes
+    int low = INT_MIN, high = INT_MAX;
+};
+
+// Every key of setup.ini, each named once, in the order a new file gets them.
+const SettingKey<TOutputSettings> kOutputKeys[] = {
+    {"general", "outputpath", &TOutputSettings::OutputPath, 0, true},
+    {"general", "outputformat", &TOutputSettings::OutputFormat, 0, true},
+    {"mp3", "channels", &TOutputSettings::Mp3Channels, 3},
+    {"mp3", "frequency", &TOutputSettings::Mp3Frequency, 44100},
+    {"mp3", "bitrate", &TOutputSettings::Mp3Bitrate, 128},
+    {"mp3", "fvbr", &TOutputSettings::Mp3Vbr, 0},
+    {"mp3", "maxbitrate", &TOutputSettings::Mp3MaxBitrate, 192},
+    {"mp3", "vbrquality", &TOutputSettings::Mp3VbrQuality, 7},
+    {"wav", "frequency", &TOutputSettings::WavFrequency, 44100},
+    {"wav", "channels", &TOutputSettings::WavChannels, 2},
+    {"wav", "bps", &TOutputSettings::WavBps, 16},
+    {"wma", "wmaprofile", &TOutputSettings::WmaProfile, 38},
+    {"ogg", "frequency", &TOutputSettings::OggFrequency, 44100},
+    {"ogg", "channels", &TOutputSettings::OggChannels, 2},
+    {"ogg", "bitrate", &TOutputSettings::OggBitrate, 128},
+    {"ogg", "vbr", &TOutputSettings::OggVbr, 0},
+    {"ogg", "minbitrate", &TOutputSettings::OggMinBitrate, 128},
+    {"ogg", "maxbitrate", &TOutputSettings::OggMaxBitrate, 192},
+    {"ogg", "fquality", &TOutputSettings::OggUseQuality, 0},
+    {"ogg", "quality", &TOutputSettings::OggQuality, 500},
+};
+const SettingKey<TTipSettings> kTipKeys[] = {
+    {"tips", "tipno", &TTipSettings::TipNo, 1},
+    {"tips", "showtip", &TTipSettings::ShowTip, 1},
+};
+
+template <class S, size_t N>
+void LoadKeys(const SettingKey<S> (&keys)[N], S &s)
 {
     const IniFile ini(SettingsFilePath());
-    s.OutputPath = ini.readString("general", "outputpath", DefaultOutputPath());
-    s.OutputFormat = ini.readInteger("general", "outputformat", 0);
+    for (const SettingKey<S> &k : keys) {
+        const QString section = QLatin1String(k.section), key = QLatin1String(k.key);
+        if (auto text = std::get_if<QString S::*>(&k.field)) {
+            s.*(*text) = ini.readString(section, key, DefaultOutputPath());
+            continue;
+        }
+        int v = ini.readInteger(section, key, k.def);
+        if (v < k.low || v > k.high)
+            v = k.def;
+        if (auto number = std::get_if<int S::*>(&k.field))
+            s.*(*number) = v;
+        else
+            s.*std::get<bool S::*>(k.field) = v != 0;
+    }
+}
+
+// Writes the keys one by one; a refused write raises and stops at that key.
+template <class S, size_t N>
+void SaveKeys(const SettingKey<S> (&keys)[N], const S &s, bool quickOnly)
+{
+    IniFile ini(SettingsFilePath());
+    for (const SettingKey<S> &k : keys) {
+        if (quickOnly && !k.quick)
+            continue;
+        const QString section = QLatin1String(k.section), key = QLatin1String(k.key);
+        if (auto text = std::get_if<QString S::*>(&k.field))
+            ini.writeString(section, key, s.*(*text));
+        else if (auto number = std::get_if<int S::*>(&k.field))
+            ini.writeInteger(section, key, s.*(*number));
+        else
+            ini.writeInteger(section, key, s.*std::get<bool S::*>(k.field) ? 1 : 0);
+    }
+}
+} // namespace
+
+void LoadSettings(TOutputSettings &s)
+{
+    LoadKeys(kOutputKeys, s);
     s.OutputExt = FormatExtension(s.OutputFormat);
-    s.Mp3Channels = ini.readInteger("mp3", "channels", 3);
-    s.Mp3Frequency = ini.readInteger("mp3", "frequency", 44100);
-    s.Mp3Bitrate = ini.readInteger("mp3", "bitrate", 128);
-    s.Mp3Vbr = ini.readInteger("mp3", "fvbr", 0);
-    s.Mp3MaxBitrate = ini.readInteger("mp3", "maxbitrate", 192);
-    s.Mp3VbrQuality = ini.readInteger("mp3", "vbrquality", 7);
-    s.WavFrequency = ini.readInteger("wav", "frequency", 44100);
-    s.WavChannels = ini.readInteger("wav", "channels", 2);
-    s.WavBps = ini.readInteger("wav", "bps", 16);
-    s.WmaProfile = ini.readInteger("wma", "wmaprofile", 38);
-    s.OggFrequency = ini.readInteger("ogg", "frequency", 44100);
-    s.OggChannels = ini.readInteger("ogg", "channels", 2);
-    s.OggBitrate = ini.readInteger("ogg", "bitrate", 128);
-    s.OggVbr = ini.readInteger("ogg", "vbr", 0) != 0;
-    s.OggMinBitrate = ini.readInteger("ogg", "minbitrate", 128);
-    s.OggMaxBitrate = ini.readInteger("ogg", "maxbitrate", 192);
-    s.OggUseQuality = ini.readInteger("ogg", "fquality", 0) != 0;
-    s.OggQuality = ini.readInteger("ogg", "quality", 500);
 }
 
-void SaveGeneralSettings(const TOutputSettings &s)
-{
-    IniFile ini(SettingsFilePath());
-    ini.writeString("general", "outputpath", s.OutputPath);
-    ini.writeInteger("general", "outputformat", s.OutputFormat);
-}
+void SaveGeneralSettings(const TOutputSettings &s) { SaveKeys(kOutputKeys, s, true); }
 
-void SaveSettings(const TOutputSettings &s)
-{
-    IniFile ini(SettingsFilePath());
-    ini.writeString("general", "outputpath", s.OutputPath);
-    ini.writeInteger("general", "outputformat", s.OutputFormat);
-    ini.writeInteger("mp3", "channels", s.Mp3Channels);
-    ini.writeInteger("mp3", "frequency", s.Mp3Frequency);
-    ini.writeInteger("mp3", "bitrate", s.Mp3Bitrate);
-    ini.writeInteger("mp3", "fvbr", s.Mp3Vbr);
-    ini.writeInteger("mp3", "maxbitrate", s.Mp3MaxBitrate);
-    ini.writeInteger("mp3", "vbrquality", s.Mp3VbrQuality);
-    ini.writeInteger("wav", "frequency", s.WavFrequency);
-    ini.writeInteger("wav", "channels", s.WavChannels);
-    ini.writeInteger("wav", "bps", s.WavBps);
-    ini.writeInteger("wma", "wmaprofile", s.WmaProfile);
-    ini.writeInteger("ogg", "frequency", s.OggFrequency);
-    ini.writeInteger("ogg", "channels", s.OggChannels);
-    ini.writeInteger("ogg", "bitrate", s.OggBitrate);
-    ini.writeInteger("ogg", "vbr", s.OggVbr ? 1 : 0);
-    ini.writeInteger("ogg", "minbitrate", s.OggMinBitrate);
-    ini.writeInteger("ogg", "maxbitrate", s.OggMaxBitrate);
-    ini.writeInteger("ogg", "fquality", s.OggUseQuality ? 1 : 0);
-    ini.writeInteger("ogg", "quality", s.OggQuality);
-}
+void SaveSettings(const TOutputSettings &s) { SaveKeys(kOutputKeys, s, false); }
+
+void LoadTipSettings(TTipSettings &s) { LoadKeys(kTipKeys, s); }
+
+void SaveTipSettings(const TTipSettings &s) { SaveKeys(kTipKeys, s, false); }

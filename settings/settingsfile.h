@@ -1,13 +1,18 @@
 #pragma once
-// setup.ini in the program folder and the output settings it holds.
+// setup.ini and the output settings it holds.
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-// Folder of the running executable, ending in "/". Tests may point it elsewhere.
+// Folder of the running executable, ending in "/". Tests may point it elsewhere, with the
+// settings kept beside it (as in a portable copy) or placed by the usual rule.
+enum class SettingsPlace { BesideProgram, ByRule };
 QString ProgramFolder();
-void SetProgramFolder(const QString &folder);
+void SetProgramFolder(const QString &folder, SettingsPlace place = SettingsPlace::BesideProgram);
+// setup.ini beside the program when one is there, else $XDG_CONFIG_HOME/clipvox/setup.ini
+// (~/.config/clipvox/setup.ini).
 QString SettingsFilePath();
+QString UserSettingsFilePath();
 
 // One INI file, read at construction. Section and key names match without regard to
 // case; the first of repeated sections or keys wins. Every write rewrites the whole file
@@ -72,11 +77,20 @@ struct TOutputSettings
     int OggQuality = 0;
 };
 
+// The tip window's place in tips.txt and whether the tip shows at start.
+struct TTipSettings
+{
+    int TipNo = 1;
+    int ShowTip = 1;
+};
+
 QString DefaultOutputPath();
 QString FormatExtension(int index);
 void LoadSettings(TOutputSettings &settings);
 void SaveGeneralSettings(const TOutputSettings &settings);
 void SaveSettings(const TOutputSettings &settings);
+void LoadTipSettings(TTipSettings &settings);
+void SaveTipSettings(const TTipSettings &settings);
 
 // The value sets the settings offer.
 inline constexpr int kFrequencies[] = {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};

@@ -19,6 +19,7 @@ private slots:
     void refusedWriteStopsAtThatKey();
     void badFilesLoadDefaults();
     void formatExtension();
+    void settingsPlace();
 };
 
 void TestSettingsFile::defaultsWithoutFile()
@@ -227,6 +228,38 @@ void TestSettingsFile::formatExtension()
     QCOMPARE(FormatExtension(3), QString("ogg"));
     QCOMPARE(FormatExtension(-1), QString("mp3"));
     QCOMPARE(FormatExtension(4), QString("mp3"));
+}
+
+void TestSettingsFile::settingsPlace()
+{
+    // Beside the program when a setup.ini is there; else the user's XDG config folder,
+    // made on the first write.
+    TempProgramFolder program, home;
+    const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    for (const QByteArray &xdg : {QByteArray(), QByteArray("relative/dir"), (home.path() + "xdg").toUtf8()}) {
+        qputenv("XDG_CONFIG_HOME", xdg);
+        SetProgramFolder(program.path(), SettingsPlace::ByRule);
+        const QString expected = (xdg.startsWith('/') ? QString::fromUtf8(xdg) : home.path() + ".config") +
+                                 "/clipvox/setup.ini";
+        QCOMPARE(SettingsFilePath(), expected);
+        TOutputSettings s;
+        LoadSettings(s);
+        s.OutputFormat = 3;
+        SaveGeneralSettings(s);
+        QVERIFY(QFile::exists(expected));
+        QVERIFY(!QFile::exists(program.file("setup.ini")));
+        TOutputSettings back;
+        LoadSettings(back);
+        QCOMPARE(back.OutputFormat, 3);
+    }
+    program.write("setup.ini", "[general]\noutputformat=2\n");
+    QCOMPARE(SettingsFilePath(), program.file("setup.ini"));
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE(s.OutputFormat, 2);
+    qputenv("HOME", oldHome);
+    oldXdg.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldXdg);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
