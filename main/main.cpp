@@ -139,7 +139,7 @@ void TMainForm::FormCreate()
     ui->EdPath->setText(OutputSettings.OutputPath);
     {
         const QSignalBlocker quiet(ui->cbFormat);
-        ui->cbFormat->setCurrentIndex(OutputSettings.OutputFormat >= 0 && OutputSettings.OutputFormat < 4
+        ui->cbFormat->setCurrentIndex(OutputSettings.OutputFormat >= 0 && OutputSettings.OutputFormat < kFormatCount
                                           ? OutputSettings.OutputFormat
                                           : -1);
     }

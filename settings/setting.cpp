@@ -30,6 +30,8 @@ int ValueAt(const int (&table)[N], int index, int fallback)
 }
 
 constexpr int kQualities[] = {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000};
+constexpr int kOpusBitrates[] = {32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256};
+constexpr int kM4aBitrates[] = {64, 96, 112, 128, 160, 192, 224, 256, 320};
 
 // A position the list does not have leaves it without a selection.
 void Select(QComboBox *list, int position)
@@ -146,6 +148,21 @@ void TSettingForm::ShowSettings()
     Select(ui->ComboMinBitrate, BitrateToIndex(s.OggMinBitrate));
     Select(ui->ComboMaxBitrate, BitrateToIndex(s.OggMaxBitrate));
     Select(ui->ComboOggQuality, QualityToIndex(s.OggQuality));
+
+    Select(ui->cbFlacFrequency, FrequencyToIndex(s.FlacFrequency));
+    Select(ui->cbFlacChannels, ChannelsToIndex(s.FlacChannels));
+    Select(ui->cbFlacBPS, PositionIn(kFlacBits, s.FlacBps, 0));
+    Select(ui->cbFlacCompression, s.FlacCompression);
+
+    Select(ui->cbOpusBitrate, PositionIn(kOpusBitrates, s.OpusBitrate, 6));
+    ui->CheckOpusVBR->setChecked(s.OpusVbr);
+    Select(ui->cbOpusChannels, ChannelsToIndex(s.OpusChannels));
+
+    Select(ui->cbM4aFrequency, PositionIn(kM4aFrequencies, s.M4aFrequency, 0));
+    Select(ui->cbM4aBitrate, PositionIn(kM4aBitrates, s.M4aBitrate, 5));
+    Select(ui->cbM4aChannels, ChannelsToIndex(s.M4aChannels));
+
+    Select(ui->cbLoudness, PositionIn(kLoudnessTargets, s.LoudnessTarget, 0));
 }
 
 void TSettingForm::CollectSettings()
@@ -176,6 +193,21 @@ void TSettingForm::CollectSettings()
     s.OggMaxBitrate = IndexToBitrate(ui->ComboMaxBitrate->currentIndex());
     s.OggUseQuality = ui->CheckOggQuality->isChecked();
     s.OggQuality = ui->ComboOggQuality->currentText().toInt();
+
+    s.FlacFrequency = IndexToFrequency(ui->cbFlacFrequency->currentIndex());
+    s.FlacChannels = IndexToChannels(ui->cbFlacChannels->currentIndex());
+    s.FlacBps = ValueAt(kFlacBits, ui->cbFlacBPS->currentIndex(), 16);
+    s.FlacCompression = ui->cbFlacCompression->currentIndex();
+
+    s.OpusBitrate = ValueAt(kOpusBitrates, ui->cbOpusBitrate->currentIndex(), 128);
+    s.OpusVbr = ui->CheckOpusVBR->isChecked();
+    s.OpusChannels = IndexToChannels(ui->cbOpusChannels->currentIndex());
+
+    s.M4aFrequency = ValueAt(kM4aFrequencies, ui->cbM4aFrequency->currentIndex(), 44100);
+    s.M4aBitrate = ValueAt(kM4aBitrates, ui->cbM4aBitrate->currentIndex(), 192);
+    s.M4aChannels = IndexToChannels(ui->cbM4aChannels->currentIndex());
+
+    s.LoudnessTarget = ValueAt(kLoudnessTargets, ui->cbLoudness->currentIndex(), 0);
 }
 
 void TSettingForm::BtnSelectClick()

@@ -1,5 +1,6 @@
 #pragma once
-// The settings dialog: output folder and format and the parameters of the four encoders.
+// The settings dialog: output folder and format, the parameters of the seven encoders and
+// the loudness target.
 #include "media/audiofile2.h"
 
 #include <QDialog>

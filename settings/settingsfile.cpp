@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <climits>
+#include <span>
 #include <variant>
 
 namespace {
@@ -201,13 +203,17 @@ QString FormatExtension(int index)
     case 1: return QStringLiteral("wma");
     case 2: return QStringLiteral("wav");
     case 3: return QStringLiteral("ogg");
+    case 4: return QStringLiteral("flac");
+    case 5: return QStringLiteral("opus");
+    case 6: return QStringLiteral("m4a");
     default: return QStringLiteral("mp3");
     }
 }
 
 namespace {
 // One key of setup.ini: its section and name, the field it fills and its default. Integer
-// keys with a range fall back to the default when the stored value lies outside it.
+// keys with a range or a value set fall back to the default when the stored value lies
+// outside it.
 template <class S>
 struct SettingKey
 {
@@ -217,6 +223,7 @@ struct SettingKey
     int def = 0;
     bool quick = false; // also written when the main window closes
     int low = INT_MIN, high = INT_MAX;
+    std::span<const int> values = {};
 };
 
 // Every key of setup.ini, each named once, in the order a new file gets them.
@@ -241,6 +248,17 @@ const SettingKey<TOutputSettings> kOutputKeys[] = {
     {"ogg", "maxbitrate", &TOutputSettings::OggMaxBitrate, 192},
     {"ogg", "fquality", &TOutputSettings::OggUseQuality, 0},
     {"ogg", "quality", &TOutputSettings::OggQuality, 500},
+    {"flac", "frequency", &TOutputSettings::FlacFrequency, 44100, false, INT_MIN, INT_MAX, kFrequencies},
+    {"flac", "channels", &TOutputSettings::FlacChannels, 2, false, 1, 2},
+    {"flac", "bps", &TOutputSettings::FlacBps, 16, false, INT_MIN, INT_MAX, kFlacBits},
+    {"flac", "compression", &TOutputSettings::FlacCompression, 5, false, 0, 8},
+    {"opus", "bitrate", &TOutputSettings::OpusBitrate, 128, false, 32, 256},
+    {"opus", "vbr", &TOutputSettings::OpusVbr, 1, false, 0, 1},
+    {"opus", "channels", &TOutputSettings::OpusChannels, 2, false, 1, 2},
+    {"m4a", "frequency", &TOutputSettings::M4aFrequency, 44100, false, INT_MIN, INT_MAX, kM4aFrequencies},
+    {"m4a", "bitrate", &TOutputSettings::M4aBitrate, 192, false, 64, 320},
+    {"m4a", "channels", &TOutputSettings::M4aChannels, 2, false, 1, 2},
+    {"general", "loudness", &TOutputSettings::LoudnessTarget, 0, false, INT_MIN, INT_MAX, kLoudnessTargets},
 };
 const SettingKey<TTipSettings> kTipKeys[] = {
     {"tips", "tipno", &TTipSettings::TipNo, 1},
@@ -258,7 +276,7 @@ void LoadKeys(const SettingKey<S> (&keys)[N], S &s)
             continue;
         }
         int v = ini.readInteger(section, key, k.def);
-        if (v < k.low || v > k.high)
+        if (v < k.low || v > k.high || (!k.values.empty() && std::ranges::find(k.values, v) == k.values.end()))
             v = k.def;
         if (auto number = std::get_if<int S::*>(&k.field))
             s.*(*number) = v;

@@ -51,7 +51,7 @@ private:
     bool m_tooLarge = false;
 };
 
-// The output folder and format and the parameters of the four encoders.
+// The output folder and format, the parameters of the seven encoders and the loudness target.
 struct TOutputSettings
 {
     QString OutputPath;
@@ -75,6 +75,17 @@ struct TOutputSettings
     int OggMaxBitrate = 0;
     bool OggUseQuality = false;
     int OggQuality = 0;
+    int FlacFrequency = 0;
+    int FlacChannels = 0;
+    int FlacBps = 0;         // 16 or 24
+    int FlacCompression = 0; // 0..8
+    int OpusBitrate = 0;     // 32..256 kbps
+    bool OpusVbr = false;
+    int OpusChannels = 0;
+    int M4aFrequency = 0;    // 44100 or 48000
+    int M4aBitrate = 0;      // 64..320 kbps
+    int M4aChannels = 0;
+    int LoudnessTarget = 0;  // LUFS; 0 leaves the loudness as it is
 };
 
 // The tip window's place in tips.txt and whether the tip shows at start.
@@ -95,3 +106,8 @@ void SaveTipSettings(const TTipSettings &settings);
 // The value sets the settings offer.
 inline constexpr int kFrequencies[] = {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};
 inline constexpr int kBitrates[] = {8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
+inline constexpr int kFlacBits[] = {16, 24};
+inline constexpr int kM4aFrequencies[] = {44100, 48000};
+inline constexpr int kLoudnessTargets[] = {0, -23, -18, -16, -14}; // 0: off
+// Output format indices: 0 MP3, 1 WMA, 2 WAV, 3 OGG, 4 FLAC, 5 OPUS, 6 M4A.
+inline constexpr int kFormatCount = 7;

@@ -109,6 +109,8 @@ private slots:
     void opensOnTheMainWindowsFormat();
     void refusedWriteKeepsDialogOpen();
     void valuesOutsideTheirSets();
+    void newPagesRoundTrip_data();
+    void newPagesRoundTrip();
 };
 
 void TestSettingsDialog::windowTabsAndEntries()
@@ -120,10 +122,11 @@ void TestSettingsDialog::windowTabsAndEntries()
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
 
     auto *pages = Child<QTabWidget>(dialog, "PageControl1");
-    const QStringList captions{"General", "MP3", " WMA", " WAV", "OGG"};
-    const QStringList sheets{"TabSheet1", "TabSheet2", "TabSheet4", "TabSheet3", "TabSheet5"};
-    QCOMPARE(pages->count(), 5);
-    for (int p = 0; p < 5; ++p) {
+    const QStringList captions{"General", "MP3", " WMA", " WAV", "OGG", "FLAC", "OPUS", "M4A"};
+    const QStringList sheets{"TabSheet1", "TabSheet2", "TabSheet4", "TabSheet3", "TabSheet5",
+                             "TabSheet6", "TabSheet7", "TabSheet8"};
+    QCOMPARE(pages->count(), 8);
+    for (int p = 0; p < 8; ++p) {
         QCOMPARE(pages->tabText(p), captions[p]);
         QCOMPARE(pages->widget(p)->objectName(), sheets[p]);
     }
@@ -157,6 +160,9 @@ void TestSettingsDialog::windowTabsAndEntries()
     QCOMPARE(List("comboMP3Channels")->itemText(4), QStringLiteral("Dual Channels"));
     QCOMPARE(List("cbWavBPS")->itemText(BitsToIndex(8)), QStringLiteral("8"));
     QCOMPARE(List("CBOutputFormat")->itemText(3), QStringLiteral("OGG"));
+    for (int f = 0; f < kFormatCount; ++f) // the format list and the main window's agree
+        QCOMPARE(List("CBOutputFormat")->itemText(f), s.cbFormat()->itemText(f));
+    QCOMPARE(s.cbFormat()->count(), kFormatCount);
 
     // The folder box changes only through "Select"; Enter and Escape press nothing.
     auto *dir = Child<QLineEdit>(dialog, "EdOutputDir");
@@ -530,6 +536,9 @@ void TestSettingsDialog::opensOnTheMainWindowsFormat_data()
     QTest::newRow("wma") << 1 << " WMA";
     QTest::newRow("wav") << 2 << " WAV";
     QTest::newRow("ogg") << 3 << "OGG";
+    QTest::newRow("flac") << 4 << "FLAC";
+    QTest::newRow("opus") << 5 << "OPUS";
+    QTest::newRow("m4a") << 6 << "M4A";
 }
 
 void TestSettingsDialog::opensOnTheMainWindowsFormat()
@@ -624,6 +633,59 @@ void TestSettingsDialog::valuesOutsideTheirSets()
         QCOMPARE(stored.OggQuality, 500);
     }
     QCOMPARE(s.cbFormat()->currentIndex(), -1);
+}
+
+// The FLAC, OPUS and M4A pages and the loudness target: shown, chosen, stored, shown again.
+void TestSettingsDialog::newPagesRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QList<int>>("shown");  // positions before the change
+    QTest::addColumn<QList<int>>("choose"); // positions chosen; -2 toggles the VBR box
+    QTest::addColumn<QList<int>>("stored"); // the values OK stores
+    // flac rate, channels, bits, level; opus bit rate, vbr, channels; m4a rate, bit rate, channels; loudness
+    QTest::newRow("defaults, then every last entry")
+        << QByteArray() << QList<int>{6, 1, 0, 5, 6, 1, 1, 0, 5, 1, 0}
+        << QList<int>{7, 0, 1, 8, 10, -2, 0, 1, 8, 0, 4}
+        << QList<int>{48000, 1, 24, 8, 256, 0, 1, 48000, 320, 1, -14};
+    QTest::newRow("from the file, then first entries")
+        << QByteArray("[flac]\nfrequency=22050\nbps=24\ncompression=2\n[opus]\nbitrate=64\nvbr=0\n"
+                      "[m4a]\nbitrate=100\n[general]\nloudness=-18\n")
+        << QList<int>{3, 1, 1, 2, 3, 0, 1, 0, 5, 1, 2}
+        << QList<int>{0, 1, 0, 0, 0, -2, 1, 0, 0, 1, 1}
+        << QList<int>{8000, 2, 16, 0, 32, 1, 2, 44100, 64, 2, -23};
+}
+
+void TestSettingsDialog::newPagesRoundTrip()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QList<int>, shown);
+    QFETCH(QList<int>, choose);
+    QFETCH(QList<int>, stored);
+    Session s(ini);
+    const char *names[] = {"cbFlacFrequency", "cbFlacChannels", "cbFlacBPS", "cbFlacCompression", "cbOpusBitrate",
+                           "CheckOpusVBR", "cbOpusChannels", "cbM4aFrequency", "cbM4aBitrate", "cbM4aChannels",
+                           "cbLoudness"};
+    const auto positions = [&] {
+        QList<int> p;
+        for (const char *n : names)
+            p << (QLatin1String(n) == QLatin1String("CheckOpusVBR") ? int(Box(n)->isChecked()) : List(n)->currentIndex());
+        return p;
+    };
+    s.open();
+    QCOMPARE(positions(), shown);
+    for (int i = 0; i < choose.size(); ++i)
+        choose[i] == -2 ? Box(names[i])->click() : List(names[i])->setCurrentIndex(choose[i]);
+    const QList<int> afterChoice = positions();
+    ClickOK();
+    for (const TOutputSettings &o : {OutputSettings, FromFile()}) {
+        const QList<int> got{o.FlacFrequency, o.FlacChannels, o.FlacBps, o.FlacCompression, o.OpusBitrate,
+                             int(o.OpusVbr), o.OpusChannels, o.M4aFrequency, o.M4aBitrate, o.M4aChannels,
+                             o.LoudnessTarget};
+        QCOMPARE(got, stored);
+    }
+    s.open();
+    QCOMPARE(positions(), afterChoice);
+    QCOMPARE(List("cbLoudness")->currentText(), stored.last() ? QString("%1 LUFS").arg(stored.last()) : "Off");
 }
 
 QTEST_MAIN(TestSettingsDialog)

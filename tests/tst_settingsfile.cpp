@@ -20,6 +20,8 @@ private slots:
     void badFilesLoadDefaults();
     void formatExtension();
     void settingsPlace();
+    void newFormatKeys_data();
+    void newFormatKeys();
 };
 
 void TestSettingsFile::defaultsWithoutFile()
@@ -133,12 +135,15 @@ void TestSettingsFile::newFileHasTableOrder()
     s.OutputPath = "/out/";
     s.OggVbr = true;
     SaveSettings(s);
-    const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\n"
+    const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\nloudness=0\n"
                                 "[mp3]\nchannels=3\nfrequency=44100\nbitrate=128\nfvbr=0\nmaxbitrate=192\nvbrquality=7\n"
                                 "[wav]\nfrequency=44100\nchannels=2\nbps=16\n"
                                 "[wma]\nwmaprofile=38\n"
                                 "[ogg]\nfrequency=44100\nchannels=2\nbitrate=128\nvbr=1\nminbitrate=128\n"
-                                "maxbitrate=192\nfquality=0\nquality=500\n";
+                                "maxbitrate=192\nfquality=0\nquality=500\n"
+                                "[flac]\nfrequency=44100\nchannels=2\nbps=16\ncompression=5\n"
+                                "[opus]\nbitrate=128\nvbr=1\nchannels=2\n"
+                                "[m4a]\nfrequency=44100\nbitrate=192\nchannels=2\n";
     QCOMPARE(folder.read("setup.ini"), expected);
 
     // Round trip: what was saved loads back unchanged.
@@ -167,7 +172,7 @@ void TestSettingsFile::existingKeysKeepPlaceAndOthersSurvive()
     const QByteArray all = folder.read("setup.ini");
     QVERIFY(all.startsWith("; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\ncustom=keep me\r\n"
                            "frequency=44100\r\n"));
-    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\n[mp3]\r\nchannels=3\r\n"));
+    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\nloudness=0\r\n[mp3]\r\nchannels=3\r\n"));
     QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 1), 4);
 }
 
@@ -226,8 +231,51 @@ void TestSettingsFile::formatExtension()
     QCOMPARE(FormatExtension(1), QString("wma"));
     QCOMPARE(FormatExtension(2), QString("wav"));
     QCOMPARE(FormatExtension(3), QString("ogg"));
+    QCOMPARE(FormatExtension(4), QString("flac"));
+    QCOMPARE(FormatExtension(5), QString("opus"));
+    QCOMPARE(FormatExtension(6), QString("m4a"));
     QCOMPARE(FormatExtension(-1), QString("mp3"));
-    QCOMPARE(FormatExtension(4), QString("mp3"));
+    QCOMPARE(FormatExtension(7), QString("mp3"));
+}
+
+// The keys of FLAC, Opus, M4A and loudness: defaults, values kept, nonsense falls back.
+void TestSettingsFile::newFormatKeys_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QList<int>>("want"); // flac rate ch bps level, opus kbps vbr ch, m4a rate kbps ch, loudness
+    QTest::newRow("defaults") << QByteArray() << QList<int>{44100, 2, 16, 5, 128, 1, 2, 44100, 192, 2, 0};
+    QTest::newRow("kept") << QByteArray("[flac]\nfrequency=96000\n")
+        + "channels=1\nbps=24\ncompression=0\n[opus]\nbitrate=32\nvbr=0\nchannels=1\n"
+          "[m4a]\nfrequency=48000\nbitrate=0x140\nchannels=1\n[general]\nloudness=-14\n"
+        << QList<int>{44100, 1, 24, 0, 32, 0, 1, 48000, 320, 1, -14};
+    QTest::newRow("nonsense") << QByteArray("[flac]\nfrequency=44101\nchannels=3\nbps=20\ncompression=9\n"
+                                            "[opus]\nbitrate=300\nvbr=2\nchannels=0\n"
+                                            "[m4a]\nfrequency=22050\nbitrate=32\nchannels=-1\n[general]\nloudness=-20\n")
+                              << QList<int>{44100, 2, 16, 5, 128, 1, 2, 44100, 192, 2, 0};
+    QTest::newRow("letters") << QByteArray("[flac]\nbps=abc\n[opus]\nbitrate=fast\n[general]\nloudness=loud\n")
+                             << QList<int>{44100, 2, 16, 5, 128, 1, 2, 44100, 192, 2, 0};
+}
+
+void TestSettingsFile::newFormatKeys()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QList<int>, want);
+    TempProgramFolder folder;
+    if (!file.isEmpty())
+        folder.write("setup.ini", file);
+    TOutputSettings s;
+    LoadSettings(s);
+    const QList<int> got{s.FlacFrequency, s.FlacChannels, s.FlacBps, s.FlacCompression, s.OpusBitrate,
+                         int(s.OpusVbr), s.OpusChannels, s.M4aFrequency, s.M4aBitrate, s.M4aChannels,
+                         s.LoudnessTarget};
+    QCOMPARE(got, want);
+    SaveSettings(s); // a round trip keeps every value
+    TOutputSettings back;
+    LoadSettings(back);
+    QCOMPARE(back.FlacBps, s.FlacBps);
+    QCOMPARE(back.OpusVbr, s.OpusVbr);
+    QCOMPARE(back.M4aFrequency, s.M4aFrequency);
+    QCOMPARE(back.LoudnessTarget, s.LoudnessTarget);
 }
 
 void TestSettingsFile::settingsPlace()
