@@ -1,7 +1,9 @@
-// The encoding step: the temporary WAV becomes the MP3, WMA or OGG output.
+// The encoding step: the temporary WAV becomes the MP3, WMA, OGG, FLAC, Opus or M4A output.
 #include "main/main.h"
 
 #include "main/desktop.h"
+#include "media/loudness.h"
+#include "media/videoedit.h"
 #include "progress/execute.h"
 
 #include <QCoreApplication>
@@ -63,6 +65,55 @@ void TMainForm::EncodeWma()
     if (ready && TranscodeWav(RunTempWav, RunOutputFile) && TagsEnabled)
         WriteJobTags(RunOutputFile);
     QFile::remove(RunTempWav);
+}
+
+void TMainForm::EncodeFlac() { EncodeConfigured(ConfigureFlac()); }
+void TMainForm::EncodeOpus() { EncodeConfigured(ConfigureOpus()); }
+void TMainForm::EncodeM4a() { EncodeConfigured(ConfigureM4a()); }
+
+void TMainForm::EncodeConfigured(bool configured)
+{
+    if (configured && TranscodeWav(RunTempWav, RunOutputFile) && TagsEnabled)
+        WriteJobTags(RunOutputFile);
+    QFile::remove(RunTempWav);
+}
+
+bool TMainForm::ConfigureFlac()
+{
+    const TOutputSettings &o = OutputSettings;
+    FileW.SetFlacFormat(o.FlacFrequency, o.FlacChannels, o.FlacBps, o.FlacCompression);
+    return Accepted(FileW);
+}
+
+bool TMainForm::ConfigureOpus()
+{
+    const TOutputSettings &o = OutputSettings;
+    FileW.SetOpusFormat(o.OpusBitrate, o.OpusVbr, o.OpusChannels);
+    return Accepted(FileW);
+}
+
+bool TMainForm::ConfigureM4a()
+{
+    const TOutputSettings &o = OutputSettings;
+    FileW.SetM4aFormat(o.M4aFrequency, o.M4aBitrate, o.M4aChannels);
+    return Accepted(FileW);
+}
+
+double TMainForm::JobGainDb() const
+{
+    return OutputSettings.LoudnessTarget != 0 && VE1 ? LoudnessGainDb(VE1->Loudness(), OutputSettings.LoudnessTarget)
+                                                     : 0.0;
+}
+
+TTempWavFormat TempWavFormat(int format, const TOutputSettings &o)
+{
+    switch (format) {
+    case 2: return {o.WavChannels, o.WavFrequency, o.WavBps};
+    case 4: return {o.FlacChannels, o.FlacFrequency, o.FlacBps};
+    case 5: return {o.OpusChannels, 48000, 16};
+    case 6: return {o.M4aChannels, o.M4aFrequency, 16};
+    default: return {2, 44100, 2};
+    }
 }
 
 bool TMainForm::ConfigureMp3()
@@ -135,7 +186,7 @@ bool TMainForm::TranscodeWav(const QString &wav, const QString &out)
         int64_t frames = 0;
         do {
             {
-                const SampleArray a = FileR.ReadSamples(n);
+                const SampleArray32 a = FileR.ReadSamples32(n); // 24-bit sound keeps its bits
                 if (a.empty()) {
                     if (FileR.LastError() != 0) {
                         Fail(FileR.LastErrorText(), QStringLiteral("The temporary sound file cannot be read"));
@@ -143,7 +194,7 @@ bool TMainForm::TranscodeWav(const QString &wav, const QString &out)
                     }
                     break;
                 }
-                FileW.WriteSamples(a);
+                FileW.WriteSamples32(a);
                 if (!Accepted(FileW)) {
                     ok = false;
                     break;

@@ -44,6 +44,15 @@ extern bool TagsEnabled;
 extern TOutputSettings OutputSettings;
 // Run state.
 extern int RunJob;                 // 0-based job being converted
+// The temporary WAV of a job: channels, rate and sample size (bits) that the extraction
+// writes for an output format. WAV output is the result itself; FLAC gets its own format, so
+// nothing is lost on the way; Opus gets 48 kHz.
+struct TTempWavFormat
+{
+    int channels, rate, bits;
+};
+TTempWavFormat TempWavFormat(int format, const TOutputSettings &settings);
+
 extern bool EncodeActive;
 extern bool CancelRequested;
 extern QString RunError;           // why the current job's step failed; empty when it did not
@@ -132,6 +141,16 @@ public:
     void EncodeOgg();
     bool ConfigureMp3();
     bool ConfigureOgg();
+    // FLAC, Opus and M4A: set up the writer, copy, tag, and delete the temporary WAV.
+    void EncodeFlac();
+    void EncodeOpus();
+    void EncodeM4a();
+    bool ConfigureFlac();
+    bool ConfigureOpus();
+    bool ConfigureM4a();
+    void EncodeConfigured(bool configured);
+    // The loudness gain of the job just extracted (0 with loudness off or a silent clip).
+    double JobGainDb() const;
     bool TranscodeWav(const QString &wav, const QString &out);
     bool WriteJobTags(const QString &out);
 

@@ -3,6 +3,7 @@
 
 #include "main/application.h"
 #include "main/desktop.h"
+#include "media/loudness.h"
 #include "media/medialength.h"
 #include "media/videoedit.h"
 #include "progress/execute.h"
@@ -149,10 +150,9 @@ void TMainForm::StartJob(int i)
             RunTempWav = wav;
         g_runOutputs.insert(output);
 
-        if (g_runFormat == 2)
-            VE1->ExtractAudio(wav, OutputSettings.WavChannels, OutputSettings.WavFrequency, OutputSettings.WavBps);
-        else
-            VE1->ExtractAudio(wav, 2, 44100, 2);
+        const TTempWavFormat f = TempWavFormat(g_runFormat, OutputSettings);
+        VE1->MeasureLoudness(OutputSettings.LoudnessTarget != 0);
+        VE1->ExtractAudio(wav, f.channels, f.rate, f.bits);
     } catch (const ClipvoxError &e) {
         // The job fails before its video step: it ends through the same completion, later,
         // so that a run of failing jobs neither recurses nor finishes inside this call.
@@ -190,6 +190,7 @@ void TMainForm::CompleteJob()
 {
     EncodeActive = true;
     if (RunError.isEmpty()) {
+        FileW.SetGainDb(JobGainDb());
         switch (g_runFormat) {
         case 0:
             EncodeMp3();
@@ -201,7 +202,18 @@ void TMainForm::CompleteJob()
             EncodeOgg();
             break;
         case 2:
+            if (!ApplyWavGain(RunOutputFile, JobGainDb(), &RunError))
+                break;
             SetJobStatus(RunJob, QStringLiteral("100%"));
+            break;
+        case 4:
+            EncodeFlac();
+            break;
+        case 5:
+            EncodeOpus();
+            break;
+        case 6:
+            EncodeM4a();
             break;
         default:
             RunError = QStringLiteral("The output format is not one Clipvox knows");

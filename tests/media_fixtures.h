@@ -10,7 +10,11 @@
 #include <QTest>
 
 #include "media/audiofile2.h"
+#include "media/loudness.h"
 #include "media/videoedit.h"
+
+#include <QRegularExpression>
+#include <cmath>
 
 namespace fixtures {
 
@@ -158,6 +162,22 @@ inline QString transcode(const QString &wav, const QString &out, TAudioFile2 &wr
     writer.CloseFile();
     reader.CloseFile();
     return writer.LastError() ? "close: " + writer.LastErrorText() : QString();
+}
+
+// The ffmpeg tool's EBU R128 reading of a file: integrated loudness and true peak.
+inline LoudnessMeasurement ffmpegLoudness(const QString &file)
+{
+    QProcess p;
+    p.start("ffmpeg", {"-nostats", "-v", "info", "-i", file, "-af", "ebur128=peak=true", "-f", "null", "-"});
+    p.waitForFinished(120000);
+    const QString log = QString::fromUtf8(p.readAllStandardError());
+    const auto last = [&](const QString &pattern) {
+        double v = -INFINITY;
+        for (auto it = QRegularExpression(pattern).globalMatch(log); it.hasNext();)
+            v = it.next().captured(1).toDouble();
+        return v;
+    };
+    return {last(R"(I:\s+(-?[\d.]+) LUFS)"), last(R"(Peak:\s+(-?[\d.]+) dBFS)")};
 }
 
 } // namespace fixtures

@@ -3,29 +3,11 @@
 #include "media_fixtures.h"
 #include "media/loudness.h"
 
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
 
 using namespace fixtures;
 
-namespace {
-// The ffmpeg tool's EBU R128 reading of a file: integrated loudness and true peak.
-LoudnessMeasurement ffmpegLoudness(const QString &file)
-{
-    QProcess p;
-    p.start("ffmpeg", {"-nostats", "-v", "info", "-i", file, "-af", "ebur128=peak=true", "-f", "null", "-"});
-    p.waitForFinished(120000);
-    const QString log = QString::fromUtf8(p.readAllStandardError());
-    const auto last = [&](const QString &pattern) {
-        double v = -INFINITY;
-        for (auto it = QRegularExpression(pattern).globalMatch(log); it.hasNext();)
-            v = it.next().captured(1).toDouble();
-        return v;
-    };
-    return {last(R"(I:\s+(-?[\d.]+) LUFS)"), last(R"(Peak:\s+(-?[\d.]+) dBFS)")};
-}
-} // namespace
 
 class TestMediaLoudness : public QObject
 {

@@ -4,6 +4,7 @@
 #include "media/videoedit.h"
 #include "ui_main.h"
 #include "runharness.h"
+#include "media_fixtures.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -55,7 +56,7 @@ class TestRun : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_media;
-    QString m_avi, m_mpg, m_wmv, m_long, m_frac, m_short, m_silent, m_text;
+    QString m_avi, m_mpg, m_wmv, m_long, m_frac, m_short, m_silent, m_text, m_quiet;
 
     QString media(const QString &name) const { return m_media.path() + "/" + name; }
 
@@ -73,6 +74,8 @@ private slots:
         QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=1:duration=300", "-f", "lavfi", "-i",
                            "sine=frequency=440:sample_rate=44100:duration=300", "-ac", "2", "-c:v", "mpeg4",
                            "-c:a", "mp2", "-b:a", "128k", "-f", "avi", m_long}));
+        m_quiet = media("quiet.avi");
+        QVERIFY(RunFfmpeg({"-i", m_avi, "-c:v", "copy", "-af", "volume=-25dB", "-c:a", "libmp3lame", m_quiet}));
         m_text = media("notes.avi");
         WriteAll(m_text, "this is no video\n");
         for (const QString &v : {m_avi, m_mpg, m_wmv, m_frac, m_short, m_silent})
@@ -90,6 +93,8 @@ private slots:
     void closedDialogRunGoesOnAlone();
     void tempWavNeverTakesAUsersFile();
     void duplicateOutputNamesGetFreeNames();
+    void newFormatsAndEvenLoudness_data();
+    void newFormatsAndEvenLoudness();
 };
 
 void TestRun::queueOfThreeConvertsEndToEnd()
@@ -446,6 +451,74 @@ void TestRun::duplicateOutputNamesGetFreeNames()
     QVERIFY(qAbs(ProbeDuration(outs[1]) - 2.0) < 0.1); // the other folder's video
     QVERIFY(qAbs(ProbeDuration(outs[2]) - 3.0) < 0.1);
     QCOMPARE(h.files().size(), 4);
+}
+
+
+
+
+// FLAC, Opus and M4A through the window's run, and loudness evened for a quiet and a
+// louder source alike; tags with non-ASCII text; nothing but the outputs stays behind.
+void TestRun::newFormatsAndEvenLoudness_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("loudness");
+    QTest::addColumn<QString>("codec");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("channels");
+    QTest::newRow("flac 24-bit 48k, -16 LUFS") << 4 << -16 << "flac" << 48000 << 2;
+    QTest::newRow("opus mono, loudness off") << 5 << 0 << "opus" << 48000 << 1;
+    QTest::newRow("m4a 48k, -23 LUFS") << 6 << -23 << "aac" << 48000 << 2;
+    QTest::newRow("wav, -16 LUFS") << 2 << -16 << "pcm_s16le" << 44100 << 2;
+}
+
+void TestRun::newFormatsAndEvenLoudness()
+{
+    QFETCH(int, format);
+    QFETCH(int, loudness);
+    QFETCH(QString, codec);
+    QFETCH(int, rate);
+    QFETCH(int, channels);
+    RunHarness h;
+    h.setFormat(format);
+    OutputSettings.FlacFrequency = 48000;
+    OutputSettings.FlacBps = 24;
+    OutputSettings.OpusChannels = 1;
+    OutputSettings.M4aFrequency = 48000;
+    OutputSettings.LoudnessTarget = loudness;
+    h.queue({m_quiet, m_avi});
+    TagsEnabled = format != 2;
+    JobTable[1].TagTitle = QString::fromUtf8("Früh — 朝");
+    JobTable[1].TagGenre = 12;
+    h.window->ui->TBXItem1->trigger();
+
+    QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
+    const QString ext = FormatExtension(format);
+    QCOMPARE(h.files(), Sorted(QStringList{"quiet." + ext, "talk one." + ext}));
+    QList<double> measured;
+    for (const QString &name : h.files()) {
+        const QString file = h.outFile(name);
+        const QJsonObject a = ProbeAudio(file);
+        QCOMPARE(a.value("codec_name").toString(), codec);
+        QCOMPARE(a.value("sample_rate").toString().toInt(), rate);
+        QCOMPARE(a.value("channels").toInt(), channels);
+        // The whole source's sound: as long as the ffmpeg tool decodes from it.
+        const double want = fixtures::decodedSeconds(name.startsWith("quiet") ? m_quiet : m_avi);
+        const double got = fixtures::decodedSeconds(file);
+        QVERIFY2(qAbs(got - want) < 0.06, qPrintable(QString("%1 s, wanted %2 s").arg(got).arg(want)));
+        if (format == 4)
+            QCOMPARE(a.value("bits_per_raw_sample").toString(), QString("24"));
+        measured << fixtures::ffmpegLoudness(file).integratedLufs;
+    }
+    if (loudness != 0) {
+        for (double m : measured)
+            QVERIFY2(qAbs(m - loudness) <= 1.0, qPrintable(QString::number(m)));
+    } else {
+        QVERIFY(measured[0] < measured[1] - 20); // left as they were
+    }
+    if (format != 2) {
+        QCOMPARE(ProbeTag(h.outFile("quiet." + ext), "title"), QString::fromUtf8("Früh — 朝"));
+        QCOMPARE(ProbeTag(h.outFile("quiet." + ext), "genre"), QString("Other"));
+    }
 }
 
 QTEST_MAIN(TestRun)
