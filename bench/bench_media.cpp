@@ -1,8 +1,12 @@
 // Runs the program's two steps on one source, as the conversion run does: the video control
-// extracts the sound to a 44.1 kHz stereo 16-bit WAV, then the encoding step's copy loop
-// turns it into MP3 128k CBR, OGG quality 500 or WMA profile 38. Prints the peak memory.
-//   bench_media <source> <output.mp3|.ogg|.wma|.wav>
+// extracts the sound to the format's temporary WAV (44.1 kHz stereo 16-bit; FLAC at its own
+// 44.1 kHz 16-bit, Opus at 48 kHz), then the encoding step's copy loop turns it into MP3 128k
+// CBR, OGG quality 500, WMA profile 38, FLAC level 5, Opus 128k VBR or M4A 192k. With a
+// target, the loudness is measured during the extraction and evened in the copy (WAV: a gain
+// pass over the file). Prints the peak memory.
+//   bench_media <source> <output.mp3|.ogg|.wma|.wav|.flac|.opus|.m4a> [target LUFS]
 #include "media/audiofile2.h"
+#include "media/loudness.h"
 #include "media/videoedit.h"
 
 #include <QCoreApplication>
@@ -20,10 +24,11 @@ static int fail(const QString &why)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3)
-        return fail("usage: bench_media <source> <output.mp3|.ogg|.wma|.wav>");
+    if (argc != 3 && argc != 4)
+        return fail("usage: bench_media <source> <output.mp3|.ogg|.wma|.wav|.flac|.opus|.m4a> [target LUFS]");
     const QString source = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]);
+    const int target = argc == 4 ? std::atoi(argv[3]) : 0;
     const QString ext = QFileInfo(out).suffix().toLower();
     const QString wav = ext == "wav" ? out : out.left(out.size() - ext.size()) + "wav";
 
@@ -31,16 +36,26 @@ int main(int argc, char **argv)
     TVideoEdit ve;
     QObject::connect(&ve, &TVideoEdit::OnComplete, &app, &QCoreApplication::quit);
     ve.AddClip(source, 0, TVideoEdit::ToEnd);
-    ve.ExtractAudio(wav, 2, 44100, 2);
+    ve.MeasureLoudness(target != 0);
+    ve.ExtractAudio(wav, 2, ext == "opus" ? 48000 : 44100, 2);
     app.exec();
     if (!ve.Succeeded())
         return fail(ve.ErrorText());
+    const double gain = target != 0 ? LoudnessGainDb(ve.Loudness(), target) : 0.0;
 
-    if (ext != "wav") {
+    if (ext == "wav") {
+        QString error;
+        if (!ApplyWavGain(wav, gain, &error))
+            return fail(error);
+    } else {
         TAudioFile2 reader, writer;
         writer.SetMp3Format(44100, 128, 3);
         writer.SetOggFormat(44100, 2, 0, 0, 0, 500);
         writer.SetWmaProfile(38);
+        writer.SetFlacFormat(44100, 2, 16, 5);
+        writer.SetOpusFormat(128, true, 2);
+        writer.SetM4aFormat(44100, 192, 2);
+        writer.SetGainDb(gain);
         reader.OpenFile(wav, 0, 1);
         writer.SetEnableFlag(true);
         writer.CreateFile(out, 0);
@@ -48,8 +63,8 @@ int main(int argc, char **argv)
         if (reader.LastError() || writer.LastError())
             return fail(reader.LastErrorText() + writer.LastErrorText());
         const int n = reader.FormatA() * reader.FormatB();
-        for (SampleArray a = reader.ReadSamples(n); !a.empty(); a = reader.ReadSamples(n))
-            writer.WriteSamples(a);
+        for (SampleArray32 a = reader.ReadSamples32(n); !a.empty(); a = reader.ReadSamples32(n))
+            writer.WriteSamples32(a);
         writer.CloseFile();
         reader.CloseFile();
         QFile::remove(wav);

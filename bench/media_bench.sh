@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Media benchmark: our two steps (extract, then encode) against the ffmpeg tool doing the
 # same conversion in one command, on a 10-minute AVI and WMV; medians of 3 runs as ratios,
-# with peak memory; then the peak memory for a 2-hour source.
+# with peak memory; then even loudness on against off; then the peak memory for a 2-hour
+# source.
 #   bench/media_bench.sh [build-dir] [work-dir]
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -59,19 +60,41 @@ ffargs() { # the ffmpeg tool's one-command conversion for a format
         ogg) echo "-c:a libvorbis -q:a 5" ;;
         wma) echo "-c:a wmav2 -b:a 128k -ar 44100 -ac 2" ;;
         wav) echo "-c:a pcm_s16le -ar 44100 -ac 2" ;;
+        flac) echo "-c:a flac -compression_level 5 -sample_fmt s16 -ar 44100 -ac 2" ;;
+        opus) echo "-c:a libopus -b:a 128k -vbr on -ac 2" ;;
+        m4a) echo "-c:a aac -b:a 192k -ar 44100 -ac 2" ;;
     esac
 }
 
 echo "| source | output | ffmpeg wall s | ours wall s | wall ratio | ffmpeg CPU s | ours CPU s | CPU ratio | ours peak MB | ffmpeg peak MB |"
 echo "|---|---|---|---|---|---|---|---|---|---|"
 for src in ten.avi ten.wmv; do
-    for fmt in mp3 ogg wma wav; do
+    for fmt in mp3 ogg wma wav flac opus m4a; do
         read -r a b r c d q om fm < <(compare "$src" $fmt)
         label=$fmt
         [ $fmt = wav ] && label="wav (extraction alone)"
         printf '| %s | %s | %.2f | %.2f | %.2f | %.2f | %.2f | %.2f | %d | %d |\n' \
             "$src" "$label" "$a" "$b" "$r" "$c" "$d" "$q" "$om" "$fm"
     done
+done
+
+# The same job of ours with loudness evened to -16 LUFS against without: ratio of medians.
+loudness() { # source format
+    local off=() on=() w
+    for _ in $(seq $RUNS); do
+        read -r w _ _ < <(timed "$DRIVER" "$1" "ours.$2"); off+=("$w")
+        read -r w _ _ < <(timed "$DRIVER" "$1" "ours.$2" -16); on+=("$w")
+    done
+    local OFF ON
+    OFF=$(printf '%s\n' "${off[@]}" | middle); ON=$(printf '%s\n' "${on[@]}" | middle)
+    printf '%s %s %s\n' "$OFF" "$ON" "$(echo "$ON / $OFF" | bc -l)"
+}
+echo
+echo "| source | output | loudness off wall s | loudness -16 LUFS wall s | ratio |"
+echo "|---|---|---|---|---|"
+for fmt in mp3 flac opus wav; do
+    read -r a b r < <(loudness ten.avi $fmt)
+    printf '| ten.avi | %s | %.2f | %.2f | %.2f |\n' "$fmt" "$a" "$b" "$r"
 done
 
 read -r _ _ lm < <(timed "$DRIVER" long.avi long.mp3)
