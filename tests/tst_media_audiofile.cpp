@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 using namespace fixtures;
 using Setup = std::function<void(TAudioFile2 &)>;
@@ -40,6 +41,11 @@ private slots:
         QVERIFY(m_dir.isValid());
         for (const QString kind : {"avi", "mpg", "wmv", "asf"})
             QVERIFY(makeVideo(path("src." + kind), kind, 4));
+        // Awkward sound tracks: 96 kHz 24-bit stereo, and 8 kHz mono.
+        for (const auto &[name, rate, codec] : {std::tuple{"hi.avi", 96000, "pcm_s24le"}, {"low.avi", 8000, "pcm_s16le"}})
+            QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=4",
+                                   "-f", "lavfi", "-i", QString("sine=frequency=440:sample_rate=%1:duration=4").arg(rate),
+                                   "-ac", rate == 8000 ? "1" : "2", "-c:v", "mpeg4", "-c:a", codec, path(name)}));
     }
 
     void encodes_data()
@@ -89,6 +95,8 @@ private slots:
         QTest::newRow("flac 16-bit level 5") << "src.avi" << "a.flac" << flac(44100, 2, 16, 5) << "flac" << 44100 << 2 << 0 << cd;
         QTest::newRow("flac 24-bit mono 48k level 8") << "src.wmv" << "b.FLAC" << flac(48000, 1, 24, 8) << "flac" << 48000 << 1 << 0 << "48000 1 24";
         QTest::newRow("flac 8k level 0 from cd") << "src.mpg" << "c.flac" << flac(8000, 1, 16, 0) << "flac" << 8000 << 1 << 0 << cd;
+        QTest::newRow("flac 24-bit from 96k 24-bit") << "hi.avi" << "d.flac" << flac(48000, 2, 24, 5) << "flac" << 48000 << 2 << 0 << "48000 2 24";
+        QTest::newRow("opus from 8k mono") << "low.avi" << "e.opus" << opus(96, true, 2) << "opus" << 48000 << 2 << 0 << "48000 2 16";
         QTest::newRow("opus vbr 128 stereo") << "src.avi" << "a.opus" << opus(128, true, 2) << "opus" << 48000 << 2 << 0 << "48000 2 16";
         QTest::newRow("opus cbr 64 mono") << "src.mpg" << "b.Opus" << opus(64, false, 1) << "opus" << 48000 << 1 << 64 << "48000 1 16";
         QTest::newRow("opus cbr 256 from cd") << "src.wmv" << "c.opus" << opus(256, false, 2) << "opus" << 48000 << 2 << 256 << cd;
