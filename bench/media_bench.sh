@@ -4,6 +4,7 @@
 # with peak memory; then even loudness on against off; then the peak memory for a 2-hour
 # source.
 #   bench/media_bench.sh [build-dir] [work-dir]
+# SOURCES and FORMATS (space-separated) narrow the comparison table.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${1:-$ROOT/build-bench}
@@ -68,8 +69,8 @@ ffargs() { # the ffmpeg tool's one-command conversion for a format
 
 echo "| source | output | ffmpeg wall s | ours wall s | wall ratio | ffmpeg CPU s | ours CPU s | CPU ratio | ours peak MB | ffmpeg peak MB |"
 echo "|---|---|---|---|---|---|---|---|---|---|"
-for src in ten.avi ten.wmv; do
-    for fmt in mp3 ogg wma wav flac opus m4a; do
+for src in ${SOURCES:-ten.avi ten.wmv}; do
+    for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
         read -r a b r c d q om fm < <(compare "$src" $fmt)
         label=$fmt
         [ $fmt = wav ] && label="wav (extraction alone)"

@@ -665,8 +665,10 @@ public:
         m_enc = ope_encoder_create_callbacks(&callbacks, this, m_comments, kRate, m_s.channels, 0, &r);
         if (!m_enc)
             return fail(QStringLiteral("The Opus encoder failed (%1)").arg(QString::fromUtf8(ope_strerror(r))));
+        // Variable bit rate as the opusenc tool does it: unconstrained, the rate an average.
         if (ope_encoder_ctl(m_enc, OPUS_SET_BITRATE(m_s.kbps * 1000)) != OPE_OK
-            || ope_encoder_ctl(m_enc, OPUS_SET_VBR(m_s.vbr ? 1 : 0)) != OPE_OK)
+            || ope_encoder_ctl(m_enc, OPUS_SET_VBR(m_s.vbr ? 1 : 0)) != OPE_OK
+            || (m_s.vbr && ope_encoder_ctl(m_enc, OPUS_SET_VBR_CONSTRAINT(0)) != OPE_OK))
             return fail(QStringLiteral("The Opus encoder refuses %1 kbps").arg(m_s.kbps));
         return true;
     }
