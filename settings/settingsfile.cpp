@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QThread>
+#include <algorithm>
 
 namespace {
 QString g_programFolder;
@@ -203,6 +205,7 @@ void LoadSettings(TOutputSettings &s)
     s.OggMaxBitrate = ini.readInteger("ogg", "maxbitrate", 192);
     s.OggUseQuality = ini.readInteger("ogg", "fquality", 0) != 0;
     s.OggQuality = ini.readInteger("ogg", "quality", 500);
+    s.Jobs = std::clamp(ini.readInteger("general", "jobs", 1), 1, std::max(1, QThread::idealThreadCount()));
 }
 
 void SaveGeneralSettings(const TOutputSettings &s)
@@ -235,4 +238,5 @@ void SaveSettings(const TOutputSettings &s)
     ini.writeInteger("ogg", "maxbitrate", s.OggMaxBitrate);
     ini.writeInteger("ogg", "fquality", s.OggUseQuality ? 1 : 0);
     ini.writeInteger("ogg", "quality", s.OggQuality);
+    ini.writeInteger("general", "jobs", s.Jobs);
 }

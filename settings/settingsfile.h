@@ -70,6 +70,7 @@ struct TOutputSettings
     int OggMaxBitrate = 0;
     bool OggUseQuality = false;
     int OggQuality = 0;
+    int Jobs = 1; // files converted at the same time, 1 up to the processor cores
 };
 
 QString DefaultOutputPath();
