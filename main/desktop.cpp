@@ -38,6 +38,12 @@ void QtDesktop::message(QWidget *parent, QMessageBox::Icon icon, const QString &
     box.exec();
 }
 
+bool QtDesktop::question(QWidget *parent, const QString &caption, const QString &text)
+{
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
 bool QtDesktop::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
 
 QString BrowseOutputFolder(QWidget *parent)

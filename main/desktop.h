@@ -19,6 +19,8 @@ public:
     // Modal message box with one OK button.
     virtual void message(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
                          const QString &text) = 0;
+    // Modal question with Yes and No; true for Yes.
+    virtual bool question(QWidget *parent, const QString &caption, const QString &text) = 0;
     // The shell's open action; the outcome is not examined by callers.
     virtual bool openUrl(const QUrl &url) = 0;
 
@@ -34,6 +36,7 @@ public:
     QStringList openFileNames(QWidget *parent, const QString &title, const QString &filter) override;
     QString browseFolder(QWidget *parent, const QString &prompt) override;
     void message(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text) override;
+    bool question(QWidget *parent, const QString &caption, const QString &text) override;
     bool openUrl(const QUrl &url) override;
 };
 

@@ -219,9 +219,13 @@ void TMainForm::ListView1SelectItem()
 }
 
 // With a selection every entry is enabled; without one only Convert and Remove All, and
-// those only while the queue holds jobs.
+// those only while the queue holds jobs; during a run none.
 void TMainForm::ListView1MouseUp()
 {
+    if (RunActive()) {
+        DisableListMenuItems(); // the queue stays as the run took it
+        return;
+    }
     if (SelectedRow(ui->ListView1) < 0) {
         DisableListMenuItems();
         if (JobCount > 0) {

@@ -116,6 +116,11 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
 
 TMainForm::~TMainForm()
 {
+    // A run still going is stopped (its partial files removed) while the rows still exist.
+    if (RunEngine)
+        RunEngine->cancel();
+    delete RunEngine;
+    RunEngine = nullptr;
     if (MainForm == this)
         MainForm = nullptr;
     delete ui;
@@ -123,9 +128,14 @@ TMainForm::~TMainForm()
 
 void TMainForm::FormCreate()
 {
-    VE1 = new TVideoEdit(this);
-    connect(VE1, &TVideoEdit::OnComplete, this, [this] { Guarded([this] { VE1Complete(); }); });
-    connect(VE1, &TVideoEdit::OnProcessing, this, &TMainForm::VE1Processing);
+    RunEngine = new TRunEngine(this);
+    connect(RunEngine, &TRunEngine::jobStarted, this, [this](int index) { RunJobStarted(index); });
+    connect(RunEngine, &TRunEngine::jobFinished, this, &TMainForm::RunJobFinished);
+    connect(RunEngine, &TRunEngine::jobMessage, this, [this](int, const QString &text) {
+        Desktop::instance().message(ExecForm ? static_cast<QWidget *>(ExecForm.data()) : this, QMessageBox::NoIcon,
+                                    QStringLiteral("Clipvox"), text);
+    });
+    connect(RunEngine, &TRunEngine::runEnded, this, [this](bool cancelled) { Guarded([&] { RunEnded(cancelled); }); });
     RegisterVideoControl();
     const int widths[] = {30, 120, 80, 80, 60, 120, 60};
     for (int c = 0; c < 7; ++c)
@@ -143,7 +153,6 @@ void TMainForm::FormCreate()
                                           ? OutputSettings.OutputFormat
                                           : -1);
     }
-    EncodeActive = false;
     TimerTip.start();
 }
 
@@ -181,6 +190,15 @@ void TMainForm::FormResize()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    // Quitting in the middle of a run stops it as Cancel does: no partial file stays behind.
+    if (RunActive()) {
+        if (!Desktop::instance().question(this, QStringLiteral("Clipvox"),
+                                          QStringLiteral("A conversion is still running. Stop it and quit?"))) {
+            event->ignore();
+            return;
+        }
+        RunEngine->cancel();
+    }
     if (FormClose())
         event->accept();
     else
@@ -226,7 +244,7 @@ void TMainForm::TBXItemEditClick()
     for (int r = 0; r < ui->ListView1->topLevelItemCount() && row < 0; ++r)
         if (ui->ListView1->topLevelItem(r)->isSelected())
             row = r;
-    if (row < 0)
+    if (row < 0 || RunActive())
         return;
     CurrentJob = row;
     if (!EditForm)

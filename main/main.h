@@ -1,6 +1,7 @@
 #pragma once
-// The main window: the queue of jobs, the window shell, the conversion run and the
-// encoding step. This unit owns the program-wide state.
+// The main window: the queue of jobs, the window shell, and the commands that start and
+// show a conversion run. This unit owns the program-wide state.
+#include "engine/runengine.h"
 #include "media/audiofile2.h"
 #include "settings/settingsfile.h"
 
@@ -10,7 +11,6 @@
 #include <QTimer>
 #include <vector>
 
-class TVideoEdit;
 class QTreeWidgetItem;
 namespace Ui {
 class TMainForm;
@@ -42,14 +42,6 @@ extern int JobCount;
 extern int CurrentJob;             // row of the job being edited, -1 when none
 extern bool TagsEnabled;
 extern TOutputSettings OutputSettings;
-// Run state.
-extern int RunJob;                 // 0-based job being converted
-extern bool EncodeActive;
-extern bool CancelRequested;
-extern QString RunError;           // why the current job's step failed; empty when it did not
-extern bool RunActive;             // a run goes on, with or without its dialog
-extern QString RunOutputFile;      // the file the current job writes
-extern QString RunTempWav;         // its temporary WAV (MP3, WMA and OGG output), made by the run
 extern TMainForm *MainForm;
 
 // Clip times hh:mm:ss <-> whole seconds. TimeToSeconds raises ClipvoxError for a field
@@ -77,11 +69,9 @@ public:
 
     Ui::TMainForm *ui;
 
-    // Components the run and the encoding step use.
-    TVideoEdit *VE1 = nullptr;
-    TAudioFile2 FileR, FileW;
-    TAudioFile2LameEnc MP3LameEncoder;
-    TAudioInformation2 AudioInformation1;
+    // The conversion run; its signals reach the queue's rows and the progress dialog.
+    TRunEngine *RunEngine = nullptr;
+    TAudioInformation2 AudioInformation1; // the clip editor sets its flag
     QTimer TimerTip;
 
     // Queue
@@ -118,22 +108,15 @@ public:
     void ipoftheDay1Click();
     void TimerTipTimer();
 
-    // Conversion run
+    // Conversion run: the engine works on a copy of the queue; the queue's commands are
+    // off until it ends.
     void TBXItemConvertClick();
     void RunStart();
-    void StartJob(int i);
-    void VE1Complete();
-    void CompleteJob();
-    void VE1Processing(double iCurPos, double iDuration);
-
-    // Encoding step
-    void EncodeMp3();
-    void EncodeWma();
-    void EncodeOgg();
-    bool ConfigureMp3();
-    bool ConfigureOgg();
-    bool TranscodeWav(const QString &wav, const QString &out);
-    bool WriteJobTags(const QString &out);
+    bool RunActive() const { return RunEngine && RunEngine->isRunning(); }
+    void FreezeQueue(bool frozen);
+    void RunJobStarted(int index);
+    void RunJobFinished(int index, TRunEngine::Outcome outcome, const QString &reason);
+    void RunEnded(bool cancelled);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -143,5 +126,7 @@ protected:
 private:
     void PrepareOpenDialog();
     void LayOutQuickSettings();
+    QTreeWidgetItem *RunRow(int index) const;
+    int m_runId = 0; // tags the rows of the current run
     QString m_openTitle, m_openFilter;
 };

@@ -505,3 +505,14 @@ QString checkMp3Settings(const Mp3Settings &s)
         lame_close(gf);
     return error;
 }
+
+int mp3EncodedKbps(const Mp3Settings &s)
+{
+    QString error;
+    lame_t gf = makeLame(s, 44100, 2, &error);
+    if (!gf)
+        return 0;
+    const int kbps = lame_get_brate(gf);
+    lame_close(gf);
+    return kbps;
+}

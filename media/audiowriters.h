@@ -48,3 +48,6 @@ std::unique_ptr<AudioWriter> makeWmaWriter(const WmaProfile &p);
 QString checkOggSettings(const OggSettings &s);
 // Empty when LAME accepts the set-up, else the reason.
 QString checkMp3Settings(const Mp3Settings &s);
+// The constant bit rate LAME encodes with: it lowers (or raises) a rate the sample rate
+// cannot carry. 0 when LAME refuses the set-up.
+int mp3EncodedKbps(const Mp3Settings &s);

@@ -8,6 +8,7 @@
 #include "ui_setting.h"
 
 #include <QKeyEvent>
+#include <QThread>
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
@@ -89,6 +90,7 @@ void CheckComponent(const TAudioFile2 &component)
 
 void TSettingForm::FormCreate()
 {
+    ui->SpinJobs->setRange(1, std::max(1, QThread::idealThreadCount()));
     // The profile list holds the component's profiles in its own order, so that list
     // position, stored value and the profile the encoder selects are one number.
     try {
@@ -124,6 +126,7 @@ void TSettingForm::ShowSettings()
     const TOutputSettings &s = OutputSettings;
     ui->EdOutputDir->setText(s.OutputPath);
     Select(ui->CBOutputFormat, s.OutputFormat);
+    ui->SpinJobs->setValue(s.Jobs);
 
     Select(ui->comboMP3Channels, ChannelsToIndex(s.Mp3Channels));
     Select(ui->comboMP3Frequency, FrequencyToIndex(s.Mp3Frequency));
@@ -154,6 +157,7 @@ void TSettingForm::CollectSettings()
     s.OutputPath = ui->EdOutputDir->text();
     s.OutputFormat = ui->CBOutputFormat->currentIndex();
     s.OutputExt = FormatExtension(s.OutputFormat);
+    s.Jobs = ui->SpinJobs->value();
 
     s.Mp3Channels = IndexToChannels(ui->comboMP3Channels->currentIndex());
     s.Mp3Frequency = ui->comboMP3Frequency->currentText().toInt();

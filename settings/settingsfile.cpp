@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
+#include <algorithm>
 #include <climits>
 #include <variant>
 
@@ -223,6 +225,7 @@ struct SettingKey
 const SettingKey<TOutputSettings> kOutputKeys[] = {
     {"general", "outputpath", &TOutputSettings::OutputPath, 0, true},
     {"general", "outputformat", &TOutputSettings::OutputFormat, 0, true},
+    {"general", "jobs", &TOutputSettings::Jobs, 1, false, 1, std::max(1, QThread::idealThreadCount())},
     {"mp3", "channels", &TOutputSettings::Mp3Channels, 3},
     {"mp3", "frequency", &TOutputSettings::Mp3Frequency, 44100},
     {"mp3", "bitrate", &TOutputSettings::Mp3Bitrate, 128},

@@ -75,6 +75,7 @@ struct TOutputSettings
     int OggMaxBitrate = 0;
     bool OggUseQuality = false;
     int OggQuality = 0;
+    int Jobs = 1; // files converted at the same time, 1 up to the processor cores
 };
 
 // The tip window's place in tips.txt and whether the tip shows at start.

@@ -133,7 +133,7 @@ void TestSettingsFile::newFileHasTableOrder()
     s.OutputPath = "/out/";
     s.OggVbr = true;
     SaveSettings(s);
-    const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\n"
+    const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\njobs=1\n"
                                 "[mp3]\nchannels=3\nfrequency=44100\nbitrate=128\nfvbr=0\nmaxbitrate=192\nvbrquality=7\n"
                                 "[wav]\nfrequency=44100\nchannels=2\nbps=16\n"
                                 "[wma]\nwmaprofile=38\n"
@@ -167,7 +167,7 @@ void TestSettingsFile::existingKeysKeepPlaceAndOthersSurvive()
     const QByteArray all = folder.read("setup.ini");
     QVERIFY(all.startsWith("; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\ncustom=keep me\r\n"
                            "frequency=44100\r\n"));
-    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\n[mp3]\r\nchannels=3\r\n"));
+    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\njobs=1\r\n[mp3]\r\nchannels=3\r\n"));
     QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 1), 4);
 }
 

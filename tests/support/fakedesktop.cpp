@@ -21,6 +21,12 @@ void FakeDesktop::message(QWidget *, QMessageBox::Icon icon, const QString &capt
         onMessage(messages.last());
 }
 
+bool FakeDesktop::question(QWidget *, const QString &, const QString &text)
+{
+    questions.append(text);
+    return !questionAnswers.isEmpty() && questionAnswers.takeFirst();
+}
+
 bool FakeDesktop::openUrl(const QUrl &url)
 {
     openedUrls.append(url);
