@@ -1,6 +1,7 @@
 #include "media/previewplayer.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <QFileInfo>
 #include <clocale>
 #include <cmath>
@@ -53,6 +54,7 @@ TPreviewPlayer::TPreviewPlayer(const Options &options, QObject *parent)
         throw std::runtime_error(("The preview player could not be started: " + reason).toStdString());
     }
     mpv_request_log_messages(m_mpv, "error");
+    mpv_observe_property(m_mpv, 0, "eof-reached", MPV_FORMAT_FLAG);
     mpv_set_wakeup_callback(m_mpv, Wakeup, this);
 }
 
@@ -119,6 +121,13 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
         const Load was = m_load;
         m_load = Load::None;
         m_seeking = false;
+        // With keep-open the end of the data pauses instead of ending the file: an end
+        // of a loaded file is an error.
+        if (was == Load::Loaded && (end->reason == MPV_END_FILE_REASON_ERROR || end->reason == MPV_END_FILE_REASON_EOF))
+            FailPlayback(QStringLiteral("Playback of '%1' failed: %2")
+                             .arg(m_path, end->reason == MPV_END_FILE_REASON_ERROR
+                                              ? QString::fromUtf8(mpv_error_string(end->error))
+                                              : QStringLiteral("the file ended unexpectedly")));
         if (was == Load::Loading) {
             m_load = Load::Failed;
             const QString reason = end->reason == MPV_END_FILE_REASON_ERROR
@@ -135,6 +144,12 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
     case MPV_EVENT_PLAYBACK_RESTART:
         m_seeking = false;
         break;
+    case MPV_EVENT_PROPERTY_CHANGE: {
+        const auto *property = static_cast<const mpv_event_property *>(event.data);
+        if (property->format == MPV_FORMAT_FLAG && *static_cast<const int *>(property->data))
+            CheckEarlyEnd();
+        break;
+    }
     default:
         break;
     }
@@ -153,6 +168,39 @@ void TPreviewPlayer::Announce()
                 emit Loaded();
             else if (m_load == Load::Failed)
                 emit LoadFailed(m_error);
+        },
+        Qt::QueuedConnection);
+}
+
+// The data ran out: at the end of the file this is the normal end of playing; well before
+// it, the rest of the file could not be read (it was cut short or taken away).
+void TPreviewPlayer::CheckEarlyEnd()
+{
+    if (m_load != Load::Loaded || m_seeking)
+        return;
+    double length = 0, at = 0;
+    if (mpv_get_property(m_mpv, "duration", MPV_FORMAT_DOUBLE, &length) < 0
+        || mpv_get_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &at) < 0)
+        return;
+    if (length - at <= std::max(1.0, length / 50))
+        return;
+    FailPlayback(QStringLiteral("Playback of '%1' stopped at %2 s of its %3 s: the rest of the file cannot be read")
+                     .arg(m_path)
+                     .arg(at, 0, 'f', 1)
+                     .arg(length, 0, 'f', 1));
+}
+
+void TPreviewPlayer::FailPlayback(const QString &reason)
+{
+    m_load = Load::Failed;
+    m_seeking = false;
+    m_error = reason;
+    SetPause(true);
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial = m_serial, reason] {
+            if (serial == m_serial)
+                emit PlaybackFailed(reason);
         },
         Qt::QueuedConnection);
 }
@@ -205,6 +253,8 @@ qint64 TPreviewPlayer::Position()
 {
     Drain();
     double seconds = 0;
+    if (m_load == Load::Loaded && m_seeking)
+        return m_seekTarget;
     if (m_load != Load::Loaded || mpv_get_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0)
         return 0;
     return std::max<qint64>(0, std::llround(seconds * 1000.0));
@@ -222,7 +272,11 @@ void TPreviewPlayer::Play()
     SetPause(false);
 }
 
-void TPreviewPlayer::Pause() { SetPause(true); }
+void TPreviewPlayer::Pause()
+{
+    m_stopped = false;
+    SetPause(true);
+}
 
 void TPreviewPlayer::Stop()
 {
@@ -239,6 +293,7 @@ void TPreviewPlayer::Seek(qint64 ms)
     const QByteArray target = QByteArray::number(ms / 1000.0, 'f', 3);
     const char *command[] = {"seek", target.constData(), "absolute+exact", nullptr};
     m_seeking = mpv_command(m_mpv, command) >= 0;
+    m_seekTarget = std::max<qint64>(0, ms);
     WaitFor([this] { return !m_seeking; });
 }
 

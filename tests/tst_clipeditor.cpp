@@ -182,7 +182,7 @@ private slots:
         QTest::mouseRelease(C<QSlider>(editor, "TrackBar1"), Qt::LeftButton);
         QCOMPARE(player->Position(), pausedAt);
         C<QToolButton>(editor, "SpeedBtnPlay")->click();
-        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         const qint64 half = player->Length() * 50 / 100;
         QVERIFY2(player->Position() >= half - 100 && player->Position() < half + 500,
                  qPrintable(QString::number(player->Position())));
@@ -191,7 +191,7 @@ private slots:
         C<QSlider>(editor, "TrackBar1")->setValue(25);
         QTest::mouseRelease(C<QSlider>(editor, "TrackBar1"), Qt::LeftButton);
         QCOMPARE(C<QLabel>(editor, "lbElapsedTime")->text(), SecondsToTime(8 * 25 / 100));
-        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY2(player->Position() >= 1900 && player->Position() < 2500,
                  qPrintable(QString::number(player->Position())));
 
@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(player->Mode(), TPlayerMode::Paused);
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QTest::mouseClick(picture, Qt::LeftButton);
-        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
 
         // Set start and end take the thumb and the elapsed time; the job is not touched.
         C<QSlider>(editor, "TrackBar1")->setValue(12);
@@ -231,7 +231,7 @@ private slots:
         Job().Duration = 999;
         C<QToolButton>(editor, "SpeedBtnPlay")->click();
         QTRY_COMPARE(Job().Duration, 8);
-        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY2(player->Position() < 600, qPrintable(QString::number(player->Position())));
         QVERIFY(m_desktop->messages.isEmpty());
     }
@@ -387,7 +387,7 @@ private slots:
         const QString missing = m_media.filePath("gone.avi");
         Queue({m_junk, missing});
         TEditForm *editor = Show();
-        QCOMPARE(m_desktop->messages.size(), 1);
+        QTRY_COMPARE(m_desktop->messages.size(), 1);
         QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Critical);
         QVERIFY2(m_desktop->messages[0].text.contains("unrecognized file format"),
                  qPrintable(m_desktop->messages[0].text));
@@ -403,7 +403,7 @@ private slots:
         QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("PreviewVideo")), Qt::LeftButton);
         QCOMPARE(m_desktop->messages.size(), 1);
         C<QToolButton>(editor, "SpeedBtnPlay")->click();
-        QCOMPARE(m_desktop->messages.size(), 2);
+        QTRY_COMPARE(m_desktop->messages.size(), 2);
 
         // The time dialog needs times: "Max" is reported and the dialog does not open.
         C<QToolButton>(editor, "BtnEdit")->click();
@@ -423,7 +423,7 @@ private slots:
         List()->topLevelItem(1)->setSelected(true);
         m_desktop->messages.clear();
         editor = Show();
-        QCOMPARE(m_desktop->messages.size(), 1);
+        QTRY_COMPARE(m_desktop->messages.size(), 1);
         QVERIFY2(m_desktop->messages[0].text.contains("Cannot open file") && m_desktop->messages[0].text.contains(missing),
                  qPrintable(m_desktop->messages[0].text));
     }
