@@ -256,7 +256,6 @@ void TEditForm::SpeedBtnPlayClick()
     ui->SpeedBtnPlay->setEnabled(false);
     ui->SpeedBtnPause->setEnabled(true);
     ui->SpeedBtnStop->setEnabled(true);
-    ui->EdEnd->setText(Job().EndTime);
     Timer1.start();
 }
 
@@ -269,7 +268,10 @@ void TEditForm::SourceOpened()
     if (IsMax(job.EndTime) && job.Duration != 0)
         job.EndTime = SecondsToTime(job.Duration);
     ui->lbTotalTime->setText(SecondsToTime(job.Duration));
-    ui->EdEnd->setText(job.EndTime);
+    // The end field shows the measured end in place of "Max"; an end mark set since the
+    // editor opened is kept when the source is opened again.
+    if (IsMax(ui->EdEnd->text()))
+        ui->EdEnd->setText(job.EndTime);
     if (ui->SoundStrip->length() == 0)
         ui->SoundStrip->setLength(MP2->Length());
     MP2->Seek(0);
