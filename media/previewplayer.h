@@ -73,6 +73,10 @@ private:
     bool m_stopped = false;
     bool m_seeking = false;
     qint64 m_seekTarget = 0;  // milliseconds, while m_seeking
+    // What libmpv last told of the file: its length, position and end of data.
+    qint64 m_length = 0, m_position = 0;
+    bool m_eof = false;
+    bool m_paused = true;     // as last asked for
     bool m_waiting = false;   // inside Open's wait: completion is returned, not signalled
     int m_serial = 0;         // counts Opens
     QString m_error;

@@ -55,6 +55,7 @@ private slots:
         QTRY_VERIFY(player.Position() > 200);
         player.Pause();
         QCOMPARE(player.Mode(), TPlayerMode::Paused);
+        QTest::qWait(100); // the pause is asked for, not waited for
         const qint64 at = player.Position();
         QTest::qWait(300);
         QCOMPARE(player.Position(), at);
