@@ -99,13 +99,18 @@ void TSoundStrip::paintEvent(QPaintEvent *)
 
     painter.setPen(pal.color(QPalette::Mid));
     painter.drawLine(m_left, int(middle), m_right, int(middle));
-    QColor ink = pal.color(QPalette::Text);
-    ink.setAlpha(200);
-    painter.setPen(ink);
+    // Inside the clip the sound is drawn in the selection's colour, outside it in grey.
+    QColor outside = pal.color(QPalette::Text);
+    outside.setAlpha(130);
+    const QColor inside = pal.color(QPalette::Highlight).darker(130);
+    const int clipLeft = xOf(m_clipStart), clipRight = xOf(m_clipEnd);
     for (int c = 0; c < m_received; ++c) {
         const double h = Height(m_peaks[c]) * half;
-        if (h > 0)
-            painter.drawLine(QPointF(m_left + c + 0.5, middle - h), QPointF(m_left + c + 0.5, middle + h));
+        if (h <= 0)
+            continue;
+        const int x = m_left + c;
+        painter.setPen(m_clipEnd > m_clipStart && x >= clipLeft && x <= clipRight ? inside : outside);
+        painter.drawLine(QPointF(x + 0.5, middle - h), QPointF(x + 0.5, middle + h));
     }
 
     if (m_noSound) {
