@@ -429,14 +429,20 @@ void TEditForm::Panel2Click()
     }
 }
 
+// While playing, the elapsed time and the thumb are brought up to the moment first: a mark
+// set by ear must not lag by up to the second between two timer ticks.
 void TEditForm::SetStartClick()
 {
+    if (DevicePlaying())
+        Timer1Timer();
     SetSelection(ui->TrackBar1->value(), SelEnd);
     ui->EdStart->setText(ui->lbElapsedTime->text());
 }
 
 void TEditForm::SetEndClick()
 {
+    if (DevicePlaying())
+        Timer1Timer();
     SetSelection(SelStart, ui->TrackBar1->value());
     ui->EdEnd->setText(ui->lbElapsedTime->text());
 }

@@ -207,6 +207,7 @@ private slots:
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
 
         // Set start and end take the thumb and the elapsed time; the job is not touched.
+        QTest::mouseClick(picture, Qt::LeftButton);
         C<QSlider>(editor, "TrackBar1")->setValue(12);
         C<QLabel>(editor, "lbElapsedTime")->setText(QStringLiteral("00:00:01"));
         C<QToolButton>(editor, "SpeedButton1")->click();
@@ -492,6 +493,13 @@ private slots:
         QVERIFY2(at > 205 * 2 / 5 && at < 205 * 3 / 5, qPrintable(elapsed()));
         QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
         QVERIFY(qAbs(editor->MP2->Position() / 1000 - at) <= 1);
+
+        // While playing, a mark is the moment of the key, not that of the last timer tick.
+        editor->Timer1.stop();
+        QTRY_VERIFY(editor->MP2->Position() >= (at + 2) * 1000);
+        QTest::keyClick(editor, Qt::Key_O);
+        const int end = TimeToSeconds(C<QLineEdit>(editor, "EdEnd")->text());
+        QVERIFY2(end >= at + 2 && end <= editor->MP2->Position() / 1000, qPrintable(QString::number(end)));
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
