@@ -49,6 +49,7 @@ private slots:
     {
         const QString path = Video("avi", 2.4);
         TPreviewPlayer player(Headless(5000));
+        QSignalSpy failed(&player, &TPreviewPlayer::PlaybackFailed);
         QVERIFY(player.Open(path));
         player.Play();
         QCOMPARE(player.Mode(), TPlayerMode::Playing);
@@ -66,21 +67,8 @@ private slots:
         player.Play();
         QTRY_COMPARE_WITH_TIMEOUT(player.Mode(), TPlayerMode::Stopped, 10000);
         QVERIFY(player.Position() > player.Length() - 200);
-    }
-
-    // Without waiting, a seek under way reads as its target, and Pause holds the place for Play.
-    void asynchronousSeek()
-    {
-        const QString path = Video("avi", 2.4);
-        TPreviewPlayer player(Headless(0));
-        QSignalSpy loaded(&player, &TPreviewPlayer::Loaded);
-        QVERIFY(player.Open(path));
-        QTRY_COMPARE(loaded.count(), 1);
-        player.Seek(1500);
-        QCOMPARE(player.Position(), 1500);
-        player.Pause();
-        QTRY_COMPARE(player.Mode(), TPlayerMode::Paused);
-        QVERIFY2(qAbs(player.Position() - 1500) <= 40, qPrintable(QString::number(player.Position())));
+        QTest::qWait(100);
+        QCOMPARE(failed.count(), 0); // played to its end: no failure
     }
 
     // A file cut short while it plays: the player says where it stopped, instead of
@@ -98,14 +86,6 @@ private slots:
         QVERIFY2(failed[0][0].toString().contains(path), qPrintable(failed[0][0].toString()));
         QCOMPARE(player.Mode(), TPlayerMode::NotReady);
         QCOMPARE(player.Length(), 0);
-
-        // A whole file played to its end is no failure.
-        QSignalSpy whole(&player, &TPreviewPlayer::PlaybackFailed);
-        QVERIFY(player.Open(Video("avi", 1.5)));
-        player.Play();
-        QTRY_COMPARE_WITH_TIMEOUT(player.Mode(), TPlayerMode::Stopped, 10000);
-        QTest::qWait(100);
-        QCOMPARE(whole.count(), 0);
     }
 
     // Reasons in plain words; a load that outlasts the wait is announced later, and an
