@@ -3,11 +3,13 @@
 
 #include "main/application.h"
 #include "main/desktop.h"
+#include "main/notify.h"
 #include "media/medialength.h"
 #include "media/videoedit.h"
 #include "progress/execute.h"
 #include "ui_main.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -27,6 +29,16 @@ namespace {
 int g_runFormat = 0;        // output format of the run, fixed when it starts
 QSet<QString> g_runOutputs; // files this run has written or is writing
 bool g_awaiting = false;    // the current job's video step has not reported yet
+QElapsedTimer g_runClock;   // since the run started
+
+// Rows whose status reads text.
+int RowsWith(const QTreeWidget *list, const QString &text)
+{
+    int n = 0;
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        n += list->topLevelItem(r)->text(ColStatus) == text;
+    return n;
+}
 
 bool Exists(const QString &path)
 {
@@ -111,6 +123,7 @@ void TMainForm::RunStart()
     RunActive = true;
     g_runFormat = OutputSettings.OutputFormat;
     g_runOutputs.clear();
+    g_runClock.start();
     StartJob(0);
 }
 
@@ -225,6 +238,8 @@ void TMainForm::CompleteJob()
     RunActive = false;
     if (ExecForm)
         ExecForm->Timer1.stop();
+    NotifyRunEnded(RowsWith(ui->ListView1, QStringLiteral("100%")), RowsWith(ui->ListView1, QStringLiteral("Failed")),
+                   g_runClock.elapsed(), QApplication::activeWindow() != nullptr);
     if (!CancelRequested)
         ShowInformation(ExecForm ? static_cast<QWidget *>(ExecForm.data()) : this, QStringLiteral("Task complete!"));
     if (ExecForm)
