@@ -145,13 +145,7 @@ void TMainForm::FormCreate()
     LayOutQuickSettings();
     PrepareOpenDialog();
     LoadSettings(OutputSettings);
-    ui->EdPath->setText(OutputSettings.OutputPath);
-    {
-        const QSignalBlocker quiet(ui->cbFormat);
-        ui->cbFormat->setCurrentIndex(OutputSettings.OutputFormat >= 0 && OutputSettings.OutputFormat < 4
-                                          ? OutputSettings.OutputFormat
-                                          : -1);
-    }
+    ShowQuickSettings();
     EncodeActive = false;
     TimerTip.start();
 }
@@ -293,15 +287,18 @@ void TMainForm::TBXItemSettingsClick()
 
 void TMainForm::SettingsChanged()
 {
-    ui->EdPath->setText(OutputSettings.OutputPath);
-    {
-        // The format handler's work is done already.
-        const QSignalBlocker quiet(ui->cbFormat);
-        ui->cbFormat->setCurrentIndex(OutputSettings.OutputFormat >= 0 && OutputSettings.OutputFormat < 4
-                                          ? OutputSettings.OutputFormat
-                                          : -1);
-    }
+    ShowQuickSettings();
     RefreshJobList();
+}
+
+// The output folder and format into the quick settings; selecting the format does not run
+// the format handler (its work is done by whoever changed the settings).
+void TMainForm::ShowQuickSettings()
+{
+    ui->EdPath->setText(OutputSettings.OutputPath);
+    const QSignalBlocker quiet(ui->cbFormat);
+    const int format = OutputSettings.OutputFormat;
+    ui->cbFormat->setCurrentIndex(format >= 0 && format < ui->cbFormat->count() ? format : -1);
 }
 
 void TMainForm::TBXItemHelpClick() { PopupMenuHelp->popup(QCursor::pos()); }

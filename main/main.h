@@ -155,6 +155,7 @@ protected:
 
 private:
     void PrepareOpenDialog();
+    void ShowQuickSettings();
     void LayOutQuickSettings();
     QString m_openTitle, m_openFilter;
     QThreadPool m_scans; // one thread: dropped folders are searched in the order of the drops
