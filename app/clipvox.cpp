@@ -1,5 +1,6 @@
 // Clipvox: pulls the sound track out of video files.
 #include "main/application.h"
+#include "main/commandline.h"
 #include "main/main.h"
 
 int main(int argc, char **argv)
@@ -9,8 +10,10 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     ClipvoxApplication app(argc, argv);
+    const TCommandLine command = ParseCommandLine(app.arguments());
     TMainForm window;
     MainForm = &window;
+    window.QueuePaths(command.files);
     window.show();
     const int rc = app.exec();
     MainForm = nullptr;

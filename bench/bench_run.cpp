@@ -27,8 +27,8 @@ class BenchDesktop : public Desktop
 {
 public:
     QStringList files;
-    QStringList openFileNames(QWidget *, const QString &, const QString &) override { return files; }
-    QString browseFolder(QWidget *, const QString &) override { return {}; }
+    QStringList openFileNames(QWidget *, const QString &, const QString &, const QString &) override { return files; }
+    QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     void message(QWidget *, QMessageBox::Icon, const QString &, const QString &text) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));

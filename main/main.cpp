@@ -14,9 +14,10 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 TOutputSettings OutputSettings;
@@ -105,7 +106,13 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
     connect(ui->ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &p) { PopupMenuEdit->popup(ui->ListView1->viewport()->mapToGlobal(p)); });
     ui->ListView1->viewport()->installEventFilter(this);
+    ui->ListView1->viewport()->setAcceptDrops(true); // files from a file manager
     ui->ListView1->setIndentation(0);
+    m_scans.setMaxThreadCount(1);
+
+    // Ctrl+Q closes the window the way its close button does.
+    addAction(ui->Quit1);
+    connect(ui->Quit1, &QAction::triggered, this, &QWidget::close);
 
     TimerTip.setSingleShot(true);
     TimerTip.setInterval(1000);
@@ -121,6 +128,8 @@ TMainForm::~TMainForm()
         RunEngine->cancel();
     delete RunEngine;
     RunEngine = nullptr;
+    m_scanStop = true;
+    m_scans.waitForDone();
     if (MainForm == this)
         MainForm = nullptr;
     delete ui;
@@ -146,13 +155,7 @@ void TMainForm::FormCreate()
     LayOutQuickSettings();
     PrepareOpenDialog();
     LoadSettings(OutputSettings);
-    ui->EdPath->setText(OutputSettings.OutputPath);
-    {
-        const QSignalBlocker quiet(ui->cbFormat);
-        ui->cbFormat->setCurrentIndex(OutputSettings.OutputFormat >= 0 && OutputSettings.OutputFormat < 4
-                                          ? OutputSettings.OutputFormat
-                                          : -1);
-    }
+    ShowQuickSettings();
     TimerTip.start();
 }
 
@@ -217,16 +220,54 @@ bool TMainForm::FormClose()
     return true;
 }
 
+namespace {
+// The local files and folders of a drop; other addresses are of no use here.
+QStringList DroppedPaths(const QMimeData *data)
+{
+    QStringList paths;
+    if (data && data->hasUrls())
+        for (const QUrl &url : data->urls())
+            if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+                paths << url.toLocalFile();
+    return paths;
+}
+} // namespace
+
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->ListView1->viewport() && event->type() == QEvent::MouseButtonRelease)
+    if (watched != ui->ListView1->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
         ListView1MouseUp();
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (DroppedPaths(drag->mimeData()).isEmpty())
+            drag->ignore();
+        else
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList paths = DroppedPaths(drop->mimeData());
+        if (!paths.isEmpty()) {
+            drop->acceptProposedAction();
+            QueuePaths(paths);
+        }
+        return true;
+    }
+    default:
+        break;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::SpeedBtnPathClick()
 {
-    const QString path = BrowseOutputFolder(this);
+    const QString path = BrowseOutputFolder(this, OutputSettings.OutputPath);
     if (path.isEmpty())
         return;
     ui->EdPath->setText(path);
@@ -258,9 +299,24 @@ void TMainForm::TBXItemSettingsClick()
 {
     if (!SettingForm)
         SettingForm = new TSettingForm(this);
-    if (auto *pages = SettingForm->findChild<QTabWidget *>(QStringLiteral("PageControl1")))
-        pages->setCurrentIndex(ui->cbFormat->currentIndex() + 1);
+    SettingForm->SetPage(ui->cbFormat->currentIndex() + 1);
     SettingForm->exec();
+}
+
+void TMainForm::SettingsChanged()
+{
+    ShowQuickSettings();
+    RefreshJobList();
+}
+
+// The output folder and format into the quick settings; selecting the format does not run
+// the format handler (its work is done by whoever changed the settings).
+void TMainForm::ShowQuickSettings()
+{
+    ui->EdPath->setText(OutputSettings.OutputPath);
+    const QSignalBlocker quiet(ui->cbFormat);
+    const int format = OutputSettings.OutputFormat;
+    ui->cbFormat->setCurrentIndex(format >= 0 && format < ui->cbFormat->count() ? format : -1);
 }
 
 void TMainForm::TBXItemHelpClick() { PopupMenuHelp->popup(QCursor::pos()); }

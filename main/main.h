@@ -8,7 +8,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QThreadPool>
 #include <QTimer>
+#include <atomic>
 #include <vector>
 
 class QTreeWidgetItem;
@@ -52,6 +54,10 @@ QString SecondsToTime(qint64 seconds);
 QString OutputFileName(const QString &base, const QString &folder, const QString &ext);
 // A path with its extension replaced (a name without a dot gets the extension appended).
 QString ChangeFileExt(const QString &path, const QString &extWithDot);
+// The files that paths name, as absolute paths in order: a folder gives the videos inside
+// it and its subfolders in name order; anything else is taken as a file. A raised stop
+// ends the search early.
+QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *stop = nullptr);
 
 // Columns of the queue list.
 enum JobColumn { ColNumber, ColSource, ColStart, ColEnd, ColConvertTo, ColOutput, ColStatus };
@@ -76,6 +82,13 @@ public:
 
     // Queue
     void AddFiles();
+    // Appends a job per file, as the add-files dialog does; no files, no change.
+    void AddJobs(const QStringList &files);
+    // Files and folders dropped on the queue or named on the command line: folders are
+    // searched off the window's thread, then AddJobs; several calls keep their order.
+    void QueuePaths(const QStringList &paths);
+    // The settings dialog stored new settings: show them and rename the jobs' outputs.
+    void SettingsChanged();
     void RemoveSelectedJob();
     void MoveUp1Click();
     void MoveDown1Click();
@@ -125,8 +138,11 @@ protected:
 
 private:
     void PrepareOpenDialog();
+    void ShowQuickSettings();
     void LayOutQuickSettings();
     QTreeWidgetItem *RunRow(int index) const;
     int m_runId = 0; // tags the rows of the current run
     QString m_openTitle, m_openFilter;
+    QThreadPool m_scans; // one thread: dropped folders are searched in the order of the drops
+    std::atomic<bool> m_scanStop{false};
 };

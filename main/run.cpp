@@ -5,14 +5,26 @@
 
 #include "main/application.h"
 #include "main/desktop.h"
+#include "main/notify.h"
 #include "progress/execute.h"
 #include "ui_main.h"
 
+#include <QElapsedTimer>
 #include <QTreeWidget>
 
 namespace {
 // Each row of a run carries "run:index", so that news of a job reach only its own row.
 constexpr int kRunRole = Qt::UserRole + 1;
+QElapsedTimer g_runClock; // since the run started
+
+// Rows whose status reads text.
+int RowsWith(const QTreeWidget *list, const QString &text)
+{
+    int n = 0;
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        n += list->topLevelItem(r)->text(ColStatus) == text;
+    return n;
+}
 } // namespace
 
 void TMainForm::TBXItemConvertClick()
@@ -49,6 +61,7 @@ void TMainForm::RunStart()
     if (!RunEngine->start(jobs, OutputSettings, OutputSettings.Jobs))
         return;
     ++m_runId;
+    g_runClock.start();
     // Same-name outputs got their "(2)" names for the whole run; the queue shows them.
     const QStringList outputs = RunEngine->outputs();
     for (int i = 0; i < outputs.size(); ++i) {
@@ -102,6 +115,8 @@ void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QSt
 void TMainForm::RunEnded(bool cancelled)
 {
     FreezeQueue(false);
+    NotifyRunEnded(RowsWith(ui->ListView1, QStringLiteral("100%")), RowsWith(ui->ListView1, QStringLiteral("Failed")),
+                   g_runClock.elapsed(), QApplication::activeWindow() != nullptr);
     if (!cancelled)
         ShowInformation(ExecForm ? static_cast<QWidget *>(ExecForm.data()) : this, QStringLiteral("Task complete!"));
     if (ExecForm)

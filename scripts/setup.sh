@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev libgl-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libmp3lame-dev libvorbis-dev libogg-dev libsndfile1-dev libtag1-dev libmpv-dev
-  ffmpeg
+  ffmpeg dbus-daemon desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -184,7 +184,7 @@ void TSettingForm::CollectSettings()
 
 void TSettingForm::BtnSelectClick()
 {
-    const QString path = BrowseOutputFolder(this);
+    const QString path = BrowseOutputFolder(this, ui->EdOutputDir->text());
     if (!path.isEmpty())
         ui->EdOutputDir->setText(path);
 }
@@ -216,20 +216,14 @@ void TSettingForm::BtnOKClick()
     CollectSettings();
     // A refused write leaves the dialog open and the main window as it was.
     SaveSettings(OutputSettings);
-    if (MainForm) {
-        if (auto *path = MainForm->findChild<QLineEdit *>(QStringLiteral("EdPath")))
-            path->setText(OutputSettings.OutputPath);
-        if (auto *format = MainForm->findChild<QComboBox *>(QStringLiteral("cbFormat"))) {
-            // The format handler's work is done already.
-            const QSignalBlocker quiet(format);
-            Select(format, OutputSettings.OutputFormat);
-        }
-        MainForm->RefreshJobList();
-    }
+    if (MainForm)
+        MainForm->SettingsChanged();
     accept();
 }
 
 void TSettingForm::BtnCancelClick() { reject(); }
+
+void TSettingForm::SetPage(int index) { ui->PageControl1->setCurrentIndex(index); }
 
 void TSettingForm::FormClose()
 {

@@ -221,7 +221,8 @@ struct SettingKey
     int low = INT_MIN, high = INT_MAX;
 };
 
-// Every key of setup.ini, each named once, in the order a new file gets them.
+// The keys of setup.ini, each named once in one of these tables, in the order a new file
+// gets them.
 const SettingKey<TOutputSettings> kOutputKeys[] = {
     {"general", "outputpath", &TOutputSettings::OutputPath, 0, true},
     {"general", "outputformat", &TOutputSettings::OutputFormat, 0, true},
@@ -244,6 +245,9 @@ const SettingKey<TOutputSettings> kOutputKeys[] = {
     {"ogg", "maxbitrate", &TOutputSettings::OggMaxBitrate, 192},
     {"ogg", "fquality", &TOutputSettings::OggUseQuality, 0},
     {"ogg", "quality", &TOutputSettings::OggQuality, 500},
+};
+const SettingKey<TRecentSettings> kRecentKeys[] = {
+    {"general", "lastfolder", &TRecentSettings::LastFolder},
 };
 const SettingKey<TTipSettings> kTipKeys[] = {
     {"tips", "tipno", &TTipSettings::TipNo, 1},
@@ -302,3 +306,7 @@ void SaveSettings(const TOutputSettings &s) { SaveKeys(kOutputKeys, s, false); }
 void LoadTipSettings(TTipSettings &s) { LoadKeys(kTipKeys, s); }
 
 void SaveTipSettings(const TTipSettings &s) { SaveKeys(kTipKeys, s, false); }
+
+void LoadRecentSettings(TRecentSettings &s) { LoadKeys(kRecentKeys, s); }
+
+void SaveRecentSettings(const TRecentSettings &s) { SaveKeys(kRecentKeys, s, false); }

@@ -85,6 +85,12 @@ struct TTipSettings
     int ShowTip = 1;
 };
 
+// The folder of the files added last, where the add-files dialog opens.
+struct TRecentSettings
+{
+    QString LastFolder;
+};
+
 QString DefaultOutputPath();
 QString FormatExtension(int index);
 void LoadSettings(TOutputSettings &settings);
@@ -92,6 +98,8 @@ void SaveGeneralSettings(const TOutputSettings &settings);
 void SaveSettings(const TOutputSettings &settings);
 void LoadTipSettings(TTipSettings &settings);
 void SaveTipSettings(const TTipSettings &settings);
+void LoadRecentSettings(TRecentSettings &settings);
+void SaveRecentSettings(const TRecentSettings &settings);
 
 // The value sets the settings offer.
 inline constexpr int kFrequencies[] = {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};

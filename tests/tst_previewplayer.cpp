@@ -28,7 +28,7 @@ private slots:
     void opensEachKind_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"avi", "mpg", "wmv", "asf"})
+        for (const char *kind : {"avi", "mpg", "wmv", "asf", "mp4", "mkv", "webm"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
     void opensEachKind()

@@ -554,6 +554,7 @@ void TestSettingsDialog::refusedWriteKeepsDialogOpen()
     s.addVideo(s.folder.file("clip.avi"));
     const QString job = JobTable[1].OutputFile, path = s.edPath()->text();
     // A folder where the file should be: refused even for root.
+    QFile::remove(s.folder.file("setup.ini")); // written when the video was added
     QVERIFY(QDir(s.folder.path()).mkdir("setup.ini"));
 
     QPointer<TSettingForm> dialog = s.open();

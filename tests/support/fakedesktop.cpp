@@ -1,15 +1,18 @@
 #include "support/fakedesktop.h"
 
-QStringList FakeDesktop::openFileNames(QWidget *, const QString &title, const QString &filter)
+QStringList FakeDesktop::openFileNames(QWidget *, const QString &title, const QString &filter,
+                                       const QString &folder)
 {
     ++fileDialogs;
+    lastFileFolder = folder;
     lastFileTitle = title;
     lastFileFilter = filter;
     return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
 }
 
-QString FakeDesktop::browseFolder(QWidget *, const QString &prompt)
+QString FakeDesktop::browseFolder(QWidget *, const QString &prompt, const QString &start)
 {
+    lastFolderStart = start;
     lastFolderPrompt = prompt;
     return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
 }
