@@ -4,6 +4,7 @@
 #include "support/fixtures.h"
 
 #include <QDir>
+#include <QThread>
 #include <QtTest>
 
 class TestSettingsFile : public QObject
@@ -19,6 +20,8 @@ private slots:
     void refusedWriteStopsAtThatKey();
     void badFilesLoadDefaults();
     void formatExtension();
+    void jobsStayWithinTheCores_data();
+    void jobsStayWithinTheCores();
 };
 
 void TestSettingsFile::defaultsWithoutFile()
@@ -48,6 +51,7 @@ void TestSettingsFile::defaultsWithoutFile()
     QCOMPARE(s.OggMaxBitrate, 192);
     QCOMPARE(s.OggUseQuality, false);
     QCOMPARE(s.OggQuality, 500);
+    QCOMPARE(s.Jobs, 1);
     QVERIFY(!QFile::exists(folder.file("setup.ini"))); // loading writes nothing
 }
 
@@ -227,6 +231,30 @@ void TestSettingsFile::formatExtension()
     QCOMPARE(FormatExtension(3), QString("ogg"));
     QCOMPARE(FormatExtension(-1), QString("mp3"));
     QCOMPARE(FormatExtension(4), QString("mp3"));
+}
+
+void TestSettingsFile::jobsStayWithinTheCores_data()
+{
+    const int cores = std::max(1, QThread::idealThreadCount());
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("one") << QByteArray("1") << 1;
+    QTest::newRow("all cores") << QByteArray::number(cores) << cores;
+    QTest::newRow("more than the cores") << QByteArray("64") << cores;
+    QTest::newRow("zero") << QByteArray("0") << 1;
+    QTest::newRow("negative") << QByteArray("-2") << 1;
+    QTest::newRow("no number") << QByteArray("many") << 1;
+}
+
+void TestSettingsFile::jobsStayWithinTheCores()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(int, jobs);
+    TempProgramFolder folder;
+    folder.write("setup.ini", "[general]\njobs=" + value + "\n");
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE(s.Jobs, jobs);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
