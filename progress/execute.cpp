@@ -92,6 +92,8 @@ void TExecForm::FormShow()
         Attach(MainForm->RunEngine);
         MainForm->RunStart();
     }
+    if (!m_engine || !m_engine->isRunning())
+        close(); // no run started: nothing to show
 }
 
 void TExecForm::Attach(TRunEngine *engine)

@@ -4,6 +4,7 @@
 #include "support/fixtures.h"
 
 #include <QDir>
+#include <QThread>
 #include <QtTest>
 
 class TestSettingsFile : public QObject
@@ -20,6 +21,8 @@ private slots:
     void badFilesLoadDefaults();
     void formatExtension();
     void settingsPlace();
+    void jobsStayWithinTheCores_data();
+    void jobsStayWithinTheCores();
 };
 
 void TestSettingsFile::defaultsWithoutFile()
@@ -49,6 +52,7 @@ void TestSettingsFile::defaultsWithoutFile()
     QCOMPARE(s.OggMaxBitrate, 192);
     QCOMPARE(s.OggUseQuality, false);
     QCOMPARE(s.OggQuality, 500);
+    QCOMPARE(s.Jobs, 1);
     QVERIFY(!QFile::exists(folder.file("setup.ini"))); // loading writes nothing
 }
 
@@ -260,6 +264,28 @@ void TestSettingsFile::settingsPlace()
     QCOMPARE(s.OutputFormat, 2);
     qputenv("HOME", oldHome);
     oldXdg.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldXdg);
+void TestSettingsFile::jobsStayWithinTheCores_data()
+{
+    const int cores = std::max(1, QThread::idealThreadCount());
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("one") << QByteArray("1") << 1;
+    QTest::newRow("all cores") << QByteArray::number(cores) << cores;
+    QTest::newRow("more than the cores") << QByteArray("64") << 1; // out of range: the default
+    QTest::newRow("zero") << QByteArray("0") << 1;
+    QTest::newRow("negative") << QByteArray("-2") << 1;
+    QTest::newRow("no number") << QByteArray("many") << 1;
+}
+
+void TestSettingsFile::jobsStayWithinTheCores()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(int, jobs);
+    TempProgramFolder folder;
+    folder.write("setup.ini", "[general]\njobs=" + value + "\n");
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE(s.Jobs, jobs);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
