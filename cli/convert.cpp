@@ -261,7 +261,8 @@ bool IsCommandLineMode(int argc, char **argv)
         const QByteArray arg(argv[i]);
         if (arg == "--")
             break;
-        if (arg == "--convert" || arg == "--help" || arg == "-h" || arg == "--version")
+        // Every option belongs to this mode; the window takes file names alone.
+        if (arg.startsWith('-') && arg != "-")
             return true;
     }
     return false;

@@ -1,8 +1,8 @@
 #pragma once
 // clipvox --convert: the conversion run from a shell, without a window or a display.
 
-// True when the arguments ask for the command-line mode (--convert, --help, --version)
-// rather than the window.
+// True when the arguments hold an option (--convert, --help, --version or one in error)
+// before any "--": the window is opened for file names alone.
 bool IsCommandLineMode(int argc, char **argv);
 
 // Runs the command-line mode under its own QCoreApplication. Exit codes: 0 every file

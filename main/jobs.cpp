@@ -170,6 +170,12 @@ void TMainForm::AddJobs(const QStringList &files)
 {
     if (files.isEmpty())
         return;
+    // A folder dropped before Convert may finish its search during the run: its files
+    // join the queue when the run ends.
+    if (RunActive()) {
+        m_heldFiles << files;
+        return;
+    }
     const int c = ui->ListView1->topLevelItemCount();
     JobTable.resize(c + files.size() + 1);
     for (int i = 0; i < files.size(); ++i) {

@@ -244,7 +244,8 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (DroppedPaths(drag->mimeData()).isEmpty())
+        // The queue takes no files while a run goes on.
+        if (RunActive() || DroppedPaths(drag->mimeData()).isEmpty())
             drag->ignore();
         else
             drag->acceptProposedAction();
@@ -253,7 +254,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
         const QStringList paths = DroppedPaths(drop->mimeData());
-        if (!paths.isEmpty()) {
+        if (!paths.isEmpty() && !RunActive()) {
             drop->acceptProposedAction();
             QueuePaths(paths);
         }

@@ -143,6 +143,7 @@ private:
     QTreeWidgetItem *RunRow(int index) const;
     int m_runId = 0; // tags the rows of the current run
     QString m_openTitle, m_openFilter;
+    QStringList m_heldFiles; // found during a run, queued when it ends
     QThreadPool m_scans; // one thread: dropped folders are searched in the order of the drops
     std::atomic<bool> m_scanStop{false};
 };

@@ -121,4 +121,5 @@ void TMainForm::RunEnded(bool cancelled)
         ShowInformation(ExecForm ? static_cast<QWidget *>(ExecForm.data()) : this, QStringLiteral("Task complete!"));
     if (ExecForm)
         ExecForm->close();
+    AddJobs(std::exchange(m_heldFiles, {}));
 }

@@ -264,6 +264,8 @@ void TestSettingsFile::settingsPlace()
     QCOMPARE(s.OutputFormat, 2);
     qputenv("HOME", oldHome);
     oldXdg.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldXdg);
+}
+
 void TestSettingsFile::jobsStayWithinTheCores_data()
 {
     const int cores = std::max(1, QThread::idealThreadCount());
