@@ -1,14 +1,14 @@
-// Drives Clipvox's own conversion run (main window, progress dialog, both steps) for
+// Drives Clipvox's own conversion run (main window, progress dialog, run engine) for
 // bench/run_bench.sh:
-//   bench_run stall <mp3|wma|wav|ogg> <outdir> <video>     longest event-loop stall, in ms,
-//                                                         and Cancel's delay in each step
-//   bench_run queue <mp3|wma|wav|ogg> <outdir> <video>...  wall time of the whole run
-//   bench_run shot <png> <outdir> <video>...              a screenshot of the dialog halfway
-//                                                         through the second file (X11)
+//   bench_run stall <mp3|wma|wav|ogg> <outdir> <video>          longest event-loop stall, ms
+//   bench_run queue <mp3|wma|wav|ogg> <jobs> <outdir> <video>...  wall time of the whole run
+//   bench_run cancel <mp3|wma|wav|ogg> <outdir> <video>...       Cancel's delay with 2 jobs running
+//   bench_run shot <png> <outdir> <video>...                     a screenshot of the dialog halfway
+//                                                                through the second file (X11)
+#include "engine/runengine.h"
 #include "main/application.h"
 #include "main/desktop.h"
 #include "main/main.h"
-#include "media/videoedit.h"
 #include "progress/execute.h"
 
 #include <QElapsedTimer>
@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -26,12 +27,13 @@ class BenchDesktop : public Desktop
 {
 public:
     QStringList files;
-    QStringList openFileNames(QWidget *, const QString &, const QString &) override { return files; }
-    QString browseFolder(QWidget *, const QString &) override { return {}; }
+    QStringList openFileNames(QWidget *, const QString &, const QString &, const QString &) override { return files; }
+    QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     void message(QWidget *, QMessageBox::Icon, const QString &, const QString &text) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
+    bool question(QWidget *, const QString &, const QString &) override { return true; }
     bool openUrl(const QUrl &) override { return true; }
 };
 
@@ -41,13 +43,15 @@ int FormatIndex(const QString &name)
     return names.indexOf(name);
 }
 
-void Queue(TMainForm &window, BenchDesktop &desktop, const QStringList &videos, int format, const QString &outDir)
+void Queue(TMainForm &window, BenchDesktop &desktop, const QStringList &videos, int format, const QString &outDir,
+           int jobs)
 {
     desktop.files = videos;
     window.AddFiles();
     OutputSettings.OutputPath = outDir.endsWith('/') ? outDir : outDir + '/';
     OutputSettings.OutputFormat = format;
     OutputSettings.OutputExt = FormatExtension(format);
+    OutputSettings.Jobs = jobs;
     window.RefreshJobList();
 }
 
@@ -78,42 +82,18 @@ struct StallMeter
     }
     double longestMs() const { return longest / 1e6; }
 };
-
-// Presses Cancel once the run reaches the given step and reports how long the run then
-// took to stop (the dialog gone, no run active).
-double CancelDelayMs(TMainForm &window, bool inEncodingStep)
-{
-    QElapsedTimer clock;
-    bool pressed = false;
-    qint64 pressedAt = 0, stoppedAt = -1;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!pressed && ExecForm && (inEncodingStep ? EncodeActive && ExecForm->Gauge1->value() >= 20
-                                                    : window.VE1->IsProcessing())) {
-            pressed = true;
-            pressedAt = clock.nsecsElapsed();
-            ExecForm->findChild<QPushButton *>("BtnCancel")->click();
-        }
-        if (pressed && stoppedAt < 0 && !RunActive)
-            stoppedAt = clock.nsecsElapsed();
-    });
-    clock.start();
-    poll.start(1);
-    window.TBXItemConvertClick();
-    while (stoppedAt < 0 && pressed)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    return pressed ? (stoppedAt - pressedAt) / 1e6 : -1;
-}
 } // namespace
 
 int main(int argc, char **argv)
 {
     ClipvoxApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.size() < 4)
-        return std::fprintf(stderr, "usage: bench_run stall|queue|shot <format|png> <outdir> <video>...\n"), 2;
-    const QString mode = args[0], outDir = QFileInfo(args[2]).absoluteFilePath();
-    const QStringList videos = args.mid(3);
+    const QString mode = args.value(0);
+    const int outAt = mode == "queue" ? 3 : 2;
+    if (args.size() < outAt + 2)
+        return std::fprintf(stderr, "usage: bench_run stall|queue|cancel|shot <format|png> [jobs] <outdir> <video>...\n"), 2;
+    const QString outDir = QFileInfo(args[outAt]).absoluteFilePath();
+    const QStringList videos = args.mid(outAt + 1);
     QTemporaryDir programFolder;
     SetProgramFolder(programFolder.path());
     IniFile(SettingsFilePath()).writeInteger("tips", "showtip", 0);
@@ -121,20 +101,18 @@ int main(int argc, char **argv)
     Desktop::setInstance(&desktop);
     TMainForm window;
     MainForm = &window;
+    TRunEngine *engine = window.RunEngine;
 
     if (mode == "stall") {
-        Queue(window, desktop, videos, FormatIndex(args[1]), outDir);
+        Queue(window, desktop, videos, FormatIndex(args[1]), outDir, 1);
         StallMeter meter;
         meter.start();
         QElapsedTimer wall;
         wall.start();
         window.TBXItemConvertClick();
         std::printf("stall_ms %.1f run_s %.2f\n", meter.longestMs(), wall.elapsed() / 1000.0);
-        std::printf("cancel_video_ms %.1f\n", CancelDelayMs(window, false));
-        window.RefreshJobList();
-        std::printf("cancel_encode_ms %.1f\n", CancelDelayMs(window, true));
     } else if (mode == "queue") {
-        Queue(window, desktop, videos, FormatIndex(args[1]), outDir);
+        Queue(window, desktop, videos, FormatIndex(args[1]), outDir, args[2].toInt());
         QElapsedTimer wall;
         wall.start();
         window.TBXItemConvertClick();
@@ -142,8 +120,39 @@ int main(int argc, char **argv)
         for (int r = 0; r < videos.size(); ++r)
             if (window.JobStatus(r) != "100%")
                 return std::fprintf(stderr, "job %d: %s\n", r + 1, qPrintable(window.JobStatus(r))), 1;
+    } else if (mode == "cancel") {
+        // Cancel once two jobs are both in their encoding step (or, for WAV, both extracting),
+        // timed from the click until the engine reports the run ended.
+        Queue(window, desktop, videos, FormatIndex(args[1]), outDir, 2);
+        QSet<int> busy;
+        QElapsedTimer clock;
+        qint64 ended = -1;
+        bool pressed = false;
+        const auto press = [&] {
+            if (pressed || !ExecForm)
+                return;
+            pressed = true;
+            clock.start();
+            ExecForm->findChild<QPushButton *>("BtnCancel")->click();
+        };
+        QObject::connect(engine, &TRunEngine::runEnded, [&] {
+            if (pressed)
+                ended = clock.nsecsElapsed();
+        });
+        QObject::connect(engine, &TRunEngine::fileProgress, &window, [&](int index, int percent) {
+            if (percent >= 10)
+                busy << index;
+            if (busy.size() == 2)
+                press();
+        }, Qt::QueuedConnection);
+        QObject::connect(engine, &TRunEngine::jobStarted, &window, [&](int index) {
+            if (args[1] == "wav" && index == 1)
+                QTimer::singleShot(50, &window, press);
+        }, Qt::QueuedConnection);
+        window.TBXItemConvertClick();
+        std::printf("cancel_ms %.1f\n", ended < 0 ? -1.0 : ended / 1e6);
     } else if (mode == "shot") {
-        Queue(window, desktop, videos, 0, outDir);
+        Queue(window, desktop, videos, 0, outDir, 1);
         window.resize(760, 440);
         window.show();
         // Let the window manager place the window, so that the dialog centres on it.
@@ -152,17 +161,15 @@ int main(int argc, char **argv)
         while (settle.elapsed() < 1000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         bool taken = false;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (!taken && ExecForm && RunJob == 1 && EncodeActive && ExecForm->Gauge1->value() >= 45) {
+        QObject::connect(engine, &TRunEngine::fileProgress, &window, [&](int index, int percent) {
+            if (!taken && ExecForm && index == 1 && percent >= 45) {
                 taken = true;
-                // The screen as it stands; the run waits meanwhile.
+                // The screen as it stands; the run's workers go on meanwhile.
                 const QRect r = window.frameGeometry().adjusted(-2, -2, 2, 2);
                 const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
                 QProcess::execute("import", {"-window", "root", "-crop", crop, "+repage", args[1]});
             }
-        });
-        poll.start(5);
+        }, Qt::QueuedConnection);
         window.TBXItemConvertClick();
         if (!taken)
             return std::fprintf(stderr, "no screenshot taken\n"), 1;

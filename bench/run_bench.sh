@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Conversion run benchmark, on Clipvox's own run (main window and progress dialog,
-# offscreen):
-#  1. the longest event-loop stall while a 10-minute AVI converts, for each format
-#     (target: at most 100 ms), and how long Cancel takes to stop each step;
-#  2. a queue of five 2-minute AVIs against the ffmpeg tool converting the same five one
-#     after the other; medians of 3 runs as ratios (target: at most 1.10).
+# Conversion run benchmark, on Clipvox's own run (main window, progress dialog and run
+# engine, offscreen), against the ffmpeg tool on the same files, in one run, as ratios:
+#  1. a queue of five 2-minute AVIs with 1 job at a time and with 2 at a time, against the
+#     ffmpeg tool converting the same five one after the other (targets: at most 1.05 and
+#     at most 0.60 on 2 cores); medians of 3 runs;
+#  2. the longest event-loop stall while a 10-minute AVI converts, in each format
+#     (target: at most 30 ms);
+#  3. Cancel with 2 jobs running: from the click until the run has ended (target: 200 ms).
 #   bench/run_bench.sh [build-dir] [work-dir]
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -43,32 +45,18 @@ ffmpeg_args() {
 }
 now() { date +%s.%N; }
 median() { printf '%s\n' "$@" | sort -g | sed -n "$(( ($# + 1) / 2 ))p"; }
-
-echo "## Event-loop stall during a 10-minute conversion"
-echo
-echo "| format | longest stall (ms) | run (s) | Cancel, video step (ms) | Cancel, encoding step (ms) |"
-echo "|---|---|---|---|---|"
-for fmt in mp3 wma wav ogg; do
+ours() { # format jobs
     rm -f "$WORK/out/"*
-    res=$("$DRIVER" stall "$fmt" "$WORK/out" "$WORK/ten.avi" 2>/dev/null)
-    stall=$(awk '/^stall_ms/ {print $2}' <<<"$res")
-    run=$(awk '/^stall_ms/ {print $4}' <<<"$res")
-    cv=$(awk '/^cancel_video_ms/ {print $2}' <<<"$res")
-    ce=$(awk '/^cancel_encode_ms/ {print $2}' <<<"$res")
-    [ "$fmt" = wav ] && ce="(no encoding step)"
-    echo "| $fmt | $stall | $run | $cv | $ce |"
-done
+    "$DRIVER" queue "$1" "$2" "$WORK/out" "${QUEUE[@]}" 2>/dev/null | awk '/^run_s/ {print $2}'
+}
 
-echo
 echo "## Queue of five 2-minute AVIs against the ffmpeg tool, one after the other (median of $RUNS)"
 echo
-echo "| format | Clipvox run (s) | ffmpeg tool (s) | ratio |"
-echo "|---|---|---|---|"
+echo "| format | ffmpeg tool (s) | 1 job (s) | ratio | 2 jobs (s) | ratio |"
+echo "|---|---|---|---|---|---|"
 for fmt in mp3 wma wav ogg; do
-    ours=() theirs=()
+    one=() two=() theirs=()
     for _ in $(seq $RUNS); do
-        rm -f "$WORK/out/"*
-        ours+=("$("$DRIVER" queue "$fmt" "$WORK/out" "${QUEUE[@]}" 2>/dev/null | awk '/^run_s/ {print $2}')")
         rm -f "$WORK/ref/"*
         t0=$(now)
         for v in "${QUEUE[@]}"; do
@@ -77,8 +65,29 @@ for fmt in mp3 wma wav ogg; do
                 "$WORK/ref/$(basename "${v%.*}").$fmt"
         done
         theirs+=("$(echo "$(now) - $t0" | bc -l)")
+        one+=("$(ours "$fmt" 1)")
+        two+=("$(ours "$fmt" 2)")
     done
-    o=$(median "${ours[@]}")
     t=$(median "${theirs[@]}")
-    printf '| %s | %.2f | %.2f | %.2f |\n' "$fmt" "$o" "$t" "$(echo "$o / $t" | bc -l)"
+    o=$(median "${one[@]}")
+    w=$(median "${two[@]}")
+    printf '| %s | %.2f | %.2f | %.2f | %.2f | %.2f |\n' "$fmt" "$t" "$o" "$(echo "$o / $t" | bc -l)" \
+        "$w" "$(echo "$w / $t" | bc -l)"
+done
+
+echo
+echo "## Event-loop stall during a 10-minute conversion, and Cancel with 2 jobs running"
+echo
+echo "| format | longest stall (ms) | run (s) | Cancel with 2 running (ms) |"
+echo "|---|---|---|---|"
+for fmt in mp3 wma wav ogg; do
+    rm -f "$WORK/out/"*
+    res=$("$DRIVER" stall "$fmt" "$WORK/out" "$WORK/ten.avi" 2>/dev/null)
+    stall=$(awk '/^stall_ms/ {print $2}' <<<"$res")
+    run=$(awk '/^stall_ms/ {print $4}' <<<"$res")
+    rm -f "$WORK/out/"*
+    cancel=$("$DRIVER" cancel "$fmt" "$WORK/out" "$WORK/ten.avi" "$WORK/ten.avi" 2>/dev/null |
+             awk '/^cancel_ms/ {print $2}')
+    left=$(find "$WORK/out" -type f | wc -l)
+    echo "| $fmt | $stall | $run | $cancel ($left files left) |"
 done

@@ -7,11 +7,13 @@
 #include "main/main.h"
 #include "media/audiofile2.h"
 #include "media/previewplayer.h"
+#include "media/waveform.h"
 #include "ui_edit.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTreeWidget>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 QPointer<TEditForm> EditForm;
@@ -59,6 +61,38 @@ TEditForm::TEditForm(QWidget *owner) : QDialog(owner), ui(new Ui::TEditForm)
     on(ui->BtnCancel, &QPushButton::clicked, &TEditForm::BtnCancelClick);
     on(ui->CheckTag, &QCheckBox::toggled, &TEditForm::CheckTagClick);
 
+    // The keys of the preview. The tag fields keep what is typed into them: the line edits
+    // claim printable keys and their own cursor keys, the genre list is told to.
+    const auto key = [this](const QKeySequence &sequence, auto handler) {
+        auto *shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, [this, handler] { Guarded([&] { handler(); }); });
+    };
+    key(Qt::Key_Space, [this] { PlayPauseKey(); });
+    key(Qt::Key_I, [this] { SetStartClick(); });
+    key(Qt::Key_O, [this] { SetEndClick(); });
+    key(Qt::Key_Left, [this] { SeekBy(-1000); });
+    key(Qt::Key_Right, [this] { SeekBy(1000); });
+    key(Qt::SHIFT | Qt::Key_Left, [this] { SeekBy(-10000); });
+    key(Qt::SHIFT | Qt::Key_Right, [this] { SeekBy(10000); });
+    key(Qt::Key_Home, [this] { SeekToMark(false); });
+    key(Qt::Key_End, [this] { SeekToMark(true); });
+    ui->infoGenre->installEventFilter(this);
+
+    // The sound strip: peaks from the worker, the clip from the time fields, the line from
+    // the player.
+    Waveform = new TWaveform(this);
+    connect(Waveform, &TWaveform::Started, this, [this](qint64 ms) {
+        ui->SoundStrip->setLength(ms);
+        ShowClipOnStrip();
+    });
+    connect(Waveform, &TWaveform::Peaks, ui->SoundStrip, &TSoundStrip::addPeaks);
+    connect(Waveform, &TWaveform::Finished, this, [this](bool hasSound) { ui->SoundStrip->setNoSound(!hasSound); });
+    connect(ui->SoundStrip, &TSoundStrip::clicked, this, [this](qint64 ms) { Guarded([&] { SoundStripClick(ms); }); });
+    connect(ui->EdStart, &QLineEdit::textChanged, this, [this] { ShowClipOnStrip(); });
+    connect(ui->EdEnd, &QLineEdit::textChanged, this, [this] { ShowClipOnStrip(); });
+    m_lineTimer.setInterval(100);
+    connect(&m_lineTimer, &QTimer::timeout, this, [this] { ShowPositionOnStrip(); });
+
     FormCreate();
 }
 
@@ -66,6 +100,7 @@ TEditForm::~TEditForm()
 {
     // The player goes first: it draws into a window that the widgets below own.
     delete MP2;
+    delete Waveform;
     delete ui;
 }
 
@@ -92,10 +127,39 @@ void TEditForm::FormShow()
     ui->TrackBar1->installEventFilter(this);
     LoadClipRange();
     ui->SpeedBtnPlay->setEnabled(true);
-    const auto *list = MainForm ? MainForm->findChild<QTreeWidget *>(QStringLiteral("ListView1")) : nullptr;
-    if (const QTreeWidgetItem *row = list ? list->topLevelItem(CurrentJob) : nullptr)
-        setWindowTitle(row->text(ColSource));
+    setWindowTitle(Job().SourceFile);
+    StartSoundStrip();
+    m_lineTimer.start();
     SpeedBtnPlayClick();
+}
+
+// The strip's columns stand under the track bar's values, one per pixel between its ends.
+void TEditForm::StartSoundStrip()
+{
+    const int offset = ui->TrackBar1->x() - ui->SoundStrip->x();
+    ui->SoundStrip->setSpan(offset + ui->TrackBar1->xOfValue(ui->TrackBar1->minimum()),
+                            offset + ui->TrackBar1->xOfValue(ui->TrackBar1->maximum()));
+    ui->SoundStrip->setLength(Job().Duration * 1000LL);
+    Waveform->Start(Job().SourceFile, ui->SoundStrip->columnCount());
+}
+
+void TEditForm::ShowClipOnStrip()
+{
+    const qint64 length = ui->SoundStrip->length();
+    const auto ms = [length](const QString &text, qint64 otherwise) {
+        try {
+            return IsMax(text) ? length : TimeToSeconds(text) * 1000LL;
+        } catch (const ClipvoxError &) {
+            return otherwise;
+        }
+    };
+    ui->SoundStrip->setClip(ms(ui->EdStart->text(), 0), ms(ui->EdEnd->text(), length));
+}
+
+void TEditForm::ShowPositionOnStrip()
+{
+    const bool ready = ui->SpeedBtnPlay->isEnabled() && !ui->SpeedBtnStop->isEnabled();
+    ui->SoundStrip->setPosition(MP2 && MP2->IsLoaded() && !ready ? MP2->Position() : 0);
 }
 
 void TEditForm::done(int result)
@@ -107,8 +171,11 @@ void TEditForm::done(int result)
 void TEditForm::FormClose()
 {
     Timer1.stop();
-    if (MP2)
-        MP2->Stop();
+    m_lineTimer.stop();
+    Waveform->Stop();
+    // The player goes with the window: nothing it still has to tell reaches the job.
+    delete MP2;
+    MP2 = nullptr;
     if (MainForm)
         MainForm->RefreshJobList();
 }
@@ -141,9 +208,11 @@ void TEditForm::LoadClipRange()
 
 void TEditForm::MakePlayer()
 {
+    // Opening and seeking never wait: their ends arrive as signals.
     // On X11 the picture goes into the panel, and the sound goes to the default output
     // wherever there is a screen; off screen (tests) the player only decodes and keeps time.
     TPreviewPlayer::Options options;
+    options.waitMs = 0;
     const QString platform = QGuiApplication::platformName();
     if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
         options.ao.clear();
@@ -152,50 +221,64 @@ void TEditForm::MakePlayer()
         options.wid = qint64(m_video->winId());
     }
     MP2 = new TPreviewPlayer(options);
-    connect(MP2, &TPreviewPlayer::Loaded, this, [this] {
-        Guarded([this] { SourceOpened(!ui->SpeedBtnPlay->isEnabled()); });
-    });
-    connect(MP2, &TPreviewPlayer::LoadFailed, this, [this](const QString &reason) {
-        ShowReady();
-        ReportError(reason);
-    });
+    connect(MP2, &TPreviewPlayer::Loaded, this, [this] { Guarded([this] { SourceOpened(); }); });
+    connect(MP2, &TPreviewPlayer::LoadFailed, this, &TEditForm::PlayerFailed);
+    connect(MP2, &TPreviewPlayer::PlaybackFailed, this, &TEditForm::PlayerFailed);
+}
+
+// The source cannot be played (now): the editor stands as for a source that cannot be
+// opened, and the player's reason goes to the general error report.
+void TEditForm::PlayerFailed(const QString &reason)
+{
+    ShowReady();
+    ui->lbTotalTime->setText(QStringLiteral("00:00:00"));
+    ui->lbElapsedTime->setText(QStringLiteral("00:00:00"));
+    ui->TrackBar1->setValue(0);
+    ReportError(reason);
 }
 
 void TEditForm::SpeedBtnPlayClick()
 {
     if (CurrentJob < 0 || CurrentJob >= JobCount)
         return;
-    if (MP2 && MP2->Mode() == TPlayerMode::Paused) {
-        MP2->Seek(MP2->Length() * ui->TrackBar1->value() / 100);
+    const bool paused = MP2 && MP2->IsLoaded() && ui->SpeedBtnStop->isEnabled();
+    if (paused) {
+        const int value = ui->TrackBar1->value();
+        MP2->Seek(value == m_resumeValue ? m_resumeMs : MP2->Length() * value / 100);
         MP2->Play();
     } else {
         if (!MP2)
             MakePlayer();
         if (!MP2->Open(Job().SourceFile))
             throw ClipvoxError(MP2->ErrorText());
-        // A file still loading finishes through the Loaded signal.
-        if (MP2->IsLoaded())
-            SourceOpened(true);
     }
+    m_resumeValue = -1;
     ui->SpeedBtnPlay->setEnabled(false);
     ui->SpeedBtnPause->setEnabled(true);
     ui->SpeedBtnStop->setEnabled(true);
-    ui->EdEnd->setText(Job().EndTime);
     Timer1.start();
 }
 
-// The source is open: its length is measured into the job, then it plays from the start.
-void TEditForm::SourceOpened(bool play)
+// The source is open: its length is measured into the job, then it plays from the start,
+// unless Pause or Stop came while it was opening.
+void TEditForm::SourceOpened()
 {
     TJob &job = Job();
     job.Duration = int(MP2->Length() / 1000);
     if (IsMax(job.EndTime) && job.Duration != 0)
         job.EndTime = SecondsToTime(job.Duration);
     ui->lbTotalTime->setText(SecondsToTime(job.Duration));
-    ui->EdEnd->setText(job.EndTime);
+    // The end field shows the measured end in place of "Max"; an end mark set since the
+    // editor opened is kept when the source is opened again.
+    if (IsMax(ui->EdEnd->text()))
+        ui->EdEnd->setText(job.EndTime);
+    if (ui->SoundStrip->length() == 0)
+        ui->SoundStrip->setLength(MP2->Length());
     MP2->Seek(0);
-    if (play)
+    if (!ui->SpeedBtnPlay->isEnabled())
         MP2->Play();
+    else if (ui->SpeedBtnStop->isEnabled())
+        MP2->Pause();
 }
 
 void TEditForm::ShowReady()
@@ -213,7 +296,9 @@ void TEditForm::SpeedBtnPauseClick()
     MP2->Pause();
     ui->SpeedBtnPlay->setEnabled(true);
     Timer1.stop();
-    ui->lbElapsedTime->setText(SecondsToTime(MP2->Position() / 1000));
+    m_resumeMs = MP2->Position();
+    m_resumeValue = ui->TrackBar1->value();
+    ui->lbElapsedTime->setText(SecondsToTime(m_resumeMs / 1000));
     ui->SpeedBtnPause->setEnabled(false);
 }
 
@@ -240,6 +325,10 @@ void TEditForm::Timer1Timer()
 
 bool TEditForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->infoGenre && event->type() == QEvent::ShortcutOverride) {
+        event->accept(); // keys typed into the genre list stay there
+        return true;
+    }
     if (watched == ui->TrackBar1) {
         Guarded([&] { TrackBarWndProc(event); });
     } else if ((watched == ui->Panel2 || watched == m_video) && event->type() == QEvent::MouseButtonRelease
@@ -256,13 +345,69 @@ void TEditForm::TrackBarWndProc(QEvent *event)
 {
     if (event->type() != QEvent::MouseButtonRelease || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return;
-    if (!MP2 || MP2->Mode() != TPlayerMode::Playing)
+    if (!DevicePlaying())
         return;
     const qint64 total = TimeToSeconds(ui->lbTotalTime->text());
     const int position = ui->TrackBar1->value();
     MP2->Seek(total * position * 10);
     ui->lbElapsedTime->setText(SecondsToTime(total * position / 100));
     MP2->Play();
+}
+
+// Playing, or on its way to a place it was sent to while playing.
+bool TEditForm::DevicePlaying()
+{
+    if (!MP2)
+        return false;
+    const TPlayerMode mode = MP2->Mode();
+    return mode == TPlayerMode::Playing || (mode == TPlayerMode::Seeking && !ui->SpeedBtnPlay->isEnabled());
+}
+
+void TEditForm::PlayPauseKey()
+{
+    if (ui->SpeedBtnPlay->isEnabled())
+        SpeedBtnPlayClick();
+    else if (ui->SpeedBtnPause->isEnabled())
+        SpeedBtnPauseClick();
+}
+
+void TEditForm::SeekBy(qint64 ms)
+{
+    if (MP2 && MP2->IsLoaded())
+        SeekTo(MP2->Position() + ms);
+}
+
+void TEditForm::SeekToMark(bool end)
+{
+    const QString text = end ? ui->EdEnd->text() : ui->EdStart->text();
+    if (MP2 && MP2->IsLoaded())
+        SeekTo(IsMax(text) ? MP2->Length() : TimeToSeconds(text) * 1000LL);
+}
+
+void TEditForm::SoundStripClick(qint64 ms) { SeekTo(ms); }
+
+// Moves the preview to a moment, as a release of the thumb does while playing: playing goes
+// on from there, a paused preview waits there; a stopped one is not moved.
+void TEditForm::SeekTo(qint64 ms)
+{
+    const bool playing = !ui->SpeedBtnPlay->isEnabled();
+    const bool paused = !playing && ui->SpeedBtnStop->isEnabled();
+    if (!MP2 || !MP2->IsLoaded() || (!playing && !paused))
+        return;
+    ms = std::clamp<qint64>(ms, 0, MP2->Length());
+    MP2->Seek(ms);
+    ui->lbElapsedTime->setText(SecondsToTime(ms / 1000));
+    const int total = TimeToSeconds(ui->lbTotalTime->text());
+    if (total > 0)
+        ui->TrackBar1->setValue(int(std::min<qint64>(100, ms / 1000 * 100 / total)));
+    ui->SoundStrip->setPosition(ms);
+    if (playing) {
+        MP2->Play();
+    } else {
+        MP2->Pause();
+        m_resumeMs = ms;
+        m_resumeValue = ui->TrackBar1->value();
+    }
 }
 
 void TEditForm::Panel2Click()
@@ -284,14 +429,20 @@ void TEditForm::Panel2Click()
     }
 }
 
+// While playing, the elapsed time and the thumb are brought up to the moment first: a mark
+// set by ear must not lag by up to the second between two timer ticks.
 void TEditForm::SetStartClick()
 {
+    if (DevicePlaying())
+        Timer1Timer();
     SetSelection(ui->TrackBar1->value(), SelEnd);
     ui->EdStart->setText(ui->lbElapsedTime->text());
 }
 
 void TEditForm::SetEndClick()
 {
+    if (DevicePlaying())
+        Timer1Timer();
     SetSelection(SelStart, ui->TrackBar1->value());
     ui->EdEnd->setText(ui->lbElapsedTime->text());
 }
@@ -310,9 +461,24 @@ void TEditForm::BtnEditClick()
 {
     StartSeconds = TimeToSeconds(ui->EdStart->text());
     EndSeconds = TimeToSeconds(ui->EdEnd->text());
-    if (!EditTimeForm)
-        EditTimeForm = new TEditTimeForm(this);
+    if (!EditTimeForm) {
+        EditTimeForm = new TEditTimeForm(this, StartSeconds, EndSeconds, Job().Duration);
+        connect(EditTimeForm, &TEditTimeForm::TimesChosen, this, &TEditForm::SetClipTimes);
+    }
     EditTimeForm->exec();
+}
+
+void TEditForm::SetClipTimes(int startSeconds, int endSeconds)
+{
+    StartSeconds = startSeconds;
+    EndSeconds = endSeconds;
+    ui->EdStart->setText(SecondsToTime(StartSeconds));
+    ui->EdEnd->setText(SecondsToTime(EndSeconds));
+    const int duration = Job().Duration;
+    if (duration == 0)
+        SetSelection(0, 100);
+    else
+        SetSelection(qint64(StartSeconds) * 100 / duration, qint64(EndSeconds) * 100 / duration);
 }
 
 void TEditForm::BtnApplyClick()

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 class TPreviewPlayer;
+class TWaveform;
 struct TJob;
 namespace Ui {
 class TEditForm;
@@ -21,6 +22,7 @@ public:
     Ui::TEditForm *ui;
     TPreviewPlayer *MP2 = nullptr; // the preview player, made at the first open
     QTimer Timer1;                 // once a second while playing
+    TWaveform *Waveform = nullptr; // computes the sound strip's peaks
 
     // The clip in seconds, handed to the time entry dialog and written back by it.
     int StartSeconds = 0;
@@ -29,6 +31,8 @@ public:
     int SelStart = 0;
     int SelEnd = 0;
     void SetSelection(int start, int end);
+    // Takes the clip's times chosen in the time entry dialog into the fields and selection.
+    void SetClipTimes(int startSeconds, int endSeconds);
 
     void FormCreate();
     void FormShow();
@@ -47,6 +51,11 @@ public:
     void BtnApplyClick();
     void BtnCancelClick();
     void CheckTagClick();
+    // Keys and the sound strip.
+    void PlayPauseKey();
+    void SeekBy(qint64 ms);
+    void SeekToMark(bool end);
+    void SoundStripClick(qint64 ms);
 
     void done(int result) override;
 
@@ -57,11 +66,22 @@ protected:
 private:
     TJob &Job() const;
     void MakePlayer();
-    void SourceOpened(bool play);
+    void SourceOpened();
     void ShowReady();
+    void PlayerFailed(const QString &reason);
+    void SeekTo(qint64 ms);
+    void StartSoundStrip();
+    void ShowClipOnStrip();
+    void ShowPositionOnStrip();
+    bool DevicePlaying();
 
     QWidget *m_video = nullptr; // native window the player draws into
+    QTimer m_lineTimer;         // moves the strip's play line
     bool m_shown = false;
+    // The exact place a paused preview was left at, and the thumb's value then: Play goes on
+    // from there unless the thumb has been moved since.
+    qint64 m_resumeMs = 0;
+    int m_resumeValue = -1;
 };
 
 // The open window, empty while none is open.

@@ -1,11 +1,8 @@
 // The time entry dialog of the clip editor.
 #include "clip/edittime.h"
 
-#include "clip/edit.h"
 #include "main/application.h"
 #include "main/desktop.h"
-#include "main/main.h"
-#include "ui_edit.h"
 #include "ui_edittime.h"
 
 #include <limits>
@@ -34,7 +31,8 @@ int ToInt(qint64 v)
 }
 } // namespace
 
-TEditTimeForm::TEditTimeForm(QWidget *owner) : QDialog(owner), ui(new Ui::TEditTimeForm)
+TEditTimeForm::TEditTimeForm(QWidget *owner, int startSeconds, int endSeconds, int duration)
+    : QDialog(owner), ui(new Ui::TEditTimeForm), m_start(startSeconds), m_end(endSeconds), m_duration(duration)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -68,42 +66,30 @@ void TEditTimeForm::showEvent(QShowEvent *event)
 
 void TEditTimeForm::FormShow()
 {
-    if (!EditForm)
-        return;
     const auto split = [](int n, QLineEdit *hours, QLineEdit *minutes, QLineEdit *seconds) {
         hours->setText(QString::number(n / 3600));
         minutes->setText(QString::number(n % 3600 / 60));
         seconds->setText(QString::number(n % 60));
     };
-    split(EditForm->StartSeconds, ui->EdStartHour, ui->EdStartMin, ui->EdStartSec);
-    split(EditForm->EndSeconds, ui->EdStopHour, ui->EdStopMin, ui->EdStopSec);
+    split(m_start, ui->EdStartHour, ui->EdStartMin, ui->EdStartSec);
+    split(m_end, ui->EdStopHour, ui->EdStopMin, ui->EdStopSec);
 }
 
 void TEditTimeForm::BitBtnOKClick()
 {
-    TEditForm *editor = EditForm;
-    if (!editor || CurrentJob < 0 || CurrentJob >= JobCount)
-        return;
-    const int duration = JobTable[CurrentJob + 1].Duration;
     const qint64 start = RowSeconds(ui->EdStartHour, ui->EdStartMin, ui->EdStartSec);
-    editor->StartSeconds = ToInt(start);
-    if (start > duration) {
+    if (start > m_duration) {
         ShowInformation(this, QStringLiteral("Start time should be less than total duration."));
         return;
     }
     const qint64 stop = RowSeconds(ui->EdStopHour, ui->EdStopMin, ui->EdStopSec);
-    editor->EndSeconds = ToInt(stop);
-    if (stop > duration) {
+    if (stop > m_duration) {
         ShowInformation(this, QStringLiteral("Stop time should be less than total duration."));
         return;
     }
-    editor->ui->EdStart->setText(SecondsToTime(editor->StartSeconds));
-    editor->ui->EdEnd->setText(SecondsToTime(editor->EndSeconds));
-    if (duration == 0)
-        editor->SetSelection(0, 100);
-    else
-        editor->SetSelection(qint64(editor->StartSeconds) * 100 / duration,
-                             qint64(editor->EndSeconds) * 100 / duration);
+    m_start = ToInt(start);
+    m_end = ToInt(stop);
+    emit TimesChosen(m_start, m_end);
     accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The time entry dialog: the clip's start and stop typed as hours, minutes and seconds,
-// tested against the source's length and handed back to the clip editor.
+// tested against the source's length and handed back through TimesChosen; the dialog knows
+// nothing of the window that opened it.
 #include <QDialog>
 #include <QPointer>
 
@@ -12,7 +13,8 @@ class TEditTimeForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TEditTimeForm(QWidget *owner);
+    // The times shown first, and the source's length in whole seconds.
+    TEditTimeForm(QWidget *owner, int startSeconds, int endSeconds, int duration);
     ~TEditTimeForm() override;
 
     Ui::TEditTimeForm *ui;
@@ -21,8 +23,15 @@ public:
     void BitBtnOKClick();
     void BitBtnCancelClick();
 
+signals:
+    // On OK, once both times passed the test against the length.
+    void TimesChosen(int startSeconds, int endSeconds);
+
 protected:
     void showEvent(QShowEvent *event) override;
+
+private:
+    int m_start, m_end, m_duration;
 };
 
 // The open window, empty while none is open.

@@ -13,6 +13,17 @@ void TTrackBar::setSelection(int start, int end)
     update();
 }
 
+int TTrackBar::xOfValue(int value) const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+    const QRect handle = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    const int span = groove.width() - handle.width();
+    return groove.x() + handle.width() / 2
+           + QStyle::sliderPositionFromValue(minimum(), maximum(), value, span, option.upsideDown);
+}
+
 void TTrackBar::paintEvent(QPaintEvent *event)
 {
     QSlider::paintEvent(event);
@@ -20,13 +31,8 @@ void TTrackBar::paintEvent(QPaintEvent *event)
         return;
     QStyleOptionSlider option;
     initStyleOption(&option);
-    const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
     const QRect handle = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-    const int span = groove.width() - handle.width();
-    const auto x = [&](int value) {
-        return groove.x() + handle.width() / 2
-               + QStyle::sliderPositionFromValue(minimum(), maximum(), value, span, option.upsideDown);
-    };
+    const auto x = [this](int value) { return xOfValue(value); };
     // A band under the groove from the clip's start to its end, with a tick at each end.
     const int top = std::min(handle.bottom() + 2, height() - 4);
     QPainter painter(this);

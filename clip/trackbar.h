@@ -9,6 +9,8 @@ class TTrackBar : public QSlider
 public:
     explicit TTrackBar(QWidget *parent = nullptr);
     void setSelection(int start, int end);
+    // Where the thumb's centre stands for a value, in the track bar's coordinates.
+    int xOfValue(int value) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -15,9 +15,10 @@ Desktop &Desktop::instance()
 
 void Desktop::setInstance(Desktop *desktop) { g_override = desktop; }
 
-QStringList QtDesktop::openFileNames(QWidget *parent, const QString &title, const QString &filter)
+QStringList QtDesktop::openFileNames(QWidget *parent, const QString &title, const QString &filter,
+                                     const QString &folder)
 {
-    QFileDialog dialog(parent, title, QString(), filter);
+    QFileDialog dialog(parent, title, folder, filter);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setSizeGripEnabled(true);
@@ -26,9 +27,9 @@ QStringList QtDesktop::openFileNames(QWidget *parent, const QString &title, cons
     return dialog.selectedFiles();
 }
 
-QString QtDesktop::browseFolder(QWidget *parent, const QString &prompt)
+QString QtDesktop::browseFolder(QWidget *parent, const QString &prompt, const QString &start)
 {
-    return QFileDialog::getExistingDirectory(parent, prompt, QString(), QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(parent, prompt, start, QFileDialog::ShowDirsOnly);
 }
 
 void QtDesktop::message(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
@@ -38,11 +39,17 @@ void QtDesktop::message(QWidget *parent, QMessageBox::Icon icon, const QString &
     box.exec();
 }
 
+bool QtDesktop::question(QWidget *parent, const QString &caption, const QString &text)
+{
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
 bool QtDesktop::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
 
-QString BrowseOutputFolder(QWidget *parent)
+QString BrowseOutputFolder(QWidget *parent, const QString &start)
 {
-    QString path = Desktop::instance().browseFolder(parent, QStringLiteral("Select a directory to save output files"));
+    QString path = Desktop::instance().browseFolder(parent, QStringLiteral("Select a directory to save output files"), start);
     if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     return path;

@@ -12,13 +12,16 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
-    // Multi-select open dialog; an empty list when the user cancels.
-    virtual QStringList openFileNames(QWidget *parent, const QString &title, const QString &filter) = 0;
-    // Folder browser; an empty text when the user cancels.
-    virtual QString browseFolder(QWidget *parent, const QString &prompt) = 0;
+    // Multi-select open dialog showing folder first; an empty list when the user cancels.
+    virtual QStringList openFileNames(QWidget *parent, const QString &title, const QString &filter,
+                                      const QString &folder) = 0;
+    // Folder browser opening at start; an empty text when the user cancels.
+    virtual QString browseFolder(QWidget *parent, const QString &prompt, const QString &start) = 0;
     // Modal message box with one OK button.
     virtual void message(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
                          const QString &text) = 0;
+    // Modal question with Yes and No; true for Yes.
+    virtual bool question(QWidget *parent, const QString &caption, const QString &text) = 0;
     // The shell's open action; the outcome is not examined by callers.
     virtual bool openUrl(const QUrl &url) = 0;
 
@@ -31,15 +34,17 @@ public:
 class QtDesktop : public Desktop
 {
 public:
-    QStringList openFileNames(QWidget *parent, const QString &title, const QString &filter) override;
-    QString browseFolder(QWidget *parent, const QString &prompt) override;
+    QStringList openFileNames(QWidget *parent, const QString &title, const QString &filter,
+                              const QString &folder) override;
+    QString browseFolder(QWidget *parent, const QString &prompt, const QString &start) override;
     void message(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const QString &text) override;
+    bool question(QWidget *parent, const QString &caption, const QString &text) override;
     bool openUrl(const QUrl &url) override;
 };
 
-// The folder browser for the output folder: the chosen folder ending in "/", or an empty
-// text when the user cancels.
-QString BrowseOutputFolder(QWidget *parent);
+// The folder browser for the output folder, opening at start: the chosen folder ending in
+// "/", or an empty text when the user cancels.
+QString BrowseOutputFolder(QWidget *parent, const QString &start);
 
 // "Information" box with an information icon: the expected conditions the code tests for.
 void ShowInformation(QWidget *parent, const QString &text);

@@ -5,8 +5,12 @@
 #include "main/desktop.h"
 #include "ui_main.h"
 
+#include <QCollator>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QSignalBlocker>
 #include <QTreeWidget>
+#include <algorithm>
 
 std::vector<TJob> JobTable;
 int JobCount = 0;
@@ -14,28 +18,74 @@ int CurrentJob = 0;
 bool TagsEnabled = false;
 
 namespace {
-// The add-files dialog's filter, one "description|patterns|" piece per file type.
-const char *const kFilterPieces[] = {
-    "All supported files (*.avi;*.mpg;*.wmv;*.mpeg;*.asf)|*.avi;*.asf;*.wmv;*.mpg;*.mpeg|",
-    "MPEG files (*.mpg;*.mpeg)|*.mpg;*.mpeg|",
-    "WMV files (*.wmv)|*.wmv|",
-    "AVI files (*.avi)|*.avi|",
-    "ASF files (*.asf)|*.asf|",
+// The video types Clipvox takes, one entry per piece of the add-files dialog's filter after
+// "All supported files": the four classic families first, then today's containers.
+struct VideoFamily
+{
+    const char *description;
+    const char *patterns;
+};
+const VideoFamily kVideoFamilies[] = {
+    {"MPEG files", "*.mpg;*.mpeg"},
+    {"WMV files", "*.wmv"},
+    {"AVI files", "*.avi"},
+    {"ASF files", "*.asf"},
+    {"MP4 files", "*.mp4;*.m4v"},
+    {"MKV files", "*.mkv"},
+    {"WebM files", "*.webm"},
+    {"MOV files", "*.mov"},
+    {"FLV files", "*.flv"},
+    {"MPEG transport streams", "*.ts;*.mts;*.m2ts"},
+    {"VOB files", "*.vob"},
+    {"3GP files", "*.3gp"},
+    {"OGV files", "*.ogv"},
+    {"DV files", "*.dv"},
+    {"DivX files", "*.divx"},
 };
 
-// "desc (*.a;*.b)|*.a;*.b|" becomes Qt's "desc (*.a *.b)", patterns in either letter case.
-QString QtFilter(const QString &piece)
+QStringList Patterns(const VideoFamily &family)
 {
-    const QStringList parts = piece.split(QLatin1Char('|'));
-    QString description = parts.value(0);
-    description = description.left(description.indexOf(QLatin1String(" ("))).trimmed();
-    QStringList patterns;
-    for (const QString &p : parts.value(1).split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        patterns << p << p.toUpper();
-    return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    return QString::fromLatin1(family.patterns).split(QLatin1Char(';'));
+}
+
+// Every pattern of every family, the classic four in their old order first.
+QStringList AllVideoPatterns()
+{
+    QStringList all{"*.avi", "*.asf", "*.wmv", "*.mpg", "*.mpeg"};
+    for (const VideoFamily &family : kVideoFamilies)
+        for (const QString &p : Patterns(family))
+            if (!all.contains(p))
+                all << p;
+    return all;
+}
+
+// Qt's "description (*.a *.A *.b *.B)": each pattern also in capitals, for dialogs that
+// match letter case (Qt's own dialog ignores it anyway).
+QString QtFilter(const QString &description, const QStringList &patterns)
+{
+    QStringList both;
+    for (const QString &p : patterns)
+        both << p << p.toUpper();
+    return description + QStringLiteral(" (") + both.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
 QString FileNamePart(const QString &path) { return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1); }
+
+// The videos in a folder and its subfolders, in name order as a file manager sorts them.
+// Links to folders are not followed, so a loop of links ends.
+QStringList VideosIn(const QString &folder, const std::atomic<bool> *stop)
+{
+    QStringList found;
+    QDirIterator it(folder, AllVideoPatterns(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext() && !(stop && *stop))
+        found << it.next();
+    // The C locale's collation knows no numbers ("clip 10" before "clip 2"): English then.
+    QCollator order(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
+    order.setNumericMode(true);
+    order.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(found.begin(), found.end(), order);
+    return found;
+}
 } // namespace
 
 QString ChangeFileExt(const QString &path, const QString &extWithDot)
@@ -74,17 +124,58 @@ QString SecondsToTime(qint64 t)
 void TMainForm::PrepareOpenDialog()
 {
     m_openTitle = QStringLiteral("Open Video Files");
-    QStringList filters;
-    for (const char *piece : kFilterPieces)
-        filters << QtFilter(QString::fromLatin1(piece));
+    QStringList filters{QtFilter(QStringLiteral("All supported files"), AllVideoPatterns())};
+    for (const VideoFamily &family : kVideoFamilies)
+        filters << QtFilter(QString::fromLatin1(family.description), Patterns(family));
+    filters << QStringLiteral("All files (*)");
     m_openFilter = filters.join(QStringLiteral(";;"));
 }
 
 void TMainForm::AddFiles()
 {
-    const QStringList files = Desktop::instance().openFileNames(this, m_openTitle, m_openFilter);
+    TRecentSettings recent;
+    LoadRecentSettings(recent);
+    AddJobs(Desktop::instance().openFileNames(this, m_openTitle, m_openFilter, recent.LastFolder));
+}
+
+QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *stop)
+{
+    QStringList files;
+    for (const QString &path : paths) {
+        if (path.isEmpty() || (stop && *stop))
+            continue;
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        if (QFileInfo(absolute).isDir())
+            files << VideosIn(absolute, stop);
+        else
+            files << absolute;
+    }
+    return files;
+}
+
+void TMainForm::QueuePaths(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    m_scans.start([this, paths] {
+        const QStringList files = QueueableFiles(paths, &m_scanStop);
+        // The window waits for this task before it goes, so it is still there; the call
+        // runs on its thread, after the files of earlier drops.
+        if (!m_scanStop)
+            QMetaObject::invokeMethod(this, [this, files] { Guarded([&] { AddJobs(files); }); }, Qt::QueuedConnection);
+    });
+}
+
+void TMainForm::AddJobs(const QStringList &files)
+{
     if (files.isEmpty())
         return;
+    // A folder dropped before Convert may finish its search during the run: its files
+    // join the queue when the run ends.
+    if (RunActive()) {
+        m_heldFiles << files;
+        return;
+    }
     const int c = ui->ListView1->topLevelItemCount();
     JobTable.resize(c + files.size() + 1);
     for (int i = 0; i < files.size(); ++i) {
@@ -103,6 +194,8 @@ void TMainForm::AddFiles()
     ui->EdPath->setText(OutputSettings.OutputPath);
     RefreshJobList();
     ui->Convert1->setEnabled(true);
+    // The next add-files dialog opens where these files came from.
+    Guarded([] { SaveRecentSettings({OutputSettings.OutputPath}); });
 }
 
 void TMainForm::RefreshJobList()
@@ -219,9 +312,13 @@ void TMainForm::ListView1SelectItem()
 }
 
 // With a selection every entry is enabled; without one only Convert and Remove All, and
-// those only while the queue holds jobs.
+// those only while the queue holds jobs; during a run none.
 void TMainForm::ListView1MouseUp()
 {
+    if (RunActive()) {
+        DisableListMenuItems(); // the queue stays as the run took it
+        return;
+    }
     if (SelectedRow(ui->ListView1) < 0) {
         DisableListMenuItems();
         if (JobCount > 0) {

@@ -14,9 +14,10 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 TOutputSettings OutputSettings;
@@ -105,7 +106,13 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
     connect(ui->ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &p) { PopupMenuEdit->popup(ui->ListView1->viewport()->mapToGlobal(p)); });
     ui->ListView1->viewport()->installEventFilter(this);
+    ui->ListView1->viewport()->setAcceptDrops(true); // files from a file manager
     ui->ListView1->setIndentation(0);
+    m_scans.setMaxThreadCount(1);
+
+    // Ctrl+Q closes the window the way its close button does.
+    addAction(ui->Quit1);
+    connect(ui->Quit1, &QAction::triggered, this, &QWidget::close);
 
     TimerTip.setSingleShot(true);
     TimerTip.setInterval(1000);
@@ -116,6 +123,13 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
 
 TMainForm::~TMainForm()
 {
+    // A run still going is stopped (its partial files removed) while the rows still exist.
+    if (RunEngine)
+        RunEngine->cancel();
+    delete RunEngine;
+    RunEngine = nullptr;
+    m_scanStop = true;
+    m_scans.waitForDone();
     if (MainForm == this)
         MainForm = nullptr;
     delete ui;
@@ -123,9 +137,14 @@ TMainForm::~TMainForm()
 
 void TMainForm::FormCreate()
 {
-    VE1 = new TVideoEdit(this);
-    connect(VE1, &TVideoEdit::OnComplete, this, [this] { Guarded([this] { VE1Complete(); }); });
-    connect(VE1, &TVideoEdit::OnProcessing, this, &TMainForm::VE1Processing);
+    RunEngine = new TRunEngine(this);
+    connect(RunEngine, &TRunEngine::jobStarted, this, [this](int index) { RunJobStarted(index); });
+    connect(RunEngine, &TRunEngine::jobFinished, this, &TMainForm::RunJobFinished);
+    connect(RunEngine, &TRunEngine::jobMessage, this, [this](int, const QString &text) {
+        Desktop::instance().message(ExecForm ? static_cast<QWidget *>(ExecForm.data()) : this, QMessageBox::NoIcon,
+                                    QStringLiteral("Clipvox"), text);
+    });
+    connect(RunEngine, &TRunEngine::runEnded, this, [this](bool cancelled) { Guarded([&] { RunEnded(cancelled); }); });
     RegisterVideoControl();
     const int widths[] = {30, 120, 80, 80, 60, 120, 60};
     for (int c = 0; c < 7; ++c)
@@ -136,14 +155,7 @@ void TMainForm::FormCreate()
     LayOutQuickSettings();
     PrepareOpenDialog();
     LoadSettings(OutputSettings);
-    ui->EdPath->setText(OutputSettings.OutputPath);
-    {
-        const QSignalBlocker quiet(ui->cbFormat);
-        ui->cbFormat->setCurrentIndex(OutputSettings.OutputFormat >= 0 && OutputSettings.OutputFormat < kFormatCount
-                                          ? OutputSettings.OutputFormat
-                                          : -1);
-    }
-    EncodeActive = false;
+    ShowQuickSettings();
     TimerTip.start();
 }
 
@@ -181,6 +193,15 @@ void TMainForm::FormResize()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    // Quitting in the middle of a run stops it as Cancel does: no partial file stays behind.
+    if (RunActive()) {
+        if (!Desktop::instance().question(this, QStringLiteral("Clipvox"),
+                                          QStringLiteral("A conversion is still running. Stop it and quit?"))) {
+            event->ignore();
+            return;
+        }
+        RunEngine->cancel();
+    }
     if (FormClose())
         event->accept();
     else
@@ -199,16 +220,55 @@ bool TMainForm::FormClose()
     return true;
 }
 
+namespace {
+// The local files and folders of a drop; other addresses are of no use here.
+QStringList DroppedPaths(const QMimeData *data)
+{
+    QStringList paths;
+    if (data && data->hasUrls())
+        for (const QUrl &url : data->urls())
+            if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+                paths << url.toLocalFile();
+    return paths;
+}
+} // namespace
+
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->ListView1->viewport() && event->type() == QEvent::MouseButtonRelease)
+    if (watched != ui->ListView1->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
         ListView1MouseUp();
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        // The queue takes no files while a run goes on.
+        if (RunActive() || DroppedPaths(drag->mimeData()).isEmpty())
+            drag->ignore();
+        else
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList paths = DroppedPaths(drop->mimeData());
+        if (!paths.isEmpty() && !RunActive()) {
+            drop->acceptProposedAction();
+            QueuePaths(paths);
+        }
+        return true;
+    }
+    default:
+        break;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::SpeedBtnPathClick()
 {
-    const QString path = BrowseOutputFolder(this);
+    const QString path = BrowseOutputFolder(this, OutputSettings.OutputPath);
     if (path.isEmpty())
         return;
     ui->EdPath->setText(path);
@@ -226,7 +286,7 @@ void TMainForm::TBXItemEditClick()
     for (int r = 0; r < ui->ListView1->topLevelItemCount() && row < 0; ++r)
         if (ui->ListView1->topLevelItem(r)->isSelected())
             row = r;
-    if (row < 0)
+    if (row < 0 || RunActive())
         return;
     CurrentJob = row;
     if (!EditForm)
@@ -240,9 +300,24 @@ void TMainForm::TBXItemSettingsClick()
 {
     if (!SettingForm)
         SettingForm = new TSettingForm(this);
-    if (auto *pages = SettingForm->findChild<QTabWidget *>(QStringLiteral("PageControl1")))
-        pages->setCurrentIndex(ui->cbFormat->currentIndex() + 1);
+    SettingForm->SetPage(ui->cbFormat->currentIndex() + 1);
     SettingForm->exec();
+}
+
+void TMainForm::SettingsChanged()
+{
+    ShowQuickSettings();
+    RefreshJobList();
+}
+
+// The output folder and format into the quick settings; selecting the format does not run
+// the format handler (its work is done by whoever changed the settings).
+void TMainForm::ShowQuickSettings()
+{
+    ui->EdPath->setText(OutputSettings.OutputPath);
+    const QSignalBlocker quiet(ui->cbFormat);
+    const int format = OutputSettings.OutputFormat;
+    ui->cbFormat->setCurrentIndex(format >= 0 && format < ui->cbFormat->count() ? format : -1);
 }
 
 void TMainForm::TBXItemHelpClick() { PopupMenuHelp->popup(QCursor::pos()); }

@@ -1,16 +1,18 @@
 #pragma once
-// The main window: the queue of jobs, the window shell, the conversion run and the
-// encoding step. This unit owns the program-wide state.
+// The main window: the queue of jobs, the window shell, and the commands that start and
+// show a conversion run. This unit owns the program-wide state.
+#include "engine/runengine.h"
 #include "media/audiofile2.h"
 #include "settings/settingsfile.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QThreadPool>
 #include <QTimer>
+#include <atomic>
 #include <vector>
 
-class TVideoEdit;
 class QTreeWidgetItem;
 namespace Ui {
 class TMainForm;
@@ -42,23 +44,6 @@ extern int JobCount;
 extern int CurrentJob;             // row of the job being edited, -1 when none
 extern bool TagsEnabled;
 extern TOutputSettings OutputSettings;
-// Run state.
-extern int RunJob;                 // 0-based job being converted
-// The temporary WAV of a job: channels, rate and sample size (bits) that the extraction
-// writes for an output format. WAV output is the result itself; FLAC gets its own format, so
-// nothing is lost on the way; Opus gets 48 kHz.
-struct TTempWavFormat
-{
-    int channels, rate, bits;
-};
-TTempWavFormat TempWavFormat(int format, const TOutputSettings &settings);
-
-extern bool EncodeActive;
-extern bool CancelRequested;
-extern QString RunError;           // why the current job's step failed; empty when it did not
-extern bool RunActive;             // a run goes on, with or without its dialog
-extern QString RunOutputFile;      // the file the current job writes
-extern QString RunTempWav;         // its temporary WAV (MP3, WMA and OGG output), made by the run
 extern TMainForm *MainForm;
 
 // Clip times hh:mm:ss <-> whole seconds. TimeToSeconds raises ClipvoxError for a field
@@ -69,6 +54,10 @@ QString SecondsToTime(qint64 seconds);
 QString OutputFileName(const QString &base, const QString &folder, const QString &ext);
 // A path with its extension replaced (a name without a dot gets the extension appended).
 QString ChangeFileExt(const QString &path, const QString &extWithDot);
+// The files that paths name, as absolute paths in order: a folder gives the videos inside
+// it and its subfolders in name order; anything else is taken as a file. A raised stop
+// ends the search early.
+QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *stop = nullptr);
 
 // Columns of the queue list.
 enum JobColumn { ColNumber, ColSource, ColStart, ColEnd, ColConvertTo, ColOutput, ColStatus };
@@ -86,15 +75,20 @@ public:
 
     Ui::TMainForm *ui;
 
-    // Components the run and the encoding step use.
-    TVideoEdit *VE1 = nullptr;
-    TAudioFile2 FileR, FileW;
-    TAudioFile2LameEnc MP3LameEncoder;
-    TAudioInformation2 AudioInformation1;
+    // The conversion run; its signals reach the queue's rows and the progress dialog.
+    TRunEngine *RunEngine = nullptr;
+    TAudioInformation2 AudioInformation1; // the clip editor sets its flag
     QTimer TimerTip;
 
     // Queue
     void AddFiles();
+    // Appends a job per file, as the add-files dialog does; no files, no change.
+    void AddJobs(const QStringList &files);
+    // Files and folders dropped on the queue or named on the command line: folders are
+    // searched off the window's thread, then AddJobs; several calls keep their order.
+    void QueuePaths(const QStringList &paths);
+    // The settings dialog stored new settings: show them and rename the jobs' outputs.
+    void SettingsChanged();
     void RemoveSelectedJob();
     void MoveUp1Click();
     void MoveDown1Click();
@@ -127,32 +121,15 @@ public:
     void ipoftheDay1Click();
     void TimerTipTimer();
 
-    // Conversion run
+    // Conversion run: the engine works on a copy of the queue; the queue's commands are
+    // off until it ends.
     void TBXItemConvertClick();
     void RunStart();
-    void StartJob(int i);
-    void VE1Complete();
-    void CompleteJob();
-    void VE1Processing(double iCurPos, double iDuration);
-
-    // Encoding step
-    void EncodeMp3();
-    void EncodeWma();
-    void EncodeOgg();
-    bool ConfigureMp3();
-    bool ConfigureOgg();
-    // FLAC, Opus and M4A: set up the writer, copy, tag, and delete the temporary WAV.
-    void EncodeFlac();
-    void EncodeOpus();
-    void EncodeM4a();
-    bool ConfigureFlac();
-    bool ConfigureOpus();
-    bool ConfigureM4a();
-    void EncodeConfigured(bool configured);
-    // The loudness gain of the job just extracted (0 with loudness off or a silent clip).
-    double JobGainDb() const;
-    bool TranscodeWav(const QString &wav, const QString &out);
-    bool WriteJobTags(const QString &out);
+    bool RunActive() const { return RunEngine && RunEngine->isRunning(); }
+    void FreezeQueue(bool frozen);
+    void RunJobStarted(int index);
+    void RunJobFinished(int index, TRunEngine::Outcome outcome, const QString &reason);
+    void RunEnded(bool cancelled);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -161,6 +138,12 @@ protected:
 
 private:
     void PrepareOpenDialog();
+    void ShowQuickSettings();
     void LayOutQuickSettings();
+    QTreeWidgetItem *RunRow(int index) const;
+    int m_runId = 0; // tags the rows of the current run
     QString m_openTitle, m_openFilter;
+    QStringList m_heldFiles; // found during a run, queued when it ends
+    QThreadPool m_scans; // one thread: dropped folders are searched in the order of the drops
+    std::atomic<bool> m_scanStop{false};
 };

@@ -894,3 +894,14 @@ QString checkM4aSettings(const M4aSettings &s)
             .arg(s.rate).arg(s.kbps).arg(s.channels);
     return {};
 }
+
+int mp3EncodedKbps(const Mp3Settings &s)
+{
+    QString error;
+    lame_t gf = makeLame(s, 44100, 2, &error);
+    if (!gf)
+        return 0;
+    const int kbps = lame_get_brate(gf);
+    lame_close(gf);
+    return kbps;
+}

@@ -82,3 +82,6 @@ QString checkMp3Settings(const Mp3Settings &s);
 QString checkFlacSettings(const FlacSettings &s);
 QString checkOpusSettings(const OpusSettings &s);
 QString checkM4aSettings(const M4aSettings &s);
+// The constant bit rate LAME encodes with: it lowers (or raises) a rate the sample rate
+// cannot carry. 0 when LAME refuses the set-up.
+int mp3EncodedKbps(const Mp3Settings &s);

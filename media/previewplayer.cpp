@@ -1,6 +1,7 @@
 #include "media/previewplayer.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <QFileInfo>
 #include <clocale>
 #include <cmath>
@@ -53,6 +54,10 @@ TPreviewPlayer::TPreviewPlayer(const Options &options, QObject *parent)
         throw std::runtime_error(("The preview player could not be started: " + reason).toStdString());
     }
     mpv_request_log_messages(m_mpv, "error");
+    // Position and end of data are followed as they change, so that reading them never
+    // waits for libmpv's core (which may be busy opening the audio output, for example).
+    mpv_observe_property(m_mpv, 0, "eof-reached", MPV_FORMAT_FLAG);
+    mpv_observe_property(m_mpv, 0, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_set_wakeup_callback(m_mpv, Wakeup, this);
 }
 
@@ -105,12 +110,20 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
             m_started = true;
         break;
     case MPV_EVENT_FILE_LOADED:
-        if (m_load == Load::Loading && m_started) {
-            m_load = Load::Loaded;
-            if (!m_waiting)
-                Announce();
-        }
+        // The length is asked for without waiting; its answer completes the load.
+        if (m_load == Load::Loading && m_started)
+            mpv_get_property_async(m_mpv, quint64(m_serial), "duration", MPV_FORMAT_DOUBLE);
         break;
+    case MPV_EVENT_GET_PROPERTY_REPLY: {
+        const auto *property = static_cast<const mpv_event_property *>(event.data);
+        if (m_load != Load::Loading || event.reply_userdata != quint64(m_serial))
+            break;
+        m_length = property->format == MPV_FORMAT_DOUBLE ? std::llround(*static_cast<const double *>(property->data) * 1000.0) : 0;
+        m_load = Load::Loaded;
+        if (!m_waiting)
+            Announce();
+        break;
+    }
     case MPV_EVENT_END_FILE: {
         // Only the end of the file opened last counts.
         const auto *end = static_cast<const mpv_event_end_file *>(event.data);
@@ -119,6 +132,13 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
         const Load was = m_load;
         m_load = Load::None;
         m_seeking = false;
+        // With keep-open the end of the data pauses instead of ending the file: an end
+        // of a loaded file is an error.
+        if (was == Load::Loaded && (end->reason == MPV_END_FILE_REASON_ERROR || end->reason == MPV_END_FILE_REASON_EOF))
+            FailPlayback(QStringLiteral("Playback of '%1' failed: %2")
+                             .arg(m_path, end->reason == MPV_END_FILE_REASON_ERROR
+                                              ? QString::fromUtf8(mpv_error_string(end->error))
+                                              : QStringLiteral("the file ended unexpectedly")));
         if (was == Load::Loading) {
             m_load = Load::Failed;
             const QString reason = end->reason == MPV_END_FILE_REASON_ERROR
@@ -133,8 +153,23 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
         break;
     }
     case MPV_EVENT_PLAYBACK_RESTART:
+        if (m_seeking)
+            m_position = m_seekTarget; // until the next position arrives
         m_seeking = false;
         break;
+    case MPV_EVENT_PROPERTY_CHANGE: {
+        const auto *property = static_cast<const mpv_event_property *>(event.data);
+        if (qstrcmp(property->name, "time-pos") == 0)
+            m_position = property->format == MPV_FORMAT_DOUBLE
+                             ? std::max<qint64>(0, std::llround(*static_cast<const double *>(property->data) * 1000.0))
+                             : 0;
+        else if (qstrcmp(property->name, "eof-reached") == 0) {
+            m_eof = property->format == MPV_FORMAT_FLAG && *static_cast<const int *>(property->data);
+            if (m_eof)
+                CheckEarlyEnd();
+        }
+        break;
+    }
     default:
         break;
     }
@@ -157,6 +192,36 @@ void TPreviewPlayer::Announce()
         Qt::QueuedConnection);
 }
 
+// The data ran out: at the end of the file this is the normal end of playing; well before
+// it, the rest of the file could not be read (it was cut short or taken away).
+void TPreviewPlayer::CheckEarlyEnd()
+{
+    if (m_load != Load::Loaded || m_seeking)
+        return;
+    const double length = m_length / 1000.0, at = m_position / 1000.0;
+    if (length - at <= std::max(1.0, length / 50))
+        return;
+    FailPlayback(QStringLiteral("Playback of '%1' stopped at %2 s of its %3 s: the rest of the file cannot be read")
+                     .arg(m_path)
+                     .arg(at, 0, 'f', 1)
+                     .arg(length, 0, 'f', 1));
+}
+
+void TPreviewPlayer::FailPlayback(const QString &reason)
+{
+    m_load = Load::Failed;
+    m_seeking = false;
+    m_error = reason;
+    SetPause(true);
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial = m_serial, reason] {
+            if (serial == m_serial)
+                emit PlaybackFailed(reason);
+        },
+        Qt::QueuedConnection);
+}
+
 bool TPreviewPlayer::Open(const QString &path)
 {
     Drain();
@@ -168,6 +233,8 @@ bool TPreviewPlayer::Open(const QString &path)
     m_started = false;
     m_stopped = true;
     m_seeking = false;
+    m_eof = false;
+    m_length = m_position = 0;
     SetPause(true);
     const QByteArray file = QFileInfo(path).absoluteFilePath().toUtf8();
     const char *command[] = {"loadfile", file.constData(), "replace", nullptr};
@@ -195,25 +262,22 @@ bool TPreviewPlayer::Open(const QString &path)
 qint64 TPreviewPlayer::Length()
 {
     Drain();
-    double seconds = 0;
-    if (m_load != Load::Loaded || mpv_get_property(m_mpv, "duration", MPV_FORMAT_DOUBLE, &seconds) < 0)
-        return 0;
-    return std::llround(seconds * 1000.0);
+    return m_load == Load::Loaded ? m_length : 0;
 }
 
 qint64 TPreviewPlayer::Position()
 {
     Drain();
-    double seconds = 0;
-    if (m_load != Load::Loaded || mpv_get_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0)
+    if (m_load != Load::Loaded)
         return 0;
-    return std::max<qint64>(0, std::llround(seconds * 1000.0));
+    return m_seeking ? m_seekTarget : m_position;
 }
 
 void TPreviewPlayer::SetPause(bool on)
 {
     int flag = on ? 1 : 0;
-    mpv_set_property(m_mpv, "pause", MPV_FORMAT_FLAG, &flag);
+    m_paused = on;
+    mpv_set_property_async(m_mpv, 0, "pause", MPV_FORMAT_FLAG, &flag);
 }
 
 void TPreviewPlayer::Play()
@@ -222,7 +286,11 @@ void TPreviewPlayer::Play()
     SetPause(false);
 }
 
-void TPreviewPlayer::Pause() { SetPause(true); }
+void TPreviewPlayer::Pause()
+{
+    m_stopped = false;
+    SetPause(true);
+}
 
 void TPreviewPlayer::Stop()
 {
@@ -238,7 +306,8 @@ void TPreviewPlayer::Seek(qint64 ms)
     Stop();
     const QByteArray target = QByteArray::number(ms / 1000.0, 'f', 3);
     const char *command[] = {"seek", target.constData(), "absolute+exact", nullptr};
-    m_seeking = mpv_command(m_mpv, command) >= 0;
+    m_seeking = mpv_command_async(m_mpv, 0, command) >= 0;
+    m_seekTarget = std::max<qint64>(0, ms);
     WaitFor([this] { return !m_seeking; });
 }
 
@@ -249,10 +318,7 @@ TPlayerMode TPreviewPlayer::Mode()
         return TPlayerMode::NotReady;
     if (m_seeking)
         return TPlayerMode::Seeking;
-    int eof = 0, paused = 0;
-    mpv_get_property(m_mpv, "eof-reached", MPV_FORMAT_FLAG, &eof);
-    mpv_get_property(m_mpv, "pause", MPV_FORMAT_FLAG, &paused);
-    if (m_stopped || eof)
+    if (m_stopped || m_eof)
         return TPlayerMode::Stopped;
-    return paused ? TPlayerMode::Paused : TPlayerMode::Playing;
+    return m_paused ? TPlayerMode::Paused : TPlayerMode::Playing;
 }

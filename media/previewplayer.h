@@ -1,8 +1,9 @@
 #pragma once
 // The preview player on libmpv: plays one video into a native window (or headless) with
 // the few media-player operations the clip editor needs. Opening and seeking are waited
-// for a bounded time only, so a call never holds the caller for more than a fraction of a
-// second; a file that takes longer to load is announced later by Loaded or LoadFailed.
+// for a bounded time only (none at all with waitMs 0), so a call never holds the caller;
+// a file that takes longer to load is announced later by Loaded or LoadFailed, and a seek
+// still under way reads as its target position.
 #include <QObject>
 #include <QString>
 
@@ -21,7 +22,7 @@ public:
         QString vo = QStringLiteral("null"); // empty: libmpv's own choice
         QString ao = QStringLiteral("null");
         qint64 wid = 0;     // native window to draw into; 0 for none
-        int waitMs = 500;   // longest wait of Open and Seek
+        int waitMs = 500;   // longest wait of Open and Seek; 0: return at once
     };
 
     // Raises std::runtime_error when libmpv cannot be set up.
@@ -37,7 +38,7 @@ public:
     qint64 Length();   // milliseconds; 0 while nothing is loaded
     qint64 Position(); // milliseconds
     void Play();       // from the current position
-    void Pause();
+    void Pause();      // holds the position; Play goes on from there
     void Stop();
     void Seek(qint64 ms); // halts playing, like the media player's seek
     TPlayerMode Mode();
@@ -46,12 +47,17 @@ signals:
     // A load that was still going on when Open returned has ended (queued).
     void Loaded();
     void LoadFailed(const QString &reason);
+    // The loaded file could not be played on (a read or decoding error ended it, or its
+    // data ended well before its length); the player is then not ready (queued).
+    void PlaybackFailed(const QString &reason);
 
 private:
     enum class Load { None, Loading, Loaded, Failed };
     void SetPause(bool on);
     void HandleEvent(const mpv_event &event);
     void Announce();
+    void FailPlayback(const QString &reason);
+    void CheckEarlyEnd();
     // Handles events until done() holds or the wait time is over; true when done() holds.
     template <typename Done>
     bool WaitFor(Done done);
@@ -66,6 +72,11 @@ private:
     bool m_started = false;   // its START_FILE seen
     bool m_stopped = false;
     bool m_seeking = false;
+    qint64 m_seekTarget = 0;  // milliseconds, while m_seeking
+    // What libmpv last told of the file: its length, position and end of data.
+    qint64 m_length = 0, m_position = 0;
+    bool m_eof = false;
+    bool m_paused = true;     // as last asked for
     bool m_waiting = false;   // inside Open's wait: completion is returned, not signalled
     int m_serial = 0;         // counts Opens
     QString m_error;

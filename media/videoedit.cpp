@@ -16,6 +16,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
 
@@ -317,11 +318,15 @@ private:
             av_channel_layout_copy(&inLayout, &f->ch_layout);
         av_channel_layout_default(&outLayout, m_job.channels);
         SwrContext *swr = nullptr;
-        const int r = swr_alloc_set_opts2(&swr, &outLayout, m_job.sampleFormat(), m_job.rate, &inLayout,
-                                          AVSampleFormat(f->format), f->sample_rate, 0, nullptr);
+        int r = swr_alloc_set_opts2(&swr, &outLayout, m_job.sampleFormat(), m_job.rate, &inLayout,
+                                    AVSampleFormat(f->format), f->sample_rate, 0, nullptr);
         av_channel_layout_uninit(&inLayout);
         av_channel_layout_uninit(&outLayout);
         m_swr.reset(swr);
+        // A mix-down keeps every channel: the resampler leaves the subwoofer channel out
+        // unless told its level (-3 dB, like the centre and the surrounds).
+        if (r >= 0)
+            r = av_opt_set_double(swr, "lfe_mix_level", M_SQRT1_2, 0);
         if (r < 0 || swr_init(swr) < 0) {
             *m_error = QStringLiteral("Cannot convert the sound of %1").arg(m_clip.source);
             return false;

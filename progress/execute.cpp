@@ -1,11 +1,10 @@
 #include "progress/execute.h"
 
+#include "engine/runengine.h"
 #include "main/application.h"
 #include "main/main.h"
-#include "media/videoedit.h"
 #include "ui_execute.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -89,27 +88,56 @@ void TExecForm::FormShow()
     SetGauge(ui->Gauge1, 0);
     SetGauge(ui->Gauge2, 0);
     Timer1.start();
-    // Clears CancelRequested, sets RunJob to 0 and starts the first job.
-    if (MainForm)
+    if (MainForm) {
+        Attach(MainForm->RunEngine);
         MainForm->RunStart();
+    }
+    if (!m_engine || !m_engine->isRunning())
+        close(); // no run started: nothing to show
+}
+
+void TExecForm::Attach(TRunEngine *engine)
+{
+    m_engine = engine;
+    // With several jobs at once the file line names the job that started last, and the file
+    // gauge follows the running job that started first.
+    connect(engine, &TRunEngine::jobStarted, this, [this](int index, const QString &source, const QString &output) {
+        m_running << index;
+        const QString line = QStringLiteral("Convert ") + source + QStringLiteral(" to ") + output + QStringLiteral("...");
+        ui->lbFile->setText(line);
+        ui->lbFile->setToolTip(line); // long paths run past the dialog's edge
+        ui->lbTotal->setText(
+            QStringLiteral("Convert file %1 of total %2 file(s)").arg(index + 1).arg(m_engine->jobCount()));
+    });
+    connect(engine, &TRunEngine::fileProgress, this, [this](int index, int percent) {
+        if (m_running.value(0, -1) != index)
+            return;
+        SetGauge(ui->Gauge1, percent);
+        m_firstPercent = percent;
+        ShowTotal();
+    });
+    connect(engine, &TRunEngine::jobFinished, this, [this](int index) {
+        if (m_running.value(0, -1) == index)
+            m_firstPercent = 0;
+        m_running.removeOne(index);
+        ++m_finished;
+        ShowTotal();
+    });
+    connect(engine, &TRunEngine::runEnded, this, [this] { Timer1.stop(); });
+}
+
+void TExecForm::ShowTotal()
+{
+    m_total = std::max(m_total, qint64(m_finished) * 100 + m_firstPercent);
+    SetGauge(ui->Gauge2, m_total);
 }
 
 void TExecForm::BtnCancelClick()
 {
-    // In the video step the run ends here; in the encoding step it ends when the copy
-    // loop has seen EncodeActive go false.
-    const bool videoStep = !EncodeActive;
-    if (videoStep)
-        RunActive = false;
-    EncodeActive = false;
-    CancelRequested = true;
-    if (MainForm) {
-        MainForm->VE1->StopProcessing();
-        MainForm->SetJobStatus(RunJob, QStringLiteral("Stop"));
-    }
-    // The half-written temporary WAV is the run's own; a WAV output stays as written.
-    if (videoStep && !RunTempWav.isEmpty())
-        QFile::remove(RunTempWav);
+    // The engine stops every running job and removes what they had written; the rows
+    // read "Stop".
+    if (m_engine)
+        m_engine->cancel();
     close();
 }
 
@@ -118,6 +146,8 @@ void TExecForm::Timer1Timer()
     // Counted here rather than parsed back from the box, which holds two hour digits only.
     ++m_seconds;
     ui->Edit1->setText(SecondsToTime(m_seconds));
+    const qint64 left = m_engine ? m_engine->secondsLeft() : -1;
+    ui->EditLeft->setText(left < 0 ? QStringLiteral("--:--:--") : SecondsToTime(left));
 }
 
 void TExecForm::FormClose()

@@ -1,11 +1,13 @@
 #pragma once
 // The progress dialog of a conversion run: current file, file and total gauges, elapsed
-// time and Cancel.
+// time, time left and Cancel. It draws what the run engine announces.
 #include <QDialog>
+#include <QList>
 #include <QPointer>
 #include <QTimer>
 
 class QLabel;
+class TRunEngine;
 class QProgressBar;
 namespace Ui {
 class TExecForm;
@@ -24,6 +26,9 @@ public:
     QProgressBar *Gauge1, *Gauge2;
     QTimer Timer1; // elapsed time, one tick a second while the run lasts
 
+    // Shows the run of engine from now on.
+    void Attach(TRunEngine *engine);
+
     void FormShow();
     void BtnCancelClick();
     void Timer1Timer();
@@ -37,8 +42,15 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void ShowTotal();
+
     bool m_started = false;
     qint64 m_seconds = 0;
+    QPointer<TRunEngine> m_engine;
+    QList<int> m_running;   // running jobs, in the order they started
+    int m_firstPercent = 0; // file progress of the first of them
+    int m_finished = 0;
+    qint64 m_total = 0;     // the total gauge never goes back
 };
 
 // The open dialog, empty while none exists; every update by the run checks it first.

@@ -8,6 +8,7 @@
 #include "ui_setting.h"
 
 #include <QKeyEvent>
+#include <QThread>
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
@@ -91,6 +92,7 @@ void CheckComponent(const TAudioFile2 &component)
 
 void TSettingForm::FormCreate()
 {
+    ui->SpinJobs->setRange(1, std::max(1, QThread::idealThreadCount()));
     // The profile list holds the component's profiles in its own order, so that list
     // position, stored value and the profile the encoder selects are one number.
     try {
@@ -126,6 +128,7 @@ void TSettingForm::ShowSettings()
     const TOutputSettings &s = OutputSettings;
     ui->EdOutputDir->setText(s.OutputPath);
     Select(ui->CBOutputFormat, s.OutputFormat);
+    ui->SpinJobs->setValue(s.Jobs);
 
     Select(ui->comboMP3Channels, ChannelsToIndex(s.Mp3Channels));
     Select(ui->comboMP3Frequency, FrequencyToIndex(s.Mp3Frequency));
@@ -171,6 +174,7 @@ void TSettingForm::CollectSettings()
     s.OutputPath = ui->EdOutputDir->text();
     s.OutputFormat = ui->CBOutputFormat->currentIndex();
     s.OutputExt = FormatExtension(s.OutputFormat);
+    s.Jobs = ui->SpinJobs->value();
 
     s.Mp3Channels = IndexToChannels(ui->comboMP3Channels->currentIndex());
     s.Mp3Frequency = ui->comboMP3Frequency->currentText().toInt();
@@ -212,7 +216,7 @@ void TSettingForm::CollectSettings()
 
 void TSettingForm::BtnSelectClick()
 {
-    const QString path = BrowseOutputFolder(this);
+    const QString path = BrowseOutputFolder(this, ui->EdOutputDir->text());
     if (!path.isEmpty())
         ui->EdOutputDir->setText(path);
 }
@@ -244,20 +248,14 @@ void TSettingForm::BtnOKClick()
     CollectSettings();
     // A refused write leaves the dialog open and the main window as it was.
     SaveSettings(OutputSettings);
-    if (MainForm) {
-        if (auto *path = MainForm->findChild<QLineEdit *>(QStringLiteral("EdPath")))
-            path->setText(OutputSettings.OutputPath);
-        if (auto *format = MainForm->findChild<QComboBox *>(QStringLiteral("cbFormat"))) {
-            // The format handler's work is done already.
-            const QSignalBlocker quiet(format);
-            Select(format, OutputSettings.OutputFormat);
-        }
-        MainForm->RefreshJobList();
-    }
+    if (MainForm)
+        MainForm->SettingsChanged();
     accept();
 }
 
 void TSettingForm::BtnCancelClick() { reject(); }
+
+void TSettingForm::SetPage(int index) { ui->PageControl1->setCurrentIndex(index); }
 
 void TSettingForm::FormClose()
 {

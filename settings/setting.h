@@ -34,6 +34,9 @@ public:
     TAudioFile2 AudioFile1;
 
     void FormCreate();
+    // Makes the tab at index (General 0, MP3, WMA, WAV, OGG) the open one; -1 and other
+    // indexes outside the tabs leave it as it is.
+    void SetPage(int index);
     void ShowSettings();
     void CollectSettings();
     QString WmaProfileDescription(int profile);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
 #include <algorithm>
 #include <climits>
 #include <span>
@@ -226,10 +227,12 @@ struct SettingKey
     std::span<const int> values = {};
 };
 
-// Every key of setup.ini, each named once, in the order a new file gets them.
+// The keys of setup.ini, each named once in one of these tables, in the order a new file
+// gets them.
 const SettingKey<TOutputSettings> kOutputKeys[] = {
     {"general", "outputpath", &TOutputSettings::OutputPath, 0, true},
     {"general", "outputformat", &TOutputSettings::OutputFormat, 0, true},
+    {"general", "jobs", &TOutputSettings::Jobs, 1, false, 1, std::max(1, QThread::idealThreadCount())},
     {"mp3", "channels", &TOutputSettings::Mp3Channels, 3},
     {"mp3", "frequency", &TOutputSettings::Mp3Frequency, 44100},
     {"mp3", "bitrate", &TOutputSettings::Mp3Bitrate, 128},
@@ -259,6 +262,9 @@ const SettingKey<TOutputSettings> kOutputKeys[] = {
     {"m4a", "bitrate", &TOutputSettings::M4aBitrate, 192, false, 64, 320},
     {"m4a", "channels", &TOutputSettings::M4aChannels, 2, false, 1, 2},
     {"general", "loudness", &TOutputSettings::LoudnessTarget, 0, false, INT_MIN, INT_MAX, kLoudnessTargets},
+};
+const SettingKey<TRecentSettings> kRecentKeys[] = {
+    {"general", "lastfolder", &TRecentSettings::LastFolder},
 };
 const SettingKey<TTipSettings> kTipKeys[] = {
     {"tips", "tipno", &TTipSettings::TipNo, 1},
@@ -317,3 +323,7 @@ void SaveSettings(const TOutputSettings &s) { SaveKeys(kOutputKeys, s, false); }
 void LoadTipSettings(TTipSettings &s) { LoadKeys(kTipKeys, s); }
 
 void SaveTipSettings(const TTipSettings &s) { SaveKeys(kTipKeys, s, false); }
+
+void LoadRecentSettings(TRecentSettings &s) { LoadKeys(kRecentKeys, s); }
+
+void SaveRecentSettings(const TRecentSettings &s) { SaveKeys(kRecentKeys, s, false); }

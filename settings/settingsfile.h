@@ -86,6 +86,7 @@ struct TOutputSettings
     int M4aBitrate = 0;      // 64..320 kbps
     int M4aChannels = 0;
     int LoudnessTarget = 0;  // LUFS; 0 leaves the loudness as it is
+    int Jobs = 1; // files converted at the same time, 1 up to the processor cores
 };
 
 // The tip window's place in tips.txt and whether the tip shows at start.
@@ -95,6 +96,12 @@ struct TTipSettings
     int ShowTip = 1;
 };
 
+// The folder of the files added last, where the add-files dialog opens.
+struct TRecentSettings
+{
+    QString LastFolder;
+};
+
 QString DefaultOutputPath();
 QString FormatExtension(int index);
 void LoadSettings(TOutputSettings &settings);
@@ -102,6 +109,8 @@ void SaveGeneralSettings(const TOutputSettings &settings);
 void SaveSettings(const TOutputSettings &settings);
 void LoadTipSettings(TTipSettings &settings);
 void SaveTipSettings(const TTipSettings &settings);
+void LoadRecentSettings(TRecentSettings &settings);
+void SaveRecentSettings(const TRecentSettings &settings);
 
 // The value sets the settings offer.
 inline constexpr int kFrequencies[] = {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};

@@ -1,9 +1,11 @@
 // The clip editor on real videos, played headless by the real preview player.
 #include "clip/edit.h"
 #include "clip/edittime.h"
+#include "clip/soundstrip.h"
 #include "main/main.h"
 #include "media/audiofile2.h"
 #include "media/previewplayer.h"
+#include "media/waveform.h"
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
 
@@ -182,7 +184,7 @@ private slots:
         QTest::mouseRelease(C<QSlider>(editor, "TrackBar1"), Qt::LeftButton);
         QCOMPARE(player->Position(), pausedAt);
         C<QToolButton>(editor, "SpeedBtnPlay")->click();
-        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         const qint64 half = player->Length() * 50 / 100;
         QVERIFY2(player->Position() >= half - 100 && player->Position() < half + 500,
                  qPrintable(QString::number(player->Position())));
@@ -191,7 +193,7 @@ private slots:
         C<QSlider>(editor, "TrackBar1")->setValue(25);
         QTest::mouseRelease(C<QSlider>(editor, "TrackBar1"), Qt::LeftButton);
         QCOMPARE(C<QLabel>(editor, "lbElapsedTime")->text(), SecondsToTime(8 * 25 / 100));
-        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY2(player->Position() >= 1900 && player->Position() < 2500,
                  qPrintable(QString::number(player->Position())));
 
@@ -202,9 +204,10 @@ private slots:
         QCOMPARE(player->Mode(), TPlayerMode::Paused);
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QTest::mouseClick(picture, Qt::LeftButton);
-        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
 
         // Set start and end take the thumb and the elapsed time; the job is not touched.
+        QTest::mouseClick(picture, Qt::LeftButton);
         C<QSlider>(editor, "TrackBar1")->setValue(12);
         C<QLabel>(editor, "lbElapsedTime")->setText(QStringLiteral("00:00:01"));
         C<QToolButton>(editor, "SpeedButton1")->click();
@@ -231,7 +234,7 @@ private slots:
         Job().Duration = 999;
         C<QToolButton>(editor, "SpeedBtnPlay")->click();
         QTRY_COMPARE(Job().Duration, 8);
-        QCOMPARE(player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY2(player->Position() < 600, qPrintable(QString::number(player->Position())));
         QVERIFY(m_desktop->messages.isEmpty());
     }
@@ -387,7 +390,7 @@ private slots:
         const QString missing = m_media.filePath("gone.avi");
         Queue({m_junk, missing});
         TEditForm *editor = Show();
-        QCOMPARE(m_desktop->messages.size(), 1);
+        QTRY_COMPARE(m_desktop->messages.size(), 1);
         QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Critical);
         QVERIFY2(m_desktop->messages[0].text.contains("unrecognized file format"),
                  qPrintable(m_desktop->messages[0].text));
@@ -403,7 +406,7 @@ private slots:
         QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("PreviewVideo")), Qt::LeftButton);
         QCOMPARE(m_desktop->messages.size(), 1);
         C<QToolButton>(editor, "SpeedBtnPlay")->click();
-        QCOMPARE(m_desktop->messages.size(), 2);
+        QTRY_COMPARE(m_desktop->messages.size(), 2);
 
         // The time dialog needs times: "Max" is reported and the dialog does not open.
         C<QToolButton>(editor, "BtnEdit")->click();
@@ -423,9 +426,157 @@ private slots:
         List()->topLevelItem(1)->setSelected(true);
         m_desktop->messages.clear();
         editor = Show();
-        QCOMPARE(m_desktop->messages.size(), 1);
+        QTRY_COMPARE(m_desktop->messages.size(), 1);
         QVERIFY2(m_desktop->messages[0].text.contains("Cannot open file") && m_desktop->messages[0].text.contains(missing),
                  qPrintable(m_desktop->messages[0].text));
+    }
+
+    // The strip fills while the preview plays; the keys move the preview and set the marks,
+    // and keys typed into the tag fields stay there.
+    void soundStripAndKeys()
+    {
+        Queue({m_long});
+        TEditForm *editor = Show();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        auto *strip = C<TSoundStrip>(editor, "SoundStrip");
+        QTRY_COMPARE(strip->received(), strip->columnCount());
+        QVERIFY(!strip->noSound());
+        QVERIFY(qAbs(strip->length() - ProbeDuration(m_long) * 1000) < 100);
+        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        const auto elapsed = [&] { return C<QLabel>(editor, "lbElapsedTime")->text(); };
+
+        QTest::keyClick(editor, Qt::Key_Space);
+        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QTest::keyClick(editor, Qt::Key_Home);
+        QCOMPARE(elapsed(), QStringLiteral("00:00:00"));
+        QTest::keyClick(editor, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(editor, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(editor, Qt::Key_Right);
+        QTest::keyClick(editor, Qt::Key_Right);
+        QTest::keyClick(editor, Qt::Key_Left);
+        QCOMPARE(elapsed(), QStringLiteral("00:00:21"));
+        QTest::keyClick(editor, Qt::Key_I);
+        QTest::keyClick(editor, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(editor, Qt::Key_O);
+        QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:21"));
+        QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:31"));
+        QCOMPARE(editor->SelStart, 21 * 100 / 205);
+        QCOMPARE(editor->SelEnd, 31 * 100 / 205);
+        QTest::keyClick(editor, Qt::Key_Home);
+        QCOMPARE(elapsed(), QStringLiteral("00:00:21"));
+
+        // Play goes on exactly where the keys left the paused preview.
+        QTest::keyClick(editor, Qt::Key_Space);
+        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        QVERIFY2(editor->MP2->Position() >= 21000 && editor->MP2->Position() < 22000,
+                 qPrintable(QString::number(editor->MP2->Position())));
+
+        C<QCheckBox>(editor, "CheckTag")->click();
+        QLineEdit *title = C<QLineEdit>(editor, "infoTitle");
+        title->setFocus();
+        QTest::keyClicks(title, QStringLiteral("Io io"));
+        QTest::keyClick(title, Qt::Key_Home);
+        QTest::keyClick(title, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(title->selectedText(), QStringLiteral("I"));
+        QComboBox *genre = C<QComboBox>(editor, "infoGenre");
+        genre->setFocus();
+        QTest::keyClick(genre, Qt::Key_O);
+        QCOMPARE(title->text(), QStringLiteral("Io io"));
+        QVERIFY(genre->currentText().startsWith(QLatin1Char('O')));
+        QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:21"));
+        QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:31"));
+        QCOMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+
+        // A click on the strip plays from that point.
+        QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 2, strip->height() / 2));
+        const int at = TimeToSeconds(elapsed());
+        QVERIFY2(at > 205 * 2 / 5 && at < 205 * 3 / 5, qPrintable(elapsed()));
+        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        QVERIFY(qAbs(editor->MP2->Position() / 1000 - at) <= 1);
+
+        // While playing, a mark is the moment of the key, not that of the last timer tick.
+        editor->Timer1.stop();
+        QTRY_VERIFY(editor->MP2->Position() >= (at + 2) * 1000);
+        QTest::keyClick(editor, Qt::Key_O);
+        const int end = TimeToSeconds(C<QLineEdit>(editor, "EdEnd")->text());
+        QVERIFY2(end >= at + 2 && end <= editor->MP2->Position() / 1000, qPrintable(QString::number(end)));
+        QVERIFY(m_desktop->messages.isEmpty());
+    }
+
+    // A source without sound: an empty strip that says so.
+    void noSoundStrip()
+    {
+        const QString silent = MakeVideo(m_media.filePath("silent.avi"), "silent-avi", 2);
+        QVERIFY(!silent.isEmpty());
+        Queue({silent});
+        TEditForm *editor = Show();
+        auto *strip = C<TSoundStrip>(editor, "SoundStrip");
+        QTRY_VERIFY(strip->noSound());
+        QCOMPARE(strip->received(), 0);
+    }
+
+    // Closed at once, while the strip is computed and the player still opens: both stop,
+    // and nothing they would have told reaches the job or the user.
+    void closedWhileBusy()
+    {
+        Queue({m_long});
+        TEditForm *editor = Show();
+        QVERIFY(editor->Waveform->IsRunning());
+        QVERIFY(editor->MP2 && !editor->MP2->IsLoaded());
+        editor->close();
+        QVERIFY(!editor->Waveform->IsRunning());
+        QTRY_VERIFY(!EditForm);
+        QTest::qWait(300);
+        QCOMPARE(Job().Duration, 0);
+        QCOMPARE(Job().EndTime, QStringLiteral("Max"));
+        QVERIFY(m_desktop->messages.isEmpty());
+    }
+
+    // Pause or Stop pressed while the source still opens: it opens, is measured, and waits.
+    void pauseOrStopBeforeOpen_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("stopEnabled");
+        QTest::newRow("pause") << "SpeedBtnPause" << true;
+        QTest::newRow("stop") << "SpeedBtnStop" << false;
+    }
+    void pauseOrStopBeforeOpen()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, stopEnabled);
+        Queue({m_clip});
+        TEditForm *editor = Show();
+        QVERIFY(!editor->MP2->IsLoaded());
+        C<QToolButton>(editor, qPrintable(button))->click();
+        QTRY_COMPARE(Job().Duration, 8);
+        QTest::qWait(300);
+        QVERIFY(editor->MP2->Mode() != TPlayerMode::Playing);
+        QVERIFY(editor->MP2->Position() < 100);
+        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QCOMPARE(C<QToolButton>(editor, "SpeedBtnStop")->isEnabled(), stopEnabled);
+    }
+
+    // The file is cut short while it plays: the player's reason is reported and the editor
+    // stands as for a source that cannot be opened.
+    void errorDuringPlayback()
+    {
+        const QString path = m_media.filePath("cut.mpg");
+        QVERIFY(QFile::copy(MakeVideo(m_media.filePath("ten.mpg"), "mpg", 10), path));
+        Queue({path});
+        TEditForm *editor = Show();
+        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        QCOMPARE(Job().Duration, 10);
+        QVERIFY(QFile::resize(path, QFileInfo(path).size() / 4));
+        QTRY_COMPARE_WITH_TIMEOUT(m_desktop->messages.size(), 1, 15000);
+        QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Critical);
+        QVERIFY2(m_desktop->messages[0].text.contains(path), qPrintable(m_desktop->messages[0].text));
+        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
+        QVERIFY(!C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
+        QVERIFY(!editor->Timer1.isActive());
+        QCOMPARE(C<QLabel>(editor, "lbTotalTime")->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(Job().Duration, 10);
+        QCOMPARE(Job().EndTime, QStringLiteral("00:00:10"));
     }
 };
 

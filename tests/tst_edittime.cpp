@@ -1,4 +1,5 @@
-// The time entry dialog: its arrows, its split of the editor's times, its tests on OK.
+// The time entry dialog: its arrows, its split of the editor's times, its tests on OK and
+// the times it hands back.
 #include "clip/edit.h"
 #include "clip/edittime.h"
 #include "main/main.h"
@@ -6,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -37,9 +39,10 @@ private:
         for (int i = 0; i < 6; ++i)
             C(dialog, kEdits[i])->setText(values[i]);
     }
-    TEditTimeForm *OpenDialog()
+    // The dialog on its own, as for a 3725-second source unless told otherwise.
+    static TEditTimeForm *OpenDialog(int duration = 3725)
     {
-        EditTimeForm = new TEditTimeForm(m_editor);
+        EditTimeForm = new TEditTimeForm(nullptr, 0, 0, duration);
         EditTimeForm->show();
         return EditTimeForm;
     }
@@ -91,6 +94,22 @@ private slots:
         QCOMPARE(EdEnd(), QStringLiteral("01:02:05"));
         QCOMPARE(m_editor->SelStart, 2);
         QVERIFY(m_desktop->messages.isEmpty());
+
+        // OK hands both times back; the editor writes its own fields and selection.
+        QTimer::singleShot(0, [&] {
+            QVERIFY(EditTimeForm);
+            Type(EditTimeForm, {"0", "2", "0", "0", "1", "0"});
+            C<QPushButton>(EditTimeForm, "BitBtnOK")->click();
+        });
+        m_editor->BtnEditClick();
+        QVERIFY(!EditTimeForm);
+        QCOMPARE(EdStart(), QStringLiteral("00:02:00"));
+        QCOMPARE(EdEnd(), QStringLiteral("00:01:00"));
+        QCOMPARE(m_editor->StartSeconds, 120);
+        QCOMPARE(m_editor->EndSeconds, 60);
+        QCOMPARE(m_editor->SelStart, 120 * 100 / 3725);
+        QCOMPARE(m_editor->SelEnd, 60 * 100 / 3725);
+        QCOMPARE(JobTable[1].StartTime, QStringLiteral("00:00:00")); // the job waits for the editor's OK
     }
 
     // Arrows and arrow keys step within 0..100 hours and 0..60 minutes or seconds, without
@@ -130,64 +149,61 @@ private slots:
             QVERIFY(C<QWidget>(dialog, name));
     }
 
-    // OK's limits against the 3725-second source, and what reaches the editor.
+    // OK's limits against the 3725-second source; only times that pass are handed back.
     void okLimits()
     {
         TEditTimeForm *dialog = OpenDialog();
+        QSignalSpy chosen(dialog, &TEditTimeForm::TimesChosen);
         Type(dialog, {"0", "0", "0", "1", "2", "6"});
         C<QPushButton>(dialog, "BitBtnOK")->click();
         QCOMPARE(m_desktop->texts(), QStringList{"Stop time should be less than total duration."});
         QCOMPARE(m_desktop->messages[0].caption, QStringLiteral("Information"));
         QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Information);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(EdEnd(), QStringLiteral("Max"));
 
         // 90 minutes count as 5400 seconds.
         Type(dialog, {"0", "90", "0", "1", "2", "5"});
         C<QPushButton>(dialog, "BitBtnOK")->click();
         QCOMPARE(m_desktop->texts().last(), QStringLiteral("Start time should be less than total duration."));
-        QCOMPARE(m_editor->StartSeconds, 5400);
         QVERIFY(dialog->isVisible());
 
-        // A letter: the general error report, and nothing in the editor changes.
-        m_editor->SetSelection(5, 50);
+        // A letter: the general error report.
         Type(dialog, {"0", "1", "0", "0", "x", "0"});
         C<QPushButton>(dialog, "BitBtnOK")->click();
         QCOMPARE(m_desktop->messages.size(), 3);
         QCOMPARE(m_desktop->messages.last().icon, QMessageBox::Critical);
         QVERIFY(m_desktop->messages.last().text.contains("'x'"));
         QVERIFY(dialog->isVisible());
-        QCOMPARE(EdStart(), QStringLiteral("00:00:00"));
-        QCOMPARE(m_editor->SelStart, 5);
-        QCOMPARE(m_editor->SelEnd, 50);
+        QCOMPARE(chosen.count(), 0);
 
         // Start after stop passes here (the editor's OK judges it); a stop equal to the length passes.
         Type(dialog, {"0", "2", "0", "1", "2", "5"});
         C<QPushButton>(dialog, "BitBtnOK")->click();
         QCOMPARE(m_desktop->messages.size(), 3);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(EdStart(), QStringLiteral("00:02:00"));
-        QCOMPARE(EdEnd(), QStringLiteral("01:02:05"));
-        QCOMPARE(m_editor->StartSeconds, 120);
-        QCOMPARE(m_editor->EndSeconds, 3725);
-        QCOMPARE(m_editor->SelStart, 120 * 100 / 3725);
-        QCOMPARE(m_editor->SelEnd, 100);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen[0], (QVariantList{120, 3725}));
         QTRY_VERIFY(!EditTimeForm);
-        QCOMPARE(JobTable[1].StartTime, QStringLiteral("00:00:00")); // the job waits for the editor's OK
     }
 
-    // An unmeasured source: any time above 0 is refused, all zeros give 0 to 100.
+    // An unmeasured source: any time above 0 is refused, all zeros pass, and the editor
+    // then selects 0 to 100.
     void zeroDuration()
     {
-        JobTable[1].Duration = 0;
-        TEditTimeForm *dialog = OpenDialog();
+        TEditTimeForm *dialog = OpenDialog(0);
+        QSignalSpy chosen(dialog, &TEditTimeForm::TimesChosen);
         Type(dialog, {"0", "0", "0", "0", "0", "1"});
         C<QPushButton>(dialog, "BitBtnOK")->click();
         QCOMPARE(m_desktop->texts(), QStringList{"Stop time should be less than total duration."});
         Type(dialog, {"0", "0", "0", "0", "0", "0"});
-        m_editor->SetSelection(7, 9);
         C<QPushButton>(dialog, "BitBtnOK")->click();
         QCOMPARE(m_desktop->messages.size(), 1);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen[0], (QVariantList{0, 0}));
+
+        JobTable[1].Duration = 0;
+        m_editor->SetSelection(7, 9);
+        m_editor->SetClipTimes(0, 0);
         QCOMPARE(EdStart(), QStringLiteral("00:00:00"));
         QCOMPARE(EdEnd(), QStringLiteral("00:00:00"));
         QCOMPARE(m_editor->SelStart, 0);

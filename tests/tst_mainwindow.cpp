@@ -2,12 +2,14 @@
 // the quick settings, resizing, the help links and closing.
 #include "main/application.h"
 #include "extras/tip.h"
+#include "main/commandline.h"
 #include "main/main.h"
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
 #include "ui_main.h"
 
 #include <QDir>
+#include <QMimeData>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -82,6 +84,8 @@ private slots:
     void refusedWriteKeepsWindowOpen();
     void generalErrorReportShowsEscapedErrors();
     void tipTimerReadsShowtip();
+    void dropsOfFilesAndFolders();
+    void commandLineFilesInOrder();
 };
 
 void TestMainWindow::startsEmptyWithLoadedSettings()
@@ -139,17 +143,34 @@ void TestMainWindow::addDialogAndCancel()
     addFiles({});
     QCOMPARE(m_desktop->fileDialogs, 1);
     QCOMPARE(m_desktop->lastFileTitle, QString("Open Video Files"));
+    QCOMPARE(m_desktop->lastFileFolder, QDir::homePath() + "/"); // nothing added yet
     const QStringList filters = m_desktop->lastFileFilter.split(";;");
-    QCOMPARE(filters.size(), 5);
     QVERIFY(filters[0].startsWith("All supported files ("));
-    for (const char *p : {"*.avi", "*.asf", "*.wmv", "*.mpg", "*.mpeg", "*.AVI"})
-        QVERIFY2(filters[0].contains(QLatin1String(p) + QLatin1Char(' ')) || filters[0].contains(QLatin1String(p) + QLatin1Char(')')), p);
+    // Every type in the first piece, and each in one piece of its own after the classic four.
+    const QStringList types{"avi", "asf", "wmv", "mpg", "mpeg", "mp4", "m4v", "mkv", "webm", "mov", "flv",
+                            "ts", "mts", "m2ts", "vob", "3gp", "ogv", "dv", "divx"};
+    for (const QString &t : types) {
+        const QRegularExpression pattern("[( ]\\*\\." + t + "[ )]");
+        QVERIFY2(filters[0].contains(pattern) && filters[0].contains(QRegularExpression(pattern.pattern().toUpper())),
+                 qPrintable(t));
+        QCOMPARE(filters.mid(1, filters.size() - 2).filter(pattern).size(), 1);
+    }
     QVERIFY(filters[1].startsWith("MPEG files (*.mpg *.MPG *.mpeg *.MPEG)"));
+    QVERIFY(filters[2].startsWith("WMV files ("));
+    QVERIFY(filters[3].startsWith("AVI files ("));
     QVERIFY(filters[4].startsWith("ASF files (*.asf"));
+    QCOMPARE(filters.last(), QString("All files (*)"));
     // Cancelled: nothing changed.
     QCOMPARE(JobCount, 0);
     QCOMPARE(window().ui->EdPath->text(), QDir::homePath() + "/");
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
+    QVERIFY(m_folder->read("setup.ini").indexOf("lastfolder") < 0);
+
+    // The next dialog opens where the files added last came from, also after a restart.
+    addFiles({"/clips/new/a.mkv"});
+    m_window = std::make_unique<TMainForm>();
+    addFiles({});
+    QCOMPARE(m_desktop->lastFileFolder, QString("/clips/new/"));
 }
 
 void TestMainWindow::secondBatchMovesEveryOutput()
@@ -304,6 +325,7 @@ void TestMainWindow::outputFolderButton()
     m_desktop->folderAnswers << "/music" << "/" << "";
     window().ui->SpeedBtnPath->click();
     QCOMPARE(m_desktop->lastFolderPrompt, QString("Select a directory to save output files"));
+    QCOMPARE(m_desktop->lastFolderStart, QString("/a/")); // opens in the current output folder
     QCOMPARE(window().ui->EdPath->text(), QString("/music/"));
     QCOMPARE(OutputSettings.OutputPath, QString("/music/"));
     QCOMPARE(column(window(), ColOutput), QStringList{"/music/1.mp3"});
@@ -338,7 +360,8 @@ void TestMainWindow::closingWritesGeneralKeys()
     window().ui->cbFormat->setCurrentIndex(1);
     emit window().ui->cbFormat->activated(1);
     QVERIFY(window().close());
-    QCOMPARE(m_folder->read("setup.ini"), QByteArray("[tips]\nshowtip=0\n[general]\noutputpath=/clips/\noutputformat=1\n"));
+    QCOMPARE(m_folder->read("setup.ini"),
+             QByteArray("[tips]\nshowtip=0\n[general]\noutputpath=/clips/\noutputformat=1\nlastfolder=/clips/\n"));
 }
 
 void TestMainWindow::refusedWriteKeepsWindowOpen()
@@ -346,14 +369,16 @@ void TestMainWindow::refusedWriteKeepsWindowOpen()
     QVERIFY(QFile::remove(m_folder->file("setup.ini")));
     QVERIFY(QDir(m_folder->path()).mkdir("setup.ini"));
     window().show();
-    QVERIFY(!window().close());
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QTest::keyClick(&window(), Qt::Key_Q, Qt::ControlModifier); // Ctrl+Q takes the close button's way
     QVERIFY(window().isVisible());
     QCOMPARE(m_desktop->messages.size(), 1);
     QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Critical);
     QCOMPARE(m_desktop->messages[0].text, "Unable to write to " + m_folder->file("setup.ini"));
     // Once the folder is gone the next close writes.
     QVERIFY(QDir(m_folder->path()).rmdir("setup.ini"));
-    QVERIFY(window().close());
+    QTest::keyClick(&window(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!window().isVisible());
     QVERIFY(QFile::exists(m_folder->file("setup.ini")));
 }
 
@@ -399,6 +424,66 @@ void TestMainWindow::tipTimerReadsShowtip()
     QTRY_COMPARE_WITH_TIMEOUT(shown, 2, 3000);
     QTest::qWait(1200); // the timer never ticks again
     QCOMPARE(shown, 2);
+}
+
+namespace {
+void MakeFile(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile(path).open(QIODevice::WriteOnly);
+}
+
+// Sends a drag of urls over the queue and, when it is taken, the drop; true when taken.
+bool Drop(TMainForm &w, const QList<QUrl> &urls)
+{
+    QWidget *target = w.ui->ListView1->viewport();
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return enter.isAccepted() && drop.isAccepted();
+}
+} // namespace
+
+// Dropped files are added as the dialog adds them; a folder adds the videos in it and its
+// subfolders in name order; a drop of nothing usable changes nothing. Odd names included.
+void TestMainWindow::dropsOfFilesAndFolders()
+{
+    QTemporaryDir dir;
+    const QString root = dir.path() + QString::fromUtf8("/Drop #1? \"Zoë\"/");
+    const QStringList videos{root + "clip 2.MKV", root + QString::fromUtf8("clip 10 \"été\".mp4"),
+                             root + "sub/a #?.avi", root + "sub/deeper/b.webm"};
+    for (const QString &f : videos + QStringList{root + "notes.txt", root + "empty/readme.txt"})
+        MakeFile(f);
+
+    QVERIFY(Drop(window(), {QUrl::fromLocalFile(root)}));
+    QTRY_COMPARE(column(window(), ColSource), videos);
+    QCOMPARE(window().ui->EdPath->text(), root);
+    QCOMPARE(column(window(), ColOutput)[1], root + QString::fromUtf8("clip 10 \"été\".mp3"));
+
+    // Nothing usable: a folder without videos, an address that is no file.
+    QVERIFY(!Drop(window(), {QUrl("https://example.org/v.mp4")}));
+    QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "empty")}));
+    // A file is taken whatever it holds (the run tells); it follows the earlier drops.
+    QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "notes.txt"), QUrl::fromLocalFile(videos[0])}));
+    QTRY_COMPARE(JobCount, 6);
+    QCOMPARE(column(window(), ColSource).mid(4), (QStringList{root + "notes.txt", videos[0]}));
+    QCOMPARE(window().ui->EdPath->text(), root);
+}
+
+// clipvox FILE... queues the files in the order given; relative names are taken from the
+// current folder.
+void TestMainWindow::commandLineFilesInOrder()
+{
+    QTemporaryDir dir;
+    MakeFile(dir.filePath("folder/x.ts"));
+    const TCommandLine command = ParseCommandLine({"clipvox", "/v/b.mkv", "rel a.avi", dir.filePath("folder"), "/v/a.mp4"});
+    window().QueuePaths(command.files);
+    QTRY_COMPARE(column(window(), ColSource),
+                 (QStringList{"/v/b.mkv", QDir::current().absoluteFilePath("rel a.avi"), dir.filePath("folder/x.ts"), "/v/a.mp4"}));
+    QCOMPARE(window().ui->EdPath->text(), QString("/v/"));
 }
 
 int main(int argc, char **argv)

@@ -28,7 +28,7 @@ private slots:
     void opensEachKind_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"avi", "mpg", "wmv", "asf"})
+        for (const char *kind : {"avi", "mpg", "wmv", "asf", "mp4", "mkv", "webm"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
     void opensEachKind()
@@ -49,12 +49,14 @@ private slots:
     {
         const QString path = Video("avi", 2.4);
         TPreviewPlayer player(Headless(5000));
+        QSignalSpy failed(&player, &TPreviewPlayer::PlaybackFailed);
         QVERIFY(player.Open(path));
         player.Play();
         QCOMPARE(player.Mode(), TPlayerMode::Playing);
         QTRY_VERIFY(player.Position() > 200);
         player.Pause();
         QCOMPARE(player.Mode(), TPlayerMode::Paused);
+        QTest::qWait(100); // the pause is asked for, not waited for
         const qint64 at = player.Position();
         QTest::qWait(300);
         QCOMPARE(player.Position(), at);
@@ -65,6 +67,25 @@ private slots:
         player.Play();
         QTRY_COMPARE_WITH_TIMEOUT(player.Mode(), TPlayerMode::Stopped, 10000);
         QVERIFY(player.Position() > player.Length() - 200);
+        QTest::qWait(100);
+        QCOMPARE(failed.count(), 0); // played to its end: no failure
+    }
+
+    // A file cut short while it plays: the player says where it stopped, instead of
+    // standing still as if it had played to its end.
+    void fileCutWhilePlaying()
+    {
+        const QString path = m_dir.filePath("cut.mpg");
+        QVERIFY(QFile::copy(Video("mpg", 10), path));
+        TPreviewPlayer player(Headless(5000));
+        QSignalSpy failed(&player, &TPreviewPlayer::PlaybackFailed);
+        QVERIFY(player.Open(path));
+        player.Play();
+        QVERIFY(QFile::resize(path, QFileInfo(path).size() / 4));
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 15000);
+        QVERIFY2(failed[0][0].toString().contains(path), qPrintable(failed[0][0].toString()));
+        QCOMPARE(player.Mode(), TPlayerMode::NotReady);
+        QCOMPARE(player.Length(), 0);
     }
 
     // Reasons in plain words; a load that outlasts the wait is announced later, and an

@@ -1,7 +1,7 @@
 // The conversion run and its progress dialog: a queue of real videos converts end to end,
-// with the status texts, labels and gauges of each step, Cancel in both steps, failing
-// jobs, WAV output, clip ends, and the files the run may and may not touch.
-#include "media/videoedit.h"
+// one or two jobs at once, with the status texts, labels and gauges of each step, Cancel in
+// both steps, failing jobs, WAV output, clip ends, the frozen queue, quitting during a run,
+// and the files the run may and may not touch.
 #include "ui_main.h"
 #include "runharness.h"
 #include "media_fixtures.h"
@@ -21,14 +21,14 @@ struct Seen
     int gauge1 = -1, gauge2 = -1, gauge2Max = -1;
     QString gauge1Text, gauge2Text;
     QStringList statuses;
-    QString tempWav;
+    QStringList files;
 };
 
 Seen Look(const RunHarness &h)
 {
     Seen s;
     s.statuses = h.statuses();
-    s.tempWav = RunTempWav;
+    s.files = h.files();
     if (!ExecForm)
         return s;
     s.dialog = ExecForm->isVisible();
@@ -50,6 +50,29 @@ QStringList Sorted(QStringList list)
 }
 
 void ClickCancel() { ExecForm->findChild<QPushButton *>("BtnCancel")->click(); }
+
+// Runs f after every slot of the engine's signal has run (the dialog and the rows drawn).
+template <typename Signal, typename F>
+void After(const RunHarness &h, Signal signal, F &&f)
+{
+    QObject::connect(h.window->RunEngine, signal, h.window.get(), std::forward<F>(f), Qt::QueuedConnection);
+}
+
+// The commands that change the queue or the settings.
+QList<bool> QueueCommands(const RunHarness &h)
+{
+    const Ui::TMainForm *ui = h.window->ui;
+    QList<bool> on;
+    for (const QAction *a : {ui->TBXItem4, ui->AddFiles1, ui->TBXItem3, ui->Remove1, ui->MoveUp1, ui->MoveDown1,
+                             ui->RemoveAll1, ui->TBXItem2, ui->EditSelection1, ui->TBXItem1, ui->Convert1, ui->TBXItem8})
+        on << a->isEnabled();
+    for (const QWidget *w : std::initializer_list<const QWidget *>{ui->cbFormat, ui->SpeedBtnPath, ui->SpeedButton1})
+        on << w->isEnabled();
+    return on;
+}
+
+// Hidden files of the run's own in the output folder.
+QStringList Hidden(const RunHarness &h) { return h.files().filter(QRegularExpression("^\\.")); }
 } // namespace
 
 class TestRun : public QObject
@@ -93,6 +116,10 @@ private slots:
     void closedDialogRunGoesOnAlone();
     void tempWavNeverTakesAUsersFile();
     void duplicateOutputNamesGetFreeNames();
+    void twoJobsAtOnce();
+    void cancelWithTwoRunning();
+    void jobFailsWhileAnotherRuns();
+    void quittingDuringARun();
     void newFormatsAndEvenLoudness_data();
     void newFormatsAndEvenLoudness();
 };
@@ -105,9 +132,8 @@ void TestRun::queueOfThreeConvertsEndToEnd()
     const QString out3 = h.outFile(QString::fromUtf8("Zoë #2.mp3"));
 
     Seen atStart, afterFirst, atEnd;
-    QList<Seen> completions;
-    QTimer::singleShot(0, [&] { atStart = Look(h); });
-    QObject::connect(h.window->VE1, &TVideoEdit::OnComplete, [&] { completions << Look(h); });
+    QList<Seen> completions; // as each later job starts
+    After(h, &TRunEngine::jobStarted, [&](int index) { (index == 0 ? atStart : (completions << Seen()).last()) = Look(h); });
     h.desktop.onMessage = [&](const ShownMessage &) { atEnd = Look(h); };
     h.window->ui->TBXItem1->trigger(); // returns when the dialog closes
 
@@ -120,7 +146,7 @@ void TestRun::queueOfThreeConvertsEndToEnd()
     QCOMPARE(atStart.gauge2Max, 300);
     QCOMPARE(atStart.elapsed, QString("00:00:00"));
 
-    QCOMPARE(completions.size(), 3);
+    QCOMPARE(completions.size(), 2);
     afterFirst = completions.first();
     QCOMPARE(afterFirst.statuses, (QStringList{"100%", "Converting...", "Waiting"}));
     QCOMPARE(afterFirst.gauge2, 100);
@@ -141,7 +167,7 @@ void TestRun::queueOfThreeConvertsEndToEnd()
     QCOMPARE(atEnd.statuses, (QStringList{"100%", "100%", "100%"}));
 
     QVERIFY(!ExecForm);
-    QVERIFY(!RunActive);
+    QVERIFY(!h.window->RunActive());
     QCOMPARE(h.files(), Sorted(QStringList{"news.mp3", "talk one.mp3", QString::fromUtf8("Zoë #2.mp3")}));
     const double lengths[] = {3.0, 2.0, 2.5};
     const QString outs[] = {out1, out2, out3};
@@ -179,6 +205,7 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
     for (int i = 0; i < 75; ++i)
         dialog->Timer1Timer();
     QCOMPARE(elapsed->text(), QString("00:01:15"));
+    QCOMPARE(dialog->findChild<QLineEdit *>("EditLeft")->text(), QString("--:--:--")); // no run, no estimate
     QCOMPARE(dialog->windowTitle(), QString("Execute"));
     QCOMPARE(dialog->size(), QSize(421, 232));
     delete dialog;
@@ -190,38 +217,45 @@ void TestRun::cancelInVideoStepThenConvertAgain()
     h.queue({m_avi, m_long, m_mpg});
     const QString before = h.outFile("keep.txt");
     WriteAll(before, "user data");
-    bool cancelled = false, wasExtracting = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!cancelled && ExecForm && h.row(1)->text(ColStatus) == "Converting...") {
+    bool cancelled = false, copying = false;
+    QObject::connect(h.window->RunEngine, &TRunEngine::fileProgress, [&](int index) { copying |= index == 1; });
+    After(h, &TRunEngine::jobStarted, [&](int index) {
+        if (index == 1 && !cancelled) {
             cancelled = true;
-            wasExtracting = h.window->VE1->IsProcessing() && !EncodeActive;
             ClickCancel();
         }
     });
-    poll.start(1);
     h.window->ui->TBXItem1->trigger();
-    poll.stop();
 
     QVERIFY(cancelled);
-    QVERIFY(wasExtracting);
+    QVERIFY(!copying); // still in the video step
     QVERIFY(!ExecForm);
-    QVERIFY(!h.window->VE1->IsProcessing());
     QCOMPARE(h.statuses(), (QStringList{"100%", "Stop", "Waiting"}));
     QVERIFY(h.desktop.messages.isEmpty());
-    QVERIFY(!RunActive);
+    QVERIFY(!h.window->RunActive());
     // The first job's output stays; the cancelled job's half-made temporary WAV is gone and
     // it wrote no output; no later job ran.
     QCOMPARE(h.files(), Sorted(QStringList{"keep.txt", "talk one.mp3"}));
     QCOMPARE(ReadAll(before), QByteArray("user data"));
 
-    // A second run converts every job normally.
+    // A second run converts every job normally, with an estimate of the time left once
+    // some sound is done.
+    QStringList left;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (ExecForm && (left.isEmpty() || left.last() != ExecForm->findChild<QLineEdit *>("EditLeft")->text()))
+            left << ExecForm->findChild<QLineEdit *>("EditLeft")->text();
+    });
+    poll.start(10);
     h.window->ui->TBXItem1->trigger();
+    poll.stop();
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%"}));
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
     QVERIFY(qAbs(ProbeDuration(h.outFile("long.mp3")) - 300) < 0.1);
     QVERIFY(QFile::exists(h.outFile("news.mp3")));
     QCOMPARE(h.files(), Sorted(QStringList{"keep.txt", "long.mp3", "news.mp3", "talk one.mp3"}));
+    QCOMPARE(left.value(0), QString("--:--:--"));
+    QVERIFY2(!left.filter(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$")).isEmpty(), qPrintable(left.join(" ")));
 }
 
 void TestRun::cancelInEncodingStep()
@@ -229,36 +263,28 @@ void TestRun::cancelInEncodingStep()
     RunHarness h;
     h.queue({m_long, m_avi});
     TagsEnabled = true;
-    JobTable[1].TagTitle = "Partial";
-    const QString before = h.outFile("keep.txt");
+    // A file of the output's name from before the run is no part of the job's work.
+    const QString before = h.outFile("long.mp3");
     WriteAll(before, "user data");
-    QString tempWav;
-    int gaugeAtCancel = -1;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (gaugeAtCancel < 0 && EncodeActive && ExecForm && ExecForm->Gauge1->value() >= 5) {
-            gaugeAtCancel = ExecForm->Gauge1->value();
-            tempWav = RunTempWav;
-            QVERIFY(QFile::exists(tempWav));
+    int percentAtCancel = -1;
+    QStringList filesAtCancel;
+    After(h, &TRunEngine::fileProgress, [&](int, int percent) {
+        if (percentAtCancel < 0 && ExecForm && percent >= 5) {
+            percentAtCancel = ExecForm->Gauge1->value();
+            filesAtCancel = Hidden(h);
             ClickCancel();
-            QVERIFY(!ExecForm); // closed at once; the step finishes underneath
+            QVERIFY(!ExecForm); // closed at once
+            QVERIFY(!h.window->RunActive());
         }
     });
-    poll.start(1);
     h.window->ui->TBXItem1->trigger();
-    poll.stop();
 
-    QVERIFY(gaugeAtCancel >= 5 && gaugeAtCancel < 100);
+    QVERIFY(percentAtCancel >= 5 && percentAtCancel < 100);
+    QCOMPARE(filesAtCancel.size(), 2); // the temporary WAV and the output being written
     QCOMPARE(h.statuses(), (QStringList{"Stop", "Waiting"}));
     QVERIFY(h.desktop.messages.isEmpty());
-    QVERIFY(!RunActive);
-    // The partly written output stays, tagged; the temporary WAV is gone; nothing else moved.
-    const QString partial = h.outFile("long.mp3");
-    const double length = ProbeDuration(partial);
-    QVERIFY2(length > 5 && length < 290, qPrintable(QString::number(length)));
-    QCOMPARE(ProbeTag(partial, "title"), QString("Partial"));
-    QVERIFY(!QFile::exists(tempWav));
-    QCOMPARE(h.files(), Sorted(QStringList{"keep.txt", "long.mp3"}));
+    // No partial output, no temporary WAV; the file from before is untouched.
+    QCOMPARE(h.files(), QStringList{"long.mp3"});
     QCOMPARE(ReadAll(before), QByteArray("user data"));
 }
 
@@ -347,15 +373,18 @@ void TestRun::emptyListOpensNothing()
     h.window->TBXItemConvertClick();
     QVERIFY(!ExecForm);
     QVERIFY(h.window->findChildren<TExecForm *>().isEmpty());
-    QVERIFY(!RunActive);
     QVERIFY(h.desktop.messages.isEmpty());
     QCOMPARE(h.statuses(), QStringList());
+    QVERIFY(!h.window->RunActive());
 }
 
 void TestRun::closedDialogRunGoesOnAlone()
 {
     RunHarness h;
     h.queue({m_long, m_avi});
+    const QList<bool> allOn(15, true), allOff(15, false);
+    h.row(0)->setSelected(true);
+    QCOMPARE(QueueCommands(h), allOn);
     bool stillOpenAfterEscape = false;
     QTimer::singleShot(0, [&] {
         QTest::keyClick(ExecForm, Qt::Key_Escape); // only Cancel or the title bar close it
@@ -365,33 +394,38 @@ void TestRun::closedDialogRunGoesOnAlone()
     h.window->ui->TBXItem1->trigger();
     QVERIFY(stillOpenAfterEscape);
     QVERIFY(!ExecForm);
-    QVERIFY(RunActive);
-    QCOMPARE(h.statuses().first(), QString("Converting..."));
+    QVERIFY(h.window->RunActive());
+    QTRY_COMPARE(h.statuses().first(), QString("Converting..."));
 
-    // Convert does nothing while that run goes on.
-    h.window->ui->TBXItem1->trigger();
-    QVERIFY(!ExecForm);
-    QVERIFY(h.window->findChildren<TExecForm *>().isEmpty());
+    // The queue is frozen while the run goes on: every command that would change it is off
+    // and does nothing, a new selection included.
+    QCOMPARE(QueueCommands(h), allOff);
+    h.row(1)->setSelected(true);
+    QCOMPARE(QueueCommands(h), allOff);
+    for (QAction *a : {h.window->ui->Remove1, h.window->ui->TBXItem3, h.window->ui->RemoveAll1, h.window->ui->TBXItem1})
+        a->trigger();
+    h.window->ListView1DblClick(); // would open the clip editor
+    for (const QDialog *d : h.window->findChildren<QDialog *>())
+        QVERIFY(!d->isVisible());
+    QCOMPARE(h.column(ColSource), (QStringList{m_long, m_avi}));
 
-    QTRY_VERIFY_WITH_TIMEOUT(!RunActive, 300000);
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
     QCOMPARE(h.files(), Sorted(QStringList{"long.mp3", "talk one.mp3"}));
+    QCOMPARE(QueueCommands(h), allOn); // thawed, with the selection's entries
 
     // Closed in the middle of an encoding step: the copy goes on without gauges.
     h.desktop.messages.clear();
     bool closed = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!closed && EncodeActive && ExecForm && ExecForm->Gauge1->value() >= 5) {
+    After(h, &TRunEngine::fileProgress, [&](int, int percent) {
+        if (!closed && ExecForm && percent >= 5) {
             closed = true;
             ExecForm->close();
         }
     });
-    poll.start(1);
     h.window->ui->TBXItem1->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!RunActive, 300000);
-    poll.stop();
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
     QVERIFY(closed);
     QVERIFY(h.window->findChildren<TExecForm *>().isEmpty()); // deleted once closed
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
@@ -408,15 +442,14 @@ void TestRun::tempWavNeverTakesAUsersFile()
         const QString ext = FormatExtension(format);
         const QString users = h.outFile("talk one.wav");
         WriteAll(users, "a file of the user's");
-        QString tempWav;
-        QTimer::singleShot(0, [&] { tempWav = RunTempWav; });
+        QStringList during;
+        After(h, &TRunEngine::jobStarted, [&] { during = Hidden(h); });
         h.window->ui->TBXItem1->trigger();
 
         QCOMPARE(h.statuses(), QStringList{"100%"});
-        QVERIFY(!tempWav.isEmpty());
-        QVERIFY(tempWav != users);
-        QVERIFY(tempWav.startsWith(h.outDir()));
-        QVERIFY(!QFile::exists(tempWav));
+        // The temporary WAV and the output are hidden files of the run's own until the end.
+        QCOMPARE(during.size(), 2);
+        QCOMPARE(during.filter(QRegularExpression("^\\.talk one\\.clipvox-\\w+\\.(wav|" + ext + ")$")), during);
         QCOMPARE(ReadAll(users), QByteArray("a file of the user's"));
         QCOMPARE(h.files(), Sorted(QStringList{"talk one." + ext, "talk one.wav"}));
         const double length = ProbeDuration(h.outFile("talk one." + ext));
@@ -436,8 +469,11 @@ void TestRun::duplicateOutputNamesGetFreeNames()
     // is one that no file has.
     WriteAll(h.outFile("talk one.mp3"), "stale");
     WriteAll(h.outFile("talk one (2).mp3"), "the user's");
-    QList<Seen> completions;
-    QObject::connect(h.window->VE1, &TVideoEdit::OnComplete, [&] { completions << Look(h); });
+    QList<Seen> completions; // as each later job starts
+    After(h, &TRunEngine::jobStarted, [&](int index) {
+        if (index > 0)
+            completions << Look(h);
+    });
     h.window->ui->TBXItem1->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%"}));
@@ -453,8 +489,144 @@ void TestRun::duplicateOutputNamesGetFreeNames()
     QCOMPARE(h.files().size(), 4);
 }
 
+void TestRun::twoJobsAtOnce()
+{
+    RunHarness h;
+    OutputSettings.Jobs = 2;
+    QDir(m_media.path()).mkpath("other");
+    const QString twin = media("other/talk one.avi");
+    QFile::remove(twin);
+    QVERIFY(QFile::copy(m_mpg, twin));
+    h.queue({m_avi, twin, m_wmv, m_frac});
+    TagsEnabled = true;
+    for (int k = 1; k <= 4; ++k)
+        JobTable[k].TagTitle = QStringLiteral("Title %1").arg(k);
+    int running = 0, most = 0;
+    QStringList bothConverting;
+    QList<int> totals;
+    QObject::connect(h.window->RunEngine, &TRunEngine::jobStarted, [&] { most = std::max(most, ++running); });
+    QObject::connect(h.window->RunEngine, &TRunEngine::jobFinished, [&] { --running; });
+    After(h, &TRunEngine::jobStarted, [&] {
+        if (h.statuses().count("Converting...") == 2)
+            bothConverting = h.statuses();
+    });
+    After(h, &TRunEngine::fileProgress, [&] { totals << ExecForm->Gauge2->value(); });
+    After(h, &TRunEngine::jobFinished, [&] {
+        if (ExecForm)
+            totals << ExecForm->Gauge2->value();
+    });
+    h.desktop.onMessage = [&](const ShownMessage &) { totals << ExecForm->Gauge2->value(); };
+    h.window->ui->TBXItem1->trigger();
 
+    QCOMPARE(most, 2);
+    QVERIFY2(!bothConverting.isEmpty(), "two rows never read Converting... at once");
+    for (int i = 1; i < totals.size(); ++i)
+        QVERIFY2(totals[i] >= totals[i - 1], qPrintable(QString::number(i))); // never goes back
+    QCOMPARE(totals.last(), 400);
+    QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%", "100%"}));
+    QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
+    // Same-name outputs are numbered in queue order, whichever job finished first.
+    const QStringList outs{h.outFile("talk one.mp3"), h.outFile("talk one (2).mp3"),
+                           h.outFile(QString::fromUtf8("Zoë #2.mp3")), h.outFile("frac.mp3")};
+    QCOMPARE(h.column(ColOutput), outs);
+    const double lengths[] = {3.0, 2.0, 2.5, 2.5};
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY2(qAbs(ProbeDuration(outs[i]) - lengths[i]) < 0.1, qPrintable(outs[i]));
+        QCOMPARE(ProbeTag(outs[i], "title"), QStringLiteral("Title %1").arg(i + 1));
+    }
+    QCOMPARE(h.files().size(), 4);
+}
 
+void TestRun::cancelWithTwoRunning()
+{
+    RunHarness h;
+    OutputSettings.Jobs = 2;
+    QDir(m_media.path()).mkpath("other");
+    const QString twin = media("other/long.avi");
+    if (!QFile::exists(twin))
+        QVERIFY(QFile::copy(m_long, twin));
+    h.queue({m_long, twin, m_avi});
+    const QString before = h.outFile("long.mp3");
+    WriteAll(before, "user data");
+    QSet<int> copying;
+    bool cancelled = false;
+    After(h, &TRunEngine::fileProgress, [&](int index) {
+        copying << index;
+        if (!cancelled && copying.size() == 2) {
+            cancelled = true;
+            ClickCancel();
+            QVERIFY(!h.window->RunActive()); // stopped by the time Cancel returns
+        }
+    });
+    h.window->ui->TBXItem1->trigger();
+
+    QVERIFY(cancelled);
+    QCOMPARE(h.statuses(), (QStringList{"Stop", "Stop", "Waiting"}));
+    QVERIFY(h.desktop.messages.isEmpty());
+    QCOMPARE(h.files(), QStringList{"long.mp3"}); // no partial output, no temporary WAV
+    QCOMPARE(ReadAll(before), QByteArray("user data"));
+}
+
+void TestRun::jobFailsWhileAnotherRuns()
+{
+    RunHarness h;
+    OutputSettings.Jobs = 2;
+    h.queue({m_long, m_text, m_silent});
+    QStringList whenFailed;
+    After(h, &TRunEngine::jobFinished, [&](int index) {
+        if (index == 1)
+            whenFailed = h.statuses();
+    });
+    h.window->ui->TBXItem1->trigger();
+    QCOMPARE(whenFailed.mid(0, 2), (QStringList{"Converting...", "Failed"}));
+    QCOMPARE(h.statuses(), (QStringList{"100%", "Failed", "Failed"}));
+    QVERIFY(!h.row(1)->toolTip(ColStatus).isEmpty());
+    QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
+    QCOMPARE(h.files(), QStringList{"long.mp3"});
+    QVERIFY(qAbs(ProbeDuration(h.outFile("long.mp3")) - 300) < 0.1);
+}
+
+void TestRun::quittingDuringARun()
+{
+    RunHarness h;
+    h.window->show();
+    h.queue({m_long, m_avi});
+    const QString before = h.outFile("long.mp3");
+    WriteAll(before, "user data");
+    const auto closeWhileCopying = [&](bool answer) {
+        bool asked = false;
+        After(h, &TRunEngine::fileProgress, [&, answer](int, int percent) {
+            if (asked || percent < 5)
+                return;
+            asked = true;
+            if (ExecForm)
+                ExecForm->close(); // the run goes on without its dialog
+            h.desktop.questionAnswers = {answer};
+            h.window->close();
+        });
+        h.window->ui->TBXItem1->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
+        QVERIFY(asked);
+        QObject::disconnect(h.window->RunEngine, &TRunEngine::fileProgress, h.window.get(), nullptr);
+    };
+
+    // No: the run and the window go on.
+    closeWhileCopying(false);
+    QCOMPARE(h.desktop.questions, QStringList{"A conversion is still running. Stop it and quit?"});
+    QVERIFY(h.window->isVisible());
+    QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
+    QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
+
+    // Yes: stopped as Cancel stops, then closed; nothing half-written stays.
+    WriteAll(before, "user data");
+    h.window->RefreshJobList();
+    closeWhileCopying(true);
+    QCOMPARE(h.desktop.questions.size(), 2);
+    QVERIFY(!h.window->isVisible());
+    QCOMPARE(h.statuses(), (QStringList{"Stop", "Waiting"}));
+    QCOMPARE(h.files(), Sorted(QStringList{"long.mp3", "talk one.mp3"}));
+    QCOMPARE(ReadAll(before), QByteArray("user data"));
+}
 
 // FLAC, Opus and M4A through the window's run, and loudness evened for a quiet and a
 // louder source alike; tags with non-ASCII text; nothing but the outputs stays behind.

@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QSpinBox>
+#include <QThread>
 #include <QtTest>
 #include <memory>
 
@@ -41,7 +43,7 @@ QVariantList Fields(const TOutputSettings &s)
             s.Mp3Bitrate,    s.Mp3Vbr,        s.Mp3MaxBitrate, s.Mp3VbrQuality, s.WavFrequency,
             s.WavChannels,   s.WavBps,        s.WmaProfile,    s.OggFrequency,  s.OggChannels,
             s.OggBitrate,    s.OggVbr,        s.OggMinBitrate, s.OggMaxBitrate, s.OggUseQuality,
-            s.OggQuality};
+            s.OggQuality,    s.Jobs};
 }
 
 TOutputSettings FromFile()
@@ -428,6 +430,10 @@ void TestSettingsDialog::roundTripThroughOK()
         List("ComboMinBitrate")->setCurrentIndex(c.oggMin);
         List("ComboMaxBitrate")->setCurrentIndex(c.oggMax);
         List("ComboOggQuality")->setCurrentIndex(c.oggQ);
+        // Files at the same time: 1 up to the processor cores.
+        auto *jobs = Child<QSpinBox>(SettingForm, "SpinJobs");
+        QCOMPARE(jobs->maximum(), std::max(1, QThread::idealThreadCount()));
+        jobs->setValue(c.format == 3 ? jobs->maximum() : 1);
 
         TOutputSettings expected;
         expected.OutputPath = music + "/";
@@ -451,6 +457,7 @@ void TestSettingsDialog::roundTripThroughOK()
         expected.OggMaxBitrate = kBitrates[c.oggMax];
         expected.OggUseQuality = c.oggQuality;
         expected.OggQuality = (c.oggQ + 1) * 100;
+        expected.Jobs = c.format == 3 ? std::max(1, QThread::idealThreadCount()) : 1;
 
         ClickOK();
         QVERIFY(!SettingForm);
@@ -563,6 +570,7 @@ void TestSettingsDialog::refusedWriteKeepsDialogOpen()
     s.addVideo(s.folder.file("clip.avi"));
     const QString job = JobTable[1].OutputFile, path = s.edPath()->text();
     // A folder where the file should be: refused even for root.
+    QFile::remove(s.folder.file("setup.ini")); // written when the video was added
     QVERIFY(QDir(s.folder.path()).mkdir("setup.ini"));
 
     QPointer<TSettingForm> dialog = s.open();

@@ -4,6 +4,7 @@
 #include "support/fixtures.h"
 
 #include <QDir>
+#include <QThread>
 #include <QtTest>
 
 class TestSettingsFile : public QObject
@@ -22,6 +23,8 @@ private slots:
     void settingsPlace();
     void newFormatKeys_data();
     void newFormatKeys();
+    void jobsStayWithinTheCores_data();
+    void jobsStayWithinTheCores();
 };
 
 void TestSettingsFile::defaultsWithoutFile()
@@ -51,6 +54,7 @@ void TestSettingsFile::defaultsWithoutFile()
     QCOMPARE(s.OggMaxBitrate, 192);
     QCOMPARE(s.OggUseQuality, false);
     QCOMPARE(s.OggQuality, 500);
+    QCOMPARE(s.Jobs, 1);
     QVERIFY(!QFile::exists(folder.file("setup.ini"))); // loading writes nothing
 }
 
@@ -135,7 +139,7 @@ void TestSettingsFile::newFileHasTableOrder()
     s.OutputPath = "/out/";
     s.OggVbr = true;
     SaveSettings(s);
-    const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\nloudness=0\n"
+    const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\njobs=1\nloudness=0\n"
                                 "[mp3]\nchannels=3\nfrequency=44100\nbitrate=128\nfvbr=0\nmaxbitrate=192\nvbrquality=7\n"
                                 "[wav]\nfrequency=44100\nchannels=2\nbps=16\n"
                                 "[wma]\nwmaprofile=38\n"
@@ -172,7 +176,7 @@ void TestSettingsFile::existingKeysKeepPlaceAndOthersSurvive()
     const QByteArray all = folder.read("setup.ini");
     QVERIFY(all.startsWith("; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\ncustom=keep me\r\n"
                            "frequency=44100\r\n"));
-    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\nloudness=0\r\n[mp3]\r\nchannels=3\r\n"));
+    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\njobs=1\r\nloudness=0\r\n[mp3]\r\nchannels=3\r\n"));
     QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 1), 4);
 }
 
@@ -308,6 +312,30 @@ void TestSettingsFile::settingsPlace()
     QCOMPARE(s.OutputFormat, 2);
     qputenv("HOME", oldHome);
     oldXdg.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldXdg);
+}
+
+void TestSettingsFile::jobsStayWithinTheCores_data()
+{
+    const int cores = std::max(1, QThread::idealThreadCount());
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("one") << QByteArray("1") << 1;
+    QTest::newRow("all cores") << QByteArray::number(cores) << cores;
+    QTest::newRow("more than the cores") << QByteArray("64") << 1; // out of range: the default
+    QTest::newRow("zero") << QByteArray("0") << 1;
+    QTest::newRow("negative") << QByteArray("-2") << 1;
+    QTest::newRow("no number") << QByteArray("many") << 1;
+}
+
+void TestSettingsFile::jobsStayWithinTheCores()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(int, jobs);
+    TempProgramFolder folder;
+    folder.write("setup.ini", "[general]\njobs=" + value + "\n");
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE(s.Jobs, jobs);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

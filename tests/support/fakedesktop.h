@@ -20,15 +20,19 @@ public:
     QList<QStringList> fileAnswers;   // next answers of the open dialog; empty list = cancel
     QStringList folderAnswers;        // next answers of the folder browser; "" = cancel
     QList<ShownMessage> messages;     // every message box, in order
+    QList<bool> questionAnswers;      // next answers of questions: true = Yes; No when empty
+    QStringList questions;            // every question asked, in order
     QList<QUrl> openedUrls;
     QString lastFileTitle, lastFileFilter, lastFolderPrompt;
+    QString lastFileFolder, lastFolderStart; // where the dialogs opened
     int fileDialogs = 0;
     // Runs while a message box would be on screen (tests use it to look at the state then).
     std::function<void(const ShownMessage &)> onMessage;
 
-    QStringList openFileNames(QWidget *, const QString &title, const QString &filter) override;
-    QString browseFolder(QWidget *, const QString &prompt) override;
+    QStringList openFileNames(QWidget *, const QString &title, const QString &filter, const QString &folder) override;
+    QString browseFolder(QWidget *, const QString &prompt, const QString &start) override;
     void message(QWidget *, QMessageBox::Icon icon, const QString &caption, const QString &text) override;
+    bool question(QWidget *, const QString &caption, const QString &text) override;
     bool openUrl(const QUrl &url) override;
 
     QStringList texts() const;

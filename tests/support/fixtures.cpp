@@ -50,6 +50,12 @@ QString MakeVideo(const QString &path, const QString &kind, double seconds, int 
         args << "-c:v" << "mpeg1video" << "-c:a" << "mp2" << "-b:a" << "192k" << "-f" << "mpeg";
     else if (kind == QLatin1String("wmv") || kind == QLatin1String("asf"))
         args << "-c:v" << "wmv2" << "-c:a" << "wmav2" << "-b:a" << "128k" << "-f" << "asf";
+    else if (kind == QLatin1String("mp4"))
+        args << "-c:v" << "mpeg4" << "-c:a" << "aac" << "-f" << "mp4";
+    else if (kind == QLatin1String("mkv"))
+        args << "-c:v" << "mpeg4" << "-c:a" << "libopus" << "-f" << "matroska";
+    else if (kind == QLatin1String("webm"))
+        args << "-c:v" << "libvpx" << "-deadline" << "realtime" << "-c:a" << "libvorbis" << "-f" << "webm";
     else if (kind == QLatin1String("silent-avi"))
         args << "-c:v" << "mpeg4" << "-f" << "avi";
     args << path;

@@ -24,7 +24,8 @@ private:
 // Runs the ffmpeg tool with the arguments (after "-y -v error"); fails the test on error.
 bool RunFfmpeg(const QStringList &args);
 // A short test video with a sine tone: kind is "avi" (mpeg4 + mp3), "mpg" (mpeg1 + mp2),
-// "wmv" (wmv2 + wmav2), "asf" (wmv2 + wmav2) or "silent-avi" (no audio stream).
+// "wmv" (wmv2 + wmav2), "asf" (wmv2 + wmav2), "mp4" (mpeg4 + aac), "mkv" (mpeg4 + opus),
+// "webm" (vp8 + vorbis) or "silent-avi" (no audio stream).
 QString MakeVideo(const QString &path, const QString &kind, double seconds = 3.0, int rate = 44100,
                   int channels = 2);
 // ffprobe -show_format -show_streams as JSON; an empty object when ffprobe fails.

@@ -1,0 +1,203 @@
+// Drives Clipvox's clip editor for bench/editor_bench.sh:
+//   bench_editor stall <video>        longest event-loop stall while the editor opens the video,
+//                                     plays, seeks five times and closes, in ms
+//   bench_editor strip <video>        seconds from the edit command until the sound strip is complete
+//   bench_editor shot <png> <video> [<play from, ms> <start s> <end s>]
+//                                     a screenshot of the editor with its strip (X11)
+#include "clip/edit.h"
+#include "clip/soundstrip.h"
+#include "main/application.h"
+#include "main/desktop.h"
+#include "main/main.h"
+#include "media/previewplayer.h"
+#include "media/waveform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdio>
+#include <functional>
+
+namespace {
+class BenchDesktop : public Desktop
+{
+public:
+    QStringList files;
+    QStringList openFileNames(QWidget *, const QString &, const QString &) override { return files; }
+    QString browseFolder(QWidget *, const QString &) override { return {}; }
+    void message(QWidget *, QMessageBox::Icon, const QString &, const QString &text) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    bool openUrl(const QUrl &) override { return true; }
+};
+
+// Longest gap between ticks of a 5 ms timer: how long the window could not repaint or
+// take a click.
+struct StallMeter
+{
+    QTimer timer;
+    QElapsedTimer clock;
+    qint64 last = -1, longest = 0;
+    StallMeter()
+    {
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            const qint64 now = clock.nsecsElapsed();
+            if (last >= 0)
+                longest = std::max(longest, now - last);
+            last = now;
+        });
+        clock.start();
+        timer.start();
+    }
+};
+
+// Runs the steps one after another from the event loop, each when its condition holds.
+class Script
+{
+public:
+    void then(std::function<bool()> ready, std::function<void()> step) { m_steps.push_back({ready, step}); }
+    void start()
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            if (m_next < m_steps.size() && m_steps[m_next].first()) {
+                auto step = m_steps[m_next++].second;
+                step();
+            }
+        });
+        m_poll.start(2);
+    }
+
+private:
+    QTimer m_poll;
+    std::vector<std::pair<std::function<bool()>, std::function<void()>>> m_steps;
+    size_t m_next = 0;
+};
+
+std::function<bool()> After(int ms)
+{
+    auto clock = std::make_shared<QElapsedTimer>();
+    return [clock, ms] {
+        if (!clock->isValid())
+            clock->start();
+        return clock->elapsed() >= ms;
+    };
+}
+
+bool Playing()
+{
+    return EditForm && EditForm->MP2 && EditForm->MP2->Mode() == TPlayerMode::Playing;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    ClipvoxApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() < 2)
+        return std::fprintf(stderr, "usage: bench_editor stall|strip <video> | shot <png> <video>\n"), 2;
+    const QString mode = args[0];
+    QTemporaryDir programFolder;
+    SetProgramFolder(programFolder.path());
+    IniFile(SettingsFilePath()).writeInteger("tips", "showtip", 0);
+    BenchDesktop desktop;
+    Desktop::setInstance(&desktop);
+    TMainForm window;
+    MainForm = &window;
+    desktop.files = {mode == "shot" && args.size() >= 3 ? args[2] : args[1]};
+    window.AddFiles();
+    window.findChild<QTreeWidget *>(QStringLiteral("ListView1"))->topLevelItem(0)->setSelected(true);
+
+    Script script;
+    QElapsedTimer wall;
+    if (mode == "stall") {
+        // Let the meter settle, then: open, play a second, five seeks half a second apart,
+        // close. The longest stall of each phase is kept apart.
+        StallMeter meter;
+        double phase[3] = {};
+        const auto keep = [&](int i) {
+            phase[i] = std::max(phase[i], meter.longest / 1e6);
+            meter.longest = 0;
+        };
+        script.then(After(200), [&] { meter.longest = 0; });
+        script.then([] { return true; }, [&] { QTimer::singleShot(0, &window, [&] { window.TBXItemEditClick(); }); });
+        script.then(Playing, [] {});
+        for (int i = 1; i <= 5; ++i)
+            script.then(After(i == 1 ? 1000 : 500), [&, i] {
+                keep(i == 1 ? 0 : 1);
+                EditForm->SoundStripClick(EditForm->MP2->Length() * (i * 17 % 10) / 10);
+            });
+        script.then(After(500), [&] {
+            keep(1);
+            EditForm->close();
+        });
+        script.then(After(300), [&] {
+            keep(2);
+            app.quit();
+        });
+        script.start();
+        app.exec();
+        std::printf("stall_ms %.1f open %.1f seeks %.1f close %.1f\n", std::max({phase[0], phase[1], phase[2]}),
+                    phase[0], phase[1], phase[2]);
+    } else if (mode == "strip") {
+        double seconds = -1;
+        script.then([] { return true; }, [&] {
+            wall.start();
+            QTimer::singleShot(0, &window, [&] { window.TBXItemEditClick(); });
+        });
+        script.then([] { return EditForm && !EditForm->Waveform->IsRunning(); }, [&] {
+            seconds = wall.nsecsElapsed() / 1e9;
+            auto *strip = EditForm->findChild<TSoundStrip *>();
+            if (strip->received() != strip->columnCount())
+                seconds = -1;
+            EditForm->close();
+            app.quit();
+        });
+        script.start();
+        app.exec();
+        if (seconds < 0)
+            return std::fprintf(stderr, "the strip was not completed\n"), 1;
+        std::printf("strip_s %.3f\n", seconds);
+    } else if (mode == "shot" && args.size() >= 3) {
+        window.resize(760, 440);
+        window.show();
+        bool taken = false;
+        script.then(After(1000), [&] { QTimer::singleShot(0, &window, [&] { window.TBXItemEditClick(); }); });
+        script.then(Playing, [&] {
+            TEditForm *editor = EditForm;
+            editor->findChild<QCheckBox *>(QStringLiteral("CheckTag"))->click();
+            const QStringList tags{"Garden tour", "Ana Ruiz", "Summer 2024", "2024", "3"};
+            const char *const fields[] = {"infoTitle", "infoArtist", "infoAlbum", "infoYear", "infoTrack"};
+            for (int i = 0; i < 5; ++i)
+                editor->findChild<QLineEdit *>(QLatin1String(fields[i]))->setText(tags[i]);
+            editor->findChild<QComboBox *>(QStringLiteral("infoGenre"))->setCurrentIndex(12);
+            editor->SoundStripClick(args.size() > 3 ? args[3].toLongLong() : 0);
+        });
+        // Marks from the command line (seconds), then play on a little before the picture.
+        script.then(After(300), [&] {
+            EditForm->SetClipTimes(args.size() > 4 ? args[4].toInt() : 5, args.size() > 5 ? args[5].toInt() : 45);
+        });
+        script.then(After(2500), [&] {
+            const QRect r = EditForm->frameGeometry().adjusted(-2, -2, 2, 2);
+            const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+            QProcess::execute("import", {"-window", "root", "-crop", crop, "+repage", args[1]});
+            taken = true;
+            EditForm->close();
+            app.quit();
+        });
+        script.start();
+        app.exec();
+        if (!taken)
+            return std::fprintf(stderr, "no screenshot taken\n"), 1;
+    }
+    MainForm = nullptr;
+    Desktop::setInstance(nullptr);
+    return 0;
+}

@@ -1,0 +1,135 @@
+#include "clip/soundstrip.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+// Peaks are drawn on a decibel scale down to this level, so that quiet speech still
+// shows above silence.
+constexpr double kFloorDb = -45.0;
+
+double Height(float peak)
+{
+    if (peak <= 0)
+        return 0;
+    return std::clamp((20.0 * std::log10(double(peak)) - kFloorDb) / -kFloorDb, 0.0, 1.0);
+}
+} // namespace
+
+TSoundStrip::TSoundStrip(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::PointingHandCursor);
+    m_right = std::max(0, width() - 1);
+}
+
+void TSoundStrip::setSpan(int left, int right)
+{
+    m_left = left;
+    m_right = std::max(left, right);
+    clear();
+}
+
+void TSoundStrip::clear()
+{
+    m_peaks = QList<float>(columnCount(), 0.0f);
+    m_received = 0;
+    m_noSound = false;
+    update();
+}
+
+void TSoundStrip::setLength(qint64 ms)
+{
+    m_length = std::max<qint64>(0, ms);
+    update();
+}
+
+void TSoundStrip::addPeaks(int first, const QList<float> &peaks)
+{
+    for (int i = 0; i < peaks.size(); ++i)
+        if (first + i >= 0 && first + i < m_peaks.size())
+            m_peaks[first + i] = peaks[i];
+    m_received = std::max(m_received, int(std::min<qsizetype>(first + peaks.size(), m_peaks.size())));
+    update();
+}
+
+void TSoundStrip::setNoSound(bool noSound)
+{
+    m_noSound = noSound;
+    update();
+}
+
+void TSoundStrip::setClip(qint64 startMs, qint64 endMs)
+{
+    m_clipStart = startMs;
+    m_clipEnd = endMs;
+    update();
+}
+
+void TSoundStrip::setPosition(qint64 ms)
+{
+    if (ms == m_position)
+        return;
+    m_position = ms;
+    update();
+}
+
+int TSoundStrip::xOf(qint64 ms) const
+{
+    if (m_length <= 0)
+        return m_left;
+    return m_left + int(std::clamp<qint64>(ms, 0, m_length) * (m_right - m_left) / m_length);
+}
+
+void TSoundStrip::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPalette &pal = palette();
+    const QRect box = rect();
+    painter.fillRect(box, pal.color(QPalette::Base));
+    const int top = 2, bottom = height() - 3;
+    const double middle = (top + bottom) / 2.0, half = (bottom - top) / 2.0;
+
+    if (m_length > 0 && m_clipEnd > m_clipStart) {
+        QColor shade = pal.color(QPalette::Highlight);
+        shade.setAlpha(70);
+        painter.fillRect(QRect(QPoint(xOf(m_clipStart), top), QPoint(xOf(m_clipEnd), bottom)), shade);
+    }
+
+    painter.setPen(pal.color(QPalette::Mid));
+    painter.drawLine(m_left, int(middle), m_right, int(middle));
+    // Inside the clip the sound is drawn in the selection's colour, outside it in grey.
+    QColor outside = pal.color(QPalette::Text);
+    outside.setAlpha(130);
+    const QColor inside = pal.color(QPalette::Highlight).darker(130);
+    const int clipLeft = xOf(m_clipStart), clipRight = xOf(m_clipEnd);
+    for (int c = 0; c < m_received; ++c) {
+        const double h = Height(m_peaks[c]) * half;
+        if (h <= 0)
+            continue;
+        const int x = m_left + c;
+        painter.setPen(m_clipEnd > m_clipStart && x >= clipLeft && x <= clipRight ? inside : outside);
+        painter.drawLine(QPointF(x + 0.5, middle - h), QPointF(x + 0.5, middle + h));
+    }
+
+    if (m_noSound) {
+        painter.setPen(pal.color(QPalette::PlaceholderText));
+        painter.drawText(box, Qt::AlignCenter, QStringLiteral("No sound"));
+    }
+    if (m_length > 0) {
+        painter.setPen(QPen(QColor(220, 40, 40), 1));
+        const int x = xOf(m_position);
+        painter.drawLine(x, 0, x, height() - 1);
+    }
+    painter.setPen(pal.color(QPalette::Mid));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+}
+
+void TSoundStrip::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_length <= 0 || m_right <= m_left)
+        return QWidget::mousePressEvent(event);
+    const int x = std::clamp(int(event->position().x()), m_left, m_right);
+    emit clicked(qint64(x - m_left) * m_length / (m_right - m_left));
+}

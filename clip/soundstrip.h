@@ -1,0 +1,46 @@
+#pragma once
+// The clip editor's sound strip: the source's sound as one peak per column over its whole
+// length, the clip between the marks shaded, and the play position as a line. A click on
+// it asks to play from that point.
+#include <QList>
+#include <QWidget>
+
+class TSoundStrip : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TSoundStrip(QWidget *parent = nullptr);
+
+    // The columns run from x = left to x = right, where the track bar above puts its
+    // minimum and maximum, so that both show a moment at the same place.
+    void setSpan(int left, int right);
+    int columnCount() const { return m_right - m_left + 1; }
+
+    void clear();
+    void setLength(qint64 ms);
+    qint64 length() const { return m_length; }
+    void addPeaks(int first, const QList<float> &peaks);
+    const QList<float> &peaks() const { return m_peaks; }
+    int received() const { return m_received; }
+    void setNoSound(bool noSound);
+    bool noSound() const { return m_noSound; }
+    void setClip(qint64 startMs, qint64 endMs);
+    void setPosition(qint64 ms);
+
+signals:
+    void clicked(qint64 ms);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    int xOf(qint64 ms) const;
+
+    int m_left = 0, m_right = 0;
+    qint64 m_length = 0;
+    QList<float> m_peaks;
+    int m_received = 0;
+    bool m_noSound = false;
+    qint64 m_clipStart = 0, m_clipEnd = 0, m_position = 0;
+};

@@ -1,0 +1,405 @@
+#include "engine/runengine.h"
+
+#include "engine/encodestep.h"
+#include "media/loudness.h"
+#include "media/medialength.h"
+#include "media/videoedit.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QThread>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+// A job between its start and its end: its extraction and the files it made.
+struct TRunEngine::Running
+{
+    TVideoEdit *video = nullptr; // deleted later: its own completion may be on the stack
+    QString tempWav, tempOut;    // both are the run's own hidden files beside the output
+
+    ~Running()
+    {
+        if (!video)
+            return;
+        video->disconnect();
+        video->StopProcessing();
+        video->deleteLater();
+    }
+};
+
+namespace {
+bool Exists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// hh:mm:ss to whole seconds, read as the main window reads clip times; nothing when a
+// field is no number. An empty text is 0.
+std::optional<int> ClipSeconds(const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    int seconds = 0;
+    for (int from : {0, 3, 6}) {
+        bool ok = false;
+        const int value = text.mid(from, 2).toInt(&ok, 10);
+        if (!ok)
+            return std::nullopt;
+        seconds = seconds * 60 + value;
+    }
+    return seconds;
+}
+
+// "name (n).ext" beside "name.ext".
+QString Numbered(const QString &path, int n)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > slash ? path.left(dot) : path;
+    const QString ext = dot > slash ? path.mid(dot) : QString();
+    return stem + QStringLiteral(" (%1)").arg(n) + ext;
+}
+
+// Creates an empty hidden file of the run's own beside the output,
+// ".name.clipvox-xxxxxx<ext>", so that no file of anyone else's is ever written to.
+QString Reserve(const QString &output, const QString &ext, QString *reason)
+{
+    const int slash = output.lastIndexOf(QLatin1Char('/'));
+    const QString folder = output.left(slash + 1);
+    QString stem = output.mid(slash + 1);
+    if (const int dot = stem.lastIndexOf(QLatin1Char('.')); dot > 0)
+        stem.truncate(dot);
+    QString error;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        const QString tag = QString::number(QRandomGenerator::global()->bounded(0x1000000), 16).rightJustified(6, u'0');
+        const QString path = folder + QLatin1Char('.') + stem + QStringLiteral(".clipvox-") + tag + ext;
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        error = file.errorString();
+        if (!Exists(path))
+            break;
+    }
+    *reason = QStringLiteral("Cannot create a file in %1: %2").arg(folder, error);
+    return {};
+}
+
+// Moves the finished file onto its name, replacing a file of that name.
+bool Replace(const QString &from, const QString &to, QString *reason)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    *reason = QStringLiteral("Cannot write %1: %2").arg(to, QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+}
+
+void Remove(const QString &path)
+{
+    if (!path.isEmpty())
+        QFile::remove(path);
+}
+} // namespace
+
+TRunEngine::TRunEngine(QObject *parent) : QObject(parent) {}
+
+TRunEngine::~TRunEngine()
+{
+    cancel();
+    m_pool.waitForDone();
+}
+
+int TRunEngine::MaxParallel() { return std::max(1, QThread::idealThreadCount()); }
+
+template <typename F>
+void TRunEngine::post(quint64 run, F &&body)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, run, body = std::forward<F>(body)] {
+            if (run == m_run && m_active)
+                body();
+        },
+        Qt::QueuedConnection);
+}
+
+bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settings, int maxParallel)
+{
+    if (m_active || jobs.isEmpty())
+        return false;
+    const quint64 run = ++m_run;
+    m_active = true;
+    m_jobs.assign(jobs.begin(), jobs.end());
+    m_settings = settings;
+    m_parallel = std::max(1, maxParallel);
+    m_next = 0;
+    const size_t n = m_jobs.size();
+    m_lengthMs.assign(n, -1);
+    m_lengthError.assign(n, QString());
+    m_measured.assign(n, false);
+    m_sound.assign(n, 0);
+    m_done.assign(n, 0);
+    m_stop = std::make_shared<std::atomic<bool>>(false);
+
+    // Same-name outputs are told apart before any job starts, so the names do not depend on
+    // which job finishes first: the first keeps the name, the others get "name (2).ext"...,
+    // whichever no job of the run and no file has.
+    m_outputs.clear();
+    QSet<QString> taken;
+    for (const TRunJob &job : m_jobs) {
+        QString output = job.OutputFile;
+        for (int k = 2; taken.contains(output); ++k) {
+            output = Numbered(job.OutputFile, k);
+            if (Exists(output))
+                output = job.OutputFile; // taken on disk: try the next number
+        }
+        taken.insert(output);
+        m_outputs << output;
+    }
+
+    m_pool.setMaxThreadCount(m_parallel + 1);
+    m_clock.start();
+    // One task measures every source, in queue order; a job starts once its length is known.
+    QStringList sources;
+    for (const TRunJob &job : m_jobs)
+        sources << job.SourceFile;
+    m_pool.start([this, run, sources, stop = m_stop] {
+        for (int i = 0; i < sources.size() && !*stop; ++i) {
+            QString error;
+            const double ms = MediaLengthMs(sources[i], &error).value_or(-1);
+            post(run, [this, i, ms, error] { measured(i, ms, error); });
+        }
+    });
+    return true;
+}
+
+void TRunEngine::measured(int index, double lengthMs, const QString &error)
+{
+    m_lengthMs[index] = lengthMs;
+    m_lengthError[index] = error;
+    m_measured[index] = true;
+    const TRunJob &job = m_jobs[index];
+    const std::optional<int> start = ClipSeconds(job.StartTime);
+    std::optional<int> end;
+    if (job.EndTime.toUpper() != QLatin1String("MAX"))
+        end = ClipSeconds(job.EndTime);
+    const double last = end ? *end : lengthMs / 1000;
+    m_sound[index] = start ? std::max(0.0, last - *start) : 0;
+    fillSlots();
+}
+
+void TRunEngine::fillSlots()
+{
+    // A message box shown from a signal lets events through: a second call waits for the first.
+    if (m_filling) {
+        m_refill = true;
+        return;
+    }
+    m_filling = true;
+    const quint64 run = m_run;
+    const auto current = [this, run] { return m_active && run == m_run; };
+    do {
+        m_refill = false;
+        while (current() && int(m_running.size()) < m_parallel && m_next < jobCount() && m_measured[m_next]) {
+            const int index = m_next++;
+            m_running[index] = std::make_unique<Running>();
+            const std::optional<QString> failure = startJob(index, *m_running[index]);
+            if (failure && current())
+                finishJob(index, Failed, *failure);
+        }
+    } while (m_refill && current());
+    m_filling = false;
+    if (current() && m_running.empty() && m_next >= jobCount()) {
+        m_active = false;
+        emit runEnded(false);
+    }
+}
+
+// Prepares the job and starts its extraction. Returns why the job fails before that, or
+// nothing (started, or the run was cancelled meanwhile).
+std::optional<QString> TRunEngine::startJob(int index, Running &r)
+{
+    const quint64 run = m_run;
+    const TRunJob &job = m_jobs[index];
+    const QString output = m_outputs[index];
+    const int format = m_settings.OutputFormat;
+    QString reason;
+    bool incorrectFormat = false;
+
+    // The clip: an end of "Max" (any letter case) or one that is no time is the end of the
+    // source, which must then be measurable; so is an end equal to the source's length in
+    // whole seconds, the most an hh:mm:ss time can say of it.
+    const std::optional<int> start = ClipSeconds(job.StartTime);
+    std::optional<int> end;
+    if (job.EndTime.toUpper() != QLatin1String("MAX"))
+        end = ClipSeconds(job.EndTime);
+    const double lengthMs = m_lengthMs[index];
+    double clipEnd = TVideoEdit::ToEnd;
+    if (!start) {
+        reason = QStringLiteral("The start time \"%1\" is not a time (hh:mm:ss)").arg(job.StartTime);
+    } else if (!end && lengthMs < 0) {
+        const QString why = m_lengthError[index];
+        reason = QStringLiteral("Cannot measure the length of the source: %1")
+                     .arg(why.isEmpty() ? QStringLiteral("unknown reason") : why);
+    } else if (end && !(lengthMs >= 0 && *end == qint64(lengthMs / 1000))) {
+        clipEnd = *end;
+    }
+    // The encoder's set-up is checked before the extraction, which it would waste.
+    if (reason.isEmpty() && NeedsEncoding(format)) {
+        TAudioFile2 writer;
+        const TWriterSetup setup = ConfigureWriter(writer, m_settings, format);
+        reason = setup.reason;
+        incorrectFormat = setup.incorrectFormat;
+    }
+    if (reason.isEmpty()) {
+        r.tempOut = Reserve(output, output.mid(output.lastIndexOf(QLatin1Char('.'))), &reason);
+        if (reason.isEmpty() && NeedsEncoding(format))
+            r.tempWav = Reserve(output, QStringLiteral(".wav"), &reason);
+    }
+    if (reason.isEmpty()) {
+        r.video = new TVideoEdit(this);
+        connect(r.video, &TVideoEdit::OnComplete, this, [this, run, index] {
+            if (run == m_run && m_active)
+                extracted(index);
+        });
+        if (!NeedsEncoding(format)) // the extraction is all the work there is
+            connect(r.video, &TVideoEdit::OnProcessing, this, [this, run, index](double at, double) {
+                if (run == m_run && m_active && m_running.count(index))
+                    m_done[index] = std::min(at, m_sound[index]);
+            });
+        if (!r.video->AddClip(job.SourceFile, *start, clipEnd))
+            reason = QStringLiteral("The clip's end (%1) is not after its start (%2)").arg(job.EndTime, job.StartTime);
+    }
+
+    emit jobStarted(index, job.SourceFile, output);
+    if (!(run == m_run && m_active && m_running.count(index)))
+        return std::nullopt;
+    if (!reason.isEmpty()) {
+        if (incorrectFormat) {
+            emit jobMessage(index, QStringLiteral("Incorrect format"));
+            if (!(run == m_run && m_active && m_running.count(index)))
+                return std::nullopt;
+        }
+        return reason;
+    }
+    const TTempWavFormat f = TempWavFormat(format, m_settings);
+    r.video->MeasureLoudness(m_settings.LoudnessTarget != 0);
+    r.video->ExtractAudio(NeedsEncoding(format) ? r.tempWav : r.tempOut, f.channels, f.rate, f.bits);
+    return std::nullopt;
+}
+
+void TRunEngine::extracted(int index)
+{
+    const auto it = m_running.find(index);
+    if (it == m_running.end())
+        return;
+    Running &r = *it->second;
+    if (!r.video->Succeeded()) {
+        const QString why = r.video->ErrorText();
+        finishJob(index, Failed, why.isEmpty() ? QStringLiteral("The sound could not be extracted from the video") : why);
+        return;
+    }
+    // The gain that brings the clip to the loudness target, measured during the extraction.
+    const double gainDb =
+        m_settings.LoudnessTarget != 0 ? LoudnessGainDb(r.video->Loudness(), m_settings.LoudnessTarget) : 0.0;
+    if (!NeedsEncoding(m_settings.OutputFormat)) {
+        if (gainDb == 0) {
+            finishJob(index, Succeeded, QString());
+            return;
+        }
+        // WAV output is the extraction's own file: the gain is a pass over it, on a worker.
+        m_pool.start([this, run = m_run, index, out = r.tempOut, gainDb] {
+            QString reason;
+            const bool ok = ApplyWavGain(out, gainDb, &reason);
+            post(run, [this, index, ok, reason] { finishJob(index, ok ? Succeeded : Failed, reason); });
+        });
+        return;
+    }
+    // The encoding step on a worker, with its own reader, writer and tag writer.
+    m_pool.start([this, run = m_run, index, wav = r.tempWav, out = r.tempOut, format = m_settings.OutputFormat,
+                  settings = m_settings, job = m_jobs[index], gainDb, stop = m_stop] {
+        const TEncodeResult result = EncodeWav(wav, out, format, settings, job, gainDb, *stop, [&](int percent) {
+            post(run, [this, index, percent] { progress(index, percent); });
+        });
+        post(run, [this, index, result] {
+            if (result.stopped)
+                return; // cancel() has dealt with the job
+            finishJob(index, result.ok ? Succeeded : Failed, result.ok ? result.remark : result.reason);
+        });
+    });
+}
+
+void TRunEngine::progress(int index, int percent)
+{
+    if (!m_running.count(index))
+        return;
+    m_done[index] = m_sound[index] * percent / 100;
+    emit fileProgress(index, percent);
+}
+
+void TRunEngine::finishJob(int index, Outcome outcome, QString reason)
+{
+    const auto it = m_running.find(index);
+    if (it == m_running.end())
+        return;
+    std::unique_ptr<Running> r = std::move(it->second);
+    m_running.erase(it);
+    if (outcome == Succeeded && !Replace(r->tempOut, m_outputs[index], &reason))
+        outcome = Failed;
+    Remove(r->tempWav);
+    if (outcome != Succeeded)
+        Remove(r->tempOut);
+    // A failed job needs no more work: it leaves the estimate.
+    if (outcome == Failed)
+        m_sound[index] = 0;
+    m_done[index] = m_sound[index];
+    r.reset();
+    emit jobFinished(index, outcome, reason);
+    fillSlots();
+}
+
+void TRunEngine::cancel()
+{
+    if (!m_active)
+        return;
+    m_stop->store(true);
+    for (auto &[index, r] : m_running)
+        if (r->video)
+            r->video->StopProcessing();
+    m_pool.waitForDone(); // encoding steps end after the chunk in hand
+    m_active = false;
+    std::map<int, std::unique_ptr<Running>> stopped;
+    stopped.swap(m_running);
+    QList<int> indexes;
+    for (auto &[index, r] : stopped) {
+        Remove(r->tempWav);
+        Remove(r->tempOut);
+        indexes << index;
+    }
+    stopped.clear();
+    for (int index : indexes)
+        emit jobFinished(index, Stopped, QString());
+    emit runEnded(true);
+}
+
+qint64 TRunEngine::secondsLeft() const
+{
+    if (!m_active)
+        return -1;
+    double total = 0, done = 0;
+    for (size_t i = 0; i < m_jobs.size(); ++i) {
+        if (!m_measured[i])
+            return -1;
+        total += m_sound[i];
+        done += m_done[i];
+    }
+    const double elapsed = m_clock.elapsed() / 1000.0;
+    if (done <= 0 || elapsed < 1)
+        return -1;
+    return qint64(std::ceil(std::max(0.0, total - done) * elapsed / done));
+}

@@ -1,0 +1,106 @@
+#pragma once
+// The conversion run, free of windows: it takes a copy of the jobs and the output settings,
+// runs each job's extraction and encoding on worker threads, one or several jobs at once,
+// and announces what happens as signals. The main window and the command-line mode drive
+// the same engine; whoever shows the run only connects to the signals.
+#include "settings/settingsfile.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+#include <atomic>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// One job as the run takes it.
+struct TRunJob
+{
+    QString SourceFile;
+    QString OutputFile; // wanted name; the run may give a same-name output "name (2).ext"
+    QString StartTime;  // hh:mm:ss
+    QString EndTime;    // hh:mm:ss, or "Max" for the end of the source
+    bool TagsEnabled = false;
+    QString TagTitle, TagArtist, TagAlbum, TagComment, TagCopyright;
+    int TagYear = 0;
+    int TagTrack = 0;
+    int TagGenre = 0;
+};
+
+class TRunEngine : public QObject
+{
+    Q_OBJECT
+public:
+    enum Outcome { Succeeded, Failed, Stopped };
+    Q_ENUM(Outcome)
+
+    explicit TRunEngine(QObject *parent = nullptr);
+    ~TRunEngine() override; // cancels a run that goes on: no partial file stays behind
+
+    // The most jobs worth running at once: the processor cores.
+    static int MaxParallel();
+
+    // Starts a run on copies of the jobs and settings, up to maxParallel jobs at once (at
+    // least 1). False, and nothing happens, when a run goes on or there is no job. Output
+    // names are decided here for the whole run; see outputs().
+    bool start(const QList<TRunJob> &jobs, const TOutputSettings &settings, int maxParallel = 1);
+    // Stops every running job and removes its partial output and temporary WAV; returns
+    // when that is done, after jobFinished(Stopped) for each running job and runEnded(true).
+    // Jobs not started yet get no signal. Does nothing when no run goes on.
+    void cancel();
+
+    bool isRunning() const { return m_active; }
+    int jobCount() const { return int(m_jobs.size()); }
+    // The file each job of the current (or last) run writes, by job index.
+    QStringList outputs() const { return m_outputs; }
+    // Estimated seconds until the run ends, from the seconds of sound done so far; -1 while
+    // no estimate can be made.
+    qint64 secondsLeft() const;
+
+signals:
+    // Indexes are positions in the list given to start().
+    void jobStarted(int index, const QString &source, const QString &output);
+    // The encoding step's progress, whole percent, only when it changes.
+    void fileProgress(int index, int percent);
+    // reason: why a job failed; for a success, a remark on what the encoder changed, or empty.
+    void jobFinished(int index, TRunEngine::Outcome outcome, const QString &reason);
+    // A message for the user about a job, before it finishes (the OGG encoder's
+    // "Incorrect format").
+    void jobMessage(int index, const QString &text);
+    void runEnded(bool cancelled);
+
+private:
+    struct Running;
+
+    void measured(int index, double lengthMs, const QString &error);
+    void fillSlots();
+    std::optional<QString> startJob(int index, Running &job);
+    void extracted(int index);
+    void encoded(int index, bool ok, bool stopped, const QString &reason, const QString &remark);
+    void progress(int index, int percent);
+    void finishJob(int index, Outcome outcome, QString reason);
+    // Runs body on the engine's thread, if the run is still the one it was posted for.
+    template <typename F>
+    void post(quint64 run, F &&body);
+
+    std::vector<TRunJob> m_jobs;
+    TOutputSettings m_settings;
+    QStringList m_outputs;
+    int m_parallel = 1;
+    bool m_active = false;
+    quint64 m_run = 0; // counts runs, so that news of an earlier run is ignored
+    int m_next = 0;    // the next job to start
+    bool m_filling = false, m_refill = false;
+    std::vector<double> m_lengthMs;    // measured length, < 0 while unknown
+    std::vector<QString> m_lengthError; // why a length could not be measured
+    std::vector<bool> m_measured;
+    std::vector<double> m_sound, m_done; // seconds of sound each job makes, and has made
+    std::map<int, std::unique_ptr<Running>> m_running;
+    std::shared_ptr<std::atomic<bool>> m_stop;
+    QElapsedTimer m_clock;
+    QThreadPool m_pool;
+};

@@ -1,0 +1,32 @@
+#include "main/notify.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QStringList>
+#include <QVariantMap>
+
+QString RunEndedText(int converted, int failed)
+{
+    return QStringLiteral("%1 %2 converted, %3 failed")
+        .arg(converted)
+        .arg(converted == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+        .arg(failed);
+}
+
+void NotifyRunEnded(int converted, int failed, qint64 runMs, bool windowActive)
+{
+    if (runMs <= 10000 || windowActive)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    // app name, id to replace, icon, summary, body, actions, hints, timeout (-1: the server's)
+    call << QStringLiteral("Clipvox") << 0u << QStringLiteral("clipvox") << QStringLiteral("Clipvox")
+         << RunEndedText(converted, failed) << QStringList() << QVariantMap() << -1;
+    // Sent without waiting for the answer; a missing service only means an error reply
+    // that nobody reads.
+    bus.send(call);
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The desktop notification at the end of a long run, through the freedesktop notification
+// service on the session bus.
+#include <QString>
+
+// "4 files converted, 1 failed".
+QString RunEndedText(int converted, int failed);
+// Posts RunEndedText when the run took longer than ten seconds and no Clipvox window is the
+// active one. Without a session bus or notification service nothing happens; the call
+// never waits for the service.
+void NotifyRunEnded(int converted, int failed, qint64 runMs, bool windowActive);

@@ -1,0 +1,37 @@
+#pragma once
+// The sound of a source as peaks: the loudest sample of each of a number of equal columns
+// over the source's length, all channels together. Only the audio stream is decoded, on a
+// worker thread; finished columns are handed over in order through queued signals, so they
+// can be drawn while the rest is computed.
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class TWaveform : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TWaveform(QObject *parent = nullptr);
+    ~TWaveform() override; // stops a running computation and joins its thread
+
+    // Starts computing `columns` peaks of the file, after stopping a running computation.
+    void Start(const QString &path, int columns);
+    // Ends the computation within a few milliseconds; no signal of it follows.
+    void Stop();
+    // True from Start until Finished is emitted or Stop returns.
+    bool IsRunning() const;
+
+signals:
+    // The source's length, which the columns divide equally; before the first peaks.
+    void Started(qint64 lengthMs);
+    // Columns first .. first + peaks.size() - 1, each from 0 (silence) to 1 (full scale).
+    void Peaks(int first, const QList<float> &peaks);
+    // Once per computation that was not stopped. hasSound is false for a source without a
+    // sound stream; error is empty when every column was delivered.
+    void Finished(bool hasSound, const QString &error);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

@@ -1,0 +1,173 @@
+// clipvox --convert through the real executable: lines, files, exit codes, Ctrl+C.
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QtTest>
+#include <csignal>
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void batchWithoutDisplay();
+    void clipAndNames();
+    void usageErrors_data();
+    void usageErrors();
+    void interruptLeavesNothing();
+
+private:
+    struct Result
+    {
+        int code;
+        QStringList lines;
+        QString errors;
+    };
+    // Runs clipvox with no display and no platform, settings in a folder of the test's.
+    Result run(const QStringList &args, QProcess *started = nullptr);
+
+    QTemporaryDir m_dir, m_config;
+    QString m_avi;
+};
+
+void TestCommandLine::initTestCase()
+{
+    m_avi = MakeVideo(m_dir.filePath("clip.avi"), "avi", 3.0);
+    QVERIFY(!m_avi.isEmpty());
+    // The window's setup.ini, in the user's config folder: OGG unless told otherwise.
+    QVERIFY(QDir().mkpath(m_config.filePath("clipvox")));
+    QFile ini(m_config.filePath("clipvox/setup.ini"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[general]\noutputformat=3\n");
+}
+
+TestCommandLine::Result TestCommandLine::run(const QStringList &args, QProcess *started)
+{
+    QProcess local;
+    QProcess &p = started ? *started : local;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    env.insert("XDG_CONFIG_HOME", m_config.path());
+    p.setProcessEnvironment(env);
+    p.start(QCoreApplication::applicationDirPath() + "/clipvox", args);
+    if (started)
+        return {};
+    if (!p.waitForFinished(300000))
+        return {-1, {}, "timed out"};
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, out.split('\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+void TestCommandLine::batchWithoutDisplay()
+{
+    // Three videos, one without sound, one whose name a shell and a URL would stumble on.
+    const QString silent = MakeVideo(m_dir.filePath("silent.avi"), "silent-avi", 2.0);
+    const QString odd = m_dir.filePath("-odd #1 ?'\"é.avi");
+    QVERIFY(QFile::copy(m_avi, odd));
+    const QString out = m_dir.filePath("batch");
+    const Result r = run({"--convert", "--output", out, "--", m_avi, silent, odd});
+    QCOMPARE(r.code, 1);
+    QCOMPARE(r.lines.size(), 3);
+    QCOMPARE(r.lines[0], QString("ok %1 -> %2/clip.ogg (00:00:03)").arg(m_avi, out));
+    QVERIFY2(r.lines[1].startsWith("failed " + silent + ": ") && r.lines[1].size() > silent.size() + 10,
+             qPrintable(r.lines[1]));
+    QCOMPARE(r.lines[2], QString("ok %1 -> %2/-odd #1 ?'\"é.ogg (00:00:03)").arg(odd, out));
+    QVERIFY(r.errors.isEmpty()); // standard error is no terminal: no progress
+    for (const QString name : {"clip.ogg", "-odd #1 ?'\"é.ogg"}) {
+        QCOMPARE(ProbeAudio(out + "/" + name).value("codec_name").toString(), QString("vorbis"));
+        QVERIFY(qAbs(ProbeDuration(out + "/" + name) - 3.0) < 0.06);
+    }
+    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+    const Result all = run({"--convert", "--jobs", "2", "--format", "mp3", "--output", out, m_avi, odd});
+    QCOMPARE(all.code, 0);
+    QCOMPARE(ProbeAudio(out + "/clip.mp3").value("codec_name").toString(), QString("mp3"));
+}
+
+void TestCommandLine::clipAndNames()
+{
+    const QString out = m_dir.filePath("names");
+    const QStringList clip{"--convert", "--format", "wav", "--start", "00:00:01", "--end", "00:00:02",
+                           "--output", out, m_avi};
+    QCOMPARE(run(clip).code, 0);
+    QVERIFY(qAbs(ProbeDuration(out + "/clip.wav") - 1.0) < 0.06);
+
+    // Without --overwrite the existing file is kept and the line says so; with it, replaced.
+    QFile mine(out + "/clip.wav");
+    const qint64 before = mine.size();
+    Result r = run(QStringList(clip).replaceInStrings("00:00:02", "00:00:03"));
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.lines.value(0).endsWith(out + "/clip (2).wav (00:00:02; clip.wav exists and was kept)"),
+             qPrintable(r.lines.value(0)));
+    QCOMPARE(QFileInfo(out + "/clip.wav").size(), before);
+    r = run(QStringList(clip).replaceInStrings("00:00:02", "00:00:03") << "--overwrite");
+    QCOMPARE(r.code, 0);
+    QVERIFY(qAbs(ProbeDuration(out + "/clip.wav") - 2.0) < 0.06);
+    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+    // A start after the end, an end past the source, a file that is not there: failed lines.
+    r = run({"--convert", "--start", "00:00:02", "--end", "00:00:01", "--output", out, m_avi, out + "/none.avi"});
+    QCOMPARE(r.code, 1);
+    QCOMPARE(r.lines.size(), 2);
+    QVERIFY(r.lines[0].startsWith("failed " + m_avi + ": "));
+    QCOMPARE(r.lines[1], "failed " + out + "/none.avi: No such file");
+}
+
+void TestCommandLine::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("no files") << QStringList{"--convert"};
+    QTest::newRow("unknown option") << QStringList{"--convert", "--fast", "a.avi"};
+    QTest::newRow("unknown format") << QStringList{"--convert", "--format", "aiff", "a.avi"};
+    QTest::newRow("bad start") << QStringList{"--convert", "--start", "1:2", "a.avi"};
+    QTest::newRow("bad end") << QStringList{"--convert", "--end", "later", "a.avi"};
+    QTest::newRow("bad jobs") << QStringList{"--convert", "--jobs", "0", "a.avi"};
+    QTest::newRow("option without --convert") << QStringList{"--help", "--format", "mp3"};
+}
+
+void TestCommandLine::usageErrors()
+{
+    QFETCH(QStringList, args);
+    const Result r = run(args);
+    if (args.first() == "--help") { // help wins, on standard output
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.lines.value(0).startsWith("Usage:"));
+        return;
+    }
+    QCOMPARE(r.code, 2);
+    QVERIFY(r.lines.isEmpty());
+    QVERIFY2(r.errors.contains("Usage: clipvox --convert"), qPrintable(r.errors));
+}
+
+void TestCommandLine::interruptLeavesNothing()
+{
+    const QString longAvi = m_dir.filePath("long.avi");
+    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "color=size=64x48:rate=5:duration=600", "-f", "lavfi", "-i",
+                       "sine=frequency=300:sample_rate=44100:duration=600", "-c:v", "mpeg4", "-c:a",
+                       "pcm_s16le", longAvi}));
+    const QString out = m_dir.filePath("stopped");
+    QVERIFY(QDir().mkpath(out));
+    QFile old(out + "/long.mp3"); // a file from before must survive
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("mine");
+    old.close();
+    QProcess p;
+    run({"--convert", "--overwrite", "--jobs", "2", "--format", "mp3", "--output", out, longAvi, longAvi}, &p);
+    // Interrupted once both jobs have made their temporary files.
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(out).entryList({".*clipvox*"}, QDir::Files | QDir::Hidden).size() >= 4, 60000);
+    ::kill(pid_t(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitCode(), 130);
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
+             QString("failed %1: Cancelled\nfailed %1: Cancelled\n").arg(longAvi));
+    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"long.mp3"});
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("mine"));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
