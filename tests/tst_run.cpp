@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QMimeData>
 #include <QtTest>
 
 namespace {
@@ -407,6 +408,11 @@ void TestRun::closedDialogRunGoesOnAlone()
     h.window->ListView1DblClick(); // would open the clip editor
     for (const QDialog *d : h.window->findChildren<QDialog *>())
         QVERIFY(!d->isVisible());
+    QMimeData dropped; // nor does a drop from a file manager get in
+    dropped.setUrls({QUrl::fromLocalFile(m_avi)});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(h.window->ui->ListView1->viewport(), &enter);
+    QVERIFY(!enter.isAccepted());
     QCOMPARE(h.column(ColSource), (QStringList{m_long, m_avi}));
 
     QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
