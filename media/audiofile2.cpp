@@ -76,12 +76,24 @@ struct TAudioFile2::Private
             narrow[i] = int16_t(std::min<int64_t>((int64_t(samples[i]) + 0x8000) >> 16, INT16_MAX));
         return out->write(narrow.data(), frames);
     }
-    // The samples times the gain, rounded and clipped to full scale.
+    // The samples times the gain, rounded (halves away from zero) and clipped to full scale.
+    // Done inline: a call to lround for each sample cost more than the rest of the pass.
     const int32_t *scale(const int32_t *samples, size_t count)
     {
         scaled.resize(count);
-        for (size_t i = 0; i < count; ++i)
-            scaled[i] = int32_t(std::clamp(std::lround(samples[i] * gain), long(INT32_MIN), long(INT32_MAX)));
+        for (size_t i = 0; i < count; ++i) {
+            const double y = samples[i] * gain;
+            if (!(y < 2147483647.5)) {
+                scaled[i] = INT32_MAX;
+            } else if (!(y > -2147483648.5)) {
+                scaled[i] = INT32_MIN;
+            } else {
+                int64_t whole = int64_t(y); // toward zero; the rest is exact
+                const double rest = y - double(whole);
+                whole += int64_t(rest >= 0.5) - int64_t(rest <= -0.5);
+                scaled[i] = int32_t(whole);
+            }
+        }
         return scaled.data();
     }
     void closeReader()
