@@ -47,7 +47,9 @@ public:
 
 private:
     static constexpr int kTaps = 12, kPhases = 4, kHalf = kTaps / 2, kChunk = 64;
-    static inline float s_coef[kPhases][kTaps];
+    // Tap-major, so that the phases of one point are computed side by side (phase 0, the
+    // sample itself, has zero taps).
+    alignas(16) static inline float s_coef[kTaps][kPhases];
     static inline double s_gain = 0;
 
     static void setup()
@@ -59,12 +61,12 @@ private:
                 const double t = (j - kHalf + 1) - double(p) / kPhases; // tap position from the point
                 const double sinc = std::sin(M_PI * t) / (M_PI * t);
                 const double window = 0.5 * (1 + std::cos(M_PI * t / (kHalf + 0.5)));
-                s_coef[p][j] = float(sinc * window);
+                s_coef[j][p] = float(sinc * window);
                 sum += sinc * window;
             }
             for (int j = 0; j < kTaps; ++j) {
-                s_coef[p][j] = float(s_coef[p][j] / sum); // unity gain at DC
-                abs += std::abs(s_coef[p][j]);
+                s_coef[j][p] = float(s_coef[j][p] / sum); // unity gain at DC
+                abs += std::abs(s_coef[j][p]);
             }
             gain = std::max(gain, abs);
         }
@@ -82,11 +84,11 @@ private:
             // computes nothing: skip it on its largest magnitude (compared as bit patterns,
             // which order non-negative floats as their values).
             if (start - hot >= kTaps) {
-                uint32_t top = 0;
+                int32_t top = 0;
                 for (int i = start; i < end; ++i) {
-                    uint32_t bits;
+                    int32_t bits;
                     std::memcpy(&bits, &buf[size_t(i)], sizeof bits);
-                    top = std::max(top, bits & 0x7fffffffu);
+                    top = std::max(top, bits & 0x7fffffff);
                 }
                 float largest;
                 std::memcpy(&largest, &top, sizeof largest);
@@ -104,12 +106,12 @@ private:
                 if (k < kHalf - 1 || i - hot >= kTaps)
                     continue;
                 const float *w = buf.data() + (k - kHalf + 1);
-                for (int p = 1; p < kPhases; ++p) {
-                    float y = 0;
-                    for (int j = 0; j < kTaps; ++j)
-                        y += s_coef[p][j] * w[j];
-                    m_peak = std::max(m_peak, double(std::abs(y)));
-                }
+                float y[kPhases] = {};
+                for (int j = 0; j < kTaps; ++j)
+                    for (int p = 0; p < kPhases; ++p)
+                        y[p] += s_coef[j][p] * w[j];
+                for (int p = 1; p < kPhases; ++p)
+                    m_peak = std::max(m_peak, double(std::abs(y[p])));
             }
         }
     }
