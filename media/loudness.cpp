@@ -49,7 +49,8 @@ private:
     static constexpr int kTaps = 12, kPhases = 4, kHalf = kTaps / 2, kChunk = 64;
     // Tap-major, so that the phases of one point are computed side by side (phase 0, the
     // sample itself, has zero taps).
-    alignas(16) static inline float s_coef[kTaps][kPhases];
+    using Phases = float __attribute__((vector_size(kPhases * sizeof(float))));
+    static inline Phases s_coef[kTaps];
     static inline double s_gain = 0;
 
     static void setup()
@@ -106,10 +107,9 @@ private:
                 if (k < kHalf - 1 || i - hot >= kTaps)
                     continue;
                 const float *w = buf.data() + (k - kHalf + 1);
-                float y[kPhases] = {};
+                Phases y = {};
                 for (int j = 0; j < kTaps; ++j)
-                    for (int p = 0; p < kPhases; ++p)
-                        y[p] += s_coef[j][p] * w[j];
+                    y += s_coef[j] * w[j];
                 for (int p = 1; p < kPhases; ++p)
                     m_peak = std::max(m_peak, double(std::abs(y[p])));
             }
