@@ -305,13 +305,16 @@ bool ApplyWavGain(const QString &path, double gainDb, QString *error)
         for (int v = -32768; v <= 32767; ++v)
             table[size_t(v + 32768)] =
                 int16_t(std::clamp<int64_t>(std::llround((v >> shift) * factor), low, high) << shift);
+        const int16_t *result = table.data() + 32768; // indexed by the sample itself
         std::vector<short> buffer(block);
         for (;;) {
             const sf_count_t got = sf_readf_short(in, buffer.data(), info.samplerate);
             if (got <= 0)
                 break;
-            for (size_t i = 0; i < size_t(got) * size_t(info.channels); ++i)
-                buffer[i] = table[size_t(buffer[i] + 32768)];
+            short *samples = buffer.data();
+            const size_t count = size_t(got) * size_t(info.channels);
+            for (size_t i = 0; i < count; ++i)
+                samples[i] = result[samples[i]];
             if (sf_writef_short(out, buffer.data(), got) != got) {
                 ok = false;
                 break;
