@@ -23,8 +23,8 @@ class TruePeak
 public:
     explicit TruePeak(int channels) : m_channels(channels), m_tail(size_t(channels), std::vector<float>(kTaps, 0.f))
     {
-        if (s_gain == 0)
-            setup();
+        static const bool ready = (setup(), true); // once, even with meters made on several threads
+        (void)ready;
     }
     double peak() const { return m_peak; }
 
