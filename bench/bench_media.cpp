@@ -1,6 +1,6 @@
 // Runs the program's two steps on one source, as the conversion run does: the video control
 // extracts the sound to the format's temporary WAV (44.1 kHz stereo 16-bit; FLAC at its own
-// 44.1 kHz 16-bit, Opus at 48 kHz), then the encoding step's copy loop turns it into MP3 128k
+// 44.1 kHz 16-bit, Opus at 48 kHz, M4A at 24 bits), then the encoding step's copy loop turns it into MP3 128k
 // CBR, OGG quality 500, WMA profile 38, FLAC level 5, Opus 128k VBR or M4A 192k. With a
 // target, the loudness is measured during the extraction and evened in the copy (WAV: a gain
 // pass over the file). Prints the peak memory.
@@ -37,7 +37,7 @@ int main(int argc, char **argv)
     QObject::connect(&ve, &TVideoEdit::OnComplete, &app, &QCoreApplication::quit);
     ve.AddClip(source, 0, TVideoEdit::ToEnd);
     ve.MeasureLoudness(target != 0);
-    ve.ExtractAudio(wav, 2, ext == "opus" ? 48000 : 44100, 2);
+    ve.ExtractAudio(wav, 2, ext == "opus" ? 48000 : 44100, ext == "m4a" ? 24 : 2);
     app.exec();
     if (!ve.Succeeded())
         return fail(ve.ErrorText());

@@ -12,7 +12,7 @@ bool NeedsEncoding(int format);
 
 // The WAV a job's extraction writes: channels, rate and sample size (bits; 2 means 16 bits,
 // the temporary WAV). WAV output is the result itself; FLAC gets its own format so that
-// nothing is lost on the way; Opus gets its 48 kHz.
+// nothing is lost on the way; Opus gets its 48 kHz; M4A gets 24 bits.
 struct TTempWavFormat
 {
     int channels, rate, bits;

@@ -4,8 +4,13 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
+#include <cstring>
+#include <deque>
 #include <ebur128.h>
+#include <mutex>
 #include <sndfile.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -18,8 +23,8 @@ class TruePeak
 public:
     explicit TruePeak(int channels) : m_channels(channels), m_tail(size_t(channels), std::vector<float>(kTaps, 0.f))
     {
-        if (s_gain == 0)
-            setup();
+        static const bool ready = (setup(), true); // once, even with meters made on several threads
+        (void)ready;
     }
     double peak() const { return m_peak; }
 
@@ -27,19 +32,25 @@ public:
     void add(const float *x, size_t frames)
     {
         std::vector<float> &buf = m_buf;
+        buf.resize(kTaps + frames);
         for (int c = 0; c < m_channels; ++c) {
             // The channel's last kTaps samples, then the new ones.
-            buf.assign(m_tail[size_t(c)].begin(), m_tail[size_t(c)].end());
+            std::vector<float> &tail = m_tail[size_t(c)];
+            std::copy(tail.begin(), tail.end(), buf.begin());
+            const float *in = x + c;
             for (size_t i = 0; i < frames; ++i)
-                buf.push_back(x[i * size_t(m_channels) + size_t(c)]);
+                buf[kTaps + i] = in[i * size_t(m_channels)];
             scan(buf);
-            std::copy(buf.end() - kTaps, buf.end(), m_tail[size_t(c)].begin());
+            std::copy(buf.end() - kTaps, buf.end(), tail.begin());
         }
     }
 
 private:
-    static constexpr int kTaps = 12, kPhases = 4, kHalf = kTaps / 2;
-    static inline float s_coef[kPhases][kTaps];
+    static constexpr int kTaps = 12, kPhases = 4, kHalf = kTaps / 2, kChunk = 64;
+    // Tap-major, so that the phases of one point are computed side by side (phase 0, the
+    // sample itself, has zero taps).
+    using Phases = float __attribute__((vector_size(kPhases * sizeof(float))));
+    static inline Phases s_coef[kTaps];
     static inline double s_gain = 0;
 
     static void setup()
@@ -51,12 +62,12 @@ private:
                 const double t = (j - kHalf + 1) - double(p) / kPhases; // tap position from the point
                 const double sinc = std::sin(M_PI * t) / (M_PI * t);
                 const double window = 0.5 * (1 + std::cos(M_PI * t / (kHalf + 0.5)));
-                s_coef[p][j] = float(sinc * window);
+                s_coef[j][p] = float(sinc * window);
                 sum += sinc * window;
             }
             for (int j = 0; j < kTaps; ++j) {
-                s_coef[p][j] = float(s_coef[p][j] / sum); // unity gain at DC
-                abs += std::abs(s_coef[p][j]);
+                s_coef[j][p] = float(s_coef[j][p] / sum); // unity gain at DC
+                abs += std::abs(s_coef[j][p]);
             }
             gain = std::max(gain, abs);
         }
@@ -68,22 +79,39 @@ private:
     {
         const int n = int(buf.size());
         int hot = -kTaps; // last sample that could lift the peak
-        for (int i = 0; i < n; ++i) {
-            const float a = std::abs(buf[size_t(i)]);
-            if (a > m_peak)
-                m_peak = a;
-            if (a * s_gain > m_peak)
-                hot = i;
-            // The points after sample k = i - kHalf: their window ends at i.
-            const int k = i - kHalf;
-            if (k < kHalf - 1 || i - hot >= kTaps)
-                continue;
-            const float *w = buf.data() + (k - kHalf + 1);
-            for (int p = 1; p < kPhases; ++p) {
-                float y = 0;
+        for (int start = 0; start < n; start += kChunk) {
+            const int end = std::min(n, start + kChunk);
+            // A chunk with no sample that could lift the peak, after kTaps such samples,
+            // computes nothing: skip it on its largest magnitude (compared as bit patterns,
+            // which order non-negative floats as their values).
+            if (start - hot >= kTaps) {
+                int32_t top = 0;
+                for (int i = start; i < end; ++i) {
+                    int32_t bits;
+                    std::memcpy(&bits, &buf[size_t(i)], sizeof bits);
+                    top = std::max(top, bits & 0x7fffffff);
+                }
+                float largest;
+                std::memcpy(&largest, &top, sizeof largest);
+                if (!(largest * s_gain > m_peak))
+                    continue;
+            }
+            for (int i = start; i < end; ++i) {
+                const float a = std::abs(buf[size_t(i)]);
+                if (a > m_peak)
+                    m_peak = a;
+                if (a * s_gain > m_peak)
+                    hot = i;
+                // The points after sample k = i - kHalf: their window ends at i.
+                const int k = i - kHalf;
+                if (k < kHalf - 1 || i - hot >= kTaps)
+                    continue;
+                const float *w = buf.data() + (k - kHalf + 1);
+                Phases y = {};
                 for (int j = 0; j < kTaps; ++j)
-                    y += s_coef[p][j] * w[j];
-                m_peak = std::max(m_peak, double(std::abs(y)));
+                    y += s_coef[j] * w[j];
+                for (int p = 1; p < kPhases; ++p)
+                    m_peak = std::max(m_peak, double(std::abs(y[p])));
             }
         }
     }
@@ -95,6 +123,8 @@ private:
 };
 } // namespace
 
+// The measuring runs on a thread of its own, fed through a short queue of blocks, so that it
+// overlaps the decoding that produces the sound.
 struct LoudnessMeter::Private
 {
     ebur128_state *state = nullptr;
@@ -102,11 +132,74 @@ struct LoudnessMeter::Private
     std::unique_ptr<TruePeak> peak;
     std::vector<float> scaled;
 
+    struct Block
+    {
+        std::vector<uint8_t> bytes;
+        bool wide = false; // 32-bit samples, else 16-bit
+        size_t frames = 0;
+    };
+    static constexpr size_t kMaxQueued = 8;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<Block> queue;
+    std::vector<std::vector<uint8_t>> spare; // buffers of measured blocks, for reuse
+    size_t pending = 0;                     // blocks queued or being measured
+    bool quit = false;
+    std::thread worker;
+
     template <typename T>
-    void add(const T *samples, size_t frames, float scale)
+    void enqueue(const T *samples, size_t frames)
     {
         if (!state || frames == 0)
             return;
+        std::unique_lock lock(mutex);
+        if (!worker.joinable())
+            worker = std::thread([this] { run(); });
+        changed.wait(lock, [&] { return pending < kMaxQueued; });
+        Block b;
+        if (!spare.empty()) {
+            b.bytes = std::move(spare.back());
+            spare.pop_back();
+        }
+        lock.unlock();
+        const auto *bytes = reinterpret_cast<const uint8_t *>(samples);
+        b.bytes.assign(bytes, bytes + frames * size_t(channels) * sizeof(T));
+        b.wide = sizeof(T) == 4;
+        b.frames = frames;
+        lock.lock();
+        queue.push_back(std::move(b));
+        ++pending;
+        changed.notify_all();
+    }
+    void run()
+    {
+        std::unique_lock lock(mutex);
+        for (;;) {
+            changed.wait(lock, [&] { return quit || !queue.empty(); });
+            if (quit)
+                return;
+            Block b = std::move(queue.front());
+            queue.pop_front();
+            lock.unlock();
+            if (b.wide)
+                measure(reinterpret_cast<const int32_t *>(b.bytes.data()), b.frames, 1.f / 2147483648.f);
+            else
+                measure(reinterpret_cast<const int16_t *>(b.bytes.data()), b.frames, 1.f / 32768);
+            lock.lock();
+            spare.push_back(std::move(b.bytes));
+            --pending;
+            changed.notify_all();
+        }
+    }
+    // Waits until every block given so far is measured.
+    void drain()
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return pending == 0; });
+    }
+    template <typename T>
+    void measure(const T *samples, size_t frames, float scale)
+    {
         scaled.resize(frames * size_t(channels));
         for (size_t i = 0; i < scaled.size(); ++i)
             scaled[i] = float(samples[i]) * scale;
@@ -126,18 +219,25 @@ LoudnessMeter::LoudnessMeter(int channels, int rate) : d(std::make_unique<Privat
 
 LoudnessMeter::~LoudnessMeter()
 {
+    {
+        std::lock_guard lock(d->mutex);
+        d->quit = true;
+        d->changed.notify_all();
+    }
+    if (d->worker.joinable())
+        d->worker.join();
     if (d->state)
         ebur128_destroy(&d->state);
 }
 
 void LoudnessMeter::add(const int16_t *samples, size_t frames)
 {
-    d->add(samples, frames, 1.f / 32768);
+    d->enqueue(samples, frames);
 }
 
 void LoudnessMeter::add(const int32_t *samples, size_t frames)
 {
-    d->add(samples, frames, 1.f / 2147483648.f);
+    d->enqueue(samples, frames);
 }
 
 LoudnessMeasurement LoudnessMeter::result() const
@@ -145,6 +245,7 @@ LoudnessMeasurement LoudnessMeter::result() const
     LoudnessMeasurement m;
     if (!d->state)
         return m;
+    d->drain();
     double lufs = 0;
     if (ebur128_loudness_global(d->state, &lufs) == EBUR128_SUCCESS && std::isfinite(lufs))
         m.integratedLufs = lufs;
@@ -194,19 +295,45 @@ bool ApplyWavGain(const QString &path, double gainDb, QString *error)
     // Rounded to the file's own sample size, so that libsndfile's truncation keeps the value.
     const double factor = std::pow(10.0, gainDb / 20.0);
     const int64_t quantum = int64_t(1) << (32 - bits);
-    std::vector<int> buffer(size_t(info.samplerate) * size_t(info.channels));
+    const size_t block = size_t(info.samplerate) * size_t(info.channels);
     bool ok = true;
-    for (;;) {
-        const sf_count_t got = sf_readf_int(in, buffer.data(), info.samplerate);
-        if (got <= 0)
-            break;
-        for (size_t i = 0; i < size_t(got) * size_t(info.channels); ++i) {
-            const int64_t v = std::llround(buffer[i] * factor / double(quantum)) * quantum;
-            buffer[i] = int(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX - quantum + 1));
+    if (bits <= 16) {
+        // 8- and 16-bit sound travels as 16-bit samples: a table of all 65536 results.
+        const int shift = 16 - bits;
+        const int64_t low = -(int64_t(1) << (bits - 1)), high = (int64_t(1) << (bits - 1)) - 1;
+        std::vector<int16_t> table(65536);
+        for (int v = -32768; v <= 32767; ++v)
+            table[size_t(v + 32768)] =
+                int16_t(std::clamp<int64_t>(std::llround((v >> shift) * factor), low, high) << shift);
+        const int16_t *result = table.data() + 32768; // indexed by the sample itself
+        std::vector<short> buffer(block);
+        for (;;) {
+            const sf_count_t got = sf_readf_short(in, buffer.data(), info.samplerate);
+            if (got <= 0)
+                break;
+            short *samples = buffer.data();
+            const size_t count = size_t(got) * size_t(info.channels);
+            for (size_t i = 0; i < count; ++i)
+                samples[i] = result[samples[i]];
+            if (sf_writef_short(out, buffer.data(), got) != got) {
+                ok = false;
+                break;
+            }
         }
-        if (sf_writef_int(out, buffer.data(), got) != got) {
-            ok = false;
-            break;
+    } else {
+        std::vector<int> buffer(block);
+        for (;;) {
+            const sf_count_t got = sf_readf_int(in, buffer.data(), info.samplerate);
+            if (got <= 0)
+                break;
+            for (size_t i = 0; i < size_t(got) * size_t(info.channels); ++i) {
+                const int64_t v = std::llround(buffer[i] * factor / double(quantum)) * quantum;
+                buffer[i] = int(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX - quantum + 1));
+            }
+            if (sf_writef_int(out, buffer.data(), got) != got) {
+                ok = false;
+                break;
+            }
         }
     }
     ok = sf_error(in) == SF_ERR_NO_ERROR && ok;

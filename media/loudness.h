@@ -24,6 +24,8 @@ public:
     LoudnessMeter &operator=(const LoudnessMeter &) = delete;
 
     // Interleaved samples: 16-bit, or full-scale 32-bit (24-bit sound in the top bits).
+    // The samples are copied and measured on a thread of the meter's own; result() waits
+    // for the measuring to catch up.
     void add(const int16_t *samples, size_t frames);
     void add(const int32_t *samples, size_t frames);
     LoudnessMeasurement result() const;

@@ -71,18 +71,14 @@ public:
                          .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(nullptr)));
         return m_file != nullptr;
     }
-    // Samples are gathered into blocks of about a second, so the file sees few large writes.
-    // Interleaved samples in the job's sample format.
+    // Samples are gathered into blocks of about a second, so the file and the meter see few
+    // large blocks. Interleaved samples in the job's sample format.
     bool write(const void *samples, int64_t frames, QString *error)
     {
         if (frames <= 0)
             return true;
         if (!open(error))
             return false;
-        if (m_meter && m_job.bits == 24)
-            m_meter->add(static_cast<const int32_t *>(samples), size_t(frames));
-        else if (m_meter)
-            m_meter->add(static_cast<const int16_t *>(samples), size_t(frames));
         const auto *bytes = static_cast<const uint8_t *>(samples);
         m_buffer.insert(m_buffer.end(), bytes, bytes + frames * frameBytes());
         m_written += frames;
@@ -118,6 +114,10 @@ private:
     bool flush(QString *error)
     {
         const sf_count_t frames = sf_count_t(m_buffer.size()) / frameBytes();
+        if (m_meter && m_job.bits == 24)
+            m_meter->add(reinterpret_cast<const int32_t *>(m_buffer.data()), size_t(frames));
+        else if (m_meter)
+            m_meter->add(reinterpret_cast<const int16_t *>(m_buffer.data()), size_t(frames));
         const bool ok = frames == 0
             || (m_job.bits == 24 ? sf_writef_int(m_file, reinterpret_cast<const int *>(m_buffer.data()), frames)
                                  : sf_writef_short(m_file, reinterpret_cast<const short *>(m_buffer.data()), frames))
@@ -388,9 +388,10 @@ Outcome runJob(const Job &job, std::atomic<bool> &stop, const std::function<void
     }
     if (!sink.open(error)) // an empty clip list still gives a valid, empty WAV
         return Outcome::Failed;
+    const bool closed = sink.close(error); // measures the last block too
     if (meter)
         *loudness = meter->result();
-    return sink.close(error) ? Outcome::Done : Outcome::Failed;
+    return closed ? Outcome::Done : Outcome::Failed;
 }
 
 } // namespace

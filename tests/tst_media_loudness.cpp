@@ -127,6 +127,36 @@ private slots:
         QCOMPARE(file.readAll(), before);
     }
 
+    // The meter measures on its own thread from a queue: how the sound is cut into blocks
+    // must not change the result, for 16- and 32-bit samples alike.
+    void meterIgnoresBlockSizes()
+    {
+        const int rate = 48000, frames = rate * 5;
+        std::vector<int16_t> narrow(size_t(frames) * 2);
+        std::vector<int32_t> wide(narrow.size());
+        for (int i = 0; i < frames; ++i)
+            for (int c = 0; c < 2; ++c) {
+                const double t = double(i) / rate;
+                narrow[size_t(2 * i + c)] = int16_t(std::lround(9000 * std::sin(2 * M_PI * (300 + 700 * c) * t)
+                                                                * (1 + std::sin(2 * M_PI * 0.7 * t))));
+                wide[size_t(2 * i + c)] = int32_t(narrow[size_t(2 * i + c)]) * 65536 + 12345 * c;
+            }
+        for (const bool isWide : {false, true}) {
+            LoudnessMeasurement whole, pieces;
+            for (const int block : {frames, 997}) {
+                LoudnessMeter meter(2, rate);
+                for (int at = 0; at < frames; at += block) {
+                    const size_t n = size_t(std::min(block, frames - at));
+                    isWide ? meter.add(wide.data() + 2 * at, n) : meter.add(narrow.data() + 2 * at, n);
+                }
+                (block == frames ? whole : pieces) = meter.result();
+            }
+            QVERIFY(std::isfinite(whole.integratedLufs) && std::isfinite(whole.truePeakDbtp));
+            QCOMPARE(pieces.integratedLufs, whole.integratedLufs);
+            QCOMPARE(pieces.truePeakDbtp, whole.truePeakDbtp);
+        }
+    }
+
     void gainRules()
     {
         QCOMPARE(LoudnessGainDb({-30, -20}, -16), 14.0);         // reaches the target
