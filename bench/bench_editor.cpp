@@ -4,10 +4,10 @@
 //   bench_editor strip <video>        seconds from the edit command until the sound strip is complete
 //   bench_editor shot <png> <video> [<play from, ms> <start s> <end s>]
 //                                     a screenshot of the editor with its strip (X11)
+#include "bench/benchdesktop.h"
 #include "clip/edit.h"
 #include "clip/soundstrip.h"
 #include "main/application.h"
-#include "main/desktop.h"
 #include "main/main.h"
 #include "media/previewplayer.h"
 #include "media/waveform.h"
@@ -24,19 +24,6 @@
 #include <functional>
 
 namespace {
-class BenchDesktop : public Desktop
-{
-public:
-    QStringList files;
-    QStringList openFileNames(QWidget *, const QString &, const QString &) override { return files; }
-    QString browseFolder(QWidget *, const QString &) override { return {}; }
-    void message(QWidget *, QMessageBox::Icon, const QString &, const QString &text) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    bool openUrl(const QUrl &) override { return true; }
-};
-
 // Longest gap between ticks of a 5 ms timer: how long the window could not repaint or
 // take a click.
 struct StallMeter

@@ -5,9 +5,9 @@
 //   bench_run cancel <mp3|wma|wav|ogg> <outdir> <video>...       Cancel's delay with 2 jobs running
 //   bench_run shot <png> <outdir> <video>...                     a screenshot of the dialog halfway
 //                                                                through the second file (X11)
+#include "bench/benchdesktop.h"
 #include "engine/runengine.h"
 #include "main/application.h"
-#include "main/desktop.h"
 #include "main/main.h"
 #include "progress/execute.h"
 
@@ -23,20 +23,6 @@
 
 namespace {
 // Answers the add-files dialog with the videos and never blocks on a message box.
-class BenchDesktop : public Desktop
-{
-public:
-    QStringList files;
-    QStringList openFileNames(QWidget *, const QString &, const QString &, const QString &) override { return files; }
-    QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    void message(QWidget *, QMessageBox::Icon, const QString &, const QString &text) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    bool question(QWidget *, const QString &, const QString &) override { return true; }
-    bool openUrl(const QUrl &) override { return true; }
-};
-
 int FormatIndex(const QString &name)
 {
     const QStringList names{"mp3", "wma", "wav", "ogg"};

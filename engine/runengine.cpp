@@ -326,6 +326,9 @@ void TRunEngine::extracted(int index)
         const TEncodeResult result = EncodeWav(wav, out, format, settings, job, gainDb, *stop, [&](int percent) {
             post(run, [this, index, percent] { progress(index, percent); });
         });
+        // Unlinking a long WAV takes tens of milliseconds: done here, not on the window's thread.
+        if (!result.stopped)
+            QFile::remove(wav);
         post(run, [this, index, result] {
             if (result.stopped)
                 return; // cancel() has dealt with the job
