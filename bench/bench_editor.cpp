@@ -4,7 +4,7 @@
 //   bench_editor strip <video>        seconds from the edit command until the sound strip is complete
 //   bench_editor shot <png> <video> [<play from, ms> <start s> <end s>]
 //                                     a screenshot of the editor with its strip (X11)
-#include "bench/benchdesktop.h"
+#include "bench/benchsupport.h"
 #include "clip/edit.h"
 #include "clip/soundstrip.h"
 #include "main/application.h"
@@ -24,28 +24,6 @@
 #include <functional>
 
 namespace {
-// Longest gap between ticks of a 5 ms timer: how long the window could not repaint or
-// take a click.
-struct StallMeter
-{
-    QTimer timer;
-    QElapsedTimer clock;
-    qint64 last = -1, longest = 0;
-    StallMeter()
-    {
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setInterval(5);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            const qint64 now = clock.nsecsElapsed();
-            if (last >= 0)
-                longest = std::max(longest, now - last);
-            last = now;
-        });
-        clock.start();
-        timer.start();
-    }
-};
-
 // Runs the steps one after another from the event loop, each when its condition holds.
 class Script
 {
@@ -108,6 +86,7 @@ int main(int argc, char **argv)
         // Let the meter settle, then: open, play a second, five seeks half a second apart,
         // close. The longest stall of each phase is kept apart.
         StallMeter meter;
+        meter.start();
         double phase[3] = {};
         const auto keep = [&](int i) {
             phase[i] = std::max(phase[i], meter.longest / 1e6);

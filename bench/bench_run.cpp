@@ -5,7 +5,7 @@
 //   bench_run cancel <mp3|wma|wav|ogg> <outdir> <video>...       Cancel's delay with 2 jobs running
 //   bench_run shot <png> <outdir> <video>...                     a screenshot of the dialog halfway
 //                                                                through the second file (X11)
-#include "bench/benchdesktop.h"
+#include "bench/benchsupport.h"
 #include "engine/runengine.h"
 #include "main/application.h"
 #include "main/main.h"
@@ -41,33 +41,6 @@ void Queue(TMainForm &window, BenchDesktop &desktop, const QStringList &videos, 
     window.RefreshJobList();
 }
 
-// Longest gap between ticks of a 5 ms timer while a run lasts: how long the window could
-// not repaint or take a click.
-struct StallMeter
-{
-    QTimer timer;
-    QElapsedTimer clock;
-    qint64 last = -1, longest = 0;
-    StallMeter()
-    {
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setInterval(5);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            const qint64 now = clock.nsecsElapsed();
-            if (last >= 0)
-                longest = std::max(longest, now - last);
-            last = now;
-        });
-    }
-    void start()
-    {
-        clock.start();
-        last = -1;
-        longest = 0;
-        timer.start();
-    }
-    double longestMs() const { return longest / 1e6; }
-};
 } // namespace
 
 int main(int argc, char **argv)

@@ -17,18 +17,29 @@
 #include <optional>
 #include <vector>
 
-// One job as the run takes it.
-struct TRunJob
+// One queued video. The main window's job table holds one record per job, slot 0 unused.
+struct TJob
 {
     QString SourceFile;
-    QString OutputFile; // wanted name; the run may give a same-name output "name (2).ext"
-    QString StartTime;  // hh:mm:ss
-    QString EndTime;    // hh:mm:ss, or "Max" for the end of the source
-    bool TagsEnabled = false;
-    QString TagTitle, TagArtist, TagAlbum, TagComment, TagCopyright;
+    QString OutputFile;
+    QString StartTime;
+    QString EndTime;
+    int Duration = 0;
+    QString TagTitle;
+    QString TagArtist;
+    QString TagAlbum;
+    QString TagComment;
+    QString TagCopyright;
     int TagYear = 0;
     int TagTrack = 0;
     int TagGenre = 0;
+};
+
+// One job as the run takes it: the queued job and whether its tags are written. OutputFile
+// is the wanted name; the run may give a same-name output "name (2).ext".
+struct TRunJob : TJob
+{
+    bool TagsEnabled = false;
 };
 
 class TRunEngine : public QObject

@@ -18,24 +18,6 @@ namespace Ui {
 class TMainForm;
 }
 
-// One queued video. The job table holds one record per job, slot 0 unused.
-struct TJob
-{
-    QString SourceFile;
-    QString OutputFile;
-    QString StartTime;
-    QString EndTime;
-    int Duration = 0;
-    QString TagTitle;
-    QString TagArtist;
-    QString TagAlbum;
-    QString TagComment;
-    QString TagCopyright;
-    int TagYear = 0;
-    int TagTrack = 0;
-    int TagGenre = 0;
-};
-
 class TMainForm;
 
 // Program-wide state.

@@ -41,21 +41,7 @@ void TMainForm::RunStart()
 {
     QList<TRunJob> jobs;
     for (int k = 1; k <= JobCount && k < int(JobTable.size()); ++k) {
-        const TJob &job = JobTable[k];
-        TRunJob r;
-        r.SourceFile = job.SourceFile;
-        r.OutputFile = job.OutputFile;
-        r.StartTime = job.StartTime;
-        r.EndTime = job.EndTime;
-        r.TagsEnabled = TagsEnabled;
-        r.TagTitle = job.TagTitle;
-        r.TagArtist = job.TagArtist;
-        r.TagAlbum = job.TagAlbum;
-        r.TagComment = job.TagComment;
-        r.TagCopyright = job.TagCopyright;
-        r.TagYear = job.TagYear;
-        r.TagTrack = job.TagTrack;
-        r.TagGenre = job.TagGenre;
+        TRunJob r{JobTable[k], TagsEnabled};
         jobs << r;
     }
     if (!RunEngine->start(jobs, OutputSettings, OutputSettings.Jobs))

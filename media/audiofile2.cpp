@@ -146,33 +146,27 @@ void TAudioFile2::OpenFile(const QString &path, int, int)
     }
 }
 
-SampleArray TAudioFile2::ReadSamples(int n)
+namespace {
+// At most n elements, and at most one second, of whole frames.
+template <typename Array, typename Read>
+Array ReadFrames(SNDFILE *in, const SF_INFO &info, int n, Read read)
 {
-    if (!d->in)
+    if (!in)
         return {};
-    const int ch = d->inInfo.channels;
-    const sf_count_t frames = std::min<sf_count_t>(n / ch, d->inInfo.samplerate);
+    const int ch = info.channels;
+    const sf_count_t frames = std::min<sf_count_t>(n / ch, info.samplerate);
     if (frames <= 0)
         return {};
-    SampleArray a(size_t(frames) * ch);
-    const sf_count_t got = sf_readf_short(d->in, a.data(), frames);
+    Array a(size_t(frames) * ch);
+    const sf_count_t got = read(in, a.data(), frames);
     a.resize(size_t(std::max<sf_count_t>(got, 0)) * ch);
     return a;
 }
+} // namespace
 
-SampleArray32 TAudioFile2::ReadSamples32(int n)
-{
-    if (!d->in)
-        return {};
-    const int ch = d->inInfo.channels;
-    const sf_count_t frames = std::min<sf_count_t>(n / ch, d->inInfo.samplerate);
-    if (frames <= 0)
-        return {};
-    SampleArray32 a(size_t(frames) * ch);
-    const sf_count_t got = sf_readf_int(d->in, a.data(), frames);
-    a.resize(size_t(std::max<sf_count_t>(got, 0)) * ch);
-    return a;
-}
+SampleArray TAudioFile2::ReadSamples(int n) { return ReadFrames<SampleArray>(d->in, d->inInfo, n, sf_readf_short); }
+
+SampleArray32 TAudioFile2::ReadSamples32(int n) { return ReadFrames<SampleArray32>(d->in, d->inInfo, n, sf_readf_int); }
 
 int64_t TAudioFile2::TotalFrames() const { return d->inInfo.frames; }
 int TAudioFile2::FrameElements() const { return d->inInfo.channels; }
