@@ -139,6 +139,12 @@ execute_process(COMMAND "${appstreamcli}" validate --no-net "${DEST}/${metainfo_
 if(NOT rc EQUAL 0 OR said MATCHES "(^|\n)[EW]: ")
   fail("appstreamcli validate --no-net:\n${said}")
 endif()
+# The whole tree too: the launchable's desktop entry and its icon are in the package.
+execute_process(COMMAND "${appstreamcli}" validate-tree --no-net "${OUT}/root"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE said ERROR_VARIABLE said)
+if(NOT rc EQUAL 0 OR said MATCHES "(^|\n)[EW]: ")
+  fail("appstreamcli validate-tree --no-net:\n${said}")
+endif()
 file(READ "${DEST}/${metainfo_file}" metainfo)
 string(REGEX MATCHALL "<mediatype>[^<]*</mediatype>" provided "${metainfo}")
 string(REGEX REPLACE "</?mediatype>" "" provided "${provided}")
