@@ -14,6 +14,8 @@ ClipvoxApplication::ClipvoxApplication(int &argc, char **argv) : QApplication(ar
 {
     setApplicationName(QStringLiteral("Clipvox"));
     setApplicationVersion(QStringLiteral("2.4.3"));
+    // Names the desktop entry, so that a Wayland desktop shows the window with its icon.
+    setDesktopFileName(QStringLiteral("org.clipvox.Clipvox"));
 }
 
 bool ClipvoxApplication::notify(QObject *receiver, QEvent *event)

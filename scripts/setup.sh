@@ -8,6 +8,7 @@ packages=(
   libmp3lame-dev libvorbis-dev libogg-dev libsndfile1-dev libtag1-dev libmpv-dev
   libflac-dev libopusenc-dev libopus-dev libebur128-dev
   ffmpeg dbus-daemon desktop-file-utils
+  dpkg-dev appstream man-db file
 )
 missing=()
 for p in "${packages[@]}"; do
