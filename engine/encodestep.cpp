@@ -134,6 +134,7 @@ TEncodeResult EncodeWav(const QString &wav, const QString &out, int format, cons
         return result;
     }
     writer.SetInputFormat(reader.FormatB(), reader.FormatA());
+    writer.SetInputLength(reader.TotalFrames());
     writer.SetGainDb(gainDb);
     writer.CreateFile(out, 0);
     bool ok = Took(writer, &result.reason, kRefused);

@@ -57,6 +57,7 @@ struct TAudioFile2::Private
     std::vector<int32_t> table; // 16-bit samples times the gain, indexed by their bits
     double tableGain = 0;
     int inRate = 44100, inChannels = 2;
+    int64_t inLength = 0;
     std::unique_ptr<AudioWriter> out;
     // state
     int error = 0;
@@ -184,6 +185,12 @@ void TAudioFile2::SetInputFormat(int formatB, int formatA)
         d->setError(FormatRefused, d->out->error);
 }
 
+void TAudioFile2::SetInputLength(int64_t frames)
+{
+    d->clearError();
+    d->inLength = frames;
+}
+
 void TAudioFile2::SetMp3Format(int hz, int kbps, int mode)
 {
     d->mp3 = Mp3Settings{hz, kbps, mode, false, 7, 192};
@@ -273,6 +280,8 @@ void TAudioFile2::CreateFile(const QString &path, int)
     } else {
         refused = QStringLiteral("Unknown output type \"%1\": use .mp3, .ogg, .wma, .flac, .opus or .m4a").arg(ext);
     }
+    if (refused.isEmpty())
+        d->out->expectFrames(d->inLength);
     if (refused.isEmpty() && d->out->setInput(d->inRate, d->inChannels) && d->out->open(path))
         return;
     if (refused.isEmpty())

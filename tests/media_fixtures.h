@@ -149,6 +149,7 @@ inline QString transcode(const QString &wav, const QString &out, TAudioFile2 &wr
     if (reader.LastError())
         return "open: " + reader.LastErrorText();
     writer.SetEnableFlag(true);
+    writer.SetInputLength(reader.TotalFrames());
     writer.CreateFile(out, 0);
     if (writer.LastError())
         return "create: " + writer.LastErrorText();
