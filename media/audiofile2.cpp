@@ -174,6 +174,16 @@ int TAudioFile2::FrameElements() const { return d->inInfo.channels; }
 int TAudioFile2::FormatA() const { return d->inInfo.channels; }
 int TAudioFile2::FormatB() const { return d->inInfo.samplerate; }
 
+int TAudioFile2::SampleBits() const
+{
+    switch (d->inInfo.format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_U8: case SF_FORMAT_PCM_S8: return 8;
+    case SF_FORMAT_PCM_24: return 24;
+    case SF_FORMAT_PCM_32: case SF_FORMAT_FLOAT: return 32;
+    default: return 16;
+    }
+}
+
 void TAudioFile2::SetInputFormat(int formatB, int formatA)
 {
     d->clearError();

@@ -55,6 +55,7 @@ public:
     int FrameElements() const;          // elements per frame (the channel count)
     int FormatA() const;                // channels
     int FormatB() const;                // sample rate; FormatA x FormatB is one second
+    int SampleBits() const;             // the WAV's sample size: 8, 16, 24 or 32 bits
     // Writer. SetInputFormat may come before or after CreateFile, up to the first samples.
     void SetInputFormat(int formatB, int formatA);
     // The number of input frames to come, when known, set before CreateFile: FLAC places a
