@@ -378,7 +378,7 @@ public:
         const int payload = m_enc->block_align + 17; // a frame plus its payload header
         const int perPacket = std::clamp(4096 / payload, 1, 63);
         av_dict_set_int(&opts, "packet_size", std::clamp(perPacket * payload + 48, 100, 65536), 0);
-        av_dict_set(&opts, "avoid_negative_ts", "disabled", 0);
+        av_dict_set(&opts, "avoid_negative_ts", "disabled", 0); // ASF keeps times before 0 in its preroll
         const int r = avformat_write_header(m_oc, &opts);
         av_dict_free(&opts);
         if (r < 0)
@@ -392,8 +392,10 @@ public:
         av_channel_layout_copy(&m_frame->ch_layout, &m_enc->ch_layout);
         if (av_frame_get_buffer(m_frame, 0) < 0)
             return fail(QStringLiteral("Out of memory"));
-        // A frame of silence before the sound, its time before 0: the decoder's first
-        // output frame is lost to the encoder's delay, and this is the frame it loses.
+        // The decoder gives out nothing for the first two packets (the encoder's one-frame
+        // delay, and a first superframe it takes for the tail of an earlier one), which
+        // would cost the clip its first frame: a frame of silence goes first, timed before
+        // 0, and is the one lost. The first sound decoded is then the clip's first, at 0.
         m_pts = -m_enc->frame_size;
         return silence(m_enc->frame_size);
     }
@@ -428,7 +430,7 @@ public:
     bool finish() override
     {
         bool ok = write(nullptr, 0);
-        // Pad to a whole frame plus one: the decoder drops the last frame it is given.
+        // Pad to a whole frame; the decoder gives the last one out when it is flushed.
         const int fs = m_enc->frame_size;
         ok = ok && silence((fs - av_audio_fifo_size(m_fifo) % fs) % fs);
         while (ok && av_audio_fifo_size(m_fifo) >= fs)
