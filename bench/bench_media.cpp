@@ -57,6 +57,7 @@ int main(int argc, char **argv)
         writer.SetM4aFormat(44100, 192, 2);
         writer.SetGainDb(gain);
         reader.OpenFile(wav, 0, 1);
+        writer.SetInputLength(reader.TotalFrames());
         writer.SetEnableFlag(true);
         writer.CreateFile(out, 0);
         writer.SetInputFormat(reader.FormatB(), reader.FormatA());

@@ -83,6 +83,13 @@ TTempWavFormat TempWavFormat(int format, const TOutputSettings &o)
     }
 }
 
+TOutputSettings WithSourceFormat(TOutputSettings s, int rate, int bits)
+{
+    s.FlacFrequency = s.FlacFrequency ? s.FlacFrequency : rate;
+    s.FlacBps = s.FlacBps ? s.FlacBps : bits;
+    return s;
+}
+
 TWriterSetup ConfigureWriter(TAudioFile2 &writer, const TOutputSettings &s, int format)
 {
     TWriterSetup setup;
@@ -122,18 +129,19 @@ TEncodeResult EncodeWav(const QString &wav, const QString &out, int format, cons
 {
     TEncodeResult result;
     TAudioFile2 reader, writer;
-    const TWriterSetup setup = ConfigureWriter(writer, s, format);
-    if (!setup.ok) {
-        result.reason = setup.reason;
-        return result;
-    }
     const QString unreadable = QStringLiteral("The temporary sound file cannot be read");
     reader.OpenFile(wav, 0, 1);
     if (reader.LastError() != 0) {
         result.reason = reader.LastErrorText().isEmpty() ? unreadable : reader.LastErrorText();
         return result;
     }
+    const TWriterSetup setup = ConfigureWriter(writer, WithSourceFormat(s, reader.FormatB(), reader.SampleBits()), format);
+    if (!setup.ok) {
+        result.reason = setup.reason;
+        return result;
+    }
     writer.SetInputFormat(reader.FormatB(), reader.FormatA());
+    writer.SetInputLength(reader.TotalFrames());
     writer.SetGainDb(gainDb);
     writer.CreateFile(out, 0);
     bool ok = Took(writer, &result.reason, kRefused);

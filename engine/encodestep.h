@@ -19,6 +19,10 @@ struct TTempWavFormat
 };
 TTempWavFormat TempWavFormat(int format, const TOutputSettings &settings);
 
+// The settings with FLAC's "Same as source" (rate or sample size 0) made the given rate and
+// sample size. The extraction resolves 0 to the source's own, so the WAV then holds them.
+TOutputSettings WithSourceFormat(TOutputSettings settings, int rate, int bits);
+
 struct TWriterSetup
 {
     bool ok = false;

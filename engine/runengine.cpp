@@ -252,7 +252,8 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
     // The encoder's set-up is checked before the extraction, which it would waste.
     if (reason.isEmpty() && NeedsEncoding(format)) {
         TAudioFile2 writer;
-        const TWriterSetup setup = ConfigureWriter(writer, m_settings, format);
+        // FLAC's "Same as source" is the source's rate and size, which FLAC always takes.
+        const TWriterSetup setup = ConfigureWriter(writer, WithSourceFormat(m_settings, 44100, 16), format);
         reason = setup.reason;
         incorrectFormat = setup.incorrectFormat;
     }

@@ -57,6 +57,7 @@ struct TAudioFile2::Private
     std::vector<int32_t> table; // 16-bit samples times the gain, indexed by their bits
     double tableGain = 0;
     int inRate = 44100, inChannels = 2;
+    int64_t inLength = 0;
     std::unique_ptr<AudioWriter> out;
     // state
     int error = 0;
@@ -173,6 +174,16 @@ int TAudioFile2::FrameElements() const { return d->inInfo.channels; }
 int TAudioFile2::FormatA() const { return d->inInfo.channels; }
 int TAudioFile2::FormatB() const { return d->inInfo.samplerate; }
 
+int TAudioFile2::SampleBits() const
+{
+    switch (d->inInfo.format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_U8: case SF_FORMAT_PCM_S8: return 8;
+    case SF_FORMAT_PCM_24: return 24;
+    case SF_FORMAT_PCM_32: case SF_FORMAT_FLOAT: return 32;
+    default: return 16;
+    }
+}
+
 void TAudioFile2::SetInputFormat(int formatB, int formatA)
 {
     d->clearError();
@@ -182,6 +193,12 @@ void TAudioFile2::SetInputFormat(int formatB, int formatA)
         d->setError(FormatRefused, QStringLiteral("Input of %1 Hz, %2 channels cannot be encoded").arg(formatB).arg(formatA));
     else if (d->out && !d->out->setInput(formatB, formatA))
         d->setError(FormatRefused, d->out->error);
+}
+
+void TAudioFile2::SetInputLength(int64_t frames)
+{
+    d->clearError();
+    d->inLength = frames;
 }
 
 void TAudioFile2::SetMp3Format(int hz, int kbps, int mode)
@@ -273,6 +290,8 @@ void TAudioFile2::CreateFile(const QString &path, int)
     } else {
         refused = QStringLiteral("Unknown output type \"%1\": use .mp3, .ogg, .wma, .flac, .opus or .m4a").arg(ext);
     }
+    if (refused.isEmpty())
+        d->out->expectFrames(d->inLength);
     if (refused.isEmpty() && d->out->setInput(d->inRate, d->inChannels) && d->out->open(path))
         return;
     if (refused.isEmpty())

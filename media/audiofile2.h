@@ -55,8 +55,12 @@ public:
     int FrameElements() const;          // elements per frame (the channel count)
     int FormatA() const;                // channels
     int FormatB() const;                // sample rate; FormatA x FormatB is one second
+    int SampleBits() const;             // the WAV's sample size: 8, 16, 24 or 32 bits
     // Writer. SetInputFormat may come before or after CreateFile, up to the first samples.
     void SetInputFormat(int formatB, int formatA);
+    // The number of input frames to come, when known, set before CreateFile: FLAC places a
+    // seek point every 10 s by it (none without it).
+    void SetInputLength(int64_t frames);
     void SetMp3Format(int hz, int kbps, int mode); // mode 1 mono .. 5 dual channel; CBR
     void SetMp3Encoder(const TAudioFile2LameEnc &encoder);
     // True when libvorbis accepts the bit-rate set-up (min/max 0 = not set; min > max refused).

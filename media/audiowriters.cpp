@@ -3,12 +3,14 @@
 #include "media/avinput.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <cstdio>
 #include <cstring>
 #include <lame/lame.h>
 #include <random>
 #include <vector>
 #include <vorbis/vorbisenc.h>
+#include <FLAC/metadata.h>
 #include <FLAC/stream_encoder.h>
 #include <opus/opusenc.h>
 #include <algorithm>
@@ -376,6 +378,7 @@ public:
         const int payload = m_enc->block_align + 17; // a frame plus its payload header
         const int perPacket = std::clamp(4096 / payload, 1, 63);
         av_dict_set_int(&opts, "packet_size", std::clamp(perPacket * payload + 48, 100, 65536), 0);
+        av_dict_set(&opts, "avoid_negative_ts", "disabled", 0); // ASF keeps times before 0 in its preroll
         const int r = avformat_write_header(m_oc, &opts);
         av_dict_free(&opts);
         if (r < 0)
@@ -387,7 +390,14 @@ public:
         m_frame->format = AV_SAMPLE_FMT_FLTP;
         m_frame->sample_rate = m_p.rate;
         av_channel_layout_copy(&m_frame->ch_layout, &m_enc->ch_layout);
-        return av_frame_get_buffer(m_frame, 0) >= 0 || fail(QStringLiteral("Out of memory"));
+        if (av_frame_get_buffer(m_frame, 0) < 0)
+            return fail(QStringLiteral("Out of memory"));
+        // The decoder gives out nothing for the first two packets (the encoder's one-frame
+        // delay, and a first superframe it takes for the tail of an earlier one), which
+        // would cost the clip its first frame: a frame of silence goes first, timed before
+        // 0, and is the one lost. The first sound decoded is then the clip's first, at 0.
+        m_pts = -m_enc->frame_size;
+        return silence(m_enc->frame_size);
     }
     bool setInput(int rate, int channels) override
     {
@@ -420,14 +430,9 @@ public:
     bool finish() override
     {
         bool ok = write(nullptr, 0);
-        // Pad to a whole frame plus one: the decoder drops the last frame it is given.
+        // Pad to a whole frame; the decoder gives the last one out when it is flushed.
         const int fs = m_enc->frame_size;
-        const int pad = (fs - av_audio_fifo_size(m_fifo) % fs) % fs + fs;
-        std::vector<std::vector<float>> zeros(size_t(m_p.channels), std::vector<float>(size_t(pad)));
-        std::vector<float *> z;
-        for (auto &plane : zeros)
-            z.push_back(plane.data());
-        av_audio_fifo_write(m_fifo, reinterpret_cast<void **>(z.data()), pad);
+        ok = ok && silence((fs - av_audio_fifo_size(m_fifo) % fs) % fs);
         while (ok && av_audio_fifo_size(m_fifo) >= fs)
             ok = encodeFrame();
         ok = ok && avcodec_send_frame(m_enc, nullptr) >= 0 && drain();
@@ -444,6 +449,15 @@ private:
         error = why;
         return false;
     }
+    bool silence(int frames)
+    {
+        std::vector<std::vector<float>> zeros(size_t(m_p.channels), std::vector<float>(size_t(frames)));
+        std::vector<float *> z;
+        for (auto &plane : zeros)
+            z.push_back(plane.data());
+        return av_audio_fifo_write(m_fifo, reinterpret_cast<void **>(z.data()), frames) == frames
+            || fail(QStringLiteral("Out of memory"));
+    }
     bool encodeFrame()
     {
         if (av_frame_make_writable(m_frame) < 0
@@ -459,12 +473,14 @@ private:
     {
         int r;
         while ((r = avcodec_receive_packet(m_enc, m_pkt)) >= 0) {
-            // The padding is no sound: the file's stated length ends with the real samples.
-            // Packet times run one frame (the encoder delay) behind the input. The muxer
-            // counts in milliseconds and takes a duration that rounds to 0 as unknown.
+            // The padding is no sound: the file's stated length (the muxer takes the latest
+            // packet end) ends with the real samples. A packet's time is that of the sound
+            // it decodes to; the last frame comes out when the decoder is flushed, after the
+            // last packet, which therefore stands for up to two frames. The muxer counts in
+            // milliseconds and takes a duration that rounds to 0 as unknown.
             if (m_pkt->pts != AV_NOPTS_VALUE)
-                m_pkt->duration = std::clamp<int64_t>(m_samples - m_pkt->pts - m_enc->initial_padding,
-                                                      m_p.rate / 1000 + 1, m_pkt->duration);
+                m_pkt->duration = std::clamp<int64_t>(m_samples - m_pkt->pts, m_p.rate / 1000 + 1,
+                                                      2 * m_enc->frame_size);
             av_packet_rescale_ts(m_pkt, m_enc->time_base, m_oc->streams[0]->time_base);
             m_pkt->stream_index = 0;
             if (av_write_frame(m_oc, m_pkt) < 0)
@@ -546,7 +562,10 @@ public:
     {
         if (m_enc)
             FLAC__stream_encoder_delete(m_enc); // closes the file
+        if (m_seekTable)
+            FLAC__metadata_object_delete(m_seekTable);
     }
+    void expectFrames(int64_t frames) override { m_expected = frames; }
 
     bool open(const QString &path) override
     {
@@ -567,6 +586,8 @@ public:
         FLAC__stream_encoder_set_bits_per_sample(m_enc, unsigned(m_s.bits));
         FLAC__stream_encoder_set_sample_rate(m_enc, unsigned(m_s.rate));
         FLAC__stream_encoder_set_compression_level(m_enc, unsigned(m_s.compression));
+        if (!addSeekTable())
+            return fail(QStringLiteral("Out of memory"));
         if (FLAC__stream_encoder_init_FILE(m_enc, file, nullptr, nullptr) != FLAC__STREAM_ENCODER_INIT_STATUS_OK)
             return fail(QStringLiteral("The FLAC encoder refuses %1 Hz, %2 channels, %3 bits")
                             .arg(m_s.rate).arg(m_s.channels).arg(m_s.bits));
@@ -590,12 +611,58 @@ public:
         ok = FLAC__stream_encoder_finish(m_enc) && ok;
         FLAC__stream_encoder_delete(m_enc);
         m_enc = nullptr;
+        ok = ok && dropUnreachedSeekPoints();
         if (!ok && error.isEmpty())
             error = QStringLiteral("Cannot write %1").arg(m_path);
         return ok;
     }
 
 private:
+    // A seek point every 10 s of the expected length, as the flac tool writes: a template
+    // the encoder fills in as it passes each point and writes back at the end. Without a
+    // length there is no table (its size is fixed before the first frame).
+    bool addSeekTable()
+    {
+        // Output samples, kept a little short so that resampling cannot leave the last
+        // point past the end.
+        const int64_t total = m_expected * m_s.rate / m_inRate - m_s.rate / 10;
+        if (total <= 0)
+            return true;
+        FLAC__stream_encoder_set_total_samples_estimate(m_enc, FLAC__uint64(total));
+        m_seekTable = FLAC__metadata_object_new(FLAC__METADATA_TYPE_SEEKTABLE);
+        return m_seekTable
+            && FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
+                m_seekTable, unsigned(10 * m_s.rate), FLAC__uint64(total))
+            && FLAC__metadata_object_seektable_template_sort(m_seekTable, true)
+            && FLAC__stream_encoder_set_metadata(m_enc, &m_seekTable, 1);
+    }
+    // Points the sound never reached (it ended before the expected length) would name
+    // samples past the end: they become placeholders, rewritten in place.
+    bool dropUnreachedSeekPoints()
+    {
+        if (!m_seekTable)
+            return true;
+        FLAC__StreamMetadata_SeekTable &table = m_seekTable->data.seek_table;
+        bool unreached = false;
+        for (unsigned i = 0; i < table.num_points; ++i) {
+            FLAC__StreamMetadata_SeekPoint &p = table.points[i];
+            if (p.frame_samples == 0 && p.sample_number != FLAC__STREAM_METADATA_SEEKPOINT_PLACEHOLDER) {
+                p = {FLAC__STREAM_METADATA_SEEKPOINT_PLACEHOLDER, 0, 0};
+                unreached = true;
+            }
+        }
+        if (!unreached)
+            return true;
+        FLAC__metadata_object_seektable_template_sort(m_seekTable, false);
+        FLAC__Metadata_SimpleIterator *it = FLAC__metadata_simple_iterator_new();
+        bool ok = it && FLAC__metadata_simple_iterator_init(it, QFile::encodeName(m_path).constData(), false, false);
+        while (ok && FLAC__metadata_simple_iterator_get_block_type(it) != FLAC__METADATA_TYPE_SEEKTABLE)
+            ok = FLAC__metadata_simple_iterator_next(it);
+        ok = ok && FLAC__metadata_simple_iterator_set_block(it, m_seekTable, false);
+        if (it)
+            FLAC__metadata_simple_iterator_delete(it);
+        return ok || fail(QStringLiteral("Cannot write %1").arg(m_path));
+    }
     // Full-scale samples down to the file's sample size, rounded.
     bool encode(const int32_t *samples, int frames)
     {
@@ -617,6 +684,8 @@ private:
     FlacSettings m_s;
     QString m_path;
     FLAC__StreamEncoder *m_enc = nullptr;
+    FLAC__StreamMetadata *m_seekTable = nullptr;
+    int64_t m_expected = 0; // input frames
     std::vector<int32_t> m_converted;
     std::vector<FLAC__int32> m_buf;
 };
@@ -665,6 +734,10 @@ public:
         m_enc = ope_encoder_create_callbacks(&callbacks, this, m_comments, kRate, m_s.channels, 0, &r);
         if (!m_enc)
             return fail(QStringLiteral("The Opus encoder failed (%1)").arg(QString::fromUtf8(ope_strerror(r))));
+        // A random stream serial: libopusenc's own comes from rand(), the same on every run,
+        // and chained files (joined with cat) need each stream's serial to differ.
+        if (ope_encoder_ctl(m_enc, OPE_SET_SERIALNO(opus_int32(QRandomGenerator::system()->generate()))) != OPE_OK)
+            return fail(QStringLiteral("The Opus encoder failed"));
         // Variable bit rate as the opusenc tool does it: unconstrained, the rate an average.
         // 60 ms packets (three 20 ms frames each): libopusenc and libopus spend a fixed cost
         // per packet (encoder size look-ups that probe the CPU each time, slow in a VM), so
@@ -756,7 +829,17 @@ public:
             return false;
         if (avio_open(&m_oc->pb, avFileUrl(path).constData(), AVIO_FLAG_WRITE) < 0)
             return fail(cannotCreate(path));
-        if (avformat_write_header(m_oc, nullptr) < 0)
+        // The movie counts in samples, so its edit list trims the encoder's delay and the
+        // last frame exactly (the default, milliseconds, cannot). The index goes before the
+        // sound, so the file plays while it is still being copied: the muxer moves it there
+        // at the end, reopening the file by its name.
+        m_oc->url = av_strdup(avFileUrl(path).constData());
+        AVDictionary *opts = nullptr;
+        av_dict_set_int(&opts, "movie_timescale", m_s.rate, 0);
+        av_dict_set(&opts, "movflags", "+faststart", 0);
+        const int r = avformat_write_header(m_oc, &opts);
+        av_dict_free(&opts);
+        if (r < 0)
             return fail(QStringLiteral("Cannot write %1").arg(path));
         m_fifo = av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, m_s.channels, m_enc->frame_size * 2);
         m_frame = av_frame_alloc();

@@ -64,6 +64,9 @@ public:
     virtual bool wide() const { return false; }
     virtual bool write32(const int32_t *, int) { return false; }
     virtual bool finish() = 0; // flushes, completes and closes the file
+    // The number of input frames to come, when known, given before open: FLAC places its
+    // seek points by it.
+    virtual void expectFrames(int64_t) {}
     QString error;
 };
 

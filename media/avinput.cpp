@@ -94,3 +94,11 @@ AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterr
         discardNonAudio(raw); // streams found while probing
     return fmt;
 }
+
+int sourceSampleBits(const AVCodecParameters *par)
+{
+    int bits = par->bits_per_raw_sample;
+    if (bits <= 0)
+        bits = av_get_bits_per_sample(par->codec_id); // PCM; 0 for coded sound
+    return bits > 16 ? 24 : 16;
+}

@@ -25,3 +25,8 @@ AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterr
 
 // "file:" URL of a local path, as FFmpeg expects it (UTF-8 bytes).
 QByteArray avFileUrl(const QString &path);
+
+// The sample size in bits (16 or 24) that keeps every bit of an audio stream: 24 when the
+// source carries more than 16 bits (24- or 32-bit PCM or FLAC, float PCM), else 16 (lossy
+// sources included, which have no sample size of their own).
+int sourceSampleBits(const AVCodecParameters *par);

@@ -369,9 +369,24 @@ private:
     std::chrono::steady_clock::time_point m_lastReport{};
 };
 
-Outcome runJob(const Job &job, std::atomic<bool> &stop, const std::function<void(double)> &progress,
+Outcome runJob(const Job &asked, std::atomic<bool> &stop, const std::function<void(double)> &progress,
                LoudnessMeasurement *loudness, QString *error)
 {
+    // A rate or sample size of 0 is the first source's own: nothing is resampled or rounded.
+    Job job = asked;
+    if (job.rate == 0 || job.bits == 0) {
+        AVIOInterruptCB cb{[](void *p) { return static_cast<std::atomic<bool> *>(p)->load() ? 1 : 0; }, &stop};
+        const AVFormatPtr fmt = openMediaInput(job.clips.front().source, true, &cb, error);
+        const int si = fmt ? av_find_best_stream(fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0) : -1;
+        if (si < 0) {
+            if (fmt)
+                *error = QStringLiteral("No audio stream in %1").arg(job.clips.front().source);
+            return stop ? Outcome::Stopped : Outcome::Failed;
+        }
+        const AVCodecParameters *par = fmt->streams[si]->codecpar;
+        job.rate = job.rate ? job.rate : par->sample_rate;
+        job.bits = job.bits ? job.bits : sourceSampleBits(par);
+    }
     std::unique_ptr<LoudnessMeter> meter;
     if (job.measure)
         meter = std::make_unique<LoudnessMeter>(job.channels, job.rate);
@@ -447,9 +462,9 @@ bool TVideoEdit::ExtractAudio(const QString &wavPath, int channels, int sampleRa
         refused = QStringLiteral("No clip to extract");
     else if (channels < 1 || channels > 8)
         refused = QStringLiteral("Unsupported channel count %1").arg(channels);
-    else if (sampleRate < 1000 || sampleRate > 384000)
+    else if (sampleRate != 0 && (sampleRate < 1000 || sampleRate > 384000))
         refused = QStringLiteral("Unsupported sample rate %1 Hz").arg(sampleRate);
-    else if (job.bits != 8 && job.bits != 16 && job.bits != 24)
+    else if (job.bits != 0 && job.bits != 8 && job.bits != 16 && job.bits != 24)
         refused = QStringLiteral("Unsupported sample size %1").arg(sampleSize);
 
     d->processing = true;

@@ -27,6 +27,7 @@ public:
     // Clips are read in order and joined into one WAV. An end of ToEnd reads to the end of
     // the source. AddClip refuses (false) a negative start or an end not after the start.
     // Returns at once. sampleSize: 8, 16 or 24 bits; 2 means 16 bits (the temporary WAV).
+    // A sampleRate or sampleSize of 0 takes the first source's own (16 or 24 bits).
     // False when an extraction is already running (nothing else happens) or when the request
     // is refused (no clip, bad format); a refused request still ends with OnComplete.
     // A shortfall of at most half a second at a clip's end is padded with silence; more is

@@ -152,7 +152,7 @@ void TSettingForm::ShowSettings()
     Select(ui->ComboMaxBitrate, BitrateToIndex(s.OggMaxBitrate));
     Select(ui->ComboOggQuality, QualityToIndex(s.OggQuality));
 
-    Select(ui->cbFlacFrequency, FrequencyToIndex(s.FlacFrequency));
+    Select(ui->cbFlacFrequency, PositionIn(kFlacFrequencies, s.FlacFrequency, 0));
     Select(ui->cbFlacChannels, ChannelsToIndex(s.FlacChannels));
     Select(ui->cbFlacBPS, PositionIn(kFlacBits, s.FlacBps, 0));
     Select(ui->cbFlacCompression, s.FlacCompression);
@@ -198,9 +198,9 @@ void TSettingForm::CollectSettings()
     s.OggUseQuality = ui->CheckOggQuality->isChecked();
     s.OggQuality = ui->ComboOggQuality->currentText().toInt();
 
-    s.FlacFrequency = IndexToFrequency(ui->cbFlacFrequency->currentIndex());
+    s.FlacFrequency = ValueAt(kFlacFrequencies, ui->cbFlacFrequency->currentIndex(), 0);
     s.FlacChannels = IndexToChannels(ui->cbFlacChannels->currentIndex());
-    s.FlacBps = ValueAt(kFlacBits, ui->cbFlacBPS->currentIndex(), 16);
+    s.FlacBps = ValueAt(kFlacBits, ui->cbFlacBPS->currentIndex(), 0);
     s.FlacCompression = ui->cbFlacCompression->currentIndex();
 
     s.OpusBitrate = ValueAt(kOpusBitrates, ui->cbOpusBitrate->currentIndex(), 128);

@@ -75,9 +75,9 @@ struct TOutputSettings
     int OggMaxBitrate = 0;
     bool OggUseQuality = false;
     int OggQuality = 0;
-    int FlacFrequency = 0;
+    int FlacFrequency = 0;   // Hz; 0 the source's
     int FlacChannels = 0;
-    int FlacBps = 0;         // 16 or 24
+    int FlacBps = 0;         // 16 or 24; 0 the source's
     int FlacCompression = 0; // 0..8
     int OpusBitrate = 0;     // 32..256 kbps
     bool OpusVbr = false;
@@ -115,7 +115,10 @@ void SaveRecentSettings(const TRecentSettings &settings);
 // The value sets the settings offer.
 inline constexpr int kFrequencies[] = {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};
 inline constexpr int kBitrates[] = {8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
-inline constexpr int kFlacBits[] = {16, 24};
+// FLAC's lists; 0 is "Same as source": the source's own rate, or its sample size.
+inline constexpr int kFlacFrequencies[] = {0,     8000,  11025, 16000, 22050,  24000, 32000,
+                                           44100, 48000, 88200, 96000, 176400, 192000};
+inline constexpr int kFlacBits[] = {0, 16, 24};
 inline constexpr int kM4aFrequencies[] = {44100, 48000};
 inline constexpr int kLoudnessTargets[] = {0, -23, -18, -16, -14}; // 0: off
 // Output format indices: 0 MP3, 1 WMA, 2 WAV, 3 OGG, 4 FLAC, 5 OPUS, 6 M4A.

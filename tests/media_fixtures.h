@@ -141,14 +141,16 @@ inline Extraction extract(const QString &source, double start, double end, const
 }
 
 // The encoding step's copy loop: reads the WAV a second at a time into the writer, with
-// full-scale 32-bit samples so that 24-bit sound keeps its bits.
-inline QString transcode(const QString &wav, const QString &out, TAudioFile2 &writer)
+// full-scale 32-bit samples so that 24-bit sound keeps its bits. The writer is told the
+// WAV's length, or lengthHint frames when that is given.
+inline QString transcode(const QString &wav, const QString &out, TAudioFile2 &writer, int64_t lengthHint = -1)
 {
     TAudioFile2 reader;
     reader.OpenFile(wav, 0, 1);
     if (reader.LastError())
         return "open: " + reader.LastErrorText();
     writer.SetEnableFlag(true);
+    writer.SetInputLength(lengthHint < 0 ? reader.TotalFrames() : lengthHint);
     writer.CreateFile(out, 0);
     if (writer.LastError())
         return "create: " + writer.LastErrorText();

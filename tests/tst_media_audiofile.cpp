@@ -135,32 +135,165 @@ private slots:
             const double kbps = streamKbps(path(out));
             QVERIFY2(std::abs(kbps - cbrKbps) <= cbrKbps * 0.10, qPrintable(QString::number(kbps)));
         }
+        // M4A's edit list, counted in samples, gives the clip's length to the sample.
+        if (codec == "aac") {
+            QByteArray samples;
+            QVERIFY(run("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries", "stream=duration_ts",
+                                    "-of", "csv=p=0", path(out)}, &samples));
+            QCOMPARE(samples.trimmed().toLongLong(), std::llround((end - start) * rate));
+        }
+    }
+
+    // The decoded sound starts with the clip's first sample: a burst at 0.5 s is found there
+    // by cross-correlation with the source. WMA would lose its first frame to the encoder's
+    // delay.
+    void soundStartsOnTime_data()
+    {
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<Setup>("setup");
+        QTest::newRow("mp3") << "on.mp3" << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 128, 3); });
+        QTest::newRow("ogg") << "on.ogg" << Setup([](TAudioFile2 &w) { w.SetOggFormat(44100, 2, 0, 0, 0, 500); });
+        QTest::newRow("wma 38") << "on.wma" << Setup([](TAudioFile2 &w) { w.SetWmaProfile(38); });
+        QTest::newRow("wma 21, mono") << "mono.wma" << Setup([](TAudioFile2 &w) { w.SetWmaProfile(21); });
+        QTest::newRow("flac") << "on.flac" << Setup([](TAudioFile2 &w) { w.SetFlacFormat(44100, 2, 16, 5); });
+        QTest::newRow("opus") << "on.opus" << Setup([](TAudioFile2 &w) { w.SetOpusFormat(128, true, 2); });
+        QTest::newRow("m4a") << "on.m4a" << Setup([](TAudioFile2 &w) { w.SetM4aFormat(44100, 192, 2); });
+    }
+    void soundStartsOnTime()
+    {
+        QFETCH(QString, out);
+        QFETCH(Setup, setup);
+        const QString wav = path("burst.wav");
+        QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
+                               "aevalsrc=if(between(n\\,22050\\,22113)\\,0.6*sin(2*PI*3000*t)\\,0):s=44100:d=1.5",
+                               "-ac", "2", wav}));
+        TAudioFile2 w;
+        setup(w);
+        QVERIFY(transcode(wav, path(out), w).isEmpty());
+        const auto decode = [](const QString &file) {
+            QByteArray pcm;
+            run("ffmpeg", {"-v", "error", "-i", file, "-f", "s16le", "-ac", "1", "-ar", "44100", "-"}, &pcm);
+            const auto *v = reinterpret_cast<const int16_t *>(pcm.constData());
+            return std::vector<double>(v, v + pcm.size() / 2);
+        };
+        const std::vector<double> source = decode(wav), decoded = decode(path(out));
+        QVERIFY(decoded.size() > 30000);
+        int lag = 0;
+        double best = -1;
+        for (int l = -3000; l <= 3000; ++l) {
+            double sum = 0;
+            for (int i = 21950; i < 22250; ++i)
+                sum += source[size_t(i)] * decoded[size_t(i + l)];
+            if (sum > best) {
+                best = sum;
+                lag = l;
+            }
+        }
+        QCOMPARE(lag, 0);
+    }
+
+    // Two files never share an Ogg stream serial, so that files joined end to end stay
+    // valid: the serial stands in the first page's header, bytes 14 to 17.
+    void opusSerialsDiffer()
+    {
+        QVERIFY(makeWav(path("serial.wav"), 0.3, 48000, 2));
+        QList<QByteArray> serials;
+        for (const QString out : {"s1.opus", "s2.opus"}) {
+            TAudioFile2 w;
+            w.SetOpusFormat(64, true, 2);
+            QVERIFY(transcode(path("serial.wav"), path(out), w).isEmpty());
+            QFile f(path(out));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray head = f.read(18);
+            QVERIFY(head.startsWith("OggS"));
+            serials << head.mid(14, 4);
+        }
+        QVERIFY(serials[0] != serials[1]);
+    }
+
+    // A seek point about every 10 s, as the flac tool writes, read back with metaflac. A
+    // length told beforehand that the sound does not reach leaves placeholders, never
+    // points past the end.
+    void flacSeekTable_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<double>("hintFactor"); // the length told, as a share of the true one
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("placeholders");
+        QTest::newRow("44.1 kHz") << 44100 << 1.0 << 3 << 0;
+        QTest::newRow("48 kHz, length told too long") << 48000 << 1.7 << 3 << 2;
+        QTest::newRow("no length told") << 44100 << 0.0 << 0 << 0;
+    }
+    void flacSeekTable()
+    {
+        QFETCH(int, rate);
+        QFETCH(double, hintFactor);
+        QFETCH(int, points);
+        QFETCH(int, placeholders);
+        const QString wav = path("long.wav"), flac = path("long.flac");
+        QVERIFY(makeWav(wav, 25, rate, 2));
+        TAudioFile2 w;
+        w.SetFlacFormat(rate, 2, 16, 5);
+        QVERIFY(transcode(wav, flac, w, int64_t(25 * rate * hintFactor)).isEmpty());
+        QByteArray listing;
+        QVERIFY(run("metaflac", {"--list", "--block-type=SEEKTABLE", flac}, &listing));
+        const QRegularExpression point(R"(point (\d+): sample_number=(\d+), stream_offset=\d+, frame_samples=(\d+))");
+        int found = 0;
+        for (auto it = point.globalMatch(QString::fromLatin1(listing)); it.hasNext(); ++found) {
+            const auto m = it.next();
+            // The first sample of the frame that holds second 0, 10, 20.
+            const qint64 at = m.captured(2).toLongLong(), frame = m.captured(3).toLongLong();
+            QVERIFY2(frame > 0 && at <= qint64(found) * 10 * rate && at + frame > qint64(found) * 10 * rate,
+                     qPrintable(m.captured(0)));
+        }
+        QCOMPARE(found, points);
+        QCOMPARE(int(listing.count("PLACEHOLDER")), placeholders);
+        QCOMPARE(decodedSeconds(flac), 25.0); // the rewritten table left the sound intact
     }
 
     // FLAC keeps every bit of the extracted sound, at 16 and at 24 bits.
+    // With rate and size 0 ("Same as source") the extraction keeps the source's own, so
+    // the FLAC holds the source's samples unchanged.
     void flacIsBitExact_data()
     {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("rate"); // asked of the extraction; 0 the source's
         QTest::addColumn<int>("bits");
-        QTest::newRow("16") << 16;
-        QTest::newRow("24") << 24;
+        QTest::addColumn<int>("wantRate");
+        QTest::addColumn<int>("wantBits");
+        QTest::newRow("16") << "src.wmv" << 48000 << 16 << 48000 << 16;
+        QTest::newRow("24") << "src.wmv" << 48000 << 24 << 48000 << 24;
+        QTest::newRow("same as source, 96 kHz 24-bit") << "hi.avi" << 0 << 0 << 96000 << 24;
     }
     void flacIsBitExact()
     {
+        QFETCH(QString, source);
+        QFETCH(int, rate);
         QFETCH(int, bits);
+        QFETCH(int, wantRate);
+        QFETCH(int, wantBits);
         const QString wav = path("exact.wav"), flac = path("exact.flac");
-        QVERIFY(extract(path("src.wmv"), 0.3, 2.7, wav, 2, 48000, bits).ok);
-        TAudioFile2 w;
-        w.SetFlacFormat(48000, 2, bits, 8);
+        QVERIFY(extract(path(source), 0.3, 2.7, wav, 2, rate, bits).ok);
+        TAudioFile2 w, r;
+        r.OpenFile(wav);
+        QCOMPARE(r.FormatB(), wantRate);
+        QCOMPARE(r.SampleBits(), wantBits);
+        w.SetFlacFormat(r.FormatB(), 2, r.SampleBits(), 8);
+        r.CloseFile();
         QVERIFY(transcode(wav, flac, w).isEmpty());
         QCOMPARE(probe(flac).codec, QString("flac"));
-        QByteArray fromWav, fromFlac;
+        QByteArray fromWav, fromFlac, fromSource;
         const QStringList raw{"-f", "s32le", "-"};
         QVERIFY(run("ffmpeg", QStringList{"-v", "error", "-i", wav} + raw, &fromWav));
         QVERIFY(run("ffmpeg", QStringList{"-v", "error", "-i", flac} + raw, &fromFlac));
-        QCOMPARE(fromWav.size(), 2 * 4 * 48000 * 24 / 10);
+        QCOMPARE(fromWav.size(), 2 * 4 * wantRate * 24 / 10);
         QVERIFY(fromWav == fromFlac);
+        if (rate == 0) { // the source's own samples, 0.3 s in
+            QVERIFY(run("ffmpeg", QStringList{"-v", "error", "-i", path(source), "-map", "0:a"} + raw, &fromSource));
+            QVERIFY(fromSource.mid(2 * 4 * wantRate * 3 / 10, fromFlac.size()) == fromFlac);
+        }
         // The sound truly has 24 bits: the low byte is not always zero.
-        if (bits == 24) {
+        if (wantBits == 24) {
             const auto *v = reinterpret_cast<const int32_t *>(fromWav.constData());
             QVERIFY(std::any_of(v, v + fromWav.size() / 4, [](int32_t x) { return (x & 0xff00) != 0; }));
         }

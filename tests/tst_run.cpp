@@ -643,10 +643,12 @@ void TestRun::newFormatsAndEvenLoudness_data()
     QTest::addColumn<QString>("codec");
     QTest::addColumn<int>("rate");
     QTest::addColumn<int>("channels");
-    QTest::newRow("flac 24-bit 48k, -16 LUFS") << 4 << -16 << "flac" << 48000 << 2;
-    QTest::newRow("opus mono, loudness off") << 5 << 0 << "opus" << 48000 << 1;
-    QTest::newRow("m4a 48k, -23 LUFS") << 6 << -23 << "aac" << 48000 << 2;
-    QTest::newRow("wav, -16 LUFS") << 2 << -16 << "pcm_s16le" << 44100 << 2;
+    QTest::addColumn<bool>("sameAsSource"); // FLAC's rate and size the source's, else 48 kHz 24-bit
+    QTest::newRow("flac 24-bit 48k, -16 LUFS") << 4 << -16 << "flac" << 48000 << 2 << false;
+    QTest::newRow("flac same as source (44.1 kHz 16-bit)") << 4 << 0 << "flac" << 44100 << 2 << true;
+    QTest::newRow("opus mono, loudness off") << 5 << 0 << "opus" << 48000 << 1 << false;
+    QTest::newRow("m4a 48k, -23 LUFS") << 6 << -23 << "aac" << 48000 << 2 << false;
+    QTest::newRow("wav, -16 LUFS") << 2 << -16 << "pcm_s16le" << 44100 << 2 << false;
 }
 
 void TestRun::newFormatsAndEvenLoudness()
@@ -656,10 +658,11 @@ void TestRun::newFormatsAndEvenLoudness()
     QFETCH(QString, codec);
     QFETCH(int, rate);
     QFETCH(int, channels);
+    QFETCH(bool, sameAsSource);
     RunHarness h;
     h.setFormat(format);
-    OutputSettings.FlacFrequency = 48000;
-    OutputSettings.FlacBps = 24;
+    OutputSettings.FlacFrequency = sameAsSource ? 0 : 48000;
+    OutputSettings.FlacBps = sameAsSource ? 0 : 24;
     OutputSettings.OpusChannels = 1;
     OutputSettings.M4aFrequency = 48000;
     OutputSettings.LoudnessTarget = loudness;
@@ -684,7 +687,7 @@ void TestRun::newFormatsAndEvenLoudness()
         const double got = fixtures::decodedSeconds(file);
         QVERIFY2(qAbs(got - want) < 0.06, qPrintable(QString("%1 s, wanted %2 s").arg(got).arg(want)));
         if (format == 4)
-            QCOMPARE(a.value("bits_per_raw_sample").toString(), QString("24"));
+            QCOMPARE(a.value("bits_per_raw_sample").toString(), QString(sameAsSource ? "16" : "24"));
         measured << fixtures::ffmpegLoudness(file).integratedLufs;
     }
     if (loudness != 0) {

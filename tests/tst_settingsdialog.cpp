@@ -152,6 +152,13 @@ void TestSettingsDialog::windowTabsAndEntries()
     }
     for (int i = 0; i < 15; ++i)
         QCOMPARE(BitrateToIndex(IndexToBitrate(i)), i);
+    const auto flacText = [](int v) { return v ? QString::number(v) : QStringLiteral("Same as source"); };
+    QCOMPARE(List("cbFlacFrequency")->count(), int(std::size(kFlacFrequencies)));
+    for (int i = 0; i < int(std::size(kFlacFrequencies)); ++i)
+        QCOMPARE(List("cbFlacFrequency")->itemText(i), flacText(kFlacFrequencies[i]));
+    QCOMPARE(List("cbFlacBPS")->count(), int(std::size(kFlacBits)));
+    for (int i = 0; i < int(std::size(kFlacBits)); ++i)
+        QCOMPARE(List("cbFlacBPS")->itemText(i), flacText(kFlacBits[i]));
     for (int i = 0; i < 8; ++i)
         QCOMPARE(FrequencyToIndex(IndexToFrequency(i)), i);
     QCOMPARE(List("ComboOggQuality")->count(), 10);
@@ -651,16 +658,22 @@ void TestSettingsDialog::newPagesRoundTrip_data()
     QTest::addColumn<QList<int>>("choose"); // positions chosen; -2 toggles the VBR box
     QTest::addColumn<QList<int>>("stored"); // the values OK stores
     // flac rate, channels, bits, level; opus bit rate, vbr, channels; m4a rate, bit rate, channels; loudness
+    // FLAC's first entries are "Same as source" (0).
     QTest::newRow("defaults, then every last entry")
-        << QByteArray() << QList<int>{6, 1, 0, 5, 6, 1, 1, 0, 5, 1, 0}
-        << QList<int>{7, 0, 1, 8, 10, -2, 0, 1, 8, 0, 4}
-        << QList<int>{48000, 1, 24, 8, 256, 0, 1, 48000, 320, 1, -14};
+        << QByteArray() << QList<int>{0, 1, 0, 5, 6, 1, 1, 0, 5, 1, 0}
+        << QList<int>{12, 0, 2, 8, 10, -2, 0, 1, 8, 0, 4}
+        << QList<int>{192000, 1, 24, 8, 256, 0, 1, 48000, 320, 1, -14};
     QTest::newRow("from the file, then first entries")
         << QByteArray("[flac]\nfrequency=22050\nbps=24\ncompression=2\n[opus]\nbitrate=64\nvbr=0\n"
                       "[m4a]\nbitrate=100\n[general]\nloudness=-18\n")
-        << QList<int>{3, 1, 1, 2, 3, 0, 1, 0, 5, 1, 2}
+        << QList<int>{4, 1, 2, 2, 3, 0, 1, 0, 5, 1, 2}
         << QList<int>{0, 1, 0, 0, 0, -2, 1, 0, 0, 1, 1}
-        << QList<int>{8000, 2, 16, 0, 32, 1, 2, 44100, 64, 2, -23};
+        << QList<int>{0, 2, 0, 0, 32, 1, 2, 44100, 64, 2, -23};
+    QTest::newRow("flac 44100 16-bit from the file, then 96000")
+        << QByteArray("[flac]\nfrequency=44100\nbps=16\n")
+        << QList<int>{7, 1, 1, 5, 6, 1, 1, 0, 5, 1, 0}
+        << QList<int>{10, 1, 1, 5, 6, -2, 1, 0, 5, 1, 0}
+        << QList<int>{96000, 2, 16, 5, 128, 0, 2, 44100, 192, 2, 0};
 }
 
 void TestSettingsDialog::newPagesRoundTrip()

@@ -145,7 +145,7 @@ void TestSettingsFile::newFileHasTableOrder()
                                 "[wma]\nwmaprofile=38\n"
                                 "[ogg]\nfrequency=44100\nchannels=2\nbitrate=128\nvbr=1\nminbitrate=128\n"
                                 "maxbitrate=192\nfquality=0\nquality=500\n"
-                                "[flac]\nfrequency=44100\nchannels=2\nbps=16\ncompression=5\n"
+                                "[flac]\nfrequency=0\nchannels=2\nbps=0\ncompression=5\n"
                                 "[opus]\nbitrate=128\nvbr=1\nchannels=2\n"
                                 "[m4a]\nfrequency=44100\nbitrate=192\nchannels=2\n";
     QCOMPARE(folder.read("setup.ini"), expected);
@@ -247,17 +247,24 @@ void TestSettingsFile::newFormatKeys_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QList<int>>("want"); // flac rate ch bps level, opus kbps vbr ch, m4a rate kbps ch, loudness
-    QTest::newRow("defaults") << QByteArray() << QList<int>{44100, 2, 16, 5, 128, 1, 2, 44100, 192, 2, 0};
+    // FLAC's rate and sample size default to 0, "Same as source".
+    QTest::newRow("defaults") << QByteArray() << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0};
     QTest::newRow("kept") << QByteArray("[flac]\nfrequency=96000\n")
         + "channels=1\nbps=24\ncompression=0\n[opus]\nbitrate=32\nvbr=0\nchannels=1\n"
           "[m4a]\nfrequency=48000\nbitrate=0x140\nchannels=1\n[general]\nloudness=-14\n"
-        << QList<int>{44100, 1, 24, 0, 32, 0, 1, 48000, 320, 1, -14};
+        << QList<int>{96000, 1, 24, 0, 32, 0, 1, 48000, 320, 1, -14};
+    QTest::newRow("flac values stored before keep their meaning") << QByteArray("[flac]\nfrequency=44100\nbps=16\n")
+                                                                  << QList<int>{44100, 2, 16, 5, 128, 1, 2, 44100, 192, 2, 0};
+    QTest::newRow("flac same as source, highest rate") << QByteArray("[flac]\nfrequency=192000\nbps=0\n")
+                                                       << QList<int>{192000, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0};
     QTest::newRow("nonsense") << QByteArray("[flac]\nfrequency=44101\nchannels=3\nbps=20\ncompression=9\n"
                                             "[opus]\nbitrate=300\nvbr=2\nchannels=0\n"
                                             "[m4a]\nfrequency=22050\nbitrate=32\nchannels=-1\n[general]\nloudness=-20\n")
-                              << QList<int>{44100, 2, 16, 5, 128, 1, 2, 44100, 192, 2, 0};
+                              << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0};
+    QTest::newRow("flac rates off the list") << QByteArray("[flac]\nfrequency=384000\nbps=32\n")
+                                             << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0};
     QTest::newRow("letters") << QByteArray("[flac]\nbps=abc\n[opus]\nbitrate=fast\n[general]\nloudness=loud\n")
-                             << QList<int>{44100, 2, 16, 5, 128, 1, 2, 44100, 192, 2, 0};
+                             << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0};
 }
 
 void TestSettingsFile::newFormatKeys()
@@ -276,6 +283,7 @@ void TestSettingsFile::newFormatKeys()
     SaveSettings(s); // a round trip keeps every value
     TOutputSettings back;
     LoadSettings(back);
+    QCOMPARE(back.FlacFrequency, s.FlacFrequency);
     QCOMPARE(back.FlacBps, s.FlacBps);
     QCOMPARE(back.OpusVbr, s.OpusVbr);
     QCOMPARE(back.M4aFrequency, s.M4aFrequency);
