@@ -3,7 +3,7 @@
 // runs each job's extraction and encoding on worker threads, one or several jobs at once,
 // and announces what happens as signals. The main window and the command-line mode drive
 // the same engine; whoever shows the run only connects to the signals.
-#include "settings/settingsfile.h"
+#include "core/outputsettings.h"
 
 #include <QElapsedTimer>
 #include <QList>
