@@ -194,13 +194,14 @@ void IniFile::save()
     // The user's settings folder is made on the first write; a program folder never is.
     if (m_path == UserSettingsFilePath())
         QDir().mkpath(QFileInfo(m_path).path());
+    QByteArray data;
+    for (const Line &line : std::as_const(m_lines))
+        data += line.raw + m_eol;
+    // Unbuffered, so that a short write (a full disk, a size limit) is seen here; the file
+    // is then left as it was, not replaced by its beginning.
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size())
         refuse();
-    for (const Line &line : std::as_const(m_lines)) {
-        file.write(line.raw);
-        file.write(m_eol);
-    }
     if (!file.commit())
         refuse();
 }
