@@ -70,6 +70,8 @@ private slots:
         m_folder.reset();
     }
 
+    void queueAnnouncesItsChanges_data();
+    void queueAnnouncesItsChanges();
     void startsEmptyWithLoadedSettings();
     void addFilesFillsRowsAndNamesOutputs();
     void addDialogAndCancel();
@@ -88,6 +90,65 @@ private slots:
     void dropsOfFilesAndFolders();
     void commandLineFilesInOrder();
 };
+
+void TestMainWindow::queueAnnouncesItsChanges_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("order");   // sources after it, by file name
+    QTest::addColumn<QString>("announced"); // what the queue said
+    QTest::newRow("add") << "add" << "A,B,C,D" << "added 3 1";
+    QTest::newRow("remove") << "remove 1" << "A,C" << "removed 1";
+    QTest::newRow("remove outside") << "remove 3" << "A,B,C" << "";
+    QTest::newRow("up") << "up 2" << "A,C,B" << "moved 2 1";
+    QTest::newRow("up first") << "up 0" << "B,C,A" << "moved 0 2";
+    QTest::newRow("down last") << "down 2" << "C,A,B" << "moved 2 0";
+    QTest::newRow("clear") << "clear" << "" << "cleared";
+    QTest::newRow("tags") << "tags" << "A,B,C" << "tags 1";
+}
+
+// The queue on its own: each operation changes the jobs as a whole and says so once.
+void TestMainWindow::queueAnnouncesItsChanges()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, order);
+    QFETCH(QString, announced);
+    TJobQueue queue;
+    queue.Add({"/v/A.avi", "/v/B.avi", "/v/C.avi"}, "/o/", "mp3", "url");
+    SetJobField(queue, 1, &TJob::TagTitle, QString("B's"));
+    QStringList heard;
+    connect(&queue, &TJobQueue::jobsAdded, this, [&](int first, int n) { heard << QString("added %1 %2").arg(first).arg(n); });
+    connect(&queue, &TJobQueue::jobRemoved, this, [&](int row) { heard << QString("removed %1").arg(row); });
+    connect(&queue, &TJobQueue::jobMoved, this, [&](int from, int to) { heard << QString("moved %1 %2").arg(from).arg(to); });
+    connect(&queue, &TJobQueue::cleared, this, [&] { heard << "cleared"; });
+    connect(&queue, &TJobQueue::tagsEnabledChanged, this, [&](bool on) { heard << QString("tags %1").arg(on); });
+    const QStringList op = operation.split(' ');
+    const int row = op.value(1).toInt();
+    if (op[0] == "add")
+        queue.Add({"/w/D.avi"}, "/o/", "mp3", "url");
+    else if (op[0] == "remove")
+        queue.Remove(row);
+    else if (op[0] == "up")
+        queue.MoveUp(row);
+    else if (op[0] == "down")
+        queue.MoveDown(row);
+    else if (op[0] == "clear")
+        queue.Clear();
+    else if (op[0] == "tags")
+        queue.SetTagsEnabled(true), queue.SetTagsEnabled(true); // a second, equal switch says nothing
+    QCOMPARE(heard.join(" | "), announced);
+    QStringList names;
+    for (int r = 0; r < queue.JobCount(); ++r) {
+        const TJob &job = queue.Job(r);
+        names << QFileInfo(job.SourceFile).completeBaseName();
+        // Every field travels with its job.
+        QCOMPARE(job.OutputFile, "/o/" + names.last() + ".mp3");
+        QCOMPARE(job.TagTitle, names.last() == "B" ? QString("B's") : QString());
+    }
+    QCOMPARE(names.join(','), order);
+    // A run's copy carries the one tag switch.
+    for (const TRunJob &job : queue.RunJobs())
+        QCOMPARE(job.TagsEnabled, op[0] == "tags");
+}
 
 void TestMainWindow::startsEmptyWithLoadedSettings()
 {
