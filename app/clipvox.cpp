@@ -15,11 +15,10 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "xcb");
     ClipvoxApplication app(argc, argv);
     const TCommandLine command = ParseCommandLine(app.arguments());
-    TMainForm window;
-    MainForm = &window;
+    // One settings object for the program, handed to the window that shows and changes it.
+    TSettings settings;
+    TMainForm window(settings);
     window.QueuePaths(command.files);
     window.show();
-    const int rc = app.exec();
-    MainForm = nullptr;
-    return rc;
+    return app.exec();
 }

@@ -24,6 +24,7 @@
 #include <functional>
 
 namespace {
+TMainForm *g_window = nullptr; // the window the script drives
 // Runs the steps one after another from the event loop, each when its condition holds.
 class Script
 {
@@ -58,7 +59,7 @@ std::function<bool()> After(int ms)
 
 bool Playing()
 {
-    return EditForm && EditForm->MP2 && EditForm->MP2->Mode() == TPlayerMode::Playing;
+    return g_window->EditForm && g_window->EditForm->MP2 && g_window->EditForm->MP2->Mode() == TPlayerMode::Playing;
 }
 } // namespace
 
@@ -74,8 +75,9 @@ int main(int argc, char **argv)
     IniFile(SettingsFilePath()).writeInteger("tips", "showtip", 0);
     BenchDesktop desktop;
     Desktop::setInstance(&desktop);
-    TMainForm window;
-    MainForm = &window;
+    TSettings settings;
+    TMainForm window(settings);
+    g_window = &window;
     desktop.files = {mode == "shot" && args.size() >= 3 ? args[2] : args[1]};
     window.AddFiles();
     window.findChild<QTreeWidget *>(QStringLiteral("ListView1"))->topLevelItem(0)->setSelected(true);
@@ -98,11 +100,11 @@ int main(int argc, char **argv)
         for (int i = 1; i <= 5; ++i)
             script.then(After(i == 1 ? 1000 : 500), [&, i] {
                 keep(i == 1 ? 0 : 1);
-                EditForm->SoundStripClick(EditForm->MP2->Length() * (i * 17 % 10) / 10);
+                g_window->EditForm->SoundStripClick(g_window->EditForm->MP2->Length() * (i * 17 % 10) / 10);
             });
         script.then(After(500), [&] {
             keep(1);
-            EditForm->close();
+            g_window->EditForm->close();
         });
         script.then(After(300), [&] {
             keep(2);
@@ -118,12 +120,12 @@ int main(int argc, char **argv)
             wall.start();
             QTimer::singleShot(0, &window, [&] { window.TBXItemEditClick(); });
         });
-        script.then([] { return EditForm && !EditForm->Waveform->IsRunning(); }, [&] {
+        script.then([] { return g_window->EditForm && !g_window->EditForm->Waveform->IsRunning(); }, [&] {
             seconds = wall.nsecsElapsed() / 1e9;
-            auto *strip = EditForm->findChild<TSoundStrip *>();
+            auto *strip = g_window->EditForm->findChild<TSoundStrip *>();
             if (strip->received() != strip->columnCount())
                 seconds = -1;
-            EditForm->close();
+            g_window->EditForm->close();
             app.quit();
         });
         script.start();
@@ -137,7 +139,7 @@ int main(int argc, char **argv)
         bool taken = false;
         script.then(After(1000), [&] { QTimer::singleShot(0, &window, [&] { window.TBXItemEditClick(); }); });
         script.then(Playing, [&] {
-            TEditForm *editor = EditForm;
+            TEditForm *editor = g_window->EditForm;
             editor->findChild<QCheckBox *>(QStringLiteral("CheckTag"))->click();
             const QStringList tags{"Garden tour", "Ana Ruiz", "Summer 2024", "2024", "3"};
             const char *const fields[] = {"infoTitle", "infoArtist", "infoAlbum", "infoYear", "infoTrack"};
@@ -148,14 +150,14 @@ int main(int argc, char **argv)
         });
         // Marks from the command line (seconds), then play on a little before the picture.
         script.then(After(300), [&] {
-            EditForm->SetClipTimes(args.size() > 4 ? args[4].toInt() : 5, args.size() > 5 ? args[5].toInt() : 45);
+            g_window->EditForm->SetClipTimes(args.size() > 4 ? args[4].toInt() : 5, args.size() > 5 ? args[5].toInt() : 45);
         });
         script.then(After(2500), [&] {
-            const QRect r = EditForm->frameGeometry().adjusted(-2, -2, 2, 2);
+            const QRect r = g_window->EditForm->frameGeometry().adjusted(-2, -2, 2, 2);
             const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
             QProcess::execute("import", {"-window", "root", "-crop", crop, "+repage", args[1]});
             taken = true;
-            EditForm->close();
+            g_window->EditForm->close();
             app.quit();
         });
         script.start();
@@ -163,7 +165,7 @@ int main(int argc, char **argv)
         if (!taken)
             return std::fprintf(stderr, "no screenshot taken\n"), 1;
     }
-    MainForm = nullptr;
+    g_window = nullptr;
     Desktop::setInstance(nullptr);
     return 0;
 }

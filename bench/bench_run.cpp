@@ -22,6 +22,7 @@
 #include <cstdio>
 
 namespace {
+TMainForm *g_window = nullptr; // the window the script drives
 // Answers the add-files dialog with the videos and never blocks on a message box.
 int FormatIndex(const QString &name)
 {
@@ -34,10 +35,11 @@ void Queue(TMainForm &window, BenchDesktop &desktop, const QStringList &videos, 
 {
     desktop.files = videos;
     window.AddFiles();
-    OutputSettings.OutputPath = outDir.endsWith('/') ? outDir : outDir + '/';
-    OutputSettings.OutputFormat = format;
-    OutputSettings.OutputExt = FormatExtension(format);
-    OutputSettings.Jobs = jobs;
+    TOutputSettings s = window.OutputSettings();
+    s.OutputPath = outDir.endsWith('/') ? outDir : outDir + '/';
+    s.OutputFormat = format;
+    s.Jobs = jobs;
+    window.Settings.Save(s); // setup.ini of the benchmark's own program folder
     window.RefreshJobList();
 }
 
@@ -58,8 +60,9 @@ int main(int argc, char **argv)
     IniFile(SettingsFilePath()).writeInteger("tips", "showtip", 0);
     BenchDesktop desktop;
     Desktop::setInstance(&desktop);
-    TMainForm window;
-    MainForm = &window;
+    TSettings settings;
+    TMainForm window(settings);
+    g_window = &window;
     TRunEngine *engine = window.RunEngine;
 
     if (mode == "stall") {
@@ -88,11 +91,11 @@ int main(int argc, char **argv)
         qint64 ended = -1;
         bool pressed = false;
         const auto press = [&] {
-            if (pressed || !ExecForm)
+            if (pressed || !g_window->ExecForm)
                 return;
             pressed = true;
             clock.start();
-            ExecForm->findChild<QPushButton *>("BtnCancel")->click();
+            g_window->ExecForm->findChild<QPushButton *>("BtnCancel")->click();
         };
         QObject::connect(engine, &TRunEngine::runEnded, [&] {
             if (pressed)
@@ -121,7 +124,7 @@ int main(int argc, char **argv)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         bool taken = false;
         QObject::connect(engine, &TRunEngine::fileProgress, &window, [&](int index, int percent) {
-            if (!taken && ExecForm && index == 1 && percent >= 45) {
+            if (!taken && g_window->ExecForm && index == 1 && percent >= 45) {
                 taken = true;
                 // The screen as it stands; the run's workers go on meanwhile.
                 const QRect r = window.frameGeometry().adjusted(-2, -2, 2, 2);
@@ -133,7 +136,7 @@ int main(int argc, char **argv)
         if (!taken)
             return std::fprintf(stderr, "no screenshot taken\n"), 1;
     }
-    MainForm = nullptr;
+    g_window = nullptr;
     Desktop::setInstance(nullptr);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "cli/convert.h"
 
+#include "core/core.h"
 #include "engine/runengine.h"
 #include "media/medialength.h"
 #include "media/videoedit.h"
@@ -9,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -44,36 +44,6 @@ QStringList FormatNames()
     for (int i = 1; FormatExtension(i) != names.first(); ++i)
         names << FormatExtension(i);
     return names;
-}
-
-QString Hms(qint64 seconds)
-{
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-bool Exists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
-// "name (2).ext", "name (3).ext"...: the first name that neither a file nor an earlier
-// output of this batch has.
-QString FreeName(const QString &path, const QSet<QString> &taken)
-{
-    if (!Exists(path) && !taken.contains(path))
-        return path;
-    const QFileInfo info(path);
-    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
-    const QString ext = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    for (int n = 2;; ++n) {
-        const QString candidate = stem + QStringLiteral(" (%1)").arg(n) + ext;
-        if (!Exists(candidate) && !taken.contains(candidate))
-            return candidate;
-    }
 }
 
 QString UsageText()
@@ -203,7 +173,7 @@ private:
         Item &item = m_items[m_byEngine[index]];
         if (outcome == TRunEngine::Succeeded) {
             const std::optional<double> ms = MediaLengthMs(item.output);
-            QString detail = ms ? Hms(qint64(*ms / 1000 + 0.5)) : QStringLiteral("length unknown");
+            QString detail = ms ? SecondsToTime(qint64(*ms / 1000 + 0.5)) : QStringLiteral("length unknown");
             if (!item.note.isEmpty())
                 detail += QStringLiteral("; ") + item.note;
             if (!reason.isEmpty())
@@ -239,7 +209,7 @@ private:
                           .arg(m_byEngine[first] + 1)
                           .arg(m_items.size())
                           .arg(m_percent.value(first, 0))
-                          .arg(left < 0 ? QStringLiteral("--:--:--") : Hms(left)));
+                          .arg(left < 0 ? QStringLiteral("--:--:--") : SecondsToTime(left)));
     }
 
     std::vector<Item> m_items;
@@ -312,14 +282,13 @@ int RunCommandLine(int argc, char **argv)
     }
     settings.OutputExt = FormatExtension(settings.OutputFormat);
 
-    static const QRegularExpression hms(QStringLiteral("^\\d\\d:[0-5]\\d:[0-5]\\d$"));
     const QString startTime = parser.value(start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(start);
     QString endTime = parser.value(end).isEmpty() ? QStringLiteral("Max") : parser.value(end);
-    if (!hms.match(startTime).hasMatch())
+    if (!ParseTime(startTime, TimeRule::Strict))
         return UsageError(QStringLiteral("--start needs a time hh:mm:ss, not \"%1\"").arg(startTime));
     if (endTime.compare(QLatin1String("max"), Qt::CaseInsensitive) == 0)
         endTime = QStringLiteral("Max");
-    else if (!hms.match(endTime).hasMatch())
+    else if (!ParseTime(endTime, TimeRule::Strict))
         return UsageError(QStringLiteral("--end needs a time hh:mm:ss or max, not \"%1\"").arg(endTime));
 
     int parallel = settings.Jobs;
@@ -354,8 +323,9 @@ int RunCommandLine(int argc, char **argv)
             item.failed = QStringLiteral("The file cannot be read");
         const QString dir = folder.isEmpty() ? info.absolutePath() + QLatin1Char('/') : folder;
         const QString wanted = dir + info.completeBaseName() + QLatin1Char('.') + settings.OutputExt;
-        item.output = parser.isSet(overwrite) || !item.failed.isEmpty() ? wanted : FreeName(wanted, taken);
-        if (item.output != wanted && Exists(wanted))
+        const auto takenName = [&taken](const QString &p) { return PathExists(p) || taken.contains(p); };
+        item.output = parser.isSet(overwrite) || !item.failed.isEmpty() ? wanted : FreeName(wanted, takenName);
+        if (item.output != wanted && PathExists(wanted))
             item.note = QStringLiteral("%1 exists and was kept").arg(QFileInfo(wanted).fileName());
         if (item.failed.isEmpty())
             taken.insert(item.output);

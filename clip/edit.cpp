@@ -4,7 +4,6 @@
 #include "clip/edittime.h"
 #include "main/application.h"
 #include "main/desktop.h"
-#include "main/main.h"
 #include "media/audiofile2.h"
 #include "media/previewplayer.h"
 #include "media/waveform.h"
@@ -16,8 +15,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-QPointer<TEditForm> EditForm;
-
 namespace {
 constexpr int kGenreCount = 147;
 constexpr int kDefaultGenre = 12;
@@ -25,7 +22,8 @@ constexpr int kDefaultGenre = 12;
 bool IsMax(const QString &endTime) { return endTime.compare(QLatin1String("Max"), Qt::CaseInsensitive) == 0; }
 } // namespace
 
-TEditForm::TEditForm(QWidget *owner) : QDialog(owner), ui(new Ui::TEditForm)
+TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
+    : QDialog(owner), ui(new Ui::TEditForm), m_job(job), m_info(info)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -109,8 +107,8 @@ void TEditForm::FormCreate()
     for (int i = 0; i < kGenreCount; ++i)
         ui->infoGenre->addItem(TAudioInformation2::GenreText(i));
     ui->infoGenre->setCurrentIndex(kDefaultGenre);
-    if (MainForm)
-        MainForm->AudioInformation1.InfoFlag = -1;
+    if (m_info)
+        m_info->InfoFlag = -1;
 }
 
 void TEditForm::showEvent(QShowEvent *event)
@@ -127,7 +125,7 @@ void TEditForm::FormShow()
     ui->TrackBar1->installEventFilter(this);
     LoadClipRange();
     ui->SpeedBtnPlay->setEnabled(true);
-    setWindowTitle(Job().SourceFile);
+    setWindowTitle(m_job.SourceFile);
     StartSoundStrip();
     m_lineTimer.start();
     SpeedBtnPlayClick();
@@ -139,8 +137,8 @@ void TEditForm::StartSoundStrip()
     const int offset = ui->TrackBar1->x() - ui->SoundStrip->x();
     ui->SoundStrip->setSpan(offset + ui->TrackBar1->xOfValue(ui->TrackBar1->minimum()),
                             offset + ui->TrackBar1->xOfValue(ui->TrackBar1->maximum()));
-    ui->SoundStrip->setLength(Job().Duration * 1000LL);
-    Waveform->Start(Job().SourceFile, ui->SoundStrip->columnCount());
+    ui->SoundStrip->setLength(m_job.Duration * 1000LL);
+    Waveform->Start(m_job.SourceFile, ui->SoundStrip->columnCount());
 }
 
 void TEditForm::ShowClipOnStrip()
@@ -176,15 +174,6 @@ void TEditForm::FormClose()
     // The player goes with the window: nothing it still has to tell reaches the job.
     delete MP2;
     MP2 = nullptr;
-    if (MainForm)
-        MainForm->RefreshJobList();
-}
-
-TJob &TEditForm::Job() const
-{
-    if (CurrentJob < 0 || CurrentJob >= JobCount)
-        throw ClipvoxError(QStringLiteral("No queued file is being edited."));
-    return JobTable[CurrentJob + 1];
 }
 
 void TEditForm::SetSelection(int start, int end)
@@ -239,8 +228,6 @@ void TEditForm::PlayerFailed(const QString &reason)
 
 void TEditForm::SpeedBtnPlayClick()
 {
-    if (CurrentJob < 0 || CurrentJob >= JobCount)
-        return;
     const bool paused = MP2 && MP2->IsLoaded() && ui->SpeedBtnStop->isEnabled();
     if (paused) {
         const int value = ui->TrackBar1->value();
@@ -249,7 +236,7 @@ void TEditForm::SpeedBtnPlayClick()
     } else {
         if (!MP2)
             MakePlayer();
-        if (!MP2->Open(Job().SourceFile))
+        if (!MP2->Open(m_job.SourceFile))
             throw ClipvoxError(MP2->ErrorText());
     }
     m_resumeValue = -1;
@@ -263,7 +250,7 @@ void TEditForm::SpeedBtnPlayClick()
 // unless Pause or Stop came while it was opening.
 void TEditForm::SourceOpened()
 {
-    TJob &job = Job();
+    TJob &job = m_job;
     job.Duration = int(MP2->Length() / 1000);
     if (IsMax(job.EndTime) && job.Duration != 0)
         job.EndTime = SecondsToTime(job.Duration);
@@ -449,7 +436,7 @@ void TEditForm::SetEndClick()
 
 void TEditForm::BtnResetClick()
 {
-    TJob &job = Job();
+    TJob &job = m_job;
     job.StartTime = QStringLiteral("00:00:00");
     job.EndTime = job.Duration != 0 ? SecondsToTime(job.Duration) : ui->lbTotalTime->text();
     ui->EdStart->setText(QStringLiteral("00:00:00"));
@@ -462,7 +449,7 @@ void TEditForm::BtnEditClick()
     StartSeconds = TimeToSeconds(ui->EdStart->text());
     EndSeconds = TimeToSeconds(ui->EdEnd->text());
     if (!EditTimeForm) {
-        EditTimeForm = new TEditTimeForm(this, StartSeconds, EndSeconds, Job().Duration);
+        EditTimeForm = new TEditTimeForm(this, StartSeconds, EndSeconds, m_job.Duration);
         connect(EditTimeForm, &TEditTimeForm::TimesChosen, this, &TEditForm::SetClipTimes);
     }
     EditTimeForm->exec();
@@ -474,7 +461,7 @@ void TEditForm::SetClipTimes(int startSeconds, int endSeconds)
     EndSeconds = endSeconds;
     ui->EdStart->setText(SecondsToTime(StartSeconds));
     ui->EdEnd->setText(SecondsToTime(EndSeconds));
-    const int duration = Job().Duration;
+    const int duration = m_job.Duration;
     if (duration == 0)
         SetSelection(0, 100);
     else
@@ -483,7 +470,6 @@ void TEditForm::SetClipTimes(int startSeconds, int endSeconds)
 
 void TEditForm::BtnApplyClick()
 {
-    TJob &job = Job();
     int start = 0, end = 0;
     try {
         start = TimeToSeconds(ui->EdStart->text());
@@ -492,42 +478,44 @@ void TEditForm::BtnApplyClick()
         ShowInformation(this, QStringLiteral("Please input correct time format!"));
         return;
     }
-    if (job.Duration == 0) {
+    if (m_job.Duration == 0) {
         ShowInformation(this, QStringLiteral("Please input correct time format!"));
         return;
     }
-    SetSelection(qint64(start) * 100 / job.Duration, qint64(end) * 100 / job.Duration);
+    SetSelection(qint64(start) * 100 / m_job.Duration, qint64(end) * 100 / m_job.Duration);
     // The seconds are compared, not the percentages: a start a little after the end
     // would share its percent and slip through.
     if (start > end) {
         ShowInformation(this, QStringLiteral("Start Time should be smaller than End Time!"));
         return;
     }
+    // Every field is checked before any is stored: a refused year or track leaves the job
+    // as it was.
+    TJob job = m_job;
     job.StartTime = ui->EdStart->text();
     job.EndTime = ui->EdEnd->text();
     if (ui->CheckTag->isChecked()) {
-        job.TagTitle = ui->infoTitle->text();
-        job.TagArtist = ui->infoArtist->text();
-        job.TagAlbum = ui->infoAlbum->text();
-        job.TagComment = ui->infoComment->text();
-        job.TagCopyright = ui->infoCopyright->text();
         bool ok = false;
-        const int year = ui->infoYear->text().toInt(&ok, 10);
+        job.TagYear = ui->infoYear->text().toInt(&ok, 10);
         if (!ok) {
             ShowInformation(this, QStringLiteral("Invalid Year Value"));
             ui->infoYear->setFocus();
             return;
         }
-        job.TagYear = year;
-        const int track = ui->infoTrack->text().toInt(&ok, 10);
+        job.TagTrack = ui->infoTrack->text().toInt(&ok, 10);
         if (!ok) {
             ShowInformation(this, QStringLiteral("Invalid Track Value"));
             ui->infoTrack->setFocus();
             return;
         }
-        job.TagTrack = track;
+        job.TagTitle = ui->infoTitle->text();
+        job.TagArtist = ui->infoArtist->text();
+        job.TagAlbum = ui->infoAlbum->text();
+        job.TagComment = ui->infoComment->text();
+        job.TagCopyright = ui->infoCopyright->text();
         job.TagGenre = ui->infoGenre->currentIndex();
     }
+    m_job = job;
     accept();
 }
 
@@ -536,6 +524,7 @@ void TEditForm::BtnCancelClick() { reject(); }
 void TEditForm::CheckTagClick()
 {
     TagsEnabled = ui->CheckTag->isChecked();
+    emit TagsEnabledChanged(TagsEnabled);
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->lbTitle, ui->lbArtist, ui->lbAlbum, ui->lbComment, ui->lbCopyRight, ui->lbYear, ui->lbTrack,
              ui->lbGenre, ui->infoTitle, ui->infoArtist, ui->infoAlbum, ui->infoComment, ui->infoCopyright,

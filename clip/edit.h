@@ -1,13 +1,16 @@
 #pragma once
 // The clip editor: previews one queued video, marks the stretch of it to convert and takes
-// its tags. It works directly on the edited job's slot of the job table.
+// its tags. It edits a copy of one job, and hands the copy back through Job().
+#include "engine/runengine.h"
+
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
 
+class TAudioInformation2;
+class TEditTimeForm;
 class TPreviewPlayer;
 class TWaveform;
-struct TJob;
 namespace Ui {
 class TEditForm;
 }
@@ -16,10 +19,19 @@ class TEditForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TEditForm(QWidget *owner);
+    // info: the audio information component whose flag the editor sets, if any.
+    TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info = nullptr);
     ~TEditForm() override;
 
+    // The job as edited: on OK with the dialog's times and tags; otherwise with what Reset
+    // and the preview measured.
+    const TJob &Job() const { return m_job; }
+    TJob &Job() { return m_job; }
+    // The tag switch as the tag box last set it.
+    bool TagsEnabled = false;
+
     Ui::TEditForm *ui;
+    QPointer<TEditTimeForm> EditTimeForm; // the time entry dialog while it is open
     TPreviewPlayer *MP2 = nullptr; // the preview player, made at the first open
     QTimer Timer1;                 // once a second while playing
     TWaveform *Waveform = nullptr; // computes the sound strip's peaks
@@ -59,12 +71,15 @@ public:
 
     void done(int result) override;
 
+signals:
+    // The tag box was ticked or unticked: one switch for all jobs, set at the click.
+    void TagsEnabledChanged(bool on);
+
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TJob &Job() const;
     void MakePlayer();
     void SourceOpened();
     void ShowReady();
@@ -75,6 +90,8 @@ private:
     void ShowPositionOnStrip();
     bool DevicePlaying();
 
+    TJob m_job;
+    TAudioInformation2 *m_info;
     QWidget *m_video = nullptr; // native window the player draws into
     QTimer m_lineTimer;         // moves the strip's play line
     bool m_shown = false;
@@ -83,6 +100,3 @@ private:
     qint64 m_resumeMs = 0;
     int m_resumeValue = -1;
 };
-
-// The open window, empty while none is open.
-extern QPointer<TEditForm> EditForm;

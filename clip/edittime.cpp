@@ -7,8 +7,6 @@
 
 #include <limits>
 
-QPointer<TEditTimeForm> EditTimeForm;
-
 namespace {
 int Field(const QLineEdit *edit)
 {

@@ -33,6 +33,3 @@ protected:
 private:
     int m_start, m_end, m_duration;
 };
-
-// The open window, empty while none is open.
-extern QPointer<TEditTimeForm> EditTimeForm;

@@ -1,7 +1,8 @@
 #pragma once
 // The encoding step: a job's temporary WAV becomes its output file in the chosen format.
 // Runs on the calling thread with its own reader, writer and tag writer.
-#include "engine/runengine.h"
+#include "core/outputsettings.h"
+#include "engine/job.h"
 #include "media/audiofile2.h"
 
 #include <atomic>

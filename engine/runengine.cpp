@@ -1,5 +1,6 @@
 #include "engine/runengine.h"
 
+#include "core/core.h"
 #include "engine/encodestep.h"
 #include "media/loudness.h"
 #include "media/medialength.h"
@@ -37,33 +38,6 @@ bool Exists(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
-}
-
-// hh:mm:ss to whole seconds, read as the main window reads clip times; nothing when a
-// field is no number. An empty text is 0.
-std::optional<int> ClipSeconds(const QString &text)
-{
-    if (text.isEmpty())
-        return 0;
-    int seconds = 0;
-    for (int from : {0, 3, 6}) {
-        bool ok = false;
-        const int value = text.mid(from, 2).toInt(&ok, 10);
-        if (!ok)
-            return std::nullopt;
-        seconds = seconds * 60 + value;
-    }
-    return seconds;
-}
-
-// "name (n).ext" beside "name.ext".
-QString Numbered(const QString &path, int n)
-{
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    const QString stem = dot > slash ? path.left(dot) : path;
-    const QString ext = dot > slash ? path.mid(dot) : QString();
-    return stem + QStringLiteral(" (%1)").arg(n) + ext;
 }
 
 // Creates an empty hidden file of the run's own beside the output,
@@ -154,7 +128,7 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     for (const TRunJob &job : m_jobs) {
         QString output = job.OutputFile;
         for (int k = 2; taken.contains(output); ++k) {
-            output = Numbered(job.OutputFile, k);
+            output = NumberedName(job.OutputFile, k);
             if (Exists(output))
                 output = job.OutputFile; // taken on disk: try the next number
         }
@@ -184,10 +158,10 @@ void TRunEngine::measured(int index, double lengthMs, const QString &error)
     m_lengthError[index] = error;
     m_measured[index] = true;
     const TRunJob &job = m_jobs[index];
-    const std::optional<int> start = ClipSeconds(job.StartTime);
+    const std::optional<int> start = ParseTime(job.StartTime);
     std::optional<int> end;
     if (job.EndTime.toUpper() != QLatin1String("MAX"))
-        end = ClipSeconds(job.EndTime);
+        end = ParseTime(job.EndTime);
     const double last = end ? *end : lengthMs / 1000;
     m_sound[index] = start ? std::max(0.0, last - *start) : 0;
     fillSlots();
@@ -234,10 +208,10 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
     // The clip: an end of "Max" (any letter case) or one that is no time is the end of the
     // source, which must then be measurable; so is an end equal to the source's length in
     // whole seconds, the most an hh:mm:ss time can say of it.
-    const std::optional<int> start = ClipSeconds(job.StartTime);
+    const std::optional<int> start = ParseTime(job.StartTime);
     std::optional<int> end;
     if (job.EndTime.toUpper() != QLatin1String("MAX"))
-        end = ClipSeconds(job.EndTime);
+        end = ParseTime(job.EndTime);
     const double lengthMs = m_lengthMs[index];
     double clipEnd = TVideoEdit::ToEnd;
     if (!start) {

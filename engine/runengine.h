@@ -3,7 +3,8 @@
 // runs each job's extraction and encoding on worker threads, one or several jobs at once,
 // and announces what happens as signals. The main window and the command-line mode drive
 // the same engine; whoever shows the run only connects to the signals.
-#include "settings/settingsfile.h"
+#include "core/outputsettings.h"
+#include "engine/job.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -16,31 +17,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-// One queued video. The main window's job table holds one record per job, slot 0 unused.
-struct TJob
-{
-    QString SourceFile;
-    QString OutputFile;
-    QString StartTime;
-    QString EndTime;
-    int Duration = 0;
-    QString TagTitle;
-    QString TagArtist;
-    QString TagAlbum;
-    QString TagComment;
-    QString TagCopyright;
-    int TagYear = 0;
-    int TagTrack = 0;
-    int TagGenre = 0;
-};
-
-// One job as the run takes it: the queued job and whether its tags are written. OutputFile
-// is the wanted name; the run may give a same-name output "name (2).ext".
-struct TRunJob : TJob
-{
-    bool TagsEnabled = false;
-};
 
 class TRunEngine : public QObject
 {

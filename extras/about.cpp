@@ -2,15 +2,13 @@
 
 #include "main/application.h"
 #include "main/desktop.h"
-#include "main/main.h"
 #include "ui_about.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
 
-QPointer<TAboutForm> AboutForm;
-
-TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner), ui(new Ui::TAboutForm)
+TAboutForm::TAboutForm(QWidget *owner, const QString &homePage, const QString &supportMail)
+    : QDialog(owner), ui(new Ui::TAboutForm), m_homePage(homePage), m_supportMail(supportMail)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -22,8 +20,8 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner), ui(new Ui::TAboutForm)
         link->installEventFilter(this);
         SetLinkLook(link, false);
     }
-    ui->Label5->setText(QString::fromLatin1(kHomePageUrl));
-    ui->Label7->setToolTip(QUrl(QString::fromLatin1(kSupportMail)).path());
+    ui->Label5->setText(m_homePage);
+    ui->Label7->setToolTip(QUrl(m_supportMail).path());
     connect(ui->BtnClose, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCloseClick(); }); });
     FormCreate();
 }
@@ -48,13 +46,13 @@ void TAboutForm::SetLinkLook(QLabel *label, bool hovered)
     label->setFont(font);
 }
 
-void TAboutForm::Label5Click() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kHomePageUrl))); }
+void TAboutForm::Label5Click() { Desktop::instance().openUrl(QUrl(m_homePage)); }
 
 void TAboutForm::Label5MouseEnter() { SetLinkLook(ui->Label5, true); }
 
 void TAboutForm::Label5MouseLeave() { SetLinkLook(ui->Label5, false); }
 
-void TAboutForm::Label7Click() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kSupportMail))); }
+void TAboutForm::Label7Click() { Desktop::instance().openUrl(QUrl(m_supportMail)); }
 
 void TAboutForm::Label7MouseEnter() { SetLinkLook(ui->Label7, true); }
 

@@ -15,7 +15,8 @@ class TAboutForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TAboutForm(QWidget *owner);
+    // The home page's address and the support mail's "mailto:" address the links open.
+    TAboutForm(QWidget *owner, const QString &homePage, const QString &supportMail);
     ~TAboutForm() override;
 
     Ui::TAboutForm *ui;
@@ -35,7 +36,6 @@ protected:
 private:
     // A link's two looks: red and underlined under the mouse, blue and plain otherwise.
     static void SetLinkLook(QLabel *label, bool hovered);
-};
 
-// The open window, empty while none is open.
-extern QPointer<TAboutForm> AboutForm;
+    QString m_homePage, m_supportMail;
+};

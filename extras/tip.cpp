@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <climits>
 
-QPointer<TTipForm> TipForm;
-
 namespace {
 constexpr qint64 kChunkSize = 64 * 1024;
 constexpr char kCtrlZ = 26;

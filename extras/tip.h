@@ -61,6 +61,3 @@ private:
 
     QFile m_tips;
 };
-
-// The open window, empty while none is open.
-extern QPointer<TTipForm> TipForm;

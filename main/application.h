@@ -1,16 +1,10 @@
 #pragma once
 // The application object and the general error report: an error that escapes an event
 // handler is shown in an error box with its text, and the program goes on.
+#include "core/core.h"
+
 #include <QApplication>
 #include <stdexcept>
-
-// An error whose text is meant for the user.
-class ClipvoxError : public std::runtime_error
-{
-public:
-    explicit ClipvoxError(const QString &text) : std::runtime_error(text.toStdString()) {}
-    QString text() const { return QString::fromStdString(what()); }
-};
 
 // Shows the error box of the general error report.
 void ReportError(const std::exception &error);

@@ -1,4 +1,4 @@
-// The job table and the queue list: adding, removing, moving and listing jobs.
+// The queue list: adding, removing, moving and listing jobs, shown from the queue model.
 #include "main/main.h"
 
 #include "main/application.h"
@@ -11,11 +11,6 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
-
-std::vector<TJob> JobTable;
-int JobCount = 0;
-int CurrentJob = 0;
-bool TagsEnabled = false;
 
 namespace {
 // The video types Clipvox takes, one entry per piece of the add-files dialog's filter after
@@ -69,8 +64,6 @@ QString QtFilter(const QString &description, const QStringList &patterns)
     return description + QStringLiteral(" (") + both.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
-QString FileNamePart(const QString &path) { return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1); }
-
 // The videos in a folder and its subfolders, in name order as a file manager sorts them.
 // Links to folders are not followed, so a loop of links ends.
 QStringList VideosIn(const QString &folder, const std::atomic<bool> *stop)
@@ -87,39 +80,6 @@ QStringList VideosIn(const QString &folder, const std::atomic<bool> *stop)
     return found;
 }
 } // namespace
-
-QString ChangeFileExt(const QString &path, const QString &extWithDot)
-{
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    return (dot > slash ? path.left(dot) : path) + extWithDot;
-}
-
-QString OutputFileName(const QString &base, const QString &folder, const QString &ext)
-{
-    return folder + FileNamePart(ChangeFileExt(base, QLatin1Char('.') + ext));
-}
-
-int TimeToSeconds(const QString &text)
-{
-    if (text.isEmpty())
-        return 0;
-    const auto field = [&text](int from) {
-        const QString part = text.mid(from, 2);
-        bool ok = false;
-        const int value = part.toInt(&ok, 10);
-        if (!ok)
-            throw ClipvoxError(QStringLiteral("'%1' is not a valid integer value").arg(part));
-        return value;
-    };
-    return field(0) * 3600 + field(3) * 60 + field(6);
-}
-
-QString SecondsToTime(qint64 t)
-{
-    const auto two = [](qint64 v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
-    return two(t / 3600) + QLatin1Char(':') + two(t % 3600 / 60) + QLatin1Char(':') + two(t % 60);
-}
 
 void TMainForm::PrepareOpenDialog()
 {
@@ -176,46 +136,55 @@ void TMainForm::AddJobs(const QStringList &files)
         m_heldFiles << files;
         return;
     }
-    const int c = ui->ListView1->topLevelItemCount();
-    JobTable.resize(c + files.size() + 1);
-    for (int i = 0; i < files.size(); ++i) {
-        TJob &job = JobTable[c + 1 + i];
-        job = TJob{};
-        job.StartTime = QStringLiteral("00:00:00");
-        job.EndTime = QStringLiteral("Max");
-        job.SourceFile = files[i];
-        job.OutputFile = OutputFileName(files[i], OutputSettings.OutputPath, OutputSettings.OutputExt);
-        job.TagComment = QStringLiteral("Clipvox");
-        job.TagCopyright = QString::fromLatin1(kHomePageUrl);
-    }
-    JobCount = c + files.size();
+    const TOutputSettings &s = OutputSettings();
+    Queue.Add(files, s.OutputPath, s.OutputExt, QString::fromLatin1(kHomePageUrl));
+    // The output folder of the whole queue moves to the folder of the added files.
     const QString first = files.first();
-    OutputSettings.OutputPath = first.left(first.lastIndexOf(QLatin1Char('/')) + 1);
-    ui->EdPath->setText(OutputSettings.OutputPath);
-    RefreshJobList();
+    Settings.SetOutputPath(first.left(first.lastIndexOf(QLatin1Char('/')) + 1));
     ui->Convert1->setEnabled(true);
     // The next add-files dialog opens where these files came from.
-    Guarded([] { SaveRecentSettings({OutputSettings.OutputPath}); });
+    Guarded([this] { SaveRecentSettings({OutputSettings().OutputPath}); });
+}
+
+// The queue's news reach the list: additions, removals, moves and edits rebuild it.
+void TMainForm::ShowQueue()
+{
+    connect(&Queue, &TJobQueue::jobsAdded, this, [this] { RefreshJobList(); });
+    connect(&Queue, &TJobQueue::jobMoved, this, [this] { RefreshJobList(); });
+    connect(&Queue, &TJobQueue::jobChanged, this, [this] { RefreshJobList(); });
+    connect(&Queue, &TJobQueue::jobRemoved, this, [this] {
+        {
+            const QSignalBlocker quiet(ui->ListView1);
+            ui->ListView1->clear();
+        }
+        RefreshJobList();
+        if (Queue.JobCount() == 0) {
+            ui->ListView1->clearSelection();
+            DisableListMenuItems();
+        }
+    });
+    connect(&Queue, &TJobQueue::cleared, this, [this] {
+        ui->ListView1->clear();
+        DisableListMenuItems();
+    });
 }
 
 void TMainForm::RefreshJobList()
 {
-    if (JobCount <= 0)
+    if (Queue.JobCount() <= 0)
         return;
     QTreeWidget *list = ui->ListView1;
     // A rebuild drops the selection without touching the menu entries.
     const QSignalBlocker quiet(list);
     list->clear();
-    for (int k = 1; k <= JobCount; ++k)
-        JobTable[k].OutputFile = OutputFileName(JobTable[k].OutputFile, OutputSettings.OutputPath,
-                                                OutputSettings.OutputExt);
+    const TOutputSettings &s = OutputSettings();
+    Queue.RederiveOutputNames(s.OutputPath, s.OutputExt);
     static const QIcon rowIcon(QStringLiteral(":/icons/row.png"));
     QList<QTreeWidgetItem *> rows;
-    for (int k = 1; k <= JobCount; ++k) {
-        const TJob &job = JobTable[k];
-        auto *row = new QTreeWidgetItem({QString::number(k), job.SourceFile, job.StartTime, job.EndTime,
-                                         OutputSettings.OutputExt.toLower(), job.OutputFile,
-                                         QStringLiteral("Waiting")});
+    for (int r = 0; r < Queue.JobCount(); ++r) {
+        const TJob &job = Queue.Job(r);
+        auto *row = new QTreeWidgetItem({QString::number(r + 1), job.SourceFile, job.StartTime, job.EndTime,
+                                         s.OutputExt.toLower(), job.OutputFile, QStringLiteral("Waiting")});
         row->setIcon(ColNumber, rowIcon);
         rows << row;
     }
@@ -232,66 +201,20 @@ int SelectedRow(const QTreeWidget *list)
 }
 } // namespace
 
-void TMainForm::RemoveSelectedJob()
-{
-    const int r = SelectedRow(ui->ListView1);
-    if (r < 0)
-        return;
-    JobTable.erase(JobTable.begin() + r + 1);
-    JobCount -= 1;
-    {
-        const QSignalBlocker quiet(ui->ListView1);
-        ui->ListView1->clear();
-    }
-    RefreshJobList();
-    if (JobCount == 0) {
-        ui->ListView1->clearSelection();
-        DisableListMenuItems();
-    }
-}
+void TMainForm::RemoveSelectedJob() { Queue.Remove(SelectedRow(ui->ListView1)); }
 
-void TMainForm::MoveUp1Click()
-{
-    const int r = SelectedRow(ui->ListView1);
-    if (r < 0)
-        return;
-    const int k = r + 1;
-    if (r > 0)
-        std::swap(JobTable[k], JobTable[k - 1]);
-    else
-        std::rotate(JobTable.begin() + 1, JobTable.begin() + 2, JobTable.begin() + JobCount + 1);
-    RefreshJobList();
-}
+void TMainForm::MoveUp1Click() { Queue.MoveUp(SelectedRow(ui->ListView1)); }
 
-void TMainForm::MoveDown1Click()
-{
-    const int r = SelectedRow(ui->ListView1);
-    if (r < 0)
-        return;
-    const int k = r + 1;
-    if (k == ui->ListView1->topLevelItemCount())
-        std::rotate(JobTable.begin() + 1, JobTable.begin() + JobCount, JobTable.begin() + JobCount + 1);
-    else
-        std::swap(JobTable[k], JobTable[k + 1]);
-    RefreshJobList();
-}
+void TMainForm::MoveDown1Click() { Queue.MoveDown(SelectedRow(ui->ListView1)); }
 
 void TMainForm::RemoveAll1Click()
 {
     if (ui->ListView1->topLevelItemCount() == 0)
         return;
-    ui->ListView1->clear();
-    JobCount = 0;
-    JobTable.resize(1);
-    DisableListMenuItems();
+    Queue.Clear();
 }
 
-void TMainForm::cbFormatChange(int index)
-{
-    OutputSettings.OutputFormat = index;
-    OutputSettings.OutputExt = FormatExtension(index);
-    RefreshJobList();
-}
+void TMainForm::cbFormatChange(int index) { Settings.SetOutputFormat(index); }
 
 void TMainForm::EnableListMenuItems()
 {
@@ -321,7 +244,7 @@ void TMainForm::ListView1MouseUp()
     }
     if (SelectedRow(ui->ListView1) < 0) {
         DisableListMenuItems();
-        if (JobCount > 0) {
+        if (Queue.JobCount() > 0) {
             ui->Convert1->setEnabled(true);
             ui->RemoveAll1->setEnabled(true);
         }

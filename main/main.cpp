@@ -20,9 +20,6 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
-TOutputSettings OutputSettings;
-TMainForm *MainForm = nullptr;
-
 const char *const kHomePageUrl = "https://clipvox.example.org/";
 const char *const kSupportMail = "mailto:support@clipvox.example.org";
 
@@ -31,11 +28,11 @@ QMenu *PopupMenuEdit = nullptr;
 QMenu *PopupMenuHelp = nullptr;
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainForm)
+TMainForm::TMainForm(TSettings &settings, QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::TMainForm), Settings(settings)
 {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/clipvox.png")));
-    MainForm = this;
 
     // Toolbar: seven buttons with a 16-pixel gap after each but the last.
     QAction *buttons[] = {ui->TBXItem4, ui->TBXItem3, ui->TBXItem2, ui->TBXItem1,
@@ -130,8 +127,6 @@ TMainForm::~TMainForm()
     RunEngine = nullptr;
     m_scanStop = true;
     m_scans.waitForDone();
-    if (MainForm == this)
-        MainForm = nullptr;
     delete ui;
 }
 
@@ -154,8 +149,10 @@ void TMainForm::FormCreate()
     ui->ListView1->setColumnWidth(ColNumber, std::max(30, 16 + 12 + metrics.horizontalAdvance(QStringLiteral("99"))));
     LayOutQuickSettings();
     PrepareOpenDialog();
-    LoadSettings(OutputSettings);
+    ShowQueue();
+    Settings.Load();
     ShowQuickSettings();
+    connect(&Settings, &TSettings::changed, this, [this] { SettingsChanged(); });
     TimerTip.start();
 }
 
@@ -211,7 +208,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 bool TMainForm::FormClose()
 {
     try {
-        SaveGeneralSettings(OutputSettings);
+        Settings.SaveGeneral();
     } catch (const std::exception &e) {
         ReportError(e);
         return false;
@@ -268,12 +265,12 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::SpeedBtnPathClick()
 {
-    const QString path = BrowseOutputFolder(this, OutputSettings.OutputPath);
+    const QString path = BrowseOutputFolder(this, OutputSettings().OutputPath);
     if (path.isEmpty())
         return;
     ui->EdPath->setText(path);
-    OutputSettings.OutputPath = ui->EdPath->text();
-    RefreshJobList();
+    Settings.SetOutputPath(ui->EdPath->text());
+    RefreshJobList(); // also when the folder is the one already set
 }
 
 void TMainForm::TBXItemAddClick() { AddFiles(); }
@@ -290,8 +287,18 @@ void TMainForm::TBXItemEditClick()
         return;
     CurrentJob = row;
     if (!EditForm)
-        EditForm = new TEditForm(this);
-    EditForm->exec();
+        OpenEditor(row)->exec();
+}
+
+TEditForm *TMainForm::OpenEditor(int row)
+{
+    auto *editor = new TEditForm(this, Queue.Job(row), &AudioInformation1);
+    // The tag switch changes at the click, also when the editor is then cancelled.
+    connect(editor, &TEditForm::TagsEnabledChanged, &Queue, &TJobQueue::SetTagsEnabled);
+    // OK hands back the edited job; Cancel what Reset and the preview measured. Either way
+    // the list is rebuilt.
+    connect(editor, &QDialog::finished, this, [this, row, editor] { Queue.SetJob(row, editor->Job()); });
+    return Track(EditForm, editor);
 }
 
 void TMainForm::ListView1DblClick() { TBXItemEditClick(); }
@@ -299,9 +306,14 @@ void TMainForm::ListView1DblClick() { TBXItemEditClick(); }
 void TMainForm::TBXItemSettingsClick()
 {
     if (!SettingForm)
-        SettingForm = new TSettingForm(this);
-    SettingForm->SetPage(ui->cbFormat->currentIndex() + 1);
-    SettingForm->exec();
+        OpenSettings()->exec();
+}
+
+TSettingForm *TMainForm::OpenSettings()
+{
+    auto *dialog = new TSettingForm(this, Settings);
+    dialog->SetPage(ui->cbFormat->currentIndex() + 1);
+    return Track(SettingForm, dialog);
 }
 
 void TMainForm::SettingsChanged()
@@ -314,9 +326,9 @@ void TMainForm::SettingsChanged()
 // the format handler (its work is done by whoever changed the settings).
 void TMainForm::ShowQuickSettings()
 {
-    ui->EdPath->setText(OutputSettings.OutputPath);
+    ui->EdPath->setText(OutputSettings().OutputPath);
     const QSignalBlocker quiet(ui->cbFormat);
-    const int format = OutputSettings.OutputFormat;
+    const int format = OutputSettings().OutputFormat;
     ui->cbFormat->setCurrentIndex(format >= 0 && format < ui->cbFormat->count() ? format : -1);
 }
 
@@ -334,14 +346,14 @@ void TMainForm::TechnicalSupport1Click() { Desktop::instance().openUrl(QUrl(QStr
 void TMainForm::About1Click()
 {
     if (!AboutForm)
-        AboutForm = new TAboutForm(this);
+        Track(AboutForm, new TAboutForm(this, QString::fromLatin1(kHomePageUrl), QString::fromLatin1(kSupportMail)));
     AboutForm->exec();
 }
 
 void TMainForm::ipoftheDay1Click()
 {
     if (!TipForm)
-        TipForm = new TTipForm(this);
+        Track(TipForm, new TTipForm(this));
     TipForm->exec();
 }
 

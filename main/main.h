@@ -1,10 +1,12 @@
 #pragma once
-// The main window: the queue of jobs, the window shell, and the commands that start and
-// show a conversion run. This unit owns the program-wide state.
+// The main window: shows the queue of jobs, hosts the window shell, and starts and shows a
+// conversion run. It owns the queue; the settings object is handed to it.
 #include "engine/runengine.h"
+#include "main/jobqueue.h"
 #include "media/audiofile2.h"
-#include "settings/settingsfile.h"
+#include "settings/appsettings.h"
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -18,24 +20,11 @@ namespace Ui {
 class TMainForm;
 }
 
-class TMainForm;
-
-// Program-wide state.
-extern std::vector<TJob> JobTable; // slots 1..JobCount
-extern int JobCount;
-extern int CurrentJob;             // row of the job being edited, -1 when none
-extern bool TagsEnabled;
-extern TOutputSettings OutputSettings;
-extern TMainForm *MainForm;
-
-// Clip times hh:mm:ss <-> whole seconds. TimeToSeconds raises ClipvoxError for a field
-// that is no number ("Max" among them).
-int TimeToSeconds(const QString &text);
-QString SecondsToTime(qint64 seconds);
-// The output naming rule: base name's file part with the new extension, in the folder.
-QString OutputFileName(const QString &base, const QString &folder, const QString &ext);
-// A path with its extension replaced (a name without a dot gets the extension appended).
-QString ChangeFileExt(const QString &path, const QString &extWithDot);
+class TAboutForm;
+class TEditForm;
+class TExecForm;
+class TSettingForm;
+class TTipForm;
 // The files that paths name, as absolute paths in order: a folder gives the videos inside
 // it and its subfolders in name order; anything else is taken as a file. A raised stop
 // ends the search early.
@@ -52,14 +41,24 @@ class TMainForm : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget *parent = nullptr);
+    explicit TMainForm(TSettings &settings, QWidget *parent = nullptr);
     ~TMainForm() override;
 
     Ui::TMainForm *ui;
+    TSettings &Settings;
+    TJobQueue Queue;
+    int CurrentJob = 0; // row of the job being edited, -1 when none
+    // The open dialogs, each empty while it is not open.
+    QPointer<TEditForm> EditForm;
+    QPointer<TSettingForm> SettingForm;
+    QPointer<TExecForm> ExecForm;
+    QPointer<TAboutForm> AboutForm;
+    QPointer<TTipForm> TipForm;
 
     // The conversion run; its signals reach the queue's rows and the progress dialog.
     TRunEngine *RunEngine = nullptr;
     TAudioInformation2 AudioInformation1; // the clip editor sets its flag
+    const TOutputSettings &OutputSettings() const { return Settings.OutputSettings(); }
     QTimer TimerTip;
 
     // Queue
@@ -69,7 +68,8 @@ public:
     // Files and folders dropped on the queue or named on the command line: folders are
     // searched off the window's thread, then AddJobs; several calls keep their order.
     void QueuePaths(const QStringList &paths);
-    // The settings dialog stored new settings: show them and rename the jobs' outputs.
+    // The settings changed (the settings dialog saved them, or a quick setting): show them
+    // and rename the jobs' outputs.
     void SettingsChanged();
     void RemoveSelectedJob();
     void MoveUp1Click();
@@ -94,6 +94,10 @@ public:
     void TBXItemRemoveClick();
     void TBXItemEditClick();
     void ListView1DblClick();
+    // Makes the clip editor for the job of a row, wired to the queue; not shown yet.
+    TEditForm *OpenEditor(int row);
+    // Makes the settings dialog on the page of the chosen format; not shown yet.
+    TSettingForm *OpenSettings();
     void TBXItemSettingsClick();
     void TBXItemHelpClick();
     void HelpContent1Click();
@@ -119,6 +123,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Keeps a dialog in its pointer until it closes.
+    template <typename Form>
+    Form *Track(QPointer<Form> &pointer, Form *dialog)
+    {
+        pointer = dialog;
+        connect(dialog, &QDialog::finished, this, [&pointer, dialog] {
+            if (pointer == dialog)
+                pointer = nullptr;
+        });
+        return dialog;
+    }
+    void ShowQueue();
     void PrepareOpenDialog();
     void ShowQuickSettings();
     void LayOutQuickSettings();

@@ -30,28 +30,27 @@ int RowsWith(const QTreeWidget *list, const QString &text)
 void TMainForm::TBXItemConvertClick()
 {
     // A run that goes on after its dialog was closed must end before the next one starts.
-    if (ui->ListView1->topLevelItemCount() == 0 || JobCount <= 0 || RunActive())
+    if (ui->ListView1->topLevelItemCount() == 0 || Queue.JobCount() <= 0 || RunActive())
         return;
-    if (!ExecForm)
-        ExecForm = new TExecForm(this);
-    ExecForm->exec();
+    // The dialog shows the run from its first news on; it is opened once the run goes.
+    Track(ExecForm, new TExecForm(this, RunEngine));
+    RunStart();
+    if (RunActive())
+        ExecForm->exec();
+    else
+        delete ExecForm.data(); // no run started: nothing to show
 }
 
 void TMainForm::RunStart()
 {
-    QList<TRunJob> jobs;
-    for (int k = 1; k <= JobCount && k < int(JobTable.size()); ++k) {
-        TRunJob r{JobTable[k], TagsEnabled};
-        jobs << r;
-    }
-    if (!RunEngine->start(jobs, OutputSettings, OutputSettings.Jobs))
+    if (!RunEngine->start(Queue.RunJobs(), OutputSettings(), OutputSettings().Jobs))
         return;
     ++m_runId;
     g_runClock.start();
     // Same-name outputs got their "(2)" names for the whole run; the queue shows them.
     const QStringList outputs = RunEngine->outputs();
+    Queue.SetOutputFiles(outputs);
     for (int i = 0; i < outputs.size(); ++i) {
-        JobTable[i + 1].OutputFile = outputs[i];
         if (QTreeWidgetItem *row = ui->ListView1->topLevelItem(i)) {
             row->setText(ColOutput, outputs[i]);
             row->setData(ColNumber, kRunRole, QStringLiteral("%1:%2").arg(m_runId).arg(i));

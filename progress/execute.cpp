@@ -1,16 +1,14 @@
 #include "progress/execute.h"
 
 #include "engine/runengine.h"
+#include "core/core.h"
 #include "main/application.h"
-#include "main/main.h"
 #include "ui_execute.h"
 
 #include <QKeyEvent>
 #include <QShowEvent>
 
-QPointer<TExecForm> ExecForm;
-
-TExecForm::TExecForm(QWidget *owner) : QDialog(owner), ui(new Ui::TExecForm)
+TExecForm::TExecForm(QWidget *owner, TRunEngine *engine) : QDialog(owner), ui(new Ui::TExecForm)
 {
     ui->setupUi(this);
     lbFile = ui->lbFile;
@@ -43,14 +41,10 @@ TExecForm::TExecForm(QWidget *owner) : QDialog(owner), ui(new Ui::TExecForm)
     connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCancelClick(); }); });
     // Every way of closing (Cancel, the end of the run, the title bar) passes here.
     connect(this, &QDialog::finished, this, [this] { FormClose(); });
+    Attach(engine);
 }
 
-TExecForm::~TExecForm()
-{
-    if (ExecForm == this)
-        ExecForm = nullptr;
-    delete ui;
-}
+TExecForm::~TExecForm() { delete ui; }
 
 void TExecForm::SetGauge(QProgressBar *gauge, qint64 value)
 {
@@ -65,7 +59,7 @@ void TExecForm::SetGauge(QProgressBar *gauge, qint64 value)
 void TExecForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // The run starts once, when the dialog first appears (not when it is restored).
+    // The gauges start from zero once, when the dialog first appears (not when it is restored).
     if (!event->spontaneous() && !m_started) {
         m_started = true;
         Guarded([this] { FormShow(); });
@@ -84,16 +78,12 @@ void TExecForm::keyPressEvent(QKeyEvent *event)
 
 void TExecForm::FormShow()
 {
-    ui->Gauge2->setMaximum(JobCount * 100);
+    ui->Gauge2->setMaximum(m_engine ? m_engine->jobCount() * 100 : 0);
     SetGauge(ui->Gauge1, 0);
-    SetGauge(ui->Gauge2, 0);
+    SetGauge(ui->Gauge2, m_total);
     Timer1.start();
-    if (MainForm) {
-        Attach(MainForm->RunEngine);
-        MainForm->RunStart();
-    }
     if (!m_engine || !m_engine->isRunning())
-        close(); // no run started: nothing to show
+        close(); // no run goes on: nothing to show
 }
 
 void TExecForm::Attach(TRunEngine *engine)
@@ -153,6 +143,4 @@ void TExecForm::Timer1Timer()
 void TExecForm::FormClose()
 {
     Timer1.stop();
-    if (ExecForm == this)
-        ExecForm = nullptr;
 }

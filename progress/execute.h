@@ -1,6 +1,7 @@
 #pragma once
 // The progress dialog of a conversion run: current file, file and total gauges, elapsed
-// time, time left and Cancel. It draws what the run engine announces.
+// time, time left and Cancel. It draws what the run engine it is built with announces;
+// whoever built it starts the run.
 #include <QDialog>
 #include <QList>
 #include <QPointer>
@@ -17,7 +18,7 @@ class TExecForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TExecForm(QWidget *owner);
+    TExecForm(QWidget *owner, TRunEngine *engine);
     ~TExecForm() override;
 
     Ui::TExecForm *ui;
@@ -25,9 +26,6 @@ public:
     QLabel *lbFile, *lbTotal;
     QProgressBar *Gauge1, *Gauge2;
     QTimer Timer1; // elapsed time, one tick a second while the run lasts
-
-    // Shows the run of engine from now on.
-    void Attach(TRunEngine *engine);
 
     void FormShow();
     void BtnCancelClick();
@@ -42,6 +40,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void Attach(TRunEngine *engine);
     void ShowTotal();
 
     bool m_started = false;
@@ -52,6 +51,3 @@ private:
     int m_finished = 0;
     qint64 m_total = 0;     // the total gauge never goes back
 };
-
-// The open dialog, empty while none exists; every update by the run checks it first.
-extern QPointer<TExecForm> ExecForm;

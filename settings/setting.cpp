@@ -1,10 +1,9 @@
-// The settings dialog: fills its controls from OutputSettings, lists the WMA profiles of
-// the audio component, and on OK stores everything and updates the main window.
+// The settings dialog: fills its controls from a copy of the output settings, lists the WMA
+// profiles of the audio component, and on OK has the settings object save them.
 #include "settings/setting.h"
 
 #include "main/application.h"
 #include "main/desktop.h"
-#include "main/main.h"
 #include "ui_setting.h"
 
 #include <QKeyEvent>
@@ -12,8 +11,6 @@
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
-
-QPointer<TSettingForm> SettingForm;
 
 namespace {
 // Position of value in table, or fallback when it is not there.
@@ -57,7 +54,8 @@ int BitsToIndex(int bits) { return bits == 8 ? 0 : 1; }
 int IndexToBits(int index) { return index == 0 ? 8 : 16; }
 int QualityToIndex(int quality) { return PositionIn(kQualities, quality, 4); }
 
-TSettingForm::TSettingForm(QWidget *owner) : QDialog(owner), ui(new Ui::TSettingForm)
+TSettingForm::TSettingForm(QWidget *owner, TSettings &settings)
+    : QDialog(owner), ui(new Ui::TSettingForm), m_settings(settings), m_edit(settings.OutputSettings())
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -125,7 +123,7 @@ QString TSettingForm::WmaProfileDescription(int profile)
 
 void TSettingForm::ShowSettings()
 {
-    const TOutputSettings &s = OutputSettings;
+    const TOutputSettings &s = m_edit;
     ui->EdOutputDir->setText(s.OutputPath);
     Select(ui->CBOutputFormat, s.OutputFormat);
     ui->SpinJobs->setValue(s.Jobs);
@@ -170,7 +168,7 @@ void TSettingForm::ShowSettings()
 
 void TSettingForm::CollectSettings()
 {
-    TOutputSettings &s = OutputSettings;
+    TOutputSettings &s = m_edit;
     s.OutputPath = ui->EdOutputDir->text();
     s.OutputFormat = ui->CBOutputFormat->currentIndex();
     s.OutputExt = FormatExtension(s.OutputFormat);
@@ -246,10 +244,9 @@ void TSettingForm::CheckOggQualityChange()
 void TSettingForm::BtnOKClick()
 {
     CollectSettings();
-    // A refused write leaves the dialog open and the main window as it was.
-    SaveSettings(OutputSettings);
-    if (MainForm)
-        MainForm->SettingsChanged();
+    // Saved first, applied only once saved: a refused write raises, and the dialog stays
+    // open with the program's settings, the file and the main window as they were.
+    m_settings.Save(m_edit);
     accept();
 }
 
@@ -257,11 +254,8 @@ void TSettingForm::BtnCancelClick() { reject(); }
 
 void TSettingForm::SetPage(int index) { ui->PageControl1->setCurrentIndex(index); }
 
-void TSettingForm::FormClose()
-{
-    if (SettingForm == this)
-        SettingForm = nullptr;
-}
+// The dialog frees itself when it closes; whoever opened it holds it through a QPointer.
+void TSettingForm::FormClose() {}
 
 void TSettingForm::done(int result)
 {

@@ -1,7 +1,9 @@
 #pragma once
 // The settings dialog: output folder and format, the parameters of the seven encoders and
-// the loudness target.
+// the loudness target. It edits a copy of the settings object's output settings; OK asks
+// the object to save them, and only what was saved takes effect.
 #include "media/audiofile2.h"
+#include "settings/appsettings.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -26,7 +28,7 @@ class TSettingForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TSettingForm(QWidget *owner);
+    TSettingForm(QWidget *owner, TSettings &settings);
     ~TSettingForm() override;
 
     Ui::TSettingForm *ui;
@@ -40,6 +42,8 @@ public:
     void ShowSettings();
     void CollectSettings();
     QString WmaProfileDescription(int profile);
+    // The settings as the controls show them (the copy OK saves).
+    const TOutputSettings &Edited() const { return m_edit; }
 
     void BtnSelectClick();
     void CheckMP3VBRClick();
@@ -53,7 +57,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-};
 
-// The open window, empty while none is open.
-extern QPointer<TSettingForm> SettingForm;
+private:
+    TSettings &m_settings;
+    TOutputSettings m_edit;
+};

@@ -1,7 +1,5 @@
 #include "settings/settingsfile.h"
 
-#include "main/application.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -146,7 +144,7 @@ int IniFile::readInteger(const QString &section, const QString &key, int def) co
     return parseInteger(readString(section, key, QString()), value) ? value : def;
 }
 
-void IniFile::writeString(const QString &section, const QString &key, const QString &input)
+void IniFile::setString(const QString &section, const QString &key, const QString &input)
 {
     // A line break would end the entry early and spill into a line of its own.
     QString value = input;
@@ -167,12 +165,23 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
                 at = i + 1;
         m_lines.insert(at, {entry, {}, key});
     }
+}
+
+void IniFile::setInteger(const QString &section, const QString &key, int value)
+{
+    setString(section, key, QString::number(value));
+}
+
+void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    setString(section, key, value);
     save();
 }
 
 void IniFile::writeInteger(const QString &section, const QString &key, int value)
 {
-    writeString(section, key, QString::number(value));
+    setInteger(section, key, value);
+    save();
 }
 
 void IniFile::save()
@@ -185,13 +194,14 @@ void IniFile::save()
     // The user's settings folder is made on the first write; a program folder never is.
     if (m_path == UserSettingsFilePath())
         QDir().mkpath(QFileInfo(m_path).path());
+    QByteArray data;
+    for (const Line &line : std::as_const(m_lines))
+        data += line.raw + m_eol;
+    // Unbuffered, so that a short write (a full disk, a size limit) is seen here; the file
+    // is then left as it was, not replaced by its beginning.
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size())
         refuse();
-    for (const Line &line : std::as_const(m_lines)) {
-        file.write(line.raw);
-        file.write(m_eol);
-    }
     if (!file.commit())
         refuse();
 }
@@ -291,7 +301,8 @@ void LoadKeys(const SettingKey<S> (&keys)[N], S &s)
     }
 }
 
-// Writes the keys one by one; a refused write raises and stops at that key.
+// Sets every key and writes the file once: a refused write raises and leaves the file as
+// it was.
 template <class S, size_t N>
 void SaveKeys(const SettingKey<S> (&keys)[N], const S &s, bool quickOnly)
 {
@@ -301,12 +312,13 @@ void SaveKeys(const SettingKey<S> (&keys)[N], const S &s, bool quickOnly)
             continue;
         const QString section = QLatin1String(k.section), key = QLatin1String(k.key);
         if (auto text = std::get_if<QString S::*>(&k.field))
-            ini.writeString(section, key, s.*(*text));
+            ini.setString(section, key, s.*(*text));
         else if (auto number = std::get_if<int S::*>(&k.field))
-            ini.writeInteger(section, key, s.*(*number));
+            ini.setInteger(section, key, s.*(*number));
         else
-            ini.writeInteger(section, key, s.*std::get<bool S::*>(k.field) ? 1 : 0);
+            ini.setInteger(section, key, s.*std::get<bool S::*>(k.field) ? 1 : 0);
     }
+    ini.save();
 }
 } // namespace
 

@@ -4,6 +4,7 @@
 // test's own source must name it for the form compiler to find main.ui).
 #include "main/main.h"
 #include "progress/execute.h"
+#include "support/edits.h"
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
 
@@ -18,17 +19,22 @@ struct RunHarness
     TempProgramFolder folder;
     FakeDesktop desktop;
     QTemporaryDir out;
+    TSettings settings;
     std::unique_ptr<TMainForm> window;
+    static inline RunHarness *current = nullptr; // the harness of the running test
 
     RunHarness()
     {
         folder.write("setup.ini", "[tips]\nshowtip=0\n");
-        JobTable.clear();
-        JobCount = 0;
-        TagsEnabled = false;
-        window = std::make_unique<TMainForm>();
+        window = std::make_unique<TMainForm>(settings);
+        current = this;
     }
-    ~RunHarness() { window.reset(); }
+    ~RunHarness()
+    {
+        window.reset();
+        current = nullptr;
+    }
+    TJobQueue &jobs() { return window->Queue; }
 
     QString outDir() const { return out.path() + "/"; }
     QString outFile(const QString &name) const { return outDir() + name; }
@@ -38,13 +44,12 @@ struct RunHarness
     {
         desktop.fileAnswers << files;
         window->ui->TBXItem4->trigger();
-        OutputSettings.OutputPath = outDir();
+        settings.SetOutputPath(outDir());
         window->RefreshJobList();
     }
     void setFormat(int format)
     {
-        OutputSettings.OutputFormat = format;
-        OutputSettings.OutputExt = FormatExtension(format);
+        settings.SetOutputFormat(format);
         window->RefreshJobList();
     }
 

@@ -6,6 +6,7 @@
 #include "media/audiofile2.h"
 #include "media/previewplayer.h"
 #include "media/waveform.h"
+#include "support/edits.h"
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
 
@@ -43,6 +44,7 @@ private:
     QString m_junk;  // text under a video name
     std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<FakeDesktop> m_desktop;
+    std::unique_ptr<TSettings> m_settings;
     std::unique_ptr<TMainForm> m_main;
 
     QTreeWidget *List() const { return m_main->findChild<QTreeWidget *>(QStringLiteral("ListView1")); }
@@ -53,18 +55,20 @@ private:
         m_desktop->fileAnswers << files;
         m_main->TBXItemAddClick();
         List()->topLevelItem(row)->setSelected(true);
-        QCOMPARE(CurrentJob, row);
+        QCOMPARE(m_main->CurrentJob, row);
     }
 
     // Opens the editor on the selected row the way the window shows it, without its loop.
     TEditForm *Show()
     {
-        EditForm = new TEditForm(m_main.get());
-        EditForm->show();
-        return EditForm;
+        TEditForm *editor = m_main->OpenEditor(m_main->CurrentJob);
+        editor->show();
+        return editor;
     }
 
-    static TJob &Job() { return JobTable[CurrentJob + 1]; }
+    // The edited job while the editor is open, else the queue's.
+    const TJob &Job() const { return m_main->EditForm ? m_main->EditForm->Job() : m_main->Queue.Job(m_main->CurrentJob); }
+    bool TagsEnabled() const { return m_main->Queue.TagsEnabled(); }
     static int Floor(double seconds) { return int(std::floor(seconds)); }
 
 private slots:
@@ -83,23 +87,21 @@ private slots:
 
     void init()
     {
-        JobTable.assign(1, TJob{});
-        JobCount = 0;
-        CurrentJob = -1;
-        TagsEnabled = false;
         m_folder = std::make_unique<TempProgramFolder>();
         m_desktop = std::make_unique<FakeDesktop>();
-        m_main = std::make_unique<TMainForm>();
+        m_settings = std::make_unique<TSettings>();
+        m_main = std::make_unique<TMainForm>(*m_settings);
         m_main->TimerTip.stop();
     }
 
     void cleanup()
     {
-        if (EditForm) {
-            EditForm->close();
-            delete EditForm.data();
+        if (m_main->EditForm) {
+            m_main->EditForm->close();
+            delete m_main->EditForm.data();
         }
         m_main.reset();
+        m_settings.reset();
         m_desktop.reset();
         m_folder.reset();
     }
@@ -116,7 +118,7 @@ private slots:
         bool playing = false, timer = false, playEnabled = true, pauseEnabled = false;
         qint64 position = 0;
         QTimer::singleShot(0, [&] {
-            TEditForm *editor = EditForm;
+            TEditForm *editor = m_main->EditForm;
             QVERIFY(editor && editor->isVisible());
             // Checked after the editor is closed, so that a failure cannot leave it open.
             (void)QTest::qWaitFor([&] { return editor->MP2 && editor->MP2->Position() > 300; }, 10000);
@@ -147,7 +149,7 @@ private slots:
         QVERIFY(timer);
         QVERIFY(!playEnabled);
         QVERIFY(pauseEnabled);
-        QVERIFY(!EditForm);
+        QVERIFY(!m_main->EditForm);
         // Closed by Cancel, yet the measured end time reached the list.
         QCOMPARE(List()->topLevelItem(1)->text(ColEnd), QStringLiteral("00:00:08"));
         QCOMPARE(List()->topLevelItem(0)->text(ColEnd), QStringLiteral("Max"));
@@ -231,7 +233,7 @@ private slots:
         QVERIFY(!editor->Timer1.isActive());
 
         // Play after Stop opens the source again: its length is measured anew, from 0.
-        Job().Duration = 999;
+        m_main->EditForm->Job().Duration = 999;
         C<QToolButton>(editor, "SpeedBtnPlay")->click();
         QTRY_COMPARE(Job().Duration, 8);
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
@@ -269,7 +271,7 @@ private slots:
         C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:01:40"));
         C<QLineEdit>(editor, "EdEnd")->setText(QStringLiteral("00:01:40"));
         C<QCheckBox>(editor, "CheckTag")->click();
-        QVERIFY(TagsEnabled);
+        QVERIFY(TagsEnabled());
         C<QLineEdit>(editor, "infoTitle")->setText(QStringLiteral("  Talk  "));
         C<QLineEdit>(editor, "infoArtist")->setText(QStringLiteral("Ana Ñuñez"));
         C<QLineEdit>(editor, "infoAlbum")->setText(QStringLiteral("Album"));
@@ -281,31 +283,38 @@ private slots:
         C<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(last().text, QStringLiteral("Invalid Year Value"));
         QCOMPARE(editor->focusWidget(), C<QLineEdit>(editor, "infoYear"));
-        QCOMPARE(Job().StartTime, QStringLiteral("00:01:40"));
-        QCOMPARE(Job().EndTime, QStringLiteral("00:01:40"));
-        QCOMPARE(Job().TagTitle, QStringLiteral("  Talk  "));
-        QCOMPARE(Job().TagArtist, QStringLiteral("Ana Ñuñez"));
-        QCOMPARE(Job().TagComment, QString());
-        QCOMPARE(Job().TagCopyright, QStringLiteral("(c) me"));
-        QCOMPARE(Job().TagYear, 0);
+        // A refused year or track leaves the job whole: neither times nor tags are stored.
+        const TJob before = Job();
+        QCOMPARE(before.StartTime, QStringLiteral("00:00:00"));
+        QCOMPARE(before.EndTime, QStringLiteral("00:03:25"));
+        QCOMPARE(before.TagTitle, QString());
+        QCOMPARE(before.TagComment, QStringLiteral("Clipvox"));
         QVERIFY(editor->isVisible());
 
         C<QLineEdit>(editor, "infoYear")->setText(QStringLiteral("2005"));
         C<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(last().text, QStringLiteral("Invalid Track Value"));
         QCOMPARE(editor->focusWidget(), C<QLineEdit>(editor, "infoTrack"));
-        QCOMPARE(Job().TagYear, 2005);
-        QCOMPARE(Job().TagTrack, 0);
-        QCOMPARE(Job().TagGenre, 0);
+        QCOMPARE(Job().TagYear, 0);
+        QCOMPARE(Job().TagTitle, QString());
+        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
         QVERIFY(editor->isVisible());
 
         C<QLineEdit>(editor, "infoTrack")->setText(QStringLiteral("-7"));
         C<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(m_desktop->messages.size(), 4);
+        QVERIFY(!editor->isVisible());
+        QTRY_VERIFY(!m_main->EditForm);
+        // OK stored everything at once.
+        QCOMPARE(Job().StartTime, QStringLiteral("00:01:40"));
+        QCOMPARE(Job().EndTime, QStringLiteral("00:01:40"));
+        QCOMPARE(Job().TagTitle, QStringLiteral("  Talk  "));
+        QCOMPARE(Job().TagArtist, QStringLiteral("Ana Ñuñez"));
+        QCOMPARE(Job().TagComment, QString());
+        QCOMPARE(Job().TagCopyright, QStringLiteral("(c) me"));
+        QCOMPARE(Job().TagYear, 2005);
         QCOMPARE(Job().TagTrack, -7);
         QCOMPARE(Job().TagGenre, 3);
-        QVERIFY(!editor->isVisible());
-        QTRY_VERIFY(!EditForm);
         QCOMPARE(List()->topLevelItem(0)->text(ColStart), QStringLiteral("00:01:40"));
         QCOMPARE(List()->topLevelItem(0)->text(ColEnd), QStringLiteral("00:01:40"));
     }
@@ -314,10 +323,11 @@ private slots:
     void resetCancelAndTags()
     {
         Queue({m_clip});
-        Job().StartTime = QStringLiteral("00:00:02");
-        Job().EndTime = QStringLiteral("00:00:05");
-        Job().TagTitle = QStringLiteral("kept");
-        Job().Duration = 8; // previewed before: the range is shown before the new measure
+        SetJobField(m_main->Queue, 0, &TJob::StartTime, QStringLiteral("00:00:02"));
+        SetJobField(m_main->Queue, 0, &TJob::EndTime, QStringLiteral("00:00:05"));
+        SetJobField(m_main->Queue, 0, &TJob::TagTitle, QStringLiteral("kept"));
+        SetJobField(m_main->Queue, 0, &TJob::Duration, 8); // previewed before: the range is shown before the new measure
+        List()->topLevelItem(0)->setSelected(true);
         TEditForm *editor = Show();
         QTRY_VERIFY(editor->MP2 && editor->MP2->IsLoaded());
         QCOMPARE(Job().Duration, 8);
@@ -347,24 +357,24 @@ private slots:
         QVERIFY(C<QLineEdit>(editor, "infoYear")->isEnabled() && C<QLabel>(editor, "lbGenre")->isEnabled());
         C<QLineEdit>(editor, "infoTitle")->setText(QStringLiteral("dropped"));
         C<QPushButton>(editor, "BtnCancel")->click();
-        QTRY_VERIFY(!EditForm);
+        QTRY_VERIFY(!m_main->EditForm);
         QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
         QCOMPARE(Job().EndTime, QStringLiteral("00:00:08"));
         QCOMPARE(Job().TagTitle, QStringLiteral("kept"));
         QCOMPARE(List()->topLevelItem(0)->text(ColEnd), QStringLiteral("00:00:08"));
-        QVERIFY(TagsEnabled);
+        QVERIFY(TagsEnabled());
 
         // The next editor opens with the box off, and tag writing stays on until unticked.
         List()->topLevelItem(0)->setSelected(true);
         editor = Show();
         QVERIFY(!C<QCheckBox>(editor, "CheckTag")->isChecked());
-        QVERIFY(TagsEnabled);
+        QVERIFY(TagsEnabled());
         C<QCheckBox>(editor, "CheckTag")->click();
         C<QCheckBox>(editor, "CheckTag")->click();
-        QVERIFY(!TagsEnabled);
+        QVERIFY(!TagsEnabled());
         QVERIFY(!C<QLineEdit>(editor, "infoTitle")->isEnabled());
         editor->close();
-        QTRY_VERIFY(!EditForm);
+        QTRY_VERIFY(!m_main->EditForm);
     }
 
     // Under a second long: no length to scale by, the thumb stays where it is.
@@ -412,7 +422,7 @@ private slots:
         C<QToolButton>(editor, "BtnEdit")->click();
         QCOMPARE(m_desktop->messages.size(), 3);
         QCOMPARE(m_desktop->messages[2].icon, QMessageBox::Critical);
-        QVERIFY(!EditTimeForm);
+        QVERIFY(!m_main->EditForm->EditTimeForm);
 
         C<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(m_desktop->messages.last().text, QStringLiteral("Please input correct time format!"));
@@ -420,7 +430,7 @@ private slots:
         C<QToolButton>(editor, "SpeedButton3")->click();
         QCOMPARE(Job().EndTime, QStringLiteral("00:00:00"));
         editor->close();
-        QTRY_VERIFY(!EditForm);
+        QTRY_VERIFY(!m_main->EditForm);
 
         // A missing file names the file in its reason.
         List()->topLevelItem(1)->setSelected(true);
@@ -525,7 +535,7 @@ private slots:
         QVERIFY(editor->MP2 && !editor->MP2->IsLoaded());
         editor->close();
         QVERIFY(!editor->Waveform->IsRunning());
-        QTRY_VERIFY(!EditForm);
+        QTRY_VERIFY(!m_main->EditForm);
         QTest::qWait(300);
         QCOMPARE(Job().Duration, 0);
         QCOMPARE(Job().EndTime, QStringLiteral("Max"));

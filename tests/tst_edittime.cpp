@@ -2,7 +2,6 @@
 // the times it hands back.
 #include "clip/edit.h"
 #include "clip/edittime.h"
-#include "main/main.h"
 #include "support/fakedesktop.h"
 
 #include <QLineEdit>
@@ -40,11 +39,11 @@ private:
             C(dialog, kEdits[i])->setText(values[i]);
     }
     // The dialog on its own, as for a 3725-second source unless told otherwise.
-    static TEditTimeForm *OpenDialog(int duration = 3725)
+    TEditTimeForm *OpenDialog(int duration = 3725)
     {
-        EditTimeForm = new TEditTimeForm(nullptr, 0, 0, duration);
-        EditTimeForm->show();
-        return EditTimeForm;
+        m_editor->EditTimeForm = new TEditTimeForm(nullptr, 0, 0, duration);
+        m_editor->EditTimeForm->show();
+        return m_editor->EditTimeForm;
     }
     QString EdStart() const { return C(m_editor, "EdStart")->text(); }
     QString EdEnd() const { return C(m_editor, "EdEnd")->text(); }
@@ -53,20 +52,17 @@ private slots:
     void init()
     {
         m_desktop = std::make_unique<FakeDesktop>();
-        JobTable.assign(2, TJob{});
-        JobTable[1].Duration = 3725;
-        JobTable[1].StartTime = QStringLiteral("00:00:00");
-        JobTable[1].EndTime = QStringLiteral("01:02:05");
-        JobCount = 1;
-        CurrentJob = 0;
+        TJob job;
+        job.Duration = 3725;
+        job.StartTime = QStringLiteral("00:00:00");
+        job.EndTime = QStringLiteral("01:02:05");
         // The editor is not shown: no preview, only its fields and selection.
-        m_editor = new TEditForm(nullptr);
-        EditForm = m_editor;
+        m_editor = new TEditForm(nullptr, job);
     }
 
     void cleanup()
     {
-        delete EditTimeForm.data();
+        delete m_editor->EditTimeForm.data();
         delete m_editor;
         m_desktop.reset();
     }
@@ -79,17 +75,17 @@ private slots:
         m_editor->SetSelection(2, 100);
         QStringList shown;
         QTimer::singleShot(0, [&] {
-            QVERIFY(EditTimeForm && EditTimeForm->isVisible());
+            QVERIFY(m_editor->EditTimeForm && m_editor->EditTimeForm->isVisible());
             for (const char *name : kEdits)
-                shown << C(EditTimeForm, name)->text();
-            C(EditTimeForm, "EdStopSec")->setText(QStringLiteral("1"));
-            C<QPushButton>(EditTimeForm, "BitBtnCancel")->click();
+                shown << C(m_editor->EditTimeForm, name)->text();
+            C(m_editor->EditTimeForm, "EdStopSec")->setText(QStringLiteral("1"));
+            C<QPushButton>(m_editor->EditTimeForm, "BitBtnCancel")->click();
         });
         m_editor->BtnEditClick();
         QCOMPARE(shown, (QStringList{"0", "1", "30", "1", "2", "5"}));
         QCOMPARE(m_editor->StartSeconds, 90);
         QCOMPARE(m_editor->EndSeconds, 3725);
-        QVERIFY(!EditTimeForm);
+        QVERIFY(!m_editor->EditTimeForm);
         QCOMPARE(EdStart(), QStringLiteral("00:01:30"));
         QCOMPARE(EdEnd(), QStringLiteral("01:02:05"));
         QCOMPARE(m_editor->SelStart, 2);
@@ -97,19 +93,19 @@ private slots:
 
         // OK hands both times back; the editor writes its own fields and selection.
         QTimer::singleShot(0, [&] {
-            QVERIFY(EditTimeForm);
-            Type(EditTimeForm, {"0", "2", "0", "0", "1", "0"});
-            C<QPushButton>(EditTimeForm, "BitBtnOK")->click();
+            QVERIFY(m_editor->EditTimeForm);
+            Type(m_editor->EditTimeForm, {"0", "2", "0", "0", "1", "0"});
+            C<QPushButton>(m_editor->EditTimeForm, "BitBtnOK")->click();
         });
         m_editor->BtnEditClick();
-        QVERIFY(!EditTimeForm);
+        QVERIFY(!m_editor->EditTimeForm);
         QCOMPARE(EdStart(), QStringLiteral("00:02:00"));
         QCOMPARE(EdEnd(), QStringLiteral("00:01:00"));
         QCOMPARE(m_editor->StartSeconds, 120);
         QCOMPARE(m_editor->EndSeconds, 60);
         QCOMPARE(m_editor->SelStart, 120 * 100 / 3725);
         QCOMPARE(m_editor->SelEnd, 60 * 100 / 3725);
-        QCOMPARE(JobTable[1].StartTime, QStringLiteral("00:00:00")); // the job waits for the editor's OK
+        QCOMPARE(m_editor->Job().StartTime, QStringLiteral("00:00:00")); // the job waits for the editor's OK
     }
 
     // Arrows and arrow keys step within 0..100 hours and 0..60 minutes or seconds, without
@@ -183,7 +179,7 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(chosen[0], (QVariantList{120, 3725}));
-        QTRY_VERIFY(!EditTimeForm);
+        QTRY_VERIFY(!m_editor->EditTimeForm);
     }
 
     // An unmeasured source: any time above 0 is refused, all zeros pass, and the editor
@@ -201,7 +197,7 @@ private slots:
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(chosen[0], (QVariantList{0, 0}));
 
-        JobTable[1].Duration = 0;
+        m_editor->Job().Duration = 0;
         m_editor->SetSelection(7, 9);
         m_editor->SetClipTimes(0, 0);
         QCOMPARE(EdStart(), QStringLiteral("00:00:00"));

@@ -405,9 +405,9 @@ void TestEncode::encoderRemarksAndRefusalsInARun()
     // OGG bit rates the encoder refuses: each job says "Incorrect format" and fails, and no
     // file is made.
     h.setFormat(3);
-    OutputSettings.OggVbr = true;
-    OutputSettings.OggMinBitrate = 192;
-    OutputSettings.OggMaxBitrate = 128;
+    SetSetting(h.settings, &TOutputSettings::OggVbr, true);
+    SetSetting(h.settings, &TOutputSettings::OggMinBitrate, 192);
+    SetSetting(h.settings, &TOutputSettings::OggMaxBitrate, 128);
     h.queue({video, video});
     h.window->ui->TBXItem1->trigger();
     QCOMPARE(h.statuses(), (QStringList{"Failed", "Failed"}));
@@ -416,10 +416,10 @@ void TestEncode::encoderRemarksAndRefusalsInARun()
     QVERIFY(h.files().isEmpty());
 
     // MP3 at 8000 Hz and 320 kbps: the job succeeds, its tooltip tells the rate it got.
-    OutputSettings.OggVbr = false;
+    SetSetting(h.settings, &TOutputSettings::OggVbr, false);
     h.setFormat(0);
-    OutputSettings.Mp3Frequency = 8000;
-    OutputSettings.Mp3Bitrate = 320;
+    SetSetting(h.settings, &TOutputSettings::Mp3Frequency, 8000);
+    SetSetting(h.settings, &TOutputSettings::Mp3Bitrate, 320);
     h.window->ui->TBXItem1->trigger();
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     const QString why = h.row(0)->toolTip(ColStatus);

@@ -45,6 +45,10 @@ T *Child(QObject *window, const char *name)
 QString Shown(TTipForm &form) { return Child<QTextEdit>(&form, "RichEdit1")->toPlainText(); }
 
 // Runs code once the modal window `form` shows up (it is looked for every few milliseconds).
+// The dialogs a test opens by itself, each empty once freed.
+QPointer<TTipForm> TipForm;
+QPointer<TAboutForm> AboutForm;
+
 template <typename Form, typename F>
 void WhenOpen(QPointer<Form> &form, F body)
 {
@@ -320,18 +324,19 @@ void TstExtras::mainWindowOpensTipAndAbout()
     folder.write("tips.txt", kFiveTips);
     {
         // First start: the tip window opens by itself over the main window, on tip 2.
-        TMainForm main;
+        TSettings settings;
+        TMainForm main(settings);
         main.show();
         QString shown;
         bool modal = false;
         QWidget *owner = nullptr;
-        WhenOpen(TipForm, [&](TTipForm *form) {
+        WhenOpen(main.TipForm, [&](TTipForm *form) {
             shown = Shown(*form);
             modal = form->isModal();
             owner = form->parentWidget();
             QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
         });
-        QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty() && !TipForm, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty() && !main.TipForm, 10000);
         QCOMPARE(shown, QStringLiteral("Two"));
         QVERIFY(modal);
         QCOMPARE(owner, &main);
@@ -339,24 +344,24 @@ void TstExtras::mainWindowOpensTipAndAbout()
         QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 0), 2);
 
         // The menu entry opens it again, going on where Close left it.
-        WhenOpen(TipForm, [&](TTipForm *form) {
+        WhenOpen(main.TipForm, [&](TTipForm *form) {
             shown = Shown(*form);
             form->close();
         });
         Child<QAction>(&main, "ipoftheDay1")->trigger();
-        QVERIFY(!TipForm);
+        QVERIFY(!main.TipForm);
         QCOMPARE(shown, QStringLiteral("Three"));
 
         // About: the toolbar button and the menu entry open the box; "Help Content..." the guide.
         for (QAction *action : {Child<QAction>(&main, "TBXItem6"), Child<QAction>(&main, "About1")}) {
             QString name;
-            WhenOpen(AboutForm, [&](TAboutForm *form) {
+            WhenOpen(main.AboutForm, [&](TAboutForm *form) {
                 name = Child<QLabel>(form, "Label1")->text();
                 owner = form->parentWidget();
                 QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
             });
             action->trigger();
-            QVERIFY(!AboutForm);
+            QVERIFY(!main.AboutForm);
             QCOMPARE(name, QStringLiteral("Clipvox v2.4.3"));
             QCOMPARE(owner, &main);
         }
@@ -367,12 +372,13 @@ void TstExtras::mainWindowOpensTipAndAbout()
     {
         // With showtip 0 the timer's tick opens nothing; the menu entry still does.
         folder.write("setup.ini", "[tips]\ntipno=2\nshowtip=0\n");
-        TMainForm main;
+        TSettings settings;
+        TMainForm main(settings);
         main.TimerTip.stop();
         main.TimerTipTimer();
-        QVERIFY(!TipForm);
+        QVERIFY(!main.TipForm);
         QString shown;
-        WhenOpen(TipForm, [&](TTipForm *form) {
+        WhenOpen(main.TipForm, [&](TTipForm *form) {
             shown = Shown(*form);
             form->close();
         });
@@ -392,7 +398,7 @@ void TstExtras::aboutBox()
             return false;
         }
     } desktop;
-    AboutForm = new TAboutForm(nullptr);
+    AboutForm = new TAboutForm(nullptr, QString::fromLatin1(kHomePageUrl), QString::fromLatin1(kSupportMail));
     TAboutForm &box = *AboutForm;
     QCOMPARE(box.windowTitle(), QStringLiteral("About"));
     QCOMPARE(box.size(), QSize(363, 248));

@@ -7,6 +7,7 @@
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
 #include "ui_main.h"
+#include "runharness.h"
 
 #include <QDir>
 #include <QMimeData>
@@ -42,6 +43,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
     std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<FakeDesktop> m_desktop;
+    std::unique_ptr<TSettings> m_settings;
     std::unique_ptr<TMainForm> m_window;
 
     TMainForm &window() { return *m_window; }
@@ -57,17 +59,19 @@ private slots:
         m_folder = std::make_unique<TempProgramFolder>();
         m_folder->write("setup.ini", "[tips]\nshowtip=0\n");
         m_desktop = std::make_unique<FakeDesktop>();
-        JobTable.clear();
-        JobCount = 0;
-        m_window = std::make_unique<TMainForm>();
+        m_settings = std::make_unique<TSettings>();
+        m_window = std::make_unique<TMainForm>(*m_settings);
     }
     void cleanup()
     {
         m_window.reset();
+        m_settings.reset();
         m_desktop.reset();
         m_folder.reset();
     }
 
+    void queueAnnouncesItsChanges_data();
+    void queueAnnouncesItsChanges();
     void startsEmptyWithLoadedSettings();
     void addFilesFillsRowsAndNamesOutputs();
     void addDialogAndCancel();
@@ -76,7 +80,6 @@ private slots:
     void movesRotateAndCarryEveryField();
     void removeTakesFirstSelectedJob();
     void menuEnablingRules();
-    void timeTexts();
     void resizeRule();
     void outputFolderButton();
     void helpLinksGoThroughTheDesktop();
@@ -87,6 +90,65 @@ private slots:
     void dropsOfFilesAndFolders();
     void commandLineFilesInOrder();
 };
+
+void TestMainWindow::queueAnnouncesItsChanges_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("order");   // sources after it, by file name
+    QTest::addColumn<QString>("announced"); // what the queue said
+    QTest::newRow("add") << "add" << "A,B,C,D" << "added 3 1";
+    QTest::newRow("remove") << "remove 1" << "A,C" << "removed 1";
+    QTest::newRow("remove outside") << "remove 3" << "A,B,C" << "";
+    QTest::newRow("up") << "up 2" << "A,C,B" << "moved 2 1";
+    QTest::newRow("up first") << "up 0" << "B,C,A" << "moved 0 2";
+    QTest::newRow("down last") << "down 2" << "C,A,B" << "moved 2 0";
+    QTest::newRow("clear") << "clear" << "" << "cleared";
+    QTest::newRow("tags") << "tags" << "A,B,C" << "tags 1";
+}
+
+// The queue on its own: each operation changes the jobs as a whole and says so once.
+void TestMainWindow::queueAnnouncesItsChanges()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, order);
+    QFETCH(QString, announced);
+    TJobQueue queue;
+    queue.Add({"/v/A.avi", "/v/B.avi", "/v/C.avi"}, "/o/", "mp3", "url");
+    SetJobField(queue, 1, &TJob::TagTitle, QString("B's"));
+    QStringList heard;
+    connect(&queue, &TJobQueue::jobsAdded, this, [&](int first, int n) { heard << QString("added %1 %2").arg(first).arg(n); });
+    connect(&queue, &TJobQueue::jobRemoved, this, [&](int row) { heard << QString("removed %1").arg(row); });
+    connect(&queue, &TJobQueue::jobMoved, this, [&](int from, int to) { heard << QString("moved %1 %2").arg(from).arg(to); });
+    connect(&queue, &TJobQueue::cleared, this, [&] { heard << "cleared"; });
+    connect(&queue, &TJobQueue::tagsEnabledChanged, this, [&](bool on) { heard << QString("tags %1").arg(on); });
+    const QStringList op = operation.split(' ');
+    const int row = op.value(1).toInt();
+    if (op[0] == "add")
+        queue.Add({"/w/D.avi"}, "/o/", "mp3", "url");
+    else if (op[0] == "remove")
+        queue.Remove(row);
+    else if (op[0] == "up")
+        queue.MoveUp(row);
+    else if (op[0] == "down")
+        queue.MoveDown(row);
+    else if (op[0] == "clear")
+        queue.Clear();
+    else if (op[0] == "tags")
+        queue.SetTagsEnabled(true), queue.SetTagsEnabled(true); // a second, equal switch says nothing
+    QCOMPARE(heard.join(" | "), announced);
+    QStringList names;
+    for (int r = 0; r < queue.JobCount(); ++r) {
+        const TJob &job = queue.Job(r);
+        names << QFileInfo(job.SourceFile).completeBaseName();
+        // Every field travels with its job.
+        QCOMPARE(job.OutputFile, "/o/" + names.last() + ".mp3");
+        QCOMPARE(job.TagTitle, names.last() == "B" ? QString("B's") : QString());
+    }
+    QCOMPARE(names.join(','), order);
+    // A run's copy carries the one tag switch.
+    for (const TRunJob &job : queue.RunJobs())
+        QCOMPARE(job.TagsEnabled, op[0] == "tags");
+}
 
 void TestMainWindow::startsEmptyWithLoadedSettings()
 {
@@ -104,18 +166,18 @@ void TestMainWindow::startsEmptyWithLoadedSettings()
     // A stored format selects its entry without running the format handler.
     m_window.reset();
     m_folder->write("setup.ini", "[tips]\nshowtip=0\n[general]\noutputformat=2\noutputpath=/srv/out\n");
-    m_window = std::make_unique<TMainForm>();
+    m_window = std::make_unique<TMainForm>(*m_settings);
     QCOMPARE(window().ui->cbFormat->currentText(), QString("WAV"));
     QCOMPARE(window().ui->EdPath->text(), QString("/srv/out")); // loaded unchanged
-    QCOMPARE(OutputSettings.OutputExt, QString("wav"));
+    QCOMPARE(window().OutputSettings().OutputExt, QString("wav"));
 }
 
 void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
 {
     const QString dir = QString::fromUtf8("/videos/My Clips #1?/");
     addFiles({dir + "talk.part1.avi", dir + QString::fromUtf8("Zoë's \"best\".wmv"), dir + "noext"});
-    QCOMPARE(JobCount, 3);
-    QCOMPARE(JobTable.size(), size_t(4));
+    QCOMPARE(window().Queue.JobCount(), 3);
+    QCOMPARE(window().Queue.JobCount(), 3);
     QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
     QCOMPARE(column(window(), ColStart), (QStringList{"00:00:00", "00:00:00", "00:00:00"}));
     QCOMPARE(column(window(), ColEnd), (QStringList{"Max", "Max", "Max"}));
@@ -125,8 +187,8 @@ void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
              (QStringList{dir + "talk.part1.mp3", dir + QString::fromUtf8("Zoë's \"best\".mp3"), dir + "noext.mp3"}));
     QCOMPARE(column(window(), ColSource)[1], dir + QString::fromUtf8("Zoë's \"best\".wmv"));
     QCOMPARE(window().ui->EdPath->text(), dir);
-    QCOMPARE(OutputSettings.OutputPath, dir);
-    const TJob &job = JobTable[2];
+    QCOMPARE(window().OutputSettings().OutputPath, dir);
+    const TJob &job = window().Queue.Job(1);
     QCOMPARE(job.Duration, 0);
     QCOMPARE(job.TagComment, QString("Clipvox"));
     QCOMPARE(job.TagCopyright, QString::fromLatin1(kHomePageUrl));
@@ -134,8 +196,8 @@ void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
 
     // The same file twice: two jobs, one output name.
     addFiles({dir + "talk.part1.avi"});
-    QCOMPARE(JobCount, 4);
-    QCOMPARE(JobTable[4].OutputFile, JobTable[1].OutputFile);
+    QCOMPARE(window().Queue.JobCount(), 4);
+    QCOMPARE(window().Queue.Job(3).OutputFile, window().Queue.Job(0).OutputFile);
 }
 
 void TestMainWindow::addDialogAndCancel()
@@ -161,14 +223,14 @@ void TestMainWindow::addDialogAndCancel()
     QVERIFY(filters[4].startsWith("ASF files (*.asf"));
     QCOMPARE(filters.last(), QString("All files (*)"));
     // Cancelled: nothing changed.
-    QCOMPARE(JobCount, 0);
+    QCOMPARE(window().Queue.JobCount(), 0);
     QCOMPARE(window().ui->EdPath->text(), QDir::homePath() + "/");
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
     QVERIFY(m_folder->read("setup.ini").indexOf("lastfolder") < 0);
 
     // The next dialog opens where the files added last came from, also after a restart.
     addFiles({"/clips/new/a.mkv"});
-    m_window = std::make_unique<TMainForm>();
+    m_window = std::make_unique<TMainForm>(*m_settings);
     addFiles({});
     QCOMPARE(m_desktop->lastFileFolder, QString("/clips/new/"));
 }
@@ -187,7 +249,7 @@ void TestMainWindow::formatChangeRenamesEveryJob()
     window().ui->ListView1->topLevelItem(0)->setText(ColStatus, "100%");
     window().ui->cbFormat->setCurrentIndex(3);
     emit window().ui->cbFormat->activated(3);
-    QCOMPARE(OutputSettings.OutputFormat, 3);
+    QCOMPARE(window().OutputSettings().OutputFormat, 3);
     QCOMPARE(column(window(), ColConvertTo), (QStringList{"ogg", "ogg"}));
     QCOMPARE(column(window(), ColOutput), (QStringList{"/a/one.ogg", "/a/two.b.ogg"}));
     QCOMPARE(column(window(), ColStatus), (QStringList{"Waiting", "Waiting"}));
@@ -197,9 +259,9 @@ void TestMainWindow::movesRotateAndCarryEveryField()
 {
     addFiles({"/a/A.avi", "/a/B.avi", "/a/C.avi"});
     for (int k = 1; k <= 3; ++k) {
-        JobTable[k].TagTitle = QString("title%1").arg(k);
-        JobTable[k].Duration = k * 10;
-        JobTable[k].StartTime = QString("00:00:0%1").arg(k);
+        SetJobField(window().Queue, k - 1, &TJob::TagTitle, QString("title%1").arg(k));
+        SetJobField(window().Queue, k - 1, &TJob::Duration, k * 10);
+        SetJobField(window().Queue, k - 1, &TJob::StartTime, QString("00:00:0%1").arg(k));
     }
     const auto order = [this] { return column(window(), ColSource).join(','); };
     select(window(), {0});
@@ -212,9 +274,9 @@ void TestMainWindow::movesRotateAndCarryEveryField()
     select(window(), {0});
     window().MoveDown1Click();
     QCOMPARE(order(), QString("/a/B.avi,/a/A.avi,/a/C.avi"));
-    QCOMPARE(JobTable[2].TagTitle, QString("title1"));
-    QCOMPARE(JobTable[2].Duration, 10);
-    QCOMPARE(JobTable[2].OutputFile, QString("/a/A.mp3"));
+    QCOMPARE(window().Queue.Job(1).TagTitle, QString("title1"));
+    QCOMPARE(window().Queue.Job(1).Duration, 10);
+    QCOMPARE(window().Queue.Job(1).OutputFile, QString("/a/A.mp3"));
     QCOMPARE(column(window(), ColStart), (QStringList{"00:00:02", "00:00:01", "00:00:03"}));
     QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
     // Without a selection nothing moves.
@@ -235,32 +297,32 @@ void TestMainWindow::movesRotateAndCarryEveryField()
 void TestMainWindow::removeTakesFirstSelectedJob()
 {
     addFiles({"/a/1.avi", "/a/2.avi", "/a/3.avi", "/a/4.avi"});
-    JobTable[3].TagCopyright = "mine";
-    JobTable[3].Duration = 33;
+    SetJobField(window().Queue, 2, &TJob::TagCopyright, "mine");
+    SetJobField(window().Queue, 2, &TJob::Duration, 33);
     select(window(), {1, 2});
     window().ui->TBXItem3->trigger();
-    QCOMPARE(JobCount, 3);
-    QCOMPARE(JobTable.size(), size_t(4));
+    QCOMPARE(window().Queue.JobCount(), 3);
+    QCOMPARE(window().Queue.JobCount(), 3);
     QCOMPARE(column(window(), ColSource), (QStringList{"/a/1.avi", "/a/3.avi", "/a/4.avi"}));
     QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
-    QCOMPARE(JobTable[2].TagCopyright, QString("mine"));
-    QCOMPARE(JobTable[2].Duration, 33);
+    QCOMPARE(window().Queue.Job(1).TagCopyright, QString("mine"));
+    QCOMPARE(window().Queue.Job(1).Duration, 33);
     QCOMPARE(window().ui->ListView1->selectedItems().size(), 0);
     // Nothing selected: nothing removed.
     window().ui->TBXItem3->trigger();
-    QCOMPARE(JobCount, 3);
+    QCOMPARE(window().Queue.JobCount(), 3);
 
     window().RemoveAll1Click();
-    QCOMPARE(JobCount, 0);
-    QCOMPARE(JobTable.size(), size_t(1));
+    QCOMPARE(window().Queue.JobCount(), 0);
+    QCOMPARE(window().Queue.JobCount(), 0);
     QCOMPARE(window().ui->ListView1->topLevelItemCount(), 0);
     window().RemoveAll1Click(); // an empty list: nothing happens
-    QCOMPARE(JobTable.size(), size_t(1));
+    QCOMPARE(window().Queue.JobCount(), 0);
 
     addFiles({"/a/only.avi"});
     select(window(), {0});
     window().RemoveSelectedJob();
-    QCOMPARE(JobCount, 0);
+    QCOMPARE(window().Queue.JobCount(), 0);
     QCOMPARE(window().ui->ListView1->topLevelItemCount(), 0);
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
 }
@@ -271,36 +333,21 @@ void TestMainWindow::menuEnablingRules()
     // Adding enables Convert only.
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, true}));
     select(window(), {1});
-    QCOMPARE(CurrentJob, 1);
+    QCOMPARE(window().CurrentJob, 1);
     QCOMPARE(menuState(window()), (QList<bool>{true, true, true, true, true, true, true}));
     window().ui->ListView1->clearSelection();
-    QCOMPARE(CurrentJob, -1);
+    QCOMPARE(window().CurrentJob, -1);
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, true, false, true}));
 
     // A mouse release over the list applies the rule without touching CurrentJob.
     window().RemoveAll1Click();
     addFiles({"/a/1.avi"});
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, true}));
-    CurrentJob = 7;
+    window().CurrentJob = 7;
     window().show();
     QTest::mouseRelease(window().ui->ListView1->viewport(), Qt::RightButton, {}, QPoint(200, 150));
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, true, false, true}));
-    QCOMPARE(CurrentJob, 7);
-}
-
-void TestMainWindow::timeTexts()
-{
-    QCOMPARE(TimeToSeconds(""), 0);
-    QCOMPARE(TimeToSeconds("01:02:03"), 3723);
-    QCOMPARE(TimeToSeconds("00:75:00"), 4500);
-    QVERIFY_THROWS_EXCEPTION(ClipvoxError, TimeToSeconds("Max"));
-    QVERIFY_THROWS_EXCEPTION(ClipvoxError, TimeToSeconds("00:0x:00"));
-    QCOMPARE(SecondsToTime(0), QString("00:00:00"));
-    QCOMPARE(SecondsToTime(59), QString("00:00:59"));
-    QCOMPARE(SecondsToTime(3723), QString("01:02:03"));
-    QCOMPARE(SecondsToTime(360000), QString("100:00:00"));
-    QCOMPARE(ChangeFileExt("/a.b/c", ".wav"), QString("/a.b/c.wav"));
-    QCOMPARE(ChangeFileExt("/a/c.d.mp3", ".wav"), QString("/a/c.d.wav"));
+    QCOMPARE(window().CurrentJob, 7);
 }
 
 void TestMainWindow::resizeRule()
@@ -327,12 +374,12 @@ void TestMainWindow::outputFolderButton()
     QCOMPARE(m_desktop->lastFolderPrompt, QString("Select a directory to save output files"));
     QCOMPARE(m_desktop->lastFolderStart, QString("/a/")); // opens in the current output folder
     QCOMPARE(window().ui->EdPath->text(), QString("/music/"));
-    QCOMPARE(OutputSettings.OutputPath, QString("/music/"));
+    QCOMPARE(window().OutputSettings().OutputPath, QString("/music/"));
     QCOMPARE(column(window(), ColOutput), QStringList{"/music/1.mp3"});
     window().ui->SpeedBtnPath->click();
-    QCOMPARE(OutputSettings.OutputPath, QString("/"));
+    QCOMPARE(window().OutputSettings().OutputPath, QString("/"));
     window().ui->SpeedBtnPath->click(); // cancelled
-    QCOMPARE(OutputSettings.OutputPath, QString("/"));
+    QCOMPARE(window().OutputSettings().OutputPath, QString("/"));
     QCOMPARE(column(window(), ColOutput), QStringList{"/1.mp3"});
 }
 
@@ -354,7 +401,7 @@ void TestMainWindow::closingWritesGeneralKeys()
     QCOMPARE(IniFile(SettingsFilePath()).readString("general", "outputpath", "x"), QDir::homePath() + "/");
     QCOMPARE(IniFile(SettingsFilePath()).readInteger("general", "outputformat", -5), 0);
 
-    m_window = std::make_unique<TMainForm>();
+    m_window = std::make_unique<TMainForm>(*m_settings);
     window().show();
     addFiles({"/clips/x.avi"});
     window().ui->cbFormat->setCurrentIndex(1);
@@ -407,9 +454,9 @@ void TestMainWindow::tipTimerReadsShowtip()
     int shown = 0;
     QTimer poll;
     connect(&poll, &QTimer::timeout, [&] {
-        if (TipForm) {
+        if (m_window && m_window->TipForm) {
             ++shown;
-            TipForm->reject();
+            m_window->TipForm->reject();
         }
     });
     poll.start(20);
@@ -420,7 +467,7 @@ void TestMainWindow::tipTimerReadsShowtip()
 
     m_window.reset();
     m_folder->write("setup.ini", "[general]\noutputformat=1\n"); // no showtip key counts as 1
-    m_window = std::make_unique<TMainForm>();
+    m_window = std::make_unique<TMainForm>(*m_settings);
     QTRY_COMPARE_WITH_TIMEOUT(shown, 2, 3000);
     QTest::qWait(1200); // the timer never ticks again
     QCOMPARE(shown, 2);
@@ -468,7 +515,7 @@ void TestMainWindow::dropsOfFilesAndFolders()
     QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "empty")}));
     // A file is taken whatever it holds (the run tells); it follows the earlier drops.
     QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "notes.txt"), QUrl::fromLocalFile(videos[0])}));
-    QTRY_COMPARE(JobCount, 6);
+    QTRY_COMPARE(window().Queue.JobCount(), 6);
     QCOMPARE(column(window(), ColSource).mid(4), (QStringList{root + "notes.txt", videos[0]}));
     QCOMPARE(window().ui->EdPath->text(), root);
 }

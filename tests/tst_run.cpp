@@ -25,22 +25,25 @@ struct Seen
     QStringList files;
 };
 
+// The running test's progress dialog, empty while none is open.
+TExecForm *ExecDialog() { return RunHarness::current->window->ExecForm; }
+
 Seen Look(const RunHarness &h)
 {
     Seen s;
     s.statuses = h.statuses();
     s.files = h.files();
-    if (!ExecForm)
+    if (!ExecDialog())
         return s;
-    s.dialog = ExecForm->isVisible();
-    s.file = ExecForm->lbFile->text();
-    s.total = ExecForm->lbTotal->text();
-    s.elapsed = ExecForm->findChild<QLineEdit *>("Edit1")->text();
-    s.gauge1 = ExecForm->Gauge1->value();
-    s.gauge2 = ExecForm->Gauge2->value();
-    s.gauge2Max = ExecForm->Gauge2->maximum();
-    s.gauge1Text = ExecForm->Gauge1->text();
-    s.gauge2Text = ExecForm->Gauge2->text();
+    s.dialog = ExecDialog()->isVisible();
+    s.file = ExecDialog()->lbFile->text();
+    s.total = ExecDialog()->lbTotal->text();
+    s.elapsed = ExecDialog()->findChild<QLineEdit *>("Edit1")->text();
+    s.gauge1 = ExecDialog()->Gauge1->value();
+    s.gauge2 = ExecDialog()->Gauge2->value();
+    s.gauge2Max = ExecDialog()->Gauge2->maximum();
+    s.gauge1Text = ExecDialog()->Gauge1->text();
+    s.gauge2Text = ExecDialog()->Gauge2->text();
     return s;
 }
 
@@ -50,7 +53,7 @@ QStringList Sorted(QStringList list)
     return list;
 }
 
-void ClickCancel() { ExecForm->findChild<QPushButton *>("BtnCancel")->click(); }
+void ClickCancel() { ExecDialog()->findChild<QPushButton *>("BtnCancel")->click(); }
 
 // Runs f after every slot of the engine's signal has run (the dialog and the rows drawn).
 template <typename Signal, typename F>
@@ -167,7 +170,7 @@ void TestRun::queueOfThreeConvertsEndToEnd()
     QCOMPARE(atEnd.total, QString("Convert file 3 of total 3 file(s)"));
     QCOMPARE(atEnd.statuses, (QStringList{"100%", "100%", "100%"}));
 
-    QVERIFY(!ExecForm);
+    QVERIFY(!ExecDialog());
     QVERIFY(!h.window->RunActive());
     QCOMPARE(h.files(), Sorted(QStringList{"news.mp3", "talk one.mp3", QString::fromUtf8("Zoë #2.mp3")}));
     const double lengths[] = {3.0, 2.0, 2.5};
@@ -184,7 +187,7 @@ void TestRun::queueOfThreeConvertsEndToEnd()
 void TestRun::gaugesClampAndShowTruncatedPercent()
 {
     RunHarness h;
-    auto *dialog = new TExecForm(h.window.get()); // never shown: no run starts
+    auto *dialog = new TExecForm(h.window.get(), h.window->RunEngine); // never shown: no run starts
     QProgressBar *g = dialog->Gauge2;
     const auto show = [g](int min, int max, qint64 value) {
         g->setRange(min, max);
@@ -230,7 +233,7 @@ void TestRun::cancelInVideoStepThenConvertAgain()
 
     QVERIFY(cancelled);
     QVERIFY(!copying); // still in the video step
-    QVERIFY(!ExecForm);
+    QVERIFY(!ExecDialog());
     QCOMPARE(h.statuses(), (QStringList{"100%", "Stop", "Waiting"}));
     QVERIFY(h.desktop.messages.isEmpty());
     QVERIFY(!h.window->RunActive());
@@ -244,8 +247,8 @@ void TestRun::cancelInVideoStepThenConvertAgain()
     QStringList left;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (ExecForm && (left.isEmpty() || left.last() != ExecForm->findChild<QLineEdit *>("EditLeft")->text()))
-            left << ExecForm->findChild<QLineEdit *>("EditLeft")->text();
+        if (ExecDialog() && (left.isEmpty() || left.last() != ExecDialog()->findChild<QLineEdit *>("EditLeft")->text()))
+            left << ExecDialog()->findChild<QLineEdit *>("EditLeft")->text();
     });
     poll.start(10);
     h.window->ui->TBXItem1->trigger();
@@ -263,18 +266,18 @@ void TestRun::cancelInEncodingStep()
 {
     RunHarness h;
     h.queue({m_long, m_avi});
-    TagsEnabled = true;
+    h.jobs().SetTagsEnabled(true);
     // A file of the output's name from before the run is no part of the job's work.
     const QString before = h.outFile("long.mp3");
     WriteAll(before, "user data");
     int percentAtCancel = -1;
     QStringList filesAtCancel;
     After(h, &TRunEngine::fileProgress, [&](int, int percent) {
-        if (percentAtCancel < 0 && ExecForm && percent >= 5) {
-            percentAtCancel = ExecForm->Gauge1->value();
+        if (percentAtCancel < 0 && ExecDialog() && percent >= 5) {
+            percentAtCancel = ExecDialog()->Gauge1->value();
             filesAtCancel = Hidden(h);
             ClickCancel();
-            QVERIFY(!ExecForm); // closed at once
+            QVERIFY(!ExecDialog()); // closed at once
             QVERIFY(!h.window->RunActive());
         }
     });
@@ -294,8 +297,8 @@ void TestRun::failingJobsBetweenGoodOnes()
     RunHarness h;
     const QString missing = media("gone.avi");
     h.queue({m_avi, m_text, missing, m_silent, m_mpg, m_avi});
-    JobTable[6].StartTime = "00:00:02";
-    JobTable[6].EndTime = "00:00:01"; // end before start
+    SetJobField(h.jobs(), 5, &TJob::StartTime, "00:00:02");
+    SetJobField(h.jobs(), 5, &TJob::EndTime, "00:00:01"); // end before start
     h.window->RefreshJobList();
     h.window->ui->TBXItem1->trigger();
 
@@ -318,15 +321,15 @@ void TestRun::wavOutputWithItsOwnSettings()
 {
     RunHarness h;
     h.setFormat(2);
-    OutputSettings.WavFrequency = 22050;
-    OutputSettings.WavChannels = 1;
-    OutputSettings.WavBps = 8;
+    SetSetting(h.settings, &TOutputSettings::WavFrequency, 22050);
+    SetSetting(h.settings, &TOutputSettings::WavChannels, 1);
+    SetSetting(h.settings, &TOutputSettings::WavBps, 8);
     h.queue({m_avi, m_wmv});
     // A WAV output replaces a file of its name, as documented.
     const QString existing = h.outFile("talk one.wav");
     WriteAll(existing, "old");
-    TagsEnabled = true;
-    JobTable[1].TagTitle = "No tags in WAV";
+    h.jobs().SetTagsEnabled(true);
+    SetJobField(h.jobs(), 0, &TJob::TagTitle, "No tags in WAV");
     h.window->ui->TBXItem1->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
@@ -347,15 +350,15 @@ void TestRun::clipEndsReachTheTrueEnd()
 {
     RunHarness h;
     h.setFormat(2);
-    OutputSettings.WavFrequency = 44100;
-    OutputSettings.WavChannels = 2;
-    OutputSettings.WavBps = 16;
+    SetSetting(h.settings, &TOutputSettings::WavFrequency, 44100);
+    SetSetting(h.settings, &TOutputSettings::WavChannels, 2);
+    SetSetting(h.settings, &TOutputSettings::WavBps, 16);
     h.queue({m_frac, m_frac, m_frac, m_frac, m_short});
-    JobTable[1].EndTime = "max";
-    JobTable[2].EndTime = "00:00:02"; // the source's length in whole seconds: its true end
-    JobTable[3].EndTime = "00:00:01";
-    JobTable[4].StartTime = "00:00:01";
-    JobTable[4].EndTime = "nonsense";  // unreadable: the end of the source
+    SetJobField(h.jobs(), 0, &TJob::EndTime, "max");
+    SetJobField(h.jobs(), 1, &TJob::EndTime, "00:00:02"); // the source's length in whole seconds: its true end
+    SetJobField(h.jobs(), 2, &TJob::EndTime, "00:00:01");
+    SetJobField(h.jobs(), 3, &TJob::StartTime, "00:00:01");
+    SetJobField(h.jobs(), 3, &TJob::EndTime, "nonsense");  // unreadable: the end of the source
     h.window->RefreshJobList();
     h.window->ui->TBXItem1->trigger();
 
@@ -372,7 +375,7 @@ void TestRun::emptyListOpensNothing()
 {
     RunHarness h;
     h.window->TBXItemConvertClick();
-    QVERIFY(!ExecForm);
+    QVERIFY(!ExecDialog());
     QVERIFY(h.window->findChildren<TExecForm *>().isEmpty());
     QVERIFY(h.desktop.messages.isEmpty());
     QCOMPARE(h.statuses(), QStringList());
@@ -388,13 +391,13 @@ void TestRun::closedDialogRunGoesOnAlone()
     QCOMPARE(QueueCommands(h), allOn);
     bool stillOpenAfterEscape = false;
     QTimer::singleShot(0, [&] {
-        QTest::keyClick(ExecForm, Qt::Key_Escape); // only Cancel or the title bar close it
-        stillOpenAfterEscape = ExecForm && ExecForm->isVisible();
-        ExecForm->close(); // the title bar's close button
+        QTest::keyClick(ExecDialog(), Qt::Key_Escape); // only Cancel or the title bar close it
+        stillOpenAfterEscape = ExecDialog() && ExecDialog()->isVisible();
+        ExecDialog()->close(); // the title bar's close button
     });
     h.window->ui->TBXItem1->trigger();
     QVERIFY(stillOpenAfterEscape);
-    QVERIFY(!ExecForm);
+    QVERIFY(!ExecDialog());
     QVERIFY(h.window->RunActive());
     QTRY_COMPARE(h.statuses().first(), QString("Converting..."));
 
@@ -425,9 +428,9 @@ void TestRun::closedDialogRunGoesOnAlone()
     h.desktop.messages.clear();
     bool closed = false;
     After(h, &TRunEngine::fileProgress, [&](int, int percent) {
-        if (!closed && ExecForm && percent >= 5) {
+        if (!closed && ExecDialog() && percent >= 5) {
             closed = true;
-            ExecForm->close();
+            ExecDialog()->close();
         }
     });
     h.window->ui->TBXItem1->trigger();
@@ -486,7 +489,7 @@ void TestRun::duplicateOutputNamesGetFreeNames()
     const QStringList outs{h.outFile("talk one.mp3"), h.outFile("talk one (3).mp3"), h.outFile("talk one (4).mp3")};
     QCOMPARE(h.column(ColOutput), outs);
     for (int k = 1; k <= 3; ++k)
-        QCOMPARE(JobTable[k].OutputFile, outs[k - 1]);
+        QCOMPARE(h.jobs().Job(k - 1).OutputFile, outs[k - 1]);
     QCOMPARE(completions.first().file, "Convert " + twin + " to " + outs[1] + "...");
     QCOMPARE(ReadAll(h.outFile("talk one (2).mp3")), QByteArray("the user's"));
     QVERIFY(qAbs(ProbeDuration(outs[0]) - 3.0) < 0.1);
@@ -498,15 +501,15 @@ void TestRun::duplicateOutputNamesGetFreeNames()
 void TestRun::twoJobsAtOnce()
 {
     RunHarness h;
-    OutputSettings.Jobs = 2;
+    SetSetting(h.settings, &TOutputSettings::Jobs, 2);
     QDir(m_media.path()).mkpath("other");
     const QString twin = media("other/talk one.avi");
     QFile::remove(twin);
     QVERIFY(QFile::copy(m_mpg, twin));
     h.queue({m_avi, twin, m_wmv, m_frac});
-    TagsEnabled = true;
+    h.jobs().SetTagsEnabled(true);
     for (int k = 1; k <= 4; ++k)
-        JobTable[k].TagTitle = QStringLiteral("Title %1").arg(k);
+        SetJobField(h.jobs(), k - 1, &TJob::TagTitle, QStringLiteral("Title %1").arg(k));
     int running = 0, most = 0;
     QStringList bothConverting;
     QList<int> totals;
@@ -516,12 +519,12 @@ void TestRun::twoJobsAtOnce()
         if (h.statuses().count("Converting...") == 2)
             bothConverting = h.statuses();
     });
-    After(h, &TRunEngine::fileProgress, [&] { totals << ExecForm->Gauge2->value(); });
+    After(h, &TRunEngine::fileProgress, [&] { totals << ExecDialog()->Gauge2->value(); });
     After(h, &TRunEngine::jobFinished, [&] {
-        if (ExecForm)
-            totals << ExecForm->Gauge2->value();
+        if (ExecDialog())
+            totals << ExecDialog()->Gauge2->value();
     });
-    h.desktop.onMessage = [&](const ShownMessage &) { totals << ExecForm->Gauge2->value(); };
+    h.desktop.onMessage = [&](const ShownMessage &) { totals << ExecDialog()->Gauge2->value(); };
     h.window->ui->TBXItem1->trigger();
 
     QCOMPARE(most, 2);
@@ -546,7 +549,7 @@ void TestRun::twoJobsAtOnce()
 void TestRun::cancelWithTwoRunning()
 {
     RunHarness h;
-    OutputSettings.Jobs = 2;
+    SetSetting(h.settings, &TOutputSettings::Jobs, 2);
     QDir(m_media.path()).mkpath("other");
     const QString twin = media("other/long.avi");
     if (!QFile::exists(twin))
@@ -576,7 +579,7 @@ void TestRun::cancelWithTwoRunning()
 void TestRun::jobFailsWhileAnotherRuns()
 {
     RunHarness h;
-    OutputSettings.Jobs = 2;
+    SetSetting(h.settings, &TOutputSettings::Jobs, 2);
     h.queue({m_long, m_text, m_silent});
     QStringList whenFailed;
     After(h, &TRunEngine::jobFinished, [&](int index) {
@@ -605,8 +608,8 @@ void TestRun::quittingDuringARun()
             if (asked || percent < 5)
                 return;
             asked = true;
-            if (ExecForm)
-                ExecForm->close(); // the run goes on without its dialog
+            if (ExecDialog())
+                ExecDialog()->close(); // the run goes on without its dialog
             h.desktop.questionAnswers = {answer};
             h.window->close();
         });
@@ -661,15 +664,15 @@ void TestRun::newFormatsAndEvenLoudness()
     QFETCH(bool, sameAsSource);
     RunHarness h;
     h.setFormat(format);
-    OutputSettings.FlacFrequency = sameAsSource ? 0 : 48000;
-    OutputSettings.FlacBps = sameAsSource ? 0 : 24;
-    OutputSettings.OpusChannels = 1;
-    OutputSettings.M4aFrequency = 48000;
-    OutputSettings.LoudnessTarget = loudness;
+    SetSetting(h.settings, &TOutputSettings::FlacFrequency, sameAsSource ? 0 : 48000);
+    SetSetting(h.settings, &TOutputSettings::FlacBps, sameAsSource ? 0 : 24);
+    SetSetting(h.settings, &TOutputSettings::OpusChannels, 1);
+    SetSetting(h.settings, &TOutputSettings::M4aFrequency, 48000);
+    SetSetting(h.settings, &TOutputSettings::LoudnessTarget, loudness);
     h.queue({m_quiet, m_avi});
-    TagsEnabled = format != 2;
-    JobTable[1].TagTitle = QString::fromUtf8("Früh — 朝");
-    JobTable[1].TagGenre = 12;
+    h.jobs().SetTagsEnabled(format != 2);
+    SetJobField(h.jobs(), 0, &TJob::TagTitle, QString::fromUtf8("Früh — 朝"));
+    SetJobField(h.jobs(), 0, &TJob::TagGenre, 12);
     h.window->ui->TBXItem1->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));

@@ -32,9 +32,10 @@ T *Child(QObject *parent, const char *name)
     return w;
 }
 
-QComboBox *List(const char *name) { return Child<QComboBox>(SettingForm, name); }
-QCheckBox *Box(const char *name) { return Child<QCheckBox>(SettingForm, name); }
-bool Enabled(const char *name) { return Child(SettingForm, name)->isEnabled(); }
+TSettingForm *Form();
+QComboBox *List(const char *name) { return Child<QComboBox>(Form(), name); }
+QCheckBox *Box(const char *name) { return Child<QCheckBox>(Form(), name); }
+bool Enabled(const char *name) { return Child(Form(), name)->isEnabled(); }
 
 // Every field, for comparing whole records.
 QVariantList Fields(const TOutputSettings &s)
@@ -64,21 +65,23 @@ struct Session
 {
     TempProgramFolder folder;
     FakeDesktop desktop;
+    TSettings settings;
     std::unique_ptr<TMainForm> main;
+    static inline Session *current = nullptr; // the session of the running test
 
     explicit Session(const QByteArray &ini = {})
     {
         if (!ini.isEmpty())
             folder.write(QStringLiteral("setup.ini"), ini);
-        main = std::make_unique<TMainForm>();
+        main = std::make_unique<TMainForm>(settings);
         main->TimerTip.stop();
+        current = this;
     }
     ~Session()
     {
-        delete SettingForm.data();
+        delete main->SettingForm.data();
         main.reset();
-        JobTable.clear();
-        JobCount = 0;
+        current = nullptr;
     }
     QLineEdit *edPath() const { return Child<QLineEdit>(main.get(), "EdPath"); }
     QComboBox *cbFormat() const { return Child<QComboBox>(main.get(), "cbFormat"); }
@@ -88,10 +91,13 @@ struct Session
         main->AddFiles();
     }
     // The dialog as the settings command creates it, without its modal loop.
-    TSettingForm *open() { return SettingForm = new TSettingForm(main.get()); }
+    TSettingForm *open() { return main->OpenSettings(); }
 };
 
-void ClickOK() { Child<QPushButton>(SettingForm, "BtnOK")->click(); }
+// The running test's settings dialog, empty while none is open.
+TSettingForm *Form() { return Session::current->main->SettingForm; }
+
+void ClickOK() { Child<QPushButton>(Form(), "BtnOK")->click(); }
 } // namespace
 
 class TestSettingsDialog : public QObject
@@ -183,7 +189,7 @@ void TestSettingsDialog::windowTabsAndEntries()
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     QTest::keyClick(dialog, Qt::Key_Escape);
     QTest::keyClick(dialog, Qt::Key_Return);
-    QVERIFY(SettingForm && SettingForm->isVisible());
+    QVERIFY(Form() && Form()->isVisible());
 }
 
 void TestSettingsDialog::windowAsBuilt()
@@ -242,7 +248,7 @@ void TestSettingsDialog::chosenProfileIsTheEncodedProfile()
     QVERIFY(chosen >= 0);
     list->setCurrentIndex(chosen);
     ClickOK();
-    QCOMPARE(OutputSettings.WmaProfile, chosen);
+    QCOMPARE(s.main->OutputSettings().WmaProfile, chosen);
     QCOMPARE(FromFile().WmaProfile, chosen);
 
     // What the encoding step does with the stored value.
@@ -253,7 +259,7 @@ void TestSettingsDialog::chosenProfileIsTheEncodedProfile()
     QCOMPARE(reader.LastError(), 0);
     writer.SetInputFormat(reader.FormatB(), reader.FormatA());
     writer.SetEnableFlag(true);
-    writer.SetWmaProfile(OutputSettings.WmaProfile);
+    writer.SetWmaProfile(s.main->OutputSettings().WmaProfile);
     writer.CreateFile(wma);
     QCOMPARE(writer.LastError(), 0);
     for (SampleArray chunk = reader.ReadSamples(8192); !chunk.empty(); chunk = reader.ReadSamples(8192))
@@ -401,13 +407,13 @@ void TestSettingsDialog::roundTripThroughOK()
         const QString music = s.folder.file(QStringLiteral("music%1").arg(c.format));
         s.open();
         s.desktop.folderAnswers << QString(); // cancelled browser: no change
-        Child<QPushButton>(SettingForm, "BtnSelect")->click();
-        QCOMPARE(Child<QLineEdit>(SettingForm, "EdOutputDir")->text(), OutputSettings.OutputPath);
+        Child<QPushButton>(Form(), "BtnSelect")->click();
+        QCOMPARE(Child<QLineEdit>(Form(), "EdOutputDir")->text(), s.main->OutputSettings().OutputPath);
         s.desktop.folderAnswers << music;
-        Child<QPushButton>(SettingForm, "BtnSelect")->click();
+        Child<QPushButton>(Form(), "BtnSelect")->click();
         QCOMPARE(s.desktop.lastFolderPrompt, QStringLiteral("Select a directory to save output files"));
-        QCOMPARE(Child<QLineEdit>(SettingForm, "EdOutputDir")->text(), music + "/");
-        QVERIFY(OutputSettings.OutputPath != music + "/"); // only OK takes it
+        QCOMPARE(Child<QLineEdit>(Form(), "EdOutputDir")->text(), music + "/");
+        QVERIFY(s.main->OutputSettings().OutputPath != music + "/"); // only OK takes it
 
         List("CBOutputFormat")->setCurrentIndex(c.format);
         List("comboMP3Frequency")->setCurrentIndex(c.mp3Freq);
@@ -438,7 +444,7 @@ void TestSettingsDialog::roundTripThroughOK()
         List("ComboMaxBitrate")->setCurrentIndex(c.oggMax);
         List("ComboOggQuality")->setCurrentIndex(c.oggQ);
         // Files at the same time: 1 up to the processor cores.
-        auto *jobs = Child<QSpinBox>(SettingForm, "SpinJobs");
+        auto *jobs = Child<QSpinBox>(Form(), "SpinJobs");
         QCOMPARE(jobs->maximum(), std::max(1, QThread::idealThreadCount()));
         jobs->setValue(c.format == 3 ? jobs->maximum() : 1);
 
@@ -467,9 +473,9 @@ void TestSettingsDialog::roundTripThroughOK()
         expected.Jobs = c.format == 3 ? std::max(1, QThread::idealThreadCount()) : 1;
 
         ClickOK();
-        QVERIFY(!SettingForm);
+        QVERIFY(!Form());
         QVERIFY(s.desktop.messages.isEmpty());
-        QCOMPARE(Fields(OutputSettings), Fields(expected));
+        QCOMPARE(Fields(s.main->OutputSettings()), Fields(expected));
         QCOMPARE(Fields(FromFile()), Fields(expected));
         const IniFile ini(SettingsFilePath());
         for (const QString &k : kTwentyKeys)
@@ -481,14 +487,14 @@ void TestSettingsDialog::roundTripThroughOK()
         QCOMPARE(s.edPath()->text(), expected.OutputPath);
         QCOMPARE(s.cbFormat()->currentIndex(), c.format);
         const QString output = expected.OutputPath + "talk." + expected.OutputExt;
-        QCOMPARE(JobTable[1].OutputFile, output);
+        QCOMPARE(s.main->Queue.Job(0).OutputFile, output);
         auto *rows = Child<QTreeWidget>(s.main.get(), "ListView1");
         QCOMPARE(rows->topLevelItem(0)->text(ColOutput), output);
         QCOMPARE(rows->topLevelItem(0)->text(ColConvertTo), expected.OutputExt);
 
         // Reopening shows every choice again.
         s.open();
-        QCOMPARE(Child<QLineEdit>(SettingForm, "EdOutputDir")->text(), expected.OutputPath);
+        QCOMPARE(Child<QLineEdit>(Form(), "EdOutputDir")->text(), expected.OutputPath);
         const std::pair<const char *, int> shown[] = {
             {"CBOutputFormat", c.format},     {"comboMP3Frequency", c.mp3Freq}, {"comboMP3Channels", c.mp3Ch},
             {"comboMP3Bitrate", c.mp3Rate},   {"comboMP3MaxBitrate", c.mp3Max}, {"comboMP3VBRQuality", c.mp3Q},
@@ -501,8 +507,8 @@ void TestSettingsDialog::roundTripThroughOK()
         QCOMPARE(Box("CheckMP3VBR")->isChecked(), c.mp3Vbr);
         QCOMPARE(Box("CheckOggVBR")->isChecked(), c.oggVbr);
         QCOMPARE(Box("CheckOggQuality")->isChecked(), c.oggQuality);
-        Child<QPushButton>(SettingForm, "BtnCancel")->click();
-        QVERIFY(!SettingForm);
+        Child<QPushButton>(Form(), "BtnCancel")->click();
+        QVERIFY(!Form());
     }
 }
 
@@ -511,8 +517,8 @@ void TestSettingsDialog::cancelAndCloseBoxChangeNothing()
     Session s("[general]\noutputpath=/data/out/\noutputformat=1\n[ogg]\nquality=300\n");
     s.addVideo(s.folder.file("talk.wmv"));
     const QByteArray file = s.folder.read("setup.ini");
-    const QVariantList before = Fields(OutputSettings);
-    const QString job = JobTable[1].OutputFile, path = s.edPath()->text();
+    const QVariantList before = Fields(s.main->OutputSettings());
+    const QString job = s.main->Queue.Job(0).OutputFile, path = s.edPath()->text();
     QCOMPARE(path, s.folder.path()); // taken from the added video
 
     for (const bool closeBox : {false, true}) {
@@ -520,24 +526,24 @@ void TestSettingsDialog::cancelAndCloseBoxChangeNothing()
         s.desktop.folderAnswers << s.folder.file("elsewhere");
         QTimer::singleShot(0, [&] {
             ran = true;
-            Child<QPushButton>(SettingForm, "BtnSelect")->click();
-            for (QComboBox *list : SettingForm->findChildren<QComboBox *>())
+            Child<QPushButton>(Form(), "BtnSelect")->click();
+            for (QComboBox *list : Form()->findChildren<QComboBox *>())
                 list->setCurrentIndex(list->count() - 1 - list->currentIndex());
-            for (QCheckBox *box : SettingForm->findChildren<QCheckBox *>())
+            for (QCheckBox *box : Form()->findChildren<QCheckBox *>())
                 box->click();
             if (closeBox)
-                SettingForm->close();
+                Form()->close();
             else
-                Child<QPushButton>(SettingForm, "BtnCancel")->click();
+                Child<QPushButton>(Form(), "BtnCancel")->click();
         });
         s.main->TBXItemSettingsClick();
         QVERIFY(ran);
-        QVERIFY(!SettingForm);
-        QCOMPARE(Fields(OutputSettings), before);
+        QVERIFY(!Form());
+        QCOMPARE(Fields(s.main->OutputSettings()), before);
         QCOMPARE(s.folder.read("setup.ini"), file);
         QCOMPARE(s.edPath()->text(), path);
         QCOMPARE(s.cbFormat()->currentIndex(), 1);
-        QCOMPARE(JobTable[1].OutputFile, job);
+        QCOMPARE(s.main->Queue.Job(0).OutputFile, job);
     }
 }
 
@@ -563,9 +569,9 @@ void TestSettingsDialog::opensOnTheMainWindowsFormat()
     s.cbFormat()->setCurrentIndex(format);
     QString shown;
     QTimer::singleShot(0, [&] {
-        auto *pages = Child<QTabWidget>(SettingForm, "PageControl1");
+        auto *pages = Child<QTabWidget>(Form(), "PageControl1");
         shown = pages->tabText(pages->currentIndex());
-        Child<QPushButton>(SettingForm, "BtnCancel")->click();
+        Child<QPushButton>(Form(), "BtnCancel")->click();
     });
     s.main->TBXItemSettingsClick();
     QCOMPARE(shown, caption);
@@ -575,7 +581,7 @@ void TestSettingsDialog::refusedWriteKeepsDialogOpen()
 {
     Session s;
     s.addVideo(s.folder.file("clip.avi"));
-    const QString job = JobTable[1].OutputFile, path = s.edPath()->text();
+    const QString job = s.main->Queue.Job(0).OutputFile, path = s.edPath()->text();
     // A folder where the file should be: refused even for root.
     QFile::remove(s.folder.file("setup.ini")); // written when the video was added
     QVERIFY(QDir(s.folder.path()).mkdir("setup.ini"));
@@ -589,21 +595,24 @@ void TestSettingsDialog::refusedWriteKeepsDialogOpen()
     QCOMPARE(s.desktop.messages[0].icon, QMessageBox::Critical);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(dialog);
-    QCOMPARE(SettingForm.data(), dialog.data());
-    // The values are taken; the main window is not touched.
-    QCOMPARE(OutputSettings.OutputFormat, 3);
+    QCOMPARE(Form(), dialog.data());
+    // Nothing that was not saved takes effect: the program's settings (the next run's), the
+    // quick settings and the queue stay as they were; the dialog keeps what was chosen.
+    QCOMPARE(s.main->OutputSettings().OutputFormat, 0);
+    QCOMPARE(s.main->OutputSettings().OutputPath, path);
+    QCOMPARE(dialog->Edited().OutputFormat, 3);
     QCOMPARE(s.edPath()->text(), path);
     QCOMPARE(s.cbFormat()->currentIndex(), 0);
-    QCOMPARE(JobTable[1].OutputFile, job);
+    QCOMPARE(s.main->Queue.Job(0).OutputFile, job);
 
     // Once the file can be written, OK goes through.
     QVERIFY(QDir(s.folder.path()).rmdir("setup.ini"));
     ClickOK();
     QCOMPARE(s.desktop.messages.size(), 1);
-    QVERIFY(!SettingForm);
+    QVERIFY(!Form());
     QCOMPARE(FromFile().OutputFormat, 3);
     QCOMPARE(s.edPath()->text(), s.folder.file("new/"));
-    QCOMPARE(JobTable[1].OutputFile, s.folder.file("new/clip.ogg"));
+    QCOMPARE(s.main->Queue.Job(0).OutputFile, s.folder.file("new/clip.ogg"));
 }
 
 void TestSettingsDialog::valuesOutsideTheirSets()
@@ -629,7 +638,7 @@ void TestSettingsDialog::valuesOutsideTheirSets()
     QCOMPARE(List("ComboOggQuality")->currentText(), QStringLiteral("500"));
 
     ClickOK();
-    for (const TOutputSettings &stored : {OutputSettings, FromFile()}) {
+    for (const TOutputSettings &stored : {s.main->OutputSettings(), FromFile()}) {
         QCOMPARE(stored.OutputFormat, -1);
         QCOMPARE(stored.OutputExt, QStringLiteral("mp3"));
         QCOMPARE(stored.Mp3Channels, 0);
@@ -698,7 +707,7 @@ void TestSettingsDialog::newPagesRoundTrip()
         choose[i] == -2 ? Box(names[i])->click() : List(names[i])->setCurrentIndex(choose[i]);
     const QList<int> afterChoice = positions();
     ClickOK();
-    for (const TOutputSettings &o : {OutputSettings, FromFile()}) {
+    for (const TOutputSettings &o : {s.main->OutputSettings(), FromFile()}) {
         const QList<int> got{o.FlacFrequency, o.FlacChannels, o.FlacBps, o.FlacCompression, o.OpusBitrate,
                              int(o.OpusVbr), o.OpusChannels, o.M4aFrequency, o.M4aBitrate, o.M4aChannels,
                              o.LoudnessTarget};

@@ -1,11 +1,13 @@
 // setup.ini: parse rules, defaults, key order, atomic writes and refused writes.
-#include "main/application.h"
-#include "settings/settingsfile.h"
+#include "settings/appsettings.h"
 #include "support/fixtures.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 class TestSettingsFile : public QObject
 {
@@ -17,7 +19,9 @@ private slots:
     void textValues();
     void newFileHasTableOrder();
     void existingKeysKeepPlaceAndOthersSurvive();
-    void refusedWriteStopsAtThatKey();
+    void refusedWriteRaisesWithThePath();
+    void savedWholeOrNotAtAll_data();
+    void savedWholeOrNotAtAll();
     void badFilesLoadDefaults();
     void formatExtension();
     void settingsPlace();
@@ -180,7 +184,7 @@ void TestSettingsFile::existingKeysKeepPlaceAndOthersSurvive()
     QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 1), 4);
 }
 
-void TestSettingsFile::refusedWriteStopsAtThatKey()
+void TestSettingsFile::refusedWriteRaisesWithThePath()
 {
     // The settings file's place is taken by a folder: every write is refused, even for root.
     TempProgramFolder folder;
@@ -199,6 +203,72 @@ void TestSettingsFile::refusedWriteStopsAtThatKey()
     SetProgramFolder(folder.path() + "missing/");
     QVERIFY_THROWS_EXCEPTION(ClipvoxError, SaveGeneralSettings(s));
     QVERIFY(!QDir(folder.path() + "missing").exists());
+}
+
+void TestSettingsFile::savedWholeOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("folder in the file's place") << "folder";
+    // Room for the first keys but not for all: a save key by key would leave half a file.
+    QTest::newRow("file size limit") << "limit";
+    QTest::newRow("none") << "";
+}
+
+// A save of the settings object writes every key at once or nothing; only what was saved
+// becomes the program's settings, and only then is the change announced.
+void TestSettingsFile::savedWholeOrNotAtAll()
+{
+    QFETCH(QString, refusal);
+    TempProgramFolder folder;
+    const QByteArray before = "; mine\n[general]\noutputformat=1\n";
+    folder.write("setup.ini", before);
+    TSettings settings;
+    settings.Load();
+    QSignalSpy changed(&settings, &TSettings::changed);
+    TOutputSettings wanted = settings.OutputSettings();
+    wanted.OutputFormat = 3;
+    wanted.Mp3Bitrate = 320;
+    wanted.OggQuality = 900;
+
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    if (refusal == "folder") {
+        QVERIFY(QFile::remove(folder.file("setup.ini")));
+        QVERIFY(QDir(folder.path()).mkdir("setup.ini"));
+    } else if (refusal == "limit") {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 160;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    }
+    QString error;
+    try {
+        settings.Save(wanted);
+    } catch (const ClipvoxError &e) {
+        error = e.text();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    if (refusal.isEmpty()) {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(settings.OutputSettings().OutputFormat, 3);
+        QCOMPARE(settings.OutputSettings().OutputExt, QString("ogg"));
+        TOutputSettings back;
+        LoadSettings(back);
+        QCOMPARE(back.OutputFormat, 3);
+        QCOMPARE(back.Mp3Bitrate, 320);
+        QCOMPARE(back.OggQuality, 900);
+        QVERIFY(folder.read("setup.ini").startsWith("; mine\n"));
+        return;
+    }
+    QCOMPARE(error, "Unable to write to " + folder.file("setup.ini"));
+    QCOMPARE(changed.size(), 0);
+    QCOMPARE(settings.OutputSettings().OutputFormat, 1);
+    QCOMPARE(settings.OutputSettings().Mp3Bitrate, 128);
+    if (refusal == "limit")
+        QCOMPARE(folder.read("setup.ini"), before);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), refusal == "limit" ? QStringList{"setup.ini"} : QStringList{});
 }
 
 void TestSettingsFile::badFilesLoadDefaults()

@@ -1,0 +1,72 @@
+#include "core/core.h"
+
+#include <QFileInfo>
+
+std::optional<int> ParseTime(const QString &text, TimeRule rule)
+{
+    if (rule == TimeRule::Strict) {
+        const auto digit = [&text](int i) { return text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); };
+        if (text.size() != 8 || text[2] != QLatin1Char(':') || text[5] != QLatin1Char(':'))
+            return std::nullopt;
+        for (int i : {0, 1, 3, 4, 6, 7})
+            if (!digit(i))
+                return std::nullopt;
+        if (text[3] > QLatin1Char('5') || text[6] > QLatin1Char('5'))
+            return std::nullopt;
+    } else if (text.isEmpty()) {
+        return 0;
+    }
+    int seconds = 0;
+    for (int from : {0, 3, 6}) {
+        bool ok = false;
+        const int value = text.mid(from, 2).toInt(&ok, 10);
+        if (!ok)
+            return std::nullopt;
+        seconds = seconds * 60 + value;
+    }
+    return seconds;
+}
+
+int TimeToSeconds(const QString &text)
+{
+    if (const std::optional<int> seconds = ParseTime(text))
+        return *seconds;
+    for (int from : {0, 3, 6}) {
+        const QString part = text.mid(from, 2);
+        bool ok = false;
+        part.toInt(&ok, 10);
+        if (!ok)
+            throw ClipvoxError(QStringLiteral("'%1' is not a valid integer value").arg(part));
+    }
+    return 0; // not reached: ParseTime fails only on a field that is no number
+}
+
+QString SecondsToTime(qint64 t)
+{
+    const auto two = [](qint64 v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
+    return two(t / 3600) + QLatin1Char(':') + two(t % 3600 / 60) + QLatin1Char(':') + two(t % 60);
+}
+
+QString NumberedName(const QString &path, int n)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > slash ? path.left(dot) : path;
+    const QString ext = dot > slash ? path.mid(dot) : QString();
+    return stem + QStringLiteral(" (%1)").arg(n) + ext;
+}
+
+QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken)
+{
+    if (!taken(path))
+        return path;
+    for (int n = 2;; ++n)
+        if (const QString candidate = NumberedName(path, n); !taken(candidate))
+            return candidate;
+}
+
+bool PathExists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// What the windows, the engine and the command line share: the error type, clip times as
+// hh:mm:ss text, and the "name (n).ext" rule for outputs that would share a name.
+//
+// One error style per layer:
+// - media/ returns results with their reasons (a bool or an optional, and the reason as text);
+//   it never throws and never shows anything.
+// - engine/ turns those reasons into job outcomes (TRunEngine::jobFinished with Failed and
+//   the reason); a run never throws at its caller.
+// - settings/ throws ClipvoxError when setup.ini cannot be written, and changes nothing then.
+// - windows show what reaches them: an expected condition as an information box, a
+//   ClipvoxError escaping a handler through the general error report; the command line
+//   prints it and ends with its exit code.
+#include <QString>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+
+// An error whose text is meant for the user.
+class ClipvoxError : public std::runtime_error
+{
+public:
+    explicit ClipvoxError(const QString &text) : std::runtime_error(text.toStdString()) {}
+    QString text() const { return QString::fromStdString(what()); }
+};
+
+// How strictly a clip time is read.
+enum class TimeRule {
+    // Characters 1-2, 4-5 and 7-8 as decimal numbers h, m, s; the separators are not
+    // looked at and the fields have no range (00:75:00 is 4500). An empty text is 0.
+    Lenient,
+    // Exactly "hh:mm:ss" with two digits each and minutes and seconds below 60.
+    Strict,
+};
+
+// Whole seconds of a clip time, nothing when the text is no time by the rule.
+std::optional<int> ParseTime(const QString &text, TimeRule rule = TimeRule::Lenient);
+// As ParseTime (lenient), raising ClipvoxError "'xx' is not a valid integer value" for the
+// first field that is no number ("Max" among them).
+int TimeToSeconds(const QString &text);
+// hh:mm:ss, two digits at least for each part; hours are not limited (360000 is 100:00:00).
+QString SecondsToTime(qint64 seconds);
+
+// "name (n).ext" beside "name.ext": the extension is the text from the last dot of the file
+// name part; a name without one gets " (n)" appended.
+QString NumberedName(const QString &path, int n);
+// The first of path, "name (2).ext", "name (3).ext"... that taken() refuses.
+QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken);
+// Whether a file, or a link to one that may be gone, stands at path.
+bool PathExists(const QString &path);

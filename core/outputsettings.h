@@ -1,0 +1,40 @@
+#pragma once
+#include <QString>
+
+// The output folder and format, the parameters of the seven encoders and the loudness target.
+struct TOutputSettings
+{
+    QString OutputPath;
+    int OutputFormat = 0;
+    QString OutputExt;
+    int Mp3Channels = 0;
+    int Mp3Frequency = 0;
+    int Mp3Bitrate = 0;
+    int Mp3Vbr = 0;
+    int Mp3MaxBitrate = 0;
+    int Mp3VbrQuality = 0;
+    int WavFrequency = 0;
+    int WavChannels = 0;
+    int WavBps = 0;
+    int WmaProfile = 0;
+    int OggFrequency = 0;
+    int OggChannels = 0;
+    int OggBitrate = 0;
+    bool OggVbr = false;
+    int OggMinBitrate = 0;
+    int OggMaxBitrate = 0;
+    bool OggUseQuality = false;
+    int OggQuality = 0;
+    int FlacFrequency = 0;   // Hz; 0 the source's
+    int FlacChannels = 0;
+    int FlacBps = 0;         // 16 or 24; 0 the source's
+    int FlacCompression = 0; // 0..8
+    int OpusBitrate = 0;     // 32..256 kbps
+    bool OpusVbr = false;
+    int OpusChannels = 0;
+    int M4aFrequency = 0;    // 44100 or 48000
+    int M4aBitrate = 0;      // 64..320 kbps
+    int M4aChannels = 0;
+    int LoudnessTarget = 0;  // LUFS; 0 leaves the loudness as it is
+    int Jobs = 1; // files converted at the same time, 1 up to the processor cores
+};

@@ -1,0 +1,122 @@
+#include "main/jobqueue.h"
+
+#include "core/core.h"
+
+#include <algorithm>
+
+QString ChangeFileExt(const QString &path, const QString &extWithDot)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return (dot > slash ? path.left(dot) : path) + extWithDot;
+}
+
+QString OutputFileName(const QString &base, const QString &folder, const QString &ext)
+{
+    const QString renamed = ChangeFileExt(base, QLatin1Char('.') + ext);
+    return folder + renamed.mid(renamed.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+const TJob &TJobQueue::Job(int row) const
+{
+    if (!Has(row))
+        throw ClipvoxError(QStringLiteral("No queued file is being edited."));
+    return JobTable[size_t(row)];
+}
+
+void TJobQueue::SetTagsEnabled(bool on)
+{
+    if (on == m_tagsEnabled)
+        return;
+    m_tagsEnabled = on;
+    emit tagsEnabledChanged(on);
+}
+
+void TJobQueue::Add(const QStringList &files, const QString &folder, const QString &ext, const QString &copyright)
+{
+    if (files.isEmpty())
+        return;
+    const int first = JobCount();
+    for (const QString &file : files) {
+        TJob job;
+        job.StartTime = QStringLiteral("00:00:00");
+        job.EndTime = QStringLiteral("Max");
+        job.SourceFile = file;
+        job.OutputFile = OutputFileName(file, folder, ext);
+        job.TagComment = QStringLiteral("Clipvox");
+        job.TagCopyright = copyright;
+        JobTable.push_back(job);
+    }
+    emit jobsAdded(first, int(files.size()));
+}
+
+void TJobQueue::Remove(int row)
+{
+    if (!Has(row))
+        return;
+    JobTable.erase(JobTable.begin() + row);
+    emit jobRemoved(row);
+}
+
+void TJobQueue::MoveUp(int row)
+{
+    if (!Has(row))
+        return;
+    const int to = row > 0 ? row - 1 : JobCount() - 1;
+    if (row > 0)
+        std::swap(JobTable[size_t(row)], JobTable[size_t(to)]);
+    else
+        std::rotate(JobTable.begin(), JobTable.begin() + 1, JobTable.end());
+    emit jobMoved(row, to);
+}
+
+void TJobQueue::MoveDown(int row)
+{
+    if (!Has(row))
+        return;
+    const bool last = row == JobCount() - 1;
+    const int to = last ? 0 : row + 1;
+    if (last)
+        std::rotate(JobTable.begin(), JobTable.end() - 1, JobTable.end());
+    else
+        std::swap(JobTable[size_t(row)], JobTable[size_t(to)]);
+    emit jobMoved(row, to);
+}
+
+void TJobQueue::Clear()
+{
+    if (JobTable.empty())
+        return;
+    JobTable.clear();
+    emit cleared();
+}
+
+void TJobQueue::SetJob(int row, const TJob &job)
+{
+    if (!Has(row))
+        return;
+    JobTable[size_t(row)] = job;
+    emit jobChanged(row);
+}
+
+void TJobQueue::RederiveOutputNames(const QString &folder, const QString &ext)
+{
+    for (TJob &job : JobTable)
+        job.OutputFile = OutputFileName(job.OutputFile, folder, ext);
+    emit outputNamesChanged();
+}
+
+void TJobQueue::SetOutputFiles(const QStringList &outputs)
+{
+    for (int i = 0; i < outputs.size() && Has(i); ++i)
+        JobTable[size_t(i)].OutputFile = outputs[i];
+    emit outputNamesChanged();
+}
+
+QList<TRunJob> TJobQueue::RunJobs() const
+{
+    QList<TRunJob> jobs;
+    for (const TJob &job : JobTable)
+        jobs << TRunJob{job, m_tagsEnabled};
+    return jobs;
+}

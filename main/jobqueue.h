@@ -1,0 +1,60 @@
+#pragma once
+// The conversion queue: the jobs in order and the one tag switch for all of them. Qt Core
+// only; the main window's list shows it, and a run takes a copy of it.
+#include "engine/runengine.h"
+
+#include <QObject>
+#include <QStringList>
+#include <vector>
+
+// The output naming rule: base name's file part with the new extension, in the folder.
+QString OutputFileName(const QString &base, const QString &folder, const QString &ext);
+// A path with its extension replaced (a name without a dot gets the extension appended).
+QString ChangeFileExt(const QString &path, const QString &extWithDot);
+
+class TJobQueue : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TJobQueue(QObject *parent = nullptr) : QObject(parent) {}
+
+    int JobCount() const { return int(JobTable.size()); }
+    // The job of a row, counted from 0; raises ClipvoxError for a row the queue has not.
+    const TJob &Job(int row) const;
+    // Whether the encoding step writes tags; one switch for all jobs, off at start.
+    bool TagsEnabled() const { return m_tagsEnabled; }
+    void SetTagsEnabled(bool on);
+
+    // Appends a job per file: the clip is the whole source, the comment "Clipvox", the
+    // copyright the given address, the output named by the rule in folder with ext.
+    void Add(const QStringList &files, const QString &folder, const QString &ext, const QString &copyright);
+    // Each does nothing for a row the queue has not.
+    void Remove(int row);
+    // One place up or down; the first row moved up goes last, the last moved down first.
+    void MoveUp(int row);
+    void MoveDown(int row);
+    void Clear();
+    // Replaces a job with an edited copy of it.
+    void SetJob(int row, const TJob &job);
+    // Every output name by the naming rule from its current name, in folder with ext.
+    void RederiveOutputNames(const QString &folder, const QString &ext);
+    // The names a run decided, by row (same-name outputs told apart).
+    void SetOutputFiles(const QStringList &outputs);
+    // A copy for a run: every job with the tag switch as it is now.
+    QList<TRunJob> RunJobs() const;
+
+signals:
+    void jobsAdded(int first, int count);
+    void jobRemoved(int row);
+    void jobMoved(int from, int to);
+    void jobChanged(int row);
+    void cleared();
+    void outputNamesChanged();
+    void tagsEnabledChanged(bool on);
+
+private:
+    bool Has(int row) const { return row >= 0 && row < JobCount(); }
+
+    std::vector<TJob> JobTable; // row r holds job r + 1 of the list
+    bool m_tagsEnabled = false;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// The program's settings as one object: the output settings in memory and setup.ini behind
+// them. One is made at start and handed to whoever needs it.
+#include "settings/settingsfile.h"
+
+#include <QObject>
+
+class TSettings : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TSettings(QObject *parent = nullptr);
+
+    const TOutputSettings &OutputSettings() const { return m_output; }
+
+    // Reads setup.ini (missing keys and values outside their sets give the defaults).
+    void Load();
+    // Writes all of settings to setup.ini at once, then makes them the program's settings.
+    // A refused write raises ClipvoxError "Unable to write to <path>" and changes nothing:
+    // neither the file nor the settings in memory.
+    void Save(const TOutputSettings &settings);
+    // Writes the output folder and format, as the main window does when it closes.
+    void SaveGeneral() const;
+
+    // The quick settings of the main window, in memory until the window closes; the
+    // extension follows the format.
+    void SetOutputPath(const QString &path);
+    void SetOutputFormat(int format);
+
+signals:
+    // The settings in memory changed (after Load, Save or a quick setting).
+    void changed();
+
+private:
+    TOutputSettings m_output;
+};

@@ -1,0 +1,90 @@
+// What the windows, the engine and the command line share: clip times and free names.
+#include "core/core.h"
+
+#include <QSet>
+#include <QtTest>
+
+class TestCore : public QObject
+{
+    Q_OBJECT
+private slots:
+    // One parser, two rules: the list's and the engine's lenient reading, the command
+    // line's strict one. -1 stands for "no time".
+    void parseTime_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lenient");
+        QTest::addColumn<int>("strict");
+        QTest::newRow("empty") << "" << 0 << -1;
+        QTest::newRow("plain") << "01:02:03" << 3723 << 3723;
+        QTest::newRow("minutes past 59") << "00:75:00" << 4500 << -1;
+        QTest::newRow("seconds past 59") << "00:00:60" << 60 << -1;
+        QTest::newRow("other separators") << "01-02-03" << 3723 << -1;
+        QTest::newRow("Max") << "Max" << -1 << -1;
+        QTest::newRow("hex digit") << "00:0x:00" << -1 << -1;
+        QTest::newRow("short") << "1:02:03" << -1 << -1;
+        QTest::newRow("long") << "01:02:034" << 3723 << -1;
+        QTest::newRow("sign") << "+1:02:03" << 3723 << -1;
+    }
+    void parseTime()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, lenient);
+        QFETCH(int, strict);
+        QCOMPARE(ParseTime(text).value_or(-1), lenient);
+        QCOMPARE(ParseTime(text, TimeRule::Strict).value_or(-1), strict);
+        // TimeToSeconds reads as the lenient rule and raises where it has no time.
+        if (lenient < 0) {
+            try {
+                TimeToSeconds(text);
+                QFAIL("no time must raise");
+            } catch (const ClipvoxError &e) {
+                QVERIFY2(e.text().endsWith("is not a valid integer value"), qPrintable(e.text()));
+            }
+        } else {
+            QCOMPARE(TimeToSeconds(text), lenient);
+        }
+    }
+
+    void secondsToTime_data()
+    {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << qint64(0) << "00:00:00";
+        QTest::newRow("59") << qint64(59) << "00:00:59";
+        QTest::newRow("3723") << qint64(3723) << "01:02:03";
+        QTest::newRow("100 hours") << qint64(360000) << "100:00:00";
+    }
+    void secondsToTime()
+    {
+        QFETCH(qint64, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(SecondsToTime(seconds), text);
+    }
+
+    // The first name that is not taken: the name itself, then " (2)", " (3)"... before the
+    // extension of the file name part.
+    void freeName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("free");
+        QTest::newRow("free") << "/o/a.mp3" << QStringList{} << "/o/a.mp3";
+        QTest::newRow("taken") << "/o/a.mp3" << QStringList{"/o/a.mp3"} << "/o/a (2).mp3";
+        QTest::newRow("gap") << "/o/a.mp3" << QStringList{"/o/a.mp3", "/o/a (2).mp3"} << "/o/a (3).mp3";
+        QTest::newRow("dots") << "/o/a.b.mp3" << QStringList{"/o/a.b.mp3"} << "/o/a.b (2).mp3";
+        QTest::newRow("no extension") << "/o/a" << QStringList{"/o/a"} << "/o/a (2)";
+        QTest::newRow("dotted folder") << "/o.x/a" << QStringList{"/o.x/a"} << "/o.x/a (2)";
+    }
+    void freeName()
+    {
+        QFETCH(QString, path);
+        QFETCH(QStringList, taken);
+        QFETCH(QString, free);
+        const QSet<QString> set(taken.begin(), taken.end());
+        QCOMPARE(FreeName(path, [&set](const QString &p) { return set.contains(p); }), free);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"
