@@ -3,19 +3,25 @@
 #include "clip/edittime.h"
 #include "clip/soundstrip.h"
 #include "main/main.h"
+#include "settings/setting.h"
 #include "media/audiofile2.h"
 #include "media/previewplayer.h"
 #include "media/waveform.h"
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -617,6 +623,53 @@ private slots:
         QCOMPARE(bar->value(), int(there / 1000 * 100 / 8));
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY(m_desktop->messages.isEmpty());
+    }
+
+    // A screen reader's walk: every control that takes the focus or a click, and every
+    // gauge, has a name of its own, in the editor, the main window and the settings dialog.
+    void everyControlNamed()
+    {
+        // The name a screen reader reads: the control's own, a button's text, or the text of
+        // the label that is its buddy (a box's value is no name).
+        const auto unnamed = [](QWidget *window) {
+            QHash<QWidget *, QString> labelled;
+            for (QLabel *label : window->findChildren<QLabel *>())
+                if (label->buddy())
+                    labelled[label->buddy()] = label->text();
+            QStringList found;
+            for (QWidget *w : window->findChildren<QWidget *>()) {
+                const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton *>(w)
+                                     || qobject_cast<QProgressBar *>(w) || qobject_cast<TSoundStrip *>(w);
+                // Parts a control is made of (a list's viewport, a box's inner list) speak for it.
+                QWidget *up = w->parentWidget();
+                const bool part = qobject_cast<QTabWidget *>(w) || qobject_cast<QAbstractScrollArea *>(up)
+                                  || qobject_cast<QComboBox *>(up) || qobject_cast<QAbstractSpinBox *>(up)
+                                  || qobject_cast<QTabWidget *>(up);
+                // Controls on every page of a tab widget count, not only on the page shown.
+                QWidget *page = w;
+                while (page && !qobject_cast<QStackedWidget *>(page->parentWidget()))
+                    page = page->parentWidget();
+                const bool shown = w->isVisibleTo(page ? page : window) && (!page || !page->parentWidget()->isHidden());
+                if (!control || part || !shown || w->isWindow())
+                    continue;
+                const auto *button = qobject_cast<QAbstractButton *>(w);
+                const QString name = !w->accessibleName().isEmpty() ? w->accessibleName()
+                                     : button                     ? button->text()
+                                                                  : labelled.value(w);
+                if (name.trimmed().isEmpty() || !QAccessible::queryAccessibleInterface(w))
+                    found << QStringLiteral("%1 %2").arg(QLatin1String(w->metaObject()->className()), w->objectName());
+            }
+            return found;
+        };
+        Queue({m_clip});
+        TEditForm *editor = Show();
+        TSettingForm settings(m_main.get());
+        for (QWidget *window : {static_cast<QWidget *>(editor), static_cast<QWidget *>(m_main.get()),
+                                static_cast<QWidget *>(&settings)}) {
+            const QStringList found = unnamed(window);
+            QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1String(", "))));
+        }
+        QCOMPARE(C<QWidget>(editor, "TrackBar1")->accessibleName(), QStringLiteral("Position"));
     }
 
     // A source without sound: an empty strip that says so.
