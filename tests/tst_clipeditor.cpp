@@ -682,6 +682,25 @@ private slots:
         auto *strip = C<TSoundStrip>(editor, "SoundStrip");
         QTRY_VERIFY(strip->noSound());
         QCOMPARE(strip->received(), 0);
+
+        // Under a dark palette the words stand in the text's colour on a patch of the
+        // background: the middle line does not run through them.
+        QPalette dark = strip->palette();
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Mid, QColor(90, 200, 90));
+        strip->setPalette(dark);
+        const QImage shown = strip->grab().toImage();
+        const int middle = (2 + strip->height() - 3) / 2, centre = strip->width() / 2;
+        int line = 0, text = 0;
+        for (int x = centre - 15; x <= centre + 15; ++x) {
+            line += shown.pixelColor(x, middle) == dark.color(QPalette::Mid);
+            for (int y = 0; y < strip->height(); ++y)
+                text += shown.pixelColor(x, y) == dark.color(QPalette::Text);
+        }
+        QCOMPARE(line, 0);
+        QVERIFY(text > 0);
+        QCOMPARE(shown.pixelColor(strip->width() / 8, middle), dark.color(QPalette::Mid));
     }
 
     // Closed at once, while the strip is computed and the player still opens: both stop,
