@@ -9,10 +9,10 @@
 #include "media/waveform.h"
 #include "ui_edit.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,7 +37,7 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
     m_video->setAttribute(Qt::WA_DontCreateNativeAncestors);
     m_video->setAttribute(Qt::WA_NativeWindow);
     auto *fill = new QVBoxLayout(ui->Panel2);
-    fill->setContentsMargins(0, 0, 0, 0);
+    fill->setContentsMargins(2, 2, 2, 2); // room for the focus frame
     fill->addWidget(m_video);
     ui->Panel2->installEventFilter(this);
     m_video->installEventFilter(this);
@@ -59,22 +59,14 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
     on(ui->BtnCancel, &QPushButton::clicked, &TEditForm::BtnCancelClick);
     on(ui->CheckTag, &QCheckBox::toggled, &TEditForm::CheckTagClick);
 
-    // The keys of the preview. The tag fields keep what is typed into them: the line edits
-    // claim printable keys and their own cursor keys, the genre list is told to.
-    const auto key = [this](const QKeySequence &sequence, auto handler) {
-        auto *shortcut = new QShortcut(sequence, this);
-        connect(shortcut, &QShortcut::activated, this, [this, handler] { Guarded([&] { handler(); }); });
-    };
-    key(Qt::Key_Space, [this] { PlayPauseKey(); });
-    key(Qt::Key_I, [this] { SetStartClick(); });
-    key(Qt::Key_O, [this] { SetEndClick(); });
-    key(Qt::Key_Left, [this] { SeekBy(-1000); });
-    key(Qt::Key_Right, [this] { SeekBy(1000); });
-    key(Qt::SHIFT | Qt::Key_Left, [this] { SeekBy(-10000); });
-    key(Qt::SHIFT | Qt::Key_Right, [this] { SeekBy(10000); });
-    key(Qt::Key_Home, [this] { SeekToMark(false); });
-    key(Qt::Key_End, [this] { SeekToMark(true); });
-    ui->infoGenre->installEventFilter(this);
+    // The preview's keys belong to the picture, the track bar and the strip; on a button or
+    // a box Space and Return press it, and Return elsewhere presses OK.
+    for (QWidget *w : {static_cast<QWidget *>(ui->Panel2), static_cast<QWidget *>(ui->TrackBar1),
+                       static_cast<QWidget *>(ui->SoundStrip)})
+        w->installEventFilter(this);
+    m_video->setFocusProxy(ui->Panel2);
+    connect(ui->TrackBar1, &QAbstractSlider::actionTriggered, this,
+            [this](int action) { Guarded([&] { TrackBarAction(action); }); });
 
     // The sound strip: peaks from the worker, the clip from the time fields, the line from
     // the player.
@@ -128,6 +120,7 @@ void TEditForm::FormShow()
     setWindowTitle(m_job.SourceFile);
     StartSoundStrip();
     m_lineTimer.start();
+    ui->Panel2->setFocus();
     SpeedBtnPlayClick();
 }
 
@@ -151,12 +144,16 @@ void TEditForm::ShowClipOnStrip()
             return otherwise;
         }
     };
-    ui->SoundStrip->setClip(ms(ui->EdStart->text(), 0), ms(ui->EdEnd->text(), length));
+    // An end in the source's last second is its end: hh:mm:ss cannot say more.
+    qint64 end = ms(ui->EdEnd->text(), length);
+    if (end == length / 1000 * 1000)
+        end = length;
+    ui->SoundStrip->setClip(ms(ui->EdStart->text(), 0), end);
 }
 
 void TEditForm::ShowPositionOnStrip()
 {
-    const bool ready = ui->SpeedBtnPlay->isEnabled() && !ui->SpeedBtnStop->isEnabled();
+    const bool ready = ui->SpeedBtnPlay->isEnabled() && !ui->SpeedBtnStop->isEnabled() && !m_atEnd;
     ui->SoundStrip->setPosition(MP2 && MP2->IsLoaded() && !ready ? MP2->Position() : 0);
 }
 
@@ -211,6 +208,7 @@ void TEditForm::MakePlayer()
     }
     MP2 = new TPreviewPlayer(options);
     connect(MP2, &TPreviewPlayer::Loaded, this, [this] { Guarded([this] { SourceOpened(); }); });
+    connect(MP2, &TPreviewPlayer::Ended, this, [this] { Guarded([this] { SourceEnded(); }); });
     connect(MP2, &TPreviewPlayer::LoadFailed, this, &TEditForm::PlayerFailed);
     connect(MP2, &TPreviewPlayer::PlaybackFailed, this, &TEditForm::PlayerFailed);
 }
@@ -229,7 +227,10 @@ void TEditForm::PlayerFailed(const QString &reason)
 void TEditForm::SpeedBtnPlayClick()
 {
     const bool paused = MP2 && MP2->IsLoaded() && ui->SpeedBtnStop->isEnabled();
-    if (paused) {
+    if (m_atEnd && MP2 && MP2->IsLoaded()) {
+        SeekTo(MarkMs(false));
+        MP2->Play();
+    } else if (paused) {
         const int value = ui->TrackBar1->value();
         MP2->Seek(value == m_resumeValue ? m_resumeMs : MP2->Length() * value / 100);
         MP2->Play();
@@ -240,6 +241,7 @@ void TEditForm::SpeedBtnPlayClick()
             throw ClipvoxError(MP2->ErrorText());
     }
     m_resumeValue = -1;
+    m_atEnd = false;
     ui->SpeedBtnPlay->setEnabled(false);
     ui->SpeedBtnPause->setEnabled(true);
     ui->SpeedBtnStop->setEnabled(true);
@@ -257,8 +259,10 @@ void TEditForm::SourceOpened()
     ui->lbTotalTime->setText(SecondsToTime(job.Duration));
     // The end field shows the measured end in place of "Max"; an end mark set since the
     // editor opened is kept when the source is opened again.
+    // A source under a second long ends at 00:00:00 in whole seconds, which the run reads
+    // as its end.
     if (IsMax(ui->EdEnd->text()))
-        ui->EdEnd->setText(job.EndTime);
+        ui->EdEnd->setText(IsMax(job.EndTime) && MP2->Length() > 0 ? SecondsToTime(job.Duration) : job.EndTime);
     if (ui->SoundStrip->length() == 0)
         ui->SoundStrip->setLength(MP2->Length());
     MP2->Seek(0);
@@ -274,6 +278,16 @@ void TEditForm::ShowReady()
     ui->SpeedBtnPause->setEnabled(false);
     ui->SpeedBtnStop->setEnabled(false);
     Timer1.stop();
+}
+
+// Played to the end: the controls stand as after Stop, the display stays at the end.
+void TEditForm::SourceEnded()
+{
+    if (ui->SpeedBtnPlay->isEnabled())
+        return; // paused or stopped there by the user
+    Timer1Timer();
+    ShowReady();
+    m_atEnd = true;
 }
 
 void TEditForm::SpeedBtnPauseClick()
@@ -294,6 +308,7 @@ void TEditForm::SpeedBtnStopClick()
     if (MP2)
         MP2->Stop();
     ShowReady();
+    m_atEnd = false;
     ui->lbElapsedTime->setText(QStringLiteral("00:00:00"));
     ui->TrackBar1->setValue(0);
 }
@@ -312,18 +327,64 @@ void TEditForm::Timer1Timer()
 
 bool TEditForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->infoGenre && event->type() == QEvent::ShortcutOverride) {
-        event->accept(); // keys typed into the genre list stay there
-        return true;
+    const bool previewPart = watched == ui->Panel2 || watched == ui->TrackBar1 || watched == ui->SoundStrip;
+    if (previewPart && event->type() == QEvent::KeyPress) {
+        bool used = false;
+        Guarded([&] { used = PreviewKey(static_cast<QKeyEvent *>(event)); });
+        if (used)
+            return true;
     }
     if (watched == ui->TrackBar1) {
         Guarded([&] { TrackBarWndProc(event); });
     } else if ((watched == ui->Panel2 || watched == m_video) && event->type() == QEvent::MouseButtonRelease
                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        ui->Panel2->setFocus(Qt::MouseFocusReason);
         Guarded([this] { Panel2Click(); });
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool TEditForm::PreviewKey(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool shift = mods == Qt::ShiftModifier;
+    if (mods != Qt::NoModifier && !(shift && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Space:
+        PlayPauseKey();
+        return true;
+    case Qt::Key_I:
+        SetStartClick();
+        return true;
+    case Qt::Key_O:
+        SetEndClick();
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        SeekBy((event->key() == Qt::Key_Left ? -1 : 1) * (shift ? 10000 : 1000));
+        return true;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        SeekToMark(event->key() == Qt::Key_End);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Return on a tool button or the tag box presses it (they leave Return to the window);
+// everywhere else the window's default button, OK, takes it.
+void TEditForm::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto *button = qobject_cast<QAbstractButton *>(focusWidget());
+    if (enter && button && !qobject_cast<QPushButton *>(button) && button->isEnabled()) {
+        button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 // Seeks to where the thumb is released while the preview plays; the track bar then
@@ -339,6 +400,16 @@ void TEditForm::TrackBarWndProc(QEvent *event)
     MP2->Seek(total * position * 10);
     ui->lbElapsedTime->setText(SecondsToTime(total * position / 100));
     MP2->Play();
+}
+
+// Keys on the track bar (arrows aside, which step by seconds) and clicks on its groove move
+// the preview with the thumb; a drag is handled on release.
+void TEditForm::TrackBarAction(int action)
+{
+    if (action == QAbstractSlider::SliderMove || action == QAbstractSlider::SliderNoAction || !MP2
+        || !MP2->IsLoaded())
+        return;
+    SeekTo(MP2->Length() * ui->TrackBar1->sliderPosition() / 100);
 }
 
 // Playing, or on its way to a place it was sent to while playing.
@@ -358,29 +429,50 @@ void TEditForm::PlayPauseKey()
         SpeedBtnPauseClick();
 }
 
+// Stopped, the preview stands at its start (or at the end it played to).
 void TEditForm::SeekBy(qint64 ms)
 {
-    if (MP2 && MP2->IsLoaded())
-        SeekTo(MP2->Position() + ms);
+    if (!MP2 || !MP2->IsLoaded())
+        return;
+    const bool stopped = !ui->SpeedBtnStop->isEnabled();
+    SeekTo((stopped && !m_atEnd ? 0 : MP2->Position()) + ms);
+}
+
+qint64 TEditForm::MarkMs(bool end)
+{
+    const QString text = end ? ui->EdEnd->text() : ui->EdStart->text();
+    if (IsMax(text))
+        return MP2 ? MP2->Length() : 0;
+    try {
+        return TimeToSeconds(text) * 1000LL;
+    } catch (const ClipvoxError &) {
+        return end && MP2 ? MP2->Length() : 0;
+    }
 }
 
 void TEditForm::SeekToMark(bool end)
 {
-    const QString text = end ? ui->EdEnd->text() : ui->EdStart->text();
     if (MP2 && MP2->IsLoaded())
-        SeekTo(IsMax(text) ? MP2->Length() : TimeToSeconds(text) * 1000LL);
+        SeekTo(MarkMs(end));
 }
 
-void TEditForm::SoundStripClick(qint64 ms) { SeekTo(ms); }
+// A click on the strip plays from there, also when the preview was stopped.
+void TEditForm::SoundStripClick(qint64 ms)
+{
+    const bool stopped = !ui->SpeedBtnStop->isEnabled();
+    SeekTo(ms);
+    if (stopped && MP2 && MP2->IsLoaded())
+        SpeedBtnPlayClick();
+}
 
 // Moves the preview to a moment, as a release of the thumb does while playing: playing goes
-// on from there, a paused preview waits there; a stopped one is not moved.
+// on from there; a paused or stopped preview waits there, paused.
 void TEditForm::SeekTo(qint64 ms)
 {
     const bool playing = !ui->SpeedBtnPlay->isEnabled();
-    const bool paused = !playing && ui->SpeedBtnStop->isEnabled();
-    if (!MP2 || !MP2->IsLoaded() || (!playing && !paused))
+    if (!MP2 || !MP2->IsLoaded())
         return;
+    m_atEnd = false;
     ms = std::clamp<qint64>(ms, 0, MP2->Length());
     MP2->Seek(ms);
     ui->lbElapsedTime->setText(SecondsToTime(ms / 1000));
@@ -394,6 +486,7 @@ void TEditForm::SeekTo(qint64 ms)
         MP2->Pause();
         m_resumeMs = ms;
         m_resumeValue = ui->TrackBar1->value();
+        ui->SpeedBtnStop->setEnabled(true); // a stopped preview is paused here now
     }
 }
 
@@ -478,11 +571,16 @@ void TEditForm::BtnApplyClick()
         ShowInformation(this, QStringLiteral("Please input correct time format!"));
         return;
     }
-    if (m_job.Duration == 0) {
+    // No whole second to scale by: a measured source under a second is all one clip, an
+    // unmeasured one has no times yet.
+    if (m_job.Duration != 0)
+        SetSelection(qint64(start) * 100 / m_job.Duration, qint64(end) * 100 / m_job.Duration);
+    else if (MP2 && MP2->Length() > 0)
+        SetSelection(0, 100);
+    else {
         ShowInformation(this, QStringLiteral("Please input correct time format!"));
         return;
     }
-    SetSelection(qint64(start) * 100 / m_job.Duration, qint64(end) * 100 / m_job.Duration);
     // The seconds are compared, not the percentages: a start a little after the end
     // would share its percent and slip through.
     if (start > end) {

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
+class QKeyEvent;
 class TAudioInformation2;
 class TEditTimeForm;
 class TPreviewPlayer;
@@ -63,7 +64,9 @@ public:
     void BtnApplyClick();
     void BtnCancelClick();
     void CheckTagClick();
-    // Keys and the sound strip.
+    // Keys and the sound strip. The preview's keys act while the focus is on the picture,
+    // the track bar or the strip; elsewhere keys go to the control in focus.
+    bool PreviewKey(QKeyEvent *event);
     void PlayPauseKey();
     void SeekBy(qint64 ms);
     void SeekToMark(bool end);
@@ -77,14 +80,18 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void MakePlayer();
     void SourceOpened();
     void ShowReady();
+    void SourceEnded();
+    void TrackBarAction(int action);
     void PlayerFailed(const QString &reason);
     void SeekTo(qint64 ms);
+    qint64 MarkMs(bool end); // where a mark stands; a mark that is no time is the edge
     void StartSoundStrip();
     void ShowClipOnStrip();
     void ShowPositionOnStrip();
@@ -99,4 +106,7 @@ private:
     // from there unless the thumb has been moved since.
     qint64 m_resumeMs = 0;
     int m_resumeValue = -1;
+    // The preview played to the end of the source: stopped there, the next Play starts at
+    // the start mark.
+    bool m_atEnd = false;
 };

@@ -18,9 +18,13 @@ int Field(const QLineEdit *edit)
 }
 
 // Hours, minutes and seconds as typed, each taken as it stands: 90 minutes are 5400 s.
+// A negative field makes the whole time negative (-1).
 qint64 RowSeconds(const QLineEdit *hours, const QLineEdit *minutes, const QLineEdit *seconds)
 {
-    return qint64(Field(hours)) * 3600 + qint64(Field(minutes)) * 60 + Field(seconds);
+    const int h = Field(hours), m = Field(minutes), s = Field(seconds);
+    if (h < 0 || m < 0 || s < 0)
+        return -1;
+    return qint64(h) * 3600 + qint64(m) * 60 + s;
 }
 
 int ToInt(qint64 v)
@@ -76,15 +80,18 @@ void TEditTimeForm::FormShow()
 void TEditTimeForm::BitBtnOKClick()
 {
     const qint64 start = RowSeconds(ui->EdStartHour, ui->EdStartMin, ui->EdStartSec);
-    if (start > m_duration) {
-        ShowInformation(this, QStringLiteral("Start time should be less than total duration."));
-        return;
-    }
+    const auto refuse = [this](const char *text) { ShowInformation(this, QString::fromLatin1(text)); };
+    if (start < 0)
+        return refuse("Start time should not be negative.");
+    if (start > m_duration)
+        return refuse("Start time should be less than total duration.");
     const qint64 stop = RowSeconds(ui->EdStopHour, ui->EdStopMin, ui->EdStopSec);
-    if (stop > m_duration) {
-        ShowInformation(this, QStringLiteral("Stop time should be less than total duration."));
-        return;
-    }
+    if (stop < 0)
+        return refuse("Stop time should not be negative.");
+    if (stop > m_duration)
+        return refuse("Stop time should be less than total duration.");
+    if (start > stop)
+        return refuse("Start time should not be later than stop time.");
     m_start = ToInt(start);
     m_end = ToInt(stop);
     emit TimesChosen(m_start, m_end);

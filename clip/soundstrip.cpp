@@ -21,6 +21,7 @@ TSoundStrip::TSoundStrip(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus); // the preview's keys work here too
     m_right = std::max(0, width() - 1);
 }
 
@@ -99,10 +100,12 @@ void TSoundStrip::paintEvent(QPaintEvent *)
 
     painter.setPen(pal.color(QPalette::Mid));
     painter.drawLine(m_left, int(middle), m_right, int(middle));
-    // Inside the clip the sound is drawn in the selection's colour, outside it in grey.
+    // Inside the clip the sound is drawn in the selection's colour, outside it in the text's
+    // colour, faded; the selection's colour is moved away from the background's lightness.
     QColor outside = pal.color(QPalette::Text);
     outside.setAlpha(130);
-    const QColor inside = pal.color(QPalette::Highlight).darker(130);
+    const QColor highlight = pal.color(QPalette::Highlight);
+    const QColor inside = pal.color(QPalette::Base).lightness() < 128 ? highlight.lighter(140) : highlight.darker(130);
     const int clipLeft = xOf(m_clipStart), clipRight = xOf(m_clipEnd);
     for (int c = 0; c < m_received; ++c) {
         const double h = Height(m_peaks[c]) * half;
@@ -114,15 +117,19 @@ void TSoundStrip::paintEvent(QPaintEvent *)
     }
 
     if (m_noSound) {
-        painter.setPen(pal.color(QPalette::PlaceholderText));
-        painter.drawText(box, Qt::AlignCenter, QStringLiteral("No sound"));
+        // The words stand on a patch of the background, clear of the middle line.
+        const QString text = QStringLiteral("No sound");
+        const QRect words = painter.fontMetrics().boundingRect(box, Qt::AlignCenter, text).adjusted(-4, 0, 4, 0);
+        painter.fillRect(words, pal.color(QPalette::Base));
+        painter.setPen(pal.color(QPalette::Text));
+        painter.drawText(box, Qt::AlignCenter, text);
     }
     if (m_length > 0) {
         painter.setPen(QPen(QColor(220, 40, 40), 1));
         const int x = xOf(m_position);
         painter.drawLine(x, 0, x, height() - 1);
     }
-    painter.setPen(pal.color(QPalette::Mid));
+    painter.setPen(pal.color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
 }
 
@@ -132,4 +139,17 @@ void TSoundStrip::mousePressEvent(QMouseEvent *event)
         return QWidget::mousePressEvent(event);
     const int x = std::clamp(int(event->position().x()), m_left, m_right);
     emit clicked(qint64(x - m_left) * m_length / (m_right - m_left));
+}
+
+// The frame shows where the keys go.
+void TSoundStrip::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TSoundStrip::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

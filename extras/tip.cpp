@@ -80,7 +80,10 @@ void TTipForm::FormCreate()
 {
     TTipSettings stored;
     LoadTipSettings(stored);
-    TipNo = stored.TipNo;
+    // With no tip stored yet (the first start), the window opens on the first tip.
+    const IniFile ini(SettingsFilePath());
+    const bool hasNumber = !ini.readString(QStringLiteral("tips"), QStringLiteral("tipno"), QString()).isEmpty();
+    TipNo = hasNumber ? stored.TipNo : 0;
     ui->CheckBox1->setChecked(stored.ShowTip == 1);
 
     // The file stays open while the window is; each lookup reads it again from the start.

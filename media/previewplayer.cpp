@@ -156,6 +156,8 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
         if (m_seeking)
             m_position = m_seekTarget; // until the next position arrives
         m_seeking = false;
+        if (m_eof) // a seek to the very end
+            CheckEnd();
         break;
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto *property = static_cast<const mpv_event_property *>(event.data);
@@ -166,7 +168,7 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
         else if (qstrcmp(property->name, "eof-reached") == 0) {
             m_eof = property->format == MPV_FORMAT_FLAG && *static_cast<const int *>(property->data);
             if (m_eof)
-                CheckEarlyEnd();
+                CheckEnd();
         }
         break;
     }
@@ -194,13 +196,21 @@ void TPreviewPlayer::Announce()
 
 // The data ran out: at the end of the file this is the normal end of playing; well before
 // it, the rest of the file could not be read (it was cut short or taken away).
-void TPreviewPlayer::CheckEarlyEnd()
+void TPreviewPlayer::CheckEnd()
 {
     if (m_load != Load::Loaded || m_seeking)
         return;
     const double length = m_length / 1000.0, at = m_position / 1000.0;
-    if (length - at <= std::max(1.0, length / 50))
+    if (length - at <= std::max(1.0, length / 50)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, serial = m_serial] {
+                if (serial == m_serial && m_load == Load::Loaded && m_eof)
+                    emit Ended();
+            },
+            Qt::QueuedConnection);
         return;
+    }
     FailPlayback(QStringLiteral("Playback of '%1' stopped at %2 s of its %3 s: the rest of the file cannot be read")
                      .arg(m_path)
                      .arg(at, 0, 'f', 1)

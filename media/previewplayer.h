@@ -50,6 +50,8 @@ signals:
     // The loaded file could not be played on (a read or decoding error ended it, or its
     // data ended well before its length); the player is then not ready (queued).
     void PlaybackFailed(const QString &reason);
+    // Playing reached the end of the file; the player holds there, stopped (queued).
+    void Ended();
 
 private:
     enum class Load { None, Loading, Loaded, Failed };
@@ -57,7 +59,7 @@ private:
     void HandleEvent(const mpv_event &event);
     void Announce();
     void FailPlayback(const QString &reason);
-    void CheckEarlyEnd();
+    void CheckEnd();
     // Handles events until done() holds or the wait time is over; true when done() holds.
     template <typename Done>
     bool WaitFor(Done done);

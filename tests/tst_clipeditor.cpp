@@ -3,6 +3,7 @@
 #include "clip/edittime.h"
 #include "clip/soundstrip.h"
 #include "main/main.h"
+#include "settings/setting.h"
 #include "media/audiofile2.h"
 #include "media/previewplayer.h"
 #include "media/waveform.h"
@@ -10,12 +11,18 @@
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -377,21 +384,88 @@ private slots:
         QTRY_VERIFY(!m_main->EditForm);
     }
 
-    // Under a second long: no length to scale by, the thumb stays where it is.
+    // The keyboard: the preview's keys work on the picture and the track bar; on a button or
+    // the tag box Space and Return press it, Return in a field presses OK.
+    void keysWhereTheFocusIs_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("outcome"); // "ok", "cancel", "open"
+        QTest::addColumn<bool>("paused");     // the preview paused by the key
+        QTest::addColumn<bool>("tagTicked");
+        QTest::addColumn<QString>("start");   // the start field afterwards
+        QTest::newRow("OK, Space") << "BtnApply" << int(Qt::Key_Space) << "ok" << false << false << "00:00:02";
+        QTest::newRow("OK, Return") << "BtnApply" << int(Qt::Key_Return) << "ok" << false << false << "00:00:02";
+        QTest::newRow("Cancel, Return") << "BtnCancel" << int(Qt::Key_Return) << "cancel" << false << false << "00:00:02";
+        QTest::newRow("tag box, Space") << "CheckTag" << int(Qt::Key_Space) << "open" << false << true << "00:00:02";
+        QTest::newRow("tag box, Return") << "CheckTag" << int(Qt::Key_Return) << "open" << false << true << "00:00:02";
+        QTest::newRow("Reset, Space") << "SpeedButton3" << int(Qt::Key_Space) << "open" << false << false << "00:00:00";
+        QTest::newRow("Reset, Return") << "SpeedButton3" << int(Qt::Key_Return) << "open" << false << false << "00:00:00";
+        QTest::newRow("genre, Return") << "infoGenre" << int(Qt::Key_Return) << "ok" << false << false << "00:00:02";
+        QTest::newRow("picture, Space") << "Panel2" << int(Qt::Key_Space) << "open" << true << false << "00:00:02";
+        QTest::newRow("track bar, Space") << "TrackBar1" << int(Qt::Key_Space) << "open" << true << false << "00:00:02";
+    }
+    void keysWhereTheFocusIs()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, key);
+        QFETCH(QString, outcome);
+        QFETCH(bool, paused);
+        QFETCH(bool, tagTicked);
+        QFETCH(QString, start);
+        Queue({m_clip});
+        TEditForm *editor = Show();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QCOMPARE(editor->focusWidget(), C<QWidget>(editor, "Panel2")); // the preview's keys work at once
+        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:02"));
+        C<QCheckBox>(editor, "CheckTag")->setChecked(false);
+        C<QComboBox>(editor, "infoGenre")->setEnabled(true);
+        QSignalSpy accepted(editor, &QDialog::accepted), rejected(editor, &QDialog::rejected);
+
+        QWidget *focus = C<QWidget>(editor, qPrintable(target));
+        focus->setFocus();
+        QCOMPARE(QApplication::focusWidget(), focus);
+        QTest::keyClick(focus, Qt::Key(key));
+        QCOMPARE(accepted.count(), outcome == "ok" ? 1 : 0);
+        QCOMPARE(rejected.count(), outcome == "cancel" ? 1 : 0);
+        QCOMPARE(Job().StartTime, outcome == "ok" ? start : QStringLiteral("00:00:00"));
+        if (outcome != "open")
+            return;
+        QCOMPARE(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled(), paused);
+        QCOMPARE(C<QCheckBox>(editor, "CheckTag")->isChecked(), tagTicked);
+        QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), start);
+        QVERIFY(m_desktop->messages.isEmpty());
+    }
+
+    // Under a second long: no length to scale by, the thumb stays where it is; the clip is
+    // the whole source, and it takes tags from the keyboard.
     void shortSource()
     {
         Queue({m_short});
         TEditForm *editor = Show();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
         QTRY_VERIFY(editor->MP2 && editor->MP2->IsLoaded());
         QCOMPARE(Job().Duration, 0);
         QCOMPARE(Job().EndTime, QStringLiteral("Max"));
         QCOMPARE(C<QLabel>(editor, "lbTotalTime")->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:00"));
         C<QSlider>(editor, "TrackBar1")->setValue(37);
         editor->Timer1Timer();
         QCOMPARE(C<QSlider>(editor, "TrackBar1")->value(), 37);
-        C<QPushButton>(editor, "BtnApply")->click();
-        QCOMPARE(m_desktop->texts(), QStringList{"Please input correct time format!"});
-        QCOMPARE(Job().EndTime, QStringLiteral("Max"));
+
+        QCheckBox *tag = C<QCheckBox>(editor, "CheckTag");
+        tag->setFocus();
+        QTest::keyClick(tag, Qt::Key_Space);
+        QTest::keyClick(tag, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), C<QLineEdit>(editor, "infoTitle"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Short one"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(m_desktop->messages.isEmpty());
+        QTRY_VERIFY(!m_main->EditForm);
+        QCOMPARE(Job().TagTitle, QStringLiteral("Short one"));
+        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
+        QCOMPARE(Job().EndTime, QStringLiteral("00:00:00"));
     }
 
     // A file the player cannot open: the reason is reported, the editor stays usable.
@@ -454,29 +528,30 @@ private slots:
         QVERIFY(qAbs(strip->length() - ProbeDuration(m_long) * 1000) < 100);
         QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
         const auto elapsed = [&] { return C<QLabel>(editor, "lbElapsedTime")->text(); };
+        QCOMPARE(QApplication::focusWidget(), C<QWidget>(editor, "Panel2"));
 
-        QTest::keyClick(editor, Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
-        QTest::keyClick(editor, Qt::Key_Home);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         QCOMPARE(elapsed(), QStringLiteral("00:00:00"));
-        QTest::keyClick(editor, Qt::Key_Right, Qt::ShiftModifier);
-        QTest::keyClick(editor, Qt::Key_Right, Qt::ShiftModifier);
-        QTest::keyClick(editor, Qt::Key_Right);
-        QTest::keyClick(editor, Qt::Key_Right);
-        QTest::keyClick(editor, Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QCOMPARE(elapsed(), QStringLiteral("00:00:21"));
-        QTest::keyClick(editor, Qt::Key_I);
-        QTest::keyClick(editor, Qt::Key_Right, Qt::ShiftModifier);
-        QTest::keyClick(editor, Qt::Key_O);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O);
         QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:21"));
         QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:31"));
         QCOMPARE(editor->SelStart, 21 * 100 / 205);
         QCOMPARE(editor->SelEnd, 31 * 100 / 205);
-        QTest::keyClick(editor, Qt::Key_Home);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         QCOMPARE(elapsed(), QStringLiteral("00:00:21"));
 
         // Play goes on exactly where the keys left the paused preview.
-        QTest::keyClick(editor, Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
         QVERIFY2(editor->MP2->Position() >= 21000 && editor->MP2->Position() < 22000,
                  qPrintable(QString::number(editor->MP2->Position())));
@@ -497,8 +572,9 @@ private slots:
         QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:31"));
         QCOMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
 
-        // A click on the strip plays from that point.
+        // A click on the strip plays from that point; the keys then work on the strip.
         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 2, strip->height() / 2));
+        QCOMPARE(QApplication::focusWidget(), strip);
         const int at = TimeToSeconds(elapsed());
         QVERIFY2(at > 205 * 2 / 5 && at < 205 * 3 / 5, qPrintable(elapsed()));
         QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
@@ -507,10 +583,103 @@ private slots:
         // While playing, a mark is the moment of the key, not that of the last timer tick.
         editor->Timer1.stop();
         QTRY_VERIFY(editor->MP2->Position() >= (at + 2) * 1000);
-        QTest::keyClick(editor, Qt::Key_O);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O);
         const int end = TimeToSeconds(C<QLineEdit>(editor, "EdEnd")->text());
         QVERIFY2(end >= at + 2 && end <= editor->MP2->Position() / 1000, qPrintable(QString::number(end)));
         QVERIFY(m_desktop->messages.isEmpty());
+    }
+
+    // As a player: at the end the controls stop and Space plays from the start mark; after
+    // Stop the keys and the strip seek; page keys on the track bar seek while playing.
+    void playsAsAPlayer()
+    {
+        Queue({m_clip});
+        TEditForm *editor = Show();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        TPreviewPlayer *player = editor->MP2;
+        auto *play = C<QToolButton>(editor, "SpeedBtnPlay");
+        auto *stop = C<QToolButton>(editor, "SpeedBtnStop");
+        const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        const auto near = [player](qint64 ms) { return player->Position() >= ms - 100 && player->Position() < ms + 700; };
+
+        key(Qt::Key_End); // the end mark is 00:00:08, half a second before the end
+        QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 5000);
+        QVERIFY(!stop->isEnabled() && !C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
+        QVERIFY(!editor->Timer1.isActive());
+        C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:03"));
+        key(Qt::Key_Space);
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
+        QVERIFY2(near(3000), qPrintable(QString::number(player->Position())));
+
+        stop->click();
+        key(Qt::Key_Right);
+        QCOMPARE(C<QLabel>(editor, "lbElapsedTime")->text(), QStringLiteral("00:00:01"));
+        QVERIFY(near(1000));
+        QVERIFY(play->isEnabled() && stop->isEnabled()); // waits there, paused
+        stop->click();
+        auto *strip = C<TSoundStrip>(editor, "SoundStrip");
+        QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 2, strip->height() / 2));
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
+        QVERIFY2(near(4250), qPrintable(QString::number(player->Position())));
+
+        auto *bar = C<QSlider>(editor, "TrackBar1");
+        bar->setFocus();
+        const int before = bar->value();
+        key(Qt::Key_PageUp);
+        QVERIFY2(near(player->Length() * (before + bar->pageStep()) / 100), qPrintable(QString::number(player->Position())));
+        const qint64 there = player->Position();
+        editor->Timer1Timer(); // the thumb follows the new place, not the old one
+        QCOMPARE(bar->value(), int(there / 1000 * 100 / 8));
+        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
+        QVERIFY(m_desktop->messages.isEmpty());
+    }
+
+    // A screen reader's walk: every control that takes the focus or a click, and every
+    // gauge, has a name of its own, in the editor, the main window and the settings dialog.
+    void everyControlNamed()
+    {
+        // The name a screen reader reads: the control's own, a button's text, or the text of
+        // the label that is its buddy (a box's value is no name).
+        const auto unnamed = [](QWidget *window) {
+            QHash<QWidget *, QString> labelled;
+            for (QLabel *label : window->findChildren<QLabel *>())
+                if (label->buddy())
+                    labelled[label->buddy()] = label->text();
+            QStringList found;
+            for (QWidget *w : window->findChildren<QWidget *>()) {
+                const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton *>(w)
+                                     || qobject_cast<QProgressBar *>(w) || qobject_cast<TSoundStrip *>(w);
+                // Parts a control is made of (a list's viewport, a box's inner list) speak for it.
+                QWidget *up = w->parentWidget();
+                const bool part = qobject_cast<QTabWidget *>(w) || qobject_cast<QAbstractScrollArea *>(up)
+                                  || qobject_cast<QComboBox *>(up) || qobject_cast<QAbstractSpinBox *>(up)
+                                  || qobject_cast<QTabWidget *>(up);
+                // Controls on every page of a tab widget count, not only on the page shown.
+                QWidget *page = w;
+                while (page && !qobject_cast<QStackedWidget *>(page->parentWidget()))
+                    page = page->parentWidget();
+                const bool shown = w->isVisibleTo(page ? page : window) && (!page || !page->parentWidget()->isHidden());
+                if (!control || part || !shown || w->isWindow())
+                    continue;
+                const auto *button = qobject_cast<QAbstractButton *>(w);
+                const QString name = !w->accessibleName().isEmpty() ? w->accessibleName()
+                                     : button                     ? button->text()
+                                                                  : labelled.value(w);
+                if (name.trimmed().isEmpty() || !QAccessible::queryAccessibleInterface(w))
+                    found << QStringLiteral("%1 %2").arg(QLatin1String(w->metaObject()->className()), w->objectName());
+            }
+            return found;
+        };
+        Queue({m_clip});
+        TEditForm *editor = Show();
+        TSettingForm settings(m_main.get(), m_main->Settings);
+        for (QWidget *window : {static_cast<QWidget *>(editor), static_cast<QWidget *>(m_main.get()),
+                                static_cast<QWidget *>(&settings)}) {
+            const QStringList found = unnamed(window);
+            QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1String(", "))));
+        }
+        QCOMPARE(C<QWidget>(editor, "TrackBar1")->accessibleName(), QStringLiteral("Position"));
     }
 
     // A source without sound: an empty strip that says so.
@@ -523,6 +692,25 @@ private slots:
         auto *strip = C<TSoundStrip>(editor, "SoundStrip");
         QTRY_VERIFY(strip->noSound());
         QCOMPARE(strip->received(), 0);
+
+        // Under a dark palette the words stand in the text's colour on a patch of the
+        // background: the middle line does not run through them.
+        QPalette dark = strip->palette();
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Mid, QColor(90, 200, 90));
+        strip->setPalette(dark);
+        const QImage shown = strip->grab().toImage();
+        const int middle = (2 + strip->height() - 3) / 2, centre = strip->width() / 2;
+        int line = 0, text = 0;
+        for (int x = centre - 15; x <= centre + 15; ++x) {
+            line += shown.pixelColor(x, middle) == dark.color(QPalette::Mid);
+            for (int y = 0; y < strip->height(); ++y)
+                text += shown.pixelColor(x, y) == dark.color(QPalette::Text);
+        }
+        QCOMPARE(line, 0);
+        QVERIFY(text > 0);
+        QCOMPARE(shown.pixelColor(strip->width() / 8, middle), dark.color(QPalette::Mid));
     }
 
     // Closed at once, while the strip is computed and the player still opens: both stop,

@@ -94,17 +94,17 @@ private slots:
         // OK hands both times back; the editor writes its own fields and selection.
         QTimer::singleShot(0, [&] {
             QVERIFY(m_editor->EditTimeForm);
-            Type(m_editor->EditTimeForm, {"0", "2", "0", "0", "1", "0"});
+            Type(m_editor->EditTimeForm, {"0", "1", "0", "0", "2", "0"});
             C<QPushButton>(m_editor->EditTimeForm, "BitBtnOK")->click();
         });
         m_editor->BtnEditClick();
         QVERIFY(!m_editor->EditTimeForm);
-        QCOMPARE(EdStart(), QStringLiteral("00:02:00"));
-        QCOMPARE(EdEnd(), QStringLiteral("00:01:00"));
-        QCOMPARE(m_editor->StartSeconds, 120);
-        QCOMPARE(m_editor->EndSeconds, 60);
-        QCOMPARE(m_editor->SelStart, 120 * 100 / 3725);
-        QCOMPARE(m_editor->SelEnd, 60 * 100 / 3725);
+        QCOMPARE(EdStart(), QStringLiteral("00:01:00"));
+        QCOMPARE(EdEnd(), QStringLiteral("00:02:00"));
+        QCOMPARE(m_editor->StartSeconds, 60);
+        QCOMPARE(m_editor->EndSeconds, 120);
+        QCOMPARE(m_editor->SelStart, 60 * 100 / 3725);
+        QCOMPARE(m_editor->SelEnd, 120 * 100 / 3725);
         QCOMPARE(m_editor->Job().StartTime, QStringLiteral("00:00:00")); // the job waits for the editor's OK
     }
 
@@ -145,41 +145,52 @@ private slots:
             QVERIFY(C<QWidget>(dialog, name));
     }
 
-    // OK's limits against the 3725-second source; only times that pass are handed back.
-    void okLimits()
+    // OK's tests against the 3725-second source, in their order; only times that pass are
+    // handed back. A letter goes to the general error report.
+    void okInputs_data()
     {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("message");
+        const QString ok;
+        QTest::newRow("stop past the end") << QStringList{"0", "0", "0", "1", "2", "6"} << "Stop time should be less than total duration.";
+        QTest::newRow("90 minutes") << QStringList{"0", "90", "0", "1", "2", "5"} << "Start time should be less than total duration.";
+        QTest::newRow("letter") << QStringList{"0", "1", "0", "0", "x", "0"} << "'x'";
+        QTest::newRow("negative start") << QStringList{"0", "0", "-5", "0", "1", "0"} << "Start time should not be negative.";
+        QTest::newRow("negative piece") << QStringList{"0", "1", "-5", "0", "2", "0"} << "Start time should not be negative.";
+        QTest::newRow("negative stop") << QStringList{"0", "0", "0", "-1", "0", "0"} << "Stop time should not be negative.";
+        QTest::newRow("start after stop") << QStringList{"0", "2", "0", "0", "1", "0"} << "Start time should not be later than stop time.";
+        QTest::newRow("equal") << QStringList{"0", "1", "0", "0", "0", "60"} << ok;
+        QTest::newRow("stop at the end") << QStringList{"0", "2", "0", "1", "2", "5"} << ok;
+    }
+    void okInputs()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, message);
         TEditTimeForm *dialog = OpenDialog();
         QSignalSpy chosen(dialog, &TEditTimeForm::TimesChosen);
-        Type(dialog, {"0", "0", "0", "1", "2", "6"});
+        Type(dialog, typed);
         C<QPushButton>(dialog, "BitBtnOK")->click();
-        QCOMPARE(m_desktop->texts(), QStringList{"Stop time should be less than total duration."});
-        QCOMPARE(m_desktop->messages[0].caption, QStringLiteral("Information"));
-        QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Information);
-        QVERIFY(dialog->isVisible());
-
-        // 90 minutes count as 5400 seconds.
-        Type(dialog, {"0", "90", "0", "1", "2", "5"});
-        C<QPushButton>(dialog, "BitBtnOK")->click();
-        QCOMPARE(m_desktop->texts().last(), QStringLiteral("Start time should be less than total duration."));
-        QVERIFY(dialog->isVisible());
-
-        // A letter: the general error report.
-        Type(dialog, {"0", "1", "0", "0", "x", "0"});
-        C<QPushButton>(dialog, "BitBtnOK")->click();
-        QCOMPARE(m_desktop->messages.size(), 3);
-        QCOMPARE(m_desktop->messages.last().icon, QMessageBox::Critical);
-        QVERIFY(m_desktop->messages.last().text.contains("'x'"));
+        if (message.isEmpty()) {
+            QVERIFY(m_desktop->messages.isEmpty());
+            QVERIFY(!dialog->isVisible());
+            const auto seconds = [&](int i) { return typed[i].toInt() * 3600 + typed[i + 1].toInt() * 60 + typed[i + 2].toInt(); };
+            QCOMPARE(chosen.count(), 1);
+            QCOMPARE(chosen[0], (QVariantList{seconds(0), seconds(3)}));
+            QTRY_VERIFY(!m_editor->EditTimeForm);
+            return;
+        }
+        QCOMPARE(m_desktop->messages.size(), 1);
+        const ShownMessage shown = m_desktop->messages[0];
+        if (message.startsWith(QLatin1Char('\''))) {
+            QCOMPARE(shown.icon, QMessageBox::Critical);
+            QVERIFY(shown.text.contains(message));
+        } else {
+            QCOMPARE(shown.text, message);
+            QCOMPARE(shown.caption, QStringLiteral("Information"));
+            QCOMPARE(shown.icon, QMessageBox::Information);
+        }
         QVERIFY(dialog->isVisible());
         QCOMPARE(chosen.count(), 0);
-
-        // Start after stop passes here (the editor's OK judges it); a stop equal to the length passes.
-        Type(dialog, {"0", "2", "0", "1", "2", "5"});
-        C<QPushButton>(dialog, "BitBtnOK")->click();
-        QCOMPARE(m_desktop->messages.size(), 3);
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(chosen.count(), 1);
-        QCOMPARE(chosen[0], (QVariantList{120, 3725}));
-        QTRY_VERIFY(!m_editor->EditTimeForm);
     }
 
     // An unmeasured source: any time above 0 is refused, all zeros pass, and the editor
