@@ -68,7 +68,11 @@ private slots:
             << video + QStringList{"-c:a", "libopus", "-attach", path("cover.jpg"), "-metadata:s:t", "mimetype=image/jpg"}
             << false << "cover.jpg";
         QTest::newRow("avi mp3 tags") << "d.avi" << video + QStringList{"-c:a", "libmp3lame"} + m_tags << true << "";
-        QTest::newRow("no tags") << "e.avi" << video + QStringList{"-c:a", "libmp3lame", "-map_metadata", "-1"} << false << "";
+        // Vorbis comments are the sound stream's tags, not the container's.
+        QTest::newRow("ogg stream tags") << "g.ogg" << QStringList{"-map", "1:a", "-c:a", "libvorbis"} + m_tags << true << "";
+        // An MPEG program stream tells its streams only when probed.
+        QTest::newRow("mpg no tags") << "e.mpg"
+            << QStringList{"-map", "0:v", "-map", "1:a", "-c:v", "mpeg1video", "-c:a", "mp2", "-map_metadata", "-1"} << false << "";
     }
     void sources()
     {
@@ -219,6 +223,10 @@ private slots:
         QByteArray picture;
         QVERIFY(run("ffmpeg", {"-v", "error", "-i", path(out), "-map", "0:v:0", "-c", "copy", "-f", "rawvideo", "-"}, &picture));
         QCOMPARE(picture, info.infoCover);
+        // A front cover (M4A's covr has no picture type).
+        QByteArray kind;
+        QVERIFY(run("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream_tags=comment", "-of", "csv=p=0", path(out)}, &kind));
+        QCOMPARE(kind.trimmed(), out.endsWith("m4a") ? "" : "Cover (front)");
         // Our own reader finds the same cover.
         const std::optional<SourceInfo> back = ReadSourceInfo(path(out));
         QVERIFY(back);
