@@ -225,16 +225,13 @@ std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_
         t.streamIndex = st->index;
         t.isDefault = st->disposition & AV_DISPOSITION_DEFAULT;
         t.language = LanguageName(value(st->metadata, "language"));
-        QStringList parts;
-        if (!t.language.isEmpty())
-            parts << t.language;
-        const QString kind = QStringList{codecName(st->codecpar->codec_id), channelsName(st->codecpar->ch_layout)}
-                                 .filter(QRegularExpression(QStringLiteral("."))).join(QLatin1Char(' '));
-        if (!kind.isEmpty())
-            parts << kind;
-        if (const QString title = value(st->metadata, "title"); !title.isEmpty())
-            parts << title;
-        t.name = QStringLiteral("%1: %2").arg(t.number).arg(parts.join(QStringLiteral(", ")));
+        // "2: English, AC-3 5.1, Commentary", leaving out what the file does not tell.
+        const QString codec = codecName(st->codecpar->codec_id), channels = channelsName(st->codecpar->ch_layout);
+        const QString kind = codec.isEmpty() || channels.isEmpty() ? codec + channels : codec + QLatin1Char(' ') + channels;
+        QStringList parts{t.language, kind, value(st->metadata, "title")};
+        parts.removeAll(QString());
+        t.name = parts.isEmpty() ? QString::number(t.number)
+                                 : QStringLiteral("%1: %2").arg(t.number).arg(parts.join(QStringLiteral(", ")));
         info.tracks << t;
     }
     // Only the first default counts; some files mark every track.
