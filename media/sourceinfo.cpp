@@ -2,11 +2,14 @@
 
 #include "media/avinput.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <taglib/asffile.h>
+#include <taglib/asfpicture.h>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -124,6 +127,22 @@ SourceCover findCover(const AVFormatContext *fmt)
     return first;
 }
 
+// FFmpeg misreads an ASF picture over 64 KB, which sits in the Metadata Library object:
+// TagLib reads it.
+SourceCover asfCover(const QString &path)
+{
+    TagLib::ASF::File f(QFile::encodeName(path).constData(), false);
+    if (!f.isValid() || !f.tag())
+        return {};
+    for (const TagLib::ASF::Attribute &a : f.tag()->attribute("WM/Picture")) {
+        const TagLib::ASF::Picture pic = a.toPicture();
+        const QString mime = QString::fromStdString(pic.mimeType().to8Bit(true)).toLower();
+        if (pic.isValid() && (mime == QLatin1String("image/jpeg") || mime == QLatin1String("image/png")))
+            return {QByteArray(pic.picture().data(), pic.picture().size()), mime};
+    }
+    return {};
+}
+
 bool needsProbing(const AVFormatContext *fmt)
 {
     if (fmt->ctx_flags & AVFMTCTX_NOHEADER)
@@ -202,6 +221,8 @@ std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_
 
     SourceInfo info;
     info.cover = findCover(raw); // attached pictures and attachments come with the header
+    if (info.cover.data.isEmpty() && QByteArray(raw->iformat->name) == "asf")
+        info.cover = asfCover(path);
     // Most containers describe their sound in the header; the rest is probed, sound only.
     if (needsProbing(raw)) {
         for (unsigned i = 0; i < raw->nb_streams; ++i)
