@@ -105,10 +105,14 @@ public:
     int16_t InfoTrack = 0;  // 0 = none
     int16_t InfoGenre = 0;  // 0..146 (GenreText numbering); other values = none
     int InfoFlag = 0; // no effect
+    QString infoGenreName;  // a genre as free text, written when InfoGenre is none
+    QByteArray infoCover;   // a front cover picture's file bytes (JPEG or PNG); empty = none
+    QString infoCoverMime;  // its type, "image/jpeg" or "image/png"; empty = told by its bytes
 
     // Writes the tags into an MP3 (ID3v2.4), OGG, FLAC or Opus (Xiph comment), WMA (ASF
-    // attributes) or M4A (MP4 atoms) file, chosen by the extension; empty texts are left out. False with the reason in
-    // LastErrorText.
+    // attributes) or M4A (MP4 atoms) file, chosen by the extension; empty texts are left out.
+    // A cover replaces the file's pictures: APIC (MP3), METADATA_BLOCK_PICTURE (OGG, Opus),
+    // PICTURE (FLAC), covr (M4A), WM/Picture (WMA). False with the reason in LastErrorText.
     bool WriteTags(const QString &path);
     QString LastErrorText() const { return m_error; }
     static QString GenreText(int number); // 0 Blues .. 146 Jpop; empty otherwise

@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <taglib/asffile.h>
+#include <taglib/asfpicture.h>
+#include <taglib/attachedpictureframe.h>
+#include <taglib/flacpicture.h>
+#include <taglib/mp4coverart.h>
 #include <taglib/flacfile.h>
 #include <taglib/mp4file.h>
 #include <taglib/opusfile.h>
@@ -20,6 +24,13 @@ TagLib::String str(const QString &s)
     return TagLib::String(s.toUtf8().constData(), TagLib::String::UTF8);
 }
 
+// The genre: its name from the list, else the free text.
+QString genre(const TAudioInformation2 &info)
+{
+    const QString listed = TAudioInformation2::GenreText(info.InfoGenre);
+    return listed.isEmpty() ? info.infoGenreName : listed;
+}
+
 // The fields every format shares, through TagLib's common interface.
 void setCommon(TagLib::Tag *tag, const TAudioInformation2 &info)
 {
@@ -29,16 +40,46 @@ void setCommon(TagLib::Tag *tag, const TAudioInformation2 &info)
     tag->setComment(str(info.infoComments));
     tag->setYear(info.InfoYear > 0 ? unsigned(info.InfoYear) : 0);
     tag->setTrack(info.InfoTrack > 0 ? unsigned(info.InfoTrack) : 0);
-    tag->setGenre(str(TAudioInformation2::GenreText(info.InfoGenre)));
+    tag->setGenre(str(genre(info)));
 }
 
-// Xiph comment (OGG, FLAC, Opus): the common fields plus COPYRIGHT.
-void setXiph(TagLib::Ogg::XiphComment *tag, const TAudioInformation2 &info)
+// The cover's type: the one given, else told by the picture's first bytes.
+QString coverMime(const TAudioInformation2 &info)
+{
+    if (!info.infoCoverMime.isEmpty())
+        return info.infoCoverMime.toLower();
+    if (info.infoCover.startsWith("\x89PNG"))
+        return QStringLiteral("image/png");
+    return QStringLiteral("image/jpeg");
+}
+
+TagLib::ByteVector bytes(const QByteArray &b)
+{
+    return TagLib::ByteVector(b.constData(), unsigned(b.size()));
+}
+
+// A FLAC picture block (FLAC's PICTURE, and Xiph's METADATA_BLOCK_PICTURE) of the cover.
+TagLib::FLAC::Picture *flacPicture(const TAudioInformation2 &info)
+{
+    auto *p = new TagLib::FLAC::Picture;
+    p->setType(TagLib::FLAC::Picture::FrontCover);
+    p->setMimeType(str(coverMime(info)));
+    p->setData(bytes(info.infoCover));
+    return p;
+}
+
+// Xiph comment (OGG, FLAC, Opus): the common fields plus COPYRIGHT, and the cover as
+// METADATA_BLOCK_PICTURE when withCover.
+void setXiph(TagLib::Ogg::XiphComment *tag, const TAudioInformation2 &info, bool withCover = true)
 {
     setCommon(tag, info);
     tag->removeFields("COPYRIGHT");
     if (!info.infoCopyright.isEmpty())
         tag->addField("COPYRIGHT", str(info.infoCopyright));
+    if (withCover && !info.infoCover.isEmpty()) {
+        tag->removeAllPictures();
+        tag->addPicture(flacPicture(info));
+    }
 }
 
 } // namespace
@@ -71,6 +112,15 @@ bool TAudioInformation2::WriteTags(const QString &path)
                 frame->setText(str(infoCopyright));
                 tag->addFrame(frame);
             }
+            if (!infoCover.isEmpty()) {
+                tag->removeFrames("APIC");
+                auto *pic = new TagLib::ID3v2::AttachedPictureFrame;
+                pic->setTextEncoding(TagLib::String::UTF8);
+                pic->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
+                pic->setMimeType(str(coverMime(*this)));
+                pic->setPicture(bytes(infoCover));
+                tag->addFrame(pic);
+            }
             ok = f.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, TagLib::ID3v2::v4);
         }
     } else if (ext == QLatin1String("ogg")) {
@@ -88,7 +138,11 @@ bool TAudioInformation2::WriteTags(const QString &path)
     } else if (ext == QLatin1String("flac")) {
         TagLib::FLAC::File f(name.constData(), false);
         if (f.isValid()) {
-            setXiph(f.xiphComment(true), *this);
+            setXiph(f.xiphComment(true), *this, false);
+            if (!infoCover.isEmpty()) { // FLAC's own PICTURE block, not the comment's
+                f.removePictures();
+                f.addPicture(flacPicture(*this));
+            }
             ok = f.save();
         }
     } else if (ext == QLatin1String("m4a")) {
@@ -99,6 +153,12 @@ bool TAudioInformation2::WriteTags(const QString &path)
             tag->removeItem("cprt");
             if (!infoCopyright.isEmpty())
                 tag->setItem("cprt", TagLib::StringList(str(infoCopyright)));
+            if (!infoCover.isEmpty()) {
+                const QString mime = coverMime(*this);
+                const auto format = mime == QLatin1String("image/png") ? TagLib::MP4::CoverArt::PNG
+                                                                       : TagLib::MP4::CoverArt::JPEG;
+                tag->setItem("covr", TagLib::MP4::CoverArtList().append(TagLib::MP4::CoverArt(format, bytes(infoCover))));
+            }
             ok = f.save();
         }
     } else if (ext == QLatin1String("wma")) {
@@ -112,8 +172,15 @@ bool TAudioInformation2::WriteTags(const QString &path)
                 tag->removeItem("WM/Year");
             if (InfoTrack <= 0)
                 tag->removeItem("WM/TrackNumber");
-            if (GenreText(InfoGenre).isEmpty())
+            if (genre(*this).isEmpty())
                 tag->removeItem("WM/Genre");
+            if (!infoCover.isEmpty()) {
+                TagLib::ASF::Picture pic;
+                pic.setType(TagLib::ASF::Picture::FrontCover);
+                pic.setMimeType(str(coverMime(*this)));
+                pic.setPicture(bytes(infoCover));
+                tag->setAttribute("WM/Picture", TagLib::ASF::Attribute(pic));
+            }
             ok = f.save();
         }
     } else {

@@ -21,8 +21,7 @@ QByteArray avFileUrl(const QString &path)
     return "file:" + QFile::encodeName(path);
 }
 
-// Comma-separated names of every audio decoder, for the "codec_whitelist" option.
-static const char *audioDecoderList()
+const char *audioDecoderList()
 {
     static const std::string list = [] {
         std::string names;

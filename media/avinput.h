@@ -23,6 +23,9 @@ void quietAvLogging();
 AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterruptCB *interrupt,
                            QString *error);
 
+// Comma-separated names of every audio decoder, for the "codec_whitelist" option.
+const char *audioDecoderList();
+
 // "file:" URL of a local path, as FFmpeg expects it (UTF-8 bytes).
 QByteArray avFileUrl(const QString &path);
 
