@@ -14,6 +14,7 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -90,8 +91,6 @@ private:
     void measured(int index, double lengthMs, const QString &error);
     void fillSlots();
     std::optional<QString> startJob(int index, Running &job);
-    void extracted(int index);
-    void encoded(int index, bool ok, bool stopped, const QString &reason, const QString &remark);
     void progress(int index, int percent);
     void finishJob(int index, Outcome outcome, QString reason);
     // Runs body on the engine's thread, if the run is still the one it was posted for.
@@ -112,6 +111,7 @@ private:
     std::vector<double> m_sound, m_done; // seconds of sound each job makes, and has made
     std::map<int, std::unique_ptr<Running>> m_running;
     std::shared_ptr<std::atomic<bool>> m_stop;
+    std::shared_ptr<std::mutex> m_finishing; // a job's file is named or removed under it
     QElapsedTimer m_clock;
     QThreadPool m_pool;
 };

@@ -134,8 +134,8 @@ class TestEncode : public QObject
         Step step;
         step.out = file(name);
         const std::atomic<bool> stop{stopped};
-        step.result = EncodeWav(wav.isEmpty() ? m_wav : wav, step.out, format, m_s, job, 0, stop,
-                                [&step](int p) { step.percents << p; });
+        step.result = EncodeClip({wav.isEmpty() ? m_wav : wav}, step.out, format, m_s, job, stop,
+                                 [&step](int p) { step.percents << p; });
         return step;
     }
 
@@ -389,12 +389,13 @@ void TestEncode::faultsEndTheStepAsFailed()
     QVERIFY(step.result.reason.startsWith("Incorrect format"));
     QVERIFY(!QFile::exists(step.out));
 
-    // A WAV without a single frame: nothing to copy, and that is no failure.
+    // A source without a single frame: the clip holds no sound, and no file is made.
     m_s.OggVbr = false;
     const QString empty = file("empty.wav");
     QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "anullsrc=r=44100:cl=stereo", "-t", "0", "-c:a", "pcm_s16le", empty}));
     step = encode(3, "empty.ogg", {}, empty);
-    QVERIFY2(step.result.ok, qPrintable(step.result.reason));
+    QVERIFY(!step.result.ok);
+    QVERIFY(!QFile::exists(step.out));
 }
 
 void TestEncode::encoderRemarksAndRefusalsInARun()
