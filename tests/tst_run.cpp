@@ -519,7 +519,10 @@ void TestRun::twoJobsAtOnce()
         if (h.statuses().count("Converting...") == 2)
             bothConverting = h.statuses();
     });
-    After(h, &TRunEngine::fileProgress, [&] { totals << ExecForm->Gauge2->value(); });
+    After(h, &TRunEngine::fileProgress, [&] { // queued: the run may have ended meanwhile
+        if (ExecForm)
+            totals << ExecForm->Gauge2->value();
+    });
     After(h, &TRunEngine::jobFinished, [&] {
         if (ExecForm)
             totals << ExecForm->Gauge2->value();
