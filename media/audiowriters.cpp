@@ -157,7 +157,6 @@ public:
             : lame_encode_buffer(m_gf, samples, samples, frames, m_buf.data(), int(m_buf.size()));
         return put(n);
     }
-    bool takesFloat() const override { return true; }
     bool writeFloat(const float *samples, int frames) override
     {
         m_started = true;
@@ -290,7 +289,6 @@ public:
             vorbis_analysis_wrote(&m_vd, got);
         return encode();
     }
-    bool takesFloat() const override { return true; }
     bool writeFloat(const float *samples, int frames) override
     {
         m_started = true;
@@ -457,7 +455,6 @@ public:
         }
         return true;
     }
-    bool takesFloat() const override { return true; }
     bool writeFloat(const float *samples, int frames) override
     {
         m_started = true;
@@ -732,7 +729,6 @@ public:
     {
         return takeInput(rate, channels, m_s.inputRate, m_s.channels, AV_SAMPLE_FMT_FLT);
     }
-    bool takesFloat() const override { return true; }
     bool writeFloat(const float *samples, int frames) override
     {
         m_started = true;
@@ -844,7 +840,6 @@ public:
                 return false;
         return true;
     }
-    bool takesFloat() const override { return true; }
     bool writeFloat(const float *samples, int frames) override
     {
         m_started = true;

@@ -71,9 +71,8 @@ public:
     // Writers with wide() take full-scale 32-bit samples too (24-bit sound keeps its bits).
     virtual bool wide() const { return false; }
     virtual bool write32(const int32_t *, int) { return false; }
-    // Writers that encode from float take interleaved float sound (+-1) already at the
-    // output's rate and channel count (Opus: at its inputRate) without converting it.
-    virtual bool takesFloat() const { return false; }
+    // MP3, OGG, WMA, Opus and M4A encode from float: they take interleaved float sound
+    // (+-1) already at the output's rate and channel count (Opus: at its inputRate) as it is.
     virtual bool writeFloat(const float *, int) { return false; }
     virtual bool finish() = 0; // flushes, completes and closes the file
     QString error;
