@@ -1,13 +1,10 @@
-// Runs the program's two steps on one source, as the conversion run does: the video control
-// extracts the sound to the format's temporary WAV (44.1 kHz stereo 16-bit; FLAC at its own
-// 44.1 kHz 16-bit, Opus at 48 kHz, M4A at 24 bits), then the encoding step's copy loop turns it into MP3 128k
-// CBR, OGG quality 500, WMA profile 38, FLAC level 5, Opus 128k VBR or M4A 192k. With a
-// target, the loudness is measured during the extraction and evened in the copy (WAV: a gain
-// pass over the file). Prints the peak memory.
+// Runs one job's conversion as the conversion run does (the encoding step in one pass, from
+// the source to the output) with the benchmark's settings: MP3 128k CBR, OGG quality 500,
+// WMA profile 38, WAV and FLAC level 5 at 44.1 kHz 16-bit stereo, Opus 128k VBR, M4A 192k.
+// With a target, the loudness is evened (a measuring pass first). Prints the peak memory and
+// the bytes the process wrote to disk.
 //   bench_media <source> <output.mp3|.ogg|.wma|.wav|.flac|.opus|.m4a> [target LUFS]
-#include "media/audiofile2.h"
-#include "media/loudness.h"
-#include "media/videoedit.h"
+#include "engine/encodestep.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,52 +25,33 @@ int main(int argc, char **argv)
         return fail("usage: bench_media <source> <output.mp3|.ogg|.wma|.wav|.flac|.opus|.m4a> [target LUFS]");
     const QString source = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]);
-    const int target = argc == 4 ? std::atoi(argv[3]) : 0;
     const QString ext = QFileInfo(out).suffix().toLower();
-    const QString wav = ext == "wav" ? out : out.left(out.size() - ext.size()) + "wav";
+    const QStringList formats{"mp3", "wma", "wav", "ogg", "flac", "opus", "m4a"};
+    const int format = int(formats.indexOf(ext));
+    if (format < 0)
+        return fail("unknown output type " + ext);
 
-    TVideoEdit::Initialize();
-    TVideoEdit ve;
-    QObject::connect(&ve, &TVideoEdit::OnComplete, &app, &QCoreApplication::quit);
-    ve.AddClip(source, 0, TVideoEdit::ToEnd);
-    ve.MeasureLoudness(target != 0);
-    ve.ExtractAudio(wav, 2, ext == "opus" ? 48000 : 44100, ext == "m4a" ? 24 : 2);
-    app.exec();
-    if (!ve.Succeeded())
-        return fail(ve.ErrorText());
-    const double gain = target != 0 ? LoudnessGainDb(ve.Loudness(), target) : 0.0;
+    TOutputSettings s;
+    s.Mp3Frequency = 44100, s.Mp3Bitrate = 128, s.Mp3Channels = 3, s.Mp3Vbr = 0;
+    s.WmaProfile = 38;
+    s.WavFrequency = 44100, s.WavChannels = 2, s.WavBps = 16;
+    s.OggFrequency = 44100, s.OggChannels = 2, s.OggUseQuality = true, s.OggQuality = 500;
+    s.FlacFrequency = 44100, s.FlacChannels = 2, s.FlacBps = 16, s.FlacCompression = 5;
+    s.OpusBitrate = 128, s.OpusVbr = true, s.OpusChannels = 2;
+    s.M4aFrequency = 44100, s.M4aBitrate = 192, s.M4aChannels = 2;
+    s.LoudnessTarget = argc == 4 ? std::atoi(argv[3]) : 0;
+    const std::atomic<bool> stop{false};
+    const TEncodeResult r = EncodeClip({source}, out, format, s, TRunJob{}, stop);
+    if (!r.ok)
+        return fail(r.reason);
 
-    if (ext == "wav") {
-        QString error;
-        if (!ApplyWavGain(wav, gain, &error))
-            return fail(error);
-    } else {
-        TAudioFile2 reader, writer;
-        writer.SetMp3Format(44100, 128, 3);
-        writer.SetOggFormat(44100, 2, 0, 0, 0, 500);
-        writer.SetWmaProfile(38);
-        writer.SetFlacFormat(44100, 2, 16, 5);
-        writer.SetOpusFormat(128, true, 2);
-        writer.SetM4aFormat(44100, 192, 2);
-        writer.SetGainDb(gain);
-        reader.OpenFile(wav, 0, 1);
-        writer.SetInputLength(reader.TotalFrames());
-        writer.SetEnableFlag(true);
-        writer.CreateFile(out, 0);
-        writer.SetInputFormat(reader.FormatB(), reader.FormatA());
-        if (reader.LastError() || writer.LastError())
-            return fail(reader.LastErrorText() + writer.LastErrorText());
-        const int n = reader.FormatA() * reader.FormatB();
-        for (SampleArray32 a = reader.ReadSamples32(n); !a.empty(); a = reader.ReadSamples32(n))
-            writer.WriteSamples32(a);
-        writer.CloseFile();
-        reader.CloseFile();
-        QFile::remove(wav);
-        if (writer.LastError())
-            return fail(writer.LastErrorText());
-    }
     rusage ru{};
     getrusage(RUSAGE_SELF, &ru);
     std::printf("peak_kb %ld\n", ru.ru_maxrss);
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (io.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : io.readAll().split('\n'))
+            if (line.startsWith("write_bytes:"))
+                std::printf("write_bytes %s\n", line.mid(12).trimmed().constData());
     return 0;
 }

@@ -3,6 +3,7 @@
 //   bench_run stall <mp3|wma|wav|ogg> <outdir> <video>          longest event-loop stall, ms
 //   bench_run queue <mp3|wma|wav|ogg> <jobs> <outdir> <video>...  wall time of the whole run
 //   bench_run cancel <mp3|wma|wav|ogg> <outdir> <video>...       Cancel's delay with 2 jobs running
+//   bench_run cancel-loud <format> <outdir> <video>...           the same in their loudness pass
 //   bench_run shot <png> <outdir> <video>...                     a screenshot of the dialog halfway
 //                                                                through the second file (X11)
 #include "bench/benchsupport.h"
@@ -26,7 +27,7 @@ TMainForm *g_window = nullptr; // the window the script drives
 // Answers the add-files dialog with the videos and never blocks on a message box.
 int FormatIndex(const QString &name)
 {
-    const QStringList names{"mp3", "wma", "wav", "ogg"};
+    const QStringList names{"mp3", "wma", "wav", "ogg", "flac", "opus", "m4a"};
     return names.indexOf(name);
 }
 
@@ -82,10 +83,17 @@ int main(int argc, char **argv)
         for (int r = 0; r < videos.size(); ++r)
             if (window.JobStatus(r) != "100%")
                 return std::fprintf(stderr, "job %d: %s\n", r + 1, qPrintable(window.JobStatus(r))), 1;
-    } else if (mode == "cancel") {
-        // Cancel once two jobs are both in their encoding step (or, for WAV, both extracting),
-        // timed from the click until the engine reports the run ended.
+    } else if (mode == "cancel" || mode == "cancel-loud") {
+        // Cancel once two jobs are both encoding (WAV, over in half a second: 50 ms after the
+        // second starts; with loudness: 300 ms after, in the measuring pass), timed from the
+        // click until the engine reports the run ended.
+        const bool loud = mode == "cancel-loud";
         Queue(window, desktop, videos, FormatIndex(args[1]), outDir, 2);
+        if (loud) {
+            TOutputSettings s = window.OutputSettings();
+            s.LoudnessTarget = -16;
+            window.Settings.Save(s);
+        }
         QSet<int> busy;
         QElapsedTimer clock;
         qint64 ended = -1;
@@ -104,12 +112,12 @@ int main(int argc, char **argv)
         QObject::connect(engine, &TRunEngine::fileProgress, &window, [&](int index, int percent) {
             if (percent >= 10)
                 busy << index;
-            if (busy.size() == 2)
+            if (busy.size() == 2 && !loud)
                 press();
         }, Qt::QueuedConnection);
         QObject::connect(engine, &TRunEngine::jobStarted, &window, [&](int index) {
-            if (args[1] == "wav" && index == 1)
-                QTimer::singleShot(50, &window, press);
+            if ((args[1] == "wav" || loud) && index == 1)
+                QTimer::singleShot(loud ? 300 : 50, &window, press);
         }, Qt::QueuedConnection);
         window.TBXItemConvertClick();
         std::printf("cancel_ms %.1f\n", ended < 0 ? -1.0 : ended / 1e6);

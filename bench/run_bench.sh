@@ -78,9 +78,9 @@ done
 echo
 echo "## Event-loop stall during a 10-minute conversion, and Cancel with 2 jobs running"
 echo
-echo "| format | longest stall (ms) | run (s) | Cancel with 2 running (ms) |"
-echo "|---|---|---|---|"
-for fmt in mp3 wma wav ogg; do
+echo "| format | longest stall (ms) | run (s) | Cancel with 2 running (ms) | Cancel in the loudness pass (ms) |"
+echo "|---|---|---|---|---|"
+for fmt in mp3 wma wav ogg flac opus m4a; do
     rm -f "$WORK/out/"*
     res=$("$DRIVER" stall "$fmt" "$WORK/out" "$WORK/ten.avi" 2>/dev/null)
     stall=$(awk '/^stall_ms/ {print $2}' <<<"$res")
@@ -89,5 +89,8 @@ for fmt in mp3 wma wav ogg; do
     cancel=$("$DRIVER" cancel "$fmt" "$WORK/out" "$WORK/ten.avi" "$WORK/ten.avi" 2>/dev/null |
              awk '/^cancel_ms/ {print $2}')
     left=$(find "$WORK/out" -type f | wc -l)
-    echo "| $fmt | $stall | $run | $cancel ($left files left) |"
+    loud=$("$DRIVER" cancel-loud "$fmt" "$WORK/out" "$WORK/ten.avi" "$WORK/ten.avi" 2>/dev/null |
+           awk '/^cancel_ms/ {print $2}')
+    loudleft=$(find "$WORK/out" -type f | wc -l)
+    echo "| $fmt | $stall | $run | $cancel ($left files left) | $loud ($loudleft files left) |"
 done

@@ -1,6 +1,10 @@
 #include "engine/encodestep.h"
 
 #include "media/audiowriters.h"
+#include "media/loudness.h"
+#include "media/quantiser.h"
+
+#include <cmath>
 
 namespace {
 // True when the writer took its last set-up call; else the reason, or the fallback.
@@ -67,22 +71,6 @@ void ConfigureOgg(TAudioFile2 &writer, const TOutputSettings &o, TWriterSetup &s
 }
 } // namespace
 
-bool NeedsEncoding(int format) { return format != 2; }
-
-TTempWavFormat TempWavFormat(int format, const TOutputSettings &o)
-{
-    switch (format) {
-    case 2: return {o.WavChannels, o.WavFrequency, o.WavBps};
-    case 4: return {o.FlacChannels, o.FlacFrequency, o.FlacBps};
-    case 5: return {o.OpusChannels, 48000, 16};
-    // 24 bits, as the decoder's sound is: rounding to 16 bits puts a noise floor into the
-    // bands that the source left empty, and the AAC encoder then spends about a tenth
-    // more time coding that noise.
-    case 6: return {o.M4aChannels, o.M4aFrequency, 24};
-    default: return {2, 44100, 2};
-    }
-}
-
 TOutputSettings WithSourceFormat(TOutputSettings s, int rate, int bits)
 {
     s.FlacFrequency = s.FlacFrequency ? s.FlacFrequency : rate;
@@ -105,8 +93,17 @@ TWriterSetup ConfigureWriter(TAudioFile2 &writer, const TOutputSettings &s, int 
     case 3:
         ConfigureOgg(writer, s, setup);
         break;
+    case 2:
+        setup.ok = s.WavChannels >= 1 && s.WavChannels <= 8 && s.WavFrequency >= 1000
+            && (s.WavBps == 2 || s.WavBps == 8 || s.WavBps == 16 || s.WavBps == 24);
+        if (!setup.ok)
+            setup.reason = QStringLiteral("WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits")
+                               .arg(s.WavFrequency).arg(s.WavChannels).arg(s.WavBps);
+        break;
     case 4:
-        writer.SetFlacFormat(s.FlacFrequency, s.FlacChannels, s.FlacBps, s.FlacCompression);
+        // 0 is "Same as source": the source decides it when the job runs.
+        writer.SetFlacFormat(s.FlacFrequency ? s.FlacFrequency : 44100, s.FlacChannels, s.FlacBps ? s.FlacBps : 16,
+                             s.FlacCompression);
         setup.ok = Took(writer, &setup.reason, kRefused);
         break;
     case 5:
@@ -123,58 +120,202 @@ TWriterSetup ConfigureWriter(TAudioFile2 &writer, const TOutputSettings &s, int 
     return setup;
 }
 
-TEncodeResult EncodeWav(const QString &wav, const QString &out, int format, const TOutputSettings &s,
-                        const TRunJob &job, double gainDb, const std::atomic<bool> &stop,
-                        const std::function<void(int)> &percent)
+namespace {
+// What a job's writer is fed: rate, channels and, for integer outputs, the word length.
+struct WriterPlan
+{
+    std::unique_ptr<AudioWriter> writer;
+    int rate = 0, channels = 0;
+    int bits = 0; // 0: the encoder takes float
+    QString reason;
+};
+
+WriterPlan PlanWriter(int format, const TOutputSettings &o, const TSourceSound &source)
+{
+    WriterPlan p;
+    switch (format) {
+    case 0: {
+        const bool vbr = o.Mp3Vbr == 1;
+        const Mp3Settings m{o.Mp3Frequency, o.Mp3Bitrate, o.Mp3Channels, vbr, vbr ? o.Mp3VbrQuality : 7,
+                            vbr ? o.Mp3MaxBitrate : 192};
+        p = {makeMp3Writer(m), m.rate, m.mode == 1 ? 1 : 2};
+        break;
+    }
+    case 1: {
+        WmaProfile w{};
+        if (TAudioFile2::WmaProfileFormat(o.WmaProfile, &w.kbps, &w.rate, &w.channels))
+            p = {makeWmaWriter(w), w.rate, w.channels};
+        break;
+    }
+    case 2:
+        p = {makeWavWriter({o.WavFrequency, o.WavChannels, o.WavBps == 2 ? 16 : o.WavBps}), o.WavFrequency,
+             o.WavChannels, o.WavBps == 2 ? 16 : o.WavBps};
+        break;
+    case 3: {
+        const OggSettings g = o.OggUseQuality
+            ? OggSettings{o.OggFrequency, o.OggChannels, 0, 0, 0, o.OggQuality}
+            : OggSettings{o.OggFrequency, o.OggChannels, o.OggBitrate, o.OggVbr ? o.OggMinBitrate : 0,
+                          o.OggVbr ? o.OggMaxBitrate : 0, -1};
+        p = {makeOggWriter(g), g.rate, g.channels};
+        break;
+    }
+    case 4: {
+        // "Same as source": the source's rate, and 24 bits for sound of more than 16 (24- and
+        // 32-bit or float PCM), else 16 (16-bit PCM and coded sound).
+        const int bits = o.FlacBps ? o.FlacBps : source.keptBits;
+        const FlacSettings f{o.FlacFrequency ? o.FlacFrequency : source.rate, o.FlacChannels, bits, o.FlacCompression};
+        p = {makeFlacWriter(f), f.rate, f.channels, f.bits};
+        break;
+    }
+    case 5: {
+        // libopusenc takes the source's rate, so its header names it.
+        OpusSettings s{o.OpusBitrate, o.OpusVbr, o.OpusChannels};
+        s.inputRate = source.rate;
+        p = {makeOpusWriter(s), s.inputRate, s.channels};
+        break;
+    }
+    case 6:
+        p = {makeM4aWriter({o.M4aFrequency, o.M4aBitrate, o.M4aChannels}), o.M4aFrequency, o.M4aChannels};
+        break;
+    default:
+        break;
+    }
+    if (!p.writer)
+        p.reason = QStringLiteral("The output format is not one Clipvox knows");
+    return p;
+}
+} // namespace
+
+double TruePeakCeilingDb(int format)
+{
+    // Lossy encoders lift the true peak of what they are given; the headroom below -1 dBTP is
+    // what each was measured to add on percussive sound, with a margin. WAV and FLAC keep
+    // 0.3 dB for the dither and for what the meter's 4x oversampling misses.
+    switch (format) {
+    case 0: return -1 - 1.7; // MP3
+    case 1: return -1 - 1.5; // WMA
+    case 3: return -1 - 1.2; // OGG
+    case 5: return -1 - 1.4; // Opus
+    case 6: return -1 - 4.2; // M4A
+    default: return -1.3;    // WAV, FLAC
+    }
+}
+
+TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
+                         const TRunJob &job, const std::atomic<bool> &stop, const std::function<void(int)> &percent)
 {
     TEncodeResult result;
-    TAudioFile2 reader, writer;
-    const QString unreadable = QStringLiteral("The temporary sound file cannot be read");
-    reader.OpenFile(wav, 0, 1);
-    if (reader.LastError() != 0) {
-        result.reason = reader.LastErrorText().isEmpty() ? unreadable : reader.LastErrorText();
+    TSourceSound source;
+    if (!ProbeSourceSound(clip.source, stop, &source, &result.reason)) {
+        result.stopped = stop;
         return result;
     }
-    const TWriterSetup setup = ConfigureWriter(writer, WithSourceFormat(s, reader.FormatB(), reader.SampleBits()), format);
-    if (!setup.ok) {
-        result.reason = setup.reason;
+    if (source.seconds >= 0 && clip.start >= source.seconds) {
+        result.reason = QStringLiteral("The clip starts at %1 s, after the end of the source (%2 s)")
+                            .arg(clip.start)
+                            .arg(source.seconds, 0, 'f', 2);
         return result;
     }
-    writer.SetInputFormat(reader.FormatB(), reader.FormatA());
-    writer.SetInputLength(reader.TotalFrames());
-    writer.SetGainDb(gainDb);
-    writer.CreateFile(out, 0);
-    bool ok = Took(writer, &result.reason, kRefused);
-    const int n = reader.FormatA() * reader.FormatB();
-    const int64_t total = reader.TotalFrames();
-    const int frameElements = reader.FrameElements();
+    TAudioFile2 check;
+    // FLAC's "Same as source" checked as the source's own rate and size.
+    const TWriterSetup setup =
+        ConfigureWriter(check, WithSourceFormat(s, source.rate, source.keptBits), format);
+    WriterPlan plan = setup.ok ? PlanWriter(format, s, source) : WriterPlan{};
+    if (!setup.ok || !plan.writer) {
+        result.reason = setup.ok ? plan.reason : setup.reason;
+        return result;
+    }
+    const int channels = plan.channels;
+
+    // First pass: the clip measured exactly as it will be encoded.
+    double gainDb = 0;
+    if (s.LoudnessTarget != 0) {
+        LoudnessMeter meter(plan.channels, plan.rate);
+        const TPassOutcome o = ReadClipSound(
+            clip.source, clip.start, clip.end, plan.rate, channels, stop,
+            [&](const float *x, int frames) {
+                meter.add(x, size_t(frames));
+                return true;
+            },
+            &result.reason);
+        if (o != TPassOutcome::Done) {
+            result.stopped = o == TPassOutcome::Stopped;
+            return result;
+        }
+        gainDb = LoudnessGainDb(meter.result(), s.LoudnessTarget, TruePeakCeilingDb(format));
+    }
+
+    // Integer outputs are dithered where the sound was changed or its word length shortened;
+    // otherwise they keep every bit (a 24-bit source into 24-bit FLAC at its own rate).
+    const bool dither = plan.bits > 0
+        && (gainDb != 0 || plan.rate != source.rate || channels != source.channels || source.bits == 0
+            || source.bits > plan.bits);
+    TQuantiser quantise(plan.bits, dither);
+    const float gain = float(std::pow(10.0, gainDb / 20));
+    const double seconds = std::isinf(clip.end) ? source.seconds - clip.start : clip.end - clip.start;
+    const int64_t total = seconds > 0 ? std::llround(seconds * plan.rate) : 0;
+    std::vector<float> scaled;
+    std::vector<int32_t> ints;
     int64_t frames = 0;
     int shown = -1;
-    while (ok && !stop) {
-        const SampleArray32 a = reader.ReadSamples32(n); // 24-bit sound keeps its bits
-        if (a.empty()) {
-            if (reader.LastError() != 0)
-                ok = Took(reader, &result.reason, unreadable);
-            break;
-        }
-        writer.WriteSamples32(a);
-        ok = Took(writer, &result.reason, kRefused);
-        if (frameElements > 0)
-            frames = std::min<int64_t>(frames + int64_t(a.size()) / frameElements, total);
-        const int now = total > 0 ? int(frames * 100 / total) : 0;
-        if (now != shown && percent) {
-            shown = now;
-            percent(now);
-        }
-    }
-    result.stopped = stop;
-    writer.CloseFile();
-    ok = ok && Took(writer, &result.reason, kRefused);
-    reader.CloseFile();
-    if (!ok || result.stopped)
+    bool opened = false;
+    const TPassOutcome o = ReadClipSound(
+        clip.source, clip.start, clip.end, plan.rate, channels, stop,
+        [&](const float *x, int n) {
+            // The file is made at the first sound, so a clip without any leaves none.
+            // FLAC sizes its seek table from the expected length before the file is made.
+            if (!opened)
+                plan.writer->expectFrames(total);
+            if (!opened && !(plan.writer->setInput(plan.rate, channels) && plan.writer->open(out))) {
+                result.reason = plan.writer->error;
+                return false;
+            }
+            opened = true;
+            const size_t count = size_t(n) * size_t(channels);
+            if (gain != 1.f) {
+                scaled.resize(count);
+                for (size_t i = 0; i < count; ++i)
+                    scaled[i] = x[i] * gain;
+                x = scaled.data();
+            }
+            bool ok;
+            if (plan.bits > 0) {
+                ints.resize(count);
+                quantise.run(x, ints.data(), count);
+                ok = plan.writer->write32(ints.data(), n);
+            } else {
+                ok = plan.writer->writeFloat(x, n);
+            }
+            if (!ok) {
+                result.reason = plan.writer->error;
+                return false;
+            }
+            frames += n;
+            const int now = total > 0 ? int(std::min<int64_t>(frames, total) * 100 / total) : 0;
+            if (now != shown && percent) {
+                shown = now;
+                percent(now);
+            }
+            return true;
+        },
+        &result.reason);
+    if (o != TPassOutcome::Done) {
+        result.stopped = o == TPassOutcome::Stopped;
         return result;
+    }
+    if (!opened) {
+        result.reason = QStringLiteral("The clip holds no sound");
+        return result;
+    }
+    if (!plan.writer->finish()) {
+        result.reason = plan.writer->error.isEmpty() ? QStringLiteral("Cannot write %1").arg(out) : plan.writer->error;
+        return result;
+    }
+    plan.writer.reset();
+    if (shown != 100 && percent)
+        percent(100);
 
-    if (job.TagsEnabled) {
+    if (job.TagsEnabled && format != 2) { // WAV carries no tags
         TAudioInformation2 info;
         info.infoTitle = job.TagTitle;
         info.infoArtist = job.TagArtist;

@@ -1,27 +1,16 @@
 #pragma once
-// The encoding step: a job's temporary WAV becomes its output file in the chosen format.
-// Runs on the calling thread with its own reader, writer and tag writer.
+// The encoding step: a job's clip becomes its output file in the chosen format.
+// Runs on the calling thread (plus one decoder thread) with its own writer and tag writer.
 #include "core/outputsettings.h"
 #include "engine/job.h"
 #include "media/audiofile2.h"
+#include "media/videoedit.h"
 
 #include <atomic>
 #include <functional>
 
-// Whether an output format needs the encoding step (WAV is written by the extraction).
-bool NeedsEncoding(int format);
-
-// The WAV a job's extraction writes: channels, rate and sample size (bits; 2 means 16 bits,
-// the temporary WAV). WAV output is the result itself; FLAC gets its own format so that
-// nothing is lost on the way; Opus gets its 48 kHz; M4A gets 24 bits.
-struct TTempWavFormat
-{
-    int channels, rate, bits;
-};
-TTempWavFormat TempWavFormat(int format, const TOutputSettings &settings);
-
 // The settings with FLAC's "Same as source" (rate or sample size 0) made the given rate and
-// sample size. The extraction resolves 0 to the source's own, so the WAV then holds them.
+// sample size.
 TOutputSettings WithSourceFormat(TOutputSettings settings, int rate, int bits);
 
 struct TWriterSetup
@@ -44,10 +33,26 @@ struct TEncodeResult
     QString remark; // on success: what the encoder changed
 };
 
-// Copies wav into out (whose extension names the format) one second per chunk, then writes
-// the job's tags when they are enabled; gainDb evens the loudness (0: none). Checks stop after every chunk; reports whole
-// percents through percent when they change. A stopped or failed step leaves out as it is:
-// the caller removes it.
-TEncodeResult EncodeWav(const QString &wav, const QString &out, int format, const TOutputSettings &s,
-                        const TRunJob &job, double gainDb, const std::atomic<bool> &stop,
-                        const std::function<void(int percent)> &percent = {});
+// One clip of a source: start and end in seconds, end TVideoEdit::ToEnd for the source's end.
+struct TClipSource
+{
+    QString source;
+    double start = 0;
+    double end = TVideoEdit::ToEnd;
+};
+
+// The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: -1 for
+// WAV and FLAC, lower for the lossy formats by what their encoders were measured to add.
+double TruePeakCeilingDb(int format);
+
+// Converts the clip into out (whose extension names the format) in one pass: the source is
+// decoded, converted once in float to the output's rate and channels and handed to the
+// encoder; integer outputs are dithered once at the end where the sound was changed or its
+// word length shortened. With a loudness target a first pass measures the clip as it will be
+// encoded and the second applies the gain. Then writes the job's tags when they are enabled.
+// Reports whole percents of the encoding pass through percent when they change; stop ends
+// every phase within a fraction of a second. out is created only when the clip holds sound;
+// a stopped or failed step leaves whatever it made for the caller to remove.
+TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
+                         const TRunJob &job, const std::atomic<bool> &stop,
+                         const std::function<void(int percent)> &percent = {});

@@ -15,22 +15,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <optional>
 
-// A job between its start and its end: its extraction and the files it made.
+// A job between its start and its end. Its worker sets `replaced` once the finished file
+// has its name: a cancel that comes after that leaves the job a success.
 struct TRunEngine::Running
 {
-    TVideoEdit *video = nullptr; // deleted later: its own completion may be on the stack
-    QString tempWav, tempOut;    // both are the run's own hidden files beside the output
-
-    ~Running()
-    {
-        if (!video)
-            return;
-        video->disconnect();
-        video->StopProcessing();
-        video->deleteLater();
-    }
+    std::shared_ptr<std::atomic<bool>> replaced = std::make_shared<std::atomic<bool>>(false);
 };
 
 namespace {
@@ -119,6 +111,7 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     m_sound.assign(n, 0);
     m_done.assign(n, 0);
     m_stop = std::make_shared<std::atomic<bool>>(false);
+    m_finishing = std::make_shared<std::mutex>();
 
     // Same-name outputs are told apart before any job starts, so the names do not depend on
     // which job finishes first: the first keeps the name, the others get "name (2).ext"...,
@@ -145,7 +138,7 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     m_pool.start([this, run, sources, stop = m_stop] {
         for (int i = 0; i < sources.size() && !*stop; ++i) {
             QString error;
-            const double ms = MediaLengthMs(sources[i], &error).value_or(-1);
+            const double ms = MediaLengthMs(sources[i], &error, stop.get()).value_or(-1);
             post(run, [this, i, ms, error] { measured(i, ms, error); });
         }
     });
@@ -194,8 +187,8 @@ void TRunEngine::fillSlots()
     }
 }
 
-// Prepares the job and starts its extraction. Returns why the job fails before that, or
-// nothing (started, or the run was cancelled meanwhile).
+// Checks the job and starts its worker. Returns why the job fails before that, or nothing
+// (started, or the run was cancelled meanwhile). Nothing here touches the disk.
 std::optional<QString> TRunEngine::startJob(int index, Running &r)
 {
     const quint64 run = m_run;
@@ -220,35 +213,22 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
         const QString why = m_lengthError[index];
         reason = QStringLiteral("Cannot measure the length of the source: %1")
                      .arg(why.isEmpty() ? QStringLiteral("unknown reason") : why);
+    } else if (lengthMs >= 0 && *start * 1000.0 >= lengthMs) {
+        reason = QStringLiteral("The clip's start (%1) is past the end of the source (%2 s)")
+                     .arg(job.StartTime)
+                     .arg(lengthMs / 1000, 0, 'f', 1);
     } else if (end && !(lengthMs >= 0 && *end == qint64(lengthMs / 1000))) {
         clipEnd = *end;
+        if (!(clipEnd > *start))
+            reason = QStringLiteral("The clip's end (%1) is not after its start (%2)").arg(job.EndTime, job.StartTime);
     }
-    // The encoder's set-up is checked before the extraction, which it would waste.
-    if (reason.isEmpty() && NeedsEncoding(format)) {
+    // The encoder's set-up is checked before any work, which it would waste.
+    if (reason.isEmpty()) {
         TAudioFile2 writer;
         // FLAC's "Same as source" is the source's rate and size, which FLAC always takes.
         const TWriterSetup setup = ConfigureWriter(writer, WithSourceFormat(m_settings, 44100, 16), format);
         reason = setup.reason;
         incorrectFormat = setup.incorrectFormat;
-    }
-    if (reason.isEmpty()) {
-        r.tempOut = Reserve(output, output.mid(output.lastIndexOf(QLatin1Char('.'))), &reason);
-        if (reason.isEmpty() && NeedsEncoding(format))
-            r.tempWav = Reserve(output, QStringLiteral(".wav"), &reason);
-    }
-    if (reason.isEmpty()) {
-        r.video = new TVideoEdit(this);
-        connect(r.video, &TVideoEdit::OnComplete, this, [this, run, index] {
-            if (run == m_run && m_active)
-                extracted(index);
-        });
-        if (!NeedsEncoding(format)) // the extraction is all the work there is
-            connect(r.video, &TVideoEdit::OnProcessing, this, [this, run, index](double at, double) {
-                if (run == m_run && m_active && m_running.count(index))
-                    m_done[index] = std::min(at, m_sound[index]);
-            });
-        if (!r.video->AddClip(job.SourceFile, *start, clipEnd))
-            reason = QStringLiteral("The clip's end (%1) is not after its start (%2)").arg(job.EndTime, job.StartTime);
     }
 
     emit jobStarted(index, job.SourceFile, output);
@@ -262,54 +242,39 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
         }
         return reason;
     }
-    const TTempWavFormat f = TempWavFormat(format, m_settings);
-    r.video->MeasureLoudness(m_settings.LoudnessTarget != 0);
-    r.video->ExtractAudio(NeedsEncoding(format) ? r.tempWav : r.tempOut, f.channels, f.rate, f.bits);
-    return std::nullopt;
-}
 
-void TRunEngine::extracted(int index)
-{
-    const auto it = m_running.find(index);
-    if (it == m_running.end())
-        return;
-    Running &r = *it->second;
-    if (!r.video->Succeeded()) {
-        const QString why = r.video->ErrorText();
-        finishJob(index, Failed, why.isEmpty() ? QStringLiteral("The sound could not be extracted from the video") : why);
-        return;
-    }
-    // The gain that brings the clip to the loudness target, measured during the extraction.
-    const double gainDb =
-        m_settings.LoudnessTarget != 0 ? LoudnessGainDb(r.video->Loudness(), m_settings.LoudnessTarget) : 0.0;
-    if (!NeedsEncoding(m_settings.OutputFormat)) {
-        if (gainDb == 0) {
-            finishJob(index, Succeeded, QString());
-            return;
+    // The worker makes the hidden output, converts into it in one pass, and gives it its name,
+    // or removes it: a slow folder never stalls the window.
+    const TClipSource clip{job.SourceFile, double(*start), clipEnd};
+    m_pool.start([this, run, index, clip, output, format, settings = m_settings, job = m_jobs[index],
+                  stop = m_stop, finishing = m_finishing, replaced = r.replaced] {
+        QString reason;
+        const QString temp = Reserve(output, output.mid(output.lastIndexOf(QLatin1Char('.'))), &reason);
+        TEncodeResult result;
+        if (temp.isEmpty())
+            result.reason = reason;
+        else
+            result = EncodeClip(clip, temp, format, settings, job, *stop, [&](int percent) {
+                post(run, [this, index, percent] { progress(index, percent); });
+            });
+        {
+            // Under the lock a cancel either comes first (the file goes) or finds it named.
+            std::lock_guard lock(*finishing);
+            result.stopped = result.stopped || *stop;
+            if (result.ok && !result.stopped) {
+                result.ok = Replace(temp, output, &result.reason);
+                *replaced = result.ok;
+            }
+            if (!result.ok || result.stopped)
+                Remove(temp);
         }
-        // WAV output is the extraction's own file: the gain is a pass over it, on a worker.
-        m_pool.start([this, run = m_run, index, out = r.tempOut, gainDb] {
-            QString reason;
-            const bool ok = ApplyWavGain(out, gainDb, &reason);
-            post(run, [this, index, ok, reason] { finishJob(index, ok ? Succeeded : Failed, reason); });
-        });
-        return;
-    }
-    // The encoding step on a worker, with its own reader, writer and tag writer.
-    m_pool.start([this, run = m_run, index, wav = r.tempWav, out = r.tempOut, format = m_settings.OutputFormat,
-                  settings = m_settings, job = m_jobs[index], gainDb, stop = m_stop] {
-        const TEncodeResult result = EncodeWav(wav, out, format, settings, job, gainDb, *stop, [&](int percent) {
-            post(run, [this, index, percent] { progress(index, percent); });
-        });
-        // Unlinking a long WAV takes tens of milliseconds: done here, not on the window's thread.
-        if (!result.stopped)
-            QFile::remove(wav);
         post(run, [this, index, result] {
             if (result.stopped)
                 return; // cancel() has dealt with the job
             finishJob(index, result.ok ? Succeeded : Failed, result.ok ? result.remark : result.reason);
         });
     });
+    return std::nullopt;
 }
 
 void TRunEngine::progress(int index, int percent)
@@ -327,11 +292,6 @@ void TRunEngine::finishJob(int index, Outcome outcome, QString reason)
         return;
     std::unique_ptr<Running> r = std::move(it->second);
     m_running.erase(it);
-    if (outcome == Succeeded && !Replace(r->tempOut, m_outputs[index], &reason))
-        outcome = Failed;
-    Remove(r->tempWav);
-    if (outcome != Succeeded)
-        Remove(r->tempOut);
     // A failed job needs no more work: it leaves the estimate.
     if (outcome == Failed)
         m_sound[index] = 0;
@@ -345,23 +305,21 @@ void TRunEngine::cancel()
 {
     if (!m_active)
         return;
-    m_stop->store(true);
-    for (auto &[index, r] : m_running)
-        if (r->video)
-            r->video->StopProcessing();
-    m_pool.waitForDone(); // encoding steps end after the chunk in hand
+    {
+        std::lock_guard lock(*m_finishing);
+        m_stop->store(true);
+    }
+    m_pool.waitForDone(); // every phase of a job sees the stop within a fraction of a second
     m_active = false;
     std::map<int, std::unique_ptr<Running>> stopped;
     stopped.swap(m_running);
-    QList<int> indexes;
-    for (auto &[index, r] : stopped) {
-        Remove(r->tempWav);
-        Remove(r->tempOut);
-        indexes << index;
-    }
+    // A job whose file got its name before the stop is a success; the others removed theirs.
+    QList<std::pair<int, bool>> ends;
+    for (auto &[index, r] : stopped)
+        ends.append({index, r->replaced->load()});
     stopped.clear();
-    for (int index : indexes)
-        emit jobFinished(index, Stopped, QString());
+    for (const auto &[index, done] : ends)
+        emit jobFinished(index, done ? Succeeded : Stopped, QString());
     emit runEnded(true);
 }
 

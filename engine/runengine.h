@@ -1,6 +1,6 @@
 #pragma once
 // The conversion run, free of windows: it takes a copy of the jobs and the output settings,
-// runs each job's extraction and encoding on worker threads, one or several jobs at once,
+// runs each job's one-pass conversion on worker threads, one or several jobs at once,
 // and announces what happens as signals. The main window and the command-line mode drive
 // the same engine; whoever shows the run only connects to the signals.
 #include "core/outputsettings.h"
@@ -15,6 +15,7 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -35,8 +36,9 @@ public:
     // least 1). False, and nothing happens, when a run goes on or there is no job. Output
     // names are decided here for the whole run; see outputs().
     bool start(const QList<TRunJob> &jobs, const TOutputSettings &settings, int maxParallel = 1);
-    // Stops every running job and removes its partial output and temporary WAV; returns
-    // when that is done, after jobFinished(Stopped) for each running job and runEnded(true).
+    // Stops every running job and removes its partial output; returns
+    // when that is done, after jobFinished(Stopped) for each running job (Succeeded for one
+    // whose file got its name just before) and runEnded(true).
     // Jobs not started yet get no signal. Does nothing when no run goes on.
     void cancel();
 
@@ -51,7 +53,7 @@ public:
 signals:
     // Indexes are positions in the list given to start().
     void jobStarted(int index, const QString &source, const QString &output);
-    // The encoding step's progress, whole percent, only when it changes.
+    // The encoding pass's progress, whole percent, only when it changes.
     void fileProgress(int index, int percent);
     // reason: why a job failed; for a success, a remark on what the encoder changed, or empty.
     void jobFinished(int index, TRunEngine::Outcome outcome, const QString &reason);
@@ -66,8 +68,6 @@ private:
     void measured(int index, double lengthMs, const QString &error);
     void fillSlots();
     std::optional<QString> startJob(int index, Running &job);
-    void extracted(int index);
-    void encoded(int index, bool ok, bool stopped, const QString &reason, const QString &remark);
     void progress(int index, int percent);
     void finishJob(int index, Outcome outcome, QString reason);
     // Runs body on the engine's thread, if the run is still the one it was posted for.
@@ -88,6 +88,7 @@ private:
     std::vector<double> m_sound, m_done; // seconds of sound each job makes, and has made
     std::map<int, std::unique_ptr<Running>> m_running;
     std::shared_ptr<std::atomic<bool>> m_stop;
+    std::shared_ptr<std::mutex> m_finishing; // a job's file is named or removed under it
     QElapsedTimer m_clock;
     QThreadPool m_pool;
 };

@@ -372,3 +372,13 @@ QStringList TAudioFile2::WmaProfileDescriptions()
         list << describe(p);
     return list;
 }
+
+bool TAudioFile2::WmaProfileFormat(int profile, int *kbps, int *rate, int *channels)
+{
+    if (profile < 0 || profile >= kWmaProfileCount)
+        return false;
+    *kbps = kWmaProfiles[profile].kbps;
+    *rate = kWmaProfiles[profile].rate;
+    *channels = kWmaProfiles[profile].channels;
+    return true;
+}

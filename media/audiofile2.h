@@ -91,6 +91,8 @@ public:
     QString LastErrorText() const;      // the reason, in plain words
 
     static QStringList WmaProfileDescriptions();
+    // The bit rate (kbps), sample rate and channels of a WMA profile; false when there is none.
+    static bool WmaProfileFormat(int profile, int *kbps, int *rate, int *channels);
 
 private:
     struct Private;

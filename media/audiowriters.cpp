@@ -30,6 +30,22 @@ QString cannotCreate(const QString &path)
     return QStringLiteral("Cannot create %1 (%2)").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
+// Interleaved float samples into the planar FIFO of an FFmpeg encoder.
+bool deinterleave(const float *samples, int frames, int channels, std::vector<std::vector<float>> &planes,
+                  AVAudioFifo *fifo)
+{
+    planes.resize(size_t(channels));
+    std::vector<void *> out;
+    for (int c = 0; c < channels; ++c) {
+        std::vector<float> &plane = planes[size_t(c)];
+        plane.resize(size_t(std::max(frames, 0)));
+        for (int i = 0; i < frames; ++i)
+            plane[size_t(i)] = samples[size_t(i) * size_t(channels) + size_t(c)];
+        out.push_back(plane.data());
+    }
+    return frames <= 0 || av_audio_fifo_write(fifo, out.data(), frames) == frames;
+}
+
 // Converts rate, channel count and sample format; by default interleaved 16-bit input to
 // planar float output, for the encoders that want floats.
 class Resampler
@@ -141,6 +157,15 @@ public:
         const int n = m_inChannels == 2
             ? lame_encode_buffer_interleaved(m_gf, const_cast<short *>(samples), frames, m_buf.data(), int(m_buf.size()))
             : lame_encode_buffer(m_gf, samples, samples, frames, m_buf.data(), int(m_buf.size()));
+        return put(n);
+    }
+    bool writeFloat(const float *samples, int frames) override
+    {
+        m_started = true;
+        m_buf.resize(size_t(frames) * 5 / 4 + 7200);
+        const int n = m_inChannels == 2
+            ? lame_encode_buffer_interleaved_ieee_float(m_gf, samples, frames, m_buf.data(), int(m_buf.size()))
+            : lame_encode_buffer_ieee_float(m_gf, samples, samples, frames, m_buf.data(), int(m_buf.size()));
         return put(n);
     }
     bool finish() override
@@ -264,6 +289,19 @@ public:
             return false;
         if (got > 0) // a count of 0 would mark the end of the stream
             vorbis_analysis_wrote(&m_vd, got);
+        return encode();
+    }
+    bool writeFloat(const float *samples, int frames) override
+    {
+        m_started = true;
+        if (frames <= 0)
+            return true;
+        float **planes = vorbis_analysis_buffer(&m_vd, frames);
+        const int channels = m_s.channels;
+        for (int c = 0; c < channels; ++c)
+            for (int i = 0; i < frames; ++i)
+                planes[c][i] = samples[size_t(i) * size_t(channels) + size_t(c)];
+        vorbis_analysis_wrote(&m_vd, frames);
         return encode();
     }
     bool finish() override
@@ -425,6 +463,17 @@ public:
             if (!encodeFrame())
                 return false;
         }
+        return true;
+    }
+    bool writeFloat(const float *samples, int frames) override
+    {
+        m_started = true;
+        if (!deinterleave(samples, frames, m_p.channels, m_planes, m_fifo))
+            return fail(QStringLiteral("The WMA encoder failed"));
+        m_samples += frames;
+        while (av_audio_fifo_size(m_fifo) >= m_enc->frame_size)
+            if (!encodeFrame())
+                return false;
         return true;
     }
     bool finish() override
@@ -731,7 +780,7 @@ public:
             }};
         m_comments = ope_comments_create();
         int r = 0;
-        m_enc = ope_encoder_create_callbacks(&callbacks, this, m_comments, kRate, m_s.channels, 0, &r);
+        m_enc = ope_encoder_create_callbacks(&callbacks, this, m_comments, m_s.inputRate, m_s.channels, 0, &r);
         if (!m_enc)
             return fail(QStringLiteral("The Opus encoder failed (%1)").arg(QString::fromUtf8(ope_strerror(r))));
         // A random stream serial: libopusenc's own comes from rand(), the same on every run,
@@ -751,7 +800,14 @@ public:
     }
     bool setInput(int rate, int channels) override
     {
-        return takeInput(rate, channels, kRate, m_s.channels, AV_SAMPLE_FMT_FLT);
+        return takeInput(rate, channels, m_s.inputRate, m_s.channels, AV_SAMPLE_FMT_FLT);
+    }
+    bool writeFloat(const float *samples, int frames) override
+    {
+        m_started = true;
+        if (frames > 0 && ope_encoder_write_float(m_enc, samples, frames) != OPE_OK)
+            return fail(m_writeFailed ? QStringLiteral("Cannot write %1").arg(m_path) : QStringLiteral("The Opus encoder failed"));
+        return !m_writeFailed || fail(QStringLiteral("Cannot write %1").arg(m_path));
     }
     bool write32(const int32_t *samples, int frames) override
     {
@@ -774,7 +830,6 @@ public:
     }
 
 private:
-    static constexpr int kRate = 48000;
     OpusSettings m_s;
     QString m_path;
     FILE *m_file = nullptr;
@@ -862,6 +917,16 @@ public:
         }
         const int got = m_rs.convert(out.data(), cap, samples, frames);
         if (got < 0 || av_audio_fifo_write(m_fifo, out.data(), got) < got)
+            return fail(QStringLiteral("The AAC encoder failed"));
+        while (av_audio_fifo_size(m_fifo) >= m_enc->frame_size)
+            if (!encodeFrame(m_enc->frame_size))
+                return false;
+        return true;
+    }
+    bool writeFloat(const float *samples, int frames) override
+    {
+        m_started = true;
+        if (!deinterleave(samples, frames, m_s.channels, m_planes, m_fifo))
             return fail(QStringLiteral("The AAC encoder failed"));
         while (av_audio_fifo_size(m_fifo) >= m_enc->frame_size)
             if (!encodeFrame(m_enc->frame_size))

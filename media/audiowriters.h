@@ -44,6 +44,7 @@ struct OpusSettings
     int kbps = 128; // 32 .. 256
     bool vbr = true;
     int channels = 2; // always 48 kHz
+    int inputRate = 48000; // the rate the sound is given at, named in the header; libopusenc converts it
 };
 
 struct M4aSettings
@@ -51,6 +52,13 @@ struct M4aSettings
     int rate = 44100; // 44100 or 48000
     int kbps = 192;   // 64 .. 320
     int channels = 2;
+};
+
+struct WavSettings
+{
+    int rate = 44100;
+    int channels = 2;
+    int bits = 16; // 8, 16 or 24
 };
 
 class AudioWriter
@@ -63,6 +71,9 @@ public:
     // Writers with wide() take full-scale 32-bit samples too (24-bit sound keeps its bits).
     virtual bool wide() const { return false; }
     virtual bool write32(const int32_t *, int) { return false; }
+    // MP3, OGG, WMA, Opus and M4A encode from float: they take interleaved float sound
+    // (+-1) already at the output's rate and channel count (Opus: at its inputRate) as it is.
+    virtual bool writeFloat(const float *, int) { return false; }
     virtual bool finish() = 0; // flushes, completes and closes the file
     // The number of input frames to come, when known, given before open: FLAC places its
     // seek points by it.
@@ -76,6 +87,7 @@ std::unique_ptr<AudioWriter> makeWmaWriter(const WmaProfile &p);
 std::unique_ptr<AudioWriter> makeFlacWriter(const FlacSettings &s);
 std::unique_ptr<AudioWriter> makeOpusWriter(const OpusSettings &s);
 std::unique_ptr<AudioWriter> makeM4aWriter(const M4aSettings &s);
+std::unique_ptr<AudioWriter> makeWavWriter(const WavSettings &s);
 
 // Empty when libvorbis accepts the set-up, else the reason.
 QString checkOggSettings(const OggSettings &s);

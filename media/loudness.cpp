@@ -11,6 +11,7 @@
 #include <mutex>
 #include <sndfile.h>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -135,7 +136,8 @@ struct LoudnessMeter::Private
     struct Block
     {
         std::vector<uint8_t> bytes;
-        bool wide = false; // 32-bit samples, else 16-bit
+        int width = 2; // bytes per sample: 2 for 16-bit, 4 for 32-bit or (floating) float samples
+        bool floating = false;
         size_t frames = 0;
     };
     static constexpr size_t kMaxQueued = 8;
@@ -164,7 +166,8 @@ struct LoudnessMeter::Private
         lock.unlock();
         const auto *bytes = reinterpret_cast<const uint8_t *>(samples);
         b.bytes.assign(bytes, bytes + frames * size_t(channels) * sizeof(T));
-        b.wide = sizeof(T) == 4;
+        b.width = int(sizeof(T));
+        b.floating = std::is_floating_point_v<T>;
         b.frames = frames;
         lock.lock();
         queue.push_back(std::move(b));
@@ -181,7 +184,9 @@ struct LoudnessMeter::Private
             Block b = std::move(queue.front());
             queue.pop_front();
             lock.unlock();
-            if (b.wide)
+            if (b.floating)
+                measure(reinterpret_cast<const float *>(b.bytes.data()), b.frames, 1.f);
+            else if (b.width == 4)
                 measure(reinterpret_cast<const int32_t *>(b.bytes.data()), b.frames, 1.f / 2147483648.f);
             else
                 measure(reinterpret_cast<const int16_t *>(b.bytes.data()), b.frames, 1.f / 32768);
@@ -236,6 +241,11 @@ void LoudnessMeter::add(const int16_t *samples, size_t frames)
 }
 
 void LoudnessMeter::add(const int32_t *samples, size_t frames)
+{
+    d->enqueue(samples, frames);
+}
+
+void LoudnessMeter::add(const float *samples, size_t frames)
 {
     d->enqueue(samples, frames);
 }

@@ -28,6 +28,7 @@ public:
     // for the measuring to catch up.
     void add(const int16_t *samples, size_t frames);
     void add(const int32_t *samples, size_t frames);
+    void add(const float *samples, size_t frames); // +-1
     LoudnessMeasurement result() const;
 
 private:

@@ -2,9 +2,11 @@
 
 #include "media/avinput.h"
 
-std::optional<double> MediaLengthMs(const QString &path, QString *error)
+std::optional<double> MediaLengthMs(const QString &path, QString *error, const std::atomic<bool> *stop)
 {
-    AVFormatPtr fmt = openMediaInput(path, false, nullptr, error);
+    const AVIOInterruptCB cb{[](void *p) { return static_cast<const std::atomic<bool> *>(p)->load() ? 1 : 0; },
+                             const_cast<std::atomic<bool> *>(stop)};
+    AVFormatPtr fmt = openMediaInput(path, false, stop ? &cb : nullptr, error);
     if (!fmt)
         return std::nullopt;
     int64_t us = fmt->duration;

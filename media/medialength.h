@@ -1,7 +1,10 @@
 #pragma once
 // A source's playing length from libavformat's probe.
 #include <QString>
+#include <atomic>
 #include <optional>
 
-// Length in milliseconds (fractional), or nothing with the reason in *error.
-std::optional<double> MediaLengthMs(const QString &path, QString *error = nullptr);
+// Length in milliseconds (fractional), or nothing with the reason in *error. Setting *stop
+// ends the probe at once.
+std::optional<double> MediaLengthMs(const QString &path, QString *error = nullptr,
+                                    const std::atomic<bool> *stop = nullptr);

@@ -2,8 +2,12 @@
 
 #include "media/avinput.h"
 #include "media/loudness.h"
+#include "media/quantiser.h"
 
 #include <QFile>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <QMetaObject>
 #include <atomic>
 #include <chrono>
@@ -35,9 +39,13 @@ struct Job
     QString wavPath;
     int channels = 2, rate = 44100, bits = 16;
     bool measure = false;
-    // 24-bit sound travels as full-scale 32-bit samples, the rest as 16-bit.
-    int sampleBytes() const { return bits == 24 ? 4 : 2; }
-    AVSampleFormat sampleFormat() const { return bits == 24 ? AV_SAMPLE_FMT_S32 : AV_SAMPLE_FMT_S16; }
+};
+
+// Two stop requests in one: the caller's and the pass's own.
+struct StopFlags
+{
+    const std::atomic<bool> *a = nullptr, *b = nullptr;
+    bool operator()() const { return (a && a->load()) || (b && b->load()); }
 };
 
 enum class Outcome { Done, Failed, Stopped, Retry };
@@ -46,15 +54,49 @@ enum class Outcome { Done, Failed, Stopped, Retry };
 // state a length a few frames longer than their audio track.
 constexpr double kEndSlackSeconds = 0.5;
 
-// The PCM WAV output, opened at the first write so a bad source leaves no file behind.
-// With a meter, every sample written is measured on its way.
-class WavSink
+// Where a clip's sound goes: interleaved float samples (+-1) at the job's rate and channels.
+class Sink
 {
 public:
-    WavSink(const Job &job, LoudnessMeter *meter) : m_job(job), m_meter(meter) {}
-    ~WavSink() { close(); }
-    int rate() const { return m_job.rate; }
+    explicit Sink(int channels) : m_channels(channels) {}
+    virtual ~Sink() = default;
     int64_t written() const { return m_written; }
+    bool write(const float *samples, int64_t frames, QString *error)
+    {
+        if (frames <= 0)
+            return true;
+        m_written += frames;
+        return put(samples, frames, error);
+    }
+    bool silence(int64_t frames, QString *error)
+    {
+        const std::vector<float> zeros(size_t(std::min<int64_t>(frames, 4096) * m_channels));
+        while (frames > 0) {
+            const int64_t n = std::min<int64_t>(frames, 4096);
+            if (!write(zeros.data(), n, error))
+                return false;
+            frames -= n;
+        }
+        return true;
+    }
+
+protected:
+    virtual bool put(const float *samples, int64_t frames, QString *error) = 0;
+    int m_channels;
+
+private:
+    int64_t m_written = 0;
+};
+
+// The PCM WAV output, opened at the first write so a bad source leaves no file behind.
+// With a meter, every sample written is measured on its way.
+class WavSink final : public Sink
+{
+public:
+    WavSink(const Job &job, LoudnessMeter *meter)
+        : Sink(job.channels), m_job(job), m_meter(meter), m_quantiser(job.bits, false)
+    {}
+    ~WavSink() override { close(); }
 
     bool open(QString *error)
     {
@@ -71,30 +113,6 @@ public:
                          .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(nullptr)));
         return m_file != nullptr;
     }
-    // Samples are gathered into blocks of about a second, so the file and the meter see few
-    // large blocks. Interleaved samples in the job's sample format.
-    bool write(const void *samples, int64_t frames, QString *error)
-    {
-        if (frames <= 0)
-            return true;
-        if (!open(error))
-            return false;
-        const auto *bytes = static_cast<const uint8_t *>(samples);
-        m_buffer.insert(m_buffer.end(), bytes, bytes + frames * frameBytes());
-        m_written += frames;
-        return m_buffer.size() < size_t(kBlockFrames * frameBytes()) || flush(error);
-    }
-    bool silence(int64_t frames, QString *error)
-    {
-        std::vector<uint8_t> zeros(size_t(std::min<int64_t>(frames, 4096) * frameBytes()));
-        while (frames > 0) {
-            const int64_t n = std::min<int64_t>(frames, 4096);
-            if (!write(zeros.data(), n, error))
-                return false;
-            frames -= n;
-        }
-        return true;
-    }
     bool close(QString *error = nullptr)
     {
         if (!m_file)
@@ -107,21 +125,28 @@ public:
         return flushed && r == 0;
     }
 
+protected:
+    // Samples are gathered into blocks of about a second, so the file and the meter see few
+    // large blocks.
+    bool put(const float *samples, int64_t frames, QString *error) override
+    {
+        if (!open(error))
+            return false;
+        m_buffer.insert(m_buffer.end(), samples, samples + frames * m_channels);
+        return m_buffer.size() < size_t(kBlockFrames * m_channels) || flush(error);
+    }
+
 private:
     static constexpr int64_t kBlockFrames = 32768;
 
-    int64_t frameBytes() const { return int64_t(m_job.channels) * m_job.sampleBytes(); }
     bool flush(QString *error)
     {
-        const sf_count_t frames = sf_count_t(m_buffer.size()) / frameBytes();
-        if (m_meter && m_job.bits == 24)
-            m_meter->add(reinterpret_cast<const int32_t *>(m_buffer.data()), size_t(frames));
-        else if (m_meter)
-            m_meter->add(reinterpret_cast<const int16_t *>(m_buffer.data()), size_t(frames));
-        const bool ok = frames == 0
-            || (m_job.bits == 24 ? sf_writef_int(m_file, reinterpret_cast<const int *>(m_buffer.data()), frames)
-                                 : sf_writef_short(m_file, reinterpret_cast<const short *>(m_buffer.data()), frames))
-                == frames;
+        const sf_count_t frames = sf_count_t(m_buffer.size()) / m_channels;
+        if (m_meter)
+            m_meter->add(m_buffer.data(), size_t(frames));
+        m_ints.resize(m_buffer.size());
+        m_quantiser.run(m_buffer.data(), m_ints.data(), m_buffer.size());
+        const bool ok = frames == 0 || sf_writef_int(m_file, m_ints.data(), frames) == frames;
         m_buffer.clear();
         if (!ok && error)
             *error = QStringLiteral("Cannot write the output file %1 (%2)")
@@ -131,9 +156,10 @@ private:
 
     const Job &m_job;
     LoudnessMeter *m_meter;
+    TQuantiser m_quantiser;
     SNDFILE *m_file = nullptr;
-    int64_t m_written = 0;
-    std::vector<uint8_t> m_buffer;
+    std::vector<float> m_buffer;
+    std::vector<int32_t> m_ints;
 };
 
 struct CodecCloser { void operator()(AVCodecContext *p) const { avcodec_free_context(&p); } };
@@ -148,18 +174,17 @@ using Progress = std::function<void(double seconds)>;
 class ClipDecoder
 {
 public:
-    ClipDecoder(const Clip &clip, WavSink &sink, const Job &job, std::atomic<bool> &stop,
-                const Progress &progress)
+    ClipDecoder(const Clip &clip, Sink &sink, const Job &job, const StopFlags &stop, const Progress &progress)
         : m_clip(clip), m_sink(sink), m_job(job), m_stop(stop), m_progress(progress)
     {}
 
     Outcome run(bool allowSeek, QString *error)
     {
         m_error = error;
-        AVIOInterruptCB cb{[](void *p) { return static_cast<std::atomic<bool> *>(p)->load() ? 1 : 0; },
-                           &m_stop};
+        AVIOInterruptCB cb{[](void *p) { return (*static_cast<const StopFlags *>(p))() ? 1 : 0; },
+                           const_cast<StopFlags *>(&m_stop)};
         AVFormatPtr fmt = openMediaInput(m_clip.source, true, &cb, error);
-        if (m_stop)
+        if (m_stop())
             return Outcome::Stopped;
         if (!fmt)
             return Outcome::Failed;
@@ -197,7 +222,7 @@ public:
         Outcome o = Outcome::Done;
         bool more = true;
         while (more && !done()) {
-            if (m_stop)
+            if (m_stop())
                 return Outcome::Stopped;
             if (av_read_frame(fmt.get(), pkt.get()) < 0)
                 break; // end of file, or a read error that ends the usable data
@@ -207,7 +232,7 @@ public:
             }
             av_packet_unref(pkt.get());
         }
-        if (m_stop)
+        if (m_stop())
             return Outcome::Stopped;
         if (o != Outcome::Done)
             return o;
@@ -237,6 +262,8 @@ private:
             return Outcome::Retry; // the seek found nothing: look from the start
         if (!m_decodedAny)
             return fail(QStringLiteral("No sound could be decoded from %1").arg(m_clip.source));
+        if (clipWritten() == 0)
+            return fail(QStringLiteral("The clip holds no sound"));
         if (m_want < 0 || done())
             return Outcome::Done;
         const int64_t missing = m_want - clipWritten();
@@ -318,15 +345,22 @@ private:
             av_channel_layout_copy(&inLayout, &f->ch_layout);
         av_channel_layout_default(&outLayout, m_job.channels);
         SwrContext *swr = nullptr;
-        int r = swr_alloc_set_opts2(&swr, &outLayout, m_job.sampleFormat(), m_job.rate, &inLayout,
+        int r = swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_FLT, m_job.rate, &inLayout,
                                     AVSampleFormat(f->format), f->sample_rate, 0, nullptr);
+        m_swr.reset(swr);
+        // The mix, set explicitly: centre, surrounds and subwoofer at -3 dB, the whole matrix
+        // scaled so that no output channel sums above full scale (mono is the mean of the
+        // channels). Left to itself the resampler does not normalise a float output.
+        if (r >= 0 && inLayout.nb_channels != outLayout.nb_channels) {
+            // Room for every channel position the library may fill, one row of 64 per output.
+            std::vector<double> matrix(64 * 64);
+            r = swr_build_matrix2(&inLayout, &outLayout, M_SQRT1_2, M_SQRT1_2, M_SQRT1_2, 1.0, 1.0, matrix.data(),
+                                  64, AV_MATRIX_ENCODING_NONE, nullptr);
+            if (r >= 0)
+                r = swr_set_matrix(swr, matrix.data(), 64);
+        }
         av_channel_layout_uninit(&inLayout);
         av_channel_layout_uninit(&outLayout);
-        m_swr.reset(swr);
-        // A mix-down keeps every channel: the resampler leaves the subwoofer channel out
-        // unless told its level (-3 dB, like the centre and the surrounds).
-        if (r >= 0)
-            r = av_opt_set_double(swr, "lfe_mix_level", M_SQRT1_2, 0);
         if (r < 0 || swr_init(swr) < 0) {
             *m_error = QStringLiteral("Cannot convert the sound of %1").arg(m_clip.source);
             return false;
@@ -338,7 +372,7 @@ private:
     bool convert(const uint8_t **in, int frames)
     {
         const int cap = swr_get_out_samples(m_swr.get(), frames) + 32;
-        m_buf.resize(size_t(cap) * m_job.channels * m_job.sampleBytes());
+        m_buf.resize(size_t(cap) * m_job.channels);
         uint8_t *out[1] = {reinterpret_cast<uint8_t *>(m_buf.data())};
         const int got = swr_convert(m_swr.get(), out, cap, in, frames);
         if (got < 0) {
@@ -352,16 +386,16 @@ private:
     }
 
     const Clip &m_clip;
-    WavSink &m_sink;
+    Sink &m_sink;
     const Job &m_job;
-    std::atomic<bool> &m_stop;
+    const StopFlags &m_stop;
     const Progress &m_progress;
     QString *m_error = nullptr;
     AVStream *m_stream = nullptr;
     std::unique_ptr<AVCodecContext, CodecCloser> m_dec;
     std::unique_ptr<AVFrame, FrameCloser> m_frame;
     std::unique_ptr<SwrContext, SwrCloser> m_swr;
-    std::vector<uint8_t> m_buf;
+    std::vector<float> m_buf;
     int m_inRate = 0;
     int64_t m_startIn = 0, m_want = -1, m_origin = 0, m_firstWritten = 0;
     int64_t m_pos = AV_NOPTS_VALUE;
@@ -391,12 +425,13 @@ Outcome runJob(const Job &asked, std::atomic<bool> &stop, const std::function<vo
     if (job.measure)
         meter = std::make_unique<LoudnessMeter>(job.channels, job.rate);
     WavSink sink(job, meter.get());
+    const StopFlags flags{&stop};
     double before = 0;
     for (const Clip &clip : job.clips) {
         const Progress clipProgress = [&](double s) { progress(before + s); };
-        Outcome o = ClipDecoder(clip, sink, job, stop, clipProgress).run(true, error);
+        Outcome o = ClipDecoder(clip, sink, job, flags, clipProgress).run(true, error);
         if (o == Outcome::Retry) // an implausible seek: decode this clip from the beginning
-            o = ClipDecoder(clip, sink, job, stop, clipProgress).run(false, error);
+            o = ClipDecoder(clip, sink, job, flags, clipProgress).run(false, error);
         if (o != Outcome::Done)
             return o;
         before = double(sink.written()) / job.rate;
@@ -409,7 +444,159 @@ Outcome runJob(const Job &asked, std::atomic<bool> &stop, const std::function<vo
     return closed ? Outcome::Done : Outcome::Failed;
 }
 
+// A sink that hands blocks of sound to another thread through a bounded queue of about a
+// second: the decoder runs ahead of the encoder by no more than that.
+class QueueSink final : public Sink
+{
+public:
+    struct Queue
+    {
+        std::mutex mutex;
+        std::condition_variable changed;
+        std::deque<std::vector<float>> full;
+        std::vector<std::vector<float>> spare;
+        int64_t queuedFrames = 0;
+        bool ended = false;
+    };
+
+    QueueSink(Queue &q, int channels, int64_t capacity, const StopFlags &stop)
+        : Sink(channels), m_q(q), m_capacity(capacity), m_stop(stop)
+    {}
+    // Hands over what is gathered; false when stopped meanwhile.
+    bool flush()
+    {
+        if (m_block.empty())
+            return true;
+        const int64_t frames = int64_t(m_block.size()) / m_channels;
+        std::unique_lock lock(m_q.mutex);
+        while (m_q.queuedFrames > 0 && m_q.queuedFrames + frames > m_capacity && !m_stop())
+            m_q.changed.wait_for(lock, std::chrono::milliseconds(20));
+        if (m_stop())
+            return false;
+        m_q.full.push_back(std::move(m_block));
+        m_q.queuedFrames += frames;
+        m_block.clear();
+        if (!m_q.spare.empty()) {
+            m_block = std::move(m_q.spare.back());
+            m_q.spare.pop_back();
+            m_block.clear();
+        }
+        m_q.changed.notify_all();
+        return true;
+    }
+
+protected:
+    bool put(const float *samples, int64_t frames, QString *error) override
+    {
+        m_block.insert(m_block.end(), samples, samples + frames * m_channels);
+        if (m_block.size() < size_t(kBlockFrames * m_channels) || flush())
+            return true;
+        *error = QStringLiteral("Stopped");
+        return false;
+    }
+
+private:
+    static constexpr int64_t kBlockFrames = 4096;
+    Queue &m_q;
+    int64_t m_capacity;
+    const StopFlags &m_stop;
+    std::vector<float> m_block;
+};
+
 } // namespace
+
+bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSourceSound *sound, QString *error)
+{
+    AVIOInterruptCB cb{[](void *p) { return static_cast<const std::atomic<bool> *>(p)->load() ? 1 : 0; },
+                       const_cast<std::atomic<bool> *>(&stop)};
+    AVFormatPtr fmt = openMediaInput(source, true, &cb, error);
+    if (!fmt)
+        return false;
+    const int si = av_find_best_stream(fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    if (si < 0) {
+        *error = QStringLiteral("No audio stream in %1").arg(source);
+        return false;
+    }
+    const AVCodecParameters *par = fmt->streams[si]->codecpar;
+    *sound = TSourceSound{};
+    sound->rate = par->sample_rate;
+    sound->channels = par->ch_layout.nb_channels;
+    switch (av_get_packed_sample_fmt(AVSampleFormat(par->format))) {
+    case AV_SAMPLE_FMT_U8: sound->bits = 8; break;
+    case AV_SAMPLE_FMT_S16: sound->bits = 16; break;
+    case AV_SAMPLE_FMT_S32:
+        sound->bits = par->bits_per_raw_sample > 0 && par->bits_per_raw_sample <= 32 ? par->bits_per_raw_sample : 32;
+        break;
+    default: sound->bits = 0; // float, or not known: kept as float
+    }
+    sound->keptBits = sourceSampleBits(par);
+    if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0)
+        sound->seconds = fmt->duration / double(AV_TIME_BASE);
+    if (sound->rate <= 0 || sound->channels <= 0) {
+        *error = QStringLiteral("Cannot decode the sound of %1").arg(source);
+        return false;
+    }
+    return true;
+}
+
+TPassOutcome ReadClipSound(const QString &source, double start, double end, int rate, int channels,
+                           const std::atomic<bool> &stop, const std::function<bool(const float *, int)> &block,
+                           QString *error)
+{
+    if (channels < 1 || channels > 8 || rate < 1000 || rate > 768000 || !(start >= 0) || !(end > start)) {
+        *error = QStringLiteral("Cannot convert the sound to %1 Hz, %2 channels").arg(rate).arg(channels);
+        return TPassOutcome::Failed;
+    }
+    const Clip clip{source, start, end};
+    const Job job{{clip}, {}, channels, rate, 32, false};
+    std::atomic<bool> halt{false};
+    const StopFlags flags{&stop, &halt};
+    QueueSink::Queue q;
+    Outcome decoded = Outcome::Failed;
+    QString decodeError;
+    std::thread decoder([&] {
+        QueueSink sink(q, channels, rate, flags);
+        const Progress none = [](double) {};
+        Outcome o = ClipDecoder(clip, sink, job, flags, none).run(true, &decodeError);
+        if (o == Outcome::Retry) // an implausible seek: decode the clip from the beginning
+            o = ClipDecoder(clip, sink, job, flags, none).run(false, &decodeError);
+        if (o == Outcome::Done && !sink.flush())
+            o = Outcome::Stopped;
+        std::lock_guard lock(q.mutex);
+        decoded = o;
+        q.ended = true;
+        q.changed.notify_all();
+    });
+    bool consumed = true;
+    for (;;) {
+        std::unique_lock lock(q.mutex);
+        while (q.full.empty() && !q.ended && !stop)
+            q.changed.wait_for(lock, std::chrono::milliseconds(20));
+        if (stop || q.full.empty())
+            break;
+        std::vector<float> b = std::move(q.full.front());
+        q.full.pop_front();
+        const int frames = int(b.size() / size_t(channels));
+        q.queuedFrames -= frames;
+        q.changed.notify_all();
+        lock.unlock();
+        consumed = block(b.data(), frames);
+        lock.lock();
+        q.spare.push_back(std::move(b));
+        if (!consumed)
+            break;
+    }
+    halt = true;
+    decoder.join();
+    if (stop)
+        return TPassOutcome::Stopped;
+    if (!consumed)
+        return TPassOutcome::Failed; // the block's own reason stands
+    if (decoded == Outcome::Done)
+        return TPassOutcome::Done;
+    *error = decodeError.isEmpty() ? QStringLiteral("The sound could not be extracted from the video") : decodeError;
+    return TPassOutcome::Failed;
+}
 
 struct TVideoEdit::Private
 {

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QString>
+#include <atomic>
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -58,3 +60,28 @@ private:
     struct Private;
     std::unique_ptr<Private> d;
 };
+
+// The sound of a source as its decoder gives it.
+struct TSourceSound
+{
+    int rate = 0, channels = 0;
+    int bits = 0;        // 8, 16, 24 or 32 for integer sound; 0 for float sound
+    int keptBits = 16;   // the size that keeps every bit: 24 above 16 bits, else 16 (coded sound)
+    double seconds = -1; // the source's length, -1 when unknown
+};
+
+// Opens the source and reads the format of its sound. Setting stop ends the probe at once.
+// False with the reason in *error.
+bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSourceSound *sound, QString *error);
+
+enum class TPassOutcome { Done, Failed, Stopped };
+
+// One pass over a clip (end ToEnd: to the end of the source). A decoder thread cuts it exact
+// to the sample, converts it once, in float, to rate and channels (the mix normalised: mono
+// is the mean of the channels) and queues up to about a second of it; `block` gets the
+// interleaved samples (+-1) in order on the calling thread, and ends the pass as failed by
+// returning false (its reason is the caller's). A clip without a single sample fails with
+// "The clip holds no sound". Setting stop ends the pass within a few hundredths of a second.
+TPassOutcome ReadClipSound(const QString &source, double start, double end, int rate, int channels,
+                           const std::atomic<bool> &stop,
+                           const std::function<bool(const float *samples, int frames)> &block, QString *error);

@@ -157,8 +157,8 @@ void TestCommandLine::interruptLeavesNothing()
     old.close();
     QProcess p;
     run({"--convert", "--overwrite", "--jobs", "2", "--format", "mp3", "--output", out, longAvi, longAvi}, &p);
-    // Interrupted once both jobs have made their temporary files.
-    QTRY_VERIFY_WITH_TIMEOUT(QDir(out).entryList({".*clipvox*"}, QDir::Files | QDir::Hidden).size() >= 4, 60000);
+    // Interrupted once both jobs have made their hidden outputs.
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(out).entryList({".*clipvox*"}, QDir::Files | QDir::Hidden).size() >= 2, 60000);
     ::kill(pid_t(p.processId()), SIGINT);
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(p.exitCode(), 130);

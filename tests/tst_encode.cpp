@@ -4,8 +4,10 @@
 #include "engine/encodestep.h"
 #include "ui_main.h"
 #include "runharness.h"
+#include "media_fixtures.h"
 
 #include <QtTest>
+#include <cmath>
 
 namespace {
 // One MPEG audio frame header: bit rate in kbps and channel mode (0 stereo, 1 joint,
@@ -85,6 +87,63 @@ VorbisHeader ReadVorbisHeader(const QString &path)
     return h;
 }
 
+// The decoded sound of a file as the ffmpeg tool gives it: interleaved floats.
+QVector<float> Decoded(const QString &path, int channels)
+{
+    QByteArray pcm;
+    if (!fixtures::run("ffmpeg", {"-v", "error", "-i", path, "-f", "f32le", "-ac", QString::number(channels), "-"}, &pcm))
+        return {};
+    QVector<float> x(pcm.size() / 4);
+    std::memcpy(x.data(), pcm.constData(), size_t(x.size()) * 4);
+    return x;
+}
+
+double Db(double v) { return 20 * std::log10(std::max(v, 1e-12)); }
+
+// Level (RMS, dBFS) of one channel over the middle of the sound, and what is left of it once
+// a tone of `hz` is taken out (least squares over whole cycles).
+struct ToneFit
+{
+    double level = -200, residual = 0;
+};
+ToneFit FitTone(const QVector<float> &x, int channels, int channel, int rate, double hz)
+{
+    const qsizetype frames = x.size() / channels;
+    const qsizetype from = frames / 4, to = frames * 3 / 4;
+    double ss = 0, sc = 0, cc = 0, xs = 0, xc = 0, xx = 0;
+    for (qsizetype i = from; i < to; ++i) {
+        const double v = x[i * channels + channel], a = 2 * M_PI * hz * double(i) / rate;
+        ss += std::sin(a) * std::sin(a);
+        cc += std::cos(a) * std::cos(a);
+        sc += std::sin(a) * std::cos(a);
+        xs += v * std::sin(a);
+        xc += v * std::cos(a);
+        xx += v * v;
+    }
+    const double n = double(to - from), det = ss * cc - sc * sc;
+    if (n <= 0 || det == 0)
+        return {};
+    const double b = (xs * cc - xc * sc) / det, c = (xc * ss - xs * sc) / det;
+    double rr = 0;
+    for (qsizetype i = from; i < to; ++i) {
+        const double a = 2 * M_PI * hz * double(i) / rate;
+        const double r = x[i * channels + channel] - b * std::sin(a) - c * std::cos(a);
+        rr += r * r;
+    }
+    return {Db(std::sqrt(xx / n)), Db(std::sqrt(rr / n))};
+}
+
+// The input sample rate that an Ogg Opus file's header names.
+int OpusHeaderRate(const QString &path)
+{
+    const QByteArray data = ReadAll(path);
+    const qsizetype at = data.indexOf("OpusHead");
+    if (at < 0 || at + 16 > data.size())
+        return 0;
+    return int(quint32(quint8(data[at + 12])) | quint32(quint8(data[at + 13])) << 8
+               | quint32(quint8(data[at + 14])) << 16 | quint32(quint8(data[at + 15])) << 24);
+}
+
 QSet<int> Modes(const Mp3Layout &layout)
 {
     QSet<int> modes;
@@ -134,8 +193,8 @@ class TestEncode : public QObject
         Step step;
         step.out = file(name);
         const std::atomic<bool> stop{stopped};
-        step.result = EncodeWav(wav.isEmpty() ? m_wav : wav, step.out, format, m_s, job, 0, stop,
-                                [&step](int p) { step.percents << p; });
+        step.result = EncodeClip({wav.isEmpty() ? m_wav : wav}, step.out, format, m_s, job, stop,
+                                 [&step](int p) { step.percents << p; });
         return step;
     }
 
@@ -162,6 +221,11 @@ private slots:
     void progressFollowsTheCopyAndStopEndsIt();
     void faultsEndTheStepAsFailed();
     void encoderRemarksAndRefusalsInARun();
+    void levelsAndLoudness_data();
+    void levelsAndLoudness();
+    void quietSourceMadeLoudKeepsItsNoiseFloor();
+    void flacSameAsSourceIsBitExact();
+    void clipWithoutSoundLeavesNothing();
 };
 
 void TestEncode::mp3ValueMapping()
@@ -389,12 +453,13 @@ void TestEncode::faultsEndTheStepAsFailed()
     QVERIFY(step.result.reason.startsWith("Incorrect format"));
     QVERIFY(!QFile::exists(step.out));
 
-    // A WAV without a single frame: nothing to copy, and that is no failure.
+    // A source without a single frame: the clip holds no sound, and no file is made.
     m_s.OggVbr = false;
     const QString empty = file("empty.wav");
     QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "anullsrc=r=44100:cl=stereo", "-t", "0", "-c:a", "pcm_s16le", empty}));
     step = encode(3, "empty.ogg", {}, empty);
-    QVERIFY2(step.result.ok, qPrintable(step.result.reason));
+    QVERIFY(!step.result.ok);
+    QVERIFY(!QFile::exists(step.out));
 }
 
 void TestEncode::encoderRemarksAndRefusalsInARun()
@@ -425,6 +490,126 @@ void TestEncode::encoderRemarksAndRefusalsInARun()
     const QString why = h.row(0)->toolTip(ColStatus);
     QVERIFY2(why.contains("64 kbps") && why.contains("8000 Hz"), qPrintable(why));
     QCOMPARE(h.files(), (QStringList{"clip (2).mp3", "clip.mp3"}));
+}
+
+void TestEncode::levelsAndLoudness_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("target");
+    for (int format : {0, 1, 2, 3, 4, 5, 6})
+        for (int channels : {1, 2})
+            for (int target : {0, -14})
+                QTest::addRow("%s %s %s", qPrintable(FormatExtension(format)), channels == 1 ? "mono" : "stereo",
+                              target ? "-14 LUFS" : "as is")
+                    << format << channels << target;
+}
+
+// Every format, mono and stereo: a known tone keeps its level (mono is the mean of the
+// channels), and a percussive source made even lands on the target with its decoded true
+// peak at or below -1 dBTP, as the ffmpeg tool's ebur128 filter reads them.
+void TestEncode::levelsAndLoudness()
+{
+    QFETCH(int, format);
+    QFETCH(int, channels);
+    QFETCH(int, target);
+    m_s.Mp3Channels = channels == 1 ? 1 : 3;
+    m_s.WmaProfile = channels == 1 ? 37 : 38; // 128 kbps, 44 kHz
+    m_s.OggChannels = m_s.FlacChannels = m_s.OpusChannels = m_s.M4aChannels = m_s.WavChannels = channels;
+    m_s.WavFrequency = m_s.FlacFrequency = 44100;
+    m_s.LoudnessTarget = target;
+    const QString source = file(target ? "drums.wav" : "tone.wav");
+    if (target)
+        QVERIFY(RunFfmpeg({"-f", "lavfi", "-i",
+                           "aevalsrc=0.3*sin(2*PI*80*t)*exp(-3*mod(t\\,0.5))+0.1*(random(1)*2-1)*exp(-15*mod(t+0.25\\,0.5))"
+                           "|0.25*sin(2*PI*120*t)*exp(-3*mod(t+0.1\\,0.5))+0.1*(random(2)*2-1)*exp(-15*mod(t\\,0.5))"
+                           ":s=44100:d=8",
+                           "-c:a", "pcm_s16le", source}));
+    else // 1 kHz at half of full scale on both channels: -9.03 dBFS RMS
+        QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "aevalsrc=0.5*sin(2*PI*1000*t)|0.5*sin(2*PI*1000*t):s=44100:d=3",
+                           "-c:a", "pcm_s24le", source}));
+    const Step step = encode(format, "out." + FormatExtension(format), {}, source);
+    QVERIFY2(step.result.ok, qPrintable(step.result.reason));
+    QCOMPARE(fixtures::probe(step.out).channels, channels);
+    if (format == 5)
+        QCOMPARE(OpusHeaderRate(step.out), 44100); // the source's rate
+    if (!target) {
+        const int rate = fixtures::probe(step.out).rate;
+        const QVector<float> x = Decoded(step.out, channels);
+        for (int c = 0; c < channels; ++c) {
+            const double level = FitTone(x, channels, c, rate, 1000).level;
+            QVERIFY2(std::abs(level - -9.03) < 0.5, qPrintable(QString::number(level)));
+        }
+        return;
+    }
+    // The source's crest factor as the output's channels hear it decides whether the
+    // format's ceiling allows the target.
+    const QString mixed = file("drums-mixed.wav");
+    QVERIFY(RunFfmpeg({"-i", source, "-ac", QString::number(channels), "-c:a", "pcm_f32le", mixed}));
+    const LoudnessMeasurement in = fixtures::ffmpegLoudness(mixed);
+    const double reachable = std::min<double>(target, TruePeakCeilingDb(format) - (in.truePeakDbtp - in.integratedLufs));
+    const LoudnessMeasurement out = fixtures::ffmpegLoudness(step.out);
+    const double tolerance = format == 0 ? 1.0 : 0.5; // MP3 at 128 kbps
+    qInfo("%s: %.1f LUFS, %.1f dBTP (reachable %.1f)", qPrintable(FormatExtension(format)), out.integratedLufs,
+          out.truePeakDbtp, reachable);
+    QVERIFY2(out.truePeakDbtp <= -1.0, qPrintable(QString::number(out.truePeakDbtp)));
+    QVERIFY2(std::abs(out.integratedLufs - reachable) <= tolerance, qPrintable(QString::number(out.integratedLufs)));
+}
+
+// A quiet 24-bit tone (-50 dBFS) made even at -14 LUFS into 16-bit FLAC: the gain is applied
+// before the word length is cut, so the noise floor stays that of 16 bits.
+void TestEncode::quietSourceMadeLoudKeepsItsNoiseFloor()
+{
+    const QString source = file("quiet.wav");
+    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "aevalsrc=0.00316*sin(2*PI*1000*t):s=48000:d=4", "-c:a", "pcm_s24le", source}));
+    m_s.FlacFrequency = 48000;
+    m_s.FlacBps = 16;
+    m_s.FlacChannels = 1;
+    m_s.LoudnessTarget = -14;
+    const Step step = encode(4, "loud.flac", {}, source);
+    QVERIFY2(step.result.ok, qPrintable(step.result.reason));
+    const ToneFit fit = FitTone(Decoded(step.out, 1), 1, 0, 48000, 1000);
+    QVERIFY2(fit.level > -20, qPrintable(QString::number(fit.level)));
+    QVERIFY2(fit.residual <= -90, qPrintable(QString::number(fit.residual)));
+}
+
+// FLAC with "Same as source" from a 96 kHz 24-bit source keeps every sample.
+void TestEncode::flacSameAsSourceIsBitExact()
+{
+    const QString source = file("hires.wav");
+    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "anoisesrc=a=0.3:r=96000:d=2", "-ac", "2", "-c:a", "pcm_s24le", source}));
+    m_s.FlacFrequency = 0;
+    m_s.FlacBps = 0;
+    m_s.FlacChannels = 2;
+    const Step step = encode(4, "hires.flac", {}, source);
+    QVERIFY2(step.result.ok, qPrintable(step.result.reason));
+    const fixtures::Probe p = fixtures::probe(step.out);
+    QCOMPARE(p.rate, 96000);
+    QByteArray a, b;
+    QVERIFY(fixtures::run("ffmpeg", {"-v", "error", "-i", source, "-f", "s32le", "-"}, &a));
+    QVERIFY(fixtures::run("ffmpeg", {"-v", "error", "-i", step.out, "-f", "s32le", "-"}, &b));
+    QCOMPARE(a.size(), b.size());
+    QVERIFY(a == b);
+}
+
+// A clip with no sound in it (the sound ends at 5 s of a 20 s video, the clip starts at
+// 10 s) fails with its reason in every format and leaves no file; so does a start past the
+// end of the source.
+void TestEncode::clipWithoutSoundLeavesNothing()
+{
+    const QString video = file("short sound.avi");
+    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=5:duration=20", "-f", "lavfi", "-i",
+                       "sine=frequency=440:sample_rate=44100:duration=5", "-c:v", "mpeg4", "-c:a", "libmp3lame", video}));
+    for (int format : {0, 1, 2, 3, 4, 5, 6}) {
+        const QString out = file("empty." + FormatExtension(format));
+        const std::atomic<bool> stop{false};
+        TEncodeResult r = EncodeClip({video, 10}, out, format, m_s, {}, stop);
+        QCOMPARE(r.reason, QString("The clip holds no sound"));
+        QVERIFY(!QFile::exists(out));
+        r = EncodeClip({video, 30}, out, format, m_s, {}, stop);
+        QVERIFY2(r.reason.contains("after the end of the source"), qPrintable(r.reason));
+        QVERIFY(!QFile::exists(out));
+    }
 }
 
 QTEST_MAIN(TestEncode)
