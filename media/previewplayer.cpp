@@ -106,10 +106,13 @@ void TPreviewPlayer::Render(int framebuffer, int width, int height)
     if (!m_render)
         return;
     mpv_opengl_fbo fbo{framebuffer, width, height, 0};
-    int flipY = 1;
+    // Drawn at once rather than held until the frame's display time: waiting there would
+    // hold the window's thread for most of every frame.
+    int flipY = 1, block = 0;
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
         {MPV_RENDER_PARAM_FLIP_Y, &flipY},
+        {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
     mpv_render_context_render(m_render, params);

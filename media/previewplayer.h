@@ -53,7 +53,7 @@ public:
     using GlProcAddress = void *(*)(void *context, const char *name);
     bool CreateRenderer(GlProcAddress getProcAddress, void *context, QObject *view);
     bool HasRenderer() const { return m_render != nullptr; }
-    void Render(int framebuffer, int width, int height); // into an upside-down framebuffer
+    void Render(int framebuffer, int width, int height); // the newest frame, upright as Qt shows a framebuffer
     void ReportSwap();
     void FreeRenderer();
 
