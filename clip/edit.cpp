@@ -2,6 +2,7 @@
 #include "clip/edit.h"
 
 #include "clip/edittime.h"
+#include "clip/previewwidget.h"
 #include "main/application.h"
 #include "main/desktop.h"
 #include "media/audiofile2.h"
@@ -31,14 +32,8 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
 
-    // The player draws into a native window of its own inside the black panel.
-    m_video = new QWidget(ui->Panel2);
-    m_video->setObjectName(QStringLiteral("PreviewVideo"));
-    m_video->setAttribute(Qt::WA_DontCreateNativeAncestors);
-    m_video->setAttribute(Qt::WA_NativeWindow);
-    auto *fill = new QVBoxLayout(ui->Panel2);
-    fill->setContentsMargins(2, 2, 2, 2); // room for the focus frame
-    fill->addWidget(m_video);
+    // The player's picture fills the black panel.
+    m_video = TPreviewWidget::Create(ui->Panel2);
     ui->Panel2->installEventFilter(this);
     m_video->installEventFilter(this);
 
@@ -195,18 +190,16 @@ void TEditForm::LoadClipRange()
 void TEditForm::MakePlayer()
 {
     // Opening and seeking never wait: their ends arrive as signals.
-    // On X11 the picture goes into the panel, and the sound goes to the default output
-    // wherever there is a screen; off screen (tests) the player only decodes and keeps time.
+    // The picture goes into the panel, and the sound goes to the default output wherever
+    // there is a screen; off screen (tests) the player only decodes and keeps time.
     TPreviewPlayer::Options options;
     options.waitMs = 0;
     const QString platform = QGuiApplication::platformName();
     if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
         options.ao.clear();
-    if (platform == QLatin1String("xcb")) {
-        options.vo = QStringLiteral("gpu");
-        options.wid = qint64(m_video->winId());
-    }
+    TPreviewWidget::Configure(m_video, options);
     MP2 = new TPreviewPlayer(options);
+    TPreviewWidget::Attach(m_video, MP2);
     connect(MP2, &TPreviewPlayer::Loaded, this, [this] { Guarded([this] { SourceOpened(); }); });
     connect(MP2, &TPreviewPlayer::Ended, this, [this] { Guarded([this] { SourceEnded(); }); });
     connect(MP2, &TPreviewPlayer::LoadFailed, this, &TEditForm::PlayerFailed);

@@ -99,7 +99,7 @@ private:
 
     TJob m_job;
     TAudioInformation2 *m_info;
-    QWidget *m_video = nullptr; // native window the player draws into
+    QWidget *m_video = nullptr; // the picture area the player draws into
     QTimer m_lineTimer;         // moves the strip's play line
     bool m_shown = false;
     // The exact place a paused preview was left at, and the thumb's value then: Play goes on

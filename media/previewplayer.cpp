@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cmath>
 #include <mpv/client.h>
+#include <mpv/render_gl.h>
 #include <stdexcept>
 
 namespace {
@@ -14,6 +15,13 @@ void Wakeup(void *data)
 {
     auto *player = static_cast<TPreviewPlayer *>(data);
     QMetaObject::invokeMethod(player, "DrainQueued", Qt::QueuedConnection);
+}
+
+// The render API's update callback runs on libmpv's threads too: the view repaints later,
+// on its own thread.
+void FrameDue(void *view)
+{
+    QMetaObject::invokeMethod(static_cast<QObject *>(view), "update", Qt::QueuedConnection);
 }
 } // namespace
 
@@ -65,8 +73,62 @@ TPreviewPlayer::~TPreviewPlayer()
 {
     if (!m_mpv)
         return;
+    // The renderer has to go before the core; its owner frees it with its GL current.
+    emit Closing();
+    if (m_render)
+        qWarning("The preview's renderer was not freed before its player.");
     mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
     mpv_terminate_destroy(m_mpv);
+}
+
+bool TPreviewPlayer::CreateRenderer(GlProcAddress getProcAddress, void *context, QObject *view)
+{
+    FreeRenderer();
+    mpv_opengl_init_params gl{getProcAddress, context};
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_API_TYPE, const_cast<char *>(MPV_RENDER_API_TYPE_OPENGL)},
+        {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &gl},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    const int rc = mpv_render_context_create(&m_render, m_mpv, params);
+    if (rc < 0) {
+        m_render = nullptr;
+        m_error = QStringLiteral("The preview cannot draw with this display's OpenGL: %1")
+                      .arg(QString::fromUtf8(mpv_error_string(rc)));
+        return false;
+    }
+    mpv_render_context_set_update_callback(m_render, FrameDue, view);
+    return true;
+}
+
+void TPreviewPlayer::Render(int framebuffer, int width, int height)
+{
+    if (!m_render)
+        return;
+    mpv_opengl_fbo fbo{framebuffer, width, height, 0};
+    // Drawn at once rather than held until the frame's display time: waiting there would
+    // hold the window's thread for most of every frame.
+    int flipY = 1, block = 0;
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
+        {MPV_RENDER_PARAM_FLIP_Y, &flipY},
+        {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    mpv_render_context_render(m_render, params);
+}
+
+void TPreviewPlayer::ReportSwap()
+{
+    if (m_render)
+        mpv_render_context_report_swap(m_render);
+}
+
+void TPreviewPlayer::FreeRenderer()
+{
+    // No update is called once the context is freed.
+    mpv_render_context_free(m_render);
+    m_render = nullptr;
 }
 
 template <typename Done>

@@ -1,6 +1,7 @@
 #pragma once
-// The preview player on libmpv: plays one video into a native window (or headless) with
-// the few media-player operations the clip editor needs. Opening and seeking are waited
+// The preview player on libmpv: plays one video (drawn by the caller through libmpv's
+// render API, into a native window, or not at all) with the few media-player operations
+// the clip editor needs. Opening and seeking are waited
 // for a bounded time only (none at all with waitMs 0), so a call never holds the caller;
 // a file that takes longer to load is announced later by Loaded or LoadFailed, and a seek
 // still under way reads as its target position.
@@ -9,6 +10,7 @@
 
 struct mpv_handle;
 struct mpv_event;
+struct mpv_render_context;
 
 // The media player's modes.
 enum class TPlayerMode { NotReady, Stopped, Playing, Recording, Seeking, Paused, Open };
@@ -19,7 +21,7 @@ class TPreviewPlayer : public QObject
 public:
     struct Options
     {
-        QString vo = QStringLiteral("null"); // empty: libmpv's own choice
+        QString vo = QStringLiteral("null"); // "libmpv": drawn through CreateRenderer
         QString ao = QStringLiteral("null");
         qint64 wid = 0;     // native window to draw into; 0 for none
         int waitMs = 500;   // longest wait of Open and Seek; 0: return at once
@@ -43,6 +45,18 @@ public:
     void Seek(qint64 ms); // halts playing, like the media player's seek
     TPlayerMode Mode();
 
+    // Drawing with vo=libmpv through libmpv's OpenGL render API. Each of these runs on the
+    // thread of the caller's GL context, with that context current. getProcAddress
+    // resolves GL function names; when a frame is due, view's update() is queued.
+    // CreateRenderer returns false, with the reason in ErrorText(), when libmpv cannot
+    // draw with that GL.
+    using GlProcAddress = void *(*)(void *context, const char *name);
+    bool CreateRenderer(GlProcAddress getProcAddress, void *context, QObject *view);
+    bool HasRenderer() const { return m_render != nullptr; }
+    void Render(int framebuffer, int width, int height); // the newest frame, upright as Qt shows a framebuffer
+    void ReportSwap();
+    void FreeRenderer();
+
 signals:
     // A load that was still going on when Open returned has ended (queued).
     void Loaded();
@@ -52,6 +66,9 @@ signals:
     void PlaybackFailed(const QString &reason);
     // Playing reached the end of the file; the player holds there, stopped (queued).
     void Ended();
+    // The player is being destroyed: a renderer still made must be freed now, with its
+    // GL context current (emitted directly, from the destructor).
+    void Closing();
 
 private:
     enum class Load { None, Loading, Loaded, Failed };
@@ -67,6 +84,7 @@ private:
     Q_INVOKABLE void DrainQueued() { Drain(); } // queued by libmpv's wakeup callback
 
     mpv_handle *m_mpv = nullptr;
+    mpv_render_context *m_render = nullptr;
     int m_waitMs;
     QString m_path;
     Load m_load = Load::None;

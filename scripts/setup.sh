@@ -3,11 +3,11 @@
 set -euo pipefail
 packages=(
   cmake ninja-build pkg-config g++
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-wayland
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libmp3lame-dev libvorbis-dev libogg-dev libsndfile1-dev libtag1-dev libmpv-dev
   libflac-dev libopusenc-dev libopus-dev libebur128-dev
-  ffmpeg flac dbus-daemon desktop-file-utils
+  ffmpeg flac dbus-daemon desktop-file-utils xvfb
   dpkg-dev appstream man-db file
 )
 missing=()

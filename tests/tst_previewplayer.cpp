@@ -1,9 +1,27 @@
-// The preview player on libmpv, headless (vo=null, ao=null), on videos made by ffmpeg.
+// The preview player on libmpv, headless (vo=null, ao=null), on videos made by ffmpeg; its
+// OpenGL drawing (vo=libmpv) where the display gives OpenGL.
 #include "media/previewplayer.h"
 #include "support/fixtures.h"
 
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QSignalSpy>
 #include <QtTest>
+
+// Stands in for the preview widget: counts the repaints libmpv asks for.
+class FrameTarget : public QObject
+{
+    Q_OBJECT
+public:
+    int updates = 0;
+public slots:
+    void update()
+    {
+        QCOMPARE(QThread::currentThread(), qApp->thread());
+        ++updates;
+    }
+};
 
 class TestPreviewPlayer : public QObject
 {
@@ -86,6 +104,64 @@ private slots:
         QVERIFY2(failed[0][0].toString().contains(path), qPrintable(failed[0][0].toString()));
         QCOMPARE(player.Mode(), TPlayerMode::NotReady);
         QCOMPARE(player.Length(), 0);
+    }
+
+    // Drawn through libmpv's render API, the picture at a position is the frame the
+    // ffmpeg tool decodes there, upright for a widget's framebuffer; the repaints reach
+    // the window's thread, and the renderer is freed when the player goes.
+    void drawsThroughRenderApi_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"avi", "mp4", "webm"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void drawsThroughRenderApi()
+    {
+        QFETCH(QString, kind);
+        QOffscreenSurface surface;
+        surface.create();
+        QOpenGLContext gl;
+        if (!gl.create() || !gl.makeCurrent(&surface))
+            QSKIP("This display gives no OpenGL (the suite runs this under xvfb-run when it can).");
+        const QString path = Video(kind);
+        const QString reference = m_dir.filePath(kind + ".rgb");
+        QVERIFY(RunFfmpeg({"-ss", "1.5", "-i", path, "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "rgb24", reference}));
+        QFile file(reference);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray rgb = file.readAll();
+        QCOMPARE(rgb.size(), 160 * 120 * 3);
+        const QImage want(reinterpret_cast<const uchar *>(rgb.constData()), 160, 120, 160 * 3, QImage::Format_RGB888);
+
+        QOpenGLFramebufferObject fbo(160, 120);
+        FrameTarget target;
+        TPreviewPlayer::Options options = Headless(5000);
+        options.vo = QStringLiteral("libmpv");
+        auto player = std::make_unique<TPreviewPlayer>(options);
+        const auto proc = [](void *, const char *name) -> void * {
+            return reinterpret_cast<void *>(QOpenGLContext::currentContext()->getProcAddress(name));
+        };
+        QVERIFY2(player->CreateRenderer(proc, nullptr, &target), qPrintable(player->ErrorText()));
+        int freed = 0;
+        connect(player.get(), &TPreviewPlayer::Closing, this, [&, going = player.get()] {
+            gl.makeCurrent(&surface);
+            going->FreeRenderer();
+            ++freed;
+        });
+        QVERIFY(player->Open(path));
+        player->Seek(1500);
+        // Mean difference per channel; the stream's own frame is drawn within a few repaints.
+        const auto difference = [&] {
+            player->Render(int(fbo.handle()), 160, 120);
+            const QImage got = fbo.toImage().convertToFormat(QImage::Format_RGB888);
+            qint64 sum = 0;
+            for (int y = 0; y < 120; ++y)
+                for (int x = 0; x < 160 * 3; ++x)
+                    sum += qAbs(got.constScanLine(y)[x] - want.constScanLine(y)[x]);
+            return sum / (160 * 120 * 3);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(target.updates > 0 && difference() < 8, 10000);
+        player.reset();
+        QCOMPARE(freed, 1);
     }
 
     // Reasons in plain words; a load that outlasts the wait is announced later, and an
