@@ -87,6 +87,7 @@ void TMainForm::RunStart()
         }
     }
     FreezeQueue(true);
+    setWindowTitle(QStringLiteral("0% - ") + m_title);
 }
 
 QTreeWidgetItem *TMainForm::RunRow(int index) const

@@ -80,6 +80,7 @@ void TExecForm::AddFileSlot()
     gauge->setRange(0, 100);
     gauge->setGeometry(ui->Gauge1->geometry().translated(0, n * kSlotHeight + 5));
     StyleGauge(gauge);
+    gauge->setAccessibleName(QStringLiteral("File progress %1").arg(n + 1));
     m_lines << line;
     m_gauges << gauge;
     m_slotJob << -1;
