@@ -14,7 +14,7 @@ int main(int argc, char **argv)
     // One settings object for the program, handed to the window that shows and changes it.
     TSettings settings;
     TMainForm window(settings);
-    window.QueuePaths(command.files);
+    window.QueueCommandLine(command.files);
     window.show();
     return app.exec();
 }

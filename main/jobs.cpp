@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -126,6 +127,27 @@ void TMainForm::QueuePaths(const QStringList &paths)
     });
 }
 
+void TMainForm::QueueCommandLine(const QStringList &paths)
+{
+    QStringList found, missing;
+    for (const QString &path : paths) {
+        if (path.isEmpty())
+            continue;
+        (QFileInfo::exists(path) ? found : missing) << path;
+    }
+    QueuePaths(found);
+    if (missing.isEmpty())
+        return;
+    for (QString &path : missing)
+        path = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    // Posted, so that the message comes once the window is up, over it.
+    QTimer::singleShot(0, this, [this, missing] {
+        Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"),
+                                    QStringLiteral("These files do not exist and were not added:\n") +
+                                        missing.join(QLatin1Char('\n')));
+    });
+}
+
 void TMainForm::AddJobs(const QStringList &files)
 {
     if (files.isEmpty())
@@ -203,6 +225,20 @@ int SelectedRow(const QTreeWidget *list)
 
 void TMainForm::RemoveSelectedJob() { Queue.Remove(SelectedRow(ui->ListView1)); }
 
+void TMainForm::RemoveSelectedRows()
+{
+    if (RunActive())
+        return;
+    // Each removal rebuilds the list, so the rows are taken first and removed from the
+    // last up, leaving the rows still to go in place.
+    QList<int> rows;
+    for (int r = 0; r < ui->ListView1->topLevelItemCount(); ++r)
+        if (ui->ListView1->topLevelItem(r)->isSelected())
+            rows.prepend(r);
+    for (int r : rows)
+        Queue.Remove(r);
+}
+
 void TMainForm::MoveUp1Click() { Queue.MoveUp(SelectedRow(ui->ListView1)); }
 
 void TMainForm::MoveDown1Click() { Queue.MoveDown(SelectedRow(ui->ListView1)); }
@@ -257,7 +293,9 @@ void TMainForm::SetJobStatus(int row, const QString &status, const QString &reas
 {
     if (QTreeWidgetItem *item = ui->ListView1->topLevelItem(row)) {
         item->setText(ColStatus, status);
+        // The reason reaches a screen reader as well as the mouse pointer.
         item->setToolTip(ColStatus, reason);
+        item->setData(ColStatus, Qt::AccessibleDescriptionRole, reason);
     }
 }
 

@@ -14,6 +14,8 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
+#include <QKeyEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMenu>
@@ -47,8 +49,19 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
         addAction(b);
         ui->TBToolbar1->widgetForAction(b)->setObjectName(b->objectName() + QStringLiteral("Button"));
     }
-    // F1 opens the help content; the help button's own key would be ambiguous with it.
+    // Each button's tooltip names its key; F1 opens the help content, so the help button's
+    // own key (ambiguous with it) goes, and its tooltip names the help content's.
+    for (QAction *b : buttons) {
+        const QKeySequence keys = b == ui->TBXItem7 ? ui->HelpContent1->shortcut() : b->shortcut();
+        if (!keys.isEmpty())
+            b->setToolTip(b->toolTip().trimmed() + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) +
+                          QLatin1Char(')'));
+    }
     ui->TBXItem7->setShortcut(QKeySequence());
+    m_title = windowTitle();
+    m_convertText = ui->TBXItem1->text();
+    m_convertTip = ui->TBXItem1->toolTip();
+    m_convertStatus = ui->TBXItem1->statusTip();
     addAction(ui->HelpContent1);
 
     // Context menu of the list. Keys also bound on the toolbar act through the toolbar;
@@ -103,6 +116,7 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     connect(ui->ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &p) { PopupMenuEdit->popup(ui->ListView1->viewport()->mapToGlobal(p)); });
     ui->ListView1->viewport()->installEventFilter(this);
+    ui->ListView1->installEventFilter(this); // Delete and Return on the list
     ui->ListView1->viewport()->setAcceptDrops(true); // files from a file manager
     ui->ListView1->setIndentation(0);
     m_scans.setMaxThreadCount(1);
@@ -232,6 +246,20 @@ QStringList DroppedPaths(const QMimeData *data)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->ListView1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        if (key->key() == Qt::Key_Delete) {
+            Guarded([this] { RemoveSelectedRows(); });
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            Guarded([this] { TBXItemEditClick(); });
+            return true;
+        }
+        return false;
+    }
     if (watched != ui->ListView1->viewport())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
@@ -336,7 +364,11 @@ void TMainForm::TBXItemHelpClick() { PopupMenuHelp->popup(QCursor::pos()); }
 
 void TMainForm::HelpContent1Click()
 {
-    Desktop::instance().openUrl(QUrl::fromLocalFile(ProgramFolder() + QStringLiteral("clipvox.html")));
+    const QString guide = ProgramFolder() + QStringLiteral("clipvox.html");
+    // Without a web browser or launcher nothing would happen at all: say where the guide is.
+    if (!Desktop::instance().openUrl(QUrl::fromLocalFile(guide)))
+        ShowInformation(this, QStringLiteral("No program to open the user guide was found. The user guide is at:\n") +
+                                  QDir::toNativeSeparators(guide));
 }
 
 void TMainForm::Homepage1Click() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kHomePageUrl))); }

@@ -30,6 +30,10 @@ class TTipForm;
 // ends the search early.
 QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *stop = nullptr);
 
+// The message at the end of a run: "Task complete!", and under it how many of the run's
+// files failed, when any did.
+QString RunEndMessage(int failed, int total);
+
 // Columns of the queue list.
 enum JobColumn { ColNumber, ColSource, ColStart, ColEnd, ColConvertTo, ColOutput, ColStatus };
 
@@ -68,6 +72,9 @@ public:
     // Files and folders dropped on the queue or named on the command line: folders are
     // searched off the window's thread, then AddJobs; several calls keep their order.
     void QueuePaths(const QStringList &paths);
+    // Files named on the command line: those that exist are queued as QueuePaths does; the
+    // others are named in one message once the window runs, and not queued.
+    void QueueCommandLine(const QStringList &paths);
     // The settings changed (the settings dialog saved them, or a quick setting): show them
     // and rename the jobs' outputs.
     void SettingsChanged();
@@ -81,6 +88,8 @@ public:
     void DisableListMenuItems();
     void ListView1SelectItem();
     void ListView1MouseUp();
+    // Removes every selected row (the Delete key).
+    void RemoveSelectedRows();
     void SetJobStatus(int row, const QString &status, const QString &reason = QString());
     QString JobStatus(int row) const;
 
@@ -109,7 +118,10 @@ public:
 
     // Conversion run: the engine works on a copy of the queue; the queue's commands are
     // off until it ends.
+    // Convert, or "Show progress" while a run goes on without its dialog.
     void TBXItemConvertClick();
+    // Shows the hidden progress dialog of the run that goes on, modally, with its Cancel.
+    void ShowProgress();
     void RunStart();
     bool RunActive() const { return RunEngine && RunEngine->isRunning(); }
     void FreezeQueue(bool frozen);
@@ -139,7 +151,10 @@ private:
     void ShowQuickSettings();
     void LayOutQuickSettings();
     QTreeWidgetItem *RunRow(int index) const;
+    // Convert becomes "Show progress" while the run goes on with its dialog hidden.
+    void ShowConvertAsShowProgress(bool showProgress);
     int m_runId = 0; // tags the rows of the current run
+    QString m_convertText, m_convertTip, m_convertStatus, m_title;
     QString m_openTitle, m_openFilter;
     QStringList m_heldFiles; // found during a run, queued when it ends
     QThreadPool m_scans; // one thread: dropped folders are searched in the order of the drops

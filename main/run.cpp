@@ -29,16 +29,44 @@ int RowsWith(const QTreeWidget *list, const QString &text)
 
 void TMainForm::TBXItemConvertClick()
 {
-    // A run that goes on after its dialog was closed must end before the next one starts.
-    if (ui->ListView1->topLevelItemCount() == 0 || Queue.JobCount() <= 0 || RunActive())
+    // While a run goes on without its dialog, the button shows the dialog again.
+    if (RunActive()) {
+        ShowProgress();
+        return;
+    }
+    if (ui->ListView1->topLevelItemCount() == 0 || Queue.JobCount() <= 0)
         return;
     // The dialog shows the run from its first news on; it is opened once the run goes.
-    Track(ExecForm, new TExecForm(this, RunEngine));
+    // Each job that may run at once gets its own file line and gauge.
+    const int fileSlots = std::clamp(OutputSettings().Jobs, 1, Queue.JobCount());
+    Track(ExecForm, new TExecForm(this, RunEngine, fileSlots));
+    connect(ExecForm, &TExecForm::totalPercent, this,
+            [this](int percent) { setWindowTitle(QStringLiteral("%1% - ").arg(percent) + m_title); });
     RunStart();
     if (RunActive())
-        ExecForm->exec();
+        ShowProgress();
     else
         delete ExecForm.data(); // no run started: nothing to show
+}
+
+void TMainForm::ShowProgress()
+{
+    if (!ExecForm || !RunActive())
+        return;
+    ExecForm->exec();
+    // Back here with the run still going: the dialog was closed from its title bar.
+    ShowConvertAsShowProgress(RunActive());
+}
+
+void TMainForm::ShowConvertAsShowProgress(bool showProgress)
+{
+    QAction *convert = ui->TBXItem1;
+    const QString keys = convert->shortcut().toString(QKeySequence::NativeText);
+    convert->setText(showProgress ? QStringLiteral("Show progress") : m_convertText);
+    convert->setToolTip(showProgress ? QStringLiteral("Show progress (%1)").arg(keys) : m_convertTip);
+    convert->setStatusTip(showProgress ? QStringLiteral("Show progress") : m_convertStatus);
+    if (showProgress)
+        convert->setEnabled(true);
 }
 
 void TMainForm::RunStart()
@@ -48,15 +76,18 @@ void TMainForm::RunStart()
     ++m_runId;
     g_runClock.start();
     // Same-name outputs got their "(2)" names for the whole run; the queue shows them.
+    // Every row the run converts starts from "Waiting", whatever an earlier run left.
     const QStringList outputs = RunEngine->outputs();
     Queue.SetOutputFiles(outputs);
     for (int i = 0; i < outputs.size(); ++i) {
         if (QTreeWidgetItem *row = ui->ListView1->topLevelItem(i)) {
             row->setText(ColOutput, outputs[i]);
             row->setData(ColNumber, kRunRole, QStringLiteral("%1:%2").arg(m_runId).arg(i));
+            SetJobStatus(i, QStringLiteral("Waiting"));
         }
     }
     FreezeQueue(true);
+    setWindowTitle(QStringLiteral("0% - ") + m_title);
 }
 
 QTreeWidgetItem *TMainForm::RunRow(int index) const
@@ -79,10 +110,8 @@ void TMainForm::FreezeQueue(bool frozen)
 
 void TMainForm::RunJobStarted(int index)
 {
-    if (QTreeWidgetItem *row = RunRow(index)) {
-        row->setText(ColStatus, QStringLiteral("Converting..."));
-        row->setToolTip(ColStatus, QString());
-    }
+    if (QTreeWidgetItem *row = RunRow(index))
+        SetJobStatus(ui->ListView1->indexOfTopLevelItem(row), QStringLiteral("Converting..."));
 }
 
 void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QString &reason)
@@ -93,17 +122,35 @@ void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QSt
     // A failed job never reads "100%"; its reason shows on the status cell, and so does
     // what the encoder changed of a job that succeeded.
     static const QString texts[] = {QStringLiteral("100%"), QStringLiteral("Failed"), QStringLiteral("Stop")};
-    row->setText(ColStatus, texts[outcome]);
-    row->setToolTip(ColStatus, reason);
+    SetJobStatus(ui->ListView1->indexOfTopLevelItem(row), texts[outcome], reason);
+}
+
+QString RunEndMessage(int failed, int total)
+{
+    QString text = QStringLiteral("Task complete!");
+    if (failed > 0)
+        text += QStringLiteral("\n%1 of %2 %3 could not be converted; %4 Status says why.")
+                    .arg(failed)
+                    .arg(total)
+                    .arg(total == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+                    .arg(failed == 1 ? QStringLiteral("its") : QStringLiteral("their"));
+    return text;
 }
 
 void TMainForm::RunEnded(bool cancelled)
 {
+    // The elapsed time stops with the run, not when its message is answered.
+    if (ExecForm)
+        ExecForm->StopClock();
     FreezeQueue(false);
-    NotifyRunEnded(RowsWith(ui->ListView1, QStringLiteral("100%")), RowsWith(ui->ListView1, QStringLiteral("Failed")),
-                   g_runClock.elapsed(), QApplication::activeWindow() != nullptr);
+    ShowConvertAsShowProgress(false);
+    const int failed = RowsWith(ui->ListView1, QStringLiteral("Failed"));
+    NotifyRunEnded(RowsWith(ui->ListView1, QStringLiteral("100%")), failed, g_runClock.elapsed(),
+                   QApplication::activeWindow() != nullptr);
+    QWidget *shown = ExecForm && ExecForm->isVisible() ? static_cast<QWidget *>(ExecForm.data()) : this;
     if (!cancelled)
-        ShowInformation(ExecForm ? static_cast<QWidget *>(ExecForm.data()) : this, QStringLiteral("Task complete!"));
+        ShowInformation(shown, RunEndMessage(failed, RunEngine->jobCount()));
+    setWindowTitle(m_title);
     if (ExecForm)
         ExecForm->close();
     AddJobs(std::exchange(m_heldFiles, {}));

@@ -5,43 +5,86 @@
 #include "main/application.h"
 #include "ui_execute.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
 #include <QShowEvent>
 
-TExecForm::TExecForm(QWidget *owner, TRunEngine *engine) : QDialog(owner), ui(new Ui::TExecForm)
+namespace {
+// Percentage bars: the whole percentage as centred bold blue text on the tooltip colour,
+// with a silver bar. Set through the palette: a style sheet would make every gauge step a
+// slow repaint, and the encoding step moves them once per chunk.
+void StyleGauge(QProgressBar *gauge)
+{
+    QPalette colours = gauge->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::Highlight, QColor(0xC0, 0xC0, 0xC0));
+    colours.setColor(QPalette::Text, Qt::blue);
+    colours.setColor(QPalette::HighlightedText, Qt::blue);
+    colours.setColor(QPalette::WindowText, Qt::blue);
+    gauge->setPalette(colours);
+    QFont bold = gauge->font();
+    bold.setBold(true);
+    gauge->setFont(bold);
+    gauge->setAlignment(Qt::AlignCenter);
+    gauge->setTextVisible(true);
+    TExecForm::SetGauge(gauge, 0);
+}
+
+// Each file slot after the first adds a line and a gauge this much below the one before.
+constexpr int kSlotHeight = 45;
+} // namespace
+
+TExecForm::TExecForm(QWidget *owner, TRunEngine *engine, int fileSlots) : QDialog(owner), ui(new Ui::TExecForm)
 {
     ui->setupUi(this);
     lbFile = ui->lbFile;
     lbTotal = ui->lbTotal;
     Gauge1 = ui->Gauge1;
     Gauge2 = ui->Gauge2;
-    setAttribute(Qt::WA_DeleteOnClose);
+    StyleGauge(ui->Gauge1);
+    StyleGauge(ui->Gauge2);
+    m_lines << ui->lbFile;
+    m_gauges << ui->Gauge1;
+    m_slotJob << -1;
+    while (m_lines.size() < fileSlots)
+        AddFileSlot();
     setFixedSize(size());
-    // Percentage bars: the whole percentage as centred bold blue text on the tooltip
-    // colour, with a silver bar. Set through the palette: a style sheet would make every
-    // gauge step a slow repaint, and the encoding step moves them once per chunk.
-    for (QProgressBar *gauge : {ui->Gauge1, ui->Gauge2}) {
-        QPalette colours = gauge->palette();
-        colours.setColor(QPalette::Base, colours.color(QPalette::ToolTipBase));
-        colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
-        colours.setColor(QPalette::Highlight, QColor(0xC0, 0xC0, 0xC0));
-        colours.setColor(QPalette::Text, Qt::blue);
-        colours.setColor(QPalette::HighlightedText, Qt::blue);
-        colours.setColor(QPalette::WindowText, Qt::blue);
-        gauge->setPalette(colours);
-        QFont bold = gauge->font();
-        bold.setBold(true);
-        gauge->setFont(bold);
-        gauge->setAlignment(Qt::AlignCenter);
-        gauge->setTextVisible(true);
-        SetGauge(gauge, 0);
-    }
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCancelClick(); }); });
-    // Every way of closing (Cancel, the end of the run, the title bar) passes here.
-    connect(this, &QDialog::finished, this, [this] { FormClose(); });
+    // Every way of closing (Cancel, the end of the run) passes here, and the dialog goes
+    // once closed. Not deleted on close by Qt: exec() would then delete it when the title
+    // bar only hides it during a run.
+    connect(this, &QDialog::finished, this, [this] {
+        FormClose();
+        deleteLater();
+    });
     Attach(engine);
+}
+
+// A line and a gauge under the last ones; everything below them moves down.
+void TExecForm::AddFileSlot()
+{
+    const int n = int(m_lines.size());
+    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w->y() > m_gauges.last()->y())
+            w->move(w->x(), w->y() + kSlotHeight);
+    auto *line = new QLabel(this);
+    line->setObjectName(QStringLiteral("lbFile%1").arg(n + 1));
+    line->setGeometry(ui->lbFile->geometry().translated(0, n * kSlotHeight + 5));
+    auto *gauge = new QProgressBar(this);
+    gauge->setObjectName(QStringLiteral("GaugeFile%1").arg(n + 1));
+    gauge->setRange(0, 100);
+    gauge->setGeometry(ui->Gauge1->geometry().translated(0, n * kSlotHeight + 5));
+    StyleGauge(gauge);
+    gauge->setAccessibleName(QStringLiteral("File progress %1").arg(n + 1));
+    m_lines << line;
+    m_gauges << gauge;
+    m_slotJob << -1;
+    resize(width(), height() + kSlotHeight);
 }
 
 TExecForm::~TExecForm() { delete ui; }
@@ -89,37 +132,68 @@ void TExecForm::FormShow()
 void TExecForm::Attach(TRunEngine *engine)
 {
     m_engine = engine;
-    // With several jobs at once the file line names the job that started last, and the file
-    // gauge follows the running job that started first.
+    // Each running job takes a free file slot; with one slot the file gauge keeps the last
+    // job's value until the next job's encoding moves it, as it always did.
     connect(engine, &TRunEngine::jobStarted, this, [this](int index, const QString &source, const QString &output) {
-        m_running << index;
+        qsizetype slot = m_slotJob.indexOf(-1);
+        if (slot < 0)
+            slot = 0;
+        m_slotJob[slot] = index;
+        m_percent[index] = 0;
+        if (m_lines.size() > 1)
+            SetGauge(m_gauges[slot], 0); // the slot's gauge is the new file's from now on
         const QString line = QStringLiteral("Convert ") + source + QStringLiteral(" to ") + output + QStringLiteral("...");
-        ui->lbFile->setText(line);
-        ui->lbFile->setToolTip(line); // long paths run past the dialog's edge
+        m_lines[slot]->setText(line);
+        m_lines[slot]->setToolTip(line); // long paths run past the dialog's edge
         ui->lbTotal->setText(
             QStringLiteral("Convert file %1 of total %2 file(s)").arg(index + 1).arg(m_engine->jobCount()));
     });
     connect(engine, &TRunEngine::fileProgress, this, [this](int index, int percent) {
-        if (m_running.value(0, -1) != index)
+        if (!m_percent.contains(index))
             return;
-        SetGauge(ui->Gauge1, percent);
-        m_firstPercent = percent;
+        m_percent[index] = percent;
+        if (const qsizetype slot = m_slotJob.indexOf(index); slot >= 0)
+            SetGauge(m_gauges[slot], percent);
         ShowTotal();
     });
     connect(engine, &TRunEngine::jobFinished, this, [this](int index) {
-        if (m_running.value(0, -1) == index)
-            m_firstPercent = 0;
-        m_running.removeOne(index);
+        m_percent.remove(index);
+        if (const qsizetype slot = m_slotJob.indexOf(index); slot >= 0)
+            m_slotJob[slot] = -1;
         ++m_finished;
         ShowTotal();
     });
-    connect(engine, &TRunEngine::runEnded, this, [this] { Timer1.stop(); });
+    connect(engine, &TRunEngine::runEnded, this, [this] { StopClock(); });
 }
 
+// The finished files plus the parts done of the running ones; the gauge never goes back.
 void TExecForm::ShowTotal()
 {
-    m_total = std::max(m_total, qint64(m_finished) * 100 + m_firstPercent);
+    qint64 total = qint64(m_finished) * 100;
+    for (const int percent : std::as_const(m_percent))
+        total += percent;
+    m_total = std::max(m_total, total);
     SetGauge(ui->Gauge2, m_total);
+    const int high = ui->Gauge2->maximum();
+    emit totalPercent(high > 0 ? int(std::min<qint64>(m_total, high) * 100 / high) : 0);
+}
+
+void TExecForm::StopClock() { Timer1.stop(); }
+
+void TExecForm::closeEvent(QCloseEvent *event)
+{
+    // The title bar's close while the run goes on only hides the dialog: the run, its
+    // counting and its Cancel stay, and the main window can show it again.
+    if (m_engine && m_engine->isRunning()) {
+        event->ignore();
+        hide();
+        return;
+    }
+    if (!isVisible()) {
+        done(QDialog::Rejected); // hidden at the end of its run: finished all the same
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void TExecForm::BtnCancelClick()

@@ -1,9 +1,11 @@
 #pragma once
-// The progress dialog of a conversion run: current file, file and total gauges, elapsed
-// time, time left and Cancel. It draws what the run engine it is built with announces;
-// whoever built it starts the run.
+// The progress dialog of a conversion run: a line and a gauge per running file, the total
+// gauge, elapsed time, time left and Cancel. It draws what the run engine it is built with
+// announces; whoever built it starts the run. Closed from its title bar while the run goes
+// on, it only hides, keeps counting, and can be shown again.
 #include <QDialog>
 #include <QList>
+#include <QMap>
 #include <QPointer>
 #include <QTimer>
 
@@ -18,7 +20,8 @@ class TExecForm : public QDialog
 {
     Q_OBJECT
 public:
-    TExecForm(QWidget *owner, TRunEngine *engine);
+    // fileSlots: how many jobs run at once, each with its own file line and gauge.
+    TExecForm(QWidget *owner, TRunEngine *engine, int fileSlots = 1);
     ~TExecForm() override;
 
     Ui::TExecForm *ui;
@@ -34,10 +37,20 @@ public:
 
     // Sets a gauge, clamping the value to its range (QProgressBar would ignore it).
     static void SetGauge(QProgressBar *gauge, qint64 value);
+    // The file lines and gauges, one per job that may run at once (lbFile and Gauge1 first).
+    QList<QLabel *> FileLines() const { return m_lines; }
+    QList<QProgressBar *> FileGauges() const { return m_gauges; }
+    // The run has ended: the elapsed time stands still from here on.
+    void StopClock();
+
+signals:
+    // The total gauge's percentage, each time it moves.
+    void totalPercent(int percent);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Attach(TRunEngine *engine);
@@ -46,8 +59,12 @@ private:
     bool m_started = false;
     qint64 m_seconds = 0;
     QPointer<TRunEngine> m_engine;
-    QList<int> m_running;   // running jobs, in the order they started
-    int m_firstPercent = 0; // file progress of the first of them
+    void AddFileSlot();
+
+    QList<QLabel *> m_lines;
+    QList<QProgressBar *> m_gauges;
+    QList<int> m_slotJob;         // the job each file slot shows, -1 when free
+    QMap<int, int> m_percent;     // running job -> its file percentage
     int m_finished = 0;
     qint64 m_total = 0;     // the total gauge never goes back
 };

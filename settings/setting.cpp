@@ -27,7 +27,6 @@ int ValueAt(const int (&table)[N], int index, int fallback)
     return index >= 0 && index < int(N) ? table[index] : fallback;
 }
 
-constexpr int kQualities[] = {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000};
 constexpr int kOpusBitrates[] = {32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256};
 constexpr int kM4aBitrates[] = {64, 96, 112, 128, 160, 192, 224, 256, 320};
 
@@ -52,7 +51,7 @@ int ChannelsToIndex(int channels) { return channels - 1; }
 int IndexToChannels(int index) { return index + 1; }
 int BitsToIndex(int bits) { return bits == 8 ? 0 : 1; }
 int IndexToBits(int index) { return index == 0 ? 8 : 16; }
-int QualityToIndex(int quality) { return PositionIn(kQualities, quality, 4); }
+int QualityToIndex(int quality) { return PositionIn(kOggQualities, quality, 4); }
 
 TSettingForm::TSettingForm(QWidget *owner, TSettings &settings)
     : QDialog(owner), ui(new Ui::TSettingForm), m_settings(settings), m_edit(settings.OutputSettings())
@@ -261,14 +260,4 @@ void TSettingForm::done(int result)
 {
     FormClose();
     QDialog::done(result);
-}
-
-void TSettingForm::keyPressEvent(QKeyEvent *event)
-{
-    // Escape does not close the dialog; only OK, Cancel and the close box do.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

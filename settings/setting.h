@@ -56,7 +56,6 @@ public:
     void done(int result) override;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     TSettings &m_settings;

@@ -224,7 +224,7 @@ QString FormatExtension(int index)
 namespace {
 // One key of setup.ini: its section and name, the field it fills and its default. Integer
 // keys with a range or a value set fall back to the default when the stored value lies
-// outside it.
+// outside it: a value no list offers would show as a blank box and break every job.
 template <class S>
 struct SettingKey
 {
@@ -241,26 +241,26 @@ struct SettingKey
 // gets them.
 const SettingKey<TOutputSettings> kOutputKeys[] = {
     {"general", "outputpath", &TOutputSettings::OutputPath, 0, true},
-    {"general", "outputformat", &TOutputSettings::OutputFormat, 0, true},
+    {"general", "outputformat", &TOutputSettings::OutputFormat, 0, true, 0, kFormatCount - 1},
     {"general", "jobs", &TOutputSettings::Jobs, 1, false, 1, std::max(1, QThread::idealThreadCount())},
-    {"mp3", "channels", &TOutputSettings::Mp3Channels, 3},
-    {"mp3", "frequency", &TOutputSettings::Mp3Frequency, 44100},
-    {"mp3", "bitrate", &TOutputSettings::Mp3Bitrate, 128},
+    {"mp3", "channels", &TOutputSettings::Mp3Channels, 3, false, 1, 5},
+    {"mp3", "frequency", &TOutputSettings::Mp3Frequency, 44100, false, INT_MIN, INT_MAX, kFrequencies},
+    {"mp3", "bitrate", &TOutputSettings::Mp3Bitrate, 128, false, INT_MIN, INT_MAX, kBitrates},
     {"mp3", "fvbr", &TOutputSettings::Mp3Vbr, 0},
-    {"mp3", "maxbitrate", &TOutputSettings::Mp3MaxBitrate, 192},
-    {"mp3", "vbrquality", &TOutputSettings::Mp3VbrQuality, 7},
-    {"wav", "frequency", &TOutputSettings::WavFrequency, 44100},
-    {"wav", "channels", &TOutputSettings::WavChannels, 2},
-    {"wav", "bps", &TOutputSettings::WavBps, 16},
-    {"wma", "wmaprofile", &TOutputSettings::WmaProfile, 38},
-    {"ogg", "frequency", &TOutputSettings::OggFrequency, 44100},
-    {"ogg", "channels", &TOutputSettings::OggChannels, 2},
-    {"ogg", "bitrate", &TOutputSettings::OggBitrate, 128},
+    {"mp3", "maxbitrate", &TOutputSettings::Mp3MaxBitrate, 192, false, INT_MIN, INT_MAX, kBitrates},
+    {"mp3", "vbrquality", &TOutputSettings::Mp3VbrQuality, 7, false, 0, 9},
+    {"wav", "frequency", &TOutputSettings::WavFrequency, 44100, false, INT_MIN, INT_MAX, kFrequencies},
+    {"wav", "channels", &TOutputSettings::WavChannels, 2, false, 1, 2},
+    {"wav", "bps", &TOutputSettings::WavBps, 16, false, INT_MIN, INT_MAX, kWavBits},
+    {"wma", "wmaprofile", &TOutputSettings::WmaProfile, 38, false, 0, kWmaProfileCount - 1},
+    {"ogg", "frequency", &TOutputSettings::OggFrequency, 44100, false, INT_MIN, INT_MAX, kFrequencies},
+    {"ogg", "channels", &TOutputSettings::OggChannels, 2, false, 1, 2},
+    {"ogg", "bitrate", &TOutputSettings::OggBitrate, 128, false, INT_MIN, INT_MAX, kBitrates},
     {"ogg", "vbr", &TOutputSettings::OggVbr, 0},
-    {"ogg", "minbitrate", &TOutputSettings::OggMinBitrate, 128},
-    {"ogg", "maxbitrate", &TOutputSettings::OggMaxBitrate, 192},
+    {"ogg", "minbitrate", &TOutputSettings::OggMinBitrate, 128, false, INT_MIN, INT_MAX, kBitrates},
+    {"ogg", "maxbitrate", &TOutputSettings::OggMaxBitrate, 192, false, INT_MIN, INT_MAX, kBitrates},
     {"ogg", "fquality", &TOutputSettings::OggUseQuality, 0},
-    {"ogg", "quality", &TOutputSettings::OggQuality, 500},
+    {"ogg", "quality", &TOutputSettings::OggQuality, 500, false, INT_MIN, INT_MAX, kOggQualities},
     {"flac", "frequency", &TOutputSettings::FlacFrequency, 0, false, INT_MIN, INT_MAX, kFlacFrequencies},
     {"flac", "channels", &TOutputSettings::FlacChannels, 2, false, 1, 2},
     {"flac", "bps", &TOutputSettings::FlacBps, 0, false, INT_MIN, INT_MAX, kFlacBits},

@@ -477,7 +477,8 @@ void TestEncode::encoderRemarksAndRefusalsInARun()
     h.window->ui->TBXItem1->trigger();
     QCOMPARE(h.statuses(), (QStringList{"Failed", "Failed"}));
     QVERIFY(h.row(0)->toolTip(ColStatus).startsWith("Incorrect format"));
-    QCOMPARE(h.desktop.texts(), (QStringList{"Incorrect format", "Incorrect format", "Task complete!"}));
+    QCOMPARE(h.desktop.texts(), (QStringList{"Incorrect format", "Incorrect format",
+                                             "Task complete!\n2 of 2 files could not be converted; their Status says why."}));
     QVERIFY(h.files().isEmpty());
 
     // MP3 at 8000 Hz and 320 kbps: the job succeeds, its tooltip tells the rate it got.

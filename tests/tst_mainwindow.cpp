@@ -1,6 +1,7 @@
 // The main window and its queue: adding, naming, moving, removing, the menu rules,
 // the quick settings, resizing, the help links and closing.
 #include "main/application.h"
+#include "clip/edit.h"
 #include "extras/tip.h"
 #include "main/commandline.h"
 #include "main/main.h"
@@ -89,6 +90,7 @@ private slots:
     void tipTimerReadsShowtip();
     void dropsOfFilesAndFolders();
     void commandLineFilesInOrder();
+    void keysPeopleTryFirst();
 };
 
 void TestMainWindow::queueAnnouncesItsChanges_data()
@@ -159,7 +161,8 @@ void TestMainWindow::startsEmptyWithLoadedSettings()
     QCOMPARE(window().ui->ListView1->headerItem()->text(ColStatus), QString("Status"));
     QCOMPARE(window().ui->ListView1->columnWidth(ColSource), 120);
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
-    QCOMPARE(window().ui->TBXItem3->toolTip(), QString("Remove selected item "));
+    QCOMPARE(window().ui->TBXItem3->statusTip(), QString("Remove selected item "));
+    QCOMPARE(window().ui->TBXItem3->toolTip(), QString("Remove selected item (Ctrl+D)"));
     QCOMPARE(window().ui->TBXItem1->shortcut(), QKeySequence(Qt::Key_F9));
     QCOMPARE(window().ui->MoveUp1->shortcut(), QKeySequence("Ctrl+U"));
 
@@ -392,6 +395,13 @@ void TestMainWindow::helpLinksGoThroughTheDesktop()
     QCOMPARE(m_desktop->openedUrls[0], QUrl::fromLocalFile(m_folder->file("clipvox.html")));
     QCOMPARE(m_desktop->openedUrls[1].scheme(), QString("https"));
     QCOMPARE(m_desktop->openedUrls[2].scheme(), QString("mailto"));
+    QVERIFY(m_desktop->messages.isEmpty());
+
+    // Without a browser or launcher, F1 says where the user guide is.
+    m_desktop->openUrlAnswer = false;
+    window().ui->HelpContent1->trigger();
+    QCOMPARE(m_desktop->messages.size(), 1);
+    QVERIFY2(m_desktop->messages[0].text.endsWith("\n" + m_folder->file("clipvox.html")), qPrintable(m_desktop->texts().join("")));
 }
 
 void TestMainWindow::closingWritesGeneralKeys()
@@ -522,15 +532,61 @@ void TestMainWindow::dropsOfFilesAndFolders()
 
 // clipvox FILE... queues the files in the order given; relative names are taken from the
 // current folder.
+// Files named on the command line that exist are queued in order; the missing ones are
+// named in one message once the window runs, and not queued.
 void TestMainWindow::commandLineFilesInOrder()
 {
     QTemporaryDir dir;
-    MakeFile(dir.filePath("folder/x.ts"));
-    const TCommandLine command = ParseCommandLine({"clipvox", "/v/b.mkv", "rel a.avi", dir.filePath("folder"), "/v/a.mp4"});
-    window().QueuePaths(command.files);
-    QTRY_COMPARE(column(window(), ColSource),
-                 (QStringList{"/v/b.mkv", QDir::current().absoluteFilePath("rel a.avi"), dir.filePath("folder/x.ts"), "/v/a.mp4"}));
-    QCOMPARE(window().ui->EdPath->text(), QString("/v/"));
+    for (const char *name : {"folder/x.ts", "b.mkv", "rel a.avi", "a.mp4"})
+        MakeFile(dir.filePath(name));
+    const QString relative = QDir::current().relativeFilePath(dir.filePath("rel a.avi"));
+    const TCommandLine command = ParseCommandLine(
+        {"clipvox", dir.filePath("b.mkv"), "/v/gone.avi", relative, dir.filePath("folder"), "missing b.mkv", dir.filePath("a.mp4")});
+    window().QueueCommandLine(command.files);
+    QTRY_COMPARE(column(window(), ColSource), (QStringList{dir.filePath("b.mkv"), dir.filePath("rel a.avi"),
+                                                           dir.filePath("folder/x.ts"), dir.filePath("a.mp4")}));
+    QCOMPARE(window().ui->EdPath->text(), dir.path() + "/");
+    QTRY_COMPARE(m_desktop->messages.size(), 1);
+    QCOMPARE(m_desktop->messages[0].text, "These files do not exist and were not added:\n/v/gone.avi\n" +
+                                              QDir::current().absoluteFilePath("missing b.mkv"));
+    QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Warning);
+
+    // All there: no message.
+    window().RemoveAll1Click();
+    window().QueueCommandLine({dir.filePath("b.mkv")});
+    QTRY_COMPARE(column(window(), ColSource), QStringList{dir.filePath("b.mkv")});
+    QTest::qWait(50);
+    QCOMPARE(m_desktop->messages.size(), 1);
+}
+
+// Delete removes the selected rows, Return opens the editor on the selected row, and every
+// toolbar button with a key names it in its tooltip.
+void TestMainWindow::keysPeopleTryFirst()
+{
+    addFiles({"/k/A.avi", "/k/B.avi", "/k/C.avi", "/k/D.avi"});
+    QTreeWidget *list = window().ui->ListView1;
+    select(window(), {0, 2});
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(column(window(), ColSource), (QStringList{"/k/B.avi", "/k/D.avi"}));
+
+    select(window(), {1});
+    int editedRow = -2;
+    QTimer::singleShot(0, this, [&] {
+        if (window().EditForm) {
+            editedRow = window().CurrentJob;
+            window().EditForm->reject();
+        }
+    });
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(editedRow, 1);
+    QTRY_VERIFY(!window().EditForm);
+
+    const Ui::TMainForm *ui = window().ui;
+    for (const QAction *b : {ui->TBXItem4, ui->TBXItem3, ui->TBXItem2, ui->TBXItem1, ui->TBXItem8, ui->TBXItem7}) {
+        const QKeySequence keys = b == ui->TBXItem7 ? ui->HelpContent1->shortcut() : b->shortcut();
+        QVERIFY(!keys.isEmpty());
+        QVERIFY2(b->toolTip().endsWith(" (" + keys.toString(QKeySequence::NativeText) + ")"), qPrintable(b->toolTip()));
+    }
 }
 
 int main(int argc, char **argv)

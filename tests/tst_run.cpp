@@ -18,7 +18,9 @@ namespace {
 struct Seen
 {
     bool dialog = false;
-    QString file, total, elapsed;
+    QString file, total, elapsed, title;
+    bool clock = false; // the elapsed time counts
+    int fileLines = 0;
     int gauge1 = -1, gauge2 = -1, gauge2Max = -1;
     QString gauge1Text, gauge2Text;
     QStringList statuses;
@@ -33,6 +35,7 @@ Seen Look(const RunHarness &h)
     Seen s;
     s.statuses = h.statuses();
     s.files = h.files();
+    s.title = h.window->windowTitle();
     if (!ExecDialog())
         return s;
     s.dialog = ExecDialog()->isVisible();
@@ -44,6 +47,8 @@ Seen Look(const RunHarness &h)
     s.gauge2Max = ExecDialog()->Gauge2->maximum();
     s.gauge1Text = ExecDialog()->Gauge1->text();
     s.gauge2Text = ExecDialog()->Gauge2->text();
+    s.clock = ExecDialog()->Timer1.isActive();
+    s.fileLines = int(ExecDialog()->FileLines().size());
     return s;
 }
 
@@ -149,6 +154,8 @@ void TestRun::queueOfThreeConvertsEndToEnd()
     QCOMPARE(atStart.gauge2, 0);
     QCOMPARE(atStart.gauge2Max, 300);
     QCOMPARE(atStart.elapsed, QString("00:00:00"));
+    QVERIFY(atStart.clock);
+    QCOMPARE(atStart.fileLines, 1); // one job at a time: one file line, as always
 
     QCOMPARE(completions.size(), 2);
     afterFirst = completions.first();
@@ -169,6 +176,9 @@ void TestRun::queueOfThreeConvertsEndToEnd()
     QCOMPARE(atEnd.gauge2Text, QString("100%"));
     QCOMPARE(atEnd.total, QString("Convert file 3 of total 3 file(s)"));
     QCOMPARE(atEnd.statuses, (QStringList{"100%", "100%", "100%"}));
+    QVERIFY(!atEnd.clock); // the elapsed time stops with the run, not with the answer
+    QCOMPARE(atEnd.title, QString("100% - Clipvox"));
+    QCOMPARE(h.window->windowTitle(), QString("Clipvox"));
 
     QVERIFY(!ExecDialog());
     QVERIFY(!h.window->RunActive());
@@ -251,8 +261,15 @@ void TestRun::cancelInVideoStepThenConvertAgain()
             left << ExecDialog()->findChild<QLineEdit *>("EditLeft")->text();
     });
     poll.start(10);
+    QStringList atSecondStart;
+    After(h, &TRunEngine::jobStarted, [&](int index) {
+        if (index == 0)
+            atSecondStart = h.statuses();
+    });
     h.window->ui->TBXItem1->trigger();
     poll.stop();
+    // Every row of the new run starts from "Waiting": no "100%" or "Stop" of the last run.
+    QCOMPARE(atSecondStart, (QStringList{"Converting...", "Waiting", "Waiting"}));
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%"}));
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
     QVERIFY(qAbs(ProbeDuration(h.outFile("long.mp3")) - 300) < 0.1);
@@ -303,10 +320,14 @@ void TestRun::failingJobsBetweenGoodOnes()
     h.window->ui->TBXItem1->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "Failed", "Failed", "Failed", "100%", "Failed"}));
-    QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
+    QCOMPARE(h.desktop.texts(),
+             QStringList{"Task complete!\n4 of 6 files could not be converted; their Status says why."});
     QStringList reasons;
-    for (int r : {1, 2, 3, 5})
+    for (int r : {1, 2, 3, 5}) {
         reasons << h.row(r)->toolTip(ColStatus);
+        // A screen reader hears the reason too.
+        QCOMPARE(h.row(r)->data(ColStatus, Qt::AccessibleDescriptionRole).toString(), reasons.last());
+    }
     for (const QString &reason : reasons)
         QVERIFY2(!reason.isEmpty(), qPrintable(reasons.join(" | ")));
     QCOMPARE(QSet<QString>(reasons.begin(), reasons.end()).size(), 4); // each says its own why
@@ -397,16 +418,22 @@ void TestRun::closedDialogRunGoesOnAlone()
     });
     h.window->ui->TBXItem1->trigger();
     QVERIFY(stillOpenAfterEscape);
-    QVERIFY(!ExecDialog());
+    QVERIFY(ExecDialog() && !ExecDialog()->isVisible()); // hidden, not gone
     QVERIFY(h.window->RunActive());
     QTRY_COMPARE(h.statuses().first(), QString("Converting..."));
 
     // The queue is frozen while the run goes on: every command that would change it is off
-    // and does nothing, a new selection included.
-    QCOMPARE(QueueCommands(h), allOff);
+    // and does nothing, a new selection included. Convert became "Show progress".
+    QList<bool> frozen = allOff;
+    frozen[9] = true;
+    QAction *convert = h.window->ui->TBXItem1;
+    QCOMPARE(QueueCommands(h), frozen);
+    QCOMPARE(convert->text(), QString("Show progress"));
+    QCOMPARE(convert->toolTip(), QString("Show progress (F9)"));
     h.row(1)->setSelected(true);
-    QCOMPARE(QueueCommands(h), allOff);
-    for (QAction *a : {h.window->ui->Remove1, h.window->ui->TBXItem3, h.window->ui->RemoveAll1, h.window->ui->TBXItem1})
+    QCOMPARE(QueueCommands(h), frozen);
+    QTRY_VERIFY_WITH_TIMEOUT(QRegularExpression("^\\d+% - Clipvox$").match(h.window->windowTitle()).hasMatch(), 60000);
+    for (QAction *a : {h.window->ui->Remove1, h.window->ui->TBXItem3, h.window->ui->RemoveAll1})
         a->trigger();
     h.window->ListView1DblClick(); // would open the clip editor
     for (const QDialog *d : h.window->findChildren<QDialog *>())
@@ -418,11 +445,27 @@ void TestRun::closedDialogRunGoesOnAlone()
     QVERIFY(!enter.isAccepted());
     QCOMPARE(h.column(ColSource), (QStringList{m_long, m_avi}));
 
+    // Show progress brings the same dialog back with its Cancel; closed again, the run
+    // still goes on.
+    bool reopened = false;
+    QTimer::singleShot(0, [&] {
+        reopened = ExecDialog() && ExecDialog()->isVisible() && ExecDialog()->Timer1.isActive() &&
+                   ExecDialog()->findChild<QPushButton *>("BtnCancel")->isVisible();
+        ExecDialog()->close();
+    });
+    convert->trigger();
+    QVERIFY(reopened);
+    QVERIFY(h.window->RunActive());
+    QCOMPARE(convert->text(), QString("Show progress"));
+
     QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
     QCOMPARE(h.files(), Sorted(QStringList{"long.mp3", "talk one.mp3"}));
     QCOMPARE(QueueCommands(h), allOn); // thawed, with the selection's entries
+    QCOMPARE(convert->text(), QString("convert"));
+    QCOMPARE(convert->toolTip(), QString("Start converting files (F9)"));
+    QCOMPARE(h.window->windowTitle(), QString("Clipvox"));
 
     // Closed in the middle of an encoding step: the copy goes on without gauges.
     h.desktop.messages.clear();
@@ -436,7 +479,7 @@ void TestRun::closedDialogRunGoesOnAlone()
     h.window->ui->TBXItem1->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
     QVERIFY(closed);
-    QVERIFY(h.window->findChildren<TExecForm *>().isEmpty()); // deleted once closed
+    QTRY_VERIFY(h.window->findChildren<TExecForm *>().isEmpty()); // deleted once the run ends
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
     QVERIFY(qAbs(ProbeDuration(h.outFile("long.mp3")) - 300) < 0.1);
@@ -521,13 +564,41 @@ void TestRun::twoJobsAtOnce()
     QList<int> totals;
     QObject::connect(h.window->RunEngine, &TRunEngine::jobStarted, [&] { most = std::max(most, ++running); });
     QObject::connect(h.window->RunEngine, &TRunEngine::jobFinished, [&] { --running; });
+    // The file lines the dialog shows, and the ones the running rows call for.
+    const auto shownLines = [&] {
+        QStringList lines;
+        for (const QLabel *line : ExecDialog()->FileLines())
+            lines << line->text();
+        return Sorted(lines);
+    };
+    const auto runningLines = [&] {
+        QStringList lines;
+        for (int r = 0; r < 4; ++r)
+            if (h.row(r)->text(ColStatus) == "Converting...")
+                lines << "Convert " + h.row(r)->text(ColSource) + " to " + h.row(r)->text(ColOutput) + "...";
+        return Sorted(lines);
+    };
+    QStringList linesSeen, linesWanted;
+    int finished = 0, totalsMatched = 0;
+    QObject::connect(h.window->RunEngine, &TRunEngine::jobFinished, [&] { ++finished; });
     After(h, &TRunEngine::jobStarted, [&] {
-        if (h.statuses().count("Converting...") == 2)
+        if (h.statuses().count("Converting...") == 2) {
             bothConverting = h.statuses();
+            linesSeen = shownLines();
+            linesWanted = runningLines();
+        }
     });
-    After(h, &TRunEngine::fileProgress, [&] { // queued: the run may have ended meanwhile
-        if (ExecDialog())
-            totals << ExecDialog()->Gauge2->value();
+    // The total gauge: the finished files plus the parts done of the running ones.
+    After(h, &TRunEngine::fileProgress, [&] {
+        if (!ExecDialog())
+            return;
+        totals << ExecDialog()->Gauge2->value();
+        if (h.statuses().count("Converting...") == 2) {
+            int parts = 0;
+            for (const QProgressBar *gauge : ExecDialog()->FileGauges())
+                parts += gauge->value();
+            totalsMatched += totals.last() == finished * 100 + parts;
+        }
     });
     After(h, &TRunEngine::jobFinished, [&] {
         if (ExecDialog())
@@ -538,6 +609,9 @@ void TestRun::twoJobsAtOnce()
 
     QCOMPARE(most, 2);
     QVERIFY2(!bothConverting.isEmpty(), "two rows never read Converting... at once");
+    QCOMPARE(linesSeen.size(), 2); // a line per running file
+    QCOMPARE(linesSeen, linesWanted);
+    QVERIFY(totalsMatched > 0);
     for (int i = 1; i < totals.size(); ++i)
         QVERIFY2(totals[i] >= totals[i - 1], qPrintable(QString::number(i))); // never goes back
     QCOMPARE(totals.last(), 400);
@@ -599,7 +673,8 @@ void TestRun::jobFailsWhileAnotherRuns()
     QCOMPARE(whenFailed.mid(0, 2), (QStringList{"Converting...", "Failed"}));
     QCOMPARE(h.statuses(), (QStringList{"100%", "Failed", "Failed"}));
     QVERIFY(!h.row(1)->toolTip(ColStatus).isEmpty());
-    QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
+    QCOMPARE(h.desktop.texts(),
+             QStringList{"Task complete!\n2 of 3 files could not be converted; their Status says why."});
     QCOMPARE(h.files(), QStringList{"long.mp3"});
     QVERIFY(qAbs(ProbeDuration(h.outFile("long.mp3")) - 300) < 0.1);
 }

@@ -179,7 +179,7 @@ void TestSettingsDialog::windowTabsAndEntries()
         QCOMPARE(List("CBOutputFormat")->itemText(f), s.cbFormat()->itemText(f));
     QCOMPARE(s.cbFormat()->count(), kFormatCount);
 
-    // The folder box changes only through "Select"; Enter and Escape press nothing.
+    // The folder box changes only through "Select"; Enter presses nothing, Escape is Cancel.
     auto *dir = Child<QLineEdit>(dialog, "EdOutputDir");
     QVERIFY(!dir->isEnabled());
     QVERIFY(dir->isReadOnly());
@@ -187,9 +187,11 @@ void TestSettingsDialog::windowTabsAndEntries()
         QVERIFY(!Child<QPushButton>(dialog, name)->autoDefault());
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    QTest::keyClick(dialog, Qt::Key_Escape);
     QTest::keyClick(dialog, Qt::Key_Return);
     QVERIFY(Form() && Form()->isVisible());
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(!Form());
+    QCOMPARE(s.desktop.messages.size(), 0);
 }
 
 void TestSettingsDialog::windowAsBuilt()
@@ -615,48 +617,51 @@ void TestSettingsDialog::refusedWriteKeepsDialogOpen()
     QCOMPARE(s.main->Queue.Job(0).OutputFile, s.folder.file("new/clip.ogg"));
 }
 
+// Values outside their lists load as their defaults: every box shows an entry, and OK
+// stores the defaults, never a blank box's 0 or -1.
 void TestSettingsDialog::valuesOutsideTheirSets()
 {
     Session s("[general]\noutputformat=7\n[mp3]\nchannels=0\nfrequency=44101\nbitrate=40\nmaxbitrate=80\n"
               "vbrquality=12\n[wav]\nfrequency=96000\nchannels=3\nbps=24\n[wma]\nwmaprofile=48\n"
               "[ogg]\nchannels=6\nbitrate=1000\nminbitrate=0\nmaxbitrate=-8\nquality=550\n");
     s.open();
-    QCOMPARE(List("CBOutputFormat")->currentIndex(), -1);
-    QCOMPARE(List("comboMP3Channels")->currentIndex(), -1);
+    QCOMPARE(List("CBOutputFormat")->currentIndex(), 0);
+    QCOMPARE(List("comboMP3Channels")->currentIndex(), 2);
     QCOMPARE(List("comboMP3Frequency")->currentText(), QStringLiteral("44100"));
     QCOMPARE(List("comboMP3Bitrate")->currentText(), QStringLiteral("128"));
-    QCOMPARE(List("comboMP3MaxBitrate")->currentText(), QStringLiteral("128"));
-    QCOMPARE(List("comboMP3VBRQuality")->currentIndex(), -1);
+    QCOMPARE(List("comboMP3MaxBitrate")->currentText(), QStringLiteral("192"));
+    QCOMPARE(List("comboMP3VBRQuality")->currentIndex(), 7);
     QCOMPARE(List("cbWavFrequency")->currentText(), QStringLiteral("44100"));
-    QCOMPARE(List("cbWavChannels")->currentIndex(), -1);
+    QCOMPARE(List("cbWavChannels")->currentIndex(), 1);
     QCOMPARE(List("cbWavBPS")->currentText(), QStringLiteral("16"));
-    QCOMPARE(List("ComboWMAProfile")->currentIndex(), -1);
-    QCOMPARE(List("ComboOggChannels")->currentIndex(), -1);
+    QCOMPARE(List("ComboWMAProfile")->currentIndex(), 38);
+    QCOMPARE(List("ComboWMAProfile")->count(), kWmaProfileCount);
+    QCOMPARE(List("ComboOggChannels")->currentIndex(), 1);
     QCOMPARE(List("ComboNomBitrate")->currentText(), QStringLiteral("128"));
     QCOMPARE(List("ComboMinBitrate")->currentText(), QStringLiteral("128 kbps"));
-    QCOMPARE(List("ComboMaxBitrate")->currentText(), QStringLiteral("128 kbps"));
+    QCOMPARE(List("ComboMaxBitrate")->currentText(), QStringLiteral("192 kbps"));
     QCOMPARE(List("ComboOggQuality")->currentText(), QStringLiteral("500"));
 
     ClickOK();
     for (const TOutputSettings &stored : {s.main->OutputSettings(), FromFile()}) {
-        QCOMPARE(stored.OutputFormat, -1);
+        QCOMPARE(stored.OutputFormat, 0);
         QCOMPARE(stored.OutputExt, QStringLiteral("mp3"));
-        QCOMPARE(stored.Mp3Channels, 0);
+        QCOMPARE(stored.Mp3Channels, 3);
         QCOMPARE(stored.Mp3Frequency, 44100);
         QCOMPARE(stored.Mp3Bitrate, 128);
-        QCOMPARE(stored.Mp3MaxBitrate, 128);
-        QCOMPARE(stored.Mp3VbrQuality, -1);
+        QCOMPARE(stored.Mp3MaxBitrate, 192);
+        QCOMPARE(stored.Mp3VbrQuality, 7);
         QCOMPARE(stored.WavFrequency, 44100);
-        QCOMPARE(stored.WavChannels, 0);
+        QCOMPARE(stored.WavChannels, 2);
         QCOMPARE(stored.WavBps, 16);
-        QCOMPARE(stored.WmaProfile, -1);
-        QCOMPARE(stored.OggChannels, 0);
+        QCOMPARE(stored.WmaProfile, 38);
+        QCOMPARE(stored.OggChannels, 2);
         QCOMPARE(stored.OggBitrate, 128);
         QCOMPARE(stored.OggMinBitrate, 128);
-        QCOMPARE(stored.OggMaxBitrate, 128);
+        QCOMPARE(stored.OggMaxBitrate, 192);
         QCOMPARE(stored.OggQuality, 500);
     }
-    QCOMPARE(s.cbFormat()->currentIndex(), -1);
+    QCOMPARE(s.cbFormat()->currentIndex(), 0);
 }
 
 // The FLAC, OPUS and M4A pages and the loudness target: shown, chosen, stored, shown again.

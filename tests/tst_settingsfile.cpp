@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
+#include <climits>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -27,6 +28,8 @@ private slots:
     void settingsPlace();
     void newFormatKeys_data();
     void newFormatKeys();
+    void outOfRangeKeysFallBack_data();
+    void outOfRangeKeysFallBack();
     void jobsStayWithinTheCores_data();
     void jobsStayWithinTheCores();
 };
@@ -83,10 +86,10 @@ void TestSettingsFile::integerParseRules()
     QCOMPARE(s.Mp3Vbr, 2);            // kept as read; only 1 means on to its users
     QCOMPARE(s.Mp3Bitrate, 128);      // "0x" alone is no number
     QCOMPARE(s.Mp3Frequency, 44100);  // out of the 32-bit range
-    QCOMPARE(s.Mp3Channels, -3);
+    QCOMPARE(s.Mp3Channels, 3);       // outside 1 to 5: the default
     QCOMPARE(s.Mp3MaxBitrate, 192);
     QCOMPARE(s.Mp3VbrQuality, 7);
-    QCOMPARE(s.OutputFormat, 7);
+    QCOMPARE(s.OutputFormat, 0);      // no format 7: MP3
     QCOMPARE(s.OutputExt, QString("mp3"));
     QCOMPARE(s.OutputPath, QString()); // present but empty stays empty
 
@@ -414,6 +417,48 @@ void TestSettingsFile::jobsStayWithinTheCores()
     TOutputSettings s;
     LoadSettings(s);
     QCOMPARE(s.Jobs, jobs);
+}
+
+void TestSettingsFile::outOfRangeKeysFallBack_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("loaded");
+    QTest::newRow("mp3 channels 7") << "mp3" << "channels" << "7" << 3;
+    QTest::newRow("mp3 channels 5 kept") << "mp3" << "channels" << "5" << 5;
+    QTest::newRow("mp3 vbrquality 20") << "mp3" << "vbrquality" << "20" << 7;
+    QTest::newRow("mp3 vbrquality 0 kept") << "mp3" << "vbrquality" << "0" << 0;
+    QTest::newRow("mp3 frequency 12345") << "mp3" << "frequency" << "12345" << 44100;
+    QTest::newRow("mp3 bitrate 40") << "mp3" << "bitrate" << "40" << 128;
+    QTest::newRow("mp3 maxbitrate 999") << "mp3" << "maxbitrate" << "999" << 192;
+    QTest::newRow("wav channels 5") << "wav" << "channels" << "5" << 2;
+    QTest::newRow("wav channels 1 kept") << "wav" << "channels" << "1" << 1;
+    QTest::newRow("wav bps 24") << "wav" << "bps" << "24" << 16;
+    QTest::newRow("wma profile 99") << "wma" << "wmaprofile" << "99" << 38;
+    QTest::newRow("wma profile 47 kept") << "wma" << "wmaprofile" << "47" << 47;
+    QTest::newRow("ogg channels 3") << "ogg" << "channels" << "3" << 2;
+    QTest::newRow("ogg frequency 0") << "ogg" << "frequency" << "0" << 44100;
+    QTest::newRow("ogg bitrate 500") << "ogg" << "bitrate" << "500" << 128;
+    QTest::newRow("ogg maxbitrate 80") << "ogg" << "maxbitrate" << "80" << 192;
+    QTest::newRow("ogg quality 550") << "ogg" << "quality" << "550" << 500;
+    QTest::newRow("output format 7") << "general" << "outputformat" << "7" << 0;
+}
+
+// A value outside its list loads as the key's default, so that the settings dialog shows it
+// and its OK writes the default back, never a blank box's 0 or -1.
+void TestSettingsFile::outOfRangeKeysFallBack()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(int, loaded);
+    TempProgramFolder folder;
+    folder.write("setup.ini", QStringLiteral("[%1]\n%2=%3\n").arg(section, key, value).toUtf8());
+    TOutputSettings s;
+    LoadSettings(s);
+    SaveSettings(s);
+    QCOMPARE(IniFile(SettingsFilePath()).readInteger(section, key, INT_MIN), loaded);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

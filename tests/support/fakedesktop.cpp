@@ -33,7 +33,7 @@ bool FakeDesktop::question(QWidget *, const QString &, const QString &text)
 bool FakeDesktop::openUrl(const QUrl &url)
 {
     openedUrls.append(url);
-    return true;
+    return openUrlAnswer;
 }
 
 QStringList FakeDesktop::texts() const

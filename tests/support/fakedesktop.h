@@ -23,6 +23,7 @@ public:
     QList<bool> questionAnswers;      // next answers of questions: true = Yes; No when empty
     QStringList questions;            // every question asked, in order
     QList<QUrl> openedUrls;
+    bool openUrlAnswer = true;        // false: no program could open it
     QString lastFileTitle, lastFileFilter, lastFolderPrompt;
     QString lastFileFolder, lastFolderStart; // where the dialogs opened
     int fileDialogs = 0;
