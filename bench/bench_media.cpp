@@ -26,10 +26,10 @@ int main(int argc, char **argv)
     const QString source = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]);
     const QString ext = QFileInfo(out).suffix().toLower();
-    const QStringList formats{"mp3", "wma", "wav", "ogg", "flac", "opus", "m4a"};
-    const int format = int(formats.indexOf(ext));
-    if (format < 0)
+    const TOutputFormatRecord *record = FormatByExtension(ext);
+    if (!record)
         return fail("unknown output type " + ext);
+    const int format = int(record->format);
 
     TOutputSettings s;
     s.Mp3Frequency = 44100, s.Mp3Bitrate = 128, s.Mp3Channels = 3, s.Mp3Vbr = 0;

@@ -7,6 +7,7 @@
 //   bench_run shot <png> <outdir> <video>...                     a screenshot of the dialog halfway
 //                                                                through the second file (X11)
 #include "bench/benchsupport.h"
+#include "core/outputformats.h"
 #include "engine/runengine.h"
 #include "main/application.h"
 #include "main/main.h"
@@ -27,8 +28,8 @@ TMainForm *g_window = nullptr; // the window the script drives
 // Answers the add-files dialog with the videos and never blocks on a message box.
 int FormatIndex(const QString &name)
 {
-    const QStringList names{"mp3", "wma", "wav", "ogg", "flac", "opus", "m4a"};
-    return names.indexOf(name);
+    const TOutputFormatRecord *f = FormatByExtension(name);
+    return f ? int(f->format) : -1;
 }
 
 void Queue(TMainForm &window, BenchDesktop &desktop, const QStringList &videos, int format, const QString &outDir,

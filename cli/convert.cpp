@@ -40,9 +40,9 @@ void Print(FILE *stream, const QString &text)
 // The output formats by the extension they write, in the order of their setting numbers.
 QStringList FormatNames()
 {
-    QStringList names{FormatExtension(0)};
-    for (int i = 1; FormatExtension(i) != names.first(); ++i)
-        names << FormatExtension(i);
+    QStringList names;
+    for (const TOutputFormatRecord &f : OutputFormats())
+        names << QString::fromLatin1(f.extension);
     return names;
 }
 

@@ -5,6 +5,7 @@
 #include "media/quantiser.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 // True when the writer took its last set-up call; else the reason, or the fallback.
@@ -78,49 +79,42 @@ TOutputSettings WithSourceFormat(TOutputSettings s, int rate, int bits)
     return s;
 }
 
-TWriterSetup ConfigureWriter(TAudioFile2 &writer, const TOutputSettings &s, int format)
+namespace {
+void ConfigureWma(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
 {
-    TWriterSetup setup;
-    writer.SetEnableFlag(true);
-    switch (format) {
-    case 0:
-        ConfigureMp3(writer, s, setup);
-        break;
-    case 1:
-        writer.SetWmaProfile(s.WmaProfile);
-        setup.ok = Took(writer, &setup.reason, kRefused);
-        break;
-    case 3:
-        ConfigureOgg(writer, s, setup);
-        break;
-    case 2:
-        setup.ok = s.WavChannels >= 1 && s.WavChannels <= 8 && s.WavFrequency >= 1000
-            && (s.WavBps == 2 || s.WavBps == 8 || s.WavBps == 16 || s.WavBps == 24);
-        if (!setup.ok)
-            setup.reason = QStringLiteral("WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits")
-                               .arg(s.WavFrequency).arg(s.WavChannels).arg(s.WavBps);
-        break;
-    case 4:
-        // 0 is "Same as source": the source decides it when the job runs.
-        writer.SetFlacFormat(s.FlacFrequency ? s.FlacFrequency : 44100, s.FlacChannels, s.FlacBps ? s.FlacBps : 16,
-                             s.FlacCompression);
-        setup.ok = Took(writer, &setup.reason, kRefused);
-        break;
-    case 5:
-        writer.SetOpusFormat(s.OpusBitrate, s.OpusVbr, s.OpusChannels);
-        setup.ok = Took(writer, &setup.reason, kRefused);
-        break;
-    case 6:
-        writer.SetM4aFormat(s.M4aFrequency, s.M4aBitrate, s.M4aChannels);
-        setup.ok = Took(writer, &setup.reason, kRefused);
-        break;
-    default:
-        setup.reason = QStringLiteral("The output format is not one Clipvox knows");
-    }
-    return setup;
+    writer.SetWmaProfile(s.WmaProfile);
+    setup.ok = Took(writer, &setup.reason, kRefused);
 }
 
-namespace {
+void ConfigureWav(TAudioFile2 &, const TOutputSettings &s, TWriterSetup &setup)
+{
+    setup.ok = s.WavChannels >= 1 && s.WavChannels <= 8 && s.WavFrequency >= 1000
+        && (s.WavBps == 2 || s.WavBps == 8 || s.WavBps == 16 || s.WavBps == 24);
+    if (!setup.ok)
+        setup.reason = QStringLiteral("WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits")
+                           .arg(s.WavFrequency).arg(s.WavChannels).arg(s.WavBps);
+}
+
+void ConfigureFlac(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
+{
+    // 0 is "Same as source": the source decides it when the job runs.
+    writer.SetFlacFormat(s.FlacFrequency ? s.FlacFrequency : 44100, s.FlacChannels, s.FlacBps ? s.FlacBps : 16,
+                         s.FlacCompression);
+    setup.ok = Took(writer, &setup.reason, kRefused);
+}
+
+void ConfigureOpus(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
+{
+    writer.SetOpusFormat(s.OpusBitrate, s.OpusVbr, s.OpusChannels);
+    setup.ok = Took(writer, &setup.reason, kRefused);
+}
+
+void ConfigureM4a(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
+{
+    writer.SetM4aFormat(s.M4aFrequency, s.M4aBitrate, s.M4aChannels);
+    setup.ok = Took(writer, &setup.reason, kRefused);
+}
+
 // What a job's writer is fed: rate, channels and, for integer outputs, the word length.
 struct WriterPlan
 {
@@ -130,56 +124,116 @@ struct WriterPlan
     QString reason;
 };
 
+WriterPlan PlanMp3(const TOutputSettings &o, const TSourceSound &)
+{
+    const bool vbr = o.Mp3Vbr == 1;
+    const Mp3Settings m{o.Mp3Frequency, o.Mp3Bitrate, o.Mp3Channels, vbr, vbr ? o.Mp3VbrQuality : 7,
+                        vbr ? o.Mp3MaxBitrate : 192};
+    return {makeMp3Writer(m), m.rate, m.mode == 1 ? 1 : 2};
+}
+
+WriterPlan PlanWma(const TOutputSettings &o, const TSourceSound &)
+{
+    WmaProfile w{};
+    if (TAudioFile2::WmaProfileFormat(o.WmaProfile, &w.kbps, &w.rate, &w.channels))
+        return {makeWmaWriter(w), w.rate, w.channels};
+    return {};
+}
+
+WriterPlan PlanWav(const TOutputSettings &o, const TSourceSound &)
+{
+    const int bits = o.WavBps == 2 ? 16 : o.WavBps;
+    return {makeWavWriter({o.WavFrequency, o.WavChannels, bits}), o.WavFrequency, o.WavChannels, bits};
+}
+
+WriterPlan PlanOgg(const TOutputSettings &o, const TSourceSound &)
+{
+    const OggSettings g = o.OggUseQuality
+        ? OggSettings{o.OggFrequency, o.OggChannels, 0, 0, 0, o.OggQuality}
+        : OggSettings{o.OggFrequency, o.OggChannels, o.OggBitrate, o.OggVbr ? o.OggMinBitrate : 0,
+                      o.OggVbr ? o.OggMaxBitrate : 0, -1};
+    return {makeOggWriter(g), g.rate, g.channels};
+}
+
+WriterPlan PlanFlac(const TOutputSettings &o, const TSourceSound &source)
+{
+    // "Same as source": the source's rate, and 24 bits for sound of more than 16 (24- and
+    // 32-bit or float PCM), else 16 (16-bit PCM and coded sound).
+    const int bits = o.FlacBps ? o.FlacBps : source.keptBits;
+    const FlacSettings f{o.FlacFrequency ? o.FlacFrequency : source.rate, o.FlacChannels, bits, o.FlacCompression};
+    return {makeFlacWriter(f), f.rate, f.channels, f.bits};
+}
+
+WriterPlan PlanOpus(const TOutputSettings &o, const TSourceSound &source)
+{
+    // libopusenc takes the source's rate, so its header names it.
+    OpusSettings s{o.OpusBitrate, o.OpusVbr, o.OpusChannels};
+    s.inputRate = source.rate;
+    return {makeOpusWriter(s), s.inputRate, s.channels};
+}
+
+WriterPlan PlanM4a(const TOutputSettings &o, const TSourceSound &)
+{
+    return {makeM4aWriter({o.M4aFrequency, o.M4aBitrate, o.M4aChannels}), o.M4aFrequency, o.M4aChannels};
+}
+
+// Each format's writer, in the order of the format table: its settings checked on the audio
+// file front, the writer made for a source, and the true-peak ceiling (dBTP) its sound is held
+// to. Lossy encoders lift the true peak of what they are given; the headroom below -1 dBTP is
+// what each was measured to add on percussive sound, with a margin. WAV and FLAC keep 0.3 dB
+// for the dither and for what the meter's 4x oversampling misses.
+struct FormatWriter
+{
+    OutputFormat format;
+    void (*configure)(TAudioFile2 &, const TOutputSettings &, TWriterSetup &);
+    WriterPlan (*plan)(const TOutputSettings &, const TSourceSound &);
+    double ceilingDb;
+};
+
+constexpr FormatWriter kWriters[] = {
+    {OutputFormat::Mp3, ConfigureMp3, PlanMp3, -1 - 1.7},
+    {OutputFormat::Wma, ConfigureWma, PlanWma, -1 - 1.5},
+    {OutputFormat::Wav, ConfigureWav, PlanWav, -1.3},
+    {OutputFormat::Ogg, ConfigureOgg, PlanOgg, -1 - 1.2},
+    {OutputFormat::Flac, ConfigureFlac, PlanFlac, -1.3},
+    {OutputFormat::Opus, ConfigureOpus, PlanOpus, -1 - 1.4},
+    {OutputFormat::M4a, ConfigureM4a, PlanM4a, -1 - 4.2},
+};
+static_assert(std::size(kWriters) == std::size(kOutputFormats), "every format has its writer");
+
+const FormatWriter *WriterOf(int format)
+{
+    if (format < 0 || format >= int(std::size(kWriters)))
+        return nullptr;
+    return &kWriters[format];
+}
+
+constexpr bool InTableOrder()
+{
+    for (int i = 0; i < int(std::size(kWriters)); ++i)
+        if (int(kWriters[i].format) != i)
+            return false;
+    return true;
+}
+static_assert(InTableOrder(), "a writer's place is its format's stored number");
+} // namespace
+
+TWriterSetup ConfigureWriter(TAudioFile2 &writer, const TOutputSettings &s, int format)
+{
+    TWriterSetup setup;
+    writer.SetEnableFlag(true);
+    if (const FormatWriter *w = WriterOf(format))
+        w->configure(writer, s, setup);
+    else
+        setup.reason = QStringLiteral("The output format is not one Clipvox knows");
+    return setup;
+}
+
+namespace {
 WriterPlan PlanWriter(int format, const TOutputSettings &o, const TSourceSound &source)
 {
-    WriterPlan p;
-    switch (format) {
-    case 0: {
-        const bool vbr = o.Mp3Vbr == 1;
-        const Mp3Settings m{o.Mp3Frequency, o.Mp3Bitrate, o.Mp3Channels, vbr, vbr ? o.Mp3VbrQuality : 7,
-                            vbr ? o.Mp3MaxBitrate : 192};
-        p = {makeMp3Writer(m), m.rate, m.mode == 1 ? 1 : 2};
-        break;
-    }
-    case 1: {
-        WmaProfile w{};
-        if (TAudioFile2::WmaProfileFormat(o.WmaProfile, &w.kbps, &w.rate, &w.channels))
-            p = {makeWmaWriter(w), w.rate, w.channels};
-        break;
-    }
-    case 2:
-        p = {makeWavWriter({o.WavFrequency, o.WavChannels, o.WavBps == 2 ? 16 : o.WavBps}), o.WavFrequency,
-             o.WavChannels, o.WavBps == 2 ? 16 : o.WavBps};
-        break;
-    case 3: {
-        const OggSettings g = o.OggUseQuality
-            ? OggSettings{o.OggFrequency, o.OggChannels, 0, 0, 0, o.OggQuality}
-            : OggSettings{o.OggFrequency, o.OggChannels, o.OggBitrate, o.OggVbr ? o.OggMinBitrate : 0,
-                          o.OggVbr ? o.OggMaxBitrate : 0, -1};
-        p = {makeOggWriter(g), g.rate, g.channels};
-        break;
-    }
-    case 4: {
-        // "Same as source": the source's rate, and 24 bits for sound of more than 16 (24- and
-        // 32-bit or float PCM), else 16 (16-bit PCM and coded sound).
-        const int bits = o.FlacBps ? o.FlacBps : source.keptBits;
-        const FlacSettings f{o.FlacFrequency ? o.FlacFrequency : source.rate, o.FlacChannels, bits, o.FlacCompression};
-        p = {makeFlacWriter(f), f.rate, f.channels, f.bits};
-        break;
-    }
-    case 5: {
-        // libopusenc takes the source's rate, so its header names it.
-        OpusSettings s{o.OpusBitrate, o.OpusVbr, o.OpusChannels};
-        s.inputRate = source.rate;
-        p = {makeOpusWriter(s), s.inputRate, s.channels};
-        break;
-    }
-    case 6:
-        p = {makeM4aWriter({o.M4aFrequency, o.M4aBitrate, o.M4aChannels}), o.M4aFrequency, o.M4aChannels};
-        break;
-    default:
-        break;
-    }
+    const FormatWriter *w = WriterOf(format);
+    WriterPlan p = w ? w->plan(o, source) : WriterPlan{};
     if (!p.writer)
         p.reason = QStringLiteral("The output format is not one Clipvox knows");
     return p;
@@ -188,17 +242,8 @@ WriterPlan PlanWriter(int format, const TOutputSettings &o, const TSourceSound &
 
 double TruePeakCeilingDb(int format)
 {
-    // Lossy encoders lift the true peak of what they are given; the headroom below -1 dBTP is
-    // what each was measured to add on percussive sound, with a margin. WAV and FLAC keep
-    // 0.3 dB for the dither and for what the meter's 4x oversampling misses.
-    switch (format) {
-    case 0: return -1 - 1.7; // MP3
-    case 1: return -1 - 1.5; // WMA
-    case 3: return -1 - 1.2; // OGG
-    case 5: return -1 - 1.4; // Opus
-    case 6: return -1 - 4.2; // M4A
-    default: return -1.3;    // WAV, FLAC
-    }
+    const FormatWriter *w = WriterOf(format);
+    return w ? w->ceilingDb : -1.3;
 }
 
 TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
@@ -315,7 +360,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     if (shown != 100 && percent)
         percent(100);
 
-    if (job.TagsEnabled && format != 2) { // WAV carries no tags
+    if (job.TagsEnabled && FormatRecord(format).tags) {
         TAudioInformation2 info;
         info.infoTitle = job.TagTitle;
         info.infoArtist = job.TagArtist;

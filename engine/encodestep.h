@@ -1,6 +1,7 @@
 #pragma once
 // The encoding step: a job's clip becomes its output file in the chosen format.
 // Runs on the calling thread (plus one decoder thread) with its own writer and tag writer.
+#include "core/outputformats.h"
 #include "core/outputsettings.h"
 #include "engine/job.h"
 #include "media/audiofile2.h"
@@ -21,8 +22,8 @@ struct TWriterSetup
     QString remark;               // what the encoder changes on its own
 };
 
-// The one place that maps the output settings onto a writer, by output format
-// (0 MP3, 1 WMA, 3 OGG, 4 FLAC, 5 Opus, 6 M4A).
+// Checks the output settings on the audio file front by the writer of the output format
+// (its stored number, see OutputFormat).
 TWriterSetup ConfigureWriter(TAudioFile2 &writer, const TOutputSettings &s, int format);
 
 struct TEncodeResult

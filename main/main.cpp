@@ -35,6 +35,8 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
 {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/clipvox.png")));
+    for (const TOutputFormatRecord &f : OutputFormats())
+        ui->cbFormat->addItem(QString::fromLatin1(f.name));
 
     // Toolbar: seven buttons with a 16-pixel gap after each but the last.
     QAction *buttons[] = {ui->TBXItem4, ui->TBXItem3, ui->TBXItem2, ui->TBXItem1,
@@ -340,7 +342,7 @@ void TMainForm::TBXItemSettingsClick()
 TSettingForm *TMainForm::OpenSettings()
 {
     auto *dialog = new TSettingForm(this, Settings);
-    dialog->SetPage(ui->cbFormat->currentIndex() + 1);
+    dialog->ShowFormatPage(ui->cbFormat->currentIndex());
     return Track(SettingForm, dialog);
 }
 

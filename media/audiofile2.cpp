@@ -1,5 +1,6 @@
 #include "media/audiofile2.h"
 
+#include "core/outputformats.h"
 #include "media/audiowriters.h"
 
 #include <QFile>
@@ -268,27 +269,43 @@ void TAudioFile2::CreateFile(const QString &path, int)
     const bool existed = QFileInfo::exists(path);
     const QString ext = QFileInfo(path).suffix().toLower();
     QString refused;
-    if (ext == QLatin1String("mp3")) {
+    const TOutputFormatRecord *format = FormatByExtension(ext);
+    switch (format ? format->format : OutputFormat::Wav) {
+    case OutputFormat::Mp3:
         d->out = makeMp3Writer(d->mp3);
-    } else if (ext == QLatin1String("ogg")) {
+        break;
+    case OutputFormat::Ogg:
         d->out = makeOggWriter(d->ogg);
         refused = checkOggSettings(d->ogg);
-    } else if (ext == QLatin1String("wma")) {
+        break;
+    case OutputFormat::Wma:
         if (d->wmaProfile < 0 || d->wmaProfile >= kWmaProfileCount)
             refused = QStringLiteral("There is no WMA profile %1").arg(d->wmaProfile);
         else
             d->out = makeWmaWriter(kWmaProfiles[d->wmaProfile]);
-    } else if (ext == QLatin1String("flac")) {
+        break;
+    case OutputFormat::Flac:
         refused = checkFlacSettings(d->flac);
         d->out = makeFlacWriter(d->flac);
-    } else if (ext == QLatin1String("opus")) {
+        break;
+    case OutputFormat::Opus:
         refused = checkOpusSettings(d->opus);
         d->out = makeOpusWriter(d->opus);
-    } else if (ext == QLatin1String("m4a")) {
+        break;
+    case OutputFormat::M4a:
         refused = checkM4aSettings(d->m4a);
         d->out = makeM4aWriter(d->m4a);
-    } else {
-        refused = QStringLiteral("Unknown output type \"%1\": use .mp3, .ogg, .wma, .flac, .opus or .m4a").arg(ext);
+        break;
+    case OutputFormat::Wav: { // written by the one-pass job, not through this front
+        QStringList known;
+        for (const TOutputFormatRecord &f : OutputFormats())
+            if (f.format != OutputFormat::Wav)
+                known << QLatin1Char('.') + QLatin1String(f.extension);
+        const QString last = known.takeLast();
+        refused = QStringLiteral("Unknown output type \"%1\": use %2 or %3")
+                      .arg(ext, known.join(QLatin1String(", ")), last);
+        break;
+    }
     }
     if (refused.isEmpty())
         d->out->expectFrames(d->inLength);

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <sndfile.h>
+#include <vector>
 
 namespace {
 class WavWriter final : public AudioWriter
@@ -41,7 +42,7 @@ public:
     bool wide() const override { return true; }
     bool write32(const int32_t *samples, int frames) override
     {
-        if (sf_writef_int(m_file, samples, frames) == frames)
+        if (written(samples, frames) == frames)
             return true;
         error = QStringLiteral("Cannot write the output file %1 (%2)")
                     .arg(m_path, QString::fromLocal8Bit(sf_strerror(m_file)));
@@ -57,7 +58,20 @@ public:
     }
 
 private:
+    // 16-bit output takes its top halves as they are: libsndfile then writes them without a
+    // conversion of its own.
+    sf_count_t written(const int32_t *samples, int frames)
+    {
+        if (m_s.bits != 16)
+            return sf_writef_int(m_file, samples, frames);
+        m_shorts.resize(size_t(frames) * size_t(m_s.channels));
+        for (size_t i = 0; i < m_shorts.size(); ++i)
+            m_shorts[i] = int16_t(samples[i] >> 16);
+        return sf_writef_short(m_file, m_shorts.data(), frames);
+    }
+
     WavSettings m_s;
+    std::vector<int16_t> m_shorts;
     QString m_path;
     SNDFILE *m_file = nullptr;
 };

@@ -90,6 +90,10 @@ void CheckComponent(const TAudioFile2 &component)
 void TSettingForm::FormCreate()
 {
     ui->SpinJobs->setRange(1, std::max(1, QThread::idealThreadCount()));
+    ui->CBOutputFormat->clear(); // the formats as the table lists them, none chosen yet
+    for (const TOutputFormatRecord &f : OutputFormats())
+        ui->CBOutputFormat->addItem(QString::fromLatin1(f.name));
+    ui->CBOutputFormat->setCurrentIndex(-1);
     // The profile list holds the component's profiles in its own order, so that list
     // position, stored value and the profile the encoder selects are one number.
     try {
@@ -251,7 +255,13 @@ void TSettingForm::BtnOKClick()
 
 void TSettingForm::BtnCancelClick() { reject(); }
 
-void TSettingForm::SetPage(int index) { ui->PageControl1->setCurrentIndex(index); }
+void TSettingForm::ShowFormatPage(int format)
+{
+    if (format < 0 || format >= int(std::size(kOutputFormats)))
+        return; // no format chosen: the first page stays
+    if (auto *page = ui->PageControl1->findChild<QWidget *>(QLatin1String(FormatRecord(format).settingsPage)))
+        ui->PageControl1->setCurrentWidget(page);
+}
 
 // The dialog frees itself when it closes; whoever opened it holds it through a QPointer.
 void TSettingForm::FormClose() {}

@@ -38,7 +38,7 @@ public:
     void FormCreate();
     // Makes the tab at index (General 0, MP3, WMA, WAV, OGG) the open one; -1 and other
     // indexes outside the tabs leave it as it is.
-    void SetPage(int index);
+    void ShowFormatPage(int format); // the tab of a stored format number
     void ShowSettings();
     void CollectSettings();
     QString WmaProfileDescription(int profile);

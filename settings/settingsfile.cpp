@@ -208,18 +208,7 @@ void IniFile::save()
 
 QString DefaultOutputPath() { return QDir::homePath() + QLatin1Char('/'); }
 
-QString FormatExtension(int index)
-{
-    switch (index) {
-    case 1: return QStringLiteral("wma");
-    case 2: return QStringLiteral("wav");
-    case 3: return QStringLiteral("ogg");
-    case 4: return QStringLiteral("flac");
-    case 5: return QStringLiteral("opus");
-    case 6: return QStringLiteral("m4a");
-    default: return QStringLiteral("mp3");
-    }
-}
+QString FormatExtension(int index) { return QString::fromLatin1(FormatRecord(index).extension); }
 
 namespace {
 // One key of setup.ini: its section and name, the field it fills and its default. Integer

@@ -1,6 +1,7 @@
 #pragma once
 // setup.ini and the output settings it holds.
 #include "core/core.h"
+#include "core/outputformats.h"
 #include "core/outputsettings.h"
 
 #include <QByteArray>

@@ -226,6 +226,8 @@ private slots:
     void quietSourceMadeLoudKeepsItsNoiseFloor();
     void flacSameAsSourceIsBitExact();
     void clipWithoutSoundLeavesNothing();
+    void formatRecordsHoldForTheirFiles_data();
+    void formatRecordsHoldForTheirFiles();
 };
 
 void TestEncode::mp3ValueMapping()
@@ -611,6 +613,44 @@ void TestEncode::clipWithoutSoundLeavesNothing()
         QVERIFY2(r.reason.contains("after the end of the source"), qPrintable(r.reason));
         QVERIFY(!QFile::exists(out));
     }
+}
+
+// Each format record against a file written through its writer: the extension leads back
+// to the record, the job's tags are there exactly when the record says the format takes
+// them, and so is a cover picture written afterwards.
+void TestEncode::formatRecordsHoldForTheirFiles_data()
+{
+    QTest::addColumn<int>("format");
+    for (const TOutputFormatRecord &f : OutputFormats())
+        QTest::newRow(f.extension) << int(f.format);
+}
+
+void TestEncode::formatRecordsHoldForTheirFiles()
+{
+    QFETCH(int, format);
+    const TOutputFormatRecord &record = FormatRecord(format);
+    TRunJob job;
+    job.TagsEnabled = true;
+    job.TagTitle = "Table";
+    const Step step = encode(format, QStringLiteral("out.") + QLatin1String(record.extension), job);
+    QVERIFY2(step.result.ok, qPrintable(step.result.reason));
+    QCOMPARE(FormatByExtension(QFileInfo(step.out).suffix().toUpper()), &record);
+    QVERIFY(std::abs(ProbeDuration(step.out) - 2.0) < 0.1);
+    QCOMPARE(ProbeTag(step.out, "title") == job.TagTitle, record.tags);
+
+    const QString cover = file("cover.jpg");
+    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "color=c=red:s=32x32", "-frames:v", "1", cover}));
+    QFile picture(cover);
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    TAudioInformation2 info;
+    info.infoTitle = job.TagTitle;
+    info.infoCover = picture.readAll();
+    info.infoCoverMime = "image/jpeg";
+    const bool written = info.WriteTags(step.out);
+    bool shown = false;
+    for (const QJsonValue &stream : Probe(step.out).value("streams").toArray())
+        shown = shown || stream.toObject().value("codec_type").toString() == "video";
+    QCOMPARE(written && shown, record.pictures);
 }
 
 QTEST_MAIN(TestEncode)
