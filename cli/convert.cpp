@@ -30,11 +30,12 @@ void OnSignal(int)
     [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
 }
 
-void Print(FILE *stream, const QString &text)
+// False when the stream cannot be written (a closed pipe: SIGPIPE is ignored).
+bool Print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+    return std::fflush(stream) == 0 && written;
 }
 
 // The output formats by the extension they write, in the order of their setting numbers.
@@ -62,13 +63,16 @@ QString UsageText()
                "  --jobs N          files converted at the same time (default: setup.ini)\n"
                "  --overwrite       replace existing files of the output's name; without it an\n"
                "                    existing file is kept and the output takes the next free\n"
-               "                    name, \"clip (2).mp3\"\n"
+               "                    name, \"clip (2).mp3\"; a source is never replaced\n"
+               "  --skip-existing   leave a file whose output exists unconverted\n"
+               "  --no-tags         do not copy the source's tags and cover\n"
                "  --help            show this text\n"
                "  --version         show the version\n"
                "\n"
                "Encoder parameters and loudness come from setup.ini, as in the window.\n"
                "One line per file on standard output, in queue order:\n"
                "  ok SOURCE -> OUTPUT (LENGTH)   or   failed SOURCE: REASON\n"
+               "  or   skipped SOURCE: KEPT FILE; names with control characters as $'a\\nb'\n"
                "Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.\n")
         .arg(FormatNames().join(QLatin1Char('|')));
 }
@@ -85,7 +89,6 @@ struct Item
     QString given;  // the source as named on the command line, for the lines
     QString source; // its absolute path
     QString output;
-    QString note;   // said on the ok line: the name an existing file kept
     QString failed; // set before the run for sources that cannot be read
     int engineIndex = -1;
     std::optional<QString> line; // the finished line, printed in queue order
@@ -104,7 +107,7 @@ public:
         QList<TRunJob> jobs;
         for (Item &item : m_items) {
             if (!item.failed.isEmpty()) {
-                item.line = QStringLiteral("failed %1: %2\n").arg(item.given, item.failed);
+                item.line = QStringLiteral("failed %1: %2\n").arg(ShellQuoted(item.given), item.failed);
                 continue;
             }
             TRunJob job;
@@ -134,7 +137,7 @@ public:
             QCoreApplication::exit(0);
         });
 
-        // SIGINT and SIGTERM reach the event loop through a pipe and cancel as Cancel does.
+        // SIGINT, SIGTERM and SIGHUP reach the event loop through a pipe and cancel as Cancel does.
         QSocketNotifier notifier(g_signalPipe[0], QSocketNotifier::Read);
         connect(&notifier, &QSocketNotifier::activated, this, [this] {
             char buffer[16];
@@ -154,9 +157,9 @@ public:
             Print(stderr, QStringLiteral("\r\033[K"));
         for (Item &item : m_items)
             if (!item.line)
-                item.line = QStringLiteral("failed %1: Cancelled\n").arg(item.given);
+                item.line = QStringLiteral("failed %1: Cancelled\n").arg(ShellQuoted(item.given));
         flush();
-        if (m_cancelled)
+        if (m_cancelled || m_outputGone)
             return kCancelled;
         for (const Item &item : m_items)
             if (item.line->startsWith(QLatin1String("failed")))
@@ -171,17 +174,21 @@ private:
     {
         m_running.removeAll(index);
         Item &item = m_items[m_byEngine[index]];
+        item.output = m_engine.outputs().value(index);
+        const QString note = m_engine.notes().value(index);
         if (outcome == TRunEngine::Succeeded) {
             const std::optional<double> ms = MediaLengthMs(item.output);
             QString detail = ms ? SecondsToTime(qint64(*ms / 1000 + 0.5)) : QStringLiteral("length unknown");
-            if (!item.note.isEmpty())
-                detail += QStringLiteral("; ") + item.note;
+            if (!note.isEmpty())
+                detail += QStringLiteral("; ") + ShellQuoted(note);
             if (!reason.isEmpty())
                 detail += QStringLiteral("; ") + reason;
-            item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.given, item.output, detail);
+            item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(ShellQuoted(item.given), ShellQuoted(item.output), detail);
+        } else if (outcome == TRunEngine::Skipped) {
+            item.line = QStringLiteral("skipped %1: %2\n").arg(ShellQuoted(item.given), ShellQuoted(note));
         } else {
             item.line = QStringLiteral("failed %1: %2\n")
-                            .arg(item.given, outcome == TRunEngine::Stopped ? QStringLiteral("Cancelled") : reason);
+                            .arg(ShellQuoted(item.given), outcome == TRunEngine::Stopped ? QStringLiteral("Cancelled") : reason);
         }
         flush();
     }
@@ -195,7 +202,11 @@ private:
                 Print(stderr, QStringLiteral("\r\033[K"));
                 cleared = true;
             }
-            Print(stdout, *m_items[m_printed++].line);
+            // A reader that went away (`| head`) ends the run: nothing more can be told.
+            if (!Print(stdout, *m_items[m_printed++].line) && !m_outputGone) {
+                m_outputGone = true;
+                QMetaObject::invokeMethod(&m_engine, &TRunEngine::cancel, Qt::QueuedConnection);
+            }
         }
     }
 
@@ -218,6 +229,7 @@ private:
     int m_jobs;
     bool m_tty;
     bool m_cancelled = false;
+    bool m_outputGone = false;
     size_t m_printed = 0;
     TRunEngine m_engine;
     QList<int> m_running; // engine indexes, in the order they started
@@ -253,9 +265,11 @@ int RunCommandLine(int argc, char **argv)
     const QCommandLineOption end(QStringLiteral("end"), QString(), QStringLiteral("time"));
     const QCommandLineOption jobs(QStringLiteral("jobs"), QString(), QStringLiteral("n"));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"));
+    const QCommandLineOption skipExisting(QStringLiteral("skip-existing"));
+    const QCommandLineOption noTags(QStringLiteral("no-tags"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({convert, format, output, start, end, jobs, overwrite, help, version});
+    parser.addOptions({convert, format, output, start, end, jobs, overwrite, skipExisting, noTags, help, version});
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
     if (parser.isSet(help)) {
@@ -281,6 +295,12 @@ int RunCommandLine(int argc, char **argv)
         settings.OutputFormat = index;
     }
     settings.OutputExt = FormatExtension(settings.OutputFormat);
+    if (parser.isSet(overwrite) && parser.isSet(skipExisting))
+        return UsageError(QStringLiteral("--overwrite and --skip-existing exclude each other"));
+    settings.ExistingFile = parser.isSet(overwrite)       ? TOutputSettings::ReplaceExisting
+                            : parser.isSet(skipExisting) ? TOutputSettings::SkipExisting
+                                                         : TOutputSettings::KeepBoth;
+    settings.CopyTags = !parser.isSet(noTags);
 
     const QString startTime = parser.value(start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(start);
     QString endTime = parser.value(end).isEmpty() ? QStringLiteral("Max") : parser.value(end);
@@ -309,7 +329,6 @@ int RunCommandLine(int argc, char **argv)
     }
 
     std::vector<Item> items;
-    QSet<QString> taken;
     for (const QString &file : files) {
         Item item;
         const QFileInfo info(file);
@@ -322,13 +341,8 @@ int RunCommandLine(int argc, char **argv)
         else if (!info.isReadable())
             item.failed = QStringLiteral("The file cannot be read");
         const QString dir = folder.isEmpty() ? info.absolutePath() + QLatin1Char('/') : folder;
-        const QString wanted = dir + info.completeBaseName() + QLatin1Char('.') + settings.OutputExt;
-        const auto takenName = [&taken](const QString &p) { return PathExists(p) || taken.contains(p); };
-        item.output = parser.isSet(overwrite) || !item.failed.isEmpty() ? wanted : FreeName(wanted, takenName);
-        if (item.output != wanted && PathExists(wanted))
-            item.note = QStringLiteral("%1 exists and was kept").arg(QFileInfo(wanted).fileName());
-        if (item.failed.isEmpty())
-            taken.insert(item.output);
+        // The engine gives the output a free name where the settings or a source need one.
+        item.output = dir + info.completeBaseName() + QLatin1Char('.') + settings.OutputExt;
         items.push_back(std::move(item));
     }
 
@@ -338,7 +352,9 @@ int RunCommandLine(int argc, char **argv)
         sigemptyset(&action.sa_mask);
         sigaction(SIGINT, &action, nullptr);
         sigaction(SIGTERM, &action, nullptr);
+        sigaction(SIGHUP, &action, nullptr); // a closed terminal cancels as SIGTERM does
     }
+    std::signal(SIGPIPE, SIG_IGN); // a closed standard output is seen where it is written
     TVideoEdit::Initialize();
     Batch batch(std::move(items), settings, parallel);
     batch.m_start = startTime;

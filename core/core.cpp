@@ -1,6 +1,7 @@
 #include "core/core.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 std::optional<int> ParseTime(const QString &text, TimeRule rule)
 {
@@ -69,4 +70,42 @@ bool PathExists(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+}
+
+QString CutToBytes(const QString &text, int bytes)
+{
+    int used = 0, i = 0;
+    while (i < text.size()) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const char16_t c = text[i].unicode();
+        const int size = pair ? 4 : c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        if (used + size > bytes)
+            break;
+        used += size;
+        i += pair ? 2 : 1;
+    }
+    return text.left(i);
+}
+
+QString ShellQuoted(const QString &name)
+{
+    const auto control = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
+    if (std::none_of(name.begin(), name.end(), control))
+        return name;
+    QString quoted = QStringLiteral("$'");
+    for (const QChar c : name) {
+        if (c == u'\n')
+            quoted += QStringLiteral("\\n");
+        else if (c == u'\t')
+            quoted += QStringLiteral("\\t");
+        else if (c == u'\r')
+            quoted += QStringLiteral("\\r");
+        else if (c == u'\\' || c == u'\'')
+            quoted += QLatin1Char('\\') + c;
+        else if (control(c))
+            quoted += QStringLiteral("\\%1").arg(c.unicode(), 3, 8, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + QLatin1Char('\'');
 }

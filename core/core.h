@@ -48,3 +48,8 @@ QString NumberedName(const QString &path, int n);
 QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken);
 // Whether a file, or a link to one that may be gone, stands at path.
 bool PathExists(const QString &path);
+// The longest start of text whose UTF-8 form fits in bytes, cut between characters.
+QString CutToBytes(const QString &text, int bytes);
+// A file name for a line of text: as it is, or quoted as `ls` does, $'a\nb', when it holds
+// control characters.
+QString ShellQuoted(const QString &name);

@@ -48,11 +48,13 @@ void TMainForm::RunStart()
     ++m_runId;
     g_runClock.start();
     // Same-name outputs got their "(2)" names for the whole run; the queue shows them.
-    const QStringList outputs = RunEngine->outputs();
+    // A name that is not the wanted one says why on its tooltip.
+    const QStringList outputs = RunEngine->outputs(), notes = RunEngine->notes();
     Queue.SetOutputFiles(outputs);
     for (int i = 0; i < outputs.size(); ++i) {
         if (QTreeWidgetItem *row = ui->ListView1->topLevelItem(i)) {
             row->setText(ColOutput, outputs[i]);
+            row->setToolTip(ColOutput, notes.value(i));
             row->setData(ColNumber, kRunRole, QStringLiteral("%1:%2").arg(m_runId).arg(i));
         }
     }
@@ -92,9 +94,13 @@ void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QSt
         return;
     // A failed job never reads "100%"; its reason shows on the status cell, and so does
     // what the encoder changed of a job that succeeded.
-    static const QString texts[] = {QStringLiteral("100%"), QStringLiteral("Failed"), QStringLiteral("Stop")};
+    static const QString texts[] = {QStringLiteral("100%"), QStringLiteral("Failed"), QStringLiteral("Stop"),
+                                   QStringLiteral("Skipped")};
     row->setText(ColStatus, texts[outcome]);
     row->setToolTip(ColStatus, reason);
+    // An output that found its name taken when it finished took the next free one.
+    row->setText(ColOutput, RunEngine->outputs().value(index));
+    row->setToolTip(ColOutput, RunEngine->notes().value(index));
 }
 
 void TMainForm::RunEnded(bool cancelled)
