@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -36,6 +37,47 @@ bool Print(FILE *stream, const QString &text)
     const QByteArray bytes = text.toUtf8();
     const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
     return std::fflush(stream) == 0 && written;
+}
+
+// A file name as the file system gives it, for a line: as ShellQuoted when it is UTF-8, else
+// $'...' with each byte outside printable ASCII as \ooo, as `ls` shows it.
+QString ShownBytes(const QByteArray &name)
+{
+    const QString text = QString::fromUtf8(name);
+    if (text.toUtf8() == name)
+        return ShellQuoted(text);
+    QString quoted = QStringLiteral("$'");
+    for (const char c : name) {
+        const auto b = uchar(c);
+        if (b == '\\' || b == '\'')
+            quoted += QStringLiteral("\\") + QLatin1Char(c);
+        else if (b >= 0x20 && b < 0x7f)
+            quoted += QLatin1Char(c);
+        else
+            quoted += QStringLiteral("\\%1").arg(b, 3, 8, QLatin1Char('0'));
+    }
+    return quoted + QLatin1Char('\'');
+}
+
+// The file arguments as the bytes argv holds, in order: what follows "--", and every argument
+// that is no option nor an option's value.
+QList<QByteArray> RawFiles(int argc, char **argv, const QStringList &valued)
+{
+    QList<QByteArray> files;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (options && arg == "--") {
+            options = false;
+        } else if (options && arg.startsWith('-') && arg != "-") {
+            const QString name = QString::fromUtf8(arg).remove(QRegularExpression(QStringLiteral("^--?")));
+            if (!name.contains(QLatin1Char('=')) && valued.contains(name))
+                ++i;
+        } else {
+            files << arg;
+        }
+    }
+    return files;
 }
 
 // The output formats by the extension they write, in the order of their setting numbers.
@@ -86,12 +128,24 @@ int UsageError(const QString &why)
 // One source of the batch: where it goes, or why it cannot be converted at all.
 struct Item
 {
-    QString given;  // the source as named on the command line, for the lines
+    QString given;  // the source as named on the command line
+    QString shown;  // the same for the lines, quoted where it holds control characters
+    // For a name that is not UTF-8: the folder the output goes to as the file system names it,
+    // and the /proc path of the open folder that stands for it in output.
+    QByteArray rawFolder;
+    QString procFolder;
     QString source; // its absolute path
     QString output;
     QString failed; // set before the run for sources that cannot be read
     int engineIndex = -1;
     std::optional<QString> line; // the finished line, printed in queue order
+
+    QString shownOutput() const
+    {
+        if (procFolder.isEmpty() || !output.startsWith(procFolder))
+            return ShellQuoted(output);
+        return ShownBytes(rawFolder + QFile::encodeName(output.mid(procFolder.size())));
+    }
 };
 
 class Batch : public QObject
@@ -107,7 +161,7 @@ public:
         QList<TRunJob> jobs;
         for (Item &item : m_items) {
             if (!item.failed.isEmpty()) {
-                item.line = QStringLiteral("failed %1: %2\n").arg(ShellQuoted(item.given), item.failed);
+                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, item.failed);
                 continue;
             }
             TRunJob job;
@@ -157,7 +211,7 @@ public:
             Print(stderr, QStringLiteral("\r\033[K"));
         for (Item &item : m_items)
             if (!item.line)
-                item.line = QStringLiteral("failed %1: Cancelled\n").arg(ShellQuoted(item.given));
+                item.line = QStringLiteral("failed %1: Cancelled\n").arg(item.shown);
         flush();
         if (m_cancelled || m_outputGone)
             return kCancelled;
@@ -183,12 +237,12 @@ private:
                 detail += QStringLiteral("; ") + ShellQuoted(note);
             if (!reason.isEmpty())
                 detail += QStringLiteral("; ") + reason;
-            item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(ShellQuoted(item.given), ShellQuoted(item.output), detail);
+            item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.shown, item.shownOutput(), detail);
         } else if (outcome == TRunEngine::Skipped) {
-            item.line = QStringLiteral("skipped %1: %2\n").arg(ShellQuoted(item.given), ShellQuoted(note));
+            item.line = QStringLiteral("skipped %1: %2\n").arg(item.shown, ShellQuoted(note));
         } else {
             item.line = QStringLiteral("failed %1: %2\n")
-                            .arg(ShellQuoted(item.given), outcome == TRunEngine::Stopped ? QStringLiteral("Cancelled") : reason);
+                            .arg(item.shown, outcome == TRunEngine::Stopped ? QStringLiteral("Cancelled") : reason);
         }
         flush();
     }
@@ -329,10 +383,31 @@ int RunCommandLine(int argc, char **argv)
     }
 
     std::vector<Item> items;
-    for (const QString &file : files) {
+    // Names are taken as the file system gives them: one that is not UTF-8 is opened by its
+    // bytes and reached through /proc/self/fd, as is its folder.
+    QList<QByteArray> raw = RawFiles(argc, argv, {QStringLiteral("format"), QStringLiteral("output"),
+                                                  QStringLiteral("start"), QStringLiteral("end"), QStringLiteral("jobs")});
+    if (raw.size() != files.size())
+        raw.clear();
+    for (int f = 0; f < files.size(); ++f) {
+        const QString &file = files[f];
         Item item;
-        const QFileInfo info(file);
         item.given = file;
+        item.shown = ShellQuoted(file);
+        QString path = file;
+        if (!raw.isEmpty() && QFile::encodeName(file) != raw[f]) {
+            const QByteArray bytes = raw[f];
+            item.shown = ShownBytes(bytes);
+            const int fd = ::open(bytes.constData(), O_RDONLY | O_CLOEXEC);
+            if (fd >= 0)
+                path = QStringLiteral("/proc/self/fd/%1").arg(fd);
+            const int slash = int(bytes.lastIndexOf('/'));
+            item.rawFolder = slash < 0 ? QByteArray("./") : bytes.left(slash + 1);
+            const int dirFd = ::open(item.rawFolder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (dirFd >= 0 && folder.isEmpty())
+                item.procFolder = QStringLiteral("/proc/self/fd/%1/").arg(dirFd);
+        }
+        const QFileInfo info(path);
         item.source = info.absoluteFilePath();
         if (!info.exists())
             item.failed = QStringLiteral("No such file");
@@ -340,9 +415,11 @@ int RunCommandLine(int argc, char **argv)
             item.failed = QStringLiteral("Is a folder, not a video file");
         else if (!info.isReadable())
             item.failed = QStringLiteral("The file cannot be read");
-        const QString dir = folder.isEmpty() ? info.absolutePath() + QLatin1Char('/') : folder;
+        const QString dir = !folder.isEmpty()            ? folder
+                            : !item.procFolder.isEmpty() ? item.procFolder
+                                                         : info.absolutePath() + QLatin1Char('/');
         // The engine gives the output a free name where the settings or a source need one.
-        item.output = dir + info.completeBaseName() + QLatin1Char('.') + settings.OutputExt;
+        item.output = dir + QFileInfo(file).completeBaseName() + QLatin1Char('.') + settings.OutputExt;
         items.push_back(std::move(item));
     }
 
