@@ -3,6 +3,7 @@
 #include "core/core.h"
 #include "engine/runengine.h"
 #include "media/medialength.h"
+#include "media/sourceinfo.h"
 #include "media/videoedit.h"
 #include "settings/settingsfile.h"
 
@@ -107,6 +108,10 @@ QString UsageText()
                "                    existing file is kept and the output takes the next free\n"
                "                    name, \"clip (2).mp3\"; a source is never replaced\n"
                "  --skip-existing   leave a file whose output exists unconverted\n"
+               "  --name PATTERN    output file name from {name} {title} {artist} {album} {year}\n"
+               "                    {track} {n}; one with nothing to give is {name} (default {name})\n"
+               "  --keep-tree ROOT  with --output: the sources' folders below ROOT are kept\n"
+               "                    under the output folder\n"
                "  --no-tags         do not copy the source's tags and cover\n"
                "  --help            show this text\n"
                "  --version         show the version\n"
@@ -321,9 +326,12 @@ int RunCommandLine(int argc, char **argv)
     const QCommandLineOption overwrite(QStringLiteral("overwrite"));
     const QCommandLineOption skipExisting(QStringLiteral("skip-existing"));
     const QCommandLineOption noTags(QStringLiteral("no-tags"));
+    const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("pattern"));
+    const QCommandLineOption keepTree(QStringLiteral("keep-tree"), QString(), QStringLiteral("root"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({convert, format, output, start, end, jobs, overwrite, skipExisting, noTags, help, version});
+    parser.addOptions({convert, format, output, start, end, jobs, overwrite, skipExisting, noTags, name, keepTree, help,
+                       version});
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
     if (parser.isSet(help)) {
@@ -374,6 +382,13 @@ int RunCommandLine(int argc, char **argv)
     }
     parallel = std::clamp(parallel, 1, TRunEngine::MaxParallel());
 
+    if (parser.isSet(keepTree) && !parser.isSet(output))
+        return UsageError(QStringLiteral("--keep-tree needs --output"));
+    const QString pattern = parser.isSet(name) ? parser.value(name) : QStringLiteral("{name}");
+    // Tags are read for a pattern that names one.
+    static const QRegularExpression tagged(QStringLiteral("\\{(title|artist|album|year|track)\\}"));
+    const bool readTags = pattern.contains(tagged);
+
     QString folder;
     if (parser.isSet(output)) {
         folder = QDir(parser.value(output)).absolutePath();
@@ -386,7 +401,8 @@ int RunCommandLine(int argc, char **argv)
     // Names are taken as the file system gives them: one that is not UTF-8 is opened by its
     // bytes and reached through /proc/self/fd, as is its folder.
     QList<QByteArray> raw = RawFiles(argc, argv, {QStringLiteral("format"), QStringLiteral("output"),
-                                                  QStringLiteral("start"), QStringLiteral("end"), QStringLiteral("jobs")});
+                                                  QStringLiteral("start"), QStringLiteral("end"), QStringLiteral("jobs"),
+                                                  QStringLiteral("name"), QStringLiteral("keep-tree")});
     if (raw.size() != files.size())
         raw.clear();
     for (int f = 0; f < files.size(); ++f) {
@@ -415,11 +431,26 @@ int RunCommandLine(int argc, char **argv)
             item.failed = QStringLiteral("Is a folder, not a video file");
         else if (!info.isReadable())
             item.failed = QStringLiteral("The file cannot be read");
-        const QString dir = !folder.isEmpty()            ? folder
+        const QString dir = !folder.isEmpty() ? OutputFolderFor(item.source, parser.isSet(keepTree) ? SaveTo::KeepTree
+                                                                                                : SaveTo::OutputFolder,
+                                                                folder, parser.value(keepTree))
                             : !item.procFolder.isEmpty() ? item.procFolder
                                                          : info.absolutePath() + QLatin1Char('/');
+        QDir().mkpath(dir);
+        TNameFields fields;
+        fields.name = QFileInfo(file).completeBaseName();
+        fields.number = f + 1;
+        if (readTags && item.failed.isEmpty()) {
+            if (const std::optional<SourceInfo> source = ReadSourceInfo(item.source)) {
+                fields.title = source->tags.title;
+                fields.artist = source->tags.artist;
+                fields.album = source->tags.album;
+                fields.year = source->tags.year;
+                fields.track = source->tags.track;
+            }
+        }
         // The engine gives the output a free name where the settings or a source need one.
-        item.output = dir + QFileInfo(file).completeBaseName() + QLatin1Char('.') + settings.OutputExt;
+        item.output = dir + PatternFileName(pattern, fields, settings.OutputExt);
         items.push_back(std::move(item));
     }
 

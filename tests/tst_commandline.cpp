@@ -139,11 +139,13 @@ void TestCommandLine::namesKept_data()
     QTest::newRow("own source, overwrite")
         << "talk.ogg" << "--overwrite" << "ok D/talk.ogg -> D/talk (2).ogg (00:00:03; talk.ogg is a source of this run and was kept)"
         << QStringList{"talk (2).ogg", "talk.ogg"};
-    QTest::newRow("newline") << "a\\nb.avi" << "--jobs=1" << "ok $'D/a\\nb.avi' -> $'D/a\\nb.ogg' (00:00:03)"
-                             << QStringList{"a\nb.avi", "a\nb.ogg"};
+    QTest::newRow("newline") << "a\\nb.avi" << "--jobs=1" << "ok $'D/a\\nb.avi' -> D/a_b.ogg (00:00:03)"
+                             << QStringList{"a\nb.avi", "a_b.ogg"};
     QTest::newRow("not UTF-8") << "c\\0377.avi" << "--jobs=1"
                                << QString::fromUtf8("ok $'D/c\\377.avi' -> D/c\xef\xbf\xbd.ogg (00:00:03)")
                                << QStringList{QString::fromUtf8("c\xef\xbf\xbd.avi"), QString::fromUtf8("c\xef\xbf\xbd.ogg")};
+    QTest::newRow("name pattern") << "clip.avi" << "--name={n}. {title}" << "ok D/clip.avi -> D/1. clip.ogg (00:00:03)"
+                                  << QStringList{"1. clip.ogg", "clip.avi"};
     QTest::newRow("skip existing") << "clip.avi" << "--skip-existing" << "skipped D/clip.avi: D/clip.ogg exists and was kept"
                                    << QStringList{"clip.avi", "clip.ogg"};
 }
