@@ -42,4 +42,6 @@ struct TOutputSettings
     enum Existing { ReplaceExisting = 0, KeepBoth = 1, SkipExisting = 2 };
     int ExistingFile = ReplaceExisting;
     bool CopyTags = true; // the source's tags and cover go into every output that holds them
+    int SaveTo = 0;       // SaveTo in core/core.h: the output folder, beside each source, or the tree kept
+    QString NamePattern = QStringLiteral("{name}"); // PatternFileName's pattern
 };
