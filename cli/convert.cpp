@@ -3,6 +3,7 @@
 #include "core/core.h"
 #include "engine/runengine.h"
 #include "media/medialength.h"
+#include "media/sourceinfo.h"
 #include "media/videoedit.h"
 #include "settings/settingsfile.h"
 
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -30,11 +32,53 @@ void OnSignal(int)
     [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
 }
 
-void Print(FILE *stream, const QString &text)
+// False when the stream cannot be written (a closed pipe: SIGPIPE is ignored).
+bool Print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+    return std::fflush(stream) == 0 && written;
+}
+
+// A file name as the file system gives it, for a line: as ShellQuoted when it is UTF-8, else
+// $'...' with each byte outside printable ASCII as \ooo, as `ls` shows it.
+QString ShownBytes(const QByteArray &name)
+{
+    const QString text = QString::fromUtf8(name);
+    if (text.toUtf8() == name)
+        return ShellQuoted(text);
+    QString quoted = QStringLiteral("$'");
+    for (const char c : name) {
+        const auto b = uchar(c);
+        if (b == '\\' || b == '\'')
+            quoted += QStringLiteral("\\") + QLatin1Char(c);
+        else if (b >= 0x20 && b < 0x7f)
+            quoted += QLatin1Char(c);
+        else
+            quoted += QStringLiteral("\\%1").arg(b, 3, 8, QLatin1Char('0'));
+    }
+    return quoted + QLatin1Char('\'');
+}
+
+// The file arguments as the bytes argv holds, in order: what follows "--", and every argument
+// that is no option nor an option's value.
+QList<QByteArray> RawFiles(int argc, char **argv, const QStringList &valued)
+{
+    QList<QByteArray> files;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (options && arg == "--") {
+            options = false;
+        } else if (options && arg.startsWith('-') && arg != "-") {
+            const QString name = QString::fromUtf8(arg).remove(QRegularExpression(QStringLiteral("^--?")));
+            if (!name.contains(QLatin1Char('=')) && valued.contains(name))
+                ++i;
+        } else {
+            files << arg;
+        }
+    }
+    return files;
 }
 
 // The output formats by the extension they write, in the order of their setting numbers.
@@ -62,13 +106,20 @@ QString UsageText()
                "  --jobs N          files converted at the same time (default: setup.ini)\n"
                "  --overwrite       replace existing files of the output's name; without it an\n"
                "                    existing file is kept and the output takes the next free\n"
-               "                    name, \"clip (2).mp3\"\n"
+               "                    name, \"clip (2).mp3\"; a source is never replaced\n"
+               "  --skip-existing   leave a file whose output exists unconverted\n"
+               "  --name PATTERN    output file name from {name} {title} {artist} {album} {year}\n"
+               "                    {track} {n}; one with nothing to give is {name} (default {name})\n"
+               "  --keep-tree ROOT  with --output: the sources' folders below ROOT are kept\n"
+               "                    under the output folder\n"
+               "  --no-tags         do not copy the source's tags and cover\n"
                "  --help            show this text\n"
                "  --version         show the version\n"
                "\n"
                "Encoder parameters and loudness come from setup.ini, as in the window.\n"
                "One line per file on standard output, in queue order:\n"
                "  ok SOURCE -> OUTPUT (LENGTH)   or   failed SOURCE: REASON\n"
+               "  or   skipped SOURCE: KEPT FILE; names with control characters as $'a\\nb'\n"
                "Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.\n")
         .arg(FormatNames().join(QLatin1Char('|')));
 }
@@ -82,13 +133,24 @@ int UsageError(const QString &why)
 // One source of the batch: where it goes, or why it cannot be converted at all.
 struct Item
 {
-    QString given;  // the source as named on the command line, for the lines
+    QString given;  // the source as named on the command line
+    QString shown;  // the same for the lines, quoted where it holds control characters
+    // For a name that is not UTF-8: the folder the output goes to as the file system names it,
+    // and the /proc path of the open folder that stands for it in output.
+    QByteArray rawFolder;
+    QString procFolder;
     QString source; // its absolute path
     QString output;
-    QString note;   // said on the ok line: the name an existing file kept
     QString failed; // set before the run for sources that cannot be read
     int engineIndex = -1;
     std::optional<QString> line; // the finished line, printed in queue order
+
+    QString shownOutput() const
+    {
+        if (procFolder.isEmpty() || !output.startsWith(procFolder))
+            return ShellQuoted(output);
+        return ShownBytes(rawFolder + QFile::encodeName(output.mid(procFolder.size())));
+    }
 };
 
 class Batch : public QObject
@@ -104,7 +166,7 @@ public:
         QList<TRunJob> jobs;
         for (Item &item : m_items) {
             if (!item.failed.isEmpty()) {
-                item.line = QStringLiteral("failed %1: %2\n").arg(item.given, item.failed);
+                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, item.failed);
                 continue;
             }
             TRunJob job;
@@ -134,7 +196,7 @@ public:
             QCoreApplication::exit(0);
         });
 
-        // SIGINT and SIGTERM reach the event loop through a pipe and cancel as Cancel does.
+        // SIGINT, SIGTERM and SIGHUP reach the event loop through a pipe and cancel as Cancel does.
         QSocketNotifier notifier(g_signalPipe[0], QSocketNotifier::Read);
         connect(&notifier, &QSocketNotifier::activated, this, [this] {
             char buffer[16];
@@ -154,9 +216,9 @@ public:
             Print(stderr, QStringLiteral("\r\033[K"));
         for (Item &item : m_items)
             if (!item.line)
-                item.line = QStringLiteral("failed %1: Cancelled\n").arg(item.given);
+                item.line = QStringLiteral("failed %1: Cancelled\n").arg(item.shown);
         flush();
-        if (m_cancelled)
+        if (m_cancelled || m_outputGone)
             return kCancelled;
         for (const Item &item : m_items)
             if (item.line->startsWith(QLatin1String("failed")))
@@ -171,17 +233,21 @@ private:
     {
         m_running.removeAll(index);
         Item &item = m_items[m_byEngine[index]];
+        item.output = m_engine.outputs().value(index);
+        const QString note = m_engine.notes().value(index);
         if (outcome == TRunEngine::Succeeded) {
             const std::optional<double> ms = MediaLengthMs(item.output);
             QString detail = ms ? SecondsToTime(qint64(*ms / 1000 + 0.5)) : QStringLiteral("length unknown");
-            if (!item.note.isEmpty())
-                detail += QStringLiteral("; ") + item.note;
+            if (!note.isEmpty())
+                detail += QStringLiteral("; ") + ShellQuoted(note);
             if (!reason.isEmpty())
                 detail += QStringLiteral("; ") + reason;
-            item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.given, item.output, detail);
+            item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.shown, item.shownOutput(), detail);
+        } else if (outcome == TRunEngine::Skipped) {
+            item.line = QStringLiteral("skipped %1: %2\n").arg(item.shown, ShellQuoted(note));
         } else {
             item.line = QStringLiteral("failed %1: %2\n")
-                            .arg(item.given, outcome == TRunEngine::Stopped ? QStringLiteral("Cancelled") : reason);
+                            .arg(item.shown, outcome == TRunEngine::Stopped ? QStringLiteral("Cancelled") : reason);
         }
         flush();
     }
@@ -195,7 +261,11 @@ private:
                 Print(stderr, QStringLiteral("\r\033[K"));
                 cleared = true;
             }
-            Print(stdout, *m_items[m_printed++].line);
+            // A reader that went away (`| head`) ends the run: nothing more can be told.
+            if (!Print(stdout, *m_items[m_printed++].line) && !m_outputGone) {
+                m_outputGone = true;
+                QMetaObject::invokeMethod(&m_engine, &TRunEngine::cancel, Qt::QueuedConnection);
+            }
         }
     }
 
@@ -218,6 +288,7 @@ private:
     int m_jobs;
     bool m_tty;
     bool m_cancelled = false;
+    bool m_outputGone = false;
     size_t m_printed = 0;
     TRunEngine m_engine;
     QList<int> m_running; // engine indexes, in the order they started
@@ -253,9 +324,14 @@ int RunCommandLine(int argc, char **argv)
     const QCommandLineOption end(QStringLiteral("end"), QString(), QStringLiteral("time"));
     const QCommandLineOption jobs(QStringLiteral("jobs"), QString(), QStringLiteral("n"));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"));
+    const QCommandLineOption skipExisting(QStringLiteral("skip-existing"));
+    const QCommandLineOption noTags(QStringLiteral("no-tags"));
+    const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("pattern"));
+    const QCommandLineOption keepTree(QStringLiteral("keep-tree"), QString(), QStringLiteral("root"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({convert, format, output, start, end, jobs, overwrite, help, version});
+    parser.addOptions({convert, format, output, start, end, jobs, overwrite, skipExisting, noTags, name, keepTree, help,
+                       version});
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
     if (parser.isSet(help)) {
@@ -281,6 +357,12 @@ int RunCommandLine(int argc, char **argv)
         settings.OutputFormat = index;
     }
     settings.OutputExt = FormatExtension(settings.OutputFormat);
+    if (parser.isSet(overwrite) && parser.isSet(skipExisting))
+        return UsageError(QStringLiteral("--overwrite and --skip-existing exclude each other"));
+    settings.ExistingFile = parser.isSet(overwrite)       ? TOutputSettings::ReplaceExisting
+                            : parser.isSet(skipExisting) ? TOutputSettings::SkipExisting
+                                                         : TOutputSettings::KeepBoth;
+    settings.CopyTags = !parser.isSet(noTags);
 
     const QString startTime = parser.value(start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(start);
     QString endTime = parser.value(end).isEmpty() ? QStringLiteral("Max") : parser.value(end);
@@ -300,6 +382,13 @@ int RunCommandLine(int argc, char **argv)
     }
     parallel = std::clamp(parallel, 1, TRunEngine::MaxParallel());
 
+    if (parser.isSet(keepTree) && !parser.isSet(output))
+        return UsageError(QStringLiteral("--keep-tree needs --output"));
+    const QString pattern = parser.isSet(name) ? parser.value(name) : QStringLiteral("{name}");
+    // Tags are read for a pattern that names one.
+    static const QRegularExpression tagged(QStringLiteral("\\{(title|artist|album|year|track)\\}"));
+    const bool readTags = pattern.contains(tagged);
+
     QString folder;
     if (parser.isSet(output)) {
         folder = QDir(parser.value(output)).absolutePath();
@@ -309,11 +398,32 @@ int RunCommandLine(int argc, char **argv)
     }
 
     std::vector<Item> items;
-    QSet<QString> taken;
-    for (const QString &file : files) {
+    // Names are taken as the file system gives them: one that is not UTF-8 is opened by its
+    // bytes and reached through /proc/self/fd, as is its folder.
+    QList<QByteArray> raw = RawFiles(argc, argv, {QStringLiteral("format"), QStringLiteral("output"),
+                                                  QStringLiteral("start"), QStringLiteral("end"), QStringLiteral("jobs"),
+                                                  QStringLiteral("name"), QStringLiteral("keep-tree")});
+    if (raw.size() != files.size())
+        raw.clear();
+    for (int f = 0; f < files.size(); ++f) {
+        const QString &file = files[f];
         Item item;
-        const QFileInfo info(file);
         item.given = file;
+        item.shown = ShellQuoted(file);
+        QString path = file;
+        if (!raw.isEmpty() && QFile::encodeName(file) != raw[f]) {
+            const QByteArray bytes = raw[f];
+            item.shown = ShownBytes(bytes);
+            const int fd = ::open(bytes.constData(), O_RDONLY | O_CLOEXEC);
+            if (fd >= 0)
+                path = QStringLiteral("/proc/self/fd/%1").arg(fd);
+            const int slash = int(bytes.lastIndexOf('/'));
+            item.rawFolder = slash < 0 ? QByteArray("./") : bytes.left(slash + 1);
+            const int dirFd = ::open(item.rawFolder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (dirFd >= 0 && folder.isEmpty())
+                item.procFolder = QStringLiteral("/proc/self/fd/%1/").arg(dirFd);
+        }
+        const QFileInfo info(path);
         item.source = info.absoluteFilePath();
         if (!info.exists())
             item.failed = QStringLiteral("No such file");
@@ -321,14 +431,26 @@ int RunCommandLine(int argc, char **argv)
             item.failed = QStringLiteral("Is a folder, not a video file");
         else if (!info.isReadable())
             item.failed = QStringLiteral("The file cannot be read");
-        const QString dir = folder.isEmpty() ? info.absolutePath() + QLatin1Char('/') : folder;
-        const QString wanted = dir + info.completeBaseName() + QLatin1Char('.') + settings.OutputExt;
-        const auto takenName = [&taken](const QString &p) { return PathExists(p) || taken.contains(p); };
-        item.output = parser.isSet(overwrite) || !item.failed.isEmpty() ? wanted : FreeName(wanted, takenName);
-        if (item.output != wanted && PathExists(wanted))
-            item.note = QStringLiteral("%1 exists and was kept").arg(QFileInfo(wanted).fileName());
-        if (item.failed.isEmpty())
-            taken.insert(item.output);
+        const QString dir = !folder.isEmpty() ? OutputFolderFor(item.source, parser.isSet(keepTree) ? SaveTo::KeepTree
+                                                                                                : SaveTo::OutputFolder,
+                                                                folder, parser.value(keepTree))
+                            : !item.procFolder.isEmpty() ? item.procFolder
+                                                         : info.absolutePath() + QLatin1Char('/');
+        QDir().mkpath(dir);
+        TNameFields fields;
+        fields.name = QFileInfo(file).completeBaseName();
+        fields.number = f + 1;
+        if (readTags && item.failed.isEmpty()) {
+            if (const std::optional<SourceInfo> source = ReadSourceInfo(item.source)) {
+                fields.title = source->tags.title;
+                fields.artist = source->tags.artist;
+                fields.album = source->tags.album;
+                fields.year = source->tags.year;
+                fields.track = source->tags.track;
+            }
+        }
+        // The engine gives the output a free name where the settings or a source need one.
+        item.output = dir + PatternFileName(pattern, fields, settings.OutputExt);
         items.push_back(std::move(item));
     }
 
@@ -338,7 +460,9 @@ int RunCommandLine(int argc, char **argv)
         sigemptyset(&action.sa_mask);
         sigaction(SIGINT, &action, nullptr);
         sigaction(SIGTERM, &action, nullptr);
+        sigaction(SIGHUP, &action, nullptr); // a closed terminal cancels as SIGTERM does
     }
+    std::signal(SIGPIPE, SIG_IGN); // a closed standard output is seen where it is written
     TVideoEdit::Initialize();
     Batch batch(std::move(items), settings, parallel);
     batch.m_start = startTime;

@@ -6,5 +6,6 @@
 bool IsCommandLineMode(int argc, char **argv);
 
 // Runs the command-line mode under its own QCoreApplication. Exit codes: 0 every file
-// converted, 1 some failed, 2 usage error, 130 cancelled by SIGINT or SIGTERM.
+// converted, 1 some failed, 2 usage error, 130 cancelled by SIGINT, SIGTERM or SIGHUP, or
+// when standard output cannot be written.
 int RunCommandLine(int argc, char **argv);

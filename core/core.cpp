@@ -1,6 +1,7 @@
 #include "core/core.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 std::optional<int> ParseTime(const QString &text, TimeRule rule)
 {
@@ -69,4 +70,111 @@ bool PathExists(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+}
+
+QString CutToBytes(const QString &text, int bytes)
+{
+    int used = 0, i = 0;
+    while (i < text.size()) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const char16_t c = text[i].unicode();
+        const int size = pair ? 4 : c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        if (used + size > bytes)
+            break;
+        used += size;
+        i += pair ? 2 : 1;
+    }
+    return text.left(i);
+}
+
+QString ShellQuoted(const QString &name)
+{
+    const auto control = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
+    if (std::none_of(name.begin(), name.end(), control))
+        return name;
+    QString quoted = QStringLiteral("$'");
+    for (const QChar c : name) {
+        if (c == u'\n')
+            quoted += QStringLiteral("\\n");
+        else if (c == u'\t')
+            quoted += QStringLiteral("\\t");
+        else if (c == u'\r')
+            quoted += QStringLiteral("\\r");
+        else if (c == u'\\' || c == u'\'')
+            quoted += QLatin1Char('\\') + c;
+        else if (control(c))
+            quoted += QStringLiteral("\\%1").arg(c.unicode(), 3, 8, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + QLatin1Char('\'');
+}
+
+QString PatternFileName(const QString &pattern, const TNameFields &f, const QString &ext)
+{
+    const auto two = [](int v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
+    const QString chapter = !f.chapterTitle.isEmpty() ? f.chapterTitle : f.chapterNumber > 0 ? two(f.chapterNumber) : QString();
+    const std::pair<QLatin1StringView, QString> fields[] = {
+        {QLatin1StringView("name"), f.name},
+        {QLatin1StringView("title"), f.title.trimmed()},
+        {QLatin1StringView("artist"), f.artist.trimmed()},
+        {QLatin1StringView("album"), f.album.trimmed()},
+        {QLatin1StringView("year"), f.year > 0 ? QString::number(f.year) : QString()},
+        {QLatin1StringView("track"), f.track > 0 ? two(f.track) : QString()},
+        {QLatin1StringView("n"), f.number > 0 ? QString::number(f.number) : QString()},
+        {QLatin1StringView("chapter"), chapter},
+    };
+    QString name;
+    for (int i = 0; i < pattern.size();) {
+        const int close = pattern[i] == u'{' ? int(pattern.indexOf(u'}', i)) : -1;
+        const auto field = close < 0 ? std::end(fields)
+                                     : std::find_if(std::begin(fields), std::end(fields), [&](const auto &p) {
+                                           return pattern.mid(i + 1, close - i - 1) == p.first;
+                                       });
+        if (field == std::end(fields)) {
+            name += pattern[i++];
+            continue;
+        }
+        name += field->second.isEmpty() ? f.name : field->second;
+        i = close + 1;
+    }
+    for (QChar &c : name)
+        if (c == u'/' || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = u'_';
+    name = name.trimmed();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        name = f.name;
+    const QString dotExt = ext.isEmpty() ? QString() : QLatin1Char('.') + ext;
+    return CutToBytes(name, 255 - int(dotExt.toUtf8().size())) + dotExt;
+}
+
+QString OutputFolderFor(const QString &source, SaveTo where, const QString &outputFolder, const QString &root)
+{
+    const auto slashed = [](QString folder) {
+        return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    };
+    const QString sourceFolder = slashed(QFileInfo(source).absolutePath());
+    if (where == SaveTo::BesideSource)
+        return sourceFolder;
+    if (where == SaveTo::KeepTree && !root.isEmpty()) {
+        const QString top = slashed(QFileInfo(root).absoluteFilePath());
+        if (sourceFolder.startsWith(top))
+            return slashed(outputFolder) + sourceFolder.mid(top.size());
+    }
+    return slashed(outputFolder);
+}
+
+QString CommonFolder(const QStringList &files)
+{
+    QString common;
+    for (const QString &file : files) {
+        const QString folder = QFileInfo(file).absolutePath() + QLatin1Char('/');
+        if (common.isNull()) {
+            common = folder;
+            continue;
+        }
+        while (!folder.startsWith(common))
+            common = common.left(common.lastIndexOf(QLatin1Char('/'), -2) + 1);
+    }
+    return common;
 }

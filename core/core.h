@@ -48,3 +48,33 @@ QString NumberedName(const QString &path, int n);
 QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken);
 // Whether a file, or a link to one that may be gone, stands at path.
 bool PathExists(const QString &path);
+// The longest start of text whose UTF-8 form fits in bytes, cut between characters.
+QString CutToBytes(const QString &text, int bytes);
+// A file name for a line of text: as it is, or quoted as `ls` does, $'a\nb', when it holds
+// control characters.
+QString ShellQuoted(const QString &name);
+
+// What an output's name is made from by a name pattern.
+struct TNameFields
+{
+    QString name; // the source's base name, without its extension
+    QString title, artist, album;
+    int year = 0, track = 0;
+    int number = 0;          // the job's position in the queue, from 1
+    QString chapterTitle;    // a job that is one chapter of its source
+    int chapterNumber = 0;   // 0: not a chapter
+};
+// The output's file name, without folder, from a pattern of {name} {title} {artist} {album}
+// {year} {track} (two digits) {n} {chapter}; a placeholder with nothing to give gives {name},
+// and so does a pattern that gives nothing. '/' and control characters become '_', and the
+// name keeps within 255 bytes with "." + ext, cut between characters.
+QString PatternFileName(const QString &pattern, const TNameFields &fields, const QString &ext);
+
+// Where outputs go: the output folder, beside each source, or the output folder with the
+// sources' folders below root kept.
+enum class SaveTo { OutputFolder = 0, BesideSource = 1, KeepTree = 2 };
+// The folder, with its trailing '/', that the output of source goes to. A source outside
+// root goes to the output folder itself.
+QString OutputFolderFor(const QString &source, SaveTo where, const QString &outputFolder, const QString &root);
+// The deepest folder that holds every one of the files, with its trailing '/'.
+QString CommonFolder(const QStringList &files);

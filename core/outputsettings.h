@@ -37,4 +37,11 @@ struct TOutputSettings
     int M4aChannels = 0;
     int LoudnessTarget = 0;  // LUFS; 0 leaves the loudness as it is
     int Jobs = 1; // files converted at the same time, 1 up to the processor cores
+    // When a file has the output's name: replace it, keep it (the output takes "name (2).ext"),
+    // or skip the job. A source of the run is never replaced.
+    enum Existing { ReplaceExisting = 0, KeepBoth = 1, SkipExisting = 2 };
+    int ExistingFile = ReplaceExisting;
+    bool CopyTags = true; // the source's tags and cover go into every output that holds them
+    int SaveTo = 0;       // SaveTo in core/core.h: the output folder, beside each source, or the tree kept
+    QString NamePattern = QStringLiteral("{name}"); // PatternFileName's pattern
 };

@@ -3,9 +3,11 @@
 #include "media/audiowriters.h"
 #include "media/loudness.h"
 #include "media/quantiser.h"
+#include "media/sourceinfo.h"
 
 #include <cmath>
 #include <iterator>
+#include <optional>
 
 namespace {
 // True when the writer took its last set-up call; else the reason, or the fallback.
@@ -360,16 +362,41 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     if (shown != 100 && percent)
         percent(100);
 
-    if (job.TagsEnabled && FormatRecord(format).tags) {
+    if ((job.TagsEnabled || s.CopyTags) && FormatRecord(format).tags) {
         TAudioInformation2 info;
-        info.infoTitle = job.TagTitle;
-        info.infoArtist = job.TagArtist;
-        info.infoAlbum = job.TagAlbum;
-        info.infoComments = job.TagComment;
-        info.infoCopyright = job.TagCopyright;
-        info.InfoYear = job.TagYear;
-        info.InfoTrack = int16_t(job.TagTrack);
-        info.InfoGenre = int16_t(job.TagGenre);
+        info.InfoGenre = -1; // none
+        if (s.CopyTags) {
+            // The source's own tags and cover; the job's non-empty fields replace them below.
+            if (const std::optional<SourceInfo> source = ReadSourceInfo(clip.source, &stop)) {
+                const SourceTags &t = source->tags;
+                info.infoTitle = t.title;
+                info.infoArtist = t.artist;
+                info.infoAlbum = t.album;
+                info.infoComments = t.comment;
+                info.infoCopyright = t.copyright;
+                info.InfoYear = t.year;
+                info.InfoTrack = int16_t(t.track);
+                info.infoGenreName = t.genre;
+                info.infoCover = source->cover.data;
+                info.infoCoverMime = source->cover.mimeType;
+            }
+        }
+        if (job.TagsEnabled) {
+            const auto take = [](QString &field, const QString &mine) {
+                if (!mine.isEmpty())
+                    field = mine;
+            };
+            take(info.infoTitle, job.TagTitle);
+            take(info.infoArtist, job.TagArtist);
+            take(info.infoAlbum, job.TagAlbum);
+            take(info.infoComments, job.TagComment);
+            take(info.infoCopyright, job.TagCopyright);
+            if (job.TagYear)
+                info.InfoYear = job.TagYear;
+            if (job.TagTrack)
+                info.InfoTrack = int16_t(job.TagTrack);
+            info.InfoGenre = int16_t(job.TagGenre);
+        }
         if (!info.WriteTags(out)) {
             result.reason = QStringLiteral("The tags could not be written: %1").arg(info.LastErrorText());
             return result;

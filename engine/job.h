@@ -18,6 +18,8 @@ struct TJob
     int TagYear = 0;
     int TagTrack = 0;
     int TagGenre = 0;
+    QString ChapterTitle;  // a job that is one chapter of its source: the chapter's title
+    int ChapterNumber = 0; // and its number from 1; 0 = not a chapter
 };
 
 // One job as the run takes it: the queued job and whether its tags are written. OutputFile

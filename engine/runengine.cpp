@@ -6,8 +6,11 @@
 #include "media/medialength.h"
 #include "media/videoedit.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QThread>
@@ -16,7 +19,12 @@
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <fcntl.h>
 #include <optional>
+#include <set>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // A job between its start and its end. Its worker sets `replaced` once the finished file
 // has its name: a cancel that comes after that leaves the job a success.
@@ -32,36 +40,112 @@ bool Exists(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
-// Creates an empty hidden file of the run's own beside the output,
-// ".name.clipvox-xxxxxx<ext>", so that no file of anyone else's is ever written to.
-QString Reserve(const QString &output, const QString &ext, QString *reason)
+constexpr int kNameMax = 255; // bytes of one file name
+const QString kTempMark = QStringLiteral(".clipvox-");
+
+// A hidden file of the run's own beside the output, ".name.clipvox-xxxxxx<ext>", open and
+// under an advisory lock while it is written, so that no file of anyone else's is ever
+// written to and no other run takes it for a stale one. The name part is shortened to keep
+// within 255 bytes, so that outputs of long names can be made.
+struct Reserved
+{
+    QString path;
+    int fd = -1;
+};
+
+Reserved Reserve(const QString &output, const QString &ext, QString *reason)
 {
     const int slash = output.lastIndexOf(QLatin1Char('/'));
     const QString folder = output.left(slash + 1);
     QString stem = output.mid(slash + 1);
     if (const int dot = stem.lastIndexOf(QLatin1Char('.')); dot > 0)
         stem.truncate(dot);
+    stem = CutToBytes(stem, kNameMax - 1 - int(kTempMark.size()) - 6 - int(QFile::encodeName(ext).size()));
     QString error;
     for (int attempt = 0; attempt < 50; ++attempt) {
         const QString tag = QString::number(QRandomGenerator::global()->bounded(0x1000000), 16).rightJustified(6, u'0');
-        const QString path = folder + QLatin1Char('.') + stem + QStringLiteral(".clipvox-") + tag + ext;
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return path;
-        error = file.errorString();
-        if (!Exists(path))
+        const QString path = folder + QLatin1Char('.') + stem + kTempMark + tag + ext;
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX);
+            return {path, fd};
+        }
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        if (errno != EEXIST)
             break;
     }
     *reason = QStringLiteral("Cannot create a file in %1: %2").arg(folder, error);
     return {};
 }
 
-// Moves the finished file onto its name, replacing a file of that name.
-bool Replace(const QString &from, const QString &to, QString *reason)
+// Removes the hidden files of Clipvox's own pattern in folder that are older than an hour
+// and that no running Clipvox holds: those a killed run left behind.
+void RemoveStaleTemporaries(const QString &folder)
 {
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return true;
-    *reason = QStringLiteral("Cannot write %1: %2").arg(to, QString::fromLocal8Bit(std::strerror(errno)));
+    static const QRegularExpression pattern(QStringLiteral("^\\..*\\.clipvox-[0-9a-f]{6}(\\.[^.]*)?$"));
+    const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList({QStringLiteral(".*.clipvox-*")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        if (!pattern.match(entry.fileName()).hasMatch() || entry.isSymLink() || entry.lastModified() > hourAgo)
+            continue;
+        const QByteArray path = QFile::encodeName(entry.filePath());
+        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+}
+
+// Moves from onto to unless a file has that name; 0, or the error number (EEXIST when taken).
+// File systems without renameat2's RENAME_NOREPLACE get a hard link and an unlink.
+int MoveNoReplace(const QByteArray &from, const QByteArray &to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    if (::link(from.constData(), to.constData()) != 0)
+        return errno;
+    ::unlink(from.constData());
+    return 0;
+}
+
+// Gives the finished file its name. With replace, a file of that name is replaced and its
+// permission bits go to the new file; without, a file that appeared at the name since the
+// run chose it is kept, and the output takes the next free name that no job of the run has.
+bool Finish(const Reserved &temp, const QString &output, bool replace, const QSet<QString> &planned,
+            QString *final, QString *reason)
+{
+    const QByteArray from = QFile::encodeName(temp.path);
+    int error = 0;
+    if (replace) {
+        const QByteArray to = QFile::encodeName(output);
+        struct stat old = {};
+        if (::stat(to.constData(), &old) == 0 && S_ISREG(old.st_mode))
+            ::fchmod(temp.fd, old.st_mode & 07777);
+        if (std::rename(from.constData(), to.constData()) == 0) {
+            *final = output;
+            return true;
+        }
+        error = errno;
+    } else {
+        for (int k = 1;; ++k) {
+            const QString name = k == 1 ? output : NumberedName(output, k);
+            if (k > 1 && planned.contains(name))
+                continue;
+            error = MoveNoReplace(from, QFile::encodeName(name));
+            if (error == 0) {
+                *final = name;
+                return true;
+            }
+            if (error != EEXIST)
+                break;
+        }
+    }
+    *reason = QStringLiteral("Cannot write %1: %2").arg(output, QString::fromLocal8Bit(std::strerror(error)));
     return false;
 }
 
@@ -113,21 +197,51 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     m_stop = std::make_shared<std::atomic<bool>>(false);
     m_finishing = std::make_shared<std::mutex>();
 
-    // Same-name outputs are told apart before any job starts, so the names do not depend on
-    // which job finishes first: the first keeps the name, the others get "name (2).ext"...,
-    // whichever no job of the run and no file has.
-    m_outputs.clear();
-    QSet<QString> taken;
+    // Names are decided before any job starts, so they do not depend on which job finishes
+    // first. A source of the run is never replaced: its output takes the next free name.
+    // Same-name outputs: the first keeps the name, the others get "name (2).ext"..., whichever
+    // no job of the run and no file has. A file of the output's name is replaced, kept or
+    // makes the job skipped, as the settings say.
+    QSet<QString> sourcePaths;
+    std::set<std::pair<dev_t, ino_t>> sourceIds;
     for (const TRunJob &job : m_jobs) {
-        QString output = job.OutputFile;
-        for (int k = 2; taken.contains(output); ++k) {
-            output = NumberedName(job.OutputFile, k);
-            if (Exists(output))
-                output = job.OutputFile; // taken on disk: try the next number
-        }
-        taken.insert(output);
-        m_outputs << output;
+        sourcePaths.insert(QFileInfo(job.SourceFile).absoluteFilePath());
+        struct stat st = {};
+        if (::stat(QFile::encodeName(job.SourceFile).constData(), &st) == 0)
+            sourceIds.insert({st.st_dev, st.st_ino});
     }
+    const auto isSource = [&](const QString &path) {
+        struct stat st = {};
+        return sourcePaths.contains(QFileInfo(path).absoluteFilePath())
+            || (::stat(QFile::encodeName(path).constData(), &st) == 0 && sourceIds.count({st.st_dev, st.st_ino}));
+    };
+    m_outputs.clear();
+    m_notes = QStringList();
+    m_skipped.assign(n, false);
+    QSet<QString> taken;
+    for (size_t i = 0; i < n; ++i) {
+        const QString wanted = m_jobs[i].OutputFile;
+        const QString file = QFileInfo(wanted).fileName();
+        const bool exists = Exists(wanted);
+        const auto used = [&](const QString &p) { return taken.contains(p) || Exists(p) || isSource(p); };
+        QString output = wanted, note;
+        if (isSource(wanted)) {
+            output = FreeName(wanted, used);
+            note = QStringLiteral("%1 is a source of this run and was kept").arg(file);
+        } else if (taken.contains(wanted) || (exists && settings.ExistingFile == TOutputSettings::KeepBoth)) {
+            output = FreeName(wanted, used);
+            if (exists)
+                note = QStringLiteral("%1 exists and was kept").arg(file);
+        } else if (exists && settings.ExistingFile == TOutputSettings::SkipExisting) {
+            m_skipped[i] = true;
+            note = QStringLiteral("%1 exists and was kept").arg(wanted);
+        }
+        if (!m_skipped[i])
+            taken.insert(output);
+        m_outputs << output;
+        m_notes << note;
+    }
+    m_planned = taken;
 
     m_pool.setMaxThreadCount(m_parallel + 1);
     m_clock.start();
@@ -135,7 +249,12 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     QStringList sources;
     for (const TRunJob &job : m_jobs)
         sources << job.SourceFile;
-    m_pool.start([this, run, sources, stop = m_stop] {
+    QSet<QString> folders;
+    for (const QString &output : std::as_const(m_outputs))
+        folders.insert(QFileInfo(output).absolutePath());
+    m_pool.start([this, run, sources, folders, stop = m_stop] {
+        for (const QString &folder : folders)
+            RemoveStaleTemporaries(folder);
         for (int i = 0; i < sources.size() && !*stop; ++i) {
             QString error;
             const double ms = MediaLengthMs(sources[i], &error, stop.get()).value_or(-1);
@@ -175,6 +294,10 @@ void TRunEngine::fillSlots()
         while (current() && int(m_running.size()) < m_parallel && m_next < jobCount() && m_measured[m_next]) {
             const int index = m_next++;
             m_running[index] = std::make_unique<Running>();
+            if (m_skipped[index]) {
+                finishJob(index, Skipped, m_notes[index]);
+                continue;
+            }
             const std::optional<QString> failure = startJob(index, *m_running[index]);
             if (failure && current())
                 finishJob(index, Failed, *failure);
@@ -247,14 +370,14 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
     // or removes it: a slow folder never stalls the window.
     const TClipSource clip{job.SourceFile, double(*start), clipEnd};
     m_pool.start([this, run, index, clip, output, format, settings = m_settings, job = m_jobs[index],
-                  stop = m_stop, finishing = m_finishing, replaced = r.replaced] {
-        QString reason;
-        const QString temp = Reserve(output, output.mid(output.lastIndexOf(QLatin1Char('.'))), &reason);
+                  planned = m_planned, stop = m_stop, finishing = m_finishing, replaced = r.replaced] {
+        QString reason, final;
+        const Reserved temp = Reserve(output, output.mid(output.lastIndexOf(QLatin1Char('.'))), &reason);
         TEncodeResult result;
-        if (temp.isEmpty())
+        if (temp.fd < 0)
             result.reason = reason;
         else
-            result = EncodeClip(clip, temp, format, settings, job, *stop, [&](int percent) {
+            result = EncodeClip(clip, temp.path, format, settings, job, *stop, [&](int percent) {
                 post(run, [this, index, percent] { progress(index, percent); });
             });
         {
@@ -262,15 +385,22 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
             std::lock_guard lock(*finishing);
             result.stopped = result.stopped || *stop;
             if (result.ok && !result.stopped) {
-                result.ok = Replace(temp, output, &result.reason);
+                result.ok = Finish(temp, output, settings.ExistingFile == TOutputSettings::ReplaceExisting, planned,
+                                   &final, &result.reason);
                 *replaced = result.ok;
             }
             if (!result.ok || result.stopped)
-                Remove(temp);
+                Remove(temp.path);
         }
-        post(run, [this, index, result] {
+        if (temp.fd >= 0)
+            ::close(temp.fd);
+        post(run, [this, index, result, output, final] {
             if (result.stopped)
                 return; // cancel() has dealt with the job
+            if (result.ok && final != output) {
+                m_outputs[index] = final;
+                m_notes[index] = QStringLiteral("%1 appeared during the run and was kept").arg(QFileInfo(output).fileName());
+            }
             finishJob(index, result.ok ? Succeeded : Failed, result.ok ? result.remark : result.reason);
         });
     });

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QThreadPool>
@@ -23,7 +24,7 @@ class TRunEngine : public QObject
 {
     Q_OBJECT
 public:
-    enum Outcome { Succeeded, Failed, Stopped };
+    enum Outcome { Succeeded, Failed, Stopped, Skipped };
     Q_ENUM(Outcome)
 
     explicit TRunEngine(QObject *parent = nullptr);
@@ -45,7 +46,12 @@ public:
     bool isRunning() const { return m_active; }
     int jobCount() const { return int(m_jobs.size()); }
     // The file each job of the current (or last) run writes, by job index.
+    // A skipped job's entry is the existing file it kept. A job whose output took another
+    // name when it finished (a file appeared there) has that name once it has finished.
     QStringList outputs() const { return m_outputs; }
+    // Why a job's output is not the name it wanted, by job index ("talk.mp3 exists and was
+    // kept"); empty when it is.
+    QStringList notes() const { return m_notes; }
     // Estimated seconds until the run ends, from the seconds of sound done so far; -1 while
     // no estimate can be made.
     qint64 secondsLeft() const;
@@ -55,7 +61,7 @@ signals:
     void jobStarted(int index, const QString &source, const QString &output);
     // The encoding pass's progress, whole percent, only when it changes.
     void fileProgress(int index, int percent);
-    // reason: why a job failed; for a success, a remark on what the encoder changed, or empty.
+    // reason: why a job failed; for a skipped job, the kept file; for a success, a remark on what the encoder changed, or empty.
     void jobFinished(int index, TRunEngine::Outcome outcome, const QString &reason);
     // A message for the user about a job, before it finishes (the OGG encoder's
     // "Incorrect format").
@@ -77,6 +83,9 @@ private:
     std::vector<TRunJob> m_jobs;
     TOutputSettings m_settings;
     QStringList m_outputs;
+    QStringList m_notes;
+    std::vector<bool> m_skipped;
+    QSet<QString> m_planned; // every output name of the run
     int m_parallel = 1;
     bool m_active = false;
     quint64 m_run = 0; // counts runs, so that news of an earlier run is ignored

@@ -17,6 +17,12 @@ QString OutputFileName(const QString &base, const QString &folder, const QString
     return folder + renamed.mid(renamed.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+TJobQueue::~TJobQueue()
+{
+    m_stop->store(true);
+    m_readers.waitForDone();
+}
+
 const TJob &TJobQueue::Job(int row) const
 {
     if (!Has(row))
@@ -46,6 +52,23 @@ void TJobQueue::Add(const QStringList &files, const QString &folder, const QStri
         job.TagComment = QStringLiteral("Clipvox");
         job.TagCopyright = copyright;
         JobTable.push_back(job);
+        // The source's tags are read on a worker and reach the queue as a queued call: a
+        // slow or remote file never holds up the window.
+        if (!m_tags.contains(file)) {
+            m_tags.insert(file, {});
+            m_readers.start([this, file, stop = m_stop] {
+                const std::optional<SourceInfo> info = ReadSourceInfo(file, stop.get());
+                if (!info || *stop)
+                    return;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, file, tags = info->tags] {
+                        m_tags.insert(file, tags);
+                        emit sourceTagsRead(file);
+                    },
+                    Qt::QueuedConnection);
+            });
+        }
     }
     emit jobsAdded(first, int(files.size()));
 }
@@ -101,9 +124,45 @@ void TJobQueue::SetJob(int row, const TJob &job)
 
 void TJobQueue::RederiveOutputNames(const QString &folder, const QString &ext)
 {
-    for (TJob &job : JobTable)
-        job.OutputFile = OutputFileName(job.OutputFile, folder, ext);
+    if (m_pattern == QLatin1String("{name}") && m_saveTo == SaveTo::OutputFolder) {
+        for (TJob &job : JobTable)
+            job.OutputFile = OutputFileName(job.OutputFile, folder, ext);
+    } else {
+        QStringList sources;
+        for (const TJob &job : JobTable)
+            sources << job.SourceFile;
+        const QString root = CommonFolder(sources);
+        for (size_t row = 0; row < JobTable.size(); ++row) {
+            TJob &job = JobTable[row];
+            const SourceTags tags = m_tags.value(job.SourceFile);
+            TNameFields fields;
+            fields.name = ChangeFileExt(job.SourceFile.mid(job.SourceFile.lastIndexOf(QLatin1Char('/')) + 1), QString());
+            fields.title = tags.title;
+            fields.artist = tags.artist;
+            fields.album = tags.album;
+            fields.year = tags.year;
+            fields.track = tags.track;
+            fields.number = int(row) + 1;
+            fields.chapterTitle = job.ChapterTitle;
+            fields.chapterNumber = job.ChapterNumber;
+            job.OutputFile = OutputFolderFor(job.SourceFile, m_saveTo, folder, root) + PatternFileName(m_pattern, fields, ext);
+        }
+    }
     emit outputNamesChanged();
+}
+
+void TJobQueue::SetNaming(const QString &pattern, SaveTo where)
+{
+    m_pattern = pattern.trimmed().isEmpty() ? QStringLiteral("{name}") : pattern;
+    m_saveTo = where;
+}
+
+bool TJobQueue::NamesUseTags() const
+{
+    for (const char *field : {"{title}", "{artist}", "{album}", "{year}", "{track}"})
+        if (m_pattern.contains(QLatin1String(field)))
+            return true;
+    return false;
 }
 
 void TJobQueue::SetOutputFiles(const QStringList &outputs)

@@ -1,10 +1,16 @@
 #pragma once
 // The conversion queue: the jobs in order and the one tag switch for all of them. Qt Core
 // only; the main window's list shows it, and a run takes a copy of it.
+#include "core/core.h"
 #include "engine/runengine.h"
+#include "media/sourceinfo.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
+#include <QThreadPool>
+#include <atomic>
+#include <memory>
 #include <vector>
 
 // The output naming rule: base name's file part with the new extension, in the folder.
@@ -17,6 +23,7 @@ class TJobQueue : public QObject
     Q_OBJECT
 public:
     explicit TJobQueue(QObject *parent = nullptr) : QObject(parent) {}
+    ~TJobQueue() override; // waits for the sources' tags still being read
 
     int JobCount() const { return int(JobTable.size()); }
     // The job of a row, counted from 0; raises ClipvoxError for a row the queue has not.
@@ -36,8 +43,17 @@ public:
     void Clear();
     // Replaces a job with an edited copy of it.
     void SetJob(int row, const TJob &job);
-    // Every output name by the naming rule from its current name, in folder with ext.
+    // Every output name by the naming rule from its current name, in folder with ext; with
+    // a pattern other than "{name}" or outputs not all in folder, by PatternFileName and
+    // OutputFolderFor from the source, its tags and its row.
     void RederiveOutputNames(const QString &folder, const QString &ext);
+    // The name pattern and where outputs go, for the next RederiveOutputNames.
+    void SetNaming(const QString &pattern, SaveTo where);
+    // The tags a source's container holds, read in the background when it was added;
+    // empty until sourceTagsRead.
+    SourceTags Tags(const QString &source) const { return m_tags.value(source); }
+    // Whether the output names depend on the sources' tags.
+    bool NamesUseTags() const;
     // The names a run decided, by row (same-name outputs told apart).
     void SetOutputFiles(const QStringList &outputs);
     // A copy for a run: every job with the tag switch as it is now.
@@ -51,10 +67,17 @@ signals:
     void cleared();
     void outputNamesChanged();
     void tagsEnabledChanged(bool on);
+    // A source's tags were read (on the queue's thread, after Add).
+    void sourceTagsRead(const QString &source);
 
 private:
     bool Has(int row) const { return row >= 0 && row < JobCount(); }
 
     std::vector<TJob> JobTable; // row r holds job r + 1 of the list
     bool m_tagsEnabled = false;
+    QString m_pattern = QStringLiteral("{name}");
+    SaveTo m_saveTo = SaveTo::OutputFolder;
+    QHash<QString, SourceTags> m_tags; // by source path
+    QThreadPool m_readers;
+    std::shared_ptr<std::atomic_bool> m_stop = std::make_shared<std::atomic_bool>(false);
 };

@@ -174,6 +174,11 @@ void TMainForm::ShowQueue()
     connect(&Queue, &TJobQueue::jobsAdded, this, [this] { RefreshJobList(); });
     connect(&Queue, &TJobQueue::jobMoved, this, [this] { RefreshJobList(); });
     connect(&Queue, &TJobQueue::jobChanged, this, [this] { RefreshJobList(); });
+    // Names made from tags follow them once they are read; a run keeps the names it took.
+    connect(&Queue, &TJobQueue::sourceTagsRead, this, [this] {
+        if (!RunActive() && Queue.NamesUseTags())
+            RefreshJobList();
+    });
     connect(&Queue, &TJobQueue::jobRemoved, this, [this] {
         {
             const QSignalBlocker quiet(ui->ListView1);
@@ -200,6 +205,7 @@ void TMainForm::RefreshJobList()
     const QSignalBlocker quiet(list);
     list->clear();
     const TOutputSettings &s = OutputSettings();
+    Queue.SetNaming(s.NamePattern, SaveTo(s.SaveTo));
     Queue.RederiveOutputNames(s.OutputPath, s.OutputExt);
     static const QIcon rowIcon(QStringLiteral(":/icons/row.png"));
     QList<QTreeWidgetItem *> rows;

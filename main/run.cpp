@@ -76,12 +76,14 @@ void TMainForm::RunStart()
     ++m_runId;
     g_runClock.start();
     // Same-name outputs got their "(2)" names for the whole run; the queue shows them.
-    // Every row the run converts starts from "Waiting", whatever an earlier run left.
-    const QStringList outputs = RunEngine->outputs();
+    // Every row the run converts starts from "Waiting", whatever an earlier run left; a
+    // name that is not the wanted one says why on its tooltip.
+    const QStringList outputs = RunEngine->outputs(), notes = RunEngine->notes();
     Queue.SetOutputFiles(outputs);
     for (int i = 0; i < outputs.size(); ++i) {
         if (QTreeWidgetItem *row = ui->ListView1->topLevelItem(i)) {
             row->setText(ColOutput, outputs[i]);
+            row->setToolTip(ColOutput, notes.value(i));
             row->setData(ColNumber, kRunRole, QStringLiteral("%1:%2").arg(m_runId).arg(i));
             SetJobStatus(i, QStringLiteral("Waiting"));
         }
@@ -121,8 +123,12 @@ void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QSt
         return;
     // A failed job never reads "100%"; its reason shows on the status cell, and so does
     // what the encoder changed of a job that succeeded.
-    static const QString texts[] = {QStringLiteral("100%"), QStringLiteral("Failed"), QStringLiteral("Stop")};
+    static const QString texts[] = {QStringLiteral("100%"), QStringLiteral("Failed"), QStringLiteral("Stop"),
+                                   QStringLiteral("Skipped")};
     SetJobStatus(ui->ListView1->indexOfTopLevelItem(row), texts[outcome], reason);
+    // An output that found its name taken when it finished took the next free one.
+    row->setText(ColOutput, RunEngine->outputs().value(index));
+    row->setToolTip(ColOutput, RunEngine->notes().value(index));
 }
 
 QString RunEndMessage(int failed, int total)

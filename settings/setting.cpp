@@ -130,6 +130,10 @@ void TSettingForm::ShowSettings()
     ui->EdOutputDir->setText(s.OutputPath);
     Select(ui->CBOutputFormat, s.OutputFormat);
     ui->SpinJobs->setValue(s.Jobs);
+    Select(ui->cbSaveTo, s.SaveTo);
+    ui->EdNamePattern->setText(s.NamePattern);
+    Select(ui->cbExisting, s.ExistingFile);
+    ui->CheckCopyTags->setChecked(s.CopyTags);
 
     Select(ui->comboMP3Channels, ChannelsToIndex(s.Mp3Channels));
     Select(ui->comboMP3Frequency, FrequencyToIndex(s.Mp3Frequency));
@@ -176,6 +180,10 @@ void TSettingForm::CollectSettings()
     s.OutputFormat = ui->CBOutputFormat->currentIndex();
     s.OutputExt = FormatExtension(s.OutputFormat);
     s.Jobs = ui->SpinJobs->value();
+    s.SaveTo = ui->cbSaveTo->currentIndex();
+    s.NamePattern = ui->EdNamePattern->text().trimmed().isEmpty() ? QStringLiteral("{name}") : ui->EdNamePattern->text();
+    s.ExistingFile = ui->cbExisting->currentIndex();
+    s.CopyTags = ui->CheckCopyTags->isChecked();
 
     s.Mp3Channels = IndexToChannels(ui->comboMP3Channels->currentIndex());
     s.Mp3Frequency = ui->comboMP3Frequency->currentText().toInt();

@@ -224,6 +224,7 @@ struct SettingKey
     bool quick = false; // also written when the main window closes
     int low = INT_MIN, high = INT_MAX;
     std::span<const int> values = {};
+    const char *text = nullptr; // a text key's default; the default output folder when none
 };
 
 // The keys of setup.ini, each named once in one of these tables, in the order a new file
@@ -261,6 +262,10 @@ const SettingKey<TOutputSettings> kOutputKeys[] = {
     {"m4a", "bitrate", &TOutputSettings::M4aBitrate, 192, false, 64, 320},
     {"m4a", "channels", &TOutputSettings::M4aChannels, 2, false, 1, 2},
     {"general", "loudness", &TOutputSettings::LoudnessTarget, 0, false, INT_MIN, INT_MAX, kLoudnessTargets},
+    {"general", "copytags", &TOutputSettings::CopyTags, 1, false, 0, 1},
+    {"general", "existing", &TOutputSettings::ExistingFile, 0, false, 0, 2},
+    {"general", "saveto", &TOutputSettings::SaveTo, 0, false, 0, 2},
+    {"general", "namepattern", &TOutputSettings::NamePattern, 0, false, INT_MIN, INT_MAX, {}, "{name}"},
 };
 const SettingKey<TRecentSettings> kRecentKeys[] = {
     {"general", "lastfolder", &TRecentSettings::LastFolder},
@@ -277,7 +282,7 @@ void LoadKeys(const SettingKey<S> (&keys)[N], S &s)
     for (const SettingKey<S> &k : keys) {
         const QString section = QLatin1String(k.section), key = QLatin1String(k.key);
         if (auto text = std::get_if<QString S::*>(&k.field)) {
-            s.*(*text) = ini.readString(section, key, DefaultOutputPath());
+            s.*(*text) = ini.readString(section, key, k.text ? QString::fromUtf8(k.text) : DefaultOutputPath());
             continue;
         }
         int v = ini.readInteger(section, key, k.def);

@@ -5,6 +5,9 @@
 #include <QProcess>
 #include <QtTest>
 #include <csignal>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestCommandLine : public QObject
 {
@@ -13,8 +16,11 @@ private slots:
     void initTestCase();
     void batchWithoutDisplay();
     void clipAndNames();
+    void namesKept_data();
+    void namesKept();
     void usageErrors_data();
     void usageErrors();
+    void interruptLeavesNothing_data();
     void interruptLeavesNothing();
 
 private:
@@ -25,7 +31,8 @@ private:
         QString errors;
     };
     // Runs clipvox with no display and no platform, settings in a folder of the test's.
-    Result run(const QStringList &args, QProcess *started = nullptr);
+    // With a script, bash runs it with clipvox as $0 and the arguments as "$@".
+    Result run(const QStringList &args, QProcess *started = nullptr, const QString &script = {});
 
     QTemporaryDir m_dir, m_config;
     QString m_avi;
@@ -42,7 +49,7 @@ void TestCommandLine::initTestCase()
     ini.write("[general]\noutputformat=3\n");
 }
 
-TestCommandLine::Result TestCommandLine::run(const QStringList &args, QProcess *started)
+TestCommandLine::Result TestCommandLine::run(const QStringList &args, QProcess *started, const QString &script)
 {
     QProcess local;
     QProcess &p = started ? *started : local;
@@ -52,7 +59,11 @@ TestCommandLine::Result TestCommandLine::run(const QStringList &args, QProcess *
     env.remove("QT_QPA_PLATFORM");
     env.insert("XDG_CONFIG_HOME", m_config.path());
     p.setProcessEnvironment(env);
-    p.start(QCoreApplication::applicationDirPath() + "/clipvox", args);
+    const QString clipvox = QCoreApplication::applicationDirPath() + "/clipvox";
+    if (!script.isEmpty())
+        p.start("/bin/bash", QStringList{"-c", script, clipvox} << args);
+    else
+        p.start(clipvox, args);
     if (started)
         return {};
     if (!p.waitForFinished(300000))
@@ -117,6 +128,62 @@ void TestCommandLine::clipAndNames()
     QCOMPARE(r.lines[1], "failed " + out + "/none.avi: No such file");
 }
 
+// Names as the file system gives them, control characters quoted as `ls` does, a source that
+// is its own output kept even with --overwrite, and an existing output skipped.
+void TestCommandLine::namesKept_data()
+{
+    QTest::addColumn<QString>("file");    // printf %b escapes
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("line");    // D stands for the folder
+    QTest::addColumn<QStringList>("files"); // the folder afterwards
+    QTest::newRow("own source, overwrite")
+        << "talk.ogg" << "--overwrite" << "ok D/talk.ogg -> D/talk (2).ogg (00:00:03; talk.ogg is a source of this run and was kept)"
+        << QStringList{"talk (2).ogg", "talk.ogg"};
+    QTest::newRow("newline") << "a\\nb.avi" << "--jobs=1" << "ok $'D/a\\nb.avi' -> D/a_b.ogg (00:00:03)"
+                             << QStringList{"a\nb.avi", "a_b.ogg"};
+    QTest::newRow("not UTF-8") << "c\\0377.avi" << "--jobs=1"
+                               << QString::fromUtf8("ok $'D/c\\377.avi' -> D/c\xef\xbf\xbd.ogg (00:00:03)")
+                               << QStringList{QString::fromUtf8("c\xef\xbf\xbd.avi"), QString::fromUtf8("c\xef\xbf\xbd.ogg")};
+    QTest::newRow("name pattern") << "clip.avi" << "--name={n}. {title}" << "ok D/clip.avi -> D/1. clip.ogg (00:00:03)"
+                                  << QStringList{"1. clip.ogg", "clip.avi"};
+    QTest::newRow("skip existing") << "clip.avi" << "--skip-existing" << "skipped D/clip.avi: D/clip.ogg exists and was kept"
+                                   << QStringList{"clip.avi", "clip.ogg"};
+}
+
+void TestCommandLine::namesKept()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, option);
+    QFETCH(QString, line);
+    QFETCH(QStringList, files);
+    QTemporaryDir dir;
+    QByteArray name;
+    QProcess printf;
+    printf.start("/bin/sh", {"-c", "printf '%b' \"$0\"", file});
+    QVERIFY(printf.waitForFinished());
+    name = printf.readAllStandardOutput();
+    const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
+    QVERIFY(::link(QFile::encodeName(m_avi).constData(), path.constData()) == 0);
+    if (option == "--skip-existing")
+        QVERIFY(QFile(dir.filePath("clip.ogg")).open(QIODevice::WriteOnly));
+    // The file name goes as the bytes printf makes of its escapes.
+    const Result r = run({"--convert", "--format", "ogg", option, dir.path() + "/" + file}, nullptr,
+                         "exec \"$0\" \"${@:1:$#-1}\" \"$(printf '%b' \"${@: -1}\")\"");
+    QCOMPARE(r.lines, QStringList{QString(line).replace("D/", dir.path() + "/")});
+    QStringList names; // as the file system gives them, not UTF-8 shown with U+FFFD
+    DIR *listing = ::opendir(QFile::encodeName(dir.path()).constData());
+    QVERIFY(listing);
+    while (const dirent *e = ::readdir(listing))
+        if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0)
+            names << QString::fromUtf8(e->d_name);
+    ::closedir(listing);
+    names.sort();
+    QCOMPARE(names, files);
+    struct stat st = {};
+    QVERIFY(::stat(path.constData(), &st) == 0);
+    QCOMPARE(qint64(st.st_size), QFileInfo(m_avi).size()); // the source is as it was
+}
+
 void TestCommandLine::usageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -143,28 +210,47 @@ void TestCommandLine::usageErrors()
     QVERIFY2(r.errors.contains("Usage: clipvox --convert"), qPrintable(r.errors));
 }
 
+// SIGINT, SIGHUP and a standard output that closes each end the run with no hidden file left.
+void TestCommandLine::interruptLeavesNothing_data()
+{
+    QTest::addColumn<int>("signal"); // 0: standard output closes
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+    QTest::newRow("output closed") << 0;
+}
+
 void TestCommandLine::interruptLeavesNothing()
 {
+    QFETCH(int, signal);
     const QString longAvi = m_dir.filePath("long.avi");
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "color=size=64x48:rate=5:duration=600", "-f", "lavfi", "-i",
-                       "sine=frequency=300:sample_rate=44100:duration=600", "-c:v", "mpeg4", "-c:a",
-                       "pcm_s16le", longAvi}));
-    const QString out = m_dir.filePath("stopped");
-    QVERIFY(QDir().mkpath(out));
-    QFile old(out + "/long.mp3"); // a file from before must survive
+    if (!QFile::exists(longAvi))
+        QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "color=size=64x48:rate=5:duration=600", "-f", "lavfi", "-i",
+                           "sine=frequency=300:sample_rate=44100:duration=600", "-c:v", "mpeg4", "-c:a",
+                           "pcm_s16le", longAvi}));
+    QTemporaryDir out;
+    QFile old(out.filePath("long.mp3")); // a file from before must survive
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("mine");
     old.close();
     QProcess p;
-    run({"--convert", "--overwrite", "--jobs", "2", "--format", "mp3", "--output", out, longAvi, longAvi}, &p);
-    // Interrupted once both jobs have made their hidden outputs.
-    QTRY_VERIFY_WITH_TIMEOUT(QDir(out).entryList({".*clipvox*"}, QDir::Files | QDir::Hidden).size() >= 2, 60000);
-    ::kill(pid_t(p.processId()), SIGINT);
-    QVERIFY(p.waitForFinished(10000));
+    if (signal) {
+        run({"--convert", "--overwrite", "--jobs", "2", "--format", "mp3", "--output", out.path(), longAvi, longAvi}, &p);
+        // Interrupted once both jobs have made their hidden outputs.
+        QTRY_VERIFY_WITH_TIMEOUT(QDir(out.path()).entryList({".*clipvox*"}, QDir::Files | QDir::Hidden).size() >= 2, 60000);
+        ::kill(pid_t(p.processId()), signal);
+    } else {
+        // The short file's line finds no reader while the long one is converted.
+        run({"--convert", "--overwrite", "--jobs", "2", "--format", "mp3", "--output", out.path(), m_avi, longAvi}, &p,
+            "\"$0\" \"$@\" | true; exit ${PIPESTATUS[0]}");
+        QVERIFY(p.waitForStarted());
+    }
+    QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 130);
-    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
-             QString("failed %1: Cancelled\nfailed %1: Cancelled\n").arg(longAvi));
-    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"long.mp3"});
+    if (signal)
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
+                 QString("failed %1: Cancelled\nfailed %1: Cancelled\n").arg(longAvi));
+    const QStringList left = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
+    QVERIFY2(left == QStringList{"long.mp3"} || left == (QStringList{"clip.mp3", "long.mp3"}), qPrintable(left.join(", ")));
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("mine"));
 }

@@ -84,6 +84,68 @@ private slots:
         const QSet<QString> set(taken.begin(), taken.end());
         QCOMPARE(FreeName(path, [&set](const QString &p) { return set.contains(p); }), free);
     }
+
+    // Output names from a pattern: fallbacks to {name}, unsafe characters, 255 bytes.
+    void patternFileName_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("track");
+        QTest::addColumn<QString>("expected");
+        const QString longTitle = QString(200, QChar(0x6b4c)); // 3 bytes each
+        QTest::newRow("default") << "{name}" << "Song" << 3 << "talk.mp3";
+        QTest::newRow("track and title") << "{track} - {title}" << "Song" << 3 << "03 - Song.mp3";
+        QTest::newRow("all fields") << "{n}. {artist} - {album} ({year}) {name}" << "" << 0 << "7. Zoë - Live (2021) talk.mp3";
+        QTest::newRow("empty title") << "{track} - {title}" << "" << 12 << "12 - talk.mp3";
+        QTest::newRow("no track") << "{track} {title}" << "Song" << 0 << "talk Song.mp3";
+        QTest::newRow("no chapter") << "{chapter}" << "Song" << 0 << "talk.mp3";
+        QTest::newRow("unknown placeholder") << "{nope}{title" << "Song" << 0 << "{nope}{title.mp3";
+        QTest::newRow("slash and control") << "{title}" << "AC/DC\n\tLive" << 0 << "AC_DC__Live.mp3";
+        QTest::newRow("nothing left") << " " << "Song" << 0 << "talk.mp3";
+        QTest::newRow("dot dot") << ".." << "Song" << 0 << "talk.mp3";
+        QTest::newRow("255 bytes") << "{title}" << longTitle << 0 << QString(longTitle.left(83)) + ".mp3";
+    }
+    void patternFileName()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, title);
+        QFETCH(int, track);
+        QFETCH(QString, expected);
+        TNameFields f;
+        f.name = "talk";
+        f.title = title;
+        f.track = track;
+        f.artist = QString::fromUtf8("Zoë");
+        f.album = "Live";
+        f.year = 2021;
+        f.number = 7;
+        const QString name = PatternFileName(pattern, f, "mp3");
+        QCOMPARE(name, expected);
+        QVERIFY(name.toUtf8().size() <= 255);
+    }
+
+    // Where each output goes: the output folder, beside its source, or the source's folders
+    // below the root kept under the output folder.
+    void outputFolders_data()
+    {
+        QTest::addColumn<int>("where");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("output folder") << int(SaveTo::OutputFolder) << "/v/a/x.avi" << "/out/";
+        QTest::newRow("beside") << int(SaveTo::BesideSource) << "/v/a/x.avi" << "/v/a/";
+        QTest::newRow("tree") << int(SaveTo::KeepTree) << "/v/a/b/x.avi" << "/out/a/b/";
+        QTest::newRow("tree, at the root") << int(SaveTo::KeepTree) << "/v/x.avi" << "/out/";
+        QTest::newRow("tree, outside the root") << int(SaveTo::KeepTree) << "/vv/x.avi" << "/out/";
+    }
+    void outputFolders()
+    {
+        QFETCH(int, where);
+        QFETCH(QString, source);
+        QFETCH(QString, expected);
+        QCOMPARE(OutputFolderFor(source, SaveTo(where), "/out", "/v"), expected);
+        QCOMPARE(CommonFolder({"/v/a/b/x.avi", "/v/a/c/y.avi", "/v/a/z.avi"}), QString("/v/a/"));
+        QCOMPARE(CommonFolder({"/v/a/x.avi", "/w/y.avi"}), QString("/"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCore)

@@ -218,6 +218,8 @@ private slots:
     void oggValueMapping();
     void wmaProfiles();
     void tagsFollowTheSwitchAndTheJob();
+    void sourceTagsAndCover_data();
+    void sourceTagsAndCover();
     void progressFollowsTheCopyAndStopEndsIt();
     void faultsEndTheStepAsFailed();
     void encoderRemarksAndRefusalsInARun();
@@ -399,6 +401,67 @@ void TestEncode::tagsFollowTheSwitchAndTheJob()
         QCOMPARE(AnyTag(out, {"track", "tracknumber", "WM/TrackNumber"}).section('/', 0, 0), QString("7"));
         QCOMPARE(ProbeTag(out, "genre"), QString("Rock"));
     }
+}
+
+// The source's tags and cover reach every output format that holds them (read back with
+// ffprobe); the job's own non-empty tags replace them when the tag switch is on.
+void TestEncode::sourceTagsAndCover_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<bool>("tagged");
+    QTest::addColumn<bool>("cover");
+    QTest::addColumn<bool>("jobTags");
+    const struct { const char *name; bool tagged, cover; } sources[] = {
+        {"cover.mp4", true, true}, {"attachment.mkv", true, true}, {"mp3.avi", true, false}, {"none.mpg", false, false}};
+    for (const auto &src : sources)
+        for (int format = 0; format <= 6; ++format) {
+            const bool wav = format == 2; // WAV carries no tags
+            QTest::addRow("%s to %s", src.name, qPrintable(FormatExtension(format)))
+                << src.name << format << (src.tagged && !wav) << (src.cover && !wav) << false;
+        }
+    QTest::newRow("job's tags over the source's") << "cover.mp4" << 0 << true << true << true;
+}
+
+void TestEncode::sourceTagsAndCover()
+{
+    QFETCH(QString, source);
+    QFETCH(int, format);
+    QFETCH(bool, tagged);
+    QFETCH(bool, cover);
+    QFETCH(bool, jobTags);
+    static QTemporaryDir sources;
+    const QString path = sources.filePath(source);
+    if (!QFile::exists(path)) {
+        const QString picture = sources.filePath("cover.png");
+        QVERIFY(QFile::exists(picture)
+                || fixtures::run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "color=red:size=32x32", "-frames:v", "1", picture}));
+        QStringList args{"-v", "error", "-f", "lavfi", "-i", "testsrc=size=64x48:rate=25:duration=1", "-f", "lavfi",
+                         "-i", "sine=duration=1"};
+        const QStringList tags{"-metadata", "title=Song", "-metadata", "artist=Zoë", "-metadata", "date=2021"};
+        const QStringList video{"-map", "0:v", "-map", "1:a", "-c:v", "mpeg4"};
+        if (source == "cover.mp4")
+            args += QStringList{"-i", picture} + video + QStringList{"-map", "2:v", "-c:v:1", "png", "-disposition:v:1",
+                                                                    "attached_pic", "-c:a", "aac"} + tags;
+        else if (source == "attachment.mkv")
+            args += video + QStringList{"-c:a", "libopus", "-attach", picture, "-metadata:s:t", "mimetype=image/png"} + tags;
+        else if (source == "mp3.avi")
+            args += video + QStringList{"-c:a", "libmp3lame"} + tags;
+        else
+            args += video + QStringList{"-c:v", "mpeg1video", "-c:a", "mp2", "-map_metadata", "-1"};
+        QVERIFY(fixtures::run("ffmpeg", args << path));
+    }
+    TRunJob job;
+    job.TagsEnabled = jobTags;
+    job.TagTitle = "Mine"; // written only with the switch on; the artist stays the source's
+    const Step step = encode(format, "out." + FormatExtension(format), job, path);
+    QVERIFY2(step.result.ok, qPrintable(step.result.reason));
+    QCOMPARE(ProbeTag(step.out, "title"), tagged ? QString(jobTags ? "Mine" : "Song") : QString());
+    QCOMPARE(ProbeTag(step.out, "artist"), tagged ? QString("Zoë") : QString());
+    bool picture = false;
+    for (const auto &stream : Probe(step.out).value("streams").toArray())
+        picture = picture || stream.toObject().value("disposition").toObject().value("attached_pic").toInt() == 1;
+    QCOMPARE(picture, cover);
 }
 
 void TestEncode::progressFollowsTheCopyAndStopEndsIt()

@@ -6,6 +6,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 TOutputSettings WavSettings(const QString &folder)
@@ -132,6 +136,115 @@ private slots:
             QCOMPARE(f.outcome, TRunEngine::Succeeded);
         QVERIFY(mine.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), QByteArray("mine"));
+    }
+
+    // A file of the output's name: replaced (keeping its permission bits), kept beside the
+    // output, or the job skipped. One that appears after the run chose the names is replaced
+    // only under Replace. A source of the run, the job's own or another's, is never replaced.
+    void existingFiles_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("when"); // the file is there "before" the run, "late", or is "own"/"other" source
+        QTest::addColumn<QString>("output"); // the name the output gets
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("note"); // a part of the run's note on the job
+        const int replace = TOutputSettings::ReplaceExisting, keep = TOutputSettings::KeepBoth,
+                  skip = TOutputSettings::SkipExisting, ok = TRunEngine::Succeeded;
+        QTest::newRow("replace") << replace << "before" << "talk.wav" << ok << "";
+        QTest::newRow("keep both") << keep << "before" << "talk (2).wav" << ok << "exists and was kept";
+        QTest::newRow("skip") << skip << "before" << "talk.wav" << int(TRunEngine::Skipped) << "talk.wav exists";
+        QTest::newRow("replace, late") << replace << "late" << "talk.wav" << ok << "";
+        QTest::newRow("keep both, late") << keep << "late" << "talk (2).wav" << ok << "appeared during the run";
+        QTest::newRow("skip, late") << skip << "late" << "talk (2).wav" << ok << "appeared during the run";
+        QTest::newRow("own source, replace") << replace << "own" << "talk (2).wav" << ok << "is a source";
+        QTest::newRow("other's source, replace") << replace << "other" << "talk (2).wav" << ok << "is a source";
+        QTest::newRow("own source, skip") << skip << "own" << "talk (2).wav" << ok << "is a source";
+    }
+    void existingFiles()
+    {
+        QFETCH(int, choice);
+        QFETCH(QString, when);
+        QFETCH(QString, output);
+        QFETCH(int, outcome);
+        QFETCH(QString, note);
+        QTemporaryDir out;
+        const QString wanted = out.filePath("talk.wav"), mine = m_media.filePath("clip.avi");
+        const auto place = [&] {
+            return QFile::copy(mine, wanted) && QFile::setPermissions(wanted, QFile::ReadOwner | QFile::WriteOwner);
+        };
+        if (when != "late")
+            QVERIFY(place());
+        TOutputSettings settings = WavSettings(out.path() + "/");
+        settings.ExistingFile = choice;
+        QList<TRunJob> jobs{Job(when == "own" ? wanted : m_video, wanted, "00:00:00", "00:00:01")};
+        if (when == "other")
+            jobs << Job(wanted, out.filePath("other.wav"), "00:00:00", "00:00:01");
+        TRunEngine engine;
+        QMap<int, Finished> done;
+        connect(&engine, &TRunEngine::jobFinished, this,
+                [&done](int index, TRunEngine::Outcome o, const QString &reason) { done[index] = {o, reason}; });
+        QSignalSpy ended(&engine, &TRunEngine::runEnded);
+        QVERIFY(engine.start(jobs, settings, 1));
+        if (when == "late")
+            QVERIFY(place()); // after the names were chosen, before the output is moved
+        QVERIFY(ended.wait(60000) || ended.size() == 1);
+        QCOMPARE(int(done.value(0).outcome), outcome);
+        QCOMPARE(engine.outputs().value(0), out.filePath(output));
+        QVERIFY2(engine.notes().value(0).contains(note), qPrintable(engine.notes().value(0)));
+        if (outcome == TRunEngine::Skipped)
+            QVERIFY(done[0].reason.contains(wanted));
+        // The file of the wanted name: replaced with its mode, or kept byte for byte.
+        const bool replaced = output == "talk.wav" && outcome == TRunEngine::Succeeded;
+        QFile a(wanted), b(mine);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(a.readAll() == b.readAll(), !replaced);
+        struct stat st = {};
+        QVERIFY(::stat(QFile::encodeName(wanted).constData(), &st) == 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(0600));
+        if (outcome == TRunEngine::Succeeded)
+            QVERIFY(qAbs(fixtures::decodedSeconds(out.filePath(output)) - 1.0) < 0.06);
+    }
+
+    // Two runs writing the same names into one folder at once keep every output.
+    void twoRunsOneFolder()
+    {
+        QTemporaryDir out;
+        TOutputSettings settings = WavSettings(out.path() + "/");
+        settings.ExistingFile = TOutputSettings::KeepBoth;
+        TRunEngine first, second;
+        QSignalSpy firstEnded(&first, &TRunEngine::runEnded), secondEnded(&second, &TRunEngine::runEnded);
+        const QList<TRunJob> jobs{Job(m_video, out.filePath("a.wav"), "00:00:00", "00:00:01"),
+                                  Job(m_video, out.filePath("b.wav"), "00:00:00", "00:00:01")};
+        QVERIFY(first.start(jobs, settings, 2) && second.start(jobs, settings, 2));
+        QVERIFY(QTest::qWaitFor([&] { return firstEnded.size() == 1 && secondEnded.size() == 1; }, 60000));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{"a (2).wav", "a.wav", "b (2).wav", "b.wav"}));
+        const QStringList a = first.outputs(), b = second.outputs();
+        QCOMPARE(QSet<QString>(a.begin(), a.end()).intersect(QSet<QString>(b.begin(), b.end())), QSet<QString>());
+    }
+
+    // Names up to 255 bytes are made, though the hidden temporary adds to the name; hidden
+    // temporaries a killed run left over an hour ago go, those held open by a run stay.
+    void longNamesAndStaleTemporaries()
+    {
+        QTemporaryDir out;
+        const QString name = QString(125, QChar(0xe9)) + "x.wav"; // 255 bytes
+        const QStringList stale{".a.clipvox-0a0b0c.wav", ".held.clipvox-123456.mp3"}, kept{".new.clipvox-654321.wav",
+                                                                                          ".b.clipvox-nothex.wav"};
+        for (const QString &f : stale + kept) {
+            QFile file(out.filePath(f));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (f != ".new.clipvox-654321.wav")
+                QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
+        }
+        const int held = ::open(QFile::encodeName(out.filePath(".held.clipvox-123456.mp3")).constData(), O_RDONLY);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        TRunEngine engine;
+        const auto done = Run(engine, {Job(m_video, out.filePath(name), "00:00:00", "00:00:01")}, WavSettings(out.path() + "/"));
+        ::close(held);
+        QCOMPARE(done.value(0).outcome, TRunEngine::Succeeded);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{".b.clipvox-nothex.wav", ".held.clipvox-123456.mp3", ".new.clipvox-654321.wav", name}));
     }
 
     // Cancel stops the running job and removes what it wrote; later jobs never start.

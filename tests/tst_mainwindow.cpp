@@ -73,6 +73,7 @@ private slots:
 
     void queueAnnouncesItsChanges_data();
     void queueAnnouncesItsChanges();
+    void queueNamesFromTags();
     void startsEmptyWithLoadedSettings();
     void addFilesFillsRowsAndNamesOutputs();
     void addDialogAndCancel();
@@ -150,6 +151,29 @@ void TestMainWindow::queueAnnouncesItsChanges()
     // A run's copy carries the one tag switch.
     for (const TRunJob &job : queue.RunJobs())
         QCOMPARE(job.TagsEnabled, op[0] == "tags");
+}
+
+// The queue reads each source's tags in the background and names outputs by the pattern,
+// keeping the sources' folders below their common folder.
+void TestMainWindow::queueNamesFromTags()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath("v/live")));
+    const QString tagged = dir.filePath("v/live/a.mkv"), plain = dir.filePath("v/b.mkv");
+    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "sine=duration=1", "-metadata", "title=Song", "-metadata", "track=3", tagged}));
+    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "sine=duration=1", plain}));
+    TJobQueue queue;
+    QSignalSpy read(&queue, &TJobQueue::sourceTagsRead);
+    queue.Add({tagged, plain}, "/o/", "mp3", "url");
+    QTRY_COMPARE_WITH_TIMEOUT(read.size(), 2, 20000);
+    queue.SetNaming("{track} - {title}", SaveTo::KeepTree);
+    QVERIFY(queue.NamesUseTags());
+    queue.RederiveOutputNames("/o/", "mp3");
+    QCOMPARE(queue.Job(0).OutputFile, QString("/o/live/03 - Song.mp3"));
+    QCOMPARE(queue.Job(1).OutputFile, QString("/o/b - b.mp3"));
+    queue.SetNaming("{n} {name}", SaveTo::BesideSource);
+    queue.RederiveOutputNames("/o/", "mp3");
+    QCOMPARE(queue.Job(1).OutputFile, dir.filePath("v/2 b.mp3"));
 }
 
 void TestMainWindow::startsEmptyWithLoadedSettings()

@@ -126,7 +126,7 @@ void TestSettingsDialog::windowTabsAndEntries()
     Session s;
     TSettingForm *dialog = s.open();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Settings"));
-    QCOMPARE(dialog->size(), QSize(386, 283));
+    QCOMPARE(dialog->size(), QSize(386, 403));
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
 
     auto *pages = Child<QTabWidget>(dialog, "PageControl1");

@@ -19,6 +19,8 @@ private slots:
     void namesIgnoreCaseAndFirstWins();
     void textValues();
     void newFileHasTableOrder();
+    void namingKeys_data();
+    void namingKeys();
     void existingKeysKeepPlaceAndOthersSurvive();
     void refusedWriteRaisesWithThePath();
     void savedWholeOrNotAtAll_data();
@@ -147,6 +149,7 @@ void TestSettingsFile::newFileHasTableOrder()
     s.OggVbr = true;
     SaveSettings(s);
     const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\njobs=1\nloudness=0\n"
+                                "copytags=1\nexisting=0\nsaveto=0\nnamepattern={name}\n"
                                 "[mp3]\nchannels=3\nfrequency=44100\nbitrate=128\nfvbr=0\nmaxbitrate=192\nvbrquality=7\n"
                                 "[wav]\nfrequency=44100\nchannels=2\nbps=16\n"
                                 "[wma]\nwmaprofile=38\n"
@@ -163,6 +166,32 @@ void TestSettingsFile::newFileHasTableOrder()
     QCOMPARE(back.OutputPath, s.OutputPath);
     QCOMPARE(back.OggVbr, true);
     QCOMPARE(back.WmaProfile, 38);
+}
+
+// The naming keys load as stored; values out of their range give the defaults.
+void TestSettingsFile::namingKeys_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QList<int>>("numbers"); // copytags, existing, saveto
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("none") << QByteArray() << QList<int>{1, 0, 0} << "{name}";
+    QTest::newRow("set") << QByteArray("[general]\ncopytags=0\nexisting=2\nsaveto=2\nnamepattern={track} - {title}\n")
+                         << QList<int>{0, 2, 2} << "{track} - {title}";
+    QTest::newRow("out of range") << QByteArray("[general]\ncopytags=5\nexisting=3\nsaveto=-1\n") << QList<int>{1, 0, 0}
+                                  << "{name}";
+}
+
+void TestSettingsFile::namingKeys()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QList<int>, numbers);
+    QFETCH(QString, pattern);
+    TempProgramFolder folder;
+    folder.write("setup.ini", ini);
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE((QList<int>{s.CopyTags ? 1 : 0, s.ExistingFile, s.SaveTo}), numbers);
+    QCOMPARE(s.NamePattern, pattern);
 }
 
 void TestSettingsFile::existingKeysKeepPlaceAndOthersSurvive()
@@ -183,7 +212,8 @@ void TestSettingsFile::existingKeysKeepPlaceAndOthersSurvive()
     const QByteArray all = folder.read("setup.ini");
     QVERIFY(all.startsWith("; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\ncustom=keep me\r\n"
                            "frequency=44100\r\n"));
-    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\njobs=1\r\nloudness=0\r\n[mp3]\r\nchannels=3\r\n"));
+    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\njobs=1\r\nloudness=0\r\ncopytags=1\r\n"
+                         "existing=0\r\nsaveto=0\r\nnamepattern={name}\r\n[mp3]\r\nchannels=3\r\n"));
     QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 1), 4);
 }
 
