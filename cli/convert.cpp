@@ -1,6 +1,7 @@
 #include "cli/convert.h"
 
 #include "core/core.h"
+#include "engine/chapters.h"
 #include "engine/runengine.h"
 #include "media/medialength.h"
 #include "media/videoedit.h"
@@ -59,6 +60,10 @@ QString UsageText()
                "  --output DIR      folder for the outputs (default: each source's own folder)\n"
                "  --start hh:mm:ss  start of the clip of every file (default 00:00:00)\n"
                "  --end hh:mm:ss    end of the clip of every file, or max (default max)\n"
+               "  --track N         the sound track to convert, counted from 1 (default: the\n"
+               "                    source's default track); a file without it fails\n"
+               "  --split-chapters  one output per chapter, \"video - 01 Title.mp3\", with the\n"
+               "                    chapter's title and number as tags\n"
                "  --jobs N          files converted at the same time (default: setup.ini)\n"
                "  --overwrite       replace existing files of the output's name; without it an\n"
                "                    existing file is kept and the output takes the next free\n"
@@ -87,6 +92,7 @@ struct Item
     QString output;
     QString note;   // said on the ok line: the name an existing file kept
     QString failed; // set before the run for sources that cannot be read
+    TJob chapter;   // a chapter's clip, title and number (ChapterNumber 0: the whole file)
     int engineIndex = -1;
     std::optional<QString> line; // the finished line, printed in queue order
 };
@@ -113,6 +119,18 @@ public:
             job.StartTime = m_start;
             job.EndTime = m_end;
             job.TagComment = QStringLiteral("Clipvox");
+            job.SoundTrack = m_track;
+            if (item.chapter.ChapterNumber > 0) {
+                job.ChapterNumber = item.chapter.ChapterNumber;
+                job.ChapterTitle = item.chapter.ChapterTitle;
+                job.ExactStart = item.chapter.ExactStart;
+                job.ExactEnd = item.chapter.ExactEnd;
+                job.StartTime = item.chapter.StartTime;
+                job.EndTime = item.chapter.EndTime;
+                job.TagTitle = item.chapter.TagTitle;
+                job.TagTrack = item.chapter.TagTrack;
+                job.TagsEnabled = true;
+            }
             item.engineIndex = int(jobs.size());
             m_byEngine.push_back(&item - m_items.data());
             jobs << job;
@@ -165,6 +183,7 @@ public:
     }
 
     QString m_start = QStringLiteral("00:00:00"), m_end = QStringLiteral("Max");
+    int m_track = 0; // 0: each source's default
 
 private:
     void finished(int index, TRunEngine::Outcome outcome, const QString &reason)
@@ -253,9 +272,11 @@ int RunCommandLine(int argc, char **argv)
     const QCommandLineOption end(QStringLiteral("end"), QString(), QStringLiteral("time"));
     const QCommandLineOption jobs(QStringLiteral("jobs"), QString(), QStringLiteral("n"));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"));
+    const QCommandLineOption track(QStringLiteral("track"), QString(), QStringLiteral("n"));
+    const QCommandLineOption splitChapters(QStringLiteral("split-chapters"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({convert, format, output, start, end, jobs, overwrite, help, version});
+    parser.addOptions({convert, format, output, start, end, jobs, overwrite, track, splitChapters, help, version});
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
     if (parser.isSet(help)) {
@@ -300,6 +321,14 @@ int RunCommandLine(int argc, char **argv)
     }
     parallel = std::clamp(parallel, 1, TRunEngine::MaxParallel());
 
+    int soundTrack = 0;
+    if (parser.isSet(track)) {
+        bool ok = false;
+        soundTrack = parser.value(track).toInt(&ok);
+        if (!ok || soundTrack < 1)
+            return UsageError(QStringLiteral("--track needs a number of at least 1, not \"%1\"").arg(parser.value(track)));
+    }
+
     QString folder;
     if (parser.isSet(output)) {
         folder = QDir(parser.value(output)).absolutePath();
@@ -322,14 +351,40 @@ int RunCommandLine(int argc, char **argv)
         else if (!info.isReadable())
             item.failed = QStringLiteral("The file cannot be read");
         const QString dir = folder.isEmpty() ? info.absolutePath() + QLatin1Char('/') : folder;
-        const QString wanted = dir + info.completeBaseName() + QLatin1Char('.') + settings.OutputExt;
-        const auto takenName = [&taken](const QString &p) { return PathExists(p) || taken.contains(p); };
-        item.output = parser.isSet(overwrite) || !item.failed.isEmpty() ? wanted : FreeName(wanted, takenName);
-        if (item.output != wanted && PathExists(wanted))
-            item.note = QStringLiteral("%1 exists and was kept").arg(QFileInfo(wanted).fileName());
-        if (item.failed.isEmpty())
-            taken.insert(item.output);
-        items.push_back(std::move(item));
+        item.output = dir + info.completeBaseName() + QLatin1Char('.') + settings.OutputExt;
+        // With --split-chapters a file becomes one item per chapter; one without chapters
+        // is converted whole.
+        std::vector<Item> parts;
+        if (parser.isSet(splitChapters) && item.failed.isEmpty()) {
+            QString error;
+            const std::optional<SourceInfo> source = ReadSourceInfo(item.source, nullptr, &error);
+            if (!source)
+                item.failed = error;
+            TJob whole;
+            whole.SourceFile = item.source;
+            whole.OutputFile = item.output;
+            for (const TJob &chapter : ChapterJobs(whole, source ? source->chapters : QList<SourceChapter>())) {
+                Item part = item;
+                part.given = QStringLiteral("%1, chapter %2").arg(file).arg(chapter.ChapterNumber);
+                part.output = chapter.OutputFile;
+                part.chapter = chapter;
+                parts.push_back(part);
+            }
+            if (source && parts.empty())
+                item.note = QStringLiteral("it has no chapters, converted whole");
+        }
+        if (parts.empty())
+            parts.push_back(item);
+        for (Item &part : parts) {
+            const QString wanted = part.output;
+            const auto takenName = [&taken](const QString &p) { return PathExists(p) || taken.contains(p); };
+            part.output = parser.isSet(overwrite) || !part.failed.isEmpty() ? wanted : FreeName(wanted, takenName);
+            if (part.output != wanted && PathExists(wanted))
+                part.note = QStringLiteral("%1 exists and was kept").arg(QFileInfo(wanted).fileName());
+            if (part.failed.isEmpty())
+                taken.insert(part.output);
+            items.push_back(std::move(part));
+        }
     }
 
     if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
@@ -343,5 +398,6 @@ int RunCommandLine(int argc, char **argv)
     Batch batch(std::move(items), settings, parallel);
     batch.m_start = startTime;
     batch.m_end = endTime;
+    batch.m_track = soundTrack;
     return batch.run();
 }

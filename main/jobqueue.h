@@ -2,6 +2,7 @@
 // The conversion queue: the jobs in order and the one tag switch for all of them. Qt Core
 // only; the main window's list shows it, and a run takes a copy of it.
 #include "engine/runengine.h"
+#include "media/sourceinfo.h"
 
 #include <QObject>
 #include <QStringList>
@@ -36,6 +37,10 @@ public:
     void Clear();
     // Replaces a job with an edited copy of it.
     void SetJob(int row, const TJob &job);
+    // Replaces the job of a row, in place, by one job per chapter (ChapterJobs), and turns
+    // the tag switch on so their titles are written. Nothing happens for a row the queue has
+    // not or without chapters.
+    void SplitIntoChapters(int row, const QList<SourceChapter> &chapters);
     // Every output name by the naming rule from its current name, in folder with ext.
     void RederiveOutputNames(const QString &folder, const QString &ext);
     // The names a run decided, by row (same-name outputs told apart).
@@ -48,6 +53,7 @@ signals:
     void jobRemoved(int row);
     void jobMoved(int from, int to);
     void jobChanged(int row);
+    void jobSplit(int row, int count); // the row's job became jobs row .. row + count - 1
     void cleared();
     void outputNamesChanged();
     void tagsEnabledChanged(bool on);

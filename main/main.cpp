@@ -62,6 +62,7 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
         a->setShortcutContext(Qt::WidgetShortcut);
     addAction(ui->MoveUp1);
     addAction(ui->MoveDown1);
+    SetUpChapters(PopupMenuEdit);
     DisableListMenuItems();
 
     PopupMenuHelp = new QMenu(this);
@@ -127,6 +128,8 @@ TMainForm::~TMainForm()
     RunEngine = nullptr;
     m_scanStop = true;
     m_scans.waitForDone();
+    m_chapterStop = true;
+    m_chapterPool.waitForDone();
     delete ui;
 }
 
