@@ -131,6 +131,7 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("bad start") << QStringList{"--convert", "--start", "1:2", "a.avi"};
     QTest::newRow("bad end") << QStringList{"--convert", "--end", "later", "a.avi"};
     QTest::newRow("bad jobs") << QStringList{"--convert", "--jobs", "0", "a.avi"};
+    QTest::newRow("bad track") << QStringList{"--convert", "--track", "0", "a.avi"};
     QTest::newRow("option without --convert") << QStringList{"--help", "--format", "mp3"};
 }
 
