@@ -75,7 +75,7 @@ QString MakeFilm(const QString &path)
     f.close();
     const QStringList args{"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=5",
                            "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=5",
-                           "-f", "lavfi", "-i", "sine=frequency=1000:sample_rate=44100:duration=5",
+                           "-f", "lavfi", "-i", "sine=frequency=1000:sample_rate=44100:duration=5,volume=4",
                            "-i", meta, "-map", "0:v", "-map", "1:a", "-map", "2:a", "-map_chapters", "3",
                            "-ac", "2", "-c:v", "mpeg4", "-c:a", "flac",
                            "-metadata:s:a", "language=eng", "-metadata:s:a:1", "title=Commentary",
