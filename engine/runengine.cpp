@@ -157,6 +157,15 @@ std::pair<std::optional<double>, std::optional<double>> ClipBounds(const TJob &j
         end = ParseTime(job.EndTime);
     return {ParseTime(job.StartTime), end};
 }
+
+// Whether an end is the source's: in whole seconds, the source's length in whole seconds; an
+// exact chapter end, at or past the measured length.
+bool EndsWithSource(const TJob &job, double end, double lengthMs)
+{
+    if (lengthMs < 0)
+        return false;
+    return job.ExactStart >= 0 ? end * 1000 >= lengthMs : end == qint64(lengthMs / 1000);
+}
 } // namespace
 
 void TRunEngine::measured(int index, double lengthMs, const QString &error)
@@ -225,7 +234,7 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
         reason = QStringLiteral("The clip's start (%1) is past the end of the source (%2 s)")
                      .arg(job.StartTime)
                      .arg(lengthMs / 1000, 0, 'f', 1);
-    } else if (end && !(lengthMs >= 0 && (job.ExactStart >= 0 ? *end * 1000 >= lengthMs : *end == qint64(lengthMs / 1000)))) {
+    } else if (end && !EndsWithSource(job, *end, lengthMs)) {
         clipEnd = *end;
         if (!(clipEnd > *start))
             reason = QStringLiteral("The clip's end (%1) is not after its start (%2)").arg(job.EndTime, job.StartTime);
