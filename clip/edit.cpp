@@ -148,10 +148,12 @@ void TEditForm::ReadSoundTracks()
     QThreadPool::globalInstance()->start([self, path = m_job.SourceFile, stop = m_trackStop] {
         const std::optional<SourceInfo> info = ReadSourceInfo(path, stop.get());
         const QList<SourceTrack> tracks = info ? info->tracks : QList<SourceTrack>();
-        QMetaObject::invokeMethod(qApp, [self, tracks] {
-            if (self)
-                Guarded([&] { self->ShowSoundTracks(tracks); });
-        }, Qt::QueuedConnection);
+        // Handed to the window's thread, unless the program is ending meanwhile.
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, [self, tracks] {
+                if (self)
+                    Guarded([&] { self->ShowSoundTracks(tracks); });
+            }, Qt::QueuedConnection);
     });
 }
 
