@@ -1,6 +1,7 @@
 #include "cli/convert.h"
 
 #include "core/core.h"
+#include "engine/chapters.h"
 #include "engine/runengine.h"
 #include "media/medialength.h"
 #include "media/sourceinfo.h"
@@ -103,6 +104,10 @@ QString UsageText()
                "  --output DIR      folder for the outputs (default: each source's own folder)\n"
                "  --start hh:mm:ss  start of the clip of every file (default 00:00:00)\n"
                "  --end hh:mm:ss    end of the clip of every file, or max (default max)\n"
+               "  --track N         the sound track to convert, counted from 1 (default: the\n"
+               "                    source's default track); a file without it fails\n"
+               "  --split-chapters  one output per chapter, \"video - 01 Title.mp3\", with the\n"
+               "                    chapter's title and number as tags\n"
                "  --jobs N          files converted at the same time (default: setup.ini)\n"
                "  --overwrite       replace existing files of the output's name; without it an\n"
                "                    existing file is kept and the output takes the next free\n"
@@ -142,6 +147,8 @@ struct Item
     QString source; // its absolute path
     QString output;
     QString failed; // set before the run for sources that cannot be read
+    QString note;   // said on the ok line
+    TJob chapter;   // a chapter's clip, title and number (ChapterNumber 0: the whole file)
     int engineIndex = -1;
     std::optional<QString> line; // the finished line, printed in queue order
 
@@ -175,6 +182,18 @@ public:
             job.StartTime = m_start;
             job.EndTime = m_end;
             job.TagComment = QStringLiteral("Clipvox");
+            job.SoundTrack = m_track;
+            if (item.chapter.ChapterNumber > 0) {
+                job.ChapterNumber = item.chapter.ChapterNumber;
+                job.ChapterTitle = item.chapter.ChapterTitle;
+                job.ExactStart = item.chapter.ExactStart;
+                job.ExactEnd = item.chapter.ExactEnd;
+                job.StartTime = item.chapter.StartTime;
+                job.EndTime = item.chapter.EndTime;
+                job.TagTitle = item.chapter.TagTitle;
+                job.TagTrack = item.chapter.TagTrack;
+                job.TagsEnabled = true;
+            }
             item.engineIndex = int(jobs.size());
             m_byEngine.push_back(&item - m_items.data());
             jobs << job;
@@ -227,6 +246,7 @@ public:
     }
 
     QString m_start = QStringLiteral("00:00:00"), m_end = QStringLiteral("Max");
+    int m_track = 0; // 0: each source's default
 
 private:
     void finished(int index, TRunEngine::Outcome outcome, const QString &reason)
@@ -240,6 +260,8 @@ private:
             QString detail = ms ? SecondsToTime(qint64(*ms / 1000 + 0.5)) : QStringLiteral("length unknown");
             if (!note.isEmpty())
                 detail += QStringLiteral("; ") + ShellQuoted(note);
+            if (!item.note.isEmpty())
+                detail += QStringLiteral("; ") + item.note;
             if (!reason.isEmpty())
                 detail += QStringLiteral("; ") + reason;
             item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.shown, item.shownOutput(), detail);
@@ -328,10 +350,12 @@ int RunCommandLine(int argc, char **argv)
     const QCommandLineOption noTags(QStringLiteral("no-tags"));
     const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("pattern"));
     const QCommandLineOption keepTree(QStringLiteral("keep-tree"), QString(), QStringLiteral("root"));
+    const QCommandLineOption track(QStringLiteral("track"), QString(), QStringLiteral("n"));
+    const QCommandLineOption splitChapters(QStringLiteral("split-chapters"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({convert, format, output, start, end, jobs, overwrite, skipExisting, noTags, name, keepTree, help,
-                       version});
+    parser.addOptions({convert, format, output, start, end, jobs, overwrite, skipExisting, noTags, name, keepTree, track,
+                       splitChapters, help, version});
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
     if (parser.isSet(help)) {
@@ -388,6 +412,14 @@ int RunCommandLine(int argc, char **argv)
     // Tags are read for a pattern that names one.
     static const QRegularExpression tagged(QStringLiteral("\\{(title|artist|album|year|track)\\}"));
     const bool readTags = pattern.contains(tagged);
+
+    int soundTrack = 0;
+    if (parser.isSet(track)) {
+        bool ok = false;
+        soundTrack = parser.value(track).toInt(&ok);
+        if (!ok || soundTrack < 1)
+            return UsageError(QStringLiteral("--track needs a number of at least 1, not \"%1\"").arg(parser.value(track)));
+    }
 
     QString folder;
     if (parser.isSet(output)) {
@@ -451,7 +483,36 @@ int RunCommandLine(int argc, char **argv)
         }
         // The engine gives the output a free name where the settings or a source need one.
         item.output = dir + PatternFileName(pattern, fields, settings.OutputExt);
-        items.push_back(std::move(item));
+        // With --split-chapters a file becomes one item per chapter; one without chapters
+        // is converted whole.
+        std::vector<Item> parts;
+        if (parser.isSet(splitChapters) && item.failed.isEmpty()) {
+            QString error;
+            const std::optional<SourceInfo> source = ReadSourceInfo(item.source, nullptr, &error);
+            if (!source)
+                item.failed = error;
+            TJob whole;
+            whole.SourceFile = item.source;
+            whole.OutputFile = item.output;
+            for (const TJob &chapter : ChapterJobs(whole, source ? source->chapters : QList<SourceChapter>())) {
+                Item part = item;
+                part.shown = QStringLiteral("%1, chapter %2").arg(item.shown).arg(chapter.ChapterNumber);
+                TNameFields named = fields;
+                named.chapterTitle = chapter.ChapterTitle;
+                named.chapterNumber = chapter.ChapterNumber;
+                // Without a pattern of its own a chapter is named "source - 01 Title".
+                part.output = parser.isSet(name) ? dir + PatternFileName(pattern, named, settings.OutputExt)
+                                                 : chapter.OutputFile;
+                part.chapter = chapter;
+                parts.push_back(part);
+            }
+            if (source && parts.empty())
+                item.note = QStringLiteral("it has no chapters, converted whole");
+        }
+        if (parts.empty())
+            parts.push_back(item);
+        for (Item &part : parts)
+            items.push_back(std::move(part));
     }
 
     if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
@@ -467,5 +528,6 @@ int RunCommandLine(int argc, char **argv)
     Batch batch(std::move(items), settings, parallel);
     batch.m_start = startTime;
     batch.m_end = endTime;
+    batch.m_track = soundTrack;
     return batch.run();
 }

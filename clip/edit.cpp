@@ -7,13 +7,17 @@
 #include "main/desktop.h"
 #include "media/audiofile2.h"
 #include "media/previewplayer.h"
+#include "media/sourceinfo.h"
 #include "media/waveform.h"
 #include "ui_edit.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,7 +28,8 @@ bool IsMax(const QString &endTime) { return endTime.compare(QLatin1String("Max")
 } // namespace
 
 TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
-    : QDialog(owner), ui(new Ui::TEditForm), m_job(job), m_info(info)
+    : QDialog(owner), ui(new Ui::TEditForm), m_job(job), m_info(info), m_soundTrack(job.SoundTrack),
+      m_soundTrackName(job.SoundTrackName)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -75,6 +80,7 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
     connect(ui->SoundStrip, &TSoundStrip::clicked, this, [this](qint64 ms) { Guarded([&] { SoundStripClick(ms); }); });
     connect(ui->EdStart, &QLineEdit::textChanged, this, [this] { ShowClipOnStrip(); });
     connect(ui->EdEnd, &QLineEdit::textChanged, this, [this] { ShowClipOnStrip(); });
+    connect(ui->cbSoundTrack, &QComboBox::activated, this, [this](int i) { Guarded([&] { SoundTrackChosen(i); }); });
     m_lineTimer.setInterval(100);
     connect(&m_lineTimer, &QTimer::timeout, this, [this] { ShowPositionOnStrip(); });
 
@@ -113,6 +119,7 @@ void TEditForm::FormShow()
     LoadClipRange();
     ui->SpeedBtnPlay->setEnabled(true);
     setWindowTitle(m_job.SourceFile);
+    ReadSoundTracks();
     StartSoundStrip();
     m_lineTimer.start();
     ui->Panel2->setFocus();
@@ -126,7 +133,63 @@ void TEditForm::StartSoundStrip()
     ui->SoundStrip->setSpan(offset + ui->TrackBar1->xOfValue(ui->TrackBar1->minimum()),
                             offset + ui->TrackBar1->xOfValue(ui->TrackBar1->maximum()));
     ui->SoundStrip->setLength(m_job.Duration * 1000LL);
-    Waveform->Start(m_job.SourceFile, ui->SoundStrip->columnCount());
+    Waveform->Start(m_job.SourceFile, ui->SoundStrip->columnCount(), m_soundStream);
+}
+
+void TEditForm::ReadSoundTracks()
+{
+    QPointer<TEditForm> self(this);
+    m_trackStop = std::make_shared<std::atomic_bool>(false);
+    QThreadPool::globalInstance()->start([self, path = m_job.SourceFile, stop = m_trackStop] {
+        const std::optional<SourceInfo> info = ReadSourceInfo(path, stop.get());
+        const QList<SourceTrack> tracks = info ? info->tracks : QList<SourceTrack>();
+        // Handed to the window's thread, unless the program is ending meanwhile.
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, [self, tracks] {
+                if (self)
+                    Guarded([&] { self->ShowSoundTracks(tracks); });
+            }, Qt::QueuedConnection);
+    });
+}
+
+void TEditForm::ShowSoundTracks(const QList<SourceTrack> &tracks)
+{
+    m_tracks = tracks;
+    if (tracks.size() < 2)
+        return; // one track or none: nothing to choose
+    const QSignalBlocker quiet(ui->cbSoundTrack);
+    ui->cbSoundTrack->clear();
+    int chosen = -1, fallback = 0;
+    for (const SourceTrack &t : tracks) {
+        ui->cbSoundTrack->addItem(t.name, t.number);
+        if (t.number == m_soundTrack)
+            chosen = ui->cbSoundTrack->count() - 1;
+        if (t.isDefault && fallback == 0)
+            fallback = ui->cbSoundTrack->count() - 1;
+    }
+    ui->cbSoundTrack->setCurrentIndex(chosen >= 0 ? chosen : fallback);
+    ui->lbSoundTrack->setVisible(true);
+    ui->cbSoundTrack->setVisible(true);
+    // A track chosen before: the strip shows it, not the default.
+    if (chosen >= 0 && tracks[chosen].streamIndex != m_soundStream) {
+        m_soundStream = tracks[chosen].streamIndex;
+        ui->SoundStrip->clear();
+        StartSoundStrip();
+    }
+}
+
+void TEditForm::SoundTrackChosen(int index)
+{
+    if (index < 0 || index >= m_tracks.size())
+        return;
+    const SourceTrack &t = m_tracks[index];
+    m_soundTrack = t.number;
+    m_soundTrackName = t.name;
+    m_soundStream = t.streamIndex;
+    if (MP2)
+        MP2->SetSoundTrack(m_soundTrack);
+    ui->SoundStrip->clear();
+    StartSoundStrip();
 }
 
 void TEditForm::ShowClipOnStrip()
@@ -163,6 +226,8 @@ void TEditForm::FormClose()
     Timer1.stop();
     m_lineTimer.stop();
     Waveform->Stop();
+    if (m_trackStop)
+        *m_trackStop = true;
     // The player goes with the window: nothing it still has to tell reaches the job.
     delete MP2;
     MP2 = nullptr;
@@ -200,6 +265,7 @@ void TEditForm::MakePlayer()
     TPreviewWidget::Configure(m_video, options);
     MP2 = new TPreviewPlayer(options);
     TPreviewWidget::Attach(m_video, MP2);
+    MP2->SetSoundTrack(m_soundTrack);
     connect(MP2, &TPreviewPlayer::Loaded, this, [this] { Guarded([this] { SourceOpened(); }); });
     connect(MP2, &TPreviewPlayer::Ended, this, [this] { Guarded([this] { SourceEnded(); }); });
     connect(MP2, &TPreviewPlayer::LoadFailed, this, &TEditForm::PlayerFailed);
@@ -525,6 +591,7 @@ void TEditForm::BtnResetClick()
     TJob &job = m_job;
     job.StartTime = QStringLiteral("00:00:00");
     job.EndTime = job.Duration != 0 ? SecondsToTime(job.Duration) : ui->lbTotalTime->text();
+    job.ExactStart = job.ExactEnd = -1; // the whole source, no longer a chapter's clip
     ui->EdStart->setText(QStringLiteral("00:00:00"));
     ui->EdEnd->setText(job.EndTime);
     SetSelection(0, 100);
@@ -585,6 +652,11 @@ void TEditForm::BtnApplyClick()
     TJob job = m_job;
     job.StartTime = ui->EdStart->text();
     job.EndTime = ui->EdEnd->text();
+    // A chapter's exact clip stands while its times are left as they were.
+    if (job.StartTime != m_job.StartTime || job.EndTime != m_job.EndTime)
+        job.ExactStart = job.ExactEnd = -1;
+    job.SoundTrack = m_soundTrack;
+    job.SoundTrackName = m_soundTrackName;
     if (ui->CheckTag->isChecked()) {
         bool ok = false;
         job.TagYear = ui->infoYear->text().toInt(&ok, 10);

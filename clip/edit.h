@@ -2,10 +2,13 @@
 // The clip editor: previews one queued video, marks the stretch of it to convert and takes
 // its tags. It edits a copy of one job, and hands the copy back through Job().
 #include "engine/runengine.h"
+#include "media/sourceinfo.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
+#include <atomic>
+#include <memory>
 
 class QKeyEvent;
 class TAudioInformation2;
@@ -71,6 +74,12 @@ public:
     void SeekBy(qint64 ms);
     void SeekToMark(bool end);
     void SoundStripClick(qint64 ms);
+    // The sound tracks, read off the window's thread when it is shown; with more than one the
+    // list "Sound track:" offers them, and a choice goes to the preview and the strip at once
+    // and to the job on OK.
+    void ReadSoundTracks();
+    void ShowSoundTracks(const QList<SourceTrack> &tracks);
+    void SoundTrackChosen(int index);
 
     void done(int result) override;
 
@@ -99,6 +108,11 @@ private:
 
     TJob m_job;
     TAudioInformation2 *m_info;
+    int m_soundTrack = 0;  // the chosen track's number; 0: the source's default
+    QString m_soundTrackName;
+    int m_soundStream = -1; // its stream index; -1: the default
+    QList<SourceTrack> m_tracks;
+    std::shared_ptr<std::atomic_bool> m_trackStop; // ends the read of the tracks
     QWidget *m_video = nullptr; // the picture area the player draws into
     QTimer m_lineTimer;         // moves the strip's play line
     bool m_shown = false;

@@ -242,6 +242,23 @@ WriterPlan PlanWriter(int format, const TOutputSettings &o, const TSourceSound &
 }
 } // namespace
 
+int SoundStreamOf(const QString &source, int track, const std::atomic<bool> &stop, QString *reason)
+{
+    if (track <= 0)
+        return -1;
+    const std::atomic_bool &halt = stop;
+    const std::optional<SourceInfo> info = ReadSourceInfo(source, &halt, reason);
+    if (!info)
+        return kNoSuchTrack;
+    for (const SourceTrack &t : info->tracks)
+        if (t.number == track)
+            return t.streamIndex;
+    *reason = info->tracks.isEmpty()
+        ? QStringLiteral("No sound track %1: the source has no sound").arg(track)
+        : QStringLiteral("No sound track %1: the source has %2").arg(track).arg(info->tracks.size());
+    return kNoSuchTrack;
+}
+
 double TruePeakCeilingDb(int format)
 {
     const FormatWriter *w = WriterOf(format);
@@ -252,8 +269,13 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
                          const TRunJob &job, const std::atomic<bool> &stop, const std::function<void(int)> &percent)
 {
     TEncodeResult result;
+    const int stream = SoundStreamOf(clip.source, job.SoundTrack, stop, &result.reason);
+    if (stream == kNoSuchTrack) {
+        result.stopped = stop;
+        return result;
+    }
     TSourceSound source;
-    if (!ProbeSourceSound(clip.source, stop, &source, &result.reason)) {
+    if (!ProbeSourceSound(clip.source, stop, &source, &result.reason, stream)) {
         result.stopped = stop;
         return result;
     }
@@ -284,7 +306,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
                 meter.add(x, size_t(frames));
                 return true;
             },
-            &result.reason);
+            &result.reason, stream);
         if (o != TPassOutcome::Done) {
             result.stopped = o == TPassOutcome::Stopped;
             return result;
@@ -345,7 +367,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             }
             return true;
         },
-        &result.reason);
+        &result.reason, stream);
     if (o != TPassOutcome::Done) {
         result.stopped = o == TPassOutcome::Stopped;
         return result;

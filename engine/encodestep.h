@@ -42,6 +42,12 @@ struct TClipSource
     double end = TVideoEdit::ToEnd;
 };
 
+// The audio stream of a job's sound track (its 1-based number; 0 or less: -1, the source's
+// default). kNoSuchTrack with the reason in *reason when the source has no such track or
+// cannot be read.
+constexpr int kNoSuchTrack = -2;
+int SoundStreamOf(const QString &source, int track, const std::atomic<bool> &stop, QString *reason);
+
 // The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: -1 for
 // WAV and FLAC, lower for the lossy formats by what their encoders were measured to add.
 double TruePeakCeilingDb(int format);

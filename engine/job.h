@@ -18,8 +18,18 @@ struct TJob
     int TagYear = 0;
     int TagTrack = 0;
     int TagGenre = 0;
-    QString ChapterTitle;  // a job that is one chapter of its source: the chapter's title
-    int ChapterNumber = 0; // and its number from 1; 0 = not a chapter
+    // The sound track converted: its 1-based number among the source's sound tracks, 0 for
+    // the source's default; SoundTrackName is its name as the editor listed it.
+    int SoundTrack = 0;
+    QString SoundTrackName;
+    // A job made from one chapter: its number (0 = not a chapter) and title ("Chapter N"
+    // when the file names none).
+    int ChapterNumber = 0;
+    QString ChapterTitle;
+    // The clip in seconds, exact to the sample, when ExactStart >= 0 (an ExactEnd of
+    // infinity is the end of the source); StartTime and EndTime then only show it.
+    double ExactStart = -1;
+    double ExactEnd = -1;
 };
 
 // One job as the run takes it: the queued job and whether its tags are written. OutputFile

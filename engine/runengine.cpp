@@ -264,16 +264,36 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     return true;
 }
 
+namespace {
+// The clip's start and end in seconds: a chapter job's exact ones, else its times' texts. No
+// end: "Max" (any letter case), a text that is no time, or a chapter that runs to the end.
+std::pair<std::optional<double>, std::optional<double>> ClipBounds(const TJob &job)
+{
+    if (job.ExactStart >= 0)
+        return {job.ExactStart, std::isinf(job.ExactEnd) ? std::nullopt : std::optional<double>(job.ExactEnd)};
+    std::optional<double> end;
+    if (job.EndTime.toUpper() != QLatin1String("MAX"))
+        end = ParseTime(job.EndTime);
+    return {ParseTime(job.StartTime), end};
+}
+
+// Whether an end is the source's: in whole seconds, the source's length in whole seconds; an
+// exact chapter end, at or past the measured length.
+bool EndsWithSource(const TJob &job, double end, double lengthMs)
+{
+    if (lengthMs < 0)
+        return false;
+    return job.ExactStart >= 0 ? end * 1000 >= lengthMs : end == qint64(lengthMs / 1000);
+}
+} // namespace
+
 void TRunEngine::measured(int index, double lengthMs, const QString &error)
 {
     m_lengthMs[index] = lengthMs;
     m_lengthError[index] = error;
     m_measured[index] = true;
     const TRunJob &job = m_jobs[index];
-    const std::optional<int> start = ParseTime(job.StartTime);
-    std::optional<int> end;
-    if (job.EndTime.toUpper() != QLatin1String("MAX"))
-        end = ParseTime(job.EndTime);
+    const auto [start, end] = ClipBounds(job);
     const double last = end ? *end : lengthMs / 1000;
     m_sound[index] = start ? std::max(0.0, last - *start) : 0;
     fillSlots();
@@ -324,10 +344,7 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
     // The clip: an end of "Max" (any letter case) or one that is no time is the end of the
     // source, which must then be measurable; so is an end equal to the source's length in
     // whole seconds, the most an hh:mm:ss time can say of it.
-    const std::optional<int> start = ParseTime(job.StartTime);
-    std::optional<int> end;
-    if (job.EndTime.toUpper() != QLatin1String("MAX"))
-        end = ParseTime(job.EndTime);
+    const auto [start, end] = ClipBounds(job);
     const double lengthMs = m_lengthMs[index];
     double clipEnd = TVideoEdit::ToEnd;
     if (!start) {
@@ -340,7 +357,7 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
         reason = QStringLiteral("The clip's start (%1) is past the end of the source (%2 s)")
                      .arg(job.StartTime)
                      .arg(lengthMs / 1000, 0, 'f', 1);
-    } else if (end && !(lengthMs >= 0 && *end == qint64(lengthMs / 1000))) {
+    } else if (end && !EndsWithSource(job, *end, lengthMs)) {
         clipEnd = *end;
         if (!(clipEnd > *start))
             reason = QStringLiteral("The clip's end (%1) is not after its start (%2)").arg(job.EndTime, job.StartTime);
@@ -368,7 +385,7 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
 
     // The worker makes the hidden output, converts into it in one pass, and gives it its name,
     // or removes it: a slow folder never stalls the window.
-    const TClipSource clip{job.SourceFile, double(*start), clipEnd};
+    const TClipSource clip{job.SourceFile, *start, clipEnd};
     m_pool.start([this, run, index, clip, output, format, settings = m_settings, job = m_jobs[index],
                   planned = m_planned, stop = m_stop, finishing = m_finishing, replaced = r.replaced] {
         QString reason, final;

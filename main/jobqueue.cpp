@@ -1,6 +1,7 @@
 #include "main/jobqueue.h"
 
 #include "core/core.h"
+#include "engine/chapters.h"
 
 #include <algorithm>
 
@@ -120,6 +121,17 @@ void TJobQueue::SetJob(int row, const TJob &job)
         return;
     JobTable[size_t(row)] = job;
     emit jobChanged(row);
+}
+
+void TJobQueue::SplitIntoChapters(int row, const QList<SourceChapter> &chapters)
+{
+    if (!Has(row) || chapters.isEmpty())
+        return;
+    const QList<TJob> parts = ChapterJobs(JobTable[size_t(row)], chapters);
+    JobTable.erase(JobTable.begin() + row);
+    JobTable.insert(JobTable.begin() + row, parts.begin(), parts.end());
+    emit jobSplit(row, int(parts.size()));
+    SetTagsEnabled(true);
 }
 
 void TJobQueue::RederiveOutputNames(const QString &folder, const QString &ext)

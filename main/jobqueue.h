@@ -43,6 +43,10 @@ public:
     void Clear();
     // Replaces a job with an edited copy of it.
     void SetJob(int row, const TJob &job);
+    // Replaces the job of a row, in place, by one job per chapter (ChapterJobs), and turns
+    // the tag switch on so their titles are written. Nothing happens for a row the queue has
+    // not or without chapters.
+    void SplitIntoChapters(int row, const QList<SourceChapter> &chapters);
     // Every output name by the naming rule from its current name, in folder with ext; with
     // a pattern other than "{name}" or outputs not all in folder, by PatternFileName and
     // OutputFolderFor from the source, its tags and its row.
@@ -64,6 +68,7 @@ signals:
     void jobRemoved(int row);
     void jobMoved(int from, int to);
     void jobChanged(int row);
+    void jobSplit(int row, int count); // the row's job became jobs row .. row + count - 1
     void cleared();
     void outputNamesChanged();
     void tagsEnabledChanged(bool on);

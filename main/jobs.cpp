@@ -160,6 +160,7 @@ void TMainForm::AddJobs(const QStringList &files)
     }
     const TOutputSettings &s = OutputSettings();
     Queue.Add(files, s.OutputPath, s.OutputExt, QString::fromLatin1(kHomePageUrl));
+    ReadChapters(files);
     // The output folder of the whole queue moves to the folder of the added files.
     const QString first = files.first();
     Settings.SetOutputPath(first.left(first.lastIndexOf(QLatin1Char('/')) + 1));
@@ -179,6 +180,7 @@ void TMainForm::ShowQueue()
         if (!RunActive() && Queue.NamesUseTags())
             RefreshJobList();
     });
+    connect(&Queue, &TJobQueue::jobSplit, this, [this] { RefreshJobList(); });
     connect(&Queue, &TJobQueue::jobRemoved, this, [this] {
         {
             const QSignalBlocker quiet(ui->ListView1);
@@ -214,6 +216,7 @@ void TMainForm::RefreshJobList()
         auto *row = new QTreeWidgetItem({QString::number(r + 1), job.SourceFile, job.StartTime, job.EndTime,
                                          s.OutputExt.toLower(), job.OutputFile, QStringLiteral("Waiting")});
         row->setIcon(ColNumber, rowIcon);
+        row->setToolTip(ColSource, JobToolTip(job));
         rows << row;
     }
     list->addTopLevelItems(rows);

@@ -77,6 +77,7 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
         a->setShortcutContext(Qt::WidgetShortcut);
     addAction(ui->MoveUp1);
     addAction(ui->MoveDown1);
+    SetUpChapters(PopupMenuEdit);
     DisableListMenuItems();
 
     PopupMenuHelp = new QMenu(this);
@@ -143,6 +144,8 @@ TMainForm::~TMainForm()
     RunEngine = nullptr;
     m_scanStop = true;
     m_scans.waitForDone();
+    m_chapterStop = true;
+    m_chapterPool.waitForDone();
     delete ui;
 }
 

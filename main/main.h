@@ -7,6 +7,8 @@
 #include "settings/appsettings.h"
 
 #include <QDialog>
+#include <QHash>
+#include <QSet>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -15,6 +17,7 @@
 #include <atomic>
 #include <vector>
 
+class QMenu;
 class QTreeWidgetItem;
 namespace Ui {
 class TMainForm;
@@ -93,6 +96,15 @@ public:
     void SetJobStatus(int row, const QString &status, const QString &reason = QString());
     QString JobStatus(int row) const;
 
+    // Chapters: "Split into chapters" in the list's menu, enabled for a selected source with
+    // chapters. A source's chapters are read off the window's thread when it is queued, or
+    // when the menu opens before that; until then the command stays greyed out.
+    QAction *SplitChapters1 = nullptr;
+    void SetUpChapters(QMenu *menu);
+    void ReadChapters(const QStringList &sources);
+    void UpdateSplitChapters();
+    void SplitChapters1Click();
+
     // Shell
     void FormCreate();
     void FormResize();
@@ -159,4 +171,11 @@ private:
     QStringList m_heldFiles; // found during a run, queued when it ends
     QThreadPool m_scans; // one thread: dropped folders are searched in the order of the drops
     std::atomic<bool> m_scanStop{false};
+    QHash<QString, QList<SourceChapter>> m_chapters; // by source, once read
+    QSet<QString> m_chapterReads;                    // sources being read
+    QThreadPool m_chapterPool;
+    std::atomic<bool> m_chapterStop{false};
 };
+
+// The queue row's tooltip: the source and the sound track its job converts.
+QString JobToolTip(const TJob &job);

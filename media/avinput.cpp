@@ -101,3 +101,17 @@ int sourceSampleBits(const AVCodecParameters *par)
         bits = av_get_bits_per_sample(par->codec_id); // PCM; 0 for coded sound
     return bits > 16 ? 24 : 16;
 }
+
+int findSoundStream(AVFormatContext *fmt, int stream, const AVCodec **decoder)
+{
+    if (stream < 0)
+        return av_find_best_stream(fmt, AVMEDIA_TYPE_AUDIO, -1, -1, decoder, 0);
+    if (stream >= int(fmt->nb_streams) || fmt->streams[stream]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
+        return AVERROR_STREAM_NOT_FOUND;
+    if (decoder) {
+        *decoder = avcodec_find_decoder(fmt->streams[stream]->codecpar->codec_id);
+        if (!*decoder)
+            return AVERROR_DECODER_NOT_FOUND;
+    }
+    return stream;
+}

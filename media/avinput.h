@@ -33,3 +33,8 @@ QByteArray avFileUrl(const QString &path);
 // source carries more than 16 bits (24- or 32-bit PCM or FLAC, float PCM), else 16 (lossy
 // sources included, which have no sample size of their own).
 int sourceSampleBits(const AVCodecParameters *par);
+
+// The audio stream to read: `stream` when it is one (its index in the container), or the
+// best one when stream is negative, as av_find_best_stream gives it (an AVERROR when none).
+// *decoder, when asked for, gets the stream's decoder (AVERROR_DECODER_NOT_FOUND without).
+int findSoundStream(AVFormatContext *fmt, int stream, const AVCodec **decoder = nullptr);

@@ -352,6 +352,21 @@ void TPreviewPlayer::SetPause(bool on)
     mpv_set_property_async(m_mpv, 0, "pause", MPV_FORMAT_FLAG, &flag);
 }
 
+void TPreviewPlayer::SetSoundTrack(int number)
+{
+    const QByteArray value = number > 0 ? QByteArray::number(number) : QByteArrayLiteral("auto");
+    const char *text = value.constData();
+    mpv_set_property_async(m_mpv, 0, "aid", MPV_FORMAT_STRING, &text);
+}
+
+int TPreviewPlayer::SoundTrack()
+{
+    char *value = mpv_get_property_string(m_mpv, "aid");
+    const int number = value ? QByteArray(value).toInt() : 0; // "no" and "auto" read as 0
+    mpv_free(value);
+    return number;
+}
+
 void TPreviewPlayer::Play()
 {
     m_stopped = false;

@@ -44,6 +44,12 @@ public:
     void Stop();
     void Seek(qint64 ms); // halts playing, like the media player's seek
     TPlayerMode Mode();
+    // The sound track played: its 1-based number among the file's sound tracks (libmpv's
+    // "aid"), 0 for the file's default. Holds for the file open and the next ones.
+    void SetSoundTrack(int number);
+    // The sound track libmpv plays now, 0 when none or it has not chosen yet; asks libmpv
+    // and waits for its answer.
+    int SoundTrack();
 
     // Drawing with vo=libmpv through libmpv's OpenGL render API. Each of these runs on the
     // thread of the caller's GL context, with that context current. getProcAddress

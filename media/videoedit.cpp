@@ -20,6 +20,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/intreadwrite.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
@@ -31,6 +32,7 @@ struct Clip
     QString source;
     double start = 0;
     double end = TVideoEdit::ToEnd;
+    int stream = -1; // the audio stream's index; -1: the best one
 };
 
 struct Job
@@ -189,10 +191,12 @@ public:
         if (!fmt)
             return Outcome::Failed;
         const AVCodec *codec = nullptr;
-        const int si = av_find_best_stream(fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+        const int si = findSoundStream(fmt.get(), m_clip.stream, &codec);
         if (si < 0 || !codec)
             return fail(si == AVERROR_DECODER_NOT_FOUND
                             ? QStringLiteral("No decoder for the sound of %1").arg(m_clip.source)
+                        : m_clip.stream >= 0
+                            ? QStringLiteral("Stream %1 of %2 is no sound track").arg(m_clip.stream).arg(m_clip.source)
                             : QStringLiteral("No audio stream in %1").arg(m_clip.source));
         for (unsigned i = 0; i < fmt->nb_streams; ++i)
             fmt->streams[i]->discard = int(i) == si ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
@@ -289,6 +293,35 @@ private:
         return Outcome::Done;
     }
 
+    // The samples in every frame of the stream but the last; 0 when they vary or are unknown.
+    // FLAC tells it in its stream header: the least and the most samples of a frame.
+    int fixedFrameSamples() const
+    {
+        const AVCodecParameters *p = m_stream->codecpar;
+        if (m_dec->frame_size > 0)
+            return m_dec->frame_size;
+        if (p->frame_size > 0)
+            return p->frame_size;
+        if (p->codec_id == AV_CODEC_ID_FLAC && p->extradata_size >= 4 && AV_RB16(p->extradata) == AV_RB16(p->extradata + 2))
+            return AV_RB16(p->extradata);
+        return 0;
+    }
+
+    // The sample a timestamp stands for. Matroska stamps in whole milliseconds, up to 22
+    // samples off at 44.1 kHz; frames of one fixed size lie on multiples of it from the
+    // stream's start, so after a seek the place is put on the nearest such multiple.
+    int64_t placeOf(int64_t ts, int frameSamples) const
+    {
+        const AVRational sample{1, m_inRate};
+        const int64_t at = av_rescale_q(ts, m_stream->time_base, sample);
+        const int fixed = fixedFrameSamples();
+        if (!m_seeked || fixed <= 0 || frameSamples != fixed || av_cmp_q(m_stream->time_base, sample) <= 0)
+            return at;
+        const int64_t first =
+            m_stream->start_time == AV_NOPTS_VALUE ? 0 : av_rescale_q(m_stream->start_time, m_stream->time_base, sample);
+        return first + std::llround(double(at - first) / fixed) * fixed;
+    }
+
     Outcome useFrame(AVFrame *f)
     {
         if (m_dropNext) {
@@ -299,7 +332,7 @@ private:
             const int64_t ts = f->best_effort_timestamp;
             if (ts == AV_NOPTS_VALUE && m_seeked)
                 return Outcome::Done; // wait for a frame whose place is known
-            m_pos = ts == AV_NOPTS_VALUE ? 0 : av_rescale_q(ts, m_stream->time_base, {1, m_inRate}) - m_origin;
+            m_pos = ts == AV_NOPTS_VALUE ? 0 : placeOf(ts, f->nb_samples) - m_origin;
             if (m_seeked && (m_pos > m_startIn || m_pos < m_startIn - 120LL * m_inRate))
                 return Outcome::Retry; // the seek landed somewhere implausible
             if (!m_seeked && m_pos > 10LL * m_inRate)
@@ -505,16 +538,18 @@ private:
 
 } // namespace
 
-bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSourceSound *sound, QString *error)
+bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSourceSound *sound, QString *error,
+                      int stream)
 {
     AVIOInterruptCB cb{[](void *p) { return static_cast<const std::atomic<bool> *>(p)->load() ? 1 : 0; },
                        const_cast<std::atomic<bool> *>(&stop)};
     AVFormatPtr fmt = openMediaInput(source, true, &cb, error);
     if (!fmt)
         return false;
-    const int si = av_find_best_stream(fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    const int si = findSoundStream(fmt.get(), stream);
     if (si < 0) {
-        *error = QStringLiteral("No audio stream in %1").arg(source);
+        *error = stream >= 0 ? QStringLiteral("Stream %1 of %2 is no sound track").arg(stream).arg(source)
+                             : QStringLiteral("No audio stream in %1").arg(source);
         return false;
     }
     const AVCodecParameters *par = fmt->streams[si]->codecpar;
@@ -541,13 +576,13 @@ bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSou
 
 TPassOutcome ReadClipSound(const QString &source, double start, double end, int rate, int channels,
                            const std::atomic<bool> &stop, const std::function<bool(const float *, int)> &block,
-                           QString *error)
+                           QString *error, int stream)
 {
     if (channels < 1 || channels > 8 || rate < 1000 || rate > 768000 || !(start >= 0) || !(end > start)) {
         *error = QStringLiteral("Cannot convert the sound to %1 Hz, %2 channels").arg(rate).arg(channels);
         return TPassOutcome::Failed;
     }
-    const Clip clip{source, start, end};
+    const Clip clip{source, start, end, stream};
     const Job job{{clip}, {}, channels, rate, 32, false};
     std::atomic<bool> halt{false};
     const StopFlags flags{&stop, &halt};

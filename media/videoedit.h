@@ -70,9 +70,11 @@ struct TSourceSound
     double seconds = -1; // the source's length, -1 when unknown
 };
 
-// Opens the source and reads the format of its sound. Setting stop ends the probe at once.
+// Opens the source and reads the format of its sound: the audio stream of index `stream`, or
+// the best one when stream is negative. Setting stop ends the probe at once.
 // False with the reason in *error.
-bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSourceSound *sound, QString *error);
+bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSourceSound *sound, QString *error,
+                      int stream = -1);
 
 enum class TPassOutcome { Done, Failed, Stopped };
 
@@ -82,6 +84,8 @@ enum class TPassOutcome { Done, Failed, Stopped };
 // interleaved samples (+-1) in order on the calling thread, and ends the pass as failed by
 // returning false (its reason is the caller's). A clip without a single sample fails with
 // "The clip holds no sound". Setting stop ends the pass within a few hundredths of a second.
+// stream: the audio stream's index in the container; negative for the best one.
 TPassOutcome ReadClipSound(const QString &source, double start, double end, int rate, int channels,
                            const std::atomic<bool> &stop,
-                           const std::function<bool(const float *samples, int frames)> &block, QString *error);
+                           const std::function<bool(const float *samples, int frames)> &block, QString *error,
+                           int stream = -1);

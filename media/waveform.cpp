@@ -74,8 +74,8 @@ float LoudestOf(const AVFrame *f, int from, int count)
 class PeakScan
 {
 public:
-    PeakScan(const QString &path, int columns, std::atomic<bool> &stop, const Sink &sink)
-        : m_path(path), m_columns(std::max(1, columns)), m_stop(stop), m_sink(sink)
+    PeakScan(const QString &path, int columns, int stream, std::atomic<bool> &stop, const Sink &sink)
+        : m_path(path), m_columns(std::max(1, columns)), m_stream(stream), m_stop(stop), m_sink(sink)
     {}
 
     // False when stopped: nothing more may be told.
@@ -89,7 +89,7 @@ public:
         if (!fmt)
             return finish(true, error);
         const AVCodec *codec = nullptr;
-        const int si = av_find_best_stream(fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+        const int si = findSoundStream(fmt.get(), m_stream, &codec);
         if (si == AVERROR_STREAM_NOT_FOUND)
             return finish(false, QStringLiteral("No audio stream in %1").arg(m_path));
         if (si < 0 || !codec)
@@ -188,6 +188,7 @@ private:
 
     const QString m_path;
     const int m_columns;
+    const int m_stream;
     std::atomic<bool> &m_stop;
     const Sink &m_sink;
     std::vector<float> m_peaks;
@@ -215,7 +216,7 @@ TWaveform::~TWaveform()
     Stop();
 }
 
-void TWaveform::Start(const QString &path, int columns)
+void TWaveform::Start(const QString &path, int columns, int stream)
 {
     Stop();
     d->stop = false;
@@ -229,7 +230,7 @@ void TWaveform::Start(const QString &path, int columns)
                 call();
         }, Qt::QueuedConnection);
     };
-    d->worker = std::thread([this, path, columns, post] {
+    d->worker = std::thread([this, path, columns, stream, post] {
         const Sink sink{
             [&](qint64 ms) { post([this, ms] { emit Started(ms); }); },
             [&](int first, QList<float> peaks) { post([this, first, peaks] { emit Peaks(first, peaks); }); },
@@ -242,7 +243,7 @@ void TWaveform::Start(const QString &path, int columns)
                 });
             },
         };
-        PeakScan(path, columns, d->stop, sink).run();
+        PeakScan(path, columns, stream, d->stop, sink).run();
     });
 }
 

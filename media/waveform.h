@@ -16,7 +16,8 @@ public:
     ~TWaveform() override; // stops a running computation and joins its thread
 
     // Starts computing `columns` peaks of the file, after stopping a running computation.
-    void Start(const QString &path, int columns);
+    // stream: the index of the audio stream to draw; negative for the best one.
+    void Start(const QString &path, int columns, int stream = -1);
     // Ends the computation within a few milliseconds; no signal of it follows.
     void Stop();
     // True from Start until Finished is emitted or Stop returns.

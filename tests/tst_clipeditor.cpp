@@ -713,6 +713,30 @@ private slots:
         QCOMPARE(shown.pixelColor(strip->width() / 8, middle), dark.color(QPalette::Mid));
     }
 
+    // A film with a commentary track: "Sound track:" lists both, a choice goes to the
+    // preview's player at once and to the job on OK, and the queue's tooltip names it.
+    void soundTrackChoice()
+    {
+        const QString film = MakeFilm(m_media.filePath("film.mkv"));
+        QVERIFY(!film.isEmpty());
+        Queue({m_clip, film}, 1);
+        TEditForm *editor = Show();
+        auto *list = C<QComboBox>(editor, "cbSoundTrack");
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->currentIndex(), 0);
+        QCOMPARE(list->itemText(1), QString("2: English, FLAC stereo, Commentary"));
+        QCOMPARE(C<QLabel>(editor, "lbSoundTrack")->buddy(), list);
+        QTRY_VERIFY(editor->MP2 && editor->MP2->IsLoaded());
+        QTRY_COMPARE(editor->MP2->SoundTrack(), 1);
+        list->setCurrentIndex(1);
+        emit list->activated(1);
+        QTRY_COMPARE(editor->MP2->SoundTrack(), 2);
+        C<QPushButton>(editor, "BtnApply")->click();
+        QCOMPARE(m_main->Queue.Job(1).SoundTrack, 2);
+        QVERIFY(List()->topLevelItem(1)->toolTip(ColSource).endsWith("Sound track: 2: English, FLAC stereo, Commentary"));
+    }
+
     // Closed at once, while the strip is computed and the player still opens: both stop,
     // and nothing they would have told reaches the job or the user.
     void closedWhileBusy()

@@ -22,6 +22,9 @@ private slots:
     void usageErrors();
     void interruptLeavesNothing_data();
     void interruptLeavesNothing();
+    void soundTrack_data();
+    void soundTrack();
+    void splitChapters();
 
 private:
     struct Result
@@ -35,13 +38,15 @@ private:
     Result run(const QStringList &args, QProcess *started = nullptr, const QString &script = {});
 
     QTemporaryDir m_dir, m_config;
-    QString m_avi;
+    QString m_avi, m_film;
 };
 
 void TestCommandLine::initTestCase()
 {
     m_avi = MakeVideo(m_dir.filePath("clip.avi"), "avi", 3.0);
     QVERIFY(!m_avi.isEmpty());
+    m_film = MakeFilm(m_dir.filePath("film.mkv"));
+    QVERIFY(!m_film.isEmpty());
     // The window's setup.ini, in the user's config folder: OGG unless told otherwise.
     QVERIFY(QDir().mkpath(m_config.filePath("clipvox")));
     QFile ini(m_config.filePath("clipvox/setup.ini"));
@@ -193,6 +198,7 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("bad start") << QStringList{"--convert", "--start", "1:2", "a.avi"};
     QTest::newRow("bad end") << QStringList{"--convert", "--end", "later", "a.avi"};
     QTest::newRow("bad jobs") << QStringList{"--convert", "--jobs", "0", "a.avi"};
+    QTest::newRow("bad track") << QStringList{"--convert", "--track", "0", "a.avi"};
     QTest::newRow("option without --convert") << QStringList{"--help", "--format", "mp3"};
 }
 
@@ -253,6 +259,57 @@ void TestCommandLine::interruptLeavesNothing()
     QVERIFY2(left == QStringList{"long.mp3"} || left == (QStringList{"clip.mp3", "long.mp3"}), qPrintable(left.join(", ")));
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("mine"));
+}
+
+
+// --track picks the sound track of every file by its number; a file without it fails.
+void TestCommandLine::soundTrack_data()
+{
+    QTest::addColumn<QStringList>("track");
+    QTest::addColumn<double>("frequency"); // 0: the file fails
+    QTest::newRow("default") << QStringList{} << 440.0;
+    QTest::newRow("first") << QStringList{"--track", "1"} << 440.0;
+    QTest::newRow("commentary") << QStringList{"--track", "2"} << 1000.0;
+    QTest::newRow("beyond the last") << QStringList{"--track", "3"} << 0.0;
+}
+
+void TestCommandLine::soundTrack()
+{
+    QFETCH(QStringList, track);
+    QFETCH(double, frequency);
+    const QString out = m_dir.filePath(QString("track-%1").arg(QTest::currentDataTag()));
+    const Result r = run(QStringList{"--convert", "--format", "flac", "--output", out} + track + QStringList{m_film});
+    if (frequency == 0) {
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.lines, QStringList{"failed " + m_film + ": No sound track 3: the source has 2"});
+        QVERIFY(QDir(out).isEmpty());
+        return;
+    }
+    QCOMPARE(r.code, 0);
+    QVERIFY(qAbs(ToneFrequency(out + "/film.flac") - frequency) < 5);
+}
+
+// --split-chapters: one output per chapter, cut exact to the sample, titled and numbered; a
+// chapter without a title is "Chapter N". With --track the chapters take that track.
+void TestCommandLine::splitChapters()
+{
+    const QString out = m_dir.filePath("chapters");
+    const Result r = run({"--convert", "--split-chapters", "--track", "2", "--format", "flac", "--output", out, m_film});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.lines.size(), 3);
+    const struct { const char *title; double seconds; } want[] = {{"Intro", 1.5}, {"Chapter 2", 1.7}, {"Finale", 1.8}};
+    double total = 0;
+    for (int i = 0; i < 3; ++i) {
+        const QString name = QString("%1/film - 0%2 %3.flac").arg(out).arg(i + 1).arg(want[i].title);
+        QVERIFY2(r.lines[i].startsWith(QString("ok %1, chapter %2 -> %3").arg(m_film).arg(i + 1).arg(name)),
+                 qPrintable(r.lines[i]));
+        QCOMPARE(ProbeDuration(name), want[i].seconds); // a whole number of samples at 44.1 kHz
+        QCOMPARE(ProbeTag(name, "title"), QString(want[i].title));
+        QCOMPARE(ProbeTag(name, "track").section('/', 0, 0), QString::number(i + 1));
+        QVERIFY(qAbs(ToneFrequency(name) - 1000) < 5);
+        total += ProbeDuration(name);
+    }
+    QCOMPARE(total, 5.0);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,5 +1,6 @@
 // The main window and its queue: adding, naming, moving, removing, the menu rules,
 // the quick settings, resizing, the help links and closing.
+#include "core/core.h"
 #include "main/application.h"
 #include "clip/edit.h"
 #include "extras/tip.h"
@@ -92,6 +93,7 @@ private slots:
     void dropsOfFilesAndFolders();
     void commandLineFilesInOrder();
     void keysPeopleTryFirst();
+    void splitIntoChapters();
 };
 
 void TestMainWindow::queueAnnouncesItsChanges_data()
@@ -611,6 +613,53 @@ void TestMainWindow::keysPeopleTryFirst()
         QVERIFY(!keys.isEmpty());
         QVERIFY2(b->toolTip().endsWith(" (" + keys.toString(QKeySequence::NativeText) + ")"), qPrintable(b->toolTip()));
     }
+}
+
+// "Split into chapters" is greyed out until the source's chapters are read, and for a source
+// without any; a film's job becomes one job per chapter in its place, each with its
+// chapter's exact clip, title and number, and those move and go like any job.
+void TestMainWindow::splitIntoChapters()
+{
+    QTemporaryDir dir;
+    const QString film = MakeFilm(dir.filePath("film.mkv"));
+    const QString avi = MakeVideo(dir.filePath("clip.avi"), "avi", 1.0);
+    QVERIFY(!film.isEmpty() && !avi.isEmpty());
+    addFiles({avi, film});
+    QAction *split = window().SplitChapters1;
+    select(window(), {1});
+    QTRY_VERIFY(split->isEnabled());
+    select(window(), {0});
+    window().UpdateSplitChapters();
+    QVERIFY(!split->isEnabled());
+    select(window(), {1});
+    window().UpdateSplitChapters();
+    split->trigger();
+
+    QCOMPARE(window().Queue.JobCount(), 4);
+    QCOMPARE(window().Queue.Job(0).SourceFile, avi);
+    const QString titles[] = {"Intro", "Chapter 2", "Finale"};
+    const double bounds[] = {0, 1.5, 3.2, 5};
+    for (int i = 0; i < 3; ++i) {
+        const TJob &job = window().Queue.Job(i + 1);
+        QCOMPARE(job.SourceFile, film);
+        QCOMPARE(job.ChapterNumber, i + 1);
+        QCOMPARE(job.ChapterTitle, titles[i]);
+        QCOMPARE(job.TagTitle, titles[i]);
+        QCOMPARE(job.TagTrack, i + 1);
+        QCOMPARE(job.ExactStart, bounds[i]);
+        QCOMPARE(job.ExactEnd, bounds[i + 1]);
+        QCOMPARE(job.OutputFile, dir.filePath(QString("film - 0%1 %2.mp3").arg(i + 1).arg(titles[i])));
+        QCOMPARE(window().ui->ListView1->topLevelItem(i + 1)->text(ColStart), SecondsToTime(qint64(bounds[i])));
+    }
+    QVERIFY(window().Queue.TagsEnabled());
+
+    window().Queue.MoveUp(3);
+    window().Queue.Remove(1);
+    QCOMPARE(window().Queue.JobCount(), 3);
+    QCOMPARE(window().Queue.Job(1).ChapterTitle, QString("Finale"));
+    QCOMPARE(window().Queue.Job(1).ExactStart, 3.2);
+    QCOMPARE(window().Queue.Job(2).ChapterTitle, QString("Chapter 2"));
+    QCOMPARE(window().Queue.RunJobs()[2].ExactEnd, 3.2);
 }
 
 int main(int argc, char **argv)

@@ -4,6 +4,7 @@
 
 #include <QSignalSpy>
 #include <QtTest>
+#include <cmath>
 
 namespace {
 // Six seconds: the left channel loud for the first two, the right one for the last two,
@@ -65,6 +66,31 @@ private slots:
             QVERIFY2(column(s) > 0.7f && column(s) <= 1.0f, qPrintable(QStringLiteral("%1 s: %2").arg(s).arg(column(s))));
         for (double s : {2.3, 3.0, 3.6})
             QVERIFY2(column(s) < 0.01f, qPrintable(QStringLiteral("%1 s: %2").arg(s).arg(column(s))));
+    }
+
+    // The strip draws the sound track asked for: the default, or the louder commentary.
+    void chosenTrack_data()
+    {
+        QTest::addColumn<int>("stream");
+        QTest::addColumn<double>("peak");
+        QTest::newRow("default") << -1 << 0.125 * M_SQRT1_2; // mono made stereo: 3 dB down
+        QTest::newRow("commentary") << 2 << 0.5 * M_SQRT1_2;
+    }
+    void chosenTrack()
+    {
+        QFETCH(int, stream);
+        QFETCH(double, peak);
+        const QString film = m_dir.filePath("film.mkv");
+        QVERIFY(QFile::exists(film) || !MakeFilm(film).isEmpty());
+        TWaveform waveform;
+        QSignalSpy finished(&waveform, &TWaveform::Finished);
+        QList<float> peaks;
+        connect(&waveform, &TWaveform::Peaks, this, [&](int, const QList<float> &part) { peaks << part; });
+        waveform.Start(film, 10, stream);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+        QCOMPARE(peaks.size(), 10);
+        for (float p : peaks)
+            QVERIFY2(qAbs(p - peak) < 0.02, qPrintable(QString::number(p)));
     }
 
     // Without a sound stream: no columns and "no sound"; a file that is no video: its reason.

@@ -62,6 +62,47 @@ QString MakeVideo(const QString &path, const QString &kind, double seconds, int 
     return RunFfmpeg(args) ? path : QString();
 }
 
+QString MakeFilm(const QString &path)
+{
+    const QString meta = path + QStringLiteral(".chapters.txt");
+    QFile f(meta);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(";FFMETADATA1\n"
+            "[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1500\ntitle=Intro\n"
+            "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1500\nEND=3200\n"
+            "[CHAPTER]\nTIMEBASE=1/1000\nSTART=3200\nEND=5000\ntitle=Finale\n");
+    f.close();
+    const QStringList args{"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=5",
+                           "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=5",
+                           "-f", "lavfi", "-i", "sine=frequency=1000:sample_rate=44100:duration=5,volume=4",
+                           "-i", meta, "-map", "0:v", "-map", "1:a", "-map", "2:a", "-map_chapters", "3",
+                           "-ac", "2", "-c:v", "mpeg4", "-c:a", "flac",
+                           "-metadata:s:a", "language=eng", "-metadata:s:a:1", "title=Commentary",
+                           "-disposition:a:0", "default", "-disposition:a:1", "0", "-f", "matroska", path};
+    const bool ok = RunFfmpeg(args);
+    QFile::remove(meta);
+    return ok ? path : QString();
+}
+
+double ToneFrequency(const QString &path, int track)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffmpeg"), {"-v", "error", "-nostdin", "-i", path, "-map", QStringLiteral("0:a:%1").arg(track),
+                                        "-ac", "1", "-ar", "48000", "-f", "s16le", "-"});
+    if (!p.waitForFinished(120000) || p.exitCode() != 0)
+        return -1;
+    const QByteArray pcm = p.readAllStandardOutput();
+    const auto *x = reinterpret_cast<const int16_t *>(pcm.constData());
+    const qsizetype n = pcm.size() / 2;
+    if (n < 4800)
+        return -1;
+    qsizetype crossings = 0;
+    for (qsizetype i = 1; i < n; ++i)
+        crossings += (x[i - 1] < 0) != (x[i] < 0);
+    return crossings / 2.0 / (n / 48000.0);
+}
+
 QJsonObject Probe(const QString &path)
 {
     QProcess p;

@@ -28,6 +28,14 @@ bool RunFfmpeg(const QStringList &args);
 // "webm" (vp8 + vorbis) or "silent-avi" (no audio stream).
 QString MakeVideo(const QString &path, const QString &kind, double seconds = 3.0, int rate = 44100,
                   int channels = 2);
+// A five-second Matroska film: a 440 Hz sound track ("1: English, FLAC stereo", the
+// default, peaks at 1/8 less the stereo mix's 3 dB), a 1000 Hz commentary ("2: English,
+// FLAC stereo, Commentary", four times as loud; streams 1 and 2 of the file), and the chapters
+// 0-1.5 s "Intro", 1.5-3.2 s without a title and 3.2-5 s "Finale".
+QString MakeFilm(const QString &path);
+// The strongest frequency of a file's sound track (0-based among its sound tracks), from
+// the zero crossings of its samples as the ffmpeg tool decodes them; -1 on failure.
+double ToneFrequency(const QString &path, int track = 0);
 // ffprobe -show_format -show_streams as JSON; an empty object when ffprobe fails.
 QJsonObject Probe(const QString &path);
 // The first audio stream of a probe, and the duration of the file in seconds.

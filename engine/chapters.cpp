@@ -1,0 +1,49 @@
+#include "engine/chapters.h"
+
+#include "core/core.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+
+QString ChapterTitle(const SourceChapter &chapter, int number)
+{
+    const QString title = chapter.title.trimmed();
+    return title.isEmpty() ? QStringLiteral("Chapter %1").arg(number) : title;
+}
+
+QString ChapterOutputName(const QString &source, int number, int count, const QString &title)
+{
+    const int width = std::max(2, int(QString::number(count).size()));
+    QString name = QStringLiteral("%1 - %2 %3")
+                       .arg(QFileInfo(source).completeBaseName())
+                       .arg(number, width, 10, QLatin1Char('0'))
+                       .arg(title);
+    // A title may hold a slash, which no file name can.
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return name;
+}
+
+QList<TJob> ChapterJobs(const TJob &whole, const QList<SourceChapter> &chapters)
+{
+    const int slash = whole.OutputFile.lastIndexOf(QLatin1Char('/'));
+    const int dot = whole.OutputFile.lastIndexOf(QLatin1Char('.'));
+    const QString folder = whole.OutputFile.left(slash + 1);
+    const QString ext = dot > slash ? whole.OutputFile.mid(dot) : QString();
+    QList<TJob> jobs;
+    for (int i = 0; i < chapters.size(); ++i) {
+        const SourceChapter &c = chapters[i];
+        TJob job = whole;
+        job.ChapterNumber = i + 1;
+        job.ChapterTitle = ChapterTitle(c, i + 1);
+        job.TagTitle = job.ChapterTitle;
+        job.TagTrack = i + 1;
+        job.ExactStart = std::max(0.0, c.start);
+        job.ExactEnd = c.end;
+        job.StartTime = SecondsToTime(qint64(job.ExactStart));
+        job.EndTime = std::isinf(c.end) ? QStringLiteral("Max") : SecondsToTime(qint64(c.end));
+        job.OutputFile = folder + ChapterOutputName(whole.SourceFile, i + 1, int(chapters.size()), job.ChapterTitle) + ext;
+        jobs << job;
+    }
+    return jobs;
+}

@@ -1,0 +1,67 @@
+// The queue's chapter command and the rows' tooltips.
+#include "main/application.h"
+#include "main/main.h"
+#include "ui_main.h"
+
+#include <QMenu>
+#include <QTreeWidget>
+
+QString JobToolTip(const TJob &job)
+{
+    QString track = QStringLiteral("the source's default");
+    if (job.SoundTrack > 0)
+        track = job.SoundTrackName.isEmpty() ? QString::number(job.SoundTrack) : job.SoundTrackName;
+    QString tip = QStringLiteral("%1\nSound track: %2").arg(job.SourceFile, track);
+    if (job.ChapterNumber > 0)
+        tip += QStringLiteral("\nChapter %1: %2").arg(job.ChapterNumber).arg(job.ChapterTitle);
+    return tip;
+}
+
+void TMainForm::SetUpChapters(QMenu *menu)
+{
+    m_chapterPool.setMaxThreadCount(2);
+    SplitChapters1 = new QAction(QStringLiteral("Split into chapters"), this);
+    SplitChapters1->setObjectName(QStringLiteral("SplitChapters1"));
+    SplitChapters1->setEnabled(false);
+    menu->insertAction(ui->EditSelection1, SplitChapters1);
+    connect(menu, &QMenu::aboutToShow, this, [this] { UpdateSplitChapters(); });
+    connect(SplitChapters1, &QAction::triggered, this, [this] { Guarded([this] { SplitChapters1Click(); }); });
+}
+
+void TMainForm::ReadChapters(const QStringList &sources)
+{
+    for (const QString &source : sources) {
+        if (m_chapters.contains(source) || m_chapterReads.contains(source))
+            continue;
+        m_chapterReads.insert(source);
+        m_chapterPool.start([this, source] {
+            const std::optional<SourceInfo> info = ReadSourceInfo(source, &m_chapterStop);
+            const QList<SourceChapter> chapters = info ? info->chapters : QList<SourceChapter>();
+            // The window waits for this task before it goes; the answer is taken on its thread.
+            QMetaObject::invokeMethod(this, [this, source, chapters] {
+                m_chapterReads.remove(source);
+                m_chapters.insert(source, chapters);
+                UpdateSplitChapters();
+            }, Qt::QueuedConnection);
+        });
+    }
+}
+
+void TMainForm::UpdateSplitChapters()
+{
+    const int row = CurrentJob;
+    const bool has = row >= 0 && row < Queue.JobCount() && !RunActive();
+    const QString source = has ? Queue.Job(row).SourceFile : QString();
+    if (has && !m_chapters.contains(source))
+        ReadChapters({source});
+    SplitChapters1->setEnabled(has && ui->ListView1->topLevelItem(row) && ui->ListView1->topLevelItem(row)->isSelected()
+                               && !m_chapters.value(source).isEmpty());
+}
+
+void TMainForm::SplitChapters1Click()
+{
+    const int row = CurrentJob;
+    if (RunActive() || row < 0 || row >= Queue.JobCount())
+        return;
+    Queue.SplitIntoChapters(row, m_chapters.value(Queue.Job(row).SourceFile));
+}
