@@ -419,7 +419,12 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
                 info.InfoTrack = int16_t(job.TagTrack);
             info.InfoGenre = int16_t(job.TagGenre);
         }
-        if (!info.WriteTags(out)) {
+        // A source without tags or cover gives the output none: writing an empty tag would
+        // only make the tag writer rewrite the whole file.
+        const bool nothing = !job.TagsEnabled && info.infoTitle.isEmpty() && info.infoArtist.isEmpty()
+            && info.infoAlbum.isEmpty() && info.infoComments.isEmpty() && info.infoCopyright.isEmpty()
+            && info.InfoYear <= 0 && info.InfoTrack <= 0 && info.infoGenreName.isEmpty() && info.infoCover.isEmpty();
+        if (!nothing && !info.WriteTags(out)) {
             result.reason = QStringLiteral("The tags could not be written: %1").arg(info.LastErrorText());
             return result;
         }

@@ -613,6 +613,8 @@ public:
             FLAC__stream_encoder_delete(m_enc); // closes the file
         if (m_seekTable)
             FLAC__metadata_object_delete(m_seekTable);
+        if (m_padding)
+            FLAC__metadata_object_delete(m_padding);
     }
     void expectFrames(int64_t frames) override { m_expected = frames; }
 
@@ -675,15 +677,26 @@ private:
         // Output samples, kept a little short so that resampling cannot leave the last
         // point past the end.
         const int64_t total = m_expected * m_s.rate / m_inRate - m_s.rate / 10;
-        if (total <= 0)
-            return true;
-        FLAC__stream_encoder_set_total_samples_estimate(m_enc, FLAC__uint64(total));
-        m_seekTable = FLAC__metadata_object_new(FLAC__METADATA_TYPE_SEEKTABLE);
-        return m_seekTable
-            && FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
-                m_seekTable, unsigned(10 * m_s.rate), FLAC__uint64(total))
-            && FLAC__metadata_object_seektable_template_sort(m_seekTable, true)
-            && FLAC__stream_encoder_set_metadata(m_enc, &m_seekTable, 1);
+        FLAC__StreamMetadata *blocks[2];
+        unsigned count = 0;
+        if (total > 0) {
+            FLAC__stream_encoder_set_total_samples_estimate(m_enc, FLAC__uint64(total));
+            m_seekTable = FLAC__metadata_object_new(FLAC__METADATA_TYPE_SEEKTABLE);
+            if (!m_seekTable
+                || !FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
+                    m_seekTable, unsigned(10 * m_s.rate), FLAC__uint64(total))
+                || !FLAC__metadata_object_seektable_template_sort(m_seekTable, true))
+                return false;
+            blocks[count++] = m_seekTable;
+        }
+        // 8 KiB of padding, as the flac tool leaves: the tags written afterwards take its
+        // room instead of moving the whole file.
+        m_padding = FLAC__metadata_object_new(FLAC__METADATA_TYPE_PADDING);
+        if (!m_padding)
+            return false;
+        m_padding->length = 8192;
+        blocks[count++] = m_padding;
+        return FLAC__stream_encoder_set_metadata(m_enc, blocks, count);
     }
     // Points the sound never reached (it ended before the expected length) would name
     // samples past the end: they become placeholders, rewritten in place.
@@ -733,6 +746,7 @@ private:
     FlacSettings m_s;
     QString m_path;
     FLAC__StreamEncoder *m_enc = nullptr;
+    FLAC__StreamMetadata *m_padding = nullptr;
     FLAC__StreamMetadata *m_seekTable = nullptr;
     int64_t m_expected = 0; // input frames
     std::vector<int32_t> m_converted;
