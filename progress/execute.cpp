@@ -18,12 +18,18 @@ namespace {
 void StyleGauge(QProgressBar *gauge)
 {
     QPalette colours = gauge->palette();
-    colours.setColor(QPalette::Base, colours.color(QPalette::ToolTipBase));
-    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
-    colours.setColor(QPalette::Highlight, QColor(0xC0, 0xC0, 0xC0));
-    colours.setColor(QPalette::Text, Qt::blue);
-    colours.setColor(QPalette::HighlightedText, Qt::blue);
-    colours.setColor(QPalette::WindowText, Qt::blue);
+    // Under a dark palette blue on silver cannot be read: the gauge keeps the palette's own.
+    const bool dark = colours.color(QPalette::Window).lightness() < 128;
+    if (dark) {
+        colours.setColor(QPalette::Text, colours.color(QPalette::WindowText));
+    } else {
+        colours.setColor(QPalette::Base, colours.color(QPalette::ToolTipBase));
+        colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+        colours.setColor(QPalette::Highlight, QColor(0xC0, 0xC0, 0xC0));
+        colours.setColor(QPalette::Text, Qt::blue);
+        colours.setColor(QPalette::HighlightedText, Qt::blue);
+        colours.setColor(QPalette::WindowText, Qt::blue);
+    }
     gauge->setPalette(colours);
     QFont bold = gauge->font();
     bold.setBold(true);

@@ -222,7 +222,21 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
     QCOMPARE(dialog->findChild<QLineEdit *>("EditLeft")->text(), QString("--:--:--")); // no run, no estimate
     QCOMPARE(dialog->windowTitle(), QString("Execute"));
     QCOMPARE(dialog->size(), QSize(421, 232));
+    QCOMPARE(g->palette().color(QPalette::Text), QColor(Qt::blue));
     delete dialog;
+
+    // Under a dark palette the gauges keep its light text, not blue on silver.
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    QApplication::setPalette(dark);
+    auto *night = new TExecForm(h.window.get(), h.window->RunEngine);
+    QApplication::setPalette(light);
+    QVERIFY(night->Gauge1->palette().color(QPalette::Text).lightness() > 128);
+    QCOMPARE(night->Gauge2->palette().color(QPalette::Base), QColor(30, 30, 30));
+    delete night;
 }
 
 void TestRun::cancelInVideoStepThenConvertAgain()
