@@ -46,8 +46,8 @@ static void discardNonAudio(AVFormatContext *fmt)
     }
 }
 
-AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterruptCB *interrupt,
-                           QString *error)
+AVFormatPtr openMediaHeader(const QString &path, bool audioOnly, const AVIOInterruptCB *interrupt,
+                            QString *error)
 {
     quietAvLogging();
     auto fail = [&](const QString &why) {
@@ -80,14 +80,23 @@ AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterr
             return fail(QStringLiteral("Stopped"));
         return fail(QStringLiteral("Not a media file: %1").arg(path));
     }
-    AVFormatPtr fmt(raw);
     if (audioOnly)
         discardNonAudio(raw);
-    r = avformat_find_stream_info(raw, nullptr);
+    return AVFormatPtr(raw);
+}
+
+AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterruptCB *interrupt,
+                           QString *error)
+{
+    AVFormatPtr fmt = openMediaHeader(path, audioOnly, interrupt, error);
+    if (!fmt)
+        return fmt;
+    AVFormatContext *raw = fmt.get();
+    const int r = avformat_find_stream_info(raw, nullptr);
     if (r < 0 || raw->nb_streams == 0) {
-        if (r == AVERROR_EXIT)
-            return fail(QStringLiteral("Stopped"));
-        return fail(QStringLiteral("Not a media file: %1").arg(path));
+        if (error)
+            *error = r == AVERROR_EXIT ? QStringLiteral("Stopped") : QStringLiteral("Not a media file: %1").arg(path);
+        return AVFormatPtr();
     }
     if (audioOnly)
         discardNonAudio(raw); // streams found while probing

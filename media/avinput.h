@@ -22,6 +22,9 @@ void quietAvLogging();
 // nothing and puts a plain reason into *error.
 AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterruptCB *interrupt,
                            QString *error);
+// The same, reading the container's header only: no stream is probed.
+AVFormatPtr openMediaHeader(const QString &path, bool audioOnly, const AVIOInterruptCB *interrupt,
+                            QString *error);
 
 // Comma-separated names of every audio decoder, for the "codec_whitelist" option.
 const char *audioDecoderList();

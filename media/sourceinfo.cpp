@@ -185,39 +185,16 @@ QString LanguageName(const QString &code)
 
 std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_bool *stop, QString *error)
 {
-    quietAvLogging();
     auto fail = [&](const QString &why) {
         if (error)
             *error = why;
         return std::optional<SourceInfo>();
     };
-    const QFileInfo file(path);
-    if (path.isEmpty() || !file.exists())
-        return fail(QStringLiteral("Source file not found: %1").arg(path));
-    if (!file.isFile() || !file.isReadable())
-        return fail(QStringLiteral("Cannot read the source file: %1").arg(path));
-    if (file.size() == 0)
-        return fail(QStringLiteral("Not a media file (the file is empty): %1").arg(path));
-
-    AVFormatContext *raw = avformat_alloc_context();
-    if (!raw)
-        return fail(QStringLiteral("Out of memory opening %1").arg(path));
-    if (stop)
-        raw->interrupt_callback = {stopRequested, const_cast<std::atomic_bool *>(stop)};
-    AVDictionary *opts = nullptr;
-    av_dict_set(&opts, "codec_whitelist", audioDecoderList(), 0); // never a video decoder
-    int r = avformat_open_input(&raw, avFileUrl(path).constData(), nullptr, &opts);
-    av_dict_free(&opts);
-    const auto failed = [&](int code) {
-        if (code == AVERROR_EXIT || (stop && stop->load()))
-            return fail(QStringLiteral("Stopped"));
-        if (code == AVERROR(EACCES) || code == AVERROR(EPERM))
-            return fail(QStringLiteral("Cannot read the source file: %1").arg(path));
-        return fail(QStringLiteral("Not a media file: %1").arg(path));
-    };
-    if (r < 0) // raw is freed by avformat_open_input
-        return failed(r);
-    AVFormatPtr fmt(raw);
+    AVIOInterruptCB cb{stopRequested, const_cast<std::atomic_bool *>(stop)};
+    const AVFormatPtr fmt = openMediaHeader(path, true, stop ? &cb : nullptr, error);
+    if (!fmt)
+        return std::nullopt;
+    AVFormatContext *raw = fmt.get();
 
     SourceInfo info;
     info.cover = findCover(raw); // attached pictures and attachments come with the header
@@ -225,11 +202,8 @@ std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_
         info.cover = asfCover(path);
     // Most containers describe their sound in the header; the rest is probed, sound only.
     if (needsProbing(raw)) {
-        for (unsigned i = 0; i < raw->nb_streams; ++i)
-            if (raw->streams[i]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
-                raw->streams[i]->discard = AVDISCARD_ALL;
-        if ((r = avformat_find_stream_info(raw, nullptr)) < 0 && (r == AVERROR_EXIT || (stop && stop->load())))
-            return failed(r);
+        if (avformat_find_stream_info(raw, nullptr) == AVERROR_EXIT || (stop && stop->load()))
+            return fail(QStringLiteral("Stopped"));
     }
     if (stop && stop->load())
         return fail(QStringLiteral("Stopped"));
