@@ -1112,7 +1112,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location line="+7"/>
         <source>Quick Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnelleinstellungen</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1456,7 +1456,7 @@ Chapter %1: %2</source>
         <location line="+73"/>
         <location filename="../main/run.cpp" line="+88"/>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartet</translation>
     </message>
     <message>
         <location filename="../main/main.cpp" line="+215"/>
