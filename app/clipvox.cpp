@@ -1,5 +1,6 @@
 // Clipvox: pulls the sound track out of video files.
 #include "cli/convert.h"
+#include "core/translation.h"
 #include "main/application.h"
 #include "main/commandline.h"
 #include "main/main.h"
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
     if (IsCommandLineMode(argc, argv))
         return RunCommandLine(argc, argv);
     ClipvoxApplication app(argc, argv);
+    InstallTranslators(); // the user's language, from LANGUAGE and LANG
     const TCommandLine command = ParseCommandLine(app.arguments());
     // One settings object for the program, handed to the window that shows and changes it.
     TSettings settings;

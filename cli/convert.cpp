@@ -1,6 +1,7 @@
 #include "cli/convert.h"
 
 #include "core/core.h"
+#include "core/translation.h"
 #include "engine/chapters.h"
 #include "engine/runengine.h"
 #include "media/medialength.h"
@@ -93,7 +94,7 @@ QStringList FormatNames()
 
 QString UsageText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
                "Usage: clipvox --convert [options] [--] FILE...\n"
                "       clipvox [FILE...]            (opens the window with the files queued)\n"
                "\n"
@@ -171,6 +172,8 @@ public:
     int run()
     {
         QList<TRunJob> jobs;
+        // The lines' first words (ok, failed, skipped) stay English in every language:
+        // scripts read them. The reasons after them are in the user's language.
         for (Item &item : m_items) {
             if (!item.failed.isEmpty()) {
                 item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, item.failed);
@@ -235,7 +238,7 @@ public:
             Print(stderr, QStringLiteral("\r\033[K"));
         for (Item &item : m_items)
             if (!item.line)
-                item.line = QStringLiteral("failed %1: Cancelled\n").arg(item.shown);
+                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, QCoreApplication::translate("CommandLine", "Cancelled"));
         flush();
         if (m_cancelled || m_outputGone)
             return kCancelled;
@@ -257,7 +260,7 @@ private:
         const QString note = m_engine.notes().value(index);
         if (outcome == TRunEngine::Succeeded) {
             const std::optional<double> ms = MediaLengthMs(item.output);
-            QString detail = ms ? SecondsToTime(qint64(*ms / 1000 + 0.5)) : QStringLiteral("length unknown");
+            QString detail = ms ? SecondsToTime(qint64(*ms / 1000 + 0.5)) : QCoreApplication::translate("CommandLine", "length unknown");
             if (!note.isEmpty())
                 detail += QStringLiteral("; ") + ShellQuoted(note);
             if (!item.note.isEmpty())
@@ -269,7 +272,7 @@ private:
             item.line = QStringLiteral("skipped %1: %2\n").arg(item.shown, ShellQuoted(note));
         } else {
             item.line = QStringLiteral("failed %1: %2\n")
-                            .arg(item.shown, outcome == TRunEngine::Stopped ? QStringLiteral("Cancelled") : reason);
+                            .arg(item.shown, outcome == TRunEngine::Stopped ? QCoreApplication::translate("CommandLine", "Cancelled") : reason);
         }
         flush();
     }
@@ -297,7 +300,7 @@ private:
             return;
         const int first = m_running.first();
         const qint64 left = m_engine.secondsLeft();
-        Print(stderr, QStringLiteral("\r\033[Kfile %1 of %2, %3%, time left %4")
+        Print(stderr, QStringLiteral("\r\033[K") + QCoreApplication::translate("CommandLine", "file %1 of %2, %3%, time left %4")
                           .arg(m_byEngine[first] + 1)
                           .arg(m_items.size())
                           .arg(m_percent.value(first, 0))
@@ -334,6 +337,7 @@ bool IsCommandLineMode(int argc, char **argv)
 int RunCommandLine(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    InstallTranslators();
     QCoreApplication::setApplicationName(QStringLiteral("clipvox"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CLIPVOX_VERSION));
 
@@ -367,22 +371,22 @@ int RunCommandLine(int argc, char **argv)
         return kAllConverted;
     }
     if (!parser.isSet(convert))
-        return UsageError(QStringLiteral("options other than --help and --version need --convert"));
+        return UsageError(QCoreApplication::translate("CommandLine", "options other than --help and --version need --convert"));
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
-        return UsageError(QStringLiteral("no files to convert"));
+        return UsageError(QCoreApplication::translate("CommandLine", "no files to convert"));
 
     TOutputSettings settings;
     LoadSettings(settings);
     if (parser.isSet(format)) {
         const int index = int(FormatNames().indexOf(parser.value(format).toLower()));
         if (index < 0)
-            return UsageError(QStringLiteral("unknown format \"%1\"").arg(parser.value(format)));
+            return UsageError(QCoreApplication::translate("CommandLine", "unknown format \"%1\"").arg(parser.value(format)));
         settings.OutputFormat = index;
     }
     settings.OutputExt = FormatExtension(settings.OutputFormat);
     if (parser.isSet(overwrite) && parser.isSet(skipExisting))
-        return UsageError(QStringLiteral("--overwrite and --skip-existing exclude each other"));
+        return UsageError(QCoreApplication::translate("CommandLine", "--overwrite and --skip-existing exclude each other"));
     settings.ExistingFile = parser.isSet(overwrite)       ? TOutputSettings::ReplaceExisting
                             : parser.isSet(skipExisting) ? TOutputSettings::SkipExisting
                                                          : TOutputSettings::KeepBoth;
@@ -391,23 +395,23 @@ int RunCommandLine(int argc, char **argv)
     const QString startTime = parser.value(start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(start);
     QString endTime = parser.value(end).isEmpty() ? QStringLiteral("Max") : parser.value(end);
     if (!ParseTime(startTime, TimeRule::Strict))
-        return UsageError(QStringLiteral("--start needs a time hh:mm:ss, not \"%1\"").arg(startTime));
+        return UsageError(QCoreApplication::translate("CommandLine", "--start needs a time hh:mm:ss, not \"%1\"").arg(startTime));
     if (endTime.compare(QLatin1String("max"), Qt::CaseInsensitive) == 0)
         endTime = QStringLiteral("Max");
     else if (!ParseTime(endTime, TimeRule::Strict))
-        return UsageError(QStringLiteral("--end needs a time hh:mm:ss or max, not \"%1\"").arg(endTime));
+        return UsageError(QCoreApplication::translate("CommandLine", "--end needs a time hh:mm:ss or max, not \"%1\"").arg(endTime));
 
     int parallel = settings.Jobs;
     if (parser.isSet(jobs)) {
         bool ok = false;
         parallel = parser.value(jobs).toInt(&ok);
         if (!ok || parallel < 1)
-            return UsageError(QStringLiteral("--jobs needs a number of at least 1, not \"%1\"").arg(parser.value(jobs)));
+            return UsageError(QCoreApplication::translate("CommandLine", "--jobs needs a number of at least 1, not \"%1\"").arg(parser.value(jobs)));
     }
     parallel = std::clamp(parallel, 1, TRunEngine::MaxParallel());
 
     if (parser.isSet(keepTree) && !parser.isSet(output))
-        return UsageError(QStringLiteral("--keep-tree needs --output"));
+        return UsageError(QCoreApplication::translate("CommandLine", "--keep-tree needs --output"));
     const QString pattern = parser.isSet(name) ? parser.value(name) : QStringLiteral("{name}");
     // Tags are read for a pattern that names one.
     static const QRegularExpression tagged(QStringLiteral("\\{(title|artist|album|year|track)\\}"));
@@ -418,7 +422,7 @@ int RunCommandLine(int argc, char **argv)
         bool ok = false;
         soundTrack = parser.value(track).toInt(&ok);
         if (!ok || soundTrack < 1)
-            return UsageError(QStringLiteral("--track needs a number of at least 1, not \"%1\"").arg(parser.value(track)));
+            return UsageError(QCoreApplication::translate("CommandLine", "--track needs a number of at least 1, not \"%1\"").arg(parser.value(track)));
     }
 
     QString folder;
@@ -458,11 +462,11 @@ int RunCommandLine(int argc, char **argv)
         const QFileInfo info(path);
         item.source = info.absoluteFilePath();
         if (!info.exists())
-            item.failed = QStringLiteral("No such file");
+            item.failed = QCoreApplication::translate("CommandLine", "No such file");
         else if (info.isDir())
-            item.failed = QStringLiteral("Is a folder, not a video file");
+            item.failed = QCoreApplication::translate("CommandLine", "Is a folder, not a video file");
         else if (!info.isReadable())
-            item.failed = QStringLiteral("The file cannot be read");
+            item.failed = QCoreApplication::translate("CommandLine", "The file cannot be read");
         const QString dir = !folder.isEmpty() ? OutputFolderFor(item.source, parser.isSet(keepTree) ? SaveTo::KeepTree
                                                                                                 : SaveTo::OutputFolder,
                                                                 folder, parser.value(keepTree))
@@ -507,7 +511,7 @@ int RunCommandLine(int argc, char **argv)
                 parts.push_back(part);
             }
             if (source && parts.empty())
-                item.note = QStringLiteral("it has no chapters, converted whole");
+                item.note = QCoreApplication::translate("CommandLine", "it has no chapters, converted whole");
         }
         if (parts.empty())
             parts.push_back(item);

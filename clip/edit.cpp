@@ -628,7 +628,7 @@ void TEditForm::BtnApplyClick()
         start = TimeToSeconds(ui->EdStart->text());
         end = TimeToSeconds(ui->EdEnd->text());
     } catch (const ClipvoxError &) {
-        ShowInformation(this, QStringLiteral("Please input correct time format!"));
+        ShowInformation(this, tr("Please input correct time format!"));
         return;
     }
     // No whole second to scale by: a measured source under a second is all one clip, an
@@ -638,13 +638,13 @@ void TEditForm::BtnApplyClick()
     else if (MP2 && MP2->Length() > 0)
         SetSelection(0, 100);
     else {
-        ShowInformation(this, QStringLiteral("Please input correct time format!"));
+        ShowInformation(this, tr("Please input correct time format!"));
         return;
     }
     // The seconds are compared, not the percentages: a start a little after the end
     // would share its percent and slip through.
     if (start > end) {
-        ShowInformation(this, QStringLiteral("Start Time should be smaller than End Time!"));
+        ShowInformation(this, tr("Start Time should be smaller than End Time!"));
         return;
     }
     // Every field is checked before any is stored: a refused year or track leaves the job
@@ -661,13 +661,13 @@ void TEditForm::BtnApplyClick()
         bool ok = false;
         job.TagYear = ui->infoYear->text().toInt(&ok, 10);
         if (!ok) {
-            ShowInformation(this, QStringLiteral("Invalid Year Value"));
+            ShowInformation(this, tr("Invalid Year Value"));
             ui->infoYear->setFocus();
             return;
         }
         job.TagTrack = ui->infoTrack->text().toInt(&ok, 10);
         if (!ok) {
-            ShowInformation(this, QStringLiteral("Invalid Track Value"));
+            ShowInformation(this, tr("Invalid Track Value"));
             ui->infoTrack->setFocus();
             return;
         }

@@ -13,7 +13,7 @@ int Field(const QLineEdit *edit)
     bool ok = false;
     const int value = edit->text().toInt(&ok, 10);
     if (!ok)
-        throw ClipvoxError(QStringLiteral("'%1' is not a valid integer value").arg(edit->text()));
+        throw ClipvoxError(QCoreApplication::translate("Core", "'%1' is not a valid integer value").arg(edit->text()));
     return value;
 }
 
@@ -80,18 +80,18 @@ void TEditTimeForm::FormShow()
 void TEditTimeForm::BitBtnOKClick()
 {
     const qint64 start = RowSeconds(ui->EdStartHour, ui->EdStartMin, ui->EdStartSec);
-    const auto refuse = [this](const char *text) { ShowInformation(this, QString::fromLatin1(text)); };
+    const auto refuse = [this](const char *text) { ShowInformation(this, tr(text)); };
     if (start < 0)
-        return refuse("Start time should not be negative.");
+        return refuse(QT_TR_NOOP("Start time should not be negative."));
     if (start > m_duration)
-        return refuse("Start time should be less than total duration.");
+        return refuse(QT_TR_NOOP("Start time should be less than total duration."));
     const qint64 stop = RowSeconds(ui->EdStopHour, ui->EdStopMin, ui->EdStopSec);
     if (stop < 0)
-        return refuse("Stop time should not be negative.");
+        return refuse(QT_TR_NOOP("Stop time should not be negative."));
     if (stop > m_duration)
-        return refuse("Stop time should be less than total duration.");
+        return refuse(QT_TR_NOOP("Stop time should be less than total duration."));
     if (start > stop)
-        return refuse("Start time should not be later than stop time.");
+        return refuse(QT_TR_NOOP("Start time should not be later than stop time."));
     m_start = ToInt(start);
     m_end = ToInt(stop);
     emit TimesChosen(m_start, m_end);

@@ -118,7 +118,7 @@ void TSoundStrip::paintEvent(QPaintEvent *)
 
     if (m_noSound) {
         // The words stand on a patch of the background, clear of the middle line.
-        const QString text = QStringLiteral("No sound");
+        const QString text = tr("No sound");
         const QRect words = painter.fontMetrics().boundingRect(box, Qt::AlignCenter, text).adjusted(-4, 0, 4, 0);
         painter.fillRect(words, pal.color(QPalette::Base));
         painter.setPen(pal.color(QPalette::Text));

@@ -14,7 +14,7 @@ TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
         auto *arrow = new QToolButton(this);
         arrow->setObjectName(up ? QStringLiteral("up") : QStringLiteral("down"));
         arrow->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
-        arrow->setAccessibleName(up ? QStringLiteral("One more") : QStringLiteral("One less"));
+        arrow->setAccessibleName(up ? tr("One more") : tr("One less"));
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::NoFocus);
         arrow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -1,4 +1,5 @@
 #include "core/core.h"
+#include <QCoreApplication>
 
 #include <QFileInfo>
 #include <algorithm>
@@ -37,7 +38,7 @@ int TimeToSeconds(const QString &text)
         bool ok = false;
         part.toInt(&ok, 10);
         if (!ok)
-            throw ClipvoxError(QStringLiteral("'%1' is not a valid integer value").arg(part));
+            throw ClipvoxError(QCoreApplication::translate("Core", "'%1' is not a valid integer value").arg(part));
     }
     return 0; // not reached: ParseTime fails only on a field that is no number
 }

@@ -1,4 +1,5 @@
 #include "engine/encodestep.h"
+#include <QCoreApplication>
 
 #include "media/audiowriters.h"
 #include "media/loudness.h"
@@ -20,7 +21,8 @@ bool Took(const TAudioFile2 &writer, QString *reason, const QString &fallback)
     return false;
 }
 
-const QString kRefused = QStringLiteral("The encoder does not accept the output settings");
+// Translated where it is used: a static is made before the program's language is chosen.
+QString Refused() { return QCoreApplication::translate("TRunEngine", "The encoder does not accept the output settings"); }
 
 void ConfigureMp3(TAudioFile2 &writer, const TOutputSettings &o, TWriterSetup &setup)
 {
@@ -34,15 +36,15 @@ void ConfigureMp3(TAudioFile2 &writer, const TOutputSettings &o, TWriterSetup &s
         lame.LameVbrQuality = int16_t(o.Mp3VbrQuality);
         lame.LameVbr = true;
         writer.SetMp3Encoder(lame);
-        setup.ok = Took(writer, &setup.reason, kRefused);
+        setup.ok = Took(writer, &setup.reason, Refused());
         return;
     }
     writer.SetMp3Format(o.Mp3Frequency, o.Mp3Bitrate, o.Mp3Channels);
-    setup.ok = Took(writer, &setup.reason, kRefused);
+    setup.ok = Took(writer, &setup.reason, Refused());
     // LAME quietly takes another bit rate when the sample rate cannot carry the chosen one.
     const int kbps = mp3EncodedKbps(Mp3Settings{o.Mp3Frequency, o.Mp3Bitrate, o.Mp3Channels});
     if (setup.ok && kbps > 0 && kbps != o.Mp3Bitrate)
-        setup.remark = QStringLiteral("Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps")
+        setup.remark = QCoreApplication::translate("TRunEngine", "Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps")
                            .arg(kbps)
                            .arg(o.Mp3Frequency)
                            .arg(o.Mp3Bitrate);
@@ -53,14 +55,14 @@ void ConfigureOgg(TAudioFile2 &writer, const TOutputSettings &o, TWriterSetup &s
     // Quality mode takes precedence over variable bit rate and needs no check.
     if (o.OggUseQuality) {
         writer.SetOggFormat(o.OggFrequency, o.OggChannels, 0, 0, 0, int16_t(o.OggQuality));
-        setup.ok = Took(writer, &setup.reason, kRefused);
+        setup.ok = Took(writer, &setup.reason, Refused());
         return;
     }
     const int minimum = o.OggVbr ? o.OggMinBitrate : 0;
     const int maximum = o.OggVbr ? o.OggMaxBitrate : 0;
     if (!writer.CheckOggFormat(o.OggFrequency, o.OggChannels, o.OggBitrate, minimum, maximum)) {
         setup.incorrectFormat = true;
-        setup.reason = QStringLiteral("Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), "
+        setup.reason = QCoreApplication::translate("TRunEngine", "Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), "
                                       "%3 kbps (minimum %4, maximum %5)")
                            .arg(o.OggFrequency)
                            .arg(o.OggChannels)
@@ -70,7 +72,7 @@ void ConfigureOgg(TAudioFile2 &writer, const TOutputSettings &o, TWriterSetup &s
         return;
     }
     writer.SetOggFormat(o.OggFrequency, o.OggChannels, o.OggBitrate, minimum, maximum, -1);
-    setup.ok = Took(writer, &setup.reason, kRefused);
+    setup.ok = Took(writer, &setup.reason, Refused());
 }
 } // namespace
 
@@ -85,7 +87,7 @@ namespace {
 void ConfigureWma(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
 {
     writer.SetWmaProfile(s.WmaProfile);
-    setup.ok = Took(writer, &setup.reason, kRefused);
+    setup.ok = Took(writer, &setup.reason, Refused());
 }
 
 void ConfigureWav(TAudioFile2 &, const TOutputSettings &s, TWriterSetup &setup)
@@ -93,7 +95,7 @@ void ConfigureWav(TAudioFile2 &, const TOutputSettings &s, TWriterSetup &setup)
     setup.ok = s.WavChannels >= 1 && s.WavChannels <= 8 && s.WavFrequency >= 1000
         && (s.WavBps == 2 || s.WavBps == 8 || s.WavBps == 16 || s.WavBps == 24);
     if (!setup.ok)
-        setup.reason = QStringLiteral("WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits")
+        setup.reason = QCoreApplication::translate("TRunEngine", "WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits")
                            .arg(s.WavFrequency).arg(s.WavChannels).arg(s.WavBps);
 }
 
@@ -102,19 +104,19 @@ void ConfigureFlac(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &
     // 0 is "Same as source": the source decides it when the job runs.
     writer.SetFlacFormat(s.FlacFrequency ? s.FlacFrequency : 44100, s.FlacChannels, s.FlacBps ? s.FlacBps : 16,
                          s.FlacCompression);
-    setup.ok = Took(writer, &setup.reason, kRefused);
+    setup.ok = Took(writer, &setup.reason, Refused());
 }
 
 void ConfigureOpus(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
 {
     writer.SetOpusFormat(s.OpusBitrate, s.OpusVbr, s.OpusChannels);
-    setup.ok = Took(writer, &setup.reason, kRefused);
+    setup.ok = Took(writer, &setup.reason, Refused());
 }
 
 void ConfigureM4a(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
 {
     writer.SetM4aFormat(s.M4aFrequency, s.M4aBitrate, s.M4aChannels);
-    setup.ok = Took(writer, &setup.reason, kRefused);
+    setup.ok = Took(writer, &setup.reason, Refused());
 }
 
 // What a job's writer is fed: rate, channels and, for integer outputs, the word length.
@@ -227,7 +229,7 @@ TWriterSetup ConfigureWriter(TAudioFile2 &writer, const TOutputSettings &s, int 
     if (const FormatWriter *w = WriterOf(format))
         w->configure(writer, s, setup);
     else
-        setup.reason = QStringLiteral("The output format is not one Clipvox knows");
+        setup.reason = QCoreApplication::translate("TRunEngine", "The output format is not one Clipvox knows");
     return setup;
 }
 
@@ -237,7 +239,7 @@ WriterPlan PlanWriter(int format, const TOutputSettings &o, const TSourceSound &
     const FormatWriter *w = WriterOf(format);
     WriterPlan p = w ? w->plan(o, source) : WriterPlan{};
     if (!p.writer)
-        p.reason = QStringLiteral("The output format is not one Clipvox knows");
+        p.reason = QCoreApplication::translate("TRunEngine", "The output format is not one Clipvox knows");
     return p;
 }
 } // namespace
@@ -254,8 +256,8 @@ int SoundStreamOf(const QString &source, int track, const std::atomic<bool> &sto
         if (t.number == track)
             return t.streamIndex;
     *reason = info->tracks.isEmpty()
-        ? QStringLiteral("No sound track %1: the source has no sound").arg(track)
-        : QStringLiteral("No sound track %1: the source has %2").arg(track).arg(info->tracks.size());
+        ? QCoreApplication::translate("TRunEngine", "No sound track %1: the source has no sound").arg(track)
+        : QCoreApplication::translate("TRunEngine", "No sound track %1: the source has %2").arg(track).arg(info->tracks.size());
     return kNoSuchTrack;
 }
 
@@ -280,7 +282,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
         return result;
     }
     if (source.seconds >= 0 && clip.start >= source.seconds) {
-        result.reason = QStringLiteral("The clip starts at %1 s, after the end of the source (%2 s)")
+        result.reason = QCoreApplication::translate("TRunEngine", "The clip starts at %1 s, after the end of the source (%2 s)")
                             .arg(clip.start)
                             .arg(source.seconds, 0, 'f', 2);
         return result;
@@ -373,11 +375,11 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
         return result;
     }
     if (!opened) {
-        result.reason = QStringLiteral("The clip holds no sound");
+        result.reason = QCoreApplication::translate("TRunEngine", "The clip holds no sound");
         return result;
     }
     if (!plan.writer->finish()) {
-        result.reason = plan.writer->error.isEmpty() ? QStringLiteral("Cannot write %1").arg(out) : plan.writer->error;
+        result.reason = plan.writer->error.isEmpty() ? QCoreApplication::translate("TRunEngine", "Cannot write %1").arg(out) : plan.writer->error;
         return result;
     }
     plan.writer.reset();
@@ -425,7 +427,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             && info.infoAlbum.isEmpty() && info.infoComments.isEmpty() && info.infoCopyright.isEmpty()
             && info.InfoYear <= 0 && info.InfoTrack <= 0 && info.infoGenreName.isEmpty() && info.infoCover.isEmpty();
         if (!nothing && !info.WriteTags(out)) {
-            result.reason = QStringLiteral("The tags could not be written: %1").arg(info.LastErrorText());
+            result.reason = QCoreApplication::translate("TRunEngine", "The tags could not be written: %1").arg(info.LastErrorText());
             return result;
         }
     }

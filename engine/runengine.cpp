@@ -1,4 +1,5 @@
 #include "engine/runengine.h"
+#include <QCoreApplication>
 
 #include "core/core.h"
 #include "engine/encodestep.h"
@@ -74,7 +75,7 @@ Reserved Reserve(const QString &output, const QString &ext, QString *reason)
         if (errno != EEXIST)
             break;
     }
-    *reason = QStringLiteral("Cannot create a file in %1: %2").arg(folder, error);
+    *reason = QCoreApplication::translate("TRunEngine", "Cannot create a file in %1: %2").arg(folder, error);
     return {};
 }
 
@@ -145,7 +146,7 @@ bool Finish(const Reserved &temp, const QString &output, bool replace, const QSe
                 break;
         }
     }
-    *reason = QStringLiteral("Cannot write %1: %2").arg(output, QString::fromLocal8Bit(std::strerror(error)));
+    *reason = QCoreApplication::translate("TRunEngine", "Cannot write %1: %2").arg(output, QString::fromLocal8Bit(std::strerror(error)));
     return false;
 }
 
@@ -227,14 +228,14 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
         QString output = wanted, note;
         if (isSource(wanted)) {
             output = FreeName(wanted, used);
-            note = QStringLiteral("%1 is a source of this run and was kept").arg(file);
+            note = QCoreApplication::translate("TRunEngine", "%1 is a source of this run and was kept").arg(file);
         } else if (taken.contains(wanted) || (exists && settings.ExistingFile == TOutputSettings::KeepBoth)) {
             output = FreeName(wanted, used);
             if (exists)
-                note = QStringLiteral("%1 exists and was kept").arg(file);
+                note = QCoreApplication::translate("TRunEngine", "%1 exists and was kept").arg(file);
         } else if (exists && settings.ExistingFile == TOutputSettings::SkipExisting) {
             m_skipped[i] = true;
-            note = QStringLiteral("%1 exists and was kept").arg(wanted);
+            note = QCoreApplication::translate("TRunEngine", "%1 exists and was kept").arg(wanted);
         }
         if (!m_skipped[i])
             taken.insert(output);
@@ -348,19 +349,19 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
     const double lengthMs = m_lengthMs[index];
     double clipEnd = TVideoEdit::ToEnd;
     if (!start) {
-        reason = QStringLiteral("The start time \"%1\" is not a time (hh:mm:ss)").arg(job.StartTime);
+        reason = QCoreApplication::translate("TRunEngine", "The start time \"%1\" is not a time (hh:mm:ss)").arg(job.StartTime);
     } else if (!end && lengthMs < 0) {
         const QString why = m_lengthError[index];
-        reason = QStringLiteral("Cannot measure the length of the source: %1")
-                     .arg(why.isEmpty() ? QStringLiteral("unknown reason") : why);
+        reason = QCoreApplication::translate("TRunEngine", "Cannot measure the length of the source: %1")
+                     .arg(why.isEmpty() ? QCoreApplication::translate("TRunEngine", "unknown reason") : why);
     } else if (lengthMs >= 0 && *start * 1000.0 >= lengthMs) {
-        reason = QStringLiteral("The clip's start (%1) is past the end of the source (%2 s)")
+        reason = QCoreApplication::translate("TRunEngine", "The clip's start (%1) is past the end of the source (%2 s)")
                      .arg(job.StartTime)
                      .arg(lengthMs / 1000, 0, 'f', 1);
     } else if (end && !EndsWithSource(job, *end, lengthMs)) {
         clipEnd = *end;
         if (!(clipEnd > *start))
-            reason = QStringLiteral("The clip's end (%1) is not after its start (%2)").arg(job.EndTime, job.StartTime);
+            reason = QCoreApplication::translate("TRunEngine", "The clip's end (%1) is not after its start (%2)").arg(job.EndTime, job.StartTime);
     }
     // The encoder's set-up is checked before any work, which it would waste.
     if (reason.isEmpty()) {
@@ -376,7 +377,7 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
         return std::nullopt;
     if (!reason.isEmpty()) {
         if (incorrectFormat) {
-            emit jobMessage(index, QStringLiteral("Incorrect format"));
+            emit jobMessage(index, QCoreApplication::translate("TRunEngine", "Incorrect format"));
             if (!(run == m_run && m_active && m_running.count(index)))
                 return std::nullopt;
         }
@@ -416,7 +417,7 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
                 return; // cancel() has dealt with the job
             if (result.ok && final != output) {
                 m_outputs[index] = final;
-                m_notes[index] = QStringLiteral("%1 appeared during the run and was kept").arg(QFileInfo(output).fileName());
+                m_notes[index] = QCoreApplication::translate("TRunEngine", "%1 appeared during the run and was kept").arg(QFileInfo(output).fileName());
             }
             finishJob(index, result.ok ? Succeeded : Failed, result.ok ? result.remark : result.reason);
         });

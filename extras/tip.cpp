@@ -74,7 +74,7 @@ TTipForm::TTipForm(QWidget *owner) : QDialog(owner), ui(new Ui::TTipForm)
 
 TTipForm::~TTipForm() { delete ui; }
 
-QString TTipForm::NoTipsText() { return QStringLiteral("No tips available."); }
+QString TTipForm::NoTipsText() { return tr("No tips available."); }
 
 void TTipForm::FormCreate()
 {

@@ -25,7 +25,7 @@ bool ClipvoxApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &e) {
         ReportError(e);
     } catch (...) {
-        ReportError(QStringLiteral("Unknown error"));
+        ReportError(QCoreApplication::translate("ClipvoxApplication", "Unknown error"));
     }
     return false;
 }

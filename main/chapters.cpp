@@ -8,19 +8,19 @@
 
 QString JobToolTip(const TJob &job)
 {
-    QString track = QStringLiteral("the source's default");
+    QString track = QCoreApplication::translate("TMainForm", "the source's default");
     if (job.SoundTrack > 0)
         track = job.SoundTrackName.isEmpty() ? QString::number(job.SoundTrack) : job.SoundTrackName;
-    QString tip = QStringLiteral("%1\nSound track: %2").arg(job.SourceFile, track);
+    QString tip = QCoreApplication::translate("TMainForm", "%1\nSound track: %2").arg(job.SourceFile, track);
     if (job.ChapterNumber > 0)
-        tip += QStringLiteral("\nChapter %1: %2").arg(job.ChapterNumber).arg(job.ChapterTitle);
+        tip += QCoreApplication::translate("TMainForm", "\nChapter %1: %2").arg(job.ChapterNumber).arg(job.ChapterTitle);
     return tip;
 }
 
 void TMainForm::SetUpChapters(QMenu *menu)
 {
     m_chapterPool.setMaxThreadCount(2);
-    SplitChapters1 = new QAction(QStringLiteral("Split into chapters"), this);
+    SplitChapters1 = new QAction(tr("Split into chapters"), this);
     SplitChapters1->setObjectName(QStringLiteral("SplitChapters1"));
     SplitChapters1->setEnabled(false);
     menu->insertAction(ui->EditSelection1, SplitChapters1);

@@ -1,14 +1,15 @@
 #include "main/commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 TCommandLine ParseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Pulls the sound track out of video files."));
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Pulls the sound track out of video files."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Videos or folders of videos to queue."),
+    parser.addPositionalArgument(QStringLiteral("FILE"), QCoreApplication::translate("CommandLine", "Videos or folders of videos to queue."),
                                  QStringLiteral("[FILE...]"));
     parser.process(arguments);
     return {parser.positionalArguments()};

@@ -1,5 +1,6 @@
 #include "main/desktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 
@@ -49,7 +50,7 @@ bool QtDesktop::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url)
 
 QString BrowseOutputFolder(QWidget *parent, const QString &start)
 {
-    QString path = Desktop::instance().browseFolder(parent, QStringLiteral("Select a directory to save output files"), start);
+    QString path = Desktop::instance().browseFolder(parent, QCoreApplication::translate("Desktop", "Select a directory to save output files"), start);
     if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     return path;
@@ -57,5 +58,5 @@ QString BrowseOutputFolder(QWidget *parent, const QString &start)
 
 void ShowInformation(QWidget *parent, const QString &text)
 {
-    Desktop::instance().message(parent, QMessageBox::Information, QStringLiteral("Information"), text);
+    Desktop::instance().message(parent, QMessageBox::Information, QCoreApplication::translate("Desktop", "Information"), text);
 }

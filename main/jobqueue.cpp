@@ -3,6 +3,7 @@
 #include "core/core.h"
 #include "engine/chapters.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 QString ChangeFileExt(const QString &path, const QString &extWithDot)
@@ -27,7 +28,7 @@ TJobQueue::~TJobQueue()
 const TJob &TJobQueue::Job(int row) const
 {
     if (!Has(row))
-        throw ClipvoxError(QStringLiteral("No queued file is being edited."));
+        throw ClipvoxError(QCoreApplication::translate("TJobQueue", "No queued file is being edited."));
     return JobTable[size_t(row)];
 }
 

@@ -22,21 +22,21 @@ struct VideoFamily
     const char *patterns;
 };
 const VideoFamily kVideoFamilies[] = {
-    {"MPEG files", "*.mpg;*.mpeg"},
-    {"WMV files", "*.wmv"},
-    {"AVI files", "*.avi"},
-    {"ASF files", "*.asf"},
-    {"MP4 files", "*.mp4;*.m4v"},
-    {"MKV files", "*.mkv"},
-    {"WebM files", "*.webm"},
-    {"MOV files", "*.mov"},
-    {"FLV files", "*.flv"},
-    {"MPEG transport streams", "*.ts;*.mts;*.m2ts"},
-    {"VOB files", "*.vob"},
-    {"3GP files", "*.3gp"},
-    {"OGV files", "*.ogv"},
-    {"DV files", "*.dv"},
-    {"DivX files", "*.divx"},
+    {QT_TRANSLATE_NOOP("TMainForm", "MPEG files"), "*.mpg;*.mpeg"},
+    {QT_TRANSLATE_NOOP("TMainForm", "WMV files"), "*.wmv"},
+    {QT_TRANSLATE_NOOP("TMainForm", "AVI files"), "*.avi"},
+    {QT_TRANSLATE_NOOP("TMainForm", "ASF files"), "*.asf"},
+    {QT_TRANSLATE_NOOP("TMainForm", "MP4 files"), "*.mp4;*.m4v"},
+    {QT_TRANSLATE_NOOP("TMainForm", "MKV files"), "*.mkv"},
+    {QT_TRANSLATE_NOOP("TMainForm", "WebM files"), "*.webm"},
+    {QT_TRANSLATE_NOOP("TMainForm", "MOV files"), "*.mov"},
+    {QT_TRANSLATE_NOOP("TMainForm", "FLV files"), "*.flv"},
+    {QT_TRANSLATE_NOOP("TMainForm", "MPEG transport streams"), "*.ts;*.mts;*.m2ts"},
+    {QT_TRANSLATE_NOOP("TMainForm", "VOB files"), "*.vob"},
+    {QT_TRANSLATE_NOOP("TMainForm", "3GP files"), "*.3gp"},
+    {QT_TRANSLATE_NOOP("TMainForm", "OGV files"), "*.ogv"},
+    {QT_TRANSLATE_NOOP("TMainForm", "DV files"), "*.dv"},
+    {QT_TRANSLATE_NOOP("TMainForm", "DivX files"), "*.divx"},
 };
 
 QStringList Patterns(const VideoFamily &family)
@@ -84,11 +84,11 @@ QStringList VideosIn(const QString &folder, const std::atomic<bool> *stop)
 
 void TMainForm::PrepareOpenDialog()
 {
-    m_openTitle = QStringLiteral("Open Video Files");
-    QStringList filters{QtFilter(QStringLiteral("All supported files"), AllVideoPatterns())};
+    m_openTitle = tr("Open Video Files");
+    QStringList filters{QtFilter(tr("All supported files"), AllVideoPatterns())};
     for (const VideoFamily &family : kVideoFamilies)
-        filters << QtFilter(QString::fromLatin1(family.description), Patterns(family));
-    filters << QStringLiteral("All files (*)");
+        filters << QtFilter(tr(family.description), Patterns(family));
+    filters << tr("All files (*)");
     m_openFilter = filters.join(QStringLiteral(";;"));
 }
 
@@ -143,7 +143,7 @@ void TMainForm::QueueCommandLine(const QStringList &paths)
     // Posted, so that the message comes once the window is up, over it.
     QTimer::singleShot(0, this, [this, missing] {
         Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"),
-                                    QStringLiteral("These files do not exist and were not added:\n") +
+                                    tr("These files do not exist and were not added:\n") +
                                         missing.join(QLatin1Char('\n')));
     });
 }
@@ -214,8 +214,9 @@ void TMainForm::RefreshJobList()
     for (int r = 0; r < Queue.JobCount(); ++r) {
         const TJob &job = Queue.Job(r);
         auto *row = new QTreeWidgetItem({QString::number(r + 1), job.SourceFile, job.StartTime, job.EndTime,
-                                         s.OutputExt.toLower(), job.OutputFile, QStringLiteral("Waiting")});
+                                         s.OutputExt.toLower(), job.OutputFile});
         row->setIcon(ColNumber, rowIcon);
+        SetStatusCell(row, QT_TR_NOOP("Waiting"));
         row->setToolTip(ColSource, JobToolTip(job));
         rows << row;
     }
@@ -298,10 +299,18 @@ void TMainForm::ListView1MouseUp()
     }
 }
 
-void TMainForm::SetJobStatus(int row, const QString &status, const QString &reason)
+// The status cell shows the status in the user's language and keeps the English one, which
+// the program counts and compares.
+void TMainForm::SetStatusCell(QTreeWidgetItem *item, const char *status)
+{
+    item->setData(ColStatus, kStatusRole, QString::fromLatin1(status));
+    item->setText(ColStatus, tr(status));
+}
+
+void TMainForm::SetJobStatus(int row, const char *status, const QString &reason)
 {
     if (QTreeWidgetItem *item = ui->ListView1->topLevelItem(row)) {
-        item->setText(ColStatus, status);
+        SetStatusCell(item, status);
         // The reason reaches a screen reader as well as the mouse pointer.
         item->setToolTip(ColStatus, reason);
         item->setData(ColStatus, Qt::AccessibleDescriptionRole, reason);
@@ -311,5 +320,5 @@ void TMainForm::SetJobStatus(int row, const QString &status, const QString &reas
 QString TMainForm::JobStatus(int row) const
 {
     const QTreeWidgetItem *item = ui->ListView1->topLevelItem(row);
-    return item ? item->text(ColStatus) : QString();
+    return item ? item->data(ColStatus, kStatusRole).toString() : QString();
 }

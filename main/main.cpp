@@ -212,7 +212,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
     // Quitting in the middle of a run stops it as Cancel does: no partial file stays behind.
     if (RunActive()) {
         if (!Desktop::instance().question(this, QStringLiteral("Clipvox"),
-                                          QStringLiteral("A conversion is still running. Stop it and quit?"))) {
+                                          tr("A conversion is still running. Stop it and quit?"))) {
             event->ignore();
             return;
         }
@@ -372,7 +372,7 @@ void TMainForm::HelpContent1Click()
     const QString guide = ProgramFolder() + QStringLiteral("clipvox.html");
     // Without a web browser or launcher nothing would happen at all: say where the guide is.
     if (!Desktop::instance().openUrl(QUrl::fromLocalFile(guide)))
-        ShowInformation(this, QStringLiteral("No program to open the user guide was found. The user guide is at:\n") +
+        ShowInformation(this, tr("No program to open the user guide was found. The user guide is at:\n") +
                                   QDir::toNativeSeparators(guide));
 }
 

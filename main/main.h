@@ -39,6 +39,8 @@ QString RunEndMessage(int failed, int total);
 
 // Columns of the queue list.
 enum JobColumn { ColNumber, ColSource, ColStart, ColEnd, ColConvertTo, ColOutput, ColStatus };
+// The status cell keeps its English status here; the cell's text is the translated one.
+constexpr int kStatusRole = Qt::UserRole + 2;
 
 // The maker's addresses.
 extern const char *const kHomePageUrl;
@@ -93,7 +95,10 @@ public:
     void ListView1MouseUp();
     // Removes every selected row (the Delete key).
     void RemoveSelectedRows();
-    void SetJobStatus(int row, const QString &status, const QString &reason = QString());
+    // status: an English status marked with QT_TR_NOOP; the row shows its translation.
+    void SetJobStatus(int row, const char *status, const QString &reason = QString());
+    static void SetStatusCell(QTreeWidgetItem *item, const char *status);
+    // The row's status in English, as SetJobStatus was given it.
     QString JobStatus(int row) const;
 
     // Chapters: "Split into chapters" in the list's menu, enabled for a selected source with

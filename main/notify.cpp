@@ -1,5 +1,6 @@
 #include "main/notify.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QStringList>
@@ -7,9 +8,9 @@
 
 QString RunEndedText(int converted, int failed)
 {
-    return QStringLiteral("%1 %2 converted, %3 failed")
+    return QCoreApplication::translate("Notify", "%1 %2 converted, %3 failed")
         .arg(converted)
-        .arg(converted == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+        .arg(converted == 1 ? QCoreApplication::translate("Notify", "file") : QCoreApplication::translate("Notify", "files"))
         .arg(failed);
 }
 

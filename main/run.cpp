@@ -22,7 +22,7 @@ int RowsWith(const QTreeWidget *list, const QString &text)
 {
     int n = 0;
     for (int r = 0; r < list->topLevelItemCount(); ++r)
-        n += list->topLevelItem(r)->text(ColStatus) == text;
+        n += list->topLevelItem(r)->data(ColStatus, kStatusRole).toString() == text;
     return n;
 }
 } // namespace
@@ -62,9 +62,9 @@ void TMainForm::ShowConvertAsShowProgress(bool showProgress)
 {
     QAction *convert = ui->TBXItem1;
     const QString keys = convert->shortcut().toString(QKeySequence::NativeText);
-    convert->setText(showProgress ? QStringLiteral("Show progress") : m_convertText);
-    convert->setToolTip(showProgress ? QStringLiteral("Show progress (%1)").arg(keys) : m_convertTip);
-    convert->setStatusTip(showProgress ? QStringLiteral("Show progress") : m_convertStatus);
+    convert->setText(showProgress ? tr("Show progress") : m_convertText);
+    convert->setToolTip(showProgress ? tr("Show progress (%1)").arg(keys) : m_convertTip);
+    convert->setStatusTip(showProgress ? tr("Show progress") : m_convertStatus);
     if (showProgress)
         convert->setEnabled(true);
 }
@@ -85,7 +85,7 @@ void TMainForm::RunStart()
             row->setText(ColOutput, outputs[i]);
             row->setToolTip(ColOutput, notes.value(i));
             row->setData(ColNumber, kRunRole, QStringLiteral("%1:%2").arg(m_runId).arg(i));
-            SetJobStatus(i, QStringLiteral("Waiting"));
+            SetJobStatus(i, QT_TR_NOOP("Waiting"));
         }
     }
     FreezeQueue(true);
@@ -113,7 +113,7 @@ void TMainForm::FreezeQueue(bool frozen)
 void TMainForm::RunJobStarted(int index)
 {
     if (QTreeWidgetItem *row = RunRow(index))
-        SetJobStatus(ui->ListView1->indexOfTopLevelItem(row), QStringLiteral("Converting..."));
+        SetJobStatus(ui->ListView1->indexOfTopLevelItem(row), QT_TR_NOOP("Converting..."));
 }
 
 void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QString &reason)
@@ -123,8 +123,8 @@ void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QSt
         return;
     // A failed job never reads "100%"; its reason shows on the status cell, and so does
     // what the encoder changed of a job that succeeded.
-    static const QString texts[] = {QStringLiteral("100%"), QStringLiteral("Failed"), QStringLiteral("Stop"),
-                                   QStringLiteral("Skipped")};
+    static const char *const texts[] = {QT_TR_NOOP("100%"), QT_TR_NOOP("Failed"), QT_TR_NOOP("Stop"),
+                                        QT_TR_NOOP("Skipped")};
     SetJobStatus(ui->ListView1->indexOfTopLevelItem(row), texts[outcome], reason);
     // An output that found its name taken when it finished took the next free one.
     row->setText(ColOutput, RunEngine->outputs().value(index));
@@ -133,13 +133,15 @@ void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QSt
 
 QString RunEndMessage(int failed, int total)
 {
-    QString text = QStringLiteral("Task complete!");
+    QString text = QCoreApplication::translate("TMainForm", "Task complete!");
     if (failed > 0)
-        text += QStringLiteral("\n%1 of %2 %3 could not be converted; %4 Status says why.")
+        text += QCoreApplication::translate("TMainForm", "\n%1 of %2 %3 could not be converted; %4 Status says why.")
                     .arg(failed)
                     .arg(total)
-                    .arg(total == 1 ? QStringLiteral("file") : QStringLiteral("files"))
-                    .arg(failed == 1 ? QStringLiteral("its") : QStringLiteral("their"));
+                    .arg(total == 1 ? QCoreApplication::translate("TMainForm", "file")
+                                    : QCoreApplication::translate("TMainForm", "files"))
+                    .arg(failed == 1 ? QCoreApplication::translate("TMainForm", "its")
+                                     : QCoreApplication::translate("TMainForm", "their"));
     return text;
 }
 

@@ -1,4 +1,5 @@
 #include "media/audiofile2.h"
+#include <QCoreApplication>
 
 #include "core/outputformats.h"
 #include "media/audiowriters.h"
@@ -31,10 +32,10 @@ static_assert(kWmaProfileCount == 48);
 
 QString describe(const WmaProfile &p)
 {
-    return QStringLiteral("WMA %1 kbps, %2 kHz, %3")
+    return QCoreApplication::translate("Media", "WMA %1 kbps, %2 kHz, %3")
         .arg(p.kbps)
         .arg(p.rate / 1000)
-        .arg(p.channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo"));
+        .arg(p.channels == 1 ? QCoreApplication::translate("Media", "mono") : QCoreApplication::translate("Media", "stereo"));
 }
 
 enum Kind { None, Mp3, Ogg, Wma };
@@ -142,9 +143,9 @@ void TAudioFile2::OpenFile(const QString &path, int, int)
     d->in = sf_open(QFile::encodeName(path).constData(), SFM_READ, &d->inInfo);
     if (!d->in) {
         const QString why = QFileInfo::exists(path) ? QString::fromLocal8Bit(sf_strerror(nullptr))
-                                                    : QStringLiteral("file not found");
+                                                    : QCoreApplication::translate("Media", "file not found");
         d->inInfo = SF_INFO{};
-        d->setError(OpenFailed, QStringLiteral("Cannot open %1 (%2)").arg(path, why));
+        d->setError(OpenFailed, QCoreApplication::translate("Media", "Cannot open %1 (%2)").arg(path, why));
     }
 }
 
@@ -191,7 +192,7 @@ void TAudioFile2::SetInputFormat(int formatB, int formatA)
     d->inRate = formatB; // kept even when refused: CreateFile then refuses too
     d->inChannels = formatA;
     if (formatA < 1 || formatB < 1)
-        d->setError(FormatRefused, QStringLiteral("Input of %1 Hz, %2 channels cannot be encoded").arg(formatB).arg(formatA));
+        d->setError(FormatRefused, QCoreApplication::translate("Media", "Input of %1 Hz, %2 channels cannot be encoded").arg(formatB).arg(formatA));
     else if (d->out && !d->out->setInput(formatB, formatA))
         d->setError(FormatRefused, d->out->error);
 }
@@ -232,7 +233,7 @@ void TAudioFile2::SetWmaProfile(int profile)
 {
     d->wmaProfile = profile;
     if (profile < 0 || profile >= kWmaProfileCount)
-        d->setError(FormatRefused, QStringLiteral("There is no WMA profile %1").arg(profile));
+        d->setError(FormatRefused, QCoreApplication::translate("Media", "There is no WMA profile %1").arg(profile));
     else
         d->clearError();
 }
@@ -280,7 +281,7 @@ void TAudioFile2::CreateFile(const QString &path, int)
         break;
     case OutputFormat::Wma:
         if (d->wmaProfile < 0 || d->wmaProfile >= kWmaProfileCount)
-            refused = QStringLiteral("There is no WMA profile %1").arg(d->wmaProfile);
+            refused = QCoreApplication::translate("Media", "There is no WMA profile %1").arg(d->wmaProfile);
         else
             d->out = makeWmaWriter(kWmaProfiles[d->wmaProfile]);
         break;
@@ -302,7 +303,7 @@ void TAudioFile2::CreateFile(const QString &path, int)
             if (f.format != OutputFormat::Wav)
                 known << QLatin1Char('.') + QLatin1String(f.extension);
         const QString last = known.takeLast();
-        refused = QStringLiteral("Unknown output type \"%1\": use %2 or %3")
+        refused = QCoreApplication::translate("Media", "Unknown output type \"%1\": use %2 or %3")
                       .arg(ext, known.join(QLatin1String(", ")), last);
         break;
     }
@@ -322,7 +323,7 @@ void TAudioFile2::CreateFile(const QString &path, int)
 void TAudioFile2::WriteSamples(const SampleArray &samples)
 {
     if (!d->out) {
-        d->setError(NotOpen, QStringLiteral("No output file is open"));
+        d->setError(NotOpen, QCoreApplication::translate("Media", "No output file is open"));
         return;
     }
     d->clearError();
@@ -345,7 +346,7 @@ void TAudioFile2::WriteSamples(const SampleArray &samples)
 void TAudioFile2::WriteSamples32(const SampleArray32 &samples)
 {
     if (!d->out) {
-        d->setError(NotOpen, QStringLiteral("No output file is open"));
+        d->setError(NotOpen, QCoreApplication::translate("Media", "No output file is open"));
         return;
     }
     d->clearError();

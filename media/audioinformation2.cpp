@@ -1,4 +1,5 @@
 #include "media/audiofile2.h"
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QFileInfo>
@@ -95,7 +96,7 @@ bool TAudioInformation2::WriteTags(const QString &path)
 {
     m_error.clear();
     if (!QFileInfo(path).isFile()) {
-        m_error = QStringLiteral("File not found: %1").arg(path);
+        m_error = QCoreApplication::translate("Media", "File not found: %1").arg(path);
         return false;
     }
     const QByteArray name = QFile::encodeName(path);
@@ -184,10 +185,10 @@ bool TAudioInformation2::WriteTags(const QString &path)
             ok = f.save();
         }
     } else {
-        m_error = QStringLiteral("Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1").arg(path);
+        m_error = QCoreApplication::translate("Media", "Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1").arg(path);
         return false;
     }
     if (!ok)
-        m_error = QStringLiteral("Cannot write the tags of %1").arg(path);
+        m_error = QCoreApplication::translate("Media", "Cannot write the tags of %1").arg(path);
     return ok;
 }

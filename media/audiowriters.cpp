@@ -1,4 +1,5 @@
 #include "media/audiowriters.h"
+#include <QCoreApplication>
 
 #include "media/avinput.h"
 
@@ -27,7 +28,7 @@ namespace {
 
 QString cannotCreate(const QString &path)
 {
-    return QStringLiteral("Cannot create %1 (%2)").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    return QCoreApplication::translate("Media", "Cannot create %1 (%2)").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 // Interleaved float samples into the planar FIFO of an FFmpeg encoder.
@@ -85,11 +86,11 @@ lame_t makeLame(const Mp3Settings &s, int inRate, int inChannels, QString *error
 {
     static const MPEG_mode modes[] = {MONO, STEREO, JOINT_STEREO, JOINT_STEREO, DUAL_CHANNEL};
     if (s.mode < 1 || s.mode > 5) {
-        *error = QStringLiteral("Unknown MP3 channel mode %1").arg(s.mode);
+        *error = QCoreApplication::translate("Media", "Unknown MP3 channel mode %1").arg(s.mode);
         return nullptr;
     }
     if (inChannels < 1 || inChannels > 2 || inRate <= 0) {
-        *error = QStringLiteral("The MP3 encoder takes mono or stereo input only");
+        *error = QCoreApplication::translate("Media", "The MP3 encoder takes mono or stereo input only");
         return nullptr;
     }
     lame_t gf = lame_init();
@@ -112,7 +113,7 @@ lame_t makeLame(const Mp3Settings &s, int inRate, int inChannels, QString *error
     lame_set_bWriteVbrTag(gf, 1);
     if (s.rate <= 0 || s.kbps <= 0 || lame_init_params(gf) < 0) {
         lame_close(gf);
-        *error = QStringLiteral("The MP3 encoder refuses %1 Hz at %2 kbps").arg(s.rate).arg(s.kbps);
+        *error = QCoreApplication::translate("Media", "The MP3 encoder refuses %1 Hz at %2 kbps").arg(s.rate).arg(s.kbps);
         return nullptr;
     }
     return gf;
@@ -137,7 +138,7 @@ public:
     bool setInput(int rate, int channels) override
     {
         if (m_started) {
-            error = QStringLiteral("The input format cannot change after samples were written");
+            error = QCoreApplication::translate("Media", "The input format cannot change after samples were written");
             return false;
         }
         lame_t gf = makeLame(m_s, rate, channels, &error);
@@ -181,7 +182,7 @@ private:
     bool put(int n)
     {
         if (n < 0 || std::fwrite(m_buf.data(), 1, size_t(n), m_file) != size_t(n)) {
-            error = n < 0 ? QStringLiteral("The MP3 encoder failed") : cannotCreate(m_path);
+            error = n < 0 ? QCoreApplication::translate("Media", "The MP3 encoder failed") : cannotCreate(m_path);
             return false;
         }
         return true;
@@ -247,7 +248,7 @@ public:
         vorbis_info_init(&m_vi);
         m_viReady = true;
         if (!setupVorbis(&m_vi, m_s)) {
-            error = QStringLiteral("The OGG encoder refuses this format");
+            error = QCoreApplication::translate("Media", "The OGG encoder refuses this format");
             return false;
         }
         if (!setInput(m_inRate, m_inChannels))
@@ -273,7 +274,7 @@ public:
     {
         if (m_started || channels < 1 || rate <= 0
             || !m_rs.configure(rate, channels, m_s.rate, m_s.channels)) {
-            error = QStringLiteral("Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels);
+            error = QCoreApplication::translate("Media", "Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels);
             return false;
         }
         m_inRate = rate;
@@ -391,7 +392,7 @@ public:
         m_path = path;
         const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_WMAV2);
         if (!codec || avformat_alloc_output_context2(&m_oc, nullptr, "asf", nullptr) < 0)
-            return fail(QStringLiteral("No WMA encoder"));
+            return fail(QCoreApplication::translate("Media", "No WMA encoder"));
         m_enc = avcodec_alloc_context3(codec);
         m_enc->sample_fmt = AV_SAMPLE_FMT_FLTP;
         m_enc->sample_rate = m_p.rate;
@@ -401,15 +402,15 @@ public:
         if (m_oc->oformat->flags & AVFMT_GLOBALHEADER)
             m_enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
         if (avcodec_open2(m_enc, codec, nullptr) < 0)
-            return fail(QStringLiteral("The WMA encoder refuses %1 kbps at %2 Hz").arg(m_p.kbps).arg(m_p.rate));
+            return fail(QCoreApplication::translate("Media", "The WMA encoder refuses %1 kbps at %2 Hz").arg(m_p.kbps).arg(m_p.rate));
         AVStream *st = avformat_new_stream(m_oc, nullptr);
         if (!st || avcodec_parameters_from_context(st->codecpar, m_enc) < 0)
-            return fail(QStringLiteral("No WMA encoder"));
+            return fail(QCoreApplication::translate("Media", "No WMA encoder"));
         st->time_base = m_enc->time_base;
         if (!setInput(m_inRate, m_inChannels))
             return false;
         if (avio_open(&m_oc->pb, avFileUrl(path).constData(), AVIO_FLAG_WRITE) < 0)
-            return fail(QStringLiteral("Cannot create %1").arg(path));
+            return fail(QCoreApplication::translate("Media", "Cannot create %1").arg(path));
         // Packets that hold whole frames: the muxer never splits an audio frame, so a frame
         // that does not fit pads the rest of the packet away.
         AVDictionary *opts = nullptr;
@@ -420,7 +421,7 @@ public:
         const int r = avformat_write_header(m_oc, &opts);
         av_dict_free(&opts);
         if (r < 0)
-            return fail(QStringLiteral("Cannot write %1").arg(path));
+            return fail(QCoreApplication::translate("Media", "Cannot write %1").arg(path));
         m_fifo = av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, m_p.channels, m_enc->frame_size * 2);
         m_frame = av_frame_alloc();
         m_pkt = av_packet_alloc();
@@ -429,7 +430,7 @@ public:
         m_frame->sample_rate = m_p.rate;
         av_channel_layout_copy(&m_frame->ch_layout, &m_enc->ch_layout);
         if (av_frame_get_buffer(m_frame, 0) < 0)
-            return fail(QStringLiteral("Out of memory"));
+            return fail(QCoreApplication::translate("Media", "Out of memory"));
         // The decoder gives out nothing for the first two packets (the encoder's one-frame
         // delay, and a first superframe it takes for the tail of an earlier one), which
         // would cost the clip its first frame: a frame of silence goes first, timed before
@@ -440,7 +441,7 @@ public:
     bool setInput(int rate, int channels) override
     {
         if (m_started || channels < 1 || rate <= 0 || !m_rs.configure(rate, channels, m_p.rate, m_p.channels))
-            return fail(QStringLiteral("Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels));
+            return fail(QCoreApplication::translate("Media", "Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels));
         m_inRate = rate;
         m_inChannels = channels;
         return true;
@@ -457,7 +458,7 @@ public:
         }
         const int got = m_rs.convert(out.data(), cap, samples, frames);
         if (got < 0 || av_audio_fifo_write(m_fifo, reinterpret_cast<void **>(out.data()), got) < got)
-            return fail(QStringLiteral("The WMA encoder failed"));
+            return fail(QCoreApplication::translate("Media", "The WMA encoder failed"));
         m_samples += got;
         while (av_audio_fifo_size(m_fifo) >= m_enc->frame_size) {
             if (!encodeFrame())
@@ -469,7 +470,7 @@ public:
     {
         m_started = true;
         if (!deinterleave(samples, frames, m_p.channels, m_planes, m_fifo))
-            return fail(QStringLiteral("The WMA encoder failed"));
+            return fail(QCoreApplication::translate("Media", "The WMA encoder failed"));
         m_samples += frames;
         while (av_audio_fifo_size(m_fifo) >= m_enc->frame_size)
             if (!encodeFrame())
@@ -488,7 +489,7 @@ public:
         ok = av_write_trailer(m_oc) >= 0 && ok;
         ok = avio_closep(&m_oc->pb) >= 0 && ok;
         if (!ok && error.isEmpty())
-            error = QStringLiteral("Cannot write %1").arg(m_path);
+            error = QCoreApplication::translate("Media", "Cannot write %1").arg(m_path);
         return ok;
     }
 
@@ -505,17 +506,17 @@ private:
         for (auto &plane : zeros)
             z.push_back(plane.data());
         return av_audio_fifo_write(m_fifo, reinterpret_cast<void **>(z.data()), frames) == frames
-            || fail(QStringLiteral("Out of memory"));
+            || fail(QCoreApplication::translate("Media", "Out of memory"));
     }
     bool encodeFrame()
     {
         if (av_frame_make_writable(m_frame) < 0
             || av_audio_fifo_read(m_fifo, reinterpret_cast<void **>(m_frame->data), m_enc->frame_size) < m_enc->frame_size)
-            return fail(QStringLiteral("The WMA encoder failed"));
+            return fail(QCoreApplication::translate("Media", "The WMA encoder failed"));
         m_frame->pts = m_pts;
         m_pts += m_enc->frame_size;
         if (avcodec_send_frame(m_enc, m_frame) < 0)
-            return fail(QStringLiteral("The WMA encoder failed"));
+            return fail(QCoreApplication::translate("Media", "The WMA encoder failed"));
         return drain();
     }
     bool drain()
@@ -533,10 +534,10 @@ private:
             av_packet_rescale_ts(m_pkt, m_enc->time_base, m_oc->streams[0]->time_base);
             m_pkt->stream_index = 0;
             if (av_write_frame(m_oc, m_pkt) < 0)
-                return fail(QStringLiteral("Cannot write %1").arg(m_path));
+                return fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
             av_packet_unref(m_pkt);
         }
-        return r == AVERROR(EAGAIN) || r == AVERROR_EOF || fail(QStringLiteral("The WMA encoder failed"));
+        return r == AVERROR(EAGAIN) || r == AVERROR_EOF || fail(QCoreApplication::translate("Media", "The WMA encoder failed"));
     }
 
     WmaProfile m_p;
@@ -578,7 +579,7 @@ protected:
     {
         if (m_started || channels < 1 || channels > 8 || rate <= 0
             || !m_rs.configure(rate, channels, outRate, outChannels, AV_SAMPLE_FMT_S32, outFormat))
-            return fail(QStringLiteral("Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels));
+            return fail(QCoreApplication::translate("Media", "Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels));
         m_inRate = rate;
         m_inChannels = channels;
         m_same = rate == outRate && channels == outChannels && outFormat == AV_SAMPLE_FMT_S32;
@@ -631,16 +632,16 @@ public:
         m_enc = FLAC__stream_encoder_new();
         if (!m_enc) {
             std::fclose(file);
-            return fail(QStringLiteral("Out of memory"));
+            return fail(QCoreApplication::translate("Media", "Out of memory"));
         }
         FLAC__stream_encoder_set_channels(m_enc, unsigned(m_s.channels));
         FLAC__stream_encoder_set_bits_per_sample(m_enc, unsigned(m_s.bits));
         FLAC__stream_encoder_set_sample_rate(m_enc, unsigned(m_s.rate));
         FLAC__stream_encoder_set_compression_level(m_enc, unsigned(m_s.compression));
         if (!addSeekTable())
-            return fail(QStringLiteral("Out of memory"));
+            return fail(QCoreApplication::translate("Media", "Out of memory"));
         if (FLAC__stream_encoder_init_FILE(m_enc, file, nullptr, nullptr) != FLAC__STREAM_ENCODER_INIT_STATUS_OK)
-            return fail(QStringLiteral("The FLAC encoder refuses %1 Hz, %2 channels, %3 bits")
+            return fail(QCoreApplication::translate("Media", "The FLAC encoder refuses %1 Hz, %2 channels, %3 bits")
                             .arg(m_s.rate).arg(m_s.channels).arg(m_s.bits));
         return true;
     }
@@ -654,7 +655,7 @@ public:
         if (m_same)
             return encode(samples, frames);
         const int got = convert(samples, frames, m_s.channels, m_converted);
-        return got >= 0 ? encode(m_converted.data(), got) : fail(QStringLiteral("The FLAC encoder failed"));
+        return got >= 0 ? encode(m_converted.data(), got) : fail(QCoreApplication::translate("Media", "The FLAC encoder failed"));
     }
     bool finish() override
     {
@@ -664,7 +665,7 @@ public:
         m_enc = nullptr;
         ok = ok && dropUnreachedSeekPoints();
         if (!ok && error.isEmpty())
-            error = QStringLiteral("Cannot write %1").arg(m_path);
+            error = QCoreApplication::translate("Media", "Cannot write %1").arg(m_path);
         return ok;
     }
 
@@ -723,7 +724,7 @@ private:
         ok = ok && FLAC__metadata_simple_iterator_set_block(it, m_seekTable, false);
         if (it)
             FLAC__metadata_simple_iterator_delete(it);
-        return ok || fail(QStringLiteral("Cannot write %1").arg(m_path));
+        return ok || fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
     }
     // Full-scale samples down to the file's sample size, rounded.
     bool encode(const int32_t *samples, int frames)
@@ -739,8 +740,8 @@ private:
             return true;
         const FLAC__StreamEncoderState state = FLAC__stream_encoder_get_state(m_enc);
         return fail(state == FLAC__STREAM_ENCODER_IO_ERROR || state == FLAC__STREAM_ENCODER_CLIENT_ERROR
-                        ? QStringLiteral("Cannot write %1").arg(m_path)
-                        : QStringLiteral("The FLAC encoder failed (%1)").arg(FLAC__StreamEncoderStateString[state]));
+                        ? QCoreApplication::translate("Media", "Cannot write %1").arg(m_path)
+                        : QCoreApplication::translate("Media", "The FLAC encoder failed (%1)").arg(FLAC__StreamEncoderStateString[state]));
     }
 
     FlacSettings m_s;
@@ -796,11 +797,11 @@ public:
         int r = 0;
         m_enc = ope_encoder_create_callbacks(&callbacks, this, m_comments, m_s.inputRate, m_s.channels, 0, &r);
         if (!m_enc)
-            return fail(QStringLiteral("The Opus encoder failed (%1)").arg(QString::fromUtf8(ope_strerror(r))));
+            return fail(QCoreApplication::translate("Media", "The Opus encoder failed (%1)").arg(QString::fromUtf8(ope_strerror(r))));
         // A random stream serial: libopusenc's own comes from rand(), the same on every run,
         // and chained files (joined with cat) need each stream's serial to differ.
         if (ope_encoder_ctl(m_enc, OPE_SET_SERIALNO(opus_int32(QRandomGenerator::system()->generate()))) != OPE_OK)
-            return fail(QStringLiteral("The Opus encoder failed"));
+            return fail(QCoreApplication::translate("Media", "The Opus encoder failed"));
         // Variable bit rate as the opusenc tool does it: unconstrained, the rate an average.
         // 60 ms packets (three 20 ms frames each): libopusenc and libopus spend a fixed cost
         // per packet (encoder size look-ups that probe the CPU each time, slow in a VM), so
@@ -809,7 +810,7 @@ public:
             || ope_encoder_ctl(m_enc, OPUS_SET_BITRATE(m_s.kbps * 1000)) != OPE_OK
             || ope_encoder_ctl(m_enc, OPUS_SET_VBR(m_s.vbr ? 1 : 0)) != OPE_OK
             || (m_s.vbr && ope_encoder_ctl(m_enc, OPUS_SET_VBR_CONSTRAINT(0)) != OPE_OK))
-            return fail(QStringLiteral("The Opus encoder refuses %1 kbps").arg(m_s.kbps));
+            return fail(QCoreApplication::translate("Media", "The Opus encoder refuses %1 kbps").arg(m_s.kbps));
         return true;
     }
     bool setInput(int rate, int channels) override
@@ -820,16 +821,16 @@ public:
     {
         m_started = true;
         if (frames > 0 && ope_encoder_write_float(m_enc, samples, frames) != OPE_OK)
-            return fail(m_writeFailed ? QStringLiteral("Cannot write %1").arg(m_path) : QStringLiteral("The Opus encoder failed"));
-        return !m_writeFailed || fail(QStringLiteral("Cannot write %1").arg(m_path));
+            return fail(m_writeFailed ? QCoreApplication::translate("Media", "Cannot write %1").arg(m_path) : QCoreApplication::translate("Media", "The Opus encoder failed"));
+        return !m_writeFailed || fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
     }
     bool write32(const int32_t *samples, int frames) override
     {
         m_started = true;
         const int got = convert(samples, frames, m_s.channels, m_converted);
         if (got < 0 || (got > 0 && ope_encoder_write_float(m_enc, m_converted.data(), got) != OPE_OK))
-            return fail(m_writeFailed ? QStringLiteral("Cannot write %1").arg(m_path) : QStringLiteral("The Opus encoder failed"));
-        return !m_writeFailed || fail(QStringLiteral("Cannot write %1").arg(m_path));
+            return fail(m_writeFailed ? QCoreApplication::translate("Media", "Cannot write %1").arg(m_path) : QCoreApplication::translate("Media", "The Opus encoder failed"));
+        return !m_writeFailed || fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
     }
     bool finish() override
     {
@@ -839,7 +840,7 @@ public:
         m_enc = nullptr;
         ok = ok && !m_writeFailed;
         if (!ok && error.isEmpty())
-            error = QStringLiteral("Cannot write %1").arg(m_path);
+            error = QCoreApplication::translate("Media", "Cannot write %1").arg(m_path);
         return ok;
     }
 
@@ -879,7 +880,7 @@ public:
             return fail(why);
         const AVCodec *codec = avcodec_find_encoder_by_name("aac");
         if (!codec || avformat_alloc_output_context2(&m_oc, nullptr, "ipod", nullptr) < 0)
-            return fail(QStringLiteral("No AAC encoder"));
+            return fail(QCoreApplication::translate("Media", "No AAC encoder"));
         m_enc = avcodec_alloc_context3(codec);
         m_enc->sample_fmt = AV_SAMPLE_FMT_FLTP;
         m_enc->sample_rate = m_s.rate;
@@ -889,10 +890,10 @@ public:
         if (m_oc->oformat->flags & AVFMT_GLOBALHEADER)
             m_enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
         if (avcodec_open2(m_enc, codec, nullptr) < 0)
-            return fail(QStringLiteral("The AAC encoder refuses %1 kbps at %2 Hz").arg(m_s.kbps).arg(m_s.rate));
+            return fail(QCoreApplication::translate("Media", "The AAC encoder refuses %1 kbps at %2 Hz").arg(m_s.kbps).arg(m_s.rate));
         AVStream *st = avformat_new_stream(m_oc, nullptr);
         if (!st || avcodec_parameters_from_context(st->codecpar, m_enc) < 0)
-            return fail(QStringLiteral("No AAC encoder"));
+            return fail(QCoreApplication::translate("Media", "No AAC encoder"));
         st->time_base = m_enc->time_base;
         if (!setInput(m_inRate, m_inChannels))
             return false;
@@ -909,11 +910,11 @@ public:
         const int r = avformat_write_header(m_oc, &opts);
         av_dict_free(&opts);
         if (r < 0)
-            return fail(QStringLiteral("Cannot write %1").arg(path));
+            return fail(QCoreApplication::translate("Media", "Cannot write %1").arg(path));
         m_fifo = av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, m_s.channels, m_enc->frame_size * 2);
         m_frame = av_frame_alloc();
         m_pkt = av_packet_alloc();
-        return (m_fifo && m_frame && m_pkt) || fail(QStringLiteral("Out of memory"));
+        return (m_fifo && m_frame && m_pkt) || fail(QCoreApplication::translate("Media", "Out of memory"));
     }
     bool setInput(int rate, int channels) override
     {
@@ -931,7 +932,7 @@ public:
         }
         const int got = m_rs.convert(out.data(), cap, samples, frames);
         if (got < 0 || av_audio_fifo_write(m_fifo, out.data(), got) < got)
-            return fail(QStringLiteral("The AAC encoder failed"));
+            return fail(QCoreApplication::translate("Media", "The AAC encoder failed"));
         while (av_audio_fifo_size(m_fifo) >= m_enc->frame_size)
             if (!encodeFrame(m_enc->frame_size))
                 return false;
@@ -941,7 +942,7 @@ public:
     {
         m_started = true;
         if (!deinterleave(samples, frames, m_s.channels, m_planes, m_fifo))
-            return fail(QStringLiteral("The AAC encoder failed"));
+            return fail(QCoreApplication::translate("Media", "The AAC encoder failed"));
         while (av_audio_fifo_size(m_fifo) >= m_enc->frame_size)
             if (!encodeFrame(m_enc->frame_size))
                 return false;
@@ -958,7 +959,7 @@ public:
         ok = av_write_trailer(m_oc) >= 0 && ok;
         ok = avio_closep(&m_oc->pb) >= 0 && ok;
         if (!ok && error.isEmpty())
-            error = QStringLiteral("Cannot write %1").arg(m_path);
+            error = QCoreApplication::translate("Media", "Cannot write %1").arg(m_path);
         return ok;
     }
 
@@ -972,11 +973,11 @@ private:
         av_channel_layout_copy(&m_frame->ch_layout, &m_enc->ch_layout);
         if (av_frame_get_buffer(m_frame, 0) < 0
             || av_audio_fifo_read(m_fifo, reinterpret_cast<void **>(m_frame->data), samples) < samples)
-            return fail(QStringLiteral("The AAC encoder failed"));
+            return fail(QCoreApplication::translate("Media", "The AAC encoder failed"));
         m_frame->pts = m_pts;
         m_pts += samples;
         if (avcodec_send_frame(m_enc, m_frame) < 0)
-            return fail(QStringLiteral("The AAC encoder failed"));
+            return fail(QCoreApplication::translate("Media", "The AAC encoder failed"));
         return drain();
     }
     bool drain()
@@ -986,10 +987,10 @@ private:
             av_packet_rescale_ts(m_pkt, m_enc->time_base, m_oc->streams[0]->time_base);
             m_pkt->stream_index = 0;
             if (av_write_frame(m_oc, m_pkt) < 0)
-                return fail(QStringLiteral("Cannot write %1").arg(m_path));
+                return fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
             av_packet_unref(m_pkt);
         }
-        return r == AVERROR(EAGAIN) || r == AVERROR_EOF || fail(QStringLiteral("The AAC encoder failed"));
+        return r == AVERROR(EAGAIN) || r == AVERROR_EOF || fail(QCoreApplication::translate("Media", "The AAC encoder failed"));
     }
 
     M4aSettings m_s;
@@ -1021,8 +1022,8 @@ QString checkOggSettings(const OggSettings &s)
     if (ok)
         return {};
     if (s.quality < 0 && s.min > 0 && s.max > 0 && s.min > s.max)
-        return QStringLiteral("The OGG minimum bit rate %1 kbps is above the maximum %2 kbps").arg(s.min).arg(s.max);
-    return QStringLiteral("The OGG encoder refuses %1 Hz, %2 channels at these bit rates").arg(s.rate).arg(s.channels);
+        return QCoreApplication::translate("Media", "The OGG minimum bit rate %1 kbps is above the maximum %2 kbps").arg(s.min).arg(s.max);
+    return QCoreApplication::translate("Media", "The OGG encoder refuses %1 Hz, %2 channels at these bit rates").arg(s.rate).arg(s.channels);
 }
 
 QString checkMp3Settings(const Mp3Settings &s)
@@ -1038,7 +1039,7 @@ QString checkFlacSettings(const FlacSettings &s)
 {
     if (s.rate < 1 || s.rate > 655350 || s.channels < 1 || s.channels > 2 || (s.bits != 16 && s.bits != 24)
         || s.compression < 0 || s.compression > 8)
-        return QStringLiteral("FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, "
+        return QCoreApplication::translate("Media", "FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, "
                               "%2 channels, %3 bits, compression %4")
             .arg(s.rate).arg(s.channels).arg(s.bits).arg(s.compression);
     return {};
@@ -1047,7 +1048,7 @@ QString checkFlacSettings(const FlacSettings &s)
 QString checkOpusSettings(const OpusSettings &s)
 {
     if (s.kbps < 32 || s.kbps > 256 || s.channels < 1 || s.channels > 2)
-        return QStringLiteral("Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels")
+        return QCoreApplication::translate("Media", "Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels")
             .arg(s.kbps).arg(s.channels);
     return {};
 }
@@ -1055,7 +1056,7 @@ QString checkOpusSettings(const OpusSettings &s)
 QString checkM4aSettings(const M4aSettings &s)
 {
     if ((s.rate != 44100 && s.rate != 48000) || s.kbps < 64 || s.kbps > 320 || s.channels < 1 || s.channels > 2)
-        return QStringLiteral("M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, "
+        return QCoreApplication::translate("Media", "M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, "
                               "%2 kbps, %3 channels")
             .arg(s.rate).arg(s.kbps).arg(s.channels);
     return {};

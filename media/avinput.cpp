@@ -1,4 +1,5 @@
 #include "media/avinput.h"
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QFileInfo>
@@ -57,15 +58,15 @@ AVFormatPtr openMediaHeader(const QString &path, bool audioOnly, const AVIOInter
     };
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
-        return fail(QStringLiteral("Source file not found: %1").arg(path));
+        return fail(QCoreApplication::translate("Media", "Source file not found: %1").arg(path));
     if (!info.isFile() || !info.isReadable())
-        return fail(QStringLiteral("Cannot read the source file: %1").arg(path));
+        return fail(QCoreApplication::translate("Media", "Cannot read the source file: %1").arg(path));
     if (info.size() == 0)
-        return fail(QStringLiteral("Not a media file (the file is empty): %1").arg(path));
+        return fail(QCoreApplication::translate("Media", "Not a media file (the file is empty): %1").arg(path));
 
     AVFormatContext *raw = avformat_alloc_context();
     if (!raw)
-        return fail(QStringLiteral("Out of memory opening %1").arg(path));
+        return fail(QCoreApplication::translate("Media", "Out of memory opening %1").arg(path));
     if (interrupt)
         raw->interrupt_callback = *interrupt;
     AVDictionary *opts = nullptr;
@@ -75,10 +76,10 @@ AVFormatPtr openMediaHeader(const QString &path, bool audioOnly, const AVIOInter
     av_dict_free(&opts);
     if (r < 0) { // raw is freed by avformat_open_input
         if (r == AVERROR(EACCES) || r == AVERROR(EPERM))
-            return fail(QStringLiteral("Cannot read the source file: %1").arg(path));
+            return fail(QCoreApplication::translate("Media", "Cannot read the source file: %1").arg(path));
         if (r == AVERROR_EXIT)
-            return fail(QStringLiteral("Stopped"));
-        return fail(QStringLiteral("Not a media file: %1").arg(path));
+            return fail(QCoreApplication::translate("Media", "Stopped"));
+        return fail(QCoreApplication::translate("Media", "Not a media file: %1").arg(path));
     }
     if (audioOnly)
         discardNonAudio(raw);
@@ -95,7 +96,7 @@ AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterr
     const int r = avformat_find_stream_info(raw, nullptr);
     if (r < 0 || raw->nb_streams == 0) {
         if (error)
-            *error = r == AVERROR_EXIT ? QStringLiteral("Stopped") : QStringLiteral("Not a media file: %1").arg(path);
+            *error = r == AVERROR_EXIT ? QCoreApplication::translate("Media", "Stopped") : QCoreApplication::translate("Media", "Not a media file: %1").arg(path);
         return AVFormatPtr();
     }
     if (audioOnly)

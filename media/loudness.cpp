@@ -1,4 +1,5 @@
 #include "media/loudness.h"
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QSaveFile>
@@ -280,7 +281,7 @@ bool ApplyWavGain(const QString &path, double gainDb, QString *error)
     if (gainDb == 0 || !std::isfinite(gainDb))
         return true;
     const auto cannot = [&](const QString &why) {
-        *error = QStringLiteral("Cannot even the loudness of %1 (%2)").arg(path, why);
+        *error = QCoreApplication::translate("Media", "Cannot even the loudness of %1 (%2)").arg(path, why);
         return false;
     };
     SF_INFO info{};
@@ -351,7 +352,7 @@ bool ApplyWavGain(const QString &path, double gainDb, QString *error)
     ok = sf_close(out) == 0 && ok;
     if (!ok) {
         file.cancelWriting();
-        return cannot(QStringLiteral("write failed"));
+        return cannot(QCoreApplication::translate("Media", "write failed"));
     }
     return file.commit() || cannot(file.errorString());
 }

@@ -1,4 +1,5 @@
 #include "media/medialength.h"
+#include <QCoreApplication>
 
 #include "media/avinput.h"
 
@@ -21,7 +22,7 @@ std::optional<double> MediaLengthMs(const QString &path, QString *error, const s
     }
     if (us <= 0) {
         if (error)
-            *error = QStringLiteral("The length of %1 is unknown").arg(path);
+            *error = QCoreApplication::translate("Media", "The length of %1 is unknown").arg(path);
         return std::nullopt;
     }
     return us / 1000.0;

@@ -1,4 +1,5 @@
 #include "media/previewplayer.h"
+#include <QCoreApplication>
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -93,7 +94,7 @@ bool TPreviewPlayer::CreateRenderer(GlProcAddress getProcAddress, void *context,
     const int rc = mpv_render_context_create(&m_render, m_mpv, params);
     if (rc < 0) {
         m_render = nullptr;
-        m_error = QStringLiteral("The preview cannot draw with this display's OpenGL: %1")
+        m_error = QCoreApplication::translate("Media", "The preview cannot draw with this display's OpenGL: %1")
                       .arg(QString::fromUtf8(mpv_error_string(rc)));
         return false;
     }
@@ -197,18 +198,18 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
         // With keep-open the end of the data pauses instead of ending the file: an end
         // of a loaded file is an error.
         if (was == Load::Loaded && (end->reason == MPV_END_FILE_REASON_ERROR || end->reason == MPV_END_FILE_REASON_EOF))
-            FailPlayback(QStringLiteral("Playback of '%1' failed: %2")
+            FailPlayback(QCoreApplication::translate("Media", "Playback of '%1' failed: %2")
                              .arg(m_path, end->reason == MPV_END_FILE_REASON_ERROR
                                               ? QString::fromUtf8(mpv_error_string(end->error))
-                                              : QStringLiteral("the file ended unexpectedly")));
+                                              : QCoreApplication::translate("Media", "the file ended unexpectedly")));
         if (was == Load::Loading) {
             m_load = Load::Failed;
             const QString reason = end->reason == MPV_END_FILE_REASON_ERROR
                                        ? QString::fromUtf8(mpv_error_string(end->error))
-                                       : QStringLiteral("loading stopped");
+                                       : QCoreApplication::translate("Media", "loading stopped");
             m_error = !m_logError.isEmpty()
                           ? m_logError
-                          : QStringLiteral("Cannot open file '%1': %2").arg(m_path, reason);
+                          : QCoreApplication::translate("Media", "Cannot open file '%1': %2").arg(m_path, reason);
             if (!m_waiting)
                 Announce();
         }
@@ -273,7 +274,7 @@ void TPreviewPlayer::CheckEnd()
             Qt::QueuedConnection);
         return;
     }
-    FailPlayback(QStringLiteral("Playback of '%1' stopped at %2 s of its %3 s: the rest of the file cannot be read")
+    FailPlayback(QCoreApplication::translate("Media", "Playback of '%1' stopped at %2 s of its %3 s: the rest of the file cannot be read")
                      .arg(m_path)
                      .arg(at, 0, 'f', 1)
                      .arg(length, 0, 'f', 1));
@@ -322,7 +323,7 @@ bool TPreviewPlayer::Open(const QString &path)
     }
     if (rc < 0) {
         m_load = Load::Failed;
-        m_error = QStringLiteral("Cannot open file '%1': %2").arg(path, QString::fromUtf8(mpv_error_string(rc)));
+        m_error = QCoreApplication::translate("Media", "Cannot open file '%1': %2").arg(path, QString::fromUtf8(mpv_error_string(rc)));
         return false;
     }
     m_waiting = true;

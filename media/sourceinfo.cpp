@@ -1,4 +1,5 @@
 #include "media/sourceinfo.h"
+#include <QCoreApplication>
 
 #include "media/avinput.h"
 
@@ -79,8 +80,8 @@ QString channelsName(const AVChannelLayout &layout)
 {
     switch (layout.nb_channels) {
     case 0: return {};
-    case 1: return QStringLiteral("mono");
-    case 2: return QStringLiteral("stereo");
+    case 1: return QCoreApplication::translate("Media", "mono");
+    case 2: return QCoreApplication::translate("Media", "stereo");
     case 6: return QStringLiteral("5.1");
     case 8: return QStringLiteral("7.1");
     default: break;
@@ -88,7 +89,7 @@ QString channelsName(const AVChannelLayout &layout)
     char buf[64];
     if (layout.order == AV_CHANNEL_ORDER_NATIVE && av_channel_layout_describe(&layout, buf, sizeof buf) > 0)
         return QString::fromLatin1(buf); // "quad", "2.1", "4.0"...
-    return QStringLiteral("%1 channels").arg(layout.nb_channels);
+    return QCoreApplication::translate("Media", "%1 channels").arg(layout.nb_channels);
 }
 
 QString imageMime(AVCodecID id)
@@ -203,10 +204,10 @@ std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_
     // Most containers describe their sound in the header; the rest is probed, sound only.
     if (needsProbing(raw)) {
         if (avformat_find_stream_info(raw, nullptr) == AVERROR_EXIT || (stop && stop->load()))
-            return fail(QStringLiteral("Stopped"));
+            return fail(QCoreApplication::translate("Media", "Stopped"));
     }
     if (stop && stop->load())
-        return fail(QStringLiteral("Stopped"));
+        return fail(QCoreApplication::translate("Media", "Stopped"));
 
     const AVDictionary *audioTags = nullptr;
     for (unsigned i = 0; i < raw->nb_streams; ++i) {

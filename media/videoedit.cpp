@@ -1,4 +1,5 @@
 #include "media/videoedit.h"
+#include <QCoreApplication>
 
 #include "media/avinput.h"
 #include "media/loudness.h"
@@ -111,7 +112,7 @@ public:
             | (m_job.bits == 8 ? SF_FORMAT_PCM_U8 : m_job.bits == 24 ? SF_FORMAT_PCM_24 : SF_FORMAT_PCM_16);
         m_file = sf_open(QFile::encodeName(m_job.wavPath).constData(), SFM_WRITE, &info);
         if (!m_file)
-            *error = QStringLiteral("Cannot write the output file %1 (%2)")
+            *error = QCoreApplication::translate("Media", "Cannot write the output file %1 (%2)")
                          .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(nullptr)));
         return m_file != nullptr;
     }
@@ -123,7 +124,7 @@ public:
         const int r = sf_close(m_file);
         m_file = nullptr;
         if (r != 0 && error && error->isEmpty())
-            *error = QStringLiteral("Cannot write the output file %1").arg(m_job.wavPath);
+            *error = QCoreApplication::translate("Media", "Cannot write the output file %1").arg(m_job.wavPath);
         return flushed && r == 0;
     }
 
@@ -151,7 +152,7 @@ private:
         const bool ok = frames == 0 || sf_writef_int(m_file, m_ints.data(), frames) == frames;
         m_buffer.clear();
         if (!ok && error)
-            *error = QStringLiteral("Cannot write the output file %1 (%2)")
+            *error = QCoreApplication::translate("Media", "Cannot write the output file %1 (%2)")
                          .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(m_file)));
         return ok;
     }
@@ -194,20 +195,20 @@ public:
         const int si = findSoundStream(fmt.get(), m_clip.stream, &codec);
         if (si < 0 || !codec)
             return fail(si == AVERROR_DECODER_NOT_FOUND
-                            ? QStringLiteral("No decoder for the sound of %1").arg(m_clip.source)
+                            ? QCoreApplication::translate("Media", "No decoder for the sound of %1").arg(m_clip.source)
                         : m_clip.stream >= 0
-                            ? QStringLiteral("Stream %1 of %2 is no sound track").arg(m_clip.stream).arg(m_clip.source)
-                            : QStringLiteral("No audio stream in %1").arg(m_clip.source));
+                            ? QCoreApplication::translate("Media", "Stream %1 of %2 is no sound track").arg(m_clip.stream).arg(m_clip.source)
+                            : QCoreApplication::translate("Media", "No audio stream in %1").arg(m_clip.source));
         for (unsigned i = 0; i < fmt->nb_streams; ++i)
             fmt->streams[i]->discard = int(i) == si ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
         m_stream = fmt->streams[si];
 
         m_dec.reset(avcodec_alloc_context3(codec));
         if (!m_dec || avcodec_parameters_to_context(m_dec.get(), m_stream->codecpar) < 0)
-            return fail(QStringLiteral("Cannot decode the sound of %1").arg(m_clip.source));
+            return fail(QCoreApplication::translate("Media", "Cannot decode the sound of %1").arg(m_clip.source));
         m_dec->pkt_timebase = m_stream->time_base;
         if (avcodec_open2(m_dec.get(), codec, nullptr) < 0 || m_dec->sample_rate <= 0)
-            return fail(QStringLiteral("Cannot decode the sound of %1").arg(m_clip.source));
+            return fail(QCoreApplication::translate("Media", "Cannot decode the sound of %1").arg(m_clip.source));
 
         m_inRate = m_dec->sample_rate;
         m_startIn = std::llround(m_clip.start * m_inRate);
@@ -265,14 +266,14 @@ private:
         if (!m_decodedAny && m_seeked)
             return Outcome::Retry; // the seek found nothing: look from the start
         if (!m_decodedAny)
-            return fail(QStringLiteral("No sound could be decoded from %1").arg(m_clip.source));
+            return fail(QCoreApplication::translate("Media", "No sound could be decoded from %1").arg(m_clip.source));
         if (clipWritten() == 0)
-            return fail(QStringLiteral("The clip holds no sound"));
+            return fail(QCoreApplication::translate("Media", "The clip holds no sound"));
         if (m_want < 0 || done())
             return Outcome::Done;
         const int64_t missing = m_want - clipWritten();
         if (missing > kEndSlackSeconds * m_job.rate)
-            return fail(QStringLiteral("Input ended early: %1 holds %2 s of the %3 s asked for")
+            return fail(QCoreApplication::translate("Media", "Input ended early: %1 holds %2 s of the %3 s asked for")
                             .arg(m_clip.source)
                             .arg(double(clipWritten()) / m_job.rate, 0, 'f', 2)
                             .arg(double(m_want) / m_job.rate, 0, 'f', 2));
@@ -395,7 +396,7 @@ private:
         av_channel_layout_uninit(&inLayout);
         av_channel_layout_uninit(&outLayout);
         if (r < 0 || swr_init(swr) < 0) {
-            *m_error = QStringLiteral("Cannot convert the sound of %1").arg(m_clip.source);
+            *m_error = QCoreApplication::translate("Media", "Cannot convert the sound of %1").arg(m_clip.source);
             return false;
         }
         return true;
@@ -409,7 +410,7 @@ private:
         uint8_t *out[1] = {reinterpret_cast<uint8_t *>(m_buf.data())};
         const int got = swr_convert(m_swr.get(), out, cap, in, frames);
         if (got < 0) {
-            *m_error = QStringLiteral("Cannot convert the sound of %1").arg(m_clip.source);
+            *m_error = QCoreApplication::translate("Media", "Cannot convert the sound of %1").arg(m_clip.source);
             return false;
         }
         int64_t use = got;
@@ -447,7 +448,7 @@ Outcome runJob(const Job &asked, std::atomic<bool> &stop, const std::function<vo
         const int si = fmt ? av_find_best_stream(fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0) : -1;
         if (si < 0) {
             if (fmt)
-                *error = QStringLiteral("No audio stream in %1").arg(job.clips.front().source);
+                *error = QCoreApplication::translate("Media", "No audio stream in %1").arg(job.clips.front().source);
             return stop ? Outcome::Stopped : Outcome::Failed;
         }
         const AVCodecParameters *par = fmt->streams[si]->codecpar;
@@ -524,7 +525,7 @@ protected:
         m_block.insert(m_block.end(), samples, samples + frames * m_channels);
         if (m_block.size() < size_t(kBlockFrames * m_channels) || flush())
             return true;
-        *error = QStringLiteral("Stopped");
+        *error = QCoreApplication::translate("Media", "Stopped");
         return false;
     }
 
@@ -548,8 +549,8 @@ bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSou
         return false;
     const int si = findSoundStream(fmt.get(), stream);
     if (si < 0) {
-        *error = stream >= 0 ? QStringLiteral("Stream %1 of %2 is no sound track").arg(stream).arg(source)
-                             : QStringLiteral("No audio stream in %1").arg(source);
+        *error = stream >= 0 ? QCoreApplication::translate("Media", "Stream %1 of %2 is no sound track").arg(stream).arg(source)
+                             : QCoreApplication::translate("Media", "No audio stream in %1").arg(source);
         return false;
     }
     const AVCodecParameters *par = fmt->streams[si]->codecpar;
@@ -568,7 +569,7 @@ bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSou
     if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0)
         sound->seconds = fmt->duration / double(AV_TIME_BASE);
     if (sound->rate <= 0 || sound->channels <= 0) {
-        *error = QStringLiteral("Cannot decode the sound of %1").arg(source);
+        *error = QCoreApplication::translate("Media", "Cannot decode the sound of %1").arg(source);
         return false;
     }
     return true;
@@ -579,7 +580,7 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
                            QString *error, int stream)
 {
     if (channels < 1 || channels > 8 || rate < 1000 || rate > 768000 || !(start >= 0) || !(end > start)) {
-        *error = QStringLiteral("Cannot convert the sound to %1 Hz, %2 channels").arg(rate).arg(channels);
+        *error = QCoreApplication::translate("Media", "Cannot convert the sound to %1 Hz, %2 channels").arg(rate).arg(channels);
         return TPassOutcome::Failed;
     }
     const Clip clip{source, start, end, stream};
@@ -629,7 +630,7 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
         return TPassOutcome::Failed; // the block's own reason stands
     if (decoded == Outcome::Done)
         return TPassOutcome::Done;
-    *error = decodeError.isEmpty() ? QStringLiteral("The sound could not be extracted from the video") : decodeError;
+    *error = decodeError.isEmpty() ? QCoreApplication::translate("Media", "The sound could not be extracted from the video") : decodeError;
     return TPassOutcome::Failed;
 }
 
@@ -681,13 +682,13 @@ bool TVideoEdit::ExtractAudio(const QString &wavPath, int channels, int sampleRa
     Job job{d->clips, wavPath, channels, sampleRate, sampleSize == 2 ? 16 : sampleSize, d->measure};
     QString refused;
     if (job.clips.empty())
-        refused = QStringLiteral("No clip to extract");
+        refused = QCoreApplication::translate("Media", "No clip to extract");
     else if (channels < 1 || channels > 8)
-        refused = QStringLiteral("Unsupported channel count %1").arg(channels);
+        refused = QCoreApplication::translate("Media", "Unsupported channel count %1").arg(channels);
     else if (sampleRate != 0 && (sampleRate < 1000 || sampleRate > 384000))
-        refused = QStringLiteral("Unsupported sample rate %1 Hz").arg(sampleRate);
+        refused = QCoreApplication::translate("Media", "Unsupported sample rate %1 Hz").arg(sampleRate);
     else if (job.bits != 0 && job.bits != 8 && job.bits != 16 && job.bits != 24)
-        refused = QStringLiteral("Unsupported sample size %1").arg(sampleSize);
+        refused = QCoreApplication::translate("Media", "Unsupported sample size %1").arg(sampleSize);
 
     d->processing = true;
     d->succeeded = false;
@@ -739,7 +740,7 @@ void TVideoEdit::StopProcessing()
     if (d->processing) {
         d->processing = false;
         d->succeeded = false;
-        d->error = QStringLiteral("Stopped");
+        d->error = QCoreApplication::translate("Media", "Stopped");
     }
 }
 

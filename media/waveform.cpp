@@ -1,4 +1,5 @@
 #include "media/waveform.h"
+#include <QCoreApplication>
 
 #include "media/avinput.h"
 
@@ -91,19 +92,19 @@ public:
         const AVCodec *codec = nullptr;
         const int si = findSoundStream(fmt.get(), m_stream, &codec);
         if (si == AVERROR_STREAM_NOT_FOUND)
-            return finish(false, QStringLiteral("No audio stream in %1").arg(m_path));
+            return finish(false, QCoreApplication::translate("Media", "No audio stream in %1").arg(m_path));
         if (si < 0 || !codec)
-            return finish(true, QStringLiteral("No decoder for the sound of %1").arg(m_path));
+            return finish(true, QCoreApplication::translate("Media", "No decoder for the sound of %1").arg(m_path));
         for (unsigned i = 0; i < fmt->nb_streams; ++i)
             fmt->streams[i]->discard = int(i) == si ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
         AVStream *stream = fmt->streams[si];
 
         std::unique_ptr<AVCodecContext, CodecCloser> dec(avcodec_alloc_context3(codec));
         if (!dec || avcodec_parameters_to_context(dec.get(), stream->codecpar) < 0)
-            return finish(true, QStringLiteral("Cannot decode the sound of %1").arg(m_path));
+            return finish(true, QCoreApplication::translate("Media", "Cannot decode the sound of %1").arg(m_path));
         dec->pkt_timebase = stream->time_base;
         if (avcodec_open2(dec.get(), codec, nullptr) < 0 || dec->sample_rate <= 0)
-            return finish(true, QStringLiteral("Cannot decode the sound of %1").arg(m_path));
+            return finish(true, QCoreApplication::translate("Media", "Cannot decode the sound of %1").arg(m_path));
 
         // The columns divide the source's whole length, as the track bar does.
         double seconds = 0;
@@ -112,7 +113,7 @@ public:
         else if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
             seconds = stream->duration * av_q2d(stream->time_base);
         if (seconds <= 0)
-            return finish(true, QStringLiteral("The length of %1 is unknown").arg(m_path));
+            return finish(true, QCoreApplication::translate("Media", "The length of %1 is unknown").arg(m_path));
         m_rate = dec->sample_rate;
         m_total = std::max<int64_t>(1, std::llround(seconds * m_rate));
         m_origin = fmt->start_time == AV_NOPTS_VALUE ? 0 : av_rescale(fmt->start_time, m_rate, AV_TIME_BASE);

@@ -1,6 +1,7 @@
 // PCM WAV output (libsndfile) behind the AudioWriter interface: takes full-scale 32-bit
 // samples already at the file's rate, channels and word length.
 #include "media/audiowriters.h"
+#include <QCoreApplication>
 
 #include <QFile>
 #include <sndfile.h>
@@ -27,7 +28,7 @@ public:
             | (m_s.bits == 8 ? SF_FORMAT_PCM_U8 : m_s.bits == 24 ? SF_FORMAT_PCM_24 : SF_FORMAT_PCM_16);
         m_file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
         if (!m_file)
-            error = QStringLiteral("Cannot write the output file %1 (%2)")
+            error = QCoreApplication::translate("Media", "Cannot write the output file %1 (%2)")
                         .arg(path, QString::fromLocal8Bit(sf_strerror(nullptr)));
         return m_file != nullptr;
     }
@@ -35,7 +36,7 @@ public:
     {
         if (rate == m_s.rate && channels == m_s.channels)
             return true;
-        error = QStringLiteral("Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels);
+        error = QCoreApplication::translate("Media", "Cannot take input of %1 Hz, %2 channels").arg(rate).arg(channels);
         return false;
     }
     bool write(const int16_t *, int) override { return false; }
@@ -44,7 +45,7 @@ public:
     {
         if (written(samples, frames) == frames)
             return true;
-        error = QStringLiteral("Cannot write the output file %1 (%2)")
+        error = QCoreApplication::translate("Media", "Cannot write the output file %1 (%2)")
                     .arg(m_path, QString::fromLocal8Bit(sf_strerror(m_file)));
         return false;
     }
@@ -53,7 +54,7 @@ public:
         const int r = sf_close(m_file);
         m_file = nullptr;
         if (r != 0)
-            error = QStringLiteral("Cannot write the output file %1").arg(m_path);
+            error = QCoreApplication::translate("Media", "Cannot write the output file %1").arg(m_path);
         return r == 0;
     }
 

@@ -86,7 +86,7 @@ void TExecForm::AddFileSlot()
     gauge->setRange(0, 100);
     gauge->setGeometry(ui->Gauge1->geometry().translated(0, n * kSlotHeight + 5));
     StyleGauge(gauge);
-    gauge->setAccessibleName(QStringLiteral("File progress %1").arg(n + 1));
+    gauge->setAccessibleName(tr("File progress %1").arg(n + 1));
     m_lines << line;
     m_gauges << gauge;
     m_slotJob << -1;
@@ -148,11 +148,11 @@ void TExecForm::Attach(TRunEngine *engine)
         m_percent[index] = 0;
         if (m_lines.size() > 1)
             SetGauge(m_gauges[slot], 0); // the slot's gauge is the new file's from now on
-        const QString line = QStringLiteral("Convert ") + source + QStringLiteral(" to ") + output + QStringLiteral("...");
+        const QString line = tr("Convert %1 to %2...").arg(source, output);
         m_lines[slot]->setText(line);
         m_lines[slot]->setToolTip(line); // long paths run past the dialog's edge
         ui->lbTotal->setText(
-            QStringLiteral("Convert file %1 of total %2 file(s)").arg(index + 1).arg(m_engine->jobCount()));
+            tr("Convert file %1 of total %2 file(s)").arg(index + 1).arg(m_engine->jobCount()));
     });
     connect(engine, &TRunEngine::fileProgress, this, [this](int index, int percent) {
         if (!m_percent.contains(index))

@@ -81,7 +81,7 @@ void CheckComponent(const TAudioFile2 &component)
     if (const int code = component.LastError()) {
         const QString reason = component.LastErrorText();
         throw ClipvoxError(reason.isEmpty()
-                               ? QStringLiteral("The audio component failed (error %1)").arg(code)
+                               ? QCoreApplication::translate("TSettingForm", "The audio component failed (error %1)").arg(code)
                                : reason);
     }
 }

@@ -187,7 +187,7 @@ void IniFile::writeInteger(const QString &section, const QString &key, int value
 void IniFile::save()
 {
     const auto refuse = [this] {
-        throw ClipvoxError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(m_path)));
+        throw ClipvoxError(QCoreApplication::translate("IniFile", "Unable to write to %1").arg(QDir::toNativeSeparators(m_path)));
     };
     if (m_tooLarge)
         refuse();

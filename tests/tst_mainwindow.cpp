@@ -1,6 +1,7 @@
 // The main window and its queue: adding, naming, moving, removing, the menu rules,
 // the quick settings, resizing, the help links and closing.
 #include "core/core.h"
+#include "core/translation.h"
 #include "main/application.h"
 #include "clip/edit.h"
 #include "extras/tip.h"
@@ -13,6 +14,7 @@
 
 #include <QDir>
 #include <QMimeData>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -94,6 +96,8 @@ private slots:
     void commandLineFilesInOrder();
     void keysPeopleTryFirst();
     void splitIntoChapters();
+    void speaksTheUsersLanguage_data();
+    void speaksTheUsersLanguage();
 };
 
 void TestMainWindow::queueAnnouncesItsChanges_data()
@@ -668,4 +672,39 @@ int main(int argc, char **argv)
     TestMainWindow test;
     return QTest::qExec(&test, argc, argv);
 }
+void TestMainWindow::speaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("quickSettings"); // a text of the form
+    QTest::addColumn<QString>("waiting");       // a status set in code
+    QTest::addColumn<QString>("cancel");        // Qt's standard button
+    QTest::newRow("German") << "de_DE" << QString::fromUtf8("Schnelleinstellungen") << "Wartet" << "Abbrechen";
+    QTest::newRow("Austrian German") << "de_AT" << QString::fromUtf8("Schnelleinstellungen") << "Wartet" << "Abbrechen";
+    QTest::newRow("English") << "en_GB" << "Quick Settings" << "Waiting" << "Cancel";
+    QTest::newRow("C") << "C" << "Quick Settings" << "Waiting" << "Cancel";
+}
+
+void TestMainWindow::speaksTheUsersLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, quickSettings);
+    QFETCH(QString, waiting);
+    QFETCH(QString, cancel);
+    // The program chooses its language before it makes its window.
+    m_window.reset();
+    const QList<QTranslator *> translators = InstallTranslators(QLocale(locale));
+    const auto english = qScopeGuard([&] {
+        for (QTranslator *t : translators) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    m_window = std::make_unique<TMainForm>(*m_settings);
+    QCOMPARE(window().ui->GroupBox1->title(), quickSettings);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    addFiles({"/videos/talk.avi"});
+    QCOMPARE(column(window(), ColStatus), QStringList{waiting});
+    QCOMPARE(window().JobStatus(0), QString("Waiting")); // what the program compares stays English
+}
+
 #include "tst_mainwindow.moc"
