@@ -6,7 +6,7 @@
     <message>
         <location filename="../main/application.cpp" line="+28"/>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>未知错误</translation>
     </message>
 </context>
 <context>
@@ -46,98 +46,130 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法:  clipvox --convert [选项] [--] FILE...
+       clipvox [FILE...]            （打开窗口，并将这些文件加入队列）
+
+不打开窗口，将每个视频文件 FILE 的音轨转换为音频文件。
+
+选项:
+  --format FORMAT   输出格式：%1（默认：setup.ini 中的格式）
+  --output DIR      输出文件夹（默认：各源文件所在的文件夹）
+  --start hh:mm:ss  每个文件的片段开始时间（默认 00:00:00）
+  --end hh:mm:ss    每个文件的片段结束时间，或 max（默认 max）
+  --track N         要转换的音轨，从 1 开始计数（默认：源文件的默认
+                    音轨）；没有该音轨的文件转换失败
+  --split-chapters  每个章节输出一个文件，如 &quot;video - 01 Title.mp3&quot;，
+                    并将章节标题和编号写入标签
+  --jobs N          同时转换的文件数（默认：setup.ini）
+  --overwrite       替换与输出文件同名的已有文件；不加此选项时保留
+                    已有文件，输出文件使用下一个可用的名称，如
+                    &quot;clip (2).mp3&quot;；源文件永远不会被替换
+  --skip-existing   输出文件已存在时，不转换该文件
+  --name PATTERN    输出文件名，可使用 {name} {title} {artist} {album} {year}
+                    {track} {n}；无值的字段取 {name}（默认 {name}）
+  --keep-tree ROOT  与 --output 同用：在输出文件夹下保留源文件在 ROOT
+                    之下的文件夹结构
+  --no-tags         不复制源文件的标签和封面
+  --help            显示此帮助
+  --version         显示版本
+
+编码器参数和响度设置取自 setup.ini，与窗口中相同。
+每个文件在标准输出上输出一行，顺序与队列相同：
+  ok SOURCE -&gt; OUTPUT (LENGTH)   或   failed SOURCE: REASON
+  或   skipped SOURCE: KEPT FILE；含控制字符的名称写作 $&apos;a\nb&apos;
+退出码：0 全部转换成功，1 部分失败，2 用法错误，130 已取消。
+</translation>
     </message>
     <message>
         <location line="+144"/>
         <location line="+34"/>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>已取消</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>length unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>时长未知</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>file %1 of %2, %3%, time left %4</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 个文件，共 %2 个，%3%，剩余时间 %4</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>options other than --help and --version need --convert</source>
-        <translation type="unfinished"></translation>
+        <translation>除 --help 和 --version 外的选项都需要 --convert</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>没有要转换的文件</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown format &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>未知格式“%1”</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--overwrite and --skip-existing exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--overwrite 和 --skip-existing 不能同时使用</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--start 需要 hh:mm:ss 格式的时间，而不是“%1”</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end 需要 hh:mm:ss 格式的时间或 max，而不是“%1”</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs 需要不小于 1 的数字，而不是“%1”</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--keep-tree needs --output</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep-tree 需要与 --output 同用</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--track 需要不小于 1 的数字，而不是“%1”</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>No such file</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不存在</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Is a folder, not a video file</source>
-        <translation type="unfinished"></translation>
+        <translation>是文件夹，不是视频文件</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取该文件</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>it has no chapters, converted whole</source>
-        <translation type="unfinished"></translation>
+        <translation>没有章节，已整体转换</translation>
     </message>
     <message>
         <location filename="../main/commandline.cpp" line="+9"/>
         <source>Pulls the sound track out of video files.</source>
-        <translation type="unfinished"></translation>
+        <translation>从视频文件中提取音轨。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Videos or folders of videos to queue.</source>
-        <translation type="unfinished"></translation>
+        <translation>要加入队列的视频或视频文件夹。</translation>
     </message>
 </context>
 <context>
@@ -146,7 +178,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../clip/edittime.cpp" line="+16"/>
         <location filename="../core/core.cpp" line="+41"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是有效的整数值</translation>
     </message>
 </context>
 <context>
@@ -154,12 +186,12 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/desktop.cpp" line="+53"/>
         <source>Select a directory to save output files</source>
-        <translation type="unfinished"></translation>
+        <translation>选择保存输出文件的文件夹</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
 </context>
 <context>
@@ -167,7 +199,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../settings/settingsfile.cpp" line="+190"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1</translation>
     </message>
 </context>
 <context>
@@ -175,101 +207,101 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../media/audiofile2.cpp" line="+35"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA %1 kbps，%2 kHz，%3</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../media/sourceinfo.cpp" line="+83"/>
         <source>mono</source>
-        <translation type="unfinished"></translation>
+        <translation>单声道</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../media/sourceinfo.cpp" line="+1"/>
         <source>stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>立体声</translation>
     </message>
     <message>
         <location line="+108"/>
         <source>file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到文件</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cannot open %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开 %1（%2）</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Input of %1 Hz, %2 channels cannot be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>无法编码 %1 Hz、%2 声道的输入</translation>
     </message>
     <message>
         <location line="+41"/>
         <location line="+48"/>
         <source>There is no WMA profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>没有 WMA 配置文件 %1</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>未知输出类型“%1”：请使用 %2 或 %3</translation>
     </message>
     <message>
         <location line="+20"/>
         <location line="+23"/>
         <source>No output file is open</source>
-        <translation type="unfinished"></translation>
+        <translation>没有打开的输出文件</translation>
     </message>
     <message>
         <location filename="../media/audioinformation2.cpp" line="+99"/>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到文件：%1</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>只能向 MP3、OGG、WMA、FLAC、Opus 和 M4A 文件写入标签：%1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot write the tags of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1 的标签</translation>
     </message>
     <message>
         <location filename="../media/audiowriters.cpp" line="+31"/>
         <source>Cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建 %1（%2）</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Unknown MP3 channel mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未知的 MP3 声道模式 %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The MP3 encoder takes mono or stereo input only</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 编码器只接受单声道或立体声输入</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The MP3 encoder refuses %1 Hz at %2 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 编码器不接受 %1 Hz、%2 kbps 的组合</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The input format cannot change after samples were written</source>
-        <translation type="unfinished"></translation>
+        <translation>写入采样后不能再更改输入格式</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>The MP3 encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 编码器出错</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>The OGG encoder refuses this format</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG 编码器不接受此格式</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -277,23 +309,23 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+138"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>无法接受 %1 Hz、%2 声道的输入</translation>
     </message>
     <message>
         <location line="-187"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>没有 WMA 编码器</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>The WMA encoder refuses %1 kbps at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA 编码器不接受 %1 kbps、%2 Hz 的组合</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建 %1</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -311,7 +343,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+49"/>
         <location line="+28"/>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1</translation>
     </message>
     <message>
         <location line="-557"/>
@@ -320,7 +352,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+7"/>
         <location line="+275"/>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>内存不足</translation>
     </message>
     <message>
         <location line="-456"/>
@@ -329,50 +361,50 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+4"/>
         <location line="+21"/>
         <source>The WMA encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA 编码器出错</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC 编码器不接受 %1 Hz、%2 声道、%3 位</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The FLAC encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC 编码器出错</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>The FLAC encoder failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC 编码器出错（%1）</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The Opus encoder failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus 编码器出错（%1）</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+20"/>
         <location line="+8"/>
         <source>The Opus encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus 编码器出错</translation>
     </message>
     <message>
         <location line="-19"/>
         <source>The Opus encoder refuses %1 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus 编码器不接受 %1 kbps</translation>
     </message>
     <message>
         <location line="+70"/>
         <location line="+13"/>
         <source>No AAC encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>没有 AAC 编码器</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>The AAC encoder refuses %1 kbps at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>AAC 编码器不接受 %1 kbps、%2 Hz 的组合</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -381,53 +413,53 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+4"/>
         <location line="+13"/>
         <source>The AAC encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>AAC 编码器出错</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The OGG minimum bit rate %1 kbps is above the maximum %2 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG 最小比特率 %1 kbps 高于最大比特率 %2 kbps</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The OGG encoder refuses %1 Hz, %2 channels at these bit rates</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG 编码器在这些比特率下不接受 %1 Hz、%2 声道</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, %2 channels, %3 bits, compression %4</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC 仅支持 1 或 2 声道、16 或 24 位以及 0 到 8 的压缩级别，不支持 %1 Hz、%2 声道、%3 位、压缩级别 %4</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus 仅支持 32 到 256 kbps 以及 1 或 2 声道，不支持 %1 kbps、%2 声道</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, %2 kbps, %3 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A 仅支持 44100 或 48000 Hz、64 到 320 kbps 以及 1 或 2 声道，不支持 %1 Hz、%2 kbps、%3 声道</translation>
     </message>
     <message>
         <location filename="../media/avinput.cpp" line="+61"/>
         <source>Source file not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到源文件：%1</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Cannot read the source file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取源文件：%1</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Not a media file (the file is empty): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不是媒体文件（文件为空）：%1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Out of memory opening %1</source>
-        <translation type="unfinished"></translation>
+        <translation>打开 %1 时内存不足</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -437,65 +469,65 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/videoedit.cpp" line="+528"/>
         <location line="+215"/>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止</translation>
     </message>
     <message>
         <location line="-17"/>
         <location line="+17"/>
         <source>Not a media file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不是媒体文件：%1</translation>
     </message>
     <message>
         <location filename="../media/loudness.cpp" line="+284"/>
         <source>Cannot even the loudness of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法统一 %1 的响度（%2）</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>写入失败</translation>
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
         <location filename="../media/waveform.cpp" line="+116"/>
         <source>The length of %1 is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的时长未知</translation>
     </message>
     <message>
         <location filename="../media/previewplayer.cpp" line="+97"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>预览无法使用此显示器的 OpenGL 绘制：%1</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>播放“%1”失败：%2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file ended unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>文件意外结束</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>loading stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>加载已停止</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+114"/>
         <source>Cannot open file &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开文件“%1”：%2</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Playback of &apos;%1&apos; stopped at %2 s of its %3 s: the rest of the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”播放到第 %2 秒时停止（共 %3 秒）：文件的其余部分无法读取</translation>
     </message>
     <message>
         <location filename="../media/sourceinfo.cpp" line="-118"/>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 声道</translation>
     </message>
     <message>
         <location filename="../media/videoedit.cpp" line="-628"/>
@@ -503,25 +535,25 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/wavwriter.cpp" line="-8"/>
         <location line="+17"/>
         <source>Cannot write the output file %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入输出文件 %1（%2）</translation>
     </message>
     <message>
         <location line="-28"/>
         <location filename="../media/wavwriter.cpp" line="+9"/>
         <source>Cannot write the output file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入输出文件 %1</translation>
     </message>
     <message>
         <location line="+71"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可解码 %1 声音的解码器</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+352"/>
         <source>Stream %1 of %2 is no sound track</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 的流 %1 不是音轨</translation>
     </message>
     <message>
         <location line="-351"/>
@@ -529,7 +561,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+102"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中没有音频流</translation>
     </message>
     <message>
         <location line="-345"/>
@@ -538,58 +570,58 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法解码 %1 的声音</translation>
     </message>
     <message>
         <location line="-303"/>
         <source>No sound could be decoded from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未能从 %1 解码出任何声音</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The clip holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>片段中没有声音</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>输入提前结束：%1 仅有 %2 秒，而要求的是 %3 秒</translation>
     </message>
     <message>
         <location line="+123"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法转换 %1 的声音</translation>
     </message>
     <message>
         <location line="+170"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将声音转换为 %1 Hz、%2 声道</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>The sound could not be extracted from the video</source>
-        <translation type="unfinished"></translation>
+        <translation>无法从视频中提取声音</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>No clip to extract</source>
-        <translation type="unfinished"></translation>
+        <translation>没有要提取的片段</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported channel count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不支持的声道数 %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported sample rate %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>不支持的采样率 %1 Hz</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported sample size %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不支持的采样位数 %1</translation>
     </message>
 </context>
 <context>
@@ -597,17 +629,17 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/notify.cpp" line="+11"/>
         <source>%1 %2 converted, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>已转换 %1 个%2，%3 个失败</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>files</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
 </context>
 <context>
@@ -615,55 +647,55 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../extras/about.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clipvox logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox 标志</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>版本</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+3"/>
         <source>HomePage</source>
-        <translation type="unfinished"></translation>
+        <translation>主页</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Opens the home page in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>在网页浏览器中打开主页</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Technology Support</source>
-        <translation type="unfinished"></translation>
+        <translation>技术支持</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Writes an e-mail to the support</source>
-        <translation type="unfinished"></translation>
+        <translation>给技术支持写电子邮件</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>© The Clipvox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>© Clipvox 开发者</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -671,233 +703,233 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../clip/edit.ui" line="+6"/>
         <source>Edit Clip Time</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑片段时间</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>预览</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>播放（空格）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>暂停（空格）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>位置</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound of the source</source>
-        <translation type="unfinished"></translation>
+        <translation>源文件的声音</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>单击从此处开始播放。左、右方向键：后退或前进一秒（按住 Shift 为十秒）。Home、End：跳到开始标记、结束标记</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>结束时间</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>结束时间</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set start time</source>
-        <translation type="unfinished"></translation>
+        <translation>设置开始时间</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set start time (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置开始时间（I）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set end time</source>
-        <translation type="unfinished"></translation>
+        <translation>设置结束时间</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set end time (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置结束时间（O）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit start time and end time</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑开始时间和结束时间</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>重置时间</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tag Information</source>
-        <translation type="unfinished"></translation>
+        <translation>标签信息</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Enable Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>启用标签(&amp;E)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>标题(&amp;T):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Artist:</source>
-        <translation type="unfinished"></translation>
+        <translation>艺术家(&amp;A):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>艺术家</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Al&amp;bum:</source>
-        <translation type="unfinished"></translation>
+        <translation>专辑(&amp;B):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>专辑</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>注释(&amp;C):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>注释</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Co&amp;pyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>版权(&amp;P):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>版权</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>年份(&amp;Y):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年份</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>T&amp;rack:</source>
-        <translation type="unfinished"></translation>
+        <translation>曲目号(&amp;R):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>曲目号</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Genre:</source>
-        <translation type="unfinished"></translation>
+        <translation>流派(&amp;G):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>流派</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sound track:</source>
-        <translation type="unfinished"></translation>
+        <translation>音轨(&amp;S):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound track</source>
-        <translation type="unfinished"></translation>
+        <translation>音轨</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location filename="../clip/edit.cpp" line="+631"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入正确格式的时间！</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Start Time should be smaller than End Time!</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间应早于结束时间！</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Invalid Year Value</source>
-        <translation type="unfinished"></translation>
+        <translation>年份值无效</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Invalid Track Value</source>
-        <translation type="unfinished"></translation>
+        <translation>曲目号无效</translation>
     </message>
 </context>
 <context>
@@ -906,97 +938,97 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../clip/edittime.ui" line="+6"/>
         <location line="+1"/>
         <source>Edit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑时间</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>小时(&amp;H)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分钟(&amp;M)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>S&amp;econds</source>
-        <translation type="unfinished"></translation>
+        <translation>秒(&amp;E)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>开始于(&amp;S)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start hours</source>
-        <translation type="unfinished"></translation>
+        <translation>开始小时数</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>开始分钟数</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>开始秒数</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>S&amp;top at</source>
-        <translation type="unfinished"></translation>
+        <translation>停止于(&amp;T)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop hours</source>
-        <translation type="unfinished"></translation>
+        <translation>停止小时数</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>停止分钟数</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>停止秒数</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location filename="../clip/edittime.cpp" line="+69"/>
         <source>Start time should not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间不能为负数。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start time should be less than total duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间应小于总时长。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Stop time should not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止时间不能为负数。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop time should be less than total duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止时间应小于总时长。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start time should not be later than stop time.</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间不能晚于停止时间。</translation>
     </message>
 </context>
 <context>
@@ -1004,59 +1036,59 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>执行</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>File progress</source>
-        <translation type="unfinished"></translation>
+        <translation>文件进度</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+3"/>
         <source>Total progress</source>
-        <translation type="unfinished"></translation>
+        <translation>总进度</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Time elapsed:</source>
-        <translation type="unfinished"></translation>
+        <translation>已用时间:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>已用时间</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Time left:</source>
-        <translation type="unfinished"></translation>
+        <translation>剩余时间:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>剩余时间</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location filename="../progress/execute.cpp" line="+89"/>
         <source>File progress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>文件进度 %1</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Convert %1 to %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>将 %1 转换为 %2...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Convert file %1 of total %2 file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>正在转换第 %1 个文件，共 %2 个</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1096,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/jobqueue.cpp" line="+31"/>
         <source>No queued file is being edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有正在编辑的队列文件。</translation>
     </message>
 </context>
 <context>
@@ -1072,79 +1104,79 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/main.ui" line="+7"/>
         <source>Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>队列</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>源文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>结束时间</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Convert To</source>
-        <translation type="unfinished"></translation>
+        <translation>转换为</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Quick Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>快速设置</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Output &amp;path</source>
-        <translation type="unfinished"></translation>
+        <translation>输出路径(&amp;P)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Output path</source>
-        <translation type="unfinished"></translation>
+        <translation>输出路径</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <location line="+1"/>
         <source>Select output path</source>
-        <translation type="unfinished"></translation>
+        <translation>选择输出路径</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Output &amp;format</source>
-        <translation type="unfinished"></translation>
+        <translation>输出格式(&amp;F)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>输出格式</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1152,389 +1184,394 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+36"/>
         <location line="+1"/>
         <source>Audio format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>音频格式设置</translation>
     </message>
     <message>
         <location line="-30"/>
         <source>add files</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+45"/>
         <source>Add files</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件</translation>
     </message>
     <message>
         <location line="-44"/>
         <location line="+45"/>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <location line="-41"/>
         <source>remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Remove selected item </source>
-        <translation type="unfinished"></translation>
+        <translation>移除所选项目 </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+D</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Edit selection</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑所选项目</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+49"/>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <location line="-45"/>
         <source>convert</source>
-        <translation type="unfinished"></translation>
+        <translation>转换</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Start converting files</source>
-        <translation type="unfinished"></translation>
+        <translation>开始转换文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+46"/>
         <source>F9</source>
-        <translation type="unfinished"></translation>
+        <translation>F9</translation>
     </message>
     <message>
         <location line="-42"/>
         <source>settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>F5</source>
-        <translation type="unfinished"></translation>
+        <translation>F5</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Help contents, home page and support</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助内容、主页和技术支持</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>About Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上移</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+U</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下移</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部移除</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Edit Selection...</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑所选项目...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>转换</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Help Content...</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助内容...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>主页</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Technical Support</source>
-        <translation type="unfinished"></translation>
+        <translation>技术支持</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>每日提示</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../main/chapters.cpp" line="+11"/>
         <source>the source&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>源文件默认</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1
 Sound track: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+音轨：%2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 Chapter %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+第 %1 章：%2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Split into chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>按章节拆分</translation>
     </message>
     <message>
         <location filename="../main/jobs.cpp" line="+25"/>
         <source>MPEG files</source>
-        <translation type="unfinished"></translation>
+        <translation>MPEG 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WMV files</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>AVI files</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ASF files</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MP4 files</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MKV files</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WebM files</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOV files</source>
-        <translation type="unfinished"></translation>
+        <translation>MOV 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FLV files</source>
-        <translation type="unfinished"></translation>
+        <translation>FLV 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MPEG transport streams</source>
-        <translation type="unfinished"></translation>
+        <translation>MPEG 传输流</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>VOB files</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3GP files</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OGV files</source>
-        <translation type="unfinished"></translation>
+        <translation>OGV 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DV files</source>
-        <translation type="unfinished"></translation>
+        <translation>DV 文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DivX files</source>
-        <translation type="unfinished"></translation>
+        <translation>DivX 文件</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Open Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>打开视频文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All supported files</source>
-        <translation type="unfinished"></translation>
+        <translation>所有支持的文件</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>所有文件 (*)</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>These files do not exist and were not added:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>以下文件不存在，未添加：
+</translation>
     </message>
     <message>
         <location line="+73"/>
         <location filename="../main/run.cpp" line="+88"/>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>等待中</translation>
     </message>
     <message>
         <location filename="../main/main.cpp" line="+215"/>
         <source>A conversion is still running. Stop it and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>转换仍在进行。要停止转换并退出吗？</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>未找到可打开用户指南的程序。用户指南位于：
+</translation>
     </message>
     <message>
         <location filename="../main/run.cpp" line="-23"/>
         <location line="+2"/>
         <source>Show progress</source>
-        <translation type="unfinished"></translation>
+        <translation>显示进度</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Show progress (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>显示进度（%1）</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在转换...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失败</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>已跳过</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Task complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>任务完成！</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 %1 of %2 %3 could not be converted; %4 Status says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+共 %2 个%3，其中 %1 个无法转换，%4原因见“状态”列。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>files</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>its</source>
-        <translation type="unfinished"></translation>
+        <translation>其</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>their</source>
-        <translation type="unfinished"></translation>
+        <translation>各自的</translation>
     </message>
 </context>
 <context>
@@ -1542,114 +1579,114 @@ Chapter %1: %2</source>
     <message>
         <location filename="../engine/encodestep.cpp" line="+25"/>
         <source>The encoder does not accept the output settings</source>
-        <translation type="unfinished"></translation>
+        <translation>编码器不接受这些输出设置</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>已按 %1 kbps 编码：%2 Hz 的 MP3 无法承载 %3 kbps</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>格式不正确：OGG 编码器不接受 %1 Hz、%2 声道、%3 kbps（最小 %4，最大 %5）</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV 仅支持 8、16 或 24 位，不支持 %1 Hz、%2 声道、%3 位</translation>
     </message>
     <message>
         <location line="+134"/>
         <location line="+10"/>
         <source>The output format is not one Clipvox knows</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox 无法识别该输出格式</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>No sound track %1: the source has no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>没有音轨 %1：源文件没有声音</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No sound track %1: the source has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>没有音轨 %1：源文件只有 %2 条音轨</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>片段开始于 %1 秒，晚于源文件的结尾（%2 秒）</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>The clip holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>片段中没有声音</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>The tags could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入标签：%1</translation>
     </message>
     <message>
         <location filename="../engine/runengine.cpp" line="+78"/>
         <source>Cannot create a file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 中创建文件：%2</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1：%2</translation>
     </message>
     <message>
         <location line="+82"/>
         <source>%1 is a source of this run and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 是本次转换的源文件，已保留</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+3"/>
         <source>%1 exists and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已存在，已保留</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>开始时间“%1”不是有效时间（hh:mm:ss）</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cannot measure the length of the source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法测量源文件的时长：%1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>unknown reason</source>
-        <translation type="unfinished"></translation>
+        <translation>未知原因</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The clip&apos;s start (%1) is past the end of the source (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>片段的开始时间（%1）超出了源文件的结尾（%2 秒）</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The clip&apos;s end (%1) is not after its start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>片段的结束时间（%1）不晚于开始时间（%2）</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Incorrect format</source>
-        <translation type="unfinished"></translation>
+        <translation>格式不正确</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>%1 appeared during the run and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 在转换过程中出现，已保留</translation>
     </message>
 </context>
 <context>
@@ -1657,194 +1694,194 @@ Chapter %1: %2</source>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+4"/>
         <source>Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件夹</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>选择</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+4"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>输出格式</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+100"/>
         <source>MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3</translation>
     </message>
     <message>
         <location line="-95"/>
         <source>WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+728"/>
         <source>OGG</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG</translation>
     </message>
     <message>
         <location line="-723"/>
         <location line="+1290"/>
         <source>FLAC</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC</translation>
     </message>
     <message>
         <location line="-1285"/>
         <location line="+1296"/>
         <source>OPUS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPUS</translation>
     </message>
     <message>
         <location line="-1291"/>
         <location line="+1301"/>
         <source>M4A</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A</translation>
     </message>
     <message>
         <location line="-1280"/>
         <source>Convert up to</source>
-        <translation type="unfinished"></translation>
+        <translation>最多同时转换</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Files converted at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>同时转换的文件数</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>files at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>个文件</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Make loudness even:</source>
-        <translation type="unfinished"></translation>
+        <translation>统一响度:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make loudness even</source>
-        <translation type="unfinished"></translation>
+        <translation>统一响度</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>关</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-23 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-23 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-18 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-18 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-16 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-16 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-14 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-14 LUFS</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save to:</source>
-        <translation type="unfinished"></translation>
+        <translation>保存到:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>保存到</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件夹</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Beside each source</source>
-        <translation type="unfinished"></translation>
+        <translation>各源文件所在的文件夹</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The output folder, keeping the sources&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件夹，保留源文件的文件夹结构</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>{name} {title} {artist} {album} {year} {track} {n}; one with nothing to give is {name}</source>
-        <translation type="unfinished"></translation>
+        <translation>{name} {title} {artist} {album} {year} {track} {n}；无值的字段取 {name}</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If the output file exists:</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件已存在时:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If the output file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>输出文件已存在时</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>替换</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keep both (add a number)</source>
-        <translation type="unfinished"></translation>
+        <translation>保留两者（添加编号）</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Skip the file</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过该文件</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy tags and cover from the source</source>
-        <translation type="unfinished"></translation>
+        <translation>从源文件复制标签和封面</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>CBR</source>
-        <translation type="unfinished"></translation>
+        <translation>CBR</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1859,7 +1896,7 @@ Chapter %1: %2</source>
         <location line="+5"/>
         <location line="+1"/>
         <source>Frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>采样率 (Hz)</translation>
     </message>
     <message>
         <location line="-1140"/>
@@ -1875,7 +1912,7 @@ Chapter %1: %2</source>
         <location line="+10"/>
         <location line="+1"/>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>声道</translation>
     </message>
     <message>
         <location line="-1126"/>
@@ -1885,7 +1922,7 @@ Chapter %1: %2</source>
         <location line="+12"/>
         <location line="+11"/>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>单声道</translation>
     </message>
     <message>
         <location line="-1121"/>
@@ -1895,22 +1932,22 @@ Chapter %1: %2</source>
         <location line="+12"/>
         <location line="+11"/>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>立体声</translation>
     </message>
     <message>
         <location line="-1116"/>
         <source>Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>联合立体声</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Forced Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>强制联合立体声</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Dual Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>双声道</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1920,25 +1957,25 @@ Chapter %1: %2</source>
         <location line="+11"/>
         <location line="+1"/>
         <source>Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>比特率 (kbps)</translation>
     </message>
     <message>
         <location line="-986"/>
         <location line="+975"/>
         <source>Enable VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>启用 VBR</translation>
     </message>
     <message>
         <location line="-962"/>
         <location line="+628"/>
         <source>VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>VBR</translation>
     </message>
     <message>
         <location line="-612"/>
         <location line="+4"/>
         <source>Max Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>最大比特率 (kbps)</translation>
     </message>
     <message>
         <location line="+105"/>
@@ -1946,27 +1983,27 @@ Chapter %1: %2</source>
         <location line="+746"/>
         <location line="+4"/>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>质量</translation>
     </message>
     <message>
         <location line="-680"/>
         <source> WMA</source>
-        <translation type="unfinished"></translation>
+        <translation> WMA</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>  WMA Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>  WMA 配置文件</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>WMA Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA 配置文件</translation>
     </message>
     <message>
         <location line="+16"/>
         <source> WAV</source>
-        <translation type="unfinished"></translation>
+        <translation> WAV</translation>
     </message>
     <message>
         <location line="+119"/>
@@ -1974,157 +2011,157 @@ Chapter %1: %2</source>
         <location line="+598"/>
         <location line="+1"/>
         <source>Bits per sample</source>
-        <translation type="unfinished"></translation>
+        <translation>采样位数</translation>
     </message>
     <message>
         <location line="-454"/>
         <location line="+4"/>
         <source>Normal Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>标称比特率 (kbps)</translation>
     </message>
     <message>
         <location line="+98"/>
         <source>VBR Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>启用 VBR</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Quality Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>启用质量</translation>
     </message>
     <message>
         <location line="+29"/>
         <location line="+4"/>
         <source>Min bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>最小比特率</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+109"/>
         <source>8 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>8 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>16 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>16 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>24 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>24 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>32 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>32 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>48 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>48 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>56 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>56 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>64 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>64 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>96 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>96 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>112 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>112 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>128 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>128 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>160 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>160 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>192 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>192 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>224 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>224 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>256 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>256 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>320 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>320 kbps</translation>
     </message>
     <message>
         <location line="-91"/>
         <location line="+4"/>
         <source>Max bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>最大比特率</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Quality(Compression)</source>
-        <translation type="unfinished"></translation>
+        <translation>质量（压缩）</translation>
     </message>
     <message>
         <location line="+91"/>
         <location line="+4"/>
         <source>Same as source</source>
-        <translation type="unfinished"></translation>
+        <translation>与源文件相同</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Compression level</source>
-        <translation type="unfinished"></translation>
+        <translation>压缩级别</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location filename="../settings/setting.cpp" line="+84"/>
         <source>The audio component failed (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>音频组件出错（错误 %1）</translation>
     </message>
 </context>
 <context>
@@ -2132,7 +2169,7 @@ Chapter %1: %2</source>
     <message>
         <location filename="../clip/soundstrip.cpp" line="+121"/>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>无声音</translation>
     </message>
 </context>
 <context>
@@ -2140,42 +2177,42 @@ Chapter %1: %2</source>
     <message>
         <location filename="../extras/tip.ui" line="+6"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>每日提示</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>灯泡</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>您知道吗...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>提示</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Show Tips on Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>启动时显示提示</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>下一条提示</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <location filename="../extras/tip.cpp" line="+77"/>
         <source>No tips available.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可用的提示。</translation>
     </message>
 </context>
 <context>
@@ -2183,12 +2220,12 @@ Chapter %1: %2</source>
     <message>
         <location filename="../clip/updown.cpp" line="+17"/>
         <source>One more</source>
-        <translation type="unfinished"></translation>
+        <translation>加一</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>One less</source>
-        <translation type="unfinished"></translation>
+        <translation>减一</translation>
     </message>
 </context>
 </TS>
