@@ -6,7 +6,7 @@
     <message>
         <location filename="../main/application.cpp" line="+28"/>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro desconhecido</translation>
     </message>
 </context>
 <context>
@@ -46,98 +46,130 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: clipvox --convert [opções] [--] FILE...
+     clipvox [FILE...]            (abre a janela com os arquivos na fila)
+
+Converte a faixa de áudio de cada vídeo FILE em um arquivo de áudio, sem janela.
+
+Opções:
+  --format FORMAT   formato de saída: %1 (padrão: o do setup.ini)
+  --output DIR      pasta das saídas (padrão: a própria pasta de cada origem)
+  --start hh:mm:ss  início do trecho de cada arquivo (padrão 00:00:00)
+  --end hh:mm:ss    fim do trecho de cada arquivo, ou max (padrão max)
+  --track N         a faixa de áudio a converter, contada a partir de 1 (padrão:
+                    a faixa padrão da origem); um arquivo sem ela falha
+  --split-chapters  uma saída por capítulo, &quot;video - 01 Title.mp3&quot;, com o
+                    título e o número do capítulo como etiquetas
+  --jobs N          arquivos convertidos ao mesmo tempo (padrão: setup.ini)
+  --overwrite       substitui arquivos existentes com o nome da saída; sem ela,
+                    o arquivo existente é mantido e a saída recebe o próximo
+                    nome livre, &quot;clip (2).mp3&quot;; uma origem nunca é substituída
+  --skip-existing   não converte um arquivo cuja saída já existe
+  --name PATTERN    nome do arquivo de saída com {name} {title} {artist} {album}
+                    {year} {track} {n}; campo vazio vira {name} (padrão {name})
+  --keep-tree ROOT  com --output: as pastas das origens abaixo de ROOT são
+                    mantidas dentro da pasta de saída
+  --no-tags         não copia as etiquetas e a capa da origem
+  --help            mostra este texto
+  --version         mostra a versão
+
+Os parâmetros do codificador e o volume vêm do setup.ini, como na janela.
+Uma linha por arquivo na saída padrão, na ordem da fila:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
+  ou   skipped SOURCE: KEPT FILE; nomes com caracteres de controle como $&apos;a\nb&apos;
+Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
+</translation>
     </message>
     <message>
         <location line="+144"/>
         <location line="+34"/>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>length unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>duração desconhecida</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>file %1 of %2, %3%, time left %4</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo %1 de %2, %3%, tempo restante %4</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>options other than --help and --version need --convert</source>
-        <translation type="unfinished"></translation>
+        <translation>opções diferentes de --help e --version exigem --convert</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum arquivo para converter</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown format &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconhecido &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--overwrite and --skip-existing exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--overwrite e --skip-existing não podem ser usadas juntas</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--start exige um tempo hh:mm:ss, não &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end exige um tempo hh:mm:ss ou max, não &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs exige um número maior ou igual a 1, não &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--keep-tree needs --output</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep-tree exige --output</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--track exige um número maior ou igual a 1, não &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>No such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo inexistente</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Is a folder, not a video file</source>
-        <translation type="unfinished"></translation>
+        <translation>É uma pasta, não um arquivo de vídeo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o arquivo</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>it has no chapters, converted whole</source>
-        <translation type="unfinished"></translation>
+        <translation>não tem capítulos, convertido por inteiro</translation>
     </message>
     <message>
         <location filename="../main/commandline.cpp" line="+9"/>
         <source>Pulls the sound track out of video files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrai a faixa de áudio de arquivos de vídeo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Videos or folders of videos to queue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeos ou pastas de vídeos a colocar na fila.</translation>
     </message>
 </context>
 <context>
@@ -146,7 +178,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../clip/edittime.cpp" line="+16"/>
         <location filename="../core/core.cpp" line="+41"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um valor inteiro válido</translation>
     </message>
 </context>
 <context>
@@ -154,12 +186,12 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/desktop.cpp" line="+53"/>
         <source>Select a directory to save output files</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma pasta para salvar os arquivos de saída</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informação</translation>
     </message>
 </context>
 <context>
@@ -167,7 +199,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../settings/settingsfile.cpp" line="+190"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar em %1</translation>
     </message>
 </context>
 <context>
@@ -175,101 +207,101 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../media/audiofile2.cpp" line="+35"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../media/sourceinfo.cpp" line="+83"/>
         <source>mono</source>
-        <translation type="unfinished"></translation>
+        <translation>mono</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../media/sourceinfo.cpp" line="+1"/>
         <source>stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>estéreo</translation>
     </message>
     <message>
         <location line="+108"/>
         <source>file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo não encontrado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cannot open %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir %1 (%2)</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Input of %1 Hz, %2 channels cannot be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível codificar entrada de %1 Hz, %2 canais</translation>
     </message>
     <message>
         <location line="+41"/>
         <location line="+48"/>
         <source>There is no WMA profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não existe o perfil WMA %1</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de saída desconhecido &quot;%1&quot;: use %2 ou %3</translation>
     </message>
     <message>
         <location line="+20"/>
         <location line="+23"/>
         <source>No output file is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum arquivo de saída está aberto</translation>
     </message>
     <message>
         <location filename="../media/audioinformation2.cpp" line="+99"/>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo não encontrado: %1</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Só é possível gravar etiquetas em arquivos MP3, OGG, WMA, FLAC, Opus e M4A: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot write the tags of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar as etiquetas de %1</translation>
     </message>
     <message>
         <location filename="../media/audiowriters.cpp" line="+31"/>
         <source>Cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar %1 (%2)</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Unknown MP3 channel mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de canais MP3 desconhecido: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The MP3 encoder takes mono or stereo input only</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador MP3 aceita apenas entrada mono ou estéreo</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The MP3 encoder refuses %1 Hz at %2 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador MP3 recusa %1 Hz a %2 kbps</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The input format cannot change after samples were written</source>
-        <translation type="unfinished"></translation>
+        <translation>O formato de entrada não pode mudar depois que amostras foram gravadas</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>The MP3 encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no codificador MP3</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>The OGG encoder refuses this format</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador OGG recusa este formato</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -277,23 +309,23 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+138"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível aceitar entrada de %1 Hz, %2 canais</translation>
     </message>
     <message>
         <location line="-187"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum codificador WMA</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>The WMA encoder refuses %1 kbps at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador WMA recusa %1 kbps a %2 Hz</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar %1</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -311,7 +343,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+49"/>
         <location line="+28"/>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1</translation>
     </message>
     <message>
         <location line="-557"/>
@@ -320,7 +352,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+7"/>
         <location line="+275"/>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória insuficiente</translation>
     </message>
     <message>
         <location line="-456"/>
@@ -329,50 +361,50 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+4"/>
         <location line="+21"/>
         <source>The WMA encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no codificador WMA</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador FLAC recusa %1 Hz, %2 canais, %3 bits</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The FLAC encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no codificador FLAC</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>The FLAC encoder failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no codificador FLAC (%1)</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The Opus encoder failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no codificador Opus (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+20"/>
         <location line="+8"/>
         <source>The Opus encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no codificador Opus</translation>
     </message>
     <message>
         <location line="-19"/>
         <source>The Opus encoder refuses %1 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador Opus recusa %1 kbps</translation>
     </message>
     <message>
         <location line="+70"/>
         <location line="+13"/>
         <source>No AAC encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum codificador AAC</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>The AAC encoder refuses %1 kbps at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador AAC recusa %1 kbps a %2 Hz</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -381,53 +413,53 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+4"/>
         <location line="+13"/>
         <source>The AAC encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no codificador AAC</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The OGG minimum bit rate %1 kbps is above the maximum %2 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>A taxa de bits mínima do OGG, %1 kbps, é maior que a máxima, %2 kbps</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The OGG encoder refuses %1 Hz, %2 channels at these bit rates</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador OGG recusa %1 Hz, %2 canais com estas taxas de bits</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, %2 channels, %3 bits, compression %4</source>
-        <translation type="unfinished"></translation>
+        <translation>O FLAC aceita 1 ou 2 canais, 16 ou 24 bits e compressão de 0 a 8, não %1 Hz, %2 canais, %3 bits, compressão %4</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>O Opus aceita de 32 a 256 kbps e 1 ou 2 canais, não %1 kbps, %2 canais</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, %2 kbps, %3 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>O M4A aceita 44100 ou 48000 Hz, de 64 a 320 kbps e 1 ou 2 canais, não %1 Hz, %2 kbps, %3 canais</translation>
     </message>
     <message>
         <location filename="../media/avinput.cpp" line="+61"/>
         <source>Source file not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de origem não encontrado: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Cannot read the source file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o arquivo de origem: %1</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Not a media file (the file is empty): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo de mídia (o arquivo está vazio): %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Out of memory opening %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória insuficiente ao abrir %1</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -437,65 +469,65 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/videoedit.cpp" line="+528"/>
         <location line="+215"/>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompido</translation>
     </message>
     <message>
         <location line="-17"/>
         <location line="+17"/>
         <source>Not a media file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo de mídia: %1</translation>
     </message>
     <message>
         <location filename="../media/loudness.cpp" line="+284"/>
         <source>Cannot even the loudness of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível uniformizar o volume de %1 (%2)</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>falha na gravação</translation>
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
         <location filename="../media/waveform.cpp" line="+116"/>
         <source>The length of %1 is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>A duração de %1 é desconhecida</translation>
     </message>
     <message>
         <location filename="../media/previewplayer.cpp" line="+97"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A pré-visualização não consegue desenhar com o OpenGL desta tela: %1</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na reprodução de &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file ended unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo terminou inesperadamente</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>loading stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>carregamento interrompido</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+114"/>
         <source>Cannot open file &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Playback of &apos;%1&apos; stopped at %2 s of its %3 s: the rest of the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>A reprodução de &apos;%1&apos; parou em %2 s de %3 s: não é possível ler o restante do arquivo</translation>
     </message>
     <message>
         <location filename="../media/sourceinfo.cpp" line="-118"/>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canais</translation>
     </message>
     <message>
         <location filename="../media/videoedit.cpp" line="-628"/>
@@ -503,25 +535,25 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/wavwriter.cpp" line="-8"/>
         <location line="+17"/>
         <source>Cannot write the output file %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo de saída %1 (%2)</translation>
     </message>
     <message>
         <location line="-28"/>
         <location filename="../media/wavwriter.cpp" line="+9"/>
         <source>Cannot write the output file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo de saída %1</translation>
     </message>
     <message>
         <location line="+71"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum decodificador para o áudio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+352"/>
         <source>Stream %1 of %2 is no sound track</source>
-        <translation type="unfinished"></translation>
+        <translation>O fluxo %1 de %2 não é uma faixa de áudio</translation>
     </message>
     <message>
         <location line="-351"/>
@@ -529,7 +561,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+102"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum fluxo de áudio em %1</translation>
     </message>
     <message>
         <location line="-345"/>
@@ -538,58 +570,58 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível decodificar o áudio de %1</translation>
     </message>
     <message>
         <location line="-303"/>
         <source>No sound could be decoded from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum áudio pôde ser decodificado de %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The clip holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>O trecho não contém áudio</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>A entrada terminou antes: %1 contém %2 s dos %3 s pedidos</translation>
     </message>
     <message>
         <location line="+123"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível converter o áudio de %1</translation>
     </message>
     <message>
         <location line="+170"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível converter o áudio para %1 Hz, %2 canais</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>The sound could not be extracted from the video</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível extrair o áudio do vídeo</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>No clip to extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum trecho para extrair</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported channel count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de canais sem suporte: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported sample rate %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de amostragem sem suporte: %1 Hz</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported sample size %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho de amostra sem suporte: %1</translation>
     </message>
 </context>
 <context>
@@ -597,17 +629,17 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/notify.cpp" line="+11"/>
         <source>%1 %2 converted, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3 com falha</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo convertido</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>files</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivos convertidos</translation>
     </message>
 </context>
 <context>
@@ -615,55 +647,55 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../extras/about.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clipvox logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo do Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+3"/>
         <source>HomePage</source>
-        <translation type="unfinished"></translation>
+        <translation>Página inicial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Opens the home page in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre a página inicial no navegador</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Technology Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Suporte técnico</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Writes an e-mail to the support</source>
-        <translation type="unfinished"></translation>
+        <translation>Escreve um e-mail para o suporte</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>© The Clipvox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>© Os desenvolvedores do Clipvox</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -671,233 +703,233 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../clip/edit.ui" line="+6"/>
         <source>Edit Clip Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar tempo do trecho</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré-visualização</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir (Espaço)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar (Espaço)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound of the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio da origem</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para reproduzir a partir daqui. Esquerda, Direita: um segundo para trás ou para frente (com Shift, dez segundos). Home, End: até a marca de início, até a marca de fim</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo inicial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo inicial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo final</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo final</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir tempo inicial</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set start time (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir tempo inicial (I)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir tempo final</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set end time (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir tempo final (O)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit start time and end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar tempo inicial e final</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir tempo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tag Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações das etiquetas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Enable Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar &amp;etiquetas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Título:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Artist:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Artista:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>Artista</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Al&amp;bum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ál&amp;bum:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Álbum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comentário:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentário</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Co&amp;pyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pyright:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;no:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>T&amp;rack:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Faixa:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Genre:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gênero:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>Gênero</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sound track:</source>
-        <translation type="unfinished"></translation>
+        <translation>Á&amp;udio:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound track</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa de áudio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../clip/edit.cpp" line="+631"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o tempo no formato correto!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Start Time should be smaller than End Time!</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo inicial deve ser menor que o tempo final!</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Invalid Year Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de ano inválido</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Invalid Track Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de faixa inválido</translation>
     </message>
 </context>
 <context>
@@ -906,97 +938,97 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../clip/edittime.ui" line="+6"/>
         <location line="+1"/>
         <source>Edit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar tempo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minutos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>S&amp;econds</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;egundos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Começar em</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas do início</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos do início</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos do início</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>S&amp;top at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar em</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas do fim</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos do fim</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos do fim</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../clip/edittime.cpp" line="+69"/>
         <source>Start time should not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo inicial não deve ser negativo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start time should be less than total duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo inicial deve ser menor que a duração total.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Stop time should not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo final não deve ser negativo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop time should be less than total duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo final deve ser menor que a duração total.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start time should not be later than stop time.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo inicial não deve ser posterior ao tempo final.</translation>
     </message>
 </context>
 <context>
@@ -1004,59 +1036,59 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Executar</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>File progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso do arquivo</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+3"/>
         <source>Total progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso total</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Time elapsed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo decorrido:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo decorrido</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Time left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo restante:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo restante</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../progress/execute.cpp" line="+89"/>
         <source>File progress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso do arquivo %1</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Convert %1 to %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertendo %1 para %2...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Convert file %1 of total %2 file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertendo arquivo %1 de %2 no total</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1096,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/jobqueue.cpp" line="+31"/>
         <source>No queued file is being edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum arquivo da fila está sendo editado.</translation>
     </message>
 </context>
 <context>
@@ -1072,79 +1104,79 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/main.ui" line="+7"/>
         <source>Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de origem</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo inicial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo final</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Convert To</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter para</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de saída</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Quick Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações rápidas</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Output &amp;path</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pasta de saída</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta de saída</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <location line="+1"/>
         <source>Select output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar pasta de saída</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Output &amp;format</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato de saída</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de saída</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1152,389 +1184,394 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+36"/>
         <location line="+1"/>
         <source>Audio format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações do formato de áudio</translation>
     </message>
     <message>
         <location line="-30"/>
         <source>add files</source>
-        <translation type="unfinished"></translation>
+        <translation>adicionar</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+45"/>
         <source>Add files</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivos</translation>
     </message>
     <message>
         <location line="-44"/>
         <location line="+45"/>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <location line="-41"/>
         <source>remove</source>
-        <translation type="unfinished"></translation>
+        <translation>remover</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Remove selected item </source>
-        <translation type="unfinished"></translation>
+        <translation>Remover item selecionado </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+D</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>edit</source>
-        <translation type="unfinished"></translation>
+        <translation>editar</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Edit selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar seleção</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+49"/>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <location line="-45"/>
         <source>convert</source>
-        <translation type="unfinished"></translation>
+        <translation>converter</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Start converting files</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar a conversão dos arquivos</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+46"/>
         <source>F9</source>
-        <translation type="unfinished"></translation>
+        <translation>F9</translation>
     </message>
     <message>
         <location line="-42"/>
         <source>settings</source>
-        <translation type="unfinished"></translation>
+        <translation>configurações</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>F5</source>
-        <translation type="unfinished"></translation>
+        <translation>F5</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>ajuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Help contents, home page and support</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteúdo da ajuda, página inicial e suporte</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>sobre</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>About Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para cima</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+U</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para baixo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover tudo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Edit Selection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar seleção...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Help Content...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteúdo da ajuda...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Página inicial</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Technical Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Suporte técnico</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica do dia</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../main/chapters.cpp" line="+11"/>
         <source>the source&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>a padrão da origem</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1
 Sound track: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Faixa de áudio: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 Chapter %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Capítulo %1: %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Split into chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir em capítulos</translation>
     </message>
     <message>
         <location filename="../main/jobs.cpp" line="+25"/>
         <source>MPEG files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos MPEG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WMV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos WMV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>AVI files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos AVI</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ASF files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos ASF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MP4 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos MP4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MKV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos MKV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WebM files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos WebM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos MOV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FLV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos FLV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MPEG transport streams</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluxos de transporte MPEG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>VOB files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos VOB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3GP files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos 3GP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OGV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos OGV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos DV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DivX files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos DivX</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Open Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir arquivos de vídeo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All supported files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos suportados</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>These files do not exist and were not added:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Estes arquivos não existem e não foram adicionados:
+</translation>
     </message>
     <message>
         <location line="+73"/>
         <location filename="../main/run.cpp" line="+88"/>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando</translation>
     </message>
     <message>
         <location filename="../main/main.cpp" line="+215"/>
         <source>A conversion is still running. Stop it and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma conversão ainda está em andamento. Interrompê-la e sair?</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum programa para abrir o guia do usuário foi encontrado. O guia do usuário está em:
+</translation>
     </message>
     <message>
         <location filename="../main/run.cpp" line="-23"/>
         <location line="+2"/>
         <source>Show progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar progresso</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Show progress (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar progresso (%1)</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertendo...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falhou</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorado</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Task complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarefa concluída!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 %1 of %2 %3 could not be converted; %4 Status says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>files</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>its</source>
-        <translation type="unfinished"></translation>
+        <translation>veja o motivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>their</source>
-        <translation type="unfinished"></translation>
+        <translation>veja os motivos</translation>
     </message>
 </context>
 <context>
@@ -1542,114 +1579,114 @@ Chapter %1: %2</source>
     <message>
         <location filename="../engine/encodestep.cpp" line="+25"/>
         <source>The encoder does not accept the output settings</source>
-        <translation type="unfinished"></translation>
+        <translation>O codificador não aceita as configurações de saída</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificado a %1 kbps: MP3 a %2 Hz não comporta %3 kbps</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato incorreto: o codificador OGG não aceita %1 Hz, %2 canal(is), %3 kbps (mínimo %4, máximo %5)</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>O WAV aceita 8, 16 ou 24 bits, não %1 Hz, %2 canais, %3 bits</translation>
     </message>
     <message>
         <location line="+134"/>
         <location line="+10"/>
         <source>The output format is not one Clipvox knows</source>
-        <translation type="unfinished"></translation>
+        <translation>O formato de saída não é conhecido pelo Clipvox</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>No sound track %1: the source has no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há faixa de áudio %1: a origem não tem áudio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No sound track %1: the source has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há faixa de áudio %1: a origem tem %2 faixa(s)</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>O trecho começa em %1 s, depois do fim da origem (%2 s)</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>The clip holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>O trecho não contém áudio</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>The tags could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar as etiquetas: %1</translation>
     </message>
     <message>
         <location filename="../engine/runengine.cpp" line="+78"/>
         <source>Cannot create a file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar um arquivo em %1: %2</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: %2</translation>
     </message>
     <message>
         <location line="+82"/>
         <source>%1 is a source of this run and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma origem desta conversão e foi mantido</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+3"/>
         <source>%1 exists and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe e foi mantido</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo inicial &quot;%1&quot; não é um tempo válido (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cannot measure the length of the source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível medir a duração da origem: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>unknown reason</source>
-        <translation type="unfinished"></translation>
+        <translation>motivo desconhecido</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The clip&apos;s start (%1) is past the end of the source (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>O início do trecho (%1) fica depois do fim da origem (%2 s)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The clip&apos;s end (%1) is not after its start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>O fim do trecho (%1) não fica depois do início (%2)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Incorrect format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato incorreto</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>%1 appeared during the run and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 surgiu durante a conversão e foi mantido</translation>
     </message>
 </context>
 <context>
@@ -1657,194 +1694,194 @@ Chapter %1: %2</source>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+4"/>
         <source>Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta de saída</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+4"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de saída</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+100"/>
         <source>MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3</translation>
     </message>
     <message>
         <location line="-95"/>
         <source>WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+728"/>
         <source>OGG</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG</translation>
     </message>
     <message>
         <location line="-723"/>
         <location line="+1290"/>
         <source>FLAC</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC</translation>
     </message>
     <message>
         <location line="-1285"/>
         <location line="+1296"/>
         <source>OPUS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPUS</translation>
     </message>
     <message>
         <location line="-1291"/>
         <location line="+1301"/>
         <source>M4A</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A</translation>
     </message>
     <message>
         <location line="-1280"/>
         <source>Convert up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter até</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Files converted at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos convertidos ao mesmo tempo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>files at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivos ao mesmo tempo</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Make loudness even:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniformizar volume:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make loudness even</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniformizar volume</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-23 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-23 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-18 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-18 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-16 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-16 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-14 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-14 LUFS</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar em:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar em</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta de saída</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Beside each source</source>
-        <translation type="unfinished"></translation>
+        <translation>Junto de cada origem</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The output folder, keeping the sources&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta de saída, mantendo as pastas das origens</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>{name} {title} {artist} {album} {year} {track} {n}; one with nothing to give is {name}</source>
-        <translation type="unfinished"></translation>
+        <translation>{name} {title} {artist} {album} {year} {track} {n}; um campo vazio vira {name}</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If the output file exists:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se o arquivo de saída existir:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If the output file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Se o arquivo de saída existir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keep both (add a number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter ambos (adicionar um número)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Skip the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar o arquivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy tags and cover from the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar etiquetas e capa da origem</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>CBR</source>
-        <translation type="unfinished"></translation>
+        <translation>CBR</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1859,7 +1896,7 @@ Chapter %1: %2</source>
         <location line="+5"/>
         <location line="+1"/>
         <source>Frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência (Hz)</translation>
     </message>
     <message>
         <location line="-1140"/>
@@ -1875,7 +1912,7 @@ Chapter %1: %2</source>
         <location line="+10"/>
         <location line="+1"/>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais</translation>
     </message>
     <message>
         <location line="-1126"/>
@@ -1885,7 +1922,7 @@ Chapter %1: %2</source>
         <location line="+12"/>
         <location line="+11"/>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <location line="-1121"/>
@@ -1895,22 +1932,22 @@ Chapter %1: %2</source>
         <location line="+12"/>
         <location line="+11"/>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Estéreo</translation>
     </message>
     <message>
         <location line="-1116"/>
         <source>Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Estéreo conjunto</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Forced Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Estéreo conjunto forçado</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Dual Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal duplo</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1920,25 +1957,25 @@ Chapter %1: %2</source>
         <location line="+11"/>
         <location line="+1"/>
         <source>Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits (kbps)</translation>
     </message>
     <message>
         <location line="-986"/>
         <location line="+975"/>
         <source>Enable VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar VBR</translation>
     </message>
     <message>
         <location line="-962"/>
         <location line="+628"/>
         <source>VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>VBR</translation>
     </message>
     <message>
         <location line="-612"/>
         <location line="+4"/>
         <source>Max Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa máxima (kbps)</translation>
     </message>
     <message>
         <location line="+105"/>
@@ -1946,27 +1983,27 @@ Chapter %1: %2</source>
         <location line="+746"/>
         <location line="+4"/>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade</translation>
     </message>
     <message>
         <location line="-680"/>
         <source> WMA</source>
-        <translation type="unfinished"></translation>
+        <translation> WMA</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>  WMA Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>  Perfil WMA</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>WMA Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil WMA</translation>
     </message>
     <message>
         <location line="+16"/>
         <source> WAV</source>
-        <translation type="unfinished"></translation>
+        <translation> WAV</translation>
     </message>
     <message>
         <location line="+119"/>
@@ -1974,157 +2011,157 @@ Chapter %1: %2</source>
         <location line="+598"/>
         <location line="+1"/>
         <source>Bits per sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits por amostra</translation>
     </message>
     <message>
         <location line="-454"/>
         <location line="+4"/>
         <source>Normal Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa nominal (kbps)</translation>
     </message>
     <message>
         <location line="+98"/>
         <source>VBR Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>VBR ativado</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Quality Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade ativada</translation>
     </message>
     <message>
         <location line="+29"/>
         <location line="+4"/>
         <source>Min bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa mínima</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+109"/>
         <source>8 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>8 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>16 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>16 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>24 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>24 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>32 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>32 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>48 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>48 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>56 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>56 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>64 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>64 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>96 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>96 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>112 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>112 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>128 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>128 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>160 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>160 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>192 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>192 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>224 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>224 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>256 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>256 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>320 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>320 kbps</translation>
     </message>
     <message>
         <location line="-91"/>
         <location line="+4"/>
         <source>Max bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa máxima</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Quality(Compression)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade (compressão)</translation>
     </message>
     <message>
         <location line="+91"/>
         <location line="+4"/>
         <source>Same as source</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual à origem</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Compression level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível de compressão</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../settings/setting.cpp" line="+84"/>
         <source>The audio component failed (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no componente de áudio (erro %1)</translation>
     </message>
 </context>
 <context>
@@ -2132,7 +2169,7 @@ Chapter %1: %2</source>
     <message>
         <location filename="../clip/soundstrip.cpp" line="+121"/>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem áudio</translation>
     </message>
 </context>
 <context>
@@ -2140,42 +2177,42 @@ Chapter %1: %2</source>
     <message>
         <location filename="../extras/tip.ui" line="+6"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica do dia</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Lâmpada</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Você sabia...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Show Tips on Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar dicas ao iniciar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima dica</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location filename="../extras/tip.cpp" line="+77"/>
         <source>No tips available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma dica disponível.</translation>
     </message>
 </context>
 <context>
@@ -2183,12 +2220,12 @@ Chapter %1: %2</source>
     <message>
         <location filename="../clip/updown.cpp" line="+17"/>
         <source>One more</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais um</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>One less</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos um</translation>
     </message>
 </context>
 </TS>
