@@ -6,7 +6,7 @@
     <message>
         <location filename="../main/application.cpp" line="+28"/>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
@@ -46,98 +46,132 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : clipvox --convert [options] [--] FILE...
+        clipvox [FILE...]           (ouvre la fenêtre, fichiers mis en attente)
+
+Convertit la piste audio de chaque vidéo FILE en fichier audio, sans fenêtre.
+
+Options :
+  --format FORMAT   format de sortie : %1 (par défaut : celui de setup.ini)
+  --output DIR      dossier des sorties (par défaut : celui de chaque source)
+  --start hh:mm:ss  début de l&apos;extrait de chaque fichier (par défaut 00:00:00)
+  --end hh:mm:ss    fin de l&apos;extrait de chaque fichier, ou max (par défaut max)
+  --track N         piste audio à convertir, comptée à partir de 1 (par défaut :
+                    celle par défaut de la source) ; un fichier sans elle échoue
+  --split-chapters  une sortie par chapitre, « video - 01 Title.mp3 », avec le
+                    titre et le numéro du chapitre en étiquettes
+  --jobs N          fichiers convertis simultanément (par défaut : setup.ini)
+  --overwrite       remplace un fichier existant du nom de la sortie ; sans
+                    cette option, le fichier existant est conservé et la sortie
+                    prend le nom libre suivant, « clip (2).mp3 » ; une source
+                    n&apos;est jamais remplacée
+  --skip-existing   ne convertit pas un fichier dont la sortie existe déjà
+  --name PATTERN    nom du fichier de sortie à partir de {name} {title} {artist}
+                    {album} {year} {track} {n} ; un champ vide vaut {name}
+                    (par défaut {name})
+  --keep-tree ROOT  avec --output : les dossiers des sources sous ROOT sont
+                    conservés dans le dossier de sortie
+  --no-tags         ne copie pas les étiquettes ni la pochette de la source
+  --help            affiche ce texte
+  --version         affiche la version
+
+Encodage et volume sonore : paramètres de setup.ini, comme dans la fenêtre.
+Une ligne par fichier sur la sortie standard, dans l&apos;ordre de la file :
+  ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
+  ou   skipped SOURCE: KEPT FILE ; noms à caractères de contrôle écrits $&apos;a\nb&apos;
+Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 annulé.
+</translation>
     </message>
     <message>
         <location line="+144"/>
         <location line="+34"/>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>length unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>durée inconnue</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>file %1 of %2, %3%, time left %4</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier %1 sur %2, %3 %, temps restant %4</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>options other than --help and --version need --convert</source>
-        <translation type="unfinished"></translation>
+        <translation>les options autres que --help et --version exigent --convert</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier à convertir</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown format &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>format inconnu « %1 »</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--overwrite and --skip-existing exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--overwrite et --skip-existing s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--start exige un temps hh:mm:ss, et non « %1 »</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end exige un temps hh:mm:ss ou max, et non « %1 »</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs exige un nombre supérieur ou égal à 1, et non « %1 »</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--keep-tree needs --output</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep-tree exige --output</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--track exige un nombre supérieur ou égal à 1, et non « %1 »</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>No such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Is a folder, not a video file</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un dossier, pas un fichier vidéo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>it has no chapters, converted whole</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun chapitre, converti en entier</translation>
     </message>
     <message>
         <location filename="../main/commandline.cpp" line="+9"/>
         <source>Pulls the sound track out of video files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrait la piste audio des fichiers vidéo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Videos or folders of videos to queue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéos ou dossiers de vidéos à mettre en file d&apos;attente.</translation>
     </message>
 </context>
 <context>
@@ -146,7 +180,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../clip/edittime.cpp" line="+16"/>
         <location filename="../core/core.cpp" line="+41"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
     </message>
 </context>
 <context>
@@ -154,12 +188,12 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/desktop.cpp" line="+53"/>
         <source>Select a directory to save output files</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier où enregistrer les fichiers de sortie</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -167,7 +201,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../settings/settingsfile.cpp" line="+190"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
 </context>
 <context>
@@ -175,101 +209,101 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../media/audiofile2.cpp" line="+35"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../media/sourceinfo.cpp" line="+83"/>
         <source>mono</source>
-        <translation type="unfinished"></translation>
+        <translation>mono</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../media/sourceinfo.cpp" line="+1"/>
         <source>stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>stéréo</translation>
     </message>
     <message>
         <location line="+108"/>
         <source>file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier introuvable</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cannot open %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 (%2)</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Input of %1 Hz, %2 channels cannot be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;encoder une entrée de %1 Hz, %2 canaux</translation>
     </message>
     <message>
         <location line="+41"/>
         <location line="+48"/>
         <source>There is no WMA profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de profil WMA %1</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de sortie inconnu « %1 » : utilisez %2 ou %3</translation>
     </message>
     <message>
         <location line="+20"/>
         <location line="+23"/>
         <source>No output file is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de sortie n&apos;est ouvert</translation>
     </message>
     <message>
         <location filename="../media/audioinformation2.cpp" line="+99"/>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable : %1</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les étiquettes ne peuvent être écrites que dans les fichiers MP3, OGG, WMA, FLAC, Opus et M4A : %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot write the tags of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire les étiquettes de %1</translation>
     </message>
     <message>
         <location filename="../media/audiowriters.cpp" line="+31"/>
         <source>Cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1 (%2)</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Unknown MP3 channel mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de canaux MP3 %1 inconnu</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The MP3 encoder takes mono or stereo input only</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur MP3 n&apos;accepte qu&apos;une entrée mono ou stéréo</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The MP3 encoder refuses %1 Hz at %2 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur MP3 refuse %1 Hz à %2 kbps</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The input format cannot change after samples were written</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format d&apos;entrée ne peut plus changer une fois des échantillons écrits</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>The MP3 encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur MP3 a échoué</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>The OGG encoder refuses this format</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur OGG refuse ce format</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -277,23 +311,23 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+138"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;accepter une entrée de %1 Hz, %2 canaux</translation>
     </message>
     <message>
         <location line="-187"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun encodeur WMA</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>The WMA encoder refuses %1 kbps at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur WMA refuse %1 kbps à %2 Hz</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -311,7 +345,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+49"/>
         <location line="+28"/>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <location line="-557"/>
@@ -320,7 +354,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+7"/>
         <location line="+275"/>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <location line="-456"/>
@@ -329,50 +363,50 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+4"/>
         <location line="+21"/>
         <source>The WMA encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur WMA a échoué</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur FLAC refuse %1 Hz, %2 canaux, %3 bits</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The FLAC encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur FLAC a échoué</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>The FLAC encoder failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur FLAC a échoué (%1)</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The Opus encoder failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur Opus a échoué (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+20"/>
         <location line="+8"/>
         <source>The Opus encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur Opus a échoué</translation>
     </message>
     <message>
         <location line="-19"/>
         <source>The Opus encoder refuses %1 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur Opus refuse %1 kbps</translation>
     </message>
     <message>
         <location line="+70"/>
         <location line="+13"/>
         <source>No AAC encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun encodeur AAC</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>The AAC encoder refuses %1 kbps at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur AAC refuse %1 kbps à %2 Hz</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -381,53 +415,53 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+4"/>
         <location line="+13"/>
         <source>The AAC encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur AAC a échoué</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The OGG minimum bit rate %1 kbps is above the maximum %2 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit minimal OGG de %1 kbps dépasse le maximum de %2 kbps</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The OGG encoder refuses %1 Hz, %2 channels at these bit rates</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur OGG refuse %1 Hz, %2 canaux à ces débits</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, %2 channels, %3 bits, compression %4</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC accepte 1 ou 2 canaux, 16 ou 24 bits et une compression de 0 à 8, et non %1 Hz, %2 canaux, %3 bits, compression %4</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus accepte de 32 à 256 kbps et 1 ou 2 canaux, et non %1 kbps, %2 canaux</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, %2 kbps, %3 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A accepte 44100 ou 48000 Hz, de 64 à 320 kbps et 1 ou 2 canaux, et non %1 Hz, %2 kbps, %3 canaux</translation>
     </message>
     <message>
         <location filename="../media/avinput.cpp" line="+61"/>
         <source>Source file not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier source introuvable : %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Cannot read the source file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier source : %1</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Not a media file (the file is empty): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier multimédia (le fichier est vide) : %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Out of memory opening %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante à l&apos;ouverture de %1</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -437,65 +471,65 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/videoedit.cpp" line="+528"/>
         <location line="+215"/>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté</translation>
     </message>
     <message>
         <location line="-17"/>
         <location line="+17"/>
         <source>Not a media file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier multimédia : %1</translation>
     </message>
     <message>
         <location filename="../media/loudness.cpp" line="+284"/>
         <source>Cannot even the loudness of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;harmoniser le volume sonore de %1 (%2)</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de l&apos;écriture</translation>
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
         <location filename="../media/waveform.cpp" line="+116"/>
         <source>The length of %1 is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée de %1 est inconnue</translation>
     </message>
     <message>
         <location filename="../media/previewplayer.cpp" line="+97"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aperçu ne peut pas s&apos;afficher avec l&apos;OpenGL de cet écran : %1</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture de « %1 » a échoué : %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file ended unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de fichier inattendue</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>loading stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>chargement interrompu</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+114"/>
         <source>Cannot open file &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 » : %2</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Playback of &apos;%1&apos; stopped at %2 s of its %3 s: the rest of the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture de « %1 » s&apos;est arrêtée à %2 s sur %3 s : la suite du fichier est illisible</translation>
     </message>
     <message>
         <location filename="../media/sourceinfo.cpp" line="-118"/>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canaux</translation>
     </message>
     <message>
         <location filename="../media/videoedit.cpp" line="-628"/>
@@ -503,25 +537,25 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/wavwriter.cpp" line="-8"/>
         <location line="+17"/>
         <source>Cannot write the output file %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de sortie %1 (%2)</translation>
     </message>
     <message>
         <location line="-28"/>
         <location filename="../media/wavwriter.cpp" line="+9"/>
         <source>Cannot write the output file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de sortie %1</translation>
     </message>
     <message>
         <location line="+71"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun décodeur pour le son de %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+352"/>
         <source>Stream %1 of %2 is no sound track</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux %1 de %2 n&apos;est pas une piste audio</translation>
     </message>
     <message>
         <location line="-351"/>
@@ -529,7 +563,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+102"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun flux audio dans %1</translation>
     </message>
     <message>
         <location line="-345"/>
@@ -538,58 +572,58 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de décoder le son de %1</translation>
     </message>
     <message>
         <location line="-303"/>
         <source>No sound could be decoded from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun son n&apos;a pu être décodé depuis %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The clip holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée terminée trop tôt : %1 contient %2 s sur les %3 s demandées</translation>
     </message>
     <message>
         <location line="+123"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de convertir le son de %1</translation>
     </message>
     <message>
         <location line="+170"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de convertir le son en %1 Hz, %2 canaux</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>The sound could not be extracted from the video</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son n&apos;a pas pu être extrait de la vidéo</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>No clip to extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun extrait à traiter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported channel count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de canaux %1 non pris en charge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported sample rate %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d&apos;échantillonnage %1 Hz non prise en charge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported sample size %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d&apos;échantillon %1 non prise en charge</translation>
     </message>
 </context>
 <context>
@@ -597,17 +631,17 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/notify.cpp" line="+11"/>
         <source>%1 %2 converted, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3 en échec</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier converti</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>files</source>
-        <translation type="unfinished"></translation>
+        <translation>fichiers convertis</translation>
     </message>
 </context>
 <context>
@@ -615,55 +649,55 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../extras/about.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clipvox logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+3"/>
         <source>HomePage</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Opens the home page in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le site web dans le navigateur</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Technology Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance technique</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Writes an e-mail to the support</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit un courriel à l&apos;assistance</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>© The Clipvox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>© Les développeurs de Clipvox</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -671,233 +705,233 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../clip/edit.ui" line="+6"/>
         <source>Edit Clip Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les temps de l&apos;extrait</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire (Espace)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause (Espace)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound of the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Son de la source</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour lire à partir d&apos;ici. Gauche, Droite : une seconde en arrière ou en avant (avec Maj, dix secondes). Début, Fin : au repère de début, au repère de fin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer le début</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set start time (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer le début (I)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer la fin</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set end time (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer la fin (O)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit start time and end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le début et la fin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser les temps</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tag Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquettes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Enable Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer les ét&amp;iquettes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Artist:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Artiste :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>Artiste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Al&amp;bum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Al&amp;bum :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaire :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Co&amp;pyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cop&amp;yright :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnée :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>T&amp;rack:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de &amp;piste :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de piste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Genre:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Genre :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>Genre</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sound track:</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste a&amp;udio :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste audio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../clip/edit.cpp" line="+631"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un temps au bon format !</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Start Time should be smaller than End Time!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début doit précéder la fin !</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Invalid Year Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Année non valide</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Invalid Track Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de piste non valide</translation>
     </message>
 </context>
 <context>
@@ -906,97 +940,97 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../clip/edittime.ui" line="+6"/>
         <location line="+1"/>
         <source>Edit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les temps</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heures</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minutes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>S&amp;econds</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;econdes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Début à</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de début</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes de début</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes de début</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>S&amp;top at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin à</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de fin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes de fin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes de fin</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../clip/edittime.cpp" line="+69"/>
         <source>Start time should not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début ne doit pas être négatif.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start time should be less than total duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début doit être inférieur à la durée totale.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Stop time should not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin ne doit pas être négative.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop time should be less than total duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin doit être inférieure à la durée totale.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start time should not be later than stop time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début ne doit pas être postérieur à la fin.</translation>
     </message>
 </context>
 <context>
@@ -1004,59 +1038,59 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>File progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression du fichier</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+3"/>
         <source>Total progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression totale</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Time elapsed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé :</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Time left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant :</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../progress/execute.cpp" line="+89"/>
         <source>File progress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression du fichier %1</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Convert %1 to %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion de %1 en %2...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Convert file %1 of total %2 file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion du fichier %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1098,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/jobqueue.cpp" line="+31"/>
         <source>No queued file is being edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de la file d&apos;attente n&apos;est en cours de modification.</translation>
     </message>
 </context>
 <context>
@@ -1072,79 +1106,79 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/main.ui" line="+7"/>
         <source>Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>File d&apos;attente</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier source</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Convert To</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de sortie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Quick Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres rapides</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Output &amp;path</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier de sortie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sortie</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <location line="+1"/>
         <source>Select output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier de sortie</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Output &amp;format</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format de sortie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de sortie</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1152,389 +1186,394 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+36"/>
         <location line="+1"/>
         <source>Audio format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du format audio</translation>
     </message>
     <message>
         <location line="-30"/>
         <source>add files</source>
-        <translation type="unfinished"></translation>
+        <translation>ajouter</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+45"/>
         <source>Add files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des fichiers</translation>
     </message>
     <message>
         <location line="-44"/>
         <location line="+45"/>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <location line="-41"/>
         <source>remove</source>
-        <translation type="unfinished"></translation>
+        <translation>retirer</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Remove selected item </source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;élément sélectionné </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+D</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>edit</source>
-        <translation type="unfinished"></translation>
+        <translation>modifier</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Edit selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la sélection</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+49"/>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <location line="-45"/>
         <source>convert</source>
-        <translation type="unfinished"></translation>
+        <translation>convertir</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Start converting files</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer la conversion des fichiers</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+46"/>
         <source>F9</source>
-        <translation type="unfinished"></translation>
+        <translation>F9</translation>
     </message>
     <message>
         <location line="-42"/>
         <source>settings</source>
-        <translation type="unfinished"></translation>
+        <translation>paramètres</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>F5</source>
-        <translation type="unfinished"></translation>
+        <translation>F5</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Help contents, home page and support</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire de l&apos;aide, site web et assistance</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>à propos</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>About Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+U</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout retirer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Edit Selection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la sélection...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Help Content...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire de l&apos;aide...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Technical Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance technique</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce du jour</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../main/chapters.cpp" line="+11"/>
         <source>the source&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>la piste par défaut de la source</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1
 Sound track: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Piste audio : %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 Chapter %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Chapitre %1 : %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Split into chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Découper en chapitres</translation>
     </message>
     <message>
         <location filename="../main/jobs.cpp" line="+25"/>
         <source>MPEG files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MPEG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WMV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers WMV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>AVI files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers AVI</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ASF files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ASF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MP4 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MP4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MKV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MKV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WebM files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers WebM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MOV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FLV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers FLV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MPEG transport streams</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de transport MPEG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>VOB files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers VOB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3GP files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers 3GP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OGV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers OGV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers DV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DivX files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers DivX</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Open Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des fichiers vidéo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All supported files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers pris en charge</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>These files do not exist and were not added:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers n&apos;existent pas et n&apos;ont pas été ajoutés :
+</translation>
     </message>
     <message>
         <location line="+73"/>
         <location filename="../main/run.cpp" line="+88"/>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <location filename="../main/main.cpp" line="+215"/>
         <source>A conversion is still running. Stop it and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une conversion est en cours. L&apos;arrêter et quitter ?</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;a été trouvé pour ouvrir le guide de l&apos;utilisateur. Il se trouve ici :
+</translation>
     </message>
     <message>
         <location filename="../main/run.cpp" line="-23"/>
         <location line="+2"/>
         <source>Show progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la progression</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Show progress (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la progression (%1)</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100 %</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignoré</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Task complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâche terminée !</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 %1 of %2 %3 could not be converted; %4 Status says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Échec de la conversion pour %1 sur %2 %3 ; la colonne État en donne %4.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>files</source>
-        <translation type="unfinished"></translation>
+        <translation>fichiers</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>its</source>
-        <translation type="unfinished"></translation>
+        <translation>la raison</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>their</source>
-        <translation type="unfinished"></translation>
+        <translation>les raisons</translation>
     </message>
 </context>
 <context>
@@ -1542,114 +1581,114 @@ Chapter %1: %2</source>
     <message>
         <location filename="../engine/encodestep.cpp" line="+25"/>
         <source>The encoder does not accept the output settings</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;encodeur n&apos;accepte pas les paramètres de sortie</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodé à %1 kbps : le MP3 à %2 Hz ne permet pas %3 kbps</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Format incorrect : l&apos;encodeur OGG n&apos;accepte pas %1 Hz, %2 canal(aux), %3 kbps (minimum %4, maximum %5)</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV accepte 8, 16 ou 24 bits, et non %1 Hz, %2 canaux, %3 bits</translation>
     </message>
     <message>
         <location line="+134"/>
         <location line="+10"/>
         <source>The output format is not one Clipvox knows</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox ne connaît pas ce format de sortie</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>No sound track %1: the source has no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de piste audio %1 : la source n&apos;a pas de son</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No sound track %1: the source has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de piste audio %1 : la source n&apos;en a que %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;extrait commence à %1 s, après la fin de la source (%2 s)</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>The clip holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>The tags could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les étiquettes n&apos;ont pas pu être écrites : %1</translation>
     </message>
     <message>
         <location filename="../engine/runengine.cpp" line="+78"/>
         <source>Cannot create a file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un fichier dans %1 : %2</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <location line="+82"/>
         <source>%1 is a source of this run and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une source de cette conversion et a été conservé</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+3"/>
         <source>%1 exists and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe et a été conservé</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début « %1 » n&apos;est pas un temps valide (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cannot measure the length of the source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mesurer la durée de la source : %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>unknown reason</source>
-        <translation type="unfinished"></translation>
+        <translation>raison inconnue</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The clip&apos;s start (%1) is past the end of the source (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début de l&apos;extrait (%1) dépasse la fin de la source (%2 s)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The clip&apos;s end (%1) is not after its start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin de l&apos;extrait (%1) n&apos;est pas postérieure à son début (%2)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Incorrect format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format incorrect</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>%1 appeared during the run and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est apparu pendant la conversion et a été conservé</translation>
     </message>
 </context>
 <context>
@@ -1657,194 +1696,194 @@ Chapter %1: %2</source>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+4"/>
         <source>Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sortie</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+4"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de sortie</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+100"/>
         <source>MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3</translation>
     </message>
     <message>
         <location line="-95"/>
         <source>WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+728"/>
         <source>OGG</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG</translation>
     </message>
     <message>
         <location line="-723"/>
         <location line="+1290"/>
         <source>FLAC</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC</translation>
     </message>
     <message>
         <location line="-1285"/>
         <location line="+1296"/>
         <source>OPUS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPUS</translation>
     </message>
     <message>
         <location line="-1291"/>
         <location line="+1301"/>
         <source>M4A</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A</translation>
     </message>
     <message>
         <location line="-1280"/>
         <source>Convert up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir jusqu&apos;à</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Files converted at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers convertis simultanément</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>files at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>fichiers simultanément</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Make loudness even:</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmoniser le volume sonore :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make loudness even</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmoniser le volume sonore</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-23 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-23 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-18 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-18 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-16 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-16 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-14 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-14 LUFS</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de sortie</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Beside each source</source>
-        <translation type="unfinished"></translation>
+        <translation>À côté de chaque source</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The output folder, keeping the sources&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de sortie, en gardant les dossiers des sources</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>{name} {title} {artist} {album} {year} {track} {n}; one with nothing to give is {name}</source>
-        <translation type="unfinished"></translation>
+        <translation>{name} {title} {artist} {album} {year} {track} {n} ; un champ vide vaut {name}</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If the output file exists:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le fichier de sortie existe :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If the output file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le fichier de sortie existe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le remplacer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keep both (add a number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder les deux (ajouter un numéro)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Skip the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer le fichier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy tags and cover from the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les étiquettes et la pochette de la source</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>CBR</source>
-        <translation type="unfinished"></translation>
+        <translation>CBR</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1859,7 +1898,7 @@ Chapter %1: %2</source>
         <location line="+5"/>
         <location line="+1"/>
         <source>Frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence (Hz)</translation>
     </message>
     <message>
         <location line="-1140"/>
@@ -1875,7 +1914,7 @@ Chapter %1: %2</source>
         <location line="+10"/>
         <location line="+1"/>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <location line="-1126"/>
@@ -1885,7 +1924,7 @@ Chapter %1: %2</source>
         <location line="+12"/>
         <location line="+11"/>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <location line="-1121"/>
@@ -1895,22 +1934,22 @@ Chapter %1: %2</source>
         <location line="+12"/>
         <location line="+11"/>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo</translation>
     </message>
     <message>
         <location line="-1116"/>
         <source>Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo jointe</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Forced Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo jointe forcée</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Dual Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Double canal</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1920,25 +1959,25 @@ Chapter %1: %2</source>
         <location line="+11"/>
         <location line="+1"/>
         <source>Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit (kbps)</translation>
     </message>
     <message>
         <location line="-986"/>
         <location line="+975"/>
         <source>Enable VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le VBR</translation>
     </message>
     <message>
         <location line="-962"/>
         <location line="+628"/>
         <source>VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>VBR</translation>
     </message>
     <message>
         <location line="-612"/>
         <location line="+4"/>
         <source>Max Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit max. (kbps)</translation>
     </message>
     <message>
         <location line="+105"/>
@@ -1946,27 +1985,27 @@ Chapter %1: %2</source>
         <location line="+746"/>
         <location line="+4"/>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité</translation>
     </message>
     <message>
         <location line="-680"/>
         <source> WMA</source>
-        <translation type="unfinished"></translation>
+        <translation> WMA</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>  WMA Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>  Profil WMA</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>WMA Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil WMA</translation>
     </message>
     <message>
         <location line="+16"/>
         <source> WAV</source>
-        <translation type="unfinished"></translation>
+        <translation> WAV</translation>
     </message>
     <message>
         <location line="+119"/>
@@ -1974,157 +2013,157 @@ Chapter %1: %2</source>
         <location line="+598"/>
         <location line="+1"/>
         <source>Bits per sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits par échantillon</translation>
     </message>
     <message>
         <location line="-454"/>
         <location line="+4"/>
         <source>Normal Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit nominal (kbps)</translation>
     </message>
     <message>
         <location line="+98"/>
         <source>VBR Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>VBR activé</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Quality Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité activée</translation>
     </message>
     <message>
         <location line="+29"/>
         <location line="+4"/>
         <source>Min bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit min.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+109"/>
         <source>8 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>8 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>16 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>16 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>24 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>24 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>32 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>32 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>48 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>48 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>56 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>56 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>64 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>64 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>96 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>96 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>112 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>112 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>128 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>128 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>160 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>160 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>192 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>192 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>224 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>224 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>256 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>256 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>320 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>320 kbps</translation>
     </message>
     <message>
         <location line="-91"/>
         <location line="+4"/>
         <source>Max bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit max.</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Quality(Compression)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité (compression)</translation>
     </message>
     <message>
         <location line="+91"/>
         <location line="+4"/>
         <source>Same as source</source>
-        <translation type="unfinished"></translation>
+        <translation>Identique à la source</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Compression level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de compression</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../settings/setting.cpp" line="+84"/>
         <source>The audio component failed (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le composant audio a échoué (erreur %1)</translation>
     </message>
 </context>
 <context>
@@ -2132,7 +2171,7 @@ Chapter %1: %2</source>
     <message>
         <location filename="../clip/soundstrip.cpp" line="+121"/>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun son</translation>
     </message>
 </context>
 <context>
@@ -2140,42 +2179,42 @@ Chapter %1: %2</source>
     <message>
         <location filename="../extras/tip.ui" line="+6"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce du jour</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampoule</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Le saviez-vous...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Show Tips on Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les astuces au démarrage</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce suivante</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location filename="../extras/tip.cpp" line="+77"/>
         <source>No tips available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune astuce disponible.</translation>
     </message>
 </context>
 <context>
@@ -2183,12 +2222,12 @@ Chapter %1: %2</source>
     <message>
         <location filename="../clip/updown.cpp" line="+17"/>
         <source>One more</source>
-        <translation type="unfinished"></translation>
+        <translation>Un de plus</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>One less</source>
-        <translation type="unfinished"></translation>
+        <translation>Un de moins</translation>
     </message>
 </context>
 </TS>
