@@ -6,7 +6,7 @@
     <message>
         <location filename="../main/application.cpp" line="+28"/>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
@@ -46,98 +46,134 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: clipvox --convert [opciones] [--] FILE...
+     clipvox [FILE...]            (abre la ventana con los archivos en la cola)
+
+Convierte la pista de audio de cada vídeo FILE en un archivo de audio, sin ventana.
+
+Opciones:
+  --format FORMAT   formato de salida: %1 (predeterminado: el de setup.ini)
+  --output DIR      carpeta de las salidas (predeterminado: la carpeta de cada
+                    origen)
+  --start hh:mm:ss  inicio del fragmento de cada archivo (predeterminado 00:00:00)
+  --end hh:mm:ss    fin del fragmento de cada archivo, o max (predeterminado max)
+  --track N         la pista de audio que convertir, contando desde 1
+                    (predeterminada: la pista predeterminada del origen); un
+                    archivo que no la tenga falla
+  --split-chapters  una salida por capítulo, &quot;video - 01 Title.mp3&quot;, con el
+                    título y el número del capítulo como etiquetas
+  --jobs N          archivos convertidos a la vez (predeterminado: setup.ini)
+  --overwrite       reemplaza los archivos existentes con el nombre de la salida;
+                    sin esta opción se conserva el archivo existente y la salida
+                    toma el siguiente nombre libre, &quot;clip (2).mp3&quot;; un origen
+                    nunca se reemplaza
+  --skip-existing   no convierte un archivo cuya salida ya existe
+  --name PATTERN    nombre del archivo de salida a partir de {name} {title}
+                    {artist} {album} {year} {track} {n}; un campo vacío se
+                    sustituye por {name} (predeterminado {name})
+  --keep-tree ROOT  con --output: las carpetas de los orígenes bajo ROOT se
+                    conservan dentro de la carpeta de salida
+  --no-tags         no copia las etiquetas ni la portada del origen
+  --help            muestra este texto
+  --version         muestra la versión
+
+Los parámetros del codificador y la sonoridad se toman de setup.ini, como en la
+ventana. Una línea por archivo en la salida estándar, en el orden de la cola:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   o   failed SOURCE: REASON
+  o   skipped SOURCE: KEPT FILE; nombres con caracteres de control como $&apos;a\nb&apos;
+Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cancelado.
+</translation>
     </message>
     <message>
         <location line="+144"/>
         <location line="+34"/>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>length unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>duración desconocida</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>file %1 of %2, %3%, time left %4</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo %1 de %2, %3%, tiempo restante %4</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>options other than --help and --version need --convert</source>
-        <translation type="unfinished"></translation>
+        <translation>las opciones distintas de --help y --version necesitan --convert</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay archivos que convertir</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown format &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconocido «%1»</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--overwrite and --skip-existing exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--overwrite y --skip-existing se excluyen mutuamente</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--start necesita un tiempo hh:mm:ss, no «%1»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end necesita un tiempo hh:mm:ss o max, no «%1»</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs necesita un número mayor o igual que 1, no «%1»</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--keep-tree needs --output</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep-tree necesita --output</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--track necesita un número mayor o igual que 1, no «%1»</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>No such file</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Is a folder, not a video file</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta, no un archivo de vídeo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>it has no chapters, converted whole</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene capítulos; se convirtió entero</translation>
     </message>
     <message>
         <location filename="../main/commandline.cpp" line="+9"/>
         <source>Pulls the sound track out of video files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrae la pista de audio de archivos de vídeo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Videos or folders of videos to queue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeos o carpetas de vídeos que añadir a la cola.</translation>
     </message>
 </context>
 <context>
@@ -146,7 +182,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../clip/edittime.cpp" line="+16"/>
         <location filename="../core/core.cpp" line="+41"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un valor entero válido</translation>
     </message>
 </context>
 <context>
@@ -154,12 +190,12 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/desktop.cpp" line="+53"/>
         <source>Select a directory to save output files</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar la carpeta donde guardar los archivos de salida</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
 </context>
 <context>
@@ -167,7 +203,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../settings/settingsfile.cpp" line="+190"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1</translation>
     </message>
 </context>
 <context>
@@ -175,101 +211,101 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../media/audiofile2.cpp" line="+35"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../media/sourceinfo.cpp" line="+83"/>
         <source>mono</source>
-        <translation type="unfinished"></translation>
+        <translation>mono</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../media/sourceinfo.cpp" line="+1"/>
         <source>stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>estéreo</translation>
     </message>
     <message>
         <location line="+108"/>
         <source>file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo no encontrado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cannot open %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1 (%2)</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Input of %1 Hz, %2 channels cannot be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede codificar una entrada de %1 Hz y %2 canales</translation>
     </message>
     <message>
         <location line="+41"/>
         <location line="+48"/>
         <source>There is no WMA profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el perfil WMA %1</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de salida desconocido «%1»: use %2 o %3</translation>
     </message>
     <message>
         <location line="+20"/>
         <location line="+23"/>
         <source>No output file is open</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún archivo de salida abierto</translation>
     </message>
     <message>
         <location filename="../media/audioinformation2.cpp" line="+99"/>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no encontrado: %1</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se pueden escribir etiquetas en archivos MP3, OGG, WMA, FLAC, Opus y M4A: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot write the tags of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden escribir las etiquetas de %1</translation>
     </message>
     <message>
         <location filename="../media/audiowriters.cpp" line="+31"/>
         <source>Cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1 (%2)</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Unknown MP3 channel mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de canales MP3 desconocido: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The MP3 encoder takes mono or stereo input only</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador MP3 solo admite entrada mono o estéreo</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The MP3 encoder refuses %1 Hz at %2 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador MP3 no admite %1 Hz a %2 kbps</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The input format cannot change after samples were written</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato de entrada no puede cambiar después de escribir muestras</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>The MP3 encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló el codificador MP3</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>The OGG encoder refuses this format</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador OGG no admite este formato</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -277,23 +313,23 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+138"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>No se admite una entrada de %1 Hz y %2 canales</translation>
     </message>
     <message>
         <location line="-187"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay codificador WMA</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>The WMA encoder refuses %1 kbps at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador WMA no admite %1 kbps a %2 Hz</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -311,7 +347,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+49"/>
         <location line="+28"/>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1</translation>
     </message>
     <message>
         <location line="-557"/>
@@ -320,7 +356,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+7"/>
         <location line="+275"/>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <location line="-456"/>
@@ -329,50 +365,50 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+4"/>
         <location line="+21"/>
         <source>The WMA encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló el codificador WMA</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador FLAC no admite %1 Hz, %2 canales, %3 bits</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The FLAC encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló el codificador FLAC</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>The FLAC encoder failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló el codificador FLAC (%1)</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The Opus encoder failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló el codificador Opus (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+20"/>
         <location line="+8"/>
         <source>The Opus encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló el codificador Opus</translation>
     </message>
     <message>
         <location line="-19"/>
         <source>The Opus encoder refuses %1 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador Opus no admite %1 kbps</translation>
     </message>
     <message>
         <location line="+70"/>
         <location line="+13"/>
         <source>No AAC encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay codificador AAC</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>The AAC encoder refuses %1 kbps at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador AAC no admite %1 kbps a %2 Hz</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -381,53 +417,53 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+4"/>
         <location line="+13"/>
         <source>The AAC encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló el codificador AAC</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The OGG minimum bit rate %1 kbps is above the maximum %2 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>La tasa de bits mínima de OGG (%1 kbps) supera la máxima (%2 kbps)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The OGG encoder refuses %1 Hz, %2 channels at these bit rates</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador OGG no admite %1 Hz y %2 canales con estas tasas de bits</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, %2 channels, %3 bits, compression %4</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC admite 1 o 2 canales, 16 o 24 bits y compresión de 0 a 8, no %1 Hz, %2 canales, %3 bits, compresión %4</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus admite de 32 a 256 kbps y 1 o 2 canales, no %1 kbps, %2 canales</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, %2 kbps, %3 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A admite 44100 o 48000 Hz, de 64 a 320 kbps y 1 o 2 canales, no %1 Hz, %2 kbps, %3 canales</translation>
     </message>
     <message>
         <location filename="../media/avinput.cpp" line="+61"/>
         <source>Source file not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo de origen: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Cannot read the source file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de origen: %1</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Not a media file (the file is empty): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo multimedia (el archivo está vacío): %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Out of memory opening %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente al abrir %1</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -437,65 +473,65 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/videoedit.cpp" line="+528"/>
         <location line="+215"/>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido</translation>
     </message>
     <message>
         <location line="-17"/>
         <location line="+17"/>
         <source>Not a media file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo multimedia: %1</translation>
     </message>
     <message>
         <location filename="../media/loudness.cpp" line="+284"/>
         <source>Cannot even the loudness of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede igualar la sonoridad de %1 (%2)</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>error de escritura</translation>
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
         <location filename="../media/waveform.cpp" line="+116"/>
         <source>The length of %1 is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Se desconoce la duración de %1</translation>
     </message>
     <message>
         <location filename="../media/previewplayer.cpp" line="+97"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La vista previa no puede dibujar con el OpenGL de esta pantalla: %1</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la reproducción de «%1»: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file ended unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo terminó inesperadamente</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>loading stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>se detuvo la carga</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+114"/>
         <source>Cannot open file &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo «%1»: %2</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Playback of &apos;%1&apos; stopped at %2 s of its %3 s: the rest of the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>La reproducción de «%1» se detuvo en %2 s de %3 s: no se puede leer el resto del archivo</translation>
     </message>
     <message>
         <location filename="../media/sourceinfo.cpp" line="-118"/>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canales</translation>
     </message>
     <message>
         <location filename="../media/videoedit.cpp" line="-628"/>
@@ -503,25 +539,25 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/wavwriter.cpp" line="-8"/>
         <location line="+17"/>
         <source>Cannot write the output file %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de salida %1 (%2)</translation>
     </message>
     <message>
         <location line="-28"/>
         <location filename="../media/wavwriter.cpp" line="+9"/>
         <source>Cannot write the output file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de salida %1</translation>
     </message>
     <message>
         <location line="+71"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay decodificador para el audio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+352"/>
         <source>Stream %1 of %2 is no sound track</source>
-        <translation type="unfinished"></translation>
+        <translation>El flujo %1 de %2 no es una pista de audio</translation>
     </message>
     <message>
         <location line="-351"/>
@@ -529,7 +565,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+102"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún flujo de audio en %1</translation>
     </message>
     <message>
         <location line="-345"/>
@@ -538,58 +574,58 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede decodificar el audio de %1</translation>
     </message>
     <message>
         <location line="-303"/>
         <source>No sound could be decoded from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo decodificar audio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The clip holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>El fragmento no contiene audio</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada terminó antes de tiempo: %1 contiene %2 s de los %3 s pedidos</translation>
     </message>
     <message>
         <location line="+123"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede convertir el audio de %1</translation>
     </message>
     <message>
         <location line="+170"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede convertir el audio a %1 Hz y %2 canales</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>The sound could not be extracted from the video</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo extraer el audio del vídeo</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>No clip to extract</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún fragmento que extraer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported channel count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de canales no admitido: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported sample rate %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de muestreo no admitida: %1 Hz</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported sample size %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de muestra no admitido: %1</translation>
     </message>
 </context>
 <context>
@@ -597,17 +633,17 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/notify.cpp" line="+11"/>
         <source>%1 %2 converted, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3 con errores</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo convertido</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>files</source>
-        <translation type="unfinished"></translation>
+        <translation>archivos convertidos</translation>
     </message>
 </context>
 <context>
@@ -615,55 +651,55 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../extras/about.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clipvox logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+3"/>
         <source>HomePage</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Opens the home page in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página web en el navegador</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Technology Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistencia técnica</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Writes an e-mail to the support</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un correo electrónico a la asistencia técnica</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>© The Clipvox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>© Los desarrolladores de Clipvox</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -671,233 +707,233 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../clip/edit.ui" line="+6"/>
         <source>Edit Clip Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar tiempo del fragmento</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir (Espacio)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa (Espacio)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound of the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio del origen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para reproducir desde aquí. Izquierda, Derecha: un segundo atrás o adelante (con Mayús, diez segundos). Inicio, Fin: a la marca inicial, a la marca final</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo inicial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo inicial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo final</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo final</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar tiempo inicial</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set start time (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar tiempo inicial (I)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar tiempo final</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set end time (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar tiempo final (O)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit start time and end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar tiempo inicial y final</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer tiempo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tag Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de etiquetas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Enable Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Acti&amp;var etiquetas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Título:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Artist:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Artista:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>Artista</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Al&amp;bum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ál&amp;bum:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Álbum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comentario:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Co&amp;pyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Derechos de autor:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Derechos de autor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Añ&amp;o:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>T&amp;rack:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Genre:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Género:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>Género</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sound track:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista de a&amp;udio:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista de audio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../clip/edit.cpp" line="+631"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca el tiempo en un formato correcto!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Start Time should be smaller than End Time!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El tiempo inicial debe ser menor que el tiempo final!</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Invalid Year Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de año no válido</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Invalid Track Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de pista no válido</translation>
     </message>
 </context>
 <context>
@@ -906,97 +942,97 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../clip/edittime.ui" line="+6"/>
         <location line="+1"/>
         <source>Edit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar tiempo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minutos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>S&amp;econds</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;egundos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicio en</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas del inicio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos del inicio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos del inicio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>S&amp;top at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin en</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas del fin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos del fin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos del fin</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../clip/edittime.cpp" line="+69"/>
         <source>Start time should not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo inicial no puede ser negativo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start time should be less than total duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo inicial debe ser menor que la duración total.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Stop time should not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo final no puede ser negativo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop time should be less than total duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo final debe ser menor que la duración total.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start time should not be later than stop time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo inicial no puede ser posterior al tiempo final.</translation>
     </message>
 </context>
 <context>
@@ -1004,59 +1040,59 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>File progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso del archivo</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+3"/>
         <source>Total progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso total</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Time elapsed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo transcurrido:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo transcurrido</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Time left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../progress/execute.cpp" line="+89"/>
         <source>File progress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso del archivo %1</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Convert %1 to %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo %1 en %2...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Convert file %1 of total %2 file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo el archivo %1 de un total de %2</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1100,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/jobqueue.cpp" line="+31"/>
         <source>No queued file is being edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se está editando ningún archivo de la cola.</translation>
     </message>
 </context>
 <context>
@@ -1072,79 +1108,79 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/main.ui" line="+7"/>
         <source>Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Cola</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de origen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo inicial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo final</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Convert To</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de salida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Quick Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración rápida</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Output &amp;path</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ruta de salida</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de salida</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <location line="+1"/>
         <source>Select output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar ruta de salida</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Output &amp;format</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato de salida</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de salida</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1152,389 +1188,394 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+36"/>
         <location line="+1"/>
         <source>Audio format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del formato de audio</translation>
     </message>
     <message>
         <location line="-30"/>
         <source>add files</source>
-        <translation type="unfinished"></translation>
+        <translation>añadir archivos</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+45"/>
         <source>Add files</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivos</translation>
     </message>
     <message>
         <location line="-44"/>
         <location line="+45"/>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <location line="-41"/>
         <source>remove</source>
-        <translation type="unfinished"></translation>
+        <translation>quitar</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Remove selected item </source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el elemento seleccionado </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+D</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>edit</source>
-        <translation type="unfinished"></translation>
+        <translation>editar</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Edit selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la selección</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+49"/>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <location line="-45"/>
         <source>convert</source>
-        <translation type="unfinished"></translation>
+        <translation>convertir</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Start converting files</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar a convertir los archivos</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+46"/>
         <source>F9</source>
-        <translation type="unfinished"></translation>
+        <translation>F9</translation>
     </message>
     <message>
         <location line="-42"/>
         <source>settings</source>
-        <translation type="unfinished"></translation>
+        <translation>configuración</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>F5</source>
-        <translation type="unfinished"></translation>
+        <translation>F5</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>ayuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Help contents, home page and support</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido de la ayuda, página web y asistencia técnica</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>acerca de</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>About Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+U</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Edit Selection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la selección...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Help Content...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido de la ayuda...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Technical Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistencia técnica</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejo del día</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../main/chapters.cpp" line="+11"/>
         <source>the source&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>la predeterminada del origen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1
 Sound track: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Pista de audio: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 Chapter %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Capítulo %1: %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Split into chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir en capítulos</translation>
     </message>
     <message>
         <location filename="../main/jobs.cpp" line="+25"/>
         <source>MPEG files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos MPEG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WMV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos WMV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>AVI files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos AVI</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ASF files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos ASF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MP4 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos MP4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MKV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos MKV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WebM files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos WebM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos MOV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FLV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos FLV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MPEG transport streams</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujos de transporte MPEG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>VOB files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos VOB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3GP files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos 3GP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OGV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos OGV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos DV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DivX files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos DivX</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Open Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivos de vídeo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All supported files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos compatibles</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>These files do not exist and were not added:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Estos archivos no existen y no se añadieron:
+</translation>
     </message>
     <message>
         <location line="+73"/>
         <location filename="../main/run.cpp" line="+88"/>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En espera</translation>
     </message>
     <message>
         <location filename="../main/main.cpp" line="+215"/>
         <source>A conversion is still running. Stop it and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía hay una conversión en curso. ¿Detenerla y salir?</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún programa para abrir la guía del usuario. La guía del usuario está en:
+</translation>
     </message>
     <message>
         <location filename="../main/run.cpp" line="-23"/>
         <location line="+2"/>
         <source>Show progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar progreso</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Show progress (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar progreso (%1)</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitido</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Task complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tarea completada!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 %1 of %2 %3 could not be converted; %4 Status says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>files</source>
-        <translation type="unfinished"></translation>
+        <translation>archivos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>its</source>
-        <translation type="unfinished"></translation>
+        <translation>su</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>their</source>
-        <translation type="unfinished"></translation>
+        <translation>su</translation>
     </message>
 </context>
 <context>
@@ -1542,114 +1583,114 @@ Chapter %1: %2</source>
     <message>
         <location filename="../engine/encodestep.cpp" line="+25"/>
         <source>The encoder does not accept the output settings</source>
-        <translation type="unfinished"></translation>
+        <translation>El codificador no acepta la configuración de salida</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificado a %1 kbps: MP3 a %2 Hz no admite %3 kbps</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato incorrecto: el codificador OGG no acepta %1 Hz, %2 canal(es), %3 kbps (mínimo %4, máximo %5)</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV admite 8, 16 o 24 bits, no %1 Hz, %2 canales, %3 bits</translation>
     </message>
     <message>
         <location line="+134"/>
         <location line="+10"/>
         <source>The output format is not one Clipvox knows</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox no conoce el formato de salida</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>No sound track %1: the source has no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la pista de audio %1: el origen no tiene audio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No sound track %1: the source has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la pista de audio %1: el origen tiene %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>El fragmento empieza en %1 s, después del final del origen (%2 s)</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>The clip holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>El fragmento no contiene audio</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>The tags could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir las etiquetas: %1</translation>
     </message>
     <message>
         <location filename="../engine/runengine.cpp" line="+78"/>
         <source>Cannot create a file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear un archivo en %1: %2</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <location line="+82"/>
         <source>%1 is a source of this run and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un origen de esta conversión y se conservó</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+3"/>
         <source>%1 exists and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe y se conservó</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo inicial «%1» no es un tiempo válido (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cannot measure the length of the source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede medir la duración del origen: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>unknown reason</source>
-        <translation type="unfinished"></translation>
+        <translation>motivo desconocido</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The clip&apos;s start (%1) is past the end of the source (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio del fragmento (%1) está después del final del origen (%2 s)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The clip&apos;s end (%1) is not after its start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>El final del fragmento (%1) no es posterior a su inicio (%2)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Incorrect format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato incorrecto</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>%1 appeared during the run and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 apareció durante la conversión y se conservó</translation>
     </message>
 </context>
 <context>
@@ -1657,194 +1698,194 @@ Chapter %1: %2</source>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+4"/>
         <source>Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de salida</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+4"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de salida</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+100"/>
         <source>MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3</translation>
     </message>
     <message>
         <location line="-95"/>
         <source>WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+728"/>
         <source>OGG</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG</translation>
     </message>
     <message>
         <location line="-723"/>
         <location line="+1290"/>
         <source>FLAC</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC</translation>
     </message>
     <message>
         <location line="-1285"/>
         <location line="+1296"/>
         <source>OPUS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPUS</translation>
     </message>
     <message>
         <location line="-1291"/>
         <location line="+1301"/>
         <source>M4A</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A</translation>
     </message>
     <message>
         <location line="-1280"/>
         <source>Convert up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir hasta</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Files converted at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos convertidos a la vez</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>files at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>archivos a la vez</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Make loudness even:</source>
-        <translation type="unfinished"></translation>
+        <translation>Igualar sonoridad:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make loudness even</source>
-        <translation type="unfinished"></translation>
+        <translation>Igualar sonoridad</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-23 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-23 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-18 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-18 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-16 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-16 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-14 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-14 LUFS</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de salida</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Beside each source</source>
-        <translation type="unfinished"></translation>
+        <translation>Junto a cada origen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The output folder, keeping the sources&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de salida, conservando las carpetas de los orígenes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>{name} {title} {artist} {album} {year} {track} {n}; one with nothing to give is {name}</source>
-        <translation type="unfinished"></translation>
+        <translation>{name} {title} {artist} {album} {year} {track} {n}; un campo vacío se sustituye por {name}</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If the output file exists:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si el archivo de salida existe:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If the output file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Si el archivo de salida existe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazarlo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keep both (add a number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar ambos (añadir un número)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Skip the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir el archivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy tags and cover from the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar las etiquetas y la portada del origen</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>CBR</source>
-        <translation type="unfinished"></translation>
+        <translation>CBR</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1859,7 +1900,7 @@ Chapter %1: %2</source>
         <location line="+5"/>
         <location line="+1"/>
         <source>Frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia (Hz)</translation>
     </message>
     <message>
         <location line="-1140"/>
@@ -1875,7 +1916,7 @@ Chapter %1: %2</source>
         <location line="+10"/>
         <location line="+1"/>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <location line="-1126"/>
@@ -1885,7 +1926,7 @@ Chapter %1: %2</source>
         <location line="+12"/>
         <location line="+11"/>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <location line="-1121"/>
@@ -1895,22 +1936,22 @@ Chapter %1: %2</source>
         <location line="+12"/>
         <location line="+11"/>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Estéreo</translation>
     </message>
     <message>
         <location line="-1116"/>
         <source>Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Estéreo conjunto</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Forced Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Estéreo conjunto forzado</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Dual Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal dual</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1920,25 +1961,25 @@ Chapter %1: %2</source>
         <location line="+11"/>
         <location line="+1"/>
         <source>Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits (kbps)</translation>
     </message>
     <message>
         <location line="-986"/>
         <location line="+975"/>
         <source>Enable VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar VBR</translation>
     </message>
     <message>
         <location line="-962"/>
         <location line="+628"/>
         <source>VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>VBR</translation>
     </message>
     <message>
         <location line="-612"/>
         <location line="+4"/>
         <source>Max Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits máx. (kbps)</translation>
     </message>
     <message>
         <location line="+105"/>
@@ -1946,27 +1987,27 @@ Chapter %1: %2</source>
         <location line="+746"/>
         <location line="+4"/>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad</translation>
     </message>
     <message>
         <location line="-680"/>
         <source> WMA</source>
-        <translation type="unfinished"></translation>
+        <translation> WMA</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>  WMA Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>  Perfil WMA</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>WMA Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil WMA</translation>
     </message>
     <message>
         <location line="+16"/>
         <source> WAV</source>
-        <translation type="unfinished"></translation>
+        <translation> WAV</translation>
     </message>
     <message>
         <location line="+119"/>
@@ -1974,157 +2015,157 @@ Chapter %1: %2</source>
         <location line="+598"/>
         <location line="+1"/>
         <source>Bits per sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits por muestra</translation>
     </message>
     <message>
         <location line="-454"/>
         <location line="+4"/>
         <source>Normal Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits normal (kbps)</translation>
     </message>
     <message>
         <location line="+98"/>
         <source>VBR Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>VBR activado</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Quality Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad activada</translation>
     </message>
     <message>
         <location line="+29"/>
         <location line="+4"/>
         <source>Min bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits mín.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+109"/>
         <source>8 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>8 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>16 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>16 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>24 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>24 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>32 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>32 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>48 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>48 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>56 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>56 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>64 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>64 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>96 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>96 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>112 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>112 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>128 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>128 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>160 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>160 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>192 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>192 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>224 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>224 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>256 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>256 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>320 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>320 kbps</translation>
     </message>
     <message>
         <location line="-91"/>
         <location line="+4"/>
         <source>Max bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits máx.</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Quality(Compression)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad (compresión)</translation>
     </message>
     <message>
         <location line="+91"/>
         <location line="+4"/>
         <source>Same as source</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual que el origen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Compression level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de compresión</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../settings/setting.cpp" line="+84"/>
         <source>The audio component failed (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló el componente de audio (error %1)</translation>
     </message>
 </context>
 <context>
@@ -2132,7 +2173,7 @@ Chapter %1: %2</source>
     <message>
         <location filename="../clip/soundstrip.cpp" line="+121"/>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin audio</translation>
     </message>
 </context>
 <context>
@@ -2140,42 +2181,42 @@ Chapter %1: %2</source>
     <message>
         <location filename="../extras/tip.ui" line="+6"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejo del día</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Bombilla</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sabía que...?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejo</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Show Tips on Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar consejos al iniciar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente consejo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location filename="../extras/tip.cpp" line="+77"/>
         <source>No tips available.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay consejos disponibles.</translation>
     </message>
 </context>
 <context>
@@ -2183,12 +2224,12 @@ Chapter %1: %2</source>
     <message>
         <location filename="../clip/updown.cpp" line="+17"/>
         <source>One more</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno más</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>One less</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno menos</translation>
     </message>
 </context>
 </TS>
