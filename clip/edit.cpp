@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QThreadPool>
 #include <QVBoxLayout>
 
@@ -33,9 +34,9 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setMinimumSize(size()); // opens at its first size, and grows from there
 
     // The player's picture fills the black panel.
     m_video = TPreviewWidget::Create(ui->Panel2);
@@ -126,14 +127,27 @@ void TEditForm::FormShow()
     SpeedBtnPlayClick();
 }
 
-// The strip's columns stand under the track bar's values, one per pixel between its ends.
-void TEditForm::StartSoundStrip()
+// The strip's sound stands under the track bar's values, from its minimum to its maximum;
+// it follows the track bar when the window changes size.
+void TEditForm::SpanSoundStrip()
 {
     const int offset = ui->TrackBar1->x() - ui->SoundStrip->x();
     ui->SoundStrip->setSpan(offset + ui->TrackBar1->xOfValue(ui->TrackBar1->minimum()),
                             offset + ui->TrackBar1->xOfValue(ui->TrackBar1->maximum()));
+}
+
+// The peaks are read once, as many as the screen has device pixels across, so the strip
+// stays sharp however wide the window is made, without reading the sound again.
+void TEditForm::StartSoundStrip()
+{
+    SpanSoundStrip();
+    const QScreen *where = screen();
+    const int screenPixels = where ? int(where->geometry().width() * where->devicePixelRatio()) : 0;
+    const int columns =
+        std::max(int(ui->SoundStrip->spanWidth() * ui->SoundStrip->devicePixelRatioF()) + 1, screenPixels);
+    ui->SoundStrip->clear(columns);
     ui->SoundStrip->setLength(m_job.Duration * 1000LL);
-    Waveform->Start(m_job.SourceFile, ui->SoundStrip->columnCount(), m_soundStream);
+    Waveform->Start(m_job.SourceFile, columns, m_soundStream);
 }
 
 void TEditForm::ReadSoundTracks()
@@ -387,6 +401,9 @@ void TEditForm::Timer1Timer()
 bool TEditForm::eventFilter(QObject *watched, QEvent *event)
 {
     const bool previewPart = watched == ui->Panel2 || watched == ui->TrackBar1 || watched == ui->SoundStrip;
+    if ((watched == ui->TrackBar1 || watched == ui->SoundStrip)
+        && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        SpanSoundStrip();
     if (previewPart && event->type() == QEvent::KeyPress) {
         bool used = false;
         Guarded([&] { used = PreviewKey(static_cast<QKeyEvent *>(event)); });

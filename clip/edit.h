@@ -102,6 +102,7 @@ private:
     void SeekTo(qint64 ms);
     qint64 MarkMs(bool end); // where a mark stands; a mark that is no time is the edge
     void StartSoundStrip();
+    void SpanSoundStrip();
     void ShowClipOnStrip();
     void ShowPositionOnStrip();
     bool DevicePlaying();

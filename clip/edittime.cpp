@@ -38,9 +38,9 @@ TEditTimeForm::TEditTimeForm(QWidget *owner, int startSeconds, int endSeconds, i
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(size().expandedTo(minimumSizeHint())); // opens at its first size, its smallest
+    setMinimumSize(size());
     const struct {
         TUpDown *arrows;
         QLineEdit *edit;

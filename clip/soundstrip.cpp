@@ -29,20 +29,23 @@ void TSoundStrip::setSpan(int left, int right)
 {
     m_left = left;
     m_right = std::max(left, right);
-    clear();
+    m_soundStale = true;
+    update();
 }
 
-void TSoundStrip::clear()
+void TSoundStrip::clear(int columns)
 {
-    m_peaks = QList<float>(columnCount(), 0.0f);
+    m_peaks = QList<float>(std::max(0, columns), 0.0f);
     m_received = 0;
     m_noSound = false;
+    m_soundStale = true;
     update();
 }
 
 void TSoundStrip::setLength(qint64 ms)
 {
     m_length = std::max<qint64>(0, ms);
+    m_soundStale = true;
     update();
 }
 
@@ -52,12 +55,14 @@ void TSoundStrip::addPeaks(int first, const QList<float> &peaks)
         if (first + i >= 0 && first + i < m_peaks.size())
             m_peaks[first + i] = peaks[i];
     m_received = std::max(m_received, int(std::min<qsizetype>(first + peaks.size(), m_peaks.size())));
+    m_soundStale = true;
     update();
 }
 
 void TSoundStrip::setNoSound(bool noSound)
 {
     m_noSound = noSound;
+    m_soundStale = true;
     update();
 }
 
@@ -65,6 +70,7 @@ void TSoundStrip::setClip(qint64 startMs, qint64 endMs)
 {
     m_clipStart = startMs;
     m_clipEnd = endMs;
+    m_soundStale = true;
     update();
 }
 
@@ -83,9 +89,12 @@ int TSoundStrip::xOf(qint64 ms) const
     return m_left + int(std::clamp<qint64>(ms, 0, m_length) * (m_right - m_left) / m_length);
 }
 
-void TSoundStrip::paintEvent(QPaintEvent *)
+void TSoundStrip::drawSound()
 {
-    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    m_sound = QPixmap((QSizeF(size()) * ratio).toSize());
+    m_sound.setDevicePixelRatio(ratio);
+    QPainter painter(&m_sound);
     const QPalette &pal = palette();
     const QRect box = rect();
     painter.fillRect(box, pal.color(QPalette::Base));
@@ -106,15 +115,30 @@ void TSoundStrip::paintEvent(QPaintEvent *)
     outside.setAlpha(130);
     const QColor highlight = pal.color(QPalette::Highlight);
     const QColor inside = pal.color(QPalette::Base).lightness() < 128 ? highlight.lighter(140) : highlight.darker(130);
+    const bool hasClip = m_clipEnd > m_clipStart;
     const int clipLeft = xOf(m_clipStart), clipRight = xOf(m_clipEnd);
-    for (int c = 0; c < m_received; ++c) {
-        const double h = Height(m_peaks[c]) * half;
+    // One line per device pixel from left to right, each the loudest of the peaks it covers.
+    const int columns = int(m_peaks.size());
+    const int pixels = int(std::lround((m_right - m_left) * ratio)) + 1;
+    painter.scale(1 / ratio, 1 / ratio);
+    for (int d = 0; d < pixels && columns > 0; ++d) {
+        const int first = int(qint64(d) * columns / pixels);
+        const int last = std::max(first + 1, int(qint64(d + 1) * columns / pixels));
+        if (first >= m_received)
+            break;
+        float peak = 0;
+        for (int c = first; c < std::min(last, m_received); ++c)
+            peak = std::max(peak, m_peaks[c]);
+        const double h = Height(peak) * half * ratio;
         if (h <= 0)
             continue;
-        const int x = m_left + c;
-        painter.setPen(m_clipEnd > m_clipStart && x >= clipLeft && x <= clipRight ? inside : outside);
-        painter.drawLine(QPointF(x + 0.5, middle - h), QPointF(x + 0.5, middle + h));
+        const double x = m_left * ratio + d;
+        const double logicalX = m_left + d / ratio;
+        painter.setPen(hasClip && logicalX >= clipLeft && logicalX < clipRight + 1 ? inside : outside);
+        painter.drawLine(QPointF(x + 0.5, middle * ratio - h), QPointF(x + 0.5, middle * ratio + h));
     }
+    painter.resetTransform();
+    painter.scale(ratio, ratio);
 
     if (m_noSound) {
         // The words stand on a patch of the background, clear of the middle line.
@@ -124,13 +148,32 @@ void TSoundStrip::paintEvent(QPaintEvent *)
         painter.setPen(pal.color(QPalette::Text));
         painter.drawText(box, Qt::AlignCenter, text);
     }
+    m_soundStale = false;
+}
+
+void TSoundStrip::paintEvent(QPaintEvent *)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_soundStale || m_sound.devicePixelRatio() != ratio || m_sound.size() != (QSizeF(size()) * ratio).toSize())
+        drawSound();
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_sound);
+    const QPalette &pal = palette();
     if (m_length > 0) {
         painter.setPen(QPen(QColor(220, 40, 40), 1));
         const int x = xOf(m_position);
         painter.drawLine(x, 0, x, height() - 1);
     }
     painter.setPen(pal.color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// A new palette or font is drawn afresh.
+void TSoundStrip::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        m_soundStale = true;
 }
 
 void TSoundStrip::mousePressEvent(QMouseEvent *event)

@@ -13,8 +13,9 @@ TAboutForm::TAboutForm(QWidget *owner, const QString &homePage, const QString &s
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(363, 248);
+                   Qt::WindowCloseButtonHint);
+    resize(size().expandedTo(minimumSizeHint())); // opens at its first size, its smallest
+    setMinimumSize(size());
     for (QLabel *link : {ui->Label5, ui->Label7}) {
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);

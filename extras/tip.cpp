@@ -65,8 +65,9 @@ TTipForm::TTipForm(QWidget *owner) : QDialog(owner), ui(new Ui::TTipForm)
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(350, 261);
+                   Qt::WindowCloseButtonHint);
+    resize(size().expandedTo(minimumSizeHint())); // opens at its first size, its smallest
+    setMinimumSize(size());
     connect(ui->BtnNext, &QPushButton::clicked, this, [this] { Guarded([this] { BtnNextClick(); }); });
     connect(ui->BtnClose, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCloseClick(); }); });
     FormCreate();

@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -166,26 +167,13 @@ void TMainForm::FormCreate()
     // The number column holds the row icon and two digits in whatever font the desktop uses.
     const QFontMetrics metrics(ui->ListView1->font());
     ui->ListView1->setColumnWidth(ColNumber, std::max(30, 16 + 12 + metrics.horizontalAdvance(QStringLiteral("99"))));
-    LayOutQuickSettings();
+    ui->ListView1->header()->setStretchLastSection(false); // the name columns take the room
     PrepareOpenDialog();
     ShowQueue();
     Settings.Load();
     ShowQuickSettings();
     connect(&Settings, &TSettings::changed, this, [this] { SettingsChanged(); });
     TimerTip.start();
-}
-
-// The quick-settings labels take the width their text needs; the fields follow them.
-void TMainForm::LayOutQuickSettings()
-{
-    const int labels = std::max({84, ui->Label1->sizeHint().width(), ui->Label2->sizeHint().width()});
-    const int x = 16 + labels + 6;
-    ui->Label1->resize(labels, ui->Label1->height());
-    ui->Label2->resize(labels, ui->Label2->height());
-    ui->EdPath->move(x, ui->EdPath->y());
-    ui->SpeedBtnPath->move(x + ui->EdPath->width() + 1, ui->SpeedBtnPath->y());
-    ui->cbFormat->move(x, ui->cbFormat->y());
-    ui->SpeedButton1->move(x + ui->cbFormat->width() + 3, ui->SpeedButton1->y());
 }
 
 void TMainForm::RegisterVideoControl() { TVideoEdit::Initialize(); }
@@ -196,15 +184,33 @@ void TMainForm::resizeEvent(QResizeEvent *event)
     FormResize();
 }
 
+// The layout places everything; the gap under the list and the right margin are set so
+// that the list stays the outer width less 16 by the outer height less 196, the group box
+// as wide, whatever the frame and the status bar take.
 void TMainForm::FormResize()
 {
-    const QRect outer = frameGeometry();
-    const int w = outer.width(), h = outer.height();
-    ui->ListView1->setGeometry(8, ui->ListView1->y(), w - 16, h - 196);
-    ui->GroupBox1->setGeometry(8, ui->GroupBox1->y(), w - 16, ui->GroupBox1->height());
-    // The quick-settings strip stays docked to the bottom of the client area.
+    const QSize outer = frameGeometry().size();
     QWidget *client = ui->centralwidget;
-    ui->Panel1->setGeometry(0, client->height() - ui->Panel1->height(), client->width(), ui->Panel1->height());
+    auto *layout = static_cast<QBoxLayout *>(client->layout());
+    const int right = std::max(0, 8 - (outer.width() - width()));
+    const int gap = std::max(0, ui->ListGap->geometry().height() + ui->ListView1->height() - (outer.height() - 196));
+    if (right == layout->contentsMargins().right() && gap == ui->ListGap->geometry().height())
+        return;
+    layout->setContentsMargins(8, 6, right, 0);
+    ui->ListGap->changeSize(0, gap, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    layout->invalidate();
+    layout->activate();
+}
+
+// The source and output columns share the room the list has beyond its columns, and give
+// it back when the list shrinks, down to their first widths.
+void TMainForm::FitColumns()
+{
+    const QHeaderView *header = ui->ListView1->header();
+    const int spare = ui->ListView1->viewport()->width() - header->length();
+    const int half = spare / 2;
+    ui->ListView1->setColumnWidth(ColSource, std::max(80, header->sectionSize(ColSource) + spare - half));
+    ui->ListView1->setColumnWidth(ColOutput, std::max(80, header->sectionSize(ColOutput) + half));
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -268,6 +274,9 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     if (watched != ui->ListView1->viewport())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::Resize:
+        FitColumns();
+        break;
     case QEvent::MouseButtonRelease:
         ListView1MouseUp();
         break;

@@ -166,7 +166,7 @@ private:
     void ShowQueue();
     void PrepareOpenDialog();
     void ShowQuickSettings();
-    void LayOutQuickSettings();
+    void FitColumns();
     QTreeWidgetItem *RunRow(int index) const;
     // Convert becomes "Show progress" while the run goes on with its dialog hidden.
     void ShowConvertAsShowProgress(bool showProgress);

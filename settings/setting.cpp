@@ -58,8 +58,12 @@ TSettingForm::TSettingForm(QWidget *owner, TSettings &settings)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    // Opens at its first size, wider where the desktop's font needs it for every tab to show,
+    // and grows from there.
+    resize(size().expandedTo(minimumSizeHint()));
+    setMinimumSize(size());
 
     connect(ui->BtnSelect, &QPushButton::clicked, this, [this] { Guarded([this] { BtnSelectClick(); }); });
     connect(ui->BtnOK, &QPushButton::clicked, this, [this] { Guarded([this] { BtnOKClick(); }); });

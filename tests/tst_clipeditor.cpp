@@ -15,18 +15,21 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 #include <cmath>
+#include <functional>
 #include <memory>
 
 // A control of a window by its name; a missing one ends the test run.
@@ -513,6 +516,52 @@ private slots:
         QTRY_COMPARE(m_desktop->messages.size(), 1);
         QVERIFY2(m_desktop->messages[0].text.contains("Cannot open file") && m_desktop->messages[0].text.contains(missing),
                  qPrintable(m_desktop->messages[0].text));
+    }
+
+    // The main window, the editor and the settings dialog open at their first size, which
+    // holds their layouts unsqueezed and is the smallest the editor and the dialog take (the
+    // main window's smallest is a little less); made larger, the queue's name columns, the
+    // sound strip and the tabs take the room. The dialog's tabs all show at its first size.
+    void windowsGrow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("smallestIsFirst");
+        QTest::newRow("main window") << "main" << false;
+        QTest::newRow("clip editor") << "editor" << true;
+        QTest::newRow("settings dialog") << "settings" << true;
+    }
+
+    void windowsGrow()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, smallestIsFirst);
+        Queue({m_clip});
+        QWidget *w = nullptr;
+        std::function<int()> room;
+        if (window == "main") {
+            w = m_main.get();
+            room = [this] { return List()->columnWidth(ColSource) + List()->columnWidth(ColOutput); };
+        } else if (window == "editor") {
+            auto *strip = C<TSoundStrip>(w = Show(), "SoundStrip");
+            room = [strip] { return strip->spanWidth(); };
+        } else {
+            w = new TSettingForm(m_main.get(), m_main->Settings);
+            auto *pages = C<QTabWidget>(w, "PageControl1");
+            room = [pages] { return pages->width(); };
+        }
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QSize first = w->size();
+        QCOMPARE(w->minimumSize() == first, smallestIsFirst);
+        QCOMPARE(w->minimumSize().boundedTo(first), w->minimumSize());
+        QCOMPARE(w->layout()->minimumSize().boundedTo(w->minimumSize()), w->layout()->minimumSize());
+        if (auto *tabs = w->findChild<QTabBar *>())
+            QVERIFY(tabs->tabRect(tabs->count() - 1).right() < tabs->width());
+
+        const int before = room();
+        w->resize(first + QSize(400, 200));
+        QTRY_COMPARE(w->size(), first + QSize(400, 200));
+        QTRY_VERIFY2(room() >= before + 150, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(room())));
     }
 
     // The strip fills while the preview plays; the keys move the preview and set the marks,
