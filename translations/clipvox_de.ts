@@ -6,7 +6,7 @@
     <message>
         <location filename="../main/application.cpp" line="+28"/>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
@@ -46,98 +46,133 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: clipvox --convert [Optionen] [--] FILE...
+        clipvox [FILE...]           (öffnet das Fenster mit den Dateien eingereiht)
+
+Konvertiert die Tonspur jeder Videodatei FILE in eine Audiodatei, ohne Fenster.
+
+Optionen:
+  --format FORMAT   Zielformat: %1 (Standard: das aus setup.ini)
+  --output DIR      Ordner für die Zieldateien (Standard: der Ordner jeder Quelle)
+  --start hh:mm:ss  Beginn des Ausschnitts jeder Datei (Standard 00:00:00)
+  --end hh:mm:ss    Ende des Ausschnitts jeder Datei oder max (Standard max)
+  --track N         die zu konvertierende Tonspur, gezählt ab 1 (Standard: die
+                    Standardspur der Quelle); eine Datei ohne sie schlägt fehl
+  --split-chapters  eine Zieldatei pro Kapitel, &quot;video - 01 Title.mp3&quot;, mit
+                    Titel und Nummer des Kapitels als Tags
+  --jobs N          gleichzeitig konvertierte Dateien (Standard: setup.ini)
+  --overwrite       vorhandene Dateien mit dem Zielnamen ersetzen; ohne diese
+                    Option bleibt eine vorhandene Datei erhalten und die
+                    Zieldatei bekommt den nächsten freien Namen, &quot;clip (2).mp3&quot;;
+                    eine Quelle wird nie ersetzt
+  --skip-existing   eine Datei, deren Zieldatei existiert, nicht konvertieren
+  --name PATTERN    Zieldateiname aus {name} {title} {artist} {album} {year}
+                    {track} {n}; ein leerer Platzhalter ergibt {name}
+                    (Standard {name})
+  --keep-tree ROOT  mit --output: die Ordner der Quellen unterhalb von ROOT
+                    werden im Zielordner beibehalten
+  --no-tags         Tags und Cover der Quelle nicht übernehmen
+  --help            diesen Text anzeigen
+  --version         die Version anzeigen
+
+Encoder-Parameter und Lautstärkeangleichung kommen aus setup.ini, wie im Fenster.
+Eine Zeile pro Datei auf der Standardausgabe, in der Reihenfolge der Warteschlange:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   oder   failed SOURCE: REASON
+  oder   skipped SOURCE: KEPT FILE; Namen mit Steuerzeichen als $&apos;a\nb&apos;
+Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
+             130 abgebrochen.
+</translation>
     </message>
     <message>
         <location line="+144"/>
         <location line="+34"/>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>length unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge unbekannt</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>file %1 of %2, %3%, time left %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 von %2, %3 %, verbleibend %4</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>options other than --help and --version need --convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen außer --help und --version erfordern --convert</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Dateien zum Konvertieren</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown format &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Format „%1“</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--overwrite and --skip-existing exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--overwrite und --skip-existing schließen sich gegenseitig aus</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--start erwartet eine Zeit hh:mm:ss, nicht „%1“</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end erwartet eine Zeit hh:mm:ss oder max, nicht „%1“</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs erwartet eine Zahl ab 1, nicht „%1“</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--keep-tree needs --output</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep-tree erfordert --output</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--track erwartet eine Zahl ab 1, nicht „%1“</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>No such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Is a folder, not a video file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist ein Ordner, keine Videodatei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>it has no chapters, converted whole</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Kapitel, vollständig konvertiert</translation>
     </message>
     <message>
         <location filename="../main/commandline.cpp" line="+9"/>
         <source>Pulls the sound track out of video files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrahiert die Tonspur aus Videodateien.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Videos or folders of videos to queue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos oder Ordner mit Videos für die Warteschlange.</translation>
     </message>
 </context>
 <context>
@@ -146,7 +181,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../clip/edittime.cpp" line="+16"/>
         <location filename="../core/core.cpp" line="+41"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Ganzzahl</translation>
     </message>
 </context>
 <context>
@@ -154,12 +189,12 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/desktop.cpp" line="+53"/>
         <source>Select a directory to save output files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner zum Speichern der Zieldateien wählen</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -167,7 +202,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../settings/settingsfile.cpp" line="+190"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -175,101 +210,101 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../media/audiofile2.cpp" line="+35"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../media/sourceinfo.cpp" line="+83"/>
         <source>mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../media/sourceinfo.cpp" line="+1"/>
         <source>stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <location line="+108"/>
         <source>file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cannot open %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden (%2)</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Input of %1 Hz, %2 channels cannot be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe mit %1 Hz, %2 Kanälen kann nicht kodiert werden</translation>
     </message>
     <message>
         <location line="+41"/>
         <location line="+48"/>
         <source>There is no WMA profile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein WMA-Profil %1</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Ausgabetyp „%1“: %2 oder %3 verwenden</translation>
     </message>
     <message>
         <location line="+20"/>
         <location line="+23"/>
         <source>No output file is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zieldatei geöffnet</translation>
     </message>
     <message>
         <location filename="../media/audioinformation2.cpp" line="+99"/>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags können nur in MP3-, OGG-, WMA-, FLAC-, Opus- und M4A-Dateien geschrieben werden: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot write the tags of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tags von %1 können nicht geschrieben werden</translation>
     </message>
     <message>
         <location filename="../media/audiowriters.cpp" line="+31"/>
         <source>Cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht erstellt werden (%2)</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Unknown MP3 channel mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter MP3-Kanalmodus %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The MP3 encoder takes mono or stereo input only</source>
-        <translation type="unfinished"></translation>
+        <translation>Der MP3-Encoder akzeptiert nur Mono- oder Stereo-Eingaben</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The MP3 encoder refuses %1 Hz at %2 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Der MP3-Encoder lehnt %1 Hz bei %2 kbps ab</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The input format cannot change after samples were written</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Eingabeformat kann nach dem Schreiben von Samples nicht mehr geändert werden</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>The MP3 encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der MP3-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>The OGG encoder refuses this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Der OGG-Encoder lehnt dieses Format ab</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -277,23 +312,23 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+138"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe mit %1 Hz, %2 Kanälen wird nicht unterstützt</translation>
     </message>
     <message>
         <location line="-187"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein WMA-Encoder vorhanden</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>The WMA encoder refuses %1 kbps at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Der WMA-Encoder lehnt %1 kbps bei %2 Hz ab</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht erstellt werden</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -311,7 +346,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+49"/>
         <location line="+28"/>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="-557"/>
@@ -320,7 +355,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+7"/>
         <location line="+275"/>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
         <location line="-456"/>
@@ -329,50 +364,50 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+4"/>
         <location line="+21"/>
         <source>The WMA encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der WMA-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Der FLAC-Encoder lehnt %1 Hz, %2 Kanäle, %3 Bit ab</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The FLAC encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der FLAC-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>The FLAC encoder failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der FLAC-Encoder ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The Opus encoder failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Opus-Encoder ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+20"/>
         <location line="+8"/>
         <source>The Opus encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Opus-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
         <location line="-19"/>
         <source>The Opus encoder refuses %1 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Opus-Encoder lehnt %1 kbps ab</translation>
     </message>
     <message>
         <location line="+70"/>
         <location line="+13"/>
         <source>No AAC encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein AAC-Encoder vorhanden</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>The AAC encoder refuses %1 kbps at %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Der AAC-Encoder lehnt %1 kbps bei %2 Hz ab</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -381,53 +416,53 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+4"/>
         <location line="+13"/>
         <source>The AAC encoder failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der AAC-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The OGG minimum bit rate %1 kbps is above the maximum %2 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Die minimale OGG-Bitrate %1 kbps liegt über dem Maximum %2 kbps</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The OGG encoder refuses %1 Hz, %2 channels at these bit rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Der OGG-Encoder lehnt %1 Hz, %2 Kanäle bei diesen Bitraten ab</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, %2 channels, %3 bits, compression %4</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC akzeptiert 1 oder 2 Kanäle, 16 oder 24 Bit und Kompression 0 bis 8, nicht %1 Hz, %2 Kanäle, %3 Bit, Kompression %4</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus akzeptiert 32 bis 256 kbps und 1 oder 2 Kanäle, nicht %1 kbps, %2 Kanäle</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, %2 kbps, %3 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A akzeptiert 44100 oder 48000 Hz, 64 bis 320 kbps und 1 oder 2 Kanäle, nicht %1 Hz, %2 kbps, %3 Kanäle</translation>
     </message>
     <message>
         <location filename="../media/avinput.cpp" line="+61"/>
         <source>Source file not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldatei nicht gefunden: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Cannot read the source file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quelldatei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Not a media file (the file is empty): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Mediendatei (die Datei ist leer): %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Out of memory opening %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicher beim Öffnen von %1</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -437,65 +472,65 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/videoedit.cpp" line="+528"/>
         <location line="+215"/>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestoppt</translation>
     </message>
     <message>
         <location line="-17"/>
         <location line="+17"/>
         <source>Not a media file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Mediendatei: %1</translation>
     </message>
     <message>
         <location filename="../media/loudness.cpp" line="+284"/>
         <source>Cannot even the loudness of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lautstärke von %1 kann nicht angeglichen werden (%2)</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
         <location filename="../media/waveform.cpp" line="+116"/>
         <source>The length of %1 is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länge von %1 ist unbekannt</translation>
     </message>
     <message>
         <location filename="../media/previewplayer.cpp" line="+97"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorschau kann mit dem OpenGL dieses Bildschirms nicht zeichnen: %1</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe von „%1“ fehlgeschlagen: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file ended unexpectedly</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endete unerwartet</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>loading stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden abgebrochen</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+114"/>
         <source>Cannot open file &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei „%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Playback of &apos;%1&apos; stopped at %2 s of its %3 s: the rest of the file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe von „%1“ bei %2 s von %3 s angehalten: Der Rest der Datei kann nicht gelesen werden</translation>
     </message>
     <message>
         <location filename="../media/sourceinfo.cpp" line="-118"/>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kanäle</translation>
     </message>
     <message>
         <location filename="../media/videoedit.cpp" line="-628"/>
@@ -503,25 +538,25 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/wavwriter.cpp" line="-8"/>
         <location line="+17"/>
         <source>Cannot write the output file %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zieldatei %1 kann nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <location line="-28"/>
         <location filename="../media/wavwriter.cpp" line="+9"/>
         <source>Cannot write the output file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zieldatei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="+71"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Decoder für den Ton von %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+352"/>
         <source>Stream %1 of %2 is no sound track</source>
-        <translation type="unfinished"></translation>
+        <translation>Stream %1 von %2 ist keine Tonspur</translation>
     </message>
     <message>
         <location line="-351"/>
@@ -529,7 +564,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+102"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Audiostream in %1</translation>
     </message>
     <message>
         <location line="-345"/>
@@ -538,58 +573,58 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton von %1 kann nicht dekodiert werden</translation>
     </message>
     <message>
         <location line="-303"/>
         <source>No sound could be decoded from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus %1 konnte kein Ton dekodiert werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The clip holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe endete vorzeitig: %1 enthält %2 s der angeforderten %3 s</translation>
     </message>
     <message>
         <location line="+123"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton von %1 kann nicht konvertiert werden</translation>
     </message>
     <message>
         <location line="+170"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton kann nicht in %1 Hz, %2 Kanäle konvertiert werden</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>The sound could not be extracted from the video</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton konnte nicht aus dem Video extrahiert werden</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>No clip to extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ausschnitt zum Extrahieren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported channel count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Kanalzahl %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported sample rate %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Abtastrate %1 Hz</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Unsupported sample size %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Samplegröße %1</translation>
     </message>
 </context>
 <context>
@@ -597,17 +632,17 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/notify.cpp" line="+11"/>
         <source>%1 %2 converted, %3 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 konvertiert, %3 fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
 </context>
 <context>
@@ -615,55 +650,55 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../extras/about.ui" line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Clipvox logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox-Logo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+3"/>
         <source>HomePage</source>
-        <translation type="unfinished"></translation>
+        <translation>Homepage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Opens the home page in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Homepage im Webbrowser</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>Technology Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Technischer Support</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Writes an e-mail to the support</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt eine E-Mail an den Support</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>© The Clipvox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>© Die Clipvox-Entwickler</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -671,233 +706,233 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../clip/edit.ui" line="+6"/>
         <source>Edit Clip Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschnitt bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen (Leertaste)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pause (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause (Leertaste)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound of the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton der Quelle</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um ab hier abzuspielen. Links, Rechts: eine Sekunde zurück oder vor (mit Umschalt zehn Sekunden). Pos1, Ende: zur Startmarke, zur Endmarke</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit setzen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set start time (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit setzen (I)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit setzen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set end time (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit setzen (O)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit start time and end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Start- und Endzeit bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit zurücksetzen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tag Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag-Informationen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Enable Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags &amp;aktivieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titel:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Artist:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interpret:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpret</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Al&amp;bum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Al&amp;bum:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentar:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Co&amp;pyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pyright:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jahr:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>T&amp;rack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel&amp;nr.:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Titelnummer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Genre:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Genre:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>Genre</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sound track:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;onspur:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sound track</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonspur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../clip/edit.cpp" line="+631"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Zeit im richtigen Format ein!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Start Time should be smaller than End Time!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startzeit muss vor der Endzeit liegen!</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Invalid Year Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Jahr</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Invalid Track Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Titelnummer</translation>
     </message>
 </context>
 <context>
@@ -906,97 +941,97 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location filename="../clip/edittime.ui" line="+6"/>
         <location line="+1"/>
         <source>Edit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit bearbeiten</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minuten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>S&amp;econds</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;kunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tart</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Start: Stunden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Start: Minuten</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Start: Sekunden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>S&amp;top at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ende</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende: Stunden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende: Minuten</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende: Sekunden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../clip/edittime.cpp" line="+69"/>
         <source>Start time should not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startzeit darf nicht negativ sein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start time should be less than total duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startzeit muss kleiner als die Gesamtdauer sein.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Stop time should not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Endzeit darf nicht negativ sein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop time should be less than total duration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Endzeit muss kleiner als die Gesamtdauer sein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start time should not be later than stop time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startzeit darf nicht nach der Endzeit liegen.</translation>
     </message>
 </context>
 <context>
@@ -1004,59 +1039,59 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+3"/>
         <source>File progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateifortschritt</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+3"/>
         <source>Total progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtfortschritt</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Time elapsed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichen:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichene Zeit</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Time left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibend:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Zeit</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../progress/execute.cpp" line="+89"/>
         <source>File progress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateifortschritt %1</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Convert %1 to %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird in %2 konvertiert...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Convert file %1 of total %2 file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 von insgesamt %2 wird konvertiert</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1099,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/jobqueue.cpp" line="+31"/>
         <source>No queued file is being edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird keine Datei der Warteschlange bearbeitet.</translation>
     </message>
 </context>
 <context>
@@ -1072,42 +1107,42 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location filename="../main/main.ui" line="+7"/>
         <source>Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteschlange</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Source File</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldatei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Convert To</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielformat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieldatei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1117,34 +1152,34 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location line="+4"/>
         <source>Output &amp;path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel&amp;ordner</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <location line="+1"/>
         <source>Select output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner wählen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Output &amp;format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel&amp;format</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielformat</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1152,305 +1187,308 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+36"/>
         <location line="+1"/>
         <source>Audio format settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Audioformate</translation>
     </message>
     <message>
         <location line="-30"/>
         <source>add files</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+45"/>
         <source>Add files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien hinzufügen</translation>
     </message>
     <message>
         <location line="-44"/>
         <location line="+45"/>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <location line="-41"/>
         <source>remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Remove selected item </source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewähltes Element entfernen </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+D</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Edit selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+49"/>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <location line="-45"/>
         <source>convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Start converting files</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung der Dateien starten</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+46"/>
         <source>F9</source>
-        <translation type="unfinished"></translation>
+        <translation>F9</translation>
     </message>
     <message>
         <location line="-42"/>
         <source>settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>F5</source>
-        <translation type="unfinished"></translation>
+        <translation>F5</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Help contents, home page and support</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethemen, Homepage und Support</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>About Clipvox</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+U</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle entfernen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Edit Selection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl bearbeiten...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Help Content...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethemen...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Homepage</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Technical Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Technischer Support</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp des Tages</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../main/chapters.cpp" line="+11"/>
         <source>the source&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardspur der Quelle</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1
 Sound track: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Tonspur: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 Chapter %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Kapitel %1: %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Split into chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>In Kapitel aufteilen</translation>
     </message>
     <message>
         <location filename="../main/jobs.cpp" line="+25"/>
         <source>MPEG files</source>
-        <translation type="unfinished"></translation>
+        <translation>MPEG-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WMV files</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>AVI files</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ASF files</source>
-        <translation type="unfinished"></translation>
+        <translation>ASF-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MP4 files</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MKV files</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WebM files</source>
-        <translation type="unfinished"></translation>
+        <translation>WebM-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOV files</source>
-        <translation type="unfinished"></translation>
+        <translation>MOV-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FLV files</source>
-        <translation type="unfinished"></translation>
+        <translation>FLV-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MPEG transport streams</source>
-        <translation type="unfinished"></translation>
+        <translation>MPEG-Transportströme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>VOB files</source>
-        <translation type="unfinished"></translation>
+        <translation>VOB-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3GP files</source>
-        <translation type="unfinished"></translation>
+        <translation>3GP-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OGV files</source>
-        <translation type="unfinished"></translation>
+        <translation>OGV-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DV files</source>
-        <translation type="unfinished"></translation>
+        <translation>DV-Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DivX files</source>
-        <translation type="unfinished"></translation>
+        <translation>DivX-Dateien</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Open Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Videodateien öffnen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All supported files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle unterstützten Dateien</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>These files do not exist and were not added:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien existieren nicht und wurden nicht hinzugefügt:
+</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -1461,80 +1499,82 @@ Chapter %1: %2</source>
     <message>
         <location filename="../main/main.cpp" line="+215"/>
         <source>A conversion is still running. Stop it and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Konvertierung läuft noch. Abbrechen und beenden?</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Programm zum Öffnen des Benutzerhandbuchs gefunden. Das Handbuch liegt hier:
+</translation>
     </message>
     <message>
         <location filename="../main/run.cpp" line="-23"/>
         <location line="+2"/>
         <source>Show progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt anzeigen</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Show progress (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt anzeigen (%1)</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird konvertiert...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100 %</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestoppt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Task complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe abgeschlossen!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 %1 of %2 %3 could not be converted; %4 Status says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>its</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>their</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr</translation>
     </message>
 </context>
 <context>
@@ -1542,114 +1582,114 @@ Chapter %1: %2</source>
     <message>
         <location filename="../engine/encodestep.cpp" line="+25"/>
         <source>The encoder does not accept the output settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Encoder akzeptiert die Ausgabeeinstellungen nicht</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1 kbps kodiert: MP3 mit %2 Hz erlaubt keine %3 kbps</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Format: Der OGG-Encoder akzeptiert %1 Hz, %2 Kanäle, %3 kbps nicht (Minimum %4, Maximum %5)</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV akzeptiert 8, 16 oder 24 Bit, nicht %1 Hz, %2 Kanäle, %3 Bit</translation>
     </message>
     <message>
         <location line="+134"/>
         <location line="+10"/>
         <source>The output format is not one Clipvox knows</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipvox kennt dieses Zielformat nicht</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>No sound track %1: the source has no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tonspur %1: Die Quelle hat keinen Ton</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No sound track %1: the source has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tonspur %1: Die Quelle hat nur %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausschnitt beginnt bei %1 s, nach dem Ende der Quelle (%2 s)</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>The clip holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>The tags could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tags konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <location filename="../engine/runengine.cpp" line="+78"/>
         <source>Cannot create a file in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann keine Datei erstellt werden: %2</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location line="+82"/>
         <source>%1 is a source of this run and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Quelle dieses Durchlaufs und wurde beibehalten</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+3"/>
         <source>%1 exists and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert und wurde beibehalten</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startzeit „%1“ ist keine Zeitangabe (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cannot measure the length of the source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länge der Quelle kann nicht ermittelt werden: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>unknown reason</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Grund</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The clip&apos;s start (%1) is past the end of the source (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beginn des Ausschnitts (%1) liegt nach dem Ende der Quelle (%2 s)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The clip&apos;s end (%1) is not after its start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ende des Ausschnitts (%1) liegt nicht nach seinem Beginn (%2)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Incorrect format</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Format</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>%1 appeared during the run and was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist während des Durchlaufs entstanden und wurde beibehalten</translation>
     </message>
 </context>
 <context>
@@ -1657,194 +1697,194 @@ Chapter %1: %2</source>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+4"/>
         <source>Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+4"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielformat</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+100"/>
         <source>MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3</translation>
     </message>
     <message>
         <location line="-95"/>
         <source>WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+728"/>
         <source>OGG</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG</translation>
     </message>
     <message>
         <location line="-723"/>
         <location line="+1290"/>
         <source>FLAC</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC</translation>
     </message>
     <message>
         <location line="-1285"/>
         <location line="+1296"/>
         <source>OPUS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPUS</translation>
     </message>
     <message>
         <location line="-1291"/>
         <location line="+1301"/>
         <source>M4A</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A</translation>
     </message>
     <message>
         <location line="-1280"/>
         <source>Convert up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichzeitig bis zu</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Files converted at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichzeitig konvertierte Dateien</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>files at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien konvertieren</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Make loudness even:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke angleichen:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make loudness even</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke angleichen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-23 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-23 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-18 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-18 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-16 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-16 LUFS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>-14 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>-14 LUFS</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern in:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save to</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern in</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Beside each source</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner der Quelldatei</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The output folder, keeping the sources&apos; folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner, mit den Ordnern der Quellen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>{name} {title} {artist} {album} {year} {track} {n}; one with nothing to give is {name}</source>
-        <translation type="unfinished"></translation>
+        <translation>{name} {title} {artist} {album} {year} {track} {n}; ein leerer Platzhalter ergibt {name}</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If the output file exists:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn die Zieldatei existiert:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If the output file exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn die Zieldatei existiert</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keep both (add a number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide behalten (Nummer anhängen)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Skip the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei überspringen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy tags and cover from the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags und Cover aus der Quelle übernehmen</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>CBR</source>
-        <translation type="unfinished"></translation>
+        <translation>CBR</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1859,7 +1899,7 @@ Chapter %1: %2</source>
         <location line="+5"/>
         <location line="+1"/>
         <source>Frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastrate (Hz)</translation>
     </message>
     <message>
         <location line="-1140"/>
@@ -1875,7 +1915,7 @@ Chapter %1: %2</source>
         <location line="+10"/>
         <location line="+1"/>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <location line="-1126"/>
@@ -1885,7 +1925,7 @@ Chapter %1: %2</source>
         <location line="+12"/>
         <location line="+11"/>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <location line="-1121"/>
@@ -1895,22 +1935,22 @@ Chapter %1: %2</source>
         <location line="+12"/>
         <location line="+11"/>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <location line="-1116"/>
         <source>Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint Stereo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Forced Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint Stereo (erzwungen)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Dual Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweikanal</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1920,25 +1960,25 @@ Chapter %1: %2</source>
         <location line="+11"/>
         <location line="+1"/>
         <source>Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate (kbps)</translation>
     </message>
     <message>
         <location line="-986"/>
         <location line="+975"/>
         <source>Enable VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>VBR aktivieren</translation>
     </message>
     <message>
         <location line="-962"/>
         <location line="+628"/>
         <source>VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>VBR</translation>
     </message>
     <message>
         <location line="-612"/>
         <location line="+4"/>
         <source>Max Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Bitrate (kbps)</translation>
     </message>
     <message>
         <location line="+105"/>
@@ -1946,27 +1986,27 @@ Chapter %1: %2</source>
         <location line="+746"/>
         <location line="+4"/>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität</translation>
     </message>
     <message>
         <location line="-680"/>
         <source> WMA</source>
-        <translation type="unfinished"></translation>
+        <translation> WMA</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>  WMA Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>  WMA-Profil</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>WMA Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA-Profil</translation>
     </message>
     <message>
         <location line="+16"/>
         <source> WAV</source>
-        <translation type="unfinished"></translation>
+        <translation> WAV</translation>
     </message>
     <message>
         <location line="+119"/>
@@ -1974,157 +2014,157 @@ Chapter %1: %2</source>
         <location line="+598"/>
         <location line="+1"/>
         <source>Bits per sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits pro Sample</translation>
     </message>
     <message>
         <location line="-454"/>
         <location line="+4"/>
         <source>Normal Bitrate (kbps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenn-Bitrate (kbps)</translation>
     </message>
     <message>
         <location line="+98"/>
         <source>VBR Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>VBR aktiviert</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Quality Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität aktiviert</translation>
     </message>
     <message>
         <location line="+29"/>
         <location line="+4"/>
         <source>Min bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. Bitrate</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+109"/>
         <source>8 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>8 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>16 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>16 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>24 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>24 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>32 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>32 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>48 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>48 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>56 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>56 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>64 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>64 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>96 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>96 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>112 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>112 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>128 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>128 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>160 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>160 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>192 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>192 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>224 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>224 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>256 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>256 kbps</translation>
     </message>
     <message>
         <location line="-104"/>
         <location line="+109"/>
         <source>320 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>320 kbps</translation>
     </message>
     <message>
         <location line="-91"/>
         <location line="+4"/>
         <source>Max bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Bitrate</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Quality(Compression)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität (Kompression)</translation>
     </message>
     <message>
         <location line="+91"/>
         <location line="+4"/>
         <source>Same as source</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Quelle</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Compression level</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompressionsstufe</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../settings/setting.cpp" line="+84"/>
         <source>The audio component failed (error %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Audiokomponente ist fehlgeschlagen (Fehler %1)</translation>
     </message>
 </context>
 <context>
@@ -2132,7 +2172,7 @@ Chapter %1: %2</source>
     <message>
         <location filename="../clip/soundstrip.cpp" line="+121"/>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ton</translation>
     </message>
 </context>
 <context>
@@ -2140,42 +2180,42 @@ Chapter %1: %2</source>
     <message>
         <location filename="../extras/tip.ui" line="+6"/>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp des Tages</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Glühbirne</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wussten Sie schon...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Show Tips on Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start anzeigen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location filename="../extras/tip.cpp" line="+77"/>
         <source>No tips available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tipps verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -2183,12 +2223,12 @@ Chapter %1: %2</source>
     <message>
         <location filename="../clip/updown.cpp" line="+17"/>
         <source>One more</source>
-        <translation type="unfinished"></translation>
+        <translation>Eins mehr</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>One less</source>
-        <translation type="unfinished"></translation>
+        <translation>Eins weniger</translation>
     </message>
 </context>
 </TS>
