@@ -648,55 +648,55 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../extras/about.ui" line="+6"/>
+        <location filename="../extras/about.ui" line="+14"/>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+54"/>
         <source>Clipvox logo</source>
         <translation>Clipvox-Logo</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
         <source>Clipvox</source>
         <translation>Clipvox</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+44"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+3"/>
+        <location line="+20"/>
+        <location line="+7"/>
         <source>HomePage</source>
         <translation>Homepage</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Opens the home page in the web browser</source>
         <translation>Öffnet die Homepage im Webbrowser</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <location line="+7"/>
         <location line="+6"/>
-        <location line="+3"/>
-        <location line="+3"/>
         <source>Technology Support</source>
         <translation>Technischer Support</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-3"/>
         <source>Writes an e-mail to the support</source>
         <translation>Schreibt eine E-Mail an den Support</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+53"/>
         <source>© The Clipvox developers</source>
         <translation>© Die Clipvox-Entwickler</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+20"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -704,217 +704,223 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
 <context>
     <name>TEditForm</name>
     <message>
-        <location filename="../clip/edit.ui" line="+6"/>
+        <location filename="../clip/edit.ui" line="+14"/>
         <source>Edit Clip Time</source>
         <translation>Ausschnitt bearbeiten</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+20"/>
+        <location line="+21"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+72"/>
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Play (Space)</source>
         <translation>Abspielen (Leertaste)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Pause (Space)</source>
         <translation>Pause (Leertaste)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
+        <location line="+3"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+63"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+19"/>
         <source>Sound of the source</source>
         <translation>Ton der Quelle</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
         <translation>Klicken, um ab hier abzuspielen. Links, Rechts: eine Sekunde zurück oder vor (mit Umschalt zehn Sekunden). Pos1, Ende: zur Startmarke, zur Endmarke</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
         <source>Start Time</source>
         <translation>Startzeit</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Start time</source>
         <translation>Startzeit</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+38"/>
         <source>End Time</source>
         <translation>Endzeit</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>End time</source>
         <translation>Endzeit</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+29"/>
         <source>Set start time</source>
         <translation>Startzeit setzen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Set start time (I)</source>
         <translation>Startzeit setzen (I)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
         <source>Set end time</source>
         <translation>Endzeit setzen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Set end time (O)</source>
         <translation>Endzeit setzen (O)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+3"/>
         <source>Edit start time and end time</source>
         <translation>Start- und Endzeit bearbeiten</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+3"/>
         <source>Reset time</source>
         <translation>Zeit zurücksetzen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+41"/>
         <source>Tag Information</source>
         <translation>Tag-Informationen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+15"/>
         <source>&amp;Enable Tag</source>
         <translation>Tags &amp;aktivieren</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Title:</source>
         <translation>&amp;Titel:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Title</source>
         <translation>Titel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>&amp;Artist:</source>
         <translation>&amp;Interpret:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Artist</source>
         <translation>Interpret</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+62"/>
         <source>Al&amp;bum:</source>
         <translation>Al&amp;bum:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Album</source>
         <translation>Album</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+62"/>
         <source>&amp;Comment:</source>
         <translation>&amp;Kommentar:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Comment</source>
         <translation>Kommentar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-177"/>
         <source>Co&amp;pyright:</source>
         <translation>Co&amp;pyright:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>&amp;Year:</source>
         <translation>&amp;Jahr:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Year</source>
         <translation>Jahr</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+60"/>
         <source>T&amp;rack:</source>
         <translation>Titel&amp;nr.:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Track</source>
         <translation>Titelnummer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+60"/>
         <source>&amp;Genre:</source>
         <translation>&amp;Genre:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Genre</source>
         <translation>Genre</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+21"/>
         <source>&amp;Sound track:</source>
         <translation>T&amp;onspur:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Sound track</source>
         <translation>Tonspur</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+29"/>
+        <location line="+3"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+631"/>
+        <location filename="../clip/edit.cpp" line="+648"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>Bitte geben Sie die Zeit im richtigen Format ein!</translation>
@@ -938,73 +944,73 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
 <context>
     <name>TEditTimeForm</name>
     <message>
-        <location filename="../clip/edittime.ui" line="+6"/>
-        <location line="+1"/>
+        <location filename="../clip/edittime.ui" line="+14"/>
+        <location line="+18"/>
         <source>Edit Time</source>
         <translation>Zeit bearbeiten</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+9"/>
         <source>&amp;Hours</source>
         <translation>&amp;Stunden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Minutes</source>
         <translation>&amp;Minuten</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>S&amp;econds</source>
         <translation>Se&amp;kunden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Start at</source>
         <translation>S&amp;tart</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Start hours</source>
         <translation>Start: Stunden</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Start minutes</source>
         <translation>Start: Minuten</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Start seconds</source>
         <translation>Start: Sekunden</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+31"/>
         <source>S&amp;top at</source>
         <translation>&amp;Ende</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Stop hours</source>
         <translation>Ende: Stunden</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Stop minutes</source>
         <translation>Ende: Minuten</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Stop seconds</source>
         <translation>Ende: Sekunden</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+59"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1105,267 +1111,267 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../main/main.ui" line="+7"/>
+        <location filename="../main/main.ui" line="+20"/>
         <source>Clipvox</source>
         <translation>Clipvox</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+73"/>
         <source>Queue</source>
         <translation>Warteschlange</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+39"/>
         <source>Source File</source>
         <translation>Quelldatei</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Start Time</source>
         <translation>Startzeit</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>End Time</source>
         <translation>Endzeit</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Convert To</source>
         <translation>Zielformat</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Output File</source>
         <translation>Zieldatei</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+48"/>
         <source>Quick Settings</source>
         <translation>Schnelleinstellungen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+27"/>
         <source>Output &amp;path</source>
         <translation>Ziel&amp;ordner</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+12"/>
         <source>Output path</source>
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+2"/>
-        <location line="+1"/>
+        <location line="+10"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Select output path</source>
         <translation>Zielordner wählen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+26"/>
         <source>Output &amp;format</source>
         <translation>Ziel&amp;format</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Output format</source>
         <translation>Zielformat</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+15"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+36"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+115"/>
+        <location line="+3"/>
         <source>Audio format settings</source>
         <translation>Einstellungen der Audioformate</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-82"/>
         <source>add files</source>
         <translation>Hinzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+45"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+121"/>
         <source>Add files</source>
         <translation>Dateien hinzufügen</translation>
     </message>
     <message>
-        <location line="-44"/>
-        <location line="+45"/>
+        <location line="-118"/>
+        <location line="+121"/>
         <source>F2</source>
         <translation>F2</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-111"/>
         <source>remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Remove selected item </source>
         <translation>Ausgewähltes Element entfernen </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Edit selection</source>
         <translation>Auswahl bearbeiten</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+49"/>
+        <location line="+3"/>
+        <location line="+117"/>
         <source>Ctrl+E</source>
         <translation>Ctrl+E</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-107"/>
         <source>convert</source>
         <translation>Konvertieren</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Start converting files</source>
         <translation>Konvertierung der Dateien starten</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+46"/>
+        <location line="+3"/>
+        <location line="+106"/>
         <source>F9</source>
         <translation>F9</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-96"/>
         <source>settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>F5</source>
         <translation>F5</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Help contents, home page and support</source>
         <translation>Hilfethemen, Homepage und Support</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>about</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>About Clipvox</source>
         <translation>Über Clipvox</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+U</source>
         <translation>Ctrl+U</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Move Down</source>
         <translation>Nach unten</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Edit Selection...</source>
         <translation>Auswahl bearbeiten...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Convert</source>
         <translation>Konvertieren</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Help Content...</source>
         <translation>Hilfethemen...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Homepage</source>
         <translation>Homepage</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Technical Support</source>
         <translation>Technischer Support</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Tip of the Day</source>
         <translation>Tipp des Tages</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
@@ -1497,12 +1503,12 @@ Kapitel %1: %2</translation>
         <translation>Wartet</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+215"/>
+        <location filename="../main/main.cpp" line="+221"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Eine Konvertierung läuft noch. Abbrechen und beenden?</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+163"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
         <translation>Es wurde kein Programm zum Öffnen des Benutzerhandbuchs gefunden. Das Handbuch liegt hier:
@@ -1700,245 +1706,230 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+4"/>
+        <location line="+21"/>
+        <location line="+9"/>
         <source>Output Directory</source>
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+13"/>
         <source>Select</source>
         <translation>Auswählen</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+4"/>
+        <location line="+15"/>
+        <location line="+9"/>
         <source>Output Format</source>
         <translation>Zielformat</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+100"/>
+        <location line="+265"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
     <message>
-        <location line="-95"/>
-        <source>WMA</source>
-        <translation>WMA</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>WAV</source>
-        <translation>WAV</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location line="+728"/>
+        <location line="+667"/>
         <source>OGG</source>
         <translation>OGG</translation>
     </message>
     <message>
-        <location line="-723"/>
-        <location line="+1290"/>
+        <location line="+552"/>
         <source>FLAC</source>
         <translation>FLAC</translation>
     </message>
     <message>
-        <location line="-1285"/>
-        <location line="+1296"/>
+        <location line="+263"/>
         <source>OPUS</source>
         <translation>OPUS</translation>
     </message>
     <message>
-        <location line="-1291"/>
-        <location line="+1301"/>
+        <location line="+177"/>
         <source>M4A</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1280"/>
+        <location line="-1884"/>
         <source>Convert up to</source>
         <translation>Gleichzeitig bis zu</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Files converted at the same time</source>
         <translation>Gleichzeitig konvertierte Dateien</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+13"/>
         <source>files at the same time</source>
         <translation>Dateien konvertieren</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+22"/>
         <source>Make loudness even:</source>
         <translation>Lautstärke angleichen:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Make loudness even</source>
         <translation>Lautstärke angleichen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+7"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-23 LUFS</source>
         <translation>-23 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-18 LUFS</source>
         <translation>-18 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-16 LUFS</source>
         <translation>-16 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+38"/>
         <source>Save to:</source>
         <translation>Speichern in:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Save to</source>
         <translation>Speichern in</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>The output folder</source>
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Beside each source</source>
         <translation>Ordner der Quelldatei</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>The output folder, keeping the sources&apos; folders</source>
         <translation>Zielordner, mit den Ordnern der Quellen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>File name:</source>
         <translation>Dateiname:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>File name</source>
         <translation>Dateiname</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>{name} {title} {artist} {album} {year} {track} {n}; one with nothing to give is {name}</source>
         <translation>{name} {title} {artist} {album} {year} {track} {n}; ein leerer Platzhalter ergibt {name}</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>If the output file exists:</source>
         <translation>Wenn die Zieldatei existiert:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>If the output file exists</source>
         <translation>Wenn die Zieldatei existiert</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>Replace it</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Keep both (add a number)</source>
         <translation>Beide behalten (Nummer anhängen)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Skip the file</source>
         <translation>Datei überspringen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Copy tags and cover from the source</source>
         <translation>Tags und Cover aus der Quelle übernehmen</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+42"/>
         <source>CBR</source>
         <translation>CBR</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+4"/>
-        <location line="+478"/>
-        <location line="+4"/>
-        <location line="+145"/>
-        <location line="+4"/>
-        <location line="+551"/>
-        <location line="+1"/>
-        <location line="+15"/>
-        <location line="+5"/>
-        <location line="+1"/>
+        <location line="+9"/>
+        <location line="+7"/>
+        <location line="+489"/>
+        <location line="+7"/>
+        <location line="+160"/>
+        <location line="+7"/>
+        <location line="+546"/>
+        <location line="+7"/>
+        <location line="+368"/>
+        <location line="+65"/>
+        <location line="+7"/>
         <source>Frequency (Hz)</source>
         <translation>Abtastrate (Hz)</translation>
     </message>
     <message>
-        <location line="-1140"/>
-        <location line="+4"/>
-        <location line="+478"/>
-        <location line="+4"/>
-        <location line="+145"/>
-        <location line="+4"/>
-        <location line="+485"/>
-        <location line="+1"/>
-        <location line="+11"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+1"/>
+        <location line="-1603"/>
+        <location line="+7"/>
+        <location line="+489"/>
+        <location line="+7"/>
+        <location line="+160"/>
+        <location line="+7"/>
+        <location line="+571"/>
+        <location line="+7"/>
+        <location line="+256"/>
+        <location line="+7"/>
+        <location line="+180"/>
+        <location line="+7"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location line="-1126"/>
-        <location line="+482"/>
-        <location line="+149"/>
-        <location line="+472"/>
-        <location line="+12"/>
-        <location line="+11"/>
+        <location line="-1684"/>
+        <location line="+496"/>
+        <location line="+167"/>
+        <location line="+578"/>
+        <location line="+263"/>
+        <location line="+187"/>
         <source>Mono</source>
         <translation>Mono</translation>
     </message>
     <message>
-        <location line="-1121"/>
-        <location line="+482"/>
-        <location line="+149"/>
-        <location line="+467"/>
-        <location line="+12"/>
-        <location line="+11"/>
+        <location line="-1686"/>
+        <location line="+496"/>
+        <location line="+167"/>
+        <location line="+578"/>
+        <location line="+263"/>
+        <location line="+187"/>
         <source>Stereo</source>
         <translation>Stereo</translation>
     </message>
     <message>
-        <location line="-1116"/>
+        <location line="-1686"/>
         <source>Joint Stereo</source>
         <translation>Joint Stereo</translation>
     </message>
@@ -1953,216 +1944,216 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Zweikanal</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+4"/>
-        <location line="+1072"/>
-        <location line="+1"/>
         <location line="+11"/>
-        <location line="+1"/>
+        <location line="+7"/>
+        <location line="+1367"/>
+        <location line="+7"/>
+        <location line="+200"/>
+        <location line="+7"/>
         <source>Bitrate (kbps)</source>
         <translation>Bitrate (kbps)</translation>
     </message>
     <message>
-        <location line="-986"/>
-        <location line="+975"/>
+        <location line="-1493"/>
+        <location line="+1351"/>
         <source>Enable VBR</source>
         <translation>VBR aktivieren</translation>
     </message>
     <message>
-        <location line="-962"/>
-        <location line="+628"/>
+        <location line="-1344"/>
+        <location line="+660"/>
         <source>VBR</source>
         <translation>VBR</translation>
     </message>
     <message>
-        <location line="-612"/>
-        <location line="+4"/>
+        <location line="-648"/>
+        <location line="+7"/>
         <source>Max Bitrate (kbps)</source>
         <translation>Max. Bitrate (kbps)</translation>
     </message>
     <message>
-        <location line="+105"/>
-        <location line="+4"/>
-        <location line="+746"/>
-        <location line="+4"/>
+        <location line="+94"/>
+        <location line="+7"/>
+        <location line="+763"/>
+        <location line="+7"/>
         <source>Quality</source>
         <translation>Qualität</translation>
     </message>
     <message>
-        <location line="-680"/>
+        <location line="-677"/>
         <source> WMA</source>
         <translation> WMA</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>  WMA Profile</source>
         <translation>  WMA-Profil</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>WMA Profile</source>
         <translation>WMA-Profil</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+24"/>
         <source> WAV</source>
         <translation> WAV</translation>
     </message>
     <message>
-        <location line="+119"/>
-        <location line="+4"/>
-        <location line="+598"/>
-        <location line="+1"/>
+        <location line="+114"/>
+        <location line="+7"/>
+        <location line="+738"/>
+        <location line="+7"/>
         <source>Bits per sample</source>
         <translation>Bits pro Sample</translation>
     </message>
     <message>
-        <location line="-454"/>
-        <location line="+4"/>
+        <location line="-585"/>
+        <location line="+7"/>
         <source>Normal Bitrate (kbps)</source>
         <translation>Nenn-Bitrate (kbps)</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+89"/>
         <source>VBR Enabled</source>
         <translation>VBR aktiviert</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
         <source>Quality Enabled</source>
         <translation>Qualität aktiviert</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <location line="+4"/>
+        <location line="+23"/>
+        <location line="+7"/>
         <source>Min bitrate</source>
         <translation>Min. Bitrate</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+109"/>
+        <location line="+10"/>
+        <location line="+101"/>
         <source>8 kbps</source>
         <translation>8 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>16 kbps</source>
         <translation>16 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>24 kbps</source>
         <translation>24 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>32 kbps</source>
         <translation>32 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>48 kbps</source>
         <translation>48 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>56 kbps</source>
         <translation>56 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>64 kbps</source>
         <translation>64 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>96 kbps</source>
         <translation>96 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>112 kbps</source>
         <translation>112 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>128 kbps</source>
         <translation>128 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>160 kbps</source>
         <translation>160 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>192 kbps</source>
         <translation>192 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>224 kbps</source>
         <translation>224 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>256 kbps</source>
         <translation>256 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>320 kbps</source>
         <translation>320 kbps</translation>
     </message>
     <message>
-        <location line="-91"/>
-        <location line="+4"/>
+        <location line="-87"/>
+        <location line="+7"/>
         <source>Max bitrate</source>
         <translation>Max. Bitrate</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+91"/>
         <source>Quality(Compression)</source>
         <translation>Qualität (Kompression)</translation>
     </message>
     <message>
-        <location line="+91"/>
-        <location line="+4"/>
+        <location line="+152"/>
+        <location line="+115"/>
         <source>Same as source</source>
         <translation>Wie Quelle</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+7"/>
         <source>Compression level</source>
         <translation>Kompressionsstufe</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+453"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+13"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+84"/>
+        <location filename="../settings/setting.cpp" line="+88"/>
         <source>The audio component failed (error %1)</source>
         <translation>Die Audiokomponente ist fehlgeschlagen (Fehler %1)</translation>
     </message>
@@ -2170,7 +2161,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+121"/>
+        <location filename="../clip/soundstrip.cpp" line="+145"/>
         <source>No sound</source>
         <translation>Kein Ton</translation>
     </message>
@@ -2178,42 +2169,42 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>TTipForm</name>
     <message>
-        <location filename="../extras/tip.ui" line="+6"/>
+        <location filename="../extras/tip.ui" line="+14"/>
         <source>Tip of the Day</source>
         <translation>Tipp des Tages</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+66"/>
         <source>Light bulb</source>
         <translation>Glühbirne</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+22"/>
         <source>Did you know...</source>
         <translation>Wussten Sie schon...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Tip</source>
         <translation>Tipp</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+36"/>
         <source>Show Tips on Startup</source>
         <translation>Beim Start anzeigen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+23"/>
         <source>Next Tip</source>
         <translation>Weiter</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+77"/>
+        <location filename="../extras/tip.cpp" line="+78"/>
         <source>No tips available.</source>
         <translation>Keine Tipps verfügbar.</translation>
     </message>

@@ -649,55 +649,55 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../extras/about.ui" line="+6"/>
+        <location filename="../extras/about.ui" line="+14"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+54"/>
         <source>Clipvox logo</source>
         <translation>Logotipo de Clipvox</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
         <source>Clipvox</source>
         <translation>Clipvox</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+44"/>
         <source>Version</source>
         <translation>Versión</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+3"/>
+        <location line="+20"/>
+        <location line="+7"/>
         <source>HomePage</source>
         <translation>Página web</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Opens the home page in the web browser</source>
         <translation>Abre la página web en el navegador</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <location line="+7"/>
         <location line="+6"/>
-        <location line="+3"/>
-        <location line="+3"/>
         <source>Technology Support</source>
         <translation>Asistencia técnica</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-3"/>
         <source>Writes an e-mail to the support</source>
         <translation>Escribe un correo electrónico a la asistencia técnica</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+53"/>
         <source>© The Clipvox developers</source>
         <translation>© Los desarrolladores de Clipvox</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+20"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -705,217 +705,223 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
 <context>
     <name>TEditForm</name>
     <message>
-        <location filename="../clip/edit.ui" line="+6"/>
+        <location filename="../clip/edit.ui" line="+14"/>
         <source>Edit Clip Time</source>
         <translation>Editar tiempo del fragmento</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+20"/>
+        <location line="+21"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+72"/>
         <source>Play</source>
         <translation>Reproducir</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Play (Space)</source>
         <translation>Reproducir (Espacio)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Pause (Space)</source>
         <translation>Pausa (Espacio)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
+        <location line="+3"/>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+63"/>
         <source>Position</source>
         <translation>Posición</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+19"/>
         <source>Sound of the source</source>
         <translation>Audio del origen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
         <translation>Haga clic para reproducir desde aquí. Izquierda, Derecha: un segundo atrás o adelante (con Mayús, diez segundos). Inicio, Fin: a la marca inicial, a la marca final</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
         <source>Start Time</source>
         <translation>Tiempo inicial</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Start time</source>
         <translation>Tiempo inicial</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+38"/>
         <source>End Time</source>
         <translation>Tiempo final</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>End time</source>
         <translation>Tiempo final</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+29"/>
         <source>Set start time</source>
         <translation>Fijar tiempo inicial</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Set start time (I)</source>
         <translation>Fijar tiempo inicial (I)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
         <source>Set end time</source>
         <translation>Fijar tiempo final</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Set end time (O)</source>
         <translation>Fijar tiempo final (O)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+3"/>
         <source>Edit start time and end time</source>
         <translation>Editar tiempo inicial y final</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+3"/>
         <source>Reset time</source>
         <translation>Restablecer tiempo</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+41"/>
         <source>Tag Information</source>
         <translation>Información de etiquetas</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+15"/>
         <source>&amp;Enable Tag</source>
         <translation>Acti&amp;var etiquetas</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Title:</source>
         <translation>&amp;Título:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Title</source>
         <translation>Título</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>&amp;Artist:</source>
         <translation>&amp;Artista:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Artist</source>
         <translation>Artista</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+62"/>
         <source>Al&amp;bum:</source>
         <translation>Ál&amp;bum:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Album</source>
         <translation>Álbum</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+62"/>
         <source>&amp;Comment:</source>
         <translation>&amp;Comentario:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Comment</source>
         <translation>Comentario</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-177"/>
         <source>Co&amp;pyright:</source>
         <translation>&amp;Derechos de autor:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Copyright</source>
         <translation>Derechos de autor</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>&amp;Year:</source>
         <translation>Añ&amp;o:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Year</source>
         <translation>Año</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+60"/>
         <source>T&amp;rack:</source>
         <translation>&amp;Pista:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Track</source>
         <translation>Pista</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+60"/>
         <source>&amp;Genre:</source>
         <translation>&amp;Género:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Genre</source>
         <translation>Género</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+21"/>
         <source>&amp;Sound track:</source>
         <translation>Pista de a&amp;udio:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Sound track</source>
         <translation>Pista de audio</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+29"/>
+        <location line="+3"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+631"/>
+        <location filename="../clip/edit.cpp" line="+648"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>¡Introduzca el tiempo en un formato correcto!</translation>
@@ -939,73 +945,73 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
 <context>
     <name>TEditTimeForm</name>
     <message>
-        <location filename="../clip/edittime.ui" line="+6"/>
-        <location line="+1"/>
+        <location filename="../clip/edittime.ui" line="+14"/>
+        <location line="+18"/>
         <source>Edit Time</source>
         <translation>Editar tiempo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+9"/>
         <source>&amp;Hours</source>
         <translation>&amp;Horas</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Minutes</source>
         <translation>&amp;Minutos</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>S&amp;econds</source>
         <translation>S&amp;egundos</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Start at</source>
         <translation>&amp;Inicio en</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Start hours</source>
         <translation>Horas del inicio</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Start minutes</source>
         <translation>Minutos del inicio</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Start seconds</source>
         <translation>Segundos del inicio</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+31"/>
         <source>S&amp;top at</source>
         <translation>&amp;Fin en</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Stop hours</source>
         <translation>Horas del fin</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Stop minutes</source>
         <translation>Minutos del fin</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Stop seconds</source>
         <translation>Segundos del fin</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+59"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -1106,267 +1112,267 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../main/main.ui" line="+7"/>
+        <location filename="../main/main.ui" line="+20"/>
         <source>Clipvox</source>
         <translation>Clipvox</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+73"/>
         <source>Queue</source>
         <translation>Cola</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+39"/>
         <source>Source File</source>
         <translation>Archivo de origen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Start Time</source>
         <translation>Tiempo inicial</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>End Time</source>
         <translation>Tiempo final</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Convert To</source>
         <translation>Convertir a</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Output File</source>
         <translation>Archivo de salida</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Status</source>
         <translation>Estado</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+48"/>
         <source>Quick Settings</source>
         <translation>Configuración rápida</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+27"/>
         <source>Output &amp;path</source>
         <translation>&amp;Ruta de salida</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+12"/>
         <source>Output path</source>
         <translation>Ruta de salida</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+2"/>
-        <location line="+1"/>
+        <location line="+10"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Select output path</source>
         <translation>Seleccionar ruta de salida</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+26"/>
         <source>Output &amp;format</source>
         <translation>&amp;Formato de salida</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Output format</source>
         <translation>Formato de salida</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+15"/>
         <source>Settings</source>
         <translation>Configuración</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+36"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+115"/>
+        <location line="+3"/>
         <source>Audio format settings</source>
         <translation>Configuración del formato de audio</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-82"/>
         <source>add files</source>
         <translation>añadir archivos</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+45"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+121"/>
         <source>Add files</source>
         <translation>Añadir archivos</translation>
     </message>
     <message>
-        <location line="-44"/>
-        <location line="+45"/>
+        <location line="-118"/>
+        <location line="+121"/>
         <source>F2</source>
         <translation>F2</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-111"/>
         <source>remove</source>
         <translation>quitar</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Remove selected item </source>
         <translation>Quitar el elemento seleccionado </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>edit</source>
         <translation>editar</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Edit selection</source>
         <translation>Editar la selección</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+49"/>
+        <location line="+3"/>
+        <location line="+117"/>
         <source>Ctrl+E</source>
         <translation>Ctrl+E</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-107"/>
         <source>convert</source>
         <translation>convertir</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Start converting files</source>
         <translation>Empezar a convertir los archivos</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+46"/>
+        <location line="+3"/>
+        <location line="+106"/>
         <source>F9</source>
         <translation>F9</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-96"/>
         <source>settings</source>
         <translation>configuración</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>F5</source>
         <translation>F5</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>help</source>
         <translation>ayuda</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Help contents, home page and support</source>
         <translation>Contenido de la ayuda, página web y asistencia técnica</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>about</source>
         <translation>acerca de</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>About Clipvox</source>
         <translation>Acerca de Clipvox</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>Move Up</source>
         <translation>Subir</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+U</source>
         <translation>Ctrl+U</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Move Down</source>
         <translation>Bajar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Remove</source>
         <translation>Quitar</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Remove All</source>
         <translation>Quitar todo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Edit Selection...</source>
         <translation>Editar la selección...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Convert</source>
         <translation>Convertir</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Help Content...</source>
         <translation>Contenido de la ayuda...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Homepage</source>
         <translation>Página web</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Technical Support</source>
         <translation>Asistencia técnica</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Tip of the Day</source>
         <translation>Consejo del día</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
@@ -1498,12 +1504,12 @@ Capítulo %1: %2</translation>
         <translation>En espera</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+215"/>
+        <location filename="../main/main.cpp" line="+221"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Todavía hay una conversión en curso. ¿Detenerla y salir?</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+163"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
         <translation>No se encontró ningún programa para abrir la guía del usuario. La guía del usuario está en:
@@ -1701,245 +1707,230 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Configuración</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>General</source>
         <translation>General</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+4"/>
+        <location line="+21"/>
+        <location line="+9"/>
         <source>Output Directory</source>
         <translation>Carpeta de salida</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+13"/>
         <source>Select</source>
         <translation>Seleccionar</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+4"/>
+        <location line="+15"/>
+        <location line="+9"/>
         <source>Output Format</source>
         <translation>Formato de salida</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+100"/>
+        <location line="+265"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
     <message>
-        <location line="-95"/>
-        <source>WMA</source>
-        <translation>WMA</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>WAV</source>
-        <translation>WAV</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location line="+728"/>
+        <location line="+667"/>
         <source>OGG</source>
         <translation>OGG</translation>
     </message>
     <message>
-        <location line="-723"/>
-        <location line="+1290"/>
+        <location line="+552"/>
         <source>FLAC</source>
         <translation>FLAC</translation>
     </message>
     <message>
-        <location line="-1285"/>
-        <location line="+1296"/>
+        <location line="+263"/>
         <source>OPUS</source>
         <translation>OPUS</translation>
     </message>
     <message>
-        <location line="-1291"/>
-        <location line="+1301"/>
+        <location line="+177"/>
         <source>M4A</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1280"/>
+        <location line="-1884"/>
         <source>Convert up to</source>
         <translation>Convertir hasta</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Files converted at the same time</source>
         <translation>Archivos convertidos a la vez</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+13"/>
         <source>files at the same time</source>
         <translation>archivos a la vez</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+22"/>
         <source>Make loudness even:</source>
         <translation>Igualar sonoridad:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Make loudness even</source>
         <translation>Igualar sonoridad</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+7"/>
         <source>Off</source>
         <translation>Desactivado</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-23 LUFS</source>
         <translation>-23 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-18 LUFS</source>
         <translation>-18 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-16 LUFS</source>
         <translation>-16 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+38"/>
         <source>Save to:</source>
         <translation>Guardar en:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Save to</source>
         <translation>Guardar en</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>The output folder</source>
         <translation>La carpeta de salida</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Beside each source</source>
         <translation>Junto a cada origen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>The output folder, keeping the sources&apos; folders</source>
         <translation>La carpeta de salida, conservando las carpetas de los orígenes</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>File name:</source>
         <translation>Nombre de archivo:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>File name</source>
         <translation>Nombre de archivo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>{name} {title} {artist} {album} {year} {track} {n}; one with nothing to give is {name}</source>
         <translation>{name} {title} {artist} {album} {year} {track} {n}; un campo vacío se sustituye por {name}</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>If the output file exists:</source>
         <translation>Si el archivo de salida existe:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>If the output file exists</source>
         <translation>Si el archivo de salida existe</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>Replace it</source>
         <translation>Reemplazarlo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Keep both (add a number)</source>
         <translation>Conservar ambos (añadir un número)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Skip the file</source>
         <translation>Omitir el archivo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Copy tags and cover from the source</source>
         <translation>Copiar las etiquetas y la portada del origen</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+42"/>
         <source>CBR</source>
         <translation>CBR</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+4"/>
-        <location line="+478"/>
-        <location line="+4"/>
-        <location line="+145"/>
-        <location line="+4"/>
-        <location line="+551"/>
-        <location line="+1"/>
-        <location line="+15"/>
-        <location line="+5"/>
-        <location line="+1"/>
+        <location line="+9"/>
+        <location line="+7"/>
+        <location line="+489"/>
+        <location line="+7"/>
+        <location line="+160"/>
+        <location line="+7"/>
+        <location line="+546"/>
+        <location line="+7"/>
+        <location line="+368"/>
+        <location line="+65"/>
+        <location line="+7"/>
         <source>Frequency (Hz)</source>
         <translation>Frecuencia (Hz)</translation>
     </message>
     <message>
-        <location line="-1140"/>
-        <location line="+4"/>
-        <location line="+478"/>
-        <location line="+4"/>
-        <location line="+145"/>
-        <location line="+4"/>
-        <location line="+485"/>
-        <location line="+1"/>
-        <location line="+11"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+1"/>
+        <location line="-1603"/>
+        <location line="+7"/>
+        <location line="+489"/>
+        <location line="+7"/>
+        <location line="+160"/>
+        <location line="+7"/>
+        <location line="+571"/>
+        <location line="+7"/>
+        <location line="+256"/>
+        <location line="+7"/>
+        <location line="+180"/>
+        <location line="+7"/>
         <source>Channels</source>
         <translation>Canales</translation>
     </message>
     <message>
-        <location line="-1126"/>
-        <location line="+482"/>
-        <location line="+149"/>
-        <location line="+472"/>
-        <location line="+12"/>
-        <location line="+11"/>
+        <location line="-1684"/>
+        <location line="+496"/>
+        <location line="+167"/>
+        <location line="+578"/>
+        <location line="+263"/>
+        <location line="+187"/>
         <source>Mono</source>
         <translation>Mono</translation>
     </message>
     <message>
-        <location line="-1121"/>
-        <location line="+482"/>
-        <location line="+149"/>
-        <location line="+467"/>
-        <location line="+12"/>
-        <location line="+11"/>
+        <location line="-1686"/>
+        <location line="+496"/>
+        <location line="+167"/>
+        <location line="+578"/>
+        <location line="+263"/>
+        <location line="+187"/>
         <source>Stereo</source>
         <translation>Estéreo</translation>
     </message>
     <message>
-        <location line="-1116"/>
+        <location line="-1686"/>
         <source>Joint Stereo</source>
         <translation>Estéreo conjunto</translation>
     </message>
@@ -1954,216 +1945,216 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Canal dual</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+4"/>
-        <location line="+1072"/>
-        <location line="+1"/>
         <location line="+11"/>
-        <location line="+1"/>
+        <location line="+7"/>
+        <location line="+1367"/>
+        <location line="+7"/>
+        <location line="+200"/>
+        <location line="+7"/>
         <source>Bitrate (kbps)</source>
         <translation>Tasa de bits (kbps)</translation>
     </message>
     <message>
-        <location line="-986"/>
-        <location line="+975"/>
+        <location line="-1493"/>
+        <location line="+1351"/>
         <source>Enable VBR</source>
         <translation>Activar VBR</translation>
     </message>
     <message>
-        <location line="-962"/>
-        <location line="+628"/>
+        <location line="-1344"/>
+        <location line="+660"/>
         <source>VBR</source>
         <translation>VBR</translation>
     </message>
     <message>
-        <location line="-612"/>
-        <location line="+4"/>
+        <location line="-648"/>
+        <location line="+7"/>
         <source>Max Bitrate (kbps)</source>
         <translation>Tasa de bits máx. (kbps)</translation>
     </message>
     <message>
-        <location line="+105"/>
-        <location line="+4"/>
-        <location line="+746"/>
-        <location line="+4"/>
+        <location line="+94"/>
+        <location line="+7"/>
+        <location line="+763"/>
+        <location line="+7"/>
         <source>Quality</source>
         <translation>Calidad</translation>
     </message>
     <message>
-        <location line="-680"/>
+        <location line="-677"/>
         <source> WMA</source>
         <translation> WMA</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>  WMA Profile</source>
         <translation>  Perfil WMA</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>WMA Profile</source>
         <translation>Perfil WMA</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+24"/>
         <source> WAV</source>
         <translation> WAV</translation>
     </message>
     <message>
-        <location line="+119"/>
-        <location line="+4"/>
-        <location line="+598"/>
-        <location line="+1"/>
+        <location line="+114"/>
+        <location line="+7"/>
+        <location line="+738"/>
+        <location line="+7"/>
         <source>Bits per sample</source>
         <translation>Bits por muestra</translation>
     </message>
     <message>
-        <location line="-454"/>
-        <location line="+4"/>
+        <location line="-585"/>
+        <location line="+7"/>
         <source>Normal Bitrate (kbps)</source>
         <translation>Tasa de bits normal (kbps)</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+89"/>
         <source>VBR Enabled</source>
         <translation>VBR activado</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
         <source>Quality Enabled</source>
         <translation>Calidad activada</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <location line="+4"/>
+        <location line="+23"/>
+        <location line="+7"/>
         <source>Min bitrate</source>
         <translation>Tasa de bits mín.</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+109"/>
+        <location line="+10"/>
+        <location line="+101"/>
         <source>8 kbps</source>
         <translation>8 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>16 kbps</source>
         <translation>16 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>24 kbps</source>
         <translation>24 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>32 kbps</source>
         <translation>32 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>48 kbps</source>
         <translation>48 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>56 kbps</source>
         <translation>56 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>64 kbps</source>
         <translation>64 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>96 kbps</source>
         <translation>96 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>112 kbps</source>
         <translation>112 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>128 kbps</source>
         <translation>128 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>160 kbps</source>
         <translation>160 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>192 kbps</source>
         <translation>192 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>224 kbps</source>
         <translation>224 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>256 kbps</source>
         <translation>256 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>320 kbps</source>
         <translation>320 kbps</translation>
     </message>
     <message>
-        <location line="-91"/>
-        <location line="+4"/>
+        <location line="-87"/>
+        <location line="+7"/>
         <source>Max bitrate</source>
         <translation>Tasa de bits máx.</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+91"/>
         <source>Quality(Compression)</source>
         <translation>Calidad (compresión)</translation>
     </message>
     <message>
-        <location line="+91"/>
-        <location line="+4"/>
+        <location line="+152"/>
+        <location line="+115"/>
         <source>Same as source</source>
         <translation>Igual que el origen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+7"/>
         <source>Compression level</source>
         <translation>Nivel de compresión</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+453"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+13"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+84"/>
+        <location filename="../settings/setting.cpp" line="+88"/>
         <source>The audio component failed (error %1)</source>
         <translation>Falló el componente de audio (error %1)</translation>
     </message>
@@ -2171,7 +2162,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+121"/>
+        <location filename="../clip/soundstrip.cpp" line="+145"/>
         <source>No sound</source>
         <translation>Sin audio</translation>
     </message>
@@ -2179,42 +2170,42 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>TTipForm</name>
     <message>
-        <location filename="../extras/tip.ui" line="+6"/>
+        <location filename="../extras/tip.ui" line="+14"/>
         <source>Tip of the Day</source>
         <translation>Consejo del día</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+66"/>
         <source>Light bulb</source>
         <translation>Bombilla</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+22"/>
         <source>Did you know...</source>
         <translation>¿Sabía que...?</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Tip</source>
         <translation>Consejo</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+36"/>
         <source>Show Tips on Startup</source>
         <translation>Mostrar consejos al iniciar</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+23"/>
         <source>Next Tip</source>
         <translation>Siguiente consejo</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+77"/>
+        <location filename="../extras/tip.cpp" line="+78"/>
         <source>No tips available.</source>
         <translation>No hay consejos disponibles.</translation>
     </message>

@@ -46,40 +46,40 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>Usage : clipvox --convert [options] [--] FILE...
+        <translation>Usage&#xa0;: clipvox --convert [options] [--] FILE...
         clipvox [FILE...]           (ouvre la fenêtre, fichiers mis en attente)
 
 Convertit la piste audio de chaque vidéo FILE en fichier audio, sans fenêtre.
 
-Options :
-  --format FORMAT   format de sortie : %1 (par défaut : celui de setup.ini)
-  --output DIR      dossier des sorties (par défaut : celui de chaque source)
+Options&#xa0;:
+  --format FORMAT   format de sortie&#xa0;: %1 (par défaut&#xa0;: celui de setup.ini)
+  --output DIR      dossier des sorties (par défaut&#xa0;: celui de chaque source)
   --start hh:mm:ss  début de l&apos;extrait de chaque fichier (par défaut 00:00:00)
   --end hh:mm:ss    fin de l&apos;extrait de chaque fichier, ou max (par défaut max)
-  --track N         piste audio à convertir, comptée à partir de 1 (par défaut :
-                    celle par défaut de la source) ; un fichier sans elle échoue
-  --split-chapters  une sortie par chapitre, « video - 01 Title.mp3 », avec le
+  --track N         piste audio à convertir, comptée à partir de 1 (par défaut&#xa0;:
+                    celle par défaut de la source)&#xa0;; un fichier sans elle échoue
+  --split-chapters  une sortie par chapitre, «&#xa0;video - 01 Title.mp3&#xa0;», avec le
                     titre et le numéro du chapitre en étiquettes
-  --jobs N          fichiers convertis simultanément (par défaut : setup.ini)
-  --overwrite       remplace un fichier existant du nom de la sortie ; sans
+  --jobs N          fichiers convertis simultanément (par défaut&#xa0;: setup.ini)
+  --overwrite       remplace un fichier existant du nom de la sortie&#xa0;; sans
                     cette option, le fichier existant est conservé et la sortie
-                    prend le nom libre suivant, « clip (2).mp3 » ; une source
+                    prend le nom libre suivant, «&#xa0;clip (2).mp3&#xa0;»&#xa0;; une source
                     n&apos;est jamais remplacée
   --skip-existing   ne convertit pas un fichier dont la sortie existe déjà
   --name PATTERN    nom du fichier de sortie à partir de {name} {title} {artist}
-                    {album} {year} {track} {n} ; un champ vide vaut {name}
+                    {album} {year} {track} {n}&#xa0;; un champ vide vaut {name}
                     (par défaut {name})
-  --keep-tree ROOT  avec --output : les dossiers des sources sous ROOT sont
+  --keep-tree ROOT  avec --output&#xa0;: les dossiers des sources sous ROOT sont
                     conservés dans le dossier de sortie
   --no-tags         ne copie pas les étiquettes ni la pochette de la source
   --help            affiche ce texte
   --version         affiche la version
 
-Encodage et volume sonore : paramètres de setup.ini, comme dans la fenêtre.
-Une ligne par fichier sur la sortie standard, dans l&apos;ordre de la file :
+Encodage et volume sonore&#xa0;: paramètres de setup.ini, comme dans la fenêtre.
+Une ligne par fichier sur la sortie standard, dans l&apos;ordre de la file&#xa0;:
   ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
-  ou   skipped SOURCE: KEPT FILE ; noms à caractères de contrôle écrits $&apos;a\nb&apos;
-Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 annulé.
+  ou   skipped SOURCE: KEPT FILE&#xa0;; noms à caractères de contrôle écrits $&apos;a\nb&apos;
+Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 annulé.
 </translation>
     </message>
     <message>
@@ -96,7 +96,7 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
     <message>
         <location line="+40"/>
         <source>file %1 of %2, %3%, time left %4</source>
-        <translation>fichier %1 sur %2, %3 %, temps restant %4</translation>
+        <translation>fichier %1 sur %2, %3&#xa0;%, temps restant %4</translation>
     </message>
     <message>
         <location line="+71"/>
@@ -111,7 +111,7 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
     <message>
         <location line="+7"/>
         <source>unknown format &quot;%1&quot;</source>
-        <translation>format inconnu « %1 »</translation>
+        <translation>format inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -121,17 +121,17 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
     <message>
         <location line="+9"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation>--start exige un temps hh:mm:ss, et non « %1 »</translation>
+        <translation>--start exige un temps hh:mm:ss, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation>--end exige un temps hh:mm:ss ou max, et non « %1 »</translation>
+        <translation>--end exige un temps hh:mm:ss ou max, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation>--jobs exige un nombre supérieur ou égal à 1, et non « %1 »</translation>
+        <translation>--jobs exige un nombre supérieur ou égal à 1, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -141,7 +141,7 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
     <message>
         <location line="+11"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
-        <translation>--track exige un nombre supérieur ou égal à 1, et non « %1 »</translation>
+        <translation>--track exige un nombre supérieur ou égal à 1, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -180,7 +180,7 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
         <location filename="../clip/edittime.cpp" line="+16"/>
         <location filename="../core/core.cpp" line="+41"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
 </context>
 <context>
@@ -247,7 +247,7 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
     <message>
         <location line="+22"/>
         <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation>Type de sortie inconnu « %1 » : utilisez %2 ou %3</translation>
+        <translation>Type de sortie inconnu «&#xa0;%1&#xa0;»&#xa0;: utilisez %2 ou %3</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -258,12 +258,12 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
     <message>
         <location filename="../media/audioinformation2.cpp" line="+99"/>
         <source>File not found: %1</source>
-        <translation>Fichier introuvable : %1</translation>
+        <translation>Fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
-        <translation>Les étiquettes ne peuvent être écrites que dans les fichiers MP3, OGG, WMA, FLAC, Opus et M4A : %1</translation>
+        <translation>Les étiquettes ne peuvent être écrites que dans les fichiers MP3, OGG, WMA, FLAC, Opus et M4A&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -445,18 +445,18 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
     <message>
         <location filename="../media/avinput.cpp" line="+61"/>
         <source>Source file not found: %1</source>
-        <translation>Fichier source introuvable : %1</translation>
+        <translation>Fichier source introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+16"/>
         <source>Cannot read the source file: %1</source>
-        <translation>Impossible de lire le fichier source : %1</translation>
+        <translation>Impossible de lire le fichier source&#xa0;: %1</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>Not a media file (the file is empty): %1</source>
-        <translation>Ce n&apos;est pas un fichier multimédia (le fichier est vide) : %1</translation>
+        <translation>Ce n&apos;est pas un fichier multimédia (le fichier est vide)&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -477,7 +477,7 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
         <location line="-17"/>
         <location line="+17"/>
         <source>Not a media file: %1</source>
-        <translation>Ce n&apos;est pas un fichier multimédia : %1</translation>
+        <translation>Ce n&apos;est pas un fichier multimédia&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../media/loudness.cpp" line="+284"/>
@@ -498,12 +498,12 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
     <message>
         <location filename="../media/previewplayer.cpp" line="+97"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
-        <translation>L&apos;aperçu ne peut pas s&apos;afficher avec l&apos;OpenGL de cet écran : %1</translation>
+        <translation>L&apos;aperçu ne peut pas s&apos;afficher avec l&apos;OpenGL de cet écran&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
-        <translation>La lecture de « %1 » a échoué : %2</translation>
+        <translation>La lecture de «&#xa0;%1&#xa0;» a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -519,12 +519,12 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
         <location line="+3"/>
         <location line="+114"/>
         <source>Cannot open file &apos;%1&apos;: %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %1 » : %2</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Playback of &apos;%1&apos; stopped at %2 s of its %3 s: the rest of the file cannot be read</source>
-        <translation>La lecture de « %1 » s&apos;est arrêtée à %2 s sur %3 s : la suite du fichier est illisible</translation>
+        <translation>La lecture de «&#xa0;%1&#xa0;» s&apos;est arrêtée à %2 s sur %3 s&#xa0;: la suite du fichier est illisible</translation>
     </message>
     <message>
         <location filename="../media/sourceinfo.cpp" line="-118"/>
@@ -587,7 +587,7 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
     <message>
         <location line="+5"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
-        <translation>Entrée terminée trop tôt : %1 contient %2 s sur les %3 s demandées</translation>
+        <translation>Entrée terminée trop tôt&#xa0;: %1 contient %2 s sur les %3 s demandées</translation>
     </message>
     <message>
         <location line="+123"/>
@@ -647,55 +647,55 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../extras/about.ui" line="+6"/>
+        <location filename="../extras/about.ui" line="+14"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+54"/>
         <source>Clipvox logo</source>
         <translation>Logo de Clipvox</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
         <source>Clipvox</source>
         <translation>Clipvox</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+44"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+3"/>
+        <location line="+20"/>
+        <location line="+7"/>
         <source>HomePage</source>
         <translation>Site web</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Opens the home page in the web browser</source>
         <translation>Ouvre le site web dans le navigateur</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <location line="+7"/>
         <location line="+6"/>
-        <location line="+3"/>
-        <location line="+3"/>
         <source>Technology Support</source>
         <translation>Assistance technique</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-3"/>
         <source>Writes an e-mail to the support</source>
         <translation>Écrit un courriel à l&apos;assistance</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+53"/>
         <source>© The Clipvox developers</source>
         <translation>© Les développeurs de Clipvox</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+20"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -703,225 +703,231 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
 <context>
     <name>TEditForm</name>
     <message>
-        <location filename="../clip/edit.ui" line="+6"/>
+        <location filename="../clip/edit.ui" line="+14"/>
         <source>Edit Clip Time</source>
         <translation>Modifier les temps de l&apos;extrait</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+20"/>
+        <location line="+21"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+72"/>
         <source>Play</source>
         <translation>Lire</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Play (Space)</source>
         <translation>Lire (Espace)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Pause (Space)</source>
         <translation>Pause (Espace)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
+        <location line="+3"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+63"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+19"/>
         <source>Sound of the source</source>
         <translation>Son de la source</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation>Cliquez pour lire à partir d&apos;ici. Gauche, Droite : une seconde en arrière ou en avant (avec Maj, dix secondes). Début, Fin : au repère de début, au repère de fin</translation>
+        <translation>Cliquez pour lire à partir d&apos;ici. Gauche, Droite&#xa0;: une seconde en arrière ou en avant (avec Maj, dix secondes). Début, Fin&#xa0;: au repère de début, au repère de fin</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
         <source>Start Time</source>
         <translation>Début</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Start time</source>
         <translation>Début</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+38"/>
         <source>End Time</source>
         <translation>Fin</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>End time</source>
         <translation>Fin</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+29"/>
         <source>Set start time</source>
         <translation>Placer le début</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Set start time (I)</source>
         <translation>Placer le début (I)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
         <source>Set end time</source>
         <translation>Placer la fin</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Set end time (O)</source>
         <translation>Placer la fin (O)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+3"/>
         <source>Edit start time and end time</source>
         <translation>Modifier le début et la fin</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+3"/>
         <source>Reset time</source>
         <translation>Réinitialiser les temps</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+41"/>
         <source>Tag Information</source>
         <translation>Étiquettes</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+15"/>
         <source>&amp;Enable Tag</source>
         <translation>Activer les ét&amp;iquettes</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Title:</source>
         <translation>&amp;Titre :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Title</source>
         <translation>Titre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>&amp;Artist:</source>
         <translation>&amp;Artiste :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Artist</source>
         <translation>Artiste</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+62"/>
         <source>Al&amp;bum:</source>
         <translation>Al&amp;bum :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Album</source>
         <translation>Album</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+62"/>
         <source>&amp;Comment:</source>
         <translation>&amp;Commentaire :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Comment</source>
         <translation>Commentaire</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-177"/>
         <source>Co&amp;pyright:</source>
         <translation>Cop&amp;yright :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Copyright</source>
         <translation>Copyright</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>&amp;Year:</source>
         <translation>A&amp;nnée :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+60"/>
         <source>T&amp;rack:</source>
         <translation>N° de &amp;piste :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Track</source>
         <translation>N° de piste</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+60"/>
         <source>&amp;Genre:</source>
         <translation>&amp;Genre :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Genre</source>
         <translation>Genre</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+21"/>
         <source>&amp;Sound track:</source>
         <translation>Piste a&amp;udio :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Sound track</source>
         <translation>Piste audio</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+29"/>
+        <location line="+3"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+631"/>
+        <location filename="../clip/edit.cpp" line="+648"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
-        <translation>Veuillez saisir un temps au bon format !</translation>
+        <translation>Veuillez saisir un temps au bon format&#xa0;!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Start Time should be smaller than End Time!</source>
-        <translation>Le début doit précéder la fin !</translation>
+        <translation>Le début doit précéder la fin&#xa0;!</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -937,73 +943,73 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
 <context>
     <name>TEditTimeForm</name>
     <message>
-        <location filename="../clip/edittime.ui" line="+6"/>
-        <location line="+1"/>
+        <location filename="../clip/edittime.ui" line="+14"/>
+        <location line="+18"/>
         <source>Edit Time</source>
         <translation>Modifier les temps</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+9"/>
         <source>&amp;Hours</source>
         <translation>&amp;Heures</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Minutes</source>
         <translation>&amp;Minutes</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>S&amp;econds</source>
         <translation>S&amp;econdes</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Start at</source>
         <translation>&amp;Début à</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Start hours</source>
         <translation>Heures de début</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Start minutes</source>
         <translation>Minutes de début</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Start seconds</source>
         <translation>Secondes de début</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+31"/>
         <source>S&amp;top at</source>
         <translation>&amp;Fin à</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Stop hours</source>
         <translation>Heures de fin</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Stop minutes</source>
         <translation>Minutes de fin</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Stop seconds</source>
         <translation>Secondes de fin</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+59"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1104,267 +1110,267 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../main/main.ui" line="+7"/>
+        <location filename="../main/main.ui" line="+20"/>
         <source>Clipvox</source>
         <translation>Clipvox</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+73"/>
         <source>Queue</source>
         <translation>File d&apos;attente</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+39"/>
         <source>Source File</source>
         <translation>Fichier source</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Start Time</source>
         <translation>Début</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>End Time</source>
         <translation>Fin</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Convert To</source>
         <translation>Convertir en</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Output File</source>
         <translation>Fichier de sortie</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+48"/>
         <source>Quick Settings</source>
         <translation>Paramètres rapides</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+27"/>
         <source>Output &amp;path</source>
         <translation>&amp;Dossier de sortie</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+12"/>
         <source>Output path</source>
         <translation>Dossier de sortie</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+2"/>
-        <location line="+1"/>
+        <location line="+10"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Select output path</source>
         <translation>Choisir le dossier de sortie</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+26"/>
         <source>Output &amp;format</source>
         <translation>&amp;Format de sortie</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Output format</source>
         <translation>Format de sortie</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+15"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+36"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+115"/>
+        <location line="+3"/>
         <source>Audio format settings</source>
         <translation>Paramètres du format audio</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-82"/>
         <source>add files</source>
         <translation>ajouter</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+45"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+121"/>
         <source>Add files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
     <message>
-        <location line="-44"/>
-        <location line="+45"/>
+        <location line="-118"/>
+        <location line="+121"/>
         <source>F2</source>
         <translation>F2</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-111"/>
         <source>remove</source>
         <translation>retirer</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Remove selected item </source>
         <translation>Retirer l&apos;élément sélectionné </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>edit</source>
         <translation>modifier</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Edit selection</source>
         <translation>Modifier la sélection</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+49"/>
+        <location line="+3"/>
+        <location line="+117"/>
         <source>Ctrl+E</source>
         <translation>Ctrl+E</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-107"/>
         <source>convert</source>
         <translation>convertir</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Start converting files</source>
         <translation>Lancer la conversion des fichiers</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+46"/>
+        <location line="+3"/>
+        <location line="+106"/>
         <source>F9</source>
         <translation>F9</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-96"/>
         <source>settings</source>
         <translation>paramètres</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>F5</source>
         <translation>F5</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>help</source>
         <translation>aide</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Help contents, home page and support</source>
         <translation>Sommaire de l&apos;aide, site web et assistance</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>about</source>
         <translation>à propos</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>About Clipvox</source>
         <translation>À propos de Clipvox</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>Move Up</source>
         <translation>Monter</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+U</source>
         <translation>Ctrl+U</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Move Down</source>
         <translation>Descendre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Remove All</source>
         <translation>Tout retirer</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Edit Selection...</source>
         <translation>Modifier la sélection...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Convert</source>
         <translation>Convertir</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Help Content...</source>
         <translation>Sommaire de l&apos;aide...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Homepage</source>
         <translation>Site web</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Technical Support</source>
         <translation>Assistance technique</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Tip of the Day</source>
         <translation>Astuce du jour</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
@@ -1378,14 +1384,14 @@ Code de sortie : 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 ann
         <source>%1
 Sound track: %2</source>
         <translation>%1
-Piste audio : %2</translation>
+Piste audio&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 Chapter %1: %2</source>
         <translation>
-Chapitre %1 : %2</translation>
+Chapitre %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1486,7 +1492,7 @@ Chapitre %1 : %2</translation>
         <location line="+55"/>
         <source>These files do not exist and were not added:
 </source>
-        <translation>Ces fichiers n&apos;existent pas et n&apos;ont pas été ajoutés :
+        <translation>Ces fichiers n&apos;existent pas et n&apos;ont pas été ajoutés&#xa0;:
 </translation>
     </message>
     <message>
@@ -1496,15 +1502,15 @@ Chapitre %1 : %2</translation>
         <translation>En attente</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+215"/>
+        <location filename="../main/main.cpp" line="+221"/>
         <source>A conversion is still running. Stop it and quit?</source>
-        <translation>Une conversion est en cours. L&apos;arrêter et quitter ?</translation>
+        <translation>Une conversion est en cours. L&apos;arrêter et quitter&#xa0;?</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+163"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
-        <translation>Aucun programme n&apos;a été trouvé pour ouvrir le guide de l&apos;utilisateur. Il se trouve ici :
+        <translation>Aucun programme n&apos;a été trouvé pour ouvrir le guide de l&apos;utilisateur. Il se trouve ici&#xa0;:
 </translation>
     </message>
     <message>
@@ -1526,7 +1532,7 @@ Chapitre %1 : %2</translation>
     <message>
         <location line="+10"/>
         <source>100%</source>
-        <translation>100 %</translation>
+        <translation>100&#xa0;%</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1546,14 +1552,14 @@ Chapitre %1 : %2</translation>
     <message>
         <location line="+9"/>
         <source>Task complete!</source>
-        <translation>Tâche terminée !</translation>
+        <translation>Tâche terminée&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>
 %1 of %2 %3 could not be converted; %4 Status says why.</source>
         <translation>
-Échec de la conversion pour %1 sur %2 %3 ; la colonne État en donne %4.</translation>
+Échec de la conversion pour %1 sur %2 %3&#xa0;; la colonne État en donne %4.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1586,12 +1592,12 @@ Chapitre %1 : %2</translation>
     <message>
         <location line="+22"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
-        <translation>Encodé à %1 kbps : le MP3 à %2 Hz ne permet pas %3 kbps</translation>
+        <translation>Encodé à %1 kbps&#xa0;: le MP3 à %2 Hz ne permet pas %3 kbps</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
-        <translation>Format incorrect : l&apos;encodeur OGG n&apos;accepte pas %1 Hz, %2 canal(aux), %3 kbps (minimum %4, maximum %5)</translation>
+        <translation>Format incorrect&#xa0;: l&apos;encodeur OGG n&apos;accepte pas %1 Hz, %2 canal(aux), %3 kbps (minimum %4, maximum %5)</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -1607,12 +1613,12 @@ Chapitre %1 : %2</translation>
     <message>
         <location line="+17"/>
         <source>No sound track %1: the source has no sound</source>
-        <translation>Pas de piste audio %1 : la source n&apos;a pas de son</translation>
+        <translation>Pas de piste audio %1&#xa0;: la source n&apos;a pas de son</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No sound track %1: the source has %2</source>
-        <translation>Pas de piste audio %1 : la source n&apos;en a que %2</translation>
+        <translation>Pas de piste audio %1&#xa0;: la source n&apos;en a que %2</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -1632,17 +1638,17 @@ Chapitre %1 : %2</translation>
     <message>
         <location line="+48"/>
         <source>The tags could not be written: %1</source>
-        <translation>Les étiquettes n&apos;ont pas pu être écrites : %1</translation>
+        <translation>Les étiquettes n&apos;ont pas pu être écrites&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../engine/runengine.cpp" line="+78"/>
         <source>Cannot create a file in %1: %2</source>
-        <translation>Impossible de créer un fichier dans %1 : %2</translation>
+        <translation>Impossible de créer un fichier dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+82"/>
@@ -1658,12 +1664,12 @@ Chapitre %1 : %2</translation>
     <message>
         <location line="+114"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation>Le début « %1 » n&apos;est pas un temps valide (hh:mm:ss)</translation>
+        <translation>Le début «&#xa0;%1&#xa0;» n&apos;est pas un temps valide (hh:mm:ss)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cannot measure the length of the source: %1</source>
-        <translation>Impossible de mesurer la durée de la source : %1</translation>
+        <translation>Impossible de mesurer la durée de la source&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1699,245 +1705,230 @@ Chapitre %1 : %2</translation>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>General</source>
         <translation>Général</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+4"/>
+        <location line="+21"/>
+        <location line="+9"/>
         <source>Output Directory</source>
         <translation>Dossier de sortie</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+13"/>
         <source>Select</source>
         <translation>Choisir</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+4"/>
+        <location line="+15"/>
+        <location line="+9"/>
         <source>Output Format</source>
         <translation>Format de sortie</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+100"/>
+        <location line="+265"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
     <message>
-        <location line="-95"/>
-        <source>WMA</source>
-        <translation>WMA</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>WAV</source>
-        <translation>WAV</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location line="+728"/>
+        <location line="+667"/>
         <source>OGG</source>
         <translation>OGG</translation>
     </message>
     <message>
-        <location line="-723"/>
-        <location line="+1290"/>
+        <location line="+552"/>
         <source>FLAC</source>
         <translation>FLAC</translation>
     </message>
     <message>
-        <location line="-1285"/>
-        <location line="+1296"/>
+        <location line="+263"/>
         <source>OPUS</source>
         <translation>OPUS</translation>
     </message>
     <message>
-        <location line="-1291"/>
-        <location line="+1301"/>
+        <location line="+177"/>
         <source>M4A</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1280"/>
+        <location line="-1884"/>
         <source>Convert up to</source>
         <translation>Convertir jusqu&apos;à</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Files converted at the same time</source>
         <translation>Fichiers convertis simultanément</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+13"/>
         <source>files at the same time</source>
         <translation>fichiers simultanément</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+22"/>
         <source>Make loudness even:</source>
         <translation>Harmoniser le volume sonore :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Make loudness even</source>
         <translation>Harmoniser le volume sonore</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+7"/>
         <source>Off</source>
         <translation>Désactivé</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-23 LUFS</source>
         <translation>-23 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-18 LUFS</source>
         <translation>-18 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-16 LUFS</source>
         <translation>-16 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+38"/>
         <source>Save to:</source>
         <translation>Enregistrer dans :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Save to</source>
         <translation>Enregistrer dans</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>The output folder</source>
         <translation>Le dossier de sortie</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Beside each source</source>
         <translation>À côté de chaque source</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>The output folder, keeping the sources&apos; folders</source>
         <translation>Le dossier de sortie, en gardant les dossiers des sources</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>File name:</source>
         <translation>Nom du fichier :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>File name</source>
         <translation>Nom du fichier</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>{name} {title} {artist} {album} {year} {track} {n}; one with nothing to give is {name}</source>
-        <translation>{name} {title} {artist} {album} {year} {track} {n} ; un champ vide vaut {name}</translation>
+        <translation>{name} {title} {artist} {album} {year} {track} {n}&#xa0;; un champ vide vaut {name}</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>If the output file exists:</source>
         <translation>Si le fichier de sortie existe :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>If the output file exists</source>
         <translation>Si le fichier de sortie existe</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>Replace it</source>
         <translation>Le remplacer</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Keep both (add a number)</source>
         <translation>Garder les deux (ajouter un numéro)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Skip the file</source>
         <translation>Ignorer le fichier</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Copy tags and cover from the source</source>
         <translation>Copier les étiquettes et la pochette de la source</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+42"/>
         <source>CBR</source>
         <translation>CBR</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+4"/>
-        <location line="+478"/>
-        <location line="+4"/>
-        <location line="+145"/>
-        <location line="+4"/>
-        <location line="+551"/>
-        <location line="+1"/>
-        <location line="+15"/>
-        <location line="+5"/>
-        <location line="+1"/>
+        <location line="+9"/>
+        <location line="+7"/>
+        <location line="+489"/>
+        <location line="+7"/>
+        <location line="+160"/>
+        <location line="+7"/>
+        <location line="+546"/>
+        <location line="+7"/>
+        <location line="+368"/>
+        <location line="+65"/>
+        <location line="+7"/>
         <source>Frequency (Hz)</source>
         <translation>Fréquence (Hz)</translation>
     </message>
     <message>
-        <location line="-1140"/>
-        <location line="+4"/>
-        <location line="+478"/>
-        <location line="+4"/>
-        <location line="+145"/>
-        <location line="+4"/>
-        <location line="+485"/>
-        <location line="+1"/>
-        <location line="+11"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+1"/>
+        <location line="-1603"/>
+        <location line="+7"/>
+        <location line="+489"/>
+        <location line="+7"/>
+        <location line="+160"/>
+        <location line="+7"/>
+        <location line="+571"/>
+        <location line="+7"/>
+        <location line="+256"/>
+        <location line="+7"/>
+        <location line="+180"/>
+        <location line="+7"/>
         <source>Channels</source>
         <translation>Canaux</translation>
     </message>
     <message>
-        <location line="-1126"/>
-        <location line="+482"/>
-        <location line="+149"/>
-        <location line="+472"/>
-        <location line="+12"/>
-        <location line="+11"/>
+        <location line="-1684"/>
+        <location line="+496"/>
+        <location line="+167"/>
+        <location line="+578"/>
+        <location line="+263"/>
+        <location line="+187"/>
         <source>Mono</source>
         <translation>Mono</translation>
     </message>
     <message>
-        <location line="-1121"/>
-        <location line="+482"/>
-        <location line="+149"/>
-        <location line="+467"/>
-        <location line="+12"/>
-        <location line="+11"/>
+        <location line="-1686"/>
+        <location line="+496"/>
+        <location line="+167"/>
+        <location line="+578"/>
+        <location line="+263"/>
+        <location line="+187"/>
         <source>Stereo</source>
         <translation>Stéréo</translation>
     </message>
     <message>
-        <location line="-1116"/>
+        <location line="-1686"/>
         <source>Joint Stereo</source>
         <translation>Stéréo jointe</translation>
     </message>
@@ -1952,216 +1943,216 @@ Chapitre %1 : %2</translation>
         <translation>Double canal</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+4"/>
-        <location line="+1072"/>
-        <location line="+1"/>
         <location line="+11"/>
-        <location line="+1"/>
+        <location line="+7"/>
+        <location line="+1367"/>
+        <location line="+7"/>
+        <location line="+200"/>
+        <location line="+7"/>
         <source>Bitrate (kbps)</source>
         <translation>Débit (kbps)</translation>
     </message>
     <message>
-        <location line="-986"/>
-        <location line="+975"/>
+        <location line="-1493"/>
+        <location line="+1351"/>
         <source>Enable VBR</source>
         <translation>Activer le VBR</translation>
     </message>
     <message>
-        <location line="-962"/>
-        <location line="+628"/>
+        <location line="-1344"/>
+        <location line="+660"/>
         <source>VBR</source>
         <translation>VBR</translation>
     </message>
     <message>
-        <location line="-612"/>
-        <location line="+4"/>
+        <location line="-648"/>
+        <location line="+7"/>
         <source>Max Bitrate (kbps)</source>
         <translation>Débit max. (kbps)</translation>
     </message>
     <message>
-        <location line="+105"/>
-        <location line="+4"/>
-        <location line="+746"/>
-        <location line="+4"/>
+        <location line="+94"/>
+        <location line="+7"/>
+        <location line="+763"/>
+        <location line="+7"/>
         <source>Quality</source>
         <translation>Qualité</translation>
     </message>
     <message>
-        <location line="-680"/>
+        <location line="-677"/>
         <source> WMA</source>
         <translation> WMA</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>  WMA Profile</source>
         <translation>  Profil WMA</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>WMA Profile</source>
         <translation>Profil WMA</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+24"/>
         <source> WAV</source>
         <translation> WAV</translation>
     </message>
     <message>
-        <location line="+119"/>
-        <location line="+4"/>
-        <location line="+598"/>
-        <location line="+1"/>
+        <location line="+114"/>
+        <location line="+7"/>
+        <location line="+738"/>
+        <location line="+7"/>
         <source>Bits per sample</source>
         <translation>Bits par échantillon</translation>
     </message>
     <message>
-        <location line="-454"/>
-        <location line="+4"/>
+        <location line="-585"/>
+        <location line="+7"/>
         <source>Normal Bitrate (kbps)</source>
         <translation>Débit nominal (kbps)</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+89"/>
         <source>VBR Enabled</source>
         <translation>VBR activé</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
         <source>Quality Enabled</source>
         <translation>Qualité activée</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <location line="+4"/>
+        <location line="+23"/>
+        <location line="+7"/>
         <source>Min bitrate</source>
         <translation>Débit min.</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+109"/>
+        <location line="+10"/>
+        <location line="+101"/>
         <source>8 kbps</source>
         <translation>8 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>16 kbps</source>
         <translation>16 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>24 kbps</source>
         <translation>24 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>32 kbps</source>
         <translation>32 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>48 kbps</source>
         <translation>48 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>56 kbps</source>
         <translation>56 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>64 kbps</source>
         <translation>64 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>96 kbps</source>
         <translation>96 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>112 kbps</source>
         <translation>112 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>128 kbps</source>
         <translation>128 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>160 kbps</source>
         <translation>160 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>192 kbps</source>
         <translation>192 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>224 kbps</source>
         <translation>224 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>256 kbps</source>
         <translation>256 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>320 kbps</source>
         <translation>320 kbps</translation>
     </message>
     <message>
-        <location line="-91"/>
-        <location line="+4"/>
+        <location line="-87"/>
+        <location line="+7"/>
         <source>Max bitrate</source>
         <translation>Débit max.</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+91"/>
         <source>Quality(Compression)</source>
         <translation>Qualité (compression)</translation>
     </message>
     <message>
-        <location line="+91"/>
-        <location line="+4"/>
+        <location line="+152"/>
+        <location line="+115"/>
         <source>Same as source</source>
         <translation>Identique à la source</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+7"/>
         <source>Compression level</source>
         <translation>Niveau de compression</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+453"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+13"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+84"/>
+        <location filename="../settings/setting.cpp" line="+88"/>
         <source>The audio component failed (error %1)</source>
         <translation>Le composant audio a échoué (erreur %1)</translation>
     </message>
@@ -2169,7 +2160,7 @@ Chapitre %1 : %2</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+121"/>
+        <location filename="../clip/soundstrip.cpp" line="+145"/>
         <source>No sound</source>
         <translation>Aucun son</translation>
     </message>
@@ -2177,42 +2168,42 @@ Chapitre %1 : %2</translation>
 <context>
     <name>TTipForm</name>
     <message>
-        <location filename="../extras/tip.ui" line="+6"/>
+        <location filename="../extras/tip.ui" line="+14"/>
         <source>Tip of the Day</source>
         <translation>Astuce du jour</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+66"/>
         <source>Light bulb</source>
         <translation>Ampoule</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+22"/>
         <source>Did you know...</source>
         <translation>Le saviez-vous...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Tip</source>
         <translation>Astuce</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+36"/>
         <source>Show Tips on Startup</source>
         <translation>Afficher les astuces au démarrage</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+23"/>
         <source>Next Tip</source>
         <translation>Astuce suivante</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+77"/>
+        <location filename="../extras/tip.cpp" line="+78"/>
         <source>No tips available.</source>
         <translation>Aucune astuce disponible.</translation>
     </message>

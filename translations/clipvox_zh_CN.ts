@@ -645,55 +645,55 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../extras/about.ui" line="+6"/>
+        <location filename="../extras/about.ui" line="+14"/>
         <source>About</source>
         <translation>关于</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+54"/>
         <source>Clipvox logo</source>
         <translation>Clipvox 标志</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
         <source>Clipvox</source>
         <translation>Clipvox</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+44"/>
         <source>Version</source>
         <translation>版本</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+3"/>
+        <location line="+20"/>
+        <location line="+7"/>
         <source>HomePage</source>
         <translation>主页</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Opens the home page in the web browser</source>
         <translation>在网页浏览器中打开主页</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <location line="+7"/>
         <location line="+6"/>
-        <location line="+3"/>
-        <location line="+3"/>
         <source>Technology Support</source>
         <translation>技术支持</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-3"/>
         <source>Writes an e-mail to the support</source>
         <translation>给技术支持写电子邮件</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+53"/>
         <source>© The Clipvox developers</source>
         <translation>© Clipvox 开发者</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+20"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -701,217 +701,223 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 <context>
     <name>TEditForm</name>
     <message>
-        <location filename="../clip/edit.ui" line="+6"/>
+        <location filename="../clip/edit.ui" line="+14"/>
         <source>Edit Clip Time</source>
         <translation>编辑片段时间</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+20"/>
+        <location line="+21"/>
         <source>Preview</source>
         <translation>预览</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+72"/>
         <source>Play</source>
         <translation>播放</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Play (Space)</source>
         <translation>播放（空格）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
         <source>Pause</source>
         <translation>暂停</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Pause (Space)</source>
         <translation>暂停（空格）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
+        <location line="+3"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+63"/>
         <source>Position</source>
         <translation>位置</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+19"/>
         <source>Sound of the source</source>
         <translation>源文件的声音</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
         <translation>单击从此处开始播放。左、右方向键：后退或前进一秒（按住 Shift 为十秒）。Home、End：跳到开始标记、结束标记</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+24"/>
         <source>Start Time</source>
         <translation>开始时间</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Start time</source>
         <translation>开始时间</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+38"/>
         <source>End Time</source>
         <translation>结束时间</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>End time</source>
         <translation>结束时间</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+29"/>
         <source>Set start time</source>
         <translation>设置开始时间</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Set start time (I)</source>
         <translation>设置开始时间（I）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
         <source>Set end time</source>
         <translation>设置结束时间</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Set end time (O)</source>
         <translation>设置结束时间（O）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+3"/>
         <source>Edit start time and end time</source>
         <translation>编辑开始时间和结束时间</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+3"/>
         <source>Reset time</source>
         <translation>重置时间</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+41"/>
         <source>Tag Information</source>
         <translation>标签信息</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+15"/>
         <source>&amp;Enable Tag</source>
         <translation>启用标签(&amp;E)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Title:</source>
         <translation>标题(&amp;T):</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Title</source>
         <translation>标题</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>&amp;Artist:</source>
         <translation>艺术家(&amp;A):</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Artist</source>
         <translation>艺术家</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+62"/>
         <source>Al&amp;bum:</source>
         <translation>专辑(&amp;B):</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Album</source>
         <translation>专辑</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+62"/>
         <source>&amp;Comment:</source>
         <translation>注释(&amp;C):</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Comment</source>
         <translation>注释</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-177"/>
         <source>Co&amp;pyright:</source>
         <translation>版权(&amp;P):</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Copyright</source>
         <translation>版权</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>&amp;Year:</source>
         <translation>年份(&amp;Y):</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Year</source>
         <translation>年份</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+60"/>
         <source>T&amp;rack:</source>
         <translation>曲目号(&amp;R):</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Track</source>
         <translation>曲目号</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+60"/>
         <source>&amp;Genre:</source>
         <translation>流派(&amp;G):</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Genre</source>
         <translation>流派</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+21"/>
         <source>&amp;Sound track:</source>
         <translation>音轨(&amp;S):</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Sound track</source>
         <translation>音轨</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+29"/>
+        <location line="+3"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+13"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+631"/>
+        <location filename="../clip/edit.cpp" line="+648"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>请输入正确格式的时间！</translation>
@@ -935,73 +941,73 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 <context>
     <name>TEditTimeForm</name>
     <message>
-        <location filename="../clip/edittime.ui" line="+6"/>
-        <location line="+1"/>
+        <location filename="../clip/edittime.ui" line="+14"/>
+        <location line="+18"/>
         <source>Edit Time</source>
         <translation>编辑时间</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+9"/>
         <source>&amp;Hours</source>
         <translation>小时(&amp;H)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Minutes</source>
         <translation>分钟(&amp;M)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>S&amp;econds</source>
         <translation>秒(&amp;E)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>&amp;Start at</source>
         <translation>开始于(&amp;S)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Start hours</source>
         <translation>开始小时数</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Start minutes</source>
         <translation>开始分钟数</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Start seconds</source>
         <translation>开始秒数</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+31"/>
         <source>S&amp;top at</source>
         <translation>停止于(&amp;T)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Stop hours</source>
         <translation>停止小时数</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Stop minutes</source>
         <translation>停止分钟数</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+33"/>
         <source>Stop seconds</source>
         <translation>停止秒数</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+59"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -1102,267 +1108,267 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../main/main.ui" line="+7"/>
+        <location filename="../main/main.ui" line="+20"/>
         <source>Clipvox</source>
         <translation>Clipvox</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+73"/>
         <source>Queue</source>
         <translation>队列</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+39"/>
         <source>Source File</source>
         <translation>源文件</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Start Time</source>
         <translation>开始时间</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>End Time</source>
         <translation>结束时间</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Convert To</source>
         <translation>转换为</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Output File</source>
         <translation>输出文件</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Status</source>
         <translation>状态</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+48"/>
         <source>Quick Settings</source>
         <translation>快速设置</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+27"/>
         <source>Output &amp;path</source>
         <translation>输出路径(&amp;P)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+12"/>
         <source>Output path</source>
         <translation>输出路径</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+2"/>
-        <location line="+1"/>
+        <location line="+10"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Select output path</source>
         <translation>选择输出路径</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+26"/>
         <source>Output &amp;format</source>
         <translation>输出格式(&amp;F)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Output format</source>
         <translation>输出格式</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+15"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+36"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+115"/>
+        <location line="+3"/>
         <source>Audio format settings</source>
         <translation>音频格式设置</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-82"/>
         <source>add files</source>
         <translation>添加文件</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+45"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+121"/>
         <source>Add files</source>
         <translation>添加文件</translation>
     </message>
     <message>
-        <location line="-44"/>
-        <location line="+45"/>
+        <location line="-118"/>
+        <location line="+121"/>
         <source>F2</source>
         <translation>F2</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-111"/>
         <source>remove</source>
         <translation>移除</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Remove selected item </source>
         <translation>移除所选项目 </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>edit</source>
         <translation>编辑</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Edit selection</source>
         <translation>编辑所选项目</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+49"/>
+        <location line="+3"/>
+        <location line="+117"/>
         <source>Ctrl+E</source>
         <translation>Ctrl+E</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-107"/>
         <source>convert</source>
         <translation>转换</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Start converting files</source>
         <translation>开始转换文件</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+46"/>
+        <location line="+3"/>
+        <location line="+106"/>
         <source>F9</source>
         <translation>F9</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-96"/>
         <source>settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>F5</source>
         <translation>F5</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>Help contents, home page and support</source>
         <translation>帮助内容、主页和技术支持</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>about</source>
         <translation>关于</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>About Clipvox</source>
         <translation>关于 Clipvox</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+18"/>
         <source>Move Up</source>
         <translation>上移</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+U</source>
         <translation>Ctrl+U</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Move Down</source>
         <translation>下移</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Remove All</source>
         <translation>全部移除</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Edit Selection...</source>
         <translation>编辑所选项目...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Convert</source>
         <translation>转换</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Help Content...</source>
         <translation>帮助内容...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Homepage</source>
         <translation>主页</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Technical Support</source>
         <translation>技术支持</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>About</source>
         <translation>关于</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Tip of the Day</source>
         <translation>每日提示</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
@@ -1494,12 +1500,12 @@ Chapter %1: %2</source>
         <translation>等待中</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+215"/>
+        <location filename="../main/main.cpp" line="+221"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>转换仍在进行。要停止转换并退出吗？</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+163"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
         <translation>未找到可打开用户指南的程序。用户指南位于：
@@ -1697,245 +1703,230 @@ Chapter %1: %2</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>General</source>
         <translation>常规</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+4"/>
+        <location line="+21"/>
+        <location line="+9"/>
         <source>Output Directory</source>
         <translation>输出文件夹</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+13"/>
         <source>Select</source>
         <translation>选择</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+4"/>
+        <location line="+15"/>
+        <location line="+9"/>
         <source>Output Format</source>
         <translation>输出格式</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+100"/>
+        <location line="+265"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
     <message>
-        <location line="-95"/>
-        <source>WMA</source>
-        <translation>WMA</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>WAV</source>
-        <translation>WAV</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location line="+728"/>
+        <location line="+667"/>
         <source>OGG</source>
         <translation>OGG</translation>
     </message>
     <message>
-        <location line="-723"/>
-        <location line="+1290"/>
+        <location line="+552"/>
         <source>FLAC</source>
         <translation>FLAC</translation>
     </message>
     <message>
-        <location line="-1285"/>
-        <location line="+1296"/>
+        <location line="+263"/>
         <source>OPUS</source>
         <translation>OPUS</translation>
     </message>
     <message>
-        <location line="-1291"/>
-        <location line="+1301"/>
+        <location line="+177"/>
         <source>M4A</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1280"/>
+        <location line="-1884"/>
         <source>Convert up to</source>
         <translation>最多同时转换</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Files converted at the same time</source>
         <translation>同时转换的文件数</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+13"/>
         <source>files at the same time</source>
         <translation>个文件</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+22"/>
         <source>Make loudness even:</source>
         <translation>统一响度:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Make loudness even</source>
         <translation>统一响度</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+7"/>
         <source>Off</source>
         <translation>关</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-23 LUFS</source>
         <translation>-23 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-18 LUFS</source>
         <translation>-18 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-16 LUFS</source>
         <translation>-16 LUFS</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+38"/>
         <source>Save to:</source>
         <translation>保存到:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>Save to</source>
         <translation>保存到</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>The output folder</source>
         <translation>输出文件夹</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Beside each source</source>
         <translation>各源文件所在的文件夹</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>The output folder, keeping the sources&apos; folders</source>
         <translation>输出文件夹，保留源文件的文件夹结构</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>File name:</source>
         <translation>文件名:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>File name</source>
         <translation>文件名</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>{name} {title} {artist} {album} {year} {track} {n}; one with nothing to give is {name}</source>
         <translation>{name} {title} {artist} {album} {year} {track} {n}；无值的字段取 {name}</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>If the output file exists:</source>
         <translation>输出文件已存在时:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>If the output file exists</source>
         <translation>输出文件已存在时</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>Replace it</source>
         <translation>替换</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Keep both (add a number)</source>
         <translation>保留两者（添加编号）</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
         <source>Skip the file</source>
         <translation>跳过该文件</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Copy tags and cover from the source</source>
         <translation>从源文件复制标签和封面</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+42"/>
         <source>CBR</source>
         <translation>CBR</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+4"/>
-        <location line="+478"/>
-        <location line="+4"/>
-        <location line="+145"/>
-        <location line="+4"/>
-        <location line="+551"/>
-        <location line="+1"/>
-        <location line="+15"/>
-        <location line="+5"/>
-        <location line="+1"/>
+        <location line="+9"/>
+        <location line="+7"/>
+        <location line="+489"/>
+        <location line="+7"/>
+        <location line="+160"/>
+        <location line="+7"/>
+        <location line="+546"/>
+        <location line="+7"/>
+        <location line="+368"/>
+        <location line="+65"/>
+        <location line="+7"/>
         <source>Frequency (Hz)</source>
         <translation>采样率 (Hz)</translation>
     </message>
     <message>
-        <location line="-1140"/>
-        <location line="+4"/>
-        <location line="+478"/>
-        <location line="+4"/>
-        <location line="+145"/>
-        <location line="+4"/>
-        <location line="+485"/>
-        <location line="+1"/>
-        <location line="+11"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+1"/>
+        <location line="-1603"/>
+        <location line="+7"/>
+        <location line="+489"/>
+        <location line="+7"/>
+        <location line="+160"/>
+        <location line="+7"/>
+        <location line="+571"/>
+        <location line="+7"/>
+        <location line="+256"/>
+        <location line="+7"/>
+        <location line="+180"/>
+        <location line="+7"/>
         <source>Channels</source>
         <translation>声道</translation>
     </message>
     <message>
-        <location line="-1126"/>
-        <location line="+482"/>
-        <location line="+149"/>
-        <location line="+472"/>
-        <location line="+12"/>
-        <location line="+11"/>
+        <location line="-1684"/>
+        <location line="+496"/>
+        <location line="+167"/>
+        <location line="+578"/>
+        <location line="+263"/>
+        <location line="+187"/>
         <source>Mono</source>
         <translation>单声道</translation>
     </message>
     <message>
-        <location line="-1121"/>
-        <location line="+482"/>
-        <location line="+149"/>
-        <location line="+467"/>
-        <location line="+12"/>
-        <location line="+11"/>
+        <location line="-1686"/>
+        <location line="+496"/>
+        <location line="+167"/>
+        <location line="+578"/>
+        <location line="+263"/>
+        <location line="+187"/>
         <source>Stereo</source>
         <translation>立体声</translation>
     </message>
     <message>
-        <location line="-1116"/>
+        <location line="-1686"/>
         <source>Joint Stereo</source>
         <translation>联合立体声</translation>
     </message>
@@ -1950,216 +1941,216 @@ Chapter %1: %2</source>
         <translation>双声道</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+4"/>
-        <location line="+1072"/>
-        <location line="+1"/>
         <location line="+11"/>
-        <location line="+1"/>
+        <location line="+7"/>
+        <location line="+1367"/>
+        <location line="+7"/>
+        <location line="+200"/>
+        <location line="+7"/>
         <source>Bitrate (kbps)</source>
         <translation>比特率 (kbps)</translation>
     </message>
     <message>
-        <location line="-986"/>
-        <location line="+975"/>
+        <location line="-1493"/>
+        <location line="+1351"/>
         <source>Enable VBR</source>
         <translation>启用 VBR</translation>
     </message>
     <message>
-        <location line="-962"/>
-        <location line="+628"/>
+        <location line="-1344"/>
+        <location line="+660"/>
         <source>VBR</source>
         <translation>VBR</translation>
     </message>
     <message>
-        <location line="-612"/>
-        <location line="+4"/>
+        <location line="-648"/>
+        <location line="+7"/>
         <source>Max Bitrate (kbps)</source>
         <translation>最大比特率 (kbps)</translation>
     </message>
     <message>
-        <location line="+105"/>
-        <location line="+4"/>
-        <location line="+746"/>
-        <location line="+4"/>
+        <location line="+94"/>
+        <location line="+7"/>
+        <location line="+763"/>
+        <location line="+7"/>
         <source>Quality</source>
         <translation>质量</translation>
     </message>
     <message>
-        <location line="-680"/>
+        <location line="-677"/>
         <source> WMA</source>
         <translation> WMA</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>  WMA Profile</source>
         <translation>  WMA 配置文件</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>WMA Profile</source>
         <translation>WMA 配置文件</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+24"/>
         <source> WAV</source>
         <translation> WAV</translation>
     </message>
     <message>
-        <location line="+119"/>
-        <location line="+4"/>
-        <location line="+598"/>
-        <location line="+1"/>
+        <location line="+114"/>
+        <location line="+7"/>
+        <location line="+738"/>
+        <location line="+7"/>
         <source>Bits per sample</source>
         <translation>采样位数</translation>
     </message>
     <message>
-        <location line="-454"/>
-        <location line="+4"/>
+        <location line="-585"/>
+        <location line="+7"/>
         <source>Normal Bitrate (kbps)</source>
         <translation>标称比特率 (kbps)</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+89"/>
         <source>VBR Enabled</source>
         <translation>启用 VBR</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
         <source>Quality Enabled</source>
         <translation>启用质量</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <location line="+4"/>
+        <location line="+23"/>
+        <location line="+7"/>
         <source>Min bitrate</source>
         <translation>最小比特率</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+109"/>
+        <location line="+10"/>
+        <location line="+101"/>
         <source>8 kbps</source>
         <translation>8 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>16 kbps</source>
         <translation>16 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>24 kbps</source>
         <translation>24 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>32 kbps</source>
         <translation>32 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>48 kbps</source>
         <translation>48 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>56 kbps</source>
         <translation>56 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>64 kbps</source>
         <translation>64 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>96 kbps</source>
         <translation>96 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>112 kbps</source>
         <translation>112 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>128 kbps</source>
         <translation>128 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>160 kbps</source>
         <translation>160 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>192 kbps</source>
         <translation>192 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>224 kbps</source>
         <translation>224 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>256 kbps</source>
         <translation>256 kbps</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+109"/>
+        <location line="-96"/>
+        <location line="+101"/>
         <source>320 kbps</source>
         <translation>320 kbps</translation>
     </message>
     <message>
-        <location line="-91"/>
-        <location line="+4"/>
+        <location line="-87"/>
+        <location line="+7"/>
         <source>Max bitrate</source>
         <translation>最大比特率</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+91"/>
         <source>Quality(Compression)</source>
         <translation>质量（压缩）</translation>
     </message>
     <message>
-        <location line="+91"/>
-        <location line="+4"/>
+        <location line="+152"/>
+        <location line="+115"/>
         <source>Same as source</source>
         <translation>与源文件相同</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+7"/>
         <source>Compression level</source>
         <translation>压缩级别</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+453"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+13"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+84"/>
+        <location filename="../settings/setting.cpp" line="+88"/>
         <source>The audio component failed (error %1)</source>
         <translation>音频组件出错（错误 %1）</translation>
     </message>
@@ -2167,7 +2158,7 @@ Chapter %1: %2</source>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+121"/>
+        <location filename="../clip/soundstrip.cpp" line="+145"/>
         <source>No sound</source>
         <translation>无声音</translation>
     </message>
@@ -2175,42 +2166,42 @@ Chapter %1: %2</source>
 <context>
     <name>TTipForm</name>
     <message>
-        <location filename="../extras/tip.ui" line="+6"/>
+        <location filename="../extras/tip.ui" line="+14"/>
         <source>Tip of the Day</source>
         <translation>每日提示</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+66"/>
         <source>Light bulb</source>
         <translation>灯泡</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+22"/>
         <source>Did you know...</source>
         <translation>您知道吗...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Tip</source>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+36"/>
         <source>Show Tips on Startup</source>
         <translation>启动时显示提示</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+23"/>
         <source>Next Tip</source>
         <translation>下一条提示</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+77"/>
+        <location filename="../extras/tip.cpp" line="+78"/>
         <source>No tips available.</source>
         <translation>没有可用的提示。</translation>
     </message>
