@@ -63,6 +63,10 @@ check_installed() {
   [ "$(ffprobe -v error -show_entries stream=codec_name -of csv=p=0 "$scratch/sound/talk.ogg")" = vorbis ] \
     || fail "the output is no Vorbis file"
 
+  # The translations travel inside the program: the installed one speaks German.
+  said=$(LANG=de_DE.UTF-8 LANGUAGE= clipvox --convert --help 2>&1 | head -1)
+  [[ "$said" == Aufruf:* ]] || fail "LANG=de_DE.UTF-8 clipvox --convert --help said: $said"
+
   said=$(appstreamcli validate --no-net /usr/share/metainfo/org.clipvox.Clipvox.metainfo.xml 2>&1) \
     || fail "appstreamcli validate: $said"
   said=$(desktop-file-validate /usr/share/applications/org.clipvox.Clipvox.desktop 2>&1) && [ -z "$said" ] \
