@@ -80,6 +80,17 @@ inline double decodedSeconds(const QString &path)
     return pcm.size() / 2 / 8000.0;
 }
 
+// Frames of sound that the ffmpeg tool's decoder gets out of a file at the file's own rate:
+// encoder delays, Vorbis and Opus end granules and LAME's gapless header are honoured; the
+// end of an M4A edit list is not (see the stream's duration_ts).
+inline qint64 decodedFrames(const QString &path)
+{
+    QByteArray pcm;
+    if (!run("ffmpeg", {"-v", "error", "-i", path, "-f", "s16le", "-ac", "1", "-"}, &pcm))
+        return -1;
+    return pcm.size() / 2;
+}
+
 // The audio stream's own bit rate: the size of its packets over the decoded length.
 inline double streamKbps(const QString &path)
 {
