@@ -1,8 +1,6 @@
 #pragma once
 // Even loudness (EBU R128, libebur128): a meter fed with the sound as it passes, the gain
-// that brings a clip to a target loudness without a true peak above the ceiling, and a
-// gain pass over a PCM WAV file.
-#include <QString>
+// that brings a clip to a target loudness without a true peak above the ceiling.
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -39,8 +37,3 @@ private:
 // The gain in dB that brings the integrated loudness to targetLufs, lowered where needed so
 // that the true peak ends at or below ceilingDbtp. 0 for a silent clip.
 double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp = -1.0);
-
-// Multiplies every sample of a PCM WAV file by the gain (rounded, clipped at full scale),
-// a second at a time, into a new file that replaces the old one only when complete.
-// False with the reason in *error.
-bool ApplyWavGain(const QString &path, double gainDb, QString *error);
