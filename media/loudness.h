@@ -37,3 +37,22 @@ private:
 // The gain in dB that brings the integrated loudness to targetLufs, lowered where needed so
 // that the true peak ends at or below ceilingDbtp. 0 for a silent clip.
 double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp = -1.0);
+
+// The true peak of interleaved float sound (+-1) as libebur128 measures it, on the calling
+// thread: slower than the meter's, and what the usual meters read on decoded lossy sound,
+// whose peaks the meter's short filter reads up to half a dB low.
+class TruePeakReader
+{
+public:
+    TruePeakReader(int channels, int rate);
+    ~TruePeakReader();
+    TruePeakReader(const TruePeakReader &) = delete;
+    TruePeakReader &operator=(const TruePeakReader &) = delete;
+
+    void add(const float *samples, size_t frames);
+    double truePeakDbtp() const; // -inf for silence
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
