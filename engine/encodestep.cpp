@@ -249,8 +249,8 @@ constexpr double kDecodedCeilingDb = -1.0;
 constexpr double kCheckBelowCeilingDb = 5.0;
 constexpr double kRetryMarginDb = 0.2;
 
-// The true peak (dBTP) of a written file's decoded sound, as libebur128 reads it; -inf with the reason or the stop
-// in *result.
+// The true peak (dBTP) of a written file's decoded sound, as libebur128 reads it; -inf with
+// the reason or the stop in *result.
 double DecodedTruePeakDb(const QString &file, const std::atomic<bool> &stop, TEncodeResult *result)
 {
     TSourceSound sound;
@@ -434,7 +434,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
 
     // A lossy encoder lifts the true peak by an amount that depends on the sound: where the
     // gain was held by the ceiling, or nearly, the decoded output is measured, and once at
-    // most encoded again with the gain lowered by what it went over -1 dBTP.
+    // most encoded again with less gain when it went over -1 dBTP.
     const FormatWriter *w = WriterOf(format);
     const bool verify = w->lossy && s.LoudnessTarget != 0 && std::isfinite(loudness.truePeakDbtp)
         && loudness.truePeakDbtp + gainDb > w->ceilingDb - kCheckBelowCeilingDb;
@@ -446,6 +446,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             return result;
         if (peak > kDecodedCeilingDb) {
             plan = PlanWriter(format, s, source);
+            result.reason = plan.reason;
             if (!plan.writer || !encode(gainDb - 2 * (peak - kDecodedCeilingDb) - kRetryMarginDb, 99))
                 return result;
         }
