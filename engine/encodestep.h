@@ -48,17 +48,20 @@ struct TClipSource
 constexpr int kNoSuchTrack = -2;
 int SoundStreamOf(const QString &source, int track, const std::atomic<bool> &stop, QString *reason);
 
-// The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: -1 for
-// WAV and FLAC, lower for the lossy formats by what their encoders were measured to add.
+// The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: just
+// below -1 for every format. A lossy output is checked once written (see EncodeClip).
 double TruePeakCeilingDb(int format);
 
 // Converts the clip into out (whose extension names the format) in one pass: the source is
 // decoded, converted once in float to the output's rate and channels and handed to the
 // encoder; integer outputs are dithered once at the end where the sound was changed or its
 // word length shortened. With a loudness target a first pass measures the clip as it will be
-// encoded and the second applies the gain. Then writes the job's tags when they are enabled.
-// Reports whole percents of the encoding pass through percent when they change; stop ends
-// every phase within a fraction of a second. out is created only when the clip holds sound;
+// encoded and the second applies the gain; where the gain was held by the true-peak ceiling
+// (or nearly) a lossy output is decoded and measured, and encoded once more with less gain
+// when its true peak went over -1 dBTP. Then writes the job's tags when they are enabled.
+// Reports whole percents of the encoding pass through percent when they rise; while an
+// output is checked and encoded again the gauge holds at 99. stop ends every phase within a
+// fraction of a second. out is created only when the clip holds sound;
 // a stopped or failed step leaves whatever it made for the caller to remove.
 TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
                          const TRunJob &job, const std::atomic<bool> &stop,

@@ -54,10 +54,6 @@ struct TAudioFile2::Private
     FlacSettings flac;
     OpusSettings opus;
     M4aSettings m4a;
-    double gain = 1.0;
-    std::vector<int32_t> scaled;
-    std::vector<int32_t> table; // 16-bit samples times the gain, indexed by their bits
-    double tableGain = 0;
     int inRate = 44100, inChannels = 2;
     int64_t inLength = 0;
     std::unique_ptr<AudioWriter> out;
@@ -80,43 +76,6 @@ struct TAudioFile2::Private
         for (size_t i = 0; i < narrow.size(); ++i)
             narrow[i] = int16_t(std::min<int64_t>((int64_t(samples[i]) + 0x8000) >> 16, INT16_MAX));
         return out->write(narrow.data(), frames);
-    }
-    // The samples times the gain, rounded and clipped to full scale. Sound that came as
-    // 16 bits (the low half of every sample zero) goes through a table of all 65536 results.
-    const int32_t *scale(const int32_t *samples, size_t count)
-    {
-        scaled.resize(count);
-        uint32_t low = 0;
-        for (size_t i = 0; i < count; ++i)
-            low |= uint32_t(samples[i]) & 0xffffu;
-        if (low == 0) {
-            if (table.empty() || tableGain != gain) {
-                table.resize(65536);
-                for (int v = -32768; v <= 32767; ++v)
-                    table[uint16_t(v)] = scaledSample(int32_t(uint32_t(uint16_t(v)) << 16));
-                tableGain = gain;
-            }
-            for (size_t i = 0; i < count; ++i)
-                scaled[i] = table[uint32_t(samples[i]) >> 16];
-        } else {
-            for (size_t i = 0; i < count; ++i)
-                scaled[i] = scaledSample(samples[i]);
-        }
-        return scaled.data();
-    }
-    // One sample times the gain, rounded (halves away from zero) and clipped: done inline,
-    // as a call to lround for each sample cost more than the rest of the pass.
-    int32_t scaledSample(int32_t sample) const
-    {
-        const double y = sample * gain;
-        if (!(y < 2147483647.5))
-            return INT32_MAX;
-        if (!(y > -2147483648.5))
-            return INT32_MIN;
-        int64_t whole = int64_t(y); // toward zero; the rest is exact
-        const double rest = y - double(whole);
-        whole += int64_t(rest >= 0.5) - int64_t(rest <= -0.5);
-        return int32_t(whole);
     }
     void closeReader()
     {
@@ -256,12 +215,6 @@ void TAudioFile2::SetM4aFormat(int hz, int kbps, int channels)
     d->check(checkM4aSettings(d->m4a));
 }
 
-void TAudioFile2::SetGainDb(double db)
-{
-    d->clearError();
-    d->gain = std::isfinite(db) ? std::pow(10.0, db / 20.0) : 1.0;
-}
-
 void TAudioFile2::CreateFile(const QString &path, int)
 {
     if (d->out)
@@ -330,16 +283,7 @@ void TAudioFile2::WriteSamples(const SampleArray &samples)
     const int frames = d->inChannels > 0 ? int(samples.size() / size_t(d->inChannels)) : 0;
     if (frames <= 0)
         return;
-    bool ok;
-    if (d->gain != 1.0) {
-        std::vector<int32_t> wide(size_t(frames) * size_t(d->inChannels));
-        for (size_t i = 0; i < wide.size(); ++i)
-            wide[i] = int32_t(uint32_t(uint16_t(samples[i])) << 16);
-        ok = d->write(d->scale(wide.data(), wide.size()), frames);
-    } else {
-        ok = d->out->write(samples.data(), frames);
-    }
-    if (!ok)
+    if (!d->out->write(samples.data(), frames))
         d->setError(WriteFailed, d->out->error);
 }
 
@@ -353,8 +297,7 @@ void TAudioFile2::WriteSamples32(const SampleArray32 &samples)
     const int frames = d->inChannels > 0 ? int(samples.size() / size_t(d->inChannels)) : 0;
     if (frames <= 0)
         return;
-    const int32_t *data = d->gain != 1.0 ? d->scale(samples.data(), size_t(frames) * d->inChannels) : samples.data();
-    if (!d->write(data, frames))
+    if (!d->write(samples.data(), frames))
         d->setError(WriteFailed, d->out->error);
 }
 

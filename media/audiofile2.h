@@ -75,8 +75,6 @@ public:
     void SetOpusFormat(int kbps, bool vbr, int channels);
     // AAC in M4A: 44100 or 48000 Hz, 64..320 kbps, 1 or 2 channels (default 44100, 192, 2).
     void SetM4aFormat(int hz, int kbps, int channels);
-    // Gain in dB applied to every sample written from now on, clipped at full scale (0: none).
-    void SetGainDb(double db);
     // The output kind comes from the extension: .mp3, .ogg, .wma, .flac, .opus or .m4a (any
     // letter case); kind is unused. An existing file is overwritten.
     void CreateFile(const QString &path, int kind = 0);

@@ -324,8 +324,15 @@ private:
             vorbis_analysis(&m_vb, nullptr);
             vorbis_bitrate_addblock(&m_vb);
             ogg_packet op;
-            while (vorbis_bitrate_flushpacket(&m_vd, &op) == 1)
+            while (vorbis_bitrate_flushpacket(&m_vd, &op) == 1) {
                 ogg_stream_packetin(&m_os, &op);
+                // The first two sound packets get a page of their own. A reader that finds
+                // the stream's end on its first sound page (the ffmpeg tool's) cannot work
+                // out where the sound starts: it places it 128 samples late and cuts as
+                // many off its end.
+                if (++m_packets == 2 && !op.e_o_s && !pages(true))
+                    return false;
+            }
             if (!pages(false))
                 return false;
         }
@@ -361,6 +368,7 @@ private:
     Resampler m_rs;
     int m_inRate = 44100, m_inChannels = 2;
     bool m_started = false, m_viReady = false, m_streams = false;
+    int64_t m_packets = 0; // sound packets made so far
     vorbis_info m_vi{};
     vorbis_comment m_vc{};
     vorbis_dsp_state m_vd{};

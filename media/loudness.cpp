@@ -1,8 +1,5 @@
 #include "media/loudness.h"
-#include <QCoreApplication>
 
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
@@ -10,7 +7,6 @@
 #include <deque>
 #include <ebur128.h>
 #include <mutex>
-#include <sndfile.h>
 #include <thread>
 #include <type_traits>
 #include <vector>
@@ -276,83 +272,37 @@ double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ce
     return gain;
 }
 
-bool ApplyWavGain(const QString &path, double gainDb, QString *error)
+struct TruePeakReader::Private
 {
-    if (gainDb == 0 || !std::isfinite(gainDb))
-        return true;
-    const auto cannot = [&](const QString &why) {
-        *error = QCoreApplication::translate("Media", "Cannot even the loudness of %1 (%2)").arg(path, why);
-        return false;
-    };
-    SF_INFO info{};
-    SNDFILE *in = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (!in)
-        return cannot(QString::fromLocal8Bit(sf_strerror(nullptr)));
-    int bits = 32;
-    switch (info.format & SF_FORMAT_SUBMASK) {
-    case SF_FORMAT_PCM_U8: case SF_FORMAT_PCM_S8: bits = 8; break;
-    case SF_FORMAT_PCM_16: bits = 16; break;
-    case SF_FORMAT_PCM_24: bits = 24; break;
-    default: break;
+    ebur128_state *state = nullptr;
+    int channels = 0;
+};
+
+TruePeakReader::TruePeakReader(int channels, int rate) : d(std::make_unique<Private>())
+{
+    d->channels = channels;
+    d->state = ebur128_init(unsigned(channels), unsigned(rate), EBUR128_MODE_TRUE_PEAK);
+}
+
+TruePeakReader::~TruePeakReader()
+{
+    if (d->state)
+        ebur128_destroy(&d->state);
+}
+
+void TruePeakReader::add(const float *samples, size_t frames)
+{
+    if (d->state)
+        ebur128_add_frames_float(d->state, samples, frames);
+}
+
+double TruePeakReader::truePeakDbtp() const
+{
+    double peak = 0;
+    for (int c = 0; d->state && c < d->channels; ++c) {
+        double p = 0;
+        if (ebur128_true_peak(d->state, unsigned(c), &p) == EBUR128_SUCCESS)
+            peak = std::max(peak, p);
     }
-    QSaveFile file(path);
-    SNDFILE *out = nullptr;
-    if (file.open(QIODevice::WriteOnly))
-        out = sf_open_fd(file.handle(), SFM_WRITE, &info, 0);
-    if (!out) {
-        sf_close(in);
-        return cannot(file.isOpen() ? QString::fromLocal8Bit(sf_strerror(nullptr)) : file.errorString());
-    }
-    // Rounded to the file's own sample size, so that libsndfile's truncation keeps the value.
-    const double factor = std::pow(10.0, gainDb / 20.0);
-    const int64_t quantum = int64_t(1) << (32 - bits);
-    const size_t block = size_t(info.samplerate) * size_t(info.channels);
-    bool ok = true;
-    if (bits <= 16) {
-        // 8- and 16-bit sound travels as 16-bit samples: a table of all 65536 results.
-        const int shift = 16 - bits;
-        const int64_t low = -(int64_t(1) << (bits - 1)), high = (int64_t(1) << (bits - 1)) - 1;
-        std::vector<int16_t> table(65536);
-        for (int v = -32768; v <= 32767; ++v)
-            table[size_t(v + 32768)] =
-                int16_t(std::clamp<int64_t>(std::llround((v >> shift) * factor), low, high) << shift);
-        const int16_t *result = table.data() + 32768; // indexed by the sample itself
-        std::vector<short> buffer(block);
-        for (;;) {
-            const sf_count_t got = sf_readf_short(in, buffer.data(), info.samplerate);
-            if (got <= 0)
-                break;
-            short *samples = buffer.data();
-            const size_t count = size_t(got) * size_t(info.channels);
-            for (size_t i = 0; i < count; ++i)
-                samples[i] = result[samples[i]];
-            if (sf_writef_short(out, buffer.data(), got) != got) {
-                ok = false;
-                break;
-            }
-        }
-    } else {
-        std::vector<int> buffer(block);
-        for (;;) {
-            const sf_count_t got = sf_readf_int(in, buffer.data(), info.samplerate);
-            if (got <= 0)
-                break;
-            for (size_t i = 0; i < size_t(got) * size_t(info.channels); ++i) {
-                const int64_t v = std::llround(buffer[i] * factor / double(quantum)) * quantum;
-                buffer[i] = int(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX - quantum + 1));
-            }
-            if (sf_writef_int(out, buffer.data(), got) != got) {
-                ok = false;
-                break;
-            }
-        }
-    }
-    ok = sf_error(in) == SF_ERR_NO_ERROR && ok;
-    sf_close(in);
-    ok = sf_close(out) == 0 && ok;
-    if (!ok) {
-        file.cancelWriting();
-        return cannot(QCoreApplication::translate("Media", "write failed"));
-    }
-    return file.commit() || cannot(file.errorString());
+    return peak > 0 ? 20 * std::log10(peak) : -std::numeric_limits<double>::infinity();
 }

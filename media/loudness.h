@@ -1,8 +1,6 @@
 #pragma once
 // Even loudness (EBU R128, libebur128): a meter fed with the sound as it passes, the gain
-// that brings a clip to a target loudness without a true peak above the ceiling, and a
-// gain pass over a PCM WAV file.
-#include <QString>
+// that brings a clip to a target loudness without a true peak above the ceiling.
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -40,7 +38,21 @@ private:
 // that the true peak ends at or below ceilingDbtp. 0 for a silent clip.
 double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp = -1.0);
 
-// Multiplies every sample of a PCM WAV file by the gain (rounded, clipped at full scale),
-// a second at a time, into a new file that replaces the old one only when complete.
-// False with the reason in *error.
-bool ApplyWavGain(const QString &path, double gainDb, QString *error);
+// The true peak of interleaved float sound (+-1) as libebur128 measures it, on the calling
+// thread: slower than the meter's, and what the usual meters read on decoded lossy sound,
+// whose peaks the meter's short filter reads up to half a dB low.
+class TruePeakReader
+{
+public:
+    TruePeakReader(int channels, int rate);
+    ~TruePeakReader();
+    TruePeakReader(const TruePeakReader &) = delete;
+    TruePeakReader &operator=(const TruePeakReader &) = delete;
+
+    void add(const float *samples, size_t frames);
+    double truePeakDbtp() const; // -inf for silence
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

@@ -1,20 +1,16 @@
 #include "media/videoedit.h"
-#include <QCoreApplication>
 
 #include "media/avinput.h"
-#include "media/loudness.h"
-#include "media/quantiser.h"
 
-#include <QFile>
+#include <QCoreApplication>
+
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <QMetaObject>
 #include <atomic>
 #include <chrono>
 #include <cmath>
 #include <functional>
-#include <sndfile.h>
 #include <thread>
 #include <vector>
 
@@ -36,12 +32,10 @@ struct Clip
     int stream = -1; // the audio stream's index; -1: the best one
 };
 
+// The sound a pass gives: its rate and channel count.
 struct Job
 {
-    std::vector<Clip> clips;
-    QString wavPath;
-    int channels = 2, rate = 44100, bits = 16;
-    bool measure = false;
+    int channels = 2, rate = 44100;
 };
 
 // Two stop requests in one: the caller's and the pass's own.
@@ -91,94 +85,18 @@ private:
     int64_t m_written = 0;
 };
 
-// The PCM WAV output, opened at the first write so a bad source leaves no file behind.
-// With a meter, every sample written is measured on its way.
-class WavSink final : public Sink
-{
-public:
-    WavSink(const Job &job, LoudnessMeter *meter)
-        : Sink(job.channels), m_job(job), m_meter(meter), m_quantiser(job.bits, false)
-    {}
-    ~WavSink() override { close(); }
-
-    bool open(QString *error)
-    {
-        if (m_file)
-            return true;
-        SF_INFO info{};
-        info.samplerate = m_job.rate;
-        info.channels = m_job.channels;
-        info.format = SF_FORMAT_WAV
-            | (m_job.bits == 8 ? SF_FORMAT_PCM_U8 : m_job.bits == 24 ? SF_FORMAT_PCM_24 : SF_FORMAT_PCM_16);
-        m_file = sf_open(QFile::encodeName(m_job.wavPath).constData(), SFM_WRITE, &info);
-        if (!m_file)
-            *error = QCoreApplication::translate("Media", "Cannot write the output file %1 (%2)")
-                         .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(nullptr)));
-        return m_file != nullptr;
-    }
-    bool close(QString *error = nullptr)
-    {
-        if (!m_file)
-            return true;
-        const bool flushed = flush(error);
-        const int r = sf_close(m_file);
-        m_file = nullptr;
-        if (r != 0 && error && error->isEmpty())
-            *error = QCoreApplication::translate("Media", "Cannot write the output file %1").arg(m_job.wavPath);
-        return flushed && r == 0;
-    }
-
-protected:
-    // Samples are gathered into blocks of about a second, so the file and the meter see few
-    // large blocks.
-    bool put(const float *samples, int64_t frames, QString *error) override
-    {
-        if (!open(error))
-            return false;
-        m_buffer.insert(m_buffer.end(), samples, samples + frames * m_channels);
-        return m_buffer.size() < size_t(kBlockFrames * m_channels) || flush(error);
-    }
-
-private:
-    static constexpr int64_t kBlockFrames = 32768;
-
-    bool flush(QString *error)
-    {
-        const sf_count_t frames = sf_count_t(m_buffer.size()) / m_channels;
-        if (m_meter)
-            m_meter->add(m_buffer.data(), size_t(frames));
-        m_ints.resize(m_buffer.size());
-        m_quantiser.run(m_buffer.data(), m_ints.data(), m_buffer.size());
-        const bool ok = frames == 0 || sf_writef_int(m_file, m_ints.data(), frames) == frames;
-        m_buffer.clear();
-        if (!ok && error)
-            *error = QCoreApplication::translate("Media", "Cannot write the output file %1 (%2)")
-                         .arg(m_job.wavPath, QString::fromLocal8Bit(sf_strerror(m_file)));
-        return ok;
-    }
-
-    const Job &m_job;
-    LoudnessMeter *m_meter;
-    TQuantiser m_quantiser;
-    SNDFILE *m_file = nullptr;
-    std::vector<float> m_buffer;
-    std::vector<int32_t> m_ints;
-};
-
 struct CodecCloser { void operator()(AVCodecContext *p) const { avcodec_free_context(&p); } };
 struct FrameCloser { void operator()(AVFrame *p) const { av_frame_free(&p); } };
 struct PacketCloser { void operator()(AVPacket *p) const { av_packet_free(&p); } };
 struct SwrCloser { void operator()(SwrContext *p) const { swr_free(&p); } };
-
-using Progress = std::function<void(double seconds)>;
 
 // Decodes one clip of one source into the sink: seeks near the start, trusts the first
 // timestamp after the seek, then counts samples, so the cut is exact to the sample.
 class ClipDecoder
 {
 public:
-    ClipDecoder(const Clip &clip, Sink &sink, const Job &job, const StopFlags &stop, const Progress &progress)
-        : m_clip(clip), m_sink(sink), m_job(job), m_stop(stop), m_progress(progress)
+    ClipDecoder(const Clip &clip, Sink &sink, const Job &job, const StopFlags &stop)
+        : m_clip(clip), m_sink(sink), m_job(job), m_stop(stop)
     {}
 
     Outcome run(bool allowSeek, QString *error)
@@ -360,14 +278,7 @@ private:
         const int planes = planar ? f->ch_layout.nb_channels : 1;
         for (int p = 0; p < planes && p < AV_NUM_DATA_POINTERS; ++p)
             in[p] = f->extended_data[p] + size_t(skip) * bps * (planar ? 1 : f->ch_layout.nb_channels);
-        if (!convert(in, n - skip))
-            return Outcome::Failed;
-        const auto now = std::chrono::steady_clock::now();
-        if (now - m_lastReport > std::chrono::milliseconds(250)) {
-            m_lastReport = now;
-            m_progress(double(clipWritten()) / m_job.rate);
-        }
-        return Outcome::Done;
+        return convert(in, n - skip) ? Outcome::Done : Outcome::Failed;
     }
 
     bool makeResampler(const AVFrame *f)
@@ -423,7 +334,6 @@ private:
     Sink &m_sink;
     const Job &m_job;
     const StopFlags &m_stop;
-    const Progress &m_progress;
     QString *m_error = nullptr;
     AVStream *m_stream = nullptr;
     std::unique_ptr<AVCodecContext, CodecCloser> m_dec;
@@ -434,49 +344,7 @@ private:
     int64_t m_startIn = 0, m_want = -1, m_origin = 0, m_firstWritten = 0;
     int64_t m_pos = AV_NOPTS_VALUE;
     bool m_seeked = false, m_dropNext = false, m_decodedAny = false;
-    std::chrono::steady_clock::time_point m_lastReport{};
 };
-
-Outcome runJob(const Job &asked, std::atomic<bool> &stop, const std::function<void(double)> &progress,
-               LoudnessMeasurement *loudness, QString *error)
-{
-    // A rate or sample size of 0 is the first source's own: nothing is resampled or rounded.
-    Job job = asked;
-    if (job.rate == 0 || job.bits == 0) {
-        AVIOInterruptCB cb{[](void *p) { return static_cast<std::atomic<bool> *>(p)->load() ? 1 : 0; }, &stop};
-        const AVFormatPtr fmt = openMediaInput(job.clips.front().source, true, &cb, error);
-        const int si = fmt ? av_find_best_stream(fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0) : -1;
-        if (si < 0) {
-            if (fmt)
-                *error = QCoreApplication::translate("Media", "No audio stream in %1").arg(job.clips.front().source);
-            return stop ? Outcome::Stopped : Outcome::Failed;
-        }
-        const AVCodecParameters *par = fmt->streams[si]->codecpar;
-        job.rate = job.rate ? job.rate : par->sample_rate;
-        job.bits = job.bits ? job.bits : sourceSampleBits(par);
-    }
-    std::unique_ptr<LoudnessMeter> meter;
-    if (job.measure)
-        meter = std::make_unique<LoudnessMeter>(job.channels, job.rate);
-    WavSink sink(job, meter.get());
-    const StopFlags flags{&stop};
-    double before = 0;
-    for (const Clip &clip : job.clips) {
-        const Progress clipProgress = [&](double s) { progress(before + s); };
-        Outcome o = ClipDecoder(clip, sink, job, flags, clipProgress).run(true, error);
-        if (o == Outcome::Retry) // an implausible seek: decode this clip from the beginning
-            o = ClipDecoder(clip, sink, job, flags, clipProgress).run(false, error);
-        if (o != Outcome::Done)
-            return o;
-        before = double(sink.written()) / job.rate;
-    }
-    if (!sink.open(error)) // an empty clip list still gives a valid, empty WAV
-        return Outcome::Failed;
-    const bool closed = sink.close(error); // measures the last block too
-    if (meter)
-        *loudness = meter->result();
-    return closed ? Outcome::Done : Outcome::Failed;
-}
 
 // A sink that hands blocks of sound to another thread through a bounded queue of about a
 // second: the decoder runs ahead of the encoder by no more than that.
@@ -584,7 +452,7 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
         return TPassOutcome::Failed;
     }
     const Clip clip{source, start, end, stream};
-    const Job job{{clip}, {}, channels, rate, 32, false};
+    const Job job{channels, rate};
     std::atomic<bool> halt{false};
     const StopFlags flags{&stop, &halt};
     QueueSink::Queue q;
@@ -592,10 +460,9 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
     QString decodeError;
     std::thread decoder([&] {
         QueueSink sink(q, channels, rate, flags);
-        const Progress none = [](double) {};
-        Outcome o = ClipDecoder(clip, sink, job, flags, none).run(true, &decodeError);
+        Outcome o = ClipDecoder(clip, sink, job, flags).run(true, &decodeError);
         if (o == Outcome::Retry) // an implausible seek: decode the clip from the beginning
-            o = ClipDecoder(clip, sink, job, flags, none).run(false, &decodeError);
+            o = ClipDecoder(clip, sink, job, flags).run(false, &decodeError);
         if (o == Outcome::Done && !sink.flush())
             o = Outcome::Stopped;
         std::lock_guard lock(q.mutex);
@@ -634,137 +501,7 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
     return TPassOutcome::Failed;
 }
 
-struct TVideoEdit::Private
-{
-    std::vector<Clip> clips;
-    std::thread worker;
-    std::atomic<bool> stop{false};
-    bool processing = false;
-    quint64 generation = 0;
-    bool succeeded = false;
-    QString error;
-    bool measure = false;
-    LoudnessMeasurement loudness;
-};
-
-TVideoEdit::TVideoEdit(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
-{
-    Initialize();
-}
-
-TVideoEdit::~TVideoEdit()
-{
-    StopProcessing();
-}
-
 void TVideoEdit::Initialize()
 {
     quietAvLogging();
-}
-
-void TVideoEdit::ClearClips()
-{
-    d->clips.clear();
-}
-
-bool TVideoEdit::AddClip(const QString &source, double start, double end)
-{
-    if (!(start >= 0) || !(end > start) || std::isinf(start))
-        return false;
-    d->clips.push_back({source, start, end});
-    return true;
-}
-
-bool TVideoEdit::ExtractAudio(const QString &wavPath, int channels, int sampleRate, int sampleSize)
-{
-    if (d->processing)
-        return false;
-    Job job{d->clips, wavPath, channels, sampleRate, sampleSize == 2 ? 16 : sampleSize, d->measure};
-    QString refused;
-    if (job.clips.empty())
-        refused = QCoreApplication::translate("Media", "No clip to extract");
-    else if (channels < 1 || channels > 8)
-        refused = QCoreApplication::translate("Media", "Unsupported channel count %1").arg(channels);
-    else if (sampleRate != 0 && (sampleRate < 1000 || sampleRate > 384000))
-        refused = QCoreApplication::translate("Media", "Unsupported sample rate %1 Hz").arg(sampleRate);
-    else if (job.bits != 0 && job.bits != 8 && job.bits != 16 && job.bits != 24)
-        refused = QCoreApplication::translate("Media", "Unsupported sample size %1").arg(sampleSize);
-
-    d->processing = true;
-    d->succeeded = false;
-    d->error.clear();
-    d->loudness = LoudnessMeasurement{};
-    d->stop = false;
-    const quint64 gen = ++d->generation;
-    auto finish = [this, gen](bool ok, const QString &error, const LoudnessMeasurement &loudness) {
-        if (gen != d->generation || !d->processing)
-            return; // stopped meanwhile
-        if (d->worker.joinable())
-            d->worker.join();
-        d->processing = false;
-        d->succeeded = ok;
-        d->error = error;
-        d->loudness = loudness;
-        emit OnComplete();
-    };
-    d->worker = std::thread([this, gen, job = std::move(job), refused, finish] {
-        QString error = refused;
-        LoudnessMeasurement loudness;
-        Outcome o = Outcome::Failed;
-        if (refused.isEmpty()) {
-            double total = 0;
-            for (const Clip &c : job.clips)
-                total += std::isinf(c.end) ? 0 : c.end - c.start;
-            auto progress = [this, gen, total](double pos) {
-                QMetaObject::invokeMethod(this, [this, gen, pos, total] {
-                    if (gen == d->generation && d->processing)
-                        emit OnProcessing(pos, total);
-                }, Qt::QueuedConnection);
-            };
-            o = runJob(job, d->stop, progress, &loudness, &error);
-        }
-        if (o == Outcome::Stopped)
-            return;
-        const bool ok = o == Outcome::Done;
-        QMetaObject::invokeMethod(this, [finish, ok, error, loudness] { finish(ok, error, loudness); },
-                                  Qt::QueuedConnection);
-    });
-    return refused.isEmpty();
-}
-
-void TVideoEdit::StopProcessing()
-{
-    d->stop = true;
-    if (d->worker.joinable())
-        d->worker.join();
-    if (d->processing) {
-        d->processing = false;
-        d->succeeded = false;
-        d->error = QCoreApplication::translate("Media", "Stopped");
-    }
-}
-
-bool TVideoEdit::IsProcessing() const
-{
-    return d->processing;
-}
-
-bool TVideoEdit::Succeeded() const
-{
-    return d->succeeded;
-}
-
-QString TVideoEdit::ErrorText() const
-{
-    return d->error;
-}
-
-void TVideoEdit::MeasureLoudness(bool on)
-{
-    d->measure = on;
-}
-
-LoudnessMeasurement TVideoEdit::Loudness() const
-{
-    return d->loudness;
 }

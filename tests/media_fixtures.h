@@ -10,11 +10,16 @@
 #include <QTest>
 
 #include "media/audiofile2.h"
+#include "media/audiowriters.h"
 #include "media/loudness.h"
+#include "media/quantiser.h"
 #include "media/videoedit.h"
 
 #include <QRegularExpression>
+#include <atomic>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace fixtures {
 
@@ -80,6 +85,17 @@ inline double decodedSeconds(const QString &path)
     return pcm.size() / 2 / 8000.0;
 }
 
+// Frames of sound that the ffmpeg tool's decoder gets out of a file at the file's own rate:
+// encoder delays, Vorbis and Opus end granules and LAME's gapless header are honoured; the
+// end of an M4A edit list is not (see the stream's duration_ts).
+inline qint64 decodedFrames(const QString &path)
+{
+    QByteArray pcm;
+    if (!run("ffmpeg", {"-v", "error", "-i", path, "-f", "s16le", "-ac", "1", "-"}, &pcm))
+        return -1;
+    return pcm.size() / 2;
+}
+
 // The audio stream's own bit rate: the size of its packets over the decoded length.
 inline double streamKbps(const QString &path)
 {
@@ -116,27 +132,50 @@ inline Probe probe(const QString &path)
     return p;
 }
 
-// Runs one extraction to its end with an event loop, as the program does.
+// One pass over a clip into a PCM WAV, as a job with WAV output makes it: channels, rate
+// (0: the source's) and size (8, 16 or 24 bits, 2 for 16, 0 for the source's). A meter, when
+// given, measures the sound on its way. The file is made at the first sound.
 struct Extraction
 {
-    bool completed = false, ok = false;
-    int completions = 0;
+    bool ok = false;
     QString error;
 };
 
-inline Extraction extract(const QString &source, double start, double end, const QString &wav,
-                          int channels = 2, int rate = 44100, int size = 2)
+inline Extraction extract(const QString &source, double start, double end, const QString &wav, int channels = 2,
+                          int rate = 44100, int size = 2, LoudnessMeter *meter = nullptr)
 {
-    TVideoEdit ve;
     Extraction e;
-    QObject::connect(&ve, &TVideoEdit::OnComplete, [&] { ++e.completions; });
-    ve.ClearClips();
-    ve.AddClip(source, start, end);
-    ve.ExtractAudio(wav, channels, rate, size);
-    e.completed = QTest::qWaitFor([&] { return e.completions > 0; }, 60000);
-    QTest::qWait(20); // a second completion would arrive now
-    e.ok = ve.Succeeded();
-    e.error = ve.ErrorText();
+    const std::atomic<bool> stop{false};
+    TSourceSound sound;
+    if ((rate == 0 || size == 0) && !ProbeSourceSound(source, stop, &sound, &e.error))
+        return e;
+    rate = rate ? rate : sound.rate;
+    const int bits = size == 2 ? 16 : size ? size : sound.keptBits;
+    const std::unique_ptr<AudioWriter> writer = makeWavWriter({rate, channels, bits});
+    TQuantiser quantise(bits, false);
+    std::vector<int32_t> ints;
+    bool opened = false;
+    const TPassOutcome o = ReadClipSound(
+        source, start, end, rate, channels, stop,
+        [&](const float *x, int frames) {
+            if (!opened && !(writer->setInput(rate, channels) && writer->open(wav))) {
+                e.error = writer->error;
+                return false;
+            }
+            opened = true;
+            if (meter)
+                meter->add(x, size_t(frames));
+            ints.resize(size_t(frames) * size_t(channels));
+            quantise.run(x, ints.data(), ints.size());
+            if (writer->write32(ints.data(), frames))
+                return true;
+            e.error = writer->error;
+            return false;
+        },
+        &e.error);
+    e.ok = o == TPassOutcome::Done && opened && writer->finish();
+    if (opened && !e.ok && e.error.isEmpty())
+        e.error = writer->error;
     return e;
 }
 

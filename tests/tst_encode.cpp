@@ -7,6 +7,7 @@
 #include "media_fixtures.h"
 
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -563,12 +564,16 @@ void TestEncode::levelsAndLoudness_data()
     QTest::addColumn<int>("format");
     QTest::addColumn<int>("channels");
     QTest::addColumn<int>("target");
+    QTest::addColumn<int>("kbps"); // 0: the format's default
     for (int format : {0, 1, 2, 3, 4, 5, 6})
         for (int channels : {1, 2})
             for (int target : {0, -14})
                 QTest::addRow("%s %s %s", qPrintable(FormatExtension(format)), channels == 1 ? "mono" : "stereo",
                               target ? "-14 LUFS" : "as is")
-                    << format << channels << target;
+                    << format << channels << target << 0;
+    // Opus at 32 kbps lifts the true peak of sharp stereo bursts of noise by about 3 dB, more than
+    // the ceiling leaves: the written output is measured and encoded again with less gain.
+    QTest::newRow("opus stereo -14 LUFS, 32 kbps, bursts") << 5 << 2 << -14 << 32;
 }
 
 // Every format, mono and stereo: a known tone keeps its level (mono is the mean of the
@@ -579,13 +584,22 @@ void TestEncode::levelsAndLoudness()
     QFETCH(int, format);
     QFETCH(int, channels);
     QFETCH(int, target);
+    QFETCH(int, kbps);
+    if (kbps)
+        m_s.OpusBitrate = kbps;
     m_s.Mp3Channels = channels == 1 ? 1 : 3;
     m_s.WmaProfile = channels == 1 ? 37 : 38; // 128 kbps, 44 kHz
     m_s.OggChannels = m_s.FlacChannels = m_s.OpusChannels = m_s.M4aChannels = m_s.WavChannels = channels;
     m_s.WavFrequency = m_s.FlacFrequency = 44100;
     m_s.LoudnessTarget = target;
-    const QString source = file(target ? "drums.wav" : "tone.wav");
-    if (target)
+    const QString source = file(kbps ? "bursts.wav" : target ? "drums.wav" : "tone.wav");
+    if (kbps)
+        QVERIFY(RunFfmpeg({"-f", "lavfi", "-i",
+                           "aevalsrc=0.45*(random(1)*2-1)*exp(-40*mod(t\\,0.375))+0.35*sin(2*PI*60*t)*exp(-8*mod(t\\,0.75))"
+                           "|0.4*(random(2)*2-1)*exp(-30*mod(t+0.19\\,0.375))+0.35*sin(2*PI*60*t)*exp(-8*mod(t\\,0.75))"
+                           ":s=44100:d=8",
+                           "-c:a", "pcm_s16le", source}));
+    else if (target)
         QVERIFY(RunFfmpeg({"-f", "lavfi", "-i",
                            "aevalsrc=0.3*sin(2*PI*80*t)*exp(-3*mod(t\\,0.5))+0.1*(random(1)*2-1)*exp(-15*mod(t+0.25\\,0.5))"
                            "|0.25*sin(2*PI*120*t)*exp(-3*mod(t+0.1\\,0.5))+0.1*(random(2)*2-1)*exp(-15*mod(t\\,0.5))"
@@ -619,7 +633,14 @@ void TestEncode::levelsAndLoudness()
     qInfo("%s: %.1f LUFS, %.1f dBTP (reachable %.1f)", qPrintable(FormatExtension(format)), out.integratedLufs,
           out.truePeakDbtp, reachable);
     QVERIFY2(out.truePeakDbtp <= -1.0, qPrintable(QString::number(out.truePeakDbtp)));
-    QVERIFY2(std::abs(out.integratedLufs - reachable) <= tolerance, qPrintable(QString::number(out.integratedLufs)));
+    // Encoded again, the output ends quieter than the ceiling alone would leave it.
+    if (kbps)
+        QVERIFY2(out.integratedLufs < reachable - 1, qPrintable(QString::number(out.integratedLufs)));
+    else
+        QVERIFY2(std::abs(out.integratedLufs - reachable) <= tolerance, qPrintable(QString::number(out.integratedLufs)));
+    // The gauge only rises, also while the output is checked and encoded again.
+    QVERIFY(std::is_sorted(step.percents.begin(), step.percents.end()));
+    QCOMPARE(step.percents.last(), 100);
 }
 
 // A quiet 24-bit tone (-50 dBFS) made even at -14 LUFS into 16-bit FLAC: the gain is applied

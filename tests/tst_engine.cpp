@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 namespace {
-TOutputSettings WavSettings(const QString &folder)
+TOutputSettings WavOutput(const QString &folder)
 {
     TOutputSettings s;
     s.OutputPath = folder;
@@ -101,7 +101,7 @@ private slots:
         QTemporaryDir out;
         const QString output = out.filePath("result.wav");
         TRunEngine engine;
-        const auto done = Run(engine, {Job(m_media.filePath(source), output, start, end)}, WavSettings(out.path() + "/"));
+        const auto done = Run(engine, {Job(m_media.filePath(source), output, start, end)}, WavOutput(out.path() + "/"));
         QVERIFY(!engine.isRunning());
         QCOMPARE(done.size(), 1);
         QCOMPARE(int(done[0].outcome), outcome);
@@ -129,7 +129,7 @@ private slots:
         TRunEngine engine;
         const auto done = Run(engine, {Job(m_video, wanted, "00:00:00", "00:00:01"), Job(m_video, wanted, "00:00:00", "00:00:01"),
                                        Job(m_video, wanted, "00:00:00", "00:00:01")},
-                              WavSettings(out.path() + "/"));
+                              WavOutput(out.path() + "/"));
         QCOMPARE(engine.outputs(), (QStringList{wanted, out.filePath("talk (3).wav"), out.filePath("talk (4).wav")}));
         QCOMPARE(done.size(), 3);
         for (const Finished &f : done)
@@ -174,7 +174,7 @@ private slots:
         };
         if (when != "late")
             QVERIFY(place());
-        TOutputSettings settings = WavSettings(out.path() + "/");
+        TOutputSettings settings = WavOutput(out.path() + "/");
         settings.ExistingFile = choice;
         QList<TRunJob> jobs{Job(when == "own" ? wanted : m_video, wanted, "00:00:00", "00:00:01")};
         if (when == "other")
@@ -209,7 +209,7 @@ private slots:
     void twoRunsOneFolder()
     {
         QTemporaryDir out;
-        TOutputSettings settings = WavSettings(out.path() + "/");
+        TOutputSettings settings = WavOutput(out.path() + "/");
         settings.ExistingFile = TOutputSettings::KeepBoth;
         TRunEngine first, second;
         QSignalSpy firstEnded(&first, &TRunEngine::runEnded), secondEnded(&second, &TRunEngine::runEnded);
@@ -240,7 +240,7 @@ private slots:
         const int held = ::open(QFile::encodeName(out.filePath(".held.clipvox-123456.mp3")).constData(), O_RDONLY);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
         TRunEngine engine;
-        const auto done = Run(engine, {Job(m_video, out.filePath(name), "00:00:00", "00:00:01")}, WavSettings(out.path() + "/"));
+        const auto done = Run(engine, {Job(m_video, out.filePath(name), "00:00:00", "00:00:01")}, WavOutput(out.path() + "/"));
         ::close(held);
         QCOMPARE(done.value(0).outcome, TRunEngine::Succeeded);
         QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
@@ -262,7 +262,7 @@ private slots:
                 [&](int index, TRunEngine::Outcome outcome) { finished[index] = outcome; });
         QSignalSpy ended(&engine, &TRunEngine::runEnded);
         QVERIFY(engine.start({Job(m_video, out.filePath("a.wav")), Job(m_video, out.filePath("b.wav"))},
-                             WavSettings(out.path() + "/")));
+                             WavOutput(out.path() + "/")));
         QVERIFY(ended.wait(60000) || ended.size() == 1);
         QCOMPARE(ended.size(), 1);
         QCOMPARE(ended[0][0].toBool(), true);

@@ -85,7 +85,6 @@ private slots:
 
         const QString wav = path("temp.wav");
         const Extraction e = extract(source, 0, TVideoEdit::ToEnd, wav, 2, 44100, 2);
-        QVERIFY(e.completed);
         QVERIFY2(e.ok, qPrintable(e.error));
         QString result = wav;
         if (out != QLatin1String("wav")) {

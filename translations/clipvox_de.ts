@@ -225,7 +225,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Stereo</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+67"/>
         <source>file not found</source>
         <translation>Datei nicht gefunden</translation>
     </message>
@@ -241,7 +241,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
     </message>
     <message>
         <location line="+41"/>
-        <location line="+48"/>
+        <location line="+42"/>
         <source>There is no WMA profile %1</source>
         <translation>Es gibt kein WMA-Profil %1</translation>
     </message>
@@ -252,7 +252,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
     </message>
     <message>
         <location line="+20"/>
-        <location line="+23"/>
+        <location line="+14"/>
         <source>No output file is open</source>
         <translation>Keine Zieldatei geöffnet</translation>
     </message>
@@ -308,7 +308,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
     </message>
     <message>
         <location line="+26"/>
-        <location line="+167"/>
+        <location line="+175"/>
         <location line="+138"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
@@ -469,8 +469,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+528"/>
-        <location line="+215"/>
+        <location filename="../media/videoedit.cpp" line="+396"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -479,16 +478,6 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <location line="+17"/>
         <source>Not a media file: %1</source>
         <translation>Keine Mediendatei: %1</translation>
-    </message>
-    <message>
-        <location filename="../media/loudness.cpp" line="+284"/>
-        <source>Cannot even the loudness of %1 (%2)</source>
-        <translation>Die Lautstärke von %1 kann nicht angeglichen werden (%2)</translation>
-    </message>
-    <message>
-        <location line="+71"/>
-        <source>write failed</source>
-        <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
@@ -533,50 +522,46 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>%1 Kanäle</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-628"/>
-        <location line="+40"/>
         <location filename="../media/wavwriter.cpp" line="-8"/>
         <location line="+17"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>Die Zieldatei %1 kann nicht geschrieben werden (%2)</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location filename="../media/wavwriter.cpp" line="+9"/>
+        <location line="+9"/>
         <source>Cannot write the output file %1</source>
         <translation>Die Zieldatei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location filename="../media/videoedit.cpp" line="-280"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Kein Decoder für den Ton von %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+352"/>
+        <location line="+302"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Stream %1 von %2 ist keine Tonspur</translation>
     </message>
     <message>
-        <location line="-351"/>
-        <location line="+250"/>
-        <location line="+102"/>
+        <location line="-301"/>
+        <location line="+302"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Kein Audiostream in %1</translation>
     </message>
     <message>
-        <location line="-345"/>
+        <location line="-295"/>
         <location line="+3"/>
-        <location line="+361"/>
+        <location line="+311"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Der Ton von %1 kann nicht dekodiert werden</translation>
     </message>
     <message>
-        <location line="-303"/>
+        <location line="-253"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aus %1 konnte kein Ton dekodiert werden</translation>
     </message>
@@ -591,40 +576,20 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Eingabe endete vorzeitig: %1 enthält %2 s der angeforderten %3 s</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+116"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>Der Ton von %1 kann nicht konvertiert werden</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+127"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Der Ton kann nicht in %1 Hz, %2 Kanäle konvertiert werden</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+49"/>
         <source>The sound could not be extracted from the video</source>
         <translation>Der Ton konnte nicht aus dem Video extrahiert werden</translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>No clip to extract</source>
-        <translation>Kein Ausschnitt zum Extrahieren</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported channel count %1</source>
-        <translation>Nicht unterstützte Kanalzahl %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported sample rate %1 Hz</source>
-        <translation>Nicht unterstützte Abtastrate %1 Hz</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported sample size %1</source>
-        <translation>Nicht unterstützte Samplegröße %1</translation>
     </message>
 </context>
 <context>
@@ -1586,7 +1551,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+25"/>
+        <location filename="../engine/encodestep.cpp" line="+26"/>
         <source>The encoder does not accept the output settings</source>
         <translation>Der Encoder akzeptiert die Ausgabeeinstellungen nicht</translation>
     </message>
@@ -1606,13 +1571,18 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>WAV akzeptiert 8, 16 oder 24 Bit, nicht %1 Hz, %2 Kanäle, %3 Bit</translation>
     </message>
     <message>
-        <location line="+134"/>
-        <location line="+10"/>
+        <location line="+142"/>
+        <location line="+45"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox kennt dieses Zielformat nicht</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-11"/>
+        <source>The output could not be read back: %1</source>
+        <translation>Die Ausgabe konnte nicht zurückgelesen werden: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>No sound track %1: the source has no sound</source>
         <translation>Keine Tonspur %1: Die Quelle hat keinen Ton</translation>
     </message>
@@ -1627,17 +1597,17 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Der Ausschnitt beginnt bei %1 s, nach dem Ende der Quelle (%2 s)</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>The clip holds no sound</source>
         <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Cannot write %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+70"/>
         <source>The tags could not be written: %1</source>
         <translation>Die Tags konnten nicht geschrieben werden: %1</translation>
     </message>

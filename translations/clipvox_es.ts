@@ -226,7 +226,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>estéreo</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+67"/>
         <source>file not found</source>
         <translation>archivo no encontrado</translation>
     </message>
@@ -242,7 +242,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
     </message>
     <message>
         <location line="+41"/>
-        <location line="+48"/>
+        <location line="+42"/>
         <source>There is no WMA profile %1</source>
         <translation>No existe el perfil WMA %1</translation>
     </message>
@@ -253,7 +253,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
     </message>
     <message>
         <location line="+20"/>
-        <location line="+23"/>
+        <location line="+14"/>
         <source>No output file is open</source>
         <translation>No hay ningún archivo de salida abierto</translation>
     </message>
@@ -309,7 +309,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
     </message>
     <message>
         <location line="+26"/>
-        <location line="+167"/>
+        <location line="+175"/>
         <location line="+138"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
@@ -470,8 +470,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+528"/>
-        <location line="+215"/>
+        <location filename="../media/videoedit.cpp" line="+396"/>
         <source>Stopped</source>
         <translation>Detenido</translation>
     </message>
@@ -480,16 +479,6 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <location line="+17"/>
         <source>Not a media file: %1</source>
         <translation>No es un archivo multimedia: %1</translation>
-    </message>
-    <message>
-        <location filename="../media/loudness.cpp" line="+284"/>
-        <source>Cannot even the loudness of %1 (%2)</source>
-        <translation>No se puede igualar la sonoridad de %1 (%2)</translation>
-    </message>
-    <message>
-        <location line="+71"/>
-        <source>write failed</source>
-        <translation>error de escritura</translation>
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
@@ -534,50 +523,46 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>%1 canales</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-628"/>
-        <location line="+40"/>
         <location filename="../media/wavwriter.cpp" line="-8"/>
         <location line="+17"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>No se puede escribir el archivo de salida %1 (%2)</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location filename="../media/wavwriter.cpp" line="+9"/>
+        <location line="+9"/>
         <source>Cannot write the output file %1</source>
         <translation>No se puede escribir el archivo de salida %1</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location filename="../media/videoedit.cpp" line="-280"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>No hay decodificador para el audio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+352"/>
+        <location line="+302"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>El flujo %1 de %2 no es una pista de audio</translation>
     </message>
     <message>
-        <location line="-351"/>
-        <location line="+250"/>
-        <location line="+102"/>
+        <location line="-301"/>
+        <location line="+302"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>No hay ningún flujo de audio en %1</translation>
     </message>
     <message>
-        <location line="-345"/>
+        <location line="-295"/>
         <location line="+3"/>
-        <location line="+361"/>
+        <location line="+311"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>No se puede decodificar el audio de %1</translation>
     </message>
     <message>
-        <location line="-303"/>
+        <location line="-253"/>
         <source>No sound could be decoded from %1</source>
         <translation>No se pudo decodificar audio de %1</translation>
     </message>
@@ -592,40 +577,20 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>La entrada terminó antes de tiempo: %1 contiene %2 s de los %3 s pedidos</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+116"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>No se puede convertir el audio de %1</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+127"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>No se puede convertir el audio a %1 Hz y %2 canales</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+49"/>
         <source>The sound could not be extracted from the video</source>
         <translation>No se pudo extraer el audio del vídeo</translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>No clip to extract</source>
-        <translation>No hay ningún fragmento que extraer</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported channel count %1</source>
-        <translation>Número de canales no admitido: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported sample rate %1 Hz</source>
-        <translation>Frecuencia de muestreo no admitida: %1 Hz</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported sample size %1</source>
-        <translation>Tamaño de muestra no admitido: %1</translation>
     </message>
 </context>
 <context>
@@ -1587,7 +1552,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+25"/>
+        <location filename="../engine/encodestep.cpp" line="+26"/>
         <source>The encoder does not accept the output settings</source>
         <translation>El codificador no acepta la configuración de salida</translation>
     </message>
@@ -1607,13 +1572,18 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>WAV admite 8, 16 o 24 bits, no %1 Hz, %2 canales, %3 bits</translation>
     </message>
     <message>
-        <location line="+134"/>
-        <location line="+10"/>
+        <location line="+142"/>
+        <location line="+45"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox no conoce el formato de salida</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-11"/>
+        <source>The output could not be read back: %1</source>
+        <translation>No se pudo volver a leer el archivo de salida: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>No sound track %1: the source has no sound</source>
         <translation>No existe la pista de audio %1: el origen no tiene audio</translation>
     </message>
@@ -1628,17 +1598,17 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>El fragmento empieza en %1 s, después del final del origen (%2 s)</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>The clip holds no sound</source>
         <translation>El fragmento no contiene audio</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Cannot write %1</source>
         <translation>No se puede escribir %1</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+70"/>
         <source>The tags could not be written: %1</source>
         <translation>No se pudieron escribir las etiquetas: %1</translation>
     </message>

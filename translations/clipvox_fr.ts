@@ -224,7 +224,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>stéréo</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+67"/>
         <source>file not found</source>
         <translation>fichier introuvable</translation>
     </message>
@@ -240,7 +240,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
     </message>
     <message>
         <location line="+41"/>
-        <location line="+48"/>
+        <location line="+42"/>
         <source>There is no WMA profile %1</source>
         <translation>Il n&apos;y a pas de profil WMA %1</translation>
     </message>
@@ -251,7 +251,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
     </message>
     <message>
         <location line="+20"/>
-        <location line="+23"/>
+        <location line="+14"/>
         <source>No output file is open</source>
         <translation>Aucun fichier de sortie n&apos;est ouvert</translation>
     </message>
@@ -307,7 +307,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
     </message>
     <message>
         <location line="+26"/>
-        <location line="+167"/>
+        <location line="+175"/>
         <location line="+138"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
@@ -468,8 +468,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+528"/>
-        <location line="+215"/>
+        <location filename="../media/videoedit.cpp" line="+396"/>
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
@@ -478,16 +477,6 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <location line="+17"/>
         <source>Not a media file: %1</source>
         <translation>Ce n&apos;est pas un fichier multimédia&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location filename="../media/loudness.cpp" line="+284"/>
-        <source>Cannot even the loudness of %1 (%2)</source>
-        <translation>Impossible d&apos;harmoniser le volume sonore de %1 (%2)</translation>
-    </message>
-    <message>
-        <location line="+71"/>
-        <source>write failed</source>
-        <translation>échec de l&apos;écriture</translation>
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
@@ -532,50 +521,46 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>%1 canaux</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-628"/>
-        <location line="+40"/>
         <location filename="../media/wavwriter.cpp" line="-8"/>
         <location line="+17"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>Impossible d&apos;écrire le fichier de sortie %1 (%2)</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location filename="../media/wavwriter.cpp" line="+9"/>
+        <location line="+9"/>
         <source>Cannot write the output file %1</source>
         <translation>Impossible d&apos;écrire le fichier de sortie %1</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location filename="../media/videoedit.cpp" line="-280"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Aucun décodeur pour le son de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+352"/>
+        <location line="+302"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Le flux %1 de %2 n&apos;est pas une piste audio</translation>
     </message>
     <message>
-        <location line="-351"/>
-        <location line="+250"/>
-        <location line="+102"/>
+        <location line="-301"/>
+        <location line="+302"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Aucun flux audio dans %1</translation>
     </message>
     <message>
-        <location line="-345"/>
+        <location line="-295"/>
         <location line="+3"/>
-        <location line="+361"/>
+        <location line="+311"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Impossible de décoder le son de %1</translation>
     </message>
     <message>
-        <location line="-303"/>
+        <location line="-253"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aucun son n&apos;a pu être décodé depuis %1</translation>
     </message>
@@ -590,40 +575,20 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Entrée terminée trop tôt&#xa0;: %1 contient %2 s sur les %3 s demandées</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+116"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>Impossible de convertir le son de %1</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+127"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Impossible de convertir le son en %1 Hz, %2 canaux</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+49"/>
         <source>The sound could not be extracted from the video</source>
         <translation>Le son n&apos;a pas pu être extrait de la vidéo</translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>No clip to extract</source>
-        <translation>Aucun extrait à traiter</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported channel count %1</source>
-        <translation>Nombre de canaux %1 non pris en charge</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported sample rate %1 Hz</source>
-        <translation>Fréquence d&apos;échantillonnage %1 Hz non prise en charge</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported sample size %1</source>
-        <translation>Taille d&apos;échantillon %1 non prise en charge</translation>
     </message>
 </context>
 <context>
@@ -1585,7 +1550,7 @@ Chapitre %1&#xa0;: %2</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+25"/>
+        <location filename="../engine/encodestep.cpp" line="+26"/>
         <source>The encoder does not accept the output settings</source>
         <translation>L&apos;encodeur n&apos;accepte pas les paramètres de sortie</translation>
     </message>
@@ -1605,13 +1570,18 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>WAV accepte 8, 16 ou 24 bits, et non %1 Hz, %2 canaux, %3 bits</translation>
     </message>
     <message>
-        <location line="+134"/>
-        <location line="+10"/>
+        <location line="+142"/>
+        <location line="+45"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox ne connaît pas ce format de sortie</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-11"/>
+        <source>The output could not be read back: %1</source>
+        <translation>Impossible de relire le fichier de sortie : %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>No sound track %1: the source has no sound</source>
         <translation>Pas de piste audio %1&#xa0;: la source n&apos;a pas de son</translation>
     </message>
@@ -1626,17 +1596,17 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>L&apos;extrait commence à %1 s, après la fin de la source (%2 s)</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>The clip holds no sound</source>
         <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Cannot write %1</source>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+70"/>
         <source>The tags could not be written: %1</source>
         <translation>Les étiquettes n&apos;ont pas pu être écrites&#xa0;: %1</translation>
     </message>

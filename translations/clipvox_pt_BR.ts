@@ -222,7 +222,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>estéreo</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+67"/>
         <source>file not found</source>
         <translation>arquivo não encontrado</translation>
     </message>
@@ -238,7 +238,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
     </message>
     <message>
         <location line="+41"/>
-        <location line="+48"/>
+        <location line="+42"/>
         <source>There is no WMA profile %1</source>
         <translation>Não existe o perfil WMA %1</translation>
     </message>
@@ -249,7 +249,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
     </message>
     <message>
         <location line="+20"/>
-        <location line="+23"/>
+        <location line="+14"/>
         <source>No output file is open</source>
         <translation>Nenhum arquivo de saída está aberto</translation>
     </message>
@@ -305,7 +305,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
     </message>
     <message>
         <location line="+26"/>
-        <location line="+167"/>
+        <location line="+175"/>
         <location line="+138"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
@@ -466,8 +466,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+528"/>
-        <location line="+215"/>
+        <location filename="../media/videoedit.cpp" line="+396"/>
         <source>Stopped</source>
         <translation>Interrompido</translation>
     </message>
@@ -476,16 +475,6 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <location line="+17"/>
         <source>Not a media file: %1</source>
         <translation>Não é um arquivo de mídia: %1</translation>
-    </message>
-    <message>
-        <location filename="../media/loudness.cpp" line="+284"/>
-        <source>Cannot even the loudness of %1 (%2)</source>
-        <translation>Não foi possível uniformizar o volume de %1 (%2)</translation>
-    </message>
-    <message>
-        <location line="+71"/>
-        <source>write failed</source>
-        <translation>falha na gravação</translation>
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
@@ -530,50 +519,46 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>%1 canais</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-628"/>
-        <location line="+40"/>
         <location filename="../media/wavwriter.cpp" line="-8"/>
         <location line="+17"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>Não foi possível gravar o arquivo de saída %1 (%2)</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location filename="../media/wavwriter.cpp" line="+9"/>
+        <location line="+9"/>
         <source>Cannot write the output file %1</source>
         <translation>Não foi possível gravar o arquivo de saída %1</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location filename="../media/videoedit.cpp" line="-280"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Nenhum decodificador para o áudio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+352"/>
+        <location line="+302"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>O fluxo %1 de %2 não é uma faixa de áudio</translation>
     </message>
     <message>
-        <location line="-351"/>
-        <location line="+250"/>
-        <location line="+102"/>
+        <location line="-301"/>
+        <location line="+302"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Nenhum fluxo de áudio em %1</translation>
     </message>
     <message>
-        <location line="-345"/>
+        <location line="-295"/>
         <location line="+3"/>
-        <location line="+361"/>
+        <location line="+311"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Não foi possível decodificar o áudio de %1</translation>
     </message>
     <message>
-        <location line="-303"/>
+        <location line="-253"/>
         <source>No sound could be decoded from %1</source>
         <translation>Nenhum áudio pôde ser decodificado de %1</translation>
     </message>
@@ -588,40 +573,20 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>A entrada terminou antes: %1 contém %2 s dos %3 s pedidos</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+116"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>Não foi possível converter o áudio de %1</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+127"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Não foi possível converter o áudio para %1 Hz, %2 canais</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+49"/>
         <source>The sound could not be extracted from the video</source>
         <translation>Não foi possível extrair o áudio do vídeo</translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>No clip to extract</source>
-        <translation>Nenhum trecho para extrair</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported channel count %1</source>
-        <translation>Número de canais sem suporte: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported sample rate %1 Hz</source>
-        <translation>Taxa de amostragem sem suporte: %1 Hz</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported sample size %1</source>
-        <translation>Tamanho de amostra sem suporte: %1</translation>
     </message>
 </context>
 <context>
@@ -1583,7 +1548,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+25"/>
+        <location filename="../engine/encodestep.cpp" line="+26"/>
         <source>The encoder does not accept the output settings</source>
         <translation>O codificador não aceita as configurações de saída</translation>
     </message>
@@ -1603,13 +1568,18 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>O WAV aceita 8, 16 ou 24 bits, não %1 Hz, %2 canais, %3 bits</translation>
     </message>
     <message>
-        <location line="+134"/>
-        <location line="+10"/>
+        <location line="+142"/>
+        <location line="+45"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>O formato de saída não é conhecido pelo Clipvox</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-11"/>
+        <source>The output could not be read back: %1</source>
+        <translation>Não foi possível ler de volta o arquivo de saída: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>No sound track %1: the source has no sound</source>
         <translation>Não há faixa de áudio %1: a origem não tem áudio</translation>
     </message>
@@ -1624,17 +1594,17 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>O trecho começa em %1 s, depois do fim da origem (%2 s)</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>The clip holds no sound</source>
         <translation>O trecho não contém áudio</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Cannot write %1</source>
         <translation>Não foi possível gravar %1</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+70"/>
         <source>The tags could not be written: %1</source>
         <translation>Não foi possível gravar as etiquetas: %1</translation>
     </message>

@@ -222,7 +222,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>立体声</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+67"/>
         <source>file not found</source>
         <translation>找不到文件</translation>
     </message>
@@ -238,7 +238,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     </message>
     <message>
         <location line="+41"/>
-        <location line="+48"/>
+        <location line="+42"/>
         <source>There is no WMA profile %1</source>
         <translation>没有 WMA 配置文件 %1</translation>
     </message>
@@ -249,7 +249,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     </message>
     <message>
         <location line="+20"/>
-        <location line="+23"/>
+        <location line="+14"/>
         <source>No output file is open</source>
         <translation>没有打开的输出文件</translation>
     </message>
@@ -305,7 +305,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     </message>
     <message>
         <location line="+26"/>
-        <location line="+167"/>
+        <location line="+175"/>
         <location line="+138"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
@@ -466,8 +466,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+528"/>
-        <location line="+215"/>
+        <location filename="../media/videoedit.cpp" line="+396"/>
         <source>Stopped</source>
         <translation>已停止</translation>
     </message>
@@ -476,16 +475,6 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+17"/>
         <source>Not a media file: %1</source>
         <translation>不是媒体文件：%1</translation>
-    </message>
-    <message>
-        <location filename="../media/loudness.cpp" line="+284"/>
-        <source>Cannot even the loudness of %1 (%2)</source>
-        <translation>无法统一 %1 的响度（%2）</translation>
-    </message>
-    <message>
-        <location line="+71"/>
-        <source>write failed</source>
-        <translation>写入失败</translation>
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
@@ -530,50 +519,46 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>%1 声道</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-628"/>
-        <location line="+40"/>
         <location filename="../media/wavwriter.cpp" line="-8"/>
         <location line="+17"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>无法写入输出文件 %1（%2）</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location filename="../media/wavwriter.cpp" line="+9"/>
+        <location line="+9"/>
         <source>Cannot write the output file %1</source>
         <translation>无法写入输出文件 %1</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location filename="../media/videoedit.cpp" line="-280"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>没有可解码 %1 声音的解码器</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+352"/>
+        <location line="+302"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>%2 的流 %1 不是音轨</translation>
     </message>
     <message>
-        <location line="-351"/>
-        <location line="+250"/>
-        <location line="+102"/>
+        <location line="-301"/>
+        <location line="+302"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>%1 中没有音频流</translation>
     </message>
     <message>
-        <location line="-345"/>
+        <location line="-295"/>
         <location line="+3"/>
-        <location line="+361"/>
+        <location line="+311"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>无法解码 %1 的声音</translation>
     </message>
     <message>
-        <location line="-303"/>
+        <location line="-253"/>
         <source>No sound could be decoded from %1</source>
         <translation>未能从 %1 解码出任何声音</translation>
     </message>
@@ -588,40 +573,20 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>输入提前结束：%1 仅有 %2 秒，而要求的是 %3 秒</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+116"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>无法转换 %1 的声音</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+127"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>无法将声音转换为 %1 Hz、%2 声道</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+49"/>
         <source>The sound could not be extracted from the video</source>
         <translation>无法从视频中提取声音</translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>No clip to extract</source>
-        <translation>没有要提取的片段</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported channel count %1</source>
-        <translation>不支持的声道数 %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported sample rate %1 Hz</source>
-        <translation>不支持的采样率 %1 Hz</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Unsupported sample size %1</source>
-        <translation>不支持的采样位数 %1</translation>
     </message>
 </context>
 <context>
@@ -1583,7 +1548,7 @@ Chapter %1: %2</source>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+25"/>
+        <location filename="../engine/encodestep.cpp" line="+26"/>
         <source>The encoder does not accept the output settings</source>
         <translation>编码器不接受这些输出设置</translation>
     </message>
@@ -1603,13 +1568,18 @@ Chapter %1: %2</source>
         <translation>WAV 仅支持 8、16 或 24 位，不支持 %1 Hz、%2 声道、%3 位</translation>
     </message>
     <message>
-        <location line="+134"/>
-        <location line="+10"/>
+        <location line="+142"/>
+        <location line="+45"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox 无法识别该输出格式</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-11"/>
+        <source>The output could not be read back: %1</source>
+        <translation>无法读回输出文件：%1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>No sound track %1: the source has no sound</source>
         <translation>没有音轨 %1：源文件没有声音</translation>
     </message>
@@ -1624,17 +1594,17 @@ Chapter %1: %2</source>
         <translation>片段开始于 %1 秒，晚于源文件的结尾（%2 秒）</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+97"/>
         <source>The clip holds no sound</source>
         <translation>片段中没有声音</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Cannot write %1</source>
         <translation>无法写入 %1</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+70"/>
         <source>The tags could not be written: %1</source>
         <translation>无法写入标签：%1</translation>
     </message>
