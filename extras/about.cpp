@@ -5,12 +5,15 @@
 #include "ui_about.h"
 
 #include <QMouseEvent>
+#include <QIcon>
 #include <QPushButton>
 
 TAboutForm::TAboutForm(QWidget *owner, const QString &homePage, const QString &supportMail)
     : QDialog(owner), ui(new Ui::TAboutForm), m_homePage(homePage), m_supportMail(supportMail)
 {
     ui->setupUi(this);
+    // The .ui names the 1x picture; an icon also finds its @2x file on a screen scaled by 2.
+    ui->Image1->setPixmap(QIcon(QStringLiteral(":/icons/clipvox.png")).pixmap(ui->Image1->pixmap().size()));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);

@@ -4,6 +4,7 @@
 #include "settings/settingsfile.h"
 #include "ui_tip.h"
 
+#include <QIcon>
 #include <QPushButton>
 #include <climits>
 
@@ -63,6 +64,8 @@ bool TipReader::next(QByteArray *tip)
 TTipForm::TTipForm(QWidget *owner) : QDialog(owner), ui(new Ui::TTipForm)
 {
     ui->setupUi(this);
+    // The .ui names the 1x picture; an icon also finds its @2x file on a screen scaled by 2.
+    ui->Image1->setPixmap(QIcon(QStringLiteral(":/icons/tip.png")).pixmap(ui->Image1->pixmap().size()));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
