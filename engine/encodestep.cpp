@@ -323,51 +323,70 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     const float gain = float(std::pow(10.0, gainDb / 20));
     const double seconds = std::isinf(clip.end) ? source.seconds - clip.start : clip.end - clip.start;
     const int64_t total = seconds > 0 ? std::llround(seconds * plan.rate) : 0;
-    std::vector<float> scaled;
-    std::vector<int32_t> ints;
+    // FLAC sizes its seek table from the expected length before the file is made.
+    plan.writer->expectFrames(total);
     int64_t frames = 0;
     int shown = -1;
     bool opened = false;
-    const TPassOutcome o = ReadClipSound(
-        clip.source, clip.start, clip.end, plan.rate, channels, stop,
-        [&](const float *x, int n) {
-            // The file is made at the first sound, so a clip without any leaves none.
-            // FLAC sizes its seek table from the expected length before the file is made.
-            if (!opened)
-                plan.writer->expectFrames(total);
-            if (!opened && !(plan.writer->setInput(plan.rate, channels) && plan.writer->open(out))) {
-                result.reason = plan.writer->error;
-                return false;
-            }
-            opened = true;
-            const size_t count = size_t(n) * size_t(channels);
-            if (gain != 1.f) {
-                scaled.resize(count);
-                for (size_t i = 0; i < count; ++i)
-                    scaled[i] = x[i] * gain;
-                x = scaled.data();
-            }
-            bool ok;
-            if (plan.bits > 0) {
-                ints.resize(count);
-                quantise.run(x, ints.data(), count);
-                ok = plan.writer->write32(ints.data(), n);
-            } else {
-                ok = plan.writer->writeFloat(x, n);
-            }
-            if (!ok) {
-                result.reason = plan.writer->error;
-                return false;
-            }
-            frames += n;
-            const int now = total > 0 ? int(std::min<int64_t>(frames, total) * 100 / total) : 0;
-            if (now != shown && percent) {
-                shown = now;
-                percent(now);
-            }
-            return true;
-        },
-        &result.reason, stream);
+    // The file is made at the first sound, so a clip without any leaves none.
+    const auto writeBlock = [&](int n, const auto &write) {
+        if (!opened && !(plan.writer->setInput(plan.rate, channels) && plan.writer->open(out))) {
+            result.reason = plan.writer->error;
+            return false;
+        }
+        opened = true;
+        if (!write()) {
+            result.reason = plan.writer->error;
+            return false;
+        }
+        frames += n;
+        const int now = total > 0 ? int(std::min<int64_t>(frames, total) * 100 / total) : 0;
+        if (now != shown && percent) {
+            shown = now;
+            percent(now);
+        }
+        return true;
+    };
+    TPassOutcome o;
+    if (plan.bits > 0) {
+        // Integer outputs: the gain, the quantiser and what the writer can do ahead run on
+        // the decoder's thread, beside the encoder.
+        std::function<void(const int32_t *, int)> ahead;
+        if (plan.writer->setInput(plan.rate, channels))
+            ahead = plan.writer->workAhead();
+        std::vector<float> scaled;
+        o = ReadClipSamples(
+            clip.source, clip.start, clip.end, plan.rate, channels, stop,
+            [&](const float *x, int n, int32_t *ints) {
+                const size_t count = size_t(n) * size_t(channels);
+                if (gain != 1.f) {
+                    scaled.resize(count);
+                    for (size_t i = 0; i < count; ++i)
+                        scaled[i] = x[i] * gain;
+                    x = scaled.data();
+                }
+                quantise.run(x, ints, count);
+                if (ahead)
+                    ahead(ints, n);
+            },
+            [&](const int32_t *x, int n) { return writeBlock(n, [&] { return plan.writer->write32(x, n); }); },
+            &result.reason, stream);
+    } else {
+        std::vector<float> scaled;
+        o = ReadClipSound(
+            clip.source, clip.start, clip.end, plan.rate, channels, stop,
+            [&](const float *x, int n) {
+                if (gain != 1.f) {
+                    const size_t count = size_t(n) * size_t(channels);
+                    scaled.resize(count);
+                    for (size_t i = 0; i < count; ++i)
+                        scaled[i] = x[i] * gain;
+                    x = scaled.data();
+                }
+                return writeBlock(n, [&] { return plan.writer->writeFloat(x, n); });
+            },
+            &result.reason, stream);
+    }
     if (o != TPassOutcome::Done) {
         result.stopped = o == TPassOutcome::Stopped;
         return result;
