@@ -48,6 +48,15 @@ struct TClipSource
 constexpr int kNoSuchTrack = -2;
 int SoundStreamOf(const QString &source, int track, const std::atomic<bool> &stop, QString *reason);
 
+// Measures the loudness of a clip as it will be encoded: converted to rate and channels.
+// seconds is the clip's expected length (0 or less when unknown): a clip of 20 s or more is
+// measured in `parts` (1 or 2) pieces at once, each decoded and measured by threads of its
+// own, and the pieces combined into what one pass over the whole clip gives. Setting stop
+// ends it within a fraction of a second; on failure the reason is in *reason.
+TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int rate, int channels, int stream,
+                                 const std::atomic<bool> &stop, LoudnessMeasurement *measurement, QString *reason,
+                                 int parts = 2);
+
 // The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: -1 for
 // WAV and FLAC, lower for the lossy formats by what their encoders were measured to add.
 double TruePeakCeilingDb(int format);
