@@ -650,6 +650,8 @@ public:
         FILE *file = std::fopen(QFile::encodeName(path).constData(), "w+b"); // STREAMINFO is rewritten at the end
         if (!file)
             return fail(cannotCreate(path));
+        m_fileBuffer.resize(256 * 1024); // a write call every 256 KiB, not every 4
+        std::setvbuf(file, m_fileBuffer.data(), _IOFBF, m_fileBuffer.size());
         m_enc = FLAC__stream_encoder_new();
         if (!m_enc || !m_md5) {
             std::fclose(file);
@@ -822,6 +824,7 @@ private:
     std::vector<uint8_t> m_bytes;         // the encoder thread's samples as the signature reads them
     std::vector<FLAC__int32> m_aheadBuf;  // the same for the thread ahead
     std::vector<uint8_t> m_aheadBytes;
+    std::vector<char> m_fileBuffer; // the output's stdio buffer, in use until libFLAC closes the file
 };
 
 // ---- Opus ------------------------------------------------------------------------------
