@@ -650,7 +650,9 @@ public:
         FILE *file = std::fopen(QFile::encodeName(path).constData(), "w+b"); // STREAMINFO is rewritten at the end
         if (!file)
             return fail(cannotCreate(path));
-        m_fileBuffer.resize(256 * 1024); // a write call every 256 KiB, not every 4
+        // A write call every 64 KiB, not every 4 (the bytes libFLAC rewrites at the end cost
+        // one buffer of writing again).
+        m_fileBuffer.resize(64 * 1024);
         std::setvbuf(file, m_fileBuffer.data(), _IOFBF, m_fileBuffer.size());
         m_enc = FLAC__stream_encoder_new();
         if (!m_enc || !m_md5) {
