@@ -10,6 +10,7 @@
 #include <cmath>
 #include <iterator>
 #include <optional>
+#include <thread>
 
 namespace {
 // True when the writer took its last set-up call; else the reason, or the fallback.
@@ -305,6 +306,59 @@ int SoundStreamOf(const QString &source, int track, const std::atomic<bool> &sto
     return kNoSuchTrack;
 }
 
+namespace {
+TPassOutcome MeasurePiece(const QString &source, double start, double end, int rate, int channels, int stream,
+                          const std::atomic<bool> &stop, LoudnessMeter &meter, QString *reason)
+{
+    return ReadClipSound(
+        source, start, end, rate, channels, stop,
+        [&](const float *x, int frames) {
+            meter.add(x, size_t(frames));
+            return true;
+        },
+        reason, stream);
+}
+} // namespace
+
+TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int rate, int channels, int stream,
+                                 const std::atomic<bool> &stop, LoudnessMeasurement *measurement, QString *reason,
+                                 int parts)
+{
+    // Each piece is measured on the thread that takes its sound from the decoder's.
+    const int64_t step = (rate + 5) / 10; // the meter's 100 ms, the step of its gating blocks
+    const int64_t frames = seconds > 0 ? std::llround(seconds * rate) : 0;
+    if (parts >= 2 && frames >= 200 * step) {
+        // The first half ends on a block boundary; the second starts three steps earlier, so
+        // that its first block is the one that straddles the seam.
+        const int64_t seam = frames / 2 / step * step;
+        LoudnessMeter first(channels, rate, false), second(channels, rate, false);
+        QString secondReason;
+        TPassOutcome secondOutcome = TPassOutcome::Failed;
+        std::thread other([&] {
+            secondOutcome = MeasurePiece(clip.source, clip.start + double(seam - 3 * step) / rate, clip.end, rate,
+                                         channels, stream, stop, second, &secondReason);
+        });
+        const TPassOutcome firstOutcome = MeasurePiece(clip.source, clip.start, clip.start + double(seam) / rate,
+                                                       rate, channels, stream, stop, first, reason);
+        other.join();
+        if (firstOutcome == TPassOutcome::Done && secondOutcome == TPassOutcome::Done) {
+            const LoudnessMeter *both[] = {&first, &second};
+            *measurement = LoudnessMeter::combined(both, 2);
+            return TPassOutcome::Done;
+        }
+        if (stop)
+            return TPassOutcome::Stopped;
+        // A source shorter than it states: one pass over the clip, which gives the reason.
+        reason->clear();
+    }
+    LoudnessMeter meter(channels, rate, false);
+    const TPassOutcome o = MeasurePiece(clip.source, clip.start, clip.end, rate, channels, stream, stop, meter, reason);
+    if (o == TPassOutcome::Done)
+        *measurement = meter.result();
+    return o;
+}
+
+
 double TruePeakCeilingDb(int format)
 {
     const FormatWriter *w = WriterOf(format);
@@ -343,81 +397,103 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     const int channels = plan.channels;
 
     // First pass: the clip measured exactly as it will be encoded.
+    const double seconds = std::isinf(clip.end) ? source.seconds - clip.start : clip.end - clip.start;
     double gainDb = 0;
     LoudnessMeasurement loudness;
     if (s.LoudnessTarget != 0) {
-        LoudnessMeter meter(plan.channels, plan.rate);
-        const TPassOutcome o = ReadClipSound(
-            clip.source, clip.start, clip.end, plan.rate, channels, stop,
-            [&](const float *x, int frames) {
-                meter.add(x, size_t(frames));
-                return true;
-            },
-            &result.reason, stream);
+        const TPassOutcome o =
+            MeasureClipLoudness(clip, seconds, plan.rate, channels, stream, stop, &loudness, &result.reason);
         if (o != TPassOutcome::Done) {
             result.stopped = o == TPassOutcome::Stopped;
             return result;
         }
-        loudness = meter.result();
         gainDb = LoudnessGainDb(loudness, s.LoudnessTarget, TruePeakCeilingDb(format));
     }
 
-    // Integer outputs are dithered where the sound was changed or its word length shortened;
-    // otherwise they keep every bit (a 24-bit source into 24-bit FLAC at its own rate).
-    const double seconds = std::isinf(clip.end) ? source.seconds - clip.start : clip.end - clip.start;
     const int64_t total = seconds > 0 ? std::llround(seconds * plan.rate) : 0;
     int shown = -1;
     // One encoding pass into out at the gain; the gauge goes no further than cap and never back.
     const auto encode = [&](double gainDb, int cap) {
+        // Integer outputs are dithered where the sound was changed or its word length shortened;
+        // otherwise they keep every bit (a 24-bit source into 24-bit FLAC at its own rate).
         const bool dither = plan.bits > 0
             && (gainDb != 0 || plan.rate != source.rate || channels != source.channels || source.bits == 0
                 || source.bits > plan.bits);
         TQuantiser quantise(plan.bits, dither);
         const float gain = float(std::pow(10.0, gainDb / 20));
-        std::vector<float> scaled;
-        std::vector<int32_t> ints;
+        // FLAC sizes its seek table from the expected length before the file is made.
+        plan.writer->expectFrames(total);
         int64_t frames = 0;
         bool opened = false;
-        const TPassOutcome o = ReadClipSound(
-            clip.source, clip.start, clip.end, plan.rate, channels, stop,
-            [&](const float *x, int n) {
-                // The file is made at the first sound, so a clip without any leaves none.
-                // FLAC sizes its seek table from the expected length before the file is made.
-                if (!opened)
-                    plan.writer->expectFrames(total);
-                if (!opened && !(plan.writer->setInput(plan.rate, channels) && plan.writer->open(out))) {
-                    result.reason = plan.writer->error;
-                    return false;
-                }
-                opened = true;
-                const size_t count = size_t(n) * size_t(channels);
-                if (gain != 1.f) {
-                    scaled.resize(count);
-                    for (size_t i = 0; i < count; ++i)
-                        scaled[i] = x[i] * gain;
-                    x = scaled.data();
-                }
-                bool ok;
-                if (plan.bits > 0) {
-                    ints.resize(count);
-                    quantise.run(x, ints.data(), count);
-                    ok = plan.writer->write32(ints.data(), n);
-                } else {
-                    ok = plan.writer->writeFloat(x, n);
-                }
-                if (!ok) {
-                    result.reason = plan.writer->error;
-                    return false;
-                }
-                frames += n;
-                const int now = std::min(cap, total > 0 ? int(std::min<int64_t>(frames, total) * 100 / total) : 0);
-                if (now > shown && percent) {
-                    shown = now;
-                    percent(now);
-                }
-                return true;
-            },
-            &result.reason, stream);
+        // The file is made at the first sound, so a clip without any leaves none.
+        const auto writeBlock = [&](int n, const auto &write) {
+            if (!opened && !(plan.writer->setInput(plan.rate, channels) && plan.writer->open(out))) {
+                result.reason = plan.writer->error;
+                return false;
+            }
+            opened = true;
+            if (!write()) {
+                result.reason = plan.writer->error;
+                return false;
+            }
+            frames += n;
+            const int now = std::min(cap, total > 0 ? int(std::min<int64_t>(frames, total) * 100 / total) : 0);
+            if (now > shown && percent) {
+                shown = now;
+                percent(now);
+            }
+            return true;
+        };
+        TPassOutcome o;
+        std::vector<float> scaled;
+        // Integer outputs: the gain, the quantiser and what the writer can do ahead.
+        std::function<void(const int32_t *, int)> ahead;
+        const auto convert = [&](const float *x, int n, int32_t *ints) {
+            const size_t count = size_t(n) * size_t(channels);
+            if (gain != 1.f) {
+                scaled.resize(count);
+                for (size_t i = 0; i < count; ++i)
+                    scaled[i] = x[i] * gain;
+                x = scaled.data();
+            }
+            quantise.run(x, ints, count);
+            if (ahead)
+                ahead(ints, n);
+        };
+        if (plan.bits > 0 && !plan.writer->light()) {
+            // The encoder costs more than the decoding: the conversion runs on the decoder's
+            // thread, beside it.
+            if (plan.writer->setInput(plan.rate, channels))
+                ahead = plan.writer->workAhead();
+            o = ReadClipSamples(
+                clip.source, clip.start, clip.end, plan.rate, channels, stop, convert,
+                [&](const int32_t *x, int n) { return writeBlock(n, [&] { return plan.writer->write32(x, n); }); },
+                &result.reason, stream);
+        } else if (plan.bits > 0) {
+            std::vector<int32_t> ints;
+            o = ReadClipSound(
+                clip.source, clip.start, clip.end, plan.rate, channels, stop,
+                [&](const float *x, int n) {
+                    ints.resize(size_t(n) * size_t(channels));
+                    convert(x, n, ints.data());
+                    return writeBlock(n, [&] { return plan.writer->write32(ints.data(), n); });
+                },
+                &result.reason, stream);
+        } else {
+            o = ReadClipSound(
+                clip.source, clip.start, clip.end, plan.rate, channels, stop,
+                [&](const float *x, int n) {
+                    if (gain != 1.f) {
+                        const size_t count = size_t(n) * size_t(channels);
+                        scaled.resize(count);
+                        for (size_t i = 0; i < count; ++i)
+                            scaled[i] = x[i] * gain;
+                        x = scaled.data();
+                    }
+                    return writeBlock(n, [&] { return plan.writer->writeFloat(x, n); });
+                },
+                &result.reason, stream);
+        }
         if (o != TPassOutcome::Done) {
             result.stopped = o == TPassOutcome::Stopped;
             return false;

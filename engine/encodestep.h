@@ -5,6 +5,7 @@
 #include "core/outputsettings.h"
 #include "engine/job.h"
 #include "media/audiofile2.h"
+#include "media/loudness.h"
 #include "media/videoedit.h"
 
 #include <atomic>
@@ -47,6 +48,15 @@ struct TClipSource
 // cannot be read.
 constexpr int kNoSuchTrack = -2;
 int SoundStreamOf(const QString &source, int track, const std::atomic<bool> &stop, QString *reason);
+
+// Measures the loudness of a clip as it will be encoded: converted to rate and channels.
+// seconds is the clip's expected length (0 or less when unknown): a clip of 20 s or more is
+// measured in `parts` (1 or 2) pieces at once, each decoded and measured by threads of its
+// own, and the pieces combined into what one pass over the whole clip gives. Setting stop
+// ends it within a fraction of a second; on failure the reason is in *reason.
+TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int rate, int channels, int stream,
+                                 const std::atomic<bool> &stop, LoudnessMeasurement *measurement, QString *reason,
+                                 int parts = 2);
 
 // The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: just
 // below -1 for every format. A lossy output is checked once written (see EncodeClip).

@@ -21,6 +21,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/audio_fifo.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/md5.h>
 #include <libswresample/swresample.h>
 }
 
@@ -612,10 +613,18 @@ protected:
 
 // ---- FLAC ------------------------------------------------------------------------------
 
+// Exported by libFLAC and used by its flac tool (--no-md5-sum), but declared only in a
+// header libFLAC does not install.
+extern "C" FLAC__bool FLAC__stream_encoder_set_do_md5(FLAC__StreamEncoder *encoder, FLAC__bool value);
+
 class FlacWriter final : public WideWriter
 {
 public:
-    explicit FlacWriter(const FlacSettings &s) : m_s(s) {}
+    explicit FlacWriter(const FlacSettings &s) : m_s(s), m_md5(av_md5_alloc())
+    {
+        if (m_md5)
+            av_md5_init(m_md5.get());
+    }
     ~FlacWriter() override
     {
         if (m_enc)
@@ -626,6 +635,19 @@ public:
             FLAC__metadata_object_delete(m_padding);
     }
     void expectFrames(int64_t frames) override { m_expected = frames; }
+    // The MD5 signature of the sound, which costs the encoder about a seventh of its time,
+    // is computed ahead when the samples reach the encoder as they are.
+    std::function<void(const int32_t *, int)> workAhead() override
+    {
+        if (!m_same || m_started)
+            return {};
+        m_md5Ahead = true;
+        return [this](const int32_t *samples, int frames) {
+            m_aheadBuf.resize(size_t(frames) * size_t(m_s.channels));
+            toWidth(samples, m_aheadBuf.size(), m_aheadBuf.data());
+            digest(m_aheadBuf.data(), m_aheadBuf.size(), m_aheadBytes);
+        };
+    }
 
     bool open(const QString &path) override
     {
@@ -637,11 +659,17 @@ public:
         FILE *file = std::fopen(QFile::encodeName(path).constData(), "w+b"); // STREAMINFO is rewritten at the end
         if (!file)
             return fail(cannotCreate(path));
+        // A write call every 64 KiB, not every 4 (the bytes libFLAC rewrites at the end cost
+        // one buffer of writing again).
+        m_fileBuffer.resize(64 * 1024);
+        std::setvbuf(file, m_fileBuffer.data(), _IOFBF, m_fileBuffer.size());
         m_enc = FLAC__stream_encoder_new();
-        if (!m_enc) {
+        if (!m_enc || !m_md5) {
             std::fclose(file);
             return fail(QCoreApplication::translate("Media", "Out of memory"));
         }
+        // The MD5 signature is ours (see digest), written into STREAMINFO at the end.
+        FLAC__stream_encoder_set_do_md5(m_enc, false);
         FLAC__stream_encoder_set_channels(m_enc, unsigned(m_s.channels));
         FLAC__stream_encoder_set_bits_per_sample(m_enc, unsigned(m_s.bits));
         FLAC__stream_encoder_set_sample_rate(m_enc, unsigned(m_s.rate));
@@ -671,7 +699,7 @@ public:
         ok = FLAC__stream_encoder_finish(m_enc) && ok;
         FLAC__stream_encoder_delete(m_enc);
         m_enc = nullptr;
-        ok = ok && dropUnreachedSeekPoints();
+        ok = ok && rewriteMetadata();
         if (!ok && error.isEmpty())
             error = QCoreApplication::translate("Media", "Cannot write %1").arg(m_path);
         return ok;
@@ -707,43 +735,81 @@ private:
         blocks[count++] = m_padding;
         return FLAC__stream_encoder_set_metadata(m_enc, blocks, count);
     }
-    // Points the sound never reached (it ended before the expected length) would name
-    // samples past the end: they become placeholders, rewritten in place.
-    bool dropUnreachedSeekPoints()
+    // STREAMINFO gets the MD5 signature. Seek points the sound never reached (it ended
+    // before the expected length) would name samples past the end: they become placeholders.
+    // Both blocks are rewritten in place.
+    bool rewriteMetadata()
     {
-        if (!m_seekTable)
-            return true;
-        FLAC__StreamMetadata_SeekTable &table = m_seekTable->data.seek_table;
+        uint8_t md5[16];
+        av_md5_final(m_md5.get(), md5);
         bool unreached = false;
-        for (unsigned i = 0; i < table.num_points; ++i) {
-            FLAC__StreamMetadata_SeekPoint &p = table.points[i];
-            if (p.frame_samples == 0 && p.sample_number != FLAC__STREAM_METADATA_SEEKPOINT_PLACEHOLDER) {
-                p = {FLAC__STREAM_METADATA_SEEKPOINT_PLACEHOLDER, 0, 0};
-                unreached = true;
+        if (m_seekTable) {
+            FLAC__StreamMetadata_SeekTable &table = m_seekTable->data.seek_table;
+            for (unsigned i = 0; i < table.num_points; ++i) {
+                FLAC__StreamMetadata_SeekPoint &p = table.points[i];
+                if (p.frame_samples == 0 && p.sample_number != FLAC__STREAM_METADATA_SEEKPOINT_PLACEHOLDER) {
+                    p = {FLAC__STREAM_METADATA_SEEKPOINT_PLACEHOLDER, 0, 0};
+                    unreached = true;
+                }
             }
+            if (unreached)
+                FLAC__metadata_object_seektable_template_sort(m_seekTable, false);
         }
-        if (!unreached)
-            return true;
-        FLAC__metadata_object_seektable_template_sort(m_seekTable, false);
         FLAC__Metadata_SimpleIterator *it = FLAC__metadata_simple_iterator_new();
         bool ok = it && FLAC__metadata_simple_iterator_init(it, QFile::encodeName(m_path).constData(), false, false);
-        while (ok && FLAC__metadata_simple_iterator_get_block_type(it) != FLAC__METADATA_TYPE_SEEKTABLE)
-            ok = FLAC__metadata_simple_iterator_next(it);
-        ok = ok && FLAC__metadata_simple_iterator_set_block(it, m_seekTable, false);
+        FLAC__StreamMetadata *info = ok ? FLAC__metadata_simple_iterator_get_block(it) : nullptr;
+        ok = info && info->type == FLAC__METADATA_TYPE_STREAMINFO;
+        if (ok) {
+            std::memcpy(info->data.stream_info.md5sum, md5, sizeof md5);
+            ok = FLAC__metadata_simple_iterator_set_block(it, info, false);
+        }
+        if (info)
+            FLAC__metadata_object_delete(info);
+        if (ok && unreached) {
+            while (ok && FLAC__metadata_simple_iterator_get_block_type(it) != FLAC__METADATA_TYPE_SEEKTABLE)
+                ok = FLAC__metadata_simple_iterator_next(it);
+            ok = ok && FLAC__metadata_simple_iterator_set_block(it, m_seekTable, false);
+        }
         if (it)
             FLAC__metadata_simple_iterator_delete(it);
         return ok || fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
+    }
+    // Full-scale samples down to the file's sample size, rounded half up (the largest value
+    // kept), in 32-bit steps that the compiler vectorises.
+    void toWidth(const int32_t *in, size_t n, FLAC__int32 *out) const
+    {
+        const int shift = 32 - m_s.bits;
+        const int32_t top = int32_t((int64_t(1) << (m_s.bits - 1)) - 1);
+        for (size_t i = 0; i < n; ++i)
+            out[i] = std::min((in[i] >> shift) + ((in[i] >> (shift - 1)) & 1), top);
+    }
+    // FLAC's MD5 signature: every sample in little-endian order in whole bytes.
+    void digest(const FLAC__int32 *samples, size_t n, std::vector<uint8_t> &bytes)
+    {
+        const size_t width = size_t(m_s.bits + 7) / 8;
+        bytes.resize(n * width);
+        uint8_t *b = bytes.data();
+        if (width == 2) {
+            for (size_t i = 0; i < n; ++i, b += 2) {
+                b[0] = uint8_t(samples[i]);
+                b[1] = uint8_t(samples[i] >> 8);
+            }
+        } else {
+            for (size_t i = 0; i < n; ++i)
+                for (size_t k = 0; k < width; ++k)
+                    *b++ = uint8_t(samples[i] >> (8 * k));
+        }
+        av_md5_update(m_md5.get(), bytes.data(), bytes.size());
     }
     // Full-scale samples down to the file's sample size, rounded.
     bool encode(const int32_t *samples, int frames)
     {
         if (frames <= 0)
             return true;
-        const int shift = 32 - m_s.bits;
-        const int64_t top = (int64_t(1) << (m_s.bits - 1)) - 1;
         m_buf.resize(size_t(frames) * size_t(m_s.channels));
-        for (size_t i = 0; i < m_buf.size(); ++i)
-            m_buf[i] = FLAC__int32(std::min((int64_t(samples[i]) + (int64_t(1) << (shift - 1))) >> shift, top));
+        toWidth(samples, m_buf.size(), m_buf.data());
+        if (!m_md5Ahead)
+            digest(m_buf.data(), m_buf.size(), m_bytes);
         if (FLAC__stream_encoder_process_interleaved(m_enc, m_buf.data(), unsigned(frames)))
             return true;
         const FLAC__StreamEncoderState state = FLAC__stream_encoder_get_state(m_enc);
@@ -760,6 +826,16 @@ private:
     int64_t m_expected = 0; // input frames
     std::vector<int32_t> m_converted;
     std::vector<FLAC__int32> m_buf;
+    struct Md5Free
+    {
+        void operator()(AVMD5 *p) const { av_free(p); }
+    };
+    std::unique_ptr<AVMD5, Md5Free> m_md5;
+    bool m_md5Ahead = false;              // the signature is computed by workAhead's function
+    std::vector<uint8_t> m_bytes;         // the encoder thread's samples as the signature reads them
+    std::vector<FLAC__int32> m_aheadBuf;  // the same for the thread ahead
+    std::vector<uint8_t> m_aheadBytes;
+    std::vector<char> m_fileBuffer; // the output's stdio buffer, in use until libFLAC closes the file
 };
 
 // ---- Opus ------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 // which may change until the first samples are written.
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 struct Mp3Settings
@@ -78,6 +79,14 @@ public:
     // The number of input frames to come, when known, given before open: FLAC places its
     // seek points by it.
     virtual void expectFrames(int64_t) {}
+    // True when writing costs less than decoding (PCM): the sound is then best converted on
+    // the writer's thread, which would otherwise wait for the decoder's.
+    virtual bool light() const { return false; }
+    // Work a writer can do on the thread that produces the sound. Asked after setInput and
+    // before the first write; the function returned is then called there with exactly the
+    // samples write32 gets next, in order and before them (FLAC computes its MD5 signature
+    // so). Empty when there is none.
+    virtual std::function<void(const int32_t *samples, int frames)> workAhead() { return {}; }
     QString error;
 };
 

@@ -129,6 +129,7 @@ struct LoudnessMeter::Private
     int channels = 0;
     std::unique_ptr<TruePeak> peak;
     std::vector<float> scaled;
+    bool ownThread = true;
 
     struct Block
     {
@@ -151,6 +152,13 @@ struct LoudnessMeter::Private
     {
         if (!state || frames == 0)
             return;
+        if (!ownThread) {
+            if constexpr (std::is_floating_point_v<T>)
+                measure(samples, frames, 1.f);
+            else
+                measure(samples, frames, sizeof(T) == 4 ? 1.f / 2147483648.f : 1.f / 32768);
+            return;
+        }
         std::unique_lock lock(mutex);
         if (!worker.joinable())
             worker = std::thread([this] { run(); });
@@ -199,6 +207,13 @@ struct LoudnessMeter::Private
         std::unique_lock lock(mutex);
         changed.wait(lock, [&] { return pending == 0; });
     }
+    void measure(const float *samples, size_t frames, float scale)
+    {
+        if (scale != 1.f)
+            return measure<float>(samples, frames, scale);
+        ebur128_add_frames_float(state, samples, frames);
+        peak->add(samples, frames);
+    }
     template <typename T>
     void measure(const T *samples, size_t frames, float scale)
     {
@@ -210,9 +225,10 @@ struct LoudnessMeter::Private
     }
 };
 
-LoudnessMeter::LoudnessMeter(int channels, int rate) : d(std::make_unique<Private>())
+LoudnessMeter::LoudnessMeter(int channels, int rate, bool ownThread) : d(std::make_unique<Private>())
 {
     d->channels = channels;
+    d->ownThread = ownThread;
     if (channels > 0 && rate > 0) {
         d->state = ebur128_init(unsigned(channels), static_cast<unsigned long>(rate), EBUR128_MODE_I);
         d->peak = std::make_unique<TruePeak>(channels);
@@ -249,14 +265,26 @@ void LoudnessMeter::add(const float *samples, size_t frames)
 
 LoudnessMeasurement LoudnessMeter::result() const
 {
+    const LoudnessMeter *self = this;
+    return combined(&self, 1);
+}
+
+LoudnessMeasurement LoudnessMeter::combined(const LoudnessMeter *const *meters, size_t count)
+{
     LoudnessMeasurement m;
-    if (!d->state)
-        return m;
-    d->drain();
+    std::vector<ebur128_state *> states;
+    double peak = 0;
+    for (size_t i = 0; i < count; ++i) {
+        if (!meters[i]->d->state)
+            return m;
+        meters[i]->d->drain();
+        states.push_back(meters[i]->d->state);
+        peak = std::max(peak, meters[i]->d->peak->peak());
+    }
     double lufs = 0;
-    if (ebur128_loudness_global(d->state, &lufs) == EBUR128_SUCCESS && std::isfinite(lufs))
+    if (!states.empty() && ebur128_loudness_global_multiple(states.data(), states.size(), &lufs) == EBUR128_SUCCESS
+        && std::isfinite(lufs))
         m.integratedLufs = lufs;
-    const double peak = d->peak->peak();
     if (peak > 0)
         m.truePeakDbtp = 20 * std::log10(peak);
     return m;

@@ -16,7 +16,8 @@ struct LoudnessMeasurement
 class LoudnessMeter
 {
 public:
-    LoudnessMeter(int channels, int rate);
+    // With ownThread false the samples are measured at once on the thread that adds them.
+    LoudnessMeter(int channels, int rate, bool ownThread = true);
     ~LoudnessMeter();
     LoudnessMeter(const LoudnessMeter &) = delete;
     LoudnessMeter &operator=(const LoudnessMeter &) = delete;
@@ -28,6 +29,12 @@ public:
     void add(const int32_t *samples, size_t frames);
     void add(const float *samples, size_t frames); // +-1
     LoudnessMeasurement result() const;
+    // The measurement of consecutive pieces of one sound, each measured by its own meter
+    // (same rate and channels): the gating blocks of all pieces together, the highest peak.
+    // A piece after the first that starts 300 ms before the end of the one before, at a
+    // whole number of 100 ms blocks from the sound's start, gives exactly one measurement's
+    // blocks (the K-weighting filter aside, which settles within a few milliseconds).
+    static LoudnessMeasurement combined(const LoudnessMeter *const *meters, size_t count);
 
 private:
     struct Private;

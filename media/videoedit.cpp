@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 extern "C" {
@@ -347,7 +348,9 @@ private:
 };
 
 // A sink that hands blocks of sound to another thread through a bounded queue of about a
-// second: the decoder runs ahead of the encoder by no more than that.
+// second: the decoder runs ahead of the encoder by no more than that. Blocks of T other than
+// float are made from the float sound by `prepare`, on the decoder's thread.
+template <typename T>
 class QueueSink final : public Sink
 {
 public:
@@ -355,20 +358,26 @@ public:
     {
         std::mutex mutex;
         std::condition_variable changed;
-        std::deque<std::vector<float>> full;
-        std::vector<std::vector<float>> spare;
+        std::deque<std::vector<T>> full;
+        std::vector<std::vector<T>> spare;
         int64_t queuedFrames = 0;
         bool ended = false;
     };
+    using Prepare = std::function<void(const float *in, int frames, T *out)>;
 
-    QueueSink(Queue &q, int channels, int64_t capacity, const StopFlags &stop)
-        : Sink(channels), m_q(q), m_capacity(capacity), m_stop(stop)
+    QueueSink(Queue &q, int channels, int64_t capacity, const StopFlags &stop, const Prepare &prepare)
+        : Sink(channels), m_q(q), m_capacity(capacity), m_stop(stop), m_prepare(prepare)
     {}
     // Hands over what is gathered; false when stopped meanwhile.
     bool flush()
     {
-        if (m_block.empty())
+        if (m_float.empty() && m_block.empty())
             return true;
+        if constexpr (!std::is_same_v<T, float>) {
+            m_block.resize(m_float.size());
+            m_prepare(m_float.data(), int(m_float.size() / size_t(m_channels)), m_block.data());
+            m_float.clear();
+        }
         const int64_t frames = int64_t(m_block.size()) / m_channels;
         std::unique_lock lock(m_q.mutex);
         while (m_q.queuedFrames > 0 && m_q.queuedFrames + frames > m_capacity && !m_stop())
@@ -390,20 +399,91 @@ public:
 protected:
     bool put(const float *samples, int64_t frames, QString *error) override
     {
-        m_block.insert(m_block.end(), samples, samples + frames * m_channels);
-        if (m_block.size() < size_t(kBlockFrames * m_channels) || flush())
+        std::vector<float> &gathered = gathering();
+        gathered.insert(gathered.end(), samples, samples + frames * m_channels);
+        if (gathered.size() < size_t(kBlockFrames * m_channels) || flush())
             return true;
         *error = QCoreApplication::translate("Media", "Stopped");
         return false;
     }
 
 private:
+    std::vector<float> &gathering()
+    {
+        if constexpr (std::is_same_v<T, float>)
+            return m_block;
+        else
+            return m_float;
+    }
+
     static constexpr int64_t kBlockFrames = 4096;
     Queue &m_q;
     int64_t m_capacity;
     const StopFlags &m_stop;
-    std::vector<float> m_block;
+    const Prepare &m_prepare;
+    std::vector<T> m_block;
+    std::vector<float> m_float; // the sound gathered for `prepare`, when T is not float
 };
+
+// One pass over a clip with blocks of T: see ReadClipSound and ReadClipSamples.
+template <typename T>
+TPassOutcome readClip(const QString &source, double start, double end, int rate, int channels,
+                      const std::atomic<bool> &stop, const typename QueueSink<T>::Prepare &prepare,
+                      const std::function<bool(const T *, int)> &block, QString *error, int stream)
+{
+    if (channels < 1 || channels > 8 || rate < 1000 || rate > 768000 || !(start >= 0) || !(end > start)) {
+        *error = QCoreApplication::translate("Media", "Cannot convert the sound to %1 Hz, %2 channels").arg(rate).arg(channels);
+        return TPassOutcome::Failed;
+    }
+    const Clip clip{source, start, end, stream};
+    const Job job{channels, rate};
+    std::atomic<bool> halt{false};
+    const StopFlags flags{&stop, &halt};
+    typename QueueSink<T>::Queue q;
+    Outcome decoded = Outcome::Failed;
+    QString decodeError;
+    std::thread decoder([&] {
+        QueueSink<T> sink(q, channels, rate, flags, prepare);
+        Outcome o = ClipDecoder(clip, sink, job, flags).run(true, &decodeError);
+        if (o == Outcome::Retry) // an implausible seek: decode the clip from the beginning
+            o = ClipDecoder(clip, sink, job, flags).run(false, &decodeError);
+        if (o == Outcome::Done && !sink.flush())
+            o = Outcome::Stopped;
+        std::lock_guard lock(q.mutex);
+        decoded = o;
+        q.ended = true;
+        q.changed.notify_all();
+    });
+    bool consumed = true;
+    for (;;) {
+        std::unique_lock lock(q.mutex);
+        while (q.full.empty() && !q.ended && !stop)
+            q.changed.wait_for(lock, std::chrono::milliseconds(20));
+        if (stop || q.full.empty())
+            break;
+        std::vector<T> b = std::move(q.full.front());
+        q.full.pop_front();
+        const int frames = int(b.size() / size_t(channels));
+        q.queuedFrames -= frames;
+        q.changed.notify_all();
+        lock.unlock();
+        consumed = block(b.data(), frames);
+        lock.lock();
+        q.spare.push_back(std::move(b));
+        if (!consumed)
+            break;
+    }
+    halt = true;
+    decoder.join();
+    if (stop)
+        return TPassOutcome::Stopped;
+    if (!consumed)
+        return TPassOutcome::Failed; // the block's own reason stands
+    if (decoded == Outcome::Done)
+        return TPassOutcome::Done;
+    *error = decodeError.isEmpty() ? QCoreApplication::translate("Media", "The sound could not be extracted from the video") : decodeError;
+    return TPassOutcome::Failed;
+}
 
 } // namespace
 
@@ -447,58 +527,15 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
                            const std::atomic<bool> &stop, const std::function<bool(const float *, int)> &block,
                            QString *error, int stream)
 {
-    if (channels < 1 || channels > 8 || rate < 1000 || rate > 768000 || !(start >= 0) || !(end > start)) {
-        *error = QCoreApplication::translate("Media", "Cannot convert the sound to %1 Hz, %2 channels").arg(rate).arg(channels);
-        return TPassOutcome::Failed;
-    }
-    const Clip clip{source, start, end, stream};
-    const Job job{channels, rate};
-    std::atomic<bool> halt{false};
-    const StopFlags flags{&stop, &halt};
-    QueueSink::Queue q;
-    Outcome decoded = Outcome::Failed;
-    QString decodeError;
-    std::thread decoder([&] {
-        QueueSink sink(q, channels, rate, flags);
-        Outcome o = ClipDecoder(clip, sink, job, flags).run(true, &decodeError);
-        if (o == Outcome::Retry) // an implausible seek: decode the clip from the beginning
-            o = ClipDecoder(clip, sink, job, flags).run(false, &decodeError);
-        if (o == Outcome::Done && !sink.flush())
-            o = Outcome::Stopped;
-        std::lock_guard lock(q.mutex);
-        decoded = o;
-        q.ended = true;
-        q.changed.notify_all();
-    });
-    bool consumed = true;
-    for (;;) {
-        std::unique_lock lock(q.mutex);
-        while (q.full.empty() && !q.ended && !stop)
-            q.changed.wait_for(lock, std::chrono::milliseconds(20));
-        if (stop || q.full.empty())
-            break;
-        std::vector<float> b = std::move(q.full.front());
-        q.full.pop_front();
-        const int frames = int(b.size() / size_t(channels));
-        q.queuedFrames -= frames;
-        q.changed.notify_all();
-        lock.unlock();
-        consumed = block(b.data(), frames);
-        lock.lock();
-        q.spare.push_back(std::move(b));
-        if (!consumed)
-            break;
-    }
-    halt = true;
-    decoder.join();
-    if (stop)
-        return TPassOutcome::Stopped;
-    if (!consumed)
-        return TPassOutcome::Failed; // the block's own reason stands
-    if (decoded == Outcome::Done)
-        return TPassOutcome::Done;
-    *error = decodeError.isEmpty() ? QCoreApplication::translate("Media", "The sound could not be extracted from the video") : decodeError;
-    return TPassOutcome::Failed;
+    return readClip<float>(source, start, end, rate, channels, stop, {}, block, error, stream);
+}
+
+TPassOutcome ReadClipSamples(const QString &source, double start, double end, int rate, int channels,
+                             const std::atomic<bool> &stop,
+                             const std::function<void(const float *, int, int32_t *)> &prepare,
+                             const std::function<bool(const int32_t *, int)> &block, QString *error, int stream)
+{
+    return readClip<int32_t>(source, start, end, rate, channels, stop, prepare, block, error, stream);
 }
 
 void TVideoEdit::Initialize()

@@ -44,3 +44,12 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
                            const std::atomic<bool> &stop,
                            const std::function<bool(const float *samples, int frames)> &block, QString *error,
                            int stream = -1);
+
+// As ReadClipSound, for outputs of integer samples: `prepare` turns each block of float sound
+// (frames x channels samples) into as many 32-bit samples on the decoder thread, so that this
+// work runs beside the encoder's, and `block` gets them in order on the calling thread.
+TPassOutcome ReadClipSamples(const QString &source, double start, double end, int rate, int channels,
+                             const std::atomic<bool> &stop,
+                             const std::function<void(const float *in, int frames, int32_t *out)> &prepare,
+                             const std::function<bool(const int32_t *samples, int frames)> &block, QString *error,
+                             int stream = -1);

@@ -41,6 +41,7 @@ public:
     }
     bool write(const int16_t *, int) override { return false; }
     bool wide() const override { return true; }
+    bool light() const override { return true; }
     bool write32(const int32_t *samples, int frames) override
     {
         if (written(samples, frames) == frames)

@@ -15,6 +15,7 @@
 #include "media/quantiser.h"
 #include "media/videoedit.h"
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 #include <atomic>
 #include <cmath>
@@ -219,6 +220,19 @@ inline LoudnessMeasurement ffmpegLoudness(const QString &file)
         return v;
     };
     return {last(R"(I:\s+(-?[\d.]+) LUFS)"), last(R"(Peak:\s+(-?[\d.]+) dBFS)")};
+}
+
+// The MD5 signature in a FLAC file's STREAMINFO (metaflac) against the MD5 of its samples
+// as the ffmpeg tool decodes them, little-endian in whole bytes of `bits`: empty when they
+// agree, else both.
+inline QString flacSignatureMismatch(const QString &flac, int bits)
+{
+    QByteArray stored, samples;
+    if (!run("metaflac", {"--show-md5sum", flac}, &stored)
+        || !run("ffmpeg", {"-v", "error", "-i", flac, "-f", bits == 24 ? "s24le" : "s16le", "-"}, &samples))
+        return "cannot read " + flac;
+    const QByteArray computed = QCryptographicHash::hash(samples, QCryptographicHash::Md5).toHex();
+    return stored.trimmed() == computed ? QString() : QString("%1 stored, %2 computed").arg(stored.trimmed(), computed);
 }
 
 } // namespace fixtures

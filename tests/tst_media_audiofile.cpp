@@ -306,6 +306,8 @@ private slots:
         QVERIFY(run("ffmpeg", QStringList{"-v", "error", "-i", flac} + raw, &fromFlac));
         QCOMPARE(fromWav.size(), 2 * 4 * wantRate * 24 / 10);
         QVERIFY(fromWav == fromFlac);
+        const QString mismatch = flacSignatureMismatch(flac, wantBits);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
         if (rate == 0) { // the source's own samples, 0.3 s in
             QVERIFY(run("ffmpeg", QStringList{"-v", "error", "-i", path(source), "-map", "0:a"} + raw, &fromSource));
             QVERIFY(fromSource.mid(2 * 4 * wantRate * 3 / 10, fromFlac.size()) == fromFlac);

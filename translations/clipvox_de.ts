@@ -272,7 +272,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Die Tags von %1 können nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+31"/>
+        <location filename="../media/audiowriters.cpp" line="+32"/>
         <source>Cannot create %1 (%2)</source>
         <translation>%1 kann nicht erstellt werden (%2)</translation>
     </message>
@@ -334,10 +334,10 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <location line="+11"/>
         <location line="+68"/>
         <location line="+45"/>
-        <location line="+131"/>
-        <location line="+59"/>
-        <location line="+16"/>
-        <location line="+81"/>
+        <location line="+158"/>
+        <location line="+71"/>
+        <location line="+42"/>
+        <location line="+91"/>
         <location line="+1"/>
         <location line="+7"/>
         <location line="+1"/>
@@ -349,16 +349,16 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-557"/>
+        <location line="-632"/>
         <location line="+76"/>
-        <location line="+126"/>
-        <location line="+7"/>
-        <location line="+275"/>
+        <location line="+151"/>
+        <location line="+9"/>
+        <location line="+323"/>
         <source>Out of memory</source>
         <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
-        <location line="-456"/>
+        <location line="-531"/>
         <location line="+12"/>
         <location line="+42"/>
         <location line="+4"/>
@@ -367,7 +367,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Der WMA-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+131"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>Der FLAC-Encoder lehnt %1 Hz, %2 Kanäle, %3 Bit ab</translation>
     </message>
@@ -377,12 +377,12 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Der FLAC-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+124"/>
         <source>The FLAC encoder failed (%1)</source>
         <translation>Der FLAC-Encoder ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+66"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Der Opus-Encoder ist fehlgeschlagen (%1)</translation>
     </message>
@@ -469,7 +469,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+396"/>
+        <location filename="../media/videoedit.cpp" line="+406"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -523,7 +523,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
     </message>
     <message>
         <location filename="../media/wavwriter.cpp" line="-8"/>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>Die Zieldatei %1 kann nicht geschrieben werden (%2)</translation>
     </message>
@@ -533,35 +533,35 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Die Zieldatei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-280"/>
+        <location filename="../media/videoedit.cpp" line="-289"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Kein Decoder für den Ton von %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+302"/>
+        <location line="+381"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Stream %1 von %2 ist keine Tonspur</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+302"/>
+        <location line="-380"/>
+        <location line="+381"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Kein Audiostream in %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-374"/>
         <location line="+3"/>
-        <location line="+311"/>
+        <location line="+390"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Der Ton von %1 kann nicht dekodiert werden</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-332"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aus %1 konnte kein Ton dekodiert werden</translation>
     </message>
@@ -582,7 +582,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Der Ton von %1 kann nicht konvertiert werden</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+110"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Der Ton kann nicht in %1 Hz, %2 Kanäle konvertiert werden</translation>
     </message>
@@ -1551,7 +1551,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+26"/>
+        <location filename="../engine/encodestep.cpp" line="+27"/>
         <source>The encoder does not accept the output settings</source>
         <translation>Der Encoder akzeptiert die Ausgabeeinstellungen nicht</translation>
     </message>
@@ -1592,12 +1592,12 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Keine Tonspur %1: Die Quelle hat nur %2</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+78"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>Der Ausschnitt beginnt bei %1 s, nach dem Ende der Quelle (%2 s)</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+119"/>
         <source>The clip holds no sound</source>
         <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
@@ -2174,7 +2174,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+78"/>
+        <location filename="../extras/tip.cpp" line="+81"/>
         <source>No tips available.</source>
         <translation>Keine Tipps verfügbar.</translation>
     </message>

@@ -273,7 +273,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>No se pueden escribir las etiquetas de %1</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+31"/>
+        <location filename="../media/audiowriters.cpp" line="+32"/>
         <source>Cannot create %1 (%2)</source>
         <translation>No se puede crear %1 (%2)</translation>
     </message>
@@ -335,10 +335,10 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <location line="+11"/>
         <location line="+68"/>
         <location line="+45"/>
-        <location line="+131"/>
-        <location line="+59"/>
-        <location line="+16"/>
-        <location line="+81"/>
+        <location line="+158"/>
+        <location line="+71"/>
+        <location line="+42"/>
+        <location line="+91"/>
         <location line="+1"/>
         <location line="+7"/>
         <location line="+1"/>
@@ -350,16 +350,16 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>No se puede escribir %1</translation>
     </message>
     <message>
-        <location line="-557"/>
+        <location line="-632"/>
         <location line="+76"/>
-        <location line="+126"/>
-        <location line="+7"/>
-        <location line="+275"/>
+        <location line="+151"/>
+        <location line="+9"/>
+        <location line="+323"/>
         <source>Out of memory</source>
         <translation>Memoria insuficiente</translation>
     </message>
     <message>
-        <location line="-456"/>
+        <location line="-531"/>
         <location line="+12"/>
         <location line="+42"/>
         <location line="+4"/>
@@ -368,7 +368,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>Falló el codificador WMA</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+131"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>El codificador FLAC no admite %1 Hz, %2 canales, %3 bits</translation>
     </message>
@@ -378,12 +378,12 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>Falló el codificador FLAC</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+124"/>
         <source>The FLAC encoder failed (%1)</source>
         <translation>Falló el codificador FLAC (%1)</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+66"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Falló el codificador Opus (%1)</translation>
     </message>
@@ -470,7 +470,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+396"/>
+        <location filename="../media/videoedit.cpp" line="+406"/>
         <source>Stopped</source>
         <translation>Detenido</translation>
     </message>
@@ -524,7 +524,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
     </message>
     <message>
         <location filename="../media/wavwriter.cpp" line="-8"/>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>No se puede escribir el archivo de salida %1 (%2)</translation>
     </message>
@@ -534,35 +534,35 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>No se puede escribir el archivo de salida %1</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-280"/>
+        <location filename="../media/videoedit.cpp" line="-289"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>No hay decodificador para el audio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+302"/>
+        <location line="+381"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>El flujo %1 de %2 no es una pista de audio</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+302"/>
+        <location line="-380"/>
+        <location line="+381"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>No hay ningún flujo de audio en %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-374"/>
         <location line="+3"/>
-        <location line="+311"/>
+        <location line="+390"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>No se puede decodificar el audio de %1</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-332"/>
         <source>No sound could be decoded from %1</source>
         <translation>No se pudo decodificar audio de %1</translation>
     </message>
@@ -583,7 +583,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>No se puede convertir el audio de %1</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+110"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>No se puede convertir el audio a %1 Hz y %2 canales</translation>
     </message>
@@ -1552,7 +1552,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+26"/>
+        <location filename="../engine/encodestep.cpp" line="+27"/>
         <source>The encoder does not accept the output settings</source>
         <translation>El codificador no acepta la configuración de salida</translation>
     </message>
@@ -1593,12 +1593,12 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No existe la pista de audio %1: el origen tiene %2</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+78"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>El fragmento empieza en %1 s, después del final del origen (%2 s)</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+119"/>
         <source>The clip holds no sound</source>
         <translation>El fragmento no contiene audio</translation>
     </message>
@@ -2175,7 +2175,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+78"/>
+        <location filename="../extras/tip.cpp" line="+81"/>
         <source>No tips available.</source>
         <translation>No hay consejos disponibles.</translation>
     </message>

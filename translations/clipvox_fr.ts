@@ -271,7 +271,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Impossible d&apos;écrire les étiquettes de %1</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+31"/>
+        <location filename="../media/audiowriters.cpp" line="+32"/>
         <source>Cannot create %1 (%2)</source>
         <translation>Impossible de créer %1 (%2)</translation>
     </message>
@@ -333,10 +333,10 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <location line="+11"/>
         <location line="+68"/>
         <location line="+45"/>
-        <location line="+131"/>
-        <location line="+59"/>
-        <location line="+16"/>
-        <location line="+81"/>
+        <location line="+158"/>
+        <location line="+71"/>
+        <location line="+42"/>
+        <location line="+91"/>
         <location line="+1"/>
         <location line="+7"/>
         <location line="+1"/>
@@ -348,16 +348,16 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
-        <location line="-557"/>
+        <location line="-632"/>
         <location line="+76"/>
-        <location line="+126"/>
-        <location line="+7"/>
-        <location line="+275"/>
+        <location line="+151"/>
+        <location line="+9"/>
+        <location line="+323"/>
         <source>Out of memory</source>
         <translation>Mémoire insuffisante</translation>
     </message>
     <message>
-        <location line="-456"/>
+        <location line="-531"/>
         <location line="+12"/>
         <location line="+42"/>
         <location line="+4"/>
@@ -366,7 +366,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>L&apos;encodeur WMA a échoué</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+131"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>L&apos;encodeur FLAC refuse %1 Hz, %2 canaux, %3 bits</translation>
     </message>
@@ -376,12 +376,12 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>L&apos;encodeur FLAC a échoué</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+124"/>
         <source>The FLAC encoder failed (%1)</source>
         <translation>L&apos;encodeur FLAC a échoué (%1)</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+66"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>L&apos;encodeur Opus a échoué (%1)</translation>
     </message>
@@ -468,7 +468,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+396"/>
+        <location filename="../media/videoedit.cpp" line="+406"/>
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
@@ -522,7 +522,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
     </message>
     <message>
         <location filename="../media/wavwriter.cpp" line="-8"/>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>Impossible d&apos;écrire le fichier de sortie %1 (%2)</translation>
     </message>
@@ -532,35 +532,35 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Impossible d&apos;écrire le fichier de sortie %1</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-280"/>
+        <location filename="../media/videoedit.cpp" line="-289"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Aucun décodeur pour le son de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+302"/>
+        <location line="+381"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Le flux %1 de %2 n&apos;est pas une piste audio</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+302"/>
+        <location line="-380"/>
+        <location line="+381"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Aucun flux audio dans %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-374"/>
         <location line="+3"/>
-        <location line="+311"/>
+        <location line="+390"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Impossible de décoder le son de %1</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-332"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aucun son n&apos;a pu être décodé depuis %1</translation>
     </message>
@@ -581,7 +581,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Impossible de convertir le son de %1</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+110"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Impossible de convertir le son en %1 Hz, %2 canaux</translation>
     </message>
@@ -1550,7 +1550,7 @@ Chapitre %1&#xa0;: %2</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+26"/>
+        <location filename="../engine/encodestep.cpp" line="+27"/>
         <source>The encoder does not accept the output settings</source>
         <translation>L&apos;encodeur n&apos;accepte pas les paramètres de sortie</translation>
     </message>
@@ -1591,12 +1591,12 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Pas de piste audio %1&#xa0;: la source n&apos;en a que %2</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+78"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>L&apos;extrait commence à %1 s, après la fin de la source (%2 s)</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+119"/>
         <source>The clip holds no sound</source>
         <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
@@ -2173,7 +2173,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+78"/>
+        <location filename="../extras/tip.cpp" line="+81"/>
         <source>No tips available.</source>
         <translation>Aucune astuce disponible.</translation>
     </message>

@@ -269,7 +269,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Não foi possível gravar as etiquetas de %1</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+31"/>
+        <location filename="../media/audiowriters.cpp" line="+32"/>
         <source>Cannot create %1 (%2)</source>
         <translation>Não foi possível criar %1 (%2)</translation>
     </message>
@@ -331,10 +331,10 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <location line="+11"/>
         <location line="+68"/>
         <location line="+45"/>
-        <location line="+131"/>
-        <location line="+59"/>
-        <location line="+16"/>
-        <location line="+81"/>
+        <location line="+158"/>
+        <location line="+71"/>
+        <location line="+42"/>
+        <location line="+91"/>
         <location line="+1"/>
         <location line="+7"/>
         <location line="+1"/>
@@ -346,16 +346,16 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Não foi possível gravar %1</translation>
     </message>
     <message>
-        <location line="-557"/>
+        <location line="-632"/>
         <location line="+76"/>
-        <location line="+126"/>
-        <location line="+7"/>
-        <location line="+275"/>
+        <location line="+151"/>
+        <location line="+9"/>
+        <location line="+323"/>
         <source>Out of memory</source>
         <translation>Memória insuficiente</translation>
     </message>
     <message>
-        <location line="-456"/>
+        <location line="-531"/>
         <location line="+12"/>
         <location line="+42"/>
         <location line="+4"/>
@@ -364,7 +364,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Falha no codificador WMA</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+131"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>O codificador FLAC recusa %1 Hz, %2 canais, %3 bits</translation>
     </message>
@@ -374,12 +374,12 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Falha no codificador FLAC</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+124"/>
         <source>The FLAC encoder failed (%1)</source>
         <translation>Falha no codificador FLAC (%1)</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+66"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Falha no codificador Opus (%1)</translation>
     </message>
@@ -466,7 +466,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+396"/>
+        <location filename="../media/videoedit.cpp" line="+406"/>
         <source>Stopped</source>
         <translation>Interrompido</translation>
     </message>
@@ -520,7 +520,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
     </message>
     <message>
         <location filename="../media/wavwriter.cpp" line="-8"/>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>Não foi possível gravar o arquivo de saída %1 (%2)</translation>
     </message>
@@ -530,35 +530,35 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Não foi possível gravar o arquivo de saída %1</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-280"/>
+        <location filename="../media/videoedit.cpp" line="-289"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Nenhum decodificador para o áudio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+302"/>
+        <location line="+381"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>O fluxo %1 de %2 não é uma faixa de áudio</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+302"/>
+        <location line="-380"/>
+        <location line="+381"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Nenhum fluxo de áudio em %1</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-374"/>
         <location line="+3"/>
-        <location line="+311"/>
+        <location line="+390"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Não foi possível decodificar o áudio de %1</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-332"/>
         <source>No sound could be decoded from %1</source>
         <translation>Nenhum áudio pôde ser decodificado de %1</translation>
     </message>
@@ -579,7 +579,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Não foi possível converter o áudio de %1</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+110"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Não foi possível converter o áudio para %1 Hz, %2 canais</translation>
     </message>
@@ -1548,7 +1548,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+26"/>
+        <location filename="../engine/encodestep.cpp" line="+27"/>
         <source>The encoder does not accept the output settings</source>
         <translation>O codificador não aceita as configurações de saída</translation>
     </message>
@@ -1589,12 +1589,12 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não há faixa de áudio %1: a origem tem %2 faixa(s)</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+78"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>O trecho começa em %1 s, depois do fim da origem (%2 s)</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+119"/>
         <source>The clip holds no sound</source>
         <translation>O trecho não contém áudio</translation>
     </message>
@@ -2171,7 +2171,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+78"/>
+        <location filename="../extras/tip.cpp" line="+81"/>
         <source>No tips available.</source>
         <translation>Nenhuma dica disponível.</translation>
     </message>

@@ -269,7 +269,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>无法写入 %1 的标签</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+31"/>
+        <location filename="../media/audiowriters.cpp" line="+32"/>
         <source>Cannot create %1 (%2)</source>
         <translation>无法创建 %1（%2）</translation>
     </message>
@@ -331,10 +331,10 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+11"/>
         <location line="+68"/>
         <location line="+45"/>
-        <location line="+131"/>
-        <location line="+59"/>
-        <location line="+16"/>
-        <location line="+81"/>
+        <location line="+158"/>
+        <location line="+71"/>
+        <location line="+42"/>
+        <location line="+91"/>
         <location line="+1"/>
         <location line="+7"/>
         <location line="+1"/>
@@ -346,16 +346,16 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>无法写入 %1</translation>
     </message>
     <message>
-        <location line="-557"/>
+        <location line="-632"/>
         <location line="+76"/>
-        <location line="+126"/>
-        <location line="+7"/>
-        <location line="+275"/>
+        <location line="+151"/>
+        <location line="+9"/>
+        <location line="+323"/>
         <source>Out of memory</source>
         <translation>内存不足</translation>
     </message>
     <message>
-        <location line="-456"/>
+        <location line="-531"/>
         <location line="+12"/>
         <location line="+42"/>
         <location line="+4"/>
@@ -364,7 +364,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>WMA 编码器出错</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+131"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>FLAC 编码器不接受 %1 Hz、%2 声道、%3 位</translation>
     </message>
@@ -374,12 +374,12 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>FLAC 编码器出错</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+124"/>
         <source>The FLAC encoder failed (%1)</source>
         <translation>FLAC 编码器出错（%1）</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+66"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Opus 编码器出错（%1）</translation>
     </message>
@@ -466,7 +466,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+396"/>
+        <location filename="../media/videoedit.cpp" line="+406"/>
         <source>Stopped</source>
         <translation>已停止</translation>
     </message>
@@ -520,7 +520,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     </message>
     <message>
         <location filename="../media/wavwriter.cpp" line="-8"/>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>无法写入输出文件 %1（%2）</translation>
     </message>
@@ -530,35 +530,35 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>无法写入输出文件 %1</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-280"/>
+        <location filename="../media/videoedit.cpp" line="-289"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>没有可解码 %1 声音的解码器</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+302"/>
+        <location line="+381"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>%2 的流 %1 不是音轨</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+302"/>
+        <location line="-380"/>
+        <location line="+381"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>%1 中没有音频流</translation>
     </message>
     <message>
-        <location line="-295"/>
+        <location line="-374"/>
         <location line="+3"/>
-        <location line="+311"/>
+        <location line="+390"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>无法解码 %1 的声音</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-332"/>
         <source>No sound could be decoded from %1</source>
         <translation>未能从 %1 解码出任何声音</translation>
     </message>
@@ -579,7 +579,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>无法转换 %1 的声音</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+110"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>无法将声音转换为 %1 Hz、%2 声道</translation>
     </message>
@@ -1548,7 +1548,7 @@ Chapter %1: %2</source>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+26"/>
+        <location filename="../engine/encodestep.cpp" line="+27"/>
         <source>The encoder does not accept the output settings</source>
         <translation>编码器不接受这些输出设置</translation>
     </message>
@@ -1589,12 +1589,12 @@ Chapter %1: %2</source>
         <translation>没有音轨 %1：源文件只有 %2 条音轨</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+78"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>片段开始于 %1 秒，晚于源文件的结尾（%2 秒）</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+119"/>
         <source>The clip holds no sound</source>
         <translation>片段中没有声音</translation>
     </message>
@@ -2171,7 +2171,7 @@ Chapter %1: %2</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+78"/>
+        <location filename="../extras/tip.cpp" line="+81"/>
         <source>No tips available.</source>
         <translation>没有可用的提示。</translation>
     </message>
