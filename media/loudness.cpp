@@ -302,35 +302,21 @@ double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ce
 
 struct TruePeakReader::Private
 {
-    ebur128_state *state = nullptr;
-    int channels = 0;
+    explicit Private(int channels) : peak(channels) {}
+    TruePeak peak;
 };
 
-TruePeakReader::TruePeakReader(int channels, int rate) : d(std::make_unique<Private>())
-{
-    d->channels = channels;
-    d->state = ebur128_init(unsigned(channels), unsigned(rate), EBUR128_MODE_TRUE_PEAK);
-}
+TruePeakReader::TruePeakReader(int channels, int /*rate*/) : d(std::make_unique<Private>(channels)) {}
 
-TruePeakReader::~TruePeakReader()
-{
-    if (d->state)
-        ebur128_destroy(&d->state);
-}
+TruePeakReader::~TruePeakReader() = default;
 
 void TruePeakReader::add(const float *samples, size_t frames)
 {
-    if (d->state)
-        ebur128_add_frames_float(d->state, samples, frames);
+    d->peak.add(samples, frames);
 }
 
 double TruePeakReader::truePeakDbtp() const
 {
-    double peak = 0;
-    for (int c = 0; d->state && c < d->channels; ++c) {
-        double p = 0;
-        if (ebur128_true_peak(d->state, unsigned(c), &p) == EBUR128_SUCCESS)
-            peak = std::max(peak, p);
-    }
+    const double peak = d->peak.peak();
     return peak > 0 ? 20 * std::log10(peak) : -std::numeric_limits<double>::infinity();
 }

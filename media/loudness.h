@@ -45,9 +45,9 @@ private:
 // that the true peak ends at or below ceilingDbtp. 0 for a silent clip.
 double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp = -1.0);
 
-// The true peak of interleaved float sound (+-1) as libebur128 measures it, on the calling
-// thread: slower than the meter's, and what the usual meters read on decoded lossy sound,
-// whose peaks the meter's short filter reads up to half a dB low.
+// The true peak of interleaved float sound (+-1) alone, on the calling thread: the meter's 4x
+// oversampler without the loudness, which reads decoded lossy sound within a few hundredths
+// of a dB of libebur128's true-peak mode at a fraction of its cost.
 class TruePeakReader
 {
 public:
