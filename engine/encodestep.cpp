@@ -331,7 +331,7 @@ TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int ra
         // The first half ends on a block boundary; the second starts three steps earlier, so
         // that its first block is the one that straddles the seam.
         const int64_t seam = frames / 2 / step * step;
-        LoudnessMeter first(channels, rate, false), second(channels, rate, false);
+        LoudnessMeter first(channels, rate), second(channels, rate);
         QString secondReason;
         TPassOutcome secondOutcome = TPassOutcome::Failed;
         std::thread other([&] {
@@ -351,7 +351,7 @@ TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int ra
         // A source shorter than it states: one pass over the clip, which gives the reason.
         reason->clear();
     }
-    LoudnessMeter meter(channels, rate, false);
+    LoudnessMeter meter(channels, rate);
     const TPassOutcome o = MeasurePiece(clip.source, clip.start, clip.end, rate, channels, stream, stop, meter, reason);
     if (o == TPassOutcome::Done)
         *measurement = meter.result();
@@ -446,17 +446,20 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
         };
         TPassOutcome o;
         std::vector<float> scaled;
+        // The block at the gain: x itself at unity, else a scaled copy.
+        const auto gained = [&](const float *x, size_t count) {
+            if (gain == 1.f)
+                return x;
+            scaled.resize(count);
+            for (size_t i = 0; i < count; ++i)
+                scaled[i] = x[i] * gain;
+            return static_cast<const float *>(scaled.data());
+        };
         // Integer outputs: the gain, the quantiser and what the writer can do ahead.
         std::function<void(const int32_t *, int)> ahead;
         const auto convert = [&](const float *x, int n, int32_t *ints) {
             const size_t count = size_t(n) * size_t(channels);
-            if (gain != 1.f) {
-                scaled.resize(count);
-                for (size_t i = 0; i < count; ++i)
-                    scaled[i] = x[i] * gain;
-                x = scaled.data();
-            }
-            quantise.run(x, ints, count);
+            quantise.run(gained(x, count), ints, count);
             if (ahead)
                 ahead(ints, n);
         };
@@ -483,13 +486,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             o = ReadClipSound(
                 clip.source, clip.start, clip.end, plan.rate, channels, stop,
                 [&](const float *x, int n) {
-                    if (gain != 1.f) {
-                        const size_t count = size_t(n) * size_t(channels);
-                        scaled.resize(count);
-                        for (size_t i = 0; i < count; ++i)
-                            scaled[i] = x[i] * gain;
-                        x = scaled.data();
-                    }
+                    x = gained(x, size_t(n) * size_t(channels));
                     return writeBlock(n, [&] { return plan.writer->writeFloat(x, n); });
                 },
                 &result.reason, stream);

@@ -2,12 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <condition_variable>
 #include <cstring>
-#include <deque>
 #include <ebur128.h>
-#include <mutex>
-#include <thread>
 #include <type_traits>
 #include <vector>
 
@@ -121,91 +117,24 @@ private:
 };
 } // namespace
 
-// The measuring runs on a thread of its own, fed through a short queue of blocks, so that it
-// overlaps the decoding that produces the sound.
+// The sound is measured on the thread that adds it: a long clip is measured in pieces on
+// threads of their own (see combined).
 struct LoudnessMeter::Private
 {
     ebur128_state *state = nullptr;
     int channels = 0;
     std::unique_ptr<TruePeak> peak;
     std::vector<float> scaled;
-    bool ownThread = true;
-
-    struct Block
-    {
-        std::vector<uint8_t> bytes;
-        int width = 2; // bytes per sample: 2 for 16-bit, 4 for 32-bit or (floating) float samples
-        bool floating = false;
-        size_t frames = 0;
-    };
-    static constexpr size_t kMaxQueued = 8;
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::deque<Block> queue;
-    std::vector<std::vector<uint8_t>> spare; // buffers of measured blocks, for reuse
-    size_t pending = 0;                     // blocks queued or being measured
-    bool quit = false;
-    std::thread worker;
 
     template <typename T>
-    void enqueue(const T *samples, size_t frames)
+    void add(const T *samples, size_t frames)
     {
         if (!state || frames == 0)
             return;
-        if (!ownThread) {
-            if constexpr (std::is_floating_point_v<T>)
-                measure(samples, frames, 1.f);
-            else
-                measure(samples, frames, sizeof(T) == 4 ? 1.f / 2147483648.f : 1.f / 32768);
-            return;
-        }
-        std::unique_lock lock(mutex);
-        if (!worker.joinable())
-            worker = std::thread([this] { run(); });
-        changed.wait(lock, [&] { return pending < kMaxQueued; });
-        Block b;
-        if (!spare.empty()) {
-            b.bytes = std::move(spare.back());
-            spare.pop_back();
-        }
-        lock.unlock();
-        const auto *bytes = reinterpret_cast<const uint8_t *>(samples);
-        b.bytes.assign(bytes, bytes + frames * size_t(channels) * sizeof(T));
-        b.width = int(sizeof(T));
-        b.floating = std::is_floating_point_v<T>;
-        b.frames = frames;
-        lock.lock();
-        queue.push_back(std::move(b));
-        ++pending;
-        changed.notify_all();
-    }
-    void run()
-    {
-        std::unique_lock lock(mutex);
-        for (;;) {
-            changed.wait(lock, [&] { return quit || !queue.empty(); });
-            if (quit)
-                return;
-            Block b = std::move(queue.front());
-            queue.pop_front();
-            lock.unlock();
-            if (b.floating)
-                measure(reinterpret_cast<const float *>(b.bytes.data()), b.frames, 1.f);
-            else if (b.width == 4)
-                measure(reinterpret_cast<const int32_t *>(b.bytes.data()), b.frames, 1.f / 2147483648.f);
-            else
-                measure(reinterpret_cast<const int16_t *>(b.bytes.data()), b.frames, 1.f / 32768);
-            lock.lock();
-            spare.push_back(std::move(b.bytes));
-            --pending;
-            changed.notify_all();
-        }
-    }
-    // Waits until every block given so far is measured.
-    void drain()
-    {
-        std::unique_lock lock(mutex);
-        changed.wait(lock, [&] { return pending == 0; });
+        if constexpr (std::is_floating_point_v<T>)
+            measure(samples, frames, 1.f);
+        else
+            measure(samples, frames, sizeof(T) == 4 ? 1.f / 2147483648.f : 1.f / 32768);
     }
     void measure(const float *samples, size_t frames, float scale)
     {
@@ -225,10 +154,9 @@ struct LoudnessMeter::Private
     }
 };
 
-LoudnessMeter::LoudnessMeter(int channels, int rate, bool ownThread) : d(std::make_unique<Private>())
+LoudnessMeter::LoudnessMeter(int channels, int rate) : d(std::make_unique<Private>())
 {
     d->channels = channels;
-    d->ownThread = ownThread;
     if (channels > 0 && rate > 0) {
         d->state = ebur128_init(unsigned(channels), static_cast<unsigned long>(rate), EBUR128_MODE_I);
         d->peak = std::make_unique<TruePeak>(channels);
@@ -237,30 +165,23 @@ LoudnessMeter::LoudnessMeter(int channels, int rate, bool ownThread) : d(std::ma
 
 LoudnessMeter::~LoudnessMeter()
 {
-    {
-        std::lock_guard lock(d->mutex);
-        d->quit = true;
-        d->changed.notify_all();
-    }
-    if (d->worker.joinable())
-        d->worker.join();
     if (d->state)
         ebur128_destroy(&d->state);
 }
 
 void LoudnessMeter::add(const int16_t *samples, size_t frames)
 {
-    d->enqueue(samples, frames);
+    d->add(samples, frames);
 }
 
 void LoudnessMeter::add(const int32_t *samples, size_t frames)
 {
-    d->enqueue(samples, frames);
+    d->add(samples, frames);
 }
 
 void LoudnessMeter::add(const float *samples, size_t frames)
 {
-    d->enqueue(samples, frames);
+    d->add(samples, frames);
 }
 
 LoudnessMeasurement LoudnessMeter::result() const
@@ -277,7 +198,6 @@ LoudnessMeasurement LoudnessMeter::combined(const LoudnessMeter *const *meters, 
     for (size_t i = 0; i < count; ++i) {
         if (!meters[i]->d->state)
             return m;
-        meters[i]->d->drain();
         states.push_back(meters[i]->d->state);
         peak = std::max(peak, meters[i]->d->peak->peak());
     }

@@ -16,15 +16,13 @@ struct LoudnessMeasurement
 class LoudnessMeter
 {
 public:
-    // With ownThread false the samples are measured at once on the thread that adds them.
-    LoudnessMeter(int channels, int rate, bool ownThread = true);
+    LoudnessMeter(int channels, int rate);
     ~LoudnessMeter();
     LoudnessMeter(const LoudnessMeter &) = delete;
     LoudnessMeter &operator=(const LoudnessMeter &) = delete;
 
-    // Interleaved samples: 16-bit, or full-scale 32-bit (24-bit sound in the top bits).
-    // The samples are copied and measured on a thread of the meter's own; result() waits
-    // for the measuring to catch up.
+    // Interleaved samples: 16-bit, or full-scale 32-bit (24-bit sound in the top bits),
+    // measured on the calling thread.
     void add(const int16_t *samples, size_t frames);
     void add(const int32_t *samples, size_t frames);
     void add(const float *samples, size_t frames); // +-1
