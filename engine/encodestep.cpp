@@ -6,6 +6,7 @@
 #include "media/loudness.h"
 #include "media/quantiser.h"
 #include "media/sourceinfo.h"
+#include "media/streampeak.h"
 
 #include <cmath>
 #include <iterator>
@@ -386,6 +387,8 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
         return result;
     }
     TAudioFile2 check;
+    // The output read back as it is written; made before the writer, so it outlives it.
+    std::optional<EncodedPeakReader> reading;
     // FLAC's "Same as source" checked as the source's own rate and size.
     const TWriterSetup setup =
         ConfigureWriter(check, WithSourceFormat(s, source.rate, source.keptBits), format);
@@ -514,10 +517,19 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     const FormatWriter *w = WriterOf(format);
     const bool verify = w->lossy && s.LoudnessTarget != 0 && std::isfinite(loudness.truePeakDbtp)
         && loudness.truePeakDbtp + gainDb > w->ceilingDb - kCheckBelowCeilingDb;
+    // Where the writer allows it, its bytes are decoded on a thread beside the encoder's, so
+    // the check costs no pass of its own; else the finished file is read.
+    if (verify && plan.writer->streamFormat()) {
+        reading.emplace(plan.writer->streamFormat(), stop);
+        plan.writer->tap = [&reading](const void *bytes, size_t size) { reading->feed(bytes, size); };
+    }
     if (!encode(gainDb, verify ? 99 : 100))
         return result;
     if (verify) {
-        const double peak = DecodedTruePeakDb(out, stop, &result);
+        double peak = 0;
+        QString unread;
+        if (!reading || !reading->finish(&peak, &unread))
+            peak = DecodedTruePeakDb(out, stop, &result);
         if (result.stopped || !result.reason.isEmpty())
             return result;
         if (peak > kDecodedCeilingDb) {

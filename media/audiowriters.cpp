@@ -178,6 +178,7 @@ public:
             lame_mp3_tags_fid(m_gf, m_file); // the Info/VBR header: players then know the length
         return close() && ok;
     }
+    const char *streamFormat() const override { return "mp3"; }
 
 private:
     bool put(int n)
@@ -186,6 +187,8 @@ private:
             error = n < 0 ? QCoreApplication::translate("Media", "The MP3 encoder failed") : cannotCreate(m_path);
             return false;
         }
+        if (tap && n > 0)
+            tap(m_buf.data(), size_t(n));
         return true;
     }
     bool close()
@@ -317,6 +320,7 @@ public:
             error = cannotCreate(m_path);
         return ok;
     }
+    const char *streamFormat() const override { return "ogg"; }
 
 private:
     bool encode()
@@ -347,6 +351,10 @@ private:
                 || std::fwrite(og.body, 1, size_t(og.body_len), m_file) != size_t(og.body_len)) {
                 error = cannotCreate(m_path);
                 return false;
+            }
+            if (tap) {
+                tap(og.header, size_t(og.header_len));
+                tap(og.body, size_t(og.body_len));
             }
         }
         return true;
@@ -869,6 +877,8 @@ public:
             [](void *self, const unsigned char *data, opus_int32 size) {
                 auto *w = static_cast<OpusWriter *>(self);
                 w->m_writeFailed |= std::fwrite(data, 1, size_t(size), w->m_file) != size_t(size);
+                if (w->tap && !w->m_writeFailed)
+                    w->tap(data, size_t(size));
                 return w->m_writeFailed ? 1 : 0;
             },
             [](void *self) {
@@ -927,6 +937,7 @@ public:
             error = QCoreApplication::translate("Media", "Cannot write %1").arg(m_path);
         return ok;
     }
+    const char *streamFormat() const override { return "ogg"; }
 
 private:
     OpusSettings m_s;

@@ -87,6 +87,11 @@ public:
     // samples write32 gets next, in order and before them (FLAC computes its MD5 signature
     // so). Empty when there is none.
     virtual std::function<void(const int32_t *samples, int frames)> workAhead() { return {}; }
+    // Writers that add to the file in order, going back at most to rewrite a header once the
+    // sound is written (MP3, OGG, Opus), name the format of their bytes (libavformat's name)
+    // and give each byte to `tap` as they write it, so the output can be read as it is made.
+    virtual const char *streamFormat() const { return nullptr; }
+    std::function<void(const void *bytes, size_t size)> tap;
     QString error;
 };
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 extern "C" {
+#include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 }
 
@@ -12,6 +13,9 @@ struct AVFormatCloser
     void operator()(AVFormatContext *p) const { avformat_close_input(&p); }
 };
 using AVFormatPtr = std::unique_ptr<AVFormatContext, AVFormatCloser>;
+struct CodecCloser { void operator()(AVCodecContext *p) const { avcodec_free_context(&p); } };
+struct FrameCloser { void operator()(AVFrame *p) const { av_frame_free(&p); } };
+struct PacketCloser { void operator()(AVPacket *p) const { av_packet_free(&p); } };
 
 // Quiets the libraries' logging; safe to call any number of times.
 void quietAvLogging();

@@ -86,9 +86,6 @@ private:
     int64_t m_written = 0;
 };
 
-struct CodecCloser { void operator()(AVCodecContext *p) const { avcodec_free_context(&p); } };
-struct FrameCloser { void operator()(AVFrame *p) const { av_frame_free(&p); } };
-struct PacketCloser { void operator()(AVPacket *p) const { av_packet_free(&p); } };
 struct SwrCloser { void operator()(SwrContext *p) const { swr_free(&p); } };
 
 // Decodes one clip of one source into the sink: seeks near the start, trusts the first

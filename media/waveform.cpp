@@ -19,10 +19,6 @@ extern "C" {
 
 namespace {
 
-struct CodecCloser { void operator()(AVCodecContext *p) const { avcodec_free_context(&p); } };
-struct FrameCloser { void operator()(AVFrame *p) const { av_frame_free(&p); } };
-struct PacketCloser { void operator()(AVPacket *p) const { av_packet_free(&p); } };
-
 // What the worker hands to the window's thread.
 struct Sink
 {

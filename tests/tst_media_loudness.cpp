@@ -2,7 +2,10 @@
 // filter, and the gain it gives. What every format's output reads is checked with the encoding
 // step (tst_encode).
 #include "media_fixtures.h"
+#include "media/audiowriters.h"
 #include "media/loudness.h"
+#include "media/streampeak.h"
+#include "media/videoedit.h"
 
 #include <QTemporaryDir>
 #include <cmath>
@@ -14,6 +17,7 @@ class TestMediaLoudness : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
+    std::atomic<bool> m_stop{false};
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     // An AVI whose sound is the lavfi source given.
@@ -87,8 +91,8 @@ private slots:
         QCOMPARE(LoudnessGainDb(m, -14), 0.0);
     }
 
-    // The meter measures on its own thread from a queue: how the sound is cut into blocks
-    // must not change the result, for 16- and 32-bit samples alike.
+    // How the sound is cut into blocks must not change the result, for 16- and 32-bit
+    // samples alike.
     void meterIgnoresBlockSizes()
     {
         const int rate = 48000, frames = rate * 5;
@@ -115,6 +119,55 @@ private slots:
             QCOMPARE(pieces.integratedLufs, whole.integratedLufs);
             QCOMPARE(pieces.truePeakDbtp, whole.truePeakDbtp);
         }
+    }
+
+    void outputReadAsWrittenMatchesTheFile_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("channels");
+        QTest::newRow("mp3 stereo") << "mp3" << 2;
+        QTest::newRow("mp3 mono") << "mp3" << 1;
+        QTest::newRow("ogg stereo") << "ogg" << 2;
+        QTest::newRow("opus stereo, 32 kbps") << "opus" << 2;
+    }
+    // An output read as its writer makes it has the true peak of the finished file read back,
+    // on sharp bursts of noise where the encoders overshoot most.
+    void outputReadAsWrittenMatchesTheFile()
+    {
+        QFETCH(QString, format);
+        QFETCH(int, channels);
+        const int rate = 44100, frames = rate * 4;
+        std::vector<float> sound(size_t(frames) * size_t(channels));
+        uint32_t noise = 1;
+        for (int i = 0; i < frames; ++i)
+            for (int c = 0; c < channels; ++c) {
+                noise = noise * 1664525u + 1013904223u;
+                const double t = double(i) / rate;
+                sound[size_t(i * channels + c)] =
+                    float(0.8 * (noise / 2147483648.0 - 1) * std::exp(-40 * std::fmod(t + 0.1 * c, 0.375)));
+            }
+        std::unique_ptr<AudioWriter> writer = format == "mp3" ? makeMp3Writer({rate, 128, channels == 1 ? 1 : 3})
+            : format == "ogg"                                 ? makeOggWriter({rate, channels})
+                                                              : makeOpusWriter({32, true, channels, rate});
+        EncodedPeakReader reading(writer->streamFormat(), m_stop);
+        writer->tap = [&](const void *bytes, size_t size) { reading.feed(bytes, size); };
+        const QString out = path("read-as-written." + format);
+        QVERIFY(writer->setInput(rate, channels) && writer->open(out));
+        for (int at = 0; at < frames; at += 4096)
+            QVERIFY(writer->writeFloat(sound.data() + size_t(at * channels), std::min(4096, frames - at)));
+        QVERIFY2(writer->finish(), qPrintable(writer->error));
+        double streamed = 0;
+        QString reason;
+        QVERIFY2(reading.finish(&streamed, &reason), qPrintable(reason));
+
+        TSourceSound decoded;
+        QVERIFY(ProbeSourceSound(out, m_stop, &decoded, &reason));
+        TruePeakReader file(decoded.channels, decoded.rate);
+        QCOMPARE(ReadClipSound(out, 0, TVideoEdit::ToEnd, decoded.rate, decoded.channels, m_stop,
+                               [&](const float *x, int n) { return file.add(x, size_t(n)), true; }, &reason),
+                 TPassOutcome::Done);
+        QVERIFY2(streamed > -3 && std::abs(streamed - file.truePeakDbtp()) < 0.05,
+                 qPrintable(QString("%1 vs %2").arg(streamed).arg(file.truePeakDbtp())));
     }
 
     void gainRules()

@@ -1,0 +1,30 @@
+#pragma once
+// The true peak of an encoded output read while it is written: the writer's bytes, in order,
+// are decoded on a thread of their own, beside the encoder, so that checking a lossy output
+// costs no pass of its own after the encoding.
+#include <QString>
+#include <atomic>
+#include <cstddef>
+#include <memory>
+
+class EncodedPeakReader
+{
+public:
+    // container: libavformat's name of the stream's format ("mp3", "ogg"). Setting stop ends
+    // the reading.
+    EncodedPeakReader(const char *container, const std::atomic<bool> &stop);
+    ~EncodedPeakReader(); // ends the stream and waits for the reading thread
+    EncodedPeakReader(const EncodedPeakReader &) = delete;
+    EncodedPeakReader &operator=(const EncodedPeakReader &) = delete;
+
+    // The next bytes of the stream. Waits while the reader is far behind; once the reading
+    // has failed the bytes are dropped.
+    void feed(const void *data, size_t size);
+    // Ends the stream and waits for the reading: true with the decoded sound's true peak
+    // (dBTP, -inf for silence), else false with the reason.
+    bool finish(double *peakDbtp, QString *reason);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
