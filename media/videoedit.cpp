@@ -377,8 +377,11 @@ public:
         }
         const int64_t frames = int64_t(m_block.size()) / m_channels;
         std::unique_lock lock(m_q.mutex);
-        while (m_q.queuedFrames > 0 && m_q.queuedFrames + frames > m_capacity && !m_stop())
-            m_q.changed.wait_for(lock, std::chrono::milliseconds(20));
+        // A full queue is refilled once it is half empty: where the encoder is the slower
+        // side, the decoder wakes a few times a second, not at every block it takes.
+        if (m_q.queuedFrames > 0 && m_q.queuedFrames + frames > m_capacity)
+            while (m_q.queuedFrames > m_capacity / 2 && !m_stop())
+                m_q.changed.wait_for(lock, std::chrono::milliseconds(20));
         if (m_stop())
             return false;
         m_q.full.push_back(std::move(m_block));
@@ -389,7 +392,8 @@ public:
             m_q.spare.pop_back();
             m_block.clear();
         }
-        m_q.changed.notify_all();
+        if (m_q.queuedFrames >= m_capacity / 2) // the consumer waits for half of the queue
+            m_q.changed.notify_all();
         return true;
     }
 
@@ -454,15 +458,19 @@ TPassOutcome readClip(const QString &source, double start, double end, int rate,
     bool consumed = true;
     for (;;) {
         std::unique_lock lock(q.mutex);
-        while (q.full.empty() && !q.ended && !stop)
-            q.changed.wait_for(lock, std::chrono::milliseconds(20));
+        // An empty queue is taken from again once it holds half a second: where the decoder
+        // is the slower side, the consumer wakes a few times a second, not at every block.
+        if (q.full.empty())
+            while (q.queuedFrames < rate / 2 && !q.ended && !stop)
+                q.changed.wait_for(lock, std::chrono::milliseconds(20));
         if (stop || q.full.empty())
             break;
         std::vector<T> b = std::move(q.full.front());
         q.full.pop_front();
         const int frames = int(b.size() / size_t(channels));
         q.queuedFrames -= frames;
-        q.changed.notify_all();
+        if (q.queuedFrames <= rate / 2) // the decoder waits for half of its second
+            q.changed.notify_all();
         lock.unlock();
         consumed = block(b.data(), frames);
         lock.lock();
