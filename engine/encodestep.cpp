@@ -517,12 +517,14 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     const FormatWriter *w = WriterOf(format);
     const bool verify = w->lossy && s.LoudnessTarget != 0 && std::isfinite(loudness.truePeakDbtp)
         && loudness.truePeakDbtp + gainDb > w->ceilingDb - kCheckBelowCeilingDb;
-    // Where the writer allows it, its bytes are decoded on a thread beside the encoder's, so
-    // the check costs no pass of its own; else the finished file is read.
-    if (verify && plan.writer->streamFormat()) {
-        reading.emplace(plan.writer->streamFormat(), stop);
-        plan.writer->tap = [&reading](const void *bytes, size_t size) { reading->feed(bytes, size); };
-    }
+    // The output is decoded on a thread beside the encoder's as it is made, so the check costs
+    // no pass of its own; the reader starts with the first bytes, when the encoder is set up.
+    if (verify)
+        plan.writer->tap = [&reading, &stop, writer = plan.writer.get()](const void *bytes, size_t size) {
+            if (!reading)
+                reading.emplace(writer->streamFormat(), writer->streamCodec(), stop);
+            reading->feed(bytes, size);
+        };
     if (!encode(gainDb, verify ? 99 : 100))
         return result;
     if (verify) {

@@ -510,6 +510,8 @@ public:
         return ok;
     }
 
+    const AVCodecParameters *streamCodec() const override { return m_oc && m_oc->nb_streams ? m_oc->streams[0]->codecpar : nullptr; }
+
 private:
     bool fail(const QString &why)
     {
@@ -550,6 +552,8 @@ private:
                                                       2 * m_enc->frame_size);
             av_packet_rescale_ts(m_pkt, m_enc->time_base, m_oc->streams[0]->time_base);
             m_pkt->stream_index = 0;
+            if (tap)
+                tap(m_pkt->data, size_t(m_pkt->size));
             if (av_write_frame(m_oc, m_pkt) < 0)
                 return fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
             av_packet_unref(m_pkt);
@@ -1058,6 +1062,8 @@ public:
         return ok;
     }
 
+    const AVCodecParameters *streamCodec() const override { return m_oc && m_oc->nb_streams ? m_oc->streams[0]->codecpar : nullptr; }
+
 private:
     bool encodeFrame(int samples)
     {
@@ -1081,6 +1087,8 @@ private:
         while ((r = avcodec_receive_packet(m_enc, m_pkt)) >= 0) {
             av_packet_rescale_ts(m_pkt, m_enc->time_base, m_oc->streams[0]->time_base);
             m_pkt->stream_index = 0;
+            if (tap)
+                tap(m_pkt->data, size_t(m_pkt->size));
             if (av_write_frame(m_oc, m_pkt) < 0)
                 return fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
             av_packet_unref(m_pkt);

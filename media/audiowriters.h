@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+struct AVCodecParameters;
+
 struct Mp3Settings
 {
     int rate = 44100;
@@ -87,10 +89,13 @@ public:
     // samples write32 gets next, in order and before them (FLAC computes its MD5 signature
     // so). Empty when there is none.
     virtual std::function<void(const int32_t *samples, int frames)> workAhead() { return {}; }
-    // Writers that add to the file in order, going back at most to rewrite a header once the
-    // sound is written (MP3, OGG, Opus), name the format of their bytes (libavformat's name)
-    // and give each byte to `tap` as they write it, so the output can be read as it is made.
+    // The output can be read as it is made: writers that add to the file in order, going back
+    // at most to rewrite a header once the sound is written (MP3, OGG, Opus), name the format
+    // of their bytes (libavformat's name) and give each byte to `tap` as they write it; those
+    // that encode with libavcodec (WMA, M4A) describe their encoder (once open) and give it
+    // each packet the encoder makes.
     virtual const char *streamFormat() const { return nullptr; }
+    virtual const AVCodecParameters *streamCodec() const { return nullptr; }
     std::function<void(const void *bytes, size_t size)> tap;
     QString error;
 };

@@ -29,6 +29,10 @@ struct IoCloser
         avio_context_free(&io);
     }
 };
+struct ParametersCloser
+{
+    void operator()(AVCodecParameters *p) const { avcodec_parameters_free(&p); }
+};
 } // namespace
 
 struct EncodedPeakReader::Private
@@ -42,6 +46,7 @@ struct EncodedPeakReader::Private
     bool ended = false, readerDone = false;
     std::optional<double> peak;
     QString reason;
+    std::unique_ptr<AVCodecParameters, ParametersCloser> codec;
     std::thread thread;
 
     explicit Private(const std::atomic<bool> &s) : stop(s) {}
@@ -73,41 +78,49 @@ struct EncodedPeakReader::Private
         return got;
     }
 
-    // Decodes the stream to its end; the peak, or the reason.
-    void run(const char *container)
+    // The next packet the encoder gave, whole; AVERROR_EOF at the end.
+    int takePacket(AVPacket *pkt)
     {
-        const QString unreadable = QCoreApplication::translate("Media", "The output could not be read back");
-        auto *buffer = static_cast<uint8_t *>(av_malloc(kIoBytes));
-        std::unique_ptr<AVIOContext, IoCloser> io(avio_alloc_context(
-            buffer, kIoBytes, 0, this,
-            [](void *self, uint8_t *b, int n) { return static_cast<Private *>(self)->read(b, n); }, nullptr,
-            nullptr));
-        AVFormatContext *raw = avformat_alloc_context();
-        if (!io || !raw) {
-            avformat_free_context(raw);
-            reason = unreadable;
-            return;
-        }
-        raw->pb = io.get();
-        raw->flags |= AVFMT_FLAG_CUSTOM_IO;
-        raw->interrupt_callback = {[](void *p) { return static_cast<const std::atomic<bool> *>(p)->load() ? 1 : 0; },
-                                   const_cast<std::atomic<bool> *>(&stop)};
-        if (avformat_open_input(&raw, nullptr, av_find_input_format(container), nullptr) < 0) {
-            reason = unreadable;
-            return; // raw is freed
-        }
-        AVFormatPtr fmt(raw);
-        // The stream's first sound track; its rate and channels are found by its decoder.
+        std::unique_lock lock(mutex);
+        while (chunks.empty() && !ended && !stop)
+            changed.wait_for(lock, std::chrono::milliseconds(20));
+        if (stop)
+            return AVERROR_EXIT;
+        if (chunks.empty())
+            return AVERROR_EOF;
+        const std::vector<uint8_t> packet = std::move(chunks.front());
+        chunks.pop_front();
+        queued -= packet.size();
+        changed.notify_all();
+        lock.unlock();
+        if (av_new_packet(pkt, int(packet.size())) < 0)
+            return AVERROR(ENOMEM);
+        std::memcpy(pkt->data, packet.data(), packet.size());
+        return 0;
+    }
+
+    // Decodes the stream to its end; the peak, or the reason.
+    void run(const char *container, const AVCodecParameters *codec)
+    {
+        std::unique_ptr<AVIOContext, IoCloser> io;
+        AVFormatPtr fmt;
         int si = 0;
-        while (si < int(raw->nb_streams) && raw->streams[si]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
-            ++si;
-        const AVCodec *codec = si < int(raw->nb_streams) ? avcodec_find_decoder(raw->streams[si]->codecpar->codec_id) : nullptr;
-        std::unique_ptr<AVCodecContext, CodecCloser> dec(codec ? avcodec_alloc_context3(codec) : nullptr);
-        if (!dec || avcodec_parameters_to_context(dec.get(), raw->streams[si]->codecpar) < 0
-            || avcodec_open2(dec.get(), codec, nullptr) < 0) {
-            reason = unreadable;
-            return;
+        if (!codec && !container)
+            return fail(QString());
+        if (!codec) {
+            if (!openContainer(container, io, fmt))
+                return fail(QString());
+            // The stream's first sound track; its rate and channels are found by its decoder.
+            while (si < int(fmt->nb_streams) && fmt->streams[si]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
+                ++si;
+            if (si == int(fmt->nb_streams))
+                return fail(QString());
+            codec = fmt->streams[si]->codecpar;
         }
+        const AVCodec *decoder = avcodec_find_decoder(codec->codec_id);
+        std::unique_ptr<AVCodecContext, CodecCloser> dec(decoder ? avcodec_alloc_context3(decoder) : nullptr);
+        if (!dec || avcodec_parameters_to_context(dec.get(), codec) < 0 || avcodec_open2(dec.get(), decoder, nullptr) < 0)
+            return fail(QString());
         std::unique_ptr<AVPacket, PacketCloser> pkt(av_packet_alloc());
         std::unique_ptr<AVFrame, FrameCloser> frame(av_frame_alloc());
         std::optional<TruePeakReader> meter;
@@ -130,37 +143,69 @@ struct EncodedPeakReader::Private
                     }
                     meter->add(interleaved.data(), size_t(n));
                 } else {
-                    return false; // the float decoders of MP3, Vorbis and Opus give no other
+                    return false; // the float decoders of these formats give no other
                 }
                 av_frame_unref(frame.get());
             }
             return true;
         };
         int r = 0;
-        while ((r = av_read_frame(raw, pkt.get())) >= 0) {
+        while ((r = fmt ? av_read_frame(fmt.get(), pkt.get()) : takePacket(pkt.get())) >= 0) {
             const bool ours = pkt->stream_index == si;
             // A damaged packet is skipped, as a player would.
             if (ours && avcodec_send_packet(dec.get(), pkt.get()) < 0 && stop)
                 r = AVERROR_EXIT;
             av_packet_unref(pkt.get());
-            if (r < 0 || (ours && !drain())) {
-                reason = unreadable;
-                return;
-            }
+            if (r < 0 || (ours && !drain()))
+                return fail(QString());
         }
-        if (r != AVERROR_EOF || avcodec_send_packet(dec.get(), nullptr) < 0 || !drain()) {
-            reason = r == AVERROR_EXIT ? QCoreApplication::translate("Media", "Stopped") : unreadable;
-            return;
-        }
+        if (r != AVERROR_EOF || avcodec_send_packet(dec.get(), nullptr) < 0 || !drain())
+            return fail(r == AVERROR_EXIT ? QCoreApplication::translate("Media", "Stopped") : QString());
         peak = meter ? meter->truePeakDbtp() : -std::numeric_limits<double>::infinity();
+    }
+
+    // libavformat reading the bytes fed, as they come.
+    bool openContainer(const char *container, std::unique_ptr<AVIOContext, IoCloser> &io, AVFormatPtr &fmt)
+    {
+        auto *buffer = static_cast<uint8_t *>(av_malloc(kIoBytes));
+        io.reset(avio_alloc_context(
+            buffer, kIoBytes, 0, this,
+            [](void *self, uint8_t *b, int n) { return static_cast<Private *>(self)->read(b, n); }, nullptr, nullptr));
+        AVFormatContext *raw = avformat_alloc_context();
+        if (!io || !raw) {
+            if (!io)
+                av_free(buffer);
+            avformat_free_context(raw);
+            return false;
+        }
+        raw->pb = io.get();
+        raw->flags |= AVFMT_FLAG_CUSTOM_IO;
+        raw->interrupt_callback = {[](void *p) { return static_cast<const std::atomic<bool> *>(p)->load() ? 1 : 0; },
+                                   const_cast<std::atomic<bool> *>(&stop)};
+        if (avformat_open_input(&raw, nullptr, av_find_input_format(container), nullptr) < 0)
+            return false; // raw is freed
+        fmt.reset(raw);
+        return true;
+    }
+
+    void fail(const QString &why)
+    {
+        reason = why.isEmpty() ? QCoreApplication::translate("Media", "The output could not be read back") : why;
     }
 };
 
-EncodedPeakReader::EncodedPeakReader(const char *container, const std::atomic<bool> &stop)
+EncodedPeakReader::EncodedPeakReader(const char *container, const AVCodecParameters *codec,
+                                     const std::atomic<bool> &stop)
     : d(std::make_unique<Private>(stop))
 {
+    // The reader keeps its own copy of the encoder's parameters.
+    if (codec) {
+        d->codec.reset(avcodec_parameters_alloc());
+        if (d->codec)
+            avcodec_parameters_copy(d->codec.get(), codec);
+    }
     d->thread = std::thread([this, container] {
-        d->run(container);
+        d->run(container, d->codec.get());
         std::lock_guard lock(d->mutex);
         d->readerDone = true;
         d->chunks.clear();

@@ -7,18 +7,20 @@
 #include <cstddef>
 #include <memory>
 
+struct AVCodecParameters;
+
 class EncodedPeakReader
 {
 public:
-    // container: libavformat's name of the stream's format ("mp3", "ogg"). Setting stop ends
-    // the reading.
-    EncodedPeakReader(const char *container, const std::atomic<bool> &stop);
+    // Reads a byte stream in a container (libavformat's name: "mp3", "ogg"), or, with codec
+    // given instead, an encoder's packets one by one. Setting stop ends the reading.
+    EncodedPeakReader(const char *container, const AVCodecParameters *codec, const std::atomic<bool> &stop);
     ~EncodedPeakReader(); // ends the stream and waits for the reading thread
     EncodedPeakReader(const EncodedPeakReader &) = delete;
     EncodedPeakReader &operator=(const EncodedPeakReader &) = delete;
 
-    // The next bytes of the stream. Waits while the reader is far behind; once the reading
-    // has failed the bytes are dropped.
+    // The next bytes of the stream, or the next packet. Waits while the reader is far behind;
+    // once the reading has failed they are dropped.
     void feed(const void *data, size_t size);
     // Ends the stream and waits for the reading: true with the decoded sound's true peak
     // (dBTP, -inf for silence), else false with the reason.
