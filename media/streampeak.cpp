@@ -19,6 +19,7 @@ extern "C" {
 
 namespace {
 constexpr size_t kPipeBytes = 1 << 20; // the reader may lag the writer by this much
+constexpr size_t kWakeBytes = 64 * 1024; // and wakes when this much waits: seconds of sound
 constexpr int kIoBytes = 64 * 1024;
 
 struct IoCloser
@@ -51,12 +52,19 @@ struct EncodedPeakReader::Private
 
     explicit Private(const std::atomic<bool> &s) : stop(s) {}
 
-    // libavformat's read: waits for bytes, the stream's end or a stop.
+    // Waits for bytes to read: once out of them, for kWakeBytes, the stream's end or a stop.
+    void await(std::unique_lock<std::mutex> &lock)
+    {
+        if (chunks.empty())
+            while (queued < kWakeBytes && !ended && !stop)
+                changed.wait_for(lock, std::chrono::milliseconds(20));
+    }
+
+    // libavformat's read.
     int read(uint8_t *buf, int size)
     {
         std::unique_lock lock(mutex);
-        while (chunks.empty() && !ended && !stop)
-            changed.wait_for(lock, std::chrono::milliseconds(20));
+        await(lock);
         if (stop)
             return AVERROR_EXIT;
         if (chunks.empty())
@@ -82,8 +90,7 @@ struct EncodedPeakReader::Private
     int takePacket(AVPacket *pkt)
     {
         std::unique_lock lock(mutex);
-        while (chunks.empty() && !ended && !stop)
-            changed.wait_for(lock, std::chrono::milliseconds(20));
+        await(lock);
         if (stop)
             return AVERROR_EXIT;
         if (chunks.empty())
@@ -231,7 +238,8 @@ void EncodedPeakReader::feed(const void *data, size_t size)
     const auto *bytes = static_cast<const uint8_t *>(data);
     d->chunks.emplace_back(bytes, bytes + size);
     d->queued += size;
-    d->changed.notify_all();
+    if (d->queued >= kWakeBytes)
+        d->changed.notify_all();
 }
 
 bool EncodedPeakReader::finish(double *peakDbtp, QString *reason)
