@@ -254,8 +254,8 @@ constexpr double kDecodedCeilingDb = -1.0;
 constexpr double kCheckBelowCeilingDb = 5.0;
 constexpr double kRetryMarginDb = 0.2;
 
-// The true peak (dBTP) of a written file's decoded sound, as libebur128 reads it; -inf with
-// the reason or the stop in *result.
+// The true peak (dBTP) of a written file's decoded sound, read by the meter's oversampler;
+// -inf with the reason or the stop in *result.
 double DecodedTruePeakDb(const QString &file, const std::atomic<bool> &stop, TEncodeResult *result)
 {
     TSourceSound sound;
@@ -528,10 +528,9 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     if (!encode(gainDb, verify ? 99 : 100))
         return result;
     if (verify) {
-        double peak = 0;
-        QString unread;
-        if (!reading || !reading->finish(&peak, &unread))
-            peak = DecodedTruePeakDb(out, stop, &result);
+        // Should the reading fail, the finished file is read.
+        const std::optional<double> read = reading ? reading->finish() : std::nullopt;
+        const double peak = read ? *read : DecodedTruePeakDb(out, stop, &result);
         if (result.stopped || !result.reason.isEmpty())
             return result;
         if (peak > kDecodedCeilingDb) {

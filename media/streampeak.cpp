@@ -3,7 +3,6 @@
 #include "media/avinput.h"
 #include "media/loudness.h"
 
-#include <QCoreApplication>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -45,8 +44,7 @@ struct EncodedPeakReader::Private
     size_t offset = 0; // into the first chunk
     size_t queued = 0;
     bool ended = false, readerDone = false;
-    std::optional<double> peak;
-    QString reason;
+    std::optional<double> peak; // once read to the end
     std::unique_ptr<AVCodecParameters, ParametersCloser> codec;
     std::thread thread;
 
@@ -106,28 +104,28 @@ struct EncodedPeakReader::Private
         return 0;
     }
 
-    // Decodes the stream to its end; the peak, or the reason.
+    // Decodes the stream to its end and sets the peak; leaves it unset when it cannot.
     void run(const char *container, const AVCodecParameters *codec)
     {
         std::unique_ptr<AVIOContext, IoCloser> io;
         AVFormatPtr fmt;
         int si = 0;
         if (!codec && !container)
-            return fail(QString());
+            return;
         if (!codec) {
             if (!openContainer(container, io, fmt))
-                return fail(QString());
+                return;
             // The stream's first sound track; its rate and channels are found by its decoder.
             while (si < int(fmt->nb_streams) && fmt->streams[si]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
                 ++si;
             if (si == int(fmt->nb_streams))
-                return fail(QString());
+                return;
             codec = fmt->streams[si]->codecpar;
         }
         const AVCodec *decoder = avcodec_find_decoder(codec->codec_id);
         std::unique_ptr<AVCodecContext, CodecCloser> dec(decoder ? avcodec_alloc_context3(decoder) : nullptr);
         if (!dec || avcodec_parameters_to_context(dec.get(), codec) < 0 || avcodec_open2(dec.get(), decoder, nullptr) < 0)
-            return fail(QString());
+            return;
         std::unique_ptr<AVPacket, PacketCloser> pkt(av_packet_alloc());
         std::unique_ptr<AVFrame, FrameCloser> frame(av_frame_alloc());
         std::optional<TruePeakReader> meter;
@@ -164,10 +162,10 @@ struct EncodedPeakReader::Private
                 r = AVERROR_EXIT;
             av_packet_unref(pkt.get());
             if (r < 0 || (ours && !drain()))
-                return fail(QString());
+                return;
         }
         if (r != AVERROR_EOF || avcodec_send_packet(dec.get(), nullptr) < 0 || !drain())
-            return fail(r == AVERROR_EXIT ? QCoreApplication::translate("Media", "Stopped") : QString());
+            return;
         peak = meter ? meter->truePeakDbtp() : -std::numeric_limits<double>::infinity();
     }
 
@@ -194,11 +192,6 @@ struct EncodedPeakReader::Private
         fmt.reset(raw);
         return true;
     }
-
-    void fail(const QString &why)
-    {
-        reason = why.isEmpty() ? QCoreApplication::translate("Media", "The output could not be read back") : why;
-    }
 };
 
 EncodedPeakReader::EncodedPeakReader(const char *container, const AVCodecParameters *codec,
@@ -223,9 +216,7 @@ EncodedPeakReader::EncodedPeakReader(const char *container, const AVCodecParamet
 
 EncodedPeakReader::~EncodedPeakReader()
 {
-    double peak = 0;
-    QString reason;
-    finish(&peak, &reason);
+    finish();
 }
 
 void EncodedPeakReader::feed(const void *data, size_t size)
@@ -242,7 +233,7 @@ void EncodedPeakReader::feed(const void *data, size_t size)
         d->changed.notify_all();
 }
 
-bool EncodedPeakReader::finish(double *peakDbtp, QString *reason)
+std::optional<double> EncodedPeakReader::finish()
 {
     {
         std::lock_guard lock(d->mutex);
@@ -251,10 +242,5 @@ bool EncodedPeakReader::finish(double *peakDbtp, QString *reason)
     }
     if (d->thread.joinable())
         d->thread.join();
-    if (!d->peak) {
-        *reason = d->reason;
-        return false;
-    }
-    *peakDbtp = *d->peak;
-    return true;
+    return d->peak;
 }

@@ -165,10 +165,11 @@ private slots:
         for (int at = 0; at < frames; at += 4096)
             QVERIFY(writer->writeFloat(sound.data() + size_t(at * channels), std::min(4096, frames - at)));
         QVERIFY2(writer->finish(), qPrintable(writer->error));
-        double streamed = 0;
-        QString reason;
         QVERIFY(reading);
-        QVERIFY2(reading->finish(&streamed, &reason), qPrintable(reason));
+        const std::optional<double> read = reading->finish();
+        QVERIFY(read);
+        const double streamed = *read;
+        QString reason;
 
         TSourceSound decoded;
         QVERIFY(ProbeSourceSound(out, m_stop, &decoded, &reason));

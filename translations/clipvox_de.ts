@@ -297,25 +297,25 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Das Eingabeformat kann nach dem Schreiben von Samples nicht mehr geändert werden</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>The MP3 encoder failed</source>
         <translation>Der MP3-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+68"/>
         <source>The OGG encoder refuses this format</source>
         <translation>Der OGG-Encoder lehnt dieses Format ab</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location line="+175"/>
-        <location line="+138"/>
+        <location line="+180"/>
+        <location line="+142"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>Eingabe mit %1 Hz, %2 Kanälen wird nicht unterstützt</translation>
     </message>
     <message>
-        <location line="-187"/>
+        <location line="-191"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
         <translation>Kein WMA-Encoder vorhanden</translation>
@@ -333,36 +333,36 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
     <message>
         <location line="+11"/>
         <location line="+68"/>
-        <location line="+45"/>
+        <location line="+49"/>
         <location line="+158"/>
         <location line="+71"/>
         <location line="+42"/>
-        <location line="+91"/>
+        <location line="+93"/>
         <location line="+1"/>
         <location line="+7"/>
         <location line="+1"/>
         <location line="+10"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <location line="+49"/>
-        <location line="+28"/>
+        <location line="+32"/>
         <source>Cannot write %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-632"/>
-        <location line="+76"/>
-        <location line="+151"/>
+        <location line="-643"/>
+        <location line="+78"/>
+        <location line="+153"/>
         <location line="+9"/>
-        <location line="+323"/>
+        <location line="+326"/>
         <source>Out of memory</source>
         <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
-        <location line="-531"/>
+        <location line="-538"/>
         <location line="+12"/>
-        <location line="+42"/>
+        <location line="+44"/>
         <location line="+4"/>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>The WMA encoder failed</source>
         <translation>Der WMA-Encoder ist fehlgeschlagen</translation>
     </message>
@@ -382,7 +382,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Der FLAC-Encoder ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+68"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Der Opus-Encoder ist fehlgeschlagen (%1)</translation>
     </message>
@@ -399,7 +399,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Der Opus-Encoder lehnt %1 kbps ab</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+71"/>
         <location line="+13"/>
         <source>No AAC encoder</source>
         <translation>Kein AAC-Encoder vorhanden</translation>
@@ -412,9 +412,9 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
     <message>
         <location line="+42"/>
         <location line="+10"/>
-        <location line="+31"/>
+        <location line="+33"/>
         <location line="+4"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>The AAC encoder failed</source>
         <translation>Der AAC-Encoder ist fehlgeschlagen</translation>
     </message>
@@ -469,7 +469,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+406"/>
+        <location filename="../media/videoedit.cpp" line="+407"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -481,7 +481,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
-        <location filename="../media/waveform.cpp" line="+116"/>
+        <location filename="../media/waveform.cpp" line="+112"/>
         <source>The length of %1 is unknown</source>
         <translation>Die Länge von %1 ist unbekannt</translation>
     </message>
@@ -533,35 +533,35 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Die Zieldatei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-289"/>
+        <location filename="../media/videoedit.cpp" line="-293"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Kein Decoder für den Ton von %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+381"/>
+        <location line="+389"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Stream %1 von %2 ist keine Tonspur</translation>
     </message>
     <message>
-        <location line="-380"/>
-        <location line="+381"/>
+        <location line="-388"/>
+        <location line="+389"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Kein Audiostream in %1</translation>
     </message>
     <message>
-        <location line="-374"/>
+        <location line="-382"/>
         <location line="+3"/>
-        <location line="+390"/>
+        <location line="+398"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Der Ton von %1 kann nicht dekodiert werden</translation>
     </message>
     <message>
-        <location line="-332"/>
+        <location line="-340"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aus %1 konnte kein Ton dekodiert werden</translation>
     </message>
@@ -582,12 +582,12 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Der Ton von %1 kann nicht konvertiert werden</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+114"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Der Ton kann nicht in %1 Hz, %2 Kanäle konvertiert werden</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+53"/>
         <source>The sound could not be extracted from the video</source>
         <translation>Der Ton konnte nicht aus dem Video extrahiert werden</translation>
     </message>
@@ -1551,7 +1551,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+27"/>
+        <location filename="../engine/encodestep.cpp" line="+28"/>
         <source>The encoder does not accept the output settings</source>
         <translation>Der Encoder akzeptiert die Ausgabeeinstellungen nicht</translation>
     </message>
@@ -1597,7 +1597,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Der Ausschnitt beginnt bei %1 s, nach dem Ende der Quelle (%2 s)</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+118"/>
         <source>The clip holds no sound</source>
         <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
@@ -1607,7 +1607,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+80"/>
         <source>The tags could not be written: %1</source>
         <translation>Die Tags konnten nicht geschrieben werden: %1</translation>
     </message>

@@ -298,25 +298,25 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>El formato de entrada no puede cambiar después de escribir muestras</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>The MP3 encoder failed</source>
         <translation>Falló el codificador MP3</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+68"/>
         <source>The OGG encoder refuses this format</source>
         <translation>El codificador OGG no admite este formato</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location line="+175"/>
-        <location line="+138"/>
+        <location line="+180"/>
+        <location line="+142"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>No se admite una entrada de %1 Hz y %2 canales</translation>
     </message>
     <message>
-        <location line="-187"/>
+        <location line="-191"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
         <translation>No hay codificador WMA</translation>
@@ -334,36 +334,36 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
     <message>
         <location line="+11"/>
         <location line="+68"/>
-        <location line="+45"/>
+        <location line="+49"/>
         <location line="+158"/>
         <location line="+71"/>
         <location line="+42"/>
-        <location line="+91"/>
+        <location line="+93"/>
         <location line="+1"/>
         <location line="+7"/>
         <location line="+1"/>
         <location line="+10"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <location line="+49"/>
-        <location line="+28"/>
+        <location line="+32"/>
         <source>Cannot write %1</source>
         <translation>No se puede escribir %1</translation>
     </message>
     <message>
-        <location line="-632"/>
-        <location line="+76"/>
-        <location line="+151"/>
+        <location line="-643"/>
+        <location line="+78"/>
+        <location line="+153"/>
         <location line="+9"/>
-        <location line="+323"/>
+        <location line="+326"/>
         <source>Out of memory</source>
         <translation>Memoria insuficiente</translation>
     </message>
     <message>
-        <location line="-531"/>
+        <location line="-538"/>
         <location line="+12"/>
-        <location line="+42"/>
+        <location line="+44"/>
         <location line="+4"/>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>The WMA encoder failed</source>
         <translation>Falló el codificador WMA</translation>
     </message>
@@ -383,7 +383,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>Falló el codificador FLAC (%1)</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+68"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Falló el codificador Opus (%1)</translation>
     </message>
@@ -400,7 +400,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>El codificador Opus no admite %1 kbps</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+71"/>
         <location line="+13"/>
         <source>No AAC encoder</source>
         <translation>No hay codificador AAC</translation>
@@ -413,9 +413,9 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
     <message>
         <location line="+42"/>
         <location line="+10"/>
-        <location line="+31"/>
+        <location line="+33"/>
         <location line="+4"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>The AAC encoder failed</source>
         <translation>Falló el codificador AAC</translation>
     </message>
@@ -470,7 +470,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+406"/>
+        <location filename="../media/videoedit.cpp" line="+407"/>
         <source>Stopped</source>
         <translation>Detenido</translation>
     </message>
@@ -482,7 +482,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
-        <location filename="../media/waveform.cpp" line="+116"/>
+        <location filename="../media/waveform.cpp" line="+112"/>
         <source>The length of %1 is unknown</source>
         <translation>Se desconoce la duración de %1</translation>
     </message>
@@ -534,35 +534,35 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>No se puede escribir el archivo de salida %1</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-289"/>
+        <location filename="../media/videoedit.cpp" line="-293"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>No hay decodificador para el audio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+381"/>
+        <location line="+389"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>El flujo %1 de %2 no es una pista de audio</translation>
     </message>
     <message>
-        <location line="-380"/>
-        <location line="+381"/>
+        <location line="-388"/>
+        <location line="+389"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>No hay ningún flujo de audio en %1</translation>
     </message>
     <message>
-        <location line="-374"/>
+        <location line="-382"/>
         <location line="+3"/>
-        <location line="+390"/>
+        <location line="+398"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>No se puede decodificar el audio de %1</translation>
     </message>
     <message>
-        <location line="-332"/>
+        <location line="-340"/>
         <source>No sound could be decoded from %1</source>
         <translation>No se pudo decodificar audio de %1</translation>
     </message>
@@ -583,12 +583,12 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>No se puede convertir el audio de %1</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+114"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>No se puede convertir el audio a %1 Hz y %2 canales</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+53"/>
         <source>The sound could not be extracted from the video</source>
         <translation>No se pudo extraer el audio del vídeo</translation>
     </message>
@@ -1552,7 +1552,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+27"/>
+        <location filename="../engine/encodestep.cpp" line="+28"/>
         <source>The encoder does not accept the output settings</source>
         <translation>El codificador no acepta la configuración de salida</translation>
     </message>
@@ -1598,7 +1598,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>El fragmento empieza en %1 s, después del final del origen (%2 s)</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+118"/>
         <source>The clip holds no sound</source>
         <translation>El fragmento no contiene audio</translation>
     </message>
@@ -1608,7 +1608,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No se puede escribir %1</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+80"/>
         <source>The tags could not be written: %1</source>
         <translation>No se pudieron escribir las etiquetas: %1</translation>
     </message>

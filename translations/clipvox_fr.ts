@@ -296,25 +296,25 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Le format d&apos;entrée ne peut plus changer une fois des échantillons écrits</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>The MP3 encoder failed</source>
         <translation>L&apos;encodeur MP3 a échoué</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+68"/>
         <source>The OGG encoder refuses this format</source>
         <translation>L&apos;encodeur OGG refuse ce format</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location line="+175"/>
-        <location line="+138"/>
+        <location line="+180"/>
+        <location line="+142"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>Impossible d&apos;accepter une entrée de %1 Hz, %2 canaux</translation>
     </message>
     <message>
-        <location line="-187"/>
+        <location line="-191"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
         <translation>Aucun encodeur WMA</translation>
@@ -332,36 +332,36 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
     <message>
         <location line="+11"/>
         <location line="+68"/>
-        <location line="+45"/>
+        <location line="+49"/>
         <location line="+158"/>
         <location line="+71"/>
         <location line="+42"/>
-        <location line="+91"/>
+        <location line="+93"/>
         <location line="+1"/>
         <location line="+7"/>
         <location line="+1"/>
         <location line="+10"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <location line="+49"/>
-        <location line="+28"/>
+        <location line="+32"/>
         <source>Cannot write %1</source>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
-        <location line="-632"/>
-        <location line="+76"/>
-        <location line="+151"/>
+        <location line="-643"/>
+        <location line="+78"/>
+        <location line="+153"/>
         <location line="+9"/>
-        <location line="+323"/>
+        <location line="+326"/>
         <source>Out of memory</source>
         <translation>Mémoire insuffisante</translation>
     </message>
     <message>
-        <location line="-531"/>
+        <location line="-538"/>
         <location line="+12"/>
-        <location line="+42"/>
+        <location line="+44"/>
         <location line="+4"/>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>The WMA encoder failed</source>
         <translation>L&apos;encodeur WMA a échoué</translation>
     </message>
@@ -381,7 +381,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>L&apos;encodeur FLAC a échoué (%1)</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+68"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>L&apos;encodeur Opus a échoué (%1)</translation>
     </message>
@@ -398,7 +398,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>L&apos;encodeur Opus refuse %1 kbps</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+71"/>
         <location line="+13"/>
         <source>No AAC encoder</source>
         <translation>Aucun encodeur AAC</translation>
@@ -411,9 +411,9 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
     <message>
         <location line="+42"/>
         <location line="+10"/>
-        <location line="+31"/>
+        <location line="+33"/>
         <location line="+4"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>The AAC encoder failed</source>
         <translation>L&apos;encodeur AAC a échoué</translation>
     </message>
@@ -468,7 +468,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+406"/>
+        <location filename="../media/videoedit.cpp" line="+407"/>
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
@@ -480,7 +480,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
-        <location filename="../media/waveform.cpp" line="+116"/>
+        <location filename="../media/waveform.cpp" line="+112"/>
         <source>The length of %1 is unknown</source>
         <translation>La durée de %1 est inconnue</translation>
     </message>
@@ -532,35 +532,35 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Impossible d&apos;écrire le fichier de sortie %1</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-289"/>
+        <location filename="../media/videoedit.cpp" line="-293"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Aucun décodeur pour le son de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+381"/>
+        <location line="+389"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Le flux %1 de %2 n&apos;est pas une piste audio</translation>
     </message>
     <message>
-        <location line="-380"/>
-        <location line="+381"/>
+        <location line="-388"/>
+        <location line="+389"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Aucun flux audio dans %1</translation>
     </message>
     <message>
-        <location line="-374"/>
+        <location line="-382"/>
         <location line="+3"/>
-        <location line="+390"/>
+        <location line="+398"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Impossible de décoder le son de %1</translation>
     </message>
     <message>
-        <location line="-332"/>
+        <location line="-340"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aucun son n&apos;a pu être décodé depuis %1</translation>
     </message>
@@ -581,12 +581,12 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Impossible de convertir le son de %1</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+114"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Impossible de convertir le son en %1 Hz, %2 canaux</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+53"/>
         <source>The sound could not be extracted from the video</source>
         <translation>Le son n&apos;a pas pu être extrait de la vidéo</translation>
     </message>
@@ -1550,7 +1550,7 @@ Chapitre %1&#xa0;: %2</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+27"/>
+        <location filename="../engine/encodestep.cpp" line="+28"/>
         <source>The encoder does not accept the output settings</source>
         <translation>L&apos;encodeur n&apos;accepte pas les paramètres de sortie</translation>
     </message>
@@ -1596,7 +1596,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>L&apos;extrait commence à %1 s, après la fin de la source (%2 s)</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+118"/>
         <source>The clip holds no sound</source>
         <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
@@ -1606,7 +1606,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+80"/>
         <source>The tags could not be written: %1</source>
         <translation>Les étiquettes n&apos;ont pas pu être écrites&#xa0;: %1</translation>
     </message>

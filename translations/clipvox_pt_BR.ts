@@ -294,25 +294,25 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>O formato de entrada não pode mudar depois que amostras foram gravadas</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>The MP3 encoder failed</source>
         <translation>Falha no codificador MP3</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+68"/>
         <source>The OGG encoder refuses this format</source>
         <translation>O codificador OGG recusa este formato</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location line="+175"/>
-        <location line="+138"/>
+        <location line="+180"/>
+        <location line="+142"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>Não é possível aceitar entrada de %1 Hz, %2 canais</translation>
     </message>
     <message>
-        <location line="-187"/>
+        <location line="-191"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
         <translation>Nenhum codificador WMA</translation>
@@ -330,36 +330,36 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
     <message>
         <location line="+11"/>
         <location line="+68"/>
-        <location line="+45"/>
+        <location line="+49"/>
         <location line="+158"/>
         <location line="+71"/>
         <location line="+42"/>
-        <location line="+91"/>
+        <location line="+93"/>
         <location line="+1"/>
         <location line="+7"/>
         <location line="+1"/>
         <location line="+10"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <location line="+49"/>
-        <location line="+28"/>
+        <location line="+32"/>
         <source>Cannot write %1</source>
         <translation>Não foi possível gravar %1</translation>
     </message>
     <message>
-        <location line="-632"/>
-        <location line="+76"/>
-        <location line="+151"/>
+        <location line="-643"/>
+        <location line="+78"/>
+        <location line="+153"/>
         <location line="+9"/>
-        <location line="+323"/>
+        <location line="+326"/>
         <source>Out of memory</source>
         <translation>Memória insuficiente</translation>
     </message>
     <message>
-        <location line="-531"/>
+        <location line="-538"/>
         <location line="+12"/>
-        <location line="+42"/>
+        <location line="+44"/>
         <location line="+4"/>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>The WMA encoder failed</source>
         <translation>Falha no codificador WMA</translation>
     </message>
@@ -379,7 +379,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Falha no codificador FLAC (%1)</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+68"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Falha no codificador Opus (%1)</translation>
     </message>
@@ -396,7 +396,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>O codificador Opus recusa %1 kbps</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+71"/>
         <location line="+13"/>
         <source>No AAC encoder</source>
         <translation>Nenhum codificador AAC</translation>
@@ -409,9 +409,9 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
     <message>
         <location line="+42"/>
         <location line="+10"/>
-        <location line="+31"/>
+        <location line="+33"/>
         <location line="+4"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>The AAC encoder failed</source>
         <translation>Falha no codificador AAC</translation>
     </message>
@@ -466,7 +466,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+406"/>
+        <location filename="../media/videoedit.cpp" line="+407"/>
         <source>Stopped</source>
         <translation>Interrompido</translation>
     </message>
@@ -478,7 +478,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
-        <location filename="../media/waveform.cpp" line="+116"/>
+        <location filename="../media/waveform.cpp" line="+112"/>
         <source>The length of %1 is unknown</source>
         <translation>A duração de %1 é desconhecida</translation>
     </message>
@@ -530,35 +530,35 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Não foi possível gravar o arquivo de saída %1</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-289"/>
+        <location filename="../media/videoedit.cpp" line="-293"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Nenhum decodificador para o áudio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+381"/>
+        <location line="+389"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>O fluxo %1 de %2 não é uma faixa de áudio</translation>
     </message>
     <message>
-        <location line="-380"/>
-        <location line="+381"/>
+        <location line="-388"/>
+        <location line="+389"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Nenhum fluxo de áudio em %1</translation>
     </message>
     <message>
-        <location line="-374"/>
+        <location line="-382"/>
         <location line="+3"/>
-        <location line="+390"/>
+        <location line="+398"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Não foi possível decodificar o áudio de %1</translation>
     </message>
     <message>
-        <location line="-332"/>
+        <location line="-340"/>
         <source>No sound could be decoded from %1</source>
         <translation>Nenhum áudio pôde ser decodificado de %1</translation>
     </message>
@@ -579,12 +579,12 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Não foi possível converter o áudio de %1</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+114"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Não foi possível converter o áudio para %1 Hz, %2 canais</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+53"/>
         <source>The sound could not be extracted from the video</source>
         <translation>Não foi possível extrair o áudio do vídeo</translation>
     </message>
@@ -1548,7 +1548,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+27"/>
+        <location filename="../engine/encodestep.cpp" line="+28"/>
         <source>The encoder does not accept the output settings</source>
         <translation>O codificador não aceita as configurações de saída</translation>
     </message>
@@ -1594,7 +1594,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>O trecho começa em %1 s, depois do fim da origem (%2 s)</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+118"/>
         <source>The clip holds no sound</source>
         <translation>O trecho não contém áudio</translation>
     </message>
@@ -1604,7 +1604,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não foi possível gravar %1</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+80"/>
         <source>The tags could not be written: %1</source>
         <translation>Não foi possível gravar as etiquetas: %1</translation>
     </message>

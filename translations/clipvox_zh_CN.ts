@@ -294,25 +294,25 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>写入采样后不能再更改输入格式</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>The MP3 encoder failed</source>
         <translation>MP3 编码器出错</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+68"/>
         <source>The OGG encoder refuses this format</source>
         <translation>OGG 编码器不接受此格式</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location line="+175"/>
-        <location line="+138"/>
+        <location line="+180"/>
+        <location line="+142"/>
         <location filename="../media/wavwriter.cpp" line="+39"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>无法接受 %1 Hz、%2 声道的输入</translation>
     </message>
     <message>
-        <location line="-187"/>
+        <location line="-191"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
         <translation>没有 WMA 编码器</translation>
@@ -330,36 +330,36 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location line="+11"/>
         <location line="+68"/>
-        <location line="+45"/>
+        <location line="+49"/>
         <location line="+158"/>
         <location line="+71"/>
         <location line="+42"/>
-        <location line="+91"/>
+        <location line="+93"/>
         <location line="+1"/>
         <location line="+7"/>
         <location line="+1"/>
         <location line="+10"/>
-        <location line="+70"/>
+        <location line="+71"/>
         <location line="+49"/>
-        <location line="+28"/>
+        <location line="+32"/>
         <source>Cannot write %1</source>
         <translation>无法写入 %1</translation>
     </message>
     <message>
-        <location line="-632"/>
-        <location line="+76"/>
-        <location line="+151"/>
+        <location line="-643"/>
+        <location line="+78"/>
+        <location line="+153"/>
         <location line="+9"/>
-        <location line="+323"/>
+        <location line="+326"/>
         <source>Out of memory</source>
         <translation>内存不足</translation>
     </message>
     <message>
-        <location line="-531"/>
+        <location line="-538"/>
         <location line="+12"/>
-        <location line="+42"/>
+        <location line="+44"/>
         <location line="+4"/>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>The WMA encoder failed</source>
         <translation>WMA 编码器出错</translation>
     </message>
@@ -379,7 +379,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>FLAC 编码器出错（%1）</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+68"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Opus 编码器出错（%1）</translation>
     </message>
@@ -396,7 +396,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>Opus 编码器不接受 %1 kbps</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+71"/>
         <location line="+13"/>
         <source>No AAC encoder</source>
         <translation>没有 AAC 编码器</translation>
@@ -409,9 +409,9 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location line="+42"/>
         <location line="+10"/>
-        <location line="+31"/>
+        <location line="+33"/>
         <location line="+4"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>The AAC encoder failed</source>
         <translation>AAC 编码器出错</translation>
     </message>
@@ -466,7 +466,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+123"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+406"/>
+        <location filename="../media/videoedit.cpp" line="+407"/>
         <source>Stopped</source>
         <translation>已停止</translation>
     </message>
@@ -478,7 +478,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+25"/>
-        <location filename="../media/waveform.cpp" line="+116"/>
+        <location filename="../media/waveform.cpp" line="+112"/>
         <source>The length of %1 is unknown</source>
         <translation>%1 的时长未知</translation>
     </message>
@@ -530,35 +530,35 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>无法写入输出文件 %1</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-289"/>
+        <location filename="../media/videoedit.cpp" line="-293"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>没有可解码 %1 声音的解码器</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+381"/>
+        <location line="+389"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>%2 的流 %1 不是音轨</translation>
     </message>
     <message>
-        <location line="-380"/>
-        <location line="+381"/>
+        <location line="-388"/>
+        <location line="+389"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>%1 中没有音频流</translation>
     </message>
     <message>
-        <location line="-374"/>
+        <location line="-382"/>
         <location line="+3"/>
-        <location line="+390"/>
+        <location line="+398"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>无法解码 %1 的声音</translation>
     </message>
     <message>
-        <location line="-332"/>
+        <location line="-340"/>
         <source>No sound could be decoded from %1</source>
         <translation>未能从 %1 解码出任何声音</translation>
     </message>
@@ -579,12 +579,12 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>无法转换 %1 的声音</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+114"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>无法将声音转换为 %1 Hz、%2 声道</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+53"/>
         <source>The sound could not be extracted from the video</source>
         <translation>无法从视频中提取声音</translation>
     </message>
@@ -1548,7 +1548,7 @@ Chapter %1: %2</source>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+27"/>
+        <location filename="../engine/encodestep.cpp" line="+28"/>
         <source>The encoder does not accept the output settings</source>
         <translation>编码器不接受这些输出设置</translation>
     </message>
@@ -1594,7 +1594,7 @@ Chapter %1: %2</source>
         <translation>片段开始于 %1 秒，晚于源文件的结尾（%2 秒）</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+118"/>
         <source>The clip holds no sound</source>
         <translation>片段中没有声音</translation>
     </message>
@@ -1604,7 +1604,7 @@ Chapter %1: %2</source>
         <translation>无法写入 %1</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+80"/>
         <source>The tags could not be written: %1</source>
         <translation>无法写入标签：%1</translation>
     </message>
