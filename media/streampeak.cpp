@@ -50,23 +50,22 @@ struct EncodedPeakReader::Private
 
     explicit Private(const std::atomic<bool> &s) : stop(s) {}
 
-    // Waits for bytes to read: once out of them, for kWakeBytes, the stream's end or a stop.
-    void await(std::unique_lock<std::mutex> &lock)
+    // Waits for bytes to read (once out of them, for kWakeBytes), the stream's end or a stop:
+    // 0 when there are bytes, else AVERROR_EOF or AVERROR_EXIT.
+    int await(std::unique_lock<std::mutex> &lock)
     {
         if (chunks.empty())
             while (queued < kWakeBytes && !ended && !stop)
                 changed.wait_for(lock, std::chrono::milliseconds(20));
+        return stop ? AVERROR_EXIT : chunks.empty() ? AVERROR_EOF : 0;
     }
 
     // libavformat's read.
     int read(uint8_t *buf, int size)
     {
         std::unique_lock lock(mutex);
-        await(lock);
-        if (stop)
-            return AVERROR_EXIT;
-        if (chunks.empty())
-            return AVERROR_EOF;
+        if (const int r = await(lock))
+            return r;
         int got = 0;
         while (got < size && !chunks.empty()) {
             std::vector<uint8_t> &front = chunks.front();
@@ -88,11 +87,8 @@ struct EncodedPeakReader::Private
     int takePacket(AVPacket *pkt)
     {
         std::unique_lock lock(mutex);
-        await(lock);
-        if (stop)
-            return AVERROR_EXIT;
-        if (chunks.empty())
-            return AVERROR_EOF;
+        if (const int r = await(lock))
+            return r;
         const std::vector<uint8_t> packet = std::move(chunks.front());
         chunks.pop_front();
         queued -= packet.size();
