@@ -1,6 +1,6 @@
 // Even loudness: the meter fed by the one pass's decoder against the ffmpeg tool's ebur128
-// filter, and the gain it gives. What every format's output reads is checked with the encoding
-// step (tst_encode).
+// filter, the gain it gives, and the true peak of an output read while it is written. What
+// every format's output reads is checked with the encoding step (tst_encode).
 #include "media_fixtures.h"
 #include "media/audiowriters.h"
 #include "media/loudness.h"
