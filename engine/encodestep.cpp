@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -447,10 +448,9 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             }
             return true;
         };
-        TPassOutcome o;
-        std::vector<float> scaled;
-        // The block at the gain: x itself at unity, else a scaled copy.
-        const auto gained = [&](const float *x, size_t count) {
+        TPassOutcome o = TPassOutcome::Failed;
+        // The block at the gain: x itself at unity, else a scaled copy in `scaled`.
+        const auto gainedInto = [&](const float *x, size_t count, std::vector<float> &scaled) {
             if (gain == 1.f)
                 return x;
             scaled.resize(count);
@@ -458,6 +458,8 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
                 scaled[i] = x[i] * gain;
             return static_cast<const float *>(scaled.data());
         };
+        std::vector<float> scaled;
+        const auto gained = [&](const float *x, size_t count) { return gainedInto(x, count, scaled); };
         // Integer outputs: the gain, the quantiser and what the writer can do ahead.
         std::function<void(const int32_t *, int)> ahead;
         const auto convert = [&](const float *x, int n, int32_t *ints) {
@@ -466,7 +468,63 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             if (ahead)
                 ahead(ints, n);
         };
-        if (plan.bits > 0 && !plan.writer->light()) {
+        // PCM from a source at the output's rate, 20 s or more: the decoding bounds the job, so
+        // the clip is decoded in two halves at once, each written at its place. Resampled sound
+        // is not, as the resampler would start afresh at the seam.
+        const int64_t seam = total / 2;
+        bool inHalves = plan.bits > 0 && plan.writer->light() && plan.rate == source.rate && total >= 20 * int64_t(plan.rate);
+        if (inHalves) {
+            std::mutex writing;
+            std::atomic<bool> failed{false};
+            const int64_t first = std::llround(clip.start * plan.rate); // the clip's first frame
+            // One half: the sound from `from` to `to` (seconds), written from frame `at` on.
+            const auto half = [&](double from, double to, int64_t at, QString *reason) {
+                TQuantiser own(plan.bits, dither);
+                std::vector<float> ownScaled;
+                std::vector<int32_t> ints;
+                return ReadClipSound(
+                    clip.source, from, to, plan.rate, channels, stop,
+                    [&](const float *x, int n) {
+                        const size_t count = size_t(n) * size_t(channels);
+                        ints.resize(count);
+                        own.run(gainedInto(x, count, ownScaled), ints.data(), count);
+                        const std::lock_guard lock(writing);
+                        if (failed)
+                            return false;
+                        if (!writeBlock(n, [&] { return plan.writer->write32At(at, ints.data(), n); }))
+                            failed = true;
+                        at += n;
+                        return !failed;
+                    },
+                    reason, stream);
+            };
+            QString secondReason;
+            TPassOutcome second = TPassOutcome::Failed;
+            // The second half starts on the frame after the first half's last, counted from
+            // the same rounded start.
+            std::thread other([&] { second = half(double(first + seam) / plan.rate, clip.end, seam, &secondReason); });
+            o = half(clip.start, clip.start + double(seam) / plan.rate, 0, &result.reason);
+            other.join();
+            if (o == TPassOutcome::Done)
+                o = second;
+            if (stop)
+                o = TPassOutcome::Stopped;
+            // A half that failed on its own (a source shorter than it states): one pass over
+            // the clip, which gives the reason, into a new file.
+            inHalves = o != TPassOutcome::Failed || failed;
+            if (!inHalves) {
+                plan = PlanWriter(format, s, source);
+                if (!plan.writer)
+                    return false;
+                plan.writer->expectFrames(total);
+                opened = false;
+                frames = 0;
+                result.reason.clear();
+            }
+        }
+        if (inHalves) {
+            // written above
+        } else if (plan.bits > 0 && !plan.writer->light()) {
             // The encoder costs more than the decoding: the conversion runs on the decoder's
             // thread, beside it.
             if (plan.writer->setInput(plan.rate, channels))

@@ -74,6 +74,9 @@ public:
     // Writers with wide() take full-scale 32-bit samples too (24-bit sound keeps its bits).
     virtual bool wide() const { return false; }
     virtual bool write32(const int32_t *, int) { return false; }
+    // PCM writers take sound out of order too: frames written from frame `at` of the file on
+    // (the callers keep one call at a time).
+    virtual bool write32At(int64_t /*at*/, const int32_t *, int) { return false; }
     // MP3, OGG, WMA, Opus and M4A encode from float: they take interleaved float sound
     // (+-1) already at the output's rate and channel count (Opus: at its inputRate) as it is.
     virtual bool writeFloat(const float *, int) { return false; }

@@ -50,6 +50,14 @@ public:
                     .arg(m_path, QString::fromLocal8Bit(sf_strerror(m_file)));
         return false;
     }
+    bool write32At(int64_t at, const int32_t *samples, int frames) override
+    {
+        if (sf_seek(m_file, at, SEEK_SET) == at)
+            return write32(samples, frames);
+        error = QCoreApplication::translate("Media", "Cannot write the output file %1 (%2)")
+                    .arg(m_path, QString::fromLocal8Bit(sf_strerror(m_file)));
+        return false;
+    }
     bool finish() override
     {
         const int r = sf_close(m_file);

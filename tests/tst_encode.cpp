@@ -227,6 +227,8 @@ private slots:
     void levelsAndLoudness_data();
     void levelsAndLoudness();
     void quietSourceMadeLoudKeepsItsNoiseFloor();
+    void pcmInHalvesIsTheSource_data();
+    void pcmInHalvesIsTheSource();
     void loudnessInTwoPiecesEqualsOnePass_data();
     void loudnessInTwoPiecesEqualsOnePass();
     void flacSameAsSourceIsBitExact();
@@ -662,6 +664,45 @@ void TestEncode::quietSourceMadeLoudKeepsItsNoiseFloor()
     QVERIFY2(fit.residual <= -90, qPrintable(QString::number(fit.residual)));
     const QString mismatch = fixtures::flacSignatureMismatch(step.out, 16);
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+}
+
+void TestEncode::pcmInHalvesIsTheSource_data()
+{
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("end"); // 0: the source's end
+    QTest::addColumn<int>("rate");
+    QTest::newRow("whole") << 0.0 << 0.0 << 44100;
+    QTest::newRow("from 5 ms: the start half a sample off the grid") << 0.005 << 0.0 << 44100;
+    QTest::newRow("cut, 48 kHz") << 3.0113 << 31.9 << 48000;
+}
+
+// A WAV of 20 s or more from a source at its own rate is decoded in two halves at once: the
+// output is still the clip's samples, each once and in its place (noise, so that a sample
+// lost or repeated at the seam shows).
+void TestEncode::pcmInHalvesIsTheSource()
+{
+    QFETCH(double, start);
+    QFETCH(double, end);
+    QFETCH(int, rate);
+    const QString source = file("noise.wav");
+    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", QStringLiteral("anoisesrc=r=%1:a=0.5:d=42:seed=7").arg(rate), "-ac", "2",
+                       "-c:a", "pcm_s16le", source}));
+    m_s.WavFrequency = rate;
+    m_s.WavChannels = 2;
+    m_s.WavBps = 16;
+    const QString out = file("halves.wav");
+    const std::atomic<bool> stop{false};
+    QList<int> percents;
+    const TEncodeResult r = EncodeClip({source, start, end > 0 ? end : TVideoEdit::ToEnd}, out, 2, m_s, {}, stop,
+                                       [&](int p) { percents << p; });
+    QVERIFY2(r.ok, qPrintable(r.reason));
+    const QVector<float> in = Decoded(source, 2), got = Decoded(out, 2);
+    const qsizetype first = 2 * std::llround(start * rate);
+    const qsizetype count = end > 0 ? 2 * std::llround((end - start) * rate) : in.size() - first;
+    QCOMPARE(got.size(), count);
+    QVERIFY(got == in.mid(first, count));
+    QVERIFY(std::is_sorted(percents.begin(), percents.end()));
+    QCOMPARE(percents.last(), 100);
 }
 
 void TestEncode::loudnessInTwoPiecesEqualsOnePass_data()
