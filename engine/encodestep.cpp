@@ -501,8 +501,11 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             QString secondReason;
             TPassOutcome second = TPassOutcome::Failed;
             // The second half starts on the frame after the first half's last, counted from
-            // the same rounded start.
-            std::thread other([&] { second = half(double(first + seam) / plan.rate, clip.end, seam, &secondReason); });
+            // the same rounded start, and holds the rest of the clip's length as one pass
+            // counts it.
+            const double from = double(first + seam) / plan.rate;
+            const double to = std::isinf(clip.end) ? clip.end : from + double(total - seam) / plan.rate;
+            std::thread other([&] { second = half(from, to, seam, &secondReason); });
             o = half(clip.start, clip.start + double(seam) / plan.rate, 0, &result.reason);
             other.join();
             if (o == TPassOutcome::Done)

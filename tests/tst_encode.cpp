@@ -674,6 +674,7 @@ void TestEncode::pcmInHalvesIsTheSource_data()
     QTest::newRow("whole") << 0.0 << 0.0 << 44100;
     QTest::newRow("from 5 ms: the start half a sample off the grid") << 0.005 << 0.0 << 44100;
     QTest::newRow("cut, 48 kHz") << 3.0113 << 31.9 << 48000;
+    QTest::newRow("from 5 ms to 30 s: the length rounds up") << 0.005 << 30.0 << 44100;
 }
 
 // A WAV of 20 s or more from a source at its own rate is decoded in two halves at once: the
