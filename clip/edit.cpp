@@ -259,6 +259,7 @@ void TEditForm::LoadClipRange()
     const TJob &job = Job();
     ui->EdStart->setText(job.StartTime);
     ui->EdEnd->setText(job.EndTime);
+    m_endIsSourceEnd = job.EndIsSourceEnd;
     const int start = job.Duration != 0 ? qint64(TimeToSeconds(job.StartTime)) * 100 / job.Duration : 0;
     const int end = IsMax(job.EndTime) || job.Duration == 0
                         ? 100
@@ -327,8 +328,10 @@ void TEditForm::SourceOpened()
 {
     TJob &job = m_job;
     job.Duration = int(MP2->Length() / 1000);
-    if (IsMax(job.EndTime) && job.Duration != 0)
+    if (IsMax(job.EndTime) && job.Duration != 0) {
         job.EndTime = SecondsToTime(job.Duration);
+        job.EndIsSourceEnd = m_endIsSourceEnd = true; // the measured length stands for the source's end
+    }
     ui->lbTotalTime->setText(SecondsToTime(job.Duration));
     // The end field shows the measured end in place of "Max"; an end mark set since the
     // editor opened is kept when the source is opened again.
@@ -600,6 +603,7 @@ void TEditForm::SetEndClick()
     if (DevicePlaying())
         Timer1Timer();
     SetSelection(SelStart, ui->TrackBar1->value());
+    m_endIsSourceEnd = false;
     ui->EdEnd->setText(ui->lbElapsedTime->text());
 }
 
@@ -609,6 +613,7 @@ void TEditForm::BtnResetClick()
     job.StartTime = QStringLiteral("00:00:00");
     job.EndTime = job.Duration != 0 ? SecondsToTime(job.Duration) : ui->lbTotalTime->text();
     job.ExactStart = job.ExactEnd = -1; // the whole source, no longer a chapter's clip
+    job.EndIsSourceEnd = m_endIsSourceEnd = true;
     ui->EdStart->setText(QStringLiteral("00:00:00"));
     ui->EdEnd->setText(job.EndTime);
     SetSelection(0, 100);
@@ -627,6 +632,8 @@ void TEditForm::BtnEditClick()
 
 void TEditForm::SetClipTimes(int startSeconds, int endSeconds)
 {
+    if (std::optional<int>(endSeconds) != ParseTime(ui->EdEnd->text()))
+        m_endIsSourceEnd = false; // an end the user chose
     StartSeconds = startSeconds;
     EndSeconds = endSeconds;
     ui->EdStart->setText(SecondsToTime(StartSeconds));
@@ -672,6 +679,7 @@ void TEditForm::BtnApplyClick()
     // A chapter's exact clip stands while its times are left as they were.
     if (job.StartTime != m_job.StartTime || job.EndTime != m_job.EndTime)
         job.ExactStart = job.ExactEnd = -1;
+    job.EndIsSourceEnd = m_endIsSourceEnd && job.EndTime == m_job.EndTime;
     job.SoundTrack = m_soundTrack;
     job.SoundTrackName = m_soundTrackName;
     if (ui->CheckTag->isChecked()) {

@@ -108,6 +108,7 @@ private:
     bool DevicePlaying();
 
     TJob m_job;
+    bool m_endIsSourceEnd = false; // the end field holds the source's end, not one the user chose
     TAudioInformation2 *m_info;
     int m_soundTrack = 0;  // the chosen track's number; 0: the source's default
     QString m_soundTrackName;

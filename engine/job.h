@@ -30,6 +30,9 @@ struct TJob
     // infinity is the end of the source); StartTime and EndTime then only show it.
     double ExactStart = -1;
     double ExactEnd = -1;
+    // The end is the source's own end, whatever EndTime shows: set where the editor puts the
+    // measured length in place of "Max", so that a typed end of the same time still cuts there.
+    bool EndIsSourceEnd = false;
 };
 
 // One job as the run takes it: the queued job and whether its tags are written. OutputFile

@@ -267,24 +267,23 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
 
 namespace {
 // The clip's start and end in seconds: a chapter job's exact ones, else its times' texts. No
-// end: "Max" (any letter case), a text that is no time, or a chapter that runs to the end.
+// end: "Max" (any letter case), a text that is no time, an end that stands for the source's
+// own, or a chapter that runs to the end.
 std::pair<std::optional<double>, std::optional<double>> ClipBounds(const TJob &job)
 {
     if (job.ExactStart >= 0)
         return {job.ExactStart, std::isinf(job.ExactEnd) ? std::nullopt : std::optional<double>(job.ExactEnd)};
     std::optional<double> end;
-    if (job.EndTime.toUpper() != QLatin1String("MAX"))
+    if (job.EndTime.toUpper() != QLatin1String("MAX") && !job.EndIsSourceEnd)
         end = ParseTime(job.EndTime);
     return {ParseTime(job.StartTime), end};
 }
 
-// Whether an end is the source's: in whole seconds, the source's length in whole seconds; an
-// exact chapter end, at or past the measured length.
+// Whether an exact chapter end is the source's: at or past the measured length. A typed end
+// is where the clip stops, even where it matches the source's length in whole seconds.
 bool EndsWithSource(const TJob &job, double end, double lengthMs)
 {
-    if (lengthMs < 0)
-        return false;
-    return job.ExactStart >= 0 ? end * 1000 >= lengthMs : end == qint64(lengthMs / 1000);
+    return lengthMs >= 0 && job.ExactStart >= 0 && end * 1000 >= lengthMs;
 }
 } // namespace
 
@@ -342,9 +341,8 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
     QString reason;
     bool incorrectFormat = false;
 
-    // The clip: an end of "Max" (any letter case) or one that is no time is the end of the
-    // source, which must then be measurable; so is an end equal to the source's length in
-    // whole seconds, the most an hh:mm:ss time can say of it.
+    // The clip: an end of "Max" (any letter case), one that is no time or one that stands for
+    // the source's end is the end of the source, which must then be measurable.
     const auto [start, end] = ClipBounds(job);
     const double lengthMs = m_lengthMs[index];
     double clipEnd = TVideoEdit::ToEnd;

@@ -1,6 +1,7 @@
 #include "media/videoedit.h"
 
 #include "media/avinput.h"
+#include "core/core.h"
 
 #include <QCoreApplication>
 
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <thread>
 #include <type_traits>
@@ -96,6 +98,7 @@ public:
     ClipDecoder(const Clip &clip, Sink &sink, const Job &job, const StopFlags &stop)
         : m_clip(clip), m_sink(sink), m_job(job), m_stop(stop)
     {}
+    ~ClipDecoder() { av_channel_layout_uninit(&m_swrLayout); }
 
     Outcome run(bool allowSeek, QString *error)
     {
@@ -129,8 +132,13 @@ public:
         m_inRate = m_dec->sample_rate;
         m_startIn = std::llround(m_clip.start * m_inRate);
         m_want = std::isinf(m_clip.end) ? -1 : std::llround((m_clip.end - m_clip.start) * m_job.rate);
-        m_origin = fmt->start_time == AV_NOPTS_VALUE ? 0 : av_rescale(fmt->start_time, m_inRate, AV_TIME_BASE);
+        // Clip times count from the file's start. Timestamps below zero are a codec's priming
+        // (Opus's pre-skip, an encoder delay), which the decoder drops: they start nothing.
+        m_origin = fmt->start_time == AV_NOPTS_VALUE ? 0 : av_rescale(std::max<int64_t>(fmt->start_time, 0), m_inRate, AV_TIME_BASE);
+        m_statedSeconds = statedSeconds(fmt.get());
         m_firstWritten = m_sink.written();
+        if (lateStamps(fmt.get()) && !learnStampShift(fmt.get(), si))
+            return m_stop() ? Outcome::Stopped : fail(QCoreApplication::translate("Media", "No sound could be decoded from %1").arg(m_clip.source));
         if (allowSeek && m_clip.start > 1.0) {
             const int64_t ts = int64_t((m_clip.start - 1.0) * AV_TIME_BASE)
                 + (fmt->start_time == AV_NOPTS_VALUE ? 0 : fmt->start_time);
@@ -148,6 +156,8 @@ public:
             if (av_read_frame(fmt.get(), pkt.get()) < 0)
                 break; // end of file, or a read error that ends the usable data
             if (pkt->stream_index == si) {
+                if (m_firstPacket == AV_NOPTS_VALUE && pkt->pts != AV_NOPTS_VALUE)
+                    m_firstPacket = pkt->pts;
                 if (avcodec_send_packet(m_dec.get(), pkt.get()) >= 0)
                     more = (o = receiveFrames()) == Outcome::Done;
             }
@@ -171,6 +181,54 @@ private:
     bool done() const { return m_want >= 0 && clipWritten() >= m_want; }
     int64_t clipWritten() const { return m_sink.written() - m_firstWritten; }
 
+    // The length the file states for its sound, in clip seconds; 0 when it states none, or
+    // only guesses it from the bit rate.
+    double statedSeconds(const AVFormatContext *fmt) const
+    {
+        if (fmt->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE)
+            return 0;
+        const double origin = double(m_origin) / m_inRate;
+        if (m_stream->duration > 0 && m_stream->start_time != AV_NOPTS_VALUE)
+            return (m_stream->start_time + m_stream->duration) * av_q2d(m_stream->time_base) - origin;
+        if (fmt->duration <= 0 || fmt->duration == AV_NOPTS_VALUE)
+            return 0;
+        const int64_t start = fmt->start_time == AV_NOPTS_VALUE ? 0 : fmt->start_time;
+        return double(start + fmt->duration) / AV_TIME_BASE - origin;
+    }
+
+    // Vorbis outside Ogg: each decoded frame carries the stamp of the packet that completed
+    // it, later than where its sound lies by a shift that the stream's first packets tell.
+    bool lateStamps(const AVFormatContext *fmt) const
+    {
+        return m_stream->codecpar->codec_id == AV_CODEC_ID_VORBIS && !std::strstr(fmt->iformat->name, "ogg");
+    }
+
+    // Decodes the stream's first packets to learn that shift (in samples); the caller seeks
+    // afterwards. False when no frame could be decoded.
+    bool learnStampShift(AVFormatContext *fmt, int si)
+    {
+        m_lateStamps = true;
+        std::unique_ptr<AVPacket, PacketCloser> pkt(av_packet_alloc());
+        std::unique_ptr<AVFrame, FrameCloser> frame(av_frame_alloc());
+        int64_t first = AV_NOPTS_VALUE;
+        for (int packets = 0; packets < 64 && !m_stop() && av_read_frame(fmt, pkt.get()) >= 0; ++packets) {
+            const bool mine = pkt->stream_index == si;
+            if (mine && first == AV_NOPTS_VALUE)
+                first = pkt->pts;
+            const bool sent = mine && avcodec_send_packet(m_dec.get(), pkt.get()) >= 0;
+            av_packet_unref(pkt.get());
+            if (sent && avcodec_receive_frame(m_dec.get(), frame.get()) >= 0) {
+                const int64_t ts = frame->best_effort_timestamp;
+                if (ts != AV_NOPTS_VALUE && first != AV_NOPTS_VALUE)
+                    m_stampShift = av_rescale_q(ts - first, m_stream->time_base, AVRational{1, m_inRate});
+                avcodec_flush_buffers(m_dec.get());
+                av_seek_frame(fmt, si, first == AV_NOPTS_VALUE ? 0 : first, AVSEEK_FLAG_BACKWARD);
+                return true;
+            }
+        }
+        return false;
+    }
+
     Outcome fail(const QString &why)
     {
         *m_error = why;
@@ -185,7 +243,16 @@ private:
             return fail(QCoreApplication::translate("Media", "No sound could be decoded from %1").arg(m_clip.source));
         if (clipWritten() == 0)
             return fail(QCoreApplication::translate("Media", "The clip holds no sound"));
-        if (m_want < 0 || done())
+        if (done())
+            return Outcome::Done;
+        // The sound ended well before the length the file states: a file cut short, or a
+        // download still growing. Containers may state a little more than their sound holds.
+        const double endedAt = m_clip.start + double(clipWritten()) / m_job.rate;
+        const double asked = m_want < 0 ? m_statedSeconds : std::min(m_clip.end, m_statedSeconds);
+        if (m_statedSeconds > 0 && asked - endedAt > std::max(2.0, 0.02 * m_statedSeconds))
+            return fail(QCoreApplication::translate("Media", "The source ended at %1 of %2")
+                            .arg(SecondsToTime(qint64(endedAt)), SecondsToTime(std::llround(m_statedSeconds))));
+        if (m_want < 0)
             return Outcome::Done;
         const int64_t missing = m_want - clipWritten();
         if (missing > kEndSlackSeconds * m_job.rate)
@@ -231,11 +298,19 @@ private:
     {
         const AVRational sample{1, m_inRate};
         const int64_t at = av_rescale_q(ts, m_stream->time_base, sample);
-        const int fixed = fixedFrameSamples();
+        // Opus encoders keep one frame length throughout: the frame's own stands for it.
+        const int fixed = m_stream->codecpar->codec_id == AV_CODEC_ID_OPUS ? frameSamples : fixedFrameSamples();
         if (!m_seeked || fixed <= 0 || frameSamples != fixed || av_cmp_q(m_stream->time_base, sample) <= 0)
             return at;
-        const int64_t first =
+        int64_t first =
             m_stream->start_time == AV_NOPTS_VALUE ? 0 : av_rescale_q(m_stream->start_time, m_stream->time_base, sample);
+        // Opus starts its stream at minus its pre-skip, which a stamp in milliseconds rounds.
+        const AVCodecParameters *p = m_stream->codecpar;
+        if (p->codec_id == AV_CODEC_ID_OPUS && p->extradata_size >= 19 && m_inRate == 48000) {
+            const int preSkip = AV_RL16(p->extradata + 10);
+            if (std::abs(first + preSkip) <= m_inRate / 1000)
+                first = -preSkip;
+        }
         return first + std::llround(double(at - first) / fixed) * fixed;
     }
 
@@ -245,11 +320,24 @@ private:
             m_dropNext = false;
             return Outcome::Done;
         }
+        if (f->sample_rate > 0 && f->sample_rate != m_inRate) {
+            // The rate changed partway: the places counted in samples follow it.
+            const auto rescale = [&](int64_t &v) {
+                if (v != AV_NOPTS_VALUE)
+                    v = av_rescale(v, f->sample_rate, m_inRate);
+            };
+            for (int64_t *v : {&m_pos, &m_startIn, &m_origin, &m_stampShift})
+                rescale(*v);
+            m_inRate = f->sample_rate;
+        }
         if (m_pos == AV_NOPTS_VALUE) {
-            const int64_t ts = f->best_effort_timestamp;
+            int64_t ts = f->best_effort_timestamp;
+            // From the beginning, late stamps are passed over: the sound starts at the first packet's.
+            if (m_lateStamps && !m_seeked && m_firstPacket != AV_NOPTS_VALUE)
+                ts = m_firstPacket;
             if (ts == AV_NOPTS_VALUE && m_seeked)
                 return Outcome::Done; // wait for a frame whose place is known
-            m_pos = ts == AV_NOPTS_VALUE ? 0 : placeOf(ts, f->nb_samples) - m_origin;
+            m_pos = ts == AV_NOPTS_VALUE ? 0 : placeOf(ts, f->nb_samples) - m_origin - (m_seeked ? m_stampShift : 0);
             if (m_seeked && (m_pos > m_startIn || m_pos < m_startIn - 120LL * m_inRate))
                 return Outcome::Retry; // the seek landed somewhere implausible
             if (!m_seeked && m_pos > 10LL * m_inRate)
@@ -268,6 +356,14 @@ private:
         m_pos += n;
         if (skip == n)
             return Outcome::Done;
+        if (m_swr && !sameFormat(f)) {
+            // The stream changed its channels, layout or rate partway (a TV recording going
+            // from 5.1 to 2.0, joined files): what the old resampler holds is written out, and
+            // a new one takes the new sound.
+            if (!convert(nullptr, 0))
+                return Outcome::Failed;
+            m_swr.reset();
+        }
         if (!m_swr && !makeResampler(f))
             return Outcome::Failed;
         const uint8_t *in[AV_NUM_DATA_POINTERS] = {};
@@ -279,8 +375,18 @@ private:
         return convert(in, n - skip) ? Outcome::Done : Outcome::Failed;
     }
 
+    bool sameFormat(const AVFrame *f) const
+    {
+        return f->format == m_swrFormat && f->sample_rate == m_swrRate
+            && av_channel_layout_compare(&f->ch_layout, &m_swrLayout) == 0;
+    }
+
     bool makeResampler(const AVFrame *f)
     {
+        m_swrFormat = f->format;
+        m_swrRate = f->sample_rate;
+        av_channel_layout_uninit(&m_swrLayout);
+        av_channel_layout_copy(&m_swrLayout, &f->ch_layout);
         AVChannelLayout inLayout{}, outLayout{};
         if (f->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
             av_channel_layout_default(&inLayout, f->ch_layout.nb_channels);
@@ -291,20 +397,30 @@ private:
         int r = swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_FLT, m_job.rate, &inLayout,
                                     AVSampleFormat(f->format), f->sample_rate, 0, nullptr);
         m_swr.reset(swr);
-        // The mix, set explicitly: centre, surrounds and subwoofer at -3 dB, the whole matrix
-        // scaled so that no output channel sums above full scale (mono is the mean of the
-        // channels). Left to itself the resampler does not normalise a float output.
+        // The mix, set explicitly, as ITU-R BS.775 has it: centre and surrounds at -3 dB, no
+        // subwoofer, the whole matrix scaled so that no output channel sums above full scale
+        // (mono is the mean of the channels). Left to itself the resampler does not normalise
+        // a float output.
         if (r >= 0 && inLayout.nb_channels != outLayout.nb_channels) {
             // Room for every channel position the library may fill, one row of 64 per output.
             std::vector<double> matrix(64 * 64);
-            r = swr_build_matrix2(&inLayout, &outLayout, M_SQRT1_2, M_SQRT1_2, M_SQRT1_2, 1.0, 1.0, matrix.data(),
+            r = swr_build_matrix2(&inLayout, &outLayout, M_SQRT1_2, M_SQRT1_2, 0.0, 1.0, 1.0, matrix.data(),
                                   64, AV_MATRIX_ENCODING_NONE, nullptr);
             if (r >= 0)
                 r = swr_set_matrix(swr, matrix.data(), 64);
         }
         av_channel_layout_uninit(&inLayout);
         av_channel_layout_uninit(&outLayout);
-        if (r < 0 || swr_init(swr) < 0) {
+        // A change of rate goes through the SoX resampler at its very high quality (Debian's
+        // FFmpeg has it); the built-in one where it is missing.
+        bool soxr = r >= 0 && f->sample_rate != m_job.rate && av_opt_set(swr, "resampler", "soxr", 0) >= 0
+            && av_opt_set_int(swr, "precision", 28, 0) >= 0;
+        if (soxr && swr_init(swr) < 0) {
+            av_opt_set(swr, "resampler", "swr", 0);
+            av_opt_set_int(swr, "precision", 20, 0);
+            soxr = false;
+        }
+        if (r < 0 || (!soxr && swr_init(swr) < 0)) {
             *m_error = QCoreApplication::translate("Media", "Cannot convert the sound of %1").arg(m_clip.source);
             return false;
         }
@@ -337,11 +453,16 @@ private:
     std::unique_ptr<AVCodecContext, CodecCloser> m_dec;
     std::unique_ptr<AVFrame, FrameCloser> m_frame;
     std::unique_ptr<SwrContext, SwrCloser> m_swr;
+    int m_swrFormat = -1, m_swrRate = 0; // the sound the resampler was made for
+    AVChannelLayout m_swrLayout{};
     std::vector<float> m_buf;
     int m_inRate = 0;
     int64_t m_startIn = 0, m_want = -1, m_origin = 0, m_firstWritten = 0;
     int64_t m_pos = AV_NOPTS_VALUE;
-    bool m_seeked = false, m_dropNext = false, m_decodedAny = false;
+    int64_t m_firstPacket = AV_NOPTS_VALUE; // the first stamp of the stream's packets read
+    int64_t m_stampShift = 0;               // how much later than their sound frames are stamped
+    double m_statedSeconds = 0;
+    bool m_seeked = false, m_dropNext = false, m_decodedAny = false, m_lateStamps = false;
 };
 
 // A sink that hands blocks of sound to another thread through a bounded queue of about a

@@ -297,6 +297,7 @@ private slots:
         const TJob before = Job();
         QCOMPARE(before.StartTime, QStringLiteral("00:00:00"));
         QCOMPARE(before.EndTime, QStringLiteral("00:03:25"));
+        QVERIFY(before.EndIsSourceEnd); // the measured length stands for the source's end
         QCOMPARE(before.TagTitle, QString());
         QCOMPARE(before.TagComment, QStringLiteral("Clipvox"));
         QVERIFY(editor->isVisible());
@@ -318,6 +319,7 @@ private slots:
         // OK stored everything at once.
         QCOMPARE(Job().StartTime, QStringLiteral("00:01:40"));
         QCOMPARE(Job().EndTime, QStringLiteral("00:01:40"));
+        QVERIFY(!Job().EndIsSourceEnd); // a typed end is where the clip stops
         QCOMPARE(Job().TagTitle, QStringLiteral("  Talk  "));
         QCOMPARE(Job().TagArtist, QStringLiteral("Ana Ñuñez"));
         QCOMPARE(Job().TagComment, QString());

@@ -390,8 +390,11 @@ void TestRun::clipEndsReachTheTrueEnd()
     SetSetting(h.settings, &TOutputSettings::WavBps, 16);
     h.queue({m_frac, m_frac, m_frac, m_frac, m_short});
     SetJobField(h.jobs(), 0, &TJob::EndTime, "max");
-    SetJobField(h.jobs(), 1, &TJob::EndTime, "00:00:02"); // the source's length in whole seconds: its true end
-    SetJobField(h.jobs(), 2, &TJob::EndTime, "00:00:01");
+    // A typed end is where the clip stops, also at the source's length in whole seconds; the
+    // same time standing for the source's end (the editor's measured length) is its true end.
+    SetJobField(h.jobs(), 1, &TJob::EndTime, "00:00:02");
+    SetJobField(h.jobs(), 2, &TJob::EndTime, "00:00:02");
+    SetJobField(h.jobs(), 2, &TJob::EndIsSourceEnd, true);
     SetJobField(h.jobs(), 3, &TJob::StartTime, "00:00:01");
     SetJobField(h.jobs(), 3, &TJob::EndTime, "nonsense");  // unreadable: the end of the source
     h.window->RefreshJobList();
@@ -399,7 +402,7 @@ void TestRun::clipEndsReachTheTrueEnd()
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%", "100%", "100%"}));
     const QStringList names{"frac.wav", "frac (2).wav", "frac (3).wav", "frac (4).wav", "short.wav"};
-    const double expected[] = {2.5, 2.5, 1.0, 1.5, 0.6};
+    const double expected[] = {2.5, 2.0, 2.5, 1.5, 0.6};
     for (int i = 0; i < 5; ++i) {
         const double got = ProbeDuration(h.outFile(names[i]));
         QVERIFY2(qAbs(got - expected[i]) < 0.06, qPrintable(names[i] + ": " + QString::number(got)));
