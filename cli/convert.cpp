@@ -367,7 +367,10 @@ int RunCommandLine(int argc, char **argv)
         return kAllConverted;
     }
     if (parser.isSet(version)) {
-        Print(stdout, QStringLiteral("clipvox %1\n").arg(QCoreApplication::applicationVersion()));
+        Print(stdout, QStringLiteral("clipvox %1\n").arg(QCoreApplication::applicationVersion())
+                          + QCoreApplication::translate("CommandLine", "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                                                                       "This is free software: you are free to change and redistribute it.\n"
+                                                                       "There is NO WARRANTY, to the extent permitted by law.\n"));
         return kAllConverted;
     }
     if (!parser.isSet(convert))

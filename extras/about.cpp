@@ -36,6 +36,7 @@ void TAboutForm::FormCreate()
 {
     ui->Label1->setText(QStringLiteral("Clipvox ") + QLatin1String(VersionText));
     ui->Label3->setText(QLatin1String(VersionText));
+    ui->Label10->setText(ui->Label10->text() + QLatin1Char('\n') + tr("Free software under the GNU GPL, version 3 or later"));
 }
 
 void TAboutForm::BtnCloseClick() { close(); }

@@ -9,7 +9,7 @@ class TAboutForm;
 }
 
 // The program's version as the about box shows it.
-inline constexpr char VersionText[] = "v2.4.3";
+inline constexpr char VersionText[] = "v" CLIPVOX_VERSION;
 
 class TAboutForm : public QDialog
 {

@@ -13,7 +13,7 @@ void ReportError(const std::exception &error) { ReportError(QString::fromUtf8(er
 ClipvoxApplication::ClipvoxApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Clipvox"));
-    setApplicationVersion(QStringLiteral("2.4.3"));
+    setApplicationVersion(QStringLiteral(CLIPVOX_VERSION));
     // Names the desktop entry, so that a Wayland desktop shows the window with its icon.
     setDesktopFileName(QStringLiteral("org.clipvox.Clipvox"));
 }

@@ -8,7 +8,7 @@ packages=(
   libmp3lame-dev libvorbis-dev libogg-dev libsndfile1-dev libtag1-dev libmpv-dev
   libflac-dev libopusenc-dev libopus-dev libebur128-dev
   ffmpeg flac dbus-daemon desktop-file-utils xvfb
-  dpkg-dev appstream man-db file
+  dpkg-dev appstream man-db file lintian binutils
 )
 missing=()
 for p in "${packages[@]}"; do

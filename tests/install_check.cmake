@@ -21,6 +21,8 @@ need(desktop-file-validate desktop-file-utils)
 need(appstreamcli appstream)
 need(man man-db)
 need(file file)
+need(lintian lintian)
+need(readelf binutils)
 
 file(REMOVE_RECURSE "${OUT}")
 get_filename_component(cmake_dir "${CMAKE_COMMAND}" DIRECTORY)
@@ -95,7 +97,7 @@ if(NOT resolved STREQUAL program)
   fail("the link leads to ${resolved}, not to ${program}")
 endif()
 execute_process(COMMAND "${DEST}/${BINDIR}/clipvox" --version OUTPUT_VARIABLE said RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0 OR NOT said STREQUAL "clipvox ${VERSION}\n")
+if(NOT rc EQUAL 0 OR NOT said MATCHES "^clipvox ${VERSION}\nLicense GPL-3.0-or-later")
   fail("the packaged clipvox --version said \"${said}\" (${rc}), not clipvox ${VERSION}")
 endif()
 
@@ -175,6 +177,28 @@ foreach(part "clipvox --convert" "EXIT STATUS" "Clipvox ${VERSION}")
   string(FIND "${page}" "${part}" at)
   if(at EQUAL -1)
     fail("the manual page lacks \"${part}\"")
+  endif()
+endforeach()
+
+# The licence and the changes where Debian keeps them; lintian finds no error nor warning.
+foreach(f copyright changelog.gz)
+  if(NOT EXISTS "${DEST}/${DATADIR}/doc/clipvox/${f}")
+    fail("not in the package: /usr/${DATADIR}/doc/clipvox/${f}")
+  endif()
+endforeach()
+execute_process(COMMAND "${lintian}" --fail-on error,warning "${deb}"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE said ERROR_VARIABLE ignored)
+if(NOT rc EQUAL 0)
+  fail("lintian --fail-on error,warning:\n${said}")
+endif()
+
+# The distribution's hardening: relocations bound at start, the stack protector and
+# FORTIFY_SOURCE's checked functions.
+execute_process(COMMAND "${readelf}" --dynamic --dyn-syms --wide "${DEST}/${LIBDIR}/clipvox/clipvox" OUTPUT_VARIABLE elf)
+foreach(sign "BIND_NOW" "__stack_chk_fail" "_chk@")
+  string(FIND "${elf}" "${sign}" at)
+  if(at EQUAL -1)
+    fail("the program is built without the hardening that ${sign} shows")
   endif()
 endforeach()
 

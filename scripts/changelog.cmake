@@ -1,0 +1,30 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Makes the Debian changelog of the package from CHANGELOG.md: each "## VERSION (DATE)"
+# heading becomes an entry, each "- " item (with its continuation lines) a "  * " line.
+# cmake -DIN=CHANGELOG.md -DOUT=changelog -DMAINTAINER="Name <mail>" -P changelog.cmake
+file(STRINGS "${IN}" lines)
+set(text "")
+set(entry "")
+set(trailer "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^## ([^ ]+) \\(([0-9-]+)\\)")
+    set(version "${CMAKE_MATCH_1}")
+    execute_process(COMMAND date -u -R -d "${CMAKE_MATCH_2} 12:00" OUTPUT_VARIABLE when
+                    OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "CHANGELOG.md: no date in \"${line}\"")
+    endif()
+    string(APPEND text "${trailer}clipvox (${version}) unstable; urgency=medium\n\n")
+    set(trailer "\n -- ${MAINTAINER}  ${when}\n\n")
+  elseif(line MATCHES "^- (.*)")
+    string(APPEND text "  * ${CMAKE_MATCH_1}\n")
+  elseif(line MATCHES "^  +(.*)" AND NOT trailer STREQUAL "")
+    string(APPEND text "    ${CMAKE_MATCH_1}\n")
+  endif()
+endforeach()
+if(trailer STREQUAL "")
+  message(FATAL_ERROR "CHANGELOG.md holds no release")
+endif()
+string(APPEND text "${trailer}")
+string(REGEX REPLACE "\n\n$" "\n" text "${text}")
+file(WRITE "${OUT}" "${text}")
