@@ -137,7 +137,8 @@ public:
         m_origin = fmt->start_time == AV_NOPTS_VALUE ? 0 : av_rescale(std::max<int64_t>(fmt->start_time, 0), m_inRate, AV_TIME_BASE);
         m_statedSeconds = statedSeconds(fmt.get());
         m_firstWritten = m_sink.written();
-        if (lateStamps(fmt.get()) && !learnStampShift(fmt.get(), si))
+        m_lateStamps = lateStamps(fmt.get());
+        if (m_lateStamps && allowSeek && m_clip.start > 1.0 && !learnStampShift(fmt.get(), si))
             return m_stop() ? Outcome::Stopped : fail(QCoreApplication::translate("Media", "No sound could be decoded from %1").arg(m_clip.source));
         if (allowSeek && m_clip.start > 1.0) {
             const int64_t ts = int64_t((m_clip.start - 1.0) * AV_TIME_BASE)
@@ -207,7 +208,6 @@ private:
     // afterwards. False when no frame could be decoded.
     bool learnStampShift(AVFormatContext *fmt, int si)
     {
-        m_lateStamps = true;
         std::unique_ptr<AVPacket, PacketCloser> pkt(av_packet_alloc());
         std::unique_ptr<AVFrame, FrameCloser> frame(av_frame_alloc());
         int64_t first = AV_NOPTS_VALUE;
