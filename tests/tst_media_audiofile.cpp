@@ -530,6 +530,34 @@ private slots:
         QCOMPARE(kind.trimmed(), out.endsWith("m4a") ? "" : "Cover (front)"); // M4A's covr has no picture type
     }
 
+    // Past 4 GiB of sound a WAV is RF64 (a RIFF header's sizes would wrap), below it plain RIFF.
+    // The last second goes at its place, the file sparse up to it.
+    void wavPast4GiB_data()
+    {
+        QTest::addColumn<qint64>("at"); // frame of the last second
+        QTest::addColumn<QByteArray>("kind");
+        QTest::newRow("2 s") << qint64(48000) << QByteArray("RIFF");
+        QTest::newRow("past 4 GiB") << (qint64(1) << 30) << QByteArray("RF64"); // 16-bit stereo: 4 bytes a frame
+    }
+    void wavPast4GiB()
+    {
+        QFETCH(qint64, at);
+        QFETCH(QByteArray, kind);
+        const QString out = path("big.wav");
+        std::unique_ptr<AudioWriter> w = makeWavWriter({48000, 2, 16});
+        const std::vector<int32_t> second(96000, 0x10000000);
+        QVERIFY(w->open(out) && w->setInput(48000, 2));
+        QVERIFY(w->write32(second.data(), 48000) && w->write32At(at, second.data(), 48000));
+        QVERIFY2(w->finish(), qPrintable(w->error));
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.read(4), kind);
+        const Probe p = probe(out);
+        QCOMPARE(p.rate, 48000);
+        QVERIFY2(std::abs(p.duration - (at + 48000) / 48000.0) < 0.01, qPrintable(QString::number(p.duration)));
+        QVERIFY(f.remove());
+    }
+
     void tagFailuresAndGenres()
     {
         TAudioInformation2 info;
