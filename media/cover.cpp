@@ -44,10 +44,10 @@ QByteArray FitCover(const QByteArray &picture, QString *mime)
     if (size.isEmpty())
         return {};
     // libjpeg decodes a JPEG straight at a half, a quarter or an eighth of its size: the
-    // largest of these within the limits and 4 megapixels (16 MB decoded) is taken.
+    // largest of these of at most 6 megapixels (24 MB decoded) is taken, and scaled to fit.
     QSize decoded = size;
     if (reader.format() == "jpeg")
-        for (int k = 2; k <= 8 && (!within(decoded) || qint64(decoded.width()) * decoded.height() > 4'000'000); k *= 2)
+        for (int k = 2; k <= 8 && qint64(decoded.width()) * decoded.height() > 6'000'000; k *= 2)
             decoded = size / k;
     if (decoded != size)
         reader.setScaledSize(decoded);
