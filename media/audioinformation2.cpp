@@ -1,6 +1,9 @@
 #include "media/audiofile2.h"
 #include <QCoreApplication>
 
+#include "media/cover.h"
+#include "media/outputfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <taglib/asffile.h>
@@ -12,13 +15,146 @@
 #include <taglib/mp4file.h>
 #include <taglib/opusfile.h>
 #include <taglib/id3v1genres.h>
+#include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 #include <taglib/textidentificationframe.h>
 #include <taglib/vorbisfile.h>
+#include <taglib/tiostream.h>
 #include <taglib/xiphcomment.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
 namespace {
+
+// The file under TagLib, on a descriptor with no buffer of its own: each write's failure is
+// seen as it happens and kept with the system's reason (TagLib's own stream drops it), and
+// nothing more is written after one.
+class CheckedStream final : public TagLib::IOStream
+{
+public:
+    explicit CheckedStream(const QString &path) : m_name(QFile::encodeName(path))
+    {
+        m_fd = ::open(m_name.constData(), O_RDWR | O_CLOEXEC);
+        if (m_fd < 0)
+            m_errno = errno;
+    }
+    ~CheckedStream() override { close(); }
+    bool close()
+    {
+        if (m_fd >= 0 && ::close(m_fd) != 0)
+            note();
+        m_fd = -1;
+        return !m_errno;
+    }
+    bool failed() const { return m_errno != 0; }
+    QString reason() const { return QString::fromLocal8Bit(std::strerror(m_errno)); }
+
+    TagLib::FileName name() const override { return m_name.constData(); }
+    TagLib::ByteVector readBlock(unsigned long length) override
+    {
+        TagLib::ByteVector v(unsigned(length), '\0');
+        const int64_t n = readAt(m_pos, v.data(), int64_t(length));
+        v.resize(unsigned(n));
+        m_pos += n;
+        return v;
+    }
+    void writeBlock(const TagLib::ByteVector &data) override
+    {
+        if (writeAt(m_pos, data.data(), data.size()))
+            m_pos += data.size();
+    }
+    void insert(const TagLib::ByteVector &data, unsigned long start, unsigned long replace) override
+    {
+        const int64_t from = int64_t(start + replace), to = int64_t(start + data.size()), end = length();
+        if (from != to && move(from, to, std::max<int64_t>(0, end - from)) && to < from)
+            truncate(long(end - (from - to)));
+        if (writeAt(int64_t(start), data.data(), data.size()))
+            m_pos = to;
+    }
+    void removeBlock(unsigned long start, unsigned long length) override
+    {
+        insert(TagLib::ByteVector(), start, length);
+    }
+    bool readOnly() const override { return false; }
+    bool isOpen() const override { return m_fd >= 0; }
+    void seek(long offset, Position p) override
+    {
+        m_pos = std::max<int64_t>(0, offset + (p == Beginning ? 0 : p == Current ? m_pos : length()));
+    }
+    long tell() const override { return long(m_pos); }
+    long length() override
+    {
+        struct stat st {};
+        return m_fd >= 0 && ::fstat(m_fd, &st) == 0 ? long(st.st_size) : 0;
+    }
+    void truncate(long length) override
+    {
+        if (!m_errno && ::ftruncate(m_fd, off_t(length)) != 0)
+            note();
+    }
+
+private:
+    void note()
+    {
+        if (!m_errno)
+            m_errno = errno ? errno : EIO;
+    }
+    int64_t readAt(int64_t at, char *data, int64_t size)
+    {
+        int64_t done = 0;
+        while (m_fd >= 0 && done < size) {
+            const ssize_t n = ::pread(m_fd, data + done, size_t(size - done), off_t(at + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        return done;
+    }
+    bool writeAt(int64_t at, const char *data, size_t size)
+    {
+        for (size_t done = 0; done < size && !m_errno;) {
+            const ssize_t n = ::pwrite(m_fd, data + done, size - done, off_t(at + int64_t(done)));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                note();
+            else
+                done += size_t(n);
+        }
+        return !m_errno;
+    }
+    // Moves count bytes from one place to another of the file, in pieces, starting at the
+    // end that is not overwritten before it is read.
+    bool move(int64_t from, int64_t to, int64_t count)
+    {
+        std::vector<char> piece(size_t(1) << 20);
+        for (int64_t done = 0; done < count && !m_errno;) {
+            const int64_t n = std::min<int64_t>(int64_t(piece.size()), count - done);
+            const int64_t at = to > from ? count - done - n : done;
+            if (readAt(from + at, piece.data(), n) != n) {
+                errno = EIO;
+                note();
+            }
+            writeAt(to + at, piece.data(), size_t(n));
+            done += n;
+        }
+        return !m_errno;
+    }
+
+    QByteArray m_name;
+    int m_fd = -1;
+    int m_errno = 0;
+    int64_t m_pos = 0;
+};
 
 TagLib::String str(const QString &s)
 {
@@ -99,11 +235,19 @@ bool TAudioInformation2::WriteTags(const QString &path)
         m_error = QCoreApplication::translate("Media", "File not found: %1").arg(path);
         return false;
     }
-    const QByteArray name = QFile::encodeName(path);
+    // A cover over the limits is scaled down, or left out when it cannot be.
+    if (!infoCover.isEmpty() && !CoverFits(infoCover)) {
+        TAudioInformation2 fitted = *this;
+        fitted.infoCover = FitCover(infoCover, &fitted.infoCoverMime);
+        const bool ok = fitted.WriteTags(path);
+        m_error = fitted.m_error;
+        return ok;
+    }
     const QString ext = QFileInfo(path).suffix().toLower();
+    CheckedStream stream(path);
     bool ok = false;
     if (ext == QLatin1String("mp3")) {
-        TagLib::MPEG::File f(name.constData(), false);
+        TagLib::MPEG::File f(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
         if (f.isValid()) {
             TagLib::ID3v2::Tag *tag = f.ID3v2Tag(true);
             setCommon(tag, *this);
@@ -125,19 +269,19 @@ bool TAudioInformation2::WriteTags(const QString &path)
             ok = f.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, TagLib::ID3v2::v4);
         }
     } else if (ext == QLatin1String("ogg")) {
-        TagLib::Ogg::Vorbis::File f(name.constData(), false);
+        TagLib::Ogg::Vorbis::File f(&stream, false);
         if (f.isValid()) {
             setXiph(f.tag(), *this);
             ok = f.save();
         }
     } else if (ext == QLatin1String("opus")) {
-        TagLib::Ogg::Opus::File f(name.constData(), false);
+        TagLib::Ogg::Opus::File f(&stream, false);
         if (f.isValid()) {
             setXiph(f.tag(), *this);
             ok = f.save();
         }
     } else if (ext == QLatin1String("flac")) {
-        TagLib::FLAC::File f(name.constData(), false);
+        TagLib::FLAC::File f(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
         if (f.isValid()) {
             setXiph(f.xiphComment(true), *this, false);
             if (!infoCover.isEmpty()) { // FLAC's own PICTURE block, not the comment's
@@ -147,7 +291,7 @@ bool TAudioInformation2::WriteTags(const QString &path)
             ok = f.save();
         }
     } else if (ext == QLatin1String("m4a")) {
-        TagLib::MP4::File f(name.constData(), false);
+        TagLib::MP4::File f(&stream, false);
         if (f.isValid()) {
             TagLib::MP4::Tag *tag = f.tag();
             setCommon(tag, *this);
@@ -163,7 +307,7 @@ bool TAudioInformation2::WriteTags(const QString &path)
             ok = f.save();
         }
     } else if (ext == QLatin1String("wma")) {
-        TagLib::ASF::File f(name.constData(), false);
+        TagLib::ASF::File f(&stream, false);
         if (f.isValid()) {
             TagLib::ASF::Tag *tag = f.tag();
             setCommon(tag, *this);
@@ -188,7 +332,10 @@ bool TAudioInformation2::WriteTags(const QString &path)
         m_error = QCoreApplication::translate("Media", "Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1").arg(path);
         return false;
     }
-    if (!ok)
+    const bool closed = stream.close();
+    if (stream.failed())
+        m_error = cannotWrite(path, stream.reason());
+    else if (!ok)
         m_error = QCoreApplication::translate("Media", "Cannot write the tags of %1").arg(path);
-    return ok;
+    return ok && closed;
 }

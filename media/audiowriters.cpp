@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 
 #include "media/avinput.h"
+#include "media/outputfile.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -30,6 +31,26 @@ namespace {
 QString cannotCreate(const QString &path)
 {
     return QCoreApplication::translate("Media", "Cannot create %1 (%2)").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+// The system's words for an FFmpeg error: "No space left on device"...
+QString avReason(int error)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(error, text, sizeof text);
+    return QString::fromLocal8Bit(text);
+}
+
+// Ends an FFmpeg output: the trailer, then the file's close; false with the reason in *error
+// when either fails (a write that failed before is reported by both).
+bool endAvOutput(AVFormatContext *oc, bool ok, const QString &path, QString *error)
+{
+    int r = av_write_trailer(oc);
+    const int closed = avio_closep(&oc->pb);
+    r = r < 0 ? r : closed;
+    if (r < 0 && ok)
+        *error = cannotWrite(path, avReason(r));
+    return ok && r >= 0;
 }
 
 // Interleaved float samples into the planar FIFO of an FFmpeg encoder.
@@ -131,10 +152,11 @@ public:
         if (!setInput(m_inRate, m_inChannels))
             return false;
         m_path = path;
-        m_file = std::fopen(QFile::encodeName(path).constData(), "w+b"); // the tag writer reads back
-        if (!m_file)
+        if (!m_file.open(path, "w+b")) { // the tag writer reads back
             error = cannotCreate(path);
-        return m_file != nullptr;
+            return false;
+        }
+        return true;
     }
     bool setInput(int rate, int channels) override
     {
@@ -174,8 +196,10 @@ public:
     {
         m_buf.resize(7200);
         bool ok = put(lame_encode_flush(m_gf, m_buf.data(), int(m_buf.size())));
-        if (ok)
-            lame_mp3_tags_fid(m_gf, m_file); // the Info/VBR header: players then know the length
+        // The Info/VBR header, so players know the length. LAME reports no failure of its
+        // own writes: the sound is flushed first, and the stream's state checked after.
+        if (ok && m_file.flush())
+            lame_mp3_tags_fid(m_gf, m_file.handle());
         return close() && ok;
     }
     const char *streamFormat() const override { return "mp3"; }
@@ -183,8 +207,8 @@ public:
 private:
     bool put(int n)
     {
-        if (n < 0 || std::fwrite(m_buf.data(), 1, size_t(n), m_file) != size_t(n)) {
-            error = n < 0 ? QCoreApplication::translate("Media", "The MP3 encoder failed") : cannotCreate(m_path);
+        if (n < 0 || !m_file.write(m_buf.data(), size_t(n))) {
+            error = n < 0 ? QCoreApplication::translate("Media", "The MP3 encoder failed") : cannotWrite(m_path, m_file.reason());
             return false;
         }
         if (tap && n > 0)
@@ -193,13 +217,9 @@ private:
     }
     bool close()
     {
-        bool ok = true;
-        if (m_file) {
-            ok = std::fclose(m_file) == 0;
-            m_file = nullptr;
-            if (!ok)
-                error = cannotCreate(m_path);
-        }
+        const bool ok = m_file.close();
+        if (!ok && error.isEmpty())
+            error = cannotWrite(m_path, m_file.reason());
         if (m_gf)
             lame_close(m_gf);
         m_gf = nullptr;
@@ -208,7 +228,7 @@ private:
 
     Mp3Settings m_s;
     QString m_path;
-    FILE *m_file = nullptr;
+    OutputFile m_file;
     lame_t m_gf = nullptr;
     int m_inRate = 44100, m_inChannels = 2;
     bool m_started = false;
@@ -239,12 +259,7 @@ class OggWriter final : public AudioWriter
 {
 public:
     explicit OggWriter(const OggSettings &s) : m_s(s) {}
-    ~OggWriter() override
-    {
-        if (m_file)
-            std::fclose(m_file);
-        clearVorbis();
-    }
+    ~OggWriter() override { clearVorbis(); }
 
     bool open(const QString &path) override
     {
@@ -257,8 +272,7 @@ public:
         }
         if (!setInput(m_inRate, m_inChannels))
             return false;
-        m_file = std::fopen(QFile::encodeName(path).constData(), "wb");
-        if (!m_file) {
+        if (!m_file.open(path, "wb")) {
             error = cannotCreate(path);
             return false;
         }
@@ -314,10 +328,10 @@ public:
         bool ok = write(nullptr, 0); // the resampler's tail
         vorbis_analysis_wrote(&m_vd, 0);
         ok = encode() && ok;
-        ok = std::fclose(m_file) == 0 && ok;
-        m_file = nullptr;
-        if (!ok && error.isEmpty())
-            error = cannotCreate(m_path);
+        if (!m_file.close() && ok) {
+            error = cannotWrite(m_path, m_file.reason());
+            return false;
+        }
         return ok;
     }
     const char *streamFormat() const override { return "ogg"; }
@@ -347,9 +361,8 @@ private:
     {
         ogg_page og;
         while (flush ? ogg_stream_flush(&m_os, &og) : ogg_stream_pageout(&m_os, &og)) {
-            if (std::fwrite(og.header, 1, size_t(og.header_len), m_file) != size_t(og.header_len)
-                || std::fwrite(og.body, 1, size_t(og.body_len), m_file) != size_t(og.body_len)) {
-                error = cannotCreate(m_path);
+            if (!m_file.write(og.header, size_t(og.header_len)) || !m_file.write(og.body, size_t(og.body_len))) {
+                error = cannotWrite(m_path, m_file.reason());
                 return false;
             }
             if (tap) {
@@ -373,7 +386,7 @@ private:
 
     OggSettings m_s;
     QString m_path;
-    FILE *m_file = nullptr;
+    OutputFile m_file;
     Resampler m_rs;
     int m_inRate = 44100, m_inChannels = 2;
     bool m_started = false, m_viReady = false, m_streams = false;
@@ -426,8 +439,8 @@ public:
         st->time_base = m_enc->time_base;
         if (!setInput(m_inRate, m_inChannels))
             return false;
-        if (avio_open(&m_oc->pb, avFileUrl(path).constData(), AVIO_FLAG_WRITE) < 0)
-            return fail(QCoreApplication::translate("Media", "Cannot create %1").arg(path));
+        if (const int r = avio_open(&m_oc->pb, avFileUrl(path).constData(), AVIO_FLAG_WRITE); r < 0)
+            return fail(QCoreApplication::translate("Media", "Cannot create %1 (%2)").arg(path, avReason(r)));
         // Packets that hold whole frames: the muxer never splits an audio frame, so a frame
         // that does not fit pads the rest of the packet away.
         AVDictionary *opts = nullptr;
@@ -438,7 +451,7 @@ public:
         const int r = avformat_write_header(m_oc, &opts);
         av_dict_free(&opts);
         if (r < 0)
-            return fail(QCoreApplication::translate("Media", "Cannot write %1").arg(path));
+            return fail(cannotWrite(path, avReason(r)));
         m_fifo = av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, m_p.channels, m_enc->frame_size * 2);
         m_frame = av_frame_alloc();
         m_pkt = av_packet_alloc();
@@ -503,8 +516,7 @@ public:
         while (ok && av_audio_fifo_size(m_fifo) >= fs)
             ok = encodeFrame();
         ok = ok && avcodec_send_frame(m_enc, nullptr) >= 0 && drain();
-        ok = av_write_trailer(m_oc) >= 0 && ok;
-        ok = avio_closep(&m_oc->pb) >= 0 && ok;
+        ok = endAvOutput(m_oc, ok, m_path, &error);
         if (!ok && error.isEmpty())
             error = QCoreApplication::translate("Media", "Cannot write %1").arg(m_path);
         return ok;
@@ -554,8 +566,8 @@ private:
             m_pkt->stream_index = 0;
             if (tap)
                 tap(m_pkt->data, size_t(m_pkt->size));
-            if (av_write_frame(m_oc, m_pkt) < 0)
-                return fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
+            if (const int w = av_write_frame(m_oc, m_pkt); w < 0)
+                return fail(cannotWrite(m_path, avReason(w)));
             av_packet_unref(m_pkt);
         }
         return r == AVERROR(EAGAIN) || r == AVERROR_EOF || fail(QCoreApplication::translate("Media", "The WMA encoder failed"));
@@ -640,7 +652,8 @@ public:
     ~FlacWriter() override
     {
         if (m_enc)
-            FLAC__stream_encoder_delete(m_enc); // closes the file
+            FLAC__stream_encoder_delete(m_enc);
+        m_file.close(); // before its buffer goes
         if (m_seekTable)
             FLAC__metadata_object_delete(m_seekTable);
         if (m_padding)
@@ -668,18 +681,15 @@ public:
             return fail(why);
         if (!setInput(m_inRate, m_inChannels))
             return false;
-        FILE *file = std::fopen(QFile::encodeName(path).constData(), "w+b"); // STREAMINFO is rewritten at the end
-        if (!file)
+        if (!m_file.open(path, "w+b")) // STREAMINFO and the seek table are rewritten at the end
             return fail(cannotCreate(path));
         // A write call every 64 KiB, not every 4 (the bytes libFLAC rewrites at the end cost
         // one buffer of writing again).
         m_fileBuffer.resize(64 * 1024);
-        std::setvbuf(file, m_fileBuffer.data(), _IOFBF, m_fileBuffer.size());
+        std::setvbuf(m_file.handle(), m_fileBuffer.data(), _IOFBF, m_fileBuffer.size());
         m_enc = FLAC__stream_encoder_new();
-        if (!m_enc || !m_md5) {
-            std::fclose(file);
+        if (!m_enc || !m_md5)
             return fail(QCoreApplication::translate("Media", "Out of memory"));
-        }
         // The MD5 signature is ours (see digest), written into STREAMINFO at the end.
         FLAC__stream_encoder_set_do_md5(m_enc, false);
         FLAC__stream_encoder_set_channels(m_enc, unsigned(m_s.channels));
@@ -688,7 +698,22 @@ public:
         FLAC__stream_encoder_set_compression_level(m_enc, unsigned(m_s.compression));
         if (!addSeekTable())
             return fail(QCoreApplication::translate("Media", "Out of memory"));
-        if (FLAC__stream_encoder_init_FILE(m_enc, file, nullptr, nullptr) != FLAC__STREAM_ENCODER_INIT_STATUS_OK)
+        // The file is ours, not libFLAC's, which would close it without a look at the result.
+        const auto write = [](const FLAC__StreamEncoder *, const FLAC__byte buffer[], size_t bytes, uint32_t, uint32_t,
+                              void *self) {
+            return static_cast<FlacWriter *>(self)->m_file.write(buffer, bytes) ? FLAC__STREAM_ENCODER_WRITE_STATUS_OK
+                                                                                : FLAC__STREAM_ENCODER_WRITE_STATUS_FATAL_ERROR;
+        };
+        const auto seek = [](const FLAC__StreamEncoder *, FLAC__uint64 offset, void *self) {
+            return static_cast<FlacWriter *>(self)->m_file.seek(int64_t(offset)) ? FLAC__STREAM_ENCODER_SEEK_STATUS_OK
+                                                                                 : FLAC__STREAM_ENCODER_SEEK_STATUS_ERROR;
+        };
+        const auto tell = [](const FLAC__StreamEncoder *, FLAC__uint64 *offset, void *self) {
+            const int64_t at = static_cast<FlacWriter *>(self)->m_file.tell();
+            *offset = FLAC__uint64(std::max<int64_t>(at, 0));
+            return at >= 0 ? FLAC__STREAM_ENCODER_TELL_STATUS_OK : FLAC__STREAM_ENCODER_TELL_STATUS_ERROR;
+        };
+        if (FLAC__stream_encoder_init_stream(m_enc, write, seek, tell, nullptr, this) != FLAC__STREAM_ENCODER_INIT_STATUS_OK)
             return fail(QCoreApplication::translate("Media", "The FLAC encoder refuses %1 Hz, %2 channels, %3 bits")
                             .arg(m_s.rate).arg(m_s.channels).arg(m_s.bits));
         return true;
@@ -712,9 +737,12 @@ public:
         FLAC__stream_encoder_delete(m_enc);
         m_enc = nullptr;
         ok = ok && rewriteMetadata();
-        if (!ok && error.isEmpty())
-            error = QCoreApplication::translate("Media", "Cannot write %1").arg(m_path);
-        return ok;
+        const bool closed = m_file.close();
+        if (m_file.failed())
+            error = cannotWrite(m_path, m_file.reason());
+        else if (!ok && error.isEmpty())
+            error = QCoreApplication::translate("Media", "The FLAC encoder failed");
+        return ok && closed;
     }
 
 private:
@@ -767,24 +795,32 @@ private:
             if (unreached)
                 FLAC__metadata_object_seektable_template_sort(m_seekTable, false);
         }
-        FLAC__Metadata_SimpleIterator *it = FLAC__metadata_simple_iterator_new();
-        bool ok = it && FLAC__metadata_simple_iterator_init(it, QFile::encodeName(m_path).constData(), false, false);
-        FLAC__StreamMetadata *info = ok ? FLAC__metadata_simple_iterator_get_block(it) : nullptr;
-        ok = info && info->type == FLAC__METADATA_TYPE_STREAMINFO;
-        if (ok) {
-            std::memcpy(info->data.stream_info.md5sum, md5, sizeof md5);
-            ok = FLAC__metadata_simple_iterator_set_block(it, info, false);
+        // STREAMINFO comes first: its signature is 26 bytes into the file ("fLaC", the block's
+        // header, 18 bytes of sizes and rates). The seek table is found by its block header.
+        bool ok = m_file.seek(26) && m_file.write(md5, sizeof md5);
+        for (int64_t at = 4; ok && unreached;) {
+            uint8_t header[4];
+            ok = m_file.seek(at) && m_file.read(header, sizeof header);
+            const int64_t length = (int64_t(header[1]) << 16) | (int64_t(header[2]) << 8) | header[3];
+            if (ok && (header[0] & 0x7f) == FLAC__METADATA_TYPE_SEEKTABLE) {
+                const FLAC__StreamMetadata_SeekTable &table = m_seekTable->data.seek_table;
+                std::vector<uint8_t> points;
+                for (unsigned i = 0; i < table.num_points; ++i) {
+                    const FLAC__StreamMetadata_SeekPoint &p = table.points[i];
+                    for (int k = 7; k >= 0; --k)
+                        points.push_back(uint8_t(p.sample_number >> (8 * k)));
+                    for (int k = 7; k >= 0; --k)
+                        points.push_back(uint8_t(p.stream_offset >> (8 * k)));
+                    points.push_back(uint8_t(p.frame_samples >> 8));
+                    points.push_back(uint8_t(p.frame_samples));
+                }
+                ok = int64_t(points.size()) == length && m_file.seek(at + 4) && m_file.write(points.data(), points.size());
+                break;
+            }
+            ok = ok && !(header[0] & 0x80); // the last block, and no seek table
+            at += 4 + length;
         }
-        if (info)
-            FLAC__metadata_object_delete(info);
-        if (ok && unreached) {
-            while (ok && FLAC__metadata_simple_iterator_get_block_type(it) != FLAC__METADATA_TYPE_SEEKTABLE)
-                ok = FLAC__metadata_simple_iterator_next(it);
-            ok = ok && FLAC__metadata_simple_iterator_set_block(it, m_seekTable, false);
-        }
-        if (it)
-            FLAC__metadata_simple_iterator_delete(it);
-        return ok || fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
+        return ok || fail(QCoreApplication::translate("Media", "The FLAC encoder failed"));
     }
     // Full-scale samples down to the file's sample size, rounded half up (the largest value
     // kept), in 32-bit steps that the compiler vectorises.
@@ -824,6 +860,8 @@ private:
             digest(m_buf.data(), m_buf.size(), m_bytes);
         if (FLAC__stream_encoder_process_interleaved(m_enc, m_buf.data(), unsigned(frames)))
             return true;
+        if (m_file.failed())
+            return fail(cannotWrite(m_path, m_file.reason()));
         const FLAC__StreamEncoderState state = FLAC__stream_encoder_get_state(m_enc);
         return fail(state == FLAC__STREAM_ENCODER_IO_ERROR || state == FLAC__STREAM_ENCODER_CLIENT_ERROR
                         ? QCoreApplication::translate("Media", "Cannot write %1").arg(m_path)
@@ -832,6 +870,7 @@ private:
 
     FlacSettings m_s;
     QString m_path;
+    OutputFile m_file;
     FLAC__StreamEncoder *m_enc = nullptr;
     FLAC__StreamMetadata *m_padding = nullptr;
     FLAC__StreamMetadata *m_seekTable = nullptr;
@@ -860,9 +899,7 @@ public:
     ~OpusWriter() override
     {
         if (m_enc)
-            ope_encoder_destroy(m_enc); // closes the file
-        else if (m_file)
-            std::fclose(m_file);
+            ope_encoder_destroy(m_enc);
         if (m_comments)
             ope_comments_destroy(m_comments);
     }
@@ -874,23 +911,20 @@ public:
             return fail(why);
         if (!setInput(m_inRate, m_inChannels))
             return false;
-        m_file = std::fopen(QFile::encodeName(path).constData(), "wb");
-        if (!m_file)
+        if (!m_file.open(path, "wb"))
             return fail(cannotCreate(path));
+        // libopusenc may call close more than once (again when the encoder is destroyed after
+        // a failed write): a closed file only repeats its verdict.
         static const OpusEncCallbacks callbacks{
             [](void *self, const unsigned char *data, opus_int32 size) {
                 auto *w = static_cast<OpusWriter *>(self);
-                w->m_writeFailed |= std::fwrite(data, 1, size_t(size), w->m_file) != size_t(size);
-                if (w->tap && !w->m_writeFailed)
+                if (!w->m_file.write(data, size_t(size)))
+                    return 1;
+                if (w->tap)
                     w->tap(data, size_t(size));
-                return w->m_writeFailed ? 1 : 0;
+                return 0;
             },
-            [](void *self) {
-                auto *w = static_cast<OpusWriter *>(self);
-                w->m_writeFailed |= std::fclose(w->m_file) != 0;
-                w->m_file = nullptr;
-                return w->m_writeFailed ? 1 : 0;
-            }};
+            [](void *self) { return static_cast<OpusWriter *>(self)->m_file.close() ? 0 : 1; }};
         m_comments = ope_comments_create();
         int r = 0;
         m_enc = ope_encoder_create_callbacks(&callbacks, this, m_comments, m_s.inputRate, m_s.channels, 0, &r);
@@ -918,36 +952,36 @@ public:
     bool writeFloat(const float *samples, int frames) override
     {
         m_started = true;
-        if (frames > 0 && ope_encoder_write_float(m_enc, samples, frames) != OPE_OK)
-            return fail(m_writeFailed ? QCoreApplication::translate("Media", "Cannot write %1").arg(m_path) : QCoreApplication::translate("Media", "The Opus encoder failed"));
-        return !m_writeFailed || fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
+        return encoded(frames <= 0 || ope_encoder_write_float(m_enc, samples, frames) == OPE_OK);
     }
     bool write32(const int32_t *samples, int frames) override
     {
         m_started = true;
         const int got = convert(samples, frames, m_s.channels, m_converted);
-        if (got < 0 || (got > 0 && ope_encoder_write_float(m_enc, m_converted.data(), got) != OPE_OK))
-            return fail(m_writeFailed ? QCoreApplication::translate("Media", "Cannot write %1").arg(m_path) : QCoreApplication::translate("Media", "The Opus encoder failed"));
-        return !m_writeFailed || fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
+        return encoded(got >= 0 && (got == 0 || ope_encoder_write_float(m_enc, m_converted.data(), got) == OPE_OK));
     }
     bool finish() override
     {
         bool ok = write32(nullptr, 0); // the resampler's tail
-        ok = ope_encoder_drain(m_enc) == OPE_OK && ok;
-        ope_encoder_destroy(m_enc);
+        ok = encoded(ope_encoder_drain(m_enc) == OPE_OK) && ok;
+        ope_encoder_destroy(m_enc); // closes the file, if the drain has not
         m_enc = nullptr;
-        ok = ok && !m_writeFailed;
-        if (!ok && error.isEmpty())
-            error = QCoreApplication::translate("Media", "Cannot write %1").arg(m_path);
-        return ok;
+        return encoded(m_file.close()) && ok;
     }
     const char *streamFormat() const override { return "ogg"; }
 
 private:
+    // A failed write is named by the file's reason, anything else is the encoder's.
+    bool encoded(bool ok)
+    {
+        if (m_file.failed())
+            return error.isEmpty() ? fail(cannotWrite(m_path, m_file.reason())) : false;
+        return ok || fail(QCoreApplication::translate("Media", "The Opus encoder failed"));
+    }
+
     OpusSettings m_s;
     QString m_path;
-    FILE *m_file = nullptr;
-    bool m_writeFailed = false;
+    OutputFile m_file;
     OggOpusComments *m_comments = nullptr;
     OggOpusEnc *m_enc = nullptr;
     std::vector<float> m_converted;
@@ -996,8 +1030,8 @@ public:
         st->time_base = m_enc->time_base;
         if (!setInput(m_inRate, m_inChannels))
             return false;
-        if (avio_open(&m_oc->pb, avFileUrl(path).constData(), AVIO_FLAG_WRITE) < 0)
-            return fail(cannotCreate(path));
+        if (const int r = avio_open(&m_oc->pb, avFileUrl(path).constData(), AVIO_FLAG_WRITE); r < 0)
+            return fail(QCoreApplication::translate("Media", "Cannot create %1 (%2)").arg(path, avReason(r)));
         // The movie counts in samples, so its edit list trims the encoder's delay and the
         // last frame exactly (the default, milliseconds, cannot). The index goes before the
         // sound, so the file plays while it is still being copied: the muxer moves it there
@@ -1009,7 +1043,7 @@ public:
         const int r = avformat_write_header(m_oc, &opts);
         av_dict_free(&opts);
         if (r < 0)
-            return fail(QCoreApplication::translate("Media", "Cannot write %1").arg(path));
+            return fail(cannotWrite(path, avReason(r)));
         m_fifo = av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, m_s.channels, m_enc->frame_size * 2);
         m_frame = av_frame_alloc();
         m_pkt = av_packet_alloc();
@@ -1055,8 +1089,7 @@ public:
         if (ok && av_audio_fifo_size(m_fifo) > 0)
             ok = encodeFrame(av_audio_fifo_size(m_fifo));
         ok = ok && avcodec_send_frame(m_enc, nullptr) >= 0 && drain();
-        ok = av_write_trailer(m_oc) >= 0 && ok;
-        ok = avio_closep(&m_oc->pb) >= 0 && ok;
+        ok = endAvOutput(m_oc, ok, m_path, &error);
         if (!ok && error.isEmpty())
             error = QCoreApplication::translate("Media", "Cannot write %1").arg(m_path);
         return ok;
@@ -1089,8 +1122,8 @@ private:
             m_pkt->stream_index = 0;
             if (tap)
                 tap(m_pkt->data, size_t(m_pkt->size));
-            if (av_write_frame(m_oc, m_pkt) < 0)
-                return fail(QCoreApplication::translate("Media", "Cannot write %1").arg(m_path));
+            if (const int w = av_write_frame(m_oc, m_pkt); w < 0)
+                return fail(cannotWrite(m_path, avReason(w)));
             av_packet_unref(m_pkt);
         }
         return r == AVERROR(EAGAIN) || r == AVERROR_EOF || fail(QCoreApplication::translate("Media", "The AAC encoder failed"));

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <mutex>
 #include <string>
 
@@ -29,6 +30,27 @@ const char *audioDecoderList()
         void *it = nullptr;
         while (const AVCodec *c = av_codec_iterate(&it)) {
             if (c->type != AVMEDIA_TYPE_AUDIO || !av_codec_is_decoder(c))
+                continue;
+            if (!names.empty())
+                names += ',';
+            names += c->name;
+        }
+        return names;
+    }();
+    return list.c_str();
+}
+
+// Every decoder but those of still pictures: a cover (an attached picture) is then not decoded
+// while a file is probed, which for a large one costs many times its bytes.
+static const char *decoderListWithoutPictures()
+{
+    static const std::string list = [] {
+        static const AVCodecID pictures[] = {AV_CODEC_ID_MJPEG, AV_CODEC_ID_PNG, AV_CODEC_ID_BMP, AV_CODEC_ID_GIF,
+                                             AV_CODEC_ID_WEBP, AV_CODEC_ID_TIFF, AV_CODEC_ID_JPEG2000, AV_CODEC_ID_JPEGLS};
+        std::string names;
+        void *it = nullptr;
+        while (const AVCodec *c = av_codec_iterate(&it)) {
+            if (!av_codec_is_decoder(c) || std::find(std::begin(pictures), std::end(pictures), c->id) != std::end(pictures))
                 continue;
             if (!names.empty())
                 names += ',';
@@ -70,8 +92,7 @@ AVFormatPtr openMediaHeader(const QString &path, bool audioOnly, const AVIOInter
     if (interrupt)
         raw->interrupt_callback = *interrupt;
     AVDictionary *opts = nullptr;
-    if (audioOnly)
-        av_dict_set(&opts, "codec_whitelist", audioDecoderList(), 0);
+    av_dict_set(&opts, "codec_whitelist", audioOnly ? audioDecoderList() : decoderListWithoutPictures(), 0);
     int r = avformat_open_input(&raw, avFileUrl(path).constData(), nullptr, &opts);
     av_dict_free(&opts);
     if (r < 0) { // raw is freed by avformat_open_input

@@ -2,13 +2,17 @@
 #include <QCoreApplication>
 
 #include "media/avinput.h"
+#include "media/cover.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QDateTime>
 #include <QLocale>
+#include <QMutex>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <taglib/asffile.h>
 #include <taglib/asfpicture.h>
 
@@ -101,7 +105,8 @@ QString imageMime(AVCodecID id)
     return {};
 }
 
-// The cover: an attached picture or an image attachment, one named "cover" first.
+// The cover: an attached picture or an image attachment, one named "cover" first. Its bytes
+// are the format context's own, not copied.
 SourceCover findCover(const AVFormatContext *fmt)
 {
     SourceCover first;
@@ -110,12 +115,13 @@ SourceCover findCover(const AVFormatContext *fmt)
         SourceCover c;
         if (st->disposition & AV_DISPOSITION_ATTACHED_PIC) {
             c.mimeType = imageMime(st->codecpar->codec_id);
-            c.data = QByteArray(reinterpret_cast<const char *>(st->attached_pic.data), st->attached_pic.size);
+            c.data = QByteArray::fromRawData(reinterpret_cast<const char *>(st->attached_pic.data), st->attached_pic.size);
         } else if (st->codecpar->codec_type == AVMEDIA_TYPE_ATTACHMENT) {
             const QString mime = value(st->metadata, "mimetype").toLower();
             c.mimeType = mime == QLatin1String("image/jpg") ? QStringLiteral("image/jpeg") : mime;
             if (c.mimeType == QLatin1String("image/jpeg") || c.mimeType == QLatin1String("image/png"))
-                c.data = QByteArray(reinterpret_cast<const char *>(st->codecpar->extradata), st->codecpar->extradata_size);
+                c.data = QByteArray::fromRawData(reinterpret_cast<const char *>(st->codecpar->extradata),
+                                                 st->codecpar->extradata_size);
         }
         if (c.mimeType.isEmpty() || c.data.isEmpty())
             continue;
@@ -142,6 +148,42 @@ SourceCover asfCover(const QString &path)
             return {QByteArray(pic.picture().data(), pic.picture().size()), mime};
     }
     return {};
+}
+
+// The cover as outputs take it: within the limits, scaled down once per source (a source's
+// chapters are jobs of their own), the scaled pictures of the last few sources kept by the
+// file's name, size and time.
+SourceCover fittedCover(const QString &path, const SourceCover &cover)
+{
+    if (CoverFits(cover.data))
+        return {QByteArray(cover.data.constData(), cover.data.size()), cover.mimeType}; // a copy of its own
+    struct Fitted
+    {
+        QString path;
+        qint64 size;
+        QDateTime modified;
+        SourceCover cover;
+    };
+    static QMutex mutex;
+    static std::deque<Fitted> cache;
+    const QFileInfo file(path);
+    const auto same = [&](const Fitted &f) {
+        return f.path == file.absoluteFilePath() && f.size == file.size() && f.modified == file.lastModified();
+    };
+    {
+        QMutexLocker lock(&mutex);
+        if (const auto it = std::find_if(cache.begin(), cache.end(), same); it != cache.end())
+            return it->cover;
+    }
+    SourceCover fitted{{}, cover.mimeType};
+    fitted.data = FitCover(cover.data, &fitted.mimeType);
+    if (fitted.data.isEmpty())
+        fitted.mimeType.clear();
+    QMutexLocker lock(&mutex);
+    cache.push_back({file.absoluteFilePath(), file.size(), file.lastModified(), fitted});
+    if (cache.size() > 4)
+        cache.pop_front();
+    return fitted;
 }
 
 bool needsProbing(const AVFormatContext *fmt)
@@ -198,9 +240,9 @@ std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_
     AVFormatContext *raw = fmt.get();
 
     SourceInfo info;
-    info.cover = findCover(raw); // attached pictures and attachments come with the header
+    info.cover = fittedCover(path, findCover(raw)); // attached pictures and attachments come with the header
     if (info.cover.data.isEmpty() && QByteArray(raw->iformat->name) == "asf")
-        info.cover = asfCover(path);
+        info.cover = fittedCover(path, asfCover(path));
     // Most containers describe their sound in the header; the rest is probed, sound only.
     if (needsProbing(raw)) {
         if (avformat_find_stream_info(raw, nullptr) == AVERROR_EXIT || (stop && stop->load()))

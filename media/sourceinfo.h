@@ -20,7 +20,7 @@ struct SourceTags
 // A picture of the source: an attached picture stream or an image attachment (Matroska).
 struct SourceCover
 {
-    QByteArray data;  // the picture file's bytes; empty = no cover
+    QByteArray data;  // the picture file's bytes, within the limits of media/cover.h; empty = no cover
     QString mimeType; // "image/jpeg", "image/png"...
 };
 

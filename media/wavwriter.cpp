@@ -3,7 +3,11 @@
 #include "media/audiowriters.h"
 #include <QCoreApplication>
 
+#include "media/outputfile.h"
+
 #include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <sndfile.h>
 #include <vector>
 
@@ -24,13 +28,15 @@ public:
         SF_INFO info{};
         info.samplerate = m_s.rate;
         info.channels = m_s.channels;
-        info.format = SF_FORMAT_WAV
+        // RF64, which becomes a plain RIFF WAV when closed with less than 4 GiB of sound: a RIFF
+        // header cannot count more, and its sizes would wrap.
+        info.format = SF_FORMAT_RF64
             | (m_s.bits == 8 ? SF_FORMAT_PCM_U8 : m_s.bits == 24 ? SF_FORMAT_PCM_24 : SF_FORMAT_PCM_16);
         m_file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
         if (!m_file)
-            error = QCoreApplication::translate("Media", "Cannot write the output file %1 (%2)")
-                        .arg(path, QString::fromLocal8Bit(sf_strerror(nullptr)));
-        return m_file != nullptr;
+            return fail(errno);
+        sf_command(m_file, SFC_RF64_AUTO_DOWNGRADE, nullptr, SF_TRUE);
+        return true;
     }
     bool setInput(int rate, int channels) override
     {
@@ -44,30 +50,45 @@ public:
     bool light() const override { return true; }
     bool write32(const int32_t *samples, int frames) override
     {
-        if (written(samples, frames) == frames)
-            return true;
-        error = QCoreApplication::translate("Media", "Cannot write the output file %1 (%2)")
-                    .arg(m_path, QString::fromLocal8Bit(sf_strerror(m_file)));
-        return false;
+        m_started = true;
+        errno = 0;
+        return written(samples, frames) == frames || fail(errno);
     }
     bool write32At(int64_t at, const int32_t *samples, int frames) override
     {
-        if (sf_seek(m_file, at, SEEK_SET) == at)
-            return write32(samples, frames);
-        error = QCoreApplication::translate("Media", "Cannot write the output file %1 (%2)")
-                    .arg(m_path, QString::fromLocal8Bit(sf_strerror(m_file)));
-        return false;
+        // libsndfile's RF64 refuses a first write anywhere but at the start: a frame of
+        // silence goes there first, and the sound meant for it over it later.
+        if (!m_started && at != 0) {
+            const std::vector<int32_t> silence(size_t(m_s.channels), 0);
+            if (!write32(silence.data(), 1))
+                return false;
+        }
+        errno = 0;
+        return sf_seek(m_file, at, SEEK_SET) == at ? write32(samples, frames) : fail(errno);
     }
     bool finish() override
     {
+        // The header's sizes, written now: libsndfile's close tells no failure to write them,
+        // its error state does.
+        errno = 0;
+        sf_command(m_file, SFC_UPDATE_HEADER_NOW, nullptr, 0);
+        const int e = errno;
+        const bool ok = sf_error(m_file) == SF_ERR_NO_ERROR || fail(e);
+        errno = 0;
         const int r = sf_close(m_file);
         m_file = nullptr;
-        if (r != 0)
-            error = QCoreApplication::translate("Media", "Cannot write the output file %1").arg(m_path);
-        return r == 0;
+        return (r == 0 || fail(errno)) && ok;
     }
 
 private:
+    // The system's reason when there is one, else libsndfile's.
+    bool fail(int systemError)
+    {
+        if (error.isEmpty())
+            error = cannotWrite(m_path, systemError ? QString::fromLocal8Bit(std::strerror(systemError))
+                                                    : QString::fromLocal8Bit(sf_strerror(m_file)));
+        return false;
+    }
     // 16-bit output takes its top halves as they are: libsndfile then writes them without a
     // conversion of its own.
     sf_count_t written(const int32_t *samples, int frames)
@@ -84,6 +105,7 @@ private:
     std::vector<int16_t> m_shorts;
     QString m_path;
     SNDFILE *m_file = nullptr;
+    bool m_started = false; // a frame was written
 };
 } // namespace
 

@@ -25,6 +25,8 @@ private slots:
     void soundTrack_data();
     void soundTrack();
     void splitChapters();
+    void writeFailures_data();
+    void writeFailures();
 
 private:
     struct Result
@@ -310,6 +312,67 @@ void TestCommandLine::splitChapters()
         total += ProbeDuration(name);
     }
     QCOMPARE(total, 5.0);
+}
+
+// A file-size limit at every 4 KiB step of each format's output (SIGXFSZ ignored, so writes
+// past it fail with "File too large"): a step ends "failed" with the reason and the folder as
+// it was, the file it was to replace kept, or "ok" with the whole file, tags and cover
+// included. Long outputs are strided, all steps near their end kept.
+void TestCommandLine::writeFailures_data()
+{
+    QTest::addColumn<QString>("format");
+    for (const char *format : {"mp3", "ogg", "wma", "flac", "opus", "m4a", "wav"})
+        QTest::newRow(format) << QString(format);
+}
+
+void TestCommandLine::writeFailures()
+{
+    QFETCH(QString, format);
+    const QString source = m_dir.filePath("tagged.mp4"), cover = m_dir.filePath("cover.png");
+    if (!QFile::exists(source))
+        QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "testsrc=size=96x96", "-frames:v", "1", cover})
+                && RunFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=1", "-i", cover,
+                              "-map", "0:a", "-map", "1:v", "-ac", "2", "-c:a", "aac", "-c:v", "png", "-disposition:v",
+                              "attached_pic", "-metadata", "title=Tone", "-metadata", "artist=Clipvox", source}));
+    QTemporaryDir out;
+    const QString name = out.filePath("tagged." + format);
+    const QStringList args{"--convert", "--overwrite", "--format", format, "--output", out.path(), source};
+    Result r = run(args);
+    QCOMPARE(r.code, 0);
+    const qint64 whole = QFileInfo(name).size();
+    const double seconds = ProbeDuration(name);
+    QVERIFY(seconds > 0.9);
+
+    const int top = int(whole / 1024) + 8; // writers pass their final size on the way (FLAC's padding)
+    const int every = std::max(1, top / 32);
+    QStringList outcomes;
+    for (int k = 4; k <= top; k += 4) {
+        if ((k / 4) % every != 0 && k * 1024 < whole - 12288)
+            continue;
+        QFile mine(name);
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
+        mine.close();
+        r = run(args, nullptr, QString("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(k));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tagged." + format});
+        const QString line = r.lines.value(0);
+        if (r.code == 1) {
+            QVERIFY2(line.startsWith("failed " + source + ": ") && line.contains("(File too large)"), qPrintable(line));
+            QVERIFY(mine.open(QIODevice::ReadOnly));
+            QCOMPARE(mine.readAll(), QByteArray("mine"));
+            outcomes << "failed";
+            continue;
+        }
+        QVERIFY2(r.code == 0 && line.startsWith("ok "), qPrintable(QString("%1 KiB: %2").arg(k).arg(line)));
+        QCOMPARE(QFileInfo(name).size(), whole);
+        QProcess decode;
+        decode.start("ffmpeg", {"-v", "error", "-i", name, "-f", "null", "-"});
+        QVERIFY(decode.waitForFinished(60000) && decode.exitCode() == 0);
+        QCOMPARE(decode.readAllStandardError(), QByteArray());
+        QCOMPARE(ProbeDuration(name), seconds);
+        outcomes << "ok";
+    }
+    QCOMPARE(outcomes.first(), "failed");
+    QCOMPARE(outcomes.last(), "ok");
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -7,7 +7,10 @@
 #include <taglib/asffile.h>
 #include <taglib/asfpicture.h>
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImage>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <cmath>
 #include <functional>
@@ -528,6 +531,127 @@ private slots:
         QVERIFY(back && back->cover.data == info.infoCover && back->cover.mimeType == info.infoCoverMime);
         QCOMPARE(written, info.infoCover);
         QCOMPARE(kind.trimmed(), out.endsWith("m4a") ? "" : "Cover (front)"); // M4A's covr has no picture type
+    }
+
+    // Past 4 GiB of sound a WAV is RF64 (a RIFF header's sizes would wrap), below it plain RIFF.
+    // The last second goes at its place, the file sparse up to it.
+    void wavPast4GiB_data()
+    {
+        QTest::addColumn<qint64>("at"); // frame of the last second
+        QTest::addColumn<QByteArray>("kind");
+        QTest::newRow("2 s") << qint64(48000) << QByteArray("RIFF");
+        QTest::newRow("past 4 GiB") << (qint64(1) << 30) << QByteArray("RF64"); // 16-bit stereo: 4 bytes a frame
+    }
+    void wavPast4GiB()
+    {
+        QFETCH(qint64, at);
+        QFETCH(QByteArray, kind);
+        const QString out = path("big.wav");
+        std::unique_ptr<AudioWriter> w = makeWavWriter({48000, 2, 16});
+        const std::vector<int32_t> second(96000, 0x10000000);
+        QVERIFY(w->open(out) && w->setInput(48000, 2));
+        QVERIFY(w->write32(second.data(), 48000) && w->write32At(at, second.data(), 48000));
+        QVERIFY2(w->finish(), qPrintable(w->error));
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.read(4), kind);
+        const Probe p = probe(out);
+        QCOMPARE(p.rate, 48000);
+        QVERIFY2(std::abs(p.duration - (at + 48000) / 48000.0) < 0.01, qPrintable(QString::number(p.duration)));
+        QVERIFY(f.remove());
+    }
+
+    // Covers over 4 MiB or 3000 pixels a side are scaled down to fit, as JPEG, keeping their
+    // shape; one that cannot be decoded is left out. A FLAC picture block holds at most
+    // 16 MiB: the 17 MB picture must not make a file that flac -t loses its way in.
+    void covers_data()
+    {
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<QSize>("size"); // as written; empty: no picture
+        QTest::addColumn<bool>("asItIs");
+        const auto encoded = [](const QImage &image, const char *format) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, format);
+            return bytes;
+        };
+        QImage small(200, 100, QImage::Format_RGB32), wide(4000, 1000, QImage::Format_RGB32),
+            noise(2400, 2400, QImage::Format_RGB32);
+        small.fill(Qt::darkCyan);
+        for (int y = 0; y < wide.height(); ++y)
+            for (int x = 0; x < wide.width(); ++x)
+                wide.setPixel(x, y, qRgb(x % 256, y % 256, 128));
+        QRandomGenerator random(7);
+        for (int y = 0; y < noise.height(); ++y)
+            random.fillRange(reinterpret_cast<quint32 *>(noise.scanLine(y)), noise.width());
+        const QByteArray big = encoded(noise, "PNG");
+        QVERIFY(big.size() > 16 * 1024 * 1024);
+        QTest::newRow("fits") << encoded(small, "PNG") << QSize(200, 100) << true;
+        QTest::newRow("4000 px wide") << encoded(wide, "JPEG") << QSize(3000, 750) << false;
+        QTest::newRow("over 16 MiB") << big << QSize(2400, 2400) << false;
+        QTest::newRow("5 MiB that is no picture") << QByteArray(5 << 20, 'x').prepend("\xff\xd8\xff") << QSize(0, 0) << false;
+    }
+    void covers()
+    {
+        QFETCH(QByteArray, picture);
+        QFETCH(QSize, size);
+        QFETCH(bool, asItIs);
+        QVERIFY(makeWav(path("cover.wav"), 1, 44100, 2));
+        const QList<std::pair<QString, Setup>> formats{
+            {"c.mp3", [](TAudioFile2 &w) { w.SetMp3Format(44100, 128, 3); }},
+            {"c.ogg", [](TAudioFile2 &w) { w.SetOggFormat(44100, 2, 0, 0, 0, 400); }},
+            {"c.wma", [](TAudioFile2 &w) { w.SetWmaProfile(38); }},
+            {"c.flac", [](TAudioFile2 &w) { w.SetFlacFormat(44100, 2, 16, 5); }},
+            {"c.opus", [](TAudioFile2 &w) { w.SetOpusFormat(96, true, 2); }},
+            {"c.m4a", [](TAudioFile2 &w) { w.SetM4aFormat(44100, 128, 2); }}};
+        for (const auto &[out, setup] : formats) {
+            TAudioFile2 w;
+            setup(w);
+            QVERIFY(transcode(path("cover.wav"), path(out), w).isEmpty());
+            TAudioInformation2 info;
+            info.infoTitle = "Cover";
+            info.infoCover = picture;
+            QVERIFY2(info.WriteTags(path(out)), qPrintable(info.LastErrorText()));
+            // The picture as written, read by TagLib for WMA (FFmpeg misreads large ASF
+            // pictures, and the file's length with them), by the ffmpeg tool for the rest.
+            QByteArray written;
+            if (out.endsWith("wma")) {
+                TagLib::ASF::File f(QFile::encodeName(path(out)).constData());
+                for (const TagLib::ASF::Attribute &a : f.tag()->attribute("WM/Picture"))
+                    written = QByteArray(a.toPicture().picture().data(), a.toPicture().picture().size());
+            } else if (!size.isEmpty()) {
+                QVERIFY(run("ffmpeg", {"-v", "error", "-i", path(out), "-map", "0:v:0", "-c", "copy", "-f", "rawvideo", "-"}, &written));
+            } else {
+                QByteArray streams;
+                QVERIFY(run("ffprobe", {"-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", path(out)}, &streams));
+                QCOMPARE(streams.trimmed(), QByteArray("audio"));
+            }
+            QVERIFY2(written.size() <= 4 * 1024 * 1024, qPrintable(out));
+            QCOMPARE(QImage::fromData(written).size(), size);
+            if (asItIs)
+                QCOMPARE(written, picture);
+            if (!out.endsWith("wma")) // ... and its length
+                QVERIFY(std::abs(probe(path(out)).duration - 1.0) < 0.06);
+        }
+        QVERIFY(run("flac", {"-t", "-s", path("c.flac")}));
+    }
+
+    // A source's cover over the limits is scaled once: every reading of the source (one a
+    // chapter) gets the same picture.
+    void coverScaledOncePerSource()
+    {
+        QImage tall(800, 3200, QImage::Format_RGB32);
+        tall.fill(Qt::darkRed);
+        QVERIFY(tall.save(path("tall.jpg")));
+        QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=duration=1", "-i", path("tall.jpg"),
+                               "-map", "0:a", "-map", "1:v", "-c:v", "copy", "-disposition:v", "attached_pic",
+                               path("tall.m4a")}));
+        const std::optional<SourceInfo> first = ReadSourceInfo(path("tall.m4a")), again = ReadSourceInfo(path("tall.m4a"));
+        QVERIFY(first && again);
+        QCOMPARE(QImage::fromData(first->cover.data).size(), QSize(750, 3000));
+        QCOMPARE(first->cover.mimeType, QString("image/jpeg"));
+        QCOMPARE(again->cover.data.constData(), first->cover.data.constData());
     }
 
     void tagFailuresAndGenres()
