@@ -464,6 +464,7 @@ int RunCommandLine(int argc, char **argv)
                                                   QStringLiteral("name"), QStringLiteral("keep-tree")});
     if (raw.size() != files.size())
         raw.clear();
+    QSet<QString> madeFolders;
     for (int f = 0; f < files.size(); ++f) {
         const QString &file = files[f];
         Item item;
@@ -497,7 +498,10 @@ int RunCommandLine(int argc, char **argv)
                                                                 folder, parser.value(keepTree))
                             : !item.procFolder.isEmpty() ? item.procFolder
                                                          : info.absolutePath() + QLatin1Char('/');
-        QDir().mkpath(dir);
+        if (!madeFolders.contains(dir)) {
+            QDir().mkpath(dir);
+            madeFolders.insert(dir);
+        }
         TNameFields fields;
         fields.name = QFileInfo(file).completeBaseName();
         fields.number = f + 1;

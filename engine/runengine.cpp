@@ -35,10 +35,11 @@ struct TRunEngine::Running
 };
 
 namespace {
+// Whether anything, a link that may be gone among them, stands at path: one lstat.
 bool Exists(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    struct stat st = {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
 const QString kTempMark = QStringLiteral(".clipvox-");
@@ -227,10 +228,11 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
         if (::stat(QFile::encodeName(job.SourceFile).constData(), &st) == 0)
             sourceIds.insert({st.st_dev, st.st_ino});
     }
-    const auto isSource = [&](const QString &path) {
+    // A source of the run found at a path that exists (by another name: a link).
+    const auto isSource = [&](const QString &path, bool exists) {
         struct stat st = {};
         return sourcePaths.contains(QFileInfo(path).absoluteFilePath())
-            || (::stat(QFile::encodeName(path).constData(), &st) == 0 && sourceIds.count({st.st_dev, st.st_ino}));
+            || (exists && ::stat(QFile::encodeName(path).constData(), &st) == 0 && sourceIds.count({st.st_dev, st.st_ino}));
     };
     // Each name is made one its folder's file system takes, and no output has the form of a
     // temporary, which the cleaning of a later run looks for.
@@ -255,9 +257,10 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
         const QString wanted = fitted(m_jobs[i].OutputFile);
         const QString file = ShellQuoted(QFileInfo(wanted).fileName());
         const bool exists = Exists(wanted);
-        const auto used = [&](const QString &p) { return taken.contains(p) || Exists(p) || isSource(p); };
+        // A name is free when no job of the run has it and nothing stands there (no source either).
+        const auto used = [&](const QString &p) { return taken.contains(p) || Exists(p); };
         QString output = wanted, note;
-        if (isSource(wanted)) {
+        if (isSource(wanted, exists)) {
             output = FreeName(wanted, used, &nextNumber[wanted]);
             note = QCoreApplication::translate("TRunEngine", "%1 is a source of this run and was kept").arg(file);
         } else if (taken.contains(wanted) || (exists && settings.ExistingFile == TOutputSettings::KeepBoth)) {
