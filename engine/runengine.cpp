@@ -80,8 +80,7 @@ Reserved Reserve(const QString &output, const QString &ext, QString *reason)
         if (fd >= 0) {
             ::flock(fd, LOCK_EX);
             struct stat st = {};
-            ::fstat(fd, &st);
-            return {path, fd, st.st_mode & 0777};
+            return {path, fd, ::fstat(fd, &st) == 0 ? st.st_mode & 0777 : mode_t(0644)};
         }
         error = QString::fromLocal8Bit(std::strerror(errno));
         if (errno != EEXIST)
