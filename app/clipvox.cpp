@@ -5,8 +5,13 @@
 #include "main/commandline.h"
 #include "main/main.h"
 
+#include <csignal>
+
 int main(int argc, char **argv)
 {
+    // A file-size limit makes a write fail with EFBIG, and the job with "File too large",
+    // instead of killing the program with its temporaries left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     // clipvox --convert ... works without a window, and without a display.
     if (IsCommandLineMode(argc, argv))
         return RunCommandLine(argc, argv);

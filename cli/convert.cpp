@@ -17,6 +17,7 @@
 #include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -27,9 +28,11 @@ namespace {
 constexpr int kAllConverted = 0, kSomeFailed = 1, kUsage = 2, kCancelled = 130;
 
 int g_signalPipe[2] = {-1, -1};
+std::atomic_bool g_interrupted{false}; // stops the reading of sources while names are made
 
 void OnSignal(int)
 {
+    g_interrupted.store(true);
     const char byte = 1;
     [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
 }
@@ -176,7 +179,7 @@ public:
         // scripts read them. The reasons after them are in the user's language.
         for (Item &item : m_items) {
             if (!item.failed.isEmpty()) {
-                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, item.failed);
+                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, ShellQuoted(item.failed));
                 continue;
             }
             TRunJob job;
@@ -200,6 +203,14 @@ public:
             item.engineIndex = int(jobs.size());
             m_byEngine.push_back(&item - m_items.data());
             jobs << job;
+        }
+        // A signal while the names were made ends the batch before any work.
+        if (g_interrupted) {
+            for (Item &item : m_items)
+                if (!item.line)
+                    item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, QCoreApplication::translate("CommandLine", "Cancelled"));
+            flush();
+            return kCancelled;
         }
         flush();
         if (jobs.isEmpty())
@@ -266,13 +277,14 @@ private:
             if (!item.note.isEmpty())
                 detail += QStringLiteral("; ") + item.note;
             if (!reason.isEmpty())
-                detail += QStringLiteral("; ") + reason;
+                detail += QStringLiteral("; ") + ShellQuoted(reason);
             item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.shown, item.shownOutput(), detail);
         } else if (outcome == TRunEngine::Skipped) {
             item.line = QStringLiteral("skipped %1: %2\n").arg(item.shown, ShellQuoted(note));
         } else {
             item.line = QStringLiteral("failed %1: %2\n")
-                            .arg(item.shown, outcome == TRunEngine::Stopped ? QCoreApplication::translate("CommandLine", "Cancelled") : reason);
+                            .arg(item.shown, outcome == TRunEngine::Stopped ? QCoreApplication::translate("CommandLine", "Cancelled")
+                                                                            : ShellQuoted(reason));
         }
         flush();
     }
@@ -336,6 +348,17 @@ bool IsCommandLineMode(int argc, char **argv)
 
 int RunCommandLine(int argc, char **argv)
 {
+    // SIGINT, SIGTERM and SIGHUP cancel from the start: reading many sources to name their
+    // outputs takes a while.
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+        struct sigaction action = {};
+        action.sa_handler = OnSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, nullptr);
+        sigaction(SIGTERM, &action, nullptr);
+        sigaction(SIGHUP, &action, nullptr); // a closed terminal cancels as SIGTERM does
+    }
+    std::signal(SIGPIPE, SIG_IGN); // a closed standard output is seen where it is written
     QCoreApplication app(argc, argv);
     InstallTranslators();
     QCoreApplication::setApplicationName(QStringLiteral("clipvox"));
@@ -444,6 +467,7 @@ int RunCommandLine(int argc, char **argv)
                                                   QStringLiteral("name"), QStringLiteral("keep-tree")});
     if (raw.size() != files.size())
         raw.clear();
+    QSet<QString> madeFolders;
     for (int f = 0; f < files.size(); ++f) {
         const QString &file = files[f];
         Item item;
@@ -464,7 +488,9 @@ int RunCommandLine(int argc, char **argv)
         }
         const QFileInfo info(path);
         item.source = info.absoluteFilePath();
-        if (!info.exists())
+        if (g_interrupted)
+            item.failed = QCoreApplication::translate("CommandLine", "Cancelled");
+        else if (!info.exists())
             item.failed = QCoreApplication::translate("CommandLine", "No such file");
         else if (info.isDir())
             item.failed = QCoreApplication::translate("CommandLine", "Is a folder, not a video file");
@@ -475,29 +501,34 @@ int RunCommandLine(int argc, char **argv)
                                                                 folder, parser.value(keepTree))
                             : !item.procFolder.isEmpty() ? item.procFolder
                                                          : info.absolutePath() + QLatin1Char('/');
-        QDir().mkpath(dir);
+        if (!madeFolders.contains(dir)) {
+            QDir().mkpath(dir);
+            madeFolders.insert(dir);
+        }
         TNameFields fields;
         fields.name = QFileInfo(file).completeBaseName();
         fields.number = f + 1;
-        if (readTags && item.failed.isEmpty()) {
-            if (const std::optional<SourceInfo> source = ReadSourceInfo(item.source)) {
-                fields.title = source->tags.title;
-                fields.artist = source->tags.artist;
-                fields.album = source->tags.album;
-                fields.year = source->tags.year;
-                fields.track = source->tags.track;
-            }
+        fields.count = int(files.size());
+        // The source is read once, for the tags of the pattern and for its chapters.
+        std::optional<SourceInfo> source;
+        QString sourceError;
+        if ((readTags || parser.isSet(splitChapters)) && item.failed.isEmpty())
+            source = ReadSourceInfo(item.source, &g_interrupted, &sourceError);
+        if (readTags && source) {
+            fields.title = source->tags.title;
+            fields.artist = source->tags.artist;
+            fields.album = source->tags.album;
+            fields.year = source->tags.year;
+            fields.track = source->tags.track;
         }
         // The engine gives the output a free name where the settings or a source need one.
         item.output = dir + PatternFileName(pattern, fields, settings.OutputExt);
         // With --split-chapters a file becomes one item per chapter; one without chapters
         // is converted whole.
         std::vector<Item> parts;
-        if (parser.isSet(splitChapters) && item.failed.isEmpty()) {
-            QString error;
-            const std::optional<SourceInfo> source = ReadSourceInfo(item.source, nullptr, &error);
+        if (parser.isSet(splitChapters) && item.failed.isEmpty() && !g_interrupted) {
             if (!source)
-                item.failed = error;
+                item.failed = sourceError;
             TJob whole;
             whole.SourceFile = item.source;
             whole.OutputFile = item.output;
@@ -522,15 +553,6 @@ int RunCommandLine(int argc, char **argv)
             items.push_back(std::move(part));
     }
 
-    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
-        struct sigaction action = {};
-        action.sa_handler = OnSignal;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, nullptr);
-        sigaction(SIGTERM, &action, nullptr);
-        sigaction(SIGHUP, &action, nullptr); // a closed terminal cancels as SIGTERM does
-    }
-    std::signal(SIGPIPE, SIG_IGN); // a closed standard output is seen where it is written
     TVideoEdit::Initialize();
     Batch batch(std::move(items), settings, parallel);
     batch.m_start = startTime;

@@ -1,8 +1,11 @@
 #include "core/core.h"
 #include <QCoreApplication>
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <sys/vfs.h>
 
 std::optional<int> ParseTime(const QString &text, TimeRule rule)
 {
@@ -49,22 +52,74 @@ QString SecondsToTime(qint64 t)
     return two(t / 3600) + QLatin1Char(':') + two(t % 3600 / 60) + QLatin1Char(':') + two(t % 60);
 }
 
+namespace {
+// stem + tail with stem cut, between characters, so that the whole keeps within kNameMax
+// bytes; a tail with no room beside it is cut with the rest.
+QString FitWith(const QString &stem, const QString &tail)
+{
+    const int room = kNameMax - int(tail.toUtf8().size());
+    return room > 0 ? CutToBytes(stem, room) + tail : CutToBytes(stem + tail, kNameMax);
+}
+} // namespace
+
 QString NumberedName(const QString &path, int n)
 {
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     const int dot = path.lastIndexOf(QLatin1Char('.'));
-    const QString stem = dot > slash ? path.left(dot) : path;
+    const QString stem = path.mid(slash + 1, (dot > slash ? dot : path.size()) - slash - 1);
     const QString ext = dot > slash ? path.mid(dot) : QString();
-    return stem + QStringLiteral(" (%1)").arg(n) + ext;
+    return path.left(slash + 1) + FitWith(stem, QStringLiteral(" (%1)").arg(n) + ext);
 }
 
-QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken)
+QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken, int *next)
 {
     if (!taken(path))
         return path;
-    for (int n = 2;; ++n)
-        if (const QString candidate = NumberedName(path, n); !taken(candidate))
+    for (int n = std::max(2, *next);; ++n) {
+        if (const QString candidate = NumberedName(path, n); !taken(candidate)) {
+            *next = n + 1;
             return candidate;
+        }
+    }
+}
+
+NameRules NameRulesFor(const QString &folder)
+{
+    QString dir = QFileInfo(folder).absoluteFilePath();
+    struct statfs fs = {};
+    while (::statfs(QFile::encodeName(dir).constData(), &fs) != 0) {
+        const int up = dir.lastIndexOf(QLatin1Char('/'));
+        if ((errno != ENOENT && errno != ENOTDIR) || up < 0 || dir == QLatin1String("/"))
+            return NameRules::Posix;
+        dir = up == 0 ? QStringLiteral("/") : dir.left(up);
+    }
+    switch (quint32(fs.f_type)) {
+    case 0x4d44:     // vfat, msdos
+    case 0x2011bab0: // exFAT
+    case 0x5346544e: // NTFS (ntfs)
+    case 0x7366746e: // NTFS (ntfs3)
+    case 0x517b:     // SMB
+    case 0xff534d42: // CIFS
+    case 0xfe534d42: // SMB2
+        return NameRules::Windows;
+    default:
+        return NameRules::Posix;
+    }
+}
+
+QString FitFileName(const QString &name, NameRules rules)
+{
+    QString fitted = name;
+    if (rules == NameRules::Windows)
+        for (QChar &c : fitted)
+            if (QStringView(u"?*<>|\":\\").contains(c))
+                c = u'_';
+    const int dot = fitted.lastIndexOf(QLatin1Char('.'));
+    fitted = dot >= 0 ? FitWith(fitted.left(dot), fitted.mid(dot)) : CutToBytes(fitted, kNameMax);
+    if (rules == NameRules::Windows)
+        while (fitted.endsWith(QLatin1Char('.')) || fitted.endsWith(QLatin1Char(' ')))
+            fitted.chop(1);
+    return fitted.isEmpty() ? QStringLiteral("_") : fitted;
 }
 
 bool PathExists(const QString &path)
@@ -122,7 +177,8 @@ QString PatternFileName(const QString &pattern, const TNameFields &f, const QStr
         {QLatin1StringView("album"), f.album.trimmed()},
         {QLatin1StringView("year"), f.year > 0 ? QString::number(f.year) : QString()},
         {QLatin1StringView("track"), f.track > 0 ? two(f.track) : QString()},
-        {QLatin1StringView("n"), f.number > 0 ? QString::number(f.number) : QString()},
+        {QLatin1StringView("n"), f.number > 0 ? QString::number(f.number).rightJustified(QString::number(f.count).size(), u'0')
+                                             : QString()},
         {QLatin1StringView("chapter"), chapter},
     };
     QString name;
@@ -146,7 +202,7 @@ QString PatternFileName(const QString &pattern, const TNameFields &f, const QStr
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         name = f.name;
     const QString dotExt = ext.isEmpty() ? QString() : QLatin1Char('.') + ext;
-    return CutToBytes(name, 255 - int(dotExt.toUtf8().size())) + dotExt;
+    return FitWith(name, dotExt);
 }
 
 QString OutputFolderFor(const QString &source, SaveTo where, const QString &outputFolder, const QString &root)

@@ -41,15 +41,33 @@ int TimeToSeconds(const QString &text);
 // hh:mm:ss, two digits at least for each part; hours are not limited (360000 is 100:00:00).
 QString SecondsToTime(qint64 seconds);
 
+// The most bytes of one file name (NAME_MAX).
+constexpr int kNameMax = 255;
+
 // "name (n).ext" beside "name.ext": the extension is the text from the last dot of the file
-// name part; a name without one gets " (n)" appended.
+// name part; a name without one gets " (n)" appended. The name is cut, between characters
+// and before the extension, so that the file name part keeps within kNameMax bytes.
 QString NumberedName(const QString &path, int n);
-// The first of path, "name (2).ext", "name (3).ext"... that taken() refuses.
-QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken);
+// The first of path, "name (n).ext", "name (n + 1).ext"... that taken() refuses, n from
+// *next (2 when it is below 2); *next becomes the number after the one given. Keeping *next
+// per wanted name makes naming many outputs of one name linear.
+QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken, int *next);
 // Whether a file, or a link to one that may be gone, stands at path.
 bool PathExists(const QString &path);
 // The longest start of text whose UTF-8 form fits in bytes, cut between characters.
 QString CutToBytes(const QString &text, int bytes);
+// What a file system allows in a file name beyond Linux's rule (no '/', no NUL).
+enum class NameRules {
+    Posix,
+    // vfat, exFAT, NTFS, SMB/CIFS: none of ? * < > | " : \ and no trailing dot or space.
+    Windows,
+};
+// The rules of the file system that holds folder (or its nearest existing parent).
+NameRules NameRulesFor(const QString &folder);
+// A file name (no folder) that the rules allow: ? * < > | " : \ become '_' and trailing dots
+// and spaces go under the Windows rules, and the name is cut to kNameMax bytes before its
+// extension. An empty result is "_".
+QString FitFileName(const QString &name, NameRules rules);
 // A file name for a line of text: as it is, or quoted as `ls` does, $'a\nb', when it holds
 // control characters.
 QString ShellQuoted(const QString &name);
@@ -61,11 +79,12 @@ struct TNameFields
     QString title, artist, album;
     int year = 0, track = 0;
     int number = 0;          // the job's position in the queue, from 1
+    int count = 0;           // the jobs in the queue: {n} has as many digits as it
     QString chapterTitle;    // a job that is one chapter of its source
     int chapterNumber = 0;   // 0: not a chapter
 };
 // The output's file name, without folder, from a pattern of {name} {title} {artist} {album}
-// {year} {track} (two digits) {n} {chapter}; a placeholder with nothing to give gives {name},
+// {year} {track} (two digits) {n} (padded to the queue's width) {chapter}; a placeholder with nothing to give gives {name},
 // and so does a pattern that gives nothing. '/' and control characters become '_', and the
 // name keeps within 255 bytes with "." + ext, cut between characters.
 QString PatternFileName(const QString &pattern, const TNameFields &fields, const QString &ext);

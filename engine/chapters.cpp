@@ -19,8 +19,12 @@ QString ChapterOutputName(const QString &source, int number, int count, const QS
                        .arg(QFileInfo(source).completeBaseName())
                        .arg(number, width, 10, QLatin1Char('0'))
                        .arg(title);
-    // A title may hold a slash, which no file name can.
-    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    // A title may hold a slash, which no file name can, and control characters.
+    for (QChar &c : name)
+        if (c == u'/')
+            c = u'-';
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = u'_';
     return name;
 }
 

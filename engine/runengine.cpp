@@ -35,23 +35,33 @@ struct TRunEngine::Running
 };
 
 namespace {
+// Whether anything, a link that may be gone among them, stands at path: one lstat.
 bool Exists(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    struct stat st = {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
-constexpr int kNameMax = 255; // bytes of one file name
 const QString kTempMark = QStringLiteral(".clipvox-");
+
+// Whether a file name has the form of the run's temporaries: no output is given one.
+bool IsTemporaryName(const QString &name)
+{
+    static const QRegularExpression form(QStringLiteral("^\\..*\\.clipvox-[0-9a-f]{6}(\\.[^.]*)?$"));
+    return form.match(name).hasMatch();
+}
 
 // A hidden file of the run's own beside the output, ".name.clipvox-xxxxxx<ext>", open and
 // under an advisory lock while it is written, so that no file of anyone else's is ever
 // written to and no other run takes it for a stale one. The name part is shortened to keep
-// within 255 bytes, so that outputs of long names can be made.
+// within 255 bytes, so that outputs of long names can be made. It carries the sticky bit,
+// which Linux ignores on files and which no output keeps: the mark that makes a file left by
+// a killed run provably a temporary of ours.
 struct Reserved
 {
     QString path;
     int fd = -1;
+    mode_t mode = 0; // its permission bits as made, without the mark
 };
 
 Reserved Reserve(const QString &output, const QString &ext, QString *reason)
@@ -66,35 +76,37 @@ Reserved Reserve(const QString &output, const QString &ext, QString *reason)
     for (int attempt = 0; attempt < 50; ++attempt) {
         const QString tag = QString::number(QRandomGenerator::global()->bounded(0x1000000), 16).rightJustified(6, u'0');
         const QString path = folder + QLatin1Char('.') + stem + kTempMark + tag + ext;
-        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 01666);
         if (fd >= 0) {
             ::flock(fd, LOCK_EX);
-            return {path, fd};
+            struct stat st = {};
+            return {path, fd, ::fstat(fd, &st) == 0 ? st.st_mode & 0777 : mode_t(0644)};
         }
         error = QString::fromLocal8Bit(std::strerror(errno));
         if (errno != EEXIST)
             break;
     }
-    *reason = QCoreApplication::translate("TRunEngine", "Cannot create a file in %1: %2").arg(folder, error);
+    *reason = QCoreApplication::translate("TRunEngine", "Cannot create a file in %1: %2").arg(ShellQuoted(folder), error);
     return {};
 }
 
-// Removes the hidden files of Clipvox's own pattern in folder that are older than an hour
-// and that no running Clipvox holds: those a killed run left behind.
+// Removes the temporaries in folder that a killed run left behind: files of the temporaries'
+// form that carry their mark, are older than an hour and that no running Clipvox holds. A
+// file without the mark (a user's, or a temporary of a version that set none) stays.
 void RemoveStaleTemporaries(const QString &folder)
 {
-    static const QRegularExpression pattern(QStringLiteral("^\\..*\\.clipvox-[0-9a-f]{6}(\\.[^.]*)?$"));
     const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
     const QFileInfoList entries =
         QDir(folder).entryInfoList({QStringLiteral(".*.clipvox-*")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {
-        if (!pattern.match(entry.fileName()).hasMatch() || entry.isSymLink() || entry.lastModified() > hourAgo)
+        if (!IsTemporaryName(entry.fileName()) || entry.isSymLink() || entry.lastModified() > hourAgo)
             continue;
         const QByteArray path = QFile::encodeName(entry.filePath());
         const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
         if (fd < 0)
             continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        struct stat st = {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_ISVTX) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
             ::unlink(path.constData());
         ::close(fd);
     }
@@ -122,17 +134,21 @@ bool Finish(const Reserved &temp, const QString &output, bool replace, const QSe
 {
     const QByteArray from = QFile::encodeName(temp.path);
     int error = 0;
+    // The output loses the temporaries' mark. A file system that keeps no modes ignores this.
+    mode_t mode = temp.mode;
     if (replace) {
         const QByteArray to = QFile::encodeName(output);
         struct stat old = {};
         if (::stat(to.constData(), &old) == 0 && S_ISREG(old.st_mode))
-            ::fchmod(temp.fd, old.st_mode & 07777);
+            mode = old.st_mode & 06777;
+        ::fchmod(temp.fd, mode);
         if (std::rename(from.constData(), to.constData()) == 0) {
             *final = output;
             return true;
         }
         error = errno;
     } else {
+        ::fchmod(temp.fd, mode);
         for (int k = 1;; ++k) {
             const QString name = k == 1 ? output : NumberedName(output, k);
             if (k > 1 && planned.contains(name))
@@ -146,7 +162,7 @@ bool Finish(const Reserved &temp, const QString &output, bool replace, const QSe
                 break;
         }
     }
-    *reason = QCoreApplication::translate("TRunEngine", "Cannot write %1: %2").arg(output, QString::fromLocal8Bit(std::strerror(error)));
+    *reason = QCoreApplication::translate("TRunEngine", "Cannot write %1: %2").arg(ShellQuoted(output), QString::fromLocal8Bit(std::strerror(error)));
     return false;
 }
 
@@ -211,31 +227,48 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
         if (::stat(QFile::encodeName(job.SourceFile).constData(), &st) == 0)
             sourceIds.insert({st.st_dev, st.st_ino});
     }
-    const auto isSource = [&](const QString &path) {
+    // A source of the run found at a path that exists (by another name: a link).
+    const auto isSource = [&](const QString &path, bool exists) {
         struct stat st = {};
         return sourcePaths.contains(QFileInfo(path).absoluteFilePath())
-            || (::stat(QFile::encodeName(path).constData(), &st) == 0 && sourceIds.count({st.st_dev, st.st_ino}));
+            || (exists && ::stat(QFile::encodeName(path).constData(), &st) == 0 && sourceIds.count({st.st_dev, st.st_ino}));
+    };
+    // Each name is made one its folder's file system takes, and no output has the form of a
+    // temporary, which the cleaning of a later run looks for.
+    QHash<QString, NameRules> rules; // by folder
+    const auto fitted = [&rules](const QString &path) {
+        const int slash = path.lastIndexOf(QLatin1Char('/'));
+        const QString folder = path.left(slash + 1);
+        auto rule = rules.constFind(folder);
+        if (rule == rules.constEnd())
+            rule = rules.insert(folder, NameRulesFor(folder));
+        QString name = FitFileName(path.mid(slash + 1), *rule);
+        if (IsTemporaryName(name))
+            name[0] = u'_';
+        return folder + name;
     };
     m_outputs.clear();
     m_notes = QStringList();
     m_skipped.assign(n, false);
     QSet<QString> taken;
+    QHash<QString, int> nextNumber; // by wanted name: where the search for a free one goes on
     for (size_t i = 0; i < n; ++i) {
-        const QString wanted = m_jobs[i].OutputFile;
-        const QString file = QFileInfo(wanted).fileName();
+        const QString wanted = fitted(m_jobs[i].OutputFile);
+        const QString file = ShellQuoted(QFileInfo(wanted).fileName());
         const bool exists = Exists(wanted);
-        const auto used = [&](const QString &p) { return taken.contains(p) || Exists(p) || isSource(p); };
+        // A name is free when no job of the run has it and nothing stands there (no source either).
+        const auto used = [&](const QString &p) { return taken.contains(p) || Exists(p); };
         QString output = wanted, note;
-        if (isSource(wanted)) {
-            output = FreeName(wanted, used);
+        if (isSource(wanted, exists)) {
+            output = FreeName(wanted, used, &nextNumber[wanted]);
             note = QCoreApplication::translate("TRunEngine", "%1 is a source of this run and was kept").arg(file);
         } else if (taken.contains(wanted) || (exists && settings.ExistingFile == TOutputSettings::KeepBoth)) {
-            output = FreeName(wanted, used);
+            output = FreeName(wanted, used, &nextNumber[wanted]);
             if (exists)
                 note = QCoreApplication::translate("TRunEngine", "%1 exists and was kept").arg(file);
         } else if (exists && settings.ExistingFile == TOutputSettings::SkipExisting) {
             m_skipped[i] = true;
-            note = QCoreApplication::translate("TRunEngine", "%1 exists and was kept").arg(wanted);
+            note = QCoreApplication::translate("TRunEngine", "%1 exists and was kept").arg(ShellQuoted(wanted));
         }
         if (!m_skipped[i])
             taken.insert(output);
@@ -246,7 +279,8 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
 
     m_pool.setMaxThreadCount(m_parallel + 1);
     m_clock.start();
-    // One task measures every source, in queue order; a job starts once its length is known.
+    // One task measures every source, in queue order, each file once (the chapters of one
+    // source share its length); a job starts once its length is known.
     QStringList sources;
     for (const TRunJob &job : m_jobs)
         sources << job.SourceFile;
@@ -256,10 +290,17 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     m_pool.start([this, run, sources, folders, stop = m_stop] {
         for (const QString &folder : folders)
             RemoveStaleTemporaries(folder);
+        QHash<QString, std::pair<double, QString>> lengths;
         for (int i = 0; i < sources.size() && !*stop; ++i) {
-            QString error;
-            const double ms = MediaLengthMs(sources[i], &error, stop.get()).value_or(-1);
-            post(run, [this, i, ms, error] { measured(i, ms, error); });
+            auto known = lengths.constFind(sources[i]);
+            if (known == lengths.constEnd()) {
+                QString error;
+                const double ms = MediaLengthMs(sources[i], &error, stop.get()).value_or(-1);
+                if (*stop)
+                    break;
+                known = lengths.insert(sources[i], {ms, error});
+            }
+            post(run, [this, i, length = *known] { measured(i, length.first, length.second); });
         }
     });
     return true;
@@ -415,7 +456,8 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
                 return; // cancel() has dealt with the job
             if (result.ok && final != output) {
                 m_outputs[index] = final;
-                m_notes[index] = QCoreApplication::translate("TRunEngine", "%1 appeared during the run and was kept").arg(QFileInfo(output).fileName());
+                m_notes[index] = QCoreApplication::translate("TRunEngine", "%1 appeared during the run and was kept")
+                                     .arg(ShellQuoted(QFileInfo(output).fileName()));
             }
             finishJob(index, result.ok ? Succeeded : Failed, result.ok ? result.remark : result.reason);
         });

@@ -156,6 +156,7 @@ void TJobQueue::RederiveOutputNames(const QString &folder, const QString &ext)
             fields.year = tags.year;
             fields.track = tags.track;
             fields.number = int(row) + 1;
+            fields.count = JobCount();
             fields.chapterTitle = job.ChapterTitle;
             fields.chapterNumber = job.ChapterNumber;
             job.OutputFile = OutputFolderFor(job.SourceFile, m_saveTo, folder, root) + PatternFileName(m_pattern, fields, ext);

@@ -63,6 +63,11 @@ IniFile::IniFile(QString path) : m_path(std::move(path))
         return;
     m_tooLarge = file.size() > kMaxIniSize;
     QByteArray data = file.read(kMaxIniSize);
+    // Editors on Windows start a UTF-8 file with a byte-order mark; it is no part of the first line.
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        m_bom = data.left(3);
+        data.remove(0, 3);
+    }
     if (data.contains("\r\n"))
         m_eol = "\r\n";
     const QList<QByteArray> rows = data.split('\n');
@@ -194,7 +199,7 @@ void IniFile::save()
     // The user's settings folder is made on the first write; a program folder never is.
     if (m_path == UserSettingsFilePath())
         QDir().mkpath(QFileInfo(m_path).path());
-    QByteArray data;
+    QByteArray data = m_bom;
     for (const Line &line : std::as_const(m_lines))
         data += line.raw + m_eol;
     // Unbuffered, so that a short write (a full disk, a size limit) is seen here; the file

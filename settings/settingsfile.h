@@ -57,6 +57,7 @@ private:
     QString m_path;
     QList<Line> m_lines;
     QByteArray m_eol = "\n";
+    QByteArray m_bom; // a UTF-8 byte-order mark the file starts with, kept when it is rewritten
     bool m_tooLarge = false;
 };
 

@@ -22,6 +22,9 @@ private slots:
     void usageErrors();
     void interruptLeavesNothing_data();
     void interruptLeavesNothing();
+    void signalWhileNaming_data();
+    void signalWhileNaming();
+    void fileSizeLimit();
     void soundTrack_data();
     void soundTrack();
     void splitChapters();
@@ -135,47 +138,61 @@ void TestCommandLine::clipAndNames()
     QCOMPARE(r.lines[1], "failed " + out + "/none.avi: No such file");
 }
 
-// Names as the file system gives them, control characters quoted as `ls` does, a source that
-// is its own output kept even with --overwrite, and an existing output skipped.
+// Names as the file system gives them, control characters quoted as `ls` does (in a reason
+// too), a source that is its own output kept even with --overwrite, an existing output
+// skipped, a name of 255 bytes that needs " (2)", and a name of a temporary's form.
 void TestCommandLine::namesKept_data()
 {
-    QTest::addColumn<QString>("file");    // printf %b escapes
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("line");    // D stands for the folder
+    QTest::addColumn<QString>("file");     // printf %b escapes, as in option and existing
+    QTest::addColumn<QString>("option");   // D stands for the folder, as in line
+    QTest::addColumn<QString>("existing"); // a file made before the run
+    QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("files"); // the folder afterwards
     QTest::newRow("own source, overwrite")
-        << "talk.ogg" << "--overwrite" << "ok D/talk.ogg -> D/talk (2).ogg (00:00:03; talk.ogg is a source of this run and was kept)"
+        << "talk.ogg" << "--overwrite" << "" << "ok D/talk.ogg -> D/talk (2).ogg (00:00:03; talk.ogg is a source of this run and was kept)"
         << QStringList{"talk (2).ogg", "talk.ogg"};
-    QTest::newRow("newline") << "a\\nb.avi" << "--jobs=1" << "ok $'D/a\\nb.avi' -> D/a_b.ogg (00:00:03)"
+    QTest::newRow("newline") << "a\\nb.avi" << "--jobs=1" << "" << "ok $'D/a\\nb.avi' -> D/a_b.ogg (00:00:03)"
                              << QStringList{"a\nb.avi", "a_b.ogg"};
-    QTest::newRow("not UTF-8") << "c\\0377.avi" << "--jobs=1"
+    QTest::newRow("not UTF-8") << "c\\0377.avi" << "--jobs=1" << ""
                                << QString::fromUtf8("ok $'D/c\\377.avi' -> D/c\xef\xbf\xbd.ogg (00:00:03)")
                                << QStringList{QString::fromUtf8("c\xef\xbf\xbd.avi"), QString::fromUtf8("c\xef\xbf\xbd.ogg")};
-    QTest::newRow("name pattern") << "clip.avi" << "--name={n}. {title}" << "ok D/clip.avi -> D/1. clip.ogg (00:00:03)"
+    QTest::newRow("name pattern") << "clip.avi" << "--name={n}. {title}" << "" << "ok D/clip.avi -> D/1. clip.ogg (00:00:03)"
                                   << QStringList{"1. clip.ogg", "clip.avi"};
-    QTest::newRow("skip existing") << "clip.avi" << "--skip-existing" << "skipped D/clip.avi: D/clip.ogg exists and was kept"
-                                   << QStringList{"clip.avi", "clip.ogg"};
+    QTest::newRow("skip existing") << "clip.avi" << "--skip-existing" << "clip.ogg"
+                                   << "skipped D/clip.avi: D/clip.ogg exists and was kept" << QStringList{"clip.avi", "clip.ogg"};
+    QTest::newRow("control characters in a reason")
+        << "clip.avi" << "--output=D/f\\nx\\033/sub" << "f\\nx\\033"
+        << "failed D/clip.avi: Cannot create a file in $'D/f\\nx\\033/sub/': Not a directory" << QStringList{"clip.avi", "f\nx\033"};
+    const QString x251(251, 'x'), x247(247, 'x');
+    QTest::newRow("255 bytes and (2)") << x251 + ".avi" << "--jobs=1" << x251 + ".ogg"
+                                       << QString("ok D/%1.avi -> D/%2 (2).ogg (00:00:03; %1.ogg exists and was kept)").arg(x251, x247)
+                                       << QStringList{x251 + ".avi", x251 + ".ogg", x247 + " (2).ogg"};
+    QTest::newRow("a temporary's form") << ".precious.clipvox-abcdef.avi" << "--jobs=1" << ""
+                                        << "ok D/.precious.clipvox-abcdef.avi -> D/_precious.clipvox-abcdef.ogg (00:00:03)"
+                                        << QStringList{".precious.clipvox-abcdef.avi", "_precious.clipvox-abcdef.ogg"};
 }
 
 void TestCommandLine::namesKept()
 {
     QFETCH(QString, file);
     QFETCH(QString, option);
+    QFETCH(QString, existing);
     QFETCH(QString, line);
     QFETCH(QStringList, files);
     QTemporaryDir dir;
-    QByteArray name;
-    QProcess printf;
-    printf.start("/bin/sh", {"-c", "printf '%b' \"$0\"", file});
-    QVERIFY(printf.waitForFinished());
-    name = printf.readAllStandardOutput();
-    const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
+    const auto bytes = [](const QString &escaped) {
+        QProcess printf;
+        printf.start("/bin/sh", {"-c", "printf '%b' \"$0\"", escaped});
+        printf.waitForFinished();
+        return printf.readAllStandardOutput();
+    };
+    const QByteArray path = QFile::encodeName(dir.path()) + '/' + bytes(file);
     QVERIFY(::link(QFile::encodeName(m_avi).constData(), path.constData()) == 0);
-    if (option == "--skip-existing")
-        QVERIFY(QFile(dir.filePath("clip.ogg")).open(QIODevice::WriteOnly));
-    // The file name goes as the bytes printf makes of its escapes.
-    const Result r = run({"--convert", "--format", "ogg", option, dir.path() + "/" + file}, nullptr,
-                         "exec \"$0\" \"${@:1:$#-1}\" \"$(printf '%b' \"${@: -1}\")\"");
+    if (!existing.isEmpty())
+        QVERIFY(QFile(QFile::decodeName(QFile::encodeName(dir.path()) + '/' + bytes(existing))).open(QIODevice::WriteOnly));
+    // The names go as the bytes printf makes of their escapes.
+    const Result r = run({"--convert", "--format", "ogg", QString(option).replace("D/", dir.path() + "/"), dir.path() + "/" + file},
+                         nullptr, "a=(); for x; do a+=(\"$(printf '%b' \"$x\")\"); done; exec \"$0\" \"${a[@]}\"");
     QCOMPARE(r.lines, QStringList{QString(line).replace("D/", dir.path() + "/")});
     QStringList names; // as the file system gives them, not UTF-8 shown with U+FFFD
     DIR *listing = ::opendir(QFile::encodeName(dir.path()).constData());
@@ -185,6 +202,7 @@ void TestCommandLine::namesKept()
             names << QString::fromUtf8(e->d_name);
     ::closedir(listing);
     names.sort();
+    files.sort();
     QCOMPARE(names, files);
     struct stat st = {};
     QVERIFY(::stat(path.constData(), &st) == 0);
@@ -263,6 +281,54 @@ void TestCommandLine::interruptLeavesNothing()
     QCOMPARE(old.readAll(), QByteArray("mine"));
 }
 
+// SIGTERM and SIGHUP while the sources are read to name their outputs cancel as Ctrl+C does:
+// every file "Cancelled", exit code 130, nothing written.
+void TestCommandLine::signalWhileNaming_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+void TestCommandLine::signalWhileNaming()
+{
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString sources = QFileInfo(dir.path()).canonicalFilePath() + "/v";
+    QStringList args{"--convert", "--name", "{title}", "--output", dir.filePath("out")};
+    for (int i = 0; i < 2000; ++i) {
+        args << sources + QString::number(i) + ".avi";
+        QVERIFY(::link(QFile::encodeName(m_avi).constData(), QFile::encodeName(args.last()).constData()) == 0);
+    }
+    QProcess p;
+    run(args, &p);
+    QVERIFY(p.waitForStarted());
+    // Signalled while it reads a source for its tags.
+    const QDir fds(QString("/proc/%1/fd").arg(p.processId()));
+    QVERIFY(QTest::qWaitFor([&] {
+        const QFileInfoList open = fds.entryInfoList(QDir::Files | QDir::System);
+        return std::any_of(open.begin(), open.end(), [&](const QFileInfo &fd) { return fd.symLinkTarget().startsWith(sources); });
+    }, 30000));
+    ::kill(pid_t(p.processId()), signal);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 130);
+    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2000);
+    QCOMPARE(lines.filter(QRegularExpression("^failed .*: Cancelled$")).size(), 2000);
+    QVERIFY(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+// Under a file-size limit the write fails with "File too large" and leaves nothing.
+void TestCommandLine::fileSizeLimit()
+{
+    QTemporaryDir out;
+    const Result r = run({"--convert", "--format", "wav", "--output", out.path(), m_avi}, nullptr, "ulimit -f 64; exec \"$0\" \"$@\"");
+    QCOMPARE(r.code, 1);
+    QCOMPARE(r.lines.size(), 1);
+    QVERIFY2(r.lines[0].startsWith("failed " + m_avi + ": ") && r.lines[0].contains("File too large"), qPrintable(r.lines[0]));
+    QVERIFY(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
 
 // --track picks the sound track of every file by its number; a file without it fails.
 void TestCommandLine::soundTrack_data()

@@ -82,7 +82,40 @@ private slots:
         QFETCH(QStringList, taken);
         QFETCH(QString, free);
         const QSet<QString> set(taken.begin(), taken.end());
-        QCOMPARE(FreeName(path, [&set](const QString &p) { return set.contains(p); }), free);
+        int next = 0;
+        QCOMPARE(FreeName(path, [&set](const QString &p) { return set.contains(p); }, &next), free);
+    }
+
+    // Names a file system takes: NAME_MAX bytes with " (n)" and the extension, cut between
+    // characters; under the Windows rules (vfat, exFAT, NTFS, SMB) no ? * < > | " : \ and no
+    // trailing dot or space. number > 0: NumberedName, else FitFileName.
+    void fittedNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("expected");
+        const QString e(QChar(0xe9)), note = QString::fromUtf8("\xf0\x9f\x8e\xb5"); // 2 and 4 bytes
+        QTest::newRow("270 bytes") << QString(266, 'a') + ".mp3" << false << 0 << QString(251, 'a') + ".mp3";
+        QTest::newRow("255 bytes and (2)") << QString(251, 'a') + ".mp3" << false << 2 << QString(247, 'a') + " (2).mp3";
+        QTest::newRow("2-byte characters") << e.repeated(130) + ".mp3" << false << 0 << e.repeated(125) + ".mp3";
+        QTest::newRow("2-byte and (10)") << e.repeated(125) + ".mp3" << false << 10 << e.repeated(123) + " (10).mp3";
+        QTest::newRow("4-byte characters") << note.repeated(64) + ".mp3" << false << 0 << note.repeated(62) + ".mp3";
+        QTest::newRow("Windows characters") << "a?b*c<d>e|f\"g:h\\i.mp3" << true << 0 << "a_b_c_d_e_f_g_h_i.mp3";
+        QTest::newRow("Linux keeps them") << "a?b*c<d>e|f\"g:h\\i.mp3" << false << 0 << "a?b*c<d>e|f\"g:h\\i.mp3";
+        QTest::newRow("Windows, trailing dots and spaces") << "Intro . ." << true << 0 << "Intro";
+        QTest::newRow("Windows, nothing left") << ". ." << true << 0 << "_";
+    }
+    void fittedNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, windows);
+        QFETCH(int, number);
+        QFETCH(QString, expected);
+        const QString fitted = number > 0 ? NumberedName("/o.x/" + name, number).mid(5)
+                                          : FitFileName(name, windows ? NameRules::Windows : NameRules::Posix);
+        QCOMPARE(fitted, expected);
+        QVERIFY(fitted.toUtf8().size() <= kNameMax);
     }
 
     // Output names from a pattern: fallbacks to {name}, unsafe characters, 255 bytes.
@@ -95,7 +128,7 @@ private slots:
         const QString longTitle = QString(200, QChar(0x6b4c)); // 3 bytes each
         QTest::newRow("default") << "{name}" << "Song" << 3 << "talk.mp3";
         QTest::newRow("track and title") << "{track} - {title}" << "Song" << 3 << "03 - Song.mp3";
-        QTest::newRow("all fields") << "{n}. {artist} - {album} ({year}) {name}" << "" << 0 << "7. Zoë - Live (2021) talk.mp3";
+        QTest::newRow("all fields") << "{n}. {artist} - {album} ({year}) {name}" << "" << 0 << "07. Zoë - Live (2021) talk.mp3";
         QTest::newRow("empty title") << "{track} - {title}" << "" << 12 << "12 - talk.mp3";
         QTest::newRow("no track") << "{track} {title}" << "Song" << 0 << "talk Song.mp3";
         QTest::newRow("no chapter") << "{chapter}" << "Song" << 0 << "talk.mp3";
@@ -119,6 +152,7 @@ private slots:
         f.album = "Live";
         f.year = 2021;
         f.number = 7;
+        f.count = 40; // {n} has two digits
         const QString name = PatternFileName(pattern, f, "mp3");
         QCOMPARE(name, expected);
         QVERIFY(name.toUtf8().size() <= 255);

@@ -223,28 +223,52 @@ private slots:
         QCOMPARE(QSet<QString>(a.begin(), a.end()).intersect(QSet<QString>(b.begin(), b.end())), QSet<QString>());
     }
 
-    // Names up to 255 bytes are made, though the hidden temporary adds to the name; hidden
-    // temporaries a killed run left over an hour ago go, those held open by a run stay.
+    // Names are fitted before the work: a name past 255 bytes is cut, one of 255 that needs
+    // " (2)" too, one of a temporary's form changes. Temporaries of the run's own mark that a
+    // killed run left over an hour ago go; those held open by a run, those of the last hour
+    // and files without the mark (a user's, of the same form) stay.
     void longNamesAndStaleTemporaries()
     {
         QTemporaryDir out;
-        const QString name = QString(125, QChar(0xe9)) + "x.wav"; // 255 bytes
-        const QStringList stale{".a.clipvox-0a0b0c.wav", ".held.clipvox-123456.mp3"}, kept{".new.clipvox-654321.wav",
-                                                                                          ".b.clipvox-nothex.wav"};
+        const QString full = QString(125, QChar(0xe9)) + "x.wav"; // 255 bytes, and taken
+        const QStringList stale{".a.clipvox-0a0b0c.wav", ".held.clipvox-123456.mp3"},
+            kept{".new.clipvox-654321.wav", ".b.clipvox-nothex.wav", ".precious.clipvox-abcdef.mp3", full};
         for (const QString &f : stale + kept) {
             QFile file(out.filePath(f));
             QVERIFY(file.open(QIODevice::WriteOnly));
+            if (stale.contains(f) || f == ".new.clipvox-654321.wav")
+                QVERIFY(::chmod(QFile::encodeName(file.fileName()).constData(), 01644) == 0);
             if (f != ".new.clipvox-654321.wav")
                 QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
         }
         const int held = ::open(QFile::encodeName(out.filePath(".held.clipvox-123456.mp3")).constData(), O_RDONLY);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
         TRunEngine engine;
-        const auto done = Run(engine, {Job(m_video, out.filePath(name), "00:00:00", "00:00:01")}, WavOutput(out.path() + "/"));
+        TOutputSettings settings = WavOutput(out.path() + "/");
+        settings.ExistingFile = TOutputSettings::KeepBoth;
+        const QString tooLong = QString(135, QChar(0xe9)) + ".wav"; // 274 bytes
+        const auto done = Run(engine,
+                              {Job(m_video, out.filePath(full), "00:00:00", "00:00:01"),
+                               Job(m_video, out.filePath(tooLong), "00:00:00", "00:00:01"),
+                               Job(m_video, out.filePath(".precious.clipvox-abcdef.wav"), "00:00:00", "00:00:01")},
+                              settings);
         ::close(held);
-        QCOMPARE(done.value(0).outcome, TRunEngine::Succeeded);
-        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                 (QStringList{".b.clipvox-nothex.wav", ".held.clipvox-123456.mp3", ".new.clipvox-654321.wav", name}));
+        const QString numbered = QString(123, QChar(0xe9)) + " (2).wav", cut = QString(125, QChar(0xe9)) + ".wav";
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(done.value(i).outcome, TRunEngine::Succeeded);
+        QCOMPARE(engine.outputs(), (QStringList{out.filePath(numbered), out.filePath(cut),
+                                                out.filePath("_precious.clipvox-abcdef.wav")}));
+        QStringList files = QDir(out.path()).entryList(QDir::Files | QDir::Hidden),
+                    want = kept + QStringList{".held.clipvox-123456.mp3", "_precious.clipvox-abcdef.wav", numbered, cut};
+        files.sort();
+        want.sort();
+        QCOMPARE(files, want);
+        for (const QString &name : {numbered, cut}) {
+            QVERIFY(qAbs(fixtures::decodedSeconds(out.filePath(name)) - 1.0) < 0.06);
+            struct stat st = {};
+            QVERIFY(::stat(QFile::encodeName(out.filePath(name)).constData(), &st) == 0);
+            QCOMPARE(st.st_mode & S_ISVTX, mode_t(0)); // an output has not the temporaries' mark
+        }
     }
 
     // Cancel stops the running job and removes what it wrote; later jobs never start.

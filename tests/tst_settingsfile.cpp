@@ -179,6 +179,9 @@ void TestSettingsFile::namingKeys_data()
                          << QList<int>{0, 2, 2} << "{track} - {title}";
     QTest::newRow("out of range") << QByteArray("[general]\ncopytags=5\nexisting=3\nsaveto=-1\n") << QList<int>{1, 0, 0}
                                   << "{name}";
+    // A UTF-8 byte-order mark before the first section, as Windows editors write; a rewrite keeps it.
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[general]\ncopytags=0\nexisting=2\n")
+                                     << QList<int>{0, 2, 0} << "{name}";
 }
 
 void TestSettingsFile::namingKeys()
@@ -192,6 +195,10 @@ void TestSettingsFile::namingKeys()
     LoadSettings(s);
     QCOMPARE((QList<int>{s.CopyTags ? 1 : 0, s.ExistingFile, s.SaveTo}), numbers);
     QCOMPARE(s.NamePattern, pattern);
+    if (ini.startsWith("\xEF\xBB\xBF")) {
+        SaveGeneralSettings(s);
+        QVERIFY(folder.read("setup.ini").startsWith("\xEF\xBB\xBF[general]\ncopytags=0\nexisting=2\noutputpath="));
+    }
 }
 
 void TestSettingsFile::existingKeysKeepPlaceAndOthersSurvive()
