@@ -259,6 +259,33 @@ private slots:
         QVERIFY2(error.contains("not found"), qPrintable(error));
     }
 
+    // A float source's NaN and infinite samples reach no encoder or meter: they become
+    // silence, and the samples around them stay as they are.
+    void nonFiniteSamplesAreSilenced()
+    {
+        const float pattern[] = {0.5f, NAN, INFINITY, -INFINITY, -0.25f};
+        QByteArray data;
+        for (int i = 0; i < 8000; ++i)
+            data.append(reinterpret_cast<const char *>(&pattern[i % 5]), 4);
+        QByteArray wav = "RIFF....WAVEfmt ";
+        for (const int v : {16, 3 | 1 << 16, 8000, 32000, 4 | 32 << 16})
+            wav.append(reinterpret_cast<const char *>(&v), 4); // little-endian fields
+        const int dataSize = int(data.size());
+        wav.append("data").append(reinterpret_cast<const char *>(&dataSize), 4).append(data);
+        const InMemorySource source(wav);
+        const std::atomic<bool> stop{false};
+        std::vector<float> got;
+        QString error;
+        const TPassOutcome o = ReadClipSound(source.path(), 0, 1, 8000, 1, stop, [&](const float *s, int n) {
+            got.insert(got.end(), s, s + n);
+            return true;
+        }, &error);
+        QVERIFY2(o == TPassOutcome::Done, qPrintable(error));
+        QCOMPARE(got.size(), size_t(8000));
+        for (size_t i = 0; i < got.size(); ++i)
+            QCOMPARE(got[i], i % 5 == 0 ? 0.5f : i % 5 == 4 ? -0.25f : 0.0f);
+    }
+
     // Setting stop ends a pass over a long clip as stopped, whether it is set before the pass,
     // by the consumer (no block comes after that), or from another thread while the decoder
     // waits on a full queue.
