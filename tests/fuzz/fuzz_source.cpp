@@ -15,7 +15,7 @@ namespace {
 
 // A conversion of [start, start + 1 s) to 44.1 kHz stereo: never more sound than asked for,
 // and every sample a number.
-void convertOneSecond(const QString &path, double start)
+void convertOneSecond(const QString &path, double start, int stream)
 {
     constexpr int rate = 44100, channels = 2;
     const std::atomic<bool> stop{false};
@@ -31,7 +31,7 @@ void convertOneSecond(const QString &path, double start)
                                              frames += n;
                                              return true;
                                          },
-                                         &error);
+                                         &error, stream);
     if (frames > rate || (o == TPassOutcome::Done && frames != rate)) {
         std::fprintf(stderr, "a one-second clip gave %lld frames\n", static_cast<long long>(frames));
         std::abort();
@@ -54,10 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     TSourceSound sound;
     const bool probed = ProbeSourceSound(source.path(), stop, &sound, &error);
     MediaLengthMs(source.path(), &error);
-    ReadSourceInfo(source.path(), nullptr, &error);
-    convertOneSecond(source.path(), 0);
+    // The track a job takes: the default one of the tracks the reader found.
+    const std::optional<SourceInfo> info = ReadSourceInfo(source.path(), nullptr, &error);
+    const int stream = info && info->defaultTrack() > 0 ? info->tracks[info->defaultTrack() - 1].streamIndex : -1;
+    convertOneSecond(source.path(), 0, stream);
     // A source long enough is also cut after a seek, which has paths of its own.
     if (probed && sound.seconds > 2.5)
-        convertOneSecond(source.path(), 1.5);
+        convertOneSecond(source.path(), 1.5, stream);
     return 0;
 }
