@@ -19,7 +19,8 @@ struct CodecCloser { void operator()(AVCodecContext *p) const { avcodec_free_con
 struct FrameCloser { void operator()(AVFrame *p) const { av_frame_free(&p); } };
 struct PacketCloser { void operator()(AVPacket *p) const { av_packet_free(&p); } };
 
-// Quiets the libraries' logging; safe to call any number of times.
+// Quiets the libraries' logging and bounds any one allocation of theirs (256 MiB); safe to
+// call any number of times.
 void quietAvLogging();
 
 // Opens and probes a file. With audioOnly, only audio decoders may be opened while probing
