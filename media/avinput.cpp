@@ -3,19 +3,29 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
+#include <cstring>
 #include <mutex>
+#include <optional>
 #include <string>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/log.h>
+#include <libavutil/mem.h>
 }
 
 void quietAvLogging()
 {
     static std::once_flag once;
-    std::call_once(once, [] { av_log_set_level(AV_LOG_FATAL); });
+    std::call_once(once, [] {
+        av_log_set_level(AV_LOG_FATAL);
+        // The demuxers trust the sizes a file states: a 7 KB WAV whose LIST chunk claims 2.6 GB
+        // had 1.3 GB allocated and zeroed at every opening. No part of a source that we read
+        // (a cover included) comes near this size.
+        av_max_alloc(256 << 20);
+    });
 }
 
 QByteArray avFileUrl(const QString &path)
@@ -61,6 +71,120 @@ static const char *decoderListWithoutPictures()
     return list.c_str();
 }
 
+namespace {
+
+// The in-memory sources alive, by path.
+struct MemorySources
+{
+    std::mutex mutex;
+    QHash<QString, QByteArray> bytes;
+    quint64 next = 0;
+};
+
+MemorySources &memorySources()
+{
+    static MemorySources sources;
+    return sources;
+}
+
+std::optional<QByteArray> memorySource(const QString &path)
+{
+    MemorySources &m = memorySources();
+    std::lock_guard lock(m.mutex);
+    const auto it = m.bytes.constFind(path);
+    if (it == m.bytes.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+// One reading of an in-memory source: its bytes (shared, not copied) and the place read.
+struct MemoryReader
+{
+    QByteArray bytes;
+    int64_t pos = 0;
+};
+
+int readMemory(void *opaque, uint8_t *buf, int size)
+{
+    auto *r = static_cast<MemoryReader *>(opaque);
+    const int64_t n = std::min<int64_t>(size, r->bytes.size() - r->pos);
+    if (n <= 0)
+        return AVERROR_EOF;
+    std::memcpy(buf, r->bytes.constData() + r->pos, size_t(n));
+    r->pos += n;
+    return int(n);
+}
+
+int64_t seekMemory(void *opaque, int64_t offset, int whence)
+{
+    auto *r = static_cast<MemoryReader *>(opaque);
+    const int64_t size = r->bytes.size();
+    int64_t base = 0;
+    switch (whence & ~AVSEEK_FORCE) {
+    case AVSEEK_SIZE: return size;
+    case SEEK_SET: base = 0; break;
+    case SEEK_CUR: base = r->pos; break;
+    case SEEK_END: base = size; break;
+    default: return AVERROR(EINVAL);
+    }
+    if (offset < -base || offset > size - base) // checked before adding: no overflow
+        return AVERROR(EINVAL);
+    r->pos = base + offset;
+    return r->pos;
+}
+
+void freeMemoryIo(AVIOContext *io)
+{
+    delete static_cast<MemoryReader *>(io->opaque);
+    av_freep(&io->buffer);
+    avio_context_free(&io);
+}
+
+AVIOContext *openMemoryIo(const QByteArray &bytes)
+{
+    constexpr int kBufferBytes = 32768;
+    auto *buffer = static_cast<unsigned char *>(av_malloc(kBufferBytes));
+    if (!buffer)
+        return nullptr;
+    auto *reader = new MemoryReader{bytes};
+    AVIOContext *io = avio_alloc_context(buffer, kBufferBytes, 0, reader, readMemory, nullptr, seekMemory);
+    if (!io) {
+        av_free(buffer);
+        delete reader;
+    }
+    return io;
+}
+
+// An in-memory source names no other file: a playlist or reference inside it opens nothing.
+int refuseNestedOpen(AVFormatContext *, AVIOContext **, const char *, int, AVDictionary **)
+{
+    return AVERROR(EPERM);
+}
+
+} // namespace
+
+void AVFormatCloser::operator()(AVFormatContext *p) const
+{
+    avformat_close_input(&p);
+    if (memoryIo) // a custom reader outlives the input that used it
+        freeMemoryIo(memoryIo);
+}
+
+InMemorySource::InMemorySource(const QByteArray &bytes)
+{
+    MemorySources &m = memorySources();
+    std::lock_guard lock(m.mutex);
+    m_path = QStringLiteral("memory:%1").arg(++m.next).prepend(QChar(0));
+    m.bytes.insert(m_path, bytes);
+}
+
+InMemorySource::~InMemorySource()
+{
+    MemorySources &m = memorySources();
+    std::lock_guard lock(m.mutex);
+    m.bytes.remove(m_path);
+}
+
 static void discardNonAudio(AVFormatContext *fmt)
 {
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
@@ -78,24 +202,41 @@ AVFormatPtr openMediaHeader(const QString &path, bool audioOnly, const AVIOInter
             *error = why;
         return AVFormatPtr();
     };
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        return fail(QCoreApplication::translate("Media", "Source file not found: %1").arg(path));
-    if (!info.isFile() || !info.isReadable())
-        return fail(QCoreApplication::translate("Media", "Cannot read the source file: %1").arg(path));
-    if (info.size() == 0)
-        return fail(QCoreApplication::translate("Media", "Not a media file (the file is empty): %1").arg(path));
+    const std::optional<QByteArray> memory = memorySource(path);
+    if (memory) {
+        if (memory->isEmpty())
+            return fail(QCoreApplication::translate("Media", "Not a media file (the file is empty): %1").arg(path));
+    } else {
+        const QFileInfo info(path);
+        if (path.isEmpty() || !info.exists())
+            return fail(QCoreApplication::translate("Media", "Source file not found: %1").arg(path));
+        if (!info.isFile() || !info.isReadable())
+            return fail(QCoreApplication::translate("Media", "Cannot read the source file: %1").arg(path));
+        if (info.size() == 0)
+            return fail(QCoreApplication::translate("Media", "Not a media file (the file is empty): %1").arg(path));
+    }
 
     AVFormatContext *raw = avformat_alloc_context();
-    if (!raw)
+    AVIOContext *memoryIo = memory && raw ? openMemoryIo(*memory) : nullptr;
+    if (!raw || (memory && !memoryIo)) {
+        avformat_free_context(raw);
         return fail(QCoreApplication::translate("Media", "Out of memory opening %1").arg(path));
+    }
     if (interrupt)
         raw->interrupt_callback = *interrupt;
+    if (memoryIo) {
+        raw->pb = memoryIo;
+        raw->io_open = refuseNestedOpen;
+    }
     AVDictionary *opts = nullptr;
     av_dict_set(&opts, "codec_whitelist", audioOnly ? audioDecoderList() : decoderListWithoutPictures(), 0);
-    int r = avformat_open_input(&raw, avFileUrl(path).constData(), nullptr, &opts);
+    // Only local files: a playlist or reference file posing as a video may name no URL.
+    av_dict_set(&opts, "protocol_whitelist", "file", 0);
+    int r = avformat_open_input(&raw, memoryIo ? "" : avFileUrl(path).constData(), nullptr, &opts);
     av_dict_free(&opts);
-    if (r < 0) { // raw is freed by avformat_open_input
+    if (r < 0) { // raw is freed by avformat_open_input, a custom reader is not
+        if (memoryIo)
+            freeMemoryIo(memoryIo);
         if (r == AVERROR(EACCES) || r == AVERROR(EPERM))
             return fail(QCoreApplication::translate("Media", "Cannot read the source file: %1").arg(path));
         if (r == AVERROR_EXIT)
@@ -104,7 +245,7 @@ AVFormatPtr openMediaHeader(const QString &path, bool audioOnly, const AVIOInter
     }
     if (audioOnly)
         discardNonAudio(raw);
-    return AVFormatPtr(raw);
+    return AVFormatPtr(raw, AVFormatCloser{memoryIo});
 }
 
 AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterruptCB *interrupt,

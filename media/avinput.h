@@ -8,16 +8,19 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+// Closes an opened input; the custom reader of an in-memory source goes with it.
 struct AVFormatCloser
 {
-    void operator()(AVFormatContext *p) const { avformat_close_input(&p); }
+    AVIOContext *memoryIo = nullptr;
+    void operator()(AVFormatContext *p) const;
 };
 using AVFormatPtr = std::unique_ptr<AVFormatContext, AVFormatCloser>;
 struct CodecCloser { void operator()(AVCodecContext *p) const { avcodec_free_context(&p); } };
 struct FrameCloser { void operator()(AVFrame *p) const { av_frame_free(&p); } };
 struct PacketCloser { void operator()(AVPacket *p) const { av_packet_free(&p); } };
 
-// Quiets the libraries' logging; safe to call any number of times.
+// Quiets the libraries' logging and bounds any one allocation of theirs (256 MiB); safe to
+// call any number of times.
 void quietAvLogging();
 
 // Opens and probes a file. With audioOnly, only audio decoders may be opened while probing
@@ -29,6 +32,22 @@ AVFormatPtr openMediaInput(const QString &path, bool audioOnly, const AVIOInterr
 // The same, reading the container's header only: no stream is probed.
 AVFormatPtr openMediaHeader(const QString &path, bool audioOnly, const AVIOInterruptCB *interrupt,
                             QString *error);
+
+// Bytes in memory that open as a source: while one lives, opening its path() reads its bytes
+// through a custom AVIO context (read and seek over the buffer) instead of a file. The path
+// holds a NUL character, which no file name can. The fuzz target feeds its inputs this way.
+class InMemorySource
+{
+public:
+    explicit InMemorySource(const QByteArray &bytes);
+    ~InMemorySource();
+    InMemorySource(const InMemorySource &) = delete;
+    InMemorySource &operator=(const InMemorySource &) = delete;
+    const QString &path() const { return m_path; }
+
+private:
+    QString m_path;
+};
 
 // Comma-separated names of every audio decoder, for the "codec_whitelist" option.
 const char *audioDecoderList();

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <span>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -438,6 +439,9 @@ private:
             *m_error = QCoreApplication::translate("Media", "Cannot convert the sound of %1").arg(m_clip.source);
             return false;
         }
+        // A float source may hold NaN or infinities, which no encoder or meter takes: silence.
+        for (float &v : std::span(m_buf.data(), size_t(got) * size_t(m_job.channels)))
+            v = std::isfinite(v) ? v : 0.0f;
         int64_t use = got;
         if (m_want >= 0)
             use = std::min(use, m_want - clipWritten());

@@ -1,7 +1,9 @@
 // The one pass's decoder (cut, converted, written as WAV) and the length probe on real videos
 // made by the ffmpeg tool.
 #include "media_fixtures.h"
+#include "media/avinput.h"
 #include "media/medialength.h"
+#include "media/sourceinfo.h"
 
 #include <QTemporaryDir>
 #include <QFileInfo>
@@ -412,6 +414,70 @@ private slots:
             QVERIFY(!MediaLengthMs(path(bad), &error).has_value());
             QVERIFY(!error.isEmpty());
         }
+    }
+
+    // Bytes held in memory read as their file does: the same probe, length, tracks and
+    // samples of a clip cut after a seek; once the source is gone its path opens nothing.
+    void inMemorySource_data()
+    {
+        QTest::addColumn<QString>("source");
+        for (const QString kind : {"avi", "mpg", "wmv"})
+            QTest::newRow(qPrintable(kind)) << "src." + kind;
+    }
+    void inMemorySource()
+    {
+        QFETCH(QString, source);
+        QFile f(path(source));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        auto memory = std::make_unique<InMemorySource>(f.readAll());
+        const QString file = path(source), held = memory->path();
+        const std::atomic<bool> stop{false};
+        QString error;
+        TSourceSound a, b;
+        QVERIFY(ProbeSourceSound(file, stop, &a, &error));
+        QVERIFY2(ProbeSourceSound(held, stop, &b, &error), qPrintable(error));
+        QCOMPARE(QList<double>({double(b.rate), double(b.channels), double(b.bits), b.seconds}),
+                 QList<double>({double(a.rate), double(a.channels), double(a.bits), a.seconds}));
+        QCOMPARE(MediaLengthMs(held), MediaLengthMs(file));
+        QCOMPARE(ReadSourceInfo(held)->tracks.size(), ReadSourceInfo(file)->tracks.size());
+        std::vector<float> sound[2];
+        for (int i : {0, 1}) {
+            const auto keep = [&](const float *s, int n) { sound[i].insert(sound[i].end(), s, s + 2 * n); return true; };
+            QCOMPARE(int(ReadClipSound(i ? held : file, 2.25, 4.0, 44100, 2, stop, keep, &error)), int(TPassOutcome::Done));
+        }
+        QCOMPARE(sound[1].size(), size_t(2 * 77175));
+        QVERIFY(sound[1] == sound[0]);
+        memory.reset();
+        QTest::ignoreMessage(QtWarningMsg, "Broken filename passed to function"); // the NUL in the path
+        QVERIFY(!ProbeSourceSound(held, stop, &b, &error));
+        QVERIFY2(error.contains("not found"), qPrintable(error));
+    }
+
+    // A float source's NaN and infinite samples reach no encoder or meter: they become
+    // silence, and the samples around them stay as they are.
+    void nonFiniteSamplesAreSilenced()
+    {
+        const float pattern[] = {0.5f, NAN, INFINITY, -INFINITY, -0.25f};
+        QByteArray data;
+        for (int i = 0; i < 8000; ++i)
+            data.append(reinterpret_cast<const char *>(&pattern[i % 5]), 4);
+        QByteArray wav = "RIFF....WAVEfmt ";
+        for (const int v : {16, 3 | 1 << 16, 8000, 32000, 4 | 32 << 16})
+            wav.append(reinterpret_cast<const char *>(&v), 4); // little-endian fields
+        const int dataSize = int(data.size());
+        wav.append("data").append(reinterpret_cast<const char *>(&dataSize), 4).append(data);
+        const InMemorySource source(wav);
+        const std::atomic<bool> stop{false};
+        std::vector<float> got;
+        QString error;
+        const TPassOutcome o = ReadClipSound(source.path(), 0, 1, 8000, 1, stop, [&](const float *s, int n) {
+            got.insert(got.end(), s, s + n);
+            return true;
+        }, &error);
+        QVERIFY2(o == TPassOutcome::Done, qPrintable(error));
+        QCOMPARE(got.size(), size_t(8000));
+        for (size_t i = 0; i < got.size(); ++i)
+            QCOMPARE(got[i], i % 5 == 0 ? 0.5f : i % 5 == 4 ? -0.25f : 0.0f);
     }
 
     // Setting stop ends a pass over a long clip as stopped, whether it is set before the pass,
