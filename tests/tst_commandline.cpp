@@ -30,6 +30,7 @@ private slots:
     void splitChapters();
     void writeFailures_data();
     void writeFailures();
+    void manualNamesEveryOption();
 
 private:
     struct Result
@@ -439,6 +440,33 @@ void TestCommandLine::writeFailures()
     }
     QCOMPARE(outcomes.first(), "failed");
     QCOMPARE(outcomes.last(), "ok");
+}
+
+// The manual page names every option that --help names, and no other, so they cannot drift.
+void TestCommandLine::manualNamesEveryOption()
+{
+    const Result help = run({"--help"});
+    QCOMPARE(help.code, 0);
+    QSet<QString> helped, manual;
+    static const QRegularExpression option(QStringLiteral("^\\s+(--[a-z-]+)"));
+    for (const QString &line : help.lines)
+        if (const QRegularExpressionMatch m = option.match(line); m.hasMatch())
+            helped.insert(m.captured(1));
+    if (help.lines.join('\n').contains(QLatin1String("clipvox --convert [options]")))
+        helped.insert(QStringLiteral("--convert")); // named by the usage line
+    QFile page(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/clipvox.1"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    // Each option the page describes heads a .TP paragraph: ".B \-\-name", ".BI \-\-name ...".
+    static const QRegularExpression term(QStringLiteral("^\\.TP\n\\.B[IR]? (?:\\\\-h \", \" )?((?:\\\\-){2}[a-z\\\\-]+)"),
+                                         QRegularExpression::MultilineOption);
+    const QString text = QString::fromUtf8(page.readAll());
+    for (auto it = term.globalMatch(text); it.hasNext();) {
+        const QString name = it.next().captured(1).remove(QLatin1Char('\\'));
+        if (name != QLatin1String("--"))
+            manual.insert(name);
+    }
+    QVERIFY2(helped.size() > 10, qPrintable(help.lines.join('\n')));
+    QCOMPARE(manual, helped);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
