@@ -8,17 +8,84 @@
 #include <vector>
 
 namespace {
-// True peak (4x oversampling, 12-tap windowed-sinc phases), computed only where it can raise
-// the peak found so far: an interpolated value is at most kGain times the largest sample of
-// its window, so windows without a sample above peak / kGain are skipped. On most sound
-// this spares nearly all of the work that a full oversampler does.
+// The points between samples: 8x oversampling with 32-tap Kaiser-windowed sinc phases. A 4x,
+// 12-tap reading (the ITU filter's size) read 5 ms bursts of noise up to 0.9 dB under sox's
+// `rate -v 384k`; this one reads them within 0.2 dB of it, mostly above.
+class Oversampler
+{
+public:
+    static constexpr int kTaps = 32, kPhases = 8, kHalf = kTaps / 2;
+
+    static void prepare()
+    {
+        static const bool ready = (setup(), true); // once, even with meters made on several threads
+        (void)ready;
+    }
+    // The largest an interpolated value can be, as a multiple of the largest sample of its window.
+    static double gain() { return s_gain; }
+    // The largest magnitude of sample w[kHalf - 1] and the points after it, up to the next
+    // sample: w holds kTaps samples of one channel.
+    static float pointsPeak(const float *w)
+    {
+        Phases y = {};
+        for (int j = 0; j < kTaps; ++j)
+            y += s_coef[j] * w[j];
+        float top = 0;
+        for (int p = 0; p < kPhases; ++p)
+            top = std::max(top, std::abs(y[p]));
+        return top;
+    }
+
+private:
+    // Tap-major, so that the phases of one point are computed side by side (phase 0, the
+    // sample itself, is a single tap of 1).
+    using Phases = float __attribute__((vector_size(kPhases * sizeof(float))));
+    static inline Phases s_coef[kTaps];
+    static inline double s_gain = 0;
+
+    static double besselI0(double x)
+    {
+        double sum = 1, term = 1;
+        for (int k = 1; k < 40; ++k) {
+            term *= (x / (2 * k)) * (x / (2 * k));
+            sum += term;
+        }
+        return sum;
+    }
+    static void setup()
+    {
+        constexpr double kBeta = 5;
+        double gain = 1;
+        for (int p = 0; p < kPhases; ++p) {
+            double sum = 0, abs = 0;
+            double c[kTaps];
+            for (int j = 0; j < kTaps; ++j) {
+                const double t = (j - kHalf + 1) - double(p) / kPhases; // tap position from the point
+                const double sinc = t == 0 ? 1 : std::sin(M_PI * t) / (M_PI * t);
+                const double r = t / kHalf;
+                c[j] = sinc * besselI0(kBeta * std::sqrt(std::max(0.0, 1 - r * r))) / besselI0(kBeta);
+                sum += c[j];
+            }
+            for (int j = 0; j < kTaps; ++j) {
+                s_coef[j][p] = float(c[j] / sum); // unity gain at DC
+                abs += std::abs(c[j] / sum);
+            }
+            gain = std::max(gain, abs);
+        }
+        s_gain = gain;
+    }
+};
+
+// True peak, computed only where it can raise the peak found so far: an interpolated value
+// is at most Oversampler::gain() times the largest sample of its window, so windows without
+// a sample above peak / gain are skipped. On most sound this spares nearly all of the work
+// that a full oversampler does.
 class TruePeak
 {
 public:
     explicit TruePeak(int channels) : m_channels(channels), m_tail(size_t(channels), std::vector<float>(kTaps, 0.f))
     {
-        static const bool ready = (setup(), true); // once, even with meters made on several threads
-        (void)ready;
+        Oversampler::prepare();
     }
     double peak() const { return m_peak; }
 
@@ -40,38 +107,13 @@ public:
     }
 
 private:
-    static constexpr int kTaps = 12, kPhases = 4, kHalf = kTaps / 2, kChunk = 64;
-    // Tap-major, so that the phases of one point are computed side by side (phase 0, the
-    // sample itself, has zero taps).
-    using Phases = float __attribute__((vector_size(kPhases * sizeof(float))));
-    static inline Phases s_coef[kTaps];
-    static inline double s_gain = 0;
-
-    static void setup()
-    {
-        double gain = 1;
-        for (int p = 1; p < kPhases; ++p) {
-            double sum = 0, abs = 0;
-            for (int j = 0; j < kTaps; ++j) {
-                const double t = (j - kHalf + 1) - double(p) / kPhases; // tap position from the point
-                const double sinc = std::sin(M_PI * t) / (M_PI * t);
-                const double window = 0.5 * (1 + std::cos(M_PI * t / (kHalf + 0.5)));
-                s_coef[j][p] = float(sinc * window);
-                sum += sinc * window;
-            }
-            for (int j = 0; j < kTaps; ++j) {
-                s_coef[j][p] = float(s_coef[j][p] / sum); // unity gain at DC
-                abs += std::abs(s_coef[j][p]);
-            }
-            gain = std::max(gain, abs);
-        }
-        s_gain = gain;
-    }
+    static constexpr int kTaps = Oversampler::kTaps, kHalf = Oversampler::kHalf, kChunk = 64;
 
     // Samples i - kHalf + 1 .. i + kHalf form the window of the points between i and i + 1.
     void scan(const std::vector<float> &buf)
     {
         const int n = int(buf.size());
+        const double gain = Oversampler::gain();
         int hot = -kTaps; // last sample that could lift the peak
         for (int start = 0; start < n; start += kChunk) {
             const int end = std::min(n, start + kChunk);
@@ -87,25 +129,20 @@ private:
                 }
                 float largest;
                 std::memcpy(&largest, &top, sizeof largest);
-                if (!(largest * s_gain > m_peak))
+                if (!(largest * gain > m_peak))
                     continue;
             }
             for (int i = start; i < end; ++i) {
                 const float a = std::abs(buf[size_t(i)]);
                 if (a > m_peak)
                     m_peak = a;
-                if (a * s_gain > m_peak)
+                if (a * gain > m_peak)
                     hot = i;
                 // The points after sample k = i - kHalf: their window ends at i.
                 const int k = i - kHalf;
                 if (k < kHalf - 1 || i - hot >= kTaps)
                     continue;
-                const float *w = buf.data() + (k - kHalf + 1);
-                Phases y = {};
-                for (int j = 0; j < kTaps; ++j)
-                    y += s_coef[j] * w[j];
-                for (int p = 1; p < kPhases; ++p)
-                    m_peak = std::max(m_peak, double(std::abs(y[p])));
+                m_peak = std::max(m_peak, double(Oversampler::pointsPeak(buf.data() + (k - kHalf + 1))));
             }
         }
     }

@@ -43,9 +43,8 @@ private:
 // that the true peak ends at or below ceilingDbtp. 0 for a silent clip.
 double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp = -1.0);
 
-// The true peak of interleaved float sound (+-1) alone, on the calling thread: the meter's 4x
-// oversampler without the loudness, which reads decoded lossy sound within a few hundredths
-// of a dB of libebur128's true-peak mode at a fraction of its cost.
+// The true peak of interleaved float sound (+-1) alone, on the calling thread: the meter's 8x
+// oversampler without the loudness.
 class TruePeakReader
 {
 public:
