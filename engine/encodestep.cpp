@@ -249,12 +249,14 @@ TWriterSetup ConfigureWriter(TAudioFile2 &writer, const TOutputSettings &s, int 
 namespace {
 // The true peak that counts is the decoded output's; a lossy output whose gain came within
 // this much of the format's ceiling is decoded and measured, and encoded again when it went
-// over, with the gain lowered by twice the excess and a margin: at low bit rates what the
-// encoder adds does not follow the gain (OGG 48k given -1.4, -1.8 and -2.4 dBTP decoded to
-// -0.4, +0.3 and -1.0 dBTP; Opus 32k lowered 1.6 dB came down 1 dB).
+// over, with the gain lowered by the excess and a margin that grows with each try: at low bit
+// rates what the encoder adds does not quite follow the gain (OGG 48k given -1.4, -1.8 and
+// -2.4 dBTP decoded to -0.4, +0.3 and -1.0 dBTP; Opus 32k lowered 1.6 dB came down 1 dB), but
+// lowering by twice the excess left outputs 2 to 14 dB under their reach.
 constexpr double kDecodedCeilingDb = -1.0;
 constexpr double kCheckBelowCeilingDb = 5.0;
 constexpr double kRetryMarginDb = 0.2;
+constexpr int kRetries = 3;
 
 // The true peak (dBTP) of a written file's decoded sound, read by the meter's oversampler;
 // -inf with the reason or the stop in *result.
@@ -574,33 +576,46 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     };
 
     // A lossy encoder lifts the true peak by an amount that depends on the sound: where the
-    // gain was held by the ceiling, or nearly, the decoded output is measured, and once at
-    // most encoded again with less gain when it went over -1 dBTP.
+    // gain was held by the ceiling, or nearly, the decoded output is measured, and encoded
+    // again with less gain while it goes over -1 dBTP.
     const FormatWriter *w = WriterOf(format);
     const bool verify = w->lossy && s.LoudnessTarget != 0 && std::isfinite(loudness.truePeakDbtp)
         && loudness.truePeakDbtp + gainDb > w->ceilingDb - kCheckBelowCeilingDb;
     // The output is decoded on a thread beside the encoder's as it is made, so the check costs
     // no pass of its own; the reader starts with the first bytes, when the encoder is set up.
-    if (verify)
-        plan.writer->tap = [&reading, &stop, writer = plan.writer.get()](const void *bytes, size_t size) {
-            if (!reading)
-                reading.emplace(writer->streamFormat(), writer->streamCodec(), stop);
-            reading->feed(bytes, size);
-        };
+    const auto tapped = [&] {
+        reading.reset();
+        if (verify)
+            plan.writer->tap = [&reading, &stop, writer = plan.writer.get()](const void *bytes, size_t size) {
+                if (!reading)
+                    reading.emplace(writer->streamFormat(), writer->streamCodec(), stop);
+                reading->feed(bytes, size);
+            };
+    };
+    tapped();
     if (!encode(gainDb, verify ? 99 : 100))
         return result;
-    if (verify) {
+    QString overCeiling;
+    for (int retry = 1; verify; ++retry) {
         // Should the reading fail, the finished file is read.
         const std::optional<double> read = reading ? reading->finish() : std::nullopt;
         const double peak = read ? *read : DecodedTruePeakDb(out, stop, &result);
         if (result.stopped || !result.reason.isEmpty())
             return result;
-        if (peak > kDecodedCeilingDb) {
-            plan = PlanWriter(format, s, source);
-            result.reason = plan.reason;
-            if (!plan.writer || !encode(gainDb - 2 * (peak - kDecodedCeilingDb) - kRetryMarginDb, 99))
-                return result;
+        if (peak <= kDecodedCeilingDb)
+            break;
+        if (retry > kRetries) {
+            overCeiling = QCoreApplication::translate("TRunEngine", "True peak %1 dBTP, over -1 dBTP").arg(peak, 0, 'f', 1);
+            break;
         }
+        gainDb -= peak - kDecodedCeilingDb + kRetryMarginDb * retry;
+        plan = PlanWriter(format, s, source);
+        result.reason = plan.reason;
+        if (!plan.writer)
+            return result;
+        tapped();
+        if (!encode(gainDb, 99))
+            return result;
     }
     if (shown != 100 && percent)
         percent(100);
@@ -652,5 +667,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     }
     result.ok = true;
     result.remark = setup.remark;
+    if (!overCeiling.isEmpty())
+        result.remark += (result.remark.isEmpty() ? QString() : QStringLiteral("; ")) + overCeiling;
     return result;
 }

@@ -637,9 +637,9 @@ void TestEncode::levelsAndLoudness()
     qInfo("%s: %.1f LUFS, %.1f dBTP (reachable %.1f)", qPrintable(FormatExtension(format)), out.integratedLufs,
           out.truePeakDbtp, reachable);
     QVERIFY2(out.truePeakDbtp <= -1.0, qPrintable(QString::number(out.truePeakDbtp)));
-    // Encoded again, the output ends quieter than the ceiling alone would leave it.
+    // Encoded again with less gain, the output ends within 0.5 dB under -1 dBTP, not far below.
     if (kbps)
-        QVERIFY2(out.integratedLufs < reachable - 1, qPrintable(QString::number(out.integratedLufs)));
+        QVERIFY2(out.truePeakDbtp >= -1.5 && out.integratedLufs < reachable, qPrintable(QString::number(out.truePeakDbtp)));
     else
         QVERIFY2(std::abs(out.integratedLufs - reachable) <= tolerance, qPrintable(QString::number(out.integratedLufs)));
     // The gauge only rises, also while the output is checked and encoded again.
