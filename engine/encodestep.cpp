@@ -257,17 +257,19 @@ constexpr double kDecodedCeilingDb = -1.0;
 constexpr double kCheckBelowCeilingDb = 5.0;
 constexpr double kRetryMarginDb = 0.2;
 constexpr int kRetries = 3;
+// How far from what was planned a sound's loudness may land before it is encoded again.
+constexpr double kMissLu = 0.3;
 
-// The true peak (dBTP) of a written file's decoded sound, read by the meter's oversampler;
-// -inf with the reason or the stop in *result.
-double DecodedTruePeakDb(const QString &file, const std::atomic<bool> &stop, TEncodeResult *result)
+// The loudness and true peak of a written file's decoded sound; nothing measured, with the
+// reason or the stop in *result, when it cannot be read.
+LoudnessMeasurement DecodedLoudness(const QString &file, const std::atomic<bool> &stop, TEncodeResult *result)
 {
     TSourceSound sound;
     if (!ProbeSourceSound(file, stop, &sound, &result->reason)) {
         result->stopped = stop;
-        return -INFINITY;
+        return {};
     }
-    TruePeakReader meter(sound.channels, sound.rate);
+    LoudnessMeter meter(sound.channels, sound.rate);
     const TPassOutcome o = ReadClipSound(
         file, 0, TVideoEdit::ToEnd, sound.rate, sound.channels, stop,
         [&](const float *x, int frames) {
@@ -279,9 +281,9 @@ double DecodedTruePeakDb(const QString &file, const std::atomic<bool> &stop, TEn
         result->stopped = o == TPassOutcome::Stopped;
         if (!result->stopped)
             result->reason = QCoreApplication::translate("TRunEngine", "The output could not be read back: %1").arg(result->reason);
-        return -INFINITY;
+        return {};
     }
-    return meter.truePeakDbtp();
+    return meter.result();
 }
 
 WriterPlan PlanWriter(int format, const TOutputSettings &o, const TSourceSound &source)
@@ -405,8 +407,10 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
 
     // First pass: the clip measured exactly as it will be encoded.
     const double seconds = std::isinf(clip.end) ? source.seconds - clip.start : clip.end - clip.start;
-    double gainDb = 0;
+    LoudnessPlan level; // the gain, and the limiter's ceiling where the peaks are limited
     LoudnessMeasurement loudness;
+    double ceiling = TruePeakCeilingDb(format);
+    const bool limit = s.LoudnessPeaks == TOutputSettings::LimitPeaks;
     if (s.LoudnessTarget != 0) {
         const TPassOutcome o =
             MeasureClipLoudness(clip, seconds, plan.rate, channels, stream, stop, &loudness, &result.reason);
@@ -414,18 +418,21 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             result.stopped = o == TPassOutcome::Stopped;
             return result;
         }
-        gainDb = LoudnessGainDb(loudness, s.LoudnessTarget, TruePeakCeilingDb(format));
+        level = PlanLoudness(loudness, s.LoudnessTarget, ceiling, limit);
     }
+    double reached = level.lufs; // the loudness of the sound given to the encoder
 
     const int64_t total = seconds > 0 ? std::llround(seconds * plan.rate) : 0;
     int shown = -1;
     // One encoding pass into out at the gain; the gauge goes no further than cap and never back.
-    const auto encode = [&](double gainDb, int cap) {
+    const auto encode = [&](const LoudnessPlan &level, int cap) {
+        const double gainDb = level.gainDb;
         // Integer outputs are dithered where the sound was changed or its word length shortened;
         // otherwise they keep every bit (a 24-bit source into 24-bit FLAC at its own rate).
         const bool dither = plan.bits > 0
             && (gainDb != 0 || plan.rate != source.rate || channels != source.channels || source.bits == 0
                 || source.bits > plan.bits);
+        const bool limited = std::isfinite(level.limitDbtp);
         TQuantiser quantise(plan.bits, dither);
         const float gain = float(std::pow(10.0, gainDb / 20));
         // FLAC sizes its seek table from the expected length before the file is made.
@@ -475,7 +482,8 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
         // the clip is decoded in two halves at once, each written at its place. Resampled sound
         // is not, as the resampler would start afresh at the seam.
         const int64_t seam = total / 2;
-        bool inHalves = plan.bits > 0 && plan.writer->light() && plan.rate == source.rate && total >= 20 * int64_t(plan.rate);
+        bool inHalves = !limited && plan.bits > 0 && plan.writer->light() && plan.rate == source.rate
+            && total >= 20 * int64_t(plan.rate);
         if (inHalves) {
             std::mutex writing;
             std::atomic<bool> failed{false};
@@ -530,6 +538,34 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
         }
         if (inHalves) {
             // written above
+        } else if (limited) {
+            // The limiter holds the sound back by its look-ahead; what it gives is metered, so
+            // that the loudness reached is known.
+            TruePeakLimiter limiter(channels, plan.rate, gainDb, level.limitDbtp);
+            LoudnessMeter meter(channels, plan.rate, false);
+            std::vector<float> ready;
+            std::vector<int32_t> ints;
+            const auto send = [&] {
+                const int n = int(ready.size() / size_t(channels));
+                if (n == 0)
+                    return true;
+                meter.add(ready.data(), size_t(n));
+                const bool ok = plan.bits > 0 ? (ints.resize(ready.size()), quantise.run(ready.data(), ints.data(), ready.size()),
+                                                 writeBlock(n, [&] { return plan.writer->write32(ints.data(), n); }))
+                                              : writeBlock(n, [&] { return plan.writer->writeFloat(ready.data(), n); });
+                ready.clear();
+                return ok;
+            };
+            o = ReadClipSound(
+                clip.source, clip.start, clip.end, plan.rate, channels, stop,
+                [&](const float *x, int n) { return limiter.process(x, size_t(n), ready), send(); }, &result.reason,
+                stream);
+            if (o == TPassOutcome::Done) {
+                limiter.finish(ready);
+                if (!send())
+                    o = TPassOutcome::Failed;
+            }
+            reached = meter.result().integratedLufs;
         } else if (plan.bits > 0 && !plan.writer->light()) {
             // The encoder costs more than the decoding: the conversion runs on the decoder's
             // thread, beside it.
@@ -575,12 +611,14 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
         return true;
     };
 
-    // A lossy encoder lifts the true peak by an amount that depends on the sound: where the
-    // gain was held by the ceiling, or nearly, the decoded output is measured, and encoded
-    // again with less gain while it goes over -1 dBTP.
+    // A lossy encoder lifts the true peak by an amount that depends on the sound, and takes
+    // loudness away with what it leaves out (above all the highest frequencies): with a
+    // loudness target its output is decoded and measured, and encoded again while its true
+    // peak goes over -1 dBTP (with the limiter's ceiling lowered, or with less gain). A sound
+    // whose loudness (decoded where lossy, as limited otherwise) missed what was planned by
+    // more than kMissLu is encoded once more, aiming as far the other way.
     const FormatWriter *w = WriterOf(format);
-    const bool verify = w->lossy && s.LoudnessTarget != 0 && std::isfinite(loudness.truePeakDbtp)
-        && loudness.truePeakDbtp + gainDb > w->ceilingDb - kCheckBelowCeilingDb;
+    const bool verify = w->lossy && s.LoudnessTarget != 0 && std::isfinite(loudness.integratedLufs);
     // The output is decoded on a thread beside the encoder's as it is made, so the check costs
     // no pass of its own; the reader starts with the first bytes, when the encoder is set up.
     const auto tapped = [&] {
@@ -593,28 +631,58 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             };
     };
     tapped();
-    if (!encode(gainDb, verify ? 99 : 100))
+    const bool retries = verify || std::isfinite(level.limitDbtp);
+    if (!encode(level, retries ? 99 : 100))
         return result;
+    const double goal = level.lufs; // the target, or what the ceiling allows
+    double aim = s.LoudnessTarget;
     QString overCeiling;
-    for (int retry = 1; verify; ++retry) {
-        // Should the reading fail, the finished file is read.
-        const std::optional<double> read = reading ? reading->finish() : std::nullopt;
-        const double peak = read ? *read : DecodedTruePeakDb(out, stop, &result);
-        if (result.stopped || !result.reason.isEmpty())
-            return result;
-        if (peak <= kDecodedCeilingDb)
+    bool aimed = false;
+    for (int retry = 1; retries; ++retry) {
+        double peak = -INFINITY;
+        if (verify) {
+            // Should the reading fail, the finished file is read.
+            const std::optional<LoudnessMeasurement> read = reading ? reading->finish() : std::nullopt;
+            const LoudnessMeasurement decoded = read ? *read : DecodedLoudness(out, stop, &result);
+            if (result.stopped || !result.reason.isEmpty())
+                return result;
+            peak = decoded.truePeakDbtp;
+            reached = decoded.integratedLufs;
+        }
+        const bool over = peak > kDecodedCeilingDb;
+        // Only a limited sound can rise where its peaks are near the ceiling.
+        const bool missed = !aimed && std::isfinite(goal) && std::abs(reached - goal) > kMissLu
+            && (std::isfinite(level.limitDbtp) || reached > goal || peak < kDecodedCeilingDb - 2 * kMissLu);
+        if (!over && !missed)
             break;
         if (retry > kRetries) {
-            overCeiling = QCoreApplication::translate("TRunEngine", "True peak %1 dBTP, over -1 dBTP").arg(peak, 0, 'f', 1);
+            if (over)
+                overCeiling = QCoreApplication::translate("TRunEngine", "True peak %1 dBTP, over -1 dBTP").arg(peak, 0, 'f', 1);
             break;
         }
-        gainDb -= peak - kDecodedCeilingDb + kRetryMarginDb * retry;
+        if (missed && !over) {
+            aimed = true;
+            aim += goal - reached;
+        }
+        if (over)
+            ceiling -= peak - kDecodedCeilingDb + kRetryMarginDb * retry;
+        LoudnessPlan next = PlanLoudness(loudness, aim, ceiling, limit);
+        if (over && !std::isfinite(next.limitDbtp)) {
+            // Lowered by the excess at least, also where the target was under the ceiling.
+            next.gainDb = std::min(next.gainDb, level.gainDb - (peak - kDecodedCeilingDb + kRetryMarginDb * retry));
+            next.lufs = loudness.integratedLufs + next.gainDb;
+        }
+        // A plan held by the ceiling as before has nothing to gain from another pass.
+        if (!over && std::abs(next.gainDb - level.gainDb) < 0.05 && next.limitDbtp == level.limitDbtp)
+            break;
+        level = next;
+        reached = level.lufs;
         plan = PlanWriter(format, s, source);
         result.reason = plan.reason;
         if (!plan.writer)
             return result;
         tapped();
-        if (!encode(gainDb, 99))
+        if (!encode(level, 99))
             return result;
     }
     if (shown != 100 && percent)
@@ -667,6 +735,8 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     }
     result.ok = true;
     result.remark = setup.remark;
+    if (s.LoudnessTarget != 0)
+        result.loudnessLufs = reached;
     if (!overCeiling.isEmpty())
         result.remark += (result.remark.isEmpty() ? QString() : QStringLiteral("; ")) + overCeiling;
     return result;

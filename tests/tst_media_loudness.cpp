@@ -193,9 +193,9 @@ private slots:
             QVERIFY(writer->writeFloat(sound.data() + size_t(at * channels), std::min(4096, frames - at)));
         QVERIFY2(writer->finish(), qPrintable(writer->error));
         QVERIFY(reading);
-        const std::optional<double> read = reading->finish();
+        const std::optional<LoudnessMeasurement> read = reading->finish();
         QVERIFY(read);
-        const double streamed = *read;
+        const double streamed = read->truePeakDbtp;
         QString reason;
 
         TSourceSound decoded;
