@@ -616,7 +616,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     // loudness target its output is decoded and measured, and encoded again while its true
     // peak goes over -1 dBTP (with the limiter's ceiling lowered, or with less gain). A sound
     // whose loudness (decoded where lossy, as limited otherwise) missed what was planned by
-    // more than kMissLu is encoded once more, aiming as far the other way.
+    // more than kMissLu is encoded again, aiming as far the other way; both within kRetries.
     const FormatWriter *w = WriterOf(format);
     const bool verify = w->lossy && s.LoudnessTarget != 0 && std::isfinite(loudness.integratedLufs);
     // The output is decoded on a thread beside the encoder's as it is made, so the check costs
@@ -637,7 +637,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     const double goal = level.lufs; // the target, or what the ceiling allows
     double aim = s.LoudnessTarget;
     QString overCeiling;
-    bool aimed = false;
+    bool lowered = false;
     for (int retry = 1; retries; ++retry) {
         double peak = -INFINITY;
         if (verify) {
@@ -650,30 +650,38 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             reached = decoded.integratedLufs;
         }
         const bool over = peak > kDecodedCeilingDb;
+        // A clip lowered for its peaks that came out far under -1 dBTP (what the encoder adds
+        // does not follow the gain) is raised towards -1.25 dBTP while a try is left to
+        // lower it again.
+        const bool under = !limit && lowered && peak < kDecodedCeilingDb - 0.5 && retry < kRetries;
         // Only a limited sound can rise where its peaks are near the ceiling.
-        const bool missed = !aimed && std::isfinite(goal) && std::abs(reached - goal) > kMissLu
+        const bool missed = std::isfinite(goal) && std::abs(reached - goal) > kMissLu
             && (std::isfinite(level.limitDbtp) || reached > goal || peak < kDecodedCeilingDb - 2 * kMissLu);
-        if (!over && !missed)
+        if (!over && !missed && !under)
             break;
         if (retry > kRetries) {
             if (over)
                 overCeiling = QCoreApplication::translate("TRunEngine", "True peak %1 dBTP, over -1 dBTP").arg(peak, 0, 'f', 1);
             break;
         }
-        if (missed && !over) {
-            aimed = true;
+        if (missed)
             aim += goal - reached;
-        }
         if (over)
             ceiling -= peak - kDecodedCeilingDb + kRetryMarginDb * retry;
+        else if (under)
+            ceiling += kDecodedCeilingDb - 0.25 - peak;
+        lowered = lowered || over;
         LoudnessPlan next = PlanLoudness(loudness, aim, ceiling, limit);
-        if (over && !std::isfinite(next.limitDbtp)) {
+        if (under) {
+            next.gainDb = level.gainDb + kDecodedCeilingDb - 0.25 - peak;
+            next.lufs = loudness.integratedLufs + next.gainDb;
+        } else if (over && !std::isfinite(next.limitDbtp)) {
             // Lowered by the excess at least, also where the target was under the ceiling.
             next.gainDb = std::min(next.gainDb, level.gainDb - (peak - kDecodedCeilingDb + kRetryMarginDb * retry));
             next.lufs = loudness.integratedLufs + next.gainDb;
         }
         // A plan held by the ceiling as before has nothing to gain from another pass.
-        if (!over && std::abs(next.gainDb - level.gainDb) < 0.05 && next.limitDbtp == level.limitDbtp)
+        if (!over && !under && std::abs(next.gainDb - level.gainDb) < 0.05 && next.limitDbtp == level.limitDbtp)
             break;
         level = next;
         reached = level.lufs;

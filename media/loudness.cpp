@@ -478,7 +478,7 @@ LoudnessPlan PlanLoudness(const LoudnessMeasurement &m, double targetLufs, doubl
         return plan;
     // The limiter takes the peaks; the gain rises until the limited sound reaches the target,
     // and no further than kMaxLimitDb over what the ceiling alone allows.
-    constexpr double kMaxLimitDb = 24;
+    constexpr double kMaxLimitDb = 30;
     const double most = plan.gainDb + kMaxLimitDb;
     double gain = wanted, lufs = 0;
     for (int i = 0; i < 30; ++i) {

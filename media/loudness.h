@@ -64,7 +64,7 @@ struct LoudnessPlan
 // With limit false, or where the gain leaves the true peak under the ceiling, the gain of
 // LoudnessGainDb. Otherwise the peaks are limited at ceilingDbtp and the gain is the one that
 // brings the limited sound to the target, foreseen from the measurement's profile (at most
-// 24 dB of limiting).
+// 30 dB of limiting).
 LoudnessPlan PlanLoudness(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp, bool limit);
 
 // A look-ahead true-peak limiter on interleaved float sound: applies gainDb and holds every
