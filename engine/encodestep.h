@@ -73,8 +73,8 @@ double TruePeakCeilingDb(int format);
 // encoded and the second applies the gain; where the gain would put the true peak over the
 // format's ceiling, a true-peak limiter takes the peaks (LimitPeaks) or the gain is lowered
 // (LowerClip). Where the sound came near the ceiling a lossy output is decoded and measured,
-// and encoded again when its true peak went over -1 dBTP; a limited sound that missed its
-// target by more than 0.3 LU is encoded once more. Then writes the job's tags when they are enabled.
+// and encoded again when its true peak went over -1 dBTP or its loudness missed the plan by
+// more than 0.4 LU. Then writes the job's tags when they are enabled.
 // Reports whole percents of the encoding pass through percent when they rise; while an
 // output is checked and encoded again the gauge holds at 99. stop ends every phase within a
 // fraction of a second. out is created only when the clip holds sound;

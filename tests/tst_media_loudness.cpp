@@ -114,7 +114,7 @@ private slots:
         QTest::newRow("44.1 kHz") << 44100;
     }
     // 5 ms bursts of noise, where a 4x reading falls up to 0.9 dB short: the meter reads them
-    // as sox does at 384 kHz, within the 0.2 dB that the PCM outputs keep below -1 dBTP.
+    // as sox does at 384 kHz, within 0.2 dB (the PCM outputs keep 0.3 dB below -1 dBTP).
     void truePeakAgreesWithSox()
     {
         QFETCH(int, rate);
