@@ -2,8 +2,9 @@
 # Media benchmark: our one-pass job against the ffmpeg tool doing the same conversion in one
 # command and against the format's encoder alone fed the sound already decoded to WAV, on a
 # 10-minute AVI and WMV; medians of 3 runs as ratios, with peak memory and the bytes written
-# per job over the output's size; then even loudness on against off; then the peak memory
-# for a 2-hour source.
+# per job over the output's size; then even loudness on against off, against the ffmpeg tool
+# in two steps, and the limiter against lowering the whole clip; then the peak memory for a
+# 2-hour source.
 #   bench/media_bench.sh [build-dir] [work-dir]
 # SOURCES and FORMATS (space-separated) narrow the comparison table.
 set -euo pipefail
@@ -113,6 +114,49 @@ echo "|---|---|---|---|---|"
 for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
     read -r a b r < <(loudness ten.avi $fmt)
     printf '| ten.avi | %s | %.2f | %.2f | %.2f |\n' "$fmt" "$a" "$b" "$r"
+done
+
+# Loudness by changing the sound against the ffmpeg tool doing the same job in two steps:
+# ebur128 measuring, then volume and encoding (the gain it read); ratio of medians.
+twostep() { # source format
+    local i gain
+    i=$(ffmpeg -nostats -v info -i "$1" -vn -af ebur128=peak=true -f null - 2>&1 | awk '/^ *I:/ { v = $2 } END { print v }')
+    gain=$(echo "-16 - ($i)" | bc -l)
+    # shellcheck disable=SC2046
+    ffmpeg -v error -y -i "$1" -vn -af "volume=${gain}dB" $(ffargs "$2") "ref.$2"
+}
+echo
+echo "| source | output | ffmpeg tool, ebur128 then volume s | ours -16 LUFS s | ratio |"
+echo "|---|---|---|---|---|"
+for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
+    ref=() ours=()
+    for _ in $(seq $RUNS); do
+        read -r w _ _ < <(timed bash -c "$(declare -f twostep ffargs); twostep ten.avi $fmt"); ref+=("$w")
+        read -r w _ _ < <(timed "$DRIVER" ten.avi "ours.$fmt" -16); ours+=("$w")
+    done
+    R=$(printf '%s\n' "${ref[@]}" | middle); O=$(printf '%s\n' "${ours[@]}" | middle)
+    printf '| ten.avi | %s | %.2f | %.2f | %.2f |\n' "$fmt" "$R" "$O" "$(echo "$O / $R" | bc -l)"
+done
+
+# The limiter: drums whose peaks hold -16 LUFS 5 LU short, limited against lowered as a whole.
+D="0.27*sin(2*PI*55*t)*exp(-10*mod(t\\,0.5))+0.8*(random(1)*2-1)*exp(-400*mod(t+0.25\\,0.5))"
+D="$D+0.15*(random(1)*2-1)*exp(-25*mod(t+0.25\\,0.5))+0.05*(random(1)*2-1)*exp(-60*mod(t\\,0.125))"
+[ -s drums.avi ] || ffmpeg -v error -y -f lavfi -i "testsrc=size=320x240:rate=25:duration=600" \
+    -f lavfi -i "aevalsrc=$D|$D:s=88200:d=600" -af aresample=44100:resampler=soxr \
+    -c:v mpeg4 -c:a libmp3lame -b:a 192k drums.avi
+echo
+echo "| source | output | lower the clip s | limit the peaks s | ratio | LUFS lowered | LUFS limited |"
+echo "|---|---|---|---|---|---|---|"
+for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
+    lower=() limit=()
+    for _ in $(seq $RUNS); do
+        read -r w _ _ < <(timed "$DRIVER" drums.avi "ours.$fmt" -16 lower); lower+=("$w")
+        a=$(awk '/^lufs/ { print $2 }' out.txt)
+        read -r w _ _ < <(timed "$DRIVER" drums.avi "ours.$fmt" -16); limit+=("$w")
+        b=$(awk '/^lufs/ { print $2 }' out.txt)
+    done
+    L=$(printf '%s\n' "${lower[@]}" | middle); M=$(printf '%s\n' "${limit[@]}" | middle)
+    printf '| drums.avi | %s | %.2f | %.2f | %.2f | %s | %s |\n' "$fmt" "$L" "$M" "$(echo "$M / $L" | bc -l)" "$a" "$b"
 done
 
 read -r _ _ lm < <(timed "$DRIVER" long.avi long.mp3)

@@ -18,6 +18,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <atomic>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -122,12 +123,20 @@ QString UsageText()
                "  --keep-tree ROOT  with --output: the sources' folders below ROOT are kept\n"
                "                    under the output folder\n"
                "  --no-tags         do not copy the source's tags and cover\n"
+               "  --loudness LUFS   make each file's loudness even at LUFS (-70 to -5), or off\n"
+               "                    (default: setup.ini)\n"
+               "  --peaks MODE      where the gain for the loudness would put the true peak over\n"
+               "                    -1 dBTP: limit (a limiter takes the peaks, the loudness is\n"
+               "                    reached) or lower (the whole file stays quieter) (default:\n"
+               "                    setup.ini, else limit)\n"
                "  --help            show this text\n"
                "  --version         show the version\n"
                "\n"
                "Encoder parameters and loudness come from setup.ini, as in the window.\n"
                "One line per file on standard output, in queue order:\n"
                "  ok SOURCE -> OUTPUT (LENGTH)   or   failed SOURCE: REASON\n"
+               "  with a loudness target: ok SOURCE -> OUTPUT (LENGTH, -16.0 LUFS), the loudness\n"
+               "  reached (-inf LUFS for a file below the -70 LUFS gate)\n"
                "  or   skipped SOURCE: KEPT FILE; names with control characters as $'a\\nb'\n"
                "Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.\n")
         .arg(FormatNames().join(QLatin1Char('|')));
@@ -272,6 +281,10 @@ private:
         if (outcome == TRunEngine::Succeeded) {
             const std::optional<double> ms = MediaLengthMs(item.output);
             QString detail = ms ? SecondsToTime(qint64(*ms / 1000 + 0.5)) : QCoreApplication::translate("CommandLine", "length unknown");
+            // The loudness reached, in a form scripts read: ", -16.0 LUFS".
+            const double lufs = m_engine.loudness().at(size_t(index));
+            if (!std::isnan(lufs))
+                detail += std::isinf(lufs) ? QStringLiteral(", -inf LUFS") : QStringLiteral(", %1 LUFS").arg(lufs, 0, 'f', 1);
             if (!note.isEmpty())
                 detail += QStringLiteral("; ") + ShellQuoted(note);
             if (!item.note.isEmpty())
@@ -379,10 +392,13 @@ int RunCommandLine(int argc, char **argv)
     const QCommandLineOption keepTree(QStringLiteral("keep-tree"), QString(), QStringLiteral("root"));
     const QCommandLineOption track(QStringLiteral("track"), QString(), QStringLiteral("n"));
     const QCommandLineOption splitChapters(QStringLiteral("split-chapters"));
+    const QCommandLineOption loudness(QStringLiteral("loudness"), QString(), QStringLiteral("lufs"));
+    const QCommandLineOption peaks(QStringLiteral("peaks"), QString(), QStringLiteral("mode"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({convert, format, output, start, end, jobs, overwrite, skipExisting, noTags, name, keepTree, track,
-                       splitChapters, help, version});
+    const QList<QCommandLineOption> options{convert, format, output, start, end, jobs, overwrite, skipExisting, noTags,
+                                            name, keepTree, track, splitChapters, loudness, peaks, help, version};
+    parser.addOptions(options);
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
     if (parser.isSet(help)) {
@@ -417,6 +433,23 @@ int RunCommandLine(int argc, char **argv)
                             : parser.isSet(skipExisting) ? TOutputSettings::SkipExisting
                                                          : TOutputSettings::KeepBoth;
     settings.CopyTags = !parser.isSet(noTags);
+    if (parser.isSet(loudness)) {
+        const QString value = parser.value(loudness);
+        bool ok = false;
+        const int lufs = value.toInt(&ok);
+        if (value.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0)
+            settings.LoudnessTarget = 0;
+        else if (ok && lufs >= -70 && lufs <= -5)
+            settings.LoudnessTarget = lufs;
+        else
+            return UsageError(QCoreApplication::translate("CommandLine", "--loudness needs a whole number from -70 to -5 or off, not \"%1\"").arg(value));
+    }
+    if (parser.isSet(peaks)) {
+        const QString mode = parser.value(peaks).toLower();
+        if (mode != QLatin1String("limit") && mode != QLatin1String("lower"))
+            return UsageError(QCoreApplication::translate("CommandLine", "--peaks needs limit or lower, not \"%1\"").arg(parser.value(peaks)));
+        settings.LoudnessPeaks = mode == QLatin1String("limit") ? TOutputSettings::LimitPeaks : TOutputSettings::LowerClip;
+    }
 
     const QString startTime = parser.value(start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(start);
     QString endTime = parser.value(end).isEmpty() ? QStringLiteral("Max") : parser.value(end);
@@ -462,9 +495,12 @@ int RunCommandLine(int argc, char **argv)
     std::vector<Item> items;
     // Names are taken as the file system gives them: one that is not UTF-8 is opened by its
     // bytes and reached through /proc/self/fd, as is its folder.
-    QList<QByteArray> raw = RawFiles(argc, argv, {QStringLiteral("format"), QStringLiteral("output"),
-                                                  QStringLiteral("start"), QStringLiteral("end"), QStringLiteral("jobs"),
-                                                  QStringLiteral("name"), QStringLiteral("keep-tree")});
+    // The options that take a value are the parser's own, so the two readings cannot differ.
+    QStringList valued;
+    for (const QCommandLineOption &o : options)
+        if (!o.valueName().isEmpty())
+            valued << o.names();
+    QList<QByteArray> raw = RawFiles(argc, argv, valued);
     if (raw.size() != files.size())
         raw.clear();
     QSet<QString> madeFolders;

@@ -36,6 +36,10 @@ struct TOutputSettings
     int M4aBitrate = 0;      // 64..320 kbps
     int M4aChannels = 0;
     int LoudnessTarget = 0;  // LUFS; 0 leaves the loudness as it is
+    // Where the gain for the target would put the true peak over the ceiling: a limiter takes
+    // the peaks, so the target is reached, or the whole clip is lowered.
+    enum Peaks { LowerClip = 0, LimitPeaks = 1 };
+    int LoudnessPeaks = LimitPeaks;
     int Jobs = 1; // files converted at the same time, 1 up to the processor cores
     // When a file has the output's name: replace it, keep it (the output takes "name (2).ext"),
     // or skip the job. A source of the run is never replaced.

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <functional>
+#include <limits>
 
 // The settings with FLAC's "Same as source" (rate or sample size 0) made the given rate and
 // sample size.
@@ -33,6 +34,9 @@ struct TEncodeResult
     bool stopped = false;
     QString reason; // why it failed
     QString remark; // on success: what the encoder changed
+    // With a loudness target: the loudness (LUFS) of the sound given to the encoder; -inf for
+    // a clip below the gate; NaN without a target.
+    double loudnessLufs = std::numeric_limits<double>::quiet_NaN();
 };
 
 // One clip of a source: start and end in seconds, end TVideoEdit::ToEnd for the source's end.
@@ -66,9 +70,11 @@ double TruePeakCeilingDb(int format);
 // decoded, converted once in float to the output's rate and channels and handed to the
 // encoder; integer outputs are dithered once at the end where the sound was changed or its
 // word length shortened. With a loudness target a first pass measures the clip as it will be
-// encoded and the second applies the gain; where the gain was held by the true-peak ceiling
-// (or nearly) a lossy output is decoded and measured, and encoded once more with less gain
-// when its true peak went over -1 dBTP. Then writes the job's tags when they are enabled.
+// encoded and the second applies the gain; where the gain would put the true peak over the
+// format's ceiling, a true-peak limiter takes the peaks (LimitPeaks) or the gain is lowered
+// (LowerClip). Where the sound came near the ceiling a lossy output is decoded and measured,
+// and encoded again when its true peak went over -1 dBTP or its loudness missed the plan by
+// more than 0.4 LU. Then writes the job's tags when they are enabled.
 // Reports whole percents of the encoding pass through percent when they rise; while an
 // output is checked and encoded again the gauge holds at 99. stop ends every phase within a
 // fraction of a second. out is created only when the clip holds sound;

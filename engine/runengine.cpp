@@ -1,5 +1,6 @@
 #include "engine/runengine.h"
 #include <QCoreApplication>
+#include <limits>
 
 #include "core/core.h"
 #include "engine/encodestep.h"
@@ -249,6 +250,7 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     };
     m_outputs.clear();
     m_notes = QStringList();
+    m_loudness.assign(n, std::numeric_limits<double>::quiet_NaN());
     m_skipped.assign(n, false);
     QSet<QString> taken;
     QHash<QString, int> nextNumber; // by wanted name: where the search for a free one goes on
@@ -459,6 +461,8 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
                 m_notes[index] = QCoreApplication::translate("TRunEngine", "%1 appeared during the run and was kept")
                                      .arg(ShellQuoted(QFileInfo(output).fileName()));
             }
+            if (result.ok)
+                m_loudness[index] = result.loudnessLufs;
             finishJob(index, result.ok ? Succeeded : Failed, result.ok ? result.remark : result.reason);
         });
     });

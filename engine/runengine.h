@@ -52,6 +52,9 @@ public:
     // Why a job's output is not the name it wanted, by job index ("talk.mp3 exists and was
     // kept"); empty when it is.
     QStringList notes() const { return m_notes; }
+    // The loudness (LUFS) each job's sound reached with a loudness target, by job index: NaN
+    // without a target or before the job succeeded, -inf for a clip below the gate.
+    std::vector<double> loudness() const { return m_loudness; }
     // Estimated seconds until the run ends, from the seconds of sound done so far; -1 while
     // no estimate can be made.
     qint64 secondsLeft() const;
@@ -84,6 +87,7 @@ private:
     TOutputSettings m_settings;
     QStringList m_outputs;
     QStringList m_notes;
+    std::vector<double> m_loudness;
     std::vector<bool> m_skipped;
     QSet<QString> m_planned; // every output name of the run
     int m_parallel = 1;

@@ -3,6 +3,8 @@
 // off until the run ends.
 #include "main/main.h"
 
+#include <cmath>
+
 #include "main/application.h"
 #include "main/desktop.h"
 #include "main/notify.h"
@@ -11,6 +13,7 @@
 
 #include <QElapsedTimer>
 #include <QTreeWidget>
+#include <cmath>
 
 namespace {
 // Each row of a run carries "run:index", so that news of a job reach only its own row.
@@ -125,7 +128,15 @@ void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QSt
     // what the encoder changed of a job that succeeded.
     static const char *const texts[] = {QT_TR_NOOP("100%"), QT_TR_NOOP("Failed"), QT_TR_NOOP("Stop"),
                                         QT_TR_NOOP("Skipped")};
-    SetJobStatus(ui->ListView1->indexOfTopLevelItem(row), texts[outcome], reason);
+    // A job made even says the loudness it reached.
+    QString why = reason;
+    const std::vector<double> loudness = RunEngine->loudness();
+    if (outcome == TRunEngine::Succeeded && size_t(index) < loudness.size() && !std::isnan(loudness[size_t(index)])) {
+        const double lufs = loudness[size_t(index)];
+        why += (why.isEmpty() ? QString() : QStringLiteral("\n"))
+            + tr("Loudness %1 LUFS").arg(std::isinf(lufs) ? QStringLiteral("-inf") : QString::number(lufs, 'f', 1));
+    }
+    SetJobStatus(ui->ListView1->indexOfTopLevelItem(row), texts[outcome], why);
     // An output that found its name taken when it finished took the next free one.
     row->setText(ColOutput, RunEngine->outputs().value(index));
     row->setToolTip(ColOutput, RunEngine->notes().value(index));

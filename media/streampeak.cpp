@@ -44,7 +44,7 @@ struct EncodedPeakReader::Private
     size_t offset = 0; // into the first chunk
     size_t queued = 0;
     bool ended = false, readerDone = false;
-    std::optional<double> peak; // once read to the end
+    std::optional<LoudnessMeasurement> measured; // once read to the end
     std::unique_ptr<AVCodecParameters, ParametersCloser> codec;
     std::thread thread;
 
@@ -124,7 +124,7 @@ struct EncodedPeakReader::Private
             return;
         std::unique_ptr<AVPacket, PacketCloser> pkt(av_packet_alloc());
         std::unique_ptr<AVFrame, FrameCloser> frame(av_frame_alloc());
-        std::optional<TruePeakReader> meter;
+        std::optional<LoudnessMeter> meter;
         std::vector<float> interleaved;
         // Takes every frame the decoder has ready; false on a sound it cannot read.
         const auto drain = [&] {
@@ -162,7 +162,7 @@ struct EncodedPeakReader::Private
         }
         if (r != AVERROR_EOF || avcodec_send_packet(dec.get(), nullptr) < 0 || !drain())
             return;
-        peak = meter ? meter->truePeakDbtp() : -std::numeric_limits<double>::infinity();
+        measured = meter ? meter->result() : LoudnessMeasurement{};
     }
 
     // libavformat reading the bytes fed, as they come.
@@ -229,7 +229,7 @@ void EncodedPeakReader::feed(const void *data, size_t size)
         d->changed.notify_all();
 }
 
-std::optional<double> EncodedPeakReader::finish()
+std::optional<LoudnessMeasurement> EncodedPeakReader::finish()
 {
     {
         std::lock_guard lock(d->mutex);
@@ -238,5 +238,5 @@ std::optional<double> EncodedPeakReader::finish()
     }
     if (d->thread.joinable())
         d->thread.join();
-    return d->peak;
+    return d->measured;
 }

@@ -1,11 +1,13 @@
 #pragma once
-// The true peak of an encoded output read while it is written: the writer's bytes, in order,
-// are decoded on a thread of their own, beside the encoder, so that checking a lossy output
-// costs no pass of its own after the encoding.
+// The true peak and loudness of an encoded output read while it is written: the writer's
+// bytes, in order, are decoded on a thread of their own, beside the encoder, so that checking
+// a lossy output costs no pass of its own after the encoding.
 #include <atomic>
 #include <cstddef>
 #include <memory>
 #include <optional>
+
+#include "media/loudness.h"
 
 struct AVCodecParameters;
 
@@ -22,9 +24,9 @@ public:
     // The next bytes of the stream, or the next packet. Waits while the reader is far behind;
     // once the reading has failed they are dropped.
     void feed(const void *data, size_t size);
-    // Ends the stream and waits for the reading: the decoded sound's true peak (dBTP, -inf for
-    // silence), or nothing when the stream could not be read to its end or was stopped.
-    std::optional<double> finish();
+    // Ends the stream and waits for the reading: the decoded sound's loudness and true peak,
+    // or nothing when the stream could not be read to its end or was stopped.
+    std::optional<LoudnessMeasurement> finish();
 
 private:
     struct Private;

@@ -175,6 +175,7 @@ void TSettingForm::ShowSettings()
     Select(ui->cbM4aChannels, ChannelsToIndex(s.M4aChannels));
 
     Select(ui->cbLoudness, PositionIn(kLoudnessTargets, s.LoudnessTarget, 0));
+    Select(ui->cbPeaks, s.LoudnessPeaks == TOutputSettings::LowerClip ? 0 : 1);
 }
 
 void TSettingForm::CollectSettings()
@@ -225,6 +226,7 @@ void TSettingForm::CollectSettings()
     s.M4aChannels = IndexToChannels(ui->cbM4aChannels->currentIndex());
 
     s.LoudnessTarget = ValueAt(kLoudnessTargets, ui->cbLoudness->currentIndex(), 0);
+    s.LoudnessPeaks = ui->cbPeaks->currentIndex() == 0 ? TOutputSettings::LowerClip : TOutputSettings::LimitPeaks;
 }
 
 void TSettingForm::BtnSelectClick()

@@ -222,6 +222,24 @@ inline LoudnessMeasurement ffmpegLoudness(const QString &file)
     return {last(R"(I:\s+(-?[\d.]+) LUFS)"), last(R"(Peak:\s+(-?[\d.]+) dBFS)")};
 }
 
+// sox's true peak of a file (dBTP): the sound taken to 384 kHz at its very high quality, then
+// the largest sample.
+inline double soxTruePeak(const QString &file)
+{
+    QProcess p;
+    p.start("sox", {file, "-n", "rate", "-v", "384k", "stat"});
+    p.waitForFinished(120000);
+    const QString log = QString::fromUtf8(p.readAllStandardError());
+    double peak = 0;
+    for (const char *name : {"Maximum amplitude", "Minimum amplitude"}) {
+        const QRegularExpressionMatch m = QRegularExpression(QString(name) + R"(:\s+(-?[\d.]+))").match(log);
+        if (!m.hasMatch())
+            return NAN;
+        peak = std::max(peak, std::abs(m.captured(1).toDouble()));
+    }
+    return 20 * std::log10(peak);
+}
+
 // The MD5 signature in a FLAC file's STREAMINFO (metaflac) against the MD5 of its samples
 // as the ffmpeg tool decodes them, little-endian in whole bytes of `bits`: empty when they
 // agree, else both.

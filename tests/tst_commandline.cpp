@@ -1,5 +1,6 @@
 // clipvox --convert through the real executable: lines, files, exit codes, Ctrl+C.
 #include "support/fixtures.h"
+#include "media_fixtures.h"
 
 #include <QDir>
 #include <QProcess>
@@ -137,6 +138,12 @@ void TestCommandLine::clipAndNames()
     QCOMPARE(r.lines.size(), 2);
     QVERIFY(r.lines[0].startsWith("failed " + m_avi + ": "));
     QCOMPARE(r.lines[1], "failed " + out + "/none.avi: No such file");
+
+    // Made even, the line ends with the loudness reached, which the ffmpeg tool reads too.
+    r = run({"--convert", "--format", "flac", "--loudness", "-16", "--peaks", "lower", "--output", out, m_avi});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.lines.value(0), QString("ok %1 -> %2/clip.flac (00:00:03, -16.0 LUFS)").arg(m_avi, out));
+    QVERIFY(qAbs(fixtures::ffmpegLoudness(out + "/clip.flac").integratedLufs - -16.0) <= 0.1);
 }
 
 // Names as the file system gives them, control characters quoted as `ls` does (in a reason
@@ -220,6 +227,8 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("bad end") << QStringList{"--convert", "--end", "later", "a.avi"};
     QTest::newRow("bad jobs") << QStringList{"--convert", "--jobs", "0", "a.avi"};
     QTest::newRow("bad track") << QStringList{"--convert", "--track", "0", "a.avi"};
+    QTest::newRow("bad loudness") << QStringList{"--convert", "--loudness", "-3", "a.avi"};
+    QTest::newRow("bad peaks") << QStringList{"--convert", "--peaks", "clip", "a.avi"};
     QTest::newRow("option without --convert") << QStringList{"--help", "--format", "mp3"};
 }
 
