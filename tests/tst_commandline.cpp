@@ -32,6 +32,7 @@ private slots:
     void writeFailures_data();
     void writeFailures();
     void manualNamesEveryOption();
+    void valueBeforeRawName();
 
 private:
     struct Result
@@ -476,6 +477,18 @@ void TestCommandLine::manualNamesEveryOption()
     }
     QVERIFY2(helped.size() > 10, qPrintable(help.lines.join('\n')));
     QCOMPARE(manual, helped);
+}
+
+// An option's value never passes for a file: "--track 1" before a name that is not UTF-8.
+void TestCommandLine::valueBeforeRawName()
+{
+    const QString out = m_dir.filePath("raw-name");
+    const Result r = run({m_film, out}, nullptr,
+                         QStringLiteral("mkdir -p \"$2\" && cp \"$1\" \"$2\"/$'film\\xff.mkv' && "
+                                        "\"$0\" --convert --track 1 --format flac --output \"$2\" \"$2\"/$'film\\xff.mkv'"));
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.lines.size(), 1);
+    QVERIFY2(r.lines[0].startsWith("ok "), qPrintable(r.lines[0]));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
