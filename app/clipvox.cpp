@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clipvox: pulls the sound track out of video files.
 #include "cli/convert.h"
 #include "core/translation.h"

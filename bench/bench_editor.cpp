@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives Clipvox's clip editor for bench/editor_bench.sh:
 //   bench_editor stall <video>        longest event-loop stall while the editor opens the video,
 //                                     plays, seeks five times and closes, in ms

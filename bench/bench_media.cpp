@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one job's conversion as the conversion run does (the encoding step in one pass, from
 // the source to the output) with the benchmark's settings: MP3 128k CBR, OGG quality 500,
 // WMA profile 38, WAV and FLAC level 5 at 44.1 kHz 16-bit stereo, Opus 128k VBR, M4A 192k.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives Clipvox's own conversion run (main window, progress dialog, run engine) for
 // bench/run_bench.sh:
 //   bench_run stall <mp3|wma|wav|ogg> <outdir> <video>          longest event-loop stall, ms

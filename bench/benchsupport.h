@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the benchmark drivers share: a desktop whose add-files dialog answers with the given
 // files and whose questions get Yes, and a meter of the window's longest stall.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Command-line benchmark: `clipvox --convert` on five 2-minute AVIs against the ffmpeg tool
 # converting the same five one after the other, with one job and with two at a time;
 # medians of 3 runs as ratios (targets: at most 1.05 with one job, 0.60 with two).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Clip editor benchmark, on Clipvox's own editor opened from the main window's edit command:
 #  1. the longest event-loop stall while the editor opens a 10-minute source, plays, seeks
 #     five times and closes (target: at most 100 ms), offscreen and, when xvfb-run and

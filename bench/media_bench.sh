@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Media benchmark: our one-pass job against the ffmpeg tool doing the same conversion in one
 # command and against the format's encoder alone fed the sound already decoded to WAV, on a
 # 10-minute AVI and WMV; medians of 3 runs as ratios, with peak memory and the bytes written

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Naming benchmark: how long `clipvox --convert` takes to decide its names before the work
 # starts, from its start until the first job's hidden temporary appears in the output folder
 # (then it is interrupted), as wall time and as the processor time of all its threads (which

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Conversion run benchmark, on Clipvox's own run (main window, progress dialog and run
 # engine, offscreen), against the ffmpeg tool on the same files, in one run, as ratios:
 #  1. a queue of five 2-minute AVIs with 1 job at a time and with 2 at a time, against the

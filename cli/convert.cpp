@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/convert.h"
 
 #include "core/core.h"
@@ -144,7 +145,9 @@ QString UsageText()
 
 int UsageError(const QString &why)
 {
-    Print(stderr, QStringLiteral("clipvox: %1\n\n").arg(why) + UsageText());
+    // One line with the reason and where the help is, as GNU tools say it.
+    Print(stderr, QStringLiteral("clipvox: %1\n").arg(why)
+                      + QCoreApplication::translate("CommandLine", "Try 'clipvox --convert --help'.") + QLatin1Char('\n'));
     return kUsage;
 }
 

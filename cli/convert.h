@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // clipvox --convert: the conversion run from a shell, without a window or a display.
 

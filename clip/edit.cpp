@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clip editor: preview, clip range and tags of one job.
 #include "clip/edit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clip editor: previews one queued video, marks the stretch of it to convert and takes
 // its tags. It edits a copy of one job, and hands the copy back through Job().

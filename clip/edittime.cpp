@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time entry dialog of the clip editor.
 #include "clip/edittime.h"
 

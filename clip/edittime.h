@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time entry dialog: the clip's start and stop typed as hours, minutes and seconds,
 // tested against the source's length and handed back through TimesChosen; the dialog knows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture of the clip editor's preview. Where the display gives OpenGL, libmpv draws
 // through its render API into this OpenGL widget, on X11 and Wayland alike. Otherwise the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clip editor's sound strip: the source's sound as peaks over its whole length, the
 // clip between the marks shaded, and the play position as a line. A click on it asks to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clip editor's track bar: a slider whose groove also shows the clip as a marked
 // stretch between the selection start and end (values on the slider's own scale).

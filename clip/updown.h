@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An up-down arrow pair attached to an edit. The arrows, and the up and down keys in the
 // edit, step the number in the edit by one and stop at the limits without wrapping; the

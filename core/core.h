@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the windows, the engine and the command line share: the error type, clip times as
 // hh:mm:ss text, and the "name (n).ext" rule for outputs that would share a name.

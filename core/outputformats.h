@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The output formats, one record each. The order is the number stored in setup.ini and the
 // order of every format list; media/ and engine/ find a format's writer by its OutputFormat.

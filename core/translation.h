@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program in the user's language: Clipvox's own texts (linked in under :/i18n) and
 // Qt's texts for the standard buttons, chosen by the locale's list of languages.

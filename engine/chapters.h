@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chapter jobs: one job per chapter of a source, each clip exact to the sample.
 #include "engine/job.h"

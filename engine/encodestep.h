@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The encoding step: a job's clip becomes its output file in the chosen format.
 // Runs on the calling thread (plus one decoder thread) with its own writer and tag writer.

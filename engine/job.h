@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A queued job as the queue keeps it and as a run takes it.
 #include <QString>

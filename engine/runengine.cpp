@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/runengine.h"
 #include <QCoreApplication>
 #include <limits>

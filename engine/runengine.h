@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion run, free of windows: it takes a copy of the jobs and the output settings,
 // runs each job's one-pass conversion on worker threads, one or several jobs at once,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "About": the product's name and version, and links to the home page and support mail.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Tip of the Day": one hint at a time from tips.txt in the program folder, in file order.
 // setup.ini's section "tips" remembers the hint shown last and whether to open at start-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object and the general error report: an error that escapes an event
 // handler is shown in an error box with its text, and the program goes on.

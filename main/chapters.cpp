@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The queue's chapter command and the rows' tooltips.
 #include "main/application.h"
 #include "main/main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop services Clipvox asks of the system: file and folder dialogs, message
 // boxes and the shell's open. One program-wide instance; tests put in their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion queue: the jobs in order and the one tag switch for all of them. Qt Core
 // only; the main window's list shows it, and a run takes a copy of it.

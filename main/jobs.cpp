@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The queue list: adding, removing, moving and listing jobs, shown from the queue model.
 #include "main/main.h"
 

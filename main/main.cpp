@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window shell: start-up, layout, toolbar, quick settings, help menu, the
 // commands that open the other windows, and closing.
 #include "main/main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: shows the queue of jobs, hosts the window shell, and starts and shows a
 // conversion run. It owns the queue; the settings object is handed to it.

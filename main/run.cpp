@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion run as the main window sees it: Convert hands a copy of the queue to the
 // engine, the engine's news reach the rows of their jobs, and the queue's commands stay
 // off until the run ends.

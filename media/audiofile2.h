@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The audio file components: a WAV reader (libsndfile) and an MP3 (LAME), OGG (libvorbis),
 // WMA (FFmpeg wmav2 + ASF), FLAC (libFLAC), Opus (libopusenc) and M4A (FFmpeg aac + mp4)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Output encoders behind TAudioFile2: MP3 (LAME), OGG (libvorbis), WMA (wmav2 in ASF),
 // FLAC (libFLAC), Opus (libopusenc) and AAC in M4A (FFmpeg's aac encoder and mp4 muxer).

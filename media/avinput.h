@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening a media file with libavformat, shared by the video control and the length probe.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Even loudness (EBU R128): a meter fed with the sound as it passes, the gain that brings a
 // clip to a target loudness without a true peak above the ceiling, and a true-peak limiter

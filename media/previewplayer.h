@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview player on libmpv: plays one video (drawn by the caller through libmpv's
 // render API, into a native window, or not at all) with the few media-player operations

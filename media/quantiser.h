@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Float sound (+-1) to full-scale 32-bit samples of a given word length: rounded, or with
 // TPDF dither (two uniform values of one step each), clipped at full scale.

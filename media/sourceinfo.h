@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a source file says about itself, read from its container with libavformat (nothing
 // is decoded): its tags, its cover picture, its sound tracks and its chapters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The true peak and loudness of an encoded output read while it is written: the writer's
 // bytes, in order, are decoded on a thread of their own, beside the encoder, so that checking

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The video decoding control: the sound of a video read, cut exact to the sample and
 // converted in one pass (ReadClipSound), and the format of a source's sound.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound of a source as peaks: the loudest sample of each of a number of equal columns
 // over the source's length, all channels together. Only the audio stream is decoded, on a

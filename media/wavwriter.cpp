@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PCM WAV output (libsndfile) behind the AudioWriter interface: takes full-scale 32-bit
 // samples already at the file's rate, channels and word length.
 #include "media/audiowriters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The progress dialog of a conversion run: a line and a gauge per running file, the total
 // gauge, elapsed time, time left and Cancel. It draws what the run engine it is built with

@@ -1,15 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the Debian changelog of the package from CHANGELOG.md: each "## VERSION (DATE)"
-# heading becomes an entry, each "- " item (with its continuation lines) a "  * " line.
+# Makes the Debian changelog of the package from CHANGELOG.md: each "## VERSION (DATE TIME)"
+# heading (time in UTC) becomes an entry, each "- " item (with its continuation lines) a "  * " line.
 # cmake -DIN=CHANGELOG.md -DOUT=changelog -DMAINTAINER="Name <mail>" -P changelog.cmake
 file(STRINGS "${IN}" lines)
 set(text "")
 set(entry "")
 set(trailer "")
 foreach(line IN LISTS lines)
-  if(line MATCHES "^## ([^ ]+) \\(([0-9-]+)\\)")
+  if(line MATCHES "^## ([^ ]+) \\(([0-9-]+ [0-9:]+)\\)")
     set(version "${CMAKE_MATCH_1}")
-    execute_process(COMMAND date -u -R -d "${CMAKE_MATCH_2} 12:00" OUTPUT_VARIABLE when
+    execute_process(COMMAND date -u -R -d "${CMAKE_MATCH_2} UTC" OUTPUT_VARIABLE when
                     OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE rc)
     if(NOT rc EQUAL 0)
       message(FATAL_ERROR "CHANGELOG.md: no date in \"${line}\"")

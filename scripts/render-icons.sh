@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the pictures from their source drawings in resources/icons/src/: each toolbar and
 # button picture at its own size and at twice that size (name@2x.png, which Qt picks on a
 # screen with a device pixel ratio of 2), and the program icon for the desktop's hicolor

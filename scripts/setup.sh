@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing Clipvox need, when missing.
 set -euo pipefail
 packages=(
@@ -7,7 +8,7 @@ packages=(
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libmp3lame-dev libvorbis-dev libogg-dev libsndfile1-dev libtag1-dev libmpv-dev
   libflac-dev libopusenc-dev libopus-dev libebur128-dev
-  ffmpeg flac dbus-daemon desktop-file-utils xvfb
+  ffmpeg flac sox dbus-daemon desktop-file-utils xvfb
   dpkg-dev appstream man-db file lintian binutils
 )
 missing=()

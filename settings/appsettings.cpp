@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/appsettings.h"
 
 TSettings::TSettings(QObject *parent) : QObject(parent) { m_output.OutputExt = FormatExtension(0); }

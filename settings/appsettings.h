@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's settings as one object: the output settings in memory and setup.ini behind
 // them. One is made at start and handed to whoever needs it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: fills its controls from a copy of the output settings, lists the WMA
 // profiles of the audio component, and on OK has the settings object save them.
 #include "settings/setting.h"

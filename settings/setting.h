@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings dialog: output folder and format, the parameters of the seven encoders and
 // the loudness target. It edits a copy of the settings object's output settings; OK asks

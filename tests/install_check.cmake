@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.24)
 # Builds the Debian package of the build folder with CPack, unpacks it into a scratch folder
 # and checks what a desktop needs: the program folder with tips and guide, the start link in

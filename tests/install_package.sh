@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the package that install_check.cmake built with apt-get, converts a short video
 # with the installed clipvox, checks the AppStream file, the manual page and the desktop
 # entry as installed, then removes the package and checks that nothing of it is left.

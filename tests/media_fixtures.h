@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test media made with the ffmpeg tool, and ffprobe as an independent reader of our output.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window with a queue of real videos, an output folder and a fake desktop, for the
 // tests of the conversion run and the encoding step. Include "ui_main.h" before it (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clip editor on real videos, played headless by the real preview player.
 #include "clip/edit.h"
 #include "clip/edittime.h"

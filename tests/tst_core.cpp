@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows, the engine and the command line share: clip times and free names.
 #include "core/core.h"
 

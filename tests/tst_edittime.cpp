@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time entry dialog: its arrows, its split of the editor's times, its tests on OK and
 // the times it hands back.
 #include "clip/edit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The encoding step: the output settings reach the MP3, OGG and WMA files as the step's
 // tables map them (read back from the files), tags follow the switch, progress follows the
 // copy, Stop ends it, and faults end the step as failed with a reason.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run engine on its own, with no window: job outcomes and their reasons, the names a
 // run decides, and what a cancel leaves behind.
 #include "engine/runengine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tip of the day and about box: reading tips.txt, stepping, what Close stores, the links.
 #include "extras/about.h"
 #include "extras/tip.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and its queue: adding, naming, moving, removing, the menu rules,
 // the quick settings, resizing, the help links and closing.
 #include "core/core.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio components: WAV reading, MP3/OGG/WMA/FLAC/Opus/M4A writing through the encoding
 // step's copy loop, format checks, tags and covers, read back with ffprobe (and TagLib for large WMA covers).
 #include "media_fixtures.h"

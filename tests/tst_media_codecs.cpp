@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Today's containers and sound codecs through the extraction and the encoding step, read
 // back with ffprobe; which stream of a two-track file is taken; 5.1 mixed down to stereo.
 #include "media_fixtures.h"

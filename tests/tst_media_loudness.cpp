@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Even loudness: the meter fed by the one pass's decoder against the ffmpeg tool's ebur128
 // filter, the gain it gives, and the true peak of an output read while it is written. What
 // every format's output reads is checked with the encoding step (tst_encode).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a source says about itself (tags, cover, sound tracks, chapters), read from sources
 // made with the ffmpeg tool.
 #include "media_fixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one pass's decoder (cut, converted, written as WAV) and the length probe on real videos
 // made by the ffmpeg tool.
 #include "media_fixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview player on libmpv, headless (vo=null, ao=null), on videos made by ffmpeg; its
 // OpenGL drawing (vo=libmpv) where the display gives OpenGL.
 #include "media/previewplayer.h"

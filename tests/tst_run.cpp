@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion run and its progress dialog: a queue of real videos converts end to end,
 // one or two jobs at once, with the status texts, labels and gauges of each step, Cancel in
 // both steps, failing jobs, WAV output, clip ends, the frozen queue, quitting during a run,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog against real settings files, the real main window and the real
 // WMA profile list of the audio component.
 #include "main/main.h"

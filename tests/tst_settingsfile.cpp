@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // setup.ini: parse rules, defaults, key order, atomic writes and refused writes.
 #include "settings/appsettings.h"
 #include "support/fixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound strip's peaks, computed from videos with known loud and silent stretches.
 #include "media/waveform.h"
 #include "support/fixtures.h"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the fuzz target's seed corpus with the ffmpeg tool: one tiny source of each kind the
 # program reads (a few KB each), some with tags, chapters, a cover or two sound tracks, and
 # streams that change partway. Inputs the fuzzer found (wav-float-nan.wav...) are kept as found.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Changes to a queued job and to the output settings, made the way the clip editor and the
 // settings dialog make them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/fakedesktop.h"
 
 QStringList FakeDesktop::openFileNames(QWidget *, const QString &title, const QString &filter,

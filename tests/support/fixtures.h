@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared test fixtures: a temporary program folder, videos made with the ffmpeg tool,
 // and ffprobe as an independent reader of what Clipvox wrote.
