@@ -4,7 +4,7 @@
 <context>
     <name>ClipvoxApplication</name>
     <message>
-        <location filename="../main/application.cpp" line="+28"/>
+        <location filename="../main/application.cpp" line="+29"/>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
     </message>
@@ -12,7 +12,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/convert.cpp" line="+97"/>
+        <location filename="../cli/convert.cpp" line="+102"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
        clipvox [FILE...]            (opens the window with the files queued)
 
@@ -37,70 +37,58 @@ Options:
   --keep-tree ROOT  with --output: the sources&apos; folders below ROOT are kept
                     under the output folder
   --no-tags         do not copy the source&apos;s tags and cover
+  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
+                    (default: setup.ini)
+  --peaks MODE      where the gain for the loudness would put the true peak over
+                    -1 dBTP: limit (a limiter takes the peaks, the loudness is
+                    reached) or lower (the whole file stays quieter) (default:
+                    setup.ini, else limit)
   --help            show this text
   --version         show the version
 
 Encoder parameters and loudness come from setup.ini, as in the window.
 One line per file on standard output, in queue order:
   ok SOURCE -&gt; OUTPUT (LENGTH)   or   failed SOURCE: REASON
+  with a loudness target: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), the loudness
+  reached (-inf LUFS for a file below the -70 LUFS gate)
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>Aufruf: clipvox --convert [Optionen] [--] FILE...
-        clipvox [FILE...]           (öffnet das Fenster mit den Dateien eingereiht)
-
-Konvertiert die Tonspur jeder Videodatei FILE in eine Audiodatei, ohne Fenster.
-
-Optionen:
-  --format FORMAT   Zielformat: %1 (Standard: das aus setup.ini)
-  --output DIR      Ordner für die Zieldateien (Standard: der Ordner jeder Quelle)
-  --start hh:mm:ss  Beginn des Ausschnitts jeder Datei (Standard 00:00:00)
-  --end hh:mm:ss    Ende des Ausschnitts jeder Datei oder max (Standard max)
-  --track N         die zu konvertierende Tonspur, gezählt ab 1 (Standard: die
-                    Standardspur der Quelle); eine Datei ohne sie schlägt fehl
-  --split-chapters  eine Zieldatei pro Kapitel, &quot;video - 01 Title.mp3&quot;, mit
-                    Titel und Nummer des Kapitels als Tags
-  --jobs N          gleichzeitig konvertierte Dateien (Standard: setup.ini)
-  --overwrite       vorhandene Dateien mit dem Zielnamen ersetzen; ohne diese
-                    Option bleibt eine vorhandene Datei erhalten und die
-                    Zieldatei bekommt den nächsten freien Namen, &quot;clip (2).mp3&quot;;
-                    eine Quelle wird nie ersetzt
-  --skip-existing   eine Datei, deren Zieldatei existiert, nicht konvertieren
-  --name PATTERN    Zieldateiname aus {name} {title} {artist} {album} {year}
-                    {track} {n}; ein leerer Platzhalter ergibt {name}
-                    (Standard {name})
-  --keep-tree ROOT  mit --output: die Ordner der Quellen unterhalb von ROOT
-                    werden im Zielordner beibehalten
-  --no-tags         Tags und Cover der Quelle nicht übernehmen
-  --help            diesen Text anzeigen
-  --version         die Version anzeigen
-
-Encoder-Parameter und Lautstärkeangleichung kommen aus setup.ini, wie im Fenster.
-Eine Zeile pro Datei auf der Standardausgabe, in der Reihenfolge der Warteschlange:
-  ok SOURCE -&gt; OUTPUT (LENGTH)   oder   failed SOURCE: REASON
-  oder   skipped SOURCE: KEPT FILE; Namen mit Steuerzeichen als $&apos;a\nb&apos;
-Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
-             130 abgebrochen.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+144"/>
-        <location line="+34"/>
+        <location line="+48"/>
+        <source>Try &apos;clipvox --convert --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <location line="+41"/>
+        <location line="+38"/>
+        <location line="+229"/>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-245"/>
         <source>length unknown</source>
         <translation>Länge unbekannt</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+45"/>
         <source>file %1 of %2, %3%, time left %4</source>
         <translation>Datei %1 von %2, %3 %, verbleibend %4</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+82"/>
+        <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>options other than --help and --version need --convert</source>
         <translation>Optionen außer --help und --version erfordern --convert</translation>
     </message>
@@ -120,7 +108,17 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>--overwrite und --skip-existing schließen sich gegenseitig aus</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
+        <source>--loudness needs a whole number from -70 to -5 or off, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
         <translation>--start erwartet eine Zeit hh:mm:ss, nicht „%1“</translation>
     </message>
@@ -145,7 +143,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>--track erwartet eine Zahl ab 1, nicht „%1“</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>No such file</source>
         <translation>Datei nicht gefunden</translation>
     </message>
@@ -160,12 +158,12 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Die Datei kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>it has no chapters, converted whole</source>
         <translation>keine Kapitel, vollständig konvertiert</translation>
     </message>
     <message>
-        <location filename="../main/commandline.cpp" line="+9"/>
+        <location filename="../main/commandline.cpp" line="+10"/>
         <source>Pulls the sound track out of video files.</source>
         <translation>Extrahiert die Tonspur aus Videodateien.</translation>
     </message>
@@ -178,8 +176,8 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
 <context>
     <name>Core</name>
     <message>
-        <location filename="../clip/edittime.cpp" line="+16"/>
-        <location filename="../core/core.cpp" line="+41"/>
+        <location filename="../clip/edittime.cpp" line="+17"/>
+        <location filename="../core/core.cpp" line="+45"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>„%1“ ist keine gültige Ganzzahl</translation>
     </message>
@@ -187,7 +185,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../main/desktop.cpp" line="+53"/>
+        <location filename="../main/desktop.cpp" line="+54"/>
         <source>Select a directory to save output files</source>
         <translation>Ordner zum Speichern der Zieldateien wählen</translation>
     </message>
@@ -200,7 +198,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+190"/>
+        <location filename="../settings/settingsfile.cpp" line="+196"/>
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
@@ -208,13 +206,13 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
 <context>
     <name>Media</name>
     <message>
-        <location filename="../media/audiofile2.cpp" line="+35"/>
+        <location filename="../media/audiofile2.cpp" line="+36"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
         <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../media/sourceinfo.cpp" line="+83"/>
+        <location filename="../media/sourceinfo.cpp" line="+88"/>
         <source>mono</source>
         <translation>Mono</translation>
     </message>
@@ -257,27 +255,29 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Keine Zieldatei geöffnet</translation>
     </message>
     <message>
-        <location filename="../media/audioinformation2.cpp" line="+99"/>
+        <location filename="../media/audioinformation2.cpp" line="+236"/>
         <source>File not found: %1</source>
         <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+97"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Tags können nur in MP3-, OGG-, WMA-, FLAC-, Opus- und M4A-Dateien geschrieben werden: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Cannot write the tags of %1</source>
         <translation>Die Tags von %1 können nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+32"/>
+        <location filename="../media/audiowriters.cpp" line="+34"/>
+        <location line="+410"/>
+        <location line="+591"/>
         <source>Cannot create %1 (%2)</source>
         <translation>%1 kann nicht erstellt werden (%2)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-923"/>
         <source>Unknown MP3 channel mode %1</source>
         <translation>Unbekannter MP3-Kanalmodus %1</translation>
     </message>
@@ -292,30 +292,30 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Der MP3-Encoder lehnt %1 Hz bei %2 kbps ab</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>The input format cannot change after samples were written</source>
         <translation>Das Eingabeformat kann nach dem Schreiben von Samples nicht mehr geändert werden</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The MP3 encoder failed</source>
         <translation>Der MP3-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+59"/>
         <source>The OGG encoder refuses this format</source>
         <translation>Der OGG-Encoder lehnt dieses Format ab</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <location line="+180"/>
-        <location line="+142"/>
-        <location filename="../media/wavwriter.cpp" line="+39"/>
+        <location line="+25"/>
+        <location line="+179"/>
+        <location line="+141"/>
+        <location filename="../media/wavwriter.cpp" line="+46"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>Eingabe mit %1 Hz, %2 Kanälen wird nicht unterstützt</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-190"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
         <translation>Kein WMA-Encoder vorhanden</translation>
@@ -326,75 +326,60 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Der WMA-Encoder lehnt %1 kbps bei %2 Hz ab</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot create %1</source>
-        <translation>%1 kann nicht erstellt werden</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <location line="+68"/>
-        <location line="+49"/>
-        <location line="+158"/>
-        <location line="+71"/>
-        <location line="+42"/>
-        <location line="+93"/>
-        <location line="+1"/>
-        <location line="+7"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+71"/>
-        <location line="+49"/>
-        <location line="+32"/>
+        <location line="+86"/>
+        <location line="+346"/>
+        <location line="+227"/>
         <source>Cannot write %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-643"/>
-        <location line="+78"/>
-        <location line="+153"/>
-        <location line="+9"/>
-        <location line="+326"/>
+        <location line="-631"/>
+        <location line="+77"/>
+        <location line="+152"/>
+        <location line="+8"/>
+        <location line="+350"/>
         <source>Out of memory</source>
         <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
-        <location line="-538"/>
+        <location line="-559"/>
         <location line="+12"/>
-        <location line="+44"/>
+        <location line="+43"/>
         <location line="+4"/>
         <location line="+23"/>
         <source>The WMA encoder failed</source>
         <translation>Der WMA-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+144"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>Der FLAC-Encoder lehnt %1 Hz, %2 Kanäle, %3 Bit ab</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+13"/>
+        <location line="+79"/>
         <source>The FLAC encoder failed</source>
         <translation>Der FLAC-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+45"/>
         <source>The FLAC encoder failed (%1)</source>
         <translation>Der FLAC-Encoder ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+64"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Der Opus-Encoder ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+20"/>
-        <location line="+8"/>
+        <location line="+43"/>
         <source>The Opus encoder failed</source>
         <translation>Der Opus-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-34"/>
         <source>The Opus encoder refuses %1 kbps</source>
         <translation>Der Opus-Encoder lehnt %1 kbps ab</translation>
     </message>
@@ -412,7 +397,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
     <message>
         <location line="+42"/>
         <location line="+10"/>
-        <location line="+33"/>
+        <location line="+32"/>
         <location line="+4"/>
         <location line="+15"/>
         <source>The AAC encoder failed</source>
@@ -444,32 +429,33 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>M4A akzeptiert 44100 oder 48000 Hz, 64 bis 320 kbps und 1 oder 2 Kanäle, nicht %1 Hz, %2 kbps, %3 Kanäle</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+61"/>
+        <location filename="../media/avinput.cpp" line="+213"/>
         <source>Source file not found: %1</source>
         <translation>Quelldatei nicht gefunden: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Cannot read the source file: %1</source>
         <translation>Die Quelldatei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-33"/>
+        <location line="+8"/>
         <source>Not a media file (the file is empty): %1</source>
         <translation>Keine Mediendatei (die Datei ist leer): %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Out of memory opening %1</source>
         <translation>Nicht genügend Speicher beim Öffnen von %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+20"/>
         <location line="+18"/>
-        <location filename="../media/sourceinfo.cpp" line="+123"/>
+        <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+407"/>
+        <location filename="../media/videoedit.cpp" line="+533"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -480,13 +466,13 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Keine Mediendatei: %1</translation>
     </message>
     <message>
-        <location filename="../media/medialength.cpp" line="+25"/>
-        <location filename="../media/waveform.cpp" line="+112"/>
+        <location filename="../media/medialength.cpp" line="+26"/>
+        <location filename="../media/waveform.cpp" line="+113"/>
         <source>The length of %1 is unknown</source>
         <translation>Die Länge von %1 ist unbekannt</translation>
     </message>
     <message>
-        <location filename="../media/previewplayer.cpp" line="+97"/>
+        <location filename="../media/previewplayer.cpp" line="+98"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
         <translation>Die Vorschau kann mit dem OpenGL dieses Bildschirms nicht zeichnen: %1</translation>
     </message>
@@ -517,51 +503,46 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Wiedergabe von „%1“ bei %2 s von %3 s angehalten: Der Rest der Datei kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../media/sourceinfo.cpp" line="-118"/>
+        <location filename="../media/sourceinfo.cpp" line="-156"/>
         <source>%1 channels</source>
         <translation>%1 Kanäle</translation>
     </message>
     <message>
-        <location filename="../media/wavwriter.cpp" line="-8"/>
-        <location line="+18"/>
+        <location filename="../media/outputfile.cpp" line="+87"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>Die Zieldatei %1 kann nicht geschrieben werden (%2)</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Cannot write the output file %1</source>
-        <translation>Die Zieldatei %1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <location filename="../media/videoedit.cpp" line="-293"/>
+        <location filename="../media/videoedit.cpp" line="-414"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Kein Decoder für den Ton von %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+389"/>
+        <location line="+510"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Stream %1 von %2 ist keine Tonspur</translation>
     </message>
     <message>
-        <location line="-388"/>
-        <location line="+389"/>
+        <location line="-509"/>
+        <location line="+510"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Kein Audiostream in %1</translation>
     </message>
     <message>
-        <location line="-382"/>
+        <location line="-503"/>
         <location line="+3"/>
-        <location line="+398"/>
+        <location line="+519"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Der Ton von %1 kann nicht dekodiert werden</translation>
     </message>
     <message>
-        <location line="-340"/>
+        <location line="-507"/>
+        <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aus %1 konnte kein Ton dekodiert werden</translation>
     </message>
@@ -571,18 +552,23 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
+        <source>The source ended at %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
         <translation>Eingabe endete vorzeitig: %1 enthält %2 s der angeforderten %3 s</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+165"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>Der Ton von %1 kann nicht konvertiert werden</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+122"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Der Ton kann nicht in %1 Hz, %2 Kanäle konvertiert werden</translation>
     </message>
@@ -595,7 +581,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
 <context>
     <name>Notify</name>
     <message>
-        <location filename="../main/notify.cpp" line="+11"/>
+        <location filename="../main/notify.cpp" line="+12"/>
         <source>%1 %2 converted, %3 failed</source>
         <translation>%1 %2 konvertiert, %3 fehlgeschlagen</translation>
     </message>
@@ -664,6 +650,11 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <location line="+20"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../extras/about.cpp" line="+40"/>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -885,7 +876,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+648"/>
+        <location filename="../clip/edit.cpp" line="+656"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>Bitte geben Sie die Zeit im richtigen Format ein!</translation>
@@ -896,7 +887,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Die Startzeit muss vor der Endzeit liegen!</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Invalid Year Value</source>
         <translation>Ungültiges Jahr</translation>
     </message>
@@ -1050,7 +1041,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../progress/execute.cpp" line="+89"/>
+        <location filename="../progress/execute.cpp" line="+90"/>
         <source>File progress %1</source>
         <translation>Dateifortschritt %1</translation>
     </message>
@@ -1068,7 +1059,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+31"/>
+        <location filename="../main/jobqueue.cpp" line="+32"/>
         <source>No queued file is being edited.</source>
         <translation>Es wird keine Datei der Warteschlange bearbeitet.</translation>
     </message>
@@ -1341,7 +1332,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../main/chapters.cpp" line="+11"/>
+        <location filename="../main/chapters.cpp" line="+12"/>
         <source>the source&apos;s default</source>
         <translation>Standardspur der Quelle</translation>
     </message>
@@ -1365,7 +1356,7 @@ Kapitel %1: %2</translation>
         <translation>In Kapitel aufteilen</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="+25"/>
+        <location filename="../main/jobs.cpp" line="+26"/>
         <source>MPEG files</source>
         <translation>MPEG-Dateien</translation>
     </message>
@@ -1463,12 +1454,12 @@ Kapitel %1: %2</translation>
     </message>
     <message>
         <location line="+73"/>
-        <location filename="../main/run.cpp" line="+88"/>
+        <location filename="../main/run.cpp" line="+92"/>
         <source>Waiting</source>
         <translation>Wartet</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+221"/>
+        <location filename="../main/main.cpp" line="+222"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Eine Konvertierung läuft noch. Abbrechen und beenden?</translation>
     </message>
@@ -1516,7 +1507,12 @@ Kapitel %1: %2</translation>
         <translation>Übersprungen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Loudness %1 LUFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Task complete!</source>
         <translation>Aufgabe abgeschlossen!</translation>
     </message>
@@ -1551,7 +1547,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+28"/>
+        <location filename="../engine/encodestep.cpp" line="+30"/>
         <source>The encoder does not accept the output settings</source>
         <translation>Der Encoder akzeptiert die Ausgabeeinstellungen nicht</translation>
     </message>
@@ -1571,8 +1567,8 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>WAV akzeptiert 8, 16 oder 24 Bit, nicht %1 Hz, %2 Kanäle, %3 Bit</translation>
     </message>
     <message>
-        <location line="+142"/>
-        <location line="+45"/>
+        <location line="+144"/>
+        <location line="+51"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox kennt dieses Zielformat nicht</translation>
     </message>
@@ -1597,7 +1593,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Der Ausschnitt beginnt bei %1 s, nach dem Ende der Quelle (%2 s)</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+212"/>
         <source>The clip holds no sound</source>
         <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
@@ -1607,22 +1603,27 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+57"/>
+        <source>True peak %1 dBTP, over -1 dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>The tags could not be written: %1</source>
         <translation>Die Tags konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+78"/>
+        <location filename="../engine/runengine.cpp" line="+91"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>In %1 kann keine Datei erstellt werden: %2</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+76"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+100"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 ist eine Quelle dieses Durchlaufs und wurde beibehalten</translation>
     </message>
@@ -1633,7 +1634,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>%1 existiert und wurde beibehalten</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+120"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>Die Startzeit „%1“ ist keine Zeitangabe (hh:mm:ss)</translation>
     </message>
@@ -1698,7 +1699,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Zielformat</translation>
     </message>
     <message>
-        <location line="+265"/>
+        <location line="+295"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
@@ -1723,7 +1724,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1884"/>
+        <location line="-1914"/>
         <source>Convert up to</source>
         <translation>Gleichzeitig bis zu</translation>
     </message>
@@ -1771,6 +1772,31 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Peaks over -1 dBTP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Peaks over -1 dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Limit the peaks: every clip reaches the loudness chosen. Lower the whole clip: nothing is limited, and clips with high peaks stay quieter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lower the whole clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Limit the peaks</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2123,7 +2149,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+88"/>
+        <location filename="../settings/setting.cpp" line="+89"/>
         <source>The audio component failed (error %1)</source>
         <translation>Die Audiokomponente ist fehlgeschlagen (Fehler %1)</translation>
     </message>
@@ -2131,7 +2157,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+145"/>
+        <location filename="../clip/soundstrip.cpp" line="+146"/>
         <source>No sound</source>
         <translation>Kein Ton</translation>
     </message>
@@ -2174,7 +2200,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+81"/>
+        <location filename="../extras/tip.cpp" line="+82"/>
         <source>No tips available.</source>
         <translation>Keine Tipps verfügbar.</translation>
     </message>
@@ -2182,7 +2208,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>TUpDown</name>
     <message>
-        <location filename="../clip/updown.cpp" line="+17"/>
+        <location filename="../clip/updown.cpp" line="+18"/>
         <source>One more</source>
         <translation>Eins mehr</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>ClipvoxApplication</name>
     <message>
-        <location filename="../main/application.cpp" line="+28"/>
+        <location filename="../main/application.cpp" line="+29"/>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
     </message>
@@ -12,7 +12,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/convert.cpp" line="+97"/>
+        <location filename="../cli/convert.cpp" line="+102"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
        clipvox [FILE...]            (opens the window with the files queued)
 
@@ -37,71 +37,58 @@ Options:
   --keep-tree ROOT  with --output: the sources&apos; folders below ROOT are kept
                     under the output folder
   --no-tags         do not copy the source&apos;s tags and cover
+  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
+                    (default: setup.ini)
+  --peaks MODE      where the gain for the loudness would put the true peak over
+                    -1 dBTP: limit (a limiter takes the peaks, the loudness is
+                    reached) or lower (the whole file stays quieter) (default:
+                    setup.ini, else limit)
   --help            show this text
   --version         show the version
 
 Encoder parameters and loudness come from setup.ini, as in the window.
 One line per file on standard output, in queue order:
   ok SOURCE -&gt; OUTPUT (LENGTH)   or   failed SOURCE: REASON
+  with a loudness target: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), the loudness
+  reached (-inf LUFS for a file below the -70 LUFS gate)
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>Uso: clipvox --convert [opciones] [--] FILE...
-     clipvox [FILE...]            (abre la ventana con los archivos en la cola)
-
-Convierte la pista de audio de cada vídeo FILE en un archivo de audio, sin ventana.
-
-Opciones:
-  --format FORMAT   formato de salida: %1 (predeterminado: el de setup.ini)
-  --output DIR      carpeta de las salidas (predeterminado: la carpeta de cada
-                    origen)
-  --start hh:mm:ss  inicio del fragmento de cada archivo (predeterminado 00:00:00)
-  --end hh:mm:ss    fin del fragmento de cada archivo, o max (predeterminado max)
-  --track N         la pista de audio que convertir, contando desde 1
-                    (predeterminada: la pista predeterminada del origen); un
-                    archivo que no la tenga falla
-  --split-chapters  una salida por capítulo, &quot;video - 01 Title.mp3&quot;, con el
-                    título y el número del capítulo como etiquetas
-  --jobs N          archivos convertidos a la vez (predeterminado: setup.ini)
-  --overwrite       reemplaza los archivos existentes con el nombre de la salida;
-                    sin esta opción se conserva el archivo existente y la salida
-                    toma el siguiente nombre libre, &quot;clip (2).mp3&quot;; un origen
-                    nunca se reemplaza
-  --skip-existing   no convierte un archivo cuya salida ya existe
-  --name PATTERN    nombre del archivo de salida a partir de {name} {title}
-                    {artist} {album} {year} {track} {n}; un campo vacío se
-                    sustituye por {name} (predeterminado {name})
-  --keep-tree ROOT  con --output: las carpetas de los orígenes bajo ROOT se
-                    conservan dentro de la carpeta de salida
-  --no-tags         no copia las etiquetas ni la portada del origen
-  --help            muestra este texto
-  --version         muestra la versión
-
-Los parámetros del codificador y la sonoridad se toman de setup.ini, como en la
-ventana. Una línea por archivo en la salida estándar, en el orden de la cola:
-  ok SOURCE -&gt; OUTPUT (LENGTH)   o   failed SOURCE: REASON
-  o   skipped SOURCE: KEPT FILE; nombres con caracteres de control como $&apos;a\nb&apos;
-Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cancelado.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+144"/>
-        <location line="+34"/>
+        <location line="+48"/>
+        <source>Try &apos;clipvox --convert --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <location line="+41"/>
+        <location line="+38"/>
+        <location line="+229"/>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-245"/>
         <source>length unknown</source>
         <translation>duración desconocida</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+45"/>
         <source>file %1 of %2, %3%, time left %4</source>
         <translation>archivo %1 de %2, %3%, tiempo restante %4</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+82"/>
+        <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>options other than --help and --version need --convert</source>
         <translation>las opciones distintas de --help y --version necesitan --convert</translation>
     </message>
@@ -121,7 +108,17 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>--overwrite y --skip-existing se excluyen mutuamente</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
+        <source>--loudness needs a whole number from -70 to -5 or off, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
         <translation>--start necesita un tiempo hh:mm:ss, no «%1»</translation>
     </message>
@@ -146,7 +143,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>--track necesita un número mayor o igual que 1, no «%1»</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>No such file</source>
         <translation>El archivo no existe</translation>
     </message>
@@ -161,12 +158,12 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>No se puede leer el archivo</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>it has no chapters, converted whole</source>
         <translation>no tiene capítulos; se convirtió entero</translation>
     </message>
     <message>
-        <location filename="../main/commandline.cpp" line="+9"/>
+        <location filename="../main/commandline.cpp" line="+10"/>
         <source>Pulls the sound track out of video files.</source>
         <translation>Extrae la pista de audio de archivos de vídeo.</translation>
     </message>
@@ -179,8 +176,8 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
 <context>
     <name>Core</name>
     <message>
-        <location filename="../clip/edittime.cpp" line="+16"/>
-        <location filename="../core/core.cpp" line="+41"/>
+        <location filename="../clip/edittime.cpp" line="+17"/>
+        <location filename="../core/core.cpp" line="+45"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«%1» no es un valor entero válido</translation>
     </message>
@@ -188,7 +185,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../main/desktop.cpp" line="+53"/>
+        <location filename="../main/desktop.cpp" line="+54"/>
         <source>Select a directory to save output files</source>
         <translation>Seleccionar la carpeta donde guardar los archivos de salida</translation>
     </message>
@@ -201,7 +198,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+190"/>
+        <location filename="../settings/settingsfile.cpp" line="+196"/>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
     </message>
@@ -209,13 +206,13 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
 <context>
     <name>Media</name>
     <message>
-        <location filename="../media/audiofile2.cpp" line="+35"/>
+        <location filename="../media/audiofile2.cpp" line="+36"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
         <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../media/sourceinfo.cpp" line="+83"/>
+        <location filename="../media/sourceinfo.cpp" line="+88"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
@@ -258,27 +255,29 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>No hay ningún archivo de salida abierto</translation>
     </message>
     <message>
-        <location filename="../media/audioinformation2.cpp" line="+99"/>
+        <location filename="../media/audioinformation2.cpp" line="+236"/>
         <source>File not found: %1</source>
         <translation>Archivo no encontrado: %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+97"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Solo se pueden escribir etiquetas en archivos MP3, OGG, WMA, FLAC, Opus y M4A: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Cannot write the tags of %1</source>
         <translation>No se pueden escribir las etiquetas de %1</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+32"/>
+        <location filename="../media/audiowriters.cpp" line="+34"/>
+        <location line="+410"/>
+        <location line="+591"/>
         <source>Cannot create %1 (%2)</source>
         <translation>No se puede crear %1 (%2)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-923"/>
         <source>Unknown MP3 channel mode %1</source>
         <translation>Modo de canales MP3 desconocido: %1</translation>
     </message>
@@ -293,30 +292,30 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>El codificador MP3 no admite %1 Hz a %2 kbps</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>The input format cannot change after samples were written</source>
         <translation>El formato de entrada no puede cambiar después de escribir muestras</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The MP3 encoder failed</source>
         <translation>Falló el codificador MP3</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+59"/>
         <source>The OGG encoder refuses this format</source>
         <translation>El codificador OGG no admite este formato</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <location line="+180"/>
-        <location line="+142"/>
-        <location filename="../media/wavwriter.cpp" line="+39"/>
+        <location line="+25"/>
+        <location line="+179"/>
+        <location line="+141"/>
+        <location filename="../media/wavwriter.cpp" line="+46"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>No se admite una entrada de %1 Hz y %2 canales</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-190"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
         <translation>No hay codificador WMA</translation>
@@ -327,75 +326,60 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>El codificador WMA no admite %1 kbps a %2 Hz</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot create %1</source>
-        <translation>No se puede crear %1</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <location line="+68"/>
-        <location line="+49"/>
-        <location line="+158"/>
-        <location line="+71"/>
-        <location line="+42"/>
-        <location line="+93"/>
-        <location line="+1"/>
-        <location line="+7"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+71"/>
-        <location line="+49"/>
-        <location line="+32"/>
+        <location line="+86"/>
+        <location line="+346"/>
+        <location line="+227"/>
         <source>Cannot write %1</source>
         <translation>No se puede escribir %1</translation>
     </message>
     <message>
-        <location line="-643"/>
-        <location line="+78"/>
-        <location line="+153"/>
-        <location line="+9"/>
-        <location line="+326"/>
+        <location line="-631"/>
+        <location line="+77"/>
+        <location line="+152"/>
+        <location line="+8"/>
+        <location line="+350"/>
         <source>Out of memory</source>
         <translation>Memoria insuficiente</translation>
     </message>
     <message>
-        <location line="-538"/>
+        <location line="-559"/>
         <location line="+12"/>
-        <location line="+44"/>
+        <location line="+43"/>
         <location line="+4"/>
         <location line="+23"/>
         <source>The WMA encoder failed</source>
         <translation>Falló el codificador WMA</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+144"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>El codificador FLAC no admite %1 Hz, %2 canales, %3 bits</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+13"/>
+        <location line="+79"/>
         <source>The FLAC encoder failed</source>
         <translation>Falló el codificador FLAC</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+45"/>
         <source>The FLAC encoder failed (%1)</source>
         <translation>Falló el codificador FLAC (%1)</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+64"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Falló el codificador Opus (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+20"/>
-        <location line="+8"/>
+        <location line="+43"/>
         <source>The Opus encoder failed</source>
         <translation>Falló el codificador Opus</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-34"/>
         <source>The Opus encoder refuses %1 kbps</source>
         <translation>El codificador Opus no admite %1 kbps</translation>
     </message>
@@ -413,7 +397,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
     <message>
         <location line="+42"/>
         <location line="+10"/>
-        <location line="+33"/>
+        <location line="+32"/>
         <location line="+4"/>
         <location line="+15"/>
         <source>The AAC encoder failed</source>
@@ -445,32 +429,33 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>M4A admite 44100 o 48000 Hz, de 64 a 320 kbps y 1 o 2 canales, no %1 Hz, %2 kbps, %3 canales</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+61"/>
+        <location filename="../media/avinput.cpp" line="+213"/>
         <source>Source file not found: %1</source>
         <translation>No se encontró el archivo de origen: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Cannot read the source file: %1</source>
         <translation>No se puede leer el archivo de origen: %1</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-33"/>
+        <location line="+8"/>
         <source>Not a media file (the file is empty): %1</source>
         <translation>No es un archivo multimedia (el archivo está vacío): %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Out of memory opening %1</source>
         <translation>Memoria insuficiente al abrir %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+20"/>
         <location line="+18"/>
-        <location filename="../media/sourceinfo.cpp" line="+123"/>
+        <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+407"/>
+        <location filename="../media/videoedit.cpp" line="+533"/>
         <source>Stopped</source>
         <translation>Detenido</translation>
     </message>
@@ -481,13 +466,13 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>No es un archivo multimedia: %1</translation>
     </message>
     <message>
-        <location filename="../media/medialength.cpp" line="+25"/>
-        <location filename="../media/waveform.cpp" line="+112"/>
+        <location filename="../media/medialength.cpp" line="+26"/>
+        <location filename="../media/waveform.cpp" line="+113"/>
         <source>The length of %1 is unknown</source>
         <translation>Se desconoce la duración de %1</translation>
     </message>
     <message>
-        <location filename="../media/previewplayer.cpp" line="+97"/>
+        <location filename="../media/previewplayer.cpp" line="+98"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
         <translation>La vista previa no puede dibujar con el OpenGL de esta pantalla: %1</translation>
     </message>
@@ -518,51 +503,46 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>La reproducción de «%1» se detuvo en %2 s de %3 s: no se puede leer el resto del archivo</translation>
     </message>
     <message>
-        <location filename="../media/sourceinfo.cpp" line="-118"/>
+        <location filename="../media/sourceinfo.cpp" line="-156"/>
         <source>%1 channels</source>
         <translation>%1 canales</translation>
     </message>
     <message>
-        <location filename="../media/wavwriter.cpp" line="-8"/>
-        <location line="+18"/>
+        <location filename="../media/outputfile.cpp" line="+87"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>No se puede escribir el archivo de salida %1 (%2)</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Cannot write the output file %1</source>
-        <translation>No se puede escribir el archivo de salida %1</translation>
-    </message>
-    <message>
-        <location filename="../media/videoedit.cpp" line="-293"/>
+        <location filename="../media/videoedit.cpp" line="-414"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>No hay decodificador para el audio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+389"/>
+        <location line="+510"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>El flujo %1 de %2 no es una pista de audio</translation>
     </message>
     <message>
-        <location line="-388"/>
-        <location line="+389"/>
+        <location line="-509"/>
+        <location line="+510"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>No hay ningún flujo de audio en %1</translation>
     </message>
     <message>
-        <location line="-382"/>
+        <location line="-503"/>
         <location line="+3"/>
-        <location line="+398"/>
+        <location line="+519"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>No se puede decodificar el audio de %1</translation>
     </message>
     <message>
-        <location line="-340"/>
+        <location line="-507"/>
+        <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>No se pudo decodificar audio de %1</translation>
     </message>
@@ -572,18 +552,23 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>El fragmento no contiene audio</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
+        <source>The source ended at %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
         <translation>La entrada terminó antes de tiempo: %1 contiene %2 s de los %3 s pedidos</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+165"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>No se puede convertir el audio de %1</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+122"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>No se puede convertir el audio a %1 Hz y %2 canales</translation>
     </message>
@@ -596,7 +581,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
 <context>
     <name>Notify</name>
     <message>
-        <location filename="../main/notify.cpp" line="+11"/>
+        <location filename="../main/notify.cpp" line="+12"/>
         <source>%1 %2 converted, %3 failed</source>
         <translation>%1 %2, %3 con errores</translation>
     </message>
@@ -665,6 +650,11 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <location line="+20"/>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location filename="../extras/about.cpp" line="+40"/>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -886,7 +876,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+648"/>
+        <location filename="../clip/edit.cpp" line="+656"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>¡Introduzca el tiempo en un formato correcto!</translation>
@@ -897,7 +887,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>¡El tiempo inicial debe ser menor que el tiempo final!</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Invalid Year Value</source>
         <translation>Valor de año no válido</translation>
     </message>
@@ -1051,7 +1041,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../progress/execute.cpp" line="+89"/>
+        <location filename="../progress/execute.cpp" line="+90"/>
         <source>File progress %1</source>
         <translation>Progreso del archivo %1</translation>
     </message>
@@ -1069,7 +1059,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+31"/>
+        <location filename="../main/jobqueue.cpp" line="+32"/>
         <source>No queued file is being edited.</source>
         <translation>No se está editando ningún archivo de la cola.</translation>
     </message>
@@ -1342,7 +1332,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso, 130 cance
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../main/chapters.cpp" line="+11"/>
+        <location filename="../main/chapters.cpp" line="+12"/>
         <source>the source&apos;s default</source>
         <translation>la predeterminada del origen</translation>
     </message>
@@ -1366,7 +1356,7 @@ Capítulo %1: %2</translation>
         <translation>Dividir en capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="+25"/>
+        <location filename="../main/jobs.cpp" line="+26"/>
         <source>MPEG files</source>
         <translation>Archivos MPEG</translation>
     </message>
@@ -1464,12 +1454,12 @@ Capítulo %1: %2</translation>
     </message>
     <message>
         <location line="+73"/>
-        <location filename="../main/run.cpp" line="+88"/>
+        <location filename="../main/run.cpp" line="+92"/>
         <source>Waiting</source>
         <translation>En espera</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+221"/>
+        <location filename="../main/main.cpp" line="+222"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Todavía hay una conversión en curso. ¿Detenerla y salir?</translation>
     </message>
@@ -1517,7 +1507,12 @@ Capítulo %1: %2</translation>
         <translation>Omitido</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Loudness %1 LUFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Task complete!</source>
         <translation>¡Tarea completada!</translation>
     </message>
@@ -1552,7 +1547,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+28"/>
+        <location filename="../engine/encodestep.cpp" line="+30"/>
         <source>The encoder does not accept the output settings</source>
         <translation>El codificador no acepta la configuración de salida</translation>
     </message>
@@ -1572,8 +1567,8 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>WAV admite 8, 16 o 24 bits, no %1 Hz, %2 canales, %3 bits</translation>
     </message>
     <message>
-        <location line="+142"/>
-        <location line="+45"/>
+        <location line="+144"/>
+        <location line="+51"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox no conoce el formato de salida</translation>
     </message>
@@ -1598,7 +1593,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>El fragmento empieza en %1 s, después del final del origen (%2 s)</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+212"/>
         <source>The clip holds no sound</source>
         <translation>El fragmento no contiene audio</translation>
     </message>
@@ -1608,22 +1603,27 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No se puede escribir %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+57"/>
+        <source>True peak %1 dBTP, over -1 dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>The tags could not be written: %1</source>
         <translation>No se pudieron escribir las etiquetas: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+78"/>
+        <location filename="../engine/runengine.cpp" line="+91"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>No se puede crear un archivo en %1: %2</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+76"/>
         <source>Cannot write %1: %2</source>
         <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+100"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 es un origen de esta conversión y se conservó</translation>
     </message>
@@ -1634,7 +1634,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>%1 ya existe y se conservó</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+120"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>El tiempo inicial «%1» no es un tiempo válido (hh:mm:ss)</translation>
     </message>
@@ -1699,7 +1699,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Formato de salida</translation>
     </message>
     <message>
-        <location line="+265"/>
+        <location line="+295"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
@@ -1724,7 +1724,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1884"/>
+        <location line="-1914"/>
         <source>Convert up to</source>
         <translation>Convertir hasta</translation>
     </message>
@@ -1772,6 +1772,31 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Peaks over -1 dBTP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Peaks over -1 dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Limit the peaks: every clip reaches the loudness chosen. Lower the whole clip: nothing is limited, and clips with high peaks stay quieter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lower the whole clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Limit the peaks</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2124,7 +2149,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+88"/>
+        <location filename="../settings/setting.cpp" line="+89"/>
         <source>The audio component failed (error %1)</source>
         <translation>Falló el componente de audio (error %1)</translation>
     </message>
@@ -2132,7 +2157,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+145"/>
+        <location filename="../clip/soundstrip.cpp" line="+146"/>
         <source>No sound</source>
         <translation>Sin audio</translation>
     </message>
@@ -2175,7 +2200,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+81"/>
+        <location filename="../extras/tip.cpp" line="+82"/>
         <source>No tips available.</source>
         <translation>No hay consejos disponibles.</translation>
     </message>
@@ -2183,7 +2208,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>TUpDown</name>
     <message>
-        <location filename="../clip/updown.cpp" line="+17"/>
+        <location filename="../clip/updown.cpp" line="+18"/>
         <source>One more</source>
         <translation>Uno más</translation>
     </message>

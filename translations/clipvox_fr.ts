@@ -4,7 +4,7 @@
 <context>
     <name>ClipvoxApplication</name>
     <message>
-        <location filename="../main/application.cpp" line="+28"/>
+        <location filename="../main/application.cpp" line="+29"/>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
     </message>
@@ -12,7 +12,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/convert.cpp" line="+97"/>
+        <location filename="../cli/convert.cpp" line="+102"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
        clipvox [FILE...]            (opens the window with the files queued)
 
@@ -37,69 +37,58 @@ Options:
   --keep-tree ROOT  with --output: the sources&apos; folders below ROOT are kept
                     under the output folder
   --no-tags         do not copy the source&apos;s tags and cover
+  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
+                    (default: setup.ini)
+  --peaks MODE      where the gain for the loudness would put the true peak over
+                    -1 dBTP: limit (a limiter takes the peaks, the loudness is
+                    reached) or lower (the whole file stays quieter) (default:
+                    setup.ini, else limit)
   --help            show this text
   --version         show the version
 
 Encoder parameters and loudness come from setup.ini, as in the window.
 One line per file on standard output, in queue order:
   ok SOURCE -&gt; OUTPUT (LENGTH)   or   failed SOURCE: REASON
+  with a loudness target: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), the loudness
+  reached (-inf LUFS for a file below the -70 LUFS gate)
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>Usage&#xa0;: clipvox --convert [options] [--] FILE...
-        clipvox [FILE...]           (ouvre la fenêtre, fichiers mis en attente)
-
-Convertit la piste audio de chaque vidéo FILE en fichier audio, sans fenêtre.
-
-Options&#xa0;:
-  --format FORMAT   format de sortie&#xa0;: %1 (par défaut&#xa0;: celui de setup.ini)
-  --output DIR      dossier des sorties (par défaut&#xa0;: celui de chaque source)
-  --start hh:mm:ss  début de l&apos;extrait de chaque fichier (par défaut 00:00:00)
-  --end hh:mm:ss    fin de l&apos;extrait de chaque fichier, ou max (par défaut max)
-  --track N         piste audio à convertir, comptée à partir de 1 (par défaut&#xa0;:
-                    celle par défaut de la source)&#xa0;; un fichier sans elle échoue
-  --split-chapters  une sortie par chapitre, «&#xa0;video - 01 Title.mp3&#xa0;», avec le
-                    titre et le numéro du chapitre en étiquettes
-  --jobs N          fichiers convertis simultanément (par défaut&#xa0;: setup.ini)
-  --overwrite       remplace un fichier existant du nom de la sortie&#xa0;; sans
-                    cette option, le fichier existant est conservé et la sortie
-                    prend le nom libre suivant, «&#xa0;clip (2).mp3&#xa0;»&#xa0;; une source
-                    n&apos;est jamais remplacée
-  --skip-existing   ne convertit pas un fichier dont la sortie existe déjà
-  --name PATTERN    nom du fichier de sortie à partir de {name} {title} {artist}
-                    {album} {year} {track} {n}&#xa0;; un champ vide vaut {name}
-                    (par défaut {name})
-  --keep-tree ROOT  avec --output&#xa0;: les dossiers des sources sous ROOT sont
-                    conservés dans le dossier de sortie
-  --no-tags         ne copie pas les étiquettes ni la pochette de la source
-  --help            affiche ce texte
-  --version         affiche la version
-
-Encodage et volume sonore&#xa0;: paramètres de setup.ini, comme dans la fenêtre.
-Une ligne par fichier sur la sortie standard, dans l&apos;ordre de la file&#xa0;:
-  ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
-  ou   skipped SOURCE: KEPT FILE&#xa0;; noms à caractères de contrôle écrits $&apos;a\nb&apos;
-Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 annulé.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+144"/>
-        <location line="+34"/>
+        <location line="+48"/>
+        <source>Try &apos;clipvox --convert --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <location line="+41"/>
+        <location line="+38"/>
+        <location line="+229"/>
         <source>Cancelled</source>
         <translation>Annulé</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-245"/>
         <source>length unknown</source>
         <translation>durée inconnue</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+45"/>
         <source>file %1 of %2, %3%, time left %4</source>
         <translation>fichier %1 sur %2, %3&#xa0;%, temps restant %4</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+82"/>
+        <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>options other than --help and --version need --convert</source>
         <translation>les options autres que --help et --version exigent --convert</translation>
     </message>
@@ -119,7 +108,17 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>--overwrite et --skip-existing s&apos;excluent mutuellement</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
+        <source>--loudness needs a whole number from -70 to -5 or off, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
         <translation>--start exige un temps hh:mm:ss, et non «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -144,7 +143,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>--track exige un nombre supérieur ou égal à 1, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>No such file</source>
         <translation>Fichier introuvable</translation>
     </message>
@@ -159,12 +158,12 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Impossible de lire le fichier</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>it has no chapters, converted whole</source>
         <translation>aucun chapitre, converti en entier</translation>
     </message>
     <message>
-        <location filename="../main/commandline.cpp" line="+9"/>
+        <location filename="../main/commandline.cpp" line="+10"/>
         <source>Pulls the sound track out of video files.</source>
         <translation>Extrait la piste audio des fichiers vidéo.</translation>
     </message>
@@ -177,8 +176,8 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
 <context>
     <name>Core</name>
     <message>
-        <location filename="../clip/edittime.cpp" line="+16"/>
-        <location filename="../core/core.cpp" line="+41"/>
+        <location filename="../clip/edittime.cpp" line="+17"/>
+        <location filename="../core/core.cpp" line="+45"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
@@ -186,7 +185,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../main/desktop.cpp" line="+53"/>
+        <location filename="../main/desktop.cpp" line="+54"/>
         <source>Select a directory to save output files</source>
         <translation>Choisir un dossier où enregistrer les fichiers de sortie</translation>
     </message>
@@ -199,7 +198,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+190"/>
+        <location filename="../settings/settingsfile.cpp" line="+196"/>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
@@ -207,13 +206,13 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
 <context>
     <name>Media</name>
     <message>
-        <location filename="../media/audiofile2.cpp" line="+35"/>
+        <location filename="../media/audiofile2.cpp" line="+36"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
         <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../media/sourceinfo.cpp" line="+83"/>
+        <location filename="../media/sourceinfo.cpp" line="+88"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
@@ -256,27 +255,29 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Aucun fichier de sortie n&apos;est ouvert</translation>
     </message>
     <message>
-        <location filename="../media/audioinformation2.cpp" line="+99"/>
+        <location filename="../media/audioinformation2.cpp" line="+236"/>
         <source>File not found: %1</source>
         <translation>Fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+97"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Les étiquettes ne peuvent être écrites que dans les fichiers MP3, OGG, WMA, FLAC, Opus et M4A&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Cannot write the tags of %1</source>
         <translation>Impossible d&apos;écrire les étiquettes de %1</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+32"/>
+        <location filename="../media/audiowriters.cpp" line="+34"/>
+        <location line="+410"/>
+        <location line="+591"/>
         <source>Cannot create %1 (%2)</source>
         <translation>Impossible de créer %1 (%2)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-923"/>
         <source>Unknown MP3 channel mode %1</source>
         <translation>Mode de canaux MP3 %1 inconnu</translation>
     </message>
@@ -291,30 +292,30 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>L&apos;encodeur MP3 refuse %1 Hz à %2 kbps</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>The input format cannot change after samples were written</source>
         <translation>Le format d&apos;entrée ne peut plus changer une fois des échantillons écrits</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The MP3 encoder failed</source>
         <translation>L&apos;encodeur MP3 a échoué</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+59"/>
         <source>The OGG encoder refuses this format</source>
         <translation>L&apos;encodeur OGG refuse ce format</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <location line="+180"/>
-        <location line="+142"/>
-        <location filename="../media/wavwriter.cpp" line="+39"/>
+        <location line="+25"/>
+        <location line="+179"/>
+        <location line="+141"/>
+        <location filename="../media/wavwriter.cpp" line="+46"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>Impossible d&apos;accepter une entrée de %1 Hz, %2 canaux</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-190"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
         <translation>Aucun encodeur WMA</translation>
@@ -325,75 +326,60 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>L&apos;encodeur WMA refuse %1 kbps à %2 Hz</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot create %1</source>
-        <translation>Impossible de créer %1</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <location line="+68"/>
-        <location line="+49"/>
-        <location line="+158"/>
-        <location line="+71"/>
-        <location line="+42"/>
-        <location line="+93"/>
-        <location line="+1"/>
-        <location line="+7"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+71"/>
-        <location line="+49"/>
-        <location line="+32"/>
+        <location line="+86"/>
+        <location line="+346"/>
+        <location line="+227"/>
         <source>Cannot write %1</source>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
-        <location line="-643"/>
-        <location line="+78"/>
-        <location line="+153"/>
-        <location line="+9"/>
-        <location line="+326"/>
+        <location line="-631"/>
+        <location line="+77"/>
+        <location line="+152"/>
+        <location line="+8"/>
+        <location line="+350"/>
         <source>Out of memory</source>
         <translation>Mémoire insuffisante</translation>
     </message>
     <message>
-        <location line="-538"/>
+        <location line="-559"/>
         <location line="+12"/>
-        <location line="+44"/>
+        <location line="+43"/>
         <location line="+4"/>
         <location line="+23"/>
         <source>The WMA encoder failed</source>
         <translation>L&apos;encodeur WMA a échoué</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+144"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>L&apos;encodeur FLAC refuse %1 Hz, %2 canaux, %3 bits</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+13"/>
+        <location line="+79"/>
         <source>The FLAC encoder failed</source>
         <translation>L&apos;encodeur FLAC a échoué</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+45"/>
         <source>The FLAC encoder failed (%1)</source>
         <translation>L&apos;encodeur FLAC a échoué (%1)</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+64"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>L&apos;encodeur Opus a échoué (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+20"/>
-        <location line="+8"/>
+        <location line="+43"/>
         <source>The Opus encoder failed</source>
         <translation>L&apos;encodeur Opus a échoué</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-34"/>
         <source>The Opus encoder refuses %1 kbps</source>
         <translation>L&apos;encodeur Opus refuse %1 kbps</translation>
     </message>
@@ -411,7 +397,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
     <message>
         <location line="+42"/>
         <location line="+10"/>
-        <location line="+33"/>
+        <location line="+32"/>
         <location line="+4"/>
         <location line="+15"/>
         <source>The AAC encoder failed</source>
@@ -443,32 +429,33 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>M4A accepte 44100 ou 48000 Hz, de 64 à 320 kbps et 1 ou 2 canaux, et non %1 Hz, %2 kbps, %3 canaux</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+61"/>
+        <location filename="../media/avinput.cpp" line="+213"/>
         <source>Source file not found: %1</source>
         <translation>Fichier source introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Cannot read the source file: %1</source>
         <translation>Impossible de lire le fichier source&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-33"/>
+        <location line="+8"/>
         <source>Not a media file (the file is empty): %1</source>
         <translation>Ce n&apos;est pas un fichier multimédia (le fichier est vide)&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Out of memory opening %1</source>
         <translation>Mémoire insuffisante à l&apos;ouverture de %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+20"/>
         <location line="+18"/>
-        <location filename="../media/sourceinfo.cpp" line="+123"/>
+        <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+407"/>
+        <location filename="../media/videoedit.cpp" line="+533"/>
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
@@ -479,13 +466,13 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Ce n&apos;est pas un fichier multimédia&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../media/medialength.cpp" line="+25"/>
-        <location filename="../media/waveform.cpp" line="+112"/>
+        <location filename="../media/medialength.cpp" line="+26"/>
+        <location filename="../media/waveform.cpp" line="+113"/>
         <source>The length of %1 is unknown</source>
         <translation>La durée de %1 est inconnue</translation>
     </message>
     <message>
-        <location filename="../media/previewplayer.cpp" line="+97"/>
+        <location filename="../media/previewplayer.cpp" line="+98"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
         <translation>L&apos;aperçu ne peut pas s&apos;afficher avec l&apos;OpenGL de cet écran&#xa0;: %1</translation>
     </message>
@@ -516,51 +503,46 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>La lecture de «&#xa0;%1&#xa0;» s&apos;est arrêtée à %2 s sur %3 s&#xa0;: la suite du fichier est illisible</translation>
     </message>
     <message>
-        <location filename="../media/sourceinfo.cpp" line="-118"/>
+        <location filename="../media/sourceinfo.cpp" line="-156"/>
         <source>%1 channels</source>
         <translation>%1 canaux</translation>
     </message>
     <message>
-        <location filename="../media/wavwriter.cpp" line="-8"/>
-        <location line="+18"/>
+        <location filename="../media/outputfile.cpp" line="+87"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>Impossible d&apos;écrire le fichier de sortie %1 (%2)</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Cannot write the output file %1</source>
-        <translation>Impossible d&apos;écrire le fichier de sortie %1</translation>
-    </message>
-    <message>
-        <location filename="../media/videoedit.cpp" line="-293"/>
+        <location filename="../media/videoedit.cpp" line="-414"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Aucun décodeur pour le son de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+389"/>
+        <location line="+510"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Le flux %1 de %2 n&apos;est pas une piste audio</translation>
     </message>
     <message>
-        <location line="-388"/>
-        <location line="+389"/>
+        <location line="-509"/>
+        <location line="+510"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Aucun flux audio dans %1</translation>
     </message>
     <message>
-        <location line="-382"/>
+        <location line="-503"/>
         <location line="+3"/>
-        <location line="+398"/>
+        <location line="+519"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Impossible de décoder le son de %1</translation>
     </message>
     <message>
-        <location line="-340"/>
+        <location line="-507"/>
+        <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aucun son n&apos;a pu être décodé depuis %1</translation>
     </message>
@@ -570,18 +552,23 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
+        <source>The source ended at %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
         <translation>Entrée terminée trop tôt&#xa0;: %1 contient %2 s sur les %3 s demandées</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+165"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>Impossible de convertir le son de %1</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+122"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Impossible de convertir le son en %1 Hz, %2 canaux</translation>
     </message>
@@ -594,7 +581,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
 <context>
     <name>Notify</name>
     <message>
-        <location filename="../main/notify.cpp" line="+11"/>
+        <location filename="../main/notify.cpp" line="+12"/>
         <source>%1 %2 converted, %3 failed</source>
         <translation>%1 %2, %3 en échec</translation>
     </message>
@@ -663,6 +650,11 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <location line="+20"/>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../extras/about.cpp" line="+40"/>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -884,7 +876,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+648"/>
+        <location filename="../clip/edit.cpp" line="+656"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>Veuillez saisir un temps au bon format&#xa0;!</translation>
@@ -895,7 +887,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Le début doit précéder la fin&#xa0;!</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Invalid Year Value</source>
         <translation>Année non valide</translation>
     </message>
@@ -1049,7 +1041,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../progress/execute.cpp" line="+89"/>
+        <location filename="../progress/execute.cpp" line="+90"/>
         <source>File progress %1</source>
         <translation>Progression du fichier %1</translation>
     </message>
@@ -1067,7 +1059,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+31"/>
+        <location filename="../main/jobqueue.cpp" line="+32"/>
         <source>No queued file is being edited.</source>
         <translation>Aucun fichier de la file d&apos;attente n&apos;est en cours de modification.</translation>
     </message>
@@ -1340,7 +1332,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../main/chapters.cpp" line="+11"/>
+        <location filename="../main/chapters.cpp" line="+12"/>
         <source>the source&apos;s default</source>
         <translation>la piste par défaut de la source</translation>
     </message>
@@ -1364,7 +1356,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Découper en chapitres</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="+25"/>
+        <location filename="../main/jobs.cpp" line="+26"/>
         <source>MPEG files</source>
         <translation>Fichiers MPEG</translation>
     </message>
@@ -1462,12 +1454,12 @@ Chapitre %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+73"/>
-        <location filename="../main/run.cpp" line="+88"/>
+        <location filename="../main/run.cpp" line="+92"/>
         <source>Waiting</source>
         <translation>En attente</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+221"/>
+        <location filename="../main/main.cpp" line="+222"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Une conversion est en cours. L&apos;arrêter et quitter&#xa0;?</translation>
     </message>
@@ -1515,7 +1507,12 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Ignoré</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Loudness %1 LUFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Task complete!</source>
         <translation>Tâche terminée&#xa0;!</translation>
     </message>
@@ -1550,7 +1547,7 @@ Chapitre %1&#xa0;: %2</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+28"/>
+        <location filename="../engine/encodestep.cpp" line="+30"/>
         <source>The encoder does not accept the output settings</source>
         <translation>L&apos;encodeur n&apos;accepte pas les paramètres de sortie</translation>
     </message>
@@ -1570,8 +1567,8 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>WAV accepte 8, 16 ou 24 bits, et non %1 Hz, %2 canaux, %3 bits</translation>
     </message>
     <message>
-        <location line="+142"/>
-        <location line="+45"/>
+        <location line="+144"/>
+        <location line="+51"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox ne connaît pas ce format de sortie</translation>
     </message>
@@ -1596,7 +1593,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>L&apos;extrait commence à %1 s, après la fin de la source (%2 s)</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+212"/>
         <source>The clip holds no sound</source>
         <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
@@ -1606,22 +1603,27 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+57"/>
+        <source>True peak %1 dBTP, over -1 dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>The tags could not be written: %1</source>
         <translation>Les étiquettes n&apos;ont pas pu être écrites&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+78"/>
+        <location filename="../engine/runengine.cpp" line="+91"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>Impossible de créer un fichier dans %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+76"/>
         <source>Cannot write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+100"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 est une source de cette conversion et a été conservé</translation>
     </message>
@@ -1632,7 +1634,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>%1 existe et a été conservé</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+120"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>Le début «&#xa0;%1&#xa0;» n&apos;est pas un temps valide (hh:mm:ss)</translation>
     </message>
@@ -1697,7 +1699,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Format de sortie</translation>
     </message>
     <message>
-        <location line="+265"/>
+        <location line="+295"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
@@ -1722,7 +1724,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1884"/>
+        <location line="-1914"/>
         <source>Convert up to</source>
         <translation>Convertir jusqu&apos;à</translation>
     </message>
@@ -1770,6 +1772,31 @@ Chapitre %1&#xa0;: %2</translation>
         <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Peaks over -1 dBTP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Peaks over -1 dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Limit the peaks: every clip reaches the loudness chosen. Lower the whole clip: nothing is limited, and clips with high peaks stay quieter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lower the whole clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Limit the peaks</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2122,7 +2149,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+88"/>
+        <location filename="../settings/setting.cpp" line="+89"/>
         <source>The audio component failed (error %1)</source>
         <translation>Le composant audio a échoué (erreur %1)</translation>
     </message>
@@ -2130,7 +2157,7 @@ Chapitre %1&#xa0;: %2</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+145"/>
+        <location filename="../clip/soundstrip.cpp" line="+146"/>
         <source>No sound</source>
         <translation>Aucun son</translation>
     </message>
@@ -2173,7 +2200,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+81"/>
+        <location filename="../extras/tip.cpp" line="+82"/>
         <source>No tips available.</source>
         <translation>Aucune astuce disponible.</translation>
     </message>
@@ -2181,7 +2208,7 @@ Chapitre %1&#xa0;: %2</translation>
 <context>
     <name>TUpDown</name>
     <message>
-        <location filename="../clip/updown.cpp" line="+17"/>
+        <location filename="../clip/updown.cpp" line="+18"/>
         <source>One more</source>
         <translation>Un de plus</translation>
     </message>

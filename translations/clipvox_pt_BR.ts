@@ -4,7 +4,7 @@
 <context>
     <name>ClipvoxApplication</name>
     <message>
-        <location filename="../main/application.cpp" line="+28"/>
+        <location filename="../main/application.cpp" line="+29"/>
         <source>Unknown error</source>
         <translation>Erro desconhecido</translation>
     </message>
@@ -12,7 +12,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/convert.cpp" line="+97"/>
+        <location filename="../cli/convert.cpp" line="+102"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
        clipvox [FILE...]            (opens the window with the files queued)
 
@@ -37,67 +37,58 @@ Options:
   --keep-tree ROOT  with --output: the sources&apos; folders below ROOT are kept
                     under the output folder
   --no-tags         do not copy the source&apos;s tags and cover
+  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
+                    (default: setup.ini)
+  --peaks MODE      where the gain for the loudness would put the true peak over
+                    -1 dBTP: limit (a limiter takes the peaks, the loudness is
+                    reached) or lower (the whole file stays quieter) (default:
+                    setup.ini, else limit)
   --help            show this text
   --version         show the version
 
 Encoder parameters and loudness come from setup.ini, as in the window.
 One line per file on standard output, in queue order:
   ok SOURCE -&gt; OUTPUT (LENGTH)   or   failed SOURCE: REASON
+  with a loudness target: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), the loudness
+  reached (-inf LUFS for a file below the -70 LUFS gate)
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>Uso: clipvox --convert [opções] [--] FILE...
-     clipvox [FILE...]            (abre a janela com os arquivos na fila)
-
-Converte a faixa de áudio de cada vídeo FILE em um arquivo de áudio, sem janela.
-
-Opções:
-  --format FORMAT   formato de saída: %1 (padrão: o do setup.ini)
-  --output DIR      pasta das saídas (padrão: a própria pasta de cada origem)
-  --start hh:mm:ss  início do trecho de cada arquivo (padrão 00:00:00)
-  --end hh:mm:ss    fim do trecho de cada arquivo, ou max (padrão max)
-  --track N         a faixa de áudio a converter, contada a partir de 1 (padrão:
-                    a faixa padrão da origem); um arquivo sem ela falha
-  --split-chapters  uma saída por capítulo, &quot;video - 01 Title.mp3&quot;, com o
-                    título e o número do capítulo como etiquetas
-  --jobs N          arquivos convertidos ao mesmo tempo (padrão: setup.ini)
-  --overwrite       substitui arquivos existentes com o nome da saída; sem ela,
-                    o arquivo existente é mantido e a saída recebe o próximo
-                    nome livre, &quot;clip (2).mp3&quot;; uma origem nunca é substituída
-  --skip-existing   não converte um arquivo cuja saída já existe
-  --name PATTERN    nome do arquivo de saída com {name} {title} {artist} {album}
-                    {year} {track} {n}; campo vazio vira {name} (padrão {name})
-  --keep-tree ROOT  com --output: as pastas das origens abaixo de ROOT são
-                    mantidas dentro da pasta de saída
-  --no-tags         não copia as etiquetas e a capa da origem
-  --help            mostra este texto
-  --version         mostra a versão
-
-Os parâmetros do codificador e o volume vêm do setup.ini, como na janela.
-Uma linha por arquivo na saída padrão, na ordem da fila:
-  ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
-  ou   skipped SOURCE: KEPT FILE; nomes com caracteres de controle como $&apos;a\nb&apos;
-Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+144"/>
-        <location line="+34"/>
+        <location line="+48"/>
+        <source>Try &apos;clipvox --convert --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <location line="+41"/>
+        <location line="+38"/>
+        <location line="+229"/>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-245"/>
         <source>length unknown</source>
         <translation>duração desconhecida</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+45"/>
         <source>file %1 of %2, %3%, time left %4</source>
         <translation>arquivo %1 de %2, %3%, tempo restante %4</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+82"/>
+        <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>options other than --help and --version need --convert</source>
         <translation>opções diferentes de --help e --version exigem --convert</translation>
     </message>
@@ -117,7 +108,17 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>--overwrite e --skip-existing não podem ser usadas juntas</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
+        <source>--loudness needs a whole number from -70 to -5 or off, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
         <translation>--start exige um tempo hh:mm:ss, não &quot;%1&quot;</translation>
     </message>
@@ -142,7 +143,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>--track exige um número maior ou igual a 1, não &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>No such file</source>
         <translation>Arquivo inexistente</translation>
     </message>
@@ -157,12 +158,12 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Não é possível ler o arquivo</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>it has no chapters, converted whole</source>
         <translation>não tem capítulos, convertido por inteiro</translation>
     </message>
     <message>
-        <location filename="../main/commandline.cpp" line="+9"/>
+        <location filename="../main/commandline.cpp" line="+10"/>
         <source>Pulls the sound track out of video files.</source>
         <translation>Extrai a faixa de áudio de arquivos de vídeo.</translation>
     </message>
@@ -175,8 +176,8 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
 <context>
     <name>Core</name>
     <message>
-        <location filename="../clip/edittime.cpp" line="+16"/>
-        <location filename="../core/core.cpp" line="+41"/>
+        <location filename="../clip/edittime.cpp" line="+17"/>
+        <location filename="../core/core.cpp" line="+45"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>&apos;%1&apos; não é um valor inteiro válido</translation>
     </message>
@@ -184,7 +185,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../main/desktop.cpp" line="+53"/>
+        <location filename="../main/desktop.cpp" line="+54"/>
         <source>Select a directory to save output files</source>
         <translation>Selecione uma pasta para salvar os arquivos de saída</translation>
     </message>
@@ -197,7 +198,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+190"/>
+        <location filename="../settings/settingsfile.cpp" line="+196"/>
         <source>Unable to write to %1</source>
         <translation>Não foi possível gravar em %1</translation>
     </message>
@@ -205,13 +206,13 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
 <context>
     <name>Media</name>
     <message>
-        <location filename="../media/audiofile2.cpp" line="+35"/>
+        <location filename="../media/audiofile2.cpp" line="+36"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
         <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../media/sourceinfo.cpp" line="+83"/>
+        <location filename="../media/sourceinfo.cpp" line="+88"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
@@ -254,27 +255,29 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Nenhum arquivo de saída está aberto</translation>
     </message>
     <message>
-        <location filename="../media/audioinformation2.cpp" line="+99"/>
+        <location filename="../media/audioinformation2.cpp" line="+236"/>
         <source>File not found: %1</source>
         <translation>Arquivo não encontrado: %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+97"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Só é possível gravar etiquetas em arquivos MP3, OGG, WMA, FLAC, Opus e M4A: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Cannot write the tags of %1</source>
         <translation>Não foi possível gravar as etiquetas de %1</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+32"/>
+        <location filename="../media/audiowriters.cpp" line="+34"/>
+        <location line="+410"/>
+        <location line="+591"/>
         <source>Cannot create %1 (%2)</source>
         <translation>Não foi possível criar %1 (%2)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-923"/>
         <source>Unknown MP3 channel mode %1</source>
         <translation>Modo de canais MP3 desconhecido: %1</translation>
     </message>
@@ -289,30 +292,30 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>O codificador MP3 recusa %1 Hz a %2 kbps</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>The input format cannot change after samples were written</source>
         <translation>O formato de entrada não pode mudar depois que amostras foram gravadas</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The MP3 encoder failed</source>
         <translation>Falha no codificador MP3</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+59"/>
         <source>The OGG encoder refuses this format</source>
         <translation>O codificador OGG recusa este formato</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <location line="+180"/>
-        <location line="+142"/>
-        <location filename="../media/wavwriter.cpp" line="+39"/>
+        <location line="+25"/>
+        <location line="+179"/>
+        <location line="+141"/>
+        <location filename="../media/wavwriter.cpp" line="+46"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>Não é possível aceitar entrada de %1 Hz, %2 canais</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-190"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
         <translation>Nenhum codificador WMA</translation>
@@ -323,75 +326,60 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>O codificador WMA recusa %1 kbps a %2 Hz</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot create %1</source>
-        <translation>Não foi possível criar %1</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <location line="+68"/>
-        <location line="+49"/>
-        <location line="+158"/>
-        <location line="+71"/>
-        <location line="+42"/>
-        <location line="+93"/>
-        <location line="+1"/>
-        <location line="+7"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+71"/>
-        <location line="+49"/>
-        <location line="+32"/>
+        <location line="+86"/>
+        <location line="+346"/>
+        <location line="+227"/>
         <source>Cannot write %1</source>
         <translation>Não foi possível gravar %1</translation>
     </message>
     <message>
-        <location line="-643"/>
-        <location line="+78"/>
-        <location line="+153"/>
-        <location line="+9"/>
-        <location line="+326"/>
+        <location line="-631"/>
+        <location line="+77"/>
+        <location line="+152"/>
+        <location line="+8"/>
+        <location line="+350"/>
         <source>Out of memory</source>
         <translation>Memória insuficiente</translation>
     </message>
     <message>
-        <location line="-538"/>
+        <location line="-559"/>
         <location line="+12"/>
-        <location line="+44"/>
+        <location line="+43"/>
         <location line="+4"/>
         <location line="+23"/>
         <source>The WMA encoder failed</source>
         <translation>Falha no codificador WMA</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+144"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>O codificador FLAC recusa %1 Hz, %2 canais, %3 bits</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+13"/>
+        <location line="+79"/>
         <source>The FLAC encoder failed</source>
         <translation>Falha no codificador FLAC</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+45"/>
         <source>The FLAC encoder failed (%1)</source>
         <translation>Falha no codificador FLAC (%1)</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+64"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Falha no codificador Opus (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+20"/>
-        <location line="+8"/>
+        <location line="+43"/>
         <source>The Opus encoder failed</source>
         <translation>Falha no codificador Opus</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-34"/>
         <source>The Opus encoder refuses %1 kbps</source>
         <translation>O codificador Opus recusa %1 kbps</translation>
     </message>
@@ -409,7 +397,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
     <message>
         <location line="+42"/>
         <location line="+10"/>
-        <location line="+33"/>
+        <location line="+32"/>
         <location line="+4"/>
         <location line="+15"/>
         <source>The AAC encoder failed</source>
@@ -441,32 +429,33 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>O M4A aceita 44100 ou 48000 Hz, de 64 a 320 kbps e 1 ou 2 canais, não %1 Hz, %2 kbps, %3 canais</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+61"/>
+        <location filename="../media/avinput.cpp" line="+213"/>
         <source>Source file not found: %1</source>
         <translation>Arquivo de origem não encontrado: %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Cannot read the source file: %1</source>
         <translation>Não foi possível ler o arquivo de origem: %1</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-33"/>
+        <location line="+8"/>
         <source>Not a media file (the file is empty): %1</source>
         <translation>Não é um arquivo de mídia (o arquivo está vazio): %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Out of memory opening %1</source>
         <translation>Memória insuficiente ao abrir %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+20"/>
         <location line="+18"/>
-        <location filename="../media/sourceinfo.cpp" line="+123"/>
+        <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+407"/>
+        <location filename="../media/videoedit.cpp" line="+533"/>
         <source>Stopped</source>
         <translation>Interrompido</translation>
     </message>
@@ -477,13 +466,13 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Não é um arquivo de mídia: %1</translation>
     </message>
     <message>
-        <location filename="../media/medialength.cpp" line="+25"/>
-        <location filename="../media/waveform.cpp" line="+112"/>
+        <location filename="../media/medialength.cpp" line="+26"/>
+        <location filename="../media/waveform.cpp" line="+113"/>
         <source>The length of %1 is unknown</source>
         <translation>A duração de %1 é desconhecida</translation>
     </message>
     <message>
-        <location filename="../media/previewplayer.cpp" line="+97"/>
+        <location filename="../media/previewplayer.cpp" line="+98"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
         <translation>A pré-visualização não consegue desenhar com o OpenGL desta tela: %1</translation>
     </message>
@@ -514,51 +503,46 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>A reprodução de &apos;%1&apos; parou em %2 s de %3 s: não é possível ler o restante do arquivo</translation>
     </message>
     <message>
-        <location filename="../media/sourceinfo.cpp" line="-118"/>
+        <location filename="../media/sourceinfo.cpp" line="-156"/>
         <source>%1 channels</source>
         <translation>%1 canais</translation>
     </message>
     <message>
-        <location filename="../media/wavwriter.cpp" line="-8"/>
-        <location line="+18"/>
+        <location filename="../media/outputfile.cpp" line="+87"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>Não foi possível gravar o arquivo de saída %1 (%2)</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Cannot write the output file %1</source>
-        <translation>Não foi possível gravar o arquivo de saída %1</translation>
-    </message>
-    <message>
-        <location filename="../media/videoedit.cpp" line="-293"/>
+        <location filename="../media/videoedit.cpp" line="-414"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Nenhum decodificador para o áudio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+389"/>
+        <location line="+510"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>O fluxo %1 de %2 não é uma faixa de áudio</translation>
     </message>
     <message>
-        <location line="-388"/>
-        <location line="+389"/>
+        <location line="-509"/>
+        <location line="+510"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Nenhum fluxo de áudio em %1</translation>
     </message>
     <message>
-        <location line="-382"/>
+        <location line="-503"/>
         <location line="+3"/>
-        <location line="+398"/>
+        <location line="+519"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Não foi possível decodificar o áudio de %1</translation>
     </message>
     <message>
-        <location line="-340"/>
+        <location line="-507"/>
+        <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Nenhum áudio pôde ser decodificado de %1</translation>
     </message>
@@ -568,18 +552,23 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>O trecho não contém áudio</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
+        <source>The source ended at %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
         <translation>A entrada terminou antes: %1 contém %2 s dos %3 s pedidos</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+165"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>Não foi possível converter o áudio de %1</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+122"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Não foi possível converter o áudio para %1 Hz, %2 canais</translation>
     </message>
@@ -592,7 +581,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
 <context>
     <name>Notify</name>
     <message>
-        <location filename="../main/notify.cpp" line="+11"/>
+        <location filename="../main/notify.cpp" line="+12"/>
         <source>%1 %2 converted, %3 failed</source>
         <translation>%1 %2, %3 com falha</translation>
     </message>
@@ -661,6 +650,11 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <location line="+20"/>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <location filename="../extras/about.cpp" line="+40"/>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -882,7 +876,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+648"/>
+        <location filename="../clip/edit.cpp" line="+656"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>Digite o tempo no formato correto!</translation>
@@ -893,7 +887,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>O tempo inicial deve ser menor que o tempo final!</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Invalid Year Value</source>
         <translation>Valor de ano inválido</translation>
     </message>
@@ -1047,7 +1041,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../progress/execute.cpp" line="+89"/>
+        <location filename="../progress/execute.cpp" line="+90"/>
         <source>File progress %1</source>
         <translation>Progresso do arquivo %1</translation>
     </message>
@@ -1065,7 +1059,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+31"/>
+        <location filename="../main/jobqueue.cpp" line="+32"/>
         <source>No queued file is being edited.</source>
         <translation>Nenhum arquivo da fila está sendo editado.</translation>
     </message>
@@ -1338,7 +1332,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../main/chapters.cpp" line="+11"/>
+        <location filename="../main/chapters.cpp" line="+12"/>
         <source>the source&apos;s default</source>
         <translation>a padrão da origem</translation>
     </message>
@@ -1362,7 +1356,7 @@ Capítulo %1: %2</translation>
         <translation>Dividir em capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="+25"/>
+        <location filename="../main/jobs.cpp" line="+26"/>
         <source>MPEG files</source>
         <translation>Arquivos MPEG</translation>
     </message>
@@ -1460,12 +1454,12 @@ Capítulo %1: %2</translation>
     </message>
     <message>
         <location line="+73"/>
-        <location filename="../main/run.cpp" line="+88"/>
+        <location filename="../main/run.cpp" line="+92"/>
         <source>Waiting</source>
         <translation>Aguardando</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+221"/>
+        <location filename="../main/main.cpp" line="+222"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Uma conversão ainda está em andamento. Interrompê-la e sair?</translation>
     </message>
@@ -1513,7 +1507,12 @@ Capítulo %1: %2</translation>
         <translation>Ignorado</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Loudness %1 LUFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Task complete!</source>
         <translation>Tarefa concluída!</translation>
     </message>
@@ -1548,7 +1547,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+28"/>
+        <location filename="../engine/encodestep.cpp" line="+30"/>
         <source>The encoder does not accept the output settings</source>
         <translation>O codificador não aceita as configurações de saída</translation>
     </message>
@@ -1568,8 +1567,8 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>O WAV aceita 8, 16 ou 24 bits, não %1 Hz, %2 canais, %3 bits</translation>
     </message>
     <message>
-        <location line="+142"/>
-        <location line="+45"/>
+        <location line="+144"/>
+        <location line="+51"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>O formato de saída não é conhecido pelo Clipvox</translation>
     </message>
@@ -1594,7 +1593,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>O trecho começa em %1 s, depois do fim da origem (%2 s)</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+212"/>
         <source>The clip holds no sound</source>
         <translation>O trecho não contém áudio</translation>
     </message>
@@ -1604,22 +1603,27 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não foi possível gravar %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+57"/>
+        <source>True peak %1 dBTP, over -1 dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>The tags could not be written: %1</source>
         <translation>Não foi possível gravar as etiquetas: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+78"/>
+        <location filename="../engine/runengine.cpp" line="+91"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>Não foi possível criar um arquivo em %1: %2</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+76"/>
         <source>Cannot write %1: %2</source>
         <translation>Não foi possível gravar %1: %2</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+100"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 é uma origem desta conversão e foi mantido</translation>
     </message>
@@ -1630,7 +1634,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>%1 já existe e foi mantido</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+120"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>O tempo inicial &quot;%1&quot; não é um tempo válido (hh:mm:ss)</translation>
     </message>
@@ -1695,7 +1699,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Formato de saída</translation>
     </message>
     <message>
-        <location line="+265"/>
+        <location line="+295"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
@@ -1720,7 +1724,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1884"/>
+        <location line="-1914"/>
         <source>Convert up to</source>
         <translation>Converter até</translation>
     </message>
@@ -1768,6 +1772,31 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Peaks over -1 dBTP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Peaks over -1 dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Limit the peaks: every clip reaches the loudness chosen. Lower the whole clip: nothing is limited, and clips with high peaks stay quieter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lower the whole clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Limit the peaks</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2120,7 +2149,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+88"/>
+        <location filename="../settings/setting.cpp" line="+89"/>
         <source>The audio component failed (error %1)</source>
         <translation>Falha no componente de áudio (erro %1)</translation>
     </message>
@@ -2128,7 +2157,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+145"/>
+        <location filename="../clip/soundstrip.cpp" line="+146"/>
         <source>No sound</source>
         <translation>Sem áudio</translation>
     </message>
@@ -2171,7 +2200,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+81"/>
+        <location filename="../extras/tip.cpp" line="+82"/>
         <source>No tips available.</source>
         <translation>Nenhuma dica disponível.</translation>
     </message>
@@ -2179,7 +2208,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 <context>
     <name>TUpDown</name>
     <message>
-        <location filename="../clip/updown.cpp" line="+17"/>
+        <location filename="../clip/updown.cpp" line="+18"/>
         <source>One more</source>
         <translation>Mais um</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>ClipvoxApplication</name>
     <message>
-        <location filename="../main/application.cpp" line="+28"/>
+        <location filename="../main/application.cpp" line="+29"/>
         <source>Unknown error</source>
         <translation>未知错误</translation>
     </message>
@@ -12,7 +12,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/convert.cpp" line="+97"/>
+        <location filename="../cli/convert.cpp" line="+102"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
        clipvox [FILE...]            (opens the window with the files queued)
 
@@ -37,67 +37,58 @@ Options:
   --keep-tree ROOT  with --output: the sources&apos; folders below ROOT are kept
                     under the output folder
   --no-tags         do not copy the source&apos;s tags and cover
+  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
+                    (default: setup.ini)
+  --peaks MODE      where the gain for the loudness would put the true peak over
+                    -1 dBTP: limit (a limiter takes the peaks, the loudness is
+                    reached) or lower (the whole file stays quieter) (default:
+                    setup.ini, else limit)
   --help            show this text
   --version         show the version
 
 Encoder parameters and loudness come from setup.ini, as in the window.
 One line per file on standard output, in queue order:
   ok SOURCE -&gt; OUTPUT (LENGTH)   or   failed SOURCE: REASON
+  with a loudness target: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), the loudness
+  reached (-inf LUFS for a file below the -70 LUFS gate)
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>用法:  clipvox --convert [选项] [--] FILE...
-       clipvox [FILE...]            （打开窗口，并将这些文件加入队列）
-
-不打开窗口，将每个视频文件 FILE 的音轨转换为音频文件。
-
-选项:
-  --format FORMAT   输出格式：%1（默认：setup.ini 中的格式）
-  --output DIR      输出文件夹（默认：各源文件所在的文件夹）
-  --start hh:mm:ss  每个文件的片段开始时间（默认 00:00:00）
-  --end hh:mm:ss    每个文件的片段结束时间，或 max（默认 max）
-  --track N         要转换的音轨，从 1 开始计数（默认：源文件的默认
-                    音轨）；没有该音轨的文件转换失败
-  --split-chapters  每个章节输出一个文件，如 &quot;video - 01 Title.mp3&quot;，
-                    并将章节标题和编号写入标签
-  --jobs N          同时转换的文件数（默认：setup.ini）
-  --overwrite       替换与输出文件同名的已有文件；不加此选项时保留
-                    已有文件，输出文件使用下一个可用的名称，如
-                    &quot;clip (2).mp3&quot;；源文件永远不会被替换
-  --skip-existing   输出文件已存在时，不转换该文件
-  --name PATTERN    输出文件名，可使用 {name} {title} {artist} {album} {year}
-                    {track} {n}；无值的字段取 {name}（默认 {name}）
-  --keep-tree ROOT  与 --output 同用：在输出文件夹下保留源文件在 ROOT
-                    之下的文件夹结构
-  --no-tags         不复制源文件的标签和封面
-  --help            显示此帮助
-  --version         显示版本
-
-编码器参数和响度设置取自 setup.ini，与窗口中相同。
-每个文件在标准输出上输出一行，顺序与队列相同：
-  ok SOURCE -&gt; OUTPUT (LENGTH)   或   failed SOURCE: REASON
-  或   skipped SOURCE: KEPT FILE；含控制字符的名称写作 $&apos;a\nb&apos;
-退出码：0 全部转换成功，1 部分失败，2 用法错误，130 已取消。
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+144"/>
-        <location line="+34"/>
+        <location line="+48"/>
+        <source>Try &apos;clipvox --convert --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <location line="+41"/>
+        <location line="+38"/>
+        <location line="+229"/>
         <source>Cancelled</source>
         <translation>已取消</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-245"/>
         <source>length unknown</source>
         <translation>时长未知</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+45"/>
         <source>file %1 of %2, %3%, time left %4</source>
         <translation>第 %1 个文件，共 %2 个，%3%，剩余时间 %4</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+82"/>
+        <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>options other than --help and --version need --convert</source>
         <translation>除 --help 和 --version 外的选项都需要 --convert</translation>
     </message>
@@ -117,7 +108,17 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>--overwrite 和 --skip-existing 不能同时使用</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
+        <source>--loudness needs a whole number from -70 to -5 or off, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
         <translation>--start 需要 hh:mm:ss 格式的时间，而不是“%1”</translation>
     </message>
@@ -142,7 +143,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>--track 需要不小于 1 的数字，而不是“%1”</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>No such file</source>
         <translation>文件不存在</translation>
     </message>
@@ -157,12 +158,12 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>无法读取该文件</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>it has no chapters, converted whole</source>
         <translation>没有章节，已整体转换</translation>
     </message>
     <message>
-        <location filename="../main/commandline.cpp" line="+9"/>
+        <location filename="../main/commandline.cpp" line="+10"/>
         <source>Pulls the sound track out of video files.</source>
         <translation>从视频文件中提取音轨。</translation>
     </message>
@@ -175,8 +176,8 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 <context>
     <name>Core</name>
     <message>
-        <location filename="../clip/edittime.cpp" line="+16"/>
-        <location filename="../core/core.cpp" line="+41"/>
+        <location filename="../clip/edittime.cpp" line="+17"/>
+        <location filename="../core/core.cpp" line="+45"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>“%1”不是有效的整数值</translation>
     </message>
@@ -184,7 +185,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../main/desktop.cpp" line="+53"/>
+        <location filename="../main/desktop.cpp" line="+54"/>
         <source>Select a directory to save output files</source>
         <translation>选择保存输出文件的文件夹</translation>
     </message>
@@ -197,7 +198,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+190"/>
+        <location filename="../settings/settingsfile.cpp" line="+196"/>
         <source>Unable to write to %1</source>
         <translation>无法写入 %1</translation>
     </message>
@@ -205,13 +206,13 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 <context>
     <name>Media</name>
     <message>
-        <location filename="../media/audiofile2.cpp" line="+35"/>
+        <location filename="../media/audiofile2.cpp" line="+36"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
         <translation>WMA %1 kbps，%2 kHz，%3</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../media/sourceinfo.cpp" line="+83"/>
+        <location filename="../media/sourceinfo.cpp" line="+88"/>
         <source>mono</source>
         <translation>单声道</translation>
     </message>
@@ -254,27 +255,29 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>没有打开的输出文件</translation>
     </message>
     <message>
-        <location filename="../media/audioinformation2.cpp" line="+99"/>
+        <location filename="../media/audioinformation2.cpp" line="+236"/>
         <source>File not found: %1</source>
         <translation>找不到文件：%1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+97"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>只能向 MP3、OGG、WMA、FLAC、Opus 和 M4A 文件写入标签：%1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Cannot write the tags of %1</source>
         <translation>无法写入 %1 的标签</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+32"/>
+        <location filename="../media/audiowriters.cpp" line="+34"/>
+        <location line="+410"/>
+        <location line="+591"/>
         <source>Cannot create %1 (%2)</source>
         <translation>无法创建 %1（%2）</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="-923"/>
         <source>Unknown MP3 channel mode %1</source>
         <translation>未知的 MP3 声道模式 %1</translation>
     </message>
@@ -289,30 +292,30 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>MP3 编码器不接受 %1 Hz、%2 kbps 的组合</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>The input format cannot change after samples were written</source>
         <translation>写入采样后不能再更改输入格式</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The MP3 encoder failed</source>
         <translation>MP3 编码器出错</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+59"/>
         <source>The OGG encoder refuses this format</source>
         <translation>OGG 编码器不接受此格式</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <location line="+180"/>
-        <location line="+142"/>
-        <location filename="../media/wavwriter.cpp" line="+39"/>
+        <location line="+25"/>
+        <location line="+179"/>
+        <location line="+141"/>
+        <location filename="../media/wavwriter.cpp" line="+46"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>无法接受 %1 Hz、%2 声道的输入</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-190"/>
         <location line="+13"/>
         <source>No WMA encoder</source>
         <translation>没有 WMA 编码器</translation>
@@ -323,75 +326,60 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>WMA 编码器不接受 %1 kbps、%2 Hz 的组合</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot create %1</source>
-        <translation>无法创建 %1</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <location line="+68"/>
-        <location line="+49"/>
-        <location line="+158"/>
-        <location line="+71"/>
-        <location line="+42"/>
-        <location line="+93"/>
-        <location line="+1"/>
-        <location line="+7"/>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+71"/>
-        <location line="+49"/>
-        <location line="+32"/>
+        <location line="+86"/>
+        <location line="+346"/>
+        <location line="+227"/>
         <source>Cannot write %1</source>
         <translation>无法写入 %1</translation>
     </message>
     <message>
-        <location line="-643"/>
-        <location line="+78"/>
-        <location line="+153"/>
-        <location line="+9"/>
-        <location line="+326"/>
+        <location line="-631"/>
+        <location line="+77"/>
+        <location line="+152"/>
+        <location line="+8"/>
+        <location line="+350"/>
         <source>Out of memory</source>
         <translation>内存不足</translation>
     </message>
     <message>
-        <location line="-538"/>
+        <location line="-559"/>
         <location line="+12"/>
-        <location line="+44"/>
+        <location line="+43"/>
         <location line="+4"/>
         <location line="+23"/>
         <source>The WMA encoder failed</source>
         <translation>WMA 编码器出错</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+144"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>FLAC 编码器不接受 %1 Hz、%2 声道、%3 位</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+13"/>
+        <location line="+79"/>
         <source>The FLAC encoder failed</source>
         <translation>FLAC 编码器出错</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+45"/>
         <source>The FLAC encoder failed (%1)</source>
         <translation>FLAC 编码器出错（%1）</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+64"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Opus 编码器出错（%1）</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+20"/>
-        <location line="+8"/>
+        <location line="+43"/>
         <source>The Opus encoder failed</source>
         <translation>Opus 编码器出错</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-34"/>
         <source>The Opus encoder refuses %1 kbps</source>
         <translation>Opus 编码器不接受 %1 kbps</translation>
     </message>
@@ -409,7 +397,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
     <message>
         <location line="+42"/>
         <location line="+10"/>
-        <location line="+33"/>
+        <location line="+32"/>
         <location line="+4"/>
         <location line="+15"/>
         <source>The AAC encoder failed</source>
@@ -441,32 +429,33 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>M4A 仅支持 44100 或 48000 Hz、64 到 320 kbps 以及 1 或 2 声道，不支持 %1 Hz、%2 kbps、%3 声道</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+61"/>
+        <location filename="../media/avinput.cpp" line="+213"/>
         <source>Source file not found: %1</source>
         <translation>找不到源文件：%1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Cannot read the source file: %1</source>
         <translation>无法读取源文件：%1</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-33"/>
+        <location line="+8"/>
         <source>Not a media file (the file is empty): %1</source>
         <translation>不是媒体文件（文件为空）：%1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>Out of memory opening %1</source>
         <translation>打开 %1 时内存不足</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+20"/>
         <location line="+18"/>
-        <location filename="../media/sourceinfo.cpp" line="+123"/>
+        <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+407"/>
+        <location filename="../media/videoedit.cpp" line="+533"/>
         <source>Stopped</source>
         <translation>已停止</translation>
     </message>
@@ -477,13 +466,13 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>不是媒体文件：%1</translation>
     </message>
     <message>
-        <location filename="../media/medialength.cpp" line="+25"/>
-        <location filename="../media/waveform.cpp" line="+112"/>
+        <location filename="../media/medialength.cpp" line="+26"/>
+        <location filename="../media/waveform.cpp" line="+113"/>
         <source>The length of %1 is unknown</source>
         <translation>%1 的时长未知</translation>
     </message>
     <message>
-        <location filename="../media/previewplayer.cpp" line="+97"/>
+        <location filename="../media/previewplayer.cpp" line="+98"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
         <translation>预览无法使用此显示器的 OpenGL 绘制：%1</translation>
     </message>
@@ -514,51 +503,46 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>“%1”播放到第 %2 秒时停止（共 %3 秒）：文件的其余部分无法读取</translation>
     </message>
     <message>
-        <location filename="../media/sourceinfo.cpp" line="-118"/>
+        <location filename="../media/sourceinfo.cpp" line="-156"/>
         <source>%1 channels</source>
         <translation>%1 声道</translation>
     </message>
     <message>
-        <location filename="../media/wavwriter.cpp" line="-8"/>
-        <location line="+18"/>
+        <location filename="../media/outputfile.cpp" line="+87"/>
         <source>Cannot write the output file %1 (%2)</source>
         <translation>无法写入输出文件 %1（%2）</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Cannot write the output file %1</source>
-        <translation>无法写入输出文件 %1</translation>
-    </message>
-    <message>
-        <location filename="../media/videoedit.cpp" line="-293"/>
+        <location filename="../media/videoedit.cpp" line="-414"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>没有可解码 %1 声音的解码器</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+389"/>
+        <location line="+510"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>%2 的流 %1 不是音轨</translation>
     </message>
     <message>
-        <location line="-388"/>
-        <location line="+389"/>
+        <location line="-509"/>
+        <location line="+510"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>%1 中没有音频流</translation>
     </message>
     <message>
-        <location line="-382"/>
+        <location line="-503"/>
         <location line="+3"/>
-        <location line="+398"/>
+        <location line="+519"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>无法解码 %1 的声音</translation>
     </message>
     <message>
-        <location line="-340"/>
+        <location line="-507"/>
+        <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>未能从 %1 解码出任何声音</translation>
     </message>
@@ -568,18 +552,23 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>片段中没有声音</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
+        <source>The source ended at %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Input ended early: %1 holds %2 s of the %3 s asked for</source>
         <translation>输入提前结束：%1 仅有 %2 秒，而要求的是 %3 秒</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+165"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>无法转换 %1 的声音</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+122"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>无法将声音转换为 %1 Hz、%2 声道</translation>
     </message>
@@ -592,7 +581,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 <context>
     <name>Notify</name>
     <message>
-        <location filename="../main/notify.cpp" line="+11"/>
+        <location filename="../main/notify.cpp" line="+12"/>
         <source>%1 %2 converted, %3 failed</source>
         <translation>已转换 %1 个%2，%3 个失败</translation>
     </message>
@@ -661,6 +650,11 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <location line="+20"/>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <location filename="../extras/about.cpp" line="+40"/>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -882,7 +876,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+648"/>
+        <location filename="../clip/edit.cpp" line="+656"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>请输入正确格式的时间！</translation>
@@ -893,7 +887,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>开始时间应早于结束时间！</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Invalid Year Value</source>
         <translation>年份值无效</translation>
     </message>
@@ -1047,7 +1041,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../progress/execute.cpp" line="+89"/>
+        <location filename="../progress/execute.cpp" line="+90"/>
         <source>File progress %1</source>
         <translation>文件进度 %1</translation>
     </message>
@@ -1065,7 +1059,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+31"/>
+        <location filename="../main/jobqueue.cpp" line="+32"/>
         <source>No queued file is being edited.</source>
         <translation>没有正在编辑的队列文件。</translation>
     </message>
@@ -1338,7 +1332,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../main/chapters.cpp" line="+11"/>
+        <location filename="../main/chapters.cpp" line="+12"/>
         <source>the source&apos;s default</source>
         <translation>源文件默认</translation>
     </message>
@@ -1362,7 +1356,7 @@ Chapter %1: %2</source>
         <translation>按章节拆分</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="+25"/>
+        <location filename="../main/jobs.cpp" line="+26"/>
         <source>MPEG files</source>
         <translation>MPEG 文件</translation>
     </message>
@@ -1460,12 +1454,12 @@ Chapter %1: %2</source>
     </message>
     <message>
         <location line="+73"/>
-        <location filename="../main/run.cpp" line="+88"/>
+        <location filename="../main/run.cpp" line="+92"/>
         <source>Waiting</source>
         <translation>等待中</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+221"/>
+        <location filename="../main/main.cpp" line="+222"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>转换仍在进行。要停止转换并退出吗？</translation>
     </message>
@@ -1513,7 +1507,12 @@ Chapter %1: %2</source>
         <translation>已跳过</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Loudness %1 LUFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Task complete!</source>
         <translation>任务完成！</translation>
     </message>
@@ -1548,7 +1547,7 @@ Chapter %1: %2</source>
 <context>
     <name>TRunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+28"/>
+        <location filename="../engine/encodestep.cpp" line="+30"/>
         <source>The encoder does not accept the output settings</source>
         <translation>编码器不接受这些输出设置</translation>
     </message>
@@ -1568,8 +1567,8 @@ Chapter %1: %2</source>
         <translation>WAV 仅支持 8、16 或 24 位，不支持 %1 Hz、%2 声道、%3 位</translation>
     </message>
     <message>
-        <location line="+142"/>
-        <location line="+45"/>
+        <location line="+144"/>
+        <location line="+51"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox 无法识别该输出格式</translation>
     </message>
@@ -1594,7 +1593,7 @@ Chapter %1: %2</source>
         <translation>片段开始于 %1 秒，晚于源文件的结尾（%2 秒）</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+212"/>
         <source>The clip holds no sound</source>
         <translation>片段中没有声音</translation>
     </message>
@@ -1604,22 +1603,27 @@ Chapter %1: %2</source>
         <translation>无法写入 %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+57"/>
+        <source>True peak %1 dBTP, over -1 dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>The tags could not be written: %1</source>
         <translation>无法写入标签：%1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+78"/>
+        <location filename="../engine/runengine.cpp" line="+91"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>无法在 %1 中创建文件：%2</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+76"/>
         <source>Cannot write %1: %2</source>
         <translation>无法写入 %1：%2</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+100"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 是本次转换的源文件，已保留</translation>
     </message>
@@ -1630,7 +1634,7 @@ Chapter %1: %2</source>
         <translation>%1 已存在，已保留</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+120"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>开始时间“%1”不是有效时间（hh:mm:ss）</translation>
     </message>
@@ -1695,7 +1699,7 @@ Chapter %1: %2</source>
         <translation>输出格式</translation>
     </message>
     <message>
-        <location line="+265"/>
+        <location line="+295"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
@@ -1720,7 +1724,7 @@ Chapter %1: %2</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1884"/>
+        <location line="-1914"/>
         <source>Convert up to</source>
         <translation>最多同时转换</translation>
     </message>
@@ -1768,6 +1772,31 @@ Chapter %1: %2</source>
         <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Peaks over -1 dBTP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Peaks over -1 dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Limit the peaks: every clip reaches the loudness chosen. Lower the whole clip: nothing is limited, and clips with high peaks stay quieter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lower the whole clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Limit the peaks</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2120,7 +2149,7 @@ Chapter %1: %2</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+88"/>
+        <location filename="../settings/setting.cpp" line="+89"/>
         <source>The audio component failed (error %1)</source>
         <translation>音频组件出错（错误 %1）</translation>
     </message>
@@ -2128,7 +2157,7 @@ Chapter %1: %2</source>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+145"/>
+        <location filename="../clip/soundstrip.cpp" line="+146"/>
         <source>No sound</source>
         <translation>无声音</translation>
     </message>
@@ -2171,7 +2200,7 @@ Chapter %1: %2</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+81"/>
+        <location filename="../extras/tip.cpp" line="+82"/>
         <source>No tips available.</source>
         <translation>没有可用的提示。</translation>
     </message>
@@ -2179,7 +2208,7 @@ Chapter %1: %2</source>
 <context>
     <name>TUpDown</name>
     <message>
-        <location filename="../clip/updown.cpp" line="+17"/>
+        <location filename="../clip/updown.cpp" line="+18"/>
         <source>One more</source>
         <translation>加一</translation>
     </message>
