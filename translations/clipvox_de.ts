@@ -54,12 +54,55 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: clipvox --convert [Optionen] [--] FILE...
+        clipvox [FILE...]           (öffnet das Fenster, Dateien eingereiht)
+
+Konvertiert die Tonspur jeder Videodatei FILE in eine Audiodatei, ohne Fenster.
+
+Optionen:
+  --format FORMAT   Zielformat: %1 (Standard: das aus setup.ini)
+  --output DIR      Ordner für die Zieldateien (Standard: Ordner jeder Quelle)
+  --start hh:mm:ss  Beginn des Ausschnitts jeder Datei (Standard 00:00:00)
+  --end hh:mm:ss    Ende des Ausschnitts jeder Datei oder max (Standard max)
+  --track N         die zu konvertierende Tonspur, gezählt ab 1 (Standard: die
+                    Standardspur der Quelle); eine Datei ohne sie schlägt fehl
+  --split-chapters  eine Zieldatei pro Kapitel, &quot;video - 01 Title.mp3&quot;, mit
+                    Titel und Nummer des Kapitels als Tags
+  --jobs N          gleichzeitig konvertierte Dateien (Standard: setup.ini)
+  --overwrite       vorhandene Dateien mit dem Zielnamen ersetzen; ohne diese
+                    Option bleibt eine vorhandene Datei erhalten und die
+                    Zieldatei erhält den nächsten freien Namen, &quot;clip (2).mp3&quot;;
+                    eine Quelle wird nie ersetzt
+  --skip-existing   eine Datei, deren Zieldatei existiert, nicht konvertieren
+  --name PATTERN    Zieldateiname aus {name} {title} {artist} {album} {year}
+                    {track} {n}; ein leerer Platzhalter ergibt {name}
+                    (Standard {name})
+  --keep-tree ROOT  mit --output: die Ordner der Quellen unterhalb von ROOT
+                    werden im Zielordner beibehalten
+  --no-tags         Tags und Cover der Quelle nicht übernehmen
+  --loudness LUFS   die Lautstärke jeder Datei auf LUFS angleichen (-70 bis -5)
+                    oder off (Standard: setup.ini)
+  --peaks MODE      wo die Verstärkung für die Lautstärke den True-Peak-Pegel
+                    über -1 dBTP brächte: limit (ein Limiter fängt die Spitzen
+                    ab, die Lautstärke wird erreicht) oder lower (die ganze
+                    Datei bleibt leiser) (Standard: setup.ini, sonst limit)
+  --help            diesen Text anzeigen
+  --version         die Version anzeigen
+
+Encoder-Parameter und Lautstärke kommen aus setup.ini, wie im Fenster.
+Eine Zeile pro Datei auf der Standardausgabe, in Reihenfolge der Warteschlange:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   oder   failed SOURCE: REASON
+  mit Lautstärkeziel: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), die erreichte
+  Lautstärke (-inf LUFS für eine Datei unter der Schwelle von -70 LUFS)
+  oder   skipped SOURCE: KEPT FILE; Namen mit Steuerzeichen als $&apos;a\nb&apos;
+Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
+             130 abgebrochen.
+</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Try &apos;clipvox --convert --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„clipvox --convert --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -85,7 +128,10 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder höher &lt;https://gnu.org/licenses/gpl.html&gt;.
+Dies ist freie Software: Sie können sie ändern und weitergeben.
+Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
+</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -110,12 +156,12 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+14"/>
         <source>--loudness needs a whole number from -70 to -5 or off, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--loudness erwartet eine ganze Zahl von -70 bis -5 oder off, nicht „%1“</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--peaks erwartet limit oder lower, nicht „%1“</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -554,7 +600,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+8"/>
         <source>The source ended at %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quelle endete bei %1 von %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -654,7 +700,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location filename="../extras/about.cpp" line="+40"/>
         <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder höher</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1555,7 @@ Kapitel %1: %2</translation>
     <message>
         <location line="+7"/>
         <source>Loudness %1 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke %1 LUFS</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1605,7 +1651,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     <message>
         <location line="+57"/>
         <source>True peak %1 dBTP, over -1 dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation>True-Peak-Pegel %1 dBTP, über -1 dBTP</translation>
     </message>
     <message>
         <location line="+76"/>
@@ -1776,27 +1822,27 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     <message>
         <location line="+11"/>
         <source>Peaks over -1 dBTP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitzen über -1 dBTP:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Peaks over -1 dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitzen über -1 dBTP</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Limit the peaks: every clip reaches the loudness chosen. Lower the whole clip: nothing is limited, and clips with high peaks stay quieter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitzen begrenzen: Jeder Ausschnitt erreicht die gewählte Lautstärke. Ganzen Ausschnitt absenken: Nichts wird begrenzt, und Ausschnitte mit hohen Spitzen bleiben leiser.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lower the whole clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzen Ausschnitt absenken</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Limit the peaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitzen begrenzen</translation>
     </message>
     <message>
         <location line="+38"/>

@@ -54,12 +54,61 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: clipvox --convert [opciones] [--] FILE...
+     clipvox [FILE...]            (abre la ventana con los archivos en la cola)
+
+Convierte la pista de audio de cada vídeo FILE en un archivo de audio,
+sin ventana.
+
+Opciones:
+  --format FORMAT   formato de salida: %1 (predeterminado: el de setup.ini)
+  --output DIR      carpeta de las salidas (predeterminado: la carpeta de cada
+                    origen)
+  --start hh:mm:ss  inicio del fragmento de cada archivo
+                    (predeterminado 00:00:00)
+  --end hh:mm:ss    fin del fragmento de cada archivo, o max
+                    (predeterminado max)
+  --track N         la pista de audio que convertir, contando desde 1
+                    (predeterminada: la pista predeterminada del origen); un
+                    archivo que no la tenga falla
+  --split-chapters  una salida por capítulo, &quot;video - 01 Title.mp3&quot;, con el
+                    título y el número del capítulo como etiquetas
+  --jobs N          archivos convertidos a la vez (predeterminado: setup.ini)
+  --overwrite       reemplaza los archivos existentes con el nombre de la
+                    salida; sin esta opción se conserva el archivo existente y
+                    la salida toma el siguiente nombre libre, &quot;clip (2).mp3&quot;;
+                    un origen nunca se reemplaza
+  --skip-existing   no convierte un archivo cuya salida ya existe
+  --name PATTERN    nombre del archivo de salida a partir de {name} {title}
+                    {artist} {album} {year} {track} {n}; un campo vacío se
+                    sustituye por {name} (predeterminado {name})
+  --keep-tree ROOT  con --output: las carpetas de los orígenes bajo ROOT se
+                    conservan dentro de la carpeta de salida
+  --no-tags         no copia las etiquetas ni la portada del origen
+  --loudness LUFS   iguala la sonoridad de cada archivo a LUFS (-70 a -5),
+                    u off (predeterminado: setup.ini)
+  --peaks MODE      donde la ganancia para la sonoridad llevaría el pico real
+                    por encima de -1 dBTP: limit (un limitador recorta los
+                    picos, se alcanza la sonoridad) o lower (todo el archivo
+                    suena más bajo) (predeterminado: setup.ini; si no, limit)
+  --help            muestra este texto
+  --version         muestra la versión
+
+Los parámetros del codificador y la sonoridad se toman de setup.ini, como en la
+ventana. Una línea por archivo en la salida estándar, en el orden de la cola:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   o   failed SOURCE: REASON
+  con un objetivo de sonoridad: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), la
+  sonoridad alcanzada (-inf LUFS para un archivo por debajo del umbral de
+  -70 LUFS)
+  o   skipped SOURCE: KEPT FILE; nombres con caracteres de control como $&apos;a\nb&apos;
+Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso,
+                  130 cancelado.
+</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Try &apos;clipvox --convert --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;clipvox --convert --help&apos; para más información.</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -85,7 +134,10 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia GPL-3.0-or-later: GPL de GNU versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
+Esto es software libre: usted es libre de cambiarlo y redistribuirlo.
+No hay NINGUNA GARANTÍA, hasta donde permite la ley.
+</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -110,12 +162,12 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+14"/>
         <source>--loudness needs a whole number from -70 to -5 or off, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--loudness necesita un número entero de -70 a -5 u off, no «%1»</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--peaks necesita limit o lower, no «%1»</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -554,7 +606,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+8"/>
         <source>The source ended at %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El origen terminó en %1 de %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -654,7 +706,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location filename="../extras/about.cpp" line="+40"/>
         <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre bajo la GPL de GNU, versión 3 o posterior</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1561,7 @@ Capítulo %1: %2</translation>
     <message>
         <location line="+7"/>
         <source>Loudness %1 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonoridad %1 LUFS</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1605,7 +1657,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     <message>
         <location line="+57"/>
         <source>True peak %1 dBTP, over -1 dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Pico real %1 dBTP, por encima de -1 dBTP</translation>
     </message>
     <message>
         <location line="+76"/>
@@ -1776,27 +1828,27 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     <message>
         <location line="+11"/>
         <source>Peaks over -1 dBTP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Picos por encima de -1 dBTP:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Peaks over -1 dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Picos por encima de -1 dBTP</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Limit the peaks: every clip reaches the loudness chosen. Lower the whole clip: nothing is limited, and clips with high peaks stay quieter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar los picos: cada fragmento alcanza la sonoridad elegida. Bajar todo el fragmento: no se limita nada, y los fragmentos con picos altos suenan más bajo.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lower the whole clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar todo el fragmento</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Limit the peaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar los picos</translation>
     </message>
     <message>
         <location line="+38"/>

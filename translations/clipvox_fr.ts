@@ -54,12 +54,57 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage&#xa0;: clipvox --convert [options] [--] FILE...
+        clipvox [FILE...]           (ouvre la fenêtre, fichiers mis en attente)
+
+Convertit la piste audio de chaque vidéo FILE en fichier audio, sans fenêtre.
+
+Options&#xa0;:
+  --format FORMAT   format de sortie&#xa0;: %1 (par défaut&#xa0;: celui de setup.ini)
+  --output DIR      dossier des sorties (par défaut&#xa0;: celui de chaque source)
+  --start hh:mm:ss  début de l&apos;extrait de chaque fichier (par défaut 00:00:00)
+  --end hh:mm:ss    fin de l&apos;extrait de chaque fichier, ou max (par défaut max)
+  --track N         piste audio à convertir, comptée à partir de 1 (par
+                    défaut&#xa0;: celle par défaut de la source)&#xa0;; un fichier sans
+                    elle échoue
+  --split-chapters  une sortie par chapitre, «&#xa0;video - 01 Title.mp3&#xa0;», avec le
+                    titre et le numéro du chapitre en étiquettes
+  --jobs N          fichiers convertis simultanément (par défaut&#xa0;: setup.ini)
+  --overwrite       remplace un fichier existant du nom de la sortie&#xa0;; sans
+                    cette option, le fichier existant est conservé et la sortie
+                    prend le nom libre suivant, «&#xa0;clip (2).mp3&#xa0;»&#xa0;; une source
+                    n&apos;est jamais remplacée
+  --skip-existing   ne convertit pas un fichier dont la sortie existe déjà
+  --name PATTERN    nom du fichier de sortie à partir de {name} {title}
+                    {artist} {album} {year} {track} {n}&#xa0;; un champ vide vaut
+                    {name} (par défaut {name})
+  --keep-tree ROOT  avec --output&#xa0;: les dossiers des sources sous ROOT sont
+                    conservés dans le dossier de sortie
+  --no-tags         ne copie pas les étiquettes ni la pochette de la source
+  --loudness LUFS   harmonise le volume sonore de chaque fichier à LUFS
+                    (-70 à -5), ou off (par défaut&#xa0;: setup.ini)
+  --peaks MODE      là où le gain pour le volume sonore porterait la crête
+                    vraie au-dessus de -1 dBTP&#xa0;: limit (un limiteur réduit les
+                    crêtes, le volume sonore est atteint) ou lower (tout le
+                    fichier reste moins fort) (par défaut&#xa0;: setup.ini, sinon
+                    limit)
+  --help            affiche ce texte
+  --version         affiche la version
+
+Encodage et volume sonore&#xa0;: paramètres de setup.ini, comme dans la fenêtre.
+Une ligne par fichier sur la sortie standard, dans l&apos;ordre de la file&#xa0;:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
+  avec une cible de volume sonore&#xa0;: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS),
+  le volume sonore atteint (-inf LUFS pour un fichier sous le seuil de
+  -70 LUFS)
+  ou   skipped SOURCE: KEPT FILE&#xa0;; noms à caractères de contrôle écrits $&apos;a\nb&apos;
+Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 annulé.
+</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Try &apos;clipvox --convert --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez «&#xa0;clipvox --convert --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -85,7 +130,11 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Licence GPL-3.0-or-later&#xa0;: GNU GPL version&#xa0;3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre. Vous êtes libre de le modifier et de le redistribuer.
+Ce logiciel n&apos;est accompagné d&apos;ABSOLUMENT AUCUNE GARANTIE, dans les limites
+permises par la loi.
+</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -110,12 +159,12 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+14"/>
         <source>--loudness needs a whole number from -70 to -5 or off, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--loudness exige un nombre entier de -70 à -5 ou off, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--peaks exige limit ou lower, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -554,7 +603,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+8"/>
         <source>The source ended at %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La source s&apos;est terminée à %1 sur %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -654,7 +703,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location filename="../extras/about.cpp" line="+40"/>
         <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre sous licence GNU GPL, version 3 ou ultérieure</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1558,7 @@ Chapitre %1&#xa0;: %2</translation>
     <message>
         <location line="+7"/>
         <source>Loudness %1 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume sonore %1 LUFS</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1605,7 +1654,7 @@ Chapitre %1&#xa0;: %2</translation>
     <message>
         <location line="+57"/>
         <source>True peak %1 dBTP, over -1 dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Crête vraie %1 dBTP, au-dessus de -1 dBTP</translation>
     </message>
     <message>
         <location line="+76"/>
@@ -1776,27 +1825,27 @@ Chapitre %1&#xa0;: %2</translation>
     <message>
         <location line="+11"/>
         <source>Peaks over -1 dBTP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Crêtes au-dessus de -1 dBTP :</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Peaks over -1 dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Crêtes au-dessus de -1 dBTP</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Limit the peaks: every clip reaches the loudness chosen. Lower the whole clip: nothing is limited, and clips with high peaks stay quieter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter les crêtes&#xa0;: chaque extrait atteint le volume sonore choisi. Baisser tout l&apos;extrait&#xa0;: rien n&apos;est limité, et les extraits aux crêtes élevées restent moins forts.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lower the whole clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Baisser tout l&apos;extrait</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Limit the peaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter les crêtes</translation>
     </message>
     <message>
         <location line="+38"/>

@@ -54,12 +54,54 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: clipvox --convert [opções] [--] FILE...
+     clipvox [FILE...]            (abre a janela com os arquivos na fila)
+
+Converte a faixa de áudio de cada vídeo FILE em arquivo de áudio, sem janela.
+
+Opções:
+  --format FORMAT   formato de saída: %1 (padrão: o do setup.ini)
+  --output DIR      pasta das saídas (padrão: a própria pasta de cada origem)
+  --start hh:mm:ss  início do trecho de cada arquivo (padrão 00:00:00)
+  --end hh:mm:ss    fim do trecho de cada arquivo, ou max (padrão max)
+  --track N         a faixa de áudio a converter, contada a partir de 1
+                    (padrão: a faixa padrão da origem); um arquivo sem ela
+                    falha
+  --split-chapters  uma saída por capítulo, &quot;video - 01 Title.mp3&quot;, com o
+                    título e o número do capítulo como etiquetas
+  --jobs N          arquivos convertidos ao mesmo tempo (padrão: setup.ini)
+  --overwrite       substitui arquivos existentes com o nome da saída; sem ela,
+                    o arquivo existente é mantido e a saída recebe o próximo
+                    nome livre, &quot;clip (2).mp3&quot;; uma origem nunca é substituída
+  --skip-existing   não converte um arquivo cuja saída já existe
+  --name PATTERN    nome do arquivo de saída com {name} {title} {artist}
+                    {album} {year} {track} {n}; campo vazio vira {name}
+                    (padrão {name})
+  --keep-tree ROOT  com --output: as pastas das origens abaixo de ROOT são
+                    mantidas dentro da pasta de saída
+  --no-tags         não copia as etiquetas e a capa da origem
+  --loudness LUFS   uniformiza o volume de cada arquivo em LUFS (-70 a -5), ou
+                    off (padrão: setup.ini)
+  --peaks MODE      onde o ganho para o volume levaria o pico real acima de
+                    -1 dBTP: limit (um limitador segura os picos, o volume é
+                    atingido) ou lower (o arquivo inteiro fica mais baixo)
+                    (padrão: setup.ini, senão limit)
+  --help            mostra este texto
+  --version         mostra a versão
+
+Os parâmetros do codificador e o volume vêm do setup.ini, como na janela.
+Uma linha por arquivo na saída padrão, na ordem da fila:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
+  com um volume-alvo: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), o volume
+  atingido (-inf LUFS para um arquivo abaixo do limiar de -70 LUFS)
+  ou   skipped SOURCE: KEPT FILE; nomes com caracteres de controle como $&apos;a\nb&apos;
+Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
+</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Try &apos;clipvox --convert --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tente &quot;clipvox --convert --help&quot; para mais informações.</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -85,7 +127,10 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Licença GPL-3.0-or-later: GNU GPL versão 3 ou posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
+Este é um software livre: você é livre para alterá-lo e redistribuí-lo.
+NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
+</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -110,12 +155,12 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+14"/>
         <source>--loudness needs a whole number from -70 to -5 or off, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--loudness exige um número inteiro de -70 a -5 ou off, não &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--peaks exige limit ou lower, não &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -554,7 +599,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+8"/>
         <source>The source ended at %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A origem terminou em %1 de %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -654,7 +699,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location filename="../extras/about.cpp" line="+40"/>
         <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation type="unfinished"></translation>
+        <translation>Software livre sob a GNU GPL, versão 3 ou posterior</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1554,7 @@ Capítulo %1: %2</translation>
     <message>
         <location line="+7"/>
         <source>Loudness %1 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume %1 LUFS</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1605,7 +1650,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     <message>
         <location line="+57"/>
         <source>True peak %1 dBTP, over -1 dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Pico real %1 dBTP, acima de -1 dBTP</translation>
     </message>
     <message>
         <location line="+76"/>
@@ -1776,27 +1821,27 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     <message>
         <location line="+11"/>
         <source>Peaks over -1 dBTP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Picos acima de -1 dBTP:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Peaks over -1 dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Picos acima de -1 dBTP</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Limit the peaks: every clip reaches the loudness chosen. Lower the whole clip: nothing is limited, and clips with high peaks stay quieter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar os picos: todo trecho atinge o volume escolhido. Abaixar o trecho inteiro: nada é limitado, e trechos com picos altos ficam mais baixos.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lower the whole clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Abaixar o trecho inteiro</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Limit the peaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar os picos</translation>
     </message>
     <message>
         <location line="+38"/>

@@ -54,12 +54,52 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法:  clipvox --convert [选项] [--] FILE...
+       clipvox [FILE...]            （打开窗口，并将这些文件加入队列）
+
+不打开窗口，将每个视频文件 FILE 的音轨转换为音频文件。
+
+选项:
+  --format FORMAT   输出格式：%1（默认：setup.ini 中的格式）
+  --output DIR      输出文件夹（默认：各源文件所在的文件夹）
+  --start hh:mm:ss  每个文件的片段开始时间（默认 00:00:00）
+  --end hh:mm:ss    每个文件的片段结束时间，或 max（默认 max）
+  --track N         要转换的音轨，从 1 开始计数（默认：源文件的默认
+                    音轨）；没有该音轨的文件转换失败
+  --split-chapters  每个章节输出一个文件，如 &quot;video - 01 Title.mp3&quot;，
+                    并将章节标题和编号写入标签
+  --jobs N          同时转换的文件数（默认：setup.ini）
+  --overwrite       替换与输出文件同名的已有文件；不加此选项时保留
+                    已有文件，输出文件使用下一个可用的名称，如
+                    &quot;clip (2).mp3&quot;；源文件永远不会被替换
+  --skip-existing   输出文件已存在时，不转换该文件
+  --name PATTERN    输出文件名，可使用 {name} {title} {artist} {album} {year}
+                    {track} {n}；无值的字段取 {name}（默认 {name}）
+  --keep-tree ROOT  与 --output 同用：在输出文件夹下保留源文件在 ROOT
+                    之下的文件夹结构
+  --no-tags         不复制源文件的标签和封面
+  --loudness LUFS   将每个文件的响度统一为 LUFS（-70 到 -5），或 off
+                    （默认：setup.ini）
+  --peaks MODE      为达到响度所需的增益会使真峰值超过 -1 dBTP 时：
+                    limit（由限幅器压低峰值，达到目标响度）或 lower
+                    （整个文件保持较低音量）（默认：setup.ini，否则
+                    为 limit）
+  --help            显示此帮助
+  --version         显示版本
+
+编码器参数和响度设置取自 setup.ini，与窗口中相同。
+每个文件在标准输出上输出一行，顺序与队列相同：
+  ok SOURCE -&gt; OUTPUT (LENGTH)   或   failed SOURCE: REASON
+  设有响度目标时：ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS)，即达到的响度
+  （低于 -70 LUFS 门限的文件为 -inf LUFS）
+  或   skipped SOURCE: KEPT FILE；含控制字符的名称写作 $&apos;a\nb&apos;
+退出码：0 全部转换成功，1 部分失败，2 用法错误，130 已取消。
+</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Try &apos;clipvox --convert --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>请尝试执行 &quot;clipvox --convert --help&quot; 来获取更多信息。</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -85,7 +125,10 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>许可证 GPL-3.0-or-later：GNU 通用公共许可证第 3 版或更新版本 &lt;https://gnu.org/licenses/gpl.html&gt;。
+本软件是自由软件：您可以自由修改和重新发布它。
+在法律允许的范围内，不提供任何保证。
+</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -110,12 +153,12 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+14"/>
         <source>--loudness needs a whole number from -70 to -5 or off, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--loudness 需要 -70 到 -5 之间的整数或 off，而不是“%1”</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--peaks 需要 limit 或 lower，而不是“%1”</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -554,7 +597,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+8"/>
         <source>The source ended at %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>源文件在 %1 处结束，总时长为 %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -654,7 +697,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location filename="../extras/about.cpp" line="+40"/>
         <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation type="unfinished"></translation>
+        <translation>自由软件，遵循 GNU 通用公共许可证第 3 版或更新版本</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1552,7 @@ Chapter %1: %2</source>
     <message>
         <location line="+7"/>
         <source>Loudness %1 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>响度 %1 LUFS</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1605,7 +1648,7 @@ Chapter %1: %2</source>
     <message>
         <location line="+57"/>
         <source>True peak %1 dBTP, over -1 dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation>真峰值 %1 dBTP，超过 -1 dBTP</translation>
     </message>
     <message>
         <location line="+76"/>
@@ -1776,27 +1819,27 @@ Chapter %1: %2</source>
     <message>
         <location line="+11"/>
         <source>Peaks over -1 dBTP:</source>
-        <translation type="unfinished"></translation>
+        <translation>超过 -1 dBTP 的峰值:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Peaks over -1 dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation>超过 -1 dBTP 的峰值</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Limit the peaks: every clip reaches the loudness chosen. Lower the whole clip: nothing is limited, and clips with high peaks stay quieter.</source>
-        <translation type="unfinished"></translation>
+        <translation>限制峰值：每个片段都达到所选的响度。降低整个片段的音量：不做任何限制，峰值较高的片段音量会更低。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lower the whole clip</source>
-        <translation type="unfinished"></translation>
+        <translation>降低整个片段的音量</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Limit the peaks</source>
-        <translation type="unfinished"></translation>
+        <translation>限制峰值</translation>
     </message>
     <message>
         <location line="+38"/>
