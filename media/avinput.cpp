@@ -34,20 +34,25 @@ QByteArray avFileUrl(const QString &path)
     return "file:" + QFile::encodeName(path);
 }
 
+// Comma-separated names of the decoders that `take` accepts.
+template <typename Take>
+static std::string decoderNames(Take take)
+{
+    std::string names;
+    void *it = nullptr;
+    while (const AVCodec *c = av_codec_iterate(&it)) {
+        if (!av_codec_is_decoder(c) || !take(c))
+            continue;
+        if (!names.empty())
+            names += ',';
+        names += c->name;
+    }
+    return names;
+}
+
 const char *audioDecoderList()
 {
-    static const std::string list = [] {
-        std::string names;
-        void *it = nullptr;
-        while (const AVCodec *c = av_codec_iterate(&it)) {
-            if (c->type != AVMEDIA_TYPE_AUDIO || !av_codec_is_decoder(c))
-                continue;
-            if (!names.empty())
-                names += ',';
-            names += c->name;
-        }
-        return names;
-    }();
+    static const std::string list = decoderNames([](const AVCodec *c) { return c->type == AVMEDIA_TYPE_AUDIO; });
     return list.c_str();
 }
 
@@ -55,20 +60,11 @@ const char *audioDecoderList()
 // while a file is probed, which for a large one costs many times its bytes.
 static const char *decoderListWithoutPictures()
 {
-    static const std::string list = [] {
+    static const std::string list = decoderNames([](const AVCodec *c) {
         static const AVCodecID pictures[] = {AV_CODEC_ID_MJPEG, AV_CODEC_ID_PNG, AV_CODEC_ID_BMP, AV_CODEC_ID_GIF,
                                              AV_CODEC_ID_WEBP, AV_CODEC_ID_TIFF, AV_CODEC_ID_JPEG2000, AV_CODEC_ID_JPEGLS};
-        std::string names;
-        void *it = nullptr;
-        while (const AVCodec *c = av_codec_iterate(&it)) {
-            if (!av_codec_is_decoder(c) || std::find(std::begin(pictures), std::end(pictures), c->id) != std::end(pictures))
-                continue;
-            if (!names.empty())
-                names += ',';
-            names += c->name;
-        }
-        return names;
-    }();
+        return std::find(std::begin(pictures), std::end(pictures), c->id) == std::end(pictures);
+    });
     return list.c_str();
 }
 
