@@ -505,12 +505,12 @@ void TestCommandLine::completionNamesEveryOption()
     const QString formats = QRegularExpression(QStringLiteral("output format: ([a-z0-9|]+)")).match(help).captured(1);
     QVERIFY(!formats.isEmpty());
     const QString dir = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/completion/");
-    // fish names a long option "-l name"; bash and zsh write "--name".
+    // fish names a long option "complete -c clipvox -l name"; bash and zsh write "--name".
     for (const QString &file : {"clipvox.bash", "_clipvox", "clipvox.fish"}) {
         QFile f(dir + file);
         QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
         const QString text = QString::fromUtf8(f.readAll());
-        const QRegularExpression option(file.endsWith(".fish") ? QStringLiteral("-l ([a-z][a-z-]*)")
+        const QRegularExpression option(file.endsWith(".fish") ? QStringLiteral("-c clipvox -l ([a-z][a-z-]*)")
                                                                : QStringLiteral("(?<![\\w-])--([a-z][a-z-]*)"));
         QSet<QString> named;
         for (auto it = option.globalMatch(text); it.hasNext();)
