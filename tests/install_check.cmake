@@ -3,8 +3,7 @@ cmake_minimum_required(VERSION 3.24)
 # Builds the Debian package of the build folder with CPack, unpacks it into a scratch folder
 # and checks what a desktop needs: the program folder with tips and guide, the start link in
 # bin, the desktop entry, the icons, the AppStream file, the manual page and the shell
-# completions. The package stays
-# in OUT for install_package.sh, which installs it.
+# completions. The package stays in OUT for install_package.sh, which installs it.
 function(fail text)
   message(FATAL_ERROR "${text}")
 endfunction()
