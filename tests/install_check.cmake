@@ -2,8 +2,8 @@
 cmake_minimum_required(VERSION 3.24)
 # Builds the Debian package of the build folder with CPack, unpacks it into a scratch folder
 # and checks what a desktop needs: the program folder with tips and guide, the start link in
-# bin, the desktop entry, the icons, the AppStream file and the manual page. The package stays
-# in OUT for install_package.sh, which installs it.
+# bin, the desktop entry, the icons, the AppStream file, the manual page and the shell
+# completions. The package stays in OUT for install_package.sh, which installs it.
 function(fail text)
   message(FATAL_ERROR "${text}")
 endfunction()
@@ -78,7 +78,9 @@ foreach(size 16 32 48 64 128 256)
   list(APPEND icons ${DATADIR}/icons/hicolor/${size}x${size}/apps/clipvox.png)
 endforeach()
 foreach(f ${LIBDIR}/clipvox/clipvox ${LIBDIR}/clipvox/tips.txt ${LIBDIR}/clipvox/clipvox.html
-          ${BINDIR}/clipvox ${entry_file} ${metainfo_file} ${MANDIR}/man1/clipvox.1.gz ${icons})
+          ${BINDIR}/clipvox ${entry_file} ${metainfo_file} ${MANDIR}/man1/clipvox.1.gz ${icons}
+          ${DATADIR}/bash-completion/completions/clipvox ${DATADIR}/zsh/vendor-completions/_clipvox
+          ${DATADIR}/fish/vendor_completions.d/clipvox.fish)
   if(NOT EXISTS "${DEST}/${f}")
     fail("not in the package: /usr/${f}")
   endif()

@@ -33,6 +33,7 @@ private slots:
     void writeFailures_data();
     void writeFailures();
     void manualNamesEveryOption();
+    void completionNamesEveryOption();
     void valueBeforeRawName();
 
 private:
@@ -45,6 +46,8 @@ private:
     // Runs clipvox with no display and no platform, settings in a folder of the test's.
     // With a script, bash runs it with clipvox as $0 and the arguments as "$@".
     Result run(const QStringList &args, QProcess *started = nullptr, const QString &script = {});
+    // The options the usage text names, and the help text itself.
+    QSet<QString> helpedOptions(QString *text = nullptr);
 
     QTemporaryDir m_dir, m_config;
     QString m_avi, m_film;
@@ -455,18 +458,29 @@ void TestCommandLine::writeFailures()
     QCOMPARE(outcomes.last(), "ok");
 }
 
-// The manual page names every option that --help names, and no other, so they cannot drift.
-void TestCommandLine::manualNamesEveryOption()
+QSet<QString> TestCommandLine::helpedOptions(QString *text)
 {
     const Result help = run({"--help"});
-    QCOMPARE(help.code, 0);
-    QSet<QString> helped, manual;
+    if (text)
+        *text = help.lines.join('\n') + help.errors;
+    if (help.code != 0)
+        return {};
+    QSet<QString> helped;
     static const QRegularExpression option(QStringLiteral("^\\s+(--[a-z-]+)"));
     for (const QString &line : help.lines)
         if (const QRegularExpressionMatch m = option.match(line); m.hasMatch())
             helped.insert(m.captured(1));
     if (help.lines.join('\n').contains(QLatin1String("clipvox --convert [options]")))
         helped.insert(QStringLiteral("--convert")); // named by the usage line
+    return helped;
+}
+
+// The manual page names every option that --help names, and no other, so they cannot drift.
+void TestCommandLine::manualNamesEveryOption()
+{
+    QString help;
+    const QSet<QString> helped = helpedOptions(&help);
+    QSet<QString> manual;
     QFile page(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/clipvox.1"));
     QVERIFY(page.open(QIODevice::ReadOnly));
     // Each option the page describes heads a .TP paragraph: ".B \-\-name", ".BI \-\-name ...".
@@ -478,8 +492,38 @@ void TestCommandLine::manualNamesEveryOption()
         if (name != QLatin1String("--"))
             manual.insert(name);
     }
-    QVERIFY2(helped.size() > 10, qPrintable(help.lines.join('\n')));
+    QVERIFY2(helped.size() > 10, qPrintable(help));
     QCOMPARE(manual, helped);
+}
+
+// The bash, zsh and fish completions offer exactly the options and formats the usage names.
+void TestCommandLine::completionNamesEveryOption()
+{
+    QString help;
+    const QSet<QString> helped = helpedOptions(&help);
+    QVERIFY2(helped.size() > 10, qPrintable(help));
+    const QString formats = QRegularExpression(QStringLiteral("output format: ([a-z0-9|]+)")).match(help).captured(1);
+    QVERIFY(!formats.isEmpty());
+    const QString dir = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/completion/");
+    // fish names a long option "complete -c clipvox -l name"; bash and zsh write "--name".
+    for (const QString &file : {"clipvox.bash", "_clipvox", "clipvox.fish"}) {
+        QFile f(dir + file);
+        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+        const QString text = QString::fromUtf8(f.readAll());
+        const QRegularExpression option(file.endsWith(".fish") ? QStringLiteral("-c clipvox -l ([a-z][a-z-]*)")
+                                                               : QStringLiteral("(?<![\\w-])--([a-z][a-z-]*)"));
+        QSet<QString> named;
+        for (auto it = option.globalMatch(text); it.hasNext();)
+            named.insert(QStringLiteral("--") + it.next().captured(1));
+        QCOMPARE(named, helped);
+        QVERIFY2(text.contains(QString(formats).replace('|', ' ')), qPrintable(file));
+    }
+    // Real bash completes the formats after --format.
+    QProcess bash;
+    bash.start("bash", {"-c", "source \"$0\"; COMP_WORDS=(clipvox --format ''); COMP_CWORD=2; _clipvox; echo \"${COMPREPLY[*]}\"",
+                        dir + "clipvox.bash"});
+    QVERIFY(bash.waitForFinished());
+    QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), QString(formats).replace('|', ' '));
 }
 
 // An option's value never passes for a file: "--track 1" before a name that is not UTF-8.
