@@ -96,7 +96,10 @@ private:
     }
     static void setup()
     {
+        // Every phase's taps first, then whole vectors of them: GCC 12 miscompiles stores into
+        // single elements of these vectors under -fsanitize=shift.
         constexpr double kBeta = BetaTenths / 10.0;
+        float taps[kPhases][kTaps], cubics[kPhases][4];
         for (int p = 0; p < kPhases; ++p) {
             double sum = 0;
             double c[kTaps];
@@ -108,12 +111,20 @@ private:
                 sum += c[j];
             }
             for (int j = 0; j < kTaps; ++j)
-                (p < 4 ? s_lo : s_hi)[j][p % 4] = float(c[j] / sum); // unity gain at DC
+                taps[p][j] = float(c[j] / sum); // unity gain at DC
             const double t = double(p) / kPhases;
             const double cubic[4] = {-t * (t - 1) * (t - 2) / 6, (t + 1) * (t - 1) * (t - 2) / 2,
                                      -(t + 1) * t * (t - 2) / 2, (t + 1) * t * (t - 1) / 6};
             for (int j = 0; j < 4; ++j)
-                s_cubic[j][p / 4][p % 4] = float(cubic[j]);
+                cubics[p][j] = float(cubic[j]);
+        }
+        for (int j = 0; j < kTaps; ++j) {
+            s_lo[j] = Half{taps[0][j], taps[1][j], taps[2][j], taps[3][j]};
+            s_hi[j] = Half{taps[4][j], taps[5][j], taps[6][j], taps[7][j]};
+        }
+        for (int j = 0; j < 4; ++j) {
+            s_cubic[j][0] = Half{cubics[0][j], cubics[1][j], cubics[2][j], cubics[3][j]};
+            s_cubic[j][1] = Half{cubics[4][j], cubics[5][j], cubics[6][j], cubics[7][j]};
         }
     }
 };
