@@ -475,7 +475,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>M4A akzeptiert 44100 oder 48000 Hz, 64 bis 320 kbps und 1 oder 2 Kanäle, nicht %1 Hz, %2 kbps, %3 Kanäle</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+213"/>
+        <location filename="../media/avinput.cpp" line="+209"/>
         <source>Source file not found: %1</source>
         <translation>Quelldatei nicht gefunden: %1</translation>
     </message>
@@ -1745,7 +1745,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Zielformat</translation>
     </message>
     <message>
-        <location line="+295"/>
+        <location line="+312"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
@@ -1770,7 +1770,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1914"/>
+        <location line="-1931"/>
         <source>Convert up to</source>
         <translation>Gleichzeitig bis zu</translation>
     </message>
@@ -1820,7 +1820,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>-14 LUFS</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+28"/>
         <source>Peaks over -1 dBTP:</source>
         <translation>Spitzen über -1 dBTP:</translation>
     </message>

@@ -481,7 +481,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>M4A admite 44100 o 48000 Hz, de 64 a 320 kbps y 1 o 2 canales, no %1 Hz, %2 kbps, %3 canales</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+213"/>
+        <location filename="../media/avinput.cpp" line="+209"/>
         <source>Source file not found: %1</source>
         <translation>No se encontró el archivo de origen: %1</translation>
     </message>
@@ -1751,7 +1751,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Formato de salida</translation>
     </message>
     <message>
-        <location line="+295"/>
+        <location line="+312"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
@@ -1776,7 +1776,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1914"/>
+        <location line="-1931"/>
         <source>Convert up to</source>
         <translation>Convertir hasta</translation>
     </message>
@@ -1826,7 +1826,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>-14 LUFS</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+28"/>
         <source>Peaks over -1 dBTP:</source>
         <translation>Picos por encima de -1 dBTP:</translation>
     </message>

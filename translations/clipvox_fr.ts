@@ -478,7 +478,7 @@ permises par la loi.
         <translation>M4A accepte 44100 ou 48000 Hz, de 64 à 320 kbps et 1 ou 2 canaux, et non %1 Hz, %2 kbps, %3 canaux</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+213"/>
+        <location filename="../media/avinput.cpp" line="+209"/>
         <source>Source file not found: %1</source>
         <translation>Fichier source introuvable&#xa0;: %1</translation>
     </message>
@@ -1748,7 +1748,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Format de sortie</translation>
     </message>
     <message>
-        <location line="+295"/>
+        <location line="+312"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
@@ -1773,7 +1773,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1914"/>
+        <location line="-1931"/>
         <source>Convert up to</source>
         <translation>Convertir jusqu&apos;à</translation>
     </message>
@@ -1823,7 +1823,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>-14 LUFS</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+28"/>
         <source>Peaks over -1 dBTP:</source>
         <translation>Crêtes au-dessus de -1 dBTP :</translation>
     </message>

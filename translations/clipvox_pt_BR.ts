@@ -474,7 +474,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>O M4A aceita 44100 ou 48000 Hz, de 64 a 320 kbps e 1 ou 2 canais, não %1 Hz, %2 kbps, %3 canais</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+213"/>
+        <location filename="../media/avinput.cpp" line="+209"/>
         <source>Source file not found: %1</source>
         <translation>Arquivo de origem não encontrado: %1</translation>
     </message>
@@ -1744,7 +1744,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Formato de saída</translation>
     </message>
     <message>
-        <location line="+295"/>
+        <location line="+312"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
@@ -1769,7 +1769,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1914"/>
+        <location line="-1931"/>
         <source>Convert up to</source>
         <translation>Converter até</translation>
     </message>
@@ -1819,7 +1819,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>-14 LUFS</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+28"/>
         <source>Peaks over -1 dBTP:</source>
         <translation>Picos acima de -1 dBTP:</translation>
     </message>

@@ -472,7 +472,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>M4A 仅支持 44100 或 48000 Hz、64 到 320 kbps 以及 1 或 2 声道，不支持 %1 Hz、%2 kbps、%3 声道</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+213"/>
+        <location filename="../media/avinput.cpp" line="+209"/>
         <source>Source file not found: %1</source>
         <translation>找不到源文件：%1</translation>
     </message>
@@ -1742,7 +1742,7 @@ Chapter %1: %2</source>
         <translation>输出格式</translation>
     </message>
     <message>
-        <location line="+295"/>
+        <location line="+312"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
@@ -1767,7 +1767,7 @@ Chapter %1: %2</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1914"/>
+        <location line="-1931"/>
         <source>Convert up to</source>
         <translation>最多同时转换</translation>
     </message>
@@ -1817,7 +1817,7 @@ Chapter %1: %2</source>
         <translation>-14 LUFS</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+28"/>
         <source>Peaks over -1 dBTP:</source>
         <translation>超过 -1 dBTP 的峰值:</translation>
     </message>
