@@ -2,7 +2,7 @@
 // Clipvox: pulls the sound track out of video files.
 #include "cli/convert.h"
 #include "core/translation.h"
-#include "main/application.h"
+#include "desktop/application.h"
 #include "main/commandline.h"
 #include "main/main.h"
 

@@ -8,7 +8,7 @@
 #include "bench/benchsupport.h"
 #include "clip/edit.h"
 #include "clip/soundstrip.h"
-#include "main/application.h"
+#include "desktop/application.h"
 #include "main/main.h"
 #include "media/previewplayer.h"
 #include "media/waveform.h"

@@ -10,7 +10,7 @@
 #include "bench/benchsupport.h"
 #include "core/outputformats.h"
 #include "engine/runengine.h"
-#include "main/application.h"
+#include "desktop/application.h"
 #include "main/main.h"
 #include "progress/execute.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 // What the benchmark drivers share: a desktop whose add-files dialog answers with the given
 // files and whose questions get Yes, and a meter of the window's longest stall.
-#include "main/desktop.h"
+#include "desktop/desktop.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -4,8 +4,8 @@
 
 #include "clip/edittime.h"
 #include "clip/previewwidget.h"
-#include "main/application.h"
-#include "main/desktop.h"
+#include "desktop/application.h"
+#include "desktop/desktop.h"
 #include "media/audiofile2.h"
 #include "media/previewplayer.h"
 #include "media/sourceinfo.h"

@@ -2,8 +2,8 @@
 // The time entry dialog of the clip editor.
 #include "clip/edittime.h"
 
-#include "main/application.h"
-#include "main/desktop.h"
+#include "desktop/application.h"
+#include "desktop/desktop.h"
 #include "ui_edittime.h"
 
 #include <limits>

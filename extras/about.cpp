@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extras/about.h"
 
-#include "main/application.h"
-#include "main/desktop.h"
+#include "desktop/application.h"
+#include "desktop/desktop.h"
 #include "ui_about.h"
 
 #include <QMouseEvent>

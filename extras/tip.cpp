@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extras/tip.h"
 
-#include "main/application.h"
+#include "desktop/application.h"
 #include "settings/settingsfile.h"
 #include "ui_tip.h"
 

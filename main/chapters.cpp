@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The queue's chapter command and the rows' tooltips.
-#include "main/application.h"
+#include "desktop/application.h"
 #include "main/main.h"
 #include "ui_main.h"
 

@@ -2,8 +2,8 @@
 // The queue list: adding, removing, moving and listing jobs, shown from the queue model.
 #include "main/main.h"
 
-#include "main/application.h"
-#include "main/desktop.h"
+#include "desktop/application.h"
+#include "desktop/desktop.h"
 #include "ui_main.h"
 
 #include <QCollator>

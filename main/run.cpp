@@ -6,9 +6,9 @@
 
 #include <cmath>
 
-#include "main/application.h"
-#include "main/desktop.h"
-#include "main/notify.h"
+#include "desktop/application.h"
+#include "desktop/desktop.h"
+#include "desktop/notify.h"
 #include "progress/execute.h"
 #include "ui_main.h"
 

@@ -3,7 +3,7 @@
 
 #include "engine/runengine.h"
 #include "core/core.h"
-#include "main/application.h"
+#include "desktop/application.h"
 #include "ui_execute.h"
 
 #include <QCloseEvent>

@@ -3,8 +3,8 @@
 // profiles of the audio component, and on OK has the settings object save them.
 #include "settings/setting.h"
 
-#include "main/application.h"
-#include "main/desktop.h"
+#include "desktop/application.h"
+#include "desktop/desktop.h"
 #include "ui_setting.h"
 
 #include <QKeyEvent>

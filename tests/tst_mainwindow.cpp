@@ -3,7 +3,7 @@
 // the quick settings, resizing, the help links and closing.
 #include "core/core.h"
 #include "core/translation.h"
-#include "main/application.h"
+#include "desktop/application.h"
 #include "clip/edit.h"
 #include "extras/tip.h"
 #include "main/commandline.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The notification at the end of a long run, on a private session bus with a stand-in for
 // the desktop's notification service.
-#include "main/notify.h"
+#include "desktop/notify.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -4,7 +4,7 @@
 <context>
     <name>ClipvoxApplication</name>
     <message>
-        <location filename="../main/application.cpp" line="+29"/>
+        <location filename="../desktop/application.cpp" line="+29"/>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
     </message>
@@ -231,7 +231,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../main/desktop.cpp" line="+54"/>
+        <location filename="../desktop/desktop.cpp" line="+54"/>
         <source>Select a directory to save output files</source>
         <translation>Ordner zum Speichern der Zieldateien wählen</translation>
     </message>
@@ -627,7 +627,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
 <context>
     <name>Notify</name>
     <message>
-        <location filename="../main/notify.cpp" line="+12"/>
+        <location filename="../desktop/notify.cpp" line="+12"/>
         <source>%1 %2 converted, %3 failed</source>
         <translation>%1 %2 konvertiert, %3 fehlgeschlagen</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>ClipvoxApplication</name>
     <message>
-        <location filename="../main/application.cpp" line="+29"/>
+        <location filename="../desktop/application.cpp" line="+29"/>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
     </message>
@@ -237,7 +237,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../main/desktop.cpp" line="+54"/>
+        <location filename="../desktop/desktop.cpp" line="+54"/>
         <source>Select a directory to save output files</source>
         <translation>Seleccionar la carpeta donde guardar los archivos de salida</translation>
     </message>
@@ -633,7 +633,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
 <context>
     <name>Notify</name>
     <message>
-        <location filename="../main/notify.cpp" line="+12"/>
+        <location filename="../desktop/notify.cpp" line="+12"/>
         <source>%1 %2 converted, %3 failed</source>
         <translation>%1 %2, %3 con errores</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>ClipvoxApplication</name>
     <message>
-        <location filename="../main/application.cpp" line="+29"/>
+        <location filename="../desktop/application.cpp" line="+29"/>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
     </message>
@@ -234,7 +234,7 @@ permises par la loi.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../main/desktop.cpp" line="+54"/>
+        <location filename="../desktop/desktop.cpp" line="+54"/>
         <source>Select a directory to save output files</source>
         <translation>Choisir un dossier où enregistrer les fichiers de sortie</translation>
     </message>
@@ -630,7 +630,7 @@ permises par la loi.
 <context>
     <name>Notify</name>
     <message>
-        <location filename="../main/notify.cpp" line="+12"/>
+        <location filename="../desktop/notify.cpp" line="+12"/>
         <source>%1 %2 converted, %3 failed</source>
         <translation>%1 %2, %3 en échec</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>ClipvoxApplication</name>
     <message>
-        <location filename="../main/application.cpp" line="+29"/>
+        <location filename="../desktop/application.cpp" line="+29"/>
         <source>Unknown error</source>
         <translation>Erro desconhecido</translation>
     </message>
@@ -230,7 +230,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../main/desktop.cpp" line="+54"/>
+        <location filename="../desktop/desktop.cpp" line="+54"/>
         <source>Select a directory to save output files</source>
         <translation>Selecione uma pasta para salvar os arquivos de saída</translation>
     </message>
@@ -626,7 +626,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
 <context>
     <name>Notify</name>
     <message>
-        <location filename="../main/notify.cpp" line="+12"/>
+        <location filename="../desktop/notify.cpp" line="+12"/>
         <source>%1 %2 converted, %3 failed</source>
         <translation>%1 %2, %3 com falha</translation>
     </message>

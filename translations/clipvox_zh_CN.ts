@@ -4,7 +4,7 @@
 <context>
     <name>ClipvoxApplication</name>
     <message>
-        <location filename="../main/application.cpp" line="+29"/>
+        <location filename="../desktop/application.cpp" line="+29"/>
         <source>Unknown error</source>
         <translation>未知错误</translation>
     </message>
@@ -228,7 +228,7 @@ There is NO WARRANTY, to the extent permitted by law.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../main/desktop.cpp" line="+54"/>
+        <location filename="../desktop/desktop.cpp" line="+54"/>
         <source>Select a directory to save output files</source>
         <translation>选择保存输出文件的文件夹</translation>
     </message>
@@ -624,7 +624,7 @@ There is NO WARRANTY, to the extent permitted by law.
 <context>
     <name>Notify</name>
     <message>
-        <location filename="../main/notify.cpp" line="+12"/>
+        <location filename="../desktop/notify.cpp" line="+12"/>
         <source>%1 %2 converted, %3 failed</source>
         <translation>已转换 %1 个%2，%3 个失败</translation>
     </message>

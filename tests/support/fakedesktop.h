@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test double of the desktop: answers dialogs from queues and records what was shown.
-#include "main/desktop.h"
+#include "desktop/desktop.h"
 
 #include <QList>
 

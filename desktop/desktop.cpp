@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main/desktop.h"
+#include "desktop/desktop.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

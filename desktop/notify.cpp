@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main/notify.h"
+#include "desktop/notify.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main/application.h"
+#include "desktop/application.h"
 
-#include "main/desktop.h"
+#include "desktop/desktop.h"
 
 void ReportError(const QString &text)
 {
