@@ -20,7 +20,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeWidget>
+#include "main/queueview.h"
+#include "ui_main.h"
 #include <cstdio>
 #include <functional>
 
@@ -81,7 +82,7 @@ int main(int argc, char **argv)
     g_window = &window;
     desktop.files = {mode == "shot" && args.size() >= 3 ? args[2] : args[1]};
     window.AddFiles();
-    window.findChild<QTreeWidget *>(QStringLiteral("ListView1"))->topLevelItem(0)->setSelected(true);
+    window.ui->queueView->selectRows({0});
 
     Script script;
     QElapsedTimer wall;

@@ -2,7 +2,11 @@
 #include "desktop/desktop.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
+#include <QDBusMessage>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFileDialog>
 
 namespace {
@@ -60,4 +64,26 @@ QString BrowseOutputFolder(QWidget *parent, const QString &start)
 void ShowInformation(QWidget *parent, const QString &text)
 {
     Desktop::instance().message(parent, QMessageBox::Information, QCoreApplication::translate("Desktop", "Information"), text);
+}
+
+void Desktop::showInFolder(const QString &path)
+{
+    // The freedesktop file manager interface selects the file; without a file manager on the
+    // bus the folder opens. Nothing waits for the answer.
+    const QUrl folder = QUrl::fromLocalFile(QFileInfo(path).absolutePath());
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        openUrl(folder);
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), QCoreApplication::instance());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [watcher, folder] {
+        if (watcher->isError())
+            Desktop::instance().openUrl(folder);
+        watcher->deleteLater();
+    });
 }

@@ -26,6 +26,10 @@ public:
     // The shell's open action; the outcome is not examined by callers.
     virtual bool openUrl(const QUrl &url) = 0;
 
+    // Shows a file in the desktop's file manager (selected in its folder where the file
+    // manager can); without one, opens the folder.
+    virtual void showInFolder(const QString &path);
+
     static Desktop &instance();
     // Replaces the program-wide instance (not owned); nullptr restores the real one.
     static void setInstance(Desktop *desktop);

@@ -34,6 +34,8 @@ struct TJob
     // The end is the source's own end, whatever EndTime shows: set where the editor puts the
     // measured length in place of "Max", so that a typed end of the same time still cuts there.
     bool EndIsSourceEnd = false;
+
+    bool operator==(const TJob &) const = default;
 };
 
 // One job as the run takes it: the queued job and whether its tags are written. OutputFile

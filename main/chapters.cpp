@@ -1,22 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The queue's chapter command and the rows' tooltips.
+// The queue's chapter command.
 #include "desktop/application.h"
 #include "main/main.h"
 #include "ui_main.h"
 
 #include <QMenu>
-#include <QTreeWidget>
-
-QString JobToolTip(const TJob &job)
-{
-    QString track = QCoreApplication::translate("TMainForm", "the source's default");
-    if (job.SoundTrack > 0)
-        track = job.SoundTrackName.isEmpty() ? QString::number(job.SoundTrack) : job.SoundTrackName;
-    QString tip = QCoreApplication::translate("TMainForm", "%1\nSound track: %2").arg(job.SourceFile, track);
-    if (job.ChapterNumber > 0)
-        tip += QCoreApplication::translate("TMainForm", "\nChapter %1: %2").arg(job.ChapterNumber).arg(job.ChapterTitle);
-    return tip;
-}
 
 void TMainForm::SetUpChapters(QMenu *menu)
 {
@@ -55,8 +43,7 @@ void TMainForm::UpdateSplitChapters()
     const QString source = has ? Queue.Job(row).SourceFile : QString();
     if (has && !m_chapters.contains(source))
         ReadChapters({source});
-    SplitChapters1->setEnabled(has && ui->ListView1->topLevelItem(row) && ui->ListView1->topLevelItem(row)->isSelected()
-                               && !m_chapters.value(source).isEmpty());
+    SplitChapters1->setEnabled(has && ui->queueView->selectedRows().contains(row) && !m_chapters.value(source).isEmpty());
 }
 
 void TMainForm::SplitChapters1Click()
@@ -64,5 +51,10 @@ void TMainForm::SplitChapters1Click()
     const int row = CurrentJob;
     if (RunActive() || row < 0 || row >= Queue.JobCount())
         return;
-    Queue.SplitIntoChapters(row, m_chapters.value(Queue.Job(row).SourceFile));
+    const QList<SourceChapter> chapters = m_chapters.value(Queue.Job(row).SourceFile);
+    ChangeQueue(tr("Split into chapters"), [&] { Queue.SplitIntoChapters(row, chapters); });
+    QList<int> parts;
+    for (int r = row; r < row + int(chapters.size()); ++r)
+        parts << r;
+    ui->queueView->selectRows(parts);
 }

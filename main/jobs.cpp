@@ -6,12 +6,15 @@
 #include "desktop/desktop.h"
 #include "ui_main.h"
 
+#include <QClipboard>
 #include <QCollator>
+#include <QGuiApplication>
+#include <QStatusBar>
+#include <QUndoCommand>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QTreeWidget>
 #include <algorithm>
 
 namespace {
@@ -115,16 +118,47 @@ QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *st
     return files;
 }
 
+namespace {
+// A file's identity: the same file under two names (a link, another path) is one file.
+QString FileIdentity(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QFileInfo(path).absoluteFilePath() : canonical;
+}
+} // namespace
+
 void TMainForm::QueuePaths(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
     m_scans.start([this, paths] {
-        const QStringList files = QueueableFiles(paths, &m_scanStop);
+        // Files named one by one, and those a folder holds: the window asks before it
+        // queues a named file again, and leaves out a folder's files already queued.
+        QStringList files;
+        QSet<QString> inFolders;
+        for (const QString &path : paths) {
+            const QStringList found = QueueableFiles({path}, &m_scanStop);
+            files << found;
+            if (QFileInfo(path).isDir())
+                inFolders.unite(QSet<QString>(found.begin(), found.end()));
+        }
         // The window waits for this task before it goes, so it is still there; the call
         // runs on its thread, after the files of earlier drops.
         if (!m_scanStop)
-            QMetaObject::invokeMethod(this, [this, files] { Guarded([&] { AddJobs(files); }); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this, files, inFolders] { Guarded([&] {
+                QSet<QString> queued;
+                if (!inFolders.isEmpty())
+                    for (int r = 0; r < Queue.JobCount(); ++r)
+                        queued.insert(FileIdentity(Queue.Job(r).SourceFile));
+                QStringList wanted;
+                for (const QString &file : files)
+                    if (!inFolders.contains(file) || !queued.contains(FileIdentity(file)))
+                        wanted << file;
+                const int skipped = int(files.size() - wanted.size());
+                AddJobs(wanted);
+                if (skipped > 0)
+                    statusBar()->showMessage(tr("%n file(s) already in the queue not added again", "", skipped), 10000);
+            }); }, Qt::QueuedConnection);
     });
 }
 
@@ -146,56 +180,121 @@ void TMainForm::QueueCommandLine(const QStringList &paths)
         Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"),
                                     tr("These files do not exist and were not added:\n") +
                                         missing.join(QLatin1Char('\n')));
+        ReturnFocus();
     });
 }
 
-void TMainForm::AddJobs(const QStringList &files)
+void TMainForm::AddJobs(const QStringList &given)
 {
-    if (files.isEmpty())
+    if (given.isEmpty())
         return;
     // A folder dropped before Convert may finish its search during the run: its files
     // join the queue when the run ends.
     if (RunActive()) {
-        m_heldFiles << files;
+        m_heldFiles << given;
         return;
     }
+    // A file already in the queue is queued again only when the user says so.
+    QSet<QString> queued;
+    for (int r = 0; r < Queue.JobCount(); ++r)
+        queued.insert(FileIdentity(Queue.Job(r).SourceFile));
+    QStringList files, again;
+    for (const QString &file : given)
+        (queued.contains(FileIdentity(file)) ? again : files) << file;
+    if (!again.isEmpty()) {
+        QStringList names;
+        for (const QString &file : again.mid(0, 10))
+            names << QDir::toNativeSeparators(file);
+        if (again.size() > 10)
+            names << QStringLiteral("...");
+        if (Desktop::instance().question(this, QStringLiteral("Clipvox"),
+                                         tr("Already in the queue:\n%1\n\nAdd again?").arg(names.join(QLatin1Char('\n')))))
+            files = given;
+        ReturnFocus();
+    }
+    if (files.isEmpty())
+        return;
     const TOutputSettings &s = OutputSettings();
-    Queue.Add(files, s.OutputPath, s.OutputExt, QString::fromLatin1(kHomePageUrl));
+    const int first = Queue.JobCount();
+    ChangeQueue(tr("Add Files"), [&] { Queue.Add(files, s.OutputPath, s.OutputExt, QString::fromLatin1(kHomePageUrl)); });
     ReadChapters(files);
     // The output folder of the whole queue moves to the folder of the added files.
-    const QString first = files.first();
-    Settings.SetOutputPath(first.left(first.lastIndexOf(QLatin1Char('/')) + 1));
+    const QString firstFile = files.first();
+    Settings.SetOutputPath(firstFile.left(firstFile.lastIndexOf(QLatin1Char('/')) + 1));
+    QList<int> added;
+    for (int r = first; r < Queue.JobCount(); ++r)
+        added << r;
+    ui->queueView->selectRows(added);
     ui->Convert1->setEnabled(true);
     // The next add-files dialog opens where these files came from.
     Guarded([this] { SaveRecentSettings({OutputSettings().OutputPath}); });
 }
 
-// The queue's news reach the list: additions, removals, moves and edits rebuild it.
+namespace {
+// One change of the queue for undo: the queue and the selection before and after it.
+class QueueChange : public QUndoCommand
+{
+public:
+    QueueChange(TMainForm &window, const QString &text, std::vector<QueueRow> before, bool tagsBefore,
+                QList<int> selectedBefore)
+        : QUndoCommand(text), m_window(window), m_before{std::move(before), tagsBefore, std::move(selectedBefore)},
+          m_after{window.Queue.Rows(), window.Queue.TagsEnabled(), window.ui->queueView->selectedRows()}
+    {
+    }
+    void undo() override { Apply(m_before); }
+    void redo() override
+    {
+        // The change itself was made before the command was pushed.
+        if (!std::exchange(m_first, false))
+            Apply(m_after);
+    }
+
+private:
+    struct State
+    {
+        std::vector<QueueRow> rows;
+        bool tags;
+        QList<int> selected;
+    };
+    void Apply(const State &state)
+    {
+        m_window.Queue.SetRows(state.rows, state.tags);
+        m_window.ui->queueView->selectRows(state.selected);
+        m_window.ListView1MouseUp();
+    }
+    TMainForm &m_window;
+    State m_before, m_after;
+    bool m_first = true;
+};
+} // namespace
+
+void TMainForm::ChangeQueue(const QString &text, const std::function<void()> &change)
+{
+    std::vector<QueueRow> before = Queue.Rows();
+    const bool tags = Queue.TagsEnabled();
+    const QList<int> selected = ui->queueView->selectedRows();
+    change();
+    if (Queue.Rows() == before && Queue.TagsEnabled() == tags)
+        return;
+    UndoStack.push(new QueueChange(*this, text, std::move(before), tags, selected));
+}
+
+// The queue's news reach the view through the model; here only what else follows them.
 void TMainForm::ShowQueue()
 {
-    connect(&Queue, &TJobQueue::jobsAdded, this, [this] { RefreshJobList(); });
-    connect(&Queue, &TJobQueue::jobMoved, this, [this] { RefreshJobList(); });
-    connect(&Queue, &TJobQueue::jobChanged, this, [this] { RefreshJobList(); });
+    ui->queueView->setModel(&Queue);
+    ui->queueView->setContextMenuPolicy(Qt::DefaultContextMenu);
+    connect(ui->queueView, &QueueView::openRequested, this, [this] { Guarded([this] { TBXItemEditClick(); }); });
+    connect(ui->queueView, &QueueView::removeRequested, this, [this] { Guarded([this] { RemoveSelectedJob(); }); });
+    connect(ui->queueView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { ListView1SelectItem(); });
+    connect(ui->queueView->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ShowRowStatus(); });
+    connect(&Queue, &QAbstractItemModel::dataChanged, this, [this] { ShowRowStatus(); });
+    connect(&Queue, &QAbstractItemModel::modelReset, this, [this] { ListView1MouseUp(); });
+    connect(&Queue, &QAbstractItemModel::rowsRemoved, this, [this] { ListView1MouseUp(); });
     // Names made from tags follow them once they are read; a run keeps the names it took.
     connect(&Queue, &TJobQueue::sourceTagsRead, this, [this] {
         if (!RunActive() && Queue.NamesUseTags())
             RefreshJobList();
-    });
-    connect(&Queue, &TJobQueue::jobSplit, this, [this] { RefreshJobList(); });
-    connect(&Queue, &TJobQueue::jobRemoved, this, [this] {
-        {
-            const QSignalBlocker quiet(ui->ListView1);
-            ui->ListView1->clear();
-        }
-        RefreshJobList();
-        if (Queue.JobCount() == 0) {
-            ui->ListView1->clearSelection();
-            DisableListMenuItems();
-        }
-    });
-    connect(&Queue, &TJobQueue::cleared, this, [this] {
-        ui->ListView1->clear();
-        DisableListMenuItems();
     });
 }
 
@@ -203,62 +302,56 @@ void TMainForm::RefreshJobList()
 {
     if (Queue.JobCount() <= 0)
         return;
-    QTreeWidget *list = ui->ListView1;
-    // A rebuild drops the selection without touching the menu entries.
-    const QSignalBlocker quiet(list);
-    list->clear();
     const TOutputSettings &s = OutputSettings();
     Queue.SetNaming(s.NamePattern, SaveTo(s.SaveTo));
     Queue.RederiveOutputNames(s.OutputPath, s.OutputExt);
-    static const QIcon rowIcon(QStringLiteral(":/icons/row.png"));
-    QList<QTreeWidgetItem *> rows;
-    for (int r = 0; r < Queue.JobCount(); ++r) {
-        const TJob &job = Queue.Job(r);
-        auto *row = new QTreeWidgetItem({QString::number(r + 1), job.SourceFile, job.StartTime, job.EndTime,
-                                         s.OutputExt.toLower(), job.OutputFile});
-        row->setIcon(ColNumber, rowIcon);
-        SetStatusCell(row, QT_TR_NOOP("Waiting"));
-        row->setToolTip(ColSource, JobToolTip(job));
-        rows << row;
-    }
-    list->addTopLevelItems(rows);
 }
 
-namespace {
-int SelectedRow(const QTreeWidget *list)
+int TMainForm::SelectedRow() const
 {
-    for (int r = 0; r < list->topLevelItemCount(); ++r)
-        if (list->topLevelItem(r)->isSelected())
-            return r;
-    return -1;
+    const QList<int> rows = ui->queueView->selectedRows();
+    const int current = ui->queueView->currentIndex().row();
+    return rows.contains(current) ? current : rows.value(0, -1);
 }
-} // namespace
 
-void TMainForm::RemoveSelectedJob() { Queue.Remove(SelectedRow(ui->ListView1)); }
-
-void TMainForm::RemoveSelectedRows()
+void TMainForm::RemoveSelectedJob()
 {
-    if (RunActive())
+    const QList<int> rows = ui->queueView->selectedRows();
+    if (RunActive() || rows.isEmpty())
         return;
-    // Each removal rebuilds the list, so the rows are taken first and removed from the
-    // last up, leaving the rows still to go in place.
-    QList<int> rows;
-    for (int r = 0; r < ui->ListView1->topLevelItemCount(); ++r)
-        if (ui->ListView1->topLevelItem(r)->isSelected())
-            rows.prepend(r);
-    for (int r : rows)
-        Queue.Remove(r);
+    ChangeQueue(tr("Remove"), [&] { Queue.RemoveRows(rows); });
+    // The row after the removed ones takes the selection.
+    if (Queue.JobCount() > 0)
+        ui->queueView->selectRows({std::min(rows.first(), Queue.JobCount() - 1)});
 }
 
-void TMainForm::MoveUp1Click() { Queue.MoveUp(SelectedRow(ui->ListView1)); }
+void TMainForm::MoveUp1Click()
+{
+    const QList<int> rows = ui->queueView->selectedRows();
+    if (RunActive() || rows.isEmpty())
+        return;
+    QList<int> placed;
+    ChangeQueue(tr("Move Up"), [&] { placed = Queue.MoveRows(rows, true); });
+    ui->queueView->selectRows(placed);
+}
 
-void TMainForm::MoveDown1Click() { Queue.MoveDown(SelectedRow(ui->ListView1)); }
+void TMainForm::MoveDown1Click()
+{
+    const QList<int> rows = ui->queueView->selectedRows();
+    if (RunActive() || rows.isEmpty())
+        return;
+    QList<int> placed;
+    ChangeQueue(tr("Move Down"), [&] { placed = Queue.MoveRows(rows, false); });
+    ui->queueView->selectRows(placed);
+}
 
 void TMainForm::RemoveAll1Click()
 {
-    if (ui->ListView1->topLevelItemCount() == 0)
+    if (Queue.JobCount() == 0 || RunActive())
         return;
-    Queue.Clear();
+    // Undo brings the queue back, so no question is asked.
+    ChangeQueue(tr("Remove All"), [&] { Queue.Clear(); });
+    DisableListMenuItems();
 }
 
 void TMainForm::cbFormatChange(int index) { Settings.SetOutputFormat(index); }
@@ -277,8 +370,9 @@ void TMainForm::DisableListMenuItems()
 
 void TMainForm::ListView1SelectItem()
 {
-    CurrentJob = SelectedRow(ui->ListView1);
+    CurrentJob = SelectedRow();
     ListView1MouseUp();
+    ShowRowStatus();
 }
 
 // With a selection every entry is enabled; without one only Convert and Remove All, and
@@ -289,7 +383,7 @@ void TMainForm::ListView1MouseUp()
         DisableListMenuItems(); // the queue stays as the run took it
         return;
     }
-    if (SelectedRow(ui->ListView1) < 0) {
+    if (SelectedRow() < 0) {
         DisableListMenuItems();
         if (Queue.JobCount() > 0) {
             ui->Convert1->setEnabled(true);
@@ -300,26 +394,57 @@ void TMainForm::ListView1MouseUp()
     }
 }
 
-// The status cell shows the status in the user's language and keeps the English one, which
-// the program counts and compares.
-void TMainForm::SetStatusCell(QTreeWidgetItem *item, const char *status)
+QString TMainForm::RowStatusText(int row) const
 {
-    item->setData(ColStatus, kStatusRole, QString::fromLatin1(status));
-    item->setText(ColStatus, tr(status));
+    if (row < 0 || row >= Queue.JobCount())
+        return {};
+    const JobResult &result = Queue.Result(row);
+    switch (result.state) {
+    case JobResult::Failed:
+        return tr("Failed: %1").arg(result.reason);
+    case JobResult::Done:
+        return tr("Written: %1").arg(QDir::toNativeSeparators(Queue.Job(row).OutputFile));
+    case JobResult::Skipped:
+        return tr("Skipped: %1").arg(result.reason);
+    default:
+        return {};
+    }
 }
 
-void TMainForm::SetJobStatus(int row, const char *status, const QString &reason)
+void TMainForm::ShowRowStatus()
 {
-    if (QTreeWidgetItem *item = ui->ListView1->topLevelItem(row)) {
-        SetStatusCell(item, status);
-        // The reason reaches a screen reader as well as the mouse pointer.
-        item->setToolTip(ColStatus, reason);
-        item->setData(ColStatus, Qt::AccessibleDescriptionRole, reason);
-    }
+    // The first line only: the status bar holds one.
+    const QString text = RowStatusText(SelectedRow()).section(QLatin1Char('\n'), 0, 0);
+    if (text.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(text);
+    m_copyReason->setEnabled(!text.isEmpty());
+    m_showInFolder->setEnabled(SelectedRow() >= 0);
+}
+
+void TMainForm::CopyReason()
+{
+    const int row = SelectedRow();
+    if (row < 0)
+        return;
+    const JobResult &result = Queue.Result(row);
+    QGuiApplication::clipboard()->setText(result.state == JobResult::Done && result.reason.isEmpty()
+                                              ? Queue.Job(row).OutputFile
+                                              : RowStatusText(row));
+}
+
+// The written file when there is one, else the source.
+void TMainForm::ShowInFolder()
+{
+    const int row = SelectedRow();
+    if (row < 0)
+        return;
+    const TJob &job = Queue.Job(row);
+    Desktop::instance().showInFolder(QFileInfo::exists(job.OutputFile) ? job.OutputFile : job.SourceFile);
 }
 
 QString TMainForm::JobStatus(int row) const
 {
-    const QTreeWidgetItem *item = ui->ListView1->topLevelItem(row);
-    return item ? item->data(ColStatus, kStatusRole).toString() : QString();
+    return row >= 0 && row < Queue.JobCount() ? QString::fromLatin1(StatusText(Queue.Result(row).state)) : QString();
 }

@@ -22,7 +22,9 @@
 #include <QMimeData>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QTreeWidget>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
 
 const char *const kHomePageUrl = "https://clipvox.example.org/";
 const char *const kSupportMail = "mailto:support@clipvox.example.org";
@@ -80,6 +82,24 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     addAction(ui->MoveUp1);
     addAction(ui->MoveDown1);
     SetUpChapters(PopupMenuEdit);
+    // A row's reason and file, and undo, from the keyboard as from the mouse.
+    m_copyReason = new QAction(tr("Copy reason"), this);
+    m_copyReason->setObjectName(QStringLiteral("actionCopyReason"));
+    m_showInFolder = new QAction(tr("Show in folder"), this);
+    m_showInFolder->setObjectName(QStringLiteral("actionShowInFolder"));
+    connect(m_copyReason, &QAction::triggered, this, [this] { Guarded([this] { CopyReason(); }); });
+    connect(m_showInFolder, &QAction::triggered, this, [this] { Guarded([this] { ShowInFolder(); }); });
+    PopupMenuEdit->addSeparator();
+    PopupMenuEdit->addActions({m_copyReason, m_showInFolder});
+    QAction *undo = m_undo = UndoStack.createUndoAction(this, tr("Undo"));
+    QAction *redo = m_redo = UndoStack.createRedoAction(this, tr("Redo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    undo->setShortcut(QKeySequence::Undo);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addActions({undo, redo});
+    PopupMenuEdit->addSeparator();
+    PopupMenuEdit->addActions({undo, redo});
     DisableListMenuItems();
 
     PopupMenuHelp = new QMenu(this);
@@ -116,15 +136,15 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     connect(ui->SpeedButton1, &QPushButton::clicked, this, [this] { Guarded([this] { TBXItemSettingsClick(); }); });
     // Only the user's choice runs the format handler; settings it from code does not.
     connect(ui->cbFormat, &QComboBox::activated, this, [this](int i) { Guarded([&] { cbFormatChange(i); }); });
-    connect(ui->ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListView1SelectItem(); });
-    connect(ui->ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { Guarded([this] { ListView1DblClick(); }); });
-    connect(ui->ListView1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &p) { PopupMenuEdit->popup(ui->ListView1->viewport()->mapToGlobal(p)); });
-    ui->ListView1->viewport()->installEventFilter(this);
-    ui->ListView1->installEventFilter(this); // Delete and Return on the list
-    ui->ListView1->viewport()->setAcceptDrops(true); // files from a file manager
-    ui->ListView1->setIndentation(0);
+    connect(ui->queueView, &QAbstractItemView::doubleClicked, this, [this] { Guarded([this] { ListView1DblClick(); }); });
+    connect(ui->queueView, &QueueView::contextMenuAt, this, [this](const QPoint &at) {
+        UpdateSplitChapters();
+        PopupMenuEdit->popup(at);
+    });
+    ui->queueView->viewport()->installEventFilter(this);
+    ui->queueView->viewport()->setAcceptDrops(true); // files from a file manager
     m_scans.setMaxThreadCount(1);
+    SetUpMenuBar();
 
     // Ctrl+Q closes the window the way its close button does.
     addAction(ui->Quit1);
@@ -144,6 +164,8 @@ TMainForm::~TMainForm()
         RunEngine->cancel();
     delete RunEngine;
     RunEngine = nullptr;
+    delete Store; // writes what is still to be written
+    Store = nullptr;
     m_scanStop = true;
     m_scans.waitForDone();
     m_chapterStop = true;
@@ -162,20 +184,136 @@ void TMainForm::FormCreate()
     });
     connect(RunEngine, &TRunEngine::runEnded, this, [this](bool cancelled) { Guarded([&] { RunEnded(cancelled); }); });
     RegisterVideoControl();
-    const int widths[] = {30, 120, 80, 80, 60, 120, 60};
-    for (int c = 0; c < 7; ++c)
-        ui->ListView1->setColumnWidth(c, widths[c]);
-    // The number column holds the row icon and two digits in whatever font the desktop uses.
-    const QFontMetrics metrics(ui->ListView1->font());
-    ui->ListView1->setColumnWidth(ColNumber, std::max(30, 16 + 12 + metrics.horizontalAdvance(QStringLiteral("99"))));
-    ui->ListView1->header()->setStretchLastSection(false); // the name columns take the room
     PrepareOpenDialog();
     ShowQueue();
+    ui->queueView->setFirstColumnWidths();
     Settings.Load();
     ShowQuickSettings();
     connect(&Settings, &TSettings::changed, this, [this] { SettingsChanged(); });
+    // The window's size and columns, and the queue, as the last session left them.
+    const TSettings::WindowState state = Settings.LoadWindowState();
+    if (!state.geometry.isEmpty())
+        restoreGeometry(state.geometry);
+    ui->queueView->setColumnWidths(state.columnWidths);
+    Store = new QueueStore(Queue, QueueFilePath());
+    connect(Store, &QueueStore::saveFailed, this, [this](const QString &reason) {
+        statusBar()->showMessage(tr("The queue could not be saved: %1").arg(reason), 10000);
+    });
+    const QString problem = Store->Restore();
+    if (!problem.isEmpty())
+        QTimer::singleShot(0, this, [this, problem] {
+            Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"), problem);
+            ReturnFocus();
+        });
+    ReadChapters([this] {
+        QStringList sources;
+        for (int r = 0; r < Queue.JobCount(); ++r)
+            sources << Queue.Job(r).SourceFile;
+        return sources;
+    }());
+    ListView1MouseUp();
     TimerTip.start();
 }
+
+// The menu bar: the window's commands under the names and keys desktop programs share. Its
+// entries act through the toolbar's and the list's actions, so the keys of those keep
+// working beside the conventional ones; a key shown after a tab is the other action's.
+void TMainForm::SetUpMenuBar()
+{
+    const auto forward = [this](QAction *entry, QAction *target) {
+        entry->setEnabled(target->isEnabled());
+        connect(target, &QAction::changed, entry, [entry, target] { entry->setEnabled(target->isEnabled()); });
+        connect(entry, &QAction::triggered, target, &QAction::trigger);
+    };
+    const auto make = [this](const QString &name, const QString &text, const QKeySequence &keys = {}) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(name);
+        if (!keys.isEmpty()) {
+            action->setShortcut(keys);
+            addAction(action);
+        }
+        return action;
+    };
+    const auto keyOf = [](QAction *a) { return QLatin1Char('\t') + a->shortcut().toString(QKeySequence::NativeText); };
+
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("menuFile"));
+    QAction *addFiles = make(QStringLiteral("actionAddFiles"), tr("Add Files..."), QKeySequence::Open);
+    forward(addFiles, ui->TBXItem4);
+    QAction *addFolder = make(QStringLiteral("actionAddFolder"), tr("Add Folder..."));
+    addFolder->setEnabled(ui->TBXItem4->isEnabled());
+    connect(ui->TBXItem4, &QAction::changed, addFolder, [this, addFolder] { addFolder->setEnabled(ui->TBXItem4->isEnabled()); });
+    connect(addFolder, &QAction::triggered, this, [this] { Guarded([this] {
+        TRecentSettings recent;
+        LoadRecentSettings(recent);
+        const QString folder = Desktop::instance().browseFolder(this, tr("Add Folder"), recent.LastFolder);
+        ReturnFocus();
+        if (!folder.isEmpty())
+            QueuePaths({folder});
+    }); });
+    file->addActions({addFiles, addFolder});
+    file->addSeparator();
+    file->addAction(ui->Quit1);
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    edit->addActions({m_undo, m_redo});
+    edit->addSeparator();
+    QAction *editClip = make(QStringLiteral("actionEditClip"), tr("Edit Clip...") + keyOf(ui->TBXItem2));
+    forward(editClip, ui->EditSelection1);
+    QAction *remove = make(QStringLiteral("actionRemove"), tr("Remove") + keyOf(ui->TBXItem3));
+    forward(remove, ui->Remove1);
+    edit->addActions({editClip, remove, ui->RemoveAll1});
+    edit->addSeparator();
+    QAction *settings = make(QStringLiteral("actionSettings"), tr("Settings..."), QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    forward(settings, ui->TBXItem8);
+
+    edit->addAction(settings);
+
+    QMenu *queue = menuBar()->addMenu(tr("&Queue"));
+    queue->setObjectName(QStringLiteral("menuQueue"));
+    queue->addActions({ui->MoveUp1, ui->MoveDown1, SplitChapters1});
+    queue->addSeparator();
+    QAction *convert = make(QStringLiteral("actionConvert"), tr("Convert") + keyOf(ui->TBXItem1));
+    forward(convert, ui->TBXItem1);
+    // Convert reads "Show Progress" while a run goes on without its dialog.
+    connect(ui->TBXItem1, &QAction::changed, convert, [this, convert] {
+        convert->setText((ui->TBXItem1->text() == m_convertText ? tr("Convert") : tr("Show Progress")) + QLatin1Char('\t')
+                         + ui->TBXItem1->shortcut().toString(QKeySequence::NativeText));
+    });
+    queue->addAction(convert);
+    connect(queue, &QMenu::aboutToShow, this, [this] { UpdateSplitChapters(); });
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("menuHelp"));
+    QAction *guide = make(QStringLiteral("actionUserGuide"), tr("User Guide") + keyOf(ui->HelpContent1));
+    forward(guide, ui->HelpContent1);
+    help->addActions({guide, ui->ipoftheDay1});
+    help->addSeparator();
+    help->addActions({ui->Homepage1, ui->TechnicalSupport1});
+    help->addSeparator();
+    QAction *about = make(QStringLiteral("actionAbout"), tr("About Clipvox"));
+    forward(about, ui->About1);
+    help->addAction(about);
+
+    // F10 opens the menu bar, as in other desktop programs.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().value(0));
+    });
+}
+
+// After a dialog or a message the main window is the active one and the queue has the keys.
+void TMainForm::ReturnFocus()
+{
+    if (!isVisible())
+        return;
+    activateWindow();
+    raise();
+    ui->queueView->setFocus(Qt::OtherFocusReason);
+}
+
 
 void TMainForm::RegisterVideoControl() { TVideoEdit::Initialize(); }
 
@@ -194,7 +332,9 @@ void TMainForm::FormResize()
     QWidget *client = ui->centralwidget;
     auto *layout = static_cast<QBoxLayout *>(client->layout());
     const int right = std::max(0, 8 - (outer.width() - width()));
-    const int gap = std::max(0, ui->ListGap->geometry().height() + ui->ListView1->height() - (outer.height() - 196));
+    // The menu bar comes on top of the rule's layout, and out of the list's height.
+    const int menu = menuBar()->isVisible() ? menuBar()->height() : 0;
+    const int gap = std::max(0, ui->ListGap->geometry().height() + ui->queueView->height() - (outer.height() - 196 - menu));
     if (right == layout->contentsMargins().right() && gap == ui->ListGap->geometry().height())
         return;
     layout->setContentsMargins(8, 6, right, 0);
@@ -203,16 +343,6 @@ void TMainForm::FormResize()
     layout->activate();
 }
 
-// The source and output columns share the room the list has beyond its columns, and give
-// it back when the list shrinks, down to their first widths.
-void TMainForm::FitColumns()
-{
-    const QHeaderView *header = ui->ListView1->header();
-    const int spare = ui->ListView1->viewport()->width() - header->length();
-    const int half = spare / 2;
-    ui->ListView1->setColumnWidth(ColSource, std::max(80, header->sectionSize(ColSource) + spare - half));
-    ui->ListView1->setColumnWidth(ColOutput, std::max(80, header->sectionSize(ColOutput) + half));
-}
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
@@ -235,6 +365,9 @@ bool TMainForm::FormClose()
 {
     try {
         Settings.SaveGeneral();
+        Settings.SaveWindowState({saveGeometry(), ui->queueView->columnWidths()});
+        if (Store)
+            Store->SaveNow(); // a failure was said in the status bar already
     } catch (const std::exception &e) {
         ReportError(e);
         return false;
@@ -258,26 +391,9 @@ QStringList DroppedPaths(const QMimeData *data)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->ListView1 && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->modifiers() & ~Qt::KeypadModifier)
-            return false;
-        if (key->key() == Qt::Key_Delete) {
-            Guarded([this] { RemoveSelectedRows(); });
-            return true;
-        }
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            Guarded([this] { TBXItemEditClick(); });
-            return true;
-        }
-        return false;
-    }
-    if (watched != ui->ListView1->viewport())
+    if (watched != ui->queueView->viewport())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::Resize:
-        FitColumns();
-        break;
     case QEvent::MouseButtonRelease:
         ListView1MouseUp();
         break;
@@ -322,15 +438,14 @@ void TMainForm::TBXItemRemoveClick() { RemoveSelectedJob(); }
 
 void TMainForm::TBXItemEditClick()
 {
-    int row = -1;
-    for (int r = 0; r < ui->ListView1->topLevelItemCount() && row < 0; ++r)
-        if (ui->ListView1->topLevelItem(r)->isSelected())
-            row = r;
+    const int row = SelectedRow();
     if (row < 0 || RunActive())
         return;
     CurrentJob = row;
-    if (!EditForm)
+    if (!EditForm) {
         OpenEditor(row)->exec();
+        ReturnFocus();
+    }
 }
 
 TEditForm *TMainForm::OpenEditor(int row)
@@ -340,7 +455,12 @@ TEditForm *TMainForm::OpenEditor(int row)
     connect(editor, &TEditForm::TagsEnabledChanged, &Queue, &TJobQueue::SetTagsEnabled);
     // OK hands back the edited job; Cancel what Reset and the preview measured. Either way
     // the list is rebuilt.
-    connect(editor, &QDialog::finished, this, [this, row, editor] { Queue.SetJob(row, editor->Job()); });
+    // An unchanged job keeps its result; a changed one can be undone.
+    connect(editor, &QDialog::finished, this, [this, row, editor] {
+        const TJob job = editor->Job();
+        if (row < Queue.JobCount() && !(job == Queue.Job(row)))
+            ChangeQueue(tr("Edit Clip"), [&] { Queue.SetJob(row, job); });
+    });
     return Track(EditForm, editor);
 }
 
@@ -348,8 +468,10 @@ void TMainForm::ListView1DblClick() { TBXItemEditClick(); }
 
 void TMainForm::TBXItemSettingsClick()
 {
-    if (!SettingForm)
+    if (!SettingForm) {
         OpenSettings()->exec();
+        ReturnFocus();
+    }
 }
 
 TSettingForm *TMainForm::OpenSettings()
@@ -395,6 +517,7 @@ void TMainForm::About1Click()
     if (!AboutForm)
         Track(AboutForm, new TAboutForm(this, QString::fromLatin1(kHomePageUrl), QString::fromLatin1(kSupportMail)));
     AboutForm->exec();
+    ReturnFocus();
 }
 
 void TMainForm::ipoftheDay1Click()
@@ -402,6 +525,7 @@ void TMainForm::ipoftheDay1Click()
     if (!TipForm)
         Track(TipForm, new TTipForm(this));
     TipForm->exec();
+    ReturnFocus();
 }
 
 void TMainForm::TimerTipTimer()

@@ -4,6 +4,7 @@
 // conversion run. It owns the queue; the settings object is handed to it.
 #include "engine/runengine.h"
 #include "main/jobqueue.h"
+#include "main/queuestore.h"
 #include "media/audiofile2.h"
 #include "settings/appsettings.h"
 
@@ -15,11 +16,11 @@
 #include <QString>
 #include <QThreadPool>
 #include <QTimer>
+#include <QUndoStack>
 #include <atomic>
 #include <vector>
 
 class QMenu;
-class QTreeWidgetItem;
 namespace Ui {
 class TMainForm;
 }
@@ -37,11 +38,6 @@ QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *st
 // The message at the end of a run: "Task complete!", and under it how many of the run's
 // files failed, when any did.
 QString RunEndMessage(int failed, int total);
-
-// Columns of the queue list.
-enum JobColumn { ColNumber, ColSource, ColStart, ColEnd, ColConvertTo, ColOutput, ColStatus };
-// The status cell keeps its English status here; the cell's text is the translated one.
-constexpr int kStatusRole = Qt::UserRole + 2;
 
 // The maker's addresses.
 extern const char *const kHomePageUrl;
@@ -84,23 +80,36 @@ public:
     // The settings changed (the settings dialog saved them, or a quick setting): show them
     // and rename the jobs' outputs.
     void SettingsChanged();
+    // Removes every selected row (Remove, Delete, Ctrl+D).
     void RemoveSelectedJob();
     void MoveUp1Click();
     void MoveDown1Click();
     void RemoveAll1Click();
+    // The output names by the settings' naming rule; the rows whose output changes lose
+    // their results.
     void RefreshJobList();
     void cbFormatChange(int index);
     void EnableListMenuItems();
     void DisableListMenuItems();
     void ListView1SelectItem();
     void ListView1MouseUp();
-    // Removes every selected row (the Delete key).
-    void RemoveSelectedRows();
-    // status: an English status marked with QT_TR_NOOP; the row shows its translation.
-    void SetJobStatus(int row, const char *status, const QString &reason = QString());
-    static void SetStatusCell(QTreeWidgetItem *item, const char *status);
-    // The row's status in English, as SetJobStatus was given it.
+    void RemoveSelectedRows() { RemoveSelectedJob(); }
+    // The row's status in English ("Waiting", "100%", "Failed"...).
     QString JobStatus(int row) const;
+    // The current row, -1 when none is selected.
+    int SelectedRow() const;
+    // What the status bar says of the current row: its reason or the file written.
+    QString RowStatusText(int row) const;
+    // Every change of the queue goes through here, so that it can be undone: change runs
+    // now, and undo puts back the queue (jobs and results) and the selection of before.
+    void ChangeQueue(const QString &text, const std::function<void()> &change);
+    QUndoStack UndoStack;
+    // The queue file; Restore has been called on it by FormCreate.
+    QueueStore *Store = nullptr;
+    QAction *m_copyReason = nullptr;
+    QAction *m_showInFolder = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
 
     // Chapters: "Split into chapters" in the list's menu, enabled for a selected source with
     // chapters. A source's chapters are read off the window's thread when it is queued, or
@@ -167,11 +176,13 @@ private:
     void ShowQueue();
     void PrepareOpenDialog();
     void ShowQuickSettings();
-    void FitColumns();
-    QTreeWidgetItem *RunRow(int index) const;
+    void ShowRowStatus();
+    void ReturnFocus();
+    void SetUpMenuBar();
+    void CopyReason();
+    void ShowInFolder();
     // Convert becomes "Show progress" while the run goes on with its dialog hidden.
     void ShowConvertAsShowProgress(bool showProgress);
-    int m_runId = 0; // tags the rows of the current run
     QString m_convertText, m_convertTip, m_convertStatus, m_title;
     QString m_openTitle, m_openFilter;
     QStringList m_heldFiles; // found during a run, queued when it ends
@@ -182,6 +193,3 @@ private:
     QThreadPool m_chapterPool;
     std::atomic<bool> m_chapterStop{false};
 };
-
-// The queue row's tooltip: the source and the sound track its job converts.
-QString JobToolTip(const TJob &job);

@@ -13,20 +13,16 @@
 #include "ui_main.h"
 
 #include <QElapsedTimer>
-#include <QTreeWidget>
-#include <cmath>
 
 namespace {
-// Each row of a run carries "run:index", so that news of a job reach only its own row.
-constexpr int kRunRole = Qt::UserRole + 1;
 QElapsedTimer g_runClock; // since the run started
 
-// Rows whose status reads text.
-int RowsWith(const QTreeWidget *list, const QString &text)
+// Rows in a state.
+int RowsWith(const TJobQueue &queue, JobResult::State state)
 {
     int n = 0;
-    for (int r = 0; r < list->topLevelItemCount(); ++r)
-        n += list->topLevelItem(r)->data(ColStatus, kStatusRole).toString() == text;
+    for (int r = 0; r < queue.JobCount(); ++r)
+        n += queue.Result(r).state == state;
     return n;
 }
 } // namespace
@@ -38,7 +34,7 @@ void TMainForm::TBXItemConvertClick()
         ShowProgress();
         return;
     }
-    if (ui->ListView1->topLevelItemCount() == 0 || Queue.JobCount() <= 0)
+    if (Queue.JobCount() <= 0)
         return;
     // The dialog shows the run from its first news on; it is opened once the run goes.
     // Each job that may run at once gets its own file line and gauge.
@@ -77,32 +73,18 @@ void TMainForm::RunStart()
 {
     if (!RunEngine->start(Queue.RunJobs(), OutputSettings(), OutputSettings().Jobs))
         return;
-    ++m_runId;
     g_runClock.start();
     // Same-name outputs got their "(2)" names for the whole run; the queue shows them.
     // Every row the run converts starts from "Waiting", whatever an earlier run left; a
-    // name that is not the wanted one says why on its tooltip.
+    // name that is not the wanted one says why on its tooltip. The queue stays as it is
+    // until the run ends, so a job's index in the run is its row.
     const QStringList outputs = RunEngine->outputs(), notes = RunEngine->notes();
     Queue.SetOutputFiles(outputs);
-    for (int i = 0; i < outputs.size(); ++i) {
-        if (QTreeWidgetItem *row = ui->ListView1->topLevelItem(i)) {
-            row->setText(ColOutput, outputs[i]);
-            row->setToolTip(ColOutput, notes.value(i));
-            row->setData(ColNumber, kRunRole, QStringLiteral("%1:%2").arg(m_runId).arg(i));
-            SetJobStatus(i, QT_TR_NOOP("Waiting"));
-        }
-    }
+    Queue.ResetResults();
+    for (int i = 0; i < outputs.size(); ++i)
+        Queue.SetResult(i, {JobResult::Waiting, 0, {}, notes.value(i)});
     FreezeQueue(true);
     setWindowTitle(QStringLiteral("0% - ") + m_title);
-}
-
-QTreeWidgetItem *TMainForm::RunRow(int index) const
-{
-    const QString key = QStringLiteral("%1:%2").arg(m_runId).arg(index);
-    for (int r = 0; r < ui->ListView1->topLevelItemCount(); ++r)
-        if (ui->ListView1->topLevelItem(r)->data(ColNumber, kRunRole).toString() == key)
-            return ui->ListView1->topLevelItem(r);
-    return nullptr;
 }
 
 void TMainForm::FreezeQueue(bool frozen)
@@ -112,23 +94,26 @@ void TMainForm::FreezeQueue(bool frozen)
     for (QWidget *w : std::initializer_list<QWidget *>{ui->cbFormat, ui->SpeedBtnPath, ui->SpeedButton1})
         w->setEnabled(!frozen);
     ListView1MouseUp(); // the list's entries: all off during a run, else as the selection says
+    // The queue stays as the run took it: no undo until it ends.
+    m_undo->setEnabled(!frozen && UndoStack.canUndo());
+    m_redo->setEnabled(!frozen && UndoStack.canRedo());
 }
 
 void TMainForm::RunJobStarted(int index)
 {
-    if (QTreeWidgetItem *row = RunRow(index))
-        SetJobStatus(ui->ListView1->indexOfTopLevelItem(row), QT_TR_NOOP("Converting..."));
+    JobResult result = Queue.Result(index);
+    result.state = JobResult::Converting;
+    Queue.SetResult(index, result);
 }
 
 void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QString &reason)
 {
-    QTreeWidgetItem *row = RunRow(index);
-    if (!row)
+    if (index < 0 || index >= Queue.JobCount())
         return;
     // A failed job never reads "100%"; its reason shows on the status cell, and so does
     // what the encoder changed of a job that succeeded.
-    static const char *const texts[] = {QT_TR_NOOP("100%"), QT_TR_NOOP("Failed"), QT_TR_NOOP("Stop"),
-                                        QT_TR_NOOP("Skipped")};
+    static const JobResult::State states[] = {JobResult::Done, JobResult::Failed, JobResult::Stopped,
+                                              JobResult::Skipped};
     // A job made even says the loudness it reached.
     QString why = reason;
     const std::vector<double> loudness = RunEngine->loudness();
@@ -137,10 +122,15 @@ void TMainForm::RunJobFinished(int index, TRunEngine::Outcome outcome, const QSt
         why += (why.isEmpty() ? QString() : QStringLiteral("\n"))
             + tr("Loudness %1 LUFS").arg(std::isinf(lufs) ? QStringLiteral("-inf") : QString::number(lufs, 'f', 1));
     }
-    SetJobStatus(ui->ListView1->indexOfTopLevelItem(row), texts[outcome], why);
     // An output that found its name taken when it finished took the next free one.
-    row->setText(ColOutput, RunEngine->outputs().value(index));
-    row->setToolTip(ColOutput, RunEngine->notes().value(index));
+    const QStringList outputs = RunEngine->outputs();
+    if (index < outputs.size() && outputs[index] != Queue.Job(index).OutputFile) {
+        QStringList names;
+        for (int r = 0; r < Queue.JobCount(); ++r)
+            names << (r == index ? outputs[index] : Queue.Job(r).OutputFile);
+        Queue.SetOutputFiles(names);
+    }
+    Queue.SetResult(index, {states[outcome], 100, why, RunEngine->notes().value(index)});
 }
 
 QString RunEndMessage(int failed, int total)
@@ -164,8 +154,8 @@ void TMainForm::RunEnded(bool cancelled)
         ExecForm->StopClock();
     FreezeQueue(false);
     ShowConvertAsShowProgress(false);
-    const int failed = RowsWith(ui->ListView1, QStringLiteral("Failed"));
-    NotifyRunEnded(RowsWith(ui->ListView1, QStringLiteral("100%")), failed, g_runClock.elapsed(),
+    const int failed = RowsWith(Queue, JobResult::Failed);
+    NotifyRunEnded(RowsWith(Queue, JobResult::Done), failed, g_runClock.elapsed(),
                    QApplication::activeWindow() != nullptr);
     QWidget *shown = ExecForm && ExecForm->isVisible() ? static_cast<QWidget *>(ExecForm.data()) : this;
     if (!cancelled)
@@ -174,4 +164,5 @@ void TMainForm::RunEnded(bool cancelled)
     if (ExecForm)
         ExecForm->close();
     AddJobs(std::exchange(m_heldFiles, {}));
+    ReturnFocus();
 }

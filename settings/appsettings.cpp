@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/appsettings.h"
 
+#include <QStringList>
+#include <algorithm>
+
 TSettings::TSettings(QObject *parent) : QObject(parent) { m_output.OutputExt = FormatExtension(0); }
 
 void TSettings::Load()
@@ -33,4 +36,25 @@ void TSettings::SetOutputFormat(int format)
     m_output.OutputFormat = format;
     m_output.OutputExt = FormatExtension(format);
     emit changed();
+}
+
+TSettings::WindowState TSettings::LoadWindowState() const
+{
+    const IniFile ini(SettingsFilePath());
+    WindowState state;
+    state.geometry = QByteArray::fromBase64(ini.readString(QStringLiteral("Window"), QStringLiteral("Geometry"), {}).toLatin1());
+    for (const QString &width : ini.readString(QStringLiteral("Window"), QStringLiteral("Columns"), {}).split(QLatin1Char(','), Qt::SkipEmptyParts))
+        state.columnWidths << std::clamp(width.toInt(), 0, 10000);
+    return state;
+}
+
+void TSettings::SaveWindowState(const WindowState &state) const
+{
+    IniFile ini(SettingsFilePath());
+    QStringList widths;
+    for (int width : state.columnWidths)
+        widths << QString::number(width);
+    ini.setString(QStringLiteral("Window"), QStringLiteral("Geometry"), QString::fromLatin1(state.geometry.toBase64()));
+    ini.setString(QStringLiteral("Window"), QStringLiteral("Columns"), widths.join(QLatin1Char(',')));
+    ini.save();
 }

@@ -28,6 +28,17 @@ public:
     void SetOutputPath(const QString &path);
     void SetOutputFormat(int format);
 
+    // The main window's place and size (QWidget::saveGeometry) and the queue's column widths,
+    // as they were when it last closed; empty when never saved.
+    struct WindowState
+    {
+        QByteArray geometry;
+        QList<int> columnWidths;
+    };
+    WindowState LoadWindowState() const;
+    // Written to setup.ini at once; raises ClipvoxError as Save does.
+    void SaveWindowState(const WindowState &state) const;
+
 signals:
     // The settings in memory changed (after Load, Save or a quick setting).
     void changed();

@@ -57,6 +57,18 @@ QString SettingsFilePath()
     return UserSettingsFilePath();
 }
 
+QString QueueFilePath()
+{
+    // A portable copy keeps its queue beside it, as it keeps its settings.
+    const QString settings = SettingsFilePath();
+    if (settings != UserSettingsFilePath())
+        return ProgramFolder() + QStringLiteral("queue.json");
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/clipvox/queue.json");
+}
+
 IniFile::IniFile(QString path) : m_path(std::move(path))
 {
     QFile file(m_path);

@@ -18,6 +18,9 @@ void SetProgramFolder(const QString &folder, SettingsPlace place = SettingsPlace
 // (~/.config/clipvox/setup.ini).
 QString SettingsFilePath();
 QString UserSettingsFilePath();
+// Where the main window keeps its queue between sessions: beside a portable copy's
+// setup.ini, else $XDG_STATE_HOME/clipvox/queue.json (~/.local/state/clipvox/queue.json).
+QString QueueFilePath();
 
 // One INI file, read at construction. Section and key names match without regard to
 // case; the first of repeated sections or keys wins. Every write rewrites the whole file

@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include "support/queuecells.h"
 #include <memory>
 
 struct RunHarness
@@ -54,12 +54,11 @@ struct RunHarness
         window->RefreshJobList();
     }
 
-    QTreeWidgetItem *row(int r) const { return window->ui->ListView1->topLevelItem(r); }
     QStringList column(int c) const
     {
         QStringList texts;
-        for (int r = 0; r < window->ui->ListView1->topLevelItemCount(); ++r)
-            texts << row(r)->text(c);
+        for (int r = 0; r < RowCount(*window); ++r)
+            texts << Cell(*window, r, c);
         return texts;
     }
     QStringList statuses() const { return column(ColStatus); }

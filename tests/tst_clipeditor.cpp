@@ -27,7 +27,7 @@
 #include <QTabWidget>
 #include <QSpinBox>
 #include <QToolButton>
-#include <QTreeWidget>
+#include "support/queuecells.h"
 #include <QtTest>
 #include <cmath>
 #include <functional>
@@ -58,14 +58,14 @@ private:
     std::unique_ptr<TSettings> m_settings;
     std::unique_ptr<TMainForm> m_main;
 
-    QTreeWidget *List() const { return m_main->findChild<QTreeWidget *>(QStringLiteral("ListView1")); }
+    QueueView *List() const { return QueueOf(*m_main); }
 
     // Queues the files and makes row `row` the selected one.
     void Queue(const QStringList &files, int row = 0)
     {
         m_desktop->fileAnswers << files;
         m_main->TBXItemAddClick();
-        List()->topLevelItem(row)->setSelected(true);
+        SelectRows(*m_main, {row});
         QCOMPARE(m_main->CurrentJob, row);
     }
 
@@ -162,8 +162,8 @@ private slots:
         QVERIFY(pauseEnabled);
         QVERIFY(!m_main->EditForm);
         // Closed by Cancel, yet the measured end time reached the list.
-        QCOMPARE(List()->topLevelItem(1)->text(ColEnd), QStringLiteral("00:00:08"));
-        QCOMPARE(List()->topLevelItem(0)->text(ColEnd), QStringLiteral("Max"));
+        QCOMPARE(Cell(*m_main, 1, ColEnd), QStringLiteral("00:00:08"));
+        QCOMPARE(Cell(*m_main, 0, ColEnd), QStringLiteral("Max"));
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
@@ -328,8 +328,8 @@ private slots:
         QCOMPARE(Job().TagYear, 2005);
         QCOMPARE(Job().TagTrack, -7);
         QCOMPARE(Job().TagGenre, 3);
-        QCOMPARE(List()->topLevelItem(0)->text(ColStart), QStringLiteral("00:01:40"));
-        QCOMPARE(List()->topLevelItem(0)->text(ColEnd), QStringLiteral("00:01:40"));
+        QCOMPARE(Cell(*m_main, 0, ColStart), QStringLiteral("00:01:40"));
+        QCOMPARE(Cell(*m_main, 0, ColEnd), QStringLiteral("00:01:40"));
     }
 
     // Reset writes the job at once; Cancel keeps it. The tag box outlives the editor.
@@ -340,7 +340,7 @@ private slots:
         SetJobField(m_main->Queue, 0, &TJob::EndTime, QStringLiteral("00:00:05"));
         SetJobField(m_main->Queue, 0, &TJob::TagTitle, QStringLiteral("kept"));
         SetJobField(m_main->Queue, 0, &TJob::Duration, 8); // previewed before: the range is shown before the new measure
-        List()->topLevelItem(0)->setSelected(true);
+        SelectRows(*m_main, {0});
         TEditForm *editor = Show();
         QTRY_VERIFY(editor->MP2 && editor->MP2->IsLoaded());
         QCOMPARE(Job().Duration, 8);
@@ -374,11 +374,11 @@ private slots:
         QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
         QCOMPARE(Job().EndTime, QStringLiteral("00:00:08"));
         QCOMPARE(Job().TagTitle, QStringLiteral("kept"));
-        QCOMPARE(List()->topLevelItem(0)->text(ColEnd), QStringLiteral("00:00:08"));
+        QCOMPARE(Cell(*m_main, 0, ColEnd), QStringLiteral("00:00:08"));
         QVERIFY(TagsEnabled());
 
         // The next editor opens with the box off, and tag writing stays on until unticked.
-        List()->topLevelItem(0)->setSelected(true);
+        SelectRows(*m_main, {0});
         editor = Show();
         QVERIFY(!C<QCheckBox>(editor, "CheckTag")->isChecked());
         QVERIFY(TagsEnabled());
@@ -513,7 +513,7 @@ private slots:
         QTRY_VERIFY(!m_main->EditForm);
 
         // A missing file names the file in its reason.
-        List()->topLevelItem(1)->setSelected(true);
+        SelectRows(*m_main, {1});
         m_desktop->messages.clear();
         editor = Show();
         QTRY_COMPARE(m_desktop->messages.size(), 1);
@@ -786,7 +786,7 @@ private slots:
         QTRY_COMPARE(editor->MP2->SoundTrack(), 2);
         C<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(m_main->Queue.Job(1).SoundTrack, 2);
-        QVERIFY(List()->topLevelItem(1)->toolTip(ColSource).endsWith("Sound track: 2: English, FLAC stereo, Commentary"));
+        QVERIFY(Cell(*m_main, 1, ColSource, Qt::ToolTipRole).endsWith("Sound track: 2: English, FLAC stereo, Commentary"));
     }
 
     // Closed at once, while the strip is computed and the player still opens: both stop,

@@ -549,7 +549,7 @@ void TestEncode::encoderRemarksAndRefusalsInARun()
     h.queue({video, video});
     h.window->ui->TBXItem1->trigger();
     QCOMPARE(h.statuses(), (QStringList{"Failed", "Failed"}));
-    QVERIFY(h.row(0)->toolTip(ColStatus).startsWith("Incorrect format"));
+    QVERIFY(Cell(*h.window, 0, ColStatus, Qt::ToolTipRole).startsWith("Incorrect format"));
     QCOMPARE(h.desktop.texts(), (QStringList{"Incorrect format", "Incorrect format",
                                              "Task complete!\n2 of 2 files could not be converted; their Status says why."}));
     QVERIFY(h.files().isEmpty());
@@ -561,7 +561,7 @@ void TestEncode::encoderRemarksAndRefusalsInARun()
     SetSetting(h.settings, &TOutputSettings::Mp3Bitrate, 320);
     h.window->ui->TBXItem1->trigger();
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
-    const QString why = h.row(0)->toolTip(ColStatus);
+    const QString why = Cell(*h.window, 0, ColStatus, Qt::ToolTipRole);
     QVERIFY2(why.contains("64 kbps") && why.contains("8000 Hz"), qPrintable(why));
     QCOMPARE(h.files(), (QStringList{"clip (2).mp3", "clip.mp3"}));
 }

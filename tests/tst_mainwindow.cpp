@@ -14,25 +14,25 @@
 #include "runharness.h"
 
 #include <QDir>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTranslator>
-#include <QTreeWidget>
+#include "support/queuecells.h"
 #include <QtTest>
 
 namespace {
 QStringList column(const TMainForm &w, int c)
 {
     QStringList out;
-    for (int r = 0; r < w.ui->ListView1->topLevelItemCount(); ++r)
-        out << w.ui->ListView1->topLevelItem(r)->text(c);
+    for (int r = 0; r < RowCount(w); ++r)
+        out << Cell(w, r, c);
     return out;
 }
 
 void select(TMainForm &w, QList<int> rows)
 {
-    w.ui->ListView1->clearSelection();
-    for (int r : rows)
-        w.ui->ListView1->topLevelItem(r)->setSelected(true);
+    SelectRows(w, rows);
 }
 
 QList<bool> menuState(const TMainForm &w)
@@ -188,9 +188,9 @@ void TestMainWindow::startsEmptyWithLoadedSettings()
     QCOMPARE(window().windowTitle(), QString("Clipvox"));
     QCOMPARE(window().ui->EdPath->text(), QDir::homePath() + "/");
     QCOMPARE(window().ui->cbFormat->currentText(), QString("MP3"));
-    QCOMPARE(window().ui->ListView1->topLevelItemCount(), 0);
-    QCOMPARE(window().ui->ListView1->headerItem()->text(ColStatus), QString("Status"));
-    QCOMPARE(window().ui->ListView1->columnWidth(ColSource), 120);
+    QCOMPARE(RowCount(window()), 0);
+    QCOMPARE(window().Queue.headerData(ColStatus, Qt::Horizontal).toString(), QString("Status"));
+    QCOMPARE(window().ui->queueView->columnWidth(ColSource), 120);
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
     QCOMPARE(window().ui->TBXItem3->statusTip(), QString("Remove selected item "));
     QCOMPARE(window().ui->TBXItem3->toolTip(), QString("Remove selected item (Ctrl+D)"));
@@ -228,8 +228,13 @@ void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
     QCOMPARE(job.TagCopyright, QString::fromLatin1(kHomePageUrl));
     QVERIFY(job.TagTitle.isEmpty() && job.TagYear == 0 && job.TagTrack == 0 && job.TagGenre == 0);
 
-    // The same file twice: two jobs, one output name.
+    // The same file twice: a question first, then two jobs, one output name.
     addFiles({dir + "talk.part1.avi"});
+    QCOMPARE(window().Queue.JobCount(), 3);
+    m_desktop->questionAnswers << true;
+    addFiles({dir + "talk.part1.avi"});
+    QCOMPARE(m_desktop->questions.size(), 2);
+    QVERIFY(m_desktop->questions[0].startsWith("Already in the queue:\n"));
     QCOMPARE(window().Queue.JobCount(), 4);
     QCOMPARE(window().Queue.Job(3).OutputFile, window().Queue.Job(0).OutputFile);
 }
@@ -280,7 +285,7 @@ void TestMainWindow::secondBatchMovesEveryOutput()
 void TestMainWindow::formatChangeRenamesEveryJob()
 {
     addFiles({"/a/one.avi", "/a/two.b.mpg"});
-    window().ui->ListView1->topLevelItem(0)->setText(ColStatus, "100%");
+    window().Queue.SetResult(0, {JobResult::Done, 100, {}, {}});
     window().ui->cbFormat->setCurrentIndex(3);
     emit window().ui->cbFormat->activated(3);
     QCOMPARE(window().OutputSettings().OutputFormat, 3);
@@ -301,7 +306,7 @@ void TestMainWindow::movesRotateAndCarryEveryField()
     select(window(), {0});
     window().MoveUp1Click();
     QCOMPARE(order(), QString("/a/B.avi,/a/C.avi,/a/A.avi"));
-    QCOMPARE(window().ui->ListView1->selectedItems().size(), 0);
+    QCOMPARE(QueueOf(window())->selectedRows(), QList<int>{2}); // the moved row stays selected
     select(window(), {2});
     window().MoveDown1Click();
     QCOMPARE(order(), QString("/a/A.avi,/a/B.avi,/a/C.avi"));
@@ -314,7 +319,7 @@ void TestMainWindow::movesRotateAndCarryEveryField()
     QCOMPARE(column(window(), ColStart), (QStringList{"00:00:02", "00:00:01", "00:00:03"}));
     QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
     // Without a selection nothing moves.
-    window().ui->ListView1->clearSelection();
+    window().ui->queueView->clearSelection();
     window().MoveUp1Click();
     QCOMPARE(order(), QString("/a/B.avi,/a/A.avi,/a/C.avi"));
 
@@ -333,23 +338,23 @@ void TestMainWindow::removeTakesFirstSelectedJob()
     addFiles({"/a/1.avi", "/a/2.avi", "/a/3.avi", "/a/4.avi"});
     SetJobField(window().Queue, 2, &TJob::TagCopyright, "mine");
     SetJobField(window().Queue, 2, &TJob::Duration, 33);
-    select(window(), {1, 2});
+    select(window(), {1});
     window().ui->TBXItem3->trigger();
-    QCOMPARE(window().Queue.JobCount(), 3);
     QCOMPARE(window().Queue.JobCount(), 3);
     QCOMPARE(column(window(), ColSource), (QStringList{"/a/1.avi", "/a/3.avi", "/a/4.avi"}));
     QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
     QCOMPARE(window().Queue.Job(1).TagCopyright, QString("mine"));
     QCOMPARE(window().Queue.Job(1).Duration, 33);
-    QCOMPARE(window().ui->ListView1->selectedItems().size(), 0);
+    QCOMPARE(QueueOf(window())->selectedRows(), QList<int>{1}); // the next row takes the selection
     // Nothing selected: nothing removed.
+    QueueOf(window())->clearSelection();
     window().ui->TBXItem3->trigger();
     QCOMPARE(window().Queue.JobCount(), 3);
 
     window().RemoveAll1Click();
     QCOMPARE(window().Queue.JobCount(), 0);
     QCOMPARE(window().Queue.JobCount(), 0);
-    QCOMPARE(window().ui->ListView1->topLevelItemCount(), 0);
+    QCOMPARE(RowCount(window()), 0);
     window().RemoveAll1Click(); // an empty list: nothing happens
     QCOMPARE(window().Queue.JobCount(), 0);
 
@@ -357,29 +362,29 @@ void TestMainWindow::removeTakesFirstSelectedJob()
     select(window(), {0});
     window().RemoveSelectedJob();
     QCOMPARE(window().Queue.JobCount(), 0);
-    QCOMPARE(window().ui->ListView1->topLevelItemCount(), 0);
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
 }
 
 void TestMainWindow::menuEnablingRules()
 {
     addFiles({"/a/1.avi", "/a/2.avi"});
-    // Adding enables Convert only.
-    QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, true}));
+    // The added rows are selected.
+    QCOMPARE(menuState(window()), (QList<bool>{true, true, true, true, true, true, true}));
     select(window(), {1});
     QCOMPARE(window().CurrentJob, 1);
     QCOMPARE(menuState(window()), (QList<bool>{true, true, true, true, true, true, true}));
-    window().ui->ListView1->clearSelection();
+    window().ui->queueView->clearSelection();
     QCOMPARE(window().CurrentJob, -1);
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, true, false, true}));
 
     // A mouse release over the list applies the rule without touching CurrentJob.
     window().RemoveAll1Click();
     addFiles({"/a/1.avi"});
-    QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, true}));
+    QueueOf(window())->clearSelection();
+    QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, true, false, true}));
     window().CurrentJob = 7;
     window().show();
-    QTest::mouseRelease(window().ui->ListView1->viewport(), Qt::RightButton, {}, QPoint(200, 150));
+    QTest::mouseRelease(window().ui->queueView->viewport(), Qt::RightButton, {}, QPoint(200, 150));
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, true, false, true}));
     QCOMPARE(window().CurrentJob, 7);
 }
@@ -390,10 +395,10 @@ void TestMainWindow::resizeRule()
     // The rule works on the outer size, frame included.
     const QSize frame = window().frameGeometry().size() - window().size();
     window().resize(QSize(800, 600) - frame);
-    QTRY_COMPARE(window().ui->ListView1->width(), 784);
-    QCOMPARE(window().ui->ListView1->height(), 404);
+    QTRY_COMPARE(window().ui->queueView->width(), 784);
+    QCOMPARE(window().ui->queueView->height(), 404 - window().menuBar()->height());
     QCOMPARE(window().ui->GroupBox1->width(), 784);
-    QCOMPARE(window().ui->ListView1->x(), 8);
+    QCOMPARE(window().ui->queueView->x(), 8);
     // The quick settings stay docked at the bottom of the client area.
     const QWidget *client = window().ui->centralwidget;
     QCOMPARE(window().ui->Panel1->geometry().bottom(), client->height() - 1);
@@ -447,9 +452,22 @@ void TestMainWindow::closingWritesGeneralKeys()
     addFiles({"/clips/x.avi"});
     window().ui->cbFormat->setCurrentIndex(1);
     emit window().ui->cbFormat->activated(1);
+    window().resize(700, 500);
+    window().ui->queueView->setColumnWidth(ColStatus, 111);
     QVERIFY(window().close());
-    QCOMPARE(m_folder->read("setup.ini"),
+    const QByteArray ini = m_folder->read("setup.ini");
+    QCOMPARE(ini.left(ini.indexOf("[Window]")),
              QByteArray("[tips]\nshowtip=0\n[general]\noutputpath=/clips/\noutputformat=1\nlastfolder=/clips/\n"));
+
+    // The next start has the window's size, its columns and the queue, whose source is gone.
+    m_window.reset();
+    m_window = std::make_unique<TMainForm>(*m_settings);
+    QCOMPARE(window().size(), QSize(700, 500));
+    QCOMPARE(window().ui->queueView->columnWidth(ColStatus), 111);
+    QCOMPARE(column(window(), ColSource), QStringList{"/clips/x.avi"});
+    QCOMPARE(column(window(), ColStatus), QStringList{"Failed"});
+    SelectRows(window(), {0});
+    QCOMPARE(window().statusBar()->currentMessage(), QString("Failed: the source no longer exists"));
 }
 
 void TestMainWindow::refusedWriteKeepsWindowOpen()
@@ -524,7 +542,7 @@ void MakeFile(const QString &path)
 // Sends a drag of urls over the queue and, when it is taken, the drop; true when taken.
 bool Drop(TMainForm &w, const QList<QUrl> &urls)
 {
-    QWidget *target = w.ui->ListView1->viewport();
+    QWidget *target = w.ui->queueView->viewport();
     QMimeData data;
     data.setUrls(urls);
     QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -555,10 +573,17 @@ void TestMainWindow::dropsOfFilesAndFolders()
     QVERIFY(!Drop(window(), {QUrl("https://example.org/v.mp4")}));
     QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "empty")}));
     // A file is taken whatever it holds (the run tells); it follows the earlier drops.
+    m_desktop->questionAnswers << true; // videos[0] is queued already
     QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "notes.txt"), QUrl::fromLocalFile(videos[0])}));
     QTRY_COMPARE(window().Queue.JobCount(), 6);
     QCOMPARE(column(window(), ColSource).mid(4), (QStringList{root + "notes.txt", videos[0]}));
     QCOMPARE(window().ui->EdPath->text(), root);
+    // A folder dropped again adds only what is not queued yet, and says so.
+    MakeFile(root + "sub/new.mkv");
+    QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "sub")}));
+    QTRY_COMPARE(window().Queue.JobCount(), 7);
+    QCOMPARE(window().statusBar()->currentMessage(), QString("2 file(s) already in the queue not added again"));
+    QCOMPARE(m_desktop->questions.size(), 1);
 }
 
 // clipvox FILE... queues the files in the order given; relative names are taken from the
@@ -595,7 +620,7 @@ void TestMainWindow::commandLineFilesInOrder()
 void TestMainWindow::keysPeopleTryFirst()
 {
     addFiles({"/k/A.avi", "/k/B.avi", "/k/C.avi", "/k/D.avi"});
-    QTreeWidget *list = window().ui->ListView1;
+    QueueView *list = window().ui->queueView;
     select(window(), {0, 2});
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(column(window(), ColSource), (QStringList{"/k/B.avi", "/k/D.avi"}));
@@ -654,7 +679,7 @@ void TestMainWindow::splitIntoChapters()
         QCOMPARE(job.ExactStart, bounds[i]);
         QCOMPARE(job.ExactEnd, bounds[i + 1]);
         QCOMPARE(job.OutputFile, dir.filePath(QString("film - 0%1 %2.mp3").arg(i + 1).arg(titles[i])));
-        QCOMPARE(window().ui->ListView1->topLevelItem(i + 1)->text(ColStart), SecondsToTime(qint64(bounds[i])));
+        QCOMPARE(Cell(window(), i + 1, ColStart), SecondsToTime(qint64(bounds[i])));
     }
     QVERIFY(window().Queue.TagsEnabled());
 

@@ -339,15 +339,15 @@ void TestRun::failingJobsBetweenGoodOnes()
              QStringList{"Task complete!\n4 of 6 files could not be converted; their Status says why."});
     QStringList reasons;
     for (int r : {1, 2, 3, 5}) {
-        reasons << h.row(r)->toolTip(ColStatus);
+        reasons << Cell(*h.window, r, ColStatus, Qt::ToolTipRole);
         // A screen reader hears the reason too.
-        QCOMPARE(h.row(r)->data(ColStatus, Qt::AccessibleDescriptionRole).toString(), reasons.last());
+        QCOMPARE(Cell(*h.window, r, ColStatus, Qt::AccessibleDescriptionRole), reasons.last());
     }
     for (const QString &reason : reasons)
         QVERIFY2(!reason.isEmpty(), qPrintable(reasons.join(" | ")));
     QCOMPARE(QSet<QString>(reasons.begin(), reasons.end()).size(), 4); // each says its own why
     QVERIFY2(reasons[1].contains("length"), qPrintable(reasons[1]));   // "Max" of a missing file
-    QVERIFY(h.row(0)->toolTip(ColStatus).isEmpty());
+    QVERIFY(Cell(*h.window, 0, ColStatus, Qt::ToolTipRole).isEmpty());
     // Good jobs wrote their files; failed ones left nothing, temporary WAVs included.
     QCOMPARE(h.files(), Sorted(QStringList{"news.mp3", "talk one.mp3"}));
     QCOMPARE(ProbeAudio(h.outFile("news.mp3")).value("codec_name").toString(), QString("mp3"));
@@ -426,7 +426,7 @@ void TestRun::closedDialogRunGoesOnAlone()
     RunHarness h;
     h.queue({m_long, m_avi});
     const QList<bool> allOn(15, true), allOff(15, false);
-    h.row(0)->setSelected(true);
+    SelectRows(*h.window, {0});
     QCOMPARE(QueueCommands(h), allOn);
     bool stillOpenAfterEscape = false;
     QTimer::singleShot(0, [&] {
@@ -448,7 +448,7 @@ void TestRun::closedDialogRunGoesOnAlone()
     QCOMPARE(QueueCommands(h), frozen);
     QCOMPARE(convert->text(), QString("Show progress"));
     QCOMPARE(convert->toolTip(), QString("Show progress (F9)"));
-    h.row(1)->setSelected(true);
+    SelectRows(*h.window, {1});
     QCOMPARE(QueueCommands(h), frozen);
     QTRY_VERIFY_WITH_TIMEOUT(QRegularExpression("^\\d+% - Clipvox$").match(h.window->windowTitle()).hasMatch(), 60000);
     for (QAction *a : {h.window->ui->Remove1, h.window->ui->TBXItem3, h.window->ui->RemoveAll1})
@@ -459,7 +459,7 @@ void TestRun::closedDialogRunGoesOnAlone()
     QMimeData dropped; // nor does a drop from a file manager get in
     dropped.setUrls({QUrl::fromLocalFile(m_avi)});
     QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(h.window->ui->ListView1->viewport(), &enter);
+    QCoreApplication::sendEvent(h.window->ui->queueView->viewport(), &enter);
     QVERIFY(!enter.isAccepted());
     QCOMPARE(h.column(ColSource), (QStringList{m_long, m_avi}));
 
@@ -592,8 +592,8 @@ void TestRun::twoJobsAtOnce()
     const auto runningLines = [&] {
         QStringList lines;
         for (int r = 0; r < 4; ++r)
-            if (h.row(r)->text(ColStatus) == "Converting...")
-                lines << "Convert " + h.row(r)->text(ColSource) + " to " + h.row(r)->text(ColOutput) + "...";
+            if (Cell(*h.window, r, ColStatus) == "Converting...")
+                lines << "Convert " + Cell(*h.window, r, ColSource) + " to " + Cell(*h.window, r, ColOutput) + "...";
         return Sorted(lines);
     };
     QStringList linesSeen, linesWanted;
@@ -690,7 +690,7 @@ void TestRun::jobFailsWhileAnotherRuns()
     h.window->ui->TBXItem1->trigger();
     QCOMPARE(whenFailed.mid(0, 2), (QStringList{"Converting...", "Failed"}));
     QCOMPARE(h.statuses(), (QStringList{"100%", "Failed", "Failed"}));
-    QVERIFY(!h.row(1)->toolTip(ColStatus).isEmpty());
+    QVERIFY(!Cell(*h.window, 1, ColStatus, Qt::ToolTipRole).isEmpty());
     QCOMPARE(h.desktop.texts(),
              QStringList{"Task complete!\n2 of 3 files could not be converted; their Status says why."});
     QCOMPARE(h.files(), QStringList{"long.mp3"});

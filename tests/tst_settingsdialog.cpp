@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include "support/queuecells.h"
 #include <QSpinBox>
 #include <QThread>
 #include <QtTest>
@@ -489,9 +489,8 @@ void TestSettingsDialog::roundTripThroughOK()
         QCOMPARE(s.cbFormat()->currentIndex(), c.format);
         const QString output = expected.OutputPath + "talk." + expected.OutputExt;
         QCOMPARE(s.main->Queue.Job(0).OutputFile, output);
-        auto *rows = Child<QTreeWidget>(s.main.get(), "ListView1");
-        QCOMPARE(rows->topLevelItem(0)->text(ColOutput), output);
-        QCOMPARE(rows->topLevelItem(0)->text(ColConvertTo), expected.OutputExt);
+        QCOMPARE(Cell(*s.main, 0, ColOutput), output);
+        QCOMPARE(Cell(*s.main, 0, ColConvertTo), expected.OutputExt);
 
         // Reopening shows every choice again.
         s.open();

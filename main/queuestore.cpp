@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "main/queuestore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <cmath>
+#include <limits>
+
+namespace {
+const QLatin1String kKind("clipvox-queue");
+constexpr int kVersion = 1;
+
+// Short keys and no default values keep a queue of thousands of jobs small.
+template <typename T>
+void Put(QJsonObject &o, const char *key, const T &value, const T &def)
+{
+    if (value != def)
+        o.insert(QLatin1String(key), value);
+}
+
+const char *const kStates[] = {"waiting", "converting", "done", "failed", "stopped", "skipped"};
+
+QJsonObject EncodeRow(const QueueRow &row)
+{
+    const TJob &j = row.job;
+    QJsonObject o;
+    o.insert(QLatin1String("src"), j.SourceFile);
+    o.insert(QLatin1String("out"), j.OutputFile);
+    Put(o, "start", j.StartTime, QStringLiteral("00:00:00"));
+    Put(o, "end", j.EndTime, QStringLiteral("Max"));
+    Put(o, "len", j.Duration, 0);
+    Put(o, "title", j.TagTitle, QString());
+    Put(o, "artist", j.TagArtist, QString());
+    Put(o, "album", j.TagAlbum, QString());
+    Put(o, "comment", j.TagComment, QString());
+    Put(o, "copyright", j.TagCopyright, QString());
+    Put(o, "year", j.TagYear, 0);
+    Put(o, "track", j.TagTrack, 0);
+    Put(o, "genre", j.TagGenre, 0);
+    Put(o, "sound", j.SoundTrack, 0);
+    Put(o, "soundName", j.SoundTrackName, QString());
+    Put(o, "chapter", j.ChapterNumber, 0);
+    Put(o, "chapterTitle", j.ChapterTitle, QString());
+    if (j.ExactStart >= 0) {
+        o.insert(QLatin1String("from"), j.ExactStart);
+        // JSON has no infinity: the source's end is written as -1.
+        o.insert(QLatin1String("to"), std::isinf(j.ExactEnd) ? -1.0 : j.ExactEnd);
+    }
+    Put(o, "toEnd", j.EndIsSourceEnd, false);
+    // A job cut short by a crash is waiting again.
+    const JobResult::State state = row.result.state == JobResult::Converting ? JobResult::Waiting : row.result.state;
+    if (state != JobResult::Waiting)
+        o.insert(QLatin1String("state"), QLatin1String(kStates[state]));
+    Put(o, "reason", row.result.reason, QString());
+    Put(o, "note", row.result.note, QString());
+    return o;
+}
+
+bool DecodeRow(const QJsonObject &o, QueueRow &row)
+{
+    const auto text = [&](const char *key, const QString &def = {}) { return o.value(QLatin1String(key)).toString(def); };
+    const auto number = [&](const char *key) { return o.value(QLatin1String(key)).toInt(0); };
+    TJob &j = row.job;
+    j.SourceFile = text("src");
+    j.OutputFile = text("out");
+    if (j.SourceFile.isEmpty() || j.OutputFile.isEmpty())
+        return false;
+    j.StartTime = text("start", QStringLiteral("00:00:00"));
+    j.EndTime = text("end", QStringLiteral("Max"));
+    j.Duration = number("len");
+    j.TagTitle = text("title");
+    j.TagArtist = text("artist");
+    j.TagAlbum = text("album");
+    j.TagComment = text("comment");
+    j.TagCopyright = text("copyright");
+    j.TagYear = number("year");
+    j.TagTrack = number("track");
+    j.TagGenre = number("genre");
+    j.SoundTrack = number("sound");
+    j.SoundTrackName = text("soundName");
+    j.ChapterNumber = number("chapter");
+    j.ChapterTitle = text("chapterTitle");
+    if (o.contains(QLatin1String("from"))) {
+        j.ExactStart = o.value(QLatin1String("from")).toDouble(-1);
+        const double to = o.value(QLatin1String("to")).toDouble(-1);
+        j.ExactEnd = to < 0 ? std::numeric_limits<double>::infinity() : to;
+    }
+    j.EndIsSourceEnd = o.value(QLatin1String("toEnd")).toBool(false);
+    const QString state = text("state", QStringLiteral("waiting"));
+    row.result = {};
+    for (int s = 0; s < int(std::size(kStates)); ++s)
+        if (state == QLatin1String(kStates[s]))
+            row.result.state = JobResult::State(s);
+    if (row.result.state == JobResult::Converting)
+        row.result.state = JobResult::Waiting;
+    row.result.reason = text("reason");
+    row.result.note = text("note");
+    return true;
+}
+
+// A name beside path that no file has: path.bad, path.bad.2, ...
+QString FreeBadName(const QString &path)
+{
+    QString name = path + QStringLiteral(".bad");
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
+        name = path + QStringLiteral(".bad.%1").arg(n);
+    return name;
+}
+
+bool WriteFile(const QString &path, const QByteArray &data, QString &reason)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        reason = QCoreApplication::translate("QueueStore", "Unable to create the folder %1").arg(QFileInfo(path).absolutePath());
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+QByteArray EncodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled)
+{
+    QJsonArray jobs;
+    for (const QueueRow &row : rows)
+        jobs.append(EncodeRow(row));
+    QJsonObject root;
+    root.insert(QLatin1String("kind"), kKind);
+    root.insert(QLatin1String("version"), kVersion);
+    root.insert(QLatin1String("tags"), tagsEnabled);
+    root.insert(QLatin1String("jobs"), jobs);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+bool DecodeQueue(const QByteArray &text, std::vector<QueueRow> &rows, bool &tagsEnabled, QString &reason)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError) {
+        reason = error.errorString();
+        return false;
+    }
+    const QJsonObject root = doc.object();
+    if (root.value(QLatin1String("kind")).toString() != kKind || root.value(QLatin1String("version")).toInt() != kVersion
+        || !root.value(QLatin1String("jobs")).isArray()) {
+        reason = QCoreApplication::translate("QueueStore", "not a Clipvox queue");
+        return false;
+    }
+    rows.clear();
+    tagsEnabled = root.value(QLatin1String("tags")).toBool(false);
+    for (const QJsonValue &value : root.value(QLatin1String("jobs")).toArray()) {
+        QueueRow row;
+        if (!value.isObject() || !DecodeRow(value.toObject(), row)) {
+            reason = QCoreApplication::translate("QueueStore", "a job without its source or output");
+            return false;
+        }
+        rows.push_back(std::move(row));
+    }
+    return true;
+}
+
+QueueStore::QueueStore(TJobQueue &queue, QString path, QObject *parent)
+    : QObject(parent), m_queue(queue), m_path(std::move(path))
+{
+    m_writer.setMaxThreadCount(1);
+    // A burst of changes (a drop of many files, a run's news) is written once.
+    m_soon.setSingleShot(true);
+    m_soon.setInterval(0);
+    connect(&m_soon, &QTimer::timeout, this, [this] { SaveSoon(); });
+    connect(&m_queue, &TJobQueue::contentsChanged, &m_soon, qOverload<>(&QTimer::start));
+}
+
+QueueStore::~QueueStore()
+{
+    if (m_soon.isActive())
+        SaveSoon();
+    m_writer.waitForDone();
+}
+
+QString QueueStore::Restore()
+{
+    QFile file(m_path);
+    if (!file.exists())
+        return {};
+    std::vector<QueueRow> rows;
+    bool tags = false;
+    QString reason;
+    if (!file.open(QIODevice::ReadOnly))
+        reason = file.errorString();
+    else if (DecodeQueue(file.readAll(), rows, tags, reason)) {
+        const QString gone = QCoreApplication::translate("QueueStore", "the source no longer exists");
+        QStringList sources;
+        for (QueueRow &row : rows) {
+            if (!QFileInfo::exists(row.job.SourceFile))
+                row.result = {JobResult::Failed, 0, gone, {}};
+            else
+                sources << row.job.SourceFile;
+        }
+        const QSignalBlocker quiet(&m_soon);
+        m_queue.SetRows(std::move(rows), tags);
+        m_soon.stop(); // what was read needs no writing
+        m_queue.ReadTags(sources);
+        return {};
+    }
+    file.close();
+    // Kept for whoever wants to look at it; the next save starts a new file.
+    const QString bad = FreeBadName(m_path);
+    const bool kept = QFile::rename(m_path, bad);
+    m_keepOff = !kept;
+    return QCoreApplication::translate("QueueStore", "The saved queue could not be read (%1). %2 The queue starts empty.")
+        .arg(reason, kept ? QCoreApplication::translate("QueueStore", "It was kept as %1.").arg(QDir::toNativeSeparators(bad))
+                          : QCoreApplication::translate("QueueStore", "It was left at %1 and will not be saved over.")
+                                .arg(QDir::toNativeSeparators(m_path)));
+}
+
+bool QueueStore::SaveNow(QString *reason)
+{
+    m_soon.stop();
+    if (m_keepOff)
+        return false;
+    ++m_generation;
+    m_writer.waitForDone();
+    QString why;
+    const bool ok = WriteFile(m_path, EncodeQueue(m_queue.Rows(), m_queue.TagsEnabled()), why);
+    if (reason)
+        *reason = why;
+    return ok;
+}
+
+// The rows are copied here (their texts are shared, not copied) and turned into the file's
+// text and written on the writer's thread, so the window never waits for the disk.
+void QueueStore::SaveSoon()
+{
+    if (m_keepOff)
+        return;
+    const quint64 generation = ++m_generation;
+    m_writer.start([this, generation, rows = m_queue.Rows(), tags = m_queue.TagsEnabled()] {
+        if (generation != m_generation)
+            return; // a newer change is on its way
+        QString reason;
+        const bool ok = WriteFile(m_path, EncodeQueue(rows, tags), reason);
+        QMetaObject::invokeMethod(this, [this, ok, reason] {
+            if (!ok && !m_failing)
+                emit saveFailed(reason);
+            m_failing = !ok;
+        }, Qt::QueuedConnection);
+    });
+}

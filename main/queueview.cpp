@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "main/queueview.h"
+
+#include "main/jobqueue.h"
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+
+QueueView::QueueView(QWidget *parent) : QTreeView(parent)
+{
+    setTextElideMode(Qt::ElideMiddle);
+    setRootIsDecorated(false);
+    setIndentation(0);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(ExtendedSelection);
+    setSelectionBehavior(SelectRows);
+    setEditTriggers(NoEditTriggers);
+    header()->setStretchLastSection(false); // the name columns take the room
+}
+
+QList<int> QueueView::selectedRows() const
+{
+    QList<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void QueueView::selectRows(const QList<int> &rows)
+{
+    if (!model() || !selectionModel())
+        return;
+    QItemSelection selection;
+    for (int row : rows)
+        if (row >= 0 && row < model()->rowCount())
+            selection.select(model()->index(row, 0), model()->index(row, model()->columnCount() - 1));
+    if (selection.isEmpty()) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex first = selection.first().topLeft();
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(first);
+}
+
+void QueueView::setFirstColumnWidths()
+{
+    const int widths[] = {30, 120, 80, 80, 60, 120, 60};
+    for (int c = 0; c < JobColumnCount; ++c)
+        setColumnWidth(c, widths[c]);
+    const QFontMetrics metrics(font());
+    // The number column holds the row icon and two digits in whatever font the desktop uses.
+    setColumnWidth(ColNumber, std::max(30, 16 + 12 + metrics.horizontalAdvance(QStringLiteral("99"))));
+    // Status and Convert To as wide as their longest text in the running language.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 12;
+    const QFontMetrics headerMetrics(header()->font());
+    const auto headerWidth = [&](int column) {
+        return headerMetrics.horizontalAdvance(model() ? model()->headerData(column, Qt::Horizontal).toString() : QString()) + margin + 8;
+    };
+    int status = headerWidth(ColStatus);
+    for (int s = JobResult::Waiting; s <= JobResult::Skipped; ++s)
+        status = std::max(status, metrics.horizontalAdvance(QCoreApplication::translate("TMainForm", StatusText(JobResult::State(s)))) + margin);
+    setColumnWidth(ColStatus, std::max(60, status));
+    setColumnWidth(ColConvertTo, std::max({60, headerWidth(ColConvertTo), metrics.horizontalAdvance(QStringLiteral("opus")) + margin}));
+}
+
+QList<int> QueueView::columnWidths() const
+{
+    QList<int> widths;
+    for (int c = 0; c < header()->count(); ++c)
+        widths << columnWidth(c);
+    return widths;
+}
+
+void QueueView::setColumnWidths(const QList<int> &widths)
+{
+    for (int c = 0; c < widths.size() && c < header()->count(); ++c)
+        if (widths[c] > 0)
+            setColumnWidth(c, widths[c]);
+}
+
+void QueueView::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::NoModifier && event->key() == Qt::Key_Delete) {
+        emit removeRequested();
+        return;
+    }
+    if (mods == Qt::NoModifier && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        emit openRequested();
+        return;
+    }
+    if (mods == Qt::ShiftModifier && event->key() == Qt::Key_F10) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        contextMenuEvent(&menu);
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+// The context menu from the keyboard (Shift+F10, the Menu key) opens at the current row,
+// from the mouse at the pointer.
+void QueueView::contextMenuEvent(QContextMenuEvent *event)
+{
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const QRect row = visualRect(currentIndex());
+        at = viewport()->mapToGlobal(row.isValid() ? QPoint(row.left() + 8, row.center().y())
+                                                   : QPoint(8, 8));
+    }
+    emit contextMenuAt(at);
+    event->accept();
+}
+
+void QueueView::resizeEvent(QResizeEvent *event)
+{
+    QTreeView::resizeEvent(event);
+    fitNameColumns();
+}
+
+// The source and output columns share the room the view has beyond its columns, and give
+// it back when the view shrinks, down to their first widths.
+void QueueView::fitNameColumns()
+{
+    const int spare = viewport()->width() - header()->length();
+    const int half = spare / 2;
+    setColumnWidth(ColSource, std::max(80, header()->sectionSize(ColSource) + spare - half));
+    setColumnWidth(ColOutput, std::max(80, header()->sectionSize(ColOutput) + half));
+}

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The queue as the main window shows it: a cell's text or other role, and the selection.
+#include "main/main.h"
+#include "main/queueview.h"
+
+inline QString Cell(const TMainForm &w, int row, int column, int role = Qt::DisplayRole)
+{
+    return w.Queue.index(row, column).data(role).toString();
+}
+
+inline int RowCount(const TMainForm &w) { return w.Queue.rowCount(); }
+
+inline QueueView *QueueOf(const TMainForm &w) { return w.findChild<QueueView *>(QStringLiteral("queueView")); }
+
+inline void SelectRows(TMainForm &w, const QList<int> &rows) { QueueOf(w)->selectRows(rows); }
