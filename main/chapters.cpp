@@ -52,9 +52,11 @@ void TMainForm::SplitChapters1Click()
     if (RunActive() || row < 0 || row >= Queue.JobCount())
         return;
     const QList<SourceChapter> chapters = m_chapters.value(Queue.Job(row).SourceFile);
-    ChangeQueue(tr("Split into chapters"), [&] { Queue.SplitIntoChapters(row, chapters); });
-    QList<int> parts;
-    for (int r = row; r < row + int(chapters.size()); ++r)
-        parts << r;
-    ui->queueView->selectRows(parts);
+    ChangeQueue(tr("Split into chapters"), [&] {
+        Queue.SplitIntoChapters(row, chapters);
+        QList<int> parts;
+        for (int r = row; r < row + int(chapters.size()); ++r)
+            parts << r;
+        ui->queueView->selectRows(parts);
+    });
 }

@@ -216,15 +216,17 @@ void TMainForm::AddJobs(const QStringList &given)
         return;
     const TOutputSettings &s = OutputSettings();
     const int first = Queue.JobCount();
-    ChangeQueue(tr("Add Files"), [&] { Queue.Add(files, s.OutputPath, s.OutputExt, QString::fromLatin1(kHomePageUrl)); });
+    ChangeQueue(tr("Add Files"), [&] {
+        Queue.Add(files, s.OutputPath, s.OutputExt, QString::fromLatin1(kHomePageUrl));
+        QList<int> added;
+        for (int r = first; r < Queue.JobCount(); ++r)
+            added << r;
+        ui->queueView->selectRows(added);
+    });
     ReadChapters(files);
     // The output folder of the whole queue moves to the folder of the added files.
     const QString firstFile = files.first();
     Settings.SetOutputPath(firstFile.left(firstFile.lastIndexOf(QLatin1Char('/')) + 1));
-    QList<int> added;
-    for (int r = first; r < Queue.JobCount(); ++r)
-        added << r;
-    ui->queueView->selectRows(added);
     ui->Convert1->setEnabled(true);
     // The next add-files dialog opens where these files came from.
     Guarded([this] { SaveRecentSettings({OutputSettings().OutputPath}); });
@@ -319,10 +321,12 @@ void TMainForm::RemoveSelectedJob()
     const QList<int> rows = ui->queueView->selectedRows();
     if (RunActive() || rows.isEmpty())
         return;
-    ChangeQueue(tr("Remove"), [&] { Queue.RemoveRows(rows); });
-    // The row after the removed ones takes the selection.
-    if (Queue.JobCount() > 0)
-        ui->queueView->selectRows({std::min(rows.first(), Queue.JobCount() - 1)});
+    ChangeQueue(tr("Remove"), [&] {
+        Queue.RemoveRows(rows);
+        // The row after the removed ones takes the selection.
+        if (Queue.JobCount() > 0)
+            ui->queueView->selectRows({std::min(rows.first(), Queue.JobCount() - 1)});
+    });
 }
 
 void TMainForm::MoveUp1Click()
@@ -330,9 +334,7 @@ void TMainForm::MoveUp1Click()
     const QList<int> rows = ui->queueView->selectedRows();
     if (RunActive() || rows.isEmpty())
         return;
-    QList<int> placed;
-    ChangeQueue(tr("Move Up"), [&] { placed = Queue.MoveRows(rows, true); });
-    ui->queueView->selectRows(placed);
+    ChangeQueue(tr("Move Up"), [&] { ui->queueView->selectRows(Queue.MoveRows(rows, true)); });
 }
 
 void TMainForm::MoveDown1Click()
@@ -340,9 +342,7 @@ void TMainForm::MoveDown1Click()
     const QList<int> rows = ui->queueView->selectedRows();
     if (RunActive() || rows.isEmpty())
         return;
-    QList<int> placed;
-    ChangeQueue(tr("Move Down"), [&] { placed = Queue.MoveRows(rows, false); });
-    ui->queueView->selectRows(placed);
+    ChangeQueue(tr("Move Down"), [&] { ui->queueView->selectRows(Queue.MoveRows(rows, false)); });
 }
 
 void TMainForm::RemoveAll1Click()

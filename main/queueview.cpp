@@ -97,7 +97,7 @@ void QueueView::keyPressEvent(QKeyEvent *event)
         emit openRequested();
         return;
     }
-    if (mods == Qt::ShiftModifier && event->key() == Qt::Key_F10) {
+    if ((mods == Qt::ShiftModifier && event->key() == Qt::Key_F10) || (mods == Qt::NoModifier && event->key() == Qt::Key_Menu)) {
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
         contextMenuEvent(&menu);
         return;

@@ -14,6 +14,7 @@
 #include "runharness.h"
 
 #include <QDir>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
@@ -96,6 +97,10 @@ private slots:
     void dropsOfFilesAndFolders();
     void commandLineFilesInOrder();
     void keysPeopleTryFirst();
+    void resultsFollowTheirRows_data();
+    void resultsFollowTheirRows();
+    void queueFileKeepsTheQueue_data();
+    void queueFileKeepsTheQueue();
     void splitIntoChapters();
     void speaksTheUsersLanguage_data();
     void speaksTheUsersLanguage();
@@ -636,6 +641,39 @@ void TestMainWindow::keysPeopleTryFirst()
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(editedRow, 1);
     QTRY_VERIFY(!window().EditForm);
+    QCOMPARE(list->selectedRows(), QList<int>{1}); // the edited row stays selected
+
+    // Delete takes every selected row; the row after them is selected, so a second Delete acts.
+    window().show();
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    addFiles({"/k/E.avi", "/k/F.avi"});
+    QCOMPARE(list->selectedRows(), (QList<int>{2, 3})); // the added rows
+    select(window(), {0, 2});
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(column(window(), ColSource), (QStringList{"/k/D.avi", "/k/F.avi"}));
+    QCOMPARE(list->selectedRows(), QList<int>{0});
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(column(window(), ColSource), QStringList{"/k/F.avi"});
+    QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(column(window(), ColSource), (QStringList{"/k/B.avi", "/k/D.avi", "/k/E.avi", "/k/F.avi"}));
+    QCOMPARE(list->selectedRows(), (QList<int>{0, 2})); // as before the first Delete
+    QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(column(window(), ColSource), (QStringList{"/k/D.avi", "/k/F.avi"}));
+    QCOMPARE(list->selectedRows(), QList<int>{0});
+
+    // Shift+F10 and the Menu key open the list's menu at the current row; F10 the menu bar.
+    for (const auto &[key, mods] : {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
+        list->setFocus();
+        QTest::keyClick(list, key, mods);
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        const QRect row = list->visualRect(list->currentIndex());
+        QVERIFY(std::abs(QApplication::activePopupWidget()->y() - list->viewport()->mapToGlobal(row.center()).y()) <= row.height());
+        QApplication::activePopupWidget()->close();
+    }
+    QTest::keyClick(&window(), Qt::Key_F10);
+    QCOMPARE(window().menuBar()->activeAction(), window().menuBar()->actions().first());
 
     const Ui::TMainForm *ui = window().ui;
     for (const QAction *b : {ui->TBXItem4, ui->TBXItem3, ui->TBXItem2, ui->TBXItem1, ui->TBXItem8, ui->TBXItem7}) {
@@ -731,6 +769,132 @@ void TestMainWindow::speaksTheUsersLanguage()
     addFiles({"/videos/talk.avi"});
     QCOMPARE(column(window(), ColStatus), QStringList{waiting});
     QCOMPARE(window().JobStatus(0), QString("Waiting")); // what the program compares stays English
+}
+
+// A run's results stay on their rows through the changes of other rows, and undo and redo
+// bring back the rows with their results.
+void TestMainWindow::resultsFollowTheirRows_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("statuses");
+    QTest::newRow("edit of another job") << "edit 0" << QStringList{"Waiting", "Failed", "Skipped"};
+    QTest::newRow("move") << "move 2 up" << QStringList{"100%", "Skipped", "Failed"};
+    QTest::newRow("removal") << "remove 1" << QStringList{"100%", "Skipped"};
+    QTest::newRow("split") << "split 2" << QStringList{"100%", "Failed", "Waiting", "Waiting"};
+    QTest::newRow("other format") << "format" << QStringList{"Waiting", "Waiting", "Waiting"};
+    QTest::newRow("remove all") << "clear" << QStringList{};
+}
+
+void TestMainWindow::resultsFollowTheirRows()
+{
+    QFETCH(QString, change);
+    QFETCH(QStringList, statuses);
+    addFiles({"/r/a.avi", "/r/b.avi", "/r/c.avi"});
+    TJobQueue &queue = window().Queue;
+    queue.SetResult(0, {JobResult::Done, 100, {}, {}});
+    queue.SetResult(1, {JobResult::Failed, 100, "Broken", {}});
+    queue.SetResult(2, {JobResult::Skipped, 100, "Kept", {}});
+    const QStringList before = column(window(), ColStatus), sources = column(window(), ColSource);
+    const int row = change.section(' ', 1, 1).toInt();
+    if (change.startsWith("edit"))
+        window().ChangeQueue("edit", [&] { SetJobField(queue, row, &TJob::StartTime, QString("00:00:01")); });
+    else if (change.startsWith("move"))
+        select(window(), {row}), window().MoveUp1Click();
+    else if (change.startsWith("remove"))
+        select(window(), {row}), window().RemoveSelectedJob();
+    else if (change.startsWith("split"))
+        window().ChangeQueue("split", [&] { queue.SplitIntoChapters(row, {{0, 1, "One"}, {1, 2, "Two"}}); });
+    else if (change == "format")
+        window().cbFormatChange(3);
+    else
+        window().RemoveAll1Click();
+    QCOMPARE(column(window(), ColStatus), statuses);
+    if (change == "format")
+        return; // a setting, not a change of the queue
+    const QStringList after = column(window(), ColSource);
+    window().UndoStack.undo();
+    QCOMPARE(column(window(), ColStatus), before);
+    QCOMPARE(column(window(), ColSource), sources);
+    QCOMPARE(Cell(window(), 1, ColStatus, Qt::ToolTipRole), QString("Broken"));
+    window().UndoStack.redo();
+    QCOMPARE(column(window(), ColStatus), statuses);
+    QCOMPARE(column(window(), ColSource), after);
+}
+
+// The queue file: a round trip with every status; a missing source; a damaged file kept
+// aside under a free name; an unwritable folder said once.
+void TestMainWindow::queueFileKeepsTheQueue_data()
+{
+    QTest::addColumn<QByteArray>("content"); // what stands in the file at start; "" = written by a queue
+    QTest::addColumn<QStringList>("statuses");
+    QTest::newRow("every status") << QByteArray() << QStringList{"Waiting", "Waiting", "100%", "Failed", "Stop", "Skipped"};
+    QTest::newRow("half-written") << QByteArray(R"({"kind":"clipvox-queue","version":1,"jobs":[{"src":"/x)") << QStringList{};
+    QTest::newRow("not a queue") << QByteArray("[general]\noutputformat=1\n") << QStringList{};
+    QTest::newRow("job without source") << QByteArray(R"({"kind":"clipvox-queue","version":1,"jobs":[{"out":"/o.mp3"}]})") << QStringList{};
+}
+
+void TestMainWindow::queueFileKeepsTheQueue()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, statuses);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("state/queue.json");
+    const QString source = dir.filePath("here.mkv");
+    MakeFile(source);
+    if (content.isEmpty()) {
+        TJobQueue queue;
+        QueueStore store(queue, path);
+        queue.Add({source, source, source, dir.filePath("gone.avi"), source, source}, dir.path() + "/", "mp3", {});
+        SetJobField(queue, 0, &TJob::ExactEnd, std::numeric_limits<double>::infinity());
+        SetJobField(queue, 0, &TJob::ExactStart, 1.5);
+        queue.SetTagsEnabled(true);
+        queue.SetResult(1, {JobResult::Converting, 50, {}, {}});
+        queue.SetResult(2, {JobResult::Done, 100, "why 2", {}});
+        queue.SetResult(4, {JobResult::Stopped, 50, {}, "note"});
+        queue.SetResult(5, {JobResult::Skipped, 100, "kept", {}});
+        QVERIFY(store.SaveNow());
+    } else {
+        QVERIFY(QDir().mkpath(dir.filePath("state")));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        f.close();
+        QFile bad(path + ".bad"); // an earlier damaged file is never written over
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("old") == 3);
+    }
+    TJobQueue queue;
+    QueueStore store(queue, path);
+    const QString problem = store.Restore();
+    QStringList shown;
+    for (int r = 0; r < queue.JobCount(); ++r)
+        shown << queue.index(r, ColStatus).data(kStatusRole).toString();
+    QCOMPARE(shown, statuses);
+    if (!content.isEmpty()) {
+        QVERIFY2(problem.startsWith("The saved queue could not be read ("), qPrintable(problem));
+        QVERIFY(problem.contains(path + ".bad.2"));
+        QCOMPARE(ReadAll(path + ".bad.2"), content);
+        QCOMPARE(ReadAll(path + ".bad"), QByteArray("old"));
+        QVERIFY(!QFile::exists(path));
+        return;
+    }
+    QVERIFY(problem.isEmpty());
+    QVERIFY(queue.TagsEnabled());
+    QCOMPARE(queue.Job(0).ExactStart, 1.5);
+    QVERIFY(std::isinf(queue.Job(0).ExactEnd));
+    QCOMPARE(queue.Result(2).reason, QString("why 2"));
+    QCOMPARE(queue.Result(3).reason, QString("the source no longer exists"));
+    QCOMPARE(queue.Result(4).note, QString("note"));
+
+    // A folder that cannot be made (a file stands in its way): the save fails with its
+    // reason, said once.
+    MakeFile(dir.filePath("blocker"));
+    QueueStore blocked(queue, dir.filePath("blocker/state/queue.json"));
+    QSignalSpy failed(&blocked, &QueueStore::saveFailed);
+    queue.SetResult(0, {JobResult::Done, 100, {}, {}});
+    queue.SetResult(1, {JobResult::Done, 100, {}, {}});
+    QTRY_COMPARE(failed.size(), 1);
+    QString reason;
+    QVERIFY(!blocked.SaveNow(&reason));
+    QVERIFY(!reason.isEmpty());
 }
 
 #include "tst_mainwindow.moc"
