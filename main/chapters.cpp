@@ -43,7 +43,7 @@ void TMainForm::UpdateSplitChapters()
     const QString source = has ? Queue.Job(row).SourceFile : QString();
     if (has && !m_chapters.contains(source))
         ReadChapters({source});
-    SplitChapters1->setEnabled(has && ui->queueView->selectedRows().contains(row) && !m_chapters.value(source).isEmpty());
+    SplitChapters1->setEnabled(has && ui->queueView->isRowSelected(row) && !m_chapters.value(source).isEmpty());
 }
 
 void TMainForm::SplitChapters1Click()

@@ -311,9 +311,14 @@ void TMainForm::RefreshJobList()
 
 int TMainForm::SelectedRow() const
 {
-    const QList<int> rows = ui->queueView->selectedRows();
     const int current = ui->queueView->currentIndex().row();
-    return rows.contains(current) ? current : rows.value(0, -1);
+    if (current >= 0 && ui->queueView->isRowSelected(current))
+        return current;
+    const QItemSelection selection = ui->queueView->selectionModel()->selection();
+    int first = -1;
+    for (const QItemSelectionRange &range : selection)
+        first = first < 0 ? range.top() : std::min(first, range.top());
+    return first;
 }
 
 void TMainForm::RemoveSelectedJob()

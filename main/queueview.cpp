@@ -21,14 +21,22 @@ QueueView::QueueView(QWidget *parent) : QTreeView(parent)
     header()->setStretchLastSection(false); // the name columns take the room
 }
 
+bool QueueView::isRowSelected(int row) const
+{
+    return selectionModel() && model() && selectionModel()->isSelected(model()->index(row, 0));
+}
+
 QList<int> QueueView::selectedRows() const
 {
     QList<int> rows;
     if (!selectionModel())
         return rows;
-    for (const QModelIndex &index : selectionModel()->selectedRows())
-        rows << index.row();
+    // From the selection's ranges: asking row by row costs the square of a long queue.
+    for (const QItemSelectionRange &range : selectionModel()->selection())
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            rows << r;
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
@@ -36,15 +44,25 @@ void QueueView::selectRows(const QList<int> &rows)
 {
     if (!model() || !selectionModel())
         return;
+    // Runs of neighbouring rows as one range each: a selection of thousands of single rows
+    // makes every question to it slow.
+    QList<int> sorted = rows;
+    std::sort(sorted.begin(), sorted.end());
     QItemSelection selection;
-    for (int row : rows)
-        if (row >= 0 && row < model()->rowCount())
-            selection.select(model()->index(row, 0), model()->index(row, model()->columnCount() - 1));
+    const int last = model()->columnCount() - 1;
+    for (qsizetype i = 0; i < sorted.size();) {
+        qsizetype j = i;
+        while (j + 1 < sorted.size() && sorted[j + 1] <= sorted[j] + 1)
+            ++j;
+        if (sorted[i] >= 0 && sorted[j] < model()->rowCount())
+            selection.select(model()->index(sorted[i], 0), model()->index(sorted[j], last));
+        i = j + 1;
+    }
     if (selection.isEmpty()) {
         selectionModel()->clearSelection();
         return;
     }
-    const QModelIndex first = selection.first().topLeft();
+    const QModelIndex first = model()->index(rows.first() >= 0 && rows.first() < model()->rowCount() ? rows.first() : sorted.first(), 0);
     selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(first);

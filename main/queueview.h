@@ -13,6 +13,7 @@ public:
 
     // The selected rows, in order.
     QList<int> selectedRows() const;
+    bool isRowSelected(int row) const;
     // Selects exactly these rows, the first of them current, and scrolls it into view.
     void selectRows(const QList<int> &rows);
     // The first widths of the columns; Status and Convert To as wide as their texts in the
