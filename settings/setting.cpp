@@ -8,6 +8,7 @@
 #include "ui_setting.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QThread>
 #include <algorithm>
 #include <initializer_list>
@@ -280,6 +281,29 @@ void TSettingForm::ShowFormatPage(int format)
 
 // The dialog frees itself when it closes; whoever opened it holds it through a QPointer.
 void TSettingForm::FormClose() {}
+
+// Return and Enter press the button that has the focus (the buttons take them themselves);
+// with the focus on any other control they press nothing, so that a list or a box never
+// saves the dialog by surprise. QDialog would press the first button instead.
+void TSettingForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// QDialog makes the first button the default when it is shown, which draws it as the one
+// Return presses; only the button in focus is.
+void TSettingForm::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (visible)
+        for (QPushButton *button : findChildren<QPushButton *>())
+            if (!button->hasFocus())
+                button->setDefault(false);
+}
 
 void TSettingForm::done(int result)
 {

@@ -55,8 +55,10 @@ public:
     void FormClose();
 
     void done(int result) override;
+    void setVisible(bool visible) override;
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     TSettings &m_settings;
