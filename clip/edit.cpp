@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QThreadPool>
 #include <QVBoxLayout>
@@ -83,6 +84,9 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
     connect(ui->EdStart, &QLineEdit::textChanged, this, [this] { ShowClipOnStrip(); });
     connect(ui->EdEnd, &QLineEdit::textChanged, this, [this] { ShowClipOnStrip(); });
     connect(ui->cbSoundTrack, &QComboBox::activated, this, [this](int i) { Guarded([&] { SoundTrackChosen(i); }); });
+    // The year and the track take digits only, as they are typed.
+    for (QLineEdit *number : {ui->infoYear, ui->infoTrack})
+        number->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), number));
     m_lineTimer.setInterval(100);
     connect(&m_lineTimer, &QTimer::timeout, this, [this] { ShowPositionOnStrip(); });
 
@@ -227,7 +231,9 @@ void TEditForm::ShowClipOnStrip()
 void TEditForm::ShowPositionOnStrip()
 {
     const bool ready = ui->SpeedBtnPlay->isEnabled() && !ui->SpeedBtnStop->isEnabled() && !m_atEnd;
-    ui->SoundStrip->setPosition(MP2 && MP2->IsLoaded() && !ready ? MP2->Position() : 0);
+    const qint64 position = MP2 && MP2->IsLoaded() && !ready ? MP2->Position() : 0;
+    ui->SoundStrip->setPosition(position);
+    ui->TrackBar1->setPlayTime(position, ui->SoundStrip->length());
 }
 
 void TEditForm::done(int result)
@@ -560,6 +566,7 @@ void TEditForm::SeekTo(qint64 ms)
     if (total > 0)
         ui->TrackBar1->setValue(int(std::min<qint64>(100, ms / 1000 * 100 / total)));
     ui->SoundStrip->setPosition(ms);
+    ui->TrackBar1->setPlayTime(ms, ui->SoundStrip->length());
     if (playing) {
         MP2->Play();
     } else {
