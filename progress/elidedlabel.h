@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-line label that keeps its whole text (for text(), the tooltip and a screen reader)
-// and draws it cut in the middle with an ellipsis when it is wider than the label, so that
-// both ends of a long path stay in sight.
+// and draws it cut with an ellipsis where it is wider than the label. A line made of a
+// translated text with paths in it (setNames) cuts the paths' folders first, so that the
+// files' names stay in sight in any language, the last path's before the others.
 #include <QLabel>
 
 class TElidedLabel : public QLabel
@@ -10,6 +11,8 @@ class TElidedLabel : public QLabel
     Q_OBJECT
 public:
     explicit TElidedLabel(QWidget *parent = nullptr);
+    // pattern: a text with %1, %2... for the paths.
+    void setNames(const QString &pattern, const QStringList &paths);
     // The text as drawn at the label's present width.
     QString elidedText() const;
     QSize sizeHint() const override;
@@ -17,4 +20,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_pattern;
+    QStringList m_paths;
 };

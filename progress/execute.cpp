@@ -146,9 +146,8 @@ void TExecForm::Attach(TRunEngine *engine)
         m_percent[index] = 0;
         if (m_lines.size() > 1)
             SetGauge(m_gauges[slot], 0); // the slot's gauge is the new file's from now on
-        const QString line = tr("Convert %1 to %2...").arg(source, output);
-        m_lines[slot]->setText(line);
-        m_lines[slot]->setToolTip(line); // the line is cut in the middle where it is too long
+        m_lines[slot]->setNames(tr("Convert %1 to %2..."), {source, output});
+        m_lines[slot]->setToolTip(m_lines[slot]->text()); // the line is cut where it is too long
         ui->lbTotal->setText(
             tr("Convert file %1 of total %2 file(s)").arg(index + 1).arg(m_engine->jobCount()));
     });
