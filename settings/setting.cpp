@@ -7,6 +7,7 @@
 #include "desktop/desktop.h"
 #include "ui_setting.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QThread>
@@ -74,11 +75,16 @@ TSettingForm::TSettingForm(QWidget *owner, TSettings &settings)
     connect(ui->CheckMP3VBR, &QCheckBox::toggled, this, [this] { CheckMP3VBRClick(); });
     connect(ui->CheckOggVBR, &QCheckBox::toggled, this, [this] { CheckOggVBRChange(); });
     connect(ui->CheckOggQuality, &QCheckBox::toggled, this, [this] { CheckOggQualityChange(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] { ShowOnlyFocusedAsDefault(); });
 
     FormCreate();
 }
 
-TSettingForm::~TSettingForm() { delete ui; }
+TSettingForm::~TSettingForm()
+{
+    disconnect(qApp, nullptr, this, nullptr); // the focus moves while the controls go
+    delete ui;
+}
 
 namespace {
 // A failed call of the audio component ends the preparation with its reason.
@@ -294,15 +300,20 @@ void TSettingForm::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-// QDialog makes the first button the default when it is shown, which draws it as the one
-// Return presses; only the button in focus is.
+// QDialog makes a button the default when it is shown and whenever an auto-default button
+// loses the focus, which draws it as the one Return presses; only the button in focus is.
+void TSettingForm::ShowOnlyFocusedAsDefault()
+{
+    for (QPushButton *button : findChildren<QPushButton *>())
+        if (!button->hasFocus())
+            button->setDefault(false);
+}
+
 void TSettingForm::setVisible(bool visible)
 {
     QDialog::setVisible(visible);
     if (visible)
-        for (QPushButton *button : findChildren<QPushButton *>())
-            if (!button->hasFocus())
-                button->setDefault(false);
+        ShowOnlyFocusedAsDefault();
 }
 
 void TSettingForm::done(int result)

@@ -61,6 +61,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void ShowOnlyFocusedAsDefault();
+
     TSettings &m_settings;
     TOutputSettings m_edit;
 };
