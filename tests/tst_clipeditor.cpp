@@ -734,6 +734,43 @@ private slots:
         QCOMPARE(C<QWidget>(editor, "TrackBar1")->accessibleName(), QStringLiteral("Position"));
     }
 
+    // For the keyboard and the ear: Tab goes from the picture to the play buttons, then the
+    // track bar and the strip; both are sliders whose value is the play position, read as
+    // a time; the year and the track refuse what is not a digit as it is typed.
+    void keyboardAndEar()
+    {
+        Queue({m_clip});
+        TEditForm *editor = Show();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QStringList chain;
+        for (QWidget *w = C<QWidget>(editor, "Panel2"); chain.size() < 6; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                chain << w->objectName();
+        QCOMPARE(chain, (QStringList{"Panel2", "SpeedBtnPlay", "SpeedBtnPause", "SpeedBtnStop", "TrackBar1", "SoundStrip"}));
+
+        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        for (const char *name : {"TrackBar1", "SoundStrip"}) {
+            QAccessibleInterface *slider = QAccessible::queryAccessibleInterface(C<QWidget>(editor, name));
+            QCOMPARE(slider->role(), QAccessible::Slider);
+            QTRY_COMPARE(slider->text(QAccessible::Value), QStringLiteral("00:00:05"));
+            QCOMPARE(slider->text(QAccessible::Description), QStringLiteral("00:00:05"));
+            QCOMPARE(slider->valueInterface()->currentValue().toInt(), 5);
+            QCOMPARE(slider->valueInterface()->maximumValue().toInt(), 8);
+        }
+
+        C<QCheckBox>(editor, "CheckTag")->click();
+        for (const char *name : {"infoYear", "infoTrack"}) {
+            auto *field = C<QLineEdit>(editor, name);
+            field->clear();
+            QTest::keyClicks(field, QStringLiteral("2o0-5 x"));
+            QCOMPARE(field->text(), QStringLiteral("205"));
+        }
+    }
+
     // A source without sound: an empty strip that says so.
     void noSoundStrip()
     {
