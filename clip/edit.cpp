@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QThreadPool>
 #include <QVBoxLayout>
@@ -83,6 +84,9 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
     connect(ui->EdStart, &QLineEdit::textChanged, this, [this] { ShowClipOnStrip(); });
     connect(ui->EdEnd, &QLineEdit::textChanged, this, [this] { ShowClipOnStrip(); });
     connect(ui->cbSoundTrack, &QComboBox::activated, this, [this](int i) { Guarded([&] { SoundTrackChosen(i); }); });
+    // The year and the track take digits only, as they are typed.
+    for (QLineEdit *number : {ui->infoYear, ui->infoTrack})
+        number->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), number));
     m_lineTimer.setInterval(100);
     connect(&m_lineTimer, &QTimer::timeout, this, [this] { ShowPositionOnStrip(); });
 
@@ -227,7 +231,9 @@ void TEditForm::ShowClipOnStrip()
 void TEditForm::ShowPositionOnStrip()
 {
     const bool ready = ui->SpeedBtnPlay->isEnabled() && !ui->SpeedBtnStop->isEnabled() && !m_atEnd;
-    ui->SoundStrip->setPosition(MP2 && MP2->IsLoaded() && !ready ? MP2->Position() : 0);
+    const qint64 position = MP2 && MP2->IsLoaded() && !ready ? MP2->Position() : 0;
+    ui->SoundStrip->setPosition(position);
+    ui->TrackBar1->setPlayTime(position, ui->SoundStrip->length());
 }
 
 void TEditForm::done(int result)
@@ -293,8 +299,7 @@ void TEditForm::MakePlayer()
 void TEditForm::PlayerFailed(const QString &reason)
 {
     ShowReady();
-    ui->lbTotalTime->setText(QStringLiteral("00:00:00"));
-    ui->lbElapsedTime->setText(QStringLiteral("00:00:00"));
+    SetPlayTime(QStringLiteral("00:00:00"), QStringLiteral("00:00:00"));
     ui->TrackBar1->setValue(0);
     ReportError(reason);
 }
@@ -333,7 +338,7 @@ void TEditForm::SourceOpened()
         job.EndTime = SecondsToTime(job.Duration);
         job.EndIsSourceEnd = m_endIsSourceEnd = true; // the measured length stands for the source's end
     }
-    ui->lbTotalTime->setText(SecondsToTime(job.Duration));
+    SetPlayTime(ElapsedTime, SecondsToTime(job.Duration));
     // The end field shows the measured end in place of "Max"; an end mark set since the
     // editor opened is kept when the source is opened again.
     // A source under a second long ends at 00:00:00 in whole seconds, which the run reads
@@ -376,7 +381,7 @@ void TEditForm::SpeedBtnPauseClick()
     Timer1.stop();
     m_resumeMs = MP2->Position();
     m_resumeValue = ui->TrackBar1->value();
-    ui->lbElapsedTime->setText(SecondsToTime(m_resumeMs / 1000));
+    SetPlayTime(SecondsToTime(m_resumeMs / 1000), TotalTime);
     ui->SpeedBtnPause->setEnabled(false);
 }
 
@@ -386,7 +391,7 @@ void TEditForm::SpeedBtnStopClick()
         MP2->Stop();
     ShowReady();
     m_atEnd = false;
-    ui->lbElapsedTime->setText(QStringLiteral("00:00:00"));
+    SetPlayTime(QStringLiteral("00:00:00"), TotalTime);
     ui->TrackBar1->setValue(0);
 }
 
@@ -394,12 +399,12 @@ void TEditForm::Timer1Timer()
 {
     if (!MP2)
         return;
-    ui->lbElapsedTime->setText(SecondsToTime(MP2->Position() / 1000));
+    SetPlayTime(SecondsToTime(MP2->Position() / 1000), TotalTime);
     // A source shorter than a second has no length to scale by: the thumb stays put. Nor
     // is the thumb moved under the user's hand while it is being dragged.
-    const int total = TimeToSeconds(ui->lbTotalTime->text());
+    const int total = TimeToSeconds(TotalTime);
     if (total > 0 && !ui->TrackBar1->isSliderDown())
-        ui->TrackBar1->setValue(qint64(TimeToSeconds(ui->lbElapsedTime->text())) * 100 / total);
+        ui->TrackBar1->setValue(qint64(TimeToSeconds(ElapsedTime)) * 100 / total);
 }
 
 bool TEditForm::eventFilter(QObject *watched, QEvent *event)
@@ -475,10 +480,10 @@ void TEditForm::TrackBarWndProc(QEvent *event)
         return;
     if (!DevicePlaying())
         return;
-    const qint64 total = TimeToSeconds(ui->lbTotalTime->text());
+    const qint64 total = TimeToSeconds(TotalTime);
     const int position = ui->TrackBar1->value();
     MP2->Seek(total * position * 10);
-    ui->lbElapsedTime->setText(SecondsToTime(total * position / 100));
+    SetPlayTime(SecondsToTime(total * position / 100), TotalTime);
     MP2->Play();
 }
 
@@ -555,11 +560,12 @@ void TEditForm::SeekTo(qint64 ms)
     m_atEnd = false;
     ms = std::clamp<qint64>(ms, 0, MP2->Length());
     MP2->Seek(ms);
-    ui->lbElapsedTime->setText(SecondsToTime(ms / 1000));
-    const int total = TimeToSeconds(ui->lbTotalTime->text());
+    SetPlayTime(SecondsToTime(ms / 1000), TotalTime);
+    const int total = TimeToSeconds(TotalTime);
     if (total > 0)
         ui->TrackBar1->setValue(int(std::min<qint64>(100, ms / 1000 * 100 / total)));
     ui->SoundStrip->setPosition(ms);
+    ui->TrackBar1->setPlayTime(ms, ui->SoundStrip->length());
     if (playing) {
         MP2->Play();
     } else {
@@ -596,7 +602,7 @@ void TEditForm::SetStartClick()
     if (DevicePlaying())
         Timer1Timer();
     SetSelection(ui->TrackBar1->value(), SelEnd);
-    ui->EdStart->setText(ui->lbElapsedTime->text());
+    ui->EdStart->setText(ElapsedTime);
 }
 
 void TEditForm::SetEndClick()
@@ -605,14 +611,14 @@ void TEditForm::SetEndClick()
         Timer1Timer();
     SetSelection(SelStart, ui->TrackBar1->value());
     m_endIsSourceEnd = false;
-    ui->EdEnd->setText(ui->lbElapsedTime->text());
+    ui->EdEnd->setText(ElapsedTime);
 }
 
 void TEditForm::BtnResetClick()
 {
     TJob &job = m_job;
     job.StartTime = QStringLiteral("00:00:00");
-    job.EndTime = job.Duration != 0 ? SecondsToTime(job.Duration) : ui->lbTotalTime->text();
+    job.EndTime = job.Duration != 0 ? SecondsToTime(job.Duration) : TotalTime;
     job.ExactStart = job.ExactEnd = -1; // the whole source, no longer a chapter's clip
     job.EndIsSourceEnd = m_endIsSourceEnd = true;
     ui->EdStart->setText(QStringLiteral("00:00:00"));
@@ -709,6 +715,13 @@ void TEditForm::BtnApplyClick()
 }
 
 void TEditForm::BtnCancelClick() { reject(); }
+
+void TEditForm::SetPlayTime(const QString &elapsed, const QString &total)
+{
+    ElapsedTime = elapsed;
+    TotalTime = total;
+    ui->lbPlayTime->setText(QStringLiteral("%1 / %2").arg(elapsed, total));
+}
 
 void TEditForm::CheckTagClick()
 {

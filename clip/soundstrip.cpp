@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clip/soundstrip.h"
 
+#include "clip/positionaccessible.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -23,6 +25,7 @@ TSoundStrip::TSoundStrip(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus); // the preview's keys work here too
+    TPositionAccessible::Install();
     m_right = std::max(0, width() - 1);
 }
 
@@ -79,8 +82,11 @@ void TSoundStrip::setPosition(qint64 ms)
 {
     if (ms == m_position)
         return;
+    const bool newSecond = ms / 1000 != m_position / 1000;
     m_position = ms;
     update();
+    if (newSecond)
+        TPositionAccessible::PositionChanged(this, ms);
 }
 
 int TSoundStrip::xOf(qint64 ms) const

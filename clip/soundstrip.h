@@ -33,6 +33,7 @@ public:
     bool noSound() const { return m_noSound; }
     void setClip(qint64 startMs, qint64 endMs);
     void setPosition(qint64 ms);
+    qint64 position() const { return m_position; }
 
 signals:
     void clicked(qint64 ms);

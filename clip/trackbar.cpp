@@ -1,11 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clip/trackbar.h"
 
+#include "clip/positionaccessible.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
 
-TTrackBar::TTrackBar(QWidget *parent) : QSlider(Qt::Horizontal, parent) {}
+TTrackBar::TTrackBar(QWidget *parent) : QSlider(Qt::Horizontal, parent) { TPositionAccessible::Install(); }
+
+void TTrackBar::setPlayTime(qint64 positionMs, qint64 lengthMs)
+{
+    const bool newSecond = positionMs / 1000 != m_positionMs / 1000;
+    m_positionMs = positionMs;
+    m_lengthMs = lengthMs;
+    if (newSecond)
+        TPositionAccessible::PositionChanged(this, positionMs);
+}
 
 void TTrackBar::setSelection(int start, int end)
 {

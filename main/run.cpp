@@ -9,6 +9,7 @@
 #include "desktop/application.h"
 #include "desktop/desktop.h"
 #include "desktop/notify.h"
+#include "desktop/runactivity.h"
 #include "progress/execute.h"
 #include "ui_main.h"
 
@@ -24,6 +25,14 @@ int RowsWith(const TJobQueue &queue, JobResult::State state)
     for (int r = 0; r < queue.JobCount(); ++r)
         n += queue.Result(r).state == state;
     return n;
+}
+
+// The desktop's side of a run (launcher progress, no sleep): one per main window, started
+// with the run, fed its total percentage, stopped at its end or Cancel.
+TRunActivity *Activity(QWidget *window)
+{
+    auto *activity = window->findChild<TRunActivity *>();
+    return activity ? activity : new TRunActivity(window);
 }
 } // namespace
 
@@ -42,6 +51,7 @@ void TMainForm::TBXItemConvertClick()
     Track(ExecForm, new TExecForm(this, RunEngine, fileSlots));
     connect(ExecForm, &TExecForm::totalPercent, this,
             [this](int percent) { setWindowTitle(QStringLiteral("%1% - ").arg(percent) + m_title); });
+    connect(ExecForm, &TExecForm::totalPercent, this, [this](int percent) { Activity(this)->SetProgress(percent / 100.0); });
     RunStart();
     if (RunActive())
         ShowProgress();
@@ -74,6 +84,7 @@ void TMainForm::RunStart()
     if (!RunEngine->start(Queue.RunJobs(), OutputSettings(), OutputSettings().Jobs))
         return;
     g_runClock.start();
+    Activity(this)->Start();
     // Same-name outputs got their "(2)" names for the whole run; the queue shows them.
     // Every row the run converts starts from "Waiting", whatever an earlier run left; a
     // name that is not the wanted one says why on its tooltip. The queue stays as it is
@@ -149,6 +160,7 @@ QString RunEndMessage(int failed, int total)
 
 void TMainForm::RunEnded(bool cancelled)
 {
+    Activity(this)->Stop();
     // The elapsed time stops with the run, not when its message is answered.
     if (ExecForm)
         ExecForm->StopClock();

@@ -4,6 +4,7 @@
 #include "engine/runengine.h"
 #include "core/core.h"
 #include "desktop/application.h"
+#include "progress/elidedlabel.h"
 #include "ui_execute.h"
 
 #include <QCloseEvent>
@@ -40,8 +41,6 @@ void StyleGauge(QProgressBar *gauge)
     TExecForm::SetGauge(gauge, 0);
 }
 
-// Each file slot after the first adds a line and a gauge this much below the one before.
-constexpr int kSlotHeight = 45;
 } // namespace
 
 TExecForm::TExecForm(QWidget *owner, TRunEngine *engine, int fileSlots) : QDialog(owner), ui(new Ui::TExecForm)
@@ -58,7 +57,8 @@ TExecForm::TExecForm(QWidget *owner, TRunEngine *engine, int fileSlots) : QDialo
     m_slotJob << -1;
     while (m_lines.size() < fileSlots)
         AddFileSlot();
-    setFixedSize(size());
+    // Opens at its first width, wider where the texts of the language need it, and grows.
+    resize(sizeHint().expandedTo(QSize(421, 0)).expandedTo(minimumSizeHint()));
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCancelClick(); }); });
@@ -72,26 +72,23 @@ TExecForm::TExecForm(QWidget *owner, TRunEngine *engine, int fileSlots) : QDialo
     Attach(engine);
 }
 
-// A line and a gauge under the last ones; everything below them moves down.
+// A line and a gauge under the last ones.
 void TExecForm::AddFileSlot()
 {
     const int n = int(m_lines.size());
-    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (w->y() > m_gauges.last()->y())
-            w->move(w->x(), w->y() + kSlotHeight);
-    auto *line = new QLabel(this);
+    auto *line = new TElidedLabel(this);
     line->setObjectName(QStringLiteral("lbFile%1").arg(n + 1));
-    line->setGeometry(ui->lbFile->geometry().translated(0, n * kSlotHeight + 5));
     auto *gauge = new QProgressBar(this);
     gauge->setObjectName(QStringLiteral("GaugeFile%1").arg(n + 1));
     gauge->setRange(0, 100);
-    gauge->setGeometry(ui->Gauge1->geometry().translated(0, n * kSlotHeight + 5));
     StyleGauge(gauge);
     gauge->setAccessibleName(tr("File progress %1").arg(n + 1));
+    ui->FileSlots->addSpacing(6);
+    ui->FileSlots->addWidget(line);
+    ui->FileSlots->addWidget(gauge);
     m_lines << line;
     m_gauges << gauge;
     m_slotJob << -1;
-    resize(width(), height() + kSlotHeight);
 }
 
 TExecForm::~TExecForm() { delete ui; }
@@ -149,9 +146,8 @@ void TExecForm::Attach(TRunEngine *engine)
         m_percent[index] = 0;
         if (m_lines.size() > 1)
             SetGauge(m_gauges[slot], 0); // the slot's gauge is the new file's from now on
-        const QString line = tr("Convert %1 to %2...").arg(source, output);
-        m_lines[slot]->setText(line);
-        m_lines[slot]->setToolTip(line); // long paths run past the dialog's edge
+        m_lines[slot]->setNames(tr("Convert %1 to %2..."), {source, output});
+        m_lines[slot]->setToolTip(m_lines[slot]->text()); // the line is cut where it is too long
         ui->lbTotal->setText(
             tr("Convert file %1 of total %2 file(s)").arg(index + 1).arg(m_engine->jobCount()));
     });

@@ -4,6 +4,8 @@
 // gauge, elapsed time, time left and Cancel. It draws what the run engine it is built with
 // announces; whoever built it starts the run. Closed from its title bar while the run goes
 // on, it only hides, keeps counting, and can be shown again.
+#include "progress/elidedlabel.h"
+
 #include <QDialog>
 #include <QList>
 #include <QMap>
@@ -11,6 +13,7 @@
 #include <QTimer>
 
 class QLabel;
+
 class TRunEngine;
 class QProgressBar;
 namespace Ui {
@@ -27,7 +30,8 @@ public:
 
     Ui::TExecForm *ui;
     // The controls the run writes (from ui, for code outside this unit).
-    QLabel *lbFile, *lbTotal;
+    TElidedLabel *lbFile;
+    QLabel *lbTotal;
     QProgressBar *Gauge1, *Gauge2;
     QTimer Timer1; // elapsed time, one tick a second while the run lasts
 
@@ -39,7 +43,7 @@ public:
     // Sets a gauge, clamping the value to its range (QProgressBar would ignore it).
     static void SetGauge(QProgressBar *gauge, qint64 value);
     // The file lines and gauges, one per job that may run at once (lbFile and Gauge1 first).
-    QList<QLabel *> FileLines() const { return m_lines; }
+    QList<TElidedLabel *> FileLines() const { return m_lines; }
     QList<QProgressBar *> FileGauges() const { return m_gauges; }
     // The run has ended: the elapsed time stands still from here on.
     void StopClock();
@@ -62,7 +66,7 @@ private:
     QPointer<TRunEngine> m_engine;
     void AddFileSlot();
 
-    QList<QLabel *> m_lines;
+    QList<TElidedLabel *> m_lines;
     QList<QProgressBar *> m_gauges;
     QList<int> m_slotJob;         // the job each file slot shows, -1 when free
     QMap<int, int> m_percent;     // running job -> its file percentage

@@ -7,7 +7,9 @@
 #include "desktop/desktop.h"
 #include "ui_setting.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QThread>
 #include <algorithm>
 #include <initializer_list>
@@ -73,11 +75,16 @@ TSettingForm::TSettingForm(QWidget *owner, TSettings &settings)
     connect(ui->CheckMP3VBR, &QCheckBox::toggled, this, [this] { CheckMP3VBRClick(); });
     connect(ui->CheckOggVBR, &QCheckBox::toggled, this, [this] { CheckOggVBRChange(); });
     connect(ui->CheckOggQuality, &QCheckBox::toggled, this, [this] { CheckOggQualityChange(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] { ShowOnlyFocusedAsDefault(); });
 
     FormCreate();
 }
 
-TSettingForm::~TSettingForm() { delete ui; }
+TSettingForm::~TSettingForm()
+{
+    disconnect(qApp, nullptr, this, nullptr); // the focus moves while the controls go
+    delete ui;
+}
 
 namespace {
 // A failed call of the audio component ends the preparation with its reason.
@@ -280,6 +287,34 @@ void TSettingForm::ShowFormatPage(int format)
 
 // The dialog frees itself when it closes; whoever opened it holds it through a QPointer.
 void TSettingForm::FormClose() {}
+
+// Return and Enter press the button that has the focus (the buttons take them themselves);
+// with the focus on any other control they press nothing, so that a list or a box never
+// saves the dialog by surprise. QDialog would press the first button instead.
+void TSettingForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// QDialog makes a button the default when it is shown and whenever an auto-default button
+// loses the focus, which draws it as the one Return presses; only the button in focus is.
+void TSettingForm::ShowOnlyFocusedAsDefault()
+{
+    for (QPushButton *button : findChildren<QPushButton *>())
+        if (!button->hasFocus())
+            button->setDefault(false);
+}
+
+void TSettingForm::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (visible)
+        ShowOnlyFocusedAsDefault();
+}
 
 void TSettingForm::done(int result)
 {

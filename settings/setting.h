@@ -55,10 +55,14 @@ public:
     void FormClose();
 
     void done(int result) override;
+    void setVisible(bool visible) override;
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void ShowOnlyFocusedAsDefault();
+
     TSettings &m_settings;
     TOutputSettings m_edit;
 };

@@ -136,7 +136,7 @@ private slots:
             caption = editor->windowTitle();
             duration = Job().Duration;
             endTime = Job().EndTime;
-            total = C<QLabel>(editor, "lbTotalTime")->text();
+            total = editor->TotalTime;
             edEnd = C<QLineEdit>(editor, "EdEnd")->text();
             selStart = editor->SelStart;
             selEnd = editor->SelEnd;
@@ -179,7 +179,7 @@ private slots:
         // Once a second the elapsed time and the thumb follow the position.
         QTRY_VERIFY_WITH_TIMEOUT(player->Position() >= 1200, 10000);
         editor->Timer1Timer();
-        const int elapsed = TimeToSeconds(C<QLabel>(editor, "lbElapsedTime")->text());
+        const int elapsed = TimeToSeconds(editor->ElapsedTime);
         QVERIFY(elapsed >= 1);
         QCOMPARE(C<QSlider>(editor, "TrackBar1")->value(), elapsed * 100 / 8);
 
@@ -189,7 +189,7 @@ private slots:
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
         QVERIFY(!editor->Timer1.isActive());
-        QCOMPARE(C<QLabel>(editor, "lbElapsedTime")->text(), SecondsToTime(player->Position() / 1000));
+        QCOMPARE(editor->ElapsedTime, SecondsToTime(player->Position() / 1000));
 
         // A release while paused does not seek; Play resumes where the thumb stands.
         const qint64 pausedAt = player->Position();
@@ -205,7 +205,7 @@ private slots:
         // Released at 25 while playing: total seconds x 25 x 10 ms.
         C<QSlider>(editor, "TrackBar1")->setValue(25);
         QTest::mouseRelease(C<QSlider>(editor, "TrackBar1"), Qt::LeftButton);
-        QCOMPARE(C<QLabel>(editor, "lbElapsedTime")->text(), SecondsToTime(8 * 25 / 100));
+        QCOMPARE(editor->ElapsedTime, SecondsToTime(8 * 25 / 100));
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY2(player->Position() >= 1900 && player->Position() < 2500,
                  qPrintable(QString::number(player->Position())));
@@ -222,10 +222,10 @@ private slots:
         // Set start and end take the thumb and the elapsed time; the job is not touched.
         QTest::mouseClick(picture, Qt::LeftButton);
         C<QSlider>(editor, "TrackBar1")->setValue(12);
-        C<QLabel>(editor, "lbElapsedTime")->setText(QStringLiteral("00:00:01"));
+        editor->SetPlayTime(QStringLiteral("00:00:01"), editor->TotalTime);
         C<QToolButton>(editor, "SpeedButton1")->click();
         C<QSlider>(editor, "TrackBar1")->setValue(75);
-        C<QLabel>(editor, "lbElapsedTime")->setText(QStringLiteral("00:00:06"));
+        editor->SetPlayTime(QStringLiteral("00:00:06"), editor->TotalTime);
         C<QToolButton>(editor, "SpeedButton2")->click();
         QCOMPARE(editor->SelStart, 12);
         QCOMPARE(editor->SelEnd, 75);
@@ -236,7 +236,7 @@ private slots:
 
         C<QToolButton>(editor, "SpeedBtnStop")->click();
         QCOMPARE(player->Mode(), TPlayerMode::Stopped);
-        QCOMPARE(C<QLabel>(editor, "lbElapsedTime")->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(editor->ElapsedTime, QStringLiteral("00:00:00"));
         QCOMPARE(C<QSlider>(editor, "TrackBar1")->value(), 0);
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
@@ -454,7 +454,7 @@ private slots:
         QTRY_VERIFY(editor->MP2 && editor->MP2->IsLoaded());
         QCOMPARE(Job().Duration, 0);
         QCOMPARE(Job().EndTime, QStringLiteral("Max"));
-        QCOMPARE(C<QLabel>(editor, "lbTotalTime")->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(editor->TotalTime, QStringLiteral("00:00:00"));
         QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:00"));
         C<QSlider>(editor, "TrackBar1")->setValue(37);
         editor->Timer1Timer();
@@ -488,7 +488,7 @@ private slots:
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(!editor->Timer1.isActive());
-        QCOMPARE(C<QLabel>(editor, "lbTotalTime")->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(editor->TotalTime, QStringLiteral("00:00:00"));
         QCOMPARE(Job().Duration, 0);
         QCOMPARE(Job().EndTime, QStringLiteral("Max"));
 
@@ -579,7 +579,7 @@ private slots:
         QVERIFY(!strip->noSound());
         QVERIFY(qAbs(strip->length() - ProbeDuration(m_long) * 1000) < 100);
         QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
-        const auto elapsed = [&] { return C<QLabel>(editor, "lbElapsedTime")->text(); };
+        const auto elapsed = [&] { return editor->ElapsedTime; };
         QCOMPARE(QApplication::focusWidget(), C<QWidget>(editor, "Panel2"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
@@ -666,7 +666,7 @@ private slots:
 
         stop->click();
         key(Qt::Key_Right);
-        QCOMPARE(C<QLabel>(editor, "lbElapsedTime")->text(), QStringLiteral("00:00:01"));
+        QCOMPARE(editor->ElapsedTime, QStringLiteral("00:00:01"));
         QVERIFY(near(1000));
         QVERIFY(play->isEnabled() && stop->isEnabled()); // waits there, paused
         stop->click();
@@ -732,6 +732,44 @@ private slots:
             QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1String(", "))));
         }
         QCOMPARE(C<QWidget>(editor, "TrackBar1")->accessibleName(), QStringLiteral("Position"));
+    }
+
+    // For the keyboard and the ear: Tab goes from the picture to the play buttons, then the
+    // track bar and the strip; both are sliders whose value is the play position, read as
+    // a time; the year and the track refuse what is not a digit as it is typed.
+    void keyboardAndEar()
+    {
+        Queue({m_clip});
+        TEditForm *editor = Show();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QStringList chain;
+        for (QWidget *w = C<QWidget>(editor, "Panel2"); chain.size() < 6; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                chain << w->objectName();
+        QCOMPARE(chain, (QStringList{"Panel2", "SpeedBtnPlay", "SpeedBtnPause", "SpeedBtnStop", "TrackBar1", "SoundStrip"}));
+
+        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        for (const char *name : {"TrackBar1", "SoundStrip"}) {
+            QAccessibleInterface *slider = QAccessible::queryAccessibleInterface(C<QWidget>(editor, name));
+            QCOMPARE(slider->role(), QAccessible::Slider);
+            QTRY_COMPARE(slider->text(QAccessible::Value), QStringLiteral("00:00:05"));
+            QCOMPARE(slider->text(QAccessible::Description), QStringLiteral("00:00:05"));
+            QCOMPARE(slider->valueInterface()->currentValue().toInt(), 5);
+            QCOMPARE(slider->valueInterface()->maximumValue().toInt(), 8);
+        }
+        QCOMPARE(C<QLabel>(editor, "lbPlayTime")->text(), QStringLiteral("00:00:05 / 00:00:08"));
+
+        C<QCheckBox>(editor, "CheckTag")->click();
+        for (const char *name : {"infoYear", "infoTrack"}) {
+            auto *field = C<QLineEdit>(editor, name);
+            field->clear();
+            QTest::keyClicks(field, QStringLiteral("2o0-5 x"));
+            QCOMPARE(field->text(), QStringLiteral("205"));
+        }
     }
 
     // A source without sound: an empty strip that says so.
@@ -848,7 +886,7 @@ private slots:
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
         QVERIFY(!editor->Timer1.isActive());
-        QCOMPARE(C<QLabel>(editor, "lbTotalTime")->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(editor->TotalTime, QStringLiteral("00:00:00"));
         QCOMPARE(Job().Duration, 10);
         QCOMPARE(Job().EndTime, QStringLiteral("00:00:10"));
     }

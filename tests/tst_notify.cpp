@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The notification at the end of a long run, on a private session bus with a stand-in for
-// the desktop's notification service.
+// The notification at the end of a long run, and the launcher's progress and the hold on
+// sleep during a run, on a private session bus with stand-ins for the desktop's services.
 #include "desktop/notify.h"
+#include "desktop/runactivity.h"
+
+#include <QDBusObjectPath>
+#include <QDBusUnixFileDescriptor>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -24,11 +31,80 @@ public slots:
     }
 };
 
+// The portal's Inhibit: each call gets a request object, whose Close releases the hold.
+class FakeRequest : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
+public:
+    bool closed = false;
+public slots:
+    void Close() { closed = true; }
+};
+
+class FakePortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Inhibit")
+public:
+    QDBusConnection bus{QString()};
+    FakeRequest request;
+    uint flags = 0;
+    QString reason;
+public slots:
+    QDBusObjectPath Inhibit(const QString &, uint f, const QVariantMap &options)
+    {
+        flags = f;
+        reason = options.value("reason").toString();
+        const QString path = "/org/freedesktop/portal/desktop/request/1/clipvox";
+        bus.registerObject(path, &request, QDBusConnection::ExportAllSlots);
+        return QDBusObjectPath(path);
+    }
+};
+
+// logind's Inhibit hands out the write end of a pipe: the hold lasts while any copy is open.
+class FakeLogind : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+public:
+    QStringList calls;
+    int readEnd = -1;
+public slots:
+    QDBusUnixFileDescriptor Inhibit(const QString &what, const QString &who, const QString &, const QString &mode)
+    {
+        calls << what + " " + who + " " + mode;
+        int ends[2];
+        if (pipe2(ends, O_CLOEXEC) != 0)
+            return {};
+        readEnd = ends[0];
+        QDBusUnixFileDescriptor hold(ends[1]); // a copy of its own
+        close(ends[1]);
+        return hold;
+    }
+};
+
+class LauncherListener : public QObject
+{
+    Q_OBJECT
+public:
+    QStringList seen;
+public slots:
+    void Update(const QString &uri, const QVariantMap &properties)
+    {
+        seen << QStringLiteral("%1 %2 %3").arg(uri, properties.value("progress").toString(),
+                                              properties.value("progress-visible").toString());
+    }
+};
+
 class TestNotify : public QObject
 {
     Q_OBJECT
     QProcess m_daemon;
     FakeNotifications m_service;
+    FakePortal m_portal;
+    FakeLogind m_logind;
+    LauncherListener m_launcher;
 
     bool serve(bool on)
     {
@@ -53,6 +129,8 @@ private slots:
     }
     void cleanupTestCase()
     {
+        if (m_logind.readEnd >= 0)
+            close(m_logind.readEnd);
         m_daemon.kill();
         m_daemon.waitForFinished();
     }
@@ -78,6 +156,70 @@ private slots:
         QVERIFY(serve(true));
         NotifyRunEnded(3, 0, 20000, false);
         QTRY_COMPARE(m_service.bodies, QStringList{"Clipvox: 3 files converted, 0 failed"});
+    }
+
+    // A run's progress reaches the launcher (each percent once, hidden at the end), and the
+    // session is held awake from Start to Stop: through the portal where it is on the bus,
+    // else through logind, whose descriptor is closed at Stop.
+    void runHoldsTheSessionAwake_data()
+    {
+        QTest::addColumn<bool>("portal");
+        QTest::newRow("portal") << true;
+        QTest::newRow("logind") << false;
+    }
+    void runHoldsTheSessionAwake()
+    {
+        QFETCH(bool, portal);
+        const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+        QDBusConnection services = QDBusConnection::connectToBus(address, "services");
+        // The test's bus stands for the system bus too.
+        QDBusConnection system = QDBusConnection::connectToBus(address, "system");
+        QVERIFY(services.connect(QString(), QString(), "com.canonical.Unity.LauncherEntry", "Update", &m_launcher,
+                                 SLOT(Update(QString, QVariantMap))));
+        m_portal.bus = services;
+        if (portal)
+            QVERIFY(services.registerService("org.freedesktop.portal.Desktop")
+                    && services.registerObject("/org/freedesktop/portal/desktop", &m_portal, QDBusConnection::ExportAllSlots));
+        QVERIFY(services.registerService("org.freedesktop.login1")
+                && services.registerObject("/org/freedesktop/login1", &m_logind, QDBusConnection::ExportAllSlots));
+        const auto unserve = qScopeGuard([&] {
+            services.unregisterObject("/org/freedesktop/portal/desktop");
+            services.unregisterService("org.freedesktop.portal.Desktop");
+            services.unregisterObject("/org/freedesktop/login1");
+            services.unregisterService("org.freedesktop.login1");
+        });
+        m_launcher.seen.clear();
+
+        const auto released = [this] {
+            pollfd p{m_logind.readEnd, POLLIN, 0};
+            return poll(&p, 1, 0) == 1 && (p.revents & POLLHUP);
+        };
+        TRunActivity activity(QDBusConnection::sessionBus(), system);
+        QSignalSpy held(&activity, &TRunActivity::holdChanged);
+        activity.Start();
+        QTRY_COMPARE(held.size(), 1);
+        QVERIFY(activity.Holding());
+        if (portal) {
+            QCOMPARE(m_portal.flags, 4u); // suspend
+            QVERIFY(!m_portal.reason.isEmpty());
+            QVERIFY(m_logind.calls.isEmpty());
+        } else {
+            QCOMPARE(m_logind.calls, QStringList{"sleep:idle Clipvox block"});
+            QVERIFY(!released());
+        }
+        activity.SetProgress(0.5);
+        activity.SetProgress(0.504); // the same percent: not sent again
+        activity.SetProgress(1.0);
+        activity.Stop();
+        QVERIFY(!activity.Holding());
+        const QString uri = TRunActivity::AppUri();
+        QTRY_COMPARE(m_launcher.seen, (QStringList{uri + " 0 true", uri + " 0.5 true", uri + " 1 true", uri + " 0 false"}));
+        if (portal)
+            QTRY_VERIFY(m_portal.request.closed);
+        else
+            QTRY_VERIFY(released());
+        services.disconnect(QString(), QString(), "com.canonical.Unity.LauncherEntry", "Update", &m_launcher,
+                            SLOT(Update(QString, QVariantMap)));
     }
 };
 

@@ -6,11 +6,14 @@
 #include "ui_main.h"
 #include "runharness.h"
 #include "media_fixtures.h"
+#include "core/translation.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTranslator>
 #include <QMimeData>
 #include <QtTest>
 
@@ -117,6 +120,7 @@ private slots:
 
     void queueOfThreeConvertsEndToEnd();
     void gaugesClampAndShowTruncatedPercent();
+    void longNamesInGerman();
     void cancelInVideoStepThenConvertAgain();
     void cancelInEncodingStep();
     void failingJobsBetweenGoodOnes();
@@ -221,8 +225,9 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
         dialog->Timer1Timer();
     QCOMPARE(elapsed->text(), QString("00:01:15"));
     QCOMPARE(dialog->findChild<QLineEdit *>("EditLeft")->text(), QString("--:--:--")); // no run, no estimate
-    QCOMPARE(dialog->windowTitle(), QString("Execute"));
-    QCOMPARE(dialog->size(), QSize(421, 232));
+    QCOMPARE(dialog->windowTitle(), QString("Converting"));
+    QVERIFY(dialog->width() >= 421);
+    QCOMPARE(dialog->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)); // it grows
     QCOMPARE(g->palette().color(QPalette::Text), QColor(Qt::blue));
     delete dialog;
 
@@ -238,6 +243,48 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
     QVERIFY(night->Gauge1->palette().color(QPalette::Text).lightness() > 128);
     QCOMPARE(night->Gauge2->palette().color(QPalette::Base), QColor(30, 30, 30));
     delete night;
+}
+
+// Two jobs with long paths, in German: every line shows the end of its output's name and
+// holds the whole in its tooltip, and "Abbrechen" with its icon fits its button.
+void TestRun::longNamesInGerman()
+{
+    RunHarness h;
+    const QList<QTranslator *> translators = InstallTranslators(QLocale(QStringLiteral("de_DE")));
+    const auto english = qScopeGuard([&] {
+        for (QTranslator *t : translators) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    QVERIFY(!translators.isEmpty());
+    // Laid out but never shown: shown without a run, the dialog closes at once.
+    auto *dialog = new TExecForm(h.window.get(), h.window->RunEngine, 2);
+    const auto deleteDialog = qScopeGuard([dialog] { delete dialog; });
+    dialog->layout()->activate();
+    auto *cancel = dialog->findChild<QPushButton *>("BtnCancel");
+    QCOMPARE(cancel->text(), QString("Abbrechen"));
+    QVERIFY(cancel->width() >= cancel->sizeHint().width());
+    QVERIFY(cancel->height() >= cancel->sizeHint().height());
+
+    const QString folder = "/home/someone/Videos/" + QString("Ein sehr langer Ordnername/").repeated(4);
+    const QStringList outputs{"Erster Vortrag über das Wetter.mp3", "Zweiter Vortrag.mp3"};
+    for (int job = 0; job < 2; ++job)
+        emit h.window->RunEngine->jobStarted(job, folder + QString("Quelle %1.avi").arg(job + 1), folder + outputs[job]);
+    for (const int width : {dialog->width(), dialog->width() + 300}) {
+        dialog->resize(width, dialog->height());
+        dialog->layout()->activate();
+        for (int job = 0; job < 2; ++job) {
+            const TElidedLabel *line = dialog->FileLines()[job];
+            const QString whole = QCoreApplication::translate("TExecForm", "Convert %1 to %2...")
+                                      .arg(folder + QString("Quelle %1.avi").arg(job + 1), folder + outputs[job]);
+            QVERIFY(whole.contains("konvertiert"));
+            QCOMPARE(line->toolTip(), whole);
+            QVERIFY2(line->elidedText().contains(QChar(0x2026)), qPrintable(line->elidedText())); // cut
+            QVERIFY2(line->elidedText().contains("/" + outputs[job]), qPrintable(line->elidedText()));
+            QVERIFY(line->fontMetrics().horizontalAdvance(line->elidedText()) <= line->contentsRect().width());
+        }
+    }
 }
 
 void TestRun::cancelInVideoStepThenConvertAgain()

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog against real settings files, the real main window and the real
 // WMA profile list of the audio component.
+#include "clip/edit.h"
 #include "main/main.h"
+#include "progress/execute.h"
 #include "media/audiofile2.h"
 #include "settings/setting.h"
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
+#include "ui_edit.h"
 #include "ui_setting.h"
 
 #include <QCheckBox>
@@ -20,6 +23,7 @@
 #include "support/queuecells.h"
 #include <QSpinBox>
 #include <QThread>
+#include <QAccessible>
 #include <QtTest>
 #include <memory>
 
@@ -120,6 +124,10 @@ private slots:
     void valuesOutsideTheirSets();
     void newPagesRoundTrip_data();
     void newPagesRoundTrip();
+    void returnAndEscape_data();
+    void returnAndEscape();
+    void readOnlyFieldsReadAtTextContrast_data();
+    void readOnlyFieldsReadAtTextContrast();
 };
 
 void TestSettingsDialog::windowTabsAndEntries()
@@ -129,7 +137,7 @@ void TestSettingsDialog::windowTabsAndEntries()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Settings"));
 
     auto *pages = Child<QTabWidget>(dialog, "PageControl1");
-    const QStringList captions{"General", "MP3", " WMA", " WAV", "OGG", "FLAC", "OPUS", "M4A"};
+    const QStringList captions{"General", "MP3", "WMA", "WAV", "OGG", "FLAC", "OPUS", "M4A"};
     const QStringList sheets{"TabSheet1", "TabSheet2", "TabSheet4", "TabSheet3", "TabSheet5",
                              "TabSheet6", "TabSheet7", "TabSheet8"};
     QCOMPARE(pages->count(), 8);
@@ -137,7 +145,8 @@ void TestSettingsDialog::windowTabsAndEntries()
         QCOMPARE(pages->tabText(p), captions[p]);
         QCOMPARE(pages->widget(p)->objectName(), sheets[p]);
     }
-    QCOMPARE(Child<QLabel>(dialog, "Label7")->text(), QStringLiteral("  WMA Profile"));
+    QCOMPARE(Child<QLabel>(dialog, "Label7")->text(), QStringLiteral("WMA Profile"));
+    QCOMPARE(Child<QLabel>(dialog, "lbOpusFrequency")->buddy(), Child(dialog, "lbOpusRate"));
 
     // Entries agree with the codecs position by position.
     for (const char *name : {"comboMP3Frequency", "cbWavFrequency", "ComboOggFrequency"}) {
@@ -178,18 +187,10 @@ void TestSettingsDialog::windowTabsAndEntries()
         QCOMPARE(List("CBOutputFormat")->itemText(f), s.cbFormat()->itemText(f));
     QCOMPARE(s.cbFormat()->count(), kFormatCount);
 
-    // The folder box changes only through "Select"; Enter presses nothing, Escape is Cancel.
+    // The folder box changes only through "Select": read-only, but not disabled.
     auto *dir = Child<QLineEdit>(dialog, "EdOutputDir");
-    QVERIFY(!dir->isEnabled());
+    QVERIFY(dir->isEnabled());
     QVERIFY(dir->isReadOnly());
-    for (const char *name : {"BtnOK", "BtnCancel", "BtnSelect"})
-        QVERIFY(!Child<QPushButton>(dialog, name)->autoDefault());
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    QTest::keyClick(dialog, Qt::Key_Return);
-    QVERIFY(Form() && Form()->isVisible());
-    QTest::keyClick(dialog, Qt::Key_Escape);
-    QTRY_VERIFY(!Form());
     QCOMPARE(s.desktop.messages.size(), 0);
 }
 
@@ -213,10 +214,10 @@ void TestSettingsDialog::windowAsBuilt()
     for (QWidget *w : std::initializer_list<QWidget *>{u.Label12, u.comboMP3MaxBitrate, u.Label13,
                                                        u.comboMP3VBRQuality, u.lbMinBitrate, u.ComboMinBitrate,
                                                        u.lbMaxBitrate, u.ComboMaxBitrate, u.lbQuality,
-                                                       u.ComboOggQuality, u.EdOutputDir})
+                                                       u.ComboOggQuality})
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     for (QWidget *w : std::initializer_list<QWidget *>{u.GroupBox3, u.GBVBR, u.GBQuality, u.CheckOggVBR,
-                                                       u.CheckOggQuality, u.BtnSelect})
+                                                       u.CheckOggQuality, u.BtnSelect, u.EdOutputDir})
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
     QVERIFY(!u.CheckMP3VBR->isChecked() && !u.CheckOggVBR->isChecked() && !u.CheckOggQuality->isChecked());
 }
@@ -553,8 +554,8 @@ void TestSettingsDialog::opensOnTheMainWindowsFormat_data()
     QTest::addColumn<QString>("caption");
     QTest::newRow("none") << -1 << "General";
     QTest::newRow("mp3") << 0 << "MP3";
-    QTest::newRow("wma") << 1 << " WMA";
-    QTest::newRow("wav") << 2 << " WAV";
+    QTest::newRow("wma") << 1 << "WMA";
+    QTest::newRow("wav") << 2 << "WAV";
     QTest::newRow("ogg") << 3 << "OGG";
     QTest::newRow("flac") << 4 << "FLAC";
     QTest::newRow("opus") << 5 << "OPUS";
@@ -723,4 +724,116 @@ void TestSettingsDialog::newPagesRoundTrip()
 }
 
 QTEST_MAIN(TestSettingsDialog)
+// Return and Enter press the button in focus and nothing else; Escape is Cancel.
+void TestSettingsDialog::returnAndEscape_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("outcome"); // saved, closed (nothing saved), open
+    QTest::newRow("OK, Return") << "BtnOK" << int(Qt::Key_Return) << "saved";
+    QTest::newRow("OK, Enter") << "BtnOK" << int(Qt::Key_Enter) << "saved";
+    QTest::newRow("Cancel, Return") << "BtnCancel" << int(Qt::Key_Return) << "closed";
+    QTest::newRow("format list, Return") << "CBOutputFormat" << int(Qt::Key_Return) << "open";
+    QTest::newRow("name pattern, Enter") << "EdNamePattern" << int(Qt::Key_Enter) << "open";
+    QTest::newRow("folder, Return") << "EdOutputDir" << int(Qt::Key_Return) << "open";
+    QTest::newRow("OK, Escape") << "BtnOK" << int(Qt::Key_Escape) << "closed";
+    QTest::newRow("name pattern, Escape") << "EdNamePattern" << int(Qt::Key_Escape) << "closed";
+}
+
+void TestSettingsDialog::returnAndEscape()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, outcome);
+    Session s;
+    TSettingForm *dialog = s.open();
+    const QString pattern = QStringLiteral("{name} edited");
+    Child<QLineEdit>(dialog, "EdNamePattern")->setText(pattern);
+    dialog->show();
+    QApplication::setActiveWindow(dialog);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    // The focus passes over OK first, as it does when one tabs round the dialog.
+    auto *target = Child(dialog, qPrintable(focus));
+    Child(dialog, "BtnOK")->setFocus(Qt::TabFocusReason);
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(target->hasFocus());
+    // Only the button in focus is drawn as the one Return presses.
+    for (QPushButton *button : dialog->findChildren<QPushButton *>())
+        QVERIFY2(button->isDefault() == (button == target), qPrintable(button->objectName()));
+    QTest::keyClick(target, Qt::Key(key));
+    if (outcome == "open") {
+        QVERIFY(Form() && Form()->isVisible());
+        QCOMPARE(FromFile().NamePattern == pattern, false);
+        return;
+    }
+    QTRY_VERIFY(!Form());
+    QCOMPARE(FromFile().NamePattern == pattern, outcome == "saved");
+}
+
+namespace {
+// WCAG 2 contrast of two colours, from 1 to 21.
+double Contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+} // namespace
+
+// The times of the progress dialog, the editor's start and end, and the settings' folder are
+// read-only, not disabled: a screen reader does not call them unavailable, and their text
+// reads at 4.5 to 1 or more on the field and on the window, under a light and a dark palette.
+void TestSettingsDialog::readOnlyFieldsReadAtTextContrast_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::style()->standardPalette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 238));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, QColor(238, 238, 238));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, QColor(238, 238, 238));
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
+    QTest::newRow("dark") << dark;
+}
+
+void TestSettingsDialog::readOnlyFieldsReadAtTextContrast()
+{
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+    Session s;
+    TSettingForm *settings = s.open();
+    TExecForm progress(s.main.get(), s.main->RunEngine);
+    TJob job;
+    job.SourceFile = s.folder.file("clip.avi");
+    job.StartTime = "00:00:00";
+    job.EndTime = "00:00:30";
+    TEditForm editor(s.main.get(), job);
+    const QList<QLineEdit *> fields{Child<QLineEdit>(settings, "EdOutputDir"), Child<QLineEdit>(&progress, "Edit1"),
+                                    Child<QLineEdit>(&progress, "EditLeft"), Child<QLineEdit>(&editor, "EdStart"),
+                                    Child<QLineEdit>(&editor, "EdEnd")};
+    for (QLineEdit *field : fields) {
+        const char *name = qPrintable(field->objectName());
+        QVERIFY2(field->isReadOnly(), name);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(field);
+        QVERIFY2(!accessible->state().disabled && accessible->state().readOnly, name);
+        // The colours the field is drawn in: its text group, on its own base or, frameless,
+        // on the window behind it.
+        const QPalette::ColorGroup group = field->isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const QColor text = field->palette().color(group, field->foregroundRole());
+        for (const QColor &ground : {field->palette().color(group, QPalette::Base),
+                                     field->parentWidget()->palette().color(group, QPalette::Window)})
+            QVERIFY2(Contrast(text, ground) >= 4.5,
+                     qPrintable(QStringLiteral("%1: %2 on %3, %4 to 1").arg(name, text.name(), ground.name())
+                                    .arg(Contrast(text, ground), 0, 'f', 1)));
+    }
+}
+
 #include "tst_settingsdialog.moc"
