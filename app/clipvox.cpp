@@ -3,6 +3,7 @@
 #include "cli/convert.h"
 #include "core/translation.h"
 #include "desktop/application.h"
+#include "desktop/singleapplication.h"
 #include "main/commandline.h"
 #include "main/main.h"
 
@@ -18,11 +19,29 @@ int main(int argc, char **argv)
         return RunCommandLine(argc, argv);
     ClipvoxApplication app(argc, argv);
     InstallTranslators(); // the user's language, from LANGUAGE and LANG
-    const TCommandLine command = ParseCommandLine(app.arguments());
+    // Started by the session bus for the desktop's "Open with": the window shows once the
+    // bus asks for it.
+    QStringList arguments = app.arguments();
+    const bool busService = arguments.removeAll(QStringLiteral("--gapplication-service")) > 0;
+    const TCommandLine command = ParseCommandLine(arguments);
+    // A Clipvox already running takes the files into its queue; this one ends.
+    SingleApplication single;
+    if (single.start(command.files) == SingleApplication::Start::Handed)
+        return 0;
     // One settings object for the program, handed to the window that shows and changes it.
     TSettings settings;
     TMainForm window(settings);
+    const auto toFront = [&window] {
+        window.show();
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.raise();
+        window.activateWindow();
+    };
+    QObject::connect(&single, &SingleApplication::filesOpened, &window,
+                     [&window](const QStringList &files) { window.QueueCommandLine(files); });
+    QObject::connect(&single, &SingleApplication::activated, &window, toFront);
     window.QueueCommandLine(command.files);
-    window.show();
+    if (!busService)
+        window.show();
     return app.exec();
 }
