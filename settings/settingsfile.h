@@ -18,6 +18,10 @@ void SetProgramFolder(const QString &folder, SettingsPlace place = SettingsPlace
 // (~/.config/clipvox/setup.ini).
 QString SettingsFilePath();
 QString UserSettingsFilePath();
+// The system-wide defaults under the user's settings: the first clipvox/setup.ini in
+// $XDG_CONFIG_DIRS (/etc/xdg when unset); empty when there is none, or for a portable copy.
+// Clipvox only reads it.
+QString SystemSettingsFilePath();
 
 // One INI file, read at construction. Section and key names match without regard to
 // case; the first of repeated sections or keys wins. Every write rewrites the whole file
