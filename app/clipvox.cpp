@@ -8,21 +8,24 @@
 #include "main/main.h"
 
 #include <csignal>
+#include <cstring>
 
 int main(int argc, char **argv)
 {
     // A file-size limit makes a write fail with EFBIG, and the job with "File too large",
     // instead of killing the program with its temporaries left behind.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Started by the session bus for the desktop's "Open with" (the D-Bus service file's
+    // Exec): the window shows once the bus asks for it.
+    const bool busService = argc == 2 && std::strcmp(argv[1], "--gapplication-service") == 0;
     // clipvox --convert ... works without a window, and without a display.
-    if (IsCommandLineMode(argc, argv))
+    if (!busService && IsCommandLineMode(argc, argv))
         return RunCommandLine(argc, argv);
     ClipvoxApplication app(argc, argv);
     InstallTranslators(); // the user's language, from LANGUAGE and LANG
-    // Started by the session bus for the desktop's "Open with": the window shows once the
-    // bus asks for it.
     QStringList arguments = app.arguments();
-    const bool busService = arguments.removeAll(QStringLiteral("--gapplication-service")) > 0;
+    if (busService)
+        arguments.removeLast();
     const TCommandLine command = ParseCommandLine(arguments);
     // A Clipvox already running takes the files into its queue; this one ends.
     SingleApplication single;

@@ -78,7 +78,7 @@ QString SystemSettingsFilePath()
 IniFile::IniFile(QString path) : m_path(std::move(path))
 {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
     m_tooLarge = file.size() > kMaxIniSize;
     QByteArray data = file.read(kMaxIniSize);
@@ -305,7 +305,7 @@ void LoadKeys(const SettingKey<S> (&keys)[N], S &s)
 {
     // The user's keys override the system-wide ones key by key, each over the built-in default.
     const IniFile ini(SettingsFilePath());
-    const IniFile system(SystemSettingsFilePath()); // an empty path reads as an empty file
+    const IniFile system(SystemSettingsFilePath()); // no path: an empty file
     for (const SettingKey<S> &k : keys) {
         const QString section = QLatin1String(k.section), key = QLatin1String(k.key);
         if (auto text = std::get_if<QString S::*>(&k.field)) {
