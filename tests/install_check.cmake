@@ -119,7 +119,7 @@ foreach(size 16 32 48 64 128 256)
   endif()
 endforeach()
 
-file(STRINGS "${DEST}/${entry_file}" entry)
+file(STRINGS "${DEST}/${entry_file}" entry ENCODING UTF-8)
 # "Open with" reaches the running Clipvox through the session bus, which starts the program
 # with the service file when none runs.
 foreach(line "Exec=clipvox %F" "Icon=clipvox" "Type=Application" "DBusActivatable=true")
@@ -190,7 +190,7 @@ endif()
 if(SUPPORT_URL MATCHES "^https?://")
   list(APPEND expected_urls "<url type=\"bugtracker\">${SUPPORT_URL}</url>")
 endif()
-if(NOT urls STREQUAL expected_urls)
+if(NOT "${urls}" STREQUAL "${expected_urls}")
   fail("the AppStream addresses are \"${urls}\", the build's \"${expected_urls}\"")
 endif()
 string(REGEX MATCHALL "<mediatype>[^<]*</mediatype>" provided "${metainfo}")
