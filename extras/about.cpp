@@ -5,14 +5,29 @@
 #include "desktop/desktop.h"
 #include "ui_about.h"
 
-#include <QMouseEvent>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPushButton>
 
-TAboutForm::TAboutForm(QWidget *owner, const QString &homePage, const QString &supportMail)
-    : QDialog(owner), ui(new Ui::TAboutForm), m_homePage(homePage), m_supportMail(supportMail)
+namespace {
+// Screen readers announce the link labels as links, not as plain text.
+QAccessibleInterface *LinkAccessible(const QString &className, QObject *object)
 {
-    ui->setupUi(this);
+    if (className == QLatin1String("QLabel") && object && object->property("clipvoxLink").toBool())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Link);
+    return nullptr;
+}
+} // namespace
+
+TAboutForm::TAboutForm(QWidget *owner, const QString &homePage, const QString &supportMail)
+    : QDialog(owner), ui(new Ui::TAboutForm)
+{
+    // Before the form is made: an interface is made once per object, and setupUi may ask for it.
+    static const bool factoryInstalled = (QAccessible::installFactory(LinkAccessible), true);
+    Q_UNUSED(factoryInstalled);
+    ui->setupUi(this); // the links carry the property clipvoxLink
     // The .ui names the 1x picture; an icon also finds its @2x file on a screen scaled by 2.
     ui->Image1->setPixmap(QIcon(QStringLiteral(":/icons/clipvox.png")).pixmap(ui->Image1->pixmap().size()));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -20,13 +35,17 @@ TAboutForm::TAboutForm(QWidget *owner, const QString &homePage, const QString &s
                    Qt::WindowCloseButtonHint);
     resize(size().expandedTo(minimumSizeHint())); // opens at its first size, its smallest
     setMinimumSize(size());
-    for (QLabel *link : {ui->Label5, ui->Label7}) {
-        link->setCursor(Qt::PointingHandCursor);
-        link->installEventFilter(this);
-        SetLinkLook(link, false);
-    }
-    ui->Label5->setText(m_homePage);
-    ui->Label7->setToolTip(QUrl(m_supportMail).path());
+    MakeLink(ui->Label5, homePage, homePage);
+    MakeLink(ui->Label7, supportMail, ui->Label7->text());
+    const QUrl support(supportMail);
+    ui->Label7->setToolTip(support.scheme() == QLatin1String("mailto") ? support.path() : supportMail);
+    // A build without an address shows no row for it, rather than a link to nowhere.
+    ui->Label4->setVisible(!homePage.isEmpty());
+    ui->Label5->setVisible(!homePage.isEmpty());
+    ui->Label6->setVisible(!supportMail.isEmpty());
+    ui->Label7->setVisible(!supportMail.isEmpty());
+    // Close has the focus; Tab goes on to the links.
+    ui->BtnClose->setFocus();
     connect(ui->BtnClose, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCloseClick(); }); });
     FormCreate();
 }
@@ -42,56 +61,28 @@ void TAboutForm::FormCreate()
 
 void TAboutForm::BtnCloseClick() { close(); }
 
-void TAboutForm::SetLinkLook(QLabel *label, bool hovered)
+void TAboutForm::MakeLink(QLabel *label, const QString &url, const QString &text)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, hovered ? QColor(255, 0, 0) : QColor(0, 0, 255));
-    label->setPalette(palette);
-    QFont font = label->font();
-    font.setUnderline(hovered);
-    label->setFont(font);
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), text.toHtmlEscaped()));
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setOpenExternalLinks(false);
+    connect(label, &QLabel::linkActivated, label,
+            [](const QString &link) { Guarded([&] { Desktop::instance().openUrl(QUrl(link)); }); });
+    // Return opens the link as soon as Tab has reached the label (a label's own keys would
+    // need a second Tab to pick its link first).
+    label->setProperty("clipvoxUrl", url);
+    label->installEventFilter(label->window());
 }
-
-void TAboutForm::Label5Click() { Desktop::instance().openUrl(QUrl(m_homePage)); }
-
-void TAboutForm::Label5MouseEnter() { SetLinkLook(ui->Label5, true); }
-
-void TAboutForm::Label5MouseLeave() { SetLinkLook(ui->Label5, false); }
-
-void TAboutForm::Label7Click() { Desktop::instance().openUrl(QUrl(m_supportMail)); }
-
-void TAboutForm::Label7MouseEnter() { SetLinkLook(ui->Label7, true); }
-
-void TAboutForm::Label7MouseLeave() { SetLinkLook(ui->Label7, false); }
 
 bool TAboutForm::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool home = watched == ui->Label5;
-    if (home || watched == ui->Label7) {
-        switch (event->type()) {
-        case QEvent::Enter:
-            home ? Label5MouseEnter() : Label7MouseEnter();
-            break;
-        case QEvent::Leave:
-            home ? Label5MouseLeave() : Label7MouseLeave();
-            break;
-        case QEvent::MouseButtonPress:
-            // Taken, so that the release comes back to this link.
-            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-                event->accept();
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonRelease: {
-            // A click: the left button let go over the link it was pressed on.
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton &&
-                static_cast<QWidget *>(watched)->rect().contains(mouse->position().toPoint()))
-                Guarded([&] { home ? Label5Click() : Label7Click(); });
-            break;
-        }
-        default:
-            break;
+    if (event->type() == QEvent::KeyPress && watched->property("clipvoxLink").toBool()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const QUrl url(watched->property("clipvoxUrl").toString());
+            Guarded([&] { Desktop::instance().openUrl(url); });
+            return true;
         }
     }
     return QDialog::eventFilter(watched, event);

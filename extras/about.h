@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// "About": the product's name and version, and links to the home page and support mail.
+// "About": the product's name and version, and links to the home page and the support.
 #include <QDialog>
 #include <QPointer>
 
@@ -16,7 +16,8 @@ class TAboutForm : public QDialog
 {
     Q_OBJECT
 public:
-    // The home page's address and the support mail's "mailto:" address the links open.
+    // The home page's address and the support's address (https: or mailto:) the links open;
+    // the row of an empty one is hidden.
     TAboutForm(QWidget *owner, const QString &homePage, const QString &supportMail);
     ~TAboutForm() override;
 
@@ -24,19 +25,12 @@ public:
 
     void FormCreate();
     void BtnCloseClick();
-    void Label5Click();
-    void Label5MouseEnter();
-    void Label5MouseLeave();
-    void Label7Click();
-    void Label7MouseEnter();
-    void Label7MouseLeave();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // A link's two looks: red and underlined under the mouse, blue and plain otherwise.
-    static void SetLinkLook(QLabel *label, bool hovered);
-
-    QString m_homePage, m_supportMail;
+    // Makes the label a link to url showing text: in the palette's link colour, reached with
+    // Tab, opened with Return or a click through the desktop, and announced as a link.
+    static void MakeLink(QLabel *label, const QString &url, const QString &text);
 };

@@ -4,6 +4,7 @@
 #include "main/main.h"
 
 #include "clip/edit.h"
+#include "core/project.h"
 #include "extras/about.h"
 #include "extras/tip.h"
 #include "desktop/application.h"
@@ -26,8 +27,8 @@
 #include <QShortcut>
 #include <QStatusBar>
 
-const char *const kHomePageUrl = "https://clipvox.example.org/";
-const char *const kSupportMail = "mailto:support@clipvox.example.org";
+const char *const kHomePageUrl = ProjectHomePage; // the build's; empty when it names none
+const char *const kSupportMail = ProjectSupportUrl;
 
 namespace {
 QMenu *PopupMenuEdit = nullptr;
@@ -107,6 +108,8 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     PopupMenuHelp->addAction(ui->HelpContent1);
     PopupMenuHelp->addSeparator();
     PopupMenuHelp->addActions({ui->Homepage1, ui->TechnicalSupport1});
+    ui->Homepage1->setVisible(*kHomePageUrl != '\0');
+    ui->TechnicalSupport1->setVisible(*kSupportMail != '\0');
     PopupMenuHelp->addSeparator();
     PopupMenuHelp->addActions({ui->About1, ui->ipoftheDay1});
 

@@ -69,10 +69,28 @@ QString QueueFilePath()
     return state + QStringLiteral("/clipvox/queue.json");
 }
 
+QString SystemSettingsFilePath()
+{
+    if (SettingsFilePath() != UserSettingsFilePath())
+        return QString();
+    QString dirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
+    if (dirs.isEmpty())
+        dirs = QStringLiteral("/etc/xdg");
+    for (const QString &dir : dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        // The XDG rule: relative entries are ignored.
+        if (QDir::isRelativePath(dir))
+            continue;
+        const QString path = dir + QStringLiteral("/clipvox/setup.ini");
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
+}
+
 IniFile::IniFile(QString path) : m_path(std::move(path))
 {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
     m_tooLarge = file.size() > kMaxIniSize;
     QByteArray data = file.read(kMaxIniSize);
@@ -297,16 +315,25 @@ const SettingKey<TTipSettings> kTipKeys[] = {
 template <class S, size_t N>
 void LoadKeys(const SettingKey<S> (&keys)[N], S &s)
 {
+    // The user's keys override the system-wide ones key by key, each over the built-in default.
     const IniFile ini(SettingsFilePath());
+    const IniFile system(SystemSettingsFilePath()); // no path: an empty file
     for (const SettingKey<S> &k : keys) {
         const QString section = QLatin1String(k.section), key = QLatin1String(k.key);
         if (auto text = std::get_if<QString S::*>(&k.field)) {
-            s.*(*text) = ini.readString(section, key, k.text ? QString::fromUtf8(k.text) : DefaultOutputPath());
+            const QString def = system.readString(section, key, k.text ? QString::fromUtf8(k.text) : DefaultOutputPath());
+            s.*(*text) = ini.readString(section, key, def);
             continue;
         }
-        int v = ini.readInteger(section, key, k.def);
-        if (v < k.low || v > k.high || (!k.values.empty() && std::ranges::find(k.values, v) == k.values.end()))
-            v = k.def;
+        const auto valid = [&k](int v) {
+            return v >= k.low && v <= k.high && (k.values.empty() || std::ranges::find(k.values, v) != k.values.end());
+        };
+        int def = system.readInteger(section, key, k.def);
+        if (!valid(def))
+            def = k.def;
+        int v = ini.readInteger(section, key, def);
+        if (!valid(v))
+            v = def;
         if (auto number = std::get_if<int S::*>(&k.field))
             s.*(*number) = v;
         else

@@ -21,6 +21,10 @@ QString UserSettingsFilePath();
 // Where the main window keeps its queue between sessions: beside a portable copy's
 // setup.ini, else $XDG_STATE_HOME/clipvox/queue.json (~/.local/state/clipvox/queue.json).
 QString QueueFilePath();
+// The system-wide defaults under the user's settings: the first clipvox/setup.ini in
+// $XDG_CONFIG_DIRS (/etc/xdg when unset); empty when there is none, or for a portable copy.
+// Clipvox only reads it.
+QString SystemSettingsFilePath();
 
 // One INI file, read at construction. Section and key names match without regard to
 // case; the first of repeated sections or keys wins. Every write rewrites the whole file

@@ -3,7 +3,8 @@ cmake_minimum_required(VERSION 3.24)
 # Builds the Debian package of the build folder with CPack, unpacks it into a scratch folder
 # and checks what a desktop needs: the program folder with tips and guide, the start link in
 # bin, the desktop entry, the icons, the AppStream file, the manual page and the shell
-# completions. The package stays in OUT for install_package.sh, which installs it.
+# completions, the D-Bus service, the translations of the desktop entry and the AppStream
+# file, and the project's addresses (HOMEPAGE, SUPPORT_URL; none when empty). The package stays in OUT for install_package.sh, which installs it.
 function(fail text)
   message(FATAL_ERROR "${text}")
 endfunction()
@@ -36,7 +37,7 @@ if(NOT rc EQUAL 0 OR NOT EXISTS "${deb}")
 endif()
 
 # The control fields: name and version, and the libraries dpkg-shlibdeps found.
-foreach(field Package Version Architecture Depends)
+foreach(field Package Version Architecture Depends Homepage)
   execute_process(COMMAND "${dpkg-deb}" --field "${deb}" ${field} OUTPUT_VARIABLE ${field}
                   OUTPUT_STRIP_TRAILING_WHITESPACE)
 endforeach()
@@ -49,6 +50,10 @@ foreach(library libqt6widgets6 libavformat libmpv libmp3lame0 libtag1v5 libc6)
     fail("the package does not depend on ${library}: Depends: ${Depends}")
   endif()
 endforeach()
+
+if(NOT Homepage STREQUAL "${HOMEPAGE}")
+  fail("the package's Homepage is \"${Homepage}\", the build's \"${HOMEPAGE}\"")
+endif()
 
 # Every file lies under /usr.
 execute_process(COMMAND "${dpkg-deb}" --contents "${deb}" OUTPUT_VARIABLE listing)
@@ -73,12 +78,13 @@ endif()
 set(DEST "${DEST}/usr")
 set(entry_file ${DATADIR}/applications/org.clipvox.Clipvox.desktop)
 set(metainfo_file ${DATADIR}/metainfo/org.clipvox.Clipvox.metainfo.xml)
+set(service_file ${DATADIR}/dbus-1/services/org.clipvox.Clipvox.service)
 set(icons ${DATADIR}/icons/hicolor/scalable/apps/clipvox.svg)
 foreach(size 16 32 48 64 128 256)
   list(APPEND icons ${DATADIR}/icons/hicolor/${size}x${size}/apps/clipvox.png)
 endforeach()
 foreach(f ${LIBDIR}/clipvox/clipvox ${LIBDIR}/clipvox/tips.txt ${LIBDIR}/clipvox/clipvox.html
-          ${BINDIR}/clipvox ${entry_file} ${metainfo_file} ${MANDIR}/man1/clipvox.1.gz ${icons}
+          ${BINDIR}/clipvox ${entry_file} ${metainfo_file} ${service_file} ${MANDIR}/man1/clipvox.1.gz ${icons}
           ${DATADIR}/bash-completion/completions/clipvox ${DATADIR}/zsh/vendor-completions/_clipvox
           ${DATADIR}/fish/vendor_completions.d/clipvox.fish)
   if(NOT EXISTS "${DEST}/${f}")
@@ -113,12 +119,37 @@ foreach(size 16 32 48 64 128 256)
   endif()
 endforeach()
 
-file(STRINGS "${DEST}/${entry_file}" entry)
-foreach(line "Exec=clipvox %F" "Icon=clipvox" "Type=Application")
+file(STRINGS "${DEST}/${entry_file}" entry ENCODING UTF-8)
+# "Open with" reaches the running Clipvox through the session bus, which starts the program
+# with the service file when none runs.
+foreach(line "Exec=clipvox %F" "Icon=clipvox" "Type=Application" "DBusActivatable=true")
   if(NOT line IN_LIST entry)
     fail("the desktop entry lacks ${line}")
   endif()
 endforeach()
+file(STRINGS "${DEST}/${service_file}" service)
+foreach(line "[D-BUS Service]" "Name=org.clipvox.Clipvox" "Exec=/usr/${BINDIR}/clipvox --gapplication-service")
+  if(NOT line IN_LIST service)
+    fail("the D-Bus service file lacks ${line}: ${service}")
+  endif()
+endforeach()
+# The menu and the software centre speak every language of the program.
+file(READ "${DEST}/${metainfo_file}" metainfo)
+foreach(lang de fr es pt_BR zh_CN)
+  foreach(key Name GenericName Comment Keywords)
+    if(NOT entry MATCHES "(^|;)${key}\\[${lang}\\]=[^;]")
+      fail("the desktop entry has no ${key}[${lang}]")
+    endif()
+  endforeach()
+  string(REGEX MATCHALL "<(summary|p|li) xml:lang=\"${lang}\">" translated "${metainfo}")
+  list(LENGTH translated count)
+  if(count LESS 8)
+    fail("the AppStream file has ${count} texts in ${lang}, not the summary and the whole description")
+  endif()
+endforeach()
+if(NOT "GenericName[de]=Audio-Extraktor" IN_LIST entry)
+  fail("the desktop entry's German generic name is not the German translation")
+endif()
 # "Open with Clipvox" for every video type the add-files dialog offers.
 file(READ "${DEST}/${entry_file}" text)
 string(REGEX MATCH "\nMimeType=([^\n]*)" mimetypes "${text}")
@@ -138,7 +169,8 @@ if(NOT rc EQUAL 0 OR NOT said STREQUAL "")
   fail("desktop-file-validate: ${said}")
 endif()
 
-# AppStream: valid, naming the desktop entry, the media types it opens and this version.
+# AppStream: valid, naming the desktop entry, the media types it opens and this version, and
+# the build's addresses only.
 execute_process(COMMAND "${appstreamcli}" validate --no-net "${DEST}/${metainfo_file}"
                 RESULT_VARIABLE rc OUTPUT_VARIABLE said ERROR_VARIABLE said)
 if(NOT rc EQUAL 0 OR said MATCHES "(^|\n)[EW]: ")
@@ -150,7 +182,17 @@ execute_process(COMMAND "${appstreamcli}" validate-tree --no-net "${OUT}/root"
 if(NOT rc EQUAL 0 OR said MATCHES "(^|\n)[EW]: ")
   fail("appstreamcli validate-tree --no-net:\n${said}")
 endif()
-file(READ "${DEST}/${metainfo_file}" metainfo)
+string(REGEX MATCHALL "<url type=\"[a-z]+\">[^<]*</url>" urls "${metainfo}")
+set(expected_urls)
+if(HOMEPAGE)
+  list(APPEND expected_urls "<url type=\"homepage\">${HOMEPAGE}</url>")
+endif()
+if(SUPPORT_URL MATCHES "^https?://")
+  list(APPEND expected_urls "<url type=\"bugtracker\">${SUPPORT_URL}</url>")
+endif()
+if(NOT "${urls}" STREQUAL "${expected_urls}")
+  fail("the AppStream addresses are \"${urls}\", the build's \"${expected_urls}\"")
+endif()
 string(REGEX MATCHALL "<mediatype>[^<]*</mediatype>" provided "${metainfo}")
 string(REGEX REPLACE "</?mediatype>" "" provided "${provided}")
 string(REPLACE ";" "\n" provided "${provided}")

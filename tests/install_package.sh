@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the package that install_check.cmake built with apt-get, converts a short video
 # with the installed clipvox, checks the AppStream file, the manual page and the desktop
-# entry as installed, then removes the package and checks that nothing of it is left.
+# entry as installed, that a second start hands its video to the running window and that
+# the session bus starts Clipvox for "Open with", then removes the package and checks that
+# nothing of it is left.
 # Usage: install_package.sh FOLDER-WITH-THE-DEB VERSION
 set -euo pipefail
 folder=$1 version=$2
+here=$(dirname "$(realpath "$0")")
 deb=$(realpath "$folder/clipvox_${version}_$(dpkg --print-architecture).deb")
 
 skip() { echo "install_package skipped: $*"; exit 0; }
@@ -72,10 +75,32 @@ check_installed() {
     || fail "appstreamcli validate: $said"
   said=$(desktop-file-validate /usr/share/applications/org.clipvox.Clipvox.desktop 2>&1) && [ -z "$said" ] \
     || fail "desktop-file-validate: $said"
+  # A German desktop shows the German menu entry.
+  grep -qx 'GenericName\[de\]=Audio-Extraktor' /usr/share/applications/org.clipvox.Clipvox.desktop \
+    || fail "the installed desktop entry has no German generic name"
   [ -f /usr/share/man/man1/clipvox.1.gz ] \
     || fail "dpkg did not install the manual page (a path-exclude in /etc/dpkg/dpkg.cfg.d?)"
   said=$(MANWIDTH=80 man --warnings clipvox 2>&1 >/dev/null) && [ -z "$said" ] || fail "man --warnings clipvox: $said"
   MANWIDTH=80 man clipvox 2>/dev/null | grep -q -- "--convert" || fail "man clipvox does not show the page"
+
+  # One window: a second start hands its video to the first, under a session bus of its own.
+  said=$(dbus-run-session -- bash "$here/single_window.sh" /usr/bin/clipvox 2>&1) \
+    || fail "one window for every start: $said"
+  # "Open with" on a desktop: the session bus starts the installed Clipvox from its service
+  # file and hands it the video, which its window queues (setup.ini records the folder).
+  mkdir -p "$scratch/opened/config/clipvox"
+  printf '[tips]\nshowtip=0\n' > "$scratch/opened/config/clipvox/setup.ini"
+  said=$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/opened/config" dbus-run-session -- bash -c '
+    gdbus call --session --dest org.clipvox.Clipvox --object-path /org/clipvox/Clipvox \
+      --method org.freedesktop.Application.Open "[\"file://$1\"]" "{}" > /dev/null || exit 1
+    pid=$(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+      --method org.freedesktop.DBus.GetConnectionUnixProcessID org.clipvox.Clipvox | sed -E "s/.*uint32 ([0-9]+).*/\\1/")
+    for _ in $(seq 600); do
+      grep -qxF "lastfolder=$2" "$3" && { kill "$pid"; exit 0; }
+      sleep 0.1
+    done
+    kill "$pid"; exit 1' - "$scratch/talk.mp4" "$scratch/" "$scratch/opened/config/clipvox/setup.ini" 2>&1) \
+    || fail "the session bus did not start Clipvox with the video: $said"
 
   # "Open with Clipvox": the desktop database lists it for MP4 and MKV.
   if [ -f /usr/share/applications/mimeinfo.cache ]; then

@@ -430,12 +430,17 @@ void TestMainWindow::outputFolderButton()
 void TestMainWindow::helpLinksGoThroughTheDesktop()
 {
     window().ui->HelpContent1->trigger();
-    window().ui->Homepage1->trigger();
-    window().ui->TechnicalSupport1->trigger();
-    QCOMPARE(m_desktop->openedUrls.size(), 3);
-    QCOMPARE(m_desktop->openedUrls[0], QUrl::fromLocalFile(m_folder->file("clipvox.html")));
-    QCOMPARE(m_desktop->openedUrls[1].scheme(), QString("https"));
-    QCOMPARE(m_desktop->openedUrls[2].scheme(), QString("mailto"));
+    QList<QUrl> opened{QUrl::fromLocalFile(m_folder->file("clipvox.html"))};
+    // The home page and the support are offered only when the build names them.
+    for (auto [action, address] : {std::pair{window().ui->Homepage1, kHomePageUrl},
+                                   std::pair{window().ui->TechnicalSupport1, kSupportMail}}) {
+        QCOMPARE(action->isVisible(), *address != '\0');
+        if (action->isVisible()) {
+            action->trigger();
+            opened << QUrl(QString::fromLatin1(address));
+        }
+    }
+    QCOMPARE(m_desktop->openedUrls, opened);
     QVERIFY(m_desktop->messages.isEmpty());
 
     // Without a browser or launcher, F1 says where the user guide is.

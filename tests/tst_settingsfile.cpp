@@ -29,6 +29,8 @@ private slots:
     void badFilesLoadDefaults();
     void formatExtension();
     void settingsPlace();
+    void systemDefaults_data();
+    void systemDefaults();
     void newFormatKeys_data();
     void newFormatKeys();
     void outOfRangeKeysFallBack_data();
@@ -432,6 +434,57 @@ void TestSettingsFile::settingsPlace()
     LoadSettings(s);
     QCOMPARE(s.OutputFormat, 2);
     qputenv("HOME", oldHome);
+    oldXdg.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldXdg);
+}
+
+void TestSettingsFile::systemDefaults_data()
+{
+    QTest::addColumn<QByteArray>("user");
+    QTest::addColumn<bool>("portable");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("bitrate");
+    QTest::addColumn<QString>("namePattern");
+    QTest::newRow("system file only") << QByteArray() << false << 4 << 192 << "{n}-{name}";
+    QTest::newRow("user overrides key by key") << QByteArray("[general]\noutputformat=2\n") << false << 2 << 192
+                                               << "{n}-{name}";
+    QTest::newRow("user value out of range: the system's")
+        << QByteArray("[mp3]\nbitrate=999\n") << false << 4 << 192 << "{n}-{name}";
+    QTest::newRow("portable copy: built-in defaults") << QByteArray() << true << 0 << 128 << "{name}";
+}
+
+// A setup.ini in $XDG_CONFIG_DIRS/clipvox gives the defaults under the user's own file;
+// the first folder that has one wins, a portable copy ignores it, and it is never written.
+void TestSettingsFile::systemDefaults()
+{
+    QFETCH(QByteArray, user);
+    QFETCH(bool, portable);
+    QFETCH(int, format);
+    QFETCH(int, bitrate);
+    QFETCH(QString, namePattern);
+    TempProgramFolder program, home;
+    for (const char *folder : {"sys1/clipvox", "sys2/clipvox", "empty/clipvox", "user/clipvox"})
+        QDir(home.path()).mkpath(folder);
+    const QByteArray system = "[general]\noutputformat=4\nnamepattern={n}-{name}\njobs=999\n[mp3]\nbitrate=192\n";
+    home.write("sys1/clipvox/setup.ini", system);
+    home.write("sys2/clipvox/setup.ini", "[general]\noutputformat=3\n[mp3]\nbitrate=320\n");
+    const QByteArray oldXdg = qgetenv("XDG_CONFIG_HOME"), oldDirs = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_HOME", (home.path() + "user").toUtf8());
+    qputenv("XDG_CONFIG_DIRS", ("sys2:" + home.path() + "empty:" + home.path() + "sys1:" + home.path() + "sys2").toUtf8());
+    if (portable)
+        program.write("setup.ini", user);
+    else if (!user.isEmpty())
+        home.write("user/clipvox/setup.ini", user);
+    SetProgramFolder(program.path(), SettingsPlace::ByRule);
+    TOutputSettings s;
+    LoadSettings(s);
+    QCOMPARE(s.OutputFormat, format);
+    QCOMPARE(s.Mp3Bitrate, bitrate);
+    QCOMPARE(s.NamePattern, namePattern);
+    QCOMPARE(s.Jobs, 1); // out of range in the system file: the built-in default
+    SaveSettings(s);
+    QCOMPARE(home.read("sys1/clipvox/setup.ini"), system);
+    QCOMPARE(IniFile(SettingsFilePath()).readInteger("general", "outputformat", -1), format);
+    oldDirs.isNull() ? qunsetenv("XDG_CONFIG_DIRS") : qputenv("XDG_CONFIG_DIRS", oldDirs);
     oldXdg.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldXdg);
 }
 

@@ -242,6 +242,81 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../resources/desktop-texts.cpp" line="+10"/>
+        <source>Clipvox</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Name</extracomment>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Audio Extractor</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s GenericName</extracomment>
+        <translation>Audio-Extraktor</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Convert the sound track of videos into MP3, WMA, WAV, OGG, FLAC, Opus or M4A files</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Comment</extracomment>
+        <translation>Die Tonspur von Videos in MP3-, WMA-, WAV-, OGG-, FLAC-, Opus- oder M4A-Dateien umwandeln</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>audio;video;convert;extract;mp3;ogg;wma;wav;flac;opus;m4a;sound track;</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Keywords: search words, each ending in ;</extracomment>
+        <translation>Audio;Video;umwandeln;konvertieren;extrahieren;Tonspur;Ton;mp3;ogg;wma;wav;flac;opus;m4a;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pull the sound track out of videos into audio files</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s summary</extracomment>
+        <translation>Die Tonspur aus Videos in Audiodateien holen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clipvox converts the sound track of video files into audio files. Queue your videos, preview each one, trim it to a start and end time, give it tags, pick one output folder and one format, and convert the whole queue while a progress dialog shows how far it has come.</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Clipvox wandelt die Tonspur von Videodateien in Audiodateien um. Stellen Sie Ihre Videos in die Warteschlange, sehen Sie sich jedes an, schneiden Sie es auf eine Start- und Endzeit zu, geben Sie ihm Tags, wählen Sie einen Zielordner und ein Format, und wandeln Sie die ganze Warteschlange um, während ein Fortschrittsdialog zeigt, wie weit sie gekommen ist.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reads AVI, MPEG, WMV, ASF, MP4, MKV, WebM, MOV, FLV, MPEG transport streams, VOB, 3GP, OGV and DV</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Liest AVI, MPEG, WMV, ASF, MP4, MKV, WebM, MOV, FLV, MPEG-Transportströme, VOB, 3GP, OGV und DV</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Writes MP3, WMA, WAV, OGG, lossless FLAC, Opus or AAC in M4A, each with its encoder parameters</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Schreibt MP3, WMA, WAV, OGG, verlustfreies FLAC, Opus oder AAC in M4A, jeweils mit eigenen Encoder-Parametern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A clip editor with a preview and a sound strip that shows the start of speech and the pauses</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Ein Clip-Editor mit Vorschau und einem Tonstreifen, der den Beginn der Sprache und die Pausen zeigt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionally makes the loudness of the whole queue even (EBU R128)</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Gleicht auf Wunsch die Lautheit der ganzen Warteschlange an (EBU R128)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Converts several files at the same time, and never leaves a half-written file behind</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Wandelt mehrere Dateien gleichzeitig um und hinterlässt nie eine halb geschriebene Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Converts without a window too: clipvox --convert, for scripts and servers</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Wandelt auch ohne Fenster um: clipvox --convert, für Skripte und Server</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <location filename="../settings/settingsfile.cpp" line="+196"/>

@@ -248,6 +248,81 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../resources/desktop-texts.cpp" line="+10"/>
+        <source>Clipvox</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Name</extracomment>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Audio Extractor</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s GenericName</extracomment>
+        <translation>Extractor de audio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Convert the sound track of videos into MP3, WMA, WAV, OGG, FLAC, Opus or M4A files</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Comment</extracomment>
+        <translation>Convierte la pista de audio de vídeos en archivos MP3, WMA, WAV, OGG, FLAC, Opus o M4A</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>audio;video;convert;extract;mp3;ogg;wma;wav;flac;opus;m4a;sound track;</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Keywords: search words, each ending in ;</extracomment>
+        <translation>audio;vídeo;convertir;extraer;pista de audio;sonido;mp3;ogg;wma;wav;flac;opus;m4a;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pull the sound track out of videos into audio files</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s summary</extracomment>
+        <translation>Saca la pista de audio de vídeos a archivos de audio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clipvox converts the sound track of video files into audio files. Queue your videos, preview each one, trim it to a start and end time, give it tags, pick one output folder and one format, and convert the whole queue while a progress dialog shows how far it has come.</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Clipvox convierte la pista de audio de archivos de vídeo en archivos de audio. Añada sus vídeos a la cola, previsualice cada uno, recórtelo entre un inicio y un final, póngale etiquetas, elija una carpeta de salida y un formato, y convierta toda la cola mientras un diálogo de progreso muestra cuánto ha avanzado.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reads AVI, MPEG, WMV, ASF, MP4, MKV, WebM, MOV, FLV, MPEG transport streams, VOB, 3GP, OGV and DV</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Lee AVI, MPEG, WMV, ASF, MP4, MKV, WebM, MOV, FLV, flujos de transporte MPEG, VOB, 3GP, OGV y DV</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Writes MP3, WMA, WAV, OGG, lossless FLAC, Opus or AAC in M4A, each with its encoder parameters</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Escribe MP3, WMA, WAV, OGG, FLAC sin pérdida, Opus o AAC en M4A, cada uno con sus parámetros de codificación</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A clip editor with a preview and a sound strip that shows the start of speech and the pauses</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Un editor de clips con vista previa y una banda de sonido que muestra el comienzo del habla y las pausas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionally makes the loudness of the whole queue even (EBU R128)</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Iguala, si se desea, la sonoridad de toda la cola (EBU R128)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Converts several files at the same time, and never leaves a half-written file behind</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Convierte varios archivos a la vez y nunca deja un archivo a medio escribir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Converts without a window too: clipvox --convert, for scripts and servers</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>También convierte sin ventana: clipvox --convert, para scripts y servidores</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <location filename="../settings/settingsfile.cpp" line="+196"/>

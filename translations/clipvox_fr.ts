@@ -245,6 +245,81 @@ permises par la loi.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../resources/desktop-texts.cpp" line="+10"/>
+        <source>Clipvox</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Name</extracomment>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Audio Extractor</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s GenericName</extracomment>
+        <translation>Extracteur audio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Convert the sound track of videos into MP3, WMA, WAV, OGG, FLAC, Opus or M4A files</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Comment</extracomment>
+        <translation>Convertir la piste audio de vidéos en fichiers MP3, WMA, WAV, OGG, FLAC, Opus ou M4A</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>audio;video;convert;extract;mp3;ogg;wma;wav;flac;opus;m4a;sound track;</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Keywords: search words, each ending in ;</extracomment>
+        <translation>audio;vidéo;convertir;extraire;piste audio;son;mp3;ogg;wma;wav;flac;opus;m4a;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pull the sound track out of videos into audio files</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s summary</extracomment>
+        <translation>Extraire la piste audio de vidéos dans des fichiers audio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clipvox converts the sound track of video files into audio files. Queue your videos, preview each one, trim it to a start and end time, give it tags, pick one output folder and one format, and convert the whole queue while a progress dialog shows how far it has come.</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Clipvox convertit la piste audio de fichiers vidéo en fichiers audio. Mettez vos vidéos en file d&apos;attente, prévisualisez chacune, coupez-la entre un début et une fin, donnez-lui des étiquettes, choisissez un dossier de sortie et un format, puis convertissez toute la file pendant qu&apos;une fenêtre de progression montre où en est la conversion.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reads AVI, MPEG, WMV, ASF, MP4, MKV, WebM, MOV, FLV, MPEG transport streams, VOB, 3GP, OGV and DV</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Lit AVI, MPEG, WMV, ASF, MP4, MKV, WebM, MOV, FLV, les flux de transport MPEG, VOB, 3GP, OGV et DV</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Writes MP3, WMA, WAV, OGG, lossless FLAC, Opus or AAC in M4A, each with its encoder parameters</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Écrit MP3, WMA, WAV, OGG, FLAC sans perte, Opus ou AAC en M4A, chacun avec ses paramètres d&apos;encodage</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A clip editor with a preview and a sound strip that shows the start of speech and the pauses</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Un éditeur d&apos;extraits avec aperçu et une bande sonore qui montre le début de la parole et les pauses</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionally makes the loudness of the whole queue even (EBU R128)</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Égalise au besoin le volume sonore de toute la file (EBU R128)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Converts several files at the same time, and never leaves a half-written file behind</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Convertit plusieurs fichiers en même temps et ne laisse jamais de fichier à moitié écrit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Converts without a window too: clipvox --convert, for scripts and servers</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Convertit aussi sans fenêtre&#xa0;: clipvox --convert, pour les scripts et les serveurs</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <location filename="../settings/settingsfile.cpp" line="+196"/>

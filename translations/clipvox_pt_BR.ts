@@ -241,6 +241,81 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../resources/desktop-texts.cpp" line="+10"/>
+        <source>Clipvox</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Name</extracomment>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Audio Extractor</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s GenericName</extracomment>
+        <translation>Extrator de áudio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Convert the sound track of videos into MP3, WMA, WAV, OGG, FLAC, Opus or M4A files</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Comment</extracomment>
+        <translation>Converta a faixa de áudio de vídeos em arquivos MP3, WMA, WAV, OGG, FLAC, Opus ou M4A</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>audio;video;convert;extract;mp3;ogg;wma;wav;flac;opus;m4a;sound track;</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Keywords: search words, each ending in ;</extracomment>
+        <translation>áudio;vídeo;converter;extrair;faixa de áudio;som;mp3;ogg;wma;wav;flac;opus;m4a;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pull the sound track out of videos into audio files</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s summary</extracomment>
+        <translation>Tire a faixa de áudio de vídeos para arquivos de áudio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clipvox converts the sound track of video files into audio files. Queue your videos, preview each one, trim it to a start and end time, give it tags, pick one output folder and one format, and convert the whole queue while a progress dialog shows how far it has come.</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>O Clipvox converte a faixa de áudio de arquivos de vídeo em arquivos de áudio. Coloque seus vídeos na fila, veja a prévia de cada um, corte-o entre um início e um fim, dê etiquetas a ele, escolha uma pasta de saída e um formato e converta a fila inteira enquanto uma janela de progresso mostra quanto já avançou.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reads AVI, MPEG, WMV, ASF, MP4, MKV, WebM, MOV, FLV, MPEG transport streams, VOB, 3GP, OGV and DV</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Lê AVI, MPEG, WMV, ASF, MP4, MKV, WebM, MOV, FLV, fluxos de transporte MPEG, VOB, 3GP, OGV e DV</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Writes MP3, WMA, WAV, OGG, lossless FLAC, Opus or AAC in M4A, each with its encoder parameters</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Grava MP3, WMA, WAV, OGG, FLAC sem perdas, Opus ou AAC em M4A, cada um com seus parâmetros de codificação</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A clip editor with a preview and a sound strip that shows the start of speech and the pauses</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Um editor de trechos com prévia e uma faixa sonora que mostra o início da fala e as pausas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionally makes the loudness of the whole queue even (EBU R128)</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Iguala, se desejado, o volume de toda a fila (EBU R128)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Converts several files at the same time, and never leaves a half-written file behind</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Converte vários arquivos ao mesmo tempo e nunca deixa um arquivo gravado pela metade</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Converts without a window too: clipvox --convert, for scripts and servers</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Converte também sem janela: clipvox --convert, para scripts e servidores</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <location filename="../settings/settingsfile.cpp" line="+196"/>

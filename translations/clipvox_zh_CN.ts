@@ -239,6 +239,81 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../resources/desktop-texts.cpp" line="+10"/>
+        <source>Clipvox</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Name</extracomment>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Audio Extractor</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s GenericName</extracomment>
+        <translation>音频提取器</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Convert the sound track of videos into MP3, WMA, WAV, OGG, FLAC, Opus or M4A files</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Comment</extracomment>
+        <translation>将视频的音轨转换为 MP3、WMA、WAV、OGG、FLAC、Opus 或 M4A 文件</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>audio;video;convert;extract;mp3;ogg;wma;wav;flac;opus;m4a;sound track;</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s Keywords: search words, each ending in ;</extracomment>
+        <translation>音频;视频;转换;提取;音轨;声音;mp3;ogg;wma;wav;flac;opus;m4a;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pull the sound track out of videos into audio files</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s summary</extracomment>
+        <translation>从视频中提取音轨，保存为音频文件</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clipvox converts the sound track of video files into audio files. Queue your videos, preview each one, trim it to a start and end time, give it tags, pick one output folder and one format, and convert the whole queue while a progress dialog shows how far it has come.</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>Clipvox 将视频文件的音轨转换为音频文件。将视频加入队列，逐个预览，按开始和结束时间剪辑，添加标签，选择一个输出文件夹和一种格式，然后转换整个队列，进度对话框会显示转换进度。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reads AVI, MPEG, WMV, ASF, MP4, MKV, WebM, MOV, FLV, MPEG transport streams, VOB, 3GP, OGV and DV</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>读取 AVI、MPEG、WMV、ASF、MP4、MKV、WebM、MOV、FLV、MPEG 传输流、VOB、3GP、OGV 和 DV</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Writes MP3, WMA, WAV, OGG, lossless FLAC, Opus or AAC in M4A, each with its encoder parameters</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>写入 MP3、WMA、WAV、OGG、无损 FLAC、Opus 或 M4A 封装的 AAC，每种格式都有各自的编码参数</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A clip editor with a preview and a sound strip that shows the start of speech and the pauses</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>带预览的片段编辑器，其声音条显示语音的开始和停顿</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionally makes the loudness of the whole queue even (EBU R128)</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>可选择统一整个队列的响度（EBU R128）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Converts several files at the same time, and never leaves a half-written file behind</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>可同时转换多个文件，绝不留下写了一半的文件</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Converts without a window too: clipvox --convert, for scripts and servers</source>
+        <extracomment>The menu entry&apos;s and the software centre&apos;s description</extracomment>
+        <translation>也可以不用窗口转换：clipvox --convert，适用于脚本和服务器</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <location filename="../settings/settingsfile.cpp" line="+196"/>
