@@ -21,7 +21,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include "main/queueview.h"
-#include "ui_main.h"
 #include <cstdio>
 #include <functional>
 
@@ -82,7 +81,7 @@ int main(int argc, char **argv)
     g_window = &window;
     desktop.files = {mode == "shot" && args.size() >= 3 ? args[2] : args[1]};
     window.AddFiles();
-    window.ui->queueView->selectRows({0});
+    window.findChild<QueueView *>(QStringLiteral("queueView"))->selectRows({0});
 
     Script script;
     QElapsedTimer wall;

@@ -3,9 +3,10 @@
 // the source to the output) with the benchmark's settings: MP3 128k CBR, OGG quality 500,
 // WMA profile 38, WAV and FLAC level 5 at 44.1 kHz 16-bit stereo, Opus 128k VBR, M4A 192k.
 // With a target, the loudness is evened (a measuring pass first), peaks over the ceiling
-// limited, or with "lower" the whole clip lowered instead. Prints the peak memory, the bytes
-// the process wrote to disk and the loudness reached.
-//   bench_media <source> <output.mp3|.ogg|.wma|.wav|.flac|.opus|.m4a> [target LUFS [lower]]
+// limited, or with "lower" the whole clip lowered instead; with "rg" in place of the target the
+// sound stays as it is and gets ReplayGain tags (track). Prints the peak memory, the bytes the
+// process wrote to disk and the loudness reached.
+//   bench_media <source> <output.mp3|.ogg|.wma|.wav|.flac|.opus|.m4a> [target LUFS [lower] | rg]
 #include "engine/encodestep.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc < 3 || argc > 5)
-        return fail("usage: bench_media <source> <output.mp3|.ogg|.wma|.wav|.flac|.opus|.m4a> [target LUFS [lower]]");
+        return fail("usage: bench_media <source> <output.mp3|.ogg|.wma|.wav|.flac|.opus|.m4a> [target LUFS [lower] | rg]");
     const QString source = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]);
     const QString ext = QFileInfo(out).suffix().toLower();
@@ -41,7 +42,9 @@ int main(int argc, char **argv)
     s.FlacFrequency = 44100, s.FlacChannels = 2, s.FlacBps = 16, s.FlacCompression = 5;
     s.OpusBitrate = 128, s.OpusVbr = true, s.OpusChannels = 2;
     s.M4aFrequency = 44100, s.M4aBitrate = 192, s.M4aChannels = 2;
-    s.LoudnessTarget = argc >= 4 ? std::atoi(argv[3]) : 0;
+    const bool replayGain = argc == 4 && QByteArray(argv[3]) == "rg";
+    s.LoudnessTarget = argc >= 4 && !replayGain ? std::atoi(argv[3]) : 0;
+    s.ReplayGain = replayGain ? TOutputSettings::TrackGain : TOutputSettings::NoReplayGain;
     s.LoudnessPeaks = argc == 5 && QByteArray(argv[4]) == "lower" ? TOutputSettings::LowerClip : TOutputSettings::LimitPeaks;
     const std::atomic<bool> stop{false};
     const TEncodeResult r = EncodeClip({source}, out, format, s, TRunJob{}, stop);
@@ -50,6 +53,8 @@ int main(int argc, char **argv)
 
     if (s.LoudnessTarget != 0)
         std::printf("lufs %.2f\n", r.loudnessLufs);
+    if (replayGain)
+        std::printf("lufs %.2f\n", r.trackLufs);
     rusage ru{};
     getrusage(RUSAGE_SELF, &ru);
     std::printf("peak_kb %ld\n", ru.ru_maxrss);

@@ -7,12 +7,15 @@
 # in two steps, and the limiter against lowering the whole clip; then the peak memory for a
 # 2-hour source.
 #   bench/media_bench.sh [build-dir] [work-dir]
-# SOURCES and FORMATS (space-separated) narrow the comparison table.
+# SOURCES and FORMATS (space-separated) narrow the comparison table; TABLES names the tables
+# made (default all: compare loudness replaygain twostep limiter memory).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${1:-$ROOT/build-bench}
 WORK=${2:-/tmp/clipvox-bench}
 RUNS=3
+TABLES=${TABLES:-compare loudness replaygain twostep limiter memory}
+want() { [[ " $TABLES " == *" $1 "* ]]; }
 
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCLIPVOX_SANITIZE=OFF \
       -DCLIPVOX_TESTS=OFF -DCLIPVOX_BENCH=ON >/dev/null
@@ -30,8 +33,8 @@ make_source() {
         "${@:4}" "$1"
 }
 make_source ten.avi 600 320x240:rate=25 -c:v mpeg4 -c:a libmp3lame -b:a 128k
-make_source ten.wmv 600 320x240:rate=25 -c:v wmv2 -c:a wmav2 -b:a 128k
-make_source long.avi 7200 64x48:rate=2 -c:v mpeg4 -c:a libmp3lame -b:a 128k
+want compare && make_source ten.wmv 600 320x240:rate=25 -c:v wmv2 -c:a wmav2 -b:a 128k
+want memory && make_source long.avi 7200 64x48:rate=2 -c:v mpeg4 -c:a libmp3lame -b:a 128k
 
 # Prints "wall_seconds cpu_seconds peak_kb" for one run of a command.
 timed() {
@@ -88,9 +91,9 @@ ffargs() { # the ffmpeg tool's one-command conversion for a format
     esac
 }
 
-echo "| source | output | ffmpeg tool s | encoder alone s | ours s | ours / ffmpeg | ours / encoder alone | written / output size | ours peak MB | ffmpeg peak MB |"
-echo "|---|---|---|---|---|---|---|---|---|---|"
-for src in ${SOURCES:-ten.avi ten.wmv}; do
+want compare && echo "| source | output | ffmpeg tool s | encoder alone s | ours s | ours / ffmpeg | ours / encoder alone | written / output size | ours peak MB | ffmpeg peak MB |"
+want compare && echo "|---|---|---|---|---|---|---|---|---|---|"
+want compare && for src in ${SOURCES:-ten.avi ten.wmv}; do
     for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
         read -r a e b r q d om fm < <(compare "$src" $fmt)
         printf '| %s | %s | %.2f | %.2f | %.2f | %.2f | %.2f | %.3f | %d | %d |\n' \
@@ -109,12 +112,30 @@ loudness() { # source format
     OFF=$(printf '%s\n' "${off[@]}" | middle); ON=$(printf '%s\n' "${on[@]}" | middle)
     printf '%s %s %s\n' "$OFF" "$ON" "$(echo "$ON / $OFF" | bc -l)"
 }
-echo
-echo "| source | output | loudness off wall s | loudness -16 LUFS wall s | ratio |"
-echo "|---|---|---|---|---|"
-for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
+want loudness && echo && echo "| source | output | loudness off wall s | loudness -16 LUFS wall s | ratio |"
+want loudness && echo "|---|---|---|---|---|"
+want loudness && for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
     read -r a b r < <(loudness ten.avi $fmt)
     printf '| ten.avi | %s | %.2f | %.2f | %.2f |\n' "$fmt" "$a" "$b" "$r"
+done
+
+# ReplayGain tags (track; the meter rides the encoding pass) against loudness off: ratio of
+# medians, and the track's loudness as measured.
+replaygain() { # source format
+    local off=() on=() w
+    for _ in $(seq $RUNS); do
+        read -r w _ _ < <(timed "$DRIVER" "$1" "ours.$2"); off+=("$w")
+        read -r w _ _ < <(timed "$DRIVER" "$1" "ours.$2" rg); on+=("$w")
+    done
+    local OFF ON
+    OFF=$(printf '%s\n' "${off[@]}" | middle); ON=$(printf '%s\n' "${on[@]}" | middle)
+    printf '%s %s %s %s\n' "$OFF" "$ON" "$(echo "$ON / $OFF" | bc -l)" "$(awk '/^lufs/ { print $2 }' out.txt)"
+}
+want replaygain && echo && echo "| source | output | loudness off wall s | ReplayGain tags wall s | ratio | track LUFS |"
+want replaygain && echo "|---|---|---|---|---|---|"
+want replaygain && for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
+    read -r a b r l < <(replaygain ten.avi $fmt)
+    printf '| ten.avi | %s | %.2f | %.2f | %.2f | %s |\n' "$fmt" "$a" "$b" "$r" "$l"
 done
 
 # Loudness by changing the sound against the ffmpeg tool doing the same job in two steps:
@@ -126,10 +147,9 @@ twostep() { # source format
     # shellcheck disable=SC2046
     ffmpeg -v error -y -i "$1" -vn -af "volume=${gain}dB" $(ffargs "$2") "ref.$2"
 }
-echo
-echo "| source | output | ffmpeg tool, ebur128 then volume s | ours -16 LUFS s | ratio |"
-echo "|---|---|---|---|---|"
-for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
+want twostep && echo && echo "| source | output | ffmpeg tool, ebur128 then volume s | ours -16 LUFS s | ratio |"
+want twostep && echo "|---|---|---|---|---|"
+want twostep && for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
     ref=() ours=()
     for _ in $(seq $RUNS); do
         read -r w _ _ < <(timed bash -c "$(declare -f twostep ffargs); twostep ten.avi $fmt"); ref+=("$w")
@@ -142,13 +162,12 @@ done
 # The limiter: drums whose peaks hold -16 LUFS 5 LU short, limited against lowered as a whole.
 D="0.27*sin(2*PI*55*t)*exp(-10*mod(t\\,0.5))+0.8*(random(1)*2-1)*exp(-400*mod(t+0.25\\,0.5))"
 D="$D+0.15*(random(1)*2-1)*exp(-25*mod(t+0.25\\,0.5))+0.05*(random(1)*2-1)*exp(-60*mod(t\\,0.125))"
-[ -s drums.avi ] || ffmpeg -v error -y -f lavfi -i "testsrc=size=320x240:rate=25:duration=600" \
+want limiter && { [ -s drums.avi ] || ffmpeg -v error -y -f lavfi -i "testsrc=size=320x240:rate=25:duration=600" \
     -f lavfi -i "aevalsrc=$D|$D:s=88200:d=600" -af aresample=44100:resampler=soxr \
-    -c:v mpeg4 -c:a libmp3lame -b:a 192k drums.avi
-echo
-echo "| source | output | lower the clip s | limit the peaks s | ratio | LUFS lowered | LUFS limited |"
-echo "|---|---|---|---|---|---|---|"
-for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
+    -c:v mpeg4 -c:a libmp3lame -b:a 192k drums.avi; }
+want limiter && echo && echo "| source | output | lower the clip s | limit the peaks s | ratio | LUFS lowered | LUFS limited |"
+want limiter && echo "|---|---|---|---|---|---|---|"
+want limiter && for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
     lower=() limit=()
     for _ in $(seq $RUNS); do
         read -r w _ _ < <(timed "$DRIVER" drums.avi "ours.$fmt" -16 lower); lower+=("$w")
@@ -160,8 +179,10 @@ for fmt in ${FORMATS:-mp3 ogg wma wav flac opus m4a}; do
     printf '| drums.avi | %s | %.2f | %.2f | %.2f | %s | %s |\n' "$fmt" "$L" "$M" "$(echo "$M / $L" | bc -l)" "$a" "$b"
 done
 
-read -r _ _ lm < <(timed "$DRIVER" long.avi long.mp3)
-read -r _ _ lw < <(timed "$DRIVER" long.avi long.wav)
-echo
-echo "2-hour AVI: peak memory $(( lm / 1024 )) MB to MP3, $(( lw / 1024 )) MB to WAV"
+if want memory; then
+    read -r _ _ lm < <(timed "$DRIVER" long.avi long.mp3)
+    read -r _ _ lw < <(timed "$DRIVER" long.avi long.wav)
+    echo
+    echo "2-hour AVI: peak memory $(( lm / 1024 )) MB to MP3, $(( lw / 1024 )) MB to WAV"
+fi
 rm -f ref.* ours.* alone.* decoded.wav long.mp3 long.wav time.txt err.txt out.txt

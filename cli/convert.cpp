@@ -130,6 +130,13 @@ QString UsageText()
                "                    -1 dBTP: limit (a limiter takes the peaks, the loudness is\n"
                "                    reached) or lower (the whole file stays quieter) (default:\n"
                "                    setup.ini, else limit)\n"
+               "  --replaygain MODE without --loudness: leave the sound as it is and write\n"
+               "                    ReplayGain tags (-18 LUFS): track (each file's gain and\n"
+               "                    peak), album (also the gain and peak of the files of the run\n"
+               "                    in the same folder, written once the last is done) or off;\n"
+               "                    with --loudness, album gives those files one gain, so that\n"
+               "                    they keep their loudness relative to each other (default:\n"
+               "                    setup.ini, else off)\n"
                "  --help            show this text\n"
                "  --version         show the version\n"
                "\n"
@@ -236,6 +243,15 @@ public:
         connect(&m_engine, &TRunEngine::fileProgress, this,
                 [this](int index, int percent) { m_percent[index] = percent; });
         connect(&m_engine, &TRunEngine::jobFinished, this, &Batch::finished);
+        // A message after a job's line is made (the album's ReplayGain that could not be
+        // written) goes to standard error, and the batch ends as partly failed.
+        connect(&m_engine, &TRunEngine::jobMessage, this, [this](int index, const QString &text) {
+            const Item &item = m_items[m_byEngine[index]];
+            if (!item.line)
+                return;
+            m_lateFailure = true;
+            Print(stderr, QStringLiteral("clipvox: %1: %2\n").arg(item.shownOutput(), text));
+        });
         connect(&m_engine, &TRunEngine::runEnded, this, [this](bool cancelled) {
             m_cancelled = cancelled;
             QCoreApplication::exit(0);
@@ -265,6 +281,8 @@ public:
         flush();
         if (m_cancelled || m_outputGone)
             return kCancelled;
+        if (m_lateFailure)
+            return kSomeFailed;
         for (const Item &item : m_items)
             if (item.line->startsWith(QLatin1String("failed")))
                 return kSomeFailed;
@@ -342,6 +360,7 @@ private:
     bool m_tty;
     bool m_cancelled = false;
     bool m_outputGone = false;
+    bool m_lateFailure = false;
     size_t m_printed = 0;
     TRunEngine m_engine;
     QList<int> m_running; // engine indexes, in the order they started
@@ -397,10 +416,11 @@ int RunCommandLine(int argc, char **argv)
     const QCommandLineOption splitChapters(QStringLiteral("split-chapters"));
     const QCommandLineOption loudness(QStringLiteral("loudness"), QString(), QStringLiteral("lufs"));
     const QCommandLineOption peaks(QStringLiteral("peaks"), QString(), QStringLiteral("mode"));
+    const QCommandLineOption replayGain(QStringLiteral("replaygain"), QString(), QStringLiteral("mode"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     const QCommandLineOption version(QStringLiteral("version"));
     const QList<QCommandLineOption> options{convert, format, output, start, end, jobs, overwrite, skipExisting, noTags,
-                                            name, keepTree, track, splitChapters, loudness, peaks, help, version};
+                                            name, keepTree, track, splitChapters, loudness, peaks, replayGain, help, version};
     parser.addOptions(options);
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
@@ -452,6 +472,13 @@ int RunCommandLine(int argc, char **argv)
         if (mode != QLatin1String("limit") && mode != QLatin1String("lower"))
             return UsageError(QCoreApplication::translate("CommandLine", "--peaks needs limit or lower, not \"%1\"").arg(parser.value(peaks)));
         settings.LoudnessPeaks = mode == QLatin1String("limit") ? TOutputSettings::LimitPeaks : TOutputSettings::LowerClip;
+    }
+    if (parser.isSet(replayGain)) {
+        const QString mode = parser.value(replayGain).toLower();
+        const int scope = QStringList{QStringLiteral("off"), QStringLiteral("track"), QStringLiteral("album")}.indexOf(mode);
+        if (scope < 0)
+            return UsageError(QCoreApplication::translate("CommandLine", "--replaygain needs track, album or off, not \"%1\"").arg(parser.value(replayGain)));
+        settings.ReplayGain = scope;
     }
 
     const QString startTime = parser.value(start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(start);

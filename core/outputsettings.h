@@ -41,6 +41,12 @@ struct TOutputSettings
     // the peaks, so the target is reached, or the whole clip is lowered.
     enum Peaks { LowerClip = 0, LimitPeaks = 1 };
     int LoudnessPeaks = LimitPeaks;
+    // Without a loudness target: ReplayGain 2.0 tags (-18 LUFS) say each file's gain (track),
+    // and the gain of the files of the run in the same folder (album), the sound unchanged.
+    // With a target, album gives those files one gain, keeping their loudness relative to
+    // each other.
+    enum GainScope { NoReplayGain = 0, TrackGain = 1, AlbumGain = 2 };
+    int ReplayGain = NoReplayGain;
     int Jobs = 1; // files converted at the same time, 1 up to the processor cores
     // When a file has the output's name: replace it, keep it (the output takes "name (2).ext"),
     // or skip the job. A source of the run is never replaced.

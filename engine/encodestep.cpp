@@ -376,54 +376,104 @@ double TruePeakCeilingDb(int format)
     return w ? w->ceilingDb : -1.3;
 }
 
-TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
-                         const TRunJob &job, const std::atomic<bool> &stop, const std::function<void(int)> &percent)
+namespace {
+// What a job needs before its passes: the sound track, the source's sound, the writer set up.
+struct Prepared
 {
-    TEncodeResult result;
-    const int stream = SoundStreamOf(clip.source, job.SoundTrack, stop, &result.reason);
-    if (stream == kNoSuchTrack) {
-        result.stopped = stop;
-        return result;
-    }
+    int stream = -1;
     TSourceSound source;
-    if (!ProbeSourceSound(clip.source, stop, &source, &result.reason, stream)) {
-        result.stopped = stop;
-        return result;
+    TWriterSetup setup;
+    WriterPlan plan;
+    double seconds = 0; // the clip's expected length
+};
+
+bool Prepare(const TClipSource &clip, int format, const TOutputSettings &s, const TRunJob &job,
+             const std::atomic<bool> &stop, Prepared *p, TEncodeResult *result)
+{
+    p->stream = SoundStreamOf(clip.source, job.SoundTrack, stop, &result->reason);
+    if (p->stream == kNoSuchTrack) {
+        result->stopped = stop;
+        return false;
     }
-    if (source.seconds >= 0 && clip.start >= source.seconds) {
-        result.reason = QCoreApplication::translate("TRunEngine", "The clip starts at %1 s, after the end of the source (%2 s)")
-                            .arg(clip.start)
-                            .arg(source.seconds, 0, 'f', 2);
-        return result;
+    if (!ProbeSourceSound(clip.source, stop, &p->source, &result->reason, p->stream)) {
+        result->stopped = stop;
+        return false;
+    }
+    if (p->source.seconds >= 0 && clip.start >= p->source.seconds) {
+        result->reason = QCoreApplication::translate("TRunEngine", "The clip starts at %1 s, after the end of the source (%2 s)")
+                             .arg(clip.start)
+                             .arg(p->source.seconds, 0, 'f', 2);
+        return false;
     }
     TAudioFile2 check;
+    // FLAC's "Same as source" checked as the source's own rate and size.
+    p->setup = ConfigureWriter(check, WithSourceFormat(s, p->source.rate, p->source.keptBits), format);
+    p->plan = p->setup.ok ? PlanWriter(format, s, p->source) : WriterPlan{};
+    if (!p->setup.ok || !p->plan.writer) {
+        result->reason = p->setup.ok ? p->plan.reason : p->setup.reason;
+        return false;
+    }
+    p->seconds = std::isinf(clip.end) ? p->source.seconds - clip.start : clip.end - clip.start;
+    return true;
+}
+} // namespace
+
+double ReplayGainDb(double lufs)
+{
+    return std::isfinite(lufs) ? -18 - lufs : std::numeric_limits<double>::quiet_NaN();
+}
+
+TPassOutcome MeasureJobLoudness(const TClipSource &clip, int format, const TOutputSettings &s, const TRunJob &job,
+                                const std::atomic<bool> &stop, LoudnessMeasurement *measurement, QString *reason)
+{
+    TEncodeResult result;
+    Prepared p;
+    if (!Prepare(clip, format, s, job, stop, &p, &result)) {
+        *reason = result.reason;
+        return result.stopped ? TPassOutcome::Stopped : TPassOutcome::Failed;
+    }
+    return MeasureClipLoudness(clip, p.seconds, p.plan.rate, p.plan.channels, p.stream, stop, measurement, reason);
+}
+
+TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
+                         const TRunJob &job, const std::atomic<bool> &stop, const std::function<void(int)> &percent,
+                         const TKnownLoudness *known)
+{
+    TEncodeResult result;
     // The output read back as it is written; made before the writer, so it outlives it.
     std::optional<EncodedPeakReader> reading;
-    // FLAC's "Same as source" checked as the source's own rate and size.
-    const TWriterSetup setup =
-        ConfigureWriter(check, WithSourceFormat(s, source.rate, source.keptBits), format);
-    WriterPlan plan = setup.ok ? PlanWriter(format, s, source) : WriterPlan{};
-    if (!setup.ok || !plan.writer) {
-        result.reason = setup.ok ? plan.reason : setup.reason;
+    Prepared prepared;
+    if (!Prepare(clip, format, s, job, stop, &prepared, &result))
         return result;
-    }
+    const int stream = prepared.stream;
+    const TSourceSound &source = prepared.source;
+    const TWriterSetup &setup = prepared.setup;
+    WriterPlan &plan = prepared.plan;
     const int channels = plan.channels;
+    const double seconds = prepared.seconds;
 
     // First pass: the clip measured exactly as it will be encoded.
-    const double seconds = std::isinf(clip.end) ? source.seconds - clip.start : clip.end - clip.start;
     LoudnessPlan level; // the gain, and the limiter's ceiling where the peaks are limited
     LoudnessMeasurement loudness;
     double ceiling = TruePeakCeilingDb(format);
     const bool limit = s.LoudnessPeaks == TOutputSettings::LimitPeaks;
-    if (s.LoudnessTarget != 0) {
+    const double target = known ? known->targetLufs : s.LoudnessTarget;
+    if (known) {
+        loudness = known->measurement;
+        level = PlanLoudness(loudness, target, ceiling, limit);
+    } else if (s.LoudnessTarget != 0) {
         const TPassOutcome o =
             MeasureClipLoudness(clip, seconds, plan.rate, channels, stream, stop, &loudness, &result.reason);
         if (o != TPassOutcome::Done) {
             result.stopped = o == TPassOutcome::Stopped;
             return result;
         }
-        level = PlanLoudness(loudness, s.LoudnessTarget, ceiling, limit);
+        level = PlanLoudness(loudness, target, ceiling, limit);
     }
+    // ReplayGain tags: the sound given to the encoder measured as it goes.
+    const bool tagGain = s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain
+        && FormatRecord(format).tags;
+    LoudnessMeasurement gauged;
     double reached = level.lufs; // the loudness of the sound given to the encoder
 
     const int64_t total = seconds > 0 ? std::llround(seconds * plan.rate) : 0;
@@ -476,8 +526,13 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
         const auto gained = [&](const float *x, size_t count) { return gainedInto(x, count, scaled); };
         // Integer outputs: the gain, the quantiser and what the writer can do ahead.
         std::function<void(const int32_t *, int)> ahead;
+        std::optional<LoudnessMeter> gauge; // ReplayGain's, on the decoder's thread
+        if (tagGain)
+            gauge.emplace(channels, plan.rate);
         const auto convert = [&](const float *x, int n, int32_t *ints) {
             const size_t count = size_t(n) * size_t(channels);
+            if (gauge)
+                gauge->add(x, size_t(n));
             quantise.run(gained(x, count), ints, count);
             if (ahead)
                 ahead(ints, n);
@@ -486,7 +541,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
         // the clip is decoded in two halves at once, each written at its place. Resampled sound
         // is not, as the resampler would start afresh at the seam.
         const int64_t seam = total / 2;
-        bool inHalves = !limited && plan.bits > 0 && plan.writer->light() && plan.rate == source.rate
+        bool inHalves = !limited && !gauge && plan.bits > 0 && plan.writer->light() && plan.rate == source.rate
             && total >= 20 * int64_t(plan.rate);
         if (inHalves) {
             std::mutex writing;
@@ -596,7 +651,9 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
                     x = gained(x, size_t(n) * size_t(channels));
                     return writeBlock(n, [&] { return plan.writer->writeFloat(x, n); });
                 },
-                &result.reason, stream);
+                &result.reason, stream,
+                gauge ? std::function<void(const float *, int)>([&](const float *x, int n) { gauge->add(x, size_t(n)); })
+                      : std::function<void(const float *, int)>());
         }
         if (o != TPassOutcome::Done) {
             result.stopped = o == TPassOutcome::Stopped;
@@ -606,6 +663,8 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
             result.reason = QCoreApplication::translate("TRunEngine", "The clip holds no sound");
             return false;
         }
+        if (gauge)
+            gauged = gauge->result();
         if (!plan.writer->finish()) {
             result.reason =
                 plan.writer->error.isEmpty() ? QCoreApplication::translate("TRunEngine", "Cannot write %1").arg(out) : plan.writer->error;
@@ -639,7 +698,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     if (!encode(level, retries ? 99 : 100))
         return result;
     const double goal = level.lufs; // the target, or what the ceiling allows
-    double aim = s.LoudnessTarget;
+    double aim = target;
     QString overCeiling;
     bool lowered = false;
     for (int retry = 1; retries; ++retry) {
@@ -700,8 +759,25 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
     if (shown != 100 && percent)
         percent(100);
 
-    if ((job.TagsEnabled || s.CopyTags) && FormatRecord(format).tags) {
+    TReplayGain gain;
+    if (tagGain) {
+        result.trackLufs = gauged.integratedLufs;
+        result.trackPeak = std::isfinite(gauged.truePeakDbtp) ? std::pow(10.0, gauged.truePeakDbtp / 20) : 0.0;
+        result.trackBlocks = LoudnessBlocks(gauged);
+        if (std::isfinite(result.trackLufs)) {
+            gain.trackGainDb = ReplayGainDb(result.trackLufs);
+            gain.trackPeak = result.trackPeak;
+            // The album's values stand in until the run's last file gives them, so that
+            // writing them then changes no tag's size.
+            if (s.ReplayGain == TOutputSettings::AlbumGain) {
+                gain.albumGainDb = gain.trackGainDb;
+                gain.albumPeak = gain.trackPeak;
+            }
+        }
+    }
+    if ((job.TagsEnabled || s.CopyTags || gain.any()) && FormatRecord(format).tags) {
         TAudioInformation2 info;
+        info.infoReplayGain = gain;
         info.InfoGenre = -1; // none
         if (s.CopyTags) {
             // The source's own tags and cover; the job's non-empty fields replace them below.
@@ -740,7 +816,7 @@ TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format
         const bool nothing = !job.TagsEnabled && info.infoTitle.isEmpty() && info.infoArtist.isEmpty()
             && info.infoAlbum.isEmpty() && info.infoComments.isEmpty() && info.infoCopyright.isEmpty()
             && info.InfoYear <= 0 && info.InfoTrack <= 0 && info.infoGenreName.isEmpty() && info.infoCover.isEmpty();
-        if (!nothing && !info.WriteTags(out)) {
+        if (!nothing ? !info.WriteTags(out) : gain.any() && !info.WriteReplayGain(out)) {
             result.reason = QCoreApplication::translate("TRunEngine", "The tags could not be written: %1").arg(info.LastErrorText());
             return result;
         }

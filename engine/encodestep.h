@@ -12,6 +12,7 @@
 #include <atomic>
 #include <functional>
 #include <limits>
+#include <vector>
 
 // The settings with FLAC's "Same as source" (rate or sample size 0) made the given rate and
 // sample size.
@@ -38,7 +39,24 @@ struct TEncodeResult
     // With a loudness target: the loudness (LUFS) of the sound given to the encoder; -inf for
     // a clip below the gate; NaN without a target.
     double loudnessLufs = std::numeric_limits<double>::quiet_NaN();
+    // With ReplayGain tags: the loudness of the sound given to the encoder (LUFS, -inf below
+    // the gate; NaN without tags), its true peak (linear) and its gating blocks, from which
+    // the run gates the album's loudness.
+    double trackLufs = std::numeric_limits<double>::quiet_NaN();
+    double trackPeak = 0;
+    std::vector<float> trackBlocks;
 };
+
+// A clip's loudness known before its encoding, from a first pass over the run: the
+// measurement, and the loudness it is to reach (its own plus the album's gain).
+struct TKnownLoudness
+{
+    LoudnessMeasurement measurement;
+    double targetLufs = 0;
+};
+
+// The ReplayGain 2.0 gain (dB, reference -18 LUFS) of a loudness; NaN for a clip below the gate.
+double ReplayGainDb(double lufs);
 
 // One clip of a source: start and end in seconds, end TVideoEdit::ToEnd for the source's end.
 struct TClipSource
@@ -63,6 +81,10 @@ TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int ra
                                  const std::atomic<bool> &stop, LoudnessMeasurement *measurement, QString *reason,
                                  int parts = 2);
 
+// Measures a job's clip as EncodeClip's first pass does for the settings' loudness target.
+TPassOutcome MeasureJobLoudness(const TClipSource &clip, int format, const TOutputSettings &s, const TRunJob &job,
+                                const std::atomic<bool> &stop, LoudnessMeasurement *measurement, QString *reason);
+
 // The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: just
 // below -1 for every format. A lossy output is checked once written (see EncodeClip).
 double TruePeakCeilingDb(int format);
@@ -75,11 +97,15 @@ double TruePeakCeilingDb(int format);
 // format's ceiling, a true-peak limiter takes the peaks (LimitPeaks) or the gain is lowered
 // (LowerClip). Where the sound came near the ceiling a lossy output is decoded and measured,
 // and encoded again when its true peak went over -1 dBTP or its loudness missed the plan by
-// more than 0.4 LU. Then writes the job's tags when they are enabled.
+// more than 0.4 LU; `known` gives the first pass's measurement and the target instead.
+// Without a target and with ReplayGain on, the sound given to the encoder is measured as it
+// goes (on the decoder's thread) and the track's ReplayGain tags are written (the album's set
+// to the track's until the run writes them). Then writes the job's tags when they are enabled.
 // Reports whole percents of the encoding pass through percent when they rise; while an
 // output is checked and encoded again the gauge holds at 99. stop ends every phase within a
 // fraction of a second. out is created only when the clip holds sound;
 // a stopped or failed step leaves whatever it made for the caller to remove.
 TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
                          const TRunJob &job, const std::atomic<bool> &stop,
-                         const std::function<void(int percent)> &percent = {});
+                         const std::function<void(int percent)> &percent = {},
+                         const TKnownLoudness *known = nullptr);

@@ -5,6 +5,7 @@
 
 #include "core/core.h"
 #include "engine/encodestep.h"
+#include "media/audiofile2.h"
 #include "media/loudness.h"
 #include "media/medialength.h"
 #include "media/videoedit.h"
@@ -17,6 +18,7 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QThread>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -252,6 +254,12 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     m_outputs.clear();
     m_notes = QStringList();
     m_loudness.assign(n, std::numeric_limits<double>::quiet_NaN());
+    m_gauged.assign(n, Gauged());
+    m_albumTags = false;
+    m_albumPass = settings.LoudnessTarget != 0 && settings.ReplayGain == TOutputSettings::AlbumGain ? AlbumPass::Waiting
+                                                                                                    : AlbumPass::None;
+    m_known.assign(n, nullptr);
+    m_knownError.assign(n, QString());
     m_skipped.assign(n, false);
     QSet<QString> taken;
     QHash<QString, int> nextNumber; // by wanted name: where the search for a free one goes on
@@ -340,7 +348,59 @@ void TRunEngine::measured(int index, double lengthMs, const QString &error)
     const auto [start, end] = ClipBounds(job);
     const double last = end ? *end : lengthMs / 1000;
     m_sound[index] = start ? std::max(0.0, last - *start) : 0;
+    if (m_albumPass == AlbumPass::Waiting && std::all_of(m_measured.begin(), m_measured.end(), [](bool b) { return b; }))
+        measureAlbum();
     fillSlots();
+}
+
+// The first pass of a run that gives each folder's files one gain: every clip measured as it
+// will be encoded, each folder's loudness gated over all of its files' sound, and each file's
+// target its own loudness moved by the gain that brings the folder to the target.
+void TRunEngine::measureAlbum()
+{
+    m_albumPass = AlbumPass::Measuring;
+    std::vector<std::pair<int, TClipSource>> clips;
+    for (int i = 0; i < jobCount(); ++i) {
+        TClipSource clip;
+        if (!m_skipped[size_t(i)] && !clipOf(i, &clip))
+            clips.push_back({i, clip});
+    }
+    m_pool.start([this, run = m_run, clips, jobs = m_jobs, settings = m_settings, outputs = m_outputs, stop = m_stop] {
+        std::vector<std::shared_ptr<const TKnownLoudness>> known(jobs.size());
+        std::vector<QString> errors(jobs.size());
+        std::vector<LoudnessMeasurement> measured(jobs.size());
+        std::vector<std::vector<float>> blocks(jobs.size());
+        QHash<QString, std::vector<int>> folders;
+        for (const auto &[i, clip] : clips) {
+            const TPassOutcome o = MeasureJobLoudness(clip, settings.OutputFormat, settings, jobs[size_t(i)], *stop,
+                                                      &measured[size_t(i)], &errors[size_t(i)]);
+            if (o == TPassOutcome::Stopped || *stop)
+                return;
+            if (o == TPassOutcome::Done) {
+                blocks[size_t(i)] = LoudnessBlocks(measured[size_t(i)]);
+                folders[QFileInfo(outputs[i]).absolutePath()].push_back(i);
+            }
+        }
+        for (const std::vector<int> &members : std::as_const(folders)) {
+            std::vector<const std::vector<float> *> all;
+            for (const int i : members)
+                all.push_back(&blocks[size_t(i)]);
+            const double album = AlbumLoudness(all);
+            for (const int i : members) {
+                auto k = std::make_shared<TKnownLoudness>();
+                k->measurement = measured[size_t(i)];
+                k->targetLufs = std::isfinite(album) ? k->measurement.integratedLufs + settings.LoudnessTarget - album
+                                                     : settings.LoudnessTarget;
+                known[size_t(i)] = std::move(k);
+            }
+        }
+        post(run, [this, known = std::move(known), errors = std::move(errors)] {
+            m_known = known;
+            m_knownError = errors;
+            m_albumPass = AlbumPass::Done;
+            fillSlots();
+        });
+    });
 }
 
 void TRunEngine::fillSlots()
@@ -355,7 +415,8 @@ void TRunEngine::fillSlots()
     const auto current = [this, run] { return m_active && run == m_run; };
     do {
         m_refill = false;
-        while (current() && int(m_running.size()) < m_parallel && m_next < jobCount() && m_measured[m_next]) {
+        while (current() && int(m_running.size()) < m_parallel && m_next < jobCount() && m_measured[m_next]
+               && (m_albumPass == AlbumPass::None || m_albumPass == AlbumPass::Done)) {
             const int index = m_next++;
             m_running[index] = std::make_unique<Running>();
             if (m_skipped[index]) {
@@ -369,9 +430,54 @@ void TRunEngine::fillSlots()
     } while (m_refill && current());
     m_filling = false;
     if (current() && m_running.empty() && m_next >= jobCount()) {
+        if (m_settings.LoudnessTarget == 0 && m_settings.ReplayGain == TOutputSettings::AlbumGain && !m_albumTags) {
+            writeAlbumTags();
+            return;
+        }
         m_active = false;
         emit runEnded(false);
     }
+}
+
+// Once the run's last file is done: the album's ReplayGain, gated over the sound of the
+// run's files in each folder, written into each of them beside its track's.
+void TRunEngine::writeAlbumTags()
+{
+    m_albumTags = true;
+    QHash<QString, std::vector<int>> folders;
+    for (int i = 0; i < jobCount(); ++i)
+        if (std::isfinite(m_gauged[size_t(i)].lufs))
+            folders[QFileInfo(m_outputs[i]).absolutePath()].push_back(i);
+    m_pool.start([this, run = m_run, folders, gauged = m_gauged, outputs = m_outputs, stop = m_stop] {
+        QList<std::pair<int, QString>> failures;
+        for (const std::vector<int> &members : folders) {
+            std::vector<const std::vector<float> *> all;
+            double peak = 0;
+            for (const int i : members) {
+                all.push_back(&gauged[size_t(i)].blocks);
+                peak = std::max(peak, gauged[size_t(i)].peak);
+            }
+            const double album = AlbumLoudness(all);
+            for (const int i : members) {
+                if (*stop)
+                    return;
+                TAudioInformation2 info;
+                info.infoReplayGain = {ReplayGainDb(gauged[size_t(i)].lufs), gauged[size_t(i)].peak, ReplayGainDb(album), peak};
+                if (!info.WriteReplayGain(outputs[i]))
+                    failures.append({i, QCoreApplication::translate("TRunEngine", "The album's ReplayGain could not be written: %1")
+                                            .arg(info.LastErrorText())});
+            }
+        }
+        post(run, [this, failures] {
+            for (const auto &[index, text] : failures) {
+                emit jobMessage(index, text);
+                if (!m_active)
+                    return;
+            }
+            m_active = false;
+            emit runEnded(false);
+        });
+    });
 }
 
 // Checks the job and starts its worker. Returns why the job fails before that, or nothing
@@ -382,29 +488,11 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
     const TRunJob &job = m_jobs[index];
     const QString output = m_outputs[index];
     const int format = m_settings.OutputFormat;
-    QString reason;
     bool incorrectFormat = false;
-
-    // The clip: an end of "Max" (any letter case), one that is no time or one that stands for
-    // the source's end is the end of the source, which must then be measurable.
-    const auto [start, end] = ClipBounds(job);
-    const double lengthMs = m_lengthMs[index];
-    double clipEnd = TVideoEdit::ToEnd;
-    if (!start) {
-        reason = QCoreApplication::translate("TRunEngine", "The start time \"%1\" is not a time (hh:mm:ss)").arg(job.StartTime);
-    } else if (!end && lengthMs < 0) {
-        const QString why = m_lengthError[index];
-        reason = QCoreApplication::translate("TRunEngine", "Cannot measure the length of the source: %1")
-                     .arg(why.isEmpty() ? QCoreApplication::translate("TRunEngine", "unknown reason") : why);
-    } else if (lengthMs >= 0 && *start * 1000.0 >= lengthMs) {
-        reason = QCoreApplication::translate("TRunEngine", "The clip's start (%1) is past the end of the source (%2 s)")
-                     .arg(job.StartTime)
-                     .arg(lengthMs / 1000, 0, 'f', 1);
-    } else if (end && !EndsWithSource(job, *end, lengthMs)) {
-        clipEnd = *end;
-        if (!(clipEnd > *start))
-            reason = QCoreApplication::translate("TRunEngine", "The clip's end (%1) is not after its start (%2)").arg(job.EndTime, job.StartTime);
-    }
+    TClipSource clip;
+    QString reason = clipOf(index, &clip).value_or(QString());
+    if (reason.isEmpty() && !m_knownError[size_t(index)].isEmpty())
+        reason = m_knownError[size_t(index)];
     // The encoder's set-up is checked before any work, which it would waste.
     if (reason.isEmpty()) {
         TAudioFile2 writer;
@@ -428,18 +516,18 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
 
     // The worker makes the hidden output, converts into it in one pass, and gives it its name,
     // or removes it: a slow folder never stalls the window.
-    const TClipSource clip{job.SourceFile, *start, clipEnd};
     m_pool.start([this, run, index, clip, output, format, settings = m_settings, job = m_jobs[index],
-                  planned = m_planned, stop = m_stop, finishing = m_finishing, replaced = r.replaced] {
+                  known = m_known[size_t(index)], planned = m_planned, stop = m_stop, finishing = m_finishing,
+                  replaced = r.replaced] {
         QString reason, final;
         const Reserved temp = Reserve(output, output.mid(output.lastIndexOf(QLatin1Char('.'))), &reason);
         TEncodeResult result;
         if (temp.fd < 0)
             result.reason = reason;
         else
-            result = EncodeClip(clip, temp.path, format, settings, job, *stop, [&](int percent) {
-                post(run, [this, index, percent] { progress(index, percent); });
-            });
+            result = EncodeClip(
+                clip, temp.path, format, settings, job, *stop,
+                [&](int percent) { post(run, [this, index, percent] { progress(index, percent); }); }, known.get());
         {
             // Under the lock a cancel either comes first (the file goes) or finds it named.
             std::lock_guard lock(*finishing);
@@ -454,7 +542,7 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
         }
         if (temp.fd >= 0)
             ::close(temp.fd);
-        post(run, [this, index, result, output, final] {
+        post(run, [this, index, result = std::move(result), output, final] {
             if (result.stopped)
                 return; // cancel() has dealt with the job
             if (result.ok && final != output) {
@@ -462,11 +550,44 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
                 m_notes[index] = QCoreApplication::translate("TRunEngine", "%1 appeared during the run and was kept")
                                      .arg(ShellQuoted(QFileInfo(output).fileName()));
             }
-            if (result.ok)
+            if (result.ok) {
                 m_loudness[index] = result.loudnessLufs;
+                m_gauged[size_t(index)] = {result.trackLufs, result.trackPeak, result.trackBlocks};
+            }
             finishJob(index, result.ok ? Succeeded : Failed, result.ok ? result.remark : result.reason);
         });
     });
+    return std::nullopt;
+}
+
+// The clip of a job from its times and its source's length, or why it has none.
+std::optional<QString> TRunEngine::clipOf(int index, TClipSource *clip) const
+{
+    const TRunJob &job = m_jobs[index];
+    QString reason;
+    // The clip: an end of "Max" (any letter case), one that is no time or one that stands for
+    // the source's end is the end of the source, which must then be measurable.
+    const auto [start, end] = ClipBounds(job);
+    const double lengthMs = m_lengthMs[index];
+    double clipEnd = TVideoEdit::ToEnd;
+    if (!start) {
+        reason = QCoreApplication::translate("TRunEngine", "The start time \"%1\" is not a time (hh:mm:ss)").arg(job.StartTime);
+    } else if (!end && lengthMs < 0) {
+        const QString why = m_lengthError[index];
+        reason = QCoreApplication::translate("TRunEngine", "Cannot measure the length of the source: %1")
+                     .arg(why.isEmpty() ? QCoreApplication::translate("TRunEngine", "unknown reason") : why);
+    } else if (lengthMs >= 0 && *start * 1000.0 >= lengthMs) {
+        reason = QCoreApplication::translate("TRunEngine", "The clip's start (%1) is past the end of the source (%2 s)")
+                     .arg(job.StartTime)
+                     .arg(lengthMs / 1000, 0, 'f', 1);
+    } else if (end && !EndsWithSource(job, *end, lengthMs)) {
+        clipEnd = *end;
+        if (!(clipEnd > *start))
+            reason = QCoreApplication::translate("TRunEngine", "The clip's end (%1) is not after its start (%2)").arg(job.EndTime, job.StartTime);
+    }
+    if (!reason.isEmpty())
+        return reason;
+    *clip = TClipSource{job.SourceFile, *start, clipEnd};
     return std::nullopt;
 }
 

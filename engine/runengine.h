@@ -15,11 +15,15 @@
 #include <QStringList>
 #include <QThreadPool>
 #include <atomic>
+#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
+
+struct TClipSource;
+struct TKnownLoudness;
 
 class TRunEngine : public QObject
 {
@@ -68,14 +72,25 @@ signals:
     // reason: why a job failed; for a skipped job, the kept file; for a success, a remark on what the encoder changed, or empty.
     void jobFinished(int index, TRunEngine::Outcome outcome, const QString &reason);
     // A message for the user about a job, before it finishes (the OGG encoder's
-    // "Incorrect format").
+    // "Incorrect format"), or after the run's last job where its album's ReplayGain could not
+    // be written to its file (which stays, with its track's).
     void jobMessage(int index, const QString &text);
     void runEnded(bool cancelled);
 
 private:
     struct Running;
+    // A finished job's ReplayGain measurement: see TEncodeResult.
+    struct Gauged
+    {
+        double lufs = std::numeric_limits<double>::quiet_NaN();
+        double peak = 0;
+        std::vector<float> blocks;
+    };
 
     void measured(int index, double lengthMs, const QString &error);
+    std::optional<QString> clipOf(int index, TClipSource *clip) const;
+    void measureAlbum();
+    void writeAlbumTags();
     void fillSlots();
     std::optional<QString> startJob(int index, Running &job);
     void progress(int index, int percent);
@@ -91,6 +106,13 @@ private:
     std::vector<double> m_loudness;
     std::vector<bool> m_skipped;
     QSet<QString> m_planned; // every output name of the run
+    std::vector<Gauged> m_gauged;
+    // One gain for the files of each folder: the first pass over them, before any is encoded.
+    enum class AlbumPass { None, Waiting, Measuring, Done };
+    AlbumPass m_albumPass = AlbumPass::None;
+    std::vector<std::shared_ptr<const TKnownLoudness>> m_known;
+    std::vector<QString> m_knownError; // why a job's first pass failed
+    bool m_albumTags = false;          // the album's ReplayGain is being written, or was
     int m_parallel = 1;
     bool m_active = false;
     quint64 m_run = 0; // counts runs, so that news of an earlier run is ignored

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -98,6 +99,16 @@ private:
     std::unique_ptr<Private> d;
 };
 
+// ReplayGain 2.0 values (reference -18 LUFS): gains in dB, peaks as linear amplitudes (1 is
+// full scale). NaN: not written.
+struct TReplayGain
+{
+    static constexpr double None = std::numeric_limits<double>::quiet_NaN();
+    double trackGainDb = None, trackPeak = None;
+    double albumGainDb = None, albumPeak = None;
+    bool any() const { return trackGainDb == trackGainDb || albumGainDb == albumGainDb; }
+};
+
 class TAudioInformation2
 {
 public:
@@ -115,9 +126,17 @@ public:
     // A cover replaces the file's pictures: APIC (MP3), METADATA_BLOCK_PICTURE (OGG, Opus),
     // PICTURE (FLAC), covr (M4A), WM/Picture (WMA). False with the reason in LastErrorText.
     bool WriteTags(const QString &path);
+    // ReplayGain values, written by WriteTags with the other fields, or alone (every other tag
+    // kept) by WriteReplayGain: REPLAYGAIN_TRACK_GAIN "-3.21 dB", _TRACK_PEAK "0.988831" and the
+    // ALBUM_ pair as ID3v2 TXXX frames (MP3), Xiph comments (OGG, FLAC), iTunes free-form atoms
+    // (M4A) and ASF attributes (WMA); Opus gets R128_TRACK_GAIN and R128_ALBUM_GAIN, Q7.8
+    // integers relative to -23 LUFS (RFC 7845), and no peaks. WAV takes none.
+    TReplayGain infoReplayGain;
+    bool WriteReplayGain(const QString &path);
     QString LastErrorText() const { return m_error; }
     static QString GenreText(int number); // 0 Blues .. 146 Jpop; empty otherwise
 
 private:
+    bool write(const QString &path, bool all);
     QString m_error;
 };

@@ -25,6 +25,7 @@
 #include <taglib/xiphcomment.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -220,6 +221,83 @@ void setXiph(TagLib::Ogg::XiphComment *tag, const TAudioInformation2 &info, bool
     }
 }
 
+// The ReplayGain fields by their names and texts; a value not given removes its field.
+struct GainField
+{
+    const char *name;
+    QString text; // empty: none
+};
+
+std::vector<GainField> gainFields(const TReplayGain &rg)
+{
+    const auto gain = [](double db) { return db == db ? QString::asprintf("%.2f dB", db) : QString(); };
+    const auto peak = [](double p) { return p == p ? QString::asprintf("%.6f", p) : QString(); };
+    return {{"REPLAYGAIN_TRACK_GAIN", gain(rg.trackGainDb)},
+            {"REPLAYGAIN_TRACK_PEAK", peak(rg.trackPeak)},
+            {"REPLAYGAIN_ALBUM_GAIN", gain(rg.albumGainDb)},
+            {"REPLAYGAIN_ALBUM_PEAK", peak(rg.albumPeak)}};
+}
+
+// Opus: a ReplayGain gain (-18 LUFS) as RFC 7845's R128 gain, Q7.8 relative to -23 LUFS.
+QString r128(double db)
+{
+    if (db != db)
+        return {};
+    return QString::number(std::clamp<long>(std::lround((db - 5) * 256), -32768, 32767));
+}
+
+void setXiphGain(TagLib::Ogg::XiphComment *tag, const TReplayGain &rg, bool opus)
+{
+    if (opus) {
+        const std::pair<const char *, QString> fields[] = {{"R128_TRACK_GAIN", r128(rg.trackGainDb)},
+                                                           {"R128_ALBUM_GAIN", r128(rg.albumGainDb)}};
+        for (const auto &[name, text] : fields) {
+            tag->removeFields(name);
+            if (!text.isEmpty())
+                tag->addField(name, str(text));
+        }
+        return;
+    }
+    for (const GainField &f : gainFields(rg)) {
+        tag->removeFields(f.name);
+        if (!f.text.isEmpty())
+            tag->addField(f.name, str(f.text));
+    }
+}
+
+void setId3Gain(TagLib::ID3v2::Tag *tag, const TReplayGain &rg)
+{
+    for (const GainField &f : gainFields(rg)) {
+        while (auto *old = TagLib::ID3v2::UserTextIdentificationFrame::find(tag, f.name))
+            tag->removeFrame(old);
+        if (f.text.isEmpty())
+            continue;
+        auto *frame = new TagLib::ID3v2::UserTextIdentificationFrame(TagLib::String::UTF8);
+        frame->setDescription(f.name);
+        frame->setText(str(f.text));
+        tag->addFrame(frame);
+    }
+}
+
+void setMp4Gain(TagLib::MP4::Tag *tag, const TReplayGain &rg)
+{
+    for (const GainField &f : gainFields(rg)) {
+        const TagLib::String key = TagLib::String("----:com.apple.iTunes:") + f.name;
+        tag->removeItem(key);
+        if (!f.text.isEmpty())
+            tag->setItem(key, TagLib::StringList(str(f.text)));
+    }
+}
+
+void setAsfGain(TagLib::ASF::Tag *tag, const TReplayGain &rg)
+{
+    for (const GainField &f : gainFields(rg)) {
+        tag->removeItem(f.name);
+        if (!f.text.isEmpty())
+            tag->setAttribute(f.name, TagLib::ASF::Attribute(str(f.text)));
+    }
+}
+
 } // namespace
 
 QString TAudioInformation2::GenreText(int number)
@@ -231,16 +309,26 @@ QString TAudioInformation2::GenreText(int number)
 
 bool TAudioInformation2::WriteTags(const QString &path)
 {
+    return write(path, true);
+}
+
+bool TAudioInformation2::WriteReplayGain(const QString &path)
+{
+    return write(path, false);
+}
+
+bool TAudioInformation2::write(const QString &path, bool all)
+{
     m_error.clear();
     if (!QFileInfo(path).isFile()) {
         m_error = QCoreApplication::translate("Media", "File not found: %1").arg(path);
         return false;
     }
     // A cover over the limits is scaled down, or left out when it cannot be.
-    if (!infoCover.isEmpty() && !CoverFits(infoCover)) {
+    if (all && !infoCover.isEmpty() && !CoverFits(infoCover)) {
         TAudioInformation2 fitted = *this;
         fitted.infoCover = FitCover(infoCover, &fitted.infoCoverMime);
-        const bool ok = fitted.WriteTags(path);
+        const bool ok = fitted.write(path, all);
         m_error = fitted.m_error;
         return ok;
     }
@@ -251,14 +339,17 @@ bool TAudioInformation2::WriteTags(const QString &path)
         TagLib::MPEG::File f(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
         if (f.isValid()) {
             TagLib::ID3v2::Tag *tag = f.ID3v2Tag(true);
-            setCommon(tag, *this);
-            tag->removeFrames("TCOP");
-            if (!infoCopyright.isEmpty()) {
+            setId3Gain(tag, infoReplayGain);
+            if (all) {
+                setCommon(tag, *this);
+                tag->removeFrames("TCOP");
+            }
+            if (all && !infoCopyright.isEmpty()) {
                 auto *frame = new TagLib::ID3v2::TextIdentificationFrame("TCOP", TagLib::String::UTF8);
                 frame->setText(str(infoCopyright));
                 tag->addFrame(frame);
             }
-            if (!infoCover.isEmpty()) {
+            if (all && !infoCover.isEmpty()) {
                 tag->removeFrames("APIC");
                 auto *pic = new TagLib::ID3v2::AttachedPictureFrame;
                 pic->setTextEncoding(TagLib::String::UTF8);
@@ -272,20 +363,26 @@ bool TAudioInformation2::WriteTags(const QString &path)
     } else if (ext == QLatin1String("ogg")) {
         TagLib::Ogg::Vorbis::File f(&stream, false);
         if (f.isValid()) {
-            setXiph(f.tag(), *this);
+            setXiphGain(f.tag(), infoReplayGain, false);
+            if (all)
+                setXiph(f.tag(), *this);
             ok = f.save();
         }
     } else if (ext == QLatin1String("opus")) {
         TagLib::Ogg::Opus::File f(&stream, false);
         if (f.isValid()) {
-            setXiph(f.tag(), *this);
+            setXiphGain(f.tag(), infoReplayGain, true);
+            if (all)
+                setXiph(f.tag(), *this);
             ok = f.save();
         }
     } else if (ext == QLatin1String("flac")) {
         TagLib::FLAC::File f(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
         if (f.isValid()) {
-            setXiph(f.xiphComment(true), *this, false);
-            if (!infoCover.isEmpty()) { // FLAC's own PICTURE block, not the comment's
+            setXiphGain(f.xiphComment(true), infoReplayGain, false);
+            if (all)
+                setXiph(f.xiphComment(true), *this, false);
+            if (all && !infoCover.isEmpty()) { // FLAC's own PICTURE block, not the comment's
                 f.removePictures();
                 f.addPicture(flacPicture(*this));
             }
@@ -295,11 +392,14 @@ bool TAudioInformation2::WriteTags(const QString &path)
         TagLib::MP4::File f(&stream, false);
         if (f.isValid()) {
             TagLib::MP4::Tag *tag = f.tag();
-            setCommon(tag, *this);
-            tag->removeItem("cprt");
-            if (!infoCopyright.isEmpty())
+            setMp4Gain(tag, infoReplayGain);
+            if (all) {
+                setCommon(tag, *this);
+                tag->removeItem("cprt");
+            }
+            if (all && !infoCopyright.isEmpty())
                 tag->setItem("cprt", TagLib::StringList(str(infoCopyright)));
-            if (!infoCover.isEmpty()) {
+            if (all && !infoCover.isEmpty()) {
                 const QString mime = coverMime(*this);
                 const auto format = mime == QLatin1String("image/png") ? TagLib::MP4::CoverArt::PNG
                                                                        : TagLib::MP4::CoverArt::JPEG;
@@ -311,16 +411,19 @@ bool TAudioInformation2::WriteTags(const QString &path)
         TagLib::ASF::File f(&stream, false);
         if (f.isValid()) {
             TagLib::ASF::Tag *tag = f.tag();
-            setCommon(tag, *this);
-            tag->setCopyright(str(infoCopyright));
-            // ASF keeps a year, track or genre of 0 or "" as an attribute: drop those.
-            if (InfoYear <= 0)
-                tag->removeItem("WM/Year");
-            if (InfoTrack <= 0)
-                tag->removeItem("WM/TrackNumber");
-            if (genre(*this).isEmpty())
-                tag->removeItem("WM/Genre");
-            if (!infoCover.isEmpty()) {
+            setAsfGain(tag, infoReplayGain);
+            if (all) {
+                setCommon(tag, *this);
+                tag->setCopyright(str(infoCopyright));
+                // ASF keeps a year, track or genre of 0 or "" as an attribute: drop those.
+                if (InfoYear <= 0)
+                    tag->removeItem("WM/Year");
+                if (InfoTrack <= 0)
+                    tag->removeItem("WM/TrackNumber");
+                if (genre(*this).isEmpty())
+                    tag->removeItem("WM/Genre");
+            }
+            if (all && !infoCover.isEmpty()) {
                 TagLib::ASF::Picture pic;
                 pic.setType(TagLib::ASF::Picture::FrontCover);
                 pic.setMimeType(str(coverMime(*this)));

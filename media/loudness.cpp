@@ -241,10 +241,11 @@ double ChannelWeight(int c, int channels)
 
 constexpr int kSegments = 10; // per 100 ms step: the limiter's look at the sound
 
-// The gated loudness (LUFS) of segment energies (K-weighted, summed over channels): 400 ms
-// blocks every 100 ms, the absolute gate at -70 LUFS and the relative one 10 LU below, as
-// BS.1770 and libebur128 compute them. Each segment's energy is scaled by gain2[i] when given.
-double GatedLoudness(const std::vector<float> &energy, int64_t step, const std::vector<float> *gain2 = nullptr)
+// The mean squares of the 400 ms blocks, every 100 ms, of segment energies (K-weighted,
+// summed over channels); each segment's energy scaled by gain2[i] when given. Gated below
+// with the absolute gate at -70 LUFS and the relative one 10 LU below, as BS.1770 and
+// libebur128 compute them.
+std::vector<double> GatingBlocks(const std::vector<float> &energy, int64_t step, const std::vector<float> *gain2 = nullptr)
 {
     const size_t steps = energy.size() / kSegments;
     std::vector<double> stepSum(steps, 0.0);
@@ -253,6 +254,13 @@ double GatedLoudness(const std::vector<float> &energy, int64_t step, const std::
     std::vector<double> blocks;
     for (size_t k = 3; k < steps; ++k)
         blocks.push_back((stepSum[k - 3] + stepSum[k - 2] + stepSum[k - 1] + stepSum[k]) / double(4 * step));
+    return blocks;
+}
+
+// The gated loudness (LUFS) of 400 ms blocks' mean squares.
+template <typename Blocks>
+double Gated(const Blocks &blocks)
+{
     const double absolute = std::pow(10.0, (-70 + 0.691) / 10);
     double sum = 0;
     size_t count = 0;
@@ -270,7 +278,11 @@ double GatedLoudness(const std::vector<float> &energy, int64_t step, const std::
     return count ? 10 * std::log10(sum / double(count)) - 0.691 : -std::numeric_limits<double>::infinity();
 }
 
-// The limiter's timing, shared by the limiter and the planner that foresees what it takes.
+double GatedLoudness(const std::vector<float> &energy, int64_t step, const std::vector<float> *gain2 = nullptr)
+{
+    return Gated(GatingBlocks(energy, step, gain2));
+}
+
 constexpr double kLookAheadSeconds = 0.005, kReleaseSeconds = 0.06;
 } // namespace
 
@@ -443,6 +455,23 @@ LoudnessMeasurement LoudnessMeter::combined(const LoudnessMeter *const *meters, 
         profile->overshoot = peak / top;
     m.profile = std::move(profile);
     return m;
+}
+
+std::vector<float> LoudnessBlocks(const LoudnessMeasurement &m)
+{
+    if (!m.profile)
+        return {};
+    const std::vector<double> blocks = GatingBlocks(m.profile->energy, m.profile->step);
+    return {blocks.begin(), blocks.end()};
+}
+
+double AlbumLoudness(const std::vector<const std::vector<float> *> &tracks)
+{
+    std::vector<float> all;
+    for (const std::vector<float> *t : tracks)
+        if (t)
+            all.insert(all.end(), t->begin(), t->end());
+    return Gated(all);
 }
 
 double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp)

@@ -49,6 +49,13 @@ private:
     std::unique_ptr<Private> d;
 };
 
+// The mean squares of a measurement's 400 ms gating blocks: what an album's loudness is
+// gated from, a few bytes per 100 ms where the measurement keeps its profile.
+std::vector<float> LoudnessBlocks(const LoudnessMeasurement &m);
+// The integrated loudness of several sounds played one after the other (an album): the
+// gates applied once to the blocks of all, as libebur128's loudness of several meters.
+double AlbumLoudness(const std::vector<const std::vector<float> *> &tracks);
+
 // The gain in dB that brings the integrated loudness to targetLufs, lowered where needed so
 // that the true peak ends at or below ceilingDbtp. 0 for a silent clip.
 double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp = -1.0);

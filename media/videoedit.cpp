@@ -472,7 +472,8 @@ private:
 
 // A sink that hands blocks of sound to another thread through a bounded queue of about a
 // second: the decoder runs ahead of the encoder by no more than that. Blocks of T other than
-// float are made from the float sound by `prepare`, on the decoder's thread.
+// float are made from the float sound by `prepare`, on the decoder's thread; float blocks are
+// shown to `prepare` (with no output) there before they are queued.
 template <typename T>
 class QueueSink final : public Sink
 {
@@ -500,6 +501,8 @@ public:
             m_block.resize(m_float.size());
             m_prepare(m_float.data(), int(m_float.size() / size_t(m_channels)), m_block.data());
             m_float.clear();
+        } else if (m_prepare) {
+            m_prepare(m_block.data(), int(m_block.size() / size_t(m_channels)), nullptr);
         }
         const int64_t frames = int64_t(m_block.size()) / m_channels;
         std::unique_lock lock(m_q.mutex);
@@ -656,9 +659,12 @@ bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSou
 
 TPassOutcome ReadClipSound(const QString &source, double start, double end, int rate, int channels,
                            const std::atomic<bool> &stop, const std::function<bool(const float *, int)> &block,
-                           QString *error, int stream)
+                           QString *error, int stream, const std::function<void(const float *, int)> &watch)
 {
-    return readClip<float>(source, start, end, rate, channels, stop, {}, block, error, stream);
+    QueueSink<float>::Prepare shown;
+    if (watch)
+        shown = [&watch](const float *x, int frames, float *) { watch(x, frames); };
+    return readClip<float>(source, start, end, rate, channels, stop, shown, block, error, stream);
 }
 
 TPassOutcome ReadClipSamples(const QString &source, double start, double end, int rate, int channels,

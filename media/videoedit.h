@@ -40,11 +40,13 @@ enum class TPassOutcome { Done, Failed, Stopped };
 // interleaved samples (+-1) in order on the calling thread, and ends the pass as failed by
 // returning false (its reason is the caller's). A clip without a single sample fails with
 // "The clip holds no sound". Setting stop ends the pass within a few hundredths of a second.
-// stream: the audio stream's index in the container; negative for the best one.
+// stream: the audio stream's index in the container; negative for the best one. `watch`, when
+// given, sees every block on the decoder's thread before `block` gets it (a meter there costs
+// the caller's thread nothing).
 TPassOutcome ReadClipSound(const QString &source, double start, double end, int rate, int channels,
                            const std::atomic<bool> &stop,
                            const std::function<bool(const float *samples, int frames)> &block, QString *error,
-                           int stream = -1);
+                           int stream = -1, const std::function<void(const float *samples, int frames)> &watch = {});
 
 // As ReadClipSound, for outputs of integer samples: `prepare` turns each block of float sound
 // (frames x channels samples) into as many 32-bit samples on the decoder thread, so that this

@@ -8,7 +8,7 @@ packages=(
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libmp3lame-dev libvorbis-dev libogg-dev libsndfile1-dev libtag1-dev libmpv-dev
   libflac-dev libopusenc-dev libopus-dev libebur128-dev
-  ffmpeg flac sox dbus-daemon libglib2.0-bin desktop-file-utils xvfb
+  ffmpeg flac sox opus-tools python3-mutagen dbus-daemon libglib2.0-bin desktop-file-utils xvfb
   dpkg-dev appstream man-db file lintian binutils
 )
 missing=()

@@ -182,7 +182,9 @@ void TSettingForm::ShowSettings()
     Select(ui->cbM4aBitrate, PositionIn(kM4aBitrates, s.M4aBitrate, 5));
     Select(ui->cbM4aChannels, ChannelsToIndex(s.M4aChannels));
 
-    Select(ui->cbLoudness, PositionIn(kLoudnessTargets, s.LoudnessTarget, 0));
+    // The list's last entry, after the targets: ReplayGain tags instead of changing the sound.
+    const bool tags = s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain;
+    Select(ui->cbLoudness, tags ? int(std::size(kLoudnessTargets)) : PositionIn(kLoudnessTargets, s.LoudnessTarget, 0));
     Select(ui->cbPeaks, s.LoudnessPeaks == TOutputSettings::LowerClip ? 0 : 1);
 }
 
@@ -233,7 +235,15 @@ void TSettingForm::CollectSettings()
     s.M4aBitrate = ValueAt(kM4aBitrates, ui->cbM4aBitrate->currentIndex(), 192);
     s.M4aChannels = IndexToChannels(ui->cbM4aChannels->currentIndex());
 
-    s.LoudnessTarget = ValueAt(kLoudnessTargets, ui->cbLoudness->currentIndex(), 0);
+    // ReplayGain tags keep the scope the settings had (album, both tags, when new); a target
+    // keeps the album's one gain that setup.ini gave it; Off is neither.
+    const int loudness = ui->cbLoudness->currentIndex();
+    const bool hadTags = s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain;
+    if (loudness == int(std::size(kLoudnessTargets)))
+        s.ReplayGain = hadTags ? s.ReplayGain : TOutputSettings::AlbumGain;
+    else if (loudness == 0 || s.LoudnessTarget == 0)
+        s.ReplayGain = TOutputSettings::NoReplayGain;
+    s.LoudnessTarget = ValueAt(kLoudnessTargets, loudness, 0);
     s.LoudnessPeaks = ui->cbPeaks->currentIndex() == 0 ? TOutputSettings::LowerClip : TOutputSettings::LimitPeaks;
 }
 

@@ -299,6 +299,7 @@ const SettingKey<TOutputSettings> kOutputKeys[] = {
     {"m4a", "channels", &TOutputSettings::M4aChannels, 2, false, 1, 2},
     {"general", "loudness", &TOutputSettings::LoudnessTarget, 0, false, INT_MIN, INT_MAX, kLoudnessTargets},
     {"general", "peaks", &TOutputSettings::LoudnessPeaks, TOutputSettings::LimitPeaks, false, 0, 1},
+    {"general", "replaygain", &TOutputSettings::ReplayGain, TOutputSettings::NoReplayGain, false, 0, 2},
     {"general", "copytags", &TOutputSettings::CopyTags, 1, false, 0, 1},
     {"general", "existing", &TOutputSettings::ExistingFile, 0, false, 0, 2},
     {"general", "saveto", &TOutputSettings::SaveTo, 0, false, 0, 2},

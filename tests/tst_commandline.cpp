@@ -32,6 +32,9 @@ private slots:
     void splitChapters();
     void writeFailures_data();
     void writeFailures();
+    void replayGainTags_data();
+    void replayGainTags();
+    void albumGainKeepsTheDifferences();
     void manualNamesEveryOption();
     void completionNamesEveryOption();
     void valueBeforeRawName();
@@ -49,8 +52,12 @@ private:
     // The options the usage text names, and the help text itself.
     QSet<QString> helpedOptions(QString *text = nullptr);
 
+    // Three sources of a tone and noise, 4 s each, about 18 LU apart: made once.
+    QStringList loudnessSources();
+
     QTemporaryDir m_dir, m_config;
     QString m_avi, m_film;
+    QStringList m_loud;
 };
 
 void TestCommandLine::initTestCase()
@@ -473,6 +480,155 @@ QSet<QString> TestCommandLine::helpedOptions(QString *text)
     if (help.lines.join('\n').contains(QLatin1String("clipvox --convert [options]")))
         helped.insert(QStringLiteral("--convert")); // named by the usage line
     return helped;
+}
+
+QStringList TestCommandLine::loudnessSources()
+{
+    if (m_loud.isEmpty())
+        for (const char *level : {"0.03", "0.15", "0.6"}) {
+            const QString wav = m_dir.filePath(QStringLiteral("loud%1.wav").arg(level));
+            if (!RunFfmpeg({"-f", "lavfi", "-i", "sine=f=440:d=4:sample_rate=44100", "-f", "lavfi", "-i",
+                            "anoisesrc=d=4:a=0.1:r=44100:seed=5", "-filter_complex",
+                            QStringLiteral("[0][1]amix=inputs=2:normalize=0,volume=%1,aformat=channel_layouts=stereo").arg(level),
+                            "-c:a", "pcm_s16le", wav}))
+                return {};
+            m_loud << wav;
+        }
+    return m_loud;
+}
+
+namespace {
+// The ReplayGain tags of a file as an ecosystem tool reads them, "NAME" -> "value": metaflac,
+// opusinfo (R128_ gains), else mutagen (ID3 TXXX, iTunes free-form atoms, ASF, Vorbis).
+QMap<QString, QString> ReplayGainRead(const QString &file)
+{
+    QByteArray out;
+    if (file.endsWith(".flac"))
+        fixtures::run("metaflac", {"--export-tags-to=-", file}, &out);
+    else if (file.endsWith(".opus"))
+        fixtures::run("opusinfo", {file}, &out);
+    else // Debian's python3-mutagen, whatever python3 the PATH finds first
+        fixtures::run("/usr/bin/python3", {"-c", "import sys, mutagen\n"
+                                         "for k, v in (mutagen.File(sys.argv[1]).tags or {}).items():\n"
+                                         "    v = getattr(v, 'text', v)\n"
+                                         "    v = v[0] if isinstance(v, list) else v\n"
+                                         "    v = bytes(v).decode() if isinstance(v, bytes) else str(v)\n"
+                                         "    print(k.split(':')[-1] + '=' + v)\n",
+                                  file},
+                      &out);
+    QMap<QString, QString> tags;
+    for (const QString &line : QString::fromUtf8(out).split('\n')) {
+        const QString t = line.trimmed();
+        if (t.contains('=') && (t.startsWith("REPLAYGAIN_", Qt::CaseInsensitive) || t.startsWith("R128_")))
+            tags.insert(t.section('=', 0, 0).toUpper(), t.section('=', 1));
+    }
+    return tags;
+}
+
+// The ffmpeg tool's integrated loudness of files played one after the other.
+double LoudnessInARow(const QStringList &files)
+{
+    QStringList args{"-nostats"};
+    QString inputs;
+    for (int i = 0; i < files.size(); ++i)
+        args << "-i" << files[i], inputs += QStringLiteral("[%1]").arg(i);
+    QProcess p;
+    p.start("ffmpeg", args << "-filter_complex" << QStringLiteral("%1concat=n=%2:v=0:a=1,ebur128").arg(inputs).arg(files.size())
+                           << "-f" << "null" << "-");
+    p.waitForFinished(60000);
+    const QString log = QString::fromUtf8(p.readAllStandardError());
+    return log.mid(log.lastIndexOf("I:") + 2).section("LUFS", 0, 0).trimmed().toDouble();
+}
+} // namespace
+
+void TestCommandLine::replayGainTags_data()
+{
+    QTest::addColumn<QString>("format");
+    for (const char *format : {"mp3", "ogg", "flac", "opus", "m4a", "wma", "wav"})
+        QTest::newRow(format) << QString(format);
+}
+
+// --replaygain album on three files of different loudness: each file's track gain is -18 LUFS
+// minus the ffmpeg tool's reading of its sound, its peak that reading's true peak; the album
+// gain is the same in all three and the one of the three played in a row. Opus carries R128
+// gains (-23 LUFS) instead. FLAC's samples are those of a conversion without ReplayGain; WAV
+// carries none.
+void TestCommandLine::replayGainTags()
+{
+    QFETCH(QString, format);
+    const QStringList sources = loudnessSources();
+    QVERIFY(!sources.isEmpty());
+    const QString out = m_dir.filePath("rg-" + format);
+    const Result r = run(QStringList{"--convert", "--format", format, "--loudness", "off", "--replaygain", "album",
+                                     "--output", out} << sources);
+    QVERIFY2(r.code == 0 && r.errors.isEmpty(), qPrintable(r.lines.join('\n') + r.errors));
+    const double album = -18 - LoudnessInARow(sources);
+    // A gain as the tags say it, in dB relative to -18 LUFS.
+    const auto gain = [&](const QMap<QString, QString> &tags, const QString &scope) {
+        if (format == "opus")
+            return tags.contains("R128_" + scope + "_GAIN") ? tags.value("R128_" + scope + "_GAIN").toInt() / 256.0 + 5 : NAN;
+        const QString text = tags.value("REPLAYGAIN_" + scope + "_GAIN");
+        return text.endsWith(" dB") ? text.chopped(3).toDouble() : NAN;
+    };
+    double highest = 0;
+    QList<QMap<QString, QString>> read;
+    for (const QString &source : sources) {
+        const QString file = out + "/" + QFileInfo(source).completeBaseName() + "." + format;
+        read << ReplayGainRead(file);
+        const QMap<QString, QString> &tags = read.last();
+        if (format == "wav") {
+            QVERIFY2(tags.isEmpty(), qPrintable(QStringList(tags.keys()).join(' ')));
+            continue;
+        }
+        const LoudnessMeasurement m = fixtures::ffmpegLoudness(source);
+        qInfo("%s: %.2f dB, ffmpeg %.2f dB, album %.2f dB (ffmpeg %.2f)", qPrintable(file), gain(tags, "TRACK"),
+              -18 - m.integratedLufs, gain(tags, "ALBUM"), album);
+        QVERIFY2(std::abs(gain(tags, "TRACK") - (-18 - m.integratedLufs)) <= 0.1, qPrintable(tags.value("REPLAYGAIN_TRACK_GAIN")));
+        QVERIFY2(std::abs(gain(tags, "ALBUM") - album) <= 0.1, qPrintable(tags.value("REPLAYGAIN_ALBUM_GAIN")));
+        QCOMPARE(gain(tags, "ALBUM"), gain(read.first(), "ALBUM"));
+        if (format == "opus") {
+            QVERIFY(!tags.contains("REPLAYGAIN_TRACK_GAIN"));
+            continue;
+        }
+        const double peak = 20 * std::log10(tags.value("REPLAYGAIN_TRACK_PEAK").toDouble());
+        QVERIFY2(std::abs(peak - m.truePeakDbtp) <= 0.3, qPrintable(tags.value("REPLAYGAIN_TRACK_PEAK")));
+        highest = std::max(highest, tags.value("REPLAYGAIN_TRACK_PEAK").toDouble());
+    }
+    if (format != "opus" && format != "wav")
+        for (const auto &tags : read)
+            QCOMPARE(tags.value("REPLAYGAIN_ALBUM_PEAK").toDouble(), highest);
+    if (format == "flac") {
+        // The sound itself is untouched: the stream's MD5 is that of a conversion without tags.
+        const QString plain = m_dir.filePath("rg-plain");
+        QCOMPARE(run({"--convert", "--format", "flac", "--loudness", "off", "--replaygain", "off", "--output", plain,
+                      sources.last()}).code, 0);
+        QByteArray a, b;
+        QVERIFY(fixtures::run("metaflac", {"--show-md5sum", plain + "/loud0.6.flac"}, &a));
+        QVERIFY(fixtures::run("metaflac", {"--show-md5sum", out + "/loud0.6.flac"}, &b));
+        QCOMPARE(a, b);
+    }
+}
+
+// --loudness with --replaygain album: the three files get one gain, so that they stay as far
+// apart as their sources, and the three played in a row reach the target.
+void TestCommandLine::albumGainKeepsTheDifferences()
+{
+    const QStringList sources = loudnessSources();
+    QVERIFY(!sources.isEmpty());
+    const QString out = m_dir.filePath("album-even");
+    const Result r = run(QStringList{"--convert", "--format", "flac", "--loudness", "-20", "--replaygain", "album",
+                                     "--output", out} << sources);
+    QVERIFY2(r.code == 0, qPrintable(r.lines.join('\n') + r.errors));
+    QStringList files;
+    QList<double> gains;
+    for (const QString &source : sources) {
+        files << out + "/" + QFileInfo(source).completeBaseName() + ".flac";
+        gains << fixtures::ffmpegLoudness(files.last()).integratedLufs - fixtures::ffmpegLoudness(source).integratedLufs;
+        qInfo("%s: %+.2f dB", qPrintable(files.last()), gains.last());
+        QVERIFY2(std::abs(gains.last() - gains.first()) <= 0.3, qPrintable(QString::number(gains.last())));
+    }
+    const double together = LoudnessInARow(files);
+    QVERIFY2(std::abs(together - -20) <= 0.5, qPrintable(QString::number(together)));
 }
 
 // The manual page names every option that --help names, and no other, so they cannot drift.

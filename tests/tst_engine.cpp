@@ -297,6 +297,41 @@ private slots:
         QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
         QVERIFY(!engine.isRunning());
     }
+
+    // The album's ReplayGain is written once the last job is done: a file it cannot be written
+    // to (here replaced by text meanwhile) is said for that job and left as it is; the others
+    // get theirs, and the run ends.
+    void albumTagsThatCannotBeWrittenAreSaid()
+    {
+        QTemporaryDir out;
+        TOutputSettings s;
+        s.OutputFormat = 4;
+        s.OutputExt = QStringLiteral("flac");
+        s.FlacChannels = 2;
+        s.FlacCompression = 5;
+        s.ReplayGain = TOutputSettings::AlbumGain;
+        TRunEngine engine;
+        QList<std::pair<int, QString>> messages;
+        connect(&engine, &TRunEngine::jobMessage, this, [&](int index, const QString &text) { messages.append({index, text}); });
+        connect(&engine, &TRunEngine::jobFinished, this, [&](int index) {
+            if (index == 0) {
+                QFile f(engine.outputs().at(0));
+                QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write("not a flac") == 10);
+            }
+        });
+        const auto done = Run(engine, {Job(m_video, out.filePath("a.flac")), Job(m_video, out.filePath("b.flac"), "00:00:01")}, s);
+        QVERIFY(!engine.isRunning());
+        QCOMPARE(done.size(), 2);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].first, 0);
+        QVERIFY2(messages[0].second.contains("ReplayGain"), qPrintable(messages[0].second));
+        QFile a(out.filePath("a.flac"));
+        QVERIFY(a.open(QIODevice::ReadOnly));
+        QCOMPARE(a.readAll(), QByteArray("not a flac"));
+        QByteArray tags;
+        QVERIFY(fixtures::run("metaflac", {"--show-tag=REPLAYGAIN_ALBUM_GAIN", out.filePath("b.flac")}, &tags));
+        QVERIFY2(tags.startsWith("REPLAYGAIN_ALBUM_GAIN=") && tags.trimmed().endsWith(" dB"), tags.constData());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEngine)

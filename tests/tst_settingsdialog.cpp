@@ -671,23 +671,35 @@ void TestSettingsDialog::newPagesRoundTrip_data()
     QTest::addColumn<QList<int>>("shown");  // positions before the change
     QTest::addColumn<QList<int>>("choose"); // positions chosen; -2 toggles the VBR box
     QTest::addColumn<QList<int>>("stored"); // the values OK stores
-    // flac rate, channels, bits, level; opus bit rate, vbr, channels; m4a rate, bit rate, channels; loudness; peaks
-    // FLAC's first entries are "Same as source" (0).
+    // flac rate, channels, bits, level; opus bit rate, vbr, channels; m4a rate, bit rate, channels; loudness; peaks;
+    // stored only: replaygain. FLAC's first entries are "Same as source" (0); loudness's last is ReplayGain tags.
     QTest::newRow("defaults, then every last entry")
         << QByteArray() << QList<int>{0, 1, 0, 5, 6, 1, 1, 0, 5, 1, 0, 1}
         << QList<int>{12, 0, 2, 8, 10, -2, 0, 1, 8, 0, 4, 0}
-        << QList<int>{192000, 1, 24, 8, 256, 0, 1, 48000, 320, 1, -14, 0};
+        << QList<int>{192000, 1, 24, 8, 256, 0, 1, 48000, 320, 1, -14, 0, 0};
     QTest::newRow("from the file, then first entries")
         << QByteArray("[flac]\nfrequency=22050\nbps=24\ncompression=2\n[opus]\nbitrate=64\nvbr=0\n"
                       "[m4a]\nbitrate=100\n[general]\nloudness=-18\npeaks=0\n")
         << QList<int>{4, 1, 2, 2, 3, 0, 1, 0, 5, 1, 2, 0}
         << QList<int>{0, 1, 0, 0, 0, -2, 1, 0, 0, 1, 1, 1}
-        << QList<int>{0, 2, 0, 0, 32, 1, 2, 44100, 64, 2, -23, 1};
+        << QList<int>{0, 2, 0, 0, 32, 1, 2, 44100, 64, 2, -23, 1, 0};
     QTest::newRow("flac 44100 16-bit from the file, then 96000")
         << QByteArray("[flac]\nfrequency=44100\nbps=16\n")
         << QList<int>{7, 1, 1, 5, 6, 1, 1, 0, 5, 1, 0, 1}
         << QList<int>{10, 1, 1, 5, 6, -2, 1, 0, 5, 1, 0, 1}
-        << QList<int>{96000, 2, 16, 5, 128, 0, 2, 44100, 192, 2, 0, 1};
+        << QList<int>{96000, 2, 16, 5, 128, 0, 2, 44100, 192, 2, 0, 1, 0};
+    // ReplayGain tags: chosen they write both tags; track only, from the file, stays so. The
+    // Opus VBR box is toggled in every row.
+    QTest::newRow("replaygain chosen") << QByteArray() << QList<int>{0, 1, 0, 5, 6, 1, 1, 0, 5, 1, 0, 1}
+                                       << QList<int>{0, 1, 0, 5, 6, -2, 1, 0, 5, 1, 5, 1}
+                                       << QList<int>{0, 2, 0, 5, 128, 0, 2, 44100, 192, 2, 0, 1, 2};
+    QTest::newRow("replaygain track from the file")
+        << QByteArray("[general]\nreplaygain=1\n") << QList<int>{0, 1, 0, 5, 6, 1, 1, 0, 5, 1, 5, 1}
+        << QList<int>{0, 1, 0, 5, 6, -2, 1, 0, 5, 1, 5, 1} << QList<int>{0, 2, 0, 5, 128, 0, 2, 44100, 192, 2, 0, 1, 1};
+    QTest::newRow("replaygain, then a target") << QByteArray("[general]\nreplaygain=2\n")
+                                               << QList<int>{0, 1, 0, 5, 6, 1, 1, 0, 5, 1, 5, 1}
+                                               << QList<int>{0, 1, 0, 5, 6, -2, 1, 0, 5, 1, 3, 1}
+                                               << QList<int>{0, 2, 0, 5, 128, 0, 2, 44100, 192, 2, -16, 1, 0};
 }
 
 void TestSettingsDialog::newPagesRoundTrip()
@@ -715,12 +727,13 @@ void TestSettingsDialog::newPagesRoundTrip()
     for (const TOutputSettings &o : {s.main->OutputSettings(), FromFile()}) {
         const QList<int> got{o.FlacFrequency, o.FlacChannels, o.FlacBps, o.FlacCompression, o.OpusBitrate,
                              int(o.OpusVbr), o.OpusChannels, o.M4aFrequency, o.M4aBitrate, o.M4aChannels,
-                             o.LoudnessTarget, o.LoudnessPeaks};
+                             o.LoudnessTarget, o.LoudnessPeaks, o.ReplayGain};
         QCOMPARE(got, stored);
     }
     s.open();
     QCOMPARE(positions(), afterChoice);
-    QCOMPARE(List("cbLoudness")->currentText(), stored[10] ? QString("%1 LUFS").arg(stored[10]) : "Off");
+    QCOMPARE(List("cbLoudness")->currentText(),
+             stored[10] ? QString("%1 LUFS").arg(stored[10]) : stored[12] ? "ReplayGain tags" : "Off");
 }
 
 QTEST_MAIN(TestSettingsDialog)

@@ -151,7 +151,7 @@ void TestSettingsFile::newFileHasTableOrder()
     s.OutputPath = "/out/";
     s.OggVbr = true;
     SaveSettings(s);
-    const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\njobs=1\nloudness=0\npeaks=1\n"
+    const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\njobs=1\nloudness=0\npeaks=1\nreplaygain=0\n"
                                 "copytags=1\nexisting=0\nsaveto=0\nnamepattern={name}\n"
                                 "[mp3]\nchannels=3\nfrequency=44100\nbitrate=128\nfvbr=0\nmaxbitrate=192\nvbrquality=7\n"
                                 "[wav]\nfrequency=44100\nchannels=2\nbps=16\n"
@@ -222,7 +222,7 @@ void TestSettingsFile::existingKeysKeepPlaceAndOthersSurvive()
     const QByteArray all = folder.read("setup.ini");
     QVERIFY(all.startsWith("; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\ncustom=keep me\r\n"
                            "frequency=44100\r\n"));
-    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\njobs=1\r\nloudness=0\r\npeaks=1\r\ncopytags=1\r\n"
+    QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\njobs=1\r\nloudness=0\r\npeaks=1\r\nreplaygain=0\r\ncopytags=1\r\n"
                          "existing=0\r\nsaveto=0\r\nnamepattern={name}\r\n[mp3]\r\nchannels=3\r\n"));
     QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 1), 4);
 }
@@ -355,30 +355,30 @@ void TestSettingsFile::formatExtension()
     QCOMPARE(FormatExtension(7), QString("mp3"));
 }
 
-// The keys of FLAC, Opus, M4A and loudness: defaults, values kept, nonsense falls back. Peaks
+// The keys of FLAC, Opus, M4A, loudness and ReplayGain: defaults, values kept, nonsense falls back. Peaks
 // over the ceiling are limited unless the file says to lower the whole clip.
 void TestSettingsFile::newFormatKeys_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QList<int>>("want"); // flac rate ch bps level, opus kbps vbr ch, m4a rate kbps ch, loudness, peaks
+    QTest::addColumn<QList<int>>("want"); // flac rate ch bps level, opus kbps vbr ch, m4a rate kbps ch, loudness, peaks, replaygain
     // FLAC's rate and sample size default to 0, "Same as source".
-    QTest::newRow("defaults") << QByteArray() << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0, 1};
+    QTest::newRow("defaults") << QByteArray() << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0, 1, 0};
     QTest::newRow("kept") << QByteArray("[flac]\nfrequency=96000\n")
         + "channels=1\nbps=24\ncompression=0\n[opus]\nbitrate=32\nvbr=0\nchannels=1\n"
-          "[m4a]\nfrequency=48000\nbitrate=0x140\nchannels=1\n[general]\nloudness=-14\npeaks=0\n"
-        << QList<int>{96000, 1, 24, 0, 32, 0, 1, 48000, 320, 1, -14, 0};
+          "[m4a]\nfrequency=48000\nbitrate=0x140\nchannels=1\n[general]\nloudness=-14\npeaks=0\nreplaygain=2\n"
+        << QList<int>{96000, 1, 24, 0, 32, 0, 1, 48000, 320, 1, -14, 0, 2};
     QTest::newRow("flac values stored before keep their meaning") << QByteArray("[flac]\nfrequency=44100\nbps=16\n")
-                                                                  << QList<int>{44100, 2, 16, 5, 128, 1, 2, 44100, 192, 2, 0, 1};
+                                                                  << QList<int>{44100, 2, 16, 5, 128, 1, 2, 44100, 192, 2, 0, 1, 0};
     QTest::newRow("flac same as source, highest rate") << QByteArray("[flac]\nfrequency=192000\nbps=0\n")
-                                                       << QList<int>{192000, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0, 1};
+                                                       << QList<int>{192000, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0, 1, 0};
     QTest::newRow("nonsense") << QByteArray("[flac]\nfrequency=44101\nchannels=3\nbps=20\ncompression=9\n"
                                             "[opus]\nbitrate=300\nvbr=2\nchannels=0\n"
-                                            "[m4a]\nfrequency=22050\nbitrate=32\nchannels=-1\n[general]\nloudness=-20\npeaks=2\n")
-                              << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0, 1};
+                                            "[m4a]\nfrequency=22050\nbitrate=32\nchannels=-1\n[general]\nloudness=-20\npeaks=2\nreplaygain=3\n")
+                              << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0, 1, 0};
     QTest::newRow("flac rates off the list") << QByteArray("[flac]\nfrequency=384000\nbps=32\n")
-                                             << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0, 1};
-    QTest::newRow("letters") << QByteArray("[flac]\nbps=abc\n[opus]\nbitrate=fast\n[general]\nloudness=loud\npeaks=x\n")
-                             << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0, 1};
+                                             << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0, 1, 0};
+    QTest::newRow("letters") << QByteArray("[flac]\nbps=abc\n[opus]\nbitrate=fast\n[general]\nloudness=loud\npeaks=x\nreplaygain=x\n")
+                             << QList<int>{0, 2, 0, 5, 128, 1, 2, 44100, 192, 2, 0, 1, 0};
 }
 
 void TestSettingsFile::newFormatKeys()
@@ -392,7 +392,7 @@ void TestSettingsFile::newFormatKeys()
     LoadSettings(s);
     const QList<int> got{s.FlacFrequency, s.FlacChannels, s.FlacBps, s.FlacCompression, s.OpusBitrate,
                          int(s.OpusVbr), s.OpusChannels, s.M4aFrequency, s.M4aBitrate, s.M4aChannels,
-                         s.LoudnessTarget, s.LoudnessPeaks};
+                         s.LoudnessTarget, s.LoudnessPeaks, s.ReplayGain};
     QCOMPARE(got, want);
     SaveSettings(s); // a round trip keeps every value
     TOutputSettings back;
@@ -403,6 +403,7 @@ void TestSettingsFile::newFormatKeys()
     QCOMPARE(back.M4aFrequency, s.M4aFrequency);
     QCOMPARE(back.LoudnessTarget, s.LoudnessTarget);
     QCOMPARE(back.LoudnessPeaks, s.LoudnessPeaks);
+    QCOMPARE(back.ReplayGain, s.ReplayGain);
 }
 
 void TestSettingsFile::settingsPlace()

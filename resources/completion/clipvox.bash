@@ -18,6 +18,9 @@ _clipvox()
     --peaks)
         COMPREPLY=($(compgen -W 'limit lower' -- "$cur"))
         return ;;
+    --replaygain)
+        COMPREPLY=($(compgen -W 'track album off' -- "$cur"))
+        return ;;
     --loudness)
         COMPREPLY=($(compgen -W 'off' -- "$cur"))
         return ;;
@@ -33,7 +36,7 @@ _clipvox()
     if [[ $cur == -* && i -eq COMP_CWORD ]]; then
         COMPREPLY=($(compgen -W '--convert --format --output --start --end --track
             --split-chapters --jobs --overwrite --skip-existing --name --keep-tree --no-tags
-            --loudness --peaks --help --version' -- "$cur"))
+            --loudness --peaks --replaygain --help --version' -- "$cur"))
         return
     fi
 

@@ -29,5 +29,6 @@ complete -c clipvox -l keep-tree -x -a '(__fish_complete_directories)' -d "Keep 
 complete -c clipvox -l no-tags -d 'Do not copy tags and cover'
 complete -c clipvox -l loudness -x -a 'off' -d 'Loudness target in LUFS (-70 to -5), or off'
 complete -c clipvox -l peaks -x -a 'limit lower' -d 'How true peaks over -1 dBTP are handled'
+complete -c clipvox -l replaygain -x -a 'track album off' -d 'ReplayGain tags instead of changing the sound'
 complete -c clipvox -l help -d 'Show the usage text'
 complete -c clipvox -l version -d 'Show the version'
