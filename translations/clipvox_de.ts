@@ -43,6 +43,13 @@ Options:
                     -1 dBTP: limit (a limiter takes the peaks, the loudness is
                     reached) or lower (the whole file stays quieter) (default:
                     setup.ini, else limit)
+  --replaygain MODE without --loudness: leave the sound as it is and write
+                    ReplayGain tags (-18 LUFS): track (each file&apos;s gain and
+                    peak), album (also the gain and peak of the files of the run
+                    in the same folder, written once the last is done) or off;
+                    with --loudness, album gives those files one gain, so that
+                    they keep their loudness relative to each other (default:
+                    setup.ini, else off)
   --help            show this text
   --version         show the version
 
@@ -54,66 +61,23 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>Aufruf: clipvox --convert [Optionen] [--] FILE...
-        clipvox [FILE...]           (öffnet das Fenster, Dateien eingereiht)
-
-Konvertiert die Tonspur jeder Videodatei FILE in eine Audiodatei, ohne Fenster.
-
-Optionen:
-  --format FORMAT   Zielformat: %1 (Standard: das aus setup.ini)
-  --output DIR      Ordner für die Zieldateien (Standard: Ordner jeder Quelle)
-  --start hh:mm:ss  Beginn des Ausschnitts jeder Datei (Standard 00:00:00)
-  --end hh:mm:ss    Ende des Ausschnitts jeder Datei oder max (Standard max)
-  --track N         die zu konvertierende Tonspur, gezählt ab 1 (Standard: die
-                    Standardspur der Quelle); eine Datei ohne sie schlägt fehl
-  --split-chapters  eine Zieldatei pro Kapitel, &quot;video - 01 Title.mp3&quot;, mit
-                    Titel und Nummer des Kapitels als Tags
-  --jobs N          gleichzeitig konvertierte Dateien (Standard: setup.ini)
-  --overwrite       vorhandene Dateien mit dem Zielnamen ersetzen; ohne diese
-                    Option bleibt eine vorhandene Datei erhalten und die
-                    Zieldatei erhält den nächsten freien Namen, &quot;clip (2).mp3&quot;;
-                    eine Quelle wird nie ersetzt
-  --skip-existing   eine Datei, deren Zieldatei existiert, nicht konvertieren
-  --name PATTERN    Zieldateiname aus {name} {title} {artist} {album} {year}
-                    {track} {n}; ein leerer Platzhalter ergibt {name}
-                    (Standard {name})
-  --keep-tree ROOT  mit --output: die Ordner der Quellen unterhalb von ROOT
-                    werden im Zielordner beibehalten
-  --no-tags         Tags und Cover der Quelle nicht übernehmen
-  --loudness LUFS   die Lautstärke jeder Datei auf LUFS angleichen (-70 bis -5)
-                    oder off (Standard: setup.ini)
-  --peaks MODE      wo die Verstärkung für die Lautstärke den True-Peak-Pegel
-                    über -1 dBTP brächte: limit (ein Limiter fängt die Spitzen
-                    ab, die Lautstärke wird erreicht) oder lower (die ganze
-                    Datei bleibt leiser) (Standard: setup.ini, sonst limit)
-  --help            diesen Text anzeigen
-  --version         die Version anzeigen
-
-Encoder-Parameter und Lautstärke kommen aus setup.ini, wie im Fenster.
-Eine Zeile pro Datei auf der Standardausgabe, in Reihenfolge der Warteschlange:
-  ok SOURCE -&gt; OUTPUT (LENGTH)   oder   failed SOURCE: REASON
-  mit Lautstärkeziel: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), die erreichte
-  Lautstärke (-inf LUFS für eine Datei unter der Schwelle von -70 LUFS)
-  oder   skipped SOURCE: KEPT FILE; Namen mit Steuerzeichen als $&apos;a\nb&apos;
-Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
-             130 abgebrochen.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+55"/>
         <source>Try &apos;clipvox --convert --help&apos;.</source>
         <translation>„clipvox --convert --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
         <location line="+73"/>
-        <location line="+41"/>
-        <location line="+38"/>
-        <location line="+229"/>
+        <location line="+50"/>
+        <location line="+40"/>
+        <location line="+238"/>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
     </message>
     <message>
-        <location line="-245"/>
+        <location line="-254"/>
         <source>length unknown</source>
         <translation>Länge unbekannt</translation>
     </message>
@@ -123,7 +87,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Datei %1 von %2, %3 %, verbleibend %4</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+84"/>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -162,6 +126,11 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <location line="+5"/>
         <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
         <translation>--peaks erwartet limit oder lower, nicht „%1“</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--replaygain needs track, album or off, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
@@ -231,7 +200,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../desktop/desktop.cpp" line="+54"/>
+        <location filename="../desktop/desktop.cpp" line="+58"/>
         <source>Select a directory to save output files</source>
         <translation>Ordner zum Speichern der Zieldateien wählen</translation>
     </message>
@@ -319,7 +288,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+196"/>
+        <location filename="../settings/settingsfile.cpp" line="+226"/>
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
@@ -376,12 +345,12 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Keine Zieldatei geöffnet</translation>
     </message>
     <message>
-        <location filename="../media/audioinformation2.cpp" line="+236"/>
+        <location filename="../media/audioinformation2.cpp" line="+324"/>
         <source>File not found: %1</source>
         <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+112"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Tags können nur in MP3-, OGG-, WMA-, FLAC-, Opus- und M4A-Dateien geschrieben werden: %1</translation>
     </message>
@@ -576,7 +545,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+533"/>
+        <location filename="../media/videoedit.cpp" line="+536"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -634,35 +603,35 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Die Zieldatei %1 kann nicht geschrieben werden (%2)</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-414"/>
+        <location filename="../media/videoedit.cpp" line="-417"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Kein Decoder für den Ton von %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+510"/>
+        <location line="+513"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Stream %1 von %2 ist keine Tonspur</translation>
     </message>
     <message>
-        <location line="-509"/>
-        <location line="+510"/>
+        <location line="-512"/>
+        <location line="+513"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Kein Audiostream in %1</translation>
     </message>
     <message>
-        <location line="-503"/>
+        <location line="-506"/>
         <location line="+3"/>
-        <location line="+519"/>
+        <location line="+522"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Der Ton von %1 kann nicht dekodiert werden</translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aus %1 konnte kein Ton dekodiert werden</translation>
@@ -689,7 +658,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Der Ton von %1 kann nicht konvertiert werden</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+125"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Der Ton kann nicht in %1 Hz, %2 Kanäle konvertiert werden</translation>
     </message>
@@ -718,6 +687,44 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
 </context>
 <context>
+    <name>QueueStore</name>
+    <message>
+        <location filename="../main/queuestore.cpp" line="+119"/>
+        <source>Unable to create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>not a Clipvox queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>a job without its source or output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>the source no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was kept as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was left at %1 and will not be saved over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <location filename="../extras/about.ui" line="+14"/>
@@ -741,7 +748,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
     <message>
         <location line="+20"/>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>HomePage</source>
         <translation>Homepage</translation>
     </message>
@@ -752,7 +759,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
     <message>
         <location line="+10"/>
-        <location line="+7"/>
+        <location line="+10"/>
         <location line="+6"/>
         <source>Technology Support</source>
         <translation>Technischer Support</translation>
@@ -773,7 +780,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../extras/about.cpp" line="+40"/>
+        <location filename="../extras/about.cpp" line="+59"/>
         <source>Free software under the GNU GPL, version 3 or later</source>
         <translation>Freie Software unter der GNU GPL, Version 3 oder höher</translation>
     </message>
@@ -818,7 +825,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Stopp</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+49"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
@@ -843,7 +850,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Startzeit</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+35"/>
         <source>End Time</source>
         <translation>Endzeit</translation>
     </message>
@@ -853,7 +860,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Endzeit</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+26"/>
         <source>Set start time</source>
         <translation>Startzeit setzen</translation>
     </message>
@@ -997,7 +1004,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+656"/>
+        <location filename="../clip/edit.cpp" line="+662"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>Bitte geben Sie die Zeit im richtigen Format ein!</translation>
@@ -1121,58 +1128,58 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <name>TExecForm</name>
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
-        <source>Execute</source>
-        <translation>Konvertierung</translation>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+3"/>
+        <location line="+10"/>
+        <location line="+5"/>
         <source>File progress</source>
         <translation>Dateifortschritt</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+3"/>
+        <location line="+17"/>
+        <location line="+5"/>
         <source>Total progress</source>
         <translation>Gesamtfortschritt</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
         <source>Time elapsed:</source>
         <translation>Verstrichen:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Time elapsed</source>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Time left:</source>
         <translation>Verbleibend:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Time left</source>
         <translation>Verbleibende Zeit</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../progress/execute.cpp" line="+90"/>
+        <location filename="../progress/execute.cpp" line="+85"/>
         <source>File progress %1</source>
         <translation>Dateifortschritt %1</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>Convert %1 to %2...</source>
         <translation>%1 wird in %2 konvertiert...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Convert file %1 of total %2 file(s)</source>
         <translation>Datei %1 von insgesamt %2 wird konvertiert</translation>
     </message>
@@ -1180,7 +1187,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+32"/>
+        <location filename="../main/jobqueue.cpp" line="+235"/>
         <source>No queued file is being edited.</source>
         <translation>Es wird keine Datei der Warteschlange bearbeitet.</translation>
     </message>
@@ -1198,37 +1205,37 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Warteschlange</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location filename="../main/jobqueue.cpp" line="-134"/>
         <source>Source File</source>
         <translation>Quelldatei</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Start Time</source>
         <translation>Startzeit</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>End Time</source>
         <translation>Endzeit</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Convert To</source>
         <translation>Zielformat</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Output File</source>
         <translation>Zieldatei</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="../main/main.ui" line="+53"/>
         <source>Quick Settings</source>
         <translation>Schnelleinstellungen</translation>
     </message>
@@ -1369,11 +1376,13 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <message>
         <location line="+3"/>
         <location line="+3"/>
+        <location filename="../main/main.cpp" line="+298"/>
         <source>About Clipvox</source>
         <translation>Über Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
+        <location filename="../main/jobs.cpp" line="+342"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
@@ -1384,6 +1393,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+8"/>
         <source>Move Down</source>
         <translation>Nach unten</translation>
     </message>
@@ -1394,11 +1404,14 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="-21"/>
+        <location filename="../main/main.cpp" line="-31"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+29"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>
@@ -1409,6 +1422,8 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../main/main.cpp" line="+13"/>
+        <location line="+4"/>
         <source>Convert</source>
         <translation>Konvertieren</translation>
     </message>
@@ -1453,7 +1468,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../main/chapters.cpp" line="+12"/>
+        <location filename="../main/jobqueue.cpp" line="-81"/>
         <source>the source&apos;s default</source>
         <translation>Standardspur der Quelle</translation>
     </message>
@@ -1472,12 +1487,13 @@ Chapter %1: %2</source>
 Kapitel %1: %2</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../main/chapters.cpp" line="+12"/>
+        <location line="+43"/>
         <source>Split into chapters</source>
         <translation>In Kapitel aufteilen</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="+26"/>
+        <location filename="../main/jobs.cpp" line="-329"/>
         <source>MPEG files</source>
         <translation>MPEG-Dateien</translation>
     </message>
@@ -1566,33 +1582,153 @@ Kapitel %1: %2</translation>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message numerus="yes">
+        <location line="+65"/>
+        <source>%n file(s) already in the queue not added again</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+55"/>
+        <location line="+21"/>
         <source>These files do not exist and were not added:
 </source>
         <translation>Diese Dateien existieren nicht und wurden nicht hinzugefügt:
 </translation>
     </message>
     <message>
-        <location line="+73"/>
-        <location filename="../main/run.cpp" line="+92"/>
+        <location line="+30"/>
+        <source>Already in the queue:
+%1
+
+Add again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+190"/>
+        <source>Failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-16"/>
         <source>Waiting</source>
         <translation>Wartet</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+222"/>
+        <location filename="../main/main.cpp" line="-197"/>
+        <source>Copy reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show in folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>The queue could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edit Clip...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Eine Konvertierung läuft noch. Abbrechen und beenden?</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+110"/>
+        <source>Edit Clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
         <translation>Es wurde kein Programm zum Öffnen des Benutzerhandbuchs gefunden. Das Handbuch liegt hier:
 </translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="-23"/>
+        <location filename="../main/run.cpp" line="+75"/>
         <location line="+2"/>
         <source>Show progress</source>
         <translation>Fortschritt anzeigen</translation>
@@ -1603,22 +1739,22 @@ Kapitel %1: %2</translation>
         <translation>Fortschritt anzeigen (%1)</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location filename="../main/jobqueue.cpp" line="+1"/>
         <source>Converting...</source>
         <translation>Wird konvertiert...</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
         <source>100%</source>
         <translation>100 %</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Stop</source>
         <translation>Gestoppt</translation>
     </message>
@@ -1628,12 +1764,12 @@ Kapitel %1: %2</translation>
         <translation>Übersprungen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../main/run.cpp" line="+58"/>
         <source>Loudness %1 LUFS</source>
         <translation>Lautstärke %1 LUFS</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>Task complete!</source>
         <translation>Aufgabe abgeschlossen!</translation>
     </message>
@@ -1663,6 +1799,14 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <location line="+1"/>
         <source>their</source>
         <translation>ihr</translation>
+    </message>
+</context>
+<context>
+    <name>TRunActivity</name>
+    <message>
+        <location filename="../desktop/runactivity.cpp" line="+18"/>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1709,17 +1853,17 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Keine Tonspur %1: Die Quelle hat nur %2</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+87"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>Der Ausschnitt beginnt bei %1 s, nach dem Ende der Quelle (%2 s)</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+260"/>
         <source>The clip holds no sound</source>
         <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Cannot write %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
@@ -1729,12 +1873,12 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>True-Peak-Pegel %1 dBTP, über -1 dBTP</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+93"/>
         <source>The tags could not be written: %1</source>
         <translation>Die Tags konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+91"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>In %1 kann keine Datei erstellt werden: %2</translation>
     </message>
@@ -1744,7 +1888,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+106"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 ist eine Quelle dieses Durchlaufs und wurde beibehalten</translation>
     </message>
@@ -1755,7 +1899,12 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>%1 existiert und wurde beibehalten</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+185"/>
+        <source>The album&apos;s ReplayGain could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+107"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>Die Startzeit „%1“ ist keine Zeitangabe (hh:mm:ss)</translation>
     </message>
@@ -1780,7 +1929,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Das Ende des Ausschnitts (%1) liegt nicht nach seinem Beginn (%2)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-76"/>
         <source>Incorrect format</source>
         <translation>Falsches Format</translation>
     </message>
@@ -1809,7 +1958,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>Select</source>
         <translation>Auswählen</translation>
     </message>
@@ -1820,12 +1969,22 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Zielformat</translation>
     </message>
     <message>
-        <location line="+312"/>
+        <location line="+317"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
     <message>
-        <location line="+667"/>
+        <location line="+447"/>
+        <source>WMA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+168"/>
         <source>OGG</source>
         <translation>OGG</translation>
     </message>
@@ -1840,12 +1999,12 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>OPUS</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+180"/>
         <source>M4A</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1931"/>
+        <location line="-1939"/>
         <source>Convert up to</source>
         <translation>Gleichzeitig bis zu</translation>
     </message>
@@ -1893,6 +2052,11 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ReplayGain tags</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+28"/>
@@ -2003,14 +2167,14 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <location line="+7"/>
         <location line="+546"/>
         <location line="+7"/>
-        <location line="+368"/>
+        <location line="+371"/>
         <location line="+65"/>
         <location line="+7"/>
         <source>Frequency (Hz)</source>
         <translation>Abtastrate (Hz)</translation>
     </message>
     <message>
-        <location line="-1603"/>
+        <location line="-1606"/>
         <location line="+7"/>
         <location line="+489"/>
         <location line="+7"/>
@@ -2020,33 +2184,33 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <location line="+7"/>
         <location line="+256"/>
         <location line="+7"/>
-        <location line="+180"/>
+        <location line="+183"/>
         <location line="+7"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location line="-1684"/>
+        <location line="-1687"/>
         <location line="+496"/>
         <location line="+167"/>
         <location line="+578"/>
         <location line="+263"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Mono</source>
         <translation>Mono</translation>
     </message>
     <message>
-        <location line="-1686"/>
+        <location line="-1689"/>
         <location line="+496"/>
         <location line="+167"/>
         <location line="+578"/>
         <location line="+263"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Stereo</source>
         <translation>Stereo</translation>
     </message>
     <message>
-        <location line="-1686"/>
+        <location line="-1689"/>
         <source>Joint Stereo</source>
         <translation>Joint Stereo</translation>
     </message>
@@ -2065,13 +2229,13 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <location line="+7"/>
         <location line="+1367"/>
         <location line="+7"/>
-        <location line="+200"/>
+        <location line="+203"/>
         <location line="+7"/>
         <source>Bitrate (kbps)</source>
         <translation>Bitrate (kbps)</translation>
     </message>
     <message>
-        <location line="-1493"/>
+        <location line="-1496"/>
         <location line="+1351"/>
         <source>Enable VBR</source>
         <translation>VBR aktivieren</translation>
@@ -2097,27 +2261,13 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Qualität</translation>
     </message>
     <message>
-        <location line="-677"/>
-        <source> WMA</source>
-        <translation> WMA</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>  WMA Profile</source>
-        <translation>  WMA-Profil</translation>
-    </message>
-    <message>
+        <location line="-656"/>
         <location line="+7"/>
         <source>WMA Profile</source>
         <translation>WMA-Profil</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source> WAV</source>
-        <translation> WAV</translation>
-    </message>
-    <message>
-        <location line="+114"/>
+        <location line="+138"/>
         <location line="+7"/>
         <location line="+738"/>
         <location line="+7"/>
@@ -2260,7 +2410,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Kompressionsstufe</translation>
     </message>
     <message>
-        <location line="+453"/>
+        <location line="+456"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2270,7 +2420,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+89"/>
+        <location filename="../settings/setting.cpp" line="+96"/>
         <source>The audio component failed (error %1)</source>
         <translation>Die Audiokomponente ist fehlgeschlagen (Fehler %1)</translation>
     </message>
@@ -2278,7 +2428,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+146"/>
+        <location filename="../clip/soundstrip.cpp" line="+152"/>
         <source>No sound</source>
         <translation>Kein Ton</translation>
     </message>

@@ -43,6 +43,13 @@ Options:
                     -1 dBTP: limit (a limiter takes the peaks, the loudness is
                     reached) or lower (the whole file stays quieter) (default:
                     setup.ini, else limit)
+  --replaygain MODE without --loudness: leave the sound as it is and write
+                    ReplayGain tags (-18 LUFS): track (each file&apos;s gain and
+                    peak), album (also the gain and peak of the files of the run
+                    in the same folder, written once the last is done) or off;
+                    with --loudness, album gives those files one gain, so that
+                    they keep their loudness relative to each other (default:
+                    setup.ini, else off)
   --help            show this text
   --version         show the version
 
@@ -54,72 +61,23 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>Uso: clipvox --convert [opciones] [--] FILE...
-     clipvox [FILE...]            (abre la ventana con los archivos en la cola)
-
-Convierte la pista de audio de cada vídeo FILE en un archivo de audio,
-sin ventana.
-
-Opciones:
-  --format FORMAT   formato de salida: %1 (predeterminado: el de setup.ini)
-  --output DIR      carpeta de las salidas (predeterminado: la carpeta de cada
-                    origen)
-  --start hh:mm:ss  inicio del fragmento de cada archivo
-                    (predeterminado 00:00:00)
-  --end hh:mm:ss    fin del fragmento de cada archivo, o max
-                    (predeterminado max)
-  --track N         la pista de audio que convertir, contando desde 1
-                    (predeterminada: la pista predeterminada del origen); un
-                    archivo que no la tenga falla
-  --split-chapters  una salida por capítulo, &quot;video - 01 Title.mp3&quot;, con el
-                    título y el número del capítulo como etiquetas
-  --jobs N          archivos convertidos a la vez (predeterminado: setup.ini)
-  --overwrite       reemplaza los archivos existentes con el nombre de la
-                    salida; sin esta opción se conserva el archivo existente y
-                    la salida toma el siguiente nombre libre, &quot;clip (2).mp3&quot;;
-                    un origen nunca se reemplaza
-  --skip-existing   no convierte un archivo cuya salida ya existe
-  --name PATTERN    nombre del archivo de salida a partir de {name} {title}
-                    {artist} {album} {year} {track} {n}; un campo vacío se
-                    sustituye por {name} (predeterminado {name})
-  --keep-tree ROOT  con --output: las carpetas de los orígenes bajo ROOT se
-                    conservan dentro de la carpeta de salida
-  --no-tags         no copia las etiquetas ni la portada del origen
-  --loudness LUFS   iguala la sonoridad de cada archivo a LUFS (-70 a -5),
-                    u off (predeterminado: setup.ini)
-  --peaks MODE      donde la ganancia para la sonoridad llevaría el pico real
-                    por encima de -1 dBTP: limit (un limitador recorta los
-                    picos, se alcanza la sonoridad) o lower (todo el archivo
-                    suena más bajo) (predeterminado: setup.ini; si no, limit)
-  --help            muestra este texto
-  --version         muestra la versión
-
-Los parámetros del codificador y la sonoridad se toman de setup.ini, como en la
-ventana. Una línea por archivo en la salida estándar, en el orden de la cola:
-  ok SOURCE -&gt; OUTPUT (LENGTH)   o   failed SOURCE: REASON
-  con un objetivo de sonoridad: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), la
-  sonoridad alcanzada (-inf LUFS para un archivo por debajo del umbral de
-  -70 LUFS)
-  o   skipped SOURCE: KEPT FILE; nombres con caracteres de control como $&apos;a\nb&apos;
-Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso,
-                  130 cancelado.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+55"/>
         <source>Try &apos;clipvox --convert --help&apos;.</source>
         <translation>Pruebe &apos;clipvox --convert --help&apos; para más información.</translation>
     </message>
     <message>
         <location line="+73"/>
-        <location line="+41"/>
-        <location line="+38"/>
-        <location line="+229"/>
+        <location line="+50"/>
+        <location line="+40"/>
+        <location line="+238"/>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
     </message>
     <message>
-        <location line="-245"/>
+        <location line="-254"/>
         <source>length unknown</source>
         <translation>duración desconocida</translation>
     </message>
@@ -129,7 +87,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso,
         <translation>archivo %1 de %2, %3%, tiempo restante %4</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+84"/>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -168,6 +126,11 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <location line="+5"/>
         <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
         <translation>--peaks necesita limit o lower, no «%1»</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--replaygain needs track, album or off, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
@@ -237,7 +200,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../desktop/desktop.cpp" line="+54"/>
+        <location filename="../desktop/desktop.cpp" line="+58"/>
         <source>Select a directory to save output files</source>
         <translation>Seleccionar la carpeta donde guardar los archivos de salida</translation>
     </message>
@@ -325,7 +288,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+196"/>
+        <location filename="../settings/settingsfile.cpp" line="+226"/>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
     </message>
@@ -382,12 +345,12 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>No hay ningún archivo de salida abierto</translation>
     </message>
     <message>
-        <location filename="../media/audioinformation2.cpp" line="+236"/>
+        <location filename="../media/audioinformation2.cpp" line="+324"/>
         <source>File not found: %1</source>
         <translation>Archivo no encontrado: %1</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+112"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Solo se pueden escribir etiquetas en archivos MP3, OGG, WMA, FLAC, Opus y M4A: %1</translation>
     </message>
@@ -582,7 +545,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+533"/>
+        <location filename="../media/videoedit.cpp" line="+536"/>
         <source>Stopped</source>
         <translation>Detenido</translation>
     </message>
@@ -640,35 +603,35 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>No se puede escribir el archivo de salida %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-414"/>
+        <location filename="../media/videoedit.cpp" line="-417"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>No hay decodificador para el audio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+510"/>
+        <location line="+513"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>El flujo %1 de %2 no es una pista de audio</translation>
     </message>
     <message>
-        <location line="-509"/>
-        <location line="+510"/>
+        <location line="-512"/>
+        <location line="+513"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>No hay ningún flujo de audio en %1</translation>
     </message>
     <message>
-        <location line="-503"/>
+        <location line="-506"/>
         <location line="+3"/>
-        <location line="+519"/>
+        <location line="+522"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>No se puede decodificar el audio de %1</translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>No se pudo decodificar audio de %1</translation>
@@ -695,7 +658,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>No se puede convertir el audio de %1</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+125"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>No se puede convertir el audio a %1 Hz y %2 canales</translation>
     </message>
@@ -724,6 +687,44 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
 </context>
 <context>
+    <name>QueueStore</name>
+    <message>
+        <location filename="../main/queuestore.cpp" line="+119"/>
+        <source>Unable to create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>not a Clipvox queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>a job without its source or output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>the source no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was kept as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was left at %1 and will not be saved over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <location filename="../extras/about.ui" line="+14"/>
@@ -747,7 +748,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
     <message>
         <location line="+20"/>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>HomePage</source>
         <translation>Página web</translation>
     </message>
@@ -758,7 +759,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
     <message>
         <location line="+10"/>
-        <location line="+7"/>
+        <location line="+10"/>
         <location line="+6"/>
         <source>Technology Support</source>
         <translation>Asistencia técnica</translation>
@@ -779,7 +780,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../extras/about.cpp" line="+40"/>
+        <location filename="../extras/about.cpp" line="+59"/>
         <source>Free software under the GNU GPL, version 3 or later</source>
         <translation>Software libre bajo la GPL de GNU, versión 3 o posterior</translation>
     </message>
@@ -824,7 +825,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>Detener</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+49"/>
         <source>Position</source>
         <translation>Posición</translation>
     </message>
@@ -849,7 +850,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>Tiempo inicial</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+35"/>
         <source>End Time</source>
         <translation>Tiempo final</translation>
     </message>
@@ -859,7 +860,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>Tiempo final</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+26"/>
         <source>Set start time</source>
         <translation>Fijar tiempo inicial</translation>
     </message>
@@ -1003,7 +1004,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+656"/>
+        <location filename="../clip/edit.cpp" line="+662"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>¡Introduzca el tiempo en un formato correcto!</translation>
@@ -1127,58 +1128,58 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <name>TExecForm</name>
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
-        <source>Execute</source>
-        <translation>Conversión</translation>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+3"/>
+        <location line="+10"/>
+        <location line="+5"/>
         <source>File progress</source>
         <translation>Progreso del archivo</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+3"/>
+        <location line="+17"/>
+        <location line="+5"/>
         <source>Total progress</source>
         <translation>Progreso total</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
         <source>Time elapsed:</source>
         <translation>Tiempo transcurrido:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Time elapsed</source>
         <translation>Tiempo transcurrido</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Time left:</source>
         <translation>Tiempo restante:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Time left</source>
         <translation>Tiempo restante</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../progress/execute.cpp" line="+90"/>
+        <location filename="../progress/execute.cpp" line="+85"/>
         <source>File progress %1</source>
         <translation>Progreso del archivo %1</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>Convert %1 to %2...</source>
         <translation>Convirtiendo %1 en %2...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Convert file %1 of total %2 file(s)</source>
         <translation>Convirtiendo el archivo %1 de un total de %2</translation>
     </message>
@@ -1186,7 +1187,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+32"/>
+        <location filename="../main/jobqueue.cpp" line="+235"/>
         <source>No queued file is being edited.</source>
         <translation>No se está editando ningún archivo de la cola.</translation>
     </message>
@@ -1204,37 +1205,37 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>Cola</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location filename="../main/jobqueue.cpp" line="-134"/>
         <source>Source File</source>
         <translation>Archivo de origen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Start Time</source>
         <translation>Tiempo inicial</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>End Time</source>
         <translation>Tiempo final</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Convert To</source>
         <translation>Convertir a</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Output File</source>
         <translation>Archivo de salida</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Status</source>
         <translation>Estado</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="../main/main.ui" line="+53"/>
         <source>Quick Settings</source>
         <translation>Configuración rápida</translation>
     </message>
@@ -1375,11 +1376,13 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <message>
         <location line="+3"/>
         <location line="+3"/>
+        <location filename="../main/main.cpp" line="+298"/>
         <source>About Clipvox</source>
         <translation>Acerca de Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
+        <location filename="../main/jobs.cpp" line="+342"/>
         <source>Move Up</source>
         <translation>Subir</translation>
     </message>
@@ -1390,6 +1393,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+8"/>
         <source>Move Down</source>
         <translation>Bajar</translation>
     </message>
@@ -1400,11 +1404,14 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="-21"/>
+        <location filename="../main/main.cpp" line="-31"/>
         <source>Remove</source>
         <translation>Quitar</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+29"/>
         <source>Remove All</source>
         <translation>Quitar todo</translation>
     </message>
@@ -1415,6 +1422,8 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../main/main.cpp" line="+13"/>
+        <location line="+4"/>
         <source>Convert</source>
         <translation>Convertir</translation>
     </message>
@@ -1459,7 +1468,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../main/chapters.cpp" line="+12"/>
+        <location filename="../main/jobqueue.cpp" line="-81"/>
         <source>the source&apos;s default</source>
         <translation>la predeterminada del origen</translation>
     </message>
@@ -1478,12 +1487,13 @@ Chapter %1: %2</source>
 Capítulo %1: %2</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../main/chapters.cpp" line="+12"/>
+        <location line="+43"/>
         <source>Split into chapters</source>
         <translation>Dividir en capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="+26"/>
+        <location filename="../main/jobs.cpp" line="-329"/>
         <source>MPEG files</source>
         <translation>Archivos MPEG</translation>
     </message>
@@ -1572,33 +1582,153 @@ Capítulo %1: %2</translation>
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message numerus="yes">
+        <location line="+65"/>
+        <source>%n file(s) already in the queue not added again</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+55"/>
+        <location line="+21"/>
         <source>These files do not exist and were not added:
 </source>
         <translation>Estos archivos no existen y no se añadieron:
 </translation>
     </message>
     <message>
-        <location line="+73"/>
-        <location filename="../main/run.cpp" line="+92"/>
+        <location line="+30"/>
+        <source>Already in the queue:
+%1
+
+Add again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+190"/>
+        <source>Failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-16"/>
         <source>Waiting</source>
         <translation>En espera</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+222"/>
+        <location filename="../main/main.cpp" line="-197"/>
+        <source>Copy reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show in folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>The queue could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edit Clip...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Todavía hay una conversión en curso. ¿Detenerla y salir?</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+110"/>
+        <source>Edit Clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
         <translation>No se encontró ningún programa para abrir la guía del usuario. La guía del usuario está en:
 </translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="-23"/>
+        <location filename="../main/run.cpp" line="+75"/>
         <location line="+2"/>
         <source>Show progress</source>
         <translation>Mostrar progreso</translation>
@@ -1609,22 +1739,22 @@ Capítulo %1: %2</translation>
         <translation>Mostrar progreso (%1)</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location filename="../main/jobqueue.cpp" line="+1"/>
         <source>Converting...</source>
         <translation>Convirtiendo...</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
         <source>100%</source>
         <translation>100%</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Failed</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Stop</source>
         <translation>Detenido</translation>
     </message>
@@ -1634,12 +1764,12 @@ Capítulo %1: %2</translation>
         <translation>Omitido</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../main/run.cpp" line="+58"/>
         <source>Loudness %1 LUFS</source>
         <translation>Sonoridad %1 LUFS</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>Task complete!</source>
         <translation>¡Tarea completada!</translation>
     </message>
@@ -1669,6 +1799,14 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <location line="+1"/>
         <source>their</source>
         <translation>su</translation>
+    </message>
+</context>
+<context>
+    <name>TRunActivity</name>
+    <message>
+        <location filename="../desktop/runactivity.cpp" line="+18"/>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1715,17 +1853,17 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No existe la pista de audio %1: el origen tiene %2</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+87"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>El fragmento empieza en %1 s, después del final del origen (%2 s)</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+260"/>
         <source>The clip holds no sound</source>
         <translation>El fragmento no contiene audio</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Cannot write %1</source>
         <translation>No se puede escribir %1</translation>
     </message>
@@ -1735,12 +1873,12 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Pico real %1 dBTP, por encima de -1 dBTP</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+93"/>
         <source>The tags could not be written: %1</source>
         <translation>No se pudieron escribir las etiquetas: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+91"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>No se puede crear un archivo en %1: %2</translation>
     </message>
@@ -1750,7 +1888,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+106"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 es un origen de esta conversión y se conservó</translation>
     </message>
@@ -1761,7 +1899,12 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>%1 ya existe y se conservó</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+185"/>
+        <source>The album&apos;s ReplayGain could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+107"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>El tiempo inicial «%1» no es un tiempo válido (hh:mm:ss)</translation>
     </message>
@@ -1786,7 +1929,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>El final del fragmento (%1) no es posterior a su inicio (%2)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-76"/>
         <source>Incorrect format</source>
         <translation>Formato incorrecto</translation>
     </message>
@@ -1815,7 +1958,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Carpeta de salida</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>Select</source>
         <translation>Seleccionar</translation>
     </message>
@@ -1826,12 +1969,22 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Formato de salida</translation>
     </message>
     <message>
-        <location line="+312"/>
+        <location line="+317"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
     <message>
-        <location line="+667"/>
+        <location line="+447"/>
+        <source>WMA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+168"/>
         <source>OGG</source>
         <translation>OGG</translation>
     </message>
@@ -1846,12 +1999,12 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>OPUS</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+180"/>
         <source>M4A</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1931"/>
+        <location line="-1939"/>
         <source>Convert up to</source>
         <translation>Convertir hasta</translation>
     </message>
@@ -1899,6 +2052,11 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ReplayGain tags</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+28"/>
@@ -2009,14 +2167,14 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <location line="+7"/>
         <location line="+546"/>
         <location line="+7"/>
-        <location line="+368"/>
+        <location line="+371"/>
         <location line="+65"/>
         <location line="+7"/>
         <source>Frequency (Hz)</source>
         <translation>Frecuencia (Hz)</translation>
     </message>
     <message>
-        <location line="-1603"/>
+        <location line="-1606"/>
         <location line="+7"/>
         <location line="+489"/>
         <location line="+7"/>
@@ -2026,33 +2184,33 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <location line="+7"/>
         <location line="+256"/>
         <location line="+7"/>
-        <location line="+180"/>
+        <location line="+183"/>
         <location line="+7"/>
         <source>Channels</source>
         <translation>Canales</translation>
     </message>
     <message>
-        <location line="-1684"/>
+        <location line="-1687"/>
         <location line="+496"/>
         <location line="+167"/>
         <location line="+578"/>
         <location line="+263"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Mono</source>
         <translation>Mono</translation>
     </message>
     <message>
-        <location line="-1686"/>
+        <location line="-1689"/>
         <location line="+496"/>
         <location line="+167"/>
         <location line="+578"/>
         <location line="+263"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Stereo</source>
         <translation>Estéreo</translation>
     </message>
     <message>
-        <location line="-1686"/>
+        <location line="-1689"/>
         <source>Joint Stereo</source>
         <translation>Estéreo conjunto</translation>
     </message>
@@ -2071,13 +2229,13 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <location line="+7"/>
         <location line="+1367"/>
         <location line="+7"/>
-        <location line="+200"/>
+        <location line="+203"/>
         <location line="+7"/>
         <source>Bitrate (kbps)</source>
         <translation>Tasa de bits (kbps)</translation>
     </message>
     <message>
-        <location line="-1493"/>
+        <location line="-1496"/>
         <location line="+1351"/>
         <source>Enable VBR</source>
         <translation>Activar VBR</translation>
@@ -2103,27 +2261,13 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Calidad</translation>
     </message>
     <message>
-        <location line="-677"/>
-        <source> WMA</source>
-        <translation> WMA</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>  WMA Profile</source>
-        <translation>  Perfil WMA</translation>
-    </message>
-    <message>
+        <location line="-656"/>
         <location line="+7"/>
         <source>WMA Profile</source>
         <translation>Perfil WMA</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source> WAV</source>
-        <translation> WAV</translation>
-    </message>
-    <message>
-        <location line="+114"/>
+        <location line="+138"/>
         <location line="+7"/>
         <location line="+738"/>
         <location line="+7"/>
@@ -2266,7 +2410,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Nivel de compresión</translation>
     </message>
     <message>
-        <location line="+453"/>
+        <location line="+456"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -2276,7 +2420,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+89"/>
+        <location filename="../settings/setting.cpp" line="+96"/>
         <source>The audio component failed (error %1)</source>
         <translation>Falló el componente de audio (error %1)</translation>
     </message>
@@ -2284,7 +2428,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+146"/>
+        <location filename="../clip/soundstrip.cpp" line="+152"/>
         <source>No sound</source>
         <translation>Sin audio</translation>
     </message>

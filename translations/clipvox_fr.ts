@@ -43,6 +43,13 @@ Options:
                     -1 dBTP: limit (a limiter takes the peaks, the loudness is
                     reached) or lower (the whole file stays quieter) (default:
                     setup.ini, else limit)
+  --replaygain MODE without --loudness: leave the sound as it is and write
+                    ReplayGain tags (-18 LUFS): track (each file&apos;s gain and
+                    peak), album (also the gain and peak of the files of the run
+                    in the same folder, written once the last is done) or off;
+                    with --loudness, album gives those files one gain, so that
+                    they keep their loudness relative to each other (default:
+                    setup.ini, else off)
   --help            show this text
   --version         show the version
 
@@ -54,68 +61,23 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>Usage&#xa0;: clipvox --convert [options] [--] FILE...
-        clipvox [FILE...]           (ouvre la fenêtre, fichiers mis en attente)
-
-Convertit la piste audio de chaque vidéo FILE en fichier audio, sans fenêtre.
-
-Options&#xa0;:
-  --format FORMAT   format de sortie&#xa0;: %1 (par défaut&#xa0;: celui de setup.ini)
-  --output DIR      dossier des sorties (par défaut&#xa0;: celui de chaque source)
-  --start hh:mm:ss  début de l&apos;extrait de chaque fichier (par défaut 00:00:00)
-  --end hh:mm:ss    fin de l&apos;extrait de chaque fichier, ou max (par défaut max)
-  --track N         piste audio à convertir, comptée à partir de 1 (par
-                    défaut&#xa0;: celle par défaut de la source)&#xa0;; un fichier sans
-                    elle échoue
-  --split-chapters  une sortie par chapitre, «&#xa0;video - 01 Title.mp3&#xa0;», avec le
-                    titre et le numéro du chapitre en étiquettes
-  --jobs N          fichiers convertis simultanément (par défaut&#xa0;: setup.ini)
-  --overwrite       remplace un fichier existant du nom de la sortie&#xa0;; sans
-                    cette option, le fichier existant est conservé et la sortie
-                    prend le nom libre suivant, «&#xa0;clip (2).mp3&#xa0;»&#xa0;; une source
-                    n&apos;est jamais remplacée
-  --skip-existing   ne convertit pas un fichier dont la sortie existe déjà
-  --name PATTERN    nom du fichier de sortie à partir de {name} {title}
-                    {artist} {album} {year} {track} {n}&#xa0;; un champ vide vaut
-                    {name} (par défaut {name})
-  --keep-tree ROOT  avec --output&#xa0;: les dossiers des sources sous ROOT sont
-                    conservés dans le dossier de sortie
-  --no-tags         ne copie pas les étiquettes ni la pochette de la source
-  --loudness LUFS   harmonise le volume sonore de chaque fichier à LUFS
-                    (-70 à -5), ou off (par défaut&#xa0;: setup.ini)
-  --peaks MODE      là où le gain pour le volume sonore porterait la crête
-                    vraie au-dessus de -1 dBTP&#xa0;: limit (un limiteur réduit les
-                    crêtes, le volume sonore est atteint) ou lower (tout le
-                    fichier reste moins fort) (par défaut&#xa0;: setup.ini, sinon
-                    limit)
-  --help            affiche ce texte
-  --version         affiche la version
-
-Encodage et volume sonore&#xa0;: paramètres de setup.ini, comme dans la fenêtre.
-Une ligne par fichier sur la sortie standard, dans l&apos;ordre de la file&#xa0;:
-  ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
-  avec une cible de volume sonore&#xa0;: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS),
-  le volume sonore atteint (-inf LUFS pour un fichier sous le seuil de
-  -70 LUFS)
-  ou   skipped SOURCE: KEPT FILE&#xa0;; noms à caractères de contrôle écrits $&apos;a\nb&apos;
-Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 annulé.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+55"/>
         <source>Try &apos;clipvox --convert --help&apos;.</source>
         <translation>Saisissez «&#xa0;clipvox --convert --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <location line="+73"/>
-        <location line="+41"/>
-        <location line="+38"/>
-        <location line="+229"/>
+        <location line="+50"/>
+        <location line="+40"/>
+        <location line="+238"/>
         <source>Cancelled</source>
         <translation>Annulé</translation>
     </message>
     <message>
-        <location line="-245"/>
+        <location line="-254"/>
         <source>length unknown</source>
         <translation>durée inconnue</translation>
     </message>
@@ -125,7 +87,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>fichier %1 sur %2, %3&#xa0;%, temps restant %4</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+84"/>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -165,6 +127,11 @@ permises par la loi.
         <location line="+5"/>
         <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
         <translation>--peaks exige limit ou lower, et non «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--replaygain needs track, album or off, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
@@ -234,7 +201,7 @@ permises par la loi.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../desktop/desktop.cpp" line="+54"/>
+        <location filename="../desktop/desktop.cpp" line="+58"/>
         <source>Select a directory to save output files</source>
         <translation>Choisir un dossier où enregistrer les fichiers de sortie</translation>
     </message>
@@ -322,7 +289,7 @@ permises par la loi.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+196"/>
+        <location filename="../settings/settingsfile.cpp" line="+226"/>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
@@ -379,12 +346,12 @@ permises par la loi.
         <translation>Aucun fichier de sortie n&apos;est ouvert</translation>
     </message>
     <message>
-        <location filename="../media/audioinformation2.cpp" line="+236"/>
+        <location filename="../media/audioinformation2.cpp" line="+324"/>
         <source>File not found: %1</source>
         <translation>Fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+112"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Les étiquettes ne peuvent être écrites que dans les fichiers MP3, OGG, WMA, FLAC, Opus et M4A&#xa0;: %1</translation>
     </message>
@@ -579,7 +546,7 @@ permises par la loi.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+533"/>
+        <location filename="../media/videoedit.cpp" line="+536"/>
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
@@ -637,35 +604,35 @@ permises par la loi.
         <translation>Impossible d&apos;écrire le fichier de sortie %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-414"/>
+        <location filename="../media/videoedit.cpp" line="-417"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Aucun décodeur pour le son de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+510"/>
+        <location line="+513"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Le flux %1 de %2 n&apos;est pas une piste audio</translation>
     </message>
     <message>
-        <location line="-509"/>
-        <location line="+510"/>
+        <location line="-512"/>
+        <location line="+513"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Aucun flux audio dans %1</translation>
     </message>
     <message>
-        <location line="-503"/>
+        <location line="-506"/>
         <location line="+3"/>
-        <location line="+519"/>
+        <location line="+522"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Impossible de décoder le son de %1</translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aucun son n&apos;a pu être décodé depuis %1</translation>
@@ -692,7 +659,7 @@ permises par la loi.
         <translation>Impossible de convertir le son de %1</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+125"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Impossible de convertir le son en %1 Hz, %2 canaux</translation>
     </message>
@@ -721,6 +688,44 @@ permises par la loi.
     </message>
 </context>
 <context>
+    <name>QueueStore</name>
+    <message>
+        <location filename="../main/queuestore.cpp" line="+119"/>
+        <source>Unable to create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>not a Clipvox queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>a job without its source or output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>the source no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was kept as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was left at %1 and will not be saved over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <location filename="../extras/about.ui" line="+14"/>
@@ -744,7 +749,7 @@ permises par la loi.
     </message>
     <message>
         <location line="+20"/>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>HomePage</source>
         <translation>Site web</translation>
     </message>
@@ -755,7 +760,7 @@ permises par la loi.
     </message>
     <message>
         <location line="+10"/>
-        <location line="+7"/>
+        <location line="+10"/>
         <location line="+6"/>
         <source>Technology Support</source>
         <translation>Assistance technique</translation>
@@ -776,7 +781,7 @@ permises par la loi.
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../extras/about.cpp" line="+40"/>
+        <location filename="../extras/about.cpp" line="+59"/>
         <source>Free software under the GNU GPL, version 3 or later</source>
         <translation>Logiciel libre sous licence GNU GPL, version 3 ou ultérieure</translation>
     </message>
@@ -821,7 +826,7 @@ permises par la loi.
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+49"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
@@ -846,7 +851,7 @@ permises par la loi.
         <translation>Début</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+35"/>
         <source>End Time</source>
         <translation>Fin</translation>
     </message>
@@ -856,7 +861,7 @@ permises par la loi.
         <translation>Fin</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+26"/>
         <source>Set start time</source>
         <translation>Placer le début</translation>
     </message>
@@ -1000,7 +1005,7 @@ permises par la loi.
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+656"/>
+        <location filename="../clip/edit.cpp" line="+662"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>Veuillez saisir un temps au bon format&#xa0;!</translation>
@@ -1124,58 +1129,58 @@ permises par la loi.
     <name>TExecForm</name>
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
-        <source>Execute</source>
-        <translation>Conversion</translation>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+3"/>
+        <location line="+10"/>
+        <location line="+5"/>
         <source>File progress</source>
         <translation>Progression du fichier</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+3"/>
+        <location line="+17"/>
+        <location line="+5"/>
         <source>Total progress</source>
         <translation>Progression totale</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
         <source>Time elapsed:</source>
         <translation>Temps écoulé :</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Time elapsed</source>
         <translation>Temps écoulé</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Time left:</source>
         <translation>Temps restant :</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Time left</source>
         <translation>Temps restant</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../progress/execute.cpp" line="+90"/>
+        <location filename="../progress/execute.cpp" line="+85"/>
         <source>File progress %1</source>
         <translation>Progression du fichier %1</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>Convert %1 to %2...</source>
         <translation>Conversion de %1 en %2...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Convert file %1 of total %2 file(s)</source>
         <translation>Conversion du fichier %1 sur %2</translation>
     </message>
@@ -1183,7 +1188,7 @@ permises par la loi.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+32"/>
+        <location filename="../main/jobqueue.cpp" line="+235"/>
         <source>No queued file is being edited.</source>
         <translation>Aucun fichier de la file d&apos;attente n&apos;est en cours de modification.</translation>
     </message>
@@ -1201,37 +1206,37 @@ permises par la loi.
         <translation>File d&apos;attente</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location filename="../main/jobqueue.cpp" line="-134"/>
         <source>Source File</source>
         <translation>Fichier source</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Start Time</source>
         <translation>Début</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>End Time</source>
         <translation>Fin</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Convert To</source>
         <translation>Convertir en</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Output File</source>
         <translation>Fichier de sortie</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="../main/main.ui" line="+53"/>
         <source>Quick Settings</source>
         <translation>Paramètres rapides</translation>
     </message>
@@ -1372,11 +1377,13 @@ permises par la loi.
     <message>
         <location line="+3"/>
         <location line="+3"/>
+        <location filename="../main/main.cpp" line="+298"/>
         <source>About Clipvox</source>
         <translation>À propos de Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
+        <location filename="../main/jobs.cpp" line="+342"/>
         <source>Move Up</source>
         <translation>Monter</translation>
     </message>
@@ -1387,6 +1394,7 @@ permises par la loi.
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+8"/>
         <source>Move Down</source>
         <translation>Descendre</translation>
     </message>
@@ -1397,11 +1405,14 @@ permises par la loi.
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="-21"/>
+        <location filename="../main/main.cpp" line="-31"/>
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+29"/>
         <source>Remove All</source>
         <translation>Tout retirer</translation>
     </message>
@@ -1412,6 +1423,8 @@ permises par la loi.
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../main/main.cpp" line="+13"/>
+        <location line="+4"/>
         <source>Convert</source>
         <translation>Convertir</translation>
     </message>
@@ -1456,7 +1469,7 @@ permises par la loi.
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../main/chapters.cpp" line="+12"/>
+        <location filename="../main/jobqueue.cpp" line="-81"/>
         <source>the source&apos;s default</source>
         <translation>la piste par défaut de la source</translation>
     </message>
@@ -1475,12 +1488,13 @@ Chapter %1: %2</source>
 Chapitre %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../main/chapters.cpp" line="+12"/>
+        <location line="+43"/>
         <source>Split into chapters</source>
         <translation>Découper en chapitres</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="+26"/>
+        <location filename="../main/jobs.cpp" line="-329"/>
         <source>MPEG files</source>
         <translation>Fichiers MPEG</translation>
     </message>
@@ -1569,33 +1583,153 @@ Chapitre %1&#xa0;: %2</translation>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message numerus="yes">
+        <location line="+65"/>
+        <source>%n file(s) already in the queue not added again</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+55"/>
+        <location line="+21"/>
         <source>These files do not exist and were not added:
 </source>
         <translation>Ces fichiers n&apos;existent pas et n&apos;ont pas été ajoutés&#xa0;:
 </translation>
     </message>
     <message>
-        <location line="+73"/>
-        <location filename="../main/run.cpp" line="+92"/>
+        <location line="+30"/>
+        <source>Already in the queue:
+%1
+
+Add again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+190"/>
+        <source>Failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-16"/>
         <source>Waiting</source>
         <translation>En attente</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+222"/>
+        <location filename="../main/main.cpp" line="-197"/>
+        <source>Copy reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show in folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>The queue could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edit Clip...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Une conversion est en cours. L&apos;arrêter et quitter&#xa0;?</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+110"/>
+        <source>Edit Clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
         <translation>Aucun programme n&apos;a été trouvé pour ouvrir le guide de l&apos;utilisateur. Il se trouve ici&#xa0;:
 </translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="-23"/>
+        <location filename="../main/run.cpp" line="+75"/>
         <location line="+2"/>
         <source>Show progress</source>
         <translation>Afficher la progression</translation>
@@ -1606,22 +1740,22 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Afficher la progression (%1)</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location filename="../main/jobqueue.cpp" line="+1"/>
         <source>Converting...</source>
         <translation>Conversion...</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
         <source>100%</source>
         <translation>100&#xa0;%</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Failed</source>
         <translation>Échec</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Stop</source>
         <translation>Arrêté</translation>
     </message>
@@ -1631,12 +1765,12 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Ignoré</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../main/run.cpp" line="+58"/>
         <source>Loudness %1 LUFS</source>
         <translation>Volume sonore %1 LUFS</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>Task complete!</source>
         <translation>Tâche terminée&#xa0;!</translation>
     </message>
@@ -1666,6 +1800,14 @@ Chapitre %1&#xa0;: %2</translation>
         <location line="+1"/>
         <source>their</source>
         <translation>les raisons</translation>
+    </message>
+</context>
+<context>
+    <name>TRunActivity</name>
+    <message>
+        <location filename="../desktop/runactivity.cpp" line="+18"/>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1712,17 +1854,17 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Pas de piste audio %1&#xa0;: la source n&apos;en a que %2</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+87"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>L&apos;extrait commence à %1 s, après la fin de la source (%2 s)</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+260"/>
         <source>The clip holds no sound</source>
         <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Cannot write %1</source>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
@@ -1732,12 +1874,12 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Crête vraie %1 dBTP, au-dessus de -1 dBTP</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+93"/>
         <source>The tags could not be written: %1</source>
         <translation>Les étiquettes n&apos;ont pas pu être écrites&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+91"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>Impossible de créer un fichier dans %1&#xa0;: %2</translation>
     </message>
@@ -1747,7 +1889,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+106"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 est une source de cette conversion et a été conservé</translation>
     </message>
@@ -1758,7 +1900,12 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>%1 existe et a été conservé</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+185"/>
+        <source>The album&apos;s ReplayGain could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+107"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>Le début «&#xa0;%1&#xa0;» n&apos;est pas un temps valide (hh:mm:ss)</translation>
     </message>
@@ -1783,7 +1930,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>La fin de l&apos;extrait (%1) n&apos;est pas postérieure à son début (%2)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-76"/>
         <source>Incorrect format</source>
         <translation>Format incorrect</translation>
     </message>
@@ -1812,7 +1959,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Dossier de sortie</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>Select</source>
         <translation>Choisir</translation>
     </message>
@@ -1823,12 +1970,22 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Format de sortie</translation>
     </message>
     <message>
-        <location line="+312"/>
+        <location line="+317"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
     <message>
-        <location line="+667"/>
+        <location line="+447"/>
+        <source>WMA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+168"/>
         <source>OGG</source>
         <translation>OGG</translation>
     </message>
@@ -1843,12 +2000,12 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>OPUS</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+180"/>
         <source>M4A</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1931"/>
+        <location line="-1939"/>
         <source>Convert up to</source>
         <translation>Convertir jusqu&apos;à</translation>
     </message>
@@ -1896,6 +2053,11 @@ Chapitre %1&#xa0;: %2</translation>
         <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ReplayGain tags</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+28"/>
@@ -2006,14 +2168,14 @@ Chapitre %1&#xa0;: %2</translation>
         <location line="+7"/>
         <location line="+546"/>
         <location line="+7"/>
-        <location line="+368"/>
+        <location line="+371"/>
         <location line="+65"/>
         <location line="+7"/>
         <source>Frequency (Hz)</source>
         <translation>Fréquence (Hz)</translation>
     </message>
     <message>
-        <location line="-1603"/>
+        <location line="-1606"/>
         <location line="+7"/>
         <location line="+489"/>
         <location line="+7"/>
@@ -2023,33 +2185,33 @@ Chapitre %1&#xa0;: %2</translation>
         <location line="+7"/>
         <location line="+256"/>
         <location line="+7"/>
-        <location line="+180"/>
+        <location line="+183"/>
         <location line="+7"/>
         <source>Channels</source>
         <translation>Canaux</translation>
     </message>
     <message>
-        <location line="-1684"/>
+        <location line="-1687"/>
         <location line="+496"/>
         <location line="+167"/>
         <location line="+578"/>
         <location line="+263"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Mono</source>
         <translation>Mono</translation>
     </message>
     <message>
-        <location line="-1686"/>
+        <location line="-1689"/>
         <location line="+496"/>
         <location line="+167"/>
         <location line="+578"/>
         <location line="+263"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Stereo</source>
         <translation>Stéréo</translation>
     </message>
     <message>
-        <location line="-1686"/>
+        <location line="-1689"/>
         <source>Joint Stereo</source>
         <translation>Stéréo jointe</translation>
     </message>
@@ -2068,13 +2230,13 @@ Chapitre %1&#xa0;: %2</translation>
         <location line="+7"/>
         <location line="+1367"/>
         <location line="+7"/>
-        <location line="+200"/>
+        <location line="+203"/>
         <location line="+7"/>
         <source>Bitrate (kbps)</source>
         <translation>Débit (kbps)</translation>
     </message>
     <message>
-        <location line="-1493"/>
+        <location line="-1496"/>
         <location line="+1351"/>
         <source>Enable VBR</source>
         <translation>Activer le VBR</translation>
@@ -2100,27 +2262,13 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Qualité</translation>
     </message>
     <message>
-        <location line="-677"/>
-        <source> WMA</source>
-        <translation> WMA</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>  WMA Profile</source>
-        <translation>  Profil WMA</translation>
-    </message>
-    <message>
+        <location line="-656"/>
         <location line="+7"/>
         <source>WMA Profile</source>
         <translation>Profil WMA</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source> WAV</source>
-        <translation> WAV</translation>
-    </message>
-    <message>
-        <location line="+114"/>
+        <location line="+138"/>
         <location line="+7"/>
         <location line="+738"/>
         <location line="+7"/>
@@ -2263,7 +2411,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Niveau de compression</translation>
     </message>
     <message>
-        <location line="+453"/>
+        <location line="+456"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2273,7 +2421,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+89"/>
+        <location filename="../settings/setting.cpp" line="+96"/>
         <source>The audio component failed (error %1)</source>
         <translation>Le composant audio a échoué (erreur %1)</translation>
     </message>
@@ -2281,7 +2429,7 @@ Chapitre %1&#xa0;: %2</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+146"/>
+        <location filename="../clip/soundstrip.cpp" line="+152"/>
         <source>No sound</source>
         <translation>Aucun son</translation>
     </message>

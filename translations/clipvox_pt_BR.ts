@@ -43,6 +43,13 @@ Options:
                     -1 dBTP: limit (a limiter takes the peaks, the loudness is
                     reached) or lower (the whole file stays quieter) (default:
                     setup.ini, else limit)
+  --replaygain MODE without --loudness: leave the sound as it is and write
+                    ReplayGain tags (-18 LUFS): track (each file&apos;s gain and
+                    peak), album (also the gain and peak of the files of the run
+                    in the same folder, written once the last is done) or off;
+                    with --loudness, album gives those files one gain, so that
+                    they keep their loudness relative to each other (default:
+                    setup.ini, else off)
   --help            show this text
   --version         show the version
 
@@ -54,65 +61,23 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>Uso: clipvox --convert [opções] [--] FILE...
-     clipvox [FILE...]            (abre a janela com os arquivos na fila)
-
-Converte a faixa de áudio de cada vídeo FILE em arquivo de áudio, sem janela.
-
-Opções:
-  --format FORMAT   formato de saída: %1 (padrão: o do setup.ini)
-  --output DIR      pasta das saídas (padrão: a própria pasta de cada origem)
-  --start hh:mm:ss  início do trecho de cada arquivo (padrão 00:00:00)
-  --end hh:mm:ss    fim do trecho de cada arquivo, ou max (padrão max)
-  --track N         a faixa de áudio a converter, contada a partir de 1
-                    (padrão: a faixa padrão da origem); um arquivo sem ela
-                    falha
-  --split-chapters  uma saída por capítulo, &quot;video - 01 Title.mp3&quot;, com o
-                    título e o número do capítulo como etiquetas
-  --jobs N          arquivos convertidos ao mesmo tempo (padrão: setup.ini)
-  --overwrite       substitui arquivos existentes com o nome da saída; sem ela,
-                    o arquivo existente é mantido e a saída recebe o próximo
-                    nome livre, &quot;clip (2).mp3&quot;; uma origem nunca é substituída
-  --skip-existing   não converte um arquivo cuja saída já existe
-  --name PATTERN    nome do arquivo de saída com {name} {title} {artist}
-                    {album} {year} {track} {n}; campo vazio vira {name}
-                    (padrão {name})
-  --keep-tree ROOT  com --output: as pastas das origens abaixo de ROOT são
-                    mantidas dentro da pasta de saída
-  --no-tags         não copia as etiquetas e a capa da origem
-  --loudness LUFS   uniformiza o volume de cada arquivo em LUFS (-70 a -5), ou
-                    off (padrão: setup.ini)
-  --peaks MODE      onde o ganho para o volume levaria o pico real acima de
-                    -1 dBTP: limit (um limitador segura os picos, o volume é
-                    atingido) ou lower (o arquivo inteiro fica mais baixo)
-                    (padrão: setup.ini, senão limit)
-  --help            mostra este texto
-  --version         mostra a versão
-
-Os parâmetros do codificador e o volume vêm do setup.ini, como na janela.
-Uma linha por arquivo na saída padrão, na ordem da fila:
-  ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
-  com um volume-alvo: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), o volume
-  atingido (-inf LUFS para um arquivo abaixo do limiar de -70 LUFS)
-  ou   skipped SOURCE: KEPT FILE; nomes com caracteres de controle como $&apos;a\nb&apos;
-Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+55"/>
         <source>Try &apos;clipvox --convert --help&apos;.</source>
         <translation>Tente &quot;clipvox --convert --help&quot; para mais informações.</translation>
     </message>
     <message>
         <location line="+73"/>
-        <location line="+41"/>
-        <location line="+38"/>
-        <location line="+229"/>
+        <location line="+50"/>
+        <location line="+40"/>
+        <location line="+238"/>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
     </message>
     <message>
-        <location line="-245"/>
+        <location line="-254"/>
         <source>length unknown</source>
         <translation>duração desconhecida</translation>
     </message>
@@ -122,7 +87,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>arquivo %1 de %2, %3%, tempo restante %4</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+84"/>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -161,6 +126,11 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <location line="+5"/>
         <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
         <translation>--peaks exige limit ou lower, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--replaygain needs track, album or off, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
@@ -230,7 +200,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../desktop/desktop.cpp" line="+54"/>
+        <location filename="../desktop/desktop.cpp" line="+58"/>
         <source>Select a directory to save output files</source>
         <translation>Selecione uma pasta para salvar os arquivos de saída</translation>
     </message>
@@ -318,7 +288,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+196"/>
+        <location filename="../settings/settingsfile.cpp" line="+226"/>
         <source>Unable to write to %1</source>
         <translation>Não foi possível gravar em %1</translation>
     </message>
@@ -375,12 +345,12 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Nenhum arquivo de saída está aberto</translation>
     </message>
     <message>
-        <location filename="../media/audioinformation2.cpp" line="+236"/>
+        <location filename="../media/audioinformation2.cpp" line="+324"/>
         <source>File not found: %1</source>
         <translation>Arquivo não encontrado: %1</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+112"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Só é possível gravar etiquetas em arquivos MP3, OGG, WMA, FLAC, Opus e M4A: %1</translation>
     </message>
@@ -575,7 +545,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+533"/>
+        <location filename="../media/videoedit.cpp" line="+536"/>
         <source>Stopped</source>
         <translation>Interrompido</translation>
     </message>
@@ -633,35 +603,35 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Não foi possível gravar o arquivo de saída %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-414"/>
+        <location filename="../media/videoedit.cpp" line="-417"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Nenhum decodificador para o áudio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+510"/>
+        <location line="+513"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>O fluxo %1 de %2 não é uma faixa de áudio</translation>
     </message>
     <message>
-        <location line="-509"/>
-        <location line="+510"/>
+        <location line="-512"/>
+        <location line="+513"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Nenhum fluxo de áudio em %1</translation>
     </message>
     <message>
-        <location line="-503"/>
+        <location line="-506"/>
         <location line="+3"/>
-        <location line="+519"/>
+        <location line="+522"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Não foi possível decodificar o áudio de %1</translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Nenhum áudio pôde ser decodificado de %1</translation>
@@ -688,7 +658,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Não foi possível converter o áudio de %1</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+125"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>Não foi possível converter o áudio para %1 Hz, %2 canais</translation>
     </message>
@@ -717,6 +687,44 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
 </context>
 <context>
+    <name>QueueStore</name>
+    <message>
+        <location filename="../main/queuestore.cpp" line="+119"/>
+        <source>Unable to create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>not a Clipvox queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>a job without its source or output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>the source no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was kept as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was left at %1 and will not be saved over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <location filename="../extras/about.ui" line="+14"/>
@@ -740,7 +748,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
     <message>
         <location line="+20"/>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>HomePage</source>
         <translation>Página inicial</translation>
     </message>
@@ -751,7 +759,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
     <message>
         <location line="+10"/>
-        <location line="+7"/>
+        <location line="+10"/>
         <location line="+6"/>
         <source>Technology Support</source>
         <translation>Suporte técnico</translation>
@@ -772,7 +780,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../extras/about.cpp" line="+40"/>
+        <location filename="../extras/about.cpp" line="+59"/>
         <source>Free software under the GNU GPL, version 3 or later</source>
         <translation>Software livre sob a GNU GPL, versão 3 ou posterior</translation>
     </message>
@@ -817,7 +825,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Parar</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+49"/>
         <source>Position</source>
         <translation>Posição</translation>
     </message>
@@ -842,7 +850,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Tempo inicial</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+35"/>
         <source>End Time</source>
         <translation>Tempo final</translation>
     </message>
@@ -852,7 +860,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Tempo final</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+26"/>
         <source>Set start time</source>
         <translation>Definir tempo inicial</translation>
     </message>
@@ -996,7 +1004,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+656"/>
+        <location filename="../clip/edit.cpp" line="+662"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>Digite o tempo no formato correto!</translation>
@@ -1120,58 +1128,58 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <name>TExecForm</name>
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
-        <source>Execute</source>
-        <translation>Executar</translation>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+3"/>
+        <location line="+10"/>
+        <location line="+5"/>
         <source>File progress</source>
         <translation>Progresso do arquivo</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+3"/>
+        <location line="+17"/>
+        <location line="+5"/>
         <source>Total progress</source>
         <translation>Progresso total</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
         <source>Time elapsed:</source>
         <translation>Tempo decorrido:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Time elapsed</source>
         <translation>Tempo decorrido</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Time left:</source>
         <translation>Tempo restante:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Time left</source>
         <translation>Tempo restante</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../progress/execute.cpp" line="+90"/>
+        <location filename="../progress/execute.cpp" line="+85"/>
         <source>File progress %1</source>
         <translation>Progresso do arquivo %1</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>Convert %1 to %2...</source>
         <translation>Convertendo %1 para %2...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Convert file %1 of total %2 file(s)</source>
         <translation>Convertendo arquivo %1 de %2 no total</translation>
     </message>
@@ -1179,7 +1187,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+32"/>
+        <location filename="../main/jobqueue.cpp" line="+235"/>
         <source>No queued file is being edited.</source>
         <translation>Nenhum arquivo da fila está sendo editado.</translation>
     </message>
@@ -1197,37 +1205,37 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Fila</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location filename="../main/jobqueue.cpp" line="-134"/>
         <source>Source File</source>
         <translation>Arquivo de origem</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Start Time</source>
         <translation>Tempo inicial</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>End Time</source>
         <translation>Tempo final</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Convert To</source>
         <translation>Converter para</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Output File</source>
         <translation>Arquivo de saída</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="../main/main.ui" line="+53"/>
         <source>Quick Settings</source>
         <translation>Configurações rápidas</translation>
     </message>
@@ -1368,11 +1376,13 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <message>
         <location line="+3"/>
         <location line="+3"/>
+        <location filename="../main/main.cpp" line="+298"/>
         <source>About Clipvox</source>
         <translation>Sobre o Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
+        <location filename="../main/jobs.cpp" line="+342"/>
         <source>Move Up</source>
         <translation>Mover para cima</translation>
     </message>
@@ -1383,6 +1393,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+8"/>
         <source>Move Down</source>
         <translation>Mover para baixo</translation>
     </message>
@@ -1393,11 +1404,14 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="-21"/>
+        <location filename="../main/main.cpp" line="-31"/>
         <source>Remove</source>
         <translation>Remover</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+29"/>
         <source>Remove All</source>
         <translation>Remover tudo</translation>
     </message>
@@ -1408,6 +1422,8 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../main/main.cpp" line="+13"/>
+        <location line="+4"/>
         <source>Convert</source>
         <translation>Converter</translation>
     </message>
@@ -1452,7 +1468,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../main/chapters.cpp" line="+12"/>
+        <location filename="../main/jobqueue.cpp" line="-81"/>
         <source>the source&apos;s default</source>
         <translation>a padrão da origem</translation>
     </message>
@@ -1471,12 +1487,13 @@ Chapter %1: %2</source>
 Capítulo %1: %2</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../main/chapters.cpp" line="+12"/>
+        <location line="+43"/>
         <source>Split into chapters</source>
         <translation>Dividir em capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="+26"/>
+        <location filename="../main/jobs.cpp" line="-329"/>
         <source>MPEG files</source>
         <translation>Arquivos MPEG</translation>
     </message>
@@ -1565,33 +1582,153 @@ Capítulo %1: %2</translation>
         <source>All files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
+    <message numerus="yes">
+        <location line="+65"/>
+        <source>%n file(s) already in the queue not added again</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+55"/>
+        <location line="+21"/>
         <source>These files do not exist and were not added:
 </source>
         <translation>Estes arquivos não existem e não foram adicionados:
 </translation>
     </message>
     <message>
-        <location line="+73"/>
-        <location filename="../main/run.cpp" line="+92"/>
+        <location line="+30"/>
+        <source>Already in the queue:
+%1
+
+Add again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+190"/>
+        <source>Failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-16"/>
         <source>Waiting</source>
         <translation>Aguardando</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+222"/>
+        <location filename="../main/main.cpp" line="-197"/>
+        <source>Copy reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show in folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>The queue could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edit Clip...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Uma conversão ainda está em andamento. Interrompê-la e sair?</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+110"/>
+        <source>Edit Clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
         <translation>Nenhum programa para abrir o guia do usuário foi encontrado. O guia do usuário está em:
 </translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="-23"/>
+        <location filename="../main/run.cpp" line="+75"/>
         <location line="+2"/>
         <source>Show progress</source>
         <translation>Mostrar progresso</translation>
@@ -1602,22 +1739,22 @@ Capítulo %1: %2</translation>
         <translation>Mostrar progresso (%1)</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location filename="../main/jobqueue.cpp" line="+1"/>
         <source>Converting...</source>
         <translation>Convertendo...</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
         <source>100%</source>
         <translation>100%</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Failed</source>
         <translation>Falhou</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Stop</source>
         <translation>Interrompido</translation>
     </message>
@@ -1627,12 +1764,12 @@ Capítulo %1: %2</translation>
         <translation>Ignorado</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../main/run.cpp" line="+58"/>
         <source>Loudness %1 LUFS</source>
         <translation>Volume %1 LUFS</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>Task complete!</source>
         <translation>Tarefa concluída!</translation>
     </message>
@@ -1662,6 +1799,14 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <location line="+1"/>
         <source>their</source>
         <translation>veja os motivos</translation>
+    </message>
+</context>
+<context>
+    <name>TRunActivity</name>
+    <message>
+        <location filename="../desktop/runactivity.cpp" line="+18"/>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1708,17 +1853,17 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não há faixa de áudio %1: a origem tem %2 faixa(s)</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+87"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>O trecho começa em %1 s, depois do fim da origem (%2 s)</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+260"/>
         <source>The clip holds no sound</source>
         <translation>O trecho não contém áudio</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Cannot write %1</source>
         <translation>Não foi possível gravar %1</translation>
     </message>
@@ -1728,12 +1873,12 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Pico real %1 dBTP, acima de -1 dBTP</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+93"/>
         <source>The tags could not be written: %1</source>
         <translation>Não foi possível gravar as etiquetas: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+91"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>Não foi possível criar um arquivo em %1: %2</translation>
     </message>
@@ -1743,7 +1888,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não foi possível gravar %1: %2</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+106"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 é uma origem desta conversão e foi mantido</translation>
     </message>
@@ -1754,7 +1899,12 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>%1 já existe e foi mantido</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+185"/>
+        <source>The album&apos;s ReplayGain could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+107"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>O tempo inicial &quot;%1&quot; não é um tempo válido (hh:mm:ss)</translation>
     </message>
@@ -1779,7 +1929,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>O fim do trecho (%1) não fica depois do início (%2)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-76"/>
         <source>Incorrect format</source>
         <translation>Formato incorreto</translation>
     </message>
@@ -1808,7 +1958,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Pasta de saída</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>Select</source>
         <translation>Selecionar</translation>
     </message>
@@ -1819,12 +1969,22 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Formato de saída</translation>
     </message>
     <message>
-        <location line="+312"/>
+        <location line="+317"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
     <message>
-        <location line="+667"/>
+        <location line="+447"/>
+        <source>WMA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+168"/>
         <source>OGG</source>
         <translation>OGG</translation>
     </message>
@@ -1839,12 +1999,12 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>OPUS</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+180"/>
         <source>M4A</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1931"/>
+        <location line="-1939"/>
         <source>Convert up to</source>
         <translation>Converter até</translation>
     </message>
@@ -1892,6 +2052,11 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ReplayGain tags</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+28"/>
@@ -2002,14 +2167,14 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <location line="+7"/>
         <location line="+546"/>
         <location line="+7"/>
-        <location line="+368"/>
+        <location line="+371"/>
         <location line="+65"/>
         <location line="+7"/>
         <source>Frequency (Hz)</source>
         <translation>Frequência (Hz)</translation>
     </message>
     <message>
-        <location line="-1603"/>
+        <location line="-1606"/>
         <location line="+7"/>
         <location line="+489"/>
         <location line="+7"/>
@@ -2019,33 +2184,33 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <location line="+7"/>
         <location line="+256"/>
         <location line="+7"/>
-        <location line="+180"/>
+        <location line="+183"/>
         <location line="+7"/>
         <source>Channels</source>
         <translation>Canais</translation>
     </message>
     <message>
-        <location line="-1684"/>
+        <location line="-1687"/>
         <location line="+496"/>
         <location line="+167"/>
         <location line="+578"/>
         <location line="+263"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Mono</source>
         <translation>Mono</translation>
     </message>
     <message>
-        <location line="-1686"/>
+        <location line="-1689"/>
         <location line="+496"/>
         <location line="+167"/>
         <location line="+578"/>
         <location line="+263"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Stereo</source>
         <translation>Estéreo</translation>
     </message>
     <message>
-        <location line="-1686"/>
+        <location line="-1689"/>
         <source>Joint Stereo</source>
         <translation>Estéreo conjunto</translation>
     </message>
@@ -2064,13 +2229,13 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <location line="+7"/>
         <location line="+1367"/>
         <location line="+7"/>
-        <location line="+200"/>
+        <location line="+203"/>
         <location line="+7"/>
         <source>Bitrate (kbps)</source>
         <translation>Taxa de bits (kbps)</translation>
     </message>
     <message>
-        <location line="-1493"/>
+        <location line="-1496"/>
         <location line="+1351"/>
         <source>Enable VBR</source>
         <translation>Ativar VBR</translation>
@@ -2096,27 +2261,13 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Qualidade</translation>
     </message>
     <message>
-        <location line="-677"/>
-        <source> WMA</source>
-        <translation> WMA</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>  WMA Profile</source>
-        <translation>  Perfil WMA</translation>
-    </message>
-    <message>
+        <location line="-656"/>
         <location line="+7"/>
         <source>WMA Profile</source>
         <translation>Perfil WMA</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source> WAV</source>
-        <translation> WAV</translation>
-    </message>
-    <message>
-        <location line="+114"/>
+        <location line="+138"/>
         <location line="+7"/>
         <location line="+738"/>
         <location line="+7"/>
@@ -2259,7 +2410,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Nível de compressão</translation>
     </message>
     <message>
-        <location line="+453"/>
+        <location line="+456"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2269,7 +2420,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+89"/>
+        <location filename="../settings/setting.cpp" line="+96"/>
         <source>The audio component failed (error %1)</source>
         <translation>Falha no componente de áudio (erro %1)</translation>
     </message>
@@ -2277,7 +2428,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+146"/>
+        <location filename="../clip/soundstrip.cpp" line="+152"/>
         <source>No sound</source>
         <translation>Sem áudio</translation>
     </message>

@@ -43,6 +43,13 @@ Options:
                     -1 dBTP: limit (a limiter takes the peaks, the loudness is
                     reached) or lower (the whole file stays quieter) (default:
                     setup.ini, else limit)
+  --replaygain MODE without --loudness: leave the sound as it is and write
+                    ReplayGain tags (-18 LUFS): track (each file&apos;s gain and
+                    peak), album (also the gain and peak of the files of the run
+                    in the same folder, written once the last is done) or off;
+                    with --loudness, album gives those files one gain, so that
+                    they keep their loudness relative to each other (default:
+                    setup.ini, else off)
   --help            show this text
   --version         show the version
 
@@ -54,63 +61,23 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation>用法:  clipvox --convert [选项] [--] FILE...
-       clipvox [FILE...]            （打开窗口，并将这些文件加入队列）
-
-不打开窗口，将每个视频文件 FILE 的音轨转换为音频文件。
-
-选项:
-  --format FORMAT   输出格式：%1（默认：setup.ini 中的格式）
-  --output DIR      输出文件夹（默认：各源文件所在的文件夹）
-  --start hh:mm:ss  每个文件的片段开始时间（默认 00:00:00）
-  --end hh:mm:ss    每个文件的片段结束时间，或 max（默认 max）
-  --track N         要转换的音轨，从 1 开始计数（默认：源文件的默认
-                    音轨）；没有该音轨的文件转换失败
-  --split-chapters  每个章节输出一个文件，如 &quot;video - 01 Title.mp3&quot;，
-                    并将章节标题和编号写入标签
-  --jobs N          同时转换的文件数（默认：setup.ini）
-  --overwrite       替换与输出文件同名的已有文件；不加此选项时保留
-                    已有文件，输出文件使用下一个可用的名称，如
-                    &quot;clip (2).mp3&quot;；源文件永远不会被替换
-  --skip-existing   输出文件已存在时，不转换该文件
-  --name PATTERN    输出文件名，可使用 {name} {title} {artist} {album} {year}
-                    {track} {n}；无值的字段取 {name}（默认 {name}）
-  --keep-tree ROOT  与 --output 同用：在输出文件夹下保留源文件在 ROOT
-                    之下的文件夹结构
-  --no-tags         不复制源文件的标签和封面
-  --loudness LUFS   将每个文件的响度统一为 LUFS（-70 到 -5），或 off
-                    （默认：setup.ini）
-  --peaks MODE      为达到响度所需的增益会使真峰值超过 -1 dBTP 时：
-                    limit（由限幅器压低峰值，达到目标响度）或 lower
-                    （整个文件保持较低音量）（默认：setup.ini，否则
-                    为 limit）
-  --help            显示此帮助
-  --version         显示版本
-
-编码器参数和响度设置取自 setup.ini，与窗口中相同。
-每个文件在标准输出上输出一行，顺序与队列相同：
-  ok SOURCE -&gt; OUTPUT (LENGTH)   或   failed SOURCE: REASON
-  设有响度目标时：ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS)，即达到的响度
-  （低于 -70 LUFS 门限的文件为 -inf LUFS）
-  或   skipped SOURCE: KEPT FILE；含控制字符的名称写作 $&apos;a\nb&apos;
-退出码：0 全部转换成功，1 部分失败，2 用法错误，130 已取消。
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+55"/>
         <source>Try &apos;clipvox --convert --help&apos;.</source>
         <translation>请尝试执行 &quot;clipvox --convert --help&quot; 来获取更多信息。</translation>
     </message>
     <message>
         <location line="+73"/>
-        <location line="+41"/>
-        <location line="+38"/>
-        <location line="+229"/>
+        <location line="+50"/>
+        <location line="+40"/>
+        <location line="+238"/>
         <source>Cancelled</source>
         <translation>已取消</translation>
     </message>
     <message>
-        <location line="-245"/>
+        <location line="-254"/>
         <source>length unknown</source>
         <translation>时长未知</translation>
     </message>
@@ -120,7 +87,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
         <translation>第 %1 个文件，共 %2 个，%3%，剩余时间 %4</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+84"/>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -159,6 +126,11 @@ There is NO WARRANTY, to the extent permitted by law.
         <location line="+5"/>
         <source>--peaks needs limit or lower, not &quot;%1&quot;</source>
         <translation>--peaks 需要 limit 或 lower，而不是“%1”</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--replaygain needs track, album or off, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
@@ -228,7 +200,7 @@ There is NO WARRANTY, to the extent permitted by law.
 <context>
     <name>Desktop</name>
     <message>
-        <location filename="../desktop/desktop.cpp" line="+54"/>
+        <location filename="../desktop/desktop.cpp" line="+58"/>
         <source>Select a directory to save output files</source>
         <translation>选择保存输出文件的文件夹</translation>
     </message>
@@ -316,7 +288,7 @@ There is NO WARRANTY, to the extent permitted by law.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+196"/>
+        <location filename="../settings/settingsfile.cpp" line="+226"/>
         <source>Unable to write to %1</source>
         <translation>无法写入 %1</translation>
     </message>
@@ -373,12 +345,12 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>没有打开的输出文件</translation>
     </message>
     <message>
-        <location filename="../media/audioinformation2.cpp" line="+236"/>
+        <location filename="../media/audioinformation2.cpp" line="+324"/>
         <source>File not found: %1</source>
         <translation>找不到文件：%1</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+112"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>只能向 MP3、OGG、WMA、FLAC、Opus 和 M4A 文件写入标签：%1</translation>
     </message>
@@ -573,7 +545,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+533"/>
+        <location filename="../media/videoedit.cpp" line="+536"/>
         <source>Stopped</source>
         <translation>已停止</translation>
     </message>
@@ -631,35 +603,35 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>无法写入输出文件 %1（%2）</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-414"/>
+        <location filename="../media/videoedit.cpp" line="-417"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>没有可解码 %1 声音的解码器</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+510"/>
+        <location line="+513"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>%2 的流 %1 不是音轨</translation>
     </message>
     <message>
-        <location line="-509"/>
-        <location line="+510"/>
+        <location line="-512"/>
+        <location line="+513"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>%1 中没有音频流</translation>
     </message>
     <message>
-        <location line="-503"/>
+        <location line="-506"/>
         <location line="+3"/>
-        <location line="+519"/>
+        <location line="+522"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>无法解码 %1 的声音</translation>
     </message>
     <message>
-        <location line="-507"/>
+        <location line="-510"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>未能从 %1 解码出任何声音</translation>
@@ -686,7 +658,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>无法转换 %1 的声音</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+125"/>
         <source>Cannot convert the sound to %1 Hz, %2 channels</source>
         <translation>无法将声音转换为 %1 Hz、%2 声道</translation>
     </message>
@@ -715,6 +687,44 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
+    <name>QueueStore</name>
+    <message>
+        <location filename="../main/queuestore.cpp" line="+119"/>
+        <source>Unable to create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>not a Clipvox queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>a job without its source or output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>the source no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was kept as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was left at %1 and will not be saved over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <location filename="../extras/about.ui" line="+14"/>
@@ -738,7 +748,7 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <location line="+20"/>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>HomePage</source>
         <translation>主页</translation>
     </message>
@@ -749,7 +759,7 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <location line="+10"/>
-        <location line="+7"/>
+        <location line="+10"/>
         <location line="+6"/>
         <source>Technology Support</source>
         <translation>技术支持</translation>
@@ -770,7 +780,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../extras/about.cpp" line="+40"/>
+        <location filename="../extras/about.cpp" line="+59"/>
         <source>Free software under the GNU GPL, version 3 or later</source>
         <translation>自由软件，遵循 GNU 通用公共许可证第 3 版或更新版本</translation>
     </message>
@@ -815,7 +825,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>停止</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+49"/>
         <source>Position</source>
         <translation>位置</translation>
     </message>
@@ -840,7 +850,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>开始时间</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+35"/>
         <source>End Time</source>
         <translation>结束时间</translation>
     </message>
@@ -850,7 +860,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>结束时间</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+26"/>
         <source>Set start time</source>
         <translation>设置开始时间</translation>
     </message>
@@ -994,7 +1004,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+656"/>
+        <location filename="../clip/edit.cpp" line="+662"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>请输入正确格式的时间！</translation>
@@ -1118,58 +1128,58 @@ There is NO WARRANTY, to the extent permitted by law.
     <name>TExecForm</name>
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
-        <source>Execute</source>
-        <translation>执行</translation>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+3"/>
+        <location line="+10"/>
+        <location line="+5"/>
         <source>File progress</source>
         <translation>文件进度</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+3"/>
+        <location line="+17"/>
+        <location line="+5"/>
         <source>Total progress</source>
         <translation>总进度</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
         <source>Time elapsed:</source>
         <translation>已用时间:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Time elapsed</source>
         <translation>已用时间</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Time left:</source>
         <translation>剩余时间:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Time left</source>
         <translation>剩余时间</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../progress/execute.cpp" line="+90"/>
+        <location filename="../progress/execute.cpp" line="+85"/>
         <source>File progress %1</source>
         <translation>文件进度 %1</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+64"/>
         <source>Convert %1 to %2...</source>
         <translation>将 %1 转换为 %2...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Convert file %1 of total %2 file(s)</source>
         <translation>正在转换第 %1 个文件，共 %2 个</translation>
     </message>
@@ -1177,7 +1187,7 @@ There is NO WARRANTY, to the extent permitted by law.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+32"/>
+        <location filename="../main/jobqueue.cpp" line="+235"/>
         <source>No queued file is being edited.</source>
         <translation>没有正在编辑的队列文件。</translation>
     </message>
@@ -1195,37 +1205,37 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>队列</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location filename="../main/jobqueue.cpp" line="-134"/>
         <source>Source File</source>
         <translation>源文件</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Start Time</source>
         <translation>开始时间</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>End Time</source>
         <translation>结束时间</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Convert To</source>
         <translation>转换为</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Output File</source>
         <translation>输出文件</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>Status</source>
         <translation>状态</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="../main/main.ui" line="+53"/>
         <source>Quick Settings</source>
         <translation>快速设置</translation>
     </message>
@@ -1366,11 +1376,13 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+3"/>
         <location line="+3"/>
+        <location filename="../main/main.cpp" line="+298"/>
         <source>About Clipvox</source>
         <translation>关于 Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
+        <location filename="../main/jobs.cpp" line="+342"/>
         <source>Move Up</source>
         <translation>上移</translation>
     </message>
@@ -1381,6 +1393,7 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+8"/>
         <source>Move Down</source>
         <translation>下移</translation>
     </message>
@@ -1391,11 +1404,14 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="-21"/>
+        <location filename="../main/main.cpp" line="-31"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
     <message>
         <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+29"/>
         <source>Remove All</source>
         <translation>全部移除</translation>
     </message>
@@ -1406,6 +1422,8 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <location line="+8"/>
+        <location filename="../main/main.cpp" line="+13"/>
+        <location line="+4"/>
         <source>Convert</source>
         <translation>转换</translation>
     </message>
@@ -1450,7 +1468,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../main/chapters.cpp" line="+12"/>
+        <location filename="../main/jobqueue.cpp" line="-81"/>
         <source>the source&apos;s default</source>
         <translation>源文件默认</translation>
     </message>
@@ -1469,12 +1487,13 @@ Chapter %1: %2</source>
 第 %1 章：%2</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../main/chapters.cpp" line="+12"/>
+        <location line="+43"/>
         <source>Split into chapters</source>
         <translation>按章节拆分</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="+26"/>
+        <location filename="../main/jobs.cpp" line="-329"/>
         <source>MPEG files</source>
         <translation>MPEG 文件</translation>
     </message>
@@ -1563,33 +1582,152 @@ Chapter %1: %2</source>
         <source>All files (*)</source>
         <translation>所有文件 (*)</translation>
     </message>
+    <message numerus="yes">
+        <location line="+65"/>
+        <source>%n file(s) already in the queue not added again</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+55"/>
+        <location line="+21"/>
         <source>These files do not exist and were not added:
 </source>
         <translation>以下文件不存在，未添加：
 </translation>
     </message>
     <message>
-        <location line="+73"/>
-        <location filename="../main/run.cpp" line="+92"/>
+        <location line="+30"/>
+        <source>Already in the queue:
+%1
+
+Add again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+190"/>
+        <source>Failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-16"/>
         <source>Waiting</source>
         <translation>等待中</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="+222"/>
+        <location filename="../main/main.cpp" line="-197"/>
+        <source>Copy reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show in folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>The queue could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edit Clip...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>转换仍在进行。要停止转换并退出吗？</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+110"/>
+        <source>Edit Clip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>No program to open the user guide was found. The user guide is at:
 </source>
         <translation>未找到可打开用户指南的程序。用户指南位于：
 </translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="-23"/>
+        <location filename="../main/run.cpp" line="+75"/>
         <location line="+2"/>
         <source>Show progress</source>
         <translation>显示进度</translation>
@@ -1600,22 +1738,22 @@ Chapter %1: %2</source>
         <translation>显示进度（%1）</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location filename="../main/jobqueue.cpp" line="+1"/>
         <source>Converting...</source>
         <translation>正在转换...</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
         <source>100%</source>
         <translation>100%</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Failed</source>
         <translation>失败</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Stop</source>
         <translation>已停止</translation>
     </message>
@@ -1625,12 +1763,12 @@ Chapter %1: %2</source>
         <translation>已跳过</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../main/run.cpp" line="+58"/>
         <source>Loudness %1 LUFS</source>
         <translation>响度 %1 LUFS</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>Task complete!</source>
         <translation>任务完成！</translation>
     </message>
@@ -1660,6 +1798,14 @@ Chapter %1: %2</source>
         <location line="+1"/>
         <source>their</source>
         <translation>各自的</translation>
+    </message>
+</context>
+<context>
+    <name>TRunActivity</name>
+    <message>
+        <location filename="../desktop/runactivity.cpp" line="+18"/>
+        <source>Converting</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1706,17 +1852,17 @@ Chapter %1: %2</source>
         <translation>没有音轨 %1：源文件只有 %2 条音轨</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+87"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>片段开始于 %1 秒，晚于源文件的结尾（%2 秒）</translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+260"/>
         <source>The clip holds no sound</source>
         <translation>片段中没有声音</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Cannot write %1</source>
         <translation>无法写入 %1</translation>
     </message>
@@ -1726,12 +1872,12 @@ Chapter %1: %2</source>
         <translation>真峰值 %1 dBTP，超过 -1 dBTP</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+93"/>
         <source>The tags could not be written: %1</source>
         <translation>无法写入标签：%1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+91"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>无法在 %1 中创建文件：%2</translation>
     </message>
@@ -1741,7 +1887,7 @@ Chapter %1: %2</source>
         <translation>无法写入 %1：%2</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+106"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 是本次转换的源文件，已保留</translation>
     </message>
@@ -1752,7 +1898,12 @@ Chapter %1: %2</source>
         <translation>%1 已存在，已保留</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+185"/>
+        <source>The album&apos;s ReplayGain could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+107"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>开始时间“%1”不是有效时间（hh:mm:ss）</translation>
     </message>
@@ -1777,7 +1928,7 @@ Chapter %1: %2</source>
         <translation>片段的结束时间（%1）不晚于开始时间（%2）</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-76"/>
         <source>Incorrect format</source>
         <translation>格式不正确</translation>
     </message>
@@ -1806,7 +1957,7 @@ Chapter %1: %2</source>
         <translation>输出文件夹</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>Select</source>
         <translation>选择</translation>
     </message>
@@ -1817,12 +1968,22 @@ Chapter %1: %2</source>
         <translation>输出格式</translation>
     </message>
     <message>
-        <location line="+312"/>
+        <location line="+317"/>
         <source>MP3</source>
         <translation>MP3</translation>
     </message>
     <message>
-        <location line="+667"/>
+        <location line="+447"/>
+        <source>WMA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+168"/>
         <source>OGG</source>
         <translation>OGG</translation>
     </message>
@@ -1837,12 +1998,12 @@ Chapter %1: %2</source>
         <translation>OPUS</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+180"/>
         <source>M4A</source>
         <translation>M4A</translation>
     </message>
     <message>
-        <location line="-1931"/>
+        <location line="-1939"/>
         <source>Convert up to</source>
         <translation>最多同时转换</translation>
     </message>
@@ -1890,6 +2051,11 @@ Chapter %1: %2</source>
         <location line="+5"/>
         <source>-14 LUFS</source>
         <translation>-14 LUFS</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ReplayGain tags</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+28"/>
@@ -2000,14 +2166,14 @@ Chapter %1: %2</source>
         <location line="+7"/>
         <location line="+546"/>
         <location line="+7"/>
-        <location line="+368"/>
+        <location line="+371"/>
         <location line="+65"/>
         <location line="+7"/>
         <source>Frequency (Hz)</source>
         <translation>采样率 (Hz)</translation>
     </message>
     <message>
-        <location line="-1603"/>
+        <location line="-1606"/>
         <location line="+7"/>
         <location line="+489"/>
         <location line="+7"/>
@@ -2017,33 +2183,33 @@ Chapter %1: %2</source>
         <location line="+7"/>
         <location line="+256"/>
         <location line="+7"/>
-        <location line="+180"/>
+        <location line="+183"/>
         <location line="+7"/>
         <source>Channels</source>
         <translation>声道</translation>
     </message>
     <message>
-        <location line="-1684"/>
+        <location line="-1687"/>
         <location line="+496"/>
         <location line="+167"/>
         <location line="+578"/>
         <location line="+263"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Mono</source>
         <translation>单声道</translation>
     </message>
     <message>
-        <location line="-1686"/>
+        <location line="-1689"/>
         <location line="+496"/>
         <location line="+167"/>
         <location line="+578"/>
         <location line="+263"/>
-        <location line="+187"/>
+        <location line="+190"/>
         <source>Stereo</source>
         <translation>立体声</translation>
     </message>
     <message>
-        <location line="-1686"/>
+        <location line="-1689"/>
         <source>Joint Stereo</source>
         <translation>联合立体声</translation>
     </message>
@@ -2062,13 +2228,13 @@ Chapter %1: %2</source>
         <location line="+7"/>
         <location line="+1367"/>
         <location line="+7"/>
-        <location line="+200"/>
+        <location line="+203"/>
         <location line="+7"/>
         <source>Bitrate (kbps)</source>
         <translation>比特率 (kbps)</translation>
     </message>
     <message>
-        <location line="-1493"/>
+        <location line="-1496"/>
         <location line="+1351"/>
         <source>Enable VBR</source>
         <translation>启用 VBR</translation>
@@ -2094,27 +2260,13 @@ Chapter %1: %2</source>
         <translation>质量</translation>
     </message>
     <message>
-        <location line="-677"/>
-        <source> WMA</source>
-        <translation> WMA</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>  WMA Profile</source>
-        <translation>  WMA 配置文件</translation>
-    </message>
-    <message>
+        <location line="-656"/>
         <location line="+7"/>
         <source>WMA Profile</source>
         <translation>WMA 配置文件</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source> WAV</source>
-        <translation> WAV</translation>
-    </message>
-    <message>
-        <location line="+114"/>
+        <location line="+138"/>
         <location line="+7"/>
         <location line="+738"/>
         <location line="+7"/>
@@ -2257,7 +2409,7 @@ Chapter %1: %2</source>
         <translation>压缩级别</translation>
     </message>
     <message>
-        <location line="+453"/>
+        <location line="+456"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -2267,7 +2419,7 @@ Chapter %1: %2</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+89"/>
+        <location filename="../settings/setting.cpp" line="+96"/>
         <source>The audio component failed (error %1)</source>
         <translation>音频组件出错（错误 %1）</translation>
     </message>
@@ -2275,7 +2427,7 @@ Chapter %1: %2</source>
 <context>
     <name>TSoundStrip</name>
     <message>
-        <location filename="../clip/soundstrip.cpp" line="+146"/>
+        <location filename="../clip/soundstrip.cpp" line="+152"/>
         <source>No sound</source>
         <translation>无声音</translation>
     </message>
