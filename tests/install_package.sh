@@ -90,7 +90,7 @@ check_installed() {
   # file and hands it the video, which its window queues (setup.ini records the folder).
   mkdir -p "$scratch/opened/config/clipvox"
   printf '[tips]\nshowtip=0\n' > "$scratch/opened/config/clipvox/setup.ini"
-  said=$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/opened/config" dbus-run-session -- bash -c '
+  said=$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/opened/config" XDG_STATE_HOME="$scratch/opened/state" dbus-run-session -- bash -c '
     gdbus call --session --dest org.clipvox.Clipvox --object-path /org/clipvox/Clipvox \
       --method org.freedesktop.Application.Open "[\"file://$1\"]" "{}" > /dev/null || exit 1
     pid=$(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \

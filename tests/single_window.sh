@@ -15,7 +15,7 @@ scratch=$(mktemp -d)
 first=
 cleanup() { [ -z "$first" ] || kill "$first" 2>/dev/null || true; rm -rf "$scratch"; }
 trap cleanup EXIT
-export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/config"
+export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/config" XDG_STATE_HOME="$scratch/state"
 mkdir -p "$scratch/one" "$scratch/two" "$scratch/config/clipvox"
 # No tip window at start: nothing stands in front of the queue.
 printf '[tips]\nshowtip=0\n' > "$scratch/config/clipvox/setup.ini"
