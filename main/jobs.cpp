@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QCollator>
 #include <QGuiApplication>
+#include <QMultiHash>
 #include <QStatusBar>
 #include <QUndoCommand>
 #include <QDirIterator>
@@ -258,9 +259,23 @@ private:
         bool tags;
         QList<int> selected;
     };
+    // A job that is in the queue now as it is in the state keeps its result of now: undo
+    // and redo move jobs, they do not take back what a later run made of them.
     void Apply(const State &state)
     {
-        m_window.Queue.SetRows(state.rows, state.tags);
+        std::vector<QueueRow> rows = state.rows;
+        std::vector<QueueRow> now = m_window.Queue.Rows();
+        QMultiHash<QString, size_t> byOutput; // the same job has the same output
+        for (size_t i = 0; i < now.size(); ++i)
+            byOutput.insert(now[i].job.OutputFile, i);
+        for (QueueRow &row : rows)
+            for (auto it = byOutput.find(row.job.OutputFile); it != byOutput.end() && it.key() == row.job.OutputFile; ++it)
+                if (now[*it].job == row.job) {
+                    row.result = now[*it].result;
+                    byOutput.erase(it);
+                    break;
+                }
+        m_window.Queue.SetRows(std::move(rows), state.tags);
         m_window.ui->queueView->selectRows(state.selected);
         m_window.ListView1MouseUp();
     }
@@ -291,8 +306,8 @@ void TMainForm::ShowQueue()
     connect(ui->queueView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { ListView1SelectItem(); });
     connect(ui->queueView->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ShowRowStatus(); });
     connect(&Queue, &QAbstractItemModel::dataChanged, this, [this] { ShowRowStatus(); });
-    connect(&Queue, &QAbstractItemModel::modelReset, this, [this] { ListView1MouseUp(); });
-    connect(&Queue, &QAbstractItemModel::rowsRemoved, this, [this] { ListView1MouseUp(); });
+    connect(&Queue, &QAbstractItemModel::modelReset, this, [this] { ListView1MouseUp(); ShowRowStatus(); });
+    connect(&Queue, &QAbstractItemModel::rowsRemoved, this, [this] { ListView1MouseUp(); ShowRowStatus(); });
     // Names made from tags follow them once they are read; a run keeps the names it took.
     connect(&Queue, &TJobQueue::sourceTagsRead, this, [this] {
         if (!RunActive() && Queue.NamesUseTags())

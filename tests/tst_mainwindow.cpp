@@ -824,6 +824,13 @@ void TestMainWindow::resultsFollowTheirRows()
     window().UndoStack.redo();
     QCOMPARE(column(window(), ColStatus), statuses);
     QCOMPARE(column(window(), ColSource), after);
+    // What a later run made of a job stays when the change is undone.
+    if (change.startsWith("move") || change.startsWith("remove")) {
+        queue.SetResult(0, {JobResult::Failed, 100, "later", {}});
+        const QString source = queue.Job(0).SourceFile;
+        window().UndoStack.undo();
+        QCOMPARE(Cell(window(), int(sources.indexOf(source)), ColStatus, Qt::ToolTipRole), QString("later"));
+    }
 }
 
 // The queue file: a round trip with every status; a missing source; a damaged file kept
