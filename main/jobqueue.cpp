@@ -161,6 +161,13 @@ void TJobQueue::SetRows(std::vector<QueueRow> rows, bool tagsEnabled)
     emit contentsChanged();
 }
 
+void TJobQueue::SetExtension(const QString &ext)
+{
+    m_ext = ext;
+    if (!JobTable.empty())
+        emit dataChanged(index(0, ColConvertTo), index(JobCount() - 1, ColConvertTo));
+}
+
 void TJobQueue::ReadTags(const QStringList &sources)
 {
     for (const QString &file : sources) {

@@ -115,6 +115,8 @@ public:
     // The whole queue, for undo and the queue file, and putting one back.
     std::vector<QueueRow> Rows() const;
     void SetRows(std::vector<QueueRow> rows, bool tagsEnabled);
+    // What "Convert To" shows, for jobs put back rather than added.
+    void SetExtension(const QString &ext);
     // Reads the tags of sources that were put back rather than added.
     void ReadTags(const QStringList &sources);
 

@@ -203,6 +203,7 @@ void TMainForm::FormCreate()
         statusBar()->showMessage(tr("The queue could not be saved: %1").arg(reason), 10000);
     });
     const QString problem = Store->Restore();
+    Queue.SetExtension(OutputSettings().OutputExt);
     if (!problem.isEmpty())
         QTimer::singleShot(0, this, [this, problem] {
             Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"), problem);

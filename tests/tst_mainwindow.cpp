@@ -476,6 +476,7 @@ void TestMainWindow::closingWritesGeneralKeys()
     QCOMPARE(window().ui->queueView->columnWidth(ColStatus), 111);
     QCOMPARE(column(window(), ColSource), QStringList{"/clips/x.avi"});
     QCOMPARE(column(window(), ColStatus), QStringList{"Failed"});
+    QCOMPARE(column(window(), ColConvertTo), QStringList{"wma"});
     SelectRows(window(), {0});
     QCOMPARE(window().statusBar()->currentMessage(), QString("Failed: the source no longer exists"));
 }
