@@ -9,12 +9,12 @@
 void TMainForm::SetUpChapters(QMenu *menu)
 {
     m_chapterPool.setMaxThreadCount(2);
-    SplitChapters1 = new QAction(tr("Split into chapters"), this);
-    SplitChapters1->setObjectName(QStringLiteral("SplitChapters1"));
-    SplitChapters1->setEnabled(false);
-    menu->insertAction(ui->EditSelection1, SplitChapters1);
+    actionSplitChapters = new QAction(tr("Split into chapters"), this);
+    actionSplitChapters->setObjectName(QStringLiteral("actionSplitChapters"));
+    actionSplitChapters->setEnabled(false);
+    menu->insertAction(ui->queueEditClip, actionSplitChapters);
     connect(menu, &QMenu::aboutToShow, this, [this] { UpdateSplitChapters(); });
-    connect(SplitChapters1, &QAction::triggered, this, [this] { Guarded([this] { SplitChapters1Click(); }); });
+    connect(actionSplitChapters, &QAction::triggered, this, [this] { Guarded([this] { actionSplitChaptersClick(); }); });
 }
 
 void TMainForm::ReadChapters(const QStringList &sources)
@@ -43,10 +43,10 @@ void TMainForm::UpdateSplitChapters()
     const QString source = has ? Queue.Job(row).SourceFile : QString();
     if (has && !m_chapters.contains(source))
         ReadChapters({source});
-    SplitChapters1->setEnabled(has && ui->queueView->isRowSelected(row) && !m_chapters.value(source).isEmpty());
+    actionSplitChapters->setEnabled(has && ui->queueView->isRowSelected(row) && !m_chapters.value(source).isEmpty());
 }
 
-void TMainForm::SplitChapters1Click()
+void TMainForm::actionSplitChaptersClick()
 {
     const int row = CurrentJob;
     if (RunActive() || row < 0 || row >= Queue.JobCount())

@@ -228,7 +228,7 @@ void TMainForm::AddJobs(const QStringList &given)
     // The output folder of the whole queue moves to the folder of the added files.
     const QString firstFile = files.first();
     Settings.SetOutputPath(firstFile.left(firstFile.lastIndexOf(QLatin1Char('/')) + 1));
-    ui->Convert1->setEnabled(true);
+    ui->queueConvert->setEnabled(true);
     // The next add-files dialog opens where these files came from.
     Guarded([this] { SaveRecentSettings({OutputSettings().OutputPath}); });
 }
@@ -349,7 +349,7 @@ void TMainForm::RemoveSelectedJob()
     });
 }
 
-void TMainForm::MoveUp1Click()
+void TMainForm::actionMoveUpClick()
 {
     const QList<int> rows = ui->queueView->selectedRows();
     if (RunActive() || rows.isEmpty())
@@ -357,7 +357,7 @@ void TMainForm::MoveUp1Click()
     ChangeQueue(tr("Move Up"), [&] { ui->queueView->selectRows(Queue.MoveRows(rows, true)); });
 }
 
-void TMainForm::MoveDown1Click()
+void TMainForm::actionMoveDownClick()
 {
     const QList<int> rows = ui->queueView->selectedRows();
     if (RunActive() || rows.isEmpty())
@@ -365,7 +365,7 @@ void TMainForm::MoveDown1Click()
     ChangeQueue(tr("Move Down"), [&] { ui->queueView->selectRows(Queue.MoveRows(rows, false)); });
 }
 
-void TMainForm::RemoveAll1Click()
+void TMainForm::actionRemoveAllClick()
 {
     if (Queue.JobCount() == 0 || RunActive())
         return;
@@ -374,17 +374,17 @@ void TMainForm::RemoveAll1Click()
     DisableListMenuItems();
 }
 
-void TMainForm::cbFormatChange(int index) { Settings.SetOutputFormat(index); }
+void TMainForm::outputFormatComboChange(int index) { Settings.SetOutputFormat(index); }
 
 void TMainForm::EnableListMenuItems()
 {
-    for (QAction *a : {ui->MoveUp1, ui->MoveDown1, ui->Remove1, ui->EditSelection1, ui->Convert1, ui->RemoveAll1})
+    for (QAction *a : {ui->actionMoveUp, ui->actionMoveDown, ui->queueRemove, ui->queueEditClip, ui->queueConvert, ui->actionRemoveAll})
         a->setEnabled(true);
 }
 
 void TMainForm::DisableListMenuItems()
 {
-    for (QAction *a : {ui->MoveUp1, ui->MoveDown1, ui->Remove1, ui->EditSelection1, ui->Convert1, ui->RemoveAll1})
+    for (QAction *a : {ui->actionMoveUp, ui->actionMoveDown, ui->queueRemove, ui->queueEditClip, ui->queueConvert, ui->actionRemoveAll})
         a->setEnabled(false);
 }
 
@@ -406,8 +406,8 @@ void TMainForm::ListView1MouseUp()
     if (SelectedRow() < 0) {
         DisableListMenuItems();
         if (Queue.JobCount() > 0) {
-            ui->Convert1->setEnabled(true);
-            ui->RemoveAll1->setEnabled(true);
+            ui->queueConvert->setEnabled(true);
+            ui->actionRemoveAll->setEnabled(true);
         }
     } else {
         EnableListMenuItems();

@@ -31,8 +31,8 @@ const char *const kHomePageUrl = ProjectHomePage; // the build's; empty when it 
 const char *const kSupportMail = ProjectSupportUrl;
 
 namespace {
-QMenu *PopupMenuEdit = nullptr;
-QMenu *PopupMenuHelp = nullptr;
+QMenu *queueMenu = nullptr;
+QMenu *helpMenu = nullptr;
 } // namespace
 
 TMainForm::TMainForm(TSettings &settings, QWidget *parent)
@@ -41,48 +41,48 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/clipvox.png")));
     for (const TOutputFormatRecord &f : OutputFormats())
-        ui->cbFormat->addItem(QString::fromLatin1(f.name));
+        ui->outputFormatCombo->addItem(QString::fromLatin1(f.name));
 
     // Toolbar: seven buttons with a 16-pixel gap after each but the last.
-    QAction *buttons[] = {ui->TBXItem4, ui->TBXItem3, ui->TBXItem2, ui->TBXItem1,
-                          ui->TBXItem8, ui->TBXItem7, ui->TBXItem6};
+    QAction *buttons[] = {ui->toolAddFiles, ui->toolRemove, ui->toolEditClip, ui->toolConvert,
+                          ui->toolSettings, ui->toolHelp, ui->toolAbout};
     for (QAction *b : buttons) {
         if (b != buttons[0]) {
-            auto *gap = new QWidget(ui->TBToolbar1);
+            auto *gap = new QWidget(ui->toolBar);
             gap->setFixedWidth(16);
-            ui->TBToolbar1->addWidget(gap);
+            ui->toolBar->addWidget(gap);
         }
-        ui->TBToolbar1->addAction(b);
+        ui->toolBar->addAction(b);
         addAction(b);
-        ui->TBToolbar1->widgetForAction(b)->setObjectName(b->objectName() + QStringLiteral("Button"));
+        ui->toolBar->widgetForAction(b)->setObjectName(b->objectName() + QStringLiteral("Button"));
     }
     // Each button's tooltip names its key; F1 opens the help content, so the help button's
     // own key (ambiguous with it) goes, and its tooltip names the help content's.
     for (QAction *b : buttons) {
-        const QKeySequence keys = b == ui->TBXItem7 ? ui->HelpContent1->shortcut() : b->shortcut();
+        const QKeySequence keys = b == ui->toolHelp ? ui->actionHelpContent->shortcut() : b->shortcut();
         if (!keys.isEmpty())
             b->setToolTip(b->toolTip().trimmed() + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) +
                           QLatin1Char(')'));
     }
-    ui->TBXItem7->setShortcut(QKeySequence());
+    ui->toolHelp->setShortcut(QKeySequence());
     m_title = windowTitle();
-    m_convertText = ui->TBXItem1->text();
-    m_convertTip = ui->TBXItem1->toolTip();
-    m_convertStatus = ui->TBXItem1->statusTip();
-    addAction(ui->HelpContent1);
+    m_convertText = ui->toolConvert->text();
+    m_convertTip = ui->toolConvert->toolTip();
+    m_convertStatus = ui->toolConvert->statusTip();
+    addAction(ui->actionHelpContent);
 
     // Context menu of the list. Keys also bound on the toolbar act through the toolbar;
     // the others through the window.
-    PopupMenuEdit = new QMenu(this);
-    PopupMenuEdit->setObjectName(QStringLiteral("PopupMenuEdit"));
-    PopupMenuEdit->addActions({ui->AddFiles1, ui->MoveUp1, ui->MoveDown1, ui->Remove1, ui->RemoveAll1});
-    PopupMenuEdit->addSeparator();
-    PopupMenuEdit->addActions({ui->EditSelection1, ui->Convert1});
-    for (QAction *a : {ui->AddFiles1, ui->EditSelection1, ui->Convert1})
+    queueMenu = new QMenu(this);
+    queueMenu->setObjectName(QStringLiteral("queueMenu"));
+    queueMenu->addActions({ui->queueAddFiles, ui->actionMoveUp, ui->actionMoveDown, ui->queueRemove, ui->actionRemoveAll});
+    queueMenu->addSeparator();
+    queueMenu->addActions({ui->queueEditClip, ui->queueConvert});
+    for (QAction *a : {ui->queueAddFiles, ui->queueEditClip, ui->queueConvert})
         a->setShortcutContext(Qt::WidgetShortcut);
-    addAction(ui->MoveUp1);
-    addAction(ui->MoveDown1);
-    SetUpChapters(PopupMenuEdit);
+    addAction(ui->actionMoveUp);
+    addAction(ui->actionMoveDown);
+    SetUpChapters(queueMenu);
     // A row's reason and file, and undo, from the keyboard as from the mouse.
     m_copyReason = new QAction(tr("Copy reason"), this);
     m_copyReason->setObjectName(QStringLiteral("actionCopyReason"));
@@ -90,8 +90,8 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     m_showInFolder->setObjectName(QStringLiteral("actionShowInFolder"));
     connect(m_copyReason, &QAction::triggered, this, [this] { Guarded([this] { CopyReason(); }); });
     connect(m_showInFolder, &QAction::triggered, this, [this] { Guarded([this] { ShowInFolder(); }); });
-    PopupMenuEdit->addSeparator();
-    PopupMenuEdit->addActions({m_copyReason, m_showInFolder});
+    queueMenu->addSeparator();
+    queueMenu->addActions({m_copyReason, m_showInFolder});
     QAction *undo = m_undo = UndoStack.createUndoAction(this, tr("Undo"));
     QAction *redo = m_redo = UndoStack.createRedoAction(this, tr("Redo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
@@ -99,50 +99,50 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     undo->setShortcut(QKeySequence::Undo);
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addActions({undo, redo});
-    PopupMenuEdit->addSeparator();
-    PopupMenuEdit->addActions({undo, redo});
+    queueMenu->addSeparator();
+    queueMenu->addActions({undo, redo});
     DisableListMenuItems();
 
-    PopupMenuHelp = new QMenu(this);
-    PopupMenuHelp->setObjectName(QStringLiteral("PopupMenuHelp"));
-    PopupMenuHelp->addAction(ui->HelpContent1);
-    PopupMenuHelp->addSeparator();
-    PopupMenuHelp->addActions({ui->Homepage1, ui->TechnicalSupport1});
-    ui->Homepage1->setVisible(*kHomePageUrl != '\0');
-    ui->TechnicalSupport1->setVisible(*kSupportMail != '\0');
-    PopupMenuHelp->addSeparator();
-    PopupMenuHelp->addActions({ui->About1, ui->ipoftheDay1});
+    helpMenu = new QMenu(this);
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    helpMenu->addAction(ui->actionHelpContent);
+    helpMenu->addSeparator();
+    helpMenu->addActions({ui->actionHomepage, ui->actionTechnicalSupport});
+    ui->actionHomepage->setVisible(*kHomePageUrl != '\0');
+    ui->actionTechnicalSupport->setVisible(*kSupportMail != '\0');
+    helpMenu->addSeparator();
+    helpMenu->addActions({ui->helpAbout, ui->actionTipOfTheDay});
 
     const auto on = [this](QAction *a, void (TMainForm::*handler)()) {
         connect(a, &QAction::triggered, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
     };
-    on(ui->TBXItem4, &TMainForm::TBXItemAddClick);
-    on(ui->AddFiles1, &TMainForm::TBXItemAddClick);
-    on(ui->TBXItem3, &TMainForm::TBXItemRemoveClick);
-    on(ui->Remove1, &TMainForm::TBXItemRemoveClick);
-    on(ui->TBXItem2, &TMainForm::TBXItemEditClick);
-    on(ui->EditSelection1, &TMainForm::TBXItemEditClick);
-    on(ui->TBXItem1, &TMainForm::TBXItemConvertClick);
-    on(ui->Convert1, &TMainForm::TBXItemConvertClick);
-    on(ui->TBXItem8, &TMainForm::TBXItemSettingsClick);
-    on(ui->TBXItem7, &TMainForm::TBXItemHelpClick);
-    on(ui->TBXItem6, &TMainForm::About1Click);
-    on(ui->MoveUp1, &TMainForm::MoveUp1Click);
-    on(ui->MoveDown1, &TMainForm::MoveDown1Click);
-    on(ui->RemoveAll1, &TMainForm::RemoveAll1Click);
-    on(ui->HelpContent1, &TMainForm::HelpContent1Click);
-    on(ui->Homepage1, &TMainForm::Homepage1Click);
-    on(ui->TechnicalSupport1, &TMainForm::TechnicalSupport1Click);
-    on(ui->About1, &TMainForm::About1Click);
-    on(ui->ipoftheDay1, &TMainForm::ipoftheDay1Click);
-    connect(ui->SpeedBtnPath, &QToolButton::clicked, this, [this] { Guarded([this] { SpeedBtnPathClick(); }); });
-    connect(ui->SpeedButton1, &QPushButton::clicked, this, [this] { Guarded([this] { TBXItemSettingsClick(); }); });
+    on(ui->toolAddFiles, &TMainForm::TBXItemAddClick);
+    on(ui->queueAddFiles, &TMainForm::TBXItemAddClick);
+    on(ui->toolRemove, &TMainForm::TBXItemRemoveClick);
+    on(ui->queueRemove, &TMainForm::TBXItemRemoveClick);
+    on(ui->toolEditClip, &TMainForm::TBXItemEditClick);
+    on(ui->queueEditClip, &TMainForm::TBXItemEditClick);
+    on(ui->toolConvert, &TMainForm::TBXItemConvertClick);
+    on(ui->queueConvert, &TMainForm::TBXItemConvertClick);
+    on(ui->toolSettings, &TMainForm::TBXItemSettingsClick);
+    on(ui->toolHelp, &TMainForm::TBXItemHelpClick);
+    on(ui->toolAbout, &TMainForm::helpAboutClick);
+    on(ui->actionMoveUp, &TMainForm::actionMoveUpClick);
+    on(ui->actionMoveDown, &TMainForm::actionMoveDownClick);
+    on(ui->actionRemoveAll, &TMainForm::actionRemoveAllClick);
+    on(ui->actionHelpContent, &TMainForm::actionHelpContentClick);
+    on(ui->actionHomepage, &TMainForm::actionHomepageClick);
+    on(ui->actionTechnicalSupport, &TMainForm::actionTechnicalSupportClick);
+    on(ui->helpAbout, &TMainForm::helpAboutClick);
+    on(ui->actionTipOfTheDay, &TMainForm::actionTipOfTheDayClick);
+    connect(ui->browseOutputButton, &QToolButton::clicked, this, [this] { Guarded([this] { browseOutputButtonClick(); }); });
+    connect(ui->settingsButton, &QPushButton::clicked, this, [this] { Guarded([this] { TBXItemSettingsClick(); }); });
     // Only the user's choice runs the format handler; settings it from code does not.
-    connect(ui->cbFormat, &QComboBox::activated, this, [this](int i) { Guarded([&] { cbFormatChange(i); }); });
+    connect(ui->outputFormatCombo, &QComboBox::activated, this, [this](int i) { Guarded([&] { outputFormatComboChange(i); }); });
     connect(ui->queueView, &QAbstractItemView::doubleClicked, this, [this] { Guarded([this] { ListView1DblClick(); }); });
     connect(ui->queueView, &QueueView::contextMenuAt, this, [this](const QPoint &at) {
         UpdateSplitChapters();
-        PopupMenuEdit->popup(at);
+        queueMenu->popup(at);
     });
     ui->queueView->viewport()->installEventFilter(this);
     ui->queueView->viewport()->setAcceptDrops(true); // files from a file manager
@@ -150,8 +150,8 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     SetUpMenuBar();
 
     // Ctrl+Q closes the window the way its close button does.
-    addAction(ui->Quit1);
-    connect(ui->Quit1, &QAction::triggered, this, &QWidget::close);
+    addAction(ui->actionQuit);
+    connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
 
     TimerTip.setSingleShot(true);
     TimerTip.setInterval(1000);
@@ -243,10 +243,10 @@ void TMainForm::SetUpMenuBar()
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("menuFile"));
     QAction *addFiles = make(QStringLiteral("actionAddFiles"), tr("Add Files..."), QKeySequence::Open);
-    forward(addFiles, ui->TBXItem4);
+    forward(addFiles, ui->toolAddFiles);
     QAction *addFolder = make(QStringLiteral("actionAddFolder"), tr("Add Folder..."));
-    addFolder->setEnabled(ui->TBXItem4->isEnabled());
-    connect(ui->TBXItem4, &QAction::changed, addFolder, [this, addFolder] { addFolder->setEnabled(ui->TBXItem4->isEnabled()); });
+    addFolder->setEnabled(ui->toolAddFiles->isEnabled());
+    connect(ui->toolAddFiles, &QAction::changed, addFolder, [this, addFolder] { addFolder->setEnabled(ui->toolAddFiles->isEnabled()); });
     connect(addFolder, &QAction::triggered, this, [this] { Guarded([this] {
         TRecentSettings recent;
         LoadRecentSettings(recent);
@@ -257,47 +257,47 @@ void TMainForm::SetUpMenuBar()
     }); });
     file->addActions({addFiles, addFolder});
     file->addSeparator();
-    file->addAction(ui->Quit1);
+    file->addAction(ui->actionQuit);
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("menuEdit"));
     edit->addActions({m_undo, m_redo});
     edit->addSeparator();
-    QAction *editClip = make(QStringLiteral("actionEditClip"), tr("Edit Clip...") + keyOf(ui->TBXItem2));
-    forward(editClip, ui->EditSelection1);
-    QAction *remove = make(QStringLiteral("actionRemove"), tr("Remove") + keyOf(ui->TBXItem3));
-    forward(remove, ui->Remove1);
-    edit->addActions({editClip, remove, ui->RemoveAll1});
+    QAction *editClip = make(QStringLiteral("actionEditClip"), tr("Edit Clip...") + keyOf(ui->toolEditClip));
+    forward(editClip, ui->queueEditClip);
+    QAction *remove = make(QStringLiteral("actionRemove"), tr("Remove") + keyOf(ui->toolRemove));
+    forward(remove, ui->queueRemove);
+    edit->addActions({editClip, remove, ui->actionRemoveAll});
     edit->addSeparator();
     QAction *settings = make(QStringLiteral("actionSettings"), tr("Settings..."), QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    forward(settings, ui->TBXItem8);
+    forward(settings, ui->toolSettings);
 
     edit->addAction(settings);
 
     QMenu *queue = menuBar()->addMenu(tr("&Queue"));
     queue->setObjectName(QStringLiteral("menuQueue"));
-    queue->addActions({ui->MoveUp1, ui->MoveDown1, SplitChapters1});
+    queue->addActions({ui->actionMoveUp, ui->actionMoveDown, actionSplitChapters});
     queue->addSeparator();
-    QAction *convert = make(QStringLiteral("actionConvert"), tr("Convert") + keyOf(ui->TBXItem1));
-    forward(convert, ui->TBXItem1);
+    QAction *convert = make(QStringLiteral("actionConvert"), tr("Convert") + keyOf(ui->toolConvert));
+    forward(convert, ui->toolConvert);
     // Convert reads "Show Progress" while a run goes on without its dialog.
-    connect(ui->TBXItem1, &QAction::changed, convert, [this, convert] {
-        convert->setText((ui->TBXItem1->text() == m_convertText ? tr("Convert") : tr("Show Progress")) + QLatin1Char('\t')
-                         + ui->TBXItem1->shortcut().toString(QKeySequence::NativeText));
+    connect(ui->toolConvert, &QAction::changed, convert, [this, convert] {
+        convert->setText((ui->toolConvert->text() == m_convertText ? tr("Convert") : tr("Show Progress")) + QLatin1Char('\t')
+                         + ui->toolConvert->shortcut().toString(QKeySequence::NativeText));
     });
     queue->addAction(convert);
     connect(queue, &QMenu::aboutToShow, this, [this] { UpdateSplitChapters(); });
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    QAction *guide = make(QStringLiteral("actionUserGuide"), tr("User Guide") + keyOf(ui->HelpContent1));
-    forward(guide, ui->HelpContent1);
-    help->addActions({guide, ui->ipoftheDay1});
+    QAction *guide = make(QStringLiteral("actionUserGuide"), tr("User Guide") + keyOf(ui->actionHelpContent));
+    forward(guide, ui->actionHelpContent);
+    help->addActions({guide, ui->actionTipOfTheDay});
     help->addSeparator();
-    help->addActions({ui->Homepage1, ui->TechnicalSupport1});
+    help->addActions({ui->actionHomepage, ui->actionTechnicalSupport});
     help->addSeparator();
     QAction *about = make(QStringLiteral("actionAbout"), tr("About Clipvox"));
-    forward(about, ui->About1);
+    forward(about, ui->helpAbout);
     help->addAction(about);
 
     // F10 opens the menu bar, as in other desktop programs.
@@ -338,11 +338,11 @@ void TMainForm::FormResize()
     const int right = std::max(0, 8 - (outer.width() - width()));
     // The menu bar comes on top of the rule's layout, and out of the list's height.
     const int menu = menuBar()->isVisible() ? menuBar()->height() : 0;
-    const int gap = std::max(0, ui->ListGap->geometry().height() + ui->queueView->height() - (outer.height() - 196 - menu));
-    if (right == layout->contentsMargins().right() && gap == ui->ListGap->geometry().height())
+    const int gap = std::max(0, ui->listGap->geometry().height() + ui->queueView->height() - (outer.height() - 196 - menu));
+    if (right == layout->contentsMargins().right() && gap == ui->listGap->geometry().height())
         return;
     layout->setContentsMargins(8, 6, right, 0);
-    ui->ListGap->changeSize(0, gap, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    ui->listGap->changeSize(0, gap, QSizePolicy::Minimum, QSizePolicy::Fixed);
     layout->invalidate();
     layout->activate();
 }
@@ -426,13 +426,13 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMainForm::SpeedBtnPathClick()
+void TMainForm::browseOutputButtonClick()
 {
     const QString path = BrowseOutputFolder(this, OutputSettings().OutputPath);
     if (path.isEmpty())
         return;
-    ui->EdPath->setText(path);
-    Settings.SetOutputPath(ui->EdPath->text());
+    ui->outputPathEdit->setText(path);
+    Settings.SetOutputPath(ui->outputPathEdit->text());
     RefreshJobList(); // also when the folder is the one already set
 }
 
@@ -481,7 +481,7 @@ void TMainForm::TBXItemSettingsClick()
 TSettingForm *TMainForm::OpenSettings()
 {
     auto *dialog = new TSettingForm(this, Settings);
-    dialog->ShowFormatPage(ui->cbFormat->currentIndex());
+    dialog->ShowFormatPage(ui->outputFormatCombo->currentIndex());
     return Track(SettingForm, dialog);
 }
 
@@ -495,15 +495,15 @@ void TMainForm::SettingsChanged()
 // the format handler (its work is done by whoever changed the settings).
 void TMainForm::ShowQuickSettings()
 {
-    ui->EdPath->setText(OutputSettings().OutputPath);
-    const QSignalBlocker quiet(ui->cbFormat);
+    ui->outputPathEdit->setText(OutputSettings().OutputPath);
+    const QSignalBlocker quiet(ui->outputFormatCombo);
     const int format = OutputSettings().OutputFormat;
-    ui->cbFormat->setCurrentIndex(format >= 0 && format < ui->cbFormat->count() ? format : -1);
+    ui->outputFormatCombo->setCurrentIndex(format >= 0 && format < ui->outputFormatCombo->count() ? format : -1);
 }
 
-void TMainForm::TBXItemHelpClick() { PopupMenuHelp->popup(QCursor::pos()); }
+void TMainForm::TBXItemHelpClick() { helpMenu->popup(QCursor::pos()); }
 
-void TMainForm::HelpContent1Click()
+void TMainForm::actionHelpContentClick()
 {
     const QString guide = ProgramFolder() + QStringLiteral("clipvox.html");
     // Without a web browser or launcher nothing would happen at all: say where the guide is.
@@ -512,11 +512,11 @@ void TMainForm::HelpContent1Click()
                                   QDir::toNativeSeparators(guide));
 }
 
-void TMainForm::Homepage1Click() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kHomePageUrl))); }
+void TMainForm::actionHomepageClick() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kHomePageUrl))); }
 
-void TMainForm::TechnicalSupport1Click() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kSupportMail))); }
+void TMainForm::actionTechnicalSupportClick() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kSupportMail))); }
 
-void TMainForm::About1Click()
+void TMainForm::helpAboutClick()
 {
     if (!AboutForm)
         Track(AboutForm, new TAboutForm(this, QString::fromLatin1(kHomePageUrl), QString::fromLatin1(kSupportMail)));
@@ -524,7 +524,7 @@ void TMainForm::About1Click()
     ReturnFocus();
 }
 
-void TMainForm::ipoftheDay1Click()
+void TMainForm::actionTipOfTheDayClick()
 {
     if (!TipForm)
         Track(TipForm, new TTipForm(this));
@@ -538,5 +538,5 @@ void TMainForm::TimerTipTimer()
     TTipSettings tips;
     LoadTipSettings(tips);
     if (tips.ShowTip == 1)
-        ipoftheDay1Click();
+        actionTipOfTheDayClick();
 }

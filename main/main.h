@@ -82,13 +82,13 @@ public:
     void SettingsChanged();
     // Removes every selected row (Remove, Delete, Ctrl+D).
     void RemoveSelectedJob();
-    void MoveUp1Click();
-    void MoveDown1Click();
-    void RemoveAll1Click();
+    void actionMoveUpClick();
+    void actionMoveDownClick();
+    void actionRemoveAllClick();
     // The output names by the settings' naming rule; the rows whose output changes lose
     // their results.
     void RefreshJobList();
-    void cbFormatChange(int index);
+    void outputFormatComboChange(int index);
     void EnableListMenuItems();
     void DisableListMenuItems();
     void ListView1SelectItem();
@@ -114,18 +114,18 @@ public:
     // Chapters: "Split into chapters" in the list's menu, enabled for a selected source with
     // chapters. A source's chapters are read off the window's thread when it is queued, or
     // when the menu opens before that; until then the command stays greyed out.
-    QAction *SplitChapters1 = nullptr;
+    QAction *actionSplitChapters = nullptr;
     void SetUpChapters(QMenu *menu);
     void ReadChapters(const QStringList &sources);
     void UpdateSplitChapters();
-    void SplitChapters1Click();
+    void actionSplitChaptersClick();
 
     // Shell
     void FormCreate();
     void FormResize();
     bool FormClose();
     void RegisterVideoControl();
-    void SpeedBtnPathClick();
+    void browseOutputButtonClick();
     void TBXItemAddClick();
     void TBXItemRemoveClick();
     void TBXItemEditClick();
@@ -136,11 +136,11 @@ public:
     TSettingForm *OpenSettings();
     void TBXItemSettingsClick();
     void TBXItemHelpClick();
-    void HelpContent1Click();
-    void Homepage1Click();
-    void TechnicalSupport1Click();
-    void About1Click();
-    void ipoftheDay1Click();
+    void actionHelpContentClick();
+    void actionHomepageClick();
+    void actionTechnicalSupportClick();
+    void helpAboutClick();
+    void actionTipOfTheDayClick();
     void TimerTipTimer();
 
     // Conversion run: the engine works on a copy of the queue; the queue's commands are

@@ -70,7 +70,7 @@ void TMainForm::ShowProgress()
 
 void TMainForm::ShowConvertAsShowProgress(bool showProgress)
 {
-    QAction *convert = ui->TBXItem1;
+    QAction *convert = ui->toolConvert;
     const QString keys = convert->shortcut().toString(QKeySequence::NativeText);
     convert->setText(showProgress ? tr("Show progress") : m_convertText);
     convert->setToolTip(showProgress ? tr("Show progress (%1)").arg(keys) : m_convertTip);
@@ -100,9 +100,9 @@ void TMainForm::RunStart()
 
 void TMainForm::FreezeQueue(bool frozen)
 {
-    for (QAction *a : {ui->TBXItem4, ui->AddFiles1, ui->TBXItem3, ui->TBXItem2, ui->TBXItem1, ui->TBXItem8})
+    for (QAction *a : {ui->toolAddFiles, ui->queueAddFiles, ui->toolRemove, ui->toolEditClip, ui->toolConvert, ui->toolSettings})
         a->setEnabled(!frozen);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->cbFormat, ui->SpeedBtnPath, ui->SpeedButton1})
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->outputFormatCombo, ui->browseOutputButton, ui->settingsButton})
         w->setEnabled(!frozen);
     ListView1MouseUp(); // the list's entries: all off during a run, else as the selection says
     // The queue stays as the run took it: no undo until it ends.

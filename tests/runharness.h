@@ -44,7 +44,7 @@ struct RunHarness
     void queue(const QStringList &files)
     {
         desktop.fileAnswers << files;
-        window->ui->TBXItem4->trigger();
+        window->ui->toolAddFiles->trigger();
         settings.SetOutputPath(outDir());
         window->RefreshJobList();
     }

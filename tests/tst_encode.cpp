@@ -547,7 +547,7 @@ void TestEncode::encoderRemarksAndRefusalsInARun()
     SetSetting(h.settings, &TOutputSettings::OggMinBitrate, 192);
     SetSetting(h.settings, &TOutputSettings::OggMaxBitrate, 128);
     h.queue({video, video});
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
     QCOMPARE(h.statuses(), (QStringList{"Failed", "Failed"}));
     QVERIFY(Cell(*h.window, 0, ColStatus, Qt::ToolTipRole).startsWith("Incorrect format"));
     QCOMPARE(h.desktop.texts(), (QStringList{"Incorrect format", "Incorrect format",
@@ -559,7 +559,7 @@ void TestEncode::encoderRemarksAndRefusalsInARun()
     h.setFormat(0);
     SetSetting(h.settings, &TOutputSettings::Mp3Frequency, 8000);
     SetSetting(h.settings, &TOutputSettings::Mp3Bitrate, 320);
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     const QString why = Cell(*h.window, 0, ColStatus, Qt::ToolTipRole);
     QVERIFY2(why.contains("64 kbps") && why.contains("8000 Hz"), qPrintable(why));

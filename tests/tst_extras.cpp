@@ -347,12 +347,12 @@ void TstExtras::mainWindowOpensTipAndAbout()
             shown = Shown(*form);
             form->close();
         });
-        Child<QAction>(&main, "ipoftheDay1")->trigger();
+        Child<QAction>(&main, "actionTipOfTheDay")->trigger();
         QVERIFY(!main.TipForm);
         QCOMPARE(shown, QStringLiteral("Two"));
 
         // About: the toolbar button and the menu entry open the box; "Help Content..." the guide.
-        for (QAction *action : {Child<QAction>(&main, "TBXItem6"), Child<QAction>(&main, "About1")}) {
+        for (QAction *action : {Child<QAction>(&main, "toolAbout"), Child<QAction>(&main, "helpAbout")}) {
             QString name;
             WhenOpen(main.AboutForm, [&](TAboutForm *form) {
                 name = Child<QLabel>(form, "Label1")->text();
@@ -364,7 +364,7 @@ void TstExtras::mainWindowOpensTipAndAbout()
             QCOMPARE(name, QStringLiteral("Clipvox v" CLIPVOX_VERSION));
             QCOMPARE(owner, &main);
         }
-        Child<QAction>(&main, "HelpContent1")->trigger();
+        Child<QAction>(&main, "actionHelpContent")->trigger();
         QCOMPARE(desktop.openedUrls.size(), 1);
         QCOMPARE(desktop.openedUrls[0], QUrl::fromLocalFile(folder.file("clipvox.html")));
     }
@@ -381,7 +381,7 @@ void TstExtras::mainWindowOpensTipAndAbout()
             shown = Shown(*form);
             form->close();
         });
-        Child<QAction>(&main, "ipoftheDay1")->trigger();
+        Child<QAction>(&main, "actionTipOfTheDay")->trigger();
         QCOMPARE(shown, QStringLiteral("Three"));
     }
 }

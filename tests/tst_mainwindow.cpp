@@ -38,9 +38,9 @@ void select(TMainForm &w, QList<int> rows)
 
 QList<bool> menuState(const TMainForm &w)
 {
-    return {w.ui->AddFiles1->isEnabled(), w.ui->MoveUp1->isEnabled(),  w.ui->MoveDown1->isEnabled(),
-            w.ui->Remove1->isEnabled(),   w.ui->RemoveAll1->isEnabled(), w.ui->EditSelection1->isEnabled(),
-            w.ui->Convert1->isEnabled()};
+    return {w.ui->queueAddFiles->isEnabled(), w.ui->actionMoveUp->isEnabled(),  w.ui->actionMoveDown->isEnabled(),
+            w.ui->queueRemove->isEnabled(),   w.ui->actionRemoveAll->isEnabled(), w.ui->queueEditClip->isEnabled(),
+            w.ui->queueConvert->isEnabled()};
 }
 } // namespace
 
@@ -56,7 +56,7 @@ class TestMainWindow : public QObject
     void addFiles(const QStringList &files)
     {
         m_desktop->fileAnswers << files;
-        window().ui->TBXItem4->trigger();
+        window().ui->toolAddFiles->trigger();
     }
 
 private slots:
@@ -191,23 +191,23 @@ void TestMainWindow::queueNamesFromTags()
 void TestMainWindow::startsEmptyWithLoadedSettings()
 {
     QCOMPARE(window().windowTitle(), QString("Clipvox"));
-    QCOMPARE(window().ui->EdPath->text(), QDir::homePath() + "/");
-    QCOMPARE(window().ui->cbFormat->currentText(), QString("MP3"));
+    QCOMPARE(window().ui->outputPathEdit->text(), QDir::homePath() + "/");
+    QCOMPARE(window().ui->outputFormatCombo->currentText(), QString("MP3"));
     QCOMPARE(RowCount(window()), 0);
     QCOMPARE(window().Queue.headerData(ColStatus, Qt::Horizontal).toString(), QString("Status"));
     QCOMPARE(window().ui->queueView->columnWidth(ColSource), 120);
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
-    QCOMPARE(window().ui->TBXItem3->statusTip(), QString("Remove selected item "));
-    QCOMPARE(window().ui->TBXItem3->toolTip(), QString("Remove selected item (Ctrl+D)"));
-    QCOMPARE(window().ui->TBXItem1->shortcut(), QKeySequence(Qt::Key_F9));
-    QCOMPARE(window().ui->MoveUp1->shortcut(), QKeySequence("Ctrl+U"));
+    QCOMPARE(window().ui->toolRemove->statusTip(), QString("Remove selected item "));
+    QCOMPARE(window().ui->toolRemove->toolTip(), QString("Remove selected item (Ctrl+D)"));
+    QCOMPARE(window().ui->toolConvert->shortcut(), QKeySequence(Qt::Key_F9));
+    QCOMPARE(window().ui->actionMoveUp->shortcut(), QKeySequence("Ctrl+U"));
 
     // A stored format selects its entry without running the format handler.
     m_window.reset();
     m_folder->write("setup.ini", "[tips]\nshowtip=0\n[general]\noutputformat=2\noutputpath=/srv/out\n");
     m_window = std::make_unique<TMainForm>(*m_settings);
-    QCOMPARE(window().ui->cbFormat->currentText(), QString("WAV"));
-    QCOMPARE(window().ui->EdPath->text(), QString("/srv/out")); // loaded unchanged
+    QCOMPARE(window().ui->outputFormatCombo->currentText(), QString("WAV"));
+    QCOMPARE(window().ui->outputPathEdit->text(), QString("/srv/out")); // loaded unchanged
     QCOMPARE(window().OutputSettings().OutputExt, QString("wav"));
 }
 
@@ -225,7 +225,7 @@ void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
     QCOMPARE(column(window(), ColOutput),
              (QStringList{dir + "talk.part1.mp3", dir + QString::fromUtf8("Zoë's \"best\".mp3"), dir + "noext.mp3"}));
     QCOMPARE(column(window(), ColSource)[1], dir + QString::fromUtf8("Zoë's \"best\".wmv"));
-    QCOMPARE(window().ui->EdPath->text(), dir);
+    QCOMPARE(window().ui->outputPathEdit->text(), dir);
     QCOMPARE(window().OutputSettings().OutputPath, dir);
     const TJob &job = window().Queue.Job(1);
     QCOMPARE(job.Duration, 0);
@@ -268,7 +268,7 @@ void TestMainWindow::addDialogAndCancel()
     QCOMPARE(filters.last(), QString("All files (*)"));
     // Cancelled: nothing changed.
     QCOMPARE(window().Queue.JobCount(), 0);
-    QCOMPARE(window().ui->EdPath->text(), QDir::homePath() + "/");
+    QCOMPARE(window().ui->outputPathEdit->text(), QDir::homePath() + "/");
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
     QVERIFY(m_folder->read("setup.ini").indexOf("lastfolder") < 0);
 
@@ -291,8 +291,8 @@ void TestMainWindow::formatChangeRenamesEveryJob()
 {
     addFiles({"/a/one.avi", "/a/two.b.mpg"});
     window().Queue.SetResult(0, {JobResult::Done, 100, {}, {}});
-    window().ui->cbFormat->setCurrentIndex(3);
-    emit window().ui->cbFormat->activated(3);
+    window().ui->outputFormatCombo->setCurrentIndex(3);
+    emit window().ui->outputFormatCombo->activated(3);
     QCOMPARE(window().OutputSettings().OutputFormat, 3);
     QCOMPARE(column(window(), ColConvertTo), (QStringList{"ogg", "ogg"}));
     QCOMPARE(column(window(), ColOutput), (QStringList{"/a/one.ogg", "/a/two.b.ogg"}));
@@ -309,14 +309,14 @@ void TestMainWindow::movesRotateAndCarryEveryField()
     }
     const auto order = [this] { return column(window(), ColSource).join(','); };
     select(window(), {0});
-    window().MoveUp1Click();
+    window().actionMoveUpClick();
     QCOMPARE(order(), QString("/a/B.avi,/a/C.avi,/a/A.avi"));
     QCOMPARE(QueueOf(window())->selectedRows(), QList<int>{2}); // the moved row stays selected
     select(window(), {2});
-    window().MoveDown1Click();
+    window().actionMoveDownClick();
     QCOMPARE(order(), QString("/a/A.avi,/a/B.avi,/a/C.avi"));
     select(window(), {0});
-    window().MoveDown1Click();
+    window().actionMoveDownClick();
     QCOMPARE(order(), QString("/a/B.avi,/a/A.avi,/a/C.avi"));
     QCOMPARE(window().Queue.Job(1).TagTitle, QString("title1"));
     QCOMPARE(window().Queue.Job(1).Duration, 10);
@@ -325,16 +325,16 @@ void TestMainWindow::movesRotateAndCarryEveryField()
     QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
     // Without a selection nothing moves.
     window().ui->queueView->clearSelection();
-    window().MoveUp1Click();
+    window().actionMoveUpClick();
     QCOMPARE(order(), QString("/a/B.avi,/a/A.avi,/a/C.avi"));
 
     // A single job stays where it is.
-    window().RemoveAll1Click();
+    window().actionRemoveAllClick();
     addFiles({"/a/only.avi"});
     select(window(), {0});
-    window().MoveUp1Click();
+    window().actionMoveUpClick();
     select(window(), {0});
-    window().MoveDown1Click();
+    window().actionMoveDownClick();
     QCOMPARE(order(), QString("/a/only.avi"));
 }
 
@@ -344,7 +344,7 @@ void TestMainWindow::removeTakesFirstSelectedJob()
     SetJobField(window().Queue, 2, &TJob::TagCopyright, "mine");
     SetJobField(window().Queue, 2, &TJob::Duration, 33);
     select(window(), {1});
-    window().ui->TBXItem3->trigger();
+    window().ui->toolRemove->trigger();
     QCOMPARE(window().Queue.JobCount(), 3);
     QCOMPARE(column(window(), ColSource), (QStringList{"/a/1.avi", "/a/3.avi", "/a/4.avi"}));
     QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
@@ -353,14 +353,14 @@ void TestMainWindow::removeTakesFirstSelectedJob()
     QCOMPARE(QueueOf(window())->selectedRows(), QList<int>{1}); // the next row takes the selection
     // Nothing selected: nothing removed.
     QueueOf(window())->clearSelection();
-    window().ui->TBXItem3->trigger();
+    window().ui->toolRemove->trigger();
     QCOMPARE(window().Queue.JobCount(), 3);
 
-    window().RemoveAll1Click();
+    window().actionRemoveAllClick();
     QCOMPARE(window().Queue.JobCount(), 0);
     QCOMPARE(window().Queue.JobCount(), 0);
     QCOMPARE(RowCount(window()), 0);
-    window().RemoveAll1Click(); // an empty list: nothing happens
+    window().actionRemoveAllClick(); // an empty list: nothing happens
     QCOMPARE(window().Queue.JobCount(), 0);
 
     addFiles({"/a/only.avi"});
@@ -383,7 +383,7 @@ void TestMainWindow::menuEnablingRules()
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, true, false, true}));
 
     // A mouse release over the list applies the rule without touching CurrentJob.
-    window().RemoveAll1Click();
+    window().actionRemoveAllClick();
     addFiles({"/a/1.avi"});
     QueueOf(window())->clearSelection();
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, true, false, true}));
@@ -402,11 +402,11 @@ void TestMainWindow::resizeRule()
     window().resize(QSize(800, 600) - frame);
     QTRY_COMPARE(window().ui->queueView->width(), 784);
     QCOMPARE(window().ui->queueView->height(), 404 - window().menuBar()->height());
-    QCOMPARE(window().ui->GroupBox1->width(), 784);
+    QCOMPARE(window().ui->quickSettingsBox->width(), 784);
     QCOMPARE(window().ui->queueView->x(), 8);
     // The quick settings stay docked at the bottom of the client area.
     const QWidget *client = window().ui->centralwidget;
-    QCOMPARE(window().ui->Panel1->geometry().bottom(), client->height() - 1);
+    QCOMPARE(window().ui->quickPanel->geometry().bottom(), client->height() - 1);
     QCOMPARE(window().minimumSize(), QSize(573, 422));
 }
 
@@ -414,26 +414,26 @@ void TestMainWindow::outputFolderButton()
 {
     addFiles({"/a/1.avi"});
     m_desktop->folderAnswers << "/music" << "/" << "";
-    window().ui->SpeedBtnPath->click();
+    window().ui->browseOutputButton->click();
     QCOMPARE(m_desktop->lastFolderPrompt, QString("Select a directory to save output files"));
     QCOMPARE(m_desktop->lastFolderStart, QString("/a/")); // opens in the current output folder
-    QCOMPARE(window().ui->EdPath->text(), QString("/music/"));
+    QCOMPARE(window().ui->outputPathEdit->text(), QString("/music/"));
     QCOMPARE(window().OutputSettings().OutputPath, QString("/music/"));
     QCOMPARE(column(window(), ColOutput), QStringList{"/music/1.mp3"});
-    window().ui->SpeedBtnPath->click();
+    window().ui->browseOutputButton->click();
     QCOMPARE(window().OutputSettings().OutputPath, QString("/"));
-    window().ui->SpeedBtnPath->click(); // cancelled
+    window().ui->browseOutputButton->click(); // cancelled
     QCOMPARE(window().OutputSettings().OutputPath, QString("/"));
     QCOMPARE(column(window(), ColOutput), QStringList{"/1.mp3"});
 }
 
 void TestMainWindow::helpLinksGoThroughTheDesktop()
 {
-    window().ui->HelpContent1->trigger();
+    window().ui->actionHelpContent->trigger();
     QList<QUrl> opened{QUrl::fromLocalFile(m_folder->file("clipvox.html"))};
     // The home page and the support are offered only when the build names them.
-    for (auto [action, address] : {std::pair{window().ui->Homepage1, kHomePageUrl},
-                                   std::pair{window().ui->TechnicalSupport1, kSupportMail}}) {
+    for (auto [action, address] : {std::pair{window().ui->actionHomepage, kHomePageUrl},
+                                   std::pair{window().ui->actionTechnicalSupport, kSupportMail}}) {
         QCOMPARE(action->isVisible(), *address != '\0');
         if (action->isVisible()) {
             action->trigger();
@@ -445,7 +445,7 @@ void TestMainWindow::helpLinksGoThroughTheDesktop()
 
     // Without a browser or launcher, F1 says where the user guide is.
     m_desktop->openUrlAnswer = false;
-    window().ui->HelpContent1->trigger();
+    window().ui->actionHelpContent->trigger();
     QCOMPARE(m_desktop->messages.size(), 1);
     QVERIFY2(m_desktop->messages[0].text.endsWith("\n" + m_folder->file("clipvox.html")), qPrintable(m_desktop->texts().join("")));
 }
@@ -460,8 +460,8 @@ void TestMainWindow::closingWritesGeneralKeys()
     m_window = std::make_unique<TMainForm>(*m_settings);
     window().show();
     addFiles({"/clips/x.avi"});
-    window().ui->cbFormat->setCurrentIndex(1);
-    emit window().ui->cbFormat->activated(1);
+    window().ui->outputFormatCombo->setCurrentIndex(1);
+    emit window().ui->outputFormatCombo->activated(1);
     window().resize(700, 500);
     window().ui->queueView->setColumnWidth(ColStatus, 111);
     QVERIFY(window().close());
@@ -532,7 +532,7 @@ void TestMainWindow::tipTimerReadsShowtip()
     poll.start(20);
     QTest::qWait(1500); // showtip=0 from init(): nothing opens
     QCOMPARE(shown, 0);
-    window().ui->ipoftheDay1->trigger(); // the menu opens it always
+    window().ui->actionTipOfTheDay->trigger(); // the menu opens it always
     QCOMPARE(shown, 1);
 
     m_window.reset();
@@ -577,7 +577,7 @@ void TestMainWindow::dropsOfFilesAndFolders()
 
     QVERIFY(Drop(window(), {QUrl::fromLocalFile(root)}));
     QTRY_COMPARE(column(window(), ColSource), videos);
-    QCOMPARE(window().ui->EdPath->text(), root);
+    QCOMPARE(window().ui->outputPathEdit->text(), root);
     QCOMPARE(column(window(), ColOutput)[1], root + QString::fromUtf8("clip 10 \"été\".mp3"));
 
     // Nothing usable: a folder without videos, an address that is no file.
@@ -588,7 +588,7 @@ void TestMainWindow::dropsOfFilesAndFolders()
     QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "notes.txt"), QUrl::fromLocalFile(videos[0])}));
     QTRY_COMPARE(window().Queue.JobCount(), 6);
     QCOMPARE(column(window(), ColSource).mid(4), (QStringList{root + "notes.txt", videos[0]}));
-    QCOMPARE(window().ui->EdPath->text(), root);
+    QCOMPARE(window().ui->outputPathEdit->text(), root);
     // A folder dropped again adds only what is not queued yet, and says so.
     MakeFile(root + "sub/new.mkv");
     QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "sub")}));
@@ -612,14 +612,14 @@ void TestMainWindow::commandLineFilesInOrder()
     window().QueueCommandLine(command.files);
     QTRY_COMPARE(column(window(), ColSource), (QStringList{dir.filePath("b.mkv"), dir.filePath("rel a.avi"),
                                                            dir.filePath("folder/x.ts"), dir.filePath("a.mp4")}));
-    QCOMPARE(window().ui->EdPath->text(), dir.path() + "/");
+    QCOMPARE(window().ui->outputPathEdit->text(), dir.path() + "/");
     QTRY_COMPARE(m_desktop->messages.size(), 1);
     QCOMPARE(m_desktop->messages[0].text, "These files do not exist and were not added:\n/v/gone.avi\n" +
                                               QDir::current().absoluteFilePath("missing b.mkv"));
     QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Warning);
 
     // All there: no message.
-    window().RemoveAll1Click();
+    window().actionRemoveAllClick();
     window().QueueCommandLine({dir.filePath("b.mkv")});
     QTRY_COMPARE(column(window(), ColSource), QStringList{dir.filePath("b.mkv")});
     QTest::qWait(50);
@@ -682,8 +682,8 @@ void TestMainWindow::keysPeopleTryFirst()
     QCOMPARE(window().menuBar()->activeAction(), window().menuBar()->actions().first());
 
     const Ui::TMainForm *ui = window().ui;
-    for (const QAction *b : {ui->TBXItem4, ui->TBXItem3, ui->TBXItem2, ui->TBXItem1, ui->TBXItem8, ui->TBXItem7}) {
-        const QKeySequence keys = b == ui->TBXItem7 ? ui->HelpContent1->shortcut() : b->shortcut();
+    for (const QAction *b : {ui->toolAddFiles, ui->toolRemove, ui->toolEditClip, ui->toolConvert, ui->toolSettings, ui->toolHelp}) {
+        const QKeySequence keys = b == ui->toolHelp ? ui->actionHelpContent->shortcut() : b->shortcut();
         QVERIFY(!keys.isEmpty());
         QVERIFY2(b->toolTip().endsWith(" (" + keys.toString(QKeySequence::NativeText) + ")"), qPrintable(b->toolTip()));
     }
@@ -699,7 +699,7 @@ void TestMainWindow::splitIntoChapters()
     const QString avi = MakeVideo(dir.filePath("clip.avi"), "avi", 1.0);
     QVERIFY(!film.isEmpty() && !avi.isEmpty());
     addFiles({avi, film});
-    QAction *split = window().SplitChapters1;
+    QAction *split = window().actionSplitChapters;
     select(window(), {1});
     QTRY_VERIFY(split->isEnabled());
     select(window(), {0});
@@ -770,7 +770,7 @@ void TestMainWindow::speaksTheUsersLanguage()
         }
     });
     m_window = std::make_unique<TMainForm>(*m_settings);
-    QCOMPARE(window().ui->GroupBox1->title(), quickSettings);
+    QCOMPARE(window().ui->quickSettingsBox->title(), quickSettings);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
     addFiles({"/videos/talk.avi"});
     QCOMPARE(column(window(), ColStatus), QStringList{waiting});
@@ -805,15 +805,15 @@ void TestMainWindow::resultsFollowTheirRows()
     if (change.startsWith("edit"))
         window().ChangeQueue("edit", [&] { SetJobField(queue, row, &TJob::StartTime, QString("00:00:01")); });
     else if (change.startsWith("move"))
-        select(window(), {row}), window().MoveUp1Click();
+        select(window(), {row}), window().actionMoveUpClick();
     else if (change.startsWith("remove"))
         select(window(), {row}), window().RemoveSelectedJob();
     else if (change.startsWith("split"))
         window().ChangeQueue("split", [&] { queue.SplitIntoChapters(row, {{0, 1, "One"}, {1, 2, "Two"}}); });
     else if (change == "format")
-        window().cbFormatChange(3);
+        window().outputFormatComboChange(3);
     else
-        window().RemoveAll1Click();
+        window().actionRemoveAllClick();
     QCOMPARE(column(window(), ColStatus), statuses);
     if (change == "format")
         return; // a setting, not a change of the queue

@@ -76,10 +76,10 @@ QList<bool> QueueCommands(const RunHarness &h)
 {
     const Ui::TMainForm *ui = h.window->ui;
     QList<bool> on;
-    for (const QAction *a : {ui->TBXItem4, ui->AddFiles1, ui->TBXItem3, ui->Remove1, ui->MoveUp1, ui->MoveDown1,
-                             ui->RemoveAll1, ui->TBXItem2, ui->EditSelection1, ui->TBXItem1, ui->Convert1, ui->TBXItem8})
+    for (const QAction *a : {ui->toolAddFiles, ui->queueAddFiles, ui->toolRemove, ui->queueRemove, ui->actionMoveUp, ui->actionMoveDown,
+                             ui->actionRemoveAll, ui->toolEditClip, ui->queueEditClip, ui->toolConvert, ui->queueConvert, ui->toolSettings})
         on << a->isEnabled();
-    for (const QWidget *w : std::initializer_list<const QWidget *>{ui->cbFormat, ui->SpeedBtnPath, ui->SpeedButton1})
+    for (const QWidget *w : std::initializer_list<const QWidget *>{ui->outputFormatCombo, ui->browseOutputButton, ui->settingsButton})
         on << w->isEnabled();
     return on;
 }
@@ -149,7 +149,7 @@ void TestRun::queueOfThreeConvertsEndToEnd()
     QList<Seen> completions; // as each later job starts
     After(h, &TRunEngine::jobStarted, [&](int index) { (index == 0 ? atStart : (completions << Seen()).last()) = Look(h); });
     h.desktop.onMessage = [&](const ShownMessage &) { atEnd = Look(h); };
-    h.window->ui->TBXItem1->trigger(); // returns when the dialog closes
+    h.window->ui->toolConvert->trigger(); // returns when the dialog closes
 
     QVERIFY(atStart.dialog);
     QCOMPARE(atStart.statuses, (QStringList{"Converting...", "Waiting", "Waiting"}));
@@ -301,7 +301,7 @@ void TestRun::cancelInVideoStepThenConvertAgain()
             ClickCancel();
         }
     });
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
 
     QVERIFY(cancelled);
     QVERIFY(!copying); // still in the video step
@@ -328,7 +328,7 @@ void TestRun::cancelInVideoStepThenConvertAgain()
         if (index == 0)
             atSecondStart = h.statuses();
     });
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
     poll.stop();
     // Every row of the new run starts from "Waiting": no "100%" or "Stop" of the last run.
     QCOMPARE(atSecondStart, (QStringList{"Converting...", "Waiting", "Waiting"}));
@@ -360,7 +360,7 @@ void TestRun::cancelInEncodingStep()
             QVERIFY(!h.window->RunActive());
         }
     });
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
 
     QVERIFY(percentAtCancel >= 5 && percentAtCancel < 100);
     QCOMPARE(filesAtCancel.size(), 1); // the output being written, and no temporary file
@@ -379,7 +379,7 @@ void TestRun::failingJobsBetweenGoodOnes()
     SetJobField(h.jobs(), 5, &TJob::StartTime, "00:00:02");
     SetJobField(h.jobs(), 5, &TJob::EndTime, "00:00:01"); // end before start
     h.window->RefreshJobList();
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "Failed", "Failed", "Failed", "100%", "Failed"}));
     QCOMPARE(h.desktop.texts(),
@@ -413,7 +413,7 @@ void TestRun::wavOutputWithItsOwnSettings()
     WriteAll(existing, "old");
     h.jobs().SetTagsEnabled(true);
     SetJobField(h.jobs(), 0, &TJob::TagTitle, "No tags in WAV");
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     QCOMPARE(h.column(ColConvertTo), (QStringList{"wav", "wav"}));
@@ -446,7 +446,7 @@ void TestRun::clipEndsReachTheTrueEnd()
     SetJobField(h.jobs(), 3, &TJob::StartTime, "00:00:01");
     SetJobField(h.jobs(), 3, &TJob::EndTime, "nonsense");  // unreadable: the end of the source
     h.window->RefreshJobList();
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%", "100%", "100%"}));
     const QStringList names{"frac.wav", "frac (2).wav", "frac (3).wav", "frac (4).wav", "short.wav"};
@@ -481,7 +481,7 @@ void TestRun::closedDialogRunGoesOnAlone()
         stillOpenAfterEscape = ExecDialog() && ExecDialog()->isVisible();
         ExecDialog()->close(); // the title bar's close button
     });
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
     QVERIFY(stillOpenAfterEscape);
     QVERIFY(ExecDialog() && !ExecDialog()->isVisible()); // hidden, not gone
     QVERIFY(h.window->RunActive());
@@ -491,14 +491,14 @@ void TestRun::closedDialogRunGoesOnAlone()
     // and does nothing, a new selection included. Convert became "Show progress".
     QList<bool> frozen = allOff;
     frozen[9] = true;
-    QAction *convert = h.window->ui->TBXItem1;
+    QAction *convert = h.window->ui->toolConvert;
     QCOMPARE(QueueCommands(h), frozen);
     QCOMPARE(convert->text(), QString("Show progress"));
     QCOMPARE(convert->toolTip(), QString("Show progress (F9)"));
     SelectRows(*h.window, {1});
     QCOMPARE(QueueCommands(h), frozen);
     QTRY_VERIFY_WITH_TIMEOUT(QRegularExpression("^\\d+% - Clipvox$").match(h.window->windowTitle()).hasMatch(), 60000);
-    for (QAction *a : {h.window->ui->Remove1, h.window->ui->TBXItem3, h.window->ui->RemoveAll1})
+    for (QAction *a : {h.window->ui->queueRemove, h.window->ui->toolRemove, h.window->ui->actionRemoveAll})
         a->trigger();
     h.window->ListView1DblClick(); // would open the clip editor
     for (const QDialog *d : h.window->findChildren<QDialog *>())
@@ -541,7 +541,7 @@ void TestRun::closedDialogRunGoesOnAlone()
             ExecDialog()->close();
         }
     });
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
     QVERIFY(closed);
     QTRY_VERIFY(h.window->findChildren<TExecForm *>().isEmpty()); // deleted once the run ends
@@ -565,7 +565,7 @@ void TestRun::hiddenOutputNeverTakesAUsersFile()
             for (const QString &name : Hidden(h))
                 during.insert(name);
         });
-        h.window->ui->TBXItem1->trigger();
+        h.window->ui->toolConvert->trigger();
 
         QCOMPARE(h.statuses(), QStringList{"100%"});
         // The output is a hidden file of the run's own until the end, and the only file made.
@@ -597,7 +597,7 @@ void TestRun::duplicateOutputNamesGetFreeNames()
         if (index > 0)
             completions << Look(h);
     });
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%"}));
     const QStringList outs{h.outFile("talk one.mp3"), h.outFile("talk one (3).mp3"), h.outFile("talk one (4).mp3")};
@@ -670,7 +670,7 @@ void TestRun::twoJobsAtOnce()
             totals << ExecDialog()->Gauge2->value();
     });
     h.desktop.onMessage = [&](const ShownMessage &) { totals << ExecDialog()->Gauge2->value(); };
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
 
     QCOMPARE(most, 2);
     QVERIFY2(!bothConverting.isEmpty(), "two rows never read Converting... at once");
@@ -715,7 +715,7 @@ void TestRun::cancelWithTwoRunning()
             QVERIFY(!h.window->RunActive()); // stopped by the time Cancel returns
         }
     });
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
 
     QVERIFY(cancelled);
     QCOMPARE(h.statuses(), (QStringList{"Stop", "Stop", "Waiting"}));
@@ -734,7 +734,7 @@ void TestRun::jobFailsWhileAnotherRuns()
         if (index == 1)
             whenFailed = h.statuses();
     });
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
     QCOMPARE(whenFailed.mid(0, 2), (QStringList{"Converting...", "Failed"}));
     QCOMPARE(h.statuses(), (QStringList{"100%", "Failed", "Failed"}));
     QVERIFY(!Cell(*h.window, 1, ColStatus, Qt::ToolTipRole).isEmpty());
@@ -762,7 +762,7 @@ void TestRun::quittingDuringARun()
             h.desktop.questionAnswers = {answer};
             h.window->close();
         });
-        h.window->ui->TBXItem1->trigger();
+        h.window->ui->toolConvert->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
         QVERIFY(asked);
         QObject::disconnect(h.window->RunEngine, &TRunEngine::fileProgress, h.window.get(), nullptr);
@@ -822,7 +822,7 @@ void TestRun::newFormatsAndEvenLoudness()
     h.jobs().SetTagsEnabled(format != 2);
     SetJobField(h.jobs(), 0, &TJob::TagTitle, QString::fromUtf8("Früh — 朝"));
     SetJobField(h.jobs(), 0, &TJob::TagGenre, 12);
-    h.window->ui->TBXItem1->trigger();
+    h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     const QString ext = FormatExtension(format);

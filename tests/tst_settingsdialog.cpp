@@ -88,8 +88,8 @@ struct Session
         main.reset();
         current = nullptr;
     }
-    QLineEdit *edPath() const { return Child<QLineEdit>(main.get(), "EdPath"); }
-    QComboBox *cbFormat() const { return Child<QComboBox>(main.get(), "cbFormat"); }
+    QLineEdit *edPath() const { return Child<QLineEdit>(main.get(), "outputPathEdit"); }
+    QComboBox *outputFormatCombo() const { return Child<QComboBox>(main.get(), "outputFormatCombo"); }
     void addVideo(const QString &path)
     {
         desktop.fileAnswers << QStringList{path};
@@ -184,8 +184,8 @@ void TestSettingsDialog::windowTabsAndEntries()
     QCOMPARE(List("cbWavBPS")->itemText(BitsToIndex(8)), QStringLiteral("8"));
     QCOMPARE(List("CBOutputFormat")->itemText(3), QStringLiteral("OGG"));
     for (int f = 0; f < kFormatCount; ++f) // the format list and the main window's agree
-        QCOMPARE(List("CBOutputFormat")->itemText(f), s.cbFormat()->itemText(f));
-    QCOMPARE(s.cbFormat()->count(), kFormatCount);
+        QCOMPARE(List("CBOutputFormat")->itemText(f), s.outputFormatCombo()->itemText(f));
+    QCOMPARE(s.outputFormatCombo()->count(), kFormatCount);
 
     // The folder box changes only through "Select": read-only, but not disabled.
     auto *dir = Child<QLineEdit>(dialog, "EdOutputDir");
@@ -487,7 +487,7 @@ void TestSettingsDialog::roundTripThroughOK()
 
         // The main window follows: folder box, format list, every output name and row.
         QCOMPARE(s.edPath()->text(), expected.OutputPath);
-        QCOMPARE(s.cbFormat()->currentIndex(), c.format);
+        QCOMPARE(s.outputFormatCombo()->currentIndex(), c.format);
         const QString output = expected.OutputPath + "talk." + expected.OutputExt;
         QCOMPARE(s.main->Queue.Job(0).OutputFile, output);
         QCOMPARE(Cell(*s.main, 0, ColOutput), output);
@@ -543,7 +543,7 @@ void TestSettingsDialog::cancelAndCloseBoxChangeNothing()
         QCOMPARE(Fields(s.main->OutputSettings()), before);
         QCOMPARE(s.folder.read("setup.ini"), file);
         QCOMPARE(s.edPath()->text(), path);
-        QCOMPARE(s.cbFormat()->currentIndex(), 1);
+        QCOMPARE(s.outputFormatCombo()->currentIndex(), 1);
         QCOMPARE(s.main->Queue.Job(0).OutputFile, job);
     }
 }
@@ -567,7 +567,7 @@ void TestSettingsDialog::opensOnTheMainWindowsFormat()
     QFETCH(int, format);
     QFETCH(QString, caption);
     Session s;
-    s.cbFormat()->setCurrentIndex(format);
+    s.outputFormatCombo()->setCurrentIndex(format);
     QString shown;
     QTimer::singleShot(0, [&] {
         auto *pages = Child<QTabWidget>(Form(), "PageControl1");
@@ -603,7 +603,7 @@ void TestSettingsDialog::refusedWriteKeepsDialogOpen()
     QCOMPARE(s.main->OutputSettings().OutputPath, path);
     QCOMPARE(dialog->Edited().OutputFormat, 3);
     QCOMPARE(s.edPath()->text(), path);
-    QCOMPARE(s.cbFormat()->currentIndex(), 0);
+    QCOMPARE(s.outputFormatCombo()->currentIndex(), 0);
     QCOMPARE(s.main->Queue.Job(0).OutputFile, job);
 
     // Once the file can be written, OK goes through.
@@ -660,7 +660,7 @@ void TestSettingsDialog::valuesOutsideTheirSets()
         QCOMPARE(stored.OggMaxBitrate, 192);
         QCOMPARE(stored.OggQuality, 500);
     }
-    QCOMPARE(s.cbFormat()->currentIndex(), 0);
+    QCOMPARE(s.outputFormatCombo()->currentIndex(), 0);
 }
 
 // The FLAC, OPUS and M4A pages, the loudness target and what is done with the peaks: shown,
