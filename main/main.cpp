@@ -163,9 +163,8 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
 TMainForm::~TMainForm()
 {
     // A run still going is stopped (its partial files removed) while the rows still exist.
-    if (RunEngine)
-        RunEngine->cancel();
-    delete RunEngine;
+    delete Run;
+    Run = nullptr;
     RunEngine = nullptr;
     delete Store; // writes what is still to be written
     Store = nullptr;
@@ -178,14 +177,7 @@ TMainForm::~TMainForm()
 
 void TMainForm::FormCreate()
 {
-    RunEngine = new TRunEngine(this);
-    connect(RunEngine, &TRunEngine::jobStarted, this, [this](int index) { RunJobStarted(index); });
-    connect(RunEngine, &TRunEngine::jobFinished, this, &TMainForm::RunJobFinished);
-    connect(RunEngine, &TRunEngine::jobMessage, this, [this](int, const QString &text) {
-        Desktop::instance().message(ExecForm ? static_cast<QWidget *>(ExecForm.data()) : this, QMessageBox::NoIcon,
-                                    QStringLiteral("Clipvox"), text);
-    });
-    connect(RunEngine, &TRunEngine::runEnded, this, [this](bool cancelled) { Guarded([&] { RunEnded(cancelled); }); });
+    SetUpRun();
     RegisterVideoControl();
     PrepareOpenDialog();
     ShowQueue();

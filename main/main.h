@@ -5,6 +5,7 @@
 #include "engine/runengine.h"
 #include "main/jobqueue.h"
 #include "main/queuestore.h"
+#include "main/runcontroller.h"
 #include "media/audiofile2.h"
 #include "settings/appsettings.h"
 
@@ -35,9 +36,6 @@ class TTipForm;
 // ends the search early.
 QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *stop = nullptr);
 
-// The message at the end of a run: "Task complete!", and under it how many of the run's
-// files failed, when any did.
-QString RunEndMessage(int failed, int total);
 
 // The maker's addresses.
 extern const char *const kHomePageUrl;
@@ -149,12 +147,9 @@ public:
     void TBXItemConvertClick();
     // Shows the hidden progress dialog of the run that goes on, modally, with its Cancel.
     void ShowProgress();
-    void RunStart();
-    bool RunActive() const { return RunEngine && RunEngine->isRunning(); }
+    bool RunActive() const { return Run && Run->isRunning(); }
     void FreezeQueue(bool frozen);
-    void RunJobStarted(int index);
-    void RunJobFinished(int index, TRunEngine::Outcome outcome, const QString &reason);
-    void RunEnded(bool cancelled);
+    RunController *Run = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -177,6 +172,7 @@ private:
     void PrepareOpenDialog();
     void ShowQuickSettings();
     void ShowRowStatus();
+    void SetUpRun();
     void ReturnFocus();
     void SetUpMenuBar();
     void CopyReason();
