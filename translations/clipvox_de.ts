@@ -61,7 +61,58 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: clipvox --convert [Optionen] [--] FILE...
+        clipvox [FILE...]           (öffnet das Fenster, Dateien eingereiht)
+
+Konvertiert die Tonspur jeder Videodatei FILE in eine Audiodatei, ohne Fenster.
+
+Optionen:
+  --format FORMAT   Zielformat: %1 (Standard: das aus setup.ini)
+  --output DIR      Ordner für die Zieldateien (Standard: Ordner jeder Quelle)
+  --start hh:mm:ss  Beginn des Ausschnitts jeder Datei (Standard 00:00:00)
+  --end hh:mm:ss    Ende des Ausschnitts jeder Datei oder max (Standard max)
+  --track N         die zu konvertierende Tonspur, gezählt ab 1 (Standard: die
+                    Standardspur der Quelle); eine Datei ohne sie schlägt fehl
+  --split-chapters  eine Zieldatei pro Kapitel, &quot;video - 01 Title.mp3&quot;, mit
+                    Titel und Nummer des Kapitels als Tags
+  --jobs N          gleichzeitig konvertierte Dateien (Standard: setup.ini)
+  --overwrite       vorhandene Dateien mit dem Zielnamen ersetzen; ohne diese
+                    Option bleibt eine vorhandene Datei erhalten und die
+                    Zieldatei erhält den nächsten freien Namen, &quot;clip (2).mp3&quot;;
+                    eine Quelle wird nie ersetzt
+  --skip-existing   eine Datei, deren Zieldatei existiert, nicht konvertieren
+  --name PATTERN    Zieldateiname aus {name} {title} {artist} {album} {year}
+                    {track} {n}; ein leerer Platzhalter ergibt {name}
+                    (Standard {name})
+  --keep-tree ROOT  mit --output: die Ordner der Quellen unterhalb von ROOT
+                    werden im Zielordner beibehalten
+  --no-tags         Tags und Cover der Quelle nicht übernehmen
+  --loudness LUFS   die Lautstärke jeder Datei auf LUFS angleichen (-70 bis -5)
+                    oder off (Standard: setup.ini)
+  --peaks MODE      wo die Verstärkung für die Lautstärke den True-Peak-Pegel
+                    über -1 dBTP brächte: limit (ein Limiter fängt die Spitzen
+                    ab, die Lautstärke wird erreicht) oder lower (die ganze
+                    Datei bleibt leiser) (Standard: setup.ini, sonst limit)
+  --replaygain MODE ohne --loudness: den Klang lassen, wie er ist, und
+                    ReplayGain-Tags schreiben (-18 LUFS): track (Verstärkung
+                    und Spitze jeder Datei), album (dazu Verstärkung und Spitze
+                    der Dateien des Laufs im selben Ordner, geschrieben, wenn
+                    die letzte fertig ist) oder off; mit --loudness gibt album
+                    diesen Dateien eine gemeinsame Verstärkung, sodass ihre
+                    Lautstärke zueinander bleibt (Standard: setup.ini, sonst off)
+  --help            diesen Text anzeigen
+  --version         die Version anzeigen
+
+Encoder-Parameter und Lautstärke kommen aus setup.ini, wie im Fenster.
+Eine Zeile pro Datei auf der Standardausgabe, in Reihenfolge der Warteschlange:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   oder   failed SOURCE: REASON
+  mit Lautstärkeziel: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), die erreichte
+  Lautstärke (-inf LUFS für eine Datei unter der Schwelle von -70 LUFS)
+  oder   skipped SOURCE: KEPT FILE; Namen mit Steuerzeichen als $&apos;a
+b&apos;
+Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
+             130 abgebrochen.
+</translation>
     </message>
     <message>
         <location line="+55"/>
@@ -130,7 +181,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <message>
         <location line="+7"/>
         <source>--replaygain needs track, album or off, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--replaygain braucht track, album oder off, nicht &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -691,37 +742,37 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <message>
         <location filename="../main/queuestore.cpp" line="+119"/>
         <source>Unable to create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>not a Clipvox queue</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Clipvox-Warteschlange</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>a job without its source or output</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Auftrag ohne Quelle oder Ziel</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>the source no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>die Quelldatei gibt es nicht mehr</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherte Warteschlange konnte nicht gelesen werden (%1). %2 Die Warteschlange beginnt leer.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurde als %1 aufbewahrt.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It was left at %1 and will not be saved over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie bleibt unter %1 und wird nicht überschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1129,7 +1180,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1187,7 +1238,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+235"/>
+        <location filename="../main/jobqueue.cpp" line="+242"/>
         <source>No queued file is being edited.</source>
         <translation>Es wird keine Datei der Warteschlange bearbeitet.</translation>
     </message>
@@ -1205,7 +1256,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Warteschlange</translation>
     </message>
     <message>
-        <location filename="../main/jobqueue.cpp" line="-134"/>
+        <location filename="../main/jobqueue.cpp" line="-141"/>
         <source>Source File</source>
         <translation>Quelldatei</translation>
     </message>
@@ -1376,13 +1427,13 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+298"/>
+        <location filename="../main/main.cpp" line="+291"/>
         <source>About Clipvox</source>
         <translation>Über Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+342"/>
+        <location filename="../main/jobs.cpp" line="+357"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
@@ -1493,7 +1544,7 @@ Kapitel %1: %2</translation>
         <translation>In Kapitel aufteilen</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-329"/>
+        <location filename="../main/jobs.cpp" line="-343"/>
         <source>MPEG files</source>
         <translation>MPEG-Dateien</translation>
     </message>
@@ -1585,9 +1636,9 @@ Kapitel %1: %2</translation>
     <message numerus="yes">
         <location line="+65"/>
         <source>%n file(s) already in the queue not added again</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
+            <numerusform>%n Dateien schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
         </translation>
     </message>
     <message>
@@ -1603,27 +1654,30 @@ Kapitel %1: %2</translation>
 %1
 
 Add again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon in der Warteschlange:
+%1
+
+Noch einmal hinzufügen?</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien hinzufügen</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+204"/>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen: %1</translation>
     </message>
     <message>
         <location filename="../main/jobqueue.cpp" line="-16"/>
@@ -1631,84 +1685,84 @@ Add again?</source>
         <translation>Wartet</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-197"/>
+        <location filename="../main/main.cpp" line="-190"/>
         <source>Copy reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund kopieren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner zeigen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+99"/>
         <source>The queue could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Warteschlange konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien hinzufügen...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner hinzufügen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Edit Clip...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschnitt bearbeiten...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Warteschlange</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Show Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt anzeigen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch</translation>
     </message>
     <message>
         <location line="+63"/>
@@ -1718,7 +1772,7 @@ Add again?</source>
     <message>
         <location line="+110"/>
         <source>Edit Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschnitt bearbeiten</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -1728,7 +1782,7 @@ Add again?</source>
 </translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="+75"/>
+        <location filename="../main/run.cpp" line="+39"/>
         <location line="+2"/>
         <source>Show progress</source>
         <translation>Fortschritt anzeigen</translation>
@@ -1764,7 +1818,7 @@ Add again?</source>
         <translation>Übersprungen</translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="+58"/>
+        <location filename="../main/runcontroller.cpp" line="+117"/>
         <source>Loudness %1 LUFS</source>
         <translation>Lautstärke %1 LUFS</translation>
     </message>
@@ -1786,7 +1840,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>files</source>
         <translation>Dateien</translation>
     </message>
@@ -1796,7 +1850,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>ihr</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>their</source>
         <translation>ihr</translation>
     </message>
@@ -1806,7 +1860,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     <message>
         <location filename="../desktop/runactivity.cpp" line="+18"/>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung</translation>
     </message>
 </context>
 <context>
@@ -1901,7 +1955,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     <message>
         <location line="+185"/>
         <source>The album&apos;s ReplayGain could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ReplayGain des Albums konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <location line="+107"/>
@@ -1976,12 +2030,12 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     <message>
         <location line="+447"/>
         <source>WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV</translation>
     </message>
     <message>
         <location line="+168"/>
@@ -2056,7 +2110,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     <message>
         <location line="+5"/>
         <source>ReplayGain tags</source>
-        <translation type="unfinished"></translation>
+        <translation>ReplayGain-Tags</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -61,7 +61,64 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: clipvox --convert [opciones] [--] FILE...
+     clipvox [FILE...]            (abre la ventana con los archivos en la cola)
+
+Convierte la pista de audio de cada vídeo FILE en un archivo de audio,
+sin ventana.
+
+Opciones:
+  --format FORMAT   formato de salida: %1 (predeterminado: el de setup.ini)
+  --output DIR      carpeta de las salidas (predeterminado: la carpeta de cada
+                    origen)
+  --start hh:mm:ss  inicio del fragmento de cada archivo
+                    (predeterminado 00:00:00)
+  --end hh:mm:ss    fin del fragmento de cada archivo, o max
+                    (predeterminado max)
+  --track N         la pista de audio que convertir, contando desde 1
+                    (predeterminada: la pista predeterminada del origen); un
+                    archivo que no la tenga falla
+  --split-chapters  una salida por capítulo, &quot;video - 01 Title.mp3&quot;, con el
+                    título y el número del capítulo como etiquetas
+  --jobs N          archivos convertidos a la vez (predeterminado: setup.ini)
+  --overwrite       reemplaza los archivos existentes con el nombre de la
+                    salida; sin esta opción se conserva el archivo existente y
+                    la salida toma el siguiente nombre libre, &quot;clip (2).mp3&quot;;
+                    un origen nunca se reemplaza
+  --skip-existing   no convierte un archivo cuya salida ya existe
+  --name PATTERN    nombre del archivo de salida a partir de {name} {title}
+                    {artist} {album} {year} {track} {n}; un campo vacío se
+                    sustituye por {name} (predeterminado {name})
+  --keep-tree ROOT  con --output: las carpetas de los orígenes bajo ROOT se
+                    conservan dentro de la carpeta de salida
+  --no-tags         no copia las etiquetas ni la portada del origen
+  --loudness LUFS   iguala la sonoridad de cada archivo a LUFS (-70 a -5),
+                    u off (predeterminado: setup.ini)
+  --peaks MODE      donde la ganancia para la sonoridad llevaría el pico real
+                    por encima de -1 dBTP: limit (un limitador recorta los
+                    picos, se alcanza la sonoridad) o lower (todo el archivo
+                    suena más bajo) (predeterminado: setup.ini; si no, limit)
+  --replaygain MODE sin --loudness: deja el sonido como está y escribe
+                    etiquetas ReplayGain (-18 LUFS): track (ganancia y pico de
+                    cada archivo), album (también la ganancia y el pico de los
+                    archivos de la ejecución en la misma carpeta, escritos al
+                    terminar el último) u off; con --loudness, album da a esos
+                    archivos una sola ganancia, para que conserven su sonoridad
+                    relativa (predeterminado: setup.ini; si no, off)
+  --help            muestra este texto
+  --version         muestra la versión
+
+Los parámetros del codificador y la sonoridad se toman de setup.ini, como en la
+ventana. Una línea por archivo en la salida estándar, en el orden de la cola:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   o   failed SOURCE: REASON
+  con un objetivo de sonoridad: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), la
+  sonoridad alcanzada (-inf LUFS para un archivo por debajo del umbral de
+  -70 LUFS)
+  o   skipped SOURCE: KEPT FILE; nombres con caracteres de control como $&apos;a
+b&apos;
+Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso,
+                  130 cancelado.
+</translation>
     </message>
     <message>
         <location line="+55"/>
@@ -130,7 +187,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <message>
         <location line="+7"/>
         <source>--replaygain needs track, album or off, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--replaygain necesita track, album u off, no &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -691,37 +748,37 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <message>
         <location filename="../main/queuestore.cpp" line="+119"/>
         <source>Unable to create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>not a Clipvox queue</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una cola de Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>a job without its source or output</source>
-        <translation type="unfinished"></translation>
+        <translation>una tarea sin origen o salida</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>the source no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de origen ya no existe</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la cola guardada (%1). %2 La cola empieza vacía.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guardó como %1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It was left at %1 and will not be saved over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se dejó en %1 y no se sobrescribirá.</translation>
     </message>
 </context>
 <context>
@@ -1129,7 +1186,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1187,7 +1244,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+235"/>
+        <location filename="../main/jobqueue.cpp" line="+242"/>
         <source>No queued file is being edited.</source>
         <translation>No se está editando ningún archivo de la cola.</translation>
     </message>
@@ -1205,7 +1262,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>Cola</translation>
     </message>
     <message>
-        <location filename="../main/jobqueue.cpp" line="-134"/>
+        <location filename="../main/jobqueue.cpp" line="-141"/>
         <source>Source File</source>
         <translation>Archivo de origen</translation>
     </message>
@@ -1376,13 +1433,13 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+298"/>
+        <location filename="../main/main.cpp" line="+291"/>
         <source>About Clipvox</source>
         <translation>Acerca de Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+342"/>
+        <location filename="../main/jobs.cpp" line="+357"/>
         <source>Move Up</source>
         <translation>Subir</translation>
     </message>
@@ -1493,7 +1550,7 @@ Capítulo %1: %2</translation>
         <translation>Dividir en capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-329"/>
+        <location filename="../main/jobs.cpp" line="-343"/>
         <source>MPEG files</source>
         <translation>Archivos MPEG</translation>
     </message>
@@ -1585,9 +1642,9 @@ Capítulo %1: %2</translation>
     <message numerus="yes">
         <location line="+65"/>
         <source>%n file(s) already in the queue not added again</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo ya en la cola, no se añadió de nuevo</numerusform>
+            <numerusform>%n archivos ya en la cola, no se añadieron de nuevo</numerusform>
         </translation>
     </message>
     <message>
@@ -1603,27 +1660,30 @@ Capítulo %1: %2</translation>
 %1
 
 Add again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya en la cola:
+%1
+
+¿Añadir de nuevo?</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivos</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+204"/>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitido: %1</translation>
     </message>
     <message>
         <location filename="../main/jobqueue.cpp" line="-16"/>
@@ -1631,84 +1691,84 @@ Add again?</source>
         <translation>En espera</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-197"/>
+        <location filename="../main/main.cpp" line="-190"/>
         <source>Copy reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el motivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en la carpeta</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+99"/>
         <source>The queue could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la cola: %1</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir archivos...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir carpeta</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Edit Clip...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar fragmento...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cola</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Show Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar progreso</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía del usuario</translation>
     </message>
     <message>
         <location line="+63"/>
@@ -1718,7 +1778,7 @@ Add again?</source>
     <message>
         <location line="+110"/>
         <source>Edit Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar fragmento</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -1728,7 +1788,7 @@ Add again?</source>
 </translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="+75"/>
+        <location filename="../main/run.cpp" line="+39"/>
         <location line="+2"/>
         <source>Show progress</source>
         <translation>Mostrar progreso</translation>
@@ -1764,7 +1824,7 @@ Add again?</source>
         <translation>Omitido</translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="+58"/>
+        <location filename="../main/runcontroller.cpp" line="+117"/>
         <source>Loudness %1 LUFS</source>
         <translation>Sonoridad %1 LUFS</translation>
     </message>
@@ -1786,7 +1846,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>archivo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>files</source>
         <translation>archivos</translation>
     </message>
@@ -1796,7 +1856,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>su</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>their</source>
         <translation>su</translation>
     </message>
@@ -1806,7 +1866,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     <message>
         <location filename="../desktop/runactivity.cpp" line="+18"/>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión</translation>
     </message>
 </context>
 <context>
@@ -1901,7 +1961,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     <message>
         <location line="+185"/>
         <source>The album&apos;s ReplayGain could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el ReplayGain del álbum: %1</translation>
     </message>
     <message>
         <location line="+107"/>
@@ -1976,12 +2036,12 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     <message>
         <location line="+447"/>
         <source>WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV</translation>
     </message>
     <message>
         <location line="+168"/>
@@ -2056,7 +2116,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     <message>
         <location line="+5"/>
         <source>ReplayGain tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas ReplayGain</translation>
     </message>
     <message>
         <location line="+28"/>

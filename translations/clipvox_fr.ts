@@ -61,7 +61,60 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage&#xa0;: clipvox --convert [options] [--] FILE...
+        clipvox [FILE...]           (ouvre la fenêtre, fichiers mis en attente)
+
+Convertit la piste audio de chaque vidéo FILE en fichier audio, sans fenêtre.
+
+Options&#xa0;:
+  --format FORMAT   format de sortie&#xa0;: %1 (par défaut&#xa0;: celui de setup.ini)
+  --output DIR      dossier des sorties (par défaut&#xa0;: celui de chaque source)
+  --start hh:mm:ss  début de l&apos;extrait de chaque fichier (par défaut 00:00:00)
+  --end hh:mm:ss    fin de l&apos;extrait de chaque fichier, ou max (par défaut max)
+  --track N         piste audio à convertir, comptée à partir de 1 (par
+                    défaut&#xa0;: celle par défaut de la source)&#xa0;; un fichier sans
+                    elle échoue
+  --split-chapters  une sortie par chapitre, «&#xa0;video - 01 Title.mp3&#xa0;», avec le
+                    titre et le numéro du chapitre en étiquettes
+  --jobs N          fichiers convertis simultanément (par défaut&#xa0;: setup.ini)
+  --overwrite       remplace un fichier existant du nom de la sortie&#xa0;; sans
+                    cette option, le fichier existant est conservé et la sortie
+                    prend le nom libre suivant, «&#xa0;clip (2).mp3&#xa0;»&#xa0;; une source
+                    n&apos;est jamais remplacée
+  --skip-existing   ne convertit pas un fichier dont la sortie existe déjà
+  --name PATTERN    nom du fichier de sortie à partir de {name} {title}
+                    {artist} {album} {year} {track} {n}&#xa0;; un champ vide vaut
+                    {name} (par défaut {name})
+  --keep-tree ROOT  avec --output&#xa0;: les dossiers des sources sous ROOT sont
+                    conservés dans le dossier de sortie
+  --no-tags         ne copie pas les étiquettes ni la pochette de la source
+  --loudness LUFS   harmonise le volume sonore de chaque fichier à LUFS
+                    (-70 à -5), ou off (par défaut&#xa0;: setup.ini)
+  --peaks MODE      là où le gain pour le volume sonore porterait la crête
+                    vraie au-dessus de -1 dBTP&#xa0;: limit (un limiteur réduit les
+                    crêtes, le volume sonore est atteint) ou lower (tout le
+                    fichier reste moins fort) (par défaut&#xa0;: setup.ini, sinon
+                    limit)
+  --replaygain MODE sans --loudness&#xa0;: laisse le son tel quel et écrit des
+                    balises ReplayGain (-18 LUFS)&#xa0;: track (gain et crête de
+                    chaque fichier), album (aussi le gain et la crête des
+                    fichiers de l&apos;exécution dans le même dossier, écrits une
+                    fois le dernier terminé) ou off&#xa0;; avec --loudness, album
+                    donne à ces fichiers un seul gain, pour qu&apos;ils gardent leur
+                    volume sonore relatif (par défaut&#xa0;: setup.ini, sinon off)
+  --help            affiche ce texte
+  --version         affiche la version
+
+Encodage et volume sonore&#xa0;: paramètres de setup.ini, comme dans la fenêtre.
+Une ligne par fichier sur la sortie standard, dans l&apos;ordre de la file&#xa0;:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
+  avec une cible de volume sonore&#xa0;: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS),
+  le volume sonore atteint (-inf LUFS pour un fichier sous le seuil de
+  -70 LUFS)
+  ou   skipped SOURCE: KEPT FILE&#xa0;; noms à caractères de contrôle écrits $&apos;a
+b&apos;
+Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130 annulé.
+</translation>
     </message>
     <message>
         <location line="+55"/>
@@ -131,7 +184,7 @@ permises par la loi.
     <message>
         <location line="+7"/>
         <source>--replaygain needs track, album or off, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--replaygain attend track, album ou off, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -692,37 +745,37 @@ permises par la loi.
     <message>
         <location filename="../main/queuestore.cpp" line="+119"/>
         <source>Unable to create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>not a Clipvox queue</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une file d&apos;attente Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>a job without its source or output</source>
-        <translation type="unfinished"></translation>
+        <translation>une tâche sans source ni sortie</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>the source no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>la source n&apos;existe plus</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La file d&apos;attente enregistrée n&apos;a pas pu être lue (%1). %2 La file d&apos;attente commence vide.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle a été conservée sous %1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It was left at %1 and will not be saved over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle reste à %1 et ne sera pas écrasée.</translation>
     </message>
 </context>
 <context>
@@ -1130,7 +1183,7 @@ permises par la loi.
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1188,7 +1241,7 @@ permises par la loi.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+235"/>
+        <location filename="../main/jobqueue.cpp" line="+242"/>
         <source>No queued file is being edited.</source>
         <translation>Aucun fichier de la file d&apos;attente n&apos;est en cours de modification.</translation>
     </message>
@@ -1206,7 +1259,7 @@ permises par la loi.
         <translation>File d&apos;attente</translation>
     </message>
     <message>
-        <location filename="../main/jobqueue.cpp" line="-134"/>
+        <location filename="../main/jobqueue.cpp" line="-141"/>
         <source>Source File</source>
         <translation>Fichier source</translation>
     </message>
@@ -1377,13 +1430,13 @@ permises par la loi.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+298"/>
+        <location filename="../main/main.cpp" line="+291"/>
         <source>About Clipvox</source>
         <translation>À propos de Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+342"/>
+        <location filename="../main/jobs.cpp" line="+357"/>
         <source>Move Up</source>
         <translation>Monter</translation>
     </message>
@@ -1494,7 +1547,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Découper en chapitres</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-329"/>
+        <location filename="../main/jobs.cpp" line="-343"/>
         <source>MPEG files</source>
         <translation>Fichiers MPEG</translation>
     </message>
@@ -1586,9 +1639,9 @@ Chapitre %1&#xa0;: %2</translation>
     <message numerus="yes">
         <location line="+65"/>
         <source>%n file(s) already in the queue not added again</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier déjà dans la file d&apos;attente, non ajouté à nouveau</numerusform>
+            <numerusform>%n fichiers déjà dans la file d&apos;attente, non ajoutés à nouveau</numerusform>
         </translation>
     </message>
     <message>
@@ -1604,27 +1657,30 @@ Chapitre %1&#xa0;: %2</translation>
 %1
 
 Add again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà dans la file d&apos;attente&#xa0;:
+%1
+
+Ajouter à nouveau&#xa0;?</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des fichiers</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+204"/>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignoré&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../main/jobqueue.cpp" line="-16"/>
@@ -1632,84 +1688,84 @@ Add again?</source>
         <translation>En attente</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-197"/>
+        <location filename="../main/main.cpp" line="-190"/>
         <source>Copy reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la raison</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans le dossier</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+99"/>
         <source>The queue could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La file d&apos;attente n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des fichiers...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un dossier</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Edit Clip...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;extrait...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ile d&apos;attente</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Show Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la progression</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide de l&apos;utilisateur</translation>
     </message>
     <message>
         <location line="+63"/>
@@ -1719,7 +1775,7 @@ Add again?</source>
     <message>
         <location line="+110"/>
         <source>Edit Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;extrait</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -1729,7 +1785,7 @@ Add again?</source>
 </translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="+75"/>
+        <location filename="../main/run.cpp" line="+39"/>
         <location line="+2"/>
         <source>Show progress</source>
         <translation>Afficher la progression</translation>
@@ -1765,7 +1821,7 @@ Add again?</source>
         <translation>Ignoré</translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="+58"/>
+        <location filename="../main/runcontroller.cpp" line="+117"/>
         <source>Loudness %1 LUFS</source>
         <translation>Volume sonore %1 LUFS</translation>
     </message>
@@ -1787,7 +1843,7 @@ Add again?</source>
         <translation>fichier</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>files</source>
         <translation>fichiers</translation>
     </message>
@@ -1797,7 +1853,7 @@ Add again?</source>
         <translation>la raison</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>their</source>
         <translation>les raisons</translation>
     </message>
@@ -1807,7 +1863,7 @@ Add again?</source>
     <message>
         <location filename="../desktop/runactivity.cpp" line="+18"/>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion</translation>
     </message>
 </context>
 <context>
@@ -1902,7 +1958,7 @@ Add again?</source>
     <message>
         <location line="+185"/>
         <source>The album&apos;s ReplayGain could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le ReplayGain de l&apos;album n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+107"/>
@@ -1977,12 +2033,12 @@ Add again?</source>
     <message>
         <location line="+447"/>
         <source>WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV</translation>
     </message>
     <message>
         <location line="+168"/>
@@ -2057,7 +2113,7 @@ Add again?</source>
     <message>
         <location line="+5"/>
         <source>ReplayGain tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Balises ReplayGain</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -61,7 +61,57 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: clipvox --convert [opções] [--] FILE...
+     clipvox [FILE...]            (abre a janela com os arquivos na fila)
+
+Converte a faixa de áudio de cada vídeo FILE em arquivo de áudio, sem janela.
+
+Opções:
+  --format FORMAT   formato de saída: %1 (padrão: o do setup.ini)
+  --output DIR      pasta das saídas (padrão: a própria pasta de cada origem)
+  --start hh:mm:ss  início do trecho de cada arquivo (padrão 00:00:00)
+  --end hh:mm:ss    fim do trecho de cada arquivo, ou max (padrão max)
+  --track N         a faixa de áudio a converter, contada a partir de 1
+                    (padrão: a faixa padrão da origem); um arquivo sem ela
+                    falha
+  --split-chapters  uma saída por capítulo, &quot;video - 01 Title.mp3&quot;, com o
+                    título e o número do capítulo como etiquetas
+  --jobs N          arquivos convertidos ao mesmo tempo (padrão: setup.ini)
+  --overwrite       substitui arquivos existentes com o nome da saída; sem ela,
+                    o arquivo existente é mantido e a saída recebe o próximo
+                    nome livre, &quot;clip (2).mp3&quot;; uma origem nunca é substituída
+  --skip-existing   não converte um arquivo cuja saída já existe
+  --name PATTERN    nome do arquivo de saída com {name} {title} {artist}
+                    {album} {year} {track} {n}; campo vazio vira {name}
+                    (padrão {name})
+  --keep-tree ROOT  com --output: as pastas das origens abaixo de ROOT são
+                    mantidas dentro da pasta de saída
+  --no-tags         não copia as etiquetas e a capa da origem
+  --loudness LUFS   uniformiza o volume de cada arquivo em LUFS (-70 a -5), ou
+                    off (padrão: setup.ini)
+  --peaks MODE      onde o ganho para o volume levaria o pico real acima de
+                    -1 dBTP: limit (um limitador segura os picos, o volume é
+                    atingido) ou lower (o arquivo inteiro fica mais baixo)
+                    (padrão: setup.ini, senão limit)
+  --replaygain MODE sem --loudness: deixa o som como está e grava tags
+                    ReplayGain (-18 LUFS): track (ganho e pico de cada
+                    arquivo), album (também o ganho e o pico dos arquivos da
+                    execução na mesma pasta, gravados quando o último termina)
+                    ou off; com --loudness, album dá a esses arquivos um único
+                    ganho, para que mantenham o volume relativo entre si
+                    (padrão: setup.ini, senão off)
+  --help            mostra este texto
+  --version         mostra a versão
+
+Os parâmetros do codificador e o volume vêm do setup.ini, como na janela.
+Uma linha por arquivo na saída padrão, na ordem da fila:
+  ok SOURCE -&gt; OUTPUT (LENGTH)   ou   failed SOURCE: REASON
+  com um volume-alvo: ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS), o volume
+  atingido (-inf LUFS para um arquivo abaixo do limiar de -70 LUFS)
+  ou   skipped SOURCE: KEPT FILE; nomes com caracteres de controle como $&apos;a
+b&apos;
+Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
+</translation>
     </message>
     <message>
         <location line="+55"/>
@@ -130,7 +180,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <message>
         <location line="+7"/>
         <source>--replaygain needs track, album or off, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--replaygain precisa de track, album ou off, não &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -691,37 +741,37 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <message>
         <location filename="../main/queuestore.cpp" line="+119"/>
         <source>Unable to create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a pasta %1</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>not a Clipvox queue</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma fila do Clipvox</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>a job without its source or output</source>
-        <translation type="unfinished"></translation>
+        <translation>uma tarefa sem origem ou saída</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>the source no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo de origem não existe mais</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a fila salva (%1). %2 A fila começa vazia.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ela foi guardada como %1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It was left at %1 and will not be saved over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ela ficou em %1 e não será sobrescrita.</translation>
     </message>
 </context>
 <context>
@@ -1129,7 +1179,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1187,7 +1237,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+235"/>
+        <location filename="../main/jobqueue.cpp" line="+242"/>
         <source>No queued file is being edited.</source>
         <translation>Nenhum arquivo da fila está sendo editado.</translation>
     </message>
@@ -1205,7 +1255,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Fila</translation>
     </message>
     <message>
-        <location filename="../main/jobqueue.cpp" line="-134"/>
+        <location filename="../main/jobqueue.cpp" line="-141"/>
         <source>Source File</source>
         <translation>Arquivo de origem</translation>
     </message>
@@ -1376,13 +1426,13 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+298"/>
+        <location filename="../main/main.cpp" line="+291"/>
         <source>About Clipvox</source>
         <translation>Sobre o Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+342"/>
+        <location filename="../main/jobs.cpp" line="+357"/>
         <source>Move Up</source>
         <translation>Mover para cima</translation>
     </message>
@@ -1493,7 +1543,7 @@ Capítulo %1: %2</translation>
         <translation>Dividir em capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-329"/>
+        <location filename="../main/jobs.cpp" line="-343"/>
         <source>MPEG files</source>
         <translation>Arquivos MPEG</translation>
     </message>
@@ -1585,9 +1635,9 @@ Capítulo %1: %2</translation>
     <message numerus="yes">
         <location line="+65"/>
         <source>%n file(s) already in the queue not added again</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo já está na fila e não foi adicionado de novo</numerusform>
+            <numerusform>%n arquivos já estão na fila e não foram adicionados de novo</numerusform>
         </translation>
     </message>
     <message>
@@ -1603,27 +1653,30 @@ Capítulo %1: %2</translation>
 %1
 
 Add again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Já está na fila:
+%1
+
+Adicionar de novo?</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivos</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+204"/>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falhou: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravado: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorado: %1</translation>
     </message>
     <message>
         <location filename="../main/jobqueue.cpp" line="-16"/>
@@ -1631,84 +1684,84 @@ Add again?</source>
         <translation>Aguardando</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-197"/>
+        <location filename="../main/main.cpp" line="-190"/>
         <source>Copy reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar o motivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar na pasta</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Refazer</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+99"/>
         <source>The queue could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a fila: %1</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivos...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar pasta...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar pasta</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Edit Clip...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar trecho...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fila</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Show Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar progresso</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guia do usuário</translation>
     </message>
     <message>
         <location line="+63"/>
@@ -1718,7 +1771,7 @@ Add again?</source>
     <message>
         <location line="+110"/>
         <source>Edit Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar trecho</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -1728,7 +1781,7 @@ Add again?</source>
 </translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="+75"/>
+        <location filename="../main/run.cpp" line="+39"/>
         <location line="+2"/>
         <source>Show progress</source>
         <translation>Mostrar progresso</translation>
@@ -1764,7 +1817,7 @@ Add again?</source>
         <translation>Ignorado</translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="+58"/>
+        <location filename="../main/runcontroller.cpp" line="+117"/>
         <source>Loudness %1 LUFS</source>
         <translation>Volume %1 LUFS</translation>
     </message>
@@ -1786,7 +1839,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>arquivo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>files</source>
         <translation>arquivos</translation>
     </message>
@@ -1796,7 +1849,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>veja o motivo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>their</source>
         <translation>veja os motivos</translation>
     </message>
@@ -1806,7 +1859,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     <message>
         <location filename="../desktop/runactivity.cpp" line="+18"/>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão</translation>
     </message>
 </context>
 <context>
@@ -1901,7 +1954,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     <message>
         <location line="+185"/>
         <source>The album&apos;s ReplayGain could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o ReplayGain do álbum: %1</translation>
     </message>
     <message>
         <location line="+107"/>
@@ -1976,12 +2029,12 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     <message>
         <location line="+447"/>
         <source>WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV</translation>
     </message>
     <message>
         <location line="+168"/>
@@ -2056,7 +2109,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     <message>
         <location line="+5"/>
         <source>ReplayGain tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags ReplayGain</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -61,7 +61,54 @@ One line per file on standard output, in queue order:
   or   skipped SOURCE: KEPT FILE; names with control characters as $&apos;a\nb&apos;
 Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法:  clipvox --convert [选项] [--] FILE...
+       clipvox [FILE...]            （打开窗口，并将这些文件加入队列）
+
+不打开窗口，将每个视频文件 FILE 的音轨转换为音频文件。
+
+选项:
+  --format FORMAT   输出格式：%1（默认：setup.ini 中的格式）
+  --output DIR      输出文件夹（默认：各源文件所在的文件夹）
+  --start hh:mm:ss  每个文件的片段开始时间（默认 00:00:00）
+  --end hh:mm:ss    每个文件的片段结束时间，或 max（默认 max）
+  --track N         要转换的音轨，从 1 开始计数（默认：源文件的默认
+                    音轨）；没有该音轨的文件转换失败
+  --split-chapters  每个章节输出一个文件，如 &quot;video - 01 Title.mp3&quot;，
+                    并将章节标题和编号写入标签
+  --jobs N          同时转换的文件数（默认：setup.ini）
+  --overwrite       替换与输出文件同名的已有文件；不加此选项时保留
+                    已有文件，输出文件使用下一个可用的名称，如
+                    &quot;clip (2).mp3&quot;；源文件永远不会被替换
+  --skip-existing   输出文件已存在时，不转换该文件
+  --name PATTERN    输出文件名，可使用 {name} {title} {artist} {album} {year}
+                    {track} {n}；无值的字段取 {name}（默认 {name}）
+  --keep-tree ROOT  与 --output 同用：在输出文件夹下保留源文件在 ROOT
+                    之下的文件夹结构
+  --no-tags         不复制源文件的标签和封面
+  --loudness LUFS   将每个文件的响度统一为 LUFS（-70 到 -5），或 off
+                    （默认：setup.ini）
+  --peaks MODE      为达到响度所需的增益会使真峰值超过 -1 dBTP 时：
+                    limit（由限幅器压低峰值，达到目标响度）或 lower
+                    （整个文件保持较低音量）（默认：setup.ini，否则
+                    为 limit）
+  --replaygain MODE 不带 --loudness 时：保持声音不变，写入 ReplayGain
+                    标签（-18 LUFS）：track（每个文件的增益和峰值）、
+                    album（另加本次运行中同一文件夹内文件的增益和峰值，
+                    在最后一个完成后写入）或 off；带 --loudness 时，
+                    album 让这些文件使用同一个增益，以保持它们之间的相对
+                    响度（默认：setup.ini，否则为 off）
+  --help            显示此帮助
+  --version         显示版本
+
+编码器参数和响度设置取自 setup.ini，与窗口中相同。
+每个文件在标准输出上输出一行，顺序与队列相同：
+  ok SOURCE -&gt; OUTPUT (LENGTH)   或   failed SOURCE: REASON
+  设有响度目标时：ok SOURCE -&gt; OUTPUT (LENGTH, -16.0 LUFS)，即达到的响度
+  （低于 -70 LUFS 门限的文件为 -inf LUFS）
+  或   skipped SOURCE: KEPT FILE；含控制字符的名称写作 $&apos;a
+b&apos;
+退出码：0 全部转换成功，1 部分失败，2 用法错误，130 已取消。
+</translation>
     </message>
     <message>
         <location line="+55"/>
@@ -130,7 +177,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+7"/>
         <source>--replaygain needs track, album or off, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--replaygain 需要 track、album 或 off，而不是“%1”</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -691,37 +738,37 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location filename="../main/queuestore.cpp" line="+119"/>
         <source>Unable to create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件夹 %1</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>not a Clipvox queue</source>
-        <translation type="unfinished"></translation>
+        <translation>不是 Clipvox 队列</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>a job without its source or output</source>
-        <translation type="unfinished"></translation>
+        <translation>有任务缺少源文件或输出文件</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>the source no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>源文件已不存在</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取保存的队列（%1）。%2 队列从空开始。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>它已保留为 %1。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It was left at %1 and will not be saved over.</source>
-        <translation type="unfinished"></translation>
+        <translation>它保留在 %1，不会被覆盖。</translation>
     </message>
 </context>
 <context>
@@ -1129,7 +1176,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>正在转换</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1187,7 +1234,7 @@ There is NO WARRANTY, to the extent permitted by law.
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+235"/>
+        <location filename="../main/jobqueue.cpp" line="+242"/>
         <source>No queued file is being edited.</source>
         <translation>没有正在编辑的队列文件。</translation>
     </message>
@@ -1205,7 +1252,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>队列</translation>
     </message>
     <message>
-        <location filename="../main/jobqueue.cpp" line="-134"/>
+        <location filename="../main/jobqueue.cpp" line="-141"/>
         <source>Source File</source>
         <translation>源文件</translation>
     </message>
@@ -1376,13 +1423,13 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+298"/>
+        <location filename="../main/main.cpp" line="+291"/>
         <source>About Clipvox</source>
         <translation>关于 Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+342"/>
+        <location filename="../main/jobs.cpp" line="+357"/>
         <source>Move Up</source>
         <translation>上移</translation>
     </message>
@@ -1493,7 +1540,7 @@ Chapter %1: %2</source>
         <translation>按章节拆分</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-329"/>
+        <location filename="../main/jobs.cpp" line="-343"/>
         <source>MPEG files</source>
         <translation>MPEG 文件</translation>
     </message>
@@ -1585,8 +1632,8 @@ Chapter %1: %2</source>
     <message numerus="yes">
         <location line="+65"/>
         <source>%n file(s) already in the queue not added again</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个文件已在队列中，未再次添加</numerusform>
         </translation>
     </message>
     <message>
@@ -1602,27 +1649,30 @@ Chapter %1: %2</source>
 %1
 
 Add again?</source>
-        <translation type="unfinished"></translation>
+        <translation>已在队列中：
+%1
+
+再次添加？</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+204"/>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：%1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已写入：%1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已跳过：%1</translation>
     </message>
     <message>
         <location filename="../main/jobqueue.cpp" line="-16"/>
@@ -1630,84 +1680,84 @@ Add again?</source>
         <translation>等待中</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-197"/>
+        <location filename="../main/main.cpp" line="-190"/>
         <source>Copy reason</source>
-        <translation type="unfinished"></translation>
+        <translation>复制原因</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show in folder</source>
-        <translation type="unfinished"></translation>
+        <translation>在文件夹中显示</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>重做</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+99"/>
         <source>The queue could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存队列：%1</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件夹...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件夹</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑(&amp;E)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Edit Clip...</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑片段...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>设置...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>队列(&amp;Q)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Show Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>显示进度</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>用户指南</translation>
     </message>
     <message>
         <location line="+63"/>
@@ -1717,7 +1767,7 @@ Add again?</source>
     <message>
         <location line="+110"/>
         <source>Edit Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑片段</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -1727,7 +1777,7 @@ Add again?</source>
 </translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="+75"/>
+        <location filename="../main/run.cpp" line="+39"/>
         <location line="+2"/>
         <source>Show progress</source>
         <translation>显示进度</translation>
@@ -1763,7 +1813,7 @@ Add again?</source>
         <translation>已跳过</translation>
     </message>
     <message>
-        <location filename="../main/run.cpp" line="+58"/>
+        <location filename="../main/runcontroller.cpp" line="+117"/>
         <source>Loudness %1 LUFS</source>
         <translation>响度 %1 LUFS</translation>
     </message>
@@ -1785,7 +1835,7 @@ Add again?</source>
         <translation>文件</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>files</source>
         <translation>文件</translation>
     </message>
@@ -1795,7 +1845,7 @@ Add again?</source>
         <translation>其</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>their</source>
         <translation>各自的</translation>
     </message>
@@ -1805,7 +1855,7 @@ Add again?</source>
     <message>
         <location filename="../desktop/runactivity.cpp" line="+18"/>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>正在转换</translation>
     </message>
 </context>
 <context>
@@ -1900,7 +1950,7 @@ Add again?</source>
     <message>
         <location line="+185"/>
         <source>The album&apos;s ReplayGain could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入专辑的 ReplayGain：%1</translation>
     </message>
     <message>
         <location line="+107"/>
@@ -1975,12 +2025,12 @@ Add again?</source>
     <message>
         <location line="+447"/>
         <source>WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV</translation>
     </message>
     <message>
         <location line="+168"/>
@@ -2055,7 +2105,7 @@ Add again?</source>
     <message>
         <location line="+5"/>
         <source>ReplayGain tags</source>
-        <translation type="unfinished"></translation>
+        <translation>ReplayGain 标签</translation>
     </message>
     <message>
         <location line="+28"/>
