@@ -92,8 +92,9 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     connect(m_showInFolder, &QAction::triggered, this, [this] { Guarded([this] { ShowInFolder(); }); });
     queueMenu->addSeparator();
     queueMenu->addActions({m_copyReason, m_showInFolder});
-    QAction *undo = m_undo = UndoStack.createUndoAction(this, tr("Undo"));
-    QAction *redo = m_redo = UndoStack.createRedoAction(this, tr("Redo"));
+    // Without a prefix of ours Qt names the command in its own translated form ("Undo %1").
+    QAction *undo = m_undo = UndoStack.createUndoAction(this);
+    QAction *redo = m_redo = UndoStack.createRedoAction(this);
     undo->setObjectName(QStringLiteral("actionUndo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     undo->setShortcut(QKeySequence::Undo);
