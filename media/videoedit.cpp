@@ -385,6 +385,13 @@ private:
 
     bool makeResampler(const AVFrame *f)
     {
+        // A damaged stream may claim a rate of a few hertz: resampled to the output's rate it
+        // would ask for buffers thousands of times the input (and the library loses them).
+        constexpr int kLowestRate = 1000, kHighestRate = 1536000;
+        if (f->sample_rate < kLowestRate || f->sample_rate > kHighestRate) {
+            *m_error = QCoreApplication::translate("Media", "Cannot convert the sound of %1").arg(m_clip.source);
+            return false;
+        }
         m_swrFormat = f->format;
         m_swrRate = f->sample_rate;
         av_channel_layout_uninit(&m_swrLayout);

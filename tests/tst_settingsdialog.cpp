@@ -833,7 +833,8 @@ void TestSettingsDialog::readOnlyFieldsReadAtTextContrast()
                                     Child<QLineEdit>(&progress, "EditLeft"), Child<QLineEdit>(&editor, "EdStart"),
                                     Child<QLineEdit>(&editor, "EdEnd")};
     for (QLineEdit *field : fields) {
-        const char *name = qPrintable(field->objectName());
+        const QByteArray nameBytes = field->objectName().toUtf8();
+        const char *name = nameBytes.constData();
         QVERIFY2(field->isReadOnly(), name);
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(field);
         QVERIFY2(!accessible->state().disabled && accessible->state().readOnly, name);
