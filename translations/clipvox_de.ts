@@ -596,7 +596,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+536"/>
+        <location filename="../media/videoedit.cpp" line="+543"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -654,35 +654,35 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Die Zieldatei %1 kann nicht geschrieben werden (%2)</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-417"/>
+        <location filename="../media/videoedit.cpp" line="-424"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Kein Decoder für den Ton von %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+513"/>
+        <location line="+520"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Stream %1 von %2 ist keine Tonspur</translation>
     </message>
     <message>
-        <location line="-512"/>
-        <location line="+513"/>
+        <location line="-519"/>
+        <location line="+520"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Kein Audiostream in %1</translation>
     </message>
     <message>
-        <location line="-506"/>
+        <location line="-513"/>
         <location line="+3"/>
-        <location line="+522"/>
+        <location line="+529"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Der Ton von %1 kann nicht dekodiert werden</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-517"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aus %1 konnte kein Ton dekodiert werden</translation>
@@ -703,7 +703,8 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Eingabe endete vorzeitig: %1 enthält %2 s der angeforderten %3 s</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+131"/>
+        <location line="+41"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>Der Ton von %1 kann nicht konvertiert werden</translation>
@@ -1427,7 +1428,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+291"/>
+        <location filename="../main/main.cpp" line="+292"/>
         <source>About Clipvox</source>
         <translation>Über Clipvox</translation>
     </message>
@@ -1685,7 +1686,7 @@ Noch einmal hinzufügen?</translation>
         <translation>Wartet</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-190"/>
+        <location filename="../main/main.cpp" line="-191"/>
         <source>Copy reason</source>
         <translation>Grund kopieren</translation>
     </message>
@@ -1695,17 +1696,7 @@ Noch einmal hinzufügen?</translation>
         <translation>Im Ordner zeigen</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
-    </message>
-    <message>
-        <location line="+99"/>
+        <location line="+107"/>
         <source>The queue could not be saved: %1</source>
         <translation>Die Warteschlange konnte nicht gespeichert werden: %1</translation>
     </message>

@@ -602,7 +602,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+536"/>
+        <location filename="../media/videoedit.cpp" line="+543"/>
         <source>Stopped</source>
         <translation>Detenido</translation>
     </message>
@@ -660,35 +660,35 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>No se puede escribir el archivo de salida %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-417"/>
+        <location filename="../media/videoedit.cpp" line="-424"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>No hay decodificador para el audio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+513"/>
+        <location line="+520"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>El flujo %1 de %2 no es una pista de audio</translation>
     </message>
     <message>
-        <location line="-512"/>
-        <location line="+513"/>
+        <location line="-519"/>
+        <location line="+520"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>No hay ningún flujo de audio en %1</translation>
     </message>
     <message>
-        <location line="-506"/>
+        <location line="-513"/>
         <location line="+3"/>
-        <location line="+522"/>
+        <location line="+529"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>No se puede decodificar el audio de %1</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-517"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>No se pudo decodificar audio de %1</translation>
@@ -709,7 +709,8 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>La entrada terminó antes de tiempo: %1 contiene %2 s de los %3 s pedidos</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+131"/>
+        <location line="+41"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>No se puede convertir el audio de %1</translation>
@@ -1433,7 +1434,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+291"/>
+        <location filename="../main/main.cpp" line="+292"/>
         <source>About Clipvox</source>
         <translation>Acerca de Clipvox</translation>
     </message>
@@ -1691,7 +1692,7 @@ Add again?</source>
         <translation>En espera</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-190"/>
+        <location filename="../main/main.cpp" line="-191"/>
         <source>Copy reason</source>
         <translation>Copiar el motivo</translation>
     </message>
@@ -1701,17 +1702,7 @@ Add again?</source>
         <translation>Mostrar en la carpeta</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Undo</source>
-        <translation>Deshacer</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Redo</source>
-        <translation>Rehacer</translation>
-    </message>
-    <message>
-        <location line="+99"/>
+        <location line="+107"/>
         <source>The queue could not be saved: %1</source>
         <translation>No se pudo guardar la cola: %1</translation>
     </message>

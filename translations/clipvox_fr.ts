@@ -599,7 +599,7 @@ permises par la loi.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+536"/>
+        <location filename="../media/videoedit.cpp" line="+543"/>
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
@@ -657,35 +657,35 @@ permises par la loi.
         <translation>Impossible d&apos;écrire le fichier de sortie %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-417"/>
+        <location filename="../media/videoedit.cpp" line="-424"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Aucun décodeur pour le son de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+513"/>
+        <location line="+520"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Le flux %1 de %2 n&apos;est pas une piste audio</translation>
     </message>
     <message>
-        <location line="-512"/>
-        <location line="+513"/>
+        <location line="-519"/>
+        <location line="+520"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Aucun flux audio dans %1</translation>
     </message>
     <message>
-        <location line="-506"/>
+        <location line="-513"/>
         <location line="+3"/>
-        <location line="+522"/>
+        <location line="+529"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Impossible de décoder le son de %1</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-517"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aucun son n&apos;a pu être décodé depuis %1</translation>
@@ -706,7 +706,8 @@ permises par la loi.
         <translation>Entrée terminée trop tôt&#xa0;: %1 contient %2 s sur les %3 s demandées</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+131"/>
+        <location line="+41"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>Impossible de convertir le son de %1</translation>
@@ -1430,7 +1431,7 @@ permises par la loi.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+291"/>
+        <location filename="../main/main.cpp" line="+292"/>
         <source>About Clipvox</source>
         <translation>À propos de Clipvox</translation>
     </message>
@@ -1688,7 +1689,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>En attente</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-190"/>
+        <location filename="../main/main.cpp" line="-191"/>
         <source>Copy reason</source>
         <translation>Copier la raison</translation>
     </message>
@@ -1698,17 +1699,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Afficher dans le dossier</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Redo</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <location line="+99"/>
+        <location line="+107"/>
         <source>The queue could not be saved: %1</source>
         <translation>La file d&apos;attente n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>

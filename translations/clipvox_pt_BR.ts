@@ -595,7 +595,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+536"/>
+        <location filename="../media/videoedit.cpp" line="+543"/>
         <source>Stopped</source>
         <translation>Interrompido</translation>
     </message>
@@ -653,35 +653,35 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Não foi possível gravar o arquivo de saída %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-417"/>
+        <location filename="../media/videoedit.cpp" line="-424"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>Nenhum decodificador para o áudio de %1</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+513"/>
+        <location line="+520"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>O fluxo %1 de %2 não é uma faixa de áudio</translation>
     </message>
     <message>
-        <location line="-512"/>
-        <location line="+513"/>
+        <location line="-519"/>
+        <location line="+520"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Nenhum fluxo de áudio em %1</translation>
     </message>
     <message>
-        <location line="-506"/>
+        <location line="-513"/>
         <location line="+3"/>
-        <location line="+522"/>
+        <location line="+529"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Não foi possível decodificar o áudio de %1</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-517"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Nenhum áudio pôde ser decodificado de %1</translation>
@@ -702,7 +702,8 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>A entrada terminou antes: %1 contém %2 s dos %3 s pedidos</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+131"/>
+        <location line="+41"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>Não foi possível converter o áudio de %1</translation>
@@ -1426,7 +1427,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+291"/>
+        <location filename="../main/main.cpp" line="+292"/>
         <source>About Clipvox</source>
         <translation>Sobre o Clipvox</translation>
     </message>
@@ -1684,7 +1685,7 @@ Adicionar de novo?</translation>
         <translation>Aguardando</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-190"/>
+        <location filename="../main/main.cpp" line="-191"/>
         <source>Copy reason</source>
         <translation>Copiar o motivo</translation>
     </message>
@@ -1694,17 +1695,7 @@ Adicionar de novo?</translation>
         <translation>Mostrar na pasta</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Undo</source>
-        <translation>Desfazer</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Redo</source>
-        <translation>Refazer</translation>
-    </message>
-    <message>
-        <location line="+99"/>
+        <location line="+107"/>
         <source>The queue could not be saved: %1</source>
         <translation>Não foi possível salvar a fila: %1</translation>
     </message>

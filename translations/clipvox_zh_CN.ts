@@ -592,7 +592,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <location line="+18"/>
         <location filename="../media/sourceinfo.cpp" line="+161"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+536"/>
+        <location filename="../media/videoedit.cpp" line="+543"/>
         <source>Stopped</source>
         <translation>已停止</translation>
     </message>
@@ -650,35 +650,35 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>无法写入输出文件 %1（%2）</translation>
     </message>
     <message>
-        <location filename="../media/videoedit.cpp" line="-417"/>
+        <location filename="../media/videoedit.cpp" line="-424"/>
         <location filename="../media/waveform.cpp" line="-19"/>
         <source>No decoder for the sound of %1</source>
         <translation>没有可解码 %1 声音的解码器</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+513"/>
+        <location line="+520"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>%2 的流 %1 不是音轨</translation>
     </message>
     <message>
-        <location line="-512"/>
-        <location line="+513"/>
+        <location line="-519"/>
+        <location line="+520"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>%1 中没有音频流</translation>
     </message>
     <message>
-        <location line="-506"/>
+        <location line="-513"/>
         <location line="+3"/>
-        <location line="+522"/>
+        <location line="+529"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>无法解码 %1 的声音</translation>
     </message>
     <message>
-        <location line="-510"/>
+        <location line="-517"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>未能从 %1 解码出任何声音</translation>
@@ -699,7 +699,8 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>输入提前结束：%1 仅有 %2 秒，而要求的是 %3 秒</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+131"/>
+        <location line="+41"/>
         <location line="+14"/>
         <source>Cannot convert the sound of %1</source>
         <translation>无法转换 %1 的声音</translation>
@@ -1423,7 +1424,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+291"/>
+        <location filename="../main/main.cpp" line="+292"/>
         <source>About Clipvox</source>
         <translation>关于 Clipvox</translation>
     </message>
@@ -1680,7 +1681,7 @@ Add again?</source>
         <translation>等待中</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-190"/>
+        <location filename="../main/main.cpp" line="-191"/>
         <source>Copy reason</source>
         <translation>复制原因</translation>
     </message>
@@ -1690,17 +1691,7 @@ Add again?</source>
         <translation>在文件夹中显示</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Undo</source>
-        <translation>撤销</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Redo</source>
-        <translation>重做</translation>
-    </message>
-    <message>
-        <location line="+99"/>
+        <location line="+107"/>
         <source>The queue could not be saved: %1</source>
         <translation>无法保存队列：%1</translation>
     </message>
