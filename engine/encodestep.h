@@ -45,6 +45,9 @@ struct TEncodeResult
     double trackLufs = std::numeric_limits<double>::quiet_NaN();
     double trackPeak = 0;
     std::vector<float> trackBlocks;
+    // How many times the output was encoded: more than once where its check found the decoded
+    // true peak over the ceiling or the loudness off what was planned.
+    int encodes = 0;
 };
 
 // A clip's loudness known before its encoding, from a first pass over the run: the

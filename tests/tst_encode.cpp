@@ -677,8 +677,8 @@ void TestEncode::loudnessReachesItsTarget()
     const double sox = format == 2 || format == 4 ? fixtures::soxTruePeak(step.out) : -INFINITY;
     if (format == 2 || format == 4) // the limiter gives back every frame it held
         QCOMPARE(fixtures::decodedFrames(step.out), qint64(4 * 44100));
-    qInfo("%.1f LUFS (reported %.2f), %.1f dBTP, sox %.2f dBTP", out.integratedLufs, step.result.loudnessLufs,
-          out.truePeakDbtp, sox);
+    qInfo("%.1f LUFS (reported %.2f), %.1f dBTP, sox %.2f dBTP, encoded %d times", out.integratedLufs,
+          step.result.loudnessLufs, out.truePeakDbtp, sox, step.result.encodes);
     QVERIFY2(out.truePeakDbtp <= -1.0 && sox <= -1.0, qPrintable(QString::number(out.truePeakDbtp)));
     QVERIFY2(std::abs(step.result.loudnessLufs - out.integratedLufs) <= 0.2, qPrintable(QString::number(step.result.loudnessLufs)));
     if (options.contains("lower")) {
@@ -689,6 +689,9 @@ void TestEncode::loudnessReachesItsTarget()
         const double tolerance = options.contains("wide") ? 1.5 : 0.5;
         QVERIFY2(std::abs(out.integratedLufs - target) <= tolerance, qPrintable(QString::number(out.integratedLufs)));
     }
+    // The limiter's ceilings leave room for what the encoders add: encoded once, but for AAC.
+    if (source == "percussive" && options.isEmpty() && format != 6)
+        QCOMPARE(step.result.encodes, 1);
     // The gauge only rises, also while the output is checked and encoded again.
     QVERIFY(std::is_sorted(step.percents.begin(), step.percents.end()));
     QCOMPARE(step.percents.last(), 100);
