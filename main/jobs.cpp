@@ -126,6 +126,15 @@ QString FileIdentity(const QString &path)
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? QFileInfo(path).absoluteFilePath() : canonical;
 }
+
+// The identities of the queue's sources.
+QSet<QString> QueuedIdentities(const TJobQueue &queue)
+{
+    QSet<QString> queued;
+    for (int r = 0; r < queue.JobCount(); ++r)
+        queued.insert(FileIdentity(queue.Job(r).SourceFile));
+    return queued;
+}
 } // namespace
 
 void TMainForm::QueuePaths(const QStringList &paths)
@@ -147,10 +156,7 @@ void TMainForm::QueuePaths(const QStringList &paths)
         // runs on its thread, after the files of earlier drops.
         if (!m_scanStop)
             QMetaObject::invokeMethod(this, [this, files, inFolders] { Guarded([&] {
-                QSet<QString> queued;
-                if (!inFolders.isEmpty())
-                    for (int r = 0; r < Queue.JobCount(); ++r)
-                        queued.insert(FileIdentity(Queue.Job(r).SourceFile));
+                const QSet<QString> queued = inFolders.isEmpty() ? QSet<QString>() : QueuedIdentities(Queue);
                 QStringList wanted;
                 for (const QString &file : files)
                     if (!inFolders.contains(file) || !queued.contains(FileIdentity(file)))
@@ -196,9 +202,7 @@ void TMainForm::AddJobs(const QStringList &given)
         return;
     }
     // A file already in the queue is queued again only when the user says so.
-    QSet<QString> queued;
-    for (int r = 0; r < Queue.JobCount(); ++r)
-        queued.insert(FileIdentity(Queue.Job(r).SourceFile));
+    const QSet<QString> queued = QueuedIdentities(Queue);
     QStringList files, again;
     for (const QString &file : given)
         (queued.contains(FileIdentity(file)) ? again : files) << file;

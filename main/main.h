@@ -91,7 +91,6 @@ public:
     void DisableListMenuItems();
     void ListView1SelectItem();
     void ListView1MouseUp();
-    void RemoveSelectedRows() { RemoveSelectedJob(); }
     // The row's status in English ("Waiting", "100%", "Failed"...).
     QString JobStatus(int row) const;
     // The current row, -1 when none is selected.
