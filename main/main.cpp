@@ -92,6 +92,9 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     connect(m_showInFolder, &QAction::triggered, this, [this] { Guarded([this] { ShowInFolder(); }); });
     queueMenu->addSeparator();
     queueMenu->addActions({m_copyReason, m_showInFolder});
+    // Each step keeps the queue before and after it (texts shared): a bounded history keeps
+    // a queue of thousands from growing without end.
+    UndoStack.setUndoLimit(50);
     // Without a prefix of ours Qt names the command in its own translated form ("Undo %1").
     QAction *undo = m_undo = UndoStack.createUndoAction(this);
     QAction *redo = m_redo = UndoStack.createRedoAction(this);
