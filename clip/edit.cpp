@@ -285,7 +285,10 @@ void TEditForm::MakePlayer()
     if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
         options.ao.clear();
     TPreviewWidget::Configure(m_video, options);
-    MP2 = new TPreviewPlayer(options);
+    Result<std::unique_ptr<TPreviewPlayer>> player = TPreviewPlayer::create(options);
+    if (!player)
+        throw ClipvoxError(player.reason());
+    MP2 = player->release();
     TPreviewWidget::Attach(m_video, MP2);
     MP2->SetSoundTrack(m_soundTrack);
     connect(MP2, &TPreviewPlayer::Loaded, this, [this] { Guarded([this] { SourceOpened(); }); });
@@ -317,8 +320,8 @@ void TEditForm::SpeedBtnPlayClick()
     } else {
         if (!MP2)
             MakePlayer();
-        if (!MP2->Open(m_job.SourceFile))
-            throw ClipvoxError(MP2->ErrorText());
+        if (const Result<void> opened = MP2->Open(m_job.SourceFile); !opened)
+            throw ClipvoxError(opened.reason());
     }
     m_resumeValue = -1;
     m_atEnd = false;

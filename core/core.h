@@ -58,8 +58,6 @@ QString NumberedName(const QString &path, int n);
 // *next (2 when it is below 2); *next becomes the number after the one given. Keeping *next
 // per wanted name makes naming many outputs of one name linear.
 QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken, int *next);
-// Whether a file, or a link to one that may be gone, stands at path.
-bool PathExists(const QString &path);
 // The longest start of text whose UTF-8 form fits in bytes, cut between characters.
 QString CutToBytes(const QString &text, int bytes);
 // What a file system allows in a file name beyond Linux's rule (no '/', no NUL).
