@@ -198,10 +198,10 @@ void TMainForm::FormCreate()
     connect(Store, &QueueStore::saveFailed, this, [this](const QString &reason) {
         statusBar()->showMessage(tr("The queue could not be saved: %1").arg(reason), 10000);
     });
-    const QString problem = Store->Restore();
+    const Result<void> restored = Store->Restore();
     Queue.SetExtension(OutputSettings().OutputExt);
-    if (!problem.isEmpty())
-        QTimer::singleShot(0, this, [this, problem] {
+    if (!restored)
+        QTimer::singleShot(0, this, [this, problem = restored.reason()] {
             Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"), problem);
             ReturnFocus();
         });
