@@ -60,7 +60,7 @@ std::function<bool()> After(int ms)
 
 bool Playing()
 {
-    return g_window->EditForm && g_window->EditForm->MP2 && g_window->EditForm->MP2->Mode() == TPlayerMode::Playing;
+    return g_window->EditForm && g_window->EditForm->Player && g_window->EditForm->Player->Mode() == TPlayerMode::Playing;
 }
 } // namespace
 
@@ -96,12 +96,12 @@ int main(int argc, char **argv)
             meter.longest = 0;
         };
         script.then(After(200), [&] { meter.longest = 0; });
-        script.then([] { return true; }, [&] { QTimer::singleShot(0, &window, [&] { window.TBXItemEditClick(); }); });
+        script.then([] { return true; }, [&] { QTimer::singleShot(0, &window, [&] { window.EditClipClick(); }); });
         script.then(Playing, [] {});
         for (int i = 1; i <= 5; ++i)
             script.then(After(i == 1 ? 1000 : 500), [&, i] {
                 keep(i == 1 ? 0 : 1);
-                g_window->EditForm->SoundStripClick(g_window->EditForm->MP2->Length() * (i * 17 % 10) / 10);
+                g_window->EditForm->SoundStripClick(g_window->EditForm->Player->Length() * (i * 17 % 10) / 10);
             });
         script.then(After(500), [&] {
             keep(1);
@@ -119,7 +119,7 @@ int main(int argc, char **argv)
         double seconds = -1;
         script.then([] { return true; }, [&] {
             wall.start();
-            QTimer::singleShot(0, &window, [&] { window.TBXItemEditClick(); });
+            QTimer::singleShot(0, &window, [&] { window.EditClipClick(); });
         });
         script.then([] { return g_window->EditForm && !g_window->EditForm->Waveform->IsRunning(); }, [&] {
             seconds = wall.nsecsElapsed() / 1e9;
@@ -138,7 +138,7 @@ int main(int argc, char **argv)
         window.resize(760, 440);
         window.show();
         bool taken = false;
-        script.then(After(1000), [&] { QTimer::singleShot(0, &window, [&] { window.TBXItemEditClick(); }); });
+        script.then(After(1000), [&] { QTimer::singleShot(0, &window, [&] { window.EditClipClick(); }); });
         script.then(Playing, [&] {
             TEditForm *editor = g_window->EditForm;
             editor->findChild<QCheckBox *>(QStringLiteral("CheckTag"))->click();

@@ -15,6 +15,7 @@
 #include "progress/execute.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProgressBar>
@@ -74,13 +75,13 @@ int main(int argc, char **argv)
         meter.start();
         QElapsedTimer wall;
         wall.start();
-        window.TBXItemConvertClick();
+        window.ConvertClick();
         std::printf("stall_ms %.1f run_s %.2f\n", meter.longestMs(), wall.elapsed() / 1000.0);
     } else if (mode == "queue") {
         Queue(window, desktop, videos, FormatIndex(args[1]), outDir, args[2].toInt());
         QElapsedTimer wall;
         wall.start();
-        window.TBXItemConvertClick();
+        window.ConvertClick();
         std::printf("run_s %.3f\n", wall.elapsed() / 1000.0);
         for (int r = 0; r < videos.size(); ++r)
             if (window.JobStatus(r) != "100%")
@@ -121,7 +122,13 @@ int main(int argc, char **argv)
             if ((args[1] == "wav" || loud) && index == 1)
                 QTimer::singleShot(loud ? 300 : 50, &window, press);
         }, Qt::QueuedConnection);
-        window.TBXItemConvertClick();
+        window.ConvertClick();
+        // Cancel returns at once; the run ends once its workers have.
+        if (engine->isRunning()) {
+            QEventLoop stopping;
+            QObject::connect(engine, &TRunEngine::runEnded, &stopping, &QEventLoop::quit);
+            stopping.exec();
+        }
         std::printf("cancel_ms %.1f\n", ended < 0 ? -1.0 : ended / 1e6);
     } else if (mode == "shot") {
         Queue(window, desktop, videos, 0, outDir, 1);
@@ -142,7 +149,7 @@ int main(int argc, char **argv)
                 QProcess::execute("import", {"-window", "root", "-crop", crop, "+repage", args[1]});
             }
         }, Qt::QueuedConnection);
-        window.TBXItemConvertClick();
+        window.ConvertClick();
         if (!taken)
             return std::fprintf(stderr, "no screenshot taken\n"), 1;
     }

@@ -41,34 +41,34 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
     setMinimumSize(size()); // opens at its first size, and grows from there
 
     // The player's picture fills the black panel.
-    m_video = TPreviewWidget::Create(ui->Panel2);
-    ui->Panel2->installEventFilter(this);
+    m_video = TPreviewWidget::Create(ui->previewPanel);
+    ui->previewPanel->installEventFilter(this);
     m_video->installEventFilter(this);
 
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setInterval(1000);
+    PlayTimer.setObjectName(QStringLiteral("PlayTimer"));
+    PlayTimer.setInterval(1000);
     const auto on = [this](auto *sender, auto signal, void (TEditForm::*handler)()) {
         connect(sender, signal, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
     };
-    on(&Timer1, &QTimer::timeout, &TEditForm::Timer1Timer);
+    on(&PlayTimer, &QTimer::timeout, &TEditForm::PlayTimerTick);
     on(ui->SpeedBtnPlay, &QToolButton::clicked, &TEditForm::SpeedBtnPlayClick);
     on(ui->SpeedBtnPause, &QToolButton::clicked, &TEditForm::SpeedBtnPauseClick);
     on(ui->SpeedBtnStop, &QToolButton::clicked, &TEditForm::SpeedBtnStopClick);
-    on(ui->SpeedButton1, &QToolButton::clicked, &TEditForm::SetStartClick);
-    on(ui->SpeedButton2, &QToolButton::clicked, &TEditForm::SetEndClick);
+    on(ui->setStartButton, &QToolButton::clicked, &TEditForm::SetStartClick);
+    on(ui->setEndButton, &QToolButton::clicked, &TEditForm::SetEndClick);
     on(ui->BtnEdit, &QToolButton::clicked, &TEditForm::BtnEditClick);
-    on(ui->SpeedButton3, &QToolButton::clicked, &TEditForm::BtnResetClick);
+    on(ui->resetTimeButton, &QToolButton::clicked, &TEditForm::BtnResetClick);
     on(ui->BtnApply, &QPushButton::clicked, &TEditForm::BtnApplyClick);
     on(ui->BtnCancel, &QPushButton::clicked, &TEditForm::BtnCancelClick);
     on(ui->CheckTag, &QCheckBox::toggled, &TEditForm::CheckTagClick);
 
     // The preview's keys belong to the picture, the track bar and the strip; on a button or
     // a box Space and Return press it, and Return elsewhere presses OK.
-    for (QWidget *w : {static_cast<QWidget *>(ui->Panel2), static_cast<QWidget *>(ui->TrackBar1),
+    for (QWidget *w : {static_cast<QWidget *>(ui->previewPanel), static_cast<QWidget *>(ui->positionBar),
                        static_cast<QWidget *>(ui->SoundStrip)})
         w->installEventFilter(this);
-    m_video->setFocusProxy(ui->Panel2);
-    connect(ui->TrackBar1, &QAbstractSlider::actionTriggered, this,
+    m_video->setFocusProxy(ui->previewPanel);
+    connect(ui->positionBar, &QAbstractSlider::actionTriggered, this,
             [this](int action) { Guarded([&] { TrackBarAction(action); }); });
 
     // The sound strip: peaks from the worker, the clip from the time fields, the line from
@@ -96,7 +96,7 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
 TEditForm::~TEditForm()
 {
     // The player goes first: it draws into a window that the widgets below own.
-    delete MP2;
+    delete Player;
     delete Waveform;
     delete ui;
 }
@@ -121,14 +121,14 @@ void TEditForm::showEvent(QShowEvent *event)
 
 void TEditForm::FormShow()
 {
-    ui->TrackBar1->installEventFilter(this);
+    ui->positionBar->installEventFilter(this);
     LoadClipRange();
     ui->SpeedBtnPlay->setEnabled(true);
     setWindowTitle(m_job.SourceFile);
     ReadSoundTracks();
     StartSoundStrip();
     m_lineTimer.start();
-    ui->Panel2->setFocus();
+    ui->previewPanel->setFocus();
     SpeedBtnPlayClick();
 }
 
@@ -136,9 +136,9 @@ void TEditForm::FormShow()
 // it follows the track bar when the window changes size.
 void TEditForm::SpanSoundStrip()
 {
-    const int offset = ui->TrackBar1->x() - ui->SoundStrip->x();
-    ui->SoundStrip->setSpan(offset + ui->TrackBar1->xOfValue(ui->TrackBar1->minimum()),
-                            offset + ui->TrackBar1->xOfValue(ui->TrackBar1->maximum()));
+    const int offset = ui->positionBar->x() - ui->SoundStrip->x();
+    ui->SoundStrip->setSpan(offset + ui->positionBar->xOfValue(ui->positionBar->minimum()),
+                            offset + ui->positionBar->xOfValue(ui->positionBar->maximum()));
 }
 
 // The peaks are read once, as many as the screen has device pixels across, so the strip
@@ -205,8 +205,8 @@ void TEditForm::SoundTrackChosen(int index)
     m_soundTrack = t.number;
     m_soundTrackName = t.name;
     m_soundStream = t.streamIndex;
-    if (MP2)
-        MP2->SetSoundTrack(m_soundTrack);
+    if (Player)
+        Player->SetSoundTrack(m_soundTrack);
     ui->SoundStrip->clear();
     StartSoundStrip();
 }
@@ -231,9 +231,9 @@ void TEditForm::ShowClipOnStrip()
 void TEditForm::ShowPositionOnStrip()
 {
     const bool ready = ui->SpeedBtnPlay->isEnabled() && !ui->SpeedBtnStop->isEnabled() && !m_atEnd;
-    const qint64 position = MP2 && MP2->IsLoaded() && !ready ? MP2->Position() : 0;
+    const qint64 position = Player && Player->IsLoaded() && !ready ? Player->Position() : 0;
     ui->SoundStrip->setPosition(position);
-    ui->TrackBar1->setPlayTime(position, ui->SoundStrip->length());
+    ui->positionBar->setPlayTime(position, ui->SoundStrip->length());
 }
 
 void TEditForm::done(int result)
@@ -244,21 +244,21 @@ void TEditForm::done(int result)
 
 void TEditForm::FormClose()
 {
-    Timer1.stop();
+    PlayTimer.stop();
     m_lineTimer.stop();
     Waveform->Stop();
     if (m_trackStop)
         *m_trackStop = true;
     // The player goes with the window: nothing it still has to tell reaches the job.
-    delete MP2;
-    MP2 = nullptr;
+    delete Player;
+    Player = nullptr;
 }
 
 void TEditForm::SetSelection(int start, int end)
 {
     SelStart = start;
     SelEnd = end;
-    ui->TrackBar1->setSelection(start, end);
+    ui->positionBar->setSelection(start, end);
 }
 
 void TEditForm::LoadClipRange()
@@ -285,13 +285,16 @@ void TEditForm::MakePlayer()
     if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
         options.ao.clear();
     TPreviewWidget::Configure(m_video, options);
-    MP2 = new TPreviewPlayer(options);
-    TPreviewWidget::Attach(m_video, MP2);
-    MP2->SetSoundTrack(m_soundTrack);
-    connect(MP2, &TPreviewPlayer::Loaded, this, [this] { Guarded([this] { SourceOpened(); }); });
-    connect(MP2, &TPreviewPlayer::Ended, this, [this] { Guarded([this] { SourceEnded(); }); });
-    connect(MP2, &TPreviewPlayer::LoadFailed, this, &TEditForm::PlayerFailed);
-    connect(MP2, &TPreviewPlayer::PlaybackFailed, this, &TEditForm::PlayerFailed);
+    Result<std::unique_ptr<TPreviewPlayer>> player = TPreviewPlayer::create(options);
+    if (!player)
+        throw ClipvoxError(player.reason());
+    Player = player->release();
+    TPreviewWidget::Attach(m_video, Player);
+    Player->SetSoundTrack(m_soundTrack);
+    connect(Player, &TPreviewPlayer::Loaded, this, [this] { Guarded([this] { SourceOpened(); }); });
+    connect(Player, &TPreviewPlayer::Ended, this, [this] { Guarded([this] { SourceEnded(); }); });
+    connect(Player, &TPreviewPlayer::LoadFailed, this, &TEditForm::PlayerFailed);
+    connect(Player, &TPreviewPlayer::PlaybackFailed, this, &TEditForm::PlayerFailed);
 }
 
 // The source cannot be played (now): the editor stands as for a source that cannot be
@@ -300,32 +303,32 @@ void TEditForm::PlayerFailed(const QString &reason)
 {
     ShowReady();
     SetPlayTime(QStringLiteral("00:00:00"), QStringLiteral("00:00:00"));
-    ui->TrackBar1->setValue(0);
+    ui->positionBar->setValue(0);
     ReportError(reason);
 }
 
 void TEditForm::SpeedBtnPlayClick()
 {
-    const bool paused = MP2 && MP2->IsLoaded() && ui->SpeedBtnStop->isEnabled();
-    if (m_atEnd && MP2 && MP2->IsLoaded()) {
+    const bool paused = Player && Player->IsLoaded() && ui->SpeedBtnStop->isEnabled();
+    if (m_atEnd && Player && Player->IsLoaded()) {
         SeekTo(MarkMs(false));
-        MP2->Play();
+        Player->Play();
     } else if (paused) {
-        const int value = ui->TrackBar1->value();
-        MP2->Seek(value == m_resumeValue ? m_resumeMs : MP2->Length() * value / 100);
-        MP2->Play();
+        const int value = ui->positionBar->value();
+        Player->Seek(value == m_resumeValue ? m_resumeMs : Player->Length() * value / 100);
+        Player->Play();
     } else {
-        if (!MP2)
+        if (!Player)
             MakePlayer();
-        if (!MP2->Open(m_job.SourceFile))
-            throw ClipvoxError(MP2->ErrorText());
+        if (const Result<void> opened = Player->Open(m_job.SourceFile); !opened)
+            throw ClipvoxError(opened.reason());
     }
     m_resumeValue = -1;
     m_atEnd = false;
     ui->SpeedBtnPlay->setEnabled(false);
     ui->SpeedBtnPause->setEnabled(true);
     ui->SpeedBtnStop->setEnabled(true);
-    Timer1.start();
+    PlayTimer.start();
 }
 
 // The source is open: its length is measured into the job, then it plays from the start,
@@ -333,7 +336,7 @@ void TEditForm::SpeedBtnPlayClick()
 void TEditForm::SourceOpened()
 {
     TJob &job = m_job;
-    job.Duration = int(MP2->Length() / 1000);
+    job.Duration = int(Player->Length() / 1000);
     if (IsMax(job.EndTime) && job.Duration != 0) {
         job.EndTime = SecondsToTime(job.Duration);
         job.EndIsSourceEnd = m_endIsSourceEnd = true; // the measured length stands for the source's end
@@ -344,14 +347,14 @@ void TEditForm::SourceOpened()
     // A source under a second long ends at 00:00:00 in whole seconds, which the run reads
     // as its end.
     if (IsMax(ui->EdEnd->text()))
-        ui->EdEnd->setText(IsMax(job.EndTime) && MP2->Length() > 0 ? SecondsToTime(job.Duration) : job.EndTime);
+        ui->EdEnd->setText(IsMax(job.EndTime) && Player->Length() > 0 ? SecondsToTime(job.Duration) : job.EndTime);
     if (ui->SoundStrip->length() == 0)
-        ui->SoundStrip->setLength(MP2->Length());
-    MP2->Seek(0);
+        ui->SoundStrip->setLength(Player->Length());
+    Player->Seek(0);
     if (!ui->SpeedBtnPlay->isEnabled())
-        MP2->Play();
+        Player->Play();
     else if (ui->SpeedBtnStop->isEnabled())
-        MP2->Pause();
+        Player->Pause();
 }
 
 void TEditForm::ShowReady()
@@ -359,7 +362,7 @@ void TEditForm::ShowReady()
     ui->SpeedBtnPlay->setEnabled(true);
     ui->SpeedBtnPause->setEnabled(false);
     ui->SpeedBtnStop->setEnabled(false);
-    Timer1.stop();
+    PlayTimer.stop();
 }
 
 // Played to the end: the controls stand as after Stop, the display stays at the end.
@@ -367,50 +370,50 @@ void TEditForm::SourceEnded()
 {
     if (ui->SpeedBtnPlay->isEnabled())
         return; // paused or stopped there by the user
-    Timer1Timer();
+    PlayTimerTick();
     ShowReady();
     m_atEnd = true;
 }
 
 void TEditForm::SpeedBtnPauseClick()
 {
-    if (!MP2)
+    if (!Player)
         return;
-    MP2->Pause();
+    Player->Pause();
     ui->SpeedBtnPlay->setEnabled(true);
-    Timer1.stop();
-    m_resumeMs = MP2->Position();
-    m_resumeValue = ui->TrackBar1->value();
+    PlayTimer.stop();
+    m_resumeMs = Player->Position();
+    m_resumeValue = ui->positionBar->value();
     SetPlayTime(SecondsToTime(m_resumeMs / 1000), TotalTime);
     ui->SpeedBtnPause->setEnabled(false);
 }
 
 void TEditForm::SpeedBtnStopClick()
 {
-    if (MP2)
-        MP2->Stop();
+    if (Player)
+        Player->Stop();
     ShowReady();
     m_atEnd = false;
     SetPlayTime(QStringLiteral("00:00:00"), TotalTime);
-    ui->TrackBar1->setValue(0);
+    ui->positionBar->setValue(0);
 }
 
-void TEditForm::Timer1Timer()
+void TEditForm::PlayTimerTick()
 {
-    if (!MP2)
+    if (!Player)
         return;
-    SetPlayTime(SecondsToTime(MP2->Position() / 1000), TotalTime);
+    SetPlayTime(SecondsToTime(Player->Position() / 1000), TotalTime);
     // A source shorter than a second has no length to scale by: the thumb stays put. Nor
     // is the thumb moved under the user's hand while it is being dragged.
     const int total = TimeToSeconds(TotalTime);
-    if (total > 0 && !ui->TrackBar1->isSliderDown())
-        ui->TrackBar1->setValue(qint64(TimeToSeconds(ElapsedTime)) * 100 / total);
+    if (total > 0 && !ui->positionBar->isSliderDown())
+        ui->positionBar->setValue(qint64(TimeToSeconds(ElapsedTime)) * 100 / total);
 }
 
 bool TEditForm::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool previewPart = watched == ui->Panel2 || watched == ui->TrackBar1 || watched == ui->SoundStrip;
-    if ((watched == ui->TrackBar1 || watched == ui->SoundStrip)
+    const bool previewPart = watched == ui->previewPanel || watched == ui->positionBar || watched == ui->SoundStrip;
+    if ((watched == ui->positionBar || watched == ui->SoundStrip)
         && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         SpanSoundStrip();
     if (previewPart && event->type() == QEvent::KeyPress) {
@@ -419,12 +422,12 @@ bool TEditForm::eventFilter(QObject *watched, QEvent *event)
         if (used)
             return true;
     }
-    if (watched == ui->TrackBar1) {
+    if (watched == ui->positionBar) {
         Guarded([&] { TrackBarWndProc(event); });
-    } else if ((watched == ui->Panel2 || watched == m_video) && event->type() == QEvent::MouseButtonRelease
+    } else if ((watched == ui->previewPanel || watched == m_video) && event->type() == QEvent::MouseButtonRelease
                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        ui->Panel2->setFocus(Qt::MouseFocusReason);
-        Guarded([this] { Panel2Click(); });
+        ui->previewPanel->setFocus(Qt::MouseFocusReason);
+        Guarded([this] { PreviewClick(); });
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -481,28 +484,28 @@ void TEditForm::TrackBarWndProc(QEvent *event)
     if (!DevicePlaying())
         return;
     const qint64 total = TimeToSeconds(TotalTime);
-    const int position = ui->TrackBar1->value();
-    MP2->Seek(total * position * 10);
+    const int position = ui->positionBar->value();
+    Player->Seek(total * position * 10);
     SetPlayTime(SecondsToTime(total * position / 100), TotalTime);
-    MP2->Play();
+    Player->Play();
 }
 
 // Keys on the track bar (arrows aside, which step by seconds) and clicks on its groove move
 // the preview with the thumb; a drag is handled on release.
 void TEditForm::TrackBarAction(int action)
 {
-    if (action == QAbstractSlider::SliderMove || action == QAbstractSlider::SliderNoAction || !MP2
-        || !MP2->IsLoaded())
+    if (action == QAbstractSlider::SliderMove || action == QAbstractSlider::SliderNoAction || !Player
+        || !Player->IsLoaded())
         return;
-    SeekTo(MP2->Length() * ui->TrackBar1->sliderPosition() / 100);
+    SeekTo(Player->Length() * ui->positionBar->sliderPosition() / 100);
 }
 
 // Playing, or on its way to a place it was sent to while playing.
 bool TEditForm::DevicePlaying()
 {
-    if (!MP2)
+    if (!Player)
         return false;
-    const TPlayerMode mode = MP2->Mode();
+    const TPlayerMode mode = Player->Mode();
     return mode == TPlayerMode::Playing || (mode == TPlayerMode::Seeking && !ui->SpeedBtnPlay->isEnabled());
 }
 
@@ -517,27 +520,27 @@ void TEditForm::PlayPauseKey()
 // Stopped, the preview stands at its start (or at the end it played to).
 void TEditForm::SeekBy(qint64 ms)
 {
-    if (!MP2 || !MP2->IsLoaded())
+    if (!Player || !Player->IsLoaded())
         return;
     const bool stopped = !ui->SpeedBtnStop->isEnabled();
-    SeekTo((stopped && !m_atEnd ? 0 : MP2->Position()) + ms);
+    SeekTo((stopped && !m_atEnd ? 0 : Player->Position()) + ms);
 }
 
 qint64 TEditForm::MarkMs(bool end)
 {
     const QString text = end ? ui->EdEnd->text() : ui->EdStart->text();
     if (IsMax(text))
-        return MP2 ? MP2->Length() : 0;
+        return Player ? Player->Length() : 0;
     try {
         return TimeToSeconds(text) * 1000LL;
     } catch (const ClipvoxError &) {
-        return end && MP2 ? MP2->Length() : 0;
+        return end && Player ? Player->Length() : 0;
     }
 }
 
 void TEditForm::SeekToMark(bool end)
 {
-    if (MP2 && MP2->IsLoaded())
+    if (Player && Player->IsLoaded())
         SeekTo(MarkMs(end));
 }
 
@@ -546,7 +549,7 @@ void TEditForm::SoundStripClick(qint64 ms)
 {
     const bool stopped = !ui->SpeedBtnStop->isEnabled();
     SeekTo(ms);
-    if (stopped && MP2 && MP2->IsLoaded())
+    if (stopped && Player && Player->IsLoaded())
         SpeedBtnPlayClick();
 }
 
@@ -555,32 +558,32 @@ void TEditForm::SoundStripClick(qint64 ms)
 void TEditForm::SeekTo(qint64 ms)
 {
     const bool playing = !ui->SpeedBtnPlay->isEnabled();
-    if (!MP2 || !MP2->IsLoaded())
+    if (!Player || !Player->IsLoaded())
         return;
     m_atEnd = false;
-    ms = std::clamp<qint64>(ms, 0, MP2->Length());
-    MP2->Seek(ms);
+    ms = std::clamp<qint64>(ms, 0, Player->Length());
+    Player->Seek(ms);
     SetPlayTime(SecondsToTime(ms / 1000), TotalTime);
     const int total = TimeToSeconds(TotalTime);
     if (total > 0)
-        ui->TrackBar1->setValue(int(std::min<qint64>(100, ms / 1000 * 100 / total)));
+        ui->positionBar->setValue(int(std::min<qint64>(100, ms / 1000 * 100 / total)));
     ui->SoundStrip->setPosition(ms);
-    ui->TrackBar1->setPlayTime(ms, ui->SoundStrip->length());
+    ui->positionBar->setPlayTime(ms, ui->SoundStrip->length());
     if (playing) {
-        MP2->Play();
+        Player->Play();
     } else {
-        MP2->Pause();
+        Player->Pause();
         m_resumeMs = ms;
-        m_resumeValue = ui->TrackBar1->value();
+        m_resumeValue = ui->positionBar->value();
         ui->SpeedBtnStop->setEnabled(true); // a stopped preview is paused here now
     }
 }
 
-void TEditForm::Panel2Click()
+void TEditForm::PreviewClick()
 {
-    if (!MP2)
+    if (!Player)
         return;
-    switch (MP2->Mode()) {
+    switch (Player->Mode()) {
     case TPlayerMode::Stopped:
     case TPlayerMode::Playing:
     case TPlayerMode::Paused:
@@ -600,16 +603,16 @@ void TEditForm::Panel2Click()
 void TEditForm::SetStartClick()
 {
     if (DevicePlaying())
-        Timer1Timer();
-    SetSelection(ui->TrackBar1->value(), SelEnd);
+        PlayTimerTick();
+    SetSelection(ui->positionBar->value(), SelEnd);
     ui->EdStart->setText(ElapsedTime);
 }
 
 void TEditForm::SetEndClick()
 {
     if (DevicePlaying())
-        Timer1Timer();
-    SetSelection(SelStart, ui->TrackBar1->value());
+        PlayTimerTick();
+    SetSelection(SelStart, ui->positionBar->value());
     m_endIsSourceEnd = false;
     ui->EdEnd->setText(ElapsedTime);
 }
@@ -666,7 +669,7 @@ void TEditForm::BtnApplyClick()
     // unmeasured one has no times yet.
     if (m_job.Duration != 0)
         SetSelection(qint64(start) * 100 / m_job.Duration, qint64(end) * 100 / m_job.Duration);
-    else if (MP2 && MP2->Length() > 0)
+    else if (Player && Player->Length() > 0)
         SetSelection(0, 100);
     else {
         ShowInformation(this, tr("Please input correct time format!"));

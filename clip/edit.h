@@ -37,8 +37,8 @@ public:
 
     Ui::TEditForm *ui;
     QPointer<TEditTimeForm> EditTimeForm; // the time entry dialog while it is open
-    TPreviewPlayer *MP2 = nullptr; // the preview player, made at the first open
-    QTimer Timer1;                 // once a second while playing
+    TPreviewPlayer *Player = nullptr; // the preview player, made at the first open
+    QTimer PlayTimer;                 // once a second while playing
     TWaveform *Waveform = nullptr; // computes the sound strip's peaks
 
     // The play time, "hh:mm:ss" each, shown as one label: "00:00:06 / 00:00:30".
@@ -62,9 +62,9 @@ public:
     void SpeedBtnPlayClick();
     void SpeedBtnPauseClick();
     void SpeedBtnStopClick();
-    void Timer1Timer();
+    void PlayTimerTick();
     void TrackBarWndProc(QEvent *event);
-    void Panel2Click();
+    void PreviewClick();
     void SetStartClick();
     void SetEndClick();
     void BtnResetClick();

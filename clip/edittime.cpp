@@ -47,9 +47,9 @@ TEditTimeForm::TEditTimeForm(QWidget *owner, int startSeconds, int endSeconds, i
         QLineEdit *edit;
         int max;
     } pairs[] = {
-        {ui->UpDownStartHour, ui->EdStartHour, 100}, {ui->UpDown1, ui->EdStartMin, 60},
-        {ui->UpDown2, ui->EdStartSec, 60},           {ui->UpDownStopHour, ui->EdStopHour, 100},
-        {ui->UpDown3, ui->EdStopMin, 60},            {ui->UpDown4, ui->EdStopSec, 60},
+        {ui->UpDownStartHour, ui->EdStartHour, 100}, {ui->UpDownStartMin, ui->EdStartMin, 60},
+        {ui->UpDownStartSec, ui->EdStartSec, 60},           {ui->UpDownStopHour, ui->EdStopHour, 100},
+        {ui->UpDownStopMin, ui->EdStopMin, 60},            {ui->UpDownStopSec, ui->EdStopSec, 60},
     };
     for (const auto &p : pairs) {
         p.arrows->setBuddy(p.edit);

@@ -117,9 +117,9 @@ void TPreviewWidget::initializeGL()
 
 void TPreviewWidget::MakeRenderer()
 {
-    if (m_player && !m_player->HasRenderer()
-        && !m_player->CreateRenderer(GlProcAddress, nullptr, this))
-        qWarning("%s", qPrintable(m_player->ErrorText())); // the picture stays black
+    if (m_player && !m_player->HasRenderer())
+        if (const Result<void> made = m_player->CreateRenderer(GlProcAddress, nullptr, this); !made)
+            qWarning("%s", qPrintable(made.reason())); // the picture stays black
 }
 
 void TPreviewWidget::FreeRenderer()

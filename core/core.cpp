@@ -123,12 +123,6 @@ QString FitFileName(const QString &name, NameRules rules)
     return fitted.isEmpty() ? QStringLiteral("_") : fitted;
 }
 
-bool PathExists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
 QString CutToBytes(const QString &text, int bytes)
 {
     int used = 0, i = 0;

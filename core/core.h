@@ -3,15 +3,20 @@
 // What the windows, the engine and the command line share: the error type, clip times as
 // hh:mm:ss text, and the "name (n).ext" rule for outputs that would share a name.
 //
-// One error style per layer:
-// - media/ returns results with their reasons (a bool or an optional, and the reason as text);
-//   it never throws and never shows anything.
-// - engine/ turns those reasons into job outcomes (TRunEngine::jobFinished with Failed and
-//   the reason); a run never throws at its caller.
-// - settings/ throws ClipvoxError when setup.ini cannot be written, and changes nothing then.
-// - windows show what reaches them: an expected condition as an information box, a
-//   ClipvoxError escaping a handler through the general error report; the command line
-//   prints it and ends with its exit code.
+// Below the windows (core/, media/, engine/, the settings file) there is one way to fail
+// and one way to stop:
+// - A call that can fail returns Result<T> (core/result.h): its value, or a Failure with the
+//   reason for a person and whether it was a stop. It never throws and never shows anything.
+// - A long call that can be stopped takes a std::stop_token and returns a Failure with
+//   stopped set when it was; the engine turns both into job outcomes (TRunEngine::jobFinished
+//   with Failed or Stopped and the reason), and a run never throws at its caller.
+// - Cancel never waits: it asks the workers to stop and returns; the run reports its jobs
+//   stopped once they have ended.
+// Exceptions remain in two places only: the settings file's writer throws ClipvoxError when
+// setup.ini cannot be written (and changes nothing then), and TimeToSeconds throws it for a
+// typed time that is no time. The windows show what reaches them: a failure as an
+// information box, a ClipvoxError escaping a handler through the general error report; the
+// command line prints it and ends with its exit code.
 #include <QString>
 #include <functional>
 #include <optional>
@@ -53,8 +58,6 @@ QString NumberedName(const QString &path, int n);
 // *next (2 when it is below 2); *next becomes the number after the one given. Keeping *next
 // per wanted name makes naming many outputs of one name linear.
 QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken, int *next);
-// Whether a file, or a link to one that may be gone, stands at path.
-bool PathExists(const QString &path);
 // The longest start of text whose UTF-8 form fits in bytes, cut between characters.
 QString CutToBytes(const QString &text, int bytes);
 // What a file system allows in a file name beyond Linux's rule (no '/', no NUL).

@@ -183,6 +183,9 @@ TRunEngine::~TRunEngine()
 {
     cancel();
     m_pool.waitForDone();
+    if (m_stopWatch.joinable())
+        m_stopWatch.join();
+    reportStopped(m_run); // its queued report would never arrive
 }
 
 int TRunEngine::MaxParallel() { return std::max(1, QThread::idealThreadCount()); }
@@ -471,7 +474,7 @@ void TRunEngine::writeAlbumTags()
         post(run, [this, failures] {
             for (const auto &[index, text] : failures) {
                 emit jobMessage(index, text);
-                if (!m_active)
+                if (!m_active || m_stopping)
                     return;
             }
             m_active = false;
@@ -617,13 +620,32 @@ void TRunEngine::finishJob(int index, Outcome outcome, QString reason)
 
 void TRunEngine::cancel()
 {
-    if (!m_active)
+    if (!m_active || m_stopping)
         return;
     {
         std::lock_guard lock(*m_finishing);
         m_stop->store(true);
     }
-    m_pool.waitForDone(); // every phase of a job sees the stop within a fraction of a second
+    m_stopping = true;
+    // From here on the workers' news is ignored, and no job or pass starts.
+    const quint64 run = ++m_run;
+    // Every phase of a job sees the stop within a fraction of a second.
+    if (m_stopWatch.joinable())
+        m_stopWatch.join();
+    m_stopWatch = std::thread([this, run] {
+        m_pool.waitForDone();
+        QMetaObject::invokeMethod(this, [this, run] { reportStopped(run); }, Qt::QueuedConnection);
+    });
+}
+
+// The workers of a cancelled run have ended.
+void TRunEngine::reportStopped(quint64 run)
+{
+    if (!m_stopping || run != m_run)
+        return;
+    if (m_stopWatch.joinable())
+        m_stopWatch.join(); // it has nothing left to do
+    m_stopping = false;
     m_active = false;
     std::map<int, std::unique_ptr<Running>> stopped;
     stopped.swap(m_running);

@@ -20,6 +20,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 struct TClipSource;
@@ -33,7 +34,9 @@ public:
     Q_ENUM(Outcome)
 
     explicit TRunEngine(QObject *parent = nullptr);
-    ~TRunEngine() override; // cancels a run that goes on: no partial file stays behind
+    // Cancels a run that goes on and waits for its workers, then reports it stopped: no
+    // partial file stays behind. Only the program's end destroys a running engine.
+    ~TRunEngine() override;
 
     // The most jobs worth running at once: the processor cores.
     static int MaxParallel();
@@ -42,10 +45,11 @@ public:
     // least 1). False, and nothing happens, when a run goes on or there is no job. Output
     // names are decided here for the whole run; see outputs().
     bool start(const QList<TRunJob> &jobs, const TOutputSettings &settings, int maxParallel = 1);
-    // Stops every running job and removes its partial output; returns
-    // when that is done, after jobFinished(Stopped) for each running job (Succeeded for one
-    // whose file got its name just before) and runEnded(true).
-    // Jobs not started yet get no signal. Does nothing when no run goes on.
+    // Asks every running job to stop and returns at once. Once their workers have ended
+    // (each removes its partial output), jobFinished(Stopped) comes for each running job
+    // (Succeeded for one whose file got its name just before) and runEnded(true); the run
+    // goes on (isRunning) until then. Jobs not started yet get no signal. Does nothing when
+    // no run goes on or it is stopping already.
     void cancel();
 
     bool isRunning() const { return m_active; }
@@ -95,6 +99,7 @@ private:
     std::optional<QString> startJob(int index, Running &job);
     void progress(int index, int percent);
     void finishJob(int index, Outcome outcome, QString reason);
+    void reportStopped(quint64 run);
     // Runs body on the engine's thread, if the run is still the one it was posted for.
     template <typename F>
     void post(quint64 run, F &&body);
@@ -127,4 +132,6 @@ private:
     std::shared_ptr<std::mutex> m_finishing; // a job's file is named or removed under it
     QElapsedTimer m_clock;
     QThreadPool m_pool;
+    bool m_stopping = false; // cancelled, its workers not all ended yet
+    std::thread m_stopWatch; // waits for them off the window's thread
 };

@@ -29,21 +29,21 @@ TAboutForm::TAboutForm(QWidget *owner, const QString &homePage, const QString &s
     Q_UNUSED(factoryInstalled);
     ui->setupUi(this); // the links carry the property clipvoxLink
     // The .ui names the 1x picture; an icon also finds its @2x file on a screen scaled by 2.
-    ui->Image1->setPixmap(QIcon(QStringLiteral(":/icons/clipvox.png")).pixmap(ui->Image1->pixmap().size()));
+    ui->logo->setPixmap(QIcon(QStringLiteral(":/icons/clipvox.png")).pixmap(ui->logo->pixmap().size()));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     resize(size().expandedTo(minimumSizeHint())); // opens at its first size, its smallest
     setMinimumSize(size());
-    MakeLink(ui->Label5, homePage, homePage);
-    MakeLink(ui->Label7, supportMail, ui->Label7->text());
+    MakeLink(ui->homePageLink, homePage, homePage);
+    MakeLink(ui->supportLink, supportMail, ui->supportLink->text());
     const QUrl support(supportMail);
-    ui->Label7->setToolTip(support.scheme() == QLatin1String("mailto") ? support.path() : supportMail);
+    ui->supportLink->setToolTip(support.scheme() == QLatin1String("mailto") ? support.path() : supportMail);
     // A build without an address shows no row for it, rather than a link to nowhere.
-    ui->Label4->setVisible(!homePage.isEmpty());
-    ui->Label5->setVisible(!homePage.isEmpty());
-    ui->Label6->setVisible(!supportMail.isEmpty());
-    ui->Label7->setVisible(!supportMail.isEmpty());
+    ui->homePageCaption->setVisible(!homePage.isEmpty());
+    ui->homePageLink->setVisible(!homePage.isEmpty());
+    ui->supportCaption->setVisible(!supportMail.isEmpty());
+    ui->supportLink->setVisible(!supportMail.isEmpty());
     // Close has the focus; Tab goes on to the links.
     ui->BtnClose->setFocus();
     connect(ui->BtnClose, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCloseClick(); }); });
@@ -54,9 +54,9 @@ TAboutForm::~TAboutForm() { delete ui; }
 
 void TAboutForm::FormCreate()
 {
-    ui->Label1->setText(QStringLiteral("Clipvox ") + QLatin1String(VersionText));
-    ui->Label3->setText(QLatin1String(VersionText));
-    ui->Label10->setText(ui->Label10->text() + QLatin1Char('\n') + tr("Free software under the GNU GPL, version 3 or later"));
+    ui->nameLabel->setText(QStringLiteral("Clipvox ") + QLatin1String(VersionText));
+    ui->versionLabel->setText(QLatin1String(VersionText));
+    ui->copyrightLabel->setText(ui->copyrightLabel->text() + QLatin1Char('\n') + tr("Free software under the GNU GPL, version 3 or later"));
 }
 
 void TAboutForm::BtnCloseClick() { close(); }

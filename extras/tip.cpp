@@ -66,7 +66,7 @@ TTipForm::TTipForm(QWidget *owner) : QDialog(owner), ui(new Ui::TTipForm)
 {
     ui->setupUi(this);
     // The .ui names the 1x picture; an icon also finds its @2x file on a screen scaled by 2.
-    ui->Image1->setPixmap(QIcon(QStringLiteral(":/icons/tip.png")).pixmap(ui->Image1->pixmap().size()));
+    ui->bulb->setPixmap(QIcon(QStringLiteral(":/icons/tip.png")).pixmap(ui->bulb->pixmap().size()));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -89,7 +89,7 @@ void TTipForm::FormCreate()
     const IniFile ini(SettingsFilePath());
     const bool hasNumber = !ini.readString(QStringLiteral("tips"), QStringLiteral("tipno"), QString()).isEmpty();
     TipNo = hasNumber ? stored.TipNo : 0;
-    ui->CheckBox1->setChecked(stored.ShowTip == 1);
+    ui->showTipsCheck->setChecked(stored.ShowTip == 1);
 
     // The file stays open while the window is; each lookup reads it again from the start.
     m_tips.setFileName(ProgramFolder() + QStringLiteral("tips.txt"));
@@ -131,8 +131,8 @@ bool TTipForm::ReadTip(int n, QString &text)
 
 void TTipForm::ShowTip(const QString &text)
 {
-    ui->RichEdit1->clear();
-    ui->RichEdit1->setPlainText(text);
+    ui->tipText->clear();
+    ui->tipText->setPlainText(text);
 }
 
 void TTipForm::showEvent(QShowEvent *event)
@@ -157,7 +157,7 @@ void TTipForm::BtnCloseClick()
 {
     // Written at the moment of closing, so that nothing else in setup.ini is replaced by an
     // older copy; a refused write raises and the window stays open.
-    SaveTipSettings({TipNo, ui->CheckBox1->isChecked() ? 1 : 0});
+    SaveTipSettings({TipNo, ui->showTipsCheck->isChecked() ? 1 : 0});
     close();
 }
 

@@ -281,7 +281,7 @@ private:
                 }
         m_window.Queue.SetRows(std::move(rows), state.tags);
         m_window.ui->queueView->selectRows(state.selected);
-        m_window.ListView1MouseUp();
+        m_window.UpdateListMenuItems();
     }
     TMainForm &m_window;
     State m_before, m_after;
@@ -305,13 +305,13 @@ void TMainForm::ShowQueue()
 {
     ui->queueView->setModel(&Queue);
     ui->queueView->setContextMenuPolicy(Qt::DefaultContextMenu);
-    connect(ui->queueView, &QueueView::openRequested, this, [this] { Guarded([this] { TBXItemEditClick(); }); });
+    connect(ui->queueView, &QueueView::openRequested, this, [this] { Guarded([this] { EditClipClick(); }); });
     connect(ui->queueView, &QueueView::removeRequested, this, [this] { Guarded([this] { RemoveSelectedJob(); }); });
-    connect(ui->queueView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { ListView1SelectItem(); });
+    connect(ui->queueView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { QueueSelectionChanged(); });
     connect(ui->queueView->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ShowRowStatus(); });
     connect(&Queue, &QAbstractItemModel::dataChanged, this, [this] { ShowRowStatus(); });
-    connect(&Queue, &QAbstractItemModel::modelReset, this, [this] { ListView1MouseUp(); ShowRowStatus(); });
-    connect(&Queue, &QAbstractItemModel::rowsRemoved, this, [this] { ListView1MouseUp(); ShowRowStatus(); });
+    connect(&Queue, &QAbstractItemModel::modelReset, this, [this] { UpdateListMenuItems(); ShowRowStatus(); });
+    connect(&Queue, &QAbstractItemModel::rowsRemoved, this, [this] { UpdateListMenuItems(); ShowRowStatus(); });
     // Names made from tags follow them once they are read; a run keeps the names it took.
     connect(&Queue, &TJobQueue::sourceTagsRead, this, [this] {
         if (!RunActive() && Queue.NamesUseTags())
@@ -392,16 +392,16 @@ void TMainForm::DisableListMenuItems()
         a->setEnabled(false);
 }
 
-void TMainForm::ListView1SelectItem()
+void TMainForm::QueueSelectionChanged()
 {
     CurrentJob = SelectedRow();
-    ListView1MouseUp();
+    UpdateListMenuItems();
     ShowRowStatus();
 }
 
 // With a selection every entry is enabled; without one only Convert and Remove All, and
 // those only while the queue holds jobs; during a run none.
-void TMainForm::ListView1MouseUp()
+void TMainForm::UpdateListMenuItems()
 {
     if (RunActive()) {
         DisableListMenuItems(); // the queue stays as the run took it

@@ -120,16 +120,16 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     const auto on = [this](QAction *a, void (TMainForm::*handler)()) {
         connect(a, &QAction::triggered, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
     };
-    on(ui->toolAddFiles, &TMainForm::TBXItemAddClick);
-    on(ui->queueAddFiles, &TMainForm::TBXItemAddClick);
-    on(ui->toolRemove, &TMainForm::TBXItemRemoveClick);
-    on(ui->queueRemove, &TMainForm::TBXItemRemoveClick);
-    on(ui->toolEditClip, &TMainForm::TBXItemEditClick);
-    on(ui->queueEditClip, &TMainForm::TBXItemEditClick);
-    on(ui->toolConvert, &TMainForm::TBXItemConvertClick);
-    on(ui->queueConvert, &TMainForm::TBXItemConvertClick);
-    on(ui->toolSettings, &TMainForm::TBXItemSettingsClick);
-    on(ui->toolHelp, &TMainForm::TBXItemHelpClick);
+    on(ui->toolAddFiles, &TMainForm::AddClick);
+    on(ui->queueAddFiles, &TMainForm::AddClick);
+    on(ui->toolRemove, &TMainForm::RemoveClick);
+    on(ui->queueRemove, &TMainForm::RemoveClick);
+    on(ui->toolEditClip, &TMainForm::EditClipClick);
+    on(ui->queueEditClip, &TMainForm::EditClipClick);
+    on(ui->toolConvert, &TMainForm::ConvertClick);
+    on(ui->queueConvert, &TMainForm::ConvertClick);
+    on(ui->toolSettings, &TMainForm::SettingsClick);
+    on(ui->toolHelp, &TMainForm::HelpClick);
     on(ui->toolAbout, &TMainForm::helpAboutClick);
     on(ui->actionMoveUp, &TMainForm::actionMoveUpClick);
     on(ui->actionMoveDown, &TMainForm::actionMoveDownClick);
@@ -140,10 +140,10 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     on(ui->helpAbout, &TMainForm::helpAboutClick);
     on(ui->actionTipOfTheDay, &TMainForm::actionTipOfTheDayClick);
     connect(ui->browseOutputButton, &QToolButton::clicked, this, [this] { Guarded([this] { browseOutputButtonClick(); }); });
-    connect(ui->settingsButton, &QPushButton::clicked, this, [this] { Guarded([this] { TBXItemSettingsClick(); }); });
+    connect(ui->settingsButton, &QPushButton::clicked, this, [this] { Guarded([this] { SettingsClick(); }); });
     // Only the user's choice runs the format handler; settings it from code does not.
     connect(ui->outputFormatCombo, &QComboBox::activated, this, [this](int i) { Guarded([&] { outputFormatComboChange(i); }); });
-    connect(ui->queueView, &QAbstractItemView::doubleClicked, this, [this] { Guarded([this] { ListView1DblClick(); }); });
+    connect(ui->queueView, &QAbstractItemView::doubleClicked, this, [this] { Guarded([this] { QueueDoubleClick(); }); });
     connect(ui->queueView, &QueueView::contextMenuAt, this, [this](const QPoint &at) {
         UpdateSplitChapters();
         queueMenu->popup(at);
@@ -198,10 +198,10 @@ void TMainForm::FormCreate()
     connect(Store, &QueueStore::saveFailed, this, [this](const QString &reason) {
         statusBar()->showMessage(tr("The queue could not be saved: %1").arg(reason), 10000);
     });
-    const QString problem = Store->Restore();
+    const Result<void> restored = Store->Restore();
     Queue.SetExtension(OutputSettings().OutputExt);
-    if (!problem.isEmpty())
-        QTimer::singleShot(0, this, [this, problem] {
+    if (!restored)
+        QTimer::singleShot(0, this, [this, problem = restored.reason()] {
             Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"), problem);
             ReturnFocus();
         });
@@ -211,7 +211,7 @@ void TMainForm::FormCreate()
             sources << Queue.Job(r).SourceFile;
         return sources;
     }());
-    ListView1MouseUp();
+    UpdateListMenuItems();
     TimerTip.start();
 }
 
@@ -395,7 +395,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
-        ListView1MouseUp();
+        UpdateListMenuItems();
         break;
     case QEvent::DragEnter:
     case QEvent::DragMove: {
@@ -432,11 +432,11 @@ void TMainForm::browseOutputButtonClick()
     RefreshJobList(); // also when the folder is the one already set
 }
 
-void TMainForm::TBXItemAddClick() { AddFiles(); }
+void TMainForm::AddClick() { AddFiles(); }
 
-void TMainForm::TBXItemRemoveClick() { RemoveSelectedJob(); }
+void TMainForm::RemoveClick() { RemoveSelectedJob(); }
 
-void TMainForm::TBXItemEditClick()
+void TMainForm::EditClipClick()
 {
     const int row = SelectedRow();
     if (row < 0 || RunActive())
@@ -464,9 +464,9 @@ TEditForm *TMainForm::OpenEditor(int row)
     return Track(EditForm, editor);
 }
 
-void TMainForm::ListView1DblClick() { TBXItemEditClick(); }
+void TMainForm::QueueDoubleClick() { EditClipClick(); }
 
-void TMainForm::TBXItemSettingsClick()
+void TMainForm::SettingsClick()
 {
     if (!SettingForm) {
         OpenSettings()->exec();
@@ -497,7 +497,7 @@ void TMainForm::ShowQuickSettings()
     ui->outputFormatCombo->setCurrentIndex(format >= 0 && format < ui->outputFormatCombo->count() ? format : -1);
 }
 
-void TMainForm::TBXItemHelpClick() { helpMenu->popup(QCursor::pos()); }
+void TMainForm::HelpClick() { helpMenu->popup(QCursor::pos()); }
 
 void TMainForm::actionHelpContentClick()
 {

@@ -89,8 +89,8 @@ public:
     void outputFormatComboChange(int index);
     void EnableListMenuItems();
     void DisableListMenuItems();
-    void ListView1SelectItem();
-    void ListView1MouseUp();
+    void QueueSelectionChanged();
+    void UpdateListMenuItems();
     // The row's status in English ("Waiting", "100%", "Failed"...).
     QString JobStatus(int row) const;
     // The current row, -1 when none is selected.
@@ -123,16 +123,16 @@ public:
     bool FormClose();
     void RegisterVideoControl();
     void browseOutputButtonClick();
-    void TBXItemAddClick();
-    void TBXItemRemoveClick();
-    void TBXItemEditClick();
-    void ListView1DblClick();
+    void AddClick();
+    void RemoveClick();
+    void EditClipClick();
+    void QueueDoubleClick();
     // Makes the clip editor for the job of a row, wired to the queue; not shown yet.
     TEditForm *OpenEditor(int row);
     // Makes the settings dialog on the page of the chosen format; not shown yet.
     TSettingForm *OpenSettings();
-    void TBXItemSettingsClick();
-    void TBXItemHelpClick();
+    void SettingsClick();
+    void HelpClick();
     void actionHelpContentClick();
     void actionHomepageClick();
     void actionTechnicalSupportClick();
@@ -143,7 +143,7 @@ public:
     // Conversion run: the engine works on a copy of the queue; the queue's commands are
     // off until it ends.
     // Convert, or "Show progress" while a run goes on without its dialog.
-    void TBXItemConvertClick();
+    void ConvertClick();
     // Shows the hidden progress dialog of the run that goes on, modally, with its Cancel.
     void ShowProgress();
     bool RunActive() const { return Run && Run->isRunning(); }

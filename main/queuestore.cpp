@@ -113,18 +113,14 @@ QString FreeBadName(const QString &path)
     return name;
 }
 
-bool WriteFile(const QString &path, const QByteArray &data, QString &reason)
+Result<void> WriteFile(const QString &path, const QByteArray &data)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        reason = QCoreApplication::translate("QueueStore", "Unable to create the folder %1").arg(QFileInfo(path).absolutePath());
-        return false;
-    }
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return Failure{QCoreApplication::translate("QueueStore", "Unable to create the folder %1").arg(QFileInfo(path).absolutePath())};
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+        return Failure{file.errorString()};
+    return {};
 }
 } // namespace
 
@@ -141,31 +137,25 @@ QByteArray EncodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled)
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-bool DecodeQueue(const QByteArray &text, std::vector<QueueRow> &rows, bool &tagsEnabled, QString &reason)
+Result<QueueContents> DecodeQueue(const QByteArray &text)
 {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError) {
-        reason = error.errorString();
-        return false;
-    }
+    if (error.error != QJsonParseError::NoError)
+        return Failure{error.errorString()};
     const QJsonObject root = doc.object();
     if (root.value(QLatin1String("kind")).toString() != kKind || root.value(QLatin1String("version")).toInt() != kVersion
-        || !root.value(QLatin1String("jobs")).isArray()) {
-        reason = QCoreApplication::translate("QueueStore", "not a Clipvox queue");
-        return false;
-    }
-    rows.clear();
-    tagsEnabled = root.value(QLatin1String("tags")).toBool(false);
+        || !root.value(QLatin1String("jobs")).isArray())
+        return Failure{QCoreApplication::translate("QueueStore", "not a Clipvox queue")};
+    QueueContents contents;
+    contents.tagsEnabled = root.value(QLatin1String("tags")).toBool(false);
     for (const QJsonValue &value : root.value(QLatin1String("jobs")).toArray()) {
         QueueRow row;
-        if (!value.isObject() || !DecodeRow(value.toObject(), row)) {
-            reason = QCoreApplication::translate("QueueStore", "a job without its source or output");
-            return false;
-        }
-        rows.push_back(std::move(row));
+        if (!value.isObject() || !DecodeRow(value.toObject(), row))
+            return Failure{QCoreApplication::translate("QueueStore", "a job without its source or output")};
+        contents.rows.push_back(std::move(row));
     }
-    return true;
+    return contents;
 }
 
 QueueStore::QueueStore(TJobQueue &queue, QString path, QObject *parent)
@@ -186,27 +176,27 @@ QueueStore::~QueueStore()
     m_writer.waitForDone();
 }
 
-QString QueueStore::Restore()
+Result<void> QueueStore::Restore()
 {
     QFile file(m_path);
     if (!file.exists())
         return {};
-    std::vector<QueueRow> rows;
-    bool tags = false;
-    QString reason;
+    Result<QueueContents> read = Failure{};
     if (!file.open(QIODevice::ReadOnly))
-        reason = file.errorString();
-    else if (DecodeQueue(file.readAll(), rows, tags, reason)) {
+        read = Failure{file.errorString()};
+    else
+        read = DecodeQueue(file.readAll());
+    if (read) {
         const QString gone = QCoreApplication::translate("QueueStore", "the source no longer exists");
         QStringList sources;
-        for (QueueRow &row : rows) {
+        for (QueueRow &row : read->rows) {
             if (!QFileInfo::exists(row.job.SourceFile))
                 row.result = {JobResult::Failed, 0, gone, {}};
             else
                 sources << row.job.SourceFile;
         }
         const QSignalBlocker quiet(&m_soon);
-        m_queue.SetRows(std::move(rows), tags);
+        m_queue.SetRows(std::move(read->rows), read->tagsEnabled);
         m_soon.stop(); // what was read needs no writing
         m_queue.ReadTags(sources);
         return {};
@@ -216,24 +206,21 @@ QString QueueStore::Restore()
     const QString bad = FreeBadName(m_path);
     const bool kept = QFile::rename(m_path, bad);
     m_keepOff = !kept;
-    return QCoreApplication::translate("QueueStore", "The saved queue could not be read (%1). %2 The queue starts empty.")
-        .arg(reason, kept ? QCoreApplication::translate("QueueStore", "It was kept as %1.").arg(QDir::toNativeSeparators(bad))
-                          : QCoreApplication::translate("QueueStore", "It was left at %1 and will not be saved over.")
-                                .arg(QDir::toNativeSeparators(m_path)));
+    return Failure{QCoreApplication::translate("QueueStore", "The saved queue could not be read (%1). %2 The queue starts empty.")
+                       .arg(read.reason(), kept ? QCoreApplication::translate("QueueStore", "It was kept as %1.").arg(QDir::toNativeSeparators(bad))
+                                                : QCoreApplication::translate("QueueStore", "It was left at %1 and will not be saved over.")
+                                                      .arg(QDir::toNativeSeparators(m_path)))};
 }
 
-bool QueueStore::SaveNow(QString *reason)
+Result<void> QueueStore::SaveNow()
 {
     m_soon.stop();
     if (m_keepOff)
-        return false;
+        return Failure{QCoreApplication::translate("QueueStore", "It was left at %1 and will not be saved over.")
+                           .arg(QDir::toNativeSeparators(m_path))};
     ++m_generation;
     m_writer.waitForDone();
-    QString why;
-    const bool ok = WriteFile(m_path, EncodeQueue(m_queue.Rows(), m_queue.TagsEnabled()), why);
-    if (reason)
-        *reason = why;
-    return ok;
+    return WriteFile(m_path, EncodeQueue(m_queue.Rows(), m_queue.TagsEnabled()));
 }
 
 // The rows are copied here (their texts are shared, not copied) and turned into the file's
@@ -246,12 +233,11 @@ void QueueStore::SaveSoon()
     m_writer.start([this, generation, rows = m_queue.Rows(), tags = m_queue.TagsEnabled()] {
         if (generation != m_generation)
             return; // a newer change is on its way
-        QString reason;
-        const bool ok = WriteFile(m_path, EncodeQueue(rows, tags), reason);
-        QMetaObject::invokeMethod(this, [this, ok, reason] {
-            if (!ok && !m_failing)
-                emit saveFailed(reason);
-            m_failing = !ok;
+        const Result<void> written = WriteFile(m_path, EncodeQueue(rows, tags));
+        QMetaObject::invokeMethod(this, [this, written] {
+            if (!written && !m_failing)
+                emit saveFailed(written.reason());
+            m_failing = !written;
         }, Qt::QueuedConnection);
     });
 }

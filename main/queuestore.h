@@ -2,6 +2,7 @@
 #pragma once
 // The queue file: the queue and its results, written atomically after each change and read
 // back at the next start, so that a quit, a crash or a power cut loses nothing.
+#include "core/result.h"
 #include "main/jobqueue.h"
 
 #include <QObject>
@@ -9,10 +10,15 @@
 #include <QTimer>
 #include <atomic>
 
-// The queue as the file holds it (compact JSON), and back: false with the reason for a text
-// that is not a queue.
+// The queue as the file holds it (compact JSON), and back: the reason for a text that is not
+// a queue.
+struct QueueContents
+{
+    std::vector<QueueRow> rows;
+    bool tagsEnabled = false;
+};
 QByteArray EncodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled);
-bool DecodeQueue(const QByteArray &text, std::vector<QueueRow> &rows, bool &tagsEnabled, QString &reason);
+Result<QueueContents> DecodeQueue(const QByteArray &text);
 
 class QueueStore : public QObject
 {
@@ -25,11 +31,10 @@ public:
     QString path() const { return m_path; }
     // Puts the saved queue into the queue. A source that has gone reads "Failed" with its
     // reason. A file that is not a queue is kept under a free ".bad" name, never written
-    // over, and the queue starts empty: the text returned then says so for the user (empty
-    // when the file was read, or there was none).
-    QString Restore();
-    // Writes the queue now, on the calling thread; false with the reason when it failed.
-    bool SaveNow(QString *reason = nullptr);
+    // over, and the queue starts empty: the failure's reason then says so for the user.
+    Result<void> Restore();
+    // Writes the queue now, on the calling thread.
+    Result<void> SaveNow();
 
 signals:
     // A write failed; said once until a write works again.

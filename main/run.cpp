@@ -28,7 +28,7 @@ void TMainForm::SetUpRun()
     });
 }
 
-void TMainForm::TBXItemConvertClick() { Run->convert(); }
+void TMainForm::ConvertClick() { Run->convert(); }
 
 void TMainForm::ShowProgress() { Run->showProgress(); }
 
@@ -49,7 +49,7 @@ void TMainForm::FreezeQueue(bool frozen)
         a->setEnabled(!frozen);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->outputFormatCombo, ui->browseOutputButton, ui->settingsButton})
         w->setEnabled(!frozen);
-    ListView1MouseUp(); // the list's entries: all off during a run, else as the selection says
+    UpdateListMenuItems(); // the list's entries: all off during a run, else as the selection says
     // The queue stays as the run took it: no undo until it ends.
     m_undo->setEnabled(!frozen && UndoStack.canUndo());
     m_redo->setEnabled(!frozen && UndoStack.canRedo());

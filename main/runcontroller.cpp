@@ -38,7 +38,9 @@ RunController::RunController(TJobQueue &queue, const TSettings &settings, QWidge
     connect(m_engine, &TRunEngine::runEnded, this, [this](bool cancelled) { Guarded([&] { ended(cancelled); }); });
 }
 
-RunController::~RunController() { m_engine->cancel(); }
+// The engine stops a run still going and waits for its workers (the program is ending), and
+// its last news reaches the rows while they still exist.
+RunController::~RunController() { delete m_engine; }
 
 TExecForm *RunController::progressDialog() const { return m_dialog; }
 
@@ -76,8 +78,9 @@ void RunController::showProgress()
     if (!m_dialog || !isRunning())
         return;
     m_dialog->exec();
-    // Back here with the run still going: the dialog was closed from its title bar.
-    emit progressHidden(isRunning());
+    // Back here with the run still going and the dialog kept: it was closed from its title
+    // bar. After Cancel the dialog is gone and the run only stopping.
+    emit progressHidden(isRunning() && m_dialog);
 }
 
 void RunController::start()

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <mpv/client.h>
 #include <mpv/render_gl.h>
-#include <stdexcept>
 
 namespace {
 // The wakeup callback may run on any of libmpv's threads: it only queues a call.
@@ -27,14 +26,23 @@ void FrameDue(void *view)
 }
 } // namespace
 
-TPreviewPlayer::TPreviewPlayer(const Options &options, QObject *parent)
-    : QObject(parent), m_waitMs(options.waitMs)
+TPreviewPlayer::TPreviewPlayer(int waitMs, QObject *parent) : QObject(parent), m_waitMs(waitMs) {}
+
+Result<std::unique_ptr<TPreviewPlayer>> TPreviewPlayer::create(const Options &options, QObject *parent)
+{
+    std::unique_ptr<TPreviewPlayer> player(new TPreviewPlayer(options.waitMs, parent));
+    if (Result<void> started = player->start(options); !started)
+        return started.failure();
+    return player;
+}
+
+Result<void> TPreviewPlayer::start(const Options &options)
 {
     // libmpv refuses to start unless numbers are read the C way.
     std::setlocale(LC_NUMERIC, "C");
     m_mpv = mpv_create();
     if (!m_mpv)
-        throw std::runtime_error("The preview player could not be started.");
+        return Failure{QStringLiteral("The preview player could not be started.")};
     const auto set = [this](const char *name, const QString &value) {
         return mpv_set_option_string(m_mpv, name, value.toUtf8().constData());
     };
@@ -61,7 +69,7 @@ TPreviewPlayer::TPreviewPlayer(const Options &options, QObject *parent)
         const QString reason = QString::fromUtf8(mpv_error_string(rc));
         mpv_terminate_destroy(m_mpv);
         m_mpv = nullptr;
-        throw std::runtime_error(("The preview player could not be started: " + reason).toStdString());
+        return Failure{QStringLiteral("The preview player could not be started: ") + reason};
     }
     mpv_request_log_messages(m_mpv, "error");
     // Position and end of data are followed as they change, so that reading them never
@@ -69,6 +77,7 @@ TPreviewPlayer::TPreviewPlayer(const Options &options, QObject *parent)
     mpv_observe_property(m_mpv, 0, "eof-reached", MPV_FORMAT_FLAG);
     mpv_observe_property(m_mpv, 0, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_set_wakeup_callback(m_mpv, Wakeup, this);
+    return {};
 }
 
 TPreviewPlayer::~TPreviewPlayer()
@@ -83,7 +92,7 @@ TPreviewPlayer::~TPreviewPlayer()
     mpv_terminate_destroy(m_mpv);
 }
 
-bool TPreviewPlayer::CreateRenderer(GlProcAddress getProcAddress, void *context, QObject *view)
+Result<void> TPreviewPlayer::CreateRenderer(GlProcAddress getProcAddress, void *context, QObject *view)
 {
     FreeRenderer();
     mpv_opengl_init_params gl{getProcAddress, context};
@@ -95,12 +104,11 @@ bool TPreviewPlayer::CreateRenderer(GlProcAddress getProcAddress, void *context,
     const int rc = mpv_render_context_create(&m_render, m_mpv, params);
     if (rc < 0) {
         m_render = nullptr;
-        m_error = QCoreApplication::translate("Media", "The preview cannot draw with this display's OpenGL: %1")
-                      .arg(QString::fromUtf8(mpv_error_string(rc)));
-        return false;
+        return Failure{QCoreApplication::translate("Media", "The preview cannot draw with this display's OpenGL: %1")
+                           .arg(QString::fromUtf8(mpv_error_string(rc)))};
     }
     mpv_render_context_set_update_callback(m_render, FrameDue, view);
-    return true;
+    return {};
 }
 
 void TPreviewPlayer::Render(int framebuffer, int width, int height)
@@ -296,7 +304,7 @@ void TPreviewPlayer::FailPlayback(const QString &reason)
         Qt::QueuedConnection);
 }
 
-bool TPreviewPlayer::Open(const QString &path)
+Result<void> TPreviewPlayer::Open(const QString &path)
 {
     Drain();
     ++m_serial;
@@ -325,12 +333,14 @@ bool TPreviewPlayer::Open(const QString &path)
     if (rc < 0) {
         m_load = Load::Failed;
         m_error = QCoreApplication::translate("Media", "Cannot open file '%1': %2").arg(path, QString::fromUtf8(mpv_error_string(rc)));
-        return false;
+        return Failure{m_error};
     }
     m_waiting = true;
     WaitFor([this] { return m_load != Load::Loading; });
     m_waiting = false;
-    return m_load != Load::Failed;
+    if (m_load == Load::Failed)
+        return Failure{m_error};
+    return {};
 }
 
 qint64 TPreviewPlayer::Length()

@@ -6,8 +6,12 @@
 // for a bounded time only (none at all with waitMs 0), so a call never holds the caller;
 // a file that takes longer to load is announced later by Loaded or LoadFailed, and a seek
 // still under way reads as its target position.
+#include "core/result.h"
+
 #include <QObject>
 #include <QString>
+
+#include <memory>
 
 struct mpv_handle;
 struct mpv_event;
@@ -28,15 +32,14 @@ public:
         int waitMs = 500;   // longest wait of Open and Seek; 0: return at once
     };
 
-    // Raises std::runtime_error when libmpv cannot be set up.
-    explicit TPreviewPlayer(const Options &options, QObject *parent = nullptr);
+    // A player on libmpv set up with options, or why libmpv cannot be set up.
+    static Result<std::unique_ptr<TPreviewPlayer>> create(const Options &options, QObject *parent = nullptr);
     ~TPreviewPlayer() override;
 
-    // Loads the file paused at its start. false when it cannot be played, with the reason
-    // in ErrorText(); true when it is loaded or still loading (IsLoaded tells which).
-    bool Open(const QString &path);
+    // Loads the file paused at its start. A failure when it cannot be played; done when it
+    // is loaded or still loading (IsLoaded tells which).
+    Result<void> Open(const QString &path);
     bool IsLoaded() const { return m_load == Load::Loaded; }
-    QString ErrorText() const { return m_error; }
 
     qint64 Length();   // milliseconds; 0 while nothing is loaded
     qint64 Position(); // milliseconds
@@ -55,10 +58,9 @@ public:
     // Drawing with vo=libmpv through libmpv's OpenGL render API. Each of these runs on the
     // thread of the caller's GL context, with that context current. getProcAddress
     // resolves GL function names; when a frame is due, view's update() is queued.
-    // CreateRenderer returns false, with the reason in ErrorText(), when libmpv cannot
-    // draw with that GL.
+    // CreateRenderer fails when libmpv cannot draw with that GL.
     using GlProcAddress = void *(*)(void *context, const char *name);
-    bool CreateRenderer(GlProcAddress getProcAddress, void *context, QObject *view);
+    Result<void> CreateRenderer(GlProcAddress getProcAddress, void *context, QObject *view);
     bool HasRenderer() const { return m_render != nullptr; }
     void Render(int framebuffer, int width, int height); // the newest frame, upright as Qt shows a framebuffer
     void ReportSwap();
@@ -78,6 +80,8 @@ signals:
     void Closing();
 
 private:
+    TPreviewPlayer(int waitMs, QObject *parent);
+    Result<void> start(const Options &options);
     enum class Load { None, Loading, Loaded, Failed };
     void SetPause(bool on);
     void HandleEvent(const mpv_event &event);

@@ -48,19 +48,19 @@ TExecForm::TExecForm(QWidget *owner, TRunEngine *engine, int fileSlots) : QDialo
     ui->setupUi(this);
     lbFile = ui->lbFile;
     lbTotal = ui->lbTotal;
-    Gauge1 = ui->Gauge1;
-    Gauge2 = ui->Gauge2;
-    StyleGauge(ui->Gauge1);
-    StyleGauge(ui->Gauge2);
+    GaugeFile1 = ui->GaugeFile1;
+    GaugeTotal = ui->GaugeTotal;
+    StyleGauge(ui->GaugeFile1);
+    StyleGauge(ui->GaugeTotal);
     m_lines << ui->lbFile;
-    m_gauges << ui->Gauge1;
+    m_gauges << ui->GaugeFile1;
     m_slotJob << -1;
     while (m_lines.size() < fileSlots)
         AddFileSlot();
     // Opens at its first width, wider where the texts of the language need it, and grows.
     resize(sizeHint().expandedTo(QSize(421, 0)).expandedTo(minimumSizeHint()));
-    Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Clock.setInterval(1000);
+    connect(&Clock, &QTimer::timeout, this, [this] { ClockTick(); });
     connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCancelClick(); }); });
     // Every way of closing (Cancel, the end of the run) passes here, and the dialog goes
     // once closed. Not deleted on close by Qt: exec() would then delete it when the title
@@ -125,10 +125,10 @@ void TExecForm::keyPressEvent(QKeyEvent *event)
 
 void TExecForm::FormShow()
 {
-    ui->Gauge2->setMaximum(m_engine ? m_engine->jobCount() * 100 : 0);
-    SetGauge(ui->Gauge1, 0);
-    SetGauge(ui->Gauge2, m_total);
-    Timer1.start();
+    ui->GaugeTotal->setMaximum(m_engine ? m_engine->jobCount() * 100 : 0);
+    SetGauge(ui->GaugeFile1, 0);
+    SetGauge(ui->GaugeTotal, m_total);
+    Clock.start();
     if (!m_engine || !m_engine->isRunning())
         close(); // no run goes on: nothing to show
 }
@@ -176,12 +176,12 @@ void TExecForm::ShowTotal()
     for (const int percent : std::as_const(m_percent))
         total += percent;
     m_total = std::max(m_total, total);
-    SetGauge(ui->Gauge2, m_total);
-    const int high = ui->Gauge2->maximum();
+    SetGauge(ui->GaugeTotal, m_total);
+    const int high = ui->GaugeTotal->maximum();
     emit totalPercent(high > 0 ? int(std::min<qint64>(m_total, high) * 100 / high) : 0);
 }
 
-void TExecForm::StopClock() { Timer1.stop(); }
+void TExecForm::StopClock() { Clock.stop(); }
 
 void TExecForm::closeEvent(QCloseEvent *event)
 {
@@ -202,22 +202,22 @@ void TExecForm::closeEvent(QCloseEvent *event)
 void TExecForm::BtnCancelClick()
 {
     // The engine stops every running job and removes what they had written; the rows
-    // read "Stop".
+    // read "Stop" once they have. The dialog goes at once.
     if (m_engine)
         m_engine->cancel();
-    close();
+    reject();
 }
 
-void TExecForm::Timer1Timer()
+void TExecForm::ClockTick()
 {
     // Counted here rather than parsed back from the box, which holds two hour digits only.
     ++m_seconds;
-    ui->Edit1->setText(SecondsToTime(m_seconds));
+    ui->EditElapsed->setText(SecondsToTime(m_seconds));
     const qint64 left = m_engine ? m_engine->secondsLeft() : -1;
     ui->EditLeft->setText(left < 0 ? QStringLiteral("--:--:--") : SecondsToTime(left));
 }
 
 void TExecForm::FormClose()
 {
-    Timer1.stop();
+    Clock.stop();
 }

@@ -32,17 +32,17 @@ public:
     // The controls the run writes (from ui, for code outside this unit).
     TElidedLabel *lbFile;
     QLabel *lbTotal;
-    QProgressBar *Gauge1, *Gauge2;
-    QTimer Timer1; // elapsed time, one tick a second while the run lasts
+    QProgressBar *GaugeFile1, *GaugeTotal;
+    QTimer Clock; // elapsed time, one tick a second while the run lasts
 
     void FormShow();
     void BtnCancelClick();
-    void Timer1Timer();
+    void ClockTick();
     void FormClose();
 
     // Sets a gauge, clamping the value to its range (QProgressBar would ignore it).
     static void SetGauge(QProgressBar *gauge, qint64 value);
-    // The file lines and gauges, one per job that may run at once (lbFile and Gauge1 first).
+    // The file lines and gauges, one per job that may run at once (lbFile and GaugeFile1 first).
     QList<TElidedLabel *> FileLines() const { return m_lines; }
     QList<QProgressBar *> FileGauges() const { return m_gauges; }
     // The run has ended: the elapsed time stands still from here on.

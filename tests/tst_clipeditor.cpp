@@ -64,7 +64,7 @@ private:
     void Queue(const QStringList &files, int row = 0)
     {
         m_desktop->fileAnswers << files;
-        m_main->TBXItemAddClick();
+        m_main->AddClick();
         SelectRows(*m_main, {row});
         QCOMPARE(m_main->CurrentJob, row);
     }
@@ -132,7 +132,7 @@ private slots:
             TEditForm *editor = m_main->EditForm;
             QVERIFY(editor && editor->isVisible());
             // Checked after the editor is closed, so that a failure cannot leave it open.
-            (void)QTest::qWaitFor([&] { return editor->MP2 && editor->MP2->Position() > 300; }, 10000);
+            (void)QTest::qWaitFor([&] { return editor->Player && editor->Player->Position() > 300; }, 10000);
             caption = editor->windowTitle();
             duration = Job().Duration;
             endTime = Job().EndTime;
@@ -140,14 +140,14 @@ private slots:
             edEnd = C<QLineEdit>(editor, "EdEnd")->text();
             selStart = editor->SelStart;
             selEnd = editor->SelEnd;
-            playing = editor->MP2->Mode() == TPlayerMode::Playing;
-            position = editor->MP2->Position();
-            timer = editor->Timer1.isActive();
+            playing = editor->Player->Mode() == TPlayerMode::Playing;
+            position = editor->Player->Position();
+            timer = editor->PlayTimer.isActive();
             playEnabled = C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled();
             pauseEnabled = C<QToolButton>(editor, "SpeedBtnPause")->isEnabled() && C<QToolButton>(editor, "SpeedBtnStop")->isEnabled();
             C<QPushButton>(editor, "BtnCancel")->click();
         });
-        m_main->TBXItemEditClick();
+        m_main->EditClipClick();
         QCOMPARE(caption, m_clip);
         QCOMPARE(duration, expected);
         QCOMPARE(endTime, QStringLiteral("00:00:08"));
@@ -174,27 +174,27 @@ private slots:
         Queue({m_clip});
         TEditForm *editor = Show();
         QTRY_COMPARE(Job().Duration, 8);
-        TPreviewPlayer *player = editor->MP2;
+        TPreviewPlayer *player = editor->Player;
 
         // Once a second the elapsed time and the thumb follow the position.
         QTRY_VERIFY_WITH_TIMEOUT(player->Position() >= 1200, 10000);
-        editor->Timer1Timer();
+        editor->PlayTimerTick();
         const int elapsed = TimeToSeconds(editor->ElapsedTime);
         QVERIFY(elapsed >= 1);
-        QCOMPARE(C<QSlider>(editor, "TrackBar1")->value(), elapsed * 100 / 8);
+        QCOMPARE(C<QSlider>(editor, "positionBar")->value(), elapsed * 100 / 8);
 
         C<QToolButton>(editor, "SpeedBtnPause")->click();
         QCOMPARE(player->Mode(), TPlayerMode::Paused);
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
-        QVERIFY(!editor->Timer1.isActive());
+        QVERIFY(!editor->PlayTimer.isActive());
         QCOMPARE(editor->ElapsedTime, SecondsToTime(player->Position() / 1000));
 
         // A release while paused does not seek; Play resumes where the thumb stands.
         const qint64 pausedAt = player->Position();
-        C<QSlider>(editor, "TrackBar1")->setValue(50);
-        QTest::mouseRelease(C<QSlider>(editor, "TrackBar1"), Qt::LeftButton);
+        C<QSlider>(editor, "positionBar")->setValue(50);
+        QTest::mouseRelease(C<QSlider>(editor, "positionBar"), Qt::LeftButton);
         QCOMPARE(player->Position(), pausedAt);
         C<QToolButton>(editor, "SpeedBtnPlay")->click();
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
@@ -203,8 +203,8 @@ private slots:
                  qPrintable(QString::number(player->Position())));
 
         // Released at 25 while playing: total seconds x 25 x 10 ms.
-        C<QSlider>(editor, "TrackBar1")->setValue(25);
-        QTest::mouseRelease(C<QSlider>(editor, "TrackBar1"), Qt::LeftButton);
+        C<QSlider>(editor, "positionBar")->setValue(25);
+        QTest::mouseRelease(C<QSlider>(editor, "positionBar"), Qt::LeftButton);
         QCOMPARE(editor->ElapsedTime, SecondsToTime(8 * 25 / 100));
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY2(player->Position() >= 1900 && player->Position() < 2500,
@@ -221,12 +221,12 @@ private slots:
 
         // Set start and end take the thumb and the elapsed time; the job is not touched.
         QTest::mouseClick(picture, Qt::LeftButton);
-        C<QSlider>(editor, "TrackBar1")->setValue(12);
+        C<QSlider>(editor, "positionBar")->setValue(12);
         editor->SetPlayTime(QStringLiteral("00:00:01"), editor->TotalTime);
-        C<QToolButton>(editor, "SpeedButton1")->click();
-        C<QSlider>(editor, "TrackBar1")->setValue(75);
+        C<QToolButton>(editor, "setStartButton")->click();
+        C<QSlider>(editor, "positionBar")->setValue(75);
         editor->SetPlayTime(QStringLiteral("00:00:06"), editor->TotalTime);
-        C<QToolButton>(editor, "SpeedButton2")->click();
+        C<QToolButton>(editor, "setEndButton")->click();
         QCOMPARE(editor->SelStart, 12);
         QCOMPARE(editor->SelEnd, 75);
         QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:01"));
@@ -237,11 +237,11 @@ private slots:
         C<QToolButton>(editor, "SpeedBtnStop")->click();
         QCOMPARE(player->Mode(), TPlayerMode::Stopped);
         QCOMPARE(editor->ElapsedTime, QStringLiteral("00:00:00"));
-        QCOMPARE(C<QSlider>(editor, "TrackBar1")->value(), 0);
+        QCOMPARE(C<QSlider>(editor, "positionBar")->value(), 0);
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
-        QVERIFY(!editor->Timer1.isActive());
+        QVERIFY(!editor->PlayTimer.isActive());
 
         // Play after Stop opens the source again: its length is measured anew, from 0.
         m_main->EditForm->Job().Duration = 999;
@@ -342,7 +342,7 @@ private slots:
         SetJobField(m_main->Queue, 0, &TJob::Duration, 8); // previewed before: the range is shown before the new measure
         SelectRows(*m_main, {0});
         TEditForm *editor = Show();
-        QTRY_VERIFY(editor->MP2 && editor->MP2->IsLoaded());
+        QTRY_VERIFY(editor->Player && editor->Player->IsLoaded());
         QCOMPARE(Job().Duration, 8);
         QCOMPARE(editor->SelStart, 2 * 100 / 8);
         QCOMPARE(editor->SelEnd, 5 * 100 / 8);
@@ -361,7 +361,7 @@ private slots:
         QVERIFY(!C<QLineEdit>(editor, "infoYear")->isEnabled() && !C<QLabel>(editor, "lbGenre")->isEnabled());
         QCOMPARE(C<QLineEdit>(editor, "infoYear")->text(), QStringLiteral("0"));
 
-        C<QToolButton>(editor, "SpeedButton3")->click();
+        C<QToolButton>(editor, "resetTimeButton")->click();
         QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
         QCOMPARE(Job().EndTime, QStringLiteral("00:00:08"));
         QCOMPARE(editor->SelStart, 0);
@@ -405,11 +405,11 @@ private slots:
         QTest::newRow("Cancel, Return") << "BtnCancel" << int(Qt::Key_Return) << "cancel" << false << false << "00:00:02";
         QTest::newRow("tag box, Space") << "CheckTag" << int(Qt::Key_Space) << "open" << false << true << "00:00:02";
         QTest::newRow("tag box, Return") << "CheckTag" << int(Qt::Key_Return) << "open" << false << true << "00:00:02";
-        QTest::newRow("Reset, Space") << "SpeedButton3" << int(Qt::Key_Space) << "open" << false << false << "00:00:00";
-        QTest::newRow("Reset, Return") << "SpeedButton3" << int(Qt::Key_Return) << "open" << false << false << "00:00:00";
+        QTest::newRow("Reset, Space") << "resetTimeButton" << int(Qt::Key_Space) << "open" << false << false << "00:00:00";
+        QTest::newRow("Reset, Return") << "resetTimeButton" << int(Qt::Key_Return) << "open" << false << false << "00:00:00";
         QTest::newRow("genre, Return") << "infoGenre" << int(Qt::Key_Return) << "ok" << false << false << "00:00:02";
-        QTest::newRow("picture, Space") << "Panel2" << int(Qt::Key_Space) << "open" << true << false << "00:00:02";
-        QTest::newRow("track bar, Space") << "TrackBar1" << int(Qt::Key_Space) << "open" << true << false << "00:00:02";
+        QTest::newRow("picture, Space") << "previewPanel" << int(Qt::Key_Space) << "open" << true << false << "00:00:02";
+        QTest::newRow("track bar, Space") << "positionBar" << int(Qt::Key_Space) << "open" << true << false << "00:00:02";
     }
     void keysWhereTheFocusIs()
     {
@@ -422,8 +422,8 @@ private slots:
         Queue({m_clip});
         TEditForm *editor = Show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
-        QCOMPARE(editor->focusWidget(), C<QWidget>(editor, "Panel2")); // the preview's keys work at once
-        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        QCOMPARE(editor->focusWidget(), C<QWidget>(editor, "previewPanel")); // the preview's keys work at once
+        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
         C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:02"));
         C<QCheckBox>(editor, "CheckTag")->setChecked(false);
         C<QComboBox>(editor, "infoGenre")->setEnabled(true);
@@ -451,14 +451,14 @@ private slots:
         Queue({m_short});
         TEditForm *editor = Show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
-        QTRY_VERIFY(editor->MP2 && editor->MP2->IsLoaded());
+        QTRY_VERIFY(editor->Player && editor->Player->IsLoaded());
         QCOMPARE(Job().Duration, 0);
         QCOMPARE(Job().EndTime, QStringLiteral("Max"));
         QCOMPARE(editor->TotalTime, QStringLiteral("00:00:00"));
         QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:00"));
-        C<QSlider>(editor, "TrackBar1")->setValue(37);
-        editor->Timer1Timer();
-        QCOMPARE(C<QSlider>(editor, "TrackBar1")->value(), 37);
+        C<QSlider>(editor, "positionBar")->setValue(37);
+        editor->PlayTimerTick();
+        QCOMPARE(C<QSlider>(editor, "positionBar")->value(), 37);
 
         QCheckBox *tag = C<QCheckBox>(editor, "CheckTag");
         tag->setFocus();
@@ -487,7 +487,7 @@ private slots:
         QVERIFY(editor->isVisible());
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
-        QVERIFY(!editor->Timer1.isActive());
+        QVERIFY(!editor->PlayTimer.isActive());
         QCOMPARE(editor->TotalTime, QStringLiteral("00:00:00"));
         QCOMPARE(Job().Duration, 0);
         QCOMPARE(Job().EndTime, QStringLiteral("Max"));
@@ -507,7 +507,7 @@ private slots:
         C<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(m_desktop->messages.last().text, QStringLiteral("Please input correct time format!"));
         QCOMPARE(Job().EndTime, QStringLiteral("Max"));
-        C<QToolButton>(editor, "SpeedButton3")->click();
+        C<QToolButton>(editor, "resetTimeButton")->click();
         QCOMPARE(Job().EndTime, QStringLiteral("00:00:00"));
         editor->close();
         QTRY_VERIFY(!m_main->EditForm);
@@ -578,9 +578,9 @@ private slots:
         QTRY_COMPARE(strip->received(), strip->columnCount());
         QVERIFY(!strip->noSound());
         QVERIFY(qAbs(strip->length() - ProbeDuration(m_long) * 1000) < 100);
-        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
         const auto elapsed = [&] { return editor->ElapsedTime; };
-        QCOMPARE(QApplication::focusWidget(), C<QWidget>(editor, "Panel2"));
+        QCOMPARE(QApplication::focusWidget(), C<QWidget>(editor, "previewPanel"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
@@ -604,9 +604,9 @@ private slots:
 
         // Play goes on exactly where the keys left the paused preview.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
-        QVERIFY2(editor->MP2->Position() >= 21000 && editor->MP2->Position() < 22000,
-                 qPrintable(QString::number(editor->MP2->Position())));
+        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
+        QVERIFY2(editor->Player->Position() >= 21000 && editor->Player->Position() < 22000,
+                 qPrintable(QString::number(editor->Player->Position())));
 
         C<QCheckBox>(editor, "CheckTag")->click();
         QLineEdit *title = C<QLineEdit>(editor, "infoTitle");
@@ -622,22 +622,22 @@ private slots:
         QVERIFY(genre->currentText().startsWith(QLatin1Char('O')));
         QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:21"));
         QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:31"));
-        QCOMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        QCOMPARE(editor->Player->Mode(), TPlayerMode::Playing);
 
         // A click on the strip plays from that point; the keys then work on the strip.
         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 2, strip->height() / 2));
         QCOMPARE(QApplication::focusWidget(), strip);
         const int at = TimeToSeconds(elapsed());
         QVERIFY2(at > 205 * 2 / 5 && at < 205 * 3 / 5, qPrintable(elapsed()));
-        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
-        QVERIFY(qAbs(editor->MP2->Position() / 1000 - at) <= 1);
+        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
+        QVERIFY(qAbs(editor->Player->Position() / 1000 - at) <= 1);
 
         // While playing, a mark is the moment of the key, not that of the last timer tick.
-        editor->Timer1.stop();
-        QTRY_VERIFY(editor->MP2->Position() >= (at + 2) * 1000);
+        editor->PlayTimer.stop();
+        QTRY_VERIFY(editor->Player->Position() >= (at + 2) * 1000);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_O);
         const int end = TimeToSeconds(C<QLineEdit>(editor, "EdEnd")->text());
-        QVERIFY2(end >= at + 2 && end <= editor->MP2->Position() / 1000, qPrintable(QString::number(end)));
+        QVERIFY2(end >= at + 2 && end <= editor->Player->Position() / 1000, qPrintable(QString::number(end)));
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
@@ -648,8 +648,8 @@ private slots:
         Queue({m_clip});
         TEditForm *editor = Show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
-        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
-        TPreviewPlayer *player = editor->MP2;
+        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
+        TPreviewPlayer *player = editor->Player;
         auto *play = C<QToolButton>(editor, "SpeedBtnPlay");
         auto *stop = C<QToolButton>(editor, "SpeedBtnStop");
         const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
@@ -658,7 +658,7 @@ private slots:
         key(Qt::Key_End); // the end mark is 00:00:08, half a second before the end
         QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 5000);
         QVERIFY(!stop->isEnabled() && !C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
-        QVERIFY(!editor->Timer1.isActive());
+        QVERIFY(!editor->PlayTimer.isActive());
         C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:03"));
         key(Qt::Key_Space);
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
@@ -675,13 +675,13 @@ private slots:
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY2(near(4250), qPrintable(QString::number(player->Position())));
 
-        auto *bar = C<QSlider>(editor, "TrackBar1");
+        auto *bar = C<QSlider>(editor, "positionBar");
         bar->setFocus();
         const int before = bar->value();
         key(Qt::Key_PageUp);
         QVERIFY2(near(player->Length() * (before + bar->pageStep()) / 100), qPrintable(QString::number(player->Position())));
         const qint64 there = player->Position();
-        editor->Timer1Timer(); // the thumb follows the new place, not the old one
+        editor->PlayTimerTick(); // the thumb follows the new place, not the old one
         QCOMPARE(bar->value(), int(there / 1000 * 100 / 8));
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY(m_desktop->messages.isEmpty());
@@ -731,7 +731,7 @@ private slots:
             const QStringList found = unnamed(window);
             QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1String(", "))));
         }
-        QCOMPARE(C<QWidget>(editor, "TrackBar1")->accessibleName(), QStringLiteral("Position"));
+        QCOMPARE(C<QWidget>(editor, "positionBar")->accessibleName(), QStringLiteral("Position"));
     }
 
     // For the keyboard and the ear: Tab goes from the picture to the play buttons, then the
@@ -743,17 +743,17 @@ private slots:
         TEditForm *editor = Show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
         QStringList chain;
-        for (QWidget *w = C<QWidget>(editor, "Panel2"); chain.size() < 6; w = w->nextInFocusChain())
+        for (QWidget *w = C<QWidget>(editor, "previewPanel"); chain.size() < 6; w = w->nextInFocusChain())
             if (w->focusPolicy() & Qt::TabFocus)
                 chain << w->objectName();
-        QCOMPARE(chain, (QStringList{"Panel2", "SpeedBtnPlay", "SpeedBtnPause", "SpeedBtnStop", "TrackBar1", "SoundStrip"}));
+        QCOMPARE(chain, (QStringList{"previewPanel", "SpeedBtnPlay", "SpeedBtnPause", "SpeedBtnStop", "positionBar", "SoundStrip"}));
 
-        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-        for (const char *name : {"TrackBar1", "SoundStrip"}) {
+        for (const char *name : {"positionBar", "SoundStrip"}) {
             QAccessibleInterface *slider = QAccessible::queryAccessibleInterface(C<QWidget>(editor, name));
             QCOMPARE(slider->role(), QAccessible::Slider);
             QTRY_COMPARE(slider->text(QAccessible::Value), QStringLiteral("00:00:05"));
@@ -817,11 +817,11 @@ private slots:
         QCOMPARE(list->currentIndex(), 0);
         QCOMPARE(list->itemText(1), QString("2: English, FLAC stereo, Commentary"));
         QCOMPARE(C<QLabel>(editor, "lbSoundTrack")->buddy(), list);
-        QTRY_VERIFY(editor->MP2 && editor->MP2->IsLoaded());
-        QTRY_COMPARE(editor->MP2->SoundTrack(), 1);
+        QTRY_VERIFY(editor->Player && editor->Player->IsLoaded());
+        QTRY_COMPARE(editor->Player->SoundTrack(), 1);
         list->setCurrentIndex(1);
         emit list->activated(1);
-        QTRY_COMPARE(editor->MP2->SoundTrack(), 2);
+        QTRY_COMPARE(editor->Player->SoundTrack(), 2);
         C<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(m_main->Queue.Job(1).SoundTrack, 2);
         QVERIFY(Cell(*m_main, 1, ColSource, Qt::ToolTipRole).endsWith("Sound track: 2: English, FLAC stereo, Commentary"));
@@ -834,7 +834,7 @@ private slots:
         Queue({m_long});
         TEditForm *editor = Show();
         QVERIFY(editor->Waveform->IsRunning());
-        QVERIFY(editor->MP2 && !editor->MP2->IsLoaded());
+        QVERIFY(editor->Player && !editor->Player->IsLoaded());
         editor->close();
         QVERIFY(!editor->Waveform->IsRunning());
         QTRY_VERIFY(!m_main->EditForm);
@@ -858,12 +858,12 @@ private slots:
         QFETCH(bool, stopEnabled);
         Queue({m_clip});
         TEditForm *editor = Show();
-        QVERIFY(!editor->MP2->IsLoaded());
+        QVERIFY(!editor->Player->IsLoaded());
         C<QToolButton>(editor, qPrintable(button))->click();
         QTRY_COMPARE(Job().Duration, 8);
         QTest::qWait(300);
-        QVERIFY(editor->MP2->Mode() != TPlayerMode::Playing);
-        QVERIFY(editor->MP2->Position() < 100);
+        QVERIFY(editor->Player->Mode() != TPlayerMode::Playing);
+        QVERIFY(editor->Player->Position() < 100);
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QCOMPARE(C<QToolButton>(editor, "SpeedBtnStop")->isEnabled(), stopEnabled);
     }
@@ -876,7 +876,7 @@ private slots:
         QVERIFY(QFile::copy(MakeVideo(m_media.filePath("ten.mpg"), "mpg", 10), path));
         Queue({path});
         TEditForm *editor = Show();
-        QTRY_COMPARE(editor->MP2->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
         QCOMPARE(Job().Duration, 10);
         QVERIFY(QFile::resize(path, QFileInfo(path).size() / 4));
         QTRY_COMPARE_WITH_TIMEOUT(m_desktop->messages.size(), 1, 15000);
@@ -885,7 +885,7 @@ private slots:
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
-        QVERIFY(!editor->Timer1.isActive());
+        QVERIFY(!editor->PlayTimer.isActive());
         QCOMPARE(editor->TotalTime, QStringLiteral("00:00:00"));
         QCOMPARE(Job().Duration, 10);
         QCOMPARE(Job().EndTime, QStringLiteral("00:00:10"));

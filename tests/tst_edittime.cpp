@@ -134,14 +134,14 @@ private slots:
             QTest::keyClick(seconds, Qt::Key_Up);
         QCOMPARE(seconds->text(), QStringLiteral("60"));
         seconds->setText(QStringLiteral("75"));
-        C<QToolButton>(C<QWidget>(dialog, "UpDown4"), "down")->click();
+        C<QToolButton>(C<QWidget>(dialog, "UpDownStopSec"), "down")->click();
         QCOMPARE(seconds->text(), QStringLiteral("60"));
 
         QLineEdit *minutes = C(dialog, "EdStartMin");
         minutes->clear();
         QTest::keyClicks(minutes, QStringLiteral("9x"));
         QCOMPARE(minutes->text(), QStringLiteral("9x"));
-        const char *const arrowNames[] = {"UpDownStartHour", "UpDown1", "UpDown2", "UpDownStopHour", "UpDown3", "UpDown4"};
+        const char *const arrowNames[] = {"UpDownStartHour", "UpDownStartMin", "UpDownStartSec", "UpDownStopHour", "UpDownStopMin", "UpDownStopSec"};
         for (const char *name : arrowNames)
             QVERIFY(C<QWidget>(dialog, name));
     }

@@ -272,16 +272,19 @@ private slots:
         }
     }
 
-    // Cancel stops the running job and removes what it wrote; later jobs never start.
+    // Cancel stops the running job and removes what it wrote; later jobs never start. It
+    // returns at once: the job is reported stopped later, from the event loop.
     void cancelLeavesNothing()
     {
         QTemporaryDir out;
         TRunEngine engine;
         QList<int> started;
         QMap<int, TRunEngine::Outcome> finished;
+        bool reportedAtCancel = true;
         connect(&engine, &TRunEngine::jobStarted, this, [&](int index) {
             started << index;
             engine.cancel();
+            reportedAtCancel = !engine.isRunning() || !finished.isEmpty();
         });
         connect(&engine, &TRunEngine::jobFinished, this,
                 [&](int index, TRunEngine::Outcome outcome) { finished[index] = outcome; });
@@ -292,6 +295,7 @@ private slots:
         QCOMPARE(ended.size(), 1);
         QCOMPARE(ended[0][0].toBool(), true);
         QCOMPARE(started, QList<int>{0});
+        QVERIFY(!reportedAtCancel);
         QCOMPARE(finished.value(0, TRunEngine::Succeeded), TRunEngine::Stopped);
         QVERIFY(!finished.contains(1));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});

@@ -44,7 +44,7 @@ T *Child(QObject *window, const char *name)
     return child;
 }
 
-QString Shown(TTipForm &form) { return Child<QTextEdit>(&form, "RichEdit1")->toPlainText(); }
+QString Shown(TTipForm &form) { return Child<QTextEdit>(&form, "tipText")->toPlainText(); }
 
 // Runs code once the modal window `form` shows up (it is looked for every few milliseconds).
 // The dialogs a test opens by itself, each empty once freed.
@@ -198,7 +198,7 @@ void TstExtras::closeStoresKeysTitleBarDoesNot()
     QCOMPARE(Shown(*TipForm), QStringLiteral("Four"));
     WhenOpen(TipForm, [](TTipForm *form) {
         form->BtnNextClick();
-        Child<QCheckBox>(form, "CheckBox1")->setChecked(false);
+        Child<QCheckBox>(form, "showTipsCheck")->setChecked(false);
         form->close();
     });
     TipForm->exec();
@@ -207,10 +207,10 @@ void TstExtras::closeStoresKeysTitleBarDoesNot()
 
     // Close stores the tip on display and the box, and nothing else changes.
     TipForm = new TTipForm(nullptr);
-    QVERIFY(Child<QCheckBox>(TipForm, "CheckBox1")->isChecked());
+    QVERIFY(Child<QCheckBox>(TipForm, "showTipsCheck")->isChecked());
     WhenOpen(TipForm, [](TTipForm *form) {
         QTest::mouseClick(Child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
-        QTest::mouseClick(Child<QCheckBox>(form, "CheckBox1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QCheckBox>(form, "showTipsCheck"), Qt::LeftButton);
         QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
     });
     TipForm->exec();
@@ -222,12 +222,12 @@ void TstExtras::closeStoresKeysTitleBarDoesNot()
     // The next opening goes on after the tip stored and shows the box as stored.
     QPointer<TTipForm> again = new TTipForm(nullptr);
     QCOMPARE(Shown(*again), QStringLiteral("One"));
-    QVERIFY(!Child<QCheckBox>(again, "CheckBox1")->isChecked());
+    QVERIFY(!Child<QCheckBox>(again, "showTipsCheck")->isChecked());
 
     // Without a settings file, Close creates one with the two keys in their order.
     QFile::remove(folder.file("setup.ini"));
     again->show();
-    Child<QCheckBox>(again, "CheckBox1")->setChecked(true);
+    Child<QCheckBox>(again, "showTipsCheck")->setChecked(true);
     QTest::mouseClick(Child<QPushButton>(again, "BtnClose"), Qt::LeftButton);
     QCOMPARE(folder.read("setup.ini"), QByteArray("[tips]\ntipno=1\nshowtip=1\n"));
     QTRY_VERIFY(!again);
@@ -283,7 +283,7 @@ void TstExtras::noTips()
         QTest::mouseClick(Child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
         QTest::mouseClick(Child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
         afterNext = Shown(*form);
-        QTest::mouseClick(Child<QCheckBox>(form, "CheckBox1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QCheckBox>(form, "showTipsCheck"), Qt::LeftButton);
         QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
     });
     TipForm->exec();
@@ -302,15 +302,15 @@ void TstExtras::tipWindowLook()
     TTipForm form(nullptr);
     QCOMPARE(form.windowTitle(), QStringLiteral("Tip of the Day"));
     QCOMPARE(form.size(), QSize(350, 261));
-    QCOMPARE(Child<QLabel>(&form, "Label1")->text(), QStringLiteral("Did you know..."));
-    QCOMPARE(Child<QCheckBox>(&form, "CheckBox1")->text(), QStringLiteral("Show Tips on Startup"));
-    QVERIFY(!Child<QCheckBox>(&form, "CheckBox1")->isChecked()); // showtip other than 1
+    QCOMPARE(Child<QLabel>(&form, "headingLabel")->text(), QStringLiteral("Did you know..."));
+    QCOMPARE(Child<QCheckBox>(&form, "showTipsCheck")->text(), QStringLiteral("Show Tips on Startup"));
+    QVERIFY(!Child<QCheckBox>(&form, "showTipsCheck")->isChecked()); // showtip other than 1
     QCOMPARE(Child<QPushButton>(&form, "BtnNext")->text(), QStringLiteral("Next Tip"));
     QCOMPARE(Child<QPushButton>(&form, "BtnClose")->text(), QStringLiteral("Close"));
-    QVERIFY(Child<QTextEdit>(&form, "RichEdit1")->isReadOnly());
-    QVERIFY(!Child<QLabel>(&form, "Image1")->pixmap().isNull());
-    QVERIFY(Child<QWidget>(&form, "Panel1")->isAncestorOf(Child<QTextEdit>(&form, "RichEdit1")));
-    QVERIFY(Child<QWidget>(&form, "Bevel1")->isAncestorOf(Child<QWidget>(&form, "Panel1")));
+    QVERIFY(Child<QTextEdit>(&form, "tipText")->isReadOnly());
+    QVERIFY(!Child<QLabel>(&form, "bulb")->pixmap().isNull());
+    QVERIFY(Child<QWidget>(&form, "tipPanel")->isAncestorOf(Child<QTextEdit>(&form, "tipText")));
+    QVERIFY(Child<QWidget>(&form, "tipFrame")->isAncestorOf(Child<QWidget>(&form, "tipPanel")));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.focusWidget(), Child<QPushButton>(&form, "BtnNext"));
@@ -355,7 +355,7 @@ void TstExtras::mainWindowOpensTipAndAbout()
         for (QAction *action : {Child<QAction>(&main, "toolAbout"), Child<QAction>(&main, "helpAbout")}) {
             QString name;
             WhenOpen(main.AboutForm, [&](TAboutForm *form) {
-                name = Child<QLabel>(form, "Label1")->text();
+                name = Child<QLabel>(form, "nameLabel")->text();
                 owner = form->parentWidget();
                 QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
             });
@@ -424,20 +424,20 @@ void TstExtras::aboutBox()
     TAboutForm &box = *AboutForm;
     QCOMPARE(box.windowTitle(), QStringLiteral("About"));
     QCOMPARE(box.size(), QSize(363, 248));
-    QCOMPARE(Child<QLabel>(&box, "Label1")->text(), QStringLiteral("Clipvox v" CLIPVOX_VERSION));
-    QCOMPARE(Child<QLabel>(&box, "Label3")->text(), QStringLiteral("v" CLIPVOX_VERSION));
-    QCOMPARE(Child<QLabel>(&box, "Label6")->text(), QStringLiteral("Technology Support"));
-    QVERIFY(Child<QLabel>(&box, "Label10")->text().contains("GNU GPL, version 3 or later"));
-    QVERIFY(!Child<QLabel>(&box, "Image1")->pixmap().isNull());
+    QCOMPARE(Child<QLabel>(&box, "nameLabel")->text(), QStringLiteral("Clipvox v" CLIPVOX_VERSION));
+    QCOMPARE(Child<QLabel>(&box, "versionLabel")->text(), QStringLiteral("v" CLIPVOX_VERSION));
+    QCOMPARE(Child<QLabel>(&box, "supportCaption")->text(), QStringLiteral("Technology Support"));
+    QVERIFY(Child<QLabel>(&box, "copyrightLabel")->text().contains("GNU GPL, version 3 or later"));
+    QVERIFY(!Child<QLabel>(&box, "logo")->pixmap().isNull());
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     QCOMPARE(QApplication::focusWidget(), Child<QPushButton>(&box, "BtnClose"));
 
-    QLabel *homeLink = Child<QLabel>(&box, "Label5"), *supportLink = Child<QLabel>(&box, "Label7");
+    QLabel *homeLink = Child<QLabel>(&box, "homePageLink"), *supportLink = Child<QLabel>(&box, "supportLink");
     QCOMPARE(homeLink->isVisible(), !home.isEmpty());
-    QCOMPARE(Child<QLabel>(&box, "Label4")->isVisible(), !home.isEmpty());
+    QCOMPARE(Child<QLabel>(&box, "homePageCaption")->isVisible(), !home.isEmpty());
     QCOMPARE(supportLink->isVisible(), !support.isEmpty());
-    QCOMPARE(Child<QLabel>(&box, "Label6")->isVisible(), !support.isEmpty());
+    QCOMPARE(Child<QLabel>(&box, "supportCaption")->isVisible(), !support.isEmpty());
     QList<QUrl> expected;
     for (QLabel *link : {homeLink, supportLink}) {
         if (!link->isVisible())
@@ -503,7 +503,7 @@ void TstExtras::shippedTipsAndGuide()
     SetProgramFolder(QString());
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
-    auto *text = Child<QTextEdit>(form, "RichEdit1");
+    auto *text = Child<QTextEdit>(form, "tipText");
     for (int i = 0; i < form->TipCount; ++i) {
         QVERIFY(tips.contains(text->toPlainText()));
         QVERIFY2(text->verticalScrollBar()->maximum() == 0, qPrintable(text->toPlainText()));

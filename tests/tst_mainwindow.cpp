@@ -876,7 +876,8 @@ void TestMainWindow::queueFileKeepsTheQueue()
     }
     TJobQueue queue;
     QueueStore store(queue, path);
-    const QString problem = store.Restore();
+    const Result<void> restored = store.Restore();
+    const QString problem = restored.reason();
     QStringList shown;
     for (int r = 0; r < queue.JobCount(); ++r)
         shown << queue.index(r, ColStatus).data(kStatusRole).toString();
@@ -889,7 +890,7 @@ void TestMainWindow::queueFileKeepsTheQueue()
         QVERIFY(!QFile::exists(path));
         return;
     }
-    QVERIFY(problem.isEmpty());
+    QVERIFY(restored);
     QVERIFY(queue.TagsEnabled());
     QCOMPARE(queue.Job(0).ExactStart, 1.5);
     QVERIFY(std::isinf(queue.Job(0).ExactEnd));
@@ -905,9 +906,9 @@ void TestMainWindow::queueFileKeepsTheQueue()
     queue.SetResult(0, {JobResult::Done, 100, {}, {}});
     queue.SetResult(1, {JobResult::Done, 100, {}, {}});
     QTRY_COMPARE(failed.size(), 1);
-    QString reason;
-    QVERIFY(!blocked.SaveNow(&reason));
-    QVERIFY(!reason.isEmpty());
+    const Result<void> saved = blocked.SaveNow();
+    QVERIFY(!saved);
+    QVERIFY(!saved.reason().isEmpty());
 }
 
 #include "tst_mainwindow.moc"

@@ -41,6 +41,14 @@ private:
         options.waitMs = waitMs;
         return options;
     }
+    // libmpv that cannot be set up ends the suite: no test could run.
+    static std::unique_ptr<TPreviewPlayer> Started(const TPreviewPlayer::Options &options)
+    {
+        Result<std::unique_ptr<TPreviewPlayer>> player = TPreviewPlayer::create(options);
+        if (!player)
+            qFatal("%s", qPrintable(player.reason()));
+        return std::move(*player);
+    }
 
 private slots:
     // Every kind of source the queue takes opens, with the length ffprobe reads.
@@ -55,8 +63,10 @@ private slots:
         QFETCH(QString, kind);
         const QString path = Video(kind);
         QVERIFY(!path.isEmpty());
-        TPreviewPlayer player(Headless(5000));
-        QVERIFY2(player.Open(path), qPrintable(player.ErrorText()));
+        const auto playerMade = Started(Headless(5000));
+        TPreviewPlayer &player = *playerMade;
+        const Result<void> opened = player.Open(path);
+        QVERIFY2(opened, qPrintable(opened.reason()));
         QVERIFY(player.IsLoaded());
         QVERIFY2(qAbs(player.Length() - ProbeDuration(path) * 1000) < 100, qPrintable(QString::number(player.Length())));
         QCOMPARE(player.Mode(), TPlayerMode::Stopped);
@@ -67,7 +77,8 @@ private slots:
     void transport()
     {
         const QString path = Video("avi", 2.4);
-        TPreviewPlayer player(Headless(5000));
+        const auto playerMade = Started(Headless(5000));
+        TPreviewPlayer &player = *playerMade;
         QSignalSpy failed(&player, &TPreviewPlayer::PlaybackFailed);
         QVERIFY(player.Open(path));
         player.Play();
@@ -96,7 +107,8 @@ private slots:
     {
         const QString path = m_dir.filePath("cut.mpg");
         QVERIFY(QFile::copy(Video("mpg", 10), path));
-        TPreviewPlayer player(Headless(5000));
+        const auto playerMade = Started(Headless(5000));
+        TPreviewPlayer &player = *playerMade;
         QSignalSpy failed(&player, &TPreviewPlayer::PlaybackFailed);
         QVERIFY(player.Open(path));
         player.Play();
@@ -137,11 +149,12 @@ private slots:
         FrameTarget target;
         TPreviewPlayer::Options options = Headless(5000);
         options.vo = QStringLiteral("libmpv");
-        auto player = std::make_unique<TPreviewPlayer>(options);
+        auto player = Started(options);
         const auto proc = [](void *, const char *name) -> void * {
             return reinterpret_cast<void *>(QOpenGLContext::currentContext()->getProcAddress(name));
         };
-        QVERIFY2(player->CreateRenderer(proc, nullptr, &target), qPrintable(player->ErrorText()));
+        const Result<void> made = player->CreateRenderer(proc, nullptr, &target);
+        QVERIFY2(made, qPrintable(made.reason()));
         int freed = 0;
         connect(player.get(), &TPreviewPlayer::Closing, this, [&, going = player.get()] {
             gl.makeCurrent(&surface);
@@ -177,17 +190,21 @@ private slots:
         const QString missing = m_dir.filePath("missing.avi");
         const QString good = Video("mpg");
 
-        TPreviewPlayer player(Headless(5000));
-        QVERIFY(!player.Open(junk));
-        QVERIFY2(player.ErrorText().contains("unrecognized file format"), qPrintable(player.ErrorText()));
+        const auto playerMade = Started(Headless(5000));
+        TPreviewPlayer &player = *playerMade;
+        Result<void> opened = player.Open(junk);
+        QVERIFY(!opened);
+        QVERIFY2(opened.reason().contains("unrecognized file format"), qPrintable(opened.reason()));
         QCOMPARE(player.Mode(), TPlayerMode::NotReady);
-        QVERIFY(!player.Open(missing));
-        QVERIFY2(player.ErrorText().contains("Cannot open file") && player.ErrorText().contains(missing),
-                 qPrintable(player.ErrorText()));
+        opened = player.Open(missing);
+        QVERIFY(!opened);
+        QVERIFY2(opened.reason().contains("Cannot open file") && opened.reason().contains(missing),
+                 qPrintable(opened.reason()));
         QVERIFY(player.Open(good));
         QVERIFY(player.IsLoaded());
 
-        TPreviewPlayer late(Headless(0));
+        const auto lateMade = Started(Headless(0));
+        TPreviewPlayer &late = *lateMade;
         QSignalSpy loaded(&late, &TPreviewPlayer::Loaded);
         QSignalSpy failed(&late, &TPreviewPlayer::LoadFailed);
         QVERIFY(late.Open(missing));

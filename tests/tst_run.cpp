@@ -45,13 +45,13 @@ Seen Look(const RunHarness &h)
     s.dialog = ExecDialog()->isVisible();
     s.file = ExecDialog()->lbFile->text();
     s.total = ExecDialog()->lbTotal->text();
-    s.elapsed = ExecDialog()->findChild<QLineEdit *>("Edit1")->text();
-    s.gauge1 = ExecDialog()->Gauge1->value();
-    s.gauge2 = ExecDialog()->Gauge2->value();
-    s.gauge2Max = ExecDialog()->Gauge2->maximum();
-    s.gauge1Text = ExecDialog()->Gauge1->text();
-    s.gauge2Text = ExecDialog()->Gauge2->text();
-    s.clock = ExecDialog()->Timer1.isActive();
+    s.elapsed = ExecDialog()->findChild<QLineEdit *>("EditElapsed")->text();
+    s.gauge1 = ExecDialog()->GaugeFile1->value();
+    s.gauge2 = ExecDialog()->GaugeTotal->value();
+    s.gauge2Max = ExecDialog()->GaugeTotal->maximum();
+    s.gauge1Text = ExecDialog()->GaugeFile1->text();
+    s.gauge2Text = ExecDialog()->GaugeTotal->text();
+    s.clock = ExecDialog()->Clock.isActive();
     s.fileLines = int(ExecDialog()->FileLines().size());
     return s;
 }
@@ -203,7 +203,7 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
 {
     RunHarness h;
     auto *dialog = new TExecForm(h.window.get(), h.window->RunEngine); // never shown: no run starts
-    QProgressBar *g = dialog->Gauge2;
+    QProgressBar *g = dialog->GaugeTotal;
     const auto show = [g](int min, int max, qint64 value) {
         g->setRange(min, max);
         TExecForm::SetGauge(g, value);
@@ -219,10 +219,10 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
     QCOMPARE(show(5, 5, 10), std::make_pair(5, QString("0%")));          // empty range
 
     // The elapsed time counts whole seconds from 00:00:00.
-    auto *elapsed = dialog->findChild<QLineEdit *>("Edit1");
+    auto *elapsed = dialog->findChild<QLineEdit *>("EditElapsed");
     QCOMPARE(elapsed->text(), QString("00:00:00"));
     for (int i = 0; i < 75; ++i)
-        dialog->Timer1Timer();
+        dialog->ClockTick();
     QCOMPARE(elapsed->text(), QString("00:01:15"));
     QCOMPARE(dialog->findChild<QLineEdit *>("EditLeft")->text(), QString("--:--:--")); // no run, no estimate
     QCOMPARE(dialog->windowTitle(), QString("Converting"));
@@ -240,8 +240,8 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
     QApplication::setPalette(dark);
     auto *night = new TExecForm(h.window.get(), h.window->RunEngine);
     QApplication::setPalette(light);
-    QVERIFY(night->Gauge1->palette().color(QPalette::Text).lightness() > 128);
-    QCOMPARE(night->Gauge2->palette().color(QPalette::Base), QColor(30, 30, 30));
+    QVERIFY(night->GaugeFile1->palette().color(QPalette::Text).lightness() > 128);
+    QCOMPARE(night->GaugeTotal->palette().color(QPalette::Base), QColor(30, 30, 30));
     delete night;
 }
 
@@ -304,8 +304,9 @@ void TestRun::cancelInVideoStepThenConvertAgain()
     h.window->ui->toolConvert->trigger();
 
     QVERIFY(cancelled);
-    QVERIFY(!copying); // still in the video step
     QVERIFY(!ExecDialog());
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 60000); // stopped once its job has ended
+    QVERIFY(!copying); // still in the video step
     QCOMPARE(h.statuses(), (QStringList{"100%", "Stop", "Waiting"}));
     QVERIFY(h.desktop.messages.isEmpty());
     QVERIFY(!h.window->RunActive());
@@ -353,14 +354,15 @@ void TestRun::cancelInEncodingStep()
     QStringList filesAtCancel;
     After(h, &TRunEngine::fileProgress, [&](int, int percent) {
         if (percentAtCancel < 0 && ExecDialog() && percent >= 5) {
-            percentAtCancel = ExecDialog()->Gauge1->value();
+            percentAtCancel = ExecDialog()->GaugeFile1->value();
             filesAtCancel = Hidden(h);
             ClickCancel();
             QVERIFY(!ExecDialog()); // closed at once
-            QVERIFY(!h.window->RunActive());
+            QVERIFY(h.window->RunActive()); // Cancel did not wait for the job to end
         }
     });
     h.window->ui->toolConvert->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 60000);
 
     QVERIFY(percentAtCancel >= 5 && percentAtCancel < 100);
     QCOMPARE(filesAtCancel.size(), 1); // the output being written, and no temporary file
@@ -460,7 +462,7 @@ void TestRun::clipEndsReachTheTrueEnd()
 void TestRun::emptyListOpensNothing()
 {
     RunHarness h;
-    h.window->TBXItemConvertClick();
+    h.window->ConvertClick();
     QVERIFY(!ExecDialog());
     QVERIFY(h.window->findChildren<TExecForm *>().isEmpty());
     QVERIFY(h.desktop.messages.isEmpty());
@@ -500,7 +502,7 @@ void TestRun::closedDialogRunGoesOnAlone()
     QTRY_VERIFY_WITH_TIMEOUT(QRegularExpression("^\\d+% - Clipvox$").match(h.window->windowTitle()).hasMatch(), 60000);
     for (QAction *a : {h.window->ui->queueRemove, h.window->ui->toolRemove, h.window->ui->actionRemoveAll})
         a->trigger();
-    h.window->ListView1DblClick(); // would open the clip editor
+    h.window->QueueDoubleClick(); // would open the clip editor
     for (const QDialog *d : h.window->findChildren<QDialog *>())
         QVERIFY(!d->isVisible());
     QMimeData dropped; // nor does a drop from a file manager get in
@@ -514,7 +516,7 @@ void TestRun::closedDialogRunGoesOnAlone()
     // still goes on.
     bool reopened = false;
     QTimer::singleShot(0, [&] {
-        reopened = ExecDialog() && ExecDialog()->isVisible() && ExecDialog()->Timer1.isActive() &&
+        reopened = ExecDialog() && ExecDialog()->isVisible() && ExecDialog()->Clock.isActive() &&
                    ExecDialog()->findChild<QPushButton *>("BtnCancel")->isVisible();
         ExecDialog()->close();
     });
@@ -657,7 +659,7 @@ void TestRun::twoJobsAtOnce()
     After(h, &TRunEngine::fileProgress, [&] {
         if (!ExecDialog())
             return;
-        totals << ExecDialog()->Gauge2->value();
+        totals << ExecDialog()->GaugeTotal->value();
         if (h.statuses().count("Converting...") == 2) {
             int parts = 0;
             for (const QProgressBar *gauge : ExecDialog()->FileGauges())
@@ -667,9 +669,9 @@ void TestRun::twoJobsAtOnce()
     });
     After(h, &TRunEngine::jobFinished, [&] {
         if (ExecDialog())
-            totals << ExecDialog()->Gauge2->value();
+            totals << ExecDialog()->GaugeTotal->value();
     });
-    h.desktop.onMessage = [&](const ShownMessage &) { totals << ExecDialog()->Gauge2->value(); };
+    h.desktop.onMessage = [&](const ShownMessage &) { totals << ExecDialog()->GaugeTotal->value(); };
     h.window->ui->toolConvert->trigger();
 
     QCOMPARE(most, 2);
@@ -712,10 +714,11 @@ void TestRun::cancelWithTwoRunning()
         if (!cancelled && copying.size() == 2) {
             cancelled = true;
             ClickCancel();
-            QVERIFY(!h.window->RunActive()); // stopped by the time Cancel returns
+            QVERIFY(h.window->RunActive()); // stopped once both jobs have ended
         }
     });
     h.window->ui->toolConvert->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 60000);
 
     QVERIFY(cancelled);
     QCOMPARE(h.statuses(), (QStringList{"Stop", "Stop", "Waiting"}));

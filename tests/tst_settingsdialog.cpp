@@ -537,7 +537,7 @@ void TestSettingsDialog::cancelAndCloseBoxChangeNothing()
             else
                 Child<QPushButton>(Form(), "BtnCancel")->click();
         });
-        s.main->TBXItemSettingsClick();
+        s.main->SettingsClick();
         QVERIFY(ran);
         QVERIFY(!Form());
         QCOMPARE(Fields(s.main->OutputSettings()), before);
@@ -574,7 +574,7 @@ void TestSettingsDialog::opensOnTheMainWindowsFormat()
         shown = pages->tabText(pages->currentIndex());
         Child<QPushButton>(Form(), "BtnCancel")->click();
     });
-    s.main->TBXItemSettingsClick();
+    s.main->SettingsClick();
     QCOMPARE(shown, caption);
 }
 
@@ -829,7 +829,7 @@ void TestSettingsDialog::readOnlyFieldsReadAtTextContrast()
     job.StartTime = "00:00:00";
     job.EndTime = "00:00:30";
     TEditForm editor(s.main.get(), job);
-    const QList<QLineEdit *> fields{Child<QLineEdit>(settings, "EdOutputDir"), Child<QLineEdit>(&progress, "Edit1"),
+    const QList<QLineEdit *> fields{Child<QLineEdit>(settings, "EdOutputDir"), Child<QLineEdit>(&progress, "EditElapsed"),
                                     Child<QLineEdit>(&progress, "EditLeft"), Child<QLineEdit>(&editor, "EdStart"),
                                     Child<QLineEdit>(&editor, "EdEnd")};
     for (QLineEdit *field : fields) {
