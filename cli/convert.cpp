@@ -204,17 +204,16 @@ public:
             TRunJob job;
             job.SourceFile = item.source;
             job.OutputFile = item.output;
-            job.StartTime = m_start;
-            job.EndTime = m_end;
+            job.clipStart = m_start;
+            job.clipEnd = m_end;
             job.TagComment = QStringLiteral("Clipvox");
             job.SoundTrack = m_track;
             if (item.chapter.ChapterNumber > 0) {
                 job.ChapterNumber = item.chapter.ChapterNumber;
                 job.ChapterTitle = item.chapter.ChapterTitle;
-                job.ExactStart = item.chapter.ExactStart;
-                job.ExactEnd = item.chapter.ExactEnd;
-                job.StartTime = item.chapter.StartTime;
-                job.EndTime = item.chapter.EndTime;
+                job.clipStart = item.chapter.clipStart;
+                job.clipEnd = item.chapter.clipEnd;
+                job.exactClip = item.chapter.exactClip;
                 job.TagTitle = item.chapter.TagTitle;
                 job.TagTrack = item.chapter.TagTrack;
                 job.TagsEnabled = true;
@@ -289,7 +288,7 @@ public:
         return kAllConverted;
     }
 
-    QString m_start = QStringLiteral("00:00:00"), m_end = QStringLiteral("Max");
+    double m_start = 0, m_end = TJob::ToEnd; // the clip of every file, in seconds
     int m_track = 0; // 0: each source's default
 
 private:
@@ -482,13 +481,17 @@ int RunCommandLine(int argc, char **argv)
     }
 
     const QString startTime = parser.value(start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(start);
-    QString endTime = parser.value(end).isEmpty() ? QStringLiteral("Max") : parser.value(end);
-    if (!ParseTime(startTime, TimeRule::Strict))
+    const QString endTime = parser.value(end).isEmpty() ? QStringLiteral("Max") : parser.value(end);
+    const std::optional<int> startSeconds = ParseTime(startTime, TimeRule::Strict);
+    if (!startSeconds)
         return UsageError(QCoreApplication::translate("CommandLine", "--start needs a time hh:mm:ss, not \"%1\"").arg(startTime));
-    if (endTime.compare(QLatin1String("max"), Qt::CaseInsensitive) == 0)
-        endTime = QStringLiteral("Max");
-    else if (!ParseTime(endTime, TimeRule::Strict))
-        return UsageError(QCoreApplication::translate("CommandLine", "--end needs a time hh:mm:ss or max, not \"%1\"").arg(endTime));
+    double endSeconds = TJob::ToEnd;
+    if (endTime.compare(QLatin1String("max"), Qt::CaseInsensitive) != 0) {
+        const std::optional<int> seconds = ParseTime(endTime, TimeRule::Strict);
+        if (!seconds)
+            return UsageError(QCoreApplication::translate("CommandLine", "--end needs a time hh:mm:ss or max, not \"%1\"").arg(endTime));
+        endSeconds = *seconds;
+    }
 
     int parallel = settings.Jobs;
     if (parser.isSet(jobs)) {
@@ -621,8 +624,8 @@ int RunCommandLine(int argc, char **argv)
 
     TVideoEdit::Initialize();
     Batch batch(std::move(items), settings, parallel);
-    batch.m_start = startTime;
-    batch.m_end = endTime;
+    batch.m_start = *startSeconds;
+    batch.m_end = endSeconds;
     batch.m_track = soundTrack;
     return batch.run();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/jobqueue.h"
 
+#include "clip/cliptimes.h"
 #include "core/core.h"
 #include "engine/chapters.h"
 
@@ -61,8 +62,8 @@ QVariant TJobQueue::data(const QModelIndex &index, int role) const
         switch (index.column()) {
         case ColNumber: return QString::number(index.row() + 1);
         case ColSource: return job.SourceFile;
-        case ColStart: return job.StartTime;
-        case ColEnd: return job.EndTime;
+        case ColStart: return clipStartText(job);
+        case ColEnd: return clipEndText(job);
         case ColConvertTo: return m_ext.toLower();
         case ColOutput: return job.OutputFile;
         case ColStatus: return QCoreApplication::translate("TMainForm", StatusText(result.state));
@@ -261,9 +262,7 @@ void TJobQueue::Add(const QStringList &files, const QString &folder, const QStri
         m_ext = ext;
     beginInsertRows({}, first, first + int(files.size()) - 1);
     for (const QString &file : files) {
-        TJob job;
-        job.StartTime = QStringLiteral("00:00:00");
-        job.EndTime = QStringLiteral("Max");
+        TJob job; // the clip is the whole source
         job.SourceFile = file;
         job.OutputFile = OutputFileName(file, folder, ext);
         job.TagComment = QStringLiteral("Clipvox");
