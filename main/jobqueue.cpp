@@ -32,19 +32,6 @@ QString JobToolTip(const TJob &job)
     return tip;
 }
 
-QString ChangeFileExt(const QString &path, const QString &extWithDot)
-{
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    return (dot > slash ? path.left(dot) : path) + extWithDot;
-}
-
-QString OutputFileName(const QString &base, const QString &folder, const QString &ext)
-{
-    const QString renamed = ChangeFileExt(base, QLatin1Char('.') + ext);
-    return folder + renamed.mid(renamed.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
 TJobQueue::~TJobQueue()
 {
     m_stop->store(true);
@@ -382,22 +369,12 @@ void TJobQueue::RederiveOutputNames(const QString &folder, const QString &ext)
         QStringList sources;
         for (const TJob &job : JobTable)
             sources << job.SourceFile;
-        const QString root = CommonFolder(sources);
+        const OutputNaming naming{m_pattern, m_saveTo, folder, CommonFolder(sources), ext};
         for (size_t row = 0; row < JobTable.size(); ++row) {
             TJob &job = JobTable[row];
-            const SourceTags tags = m_tags.value(job.SourceFile);
-            TNameFields fields;
-            fields.name = ChangeFileExt(job.SourceFile.mid(job.SourceFile.lastIndexOf(QLatin1Char('/')) + 1), QString());
-            fields.title = tags.title;
-            fields.artist = tags.artist;
-            fields.album = tags.album;
-            fields.year = tags.year;
-            fields.track = tags.track;
-            fields.number = int(row) + 1;
-            fields.count = JobCount();
-            fields.chapterTitle = job.ChapterTitle;
-            fields.chapterNumber = job.ChapterNumber;
-            job.OutputFile = OutputFolderFor(job.SourceFile, m_saveTo, folder, root) + PatternFileName(m_pattern, fields, ext);
+            const TNameFields fields = outputNameFields(job.SourceFile, m_tags.value(job.SourceFile), int(row) + 1,
+                                                        JobCount(), job.ChapterNumber, job.ChapterTitle);
+            job.OutputFile = outputName(naming, outputFolder(naming, job.SourceFile), fields);
         }
     }
     // A row whose output is now another file has no result of its own yet.
