@@ -96,6 +96,7 @@ bool DecodeRow(const QJsonObject &o, QueueRow &row)
     j.OutputFile = text("out");
     if (j.SourceFile.isEmpty() || j.OutputFile.isEmpty())
         return false;
+    // A file written before the clip was kept in seconds has its times as texts.
     bool clipRead = true;
     if (o.contains(QLatin1String("start")) || o.contains(QLatin1String("end")) || o.contains(QLatin1String("from"))) {
         clipRead = DecodeOldClip(o, j);
