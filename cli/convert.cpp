@@ -4,6 +4,7 @@
 #include "core/core.h"
 #include "core/translation.h"
 #include "engine/chapters.h"
+#include "engine/outputname.h"
 #include "engine/runengine.h"
 #include "media/medialength.h"
 #include "media/sourceinfo.h"
@@ -191,7 +192,50 @@ public:
     {
     }
 
+    // Runs the batch to its end and prints its lines; the exit code.
     int run()
+    {
+        const QList<TRunJob> jobs = makeJobs();
+        // A signal while the names were made ends the batch before any work.
+        if (g_interrupted) {
+            for (Item &item : m_items)
+                if (!item.line)
+                    item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, QCoreApplication::translate("CommandLine", "Cancelled"));
+            flush();
+            return kCancelled;
+        }
+        flush();
+        if (jobs.isEmpty())
+            return kSomeFailed;
+        connectEngine();
+
+        // SIGINT, SIGTERM and SIGHUP reach the event loop through a pipe and cancel as Cancel does.
+        QSocketNotifier notifier(g_signalPipe[0], QSocketNotifier::Read);
+        connect(&notifier, &QSocketNotifier::activated, this, [this] {
+            char buffer[16];
+            [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[0], buffer, sizeof buffer);
+            m_engine.cancel();
+        });
+        QTimer ticker;
+        if (m_tty) {
+            connect(&ticker, &QTimer::timeout, this, &Batch::showProgress);
+            ticker.start(250);
+        }
+
+        m_engine.start(jobs, m_settings, m_jobs);
+        QCoreApplication::exec();
+        ticker.stop();
+        if (m_tty)
+            Print(stderr, QStringLiteral("\r\033[K"));
+        return report();
+    }
+
+    double m_start = 0, m_end = TJob::ToEnd; // the clip of every file, in seconds
+    int m_track = 0; // 0: each source's default
+
+private:
+    // The engine's jobs, one per item that can be converted; the others get their line.
+    QList<TRunJob> makeJobs()
     {
         QList<TRunJob> jobs;
         // The lines' first words (ok, failed, skipped) stay English in every language:
@@ -204,17 +248,16 @@ public:
             TRunJob job;
             job.SourceFile = item.source;
             job.OutputFile = item.output;
-            job.StartTime = m_start;
-            job.EndTime = m_end;
+            job.clipStart = m_start;
+            job.clipEnd = m_end;
             job.TagComment = QStringLiteral("Clipvox");
             job.SoundTrack = m_track;
             if (item.chapter.ChapterNumber > 0) {
                 job.ChapterNumber = item.chapter.ChapterNumber;
                 job.ChapterTitle = item.chapter.ChapterTitle;
-                job.ExactStart = item.chapter.ExactStart;
-                job.ExactEnd = item.chapter.ExactEnd;
-                job.StartTime = item.chapter.StartTime;
-                job.EndTime = item.chapter.EndTime;
+                job.clipStart = item.chapter.clipStart;
+                job.clipEnd = item.chapter.clipEnd;
+                job.exactClip = item.chapter.exactClip;
                 job.TagTitle = item.chapter.TagTitle;
                 job.TagTrack = item.chapter.TagTrack;
                 job.TagsEnabled = true;
@@ -223,18 +266,11 @@ public:
             m_byEngine.push_back(&item - m_items.data());
             jobs << job;
         }
-        // A signal while the names were made ends the batch before any work.
-        if (g_interrupted) {
-            for (Item &item : m_items)
-                if (!item.line)
-                    item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, QCoreApplication::translate("CommandLine", "Cancelled"));
-            flush();
-            return kCancelled;
-        }
-        flush();
-        if (jobs.isEmpty())
-            return kSomeFailed;
+        return jobs;
+    }
 
+    void connectEngine()
+    {
         connect(&m_engine, &TRunEngine::jobStarted, this, [this](int index, const QString &, const QString &output) {
             Item &item = m_items[m_byEngine[index]];
             item.output = output;
@@ -256,25 +292,11 @@ public:
             m_cancelled = cancelled;
             QCoreApplication::exit(0);
         });
+    }
 
-        // SIGINT, SIGTERM and SIGHUP reach the event loop through a pipe and cancel as Cancel does.
-        QSocketNotifier notifier(g_signalPipe[0], QSocketNotifier::Read);
-        connect(&notifier, &QSocketNotifier::activated, this, [this] {
-            char buffer[16];
-            [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[0], buffer, sizeof buffer);
-            m_engine.cancel();
-        });
-        QTimer ticker;
-        if (m_tty) {
-            connect(&ticker, &QTimer::timeout, this, &Batch::showProgress);
-            ticker.start(250);
-        }
-
-        m_engine.start(jobs, m_settings, m_jobs);
-        QCoreApplication::exec();
-        ticker.stop();
-        if (m_tty)
-            Print(stderr, QStringLiteral("\r\033[K"));
+    // The lines still owed after the run (the files it did not reach), and the exit code.
+    int report()
+    {
         for (Item &item : m_items)
             if (!item.line)
                 item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, QCoreApplication::translate("CommandLine", "Cancelled"));
@@ -289,10 +311,6 @@ public:
         return kAllConverted;
     }
 
-    QString m_start = QStringLiteral("00:00:00"), m_end = QStringLiteral("Max");
-    int m_track = 0; // 0: each source's default
-
-private:
     void finished(int index, TRunEngine::Outcome outcome, const QString &reason)
     {
         m_running.removeAll(index);
@@ -381,6 +399,275 @@ bool IsCommandLineMode(int argc, char **argv)
     return false;
 }
 
+namespace {
+// The options of the command-line mode; those with a value name take a value.
+struct Options
+{
+    QCommandLineOption convert{QStringLiteral("convert")};
+    QCommandLineOption format{QStringLiteral("format"), QString(), QStringLiteral("format")};
+    QCommandLineOption output{QStringLiteral("output"), QString(), QStringLiteral("dir")};
+    QCommandLineOption start{QStringLiteral("start"), QString(), QStringLiteral("time")};
+    QCommandLineOption end{QStringLiteral("end"), QString(), QStringLiteral("time")};
+    QCommandLineOption jobs{QStringLiteral("jobs"), QString(), QStringLiteral("n")};
+    QCommandLineOption overwrite{QStringLiteral("overwrite")};
+    QCommandLineOption skipExisting{QStringLiteral("skip-existing")};
+    QCommandLineOption noTags{QStringLiteral("no-tags")};
+    QCommandLineOption name{QStringLiteral("name"), QString(), QStringLiteral("pattern")};
+    QCommandLineOption keepTree{QStringLiteral("keep-tree"), QString(), QStringLiteral("root")};
+    QCommandLineOption track{QStringLiteral("track"), QString(), QStringLiteral("n")};
+    QCommandLineOption splitChapters{QStringLiteral("split-chapters")};
+    QCommandLineOption loudness{QStringLiteral("loudness"), QString(), QStringLiteral("lufs")};
+    QCommandLineOption peaks{QStringLiteral("peaks"), QString(), QStringLiteral("mode")};
+    QCommandLineOption replayGain{QStringLiteral("replaygain"), QString(), QStringLiteral("mode")};
+    QCommandLineOption help{QStringList{QStringLiteral("help"), QStringLiteral("h")}};
+    QCommandLineOption version{QStringLiteral("version")};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {convert, format, output, start, end, jobs, overwrite, skipExisting, noTags,
+                name, keepTree, track, splitChapters, loudness, peaks, replayGain, help, version};
+    }
+};
+
+// What the command line asks for.
+struct Request
+{
+    TOutputSettings settings;
+    int parallel = 1;
+    double start = 0, end = TJob::ToEnd; // the clip of every file, in seconds
+    int soundTrack = 0;                  // 0: each source's default
+    OutputNaming naming;                 // the outputs' folder (empty: beside each source) and name
+    bool namedByPattern = false;         // --name given: chapters are named by it too
+    bool readTags = false;               // the pattern names a tag
+    bool splitChapters = false;
+    QStringList files;
+    QList<QByteArray> raw; // the files as argv's bytes, when they match the files one to one
+};
+
+// The options that shape the outputs, into the settings from setup.ini; the reason when one
+// is wrong.
+std::optional<QString> ReadOutputOptions(const QCommandLineParser &parser, const Options &o, TOutputSettings &settings)
+{
+    if (parser.isSet(o.format)) {
+        const int index = int(FormatNames().indexOf(parser.value(o.format).toLower()));
+        if (index < 0)
+            return QCoreApplication::translate("CommandLine", "unknown format \"%1\"").arg(parser.value(o.format));
+        settings.OutputFormat = index;
+    }
+    settings.OutputExt = FormatExtension(settings.OutputFormat);
+    if (parser.isSet(o.overwrite) && parser.isSet(o.skipExisting))
+        return QCoreApplication::translate("CommandLine", "--overwrite and --skip-existing exclude each other");
+    settings.ExistingFile = parser.isSet(o.overwrite)       ? TOutputSettings::ReplaceExisting
+                            : parser.isSet(o.skipExisting) ? TOutputSettings::SkipExisting
+                                                           : TOutputSettings::KeepBoth;
+    settings.CopyTags = !parser.isSet(o.noTags);
+    if (parser.isSet(o.loudness)) {
+        const QString value = parser.value(o.loudness);
+        bool ok = false;
+        const int lufs = value.toInt(&ok);
+        if (value.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0)
+            settings.LoudnessTarget = 0;
+        else if (ok && lufs >= -70 && lufs <= -5)
+            settings.LoudnessTarget = lufs;
+        else
+            return QCoreApplication::translate("CommandLine", "--loudness needs a whole number from -70 to -5 or off, not \"%1\"").arg(value);
+    }
+    if (parser.isSet(o.peaks)) {
+        const QString mode = parser.value(o.peaks).toLower();
+        if (mode != QLatin1String("limit") && mode != QLatin1String("lower"))
+            return QCoreApplication::translate("CommandLine", "--peaks needs limit or lower, not \"%1\"").arg(parser.value(o.peaks));
+        settings.LoudnessPeaks = mode == QLatin1String("limit") ? TOutputSettings::LimitPeaks : TOutputSettings::LowerClip;
+    }
+    if (parser.isSet(o.replayGain)) {
+        const QString mode = parser.value(o.replayGain).toLower();
+        const int scope = QStringList{QStringLiteral("off"), QStringLiteral("track"), QStringLiteral("album")}.indexOf(mode);
+        if (scope < 0)
+            return QCoreApplication::translate("CommandLine", "--replaygain needs track, album or off, not \"%1\"").arg(parser.value(o.replayGain));
+        settings.ReplayGain = scope;
+    }
+    return std::nullopt;
+}
+
+// The options of the run itself: the clip, the jobs at a time, the names and the track; the
+// reason when one is wrong.
+std::optional<QString> ReadRunOptions(const QCommandLineParser &parser, const Options &o, Request &r)
+{
+    const QString startTime = parser.value(o.start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(o.start);
+    const QString endTime = parser.value(o.end).isEmpty() ? QStringLiteral("Max") : parser.value(o.end);
+    const std::optional<int> start = ParseTime(startTime, TimeRule::Strict);
+    if (!start)
+        return QCoreApplication::translate("CommandLine", "--start needs a time hh:mm:ss, not \"%1\"").arg(startTime);
+    r.start = *start;
+    if (endTime.compare(QLatin1String("max"), Qt::CaseInsensitive) != 0) {
+        const std::optional<int> end = ParseTime(endTime, TimeRule::Strict);
+        if (!end)
+            return QCoreApplication::translate("CommandLine", "--end needs a time hh:mm:ss or max, not \"%1\"").arg(endTime);
+        r.end = *end;
+    }
+    r.parallel = r.settings.Jobs;
+    if (parser.isSet(o.jobs)) {
+        bool ok = false;
+        r.parallel = parser.value(o.jobs).toInt(&ok);
+        if (!ok || r.parallel < 1)
+            return QCoreApplication::translate("CommandLine", "--jobs needs a number of at least 1, not \"%1\"").arg(parser.value(o.jobs));
+    }
+    r.parallel = std::clamp(r.parallel, 1, TRunEngine::MaxParallel());
+    if (parser.isSet(o.keepTree) && !parser.isSet(o.output))
+        return QCoreApplication::translate("CommandLine", "--keep-tree needs --output");
+    r.namedByPattern = parser.isSet(o.name);
+    r.naming.pattern = r.namedByPattern ? parser.value(o.name) : QStringLiteral("{name}");
+    r.naming.ext = r.settings.OutputExt;
+    // Tags are read for a pattern that names one.
+    static const QRegularExpression tagged(QStringLiteral("\\{(title|artist|album|year|track)\\}"));
+    r.readTags = r.naming.pattern.contains(tagged);
+    r.splitChapters = parser.isSet(o.splitChapters);
+    if (parser.isSet(o.track)) {
+        bool ok = false;
+        r.soundTrack = parser.value(o.track).toInt(&ok);
+        if (!ok || r.soundTrack < 1)
+            return QCoreApplication::translate("CommandLine", "--track needs a number of at least 1, not \"%1\"").arg(parser.value(o.track));
+    }
+    return std::nullopt;
+}
+
+// Reads the command line into r; the exit code when the mode ends here (help, version or a
+// usage error), nothing when there is a batch to convert.
+std::optional<int> ParseCommandLine(int argc, char **argv, Request &r)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const Options o;
+    parser.addOptions(o.all());
+    if (!parser.parse(QCoreApplication::arguments()))
+        return UsageError(parser.errorText());
+    if (parser.isSet(o.help)) {
+        Print(stdout, UsageText());
+        return kAllConverted;
+    }
+    if (parser.isSet(o.version)) {
+        Print(stdout, QStringLiteral("clipvox %1\n").arg(QCoreApplication::applicationVersion())
+                          + QCoreApplication::translate("CommandLine", "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                                                                       "This is free software: you are free to change and redistribute it.\n"
+                                                                       "There is NO WARRANTY, to the extent permitted by law.\n"));
+        return kAllConverted;
+    }
+    if (!parser.isSet(o.convert))
+        return UsageError(QCoreApplication::translate("CommandLine", "options other than --help and --version need --convert"));
+    r.files = parser.positionalArguments();
+    if (r.files.isEmpty())
+        return UsageError(QCoreApplication::translate("CommandLine", "no files to convert"));
+
+    LoadSettings(r.settings);
+    std::optional<QString> wrong = ReadOutputOptions(parser, o, r.settings);
+    if (!wrong)
+        wrong = ReadRunOptions(parser, o, r);
+    if (wrong)
+        return UsageError(*wrong);
+
+    if (parser.isSet(o.output)) {
+        QString folder = QDir(parser.value(o.output)).absolutePath();
+        QDir().mkpath(folder); // a folder that cannot be made fails each file with the reason
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
+        r.naming.folder = folder;
+        r.naming.where = parser.isSet(o.keepTree) ? SaveTo::KeepTree : SaveTo::OutputFolder;
+        r.naming.root = parser.value(o.keepTree);
+    } else {
+        r.naming.where = SaveTo::BesideSource;
+    }
+    // Names are taken as the file system gives them: one that is not UTF-8 is opened by its
+    // bytes and reached through /proc/self/fd, as is its folder.
+    // The options that take a value are the parser's own, so the two readings cannot differ.
+    QStringList valued;
+    for (const QCommandLineOption &option : o.all())
+        if (!option.valueName().isEmpty())
+            valued << option.names();
+    r.raw = RawFiles(argc, argv, valued);
+    if (r.raw.size() != r.files.size())
+        r.raw.clear();
+    return std::nullopt;
+}
+
+// The item of the f-th file: how it is named in the lines, its path, and why it cannot be
+// converted at all.
+Item SourceItem(const Request &r, int f)
+{
+    const QString &file = r.files[f];
+    Item item;
+    item.given = file;
+    item.shown = ShellQuoted(file);
+    QString path = file;
+    if (!r.raw.isEmpty() && QFile::encodeName(file) != r.raw[f]) {
+        const QByteArray bytes = r.raw[f];
+        item.shown = ShownBytes(bytes);
+        const int fd = ::open(bytes.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0)
+            path = QStringLiteral("/proc/self/fd/%1").arg(fd);
+        const int slash = int(bytes.lastIndexOf('/'));
+        item.rawFolder = slash < 0 ? QByteArray("./") : bytes.left(slash + 1);
+        const int dirFd = ::open(item.rawFolder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (dirFd >= 0 && r.naming.folder.isEmpty())
+            item.procFolder = QStringLiteral("/proc/self/fd/%1/").arg(dirFd);
+    }
+    const QFileInfo info(path);
+    item.source = info.absoluteFilePath();
+    if (g_interrupted)
+        item.failed = QCoreApplication::translate("CommandLine", "Cancelled");
+    else if (!info.exists())
+        item.failed = QCoreApplication::translate("CommandLine", "No such file");
+    else if (info.isDir())
+        item.failed = QCoreApplication::translate("CommandLine", "Is a folder, not a video file");
+    else if (!info.isReadable())
+        item.failed = QCoreApplication::translate("CommandLine", "The file cannot be read");
+    return item;
+}
+
+// The items of the f-th file, each with its output named: the file, or with --split-chapters
+// one item per chapter (a file without chapters is converted whole).
+std::vector<Item> PlanFile(const Request &r, int f, QSet<QString> &madeFolders)
+{
+    Item item = SourceItem(r, f);
+    const QString dir = !item.procFolder.isEmpty() ? item.procFolder : outputFolder(r.naming, item.source);
+    if (!madeFolders.contains(dir)) {
+        QDir().mkpath(dir);
+        madeFolders.insert(dir);
+    }
+    // The source is read once, for the tags of the pattern and for its chapters.
+    std::optional<SourceInfo> source;
+    QString sourceError;
+    if ((r.readTags || r.splitChapters) && item.failed.isEmpty())
+        source = ReadSourceInfo(item.source, &g_interrupted, &sourceError);
+    const SourceTags tags = r.readTags && source ? source->tags : SourceTags();
+    const int count = int(r.files.size());
+    // The engine gives the output a free name where the settings or a source need one.
+    item.output = outputName(r.naming, dir, outputNameFields(r.files[f], tags, f + 1, count));
+    std::vector<Item> parts;
+    if (r.splitChapters && item.failed.isEmpty() && !g_interrupted) {
+        if (!source)
+            item.failed = sourceError;
+        TJob whole;
+        whole.SourceFile = item.source;
+        whole.OutputFile = item.output;
+        for (const TJob &chapter : ChapterJobs(whole, source ? source->chapters : QList<SourceChapter>())) {
+            Item part = item;
+            part.shown = QStringLiteral("%1, chapter %2").arg(item.shown).arg(chapter.ChapterNumber);
+            // Without a pattern of its own a chapter is named "source - 01 Title".
+            part.output = r.namedByPattern ? outputName(r.naming, dir,
+                                                        outputNameFields(r.files[f], tags, f + 1, count,
+                                                                         chapter.ChapterNumber, chapter.ChapterTitle))
+                                           : chapter.OutputFile;
+            part.chapter = chapter;
+            parts.push_back(part);
+        }
+        if (source && parts.empty())
+            item.note = QCoreApplication::translate("CommandLine", "it has no chapters, converted whole");
+    }
+    if (parts.empty())
+        parts.push_back(item);
+    return parts;
+}
+} // namespace
+
 int RunCommandLine(int argc, char **argv)
 {
     // SIGINT, SIGTERM and SIGHUP cancel from the start: reading many sources to name their
@@ -399,230 +686,19 @@ int RunCommandLine(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("clipvox"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CLIPVOX_VERSION));
 
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption convert(QStringLiteral("convert"));
-    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("format"));
-    const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("dir"));
-    const QCommandLineOption start(QStringLiteral("start"), QString(), QStringLiteral("time"));
-    const QCommandLineOption end(QStringLiteral("end"), QString(), QStringLiteral("time"));
-    const QCommandLineOption jobs(QStringLiteral("jobs"), QString(), QStringLiteral("n"));
-    const QCommandLineOption overwrite(QStringLiteral("overwrite"));
-    const QCommandLineOption skipExisting(QStringLiteral("skip-existing"));
-    const QCommandLineOption noTags(QStringLiteral("no-tags"));
-    const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("pattern"));
-    const QCommandLineOption keepTree(QStringLiteral("keep-tree"), QString(), QStringLiteral("root"));
-    const QCommandLineOption track(QStringLiteral("track"), QString(), QStringLiteral("n"));
-    const QCommandLineOption splitChapters(QStringLiteral("split-chapters"));
-    const QCommandLineOption loudness(QStringLiteral("loudness"), QString(), QStringLiteral("lufs"));
-    const QCommandLineOption peaks(QStringLiteral("peaks"), QString(), QStringLiteral("mode"));
-    const QCommandLineOption replayGain(QStringLiteral("replaygain"), QString(), QStringLiteral("mode"));
-    const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
-    const QCommandLineOption version(QStringLiteral("version"));
-    const QList<QCommandLineOption> options{convert, format, output, start, end, jobs, overwrite, skipExisting, noTags,
-                                            name, keepTree, track, splitChapters, loudness, peaks, replayGain, help, version};
-    parser.addOptions(options);
-    if (!parser.parse(QCoreApplication::arguments()))
-        return UsageError(parser.errorText());
-    if (parser.isSet(help)) {
-        Print(stdout, UsageText());
-        return kAllConverted;
-    }
-    if (parser.isSet(version)) {
-        Print(stdout, QStringLiteral("clipvox %1\n").arg(QCoreApplication::applicationVersion())
-                          + QCoreApplication::translate("CommandLine", "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
-                                                                       "This is free software: you are free to change and redistribute it.\n"
-                                                                       "There is NO WARRANTY, to the extent permitted by law.\n"));
-        return kAllConverted;
-    }
-    if (!parser.isSet(convert))
-        return UsageError(QCoreApplication::translate("CommandLine", "options other than --help and --version need --convert"));
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty())
-        return UsageError(QCoreApplication::translate("CommandLine", "no files to convert"));
-
-    TOutputSettings settings;
-    LoadSettings(settings);
-    if (parser.isSet(format)) {
-        const int index = int(FormatNames().indexOf(parser.value(format).toLower()));
-        if (index < 0)
-            return UsageError(QCoreApplication::translate("CommandLine", "unknown format \"%1\"").arg(parser.value(format)));
-        settings.OutputFormat = index;
-    }
-    settings.OutputExt = FormatExtension(settings.OutputFormat);
-    if (parser.isSet(overwrite) && parser.isSet(skipExisting))
-        return UsageError(QCoreApplication::translate("CommandLine", "--overwrite and --skip-existing exclude each other"));
-    settings.ExistingFile = parser.isSet(overwrite)       ? TOutputSettings::ReplaceExisting
-                            : parser.isSet(skipExisting) ? TOutputSettings::SkipExisting
-                                                         : TOutputSettings::KeepBoth;
-    settings.CopyTags = !parser.isSet(noTags);
-    if (parser.isSet(loudness)) {
-        const QString value = parser.value(loudness);
-        bool ok = false;
-        const int lufs = value.toInt(&ok);
-        if (value.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0)
-            settings.LoudnessTarget = 0;
-        else if (ok && lufs >= -70 && lufs <= -5)
-            settings.LoudnessTarget = lufs;
-        else
-            return UsageError(QCoreApplication::translate("CommandLine", "--loudness needs a whole number from -70 to -5 or off, not \"%1\"").arg(value));
-    }
-    if (parser.isSet(peaks)) {
-        const QString mode = parser.value(peaks).toLower();
-        if (mode != QLatin1String("limit") && mode != QLatin1String("lower"))
-            return UsageError(QCoreApplication::translate("CommandLine", "--peaks needs limit or lower, not \"%1\"").arg(parser.value(peaks)));
-        settings.LoudnessPeaks = mode == QLatin1String("limit") ? TOutputSettings::LimitPeaks : TOutputSettings::LowerClip;
-    }
-    if (parser.isSet(replayGain)) {
-        const QString mode = parser.value(replayGain).toLower();
-        const int scope = QStringList{QStringLiteral("off"), QStringLiteral("track"), QStringLiteral("album")}.indexOf(mode);
-        if (scope < 0)
-            return UsageError(QCoreApplication::translate("CommandLine", "--replaygain needs track, album or off, not \"%1\"").arg(parser.value(replayGain)));
-        settings.ReplayGain = scope;
-    }
-
-    const QString startTime = parser.value(start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(start);
-    QString endTime = parser.value(end).isEmpty() ? QStringLiteral("Max") : parser.value(end);
-    if (!ParseTime(startTime, TimeRule::Strict))
-        return UsageError(QCoreApplication::translate("CommandLine", "--start needs a time hh:mm:ss, not \"%1\"").arg(startTime));
-    if (endTime.compare(QLatin1String("max"), Qt::CaseInsensitive) == 0)
-        endTime = QStringLiteral("Max");
-    else if (!ParseTime(endTime, TimeRule::Strict))
-        return UsageError(QCoreApplication::translate("CommandLine", "--end needs a time hh:mm:ss or max, not \"%1\"").arg(endTime));
-
-    int parallel = settings.Jobs;
-    if (parser.isSet(jobs)) {
-        bool ok = false;
-        parallel = parser.value(jobs).toInt(&ok);
-        if (!ok || parallel < 1)
-            return UsageError(QCoreApplication::translate("CommandLine", "--jobs needs a number of at least 1, not \"%1\"").arg(parser.value(jobs)));
-    }
-    parallel = std::clamp(parallel, 1, TRunEngine::MaxParallel());
-
-    if (parser.isSet(keepTree) && !parser.isSet(output))
-        return UsageError(QCoreApplication::translate("CommandLine", "--keep-tree needs --output"));
-    const QString pattern = parser.isSet(name) ? parser.value(name) : QStringLiteral("{name}");
-    // Tags are read for a pattern that names one.
-    static const QRegularExpression tagged(QStringLiteral("\\{(title|artist|album|year|track)\\}"));
-    const bool readTags = pattern.contains(tagged);
-
-    int soundTrack = 0;
-    if (parser.isSet(track)) {
-        bool ok = false;
-        soundTrack = parser.value(track).toInt(&ok);
-        if (!ok || soundTrack < 1)
-            return UsageError(QCoreApplication::translate("CommandLine", "--track needs a number of at least 1, not \"%1\"").arg(parser.value(track)));
-    }
-
-    QString folder;
-    if (parser.isSet(output)) {
-        folder = QDir(parser.value(output)).absolutePath();
-        QDir().mkpath(folder); // a folder that cannot be made fails each file with the reason
-        if (!folder.endsWith(QLatin1Char('/')))
-            folder += QLatin1Char('/');
-    }
-
+    Request request;
+    if (const std::optional<int> ended = ParseCommandLine(argc, argv, request))
+        return *ended;
     std::vector<Item> items;
-    // Names are taken as the file system gives them: one that is not UTF-8 is opened by its
-    // bytes and reached through /proc/self/fd, as is its folder.
-    // The options that take a value are the parser's own, so the two readings cannot differ.
-    QStringList valued;
-    for (const QCommandLineOption &o : options)
-        if (!o.valueName().isEmpty())
-            valued << o.names();
-    QList<QByteArray> raw = RawFiles(argc, argv, valued);
-    if (raw.size() != files.size())
-        raw.clear();
     QSet<QString> madeFolders;
-    for (int f = 0; f < files.size(); ++f) {
-        const QString &file = files[f];
-        Item item;
-        item.given = file;
-        item.shown = ShellQuoted(file);
-        QString path = file;
-        if (!raw.isEmpty() && QFile::encodeName(file) != raw[f]) {
-            const QByteArray bytes = raw[f];
-            item.shown = ShownBytes(bytes);
-            const int fd = ::open(bytes.constData(), O_RDONLY | O_CLOEXEC);
-            if (fd >= 0)
-                path = QStringLiteral("/proc/self/fd/%1").arg(fd);
-            const int slash = int(bytes.lastIndexOf('/'));
-            item.rawFolder = slash < 0 ? QByteArray("./") : bytes.left(slash + 1);
-            const int dirFd = ::open(item.rawFolder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-            if (dirFd >= 0 && folder.isEmpty())
-                item.procFolder = QStringLiteral("/proc/self/fd/%1/").arg(dirFd);
-        }
-        const QFileInfo info(path);
-        item.source = info.absoluteFilePath();
-        if (g_interrupted)
-            item.failed = QCoreApplication::translate("CommandLine", "Cancelled");
-        else if (!info.exists())
-            item.failed = QCoreApplication::translate("CommandLine", "No such file");
-        else if (info.isDir())
-            item.failed = QCoreApplication::translate("CommandLine", "Is a folder, not a video file");
-        else if (!info.isReadable())
-            item.failed = QCoreApplication::translate("CommandLine", "The file cannot be read");
-        const QString dir = !folder.isEmpty() ? OutputFolderFor(item.source, parser.isSet(keepTree) ? SaveTo::KeepTree
-                                                                                                : SaveTo::OutputFolder,
-                                                                folder, parser.value(keepTree))
-                            : !item.procFolder.isEmpty() ? item.procFolder
-                                                         : info.absolutePath() + QLatin1Char('/');
-        if (!madeFolders.contains(dir)) {
-            QDir().mkpath(dir);
-            madeFolders.insert(dir);
-        }
-        TNameFields fields;
-        fields.name = QFileInfo(file).completeBaseName();
-        fields.number = f + 1;
-        fields.count = int(files.size());
-        // The source is read once, for the tags of the pattern and for its chapters.
-        std::optional<SourceInfo> source;
-        QString sourceError;
-        if ((readTags || parser.isSet(splitChapters)) && item.failed.isEmpty())
-            source = ReadSourceInfo(item.source, &g_interrupted, &sourceError);
-        if (readTags && source) {
-            fields.title = source->tags.title;
-            fields.artist = source->tags.artist;
-            fields.album = source->tags.album;
-            fields.year = source->tags.year;
-            fields.track = source->tags.track;
-        }
-        // The engine gives the output a free name where the settings or a source need one.
-        item.output = dir + PatternFileName(pattern, fields, settings.OutputExt);
-        // With --split-chapters a file becomes one item per chapter; one without chapters
-        // is converted whole.
-        std::vector<Item> parts;
-        if (parser.isSet(splitChapters) && item.failed.isEmpty() && !g_interrupted) {
-            if (!source)
-                item.failed = sourceError;
-            TJob whole;
-            whole.SourceFile = item.source;
-            whole.OutputFile = item.output;
-            for (const TJob &chapter : ChapterJobs(whole, source ? source->chapters : QList<SourceChapter>())) {
-                Item part = item;
-                part.shown = QStringLiteral("%1, chapter %2").arg(item.shown).arg(chapter.ChapterNumber);
-                TNameFields named = fields;
-                named.chapterTitle = chapter.ChapterTitle;
-                named.chapterNumber = chapter.ChapterNumber;
-                // Without a pattern of its own a chapter is named "source - 01 Title".
-                part.output = parser.isSet(name) ? dir + PatternFileName(pattern, named, settings.OutputExt)
-                                                 : chapter.OutputFile;
-                part.chapter = chapter;
-                parts.push_back(part);
-            }
-            if (source && parts.empty())
-                item.note = QCoreApplication::translate("CommandLine", "it has no chapters, converted whole");
-        }
-        if (parts.empty())
-            parts.push_back(item);
-        for (Item &part : parts)
+    for (int f = 0; f < request.files.size(); ++f)
+        for (Item &part : PlanFile(request, f, madeFolders))
             items.push_back(std::move(part));
-    }
 
     TVideoEdit::Initialize();
-    Batch batch(std::move(items), settings, parallel);
-    batch.m_start = startTime;
-    batch.m_end = endTime;
-    batch.m_track = soundTrack;
+    Batch batch(std::move(items), request.settings, request.parallel);
+    batch.m_start = request.start;
+    batch.m_end = request.end;
+    batch.m_track = request.soundTrack;
     return batch.run();
 }

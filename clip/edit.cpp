@@ -2,6 +2,7 @@
 // The clip editor: preview, clip range and tags of one job.
 #include "clip/edit.h"
 
+#include "clip/cliptimes.h"
 #include "clip/edittime.h"
 #include "clip/previewwidget.h"
 #include "desktop/application.h"
@@ -22,12 +23,11 @@
 #include <QScreen>
 #include <QThreadPool>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 constexpr int kGenreCount = 147;
 constexpr int kDefaultGenre = 12;
-
-bool IsMax(const QString &endTime) { return endTime.compare(QLatin1String("Max"), Qt::CaseInsensitive) == 0; }
 } // namespace
 
 TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
@@ -216,7 +216,7 @@ void TEditForm::ShowClipOnStrip()
     const qint64 length = ui->SoundStrip->length();
     const auto ms = [length](const QString &text, qint64 otherwise) {
         try {
-            return IsMax(text) ? length : TimeToSeconds(text) * 1000LL;
+            return isMaxText(text) ? length : TimeToSeconds(text) * 1000LL;
         } catch (const ClipvoxError &) {
             return otherwise;
         }
@@ -264,13 +264,11 @@ void TEditForm::SetSelection(int start, int end)
 void TEditForm::LoadClipRange()
 {
     const TJob &job = Job();
-    ui->EdStart->setText(job.StartTime);
-    ui->EdEnd->setText(job.EndTime);
-    m_endIsSourceEnd = job.EndIsSourceEnd;
-    const int start = job.Duration != 0 ? qint64(TimeToSeconds(job.StartTime)) * 100 / job.Duration : 0;
-    const int end = IsMax(job.EndTime) || job.Duration == 0
-                        ? 100
-                        : qint64(TimeToSeconds(job.EndTime)) * 100 / job.Duration;
+    ui->EdStart->setText(clipStartText(job));
+    ui->EdEnd->setText(clipEndText(job));
+    m_endIsSourceEnd = std::isinf(job.clipEnd) && job.endShowsLength;
+    const int start = job.Duration != 0 ? qint64(job.clipStart) * 100 / job.Duration : 0;
+    const int end = std::isinf(job.clipEnd) || job.Duration == 0 ? 100 : qint64(job.clipEnd) * 100 / job.Duration;
     SetSelection(start, end);
 }
 
@@ -302,7 +300,7 @@ void TEditForm::MakePlayer()
 void TEditForm::PlayerFailed(const QString &reason)
 {
     ShowReady();
-    SetPlayTime(QStringLiteral("00:00:00"), QStringLiteral("00:00:00"));
+    SetPlayTime(0, 0);
     ui->positionBar->setValue(0);
     ReportError(reason);
 }
@@ -337,17 +335,17 @@ void TEditForm::SourceOpened()
 {
     TJob &job = m_job;
     job.Duration = int(Player->Length() / 1000);
-    if (IsMax(job.EndTime) && job.Duration != 0) {
-        job.EndTime = SecondsToTime(job.Duration);
-        job.EndIsSourceEnd = m_endIsSourceEnd = true; // the measured length stands for the source's end
-    }
-    SetPlayTime(ElapsedTime, SecondsToTime(job.Duration));
+    if (std::isinf(job.clipEnd) && !job.endShowsLength && job.Duration != 0)
+        job.endShowsLength = m_endIsSourceEnd = true; // the measured length stands for the source's end
+    SetPlayTime(ElapsedSeconds, job.Duration);
     // The end field shows the measured end in place of "Max"; an end mark set since the
     // editor opened is kept when the source is opened again.
     // A source under a second long ends at 00:00:00 in whole seconds, which the run reads
     // as its end.
-    if (IsMax(ui->EdEnd->text()))
-        ui->EdEnd->setText(IsMax(job.EndTime) && Player->Length() > 0 ? SecondsToTime(job.Duration) : job.EndTime);
+    if (isMaxText(ui->EdEnd->text())) {
+        const QString end = clipEndText(job);
+        ui->EdEnd->setText(isMaxText(end) && Player->Length() > 0 ? SecondsToTime(job.Duration) : end);
+    }
     if (ui->SoundStrip->length() == 0)
         ui->SoundStrip->setLength(Player->Length());
     Player->Seek(0);
@@ -384,7 +382,7 @@ void TEditForm::SpeedBtnPauseClick()
     PlayTimer.stop();
     m_resumeMs = Player->Position();
     m_resumeValue = ui->positionBar->value();
-    SetPlayTime(SecondsToTime(m_resumeMs / 1000), TotalTime);
+    SetPlayTime(int(m_resumeMs / 1000), TotalSeconds);
     ui->SpeedBtnPause->setEnabled(false);
 }
 
@@ -394,7 +392,7 @@ void TEditForm::SpeedBtnStopClick()
         Player->Stop();
     ShowReady();
     m_atEnd = false;
-    SetPlayTime(QStringLiteral("00:00:00"), TotalTime);
+    SetPlayTime(0, TotalSeconds);
     ui->positionBar->setValue(0);
 }
 
@@ -402,12 +400,11 @@ void TEditForm::PlayTimerTick()
 {
     if (!Player)
         return;
-    SetPlayTime(SecondsToTime(Player->Position() / 1000), TotalTime);
+    SetPlayTime(int(Player->Position() / 1000), TotalSeconds);
     // A source shorter than a second has no length to scale by: the thumb stays put. Nor
     // is the thumb moved under the user's hand while it is being dragged.
-    const int total = TimeToSeconds(TotalTime);
-    if (total > 0 && !ui->positionBar->isSliderDown())
-        ui->positionBar->setValue(qint64(TimeToSeconds(ElapsedTime)) * 100 / total);
+    if (TotalSeconds > 0 && !ui->positionBar->isSliderDown())
+        ui->positionBar->setValue(qint64(ElapsedSeconds) * 100 / TotalSeconds);
 }
 
 bool TEditForm::eventFilter(QObject *watched, QEvent *event)
@@ -483,10 +480,10 @@ void TEditForm::TrackBarWndProc(QEvent *event)
         return;
     if (!DevicePlaying())
         return;
-    const qint64 total = TimeToSeconds(TotalTime);
+    const qint64 total = TotalSeconds;
     const int position = ui->positionBar->value();
     Player->Seek(total * position * 10);
-    SetPlayTime(SecondsToTime(total * position / 100), TotalTime);
+    SetPlayTime(int(total * position / 100), TotalSeconds);
     Player->Play();
 }
 
@@ -529,7 +526,7 @@ void TEditForm::SeekBy(qint64 ms)
 qint64 TEditForm::MarkMs(bool end)
 {
     const QString text = end ? ui->EdEnd->text() : ui->EdStart->text();
-    if (IsMax(text))
+    if (isMaxText(text))
         return Player ? Player->Length() : 0;
     try {
         return TimeToSeconds(text) * 1000LL;
@@ -563,10 +560,9 @@ void TEditForm::SeekTo(qint64 ms)
     m_atEnd = false;
     ms = std::clamp<qint64>(ms, 0, Player->Length());
     Player->Seek(ms);
-    SetPlayTime(SecondsToTime(ms / 1000), TotalTime);
-    const int total = TimeToSeconds(TotalTime);
-    if (total > 0)
-        ui->positionBar->setValue(int(std::min<qint64>(100, ms / 1000 * 100 / total)));
+    SetPlayTime(int(ms / 1000), TotalSeconds);
+    if (TotalSeconds > 0)
+        ui->positionBar->setValue(int(std::min<qint64>(100, ms / 1000 * 100 / TotalSeconds)));
     ui->SoundStrip->setPosition(ms);
     ui->positionBar->setPlayTime(ms, ui->SoundStrip->length());
     if (playing) {
@@ -603,9 +599,9 @@ void TEditForm::PreviewClick()
 void TEditForm::SetStartClick()
 {
     if (DevicePlaying())
-        PlayTimerTick();
+        Timer1Timer();
     SetSelection(ui->positionBar->value(), SelEnd);
-    ui->EdStart->setText(ElapsedTime);
+    ui->EdStart->setText(SecondsToTime(ElapsedSeconds));
 }
 
 void TEditForm::SetEndClick()
@@ -614,18 +610,19 @@ void TEditForm::SetEndClick()
         PlayTimerTick();
     SetSelection(SelStart, ui->positionBar->value());
     m_endIsSourceEnd = false;
-    ui->EdEnd->setText(ElapsedTime);
+    ui->EdEnd->setText(SecondsToTime(ElapsedSeconds));
 }
 
 void TEditForm::BtnResetClick()
 {
     TJob &job = m_job;
-    job.StartTime = QStringLiteral("00:00:00");
-    job.EndTime = job.Duration != 0 ? SecondsToTime(job.Duration) : TotalTime;
-    job.ExactStart = job.ExactEnd = -1; // the whole source, no longer a chapter's clip
-    job.EndIsSourceEnd = m_endIsSourceEnd = true;
-    ui->EdStart->setText(QStringLiteral("00:00:00"));
-    ui->EdEnd->setText(job.EndTime);
+    // The whole source, no longer a chapter's clip; its end shows the measured length.
+    job.clipStart = 0;
+    job.clipEnd = TJob::ToEnd;
+    job.exactClip = false;
+    job.endShowsLength = m_endIsSourceEnd = true;
+    ui->EdStart->setText(clipStartText(job));
+    ui->EdEnd->setText(clipEndText(job));
     SetSelection(0, 100);
 }
 
@@ -684,12 +681,17 @@ void TEditForm::BtnApplyClick()
     // Every field is checked before any is stored: a refused year or track leaves the job
     // as it was.
     TJob job = m_job;
-    job.StartTime = ui->EdStart->text();
-    job.EndTime = ui->EdEnd->text();
-    // A chapter's exact clip stands while its times are left as they were.
-    if (job.StartTime != m_job.StartTime || job.EndTime != m_job.EndTime)
-        job.ExactStart = job.ExactEnd = -1;
-    job.EndIsSourceEnd = m_endIsSourceEnd && job.EndTime == m_job.EndTime;
+    // A chapter's exact clip stands while its times are left as they were. Otherwise the
+    // clip is the fields' whole seconds, and an end left at the measured length stays the
+    // source's end.
+    const bool endKept = ui->EdEnd->text() == clipEndText(m_job);
+    if (!(m_job.exactClip && endKept && ui->EdStart->text() == clipStartText(m_job))) {
+        const bool sourceEnd = m_endIsSourceEnd && endKept;
+        job.exactClip = false;
+        job.clipStart = start;
+        job.clipEnd = sourceEnd ? TJob::ToEnd : end;
+        job.endShowsLength = sourceEnd;
+    }
     job.SoundTrack = m_soundTrack;
     job.SoundTrackName = m_soundTrackName;
     if (ui->CheckTag->isChecked()) {
@@ -719,11 +721,11 @@ void TEditForm::BtnApplyClick()
 
 void TEditForm::BtnCancelClick() { reject(); }
 
-void TEditForm::SetPlayTime(const QString &elapsed, const QString &total)
+void TEditForm::SetPlayTime(int elapsed, int total)
 {
-    ElapsedTime = elapsed;
-    TotalTime = total;
-    ui->lbPlayTime->setText(QStringLiteral("%1 / %2").arg(elapsed, total));
+    ElapsedSeconds = elapsed;
+    TotalSeconds = total;
+    ui->lbPlayTime->setText(QStringLiteral("%1 / %2").arg(SecondsToTime(elapsed), SecondsToTime(total)));
 }
 
 void TEditForm::CheckTagClick()

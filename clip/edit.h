@@ -41,10 +41,10 @@ public:
     QTimer PlayTimer;                 // once a second while playing
     TWaveform *Waveform = nullptr; // computes the sound strip's peaks
 
-    // The play time, "hh:mm:ss" each, shown as one label: "00:00:06 / 00:00:30".
-    QString ElapsedTime = QStringLiteral("00:00:00");
-    QString TotalTime = QStringLiteral("00:00:00");
-    void SetPlayTime(const QString &elapsed, const QString &total);
+    // The play time in whole seconds, shown as one label: "00:00:06 / 00:00:30".
+    int ElapsedSeconds = 0;
+    int TotalSeconds = 0;
+    void SetPlayTime(int elapsed, int total);
     // The clip in seconds, handed to the time entry dialog and written back by it.
     int StartSeconds = 0;
     int EndSeconds = 0;

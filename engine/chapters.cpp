@@ -43,10 +43,10 @@ QList<TJob> ChapterJobs(const TJob &whole, const QList<SourceChapter> &chapters)
         job.ChapterTitle = ChapterTitle(c, i + 1);
         job.TagTitle = job.ChapterTitle;
         job.TagTrack = i + 1;
-        job.ExactStart = std::max(0.0, c.start);
-        job.ExactEnd = c.end;
-        job.StartTime = SecondsToTime(qint64(job.ExactStart));
-        job.EndTime = std::isinf(c.end) ? QStringLiteral("Max") : SecondsToTime(qint64(c.end));
+        job.clipStart = std::max(0.0, c.start);
+        job.clipEnd = c.end;
+        job.exactClip = true;
+        job.endShowsLength = false;
         job.OutputFile = folder + ChapterOutputName(whole.SourceFile, i + 1, int(chapters.size()), job.ChapterTitle) + ext;
         jobs << job;
     }

@@ -2,14 +2,25 @@
 #pragma once
 // A queued job as the queue keeps it and as a run takes it.
 #include <QString>
+#include <limits>
 
 // One queued video; the queue holds one record per job, in the order of the list.
 struct TJob
 {
     QString SourceFile;
     QString OutputFile;
-    QString StartTime;
-    QString EndTime;
+    // The clip in seconds, from clipStart to clipEnd; a clipEnd of ToEnd is the source's end.
+    // Times a person chose are whole seconds; a chapter's are exact to the sample.
+    static constexpr double ToEnd = std::numeric_limits<double>::infinity();
+    double clipStart = 0;
+    double clipEnd = ToEnd;
+    // A chapter's clip: an end at or past the source's measured length is the source's end.
+    // Otherwise an end is where the clip stops, even where it matches the source's length in
+    // whole seconds.
+    bool exactClip = false;
+    // The source's end is shown as the measured length (Duration) rather than as "Max": set
+    // where the editor measured the source.
+    bool endShowsLength = false;
     int Duration = 0;
     QString TagTitle;
     QString TagArtist;
@@ -27,13 +38,6 @@ struct TJob
     // when the file names none).
     int ChapterNumber = 0;
     QString ChapterTitle;
-    // The clip in seconds, exact to the sample, when ExactStart >= 0 (an ExactEnd of
-    // infinity is the end of the source); StartTime and EndTime then only show it.
-    double ExactStart = -1;
-    double ExactEnd = -1;
-    // The end is the source's own end, whatever EndTime shows: set where the editor puts the
-    // measured length in place of "Max", so that a typed end of the same time still cuts there.
-    bool EndIsSourceEnd = false;
 
     bool operator==(const TJob &) const = default;
 };

@@ -321,24 +321,17 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
 }
 
 namespace {
-// The clip's start and end in seconds: a chapter job's exact ones, else its times' texts. No
-// end: "Max" (any letter case), a text that is no time, an end that stands for the source's
-// own, or a chapter that runs to the end.
+// The clip's start and end in seconds; no end when it runs to the source's end.
 std::pair<std::optional<double>, std::optional<double>> ClipBounds(const TJob &job)
 {
-    if (job.ExactStart >= 0)
-        return {job.ExactStart, std::isinf(job.ExactEnd) ? std::nullopt : std::optional<double>(job.ExactEnd)};
-    std::optional<double> end;
-    if (job.EndTime.toUpper() != QLatin1String("MAX") && !job.EndIsSourceEnd)
-        end = ParseTime(job.EndTime);
-    return {ParseTime(job.StartTime), end};
+    return {job.clipStart, std::isinf(job.clipEnd) ? std::nullopt : std::optional<double>(job.clipEnd)};
 }
 
-// Whether an exact chapter end is the source's: at or past the measured length. A typed end
+// Whether an exact chapter end is the source's: at or past the measured length. A chosen end
 // is where the clip stops, even where it matches the source's length in whole seconds.
 bool EndsWithSource(const TJob &job, double end, double lengthMs)
 {
-    return lengthMs >= 0 && job.ExactStart >= 0 && end * 1000 >= lengthMs;
+    return lengthMs >= 0 && job.exactClip && end * 1000 >= lengthMs;
 }
 } // namespace
 
@@ -568,25 +561,25 @@ std::optional<QString> TRunEngine::clipOf(int index, TClipSource *clip) const
 {
     const TRunJob &job = m_jobs[index];
     QString reason;
-    // The clip: an end of "Max" (any letter case), one that is no time or one that stands for
-    // the source's end is the end of the source, which must then be measurable.
+    // A clip that runs to the source's end needs the source's length.
     const auto [start, end] = ClipBounds(job);
     const double lengthMs = m_lengthMs[index];
+    // The reasons show the times as the queue does, in whole seconds.
+    const auto shown = [](double seconds) { return SecondsToTime(qint64(seconds)); };
     double clipEnd = TVideoEdit::ToEnd;
-    if (!start) {
-        reason = QCoreApplication::translate("TRunEngine", "The start time \"%1\" is not a time (hh:mm:ss)").arg(job.StartTime);
-    } else if (!end && lengthMs < 0) {
+    if (!end && lengthMs < 0) {
         const QString why = m_lengthError[index];
         reason = QCoreApplication::translate("TRunEngine", "Cannot measure the length of the source: %1")
                      .arg(why.isEmpty() ? QCoreApplication::translate("TRunEngine", "unknown reason") : why);
     } else if (lengthMs >= 0 && *start * 1000.0 >= lengthMs) {
         reason = QCoreApplication::translate("TRunEngine", "The clip's start (%1) is past the end of the source (%2 s)")
-                     .arg(job.StartTime)
+                     .arg(shown(*start))
                      .arg(lengthMs / 1000, 0, 'f', 1);
     } else if (end && !EndsWithSource(job, *end, lengthMs)) {
         clipEnd = *end;
         if (!(clipEnd > *start))
-            reason = QCoreApplication::translate("TRunEngine", "The clip's end (%1) is not after its start (%2)").arg(job.EndTime, job.StartTime);
+            reason = QCoreApplication::translate("TRunEngine", "The clip's end (%1) is not after its start (%2)")
+                         .arg(shown(clipEnd), shown(*start));
     }
     if (!reason.isEmpty())
         return reason;

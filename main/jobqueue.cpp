@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/jobqueue.h"
 
+#include "clip/cliptimes.h"
 #include "core/core.h"
 #include "engine/chapters.h"
 
@@ -31,19 +32,6 @@ QString JobToolTip(const TJob &job)
     return tip;
 }
 
-QString ChangeFileExt(const QString &path, const QString &extWithDot)
-{
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    return (dot > slash ? path.left(dot) : path) + extWithDot;
-}
-
-QString OutputFileName(const QString &base, const QString &folder, const QString &ext)
-{
-    const QString renamed = ChangeFileExt(base, QLatin1Char('.') + ext);
-    return folder + renamed.mid(renamed.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
 TJobQueue::~TJobQueue()
 {
     m_stop->store(true);
@@ -61,8 +49,8 @@ QVariant TJobQueue::data(const QModelIndex &index, int role) const
         switch (index.column()) {
         case ColNumber: return QString::number(index.row() + 1);
         case ColSource: return job.SourceFile;
-        case ColStart: return job.StartTime;
-        case ColEnd: return job.EndTime;
+        case ColStart: return clipStartText(job);
+        case ColEnd: return clipEndText(job);
         case ColConvertTo: return m_ext.toLower();
         case ColOutput: return job.OutputFile;
         case ColStatus: return QCoreApplication::translate("TMainForm", StatusText(result.state));
@@ -261,9 +249,7 @@ void TJobQueue::Add(const QStringList &files, const QString &folder, const QStri
         m_ext = ext;
     beginInsertRows({}, first, first + int(files.size()) - 1);
     for (const QString &file : files) {
-        TJob job;
-        job.StartTime = QStringLiteral("00:00:00");
-        job.EndTime = QStringLiteral("Max");
+        TJob job; // the clip is the whole source
         job.SourceFile = file;
         job.OutputFile = OutputFileName(file, folder, ext);
         job.TagComment = QStringLiteral("Clipvox");
@@ -383,22 +369,12 @@ void TJobQueue::RederiveOutputNames(const QString &folder, const QString &ext)
         QStringList sources;
         for (const TJob &job : JobTable)
             sources << job.SourceFile;
-        const QString root = CommonFolder(sources);
+        const OutputNaming naming{m_pattern, m_saveTo, folder, CommonFolder(sources), ext};
         for (size_t row = 0; row < JobTable.size(); ++row) {
             TJob &job = JobTable[row];
-            const SourceTags tags = m_tags.value(job.SourceFile);
-            TNameFields fields;
-            fields.name = ChangeFileExt(job.SourceFile.mid(job.SourceFile.lastIndexOf(QLatin1Char('/')) + 1), QString());
-            fields.title = tags.title;
-            fields.artist = tags.artist;
-            fields.album = tags.album;
-            fields.year = tags.year;
-            fields.track = tags.track;
-            fields.number = int(row) + 1;
-            fields.count = JobCount();
-            fields.chapterTitle = job.ChapterTitle;
-            fields.chapterNumber = job.ChapterNumber;
-            job.OutputFile = OutputFolderFor(job.SourceFile, m_saveTo, folder, root) + PatternFileName(m_pattern, fields, ext);
+            const TNameFields fields = outputNameFields(job.SourceFile, m_tags.value(job.SourceFile), int(row) + 1,
+                                                        JobCount(), job.ChapterNumber, job.ChapterTitle);
+            job.OutputFile = outputName(naming, outputFolder(naming, job.SourceFile), fields);
         }
     }
     // A row whose output is now another file has no result of its own yet.

@@ -4,6 +4,7 @@
 // last run, and the one tag switch for all of them. The main window's view shows it, a run
 // takes a copy of it, and the queue file keeps it between sessions.
 #include "core/core.h"
+#include "engine/outputname.h"
 #include "engine/runengine.h"
 #include "media/sourceinfo.h"
 
@@ -15,11 +16,6 @@
 #include <atomic>
 #include <memory>
 #include <vector>
-
-// The output naming rule: base name's file part with the new extension, in the folder.
-QString OutputFileName(const QString &base, const QString &folder, const QString &ext);
-// A path with its extension replaced (a name without a dot gets the extension appended).
-QString ChangeFileExt(const QString &path, const QString &extWithDot);
 
 // Columns of the queue.
 enum JobColumn { ColNumber, ColSource, ColStart, ColEnd, ColConvertTo, ColOutput, ColStatus, JobColumnCount };
@@ -86,8 +82,8 @@ public:
     // not or without chapters.
     void SplitIntoChapters(int row, const QList<SourceChapter> &chapters);
     // Every output name by the naming rule from its current name, in folder with ext; with
-    // a pattern other than "{name}" or outputs not all in folder, by PatternFileName and
-    // OutputFolderFor from the source, its tags and its row.
+    // a pattern other than "{name}" or outputs not all in folder, by outputName from the
+    // source, its tags and its row.
     void RederiveOutputNames(const QString &folder, const QString &ext);
     // The name pattern and where outputs go, for the next RederiveOutputNames.
     void SetNaming(const QString &pattern, SaveTo where);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/queuestore.h"
 
+#include "core/core.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,7 +12,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <cmath>
-#include <limits>
+#include <optional>
 
 namespace {
 const QLatin1String kKind("clipvox-queue");
@@ -32,8 +34,12 @@ QJsonObject EncodeRow(const QueueRow &row)
     QJsonObject o;
     o.insert(QLatin1String("src"), j.SourceFile);
     o.insert(QLatin1String("out"), j.OutputFile);
-    Put(o, "start", j.StartTime, QStringLiteral("00:00:00"));
-    Put(o, "end", j.EndTime, QStringLiteral("Max"));
+    // The clip in seconds; JSON has no infinity, so the source's end is left out.
+    Put(o, "clipStart", j.clipStart, 0.0);
+    if (!std::isinf(j.clipEnd))
+        o.insert(QLatin1String("clipEnd"), j.clipEnd);
+    Put(o, "exact", j.exactClip, false);
+    Put(o, "toEnd", j.endShowsLength, false);
     Put(o, "len", j.Duration, 0);
     Put(o, "title", j.TagTitle, QString());
     Put(o, "artist", j.TagArtist, QString());
@@ -47,12 +53,6 @@ QJsonObject EncodeRow(const QueueRow &row)
     Put(o, "soundName", j.SoundTrackName, QString());
     Put(o, "chapter", j.ChapterNumber, 0);
     Put(o, "chapterTitle", j.ChapterTitle, QString());
-    if (j.ExactStart >= 0) {
-        o.insert(QLatin1String("from"), j.ExactStart);
-        // JSON has no infinity: the source's end is written as -1.
-        o.insert(QLatin1String("to"), std::isinf(j.ExactEnd) ? -1.0 : j.ExactEnd);
-    }
-    Put(o, "toEnd", j.EndIsSourceEnd, false);
     // A job cut short by a crash is waiting again.
     const JobResult::State state = row.result.state == JobResult::Converting ? JobResult::Waiting : row.result.state;
     if (state != JobResult::Waiting)
@@ -60,6 +60,31 @@ QJsonObject EncodeRow(const QueueRow &row)
     Put(o, "reason", row.result.reason, QString());
     Put(o, "note", row.result.note, QString());
     return o;
+}
+
+// The clip of a job written before the clip was kept in seconds: the times as "hh:mm:ss"
+// texts ("start", "end", read as leniently as they were), a chapter's exact clip ("from",
+// "to": -1 for the source's end) beside them, and "toEnd" for an end that shows the measured
+// length. An end of "Max" or one that is no time is the source's end. False for a start that
+// is no time.
+bool DecodeOldClip(const QJsonObject &o, TJob &j)
+{
+    const std::optional<int> start = ParseTime(o.value(QLatin1String("start")).toString());
+    const QString endText = o.value(QLatin1String("end")).toString(QStringLiteral("Max"));
+    const bool max = endText.compare(QLatin1String("Max"), Qt::CaseInsensitive) == 0;
+    const std::optional<int> end = max ? std::nullopt : ParseTime(endText);
+    j.endShowsLength = o.value(QLatin1String("toEnd")).toBool(false) && !max;
+    if (o.contains(QLatin1String("from"))) {
+        j.exactClip = true;
+        j.clipStart = std::max(0.0, o.value(QLatin1String("from")).toDouble(0));
+        const double to = o.value(QLatin1String("to")).toDouble(-1);
+        j.clipEnd = to < 0 ? TJob::ToEnd : to;
+    } else {
+        j.clipStart = start.value_or(0);
+        j.clipEnd = end && !j.endShowsLength ? double(*end) : TJob::ToEnd;
+    }
+    j.endShowsLength = j.endShowsLength && std::isinf(j.clipEnd);
+    return j.exactClip || start.has_value();
 }
 
 bool DecodeRow(const QJsonObject &o, QueueRow &row)
@@ -71,8 +96,16 @@ bool DecodeRow(const QJsonObject &o, QueueRow &row)
     j.OutputFile = text("out");
     if (j.SourceFile.isEmpty() || j.OutputFile.isEmpty())
         return false;
-    j.StartTime = text("start", QStringLiteral("00:00:00"));
-    j.EndTime = text("end", QStringLiteral("Max"));
+    // A file written before the clip was kept in seconds has its times as texts.
+    bool clipRead = true;
+    if (o.contains(QLatin1String("start")) || o.contains(QLatin1String("end")) || o.contains(QLatin1String("from"))) {
+        clipRead = DecodeOldClip(o, j);
+    } else {
+        j.clipStart = std::max(0.0, o.value(QLatin1String("clipStart")).toDouble(0));
+        j.clipEnd = o.contains(QLatin1String("clipEnd")) ? o.value(QLatin1String("clipEnd")).toDouble(0) : TJob::ToEnd;
+        j.exactClip = o.value(QLatin1String("exact")).toBool(false);
+        j.endShowsLength = o.value(QLatin1String("toEnd")).toBool(false);
+    }
     j.Duration = number("len");
     j.TagTitle = text("title");
     j.TagArtist = text("artist");
@@ -86,12 +119,6 @@ bool DecodeRow(const QJsonObject &o, QueueRow &row)
     j.SoundTrackName = text("soundName");
     j.ChapterNumber = number("chapter");
     j.ChapterTitle = text("chapterTitle");
-    if (o.contains(QLatin1String("from"))) {
-        j.ExactStart = o.value(QLatin1String("from")).toDouble(-1);
-        const double to = o.value(QLatin1String("to")).toDouble(-1);
-        j.ExactEnd = to < 0 ? std::numeric_limits<double>::infinity() : to;
-    }
-    j.EndIsSourceEnd = o.value(QLatin1String("toEnd")).toBool(false);
     const QString state = text("state", QStringLiteral("waiting"));
     row.result = {};
     for (int s = 0; s < int(std::size(kStates)); ++s)
@@ -101,6 +128,12 @@ bool DecodeRow(const QJsonObject &o, QueueRow &row)
         row.result.state = JobResult::Waiting;
     row.result.reason = text("reason");
     row.result.note = text("note");
+    // A start that is no time cannot be cut: the job stays, failed with the reason, and
+    // starts at the source's start until it is edited.
+    if (!clipRead)
+        row.result = {JobResult::Failed, 0,
+                      QCoreApplication::translate("QueueStore", "The start time \"%1\" is not a time (hh:mm:ss)").arg(text("start")),
+                      {}};
     return true;
 }
 

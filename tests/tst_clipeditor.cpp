@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The clip editor on real videos, played headless by the real preview player.
+#include "clip/cliptimes.h"
 #include "clip/edit.h"
 #include "clip/edittime.h"
 #include "clip/soundstrip.h"
@@ -135,8 +136,8 @@ private slots:
             (void)QTest::qWaitFor([&] { return editor->Player && editor->Player->Position() > 300; }, 10000);
             caption = editor->windowTitle();
             duration = Job().Duration;
-            endTime = Job().EndTime;
-            total = editor->TotalTime;
+            endTime = clipEndText(Job());
+            total = SecondsToTime(editor->TotalSeconds);
             edEnd = C<QLineEdit>(editor, "EdEnd")->text();
             selStart = editor->SelStart;
             selEnd = editor->SelEnd;
@@ -179,7 +180,7 @@ private slots:
         // Once a second the elapsed time and the thumb follow the position.
         QTRY_VERIFY_WITH_TIMEOUT(player->Position() >= 1200, 10000);
         editor->PlayTimerTick();
-        const int elapsed = TimeToSeconds(editor->ElapsedTime);
+        const int elapsed = editor->ElapsedSeconds;
         QVERIFY(elapsed >= 1);
         QCOMPARE(C<QSlider>(editor, "positionBar")->value(), elapsed * 100 / 8);
 
@@ -189,7 +190,7 @@ private slots:
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
         QVERIFY(!editor->PlayTimer.isActive());
-        QCOMPARE(editor->ElapsedTime, SecondsToTime(player->Position() / 1000));
+        QCOMPARE(editor->ElapsedSeconds, int(player->Position() / 1000));
 
         // A release while paused does not seek; Play resumes where the thumb stands.
         const qint64 pausedAt = player->Position();
@@ -205,7 +206,7 @@ private slots:
         // Released at 25 while playing: total seconds x 25 x 10 ms.
         C<QSlider>(editor, "positionBar")->setValue(25);
         QTest::mouseRelease(C<QSlider>(editor, "positionBar"), Qt::LeftButton);
-        QCOMPARE(editor->ElapsedTime, SecondsToTime(8 * 25 / 100));
+        QCOMPARE(editor->ElapsedSeconds, 8 * 25 / 100);
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY2(player->Position() >= 1900 && player->Position() < 2500,
                  qPrintable(QString::number(player->Position())));
@@ -222,21 +223,21 @@ private slots:
         // Set start and end take the thumb and the elapsed time; the job is not touched.
         QTest::mouseClick(picture, Qt::LeftButton);
         C<QSlider>(editor, "positionBar")->setValue(12);
-        editor->SetPlayTime(QStringLiteral("00:00:01"), editor->TotalTime);
+        editor->SetPlayTime(1, editor->TotalSeconds);
         C<QToolButton>(editor, "setStartButton")->click();
         C<QSlider>(editor, "positionBar")->setValue(75);
-        editor->SetPlayTime(QStringLiteral("00:00:06"), editor->TotalTime);
+        editor->SetPlayTime(6, editor->TotalSeconds);
         C<QToolButton>(editor, "setEndButton")->click();
         QCOMPARE(editor->SelStart, 12);
         QCOMPARE(editor->SelEnd, 75);
         QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:01"));
         QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:06"));
-        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
-        QCOMPARE(Job().EndTime, QStringLiteral("00:00:08"));
+        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:08"));
 
         C<QToolButton>(editor, "SpeedBtnStop")->click();
         QCOMPARE(player->Mode(), TPlayerMode::Stopped);
-        QCOMPARE(editor->ElapsedTime, QStringLiteral("00:00:00"));
+        QCOMPARE(editor->ElapsedSeconds, 0);
         QCOMPARE(C<QSlider>(editor, "positionBar")->value(), 0);
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
@@ -266,7 +267,7 @@ private slots:
         QCOMPARE(last().text, QStringLiteral("Please input correct time format!"));
         QCOMPARE(last().caption, QStringLiteral("Information"));
         QCOMPARE(last().icon, QMessageBox::Information);
-        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
+        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
 
         // 4 s and 3 s both fall into 1 % of 205 s; the seconds decide.
         C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:04"));
@@ -274,8 +275,8 @@ private slots:
         C<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(m_desktop->messages.size(), 2);
         QCOMPARE(last().text, QStringLiteral("Start Time should be smaller than End Time!"));
-        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
-        QCOMPARE(Job().EndTime, QStringLiteral("00:03:25"));
+        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("00:03:25"));
         QVERIFY(editor->isVisible());
 
         // Equal times pass the time test; the tag tests come next.
@@ -296,9 +297,9 @@ private slots:
         QCOMPARE(editor->focusWidget(), C<QLineEdit>(editor, "infoYear"));
         // A refused year or track leaves the job whole: neither times nor tags are stored.
         const TJob before = Job();
-        QCOMPARE(before.StartTime, QStringLiteral("00:00:00"));
-        QCOMPARE(before.EndTime, QStringLiteral("00:03:25"));
-        QVERIFY(before.EndIsSourceEnd); // the measured length stands for the source's end
+        QCOMPARE(clipStartText(before), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(before), QStringLiteral("00:03:25"));
+        QVERIFY(std::isinf(before.clipEnd) && before.endShowsLength); // the measured length stands for the source's end
         QCOMPARE(before.TagTitle, QString());
         QCOMPARE(before.TagComment, QStringLiteral("Clipvox"));
         QVERIFY(editor->isVisible());
@@ -309,7 +310,7 @@ private slots:
         QCOMPARE(editor->focusWidget(), C<QLineEdit>(editor, "infoTrack"));
         QCOMPARE(Job().TagYear, 0);
         QCOMPARE(Job().TagTitle, QString());
-        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
+        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
         QVERIFY(editor->isVisible());
 
         C<QLineEdit>(editor, "infoTrack")->setText(QStringLiteral("-7"));
@@ -318,9 +319,9 @@ private slots:
         QVERIFY(!editor->isVisible());
         QTRY_VERIFY(!m_main->EditForm);
         // OK stored everything at once.
-        QCOMPARE(Job().StartTime, QStringLiteral("00:01:40"));
-        QCOMPARE(Job().EndTime, QStringLiteral("00:01:40"));
-        QVERIFY(!Job().EndIsSourceEnd); // a typed end is where the clip stops
+        QCOMPARE(clipStartText(Job()), QStringLiteral("00:01:40"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("00:01:40"));
+        QCOMPARE(Job().clipEnd, 100.0); // a typed end is where the clip stops
         QCOMPARE(Job().TagTitle, QStringLiteral("  Talk  "));
         QCOMPARE(Job().TagArtist, QStringLiteral("Ana Ñuñez"));
         QCOMPARE(Job().TagComment, QString());
@@ -336,8 +337,8 @@ private slots:
     void resetCancelAndTags()
     {
         Queue({m_clip});
-        SetJobField(m_main->Queue, 0, &TJob::StartTime, QStringLiteral("00:00:02"));
-        SetJobField(m_main->Queue, 0, &TJob::EndTime, QStringLiteral("00:00:05"));
+        SetJobField(m_main->Queue, 0, &TJob::clipStart, 2.0);
+        SetJobField(m_main->Queue, 0, &TJob::clipEnd, 5.0);
         SetJobField(m_main->Queue, 0, &TJob::TagTitle, QStringLiteral("kept"));
         SetJobField(m_main->Queue, 0, &TJob::Duration, 8); // previewed before: the range is shown before the new measure
         SelectRows(*m_main, {0});
@@ -362,8 +363,8 @@ private slots:
         QCOMPARE(C<QLineEdit>(editor, "infoYear")->text(), QStringLiteral("0"));
 
         C<QToolButton>(editor, "resetTimeButton")->click();
-        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
-        QCOMPARE(Job().EndTime, QStringLiteral("00:00:08"));
+        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:08"));
         QCOMPARE(editor->SelStart, 0);
         QCOMPARE(editor->SelEnd, 100);
         C<QCheckBox>(editor, "CheckTag")->click();
@@ -371,8 +372,8 @@ private slots:
         C<QLineEdit>(editor, "infoTitle")->setText(QStringLiteral("dropped"));
         C<QPushButton>(editor, "BtnCancel")->click();
         QTRY_VERIFY(!m_main->EditForm);
-        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
-        QCOMPARE(Job().EndTime, QStringLiteral("00:00:08"));
+        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:08"));
         QCOMPARE(Job().TagTitle, QStringLiteral("kept"));
         QCOMPARE(Cell(*m_main, 0, ColEnd), QStringLiteral("00:00:08"));
         QVERIFY(TagsEnabled());
@@ -435,7 +436,7 @@ private slots:
         QTest::keyClick(focus, Qt::Key(key));
         QCOMPARE(accepted.count(), outcome == "ok" ? 1 : 0);
         QCOMPARE(rejected.count(), outcome == "cancel" ? 1 : 0);
-        QCOMPARE(Job().StartTime, outcome == "ok" ? start : QStringLiteral("00:00:00"));
+        QCOMPARE(clipStartText(Job()), outcome == "ok" ? start : QStringLiteral("00:00:00"));
         if (outcome != "open")
             return;
         QCOMPARE(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled(), paused);
@@ -453,8 +454,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(editor));
         QTRY_VERIFY(editor->Player && editor->Player->IsLoaded());
         QCOMPARE(Job().Duration, 0);
-        QCOMPARE(Job().EndTime, QStringLiteral("Max"));
-        QCOMPARE(editor->TotalTime, QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("Max"));
+        QCOMPARE(editor->TotalSeconds, 0);
         QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:00"));
         C<QSlider>(editor, "positionBar")->setValue(37);
         editor->PlayTimerTick();
@@ -470,8 +471,8 @@ private slots:
         QVERIFY(m_desktop->messages.isEmpty());
         QTRY_VERIFY(!m_main->EditForm);
         QCOMPARE(Job().TagTitle, QStringLiteral("Short one"));
-        QCOMPARE(Job().StartTime, QStringLiteral("00:00:00"));
-        QCOMPARE(Job().EndTime, QStringLiteral("00:00:00"));
+        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:00"));
     }
 
     // A file the player cannot open: the reason is reported, the editor stays usable.
@@ -488,9 +489,9 @@ private slots:
         QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(!editor->PlayTimer.isActive());
-        QCOMPARE(editor->TotalTime, QStringLiteral("00:00:00"));
+        QCOMPARE(editor->TotalSeconds, 0);
         QCOMPARE(Job().Duration, 0);
-        QCOMPARE(Job().EndTime, QStringLiteral("Max"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("Max"));
 
         // The panel does nothing while no file is open; each Play tries again.
         QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("PreviewVideo")), Qt::LeftButton);
@@ -506,9 +507,9 @@ private slots:
 
         C<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(m_desktop->messages.last().text, QStringLiteral("Please input correct time format!"));
-        QCOMPARE(Job().EndTime, QStringLiteral("Max"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("Max"));
         C<QToolButton>(editor, "resetTimeButton")->click();
-        QCOMPARE(Job().EndTime, QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:00"));
         editor->close();
         QTRY_VERIFY(!m_main->EditForm);
 
@@ -579,7 +580,7 @@ private slots:
         QVERIFY(!strip->noSound());
         QVERIFY(qAbs(strip->length() - ProbeDuration(m_long) * 1000) < 100);
         QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
-        const auto elapsed = [&] { return editor->ElapsedTime; };
+        const auto elapsed = [&] { return SecondsToTime(editor->ElapsedSeconds); };
         QCOMPARE(QApplication::focusWidget(), C<QWidget>(editor, "previewPanel"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
@@ -666,7 +667,7 @@ private slots:
 
         stop->click();
         key(Qt::Key_Right);
-        QCOMPARE(editor->ElapsedTime, QStringLiteral("00:00:01"));
+        QCOMPARE(editor->ElapsedSeconds, 1);
         QVERIFY(near(1000));
         QVERIFY(play->isEnabled() && stop->isEnabled()); // waits there, paused
         stop->click();
@@ -840,7 +841,7 @@ private slots:
         QTRY_VERIFY(!m_main->EditForm);
         QTest::qWait(300);
         QCOMPARE(Job().Duration, 0);
-        QCOMPARE(Job().EndTime, QStringLiteral("Max"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("Max"));
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
@@ -886,9 +887,9 @@ private slots:
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(!C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
         QVERIFY(!editor->PlayTimer.isActive());
-        QCOMPARE(editor->TotalTime, QStringLiteral("00:00:00"));
+        QCOMPARE(editor->TotalSeconds, 0);
         QCOMPARE(Job().Duration, 10);
-        QCOMPARE(Job().EndTime, QStringLiteral("00:00:10"));
+        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:10"));
     }
 };
 

@@ -55,8 +55,7 @@ private slots:
         m_desktop = std::make_unique<FakeDesktop>();
         TJob job;
         job.Duration = 3725;
-        job.StartTime = QStringLiteral("00:00:00");
-        job.EndTime = QStringLiteral("01:02:05");
+        job.clipEnd = 3725;
         // The editor is not shown: no preview, only its fields and selection.
         m_editor = new TEditForm(nullptr, job);
     }
@@ -106,7 +105,7 @@ private slots:
         QCOMPARE(m_editor->EndSeconds, 120);
         QCOMPARE(m_editor->SelStart, 60 * 100 / 3725);
         QCOMPARE(m_editor->SelEnd, 120 * 100 / 3725);
-        QCOMPARE(m_editor->Job().StartTime, QStringLiteral("00:00:00")); // the job waits for the editor's OK
+        QCOMPARE(m_editor->Job().clipStart, 0.0); // the job waits for the editor's OK
     }
 
     // Arrows and arrow keys step within 0..100 hours and 0..60 minutes or seconds, without

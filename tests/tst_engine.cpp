@@ -25,14 +25,13 @@ TOutputSettings WavOutput(const QString &folder)
     return s;
 }
 
-TRunJob Job(const QString &source, const QString &output, const QString &start = "00:00:00",
-            const QString &end = "Max")
+TRunJob Job(const QString &source, const QString &output, double start = 0, double end = TJob::ToEnd)
 {
     TRunJob job;
     job.SourceFile = source;
     job.OutputFile = output;
-    job.StartTime = start;
-    job.EndTime = end;
+    job.clipStart = start;
+    job.clipEnd = end;
     return job;
 }
 
@@ -77,25 +76,26 @@ private slots:
     void outcomes_data()
     {
         QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("end");
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("reason"); // a part of it
         QTest::addColumn<double>("seconds"); // of the output, when it succeeds
-        QTest::newRow("whole") << "clip.avi" << "00:00:00" << "Max" << int(TRunEngine::Succeeded) << "" << 3.0;
-        QTest::newRow("clip") << "clip.avi" << "00:00:01" << "00:00:02" << int(TRunEngine::Succeeded) << "" << 1.0;
-        QTest::newRow("start no time") << "clip.avi" << "0x:00:00" << "Max" << int(TRunEngine::Failed)
-                                       << "is not a time" << 0.0;
-        QTest::newRow("end before start") << "clip.avi" << "00:00:02" << "00:00:01" << int(TRunEngine::Failed)
-                                          << "is not after its start" << 0.0;
-        QTest::newRow("missing") << "gone.avi" << "00:00:00" << "Max" << int(TRunEngine::Failed) << "length" << 0.0;
-        QTest::newRow("no sound") << "silent.avi" << "00:00:00" << "Max" << int(TRunEngine::Failed) << "" << 0.0;
+        const double max = TJob::ToEnd;
+        QTest::newRow("whole") << "clip.avi" << 0.0 << max << int(TRunEngine::Succeeded) << "" << 3.0;
+        QTest::newRow("clip") << "clip.avi" << 1.0 << 2.0 << int(TRunEngine::Succeeded) << "" << 1.0;
+        QTest::newRow("start past the end") << "clip.avi" << 4.0 << max << int(TRunEngine::Failed)
+                                            << "The clip's start (00:00:04) is past the end" << 0.0;
+        QTest::newRow("end before start") << "clip.avi" << 2.0 << 1.0 << int(TRunEngine::Failed)
+                                          << "The clip's end (00:00:01) is not after its start (00:00:02)" << 0.0;
+        QTest::newRow("missing") << "gone.avi" << 0.0 << max << int(TRunEngine::Failed) << "length" << 0.0;
+        QTest::newRow("no sound") << "silent.avi" << 0.0 << max << int(TRunEngine::Failed) << "" << 0.0;
     }
     void outcomes()
     {
         QFETCH(QString, source);
-        QFETCH(QString, start);
-        QFETCH(QString, end);
+        QFETCH(double, start);
+        QFETCH(double, end);
         QFETCH(int, outcome);
         QFETCH(QString, reason);
         QFETCH(double, seconds);
@@ -128,8 +128,8 @@ private slots:
         QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
         mine.close();
         TRunEngine engine;
-        const auto done = Run(engine, {Job(m_video, wanted, "00:00:00", "00:00:01"), Job(m_video, wanted, "00:00:00", "00:00:01"),
-                                       Job(m_video, wanted, "00:00:00", "00:00:01")},
+        const auto done = Run(engine, {Job(m_video, wanted, 0, 1), Job(m_video, wanted, 0, 1),
+                                       Job(m_video, wanted, 0, 1)},
                               WavOutput(out.path() + "/"));
         QCOMPARE(engine.outputs(), (QStringList{wanted, out.filePath("talk (3).wav"), out.filePath("talk (4).wav")}));
         QCOMPARE(done.size(), 3);
@@ -177,9 +177,9 @@ private slots:
             QVERIFY(place());
         TOutputSettings settings = WavOutput(out.path() + "/");
         settings.ExistingFile = choice;
-        QList<TRunJob> jobs{Job(when == "own" ? wanted : m_video, wanted, "00:00:00", "00:00:01")};
+        QList<TRunJob> jobs{Job(when == "own" ? wanted : m_video, wanted, 0, 1)};
         if (when == "other")
-            jobs << Job(wanted, out.filePath("other.wav"), "00:00:00", "00:00:01");
+            jobs << Job(wanted, out.filePath("other.wav"), 0, 1);
         TRunEngine engine;
         QMap<int, Finished> done;
         connect(&engine, &TRunEngine::jobFinished, this,
@@ -214,8 +214,8 @@ private slots:
         settings.ExistingFile = TOutputSettings::KeepBoth;
         TRunEngine first, second;
         QSignalSpy firstEnded(&first, &TRunEngine::runEnded), secondEnded(&second, &TRunEngine::runEnded);
-        const QList<TRunJob> jobs{Job(m_video, out.filePath("a.wav"), "00:00:00", "00:00:01"),
-                                  Job(m_video, out.filePath("b.wav"), "00:00:00", "00:00:01")};
+        const QList<TRunJob> jobs{Job(m_video, out.filePath("a.wav"), 0, 1),
+                                  Job(m_video, out.filePath("b.wav"), 0, 1)};
         QVERIFY(first.start(jobs, settings, 2) && second.start(jobs, settings, 2));
         QVERIFY(QTest::qWaitFor([&] { return firstEnded.size() == 1 && secondEnded.size() == 1; }, 60000));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
@@ -249,9 +249,9 @@ private slots:
         settings.ExistingFile = TOutputSettings::KeepBoth;
         const QString tooLong = QString(135, QChar(0xe9)) + ".wav"; // 274 bytes
         const auto done = Run(engine,
-                              {Job(m_video, out.filePath(full), "00:00:00", "00:00:01"),
-                               Job(m_video, out.filePath(tooLong), "00:00:00", "00:00:01"),
-                               Job(m_video, out.filePath(".precious.clipvox-abcdef.wav"), "00:00:00", "00:00:01")},
+                              {Job(m_video, out.filePath(full), 0, 1),
+                               Job(m_video, out.filePath(tooLong), 0, 1),
+                               Job(m_video, out.filePath(".precious.clipvox-abcdef.wav"), 0, 1)},
                               settings);
         ::close(held);
         const QString numbered = QString(123, QChar(0xe9)) + " (2).wav", cut = QString(125, QChar(0xe9)) + ".wav";
@@ -323,7 +323,7 @@ private slots:
                 QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write("not a flac") == 10);
             }
         });
-        const auto done = Run(engine, {Job(m_video, out.filePath("a.flac")), Job(m_video, out.filePath("b.flac"), "00:00:01")}, s);
+        const auto done = Run(engine, {Job(m_video, out.filePath("a.flac")), Job(m_video, out.filePath("b.flac"), 1)}, s);
         QVERIFY(!engine.isRunning());
         QCOMPARE(done.size(), 2);
         QCOMPARE(messages.size(), 1);

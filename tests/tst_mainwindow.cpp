@@ -4,6 +4,7 @@
 #include "core/core.h"
 #include "core/translation.h"
 #include "desktop/application.h"
+#include "clip/cliptimes.h"
 #include "clip/edit.h"
 #include "extras/tip.h"
 #include "main/commandline.h"
@@ -101,6 +102,7 @@ private slots:
     void resultsFollowTheirRows();
     void queueFileKeepsTheQueue_data();
     void queueFileKeepsTheQueue();
+    void queueFileReadsOldTimes();
     void splitIntoChapters();
     void speaksTheUsersLanguage_data();
     void speaksTheUsersLanguage();
@@ -305,7 +307,7 @@ void TestMainWindow::movesRotateAndCarryEveryField()
     for (int k = 1; k <= 3; ++k) {
         SetJobField(window().Queue, k - 1, &TJob::TagTitle, QString("title%1").arg(k));
         SetJobField(window().Queue, k - 1, &TJob::Duration, k * 10);
-        SetJobField(window().Queue, k - 1, &TJob::StartTime, QString("00:00:0%1").arg(k));
+        SetJobField(window().Queue, k - 1, &TJob::clipStart, double(k));
     }
     const auto order = [this] { return column(window(), ColSource).join(','); };
     select(window(), {0});
@@ -720,8 +722,9 @@ void TestMainWindow::splitIntoChapters()
         QCOMPARE(job.ChapterTitle, titles[i]);
         QCOMPARE(job.TagTitle, titles[i]);
         QCOMPARE(job.TagTrack, i + 1);
-        QCOMPARE(job.ExactStart, bounds[i]);
-        QCOMPARE(job.ExactEnd, bounds[i + 1]);
+        QCOMPARE(job.clipStart, bounds[i]);
+        QCOMPARE(job.clipEnd, bounds[i + 1]);
+        QVERIFY(job.exactClip);
         QCOMPARE(job.OutputFile, dir.filePath(QString("film - 0%1 %2.mp3").arg(i + 1).arg(titles[i])));
         QCOMPARE(Cell(window(), i + 1, ColStart), SecondsToTime(qint64(bounds[i])));
     }
@@ -731,9 +734,9 @@ void TestMainWindow::splitIntoChapters()
     window().Queue.Remove(1);
     QCOMPARE(window().Queue.JobCount(), 3);
     QCOMPARE(window().Queue.Job(1).ChapterTitle, QString("Finale"));
-    QCOMPARE(window().Queue.Job(1).ExactStart, 3.2);
+    QCOMPARE(window().Queue.Job(1).clipStart, 3.2);
     QCOMPARE(window().Queue.Job(2).ChapterTitle, QString("Chapter 2"));
-    QCOMPARE(window().Queue.RunJobs()[2].ExactEnd, 3.2);
+    QCOMPARE(window().Queue.RunJobs()[2].clipEnd, 3.2);
 }
 
 int main(int argc, char **argv)
@@ -803,7 +806,7 @@ void TestMainWindow::resultsFollowTheirRows()
     const QStringList before = column(window(), ColStatus), sources = column(window(), ColSource);
     const int row = change.section(' ', 1, 1).toInt();
     if (change.startsWith("edit"))
-        window().ChangeQueue("edit", [&] { SetJobField(queue, row, &TJob::StartTime, QString("00:00:01")); });
+        window().ChangeQueue("edit", [&] { SetJobField(queue, row, &TJob::clipStart, 1.0); });
     else if (change.startsWith("move"))
         select(window(), {row}), window().actionMoveUpClick();
     else if (change.startsWith("remove"))
@@ -858,8 +861,9 @@ void TestMainWindow::queueFileKeepsTheQueue()
         TJobQueue queue;
         QueueStore store(queue, path);
         queue.Add({source, source, source, dir.filePath("gone.avi"), source, source}, dir.path() + "/", "mp3", {});
-        SetJobField(queue, 0, &TJob::ExactEnd, std::numeric_limits<double>::infinity());
-        SetJobField(queue, 0, &TJob::ExactStart, 1.5);
+        SetJobField(queue, 0, &TJob::exactClip, true);
+        SetJobField(queue, 0, &TJob::clipStart, 1.5);
+        SetJobField(queue, 1, &TJob::clipEnd, 4.0);
         queue.SetTagsEnabled(true);
         queue.SetResult(1, {JobResult::Converting, 50, {}, {}});
         queue.SetResult(2, {JobResult::Done, 100, "why 2", {}});
@@ -892,8 +896,9 @@ void TestMainWindow::queueFileKeepsTheQueue()
     }
     QVERIFY(restored);
     QVERIFY(queue.TagsEnabled());
-    QCOMPARE(queue.Job(0).ExactStart, 1.5);
-    QVERIFY(std::isinf(queue.Job(0).ExactEnd));
+    QCOMPARE(queue.Job(0).clipStart, 1.5);
+    QVERIFY(std::isinf(queue.Job(0).clipEnd) && queue.Job(0).exactClip);
+    QCOMPARE(queue.Job(1).clipEnd, 4.0);
     QCOMPARE(queue.Result(2).reason, QString("why 2"));
     QCOMPARE(queue.Result(3).reason, QString("the source no longer exists"));
     QCOMPARE(queue.Result(4).note, QString("note"));
@@ -909,6 +914,35 @@ void TestMainWindow::queueFileKeepsTheQueue()
     const Result<void> saved = blocked.SaveNow();
     QVERIFY(!saved);
     QVERIFY(!saved.reason().isEmpty());
+}
+
+// A queue file that kept the clip as "hh:mm:ss" texts gives the same clips, shown alike.
+void TestMainWindow::queueFileReadsOldTimes()
+{
+    const QByteArray old = R"({"kind":"clipvox-queue","version":1,"jobs":[
+        {"src":"/v.mkv","out":"/a.mp3","start":"00:00:02","end":"00:01:05"},
+        {"src":"/v.mkv","out":"/b.mp3","end":"00:03:25","len":205,"toEnd":true},
+        {"src":"/v.mkv","out":"/c.mp3","start":"00:00:01","from":1.5,"to":-1,"chapter":2},
+        {"src":"/v.mkv","out":"/d.mp3","start":"0x:00:00"}]})";
+    std::vector<QueueRow> rows;
+    bool tags = false;
+    QString reason;
+    QVERIFY2(DecodeQueue(old, rows, tags, reason), qPrintable(reason));
+    QCOMPARE(rows.size(), size_t(4));
+    QCOMPARE(rows[0].job.clipStart, 2.0);
+    QCOMPARE(rows[0].job.clipEnd, 65.0);
+    QVERIFY(!rows[0].job.exactClip);
+    QVERIFY(std::isinf(rows[1].job.clipEnd)); // the measured length stood for the source's end
+    QCOMPARE(clipEndText(rows[1].job), QString("00:03:25"));
+    QCOMPARE(rows[2].job.clipStart, 1.5);
+    QVERIFY(std::isinf(rows[2].job.clipEnd) && rows[2].job.exactClip);
+    QCOMPARE(clipEndText(rows[2].job), QString("Max"));
+    QCOMPARE(rows[3].result.state, JobResult::Failed); // no start to cut from
+    QVERIFY2(rows[3].result.reason.contains("\"0x:00:00\" is not a time"), qPrintable(rows[3].result.reason));
+    // Written again with the new keys, it reads back the same.
+    std::vector<QueueRow> again;
+    QVERIFY(DecodeQueue(EncodeQueue(rows, tags), again, tags, reason));
+    QVERIFY(again == rows);
 }
 
 #include "tst_mainwindow.moc"

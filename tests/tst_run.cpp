@@ -378,8 +378,8 @@ void TestRun::failingJobsBetweenGoodOnes()
     RunHarness h;
     const QString missing = media("gone.avi");
     h.queue({m_avi, m_text, missing, m_silent, m_mpg, m_avi});
-    SetJobField(h.jobs(), 5, &TJob::StartTime, "00:00:02");
-    SetJobField(h.jobs(), 5, &TJob::EndTime, "00:00:01"); // end before start
+    SetJobField(h.jobs(), 5, &TJob::clipStart, 2.0);
+    SetJobField(h.jobs(), 5, &TJob::clipEnd, 1.0); // end before start
     h.window->RefreshJobList();
     h.window->ui->toolConvert->trigger();
 
@@ -439,14 +439,12 @@ void TestRun::clipEndsReachTheTrueEnd()
     SetSetting(h.settings, &TOutputSettings::WavChannels, 2);
     SetSetting(h.settings, &TOutputSettings::WavBps, 16);
     h.queue({m_frac, m_frac, m_frac, m_frac, m_short});
-    SetJobField(h.jobs(), 0, &TJob::EndTime, "max");
     // A typed end is where the clip stops, also at the source's length in whole seconds; the
-    // same time standing for the source's end (the editor's measured length) is its true end.
-    SetJobField(h.jobs(), 1, &TJob::EndTime, "00:00:02");
-    SetJobField(h.jobs(), 2, &TJob::EndTime, "00:00:02");
-    SetJobField(h.jobs(), 2, &TJob::EndIsSourceEnd, true);
-    SetJobField(h.jobs(), 3, &TJob::StartTime, "00:00:01");
-    SetJobField(h.jobs(), 3, &TJob::EndTime, "nonsense");  // unreadable: the end of the source
+    // source's end, shown as "Max" or as the editor's measured length, is its true end.
+    SetJobField(h.jobs(), 1, &TJob::clipEnd, 2.0);
+    SetJobField(h.jobs(), 2, &TJob::Duration, 2);
+    SetJobField(h.jobs(), 2, &TJob::endShowsLength, true);
+    SetJobField(h.jobs(), 3, &TJob::clipStart, 1.0);
     h.window->RefreshJobList();
     h.window->ui->toolConvert->trigger();
 

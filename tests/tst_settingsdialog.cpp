@@ -826,8 +826,7 @@ void TestSettingsDialog::readOnlyFieldsReadAtTextContrast()
     TExecForm progress(s.main.get(), s.main->RunEngine);
     TJob job;
     job.SourceFile = s.folder.file("clip.avi");
-    job.StartTime = "00:00:00";
-    job.EndTime = "00:00:30";
+    job.clipEnd = 30;
     TEditForm editor(s.main.get(), job);
     const QList<QLineEdit *> fields{Child<QLineEdit>(settings, "EdOutputDir"), Child<QLineEdit>(&progress, "EditElapsed"),
                                     Child<QLineEdit>(&progress, "EditLeft"), Child<QLineEdit>(&editor, "EdStart"),
