@@ -599,7 +599,7 @@ void TEditForm::PreviewClick()
 void TEditForm::SetStartClick()
 {
     if (DevicePlaying())
-        Timer1Timer();
+        PlayTimerTick();
     SetSelection(ui->positionBar->value(), SelEnd);
     ui->EdStart->setText(SecondsToTime(ElapsedSeconds));
 }
