@@ -299,7 +299,6 @@ void TRunEngine::planOutputs()
         m_notes << note;
     }
     m_planned = taken;
-
 }
 
 // One task probes every source, in queue order, each file once (the chapters of one source
