@@ -46,8 +46,7 @@ int main(int argc, char **argv)
     s.LoudnessTarget = argc >= 4 && !replayGain ? std::atoi(argv[3]) : 0;
     s.ReplayGain = replayGain ? TOutputSettings::TrackGain : TOutputSettings::NoReplayGain;
     s.LoudnessPeaks = argc == 5 && QByteArray(argv[4]) == "lower" ? TOutputSettings::LowerClip : TOutputSettings::LimitPeaks;
-    const std::atomic<bool> stop{false};
-    const TEncodeResult r = EncodeClip({source}, out, format, s, TRunJob{}, stop);
+    const TEncodeResult r = EncodeClip({source}, out, format, s, TRunJob{}, {});
     if (!r.ok)
         return fail(r.reason);
 

@@ -12,7 +12,9 @@
 #include <cmath>
 #include <iterator>
 #include <mutex>
+#include <memory>
 #include <optional>
+#include <stop_token>
 #include <thread>
 
 namespace {
@@ -276,11 +278,11 @@ constexpr double kMissLu = 0.4;
 
 // The loudness and true peak of a written file's decoded sound; nothing measured, with the
 // reason or the stop in *result, when it cannot be read.
-LoudnessMeasurement DecodedLoudness(const QString &file, const std::atomic<bool> &stop, TEncodeResult *result)
+LoudnessMeasurement DecodedLoudness(const QString &file, std::stop_token stop, TEncodeResult *result)
 {
     TSourceSound sound;
     if (!ProbeSourceSound(file, stop, &sound, &result->reason)) {
-        result->stopped = stop;
+        result->stopped = stop.stop_requested();
         return {};
     }
     LoudnessMeter meter(sound.channels, sound.rate);
@@ -310,26 +312,26 @@ WriterPlan PlanWriter(int format, const TOutputSettings &o, const TSourceSound &
 }
 } // namespace
 
-int SoundStreamOf(const QString &source, int track, const std::atomic<bool> &stop, QString *reason)
+int SoundStreamOf(const SourceProbe &probe, int track, QString *reason)
 {
     if (track <= 0)
         return -1;
-    const std::atomic_bool &halt = stop;
-    const std::optional<SourceInfo> info = ReadSourceInfo(source, &halt, reason);
-    if (!info)
+    if (!probe.error.isEmpty()) {
+        *reason = probe.error;
         return kNoSuchTrack;
-    for (const SourceTrack &t : info->tracks)
+    }
+    for (const SourceTrack &t : probe.info.tracks)
         if (t.number == track)
             return t.streamIndex;
-    *reason = info->tracks.isEmpty()
+    *reason = probe.info.tracks.isEmpty()
         ? QCoreApplication::translate("TRunEngine", "No sound track %1: the source has no sound").arg(track)
-        : QCoreApplication::translate("TRunEngine", "No sound track %1: the source has %2").arg(track).arg(info->tracks.size());
+        : QCoreApplication::translate("TRunEngine", "No sound track %1: the source has %2").arg(track).arg(probe.info.tracks.size());
     return kNoSuchTrack;
 }
 
 namespace {
 TPassOutcome MeasurePiece(const QString &source, double start, double end, int rate, int channels, int stream,
-                          const std::atomic<bool> &stop, LoudnessMeter &meter, QString *reason)
+                          std::stop_token stop, LoudnessMeter &meter, QString *reason)
 {
     return ReadClipSound(
         source, start, end, rate, channels, stop,
@@ -342,7 +344,7 @@ TPassOutcome MeasurePiece(const QString &source, double start, double end, int r
 } // namespace
 
 TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int rate, int channels, int stream,
-                                 const std::atomic<bool> &stop, LoudnessMeasurement *measurement, QString *reason,
+                                 std::stop_token stop, LoudnessMeasurement *measurement, QString *reason,
                                  int parts)
 {
     // Each piece is measured on the thread that takes its sound from the decoder's.
@@ -367,7 +369,7 @@ TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int ra
             *measurement = LoudnessMeter::combined(both, 2);
             return TPassOutcome::Done;
         }
-        if (stop)
+        if (stop.stop_requested())
             return TPassOutcome::Stopped;
         // A source shorter than it states: one pass over the clip, which gives the reason.
         reason->clear();
@@ -387,9 +389,11 @@ double TruePeakCeilingDb(int format)
 }
 
 namespace {
-// What a job needs before its passes: the sound track, the source's sound, the writer set up.
+// What a job needs before its passes: the source probed, the sound track, the source's sound,
+// the writer set up.
 struct Prepared
 {
+    std::shared_ptr<const SourceProbe> probe;
     int stream = -1;
     TSourceSound source;
     TWriterSetup setup;
@@ -398,15 +402,17 @@ struct Prepared
 };
 
 bool Prepare(const TClipSource &clip, int format, const TOutputSettings &s, const TRunJob &job,
-             const std::atomic<bool> &stop, Prepared *p, TEncodeResult *result)
+             std::stop_token stop, Prepared *p, TEncodeResult *result)
 {
-    p->stream = SoundStreamOf(clip.source, job.SoundTrack, stop, &result->reason);
+    p->probe = clip.probe ? clip.probe
+                          : std::make_shared<const SourceProbe>(ProbeSource(clip.source, stop, WantsCover(format, s)));
+    p->stream = SoundStreamOf(*p->probe, job.SoundTrack, &result->reason);
     if (p->stream == kNoSuchTrack) {
-        result->stopped = stop;
+        result->stopped = stop.stop_requested();
         return false;
     }
-    if (!ProbeSourceSound(clip.source, stop, &p->source, &result->reason, p->stream)) {
-        result->stopped = stop;
+    if (!p->probe->sound(p->stream, &p->source, &result->reason)) {
+        result->stopped = stop.stop_requested();
         return false;
     }
     if (p->source.seconds >= 0 && clip.start >= p->source.seconds) {
@@ -426,6 +432,531 @@ bool Prepare(const TClipSource &clip, int format, const TOutputSettings &s, cons
     p->seconds = std::isinf(clip.end) ? p->source.seconds - clip.start : clip.end - clip.start;
     return true;
 }
+
+// The source's tags and cover, where the output takes them, with the job's non-empty fields
+// in their place; the ReplayGain given.
+TAudioInformation2 TagsFor(const SourceInfo &source, const TOutputSettings &s, const TRunJob &job,
+                           const TReplayGain &gain)
+{
+    TAudioInformation2 info;
+    info.infoReplayGain = gain;
+    info.InfoGenre = -1; // none
+    if (s.CopyTags) {
+        // The source's own tags and cover; the job's non-empty fields replace them below.
+        const SourceTags &t = source.tags;
+        info.infoTitle = t.title;
+        info.infoArtist = t.artist;
+        info.infoAlbum = t.album;
+        info.infoComments = t.comment;
+        info.infoCopyright = t.copyright;
+        info.InfoYear = t.year;
+        info.InfoTrack = int16_t(t.track);
+        info.infoGenreName = t.genre;
+        info.infoCover = source.cover.data;
+        info.infoCoverMime = source.cover.mimeType;
+    }
+    if (job.TagsEnabled) {
+        const auto take = [](QString &field, const QString &mine) {
+            if (!mine.isEmpty())
+                field = mine;
+        };
+        take(info.infoTitle, job.TagTitle);
+        take(info.infoArtist, job.TagArtist);
+        take(info.infoAlbum, job.TagAlbum);
+        take(info.infoComments, job.TagComment);
+        take(info.infoCopyright, job.TagCopyright);
+        if (job.TagYear)
+            info.InfoYear = job.TagYear;
+        if (job.TagTrack)
+            info.InfoTrack = int16_t(job.TagTrack);
+        info.InfoGenre = int16_t(job.TagGenre);
+    }
+    return info;
+}
+
+// One job's encoding step (see EncodeClip): the loudness pass, the encoding passes, the check
+// of the decoded output's peak and loudness, and the tags.
+class ClipEncoder
+{
+public:
+    ClipEncoder(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s, const TRunJob &job,
+                std::stop_token stop, const std::function<void(int)> &percent)
+        : m_clip(clip), m_out(out), m_format(format), m_s(s), m_job(job), m_stop(std::move(stop)), m_percent(percent),
+          m_ceiling(TruePeakCeilingDb(format)), m_limit(s.LoudnessPeaks == TOutputSettings::LimitPeaks),
+          m_tagGain(s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain && FormatRecord(format).tags)
+    {
+    }
+
+    TEncodeResult run(const TKnownLoudness *known);
+
+private:
+    // One encoding pass's own state.
+    struct Pass
+    {
+        Pass(int bits, bool dither, float gain, int cap) : gain(gain), cap(cap), quantise(bits, dither) {}
+        float gain;
+        int cap; // the gauge goes no further
+        TQuantiser quantise;
+        std::vector<float> scaled;
+        // Integer outputs: what the writer can do ahead, on the decoder's thread.
+        std::function<void(const int32_t *, int)> ahead;
+        std::optional<LoudnessMeter> gauge; // ReplayGain's, on the decoder's thread
+        int64_t frames = 0;
+        bool opened = false;
+    };
+
+    bool measure(const TKnownLoudness *known);
+    void planFirst();
+    bool encode(const LoudnessPlan &level, int cap);
+    TPassOutcome encodeInHalves(bool dither, bool *inHalves);
+    TPassOutcome encodeLimited(const LoudnessPlan &level);
+    TPassOutcome encodePlain();
+    template <typename Write>
+    bool writeBlock(int n, const Write &write);
+    const float *gained(const float *x, size_t count, std::vector<float> &scaled) const;
+    void convert(const float *x, int n, int32_t *ints);
+    void tapped();
+    bool checkOutput();
+    TReplayGain trackGain();
+    bool writeTags(const TReplayGain &gain);
+
+    const TClipSource &m_clip;
+    const QString &m_out;
+    const int m_format;
+    const TOutputSettings &m_s;
+    const TRunJob &m_job;
+    const std::stop_token m_stop;
+    const std::function<void(int)> &m_percent;
+    TEncodeResult m_result;
+    // The output read back as it is written; made before the writer, so it outlives it.
+    std::optional<EncodedPeakReader> m_reading;
+    Prepared m_prepared;
+    int m_channels = 0;
+    int64_t m_total = 0; // the clip's frames at the output's rate, 0 when unknown
+    int m_shown = -1;
+
+    LoudnessPlan m_level; // the gain, and the limiter's ceiling where the peaks are limited
+    LoudnessMeasurement m_loudness;
+    double m_ceiling;
+    const bool m_limit;
+    double m_target = 0;
+    // A sound that needs the limiter is held to the format's limiter ceiling, which leaves
+    // room for what the encoder adds to limited sound, so that the first try holds.
+    double m_lift = 0;
+    // ReplayGain tags: the sound given to the encoder measured as it goes.
+    const bool m_tagGain;
+    LoudnessMeasurement m_gauged;
+    double m_reached = 0; // the loudness of the sound given to the encoder
+    QString m_overCeiling;
+    std::unique_ptr<Pass> m_pass;
+};
+
+void ClipEncoder::planFirst()
+{
+    m_level = PlanLoudness(m_loudness, m_target, m_ceiling, m_limit);
+    if (std::isfinite(m_level.limitDbtp)) {
+        m_ceiling = WriterOf(m_format)->limitCeilingDb;
+        m_lift = WriterOf(m_format)->limitLiftLu;
+        m_level = PlanLoudness(m_loudness, m_target + m_lift, m_ceiling, m_limit);
+    }
+}
+
+// First pass: the clip measured exactly as it will be encoded.
+bool ClipEncoder::measure(const TKnownLoudness *known)
+{
+    m_target = known ? known->targetLufs : m_s.LoudnessTarget;
+    if (known) {
+        m_loudness = known->measurement;
+        planFirst();
+    } else if (m_s.LoudnessTarget != 0) {
+        const WriterPlan &plan = m_prepared.plan;
+        const TPassOutcome o = MeasureClipLoudness(m_clip, m_prepared.seconds, plan.rate, m_channels, m_prepared.stream,
+                                                   m_stop, &m_loudness, &m_result.reason);
+        if (o != TPassOutcome::Done) {
+            m_result.stopped = o == TPassOutcome::Stopped;
+            return false;
+        }
+        planFirst();
+    }
+    m_reached = m_level.lufs;
+    return true;
+}
+
+// The file is made at the first sound, so a clip without any leaves none.
+template <typename Write>
+bool ClipEncoder::writeBlock(int n, const Write &write)
+{
+    WriterPlan &plan = m_prepared.plan;
+    Pass &p = *m_pass;
+    if (!p.opened && !(plan.writer->setInput(plan.rate, m_channels) && plan.writer->open(m_out))) {
+        m_result.reason = plan.writer->error;
+        return false;
+    }
+    p.opened = true;
+    if (!write()) {
+        m_result.reason = plan.writer->error;
+        return false;
+    }
+    p.frames += n;
+    const int now = std::min(p.cap, m_total > 0 ? int(std::min<int64_t>(p.frames, m_total) * 100 / m_total) : 0);
+    if (now > m_shown && m_percent) {
+        m_shown = now;
+        m_percent(now);
+    }
+    return true;
+}
+
+// The block at the pass's gain: x itself at unity, else a scaled copy in `scaled`.
+const float *ClipEncoder::gained(const float *x, size_t count, std::vector<float> &scaled) const
+{
+    const float gain = m_pass->gain;
+    if (gain == 1.f)
+        return x;
+    scaled.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        scaled[i] = x[i] * gain;
+    return static_cast<const float *>(scaled.data());
+}
+
+// Integer outputs: the gain, the quantiser and what the writer can do ahead.
+void ClipEncoder::convert(const float *x, int n, int32_t *ints)
+{
+    Pass &p = *m_pass;
+    const size_t count = size_t(n) * size_t(m_channels);
+    if (p.gauge)
+        p.gauge->add(x, size_t(n));
+    p.quantise.run(gained(x, count, p.scaled), ints, count);
+    if (p.ahead)
+        p.ahead(ints, n);
+}
+
+// PCM from a source at the output's rate, 20 s or more: the decoding bounds the job, so the
+// clip is decoded in two halves at once, each written at its place. *inHalves is false where
+// a half failed on its own (a source shorter than it states): the caller then makes one pass
+// over the clip, which gives the reason, into a new file.
+TPassOutcome ClipEncoder::encodeInHalves(bool dither, bool *inHalves)
+{
+    WriterPlan &plan = m_prepared.plan;
+    const int channels = m_channels;
+    const int64_t seam = m_total / 2;
+    std::mutex writing;
+    std::atomic<bool> failed{false};
+    const int64_t first = std::llround(m_clip.start * plan.rate); // the clip's first frame
+    // One half: the sound from `from` to `to` (seconds), written from frame `at` on.
+    const auto half = [&](double from, double to, int64_t at, QString *reason) {
+        TQuantiser own(plan.bits, dither);
+        std::vector<float> ownScaled;
+        std::vector<int32_t> ints;
+        return ReadClipSound(
+            m_clip.source, from, to, plan.rate, channels, m_stop,
+            [&](const float *x, int n) {
+                const size_t count = size_t(n) * size_t(channels);
+                ints.resize(count);
+                own.run(gained(x, count, ownScaled), ints.data(), count);
+                const std::lock_guard lock(writing);
+                if (failed)
+                    return false;
+                if (!writeBlock(n, [&] { return plan.writer->write32At(at, ints.data(), n); }))
+                    failed = true;
+                at += n;
+                return !failed;
+            },
+            reason, m_prepared.stream);
+    };
+    QString secondReason;
+    TPassOutcome second = TPassOutcome::Failed;
+    // The second half starts on the frame after the first half's last, counted from the same
+    // rounded start, and holds the rest of the clip's length as one pass counts it.
+    const double from = double(first + seam) / plan.rate;
+    const double to = std::isinf(m_clip.end) ? m_clip.end : from + double(m_total - seam) / plan.rate;
+    std::thread other([&] { second = half(from, to, seam, &secondReason); });
+    TPassOutcome o = half(m_clip.start, m_clip.start + double(seam) / plan.rate, 0, &m_result.reason);
+    other.join();
+    if (o == TPassOutcome::Done)
+        o = second;
+    if (m_stop.stop_requested())
+        o = TPassOutcome::Stopped;
+    *inHalves = o != TPassOutcome::Failed || failed;
+    return o;
+}
+
+// The limiter holds the sound back by its look-ahead; what it gives is metered, so that the
+// loudness reached is known.
+TPassOutcome ClipEncoder::encodeLimited(const LoudnessPlan &level)
+{
+    WriterPlan &plan = m_prepared.plan;
+    const int channels = m_channels;
+    TruePeakLimiter limiter(channels, plan.rate, level.gainDb, level.limitDbtp);
+    LoudnessMeter meter(channels, plan.rate, false);
+    std::vector<float> ready;
+    std::vector<int32_t> ints;
+    const auto send = [&] {
+        const int n = int(ready.size() / size_t(channels));
+        if (n == 0)
+            return true;
+        meter.add(ready.data(), size_t(n));
+        const bool ok = plan.bits > 0
+            ? (ints.resize(ready.size()), m_pass->quantise.run(ready.data(), ints.data(), ready.size()),
+               writeBlock(n, [&] { return plan.writer->write32(ints.data(), n); }))
+            : writeBlock(n, [&] { return plan.writer->writeFloat(ready.data(), n); });
+        ready.clear();
+        return ok;
+    };
+    TPassOutcome o = ReadClipSound(
+        m_clip.source, m_clip.start, m_clip.end, plan.rate, channels, m_stop,
+        [&](const float *x, int n) { return limiter.process(x, size_t(n), ready), send(); }, &m_result.reason,
+        m_prepared.stream);
+    if (o == TPassOutcome::Done) {
+        limiter.finish(ready);
+        if (!send())
+            o = TPassOutcome::Failed;
+    }
+    m_reached = meter.result().integratedLufs;
+    return o;
+}
+
+// The sound at the gain, without the limiter.
+TPassOutcome ClipEncoder::encodePlain()
+{
+    WriterPlan &plan = m_prepared.plan;
+    const int channels = m_channels;
+    const TClipSource &clip = m_clip;
+    Pass &p = *m_pass;
+    if (plan.bits > 0 && !plan.writer->light()) {
+        // The encoder costs more than the decoding: the conversion runs on the decoder's
+        // thread, beside it.
+        if (plan.writer->setInput(plan.rate, channels))
+            p.ahead = plan.writer->workAhead();
+        return ReadClipSamples(
+            clip.source, clip.start, clip.end, plan.rate, channels, m_stop,
+            [this](const float *x, int n, int32_t *ints) { convert(x, n, ints); },
+            [&](const int32_t *x, int n) { return writeBlock(n, [&] { return plan.writer->write32(x, n); }); },
+            &m_result.reason, m_prepared.stream);
+    }
+    if (plan.bits > 0) {
+        std::vector<int32_t> ints;
+        return ReadClipSound(
+            clip.source, clip.start, clip.end, plan.rate, channels, m_stop,
+            [&](const float *x, int n) {
+                ints.resize(size_t(n) * size_t(channels));
+                convert(x, n, ints.data());
+                return writeBlock(n, [&] { return plan.writer->write32(ints.data(), n); });
+            },
+            &m_result.reason, m_prepared.stream);
+    }
+    return ReadClipSound(
+        clip.source, clip.start, clip.end, plan.rate, channels, m_stop,
+        [&](const float *x, int n) {
+            x = gained(x, size_t(n) * size_t(channels), p.scaled);
+            return writeBlock(n, [&] { return plan.writer->writeFloat(x, n); });
+        },
+        &m_result.reason, m_prepared.stream,
+        p.gauge ? std::function<void(const float *, int)>([&](const float *x, int n) { p.gauge->add(x, size_t(n)); })
+                : std::function<void(const float *, int)>());
+}
+
+// One encoding pass into the output at the gain; the gauge goes no further than cap and never back.
+bool ClipEncoder::encode(const LoudnessPlan &level, int cap)
+{
+    ++m_result.encodes;
+    WriterPlan &plan = m_prepared.plan;
+    const TSourceSound &source = m_prepared.source;
+    const double gainDb = level.gainDb;
+    // Integer outputs are dithered where the sound was changed or its word length shortened;
+    // otherwise they keep every bit (a 24-bit source into 24-bit FLAC at its own rate).
+    const bool dither = plan.bits > 0
+        && (gainDb != 0 || plan.rate != source.rate || m_channels != source.channels || source.bits == 0
+            || source.bits > plan.bits);
+    const bool limited = std::isfinite(level.limitDbtp);
+    m_pass = std::make_unique<Pass>(plan.bits, dither, float(std::pow(10.0, gainDb / 20)), cap);
+    Pass &p = *m_pass;
+    // FLAC sizes its seek table from the expected length before the file is made.
+    plan.writer->expectFrames(m_total);
+    if (m_tagGain)
+        p.gauge.emplace(m_channels, plan.rate);
+    TPassOutcome o = TPassOutcome::Failed;
+    bool inHalves = !limited && !p.gauge && plan.bits > 0 && plan.writer->light() && plan.rate == source.rate
+        && m_total >= 20 * int64_t(plan.rate);
+    if (inHalves) {
+        o = encodeInHalves(dither, &inHalves);
+        if (!inHalves) {
+            plan = PlanWriter(m_format, m_s, source);
+            if (!plan.writer)
+                return false;
+            plan.writer->expectFrames(m_total);
+            p.opened = false;
+            p.frames = 0;
+            m_result.reason.clear();
+        }
+    }
+    if (!inHalves)
+        o = limited ? encodeLimited(level) : encodePlain();
+    if (o != TPassOutcome::Done) {
+        m_result.stopped = o == TPassOutcome::Stopped;
+        return false;
+    }
+    if (!p.opened) {
+        m_result.reason = QCoreApplication::translate("TRunEngine", "The clip holds no sound");
+        return false;
+    }
+    if (p.gauge)
+        m_gauged = p.gauge->result();
+    if (!plan.writer->finish()) {
+        m_result.reason =
+            plan.writer->error.isEmpty() ? QCoreApplication::translate("TRunEngine", "Cannot write %1").arg(m_out) : plan.writer->error;
+        return false;
+    }
+    plan.writer.reset();
+    return true;
+}
+
+// The output is decoded on a thread beside the encoder's as it is made, so the check costs
+// no pass of its own; the reader starts with the first bytes, when the encoder is set up.
+void ClipEncoder::tapped()
+{
+    m_reading.reset();
+    const bool verify = WriterOf(m_format)->lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
+    if (verify)
+        m_prepared.plan.writer->tap = [this, writer = m_prepared.plan.writer.get()](const void *bytes, size_t size) {
+            if (!m_reading)
+                m_reading.emplace(writer->streamFormat(), writer->streamCodec(), m_stop);
+            m_reading->feed(bytes, size);
+        };
+}
+
+// A lossy encoder lifts the true peak by an amount that depends on the sound, and takes
+// loudness away with what it leaves out (above all the highest frequencies): with a loudness
+// target its output is decoded and measured, and encoded again while its true peak goes over
+// -1 dBTP (with the limiter's ceiling lowered, or with less gain). A sound whose loudness
+// (decoded where lossy, as limited otherwise) missed what was planned by more than kMissLu is
+// encoded again, aiming as far the other way; both within kRetries. False where a pass failed.
+bool ClipEncoder::checkOutput()
+{
+    const bool verify = WriterOf(m_format)->lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
+    const double goal = m_level.lufs - m_lift; // the target, or what the ceiling allows
+    double aim = m_target + m_lift;
+    bool lowered = false;
+    for (int retry = 1;; ++retry) {
+        double peak = -INFINITY;
+        if (verify) {
+            // Should the reading fail, the finished file is read.
+            const std::optional<LoudnessMeasurement> read = m_reading ? m_reading->finish() : std::nullopt;
+            const LoudnessMeasurement decoded = read ? *read : DecodedLoudness(m_out, m_stop, &m_result);
+            if (m_result.stopped || !m_result.reason.isEmpty())
+                return false;
+            peak = decoded.truePeakDbtp;
+            m_reached = decoded.integratedLufs;
+        }
+        const bool over = peak > kDecodedCeilingDb;
+        // A clip lowered for its peaks that came out far under -1 dBTP (what the encoder adds
+        // does not follow the gain) is raised towards -1.25 dBTP while a try is left to
+        // lower it again.
+        const bool under = !m_limit && lowered && peak < kDecodedCeilingDb - 0.5 && retry < kRetries;
+        // Only a limited sound can rise where its peaks are near the ceiling.
+        const bool missed = std::isfinite(goal) && std::abs(m_reached - goal) > kMissLu
+            && (std::isfinite(m_level.limitDbtp) || m_reached > goal || peak < kDecodedCeilingDb - 2 * kMissLu);
+        if (!over && !missed && !under)
+            return true;
+        if (retry > kRetries) {
+            if (over)
+                m_overCeiling = QCoreApplication::translate("TRunEngine", "True peak %1 dBTP, over -1 dBTP").arg(peak, 0, 'f', 1);
+            return true;
+        }
+        if (missed)
+            aim += goal - m_reached;
+        if (over)
+            m_ceiling -= peak - kDecodedCeilingDb + kRetryMarginDb * retry;
+        else if (under)
+            m_ceiling += kDecodedCeilingDb - 0.25 - peak;
+        lowered = lowered || over;
+        LoudnessPlan next = PlanLoudness(m_loudness, aim, m_ceiling, m_limit);
+        if (under) {
+            next.gainDb = m_level.gainDb + kDecodedCeilingDb - 0.25 - peak;
+            next.lufs = m_loudness.integratedLufs + next.gainDb;
+        } else if (over && !std::isfinite(next.limitDbtp)) {
+            // Lowered by the excess at least, also where the target was under the ceiling.
+            next.gainDb = std::min(next.gainDb, m_level.gainDb - (peak - kDecodedCeilingDb + kRetryMarginDb * retry));
+            next.lufs = m_loudness.integratedLufs + next.gainDb;
+        }
+        // A plan held by the ceiling as before has nothing to gain from another pass.
+        if (!over && !under && std::abs(next.gainDb - m_level.gainDb) < 0.05 && next.limitDbtp == m_level.limitDbtp)
+            return true;
+        m_level = next;
+        m_reached = m_level.lufs;
+        m_prepared.plan = PlanWriter(m_format, m_s, m_prepared.source);
+        m_result.reason = m_prepared.plan.reason;
+        if (!m_prepared.plan.writer)
+            return false;
+        tapped();
+        if (!encode(m_level, 99))
+            return false;
+    }
+}
+
+// With ReplayGain tags: the track's gain and peak from the sound given to the encoder.
+TReplayGain ClipEncoder::trackGain()
+{
+    TReplayGain gain;
+    if (!m_tagGain)
+        return gain;
+    m_result.trackLufs = m_gauged.integratedLufs;
+    m_result.trackPeak = std::isfinite(m_gauged.truePeakDbtp) ? std::pow(10.0, m_gauged.truePeakDbtp / 20) : 0.0;
+    m_result.trackBlocks = LoudnessBlocks(m_gauged);
+    if (std::isfinite(m_result.trackLufs)) {
+        gain.trackGainDb = ReplayGainDb(m_result.trackLufs);
+        gain.trackPeak = m_result.trackPeak;
+        // The album's values stand in until the run's last file gives them, so that writing
+        // them then changes no tag's size.
+        if (m_s.ReplayGain == TOutputSettings::AlbumGain) {
+            gain.albumGainDb = gain.trackGainDb;
+            gain.albumPeak = gain.trackPeak;
+        }
+    }
+    return gain;
+}
+
+bool ClipEncoder::writeTags(const TReplayGain &gain)
+{
+    if (!((m_job.TagsEnabled || m_s.CopyTags || gain.any()) && FormatRecord(m_format).tags))
+        return true;
+    TAudioInformation2 info = TagsFor(m_prepared.probe->info, m_s, m_job, gain);
+    // A source without tags or cover gives the output none: writing an empty tag would only
+    // make the tag writer rewrite the whole file.
+    const bool nothing = !m_job.TagsEnabled && info.infoTitle.isEmpty() && info.infoArtist.isEmpty()
+        && info.infoAlbum.isEmpty() && info.infoComments.isEmpty() && info.infoCopyright.isEmpty()
+        && info.InfoYear <= 0 && info.InfoTrack <= 0 && info.infoGenreName.isEmpty() && info.infoCover.isEmpty();
+    if (!nothing ? !info.WriteTags(m_out) : gain.any() && !info.WriteReplayGain(m_out)) {
+        m_result.reason = QCoreApplication::translate("TRunEngine", "The tags could not be written: %1").arg(info.LastErrorText());
+        return false;
+    }
+    return true;
+}
+
+TEncodeResult ClipEncoder::run(const TKnownLoudness *known)
+{
+    if (!Prepare(m_clip, m_format, m_s, m_job, m_stop, &m_prepared, &m_result))
+        return m_result;
+    m_channels = m_prepared.plan.channels;
+    m_total = m_prepared.seconds > 0 ? std::llround(m_prepared.seconds * m_prepared.plan.rate) : 0;
+    if (!measure(known))
+        return m_result;
+    tapped();
+    const bool verify = WriterOf(m_format)->lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
+    const bool retries = verify || std::isfinite(m_level.limitDbtp);
+    if (!encode(m_level, retries ? 99 : 100) || (retries && !checkOutput()))
+        return m_result;
+    if (m_shown != 100 && m_percent)
+        m_percent(100);
+    if (!writeTags(trackGain()))
+        return m_result;
+    m_result.ok = true;
+    m_result.remark = m_prepared.setup.remark;
+    if (m_s.LoudnessTarget != 0)
+        m_result.loudnessLufs = m_reached;
+    if (!m_overCeiling.isEmpty())
+        m_result.remark += (m_result.remark.isEmpty() ? QString() : QStringLiteral("; ")) + m_overCeiling;
+    return m_result;
+}
 } // namespace
 
 double ReplayGainDb(double lufs)
@@ -434,7 +965,7 @@ double ReplayGainDb(double lufs)
 }
 
 TPassOutcome MeasureJobLoudness(const TClipSource &clip, int format, const TOutputSettings &s, const TRunJob &job,
-                                const std::atomic<bool> &stop, LoudnessMeasurement *measurement, QString *reason)
+                                std::stop_token stop, LoudnessMeasurement *measurement, QString *reason)
 {
     TEncodeResult result;
     Prepared p;
@@ -445,409 +976,14 @@ TPassOutcome MeasureJobLoudness(const TClipSource &clip, int format, const TOutp
     return MeasureClipLoudness(clip, p.seconds, p.plan.rate, p.plan.channels, p.stream, stop, measurement, reason);
 }
 
+bool WantsCover(int format, const TOutputSettings &s)
+{
+    return s.CopyTags && FormatRecord(format).tags;
+}
+
 TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
-                         const TRunJob &job, const std::atomic<bool> &stop, const std::function<void(int)> &percent,
+                         const TRunJob &job, std::stop_token stop, const std::function<void(int)> &percent,
                          const TKnownLoudness *known)
 {
-    TEncodeResult result;
-    // The output read back as it is written; made before the writer, so it outlives it.
-    std::optional<EncodedPeakReader> reading;
-    Prepared prepared;
-    if (!Prepare(clip, format, s, job, stop, &prepared, &result))
-        return result;
-    const int stream = prepared.stream;
-    const TSourceSound &source = prepared.source;
-    const TWriterSetup &setup = prepared.setup;
-    WriterPlan &plan = prepared.plan;
-    const int channels = plan.channels;
-    const double seconds = prepared.seconds;
-
-    // First pass: the clip measured exactly as it will be encoded.
-    LoudnessPlan level; // the gain, and the limiter's ceiling where the peaks are limited
-    LoudnessMeasurement loudness;
-    double ceiling = TruePeakCeilingDb(format);
-    const bool limit = s.LoudnessPeaks == TOutputSettings::LimitPeaks;
-    const double target = known ? known->targetLufs : s.LoudnessTarget;
-    // A sound that needs the limiter is held to the format's limiter ceiling, which leaves
-    // room for what the encoder adds to limited sound, so that the first try holds.
-    double lift = 0;
-    const auto planFirst = [&] {
-        level = PlanLoudness(loudness, target, ceiling, limit);
-        if (std::isfinite(level.limitDbtp)) {
-            ceiling = WriterOf(format)->limitCeilingDb;
-            lift = WriterOf(format)->limitLiftLu;
-            level = PlanLoudness(loudness, target + lift, ceiling, limit);
-        }
-    };
-    if (known) {
-        loudness = known->measurement;
-        planFirst();
-    } else if (s.LoudnessTarget != 0) {
-        const TPassOutcome o =
-            MeasureClipLoudness(clip, seconds, plan.rate, channels, stream, stop, &loudness, &result.reason);
-        if (o != TPassOutcome::Done) {
-            result.stopped = o == TPassOutcome::Stopped;
-            return result;
-        }
-        planFirst();
-    }
-    // ReplayGain tags: the sound given to the encoder measured as it goes.
-    const bool tagGain = s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain
-        && FormatRecord(format).tags;
-    LoudnessMeasurement gauged;
-    double reached = level.lufs; // the loudness of the sound given to the encoder
-
-    const int64_t total = seconds > 0 ? std::llround(seconds * plan.rate) : 0;
-    int shown = -1;
-    // One encoding pass into out at the gain; the gauge goes no further than cap and never back.
-    const auto encode = [&](const LoudnessPlan &level, int cap) {
-        ++result.encodes;
-        const double gainDb = level.gainDb;
-        // Integer outputs are dithered where the sound was changed or its word length shortened;
-        // otherwise they keep every bit (a 24-bit source into 24-bit FLAC at its own rate).
-        const bool dither = plan.bits > 0
-            && (gainDb != 0 || plan.rate != source.rate || channels != source.channels || source.bits == 0
-                || source.bits > plan.bits);
-        const bool limited = std::isfinite(level.limitDbtp);
-        TQuantiser quantise(plan.bits, dither);
-        const float gain = float(std::pow(10.0, gainDb / 20));
-        // FLAC sizes its seek table from the expected length before the file is made.
-        plan.writer->expectFrames(total);
-        int64_t frames = 0;
-        bool opened = false;
-        // The file is made at the first sound, so a clip without any leaves none.
-        const auto writeBlock = [&](int n, const auto &write) {
-            if (!opened && !(plan.writer->setInput(plan.rate, channels) && plan.writer->open(out))) {
-                result.reason = plan.writer->error;
-                return false;
-            }
-            opened = true;
-            if (!write()) {
-                result.reason = plan.writer->error;
-                return false;
-            }
-            frames += n;
-            const int now = std::min(cap, total > 0 ? int(std::min<int64_t>(frames, total) * 100 / total) : 0);
-            if (now > shown && percent) {
-                shown = now;
-                percent(now);
-            }
-            return true;
-        };
-        TPassOutcome o = TPassOutcome::Failed;
-        // The block at the gain: x itself at unity, else a scaled copy in `scaled`.
-        const auto gainedInto = [&](const float *x, size_t count, std::vector<float> &scaled) {
-            if (gain == 1.f)
-                return x;
-            scaled.resize(count);
-            for (size_t i = 0; i < count; ++i)
-                scaled[i] = x[i] * gain;
-            return static_cast<const float *>(scaled.data());
-        };
-        std::vector<float> scaled;
-        const auto gained = [&](const float *x, size_t count) { return gainedInto(x, count, scaled); };
-        // Integer outputs: the gain, the quantiser and what the writer can do ahead.
-        std::function<void(const int32_t *, int)> ahead;
-        std::optional<LoudnessMeter> gauge; // ReplayGain's, on the decoder's thread
-        if (tagGain)
-            gauge.emplace(channels, plan.rate);
-        const auto convert = [&](const float *x, int n, int32_t *ints) {
-            const size_t count = size_t(n) * size_t(channels);
-            if (gauge)
-                gauge->add(x, size_t(n));
-            quantise.run(gained(x, count), ints, count);
-            if (ahead)
-                ahead(ints, n);
-        };
-        // PCM from a source at the output's rate, 20 s or more: the decoding bounds the job, so
-        // the clip is decoded in two halves at once, each written at its place. Resampled sound
-        // is not, as the resampler would start afresh at the seam.
-        const int64_t seam = total / 2;
-        bool inHalves = !limited && !gauge && plan.bits > 0 && plan.writer->light() && plan.rate == source.rate
-            && total >= 20 * int64_t(plan.rate);
-        if (inHalves) {
-            std::mutex writing;
-            std::atomic<bool> failed{false};
-            const int64_t first = std::llround(clip.start * plan.rate); // the clip's first frame
-            // One half: the sound from `from` to `to` (seconds), written from frame `at` on.
-            const auto half = [&](double from, double to, int64_t at, QString *reason) {
-                TQuantiser own(plan.bits, dither);
-                std::vector<float> ownScaled;
-                std::vector<int32_t> ints;
-                return ReadClipSound(
-                    clip.source, from, to, plan.rate, channels, stop,
-                    [&](const float *x, int n) {
-                        const size_t count = size_t(n) * size_t(channels);
-                        ints.resize(count);
-                        own.run(gainedInto(x, count, ownScaled), ints.data(), count);
-                        const std::lock_guard lock(writing);
-                        if (failed)
-                            return false;
-                        if (!writeBlock(n, [&] { return plan.writer->write32At(at, ints.data(), n); }))
-                            failed = true;
-                        at += n;
-                        return !failed;
-                    },
-                    reason, stream);
-            };
-            QString secondReason;
-            TPassOutcome second = TPassOutcome::Failed;
-            // The second half starts on the frame after the first half's last, counted from
-            // the same rounded start, and holds the rest of the clip's length as one pass
-            // counts it.
-            const double from = double(first + seam) / plan.rate;
-            const double to = std::isinf(clip.end) ? clip.end : from + double(total - seam) / plan.rate;
-            std::thread other([&] { second = half(from, to, seam, &secondReason); });
-            o = half(clip.start, clip.start + double(seam) / plan.rate, 0, &result.reason);
-            other.join();
-            if (o == TPassOutcome::Done)
-                o = second;
-            if (stop)
-                o = TPassOutcome::Stopped;
-            // A half that failed on its own (a source shorter than it states): one pass over
-            // the clip, which gives the reason, into a new file.
-            inHalves = o != TPassOutcome::Failed || failed;
-            if (!inHalves) {
-                plan = PlanWriter(format, s, source);
-                if (!plan.writer)
-                    return false;
-                plan.writer->expectFrames(total);
-                opened = false;
-                frames = 0;
-                result.reason.clear();
-            }
-        }
-        if (inHalves) {
-            // written above
-        } else if (limited) {
-            // The limiter holds the sound back by its look-ahead; what it gives is metered, so
-            // that the loudness reached is known.
-            TruePeakLimiter limiter(channels, plan.rate, gainDb, level.limitDbtp);
-            LoudnessMeter meter(channels, plan.rate, false);
-            std::vector<float> ready;
-            std::vector<int32_t> ints;
-            const auto send = [&] {
-                const int n = int(ready.size() / size_t(channels));
-                if (n == 0)
-                    return true;
-                meter.add(ready.data(), size_t(n));
-                const bool ok = plan.bits > 0 ? (ints.resize(ready.size()), quantise.run(ready.data(), ints.data(), ready.size()),
-                                                 writeBlock(n, [&] { return plan.writer->write32(ints.data(), n); }))
-                                              : writeBlock(n, [&] { return plan.writer->writeFloat(ready.data(), n); });
-                ready.clear();
-                return ok;
-            };
-            o = ReadClipSound(
-                clip.source, clip.start, clip.end, plan.rate, channels, stop,
-                [&](const float *x, int n) { return limiter.process(x, size_t(n), ready), send(); }, &result.reason,
-                stream);
-            if (o == TPassOutcome::Done) {
-                limiter.finish(ready);
-                if (!send())
-                    o = TPassOutcome::Failed;
-            }
-            reached = meter.result().integratedLufs;
-        } else if (plan.bits > 0 && !plan.writer->light()) {
-            // The encoder costs more than the decoding: the conversion runs on the decoder's
-            // thread, beside it.
-            if (plan.writer->setInput(plan.rate, channels))
-                ahead = plan.writer->workAhead();
-            o = ReadClipSamples(
-                clip.source, clip.start, clip.end, plan.rate, channels, stop, convert,
-                [&](const int32_t *x, int n) { return writeBlock(n, [&] { return plan.writer->write32(x, n); }); },
-                &result.reason, stream);
-        } else if (plan.bits > 0) {
-            std::vector<int32_t> ints;
-            o = ReadClipSound(
-                clip.source, clip.start, clip.end, plan.rate, channels, stop,
-                [&](const float *x, int n) {
-                    ints.resize(size_t(n) * size_t(channels));
-                    convert(x, n, ints.data());
-                    return writeBlock(n, [&] { return plan.writer->write32(ints.data(), n); });
-                },
-                &result.reason, stream);
-        } else {
-            o = ReadClipSound(
-                clip.source, clip.start, clip.end, plan.rate, channels, stop,
-                [&](const float *x, int n) {
-                    x = gained(x, size_t(n) * size_t(channels));
-                    return writeBlock(n, [&] { return plan.writer->writeFloat(x, n); });
-                },
-                &result.reason, stream,
-                gauge ? std::function<void(const float *, int)>([&](const float *x, int n) { gauge->add(x, size_t(n)); })
-                      : std::function<void(const float *, int)>());
-        }
-        if (o != TPassOutcome::Done) {
-            result.stopped = o == TPassOutcome::Stopped;
-            return false;
-        }
-        if (!opened) {
-            result.reason = QCoreApplication::translate("TRunEngine", "The clip holds no sound");
-            return false;
-        }
-        if (gauge)
-            gauged = gauge->result();
-        if (!plan.writer->finish()) {
-            result.reason =
-                plan.writer->error.isEmpty() ? QCoreApplication::translate("TRunEngine", "Cannot write %1").arg(out) : plan.writer->error;
-            return false;
-        }
-        plan.writer.reset();
-        return true;
-    };
-
-    // A lossy encoder lifts the true peak by an amount that depends on the sound, and takes
-    // loudness away with what it leaves out (above all the highest frequencies): with a
-    // loudness target its output is decoded and measured, and encoded again while its true
-    // peak goes over -1 dBTP (with the limiter's ceiling lowered, or with less gain). A sound
-    // whose loudness (decoded where lossy, as limited otherwise) missed what was planned by
-    // more than kMissLu is encoded again, aiming as far the other way; both within kRetries.
-    const FormatWriter *w = WriterOf(format);
-    const bool verify = w->lossy && s.LoudnessTarget != 0 && std::isfinite(loudness.integratedLufs);
-    // The output is decoded on a thread beside the encoder's as it is made, so the check costs
-    // no pass of its own; the reader starts with the first bytes, when the encoder is set up.
-    const auto tapped = [&] {
-        reading.reset();
-        if (verify)
-            plan.writer->tap = [&reading, &stop, writer = plan.writer.get()](const void *bytes, size_t size) {
-                if (!reading)
-                    reading.emplace(writer->streamFormat(), writer->streamCodec(), stop);
-                reading->feed(bytes, size);
-            };
-    };
-    tapped();
-    const bool retries = verify || std::isfinite(level.limitDbtp);
-    if (!encode(level, retries ? 99 : 100))
-        return result;
-    const double goal = level.lufs - lift; // the target, or what the ceiling allows
-    double aim = target + lift;
-    QString overCeiling;
-    bool lowered = false;
-    for (int retry = 1; retries; ++retry) {
-        double peak = -INFINITY;
-        if (verify) {
-            // Should the reading fail, the finished file is read.
-            const std::optional<LoudnessMeasurement> read = reading ? reading->finish() : std::nullopt;
-            const LoudnessMeasurement decoded = read ? *read : DecodedLoudness(out, stop, &result);
-            if (result.stopped || !result.reason.isEmpty())
-                return result;
-            peak = decoded.truePeakDbtp;
-            reached = decoded.integratedLufs;
-        }
-        const bool over = peak > kDecodedCeilingDb;
-        // A clip lowered for its peaks that came out far under -1 dBTP (what the encoder adds
-        // does not follow the gain) is raised towards -1.25 dBTP while a try is left to
-        // lower it again.
-        const bool under = !limit && lowered && peak < kDecodedCeilingDb - 0.5 && retry < kRetries;
-        // Only a limited sound can rise where its peaks are near the ceiling.
-        const bool missed = std::isfinite(goal) && std::abs(reached - goal) > kMissLu
-            && (std::isfinite(level.limitDbtp) || reached > goal || peak < kDecodedCeilingDb - 2 * kMissLu);
-        if (!over && !missed && !under)
-            break;
-        if (retry > kRetries) {
-            if (over)
-                overCeiling = QCoreApplication::translate("TRunEngine", "True peak %1 dBTP, over -1 dBTP").arg(peak, 0, 'f', 1);
-            break;
-        }
-        if (missed)
-            aim += goal - reached;
-        if (over)
-            ceiling -= peak - kDecodedCeilingDb + kRetryMarginDb * retry;
-        else if (under)
-            ceiling += kDecodedCeilingDb - 0.25 - peak;
-        lowered = lowered || over;
-        LoudnessPlan next = PlanLoudness(loudness, aim, ceiling, limit);
-        if (under) {
-            next.gainDb = level.gainDb + kDecodedCeilingDb - 0.25 - peak;
-            next.lufs = loudness.integratedLufs + next.gainDb;
-        } else if (over && !std::isfinite(next.limitDbtp)) {
-            // Lowered by the excess at least, also where the target was under the ceiling.
-            next.gainDb = std::min(next.gainDb, level.gainDb - (peak - kDecodedCeilingDb + kRetryMarginDb * retry));
-            next.lufs = loudness.integratedLufs + next.gainDb;
-        }
-        // A plan held by the ceiling as before has nothing to gain from another pass.
-        if (!over && !under && std::abs(next.gainDb - level.gainDb) < 0.05 && next.limitDbtp == level.limitDbtp)
-            break;
-        level = next;
-        reached = level.lufs;
-        plan = PlanWriter(format, s, source);
-        result.reason = plan.reason;
-        if (!plan.writer)
-            return result;
-        tapped();
-        if (!encode(level, 99))
-            return result;
-    }
-    if (shown != 100 && percent)
-        percent(100);
-
-    TReplayGain gain;
-    if (tagGain) {
-        result.trackLufs = gauged.integratedLufs;
-        result.trackPeak = std::isfinite(gauged.truePeakDbtp) ? std::pow(10.0, gauged.truePeakDbtp / 20) : 0.0;
-        result.trackBlocks = LoudnessBlocks(gauged);
-        if (std::isfinite(result.trackLufs)) {
-            gain.trackGainDb = ReplayGainDb(result.trackLufs);
-            gain.trackPeak = result.trackPeak;
-            // The album's values stand in until the run's last file gives them, so that
-            // writing them then changes no tag's size.
-            if (s.ReplayGain == TOutputSettings::AlbumGain) {
-                gain.albumGainDb = gain.trackGainDb;
-                gain.albumPeak = gain.trackPeak;
-            }
-        }
-    }
-    if ((job.TagsEnabled || s.CopyTags || gain.any()) && FormatRecord(format).tags) {
-        TAudioInformation2 info;
-        info.infoReplayGain = gain;
-        info.InfoGenre = -1; // none
-        if (s.CopyTags) {
-            // The source's own tags and cover; the job's non-empty fields replace them below.
-            if (const std::optional<SourceInfo> source = ReadSourceInfo(clip.source, &stop)) {
-                const SourceTags &t = source->tags;
-                info.infoTitle = t.title;
-                info.infoArtist = t.artist;
-                info.infoAlbum = t.album;
-                info.infoComments = t.comment;
-                info.infoCopyright = t.copyright;
-                info.InfoYear = t.year;
-                info.InfoTrack = int16_t(t.track);
-                info.infoGenreName = t.genre;
-                info.infoCover = source->cover.data;
-                info.infoCoverMime = source->cover.mimeType;
-            }
-        }
-        if (job.TagsEnabled) {
-            const auto take = [](QString &field, const QString &mine) {
-                if (!mine.isEmpty())
-                    field = mine;
-            };
-            take(info.infoTitle, job.TagTitle);
-            take(info.infoArtist, job.TagArtist);
-            take(info.infoAlbum, job.TagAlbum);
-            take(info.infoComments, job.TagComment);
-            take(info.infoCopyright, job.TagCopyright);
-            if (job.TagYear)
-                info.InfoYear = job.TagYear;
-            if (job.TagTrack)
-                info.InfoTrack = int16_t(job.TagTrack);
-            info.InfoGenre = int16_t(job.TagGenre);
-        }
-        // A source without tags or cover gives the output none: writing an empty tag would
-        // only make the tag writer rewrite the whole file.
-        const bool nothing = !job.TagsEnabled && info.infoTitle.isEmpty() && info.infoArtist.isEmpty()
-            && info.infoAlbum.isEmpty() && info.infoComments.isEmpty() && info.infoCopyright.isEmpty()
-            && info.InfoYear <= 0 && info.InfoTrack <= 0 && info.infoGenreName.isEmpty() && info.infoCover.isEmpty();
-        if (!nothing ? !info.WriteTags(out) : gain.any() && !info.WriteReplayGain(out)) {
-            result.reason = QCoreApplication::translate("TRunEngine", "The tags could not be written: %1").arg(info.LastErrorText());
-            return result;
-        }
-    }
-    result.ok = true;
-    result.remark = setup.remark;
-    if (s.LoudnessTarget != 0)
-        result.loudnessLufs = reached;
-    if (!overCeiling.isEmpty())
-        result.remark += (result.remark.isEmpty() ? QString() : QStringLiteral("; ")) + overCeiling;
-    return result;
+    return ClipEncoder(clip, out, format, s, job, std::move(stop), percent).run(known);
 }

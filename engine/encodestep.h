@@ -9,10 +9,13 @@
 #include "media/loudness.h"
 #include "media/videoedit.h"
 
-#include <atomic>
 #include <functional>
 #include <limits>
+#include <memory>
+#include <stop_token>
 #include <vector>
+
+struct SourceProbe;
 
 // The settings with FLAC's "Same as source" (rate or sample size 0) made the given rate and
 // sample size.
@@ -67,26 +70,32 @@ struct TClipSource
     QString source;
     double start = 0;
     double end = TVideoEdit::ToEnd;
+    // The source probed once for the whole run (ProbeSource, with the cover where WantsCover);
+    // without it the step probes the source itself.
+    std::shared_ptr<const SourceProbe> probe;
 };
 
+// Whether a job's output takes its source's cover, which the probe then reads.
+bool WantsCover(int format, const TOutputSettings &s);
+
 // The audio stream of a job's sound track (its 1-based number; 0 or less: -1, the source's
-// default). kNoSuchTrack with the reason in *reason when the source has no such track or
-// cannot be read.
+// default) in its probed source. kNoSuchTrack with the reason in *reason when the source has
+// no such track or could not be read.
 constexpr int kNoSuchTrack = -2;
-int SoundStreamOf(const QString &source, int track, const std::atomic<bool> &stop, QString *reason);
+int SoundStreamOf(const SourceProbe &probe, int track, QString *reason);
 
 // Measures the loudness of a clip as it will be encoded: converted to rate and channels.
 // seconds is the clip's expected length (0 or less when unknown): a clip of 20 s or more is
 // measured in `parts` (1 or 2) pieces at once, each decoded and measured by threads of its
-// own, and the pieces combined into what one pass over the whole clip gives. Setting stop
-// ends it within a fraction of a second; on failure the reason is in *reason.
+// own, and the pieces combined into what one pass over the whole clip gives. A stop requested
+// through stop ends it within a fraction of a second; on failure the reason is in *reason.
 TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int rate, int channels, int stream,
-                                 const std::atomic<bool> &stop, LoudnessMeasurement *measurement, QString *reason,
+                                 std::stop_token stop, LoudnessMeasurement *measurement, QString *reason,
                                  int parts = 2);
 
 // Measures a job's clip as EncodeClip's first pass does for the settings' loudness target.
 TPassOutcome MeasureJobLoudness(const TClipSource &clip, int format, const TOutputSettings &s, const TRunJob &job,
-                                const std::atomic<bool> &stop, LoudnessMeasurement *measurement, QString *reason);
+                                std::stop_token stop, LoudnessMeasurement *measurement, QString *reason);
 
 // The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: just
 // below -1 for every format. A lossy output is checked once written (see EncodeClip).
@@ -105,10 +114,10 @@ double TruePeakCeilingDb(int format);
 // goes (on the decoder's thread) and the track's ReplayGain tags are written (the album's set
 // to the track's until the run writes them). Then writes the job's tags when they are enabled.
 // Reports whole percents of the encoding pass through percent when they rise; while an
-// output is checked and encoded again the gauge holds at 99. stop ends every phase within a
-// fraction of a second. out is created only when the clip holds sound;
+// output is checked and encoded again the gauge holds at 99. A stop requested through stop ends
+// every phase within a fraction of a second. out is created only when the clip holds sound;
 // a stopped or failed step leaves whatever it made for the caller to remove.
 TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
-                         const TRunJob &job, const std::atomic<bool> &stop,
+                         const TRunJob &job, std::stop_token stop,
                          const std::function<void(int percent)> &percent = {},
                          const TKnownLoudness *known = nullptr);

@@ -7,7 +7,7 @@
 #include "engine/encodestep.h"
 #include "media/audiofile2.h"
 #include "media/loudness.h"
-#include "media/medialength.h"
+#include "media/sourceinfo.h"
 #include "media/videoedit.h"
 
 #include <QDateTime>
@@ -206,7 +206,7 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
 {
     if (m_active || jobs.isEmpty())
         return false;
-    const quint64 run = ++m_run;
+    ++m_run;
     m_active = true;
     m_jobs.assign(jobs.begin(), jobs.end());
     m_settings = settings;
@@ -218,14 +218,33 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     m_measured.assign(n, false);
     m_sound.assign(n, 0);
     m_done.assign(n, 0);
-    m_stop = std::make_shared<std::atomic<bool>>(false);
+    m_probes.assign(n, nullptr);
+    m_stop = std::stop_source();
     m_finishing = std::make_shared<std::mutex>();
+    m_loudness.assign(n, std::numeric_limits<double>::quiet_NaN());
+    m_gauged.assign(n, Gauged());
+    m_albumTags = false;
+    m_albumPass = settings.LoudnessTarget != 0 && settings.ReplayGain == TOutputSettings::AlbumGain ? AlbumPass::Waiting
+                                                                                                    : AlbumPass::None;
+    m_known.assign(n, nullptr);
+    m_knownError.assign(n, QString());
 
-    // Names are decided before any job starts, so they do not depend on which job finishes
-    // first. A source of the run is never replaced: its output takes the next free name.
-    // Same-name outputs: the first keeps the name, the others get "name (2).ext"..., whichever
-    // no job of the run and no file has. A file of the output's name is replaced, kept or
-    // makes the job skipped, as the settings say.
+    planOutputs();
+    m_pool.setMaxThreadCount(m_parallel + 1);
+    m_clock.start();
+    probeSources();
+    return true;
+}
+
+// Names are decided before any job starts, so they do not depend on which job finishes first.
+// A source of the run is never replaced: its output takes the next free name. Same-name
+// outputs: the first keeps the name, the others get "name (2).ext"..., whichever no job of the
+// run and no file has. A file of the output's name is replaced, kept or makes the job skipped,
+// as the settings say.
+void TRunEngine::planOutputs()
+{
+    const TOutputSettings &settings = m_settings;
+    const size_t n = m_jobs.size();
     QSet<QString> sourcePaths;
     std::set<std::pair<dev_t, ino_t>> sourceIds;
     for (const TRunJob &job : m_jobs) {
@@ -256,13 +275,6 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     };
     m_outputs.clear();
     m_notes = QStringList();
-    m_loudness.assign(n, std::numeric_limits<double>::quiet_NaN());
-    m_gauged.assign(n, Gauged());
-    m_albumTags = false;
-    m_albumPass = settings.LoudnessTarget != 0 && settings.ReplayGain == TOutputSettings::AlbumGain ? AlbumPass::Waiting
-                                                                                                    : AlbumPass::None;
-    m_known.assign(n, nullptr);
-    m_knownError.assign(n, QString());
     m_skipped.assign(n, false);
     QSet<QString> taken;
     QHash<QString, int> nextNumber; // by wanted name: where the search for a free one goes on
@@ -290,34 +302,38 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
         m_notes << note;
     }
     m_planned = taken;
+}
 
-    m_pool.setMaxThreadCount(m_parallel + 1);
-    m_clock.start();
-    // One task measures every source, in queue order, each file once (the chapters of one
-    // source share its length); a job starts once its length is known.
+// One task probes every source, in queue order, each file once (the chapters of one source
+// share its probe); a job starts once its source is probed.
+void TRunEngine::probeSources()
+{
+    const quint64 run = m_run;
     QStringList sources;
     for (const TRunJob &job : m_jobs)
         sources << job.SourceFile;
     QSet<QString> folders;
     for (const QString &output : std::as_const(m_outputs))
         folders.insert(QFileInfo(output).absolutePath());
-    m_pool.start([this, run, sources, folders, stop = m_stop] {
+    const bool cover = WantsCover(m_settings.OutputFormat, m_settings);
+    m_pool.start([this, run, sources, folders, cover, stop = m_stop.get_token()] {
         for (const QString &folder : folders)
             RemoveStaleTemporaries(folder);
-        QHash<QString, std::pair<double, QString>> lengths;
-        for (int i = 0; i < sources.size() && !*stop; ++i) {
-            auto known = lengths.constFind(sources[i]);
-            if (known == lengths.constEnd()) {
-                QString error;
-                const double ms = MediaLengthMs(sources[i], &error, stop.get()).value_or(-1);
-                if (*stop)
+        QHash<QString, std::shared_ptr<const SourceProbe>> probes;
+        for (int i = 0; i < sources.size() && !stop.stop_requested(); ++i) {
+            auto known = probes.constFind(sources[i]);
+            if (known == probes.constEnd()) {
+                auto probe = std::make_shared<const SourceProbe>(ProbeSource(sources[i], stop, cover));
+                if (stop.stop_requested())
                     break;
-                known = lengths.insert(sources[i], {ms, error});
+                known = probes.insert(sources[i], std::move(probe));
             }
-            post(run, [this, i, length = *known] { measured(i, length.first, length.second); });
+            post(run, [this, i, probe = *known] {
+                m_probes[size_t(i)] = probe;
+                measured(i, probe->lengthMs, probe->lengthError);
+            });
         }
     });
-    return true;
 }
 
 namespace {
@@ -358,19 +374,22 @@ void TRunEngine::measureAlbum()
     std::vector<std::pair<int, TClipSource>> clips;
     for (int i = 0; i < jobCount(); ++i) {
         TClipSource clip;
-        if (!m_skipped[size_t(i)] && !clipOf(i, &clip))
+        if (!m_skipped[size_t(i)] && !clipOf(i, &clip)) {
+            clip.probe = m_probes[size_t(i)];
             clips.push_back({i, clip});
+        }
     }
-    m_pool.start([this, run = m_run, clips, jobs = m_jobs, settings = m_settings, outputs = m_outputs, stop = m_stop] {
+    m_pool.start([this, run = m_run, clips, jobs = m_jobs, settings = m_settings, outputs = m_outputs,
+                  stop = m_stop.get_token()] {
         std::vector<std::shared_ptr<const TKnownLoudness>> known(jobs.size());
         std::vector<QString> errors(jobs.size());
         std::vector<LoudnessMeasurement> measured(jobs.size());
         std::vector<std::vector<float>> blocks(jobs.size());
         QHash<QString, std::vector<int>> folders;
         for (const auto &[i, clip] : clips) {
-            const TPassOutcome o = MeasureJobLoudness(clip, settings.OutputFormat, settings, jobs[size_t(i)], *stop,
+            const TPassOutcome o = MeasureJobLoudness(clip, settings.OutputFormat, settings, jobs[size_t(i)], stop,
                                                       &measured[size_t(i)], &errors[size_t(i)]);
-            if (o == TPassOutcome::Stopped || *stop)
+            if (o == TPassOutcome::Stopped || stop.stop_requested())
                 return;
             if (o == TPassOutcome::Done) {
                 blocks[size_t(i)] = LoudnessBlocks(measured[size_t(i)]);
@@ -444,7 +463,7 @@ void TRunEngine::writeAlbumTags()
     for (int i = 0; i < jobCount(); ++i)
         if (std::isfinite(m_gauged[size_t(i)].lufs))
             folders[QFileInfo(m_outputs[i]).absolutePath()].push_back(i);
-    m_pool.start([this, run = m_run, folders, gauged = m_gauged, outputs = m_outputs, stop = m_stop] {
+    m_pool.start([this, run = m_run, folders, gauged = m_gauged, outputs = m_outputs, stop = m_stop.get_token()] {
         QList<std::pair<int, QString>> failures;
         for (const std::vector<int> &members : folders) {
             std::vector<const std::vector<float> *> all;
@@ -455,7 +474,7 @@ void TRunEngine::writeAlbumTags()
             }
             const double album = AlbumLoudness(all);
             for (const int i : members) {
-                if (*stop)
+                if (stop.stop_requested())
                     return;
                 TAudioInformation2 info;
                 info.infoReplayGain = {ReplayGainDb(gauged[size_t(i)].lufs), gauged[size_t(i)].peak, ReplayGainDb(album), peak};
@@ -487,6 +506,7 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
     bool incorrectFormat = false;
     TClipSource clip;
     QString reason = clipOf(index, &clip).value_or(QString());
+    clip.probe = m_probes[size_t(index)];
     if (reason.isEmpty() && !m_knownError[size_t(index)].isEmpty())
         reason = m_knownError[size_t(index)];
     // The encoder's set-up is checked before any work, which it would waste.
@@ -513,7 +533,7 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
     // The worker makes the hidden output, converts into it in one pass, and gives it its name,
     // or removes it: a slow folder never stalls the window.
     m_pool.start([this, run, index, clip, output, format, settings = m_settings, job = m_jobs[index],
-                  known = m_known[size_t(index)], planned = m_planned, stop = m_stop, finishing = m_finishing,
+                  known = m_known[size_t(index)], planned = m_planned, stop = m_stop.get_token(), finishing = m_finishing,
                   replaced = r.replaced] {
         QString reason, final;
         const Reserved temp = Reserve(output, output.mid(output.lastIndexOf(QLatin1Char('.'))), &reason);
@@ -522,12 +542,12 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
             result.reason = reason;
         else
             result = EncodeClip(
-                clip, temp.path, format, settings, job, *stop,
+                clip, temp.path, format, settings, job, stop,
                 [&](int percent) { post(run, [this, index, percent] { progress(index, percent); }); }, known.get());
         {
             // Under the lock a cancel either comes first (the file goes) or finds it named.
             std::lock_guard lock(*finishing);
-            result.stopped = result.stopped || *stop;
+            result.stopped = result.stopped || stop.stop_requested();
             if (result.ok && !result.stopped) {
                 result.ok = Finish(temp, output, settings.ExistingFile == TOutputSettings::ReplaceExisting, planned,
                                    &final, &result.reason);
@@ -617,7 +637,7 @@ void TRunEngine::cancel()
         return;
     {
         std::lock_guard lock(*m_finishing);
-        m_stop->store(true);
+        m_stop.request_stop();
     }
     m_stopping = true;
     // From here on the workers' news is ignored, and no job or pass starts.

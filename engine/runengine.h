@@ -20,9 +20,11 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
+struct SourceProbe;
 struct TClipSource;
 struct TKnownLoudness;
 
@@ -91,6 +93,8 @@ private:
         std::vector<float> blocks;
     };
 
+    void planOutputs();
+    void probeSources();
     void measured(int index, double lengthMs, const QString &error);
     std::optional<QString> clipOf(int index, TClipSource *clip) const;
     void measureAlbum();
@@ -128,7 +132,8 @@ private:
     std::vector<bool> m_measured;
     std::vector<double> m_sound, m_done; // seconds of sound each job makes, and has made
     std::map<int, std::unique_ptr<Running>> m_running;
-    std::shared_ptr<std::atomic<bool>> m_stop;
+    std::vector<std::shared_ptr<const SourceProbe>> m_probes; // each job's source, probed once
+    std::stop_source m_stop; // one per run
     std::shared_ptr<std::mutex> m_finishing; // a job's file is named or removed under it
     QElapsedTimer m_clock;
     QThreadPool m_pool;

@@ -182,6 +182,12 @@ InMemorySource::~InMemorySource()
     m.bytes.remove(m_path);
 }
 
+AVIOInterruptCB stopInterrupt(const std::stop_token *stop)
+{
+    return {[](void *p) { return static_cast<const std::stop_token *>(p)->stop_requested() ? 1 : 0; },
+            const_cast<std::stop_token *>(stop)};
+}
+
 static void discardNonAudio(AVFormatContext *fmt)
 {
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {

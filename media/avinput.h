@@ -3,6 +3,7 @@
 // Opening a media file with libavformat, shared by the video control and the length probe.
 #include <QString>
 #include <memory>
+#include <stop_token>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -23,6 +24,10 @@ struct PacketCloser { void operator()(AVPacket *p) const { av_packet_free(&p); }
 // Quiets the libraries' logging and bounds any one allocation of theirs (256 MiB); safe to
 // call any number of times.
 void quietAvLogging();
+
+// An interrupt callback that ends a blocking read of libavformat once a stop is requested;
+// stop must outlive the opened input.
+AVIOInterruptCB stopInterrupt(const std::stop_token *stop);
 
 // Opens and probes a file. With audioOnly, only audio decoders may be opened while probing
 // and every other stream is discarded, so video is never decoded. The "file:" prefix keeps

@@ -227,31 +227,10 @@ QString LanguageName(const QString &code)
     return QLocale::languageToString(l);
 }
 
-std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_bool *stop, QString *error)
+namespace {
+// The tags, tracks and chapters of an opened source; the cover is the caller's.
+void describe(const AVFormatContext *raw, SourceInfo &info)
 {
-    auto fail = [&](const QString &why) {
-        if (error)
-            *error = why;
-        return std::optional<SourceInfo>();
-    };
-    AVIOInterruptCB cb{stopRequested, const_cast<std::atomic_bool *>(stop)};
-    const AVFormatPtr fmt = openMediaHeader(path, true, stop ? &cb : nullptr, error);
-    if (!fmt)
-        return std::nullopt;
-    AVFormatContext *raw = fmt.get();
-
-    SourceInfo info;
-    info.cover = fittedCover(path, findCover(raw)); // attached pictures and attachments come with the header
-    if (info.cover.data.isEmpty() && QByteArray(raw->iformat->name) == "asf")
-        info.cover = fittedCover(path, asfCover(path));
-    // Most containers describe their sound in the header; the rest is probed, sound only.
-    if (needsProbing(raw)) {
-        if (avformat_find_stream_info(raw, nullptr) == AVERROR_EXIT || (stop && stop->load()))
-            return fail(QCoreApplication::translate("Media", "Stopped"));
-    }
-    if (stop && stop->load())
-        return fail(QCoreApplication::translate("Media", "Stopped"));
-
     const AVDictionary *audioTags = nullptr;
     for (unsigned i = 0; i < raw->nb_streams; ++i) {
         const AVStream *st = raw->streams[i];
@@ -313,5 +292,96 @@ std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_
     for (qsizetype i = 0; i < info.chapters.size(); ++i)
         if (std::isnan(info.chapters[i].end))
             info.chapters[i].end = i + 1 < info.chapters.size() ? info.chapters[i + 1].start : length;
+}
+
+// The cover as outputs take it; an ASF file's large picture is read by TagLib.
+SourceCover coverOf(const QString &path, const AVFormatContext *raw)
+{
+    SourceCover cover = fittedCover(path, findCover(raw));
+    if (cover.data.isEmpty() && QByteArray(raw->iformat->name) == "asf")
+        cover = fittedCover(path, asfCover(path));
+    return cover;
+}
+} // namespace
+
+std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_bool *stop, QString *error)
+{
+    auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return std::optional<SourceInfo>();
+    };
+    AVIOInterruptCB cb{stopRequested, const_cast<std::atomic_bool *>(stop)};
+    const AVFormatPtr fmt = openMediaHeader(path, true, stop ? &cb : nullptr, error);
+    if (!fmt)
+        return std::nullopt;
+    AVFormatContext *raw = fmt.get();
+
+    SourceInfo info;
+    info.cover = coverOf(path, raw); // attached pictures and attachments come with the header
+    // Most containers describe their sound in the header; the rest is probed, sound only.
+    if (needsProbing(raw)) {
+        if (avformat_find_stream_info(raw, nullptr) == AVERROR_EXIT || (stop && stop->load()))
+            return fail(QCoreApplication::translate("Media", "Stopped"));
+    }
+    if (stop && stop->load())
+        return fail(QCoreApplication::translate("Media", "Stopped"));
+    describe(raw, info);
     return info;
+}
+
+SourceProbe ProbeSource(const QString &path, std::stop_token stop, bool cover)
+{
+    SourceProbe probe;
+    probe.path = path;
+    const AVIOInterruptCB cb = stopInterrupt(&stop);
+    const AVFormatPtr fmt = openMediaInput(path, true, &cb, &probe.error);
+    if (!fmt) {
+        probe.lengthError = probe.error;
+        return probe;
+    }
+    AVFormatContext *raw = fmt.get();
+    if (cover)
+        probe.info.cover = coverOf(path, raw);
+    describe(raw, probe.info);
+    for (unsigned i = 0; i < raw->nb_streams; ++i)
+        if (raw->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
+            probe.sounds[int(i)] = SoundOfStream(raw, int(i));
+    probe.bestStream = findSoundStream(raw, -1);
+
+    int64_t us = raw->duration;
+    if (us == AV_NOPTS_VALUE || us <= 0) {
+        // Some containers only know the streams' lengths.
+        us = 0;
+        for (unsigned i = 0; i < raw->nb_streams; ++i) {
+            const AVStream *st = raw->streams[i];
+            if (st->duration != AV_NOPTS_VALUE)
+                us = std::max(us, av_rescale_q(st->duration, st->time_base, AV_TIME_BASE_Q));
+        }
+    }
+    if (us > 0)
+        probe.lengthMs = us / 1000.0;
+    else
+        probe.lengthError = QCoreApplication::translate("Media", "The length of %1 is unknown").arg(path);
+    return probe;
+}
+
+bool SourceProbe::sound(int stream, TSourceSound *sound, QString *why) const
+{
+    if (!error.isEmpty()) {
+        *why = error;
+        return false;
+    }
+    const int si = stream < 0 ? bestStream : sounds.count(stream) ? stream : -1;
+    if (si < 0) {
+        *why = stream >= 0 ? QCoreApplication::translate("Media", "Stream %1 of %2 is no sound track").arg(stream).arg(path)
+                           : QCoreApplication::translate("Media", "No audio stream in %1").arg(path);
+        return false;
+    }
+    *sound = sounds.at(si);
+    if (sound->rate <= 0 || sound->channels <= 0) {
+        *why = QCoreApplication::translate("Media", "Cannot decode the sound of %1").arg(path);
+        return false;
+    }
+    return true;
 }

@@ -6,7 +6,11 @@
 #include <QList>
 #include <QString>
 #include <atomic>
+#include <map>
 #include <optional>
+#include <stop_token>
+
+#include "media/videoedit.h"
 
 // The container's tags (the format's, else the first sound track's; keys in any case).
 struct SourceTags
@@ -57,6 +61,28 @@ struct SourceInfo
 // Nothing on failure, with the reason in *error.
 std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_bool *stop = nullptr,
                                          QString *error = nullptr);
+
+// What a job reads of its source before it decodes, from one opening of the file: its sound
+// streams probed (video is never decoded), their sound, the length, tags, cover, tracks and
+// chapters.
+struct SourceProbe
+{
+    QString path;
+    QString error;        // why the source could not be read; empty when it was
+    SourceInfo info;
+    double lengthMs = -1; // the playing length, -1 when unknown with the reason in lengthError
+    QString lengthError;
+    std::map<int, TSourceSound> sounds; // each audio stream's sound, by its index in the container
+    int bestStream = -1;  // the audio stream read by default; negative when there is none
+
+    // The sound of the audio stream of index `stream`, the best one when stream is negative,
+    // as ProbeSourceSound gives it; false with the reason in *why.
+    bool sound(int stream, TSourceSound *sound, QString *why) const;
+};
+
+// Probes `path` once; a stop requested through stop ends the probe at once (error "Stopped").
+// Without cover the cover is not read (an ASF file's large picture takes a reading of its own).
+SourceProbe ProbeSource(const QString &path, std::stop_token stop = {}, bool cover = true);
 
 // The English name of an ISO 639-2 (or 639-1) language code: "eng" -> "English"; empty
 // for "und", "zxx", "mis", "mul" or an empty code; the code itself when unknown.

@@ -9,6 +9,7 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
@@ -38,7 +39,7 @@ struct ParametersCloser
 
 struct EncodedPeakReader::Private
 {
-    const std::atomic<bool> &stop;
+    std::stop_token stop;
     std::mutex mutex;
     std::condition_variable changed;
     std::deque<std::vector<uint8_t>> chunks;
@@ -49,16 +50,16 @@ struct EncodedPeakReader::Private
     std::unique_ptr<AVCodecParameters, ParametersCloser> codec;
     std::thread thread;
 
-    explicit Private(const std::atomic<bool> &s) : stop(s) {}
+    explicit Private(std::stop_token s) : stop(std::move(s)) {}
 
     // Waits for bytes to read (once out of them, for kWakeBytes), the stream's end or a stop:
     // 0 when there are bytes, else AVERROR_EOF or AVERROR_EXIT.
     int await(std::unique_lock<std::mutex> &lock)
     {
         if (chunks.empty())
-            while (queued < kWakeBytes && !ended && !stop)
+            while (queued < kWakeBytes && !ended && !stop.stop_requested())
                 changed.wait_for(lock, std::chrono::milliseconds(20));
-        return stop ? AVERROR_EXIT : chunks.empty() ? AVERROR_EOF : 0;
+        return stop.stop_requested() ? AVERROR_EXIT : chunks.empty() ? AVERROR_EOF : 0;
     }
 
     // libavformat's read.
@@ -155,7 +156,7 @@ struct EncodedPeakReader::Private
         while ((r = fmt ? av_read_frame(fmt.get(), pkt.get()) : takePacket(pkt.get())) >= 0) {
             const bool ours = pkt->stream_index == si;
             // A damaged packet is skipped, as a player would.
-            if (ours && avcodec_send_packet(dec.get(), pkt.get()) < 0 && stop)
+            if (ours && avcodec_send_packet(dec.get(), pkt.get()) < 0 && stop.stop_requested())
                 r = AVERROR_EXIT;
             av_packet_unref(pkt.get());
             if (r < 0 || (ours && !drain()))
@@ -182,8 +183,7 @@ struct EncodedPeakReader::Private
         }
         raw->pb = io.get();
         raw->flags |= AVFMT_FLAG_CUSTOM_IO;
-        raw->interrupt_callback = {[](void *p) { return static_cast<const std::atomic<bool> *>(p)->load() ? 1 : 0; },
-                                   const_cast<std::atomic<bool> *>(&stop)};
+        raw->interrupt_callback = stopInterrupt(&stop);
         if (avformat_open_input(&raw, nullptr, av_find_input_format(container), nullptr) < 0)
             return false; // raw is freed
         fmt.reset(raw);
@@ -192,8 +192,8 @@ struct EncodedPeakReader::Private
 };
 
 EncodedPeakReader::EncodedPeakReader(const char *container, const AVCodecParameters *codec,
-                                     const std::atomic<bool> &stop)
-    : d(std::make_unique<Private>(stop))
+                                     std::stop_token stop)
+    : d(std::make_unique<Private>(std::move(stop)))
 {
     // The reader keeps its own copy of the encoder's parameters.
     if (codec) {
@@ -219,9 +219,9 @@ EncodedPeakReader::~EncodedPeakReader()
 void EncodedPeakReader::feed(const void *data, size_t size)
 {
     std::unique_lock lock(d->mutex);
-    while (d->queued >= kPipeBytes && !d->readerDone && !d->stop)
+    while (d->queued >= kPipeBytes && !d->readerDone && !d->stop.stop_requested())
         d->changed.wait_for(lock, std::chrono::milliseconds(20));
-    if (d->readerDone || d->stop || size == 0)
+    if (d->readerDone || d->stop.stop_requested() || size == 0)
         return;
     const auto *bytes = static_cast<const uint8_t *>(data);
     d->chunks.emplace_back(bytes, bytes + size);

@@ -3,10 +3,10 @@
 // The true peak and loudness of an encoded output read while it is written: the writer's
 // bytes, in order, are decoded on a thread of their own, beside the encoder, so that checking
 // a lossy output costs no pass of its own after the encoding.
-#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 #include "media/loudness.h"
 
@@ -16,8 +16,9 @@ class EncodedPeakReader
 {
 public:
     // Reads a byte stream in a container (libavformat's name: "mp3", "ogg"), or, with codec
-    // given instead, an encoder's packets one by one. Setting stop ends the reading.
-    EncodedPeakReader(const char *container, const AVCodecParameters *codec, const std::atomic<bool> &stop);
+    // given instead, an encoder's packets one by one. A stop requested through stop ends the
+    // reading.
+    EncodedPeakReader(const char *container, const AVCodecParameters *codec, std::stop_token stop);
     ~EncodedPeakReader(); // ends the stream and waits for the reading thread
     EncodedPeakReader(const EncodedPeakReader &) = delete;
     EncodedPeakReader &operator=(const EncodedPeakReader &) = delete;

@@ -10,6 +10,7 @@
 #include <deque>
 #include <mutex>
 #include <span>
+#include <stop_token>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -46,8 +47,9 @@ struct Job
 // Two stop requests in one: the caller's and the pass's own.
 struct StopFlags
 {
-    const std::atomic<bool> *a = nullptr, *b = nullptr;
-    bool operator()() const { return (a && a->load()) || (b && b->load()); }
+    std::stop_token a;
+    const std::atomic<bool> *b = nullptr;
+    bool operator()() const { return a.stop_requested() || (b && b->load()); }
 };
 
 enum class Outcome { Done, Failed, Stopped, Retry };
@@ -565,7 +567,7 @@ private:
 // One pass over a clip with blocks of T: see ReadClipSound and ReadClipSamples.
 template <typename T>
 TPassOutcome readClip(const QString &source, double start, double end, int rate, int channels,
-                      const std::atomic<bool> &stop, const typename QueueSink<T>::Prepare &prepare,
+                      std::stop_token stop, const typename QueueSink<T>::Prepare &prepare,
                       const std::function<bool(const T *, int)> &block, QString *error, int stream)
 {
     if (channels < 1 || channels > 8 || rate < 1000 || rate > 768000 || !(start >= 0) || !(end > start)) {
@@ -575,7 +577,7 @@ TPassOutcome readClip(const QString &source, double start, double end, int rate,
     const Clip clip{source, start, end, stream};
     const Job job{channels, rate};
     std::atomic<bool> halt{false};
-    const StopFlags flags{&stop, &halt};
+    const StopFlags flags{stop, &halt};
     typename QueueSink<T>::Queue q;
     Outcome decoded = Outcome::Failed;
     QString decodeError;
@@ -597,9 +599,9 @@ TPassOutcome readClip(const QString &source, double start, double end, int rate,
         // An empty queue is taken from again once it holds half a second: where the decoder
         // is the slower side, the consumer wakes a few times a second, not at every block.
         if (q.full.empty())
-            while (q.queuedFrames < rate / 2 && !q.ended && !stop)
+            while (q.queuedFrames < rate / 2 && !q.ended && !stop.stop_requested())
                 q.changed.wait_for(lock, std::chrono::milliseconds(20));
-        if (stop || q.full.empty())
+        if (stop.stop_requested() || q.full.empty())
             break;
         std::vector<T> b = std::move(q.full.front());
         q.full.pop_front();
@@ -616,7 +618,7 @@ TPassOutcome readClip(const QString &source, double start, double end, int rate,
     }
     halt = true;
     decoder.join();
-    if (stop)
+    if (stop.stop_requested())
         return TPassOutcome::Stopped;
     if (!consumed)
         return TPassOutcome::Failed; // the block's own reason stands
@@ -628,11 +630,29 @@ TPassOutcome readClip(const QString &source, double start, double end, int rate,
 
 } // namespace
 
-bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSourceSound *sound, QString *error,
-                      int stream)
+TSourceSound SoundOfStream(const AVFormatContext *fmt, int stream)
 {
-    AVIOInterruptCB cb{[](void *p) { return static_cast<const std::atomic<bool> *>(p)->load() ? 1 : 0; },
-                       const_cast<std::atomic<bool> *>(&stop)};
+    const AVCodecParameters *par = fmt->streams[stream]->codecpar;
+    TSourceSound sound;
+    sound.rate = par->sample_rate;
+    sound.channels = par->ch_layout.nb_channels;
+    switch (av_get_packed_sample_fmt(AVSampleFormat(par->format))) {
+    case AV_SAMPLE_FMT_U8: sound.bits = 8; break;
+    case AV_SAMPLE_FMT_S16: sound.bits = 16; break;
+    case AV_SAMPLE_FMT_S32:
+        sound.bits = par->bits_per_raw_sample > 0 && par->bits_per_raw_sample <= 32 ? par->bits_per_raw_sample : 32;
+        break;
+    default: sound.bits = 0; // float, or not known: kept as float
+    }
+    sound.keptBits = sourceSampleBits(par);
+    if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0)
+        sound.seconds = fmt->duration / double(AV_TIME_BASE);
+    return sound;
+}
+
+bool ProbeSourceSound(const QString &source, std::stop_token stop, TSourceSound *sound, QString *error, int stream)
+{
+    const AVIOInterruptCB cb = stopInterrupt(&stop);
     AVFormatPtr fmt = openMediaInput(source, true, &cb, error);
     if (!fmt)
         return false;
@@ -642,21 +662,7 @@ bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSou
                              : QCoreApplication::translate("Media", "No audio stream in %1").arg(source);
         return false;
     }
-    const AVCodecParameters *par = fmt->streams[si]->codecpar;
-    *sound = TSourceSound{};
-    sound->rate = par->sample_rate;
-    sound->channels = par->ch_layout.nb_channels;
-    switch (av_get_packed_sample_fmt(AVSampleFormat(par->format))) {
-    case AV_SAMPLE_FMT_U8: sound->bits = 8; break;
-    case AV_SAMPLE_FMT_S16: sound->bits = 16; break;
-    case AV_SAMPLE_FMT_S32:
-        sound->bits = par->bits_per_raw_sample > 0 && par->bits_per_raw_sample <= 32 ? par->bits_per_raw_sample : 32;
-        break;
-    default: sound->bits = 0; // float, or not known: kept as float
-    }
-    sound->keptBits = sourceSampleBits(par);
-    if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0)
-        sound->seconds = fmt->duration / double(AV_TIME_BASE);
+    *sound = SoundOfStream(fmt.get(), si);
     if (sound->rate <= 0 || sound->channels <= 0) {
         *error = QCoreApplication::translate("Media", "Cannot decode the sound of %1").arg(source);
         return false;
@@ -665,7 +671,7 @@ bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSou
 }
 
 TPassOutcome ReadClipSound(const QString &source, double start, double end, int rate, int channels,
-                           const std::atomic<bool> &stop, const std::function<bool(const float *, int)> &block,
+                           std::stop_token stop, const std::function<bool(const float *, int)> &block,
                            QString *error, int stream, const std::function<void(const float *, int)> &watch)
 {
     QueueSink<float>::Prepare shown;
@@ -675,7 +681,7 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
 }
 
 TPassOutcome ReadClipSamples(const QString &source, double start, double end, int rate, int channels,
-                             const std::atomic<bool> &stop,
+                             std::stop_token stop,
                              const std::function<void(const float *, int, int32_t *)> &prepare,
                              const std::function<bool(const int32_t *, int)> &block, QString *error, int stream)
 {

@@ -3,9 +3,9 @@
 // The video decoding control: the sound of a video read, cut exact to the sample and
 // converted in one pass (ReadClipSound), and the format of a source's sound.
 #include <QString>
-#include <atomic>
 #include <functional>
 #include <limits>
+#include <stop_token>
 
 class TVideoEdit
 {
@@ -27,10 +27,13 @@ struct TSourceSound
 };
 
 // Opens the source and reads the format of its sound: the audio stream of index `stream`, or
-// the best one when stream is negative. Setting stop ends the probe at once.
+// the best one when stream is negative. A stop requested through stop ends the probe at once.
 // False with the reason in *error.
-bool ProbeSourceSound(const QString &source, const std::atomic<bool> &stop, TSourceSound *sound, QString *error,
-                      int stream = -1);
+bool ProbeSourceSound(const QString &source, std::stop_token stop, TSourceSound *sound, QString *error, int stream = -1);
+
+// The sound of the audio stream of index `stream` of a probed source.
+struct AVFormatContext;
+TSourceSound SoundOfStream(const AVFormatContext *fmt, int stream);
 
 enum class TPassOutcome { Done, Failed, Stopped };
 
@@ -39,12 +42,12 @@ enum class TPassOutcome { Done, Failed, Stopped };
 // is the mean of the channels) and queues up to about a second of it; `block` gets the
 // interleaved samples (+-1) in order on the calling thread, and ends the pass as failed by
 // returning false (its reason is the caller's). A clip without a single sample fails with
-// "The clip holds no sound". Setting stop ends the pass within a few hundredths of a second.
-// stream: the audio stream's index in the container; negative for the best one. `watch`, when
+// "The clip holds no sound". A stop requested through stop ends the pass within a few
+// hundredths of a second. stream: the audio stream's index in the container; negative for the best one. `watch`, when
 // given, sees every block on the decoder's thread before `block` gets it (a meter there costs
 // the caller's thread nothing).
 TPassOutcome ReadClipSound(const QString &source, double start, double end, int rate, int channels,
-                           const std::atomic<bool> &stop,
+                           std::stop_token stop,
                            const std::function<bool(const float *samples, int frames)> &block, QString *error,
                            int stream = -1, const std::function<void(const float *samples, int frames)> &watch = {});
 
@@ -52,7 +55,7 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
 // (frames x channels samples) into as many 32-bit samples on the decoder thread, so that this
 // work runs beside the encoder's, and `block` gets them in order on the calling thread.
 TPassOutcome ReadClipSamples(const QString &source, double start, double end, int rate, int channels,
-                             const std::atomic<bool> &stop,
+                             std::stop_token stop,
                              const std::function<void(const float *in, int frames, int32_t *out)> &prepare,
                              const std::function<bool(const int32_t *samples, int frames)> &block, QString *error,
                              int stream = -1);

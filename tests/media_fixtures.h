@@ -18,7 +18,7 @@
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
-#include <atomic>
+#include <stop_token>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -147,7 +147,7 @@ inline Extraction extract(const QString &source, double start, double end, const
                           int rate = 44100, int size = 2, LoudnessMeter *meter = nullptr)
 {
     Extraction e;
-    const std::atomic<bool> stop{false};
+    const std::stop_token stop;
     TSourceSound sound;
     if ((rate == 0 || size == 0) && !ProbeSourceSound(source, stop, &sound, &e.error))
         return e;

@@ -194,8 +194,10 @@ class TestEncode : public QObject
     {
         Step step;
         step.out = file(name);
-        const std::atomic<bool> stop{stopped};
-        step.result = EncodeClip({wav.isEmpty() ? m_wav : wav}, step.out, format, m_s, job, stop,
+        std::stop_source stop;
+        if (stopped)
+            stop.request_stop();
+        step.result = EncodeClip({wav.isEmpty() ? m_wav : wav}, step.out, format, m_s, job, stop.get_token(),
                                  [&step](int p) { step.percents << p; });
         return step;
     }
@@ -742,7 +744,7 @@ void TestEncode::pcmInHalvesIsTheSource()
     m_s.WavChannels = 2;
     m_s.WavBps = 16;
     const QString out = file("halves.wav");
-    const std::atomic<bool> stop{false};
+    const std::stop_token stop;
     QList<int> percents;
     const TEncodeResult r = EncodeClip({source, start, end > 0 ? end : TVideoEdit::ToEnd}, out, 2, m_s, {}, stop,
                                        [&](int p) { percents << p; });
@@ -784,7 +786,7 @@ void TestEncode::loudnessInTwoPiecesEqualsOnePass()
                            "-c:v", "mpeg4", "-c:a", "libmp3lame", "-b:a", "192k", video}));
     const TClipSource clip{video, start, end > 0 ? end : TVideoEdit::ToEnd};
     const double seconds = (end > 0 ? end : 36.0) - start;
-    const std::atomic<bool> stop{false};
+    const std::stop_token stop;
     LoudnessMeasurement one, two;
     QString reason;
     QCOMPARE(MeasureClipLoudness(clip, seconds, rate, channels, -1, stop, &one, &reason, 1), TPassOutcome::Done);
@@ -828,7 +830,7 @@ void TestEncode::clipWithoutSoundLeavesNothing()
                        "sine=frequency=440:sample_rate=44100:duration=5", "-c:v", "mpeg4", "-c:a", "libmp3lame", video}));
     for (int format : {0, 1, 2, 3, 4, 5, 6}) {
         const QString out = file("empty." + FormatExtension(format));
-        const std::atomic<bool> stop{false};
+        const std::stop_token stop;
         TEncodeResult r = EncodeClip({video, 10}, out, format, m_s, {}, stop);
         QCOMPARE(r.reason, QString("The clip holds no sound"));
         QVERIFY(!QFile::exists(out));

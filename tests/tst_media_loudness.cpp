@@ -20,7 +20,7 @@ class TestMediaLoudness : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
-    std::atomic<bool> m_stop{false};
+    std::stop_token m_stop;
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     // An AVI whose sound is the lavfi source given.

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QFileInfo>
 #include <QThread>
-#include <atomic>
+#include <stop_token>
 #include <cmath>
 #include <thread>
 #include <tuple>
@@ -432,7 +432,7 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         auto memory = std::make_unique<InMemorySource>(f.readAll());
         const QString file = path(source), held = memory->path();
-        const std::atomic<bool> stop{false};
+        const std::stop_token stop;
         QString error;
         TSourceSound a, b;
         QVERIFY(ProbeSourceSound(file, stop, &a, &error));
@@ -468,7 +468,7 @@ private slots:
         const int dataSize = int(data.size());
         wav.append("data").append(reinterpret_cast<const char *>(&dataSize), 4).append(data);
         const InMemorySource source(wav);
-        const std::atomic<bool> stop{false};
+        const std::stop_token stop;
         std::vector<float> got;
         QString error;
         const TPassOutcome o = ReadClipSound(source.path(), 0, 1, 8000, 1, stop, [&](const float *s, int n) {
@@ -489,18 +489,20 @@ private slots:
         const QString src = path("long.mpg");
         QVERIFY(makeVideo(src, "mpg", 60));
         for (int when : {0, 1, 2}) {
-            std::atomic<bool> stop{when == 0};
+            std::stop_source stop;
+            if (when == 0)
+                stop.request_stop();
             int blocks = 0, afterStop = 0;
             QString error;
             std::thread other;
             const TPassOutcome o = ReadClipSound(
-                src, 0, TVideoEdit::ToEnd, 44100, 2, stop,
+                src, 0, TVideoEdit::ToEnd, 44100, 2, stop.get_token(),
                 [&](const float *, int) {
-                    afterStop += stop && when != 2 ? 1 : 0;
+                    afterStop += stop.stop_requested() && when != 2 ? 1 : 0;
                     if (++blocks == 3 && when == 1)
-                        stop = true;
+                        stop.request_stop();
                     if (blocks == 3 && when == 2)
-                        other = std::thread([&] { QThread::msleep(100); stop = true; });
+                        other = std::thread([&] { QThread::msleep(100); stop.request_stop(); });
                     if (when == 2 && blocks > 3)
                         QThread::msleep(20);
                     return true;

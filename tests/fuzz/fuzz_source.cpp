@@ -6,7 +6,7 @@
 #include "media/sourceinfo.h"
 #include "media/videoedit.h"
 
-#include <atomic>
+#include <stop_token>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -18,7 +18,7 @@ namespace {
 void convertOneSecond(const QString &path, double start, int stream)
 {
     constexpr int rate = 44100, channels = 2;
-    const std::atomic<bool> stop{false};
+    const std::stop_token stop;
     int64_t frames = 0;
     QString error;
     const TPassOutcome o = ReadClipSound(path, start, start + 1.0, rate, channels, stop,
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const InMemorySource source(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    const std::atomic<bool> stop{false};
+    const std::stop_token stop;
     QString error;
     TSourceSound sound;
     const bool probed = ProbeSourceSound(source.path(), stop, &sound, &error);
