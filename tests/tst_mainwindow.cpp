@@ -924,10 +924,9 @@ void TestMainWindow::queueFileReadsOldTimes()
         {"src":"/v.mkv","out":"/b.mp3","end":"00:03:25","len":205,"toEnd":true},
         {"src":"/v.mkv","out":"/c.mp3","start":"00:00:01","from":1.5,"to":-1,"chapter":2},
         {"src":"/v.mkv","out":"/d.mp3","start":"0x:00:00"}]})";
-    std::vector<QueueRow> rows;
-    bool tags = false;
-    QString reason;
-    QVERIFY2(DecodeQueue(old, rows, tags, reason), qPrintable(reason));
+    const Result<QueueContents> decoded = DecodeQueue(old);
+    QVERIFY2(decoded.ok(), qPrintable(decoded.reason()));
+    const std::vector<QueueRow> &rows = decoded->rows;
     QCOMPARE(rows.size(), size_t(4));
     QCOMPARE(rows[0].job.clipStart, 2.0);
     QCOMPARE(rows[0].job.clipEnd, 65.0);
@@ -940,9 +939,8 @@ void TestMainWindow::queueFileReadsOldTimes()
     QCOMPARE(rows[3].result.state, JobResult::Failed); // no start to cut from
     QVERIFY2(rows[3].result.reason.contains("\"0x:00:00\" is not a time"), qPrintable(rows[3].result.reason));
     // Written again with the new keys, it reads back the same.
-    std::vector<QueueRow> again;
-    QVERIFY(DecodeQueue(EncodeQueue(rows, tags), again, tags, reason));
-    QVERIFY(again == rows);
+    const Result<QueueContents> again = DecodeQueue(EncodeQueue(rows, decoded->tagsEnabled));
+    QVERIFY(again.ok() && again->rows == rows);
 }
 
 #include "tst_mainwindow.moc"
