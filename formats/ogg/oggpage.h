@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// OGG's settings page: rate, channels, the nominal bit rate, and VBR or a quality
+// as the two ways off it, which exclude each other.
+#include "formats/pages.h"
+
+#include <memory>
+
+namespace Ui {
+class OggPage;
+}
+
+class OggPage : public FormatPage
+{
+    Q_OBJECT
+public:
+    explicit OggPage(QWidget *parent = nullptr);
+    ~OggPage() override;
+
+    void showSettings(const TOutputSettings &settings) override;
+    void collectSettings(TOutputSettings &settings) const override;
+
+private:
+    // The VBR box and the quality box each open their group and close the other one.
+    void vbrToggled();
+    void qualityToggled();
+    std::unique_ptr<Ui::OggPage> ui;
+};
