@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// OGG's settings page: rate, channels, the nominal bit rate, and VBR or a quality
-// as the two ways off it, which exclude each other.
+// OGG's settings page: rate, channels and nominal bit rate, then either a VBR range or a
+// quality level, which exclude each other.
 #include "formats/pages.h"
 
 #include <memory>
@@ -21,7 +21,8 @@ public:
     void collectSettings(TOutputSettings &settings) const override;
 
 private:
-    // The VBR box and the quality box each open their group and close the other one.
+    // The VBR box and the quality box each enable their own group and, while checked,
+    // disable the other box.
     void vbrToggled();
     void qualityToggled();
     std::unique_ptr<Ui::OggPage> ui;
