@@ -5,6 +5,7 @@
 
 #include "desktop/application.h"
 #include "desktop/desktop.h"
+#include "formats/wma/wmapage.h"
 #include "ui_setting.h"
 
 #include <QApplication>
@@ -12,54 +13,19 @@
 #include <QPushButton>
 #include <QThread>
 #include <algorithm>
-#include <initializer_list>
 #include <iterator>
-
-namespace {
-// Position of value in table, or fallback when it is not there.
-template <size_t N>
-int PositionIn(const int (&table)[N], int value, int fallback)
-{
-    const auto it = std::find(std::begin(table), std::end(table), value);
-    return it == std::end(table) ? fallback : int(it - std::begin(table));
-}
-
-template <size_t N>
-int ValueAt(const int (&table)[N], int index, int fallback)
-{
-    return index >= 0 && index < int(N) ? table[index] : fallback;
-}
-
-constexpr int kOpusBitrates[] = {32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256};
-constexpr int kM4aBitrates[] = {64, 96, 112, 128, 160, 192, 224, 256, 320};
-
-// A position the list does not have leaves it without a selection.
-void Select(QComboBox *list, int position)
-{
-    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
-}
-
-void SetEnabled(std::initializer_list<QWidget *> widgets, bool on)
-{
-    for (QWidget *w : widgets)
-        w->setEnabled(on);
-}
-} // namespace
-
-int FrequencyToIndex(int hz) { return PositionIn(kFrequencies, hz, 6); }
-int IndexToFrequency(int index) { return ValueAt(kFrequencies, index, 44100); }
-int BitrateToIndex(int kbps) { return PositionIn(kBitrates, kbps, 9); }
-int IndexToBitrate(int index) { return ValueAt(kBitrates, index, 128); }
-int ChannelsToIndex(int channels) { return channels - 1; }
-int IndexToChannels(int index) { return index + 1; }
-int BitsToIndex(int bits) { return bits == 8 ? 0 : 1; }
-int IndexToBits(int index) { return index == 0 ? 8 : 16; }
-int QualityToIndex(int quality) { return PositionIn(kOggQualities, quality, 4); }
 
 TSettingForm::TSettingForm(QWidget *owner, TSettings &settings)
     : QDialog(owner), ui(new Ui::TSettingForm), m_settings(settings), m_edit(settings.OutputSettings())
 {
     ui->setupUi(this);
+    // A tab for each format's page after General. The pages come last in the focus chain, so
+    // OK and Cancel move behind them: the focus passes from the open tab to OK.
+    m_pages = createFormatPages(this);
+    for (FormatPage *page : m_pages)
+        ui->PageControl1->addTab(page, page->windowTitle());
+    setTabOrder(previousInFocusChain(), ui->BtnOK);
+    setTabOrder(ui->BtnOK, ui->BtnCancel);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);
@@ -71,10 +37,6 @@ TSettingForm::TSettingForm(QWidget *owner, TSettings &settings)
     connect(ui->BtnSelect, &QPushButton::clicked, this, [this] { Guarded([this] { BtnSelectClick(); }); });
     connect(ui->BtnOK, &QPushButton::clicked, this, [this] { Guarded([this] { BtnOKClick(); }); });
     connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
-    // toggled fires on every change of state, also when ShowSettings sets a box.
-    connect(ui->CheckMP3VBR, &QCheckBox::toggled, this, [this] { CheckMP3VBRClick(); });
-    connect(ui->CheckOggVBR, &QCheckBox::toggled, this, [this] { CheckOggVBRChange(); });
-    connect(ui->CheckOggQuality, &QCheckBox::toggled, this, [this] { CheckOggQualityChange(); });
     connect(qApp, &QApplication::focusChanged, this, [this] { ShowOnlyFocusedAsDefault(); });
 
     FormCreate();
@@ -113,8 +75,9 @@ void TSettingForm::FormCreate()
         CheckComponent(AudioFile1);
         const int count = AudioFile1.ProfileCount();
         CheckComponent(AudioFile1);
+        auto *wma = qobject_cast<WmaPage *>(m_pages[size_t(OutputFormat::Wma)]);
         for (int n = 0; n < count; ++n)
-            ui->ComboWMAProfile->addItem(WmaProfileDescription(n));
+            wma->addProfile(WmaProfileDescription(n));
         AudioFile1.SetWmaProfile(38);
         CheckComponent(AudioFile1);
     } catch (const std::exception &e) {
@@ -140,52 +103,20 @@ void TSettingForm::ShowSettings()
 {
     const TOutputSettings &s = m_edit;
     ui->EdOutputDir->setText(s.OutputPath);
-    Select(ui->CBOutputFormat, s.OutputFormat);
+    selectPosition(ui->CBOutputFormat, s.OutputFormat);
     ui->SpinJobs->setValue(s.Jobs);
-    Select(ui->cbSaveTo, s.SaveTo);
+    selectPosition(ui->cbSaveTo, s.SaveTo);
     ui->EdNamePattern->setText(s.NamePattern);
-    Select(ui->cbExisting, s.ExistingFile);
+    selectPosition(ui->cbExisting, s.ExistingFile);
     ui->CheckCopyTags->setChecked(s.CopyTags);
 
-    Select(ui->comboMP3Channels, ChannelsToIndex(s.Mp3Channels));
-    Select(ui->comboMP3Frequency, FrequencyToIndex(s.Mp3Frequency));
-    Select(ui->comboMP3Bitrate, BitrateToIndex(s.Mp3Bitrate));
-    ui->CheckMP3VBR->setChecked(s.Mp3Vbr == 1);
-    Select(ui->comboMP3MaxBitrate, BitrateToIndex(s.Mp3MaxBitrate));
-    Select(ui->comboMP3VBRQuality, s.Mp3VbrQuality);
-
-    Select(ui->cbWavFrequency, FrequencyToIndex(s.WavFrequency));
-    Select(ui->cbWavChannels, ChannelsToIndex(s.WavChannels));
-    Select(ui->cbWavBPS, BitsToIndex(s.WavBps));
-
-    Select(ui->ComboWMAProfile, s.WmaProfile);
-
-    Select(ui->ComboOggFrequency, FrequencyToIndex(s.OggFrequency));
-    Select(ui->ComboOggChannels, ChannelsToIndex(s.OggChannels));
-    Select(ui->ComboNomBitrate, BitrateToIndex(s.OggBitrate));
-    ui->CheckOggVBR->setChecked(s.OggVbr);
-    ui->CheckOggQuality->setChecked(s.OggUseQuality);
-    Select(ui->ComboMinBitrate, BitrateToIndex(s.OggMinBitrate));
-    Select(ui->ComboMaxBitrate, BitrateToIndex(s.OggMaxBitrate));
-    Select(ui->ComboOggQuality, QualityToIndex(s.OggQuality));
-
-    Select(ui->cbFlacFrequency, PositionIn(kFlacFrequencies, s.FlacFrequency, 0));
-    Select(ui->cbFlacChannels, ChannelsToIndex(s.FlacChannels));
-    Select(ui->cbFlacBPS, PositionIn(kFlacBits, s.FlacBps, 0));
-    Select(ui->cbFlacCompression, s.FlacCompression);
-
-    Select(ui->cbOpusBitrate, PositionIn(kOpusBitrates, s.OpusBitrate, 6));
-    ui->CheckOpusVBR->setChecked(s.OpusVbr);
-    Select(ui->cbOpusChannels, ChannelsToIndex(s.OpusChannels));
-
-    Select(ui->cbM4aFrequency, PositionIn(kM4aFrequencies, s.M4aFrequency, 0));
-    Select(ui->cbM4aBitrate, PositionIn(kM4aBitrates, s.M4aBitrate, 5));
-    Select(ui->cbM4aChannels, ChannelsToIndex(s.M4aChannels));
+    for (FormatPage *page : m_pages)
+        page->showSettings(s);
 
     // The list's last entry, after the targets: ReplayGain tags instead of changing the sound.
     const bool tags = s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain;
-    Select(ui->cbLoudness, tags ? int(std::size(kLoudnessTargets)) : PositionIn(kLoudnessTargets, s.LoudnessTarget, 0));
-    Select(ui->cbPeaks, s.LoudnessPeaks == TOutputSettings::LowerClip ? 0 : 1);
+    selectPosition(ui->cbLoudness, tags ? int(std::size(kLoudnessTargets)) : positionIn(kLoudnessTargets, s.LoudnessTarget, 0));
+    selectPosition(ui->cbPeaks, s.LoudnessPeaks == TOutputSettings::LowerClip ? 0 : 1);
 }
 
 void TSettingForm::CollectSettings()
@@ -200,40 +131,8 @@ void TSettingForm::CollectSettings()
     s.ExistingFile = ui->cbExisting->currentIndex();
     s.CopyTags = ui->CheckCopyTags->isChecked();
 
-    s.Mp3Channels = IndexToChannels(ui->comboMP3Channels->currentIndex());
-    s.Mp3Frequency = ui->comboMP3Frequency->currentText().toInt();
-    s.Mp3Bitrate = IndexToBitrate(ui->comboMP3Bitrate->currentIndex());
-    s.Mp3Vbr = ui->CheckMP3VBR->isChecked() ? 1 : 0;
-    s.Mp3VbrQuality = ui->comboMP3VBRQuality->currentIndex();
-    s.Mp3MaxBitrate = IndexToBitrate(ui->comboMP3MaxBitrate->currentIndex());
-
-    s.WavFrequency = IndexToFrequency(ui->cbWavFrequency->currentIndex());
-    s.WavChannels = IndexToChannels(ui->cbWavChannels->currentIndex());
-    s.WavBps = IndexToBits(ui->cbWavBPS->currentIndex());
-
-    s.WmaProfile = ui->ComboWMAProfile->currentIndex();
-
-    s.OggFrequency = ui->ComboOggFrequency->currentText().toInt();
-    s.OggChannels = IndexToChannels(ui->ComboOggChannels->currentIndex());
-    s.OggBitrate = IndexToBitrate(ui->ComboNomBitrate->currentIndex());
-    s.OggVbr = ui->CheckOggVBR->isChecked();
-    s.OggMinBitrate = IndexToBitrate(ui->ComboMinBitrate->currentIndex());
-    s.OggMaxBitrate = IndexToBitrate(ui->ComboMaxBitrate->currentIndex());
-    s.OggUseQuality = ui->CheckOggQuality->isChecked();
-    s.OggQuality = ui->ComboOggQuality->currentText().toInt();
-
-    s.FlacFrequency = ValueAt(kFlacFrequencies, ui->cbFlacFrequency->currentIndex(), 0);
-    s.FlacChannels = IndexToChannels(ui->cbFlacChannels->currentIndex());
-    s.FlacBps = ValueAt(kFlacBits, ui->cbFlacBPS->currentIndex(), 0);
-    s.FlacCompression = ui->cbFlacCompression->currentIndex();
-
-    s.OpusBitrate = ValueAt(kOpusBitrates, ui->cbOpusBitrate->currentIndex(), 128);
-    s.OpusVbr = ui->CheckOpusVBR->isChecked();
-    s.OpusChannels = IndexToChannels(ui->cbOpusChannels->currentIndex());
-
-    s.M4aFrequency = ValueAt(kM4aFrequencies, ui->cbM4aFrequency->currentIndex(), 44100);
-    s.M4aBitrate = ValueAt(kM4aBitrates, ui->cbM4aBitrate->currentIndex(), 192);
-    s.M4aChannels = IndexToChannels(ui->cbM4aChannels->currentIndex());
+    for (const FormatPage *page : m_pages)
+        page->collectSettings(s);
 
     // ReplayGain tags keep the scope the settings had (album, both tags, when new); a target
     // keeps the album's one gain that setup.ini gave it; Off is neither.
@@ -243,7 +142,7 @@ void TSettingForm::CollectSettings()
         s.ReplayGain = hadTags ? s.ReplayGain : TOutputSettings::AlbumGain;
     else if (loudness == 0 || s.LoudnessTarget == 0)
         s.ReplayGain = TOutputSettings::NoReplayGain;
-    s.LoudnessTarget = ValueAt(kLoudnessTargets, loudness, 0);
+    s.LoudnessTarget = valueAt(kLoudnessTargets, loudness, 0);
     s.LoudnessPeaks = ui->cbPeaks->currentIndex() == 0 ? TOutputSettings::LowerClip : TOutputSettings::LimitPeaks;
 }
 
@@ -252,28 +151,6 @@ void TSettingForm::BtnSelectClick()
     const QString path = BrowseOutputFolder(this, ui->EdOutputDir->text());
     if (!path.isEmpty())
         ui->EdOutputDir->setText(path);
-}
-
-void TSettingForm::CheckMP3VBRClick()
-{
-    SetEnabled({ui->Label12, ui->comboMP3MaxBitrate, ui->Label13, ui->comboMP3VBRQuality},
-               ui->CheckMP3VBR->isChecked());
-}
-
-void TSettingForm::CheckOggVBRChange()
-{
-    const bool v = ui->CheckOggVBR->isChecked(), q = ui->CheckOggQuality->isChecked();
-    SetEnabled({ui->GBVBR, ui->lbMinBitrate, ui->lbMaxBitrate, ui->ComboMinBitrate, ui->ComboMaxBitrate}, v);
-    SetEnabled({ui->CheckOggQuality, ui->GBQuality}, !v);
-    SetEnabled({ui->lbQuality, ui->ComboOggQuality}, !v && q);
-}
-
-void TSettingForm::CheckOggQualityChange()
-{
-    const bool v = ui->CheckOggVBR->isChecked(), q = ui->CheckOggQuality->isChecked();
-    SetEnabled({ui->GBVBR, ui->lbMinBitrate, ui->lbMaxBitrate, ui->ComboMinBitrate, ui->ComboMaxBitrate}, v && !q);
-    SetEnabled({ui->CheckOggVBR}, !q);
-    SetEnabled({ui->GBQuality, ui->lbQuality, ui->ComboOggQuality}, q);
 }
 
 void TSettingForm::BtnOKClick()
@@ -289,10 +166,9 @@ void TSettingForm::BtnCancelClick() { reject(); }
 
 void TSettingForm::ShowFormatPage(int format)
 {
-    if (format < 0 || format >= int(std::size(kOutputFormats)))
+    if (format < 0 || format >= int(m_pages.size()))
         return; // no format chosen: the first page stays
-    if (auto *page = ui->PageControl1->findChild<QWidget *>(QLatin1String(FormatRecord(format).settingsPage)))
-        ui->PageControl1->setCurrentWidget(page);
+    ui->PageControl1->setCurrentWidget(m_pages[size_t(format)]);
 }
 
 // The dialog frees itself when it closes; whoever opened it holds it through a QPointer.

@@ -3,27 +3,17 @@
 // The settings dialog: output folder and format, the parameters of the seven encoders and
 // the loudness target. It edits a copy of the settings object's output settings; OK asks
 // the object to save them, and only what was saved takes effect.
+#include "formats/pages.h"
 #include "media/audiofile2.h"
 #include "settings/appsettings.h"
 
 #include <QDialog>
 #include <QPointer>
+#include <vector>
 
 namespace Ui {
 class TSettingForm;
 }
-
-// List codecs: list positions (from 0) to stored values and back. Values outside a table
-// give its fallback entry, as the comments say.
-int FrequencyToIndex(int hz);    // 6 (44100) otherwise
-int IndexToFrequency(int index); // 44100 otherwise
-int BitrateToIndex(int kbps);    // 9 (128) otherwise
-int IndexToBitrate(int index);   // 128 otherwise
-int ChannelsToIndex(int channels); // channel count or MP3 mode number n -> n - 1
-int IndexToChannels(int index);    // p -> p + 1
-int BitsToIndex(int bits);       // 8 -> 0, otherwise 1 (16)
-int IndexToBits(int index);      // 0 -> 8, otherwise 16
-int QualityToIndex(int quality); // 100..1000 -> 0..9, otherwise 4 (500)
 
 class TSettingForm : public QDialog
 {
@@ -47,9 +37,6 @@ public:
     const TOutputSettings &Edited() const { return m_edit; }
 
     void BtnSelectClick();
-    void CheckMP3VBRClick();
-    void CheckOggVBRChange();
-    void CheckOggQualityChange();
     void BtnOKClick();
     void BtnCancelClick();
     void FormClose();
@@ -65,4 +52,5 @@ private:
 
     TSettings &m_settings;
     TOutputSettings m_edit;
+    std::vector<FormatPage *> m_pages; // one tab each, in the order of the stored format numbers
 };

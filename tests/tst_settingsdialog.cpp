@@ -138,14 +138,14 @@ void TestSettingsDialog::windowTabsAndEntries()
 
     auto *pages = Child<QTabWidget>(dialog, "PageControl1");
     const QStringList captions{"General", "MP3", "WMA", "WAV", "OGG", "FLAC", "OPUS", "M4A"};
-    const QStringList sheets{"TabSheet1", "TabSheet2", "TabSheet4", "TabSheet3", "TabSheet5",
-                             "TabSheet6", "TabSheet7", "TabSheet8"};
+    const QStringList sheets{"TabSheet1", "Mp3Page", "WmaPage", "WavPage", "OggPage",
+                             "FlacPage", "OpusPage", "M4aPage"};
     QCOMPARE(pages->count(), 8);
     for (int p = 0; p < 8; ++p) {
         QCOMPARE(pages->tabText(p), captions[p]);
         QCOMPARE(pages->widget(p)->objectName(), sheets[p]);
     }
-    QCOMPARE(Child<QLabel>(dialog, "Label7")->text(), QStringLiteral("WMA Profile"));
+    QCOMPARE(Child<QLabel>(dialog, "lbWmaProfile")->text(), QStringLiteral("WMA Profile"));
     QCOMPARE(Child<QLabel>(dialog, "lbOpusFrequency")->buddy(), Child(dialog, "lbOpusRate"));
 
     // Entries agree with the codecs position by position.
@@ -196,30 +196,32 @@ void TestSettingsDialog::windowTabsAndEntries()
 
 void TestSettingsDialog::windowAsBuilt()
 {
-    // The state the dialog keeps when its preparation fails and ShowSettings never runs.
+    // The state the dialog keeps when its preparation fails and ShowSettings never runs: its
+    // own controls and every format's page as built.
     QDialog window;
     Ui::TSettingForm u;
     u.setupUi(&window);
-    const std::pair<QComboBox *, QString> shown[] = {
-        {u.CBOutputFormat, ""},          {u.comboMP3Frequency, "44100"}, {u.comboMP3Channels, "Joint Stereo"},
-        {u.comboMP3Bitrate, "128"},      {u.comboMP3MaxBitrate, "128"},  {u.comboMP3VBRQuality, "7"},
-        {u.ComboWMAProfile, ""},         {u.cbWavFrequency, "44100"},    {u.cbWavChannels, "Stereo"},
-        {u.cbWavBPS, "16"},              {u.ComboOggFrequency, "44100"}, {u.ComboOggChannels, "Stereo"},
-        {u.ComboNomBitrate, "128"},      {u.ComboMinBitrate, "128 kbps"}, {u.ComboMaxBitrate, "128 kbps"},
-        {u.ComboOggQuality, "500"}};
-    for (const auto &[list, text] : shown)
-        QVERIFY2(list->currentText() == text, qPrintable(list->objectName()));
+    createFormatPages(&window); // children of the window
+    const std::pair<const char *, QString> shown[] = {
+        {"CBOutputFormat", ""},          {"comboMP3Frequency", "44100"}, {"comboMP3Channels", "Joint Stereo"},
+        {"comboMP3Bitrate", "128"},      {"comboMP3MaxBitrate", "128"},  {"comboMP3VBRQuality", "7"},
+        {"ComboWMAProfile", ""},         {"cbWavFrequency", "44100"},    {"cbWavChannels", "Stereo"},
+        {"cbWavBPS", "16"},              {"ComboOggFrequency", "44100"}, {"ComboOggChannels", "Stereo"},
+        {"ComboNomBitrate", "128"},      {"ComboMinBitrate", "128 kbps"}, {"ComboMaxBitrate", "128 kbps"},
+        {"ComboOggQuality", "500"}};
+    for (const auto &[name, text] : shown)
+        QVERIFY2(Child<QComboBox>(&window, name)->currentText() == text, name);
     QCOMPARE(u.CBOutputFormat->currentIndex(), -1);
-    QCOMPARE(u.ComboWMAProfile->count(), 0);
-    for (QWidget *w : std::initializer_list<QWidget *>{u.Label12, u.comboMP3MaxBitrate, u.Label13,
-                                                       u.comboMP3VBRQuality, u.lbMinBitrate, u.ComboMinBitrate,
-                                                       u.lbMaxBitrate, u.ComboMaxBitrate, u.lbQuality,
-                                                       u.ComboOggQuality})
-        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-    for (QWidget *w : std::initializer_list<QWidget *>{u.GroupBox3, u.GBVBR, u.GBQuality, u.CheckOggVBR,
-                                                       u.CheckOggQuality, u.BtnSelect, u.EdOutputDir})
-        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-    QVERIFY(!u.CheckMP3VBR->isChecked() && !u.CheckOggVBR->isChecked() && !u.CheckOggQuality->isChecked());
+    QCOMPARE(Child<QComboBox>(&window, "ComboWMAProfile")->count(), 0);
+    for (const char *name : {"lbMp3MaxBitrate", "comboMP3MaxBitrate", "lbMp3VbrQuality", "comboMP3VBRQuality",
+                             "lbMinBitrate", "ComboMinBitrate", "lbMaxBitrate", "ComboMaxBitrate", "lbQuality",
+                             "ComboOggQuality"})
+        QVERIFY2(!Child(&window, name)->isEnabled(), name);
+    for (const char *name : {"gbMp3Vbr", "GBVBR", "GBQuality", "CheckOggVBR", "CheckOggQuality", "BtnSelect",
+                             "EdOutputDir"})
+        QVERIFY2(Child(&window, name)->isEnabled(), name);
+    for (const char *name : {"CheckMP3VBR", "CheckOggVBR", "CheckOggQuality"})
+        QVERIFY2(!Child<QCheckBox>(&window, name)->isChecked(), name);
 }
 
 void TestSettingsDialog::profileListIsTheEncodersList()
@@ -362,7 +364,7 @@ void TestSettingsDialog::oggEnablingRules()
 
 void TestSettingsDialog::mp3EnablingRule()
 {
-    const auto vbrControls = {"Label12", "comboMP3MaxBitrate", "Label13", "comboMP3VBRQuality"};
+    const auto vbrControls = {"lbMp3MaxBitrate", "comboMP3MaxBitrate", "lbMp3VbrQuality", "comboMP3VBRQuality"};
     {
         Session s("[mp3]\nfvbr=2\n"); // only 1 means on
         s.open();
@@ -372,7 +374,7 @@ void TestSettingsDialog::mp3EnablingRule()
         Box("CheckMP3VBR")->click();
         for (const char *n : vbrControls)
             QVERIFY2(Enabled(n), n);
-        for (const char *n : {"GroupBox1", "comboMP3Frequency", "comboMP3Channels", "comboMP3Bitrate"})
+        for (const char *n : {"gbMp3Cbr", "comboMP3Frequency", "comboMP3Channels", "comboMP3Bitrate"})
             QVERIFY2(Enabled(n), n);
     }
     {

@@ -337,11 +337,95 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
 </context>
 <context>
+    <name>FlacPage</name>
+    <message>
+        <location filename="../formats/flac/flacpage.ui" line="+6"/>
+        <source>FLAC</source>
+        <translation>FLAC</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Abtastrate (Hz)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+115"/>
+        <source>Same as source</source>
+        <translation>Wie Quelle</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bits per sample</source>
+        <translation>Bits pro Sample</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+7"/>
+        <source>Compression level</source>
+        <translation>Kompressionsstufe</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <location filename="../settings/settingsfile.cpp" line="+226"/>
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>M4aPage</name>
+    <message>
+        <location filename="../formats/m4a/m4apage.ui" line="+6"/>
+        <source>M4A</source>
+        <translation>M4A</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Abtastrate (Hz)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Bitrate (kbps)</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
     </message>
 </context>
 <context>
@@ -721,6 +805,84 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
 </context>
 <context>
+    <name>Mp3Page</name>
+    <message>
+        <location filename="../formats/mp3/mp3page.ui" line="+6"/>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>CBR</source>
+        <translation>CBR</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Abtastrate (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Joint Stereo</source>
+        <translation>Joint Stereo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Forced Joint Stereo</source>
+        <translation>Joint Stereo (erzwungen)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dual Channels</source>
+        <translation>Zweikanal</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Bitrate (kbps)</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Enable VBR</source>
+        <translation>VBR aktivieren</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Max Bitrate (kbps)</source>
+        <translation>Max. Bitrate (kbps)</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <location line="+7"/>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+</context>
+<context>
     <name>Notify</name>
     <message>
         <location filename="../desktop/notify.cpp" line="+12"/>
@@ -736,6 +898,210 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <location line="+0"/>
         <source>files</source>
         <translation>Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>OggPage</name>
+    <message>
+        <location filename="../formats/ogg/oggpage.ui" line="+6"/>
+        <source>OGG</source>
+        <translation>OGG</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Abtastrate (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Normal Bitrate (kbps)</source>
+        <translation>Nenn-Bitrate (kbps)</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>VBR Enabled</source>
+        <translation>VBR aktiviert</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quality Enabled</source>
+        <translation>Qualität aktiviert</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Min bitrate</source>
+        <translation>Min. Bitrate</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+101"/>
+        <source>8 kbps</source>
+        <translation>8 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>16 kbps</source>
+        <translation>16 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>24 kbps</source>
+        <translation>24 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>32 kbps</source>
+        <translation>32 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>48 kbps</source>
+        <translation>48 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>56 kbps</source>
+        <translation>56 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>64 kbps</source>
+        <translation>64 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>96 kbps</source>
+        <translation>96 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>112 kbps</source>
+        <translation>112 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>128 kbps</source>
+        <translation>128 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>160 kbps</source>
+        <translation>160 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>192 kbps</source>
+        <translation>192 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>224 kbps</source>
+        <translation>224 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>256 kbps</source>
+        <translation>256 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>320 kbps</source>
+        <translation>320 kbps</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <location line="+7"/>
+        <source>Max bitrate</source>
+        <translation>Max. Bitrate</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source>Quality(Compression)</source>
+        <translation>Qualität (Kompression)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+</context>
+<context>
+    <name>OpusPage</name>
+    <message>
+        <location filename="../formats/opus/opuspage.ui" line="+6"/>
+        <source>OPUS</source>
+        <translation>OPUS</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Bitrate (kbps)</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>Enable VBR</source>
+        <translation>VBR aktivieren</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Frequency (Hz)</source>
+        <translation>Abtastrate (Hz)</translation>
     </message>
 </context>
 <context>
@@ -1428,13 +1794,13 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+292"/>
+        <location filename="../main/main.cpp" line="+295"/>
         <source>About Clipvox</source>
         <translation>Über Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+357"/>
+        <location filename="../main/jobs.cpp" line="+361"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
@@ -1545,7 +1911,7 @@ Kapitel %1: %2</translation>
         <translation>In Kapitel aufteilen</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-343"/>
+        <location filename="../main/jobs.cpp" line="-347"/>
         <source>MPEG files</source>
         <translation>MPEG-Dateien</translation>
     </message>
@@ -1635,7 +2001,7 @@ Kapitel %1: %2</translation>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+65"/>
+        <location line="+71"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n Datei schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
@@ -1650,7 +2016,7 @@ Kapitel %1: %2</translation>
 </translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+28"/>
         <source>Already in the queue:
 %1
 
@@ -1686,7 +2052,7 @@ Noch einmal hinzufügen?</translation>
         <translation>Wartet</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-191"/>
+        <location filename="../main/main.cpp" line="-194"/>
         <source>Copy reason</source>
         <translation>Grund kopieren</translation>
     </message>
@@ -1696,7 +2062,7 @@ Noch einmal hinzufügen?</translation>
         <translation>Im Ordner zeigen</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>The queue could not be saved: %1</source>
         <translation>Die Warteschlange konnte nicht gespeichert werden: %1</translation>
     </message>
@@ -1877,7 +2243,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>WAV akzeptiert 8, 16 oder 24 Bit, nicht %1 Hz, %2 Kanäle, %3 Bit</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+154"/>
         <location line="+51"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox kennt dieses Zielformat nicht</translation>
@@ -1903,7 +2269,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Der Ausschnitt beginnt bei %1 s, nach dem Ende der Quelle (%2 s)</translation>
     </message>
     <message>
-        <location line="+260"/>
+        <location line="+272"/>
         <source>The clip holds no sound</source>
         <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
@@ -2014,42 +2380,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Zielformat</translation>
     </message>
     <message>
-        <location line="+317"/>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <location line="+447"/>
-        <source>WMA</source>
-        <translation>WMA</translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>WAV</source>
-        <translation>WAV</translation>
-    </message>
-    <message>
-        <location line="+168"/>
-        <source>OGG</source>
-        <translation>OGG</translation>
-    </message>
-    <message>
-        <location line="+552"/>
-        <source>FLAC</source>
-        <translation>FLAC</translation>
-    </message>
-    <message>
-        <location line="+263"/>
-        <source>OPUS</source>
-        <translation>OPUS</translation>
-    </message>
-    <message>
-        <location line="+180"/>
-        <source>M4A</source>
-        <translation>M4A</translation>
-    </message>
-    <message>
-        <location line="-1939"/>
+        <location line="+40"/>
         <source>Convert up to</source>
         <translation>Gleichzeitig bis zu</translation>
     </message>
@@ -2199,263 +2530,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Tags und Cover aus der Quelle übernehmen</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>CBR</source>
-        <translation>CBR</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <location line="+7"/>
-        <location line="+489"/>
-        <location line="+7"/>
-        <location line="+160"/>
-        <location line="+7"/>
-        <location line="+546"/>
-        <location line="+7"/>
-        <location line="+371"/>
-        <location line="+65"/>
-        <location line="+7"/>
-        <source>Frequency (Hz)</source>
-        <translation>Abtastrate (Hz)</translation>
-    </message>
-    <message>
-        <location line="-1606"/>
-        <location line="+7"/>
-        <location line="+489"/>
-        <location line="+7"/>
-        <location line="+160"/>
-        <location line="+7"/>
-        <location line="+571"/>
-        <location line="+7"/>
-        <location line="+256"/>
-        <location line="+7"/>
-        <location line="+183"/>
-        <location line="+7"/>
-        <source>Channels</source>
-        <translation>Kanäle</translation>
-    </message>
-    <message>
-        <location line="-1687"/>
-        <location line="+496"/>
-        <location line="+167"/>
-        <location line="+578"/>
-        <location line="+263"/>
-        <location line="+190"/>
-        <source>Mono</source>
-        <translation>Mono</translation>
-    </message>
-    <message>
-        <location line="-1689"/>
-        <location line="+496"/>
-        <location line="+167"/>
-        <location line="+578"/>
-        <location line="+263"/>
-        <location line="+190"/>
-        <source>Stereo</source>
-        <translation>Stereo</translation>
-    </message>
-    <message>
-        <location line="-1689"/>
-        <source>Joint Stereo</source>
-        <translation>Joint Stereo</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Forced Joint Stereo</source>
-        <translation>Joint Stereo (erzwungen)</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Dual Channels</source>
-        <translation>Zweikanal</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <location line="+7"/>
-        <location line="+1367"/>
-        <location line="+7"/>
-        <location line="+203"/>
-        <location line="+7"/>
-        <source>Bitrate (kbps)</source>
-        <translation>Bitrate (kbps)</translation>
-    </message>
-    <message>
-        <location line="-1496"/>
-        <location line="+1351"/>
-        <source>Enable VBR</source>
-        <translation>VBR aktivieren</translation>
-    </message>
-    <message>
-        <location line="-1344"/>
-        <location line="+660"/>
-        <source>VBR</source>
-        <translation>VBR</translation>
-    </message>
-    <message>
-        <location line="-648"/>
-        <location line="+7"/>
-        <source>Max Bitrate (kbps)</source>
-        <translation>Max. Bitrate (kbps)</translation>
-    </message>
-    <message>
-        <location line="+94"/>
-        <location line="+7"/>
-        <location line="+763"/>
-        <location line="+7"/>
-        <source>Quality</source>
-        <translation>Qualität</translation>
-    </message>
-    <message>
-        <location line="-656"/>
-        <location line="+7"/>
-        <source>WMA Profile</source>
-        <translation>WMA-Profil</translation>
-    </message>
-    <message>
-        <location line="+138"/>
-        <location line="+7"/>
-        <location line="+738"/>
-        <location line="+7"/>
-        <source>Bits per sample</source>
-        <translation>Bits pro Sample</translation>
-    </message>
-    <message>
-        <location line="-585"/>
-        <location line="+7"/>
-        <source>Normal Bitrate (kbps)</source>
-        <translation>Nenn-Bitrate (kbps)</translation>
-    </message>
-    <message>
-        <location line="+89"/>
-        <source>VBR Enabled</source>
-        <translation>VBR aktiviert</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Quality Enabled</source>
-        <translation>Qualität aktiviert</translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <location line="+7"/>
-        <source>Min bitrate</source>
-        <translation>Min. Bitrate</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
-        <source>8 kbps</source>
-        <translation>8 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>16 kbps</source>
-        <translation>16 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>24 kbps</source>
-        <translation>24 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>32 kbps</source>
-        <translation>32 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>48 kbps</source>
-        <translation>48 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>56 kbps</source>
-        <translation>56 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>64 kbps</source>
-        <translation>64 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>96 kbps</source>
-        <translation>96 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>112 kbps</source>
-        <translation>112 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>128 kbps</source>
-        <translation>128 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>160 kbps</source>
-        <translation>160 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>192 kbps</source>
-        <translation>192 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>224 kbps</source>
-        <translation>224 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>256 kbps</source>
-        <translation>256 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>320 kbps</source>
-        <translation>320 kbps</translation>
-    </message>
-    <message>
-        <location line="-87"/>
-        <location line="+7"/>
-        <source>Max bitrate</source>
-        <translation>Max. Bitrate</translation>
-    </message>
-    <message>
-        <location line="+91"/>
-        <source>Quality(Compression)</source>
-        <translation>Qualität (Kompression)</translation>
-    </message>
-    <message>
-        <location line="+152"/>
-        <location line="+115"/>
-        <source>Same as source</source>
-        <translation>Wie Quelle</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+7"/>
-        <source>Compression level</source>
-        <translation>Kompressionsstufe</translation>
-    </message>
-    <message>
-        <location line="+456"/>
+        <location line="+45"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2465,7 +2540,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+96"/>
+        <location filename="../settings/setting.cpp" line="+58"/>
         <source>The audio component failed (error %1)</source>
         <translation>Die Audiokomponente ist fehlgeschlagen (Fehler %1)</translation>
     </message>
@@ -2532,6 +2607,56 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <location line="+0"/>
         <source>One less</source>
         <translation>Eins weniger</translation>
+    </message>
+</context>
+<context>
+    <name>WavPage</name>
+    <message>
+        <location filename="../formats/wav/wavpage.ui" line="+6"/>
+        <source>WAV</source>
+        <translation>WAV</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Abtastrate (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bits per sample</source>
+        <translation>Bits pro Sample</translation>
+    </message>
+</context>
+<context>
+    <name>WmaPage</name>
+    <message>
+        <location filename="../formats/wma/wmapage.ui" line="+6"/>
+        <source>WMA</source>
+        <translation>WMA</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+7"/>
+        <source>WMA Profile</source>
+        <translation>WMA-Profil</translation>
     </message>
 </context>
 </TS>

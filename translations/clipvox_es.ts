@@ -343,11 +343,95 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
 </context>
 <context>
+    <name>FlacPage</name>
+    <message>
+        <location filename="../formats/flac/flacpage.ui" line="+6"/>
+        <source>FLAC</source>
+        <translation>FLAC</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frecuencia (Hz)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+115"/>
+        <source>Same as source</source>
+        <translation>Igual que el origen</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bits per sample</source>
+        <translation>Bits por muestra</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+7"/>
+        <source>Compression level</source>
+        <translation>Nivel de compresión</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <location filename="../settings/settingsfile.cpp" line="+226"/>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>M4aPage</name>
+    <message>
+        <location filename="../formats/m4a/m4apage.ui" line="+6"/>
+        <source>M4A</source>
+        <translation>M4A</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frecuencia (Hz)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Tasa de bits (kbps)</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
     </message>
 </context>
 <context>
@@ -727,6 +811,84 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
 </context>
 <context>
+    <name>Mp3Page</name>
+    <message>
+        <location filename="../formats/mp3/mp3page.ui" line="+6"/>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>CBR</source>
+        <translation>CBR</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frecuencia (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Joint Stereo</source>
+        <translation>Estéreo conjunto</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Forced Joint Stereo</source>
+        <translation>Estéreo conjunto forzado</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dual Channels</source>
+        <translation>Canal dual</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Tasa de bits (kbps)</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Enable VBR</source>
+        <translation>Activar VBR</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Max Bitrate (kbps)</source>
+        <translation>Tasa de bits máx. (kbps)</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <location line="+7"/>
+        <source>Quality</source>
+        <translation>Calidad</translation>
+    </message>
+</context>
+<context>
     <name>Notify</name>
     <message>
         <location filename="../desktop/notify.cpp" line="+12"/>
@@ -742,6 +904,210 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <location line="+0"/>
         <source>files</source>
         <translation>archivos convertidos</translation>
+    </message>
+</context>
+<context>
+    <name>OggPage</name>
+    <message>
+        <location filename="../formats/ogg/oggpage.ui" line="+6"/>
+        <source>OGG</source>
+        <translation>OGG</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frecuencia (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Normal Bitrate (kbps)</source>
+        <translation>Tasa de bits normal (kbps)</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>VBR Enabled</source>
+        <translation>VBR activado</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quality Enabled</source>
+        <translation>Calidad activada</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Min bitrate</source>
+        <translation>Tasa de bits mín.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+101"/>
+        <source>8 kbps</source>
+        <translation>8 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>16 kbps</source>
+        <translation>16 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>24 kbps</source>
+        <translation>24 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>32 kbps</source>
+        <translation>32 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>48 kbps</source>
+        <translation>48 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>56 kbps</source>
+        <translation>56 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>64 kbps</source>
+        <translation>64 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>96 kbps</source>
+        <translation>96 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>112 kbps</source>
+        <translation>112 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>128 kbps</source>
+        <translation>128 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>160 kbps</source>
+        <translation>160 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>192 kbps</source>
+        <translation>192 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>224 kbps</source>
+        <translation>224 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>256 kbps</source>
+        <translation>256 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>320 kbps</source>
+        <translation>320 kbps</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <location line="+7"/>
+        <source>Max bitrate</source>
+        <translation>Tasa de bits máx.</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source>Quality(Compression)</source>
+        <translation>Calidad (compresión)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Quality</source>
+        <translation>Calidad</translation>
+    </message>
+</context>
+<context>
+    <name>OpusPage</name>
+    <message>
+        <location filename="../formats/opus/opuspage.ui" line="+6"/>
+        <source>OPUS</source>
+        <translation>OPUS</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Tasa de bits (kbps)</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>Enable VBR</source>
+        <translation>Activar VBR</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frecuencia (Hz)</translation>
     </message>
 </context>
 <context>
@@ -1434,13 +1800,13 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+292"/>
+        <location filename="../main/main.cpp" line="+295"/>
         <source>About Clipvox</source>
         <translation>Acerca de Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+357"/>
+        <location filename="../main/jobs.cpp" line="+361"/>
         <source>Move Up</source>
         <translation>Subir</translation>
     </message>
@@ -1551,7 +1917,7 @@ Capítulo %1: %2</translation>
         <translation>Dividir en capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-343"/>
+        <location filename="../main/jobs.cpp" line="-347"/>
         <source>MPEG files</source>
         <translation>Archivos MPEG</translation>
     </message>
@@ -1641,7 +2007,7 @@ Capítulo %1: %2</translation>
         <translation>Todos los archivos (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+65"/>
+        <location line="+71"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n archivo ya en la cola, no se añadió de nuevo</numerusform>
@@ -1656,7 +2022,7 @@ Capítulo %1: %2</translation>
 </translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+28"/>
         <source>Already in the queue:
 %1
 
@@ -1692,7 +2058,7 @@ Add again?</source>
         <translation>En espera</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-191"/>
+        <location filename="../main/main.cpp" line="-194"/>
         <source>Copy reason</source>
         <translation>Copiar el motivo</translation>
     </message>
@@ -1702,7 +2068,7 @@ Add again?</source>
         <translation>Mostrar en la carpeta</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>The queue could not be saved: %1</source>
         <translation>No se pudo guardar la cola: %1</translation>
     </message>
@@ -1883,7 +2249,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>WAV admite 8, 16 o 24 bits, no %1 Hz, %2 canales, %3 bits</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+154"/>
         <location line="+51"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox no conoce el formato de salida</translation>
@@ -1909,7 +2275,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>El fragmento empieza en %1 s, después del final del origen (%2 s)</translation>
     </message>
     <message>
-        <location line="+260"/>
+        <location line="+272"/>
         <source>The clip holds no sound</source>
         <translation>El fragmento no contiene audio</translation>
     </message>
@@ -2020,42 +2386,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Formato de salida</translation>
     </message>
     <message>
-        <location line="+317"/>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <location line="+447"/>
-        <source>WMA</source>
-        <translation>WMA</translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>WAV</source>
-        <translation>WAV</translation>
-    </message>
-    <message>
-        <location line="+168"/>
-        <source>OGG</source>
-        <translation>OGG</translation>
-    </message>
-    <message>
-        <location line="+552"/>
-        <source>FLAC</source>
-        <translation>FLAC</translation>
-    </message>
-    <message>
-        <location line="+263"/>
-        <source>OPUS</source>
-        <translation>OPUS</translation>
-    </message>
-    <message>
-        <location line="+180"/>
-        <source>M4A</source>
-        <translation>M4A</translation>
-    </message>
-    <message>
-        <location line="-1939"/>
+        <location line="+40"/>
         <source>Convert up to</source>
         <translation>Convertir hasta</translation>
     </message>
@@ -2205,263 +2536,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Copiar las etiquetas y la portada del origen</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>CBR</source>
-        <translation>CBR</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <location line="+7"/>
-        <location line="+489"/>
-        <location line="+7"/>
-        <location line="+160"/>
-        <location line="+7"/>
-        <location line="+546"/>
-        <location line="+7"/>
-        <location line="+371"/>
-        <location line="+65"/>
-        <location line="+7"/>
-        <source>Frequency (Hz)</source>
-        <translation>Frecuencia (Hz)</translation>
-    </message>
-    <message>
-        <location line="-1606"/>
-        <location line="+7"/>
-        <location line="+489"/>
-        <location line="+7"/>
-        <location line="+160"/>
-        <location line="+7"/>
-        <location line="+571"/>
-        <location line="+7"/>
-        <location line="+256"/>
-        <location line="+7"/>
-        <location line="+183"/>
-        <location line="+7"/>
-        <source>Channels</source>
-        <translation>Canales</translation>
-    </message>
-    <message>
-        <location line="-1687"/>
-        <location line="+496"/>
-        <location line="+167"/>
-        <location line="+578"/>
-        <location line="+263"/>
-        <location line="+190"/>
-        <source>Mono</source>
-        <translation>Mono</translation>
-    </message>
-    <message>
-        <location line="-1689"/>
-        <location line="+496"/>
-        <location line="+167"/>
-        <location line="+578"/>
-        <location line="+263"/>
-        <location line="+190"/>
-        <source>Stereo</source>
-        <translation>Estéreo</translation>
-    </message>
-    <message>
-        <location line="-1689"/>
-        <source>Joint Stereo</source>
-        <translation>Estéreo conjunto</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Forced Joint Stereo</source>
-        <translation>Estéreo conjunto forzado</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Dual Channels</source>
-        <translation>Canal dual</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <location line="+7"/>
-        <location line="+1367"/>
-        <location line="+7"/>
-        <location line="+203"/>
-        <location line="+7"/>
-        <source>Bitrate (kbps)</source>
-        <translation>Tasa de bits (kbps)</translation>
-    </message>
-    <message>
-        <location line="-1496"/>
-        <location line="+1351"/>
-        <source>Enable VBR</source>
-        <translation>Activar VBR</translation>
-    </message>
-    <message>
-        <location line="-1344"/>
-        <location line="+660"/>
-        <source>VBR</source>
-        <translation>VBR</translation>
-    </message>
-    <message>
-        <location line="-648"/>
-        <location line="+7"/>
-        <source>Max Bitrate (kbps)</source>
-        <translation>Tasa de bits máx. (kbps)</translation>
-    </message>
-    <message>
-        <location line="+94"/>
-        <location line="+7"/>
-        <location line="+763"/>
-        <location line="+7"/>
-        <source>Quality</source>
-        <translation>Calidad</translation>
-    </message>
-    <message>
-        <location line="-656"/>
-        <location line="+7"/>
-        <source>WMA Profile</source>
-        <translation>Perfil WMA</translation>
-    </message>
-    <message>
-        <location line="+138"/>
-        <location line="+7"/>
-        <location line="+738"/>
-        <location line="+7"/>
-        <source>Bits per sample</source>
-        <translation>Bits por muestra</translation>
-    </message>
-    <message>
-        <location line="-585"/>
-        <location line="+7"/>
-        <source>Normal Bitrate (kbps)</source>
-        <translation>Tasa de bits normal (kbps)</translation>
-    </message>
-    <message>
-        <location line="+89"/>
-        <source>VBR Enabled</source>
-        <translation>VBR activado</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Quality Enabled</source>
-        <translation>Calidad activada</translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <location line="+7"/>
-        <source>Min bitrate</source>
-        <translation>Tasa de bits mín.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
-        <source>8 kbps</source>
-        <translation>8 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>16 kbps</source>
-        <translation>16 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>24 kbps</source>
-        <translation>24 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>32 kbps</source>
-        <translation>32 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>48 kbps</source>
-        <translation>48 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>56 kbps</source>
-        <translation>56 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>64 kbps</source>
-        <translation>64 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>96 kbps</source>
-        <translation>96 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>112 kbps</source>
-        <translation>112 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>128 kbps</source>
-        <translation>128 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>160 kbps</source>
-        <translation>160 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>192 kbps</source>
-        <translation>192 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>224 kbps</source>
-        <translation>224 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>256 kbps</source>
-        <translation>256 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>320 kbps</source>
-        <translation>320 kbps</translation>
-    </message>
-    <message>
-        <location line="-87"/>
-        <location line="+7"/>
-        <source>Max bitrate</source>
-        <translation>Tasa de bits máx.</translation>
-    </message>
-    <message>
-        <location line="+91"/>
-        <source>Quality(Compression)</source>
-        <translation>Calidad (compresión)</translation>
-    </message>
-    <message>
-        <location line="+152"/>
-        <location line="+115"/>
-        <source>Same as source</source>
-        <translation>Igual que el origen</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+7"/>
-        <source>Compression level</source>
-        <translation>Nivel de compresión</translation>
-    </message>
-    <message>
-        <location line="+456"/>
+        <location line="+45"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -2471,7 +2546,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+96"/>
+        <location filename="../settings/setting.cpp" line="+58"/>
         <source>The audio component failed (error %1)</source>
         <translation>Falló el componente de audio (error %1)</translation>
     </message>
@@ -2538,6 +2613,56 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <location line="+0"/>
         <source>One less</source>
         <translation>Uno menos</translation>
+    </message>
+</context>
+<context>
+    <name>WavPage</name>
+    <message>
+        <location filename="../formats/wav/wavpage.ui" line="+6"/>
+        <source>WAV</source>
+        <translation>WAV</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frecuencia (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bits per sample</source>
+        <translation>Bits por muestra</translation>
+    </message>
+</context>
+<context>
+    <name>WmaPage</name>
+    <message>
+        <location filename="../formats/wma/wmapage.ui" line="+6"/>
+        <source>WMA</source>
+        <translation>WMA</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+7"/>
+        <source>WMA Profile</source>
+        <translation>Perfil WMA</translation>
     </message>
 </context>
 </TS>

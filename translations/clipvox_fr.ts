@@ -340,11 +340,95 @@ permises par la loi.
     </message>
 </context>
 <context>
+    <name>FlacPage</name>
+    <message>
+        <location filename="../formats/flac/flacpage.ui" line="+6"/>
+        <source>FLAC</source>
+        <translation>FLAC</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Fréquence (Hz)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+115"/>
+        <source>Same as source</source>
+        <translation>Identique à la source</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bits per sample</source>
+        <translation>Bits par échantillon</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+7"/>
+        <source>Compression level</source>
+        <translation>Niveau de compression</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <location filename="../settings/settingsfile.cpp" line="+226"/>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>M4aPage</name>
+    <message>
+        <location filename="../formats/m4a/m4apage.ui" line="+6"/>
+        <source>M4A</source>
+        <translation>M4A</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Fréquence (Hz)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Débit (kbps)</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
     </message>
 </context>
 <context>
@@ -724,6 +808,84 @@ permises par la loi.
     </message>
 </context>
 <context>
+    <name>Mp3Page</name>
+    <message>
+        <location filename="../formats/mp3/mp3page.ui" line="+6"/>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>CBR</source>
+        <translation>CBR</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Fréquence (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Joint Stereo</source>
+        <translation>Stéréo jointe</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Forced Joint Stereo</source>
+        <translation>Stéréo jointe forcée</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dual Channels</source>
+        <translation>Double canal</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Débit (kbps)</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Enable VBR</source>
+        <translation>Activer le VBR</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Max Bitrate (kbps)</source>
+        <translation>Débit max. (kbps)</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <location line="+7"/>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+</context>
+<context>
     <name>Notify</name>
     <message>
         <location filename="../desktop/notify.cpp" line="+12"/>
@@ -739,6 +901,210 @@ permises par la loi.
         <location line="+0"/>
         <source>files</source>
         <translation>fichiers convertis</translation>
+    </message>
+</context>
+<context>
+    <name>OggPage</name>
+    <message>
+        <location filename="../formats/ogg/oggpage.ui" line="+6"/>
+        <source>OGG</source>
+        <translation>OGG</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Fréquence (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Normal Bitrate (kbps)</source>
+        <translation>Débit nominal (kbps)</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>VBR Enabled</source>
+        <translation>VBR activé</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quality Enabled</source>
+        <translation>Qualité activée</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Min bitrate</source>
+        <translation>Débit min.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+101"/>
+        <source>8 kbps</source>
+        <translation>8 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>16 kbps</source>
+        <translation>16 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>24 kbps</source>
+        <translation>24 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>32 kbps</source>
+        <translation>32 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>48 kbps</source>
+        <translation>48 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>56 kbps</source>
+        <translation>56 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>64 kbps</source>
+        <translation>64 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>96 kbps</source>
+        <translation>96 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>112 kbps</source>
+        <translation>112 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>128 kbps</source>
+        <translation>128 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>160 kbps</source>
+        <translation>160 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>192 kbps</source>
+        <translation>192 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>224 kbps</source>
+        <translation>224 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>256 kbps</source>
+        <translation>256 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>320 kbps</source>
+        <translation>320 kbps</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <location line="+7"/>
+        <source>Max bitrate</source>
+        <translation>Débit max.</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source>Quality(Compression)</source>
+        <translation>Qualité (compression)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+</context>
+<context>
+    <name>OpusPage</name>
+    <message>
+        <location filename="../formats/opus/opuspage.ui" line="+6"/>
+        <source>OPUS</source>
+        <translation>OPUS</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Débit (kbps)</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>Enable VBR</source>
+        <translation>Activer le VBR</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Frequency (Hz)</source>
+        <translation>Fréquence (Hz)</translation>
     </message>
 </context>
 <context>
@@ -1431,13 +1797,13 @@ permises par la loi.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+292"/>
+        <location filename="../main/main.cpp" line="+295"/>
         <source>About Clipvox</source>
         <translation>À propos de Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+357"/>
+        <location filename="../main/jobs.cpp" line="+361"/>
         <source>Move Up</source>
         <translation>Monter</translation>
     </message>
@@ -1548,7 +1914,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Découper en chapitres</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-343"/>
+        <location filename="../main/jobs.cpp" line="-347"/>
         <source>MPEG files</source>
         <translation>Fichiers MPEG</translation>
     </message>
@@ -1638,7 +2004,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+65"/>
+        <location line="+71"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n fichier déjà dans la file d&apos;attente, non ajouté à nouveau</numerusform>
@@ -1653,7 +2019,7 @@ Chapitre %1&#xa0;: %2</translation>
 </translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+28"/>
         <source>Already in the queue:
 %1
 
@@ -1689,7 +2055,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>En attente</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-191"/>
+        <location filename="../main/main.cpp" line="-194"/>
         <source>Copy reason</source>
         <translation>Copier la raison</translation>
     </message>
@@ -1699,7 +2065,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Afficher dans le dossier</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>The queue could not be saved: %1</source>
         <translation>La file d&apos;attente n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
@@ -1880,7 +2246,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>WAV accepte 8, 16 ou 24 bits, et non %1 Hz, %2 canaux, %3 bits</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+154"/>
         <location line="+51"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox ne connaît pas ce format de sortie</translation>
@@ -1906,7 +2272,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>L&apos;extrait commence à %1 s, après la fin de la source (%2 s)</translation>
     </message>
     <message>
-        <location line="+260"/>
+        <location line="+272"/>
         <source>The clip holds no sound</source>
         <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
@@ -2017,42 +2383,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Format de sortie</translation>
     </message>
     <message>
-        <location line="+317"/>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <location line="+447"/>
-        <source>WMA</source>
-        <translation>WMA</translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>WAV</source>
-        <translation>WAV</translation>
-    </message>
-    <message>
-        <location line="+168"/>
-        <source>OGG</source>
-        <translation>OGG</translation>
-    </message>
-    <message>
-        <location line="+552"/>
-        <source>FLAC</source>
-        <translation>FLAC</translation>
-    </message>
-    <message>
-        <location line="+263"/>
-        <source>OPUS</source>
-        <translation>OPUS</translation>
-    </message>
-    <message>
-        <location line="+180"/>
-        <source>M4A</source>
-        <translation>M4A</translation>
-    </message>
-    <message>
-        <location line="-1939"/>
+        <location line="+40"/>
         <source>Convert up to</source>
         <translation>Convertir jusqu&apos;à</translation>
     </message>
@@ -2202,263 +2533,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Copier les étiquettes et la pochette de la source</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>CBR</source>
-        <translation>CBR</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <location line="+7"/>
-        <location line="+489"/>
-        <location line="+7"/>
-        <location line="+160"/>
-        <location line="+7"/>
-        <location line="+546"/>
-        <location line="+7"/>
-        <location line="+371"/>
-        <location line="+65"/>
-        <location line="+7"/>
-        <source>Frequency (Hz)</source>
-        <translation>Fréquence (Hz)</translation>
-    </message>
-    <message>
-        <location line="-1606"/>
-        <location line="+7"/>
-        <location line="+489"/>
-        <location line="+7"/>
-        <location line="+160"/>
-        <location line="+7"/>
-        <location line="+571"/>
-        <location line="+7"/>
-        <location line="+256"/>
-        <location line="+7"/>
-        <location line="+183"/>
-        <location line="+7"/>
-        <source>Channels</source>
-        <translation>Canaux</translation>
-    </message>
-    <message>
-        <location line="-1687"/>
-        <location line="+496"/>
-        <location line="+167"/>
-        <location line="+578"/>
-        <location line="+263"/>
-        <location line="+190"/>
-        <source>Mono</source>
-        <translation>Mono</translation>
-    </message>
-    <message>
-        <location line="-1689"/>
-        <location line="+496"/>
-        <location line="+167"/>
-        <location line="+578"/>
-        <location line="+263"/>
-        <location line="+190"/>
-        <source>Stereo</source>
-        <translation>Stéréo</translation>
-    </message>
-    <message>
-        <location line="-1689"/>
-        <source>Joint Stereo</source>
-        <translation>Stéréo jointe</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Forced Joint Stereo</source>
-        <translation>Stéréo jointe forcée</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Dual Channels</source>
-        <translation>Double canal</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <location line="+7"/>
-        <location line="+1367"/>
-        <location line="+7"/>
-        <location line="+203"/>
-        <location line="+7"/>
-        <source>Bitrate (kbps)</source>
-        <translation>Débit (kbps)</translation>
-    </message>
-    <message>
-        <location line="-1496"/>
-        <location line="+1351"/>
-        <source>Enable VBR</source>
-        <translation>Activer le VBR</translation>
-    </message>
-    <message>
-        <location line="-1344"/>
-        <location line="+660"/>
-        <source>VBR</source>
-        <translation>VBR</translation>
-    </message>
-    <message>
-        <location line="-648"/>
-        <location line="+7"/>
-        <source>Max Bitrate (kbps)</source>
-        <translation>Débit max. (kbps)</translation>
-    </message>
-    <message>
-        <location line="+94"/>
-        <location line="+7"/>
-        <location line="+763"/>
-        <location line="+7"/>
-        <source>Quality</source>
-        <translation>Qualité</translation>
-    </message>
-    <message>
-        <location line="-656"/>
-        <location line="+7"/>
-        <source>WMA Profile</source>
-        <translation>Profil WMA</translation>
-    </message>
-    <message>
-        <location line="+138"/>
-        <location line="+7"/>
-        <location line="+738"/>
-        <location line="+7"/>
-        <source>Bits per sample</source>
-        <translation>Bits par échantillon</translation>
-    </message>
-    <message>
-        <location line="-585"/>
-        <location line="+7"/>
-        <source>Normal Bitrate (kbps)</source>
-        <translation>Débit nominal (kbps)</translation>
-    </message>
-    <message>
-        <location line="+89"/>
-        <source>VBR Enabled</source>
-        <translation>VBR activé</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Quality Enabled</source>
-        <translation>Qualité activée</translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <location line="+7"/>
-        <source>Min bitrate</source>
-        <translation>Débit min.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
-        <source>8 kbps</source>
-        <translation>8 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>16 kbps</source>
-        <translation>16 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>24 kbps</source>
-        <translation>24 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>32 kbps</source>
-        <translation>32 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>48 kbps</source>
-        <translation>48 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>56 kbps</source>
-        <translation>56 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>64 kbps</source>
-        <translation>64 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>96 kbps</source>
-        <translation>96 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>112 kbps</source>
-        <translation>112 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>128 kbps</source>
-        <translation>128 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>160 kbps</source>
-        <translation>160 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>192 kbps</source>
-        <translation>192 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>224 kbps</source>
-        <translation>224 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>256 kbps</source>
-        <translation>256 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>320 kbps</source>
-        <translation>320 kbps</translation>
-    </message>
-    <message>
-        <location line="-87"/>
-        <location line="+7"/>
-        <source>Max bitrate</source>
-        <translation>Débit max.</translation>
-    </message>
-    <message>
-        <location line="+91"/>
-        <source>Quality(Compression)</source>
-        <translation>Qualité (compression)</translation>
-    </message>
-    <message>
-        <location line="+152"/>
-        <location line="+115"/>
-        <source>Same as source</source>
-        <translation>Identique à la source</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+7"/>
-        <source>Compression level</source>
-        <translation>Niveau de compression</translation>
-    </message>
-    <message>
-        <location line="+456"/>
+        <location line="+45"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2468,7 +2543,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+96"/>
+        <location filename="../settings/setting.cpp" line="+58"/>
         <source>The audio component failed (error %1)</source>
         <translation>Le composant audio a échoué (erreur %1)</translation>
     </message>
@@ -2535,6 +2610,56 @@ Ajouter à nouveau&#xa0;?</translation>
         <location line="+0"/>
         <source>One less</source>
         <translation>Un de moins</translation>
+    </message>
+</context>
+<context>
+    <name>WavPage</name>
+    <message>
+        <location filename="../formats/wav/wavpage.ui" line="+6"/>
+        <source>WAV</source>
+        <translation>WAV</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Fréquence (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bits per sample</source>
+        <translation>Bits par échantillon</translation>
+    </message>
+</context>
+<context>
+    <name>WmaPage</name>
+    <message>
+        <location filename="../formats/wma/wmapage.ui" line="+6"/>
+        <source>WMA</source>
+        <translation>WMA</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+7"/>
+        <source>WMA Profile</source>
+        <translation>Profil WMA</translation>
     </message>
 </context>
 </TS>

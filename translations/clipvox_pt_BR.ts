@@ -336,11 +336,95 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
 </context>
 <context>
+    <name>FlacPage</name>
+    <message>
+        <location filename="../formats/flac/flacpage.ui" line="+6"/>
+        <source>FLAC</source>
+        <translation>FLAC</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frequência (Hz)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+115"/>
+        <source>Same as source</source>
+        <translation>Igual à origem</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bits per sample</source>
+        <translation>Bits por amostra</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+7"/>
+        <source>Compression level</source>
+        <translation>Nível de compressão</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <location filename="../settings/settingsfile.cpp" line="+226"/>
         <source>Unable to write to %1</source>
         <translation>Não foi possível gravar em %1</translation>
+    </message>
+</context>
+<context>
+    <name>M4aPage</name>
+    <message>
+        <location filename="../formats/m4a/m4apage.ui" line="+6"/>
+        <source>M4A</source>
+        <translation>M4A</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frequência (Hz)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Taxa de bits (kbps)</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
     </message>
 </context>
 <context>
@@ -720,6 +804,84 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
 </context>
 <context>
+    <name>Mp3Page</name>
+    <message>
+        <location filename="../formats/mp3/mp3page.ui" line="+6"/>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>CBR</source>
+        <translation>CBR</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frequência (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Joint Stereo</source>
+        <translation>Estéreo conjunto</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Forced Joint Stereo</source>
+        <translation>Estéreo conjunto forçado</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dual Channels</source>
+        <translation>Canal duplo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Taxa de bits (kbps)</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Enable VBR</source>
+        <translation>Ativar VBR</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Max Bitrate (kbps)</source>
+        <translation>Taxa máxima (kbps)</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <location line="+7"/>
+        <source>Quality</source>
+        <translation>Qualidade</translation>
+    </message>
+</context>
+<context>
     <name>Notify</name>
     <message>
         <location filename="../desktop/notify.cpp" line="+12"/>
@@ -735,6 +897,210 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <location line="+0"/>
         <source>files</source>
         <translation>arquivos convertidos</translation>
+    </message>
+</context>
+<context>
+    <name>OggPage</name>
+    <message>
+        <location filename="../formats/ogg/oggpage.ui" line="+6"/>
+        <source>OGG</source>
+        <translation>OGG</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frequência (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Normal Bitrate (kbps)</source>
+        <translation>Taxa nominal (kbps)</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>VBR Enabled</source>
+        <translation>VBR ativado</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quality Enabled</source>
+        <translation>Qualidade ativada</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Min bitrate</source>
+        <translation>Taxa mínima</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+101"/>
+        <source>8 kbps</source>
+        <translation>8 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>16 kbps</source>
+        <translation>16 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>24 kbps</source>
+        <translation>24 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>32 kbps</source>
+        <translation>32 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>48 kbps</source>
+        <translation>48 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>56 kbps</source>
+        <translation>56 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>64 kbps</source>
+        <translation>64 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>96 kbps</source>
+        <translation>96 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>112 kbps</source>
+        <translation>112 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>128 kbps</source>
+        <translation>128 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>160 kbps</source>
+        <translation>160 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>192 kbps</source>
+        <translation>192 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>224 kbps</source>
+        <translation>224 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>256 kbps</source>
+        <translation>256 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>320 kbps</source>
+        <translation>320 kbps</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <location line="+7"/>
+        <source>Max bitrate</source>
+        <translation>Taxa máxima</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source>Quality(Compression)</source>
+        <translation>Qualidade (compressão)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Quality</source>
+        <translation>Qualidade</translation>
+    </message>
+</context>
+<context>
+    <name>OpusPage</name>
+    <message>
+        <location filename="../formats/opus/opuspage.ui" line="+6"/>
+        <source>OPUS</source>
+        <translation>OPUS</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>Taxa de bits (kbps)</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>Enable VBR</source>
+        <translation>Ativar VBR</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frequência (Hz)</translation>
     </message>
 </context>
 <context>
@@ -1427,13 +1793,13 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+292"/>
+        <location filename="../main/main.cpp" line="+295"/>
         <source>About Clipvox</source>
         <translation>Sobre o Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+357"/>
+        <location filename="../main/jobs.cpp" line="+361"/>
         <source>Move Up</source>
         <translation>Mover para cima</translation>
     </message>
@@ -1544,7 +1910,7 @@ Capítulo %1: %2</translation>
         <translation>Dividir em capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-343"/>
+        <location filename="../main/jobs.cpp" line="-347"/>
         <source>MPEG files</source>
         <translation>Arquivos MPEG</translation>
     </message>
@@ -1634,7 +2000,7 @@ Capítulo %1: %2</translation>
         <translation>Todos os arquivos (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+65"/>
+        <location line="+71"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n arquivo já está na fila e não foi adicionado de novo</numerusform>
@@ -1649,7 +2015,7 @@ Capítulo %1: %2</translation>
 </translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+28"/>
         <source>Already in the queue:
 %1
 
@@ -1685,7 +2051,7 @@ Adicionar de novo?</translation>
         <translation>Aguardando</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-191"/>
+        <location filename="../main/main.cpp" line="-194"/>
         <source>Copy reason</source>
         <translation>Copiar o motivo</translation>
     </message>
@@ -1695,7 +2061,7 @@ Adicionar de novo?</translation>
         <translation>Mostrar na pasta</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>The queue could not be saved: %1</source>
         <translation>Não foi possível salvar a fila: %1</translation>
     </message>
@@ -1876,7 +2242,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>O WAV aceita 8, 16 ou 24 bits, não %1 Hz, %2 canais, %3 bits</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+154"/>
         <location line="+51"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>O formato de saída não é conhecido pelo Clipvox</translation>
@@ -1902,7 +2268,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>O trecho começa em %1 s, depois do fim da origem (%2 s)</translation>
     </message>
     <message>
-        <location line="+260"/>
+        <location line="+272"/>
         <source>The clip holds no sound</source>
         <translation>O trecho não contém áudio</translation>
     </message>
@@ -2013,42 +2379,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Formato de saída</translation>
     </message>
     <message>
-        <location line="+317"/>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <location line="+447"/>
-        <source>WMA</source>
-        <translation>WMA</translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>WAV</source>
-        <translation>WAV</translation>
-    </message>
-    <message>
-        <location line="+168"/>
-        <source>OGG</source>
-        <translation>OGG</translation>
-    </message>
-    <message>
-        <location line="+552"/>
-        <source>FLAC</source>
-        <translation>FLAC</translation>
-    </message>
-    <message>
-        <location line="+263"/>
-        <source>OPUS</source>
-        <translation>OPUS</translation>
-    </message>
-    <message>
-        <location line="+180"/>
-        <source>M4A</source>
-        <translation>M4A</translation>
-    </message>
-    <message>
-        <location line="-1939"/>
+        <location line="+40"/>
         <source>Convert up to</source>
         <translation>Converter até</translation>
     </message>
@@ -2198,263 +2529,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Copiar etiquetas e capa da origem</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>CBR</source>
-        <translation>CBR</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <location line="+7"/>
-        <location line="+489"/>
-        <location line="+7"/>
-        <location line="+160"/>
-        <location line="+7"/>
-        <location line="+546"/>
-        <location line="+7"/>
-        <location line="+371"/>
-        <location line="+65"/>
-        <location line="+7"/>
-        <source>Frequency (Hz)</source>
-        <translation>Frequência (Hz)</translation>
-    </message>
-    <message>
-        <location line="-1606"/>
-        <location line="+7"/>
-        <location line="+489"/>
-        <location line="+7"/>
-        <location line="+160"/>
-        <location line="+7"/>
-        <location line="+571"/>
-        <location line="+7"/>
-        <location line="+256"/>
-        <location line="+7"/>
-        <location line="+183"/>
-        <location line="+7"/>
-        <source>Channels</source>
-        <translation>Canais</translation>
-    </message>
-    <message>
-        <location line="-1687"/>
-        <location line="+496"/>
-        <location line="+167"/>
-        <location line="+578"/>
-        <location line="+263"/>
-        <location line="+190"/>
-        <source>Mono</source>
-        <translation>Mono</translation>
-    </message>
-    <message>
-        <location line="-1689"/>
-        <location line="+496"/>
-        <location line="+167"/>
-        <location line="+578"/>
-        <location line="+263"/>
-        <location line="+190"/>
-        <source>Stereo</source>
-        <translation>Estéreo</translation>
-    </message>
-    <message>
-        <location line="-1689"/>
-        <source>Joint Stereo</source>
-        <translation>Estéreo conjunto</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Forced Joint Stereo</source>
-        <translation>Estéreo conjunto forçado</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Dual Channels</source>
-        <translation>Canal duplo</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <location line="+7"/>
-        <location line="+1367"/>
-        <location line="+7"/>
-        <location line="+203"/>
-        <location line="+7"/>
-        <source>Bitrate (kbps)</source>
-        <translation>Taxa de bits (kbps)</translation>
-    </message>
-    <message>
-        <location line="-1496"/>
-        <location line="+1351"/>
-        <source>Enable VBR</source>
-        <translation>Ativar VBR</translation>
-    </message>
-    <message>
-        <location line="-1344"/>
-        <location line="+660"/>
-        <source>VBR</source>
-        <translation>VBR</translation>
-    </message>
-    <message>
-        <location line="-648"/>
-        <location line="+7"/>
-        <source>Max Bitrate (kbps)</source>
-        <translation>Taxa máxima (kbps)</translation>
-    </message>
-    <message>
-        <location line="+94"/>
-        <location line="+7"/>
-        <location line="+763"/>
-        <location line="+7"/>
-        <source>Quality</source>
-        <translation>Qualidade</translation>
-    </message>
-    <message>
-        <location line="-656"/>
-        <location line="+7"/>
-        <source>WMA Profile</source>
-        <translation>Perfil WMA</translation>
-    </message>
-    <message>
-        <location line="+138"/>
-        <location line="+7"/>
-        <location line="+738"/>
-        <location line="+7"/>
-        <source>Bits per sample</source>
-        <translation>Bits por amostra</translation>
-    </message>
-    <message>
-        <location line="-585"/>
-        <location line="+7"/>
-        <source>Normal Bitrate (kbps)</source>
-        <translation>Taxa nominal (kbps)</translation>
-    </message>
-    <message>
-        <location line="+89"/>
-        <source>VBR Enabled</source>
-        <translation>VBR ativado</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Quality Enabled</source>
-        <translation>Qualidade ativada</translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <location line="+7"/>
-        <source>Min bitrate</source>
-        <translation>Taxa mínima</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
-        <source>8 kbps</source>
-        <translation>8 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>16 kbps</source>
-        <translation>16 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>24 kbps</source>
-        <translation>24 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>32 kbps</source>
-        <translation>32 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>48 kbps</source>
-        <translation>48 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>56 kbps</source>
-        <translation>56 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>64 kbps</source>
-        <translation>64 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>96 kbps</source>
-        <translation>96 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>112 kbps</source>
-        <translation>112 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>128 kbps</source>
-        <translation>128 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>160 kbps</source>
-        <translation>160 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>192 kbps</source>
-        <translation>192 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>224 kbps</source>
-        <translation>224 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>256 kbps</source>
-        <translation>256 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>320 kbps</source>
-        <translation>320 kbps</translation>
-    </message>
-    <message>
-        <location line="-87"/>
-        <location line="+7"/>
-        <source>Max bitrate</source>
-        <translation>Taxa máxima</translation>
-    </message>
-    <message>
-        <location line="+91"/>
-        <source>Quality(Compression)</source>
-        <translation>Qualidade (compressão)</translation>
-    </message>
-    <message>
-        <location line="+152"/>
-        <location line="+115"/>
-        <source>Same as source</source>
-        <translation>Igual à origem</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+7"/>
-        <source>Compression level</source>
-        <translation>Nível de compressão</translation>
-    </message>
-    <message>
-        <location line="+456"/>
+        <location line="+45"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2464,7 +2539,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+96"/>
+        <location filename="../settings/setting.cpp" line="+58"/>
         <source>The audio component failed (error %1)</source>
         <translation>Falha no componente de áudio (erro %1)</translation>
     </message>
@@ -2531,6 +2606,56 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <location line="+0"/>
         <source>One less</source>
         <translation>Menos um</translation>
+    </message>
+</context>
+<context>
+    <name>WavPage</name>
+    <message>
+        <location filename="../formats/wav/wavpage.ui" line="+6"/>
+        <source>WAV</source>
+        <translation>WAV</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>Frequência (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bits per sample</source>
+        <translation>Bits por amostra</translation>
+    </message>
+</context>
+<context>
+    <name>WmaPage</name>
+    <message>
+        <location filename="../formats/wma/wmapage.ui" line="+6"/>
+        <source>WMA</source>
+        <translation>WMA</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+7"/>
+        <source>WMA Profile</source>
+        <translation>Perfil WMA</translation>
     </message>
 </context>
 </TS>

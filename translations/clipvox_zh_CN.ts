@@ -333,11 +333,95 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
+    <name>FlacPage</name>
+    <message>
+        <location filename="../formats/flac/flacpage.ui" line="+6"/>
+        <source>FLAC</source>
+        <translation>FLAC</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>采样率 (Hz)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+115"/>
+        <source>Same as source</source>
+        <translation>与源文件相同</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bits per sample</source>
+        <translation>采样位数</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+7"/>
+        <source>Compression level</source>
+        <translation>压缩级别</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <location filename="../settings/settingsfile.cpp" line="+226"/>
         <source>Unable to write to %1</source>
         <translation>无法写入 %1</translation>
+    </message>
+</context>
+<context>
+    <name>M4aPage</name>
+    <message>
+        <location filename="../formats/m4a/m4apage.ui" line="+6"/>
+        <source>M4A</source>
+        <translation>M4A</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>采样率 (Hz)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>比特率 (kbps)</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>立体声</translation>
     </message>
 </context>
 <context>
@@ -717,6 +801,84 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
+    <name>Mp3Page</name>
+    <message>
+        <location filename="../formats/mp3/mp3page.ui" line="+6"/>
+        <source>MP3</source>
+        <translation>MP3</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>CBR</source>
+        <translation>CBR</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>采样率 (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Joint Stereo</source>
+        <translation>联合立体声</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Forced Joint Stereo</source>
+        <translation>强制联合立体声</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dual Channels</source>
+        <translation>双声道</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>比特率 (kbps)</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Enable VBR</source>
+        <translation>启用 VBR</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Max Bitrate (kbps)</source>
+        <translation>最大比特率 (kbps)</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <location line="+7"/>
+        <source>Quality</source>
+        <translation>质量</translation>
+    </message>
+</context>
+<context>
     <name>Notify</name>
     <message>
         <location filename="../desktop/notify.cpp" line="+12"/>
@@ -732,6 +894,210 @@ There is NO WARRANTY, to the extent permitted by law.
         <location line="+0"/>
         <source>files</source>
         <translation>文件</translation>
+    </message>
+</context>
+<context>
+    <name>OggPage</name>
+    <message>
+        <location filename="../formats/ogg/oggpage.ui" line="+6"/>
+        <source>OGG</source>
+        <translation>OGG</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>采样率 (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Normal Bitrate (kbps)</source>
+        <translation>标称比特率 (kbps)</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>VBR Enabled</source>
+        <translation>启用 VBR</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quality Enabled</source>
+        <translation>启用质量</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Min bitrate</source>
+        <translation>最小比特率</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+101"/>
+        <source>8 kbps</source>
+        <translation>8 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>16 kbps</source>
+        <translation>16 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>24 kbps</source>
+        <translation>24 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>32 kbps</source>
+        <translation>32 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>48 kbps</source>
+        <translation>48 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>56 kbps</source>
+        <translation>56 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>64 kbps</source>
+        <translation>64 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>96 kbps</source>
+        <translation>96 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>112 kbps</source>
+        <translation>112 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>128 kbps</source>
+        <translation>128 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>160 kbps</source>
+        <translation>160 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>192 kbps</source>
+        <translation>192 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>224 kbps</source>
+        <translation>224 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>256 kbps</source>
+        <translation>256 kbps</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <location line="+101"/>
+        <source>320 kbps</source>
+        <translation>320 kbps</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <location line="+7"/>
+        <source>Max bitrate</source>
+        <translation>最大比特率</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source>Quality(Compression)</source>
+        <translation>质量（压缩）</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+7"/>
+        <source>Quality</source>
+        <translation>质量</translation>
+    </message>
+</context>
+<context>
+    <name>OpusPage</name>
+    <message>
+        <location filename="../formats/opus/opuspage.ui" line="+6"/>
+        <source>OPUS</source>
+        <translation>OPUS</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Bitrate (kbps)</source>
+        <translation>比特率 (kbps)</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>Enable VBR</source>
+        <translation>启用 VBR</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Frequency (Hz)</source>
+        <translation>采样率 (Hz)</translation>
     </message>
 </context>
 <context>
@@ -1424,13 +1790,13 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+292"/>
+        <location filename="../main/main.cpp" line="+295"/>
         <source>About Clipvox</source>
         <translation>关于 Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+357"/>
+        <location filename="../main/jobs.cpp" line="+361"/>
         <source>Move Up</source>
         <translation>上移</translation>
     </message>
@@ -1541,7 +1907,7 @@ Chapter %1: %2</source>
         <translation>按章节拆分</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-343"/>
+        <location filename="../main/jobs.cpp" line="-347"/>
         <source>MPEG files</source>
         <translation>MPEG 文件</translation>
     </message>
@@ -1631,7 +1997,7 @@ Chapter %1: %2</source>
         <translation>所有文件 (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+65"/>
+        <location line="+71"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n 个文件已在队列中，未再次添加</numerusform>
@@ -1645,7 +2011,7 @@ Chapter %1: %2</source>
 </translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+28"/>
         <source>Already in the queue:
 %1
 
@@ -1681,7 +2047,7 @@ Add again?</source>
         <translation>等待中</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-191"/>
+        <location filename="../main/main.cpp" line="-194"/>
         <source>Copy reason</source>
         <translation>复制原因</translation>
     </message>
@@ -1691,7 +2057,7 @@ Add again?</source>
         <translation>在文件夹中显示</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>The queue could not be saved: %1</source>
         <translation>无法保存队列：%1</translation>
     </message>
@@ -1872,7 +2238,7 @@ Add again?</source>
         <translation>WAV 仅支持 8、16 或 24 位，不支持 %1 Hz、%2 声道、%3 位</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+154"/>
         <location line="+51"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox 无法识别该输出格式</translation>
@@ -1898,7 +2264,7 @@ Add again?</source>
         <translation>片段开始于 %1 秒，晚于源文件的结尾（%2 秒）</translation>
     </message>
     <message>
-        <location line="+260"/>
+        <location line="+272"/>
         <source>The clip holds no sound</source>
         <translation>片段中没有声音</translation>
     </message>
@@ -2009,42 +2375,7 @@ Add again?</source>
         <translation>输出格式</translation>
     </message>
     <message>
-        <location line="+317"/>
-        <source>MP3</source>
-        <translation>MP3</translation>
-    </message>
-    <message>
-        <location line="+447"/>
-        <source>WMA</source>
-        <translation>WMA</translation>
-    </message>
-    <message>
-        <location line="+52"/>
-        <source>WAV</source>
-        <translation>WAV</translation>
-    </message>
-    <message>
-        <location line="+168"/>
-        <source>OGG</source>
-        <translation>OGG</translation>
-    </message>
-    <message>
-        <location line="+552"/>
-        <source>FLAC</source>
-        <translation>FLAC</translation>
-    </message>
-    <message>
-        <location line="+263"/>
-        <source>OPUS</source>
-        <translation>OPUS</translation>
-    </message>
-    <message>
-        <location line="+180"/>
-        <source>M4A</source>
-        <translation>M4A</translation>
-    </message>
-    <message>
-        <location line="-1939"/>
+        <location line="+40"/>
         <source>Convert up to</source>
         <translation>最多同时转换</translation>
     </message>
@@ -2194,263 +2525,7 @@ Add again?</source>
         <translation>从源文件复制标签和封面</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>CBR</source>
-        <translation>CBR</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <location line="+7"/>
-        <location line="+489"/>
-        <location line="+7"/>
-        <location line="+160"/>
-        <location line="+7"/>
-        <location line="+546"/>
-        <location line="+7"/>
-        <location line="+371"/>
-        <location line="+65"/>
-        <location line="+7"/>
-        <source>Frequency (Hz)</source>
-        <translation>采样率 (Hz)</translation>
-    </message>
-    <message>
-        <location line="-1606"/>
-        <location line="+7"/>
-        <location line="+489"/>
-        <location line="+7"/>
-        <location line="+160"/>
-        <location line="+7"/>
-        <location line="+571"/>
-        <location line="+7"/>
-        <location line="+256"/>
-        <location line="+7"/>
-        <location line="+183"/>
-        <location line="+7"/>
-        <source>Channels</source>
-        <translation>声道</translation>
-    </message>
-    <message>
-        <location line="-1687"/>
-        <location line="+496"/>
-        <location line="+167"/>
-        <location line="+578"/>
-        <location line="+263"/>
-        <location line="+190"/>
-        <source>Mono</source>
-        <translation>单声道</translation>
-    </message>
-    <message>
-        <location line="-1689"/>
-        <location line="+496"/>
-        <location line="+167"/>
-        <location line="+578"/>
-        <location line="+263"/>
-        <location line="+190"/>
-        <source>Stereo</source>
-        <translation>立体声</translation>
-    </message>
-    <message>
-        <location line="-1689"/>
-        <source>Joint Stereo</source>
-        <translation>联合立体声</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Forced Joint Stereo</source>
-        <translation>强制联合立体声</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Dual Channels</source>
-        <translation>双声道</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <location line="+7"/>
-        <location line="+1367"/>
-        <location line="+7"/>
-        <location line="+203"/>
-        <location line="+7"/>
-        <source>Bitrate (kbps)</source>
-        <translation>比特率 (kbps)</translation>
-    </message>
-    <message>
-        <location line="-1496"/>
-        <location line="+1351"/>
-        <source>Enable VBR</source>
-        <translation>启用 VBR</translation>
-    </message>
-    <message>
-        <location line="-1344"/>
-        <location line="+660"/>
-        <source>VBR</source>
-        <translation>VBR</translation>
-    </message>
-    <message>
-        <location line="-648"/>
-        <location line="+7"/>
-        <source>Max Bitrate (kbps)</source>
-        <translation>最大比特率 (kbps)</translation>
-    </message>
-    <message>
-        <location line="+94"/>
-        <location line="+7"/>
-        <location line="+763"/>
-        <location line="+7"/>
-        <source>Quality</source>
-        <translation>质量</translation>
-    </message>
-    <message>
-        <location line="-656"/>
-        <location line="+7"/>
-        <source>WMA Profile</source>
-        <translation>WMA 配置文件</translation>
-    </message>
-    <message>
-        <location line="+138"/>
-        <location line="+7"/>
-        <location line="+738"/>
-        <location line="+7"/>
-        <source>Bits per sample</source>
-        <translation>采样位数</translation>
-    </message>
-    <message>
-        <location line="-585"/>
-        <location line="+7"/>
-        <source>Normal Bitrate (kbps)</source>
-        <translation>标称比特率 (kbps)</translation>
-    </message>
-    <message>
-        <location line="+89"/>
-        <source>VBR Enabled</source>
-        <translation>启用 VBR</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Quality Enabled</source>
-        <translation>启用质量</translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <location line="+7"/>
-        <source>Min bitrate</source>
-        <translation>最小比特率</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
-        <source>8 kbps</source>
-        <translation>8 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>16 kbps</source>
-        <translation>16 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>24 kbps</source>
-        <translation>24 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>32 kbps</source>
-        <translation>32 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>48 kbps</source>
-        <translation>48 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>56 kbps</source>
-        <translation>56 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>64 kbps</source>
-        <translation>64 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>96 kbps</source>
-        <translation>96 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>112 kbps</source>
-        <translation>112 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>128 kbps</source>
-        <translation>128 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>160 kbps</source>
-        <translation>160 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>192 kbps</source>
-        <translation>192 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>224 kbps</source>
-        <translation>224 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>256 kbps</source>
-        <translation>256 kbps</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <location line="+101"/>
-        <source>320 kbps</source>
-        <translation>320 kbps</translation>
-    </message>
-    <message>
-        <location line="-87"/>
-        <location line="+7"/>
-        <source>Max bitrate</source>
-        <translation>最大比特率</translation>
-    </message>
-    <message>
-        <location line="+91"/>
-        <source>Quality(Compression)</source>
-        <translation>质量（压缩）</translation>
-    </message>
-    <message>
-        <location line="+152"/>
-        <location line="+115"/>
-        <source>Same as source</source>
-        <translation>与源文件相同</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+7"/>
-        <source>Compression level</source>
-        <translation>压缩级别</translation>
-    </message>
-    <message>
-        <location line="+456"/>
+        <location line="+45"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -2460,7 +2535,7 @@ Add again?</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../settings/setting.cpp" line="+96"/>
+        <location filename="../settings/setting.cpp" line="+58"/>
         <source>The audio component failed (error %1)</source>
         <translation>音频组件出错（错误 %1）</translation>
     </message>
@@ -2527,6 +2602,56 @@ Add again?</source>
         <location line="+0"/>
         <source>One less</source>
         <translation>减一</translation>
+    </message>
+</context>
+<context>
+    <name>WavPage</name>
+    <message>
+        <location filename="../formats/wav/wavpage.ui" line="+6"/>
+        <source>WAV</source>
+        <translation>WAV</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+7"/>
+        <source>Frequency (Hz)</source>
+        <translation>采样率 (Hz)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <location line="+7"/>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+7"/>
+        <source>Bits per sample</source>
+        <translation>采样位数</translation>
+    </message>
+</context>
+<context>
+    <name>WmaPage</name>
+    <message>
+        <location filename="../formats/wma/wmapage.ui" line="+6"/>
+        <source>WMA</source>
+        <translation>WMA</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+7"/>
+        <source>WMA Profile</source>
+        <translation>WMA 配置文件</translation>
     </message>
 </context>
 </TS>

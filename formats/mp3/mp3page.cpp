@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/mp3/mp3page.h"
+
+#include "ui_mp3page.h"
+
+Mp3Page::Mp3Page(QWidget *parent) : FormatPage(parent), ui(std::make_unique<Ui::Mp3Page>())
+{
+    ui->setupUi(this);
+    // toggled fires on every change of state, also when showSettings sets the box.
+    connect(ui->CheckMP3VBR, &QCheckBox::toggled, this, &Mp3Page::showVbrChoices);
+}
+
+Mp3Page::~Mp3Page() = default;
+
+void Mp3Page::showSettings(const TOutputSettings &s)
+{
+    selectPosition(ui->comboMP3Channels, ChannelsToIndex(s.Mp3Channels));
+    selectPosition(ui->comboMP3Frequency, FrequencyToIndex(s.Mp3Frequency));
+    selectPosition(ui->comboMP3Bitrate, BitrateToIndex(s.Mp3Bitrate));
+    ui->CheckMP3VBR->setChecked(s.Mp3Vbr == 1);
+    selectPosition(ui->comboMP3MaxBitrate, BitrateToIndex(s.Mp3MaxBitrate));
+    selectPosition(ui->comboMP3VBRQuality, s.Mp3VbrQuality);
+}
+
+void Mp3Page::collectSettings(TOutputSettings &s) const
+{
+    s.Mp3Channels = IndexToChannels(ui->comboMP3Channels->currentIndex());
+    s.Mp3Frequency = ui->comboMP3Frequency->currentText().toInt();
+    s.Mp3Bitrate = IndexToBitrate(ui->comboMP3Bitrate->currentIndex());
+    s.Mp3Vbr = ui->CheckMP3VBR->isChecked() ? 1 : 0;
+    s.Mp3VbrQuality = ui->comboMP3VBRQuality->currentIndex();
+    s.Mp3MaxBitrate = IndexToBitrate(ui->comboMP3MaxBitrate->currentIndex());
+}
+
+void Mp3Page::showVbrChoices()
+{
+    enableAll({ui->lbMp3MaxBitrate, ui->comboMP3MaxBitrate, ui->lbMp3VbrQuality, ui->comboMP3VBRQuality},
+              ui->CheckMP3VBR->isChecked());
+}

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The list of the format pages, and the list codecs they share.
+#include "formats/pages.h"
+
+#include "core/outputformats.h"
+#include "formats/flac/flacpage.h"
+#include "formats/m4a/m4apage.h"
+#include "formats/mp3/mp3page.h"
+#include "formats/ogg/oggpage.h"
+#include "formats/opus/opuspage.h"
+#include "formats/wav/wavpage.h"
+#include "formats/wma/wmapage.h"
+
+#include <QComboBox>
+
+namespace {
+template <class Page>
+FormatPage *create(QWidget *parent)
+{
+    return new Page(parent);
+}
+
+// One line per format, in the order of the stored format numbers.
+constexpr FormatPage *(*kPages[])(QWidget *) = {
+    create<Mp3Page>,
+    create<WmaPage>,
+    create<WavPage>,
+    create<OggPage>,
+    create<FlacPage>,
+    create<OpusPage>,
+    create<M4aPage>,
+};
+static_assert(std::size(kPages) == std::size(kOutputFormats), "a page for every format");
+} // namespace
+
+std::vector<FormatPage *> createFormatPages(QWidget *parent)
+{
+    std::vector<FormatPage *> pages;
+    for (const auto create : kPages)
+        pages.push_back(create(parent));
+    return pages;
+}
+
+int FrequencyToIndex(int hz) { return positionIn(kFrequencies, hz, 6); }
+int IndexToFrequency(int index) { return valueAt(kFrequencies, index, 44100); }
+int BitrateToIndex(int kbps) { return positionIn(kBitrates, kbps, 9); }
+int IndexToBitrate(int index) { return valueAt(kBitrates, index, 128); }
+int ChannelsToIndex(int channels) { return channels - 1; }
+int IndexToChannels(int index) { return index + 1; }
+int BitsToIndex(int bits) { return bits == 8 ? 0 : 1; }
+int IndexToBits(int index) { return index == 0 ? 8 : 16; }
+int QualityToIndex(int quality) { return positionIn(kOggQualities, quality, 4); }
+
+void selectPosition(QComboBox *list, int position)
+{
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+void enableAll(std::initializer_list<QWidget *> widgets, bool on)
+{
+    for (QWidget *w : widgets)
+        w->setEnabled(on);
+}
