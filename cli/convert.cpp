@@ -5,6 +5,7 @@
 #include "core/translation.h"
 #include "engine/chapters.h"
 #include "engine/runengine.h"
+#include "formats/registry.h"
 #include "media/medialength.h"
 #include "media/sourceinfo.h"
 #include "media/videoedit.h"
@@ -92,8 +93,8 @@ QList<QByteArray> RawFiles(int argc, char **argv, const QStringList &valued)
 QStringList FormatNames()
 {
     QStringList names;
-    for (const TOutputFormatRecord &f : OutputFormats())
-        names << QString::fromLatin1(f.extension);
+    for (const OutputFormatModule *f : outputFormats())
+        names << QString::fromLatin1(f->extension);
     return names;
 }
 
@@ -449,7 +450,7 @@ int RunCommandLine(int argc, char **argv)
             return UsageError(QCoreApplication::translate("CommandLine", "unknown format \"%1\"").arg(parser.value(format)));
         settings.OutputFormat = index;
     }
-    settings.OutputExt = FormatExtension(settings.OutputFormat);
+    settings.OutputExt = outputExtension(settings.OutputFormat);
     if (parser.isSet(overwrite) && parser.isSet(skipExisting))
         return UsageError(QCoreApplication::translate("CommandLine", "--overwrite and --skip-existing exclude each other"));
     settings.ExistingFile = parser.isSet(overwrite)       ? TOutputSettings::ReplaceExisting

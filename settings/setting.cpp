@@ -5,6 +5,8 @@
 
 #include "desktop/application.h"
 #include "desktop/desktop.h"
+#include "formats/registry.h"
+#include "formats/wma/wmaformat.h"
 #include "ui_setting.h"
 
 #include <QApplication>
@@ -86,54 +88,22 @@ TSettingForm::~TSettingForm()
     delete ui;
 }
 
-namespace {
-// A failed call of the audio component ends the preparation with its reason.
-void CheckComponent(const TAudioFile2 &component)
-{
-    if (const int code = component.LastError()) {
-        const QString reason = component.LastErrorText();
-        throw ClipvoxError(reason.isEmpty()
-                               ? QCoreApplication::translate("TSettingForm", "The audio component failed (error %1)").arg(code)
-                               : reason);
-    }
-}
-} // namespace
-
 void TSettingForm::FormCreate()
 {
     ui->SpinJobs->setRange(1, std::max(1, QThread::idealThreadCount()));
     ui->CBOutputFormat->clear(); // the formats as the table lists them, none chosen yet
-    for (const TOutputFormatRecord &f : OutputFormats())
-        ui->CBOutputFormat->addItem(QString::fromLatin1(f.name));
+    for (const OutputFormatModule *f : outputFormats())
+        ui->CBOutputFormat->addItem(QString::fromLatin1(f->name));
     ui->CBOutputFormat->setCurrentIndex(-1);
-    // The profile list holds the component's profiles in its own order, so that list
+    // The profile list holds the WMA module's profiles in its own order, so that list
     // position, stored value and the profile the encoder selects are one number.
-    try {
-        AudioFile1.SetEnableFlag(true);
-        CheckComponent(AudioFile1);
-        const int count = AudioFile1.ProfileCount();
-        CheckComponent(AudioFile1);
-        for (int n = 0; n < count; ++n)
-            ui->ComboWMAProfile->addItem(WmaProfileDescription(n));
-        AudioFile1.SetWmaProfile(38);
-        CheckComponent(AudioFile1);
-    } catch (const std::exception &e) {
-        // The dialog still opens, its controls as built.
-        ReportError(e);
-        return;
-    }
+    ui->ComboWMAProfile->addItems(wmaProfileDescriptions());
     ShowSettings();
 }
 
 QString TSettingForm::WmaProfileDescription(int profile)
 {
-    AudioFile1.SetEnableFlag(true);
-    CheckComponent(AudioFile1);
-    AudioFile1.SetWmaProfile(profile);
-    CheckComponent(AudioFile1);
-    const QString text = AudioFile1.ProfileText();
-    CheckComponent(AudioFile1);
-    return text;
+    return wmaProfileDescriptions().value(profile);
 }
 
 void TSettingForm::ShowSettings()
@@ -193,7 +163,7 @@ void TSettingForm::CollectSettings()
     TOutputSettings &s = m_edit;
     s.OutputPath = ui->EdOutputDir->text();
     s.OutputFormat = ui->CBOutputFormat->currentIndex();
-    s.OutputExt = FormatExtension(s.OutputFormat);
+    s.OutputExt = outputExtension(s.OutputFormat);
     s.Jobs = ui->SpinJobs->value();
     s.SaveTo = ui->cbSaveTo->currentIndex();
     s.NamePattern = ui->EdNamePattern->text().trimmed().isEmpty() ? QStringLiteral("{name}") : ui->EdNamePattern->text();
@@ -289,9 +259,9 @@ void TSettingForm::BtnCancelClick() { reject(); }
 
 void TSettingForm::ShowFormatPage(int format)
 {
-    if (format < 0 || format >= int(std::size(kOutputFormats)))
+    if (format < 0 || format >= outputFormatCount())
         return; // no format chosen: the first page stays
-    if (auto *page = ui->PageControl1->findChild<QWidget *>(QLatin1String(FormatRecord(format).settingsPage)))
+    if (auto *page = ui->PageControl1->findChild<QWidget *>(QLatin1String(outputFormat(format).settingsPage)))
         ui->PageControl1->setCurrentWidget(page);
 }
 

@@ -3,7 +3,6 @@
 // The settings dialog: output folder and format, the parameters of the seven encoders and
 // the loudness target. It edits a copy of the settings object's output settings; OK asks
 // the object to save them, and only what was saved takes effect.
-#include "media/audiofile2.h"
 #include "settings/appsettings.h"
 
 #include <QDialog>
@@ -33,8 +32,6 @@ public:
     ~TSettingForm() override;
 
     Ui::TSettingForm *ui;
-    // Serves only to list the WMA profiles.
-    TAudioFile2 AudioFile1;
 
     void FormCreate();
     // Makes the tab at index (General 0, MP3, WMA, WAV, OGG) the open one; -1 and other

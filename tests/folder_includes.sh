@@ -4,8 +4,8 @@
 # folder's includes of other folders are the edges, and tsort refuses a graph with a loop.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
-edges=$(for dir in app cli clip core desktop engine extras main media progress settings; do
-    grep -ho '#include "[a-z]*/' "$dir"/*.cpp "$dir"/*.h 2>/dev/null | sed 's/#include "//; s/\///' |
+edges=$(for dir in app cli clip core desktop engine extras formats main media progress settings; do
+    grep -ho '#include "[a-z]*/' "$dir"/*.cpp "$dir"/*.h "$dir"/*/*.cpp "$dir"/*/*.h 2>/dev/null | sed 's/#include "//; s/\///' |
         sort -u | grep -vx "$dir" | sed "s/^/$dir /" || true
 done)
 if ! printf '%s\n' "$edges" | tsort >/dev/null 2>/tmp/folder_includes.$$; then
