@@ -10,7 +10,6 @@
 #include "media/streampeak.h"
 
 #include <cmath>
-#include <iterator>
 #include <mutex>
 #include <optional>
 #include <thread>
