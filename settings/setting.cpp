@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: fills its controls from a copy of the output settings, lists the WMA
-// profiles of the audio component, and on OK has the settings object save them.
+// profiles of the WMA module, and on OK has the settings object save them.
 #include "settings/setting.h"
 
 #include "desktop/application.h"
