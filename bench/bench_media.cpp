@@ -8,6 +8,7 @@
 // process wrote to disk and the loudness reached.
 //   bench_media <source> <output.mp3|.ogg|.wma|.wav|.flac|.opus|.m4a> [target LUFS [lower] | rg]
 #include "engine/encodestep.h"
+#include "formats/registry.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -29,10 +30,9 @@ int main(int argc, char **argv)
     const QString source = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]);
     const QString ext = QFileInfo(out).suffix().toLower();
-    const TOutputFormatRecord *record = FormatByExtension(ext);
-    if (!record)
+    const int format = outputFormatNumber(ext);
+    if (format < 0)
         return fail("unknown output type " + ext);
-    const int format = int(record->format);
 
     TOutputSettings s;
     s.Mp3Frequency = 44100, s.Mp3Bitrate = 128, s.Mp3Channels = 3, s.Mp3Vbr = 0;

@@ -8,7 +8,7 @@
 //   bench_run shot <png> <outdir> <video>...                     a screenshot of the dialog halfway
 //                                                                through the second file (X11)
 #include "bench/benchsupport.h"
-#include "core/outputformats.h"
+#include "formats/registry.h"
 #include "engine/runengine.h"
 #include "desktop/application.h"
 #include "main/main.h"
@@ -30,8 +30,7 @@ TMainForm *g_window = nullptr; // the window the script drives
 // Answers the add-files dialog with the videos and never blocks on a message box.
 int FormatIndex(const QString &name)
 {
-    const TOutputFormatRecord *f = FormatByExtension(name);
-    return f ? int(f->format) : -1;
+    return outputFormatNumber(name);
 }
 
 void Queue(TMainForm &window, BenchDesktop &desktop, const QStringList &videos, int format, const QString &outDir,

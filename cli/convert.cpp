@@ -6,6 +6,7 @@
 #include "engine/chapters.h"
 #include "engine/outputname.h"
 #include "engine/runengine.h"
+#include "formats/registry.h"
 #include "media/medialength.h"
 #include "media/sourceinfo.h"
 #include "media/videoedit.h"
@@ -93,8 +94,8 @@ QList<QByteArray> RawFiles(int argc, char **argv, const QStringList &valued)
 QStringList FormatNames()
 {
     QStringList names;
-    for (const TOutputFormatRecord &f : OutputFormats())
-        names << QString::fromLatin1(f.extension);
+    for (const OutputFormatModule *f : outputFormats())
+        names << QString::fromLatin1(f->extension);
     return names;
 }
 
@@ -454,7 +455,7 @@ std::optional<QString> ReadOutputOptions(const QCommandLineParser &parser, const
             return QCoreApplication::translate("CommandLine", "unknown format \"%1\"").arg(parser.value(o.format));
         settings.OutputFormat = index;
     }
-    settings.OutputExt = FormatExtension(settings.OutputFormat);
+    settings.OutputExt = outputExtension(settings.OutputFormat);
     if (parser.isSet(o.overwrite) && parser.isSet(o.skipExisting))
         return QCoreApplication::translate("CommandLine", "--overwrite and --skip-existing exclude each other");
     settings.ExistingFile = parser.isSet(o.overwrite)       ? TOutputSettings::ReplaceExisting

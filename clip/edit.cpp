@@ -7,7 +7,7 @@
 #include "clip/previewwidget.h"
 #include "desktop/application.h"
 #include "desktop/desktop.h"
-#include "media/audiofile2.h"
+#include "media/tags.h"
 #include "media/previewplayer.h"
 #include "media/sourceinfo.h"
 #include "media/waveform.h"

@@ -2,17 +2,6 @@
 #pragma once
 #include <QString>
 
-// The value sets the settings and their pages offer.
-inline constexpr int kFrequencies[] = {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};
-inline constexpr int kBitrates[] = {8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
-// FLAC's lists; 0 is "Same as source": the source's own rate, or its sample size.
-inline constexpr int kFlacFrequencies[] = {0,     8000,  11025, 16000, 22050,  24000, 32000,
-                                           44100, 48000, 88200, 96000, 176400, 192000};
-inline constexpr int kWavBits[] = {8, 16};
-inline constexpr int kOggQualities[] = {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000};
-inline constexpr int kFlacBits[] = {0, 16, 24};
-inline constexpr int kM4aFrequencies[] = {44100, 48000};
-
 // The output folder and format, the parameters of the seven encoders and the loudness target.
 struct TOutputSettings
 {

@@ -3,262 +3,18 @@
 
 #include <QCoreApplication>
 
-#include "media/audiowriters.h"
+#include "formats/registry.h"
 #include "media/loudness.h"
 #include "media/quantiser.h"
 #include "media/sourceinfo.h"
 #include "media/streampeak.h"
 
 #include <cmath>
-#include <iterator>
 #include <mutex>
 #include <memory>
 #include <optional>
 #include <stop_token>
 #include <thread>
-
-namespace {
-// True when the writer took its last set-up call; else the reason, or the fallback.
-bool Took(const TAudioFile2 &writer, QString *reason, const QString &fallback)
-{
-    if (writer.LastError() == 0)
-        return true;
-    if (reason->isEmpty())
-        *reason = writer.LastErrorText().isEmpty() ? fallback : writer.LastErrorText();
-    return false;
-}
-
-// Translated where it is used: a static is made before the program's language is chosen.
-QString Refused() { return QCoreApplication::translate("TRunEngine", "The encoder does not accept the output settings"); }
-
-void ConfigureMp3(TAudioFile2 &writer, const TOutputSettings &o, TWriterSetup &setup)
-{
-    if (o.Mp3Vbr == 1) {
-        TAudioFile2LameEnc lame;
-        lame.LameSampleRate = o.Mp3Frequency;
-        lame.LameBitrate = o.Mp3Bitrate;
-        lame.LameMode = o.Mp3Channels - 1;
-        lame.LameOption = 0;
-        lame.LameMaxBitrate = o.Mp3MaxBitrate;
-        lame.LameVbrQuality = int16_t(o.Mp3VbrQuality);
-        lame.LameVbr = true;
-        writer.SetMp3Encoder(lame);
-        setup.ok = Took(writer, &setup.reason, Refused());
-        return;
-    }
-    writer.SetMp3Format(o.Mp3Frequency, o.Mp3Bitrate, o.Mp3Channels);
-    setup.ok = Took(writer, &setup.reason, Refused());
-    // LAME quietly takes another bit rate when the sample rate cannot carry the chosen one.
-    const int kbps = mp3EncodedKbps(Mp3Settings{o.Mp3Frequency, o.Mp3Bitrate, o.Mp3Channels});
-    if (setup.ok && kbps > 0 && kbps != o.Mp3Bitrate)
-        setup.remark = QCoreApplication::translate("TRunEngine", "Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps")
-                           .arg(kbps)
-                           .arg(o.Mp3Frequency)
-                           .arg(o.Mp3Bitrate);
-}
-
-void ConfigureOgg(TAudioFile2 &writer, const TOutputSettings &o, TWriterSetup &setup)
-{
-    // Quality mode takes precedence over variable bit rate and needs no check.
-    if (o.OggUseQuality) {
-        writer.SetOggFormat(o.OggFrequency, o.OggChannels, 0, 0, 0, int16_t(o.OggQuality));
-        setup.ok = Took(writer, &setup.reason, Refused());
-        return;
-    }
-    const int minimum = o.OggVbr ? o.OggMinBitrate : 0;
-    const int maximum = o.OggVbr ? o.OggMaxBitrate : 0;
-    if (!writer.CheckOggFormat(o.OggFrequency, o.OggChannels, o.OggBitrate, minimum, maximum)) {
-        setup.incorrectFormat = true;
-        setup.reason = QCoreApplication::translate("TRunEngine", "Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), "
-                                      "%3 kbps (minimum %4, maximum %5)")
-                           .arg(o.OggFrequency)
-                           .arg(o.OggChannels)
-                           .arg(o.OggBitrate)
-                           .arg(minimum)
-                           .arg(maximum);
-        return;
-    }
-    writer.SetOggFormat(o.OggFrequency, o.OggChannels, o.OggBitrate, minimum, maximum, -1);
-    setup.ok = Took(writer, &setup.reason, Refused());
-}
-} // namespace
-
-TOutputSettings WithSourceFormat(TOutputSettings s, int rate, int bits)
-{
-    s.FlacFrequency = s.FlacFrequency ? s.FlacFrequency : rate;
-    s.FlacBps = s.FlacBps ? s.FlacBps : bits;
-    return s;
-}
-
-namespace {
-void ConfigureWma(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
-{
-    writer.SetWmaProfile(s.WmaProfile);
-    setup.ok = Took(writer, &setup.reason, Refused());
-}
-
-void ConfigureWav(TAudioFile2 &, const TOutputSettings &s, TWriterSetup &setup)
-{
-    setup.ok = s.WavChannels >= 1 && s.WavChannels <= 8 && s.WavFrequency >= 1000
-        && (s.WavBps == 2 || s.WavBps == 8 || s.WavBps == 16 || s.WavBps == 24);
-    if (!setup.ok)
-        setup.reason = QCoreApplication::translate("TRunEngine", "WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits")
-                           .arg(s.WavFrequency).arg(s.WavChannels).arg(s.WavBps);
-}
-
-void ConfigureFlac(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
-{
-    // 0 is "Same as source": the source decides it when the job runs.
-    writer.SetFlacFormat(s.FlacFrequency ? s.FlacFrequency : 44100, s.FlacChannels, s.FlacBps ? s.FlacBps : 16,
-                         s.FlacCompression);
-    setup.ok = Took(writer, &setup.reason, Refused());
-}
-
-void ConfigureOpus(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
-{
-    writer.SetOpusFormat(s.OpusBitrate, s.OpusVbr, s.OpusChannels);
-    setup.ok = Took(writer, &setup.reason, Refused());
-}
-
-void ConfigureM4a(TAudioFile2 &writer, const TOutputSettings &s, TWriterSetup &setup)
-{
-    writer.SetM4aFormat(s.M4aFrequency, s.M4aBitrate, s.M4aChannels);
-    setup.ok = Took(writer, &setup.reason, Refused());
-}
-
-// What a job's writer is fed: rate, channels and, for integer outputs, the word length.
-struct WriterPlan
-{
-    std::unique_ptr<AudioWriter> writer;
-    int rate = 0, channels = 0;
-    int bits = 0; // 0: the encoder takes float
-    QString reason;
-};
-
-WriterPlan PlanMp3(const TOutputSettings &o, const TSourceSound &)
-{
-    const bool vbr = o.Mp3Vbr == 1;
-    const Mp3Settings m{o.Mp3Frequency, o.Mp3Bitrate, o.Mp3Channels, vbr, vbr ? o.Mp3VbrQuality : 7,
-                        vbr ? o.Mp3MaxBitrate : 192};
-    return {makeMp3Writer(m), m.rate, m.mode == 1 ? 1 : 2};
-}
-
-WriterPlan PlanWma(const TOutputSettings &o, const TSourceSound &)
-{
-    WmaProfile w{};
-    if (TAudioFile2::WmaProfileFormat(o.WmaProfile, &w.kbps, &w.rate, &w.channels))
-        return {makeWmaWriter(w), w.rate, w.channels};
-    return {};
-}
-
-WriterPlan PlanWav(const TOutputSettings &o, const TSourceSound &)
-{
-    const int bits = o.WavBps == 2 ? 16 : o.WavBps;
-    return {makeWavWriter({o.WavFrequency, o.WavChannels, bits}), o.WavFrequency, o.WavChannels, bits};
-}
-
-WriterPlan PlanOgg(const TOutputSettings &o, const TSourceSound &)
-{
-    const OggSettings g = o.OggUseQuality
-        ? OggSettings{o.OggFrequency, o.OggChannels, 0, 0, 0, o.OggQuality}
-        : OggSettings{o.OggFrequency, o.OggChannels, o.OggBitrate, o.OggVbr ? o.OggMinBitrate : 0,
-                      o.OggVbr ? o.OggMaxBitrate : 0, -1};
-    return {makeOggWriter(g), g.rate, g.channels};
-}
-
-WriterPlan PlanFlac(const TOutputSettings &o, const TSourceSound &source)
-{
-    // "Same as source": the source's rate, and 24 bits for sound of more than 16 (24- and
-    // 32-bit or float PCM), else 16 (16-bit PCM and coded sound).
-    const int bits = o.FlacBps ? o.FlacBps : source.keptBits;
-    const FlacSettings f{o.FlacFrequency ? o.FlacFrequency : source.rate, o.FlacChannels, bits, o.FlacCompression};
-    return {makeFlacWriter(f), f.rate, f.channels, f.bits};
-}
-
-WriterPlan PlanOpus(const TOutputSettings &o, const TSourceSound &source)
-{
-    // libopusenc takes the source's rate, so its header names it.
-    OpusSettings s{o.OpusBitrate, o.OpusVbr, o.OpusChannels};
-    s.inputRate = source.rate;
-    return {makeOpusWriter(s), s.inputRate, s.channels};
-}
-
-WriterPlan PlanM4a(const TOutputSettings &o, const TSourceSound &)
-{
-    return {makeM4aWriter({o.M4aFrequency, o.M4aBitrate, o.M4aChannels}), o.M4aFrequency, o.M4aChannels};
-}
-
-// Each format's writer, in the order of the format table: its settings checked on the audio
-// file front, the writer made for a source, the true-peak ceiling (dBTP) its sound is held
-// to before the encoder, and whether the encoder is lossy. WAV and FLAC keep 0.3 dB below
-// -1 dBTP for what the 8x readings may miss: on 5 ms bursts of noise the meter read up to
-// 0.16 dB under sox's `rate -v 384k` (and above the ffmpeg tool's ebur128), and drums whose
-// attacks the limiter all held at the ceiling read up to 0.17 dB over it in sox. A lossy encoder
-// lifts the true peak of what it is given by an amount that depends on the sound and the bit
-// rate, so its decoded output is measured and encoded again when it went over (EncodeClip);
-// its ceiling sits below -1 by the most it added at its default bit rate, plus 0.1 dB.
-// Measured (ffmpeg tool's ebur128, true peak decoded minus true peak given) on percussive
-// sources made even at -14 and -16 LUFS, mono and stereo: MP3 128k -0.5..+0.4, WMA 128k
-// -0.1..+0.5, OGG 128k 0..+0.4, Opus 128k -0.2..+0.6, M4A 192k -0.1..+0.4 dB; far more at
-// low bit rates (Opus 32k +2.8, OGG 48k +1.6 dB) and for AAC on short bursts of noise over a
-// drum (+3.7 dB at 192k), which the check catches.
-// Sound the limiter pressed against its ceiling is lifted further (the encoders' low-pass
-// takes the highest frequencies of the held attacks away), the more the harder it is limited:
-// on drums made even at -16 and -14 LUFS (a 44.1 kHz WAV, and the same drums as MP3 192k in an
-// AVI) WMA +0.4..+1.5, OGG +1.0..+2.2, Opus +0.6..+2.7, MP3 +0.1..+1.7 dB. The limiter's
-// ceilings below hold the first try at -1.2 to -3.1 dBTP decoded, but for Opus at -14 LUFS on
-// the AVI. AAC's lift swings between +0.2 and +4.4 dB with no ceiling that holds every case,
-// so M4A keeps its ceiling and the check. MP3 takes 0.6 to 0.9 LU of limited drums away with
-// their highs: limited sound is aimed 0.5 LU over the target.
-struct FormatWriter
-{
-    OutputFormat format;
-    void (*configure)(TAudioFile2 &, const TOutputSettings &, TWriterSetup &);
-    WriterPlan (*plan)(const TOutputSettings &, const TSourceSound &);
-    double ceilingDb;
-    double limitCeilingDb; // the limiter's, where the peaks are limited
-    double limitLiftLu; // how far over the target limited sound is aimed
-    bool lossy;
-};
-
-constexpr FormatWriter kWriters[] = {
-    {OutputFormat::Mp3, ConfigureMp3, PlanMp3, -1.5, -3.0, 0.5, true},
-    {OutputFormat::Wma, ConfigureWma, PlanWma, -1.6, -2.9, 0, true},
-    {OutputFormat::Wav, ConfigureWav, PlanWav, -1.3, -1.3, 0, false},
-    {OutputFormat::Ogg, ConfigureOgg, PlanOgg, -1.5, -3.4, 0, true},
-    {OutputFormat::Flac, ConfigureFlac, PlanFlac, -1.3, -1.3, 0, false},
-    {OutputFormat::Opus, ConfigureOpus, PlanOpus, -1.7, -2.6, 0, true},
-    {OutputFormat::M4a, ConfigureM4a, PlanM4a, -1.5, -1.5, 0, true},
-};
-static_assert(std::size(kWriters) == std::size(kOutputFormats), "every format has its writer");
-
-const FormatWriter *WriterOf(int format)
-{
-    if (format < 0 || format >= int(std::size(kWriters)))
-        return nullptr;
-    return &kWriters[format];
-}
-
-constexpr bool InTableOrder()
-{
-    for (int i = 0; i < int(std::size(kWriters)); ++i)
-        if (int(kWriters[i].format) != i)
-            return false;
-    return true;
-}
-static_assert(InTableOrder(), "a writer's place is its format's stored number");
-} // namespace
-
-TWriterSetup ConfigureWriter(TAudioFile2 &writer, const TOutputSettings &s, int format)
-{
-    TWriterSetup setup;
-    writer.SetEnableFlag(true);
-    if (const FormatWriter *w = WriterOf(format))
-        w->configure(writer, s, setup);
-    else
-        setup.reason = QCoreApplication::translate("TRunEngine", "The output format is not one Clipvox knows");
-    return setup;
-}
 
 namespace {
 // The true peak that counts is the decoded output's; a lossy output whose gain came within
@@ -302,15 +58,20 @@ LoudnessMeasurement DecodedLoudness(const QString &file, std::stop_token stop, T
     return meter.result();
 }
 
+} // namespace
+
 WriterPlan PlanWriter(int format, const TOutputSettings &o, const TSourceSound &source)
 {
-    const FormatWriter *w = WriterOf(format);
-    WriterPlan p = w ? w->plan(o, source) : WriterPlan{};
-    if (!p.writer)
+    if (format < 0 || format >= outputFormatCount()) {
+        WriterPlan p;
         p.reason = QCoreApplication::translate("TRunEngine", "The output format is not one Clipvox knows");
+        return p;
+    }
+    WriterPlan p = outputFormat(format).plan(o, source);
+    if (!p.writer && p.reason.isEmpty())
+        p.reason = QCoreApplication::translate("TRunEngine", "The encoder does not accept the output settings");
     return p;
 }
-} // namespace
 
 int SoundStreamOf(const SourceProbe &probe, int track, QString *reason)
 {
@@ -384,8 +145,7 @@ TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int ra
 
 double TruePeakCeilingDb(int format)
 {
-    const FormatWriter *w = WriterOf(format);
-    return w ? w->ceilingDb : -1.3;
+    return format >= 0 && format < outputFormatCount() ? outputFormat(format).ceilingDb : -1.3;
 }
 
 namespace {
@@ -396,8 +156,8 @@ struct Prepared
     std::shared_ptr<const SourceProbe> probe;
     int stream = -1;
     TSourceSound source;
-    TWriterSetup setup;
     WriterPlan plan;
+    QString remark; // what the encoder changes on its own
     double seconds = 0; // the clip's expected length
 };
 
@@ -421,14 +181,12 @@ bool Prepare(const TClipSource &clip, int format, const TOutputSettings &s, cons
                              .arg(p->source.seconds, 0, 'f', 2);
         return false;
     }
-    TAudioFile2 check;
-    // FLAC's "Same as source" checked as the source's own rate and size.
-    p->setup = ConfigureWriter(check, WithSourceFormat(s, p->source.rate, p->source.keptBits), format);
-    p->plan = p->setup.ok ? PlanWriter(format, s, p->source) : WriterPlan{};
-    if (!p->setup.ok || !p->plan.writer) {
-        result->reason = p->setup.ok ? p->plan.reason : p->setup.reason;
+    p->plan = PlanWriter(format, s, p->source);
+    if (!p->plan.writer) {
+        result->reason = p->plan.reason;
         return false;
     }
+    p->remark = p->plan.remark;
     p->seconds = std::isinf(clip.end) ? p->source.seconds - clip.start : clip.end - clip.start;
     return true;
 }
@@ -483,7 +241,7 @@ public:
                 std::stop_token stop, const std::function<void(int)> &percent)
         : m_clip(clip), m_out(out), m_format(format), m_s(s), m_job(job), m_stop(std::move(stop)), m_percent(percent),
           m_ceiling(TruePeakCeilingDb(format)), m_limit(s.LoudnessPeaks == TOutputSettings::LimitPeaks),
-          m_tagGain(s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain && FormatRecord(format).tags)
+          m_tagGain(s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain && outputFormat(format).tags)
     {
     }
 
@@ -555,8 +313,8 @@ void ClipEncoder::planFirst()
 {
     m_level = PlanLoudness(m_loudness, m_target, m_ceiling, m_limit);
     if (std::isfinite(m_level.limitDbtp)) {
-        m_ceiling = WriterOf(m_format)->limitCeilingDb;
-        m_lift = WriterOf(m_format)->limitLiftLu;
+        m_ceiling = outputFormat(m_format).limitCeilingDb;
+        m_lift = outputFormat(m_format).limitLiftLu;
         m_level = PlanLoudness(m_loudness, m_target + m_lift, m_ceiling, m_limit);
     }
 }
@@ -815,7 +573,7 @@ bool ClipEncoder::encode(const LoudnessPlan &level, int cap)
 void ClipEncoder::tapped()
 {
     m_reading.reset();
-    const bool verify = WriterOf(m_format)->lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
+    const bool verify = outputFormat(m_format).lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
     if (verify)
         m_prepared.plan.writer->tap = [this, writer = m_prepared.plan.writer.get()](const void *bytes, size_t size) {
             if (!m_reading)
@@ -832,7 +590,7 @@ void ClipEncoder::tapped()
 // encoded again, aiming as far the other way; both within kRetries. False where a pass failed.
 bool ClipEncoder::checkOutput()
 {
-    const bool verify = WriterOf(m_format)->lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
+    const bool verify = outputFormat(m_format).lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
     const double goal = m_level.lufs - m_lift; // the target, or what the ceiling allows
     double aim = m_target + m_lift;
     bool lowered = false;
@@ -917,7 +675,7 @@ TReplayGain ClipEncoder::trackGain()
 
 bool ClipEncoder::writeTags(const TReplayGain &gain)
 {
-    if (!((m_job.TagsEnabled || m_s.CopyTags || gain.any()) && FormatRecord(m_format).tags))
+    if (!((m_job.TagsEnabled || m_s.CopyTags || gain.any()) && outputFormat(m_format).tags))
         return true;
     TAudioInformation2 info = TagsFor(m_prepared.probe->info, m_s, m_job, gain);
     // A source without tags or cover gives the output none: writing an empty tag would only
@@ -925,7 +683,7 @@ bool ClipEncoder::writeTags(const TReplayGain &gain)
     const bool nothing = !m_job.TagsEnabled && info.infoTitle.isEmpty() && info.infoArtist.isEmpty()
         && info.infoAlbum.isEmpty() && info.infoComments.isEmpty() && info.infoCopyright.isEmpty()
         && info.InfoYear <= 0 && info.InfoTrack <= 0 && info.infoGenreName.isEmpty() && info.infoCover.isEmpty();
-    if (!nothing ? !info.WriteTags(m_out) : gain.any() && !info.WriteReplayGain(m_out)) {
+    if (!nothing ? !info.WriteTags(m_out, outputFormat(m_format).tagWriter) : gain.any() && !info.WriteReplayGain(m_out, outputFormat(m_format).tagWriter)) {
         m_result.reason = QCoreApplication::translate("TRunEngine", "The tags could not be written: %1").arg(info.LastErrorText());
         return false;
     }
@@ -941,7 +699,7 @@ TEncodeResult ClipEncoder::run(const TKnownLoudness *known)
     if (!measure(known))
         return m_result;
     tapped();
-    const bool verify = WriterOf(m_format)->lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
+    const bool verify = outputFormat(m_format).lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
     const bool retries = verify || std::isfinite(m_level.limitDbtp);
     if (!encode(m_level, retries ? 99 : 100) || (retries && !checkOutput()))
         return m_result;
@@ -950,7 +708,7 @@ TEncodeResult ClipEncoder::run(const TKnownLoudness *known)
     if (!writeTags(trackGain()))
         return m_result;
     m_result.ok = true;
-    m_result.remark = m_prepared.setup.remark;
+    m_result.remark = m_prepared.remark;
     if (m_s.LoudnessTarget != 0)
         m_result.loudnessLufs = m_reached;
     if (!m_overCeiling.isEmpty())
@@ -978,7 +736,7 @@ TPassOutcome MeasureJobLoudness(const TClipSource &clip, int format, const TOutp
 
 bool WantsCover(int format, const TOutputSettings &s)
 {
-    return s.CopyTags && FormatRecord(format).tags;
+    return s.CopyTags && outputFormat(format).tags;
 }
 
 TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,

@@ -2,10 +2,10 @@
 #pragma once
 // The encoding step: a job's clip becomes its output file in the chosen format.
 // Runs on the calling thread (plus one decoder thread) with its own writer and tag writer.
-#include "core/outputformats.h"
 #include "core/outputsettings.h"
 #include "engine/job.h"
-#include "media/audiofile2.h"
+#include "formats/format.h"
+#include "media/tags.h"
 #include "media/loudness.h"
 #include "media/videoedit.h"
 
@@ -17,21 +17,9 @@
 
 struct SourceProbe;
 
-// The settings with FLAC's "Same as source" (rate or sample size 0) made the given rate and
-// sample size.
-TOutputSettings WithSourceFormat(TOutputSettings settings, int rate, int bits);
-
-struct TWriterSetup
-{
-    bool ok = false;
-    QString reason;               // why the encoder refuses the settings
-    bool incorrectFormat = false; // the OGG encoder refuses its bit rates
-    QString remark;               // what the encoder changes on its own
-};
-
-// Checks the output settings on the audio file front by the writer of the output format
-// (its stored number, see OutputFormat).
-TWriterSetup ConfigureWriter(TAudioFile2 &writer, const TOutputSettings &s, int format);
+// The writer of the output format (its stored number) for the settings and the source's
+// sound, or why there is none.
+WriterPlan PlanWriter(int format, const TOutputSettings &s, const TSourceSound &source);
 
 struct TEncodeResult
 {

@@ -5,7 +5,8 @@
 
 #include "core/core.h"
 #include "engine/encodestep.h"
-#include "media/audiofile2.h"
+#include "formats/registry.h"
+#include "media/tags.h"
 #include "media/loudness.h"
 #include "media/sourceinfo.h"
 #include "media/videoedit.h"
@@ -463,7 +464,8 @@ void TRunEngine::writeAlbumTags()
     for (int i = 0; i < jobCount(); ++i)
         if (std::isfinite(m_gauged[size_t(i)].lufs))
             folders[QFileInfo(m_outputs[i]).absolutePath()].push_back(i);
-    m_pool.start([this, run = m_run, folders, gauged = m_gauged, outputs = m_outputs, stop = m_stop.get_token()] {
+    m_pool.start([this, run = m_run, folders, gauged = m_gauged, outputs = m_outputs, stop = m_stop.get_token(),
+                  writer = outputFormat(m_settings.OutputFormat).tagWriter] {
         QList<std::pair<int, QString>> failures;
         for (const std::vector<int> &members : folders) {
             std::vector<const std::vector<float> *> all;
@@ -478,7 +480,7 @@ void TRunEngine::writeAlbumTags()
                     return;
                 TAudioInformation2 info;
                 info.infoReplayGain = {ReplayGainDb(gauged[size_t(i)].lufs), gauged[size_t(i)].peak, ReplayGainDb(album), peak};
-                if (!info.WriteReplayGain(outputs[i]))
+                if (!info.WriteReplayGain(outputs[i], writer))
                     failures.append({i, QCoreApplication::translate("TRunEngine", "The album's ReplayGain could not be written: %1")
                                             .arg(info.LastErrorText())});
             }
@@ -511,11 +513,12 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
         reason = m_knownError[size_t(index)];
     // The encoder's set-up is checked before any work, which it would waste.
     if (reason.isEmpty()) {
-        TAudioFile2 writer;
         // FLAC's "Same as source" is the source's rate and size, which FLAC always takes.
-        const TWriterSetup setup = ConfigureWriter(writer, WithSourceFormat(m_settings, 44100, 16), format);
-        reason = setup.reason;
-        incorrectFormat = setup.incorrectFormat;
+        TSourceSound source;
+        source.rate = 44100;
+        const WriterPlan plan = PlanWriter(format, m_settings, source);
+        reason = plan.reason;
+        incorrectFormat = plan.incorrectFormat;
     }
 
     emit jobStarted(index, job.SourceFile, output);

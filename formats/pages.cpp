@@ -2,7 +2,9 @@
 // The list of the format pages, and the list codecs they share.
 #include "formats/pages.h"
 
-#include "core/outputformats.h"
+#include "formats/format.h"
+#include "formats/ogg/oggformat.h"
+#include "formats/registry.h"
 #include "formats/flac/flacpage.h"
 #include "formats/m4a/m4apage.h"
 #include "formats/mp3/mp3page.h"
@@ -30,11 +32,11 @@ constexpr FormatPage *(*kPages[])(QWidget *) = {
     create<OpusPage>,
     create<M4aPage>,
 };
-static_assert(std::size(kPages) == std::size(kOutputFormats), "a page for every format");
 } // namespace
 
 std::vector<FormatPage *> createFormatPages(QWidget *parent)
 {
+    Q_ASSERT(std::size(kPages) == size_t(outputFormatCount())); // a page for every format
     std::vector<FormatPage *> pages;
     for (const auto create : kPages)
         pages.push_back(create(parent));

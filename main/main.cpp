@@ -7,6 +7,7 @@
 #include "core/project.h"
 #include "extras/about.h"
 #include "extras/tip.h"
+#include "formats/registry.h"
 #include "desktop/application.h"
 #include "desktop/desktop.h"
 #include "media/videoedit.h"
@@ -40,8 +41,8 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
 {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/clipvox.png")));
-    for (const TOutputFormatRecord &f : OutputFormats())
-        ui->outputFormatCombo->addItem(QString::fromLatin1(f.name));
+    for (const OutputFormatModule *f : outputFormats())
+        ui->outputFormatCombo->addItem(QString::fromLatin1(f->name));
 
     // Toolbar: seven buttons with a 16-pixel gap after each but the last.
     QAction *buttons[] = {ui->toolAddFiles, ui->toolRemove, ui->toolEditClip, ui->toolConvert,

@@ -6,7 +6,7 @@
 #include "main/jobqueue.h"
 #include "main/queuestore.h"
 #include "main/runcontroller.h"
-#include "media/audiofile2.h"
+#include "media/tags.h"
 #include "settings/appsettings.h"
 
 #include <QDialog>

@@ -1,69 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Output encoders behind TAudioFile2: MP3 (LAME), OGG (libvorbis), WMA (wmav2 in ASF),
-// FLAC (libFLAC), Opus (libopusenc) and AAC in M4A (FFmpeg's aac encoder and mp4 muxer).
-// Each takes interleaved 16-bit input, or 32-bit input whose top bits carry the sample
+// What every output format's writer is (formats/<name>/) and the pieces they share: the
+// resampler, the 32-bit input of the writers that keep 24-bit sound, and the FFmpeg encoder
+// and muxer that WMA and M4A both drive. Each writer takes interleaved 16-bit input, or 32-bit input whose top bits carry the sample
 // (so 16- and 24-bit sound keep every bit), at the rate and channel count given by setInput,
 // which may change until the first samples are written.
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
+
+extern "C" {
+#include <libavutil/samplefmt.h>
+}
 
 struct AVCodecParameters;
-
-struct Mp3Settings
-{
-    int rate = 44100;
-    int kbps = 128;
-    int mode = 3; // 1 mono, 2 stereo, 3 joint, 4 forced joint, 5 dual channel
-    bool vbr = false;
-    int vbrQuality = 7;
-    int maxKbps = 192;
-};
-
-struct OggSettings
-{
-    int rate = 44100;
-    int channels = 2;
-    int nominal = 128, min = 0, max = 0; // kbps; 0 = not set
-    int quality = -1;                    // 0..1000 selects quality mode; -1 bit rate mode
-};
-
-struct WmaProfile
-{
-    int kbps, rate, channels;
-};
-
-struct FlacSettings
-{
-    int rate = 44100;
-    int channels = 2;
-    int bits = 16;       // 16 or 24
-    int compression = 5; // 0 fastest .. 8 smallest
-};
-
-struct OpusSettings
-{
-    int kbps = 128; // 32 .. 256
-    bool vbr = true;
-    int channels = 2; // always 48 kHz
-    int inputRate = 48000; // the rate the sound is given at, named in the header; libopusenc converts it
-};
-
-struct M4aSettings
-{
-    int rate = 44100; // 44100 or 48000
-    int kbps = 192;   // 64 .. 320
-    int channels = 2;
-};
-
-struct WavSettings
-{
-    int rate = 44100;
-    int channels = 2;
-    int bits = 16; // 8, 16 or 24
-};
 
 class AudioWriter
 {
@@ -104,22 +56,113 @@ public:
     QString error;
 };
 
-std::unique_ptr<AudioWriter> makeMp3Writer(const Mp3Settings &s);
-std::unique_ptr<AudioWriter> makeOggWriter(const OggSettings &s);
-std::unique_ptr<AudioWriter> makeWmaWriter(const WmaProfile &p);
-std::unique_ptr<AudioWriter> makeFlacWriter(const FlacSettings &s);
-std::unique_ptr<AudioWriter> makeOpusWriter(const OpusSettings &s);
-std::unique_ptr<AudioWriter> makeM4aWriter(const M4aSettings &s);
-std::unique_ptr<AudioWriter> makeWavWriter(const WavSettings &s);
 
-// Empty when libvorbis accepts the set-up, else the reason.
-QString checkOggSettings(const OggSettings &s);
-// Empty when LAME accepts the set-up, else the reason.
-QString checkMp3Settings(const Mp3Settings &s);
-// Empty when the set-up is within what the format offers, else the reason.
-QString checkFlacSettings(const FlacSettings &s);
-QString checkOpusSettings(const OpusSettings &s);
-QString checkM4aSettings(const M4aSettings &s);
-// The constant bit rate LAME encodes with: it lowers (or raises) a rate the sample rate
-// cannot carry. 0 when LAME refuses the set-up.
-int mp3EncodedKbps(const Mp3Settings &s);
+// ---- Shared by the writers --------------------------------------------------------------
+
+struct AVAudioFifo;
+struct AVCodec;
+struct AVCodecContext;
+struct AVDictionary;
+struct AVFormatContext;
+struct AVFrame;
+struct AVPacket;
+struct SwrContext;
+
+QString cannotCreate(const QString &path);
+// The system's words for an FFmpeg error: "No space left on device"...
+QString avReason(int error);
+
+// Converts rate, channel count and sample format; by default interleaved 16-bit input to
+// planar float output, for the encoders that want floats.
+class Resampler
+{
+public:
+    ~Resampler();
+    bool configure(int inRate, int inChannels, int outRate, int outChannels,
+                   AVSampleFormat inFormat = AV_SAMPLE_FMT_S16, AVSampleFormat outFormat = AV_SAMPLE_FMT_FLTP);
+    int capacity(int inFrames) const;
+    // Converts into the planes at out (one for interleaved output); in = nullptr drains.
+    // Returns frames or < 0.
+    int convert(void **out, int outCap, const void *in, int inFrames);
+    int convert(float **out, int outCap, const int16_t *in, int inFrames)
+    {
+        return convert(reinterpret_cast<void **>(out), outCap, in, inFrames);
+    }
+
+private:
+    SwrContext *m_swr = nullptr;
+};
+
+// Takes 32-bit samples; 16-bit input is widened (its 16 bits become the top ones).
+class WideWriter : public AudioWriter
+{
+public:
+    bool wide() const override { return true; }
+    bool write(const int16_t *samples, int frames) override;
+
+protected:
+    bool fail(const QString &why)
+    {
+        error = why;
+        return false;
+    }
+    bool takeInput(int rate, int channels, int outRate, int outChannels, AVSampleFormat outFormat);
+    // The input at the output's rate and channels in out (interleaved, one plane);
+    // samples = nullptr drains the resampler. Returns frames or < 0.
+    template <typename T>
+    int convert(const int32_t *samples, int frames, int outChannels, std::vector<T> &out)
+    {
+        const int cap = m_rs.capacity(frames);
+        out.resize(size_t(cap) * size_t(outChannels));
+        void *planes[1] = {out.data()};
+        return m_rs.convert(planes, cap, samples, frames);
+    }
+
+    Resampler m_rs;
+    int m_inRate = 44100, m_inChannels = 2;
+    bool m_started = false, m_same = false;
+    std::vector<int32_t> m_wide;
+};
+
+// An FFmpeg encoder into an FFmpeg muxer (WMA, M4A): the sound goes into a FIFO of planar
+// float and out in the encoder's frames, each packet to the muxer (and to tap) as it comes.
+class CodecWriter : public WideWriter
+{
+public:
+    ~CodecWriter() override;
+    bool setInput(int rate, int channels) override;
+    bool write32(const int32_t *samples, int frames) override;
+    bool writeFloat(const float *samples, int frames) override;
+    bool finish() override;
+    const AVCodecParameters *streamCodec() const override;
+
+protected:
+    // The format's own words for what went wrong.
+    enum class Trouble { NoEncoder, Refused, Failed };
+    CodecWriter(int rate, int channels, int kbps) : m_rate(rate), m_channels(channels), m_kbps(kbps) {}
+    virtual QString say(Trouble what) const = 0;
+    // Sets the encoder up and writes the header: the muxer's options are the format's.
+    bool openCodec(const QString &path, const AVCodec *codec, const char *muxer);
+    virtual void muxerOptions(AVDictionary **options) = 0;
+    // After the header: what goes before the sound.
+    virtual bool begin() { return true; }
+    // Before the encoder is flushed: what is left in the FIFO (less than a frame) encoded.
+    virtual bool end() = 0;
+    // A packet before the muxer takes it.
+    virtual void timePacket(AVPacket *) {}
+    bool silence(int frames);
+    bool encodeFrame(int samples);
+    bool drain();
+    int frameSize() const;
+    int fifoSize() const;
+
+    int m_rate, m_channels, m_kbps;
+    QString m_path;
+    AVFormatContext *m_oc = nullptr;
+    AVCodecContext *m_enc = nullptr;
+    AVAudioFifo *m_fifo = nullptr;
+    AVFrame *m_frame = nullptr;
+    AVPacket *m_pkt = nullptr;
+    std::vector<std::vector<float>> m_planes;
+    int64_t m_pts = 0, m_samples = 0;
+};

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 
-TSettings::TSettings(QObject *parent) : QObject(parent) { m_output.OutputExt = FormatExtension(0); }
+TSettings::TSettings(QObject *parent) : QObject(parent) { m_output.OutputExt = outputExtension(0); }
 
 void TSettings::Load()
 {
@@ -15,7 +15,7 @@ void TSettings::Load()
 void TSettings::Save(const TOutputSettings &settings)
 {
     TOutputSettings saved = settings;
-    saved.OutputExt = FormatExtension(saved.OutputFormat);
+    saved.OutputExt = outputExtension(saved.OutputFormat);
     SaveSettings(saved); // raises before anything below happens
     m_output = saved;
     emit changed();
@@ -34,7 +34,7 @@ void TSettings::SetOutputPath(const QString &path)
 void TSettings::SetOutputFormat(int format)
 {
     m_output.OutputFormat = format;
-    m_output.OutputExt = FormatExtension(format);
+    m_output.OutputExt = outputExtension(format);
     emit changed();
 }
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: fills its controls from a copy of the output settings, lists the WMA
-// profiles of the audio component, and on OK has the settings object save them.
+// profiles of the WMA module, and on OK has the settings object save them.
 #include "settings/setting.h"
 
 #include "desktop/application.h"
 #include "desktop/desktop.h"
+#include "formats/registry.h"
+#include "formats/wma/wmaformat.h"
 #include "formats/wma/wmapage.h"
 #include "ui_setting.h"
 
@@ -48,55 +50,24 @@ TSettingForm::~TSettingForm()
     delete ui;
 }
 
-namespace {
-// A failed call of the audio component ends the preparation with its reason.
-void CheckComponent(const TAudioFile2 &component)
-{
-    if (const int code = component.LastError()) {
-        const QString reason = component.LastErrorText();
-        throw ClipvoxError(reason.isEmpty()
-                               ? QCoreApplication::translate("TSettingForm", "The audio component failed (error %1)").arg(code)
-                               : reason);
-    }
-}
-} // namespace
-
 void TSettingForm::FormCreate()
 {
     ui->SpinJobs->setRange(1, std::max(1, QThread::idealThreadCount()));
     ui->CBOutputFormat->clear(); // the formats as the table lists them, none chosen yet
-    for (const TOutputFormatRecord &f : OutputFormats())
-        ui->CBOutputFormat->addItem(QString::fromLatin1(f.name));
+    for (const OutputFormatModule *f : outputFormats())
+        ui->CBOutputFormat->addItem(QString::fromLatin1(f->name));
     ui->CBOutputFormat->setCurrentIndex(-1);
-    // The profile list holds the component's profiles in its own order, so that list
+    // The profile list holds the WMA module's profiles in its own order, so that list
     // position, stored value and the profile the encoder selects are one number.
-    try {
-        AudioFile1.SetEnableFlag(true);
-        CheckComponent(AudioFile1);
-        const int count = AudioFile1.ProfileCount();
-        CheckComponent(AudioFile1);
-        auto *wma = qobject_cast<WmaPage *>(m_pages[size_t(OutputFormat::Wma)]);
-        for (int n = 0; n < count; ++n)
-            wma->addProfile(WmaProfileDescription(n));
-        AudioFile1.SetWmaProfile(38);
-        CheckComponent(AudioFile1);
-    } catch (const std::exception &e) {
-        // The dialog still opens, its controls as built.
-        ReportError(e);
-        return;
-    }
+    auto *wma = qobject_cast<WmaPage *>(m_pages[size_t(outputFormatNumber(QStringLiteral("wma")))]);
+    for (const QString &profile : wmaProfileDescriptions())
+        wma->addProfile(profile);
     ShowSettings();
 }
 
 QString TSettingForm::WmaProfileDescription(int profile)
 {
-    AudioFile1.SetEnableFlag(true);
-    CheckComponent(AudioFile1);
-    AudioFile1.SetWmaProfile(profile);
-    CheckComponent(AudioFile1);
-    const QString text = AudioFile1.ProfileText();
-    CheckComponent(AudioFile1);
-    return text;
+    return wmaProfileDescriptions().value(profile);
 }
 
 void TSettingForm::ShowSettings()
@@ -124,7 +95,7 @@ void TSettingForm::CollectSettings()
     TOutputSettings &s = m_edit;
     s.OutputPath = ui->EdOutputDir->text();
     s.OutputFormat = ui->CBOutputFormat->currentIndex();
-    s.OutputExt = FormatExtension(s.OutputFormat);
+    s.OutputExt = outputExtension(s.OutputFormat);
     s.Jobs = ui->SpinJobs->value();
     s.SaveTo = ui->cbSaveTo->currentIndex();
     s.NamePattern = ui->EdNamePattern->text().trimmed().isEmpty() ? QStringLiteral("{name}") : ui->EdNamePattern->text();

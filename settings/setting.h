@@ -4,7 +4,6 @@
 // the loudness target. It edits a copy of the settings object's output settings; OK asks
 // the object to save them, and only what was saved takes effect.
 #include "formats/pages.h"
-#include "media/audiofile2.h"
 #include "settings/appsettings.h"
 
 #include <QDialog>
@@ -23,8 +22,6 @@ public:
     ~TSettingForm() override;
 
     Ui::TSettingForm *ui;
-    // Serves only to list the WMA profiles.
-    TAudioFile2 AudioFile1;
 
     void FormCreate();
     // Makes the tab at index (General 0, MP3, WMA, WAV, OGG) the open one; -1 and other

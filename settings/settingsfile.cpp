@@ -11,6 +11,7 @@
 #include <climits>
 #include <span>
 #include <variant>
+#include <vector>
 
 namespace {
 QString g_programFolder;
@@ -244,8 +245,6 @@ void IniFile::save()
 
 QString DefaultOutputPath() { return QDir::homePath() + QLatin1Char('/'); }
 
-QString FormatExtension(int index) { return QString::fromLatin1(FormatRecord(index).extension); }
-
 namespace {
 // One key of setup.ini: its section and name, the field it fills and its default. Integer
 // keys with a range or a value set fall back to the default when the stored value lies
@@ -263,40 +262,22 @@ struct SettingKey
     const char *text = nullptr; // a text key's default; the default output folder when none
 };
 
-// The keys of setup.ini, each named once in one of these tables, in the order a new file
-// gets them.
-const SettingKey<TOutputSettings> kOutputKeys[] = {
+// A format's key as a row of the table: never written when the main window closes.
+SettingKey<TOutputSettings> formatKey(const FormatSettingKey &k)
+{
+    SettingKey<TOutputSettings> row{k.section, k.key, {}, k.def, false, k.low, k.high, k.values};
+    std::visit([&row](auto field) { row.field = field; }, k.field);
+    return row;
+}
+
+// The keys of setup.ini, each named once in one of these tables (each format's in its
+// module), in the order a new file gets them.
+const SettingKey<TOutputSettings> kGeneralKeys[] = {
     {"general", "outputpath", &TOutputSettings::OutputPath, 0, true},
-    {"general", "outputformat", &TOutputSettings::OutputFormat, 0, true, 0, kFormatCount - 1},
+    {"general", "outputformat", &TOutputSettings::OutputFormat, 0, true, 0, outputFormatCount() - 1},
     {"general", "jobs", &TOutputSettings::Jobs, 1, false, 1, std::max(1, QThread::idealThreadCount())},
-    {"mp3", "channels", &TOutputSettings::Mp3Channels, 3, false, 1, 5},
-    {"mp3", "frequency", &TOutputSettings::Mp3Frequency, 44100, false, INT_MIN, INT_MAX, kFrequencies},
-    {"mp3", "bitrate", &TOutputSettings::Mp3Bitrate, 128, false, INT_MIN, INT_MAX, kBitrates},
-    {"mp3", "fvbr", &TOutputSettings::Mp3Vbr, 0},
-    {"mp3", "maxbitrate", &TOutputSettings::Mp3MaxBitrate, 192, false, INT_MIN, INT_MAX, kBitrates},
-    {"mp3", "vbrquality", &TOutputSettings::Mp3VbrQuality, 7, false, 0, 9},
-    {"wav", "frequency", &TOutputSettings::WavFrequency, 44100, false, INT_MIN, INT_MAX, kFrequencies},
-    {"wav", "channels", &TOutputSettings::WavChannels, 2, false, 1, 2},
-    {"wav", "bps", &TOutputSettings::WavBps, 16, false, INT_MIN, INT_MAX, kWavBits},
-    {"wma", "wmaprofile", &TOutputSettings::WmaProfile, 38, false, 0, kWmaProfileCount - 1},
-    {"ogg", "frequency", &TOutputSettings::OggFrequency, 44100, false, INT_MIN, INT_MAX, kFrequencies},
-    {"ogg", "channels", &TOutputSettings::OggChannels, 2, false, 1, 2},
-    {"ogg", "bitrate", &TOutputSettings::OggBitrate, 128, false, INT_MIN, INT_MAX, kBitrates},
-    {"ogg", "vbr", &TOutputSettings::OggVbr, 0},
-    {"ogg", "minbitrate", &TOutputSettings::OggMinBitrate, 128, false, INT_MIN, INT_MAX, kBitrates},
-    {"ogg", "maxbitrate", &TOutputSettings::OggMaxBitrate, 192, false, INT_MIN, INT_MAX, kBitrates},
-    {"ogg", "fquality", &TOutputSettings::OggUseQuality, 0},
-    {"ogg", "quality", &TOutputSettings::OggQuality, 500, false, INT_MIN, INT_MAX, kOggQualities},
-    {"flac", "frequency", &TOutputSettings::FlacFrequency, 0, false, INT_MIN, INT_MAX, kFlacFrequencies},
-    {"flac", "channels", &TOutputSettings::FlacChannels, 2, false, 1, 2},
-    {"flac", "bps", &TOutputSettings::FlacBps, 0, false, INT_MIN, INT_MAX, kFlacBits},
-    {"flac", "compression", &TOutputSettings::FlacCompression, 5, false, 0, 8},
-    {"opus", "bitrate", &TOutputSettings::OpusBitrate, 128, false, 32, 256},
-    {"opus", "vbr", &TOutputSettings::OpusVbr, 1, false, 0, 1},
-    {"opus", "channels", &TOutputSettings::OpusChannels, 2, false, 1, 2},
-    {"m4a", "frequency", &TOutputSettings::M4aFrequency, 44100, false, INT_MIN, INT_MAX, kM4aFrequencies},
-    {"m4a", "bitrate", &TOutputSettings::M4aBitrate, 192, false, 64, 320},
-    {"m4a", "channels", &TOutputSettings::M4aChannels, 2, false, 1, 2},
+};
+const SettingKey<TOutputSettings> kResultKeys[] = {
     {"general", "loudness", &TOutputSettings::LoudnessTarget, 0, false, INT_MIN, INT_MAX, kLoudnessTargets},
     {"general", "peaks", &TOutputSettings::LoudnessPeaks, TOutputSettings::LimitPeaks, false, 0, 1},
     {"general", "replaygain", &TOutputSettings::ReplayGain, TOutputSettings::NoReplayGain, false, 0, 2},
@@ -305,6 +286,20 @@ const SettingKey<TOutputSettings> kOutputKeys[] = {
     {"general", "saveto", &TOutputSettings::SaveTo, 0, false, 0, 2},
     {"general", "namepattern", &TOutputSettings::NamePattern, 0, false, INT_MIN, INT_MAX, {}, "{name}"},
 };
+// The general keys, then every format's in the registry's order, then those of the result.
+const std::vector<SettingKey<TOutputSettings>> &OutputKeys()
+{
+    static const std::vector<SettingKey<TOutputSettings>> keys = [] {
+        std::vector<SettingKey<TOutputSettings>> all(std::begin(kGeneralKeys), std::end(kGeneralKeys));
+        for (const OutputFormatModule *format : outputFormats())
+            for (const FormatSettingKey &k : format->keys)
+                all.push_back(formatKey(k));
+        all.insert(all.end(), std::begin(kResultKeys), std::end(kResultKeys));
+        return all;
+    }();
+    return keys;
+}
+
 const SettingKey<TRecentSettings> kRecentKeys[] = {
     {"general", "lastfolder", &TRecentSettings::LastFolder},
 };
@@ -313,8 +308,8 @@ const SettingKey<TTipSettings> kTipKeys[] = {
     {"tips", "showtip", &TTipSettings::ShowTip, 1},
 };
 
-template <class S, size_t N>
-void LoadKeys(const SettingKey<S> (&keys)[N], S &s)
+template <class S>
+void LoadKeys(std::span<const SettingKey<S>> keys, S &s)
 {
     // The user's keys override the system-wide ones key by key, each over the built-in default.
     const IniFile ini(SettingsFilePath());
@@ -344,8 +339,8 @@ void LoadKeys(const SettingKey<S> (&keys)[N], S &s)
 
 // Sets every key and writes the file once: a refused write raises and leaves the file as
 // it was.
-template <class S, size_t N>
-void SaveKeys(const SettingKey<S> (&keys)[N], const S &s, bool quickOnly)
+template <class S>
+void SaveKeys(std::span<const SettingKey<S>> keys, const S &s, bool quickOnly)
 {
     IniFile ini(SettingsFilePath());
     for (const SettingKey<S> &k : keys) {
@@ -365,18 +360,18 @@ void SaveKeys(const SettingKey<S> (&keys)[N], const S &s, bool quickOnly)
 
 void LoadSettings(TOutputSettings &s)
 {
-    LoadKeys(kOutputKeys, s);
-    s.OutputExt = FormatExtension(s.OutputFormat);
+    LoadKeys<TOutputSettings>(OutputKeys(), s);
+    s.OutputExt = outputExtension(s.OutputFormat);
 }
 
-void SaveGeneralSettings(const TOutputSettings &s) { SaveKeys(kOutputKeys, s, true); }
+void SaveGeneralSettings(const TOutputSettings &s) { SaveKeys<TOutputSettings>(OutputKeys(), s, true); }
 
-void SaveSettings(const TOutputSettings &s) { SaveKeys(kOutputKeys, s, false); }
+void SaveSettings(const TOutputSettings &s) { SaveKeys<TOutputSettings>(OutputKeys(), s, false); }
 
-void LoadTipSettings(TTipSettings &s) { LoadKeys(kTipKeys, s); }
+void LoadTipSettings(TTipSettings &s) { LoadKeys<TTipSettings>(kTipKeys, s); }
 
-void SaveTipSettings(const TTipSettings &s) { SaveKeys(kTipKeys, s, false); }
+void SaveTipSettings(const TTipSettings &s) { SaveKeys<TTipSettings>(kTipKeys, s, false); }
 
-void LoadRecentSettings(TRecentSettings &s) { LoadKeys(kRecentKeys, s); }
+void LoadRecentSettings(TRecentSettings &s) { LoadKeys<TRecentSettings>(kRecentKeys, s); }
 
-void SaveRecentSettings(const TRecentSettings &s) { SaveKeys(kRecentKeys, s, false); }
+void SaveRecentSettings(const TRecentSettings &s) { SaveKeys<TRecentSettings>(kRecentKeys, s, false); }

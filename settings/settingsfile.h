@@ -2,8 +2,13 @@
 #pragma once
 // setup.ini and the output settings it holds.
 #include "core/core.h"
-#include "core/outputformats.h"
 #include "core/outputsettings.h"
+#include "formats/flac/flacformat.h"
+#include "formats/m4a/m4aformat.h"
+#include "formats/ogg/oggformat.h"
+#include "formats/registry.h"
+#include "formats/wav/wavformat.h"
+#include "formats/wma/wmaformat.h"
 
 #include <QByteArray>
 #include <QList>
@@ -83,7 +88,6 @@ struct TRecentSettings
 };
 
 QString DefaultOutputPath();
-QString FormatExtension(int index);
 void LoadSettings(TOutputSettings &settings);
 void SaveGeneralSettings(const TOutputSettings &settings);
 void SaveSettings(const TOutputSettings &settings);
@@ -92,8 +96,6 @@ void SaveTipSettings(const TTipSettings &settings);
 void LoadRecentSettings(TRecentSettings &settings);
 void SaveRecentSettings(const TRecentSettings &settings);
 
-// The WMA profiles the audio component offers, numbered from 0.
-inline constexpr int kWmaProfileCount = 48;
+// The loudness targets the settings offer (LUFS); each format's own value sets are in its
+// module (formats/<name>/).
 inline constexpr int kLoudnessTargets[] = {0, -23, -18, -16, -14}; // 0: off
-// Output format indices: 0 MP3, 1 WMA, 2 WAV, 3 OGG, 4 FLAC, 5 OPUS, 6 M4A.
-inline constexpr int kFormatCount = 7;

@@ -10,8 +10,8 @@
 #include <QStringList>
 #include <QTest>
 
-#include "media/audiofile2.h"
-#include "media/audiowriters.h"
+#include "formats/wav/wavformat.h"
+#include "support/audiofile.h"
 #include "media/loudness.h"
 #include "media/quantiser.h"
 #include "media/videoedit.h"

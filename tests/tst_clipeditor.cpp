@@ -6,7 +6,7 @@
 #include "clip/soundstrip.h"
 #include "main/main.h"
 #include "settings/setting.h"
-#include "media/audiofile2.h"
+#include "media/tags.h"
 #include "media/previewplayer.h"
 #include "media/waveform.h"
 #include "support/edits.h"

@@ -3,6 +3,7 @@
 // tables map them (read back from the files), tags follow the switch, progress follows the
 // copy, Stop ends it, and faults end the step as failed with a reason.
 #include "engine/encodestep.h"
+#include "formats/registry.h"
 #include "ui_main.h"
 #include "runharness.h"
 #include "media_fixtures.h"
@@ -392,14 +393,14 @@ void TestEncode::tagsFollowTheSwitchAndTheJob()
 
     // Off: the files carry no tags.
     for (int format : {0, 1, 3}) {
-        const Step step = encode(format, "untagged." + FormatExtension(format), job);
+        const Step step = encode(format, "untagged." + outputExtension(format), job);
         QVERIFY2(step.result.ok, qPrintable(step.result.reason));
         QVERIFY(AnyTag(step.out, {"title", "artist", "album"}).isEmpty());
     }
 
     job.TagsEnabled = true;
     for (int format : {0, 1, 3}) {
-        const Step step = encode(format, "tagged." + FormatExtension(format), job);
+        const Step step = encode(format, "tagged." + outputExtension(format), job);
         QVERIFY2(step.result.ok, qPrintable(step.result.reason));
         const QString out = step.out;
         QCOMPARE(ProbeTag(out, "title"), job.TagTitle);
@@ -427,7 +428,7 @@ void TestEncode::sourceTagsAndCover_data()
     for (const auto &src : sources)
         for (int format = 0; format <= 6; ++format) {
             const bool wav = format == 2; // WAV carries no tags
-            QTest::addRow("%s to %s", src.name, qPrintable(FormatExtension(format)))
+            QTest::addRow("%s to %s", src.name, qPrintable(outputExtension(format)))
                 << src.name << format << (src.tagged && !wav) << (src.cover && !wav) << false;
         }
     QTest::newRow("job's tags over the source's") << "cover.mp4" << 0 << true << true << true;
@@ -464,7 +465,7 @@ void TestEncode::sourceTagsAndCover()
     TRunJob job;
     job.TagsEnabled = jobTags;
     job.TagTitle = "Mine"; // written only with the switch on; the artist stays the source's
-    const Step step = encode(format, "out." + FormatExtension(format), job, path);
+    const Step step = encode(format, "out." + outputExtension(format), job, path);
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
     QCOMPARE(ProbeTag(step.out, "title"), tagged ? QString(jobTags ? "Mine" : "Song") : QString());
     QCOMPARE(ProbeTag(step.out, "artist"), tagged ? QString("Zoë") : QString());
@@ -499,9 +500,9 @@ void TestEncode::faultsEndTheStepAsFailed()
 {
     // The reader cannot open the temporary WAV: failed with a reason, for every format.
     for (int format : {0, 1, 3}) {
-        const Step step = encode(format, "clip." + FormatExtension(format), {}, file("missing.wav"));
+        const Step step = encode(format, "clip." + outputExtension(format), {}, file("missing.wav"));
         QVERIFY(!step.result.ok);
-        QVERIFY2(!step.result.reason.isEmpty(), qPrintable(FormatExtension(format)));
+        QVERIFY2(!step.result.reason.isEmpty(), qPrintable(outputExtension(format)));
     }
 
     // The writer cannot create the output.
@@ -574,7 +575,7 @@ void TestEncode::levelsAndLoudness_data()
     QTest::addColumn<int>("channels");
     for (int format : {0, 1, 2, 3, 4, 5, 6})
         for (int channels : {1, 2})
-            QTest::addRow("%s %s", qPrintable(FormatExtension(format)), channels == 1 ? "mono" : "stereo")
+            QTest::addRow("%s %s", qPrintable(outputExtension(format)), channels == 1 ? "mono" : "stereo")
                 << format << channels;
 }
 
@@ -592,7 +593,7 @@ void TestEncode::levelsAndLoudness()
     // 1 kHz at half of full scale on both channels: -9.03 dBFS RMS
     QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "aevalsrc=0.5*sin(2*PI*1000*t)|0.5*sin(2*PI*1000*t):s=44100:d=3",
                        "-c:a", "pcm_s24le", source}));
-    const Step step = encode(format, "out." + FormatExtension(format), {}, source);
+    const Step step = encode(format, "out." + outputExtension(format), {}, source);
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
     QCOMPARE(fixtures::probe(step.out).channels, channels);
     if (format == 5)
@@ -616,7 +617,7 @@ void TestEncode::loudnessReachesItsTarget_data()
     // format, limited at -16 and -14.
     for (int target : {-16, -14})
         for (int format : {0, 1, 2, 3, 4, 5, 6})
-            QTest::addRow("percussive %d %s", target, qPrintable(FormatExtension(format)))
+            QTest::addRow("percussive %d %s", target, qPrintable(outputExtension(format)))
                 << "percussive" << target << format << QString(target == -14 && format == 6 ? "wide" : "");
     // AAC at 192 kbps and Opus at 32 kbps lift the stick attacks by 3.5 to 4 dB: the limiter's
     // ceiling comes down that far and the three tries end within 1.5 LU of -14.
@@ -673,7 +674,7 @@ void TestEncode::loudnessReachesItsTarget()
         m_s.OpusBitrate = 32;
     m_s.LoudnessTarget = target;
     m_s.LoudnessPeaks = options.contains("lower") ? TOutputSettings::LowerClip : TOutputSettings::LimitPeaks;
-    const Step step = encode(format, "even." + FormatExtension(format), {}, wav);
+    const Step step = encode(format, "even." + outputExtension(format), {}, wav);
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
     const LoudnessMeasurement out = fixtures::ffmpegLoudness(step.out);
     const double sox = format == 2 || format == 4 ? fixtures::soxTruePeak(step.out) : -INFINITY;
@@ -829,7 +830,7 @@ void TestEncode::clipWithoutSoundLeavesNothing()
     QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=5:duration=20", "-f", "lavfi", "-i",
                        "sine=frequency=440:sample_rate=44100:duration=5", "-c:v", "mpeg4", "-c:a", "libmp3lame", video}));
     for (int format : {0, 1, 2, 3, 4, 5, 6}) {
-        const QString out = file("empty." + FormatExtension(format));
+        const QString out = file("empty." + outputExtension(format));
         const std::stop_token stop;
         TEncodeResult r = EncodeClip({video, 10}, out, format, m_s, {}, stop);
         QCOMPARE(r.reason, QString("The clip holds no sound"));
@@ -846,20 +847,20 @@ void TestEncode::clipWithoutSoundLeavesNothing()
 void TestEncode::formatRecordsHoldForTheirFiles_data()
 {
     QTest::addColumn<int>("format");
-    for (const TOutputFormatRecord &f : OutputFormats())
-        QTest::newRow(f.extension) << int(f.format);
+    for (int f = 0; f < outputFormatCount(); ++f)
+        QTest::newRow(outputFormat(f).extension) << f;
 }
 
 void TestEncode::formatRecordsHoldForTheirFiles()
 {
     QFETCH(int, format);
-    const TOutputFormatRecord &record = FormatRecord(format);
+    const OutputFormatModule &record = outputFormat(format);
     TRunJob job;
     job.TagsEnabled = true;
     job.TagTitle = "Table";
     const Step step = encode(format, QStringLiteral("out.") + QLatin1String(record.extension), job);
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-    QCOMPARE(FormatByExtension(QFileInfo(step.out).suffix().toUpper()), &record);
+    QCOMPARE(outputFormatByExtension(QFileInfo(step.out).suffix().toUpper()), &record);
     QVERIFY(std::abs(ProbeDuration(step.out) - 2.0) < 0.1);
     QCOMPARE(ProbeTag(step.out, "title") == job.TagTitle, record.tags);
 
@@ -871,7 +872,7 @@ void TestEncode::formatRecordsHoldForTheirFiles()
     info.infoTitle = job.TagTitle;
     info.infoCover = picture.readAll();
     info.infoCoverMime = "image/jpeg";
-    const bool written = info.WriteTags(step.out);
+    const bool written = WriteTagsTo(info, step.out);
     bool shown = false;
     for (const QJsonValue &stream : Probe(step.out).value("streams").toArray())
         shown = shown || stream.toObject().value("codec_type").toString() == "video";

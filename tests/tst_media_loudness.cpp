@@ -3,7 +3,11 @@
 // filter, the gain it gives, and the true peak of an output read while it is written. What
 // every format's output reads is checked with the encoding step (tst_encode).
 #include "media_fixtures.h"
-#include "media/audiowriters.h"
+#include "formats/m4a/m4aformat.h"
+#include "formats/mp3/mp3format.h"
+#include "formats/ogg/oggformat.h"
+#include "formats/opus/opusformat.h"
+#include "formats/wma/wmaformat.h"
 #include "media/loudness.h"
 #include "media/streampeak.h"
 #include "media/videoedit.h"

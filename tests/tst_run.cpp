@@ -556,7 +556,7 @@ void TestRun::hiddenOutputNeverTakesAUsersFile()
         RunHarness h;
         h.setFormat(format);
         h.queue({m_avi});
-        const QString ext = FormatExtension(format);
+        const QString ext = outputExtension(format);
         const QString users = h.outFile("talk one.wav");
         WriteAll(users, "a file of the user's");
         // Every hidden file seen while the job reports progress (it may be named already).
@@ -826,7 +826,7 @@ void TestRun::newFormatsAndEvenLoudness()
     h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
-    const QString ext = FormatExtension(format);
+    const QString ext = outputExtension(format);
     QCOMPARE(h.files(), Sorted(QStringList{"quiet." + ext, "talk one." + ext}));
     QList<double> measured;
     for (const QString &name : h.files()) {

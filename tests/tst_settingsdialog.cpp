@@ -4,7 +4,7 @@
 #include "clip/edit.h"
 #include "main/main.h"
 #include "progress/execute.h"
-#include "media/audiofile2.h"
+#include "support/audiofile.h"
 #include "settings/setting.h"
 #include "support/fakedesktop.h"
 #include "support/fixtures.h"
@@ -183,9 +183,9 @@ void TestSettingsDialog::windowTabsAndEntries()
     QCOMPARE(List("comboMP3Channels")->itemText(4), QStringLiteral("Dual Channels"));
     QCOMPARE(List("cbWavBPS")->itemText(BitsToIndex(8)), QStringLiteral("8"));
     QCOMPARE(List("CBOutputFormat")->itemText(3), QStringLiteral("OGG"));
-    for (int f = 0; f < kFormatCount; ++f) // the format list and the main window's agree
+    for (int f = 0; f < outputFormatCount(); ++f) // the format list and the main window's agree
         QCOMPARE(List("CBOutputFormat")->itemText(f), s.outputFormatCombo()->itemText(f));
-    QCOMPARE(s.outputFormatCombo()->count(), kFormatCount);
+    QCOMPARE(s.outputFormatCombo()->count(), outputFormatCount());
 
     // The folder box changes only through "Select": read-only, but not disabled.
     auto *dir = Child<QLineEdit>(dialog, "EdOutputDir");

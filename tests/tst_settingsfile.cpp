@@ -154,8 +154,8 @@ void TestSettingsFile::newFileHasTableOrder()
     const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\njobs=1\nloudness=0\npeaks=1\nreplaygain=0\n"
                                 "copytags=1\nexisting=0\nsaveto=0\nnamepattern={name}\n"
                                 "[mp3]\nchannels=3\nfrequency=44100\nbitrate=128\nfvbr=0\nmaxbitrate=192\nvbrquality=7\n"
-                                "[wav]\nfrequency=44100\nchannels=2\nbps=16\n"
                                 "[wma]\nwmaprofile=38\n"
+                                "[wav]\nfrequency=44100\nchannels=2\nbps=16\n"
                                 "[ogg]\nfrequency=44100\nchannels=2\nbitrate=128\nvbr=1\nminbitrate=128\n"
                                 "maxbitrate=192\nfquality=0\nquality=500\n"
                                 "[flac]\nfrequency=0\nchannels=2\nbps=0\ncompression=5\n"
@@ -344,15 +344,15 @@ void TestSettingsFile::badFilesLoadDefaults()
 
 void TestSettingsFile::formatExtension()
 {
-    QCOMPARE(FormatExtension(0), QString("mp3"));
-    QCOMPARE(FormatExtension(1), QString("wma"));
-    QCOMPARE(FormatExtension(2), QString("wav"));
-    QCOMPARE(FormatExtension(3), QString("ogg"));
-    QCOMPARE(FormatExtension(4), QString("flac"));
-    QCOMPARE(FormatExtension(5), QString("opus"));
-    QCOMPARE(FormatExtension(6), QString("m4a"));
-    QCOMPARE(FormatExtension(-1), QString("mp3"));
-    QCOMPARE(FormatExtension(7), QString("mp3"));
+    QCOMPARE(outputExtension(0), QString("mp3"));
+    QCOMPARE(outputExtension(1), QString("wma"));
+    QCOMPARE(outputExtension(2), QString("wav"));
+    QCOMPARE(outputExtension(3), QString("ogg"));
+    QCOMPARE(outputExtension(4), QString("flac"));
+    QCOMPARE(outputExtension(5), QString("opus"));
+    QCOMPARE(outputExtension(6), QString("m4a"));
+    QCOMPARE(outputExtension(-1), QString("mp3"));
+    QCOMPARE(outputExtension(7), QString("mp3"));
 }
 
 // The keys of FLAC, Opus, M4A, loudness and ReplayGain: defaults, values kept, nonsense falls back. Peaks

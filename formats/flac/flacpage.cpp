@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/flac/flacpage.h"
 
+#include "formats/flac/flacformat.h"
 #include "ui_flacpage.h"
 
 FlacPage::FlacPage(QWidget *parent) : FormatPage(parent), ui(std::make_unique<Ui::FlacPage>())

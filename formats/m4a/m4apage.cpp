@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/m4a/m4apage.h"
 
+#include "formats/m4a/m4aformat.h"
 #include "ui_m4apage.h"
 
 namespace {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "media/audiofile2.h"
+#include "media/tags.h"
+#include "media/tagwriting.h"
 #include <QCoreApplication>
 
 #include "media/cover.h"
@@ -7,22 +8,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <taglib/asffile.h>
-#include <taglib/asfpicture.h>
-#include <taglib/attachedpictureframe.h>
-#include <taglib/flacpicture.h>
-#include <taglib/mp4coverart.h>
-#include <taglib/flacfile.h>
-#include <taglib/mp4file.h>
-#include <taglib/opusfile.h>
 #include <taglib/id3v1genres.h>
-#include <taglib/id3v2framefactory.h>
-#include <taglib/id3v2tag.h>
-#include <taglib/mpegfile.h>
 #include <taglib/textidentificationframe.h>
-#include <taglib/vorbisfile.h>
 #include <taglib/tiostream.h>
-#include <taglib/xiphcomment.h>
 
 #include <algorithm>
 #include <cmath>
@@ -158,6 +146,8 @@ private:
     int64_t m_pos = 0;
 };
 
+} // namespace
+
 TagLib::String str(const QString &s)
 {
     return TagLib::String(s.toUtf8().constData(), TagLib::String::UTF8);
@@ -209,7 +199,7 @@ TagLib::FLAC::Picture *flacPicture(const TAudioInformation2 &info)
 
 // Xiph comment (OGG, FLAC, Opus): the common fields plus COPYRIGHT, and the cover as
 // METADATA_BLOCK_PICTURE when withCover.
-void setXiph(TagLib::Ogg::XiphComment *tag, const TAudioInformation2 &info, bool withCover = true)
+void setXiph(TagLib::Ogg::XiphComment *tag, const TAudioInformation2 &info, bool withCover)
 {
     setCommon(tag, info);
     tag->removeFields("COPYRIGHT");
@@ -221,6 +211,7 @@ void setXiph(TagLib::Ogg::XiphComment *tag, const TAudioInformation2 &info, bool
     }
 }
 
+namespace {
 // The ReplayGain fields by their names and texts; a value not given removes its field.
 struct GainField
 {
@@ -245,6 +236,7 @@ QString r128(double db)
         return {};
     return QString::number(std::clamp<long>(std::lround((db - 5) * 256), -32768, 32767));
 }
+} // namespace
 
 void setXiphGain(TagLib::Ogg::XiphComment *tag, const TReplayGain &rg, bool opus)
 {
@@ -298,8 +290,6 @@ void setAsfGain(TagLib::ASF::Tag *tag, const TReplayGain &rg)
     }
 }
 
-} // namespace
-
 QString TAudioInformation2::GenreText(int number)
 {
     if (number < 0 || number > 146)
@@ -307,17 +297,17 @@ QString TAudioInformation2::GenreText(int number)
     return QString::fromStdWString(TagLib::ID3v1::genre(number).toWString());
 }
 
-bool TAudioInformation2::WriteTags(const QString &path)
+bool TAudioInformation2::WriteTags(const QString &path, TagFileWriter writer)
 {
-    return write(path, true);
+    return write(path, true, writer);
 }
 
-bool TAudioInformation2::WriteReplayGain(const QString &path)
+bool TAudioInformation2::WriteReplayGain(const QString &path, TagFileWriter writer)
 {
-    return write(path, false);
+    return write(path, false, writer);
 }
 
-bool TAudioInformation2::write(const QString &path, bool all)
+bool TAudioInformation2::write(const QString &path, bool all, TagFileWriter writer)
 {
     m_error.clear();
     if (!QFileInfo(path).isFile()) {
@@ -328,114 +318,16 @@ bool TAudioInformation2::write(const QString &path, bool all)
     if (all && !infoCover.isEmpty() && !CoverFits(infoCover)) {
         TAudioInformation2 fitted = *this;
         fitted.infoCover = FitCover(infoCover, &fitted.infoCoverMime);
-        const bool ok = fitted.write(path, all);
+        const bool ok = fitted.write(path, all, writer);
         m_error = fitted.m_error;
         return ok;
     }
-    const QString ext = QFileInfo(path).suffix().toLower();
-    CheckedStream stream(path);
-    bool ok = false;
-    if (ext == QLatin1String("mp3")) {
-        TagLib::MPEG::File f(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
-        if (f.isValid()) {
-            TagLib::ID3v2::Tag *tag = f.ID3v2Tag(true);
-            setId3Gain(tag, infoReplayGain);
-            if (all) {
-                setCommon(tag, *this);
-                tag->removeFrames("TCOP");
-            }
-            if (all && !infoCopyright.isEmpty()) {
-                auto *frame = new TagLib::ID3v2::TextIdentificationFrame("TCOP", TagLib::String::UTF8);
-                frame->setText(str(infoCopyright));
-                tag->addFrame(frame);
-            }
-            if (all && !infoCover.isEmpty()) {
-                tag->removeFrames("APIC");
-                auto *pic = new TagLib::ID3v2::AttachedPictureFrame;
-                pic->setTextEncoding(TagLib::String::UTF8);
-                pic->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
-                pic->setMimeType(str(coverMime(*this)));
-                pic->setPicture(bytes(infoCover));
-                tag->addFrame(pic);
-            }
-            ok = f.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, TagLib::ID3v2::v4);
-        }
-    } else if (ext == QLatin1String("ogg")) {
-        TagLib::Ogg::Vorbis::File f(&stream, false);
-        if (f.isValid()) {
-            setXiphGain(f.tag(), infoReplayGain, false);
-            if (all)
-                setXiph(f.tag(), *this);
-            ok = f.save();
-        }
-    } else if (ext == QLatin1String("opus")) {
-        TagLib::Ogg::Opus::File f(&stream, false);
-        if (f.isValid()) {
-            setXiphGain(f.tag(), infoReplayGain, true);
-            if (all)
-                setXiph(f.tag(), *this);
-            ok = f.save();
-        }
-    } else if (ext == QLatin1String("flac")) {
-        TagLib::FLAC::File f(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
-        if (f.isValid()) {
-            setXiphGain(f.xiphComment(true), infoReplayGain, false);
-            if (all)
-                setXiph(f.xiphComment(true), *this, false);
-            if (all && !infoCover.isEmpty()) { // FLAC's own PICTURE block, not the comment's
-                f.removePictures();
-                f.addPicture(flacPicture(*this));
-            }
-            ok = f.save();
-        }
-    } else if (ext == QLatin1String("m4a")) {
-        TagLib::MP4::File f(&stream, false);
-        if (f.isValid()) {
-            TagLib::MP4::Tag *tag = f.tag();
-            setMp4Gain(tag, infoReplayGain);
-            if (all) {
-                setCommon(tag, *this);
-                tag->removeItem("cprt");
-            }
-            if (all && !infoCopyright.isEmpty())
-                tag->setItem("cprt", TagLib::StringList(str(infoCopyright)));
-            if (all && !infoCover.isEmpty()) {
-                const QString mime = coverMime(*this);
-                const auto format = mime == QLatin1String("image/png") ? TagLib::MP4::CoverArt::PNG
-                                                                       : TagLib::MP4::CoverArt::JPEG;
-                tag->setItem("covr", TagLib::MP4::CoverArtList().append(TagLib::MP4::CoverArt(format, bytes(infoCover))));
-            }
-            ok = f.save();
-        }
-    } else if (ext == QLatin1String("wma")) {
-        TagLib::ASF::File f(&stream, false);
-        if (f.isValid()) {
-            TagLib::ASF::Tag *tag = f.tag();
-            setAsfGain(tag, infoReplayGain);
-            if (all) {
-                setCommon(tag, *this);
-                tag->setCopyright(str(infoCopyright));
-                // ASF keeps a year, track or genre of 0 or "" as an attribute: drop those.
-                if (InfoYear <= 0)
-                    tag->removeItem("WM/Year");
-                if (InfoTrack <= 0)
-                    tag->removeItem("WM/TrackNumber");
-                if (genre(*this).isEmpty())
-                    tag->removeItem("WM/Genre");
-            }
-            if (all && !infoCover.isEmpty()) {
-                TagLib::ASF::Picture pic;
-                pic.setType(TagLib::ASF::Picture::FrontCover);
-                pic.setMimeType(str(coverMime(*this)));
-                pic.setPicture(bytes(infoCover));
-                tag->setAttribute("WM/Picture", TagLib::ASF::Attribute(pic));
-            }
-            ok = f.save();
-        }
-    } else {
+    if (!writer) {
         m_error = QCoreApplication::translate("Media", "Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1").arg(path);
         return false;
     }
+    CheckedStream stream(path);
+    const bool ok = writer(&stream, *this, all);
     const bool closed = stream.close();
     if (stream.failed())
         m_error = cannotWrite(path, stream.reason());

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // PCM WAV output (libsndfile) behind the AudioWriter interface: takes full-scale 32-bit
 // samples already at the file's rate, channels and word length.
-#include "media/audiowriters.h"
+#include "formats/wav/wavformat.h"
+
 #include <QCoreApplication>
 
 #include "media/outputfile.h"
 
-#include <QFile>
 #include <cerrno>
 #include <cstring>
+#include <QFile>
 #include <sndfile.h>
 #include <vector>
 
@@ -109,5 +110,33 @@ private:
     bool m_started = false; // a frame was written
 };
 } // namespace
+
+namespace {
+const FormatSettingKey kKeys[] = {
+    {"wav", "frequency", &TOutputSettings::WavFrequency, 44100, INT_MIN, INT_MAX, kFrequencies},
+    {"wav", "channels", &TOutputSettings::WavChannels, 2, 1, 2},
+    {"wav", "bps", &TOutputSettings::WavBps, 16, INT_MIN, INT_MAX, kWavBits},
+};
+
+WriterPlan plan(const TOutputSettings &s, const TSourceSound &)
+{
+    WriterPlan p;
+    if (!(s.WavChannels >= 1 && s.WavChannels <= 8 && s.WavFrequency >= 1000
+          && (s.WavBps == 2 || s.WavBps == 8 || s.WavBps == 16 || s.WavBps == 24))) {
+        p.reason = QCoreApplication::translate("TRunEngine", "WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits")
+                       .arg(s.WavFrequency).arg(s.WavChannels).arg(s.WavBps);
+        return p;
+    }
+    const int bits = s.WavBps == 2 ? 16 : s.WavBps;
+    p.writer = makeWavWriter({s.WavFrequency, s.WavChannels, bits});
+    p.rate = s.WavFrequency;
+    p.channels = s.WavChannels;
+    p.bits = bits;
+    return p;
+}
+} // namespace
+
+// WAV takes no tags.
+const OutputFormatModule wavFormat = {"WAV", "wav", false, false, "TabSheet3", kKeys, plan, -1.3, -1.3, 0, false, nullptr};
 
 std::unique_ptr<AudioWriter> makeWavWriter(const WavSettings &s) { return std::make_unique<WavWriter>(s); }

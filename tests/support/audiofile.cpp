@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "media/audiofile2.h"
+#include "support/audiofile.h"
 #include <QCoreApplication>
 
-#include "core/outputformats.h"
-#include "media/audiowriters.h"
+#include "formats/flac/flacformat.h"
+#include "formats/m4a/m4aformat.h"
+#include "formats/mp3/mp3format.h"
+#include "formats/ogg/oggformat.h"
+#include "formats/opus/opusformat.h"
+#include "formats/registry.h"
+#include "formats/wav/wavformat.h"
+#include "formats/wma/wmaformat.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,33 +19,8 @@
 
 namespace {
 
-// The WMA profiles that the encoder accepts, in the order the settings list shows them.
-constexpr WmaProfile kWmaProfiles[] = {
-    {24, 8000, 1}, {24, 8000, 2}, {24, 11025, 1}, {24, 16000, 1}, {24, 22050, 1},
-    {32, 8000, 2}, {32, 11025, 1}, {32, 11025, 2}, {32, 16000, 1}, {32, 16000, 2},
-    {32, 22050, 1}, {32, 22050, 2}, {32, 32000, 1},
-    {40, 16000, 2}, {40, 22050, 1}, {40, 22050, 2}, {40, 32000, 1},
-    {48, 16000, 2}, {48, 22050, 2}, {48, 32000, 1}, {48, 32000, 2}, {48, 44100, 1},
-    {64, 22050, 2}, {64, 32000, 1}, {64, 32000, 2}, {64, 44100, 1}, {64, 44100, 2}, {64, 48000, 2},
-    {80, 32000, 2}, {80, 44100, 1}, {80, 44100, 2}, {80, 48000, 2},
-    {96, 32000, 2}, {96, 44100, 1}, {96, 44100, 2}, {96, 48000, 2},
-    {112, 44100, 2}, {128, 44100, 1},
-    {128, 44100, 2},
-    {128, 48000, 2}, {160, 44100, 2}, {160, 48000, 2}, {192, 44100, 2}, {192, 48000, 2},
-    {256, 44100, 2}, {256, 48000, 2}, {320, 44100, 2}, {320, 48000, 2},
-};
-constexpr int kWmaProfileCount = int(std::size(kWmaProfiles));
-static_assert(kWmaProfileCount == 48);
-
-QString describe(const WmaProfile &p)
-{
-    return QCoreApplication::translate("Media", "WMA %1 kbps, %2 kHz, %3")
-        .arg(p.kbps)
-        .arg(p.rate / 1000)
-        .arg(p.channels == 1 ? QCoreApplication::translate("Media", "mono") : QCoreApplication::translate("Media", "stereo"));
-}
-
-enum Kind { None, Mp3, Ogg, Wma };
+// The formats by their stored numbers.
+enum Kind { Mp3, Wma, Wav, Ogg, Flac, Opus, M4a };
 
 } // namespace
 
@@ -224,38 +205,38 @@ void TAudioFile2::CreateFile(const QString &path, int)
     const bool existed = QFileInfo::exists(path);
     const QString ext = QFileInfo(path).suffix().toLower();
     QString refused;
-    const TOutputFormatRecord *format = FormatByExtension(ext);
-    switch (format ? format->format : OutputFormat::Wav) {
-    case OutputFormat::Mp3:
+    const OutputFormatModule *format = outputFormatByExtension(ext);
+    switch (format ? Kind(outputFormatNumber(ext)) : Wav) {
+    case Mp3:
         d->out = makeMp3Writer(d->mp3);
         break;
-    case OutputFormat::Ogg:
+    case Ogg:
         d->out = makeOggWriter(d->ogg);
         refused = checkOggSettings(d->ogg);
         break;
-    case OutputFormat::Wma:
+    case Wma:
         if (d->wmaProfile < 0 || d->wmaProfile >= kWmaProfileCount)
             refused = QCoreApplication::translate("Media", "There is no WMA profile %1").arg(d->wmaProfile);
         else
             d->out = makeWmaWriter(kWmaProfiles[d->wmaProfile]);
         break;
-    case OutputFormat::Flac:
+    case Flac:
         refused = checkFlacSettings(d->flac);
         d->out = makeFlacWriter(d->flac);
         break;
-    case OutputFormat::Opus:
+    case Opus:
         refused = checkOpusSettings(d->opus);
         d->out = makeOpusWriter(d->opus);
         break;
-    case OutputFormat::M4a:
+    case M4a:
         refused = checkM4aSettings(d->m4a);
         d->out = makeM4aWriter(d->m4a);
         break;
-    case OutputFormat::Wav: { // written by the one-pass job, not through this front
+    case Wav: { // written by the one-pass job, not through this front
         QStringList known;
-        for (const TOutputFormatRecord &f : OutputFormats())
-            if (f.format != OutputFormat::Wav)
-                known << QLatin1Char('.') + QLatin1String(f.extension);
+        for (const OutputFormatModule *f : outputFormats())
+            if (f != &wavFormat)
+                known << QLatin1Char('.') + QLatin1String(f->extension);
         const QString last = known.takeLast();
         refused = QCoreApplication::translate("Media", "Unknown output type \"%1\": use %2 or %3")
                       .arg(ext, known.join(QLatin1String(", ")), last);
@@ -319,7 +300,7 @@ QString TAudioFile2::ProfileText() const
 {
     if (d->wmaProfile < 0 || d->wmaProfile >= kWmaProfileCount)
         return {};
-    return describe(kWmaProfiles[d->wmaProfile]);
+    return wmaProfileDescriptions().value(d->wmaProfile);
 }
 
 void TAudioFile2::SetEnableFlag(bool) {}
@@ -329,10 +310,7 @@ QString TAudioFile2::LastErrorText() const { return d->errorText; }
 
 QStringList TAudioFile2::WmaProfileDescriptions()
 {
-    QStringList list;
-    for (const WmaProfile &p : kWmaProfiles)
-        list << describe(p);
-    return list;
+    return wmaProfileDescriptions();
 }
 
 bool TAudioFile2::WmaProfileFormat(int profile, int *kbps, int *rate, int *channels)
@@ -343,4 +321,10 @@ bool TAudioFile2::WmaProfileFormat(int profile, int *kbps, int *rate, int *chann
     *rate = kWmaProfiles[profile].rate;
     *channels = kWmaProfiles[profile].channels;
     return true;
+}
+
+bool WriteTagsTo(TAudioInformation2 &info, const QString &path)
+{
+    const OutputFormatModule *format = outputFormatByExtension(QFileInfo(path).suffix());
+    return info.WriteTags(path, format ? format->tagWriter : nullptr);
 }

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// MP3 (LAME): its settings, keys, plan and writer.
+#include "formats/format.h"
+
+struct Mp3Settings
+{
+    int rate = 44100;
+    int kbps = 128;
+    int mode = 3; // the stored channels key: 1 mono, 2 stereo, 3 joint, 4 forced joint, 5 dual channel
+    bool vbr = false;
+    int vbrQuality = 7;
+    int maxKbps = 192;
+};
+
+extern const OutputFormatModule mp3Format;
+
+// The writer's settings for the stored ones.
+Mp3Settings mp3Settings(const TOutputSettings &o);
+std::unique_ptr<AudioWriter> makeMp3Writer(const Mp3Settings &s);
+// Empty when LAME accepts the set-up, else the reason.
+QString checkMp3Settings(const Mp3Settings &s);
+// The constant bit rate LAME encodes with: it lowers (or raises) a rate the sample rate
+// cannot carry. 0 when LAME refuses the set-up.
+int mp3EncodedKbps(const Mp3Settings &s);
