@@ -121,7 +121,7 @@ int main(int argc, char **argv)
             wall.start();
             QTimer::singleShot(0, &window, [&] { window.EditClipClick(); });
         });
-        script.then([] { return g_window->EditForm && !g_window->EditForm->Waveform->IsRunning(); }, [&] {
+        script.then([] { return g_window->EditForm && !g_window->EditForm->waveform->IsRunning(); }, [&] {
             seconds = wall.nsecsElapsed() / 1e9;
             auto *strip = g_window->EditForm->findChild<TSoundStrip *>();
             if (strip->received() != strip->columnCount())

@@ -65,7 +65,7 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
     // The preview's keys belong to the picture, the track bar and the strip; on a button or
     // a box Space and Return press it, and Return elsewhere presses OK.
     for (QWidget *w : {static_cast<QWidget *>(ui->previewPanel), static_cast<QWidget *>(ui->positionBar),
-                       static_cast<QWidget *>(ui->SoundStrip)})
+                       static_cast<QWidget *>(ui->soundStrip)})
         w->installEventFilter(this);
     m_video->setFocusProxy(ui->previewPanel);
     connect(ui->positionBar, &QAbstractSlider::actionTriggered, this,
@@ -73,14 +73,14 @@ TEditForm::TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info)
 
     // The sound strip: peaks from the worker, the clip from the time fields, the line from
     // the player.
-    Waveform = new TWaveform(this);
-    connect(Waveform, &TWaveform::Started, this, [this](qint64 ms) {
-        ui->SoundStrip->setLength(ms);
+    waveform = new TWaveform(this);
+    connect(waveform, &TWaveform::Started, this, [this](qint64 ms) {
+        ui->soundStrip->setLength(ms);
         ShowClipOnStrip();
     });
-    connect(Waveform, &TWaveform::Peaks, ui->SoundStrip, &TSoundStrip::addPeaks);
-    connect(Waveform, &TWaveform::Finished, this, [this](bool hasSound) { ui->SoundStrip->setNoSound(!hasSound); });
-    connect(ui->SoundStrip, &TSoundStrip::clicked, this, [this](qint64 ms) { Guarded([&] { SoundStripClick(ms); }); });
+    connect(waveform, &TWaveform::Peaks, ui->soundStrip, &TSoundStrip::addPeaks);
+    connect(waveform, &TWaveform::Finished, this, [this](bool hasSound) { ui->soundStrip->setNoSound(!hasSound); });
+    connect(ui->soundStrip, &TSoundStrip::clicked, this, [this](qint64 ms) { Guarded([&] { SoundStripClick(ms); }); });
     connect(ui->EdStart, &QLineEdit::textChanged, this, [this] { ShowClipOnStrip(); });
     connect(ui->EdEnd, &QLineEdit::textChanged, this, [this] { ShowClipOnStrip(); });
     connect(ui->cbSoundTrack, &QComboBox::activated, this, [this](int i) { Guarded([&] { SoundTrackChosen(i); }); });
@@ -97,7 +97,7 @@ TEditForm::~TEditForm()
 {
     // The player goes first: it draws into a window that the widgets below own.
     delete Player;
-    delete Waveform;
+    delete waveform;
     delete ui;
 }
 
@@ -136,8 +136,8 @@ void TEditForm::FormShow()
 // it follows the track bar when the window changes size.
 void TEditForm::SpanSoundStrip()
 {
-    const int offset = ui->positionBar->x() - ui->SoundStrip->x();
-    ui->SoundStrip->setSpan(offset + ui->positionBar->xOfValue(ui->positionBar->minimum()),
+    const int offset = ui->positionBar->x() - ui->soundStrip->x();
+    ui->soundStrip->setSpan(offset + ui->positionBar->xOfValue(ui->positionBar->minimum()),
                             offset + ui->positionBar->xOfValue(ui->positionBar->maximum()));
 }
 
@@ -149,10 +149,10 @@ void TEditForm::StartSoundStrip()
     const QScreen *where = screen();
     const int screenPixels = where ? int(where->geometry().width() * where->devicePixelRatio()) : 0;
     const int columns =
-        std::max(int(ui->SoundStrip->spanWidth() * ui->SoundStrip->devicePixelRatioF()) + 1, screenPixels);
-    ui->SoundStrip->clear(columns);
-    ui->SoundStrip->setLength(m_job.Duration * 1000LL);
-    Waveform->Start(m_job.SourceFile, columns, m_soundStream);
+        std::max(int(ui->soundStrip->spanWidth() * ui->soundStrip->devicePixelRatioF()) + 1, screenPixels);
+    ui->soundStrip->clear(columns);
+    ui->soundStrip->setLength(m_job.Duration * 1000LL);
+    waveform->Start(m_job.SourceFile, columns, m_soundStream);
 }
 
 void TEditForm::ReadSoundTracks()
@@ -192,7 +192,7 @@ void TEditForm::ShowSoundTracks(const QList<SourceTrack> &tracks)
     // A track chosen before: the strip shows it, not the default.
     if (chosen >= 0 && tracks[chosen].streamIndex != m_soundStream) {
         m_soundStream = tracks[chosen].streamIndex;
-        ui->SoundStrip->clear();
+        ui->soundStrip->clear();
         StartSoundStrip();
     }
 }
@@ -207,13 +207,13 @@ void TEditForm::SoundTrackChosen(int index)
     m_soundStream = t.streamIndex;
     if (Player)
         Player->SetSoundTrack(m_soundTrack);
-    ui->SoundStrip->clear();
+    ui->soundStrip->clear();
     StartSoundStrip();
 }
 
 void TEditForm::ShowClipOnStrip()
 {
-    const qint64 length = ui->SoundStrip->length();
+    const qint64 length = ui->soundStrip->length();
     const auto ms = [length](const QString &text, qint64 otherwise) {
         try {
             return isMaxText(text) ? length : TimeToSeconds(text) * 1000LL;
@@ -225,15 +225,15 @@ void TEditForm::ShowClipOnStrip()
     qint64 end = ms(ui->EdEnd->text(), length);
     if (end == length / 1000 * 1000)
         end = length;
-    ui->SoundStrip->setClip(ms(ui->EdStart->text(), 0), end);
+    ui->soundStrip->setClip(ms(ui->EdStart->text(), 0), end);
 }
 
 void TEditForm::ShowPositionOnStrip()
 {
     const bool ready = ui->SpeedBtnPlay->isEnabled() && !ui->SpeedBtnStop->isEnabled() && !m_atEnd;
     const qint64 position = Player && Player->IsLoaded() && !ready ? Player->Position() : 0;
-    ui->SoundStrip->setPosition(position);
-    ui->positionBar->setPlayTime(position, ui->SoundStrip->length());
+    ui->soundStrip->setPosition(position);
+    ui->positionBar->setPlayTime(position, ui->soundStrip->length());
 }
 
 void TEditForm::done(int result)
@@ -246,7 +246,7 @@ void TEditForm::FormClose()
 {
     PlayTimer.stop();
     m_lineTimer.stop();
-    Waveform->Stop();
+    waveform->Stop();
     if (m_trackStop)
         *m_trackStop = true;
     // The player goes with the window: nothing it still has to tell reaches the job.
@@ -346,8 +346,8 @@ void TEditForm::SourceOpened()
         const QString end = clipEndText(job);
         ui->EdEnd->setText(isMaxText(end) && Player->Length() > 0 ? SecondsToTime(job.Duration) : end);
     }
-    if (ui->SoundStrip->length() == 0)
-        ui->SoundStrip->setLength(Player->Length());
+    if (ui->soundStrip->length() == 0)
+        ui->soundStrip->setLength(Player->Length());
     Player->Seek(0);
     if (!ui->SpeedBtnPlay->isEnabled())
         Player->Play();
@@ -409,8 +409,8 @@ void TEditForm::PlayTimerTick()
 
 bool TEditForm::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool previewPart = watched == ui->previewPanel || watched == ui->positionBar || watched == ui->SoundStrip;
-    if ((watched == ui->positionBar || watched == ui->SoundStrip)
+    const bool previewPart = watched == ui->previewPanel || watched == ui->positionBar || watched == ui->soundStrip;
+    if ((watched == ui->positionBar || watched == ui->soundStrip)
         && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         SpanSoundStrip();
     if (previewPart && event->type() == QEvent::KeyPress) {
@@ -563,8 +563,8 @@ void TEditForm::SeekTo(qint64 ms)
     SetPlayTime(int(ms / 1000), TotalSeconds);
     if (TotalSeconds > 0)
         ui->positionBar->setValue(int(std::min<qint64>(100, ms / 1000 * 100 / TotalSeconds)));
-    ui->SoundStrip->setPosition(ms);
-    ui->positionBar->setPlayTime(ms, ui->SoundStrip->length());
+    ui->soundStrip->setPosition(ms);
+    ui->positionBar->setPlayTime(ms, ui->soundStrip->length());
     if (playing) {
         Player->Play();
     } else {

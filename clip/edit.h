@@ -39,7 +39,7 @@ public:
     QPointer<TEditTimeForm> EditTimeForm; // the time entry dialog while it is open
     TPreviewPlayer *Player = nullptr; // the preview player, made at the first open
     QTimer PlayTimer;                 // once a second while playing
-    TWaveform *Waveform = nullptr; // computes the sound strip's peaks
+    TWaveform *waveform = nullptr; // computes the sound strip's peaks
 
     // The play time in whole seconds, shown as one label: "00:00:06 / 00:00:30".
     int ElapsedSeconds = 0;

@@ -170,7 +170,7 @@ TMainForm::~TMainForm()
     // A run still going is stopped (its partial files removed) while the rows still exist.
     delete Run;
     Run = nullptr;
-    RunEngine = nullptr;
+    runEngine = nullptr;
     delete Store; // writes what is still to be written
     Store = nullptr;
     m_scanStop = true;
@@ -354,7 +354,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
-        RunEngine->cancel();
+        runEngine->cancel();
     }
     if (FormClose())
         event->accept();

@@ -60,7 +60,7 @@ public:
     QPointer<TTipForm> TipForm;
 
     // The conversion run; its signals reach the queue's rows and the progress dialog.
-    TRunEngine *RunEngine = nullptr;
+    TRunEngine *runEngine = nullptr;
     TAudioInformation2 AudioInformation1; // the clip editor sets its flag
     const TOutputSettings &OutputSettings() const { return Settings.OutputSettings(); }
     QTimer TimerTip;

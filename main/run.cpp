@@ -10,7 +10,7 @@
 void TMainForm::SetUpRun()
 {
     Run = new RunController(Queue, Settings, this);
-    RunEngine = Run->engine();
+    runEngine = Run->engine();
     connect(Run, &RunController::runningChanged, this, [this](bool running) {
         if (running && Run->progressDialog()) {
             ExecForm = Run->progressDialog();

@@ -546,7 +546,7 @@ private slots:
             w = m_main.get();
             room = [this] { return List()->columnWidth(ColSource) + List()->columnWidth(ColOutput); };
         } else if (window == "editor") {
-            auto *strip = C<TSoundStrip>(w = Show(), "SoundStrip");
+            auto *strip = C<TSoundStrip>(w = Show(), "soundStrip");
             room = [strip] { return strip->spanWidth(); };
         } else {
             w = new TSettingForm(m_main.get(), m_main->Settings);
@@ -575,7 +575,7 @@ private slots:
         Queue({m_long});
         TEditForm *editor = Show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
-        auto *strip = C<TSoundStrip>(editor, "SoundStrip");
+        auto *strip = C<TSoundStrip>(editor, "soundStrip");
         QTRY_COMPARE(strip->received(), strip->columnCount());
         QVERIFY(!strip->noSound());
         QVERIFY(qAbs(strip->length() - ProbeDuration(m_long) * 1000) < 100);
@@ -671,7 +671,7 @@ private slots:
         QVERIFY(near(1000));
         QVERIFY(play->isEnabled() && stop->isEnabled()); // waits there, paused
         stop->click();
-        auto *strip = C<TSoundStrip>(editor, "SoundStrip");
+        auto *strip = C<TSoundStrip>(editor, "soundStrip");
         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 2, strip->height() / 2));
         QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
         QVERIFY2(near(4250), qPrintable(QString::number(player->Position())));
@@ -747,14 +747,14 @@ private slots:
         for (QWidget *w = C<QWidget>(editor, "previewPanel"); chain.size() < 6; w = w->nextInFocusChain())
             if (w->focusPolicy() & Qt::TabFocus)
                 chain << w->objectName();
-        QCOMPARE(chain, (QStringList{"previewPanel", "SpeedBtnPlay", "SpeedBtnPause", "SpeedBtnStop", "positionBar", "SoundStrip"}));
+        QCOMPARE(chain, (QStringList{"previewPanel", "SpeedBtnPlay", "SpeedBtnPause", "SpeedBtnStop", "positionBar", "soundStrip"}));
 
         QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-        for (const char *name : {"positionBar", "SoundStrip"}) {
+        for (const char *name : {"positionBar", "soundStrip"}) {
             QAccessibleInterface *slider = QAccessible::queryAccessibleInterface(C<QWidget>(editor, name));
             QCOMPARE(slider->role(), QAccessible::Slider);
             QTRY_COMPARE(slider->text(QAccessible::Value), QStringLiteral("00:00:05"));
@@ -780,7 +780,7 @@ private slots:
         QVERIFY(!silent.isEmpty());
         Queue({silent});
         TEditForm *editor = Show();
-        auto *strip = C<TSoundStrip>(editor, "SoundStrip");
+        auto *strip = C<TSoundStrip>(editor, "soundStrip");
         QTRY_VERIFY(strip->noSound());
         QCOMPARE(strip->received(), 0);
 
@@ -834,10 +834,10 @@ private slots:
     {
         Queue({m_long});
         TEditForm *editor = Show();
-        QVERIFY(editor->Waveform->IsRunning());
+        QVERIFY(editor->waveform->IsRunning());
         QVERIFY(editor->Player && !editor->Player->IsLoaded());
         editor->close();
-        QVERIFY(!editor->Waveform->IsRunning());
+        QVERIFY(!editor->waveform->IsRunning());
         QTRY_VERIFY(!m_main->EditForm);
         QTest::qWait(300);
         QCOMPARE(Job().Duration, 0);

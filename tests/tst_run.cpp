@@ -68,7 +68,7 @@ void ClickCancel() { ExecDialog()->findChild<QPushButton *>("BtnCancel")->click(
 template <typename Signal, typename F>
 void After(const RunHarness &h, Signal signal, F &&f)
 {
-    QObject::connect(h.window->RunEngine, signal, h.window.get(), std::forward<F>(f), Qt::QueuedConnection);
+    QObject::connect(h.window->runEngine, signal, h.window.get(), std::forward<F>(f), Qt::QueuedConnection);
 }
 
 // The commands that change the queue or the settings.
@@ -202,7 +202,7 @@ void TestRun::queueOfThreeConvertsEndToEnd()
 void TestRun::gaugesClampAndShowTruncatedPercent()
 {
     RunHarness h;
-    auto *dialog = new TExecForm(h.window.get(), h.window->RunEngine); // never shown: no run starts
+    auto *dialog = new TExecForm(h.window.get(), h.window->runEngine); // never shown: no run starts
     QProgressBar *g = dialog->GaugeTotal;
     const auto show = [g](int min, int max, qint64 value) {
         g->setRange(min, max);
@@ -238,7 +238,7 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
     dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     QApplication::setPalette(dark);
-    auto *night = new TExecForm(h.window.get(), h.window->RunEngine);
+    auto *night = new TExecForm(h.window.get(), h.window->runEngine);
     QApplication::setPalette(light);
     QVERIFY(night->GaugeFile1->palette().color(QPalette::Text).lightness() > 128);
     QCOMPARE(night->GaugeTotal->palette().color(QPalette::Base), QColor(30, 30, 30));
@@ -259,7 +259,7 @@ void TestRun::longNamesInGerman()
     });
     QVERIFY(!translators.isEmpty());
     // Laid out but never shown: shown without a run, the dialog closes at once.
-    auto *dialog = new TExecForm(h.window.get(), h.window->RunEngine, 2);
+    auto *dialog = new TExecForm(h.window.get(), h.window->runEngine, 2);
     const auto deleteDialog = qScopeGuard([dialog] { delete dialog; });
     dialog->layout()->activate();
     auto *cancel = dialog->findChild<QPushButton *>("BtnCancel");
@@ -270,7 +270,7 @@ void TestRun::longNamesInGerman()
     const QString folder = "/home/someone/Videos/" + QString("Ein sehr langer Ordnername/").repeated(4);
     const QStringList outputs{"Erster Vortrag über das Wetter.mp3", "Zweiter Vortrag.mp3"};
     for (int job = 0; job < 2; ++job)
-        emit h.window->RunEngine->jobStarted(job, folder + QString("Quelle %1.avi").arg(job + 1), folder + outputs[job]);
+        emit h.window->runEngine->jobStarted(job, folder + QString("Quelle %1.avi").arg(job + 1), folder + outputs[job]);
     for (const int width : {dialog->width(), dialog->width() + 300}) {
         dialog->resize(width, dialog->height());
         dialog->layout()->activate();
@@ -294,7 +294,7 @@ void TestRun::cancelInVideoStepThenConvertAgain()
     const QString before = h.outFile("keep.txt");
     WriteAll(before, "user data");
     bool cancelled = false, copying = false;
-    QObject::connect(h.window->RunEngine, &TRunEngine::fileProgress, [&](int index) { copying |= index == 1; });
+    QObject::connect(h.window->runEngine, &TRunEngine::fileProgress, [&](int index) { copying |= index == 1; });
     After(h, &TRunEngine::jobStarted, [&](int index) {
         if (index == 1 && !cancelled) {
             cancelled = true;
@@ -561,7 +561,7 @@ void TestRun::hiddenOutputNeverTakesAUsersFile()
         WriteAll(users, "a file of the user's");
         // Every hidden file seen while the job reports progress (it may be named already).
         QSet<QString> during;
-        QObject::connect(h.window->RunEngine, &TRunEngine::fileProgress, [&] {
+        QObject::connect(h.window->runEngine, &TRunEngine::fileProgress, [&] {
             for (const QString &name : Hidden(h))
                 during.insert(name);
         });
@@ -627,8 +627,8 @@ void TestRun::twoJobsAtOnce()
     int running = 0, most = 0;
     QStringList bothConverting;
     QList<int> totals;
-    QObject::connect(h.window->RunEngine, &TRunEngine::jobStarted, [&] { most = std::max(most, ++running); });
-    QObject::connect(h.window->RunEngine, &TRunEngine::jobFinished, [&] { --running; });
+    QObject::connect(h.window->runEngine, &TRunEngine::jobStarted, [&] { most = std::max(most, ++running); });
+    QObject::connect(h.window->runEngine, &TRunEngine::jobFinished, [&] { --running; });
     // The file lines the dialog shows, and the ones the running rows call for.
     const auto shownLines = [&] {
         QStringList lines;
@@ -645,7 +645,7 @@ void TestRun::twoJobsAtOnce()
     };
     QStringList linesSeen, linesWanted;
     int finished = 0, totalsMatched = 0;
-    QObject::connect(h.window->RunEngine, &TRunEngine::jobFinished, [&] { ++finished; });
+    QObject::connect(h.window->runEngine, &TRunEngine::jobFinished, [&] { ++finished; });
     After(h, &TRunEngine::jobStarted, [&] {
         if (h.statuses().count("Converting...") == 2) {
             bothConverting = h.statuses();
@@ -766,7 +766,7 @@ void TestRun::quittingDuringARun()
         h.window->ui->toolConvert->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
         QVERIFY(asked);
-        QObject::disconnect(h.window->RunEngine, &TRunEngine::fileProgress, h.window.get(), nullptr);
+        QObject::disconnect(h.window->runEngine, &TRunEngine::fileProgress, h.window.get(), nullptr);
     };
 
     // No: the run and the window go on.

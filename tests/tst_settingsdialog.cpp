@@ -825,7 +825,7 @@ void TestSettingsDialog::readOnlyFieldsReadAtTextContrast()
     const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
     Session s;
     TSettingForm *settings = s.open();
-    TExecForm progress(s.main.get(), s.main->RunEngine);
+    TExecForm progress(s.main.get(), s.main->runEngine);
     TJob job;
     job.SourceFile = s.folder.file("clip.avi");
     job.clipEnd = 30;
