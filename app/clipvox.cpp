@@ -19,21 +19,21 @@ int main(int argc, char **argv)
     // Exec): the window shows once the bus asks for it.
     const bool busService = argc == 2 && std::strcmp(argv[1], "--gapplication-service") == 0;
     // clipvox --convert ... works without a window, and without a display.
-    if (!busService && IsCommandLineMode(argc, argv))
-        return RunCommandLine(argc, argv);
+    if (!busService && isCommandLineMode(argc, argv))
+        return runCommandLine(argc, argv);
     ClipvoxApplication app(argc, argv);
-    InstallTranslators(); // the user's language, from LANGUAGE and LANG
+    installTranslators(); // the user's language, from LANGUAGE and LANG
     QStringList arguments = app.arguments();
     if (busService)
         arguments.removeLast();
-    const TCommandLine command = ParseCommandLine(arguments);
+    const WindowArguments command = parseCommandLine(arguments);
     // A Clipvox already running takes the files into its queue; this one ends.
     SingleApplication single;
     if (single.start(command.files) == SingleApplication::Start::Handed)
         return 0;
     // One settings object for the program, handed to the window that shows and changes it.
-    TSettings settings;
-    TMainForm window(settings);
+    AppSettings settings;
+    MainWindow window(settings);
     const auto toFront = [&window] {
         window.show();
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
@@ -41,9 +41,9 @@ int main(int argc, char **argv)
         window.activateWindow();
     };
     QObject::connect(&single, &SingleApplication::filesOpened, &window,
-                     [&window](const QStringList &files) { window.QueueCommandLine(files); });
+                     [&window](const QStringList &files) { window.queueCommandLine(files); });
     QObject::connect(&single, &SingleApplication::activated, &window, toFront);
-    window.QueueCommandLine(command.files);
+    window.queueCommandLine(command.files);
     if (!busService)
         window.show();
     return app.exec();

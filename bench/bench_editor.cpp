@@ -25,7 +25,7 @@
 #include <functional>
 
 namespace {
-TMainForm *g_window = nullptr; // the window the script drives
+MainWindow *g_window = nullptr; // the window the script drives
 // Runs the steps one after another from the event loop, each when its condition holds.
 class Script
 {
@@ -48,7 +48,7 @@ private:
     size_t m_next = 0;
 };
 
-std::function<bool()> After(int ms)
+std::function<bool()> after(int ms)
 {
     auto clock = std::make_shared<QElapsedTimer>();
     return [clock, ms] {
@@ -58,9 +58,9 @@ std::function<bool()> After(int ms)
     };
 }
 
-bool Playing()
+bool playing()
 {
-    return g_window->EditForm && g_window->EditForm->Player && g_window->EditForm->Player->Mode() == TPlayerMode::Playing;
+    return g_window->EditForm && g_window->EditForm->Player && g_window->EditForm->Player->mode() == PlayerMode::Playing;
 }
 } // namespace
 
@@ -72,15 +72,15 @@ int main(int argc, char **argv)
         return std::fprintf(stderr, "usage: bench_editor stall|strip <video> | shot <png> <video>\n"), 2;
     const QString mode = args[0];
     QTemporaryDir programFolder;
-    SetProgramFolder(programFolder.path());
-    IniFile(SettingsFilePath()).writeInteger("tips", "showtip", 0);
+    setProgramFolder(programFolder.path());
+    IniFile(settingsFilePath()).writeInteger("tips", "showtip", 0);
     BenchDesktop desktop;
     Desktop::setInstance(&desktop);
-    TSettings settings;
-    TMainForm window(settings);
+    AppSettings settings;
+    MainWindow window(settings);
     g_window = &window;
     desktop.files = {mode == "shot" && args.size() >= 3 ? args[2] : args[1]};
-    window.AddFiles();
+    window.addFiles();
     window.findChild<QueueView *>(QStringLiteral("queueView"))->selectRows({0});
 
     Script script;
@@ -95,19 +95,19 @@ int main(int argc, char **argv)
             phase[i] = std::max(phase[i], meter.longest / 1e6);
             meter.longest = 0;
         };
-        script.then(After(200), [&] { meter.longest = 0; });
-        script.then([] { return true; }, [&] { QTimer::singleShot(0, &window, [&] { window.EditClipClick(); }); });
-        script.then(Playing, [] {});
+        script.then(after(200), [&] { meter.longest = 0; });
+        script.then([] { return true; }, [&] { QTimer::singleShot(0, &window, [&] { window.editClipClick(); }); });
+        script.then(playing, [] {});
         for (int i = 1; i <= 5; ++i)
-            script.then(After(i == 1 ? 1000 : 500), [&, i] {
+            script.then(after(i == 1 ? 1000 : 500), [&, i] {
                 keep(i == 1 ? 0 : 1);
-                g_window->EditForm->SoundStripClick(g_window->EditForm->Player->Length() * (i * 17 % 10) / 10);
+                g_window->EditForm->soundStripClick(g_window->EditForm->Player->length() * (i * 17 % 10) / 10);
             });
-        script.then(After(500), [&] {
+        script.then(after(500), [&] {
             keep(1);
             g_window->EditForm->close();
         });
-        script.then(After(300), [&] {
+        script.then(after(300), [&] {
             keep(2);
             app.quit();
         });
@@ -119,11 +119,11 @@ int main(int argc, char **argv)
         double seconds = -1;
         script.then([] { return true; }, [&] {
             wall.start();
-            QTimer::singleShot(0, &window, [&] { window.EditClipClick(); });
+            QTimer::singleShot(0, &window, [&] { window.editClipClick(); });
         });
-        script.then([] { return g_window->EditForm && !g_window->EditForm->waveform->IsRunning(); }, [&] {
+        script.then([] { return g_window->EditForm && !g_window->EditForm->waveform->isRunning(); }, [&] {
             seconds = wall.nsecsElapsed() / 1e9;
-            auto *strip = g_window->EditForm->findChild<TSoundStrip *>();
+            auto *strip = g_window->EditForm->findChild<SoundStrip *>();
             if (strip->received() != strip->columnCount())
                 seconds = -1;
             g_window->EditForm->close();
@@ -138,22 +138,22 @@ int main(int argc, char **argv)
         window.resize(760, 440);
         window.show();
         bool taken = false;
-        script.then(After(1000), [&] { QTimer::singleShot(0, &window, [&] { window.EditClipClick(); }); });
-        script.then(Playing, [&] {
-            TEditForm *editor = g_window->EditForm;
+        script.then(after(1000), [&] { QTimer::singleShot(0, &window, [&] { window.editClipClick(); }); });
+        script.then(playing, [&] {
+            ClipEditor *editor = g_window->EditForm;
             editor->findChild<QCheckBox *>(QStringLiteral("CheckTag"))->click();
             const QStringList tags{"Garden tour", "Ana Ruiz", "Summer 2024", "2024", "3"};
             const char *const fields[] = {"infoTitle", "infoArtist", "infoAlbum", "infoYear", "infoTrack"};
             for (int i = 0; i < 5; ++i)
                 editor->findChild<QLineEdit *>(QLatin1String(fields[i]))->setText(tags[i]);
             editor->findChild<QComboBox *>(QStringLiteral("infoGenre"))->setCurrentIndex(12);
-            editor->SoundStripClick(args.size() > 3 ? args[3].toLongLong() : 0);
+            editor->soundStripClick(args.size() > 3 ? args[3].toLongLong() : 0);
         });
         // Marks from the command line (seconds), then play on a little before the picture.
-        script.then(After(300), [&] {
-            g_window->EditForm->SetClipTimes(args.size() > 4 ? args[4].toInt() : 5, args.size() > 5 ? args[5].toInt() : 45);
+        script.then(after(300), [&] {
+            g_window->EditForm->setClipTimes(args.size() > 4 ? args[4].toInt() : 5, args.size() > 5 ? args[5].toInt() : 45);
         });
-        script.then(After(2500), [&] {
+        script.then(after(2500), [&] {
             const QRect r = g_window->EditForm->frameGeometry().adjusted(-2, -2, 2, 2);
             const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
             QProcess::execute("import", {"-window", "root", "-crop", crop, "+repage", args[1]});

@@ -34,7 +34,7 @@ int main(int argc, char **argv)
     if (format < 0)
         return fail("unknown output type " + ext);
 
-    TOutputSettings s;
+    OutputSettings s;
     s.Mp3Frequency = 44100, s.Mp3Bitrate = 128, s.Mp3Channels = 3, s.Mp3Vbr = 0;
     s.WmaProfile = 38;
     s.WavFrequency = 44100, s.WavChannels = 2, s.WavBps = 16;
@@ -44,9 +44,9 @@ int main(int argc, char **argv)
     s.M4aFrequency = 44100, s.M4aBitrate = 192, s.M4aChannels = 2;
     const bool replayGain = argc == 4 && QByteArray(argv[3]) == "rg";
     s.LoudnessTarget = argc >= 4 && !replayGain ? std::atoi(argv[3]) : 0;
-    s.ReplayGain = replayGain ? TOutputSettings::TrackGain : TOutputSettings::NoReplayGain;
-    s.LoudnessPeaks = argc == 5 && QByteArray(argv[4]) == "lower" ? TOutputSettings::LowerClip : TOutputSettings::LimitPeaks;
-    const TEncodeResult r = EncodeClip({source}, out, format, s, TRunJob{}, {});
+    s.ReplayGain = replayGain ? OutputSettings::TrackGain : OutputSettings::NoReplayGain;
+    s.LoudnessPeaks = argc == 5 && QByteArray(argv[4]) == "lower" ? OutputSettings::LowerClip : OutputSettings::LimitPeaks;
+    const EncodeResult r = encodeClip({source}, out, format, s, RunJob{}, {});
     if (!r.ok)
         return fail(r.reason);
 

@@ -21,14 +21,14 @@
 #include <sys/resource.h>
 
 namespace {
-double ProcessCpuSeconds()
+double processCpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-double ThreadCpuSeconds()
+double threadCpuSeconds()
 {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
@@ -47,34 +47,34 @@ int main(int argc, char **argv)
     for (int i = 0; i < count; ++i)
         files << QDir(args[1]).filePath(QStringLiteral("video %1.avi").arg(i, 5, 10, QLatin1Char('0')));
     QTemporaryDir programFolder;
-    SetProgramFolder(programFolder.path());
-    IniFile(SettingsFilePath()).writeInteger("tips", "showtip", 0);
+    setProgramFolder(programFolder.path());
+    IniFile(settingsFilePath()).writeInteger("tips", "showtip", 0);
     BenchDesktop desktop;
     Desktop::setInstance(&desktop);
-    TSettings settings;
-    TMainForm window(settings);
+    AppSettings settings;
+    MainWindow window(settings);
     window.resize(1000, 700);
     window.show();
     QCoreApplication::processEvents();
 
-    const double cpu0 = ProcessCpuSeconds(), thread0 = ThreadCpuSeconds();
-    window.AddJobs(files);
+    const double cpu0 = processCpuSeconds(), thread0 = threadCpuSeconds();
+    window.addJobs(files);
     QCoreApplication::processEvents();
-    const double windowCpu = ThreadCpuSeconds() - thread0;
+    const double windowCpu = threadCpuSeconds() - thread0;
     // The sources' tags and chapters are read on workers: wait for them.
     QElapsedTimer idle;
     idle.start();
     while (idle.elapsed() < 60000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        if (QThreadPool::globalInstance()->activeThreadCount() == 0 && ProcessCpuSeconds() - cpu0 > 0) {
-            const double before = ProcessCpuSeconds();
+        if (QThreadPool::globalInstance()->activeThreadCount() == 0 && processCpuSeconds() - cpu0 > 0) {
+            const double before = processCpuSeconds();
             QThread::msleep(300);
             QCoreApplication::processEvents();
-            if (ProcessCpuSeconds() - before < 0.01)
+            if (processCpuSeconds() - before < 0.01)
                 break;
         }
     }
-    const double processCpu = ProcessCpuSeconds() - cpu0;
+    const double processCpu = processCpuSeconds() - cpu0;
 
     QueueView *view = window.findChild<QueueView *>(QStringLiteral("queueView"));
     StallMeter meter;
@@ -90,14 +90,14 @@ int main(int argc, char **argv)
     // One change: the window's share of saving it is the copy of the rows handed to the writer.
     double saveMs = 0;
     for (int i = 0; i < 5; ++i) {
-        window.Queue.SetResult(i, {JobResult::Failed, 100, QStringLiteral("reason"), {}});
+        window.Queue.setResult(i, {JobResult::Failed, 100, QStringLiteral("reason"), {}});
         QElapsedTimer clock;
         clock.start();
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
         saveMs = std::max(saveMs, clock.nsecsElapsed() / 1e6);
     }
-    window.Store->SaveNow();
+    window.Store->saveNow();
     std::printf("add_window_cpu_s %.3f add_process_cpu_s %.3f scroll_stall_ms %.1f save_window_ms %.2f file_bytes %lld\n",
                 windowCpu, processCpu, scrollMs, saveMs, QFileInfo(window.Store->path()).size());
     return 0;

@@ -26,24 +26,24 @@
 #include <cstdio>
 
 namespace {
-TMainForm *g_window = nullptr; // the window the script drives
+MainWindow *g_window = nullptr; // the window the script drives
 // Answers the add-files dialog with the videos and never blocks on a message box.
-int FormatIndex(const QString &name)
+int formatIndex(const QString &name)
 {
     return outputFormatNumber(name);
 }
 
-void Queue(TMainForm &window, BenchDesktop &desktop, const QStringList &videos, int format, const QString &outDir,
+void queue(MainWindow &window, BenchDesktop &desktop, const QStringList &videos, int format, const QString &outDir,
            int jobs)
 {
     desktop.files = videos;
-    window.AddFiles();
-    TOutputSettings s = window.OutputSettings();
+    window.addFiles();
+    OutputSettings s = window.outputSettings();
     s.OutputPath = outDir.endsWith('/') ? outDir : outDir + '/';
     s.OutputFormat = format;
     s.Jobs = jobs;
-    window.Settings.Save(s); // setup.ini of the benchmark's own program folder
-    window.RefreshJobList();
+    window.Settings.save(s); // setup.ini of the benchmark's own program folder
+    window.refreshJobList();
 }
 
 } // namespace
@@ -59,42 +59,42 @@ int main(int argc, char **argv)
     const QString outDir = QFileInfo(args[outAt]).absoluteFilePath();
     const QStringList videos = args.mid(outAt + 1);
     QTemporaryDir programFolder;
-    SetProgramFolder(programFolder.path());
-    IniFile(SettingsFilePath()).writeInteger("tips", "showtip", 0);
+    setProgramFolder(programFolder.path());
+    IniFile(settingsFilePath()).writeInteger("tips", "showtip", 0);
     BenchDesktop desktop;
     Desktop::setInstance(&desktop);
-    TSettings settings;
-    TMainForm window(settings);
+    AppSettings settings;
+    MainWindow window(settings);
     g_window = &window;
-    TRunEngine *engine = window.RunEngine;
+    RunEngine *engine = window.runEngine;
 
     if (mode == "stall") {
-        Queue(window, desktop, videos, FormatIndex(args[1]), outDir, 1);
+        queue(window, desktop, videos, formatIndex(args[1]), outDir, 1);
         StallMeter meter;
         meter.start();
         QElapsedTimer wall;
         wall.start();
-        window.ConvertClick();
+        window.convertClick();
         std::printf("stall_ms %.1f run_s %.2f\n", meter.longestMs(), wall.elapsed() / 1000.0);
     } else if (mode == "queue") {
-        Queue(window, desktop, videos, FormatIndex(args[1]), outDir, args[2].toInt());
+        queue(window, desktop, videos, formatIndex(args[1]), outDir, args[2].toInt());
         QElapsedTimer wall;
         wall.start();
-        window.ConvertClick();
+        window.convertClick();
         std::printf("run_s %.3f\n", wall.elapsed() / 1000.0);
         for (int r = 0; r < videos.size(); ++r)
-            if (window.JobStatus(r) != "100%")
-                return std::fprintf(stderr, "job %d: %s\n", r + 1, qPrintable(window.JobStatus(r))), 1;
+            if (window.jobStatus(r) != "100%")
+                return std::fprintf(stderr, "job %d: %s\n", r + 1, qPrintable(window.jobStatus(r))), 1;
     } else if (mode == "cancel" || mode == "cancel-loud") {
         // Cancel once two jobs are both encoding (WAV, over in half a second: 50 ms after the
         // second starts; with loudness: 300 ms after, in the measuring pass), timed from the
         // click until the engine reports the run ended.
         const bool loud = mode == "cancel-loud";
-        Queue(window, desktop, videos, FormatIndex(args[1]), outDir, 2);
+        queue(window, desktop, videos, formatIndex(args[1]), outDir, 2);
         if (loud) {
-            TOutputSettings s = window.OutputSettings();
+            OutputSettings s = window.outputSettings();
             s.LoudnessTarget = -16;
-            window.Settings.Save(s);
+            window.Settings.save(s);
         }
         QSet<int> busy;
         QElapsedTimer clock;
@@ -107,30 +107,30 @@ int main(int argc, char **argv)
             clock.start();
             g_window->ExecForm->findChild<QPushButton *>("BtnCancel")->click();
         };
-        QObject::connect(engine, &TRunEngine::runEnded, [&] {
+        QObject::connect(engine, &RunEngine::runEnded, [&] {
             if (pressed)
                 ended = clock.nsecsElapsed();
         });
-        QObject::connect(engine, &TRunEngine::fileProgress, &window, [&](int index, int percent) {
+        QObject::connect(engine, &RunEngine::fileProgress, &window, [&](int index, int percent) {
             if (percent >= 10)
                 busy << index;
             if (busy.size() == 2 && !loud)
                 press();
         }, Qt::QueuedConnection);
-        QObject::connect(engine, &TRunEngine::jobStarted, &window, [&](int index) {
+        QObject::connect(engine, &RunEngine::jobStarted, &window, [&](int index) {
             if ((args[1] == "wav" || loud) && index == 1)
                 QTimer::singleShot(loud ? 300 : 50, &window, press);
         }, Qt::QueuedConnection);
-        window.ConvertClick();
+        window.convertClick();
         // Cancel returns at once; the run ends once its workers have.
         if (engine->isRunning()) {
             QEventLoop stopping;
-            QObject::connect(engine, &TRunEngine::runEnded, &stopping, &QEventLoop::quit);
+            QObject::connect(engine, &RunEngine::runEnded, &stopping, &QEventLoop::quit);
             stopping.exec();
         }
         std::printf("cancel_ms %.1f\n", ended < 0 ? -1.0 : ended / 1e6);
     } else if (mode == "shot") {
-        Queue(window, desktop, videos, 0, outDir, 1);
+        queue(window, desktop, videos, 0, outDir, 1);
         window.resize(760, 440);
         window.show();
         // Let the window manager place the window, so that the dialog centres on it.
@@ -139,7 +139,7 @@ int main(int argc, char **argv)
         while (settle.elapsed() < 1000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         bool taken = false;
-        QObject::connect(engine, &TRunEngine::fileProgress, &window, [&](int index, int percent) {
+        QObject::connect(engine, &RunEngine::fileProgress, &window, [&](int index, int percent) {
             if (!taken && g_window->ExecForm && index == 1 && percent >= 45) {
                 taken = true;
                 // The screen as it stands; the run's workers go on meanwhile.
@@ -148,7 +148,7 @@ int main(int argc, char **argv)
                 QProcess::execute("import", {"-window", "root", "-crop", crop, "+repage", args[1]});
             }
         }, Qt::QueuedConnection);
-        window.ConvertClick();
+        window.convertClick();
         if (!taken)
             return std::fprintf(stderr, "no screenshot taken\n"), 1;
     }

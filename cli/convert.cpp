@@ -34,7 +34,7 @@ constexpr int kAllConverted = 0, kSomeFailed = 1, kUsage = 2, kCancelled = 130;
 int g_signalPipe[2] = {-1, -1};
 std::atomic_bool g_interrupted{false}; // stops the reading of sources while names are made
 
-void OnSignal(int)
+void onSignal(int)
 {
     g_interrupted.store(true);
     const char byte = 1;
@@ -42,7 +42,7 @@ void OnSignal(int)
 }
 
 // False when the stream cannot be written (a closed pipe: SIGPIPE is ignored).
-bool Print(FILE *stream, const QString &text)
+bool print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
@@ -51,11 +51,11 @@ bool Print(FILE *stream, const QString &text)
 
 // A file name as the file system gives it, for a line: as ShellQuoted when it is UTF-8, else
 // $'...' with each byte outside printable ASCII as \ooo, as `ls` shows it.
-QString ShownBytes(const QByteArray &name)
+QString shownBytes(const QByteArray &name)
 {
     const QString text = QString::fromUtf8(name);
     if (text.toUtf8() == name)
-        return ShellQuoted(text);
+        return shellQuoted(text);
     QString quoted = QStringLiteral("$'");
     for (const char c : name) {
         const auto b = uchar(c);
@@ -71,7 +71,7 @@ QString ShownBytes(const QByteArray &name)
 
 // The file arguments as the bytes argv holds, in order: what follows "--", and every argument
 // that is no option nor an option's value.
-QList<QByteArray> RawFiles(int argc, char **argv, const QStringList &valued)
+QList<QByteArray> rawFiles(int argc, char **argv, const QStringList &valued)
 {
     QList<QByteArray> files;
     bool options = true;
@@ -91,7 +91,7 @@ QList<QByteArray> RawFiles(int argc, char **argv, const QStringList &valued)
 }
 
 // The output formats by the extension they write, in the order of their setting numbers.
-QStringList FormatNames()
+QStringList formatNames()
 {
     QStringList names;
     for (const OutputFormatModule *f : outputFormats())
@@ -99,7 +99,7 @@ QStringList FormatNames()
     return names;
 }
 
-QString UsageText()
+QString usageText()
 {
     return QCoreApplication::translate("CommandLine",
                "Usage: clipvox --convert [options] [--] FILE...\n"
@@ -149,13 +149,13 @@ QString UsageText()
                "  reached (-inf LUFS for a file below the -70 LUFS gate)\n"
                "  or   skipped SOURCE: KEPT FILE; names with control characters as $'a\\nb'\n"
                "Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.\n")
-        .arg(FormatNames().join(QLatin1Char('|')));
+        .arg(formatNames().join(QLatin1Char('|')));
 }
 
-int UsageError(const QString &why)
+int usageError(const QString &why)
 {
     // One line with the reason and where the help is, as GNU tools say it.
-    Print(stderr, QStringLiteral("clipvox: %1\n").arg(why)
+    print(stderr, QStringLiteral("clipvox: %1\n").arg(why)
                       + QCoreApplication::translate("CommandLine", "Try 'clipvox --convert --help'.") + QLatin1Char('\n'));
     return kUsage;
 }
@@ -173,22 +173,22 @@ struct Item
     QString output;
     QString failed; // set before the run for sources that cannot be read
     QString note;   // said on the ok line
-    TJob chapter;   // a chapter's clip, title and number (ChapterNumber 0: the whole file)
+    Job chapter;   // a chapter's clip, title and number (ChapterNumber 0: the whole file)
     int engineIndex = -1;
     std::optional<QString> line; // the finished line, printed in queue order
 
     QString shownOutput() const
     {
         if (procFolder.isEmpty() || !output.startsWith(procFolder))
-            return ShellQuoted(output);
-        return ShownBytes(rawFolder + QFile::encodeName(output.mid(procFolder.size())));
+            return shellQuoted(output);
+        return shownBytes(rawFolder + QFile::encodeName(output.mid(procFolder.size())));
     }
 };
 
 class Batch : public QObject
 {
 public:
-    Batch(std::vector<Item> items, const TOutputSettings &settings, int jobs)
+    Batch(std::vector<Item> items, const OutputSettings &settings, int jobs)
         : m_items(std::move(items)), m_settings(settings), m_jobs(jobs), m_tty(::isatty(STDERR_FILENO) == 1)
     {
     }
@@ -196,7 +196,7 @@ public:
     // Runs the batch to its end and prints its lines; the exit code.
     int run()
     {
-        const QList<TRunJob> jobs = makeJobs();
+        const QList<RunJob> jobs = makeJobs();
         // A signal while the names were made ends the batch before any work.
         if (g_interrupted) {
             for (Item &item : m_items)
@@ -227,26 +227,26 @@ public:
         QCoreApplication::exec();
         ticker.stop();
         if (m_tty)
-            Print(stderr, QStringLiteral("\r\033[K"));
+            print(stderr, QStringLiteral("\r\033[K"));
         return report();
     }
 
-    double m_start = 0, m_end = TJob::ToEnd; // the clip of every file, in seconds
+    double m_start = 0, m_end = Job::ToEnd; // the clip of every file, in seconds
     int m_track = 0; // 0: each source's default
 
 private:
     // The engine's jobs, one per item that can be converted; the others get their line.
-    QList<TRunJob> makeJobs()
+    QList<RunJob> makeJobs()
     {
-        QList<TRunJob> jobs;
+        QList<RunJob> jobs;
         // The lines' first words (ok, failed, skipped) stay English in every language:
         // scripts read them. The reasons after them are in the user's language.
         for (Item &item : m_items) {
             if (!item.failed.isEmpty()) {
-                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, ShellQuoted(item.failed));
+                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, shellQuoted(item.failed));
                 continue;
             }
-            TRunJob job;
+            RunJob job;
             job.SourceFile = item.source;
             job.OutputFile = item.output;
             job.clipStart = m_start;
@@ -272,24 +272,24 @@ private:
 
     void connectEngine()
     {
-        connect(&m_engine, &TRunEngine::jobStarted, this, [this](int index, const QString &, const QString &output) {
+        connect(&m_engine, &RunEngine::jobStarted, this, [this](int index, const QString &, const QString &output) {
             Item &item = m_items[m_byEngine[index]];
             item.output = output;
             m_running << index;
         });
-        connect(&m_engine, &TRunEngine::fileProgress, this,
+        connect(&m_engine, &RunEngine::fileProgress, this,
                 [this](int index, int percent) { m_percent[index] = percent; });
-        connect(&m_engine, &TRunEngine::jobFinished, this, &Batch::finished);
+        connect(&m_engine, &RunEngine::jobFinished, this, &Batch::finished);
         // A message after a job's line is made (the album's ReplayGain that could not be
         // written) goes to standard error, and the batch ends as partly failed.
-        connect(&m_engine, &TRunEngine::jobMessage, this, [this](int index, const QString &text) {
+        connect(&m_engine, &RunEngine::jobMessage, this, [this](int index, const QString &text) {
             const Item &item = m_items[m_byEngine[index]];
             if (!item.line)
                 return;
             m_lateFailure = true;
-            Print(stderr, QStringLiteral("clipvox: %1: %2\n").arg(item.shownOutput(), text));
+            print(stderr, QStringLiteral("clipvox: %1: %2\n").arg(item.shownOutput(), text));
         });
-        connect(&m_engine, &TRunEngine::runEnded, this, [this](bool cancelled) {
+        connect(&m_engine, &RunEngine::runEnded, this, [this](bool cancelled) {
             m_cancelled = cancelled;
             QCoreApplication::exit(0);
         });
@@ -312,32 +312,32 @@ private:
         return kAllConverted;
     }
 
-    void finished(int index, TRunEngine::Outcome outcome, const QString &reason)
+    void finished(int index, RunEngine::Outcome outcome, const QString &reason)
     {
         m_running.removeAll(index);
         Item &item = m_items[m_byEngine[index]];
         item.output = m_engine.outputs().value(index);
         const QString note = m_engine.notes().value(index);
-        if (outcome == TRunEngine::Succeeded) {
-            const std::optional<double> ms = MediaLengthMs(item.output);
-            QString detail = ms ? SecondsToTime(qint64(*ms / 1000 + 0.5)) : QCoreApplication::translate("CommandLine", "length unknown");
+        if (outcome == RunEngine::Succeeded) {
+            const std::optional<double> ms = mediaLengthMs(item.output);
+            QString detail = ms ? secondsToTime(qint64(*ms / 1000 + 0.5)) : QCoreApplication::translate("CommandLine", "length unknown");
             // The loudness reached, in a form scripts read: ", -16.0 LUFS".
             const double lufs = m_engine.loudness().at(size_t(index));
             if (!std::isnan(lufs))
                 detail += std::isinf(lufs) ? QStringLiteral(", -inf LUFS") : QStringLiteral(", %1 LUFS").arg(lufs, 0, 'f', 1);
             if (!note.isEmpty())
-                detail += QStringLiteral("; ") + ShellQuoted(note);
+                detail += QStringLiteral("; ") + shellQuoted(note);
             if (!item.note.isEmpty())
                 detail += QStringLiteral("; ") + item.note;
             if (!reason.isEmpty())
-                detail += QStringLiteral("; ") + ShellQuoted(reason);
+                detail += QStringLiteral("; ") + shellQuoted(reason);
             item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.shown, item.shownOutput(), detail);
-        } else if (outcome == TRunEngine::Skipped) {
-            item.line = QStringLiteral("skipped %1: %2\n").arg(item.shown, ShellQuoted(note));
+        } else if (outcome == RunEngine::Skipped) {
+            item.line = QStringLiteral("skipped %1: %2\n").arg(item.shown, shellQuoted(note));
         } else {
             item.line = QStringLiteral("failed %1: %2\n")
-                            .arg(item.shown, outcome == TRunEngine::Stopped ? QCoreApplication::translate("CommandLine", "Cancelled")
-                                                                            : ShellQuoted(reason));
+                            .arg(item.shown, outcome == RunEngine::Stopped ? QCoreApplication::translate("CommandLine", "Cancelled")
+                                                                            : shellQuoted(reason));
         }
         flush();
     }
@@ -348,13 +348,13 @@ private:
         bool cleared = false;
         while (m_printed < m_items.size() && m_items[m_printed].line) {
             if (m_tty && !cleared) {
-                Print(stderr, QStringLiteral("\r\033[K"));
+                print(stderr, QStringLiteral("\r\033[K"));
                 cleared = true;
             }
             // A reader that went away (`| head`) ends the run: nothing more can be told.
-            if (!Print(stdout, *m_items[m_printed++].line) && !m_outputGone) {
+            if (!print(stdout, *m_items[m_printed++].line) && !m_outputGone) {
                 m_outputGone = true;
-                QMetaObject::invokeMethod(&m_engine, &TRunEngine::cancel, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(&m_engine, &RunEngine::cancel, Qt::QueuedConnection);
             }
         }
     }
@@ -365,29 +365,29 @@ private:
             return;
         const int first = m_running.first();
         const qint64 left = m_engine.secondsLeft();
-        Print(stderr, QStringLiteral("\r\033[K") + QCoreApplication::translate("CommandLine", "file %1 of %2, %3%, time left %4")
+        print(stderr, QStringLiteral("\r\033[K") + QCoreApplication::translate("CommandLine", "file %1 of %2, %3%, time left %4")
                           .arg(m_byEngine[first] + 1)
                           .arg(m_items.size())
                           .arg(m_percent.value(first, 0))
-                          .arg(left < 0 ? QStringLiteral("--:--:--") : SecondsToTime(left)));
+                          .arg(left < 0 ? QStringLiteral("--:--:--") : secondsToTime(left)));
     }
 
     std::vector<Item> m_items;
     std::vector<size_t> m_byEngine; // engine index -> item
-    TOutputSettings m_settings;
+    OutputSettings m_settings;
     int m_jobs;
     bool m_tty;
     bool m_cancelled = false;
     bool m_outputGone = false;
     bool m_lateFailure = false;
     size_t m_printed = 0;
-    TRunEngine m_engine;
+    RunEngine m_engine;
     QList<int> m_running; // engine indexes, in the order they started
     QHash<int, int> m_percent;
 };
 } // namespace
 
-bool IsCommandLineMode(int argc, char **argv)
+bool isCommandLineMode(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
@@ -433,9 +433,9 @@ struct Options
 // What the command line asks for.
 struct Request
 {
-    TOutputSettings settings;
+    OutputSettings settings;
     int parallel = 1;
-    double start = 0, end = TJob::ToEnd; // the clip of every file, in seconds
+    double start = 0, end = Job::ToEnd; // the clip of every file, in seconds
     int soundTrack = 0;                  // 0: each source's default
     OutputNaming naming;                 // the outputs' folder (empty: beside each source) and name
     bool namedByPattern = false;         // --name given: chapters are named by it too
@@ -447,10 +447,10 @@ struct Request
 
 // The options that shape the outputs, into the settings from setup.ini; the reason when one
 // is wrong.
-std::optional<QString> ReadOutputOptions(const QCommandLineParser &parser, const Options &o, TOutputSettings &settings)
+std::optional<QString> readOutputOptions(const QCommandLineParser &parser, const Options &o, OutputSettings &settings)
 {
     if (parser.isSet(o.format)) {
-        const int index = int(FormatNames().indexOf(parser.value(o.format).toLower()));
+        const int index = int(formatNames().indexOf(parser.value(o.format).toLower()));
         if (index < 0)
             return QCoreApplication::translate("CommandLine", "unknown format \"%1\"").arg(parser.value(o.format));
         settings.OutputFormat = index;
@@ -458,9 +458,9 @@ std::optional<QString> ReadOutputOptions(const QCommandLineParser &parser, const
     settings.OutputExt = outputExtension(settings.OutputFormat);
     if (parser.isSet(o.overwrite) && parser.isSet(o.skipExisting))
         return QCoreApplication::translate("CommandLine", "--overwrite and --skip-existing exclude each other");
-    settings.ExistingFile = parser.isSet(o.overwrite)       ? TOutputSettings::ReplaceExisting
-                            : parser.isSet(o.skipExisting) ? TOutputSettings::SkipExisting
-                                                           : TOutputSettings::KeepBoth;
+    settings.ExistingFile = parser.isSet(o.overwrite)       ? OutputSettings::ReplaceExisting
+                            : parser.isSet(o.skipExisting) ? OutputSettings::SkipExisting
+                                                           : OutputSettings::KeepBoth;
     settings.CopyTags = !parser.isSet(o.noTags);
     if (parser.isSet(o.loudness)) {
         const QString value = parser.value(o.loudness);
@@ -477,7 +477,7 @@ std::optional<QString> ReadOutputOptions(const QCommandLineParser &parser, const
         const QString mode = parser.value(o.peaks).toLower();
         if (mode != QLatin1String("limit") && mode != QLatin1String("lower"))
             return QCoreApplication::translate("CommandLine", "--peaks needs limit or lower, not \"%1\"").arg(parser.value(o.peaks));
-        settings.LoudnessPeaks = mode == QLatin1String("limit") ? TOutputSettings::LimitPeaks : TOutputSettings::LowerClip;
+        settings.LoudnessPeaks = mode == QLatin1String("limit") ? OutputSettings::LimitPeaks : OutputSettings::LowerClip;
     }
     if (parser.isSet(o.replayGain)) {
         const QString mode = parser.value(o.replayGain).toLower();
@@ -491,16 +491,16 @@ std::optional<QString> ReadOutputOptions(const QCommandLineParser &parser, const
 
 // The options of the run itself: the clip, the jobs at a time, the names and the track; the
 // reason when one is wrong.
-std::optional<QString> ReadRunOptions(const QCommandLineParser &parser, const Options &o, Request &r)
+std::optional<QString> readRunOptions(const QCommandLineParser &parser, const Options &o, Request &r)
 {
     const QString startTime = parser.value(o.start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(o.start);
     const QString endTime = parser.value(o.end).isEmpty() ? QStringLiteral("Max") : parser.value(o.end);
-    const std::optional<int> start = ParseTime(startTime, TimeRule::Strict);
+    const std::optional<int> start = parseTime(startTime, TimeRule::Strict);
     if (!start)
         return QCoreApplication::translate("CommandLine", "--start needs a time hh:mm:ss, not \"%1\"").arg(startTime);
     r.start = *start;
     if (endTime.compare(QLatin1String("max"), Qt::CaseInsensitive) != 0) {
-        const std::optional<int> end = ParseTime(endTime, TimeRule::Strict);
+        const std::optional<int> end = parseTime(endTime, TimeRule::Strict);
         if (!end)
             return QCoreApplication::translate("CommandLine", "--end needs a time hh:mm:ss or max, not \"%1\"").arg(endTime);
         r.end = *end;
@@ -512,7 +512,7 @@ std::optional<QString> ReadRunOptions(const QCommandLineParser &parser, const Op
         if (!ok || r.parallel < 1)
             return QCoreApplication::translate("CommandLine", "--jobs needs a number of at least 1, not \"%1\"").arg(parser.value(o.jobs));
     }
-    r.parallel = std::clamp(r.parallel, 1, TRunEngine::MaxParallel());
+    r.parallel = std::clamp(r.parallel, 1, RunEngine::maxParallel());
     if (parser.isSet(o.keepTree) && !parser.isSet(o.output))
         return QCoreApplication::translate("CommandLine", "--keep-tree needs --output");
     r.namedByPattern = parser.isSet(o.name);
@@ -533,37 +533,37 @@ std::optional<QString> ReadRunOptions(const QCommandLineParser &parser, const Op
 
 // Reads the command line into r; the exit code when the mode ends here (help, version or a
 // usage error), nothing when there is a batch to convert.
-std::optional<int> ParseCommandLine(int argc, char **argv, Request &r)
+std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const Options o;
     parser.addOptions(o.all());
     if (!parser.parse(QCoreApplication::arguments()))
-        return UsageError(parser.errorText());
+        return usageError(parser.errorText());
     if (parser.isSet(o.help)) {
-        Print(stdout, UsageText());
+        print(stdout, usageText());
         return kAllConverted;
     }
     if (parser.isSet(o.version)) {
-        Print(stdout, QStringLiteral("clipvox %1\n").arg(QCoreApplication::applicationVersion())
+        print(stdout, QStringLiteral("clipvox %1\n").arg(QCoreApplication::applicationVersion())
                           + QCoreApplication::translate("CommandLine", "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
                                                                        "This is free software: you are free to change and redistribute it.\n"
                                                                        "There is NO WARRANTY, to the extent permitted by law.\n"));
         return kAllConverted;
     }
     if (!parser.isSet(o.convert))
-        return UsageError(QCoreApplication::translate("CommandLine", "options other than --help and --version need --convert"));
+        return usageError(QCoreApplication::translate("CommandLine", "options other than --help and --version need --convert"));
     r.files = parser.positionalArguments();
     if (r.files.isEmpty())
-        return UsageError(QCoreApplication::translate("CommandLine", "no files to convert"));
+        return usageError(QCoreApplication::translate("CommandLine", "no files to convert"));
 
-    LoadSettings(r.settings);
-    std::optional<QString> wrong = ReadOutputOptions(parser, o, r.settings);
+    loadSettings(r.settings);
+    std::optional<QString> wrong = readOutputOptions(parser, o, r.settings);
     if (!wrong)
-        wrong = ReadRunOptions(parser, o, r);
+        wrong = readRunOptions(parser, o, r);
     if (wrong)
-        return UsageError(*wrong);
+        return usageError(*wrong);
 
     if (parser.isSet(o.output)) {
         QString folder = QDir(parser.value(o.output)).absolutePath();
@@ -583,7 +583,7 @@ std::optional<int> ParseCommandLine(int argc, char **argv, Request &r)
     for (const QCommandLineOption &option : o.all())
         if (!option.valueName().isEmpty())
             valued << option.names();
-    r.raw = RawFiles(argc, argv, valued);
+    r.raw = rawFiles(argc, argv, valued);
     if (r.raw.size() != r.files.size())
         r.raw.clear();
     return std::nullopt;
@@ -591,16 +591,16 @@ std::optional<int> ParseCommandLine(int argc, char **argv, Request &r)
 
 // The item of the f-th file: how it is named in the lines, its path, and why it cannot be
 // converted at all.
-Item SourceItem(const Request &r, int f)
+Item sourceItem(const Request &r, int f)
 {
     const QString &file = r.files[f];
     Item item;
     item.given = file;
-    item.shown = ShellQuoted(file);
+    item.shown = shellQuoted(file);
     QString path = file;
     if (!r.raw.isEmpty() && QFile::encodeName(file) != r.raw[f]) {
         const QByteArray bytes = r.raw[f];
-        item.shown = ShownBytes(bytes);
+        item.shown = shownBytes(bytes);
         const int fd = ::open(bytes.constData(), O_RDONLY | O_CLOEXEC);
         if (fd >= 0)
             path = QStringLiteral("/proc/self/fd/%1").arg(fd);
@@ -625,9 +625,9 @@ Item SourceItem(const Request &r, int f)
 
 // The items of the f-th file, each with its output named: the file, or with --split-chapters
 // one item per chapter (a file without chapters is converted whole).
-std::vector<Item> PlanFile(const Request &r, int f, QSet<QString> &madeFolders)
+std::vector<Item> planFile(const Request &r, int f, QSet<QString> &madeFolders)
 {
-    Item item = SourceItem(r, f);
+    Item item = sourceItem(r, f);
     const QString dir = !item.procFolder.isEmpty() ? item.procFolder : outputFolder(r.naming, item.source);
     if (!madeFolders.contains(dir)) {
         QDir().mkpath(dir);
@@ -637,7 +637,7 @@ std::vector<Item> PlanFile(const Request &r, int f, QSet<QString> &madeFolders)
     std::optional<SourceInfo> source;
     QString sourceError;
     if ((r.readTags || r.splitChapters) && item.failed.isEmpty())
-        source = ReadSourceInfo(item.source, &g_interrupted, &sourceError);
+        source = readSourceInfo(item.source, &g_interrupted, &sourceError);
     const SourceTags tags = r.readTags && source ? source->tags : SourceTags();
     const int count = int(r.files.size());
     // The engine gives the output a free name where the settings or a source need one.
@@ -646,10 +646,10 @@ std::vector<Item> PlanFile(const Request &r, int f, QSet<QString> &madeFolders)
     if (r.splitChapters && item.failed.isEmpty() && !g_interrupted) {
         if (!source)
             item.failed = sourceError;
-        TJob whole;
+        Job whole;
         whole.SourceFile = item.source;
         whole.OutputFile = item.output;
-        for (const TJob &chapter : ChapterJobs(whole, source ? source->chapters : QList<SourceChapter>())) {
+        for (const Job &chapter : chapterJobs(whole, source ? source->chapters : QList<SourceChapter>())) {
             Item part = item;
             part.shown = QStringLiteral("%1, chapter %2").arg(item.shown).arg(chapter.ChapterNumber);
             // Without a pattern of its own a chapter is named "source - 01 Title".
@@ -669,13 +669,13 @@ std::vector<Item> PlanFile(const Request &r, int f, QSet<QString> &madeFolders)
 }
 } // namespace
 
-int RunCommandLine(int argc, char **argv)
+int runCommandLine(int argc, char **argv)
 {
     // SIGINT, SIGTERM and SIGHUP cancel from the start: reading many sources to name their
     // outputs takes a while.
     if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
         struct sigaction action = {};
-        action.sa_handler = OnSignal;
+        action.sa_handler = onSignal;
         sigemptyset(&action.sa_mask);
         sigaction(SIGINT, &action, nullptr);
         sigaction(SIGTERM, &action, nullptr);
@@ -683,20 +683,20 @@ int RunCommandLine(int argc, char **argv)
     }
     std::signal(SIGPIPE, SIG_IGN); // a closed standard output is seen where it is written
     QCoreApplication app(argc, argv);
-    InstallTranslators();
+    installTranslators();
     QCoreApplication::setApplicationName(QStringLiteral("clipvox"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CLIPVOX_VERSION));
 
     Request request;
-    if (const std::optional<int> ended = ParseCommandLine(argc, argv, request))
+    if (const std::optional<int> ended = parseCommandLine(argc, argv, request))
         return *ended;
     std::vector<Item> items;
     QSet<QString> madeFolders;
     for (int f = 0; f < request.files.size(); ++f)
-        for (Item &part : PlanFile(request, f, madeFolders))
+        for (Item &part : planFile(request, f, madeFolders))
             items.push_back(std::move(part));
 
-    TVideoEdit::Initialize();
+    VideoEdit::initialize();
     Batch batch(std::move(items), request.settings, request.parallel);
     batch.m_start = request.start;
     batch.m_end = request.end;

@@ -5,13 +5,13 @@
 
 #include <cmath>
 
-QString clipStartText(const TJob &job) { return SecondsToTime(qint64(job.clipStart)); }
+QString clipStartText(const Job &job) { return secondsToTime(qint64(job.clipStart)); }
 
-QString clipEndText(const TJob &job)
+QString clipEndText(const Job &job)
 {
     if (std::isinf(job.clipEnd))
-        return job.endShowsLength ? SecondsToTime(job.Duration) : QStringLiteral("Max");
-    return SecondsToTime(qint64(job.clipEnd));
+        return job.endShowsLength ? secondsToTime(job.Duration) : QStringLiteral("Max");
+    return secondsToTime(qint64(job.clipEnd));
 }
 
 bool isMaxText(const QString &text) { return text.compare(QLatin1String("Max"), Qt::CaseInsensitive) == 0; }

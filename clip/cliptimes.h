@@ -6,9 +6,9 @@
 #include <QString>
 
 // The clip's start as the queue and the editor show it.
-QString clipStartText(const TJob &job);
+QString clipStartText(const Job &job);
 // The clip's end as the queue and the editor show it: the source's end is "Max" until the
 // editor has measured the source, then its length.
-QString clipEndText(const TJob &job);
+QString clipEndText(const Job &job);
 // Whether an end text stands for the source's end: "Max" in any letter case.
 bool isMaxText(const QString &text);

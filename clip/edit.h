@@ -12,85 +12,85 @@
 #include <memory>
 
 class QKeyEvent;
-class TAudioInformation2;
-class TEditTimeForm;
-class TPreviewPlayer;
-class TWaveform;
+class OutputTags;
+class TimeEntryDialog;
+class PreviewPlayer;
+class Waveform;
 namespace Ui {
-class TEditForm;
+class ClipEditor;
 }
 
-class TEditForm : public QDialog
+class ClipEditor : public QDialog
 {
     Q_OBJECT
 public:
     // info: the audio information component whose flag the editor sets, if any.
-    TEditForm(QWidget *owner, const TJob &job, TAudioInformation2 *info = nullptr);
-    ~TEditForm() override;
+    ClipEditor(QWidget *owner, const Job &job, OutputTags *info = nullptr);
+    ~ClipEditor() override;
 
     // The job as edited: on OK with the dialog's times and tags; otherwise with what Reset
     // and the preview measured.
-    const TJob &Job() const { return m_job; }
-    TJob &Job() { return m_job; }
+    const Job &job() const { return m_job; }
+    Job &job() { return m_job; }
     // The tag switch as the tag box last set it.
     bool TagsEnabled = false;
 
-    Ui::TEditForm *ui;
-    QPointer<TEditTimeForm> EditTimeForm; // the time entry dialog while it is open
-    TPreviewPlayer *Player = nullptr; // the preview player, made at the first open
+    Ui::ClipEditor *ui;
+    QPointer<TimeEntryDialog> EditTimeForm; // the time entry dialog while it is open
+    PreviewPlayer *Player = nullptr; // the preview player, made at the first open
     QTimer PlayTimer;                 // once a second while playing
-    TWaveform *waveform = nullptr; // computes the sound strip's peaks
+    Waveform *waveform = nullptr; // computes the sound strip's peaks
 
     // The play time in whole seconds, shown as one label: "00:00:06 / 00:00:30".
     int ElapsedSeconds = 0;
     int TotalSeconds = 0;
-    void SetPlayTime(int elapsed, int total);
+    void setPlayTime(int elapsed, int total);
     // The clip in seconds, handed to the time entry dialog and written back by it.
     int StartSeconds = 0;
     int EndSeconds = 0;
     // The clip on the track bar, in percent of the source's length.
     int SelStart = 0;
     int SelEnd = 0;
-    void SetSelection(int start, int end);
+    void setSelection(int start, int end);
     // Takes the clip's times chosen in the time entry dialog into the fields and selection.
-    void SetClipTimes(int startSeconds, int endSeconds);
+    void setClipTimes(int startSeconds, int endSeconds);
 
-    void FormCreate();
-    void FormShow();
-    void FormClose();
-    void LoadClipRange();
-    void SpeedBtnPlayClick();
-    void SpeedBtnPauseClick();
-    void SpeedBtnStopClick();
-    void PlayTimerTick();
-    void TrackBarWndProc(QEvent *event);
-    void PreviewClick();
-    void SetStartClick();
-    void SetEndClick();
-    void BtnResetClick();
-    void BtnEditClick();
-    void BtnApplyClick();
-    void BtnCancelClick();
-    void CheckTagClick();
+    void formCreate();
+    void formShow();
+    void formClose();
+    void loadClipRange();
+    void speedBtnPlayClick();
+    void speedBtnPauseClick();
+    void speedBtnStopClick();
+    void playTimerTick();
+    void trackBarWndProc(QEvent *event);
+    void previewClick();
+    void setStartClick();
+    void setEndClick();
+    void btnResetClick();
+    void btnEditClick();
+    void btnApplyClick();
+    void btnCancelClick();
+    void checkTagClick();
     // Keys and the sound strip. The preview's keys act while the focus is on the picture,
     // the track bar or the strip; elsewhere keys go to the control in focus.
-    bool PreviewKey(QKeyEvent *event);
-    void PlayPauseKey();
-    void SeekBy(qint64 ms);
-    void SeekToMark(bool end);
-    void SoundStripClick(qint64 ms);
+    bool previewKey(QKeyEvent *event);
+    void playPauseKey();
+    void seekBy(qint64 ms);
+    void seekToMark(bool end);
+    void soundStripClick(qint64 ms);
     // The sound tracks, read off the window's thread when it is shown; with more than one the
     // list "Sound track:" offers them, and a choice goes to the preview and the strip at once
     // and to the job on OK.
-    void ReadSoundTracks();
-    void ShowSoundTracks(const QList<SourceTrack> &tracks);
-    void SoundTrackChosen(int index);
+    void readSoundTracks();
+    void showSoundTracks(const QList<SourceTrack> &tracks);
+    void soundTrackChosen(int index);
 
     void done(int result) override;
 
 signals:
     // The tag box was ticked or unticked: one switch for all jobs, set at the click.
-    void TagsEnabledChanged(bool on);
+    void tagsEnabledChanged(bool on);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -98,23 +98,23 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void MakePlayer();
-    void SourceOpened();
-    void ShowReady();
-    void SourceEnded();
-    void TrackBarAction(int action);
-    void PlayerFailed(const QString &reason);
-    void SeekTo(qint64 ms);
-    qint64 MarkMs(bool end); // where a mark stands; a mark that is no time is the edge
-    void StartSoundStrip();
-    void SpanSoundStrip();
-    void ShowClipOnStrip();
-    void ShowPositionOnStrip();
-    bool DevicePlaying();
+    void makePlayer();
+    void sourceOpened();
+    void showReady();
+    void sourceEnded();
+    void trackBarAction(int action);
+    void playerFailed(const QString &reason);
+    void seekTo(qint64 ms);
+    qint64 markMs(bool end); // where a mark stands; a mark that is no time is the edge
+    void startSoundStrip();
+    void spanSoundStrip();
+    void showClipOnStrip();
+    void showPositionOnStrip();
+    bool devicePlaying();
 
-    TJob m_job;
+    Job m_job;
     bool m_endIsSourceEnd = false; // the end field holds the source's end, not one the user chose
-    TAudioInformation2 *m_info;
+    OutputTags *m_info;
     int m_soundTrack = 0;  // the chosen track's number; 0: the source's default
     QString m_soundTrackName;
     int m_soundStream = -1; // its stream index; -1: the default

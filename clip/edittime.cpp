@@ -9,7 +9,7 @@
 #include <limits>
 
 namespace {
-int Field(const QLineEdit *edit)
+int field(const QLineEdit *edit)
 {
     bool ok = false;
     const int value = edit->text().toInt(&ok, 10);
@@ -20,22 +20,22 @@ int Field(const QLineEdit *edit)
 
 // Hours, minutes and seconds as typed, each taken as it stands: 90 minutes are 5400 s.
 // A negative field makes the whole time negative (-1).
-qint64 RowSeconds(const QLineEdit *hours, const QLineEdit *minutes, const QLineEdit *seconds)
+qint64 rowSeconds(const QLineEdit *hours, const QLineEdit *minutes, const QLineEdit *seconds)
 {
-    const int h = Field(hours), m = Field(minutes), s = Field(seconds);
+    const int h = field(hours), m = field(minutes), s = field(seconds);
     if (h < 0 || m < 0 || s < 0)
         return -1;
     return qint64(h) * 3600 + qint64(m) * 60 + s;
 }
 
-int ToInt(qint64 v)
+int toInt(qint64 v)
 {
     return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 } // namespace
 
-TEditTimeForm::TEditTimeForm(QWidget *owner, int startSeconds, int endSeconds, int duration)
-    : QDialog(owner), ui(new Ui::TEditTimeForm), m_start(startSeconds), m_end(endSeconds), m_duration(duration)
+TimeEntryDialog::TimeEntryDialog(QWidget *owner, int startSeconds, int endSeconds, int duration)
+    : QDialog(owner), ui(new Ui::TimeEntryDialog), m_start(startSeconds), m_end(endSeconds), m_duration(duration)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -43,7 +43,7 @@ TEditTimeForm::TEditTimeForm(QWidget *owner, int startSeconds, int endSeconds, i
     resize(size().expandedTo(minimumSizeHint())); // opens at its first size, its smallest
     setMinimumSize(size());
     const struct {
-        TUpDown *arrows;
+        UpDown *arrows;
         QLineEdit *edit;
         int max;
     } pairs[] = {
@@ -55,19 +55,19 @@ TEditTimeForm::TEditTimeForm(QWidget *owner, int startSeconds, int endSeconds, i
         p.arrows->setBuddy(p.edit);
         p.arrows->setRange(0, p.max);
     }
-    connect(ui->BitBtnOK, &QPushButton::clicked, this, [this] { Guarded([this] { BitBtnOKClick(); }); });
-    connect(ui->BitBtnCancel, &QPushButton::clicked, this, [this] { BitBtnCancelClick(); });
+    connect(ui->BitBtnOK, &QPushButton::clicked, this, [this] { guarded([this] { bitBtnOkClick(); }); });
+    connect(ui->BitBtnCancel, &QPushButton::clicked, this, [this] { bitBtnCancelClick(); });
 }
 
-TEditTimeForm::~TEditTimeForm() { delete ui; }
+TimeEntryDialog::~TimeEntryDialog() { delete ui; }
 
-void TEditTimeForm::showEvent(QShowEvent *event)
+void TimeEntryDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    formShow();
 }
 
-void TEditTimeForm::FormShow()
+void TimeEntryDialog::formShow()
 {
     const auto split = [](int n, QLineEdit *hours, QLineEdit *minutes, QLineEdit *seconds) {
         hours->setText(QString::number(n / 3600));
@@ -78,25 +78,25 @@ void TEditTimeForm::FormShow()
     split(m_end, ui->EdStopHour, ui->EdStopMin, ui->EdStopSec);
 }
 
-void TEditTimeForm::BitBtnOKClick()
+void TimeEntryDialog::bitBtnOkClick()
 {
-    const qint64 start = RowSeconds(ui->EdStartHour, ui->EdStartMin, ui->EdStartSec);
-    const auto refuse = [this](const char *text) { ShowInformation(this, tr(text)); };
+    const qint64 start = rowSeconds(ui->EdStartHour, ui->EdStartMin, ui->EdStartSec);
+    const auto refuse = [this](const char *text) { showInformation(this, tr(text)); };
     if (start < 0)
         return refuse(QT_TR_NOOP("Start time should not be negative."));
     if (start > m_duration)
         return refuse(QT_TR_NOOP("Start time should be less than total duration."));
-    const qint64 stop = RowSeconds(ui->EdStopHour, ui->EdStopMin, ui->EdStopSec);
+    const qint64 stop = rowSeconds(ui->EdStopHour, ui->EdStopMin, ui->EdStopSec);
     if (stop < 0)
         return refuse(QT_TR_NOOP("Stop time should not be negative."));
     if (stop > m_duration)
         return refuse(QT_TR_NOOP("Stop time should be less than total duration."));
     if (start > stop)
         return refuse(QT_TR_NOOP("Start time should not be later than stop time."));
-    m_start = ToInt(start);
-    m_end = ToInt(stop);
-    emit TimesChosen(m_start, m_end);
+    m_start = toInt(start);
+    m_end = toInt(stop);
+    emit timesChosen(m_start, m_end);
     accept();
 }
 
-void TEditTimeForm::BitBtnCancelClick() { reject(); }
+void TimeEntryDialog::bitBtnCancelClick() { reject(); }

@@ -7,26 +7,26 @@
 #include <QPointer>
 
 namespace Ui {
-class TEditTimeForm;
+class TimeEntryDialog;
 }
 
-class TEditTimeForm : public QDialog
+class TimeEntryDialog : public QDialog
 {
     Q_OBJECT
 public:
     // The times shown first, and the source's length in whole seconds.
-    TEditTimeForm(QWidget *owner, int startSeconds, int endSeconds, int duration);
-    ~TEditTimeForm() override;
+    TimeEntryDialog(QWidget *owner, int startSeconds, int endSeconds, int duration);
+    ~TimeEntryDialog() override;
 
-    Ui::TEditTimeForm *ui;
+    Ui::TimeEntryDialog *ui;
 
-    void FormShow();
-    void BitBtnOKClick();
-    void BitBtnCancelClick();
+    void formShow();
+    void bitBtnOkClick();
+    void bitBtnCancelClick();
 
 signals:
     // On OK, once both times passed the test against the length.
-    void TimesChosen(int startSeconds, int endSeconds);
+    void timesChosen(int startSeconds, int endSeconds);
 
 protected:
     void showEvent(QShowEvent *event) override;

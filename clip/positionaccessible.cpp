@@ -5,52 +5,52 @@
 #include "clip/trackbar.h"
 #include "core/core.h"
 
-TPositionAccessible::TPositionAccessible(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Slider) {}
+PositionAccessible::PositionAccessible(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Slider) {}
 
-qint64 TPositionAccessible::PositionMs() const
+qint64 PositionAccessible::positionMs() const
 {
-    if (auto *bar = qobject_cast<const TTrackBar *>(widget()))
+    if (auto *bar = qobject_cast<const TrackBar *>(widget()))
         return bar->positionMs();
-    if (auto *strip = qobject_cast<const TSoundStrip *>(widget()))
+    if (auto *strip = qobject_cast<const SoundStrip *>(widget()))
         return strip->position();
     return 0;
 }
 
-qint64 TPositionAccessible::LengthMs() const
+qint64 PositionAccessible::lengthMs() const
 {
-    if (auto *bar = qobject_cast<const TTrackBar *>(widget()))
+    if (auto *bar = qobject_cast<const TrackBar *>(widget()))
         return bar->lengthMs();
-    if (auto *strip = qobject_cast<const TSoundStrip *>(widget()))
+    if (auto *strip = qobject_cast<const SoundStrip *>(widget()))
         return strip->length();
     return 0;
 }
 
-QString TPositionAccessible::text(QAccessible::Text t) const
+QString PositionAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value || t == QAccessible::Description)
-        return SecondsToTime(PositionMs() / 1000);
+        return secondsToTime(positionMs() / 1000);
     if (t == QAccessible::Help)
         return widget()->toolTip();
     return QAccessibleWidget::text(t);
 }
 
-void *TPositionAccessible::interface_cast(QAccessible::InterfaceType type)
+void *PositionAccessible::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::ValueInterface)
         return static_cast<QAccessibleValueInterface *>(this);
     return QAccessibleWidget::interface_cast(type);
 }
 
-QVariant TPositionAccessible::currentValue() const { return PositionMs() / 1000; }
+QVariant PositionAccessible::currentValue() const { return positionMs() / 1000; }
 
-QVariant TPositionAccessible::maximumValue() const { return LengthMs() / 1000; }
+QVariant PositionAccessible::maximumValue() const { return lengthMs() / 1000; }
 
-void TPositionAccessible::Install()
+void PositionAccessible::install()
 {
     static const bool installed = [] {
         QAccessible::installFactory([](const QString &key, QObject *object) -> QAccessibleInterface * {
-            if (object && object->isWidgetType() && (key == QLatin1String("TTrackBar") || key == QLatin1String("TSoundStrip")))
-                return new TPositionAccessible(static_cast<QWidget *>(object));
+            if (object && object->isWidgetType() && (key == QLatin1String("TrackBar") || key == QLatin1String("SoundStrip")))
+                return new PositionAccessible(static_cast<QWidget *>(object));
             return nullptr;
         });
         return true;
@@ -58,7 +58,7 @@ void TPositionAccessible::Install()
     Q_UNUSED(installed);
 }
 
-void TPositionAccessible::PositionChanged(QWidget *widget, qint64 ms)
+void PositionAccessible::positionChanged(QWidget *widget, qint64 ms)
 {
     if (!QAccessible::isActive())
         return;

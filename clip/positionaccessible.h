@@ -6,10 +6,10 @@
 // reaches AT-SPI on Linux.
 #include <QAccessibleWidget>
 
-class TPositionAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+class PositionAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
-    explicit TPositionAccessible(QWidget *widget);
+    explicit PositionAccessible(QWidget *widget);
 
     QString text(QAccessible::Text t) const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
@@ -21,11 +21,11 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 
     // Installs the factory that gives the track bar and the sound strip this interface.
-    static void Install();
+    static void install();
     // Tells a screen reader that the position of widget moved to another second.
-    static void PositionChanged(QWidget *widget, qint64 ms);
+    static void positionChanged(QWidget *widget, qint64 ms);
 
 private:
-    qint64 PositionMs() const;
-    qint64 LengthMs() const;
+    qint64 positionMs() const;
+    qint64 lengthMs() const;
 };

@@ -9,23 +9,23 @@
 
 namespace {
 // libmpv's render API looks up the GL functions of the context current on its thread.
-void *GlProcAddress(void *, const char *name)
+void *glProcAddress(void *, const char *name)
 {
     QOpenGLContext *context = QOpenGLContext::currentContext();
     return context ? reinterpret_cast<void *>(context->getProcAddress(name)) : nullptr;
 }
 
-bool Headless()
+bool headless()
 {
     const QString platform = QGuiApplication::platformName();
     return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
 }
 
 // Whether this display gives an OpenGL context at all; tried once, on a surface of its own.
-bool OpenGLWorks()
+bool openGlWorks()
 {
     static const bool works = [] {
-        if (Headless())
+        if (headless())
             return false;
         QOpenGLContext context;
         QOffscreenSurface surface;
@@ -41,11 +41,11 @@ bool OpenGLWorks()
 }
 } // namespace
 
-QWidget *TPreviewWidget::Create(QWidget *panel)
+QWidget *PreviewWidget::create(QWidget *panel)
 {
     QWidget *area;
-    if (OpenGLWorks()) {
-        area = new TPreviewWidget(panel);
+    if (openGlWorks()) {
+        area = new PreviewWidget(panel);
     } else {
         area = new QWidget(panel);
         // On X11 libmpv draws into a native window of its own inside the black panel.
@@ -61,9 +61,9 @@ QWidget *TPreviewWidget::Create(QWidget *panel)
     return area;
 }
 
-void TPreviewWidget::Configure(const QWidget *area, TPreviewPlayer::Options &options)
+void PreviewWidget::configure(const QWidget *area, PreviewPlayer::Options &options)
 {
-    if (qobject_cast<const TPreviewWidget *>(area)) {
+    if (qobject_cast<const PreviewWidget *>(area)) {
         options.vo = QStringLiteral("libmpv");
     } else if (area->testAttribute(Qt::WA_NativeWindow)) {
         options.vo = QStringLiteral("gpu");
@@ -73,69 +73,69 @@ void TPreviewWidget::Configure(const QWidget *area, TPreviewPlayer::Options &opt
     }
 }
 
-void TPreviewWidget::Attach(QWidget *area, TPreviewPlayer *player)
+void PreviewWidget::attach(QWidget *area, PreviewPlayer *player)
 {
-    auto *widget = qobject_cast<TPreviewWidget *>(area);
+    auto *widget = qobject_cast<PreviewWidget *>(area);
     if (!widget)
         return;
-    widget->FreeRenderer();
+    widget->freeRenderer();
     widget->m_player = player;
     // The renderer goes before its player, with this widget's GL current.
-    connect(player, &TPreviewPlayer::Closing, widget, &TPreviewWidget::FreeRenderer, Qt::DirectConnection);
+    connect(player, &PreviewPlayer::closing, widget, &PreviewWidget::freeRenderer, Qt::DirectConnection);
     // Made here when the GL is already there, else when it comes (initializeGL).
     if (widget->context()) {
         widget->makeCurrent();
-        widget->MakeRenderer();
+        widget->makeRenderer();
         widget->doneCurrent();
     }
 }
 
-TPreviewWidget::TPreviewWidget(QWidget *parent) : QOpenGLWidget(parent)
+PreviewWidget::PreviewWidget(QWidget *parent) : QOpenGLWidget(parent)
 {
     // libmpv paces its frames by the swaps it is told of.
     connect(this, &QOpenGLWidget::frameSwapped, this, [this] {
         if (m_player)
-            m_player->ReportSwap();
+            m_player->reportSwap();
     });
 }
 
-TPreviewWidget::~TPreviewWidget()
+PreviewWidget::~PreviewWidget()
 {
-    FreeRenderer();
+    freeRenderer();
     // The base class destroys the context after this object's members are gone.
     if (context())
         disconnect(context(), nullptr, this, nullptr);
 }
 
-void TPreviewWidget::initializeGL()
+void PreviewWidget::initializeGL()
 {
     // The context goes when the widget moves to another window: the renderer goes first.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &TPreviewWidget::FreeRenderer,
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &PreviewWidget::freeRenderer,
             Qt::UniqueConnection);
-    MakeRenderer();
+    makeRenderer();
 }
 
-void TPreviewWidget::MakeRenderer()
+void PreviewWidget::makeRenderer()
 {
-    if (m_player && !m_player->HasRenderer())
-        if (const Result<void> made = m_player->CreateRenderer(GlProcAddress, nullptr, this); !made)
+    if (m_player && !m_player->hasRenderer())
+        if (const Result<void> made = m_player->createRenderer(glProcAddress, nullptr, this); !made)
             qWarning("%s", qPrintable(made.reason())); // the picture stays black
 }
 
-void TPreviewWidget::FreeRenderer()
+void PreviewWidget::freeRenderer()
 {
-    if (!m_player || !m_player->HasRenderer())
+    if (!m_player || !m_player->hasRenderer())
         return;
     makeCurrent();
-    m_player->FreeRenderer();
+    m_player->freeRenderer();
     doneCurrent();
 }
 
-void TPreviewWidget::paintGL()
+void PreviewWidget::paintGL()
 {
-    if (m_player && m_player->HasRenderer()) {
+    if (m_player && m_player->hasRenderer()) {
         const qreal ratio = devicePixelRatioF();
-        m_player->Render(int(defaultFramebufferObject()), qRound(width() * ratio), qRound(height() * ratio));
+        m_player->render(int(defaultFramebufferObject()), qRound(width() * ratio), qRound(height() * ratio));
         return;
     }
     QOpenGLFunctions *gl = context()->functions();

@@ -9,26 +9,26 @@
 #include <QOpenGLWidget>
 #include <QPointer>
 
-class TPreviewWidget : public QOpenGLWidget
+class PreviewWidget : public QOpenGLWidget
 {
     Q_OBJECT
 public:
     // Puts the picture area into panel, filling it, and returns it.
-    static QWidget *Create(QWidget *panel);
+    static QWidget *create(QWidget *panel);
     // Sets the video output of a player that is to draw into area.
-    static void Configure(const QWidget *area, TPreviewPlayer::Options &options);
+    static void configure(const QWidget *area, PreviewPlayer::Options &options);
     // Lets a player made with those options draw into area, before it opens a file.
-    static void Attach(QWidget *area, TPreviewPlayer *player);
+    static void attach(QWidget *area, PreviewPlayer *player);
 
-    explicit TPreviewWidget(QWidget *parent = nullptr);
-    ~TPreviewWidget() override;
+    explicit PreviewWidget(QWidget *parent = nullptr);
+    ~PreviewWidget() override;
 
 protected:
     void initializeGL() override;
     void paintGL() override;
 
 private:
-    void MakeRenderer(); // with this widget's GL current
-    void FreeRenderer(); // makes this widget's GL current for it
-    QPointer<TPreviewPlayer> m_player;
+    void makeRenderer(); // with this widget's GL current
+    void freeRenderer(); // makes this widget's GL current for it
+    QPointer<PreviewPlayer> m_player;
 };

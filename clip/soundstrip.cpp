@@ -12,7 +12,7 @@ namespace {
 // shows above silence.
 constexpr double kFloorDb = -45.0;
 
-double Height(float peak)
+double barHeight(float peak)
 {
     if (peak <= 0)
         return 0;
@@ -20,16 +20,16 @@ double Height(float peak)
 }
 } // namespace
 
-TSoundStrip::TSoundStrip(QWidget *parent) : QWidget(parent)
+SoundStrip::SoundStrip(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus); // the preview's keys work here too
-    TPositionAccessible::Install();
+    PositionAccessible::install();
     m_right = std::max(0, width() - 1);
 }
 
-void TSoundStrip::setSpan(int left, int right)
+void SoundStrip::setSpan(int left, int right)
 {
     m_left = left;
     m_right = std::max(left, right);
@@ -37,7 +37,7 @@ void TSoundStrip::setSpan(int left, int right)
     update();
 }
 
-void TSoundStrip::clear(int columns)
+void SoundStrip::clear(int columns)
 {
     m_peaks = QList<float>(std::max(0, columns), 0.0f);
     m_received = 0;
@@ -46,14 +46,14 @@ void TSoundStrip::clear(int columns)
     update();
 }
 
-void TSoundStrip::setLength(qint64 ms)
+void SoundStrip::setLength(qint64 ms)
 {
     m_length = std::max<qint64>(0, ms);
     m_soundStale = true;
     update();
 }
 
-void TSoundStrip::addPeaks(int first, const QList<float> &peaks)
+void SoundStrip::addPeaks(int first, const QList<float> &peaks)
 {
     for (int i = 0; i < peaks.size(); ++i)
         if (first + i >= 0 && first + i < m_peaks.size())
@@ -63,14 +63,14 @@ void TSoundStrip::addPeaks(int first, const QList<float> &peaks)
     update();
 }
 
-void TSoundStrip::setNoSound(bool noSound)
+void SoundStrip::setNoSound(bool noSound)
 {
     m_noSound = noSound;
     m_soundStale = true;
     update();
 }
 
-void TSoundStrip::setClip(qint64 startMs, qint64 endMs)
+void SoundStrip::setClip(qint64 startMs, qint64 endMs)
 {
     m_clipStart = startMs;
     m_clipEnd = endMs;
@@ -78,7 +78,7 @@ void TSoundStrip::setClip(qint64 startMs, qint64 endMs)
     update();
 }
 
-void TSoundStrip::setPosition(qint64 ms)
+void SoundStrip::setPosition(qint64 ms)
 {
     if (ms == m_position)
         return;
@@ -86,17 +86,17 @@ void TSoundStrip::setPosition(qint64 ms)
     m_position = ms;
     update();
     if (newSecond)
-        TPositionAccessible::PositionChanged(this, ms);
+        PositionAccessible::positionChanged(this, ms);
 }
 
-int TSoundStrip::xOf(qint64 ms) const
+int SoundStrip::xOf(qint64 ms) const
 {
     if (m_length <= 0)
         return m_left;
     return m_left + int(std::clamp<qint64>(ms, 0, m_length) * (m_right - m_left) / m_length);
 }
 
-void TSoundStrip::drawSound()
+void SoundStrip::drawSound()
 {
     const qreal ratio = devicePixelRatioF();
     m_sound = QPixmap((QSizeF(size()) * ratio).toSize());
@@ -136,7 +136,7 @@ void TSoundStrip::drawSound()
         float peak = 0;
         for (int c = first; c < std::min(last, m_received); ++c)
             peak = std::max(peak, m_peaks[c]);
-        const double h = Height(peak) * half * ratio;
+        const double h = barHeight(peak) * half * ratio;
         if (h <= 0)
             continue;
         const double x = m_left * ratio + d;
@@ -158,7 +158,7 @@ void TSoundStrip::drawSound()
     m_soundStale = false;
 }
 
-void TSoundStrip::paintEvent(QPaintEvent *)
+void SoundStrip::paintEvent(QPaintEvent *)
 {
     const qreal ratio = devicePixelRatioF();
     if (m_soundStale || m_sound.devicePixelRatio() != ratio || m_sound.size() != (QSizeF(size()) * ratio).toSize())
@@ -176,14 +176,14 @@ void TSoundStrip::paintEvent(QPaintEvent *)
 }
 
 // A new palette or font is drawn afresh.
-void TSoundStrip::changeEvent(QEvent *event)
+void SoundStrip::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
         m_soundStale = true;
 }
 
-void TSoundStrip::mousePressEvent(QMouseEvent *event)
+void SoundStrip::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || m_length <= 0 || m_right <= m_left)
         return QWidget::mousePressEvent(event);
@@ -192,13 +192,13 @@ void TSoundStrip::mousePressEvent(QMouseEvent *event)
 }
 
 // The frame shows where the keys go.
-void TSoundStrip::focusInEvent(QFocusEvent *event)
+void SoundStrip::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
     update();
 }
 
-void TSoundStrip::focusOutEvent(QFocusEvent *event)
+void SoundStrip::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
     update();

@@ -9,11 +9,11 @@
 #include <QPixmap>
 #include <QWidget>
 
-class TSoundStrip : public QWidget
+class SoundStrip : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TSoundStrip(QWidget *parent = nullptr);
+    explicit SoundStrip(QWidget *parent = nullptr);
 
     // The sound runs from x = left to x = right, where the track bar above puts its
     // minimum and maximum, so that both show a moment at the same place.

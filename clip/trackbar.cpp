@@ -7,25 +7,25 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 
-TTrackBar::TTrackBar(QWidget *parent) : QSlider(Qt::Horizontal, parent) { TPositionAccessible::Install(); }
+TrackBar::TrackBar(QWidget *parent) : QSlider(Qt::Horizontal, parent) { PositionAccessible::install(); }
 
-void TTrackBar::setPlayTime(qint64 positionMs, qint64 lengthMs)
+void TrackBar::setPlayTime(qint64 positionMs, qint64 lengthMs)
 {
     const bool newSecond = positionMs / 1000 != m_positionMs / 1000;
     m_positionMs = positionMs;
     m_lengthMs = lengthMs;
     if (newSecond)
-        TPositionAccessible::PositionChanged(this, positionMs);
+        PositionAccessible::positionChanged(this, positionMs);
 }
 
-void TTrackBar::setSelection(int start, int end)
+void TrackBar::setSelection(int start, int end)
 {
     m_selStart = start;
     m_selEnd = end;
     update();
 }
 
-int TTrackBar::xOfValue(int value) const
+int TrackBar::xOfValue(int value) const
 {
     QStyleOptionSlider option;
     initStyleOption(&option);
@@ -36,7 +36,7 @@ int TTrackBar::xOfValue(int value) const
            + QStyle::sliderPositionFromValue(minimum(), maximum(), value, span, option.upsideDown);
 }
 
-void TTrackBar::paintEvent(QPaintEvent *event)
+void TrackBar::paintEvent(QPaintEvent *event)
 {
     QSlider::paintEvent(event);
     if (m_selEnd <= m_selStart)

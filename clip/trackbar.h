@@ -4,11 +4,11 @@
 // stretch between the selection start and end (values on the slider's own scale).
 #include <QSlider>
 
-class TTrackBar : public QSlider
+class TrackBar : public QSlider
 {
     Q_OBJECT
 public:
-    explicit TTrackBar(QWidget *parent = nullptr);
+    explicit TrackBar(QWidget *parent = nullptr);
     void setSelection(int start, int end);
     // Where the thumb's centre stands for a value, in the track bar's coordinates.
     int xOfValue(int value) const;

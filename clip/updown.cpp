@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
+UpDown::UpDown(QWidget *parent) : QWidget(parent)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -24,7 +24,7 @@ TUpDown::TUpDown(QWidget *parent) : QWidget(parent)
     }
 }
 
-void TUpDown::setBuddy(QLineEdit *edit)
+void UpDown::setBuddy(QLineEdit *edit)
 {
     if (m_buddy)
         m_buddy->removeEventFilter(this);
@@ -33,13 +33,13 @@ void TUpDown::setBuddy(QLineEdit *edit)
         m_buddy->installEventFilter(this);
 }
 
-void TUpDown::setRange(int min, int max)
+void UpDown::setRange(int min, int max)
 {
     m_min = min;
     m_max = max;
 }
 
-void TUpDown::stepBy(int steps)
+void UpDown::stepBy(int steps)
 {
     if (!m_buddy)
         return;
@@ -49,7 +49,7 @@ void TUpDown::stepBy(int steps)
     m_buddy->setText(QString::number(m_position));
 }
 
-bool TUpDown::eventFilter(QObject *watched, QEvent *event)
+bool UpDown::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_buddy && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();

@@ -7,11 +7,11 @@
 
 class QLineEdit;
 
-class TUpDown : public QWidget
+class UpDown : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TUpDown(QWidget *parent = nullptr);
+    explicit UpDown(QWidget *parent = nullptr);
     void setBuddy(QLineEdit *edit);
     void setRange(int min, int max);
     void stepBy(int steps);

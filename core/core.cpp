@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <sys/vfs.h>
 
-std::optional<int> ParseTime(const QString &text, TimeRule rule)
+std::optional<int> parseTime(const QString &text, TimeRule rule)
 {
     if (rule == TimeRule::Strict) {
         const auto digit = [&text](int i) { return text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); };
@@ -33,9 +33,9 @@ std::optional<int> ParseTime(const QString &text, TimeRule rule)
     return seconds;
 }
 
-int TimeToSeconds(const QString &text)
+int timeToSeconds(const QString &text)
 {
-    if (const std::optional<int> seconds = ParseTime(text))
+    if (const std::optional<int> seconds = parseTime(text))
         return *seconds;
     for (int from : {0, 3, 6}) {
         const QString part = text.mid(from, 2);
@@ -47,7 +47,7 @@ int TimeToSeconds(const QString &text)
     return 0; // not reached: ParseTime fails only on a field that is no number
 }
 
-QString SecondsToTime(qint64 t)
+QString secondsToTime(qint64 t)
 {
     const auto two = [](qint64 v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
     return two(t / 3600) + QLatin1Char(':') + two(t % 3600 / 60) + QLatin1Char(':') + two(t % 60);
@@ -56,35 +56,35 @@ QString SecondsToTime(qint64 t)
 namespace {
 // stem + tail with stem cut, between characters, so that the whole keeps within kNameMax
 // bytes; a tail with no room beside it is cut with the rest.
-QString FitWith(const QString &stem, const QString &tail)
+QString fitWith(const QString &stem, const QString &tail)
 {
     const int room = kNameMax - int(tail.toUtf8().size());
-    return room > 0 ? CutToBytes(stem, room) + tail : CutToBytes(stem + tail, kNameMax);
+    return room > 0 ? cutToBytes(stem, room) + tail : cutToBytes(stem + tail, kNameMax);
 }
 } // namespace
 
-QString NumberedName(const QString &path, int n)
+QString numberedName(const QString &path, int n)
 {
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     const int dot = path.lastIndexOf(QLatin1Char('.'));
     const QString stem = path.mid(slash + 1, (dot > slash ? dot : path.size()) - slash - 1);
     const QString ext = dot > slash ? path.mid(dot) : QString();
-    return path.left(slash + 1) + FitWith(stem, QStringLiteral(" (%1)").arg(n) + ext);
+    return path.left(slash + 1) + fitWith(stem, QStringLiteral(" (%1)").arg(n) + ext);
 }
 
-QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken, int *next)
+QString freeName(const QString &path, const std::function<bool(const QString &)> &taken, int *next)
 {
     if (!taken(path))
         return path;
     for (int n = std::max(2, *next);; ++n) {
-        if (const QString candidate = NumberedName(path, n); !taken(candidate)) {
+        if (const QString candidate = numberedName(path, n); !taken(candidate)) {
             *next = n + 1;
             return candidate;
         }
     }
 }
 
-NameRules NameRulesFor(const QString &folder)
+NameRules nameRulesFor(const QString &folder)
 {
     QString dir = QFileInfo(folder).absoluteFilePath();
     struct statfs fs = {};
@@ -108,7 +108,7 @@ NameRules NameRulesFor(const QString &folder)
     }
 }
 
-QString FitFileName(const QString &name, NameRules rules)
+QString fitFileName(const QString &name, NameRules rules)
 {
     QString fitted = name;
     if (rules == NameRules::Windows)
@@ -116,14 +116,14 @@ QString FitFileName(const QString &name, NameRules rules)
             if (QStringView(u"?*<>|\":\\").contains(c))
                 c = u'_';
     const int dot = fitted.lastIndexOf(QLatin1Char('.'));
-    fitted = dot >= 0 ? FitWith(fitted.left(dot), fitted.mid(dot)) : CutToBytes(fitted, kNameMax);
+    fitted = dot >= 0 ? fitWith(fitted.left(dot), fitted.mid(dot)) : cutToBytes(fitted, kNameMax);
     if (rules == NameRules::Windows)
         while (fitted.endsWith(QLatin1Char('.')) || fitted.endsWith(QLatin1Char(' ')))
             fitted.chop(1);
     return fitted.isEmpty() ? QStringLiteral("_") : fitted;
 }
 
-QString CutToBytes(const QString &text, int bytes)
+QString cutToBytes(const QString &text, int bytes)
 {
     int used = 0, i = 0;
     while (i < text.size()) {
@@ -138,7 +138,7 @@ QString CutToBytes(const QString &text, int bytes)
     return text.left(i);
 }
 
-QString ShellQuoted(const QString &name)
+QString shellQuoted(const QString &name)
 {
     const auto control = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
     if (std::none_of(name.begin(), name.end(), control))
@@ -161,7 +161,7 @@ QString ShellQuoted(const QString &name)
     return quoted + QLatin1Char('\'');
 }
 
-QString PatternFileName(const QString &pattern, const TNameFields &f, const QString &ext)
+QString patternFileName(const QString &pattern, const NameFields &f, const QString &ext)
 {
     const auto two = [](int v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
     const QString chapter = !f.chapterTitle.isEmpty() ? f.chapterTitle : f.chapterNumber > 0 ? two(f.chapterNumber) : QString();
@@ -197,10 +197,10 @@ QString PatternFileName(const QString &pattern, const TNameFields &f, const QStr
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         name = f.name;
     const QString dotExt = ext.isEmpty() ? QString() : QLatin1Char('.') + ext;
-    return FitWith(name, dotExt);
+    return fitWith(name, dotExt);
 }
 
-QString OutputFolderFor(const QString &source, SaveTo where, const QString &outputFolder, const QString &root)
+QString outputFolderFor(const QString &source, SaveTo where, const QString &outputFolder, const QString &root)
 {
     const auto slashed = [](QString folder) {
         return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
@@ -216,7 +216,7 @@ QString OutputFolderFor(const QString &source, SaveTo where, const QString &outp
     return slashed(outputFolder);
 }
 
-QString CommonFolder(const QStringList &files)
+QString commonFolder(const QStringList &files)
 {
     QString common;
     for (const QString &file : files) {

@@ -8,7 +8,7 @@
 // - A call that can fail returns Result<T> (core/result.h): its value, or a Failure with the
 //   reason for a person and whether it was a stop. It never throws and never shows anything.
 // - A long call that can be stopped takes a std::stop_token and returns a Failure with
-//   stopped set when it was; the engine turns both into job outcomes (TRunEngine::jobFinished
+//   stopped set when it was; the engine turns both into job outcomes (RunEngine::jobFinished
 //   with Failed or Stopped and the reason), and a run never throws at its caller.
 // - Cancel never waits: it asks the workers to stop and returns; the run reports its jobs
 //   stopped once they have ended.
@@ -40,12 +40,12 @@ enum class TimeRule {
 };
 
 // Whole seconds of a clip time, nothing when the text is no time by the rule.
-std::optional<int> ParseTime(const QString &text, TimeRule rule = TimeRule::Lenient);
+std::optional<int> parseTime(const QString &text, TimeRule rule = TimeRule::Lenient);
 // As ParseTime (lenient), raising ClipvoxError "'xx' is not a valid integer value" for the
 // first field that is no number ("Max" among them).
-int TimeToSeconds(const QString &text);
+int timeToSeconds(const QString &text);
 // hh:mm:ss, two digits at least for each part; hours are not limited (360000 is 100:00:00).
-QString SecondsToTime(qint64 seconds);
+QString secondsToTime(qint64 seconds);
 
 // The most bytes of one file name (NAME_MAX).
 constexpr int kNameMax = 255;
@@ -53,13 +53,13 @@ constexpr int kNameMax = 255;
 // "name (n).ext" beside "name.ext": the extension is the text from the last dot of the file
 // name part; a name without one gets " (n)" appended. The name is cut, between characters
 // and before the extension, so that the file name part keeps within kNameMax bytes.
-QString NumberedName(const QString &path, int n);
+QString numberedName(const QString &path, int n);
 // The first of path, "name (n).ext", "name (n + 1).ext"... that taken() refuses, n from
 // *next (2 when it is below 2); *next becomes the number after the one given. Keeping *next
 // per wanted name makes naming many outputs of one name linear.
-QString FreeName(const QString &path, const std::function<bool(const QString &)> &taken, int *next);
+QString freeName(const QString &path, const std::function<bool(const QString &)> &taken, int *next);
 // The longest start of text whose UTF-8 form fits in bytes, cut between characters.
-QString CutToBytes(const QString &text, int bytes);
+QString cutToBytes(const QString &text, int bytes);
 // What a file system allows in a file name beyond Linux's rule (no '/', no NUL).
 enum class NameRules {
     Posix,
@@ -67,17 +67,17 @@ enum class NameRules {
     Windows,
 };
 // The rules of the file system that holds folder (or its nearest existing parent).
-NameRules NameRulesFor(const QString &folder);
+NameRules nameRulesFor(const QString &folder);
 // A file name (no folder) that the rules allow: ? * < > | " : \ become '_' and trailing dots
 // and spaces go under the Windows rules, and the name is cut to kNameMax bytes before its
 // extension. An empty result is "_".
-QString FitFileName(const QString &name, NameRules rules);
+QString fitFileName(const QString &name, NameRules rules);
 // A file name for a line of text: as it is, or quoted as `ls` does, $'a\nb', when it holds
 // control characters.
-QString ShellQuoted(const QString &name);
+QString shellQuoted(const QString &name);
 
 // What an output's name is made from by a name pattern.
-struct TNameFields
+struct NameFields
 {
     QString name; // the source's base name, without its extension
     QString title, artist, album;
@@ -91,13 +91,13 @@ struct TNameFields
 // {year} {track} (two digits) {n} (padded to the queue's width) {chapter}; a placeholder with nothing to give gives {name},
 // and so does a pattern that gives nothing. '/' and control characters become '_', and the
 // name keeps within 255 bytes with "." + ext, cut between characters.
-QString PatternFileName(const QString &pattern, const TNameFields &fields, const QString &ext);
+QString patternFileName(const QString &pattern, const NameFields &fields, const QString &ext);
 
 // Where outputs go: the output folder, beside each source, or the output folder with the
 // sources' folders below root kept.
 enum class SaveTo { OutputFolder = 0, BesideSource = 1, KeepTree = 2 };
 // The folder, with its trailing '/', that the output of source goes to. A source outside
 // root goes to the output folder itself.
-QString OutputFolderFor(const QString &source, SaveTo where, const QString &outputFolder, const QString &root);
+QString outputFolderFor(const QString &source, SaveTo where, const QString &outputFolder, const QString &root);
 // The deepest folder that holds every one of the files, with its trailing '/'.
-QString CommonFolder(const QStringList &files);
+QString commonFolder(const QStringList &files);

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The output folder and format, the parameters of the seven encoders and the loudness target.
-struct TOutputSettings
+struct OutputSettings
 {
     QString OutputPath;
     int OutputFormat = 0;

@@ -7,7 +7,7 @@
 
 namespace {
 // A translator of name_<language> from folder for language, installed; nullptr when none.
-QTranslator *Install(const QLocale &language, const QString &name, const QString &folder)
+QTranslator *install(const QLocale &language, const QString &name, const QString &folder)
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(language, name, QStringLiteral("_"), folder) && QCoreApplication::installTranslator(translator))
@@ -17,7 +17,7 @@ QTranslator *Install(const QLocale &language, const QString &name, const QString
 }
 } // namespace
 
-QList<QTranslator *> InstallTranslators(const QLocale &locale)
+QList<QTranslator *> installTranslators(const QLocale &locale)
 {
     QList<QTranslator *> installed;
     // LANGUAGE=fr:de lists French before German; the first one Clipvox has wins.
@@ -25,9 +25,9 @@ QList<QTranslator *> InstallTranslators(const QLocale &locale)
         const QLocale language(name);
         if (language.language() == QLocale::English || language.language() == QLocale::C)
             break;
-        if (QTranslator *own = Install(language, QStringLiteral("clipvox"), QStringLiteral(":/i18n"))) {
+        if (QTranslator *own = install(language, QStringLiteral("clipvox"), QStringLiteral(":/i18n"))) {
             installed << own;
-            if (QTranslator *qt = Install(language, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            if (QTranslator *qt = install(language, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
                 installed << qt;
             break;
         }

@@ -10,4 +10,4 @@ class QTranslator;
 // Installs the translators for the first of locale's languages that Clipvox speaks, and
 // returns them (owned by the application). English, or C/POSIX, first: none, the program
 // speaks English.
-QList<QTranslator *> InstallTranslators(const QLocale &locale = QLocale::system());
+QList<QTranslator *> installTranslators(const QLocale &locale = QLocale::system());

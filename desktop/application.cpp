@@ -3,13 +3,13 @@
 
 #include "desktop/desktop.h"
 
-void ReportError(const QString &text)
+void reportError(const QString &text)
 {
     Desktop::instance().message(QApplication::activeWindow(), QMessageBox::Critical,
                                 QStringLiteral("Clipvox"), text);
 }
 
-void ReportError(const std::exception &error) { ReportError(QString::fromUtf8(error.what())); }
+void reportError(const std::exception &error) { reportError(QString::fromUtf8(error.what())); }
 
 ClipvoxApplication::ClipvoxApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
@@ -24,9 +24,9 @@ bool ClipvoxApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &e) {
-        ReportError(e);
+        reportError(e);
     } catch (...) {
-        ReportError(QCoreApplication::translate("ClipvoxApplication", "Unknown error"));
+        reportError(QCoreApplication::translate("ClipvoxApplication", "Unknown error"));
     }
     return false;
 }

@@ -8,18 +8,18 @@
 #include <stdexcept>
 
 // Shows the error box of the general error report.
-void ReportError(const std::exception &error);
-void ReportError(const QString &text);
+void reportError(const std::exception &error);
+void reportError(const QString &text);
 
 // Runs a handler body and reports what it throws; slots use it, since exceptions must not
 // travel through Qt's signal delivery.
 template <typename F>
-void Guarded(F &&body)
+void guarded(F &&body)
 {
     try {
         body();
     } catch (const std::exception &e) {
-        ReportError(e);
+        reportError(e);
     }
 }
 

@@ -53,7 +53,7 @@ bool QtDesktop::question(QWidget *parent, const QString &caption, const QString 
 
 bool QtDesktop::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
 
-QString BrowseOutputFolder(QWidget *parent, const QString &start)
+QString browseOutputFolder(QWidget *parent, const QString &start)
 {
     QString path = Desktop::instance().browseFolder(parent, QCoreApplication::translate("Desktop", "Select a directory to save output files"), start);
     if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')))
@@ -61,7 +61,7 @@ QString BrowseOutputFolder(QWidget *parent, const QString &start)
     return path;
 }
 
-void ShowInformation(QWidget *parent, const QString &text)
+void showInformation(QWidget *parent, const QString &text)
 {
     Desktop::instance().message(parent, QMessageBox::Information, QCoreApplication::translate("Desktop", "Information"), text);
 }

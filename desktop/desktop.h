@@ -49,7 +49,7 @@ public:
 
 // The folder browser for the output folder, opening at start: the chosen folder ending in
 // "/", or an empty text when the user cancels.
-QString BrowseOutputFolder(QWidget *parent, const QString &start);
+QString browseOutputFolder(QWidget *parent, const QString &start);
 
 // "Information" box with an information icon: the expected conditions the code tests for.
-void ShowInformation(QWidget *parent, const QString &text);
+void showInformation(QWidget *parent, const QString &text);

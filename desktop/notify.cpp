@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
-QString RunEndedText(int converted, int failed)
+QString runEndedText(int converted, int failed)
 {
     return QCoreApplication::translate("Notify", "%1 %2 converted, %3 failed")
         .arg(converted)
@@ -15,7 +15,7 @@ QString RunEndedText(int converted, int failed)
         .arg(failed);
 }
 
-void NotifyRunEnded(int converted, int failed, qint64 runMs, bool windowActive)
+void notifyRunEnded(int converted, int failed, qint64 runMs, bool windowActive)
 {
     if (runMs <= 10000 || windowActive)
         return;
@@ -27,7 +27,7 @@ void NotifyRunEnded(int converted, int failed, qint64 runMs, bool windowActive)
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
     // app name, id to replace, icon, summary, body, actions, hints, timeout (-1: the server's)
     call << QStringLiteral("Clipvox") << 0u << QStringLiteral("clipvox") << QStringLiteral("Clipvox")
-         << RunEndedText(converted, failed) << QStringList() << QVariantMap() << -1;
+         << runEndedText(converted, failed) << QStringList() << QVariantMap() << -1;
     // Sent without waiting for the answer; a missing service only means an error reply
     // that nobody reads.
     bus.send(call);

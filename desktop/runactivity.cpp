@@ -15,33 +15,33 @@ const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 constexpr uint kInhibitSuspend = 4; // the portal's flag for "suspend"
 
-QString Reason() { return QCoreApplication::translate("TRunActivity", "Converting"); }
+QString reason() { return QCoreApplication::translate("RunActivity", "Converting"); }
 } // namespace
 
-TRunActivity::TRunActivity(QObject *parent)
-    : TRunActivity(QDBusConnection::sessionBus(), QDBusConnection::systemBus(), parent)
+RunActivity::RunActivity(QObject *parent)
+    : RunActivity(QDBusConnection::sessionBus(), QDBusConnection::systemBus(), parent)
 {
 }
 
-TRunActivity::TRunActivity(const QDBusConnection &session, const QDBusConnection &system, QObject *parent)
+RunActivity::RunActivity(const QDBusConnection &session, const QDBusConnection &system, QObject *parent)
     : QObject(parent), m_session(session), m_system(system)
 {
 }
 
-TRunActivity::~TRunActivity() { Stop(); }
+RunActivity::~RunActivity() { stop(); }
 
-void TRunActivity::Start()
+void RunActivity::start()
 {
     if (m_active)
         return;
     m_active = true;
     ++m_generation;
     m_sentPercent = -1;
-    SetProgress(0);
-    InhibitThroughPortal(m_generation);
+    setProgress(0);
+    inhibitThroughPortal(m_generation);
 }
 
-void TRunActivity::SetProgress(double fraction)
+void RunActivity::setProgress(double fraction)
 {
     if (!m_active)
         return;
@@ -49,65 +49,65 @@ void TRunActivity::SetProgress(double fraction)
     if (percent == m_sentPercent)
         return;
     m_sentPercent = percent;
-    SendLauncher(percent / 100.0, true);
+    sendLauncher(percent / 100.0, true);
 }
 
-void TRunActivity::Stop()
+void RunActivity::stop()
 {
     if (!m_active)
         return;
     m_active = false;
     ++m_generation;
-    SendLauncher(0, false);
-    Release();
+    sendLauncher(0, false);
+    release();
 }
 
-void TRunActivity::SendLauncher(double fraction, bool visible)
+void RunActivity::sendLauncher(double fraction, bool visible)
 {
     if (!m_session.isConnected())
         return;
     QDBusMessage update = QDBusMessage::createSignal(QStringLiteral("/org/clipvox/Clipvox/LauncherEntry"),
                                                      QStringLiteral("com.canonical.Unity.LauncherEntry"),
                                                      QStringLiteral("Update"));
-    update << AppUri() << QVariantMap{{QStringLiteral("progress"), fraction}, {QStringLiteral("progress-visible"), visible}};
+    update << appUri() << QVariantMap{{QStringLiteral("progress"), fraction}, {QStringLiteral("progress-visible"), visible}};
     m_session.send(update);
 }
 
-void TRunActivity::InhibitThroughPortal(int generation)
+void RunActivity::inhibitThroughPortal(int generation)
 {
     if (!m_session.isConnected()) {
-        InhibitThroughLogind(generation);
+        inhibitThroughLogind(generation);
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath,
                                                        QStringLiteral("org.freedesktop.portal.Inhibit"),
                                                        QStringLiteral("Inhibit"));
-    call << QString() << kInhibitSuspend << QVariantMap{{QStringLiteral("reason"), Reason()}};
+    call << QString() << kInhibitSuspend << QVariantMap{{QStringLiteral("reason"), reason()}};
     auto *watcher = new QDBusPendingCallWatcher(m_session.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, generation](QDBusPendingCallWatcher *w) {
         w->deleteLater();
         const QDBusPendingReply<QDBusObjectPath> reply = *w;
         if (reply.isError()) { // no portal, or one without Inhibit
             if (generation == m_generation)
-                InhibitThroughLogind(generation);
+                inhibitThroughLogind(generation);
             return;
         }
         m_portalRequest = reply.value().path();
         if (generation != m_generation)
-            Release(); // the run ended while the portal answered
+            release(); // the run ended while the portal answered
         else
             emit holdChanged(true);
     });
 }
 
-void TRunActivity::InhibitThroughLogind(int generation)
+void RunActivity::inhibitThroughLogind(int generation)
 {
     if (!m_system.isConnected())
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
-    call << QStringLiteral("sleep:idle") << QStringLiteral("Clipvox") << Reason() << QStringLiteral("block");
+    call << QStringLiteral("sleep:idle") << QStringLiteral("Clipvox") << reason() << QStringLiteral("block");
     auto *watcher = new QDBusPendingCallWatcher(m_system.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, generation](QDBusPendingCallWatcher *w) {
         w->deleteLater();
@@ -116,15 +116,15 @@ void TRunActivity::InhibitThroughLogind(int generation)
             return; // nothing keeps the session awake: the run goes on all the same
         m_logindHold = reply.value();
         if (generation != m_generation)
-            Release();
+            release();
         else
             emit holdChanged(true);
     });
 }
 
-void TRunActivity::Release()
+void RunActivity::release()
 {
-    const bool held = Holding();
+    const bool held = holding();
     if (!m_portalRequest.isEmpty()) {
         m_session.send(QDBusMessage::createMethodCall(kPortalService, m_portalRequest,
                                                       QStringLiteral("org.freedesktop.portal.Request"),

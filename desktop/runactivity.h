@@ -11,37 +11,37 @@
 #include <QDBusUnixFileDescriptor>
 #include <QObject>
 
-class TRunActivity : public QObject
+class RunActivity : public QObject
 {
     Q_OBJECT
 public:
     // The buses are the session's and the system's unless a test gives its own.
-    explicit TRunActivity(QObject *parent = nullptr);
-    TRunActivity(const QDBusConnection &session, const QDBusConnection &system, QObject *parent = nullptr);
-    ~TRunActivity() override;
+    explicit RunActivity(QObject *parent = nullptr);
+    RunActivity(const QDBusConnection &session, const QDBusConnection &system, QObject *parent = nullptr);
+    ~RunActivity() override;
 
-    static QString AppUri() { return QStringLiteral("application://org.clipvox.Clipvox.desktop"); }
+    static QString appUri() { return QStringLiteral("application://org.clipvox.Clipvox.desktop"); }
 
     // A run starts: the launcher shows 0 %, and the session is asked not to sleep.
-    void Start();
+    void start();
     // fraction: 0..1 of the whole run; sent when it moved by a percent or more.
-    void SetProgress(double fraction);
+    void setProgress(double fraction);
     // The run ended or was cancelled: the launcher's gauge goes, the hold is released.
-    void Stop();
+    void stop();
 
-    bool Active() const { return m_active; }
+    bool active() const { return m_active; }
     // A hold is in place (the portal's request or logind's descriptor).
-    bool Holding() const { return !m_portalRequest.isEmpty() || m_logindHold.isValid(); }
+    bool holding() const { return !m_portalRequest.isEmpty() || m_logindHold.isValid(); }
 
 signals:
     // The hold was granted or released (for whoever wants to know, and the tests).
     void holdChanged(bool holding);
 
 private:
-    void SendLauncher(double fraction, bool visible);
-    void InhibitThroughPortal(int generation);
-    void InhibitThroughLogind(int generation);
-    void Release();
+    void sendLauncher(double fraction, bool visible);
+    void inhibitThroughPortal(int generation);
+    void inhibitThroughLogind(int generation);
+    void release();
 
     QDBusConnection m_session, m_system;
     bool m_active = false;

@@ -16,7 +16,7 @@ constexpr int kCallTimeoutMs = 10000;
 
 // The launcher's token that lets the window take the focus from it (Wayland's
 // xdg-activation, X11's startup notification).
-QVariantMap PlatformData()
+QVariantMap platformData()
 {
     QVariantMap data;
     if (const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN"); !token.isEmpty())
@@ -27,7 +27,7 @@ QVariantMap PlatformData()
 }
 
 // Hands the launcher's token on, so that the window may come to the front on Wayland.
-void TakeToken(const QVariantMap &data)
+void takeToken(const QVariantMap &data)
 {
     const QString token = data.value(QStringLiteral("activation-token")).toString();
     if (!token.isEmpty())
@@ -80,13 +80,13 @@ SingleApplication::Start SingleApplication::start(const QStringList &files)
     QDBusMessage call;
     if (files.isEmpty()) {
         call = QDBusMessage::createMethodCall(name, path, QLatin1String(kInterface), QStringLiteral("Activate"));
-        call << PlatformData();
+        call << platformData();
     } else {
         QStringList uris;
         for (const QString &file : files)
             uris << QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toString(QUrl::FullyEncoded);
         call = QDBusMessage::createMethodCall(name, path, QLatin1String(kInterface), QStringLiteral("Open"));
-        call << uris << PlatformData();
+        call << uris << platformData();
     }
     const QDBusMessage answer = bus.call(call, QDBus::Block, kCallTimeoutMs);
     return answer.type() == QDBusMessage::ReplyMessage ? Start::Handed : Start::Alone;
@@ -94,7 +94,7 @@ SingleApplication::Start SingleApplication::start(const QStringList &files)
 
 void SingleApplication::activate(const QVariantMap &platformData)
 {
-    TakeToken(platformData);
+    takeToken(platformData);
     emit activated();
 }
 

@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <cmath>
 
-QString ChapterTitle(const SourceChapter &chapter, int number)
+QString chapterTitle(const SourceChapter &chapter, int number)
 {
     const QString title = chapter.title.trimmed();
     return title.isEmpty() ? QStringLiteral("Chapter %1").arg(number) : title;
 }
 
-QString ChapterOutputName(const QString &source, int number, int count, const QString &title)
+QString chapterOutputName(const QString &source, int number, int count, const QString &title)
 {
     const int width = std::max(2, int(QString::number(count).size()));
     QString name = QStringLiteral("%1 - %2 %3")
@@ -29,25 +29,25 @@ QString ChapterOutputName(const QString &source, int number, int count, const QS
     return name;
 }
 
-QList<TJob> ChapterJobs(const TJob &whole, const QList<SourceChapter> &chapters)
+QList<Job> chapterJobs(const Job &whole, const QList<SourceChapter> &chapters)
 {
     const int slash = whole.OutputFile.lastIndexOf(QLatin1Char('/'));
     const int dot = whole.OutputFile.lastIndexOf(QLatin1Char('.'));
     const QString folder = whole.OutputFile.left(slash + 1);
     const QString ext = dot > slash ? whole.OutputFile.mid(dot) : QString();
-    QList<TJob> jobs;
+    QList<Job> jobs;
     for (int i = 0; i < chapters.size(); ++i) {
         const SourceChapter &c = chapters[i];
-        TJob job = whole;
+        Job job = whole;
         job.ChapterNumber = i + 1;
-        job.ChapterTitle = ChapterTitle(c, i + 1);
+        job.ChapterTitle = chapterTitle(c, i + 1);
         job.TagTitle = job.ChapterTitle;
         job.TagTrack = i + 1;
         job.clipStart = std::max(0.0, c.start);
         job.clipEnd = c.end;
         job.exactClip = true;
         job.endShowsLength = false;
-        job.OutputFile = folder + ChapterOutputName(whole.SourceFile, i + 1, int(chapters.size()), job.ChapterTitle) + ext;
+        job.OutputFile = folder + chapterOutputName(whole.SourceFile, i + 1, int(chapters.size()), job.ChapterTitle) + ext;
         jobs << job;
     }
     return jobs;

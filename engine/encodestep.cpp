@@ -34,25 +34,25 @@ constexpr double kMissLu = 0.4;
 
 // The loudness and true peak of a written file's decoded sound; nothing measured, with the
 // reason or the stop in *result, when it cannot be read.
-LoudnessMeasurement DecodedLoudness(const QString &file, std::stop_token stop, TEncodeResult *result)
+LoudnessMeasurement decodedLoudness(const QString &file, std::stop_token stop, EncodeResult *result)
 {
-    TSourceSound sound;
-    if (!ProbeSourceSound(file, stop, &sound, &result->reason)) {
+    SourceSound sound;
+    if (!probeSourceSound(file, stop, &sound, &result->reason)) {
         result->stopped = stop.stop_requested();
         return {};
     }
     LoudnessMeter meter(sound.channels, sound.rate);
-    const TPassOutcome o = ReadClipSound(
-        file, 0, TVideoEdit::ToEnd, sound.rate, sound.channels, stop,
+    const PassOutcome o = readClipSound(
+        file, 0, VideoEdit::ToEnd, sound.rate, sound.channels, stop,
         [&](const float *x, int frames) {
             meter.add(x, size_t(frames));
             return true;
         },
         &result->reason);
-    if (o != TPassOutcome::Done) {
-        result->stopped = o == TPassOutcome::Stopped;
+    if (o != PassOutcome::Done) {
+        result->stopped = o == PassOutcome::Stopped;
         if (!result->stopped)
-            result->reason = QCoreApplication::translate("TRunEngine", "The output could not be read back: %1").arg(result->reason);
+            result->reason = QCoreApplication::translate("RunEngine", "The output could not be read back: %1").arg(result->reason);
         return {};
     }
     return meter.result();
@@ -60,20 +60,20 @@ LoudnessMeasurement DecodedLoudness(const QString &file, std::stop_token stop, T
 
 } // namespace
 
-WriterPlan PlanWriter(int format, const TOutputSettings &o, const TSourceSound &source)
+WriterPlan planWriter(int format, const OutputSettings &o, const SourceSound &source)
 {
     if (format < 0 || format >= outputFormatCount()) {
         WriterPlan p;
-        p.reason = QCoreApplication::translate("TRunEngine", "The output format is not one Clipvox knows");
+        p.reason = QCoreApplication::translate("RunEngine", "The output format is not one Clipvox knows");
         return p;
     }
     WriterPlan p = outputFormat(format).plan(o, source);
     if (!p.writer && p.reason.isEmpty())
-        p.reason = QCoreApplication::translate("TRunEngine", "The encoder does not accept the output settings");
+        p.reason = QCoreApplication::translate("RunEngine", "The encoder does not accept the output settings");
     return p;
 }
 
-int SoundStreamOf(const SourceProbe &probe, int track, QString *reason)
+int soundStreamOf(const SourceProbe &probe, int track, QString *reason)
 {
     if (track <= 0)
         return -1;
@@ -85,16 +85,16 @@ int SoundStreamOf(const SourceProbe &probe, int track, QString *reason)
         if (t.number == track)
             return t.streamIndex;
     *reason = probe.info.tracks.isEmpty()
-        ? QCoreApplication::translate("TRunEngine", "No sound track %1: the source has no sound").arg(track)
-        : QCoreApplication::translate("TRunEngine", "No sound track %1: the source has %2").arg(track).arg(probe.info.tracks.size());
+        ? QCoreApplication::translate("RunEngine", "No sound track %1: the source has no sound").arg(track)
+        : QCoreApplication::translate("RunEngine", "No sound track %1: the source has %2").arg(track).arg(probe.info.tracks.size());
     return kNoSuchTrack;
 }
 
 namespace {
-TPassOutcome MeasurePiece(const QString &source, double start, double end, int rate, int channels, int stream,
+PassOutcome measurePiece(const QString &source, double start, double end, int rate, int channels, int stream,
                           std::stop_token stop, LoudnessMeter &meter, QString *reason)
 {
-    return ReadClipSound(
+    return readClipSound(
         source, start, end, rate, channels, stop,
         [&](const float *x, int frames) {
             meter.add(x, size_t(frames));
@@ -104,7 +104,7 @@ TPassOutcome MeasurePiece(const QString &source, double start, double end, int r
 }
 } // namespace
 
-TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int rate, int channels, int stream,
+PassOutcome measureClipLoudness(const ClipSource &clip, double seconds, int rate, int channels, int stream,
                                  std::stop_token stop, LoudnessMeasurement *measurement, QString *reason,
                                  int parts)
 {
@@ -117,33 +117,33 @@ TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int ra
         const int64_t seam = frames / 2 / step * step;
         LoudnessMeter first(channels, rate), second(channels, rate);
         QString secondReason;
-        TPassOutcome secondOutcome = TPassOutcome::Failed;
+        PassOutcome secondOutcome = PassOutcome::Failed;
         std::thread other([&] {
-            secondOutcome = MeasurePiece(clip.source, clip.start + double(seam - 3 * step) / rate, clip.end, rate,
+            secondOutcome = measurePiece(clip.source, clip.start + double(seam - 3 * step) / rate, clip.end, rate,
                                          channels, stream, stop, second, &secondReason);
         });
-        const TPassOutcome firstOutcome = MeasurePiece(clip.source, clip.start, clip.start + double(seam) / rate,
+        const PassOutcome firstOutcome = measurePiece(clip.source, clip.start, clip.start + double(seam) / rate,
                                                        rate, channels, stream, stop, first, reason);
         other.join();
-        if (firstOutcome == TPassOutcome::Done && secondOutcome == TPassOutcome::Done) {
+        if (firstOutcome == PassOutcome::Done && secondOutcome == PassOutcome::Done) {
             const LoudnessMeter *both[] = {&first, &second};
             *measurement = LoudnessMeter::combined(both, 2);
-            return TPassOutcome::Done;
+            return PassOutcome::Done;
         }
         if (stop.stop_requested())
-            return TPassOutcome::Stopped;
+            return PassOutcome::Stopped;
         // A source shorter than it states: one pass over the clip, which gives the reason.
         reason->clear();
     }
     LoudnessMeter meter(channels, rate);
-    const TPassOutcome o = MeasurePiece(clip.source, clip.start, clip.end, rate, channels, stream, stop, meter, reason);
-    if (o == TPassOutcome::Done)
+    const PassOutcome o = measurePiece(clip.source, clip.start, clip.end, rate, channels, stream, stop, meter, reason);
+    if (o == PassOutcome::Done)
         *measurement = meter.result();
     return o;
 }
 
 
-double TruePeakCeilingDb(int format)
+double truePeakCeilingDb(int format)
 {
     return format >= 0 && format < outputFormatCount() ? outputFormat(format).ceilingDb : -1.3;
 }
@@ -155,18 +155,18 @@ struct Prepared
 {
     std::shared_ptr<const SourceProbe> probe;
     int stream = -1;
-    TSourceSound source;
+    SourceSound source;
     WriterPlan plan;
     QString remark; // what the encoder changes on its own
     double seconds = 0; // the clip's expected length
 };
 
-bool Prepare(const TClipSource &clip, int format, const TOutputSettings &s, const TRunJob &job,
-             std::stop_token stop, Prepared *p, TEncodeResult *result)
+bool prepare(const ClipSource &clip, int format, const OutputSettings &s, const RunJob &job,
+             std::stop_token stop, Prepared *p, EncodeResult *result)
 {
     p->probe = clip.probe ? clip.probe
-                          : std::make_shared<const SourceProbe>(ProbeSource(clip.source, stop, WantsCover(format, s)));
-    p->stream = SoundStreamOf(*p->probe, job.SoundTrack, &result->reason);
+                          : std::make_shared<const SourceProbe>(probeSource(clip.source, stop, wantsCover(format, s)));
+    p->stream = soundStreamOf(*p->probe, job.SoundTrack, &result->reason);
     if (p->stream == kNoSuchTrack) {
         result->stopped = stop.stop_requested();
         return false;
@@ -176,12 +176,12 @@ bool Prepare(const TClipSource &clip, int format, const TOutputSettings &s, cons
         return false;
     }
     if (p->source.seconds >= 0 && clip.start >= p->source.seconds) {
-        result->reason = QCoreApplication::translate("TRunEngine", "The clip starts at %1 s, after the end of the source (%2 s)")
+        result->reason = QCoreApplication::translate("RunEngine", "The clip starts at %1 s, after the end of the source (%2 s)")
                              .arg(clip.start)
                              .arg(p->source.seconds, 0, 'f', 2);
         return false;
     }
-    p->plan = PlanWriter(format, s, p->source);
+    p->plan = planWriter(format, s, p->source);
     if (!p->plan.writer) {
         result->reason = p->plan.reason;
         return false;
@@ -193,10 +193,10 @@ bool Prepare(const TClipSource &clip, int format, const TOutputSettings &s, cons
 
 // The source's tags and cover, where the output takes them, with the job's non-empty fields
 // in their place; the ReplayGain given.
-TAudioInformation2 TagsFor(const SourceInfo &source, const TOutputSettings &s, const TRunJob &job,
-                           const TReplayGain &gain)
+OutputTags tagsFor(const SourceInfo &source, const OutputSettings &s, const RunJob &job,
+                           const ReplayGainValues &gain)
 {
-    TAudioInformation2 info;
+    OutputTags info;
     info.infoReplayGain = gain;
     info.InfoGenre = -1; // none
     if (s.CopyTags) {
@@ -237,15 +237,15 @@ TAudioInformation2 TagsFor(const SourceInfo &source, const TOutputSettings &s, c
 class ClipEncoder
 {
 public:
-    ClipEncoder(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s, const TRunJob &job,
+    ClipEncoder(const ClipSource &clip, const QString &out, int format, const OutputSettings &s, const RunJob &job,
                 std::stop_token stop, const std::function<void(int)> &percent)
         : m_clip(clip), m_out(out), m_format(format), m_s(s), m_job(job), m_stop(std::move(stop)), m_percent(percent),
-          m_ceiling(TruePeakCeilingDb(format)), m_limit(s.LoudnessPeaks == TOutputSettings::LimitPeaks),
-          m_tagGain(s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain && outputFormat(format).tags)
+          m_ceiling(truePeakCeilingDb(format)), m_limit(s.LoudnessPeaks == OutputSettings::LimitPeaks),
+          m_tagGain(s.LoudnessTarget == 0 && s.ReplayGain != OutputSettings::NoReplayGain && outputFormat(format).tags)
     {
     }
 
-    TEncodeResult run(const TKnownLoudness *known);
+    EncodeResult run(const KnownLoudness *known);
 
 private:
     // One encoding pass's own state.
@@ -254,7 +254,7 @@ private:
         Pass(int bits, bool dither, float gain, int cap) : gain(gain), cap(cap), quantise(bits, dither) {}
         float gain;
         int cap; // the gauge goes no further
-        TQuantiser quantise;
+        Quantiser quantise;
         std::vector<float> scaled;
         // Integer outputs: what the writer can do ahead, on the decoder's thread.
         std::function<void(const int32_t *, int)> ahead;
@@ -263,29 +263,29 @@ private:
         bool opened = false;
     };
 
-    bool measure(const TKnownLoudness *known);
+    bool measure(const KnownLoudness *known);
     void planFirst();
     bool encode(const LoudnessPlan &level, int cap);
-    TPassOutcome encodeInHalves(bool dither, bool *inHalves);
-    TPassOutcome encodeLimited(const LoudnessPlan &level);
-    TPassOutcome encodePlain();
+    PassOutcome encodeInHalves(bool dither, bool *inHalves);
+    PassOutcome encodeLimited(const LoudnessPlan &level);
+    PassOutcome encodePlain();
     template <typename Write>
     bool writeBlock(int n, const Write &write);
     const float *gained(const float *x, size_t count, std::vector<float> &scaled) const;
     void convert(const float *x, int n, int32_t *ints);
     void tapped();
     bool checkOutput();
-    TReplayGain trackGain();
-    bool writeTags(const TReplayGain &gain);
+    ReplayGainValues trackGain();
+    bool writeTags(const ReplayGainValues &gain);
 
-    const TClipSource &m_clip;
+    const ClipSource &m_clip;
     const QString &m_out;
     const int m_format;
-    const TOutputSettings &m_s;
-    const TRunJob &m_job;
+    const OutputSettings &m_s;
+    const RunJob &m_job;
     const std::stop_token m_stop;
     const std::function<void(int)> &m_percent;
-    TEncodeResult m_result;
+    EncodeResult m_result;
     // The output read back as it is written; made before the writer, so it outlives it.
     std::optional<EncodedPeakReader> m_reading;
     Prepared m_prepared;
@@ -311,16 +311,16 @@ private:
 
 void ClipEncoder::planFirst()
 {
-    m_level = PlanLoudness(m_loudness, m_target, m_ceiling, m_limit);
+    m_level = planLoudness(m_loudness, m_target, m_ceiling, m_limit);
     if (std::isfinite(m_level.limitDbtp)) {
         m_ceiling = outputFormat(m_format).limitCeilingDb;
         m_lift = outputFormat(m_format).limitLiftLu;
-        m_level = PlanLoudness(m_loudness, m_target + m_lift, m_ceiling, m_limit);
+        m_level = planLoudness(m_loudness, m_target + m_lift, m_ceiling, m_limit);
     }
 }
 
 // First pass: the clip measured exactly as it will be encoded.
-bool ClipEncoder::measure(const TKnownLoudness *known)
+bool ClipEncoder::measure(const KnownLoudness *known)
 {
     m_target = known ? known->targetLufs : m_s.LoudnessTarget;
     if (known) {
@@ -328,10 +328,10 @@ bool ClipEncoder::measure(const TKnownLoudness *known)
         planFirst();
     } else if (m_s.LoudnessTarget != 0) {
         const WriterPlan &plan = m_prepared.plan;
-        const TPassOutcome o = MeasureClipLoudness(m_clip, m_prepared.seconds, plan.rate, m_channels, m_prepared.stream,
+        const PassOutcome o = measureClipLoudness(m_clip, m_prepared.seconds, plan.rate, m_channels, m_prepared.stream,
                                                    m_stop, &m_loudness, &m_result.reason);
-        if (o != TPassOutcome::Done) {
-            m_result.stopped = o == TPassOutcome::Stopped;
+        if (o != PassOutcome::Done) {
+            m_result.stopped = o == PassOutcome::Stopped;
             return false;
         }
         planFirst();
@@ -392,7 +392,7 @@ void ClipEncoder::convert(const float *x, int n, int32_t *ints)
 // clip is decoded in two halves at once, each written at its place. *inHalves is false where
 // a half failed on its own (a source shorter than it states): the caller then makes one pass
 // over the clip, which gives the reason, into a new file.
-TPassOutcome ClipEncoder::encodeInHalves(bool dither, bool *inHalves)
+PassOutcome ClipEncoder::encodeInHalves(bool dither, bool *inHalves)
 {
     WriterPlan &plan = m_prepared.plan;
     const int channels = m_channels;
@@ -402,10 +402,10 @@ TPassOutcome ClipEncoder::encodeInHalves(bool dither, bool *inHalves)
     const int64_t first = std::llround(m_clip.start * plan.rate); // the clip's first frame
     // One half: the sound from `from` to `to` (seconds), written from frame `at` on.
     const auto half = [&](double from, double to, int64_t at, QString *reason) {
-        TQuantiser own(plan.bits, dither);
+        Quantiser own(plan.bits, dither);
         std::vector<float> ownScaled;
         std::vector<int32_t> ints;
-        return ReadClipSound(
+        return readClipSound(
             m_clip.source, from, to, plan.rate, channels, m_stop,
             [&](const float *x, int n) {
                 const size_t count = size_t(n) * size_t(channels);
@@ -422,25 +422,25 @@ TPassOutcome ClipEncoder::encodeInHalves(bool dither, bool *inHalves)
             reason, m_prepared.stream);
     };
     QString secondReason;
-    TPassOutcome second = TPassOutcome::Failed;
+    PassOutcome second = PassOutcome::Failed;
     // The second half starts on the frame after the first half's last, counted from the same
     // rounded start, and holds the rest of the clip's length as one pass counts it.
     const double from = double(first + seam) / plan.rate;
     const double to = std::isinf(m_clip.end) ? m_clip.end : from + double(m_total - seam) / plan.rate;
     std::thread other([&] { second = half(from, to, seam, &secondReason); });
-    TPassOutcome o = half(m_clip.start, m_clip.start + double(seam) / plan.rate, 0, &m_result.reason);
+    PassOutcome o = half(m_clip.start, m_clip.start + double(seam) / plan.rate, 0, &m_result.reason);
     other.join();
-    if (o == TPassOutcome::Done)
+    if (o == PassOutcome::Done)
         o = second;
     if (m_stop.stop_requested())
-        o = TPassOutcome::Stopped;
-    *inHalves = o != TPassOutcome::Failed || failed;
+        o = PassOutcome::Stopped;
+    *inHalves = o != PassOutcome::Failed || failed;
     return o;
 }
 
 // The limiter holds the sound back by its look-ahead; what it gives is metered, so that the
 // loudness reached is known.
-TPassOutcome ClipEncoder::encodeLimited(const LoudnessPlan &level)
+PassOutcome ClipEncoder::encodeLimited(const LoudnessPlan &level)
 {
     WriterPlan &plan = m_prepared.plan;
     const int channels = m_channels;
@@ -460,32 +460,32 @@ TPassOutcome ClipEncoder::encodeLimited(const LoudnessPlan &level)
         ready.clear();
         return ok;
     };
-    TPassOutcome o = ReadClipSound(
+    PassOutcome o = readClipSound(
         m_clip.source, m_clip.start, m_clip.end, plan.rate, channels, m_stop,
         [&](const float *x, int n) { return limiter.process(x, size_t(n), ready), send(); }, &m_result.reason,
         m_prepared.stream);
-    if (o == TPassOutcome::Done) {
+    if (o == PassOutcome::Done) {
         limiter.finish(ready);
         if (!send())
-            o = TPassOutcome::Failed;
+            o = PassOutcome::Failed;
     }
     m_reached = meter.result().integratedLufs;
     return o;
 }
 
 // The sound at the gain, without the limiter.
-TPassOutcome ClipEncoder::encodePlain()
+PassOutcome ClipEncoder::encodePlain()
 {
     WriterPlan &plan = m_prepared.plan;
     const int channels = m_channels;
-    const TClipSource &clip = m_clip;
+    const ClipSource &clip = m_clip;
     Pass &p = *m_pass;
     if (plan.bits > 0 && !plan.writer->light()) {
         // The encoder costs more than the decoding: the conversion runs on the decoder's
         // thread, beside it.
         if (plan.writer->setInput(plan.rate, channels))
             p.ahead = plan.writer->workAhead();
-        return ReadClipSamples(
+        return readClipSamples(
             clip.source, clip.start, clip.end, plan.rate, channels, m_stop,
             [this](const float *x, int n, int32_t *ints) { convert(x, n, ints); },
             [&](const int32_t *x, int n) { return writeBlock(n, [&] { return plan.writer->write32(x, n); }); },
@@ -493,7 +493,7 @@ TPassOutcome ClipEncoder::encodePlain()
     }
     if (plan.bits > 0) {
         std::vector<int32_t> ints;
-        return ReadClipSound(
+        return readClipSound(
             clip.source, clip.start, clip.end, plan.rate, channels, m_stop,
             [&](const float *x, int n) {
                 ints.resize(size_t(n) * size_t(channels));
@@ -502,7 +502,7 @@ TPassOutcome ClipEncoder::encodePlain()
             },
             &m_result.reason, m_prepared.stream);
     }
-    return ReadClipSound(
+    return readClipSound(
         clip.source, clip.start, clip.end, plan.rate, channels, m_stop,
         [&](const float *x, int n) {
             x = gained(x, size_t(n) * size_t(channels), p.scaled);
@@ -518,7 +518,7 @@ bool ClipEncoder::encode(const LoudnessPlan &level, int cap)
 {
     ++m_result.encodes;
     WriterPlan &plan = m_prepared.plan;
-    const TSourceSound &source = m_prepared.source;
+    const SourceSound &source = m_prepared.source;
     const double gainDb = level.gainDb;
     // Integer outputs are dithered where the sound was changed or its word length shortened;
     // otherwise they keep every bit (a 24-bit source into 24-bit FLAC at its own rate).
@@ -532,13 +532,13 @@ bool ClipEncoder::encode(const LoudnessPlan &level, int cap)
     plan.writer->expectFrames(m_total);
     if (m_tagGain)
         p.gauge.emplace(m_channels, plan.rate);
-    TPassOutcome o = TPassOutcome::Failed;
+    PassOutcome o = PassOutcome::Failed;
     bool inHalves = !limited && !p.gauge && plan.bits > 0 && plan.writer->light() && plan.rate == source.rate
         && m_total >= 20 * int64_t(plan.rate);
     if (inHalves) {
         o = encodeInHalves(dither, &inHalves);
         if (!inHalves) {
-            plan = PlanWriter(m_format, m_s, source);
+            plan = planWriter(m_format, m_s, source);
             if (!plan.writer)
                 return false;
             plan.writer->expectFrames(m_total);
@@ -549,19 +549,19 @@ bool ClipEncoder::encode(const LoudnessPlan &level, int cap)
     }
     if (!inHalves)
         o = limited ? encodeLimited(level) : encodePlain();
-    if (o != TPassOutcome::Done) {
-        m_result.stopped = o == TPassOutcome::Stopped;
+    if (o != PassOutcome::Done) {
+        m_result.stopped = o == PassOutcome::Stopped;
         return false;
     }
     if (!p.opened) {
-        m_result.reason = QCoreApplication::translate("TRunEngine", "The clip holds no sound");
+        m_result.reason = QCoreApplication::translate("RunEngine", "The clip holds no sound");
         return false;
     }
     if (p.gauge)
         m_gauged = p.gauge->result();
     if (!plan.writer->finish()) {
         m_result.reason =
-            plan.writer->error.isEmpty() ? QCoreApplication::translate("TRunEngine", "Cannot write %1").arg(m_out) : plan.writer->error;
+            plan.writer->error.isEmpty() ? QCoreApplication::translate("RunEngine", "Cannot write %1").arg(m_out) : plan.writer->error;
         return false;
     }
     plan.writer.reset();
@@ -599,7 +599,7 @@ bool ClipEncoder::checkOutput()
         if (verify) {
             // Should the reading fail, the finished file is read.
             const std::optional<LoudnessMeasurement> read = m_reading ? m_reading->finish() : std::nullopt;
-            const LoudnessMeasurement decoded = read ? *read : DecodedLoudness(m_out, m_stop, &m_result);
+            const LoudnessMeasurement decoded = read ? *read : decodedLoudness(m_out, m_stop, &m_result);
             if (m_result.stopped || !m_result.reason.isEmpty())
                 return false;
             peak = decoded.truePeakDbtp;
@@ -617,7 +617,7 @@ bool ClipEncoder::checkOutput()
             return true;
         if (retry > kRetries) {
             if (over)
-                m_overCeiling = QCoreApplication::translate("TRunEngine", "True peak %1 dBTP, over -1 dBTP").arg(peak, 0, 'f', 1);
+                m_overCeiling = QCoreApplication::translate("RunEngine", "True peak %1 dBTP, over -1 dBTP").arg(peak, 0, 'f', 1);
             return true;
         }
         if (missed)
@@ -627,7 +627,7 @@ bool ClipEncoder::checkOutput()
         else if (under)
             m_ceiling += kDecodedCeilingDb - 0.25 - peak;
         lowered = lowered || over;
-        LoudnessPlan next = PlanLoudness(m_loudness, aim, m_ceiling, m_limit);
+        LoudnessPlan next = planLoudness(m_loudness, aim, m_ceiling, m_limit);
         if (under) {
             next.gainDb = m_level.gainDb + kDecodedCeilingDb - 0.25 - peak;
             next.lufs = m_loudness.integratedLufs + next.gainDb;
@@ -641,7 +641,7 @@ bool ClipEncoder::checkOutput()
             return true;
         m_level = next;
         m_reached = m_level.lufs;
-        m_prepared.plan = PlanWriter(m_format, m_s, m_prepared.source);
+        m_prepared.plan = planWriter(m_format, m_s, m_prepared.source);
         m_result.reason = m_prepared.plan.reason;
         if (!m_prepared.plan.writer)
             return false;
@@ -652,20 +652,20 @@ bool ClipEncoder::checkOutput()
 }
 
 // With ReplayGain tags: the track's gain and peak from the sound given to the encoder.
-TReplayGain ClipEncoder::trackGain()
+ReplayGainValues ClipEncoder::trackGain()
 {
-    TReplayGain gain;
+    ReplayGainValues gain;
     if (!m_tagGain)
         return gain;
     m_result.trackLufs = m_gauged.integratedLufs;
     m_result.trackPeak = std::isfinite(m_gauged.truePeakDbtp) ? std::pow(10.0, m_gauged.truePeakDbtp / 20) : 0.0;
-    m_result.trackBlocks = LoudnessBlocks(m_gauged);
+    m_result.trackBlocks = loudnessBlocks(m_gauged);
     if (std::isfinite(m_result.trackLufs)) {
-        gain.trackGainDb = ReplayGainDb(m_result.trackLufs);
+        gain.trackGainDb = replayGainDb(m_result.trackLufs);
         gain.trackPeak = m_result.trackPeak;
         // The album's values stand in until the run's last file gives them, so that writing
         // them then changes no tag's size.
-        if (m_s.ReplayGain == TOutputSettings::AlbumGain) {
+        if (m_s.ReplayGain == OutputSettings::AlbumGain) {
             gain.albumGainDb = gain.trackGainDb;
             gain.albumPeak = gain.trackPeak;
         }
@@ -673,26 +673,26 @@ TReplayGain ClipEncoder::trackGain()
     return gain;
 }
 
-bool ClipEncoder::writeTags(const TReplayGain &gain)
+bool ClipEncoder::writeTags(const ReplayGainValues &gain)
 {
     if (!((m_job.TagsEnabled || m_s.CopyTags || gain.any()) && outputFormat(m_format).tags))
         return true;
-    TAudioInformation2 info = TagsFor(m_prepared.probe->info, m_s, m_job, gain);
+    OutputTags info = tagsFor(m_prepared.probe->info, m_s, m_job, gain);
     // A source without tags or cover gives the output none: writing an empty tag would only
     // make the tag writer rewrite the whole file.
     const bool nothing = !m_job.TagsEnabled && info.infoTitle.isEmpty() && info.infoArtist.isEmpty()
         && info.infoAlbum.isEmpty() && info.infoComments.isEmpty() && info.infoCopyright.isEmpty()
         && info.InfoYear <= 0 && info.InfoTrack <= 0 && info.infoGenreName.isEmpty() && info.infoCover.isEmpty();
-    if (!nothing ? !info.WriteTags(m_out, outputFormat(m_format).tagWriter) : gain.any() && !info.WriteReplayGain(m_out, outputFormat(m_format).tagWriter)) {
-        m_result.reason = QCoreApplication::translate("TRunEngine", "The tags could not be written: %1").arg(info.LastErrorText());
+    if (!nothing ? !info.writeTags(m_out, outputFormat(m_format).tagWriter) : gain.any() && !info.writeReplayGain(m_out, outputFormat(m_format).tagWriter)) {
+        m_result.reason = QCoreApplication::translate("RunEngine", "The tags could not be written: %1").arg(info.lastErrorText());
         return false;
     }
     return true;
 }
 
-TEncodeResult ClipEncoder::run(const TKnownLoudness *known)
+EncodeResult ClipEncoder::run(const KnownLoudness *known)
 {
-    if (!Prepare(m_clip, m_format, m_s, m_job, m_stop, &m_prepared, &m_result))
+    if (!prepare(m_clip, m_format, m_s, m_job, m_stop, &m_prepared, &m_result))
         return m_result;
     m_channels = m_prepared.plan.channels;
     m_total = m_prepared.seconds > 0 ? std::llround(m_prepared.seconds * m_prepared.plan.rate) : 0;
@@ -717,31 +717,31 @@ TEncodeResult ClipEncoder::run(const TKnownLoudness *known)
 }
 } // namespace
 
-double ReplayGainDb(double lufs)
+double replayGainDb(double lufs)
 {
     return std::isfinite(lufs) ? -18 - lufs : std::numeric_limits<double>::quiet_NaN();
 }
 
-TPassOutcome MeasureJobLoudness(const TClipSource &clip, int format, const TOutputSettings &s, const TRunJob &job,
+PassOutcome measureJobLoudness(const ClipSource &clip, int format, const OutputSettings &s, const RunJob &job,
                                 std::stop_token stop, LoudnessMeasurement *measurement, QString *reason)
 {
-    TEncodeResult result;
+    EncodeResult result;
     Prepared p;
-    if (!Prepare(clip, format, s, job, stop, &p, &result)) {
+    if (!prepare(clip, format, s, job, stop, &p, &result)) {
         *reason = result.reason;
-        return result.stopped ? TPassOutcome::Stopped : TPassOutcome::Failed;
+        return result.stopped ? PassOutcome::Stopped : PassOutcome::Failed;
     }
-    return MeasureClipLoudness(clip, p.seconds, p.plan.rate, p.plan.channels, p.stream, stop, measurement, reason);
+    return measureClipLoudness(clip, p.seconds, p.plan.rate, p.plan.channels, p.stream, stop, measurement, reason);
 }
 
-bool WantsCover(int format, const TOutputSettings &s)
+bool wantsCover(int format, const OutputSettings &s)
 {
     return s.CopyTags && outputFormat(format).tags;
 }
 
-TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
-                         const TRunJob &job, std::stop_token stop, const std::function<void(int)> &percent,
-                         const TKnownLoudness *known)
+EncodeResult encodeClip(const ClipSource &clip, const QString &out, int format, const OutputSettings &s,
+                         const RunJob &job, std::stop_token stop, const std::function<void(int)> &percent,
+                         const KnownLoudness *known)
 {
     return ClipEncoder(clip, out, format, s, job, std::move(stop), percent).run(known);
 }

@@ -19,9 +19,9 @@ struct SourceProbe;
 
 // The writer of the output format (its stored number) for the settings and the source's
 // sound, or why there is none.
-WriterPlan PlanWriter(int format, const TOutputSettings &s, const TSourceSound &source);
+WriterPlan planWriter(int format, const OutputSettings &s, const SourceSound &source);
 
-struct TEncodeResult
+struct EncodeResult
 {
     bool ok = false;
     bool stopped = false;
@@ -43,51 +43,51 @@ struct TEncodeResult
 
 // A clip's loudness known before its encoding, from a first pass over the run: the
 // measurement, and the loudness it is to reach (its own plus the album's gain).
-struct TKnownLoudness
+struct KnownLoudness
 {
     LoudnessMeasurement measurement;
     double targetLufs = 0;
 };
 
 // The ReplayGain 2.0 gain (dB, reference -18 LUFS) of a loudness; NaN for a clip below the gate.
-double ReplayGainDb(double lufs);
+double replayGainDb(double lufs);
 
-// One clip of a source: start and end in seconds, end TVideoEdit::ToEnd for the source's end.
-struct TClipSource
+// One clip of a source: start and end in seconds, end VideoEdit::ToEnd for the source's end.
+struct ClipSource
 {
     QString source;
     double start = 0;
-    double end = TVideoEdit::ToEnd;
+    double end = VideoEdit::ToEnd;
     // The source probed once for the whole run (ProbeSource, with the cover where WantsCover);
     // without it the step probes the source itself.
     std::shared_ptr<const SourceProbe> probe;
 };
 
 // Whether a job's output takes its source's cover, which the probe then reads.
-bool WantsCover(int format, const TOutputSettings &s);
+bool wantsCover(int format, const OutputSettings &s);
 
 // The audio stream of a job's sound track (its 1-based number; 0 or less: -1, the source's
 // default) in its probed source. kNoSuchTrack with the reason in *reason when the source has
 // no such track or could not be read.
 constexpr int kNoSuchTrack = -2;
-int SoundStreamOf(const SourceProbe &probe, int track, QString *reason);
+int soundStreamOf(const SourceProbe &probe, int track, QString *reason);
 
 // Measures the loudness of a clip as it will be encoded: converted to rate and channels.
 // seconds is the clip's expected length (0 or less when unknown): a clip of 20 s or more is
 // measured in `parts` (1 or 2) pieces at once, each decoded and measured by threads of its
 // own, and the pieces combined into what one pass over the whole clip gives. A stop requested
 // through stop ends it within a fraction of a second; on failure the reason is in *reason.
-TPassOutcome MeasureClipLoudness(const TClipSource &clip, double seconds, int rate, int channels, int stream,
+PassOutcome measureClipLoudness(const ClipSource &clip, double seconds, int rate, int channels, int stream,
                                  std::stop_token stop, LoudnessMeasurement *measurement, QString *reason,
                                  int parts = 2);
 
 // Measures a job's clip as EncodeClip's first pass does for the settings' loudness target.
-TPassOutcome MeasureJobLoudness(const TClipSource &clip, int format, const TOutputSettings &s, const TRunJob &job,
+PassOutcome measureJobLoudness(const ClipSource &clip, int format, const OutputSettings &s, const RunJob &job,
                                 std::stop_token stop, LoudnessMeasurement *measurement, QString *reason);
 
 // The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: just
 // below -1 for every format. A lossy output is checked once written (see EncodeClip).
-double TruePeakCeilingDb(int format);
+double truePeakCeilingDb(int format);
 
 // Converts the clip into out (whose extension names the format) in one pass: the source is
 // decoded, converted once in float to the output's rate and channels and handed to the
@@ -105,7 +105,7 @@ double TruePeakCeilingDb(int format);
 // output is checked and encoded again the gauge holds at 99. A stop requested through stop ends
 // every phase within a fraction of a second. out is created only when the clip holds sound;
 // a stopped or failed step leaves whatever it made for the caller to remove.
-TEncodeResult EncodeClip(const TClipSource &clip, const QString &out, int format, const TOutputSettings &s,
-                         const TRunJob &job, std::stop_token stop,
+EncodeResult encodeClip(const ClipSource &clip, const QString &out, int format, const OutputSettings &s,
+                         const RunJob &job, std::stop_token stop,
                          const std::function<void(int percent)> &percent = {},
-                         const TKnownLoudness *known = nullptr);
+                         const KnownLoudness *known = nullptr);

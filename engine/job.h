@@ -5,7 +5,7 @@
 #include <limits>
 
 // One queued video; the queue holds one record per job, in the order of the list.
-struct TJob
+struct Job
 {
     QString SourceFile;
     QString OutputFile;
@@ -39,12 +39,12 @@ struct TJob
     int ChapterNumber = 0;
     QString ChapterTitle;
 
-    bool operator==(const TJob &) const = default;
+    bool operator==(const Job &) const = default;
 };
 
 // One job as the run takes it: the queued job and whether its tags are written. OutputFile
 // is the wanted name; the run may give a same-name output "name (2).ext".
-struct TRunJob : TJob
+struct RunJob : Job
 {
     bool TagsEnabled = false;
 };

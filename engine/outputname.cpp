@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/outputname.h"
 
-TNameFields outputNameFields(const QString &source, const SourceTags &tags, int number, int count, int chapterNumber,
+NameFields outputNameFields(const QString &source, const SourceTags &tags, int number, int count, int chapterNumber,
                              const QString &chapterTitle)
 {
-    TNameFields fields;
-    fields.name = ChangeFileExt(source.mid(source.lastIndexOf(QLatin1Char('/')) + 1), QString());
+    NameFields fields;
+    fields.name = changeFileExt(source.mid(source.lastIndexOf(QLatin1Char('/')) + 1), QString());
     fields.title = tags.title;
     fields.artist = tags.artist;
     fields.album = tags.album;
@@ -20,23 +20,23 @@ TNameFields outputNameFields(const QString &source, const SourceTags &tags, int 
 
 QString outputFolder(const OutputNaming &naming, const QString &source)
 {
-    return OutputFolderFor(source, naming.where, naming.folder, naming.root);
+    return outputFolderFor(source, naming.where, naming.folder, naming.root);
 }
 
-QString outputName(const OutputNaming &naming, const QString &folder, const TNameFields &fields)
+QString outputName(const OutputNaming &naming, const QString &folder, const NameFields &fields)
 {
-    return folder + PatternFileName(naming.pattern, fields, naming.ext);
+    return folder + patternFileName(naming.pattern, fields, naming.ext);
 }
 
-QString ChangeFileExt(const QString &path, const QString &extWithDot)
+QString changeFileExt(const QString &path, const QString &extWithDot)
 {
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     const int dot = path.lastIndexOf(QLatin1Char('.'));
     return (dot > slash ? path.left(dot) : path) + extWithDot;
 }
 
-QString OutputFileName(const QString &base, const QString &folder, const QString &ext)
+QString outputFileName(const QString &base, const QString &folder, const QString &ext)
 {
-    const QString renamed = ChangeFileExt(base, QLatin1Char('.') + ext);
+    const QString renamed = changeFileExt(base, QLatin1Char('.') + ext);
     return folder + renamed.mid(renamed.lastIndexOf(QLatin1Char('/')) + 1);
 }

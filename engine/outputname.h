@@ -19,14 +19,14 @@ struct OutputNaming
 // What a job's output is named from: the source's file name without its extension, the
 // source's tags, the job's place number (from 1) of count in the queue, and its chapter
 // (number 0: not a chapter).
-TNameFields outputNameFields(const QString &source, const SourceTags &tags, int number, int count,
+NameFields outputNameFields(const QString &source, const SourceTags &tags, int number, int count,
                              int chapterNumber = 0, const QString &chapterTitle = {});
 // The folder, with its trailing '/', that the outputs of source go to.
 QString outputFolder(const OutputNaming &naming, const QString &source);
 // The path of a job's output: in folder, the pattern filled from fields, with the extension.
-QString outputName(const OutputNaming &naming, const QString &folder, const TNameFields &fields);
+QString outputName(const OutputNaming &naming, const QString &folder, const NameFields &fields);
 
 // The renaming rule for the default pattern: base's file name with the extension ext, in folder.
-QString OutputFileName(const QString &base, const QString &folder, const QString &ext);
+QString outputFileName(const QString &base, const QString &folder, const QString &ext);
 // A path with its extension replaced (a name without a dot gets the extension appended).
-QString ChangeFileExt(const QString &path, const QString &extWithDot);
+QString changeFileExt(const QString &path, const QString &extWithDot);

@@ -34,14 +34,14 @@
 
 // A job between its start and its end. Its worker sets `replaced` once the finished file
 // has its name: a cancel that comes after that leaves the job a success.
-struct TRunEngine::Running
+struct RunEngine::Running
 {
     std::shared_ptr<std::atomic<bool>> replaced = std::make_shared<std::atomic<bool>>(false);
 };
 
 namespace {
 // Whether anything, a link that may be gone among them, stands at path: one lstat.
-bool Exists(const QString &path)
+bool exists(const QString &path)
 {
     struct stat st = {};
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
@@ -50,7 +50,7 @@ bool Exists(const QString &path)
 const QString kTempMark = QStringLiteral(".clipvox-");
 
 // Whether a file name has the form of the run's temporaries: no output is given one.
-bool IsTemporaryName(const QString &name)
+bool isTemporaryName(const QString &name)
 {
     static const QRegularExpression form(QStringLiteral("^\\..*\\.clipvox-[0-9a-f]{6}(\\.[^.]*)?$"));
     return form.match(name).hasMatch();
@@ -69,14 +69,14 @@ struct Reserved
     mode_t mode = 0; // its permission bits as made, without the mark
 };
 
-Reserved Reserve(const QString &output, const QString &ext, QString *reason)
+Reserved reserve(const QString &output, const QString &ext, QString *reason)
 {
     const int slash = output.lastIndexOf(QLatin1Char('/'));
     const QString folder = output.left(slash + 1);
     QString stem = output.mid(slash + 1);
     if (const int dot = stem.lastIndexOf(QLatin1Char('.')); dot > 0)
         stem.truncate(dot);
-    stem = CutToBytes(stem, kNameMax - 1 - int(kTempMark.size()) - 6 - int(QFile::encodeName(ext).size()));
+    stem = cutToBytes(stem, kNameMax - 1 - int(kTempMark.size()) - 6 - int(QFile::encodeName(ext).size()));
     QString error;
     for (int attempt = 0; attempt < 50; ++attempt) {
         const QString tag = QString::number(QRandomGenerator::global()->bounded(0x1000000), 16).rightJustified(6, u'0');
@@ -91,20 +91,20 @@ Reserved Reserve(const QString &output, const QString &ext, QString *reason)
         if (errno != EEXIST)
             break;
     }
-    *reason = QCoreApplication::translate("TRunEngine", "Cannot create a file in %1: %2").arg(ShellQuoted(folder), error);
+    *reason = QCoreApplication::translate("RunEngine", "Cannot create a file in %1: %2").arg(shellQuoted(folder), error);
     return {};
 }
 
 // Removes the temporaries in folder that a killed run left behind: files of the temporaries'
 // form that carry their mark, are older than an hour and that no running Clipvox holds. A
 // file without the mark (a user's, or a temporary of a version that set none) stays.
-void RemoveStaleTemporaries(const QString &folder)
+void removeStaleTemporaries(const QString &folder)
 {
     const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
     const QFileInfoList entries =
         QDir(folder).entryInfoList({QStringLiteral(".*.clipvox-*")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {
-        if (!IsTemporaryName(entry.fileName()) || entry.isSymLink() || entry.lastModified() > hourAgo)
+        if (!isTemporaryName(entry.fileName()) || entry.isSymLink() || entry.lastModified() > hourAgo)
             continue;
         const QByteArray path = QFile::encodeName(entry.filePath());
         const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
@@ -119,7 +119,7 @@ void RemoveStaleTemporaries(const QString &folder)
 
 // Moves from onto to unless a file has that name; 0, or the error number (EEXIST when taken).
 // File systems without renameat2's RENAME_NOREPLACE get a hard link and an unlink.
-int MoveNoReplace(const QByteArray &from, const QByteArray &to)
+int moveNoReplace(const QByteArray &from, const QByteArray &to)
 {
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
         return 0;
@@ -134,7 +134,7 @@ int MoveNoReplace(const QByteArray &from, const QByteArray &to)
 // Gives the finished file its name. With replace, a file of that name is replaced and its
 // permission bits go to the new file; without, a file that appeared at the name since the
 // run chose it is kept, and the output takes the next free name that no job of the run has.
-bool Finish(const Reserved &temp, const QString &output, bool replace, const QSet<QString> &planned,
+bool finish(const Reserved &temp, const QString &output, bool replace, const QSet<QString> &planned,
             QString *final, QString *reason)
 {
     const QByteArray from = QFile::encodeName(temp.path);
@@ -155,10 +155,10 @@ bool Finish(const Reserved &temp, const QString &output, bool replace, const QSe
     } else {
         ::fchmod(temp.fd, mode);
         for (int k = 1;; ++k) {
-            const QString name = k == 1 ? output : NumberedName(output, k);
+            const QString name = k == 1 ? output : numberedName(output, k);
             if (k > 1 && planned.contains(name))
                 continue;
-            error = MoveNoReplace(from, QFile::encodeName(name));
+            error = moveNoReplace(from, QFile::encodeName(name));
             if (error == 0) {
                 *final = name;
                 return true;
@@ -167,20 +167,20 @@ bool Finish(const Reserved &temp, const QString &output, bool replace, const QSe
                 break;
         }
     }
-    *reason = QCoreApplication::translate("TRunEngine", "Cannot write %1: %2").arg(ShellQuoted(output), QString::fromLocal8Bit(std::strerror(error)));
+    *reason = QCoreApplication::translate("RunEngine", "Cannot write %1: %2").arg(shellQuoted(output), QString::fromLocal8Bit(std::strerror(error)));
     return false;
 }
 
-void Remove(const QString &path)
+void remove(const QString &path)
 {
     if (!path.isEmpty())
         QFile::remove(path);
 }
 } // namespace
 
-TRunEngine::TRunEngine(QObject *parent) : QObject(parent) {}
+RunEngine::RunEngine(QObject *parent) : QObject(parent) {}
 
-TRunEngine::~TRunEngine()
+RunEngine::~RunEngine()
 {
     cancel();
     m_pool.waitForDone();
@@ -189,10 +189,10 @@ TRunEngine::~TRunEngine()
     reportStopped(m_run); // its queued report would never arrive
 }
 
-int TRunEngine::MaxParallel() { return std::max(1, QThread::idealThreadCount()); }
+int RunEngine::maxParallel() { return std::max(1, QThread::idealThreadCount()); }
 
 template <typename F>
-void TRunEngine::post(quint64 run, F &&body)
+void RunEngine::post(quint64 run, F &&body)
 {
     QMetaObject::invokeMethod(
         this,
@@ -203,7 +203,7 @@ void TRunEngine::post(quint64 run, F &&body)
         Qt::QueuedConnection);
 }
 
-bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settings, int maxParallel)
+bool RunEngine::start(const QList<RunJob> &jobs, const OutputSettings &settings, int maxParallel)
 {
     if (m_active || jobs.isEmpty())
         return false;
@@ -225,7 +225,7 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
     m_loudness.assign(n, std::numeric_limits<double>::quiet_NaN());
     m_gauged.assign(n, Gauged());
     m_albumTags = false;
-    m_albumPass = settings.LoudnessTarget != 0 && settings.ReplayGain == TOutputSettings::AlbumGain ? AlbumPass::Waiting
+    m_albumPass = settings.LoudnessTarget != 0 && settings.ReplayGain == OutputSettings::AlbumGain ? AlbumPass::Waiting
                                                                                                     : AlbumPass::None;
     m_known.assign(n, nullptr);
     m_knownError.assign(n, QString());
@@ -242,13 +242,13 @@ bool TRunEngine::start(const QList<TRunJob> &jobs, const TOutputSettings &settin
 // outputs: the first keeps the name, the others get "name (2).ext"..., whichever no job of the
 // run and no file has. A file of the output's name is replaced, kept or makes the job skipped,
 // as the settings say.
-void TRunEngine::planOutputs()
+void RunEngine::planOutputs()
 {
-    const TOutputSettings &settings = m_settings;
+    const OutputSettings &settings = m_settings;
     const size_t n = m_jobs.size();
     QSet<QString> sourcePaths;
     std::set<std::pair<dev_t, ino_t>> sourceIds;
-    for (const TRunJob &job : m_jobs) {
+    for (const RunJob &job : m_jobs) {
         sourcePaths.insert(QFileInfo(job.SourceFile).absoluteFilePath());
         struct stat st = {};
         if (::stat(QFile::encodeName(job.SourceFile).constData(), &st) == 0)
@@ -268,9 +268,9 @@ void TRunEngine::planOutputs()
         const QString folder = path.left(slash + 1);
         auto rule = rules.constFind(folder);
         if (rule == rules.constEnd())
-            rule = rules.insert(folder, NameRulesFor(folder));
-        QString name = FitFileName(path.mid(slash + 1), *rule);
-        if (IsTemporaryName(name))
+            rule = rules.insert(folder, nameRulesFor(folder));
+        QString name = fitFileName(path.mid(slash + 1), *rule);
+        if (isTemporaryName(name))
             name[0] = u'_';
         return folder + name;
     };
@@ -281,21 +281,21 @@ void TRunEngine::planOutputs()
     QHash<QString, int> nextNumber; // by wanted name: where the search for a free one goes on
     for (size_t i = 0; i < n; ++i) {
         const QString wanted = fitted(m_jobs[i].OutputFile);
-        const QString file = ShellQuoted(QFileInfo(wanted).fileName());
-        const bool exists = Exists(wanted);
+        const QString file = shellQuoted(QFileInfo(wanted).fileName());
+        const bool standing = exists(wanted);
         // A name is free when no job of the run has it and nothing stands there (no source either).
-        const auto used = [&](const QString &p) { return taken.contains(p) || Exists(p); };
+        const auto used = [&](const QString &p) { return taken.contains(p) || exists(p); };
         QString output = wanted, note;
-        if (isSource(wanted, exists)) {
-            output = FreeName(wanted, used, &nextNumber[wanted]);
-            note = QCoreApplication::translate("TRunEngine", "%1 is a source of this run and was kept").arg(file);
-        } else if (taken.contains(wanted) || (exists && settings.ExistingFile == TOutputSettings::KeepBoth)) {
-            output = FreeName(wanted, used, &nextNumber[wanted]);
-            if (exists)
-                note = QCoreApplication::translate("TRunEngine", "%1 exists and was kept").arg(file);
-        } else if (exists && settings.ExistingFile == TOutputSettings::SkipExisting) {
+        if (isSource(wanted, standing)) {
+            output = freeName(wanted, used, &nextNumber[wanted]);
+            note = QCoreApplication::translate("RunEngine", "%1 is a source of this run and was kept").arg(file);
+        } else if (taken.contains(wanted) || (standing && settings.ExistingFile == OutputSettings::KeepBoth)) {
+            output = freeName(wanted, used, &nextNumber[wanted]);
+            if (standing)
+                note = QCoreApplication::translate("RunEngine", "%1 exists and was kept").arg(file);
+        } else if (standing && settings.ExistingFile == OutputSettings::SkipExisting) {
             m_skipped[i] = true;
-            note = QCoreApplication::translate("TRunEngine", "%1 exists and was kept").arg(ShellQuoted(wanted));
+            note = QCoreApplication::translate("RunEngine", "%1 exists and was kept").arg(shellQuoted(wanted));
         }
         if (!m_skipped[i])
             taken.insert(output);
@@ -307,24 +307,24 @@ void TRunEngine::planOutputs()
 
 // One task probes every source, in queue order, each file once (the chapters of one source
 // share its probe); a job starts once its source is probed.
-void TRunEngine::probeSources()
+void RunEngine::probeSources()
 {
     const quint64 run = m_run;
     QStringList sources;
-    for (const TRunJob &job : m_jobs)
+    for (const RunJob &job : m_jobs)
         sources << job.SourceFile;
     QSet<QString> folders;
     for (const QString &output : std::as_const(m_outputs))
         folders.insert(QFileInfo(output).absolutePath());
-    const bool cover = WantsCover(m_settings.OutputFormat, m_settings);
+    const bool cover = wantsCover(m_settings.OutputFormat, m_settings);
     m_pool.start([this, run, sources, folders, cover, stop = m_stop.get_token()] {
         for (const QString &folder : folders)
-            RemoveStaleTemporaries(folder);
+            removeStaleTemporaries(folder);
         QHash<QString, std::shared_ptr<const SourceProbe>> probes;
         for (int i = 0; i < sources.size() && !stop.stop_requested(); ++i) {
             auto known = probes.constFind(sources[i]);
             if (known == probes.constEnd()) {
-                auto probe = std::make_shared<const SourceProbe>(ProbeSource(sources[i], stop, cover));
+                auto probe = std::make_shared<const SourceProbe>(probeSource(sources[i], stop, cover));
                 if (stop.stop_requested())
                     break;
                 known = probes.insert(sources[i], std::move(probe));
@@ -339,26 +339,26 @@ void TRunEngine::probeSources()
 
 namespace {
 // The clip's start and end in seconds; no end when it runs to the source's end.
-std::pair<std::optional<double>, std::optional<double>> ClipBounds(const TJob &job)
+std::pair<std::optional<double>, std::optional<double>> clipBounds(const Job &job)
 {
     return {job.clipStart, std::isinf(job.clipEnd) ? std::nullopt : std::optional<double>(job.clipEnd)};
 }
 
 // Whether an exact chapter end is the source's: at or past the measured length. A chosen end
 // is where the clip stops, even where it matches the source's length in whole seconds.
-bool EndsWithSource(const TJob &job, double end, double lengthMs)
+bool endsWithSource(const Job &job, double end, double lengthMs)
 {
     return lengthMs >= 0 && job.exactClip && end * 1000 >= lengthMs;
 }
 } // namespace
 
-void TRunEngine::measured(int index, double lengthMs, const QString &error)
+void RunEngine::measured(int index, double lengthMs, const QString &error)
 {
     m_lengthMs[index] = lengthMs;
     m_lengthError[index] = error;
     m_measured[index] = true;
-    const TRunJob &job = m_jobs[index];
-    const auto [start, end] = ClipBounds(job);
+    const RunJob &job = m_jobs[index];
+    const auto [start, end] = clipBounds(job);
     const double last = end ? *end : lengthMs / 1000;
     m_sound[index] = start ? std::max(0.0, last - *start) : 0;
     if (m_albumPass == AlbumPass::Waiting && std::all_of(m_measured.begin(), m_measured.end(), [](bool b) { return b; }))
@@ -369,12 +369,12 @@ void TRunEngine::measured(int index, double lengthMs, const QString &error)
 // The first pass of a run that gives each folder's files one gain: every clip measured as it
 // will be encoded, each folder's loudness gated over all of its files' sound, and each file's
 // target its own loudness moved by the gain that brings the folder to the target.
-void TRunEngine::measureAlbum()
+void RunEngine::measureAlbum()
 {
     m_albumPass = AlbumPass::Measuring;
-    std::vector<std::pair<int, TClipSource>> clips;
+    std::vector<std::pair<int, ClipSource>> clips;
     for (int i = 0; i < jobCount(); ++i) {
-        TClipSource clip;
+        ClipSource clip;
         if (!m_skipped[size_t(i)] && !clipOf(i, &clip)) {
             clip.probe = m_probes[size_t(i)];
             clips.push_back({i, clip});
@@ -382,18 +382,18 @@ void TRunEngine::measureAlbum()
     }
     m_pool.start([this, run = m_run, clips, jobs = m_jobs, settings = m_settings, outputs = m_outputs,
                   stop = m_stop.get_token()] {
-        std::vector<std::shared_ptr<const TKnownLoudness>> known(jobs.size());
+        std::vector<std::shared_ptr<const KnownLoudness>> known(jobs.size());
         std::vector<QString> errors(jobs.size());
         std::vector<LoudnessMeasurement> measured(jobs.size());
         std::vector<std::vector<float>> blocks(jobs.size());
         QHash<QString, std::vector<int>> folders;
         for (const auto &[i, clip] : clips) {
-            const TPassOutcome o = MeasureJobLoudness(clip, settings.OutputFormat, settings, jobs[size_t(i)], stop,
+            const PassOutcome o = measureJobLoudness(clip, settings.OutputFormat, settings, jobs[size_t(i)], stop,
                                                       &measured[size_t(i)], &errors[size_t(i)]);
-            if (o == TPassOutcome::Stopped || stop.stop_requested())
+            if (o == PassOutcome::Stopped || stop.stop_requested())
                 return;
-            if (o == TPassOutcome::Done) {
-                blocks[size_t(i)] = LoudnessBlocks(measured[size_t(i)]);
+            if (o == PassOutcome::Done) {
+                blocks[size_t(i)] = loudnessBlocks(measured[size_t(i)]);
                 folders[QFileInfo(outputs[i]).absolutePath()].push_back(i);
             }
         }
@@ -401,9 +401,9 @@ void TRunEngine::measureAlbum()
             std::vector<const std::vector<float> *> all;
             for (const int i : members)
                 all.push_back(&blocks[size_t(i)]);
-            const double album = AlbumLoudness(all);
+            const double album = albumLoudness(all);
             for (const int i : members) {
-                auto k = std::make_shared<TKnownLoudness>();
+                auto k = std::make_shared<KnownLoudness>();
                 k->measurement = measured[size_t(i)];
                 k->targetLufs = std::isfinite(album) ? k->measurement.integratedLufs + settings.LoudnessTarget - album
                                                      : settings.LoudnessTarget;
@@ -419,7 +419,7 @@ void TRunEngine::measureAlbum()
     });
 }
 
-void TRunEngine::fillSlots()
+void RunEngine::fillSlots()
 {
     // A message box shown from a signal lets events through: a second call waits for the first.
     if (m_filling) {
@@ -446,7 +446,7 @@ void TRunEngine::fillSlots()
     } while (m_refill && current());
     m_filling = false;
     if (current() && m_running.empty() && m_next >= jobCount()) {
-        if (m_settings.LoudnessTarget == 0 && m_settings.ReplayGain == TOutputSettings::AlbumGain && !m_albumTags) {
+        if (m_settings.LoudnessTarget == 0 && m_settings.ReplayGain == OutputSettings::AlbumGain && !m_albumTags) {
             writeAlbumTags();
             return;
         }
@@ -457,7 +457,7 @@ void TRunEngine::fillSlots()
 
 // Once the run's last file is done: the album's ReplayGain, gated over the sound of the
 // run's files in each folder, written into each of them beside its track's.
-void TRunEngine::writeAlbumTags()
+void RunEngine::writeAlbumTags()
 {
     m_albumTags = true;
     QHash<QString, std::vector<int>> folders;
@@ -474,15 +474,15 @@ void TRunEngine::writeAlbumTags()
                 all.push_back(&gauged[size_t(i)].blocks);
                 peak = std::max(peak, gauged[size_t(i)].peak);
             }
-            const double album = AlbumLoudness(all);
+            const double album = albumLoudness(all);
             for (const int i : members) {
                 if (stop.stop_requested())
                     return;
-                TAudioInformation2 info;
-                info.infoReplayGain = {ReplayGainDb(gauged[size_t(i)].lufs), gauged[size_t(i)].peak, ReplayGainDb(album), peak};
-                if (!info.WriteReplayGain(outputs[i], writer))
-                    failures.append({i, QCoreApplication::translate("TRunEngine", "The album's ReplayGain could not be written: %1")
-                                            .arg(info.LastErrorText())});
+                OutputTags info;
+                info.infoReplayGain = {replayGainDb(gauged[size_t(i)].lufs), gauged[size_t(i)].peak, replayGainDb(album), peak};
+                if (!info.writeReplayGain(outputs[i], writer))
+                    failures.append({i, QCoreApplication::translate("RunEngine", "The album's ReplayGain could not be written: %1")
+                                            .arg(info.lastErrorText())});
             }
         }
         post(run, [this, failures] {
@@ -499,14 +499,14 @@ void TRunEngine::writeAlbumTags()
 
 // Checks the job and starts its worker. Returns why the job fails before that, or nothing
 // (started, or the run was cancelled meanwhile). Nothing here touches the disk.
-std::optional<QString> TRunEngine::startJob(int index, Running &r)
+std::optional<QString> RunEngine::startJob(int index, Running &r)
 {
     const quint64 run = m_run;
-    const TRunJob &job = m_jobs[index];
+    const RunJob &job = m_jobs[index];
     const QString output = m_outputs[index];
     const int format = m_settings.OutputFormat;
     bool incorrectFormat = false;
-    TClipSource clip;
+    ClipSource clip;
     QString reason = clipOf(index, &clip).value_or(QString());
     clip.probe = m_probes[size_t(index)];
     if (reason.isEmpty() && !m_knownError[size_t(index)].isEmpty())
@@ -514,9 +514,9 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
     // The encoder's set-up is checked before any work, which it would waste.
     if (reason.isEmpty()) {
         // FLAC's "Same as source" is the source's rate and size, which FLAC always takes.
-        TSourceSound source;
+        SourceSound source;
         source.rate = 44100;
-        const WriterPlan plan = PlanWriter(format, m_settings, source);
+        const WriterPlan plan = planWriter(format, m_settings, source);
         reason = plan.reason;
         incorrectFormat = plan.incorrectFormat;
     }
@@ -526,7 +526,7 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
         return std::nullopt;
     if (!reason.isEmpty()) {
         if (incorrectFormat) {
-            emit jobMessage(index, QCoreApplication::translate("TRunEngine", "Incorrect format"));
+            emit jobMessage(index, QCoreApplication::translate("RunEngine", "Incorrect format"));
             if (!(run == m_run && m_active && m_running.count(index)))
                 return std::nullopt;
         }
@@ -539,12 +539,12 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
                   known = m_known[size_t(index)], planned = m_planned, stop = m_stop.get_token(), finishing = m_finishing,
                   replaced = r.replaced] {
         QString reason, final;
-        const Reserved temp = Reserve(output, output.mid(output.lastIndexOf(QLatin1Char('.'))), &reason);
-        TEncodeResult result;
+        const Reserved temp = reserve(output, output.mid(output.lastIndexOf(QLatin1Char('.'))), &reason);
+        EncodeResult result;
         if (temp.fd < 0)
             result.reason = reason;
         else
-            result = EncodeClip(
+            result = encodeClip(
                 clip, temp.path, format, settings, job, stop,
                 [&](int percent) { post(run, [this, index, percent] { progress(index, percent); }); }, known.get());
         {
@@ -552,12 +552,12 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
             std::lock_guard lock(*finishing);
             result.stopped = result.stopped || stop.stop_requested();
             if (result.ok && !result.stopped) {
-                result.ok = Finish(temp, output, settings.ExistingFile == TOutputSettings::ReplaceExisting, planned,
+                result.ok = finish(temp, output, settings.ExistingFile == OutputSettings::ReplaceExisting, planned,
                                    &final, &result.reason);
                 *replaced = result.ok;
             }
             if (!result.ok || result.stopped)
-                Remove(temp.path);
+                remove(temp.path);
         }
         if (temp.fd >= 0)
             ::close(temp.fd);
@@ -566,8 +566,8 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
                 return; // cancel() has dealt with the job
             if (result.ok && final != output) {
                 m_outputs[index] = final;
-                m_notes[index] = QCoreApplication::translate("TRunEngine", "%1 appeared during the run and was kept")
-                                     .arg(ShellQuoted(QFileInfo(output).fileName()));
+                m_notes[index] = QCoreApplication::translate("RunEngine", "%1 appeared during the run and was kept")
+                                     .arg(shellQuoted(QFileInfo(output).fileName()));
             }
             if (result.ok) {
                 m_loudness[index] = result.loudnessLufs;
@@ -580,37 +580,37 @@ std::optional<QString> TRunEngine::startJob(int index, Running &r)
 }
 
 // The clip of a job from its times and its source's length, or why it has none.
-std::optional<QString> TRunEngine::clipOf(int index, TClipSource *clip) const
+std::optional<QString> RunEngine::clipOf(int index, ClipSource *clip) const
 {
-    const TRunJob &job = m_jobs[index];
+    const RunJob &job = m_jobs[index];
     QString reason;
     // A clip that runs to the source's end needs the source's length.
-    const auto [start, end] = ClipBounds(job);
+    const auto [start, end] = clipBounds(job);
     const double lengthMs = m_lengthMs[index];
     // The reasons show the times as the queue does, in whole seconds.
-    const auto shown = [](double seconds) { return SecondsToTime(qint64(seconds)); };
-    double clipEnd = TVideoEdit::ToEnd;
+    const auto shown = [](double seconds) { return secondsToTime(qint64(seconds)); };
+    double clipEnd = VideoEdit::ToEnd;
     if (!end && lengthMs < 0) {
         const QString why = m_lengthError[index];
-        reason = QCoreApplication::translate("TRunEngine", "Cannot measure the length of the source: %1")
-                     .arg(why.isEmpty() ? QCoreApplication::translate("TRunEngine", "unknown reason") : why);
+        reason = QCoreApplication::translate("RunEngine", "Cannot measure the length of the source: %1")
+                     .arg(why.isEmpty() ? QCoreApplication::translate("RunEngine", "unknown reason") : why);
     } else if (lengthMs >= 0 && *start * 1000.0 >= lengthMs) {
-        reason = QCoreApplication::translate("TRunEngine", "The clip's start (%1) is past the end of the source (%2 s)")
+        reason = QCoreApplication::translate("RunEngine", "The clip's start (%1) is past the end of the source (%2 s)")
                      .arg(shown(*start))
                      .arg(lengthMs / 1000, 0, 'f', 1);
-    } else if (end && !EndsWithSource(job, *end, lengthMs)) {
+    } else if (end && !endsWithSource(job, *end, lengthMs)) {
         clipEnd = *end;
         if (!(clipEnd > *start))
-            reason = QCoreApplication::translate("TRunEngine", "The clip's end (%1) is not after its start (%2)")
+            reason = QCoreApplication::translate("RunEngine", "The clip's end (%1) is not after its start (%2)")
                          .arg(shown(clipEnd), shown(*start));
     }
     if (!reason.isEmpty())
         return reason;
-    *clip = TClipSource{job.SourceFile, *start, clipEnd};
+    *clip = ClipSource{job.SourceFile, *start, clipEnd};
     return std::nullopt;
 }
 
-void TRunEngine::progress(int index, int percent)
+void RunEngine::progress(int index, int percent)
 {
     if (!m_running.count(index))
         return;
@@ -618,7 +618,7 @@ void TRunEngine::progress(int index, int percent)
     emit fileProgress(index, percent);
 }
 
-void TRunEngine::finishJob(int index, Outcome outcome, QString reason)
+void RunEngine::finishJob(int index, Outcome outcome, QString reason)
 {
     const auto it = m_running.find(index);
     if (it == m_running.end())
@@ -634,7 +634,7 @@ void TRunEngine::finishJob(int index, Outcome outcome, QString reason)
     fillSlots();
 }
 
-void TRunEngine::cancel()
+void RunEngine::cancel()
 {
     if (!m_active || m_stopping)
         return;
@@ -655,7 +655,7 @@ void TRunEngine::cancel()
 }
 
 // The workers of a cancelled run have ended.
-void TRunEngine::reportStopped(quint64 run)
+void RunEngine::reportStopped(quint64 run)
 {
     if (!m_stopping || run != m_run)
         return;
@@ -675,7 +675,7 @@ void TRunEngine::reportStopped(quint64 run)
     emit runEnded(true);
 }
 
-qint64 TRunEngine::secondsLeft() const
+qint64 RunEngine::secondsLeft() const
 {
     if (!m_active)
         return -1;

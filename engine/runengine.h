@@ -25,28 +25,28 @@
 #include <vector>
 
 struct SourceProbe;
-struct TClipSource;
-struct TKnownLoudness;
+struct ClipSource;
+struct KnownLoudness;
 
-class TRunEngine : public QObject
+class RunEngine : public QObject
 {
     Q_OBJECT
 public:
     enum Outcome { Succeeded, Failed, Stopped, Skipped };
     Q_ENUM(Outcome)
 
-    explicit TRunEngine(QObject *parent = nullptr);
+    explicit RunEngine(QObject *parent = nullptr);
     // Cancels a run that goes on and waits for its workers, then reports it stopped: no
     // partial file stays behind. Only the program's end destroys a running engine.
-    ~TRunEngine() override;
+    ~RunEngine() override;
 
     // The most jobs worth running at once: the processor cores.
-    static int MaxParallel();
+    static int maxParallel();
 
     // Starts a run on copies of the jobs and settings, up to maxParallel jobs at once (at
     // least 1). False, and nothing happens, when a run goes on or there is no job. Output
     // names are decided here for the whole run; see outputs().
-    bool start(const QList<TRunJob> &jobs, const TOutputSettings &settings, int maxParallel = 1);
+    bool start(const QList<RunJob> &jobs, const OutputSettings &settings, int maxParallel = 1);
     // Asks every running job to stop and returns at once. Once their workers have ended
     // (each removes its partial output), jobFinished(Stopped) comes for each running job
     // (Succeeded for one whose file got its name just before) and runEnded(true); the run
@@ -76,7 +76,7 @@ signals:
     // The encoding pass's progress, whole percent, only when it changes.
     void fileProgress(int index, int percent);
     // reason: why a job failed; for a skipped job, the kept file; for a success, a remark on what the encoder changed, or empty.
-    void jobFinished(int index, TRunEngine::Outcome outcome, const QString &reason);
+    void jobFinished(int index, RunEngine::Outcome outcome, const QString &reason);
     // A message for the user about a job, before it finishes (the OGG encoder's
     // "Incorrect format"), or after the run's last job where its album's ReplayGain could not
     // be written to its file (which stays, with its track's).
@@ -85,7 +85,7 @@ signals:
 
 private:
     struct Running;
-    // A finished job's ReplayGain measurement: see TEncodeResult.
+    // A finished job's ReplayGain measurement: see EncodeResult.
     struct Gauged
     {
         double lufs = std::numeric_limits<double>::quiet_NaN();
@@ -96,7 +96,7 @@ private:
     void planOutputs();
     void probeSources();
     void measured(int index, double lengthMs, const QString &error);
-    std::optional<QString> clipOf(int index, TClipSource *clip) const;
+    std::optional<QString> clipOf(int index, ClipSource *clip) const;
     void measureAlbum();
     void writeAlbumTags();
     void fillSlots();
@@ -108,8 +108,8 @@ private:
     template <typename F>
     void post(quint64 run, F &&body);
 
-    std::vector<TRunJob> m_jobs;
-    TOutputSettings m_settings;
+    std::vector<RunJob> m_jobs;
+    OutputSettings m_settings;
     QStringList m_outputs;
     QStringList m_notes;
     std::vector<double> m_loudness;
@@ -119,7 +119,7 @@ private:
     // One gain for the files of each folder: the first pass over them, before any is encoded.
     enum class AlbumPass { None, Waiting, Measuring, Done };
     AlbumPass m_albumPass = AlbumPass::None;
-    std::vector<std::shared_ptr<const TKnownLoudness>> m_known;
+    std::vector<std::shared_ptr<const KnownLoudness>> m_known;
     std::vector<QString> m_knownError; // why a job's first pass failed
     bool m_albumTags = false;          // the album's ReplayGain is being written, or was
     int m_parallel = 1;

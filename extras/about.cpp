@@ -13,7 +13,7 @@
 
 namespace {
 // Screen readers announce the link labels as links, not as plain text.
-QAccessibleInterface *LinkAccessible(const QString &className, QObject *object)
+QAccessibleInterface *linkAccessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String("QLabel") && object && object->property("clipvoxLink").toBool())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Link);
@@ -21,11 +21,11 @@ QAccessibleInterface *LinkAccessible(const QString &className, QObject *object)
 }
 } // namespace
 
-TAboutForm::TAboutForm(QWidget *owner, const QString &homePage, const QString &supportMail)
-    : QDialog(owner), ui(new Ui::TAboutForm)
+AboutDialog::AboutDialog(QWidget *owner, const QString &homePage, const QString &supportMail)
+    : QDialog(owner), ui(new Ui::AboutDialog)
 {
     // Before the form is made: an interface is made once per object, and setupUi may ask for it.
-    static const bool factoryInstalled = (QAccessible::installFactory(LinkAccessible), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(linkAccessible), true);
     Q_UNUSED(factoryInstalled);
     ui->setupUi(this); // the links carry the property clipvoxLink
     // The .ui names the 1x picture; an icon also finds its @2x file on a screen scaled by 2.
@@ -35,8 +35,8 @@ TAboutForm::TAboutForm(QWidget *owner, const QString &homePage, const QString &s
                    Qt::WindowCloseButtonHint);
     resize(size().expandedTo(minimumSizeHint())); // opens at its first size, its smallest
     setMinimumSize(size());
-    MakeLink(ui->homePageLink, homePage, homePage);
-    MakeLink(ui->supportLink, supportMail, ui->supportLink->text());
+    makeLink(ui->homePageLink, homePage, homePage);
+    makeLink(ui->supportLink, supportMail, ui->supportLink->text());
     const QUrl support(supportMail);
     ui->supportLink->setToolTip(support.scheme() == QLatin1String("mailto") ? support.path() : supportMail);
     // A build without an address shows no row for it, rather than a link to nowhere.
@@ -46,42 +46,42 @@ TAboutForm::TAboutForm(QWidget *owner, const QString &homePage, const QString &s
     ui->supportLink->setVisible(!supportMail.isEmpty());
     // Close has the focus; Tab goes on to the links.
     ui->BtnClose->setFocus();
-    connect(ui->BtnClose, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCloseClick(); }); });
-    FormCreate();
+    connect(ui->BtnClose, &QPushButton::clicked, this, [this] { guarded([this] { btnCloseClick(); }); });
+    formCreate();
 }
 
-TAboutForm::~TAboutForm() { delete ui; }
+AboutDialog::~AboutDialog() { delete ui; }
 
-void TAboutForm::FormCreate()
+void AboutDialog::formCreate()
 {
     ui->nameLabel->setText(QStringLiteral("Clipvox ") + QLatin1String(VersionText));
     ui->versionLabel->setText(QLatin1String(VersionText));
     ui->copyrightLabel->setText(ui->copyrightLabel->text() + QLatin1Char('\n') + tr("Free software under the GNU GPL, version 3 or later"));
 }
 
-void TAboutForm::BtnCloseClick() { close(); }
+void AboutDialog::btnCloseClick() { close(); }
 
-void TAboutForm::MakeLink(QLabel *label, const QString &url, const QString &text)
+void AboutDialog::makeLink(QLabel *label, const QString &url, const QString &text)
 {
     label->setTextFormat(Qt::RichText);
     label->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), text.toHtmlEscaped()));
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     label->setOpenExternalLinks(false);
     connect(label, &QLabel::linkActivated, label,
-            [](const QString &link) { Guarded([&] { Desktop::instance().openUrl(QUrl(link)); }); });
+            [](const QString &link) { guarded([&] { Desktop::instance().openUrl(QUrl(link)); }); });
     // Return opens the link as soon as Tab has reached the label (a label's own keys would
     // need a second Tab to pick its link first).
     label->setProperty("clipvoxUrl", url);
     label->installEventFilter(label->window());
 }
 
-bool TAboutForm::eventFilter(QObject *watched, QEvent *event)
+bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && watched->property("clipvoxLink").toBool()) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             const QUrl url(watched->property("clipvoxUrl").toString());
-            Guarded([&] { Desktop::instance().openUrl(url); });
+            guarded([&] { Desktop::instance().openUrl(url); });
             return true;
         }
     }

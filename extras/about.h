@@ -6,25 +6,25 @@
 
 class QLabel;
 namespace Ui {
-class TAboutForm;
+class AboutDialog;
 }
 
 // The program's version as the about box shows it.
 inline constexpr char VersionText[] = "v" CLIPVOX_VERSION;
 
-class TAboutForm : public QDialog
+class AboutDialog : public QDialog
 {
     Q_OBJECT
 public:
     // The home page's address and the support's address (https: or mailto:) the links open;
     // the row of an empty one is hidden.
-    TAboutForm(QWidget *owner, const QString &homePage, const QString &supportMail);
-    ~TAboutForm() override;
+    AboutDialog(QWidget *owner, const QString &homePage, const QString &supportMail);
+    ~AboutDialog() override;
 
-    Ui::TAboutForm *ui;
+    Ui::AboutDialog *ui;
 
-    void FormCreate();
-    void BtnCloseClick();
+    void formCreate();
+    void btnCloseClick();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -32,5 +32,5 @@ protected:
 private:
     // Makes the label a link to url showing text: in the palette's link colour, reached with
     // Tab, opened with Return or a click through the desktop, and announced as a link.
-    static void MakeLink(QLabel *label, const QString &url, const QString &text);
+    static void makeLink(QLabel *label, const QString &url, const QString &text);
 };

@@ -62,7 +62,7 @@ bool TipReader::next(QByteArray *tip)
     }
 }
 
-TTipForm::TTipForm(QWidget *owner) : QDialog(owner), ui(new Ui::TTipForm)
+TipDialog::TipDialog(QWidget *owner) : QDialog(owner), ui(new Ui::TipDialog)
 {
     ui->setupUi(this);
     // The .ui names the 1x picture; an icon also finds its @2x file on a screen scaled by 2.
@@ -72,27 +72,27 @@ TTipForm::TTipForm(QWidget *owner) : QDialog(owner), ui(new Ui::TTipForm)
                    Qt::WindowCloseButtonHint);
     resize(size().expandedTo(minimumSizeHint())); // opens at its first size, its smallest
     setMinimumSize(size());
-    connect(ui->BtnNext, &QPushButton::clicked, this, [this] { Guarded([this] { BtnNextClick(); }); });
-    connect(ui->BtnClose, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCloseClick(); }); });
-    FormCreate();
+    connect(ui->BtnNext, &QPushButton::clicked, this, [this] { guarded([this] { btnNextClick(); }); });
+    connect(ui->BtnClose, &QPushButton::clicked, this, [this] { guarded([this] { btnCloseClick(); }); });
+    formCreate();
 }
 
-TTipForm::~TTipForm() { delete ui; }
+TipDialog::~TipDialog() { delete ui; }
 
-QString TTipForm::NoTipsText() { return tr("No tips available."); }
+QString TipDialog::noTipsText() { return tr("No tips available."); }
 
-void TTipForm::FormCreate()
+void TipDialog::formCreate()
 {
-    TTipSettings stored;
-    LoadTipSettings(stored);
+    TipSettings stored;
+    loadTipSettings(stored);
     // With no tip stored yet (the first start), the window opens on the first tip.
-    const IniFile ini(SettingsFilePath());
+    const IniFile ini(settingsFilePath());
     const bool hasNumber = !ini.readString(QStringLiteral("tips"), QStringLiteral("tipno"), QString()).isEmpty();
     TipNo = hasNumber ? stored.TipNo : 0;
     ui->showTipsCheck->setChecked(stored.ShowTip == 1);
 
     // The file stays open while the window is; each lookup reads it again from the start.
-    m_tips.setFileName(ProgramFolder() + QStringLiteral("tips.txt"));
+    m_tips.setFileName(programFolder() + QStringLiteral("tips.txt"));
     TipCount = 0;
     if (m_tips.open(QIODevice::ReadOnly)) {
         TipReader reader(m_tips);
@@ -101,20 +101,20 @@ void TTipForm::FormCreate()
     }
     if (TipCount == 0) {
         // Nothing to step through: keep the stored number so that it is written back as it was.
-        ShowTip(NoTipsText());
+        showTip(noTipsText());
         return;
     }
     if (TipNo >= TipCount)
         TipNo %= TipCount;
     QString text;
     // A stored number below 0 shows no tip until Next Tip has brought it up to 1.
-    if (TipNo >= 0 && ReadTip(TipNo + 1, text)) {
+    if (TipNo >= 0 && readTip(TipNo + 1, text)) {
         TipNo += 1;
-        ShowTip(text);
+        showTip(text);
     }
 }
 
-bool TTipForm::ReadTip(int n, QString &text)
+bool TipDialog::readTip(int n, QString &text)
 {
     if (n < 1 || !m_tips.isOpen() || !m_tips.seek(0))
         return false;
@@ -129,42 +129,42 @@ bool TTipForm::ReadTip(int n, QString &text)
     return false;
 }
 
-void TTipForm::ShowTip(const QString &text)
+void TipDialog::showTip(const QString &text)
 {
     ui->tipText->clear();
     ui->tipText->setPlainText(text);
 }
 
-void TTipForm::showEvent(QShowEvent *event)
+void TipDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    formShow();
 }
 
-void TTipForm::FormShow() { ui->BtnNext->setFocus(); }
+void TipDialog::formShow() { ui->BtnNext->setFocus(); }
 
-void TTipForm::BtnNextClick()
+void TipDialog::btnNextClick()
 {
     if (TipCount == 0)
         return;
     TipNo = TipNo == TipCount ? 1 : TipNo + 1;
     QString text;
-    if (ReadTip(TipNo, text))
-        ShowTip(text);
+    if (readTip(TipNo, text))
+        showTip(text);
 }
 
-void TTipForm::BtnCloseClick()
+void TipDialog::btnCloseClick()
 {
     // Written at the moment of closing, so that nothing else in setup.ini is replaced by an
     // older copy; a refused write raises and the window stays open.
-    SaveTipSettings({TipNo, ui->showTipsCheck->isChecked() ? 1 : 0});
+    saveTipSettings({TipNo, ui->showTipsCheck->isChecked() ? 1 : 0});
     close();
 }
 
-void TTipForm::done(int result)
+void TipDialog::done(int result)
 {
-    FormClose();
+    formClose();
     QDialog::done(result);
 }
 
-void TTipForm::FormClose() { m_tips.close(); }
+void TipDialog::formClose() { m_tips.close(); }

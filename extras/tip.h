@@ -8,7 +8,7 @@
 #include <QPointer>
 
 namespace Ui {
-class TTipForm;
+class TipDialog;
 }
 
 // Reads tips from a text stream in chunks. A line ends at LF (a CR before it, or anywhere
@@ -30,26 +30,26 @@ private:
     bool m_ended = false;
 };
 
-class TTipForm : public QDialog
+class TipDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TTipForm(QWidget *owner);
-    ~TTipForm() override;
+    explicit TipDialog(QWidget *owner);
+    ~TipDialog() override;
 
-    Ui::TTipForm *ui;
+    Ui::TipDialog *ui;
 
     int TipNo = 1;     // number of the tip on display
     int TipCount = 0;  // tips in tips.txt, counted when the window opens
 
-    void FormCreate();
-    void FormShow();
-    void BtnNextClick();
-    void BtnCloseClick();
-    void FormClose();
+    void formCreate();
+    void formShow();
+    void btnNextClick();
+    void btnCloseClick();
+    void formClose();
 
     // Shown instead of a tip when tips.txt is missing, unreadable or holds no tip.
-    static QString NoTipsText();
+    static QString noTipsText();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -57,8 +57,8 @@ protected:
 
 private:
     // Tip number n (from 1), read from the beginning of tips.txt; false when there is none.
-    bool ReadTip(int n, QString &text);
-    void ShowTip(const QString &text);
+    bool readTip(int n, QString &text);
+    void showTip(const QString &text);
 
     QFile m_tips;
 };

@@ -22,7 +22,7 @@ struct FormatSettingKey
 {
     const char *section;
     const char *key;
-    std::variant<int TOutputSettings::*, bool TOutputSettings::*> field;
+    std::variant<int OutputSettings::*, bool OutputSettings::*> field;
     int def = 0;
     int low = INT_MIN, high = INT_MAX;
     std::span<const int> values = {};
@@ -50,11 +50,10 @@ struct OutputFormatModule
     const char *extension;    // without the dot, lower case
     bool tags;                // takes the job's title, artist, album... (tagWriter writes them)
     bool pictures;            // takes a cover picture
-    const char *settingsPage; // object name of its tab in the settings dialog
     std::span<const FormatSettingKey> keys;
     // The writer for the settings and the source's sound (its rate and the size that keeps
     // every bit decide FLAC's "Same as source" and Opus's input rate).
-    WriterPlan (*plan)(const TOutputSettings &settings, const TSourceSound &source);
+    WriterPlan (*plan)(const OutputSettings &settings, const SourceSound &source);
     // The true-peak ceiling (dBTP) the sound is held to before the encoder, the limiter's
     // where the peaks are limited, and how far over the target limited sound is aimed.
     // WAV and FLAC keep 0.3 dB below -1 dBTP for what the 8x readings may miss: on 5 ms

@@ -43,15 +43,15 @@ std::vector<FormatPage *> createFormatPages(QWidget *parent)
     return pages;
 }
 
-int FrequencyToIndex(int hz) { return positionIn(kFrequencies, hz, 6); }
-int IndexToFrequency(int index) { return valueAt(kFrequencies, index, 44100); }
-int BitrateToIndex(int kbps) { return positionIn(kBitrates, kbps, 9); }
-int IndexToBitrate(int index) { return valueAt(kBitrates, index, 128); }
-int ChannelsToIndex(int channels) { return channels - 1; }
-int IndexToChannels(int index) { return index + 1; }
-int BitsToIndex(int bits) { return bits == 8 ? 0 : 1; }
-int IndexToBits(int index) { return index == 0 ? 8 : 16; }
-int QualityToIndex(int quality) { return positionIn(kOggQualities, quality, 4); }
+int frequencyToIndex(int hz) { return positionIn(kFrequencies, hz, 6); }
+int indexToFrequency(int index) { return valueAt(kFrequencies, index, 44100); }
+int bitrateToIndex(int kbps) { return positionIn(kBitrates, kbps, 9); }
+int indexToBitrate(int index) { return valueAt(kBitrates, index, 128); }
+int channelsToIndex(int channels) { return channels - 1; }
+int indexToChannels(int index) { return index + 1; }
+int bitsToIndex(int bits) { return bits == 8 ? 0 : 1; }
+int indexToBits(int index) { return index == 0 ? 8 : 16; }
+int qualityToIndex(int quality) { return positionIn(kOggQualities, quality, 4); }
 
 void selectPosition(QComboBox *list, int position)
 {

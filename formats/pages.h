@@ -19,8 +19,8 @@ class FormatPage : public QWidget
     Q_OBJECT
 public:
     using QWidget::QWidget;
-    virtual void showSettings(const TOutputSettings &settings) = 0;
-    virtual void collectSettings(TOutputSettings &settings) const = 0;
+    virtual void showSettings(const OutputSettings &settings) = 0;
+    virtual void collectSettings(OutputSettings &settings) const = 0;
 };
 
 // A new page of every format, children of parent, in the order of the stored format numbers.
@@ -28,15 +28,15 @@ std::vector<FormatPage *> createFormatPages(QWidget *parent);
 
 // List codecs: list positions (from 0) to stored values and back. Values outside a table
 // give its fallback entry, as the comments say.
-int FrequencyToIndex(int hz);    // 6 (44100) otherwise
-int IndexToFrequency(int index); // 44100 otherwise
-int BitrateToIndex(int kbps);    // 9 (128) otherwise
-int IndexToBitrate(int index);   // 128 otherwise
-int ChannelsToIndex(int channels); // channel count or MP3 mode number n -> n - 1
-int IndexToChannels(int index);    // p -> p + 1
-int BitsToIndex(int bits);       // 8 -> 0, otherwise 1 (16)
-int IndexToBits(int index);      // 0 -> 8, otherwise 16
-int QualityToIndex(int quality); // 100..1000 -> 0..9, otherwise 4 (500)
+int frequencyToIndex(int hz);    // 6 (44100) otherwise
+int indexToFrequency(int index); // 44100 otherwise
+int bitrateToIndex(int kbps);    // 9 (128) otherwise
+int indexToBitrate(int index);   // 128 otherwise
+int channelsToIndex(int channels); // channel count or MP3 mode number n -> n - 1
+int indexToChannels(int index);    // p -> p + 1
+int bitsToIndex(int bits);       // 8 -> 0, otherwise 1 (16)
+int indexToBits(int index);      // 0 -> 8, otherwise 16
+int qualityToIndex(int quality); // 100..1000 -> 0..9, otherwise 4 (500)
 
 // Position of value in table, or fallback when it is not there.
 template <size_t N>

@@ -6,54 +6,54 @@
 
 #include <QMenu>
 
-void TMainForm::SetUpChapters(QMenu *menu)
+void MainWindow::setUpChapters(QMenu *menu)
 {
     m_chapterPool.setMaxThreadCount(2);
     actionSplitChapters = new QAction(tr("Split into chapters"), this);
     actionSplitChapters->setObjectName(QStringLiteral("actionSplitChapters"));
     actionSplitChapters->setEnabled(false);
     menu->insertAction(ui->queueEditClip, actionSplitChapters);
-    connect(menu, &QMenu::aboutToShow, this, [this] { UpdateSplitChapters(); });
-    connect(actionSplitChapters, &QAction::triggered, this, [this] { Guarded([this] { actionSplitChaptersClick(); }); });
+    connect(menu, &QMenu::aboutToShow, this, [this] { updateSplitChapters(); });
+    connect(actionSplitChapters, &QAction::triggered, this, [this] { guarded([this] { actionSplitChaptersClick(); }); });
 }
 
-void TMainForm::ReadChapters(const QStringList &sources)
+void MainWindow::readChapters(const QStringList &sources)
 {
     for (const QString &source : sources) {
         if (m_chapters.contains(source) || m_chapterReads.contains(source))
             continue;
         m_chapterReads.insert(source);
         m_chapterPool.start([this, source] {
-            const std::optional<SourceInfo> info = ReadSourceInfo(source, &m_chapterStop);
+            const std::optional<SourceInfo> info = readSourceInfo(source, &m_chapterStop);
             const QList<SourceChapter> chapters = info ? info->chapters : QList<SourceChapter>();
             // The window waits for this task before it goes; the answer is taken on its thread.
             QMetaObject::invokeMethod(this, [this, source, chapters] {
                 m_chapterReads.remove(source);
                 m_chapters.insert(source, chapters);
-                UpdateSplitChapters();
+                updateSplitChapters();
             }, Qt::QueuedConnection);
         });
     }
 }
 
-void TMainForm::UpdateSplitChapters()
+void MainWindow::updateSplitChapters()
 {
     const int row = CurrentJob;
-    const bool has = row >= 0 && row < Queue.JobCount() && !RunActive();
-    const QString source = has ? Queue.Job(row).SourceFile : QString();
+    const bool has = row >= 0 && row < Queue.jobCount() && !runActive();
+    const QString source = has ? Queue.job(row).SourceFile : QString();
     if (has && !m_chapters.contains(source))
-        ReadChapters({source});
+        readChapters({source});
     actionSplitChapters->setEnabled(has && ui->queueView->isRowSelected(row) && !m_chapters.value(source).isEmpty());
 }
 
-void TMainForm::actionSplitChaptersClick()
+void MainWindow::actionSplitChaptersClick()
 {
     const int row = CurrentJob;
-    if (RunActive() || row < 0 || row >= Queue.JobCount())
+    if (runActive() || row < 0 || row >= Queue.jobCount())
         return;
-    const QList<SourceChapter> chapters = m_chapters.value(Queue.Job(row).SourceFile);
-    ChangeQueue(tr("Split into chapters"), [&] {
-        Queue.SplitIntoChapters(row, chapters);
+    const QList<SourceChapter> chapters = m_chapters.value(Queue.job(row).SourceFile);
+    changeQueue(tr("Split into chapters"), [&] {
+        Queue.splitIntoChapters(row, chapters);
         QList<int> parts;
         for (int r = row; r < row + int(chapters.size()); ++r)
             parts << r;

@@ -4,7 +4,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-TCommandLine ParseCommandLine(const QStringList &arguments)
+WindowArguments parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Pulls the sound track out of video files."));

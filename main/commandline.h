@@ -3,11 +3,11 @@
 // What the command line asks of Clipvox.
 #include <QStringList>
 
-struct TCommandLine
+struct WindowArguments
 {
     QStringList files; // files and folders to queue, in the order given
 };
 
 // Reads the arguments (the program's name first). --help and --version print their text
 // and end the program, as does an unknown option with its error.
-TCommandLine ParseCommandLine(const QStringList &arguments);
+WindowArguments parseCommandLine(const QStringList &arguments);

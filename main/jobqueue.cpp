@@ -10,39 +10,39 @@
 #include <algorithm>
 #include <set>
 
-const char *StatusText(JobResult::State state)
+const char *statusText(JobResult::State state)
 {
-    static const char *const texts[] = {QT_TRANSLATE_NOOP("TMainForm", "Waiting"),
-                                        QT_TRANSLATE_NOOP("TMainForm", "Converting..."),
-                                        QT_TRANSLATE_NOOP("TMainForm", "100%"),
-                                        QT_TRANSLATE_NOOP("TMainForm", "Failed"),
-                                        QT_TRANSLATE_NOOP("TMainForm", "Stop"),
-                                        QT_TRANSLATE_NOOP("TMainForm", "Skipped")};
+    static const char *const texts[] = {QT_TRANSLATE_NOOP("MainWindow", "Waiting"),
+                                        QT_TRANSLATE_NOOP("MainWindow", "Converting..."),
+                                        QT_TRANSLATE_NOOP("MainWindow", "100%"),
+                                        QT_TRANSLATE_NOOP("MainWindow", "Failed"),
+                                        QT_TRANSLATE_NOOP("MainWindow", "Stop"),
+                                        QT_TRANSLATE_NOOP("MainWindow", "Skipped")};
     return texts[state];
 }
 
-QString JobToolTip(const TJob &job)
+QString jobToolTip(const Job &job)
 {
-    QString track = QCoreApplication::translate("TMainForm", "the source's default");
+    QString track = QCoreApplication::translate("MainWindow", "the source's default");
     if (job.SoundTrack > 0)
         track = job.SoundTrackName.isEmpty() ? QString::number(job.SoundTrack) : job.SoundTrackName;
-    QString tip = QCoreApplication::translate("TMainForm", "%1\nSound track: %2").arg(job.SourceFile, track);
+    QString tip = QCoreApplication::translate("MainWindow", "%1\nSound track: %2").arg(job.SourceFile, track);
     if (job.ChapterNumber > 0)
-        tip += QCoreApplication::translate("TMainForm", "\nChapter %1: %2").arg(job.ChapterNumber).arg(job.ChapterTitle);
+        tip += QCoreApplication::translate("MainWindow", "\nChapter %1: %2").arg(job.ChapterNumber).arg(job.ChapterTitle);
     return tip;
 }
 
-TJobQueue::~TJobQueue()
+JobQueue::~JobQueue()
 {
     m_stop->store(true);
     m_readers.waitForDone();
 }
 
-QVariant TJobQueue::data(const QModelIndex &index, int role) const
+QVariant JobQueue::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || !Has(index.row()))
+    if (!index.isValid() || !has(index.row()))
         return {};
-    const TJob &job = JobTable[size_t(index.row())];
+    const Job &job = JobTable[size_t(index.row())];
     const JobResult &result = m_results[size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
@@ -53,11 +53,11 @@ QVariant TJobQueue::data(const QModelIndex &index, int role) const
         case ColEnd: return clipEndText(job);
         case ColConvertTo: return m_ext.toLower();
         case ColOutput: return job.OutputFile;
-        case ColStatus: return QCoreApplication::translate("TMainForm", StatusText(result.state));
+        case ColStatus: return QCoreApplication::translate("MainWindow", statusText(result.state));
         }
         break;
     case kStatusRole:
-        return QString::fromLatin1(StatusText(result.state));
+        return QString::fromLatin1(statusText(result.state));
     case Qt::DecorationRole:
         if (index.column() == ColNumber) {
             static const QIcon rowIcon(QStringLiteral(":/icons/row.png"));
@@ -66,7 +66,7 @@ QVariant TJobQueue::data(const QModelIndex &index, int role) const
         break;
     case Qt::ToolTipRole:
         if (index.column() == ColSource)
-            return JobToolTip(job);
+            return jobToolTip(job);
         if (index.column() == ColOutput)
             return result.note;
         if (index.column() == ColStatus)
@@ -81,52 +81,52 @@ QVariant TJobQueue::data(const QModelIndex &index, int role) const
     return {};
 }
 
-QVariant TJobQueue::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant JobQueue::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char *const titles[] = {"#",
-                                         QT_TRANSLATE_NOOP("TMainForm", "Source File"),
-                                         QT_TRANSLATE_NOOP("TMainForm", "Start Time"),
-                                         QT_TRANSLATE_NOOP("TMainForm", "End Time"),
-                                         QT_TRANSLATE_NOOP("TMainForm", "Convert To"),
-                                         QT_TRANSLATE_NOOP("TMainForm", "Output File"),
-                                         QT_TRANSLATE_NOOP("TMainForm", "Status")};
+                                         QT_TRANSLATE_NOOP("MainWindow", "Source File"),
+                                         QT_TRANSLATE_NOOP("MainWindow", "Start Time"),
+                                         QT_TRANSLATE_NOOP("MainWindow", "End Time"),
+                                         QT_TRANSLATE_NOOP("MainWindow", "Convert To"),
+                                         QT_TRANSLATE_NOOP("MainWindow", "Output File"),
+                                         QT_TRANSLATE_NOOP("MainWindow", "Status")};
     if (section < 0 || section >= JobColumnCount)
         return {};
-    return section == ColNumber ? QString::fromLatin1(titles[0]) : QCoreApplication::translate("TMainForm", titles[section]);
+    return section == ColNumber ? QString::fromLatin1(titles[0]) : QCoreApplication::translate("MainWindow", titles[section]);
 }
 
-void TJobQueue::RowChanged(int row)
+void JobQueue::rowChanged(int row)
 {
     emit dataChanged(index(row, 0), index(row, JobColumnCount - 1));
     emit contentsChanged();
 }
 
-const JobResult &TJobQueue::Result(int row) const
+const JobResult &JobQueue::result(int row) const
 {
     static const JobResult none;
-    return Has(row) ? m_results[size_t(row)] : none;
+    return has(row) ? m_results[size_t(row)] : none;
 }
 
-void TJobQueue::SetResult(int row, const JobResult &result)
+void JobQueue::setResult(int row, const JobResult &result)
 {
-    if (!Has(row) || m_results[size_t(row)] == result)
+    if (!has(row) || m_results[size_t(row)] == result)
         return;
     m_results[size_t(row)] = result;
-    RowChanged(row);
+    rowChanged(row);
 }
 
-void TJobQueue::ResetResults()
+void JobQueue::resetResults()
 {
     if (JobTable.empty())
         return;
     std::fill(m_results.begin(), m_results.end(), JobResult{});
-    emit dataChanged(index(0, 0), index(JobCount() - 1, JobColumnCount - 1));
+    emit dataChanged(index(0, 0), index(jobCount() - 1, JobColumnCount - 1));
     emit contentsChanged();
 }
 
-std::vector<QueueRow> TJobQueue::Rows() const
+std::vector<QueueRow> JobQueue::rows() const
 {
     std::vector<QueueRow> rows;
     rows.reserve(JobTable.size());
@@ -135,7 +135,7 @@ std::vector<QueueRow> TJobQueue::Rows() const
     return rows;
 }
 
-void TJobQueue::SetRows(std::vector<QueueRow> rows, bool tagsEnabled)
+void JobQueue::setRows(std::vector<QueueRow> rows, bool tagsEnabled)
 {
     beginResetModel();
     JobTable.clear();
@@ -145,18 +145,18 @@ void TJobQueue::SetRows(std::vector<QueueRow> rows, bool tagsEnabled)
         m_results.push_back(std::move(row.result));
     }
     endResetModel();
-    SetTagsEnabled(tagsEnabled);
+    setTagsEnabled(tagsEnabled);
     emit contentsChanged();
 }
 
-void TJobQueue::SetExtension(const QString &ext)
+void JobQueue::setExtension(const QString &ext)
 {
     m_ext = ext;
     if (!JobTable.empty())
-        emit dataChanged(index(0, ColConvertTo), index(JobCount() - 1, ColConvertTo));
+        emit dataChanged(index(0, ColConvertTo), index(jobCount() - 1, ColConvertTo));
 }
 
-void TJobQueue::ReadTags(const QStringList &sources)
+void JobQueue::readTags(const QStringList &sources)
 {
     for (const QString &file : sources) {
         if (m_tags.contains(file))
@@ -165,7 +165,7 @@ void TJobQueue::ReadTags(const QStringList &sources)
         // slow or remote file never holds up the window.
         m_tags.insert(file, {});
         m_readers.start([this, file, stop = m_stop] {
-            const std::optional<SourceInfo> info = ReadSourceInfo(file, stop.get());
+            const std::optional<SourceInfo> info = readSourceInfo(file, stop.get());
             if (!info || *stop)
                 return;
             QMetaObject::invokeMethod(
@@ -179,23 +179,23 @@ void TJobQueue::ReadTags(const QStringList &sources)
     }
 }
 
-void TJobQueue::RemoveRows(QList<int> rows)
+void JobQueue::removeJobs(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     for (int row : rows)
-        Remove(row);
+        remove(row);
 }
 
-QList<int> TJobQueue::MoveRows(QList<int> rows, bool up)
+QList<int> JobQueue::moveJobs(QList<int> rows, bool up)
 {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    rows.removeIf([this](int r) { return !Has(r); });
+    rows.removeIf([this](int r) { return !has(r); });
     if (rows.size() == 1) {
         const int row = rows.first();
-        up ? MoveUp(row) : MoveDown(row);
-        const int last = JobCount() - 1;
+        up ? moveUp(row) : moveDown(row);
+        const int last = jobCount() - 1;
         return {up ? (row > 0 ? row - 1 : last) : (row < last ? row + 1 : 0)};
     }
     // A group moves as far as the rows before (or after) it leave room.
@@ -204,7 +204,7 @@ QList<int> TJobQueue::MoveRows(QList<int> rows, bool up)
     if (up) {
         for (int row : rows) {
             if (row > 0 && !chosen.count(row - 1) && !placed.contains(row - 1)) {
-                MoveUp(row);
+                moveUp(row);
                 placed << row - 1;
             } else {
                 placed << row;
@@ -213,8 +213,8 @@ QList<int> TJobQueue::MoveRows(QList<int> rows, bool up)
     } else {
         for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
             const int row = *it;
-            if (row < JobCount() - 1 && !chosen.count(row + 1) && !placed.contains(row + 1)) {
-                MoveDown(row);
+            if (row < jobCount() - 1 && !chosen.count(row + 1) && !placed.contains(row + 1)) {
+                moveDown(row);
                 placed.prepend(row + 1);
             } else {
                 placed.prepend(row);
@@ -224,14 +224,14 @@ QList<int> TJobQueue::MoveRows(QList<int> rows, bool up)
     return placed;
 }
 
-const TJob &TJobQueue::Job(int row) const
+const Job &JobQueue::job(int row) const
 {
-    if (!Has(row))
-        throw ClipvoxError(QCoreApplication::translate("TJobQueue", "No queued file is being edited."));
+    if (!has(row))
+        throw ClipvoxError(QCoreApplication::translate("JobQueue", "No queued file is being edited."));
     return JobTable[size_t(row)];
 }
 
-void TJobQueue::SetTagsEnabled(bool on)
+void JobQueue::setTagsEnabled(bool on)
 {
     if (on == m_tagsEnabled)
         return;
@@ -240,49 +240,49 @@ void TJobQueue::SetTagsEnabled(bool on)
     emit contentsChanged();
 }
 
-void TJobQueue::Add(const QStringList &files, const QString &folder, const QString &ext, const QString &copyright)
+void JobQueue::add(const QStringList &files, const QString &folder, const QString &ext, const QString &copyright)
 {
     if (files.isEmpty())
         return;
-    const int first = JobCount();
+    const int first = jobCount();
     if (first == 0)
         m_ext = ext;
     beginInsertRows({}, first, first + int(files.size()) - 1);
     for (const QString &file : files) {
-        TJob job; // the clip is the whole source
+        Job job; // the clip is the whole source
         job.SourceFile = file;
-        job.OutputFile = OutputFileName(file, folder, ext);
+        job.OutputFile = outputFileName(file, folder, ext);
         job.TagComment = QStringLiteral("Clipvox");
         job.TagCopyright = copyright;
         JobTable.push_back(job);
         m_results.emplace_back();
     }
     endInsertRows();
-    ReadTags(files);
+    readTags(files);
     emit jobsAdded(first, int(files.size()));
     emit contentsChanged();
 }
 
-void TJobQueue::Remove(int row)
+void JobQueue::remove(int row)
 {
-    if (!Has(row))
+    if (!has(row))
         return;
     beginRemoveRows({}, row, row);
     JobTable.erase(JobTable.begin() + row);
     m_results.erase(m_results.begin() + row);
     endRemoveRows();
     emit jobRemoved(row);
-    RenumberFrom(row);
+    renumberFrom(row);
 }
 
-void TJobQueue::MoveUp(int row)
+void JobQueue::moveUp(int row)
 {
-    if (!Has(row))
+    if (!has(row))
         return;
-    const int to = row > 0 ? row - 1 : JobCount() - 1;
+    const int to = row > 0 ? row - 1 : jobCount() - 1;
     if (to == row)
         return;
-    beginMoveRows({}, row, row, {}, row > 0 ? to : JobCount());
+    beginMoveRows({}, row, row, {}, row > 0 ? to : jobCount());
     if (row > 0) {
         std::swap(JobTable[size_t(row)], JobTable[size_t(to)]);
         std::swap(m_results[size_t(row)], m_results[size_t(to)]);
@@ -292,14 +292,14 @@ void TJobQueue::MoveUp(int row)
     }
     endMoveRows();
     emit jobMoved(row, to);
-    RenumberFrom(std::min(row, to));
+    renumberFrom(std::min(row, to));
 }
 
-void TJobQueue::MoveDown(int row)
+void JobQueue::moveDown(int row)
 {
-    if (!Has(row))
+    if (!has(row))
         return;
-    const bool last = row == JobCount() - 1;
+    const bool last = row == jobCount() - 1;
     const int to = last ? 0 : row + 1;
     if (to == row)
         return;
@@ -313,10 +313,10 @@ void TJobQueue::MoveDown(int row)
     }
     endMoveRows();
     emit jobMoved(row, to);
-    RenumberFrom(std::min(row, to));
+    renumberFrom(std::min(row, to));
 }
 
-void TJobQueue::Clear()
+void JobQueue::clear()
 {
     if (JobTable.empty())
         return;
@@ -328,22 +328,22 @@ void TJobQueue::Clear()
     emit contentsChanged();
 }
 
-void TJobQueue::SetJob(int row, const TJob &job)
+void JobQueue::setJob(int row, const Job &job)
 {
-    if (!Has(row))
+    if (!has(row))
         return;
     // An edited job is a new job: only its own result goes back to "Waiting".
     JobTable[size_t(row)] = job;
     m_results[size_t(row)] = {};
-    RowChanged(row);
+    rowChanged(row);
     emit jobChanged(row);
 }
 
-void TJobQueue::SplitIntoChapters(int row, const QList<SourceChapter> &chapters)
+void JobQueue::splitIntoChapters(int row, const QList<SourceChapter> &chapters)
 {
-    if (!Has(row) || chapters.isEmpty())
+    if (!has(row) || chapters.isEmpty())
         return;
-    const QList<TJob> parts = ChapterJobs(JobTable[size_t(row)], chapters);
+    const QList<Job> parts = chapterJobs(JobTable[size_t(row)], chapters);
     beginRemoveRows({}, row, row);
     JobTable.erase(JobTable.begin() + row);
     m_results.erase(m_results.begin() + row);
@@ -352,28 +352,28 @@ void TJobQueue::SplitIntoChapters(int row, const QList<SourceChapter> &chapters)
     JobTable.insert(JobTable.begin() + row, parts.begin(), parts.end());
     m_results.insert(m_results.begin() + row, size_t(parts.size()), JobResult{});
     endInsertRows();
-    RenumberFrom(row);
+    renumberFrom(row);
     emit jobSplit(row, int(parts.size()));
-    SetTagsEnabled(true);
+    setTagsEnabled(true);
     emit contentsChanged();
 }
 
-void TJobQueue::RederiveOutputNames(const QString &folder, const QString &ext)
+void JobQueue::rederiveOutputNames(const QString &folder, const QString &ext)
 {
-    const std::vector<TJob> before = JobTable;
+    const std::vector<Job> before = JobTable;
     m_ext = ext;
     if (m_pattern == QLatin1String("{name}") && m_saveTo == SaveTo::OutputFolder) {
-        for (TJob &job : JobTable)
-            job.OutputFile = OutputFileName(job.OutputFile, folder, ext);
+        for (Job &job : JobTable)
+            job.OutputFile = outputFileName(job.OutputFile, folder, ext);
     } else {
         QStringList sources;
-        for (const TJob &job : JobTable)
+        for (const Job &job : JobTable)
             sources << job.SourceFile;
-        const OutputNaming naming{m_pattern, m_saveTo, folder, CommonFolder(sources), ext};
+        const OutputNaming naming{m_pattern, m_saveTo, folder, commonFolder(sources), ext};
         for (size_t row = 0; row < JobTable.size(); ++row) {
-            TJob &job = JobTable[row];
-            const TNameFields fields = outputNameFields(job.SourceFile, m_tags.value(job.SourceFile), int(row) + 1,
-                                                        JobCount(), job.ChapterNumber, job.ChapterTitle);
+            Job &job = JobTable[row];
+            const NameFields fields = outputNameFields(job.SourceFile, m_tags.value(job.SourceFile), int(row) + 1,
+                                                        jobCount(), job.ChapterNumber, job.ChapterTitle);
             job.OutputFile = outputName(naming, outputFolder(naming, job.SourceFile), fields);
         }
     }
@@ -382,18 +382,18 @@ void TJobQueue::RederiveOutputNames(const QString &folder, const QString &ext)
         if (JobTable[row].OutputFile != before[row].OutputFile)
             m_results[row] = {};
     if (!JobTable.empty())
-        emit dataChanged(index(0, 0), index(JobCount() - 1, JobColumnCount - 1));
+        emit dataChanged(index(0, 0), index(jobCount() - 1, JobColumnCount - 1));
     emit outputNamesChanged();
     emit contentsChanged();
 }
 
-void TJobQueue::SetNaming(const QString &pattern, SaveTo where)
+void JobQueue::setNaming(const QString &pattern, SaveTo where)
 {
     m_pattern = pattern.trimmed().isEmpty() ? QStringLiteral("{name}") : pattern;
     m_saveTo = where;
 }
 
-bool TJobQueue::NamesUseTags() const
+bool JobQueue::namesUseTags() const
 {
     for (const char *field : {"{title}", "{artist}", "{album}", "{year}", "{track}"})
         if (m_pattern.contains(QLatin1String(field)))
@@ -401,28 +401,28 @@ bool TJobQueue::NamesUseTags() const
     return false;
 }
 
-void TJobQueue::SetOutputFiles(const QStringList &outputs)
+void JobQueue::setOutputFiles(const QStringList &outputs)
 {
-    for (int i = 0; i < outputs.size() && Has(i); ++i)
+    for (int i = 0; i < outputs.size() && has(i); ++i)
         JobTable[size_t(i)].OutputFile = outputs[i];
     if (!JobTable.empty())
-        emit dataChanged(index(0, ColOutput), index(JobCount() - 1, ColOutput));
+        emit dataChanged(index(0, ColOutput), index(jobCount() - 1, ColOutput));
     emit outputNamesChanged();
     emit contentsChanged();
 }
 
-QList<TRunJob> TJobQueue::RunJobs() const
+QList<RunJob> JobQueue::runJobs() const
 {
-    QList<TRunJob> jobs;
-    for (const TJob &job : JobTable)
-        jobs << TRunJob{job, m_tagsEnabled};
+    QList<RunJob> jobs;
+    for (const Job &job : JobTable)
+        jobs << RunJob{job, m_tagsEnabled};
     return jobs;
 }
 
 // The number column counts rows: the rows from the first moved or removed one renumber.
-void TJobQueue::RenumberFrom(int row)
+void JobQueue::renumberFrom(int row)
 {
-    if (row < JobCount())
-        emit dataChanged(index(std::max(0, row), ColNumber), index(JobCount() - 1, ColNumber));
+    if (row < jobCount())
+        emit dataChanged(index(std::max(0, row), ColNumber), index(jobCount() - 1, ColNumber));
     emit contentsChanged();
 }

@@ -27,34 +27,34 @@ struct VideoFamily
     const char *patterns;
 };
 const VideoFamily kVideoFamilies[] = {
-    {QT_TRANSLATE_NOOP("TMainForm", "MPEG files"), "*.mpg;*.mpeg"},
-    {QT_TRANSLATE_NOOP("TMainForm", "WMV files"), "*.wmv"},
-    {QT_TRANSLATE_NOOP("TMainForm", "AVI files"), "*.avi"},
-    {QT_TRANSLATE_NOOP("TMainForm", "ASF files"), "*.asf"},
-    {QT_TRANSLATE_NOOP("TMainForm", "MP4 files"), "*.mp4;*.m4v"},
-    {QT_TRANSLATE_NOOP("TMainForm", "MKV files"), "*.mkv"},
-    {QT_TRANSLATE_NOOP("TMainForm", "WebM files"), "*.webm"},
-    {QT_TRANSLATE_NOOP("TMainForm", "MOV files"), "*.mov"},
-    {QT_TRANSLATE_NOOP("TMainForm", "FLV files"), "*.flv"},
-    {QT_TRANSLATE_NOOP("TMainForm", "MPEG transport streams"), "*.ts;*.mts;*.m2ts"},
-    {QT_TRANSLATE_NOOP("TMainForm", "VOB files"), "*.vob"},
-    {QT_TRANSLATE_NOOP("TMainForm", "3GP files"), "*.3gp"},
-    {QT_TRANSLATE_NOOP("TMainForm", "OGV files"), "*.ogv"},
-    {QT_TRANSLATE_NOOP("TMainForm", "DV files"), "*.dv"},
-    {QT_TRANSLATE_NOOP("TMainForm", "DivX files"), "*.divx"},
+    {QT_TRANSLATE_NOOP("MainWindow", "MPEG files"), "*.mpg;*.mpeg"},
+    {QT_TRANSLATE_NOOP("MainWindow", "WMV files"), "*.wmv"},
+    {QT_TRANSLATE_NOOP("MainWindow", "AVI files"), "*.avi"},
+    {QT_TRANSLATE_NOOP("MainWindow", "ASF files"), "*.asf"},
+    {QT_TRANSLATE_NOOP("MainWindow", "MP4 files"), "*.mp4;*.m4v"},
+    {QT_TRANSLATE_NOOP("MainWindow", "MKV files"), "*.mkv"},
+    {QT_TRANSLATE_NOOP("MainWindow", "WebM files"), "*.webm"},
+    {QT_TRANSLATE_NOOP("MainWindow", "MOV files"), "*.mov"},
+    {QT_TRANSLATE_NOOP("MainWindow", "FLV files"), "*.flv"},
+    {QT_TRANSLATE_NOOP("MainWindow", "MPEG transport streams"), "*.ts;*.mts;*.m2ts"},
+    {QT_TRANSLATE_NOOP("MainWindow", "VOB files"), "*.vob"},
+    {QT_TRANSLATE_NOOP("MainWindow", "3GP files"), "*.3gp"},
+    {QT_TRANSLATE_NOOP("MainWindow", "OGV files"), "*.ogv"},
+    {QT_TRANSLATE_NOOP("MainWindow", "DV files"), "*.dv"},
+    {QT_TRANSLATE_NOOP("MainWindow", "DivX files"), "*.divx"},
 };
 
-QStringList Patterns(const VideoFamily &family)
+QStringList patterns(const VideoFamily &family)
 {
     return QString::fromLatin1(family.patterns).split(QLatin1Char(';'));
 }
 
 // Every pattern of every family, the classic four in their old order first.
-QStringList AllVideoPatterns()
+QStringList allVideoPatterns()
 {
     QStringList all{"*.avi", "*.asf", "*.wmv", "*.mpg", "*.mpeg"};
     for (const VideoFamily &family : kVideoFamilies)
-        for (const QString &p : Patterns(family))
+        for (const QString &p : patterns(family))
             if (!all.contains(p))
                 all << p;
     return all;
@@ -62,7 +62,7 @@ QStringList AllVideoPatterns()
 
 // Qt's "description (*.a *.A *.b *.B)": each pattern also in capitals, for dialogs that
 // match letter case (Qt's own dialog ignores it anyway).
-QString QtFilter(const QString &description, const QStringList &patterns)
+QString qtFilter(const QString &description, const QStringList &patterns)
 {
     QStringList both;
     for (const QString &p : patterns)
@@ -72,10 +72,10 @@ QString QtFilter(const QString &description, const QStringList &patterns)
 
 // The videos in a folder and its subfolders, in name order as a file manager sorts them.
 // Links to folders are not followed, so a loop of links ends.
-QStringList VideosIn(const QString &folder, const std::atomic<bool> *stop)
+QStringList videosIn(const QString &folder, const std::atomic<bool> *stop)
 {
     QStringList found;
-    QDirIterator it(folder, AllVideoPatterns(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(folder, allVideoPatterns(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext() && !(stop && *stop))
         found << it.next();
     // The C locale's collation knows no numbers ("clip 10" before "clip 2"): English then.
@@ -87,24 +87,24 @@ QStringList VideosIn(const QString &folder, const std::atomic<bool> *stop)
 }
 } // namespace
 
-void TMainForm::PrepareOpenDialog()
+void MainWindow::prepareOpenDialog()
 {
     m_openTitle = tr("Open Video Files");
-    QStringList filters{QtFilter(tr("All supported files"), AllVideoPatterns())};
+    QStringList filters{qtFilter(tr("All supported files"), allVideoPatterns())};
     for (const VideoFamily &family : kVideoFamilies)
-        filters << QtFilter(tr(family.description), Patterns(family));
+        filters << qtFilter(tr(family.description), patterns(family));
     filters << tr("All files (*)");
     m_openFilter = filters.join(QStringLiteral(";;"));
 }
 
-void TMainForm::AddFiles()
+void MainWindow::addFiles()
 {
-    TRecentSettings recent;
-    LoadRecentSettings(recent);
-    AddJobs(Desktop::instance().openFileNames(this, m_openTitle, m_openFilter, recent.LastFolder));
+    RecentSettings recent;
+    loadRecentSettings(recent);
+    addJobs(Desktop::instance().openFileNames(this, m_openTitle, m_openFilter, recent.LastFolder));
 }
 
-QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *stop)
+QStringList queueableFiles(const QStringList &paths, const std::atomic<bool> *stop)
 {
     QStringList files;
     for (const QString &path : paths) {
@@ -112,7 +112,7 @@ QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *st
             continue;
         const QString absolute = QFileInfo(path).absoluteFilePath();
         if (QFileInfo(absolute).isDir())
-            files << VideosIn(absolute, stop);
+            files << videosIn(absolute, stop);
         else
             files << absolute;
     }
@@ -121,23 +121,23 @@ QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *st
 
 namespace {
 // A file's identity: the same file under two names (a link, another path) is one file.
-QString FileIdentity(const QString &path)
+QString fileIdentity(const QString &path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? QFileInfo(path).absoluteFilePath() : canonical;
 }
 
 // The identities of the queue's sources.
-QSet<QString> QueuedIdentities(const TJobQueue &queue)
+QSet<QString> queuedIdentities(const JobQueue &queue)
 {
     QSet<QString> queued;
-    for (int r = 0; r < queue.JobCount(); ++r)
-        queued.insert(FileIdentity(queue.Job(r).SourceFile));
+    for (int r = 0; r < queue.jobCount(); ++r)
+        queued.insert(fileIdentity(queue.job(r).SourceFile));
     return queued;
 }
 } // namespace
 
-void TMainForm::QueuePaths(const QStringList &paths)
+void MainWindow::queuePaths(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
@@ -147,7 +147,7 @@ void TMainForm::QueuePaths(const QStringList &paths)
         QStringList files;
         QSet<QString> inFolders;
         for (const QString &path : paths) {
-            const QStringList found = QueueableFiles({path}, &m_scanStop);
+            const QStringList found = queueableFiles({path}, &m_scanStop);
             files << found;
             if (QFileInfo(path).isDir())
                 inFolders.unite(QSet<QString>(found.begin(), found.end()));
@@ -155,21 +155,21 @@ void TMainForm::QueuePaths(const QStringList &paths)
         // The window waits for this task before it goes, so it is still there; the call
         // runs on its thread, after the files of earlier drops.
         if (!m_scanStop)
-            QMetaObject::invokeMethod(this, [this, files, inFolders] { Guarded([&] {
-                const QSet<QString> queued = inFolders.isEmpty() ? QSet<QString>() : QueuedIdentities(Queue);
+            QMetaObject::invokeMethod(this, [this, files, inFolders] { guarded([&] {
+                const QSet<QString> queued = inFolders.isEmpty() ? QSet<QString>() : queuedIdentities(Queue);
                 QStringList wanted;
                 for (const QString &file : files)
-                    if (!inFolders.contains(file) || !queued.contains(FileIdentity(file)))
+                    if (!inFolders.contains(file) || !queued.contains(fileIdentity(file)))
                         wanted << file;
                 const int skipped = int(files.size() - wanted.size());
-                AddJobs(wanted);
+                addJobs(wanted);
                 if (skipped > 0)
                     statusBar()->showMessage(tr("%n file(s) already in the queue not added again", "", skipped), 10000);
             }); }, Qt::QueuedConnection);
     });
 }
 
-void TMainForm::QueueCommandLine(const QStringList &paths)
+void MainWindow::queueCommandLine(const QStringList &paths)
 {
     QStringList found, missing;
     for (const QString &path : paths) {
@@ -177,7 +177,7 @@ void TMainForm::QueueCommandLine(const QStringList &paths)
             continue;
         (QFileInfo::exists(path) ? found : missing) << path;
     }
-    QueuePaths(found);
+    queuePaths(found);
     if (missing.isEmpty())
         return;
     for (QString &path : missing)
@@ -187,25 +187,25 @@ void TMainForm::QueueCommandLine(const QStringList &paths)
         Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"),
                                     tr("These files do not exist and were not added:\n") +
                                         missing.join(QLatin1Char('\n')));
-        ReturnFocus();
+        returnFocus();
     });
 }
 
-void TMainForm::AddJobs(const QStringList &given)
+void MainWindow::addJobs(const QStringList &given)
 {
     if (given.isEmpty())
         return;
     // A folder dropped before Convert may finish its search during the run: its files
     // join the queue when the run ends.
-    if (RunActive()) {
+    if (runActive()) {
         m_heldFiles << given;
         return;
     }
     // A file already in the queue is queued again only when the user says so.
-    const QSet<QString> queued = QueuedIdentities(Queue);
+    const QSet<QString> queued = queuedIdentities(Queue);
     QStringList files, again;
     for (const QString &file : given)
-        (queued.contains(FileIdentity(file)) ? again : files) << file;
+        (queued.contains(fileIdentity(file)) ? again : files) << file;
     if (!again.isEmpty()) {
         QStringList names;
         for (const QString &file : again.mid(0, 10))
@@ -215,26 +215,26 @@ void TMainForm::AddJobs(const QStringList &given)
         if (Desktop::instance().question(this, QStringLiteral("Clipvox"),
                                          tr("Already in the queue:\n%1\n\nAdd again?").arg(names.join(QLatin1Char('\n')))))
             files = given;
-        ReturnFocus();
+        returnFocus();
     }
     if (files.isEmpty())
         return;
-    const TOutputSettings &s = OutputSettings();
-    const int first = Queue.JobCount();
-    ChangeQueue(tr("Add Files"), [&] {
-        Queue.Add(files, s.OutputPath, s.OutputExt, QString::fromLatin1(kHomePageUrl));
+    const OutputSettings &s = outputSettings();
+    const int first = Queue.jobCount();
+    changeQueue(tr("Add Files"), [&] {
+        Queue.add(files, s.OutputPath, s.OutputExt, QString::fromLatin1(kHomePageUrl));
         QList<int> added;
-        for (int r = first; r < Queue.JobCount(); ++r)
+        for (int r = first; r < Queue.jobCount(); ++r)
             added << r;
         ui->queueView->selectRows(added);
     });
-    ReadChapters(files);
+    readChapters(files);
     // The output folder of the whole queue moves to the folder of the added files.
     const QString firstFile = files.first();
-    Settings.SetOutputPath(firstFile.left(firstFile.lastIndexOf(QLatin1Char('/')) + 1));
+    Settings.setOutputPath(firstFile.left(firstFile.lastIndexOf(QLatin1Char('/')) + 1));
     ui->queueConvert->setEnabled(true);
     // The next add-files dialog opens where these files came from.
-    Guarded([this] { SaveRecentSettings({OutputSettings().OutputPath}); });
+    guarded([this] { saveRecentSettings({outputSettings().OutputPath}); });
 }
 
 namespace {
@@ -242,18 +242,18 @@ namespace {
 class QueueChange : public QUndoCommand
 {
 public:
-    QueueChange(TMainForm &window, const QString &text, std::vector<QueueRow> before, bool tagsBefore,
+    QueueChange(MainWindow &window, const QString &text, std::vector<QueueRow> before, bool tagsBefore,
                 QList<int> selectedBefore)
         : QUndoCommand(text), m_window(window), m_before{std::move(before), tagsBefore, std::move(selectedBefore)},
-          m_after{window.Queue.Rows(), window.Queue.TagsEnabled(), window.ui->queueView->selectedRows()}
+          m_after{window.Queue.rows(), window.Queue.tagsEnabled(), window.ui->queueView->selectedRows()}
     {
     }
-    void undo() override { Apply(m_before); }
+    void undo() override { apply(m_before); }
     void redo() override
     {
         // The change itself was made before the command was pushed.
         if (!std::exchange(m_first, false))
-            Apply(m_after);
+            apply(m_after);
     }
 
 private:
@@ -265,10 +265,10 @@ private:
     };
     // A job that is in the queue now as it is in the state keeps its result of now: undo
     // and redo move jobs, they do not take back what a later run made of them.
-    void Apply(const State &state)
+    void apply(const State &state)
     {
         std::vector<QueueRow> rows = state.rows;
-        std::vector<QueueRow> now = m_window.Queue.Rows();
+        std::vector<QueueRow> now = m_window.Queue.rows();
         QMultiHash<QString, size_t> byOutput; // the same job has the same output
         for (size_t i = 0; i < now.size(); ++i)
             byOutput.insert(now[i].job.OutputFile, i);
@@ -279,56 +279,56 @@ private:
                     byOutput.erase(it);
                     break;
                 }
-        m_window.Queue.SetRows(std::move(rows), state.tags);
+        m_window.Queue.setRows(std::move(rows), state.tags);
         m_window.ui->queueView->selectRows(state.selected);
-        m_window.UpdateListMenuItems();
+        m_window.updateListMenuItems();
     }
-    TMainForm &m_window;
+    MainWindow &m_window;
     State m_before, m_after;
     bool m_first = true;
 };
 } // namespace
 
-void TMainForm::ChangeQueue(const QString &text, const std::function<void()> &change)
+void MainWindow::changeQueue(const QString &text, const std::function<void()> &change)
 {
-    std::vector<QueueRow> before = Queue.Rows();
-    const bool tags = Queue.TagsEnabled();
+    std::vector<QueueRow> before = Queue.rows();
+    const bool tags = Queue.tagsEnabled();
     const QList<int> selected = ui->queueView->selectedRows();
     change();
-    if (Queue.Rows() == before && Queue.TagsEnabled() == tags)
+    if (Queue.rows() == before && Queue.tagsEnabled() == tags)
         return;
     UndoStack.push(new QueueChange(*this, text, std::move(before), tags, selected));
 }
 
 // The queue's news reach the view through the model; here only what else follows them.
-void TMainForm::ShowQueue()
+void MainWindow::showQueue()
 {
     ui->queueView->setModel(&Queue);
     ui->queueView->setContextMenuPolicy(Qt::DefaultContextMenu);
-    connect(ui->queueView, &QueueView::openRequested, this, [this] { Guarded([this] { EditClipClick(); }); });
-    connect(ui->queueView, &QueueView::removeRequested, this, [this] { Guarded([this] { RemoveSelectedJob(); }); });
-    connect(ui->queueView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { QueueSelectionChanged(); });
-    connect(ui->queueView->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ShowRowStatus(); });
-    connect(&Queue, &QAbstractItemModel::dataChanged, this, [this] { ShowRowStatus(); });
-    connect(&Queue, &QAbstractItemModel::modelReset, this, [this] { UpdateListMenuItems(); ShowRowStatus(); });
-    connect(&Queue, &QAbstractItemModel::rowsRemoved, this, [this] { UpdateListMenuItems(); ShowRowStatus(); });
+    connect(ui->queueView, &QueueView::openRequested, this, [this] { guarded([this] { editClipClick(); }); });
+    connect(ui->queueView, &QueueView::removeRequested, this, [this] { guarded([this] { removeSelectedJob(); }); });
+    connect(ui->queueView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { queueSelectionChanged(); });
+    connect(ui->queueView->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { showRowStatus(); });
+    connect(&Queue, &QAbstractItemModel::dataChanged, this, [this] { showRowStatus(); });
+    connect(&Queue, &QAbstractItemModel::modelReset, this, [this] { updateListMenuItems(); showRowStatus(); });
+    connect(&Queue, &QAbstractItemModel::rowsRemoved, this, [this] { updateListMenuItems(); showRowStatus(); });
     // Names made from tags follow them once they are read; a run keeps the names it took.
-    connect(&Queue, &TJobQueue::sourceTagsRead, this, [this] {
-        if (!RunActive() && Queue.NamesUseTags())
-            RefreshJobList();
+    connect(&Queue, &JobQueue::sourceTagsRead, this, [this] {
+        if (!runActive() && Queue.namesUseTags())
+            refreshJobList();
     });
 }
 
-void TMainForm::RefreshJobList()
+void MainWindow::refreshJobList()
 {
-    if (Queue.JobCount() <= 0)
+    if (Queue.jobCount() <= 0)
         return;
-    const TOutputSettings &s = OutputSettings();
-    Queue.SetNaming(s.NamePattern, SaveTo(s.SaveTo));
-    Queue.RederiveOutputNames(s.OutputPath, s.OutputExt);
+    const OutputSettings &s = outputSettings();
+    Queue.setNaming(s.NamePattern, SaveTo(s.SaveTo));
+    Queue.rederiveOutputNames(s.OutputPath, s.OutputExt);
 }
 
-int TMainForm::SelectedRow() const
+int MainWindow::selectedRow() const
 {
     const int current = ui->queueView->currentIndex().row();
     if (current >= 0 && ui->queueView->isRowSelected(current))
@@ -340,94 +340,94 @@ int TMainForm::SelectedRow() const
     return first;
 }
 
-void TMainForm::RemoveSelectedJob()
+void MainWindow::removeSelectedJob()
 {
     const QList<int> rows = ui->queueView->selectedRows();
-    if (RunActive() || rows.isEmpty())
+    if (runActive() || rows.isEmpty())
         return;
-    ChangeQueue(tr("Remove"), [&] {
-        Queue.RemoveRows(rows);
+    changeQueue(tr("Remove"), [&] {
+        Queue.removeJobs(rows);
         // The row after the removed ones takes the selection.
-        if (Queue.JobCount() > 0)
-            ui->queueView->selectRows({std::min(rows.first(), Queue.JobCount() - 1)});
+        if (Queue.jobCount() > 0)
+            ui->queueView->selectRows({std::min(rows.first(), Queue.jobCount() - 1)});
     });
 }
 
-void TMainForm::actionMoveUpClick()
+void MainWindow::actionMoveUpClick()
 {
     const QList<int> rows = ui->queueView->selectedRows();
-    if (RunActive() || rows.isEmpty())
+    if (runActive() || rows.isEmpty())
         return;
-    ChangeQueue(tr("Move Up"), [&] { ui->queueView->selectRows(Queue.MoveRows(rows, true)); });
+    changeQueue(tr("Move Up"), [&] { ui->queueView->selectRows(Queue.moveJobs(rows, true)); });
 }
 
-void TMainForm::actionMoveDownClick()
+void MainWindow::actionMoveDownClick()
 {
     const QList<int> rows = ui->queueView->selectedRows();
-    if (RunActive() || rows.isEmpty())
+    if (runActive() || rows.isEmpty())
         return;
-    ChangeQueue(tr("Move Down"), [&] { ui->queueView->selectRows(Queue.MoveRows(rows, false)); });
+    changeQueue(tr("Move Down"), [&] { ui->queueView->selectRows(Queue.moveJobs(rows, false)); });
 }
 
-void TMainForm::actionRemoveAllClick()
+void MainWindow::actionRemoveAllClick()
 {
-    if (Queue.JobCount() == 0 || RunActive())
+    if (Queue.jobCount() == 0 || runActive())
         return;
     // Undo brings the queue back, so no question is asked.
-    ChangeQueue(tr("Remove All"), [&] { Queue.Clear(); });
-    DisableListMenuItems();
+    changeQueue(tr("Remove All"), [&] { Queue.clear(); });
+    disableListMenuItems();
 }
 
-void TMainForm::outputFormatComboChange(int index) { Settings.SetOutputFormat(index); }
+void MainWindow::outputFormatComboChange(int index) { Settings.setOutputFormat(index); }
 
-void TMainForm::EnableListMenuItems()
+void MainWindow::enableListMenuItems()
 {
     for (QAction *a : {ui->actionMoveUp, ui->actionMoveDown, ui->queueRemove, ui->queueEditClip, ui->queueConvert, ui->actionRemoveAll})
         a->setEnabled(true);
 }
 
-void TMainForm::DisableListMenuItems()
+void MainWindow::disableListMenuItems()
 {
     for (QAction *a : {ui->actionMoveUp, ui->actionMoveDown, ui->queueRemove, ui->queueEditClip, ui->queueConvert, ui->actionRemoveAll})
         a->setEnabled(false);
 }
 
-void TMainForm::QueueSelectionChanged()
+void MainWindow::queueSelectionChanged()
 {
-    CurrentJob = SelectedRow();
-    UpdateListMenuItems();
-    ShowRowStatus();
+    CurrentJob = selectedRow();
+    updateListMenuItems();
+    showRowStatus();
 }
 
 // With a selection every entry is enabled; without one only Convert and Remove All, and
 // those only while the queue holds jobs; during a run none.
-void TMainForm::UpdateListMenuItems()
+void MainWindow::updateListMenuItems()
 {
-    if (RunActive()) {
-        DisableListMenuItems(); // the queue stays as the run took it
+    if (runActive()) {
+        disableListMenuItems(); // the queue stays as the run took it
         return;
     }
-    if (SelectedRow() < 0) {
-        DisableListMenuItems();
-        if (Queue.JobCount() > 0) {
+    if (selectedRow() < 0) {
+        disableListMenuItems();
+        if (Queue.jobCount() > 0) {
             ui->queueConvert->setEnabled(true);
             ui->actionRemoveAll->setEnabled(true);
         }
     } else {
-        EnableListMenuItems();
+        enableListMenuItems();
     }
 }
 
-QString TMainForm::RowStatusText(int row) const
+QString MainWindow::rowStatusText(int row) const
 {
-    if (row < 0 || row >= Queue.JobCount())
+    if (row < 0 || row >= Queue.jobCount())
         return {};
-    const JobResult &result = Queue.Result(row);
+    const JobResult &result = Queue.result(row);
     switch (result.state) {
     case JobResult::Failed:
         return tr("Failed: %1").arg(result.reason);
     case JobResult::Done:
-        return tr("Written: %1").arg(QDir::toNativeSeparators(Queue.Job(row).OutputFile));
+        return tr("Written: %1").arg(QDir::toNativeSeparators(Queue.job(row).OutputFile));
     case JobResult::Skipped:
         return tr("Skipped: %1").arg(result.reason);
     default:
@@ -435,40 +435,40 @@ QString TMainForm::RowStatusText(int row) const
     }
 }
 
-void TMainForm::ShowRowStatus()
+void MainWindow::showRowStatus()
 {
     // The first line only: the status bar holds one.
-    const QString text = RowStatusText(SelectedRow()).section(QLatin1Char('\n'), 0, 0);
+    const QString text = rowStatusText(selectedRow()).section(QLatin1Char('\n'), 0, 0);
     if (text.isEmpty())
         statusBar()->clearMessage();
     else
         statusBar()->showMessage(text);
     m_copyReason->setEnabled(!text.isEmpty());
-    m_showInFolder->setEnabled(SelectedRow() >= 0);
+    m_showInFolder->setEnabled(selectedRow() >= 0);
 }
 
-void TMainForm::CopyReason()
+void MainWindow::copyReason()
 {
-    const int row = SelectedRow();
+    const int row = selectedRow();
     if (row < 0)
         return;
-    const JobResult &result = Queue.Result(row);
+    const JobResult &result = Queue.result(row);
     QGuiApplication::clipboard()->setText(result.state == JobResult::Done && result.reason.isEmpty()
-                                              ? Queue.Job(row).OutputFile
-                                              : RowStatusText(row));
+                                              ? Queue.job(row).OutputFile
+                                              : rowStatusText(row));
 }
 
 // The written file when there is one, else the source.
-void TMainForm::ShowInFolder()
+void MainWindow::showInFolder()
 {
-    const int row = SelectedRow();
+    const int row = selectedRow();
     if (row < 0)
         return;
-    const TJob &job = Queue.Job(row);
+    const Job &job = Queue.job(row);
     Desktop::instance().showInFolder(QFileInfo::exists(job.OutputFile) ? job.OutputFile : job.SourceFile);
 }
 
-QString TMainForm::JobStatus(int row) const
+QString MainWindow::jobStatus(int row) const
 {
-    return row >= 0 && row < Queue.JobCount() ? QString::fromLatin1(StatusText(Queue.Result(row).state)) : QString();
+    return row >= 0 && row < Queue.jobCount() ? QString::fromLatin1(statusText(Queue.result(row).state)) : QString();
 }

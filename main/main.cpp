@@ -36,8 +36,8 @@ QMenu *queueMenu = nullptr;
 QMenu *helpMenu = nullptr;
 } // namespace
 
-TMainForm::TMainForm(TSettings &settings, QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::TMainForm), Settings(settings)
+MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), Settings(settings)
 {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/clipvox.png")));
@@ -83,14 +83,14 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
         a->setShortcutContext(Qt::WidgetShortcut);
     addAction(ui->actionMoveUp);
     addAction(ui->actionMoveDown);
-    SetUpChapters(queueMenu);
+    setUpChapters(queueMenu);
     // A row's reason and file, and undo, from the keyboard as from the mouse.
     m_copyReason = new QAction(tr("Copy reason"), this);
     m_copyReason->setObjectName(QStringLiteral("actionCopyReason"));
     m_showInFolder = new QAction(tr("Show in folder"), this);
     m_showInFolder->setObjectName(QStringLiteral("actionShowInFolder"));
-    connect(m_copyReason, &QAction::triggered, this, [this] { Guarded([this] { CopyReason(); }); });
-    connect(m_showInFolder, &QAction::triggered, this, [this] { Guarded([this] { ShowInFolder(); }); });
+    connect(m_copyReason, &QAction::triggered, this, [this] { guarded([this] { copyReason(); }); });
+    connect(m_showInFolder, &QAction::triggered, this, [this] { guarded([this] { showInFolder(); }); });
     queueMenu->addSeparator();
     queueMenu->addActions({m_copyReason, m_showInFolder});
     // Each step keeps the queue before and after it (texts shared): a bounded history keeps
@@ -106,7 +106,7 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     addActions({undo, redo});
     queueMenu->addSeparator();
     queueMenu->addActions({undo, redo});
-    DisableListMenuItems();
+    disableListMenuItems();
 
     helpMenu = new QMenu(this);
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
@@ -118,41 +118,41 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
     helpMenu->addSeparator();
     helpMenu->addActions({ui->helpAbout, ui->actionTipOfTheDay});
 
-    const auto on = [this](QAction *a, void (TMainForm::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
+    const auto on = [this](QAction *a, void (MainWindow::*handler)()) {
+        connect(a, &QAction::triggered, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
     };
-    on(ui->toolAddFiles, &TMainForm::AddClick);
-    on(ui->queueAddFiles, &TMainForm::AddClick);
-    on(ui->toolRemove, &TMainForm::RemoveClick);
-    on(ui->queueRemove, &TMainForm::RemoveClick);
-    on(ui->toolEditClip, &TMainForm::EditClipClick);
-    on(ui->queueEditClip, &TMainForm::EditClipClick);
-    on(ui->toolConvert, &TMainForm::ConvertClick);
-    on(ui->queueConvert, &TMainForm::ConvertClick);
-    on(ui->toolSettings, &TMainForm::SettingsClick);
-    on(ui->toolHelp, &TMainForm::HelpClick);
-    on(ui->toolAbout, &TMainForm::helpAboutClick);
-    on(ui->actionMoveUp, &TMainForm::actionMoveUpClick);
-    on(ui->actionMoveDown, &TMainForm::actionMoveDownClick);
-    on(ui->actionRemoveAll, &TMainForm::actionRemoveAllClick);
-    on(ui->actionHelpContent, &TMainForm::actionHelpContentClick);
-    on(ui->actionHomepage, &TMainForm::actionHomepageClick);
-    on(ui->actionTechnicalSupport, &TMainForm::actionTechnicalSupportClick);
-    on(ui->helpAbout, &TMainForm::helpAboutClick);
-    on(ui->actionTipOfTheDay, &TMainForm::actionTipOfTheDayClick);
-    connect(ui->browseOutputButton, &QToolButton::clicked, this, [this] { Guarded([this] { browseOutputButtonClick(); }); });
-    connect(ui->settingsButton, &QPushButton::clicked, this, [this] { Guarded([this] { SettingsClick(); }); });
+    on(ui->toolAddFiles, &MainWindow::addClick);
+    on(ui->queueAddFiles, &MainWindow::addClick);
+    on(ui->toolRemove, &MainWindow::removeClick);
+    on(ui->queueRemove, &MainWindow::removeClick);
+    on(ui->toolEditClip, &MainWindow::editClipClick);
+    on(ui->queueEditClip, &MainWindow::editClipClick);
+    on(ui->toolConvert, &MainWindow::convertClick);
+    on(ui->queueConvert, &MainWindow::convertClick);
+    on(ui->toolSettings, &MainWindow::settingsClick);
+    on(ui->toolHelp, &MainWindow::helpClick);
+    on(ui->toolAbout, &MainWindow::helpAboutClick);
+    on(ui->actionMoveUp, &MainWindow::actionMoveUpClick);
+    on(ui->actionMoveDown, &MainWindow::actionMoveDownClick);
+    on(ui->actionRemoveAll, &MainWindow::actionRemoveAllClick);
+    on(ui->actionHelpContent, &MainWindow::actionHelpContentClick);
+    on(ui->actionHomepage, &MainWindow::actionHomepageClick);
+    on(ui->actionTechnicalSupport, &MainWindow::actionTechnicalSupportClick);
+    on(ui->helpAbout, &MainWindow::helpAboutClick);
+    on(ui->actionTipOfTheDay, &MainWindow::actionTipOfTheDayClick);
+    connect(ui->browseOutputButton, &QToolButton::clicked, this, [this] { guarded([this] { browseOutputButtonClick(); }); });
+    connect(ui->settingsButton, &QPushButton::clicked, this, [this] { guarded([this] { settingsClick(); }); });
     // Only the user's choice runs the format handler; settings it from code does not.
-    connect(ui->outputFormatCombo, &QComboBox::activated, this, [this](int i) { Guarded([&] { outputFormatComboChange(i); }); });
-    connect(ui->queueView, &QAbstractItemView::doubleClicked, this, [this] { Guarded([this] { QueueDoubleClick(); }); });
+    connect(ui->outputFormatCombo, &QComboBox::activated, this, [this](int i) { guarded([&] { outputFormatComboChange(i); }); });
+    connect(ui->queueView, &QAbstractItemView::doubleClicked, this, [this] { guarded([this] { queueDoubleClick(); }); });
     connect(ui->queueView, &QueueView::contextMenuAt, this, [this](const QPoint &at) {
-        UpdateSplitChapters();
+        updateSplitChapters();
         queueMenu->popup(at);
     });
     ui->queueView->viewport()->installEventFilter(this);
     ui->queueView->viewport()->setAcceptDrops(true); // files from a file manager
     m_scans.setMaxThreadCount(1);
-    SetUpMenuBar();
+    setUpMenuBar();
 
     // Ctrl+Q closes the window the way its close button does.
     addAction(ui->actionQuit);
@@ -160,12 +160,12 @@ TMainForm::TMainForm(TSettings &settings, QWidget *parent)
 
     TimerTip.setSingleShot(true);
     TimerTip.setInterval(1000);
-    connect(&TimerTip, &QTimer::timeout, this, [this] { Guarded([this] { TimerTipTimer(); }); });
+    connect(&TimerTip, &QTimer::timeout, this, [this] { guarded([this] { timerTipTimer(); }); });
 
-    FormCreate();
+    formCreate();
 }
 
-TMainForm::~TMainForm()
+MainWindow::~MainWindow()
 {
     // A run still going is stopped (its partial files removed) while the rows still exist.
     delete Run;
@@ -180,46 +180,46 @@ TMainForm::~TMainForm()
     delete ui;
 }
 
-void TMainForm::FormCreate()
+void MainWindow::formCreate()
 {
-    SetUpRun();
-    RegisterVideoControl();
-    PrepareOpenDialog();
-    ShowQueue();
+    setUpRun();
+    registerVideoControl();
+    prepareOpenDialog();
+    showQueue();
     ui->queueView->setFirstColumnWidths();
-    Settings.Load();
-    ShowQuickSettings();
-    connect(&Settings, &TSettings::changed, this, [this] { SettingsChanged(); });
+    Settings.load();
+    showQuickSettings();
+    connect(&Settings, &AppSettings::changed, this, [this] { settingsChanged(); });
     // The window's size and columns, and the queue, as the last session left them.
-    const TSettings::WindowState state = Settings.LoadWindowState();
+    const AppSettings::WindowState state = Settings.loadWindowState();
     if (!state.geometry.isEmpty())
         restoreGeometry(state.geometry);
     ui->queueView->setColumnWidths(state.columnWidths);
-    Store = new QueueStore(Queue, QueueFilePath());
+    Store = new QueueStore(Queue, queueFilePath());
     connect(Store, &QueueStore::saveFailed, this, [this](const QString &reason) {
         statusBar()->showMessage(tr("The queue could not be saved: %1").arg(reason), 10000);
     });
-    const Result<void> restored = Store->Restore();
-    Queue.SetExtension(OutputSettings().OutputExt);
+    const Result<void> restored = Store->restore();
+    Queue.setExtension(outputSettings().OutputExt);
     if (!restored)
         QTimer::singleShot(0, this, [this, problem = restored.reason()] {
             Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"), problem);
-            ReturnFocus();
+            returnFocus();
         });
-    ReadChapters([this] {
+    readChapters([this] {
         QStringList sources;
-        for (int r = 0; r < Queue.JobCount(); ++r)
-            sources << Queue.Job(r).SourceFile;
+        for (int r = 0; r < Queue.jobCount(); ++r)
+            sources << Queue.job(r).SourceFile;
         return sources;
     }());
-    UpdateListMenuItems();
+    updateListMenuItems();
     TimerTip.start();
 }
 
 // The menu bar: the window's commands under the names and keys desktop programs share. Its
 // entries act through the toolbar's and the list's actions, so the keys of those keep
 // working beside the conventional ones; a key shown after a tab is the other action's.
-void TMainForm::SetUpMenuBar()
+void MainWindow::setUpMenuBar()
 {
     const auto forward = [this](QAction *entry, QAction *target) {
         entry->setEnabled(target->isEnabled());
@@ -244,13 +244,13 @@ void TMainForm::SetUpMenuBar()
     QAction *addFolder = make(QStringLiteral("actionAddFolder"), tr("Add Folder..."));
     addFolder->setEnabled(ui->toolAddFiles->isEnabled());
     connect(ui->toolAddFiles, &QAction::changed, addFolder, [this, addFolder] { addFolder->setEnabled(ui->toolAddFiles->isEnabled()); });
-    connect(addFolder, &QAction::triggered, this, [this] { Guarded([this] {
-        TRecentSettings recent;
-        LoadRecentSettings(recent);
+    connect(addFolder, &QAction::triggered, this, [this] { guarded([this] {
+        RecentSettings recent;
+        loadRecentSettings(recent);
         const QString folder = Desktop::instance().browseFolder(this, tr("Add Folder"), recent.LastFolder);
-        ReturnFocus();
+        returnFocus();
         if (!folder.isEmpty())
-            QueuePaths({folder});
+            queuePaths({folder});
     }); });
     file->addActions({addFiles, addFolder});
     file->addSeparator();
@@ -283,7 +283,7 @@ void TMainForm::SetUpMenuBar()
                          + ui->toolConvert->shortcut().toString(QKeySequence::NativeText));
     });
     queue->addAction(convert);
-    connect(queue, &QMenu::aboutToShow, this, [this] { UpdateSplitChapters(); });
+    connect(queue, &QMenu::aboutToShow, this, [this] { updateSplitChapters(); });
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
@@ -306,7 +306,7 @@ void TMainForm::SetUpMenuBar()
 }
 
 // After a dialog or a message the main window is the active one and the queue has the keys.
-void TMainForm::ReturnFocus()
+void MainWindow::returnFocus()
 {
     if (!isVisible())
         return;
@@ -316,18 +316,18 @@ void TMainForm::ReturnFocus()
 }
 
 
-void TMainForm::RegisterVideoControl() { TVideoEdit::Initialize(); }
+void MainWindow::registerVideoControl() { VideoEdit::initialize(); }
 
-void TMainForm::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    FormResize();
+    formResize();
 }
 
 // The layout places everything; the gap under the list and the right margin are set so
 // that the list stays the outer width less 16 by the outer height less 196, the group box
 // as wide, whatever the frame and the status bar take.
-void TMainForm::FormResize()
+void MainWindow::formResize()
 {
     const QSize outer = frameGeometry().size();
     QWidget *client = ui->centralwidget;
@@ -345,10 +345,10 @@ void TMainForm::FormResize()
 }
 
 
-void TMainForm::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Quitting in the middle of a run stops it as Cancel does: no partial file stays behind.
-    if (RunActive()) {
+    if (runActive()) {
         if (!Desktop::instance().question(this, QStringLiteral("Clipvox"),
                                           tr("A conversion is still running. Stop it and quit?"))) {
             event->ignore();
@@ -356,21 +356,21 @@ void TMainForm::closeEvent(QCloseEvent *event)
         }
         runEngine->cancel();
     }
-    if (FormClose())
+    if (formClose())
         event->accept();
     else
         event->ignore();
 }
 
-bool TMainForm::FormClose()
+bool MainWindow::formClose()
 {
     try {
-        Settings.SaveGeneral();
-        Settings.SaveWindowState({saveGeometry(), ui->queueView->columnWidths()});
+        Settings.saveGeneral();
+        Settings.saveWindowState({saveGeometry(), ui->queueView->columnWidths()});
         if (Store)
-            Store->SaveNow(); // a failure was said in the status bar already
+            Store->saveNow(); // a failure was said in the status bar already
     } catch (const std::exception &e) {
-        ReportError(e);
+        reportError(e);
         return false;
     }
     QCoreApplication::processEvents();
@@ -379,7 +379,7 @@ bool TMainForm::FormClose()
 
 namespace {
 // The local files and folders of a drop; other addresses are of no use here.
-QStringList DroppedPaths(const QMimeData *data)
+QStringList droppedPaths(const QMimeData *data)
 {
     QStringList paths;
     if (data && data->hasUrls())
@@ -390,19 +390,19 @@ QStringList DroppedPaths(const QMimeData *data)
 }
 } // namespace
 
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != ui->queueView->viewport())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
-        UpdateListMenuItems();
+        updateListMenuItems();
         break;
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
         // The queue takes no files while a run goes on.
-        if (RunActive() || DroppedPaths(drag->mimeData()).isEmpty())
+        if (runActive() || droppedPaths(drag->mimeData()).isEmpty())
             drag->ignore();
         else
             drag->acceptProposedAction();
@@ -410,10 +410,10 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        const QStringList paths = DroppedPaths(drop->mimeData());
-        if (!paths.isEmpty() && !RunActive()) {
+        const QStringList paths = droppedPaths(drop->mimeData());
+        if (!paths.isEmpty() && !runActive()) {
             drop->acceptProposedAction();
-            QueuePaths(paths);
+            queuePaths(paths);
         }
         return true;
     }
@@ -423,117 +423,117 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMainForm::browseOutputButtonClick()
+void MainWindow::browseOutputButtonClick()
 {
-    const QString path = BrowseOutputFolder(this, OutputSettings().OutputPath);
+    const QString path = browseOutputFolder(this, outputSettings().OutputPath);
     if (path.isEmpty())
         return;
     ui->outputPathEdit->setText(path);
-    Settings.SetOutputPath(ui->outputPathEdit->text());
-    RefreshJobList(); // also when the folder is the one already set
+    Settings.setOutputPath(ui->outputPathEdit->text());
+    refreshJobList(); // also when the folder is the one already set
 }
 
-void TMainForm::AddClick() { AddFiles(); }
+void MainWindow::addClick() { addFiles(); }
 
-void TMainForm::RemoveClick() { RemoveSelectedJob(); }
+void MainWindow::removeClick() { removeSelectedJob(); }
 
-void TMainForm::EditClipClick()
+void MainWindow::editClipClick()
 {
-    const int row = SelectedRow();
-    if (row < 0 || RunActive())
+    const int row = selectedRow();
+    if (row < 0 || runActive())
         return;
     CurrentJob = row;
     if (!EditForm) {
-        OpenEditor(row)->exec();
-        ReturnFocus();
+        openEditor(row)->exec();
+        returnFocus();
     }
 }
 
-TEditForm *TMainForm::OpenEditor(int row)
+ClipEditor *MainWindow::openEditor(int row)
 {
-    auto *editor = new TEditForm(this, Queue.Job(row), &AudioInformation1);
+    auto *editor = new ClipEditor(this, Queue.job(row), &AudioInformation1);
     // The tag switch changes at the click, also when the editor is then cancelled.
-    connect(editor, &TEditForm::TagsEnabledChanged, &Queue, &TJobQueue::SetTagsEnabled);
+    connect(editor, &ClipEditor::tagsEnabledChanged, &Queue, &JobQueue::setTagsEnabled);
     // OK hands back the edited job; Cancel what Reset and the preview measured. Either way
     // the list is rebuilt.
     // An unchanged job keeps its result; a changed one can be undone.
     connect(editor, &QDialog::finished, this, [this, row, editor] {
-        const TJob job = editor->Job();
-        if (row < Queue.JobCount() && !(job == Queue.Job(row)))
-            ChangeQueue(tr("Edit Clip"), [&] { Queue.SetJob(row, job); });
+        const Job job = editor->job();
+        if (row < Queue.jobCount() && !(job == Queue.job(row)))
+            changeQueue(tr("Edit Clip"), [&] { Queue.setJob(row, job); });
     });
-    return Track(EditForm, editor);
+    return track(EditForm, editor);
 }
 
-void TMainForm::QueueDoubleClick() { EditClipClick(); }
+void MainWindow::queueDoubleClick() { editClipClick(); }
 
-void TMainForm::SettingsClick()
+void MainWindow::settingsClick()
 {
     if (!SettingForm) {
-        OpenSettings()->exec();
-        ReturnFocus();
+        openSettings()->exec();
+        returnFocus();
     }
 }
 
-TSettingForm *TMainForm::OpenSettings()
+SettingsDialog *MainWindow::openSettings()
 {
-    auto *dialog = new TSettingForm(this, Settings);
-    dialog->ShowFormatPage(ui->outputFormatCombo->currentIndex());
-    return Track(SettingForm, dialog);
+    auto *dialog = new SettingsDialog(this, Settings);
+    dialog->showFormatPage(ui->outputFormatCombo->currentIndex());
+    return track(SettingForm, dialog);
 }
 
-void TMainForm::SettingsChanged()
+void MainWindow::settingsChanged()
 {
-    ShowQuickSettings();
-    RefreshJobList();
+    showQuickSettings();
+    refreshJobList();
 }
 
 // The output folder and format into the quick settings; selecting the format does not run
 // the format handler (its work is done by whoever changed the settings).
-void TMainForm::ShowQuickSettings()
+void MainWindow::showQuickSettings()
 {
-    ui->outputPathEdit->setText(OutputSettings().OutputPath);
+    ui->outputPathEdit->setText(outputSettings().OutputPath);
     const QSignalBlocker quiet(ui->outputFormatCombo);
-    const int format = OutputSettings().OutputFormat;
+    const int format = outputSettings().OutputFormat;
     ui->outputFormatCombo->setCurrentIndex(format >= 0 && format < ui->outputFormatCombo->count() ? format : -1);
 }
 
-void TMainForm::HelpClick() { helpMenu->popup(QCursor::pos()); }
+void MainWindow::helpClick() { helpMenu->popup(QCursor::pos()); }
 
-void TMainForm::actionHelpContentClick()
+void MainWindow::actionHelpContentClick()
 {
-    const QString guide = ProgramFolder() + QStringLiteral("clipvox.html");
+    const QString guide = programFolder() + QStringLiteral("clipvox.html");
     // Without a web browser or launcher nothing would happen at all: say where the guide is.
     if (!Desktop::instance().openUrl(QUrl::fromLocalFile(guide)))
-        ShowInformation(this, tr("No program to open the user guide was found. The user guide is at:\n") +
+        showInformation(this, tr("No program to open the user guide was found. The user guide is at:\n") +
                                   QDir::toNativeSeparators(guide));
 }
 
-void TMainForm::actionHomepageClick() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kHomePageUrl))); }
+void MainWindow::actionHomepageClick() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kHomePageUrl))); }
 
-void TMainForm::actionTechnicalSupportClick() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kSupportMail))); }
+void MainWindow::actionTechnicalSupportClick() { Desktop::instance().openUrl(QUrl(QString::fromLatin1(kSupportMail))); }
 
-void TMainForm::helpAboutClick()
+void MainWindow::helpAboutClick()
 {
     if (!AboutForm)
-        Track(AboutForm, new TAboutForm(this, QString::fromLatin1(kHomePageUrl), QString::fromLatin1(kSupportMail)));
+        track(AboutForm, new AboutDialog(this, QString::fromLatin1(kHomePageUrl), QString::fromLatin1(kSupportMail)));
     AboutForm->exec();
-    ReturnFocus();
+    returnFocus();
 }
 
-void TMainForm::actionTipOfTheDayClick()
+void MainWindow::actionTipOfTheDayClick()
 {
     if (!TipForm)
-        Track(TipForm, new TTipForm(this));
+        track(TipForm, new TipDialog(this));
     TipForm->exec();
-    ReturnFocus();
+    returnFocus();
 }
 
-void TMainForm::TimerTipTimer()
+void MainWindow::timerTipTimer()
 {
     TimerTip.stop();
-    TTipSettings tips;
-    LoadTipSettings(tips);
+    TipSettings tips;
+    loadTipSettings(tips);
     if (tips.ShowTip == 1)
         actionTipOfTheDayClick();
 }

@@ -23,83 +23,83 @@
 
 class QMenu;
 namespace Ui {
-class TMainForm;
+class MainWindow;
 }
 
-class TAboutForm;
-class TEditForm;
-class TExecForm;
-class TSettingForm;
-class TTipForm;
+class AboutDialog;
+class ClipEditor;
+class ProgressDialog;
+class SettingsDialog;
+class TipDialog;
 // The files that paths name, as absolute paths in order: a folder gives the videos inside
 // it and its subfolders in name order; anything else is taken as a file. A raised stop
 // ends the search early.
-QStringList QueueableFiles(const QStringList &paths, const std::atomic<bool> *stop = nullptr);
+QStringList queueableFiles(const QStringList &paths, const std::atomic<bool> *stop = nullptr);
 
 
 // The maker's addresses.
 extern const char *const kHomePageUrl;
 extern const char *const kSupportMail;
 
-class TMainForm : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TMainForm(TSettings &settings, QWidget *parent = nullptr);
-    ~TMainForm() override;
+    explicit MainWindow(AppSettings &settings, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    Ui::TMainForm *ui;
-    TSettings &Settings;
-    TJobQueue Queue;
+    Ui::MainWindow *ui;
+    AppSettings &Settings;
+    JobQueue Queue;
     int CurrentJob = 0; // row of the job being edited, -1 when none
     // The open dialogs, each empty while it is not open.
-    QPointer<TEditForm> EditForm;
-    QPointer<TSettingForm> SettingForm;
-    QPointer<TExecForm> ExecForm;
-    QPointer<TAboutForm> AboutForm;
-    QPointer<TTipForm> TipForm;
+    QPointer<ClipEditor> EditForm;
+    QPointer<SettingsDialog> SettingForm;
+    QPointer<ProgressDialog> ExecForm;
+    QPointer<AboutDialog> AboutForm;
+    QPointer<TipDialog> TipForm;
 
     // The conversion run; its signals reach the queue's rows and the progress dialog.
-    TRunEngine *runEngine = nullptr;
-    TAudioInformation2 AudioInformation1; // the clip editor sets its flag
-    const TOutputSettings &OutputSettings() const { return Settings.OutputSettings(); }
+    RunEngine *runEngine = nullptr;
+    OutputTags AudioInformation1; // the clip editor sets its flag
+    const OutputSettings &outputSettings() const { return Settings.outputSettings(); }
     QTimer TimerTip;
 
     // Queue
-    void AddFiles();
+    void addFiles();
     // Appends a job per file, as the add-files dialog does; no files, no change.
-    void AddJobs(const QStringList &files);
+    void addJobs(const QStringList &files);
     // Files and folders dropped on the queue or named on the command line: folders are
     // searched off the window's thread, then AddJobs; several calls keep their order.
-    void QueuePaths(const QStringList &paths);
+    void queuePaths(const QStringList &paths);
     // Files named on the command line: those that exist are queued as QueuePaths does; the
     // others are named in one message once the window runs, and not queued.
-    void QueueCommandLine(const QStringList &paths);
+    void queueCommandLine(const QStringList &paths);
     // The settings changed (the settings dialog saved them, or a quick setting): show them
     // and rename the jobs' outputs.
-    void SettingsChanged();
+    void settingsChanged();
     // Removes every selected row (Remove, Delete, Ctrl+D).
-    void RemoveSelectedJob();
+    void removeSelectedJob();
     void actionMoveUpClick();
     void actionMoveDownClick();
     void actionRemoveAllClick();
     // The output names by the settings' naming rule; the rows whose output changes lose
     // their results.
-    void RefreshJobList();
+    void refreshJobList();
     void outputFormatComboChange(int index);
-    void EnableListMenuItems();
-    void DisableListMenuItems();
-    void QueueSelectionChanged();
-    void UpdateListMenuItems();
+    void enableListMenuItems();
+    void disableListMenuItems();
+    void queueSelectionChanged();
+    void updateListMenuItems();
     // The row's status in English ("Waiting", "100%", "Failed"...).
-    QString JobStatus(int row) const;
+    QString jobStatus(int row) const;
     // The current row, -1 when none is selected.
-    int SelectedRow() const;
+    int selectedRow() const;
     // What the status bar says of the current row: its reason or the file written.
-    QString RowStatusText(int row) const;
+    QString rowStatusText(int row) const;
     // Every change of the queue goes through here, so that it can be undone: change runs
     // now, and undo puts back the queue (jobs and results) and the selection of before.
-    void ChangeQueue(const QString &text, const std::function<void()> &change);
+    void changeQueue(const QString &text, const std::function<void()> &change);
     QUndoStack UndoStack;
     // The queue file; Restore has been called on it by FormCreate.
     QueueStore *Store = nullptr;
@@ -112,42 +112,42 @@ public:
     // chapters. A source's chapters are read off the window's thread when it is queued, or
     // when the menu opens before that; until then the command stays greyed out.
     QAction *actionSplitChapters = nullptr;
-    void SetUpChapters(QMenu *menu);
-    void ReadChapters(const QStringList &sources);
-    void UpdateSplitChapters();
+    void setUpChapters(QMenu *menu);
+    void readChapters(const QStringList &sources);
+    void updateSplitChapters();
     void actionSplitChaptersClick();
 
     // Shell
-    void FormCreate();
-    void FormResize();
-    bool FormClose();
-    void RegisterVideoControl();
+    void formCreate();
+    void formResize();
+    bool formClose();
+    void registerVideoControl();
     void browseOutputButtonClick();
-    void AddClick();
-    void RemoveClick();
-    void EditClipClick();
-    void QueueDoubleClick();
+    void addClick();
+    void removeClick();
+    void editClipClick();
+    void queueDoubleClick();
     // Makes the clip editor for the job of a row, wired to the queue; not shown yet.
-    TEditForm *OpenEditor(int row);
+    ClipEditor *openEditor(int row);
     // Makes the settings dialog on the page of the chosen format; not shown yet.
-    TSettingForm *OpenSettings();
-    void SettingsClick();
-    void HelpClick();
+    SettingsDialog *openSettings();
+    void settingsClick();
+    void helpClick();
     void actionHelpContentClick();
     void actionHomepageClick();
     void actionTechnicalSupportClick();
     void helpAboutClick();
     void actionTipOfTheDayClick();
-    void TimerTipTimer();
+    void timerTipTimer();
 
     // Conversion run: the engine works on a copy of the queue; the queue's commands are
     // off until it ends.
     // Convert, or "Show progress" while a run goes on without its dialog.
-    void ConvertClick();
+    void convertClick();
     // Shows the hidden progress dialog of the run that goes on, modally, with its Cancel.
-    void ShowProgress();
-    bool RunActive() const { return Run && Run->isRunning(); }
-    void FreezeQueue(bool frozen);
+    void showProgress();
+    bool runActive() const { return Run && Run->isRunning(); }
+    void freezeQueue(bool frozen);
     RunController *Run = nullptr;
 
 protected:
@@ -158,7 +158,7 @@ protected:
 private:
     // Keeps a dialog in its pointer until it closes.
     template <typename Form>
-    Form *Track(QPointer<Form> &pointer, Form *dialog)
+    Form *track(QPointer<Form> &pointer, Form *dialog)
     {
         pointer = dialog;
         connect(dialog, &QDialog::finished, this, [&pointer, dialog] {
@@ -167,17 +167,17 @@ private:
         });
         return dialog;
     }
-    void ShowQueue();
-    void PrepareOpenDialog();
-    void ShowQuickSettings();
-    void ShowRowStatus();
-    void SetUpRun();
-    void ReturnFocus();
-    void SetUpMenuBar();
-    void CopyReason();
-    void ShowInFolder();
+    void showQueue();
+    void prepareOpenDialog();
+    void showQuickSettings();
+    void showRowStatus();
+    void setUpRun();
+    void returnFocus();
+    void setUpMenuBar();
+    void copyReason();
+    void showInFolder();
     // Convert becomes "Show progress" while the run goes on with its dialog hidden.
-    void ShowConvertAsShowProgress(bool showProgress);
+    void showConvertAsShowProgress(bool showProgress);
     QString m_convertText, m_convertTip, m_convertStatus, m_title;
     QString m_openTitle, m_openFilter;
     QStringList m_heldFiles; // found during a run, queued when it ends

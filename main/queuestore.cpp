@@ -20,7 +20,7 @@ constexpr int kVersion = 1;
 
 // Short keys and no default values keep a queue of thousands of jobs small.
 template <typename T>
-void Put(QJsonObject &o, const char *key, const T &value, const T &def)
+void put(QJsonObject &o, const char *key, const T &value, const T &def)
 {
     if (value != def)
         o.insert(QLatin1String(key), value);
@@ -28,37 +28,37 @@ void Put(QJsonObject &o, const char *key, const T &value, const T &def)
 
 const char *const kStates[] = {"waiting", "converting", "done", "failed", "stopped", "skipped"};
 
-QJsonObject EncodeRow(const QueueRow &row)
+QJsonObject encodeRow(const QueueRow &row)
 {
-    const TJob &j = row.job;
+    const Job &j = row.job;
     QJsonObject o;
     o.insert(QLatin1String("src"), j.SourceFile);
     o.insert(QLatin1String("out"), j.OutputFile);
     // The clip in seconds; JSON has no infinity, so the source's end is left out.
-    Put(o, "clipStart", j.clipStart, 0.0);
+    put(o, "clipStart", j.clipStart, 0.0);
     if (!std::isinf(j.clipEnd))
         o.insert(QLatin1String("clipEnd"), j.clipEnd);
-    Put(o, "exact", j.exactClip, false);
-    Put(o, "toEnd", j.endShowsLength, false);
-    Put(o, "len", j.Duration, 0);
-    Put(o, "title", j.TagTitle, QString());
-    Put(o, "artist", j.TagArtist, QString());
-    Put(o, "album", j.TagAlbum, QString());
-    Put(o, "comment", j.TagComment, QString());
-    Put(o, "copyright", j.TagCopyright, QString());
-    Put(o, "year", j.TagYear, 0);
-    Put(o, "track", j.TagTrack, 0);
-    Put(o, "genre", j.TagGenre, 0);
-    Put(o, "sound", j.SoundTrack, 0);
-    Put(o, "soundName", j.SoundTrackName, QString());
-    Put(o, "chapter", j.ChapterNumber, 0);
-    Put(o, "chapterTitle", j.ChapterTitle, QString());
+    put(o, "exact", j.exactClip, false);
+    put(o, "toEnd", j.endShowsLength, false);
+    put(o, "len", j.Duration, 0);
+    put(o, "title", j.TagTitle, QString());
+    put(o, "artist", j.TagArtist, QString());
+    put(o, "album", j.TagAlbum, QString());
+    put(o, "comment", j.TagComment, QString());
+    put(o, "copyright", j.TagCopyright, QString());
+    put(o, "year", j.TagYear, 0);
+    put(o, "track", j.TagTrack, 0);
+    put(o, "genre", j.TagGenre, 0);
+    put(o, "sound", j.SoundTrack, 0);
+    put(o, "soundName", j.SoundTrackName, QString());
+    put(o, "chapter", j.ChapterNumber, 0);
+    put(o, "chapterTitle", j.ChapterTitle, QString());
     // A job cut short by a crash is waiting again.
     const JobResult::State state = row.result.state == JobResult::Converting ? JobResult::Waiting : row.result.state;
     if (state != JobResult::Waiting)
         o.insert(QLatin1String("state"), QLatin1String(kStates[state]));
-    Put(o, "reason", row.result.reason, QString());
-    Put(o, "note", row.result.note, QString());
+    put(o, "reason", row.result.reason, QString());
+    put(o, "note", row.result.note, QString());
     return o;
 }
 
@@ -67,31 +67,31 @@ QJsonObject EncodeRow(const QueueRow &row)
 // "to": -1 for the source's end) beside them, and "toEnd" for an end that shows the measured
 // length. An end of "Max" or one that is no time is the source's end. False for a start that
 // is no time.
-bool DecodeOldClip(const QJsonObject &o, TJob &j)
+bool decodeOldClip(const QJsonObject &o, Job &j)
 {
-    const std::optional<int> start = ParseTime(o.value(QLatin1String("start")).toString());
+    const std::optional<int> start = parseTime(o.value(QLatin1String("start")).toString());
     const QString endText = o.value(QLatin1String("end")).toString(QStringLiteral("Max"));
     const bool max = endText.compare(QLatin1String("Max"), Qt::CaseInsensitive) == 0;
-    const std::optional<int> end = max ? std::nullopt : ParseTime(endText);
+    const std::optional<int> end = max ? std::nullopt : parseTime(endText);
     j.endShowsLength = o.value(QLatin1String("toEnd")).toBool(false) && !max;
     if (o.contains(QLatin1String("from"))) {
         j.exactClip = true;
         j.clipStart = std::max(0.0, o.value(QLatin1String("from")).toDouble(0));
         const double to = o.value(QLatin1String("to")).toDouble(-1);
-        j.clipEnd = to < 0 ? TJob::ToEnd : to;
+        j.clipEnd = to < 0 ? Job::ToEnd : to;
     } else {
         j.clipStart = start.value_or(0);
-        j.clipEnd = end && !j.endShowsLength ? double(*end) : TJob::ToEnd;
+        j.clipEnd = end && !j.endShowsLength ? double(*end) : Job::ToEnd;
     }
     j.endShowsLength = j.endShowsLength && std::isinf(j.clipEnd);
     return j.exactClip || start.has_value();
 }
 
-bool DecodeRow(const QJsonObject &o, QueueRow &row)
+bool decodeRow(const QJsonObject &o, QueueRow &row)
 {
     const auto text = [&](const char *key, const QString &def = {}) { return o.value(QLatin1String(key)).toString(def); };
     const auto number = [&](const char *key) { return o.value(QLatin1String(key)).toInt(0); };
-    TJob &j = row.job;
+    Job &j = row.job;
     j.SourceFile = text("src");
     j.OutputFile = text("out");
     if (j.SourceFile.isEmpty() || j.OutputFile.isEmpty())
@@ -99,10 +99,10 @@ bool DecodeRow(const QJsonObject &o, QueueRow &row)
     // A file written before the clip was kept in seconds has its times as texts.
     bool clipRead = true;
     if (o.contains(QLatin1String("start")) || o.contains(QLatin1String("end")) || o.contains(QLatin1String("from"))) {
-        clipRead = DecodeOldClip(o, j);
+        clipRead = decodeOldClip(o, j);
     } else {
         j.clipStart = std::max(0.0, o.value(QLatin1String("clipStart")).toDouble(0));
-        j.clipEnd = o.contains(QLatin1String("clipEnd")) ? o.value(QLatin1String("clipEnd")).toDouble(0) : TJob::ToEnd;
+        j.clipEnd = o.contains(QLatin1String("clipEnd")) ? o.value(QLatin1String("clipEnd")).toDouble(0) : Job::ToEnd;
         j.exactClip = o.value(QLatin1String("exact")).toBool(false);
         j.endShowsLength = o.value(QLatin1String("toEnd")).toBool(false);
     }
@@ -138,7 +138,7 @@ bool DecodeRow(const QJsonObject &o, QueueRow &row)
 }
 
 // A name beside path that no file has: path.bad, path.bad.2, ...
-QString FreeBadName(const QString &path)
+QString freeBadName(const QString &path)
 {
     QString name = path + QStringLiteral(".bad");
     for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
@@ -146,7 +146,7 @@ QString FreeBadName(const QString &path)
     return name;
 }
 
-Result<void> WriteFile(const QString &path, const QByteArray &data)
+Result<void> writeFile(const QString &path, const QByteArray &data)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return Failure{QCoreApplication::translate("QueueStore", "Unable to create the folder %1").arg(QFileInfo(path).absolutePath())};
@@ -157,11 +157,11 @@ Result<void> WriteFile(const QString &path, const QByteArray &data)
 }
 } // namespace
 
-QByteArray EncodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled)
+QByteArray encodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled)
 {
     QJsonArray jobs;
     for (const QueueRow &row : rows)
-        jobs.append(EncodeRow(row));
+        jobs.append(encodeRow(row));
     QJsonObject root;
     root.insert(QLatin1String("kind"), kKind);
     root.insert(QLatin1String("version"), kVersion);
@@ -170,7 +170,7 @@ QByteArray EncodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled)
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-Result<QueueContents> DecodeQueue(const QByteArray &text)
+Result<QueueContents> decodeQueue(const QByteArray &text)
 {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
@@ -184,32 +184,32 @@ Result<QueueContents> DecodeQueue(const QByteArray &text)
     contents.tagsEnabled = root.value(QLatin1String("tags")).toBool(false);
     for (const QJsonValue &value : root.value(QLatin1String("jobs")).toArray()) {
         QueueRow row;
-        if (!value.isObject() || !DecodeRow(value.toObject(), row))
+        if (!value.isObject() || !decodeRow(value.toObject(), row))
             return Failure{QCoreApplication::translate("QueueStore", "a job without its source or output")};
         contents.rows.push_back(std::move(row));
     }
     return contents;
 }
 
-QueueStore::QueueStore(TJobQueue &queue, QString path, QObject *parent)
+QueueStore::QueueStore(JobQueue &queue, QString path, QObject *parent)
     : QObject(parent), m_queue(queue), m_path(std::move(path))
 {
     m_writer.setMaxThreadCount(1);
     // A burst of changes (a drop of many files, a run's news) is written once.
     m_soon.setSingleShot(true);
     m_soon.setInterval(0);
-    connect(&m_soon, &QTimer::timeout, this, [this] { SaveSoon(); });
-    connect(&m_queue, &TJobQueue::contentsChanged, &m_soon, qOverload<>(&QTimer::start));
+    connect(&m_soon, &QTimer::timeout, this, [this] { saveSoon(); });
+    connect(&m_queue, &JobQueue::contentsChanged, &m_soon, qOverload<>(&QTimer::start));
 }
 
 QueueStore::~QueueStore()
 {
     if (m_soon.isActive())
-        SaveSoon();
+        saveSoon();
     m_writer.waitForDone();
 }
 
-Result<void> QueueStore::Restore()
+Result<void> QueueStore::restore()
 {
     QFile file(m_path);
     if (!file.exists())
@@ -218,7 +218,7 @@ Result<void> QueueStore::Restore()
     if (!file.open(QIODevice::ReadOnly))
         read = Failure{file.errorString()};
     else
-        read = DecodeQueue(file.readAll());
+        read = decodeQueue(file.readAll());
     if (read) {
         const QString gone = QCoreApplication::translate("QueueStore", "the source no longer exists");
         QStringList sources;
@@ -229,14 +229,14 @@ Result<void> QueueStore::Restore()
                 sources << row.job.SourceFile;
         }
         const QSignalBlocker quiet(&m_soon);
-        m_queue.SetRows(std::move(read->rows), read->tagsEnabled);
+        m_queue.setRows(std::move(read->rows), read->tagsEnabled);
         m_soon.stop(); // what was read needs no writing
-        m_queue.ReadTags(sources);
+        m_queue.readTags(sources);
         return {};
     }
     file.close();
     // Kept for whoever wants to look at it; the next save starts a new file.
-    const QString bad = FreeBadName(m_path);
+    const QString bad = freeBadName(m_path);
     const bool kept = QFile::rename(m_path, bad);
     m_keepOff = !kept;
     return Failure{QCoreApplication::translate("QueueStore", "The saved queue could not be read (%1). %2 The queue starts empty.")
@@ -245,7 +245,7 @@ Result<void> QueueStore::Restore()
                                                       .arg(QDir::toNativeSeparators(m_path)))};
 }
 
-Result<void> QueueStore::SaveNow()
+Result<void> QueueStore::saveNow()
 {
     m_soon.stop();
     if (m_keepOff)
@@ -253,20 +253,20 @@ Result<void> QueueStore::SaveNow()
                            .arg(QDir::toNativeSeparators(m_path))};
     ++m_generation;
     m_writer.waitForDone();
-    return WriteFile(m_path, EncodeQueue(m_queue.Rows(), m_queue.TagsEnabled()));
+    return writeFile(m_path, encodeQueue(m_queue.rows(), m_queue.tagsEnabled()));
 }
 
 // The rows are copied here (their texts are shared, not copied) and turned into the file's
 // text and written on the writer's thread, so the window never waits for the disk.
-void QueueStore::SaveSoon()
+void QueueStore::saveSoon()
 {
     if (m_keepOff)
         return;
     const quint64 generation = ++m_generation;
-    m_writer.start([this, generation, rows = m_queue.Rows(), tags = m_queue.TagsEnabled()] {
+    m_writer.start([this, generation, rows = m_queue.rows(), tags = m_queue.tagsEnabled()] {
         if (generation != m_generation)
             return; // a newer change is on its way
-        const Result<void> written = WriteFile(m_path, EncodeQueue(rows, tags));
+        const Result<void> written = writeFile(m_path, encodeQueue(rows, tags));
         QMetaObject::invokeMethod(this, [this, written] {
             if (!written && !m_failing)
                 emit saveFailed(written.reason());

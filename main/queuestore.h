@@ -17,33 +17,33 @@ struct QueueContents
     std::vector<QueueRow> rows;
     bool tagsEnabled = false;
 };
-QByteArray EncodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled);
-Result<QueueContents> DecodeQueue(const QByteArray &text);
+QByteArray encodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled);
+Result<QueueContents> decodeQueue(const QByteArray &text);
 
 class QueueStore : public QObject
 {
     Q_OBJECT
 public:
     // Keeps queue in the file at path from now on; nothing is read yet.
-    QueueStore(TJobQueue &queue, QString path, QObject *parent = nullptr);
+    QueueStore(JobQueue &queue, QString path, QObject *parent = nullptr);
     ~QueueStore() override; // writes what is still to be written, and waits for it
 
     QString path() const { return m_path; }
     // Puts the saved queue into the queue. A source that has gone reads "Failed" with its
     // reason. A file that is not a queue is kept under a free ".bad" name, never written
     // over, and the queue starts empty: the failure's reason then says so for the user.
-    Result<void> Restore();
+    Result<void> restore();
     // Writes the queue now, on the calling thread.
-    Result<void> SaveNow();
+    Result<void> saveNow();
 
 signals:
     // A write failed; said once until a write works again.
     void saveFailed(const QString &reason);
 
 private:
-    void SaveSoon();
+    void saveSoon();
     QTimer m_soon;
-    TJobQueue &m_queue;
+    JobQueue &m_queue;
     QString m_path;
     QThreadPool m_writer; // one thread: the writes land in the order of the changes
     std::atomic<quint64> m_generation{0};

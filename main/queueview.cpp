@@ -116,7 +116,7 @@ void QueueView::setFirstColumnWidths()
     };
     int status = headerWidth(ColStatus);
     for (int s = JobResult::Waiting; s <= JobResult::Skipped; ++s)
-        status = std::max(status, metrics.horizontalAdvance(QCoreApplication::translate("TMainForm", StatusText(JobResult::State(s)))) + margin);
+        status = std::max(status, metrics.horizontalAdvance(QCoreApplication::translate("MainWindow", statusText(JobResult::State(s)))) + margin);
     setColumnWidth(ColStatus, std::max(60, status));
     setColumnWidth(ColConvertTo, std::max({60, headerWidth(ColConvertTo), metrics.horizontalAdvance(QStringLiteral("opus")) + margin}));
 }

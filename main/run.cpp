@@ -7,7 +7,7 @@
 #include "progress/execute.h"
 #include "ui_main.h"
 
-void TMainForm::SetUpRun()
+void MainWindow::setUpRun()
 {
     Run = new RunController(Queue, Settings, this);
     runEngine = Run->engine();
@@ -16,23 +16,23 @@ void TMainForm::SetUpRun()
             ExecForm = Run->progressDialog();
             connect(ExecForm, &QDialog::finished, this, [this] { ExecForm = nullptr; });
         }
-        FreezeQueue(running);
+        freezeQueue(running);
     });
     connect(Run, &RunController::percentChanged, this, [this](int percent) {
         setWindowTitle(percent < 0 ? m_title : QStringLiteral("%1% - ").arg(percent) + m_title);
     });
-    connect(Run, &RunController::progressHidden, this, [this](bool hidden) { ShowConvertAsShowProgress(hidden); });
+    connect(Run, &RunController::progressHidden, this, [this](bool hidden) { showConvertAsShowProgress(hidden); });
     connect(Run, &RunController::finished, this, [this] {
-        AddJobs(std::exchange(m_heldFiles, {}));
-        ReturnFocus();
+        addJobs(std::exchange(m_heldFiles, {}));
+        returnFocus();
     });
 }
 
-void TMainForm::ConvertClick() { Run->convert(); }
+void MainWindow::convertClick() { Run->convert(); }
 
-void TMainForm::ShowProgress() { Run->showProgress(); }
+void MainWindow::showProgress() { Run->showProgress(); }
 
-void TMainForm::ShowConvertAsShowProgress(bool showProgress)
+void MainWindow::showConvertAsShowProgress(bool showProgress)
 {
     QAction *convert = ui->toolConvert;
     const QString keys = convert->shortcut().toString(QKeySequence::NativeText);
@@ -43,13 +43,13 @@ void TMainForm::ShowConvertAsShowProgress(bool showProgress)
         convert->setEnabled(true);
 }
 
-void TMainForm::FreezeQueue(bool frozen)
+void MainWindow::freezeQueue(bool frozen)
 {
     for (QAction *a : {ui->toolAddFiles, ui->queueAddFiles, ui->toolRemove, ui->toolEditClip, ui->toolConvert, ui->toolSettings})
         a->setEnabled(!frozen);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->outputFormatCombo, ui->browseOutputButton, ui->settingsButton})
         w->setEnabled(!frozen);
-    UpdateListMenuItems(); // the list's entries: all off during a run, else as the selection says
+    updateListMenuItems(); // the list's entries: all off during a run, else as the selection says
     // The queue stays as the run took it: no undo until it ends.
     m_undo->setEnabled(!frozen && UndoStack.canUndo());
     m_redo->setEnabled(!frozen && UndoStack.canRedo());

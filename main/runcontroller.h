@@ -11,21 +11,21 @@
 #include <QObject>
 #include <QPointer>
 
-class TExecForm;
-class TRunActivity;
+class ProgressDialog;
+class RunActivity;
 
 class RunController : public QObject
 {
     Q_OBJECT
 public:
     // window: the parent of the progress dialog and the end message.
-    RunController(TJobQueue &queue, const TSettings &settings, QWidget *window);
+    RunController(JobQueue &queue, const AppSettings &settings, QWidget *window);
     ~RunController() override; // a run still going is stopped, its partial files removed
 
-    TRunEngine *engine() const { return m_engine; }
+    RunEngine *engine() const { return m_engine; }
     bool isRunning() const { return m_engine->isRunning(); }
     // The progress dialog of the run, empty when none is open.
-    TExecForm *progressDialog() const;
+    ProgressDialog *progressDialog() const;
 
     // Starts a run of the whole queue and shows its progress dialog modally; while a run goes
     // on with its dialog hidden, shows the dialog again.
@@ -45,18 +45,18 @@ signals:
 
 private:
     void start();
-    void jobFinished(int index, TRunEngine::Outcome outcome, const QString &reason);
+    void jobFinished(int index, RunEngine::Outcome outcome, const QString &reason);
     void ended(bool cancelled);
 
-    TJobQueue &m_queue;
-    const TSettings &m_settings;
+    JobQueue &m_queue;
+    const AppSettings &m_settings;
     QWidget *m_window;
-    TRunEngine *m_engine;
-    TRunActivity *m_activity;
-    QPointer<TExecForm> m_dialog;
+    RunEngine *m_engine;
+    RunActivity *m_activity;
+    QPointer<ProgressDialog> m_dialog;
     QElapsedTimer m_clock; // since the run started
 };
 
 // The message at the end of a run: "Task complete!", and under it how many of the run's
 // files failed, when any did.
-QString RunEndMessage(int failed, int total);
+QString runEndMessage(int failed, int total);

@@ -24,14 +24,14 @@ bool within(const QSize &size)
 
 } // namespace
 
-bool CoverFits(const QByteArray &picture)
+bool coverFits(const QByteArray &picture)
 {
     return picture.size() <= kCoverMaxBytes && within(pictureSize(picture));
 }
 
-QByteArray FitCover(const QByteArray &picture, QString *mime)
+QByteArray fitCover(const QByteArray &picture, QString *mime)
 {
-    if (CoverFits(picture))
+    if (coverFits(picture))
         return picture;
     QByteArray shared = picture;
     QBuffer buffer(&shared);

@@ -10,8 +10,8 @@ constexpr int kCoverMaxSide = 3000;
 
 // True when the picture is within both limits (a picture whose size cannot be read counts by
 // its bytes alone).
-bool CoverFits(const QByteArray &picture);
+bool coverFits(const QByteArray &picture);
 
 // The picture as it is when it fits; else scaled down to fit, keeping its aspect ratio, as a
 // JPEG (then *mime becomes "image/jpeg"). Empty when it does not fit and cannot be decoded.
-QByteArray FitCover(const QByteArray &picture, QString *mime);
+QByteArray fitCover(const QByteArray &picture, QString *mime);

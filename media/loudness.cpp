@@ -232,7 +232,7 @@ struct KWeighting
 
 // A channel's weight in the sum: L, R, C 1, LFE none, Ls, Rs 1.41 (libebur128's default map,
 // which gives the 7.1 sides none).
-double ChannelWeight(int c, int channels)
+double channelWeight(int c, int channels)
 {
     if (channels == 1 || c < 3)
         return 1;
@@ -245,7 +245,7 @@ constexpr int kSegments = 10; // per 100 ms step: the limiter's look at the soun
 // summed over channels); each segment's energy scaled by gain2[i] when given. Gated below
 // with the absolute gate at -70 LUFS and the relative one 10 LU below, as BS.1770 and
 // libebur128 compute them.
-std::vector<double> GatingBlocks(const std::vector<float> &energy, int64_t step, const std::vector<float> *gain2 = nullptr)
+std::vector<double> gatingBlocks(const std::vector<float> &energy, int64_t step, const std::vector<float> *gain2 = nullptr)
 {
     const size_t steps = energy.size() / kSegments;
     std::vector<double> stepSum(steps, 0.0);
@@ -259,7 +259,7 @@ std::vector<double> GatingBlocks(const std::vector<float> &energy, int64_t step,
 
 // The gated loudness (LUFS) of 400 ms blocks' mean squares.
 template <typename Blocks>
-double Gated(const Blocks &blocks)
+double gated(const Blocks &blocks)
 {
     const double absolute = std::pow(10.0, (-70 + 0.691) / 10);
     double sum = 0;
@@ -278,9 +278,9 @@ double Gated(const Blocks &blocks)
     return count ? 10 * std::log10(sum / double(count)) - 0.691 : -std::numeric_limits<double>::infinity();
 }
 
-double GatedLoudness(const std::vector<float> &energy, int64_t step, const std::vector<float> *gain2 = nullptr)
+double gatedLoudness(const std::vector<float> &energy, int64_t step, const std::vector<float> *gain2 = nullptr)
 {
-    return Gated(GatingBlocks(energy, step, gain2));
+    return gated(gatingBlocks(energy, step, gain2));
 }
 
 constexpr double kLookAheadSeconds = 0.005, kReleaseSeconds = 0.06;
@@ -396,7 +396,7 @@ LoudnessMeter::LoudnessMeter(int channels, int rate, bool truePeak) : d(std::mak
     if (channels > 0 && rate > 0) {
         d->k.emplace(rate);
         for (int c = 0; c < channels; ++c)
-            d->weight.push_back(ChannelWeight(c, channels));
+            d->weight.push_back(channelWeight(c, channels));
         d->state.assign(size_t(channels) * 4, 0.0);
         if (truePeak)
             d->peak = std::make_unique<TruePeak>(channels);
@@ -447,7 +447,7 @@ LoudnessMeasurement LoudnessMeter::combined(const LoudnessMeter *const *meters, 
         if (p.peak)
             peak = std::max(peak, p.peak->peak());
     }
-    m.integratedLufs = GatedLoudness(profile->energy, profile->step);
+    m.integratedLufs = gatedLoudness(profile->energy, profile->step);
     if (peak > 0)
         m.truePeakDbtp = 20 * std::log10(peak);
     const float top = profile->peak.empty() ? 0.f : *std::max_element(profile->peak.begin(), profile->peak.end());
@@ -457,24 +457,24 @@ LoudnessMeasurement LoudnessMeter::combined(const LoudnessMeter *const *meters, 
     return m;
 }
 
-std::vector<float> LoudnessBlocks(const LoudnessMeasurement &m)
+std::vector<float> loudnessBlocks(const LoudnessMeasurement &m)
 {
     if (!m.profile)
         return {};
-    const std::vector<double> blocks = GatingBlocks(m.profile->energy, m.profile->step);
+    const std::vector<double> blocks = gatingBlocks(m.profile->energy, m.profile->step);
     return {blocks.begin(), blocks.end()};
 }
 
-double AlbumLoudness(const std::vector<const std::vector<float> *> &tracks)
+double albumLoudness(const std::vector<const std::vector<float> *> &tracks)
 {
     std::vector<float> all;
     for (const std::vector<float> *t : tracks)
         if (t)
             all.insert(all.end(), t->begin(), t->end());
-    return Gated(all);
+    return gated(all);
 }
 
-double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp)
+double loudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp)
 {
     if (!std::isfinite(m.integratedLufs) || !std::isfinite(targetLufs))
         return 0;
@@ -492,7 +492,7 @@ namespace {
 // to the power 0.7: with 1 the limited sound came out up to 0.6 LU louder than foreseen on
 // bursts of noise, with 0.5 up to 0.4 LU quieter; with 0.7 within 0.16 LU on those, drums
 // and a drum with a tone.
-double LimitedLoudness(const LoudnessProfile &p, double gainDb, double ceilingDbtp)
+double limitedLoudness(const LoudnessProfile &p, double gainDb, double ceilingDbtp)
 {
     const double threshold = std::pow(10.0, (ceilingDbtp - gainDb) / 20) / std::pow(p.overshoot, 0.7);
     const double segment = double(p.step) / kSegments / p.rate;
@@ -504,14 +504,14 @@ double LimitedLoudness(const LoudnessProfile &p, double gainDb, double ceilingDb
         g = need < g ? need : g + (need - g) * release;
         gain2[i] = float(g * g);
     }
-    return GatedLoudness(p.energy, p.step, &gain2) + gainDb;
+    return gatedLoudness(p.energy, p.step, &gain2) + gainDb;
 }
 } // namespace
 
-LoudnessPlan PlanLoudness(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp, bool limit)
+LoudnessPlan planLoudness(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp, bool limit)
 {
     LoudnessPlan plan;
-    plan.gainDb = LoudnessGainDb(m, targetLufs, ceilingDbtp);
+    plan.gainDb = loudnessGainDb(m, targetLufs, ceilingDbtp);
     plan.lufs = m.integratedLufs + plan.gainDb;
     const double wanted = targetLufs - m.integratedLufs;
     if (!limit || !std::isfinite(m.integratedLufs) || !std::isfinite(targetLufs) || plan.gainDb >= wanted
@@ -523,7 +523,7 @@ LoudnessPlan PlanLoudness(const LoudnessMeasurement &m, double targetLufs, doubl
     const double most = plan.gainDb + kMaxLimitDb;
     double gain = wanted, lufs = 0;
     for (int i = 0; i < 30; ++i) {
-        lufs = LimitedLoudness(*m.profile, gain, ceilingDbtp);
+        lufs = limitedLoudness(*m.profile, gain, ceilingDbtp);
         if (!std::isfinite(lufs) || std::abs(lufs - targetLufs) < 0.01)
             break;
         gain = std::min(most, gain + targetLufs - lufs);

@@ -51,14 +51,14 @@ private:
 
 // The mean squares of a measurement's 400 ms gating blocks: what an album's loudness is
 // gated from, a few bytes per 100 ms where the measurement keeps its profile.
-std::vector<float> LoudnessBlocks(const LoudnessMeasurement &m);
+std::vector<float> loudnessBlocks(const LoudnessMeasurement &m);
 // The integrated loudness of several sounds played one after the other (an album): the
 // gates applied once to the blocks of all, as libebur128's loudness of several meters.
-double AlbumLoudness(const std::vector<const std::vector<float> *> &tracks);
+double albumLoudness(const std::vector<const std::vector<float> *> &tracks);
 
 // The gain in dB that brings the integrated loudness to targetLufs, lowered where needed so
 // that the true peak ends at or below ceilingDbtp. 0 for a silent clip.
-double LoudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp = -1.0);
+double loudnessGainDb(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp = -1.0);
 
 // How a clip reaches its target: the gain, the ceiling a TruePeakLimiter holds its peaks to
 // (+inf: none needed), and the loudness expected.
@@ -73,7 +73,7 @@ struct LoudnessPlan
 // LoudnessGainDb. Otherwise the peaks are limited at ceilingDbtp and the gain is the one that
 // brings the limited sound to the target, foreseen from the measurement's profile (at most
 // 30 dB of limiting).
-LoudnessPlan PlanLoudness(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp, bool limit);
+LoudnessPlan planLoudness(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp, bool limit);
 
 // A look-ahead true-peak limiter on interleaved float sound: applies gainDb and holds every
 // point between samples (read at 8x) at or below ceilingDbtp. The gain glides down over 5 ms

@@ -4,7 +4,7 @@
 
 #include "media/avinput.h"
 
-std::optional<double> MediaLengthMs(const QString &path, QString *error, const std::atomic<bool> *stop)
+std::optional<double> mediaLengthMs(const QString &path, QString *error, const std::atomic<bool> *stop)
 {
     const AVIOInterruptCB cb{[](void *p) { return static_cast<const std::atomic<bool> *>(p)->load() ? 1 : 0; },
                              const_cast<std::atomic<bool> *>(stop)};

@@ -7,5 +7,5 @@
 
 // Length in milliseconds (fractional), or nothing with the reason in *error. Setting *stop
 // ends the probe at once.
-std::optional<double> MediaLengthMs(const QString &path, QString *error = nullptr,
+std::optional<double> mediaLengthMs(const QString &path, QString *error = nullptr,
                                     const std::atomic<bool> *stop = nullptr);

@@ -12,31 +12,31 @@
 
 namespace {
 // The wakeup callback may run on any of libmpv's threads: it only queues a call.
-void Wakeup(void *data)
+void wakeup(void *data)
 {
-    auto *player = static_cast<TPreviewPlayer *>(data);
-    QMetaObject::invokeMethod(player, "DrainQueued", Qt::QueuedConnection);
+    auto *player = static_cast<PreviewPlayer *>(data);
+    QMetaObject::invokeMethod(player, "drainQueued", Qt::QueuedConnection);
 }
 
 // The render API's update callback runs on libmpv's threads too: the view repaints later,
 // on its own thread.
-void FrameDue(void *view)
+void frameDue(void *view)
 {
     QMetaObject::invokeMethod(static_cast<QObject *>(view), "update", Qt::QueuedConnection);
 }
 } // namespace
 
-TPreviewPlayer::TPreviewPlayer(int waitMs, QObject *parent) : QObject(parent), m_waitMs(waitMs) {}
+PreviewPlayer::PreviewPlayer(int waitMs, QObject *parent) : QObject(parent), m_waitMs(waitMs) {}
 
-Result<std::unique_ptr<TPreviewPlayer>> TPreviewPlayer::create(const Options &options, QObject *parent)
+Result<std::unique_ptr<PreviewPlayer>> PreviewPlayer::create(const Options &options, QObject *parent)
 {
-    std::unique_ptr<TPreviewPlayer> player(new TPreviewPlayer(options.waitMs, parent));
+    std::unique_ptr<PreviewPlayer> player(new PreviewPlayer(options.waitMs, parent));
     if (Result<void> started = player->start(options); !started)
         return started.failure();
     return player;
 }
 
-Result<void> TPreviewPlayer::start(const Options &options)
+Result<void> PreviewPlayer::start(const Options &options)
 {
     // libmpv refuses to start unless numbers are read the C way.
     std::setlocale(LC_NUMERIC, "C");
@@ -76,25 +76,25 @@ Result<void> TPreviewPlayer::start(const Options &options)
     // waits for libmpv's core (which may be busy opening the audio output, for example).
     mpv_observe_property(m_mpv, 0, "eof-reached", MPV_FORMAT_FLAG);
     mpv_observe_property(m_mpv, 0, "time-pos", MPV_FORMAT_DOUBLE);
-    mpv_set_wakeup_callback(m_mpv, Wakeup, this);
+    mpv_set_wakeup_callback(m_mpv, wakeup, this);
     return {};
 }
 
-TPreviewPlayer::~TPreviewPlayer()
+PreviewPlayer::~PreviewPlayer()
 {
     if (!m_mpv)
         return;
     // The renderer has to go before the core; its owner frees it with its GL current.
-    emit Closing();
+    emit closing();
     if (m_render)
         qWarning("The preview's renderer was not freed before its player.");
     mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
     mpv_terminate_destroy(m_mpv);
 }
 
-Result<void> TPreviewPlayer::CreateRenderer(GlProcAddress getProcAddress, void *context, QObject *view)
+Result<void> PreviewPlayer::createRenderer(GlProcAddress getProcAddress, void *context, QObject *view)
 {
-    FreeRenderer();
+    freeRenderer();
     mpv_opengl_init_params gl{getProcAddress, context};
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_API_TYPE, const_cast<char *>(MPV_RENDER_API_TYPE_OPENGL)},
@@ -107,11 +107,11 @@ Result<void> TPreviewPlayer::CreateRenderer(GlProcAddress getProcAddress, void *
         return Failure{QCoreApplication::translate("Media", "The preview cannot draw with this display's OpenGL: %1")
                            .arg(QString::fromUtf8(mpv_error_string(rc)))};
     }
-    mpv_render_context_set_update_callback(m_render, FrameDue, view);
+    mpv_render_context_set_update_callback(m_render, frameDue, view);
     return {};
 }
 
-void TPreviewPlayer::Render(int framebuffer, int width, int height)
+void PreviewPlayer::render(int framebuffer, int width, int height)
 {
     if (!m_render)
         return;
@@ -128,13 +128,13 @@ void TPreviewPlayer::Render(int framebuffer, int width, int height)
     mpv_render_context_render(m_render, params);
 }
 
-void TPreviewPlayer::ReportSwap()
+void PreviewPlayer::reportSwap()
 {
     if (m_render)
         mpv_render_context_report_swap(m_render);
 }
 
-void TPreviewPlayer::FreeRenderer()
+void PreviewPlayer::freeRenderer()
 {
     // No update is called once the context is freed.
     mpv_render_context_free(m_render);
@@ -142,7 +142,7 @@ void TPreviewPlayer::FreeRenderer()
 }
 
 template <typename Done>
-bool TPreviewPlayer::WaitFor(Done done)
+bool PreviewPlayer::waitFor(Done done)
 {
     QElapsedTimer clock;
     clock.start();
@@ -152,22 +152,22 @@ bool TPreviewPlayer::WaitFor(Done done)
             return false;
         const mpv_event *event = mpv_wait_event(m_mpv, left / 1000.0);
         if (event->event_id != MPV_EVENT_NONE)
-            HandleEvent(*event);
+            handleEvent(*event);
     }
     return true;
 }
 
-void TPreviewPlayer::Drain()
+void PreviewPlayer::drain()
 {
     for (;;) {
         const mpv_event *event = mpv_wait_event(m_mpv, 0);
         if (event->event_id == MPV_EVENT_NONE)
             return;
-        HandleEvent(*event);
+        handleEvent(*event);
     }
 }
 
-void TPreviewPlayer::HandleEvent(const mpv_event &event)
+void PreviewPlayer::handleEvent(const mpv_event &event)
 {
     switch (event.event_id) {
     case MPV_EVENT_LOG_MESSAGE: {
@@ -193,7 +193,7 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
         m_length = property->format == MPV_FORMAT_DOUBLE ? std::llround(*static_cast<const double *>(property->data) * 1000.0) : 0;
         m_load = Load::Loaded;
         if (!m_waiting)
-            Announce();
+            announce();
         break;
     }
     case MPV_EVENT_END_FILE: {
@@ -207,7 +207,7 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
         // With keep-open the end of the data pauses instead of ending the file: an end
         // of a loaded file is an error.
         if (was == Load::Loaded && (end->reason == MPV_END_FILE_REASON_ERROR || end->reason == MPV_END_FILE_REASON_EOF))
-            FailPlayback(QCoreApplication::translate("Media", "Playback of '%1' failed: %2")
+            failPlayback(QCoreApplication::translate("Media", "Playback of '%1' failed: %2")
                              .arg(m_path, end->reason == MPV_END_FILE_REASON_ERROR
                                               ? QString::fromUtf8(mpv_error_string(end->error))
                                               : QCoreApplication::translate("Media", "the file ended unexpectedly")));
@@ -220,7 +220,7 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
                           ? m_logError
                           : QCoreApplication::translate("Media", "Cannot open file '%1': %2").arg(m_path, reason);
             if (!m_waiting)
-                Announce();
+                announce();
         }
         break;
     }
@@ -229,7 +229,7 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
             m_position = m_seekTarget; // until the next position arrives
         m_seeking = false;
         if (m_eof) // a seek to the very end
-            CheckEnd();
+            checkEnd();
         break;
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto *property = static_cast<const mpv_event_property *>(event.data);
@@ -240,7 +240,7 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
         else if (qstrcmp(property->name, "eof-reached") == 0) {
             m_eof = property->format == MPV_FORMAT_FLAG && *static_cast<const int *>(property->data);
             if (m_eof)
-                CheckEnd();
+                checkEnd();
         }
         break;
     }
@@ -251,7 +251,7 @@ void TPreviewPlayer::HandleEvent(const mpv_event &event)
 
 // Tells a late end of loading from the event loop, never from inside a call of the
 // caller's; dropped when another Open came in between.
-void TPreviewPlayer::Announce()
+void PreviewPlayer::announce()
 {
     QMetaObject::invokeMethod(
         this,
@@ -259,16 +259,16 @@ void TPreviewPlayer::Announce()
             if (serial != m_serial)
                 return;
             if (m_load == Load::Loaded)
-                emit Loaded();
+                emit loaded();
             else if (m_load == Load::Failed)
-                emit LoadFailed(m_error);
+                emit loadFailed(m_error);
         },
         Qt::QueuedConnection);
 }
 
 // The data ran out: at the end of the file this is the normal end of playing; well before
 // it, the rest of the file could not be read (it was cut short or taken away).
-void TPreviewPlayer::CheckEnd()
+void PreviewPlayer::checkEnd()
 {
     if (m_load != Load::Loaded || m_seeking)
         return;
@@ -278,35 +278,35 @@ void TPreviewPlayer::CheckEnd()
             this,
             [this, serial = m_serial] {
                 if (serial == m_serial && m_load == Load::Loaded && m_eof)
-                    emit Ended();
+                    emit ended();
             },
             Qt::QueuedConnection);
         return;
     }
-    FailPlayback(QCoreApplication::translate("Media", "Playback of '%1' stopped at %2 s of its %3 s: the rest of the file cannot be read")
+    failPlayback(QCoreApplication::translate("Media", "Playback of '%1' stopped at %2 s of its %3 s: the rest of the file cannot be read")
                      .arg(m_path)
                      .arg(at, 0, 'f', 1)
                      .arg(length, 0, 'f', 1));
 }
 
-void TPreviewPlayer::FailPlayback(const QString &reason)
+void PreviewPlayer::failPlayback(const QString &reason)
 {
     m_load = Load::Failed;
     m_seeking = false;
     m_error = reason;
-    SetPause(true);
+    setPause(true);
     QMetaObject::invokeMethod(
         this,
         [this, serial = m_serial, reason] {
             if (serial == m_serial)
-                emit PlaybackFailed(reason);
+                emit playbackFailed(reason);
         },
         Qt::QueuedConnection);
 }
 
-Result<void> TPreviewPlayer::Open(const QString &path)
+Result<void> PreviewPlayer::Open(const QString &path)
 {
-    Drain();
+    drain();
     ++m_serial;
     m_path = path;
     m_error.clear();
@@ -317,7 +317,7 @@ Result<void> TPreviewPlayer::Open(const QString &path)
     m_seeking = false;
     m_eof = false;
     m_length = m_position = 0;
-    SetPause(true);
+    setPause(true);
     const QByteArray file = QFileInfo(path).absoluteFilePath().toUtf8();
     const char *command[] = {"loadfile", file.constData(), "replace", nullptr};
     mpv_node result;
@@ -336,42 +336,42 @@ Result<void> TPreviewPlayer::Open(const QString &path)
         return Failure{m_error};
     }
     m_waiting = true;
-    WaitFor([this] { return m_load != Load::Loading; });
+    waitFor([this] { return m_load != Load::Loading; });
     m_waiting = false;
     if (m_load == Load::Failed)
         return Failure{m_error};
     return {};
 }
 
-qint64 TPreviewPlayer::Length()
+qint64 PreviewPlayer::length()
 {
-    Drain();
+    drain();
     return m_load == Load::Loaded ? m_length : 0;
 }
 
-qint64 TPreviewPlayer::Position()
+qint64 PreviewPlayer::position()
 {
-    Drain();
+    drain();
     if (m_load != Load::Loaded)
         return 0;
     return m_seeking ? m_seekTarget : m_position;
 }
 
-void TPreviewPlayer::SetPause(bool on)
+void PreviewPlayer::setPause(bool on)
 {
     int flag = on ? 1 : 0;
     m_paused = on;
     mpv_set_property_async(m_mpv, 0, "pause", MPV_FORMAT_FLAG, &flag);
 }
 
-void TPreviewPlayer::SetSoundTrack(int number)
+void PreviewPlayer::setSoundTrack(int number)
 {
     const QByteArray value = number > 0 ? QByteArray::number(number) : QByteArrayLiteral("auto");
     const char *text = value.constData();
     mpv_set_property_async(m_mpv, 0, "aid", MPV_FORMAT_STRING, &text);
 }
 
-int TPreviewPlayer::SoundTrack()
+int PreviewPlayer::soundTrack()
 {
     char *value = mpv_get_property_string(m_mpv, "aid");
     const int number = value ? QByteArray(value).toInt() : 0; // "no" and "auto" read as 0
@@ -379,45 +379,45 @@ int TPreviewPlayer::SoundTrack()
     return number;
 }
 
-void TPreviewPlayer::Play()
+void PreviewPlayer::play()
 {
     m_stopped = false;
-    SetPause(false);
+    setPause(false);
 }
 
-void TPreviewPlayer::Pause()
+void PreviewPlayer::pause()
 {
     m_stopped = false;
-    SetPause(true);
+    setPause(true);
 }
 
-void TPreviewPlayer::Stop()
+void PreviewPlayer::stop()
 {
     m_stopped = true;
-    SetPause(true);
+    setPause(true);
 }
 
-void TPreviewPlayer::Seek(qint64 ms)
+void PreviewPlayer::seek(qint64 ms)
 {
-    Drain();
+    drain();
     if (m_load != Load::Loaded)
         return;
-    Stop();
+    stop();
     const QByteArray target = QByteArray::number(ms / 1000.0, 'f', 3);
     const char *command[] = {"seek", target.constData(), "absolute+exact", nullptr};
     m_seeking = mpv_command_async(m_mpv, 0, command) >= 0;
     m_seekTarget = std::max<qint64>(0, ms);
-    WaitFor([this] { return !m_seeking; });
+    waitFor([this] { return !m_seeking; });
 }
 
-TPlayerMode TPreviewPlayer::Mode()
+PlayerMode PreviewPlayer::mode()
 {
-    Drain();
+    drain();
     if (m_load != Load::Loaded)
-        return TPlayerMode::NotReady;
+        return PlayerMode::NotReady;
     if (m_seeking)
-        return TPlayerMode::Seeking;
+        return PlayerMode::Seeking;
     if (m_stopped || m_eof)
-        return TPlayerMode::Stopped;
-    return m_paused ? TPlayerMode::Paused : TPlayerMode::Playing;
+        return PlayerMode::Stopped;
+    return m_paused ? PlayerMode::Paused : PlayerMode::Playing;
 }

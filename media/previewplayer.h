@@ -18,9 +18,9 @@ struct mpv_event;
 struct mpv_render_context;
 
 // The media player's modes.
-enum class TPlayerMode { NotReady, Stopped, Playing, Recording, Seeking, Paused, Open };
+enum class PlayerMode { NotReady, Stopped, Playing, Recording, Seeking, Paused, Open };
 
-class TPreviewPlayer : public QObject
+class PreviewPlayer : public QObject
 {
     Q_OBJECT
 public:
@@ -33,66 +33,66 @@ public:
     };
 
     // A player on libmpv set up with options, or why libmpv cannot be set up.
-    static Result<std::unique_ptr<TPreviewPlayer>> create(const Options &options, QObject *parent = nullptr);
-    ~TPreviewPlayer() override;
+    static Result<std::unique_ptr<PreviewPlayer>> create(const Options &options, QObject *parent = nullptr);
+    ~PreviewPlayer() override;
 
     // Loads the file paused at its start. A failure when it cannot be played; done when it
     // is loaded or still loading (IsLoaded tells which).
     Result<void> Open(const QString &path);
-    bool IsLoaded() const { return m_load == Load::Loaded; }
+    bool isLoaded() const { return m_load == Load::Loaded; }
 
-    qint64 Length();   // milliseconds; 0 while nothing is loaded
-    qint64 Position(); // milliseconds
-    void Play();       // from the current position
-    void Pause();      // holds the position; Play goes on from there
-    void Stop();
-    void Seek(qint64 ms); // halts playing, like the media player's seek
-    TPlayerMode Mode();
+    qint64 length();   // milliseconds; 0 while nothing is loaded
+    qint64 position(); // milliseconds
+    void play();       // from the current position
+    void pause();      // holds the position; Play goes on from there
+    void stop();
+    void seek(qint64 ms); // halts playing, like the media player's seek
+    PlayerMode mode();
     // The sound track played: its 1-based number among the file's sound tracks (libmpv's
     // "aid"), 0 for the file's default. Holds for the file open and the next ones.
-    void SetSoundTrack(int number);
+    void setSoundTrack(int number);
     // The sound track libmpv plays now, 0 when none or it has not chosen yet; asks libmpv
     // and waits for its answer.
-    int SoundTrack();
+    int soundTrack();
 
     // Drawing with vo=libmpv through libmpv's OpenGL render API. Each of these runs on the
     // thread of the caller's GL context, with that context current. getProcAddress
     // resolves GL function names; when a frame is due, view's update() is queued.
     // CreateRenderer fails when libmpv cannot draw with that GL.
     using GlProcAddress = void *(*)(void *context, const char *name);
-    Result<void> CreateRenderer(GlProcAddress getProcAddress, void *context, QObject *view);
-    bool HasRenderer() const { return m_render != nullptr; }
-    void Render(int framebuffer, int width, int height); // the newest frame, upright as Qt shows a framebuffer
-    void ReportSwap();
-    void FreeRenderer();
+    Result<void> createRenderer(GlProcAddress getProcAddress, void *context, QObject *view);
+    bool hasRenderer() const { return m_render != nullptr; }
+    void render(int framebuffer, int width, int height); // the newest frame, upright as Qt shows a framebuffer
+    void reportSwap();
+    void freeRenderer();
 
 signals:
     // A load that was still going on when Open returned has ended (queued).
-    void Loaded();
-    void LoadFailed(const QString &reason);
+    void loaded();
+    void loadFailed(const QString &reason);
     // The loaded file could not be played on (a read or decoding error ended it, or its
     // data ended well before its length); the player is then not ready (queued).
-    void PlaybackFailed(const QString &reason);
+    void playbackFailed(const QString &reason);
     // Playing reached the end of the file; the player holds there, stopped (queued).
-    void Ended();
+    void ended();
     // The player is being destroyed: a renderer still made must be freed now, with its
     // GL context current (emitted directly, from the destructor).
-    void Closing();
+    void closing();
 
 private:
-    TPreviewPlayer(int waitMs, QObject *parent);
+    PreviewPlayer(int waitMs, QObject *parent);
     Result<void> start(const Options &options);
     enum class Load { None, Loading, Loaded, Failed };
-    void SetPause(bool on);
-    void HandleEvent(const mpv_event &event);
-    void Announce();
-    void FailPlayback(const QString &reason);
-    void CheckEnd();
+    void setPause(bool on);
+    void handleEvent(const mpv_event &event);
+    void announce();
+    void failPlayback(const QString &reason);
+    void checkEnd();
     // Handles events until done() holds or the wait time is over; true when done() holds.
     template <typename Done>
-    bool WaitFor(Done done);
-    void Drain(); // handles the events at hand without waiting
-    Q_INVOKABLE void DrainQueued() { Drain(); } // queued by libmpv's wakeup callback
+    bool waitFor(Done done);
+    void drain(); // handles the events at hand without waiting
+    Q_INVOKABLE void drainQueued() { drain(); } // queued by libmpv's wakeup callback
 
     mpv_handle *m_mpv = nullptr;
     mpv_render_context *m_render = nullptr;

@@ -7,10 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 
-class TQuantiser
+class Quantiser
 {
 public:
-    TQuantiser(int bits, bool dither) : m_bits(std::clamp(bits, 8, 32)), m_dither(dither) {}
+    Quantiser(int bits, bool dither) : m_bits(std::clamp(bits, 8, 32)), m_dither(dither) {}
 
     // in and out hold n samples; the value sits in the top `bits` bits of each output.
     // Rounds half away from zero by truncating a value moved half a step outwards; clipping

@@ -156,7 +156,7 @@ SourceCover asfCover(const QString &path)
 // file's name, size and time.
 SourceCover fittedCover(const QString &path, const SourceCover &cover)
 {
-    if (CoverFits(cover.data))
+    if (coverFits(cover.data))
         return {QByteArray(cover.data.constData(), cover.data.size()), cover.mimeType}; // a copy of its own
     struct Fitted
     {
@@ -177,7 +177,7 @@ SourceCover fittedCover(const QString &path, const SourceCover &cover)
             return it->cover;
     }
     SourceCover fitted{{}, cover.mimeType};
-    fitted.data = FitCover(cover.data, &fitted.mimeType);
+    fitted.data = fitCover(cover.data, &fitted.mimeType);
     if (fitted.data.isEmpty())
         fitted.mimeType.clear();
     QMutexLocker lock(&mutex);
@@ -215,7 +215,7 @@ int SourceInfo::defaultTrack() const
     return tracks.isEmpty() ? 0 : 1;
 }
 
-QString LanguageName(const QString &code)
+QString languageName(const QString &code)
 {
     const QString c = code.trimmed().toLower();
     if (c.isEmpty() || c == QLatin1String("und") || c == QLatin1String("zxx") || c == QLatin1String("mis")
@@ -242,7 +242,7 @@ void describe(const AVFormatContext *raw, SourceInfo &info)
         t.number = int(info.tracks.size()) + 1;
         t.streamIndex = st->index;
         t.isDefault = st->disposition & AV_DISPOSITION_DEFAULT;
-        t.language = LanguageName(value(st->metadata, "language"));
+        t.language = languageName(value(st->metadata, "language"));
         // "2: English, AC-3 5.1, Commentary", leaving out what the file does not tell.
         const QString codec = codecName(st->codecpar->codec_id), channels = channelsName(st->codecpar->ch_layout);
         const QString kind = codec.isEmpty() || channels.isEmpty() ? codec + channels : codec + QLatin1Char(' ') + channels;
@@ -304,7 +304,7 @@ SourceCover coverOf(const QString &path, const AVFormatContext *raw)
 }
 } // namespace
 
-std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_bool *stop, QString *error)
+std::optional<SourceInfo> readSourceInfo(const QString &path, const std::atomic_bool *stop, QString *error)
 {
     auto fail = [&](const QString &why) {
         if (error)
@@ -330,7 +330,7 @@ std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_
     return info;
 }
 
-SourceProbe ProbeSource(const QString &path, std::stop_token stop, bool cover)
+SourceProbe probeSource(const QString &path, std::stop_token stop, bool cover)
 {
     SourceProbe probe;
     probe.path = path;
@@ -346,7 +346,7 @@ SourceProbe ProbeSource(const QString &path, std::stop_token stop, bool cover)
     describe(raw, probe.info);
     for (unsigned i = 0; i < raw->nb_streams; ++i)
         if (raw->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
-            probe.sounds[int(i)] = SoundOfStream(raw, int(i));
+            probe.sounds[int(i)] = soundOfStream(raw, int(i));
     probe.bestStream = findSoundStream(raw, -1);
 
     int64_t us = raw->duration;
@@ -366,7 +366,7 @@ SourceProbe ProbeSource(const QString &path, std::stop_token stop, bool cover)
     return probe;
 }
 
-bool SourceProbe::sound(int stream, TSourceSound *sound, QString *why) const
+bool SourceProbe::sound(int stream, SourceSound *sound, QString *why) const
 {
     if (!error.isEmpty()) {
         *why = error;

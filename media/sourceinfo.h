@@ -59,7 +59,7 @@ struct SourceInfo
 // Reads the container of `path` without decoding; safe to call from any thread. A stop flag
 // that becomes true ends a slow read early (then the result is empty and *error "Stopped").
 // Nothing on failure, with the reason in *error.
-std::optional<SourceInfo> ReadSourceInfo(const QString &path, const std::atomic_bool *stop = nullptr,
+std::optional<SourceInfo> readSourceInfo(const QString &path, const std::atomic_bool *stop = nullptr,
                                          QString *error = nullptr);
 
 // What a job reads of its source before it decodes, from one opening of the file: its sound
@@ -72,18 +72,18 @@ struct SourceProbe
     SourceInfo info;
     double lengthMs = -1; // the playing length, -1 when unknown with the reason in lengthError
     QString lengthError;
-    std::map<int, TSourceSound> sounds; // each audio stream's sound, by its index in the container
+    std::map<int, SourceSound> sounds; // each audio stream's sound, by its index in the container
     int bestStream = -1;  // the audio stream read by default; negative when there is none
 
     // The sound of the audio stream of index `stream`, the best one when stream is negative,
     // as ProbeSourceSound gives it; false with the reason in *why.
-    bool sound(int stream, TSourceSound *sound, QString *why) const;
+    bool sound(int stream, SourceSound *sound, QString *why) const;
 };
 
 // Probes `path` once; a stop requested through stop ends the probe at once (error "Stopped").
 // Without cover the cover is not read (an ASF file's large picture takes a reading of its own).
-SourceProbe ProbeSource(const QString &path, std::stop_token stop = {}, bool cover = true);
+SourceProbe probeSource(const QString &path, std::stop_token stop = {}, bool cover = true);
 
 // The English name of an ISO 639-2 (or 639-1) language code: "eng" -> "English"; empty
 // for "und", "zxx", "mis", "mul" or an empty code; the code itself when unknown.
-QString LanguageName(const QString &code);
+QString languageName(const QString &code);

@@ -154,14 +154,14 @@ TagLib::String str(const QString &s)
 }
 
 // The genre: its name from the list, else the free text.
-QString genre(const TAudioInformation2 &info)
+QString genre(const OutputTags &info)
 {
-    const QString listed = TAudioInformation2::GenreText(info.InfoGenre);
+    const QString listed = OutputTags::genreText(info.InfoGenre);
     return listed.isEmpty() ? info.infoGenreName : listed;
 }
 
 // The fields every format shares, through TagLib's common interface.
-void setCommon(TagLib::Tag *tag, const TAudioInformation2 &info)
+void setCommon(TagLib::Tag *tag, const OutputTags &info)
 {
     tag->setTitle(str(info.infoTitle));
     tag->setArtist(str(info.infoArtist));
@@ -173,7 +173,7 @@ void setCommon(TagLib::Tag *tag, const TAudioInformation2 &info)
 }
 
 // The cover's type: the one given, else told by the picture's first bytes.
-QString coverMime(const TAudioInformation2 &info)
+QString coverMime(const OutputTags &info)
 {
     if (!info.infoCoverMime.isEmpty())
         return info.infoCoverMime.toLower();
@@ -188,7 +188,7 @@ TagLib::ByteVector bytes(const QByteArray &b)
 }
 
 // A FLAC picture block (FLAC's PICTURE, and Xiph's METADATA_BLOCK_PICTURE) of the cover.
-TagLib::FLAC::Picture *flacPicture(const TAudioInformation2 &info)
+TagLib::FLAC::Picture *flacPicture(const OutputTags &info)
 {
     auto *p = new TagLib::FLAC::Picture;
     p->setType(TagLib::FLAC::Picture::FrontCover);
@@ -199,7 +199,7 @@ TagLib::FLAC::Picture *flacPicture(const TAudioInformation2 &info)
 
 // Xiph comment (OGG, FLAC, Opus): the common fields plus COPYRIGHT, and the cover as
 // METADATA_BLOCK_PICTURE when withCover.
-void setXiph(TagLib::Ogg::XiphComment *tag, const TAudioInformation2 &info, bool withCover)
+void setXiph(TagLib::Ogg::XiphComment *tag, const OutputTags &info, bool withCover)
 {
     setCommon(tag, info);
     tag->removeFields("COPYRIGHT");
@@ -219,7 +219,7 @@ struct GainField
     QString text; // empty: none
 };
 
-std::vector<GainField> gainFields(const TReplayGain &rg)
+std::vector<GainField> gainFields(const ReplayGainValues &rg)
 {
     const auto gain = [](double db) { return db == db ? QString::asprintf("%.2f dB", db) : QString(); };
     const auto peak = [](double p) { return p == p ? QString::asprintf("%.6f", p) : QString(); };
@@ -238,7 +238,7 @@ QString r128(double db)
 }
 } // namespace
 
-void setXiphGain(TagLib::Ogg::XiphComment *tag, const TReplayGain &rg, bool opus)
+void setXiphGain(TagLib::Ogg::XiphComment *tag, const ReplayGainValues &rg, bool opus)
 {
     if (opus) {
         const std::pair<const char *, QString> fields[] = {{"R128_TRACK_GAIN", r128(rg.trackGainDb)},
@@ -257,7 +257,7 @@ void setXiphGain(TagLib::Ogg::XiphComment *tag, const TReplayGain &rg, bool opus
     }
 }
 
-void setId3Gain(TagLib::ID3v2::Tag *tag, const TReplayGain &rg)
+void setId3Gain(TagLib::ID3v2::Tag *tag, const ReplayGainValues &rg)
 {
     for (const GainField &f : gainFields(rg)) {
         while (auto *old = TagLib::ID3v2::UserTextIdentificationFrame::find(tag, f.name))
@@ -271,7 +271,7 @@ void setId3Gain(TagLib::ID3v2::Tag *tag, const TReplayGain &rg)
     }
 }
 
-void setMp4Gain(TagLib::MP4::Tag *tag, const TReplayGain &rg)
+void setMp4Gain(TagLib::MP4::Tag *tag, const ReplayGainValues &rg)
 {
     for (const GainField &f : gainFields(rg)) {
         const TagLib::String key = TagLib::String("----:com.apple.iTunes:") + f.name;
@@ -281,7 +281,7 @@ void setMp4Gain(TagLib::MP4::Tag *tag, const TReplayGain &rg)
     }
 }
 
-void setAsfGain(TagLib::ASF::Tag *tag, const TReplayGain &rg)
+void setAsfGain(TagLib::ASF::Tag *tag, const ReplayGainValues &rg)
 {
     for (const GainField &f : gainFields(rg)) {
         tag->removeItem(f.name);
@@ -290,24 +290,24 @@ void setAsfGain(TagLib::ASF::Tag *tag, const TReplayGain &rg)
     }
 }
 
-QString TAudioInformation2::GenreText(int number)
+QString OutputTags::genreText(int number)
 {
     if (number < 0 || number > 146)
         return {};
     return QString::fromStdWString(TagLib::ID3v1::genre(number).toWString());
 }
 
-bool TAudioInformation2::WriteTags(const QString &path, TagFileWriter writer)
+bool OutputTags::writeTags(const QString &path, TagFileWriter writer)
 {
     return write(path, true, writer);
 }
 
-bool TAudioInformation2::WriteReplayGain(const QString &path, TagFileWriter writer)
+bool OutputTags::writeReplayGain(const QString &path, TagFileWriter writer)
 {
     return write(path, false, writer);
 }
 
-bool TAudioInformation2::write(const QString &path, bool all, TagFileWriter writer)
+bool OutputTags::write(const QString &path, bool all, TagFileWriter writer)
 {
     m_error.clear();
     if (!QFileInfo(path).isFile()) {
@@ -315,9 +315,9 @@ bool TAudioInformation2::write(const QString &path, bool all, TagFileWriter writ
         return false;
     }
     // A cover over the limits is scaled down, or left out when it cannot be.
-    if (all && !infoCover.isEmpty() && !CoverFits(infoCover)) {
-        TAudioInformation2 fitted = *this;
-        fitted.infoCover = FitCover(infoCover, &fitted.infoCoverMime);
+    if (all && !infoCover.isEmpty() && !coverFits(infoCover)) {
+        OutputTags fitted = *this;
+        fitted.infoCover = fitCover(infoCover, &fitted.infoCoverMime);
         const bool ok = fitted.write(path, all, writer);
         m_error = fitted.m_error;
         return ok;

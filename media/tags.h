@@ -10,15 +10,15 @@
 namespace TagLib {
 class IOStream;
 }
-class TAudioInformation2;
+class OutputTags;
 
 // A format's tag writer (its module's): opens the file from stream, sets the fields (all, or
 // the ReplayGain values only) and saves it; false when the file is not one of the format.
-using TagFileWriter = bool (*)(TagLib::IOStream *stream, const TAudioInformation2 &info, bool all);
+using TagFileWriter = bool (*)(TagLib::IOStream *stream, const OutputTags &info, bool all);
 
 // ReplayGain 2.0 values (reference -18 LUFS): gains in dB, peaks as linear amplitudes (1 is
 // full scale). NaN: not written.
-struct TReplayGain
+struct ReplayGainValues
 {
     static constexpr double None = std::numeric_limits<double>::quiet_NaN();
     double trackGainDb = None, trackPeak = None;
@@ -26,7 +26,7 @@ struct TReplayGain
     bool any() const { return trackGainDb == trackGainDb || albumGainDb == albumGainDb; }
 };
 
-class TAudioInformation2
+class OutputTags
 {
 public:
     QString infoTitle, infoArtist, infoAlbum, infoComments, infoCopyright;
@@ -43,16 +43,16 @@ public:
     // no tags); empty texts are left out.
     // A cover replaces the file's pictures: APIC (MP3), METADATA_BLOCK_PICTURE (OGG, Opus),
     // PICTURE (FLAC), covr (M4A), WM/Picture (WMA). False with the reason in LastErrorText.
-    bool WriteTags(const QString &path, TagFileWriter writer);
+    bool writeTags(const QString &path, TagFileWriter writer);
     // ReplayGain values, written by WriteTags with the other fields, or alone (every other tag
     // kept) by WriteReplayGain: REPLAYGAIN_TRACK_GAIN "-3.21 dB", _TRACK_PEAK "0.988831" and the
     // ALBUM_ pair as ID3v2 TXXX frames (MP3), Xiph comments (OGG, FLAC), iTunes free-form atoms
     // (M4A) and ASF attributes (WMA); Opus gets R128_TRACK_GAIN and R128_ALBUM_GAIN, Q7.8
     // integers relative to -23 LUFS (RFC 7845), and no peaks. WAV takes none.
-    TReplayGain infoReplayGain;
-    bool WriteReplayGain(const QString &path, TagFileWriter writer);
-    QString LastErrorText() const { return m_error; }
-    static QString GenreText(int number); // 0 Blues .. 146 Jpop; empty otherwise
+    ReplayGainValues infoReplayGain;
+    bool writeReplayGain(const QString &path, TagFileWriter writer);
+    QString lastErrorText() const { return m_error; }
+    static QString genreText(int number); // 0 Blues .. 146 Jpop; empty otherwise
 
 private:
     bool write(const QString &path, bool all, TagFileWriter writer);

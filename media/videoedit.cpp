@@ -34,7 +34,7 @@ struct Clip
 {
     QString source;
     double start = 0;
-    double end = TVideoEdit::ToEnd;
+    double end = VideoEdit::ToEnd;
     int stream = -1; // the audio stream's index; -1: the best one
 };
 
@@ -255,7 +255,7 @@ private:
         const double asked = m_want < 0 ? m_statedSeconds : std::min(m_clip.end, m_statedSeconds);
         if (m_statedSeconds > 0 && asked - endedAt > std::max(2.0, 0.02 * m_statedSeconds))
             return fail(QCoreApplication::translate("Media", "The source ended at %1 of %2")
-                            .arg(SecondsToTime(qint64(endedAt)), SecondsToTime(std::llround(m_statedSeconds))));
+                            .arg(secondsToTime(qint64(endedAt)), secondsToTime(std::llround(m_statedSeconds))));
         if (m_want < 0)
             return Outcome::Done;
         const int64_t missing = m_want - clipWritten();
@@ -566,13 +566,13 @@ private:
 
 // One pass over a clip with blocks of T: see ReadClipSound and ReadClipSamples.
 template <typename T>
-TPassOutcome readClip(const QString &source, double start, double end, int rate, int channels,
+PassOutcome readClip(const QString &source, double start, double end, int rate, int channels,
                       std::stop_token stop, const typename QueueSink<T>::Prepare &prepare,
                       const std::function<bool(const T *, int)> &block, QString *error, int stream)
 {
     if (channels < 1 || channels > 8 || rate < 1000 || rate > 768000 || !(start >= 0) || !(end > start)) {
         *error = QCoreApplication::translate("Media", "Cannot convert the sound to %1 Hz, %2 channels").arg(rate).arg(channels);
-        return TPassOutcome::Failed;
+        return PassOutcome::Failed;
     }
     const Clip clip{source, start, end, stream};
     const Job job{channels, rate};
@@ -619,21 +619,21 @@ TPassOutcome readClip(const QString &source, double start, double end, int rate,
     halt = true;
     decoder.join();
     if (stop.stop_requested())
-        return TPassOutcome::Stopped;
+        return PassOutcome::Stopped;
     if (!consumed)
-        return TPassOutcome::Failed; // the block's own reason stands
+        return PassOutcome::Failed; // the block's own reason stands
     if (decoded == Outcome::Done)
-        return TPassOutcome::Done;
+        return PassOutcome::Done;
     *error = decodeError.isEmpty() ? QCoreApplication::translate("Media", "The sound could not be extracted from the video") : decodeError;
-    return TPassOutcome::Failed;
+    return PassOutcome::Failed;
 }
 
 } // namespace
 
-TSourceSound SoundOfStream(const AVFormatContext *fmt, int stream)
+SourceSound soundOfStream(const AVFormatContext *fmt, int stream)
 {
     const AVCodecParameters *par = fmt->streams[stream]->codecpar;
-    TSourceSound sound;
+    SourceSound sound;
     sound.rate = par->sample_rate;
     sound.channels = par->ch_layout.nb_channels;
     switch (av_get_packed_sample_fmt(AVSampleFormat(par->format))) {
@@ -650,7 +650,7 @@ TSourceSound SoundOfStream(const AVFormatContext *fmt, int stream)
     return sound;
 }
 
-bool ProbeSourceSound(const QString &source, std::stop_token stop, TSourceSound *sound, QString *error, int stream)
+bool probeSourceSound(const QString &source, std::stop_token stop, SourceSound *sound, QString *error, int stream)
 {
     const AVIOInterruptCB cb = stopInterrupt(&stop);
     AVFormatPtr fmt = openMediaInput(source, true, &cb, error);
@@ -662,7 +662,7 @@ bool ProbeSourceSound(const QString &source, std::stop_token stop, TSourceSound 
                              : QCoreApplication::translate("Media", "No audio stream in %1").arg(source);
         return false;
     }
-    *sound = SoundOfStream(fmt.get(), si);
+    *sound = soundOfStream(fmt.get(), si);
     if (sound->rate <= 0 || sound->channels <= 0) {
         *error = QCoreApplication::translate("Media", "Cannot decode the sound of %1").arg(source);
         return false;
@@ -670,7 +670,7 @@ bool ProbeSourceSound(const QString &source, std::stop_token stop, TSourceSound 
     return true;
 }
 
-TPassOutcome ReadClipSound(const QString &source, double start, double end, int rate, int channels,
+PassOutcome readClipSound(const QString &source, double start, double end, int rate, int channels,
                            std::stop_token stop, const std::function<bool(const float *, int)> &block,
                            QString *error, int stream, const std::function<void(const float *, int)> &watch)
 {
@@ -680,7 +680,7 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
     return readClip<float>(source, start, end, rate, channels, stop, shown, block, error, stream);
 }
 
-TPassOutcome ReadClipSamples(const QString &source, double start, double end, int rate, int channels,
+PassOutcome readClipSamples(const QString &source, double start, double end, int rate, int channels,
                              std::stop_token stop,
                              const std::function<void(const float *, int, int32_t *)> &prepare,
                              const std::function<bool(const int32_t *, int)> &block, QString *error, int stream)
@@ -688,7 +688,7 @@ TPassOutcome ReadClipSamples(const QString &source, double start, double end, in
     return readClip<int32_t>(source, start, end, rate, channels, stop, prepare, block, error, stream);
 }
 
-void TVideoEdit::Initialize()
+void VideoEdit::initialize()
 {
     quietAvLogging();
 }

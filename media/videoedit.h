@@ -7,18 +7,18 @@
 #include <limits>
 #include <stop_token>
 
-class TVideoEdit
+class VideoEdit
 {
 public:
     // An end of ToEnd means the end of the source.
     static constexpr double ToEnd = std::numeric_limits<double>::infinity();
 
     // One-time, non-blocking set-up of the decoding libraries (quiet logging).
-    static void Initialize();
+    static void initialize();
 };
 
 // The sound of a source as its decoder gives it.
-struct TSourceSound
+struct SourceSound
 {
     int rate = 0, channels = 0;
     int bits = 0;        // 8, 16, 24 or 32 for integer sound; 0 for float sound
@@ -29,13 +29,13 @@ struct TSourceSound
 // Opens the source and reads the format of its sound: the audio stream of index `stream`, or
 // the best one when stream is negative. A stop requested through stop ends the probe at once.
 // False with the reason in *error.
-bool ProbeSourceSound(const QString &source, std::stop_token stop, TSourceSound *sound, QString *error, int stream = -1);
+bool probeSourceSound(const QString &source, std::stop_token stop, SourceSound *sound, QString *error, int stream = -1);
 
 // The sound of the audio stream of index `stream` of a probed source.
 struct AVFormatContext;
-TSourceSound SoundOfStream(const AVFormatContext *fmt, int stream);
+SourceSound soundOfStream(const AVFormatContext *fmt, int stream);
 
-enum class TPassOutcome { Done, Failed, Stopped };
+enum class PassOutcome { Done, Failed, Stopped };
 
 // One pass over a clip (end ToEnd: to the end of the source). A decoder thread cuts it exact
 // to the sample, converts it once, in float, to rate and channels (the mix normalised: mono
@@ -46,7 +46,7 @@ enum class TPassOutcome { Done, Failed, Stopped };
 // hundredths of a second. stream: the audio stream's index in the container; negative for the best one. `watch`, when
 // given, sees every block on the decoder's thread before `block` gets it (a meter there costs
 // the caller's thread nothing).
-TPassOutcome ReadClipSound(const QString &source, double start, double end, int rate, int channels,
+PassOutcome readClipSound(const QString &source, double start, double end, int rate, int channels,
                            std::stop_token stop,
                            const std::function<bool(const float *samples, int frames)> &block, QString *error,
                            int stream = -1, const std::function<void(const float *samples, int frames)> &watch = {});
@@ -54,7 +54,7 @@ TPassOutcome ReadClipSound(const QString &source, double start, double end, int 
 // As ReadClipSound, for outputs of integer samples: `prepare` turns each block of float sound
 // (frames x channels samples) into as many 32-bit samples on the decoder thread, so that this
 // work runs beside the encoder's, and `block` gets them in order on the calling thread.
-TPassOutcome ReadClipSamples(const QString &source, double start, double end, int rate, int channels,
+PassOutcome readClipSamples(const QString &source, double start, double end, int rate, int channels,
                              std::stop_token stop,
                              const std::function<void(const float *in, int frames, int32_t *out)> &prepare,
                              const std::function<bool(const int32_t *samples, int frames)> &block, QString *error,

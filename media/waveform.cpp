@@ -30,7 +30,7 @@ struct Sink
 
 // Loudest magnitude of samples [from, from + count) of a decoded frame, 0 to 1.
 template <typename T, typename Magnitude>
-float Loudest(const AVFrame *f, int from, int count, Magnitude magnitude)
+float loudest(const AVFrame *f, int from, int count, Magnitude magnitude)
 {
     const int channels = f->ch_layout.nb_channels;
     float peak = 0;
@@ -48,21 +48,21 @@ float Loudest(const AVFrame *f, int from, int count, Magnitude magnitude)
     return std::min(peak, 1.0f);
 }
 
-float LoudestOf(const AVFrame *f, int from, int count)
+float loudestOf(const AVFrame *f, int from, int count)
 {
     switch (av_get_packed_sample_fmt(AVSampleFormat(f->format))) {
     case AV_SAMPLE_FMT_U8:
-        return Loudest<uint8_t>(f, from, count, [](uint8_t v) { return std::abs(int(v) - 128) / 128.0f; });
+        return loudest<uint8_t>(f, from, count, [](uint8_t v) { return std::abs(int(v) - 128) / 128.0f; });
     case AV_SAMPLE_FMT_S16:
-        return Loudest<int16_t>(f, from, count, [](int16_t v) { return std::abs(int(v)) / 32768.0f; });
+        return loudest<int16_t>(f, from, count, [](int16_t v) { return std::abs(int(v)) / 32768.0f; });
     case AV_SAMPLE_FMT_S32:
-        return Loudest<int32_t>(f, from, count, [](int32_t v) { return float(std::abs(double(v)) / 2147483648.0); });
+        return loudest<int32_t>(f, from, count, [](int32_t v) { return float(std::abs(double(v)) / 2147483648.0); });
     case AV_SAMPLE_FMT_S64:
-        return Loudest<int64_t>(f, from, count, [](int64_t v) { return float(std::abs(double(v)) / 9223372036854775808.0); });
+        return loudest<int64_t>(f, from, count, [](int64_t v) { return float(std::abs(double(v)) / 9223372036854775808.0); });
     case AV_SAMPLE_FMT_FLT:
-        return Loudest<float>(f, from, count, [](float v) { return std::fabs(v); });
+        return loudest<float>(f, from, count, [](float v) { return std::fabs(v); });
     case AV_SAMPLE_FMT_DBL:
-        return Loudest<double>(f, from, count, [](double v) { return float(std::fabs(v)); });
+        return loudest<double>(f, from, count, [](double v) { return float(std::fabs(v)); });
     default:
         return 0;
     }
@@ -158,7 +158,7 @@ private:
             const int c = columnOf(m_pos + i);
             const int64_t end = c == m_columns - 1 ? INT64_MAX : columnEnd(c);
             const int run = int(std::min<int64_t>(f->nb_samples - i, std::max<int64_t>(1, end - (m_pos + i))));
-            m_peaks[size_t(c)] = std::max(m_peaks[size_t(c)], LoudestOf(f, i, run));
+            m_peaks[size_t(c)] = std::max(m_peaks[size_t(c)], loudestOf(f, i, run));
             i += run;
         }
         m_pos += f->nb_samples;
@@ -199,7 +199,7 @@ private:
 
 } // namespace
 
-struct TWaveform::Private
+struct Waveform::Private
 {
     std::thread worker;
     std::atomic<bool> stop{false};
@@ -207,16 +207,16 @@ struct TWaveform::Private
     quint64 generation = 0;
 };
 
-TWaveform::TWaveform(QObject *parent) : QObject(parent), d(std::make_unique<Private>()) {}
+Waveform::Waveform(QObject *parent) : QObject(parent), d(std::make_unique<Private>()) {}
 
-TWaveform::~TWaveform()
+Waveform::~Waveform()
 {
-    Stop();
+    stop();
 }
 
-void TWaveform::Start(const QString &path, int columns, int stream)
+void Waveform::start(const QString &path, int columns, int stream)
 {
-    Stop();
+    stop();
     d->stop = false;
     d->running = true;
     const quint64 gen = ++d->generation;
@@ -230,14 +230,14 @@ void TWaveform::Start(const QString &path, int columns, int stream)
     };
     d->worker = std::thread([this, path, columns, stream, post] {
         const Sink sink{
-            [&](qint64 ms) { post([this, ms] { emit Started(ms); }); },
-            [&](int first, QList<float> peaks) { post([this, first, peaks] { emit Peaks(first, peaks); }); },
+            [&](qint64 ms) { post([this, ms] { emit started(ms); }); },
+            [&](int first, QList<float> values) { post([this, first, values] { emit peaks(first, values); }); },
             [&](bool hasSound, QString error) {
                 post([this, hasSound, error] {
                     d->running = false;
                     if (d->worker.joinable())
                         d->worker.join();
-                    emit Finished(hasSound, error);
+                    emit finished(hasSound, error);
                 });
             },
         };
@@ -245,7 +245,7 @@ void TWaveform::Start(const QString &path, int columns, int stream)
     });
 }
 
-void TWaveform::Stop()
+void Waveform::stop()
 {
     d->stop = true;
     if (d->worker.joinable())
@@ -253,7 +253,7 @@ void TWaveform::Stop()
     d->running = false;
 }
 
-bool TWaveform::IsRunning() const
+bool Waveform::isRunning() const
 {
     return d->running;
 }

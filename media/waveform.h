@@ -9,29 +9,29 @@
 #include <QString>
 #include <memory>
 
-class TWaveform : public QObject
+class Waveform : public QObject
 {
     Q_OBJECT
 public:
-    explicit TWaveform(QObject *parent = nullptr);
-    ~TWaveform() override; // stops a running computation and joins its thread
+    explicit Waveform(QObject *parent = nullptr);
+    ~Waveform() override; // stops a running computation and joins its thread
 
     // Starts computing `columns` peaks of the file, after stopping a running computation.
     // stream: the index of the audio stream to draw; negative for the best one.
-    void Start(const QString &path, int columns, int stream = -1);
+    void start(const QString &path, int columns, int stream = -1);
     // Ends the computation within a few milliseconds; no signal of it follows.
-    void Stop();
+    void stop();
     // True from Start until Finished is emitted or Stop returns.
-    bool IsRunning() const;
+    bool isRunning() const;
 
 signals:
     // The source's length, which the columns divide equally; before the first peaks.
-    void Started(qint64 lengthMs);
+    void started(qint64 lengthMs);
     // Columns first .. first + peaks.size() - 1, each from 0 (silence) to 1 (full scale).
-    void Peaks(int first, const QList<float> &peaks);
+    void peaks(int first, const QList<float> &peaks);
     // Once per computation that was not stopped. hasSound is false for a source without a
     // sound stream; error is empty when every column was delivered.
-    void Finished(bool hasSound, const QString &error);
+    void finished(bool hasSound, const QString &error);
 
 private:
     struct Private;

@@ -7,7 +7,7 @@
 namespace {
 // The path in width pixels: whole if it fits, else its folder cut in the middle and the
 // file's name whole, else the whole path cut in the middle.
-QString ElidePath(const QFontMetrics &metrics, const QString &path, int width)
+QString elidePath(const QFontMetrics &metrics, const QString &path, int width)
 {
     if (metrics.horizontalAdvance(path) <= width)
         return path;
@@ -23,7 +23,7 @@ QString ElidePath(const QFontMetrics &metrics, const QString &path, int width)
 
 // The pattern with %1, %2... replaced by the paths in one pass, so that a path holding
 // "%2" stays as it is.
-QString Fill(const QString &pattern, const QStringList &paths)
+QString fill(const QString &pattern, const QStringList &paths)
 {
     QString line;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
@@ -39,29 +39,29 @@ QString Fill(const QString &pattern, const QStringList &paths)
 }
 } // namespace
 
-TElidedLabel::TElidedLabel(QWidget *parent) : QLabel(parent)
+ElidedLabel::ElidedLabel(QWidget *parent) : QLabel(parent)
 {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
-void TElidedLabel::setNames(const QString &pattern, const QStringList &paths)
+void ElidedLabel::setNames(const QString &pattern, const QStringList &paths)
 {
     m_pattern = pattern;
     m_paths = paths;
-    setText(Fill(pattern, paths));
+    setText(fill(pattern, paths));
 }
 
-QString TElidedLabel::elidedText() const
+QString ElidedLabel::elidedText() const
 {
     const QFontMetrics metrics = fontMetrics();
     const int width = contentsRect().width();
     const QString whole = text();
     if (metrics.horizontalAdvance(whole) <= width)
         return whole;
-    if (!m_paths.isEmpty() && whole == Fill(m_pattern, m_paths)) {
+    if (!m_paths.isEmpty() && whole == fill(m_pattern, m_paths)) {
         // The room the pattern's own words leave: each path first gets what its file's
         // name needs, then an equal share of the rest.
-        const int room = width - metrics.horizontalAdvance(Fill(m_pattern, QStringList(m_paths.size(), QString())));
+        const int room = width - metrics.horizontalAdvance(fill(m_pattern, QStringList(m_paths.size(), QString())));
         QList<int> need;
         int needed = 0;
         for (const QString &path : m_paths) {
@@ -83,8 +83,8 @@ QString TElidedLabel::elidedText() const
         }
         QStringList cut;
         for (qsizetype i = 0; i < m_paths.size(); ++i)
-            cut << ElidePath(metrics, m_paths[i], std::max(0, share[i]));
-        const QString line = Fill(m_pattern, cut);
+            cut << elidePath(metrics, m_paths[i], std::max(0, share[i]));
+        const QString line = fill(m_pattern, cut);
         if (metrics.horizontalAdvance(line) <= width)
             return line;
     }
@@ -93,11 +93,11 @@ QString TElidedLabel::elidedText() const
 
 // The label asks for no width of its own: the dialog's width is the gauges', and a long
 // path is cut rather than widening the window past the screen.
-QSize TElidedLabel::sizeHint() const { return {0, QLabel::sizeHint().height()}; }
+QSize ElidedLabel::sizeHint() const { return {0, QLabel::sizeHint().height()}; }
 
-QSize TElidedLabel::minimumSizeHint() const { return {0, QLabel::minimumSizeHint().height()}; }
+QSize ElidedLabel::minimumSizeHint() const { return {0, QLabel::minimumSizeHint().height()}; }
 
-void TElidedLabel::paintEvent(QPaintEvent *)
+void ElidedLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     drawFrame(&painter);

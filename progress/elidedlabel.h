@@ -6,11 +6,11 @@
 // files' names stay in sight in any language, the last path's before the others.
 #include <QLabel>
 
-class TElidedLabel : public QLabel
+class ElidedLabel : public QLabel
 {
     Q_OBJECT
 public:
-    explicit TElidedLabel(QWidget *parent = nullptr);
+    explicit ElidedLabel(QWidget *parent = nullptr);
     // pattern: a text with %1, %2... for the paths.
     void setNames(const QString &pattern, const QStringList &paths);
     // The text as drawn at the label's present width.

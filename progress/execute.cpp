@@ -17,7 +17,7 @@ namespace {
 // Percentage bars: the whole percentage as centred bold blue text on the tooltip colour,
 // with a silver bar. Set through the palette: a style sheet would make every gauge step a
 // slow repaint, and the encoding step moves them once per chunk.
-void StyleGauge(QProgressBar *gauge)
+void styleGauge(QProgressBar *gauge)
 {
     QPalette colours = gauge->palette();
     // Under a dark palette blue on silver cannot be read: the gauge keeps the palette's own.
@@ -38,50 +38,50 @@ void StyleGauge(QProgressBar *gauge)
     gauge->setFont(bold);
     gauge->setAlignment(Qt::AlignCenter);
     gauge->setTextVisible(true);
-    TExecForm::SetGauge(gauge, 0);
+    ProgressDialog::setGauge(gauge, 0);
 }
 
 } // namespace
 
-TExecForm::TExecForm(QWidget *owner, TRunEngine *engine, int fileSlots) : QDialog(owner), ui(new Ui::TExecForm)
+ProgressDialog::ProgressDialog(QWidget *owner, RunEngine *engine, int fileSlots) : QDialog(owner), ui(new Ui::ProgressDialog)
 {
     ui->setupUi(this);
     lbFile = ui->lbFile;
     lbTotal = ui->lbTotal;
     GaugeFile1 = ui->GaugeFile1;
     GaugeTotal = ui->GaugeTotal;
-    StyleGauge(ui->GaugeFile1);
-    StyleGauge(ui->GaugeTotal);
+    styleGauge(ui->GaugeFile1);
+    styleGauge(ui->GaugeTotal);
     m_lines << ui->lbFile;
     m_gauges << ui->GaugeFile1;
     m_slotJob << -1;
     while (m_lines.size() < fileSlots)
-        AddFileSlot();
+        addFileSlot();
     // Opens at its first width, wider where the texts of the language need it, and grows.
     resize(sizeHint().expandedTo(QSize(421, 0)).expandedTo(minimumSizeHint()));
     Clock.setInterval(1000);
-    connect(&Clock, &QTimer::timeout, this, [this] { ClockTick(); });
-    connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { Guarded([this] { BtnCancelClick(); }); });
+    connect(&Clock, &QTimer::timeout, this, [this] { clockTick(); });
+    connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { guarded([this] { btnCancelClick(); }); });
     // Every way of closing (Cancel, the end of the run) passes here, and the dialog goes
     // once closed. Not deleted on close by Qt: exec() would then delete it when the title
     // bar only hides it during a run.
     connect(this, &QDialog::finished, this, [this] {
-        FormClose();
+        formClose();
         deleteLater();
     });
-    Attach(engine);
+    attach(engine);
 }
 
 // A line and a gauge under the last ones.
-void TExecForm::AddFileSlot()
+void ProgressDialog::addFileSlot()
 {
     const int n = int(m_lines.size());
-    auto *line = new TElidedLabel(this);
+    auto *line = new ElidedLabel(this);
     line->setObjectName(QStringLiteral("lbFile%1").arg(n + 1));
     auto *gauge = new QProgressBar(this);
     gauge->setObjectName(QStringLiteral("GaugeFile%1").arg(n + 1));
     gauge->setRange(0, 100);
-    StyleGauge(gauge);
+    styleGauge(gauge);
     gauge->setAccessibleName(tr("File progress %1").arg(n + 1));
     ui->FileSlots->addSpacing(6);
     ui->FileSlots->addWidget(line);
@@ -91,9 +91,9 @@ void TExecForm::AddFileSlot()
     m_slotJob << -1;
 }
 
-TExecForm::~TExecForm() { delete ui; }
+ProgressDialog::~ProgressDialog() { delete ui; }
 
-void TExecForm::SetGauge(QProgressBar *gauge, qint64 value)
+void ProgressDialog::setGauge(QProgressBar *gauge, qint64 value)
 {
     const qint64 low = gauge->minimum(), high = gauge->maximum();
     const qint64 v = std::clamp(value, low, high);
@@ -103,17 +103,17 @@ void TExecForm::SetGauge(QProgressBar *gauge, qint64 value)
     gauge->setFormat(QString::number(percent) + QLatin1Char('%'));
 }
 
-void TExecForm::showEvent(QShowEvent *event)
+void ProgressDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // The gauges start from zero once, when the dialog first appears (not when it is restored).
     if (!event->spontaneous() && !m_started) {
         m_started = true;
-        Guarded([this] { FormShow(); });
+        guarded([this] { formShow(); });
     }
 }
 
-void TExecForm::keyPressEvent(QKeyEvent *event)
+void ProgressDialog::keyPressEvent(QKeyEvent *event)
 {
     // Escape would close the dialog and leave the run going unseen; only Cancel stops it.
     if (event->key() == Qt::Key_Escape) {
@@ -123,67 +123,67 @@ void TExecForm::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void TExecForm::FormShow()
+void ProgressDialog::formShow()
 {
     ui->GaugeTotal->setMaximum(m_engine ? m_engine->jobCount() * 100 : 0);
-    SetGauge(ui->GaugeFile1, 0);
-    SetGauge(ui->GaugeTotal, m_total);
+    setGauge(ui->GaugeFile1, 0);
+    setGauge(ui->GaugeTotal, m_total);
     Clock.start();
     if (!m_engine || !m_engine->isRunning())
         close(); // no run goes on: nothing to show
 }
 
-void TExecForm::Attach(TRunEngine *engine)
+void ProgressDialog::attach(RunEngine *engine)
 {
     m_engine = engine;
     // Each running job takes a free file slot; with one slot the file gauge keeps the last
     // job's value until the next job's encoding moves it, as it always did.
-    connect(engine, &TRunEngine::jobStarted, this, [this](int index, const QString &source, const QString &output) {
+    connect(engine, &RunEngine::jobStarted, this, [this](int index, const QString &source, const QString &output) {
         qsizetype slot = m_slotJob.indexOf(-1);
         if (slot < 0)
             slot = 0;
         m_slotJob[slot] = index;
         m_percent[index] = 0;
         if (m_lines.size() > 1)
-            SetGauge(m_gauges[slot], 0); // the slot's gauge is the new file's from now on
+            setGauge(m_gauges[slot], 0); // the slot's gauge is the new file's from now on
         m_lines[slot]->setNames(tr("Convert %1 to %2..."), {source, output});
         m_lines[slot]->setToolTip(m_lines[slot]->text()); // the line is cut where it is too long
         ui->lbTotal->setText(
             tr("Convert file %1 of total %2 file(s)").arg(index + 1).arg(m_engine->jobCount()));
     });
-    connect(engine, &TRunEngine::fileProgress, this, [this](int index, int percent) {
+    connect(engine, &RunEngine::fileProgress, this, [this](int index, int percent) {
         if (!m_percent.contains(index))
             return;
         m_percent[index] = percent;
         if (const qsizetype slot = m_slotJob.indexOf(index); slot >= 0)
-            SetGauge(m_gauges[slot], percent);
-        ShowTotal();
+            setGauge(m_gauges[slot], percent);
+        showTotal();
     });
-    connect(engine, &TRunEngine::jobFinished, this, [this](int index) {
+    connect(engine, &RunEngine::jobFinished, this, [this](int index) {
         m_percent.remove(index);
         if (const qsizetype slot = m_slotJob.indexOf(index); slot >= 0)
             m_slotJob[slot] = -1;
         ++m_finished;
-        ShowTotal();
+        showTotal();
     });
-    connect(engine, &TRunEngine::runEnded, this, [this] { StopClock(); });
+    connect(engine, &RunEngine::runEnded, this, [this] { stopClock(); });
 }
 
 // The finished files plus the parts done of the running ones; the gauge never goes back.
-void TExecForm::ShowTotal()
+void ProgressDialog::showTotal()
 {
     qint64 total = qint64(m_finished) * 100;
     for (const int percent : std::as_const(m_percent))
         total += percent;
     m_total = std::max(m_total, total);
-    SetGauge(ui->GaugeTotal, m_total);
+    setGauge(ui->GaugeTotal, m_total);
     const int high = ui->GaugeTotal->maximum();
     emit totalPercent(high > 0 ? int(std::min<qint64>(m_total, high) * 100 / high) : 0);
 }
 
-void TExecForm::StopClock() { Clock.stop(); }
+void ProgressDialog::stopClock() { Clock.stop(); }
 
-void TExecForm::closeEvent(QCloseEvent *event)
+void ProgressDialog::closeEvent(QCloseEvent *event)
 {
     // The title bar's close while the run goes on only hides the dialog: the run, its
     // counting and its Cancel stay, and the main window can show it again.
@@ -199,7 +199,7 @@ void TExecForm::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
-void TExecForm::BtnCancelClick()
+void ProgressDialog::btnCancelClick()
 {
     // The engine stops every running job and removes what they had written; the rows
     // read "Stop" once they have. The dialog goes at once.
@@ -208,16 +208,16 @@ void TExecForm::BtnCancelClick()
     reject();
 }
 
-void TExecForm::ClockTick()
+void ProgressDialog::clockTick()
 {
     // Counted here rather than parsed back from the box, which holds two hour digits only.
     ++m_seconds;
-    ui->EditElapsed->setText(SecondsToTime(m_seconds));
+    ui->EditElapsed->setText(secondsToTime(m_seconds));
     const qint64 left = m_engine ? m_engine->secondsLeft() : -1;
-    ui->EditLeft->setText(left < 0 ? QStringLiteral("--:--:--") : SecondsToTime(left));
+    ui->EditLeft->setText(left < 0 ? QStringLiteral("--:--:--") : secondsToTime(left));
 }
 
-void TExecForm::FormClose()
+void ProgressDialog::formClose()
 {
     Clock.stop();
 }

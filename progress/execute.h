@@ -14,39 +14,39 @@
 
 class QLabel;
 
-class TRunEngine;
+class RunEngine;
 class QProgressBar;
 namespace Ui {
-class TExecForm;
+class ProgressDialog;
 }
 
-class TExecForm : public QDialog
+class ProgressDialog : public QDialog
 {
     Q_OBJECT
 public:
     // fileSlots: how many jobs run at once, each with its own file line and gauge.
-    TExecForm(QWidget *owner, TRunEngine *engine, int fileSlots = 1);
-    ~TExecForm() override;
+    ProgressDialog(QWidget *owner, RunEngine *engine, int fileSlots = 1);
+    ~ProgressDialog() override;
 
-    Ui::TExecForm *ui;
+    Ui::ProgressDialog *ui;
     // The controls the run writes (from ui, for code outside this unit).
-    TElidedLabel *lbFile;
+    ElidedLabel *lbFile;
     QLabel *lbTotal;
     QProgressBar *GaugeFile1, *GaugeTotal;
     QTimer Clock; // elapsed time, one tick a second while the run lasts
 
-    void FormShow();
-    void BtnCancelClick();
-    void ClockTick();
-    void FormClose();
+    void formShow();
+    void btnCancelClick();
+    void clockTick();
+    void formClose();
 
     // Sets a gauge, clamping the value to its range (QProgressBar would ignore it).
-    static void SetGauge(QProgressBar *gauge, qint64 value);
+    static void setGauge(QProgressBar *gauge, qint64 value);
     // The file lines and gauges, one per job that may run at once (lbFile and GaugeFile1 first).
-    QList<TElidedLabel *> FileLines() const { return m_lines; }
-    QList<QProgressBar *> FileGauges() const { return m_gauges; }
+    QList<ElidedLabel *> fileLines() const { return m_lines; }
+    QList<QProgressBar *> fileGauges() const { return m_gauges; }
     // The run has ended: the elapsed time stands still from here on.
-    void StopClock();
+    void stopClock();
 
 signals:
     // The total gauge's percentage, each time it moves.
@@ -58,15 +58,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Attach(TRunEngine *engine);
-    void ShowTotal();
+    void attach(RunEngine *engine);
+    void showTotal();
 
     bool m_started = false;
     qint64 m_seconds = 0;
-    QPointer<TRunEngine> m_engine;
-    void AddFileSlot();
+    QPointer<RunEngine> m_engine;
+    void addFileSlot();
 
-    QList<TElidedLabel *> m_lines;
+    QList<ElidedLabel *> m_lines;
     QList<QProgressBar *> m_gauges;
     QList<int> m_slotJob;         // the job each file slot shows, -1 when free
     QMap<int, int> m_percent;     // running job -> its file percentage

@@ -4,26 +4,26 @@
 #include <QStringList>
 #include <algorithm>
 
-TSettings::TSettings(QObject *parent) : QObject(parent) { m_output.OutputExt = outputExtension(0); }
+AppSettings::AppSettings(QObject *parent) : QObject(parent) { m_output.OutputExt = outputExtension(0); }
 
-void TSettings::Load()
+void AppSettings::load()
 {
-    LoadSettings(m_output);
+    loadSettings(m_output);
     emit changed();
 }
 
-void TSettings::Save(const TOutputSettings &settings)
+void AppSettings::save(const OutputSettings &settings)
 {
-    TOutputSettings saved = settings;
+    OutputSettings saved = settings;
     saved.OutputExt = outputExtension(saved.OutputFormat);
-    SaveSettings(saved); // raises before anything below happens
+    saveSettings(saved); // raises before anything below happens
     m_output = saved;
     emit changed();
 }
 
-void TSettings::SaveGeneral() const { SaveGeneralSettings(m_output); }
+void AppSettings::saveGeneral() const { saveGeneralSettings(m_output); }
 
-void TSettings::SetOutputPath(const QString &path)
+void AppSettings::setOutputPath(const QString &path)
 {
     if (path == m_output.OutputPath)
         return;
@@ -31,16 +31,16 @@ void TSettings::SetOutputPath(const QString &path)
     emit changed();
 }
 
-void TSettings::SetOutputFormat(int format)
+void AppSettings::setOutputFormat(int format)
 {
     m_output.OutputFormat = format;
     m_output.OutputExt = outputExtension(format);
     emit changed();
 }
 
-TSettings::WindowState TSettings::LoadWindowState() const
+AppSettings::WindowState AppSettings::loadWindowState() const
 {
-    const IniFile ini(SettingsFilePath());
+    const IniFile ini(settingsFilePath());
     WindowState state;
     state.geometry = QByteArray::fromBase64(ini.readString(QStringLiteral("Window"), QStringLiteral("Geometry"), {}).toLatin1());
     for (const QString &width : ini.readString(QStringLiteral("Window"), QStringLiteral("Columns"), {}).split(QLatin1Char(','), Qt::SkipEmptyParts))
@@ -48,9 +48,9 @@ TSettings::WindowState TSettings::LoadWindowState() const
     return state;
 }
 
-void TSettings::SaveWindowState(const WindowState &state) const
+void AppSettings::saveWindowState(const WindowState &state) const
 {
-    IniFile ini(SettingsFilePath());
+    IniFile ini(settingsFilePath());
     QStringList widths;
     for (int width : state.columnWidths)
         widths << QString::number(width);

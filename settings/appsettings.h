@@ -6,27 +6,27 @@
 
 #include <QObject>
 
-class TSettings : public QObject
+class AppSettings : public QObject
 {
     Q_OBJECT
 public:
-    explicit TSettings(QObject *parent = nullptr);
+    explicit AppSettings(QObject *parent = nullptr);
 
-    const TOutputSettings &OutputSettings() const { return m_output; }
+    const OutputSettings &outputSettings() const { return m_output; }
 
     // Reads setup.ini (missing keys and values outside their sets give the defaults).
-    void Load();
+    void load();
     // Writes all of settings to setup.ini at once, then makes them the program's settings.
     // A refused write raises ClipvoxError "Unable to write to <path>" and changes nothing:
     // neither the file nor the settings in memory.
-    void Save(const TOutputSettings &settings);
+    void save(const OutputSettings &settings);
     // Writes the output folder and format, as the main window does when it closes.
-    void SaveGeneral() const;
+    void saveGeneral() const;
 
     // The quick settings of the main window, in memory until the window closes; the
     // extension follows the format.
-    void SetOutputPath(const QString &path);
-    void SetOutputFormat(int format);
+    void setOutputPath(const QString &path);
+    void setOutputFormat(int format);
 
     // The main window's place and size (QWidget::saveGeometry) and the queue's column widths,
     // as they were when it last closed; empty when never saved.
@@ -35,14 +35,14 @@ public:
         QByteArray geometry;
         QList<int> columnWidths;
     };
-    WindowState LoadWindowState() const;
+    WindowState loadWindowState() const;
     // Written to setup.ini at once; raises ClipvoxError as Save does.
-    void SaveWindowState(const WindowState &state) const;
+    void saveWindowState(const WindowState &state) const;
 
 signals:
     // The settings in memory changed (after Load, Save or a quick setting).
     void changed();
 
 private:
-    TOutputSettings m_output;
+    OutputSettings m_output;
 };

@@ -17,8 +17,8 @@
 #include <algorithm>
 #include <iterator>
 
-TSettingForm::TSettingForm(QWidget *owner, TSettings &settings)
-    : QDialog(owner), ui(new Ui::TSettingForm), m_settings(settings), m_edit(settings.OutputSettings())
+SettingsDialog::SettingsDialog(QWidget *owner, AppSettings &settings)
+    : QDialog(owner), ui(new Ui::SettingsDialog), m_settings(settings), m_edit(settings.outputSettings())
 {
     ui->setupUi(this);
     // A tab for each format's page after General. The pages come last in the focus chain, so
@@ -36,21 +36,21 @@ TSettingForm::TSettingForm(QWidget *owner, TSettings &settings)
     resize(size().expandedTo(minimumSizeHint()));
     setMinimumSize(size());
 
-    connect(ui->BtnSelect, &QPushButton::clicked, this, [this] { Guarded([this] { BtnSelectClick(); }); });
-    connect(ui->BtnOK, &QPushButton::clicked, this, [this] { Guarded([this] { BtnOKClick(); }); });
-    connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
-    connect(qApp, &QApplication::focusChanged, this, [this] { ShowOnlyFocusedAsDefault(); });
+    connect(ui->BtnSelect, &QPushButton::clicked, this, [this] { guarded([this] { btnSelectClick(); }); });
+    connect(ui->BtnOK, &QPushButton::clicked, this, [this] { guarded([this] { btnOkClick(); }); });
+    connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] { showOnlyFocusedAsDefault(); });
 
-    FormCreate();
+    formCreate();
 }
 
-TSettingForm::~TSettingForm()
+SettingsDialog::~SettingsDialog()
 {
     disconnect(qApp, nullptr, this, nullptr); // the focus moves while the controls go
     delete ui;
 }
 
-void TSettingForm::FormCreate()
+void SettingsDialog::formCreate()
 {
     ui->SpinJobs->setRange(1, std::max(1, QThread::idealThreadCount()));
     ui->CBOutputFormat->clear(); // the formats as the table lists them, none chosen yet
@@ -62,17 +62,17 @@ void TSettingForm::FormCreate()
     auto *wma = qobject_cast<WmaPage *>(m_pages[size_t(outputFormatNumber(QStringLiteral("wma")))]);
     for (const QString &profile : wmaProfileDescriptions())
         wma->addProfile(profile);
-    ShowSettings();
+    showSettings();
 }
 
-QString TSettingForm::WmaProfileDescription(int profile)
+QString SettingsDialog::wmaProfileDescription(int profile)
 {
     return wmaProfileDescriptions().value(profile);
 }
 
-void TSettingForm::ShowSettings()
+void SettingsDialog::showSettings()
 {
-    const TOutputSettings &s = m_edit;
+    const OutputSettings &s = m_edit;
     ui->EdOutputDir->setText(s.OutputPath);
     selectPosition(ui->CBOutputFormat, s.OutputFormat);
     ui->SpinJobs->setValue(s.Jobs);
@@ -85,14 +85,14 @@ void TSettingForm::ShowSettings()
         page->showSettings(s);
 
     // The list's last entry, after the targets: ReplayGain tags instead of changing the sound.
-    const bool tags = s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain;
+    const bool tags = s.LoudnessTarget == 0 && s.ReplayGain != OutputSettings::NoReplayGain;
     selectPosition(ui->cbLoudness, tags ? int(std::size(kLoudnessTargets)) : positionIn(kLoudnessTargets, s.LoudnessTarget, 0));
-    selectPosition(ui->cbPeaks, s.LoudnessPeaks == TOutputSettings::LowerClip ? 0 : 1);
+    selectPosition(ui->cbPeaks, s.LoudnessPeaks == OutputSettings::LowerClip ? 0 : 1);
 }
 
-void TSettingForm::CollectSettings()
+void SettingsDialog::collectSettings()
 {
-    TOutputSettings &s = m_edit;
+    OutputSettings &s = m_edit;
     s.OutputPath = ui->EdOutputDir->text();
     s.OutputFormat = ui->CBOutputFormat->currentIndex();
     s.OutputExt = outputExtension(s.OutputFormat);
@@ -108,34 +108,34 @@ void TSettingForm::CollectSettings()
     // ReplayGain tags keep the scope the settings had (album, both tags, when new); a target
     // keeps the album's one gain that setup.ini gave it; Off is neither.
     const int loudness = ui->cbLoudness->currentIndex();
-    const bool hadTags = s.LoudnessTarget == 0 && s.ReplayGain != TOutputSettings::NoReplayGain;
+    const bool hadTags = s.LoudnessTarget == 0 && s.ReplayGain != OutputSettings::NoReplayGain;
     if (loudness == int(std::size(kLoudnessTargets)))
-        s.ReplayGain = hadTags ? s.ReplayGain : TOutputSettings::AlbumGain;
+        s.ReplayGain = hadTags ? s.ReplayGain : OutputSettings::AlbumGain;
     else if (loudness == 0 || s.LoudnessTarget == 0)
-        s.ReplayGain = TOutputSettings::NoReplayGain;
+        s.ReplayGain = OutputSettings::NoReplayGain;
     s.LoudnessTarget = valueAt(kLoudnessTargets, loudness, 0);
-    s.LoudnessPeaks = ui->cbPeaks->currentIndex() == 0 ? TOutputSettings::LowerClip : TOutputSettings::LimitPeaks;
+    s.LoudnessPeaks = ui->cbPeaks->currentIndex() == 0 ? OutputSettings::LowerClip : OutputSettings::LimitPeaks;
 }
 
-void TSettingForm::BtnSelectClick()
+void SettingsDialog::btnSelectClick()
 {
-    const QString path = BrowseOutputFolder(this, ui->EdOutputDir->text());
+    const QString path = browseOutputFolder(this, ui->EdOutputDir->text());
     if (!path.isEmpty())
         ui->EdOutputDir->setText(path);
 }
 
-void TSettingForm::BtnOKClick()
+void SettingsDialog::btnOkClick()
 {
-    CollectSettings();
+    collectSettings();
     // Saved first, applied only once saved: a refused write raises, and the dialog stays
     // open with the program's settings, the file and the main window as they were.
-    m_settings.Save(m_edit);
+    m_settings.save(m_edit);
     accept();
 }
 
-void TSettingForm::BtnCancelClick() { reject(); }
+void SettingsDialog::btnCancelClick() { reject(); }
 
-void TSettingForm::ShowFormatPage(int format)
+void SettingsDialog::showFormatPage(int format)
 {
     if (format < 0 || format >= int(m_pages.size()))
         return; // no format chosen: the first page stays
@@ -143,12 +143,12 @@ void TSettingForm::ShowFormatPage(int format)
 }
 
 // The dialog frees itself when it closes; whoever opened it holds it through a QPointer.
-void TSettingForm::FormClose() {}
+void SettingsDialog::formClose() {}
 
 // Return and Enter press the button that has the focus (the buttons take them themselves);
 // with the focus on any other control they press nothing, so that a list or a box never
 // saves the dialog by surprise. QDialog would press the first button instead.
-void TSettingForm::keyPressEvent(QKeyEvent *event)
+void SettingsDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
@@ -159,22 +159,22 @@ void TSettingForm::keyPressEvent(QKeyEvent *event)
 
 // QDialog makes a button the default when it is shown and whenever an auto-default button
 // loses the focus, which draws it as the one Return presses; only the button in focus is.
-void TSettingForm::ShowOnlyFocusedAsDefault()
+void SettingsDialog::showOnlyFocusedAsDefault()
 {
     for (QPushButton *button : findChildren<QPushButton *>())
         if (!button->hasFocus())
             button->setDefault(false);
 }
 
-void TSettingForm::setVisible(bool visible)
+void SettingsDialog::setVisible(bool visible)
 {
     QDialog::setVisible(visible);
     if (visible)
-        ShowOnlyFocusedAsDefault();
+        showOnlyFocusedAsDefault();
 }
 
-void TSettingForm::done(int result)
+void SettingsDialog::done(int result)
 {
-    FormClose();
+    formClose();
     QDialog::done(result);
 }

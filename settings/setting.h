@@ -11,32 +11,32 @@
 #include <vector>
 
 namespace Ui {
-class TSettingForm;
+class SettingsDialog;
 }
 
-class TSettingForm : public QDialog
+class SettingsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    TSettingForm(QWidget *owner, TSettings &settings);
-    ~TSettingForm() override;
+    SettingsDialog(QWidget *owner, AppSettings &settings);
+    ~SettingsDialog() override;
 
-    Ui::TSettingForm *ui;
+    Ui::SettingsDialog *ui;
 
-    void FormCreate();
+    void formCreate();
     // Makes the tab at index (General 0, MP3, WMA, WAV, OGG) the open one; -1 and other
     // indexes outside the tabs leave it as it is.
-    void ShowFormatPage(int format); // the tab of a stored format number
-    void ShowSettings();
-    void CollectSettings();
-    QString WmaProfileDescription(int profile);
+    void showFormatPage(int format); // the tab of a stored format number
+    void showSettings();
+    void collectSettings();
+    QString wmaProfileDescription(int profile);
     // The settings as the controls show them (the copy OK saves).
-    const TOutputSettings &Edited() const { return m_edit; }
+    const OutputSettings &edited() const { return m_edit; }
 
-    void BtnSelectClick();
-    void BtnOKClick();
-    void BtnCancelClick();
-    void FormClose();
+    void btnSelectClick();
+    void btnOkClick();
+    void btnCancelClick();
+    void formClose();
 
     void done(int result) override;
     void setVisible(bool visible) override;
@@ -45,9 +45,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void ShowOnlyFocusedAsDefault();
+    void showOnlyFocusedAsDefault();
 
-    TSettings &m_settings;
-    TOutputSettings m_edit;
+    AppSettings &m_settings;
+    OutputSettings m_edit;
     std::vector<FormatPage *> m_pages; // one tab each, in the order of the stored format numbers
 };

@@ -23,14 +23,14 @@ constexpr int kMaxTextLength = 2047;
 bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 } // namespace
 
-QString ProgramFolder()
+QString programFolder()
 {
     if (!g_programFolder.isEmpty())
         return g_programFolder;
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
-void SetProgramFolder(const QString &folder, SettingsPlace place)
+void setProgramFolder(const QString &folder, SettingsPlace place)
 {
     g_programFolder = folder;
     g_settingsBesideProgram = !folder.isEmpty() && place == SettingsPlace::BesideProgram;
@@ -38,7 +38,7 @@ void SetProgramFolder(const QString &folder, SettingsPlace place)
         g_programFolder += QLatin1Char('/');
 }
 
-QString UserSettingsFilePath()
+QString userSettingsFilePath()
 {
     // The XDG rule: an unset, empty or relative XDG_CONFIG_HOME means ~/.config.
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -47,32 +47,32 @@ QString UserSettingsFilePath()
     return config + QStringLiteral("/clipvox/setup.ini");
 }
 
-QString SettingsFilePath()
+QString settingsFilePath()
 {
     // A setup.ini beside the program (a portable copy) wins; an installed copy's folder is
     // not the user's to write, so otherwise the settings are the user's own.
-    const QString beside = ProgramFolder() + QStringLiteral("setup.ini");
+    const QString beside = programFolder() + QStringLiteral("setup.ini");
     const QFileInfo info(beside);
     if (g_settingsBesideProgram || info.exists() || info.isSymLink())
         return beside;
-    return UserSettingsFilePath();
+    return userSettingsFilePath();
 }
 
-QString QueueFilePath()
+QString queueFilePath()
 {
     // A portable copy keeps its queue beside it, as it keeps its settings.
-    const QString settings = SettingsFilePath();
-    if (settings != UserSettingsFilePath())
-        return ProgramFolder() + QStringLiteral("queue.json");
+    const QString settings = settingsFilePath();
+    if (settings != userSettingsFilePath())
+        return programFolder() + QStringLiteral("queue.json");
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty() || QDir::isRelativePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
     return state + QStringLiteral("/clipvox/queue.json");
 }
 
-QString SystemSettingsFilePath()
+QString systemSettingsFilePath()
 {
-    if (SettingsFilePath() != UserSettingsFilePath())
+    if (settingsFilePath() != userSettingsFilePath())
         return QString();
     QString dirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
     if (dirs.isEmpty())
@@ -229,7 +229,7 @@ void IniFile::save()
     if (m_tooLarge)
         refuse();
     // The user's settings folder is made on the first write; a program folder never is.
-    if (m_path == UserSettingsFilePath())
+    if (m_path == userSettingsFilePath())
         QDir().mkpath(QFileInfo(m_path).path());
     QByteArray data = m_bom;
     for (const Line &line : std::as_const(m_lines))
@@ -243,7 +243,7 @@ void IniFile::save()
         refuse();
 }
 
-QString DefaultOutputPath() { return QDir::homePath() + QLatin1Char('/'); }
+QString defaultOutputPath() { return QDir::homePath() + QLatin1Char('/'); }
 
 namespace {
 // One key of setup.ini: its section and name, the field it fills and its default. Integer
@@ -263,34 +263,34 @@ struct SettingKey
 };
 
 // A format's key as a row of the table: never written when the main window closes.
-SettingKey<TOutputSettings> formatKey(const FormatSettingKey &k)
+SettingKey<OutputSettings> formatKey(const FormatSettingKey &k)
 {
-    SettingKey<TOutputSettings> row{k.section, k.key, {}, k.def, false, k.low, k.high, k.values};
+    SettingKey<OutputSettings> row{k.section, k.key, {}, k.def, false, k.low, k.high, k.values};
     std::visit([&row](auto field) { row.field = field; }, k.field);
     return row;
 }
 
 // The keys of setup.ini, each named once in one of these tables (each format's in its
 // module), in the order a new file gets them.
-const SettingKey<TOutputSettings> kGeneralKeys[] = {
-    {"general", "outputpath", &TOutputSettings::OutputPath, 0, true},
-    {"general", "outputformat", &TOutputSettings::OutputFormat, 0, true, 0, outputFormatCount() - 1},
-    {"general", "jobs", &TOutputSettings::Jobs, 1, false, 1, std::max(1, QThread::idealThreadCount())},
+const SettingKey<OutputSettings> kGeneralKeys[] = {
+    {"general", "outputpath", &OutputSettings::OutputPath, 0, true},
+    {"general", "outputformat", &OutputSettings::OutputFormat, 0, true, 0, outputFormatCount() - 1},
+    {"general", "jobs", &OutputSettings::Jobs, 1, false, 1, std::max(1, QThread::idealThreadCount())},
 };
-const SettingKey<TOutputSettings> kResultKeys[] = {
-    {"general", "loudness", &TOutputSettings::LoudnessTarget, 0, false, INT_MIN, INT_MAX, kLoudnessTargets},
-    {"general", "peaks", &TOutputSettings::LoudnessPeaks, TOutputSettings::LimitPeaks, false, 0, 1},
-    {"general", "replaygain", &TOutputSettings::ReplayGain, TOutputSettings::NoReplayGain, false, 0, 2},
-    {"general", "copytags", &TOutputSettings::CopyTags, 1, false, 0, 1},
-    {"general", "existing", &TOutputSettings::ExistingFile, 0, false, 0, 2},
-    {"general", "saveto", &TOutputSettings::SaveTo, 0, false, 0, 2},
-    {"general", "namepattern", &TOutputSettings::NamePattern, 0, false, INT_MIN, INT_MAX, {}, "{name}"},
+const SettingKey<OutputSettings> kResultKeys[] = {
+    {"general", "loudness", &OutputSettings::LoudnessTarget, 0, false, INT_MIN, INT_MAX, kLoudnessTargets},
+    {"general", "peaks", &OutputSettings::LoudnessPeaks, OutputSettings::LimitPeaks, false, 0, 1},
+    {"general", "replaygain", &OutputSettings::ReplayGain, OutputSettings::NoReplayGain, false, 0, 2},
+    {"general", "copytags", &OutputSettings::CopyTags, 1, false, 0, 1},
+    {"general", "existing", &OutputSettings::ExistingFile, 0, false, 0, 2},
+    {"general", "saveto", &OutputSettings::SaveTo, 0, false, 0, 2},
+    {"general", "namepattern", &OutputSettings::NamePattern, 0, false, INT_MIN, INT_MAX, {}, "{name}"},
 };
 // The general keys, then every format's in the registry's order, then those of the result.
-const std::vector<SettingKey<TOutputSettings>> &OutputKeys()
+const std::vector<SettingKey<OutputSettings>> &outputKeys()
 {
-    static const std::vector<SettingKey<TOutputSettings>> keys = [] {
-        std::vector<SettingKey<TOutputSettings>> all(std::begin(kGeneralKeys), std::end(kGeneralKeys));
+    static const std::vector<SettingKey<OutputSettings>> keys = [] {
+        std::vector<SettingKey<OutputSettings>> all(std::begin(kGeneralKeys), std::end(kGeneralKeys));
         for (const OutputFormatModule *format : outputFormats())
             for (const FormatSettingKey &k : format->keys)
                 all.push_back(formatKey(k));
@@ -300,24 +300,24 @@ const std::vector<SettingKey<TOutputSettings>> &OutputKeys()
     return keys;
 }
 
-const SettingKey<TRecentSettings> kRecentKeys[] = {
-    {"general", "lastfolder", &TRecentSettings::LastFolder},
+const SettingKey<RecentSettings> kRecentKeys[] = {
+    {"general", "lastfolder", &RecentSettings::LastFolder},
 };
-const SettingKey<TTipSettings> kTipKeys[] = {
-    {"tips", "tipno", &TTipSettings::TipNo, 1},
-    {"tips", "showtip", &TTipSettings::ShowTip, 1},
+const SettingKey<TipSettings> kTipKeys[] = {
+    {"tips", "tipno", &TipSettings::TipNo, 1},
+    {"tips", "showtip", &TipSettings::ShowTip, 1},
 };
 
 template <class S>
-void LoadKeys(std::span<const SettingKey<S>> keys, S &s)
+void loadKeys(std::span<const SettingKey<S>> keys, S &s)
 {
     // The user's keys override the system-wide ones key by key, each over the built-in default.
-    const IniFile ini(SettingsFilePath());
-    const IniFile system(SystemSettingsFilePath()); // no path: an empty file
+    const IniFile ini(settingsFilePath());
+    const IniFile system(systemSettingsFilePath()); // no path: an empty file
     for (const SettingKey<S> &k : keys) {
         const QString section = QLatin1String(k.section), key = QLatin1String(k.key);
         if (auto text = std::get_if<QString S::*>(&k.field)) {
-            const QString def = system.readString(section, key, k.text ? QString::fromUtf8(k.text) : DefaultOutputPath());
+            const QString def = system.readString(section, key, k.text ? QString::fromUtf8(k.text) : defaultOutputPath());
             s.*(*text) = ini.readString(section, key, def);
             continue;
         }
@@ -340,9 +340,9 @@ void LoadKeys(std::span<const SettingKey<S>> keys, S &s)
 // Sets every key and writes the file once: a refused write raises and leaves the file as
 // it was.
 template <class S>
-void SaveKeys(std::span<const SettingKey<S>> keys, const S &s, bool quickOnly)
+void saveKeys(std::span<const SettingKey<S>> keys, const S &s, bool quickOnly)
 {
-    IniFile ini(SettingsFilePath());
+    IniFile ini(settingsFilePath());
     for (const SettingKey<S> &k : keys) {
         if (quickOnly && !k.quick)
             continue;
@@ -358,20 +358,20 @@ void SaveKeys(std::span<const SettingKey<S>> keys, const S &s, bool quickOnly)
 }
 } // namespace
 
-void LoadSettings(TOutputSettings &s)
+void loadSettings(OutputSettings &s)
 {
-    LoadKeys<TOutputSettings>(OutputKeys(), s);
+    loadKeys<OutputSettings>(outputKeys(), s);
     s.OutputExt = outputExtension(s.OutputFormat);
 }
 
-void SaveGeneralSettings(const TOutputSettings &s) { SaveKeys<TOutputSettings>(OutputKeys(), s, true); }
+void saveGeneralSettings(const OutputSettings &s) { saveKeys<OutputSettings>(outputKeys(), s, true); }
 
-void SaveSettings(const TOutputSettings &s) { SaveKeys<TOutputSettings>(OutputKeys(), s, false); }
+void saveSettings(const OutputSettings &s) { saveKeys<OutputSettings>(outputKeys(), s, false); }
 
-void LoadTipSettings(TTipSettings &s) { LoadKeys<TTipSettings>(kTipKeys, s); }
+void loadTipSettings(TipSettings &s) { loadKeys<TipSettings>(kTipKeys, s); }
 
-void SaveTipSettings(const TTipSettings &s) { SaveKeys<TTipSettings>(kTipKeys, s, false); }
+void saveTipSettings(const TipSettings &s) { saveKeys<TipSettings>(kTipKeys, s, false); }
 
-void LoadRecentSettings(TRecentSettings &s) { LoadKeys<TRecentSettings>(kRecentKeys, s); }
+void loadRecentSettings(RecentSettings &s) { loadKeys<RecentSettings>(kRecentKeys, s); }
 
-void SaveRecentSettings(const TRecentSettings &s) { SaveKeys<TRecentSettings>(kRecentKeys, s, false); }
+void saveRecentSettings(const RecentSettings &s) { saveKeys<RecentSettings>(kRecentKeys, s, false); }

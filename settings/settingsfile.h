@@ -17,19 +17,19 @@
 // Folder of the running executable, ending in "/". Tests may point it elsewhere, with the
 // settings kept beside it (as in a portable copy) or placed by the usual rule.
 enum class SettingsPlace { BesideProgram, ByRule };
-QString ProgramFolder();
-void SetProgramFolder(const QString &folder, SettingsPlace place = SettingsPlace::BesideProgram);
+QString programFolder();
+void setProgramFolder(const QString &folder, SettingsPlace place = SettingsPlace::BesideProgram);
 // setup.ini beside the program when one is there, else $XDG_CONFIG_HOME/clipvox/setup.ini
 // (~/.config/clipvox/setup.ini).
-QString SettingsFilePath();
-QString UserSettingsFilePath();
+QString settingsFilePath();
+QString userSettingsFilePath();
 // Where the main window keeps its queue between sessions: beside a portable copy's
 // setup.ini, else $XDG_STATE_HOME/clipvox/queue.json (~/.local/state/clipvox/queue.json).
-QString QueueFilePath();
+QString queueFilePath();
 // The system-wide defaults under the user's settings: the first clipvox/setup.ini in
 // $XDG_CONFIG_DIRS (/etc/xdg when unset); empty when there is none, or for a portable copy.
 // Clipvox only reads it.
-QString SystemSettingsFilePath();
+QString systemSettingsFilePath();
 
 // One INI file, read at construction. Section and key names match without regard to
 // case; the first of repeated sections or keys wins. Every write rewrites the whole file
@@ -75,26 +75,26 @@ private:
 };
 
 // The tip window's place in tips.txt and whether the tip shows at start.
-struct TTipSettings
+struct TipSettings
 {
     int TipNo = 1;
     int ShowTip = 1;
 };
 
 // The folder of the files added last, where the add-files dialog opens.
-struct TRecentSettings
+struct RecentSettings
 {
     QString LastFolder;
 };
 
-QString DefaultOutputPath();
-void LoadSettings(TOutputSettings &settings);
-void SaveGeneralSettings(const TOutputSettings &settings);
-void SaveSettings(const TOutputSettings &settings);
-void LoadTipSettings(TTipSettings &settings);
-void SaveTipSettings(const TTipSettings &settings);
-void LoadRecentSettings(TRecentSettings &settings);
-void SaveRecentSettings(const TRecentSettings &settings);
+QString defaultOutputPath();
+void loadSettings(OutputSettings &settings);
+void saveGeneralSettings(const OutputSettings &settings);
+void saveSettings(const OutputSettings &settings);
+void loadTipSettings(TipSettings &settings);
+void saveTipSettings(const TipSettings &settings);
+void loadRecentSettings(RecentSettings &settings);
+void saveRecentSettings(const RecentSettings &settings);
 
 // The loudness targets the settings offer (LUFS); each format's own value sets are in its
 // module (formats/<name>/).

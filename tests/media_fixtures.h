@@ -148,16 +148,16 @@ inline Extraction extract(const QString &source, double start, double end, const
 {
     Extraction e;
     const std::stop_token stop;
-    TSourceSound sound;
-    if ((rate == 0 || size == 0) && !ProbeSourceSound(source, stop, &sound, &e.error))
+    SourceSound sound;
+    if ((rate == 0 || size == 0) && !probeSourceSound(source, stop, &sound, &e.error))
         return e;
     rate = rate ? rate : sound.rate;
     const int bits = size == 2 ? 16 : size ? size : sound.keptBits;
     const std::unique_ptr<AudioWriter> writer = makeWavWriter({rate, channels, bits});
-    TQuantiser quantise(bits, false);
+    Quantiser quantise(bits, false);
     std::vector<int32_t> ints;
     bool opened = false;
-    const TPassOutcome o = ReadClipSound(
+    const PassOutcome o = readClipSound(
         source, start, end, rate, channels, stop,
         [&](const float *x, int frames) {
             if (!opened && !(writer->setInput(rate, channels) && writer->open(wav))) {
@@ -175,7 +175,7 @@ inline Extraction extract(const QString &source, double start, double end, const
             return false;
         },
         &e.error);
-    e.ok = o == TPassOutcome::Done && opened && writer->finish();
+    e.ok = o == PassOutcome::Done && opened && writer->finish();
     if (opened && !e.ok && e.error.isEmpty())
         e.error = writer->error;
     return e;
@@ -184,27 +184,27 @@ inline Extraction extract(const QString &source, double start, double end, const
 // The encoding step's copy loop: reads the WAV a second at a time into the writer, with
 // full-scale 32-bit samples so that 24-bit sound keeps its bits. The writer is told the
 // WAV's length, or lengthHint frames when that is given.
-inline QString transcode(const QString &wav, const QString &out, TAudioFile2 &writer, int64_t lengthHint = -1)
+inline QString transcode(const QString &wav, const QString &out, TestAudioFile &writer, int64_t lengthHint = -1)
 {
-    TAudioFile2 reader;
-    reader.OpenFile(wav, 0, 1);
-    if (reader.LastError())
-        return "open: " + reader.LastErrorText();
-    writer.SetEnableFlag(true);
-    writer.SetInputLength(lengthHint < 0 ? reader.TotalFrames() : lengthHint);
-    writer.CreateFile(out, 0);
-    if (writer.LastError())
-        return "create: " + writer.LastErrorText();
-    writer.SetInputFormat(reader.FormatB(), reader.FormatA());
-    const int n = reader.FormatA() * reader.FormatB();
-    for (SampleArray32 a = reader.ReadSamples32(n); !a.empty(); a = reader.ReadSamples32(n)) {
-        writer.WriteSamples32(a);
-        if (writer.LastError())
-            return "write: " + writer.LastErrorText();
+    TestAudioFile reader;
+    reader.openFile(wav, 0, 1);
+    if (reader.lastError())
+        return "open: " + reader.lastErrorText();
+    writer.setEnableFlag(true);
+    writer.setInputLength(lengthHint < 0 ? reader.totalFrames() : lengthHint);
+    writer.createFile(out, 0);
+    if (writer.lastError())
+        return "create: " + writer.lastErrorText();
+    writer.setInputFormat(reader.formatB(), reader.formatA());
+    const int n = reader.formatA() * reader.formatB();
+    for (SampleArray32 a = reader.readSamples32(n); !a.empty(); a = reader.readSamples32(n)) {
+        writer.writeSamples32(a);
+        if (writer.lastError())
+            return "write: " + writer.lastErrorText();
     }
-    writer.CloseFile();
-    reader.CloseFile();
-    return writer.LastError() ? "close: " + writer.LastErrorText() : QString();
+    writer.closeFile();
+    reader.closeFile();
+    return writer.lastError() ? "close: " + writer.lastErrorText() : QString();
 }
 
 // The ffmpeg tool's EBU R128 reading of a file: integrated loudness and true peak.

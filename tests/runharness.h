@@ -20,14 +20,14 @@ struct RunHarness
     TempProgramFolder folder;
     FakeDesktop desktop;
     QTemporaryDir out;
-    TSettings settings;
-    std::unique_ptr<TMainForm> window;
+    AppSettings settings;
+    std::unique_ptr<MainWindow> window;
     static inline RunHarness *current = nullptr; // the harness of the running test
 
     RunHarness()
     {
         folder.write("setup.ini", "[tips]\nshowtip=0\n");
-        window = std::make_unique<TMainForm>(settings);
+        window = std::make_unique<MainWindow>(settings);
         current = this;
     }
     ~RunHarness()
@@ -35,7 +35,7 @@ struct RunHarness
         window.reset();
         current = nullptr;
     }
-    TJobQueue &jobs() { return window->Queue; }
+    JobQueue &jobs() { return window->Queue; }
 
     QString outDir() const { return out.path() + "/"; }
     QString outFile(const QString &name) const { return outDir() + name; }
@@ -45,20 +45,20 @@ struct RunHarness
     {
         desktop.fileAnswers << files;
         window->ui->toolAddFiles->trigger();
-        settings.SetOutputPath(outDir());
-        window->RefreshJobList();
+        settings.setOutputPath(outDir());
+        window->refreshJobList();
     }
     void setFormat(int format)
     {
-        settings.SetOutputFormat(format);
-        window->RefreshJobList();
+        settings.setOutputFormat(format);
+        window->refreshJobList();
     }
 
     QStringList column(int c) const
     {
         QStringList texts;
-        for (int r = 0; r < RowCount(*window); ++r)
-            texts << Cell(*window, r, c);
+        for (int r = 0; r < rowCount(*window); ++r)
+            texts << cell(*window, r, c);
         return texts;
     }
     QStringList statuses() const { return column(ColStatus); }
@@ -71,13 +71,13 @@ struct RunHarness
     }
 };
 
-inline QByteArray ReadAll(const QString &path)
+inline QByteArray readAll(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-inline void WriteAll(const QString &path, const QByteArray &data)
+inline void writeAll(const QString &path, const QByteArray &data)
 {
     QFile f(path);
     if (f.open(QIODevice::WriteOnly))

@@ -36,7 +36,7 @@
 
 // A control of a window by its name; a missing one ends the test run.
 template <typename T>
-T *C(QWidget *window, const char *name)
+T *c(QWidget *window, const char *name)
 {
     T *control = window->findChild<T *>(QLatin1String(name));
     if (!control)
@@ -56,40 +56,40 @@ private:
     QString m_junk;  // text under a video name
     std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<FakeDesktop> m_desktop;
-    std::unique_ptr<TSettings> m_settings;
-    std::unique_ptr<TMainForm> m_main;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<MainWindow> m_main;
 
-    QueueView *List() const { return QueueOf(*m_main); }
+    QueueView *list() const { return queueOf(*m_main); }
 
     // Queues the files and makes row `row` the selected one.
-    void Queue(const QStringList &files, int row = 0)
+    void queue(const QStringList &files, int row = 0)
     {
         m_desktop->fileAnswers << files;
-        m_main->AddClick();
-        SelectRows(*m_main, {row});
+        m_main->addClick();
+        selectRows(*m_main, {row});
         QCOMPARE(m_main->CurrentJob, row);
     }
 
     // Opens the editor on the selected row the way the window shows it, without its loop.
-    TEditForm *Show()
+    ClipEditor *show()
     {
-        TEditForm *editor = m_main->OpenEditor(m_main->CurrentJob);
+        ClipEditor *editor = m_main->openEditor(m_main->CurrentJob);
         editor->show();
         return editor;
     }
 
     // The edited job while the editor is open, else the queue's.
-    const TJob &Job() const { return m_main->EditForm ? m_main->EditForm->Job() : m_main->Queue.Job(m_main->CurrentJob); }
-    bool TagsEnabled() const { return m_main->Queue.TagsEnabled(); }
-    static int Floor(double seconds) { return int(std::floor(seconds)); }
+    const Job &job() const { return m_main->EditForm ? m_main->EditForm->job() : m_main->Queue.job(m_main->CurrentJob); }
+    bool tagsEnabled() const { return m_main->Queue.tagsEnabled(); }
+    static int floor(double seconds) { return int(std::floor(seconds)); }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_media.isValid());
-        m_clip = MakeVideo(m_media.filePath("clip.avi"), "avi", 8.5);
-        m_long = MakeVideo(m_media.filePath("long.mpg"), "mpg", 205.5);
-        m_short = MakeVideo(m_media.filePath("short.avi"), "avi", 0.6);
+        m_clip = makeVideo(m_media.filePath("clip.avi"), "avi", 8.5);
+        m_long = makeVideo(m_media.filePath("long.mpg"), "mpg", 205.5);
+        m_short = makeVideo(m_media.filePath("short.avi"), "avi", 0.6);
         QVERIFY(!m_clip.isEmpty() && !m_long.isEmpty() && !m_short.isEmpty());
         m_junk = m_media.filePath("notes.avi");
         QFile junk(m_junk);
@@ -101,8 +101,8 @@ private slots:
     {
         m_folder = std::make_unique<TempProgramFolder>();
         m_desktop = std::make_unique<FakeDesktop>();
-        m_settings = std::make_unique<TSettings>();
-        m_main = std::make_unique<TMainForm>(*m_settings);
+        m_settings = std::make_unique<AppSettings>();
+        m_main = std::make_unique<MainWindow>(*m_settings);
         m_main->TimerTip.stop();
     }
 
@@ -122,33 +122,33 @@ private slots:
     // starts playing, and the list shows what it measured once the editor is closed.
     void opensMeasuresAndPlays()
     {
-        Queue({m_long, m_clip}, 1);
-        const int expected = Floor(ProbeDuration(m_clip));
+        queue({m_long, m_clip}, 1);
+        const int expected = floor(probeDuration(m_clip));
         QCOMPARE(expected, 8);
         QString caption, total, edEnd, endTime;
         int duration = -1, selStart = -1, selEnd = -1;
         bool playing = false, timer = false, playEnabled = true, pauseEnabled = false;
         qint64 position = 0;
         QTimer::singleShot(0, [&] {
-            TEditForm *editor = m_main->EditForm;
+            ClipEditor *editor = m_main->EditForm;
             QVERIFY(editor && editor->isVisible());
             // Checked after the editor is closed, so that a failure cannot leave it open.
-            (void)QTest::qWaitFor([&] { return editor->Player && editor->Player->Position() > 300; }, 10000);
+            (void)QTest::qWaitFor([&] { return editor->Player && editor->Player->position() > 300; }, 10000);
             caption = editor->windowTitle();
-            duration = Job().Duration;
-            endTime = clipEndText(Job());
-            total = SecondsToTime(editor->TotalSeconds);
-            edEnd = C<QLineEdit>(editor, "EdEnd")->text();
+            duration = job().Duration;
+            endTime = clipEndText(job());
+            total = secondsToTime(editor->TotalSeconds);
+            edEnd = c<QLineEdit>(editor, "EdEnd")->text();
             selStart = editor->SelStart;
             selEnd = editor->SelEnd;
-            playing = editor->Player->Mode() == TPlayerMode::Playing;
-            position = editor->Player->Position();
+            playing = editor->Player->mode() == PlayerMode::Playing;
+            position = editor->Player->position();
             timer = editor->PlayTimer.isActive();
-            playEnabled = C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled();
-            pauseEnabled = C<QToolButton>(editor, "SpeedBtnPause")->isEnabled() && C<QToolButton>(editor, "SpeedBtnStop")->isEnabled();
-            C<QPushButton>(editor, "BtnCancel")->click();
+            playEnabled = c<QToolButton>(editor, "SpeedBtnPlay")->isEnabled();
+            pauseEnabled = c<QToolButton>(editor, "SpeedBtnPause")->isEnabled() && c<QToolButton>(editor, "SpeedBtnStop")->isEnabled();
+            c<QPushButton>(editor, "BtnCancel")->click();
         });
-        m_main->EditClipClick();
+        m_main->editClipClick();
         QCOMPARE(caption, m_clip);
         QCOMPARE(duration, expected);
         QCOMPARE(endTime, QStringLiteral("00:00:08"));
@@ -163,8 +163,8 @@ private slots:
         QVERIFY(pauseEnabled);
         QVERIFY(!m_main->EditForm);
         // Closed by Cancel, yet the measured end time reached the list.
-        QCOMPARE(Cell(*m_main, 1, ColEnd), QStringLiteral("00:00:08"));
-        QCOMPARE(Cell(*m_main, 0, ColEnd), QStringLiteral("Max"));
+        QCOMPARE(cell(*m_main, 1, ColEnd), QStringLiteral("00:00:08"));
+        QCOMPARE(cell(*m_main, 0, ColEnd), QStringLiteral("Max"));
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
@@ -172,131 +172,131 @@ private slots:
     // the new open that follows it.
     void transport()
     {
-        Queue({m_clip});
-        TEditForm *editor = Show();
-        QTRY_COMPARE(Job().Duration, 8);
-        TPreviewPlayer *player = editor->Player;
+        queue({m_clip});
+        ClipEditor *editor = show();
+        QTRY_COMPARE(job().Duration, 8);
+        PreviewPlayer *player = editor->Player;
 
         // Once a second the elapsed time and the thumb follow the position.
-        QTRY_VERIFY_WITH_TIMEOUT(player->Position() >= 1200, 10000);
-        editor->PlayTimerTick();
+        QTRY_VERIFY_WITH_TIMEOUT(player->position() >= 1200, 10000);
+        editor->playTimerTick();
         const int elapsed = editor->ElapsedSeconds;
         QVERIFY(elapsed >= 1);
-        QCOMPARE(C<QSlider>(editor, "positionBar")->value(), elapsed * 100 / 8);
+        QCOMPARE(c<QSlider>(editor, "positionBar")->value(), elapsed * 100 / 8);
 
-        C<QToolButton>(editor, "SpeedBtnPause")->click();
-        QCOMPARE(player->Mode(), TPlayerMode::Paused);
-        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
-        QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
-        QVERIFY(C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
+        c<QToolButton>(editor, "SpeedBtnPause")->click();
+        QCOMPARE(player->mode(), PlayerMode::Paused);
+        QVERIFY(c<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QVERIFY(!c<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
+        QVERIFY(c<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
         QVERIFY(!editor->PlayTimer.isActive());
-        QCOMPARE(editor->ElapsedSeconds, int(player->Position() / 1000));
+        QCOMPARE(editor->ElapsedSeconds, int(player->position() / 1000));
 
         // A release while paused does not seek; Play resumes where the thumb stands.
-        const qint64 pausedAt = player->Position();
-        C<QSlider>(editor, "positionBar")->setValue(50);
-        QTest::mouseRelease(C<QSlider>(editor, "positionBar"), Qt::LeftButton);
-        QCOMPARE(player->Position(), pausedAt);
-        C<QToolButton>(editor, "SpeedBtnPlay")->click();
-        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
-        const qint64 half = player->Length() * 50 / 100;
-        QVERIFY2(player->Position() >= half - 100 && player->Position() < half + 500,
-                 qPrintable(QString::number(player->Position())));
+        const qint64 pausedAt = player->position();
+        c<QSlider>(editor, "positionBar")->setValue(50);
+        QTest::mouseRelease(c<QSlider>(editor, "positionBar"), Qt::LeftButton);
+        QCOMPARE(player->position(), pausedAt);
+        c<QToolButton>(editor, "SpeedBtnPlay")->click();
+        QTRY_COMPARE(player->mode(), PlayerMode::Playing);
+        const qint64 half = player->length() * 50 / 100;
+        QVERIFY2(player->position() >= half - 100 && player->position() < half + 500,
+                 qPrintable(QString::number(player->position())));
 
         // Released at 25 while playing: total seconds x 25 x 10 ms.
-        C<QSlider>(editor, "positionBar")->setValue(25);
-        QTest::mouseRelease(C<QSlider>(editor, "positionBar"), Qt::LeftButton);
+        c<QSlider>(editor, "positionBar")->setValue(25);
+        QTest::mouseRelease(c<QSlider>(editor, "positionBar"), Qt::LeftButton);
         QCOMPARE(editor->ElapsedSeconds, 8 * 25 / 100);
-        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
-        QVERIFY2(player->Position() >= 1900 && player->Position() < 2500,
-                 qPrintable(QString::number(player->Position())));
+        QTRY_COMPARE(player->mode(), PlayerMode::Playing);
+        QVERIFY2(player->position() >= 1900 && player->position() < 2500,
+                 qPrintable(QString::number(player->position())));
 
         // A click on the picture pauses, another resumes.
         QWidget *picture = editor->findChild<QWidget *>(QStringLiteral("PreviewVideo"));
         QVERIFY(picture);
         QTest::mouseClick(picture, Qt::LeftButton);
-        QCOMPARE(player->Mode(), TPlayerMode::Paused);
-        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QCOMPARE(player->mode(), PlayerMode::Paused);
+        QVERIFY(c<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QTest::mouseClick(picture, Qt::LeftButton);
-        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(player->mode(), PlayerMode::Playing);
 
         // Set start and end take the thumb and the elapsed time; the job is not touched.
         QTest::mouseClick(picture, Qt::LeftButton);
-        C<QSlider>(editor, "positionBar")->setValue(12);
-        editor->SetPlayTime(1, editor->TotalSeconds);
-        C<QToolButton>(editor, "setStartButton")->click();
-        C<QSlider>(editor, "positionBar")->setValue(75);
-        editor->SetPlayTime(6, editor->TotalSeconds);
-        C<QToolButton>(editor, "setEndButton")->click();
+        c<QSlider>(editor, "positionBar")->setValue(12);
+        editor->setPlayTime(1, editor->TotalSeconds);
+        c<QToolButton>(editor, "setStartButton")->click();
+        c<QSlider>(editor, "positionBar")->setValue(75);
+        editor->setPlayTime(6, editor->TotalSeconds);
+        c<QToolButton>(editor, "setEndButton")->click();
         QCOMPARE(editor->SelStart, 12);
         QCOMPARE(editor->SelEnd, 75);
-        QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:01"));
-        QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:06"));
-        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
-        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:08"));
+        QCOMPARE(c<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:01"));
+        QCOMPARE(c<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:06"));
+        QCOMPARE(clipStartText(job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(job()), QStringLiteral("00:00:08"));
 
-        C<QToolButton>(editor, "SpeedBtnStop")->click();
-        QCOMPARE(player->Mode(), TPlayerMode::Stopped);
+        c<QToolButton>(editor, "SpeedBtnStop")->click();
+        QCOMPARE(player->mode(), PlayerMode::Stopped);
         QCOMPARE(editor->ElapsedSeconds, 0);
-        QCOMPARE(C<QSlider>(editor, "positionBar")->value(), 0);
-        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
-        QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
-        QVERIFY(!C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
+        QCOMPARE(c<QSlider>(editor, "positionBar")->value(), 0);
+        QVERIFY(c<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QVERIFY(!c<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
+        QVERIFY(!c<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
         QVERIFY(!editor->PlayTimer.isActive());
 
         // Play after Stop opens the source again: its length is measured anew, from 0.
-        m_main->EditForm->Job().Duration = 999;
-        C<QToolButton>(editor, "SpeedBtnPlay")->click();
-        QTRY_COMPARE(Job().Duration, 8);
-        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
-        QVERIFY2(player->Position() < 600, qPrintable(QString::number(player->Position())));
+        m_main->EditForm->job().Duration = 999;
+        c<QToolButton>(editor, "SpeedBtnPlay")->click();
+        QTRY_COMPARE(job().Duration, 8);
+        QTRY_COMPARE(player->mode(), PlayerMode::Playing);
+        QVERIFY2(player->position() < 600, qPrintable(QString::number(player->position())));
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
     // OK's three tests in their order, what each refusal leaves written, and the close.
     void applyMessages()
     {
-        Queue({m_long});
-        TEditForm *editor = Show();
-        QTRY_COMPARE(Job().Duration, Floor(ProbeDuration(m_long)));
-        QCOMPARE(Job().Duration, 205);
+        queue({m_long});
+        ClipEditor *editor = show();
+        QTRY_COMPARE(job().Duration, floor(probeDuration(m_long)));
+        QCOMPARE(job().Duration, 205);
         const auto last = [this] { return m_desktop->messages.isEmpty() ? ShownMessage{} : m_desktop->messages.last(); };
 
-        C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:0x:10"));
-        C<QPushButton>(editor, "BtnApply")->click();
+        c<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:0x:10"));
+        c<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(last().text, QStringLiteral("Please input correct time format!"));
         QCOMPARE(last().caption, QStringLiteral("Information"));
         QCOMPARE(last().icon, QMessageBox::Information);
-        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipStartText(job()), QStringLiteral("00:00:00"));
 
         // 4 s and 3 s both fall into 1 % of 205 s; the seconds decide.
-        C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:04"));
-        C<QLineEdit>(editor, "EdEnd")->setText(QStringLiteral("00:00:03"));
-        C<QPushButton>(editor, "BtnApply")->click();
+        c<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:04"));
+        c<QLineEdit>(editor, "EdEnd")->setText(QStringLiteral("00:00:03"));
+        c<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(m_desktop->messages.size(), 2);
         QCOMPARE(last().text, QStringLiteral("Start Time should be smaller than End Time!"));
-        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
-        QCOMPARE(clipEndText(Job()), QStringLiteral("00:03:25"));
+        QCOMPARE(clipStartText(job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(job()), QStringLiteral("00:03:25"));
         QVERIFY(editor->isVisible());
 
         // Equal times pass the time test; the tag tests come next.
-        C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:01:40"));
-        C<QLineEdit>(editor, "EdEnd")->setText(QStringLiteral("00:01:40"));
-        C<QCheckBox>(editor, "CheckTag")->click();
-        QVERIFY(TagsEnabled());
-        C<QLineEdit>(editor, "infoTitle")->setText(QStringLiteral("  Talk  "));
-        C<QLineEdit>(editor, "infoArtist")->setText(QStringLiteral("Ana Ñuñez"));
-        C<QLineEdit>(editor, "infoAlbum")->setText(QStringLiteral("Album"));
-        C<QLineEdit>(editor, "infoComment")->setText(QString());
-        C<QLineEdit>(editor, "infoCopyright")->setText(QStringLiteral("(c) me"));
-        C<QLineEdit>(editor, "infoYear")->setText(QStringLiteral("20o5"));
-        C<QLineEdit>(editor, "infoTrack")->setText(QString());
-        C<QComboBox>(editor, "infoGenre")->setCurrentIndex(3);
-        C<QPushButton>(editor, "BtnApply")->click();
+        c<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:01:40"));
+        c<QLineEdit>(editor, "EdEnd")->setText(QStringLiteral("00:01:40"));
+        c<QCheckBox>(editor, "CheckTag")->click();
+        QVERIFY(tagsEnabled());
+        c<QLineEdit>(editor, "infoTitle")->setText(QStringLiteral("  Talk  "));
+        c<QLineEdit>(editor, "infoArtist")->setText(QStringLiteral("Ana Ñuñez"));
+        c<QLineEdit>(editor, "infoAlbum")->setText(QStringLiteral("Album"));
+        c<QLineEdit>(editor, "infoComment")->setText(QString());
+        c<QLineEdit>(editor, "infoCopyright")->setText(QStringLiteral("(c) me"));
+        c<QLineEdit>(editor, "infoYear")->setText(QStringLiteral("20o5"));
+        c<QLineEdit>(editor, "infoTrack")->setText(QString());
+        c<QComboBox>(editor, "infoGenre")->setCurrentIndex(3);
+        c<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(last().text, QStringLiteral("Invalid Year Value"));
-        QCOMPARE(editor->focusWidget(), C<QLineEdit>(editor, "infoYear"));
+        QCOMPARE(editor->focusWidget(), c<QLineEdit>(editor, "infoYear"));
         // A refused year or track leaves the job whole: neither times nor tags are stored.
-        const TJob before = Job();
+        const Job before = job();
         QCOMPARE(clipStartText(before), QStringLiteral("00:00:00"));
         QCOMPARE(clipEndText(before), QStringLiteral("00:03:25"));
         QVERIFY(std::isinf(before.clipEnd) && before.endShowsLength); // the measured length stands for the source's end
@@ -304,89 +304,89 @@ private slots:
         QCOMPARE(before.TagComment, QStringLiteral("Clipvox"));
         QVERIFY(editor->isVisible());
 
-        C<QLineEdit>(editor, "infoYear")->setText(QStringLiteral("2005"));
-        C<QPushButton>(editor, "BtnApply")->click();
+        c<QLineEdit>(editor, "infoYear")->setText(QStringLiteral("2005"));
+        c<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(last().text, QStringLiteral("Invalid Track Value"));
-        QCOMPARE(editor->focusWidget(), C<QLineEdit>(editor, "infoTrack"));
-        QCOMPARE(Job().TagYear, 0);
-        QCOMPARE(Job().TagTitle, QString());
-        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
+        QCOMPARE(editor->focusWidget(), c<QLineEdit>(editor, "infoTrack"));
+        QCOMPARE(job().TagYear, 0);
+        QCOMPARE(job().TagTitle, QString());
+        QCOMPARE(clipStartText(job()), QStringLiteral("00:00:00"));
         QVERIFY(editor->isVisible());
 
-        C<QLineEdit>(editor, "infoTrack")->setText(QStringLiteral("-7"));
-        C<QPushButton>(editor, "BtnApply")->click();
+        c<QLineEdit>(editor, "infoTrack")->setText(QStringLiteral("-7"));
+        c<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(m_desktop->messages.size(), 4);
         QVERIFY(!editor->isVisible());
         QTRY_VERIFY(!m_main->EditForm);
         // OK stored everything at once.
-        QCOMPARE(clipStartText(Job()), QStringLiteral("00:01:40"));
-        QCOMPARE(clipEndText(Job()), QStringLiteral("00:01:40"));
-        QCOMPARE(Job().clipEnd, 100.0); // a typed end is where the clip stops
-        QCOMPARE(Job().TagTitle, QStringLiteral("  Talk  "));
-        QCOMPARE(Job().TagArtist, QStringLiteral("Ana Ñuñez"));
-        QCOMPARE(Job().TagComment, QString());
-        QCOMPARE(Job().TagCopyright, QStringLiteral("(c) me"));
-        QCOMPARE(Job().TagYear, 2005);
-        QCOMPARE(Job().TagTrack, -7);
-        QCOMPARE(Job().TagGenre, 3);
-        QCOMPARE(Cell(*m_main, 0, ColStart), QStringLiteral("00:01:40"));
-        QCOMPARE(Cell(*m_main, 0, ColEnd), QStringLiteral("00:01:40"));
+        QCOMPARE(clipStartText(job()), QStringLiteral("00:01:40"));
+        QCOMPARE(clipEndText(job()), QStringLiteral("00:01:40"));
+        QCOMPARE(job().clipEnd, 100.0); // a typed end is where the clip stops
+        QCOMPARE(job().TagTitle, QStringLiteral("  Talk  "));
+        QCOMPARE(job().TagArtist, QStringLiteral("Ana Ñuñez"));
+        QCOMPARE(job().TagComment, QString());
+        QCOMPARE(job().TagCopyright, QStringLiteral("(c) me"));
+        QCOMPARE(job().TagYear, 2005);
+        QCOMPARE(job().TagTrack, -7);
+        QCOMPARE(job().TagGenre, 3);
+        QCOMPARE(cell(*m_main, 0, ColStart), QStringLiteral("00:01:40"));
+        QCOMPARE(cell(*m_main, 0, ColEnd), QStringLiteral("00:01:40"));
     }
 
     // Reset writes the job at once; Cancel keeps it. The tag box outlives the editor.
     void resetCancelAndTags()
     {
-        Queue({m_clip});
-        SetJobField(m_main->Queue, 0, &TJob::clipStart, 2.0);
-        SetJobField(m_main->Queue, 0, &TJob::clipEnd, 5.0);
-        SetJobField(m_main->Queue, 0, &TJob::TagTitle, QStringLiteral("kept"));
-        SetJobField(m_main->Queue, 0, &TJob::Duration, 8); // previewed before: the range is shown before the new measure
-        SelectRows(*m_main, {0});
-        TEditForm *editor = Show();
-        QTRY_VERIFY(editor->Player && editor->Player->IsLoaded());
-        QCOMPARE(Job().Duration, 8);
+        queue({m_clip});
+        setJobField(m_main->Queue, 0, &Job::clipStart, 2.0);
+        setJobField(m_main->Queue, 0, &Job::clipEnd, 5.0);
+        setJobField(m_main->Queue, 0, &Job::TagTitle, QStringLiteral("kept"));
+        setJobField(m_main->Queue, 0, &Job::Duration, 8); // previewed before: the range is shown before the new measure
+        selectRows(*m_main, {0});
+        ClipEditor *editor = show();
+        QTRY_VERIFY(editor->Player && editor->Player->isLoaded());
+        QCOMPARE(job().Duration, 8);
         QCOMPARE(editor->SelStart, 2 * 100 / 8);
         QCOMPARE(editor->SelEnd, 5 * 100 / 8);
-        QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:05"));
+        QCOMPARE(c<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:05"));
 
         // A fresh editor: 147 genres at 12, the tag box off, the tag fields disabled.
-        QComboBox *genres = C<QComboBox>(editor, "infoGenre");
+        QComboBox *genres = c<QComboBox>(editor, "infoGenre");
         QCOMPARE(genres->count(), 147);
         for (int i = 0; i < 147; ++i)
-            QCOMPARE(genres->itemText(i), TAudioInformation2::GenreText(i));
+            QCOMPARE(genres->itemText(i), OutputTags::genreText(i));
         QCOMPARE(genres->itemText(0), QStringLiteral("Blues"));
         QVERIFY(!genres->itemText(146).isEmpty());
-        QCOMPARE(C<QComboBox>(editor, "infoGenre")->currentIndex(), 12);
+        QCOMPARE(c<QComboBox>(editor, "infoGenre")->currentIndex(), 12);
         QCOMPARE(m_main->AudioInformation1.InfoFlag, -1);
-        QVERIFY(!C<QCheckBox>(editor, "CheckTag")->isChecked());
-        QVERIFY(!C<QLineEdit>(editor, "infoYear")->isEnabled() && !C<QLabel>(editor, "lbGenre")->isEnabled());
-        QCOMPARE(C<QLineEdit>(editor, "infoYear")->text(), QStringLiteral("0"));
+        QVERIFY(!c<QCheckBox>(editor, "CheckTag")->isChecked());
+        QVERIFY(!c<QLineEdit>(editor, "infoYear")->isEnabled() && !c<QLabel>(editor, "lbGenre")->isEnabled());
+        QCOMPARE(c<QLineEdit>(editor, "infoYear")->text(), QStringLiteral("0"));
 
-        C<QToolButton>(editor, "resetTimeButton")->click();
-        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
-        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:08"));
+        c<QToolButton>(editor, "resetTimeButton")->click();
+        QCOMPARE(clipStartText(job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(job()), QStringLiteral("00:00:08"));
         QCOMPARE(editor->SelStart, 0);
         QCOMPARE(editor->SelEnd, 100);
-        C<QCheckBox>(editor, "CheckTag")->click();
-        QVERIFY(C<QLineEdit>(editor, "infoYear")->isEnabled() && C<QLabel>(editor, "lbGenre")->isEnabled());
-        C<QLineEdit>(editor, "infoTitle")->setText(QStringLiteral("dropped"));
-        C<QPushButton>(editor, "BtnCancel")->click();
+        c<QCheckBox>(editor, "CheckTag")->click();
+        QVERIFY(c<QLineEdit>(editor, "infoYear")->isEnabled() && c<QLabel>(editor, "lbGenre")->isEnabled());
+        c<QLineEdit>(editor, "infoTitle")->setText(QStringLiteral("dropped"));
+        c<QPushButton>(editor, "BtnCancel")->click();
         QTRY_VERIFY(!m_main->EditForm);
-        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
-        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:08"));
-        QCOMPARE(Job().TagTitle, QStringLiteral("kept"));
-        QCOMPARE(Cell(*m_main, 0, ColEnd), QStringLiteral("00:00:08"));
-        QVERIFY(TagsEnabled());
+        QCOMPARE(clipStartText(job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(job()), QStringLiteral("00:00:08"));
+        QCOMPARE(job().TagTitle, QStringLiteral("kept"));
+        QCOMPARE(cell(*m_main, 0, ColEnd), QStringLiteral("00:00:08"));
+        QVERIFY(tagsEnabled());
 
         // The next editor opens with the box off, and tag writing stays on until unticked.
-        SelectRows(*m_main, {0});
-        editor = Show();
-        QVERIFY(!C<QCheckBox>(editor, "CheckTag")->isChecked());
-        QVERIFY(TagsEnabled());
-        C<QCheckBox>(editor, "CheckTag")->click();
-        C<QCheckBox>(editor, "CheckTag")->click();
-        QVERIFY(!TagsEnabled());
-        QVERIFY(!C<QLineEdit>(editor, "infoTitle")->isEnabled());
+        selectRows(*m_main, {0});
+        editor = show();
+        QVERIFY(!c<QCheckBox>(editor, "CheckTag")->isChecked());
+        QVERIFY(tagsEnabled());
+        c<QCheckBox>(editor, "CheckTag")->click();
+        c<QCheckBox>(editor, "CheckTag")->click();
+        QVERIFY(!tagsEnabled());
+        QVERIFY(!c<QLineEdit>(editor, "infoTitle")->isEnabled());
         editor->close();
         QTRY_VERIFY(!m_main->EditForm);
     }
@@ -420,28 +420,28 @@ private slots:
         QFETCH(bool, paused);
         QFETCH(bool, tagTicked);
         QFETCH(QString, start);
-        Queue({m_clip});
-        TEditForm *editor = Show();
+        queue({m_clip});
+        ClipEditor *editor = show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
-        QCOMPARE(editor->focusWidget(), C<QWidget>(editor, "previewPanel")); // the preview's keys work at once
-        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
-        C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:02"));
-        C<QCheckBox>(editor, "CheckTag")->setChecked(false);
-        C<QComboBox>(editor, "infoGenre")->setEnabled(true);
+        QCOMPARE(editor->focusWidget(), c<QWidget>(editor, "previewPanel")); // the preview's keys work at once
+        QTRY_COMPARE(editor->Player->mode(), PlayerMode::Playing);
+        c<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:02"));
+        c<QCheckBox>(editor, "CheckTag")->setChecked(false);
+        c<QComboBox>(editor, "infoGenre")->setEnabled(true);
         QSignalSpy accepted(editor, &QDialog::accepted), rejected(editor, &QDialog::rejected);
 
-        QWidget *focus = C<QWidget>(editor, qPrintable(target));
+        QWidget *focus = c<QWidget>(editor, qPrintable(target));
         focus->setFocus();
         QCOMPARE(QApplication::focusWidget(), focus);
         QTest::keyClick(focus, Qt::Key(key));
         QCOMPARE(accepted.count(), outcome == "ok" ? 1 : 0);
         QCOMPARE(rejected.count(), outcome == "cancel" ? 1 : 0);
-        QCOMPARE(clipStartText(Job()), outcome == "ok" ? start : QStringLiteral("00:00:00"));
+        QCOMPARE(clipStartText(job()), outcome == "ok" ? start : QStringLiteral("00:00:00"));
         if (outcome != "open")
             return;
-        QCOMPARE(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled(), paused);
-        QCOMPARE(C<QCheckBox>(editor, "CheckTag")->isChecked(), tagTicked);
-        QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), start);
+        QCOMPARE(c<QToolButton>(editor, "SpeedBtnPlay")->isEnabled(), paused);
+        QCOMPARE(c<QCheckBox>(editor, "CheckTag")->isChecked(), tagTicked);
+        QCOMPARE(c<QLineEdit>(editor, "EdStart")->text(), start);
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
@@ -449,74 +449,74 @@ private slots:
     // the whole source, and it takes tags from the keyboard.
     void shortSource()
     {
-        Queue({m_short});
-        TEditForm *editor = Show();
+        queue({m_short});
+        ClipEditor *editor = show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
-        QTRY_VERIFY(editor->Player && editor->Player->IsLoaded());
-        QCOMPARE(Job().Duration, 0);
-        QCOMPARE(clipEndText(Job()), QStringLiteral("Max"));
+        QTRY_VERIFY(editor->Player && editor->Player->isLoaded());
+        QCOMPARE(job().Duration, 0);
+        QCOMPARE(clipEndText(job()), QStringLiteral("Max"));
         QCOMPARE(editor->TotalSeconds, 0);
-        QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:00"));
-        C<QSlider>(editor, "positionBar")->setValue(37);
-        editor->PlayTimerTick();
-        QCOMPARE(C<QSlider>(editor, "positionBar")->value(), 37);
+        QCOMPARE(c<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:00"));
+        c<QSlider>(editor, "positionBar")->setValue(37);
+        editor->playTimerTick();
+        QCOMPARE(c<QSlider>(editor, "positionBar")->value(), 37);
 
-        QCheckBox *tag = C<QCheckBox>(editor, "CheckTag");
+        QCheckBox *tag = c<QCheckBox>(editor, "CheckTag");
         tag->setFocus();
         QTest::keyClick(tag, Qt::Key_Space);
         QTest::keyClick(tag, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), C<QLineEdit>(editor, "infoTitle"));
+        QCOMPARE(QApplication::focusWidget(), c<QLineEdit>(editor, "infoTitle"));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Short one"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(m_desktop->messages.isEmpty());
         QTRY_VERIFY(!m_main->EditForm);
-        QCOMPARE(Job().TagTitle, QStringLiteral("Short one"));
-        QCOMPARE(clipStartText(Job()), QStringLiteral("00:00:00"));
-        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:00"));
+        QCOMPARE(job().TagTitle, QStringLiteral("Short one"));
+        QCOMPARE(clipStartText(job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(job()), QStringLiteral("00:00:00"));
     }
 
     // A file the player cannot open: the reason is reported, the editor stays usable.
     void unopenableSource()
     {
         const QString missing = m_media.filePath("gone.avi");
-        Queue({m_junk, missing});
-        TEditForm *editor = Show();
+        queue({m_junk, missing});
+        ClipEditor *editor = show();
         QTRY_COMPARE(m_desktop->messages.size(), 1);
         QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Critical);
         QVERIFY2(m_desktop->messages[0].text.contains("unrecognized file format"),
                  qPrintable(m_desktop->messages[0].text));
         QVERIFY(editor->isVisible());
-        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
-        QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
+        QVERIFY(c<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QVERIFY(!c<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(!editor->PlayTimer.isActive());
         QCOMPARE(editor->TotalSeconds, 0);
-        QCOMPARE(Job().Duration, 0);
-        QCOMPARE(clipEndText(Job()), QStringLiteral("Max"));
+        QCOMPARE(job().Duration, 0);
+        QCOMPARE(clipEndText(job()), QStringLiteral("Max"));
 
         // The panel does nothing while no file is open; each Play tries again.
         QTest::mouseClick(editor->findChild<QWidget *>(QStringLiteral("PreviewVideo")), Qt::LeftButton);
         QCOMPARE(m_desktop->messages.size(), 1);
-        C<QToolButton>(editor, "SpeedBtnPlay")->click();
+        c<QToolButton>(editor, "SpeedBtnPlay")->click();
         QTRY_COMPARE(m_desktop->messages.size(), 2);
 
         // The time dialog needs times: "Max" is reported and the dialog does not open.
-        C<QToolButton>(editor, "BtnEdit")->click();
+        c<QToolButton>(editor, "BtnEdit")->click();
         QCOMPARE(m_desktop->messages.size(), 3);
         QCOMPARE(m_desktop->messages[2].icon, QMessageBox::Critical);
         QVERIFY(!m_main->EditForm->EditTimeForm);
 
-        C<QPushButton>(editor, "BtnApply")->click();
+        c<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(m_desktop->messages.last().text, QStringLiteral("Please input correct time format!"));
-        QCOMPARE(clipEndText(Job()), QStringLiteral("Max"));
-        C<QToolButton>(editor, "resetTimeButton")->click();
-        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:00"));
+        QCOMPARE(clipEndText(job()), QStringLiteral("Max"));
+        c<QToolButton>(editor, "resetTimeButton")->click();
+        QCOMPARE(clipEndText(job()), QStringLiteral("00:00:00"));
         editor->close();
         QTRY_VERIFY(!m_main->EditForm);
 
         // A missing file names the file in its reason.
-        SelectRows(*m_main, {1});
+        selectRows(*m_main, {1});
         m_desktop->messages.clear();
-        editor = Show();
+        editor = show();
         QTRY_COMPARE(m_desktop->messages.size(), 1);
         QVERIFY2(m_desktop->messages[0].text.contains("Cannot open file") && m_desktop->messages[0].text.contains(missing),
                  qPrintable(m_desktop->messages[0].text));
@@ -539,18 +539,18 @@ private slots:
     {
         QFETCH(QString, window);
         QFETCH(bool, smallestIsFirst);
-        Queue({m_clip});
+        queue({m_clip});
         QWidget *w = nullptr;
         std::function<int()> room;
         if (window == "main") {
             w = m_main.get();
-            room = [this] { return List()->columnWidth(ColSource) + List()->columnWidth(ColOutput); };
+            room = [this] { return list()->columnWidth(ColSource) + list()->columnWidth(ColOutput); };
         } else if (window == "editor") {
-            auto *strip = C<TSoundStrip>(w = Show(), "soundStrip");
+            auto *strip = c<SoundStrip>(w = show(), "soundStrip");
             room = [strip] { return strip->spanWidth(); };
         } else {
-            w = new TSettingForm(m_main.get(), m_main->Settings);
-            auto *pages = C<QTabWidget>(w, "PageControl1");
+            w = new SettingsDialog(m_main.get(), m_main->Settings);
+            auto *pages = c<QTabWidget>(w, "PageControl1");
             room = [pages] { return pages->width(); };
         }
         w->show();
@@ -572,19 +572,19 @@ private slots:
     // and keys typed into the tag fields stay there.
     void soundStripAndKeys()
     {
-        Queue({m_long});
-        TEditForm *editor = Show();
+        queue({m_long});
+        ClipEditor *editor = show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
-        auto *strip = C<TSoundStrip>(editor, "soundStrip");
+        auto *strip = c<SoundStrip>(editor, "soundStrip");
         QTRY_COMPARE(strip->received(), strip->columnCount());
         QVERIFY(!strip->noSound());
-        QVERIFY(qAbs(strip->length() - ProbeDuration(m_long) * 1000) < 100);
-        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
-        const auto elapsed = [&] { return SecondsToTime(editor->ElapsedSeconds); };
-        QCOMPARE(QApplication::focusWidget(), C<QWidget>(editor, "previewPanel"));
+        QVERIFY(qAbs(strip->length() - probeDuration(m_long) * 1000) < 100);
+        QTRY_COMPARE(editor->Player->mode(), PlayerMode::Playing);
+        const auto elapsed = [&] { return secondsToTime(editor->ElapsedSeconds); };
+        QCOMPARE(QApplication::focusWidget(), c<QWidget>(editor, "previewPanel"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QVERIFY(c<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         QCOMPARE(elapsed(), QStringLiteral("00:00:00"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ShiftModifier);
@@ -596,8 +596,8 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_I);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_O);
-        QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:21"));
-        QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:31"));
+        QCOMPARE(c<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:21"));
+        QCOMPARE(c<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:31"));
         QCOMPARE(editor->SelStart, 21 * 100 / 205);
         QCOMPARE(editor->SelEnd, 31 * 100 / 205);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
@@ -605,40 +605,40 @@ private slots:
 
         // Play goes on exactly where the keys left the paused preview.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
-        QVERIFY2(editor->Player->Position() >= 21000 && editor->Player->Position() < 22000,
-                 qPrintable(QString::number(editor->Player->Position())));
+        QTRY_COMPARE(editor->Player->mode(), PlayerMode::Playing);
+        QVERIFY2(editor->Player->position() >= 21000 && editor->Player->position() < 22000,
+                 qPrintable(QString::number(editor->Player->position())));
 
-        C<QCheckBox>(editor, "CheckTag")->click();
-        QLineEdit *title = C<QLineEdit>(editor, "infoTitle");
+        c<QCheckBox>(editor, "CheckTag")->click();
+        QLineEdit *title = c<QLineEdit>(editor, "infoTitle");
         title->setFocus();
         QTest::keyClicks(title, QStringLiteral("Io io"));
         QTest::keyClick(title, Qt::Key_Home);
         QTest::keyClick(title, Qt::Key_Right, Qt::ShiftModifier);
         QCOMPARE(title->selectedText(), QStringLiteral("I"));
-        QComboBox *genre = C<QComboBox>(editor, "infoGenre");
+        QComboBox *genre = c<QComboBox>(editor, "infoGenre");
         genre->setFocus();
         QTest::keyClick(genre, Qt::Key_O);
         QCOMPARE(title->text(), QStringLiteral("Io io"));
         QVERIFY(genre->currentText().startsWith(QLatin1Char('O')));
-        QCOMPARE(C<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:21"));
-        QCOMPARE(C<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:31"));
-        QCOMPARE(editor->Player->Mode(), TPlayerMode::Playing);
+        QCOMPARE(c<QLineEdit>(editor, "EdStart")->text(), QStringLiteral("00:00:21"));
+        QCOMPARE(c<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:31"));
+        QCOMPARE(editor->Player->mode(), PlayerMode::Playing);
 
         // A click on the strip plays from that point; the keys then work on the strip.
         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 2, strip->height() / 2));
         QCOMPARE(QApplication::focusWidget(), strip);
-        const int at = TimeToSeconds(elapsed());
+        const int at = timeToSeconds(elapsed());
         QVERIFY2(at > 205 * 2 / 5 && at < 205 * 3 / 5, qPrintable(elapsed()));
-        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
-        QVERIFY(qAbs(editor->Player->Position() / 1000 - at) <= 1);
+        QTRY_COMPARE(editor->Player->mode(), PlayerMode::Playing);
+        QVERIFY(qAbs(editor->Player->position() / 1000 - at) <= 1);
 
         // While playing, a mark is the moment of the key, not that of the last timer tick.
         editor->PlayTimer.stop();
-        QTRY_VERIFY(editor->Player->Position() >= (at + 2) * 1000);
+        QTRY_VERIFY(editor->Player->position() >= (at + 2) * 1000);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_O);
-        const int end = TimeToSeconds(C<QLineEdit>(editor, "EdEnd")->text());
-        QVERIFY2(end >= at + 2 && end <= editor->Player->Position() / 1000, qPrintable(QString::number(end)));
+        const int end = timeToSeconds(c<QLineEdit>(editor, "EdEnd")->text());
+        QVERIFY2(end >= at + 2 && end <= editor->Player->position() / 1000, qPrintable(QString::number(end)));
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
@@ -646,24 +646,24 @@ private slots:
     // Stop the keys and the strip seek; page keys on the track bar seek while playing.
     void playsAsAPlayer()
     {
-        Queue({m_clip});
-        TEditForm *editor = Show();
+        queue({m_clip});
+        ClipEditor *editor = show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
-        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
-        TPreviewPlayer *player = editor->Player;
-        auto *play = C<QToolButton>(editor, "SpeedBtnPlay");
-        auto *stop = C<QToolButton>(editor, "SpeedBtnStop");
+        QTRY_COMPARE(editor->Player->mode(), PlayerMode::Playing);
+        PreviewPlayer *player = editor->Player;
+        auto *play = c<QToolButton>(editor, "SpeedBtnPlay");
+        auto *stop = c<QToolButton>(editor, "SpeedBtnStop");
         const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
-        const auto near = [player](qint64 ms) { return player->Position() >= ms - 100 && player->Position() < ms + 700; };
+        const auto near = [player](qint64 ms) { return player->position() >= ms - 100 && player->position() < ms + 700; };
 
         key(Qt::Key_End); // the end mark is 00:00:08, half a second before the end
         QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 5000);
-        QVERIFY(!stop->isEnabled() && !C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
+        QVERIFY(!stop->isEnabled() && !c<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(!editor->PlayTimer.isActive());
-        C<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:03"));
+        c<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:03"));
         key(Qt::Key_Space);
-        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
-        QVERIFY2(near(3000), qPrintable(QString::number(player->Position())));
+        QTRY_COMPARE(player->mode(), PlayerMode::Playing);
+        QVERIFY2(near(3000), qPrintable(QString::number(player->position())));
 
         stop->click();
         key(Qt::Key_Right);
@@ -671,20 +671,20 @@ private slots:
         QVERIFY(near(1000));
         QVERIFY(play->isEnabled() && stop->isEnabled()); // waits there, paused
         stop->click();
-        auto *strip = C<TSoundStrip>(editor, "soundStrip");
+        auto *strip = c<SoundStrip>(editor, "soundStrip");
         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 2, strip->height() / 2));
-        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
-        QVERIFY2(near(4250), qPrintable(QString::number(player->Position())));
+        QTRY_COMPARE(player->mode(), PlayerMode::Playing);
+        QVERIFY2(near(4250), qPrintable(QString::number(player->position())));
 
-        auto *bar = C<QSlider>(editor, "positionBar");
+        auto *bar = c<QSlider>(editor, "positionBar");
         bar->setFocus();
         const int before = bar->value();
         key(Qt::Key_PageUp);
-        QVERIFY2(near(player->Length() * (before + bar->pageStep()) / 100), qPrintable(QString::number(player->Position())));
-        const qint64 there = player->Position();
-        editor->PlayTimerTick(); // the thumb follows the new place, not the old one
+        QVERIFY2(near(player->length() * (before + bar->pageStep()) / 100), qPrintable(QString::number(player->position())));
+        const qint64 there = player->position();
+        editor->playTimerTick(); // the thumb follows the new place, not the old one
         QCOMPARE(bar->value(), int(there / 1000 * 100 / 8));
-        QTRY_COMPARE(player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(player->mode(), PlayerMode::Playing);
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
@@ -702,7 +702,7 @@ private slots:
             QStringList found;
             for (QWidget *w : window->findChildren<QWidget *>()) {
                 const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton *>(w)
-                                     || qobject_cast<QProgressBar *>(w) || qobject_cast<TSoundStrip *>(w);
+                                     || qobject_cast<QProgressBar *>(w) || qobject_cast<SoundStrip *>(w);
                 // Parts a control is made of (a list's viewport, a box's inner list) speak for it.
                 QWidget *up = w->parentWidget();
                 const bool part = qobject_cast<QTabWidget *>(w) || qobject_cast<QAbstractScrollArea *>(up)
@@ -724,15 +724,15 @@ private slots:
             }
             return found;
         };
-        Queue({m_clip});
-        TEditForm *editor = Show();
-        TSettingForm settings(m_main.get(), m_main->Settings);
+        queue({m_clip});
+        ClipEditor *editor = show();
+        SettingsDialog settings(m_main.get(), m_main->Settings);
         for (QWidget *window : {static_cast<QWidget *>(editor), static_cast<QWidget *>(m_main.get()),
                                 static_cast<QWidget *>(&settings)}) {
             const QStringList found = unnamed(window);
             QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1String(", "))));
         }
-        QCOMPARE(C<QWidget>(editor, "positionBar")->accessibleName(), QStringLiteral("Position"));
+        QCOMPARE(c<QWidget>(editor, "positionBar")->accessibleName(), QStringLiteral("Position"));
     }
 
     // For the keyboard and the ear: Tab goes from the picture to the play buttons, then the
@@ -740,33 +740,33 @@ private slots:
     // a time; the year and the track refuse what is not a digit as it is typed.
     void keyboardAndEar()
     {
-        Queue({m_clip});
-        TEditForm *editor = Show();
+        queue({m_clip});
+        ClipEditor *editor = show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
         QStringList chain;
-        for (QWidget *w = C<QWidget>(editor, "previewPanel"); chain.size() < 6; w = w->nextInFocusChain())
+        for (QWidget *w = c<QWidget>(editor, "previewPanel"); chain.size() < 6; w = w->nextInFocusChain())
             if (w->focusPolicy() & Qt::TabFocus)
                 chain << w->objectName();
         QCOMPARE(chain, (QStringList{"previewPanel", "SpeedBtnPlay", "SpeedBtnPause", "SpeedBtnStop", "positionBar", "soundStrip"}));
 
-        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
+        QTRY_COMPARE(editor->Player->mode(), PlayerMode::Playing);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         for (const char *name : {"positionBar", "soundStrip"}) {
-            QAccessibleInterface *slider = QAccessible::queryAccessibleInterface(C<QWidget>(editor, name));
+            QAccessibleInterface *slider = QAccessible::queryAccessibleInterface(c<QWidget>(editor, name));
             QCOMPARE(slider->role(), QAccessible::Slider);
             QTRY_COMPARE(slider->text(QAccessible::Value), QStringLiteral("00:00:05"));
             QCOMPARE(slider->text(QAccessible::Description), QStringLiteral("00:00:05"));
             QCOMPARE(slider->valueInterface()->currentValue().toInt(), 5);
             QCOMPARE(slider->valueInterface()->maximumValue().toInt(), 8);
         }
-        QCOMPARE(C<QLabel>(editor, "lbPlayTime")->text(), QStringLiteral("00:00:05 / 00:00:08"));
+        QCOMPARE(c<QLabel>(editor, "lbPlayTime")->text(), QStringLiteral("00:00:05 / 00:00:08"));
 
-        C<QCheckBox>(editor, "CheckTag")->click();
+        c<QCheckBox>(editor, "CheckTag")->click();
         for (const char *name : {"infoYear", "infoTrack"}) {
-            auto *field = C<QLineEdit>(editor, name);
+            auto *field = c<QLineEdit>(editor, name);
             field->clear();
             QTest::keyClicks(field, QStringLiteral("2o0-5 x"));
             QCOMPARE(field->text(), QStringLiteral("205"));
@@ -776,11 +776,11 @@ private slots:
     // A source without sound: an empty strip that says so.
     void noSoundStrip()
     {
-        const QString silent = MakeVideo(m_media.filePath("silent.avi"), "silent-avi", 2);
+        const QString silent = makeVideo(m_media.filePath("silent.avi"), "silent-avi", 2);
         QVERIFY(!silent.isEmpty());
-        Queue({silent});
-        TEditForm *editor = Show();
-        auto *strip = C<TSoundStrip>(editor, "soundStrip");
+        queue({silent});
+        ClipEditor *editor = show();
+        auto *strip = c<SoundStrip>(editor, "soundStrip");
         QTRY_VERIFY(strip->noSound());
         QCOMPARE(strip->received(), 0);
 
@@ -808,40 +808,40 @@ private slots:
     // preview's player at once and to the job on OK, and the queue's tooltip names it.
     void soundTrackChoice()
     {
-        const QString film = MakeFilm(m_media.filePath("film.mkv"));
+        const QString film = makeFilm(m_media.filePath("film.mkv"));
         QVERIFY(!film.isEmpty());
-        Queue({m_clip, film}, 1);
-        TEditForm *editor = Show();
-        auto *list = C<QComboBox>(editor, "cbSoundTrack");
+        queue({m_clip, film}, 1);
+        ClipEditor *editor = show();
+        auto *list = c<QComboBox>(editor, "cbSoundTrack");
         QTRY_VERIFY(list->isVisible());
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->currentIndex(), 0);
         QCOMPARE(list->itemText(1), QString("2: English, FLAC stereo, Commentary"));
-        QCOMPARE(C<QLabel>(editor, "lbSoundTrack")->buddy(), list);
-        QTRY_VERIFY(editor->Player && editor->Player->IsLoaded());
-        QTRY_COMPARE(editor->Player->SoundTrack(), 1);
+        QCOMPARE(c<QLabel>(editor, "lbSoundTrack")->buddy(), list);
+        QTRY_VERIFY(editor->Player && editor->Player->isLoaded());
+        QTRY_COMPARE(editor->Player->soundTrack(), 1);
         list->setCurrentIndex(1);
         emit list->activated(1);
-        QTRY_COMPARE(editor->Player->SoundTrack(), 2);
-        C<QPushButton>(editor, "BtnApply")->click();
-        QCOMPARE(m_main->Queue.Job(1).SoundTrack, 2);
-        QVERIFY(Cell(*m_main, 1, ColSource, Qt::ToolTipRole).endsWith("Sound track: 2: English, FLAC stereo, Commentary"));
+        QTRY_COMPARE(editor->Player->soundTrack(), 2);
+        c<QPushButton>(editor, "BtnApply")->click();
+        QCOMPARE(m_main->Queue.job(1).SoundTrack, 2);
+        QVERIFY(cell(*m_main, 1, ColSource, Qt::ToolTipRole).endsWith("Sound track: 2: English, FLAC stereo, Commentary"));
     }
 
     // Closed at once, while the strip is computed and the player still opens: both stop,
     // and nothing they would have told reaches the job or the user.
     void closedWhileBusy()
     {
-        Queue({m_long});
-        TEditForm *editor = Show();
-        QVERIFY(editor->waveform->IsRunning());
-        QVERIFY(editor->Player && !editor->Player->IsLoaded());
+        queue({m_long});
+        ClipEditor *editor = show();
+        QVERIFY(editor->waveform->isRunning());
+        QVERIFY(editor->Player && !editor->Player->isLoaded());
         editor->close();
-        QVERIFY(!editor->waveform->IsRunning());
+        QVERIFY(!editor->waveform->isRunning());
         QTRY_VERIFY(!m_main->EditForm);
         QTest::qWait(300);
-        QCOMPARE(Job().Duration, 0);
-        QCOMPARE(clipEndText(Job()), QStringLiteral("Max"));
+        QCOMPARE(job().Duration, 0);
+        QCOMPARE(clipEndText(job()), QStringLiteral("Max"));
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
@@ -857,16 +857,16 @@ private slots:
     {
         QFETCH(QString, button);
         QFETCH(bool, stopEnabled);
-        Queue({m_clip});
-        TEditForm *editor = Show();
-        QVERIFY(!editor->Player->IsLoaded());
-        C<QToolButton>(editor, qPrintable(button))->click();
-        QTRY_COMPARE(Job().Duration, 8);
+        queue({m_clip});
+        ClipEditor *editor = show();
+        QVERIFY(!editor->Player->isLoaded());
+        c<QToolButton>(editor, qPrintable(button))->click();
+        QTRY_COMPARE(job().Duration, 8);
         QTest::qWait(300);
-        QVERIFY(editor->Player->Mode() != TPlayerMode::Playing);
-        QVERIFY(editor->Player->Position() < 100);
-        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
-        QCOMPARE(C<QToolButton>(editor, "SpeedBtnStop")->isEnabled(), stopEnabled);
+        QVERIFY(editor->Player->mode() != PlayerMode::Playing);
+        QVERIFY(editor->Player->position() < 100);
+        QVERIFY(c<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QCOMPARE(c<QToolButton>(editor, "SpeedBtnStop")->isEnabled(), stopEnabled);
     }
 
     // The file is cut short while it plays: the player's reason is reported and the editor
@@ -874,22 +874,22 @@ private slots:
     void errorDuringPlayback()
     {
         const QString path = m_media.filePath("cut.mpg");
-        QVERIFY(QFile::copy(MakeVideo(m_media.filePath("ten.mpg"), "mpg", 10), path));
-        Queue({path});
-        TEditForm *editor = Show();
-        QTRY_COMPARE(editor->Player->Mode(), TPlayerMode::Playing);
-        QCOMPARE(Job().Duration, 10);
+        QVERIFY(QFile::copy(makeVideo(m_media.filePath("ten.mpg"), "mpg", 10), path));
+        queue({path});
+        ClipEditor *editor = show();
+        QTRY_COMPARE(editor->Player->mode(), PlayerMode::Playing);
+        QCOMPARE(job().Duration, 10);
         QVERIFY(QFile::resize(path, QFileInfo(path).size() / 4));
         QTRY_COMPARE_WITH_TIMEOUT(m_desktop->messages.size(), 1, 15000);
         QCOMPARE(m_desktop->messages[0].icon, QMessageBox::Critical);
         QVERIFY2(m_desktop->messages[0].text.contains(path), qPrintable(m_desktop->messages[0].text));
-        QVERIFY(C<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
-        QVERIFY(!C<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
-        QVERIFY(!C<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
+        QVERIFY(c<QToolButton>(editor, "SpeedBtnPlay")->isEnabled());
+        QVERIFY(!c<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
+        QVERIFY(!c<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
         QVERIFY(!editor->PlayTimer.isActive());
         QCOMPARE(editor->TotalSeconds, 0);
-        QCOMPARE(Job().Duration, 10);
-        QCOMPARE(clipEndText(Job()), QStringLiteral("00:00:10"));
+        QCOMPARE(job().Duration, 10);
+        QCOMPARE(clipEndText(job()), QStringLiteral("00:00:10"));
     }
 };
 

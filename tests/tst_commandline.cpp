@@ -62,9 +62,9 @@ private:
 
 void TestCommandLine::initTestCase()
 {
-    m_avi = MakeVideo(m_dir.filePath("clip.avi"), "avi", 3.0);
+    m_avi = makeVideo(m_dir.filePath("clip.avi"), "avi", 3.0);
     QVERIFY(!m_avi.isEmpty());
-    m_film = MakeFilm(m_dir.filePath("film.mkv"));
+    m_film = makeFilm(m_dir.filePath("film.mkv"));
     QVERIFY(!m_film.isEmpty());
     // The window's setup.ini, in the user's config folder: OGG unless told otherwise.
     QVERIFY(QDir().mkpath(m_config.filePath("clipvox")));
@@ -100,7 +100,7 @@ TestCommandLine::Result TestCommandLine::run(const QStringList &args, QProcess *
 void TestCommandLine::batchWithoutDisplay()
 {
     // Three videos, one without sound, one whose name a shell and a URL would stumble on.
-    const QString silent = MakeVideo(m_dir.filePath("silent.avi"), "silent-avi", 2.0);
+    const QString silent = makeVideo(m_dir.filePath("silent.avi"), "silent-avi", 2.0);
     const QString odd = m_dir.filePath("-odd #1 ?'\"é.avi");
     QVERIFY(QFile::copy(m_avi, odd));
     const QString out = m_dir.filePath("batch");
@@ -113,14 +113,14 @@ void TestCommandLine::batchWithoutDisplay()
     QCOMPARE(r.lines[2], QString("ok %1 -> %2/-odd #1 ?'\"é.ogg (00:00:03)").arg(odd, out));
     QVERIFY(r.errors.isEmpty()); // standard error is no terminal: no progress
     for (const QString name : {"clip.ogg", "-odd #1 ?'\"é.ogg"}) {
-        QCOMPARE(ProbeAudio(out + "/" + name).value("codec_name").toString(), QString("vorbis"));
-        QVERIFY(qAbs(ProbeDuration(out + "/" + name) - 3.0) < 0.06);
+        QCOMPARE(probeAudio(out + "/" + name).value("codec_name").toString(), QString("vorbis"));
+        QVERIFY(qAbs(probeDuration(out + "/" + name) - 3.0) < 0.06);
     }
     QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 2);
 
     const Result all = run({"--convert", "--jobs", "2", "--format", "mp3", "--output", out, m_avi, odd});
     QCOMPARE(all.code, 0);
-    QCOMPARE(ProbeAudio(out + "/clip.mp3").value("codec_name").toString(), QString("mp3"));
+    QCOMPARE(probeAudio(out + "/clip.mp3").value("codec_name").toString(), QString("mp3"));
 }
 
 void TestCommandLine::clipAndNames()
@@ -129,7 +129,7 @@ void TestCommandLine::clipAndNames()
     const QStringList clip{"--convert", "--format", "wav", "--start", "00:00:01", "--end", "00:00:02",
                            "--output", out, m_avi};
     QCOMPARE(run(clip).code, 0);
-    QVERIFY(qAbs(ProbeDuration(out + "/clip.wav") - 1.0) < 0.06);
+    QVERIFY(qAbs(probeDuration(out + "/clip.wav") - 1.0) < 0.06);
 
     // Without --overwrite the existing file is kept and the line says so; with it, replaced.
     QFile mine(out + "/clip.wav");
@@ -141,7 +141,7 @@ void TestCommandLine::clipAndNames()
     QCOMPARE(QFileInfo(out + "/clip.wav").size(), before);
     r = run(QStringList(clip).replaceInStrings("00:00:02", "00:00:03") << "--overwrite");
     QCOMPARE(r.code, 0);
-    QVERIFY(qAbs(ProbeDuration(out + "/clip.wav") - 2.0) < 0.06);
+    QVERIFY(qAbs(probeDuration(out + "/clip.wav") - 2.0) < 0.06);
     QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 2);
 
     // A start after the end, an end past the source, a file that is not there: failed lines.
@@ -274,7 +274,7 @@ void TestCommandLine::interruptLeavesNothing()
     QFETCH(int, signal);
     const QString longAvi = m_dir.filePath("long.avi");
     if (!QFile::exists(longAvi))
-        QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "color=size=64x48:rate=5:duration=600", "-f", "lavfi", "-i",
+        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "color=size=64x48:rate=5:duration=600", "-f", "lavfi", "-i",
                            "sine=frequency=300:sample_rate=44100:duration=600", "-c:v", "mpeg4", "-c:a",
                            "pcm_s16le", longAvi}));
     QTemporaryDir out;
@@ -378,7 +378,7 @@ void TestCommandLine::soundTrack()
         return;
     }
     QCOMPARE(r.code, 0);
-    QVERIFY(qAbs(ToneFrequency(out + "/film.flac") - frequency) < 5);
+    QVERIFY(qAbs(toneFrequency(out + "/film.flac") - frequency) < 5);
 }
 
 // --split-chapters: one output per chapter, cut exact to the sample, titled and numbered; a
@@ -395,11 +395,11 @@ void TestCommandLine::splitChapters()
         const QString name = QString("%1/film - 0%2 %3.flac").arg(out).arg(i + 1).arg(want[i].title);
         QVERIFY2(r.lines[i].startsWith(QString("ok %1, chapter %2 -> %3").arg(m_film).arg(i + 1).arg(name)),
                  qPrintable(r.lines[i]));
-        QCOMPARE(ProbeDuration(name), want[i].seconds); // a whole number of samples at 44.1 kHz
-        QCOMPARE(ProbeTag(name, "title"), QString(want[i].title));
-        QCOMPARE(ProbeTag(name, "track").section('/', 0, 0), QString::number(i + 1));
-        QVERIFY(qAbs(ToneFrequency(name) - 1000) < 5);
-        total += ProbeDuration(name);
+        QCOMPARE(probeDuration(name), want[i].seconds); // a whole number of samples at 44.1 kHz
+        QCOMPARE(probeTag(name, "title"), QString(want[i].title));
+        QCOMPARE(probeTag(name, "track").section('/', 0, 0), QString::number(i + 1));
+        QVERIFY(qAbs(toneFrequency(name) - 1000) < 5);
+        total += probeDuration(name);
     }
     QCOMPARE(total, 5.0);
 }
@@ -420,8 +420,8 @@ void TestCommandLine::writeFailures()
     QFETCH(QString, format);
     const QString source = m_dir.filePath("tagged.mp4"), cover = m_dir.filePath("cover.png");
     if (!QFile::exists(source))
-        QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "testsrc=size=96x96", "-frames:v", "1", cover})
-                && RunFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=1", "-i", cover,
+        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=96x96", "-frames:v", "1", cover})
+                && runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=1", "-i", cover,
                               "-map", "0:a", "-map", "1:v", "-ac", "2", "-c:a", "aac", "-c:v", "png", "-disposition:v",
                               "attached_pic", "-metadata", "title=Tone", "-metadata", "artist=Clipvox", source}));
     QTemporaryDir out;
@@ -430,7 +430,7 @@ void TestCommandLine::writeFailures()
     Result r = run(args);
     QCOMPARE(r.code, 0);
     const qint64 whole = QFileInfo(name).size();
-    const double seconds = ProbeDuration(name);
+    const double seconds = probeDuration(name);
     QVERIFY(seconds > 0.9);
 
     const int top = int(whole / 1024) + 8; // writers pass their final size on the way (FLAC's padding)
@@ -458,7 +458,7 @@ void TestCommandLine::writeFailures()
         decode.start("ffmpeg", {"-v", "error", "-i", name, "-f", "null", "-"});
         QVERIFY(decode.waitForFinished(60000) && decode.exitCode() == 0);
         QCOMPARE(decode.readAllStandardError(), QByteArray());
-        QCOMPARE(ProbeDuration(name), seconds);
+        QCOMPARE(probeDuration(name), seconds);
         outcomes << "ok";
     }
     QCOMPARE(outcomes.first(), "failed");
@@ -487,7 +487,7 @@ QStringList TestCommandLine::loudnessSources()
     if (m_loud.isEmpty())
         for (const char *level : {"0.03", "0.15", "0.6"}) {
             const QString wav = m_dir.filePath(QStringLiteral("loud%1.wav").arg(level));
-            if (!RunFfmpeg({"-f", "lavfi", "-i", "sine=f=440:d=4:sample_rate=44100", "-f", "lavfi", "-i",
+            if (!runFfmpeg({"-f", "lavfi", "-i", "sine=f=440:d=4:sample_rate=44100", "-f", "lavfi", "-i",
                             "anoisesrc=d=4:a=0.1:r=44100:seed=5", "-filter_complex",
                             QStringLiteral("[0][1]amix=inputs=2:normalize=0,volume=%1,aformat=channel_layouts=stereo").arg(level),
                             "-c:a", "pcm_s16le", wav}))
@@ -500,7 +500,7 @@ QStringList TestCommandLine::loudnessSources()
 namespace {
 // The ReplayGain tags of a file as an ecosystem tool reads them, "NAME" -> "value": metaflac,
 // opusinfo (R128_ gains), else mutagen (ID3 TXXX, iTunes free-form atoms, ASF, Vorbis).
-QMap<QString, QString> ReplayGainRead(const QString &file)
+QMap<QString, QString> replayGainRead(const QString &file)
 {
     QByteArray out;
     if (file.endsWith(".flac"))
@@ -526,7 +526,7 @@ QMap<QString, QString> ReplayGainRead(const QString &file)
 }
 
 // The ffmpeg tool's integrated loudness of files played one after the other.
-double LoudnessInARow(const QStringList &files)
+double loudnessInARow(const QStringList &files)
 {
     QStringList args{"-nostats"};
     QString inputs;
@@ -562,7 +562,7 @@ void TestCommandLine::replayGainTags()
     const Result r = run(QStringList{"--convert", "--format", format, "--loudness", "off", "--replaygain", "album",
                                      "--output", out} << sources);
     QVERIFY2(r.code == 0 && r.errors.isEmpty(), qPrintable(r.lines.join('\n') + r.errors));
-    const double album = -18 - LoudnessInARow(sources);
+    const double album = -18 - loudnessInARow(sources);
     // A gain as the tags say it, in dB relative to -18 LUFS.
     const auto gain = [&](const QMap<QString, QString> &tags, const QString &scope) {
         if (format == "opus")
@@ -574,7 +574,7 @@ void TestCommandLine::replayGainTags()
     QList<QMap<QString, QString>> read;
     for (const QString &source : sources) {
         const QString file = out + "/" + QFileInfo(source).completeBaseName() + "." + format;
-        read << ReplayGainRead(file);
+        read << replayGainRead(file);
         const QMap<QString, QString> &tags = read.last();
         if (format == "wav") {
             QVERIFY2(tags.isEmpty(), qPrintable(QStringList(tags.keys()).join(' ')));
@@ -627,7 +627,7 @@ void TestCommandLine::albumGainKeepsTheDifferences()
         qInfo("%s: %+.2f dB", qPrintable(files.last()), gains.last());
         QVERIFY2(std::abs(gains.last() - gains.first()) <= 0.3, qPrintable(QString::number(gains.last())));
     }
-    const double together = LoudnessInARow(files);
+    const double together = loudnessInARow(files);
     QVERIFY2(std::abs(together - -20) <= 0.5, qPrintable(QString::number(together)));
 }
 

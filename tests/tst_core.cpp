@@ -32,18 +32,18 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, lenient);
         QFETCH(int, strict);
-        QCOMPARE(ParseTime(text).value_or(-1), lenient);
-        QCOMPARE(ParseTime(text, TimeRule::Strict).value_or(-1), strict);
+        QCOMPARE(::parseTime(text).value_or(-1), lenient);
+        QCOMPARE(::parseTime(text, TimeRule::Strict).value_or(-1), strict);
         // TimeToSeconds reads as the lenient rule and raises where it has no time.
         if (lenient < 0) {
             try {
-                TimeToSeconds(text);
+                timeToSeconds(text);
                 QFAIL("no time must raise");
             } catch (const ClipvoxError &e) {
                 QVERIFY2(e.text().endsWith("is not a valid integer value"), qPrintable(e.text()));
             }
         } else {
-            QCOMPARE(TimeToSeconds(text), lenient);
+            QCOMPARE(timeToSeconds(text), lenient);
         }
     }
 
@@ -60,7 +60,7 @@ private slots:
     {
         QFETCH(qint64, seconds);
         QFETCH(QString, text);
-        QCOMPARE(SecondsToTime(seconds), text);
+        QCOMPARE(::secondsToTime(seconds), text);
     }
 
     // The first name that is not taken: the name itself, then " (2)", " (3)"... before the
@@ -84,7 +84,7 @@ private slots:
         QFETCH(QString, free);
         const QSet<QString> set(taken.begin(), taken.end());
         int next = 0;
-        QCOMPARE(FreeName(path, [&set](const QString &p) { return set.contains(p); }, &next), free);
+        QCOMPARE(::freeName(path, [&set](const QString &p) { return set.contains(p); }, &next), free);
     }
 
     // Names a file system takes: NAME_MAX bytes with " (n)" and the extension, cut between
@@ -113,8 +113,8 @@ private slots:
         QFETCH(bool, windows);
         QFETCH(int, number);
         QFETCH(QString, expected);
-        const QString fitted = number > 0 ? NumberedName("/o.x/" + name, number).mid(5)
-                                          : FitFileName(name, windows ? NameRules::Windows : NameRules::Posix);
+        const QString fitted = number > 0 ? numberedName("/o.x/" + name, number).mid(5)
+                                          : fitFileName(name, windows ? NameRules::Windows : NameRules::Posix);
         QCOMPARE(fitted, expected);
         QVERIFY(fitted.toUtf8().size() <= kNameMax);
     }
@@ -145,7 +145,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(int, track);
         QFETCH(QString, expected);
-        TNameFields f;
+        NameFields f;
         f.name = "talk";
         f.title = title;
         f.track = track;
@@ -154,7 +154,7 @@ private slots:
         f.year = 2021;
         f.number = 7;
         f.count = 40; // {n} has two digits
-        const QString name = PatternFileName(pattern, f, "mp3");
+        const QString name = ::patternFileName(pattern, f, "mp3");
         QCOMPARE(name, expected);
         QVERIFY(name.toUtf8().size() <= 255);
     }
@@ -177,9 +177,9 @@ private slots:
         QFETCH(int, where);
         QFETCH(QString, source);
         QFETCH(QString, expected);
-        QCOMPARE(OutputFolderFor(source, SaveTo(where), "/out", "/v"), expected);
-        QCOMPARE(CommonFolder({"/v/a/b/x.avi", "/v/a/c/y.avi", "/v/a/z.avi"}), QString("/v/a/"));
-        QCOMPARE(CommonFolder({"/v/a/x.avi", "/w/y.avi"}), QString("/"));
+        QCOMPARE(outputFolderFor(source, SaveTo(where), "/out", "/v"), expected);
+        QCOMPARE(commonFolder({"/v/a/b/x.avi", "/v/a/c/y.avi", "/v/a/z.avi"}), QString("/v/a/"));
+        QCOMPARE(commonFolder({"/v/a/x.avi", "/w/y.avi"}), QString("/"));
     }
 };
 

@@ -14,7 +14,7 @@
 
 namespace {
 template <typename T = QLineEdit>
-T *C(QWidget *window, const char *name)
+T *c(QWidget *window, const char *name)
 {
     T *control = window->findChild<T *>(QLatin1String(name));
     if (!control)
@@ -31,33 +31,33 @@ class TestEditTime : public QObject
 
 private:
     std::unique_ptr<FakeDesktop> m_desktop;
-    TEditForm *m_editor = nullptr;
+    ClipEditor *m_editor = nullptr;
 
     // Fills the six edits, in the order of kEdits.
-    static void Type(TEditTimeForm *dialog, const QStringList &values)
+    static void type(TimeEntryDialog *dialog, const QStringList &values)
     {
         for (int i = 0; i < 6; ++i)
-            C(dialog, kEdits[i])->setText(values[i]);
+            c(dialog, kEdits[i])->setText(values[i]);
     }
     // The dialog on its own, as for a 3725-second source unless told otherwise.
-    TEditTimeForm *OpenDialog(int duration = 3725)
+    TimeEntryDialog *openDialog(int duration = 3725)
     {
-        m_editor->EditTimeForm = new TEditTimeForm(nullptr, 0, 0, duration);
+        m_editor->EditTimeForm = new TimeEntryDialog(nullptr, 0, 0, duration);
         m_editor->EditTimeForm->show();
         return m_editor->EditTimeForm;
     }
-    QString EdStart() const { return C(m_editor, "EdStart")->text(); }
-    QString EdEnd() const { return C(m_editor, "EdEnd")->text(); }
+    QString edStart() const { return c(m_editor, "EdStart")->text(); }
+    QString edEnd() const { return c(m_editor, "EdEnd")->text(); }
 
 private slots:
     void init()
     {
         m_desktop = std::make_unique<FakeDesktop>();
-        TJob job;
+        Job job;
         job.Duration = 3725;
         job.clipEnd = 3725;
         // The editor is not shown: no preview, only its fields and selection.
-        m_editor = new TEditForm(nullptr, job);
+        m_editor = new ClipEditor(nullptr, job);
     }
 
     void cleanup()
@@ -70,53 +70,53 @@ private slots:
     // The editor's button splits its times into the dialog; Cancel changes nothing.
     void splitAndCancel()
     {
-        C(m_editor, "EdStart")->setText(QStringLiteral("00:01:30"));
-        C(m_editor, "EdEnd")->setText(QStringLiteral("01:02:05"));
-        m_editor->SetSelection(2, 100);
+        c(m_editor, "EdStart")->setText(QStringLiteral("00:01:30"));
+        c(m_editor, "EdEnd")->setText(QStringLiteral("01:02:05"));
+        m_editor->setSelection(2, 100);
         QStringList shown;
         QTimer::singleShot(0, [&] {
             QVERIFY(m_editor->EditTimeForm && m_editor->EditTimeForm->isVisible());
             for (const char *name : kEdits)
-                shown << C(m_editor->EditTimeForm, name)->text();
-            C(m_editor->EditTimeForm, "EdStopSec")->setText(QStringLiteral("1"));
-            C<QPushButton>(m_editor->EditTimeForm, "BitBtnCancel")->click();
+                shown << c(m_editor->EditTimeForm, name)->text();
+            c(m_editor->EditTimeForm, "EdStopSec")->setText(QStringLiteral("1"));
+            c<QPushButton>(m_editor->EditTimeForm, "BitBtnCancel")->click();
         });
-        m_editor->BtnEditClick();
+        m_editor->btnEditClick();
         QCOMPARE(shown, (QStringList{"0", "1", "30", "1", "2", "5"}));
         QCOMPARE(m_editor->StartSeconds, 90);
         QCOMPARE(m_editor->EndSeconds, 3725);
         QVERIFY(!m_editor->EditTimeForm);
-        QCOMPARE(EdStart(), QStringLiteral("00:01:30"));
-        QCOMPARE(EdEnd(), QStringLiteral("01:02:05"));
+        QCOMPARE(edStart(), QStringLiteral("00:01:30"));
+        QCOMPARE(edEnd(), QStringLiteral("01:02:05"));
         QCOMPARE(m_editor->SelStart, 2);
         QVERIFY(m_desktop->messages.isEmpty());
 
         // OK hands both times back; the editor writes its own fields and selection.
         QTimer::singleShot(0, [&] {
             QVERIFY(m_editor->EditTimeForm);
-            Type(m_editor->EditTimeForm, {"0", "1", "0", "0", "2", "0"});
-            C<QPushButton>(m_editor->EditTimeForm, "BitBtnOK")->click();
+            type(m_editor->EditTimeForm, {"0", "1", "0", "0", "2", "0"});
+            c<QPushButton>(m_editor->EditTimeForm, "BitBtnOK")->click();
         });
-        m_editor->BtnEditClick();
+        m_editor->btnEditClick();
         QVERIFY(!m_editor->EditTimeForm);
-        QCOMPARE(EdStart(), QStringLiteral("00:01:00"));
-        QCOMPARE(EdEnd(), QStringLiteral("00:02:00"));
+        QCOMPARE(edStart(), QStringLiteral("00:01:00"));
+        QCOMPARE(edEnd(), QStringLiteral("00:02:00"));
         QCOMPARE(m_editor->StartSeconds, 60);
         QCOMPARE(m_editor->EndSeconds, 120);
         QCOMPARE(m_editor->SelStart, 60 * 100 / 3725);
         QCOMPARE(m_editor->SelEnd, 120 * 100 / 3725);
-        QCOMPARE(m_editor->Job().clipStart, 0.0); // the job waits for the editor's OK
+        QCOMPARE(m_editor->job().clipStart, 0.0); // the job waits for the editor's OK
     }
 
     // Arrows and arrow keys step within 0..100 hours and 0..60 minutes or seconds, without
     // wrapping; the edits take any text.
     void arrows()
     {
-        TEditTimeForm *dialog = OpenDialog();
-        QLineEdit *hours = C(dialog, "EdStartHour");
-        QWidget *hourArrows = C<QWidget>(dialog, "UpDownStartHour");
-        QToolButton *up = C<QToolButton>(hourArrows, "up");
-        QToolButton *down = C<QToolButton>(hourArrows, "down");
+        TimeEntryDialog *dialog = openDialog();
+        QLineEdit *hours = c(dialog, "EdStartHour");
+        QWidget *hourArrows = c<QWidget>(dialog, "UpDownStartHour");
+        QToolButton *up = c<QToolButton>(hourArrows, "up");
+        QToolButton *down = c<QToolButton>(hourArrows, "down");
         QCOMPARE(hours->text(), QStringLiteral("0"));
         down->click();
         QCOMPARE(hours->text(), QStringLiteral("0"));
@@ -127,22 +127,22 @@ private slots:
         QTest::keyClick(hours, Qt::Key_Down);
         QCOMPARE(hours->text(), QStringLiteral("99"));
 
-        QLineEdit *seconds = C(dialog, "EdStopSec");
+        QLineEdit *seconds = c(dialog, "EdStopSec");
         seconds->setText(QStringLiteral("58"));
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(seconds, Qt::Key_Up);
         QCOMPARE(seconds->text(), QStringLiteral("60"));
         seconds->setText(QStringLiteral("75"));
-        C<QToolButton>(C<QWidget>(dialog, "UpDownStopSec"), "down")->click();
+        c<QToolButton>(c<QWidget>(dialog, "UpDownStopSec"), "down")->click();
         QCOMPARE(seconds->text(), QStringLiteral("60"));
 
-        QLineEdit *minutes = C(dialog, "EdStartMin");
+        QLineEdit *minutes = c(dialog, "EdStartMin");
         minutes->clear();
         QTest::keyClicks(minutes, QStringLiteral("9x"));
         QCOMPARE(minutes->text(), QStringLiteral("9x"));
         const char *const arrowNames[] = {"UpDownStartHour", "UpDownStartMin", "UpDownStartSec", "UpDownStopHour", "UpDownStopMin", "UpDownStopSec"};
         for (const char *name : arrowNames)
-            QVERIFY(C<QWidget>(dialog, name));
+            QVERIFY(c<QWidget>(dialog, name));
     }
 
     // OK's tests against the 3725-second source, in their order; only times that pass are
@@ -166,10 +166,10 @@ private slots:
     {
         QFETCH(QStringList, typed);
         QFETCH(QString, message);
-        TEditTimeForm *dialog = OpenDialog();
-        QSignalSpy chosen(dialog, &TEditTimeForm::TimesChosen);
-        Type(dialog, typed);
-        C<QPushButton>(dialog, "BitBtnOK")->click();
+        TimeEntryDialog *dialog = openDialog();
+        QSignalSpy chosen(dialog, &TimeEntryDialog::timesChosen);
+        type(dialog, typed);
+        c<QPushButton>(dialog, "BitBtnOK")->click();
         if (message.isEmpty()) {
             QVERIFY(m_desktop->messages.isEmpty());
             QVERIFY(!dialog->isVisible());
@@ -197,22 +197,22 @@ private slots:
     // then selects 0 to 100.
     void zeroDuration()
     {
-        TEditTimeForm *dialog = OpenDialog(0);
-        QSignalSpy chosen(dialog, &TEditTimeForm::TimesChosen);
-        Type(dialog, {"0", "0", "0", "0", "0", "1"});
-        C<QPushButton>(dialog, "BitBtnOK")->click();
+        TimeEntryDialog *dialog = openDialog(0);
+        QSignalSpy chosen(dialog, &TimeEntryDialog::timesChosen);
+        type(dialog, {"0", "0", "0", "0", "0", "1"});
+        c<QPushButton>(dialog, "BitBtnOK")->click();
         QCOMPARE(m_desktop->texts(), QStringList{"Stop time should be less than total duration."});
-        Type(dialog, {"0", "0", "0", "0", "0", "0"});
-        C<QPushButton>(dialog, "BitBtnOK")->click();
+        type(dialog, {"0", "0", "0", "0", "0", "0"});
+        c<QPushButton>(dialog, "BitBtnOK")->click();
         QCOMPARE(m_desktop->messages.size(), 1);
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(chosen[0], (QVariantList{0, 0}));
 
-        m_editor->Job().Duration = 0;
-        m_editor->SetSelection(7, 9);
-        m_editor->SetClipTimes(0, 0);
-        QCOMPARE(EdStart(), QStringLiteral("00:00:00"));
-        QCOMPARE(EdEnd(), QStringLiteral("00:00:00"));
+        m_editor->job().Duration = 0;
+        m_editor->setSelection(7, 9);
+        m_editor->setClipTimes(0, 0);
+        QCOMPARE(edStart(), QStringLiteral("00:00:00"));
+        QCOMPARE(edEnd(), QStringLiteral("00:00:00"));
         QCOMPARE(m_editor->SelStart, 0);
         QCOMPARE(m_editor->SelEnd, 100);
     }

@@ -28,12 +28,12 @@ struct Mp3Layout
 };
 
 // Walks the Layer III frames of an MP3 file after its ID3v2 tag.
-Mp3Layout ReadMp3Frames(const QString &path)
+Mp3Layout readMp3Frames(const QString &path)
 {
     static const int kbps1[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
     static const int kbps2[] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0};
     static const int rates[4][3] = {{11025, 12000, 8000}, {0, 0, 0}, {22050, 24000, 16000}, {44100, 48000, 32000}};
-    const QByteArray data = ReadAll(path);
+    const QByteArray data = readAll(path);
     const auto byte = [&data](qsizetype i) { return quint8(data.at(i)); };
     Mp3Layout layout;
     qsizetype pos = 0;
@@ -71,9 +71,9 @@ struct VorbisHeader
     qint32 maximum = 0, nominal = 0, minimum = 0;
 };
 
-VorbisHeader ReadVorbisHeader(const QString &path)
+VorbisHeader readVorbisHeader(const QString &path)
 {
-    const QByteArray data = ReadAll(path);
+    const QByteArray data = readAll(path);
     const qsizetype at = data.indexOf(QByteArray("\x01vorbis", 7));
     VorbisHeader h;
     if (at < 0 || at + 27 > data.size())
@@ -91,7 +91,7 @@ VorbisHeader ReadVorbisHeader(const QString &path)
 }
 
 // The decoded sound of a file as the ffmpeg tool gives it: interleaved floats.
-QVector<float> Decoded(const QString &path, int channels)
+QVector<float> decoded(const QString &path, int channels)
 {
     QByteArray pcm;
     if (!fixtures::run("ffmpeg", {"-v", "error", "-i", path, "-f", "f32le", "-ac", QString::number(channels), "-"}, &pcm))
@@ -101,7 +101,7 @@ QVector<float> Decoded(const QString &path, int channels)
     return x;
 }
 
-double Db(double v) { return 20 * std::log10(std::max(v, 1e-12)); }
+double db(double v) { return 20 * std::log10(std::max(v, 1e-12)); }
 
 // Level (RMS, dBFS) of one channel over the middle of the sound, and what is left of it once
 // a tone of `hz` is taken out (least squares over whole cycles).
@@ -109,7 +109,7 @@ struct ToneFit
 {
     double level = -200, residual = 0;
 };
-ToneFit FitTone(const QVector<float> &x, int channels, int channel, int rate, double hz)
+ToneFit fitTone(const QVector<float> &x, int channels, int channel, int rate, double hz)
 {
     const qsizetype frames = x.size() / channels;
     const qsizetype from = frames / 4, to = frames * 3 / 4;
@@ -133,13 +133,13 @@ ToneFit FitTone(const QVector<float> &x, int channels, int channel, int rate, do
         const double r = x[i * channels + channel] - b * std::sin(a) - c * std::cos(a);
         rr += r * r;
     }
-    return {Db(std::sqrt(xx / n)), Db(std::sqrt(rr / n))};
+    return {db(std::sqrt(xx / n)), db(std::sqrt(rr / n))};
 }
 
 // The input sample rate that an Ogg Opus file's header names.
-int OpusHeaderRate(const QString &path)
+int opusHeaderRate(const QString &path)
 {
-    const QByteArray data = ReadAll(path);
+    const QByteArray data = readAll(path);
     const qsizetype at = data.indexOf("OpusHead");
     if (at < 0 || at + 16 > data.size())
         return 0;
@@ -147,7 +147,7 @@ int OpusHeaderRate(const QString &path)
                | quint32(quint8(data[at + 14])) << 16 | quint32(quint8(data[at + 15])) << 24);
 }
 
-QSet<int> Modes(const Mp3Layout &layout)
+QSet<int> modes(const Mp3Layout &layout)
 {
     QSet<int> modes;
     for (const Mp3Frame &f : layout.frames.mid(1))
@@ -156,10 +156,10 @@ QSet<int> Modes(const Mp3Layout &layout)
 }
 
 // A tag as the file's reader names it, whichever of the names it uses.
-QString AnyTag(const QString &path, const QStringList &names)
+QString anyTag(const QString &path, const QStringList &names)
 {
     for (const QString &name : names)
-        if (const QString value = ProbeTag(path, name); !value.isEmpty())
+        if (const QString value = probeTag(path, name); !value.isEmpty())
             return value;
     return {};
 }
@@ -170,7 +170,7 @@ class TestEncode : public QObject
     Q_OBJECT
     std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<QTemporaryDir> m_dir;
-    TOutputSettings m_s;
+    OutputSettings m_s;
     QString m_wav;
 
     QString file(const QString &name) const { return m_dir->path() + "/" + name; }
@@ -178,7 +178,7 @@ class TestEncode : public QObject
     QString makeWav(const QString &name, double seconds)
     {
         const QString path = file(name);
-        if (!RunFfmpeg({"-f", "lavfi", "-i", QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds),
+        if (!runFfmpeg({"-f", "lavfi", "-i", QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds),
                         "-ac", "2", "-c:a", "pcm_s16le", path}))
             return {};
         return path;
@@ -186,19 +186,19 @@ class TestEncode : public QObject
 
     struct Step
     {
-        TEncodeResult result;
+        EncodeResult result;
         QString out;
         QList<int> percents;
     };
     // One encoding step of m_wav (or wav) into `name` with the settings in m_s.
-    Step encode(int format, const QString &name, const TRunJob &job = {}, QString wav = {}, bool stopped = false)
+    Step encode(int format, const QString &name, const RunJob &job = {}, QString wav = {}, bool stopped = false)
     {
         Step step;
         step.out = file(name);
         std::stop_source stop;
         if (stopped)
             stop.request_stop();
-        step.result = EncodeClip({wav.isEmpty() ? m_wav : wav}, step.out, format, m_s, job, stop.get_token(),
+        step.result = encodeClip({wav.isEmpty() ? m_wav : wav}, step.out, format, m_s, job, stop.get_token(),
                                  [&step](int p) { step.percents << p; });
         return step;
     }
@@ -208,8 +208,8 @@ private slots:
     {
         m_folder = std::make_unique<TempProgramFolder>();
         m_dir = std::make_unique<QTemporaryDir>();
-        m_s = TOutputSettings{};
-        LoadSettings(m_s); // the defaults
+        m_s = OutputSettings{};
+        loadSettings(m_s); // the defaults
         m_wav = makeWav("clip.wav", 2.0);
         QVERIFY(!m_wav.isEmpty());
     }
@@ -249,26 +249,26 @@ void TestEncode::mp3ValueMapping()
     Step step = encode(0, "cbr.mp3");
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
     QVERIFY(step.result.remark.isEmpty());
-    QJsonObject a = ProbeAudio(step.out);
+    QJsonObject a = probeAudio(step.out);
     QCOMPARE(a.value("codec_name").toString(), QString("mp3"));
     QCOMPARE(a.value("sample_rate").toString(), QString("44100"));
     QCOMPARE(a.value("channels").toInt(), 2);
     QVERIFY(qAbs(a.value("bit_rate").toString().toDouble() - 128000) < 12800);
-    Mp3Layout mp3 = ReadMp3Frames(step.out);
+    Mp3Layout mp3 = readMp3Frames(step.out);
     QCOMPARE(mp3.firstFrameTag, QByteArray("Info"));
-    QCOMPARE(Modes(mp3), QSet<int>{1});
-    QVERIFY(qAbs(ProbeDuration(step.out) - 2.0) < 0.06);
+    QCOMPARE(modes(mp3), QSet<int>{1});
+    QVERIFY(qAbs(probeDuration(step.out) - 2.0) < 0.06);
 
     // Channel values 1 to 5 are handed on unchanged: mono, stereo, ..., dual channel.
-    const QList<std::pair<int, int>> modes{{1, 3}, {2, 0}, {5, 2}};
-    for (const auto &[channels, mode] : modes) {
+    const QList<std::pair<int, int>> channelModes{{1, 3}, {2, 0}, {5, 2}};
+    for (const auto &[channels, mode] : channelModes) {
         m_s.Mp3Channels = channels;
         m_s.Mp3Frequency = 32000;
         m_s.Mp3Bitrate = 64;
         step = encode(0, QStringLiteral("mode%1.mp3").arg(channels));
         QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-        QCOMPARE(Modes(ReadMp3Frames(step.out)), QSet<int>{mode});
-        a = ProbeAudio(step.out);
+        QCOMPARE(modes(readMp3Frames(step.out)), QSet<int>{mode});
+        a = probeAudio(step.out);
         QCOMPARE(a.value("channels").toInt(), channels == 1 ? 1 : 2);
         QCOMPARE(a.value("sample_rate").toString(), QString("32000"));
         QVERIFY(qAbs(a.value("bit_rate").toString().toDouble() - 64000) < 6400);
@@ -283,22 +283,22 @@ void TestEncode::mp3ValueMapping()
     m_s.Mp3VbrQuality = 0;
     step = encode(0, "vbr-q0.mp3");
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-    mp3 = ReadMp3Frames(step.out);
+    mp3 = readMp3Frames(step.out);
     QCOMPARE(mp3.firstFrameTag, QByteArray("Xing"));
-    QCOMPARE(Modes(mp3), QSet<int>{1});
-    const double best = ProbeAudio(step.out).value("bit_rate").toString().toDouble();
+    QCOMPARE(modes(mp3), QSet<int>{1});
+    const double best = probeAudio(step.out).value("bit_rate").toString().toDouble();
     m_s.Mp3VbrQuality = 9;
-    const double worst = ProbeAudio(encode(0, "vbr-q9.mp3").out).value("bit_rate").toString().toDouble();
+    const double worst = probeAudio(encode(0, "vbr-q9.mp3").out).value("bit_rate").toString().toDouble();
     QVERIFY2(best > worst, qPrintable(QStringLiteral("%1 %2").arg(best).arg(worst)));
 
     m_s.Mp3VbrQuality = 0;
     m_s.Mp3MaxBitrate = 64;
     m_s.Mp3Channels = 1;
-    mp3 = ReadMp3Frames(encode(0, "vbr-max64.mp3").out);
+    mp3 = readMp3Frames(encode(0, "vbr-max64.mp3").out);
     QVERIFY(mp3.frames.size() > 50);
     for (const Mp3Frame &f : mp3.frames.mid(1))
         QVERIFY2(f.kbps <= 64, qPrintable(QString::number(f.kbps)));
-    QCOMPARE(Modes(mp3), QSet<int>{3});
+    QCOMPARE(modes(mp3), QSet<int>{3});
 
     // A constant rate the sample rate cannot carry: LAME takes another, and the step says so.
     m_s.Mp3Vbr = 0;
@@ -307,7 +307,7 @@ void TestEncode::mp3ValueMapping()
     m_s.Mp3Bitrate = 320;
     step = encode(0, "low.mp3");
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-    mp3 = ReadMp3Frames(step.out);
+    mp3 = readMp3Frames(step.out);
     QVERIFY(mp3.frames.size() > 10);
     const int used = mp3.frames[1].kbps;
     QVERIFY(used < 320);
@@ -319,12 +319,12 @@ void TestEncode::oggValueMapping()
     // Nominal bit rate only.
     Step step = encode(3, "nominal.ogg");
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-    VorbisHeader v = ReadVorbisHeader(step.out);
+    VorbisHeader v = readVorbisHeader(step.out);
     QCOMPARE(v.channels, 2);
     QCOMPARE(v.rate, 44100);
     QCOMPARE(v.nominal, 128000);
     QVERIFY(v.minimum <= 0 && v.maximum <= 0);
-    QVERIFY(qAbs(ProbeDuration(step.out) - 2.0) < 0.06);
+    QVERIFY(qAbs(probeDuration(step.out) - 2.0) < 0.06);
 
     // Managed variable bit rate: nominal, minimum and maximum.
     m_s.OggVbr = true;
@@ -332,7 +332,7 @@ void TestEncode::oggValueMapping()
     m_s.OggMaxBitrate = 192;
     step = encode(3, "vbr.ogg");
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-    v = ReadVorbisHeader(step.out);
+    v = readVorbisHeader(step.out);
     QCOMPARE(v.nominal, 128000);
     QCOMPARE(v.minimum, 64000);
     QCOMPARE(v.maximum, 192000);
@@ -349,7 +349,7 @@ void TestEncode::oggValueMapping()
         m_s.OggQuality = i == 0 ? 100 : 1000;
         step = encode(3, QStringLiteral("q%1.ogg").arg(m_s.OggQuality));
         QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-        v = ReadVorbisHeader(step.out);
+        v = readVorbisHeader(step.out);
         QCOMPARE(v.channels, 1);
         QCOMPARE(v.rate, 22050);
         QVERIFY(v.minimum <= 0 && v.maximum <= 0);
@@ -371,7 +371,7 @@ void TestEncode::wmaProfiles()
         m_s.WmaProfile = c.profile;
         const Step step = encode(1, QStringLiteral("p%1.wma").arg(c.profile));
         QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-        const QJsonObject a = ProbeAudio(step.out);
+        const QJsonObject a = probeAudio(step.out);
         QCOMPARE(a.value("codec_name").toString(), QString("wmav2"));
         QCOMPARE(a.value("sample_rate").toString(), c.rate);
         QCOMPARE(a.value("channels").toInt(), c.channels);
@@ -381,7 +381,7 @@ void TestEncode::wmaProfiles()
 
 void TestEncode::tagsFollowTheSwitchAndTheJob()
 {
-    TRunJob job;
+    RunJob job;
     job.TagTitle = QString::fromUtf8("Grüße aus Köln – 東京");
     job.TagArtist = "Ana & Bo";
     job.TagAlbum = "Live \"#1\"";
@@ -395,7 +395,7 @@ void TestEncode::tagsFollowTheSwitchAndTheJob()
     for (int format : {0, 1, 3}) {
         const Step step = encode(format, "untagged." + outputExtension(format), job);
         QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-        QVERIFY(AnyTag(step.out, {"title", "artist", "album"}).isEmpty());
+        QVERIFY(anyTag(step.out, {"title", "artist", "album"}).isEmpty());
     }
 
     job.TagsEnabled = true;
@@ -403,14 +403,14 @@ void TestEncode::tagsFollowTheSwitchAndTheJob()
         const Step step = encode(format, "tagged." + outputExtension(format), job);
         QVERIFY2(step.result.ok, qPrintable(step.result.reason));
         const QString out = step.out;
-        QCOMPARE(ProbeTag(out, "title"), job.TagTitle);
-        QCOMPARE(AnyTag(out, {"artist", "author"}), job.TagArtist);
-        QCOMPARE(ProbeTag(out, "album"), job.TagAlbum);
-        QCOMPARE(AnyTag(out, {"comment", "description"}), job.TagComment);
-        QCOMPARE(ProbeTag(out, "copyright"), job.TagCopyright);
-        QVERIFY(AnyTag(out, {"date", "year", "WM/Year"}).startsWith("2024"));
-        QCOMPARE(AnyTag(out, {"track", "tracknumber", "WM/TrackNumber"}).section('/', 0, 0), QString("7"));
-        QCOMPARE(ProbeTag(out, "genre"), QString("Rock"));
+        QCOMPARE(probeTag(out, "title"), job.TagTitle);
+        QCOMPARE(anyTag(out, {"artist", "author"}), job.TagArtist);
+        QCOMPARE(probeTag(out, "album"), job.TagAlbum);
+        QCOMPARE(anyTag(out, {"comment", "description"}), job.TagComment);
+        QCOMPARE(probeTag(out, "copyright"), job.TagCopyright);
+        QVERIFY(anyTag(out, {"date", "year", "WM/Year"}).startsWith("2024"));
+        QCOMPARE(anyTag(out, {"track", "tracknumber", "WM/TrackNumber"}).section('/', 0, 0), QString("7"));
+        QCOMPARE(probeTag(out, "genre"), QString("Rock"));
     }
 }
 
@@ -462,15 +462,15 @@ void TestEncode::sourceTagsAndCover()
             args += video + QStringList{"-c:v", "mpeg1video", "-c:a", "mp2", "-map_metadata", "-1"};
         QVERIFY(fixtures::run("ffmpeg", args << path));
     }
-    TRunJob job;
+    RunJob job;
     job.TagsEnabled = jobTags;
     job.TagTitle = "Mine"; // written only with the switch on; the artist stays the source's
     const Step step = encode(format, "out." + outputExtension(format), job, path);
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-    QCOMPARE(ProbeTag(step.out, "title"), tagged ? QString(jobTags ? "Mine" : "Song") : QString());
-    QCOMPARE(ProbeTag(step.out, "artist"), tagged ? QString("Zoë") : QString());
+    QCOMPARE(probeTag(step.out, "title"), tagged ? QString(jobTags ? "Mine" : "Song") : QString());
+    QCOMPARE(probeTag(step.out, "artist"), tagged ? QString("Zoë") : QString());
     bool picture = false;
-    for (const auto &stream : Probe(step.out).value("streams").toArray())
+    for (const auto &stream : probe(step.out).value("streams").toArray())
         picture = picture || stream.toObject().value("disposition").toObject().value("attached_pic").toInt() == 1;
     QCOMPARE(picture, cover);
 }
@@ -486,14 +486,14 @@ void TestEncode::progressFollowsTheCopyAndStopEndsIt()
     QCOMPARE(step.percents.last(), 100);
 
     // Stopped: no copy, no tags, not a success; the file is the caller's to remove.
-    TRunJob job;
+    RunJob job;
     job.TagsEnabled = true;
     job.TagTitle = "Stopped";
     const Step stopped = encode(0, "stopped.mp3", job, {}, true);
     QVERIFY(stopped.result.stopped);
     QVERIFY(!stopped.result.ok);
     QVERIFY(stopped.percents.isEmpty());
-    QVERIFY(ProbeTag(stopped.out, "title").isEmpty());
+    QVERIFY(probeTag(stopped.out, "title").isEmpty());
 }
 
 void TestEncode::faultsEndTheStepAsFailed()
@@ -511,11 +511,11 @@ void TestEncode::faultsEndTheStepAsFailed()
 
     // Values no encoder takes end the step with a reason before any file is written to.
     const QString users = file("clip.mp3");
-    WriteAll(users, "the user's");
+    writeAll(users, "the user's");
     m_s.Mp3Channels = 0;
     step = encode(0, "clip.mp3");
     QVERIFY(!step.result.ok && !step.result.reason.isEmpty());
-    QCOMPARE(ReadAll(users), QByteArray("the user's"));
+    QCOMPARE(readAll(users), QByteArray("the user's"));
 
     m_s.WmaProfile = -1;
     step = encode(1, "clip.wma");
@@ -532,7 +532,7 @@ void TestEncode::faultsEndTheStepAsFailed()
     // A source without a single frame: the clip holds no sound, and no file is made.
     m_s.OggVbr = false;
     const QString empty = file("empty.wav");
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "anullsrc=r=44100:cl=stereo", "-t", "0", "-c:a", "pcm_s16le", empty}));
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "anullsrc=r=44100:cl=stereo", "-t", "0", "-c:a", "pcm_s16le", empty}));
     step = encode(3, "empty.ogg", {}, empty);
     QVERIFY(!step.result.ok);
     QVERIFY(!QFile::exists(step.out));
@@ -542,29 +542,29 @@ void TestEncode::encoderRemarksAndRefusalsInARun()
 {
     RunHarness h;
     QTemporaryDir media;
-    const QString video = MakeVideo(media.path() + "/clip.avi", "avi", 1.0);
+    const QString video = makeVideo(media.path() + "/clip.avi", "avi", 1.0);
     // OGG bit rates the encoder refuses: each job says "Incorrect format" and fails, and no
     // file is made.
     h.setFormat(3);
-    SetSetting(h.settings, &TOutputSettings::OggVbr, true);
-    SetSetting(h.settings, &TOutputSettings::OggMinBitrate, 192);
-    SetSetting(h.settings, &TOutputSettings::OggMaxBitrate, 128);
+    setSetting(h.settings, &OutputSettings::OggVbr, true);
+    setSetting(h.settings, &OutputSettings::OggMinBitrate, 192);
+    setSetting(h.settings, &OutputSettings::OggMaxBitrate, 128);
     h.queue({video, video});
     h.window->ui->toolConvert->trigger();
     QCOMPARE(h.statuses(), (QStringList{"Failed", "Failed"}));
-    QVERIFY(Cell(*h.window, 0, ColStatus, Qt::ToolTipRole).startsWith("Incorrect format"));
+    QVERIFY(cell(*h.window, 0, ColStatus, Qt::ToolTipRole).startsWith("Incorrect format"));
     QCOMPARE(h.desktop.texts(), (QStringList{"Incorrect format", "Incorrect format",
                                              "Task complete!\n2 of 2 files could not be converted; their Status says why."}));
     QVERIFY(h.files().isEmpty());
 
     // MP3 at 8000 Hz and 320 kbps: the job succeeds, its tooltip tells the rate it got.
-    SetSetting(h.settings, &TOutputSettings::OggVbr, false);
+    setSetting(h.settings, &OutputSettings::OggVbr, false);
     h.setFormat(0);
-    SetSetting(h.settings, &TOutputSettings::Mp3Frequency, 8000);
-    SetSetting(h.settings, &TOutputSettings::Mp3Bitrate, 320);
+    setSetting(h.settings, &OutputSettings::Mp3Frequency, 8000);
+    setSetting(h.settings, &OutputSettings::Mp3Bitrate, 320);
     h.window->ui->toolConvert->trigger();
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
-    const QString why = Cell(*h.window, 0, ColStatus, Qt::ToolTipRole);
+    const QString why = cell(*h.window, 0, ColStatus, Qt::ToolTipRole);
     QVERIFY2(why.contains("64 kbps") && why.contains("8000 Hz"), qPrintable(why));
     QCOMPARE(h.files(), (QStringList{"clip (2).mp3", "clip.mp3"}));
 }
@@ -591,17 +591,17 @@ void TestEncode::levelsAndLoudness()
     m_s.WavFrequency = m_s.FlacFrequency = 44100;
     const QString source = file("tone.wav");
     // 1 kHz at half of full scale on both channels: -9.03 dBFS RMS
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "aevalsrc=0.5*sin(2*PI*1000*t)|0.5*sin(2*PI*1000*t):s=44100:d=3",
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "aevalsrc=0.5*sin(2*PI*1000*t)|0.5*sin(2*PI*1000*t):s=44100:d=3",
                        "-c:a", "pcm_s24le", source}));
     const Step step = encode(format, "out." + outputExtension(format), {}, source);
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
     QCOMPARE(fixtures::probe(step.out).channels, channels);
     if (format == 5)
-        QCOMPARE(OpusHeaderRate(step.out), 44100); // the source's rate
+        QCOMPARE(opusHeaderRate(step.out), 44100); // the source's rate
     const int rate = fixtures::probe(step.out).rate;
-    const QVector<float> x = Decoded(step.out, channels);
+    const QVector<float> x = decoded(step.out, channels);
     for (int c = 0; c < channels; ++c) {
-        const double level = FitTone(x, channels, c, rate, 1000).level;
+        const double level = fitTone(x, channels, c, rate, 1000).level;
         QVERIFY2(std::abs(level - -9.03) < 0.5, qPrintable(QString::number(level)));
     }
 }
@@ -663,7 +663,7 @@ void TestEncode::loudnessReachesItsTarget()
     static QTemporaryDir sources;
     const QString wav = sources.filePath(source + ".wav");
     if (!QFile::exists(wav))
-        QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", kSources.value(source), "-af", "aresample=44100:resampler=soxr",
+        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", kSources.value(source), "-af", "aresample=44100:resampler=soxr",
                            "-c:a", "pcm_s16le", wav}));
     const int channels = options.contains("mono") ? 1 : 2;
     m_s.Mp3Channels = channels == 1 ? 1 : 3;
@@ -673,7 +673,7 @@ void TestEncode::loudnessReachesItsTarget()
     if (options.contains("opus32"))
         m_s.OpusBitrate = 32;
     m_s.LoudnessTarget = target;
-    m_s.LoudnessPeaks = options.contains("lower") ? TOutputSettings::LowerClip : TOutputSettings::LimitPeaks;
+    m_s.LoudnessPeaks = options.contains("lower") ? OutputSettings::LowerClip : OutputSettings::LimitPeaks;
     const Step step = encode(format, "even." + outputExtension(format), {}, wav);
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
     const LoudnessMeasurement out = fixtures::ffmpegLoudness(step.out);
@@ -705,14 +705,14 @@ void TestEncode::loudnessReachesItsTarget()
 void TestEncode::quietSourceMadeLoudKeepsItsNoiseFloor()
 {
     const QString source = file("quiet.wav");
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "aevalsrc=0.00316*sin(2*PI*1000*t):s=48000:d=4", "-c:a", "pcm_s24le", source}));
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "aevalsrc=0.00316*sin(2*PI*1000*t):s=48000:d=4", "-c:a", "pcm_s24le", source}));
     m_s.FlacFrequency = 48000;
     m_s.FlacBps = 16;
     m_s.FlacChannels = 1;
     m_s.LoudnessTarget = -14;
     const Step step = encode(4, "loud.flac", {}, source);
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
-    const ToneFit fit = FitTone(Decoded(step.out, 1), 1, 0, 48000, 1000);
+    const ToneFit fit = fitTone(decoded(step.out, 1), 1, 0, 48000, 1000);
     QVERIFY2(fit.level > -20, qPrintable(QString::number(fit.level)));
     QVERIFY2(fit.residual <= -90, qPrintable(QString::number(fit.residual)));
     const QString mismatch = fixtures::flacSignatureMismatch(step.out, 16);
@@ -739,7 +739,7 @@ void TestEncode::pcmInHalvesIsTheSource()
     QFETCH(double, end);
     QFETCH(int, rate);
     const QString source = file("noise.wav");
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", QStringLiteral("anoisesrc=r=%1:a=0.5:d=42:seed=7").arg(rate), "-ac", "2",
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", QStringLiteral("anoisesrc=r=%1:a=0.5:d=42:seed=7").arg(rate), "-ac", "2",
                        "-c:a", "pcm_s16le", source}));
     m_s.WavFrequency = rate;
     m_s.WavChannels = 2;
@@ -747,10 +747,10 @@ void TestEncode::pcmInHalvesIsTheSource()
     const QString out = file("halves.wav");
     const std::stop_token stop;
     QList<int> percents;
-    const TEncodeResult r = EncodeClip({source, start, end > 0 ? end : TVideoEdit::ToEnd}, out, 2, m_s, {}, stop,
+    const EncodeResult r = encodeClip({source, start, end > 0 ? end : VideoEdit::ToEnd}, out, 2, m_s, {}, stop,
                                        [&](int p) { percents << p; });
     QVERIFY2(r.ok, qPrintable(r.reason));
-    const QVector<float> in = Decoded(source, 2), got = Decoded(out, 2);
+    const QVector<float> in = decoded(source, 2), got = decoded(out, 2);
     const qsizetype first = 2 * std::llround(start * rate);
     const qsizetype count = end > 0 ? 2 * std::llround((end - start) * rate) : in.size() - first;
     QCOMPARE(got.size(), count);
@@ -781,17 +781,17 @@ void TestEncode::loudnessInTwoPiecesEqualsOnePass()
     QFETCH(int, channels);
     const QString video = file("levels.avi");
     if (!QFile::exists(video))
-        QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=5:duration=36", "-f", "lavfi", "-i",
+        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=5:duration=36", "-f", "lavfi", "-i",
                            "aevalsrc=0.4*sin(2*PI*300*t)*(0.05+gt(mod(t\\,7)\\,4))+0.9*between(t\\,15.99\\,16.0005)"
                            "|0.3*sin(2*PI*2000*t)*(0.02+gt(mod(t\\,5)\\,2)):s=44100:d=36",
                            "-c:v", "mpeg4", "-c:a", "libmp3lame", "-b:a", "192k", video}));
-    const TClipSource clip{video, start, end > 0 ? end : TVideoEdit::ToEnd};
+    const ClipSource clip{video, start, end > 0 ? end : VideoEdit::ToEnd};
     const double seconds = (end > 0 ? end : 36.0) - start;
     const std::stop_token stop;
     LoudnessMeasurement one, two;
     QString reason;
-    QCOMPARE(MeasureClipLoudness(clip, seconds, rate, channels, -1, stop, &one, &reason, 1), TPassOutcome::Done);
-    QCOMPARE(MeasureClipLoudness(clip, seconds, rate, channels, -1, stop, &two, &reason, 2), TPassOutcome::Done);
+    QCOMPARE(measureClipLoudness(clip, seconds, rate, channels, -1, stop, &one, &reason, 1), PassOutcome::Done);
+    QCOMPARE(measureClipLoudness(clip, seconds, rate, channels, -1, stop, &two, &reason, 2), PassOutcome::Done);
     qInfo("%.3f / %.3f LUFS, %.3f / %.3f dBTP", one.integratedLufs, two.integratedLufs, one.truePeakDbtp,
           two.truePeakDbtp);
     QVERIFY(std::isfinite(one.integratedLufs));
@@ -803,7 +803,7 @@ void TestEncode::loudnessInTwoPiecesEqualsOnePass()
 void TestEncode::flacSameAsSourceIsBitExact()
 {
     const QString source = file("hires.wav");
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "anoisesrc=a=0.3:r=96000:d=2", "-ac", "2", "-c:a", "pcm_s24le", source}));
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "anoisesrc=a=0.3:r=96000:d=2", "-ac", "2", "-c:a", "pcm_s24le", source}));
     m_s.FlacFrequency = 0;
     m_s.FlacBps = 0;
     m_s.FlacChannels = 2;
@@ -827,15 +827,15 @@ void TestEncode::flacSameAsSourceIsBitExact()
 void TestEncode::clipWithoutSoundLeavesNothing()
 {
     const QString video = file("short sound.avi");
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=5:duration=20", "-f", "lavfi", "-i",
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=5:duration=20", "-f", "lavfi", "-i",
                        "sine=frequency=440:sample_rate=44100:duration=5", "-c:v", "mpeg4", "-c:a", "libmp3lame", video}));
     for (int format : {0, 1, 2, 3, 4, 5, 6}) {
         const QString out = file("empty." + outputExtension(format));
         const std::stop_token stop;
-        TEncodeResult r = EncodeClip({video, 10}, out, format, m_s, {}, stop);
+        EncodeResult r = encodeClip({video, 10}, out, format, m_s, {}, stop);
         QCOMPARE(r.reason, QString("The clip holds no sound"));
         QVERIFY(!QFile::exists(out));
-        r = EncodeClip({video, 30}, out, format, m_s, {}, stop);
+        r = encodeClip({video, 30}, out, format, m_s, {}, stop);
         QVERIFY2(r.reason.contains("after the end of the source"), qPrintable(r.reason));
         QVERIFY(!QFile::exists(out));
     }
@@ -855,26 +855,26 @@ void TestEncode::formatRecordsHoldForTheirFiles()
 {
     QFETCH(int, format);
     const OutputFormatModule &record = outputFormat(format);
-    TRunJob job;
+    RunJob job;
     job.TagsEnabled = true;
     job.TagTitle = "Table";
     const Step step = encode(format, QStringLiteral("out.") + QLatin1String(record.extension), job);
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
     QCOMPARE(outputFormatByExtension(QFileInfo(step.out).suffix().toUpper()), &record);
-    QVERIFY(std::abs(ProbeDuration(step.out) - 2.0) < 0.1);
-    QCOMPARE(ProbeTag(step.out, "title") == job.TagTitle, record.tags);
+    QVERIFY(std::abs(probeDuration(step.out) - 2.0) < 0.1);
+    QCOMPARE(probeTag(step.out, "title") == job.TagTitle, record.tags);
 
     const QString cover = file("cover.jpg");
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "color=c=red:s=32x32", "-frames:v", "1", cover}));
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "color=c=red:s=32x32", "-frames:v", "1", cover}));
     QFile picture(cover);
     QVERIFY(picture.open(QIODevice::ReadOnly));
-    TAudioInformation2 info;
+    OutputTags info;
     info.infoTitle = job.TagTitle;
     info.infoCover = picture.readAll();
     info.infoCoverMime = "image/jpeg";
-    const bool written = WriteTagsTo(info, step.out);
+    const bool written = writeTagsTo(info, step.out);
     bool shown = false;
-    for (const QJsonValue &stream : Probe(step.out).value("streams").toArray())
+    for (const QJsonValue &stream : probe(step.out).value("streams").toArray())
         shown = shown || stream.toObject().value("codec_type").toString() == "video";
     QCOMPARE(written && shown, record.pictures);
 }

@@ -13,9 +13,9 @@
 #include <unistd.h>
 
 namespace {
-TOutputSettings WavOutput(const QString &folder)
+OutputSettings wavOutput(const QString &folder)
 {
-    TOutputSettings s;
+    OutputSettings s;
     s.OutputPath = folder;
     s.OutputFormat = 2;
     s.OutputExt = QStringLiteral("wav");
@@ -25,9 +25,9 @@ TOutputSettings WavOutput(const QString &folder)
     return s;
 }
 
-TRunJob Job(const QString &source, const QString &output, double start = 0, double end = TJob::ToEnd)
+RunJob job(const QString &source, const QString &output, double start = 0, double end = Job::ToEnd)
 {
-    TRunJob job;
+    RunJob job;
     job.SourceFile = source;
     job.OutputFile = output;
     job.clipStart = start;
@@ -37,19 +37,19 @@ TRunJob Job(const QString &source, const QString &output, double start = 0, doub
 
 struct Finished
 {
-    TRunEngine::Outcome outcome;
+    RunEngine::Outcome outcome;
     QString reason;
 };
 
 // Runs the jobs to their end and collects each job's outcome by index.
-QMap<int, Finished> Run(TRunEngine &engine, const QList<TRunJob> &jobs, const TOutputSettings &settings)
+QMap<int, Finished> run(RunEngine &engine, const QList<RunJob> &jobs, const OutputSettings &settings)
 {
     QMap<int, Finished> done;
-    QObject::connect(&engine, &TRunEngine::jobFinished, &engine,
-                     [&done](int index, TRunEngine::Outcome outcome, const QString &reason) {
+    QObject::connect(&engine, &RunEngine::jobFinished, &engine,
+                     [&done](int index, RunEngine::Outcome outcome, const QString &reason) {
                          done[index] = {outcome, reason};
                      });
-    QSignalSpy ended(&engine, &TRunEngine::runEnded);
+    QSignalSpy ended(&engine, &RunEngine::runEnded);
     if (engine.start(jobs, settings, 1))
         ended.wait(60000);
     return done;
@@ -81,15 +81,15 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("reason"); // a part of it
         QTest::addColumn<double>("seconds"); // of the output, when it succeeds
-        const double max = TJob::ToEnd;
-        QTest::newRow("whole") << "clip.avi" << 0.0 << max << int(TRunEngine::Succeeded) << "" << 3.0;
-        QTest::newRow("clip") << "clip.avi" << 1.0 << 2.0 << int(TRunEngine::Succeeded) << "" << 1.0;
-        QTest::newRow("start past the end") << "clip.avi" << 4.0 << max << int(TRunEngine::Failed)
+        const double max = Job::ToEnd;
+        QTest::newRow("whole") << "clip.avi" << 0.0 << max << int(RunEngine::Succeeded) << "" << 3.0;
+        QTest::newRow("clip") << "clip.avi" << 1.0 << 2.0 << int(RunEngine::Succeeded) << "" << 1.0;
+        QTest::newRow("start past the end") << "clip.avi" << 4.0 << max << int(RunEngine::Failed)
                                             << "The clip's start (00:00:04) is past the end" << 0.0;
-        QTest::newRow("end before start") << "clip.avi" << 2.0 << 1.0 << int(TRunEngine::Failed)
+        QTest::newRow("end before start") << "clip.avi" << 2.0 << 1.0 << int(RunEngine::Failed)
                                           << "The clip's end (00:00:01) is not after its start (00:00:02)" << 0.0;
-        QTest::newRow("missing") << "gone.avi" << 0.0 << max << int(TRunEngine::Failed) << "length" << 0.0;
-        QTest::newRow("no sound") << "silent.avi" << 0.0 << max << int(TRunEngine::Failed) << "" << 0.0;
+        QTest::newRow("missing") << "gone.avi" << 0.0 << max << int(RunEngine::Failed) << "length" << 0.0;
+        QTest::newRow("no sound") << "silent.avi" << 0.0 << max << int(RunEngine::Failed) << "" << 0.0;
     }
     void outcomes()
     {
@@ -101,15 +101,15 @@ private slots:
         QFETCH(double, seconds);
         QTemporaryDir out;
         const QString output = out.filePath("result.wav");
-        TRunEngine engine;
-        const auto done = Run(engine, {Job(m_media.filePath(source), output, start, end)}, WavOutput(out.path() + "/"));
+        RunEngine engine;
+        const auto done = run(engine, {job(m_media.filePath(source), output, start, end)}, wavOutput(out.path() + "/"));
         QVERIFY(!engine.isRunning());
         QCOMPARE(done.size(), 1);
         QCOMPARE(int(done[0].outcome), outcome);
         QVERIFY2(done[0].reason.contains(reason), qPrintable(done[0].reason));
         // A success leaves its file and nothing else; a failure leaves nothing at all.
         const QStringList files = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
-        if (outcome == TRunEngine::Succeeded) {
+        if (outcome == RunEngine::Succeeded) {
             QCOMPARE(files, QStringList{"result.wav"});
             QVERIFY(qAbs(fixtures::decodedSeconds(output) - seconds) < 0.06);
         } else {
@@ -127,14 +127,14 @@ private slots:
         QFile mine(taken);
         QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
         mine.close();
-        TRunEngine engine;
-        const auto done = Run(engine, {Job(m_video, wanted, 0, 1), Job(m_video, wanted, 0, 1),
-                                       Job(m_video, wanted, 0, 1)},
-                              WavOutput(out.path() + "/"));
+        RunEngine engine;
+        const auto done = run(engine, {job(m_video, wanted, 0, 1), job(m_video, wanted, 0, 1),
+                                       job(m_video, wanted, 0, 1)},
+                              wavOutput(out.path() + "/"));
         QCOMPARE(engine.outputs(), (QStringList{wanted, out.filePath("talk (3).wav"), out.filePath("talk (4).wav")}));
         QCOMPARE(done.size(), 3);
         for (const Finished &f : done)
-            QCOMPARE(f.outcome, TRunEngine::Succeeded);
+            QCOMPARE(f.outcome, RunEngine::Succeeded);
         QVERIFY(mine.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), QByteArray("mine"));
     }
@@ -149,11 +149,11 @@ private slots:
         QTest::addColumn<QString>("output"); // the name the output gets
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("note"); // a part of the run's note on the job
-        const int replace = TOutputSettings::ReplaceExisting, keep = TOutputSettings::KeepBoth,
-                  skip = TOutputSettings::SkipExisting, ok = TRunEngine::Succeeded;
+        const int replace = OutputSettings::ReplaceExisting, keep = OutputSettings::KeepBoth,
+                  skip = OutputSettings::SkipExisting, ok = RunEngine::Succeeded;
         QTest::newRow("replace") << replace << "before" << "talk.wav" << ok << "";
         QTest::newRow("keep both") << keep << "before" << "talk (2).wav" << ok << "exists and was kept";
-        QTest::newRow("skip") << skip << "before" << "talk.wav" << int(TRunEngine::Skipped) << "talk.wav exists";
+        QTest::newRow("skip") << skip << "before" << "talk.wav" << int(RunEngine::Skipped) << "talk.wav exists";
         QTest::newRow("replace, late") << replace << "late" << "talk.wav" << ok << "";
         QTest::newRow("keep both, late") << keep << "late" << "talk (2).wav" << ok << "appeared during the run";
         QTest::newRow("skip, late") << skip << "late" << "talk (2).wav" << ok << "appeared during the run";
@@ -175,16 +175,16 @@ private slots:
         };
         if (when != "late")
             QVERIFY(place());
-        TOutputSettings settings = WavOutput(out.path() + "/");
+        OutputSettings settings = wavOutput(out.path() + "/");
         settings.ExistingFile = choice;
-        QList<TRunJob> jobs{Job(when == "own" ? wanted : m_video, wanted, 0, 1)};
+        QList<RunJob> jobs{job(when == "own" ? wanted : m_video, wanted, 0, 1)};
         if (when == "other")
-            jobs << Job(wanted, out.filePath("other.wav"), 0, 1);
-        TRunEngine engine;
+            jobs << job(wanted, out.filePath("other.wav"), 0, 1);
+        RunEngine engine;
         QMap<int, Finished> done;
-        connect(&engine, &TRunEngine::jobFinished, this,
-                [&done](int index, TRunEngine::Outcome o, const QString &reason) { done[index] = {o, reason}; });
-        QSignalSpy ended(&engine, &TRunEngine::runEnded);
+        connect(&engine, &RunEngine::jobFinished, this,
+                [&done](int index, RunEngine::Outcome o, const QString &reason) { done[index] = {o, reason}; });
+        QSignalSpy ended(&engine, &RunEngine::runEnded);
         QVERIFY(engine.start(jobs, settings, 1));
         if (when == "late")
             QVERIFY(place()); // after the names were chosen, before the output is moved
@@ -192,17 +192,17 @@ private slots:
         QCOMPARE(int(done.value(0).outcome), outcome);
         QCOMPARE(engine.outputs().value(0), out.filePath(output));
         QVERIFY2(engine.notes().value(0).contains(note), qPrintable(engine.notes().value(0)));
-        if (outcome == TRunEngine::Skipped)
+        if (outcome == RunEngine::Skipped)
             QVERIFY(done[0].reason.contains(wanted));
         // The file of the wanted name: replaced with its mode, or kept byte for byte.
-        const bool replaced = output == "talk.wav" && outcome == TRunEngine::Succeeded;
+        const bool replaced = output == "talk.wav" && outcome == RunEngine::Succeeded;
         QFile a(wanted), b(mine);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QCOMPARE(a.readAll() == b.readAll(), !replaced);
         struct stat st = {};
         QVERIFY(::stat(QFile::encodeName(wanted).constData(), &st) == 0);
         QCOMPARE(st.st_mode & 07777, mode_t(0600));
-        if (outcome == TRunEngine::Succeeded)
+        if (outcome == RunEngine::Succeeded)
             QVERIFY(qAbs(fixtures::decodedSeconds(out.filePath(output)) - 1.0) < 0.06);
     }
 
@@ -210,12 +210,12 @@ private slots:
     void twoRunsOneFolder()
     {
         QTemporaryDir out;
-        TOutputSettings settings = WavOutput(out.path() + "/");
-        settings.ExistingFile = TOutputSettings::KeepBoth;
-        TRunEngine first, second;
-        QSignalSpy firstEnded(&first, &TRunEngine::runEnded), secondEnded(&second, &TRunEngine::runEnded);
-        const QList<TRunJob> jobs{Job(m_video, out.filePath("a.wav"), 0, 1),
-                                  Job(m_video, out.filePath("b.wav"), 0, 1)};
+        OutputSettings settings = wavOutput(out.path() + "/");
+        settings.ExistingFile = OutputSettings::KeepBoth;
+        RunEngine first, second;
+        QSignalSpy firstEnded(&first, &RunEngine::runEnded), secondEnded(&second, &RunEngine::runEnded);
+        const QList<RunJob> jobs{job(m_video, out.filePath("a.wav"), 0, 1),
+                                  job(m_video, out.filePath("b.wav"), 0, 1)};
         QVERIFY(first.start(jobs, settings, 2) && second.start(jobs, settings, 2));
         QVERIFY(QTest::qWaitFor([&] { return firstEnded.size() == 1 && secondEnded.size() == 1; }, 60000));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
@@ -244,19 +244,19 @@ private slots:
         }
         const int held = ::open(QFile::encodeName(out.filePath(".held.clipvox-123456.mp3")).constData(), O_RDONLY);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
-        TRunEngine engine;
-        TOutputSettings settings = WavOutput(out.path() + "/");
-        settings.ExistingFile = TOutputSettings::KeepBoth;
+        RunEngine engine;
+        OutputSettings settings = wavOutput(out.path() + "/");
+        settings.ExistingFile = OutputSettings::KeepBoth;
         const QString tooLong = QString(135, QChar(0xe9)) + ".wav"; // 274 bytes
-        const auto done = Run(engine,
-                              {Job(m_video, out.filePath(full), 0, 1),
-                               Job(m_video, out.filePath(tooLong), 0, 1),
-                               Job(m_video, out.filePath(".precious.clipvox-abcdef.wav"), 0, 1)},
+        const auto done = run(engine,
+                              {job(m_video, out.filePath(full), 0, 1),
+                               job(m_video, out.filePath(tooLong), 0, 1),
+                               job(m_video, out.filePath(".precious.clipvox-abcdef.wav"), 0, 1)},
                               settings);
         ::close(held);
         const QString numbered = QString(123, QChar(0xe9)) + " (2).wav", cut = QString(125, QChar(0xe9)) + ".wav";
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(done.value(i).outcome, TRunEngine::Succeeded);
+            QCOMPARE(done.value(i).outcome, RunEngine::Succeeded);
         QCOMPARE(engine.outputs(), (QStringList{out.filePath(numbered), out.filePath(cut),
                                                 out.filePath("_precious.clipvox-abcdef.wav")}));
         QStringList files = QDir(out.path()).entryList(QDir::Files | QDir::Hidden),
@@ -277,26 +277,26 @@ private slots:
     void cancelLeavesNothing()
     {
         QTemporaryDir out;
-        TRunEngine engine;
+        RunEngine engine;
         QList<int> started;
-        QMap<int, TRunEngine::Outcome> finished;
+        QMap<int, RunEngine::Outcome> finished;
         bool reportedAtCancel = true;
-        connect(&engine, &TRunEngine::jobStarted, this, [&](int index) {
+        connect(&engine, &RunEngine::jobStarted, this, [&](int index) {
             started << index;
             engine.cancel();
             reportedAtCancel = !engine.isRunning() || !finished.isEmpty();
         });
-        connect(&engine, &TRunEngine::jobFinished, this,
-                [&](int index, TRunEngine::Outcome outcome) { finished[index] = outcome; });
-        QSignalSpy ended(&engine, &TRunEngine::runEnded);
-        QVERIFY(engine.start({Job(m_video, out.filePath("a.wav")), Job(m_video, out.filePath("b.wav"))},
-                             WavOutput(out.path() + "/")));
+        connect(&engine, &RunEngine::jobFinished, this,
+                [&](int index, RunEngine::Outcome outcome) { finished[index] = outcome; });
+        QSignalSpy ended(&engine, &RunEngine::runEnded);
+        QVERIFY(engine.start({job(m_video, out.filePath("a.wav")), job(m_video, out.filePath("b.wav"))},
+                             wavOutput(out.path() + "/")));
         QVERIFY(ended.wait(60000) || ended.size() == 1);
         QCOMPARE(ended.size(), 1);
         QCOMPARE(ended[0][0].toBool(), true);
         QCOMPARE(started, QList<int>{0});
         QVERIFY(!reportedAtCancel);
-        QCOMPARE(finished.value(0, TRunEngine::Succeeded), TRunEngine::Stopped);
+        QCOMPARE(finished.value(0, RunEngine::Succeeded), RunEngine::Stopped);
         QVERIFY(!finished.contains(1));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
         QVERIFY(!engine.isRunning());
@@ -308,22 +308,22 @@ private slots:
     void albumTagsThatCannotBeWrittenAreSaid()
     {
         QTemporaryDir out;
-        TOutputSettings s;
+        OutputSettings s;
         s.OutputFormat = 4;
         s.OutputExt = QStringLiteral("flac");
         s.FlacChannels = 2;
         s.FlacCompression = 5;
-        s.ReplayGain = TOutputSettings::AlbumGain;
-        TRunEngine engine;
+        s.ReplayGain = OutputSettings::AlbumGain;
+        RunEngine engine;
         QList<std::pair<int, QString>> messages;
-        connect(&engine, &TRunEngine::jobMessage, this, [&](int index, const QString &text) { messages.append({index, text}); });
-        connect(&engine, &TRunEngine::jobFinished, this, [&](int index) {
+        connect(&engine, &RunEngine::jobMessage, this, [&](int index, const QString &text) { messages.append({index, text}); });
+        connect(&engine, &RunEngine::jobFinished, this, [&](int index) {
             if (index == 0) {
                 QFile f(engine.outputs().at(0));
                 QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write("not a flac") == 10);
             }
         });
-        const auto done = Run(engine, {Job(m_video, out.filePath("a.flac")), Job(m_video, out.filePath("b.flac"), 1)}, s);
+        const auto done = run(engine, {job(m_video, out.filePath("a.flac")), job(m_video, out.filePath("b.flac"), 1)}, s);
         QVERIFY(!engine.isRunning());
         QCOMPARE(done.size(), 2);
         QCOMPARE(messages.size(), 1);

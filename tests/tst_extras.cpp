@@ -21,7 +21,7 @@
 namespace {
 const QByteArray kFiveTips = "One\nTwo\nThree\nFour\nFive\n";
 
-QStringList AllTips(const QByteArray &data)
+QStringList allTips(const QByteArray &data)
 {
     QByteArray bytes = data;
     QBuffer buffer(&bytes);
@@ -36,7 +36,7 @@ QStringList AllTips(const QByteArray &data)
 
 // A control of a window by its name; a missing one ends the test run.
 template <typename T = QWidget>
-T *Child(QObject *window, const char *name)
+T *child(QObject *window, const char *name)
 {
     T *child = window->findChild<T *>(QLatin1String(name));
     if (!child)
@@ -44,15 +44,15 @@ T *Child(QObject *window, const char *name)
     return child;
 }
 
-QString Shown(TTipForm &form) { return Child<QTextEdit>(&form, "tipText")->toPlainText(); }
+QString shownTip(TipDialog &form) { return child<QTextEdit>(&form, "tipText")->toPlainText(); }
 
 // Runs code once the modal window `form` shows up (it is looked for every few milliseconds).
 // The dialogs a test opens by itself, each empty once freed.
-QPointer<TTipForm> TipForm;
-QPointer<TAboutForm> AboutForm;
+QPointer<TipDialog> TipForm;
+QPointer<AboutDialog> AboutForm;
 
 template <typename Form, typename F>
-void WhenOpen(QPointer<Form> &form, F body)
+void whenOpen(QPointer<Form> &form, F body)
 {
     auto *poll = new QTimer;
     poll->setInterval(10);
@@ -92,15 +92,15 @@ void TstExtras::readingRules()
     // blanks is one, the last line needs no end, and Ctrl-Z ends the text.
     const QByteArray text = "Alpha\r\n\r\n\n\rBe\rta\n \n\r\n\tGamma\r\x1A"
                             "Delta\n";
-    QCOMPARE(AllTips(text), (QStringList{"Alpha", "Beta", " ", "\tGamma"}));
-    QCOMPARE(AllTips("no line end"), QStringList{"no line end"});
-    QCOMPARE(AllTips("\x1A" "after\n"), QStringList());
-    QCOMPARE(AllTips("\xEF\xBB\xBF" "first\n\xC3\xA9t\xC3\xA9\n"), (QStringList{"first", QString::fromUtf8("été")}));
+    QCOMPARE(allTips(text), (QStringList{"Alpha", "Beta", " ", "\tGamma"}));
+    QCOMPARE(allTips("no line end"), QStringList{"no line end"});
+    QCOMPARE(allTips("\x1A" "after\n"), QStringList());
+    QCOMPARE(allTips("\xEF\xBB\xBF" "first\n\xC3\xA9t\xC3\xA9\n"), (QStringList{"first", QString::fromUtf8("été")}));
 
     // Lines longer than the reader's chunk, with a CR LF across a chunk boundary.
     const QByteArray longLine(64 * 1024 - 1, 'x');
     const QByteArray huge(300000, 'y');
-    const QStringList tips = AllTips(longLine + "\r\n" + huge + "\n\nshort");
+    const QStringList tips = allTips(longLine + "\r\n" + huge + "\n\nshort");
     QCOMPARE(tips.size(), 3);
     QCOMPARE(tips[0].size(), longLine.size());
     QCOMPARE(tips[1].size(), huge.size());
@@ -110,13 +110,13 @@ void TstExtras::readingRules()
     TempProgramFolder folder;
     folder.write("tips.txt", text);
     folder.write("setup.ini", "[tips]\ntipno=1\n");
-    TTipForm form(nullptr);
+    TipDialog form(nullptr);
     QCOMPARE(form.TipCount, 4);
-    QCOMPARE(Shown(form), QStringLiteral("Beta"));
-    form.BtnNextClick();
-    QCOMPARE(Shown(form), QStringLiteral(" "));
-    form.BtnNextClick();
-    QCOMPARE(Shown(form), QStringLiteral("\tGamma"));
+    QCOMPARE(shownTip(form), QStringLiteral("Beta"));
+    form.btnNextClick();
+    QCOMPARE(shownTip(form), QStringLiteral(" "));
+    form.btnNextClick();
+    QCOMPARE(shownTip(form), QStringLiteral("\tGamma"));
 }
 
 void TstExtras::startPosition_data()
@@ -141,10 +141,10 @@ void TstExtras::startPosition()
     folder.write("tips.txt", "\n" + kFiveTips);
     if (!ini.isEmpty())
         folder.write("setup.ini", ini);
-    TTipForm form(nullptr);
+    TipDialog form(nullptr);
     QCOMPARE(form.TipCount, 5);
     QCOMPARE(form.TipNo, tipNo);
-    QCOMPARE(Shown(form), shown);
+    QCOMPARE(shownTip(form), shown);
 }
 
 void TstExtras::nextTipWraps()
@@ -152,11 +152,11 @@ void TstExtras::nextTipWraps()
     TempProgramFolder folder;
     folder.write("tips.txt", kFiveTips);
     {
-        TTipForm form(nullptr);
-        QStringList seen{Shown(form)};
+        TipDialog form(nullptr);
+        QStringList seen{shownTip(form)};
         for (int i = 0; i < 6; ++i) {
-            QTest::mouseClick(Child<QPushButton>(&form, "BtnNext"), Qt::LeftButton);
-            seen << Shown(form);
+            QTest::mouseClick(child<QPushButton>(&form, "BtnNext"), Qt::LeftButton);
+            seen << shownTip(form);
         }
         QCOMPARE(seen, (QStringList{"One", "Two", "Three", "Four", "Five", "One", "Two"}));
         QCOMPARE(form.TipNo, 2);
@@ -164,24 +164,24 @@ void TstExtras::nextTipWraps()
     {
         // A stored number below 0 shows nothing until Next Tip has counted up to tip 1.
         folder.write("setup.ini", "[tips]\ntipno=-1\n");
-        TTipForm form(nullptr);
-        QCOMPARE(Shown(form), QString());
-        form.BtnNextClick();
+        TipDialog form(nullptr);
+        QCOMPARE(shownTip(form), QString());
+        form.btnNextClick();
         QCOMPARE(form.TipNo, 0);
-        QCOMPARE(Shown(form), QString());
-        form.BtnNextClick();
+        QCOMPARE(shownTip(form), QString());
+        form.btnNextClick();
         QCOMPARE(form.TipNo, 1);
-        QCOMPARE(Shown(form), QStringLiteral("One"));
+        QCOMPARE(shownTip(form), QStringLiteral("One"));
     }
     {
         // tips.txt shrinking while the window is open: the display stays as it was.
         folder.write("setup.ini", "[tips]\ntipno=3\n");
-        TTipForm form(nullptr);
-        QCOMPARE(Shown(form), QStringLiteral("Four"));
+        TipDialog form(nullptr);
+        QCOMPARE(shownTip(form), QStringLiteral("Four"));
         folder.write("tips.txt", "Only\n");
-        form.BtnNextClick();
+        form.btnNextClick();
         QCOMPARE(form.TipNo, 5);
-        QCOMPARE(Shown(form), QStringLiteral("Four"));
+        QCOMPARE(shownTip(form), QStringLiteral("Four"));
     }
 }
 
@@ -194,11 +194,11 @@ void TstExtras::closeStoresKeysTitleBarDoesNot()
     folder.write("setup.ini", before);
 
     // The title bar (and Escape) keeps neither key.
-    TipForm = new TTipForm(nullptr);
-    QCOMPARE(Shown(*TipForm), QStringLiteral("Four"));
-    WhenOpen(TipForm, [](TTipForm *form) {
-        form->BtnNextClick();
-        Child<QCheckBox>(form, "showTipsCheck")->setChecked(false);
+    TipForm = new TipDialog(nullptr);
+    QCOMPARE(shownTip(*TipForm), QStringLiteral("Four"));
+    whenOpen(TipForm, [](TipDialog *form) {
+        form->btnNextClick();
+        child<QCheckBox>(form, "showTipsCheck")->setChecked(false);
         form->close();
     });
     TipForm->exec();
@@ -206,12 +206,12 @@ void TstExtras::closeStoresKeysTitleBarDoesNot()
     QCOMPARE(folder.read("setup.ini"), before);
 
     // Close stores the tip on display and the box, and nothing else changes.
-    TipForm = new TTipForm(nullptr);
-    QVERIFY(Child<QCheckBox>(TipForm, "showTipsCheck")->isChecked());
-    WhenOpen(TipForm, [](TTipForm *form) {
-        QTest::mouseClick(Child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
-        QTest::mouseClick(Child<QCheckBox>(form, "showTipsCheck"), Qt::LeftButton);
-        QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
+    TipForm = new TipDialog(nullptr);
+    QVERIFY(child<QCheckBox>(TipForm, "showTipsCheck")->isChecked());
+    whenOpen(TipForm, [](TipDialog *form) {
+        QTest::mouseClick(child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
+        QTest::mouseClick(child<QCheckBox>(form, "showTipsCheck"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
     });
     TipForm->exec();
     QVERIFY(!TipForm);
@@ -220,15 +220,15 @@ void TstExtras::closeStoresKeysTitleBarDoesNot()
     QVERIFY(desktop.messages.isEmpty());
 
     // The next opening goes on after the tip stored and shows the box as stored.
-    QPointer<TTipForm> again = new TTipForm(nullptr);
-    QCOMPARE(Shown(*again), QStringLiteral("One"));
-    QVERIFY(!Child<QCheckBox>(again, "showTipsCheck")->isChecked());
+    QPointer<TipDialog> again = new TipDialog(nullptr);
+    QCOMPARE(shownTip(*again), QStringLiteral("One"));
+    QVERIFY(!child<QCheckBox>(again, "showTipsCheck")->isChecked());
 
     // Without a settings file, Close creates one with the two keys in their order.
     QFile::remove(folder.file("setup.ini"));
     again->show();
-    Child<QCheckBox>(again, "showTipsCheck")->setChecked(true);
-    QTest::mouseClick(Child<QPushButton>(again, "BtnClose"), Qt::LeftButton);
+    child<QCheckBox>(again, "showTipsCheck")->setChecked(true);
+    QTest::mouseClick(child<QPushButton>(again, "BtnClose"), Qt::LeftButton);
     QCOMPARE(folder.read("setup.ini"), QByteArray("[tips]\ntipno=1\nshowtip=1\n"));
     QTRY_VERIFY(!again);
 }
@@ -240,16 +240,16 @@ void TstExtras::closeWriteFailureKeepsWindowOpen()
     folder.write("tips.txt", kFiveTips);
     // A folder where setup.ini should be: no write can succeed, not even as root.
     QVERIFY(QDir(folder.path()).mkdir("setup.ini"));
-    TipForm = new TTipForm(nullptr);
+    TipForm = new TipDialog(nullptr);
     TipForm->show();
     QVERIFY(QTest::qWaitForWindowExposed(TipForm));
-    QTest::mouseClick(Child<QPushButton>(TipForm, "BtnClose"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(TipForm, "BtnClose"), Qt::LeftButton);
     QCOMPARE(desktop.messages.size(), 1);
     QCOMPARE(desktop.messages[0].icon, QMessageBox::Critical);
     QCOMPARE(desktop.messages[0].text, "Unable to write to " + QDir::toNativeSeparators(folder.file("setup.ini")));
     QVERIFY(TipForm);
     QVERIFY(TipForm->isVisible());
-    QCOMPARE(Shown(*TipForm), QStringLiteral("One"));
+    QCOMPARE(shownTip(*TipForm), QStringLiteral("One"));
     delete TipForm;
 }
 
@@ -275,20 +275,20 @@ void TstExtras::noTips()
         QVERIFY(QDir(folder.path()).mkdir("tips.txt"));
     folder.write("setup.ini", "[tips]\ntipno=7\nshowtip=1\n");
 
-    TipForm = new TTipForm(nullptr);
+    TipForm = new TipDialog(nullptr);
     QCOMPARE(TipForm->TipCount, 0);
-    QCOMPARE(Shown(*TipForm), TTipForm::NoTipsText());
+    QCOMPARE(shownTip(*TipForm), TipDialog::noTipsText());
     QString afterNext;
-    WhenOpen(TipForm, [&](TTipForm *form) {
-        QTest::mouseClick(Child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
-        QTest::mouseClick(Child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
-        afterNext = Shown(*form);
-        QTest::mouseClick(Child<QCheckBox>(form, "showTipsCheck"), Qt::LeftButton);
-        QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
+    whenOpen(TipForm, [&](TipDialog *form) {
+        QTest::mouseClick(child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(form, "BtnNext"), Qt::LeftButton);
+        afterNext = shownTip(*form);
+        QTest::mouseClick(child<QCheckBox>(form, "showTipsCheck"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
     });
     TipForm->exec();
     QVERIFY(!TipForm);
-    QCOMPARE(afterNext, TTipForm::NoTipsText());
+    QCOMPARE(afterNext, TipDialog::noTipsText());
     QVERIFY(desktop.messages.isEmpty());
     // The place in the tips is kept for when they come back; the box is stored.
     QCOMPARE(folder.read("setup.ini"), QByteArray("[tips]\ntipno=7\nshowtip=0\n"));
@@ -299,21 +299,21 @@ void TstExtras::tipWindowLook()
     TempProgramFolder folder;
     folder.write("tips.txt", kFiveTips);
     folder.write("setup.ini", "[tips]\nshowtip=2\n");
-    TTipForm form(nullptr);
+    TipDialog form(nullptr);
     QCOMPARE(form.windowTitle(), QStringLiteral("Tip of the Day"));
     QCOMPARE(form.size(), QSize(350, 261));
-    QCOMPARE(Child<QLabel>(&form, "headingLabel")->text(), QStringLiteral("Did you know..."));
-    QCOMPARE(Child<QCheckBox>(&form, "showTipsCheck")->text(), QStringLiteral("Show Tips on Startup"));
-    QVERIFY(!Child<QCheckBox>(&form, "showTipsCheck")->isChecked()); // showtip other than 1
-    QCOMPARE(Child<QPushButton>(&form, "BtnNext")->text(), QStringLiteral("Next Tip"));
-    QCOMPARE(Child<QPushButton>(&form, "BtnClose")->text(), QStringLiteral("Close"));
-    QVERIFY(Child<QTextEdit>(&form, "tipText")->isReadOnly());
-    QVERIFY(!Child<QLabel>(&form, "bulb")->pixmap().isNull());
-    QVERIFY(Child<QWidget>(&form, "tipPanel")->isAncestorOf(Child<QTextEdit>(&form, "tipText")));
-    QVERIFY(Child<QWidget>(&form, "tipFrame")->isAncestorOf(Child<QWidget>(&form, "tipPanel")));
+    QCOMPARE(child<QLabel>(&form, "headingLabel")->text(), QStringLiteral("Did you know..."));
+    QCOMPARE(child<QCheckBox>(&form, "showTipsCheck")->text(), QStringLiteral("Show Tips on Startup"));
+    QVERIFY(!child<QCheckBox>(&form, "showTipsCheck")->isChecked()); // showtip other than 1
+    QCOMPARE(child<QPushButton>(&form, "BtnNext")->text(), QStringLiteral("Next Tip"));
+    QCOMPARE(child<QPushButton>(&form, "BtnClose")->text(), QStringLiteral("Close"));
+    QVERIFY(child<QTextEdit>(&form, "tipText")->isReadOnly());
+    QVERIFY(!child<QLabel>(&form, "bulb")->pixmap().isNull());
+    QVERIFY(child<QWidget>(&form, "tipPanel")->isAncestorOf(child<QTextEdit>(&form, "tipText")));
+    QVERIFY(child<QWidget>(&form, "tipFrame")->isAncestorOf(child<QWidget>(&form, "tipPanel")));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.focusWidget(), Child<QPushButton>(&form, "BtnNext"));
+    QCOMPARE(form.focusWidget(), child<QPushButton>(&form, "BtnNext"));
 }
 
 void TstExtras::mainWindowOpensTipAndAbout()
@@ -323,65 +323,65 @@ void TstExtras::mainWindowOpensTipAndAbout()
     folder.write("tips.txt", kFiveTips);
     {
         // First start: the tip window opens by itself over the main window, on the first tip.
-        TSettings settings;
-        TMainForm main(settings);
+        AppSettings settings;
+        MainWindow main(settings);
         main.show();
         QString shown;
         bool modal = false;
         QWidget *owner = nullptr;
-        WhenOpen(main.TipForm, [&](TTipForm *form) {
-            shown = Shown(*form);
+        whenOpen(main.TipForm, [&](TipDialog *form) {
+            shown = shownTip(*form);
             modal = form->isModal();
             owner = form->parentWidget();
-            QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
         });
         QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty() && !main.TipForm, 10000);
         QCOMPARE(shown, QStringLiteral("One"));
         QVERIFY(modal);
         QCOMPARE(owner, &main);
         QVERIFY(!main.TimerTip.isActive());
-        QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 0), 1);
+        QCOMPARE(IniFile(settingsFilePath()).readInteger("tips", "tipno", 0), 1);
 
         // The menu entry opens it again, going on where Close left it.
-        WhenOpen(main.TipForm, [&](TTipForm *form) {
-            shown = Shown(*form);
+        whenOpen(main.TipForm, [&](TipDialog *form) {
+            shown = shownTip(*form);
             form->close();
         });
-        Child<QAction>(&main, "actionTipOfTheDay")->trigger();
+        child<QAction>(&main, "actionTipOfTheDay")->trigger();
         QVERIFY(!main.TipForm);
         QCOMPARE(shown, QStringLiteral("Two"));
 
         // About: the toolbar button and the menu entry open the box; "Help Content..." the guide.
-        for (QAction *action : {Child<QAction>(&main, "toolAbout"), Child<QAction>(&main, "helpAbout")}) {
+        for (QAction *action : {child<QAction>(&main, "toolAbout"), child<QAction>(&main, "helpAbout")}) {
             QString name;
-            WhenOpen(main.AboutForm, [&](TAboutForm *form) {
-                name = Child<QLabel>(form, "nameLabel")->text();
+            whenOpen(main.AboutForm, [&](AboutDialog *form) {
+                name = child<QLabel>(form, "nameLabel")->text();
                 owner = form->parentWidget();
-                QTest::mouseClick(Child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
+                QTest::mouseClick(child<QPushButton>(form, "BtnClose"), Qt::LeftButton);
             });
             action->trigger();
             QVERIFY(!main.AboutForm);
             QCOMPARE(name, QStringLiteral("Clipvox v" CLIPVOX_VERSION));
             QCOMPARE(owner, &main);
         }
-        Child<QAction>(&main, "actionHelpContent")->trigger();
+        child<QAction>(&main, "actionHelpContent")->trigger();
         QCOMPARE(desktop.openedUrls.size(), 1);
         QCOMPARE(desktop.openedUrls[0], QUrl::fromLocalFile(folder.file("clipvox.html")));
     }
     {
         // With showtip 0 the timer's tick opens nothing; the menu entry still does.
         folder.write("setup.ini", "[tips]\ntipno=2\nshowtip=0\n");
-        TSettings settings;
-        TMainForm main(settings);
+        AppSettings settings;
+        MainWindow main(settings);
         main.TimerTip.stop();
-        main.TimerTipTimer();
+        main.timerTipTimer();
         QVERIFY(!main.TipForm);
         QString shown;
-        WhenOpen(main.TipForm, [&](TTipForm *form) {
-            shown = Shown(*form);
+        whenOpen(main.TipForm, [&](TipDialog *form) {
+            shown = shownTip(*form);
             form->close();
         });
-        Child<QAction>(&main, "actionTipOfTheDay")->trigger();
+        child<QAction>(&main, "actionTipOfTheDay")->trigger();
         QCOMPARE(shown, QStringLiteral("Three"));
     }
 }
@@ -420,24 +420,24 @@ void TstExtras::aboutBox()
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Link, linkColour);
     QApplication::setPalette(palette);
-    AboutForm = new TAboutForm(nullptr, home, support);
-    TAboutForm &box = *AboutForm;
+    AboutForm = new AboutDialog(nullptr, home, support);
+    AboutDialog &box = *AboutForm;
     QCOMPARE(box.windowTitle(), QStringLiteral("About"));
     QCOMPARE(box.size(), QSize(363, 248));
-    QCOMPARE(Child<QLabel>(&box, "nameLabel")->text(), QStringLiteral("Clipvox v" CLIPVOX_VERSION));
-    QCOMPARE(Child<QLabel>(&box, "versionLabel")->text(), QStringLiteral("v" CLIPVOX_VERSION));
-    QCOMPARE(Child<QLabel>(&box, "supportCaption")->text(), QStringLiteral("Technology Support"));
-    QVERIFY(Child<QLabel>(&box, "copyrightLabel")->text().contains("GNU GPL, version 3 or later"));
-    QVERIFY(!Child<QLabel>(&box, "logo")->pixmap().isNull());
+    QCOMPARE(child<QLabel>(&box, "nameLabel")->text(), QStringLiteral("Clipvox v" CLIPVOX_VERSION));
+    QCOMPARE(child<QLabel>(&box, "versionLabel")->text(), QStringLiteral("v" CLIPVOX_VERSION));
+    QCOMPARE(child<QLabel>(&box, "supportCaption")->text(), QStringLiteral("Technology Support"));
+    QVERIFY(child<QLabel>(&box, "copyrightLabel")->text().contains("GNU GPL, version 3 or later"));
+    QVERIFY(!child<QLabel>(&box, "logo")->pixmap().isNull());
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
-    QCOMPARE(QApplication::focusWidget(), Child<QPushButton>(&box, "BtnClose"));
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&box, "BtnClose"));
 
-    QLabel *homeLink = Child<QLabel>(&box, "homePageLink"), *supportLink = Child<QLabel>(&box, "supportLink");
+    QLabel *homeLink = child<QLabel>(&box, "homePageLink"), *supportLink = child<QLabel>(&box, "supportLink");
     QCOMPARE(homeLink->isVisible(), !home.isEmpty());
-    QCOMPARE(Child<QLabel>(&box, "homePageCaption")->isVisible(), !home.isEmpty());
+    QCOMPARE(child<QLabel>(&box, "homePageCaption")->isVisible(), !home.isEmpty());
     QCOMPARE(supportLink->isVisible(), !support.isEmpty());
-    QCOMPARE(Child<QLabel>(&box, "supportCaption")->isVisible(), !support.isEmpty());
+    QCOMPARE(child<QLabel>(&box, "supportCaption")->isVisible(), !support.isEmpty());
     QList<QUrl> expected;
     for (QLabel *link : {homeLink, supportLink}) {
         if (!link->isVisible())
@@ -468,7 +468,7 @@ void TstExtras::aboutBox()
     }
     QVERIFY(desktop.messages.isEmpty());
 
-    QTest::mouseClick(Child<QPushButton>(&box, "BtnClose"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&box, "BtnClose"), Qt::LeftButton);
     QVERIFY(!box.isVisible());
     QTRY_VERIFY(!AboutForm); // freed once closed
 }
@@ -498,16 +498,16 @@ void TstExtras::shippedTipsAndGuide()
     QVERIFY(tips.size() >= 12);
 
     // Each tip fits the tip area without scrolling.
-    SetProgramFolder(programFolder);
-    QPointer<TTipForm> form = new TTipForm(nullptr);
-    SetProgramFolder(QString());
+    setProgramFolder(programFolder);
+    QPointer<TipDialog> form = new TipDialog(nullptr);
+    setProgramFolder(QString());
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
-    auto *text = Child<QTextEdit>(form, "tipText");
+    auto *text = child<QTextEdit>(form, "tipText");
     for (int i = 0; i < form->TipCount; ++i) {
         QVERIFY(tips.contains(text->toPlainText()));
         QVERIFY2(text->verticalScrollBar()->maximum() == 0, qPrintable(text->toPlainText()));
-        form->BtnNextClick();
+        form->btnNextClick();
     }
     delete form;
 

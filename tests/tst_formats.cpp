@@ -20,7 +20,7 @@ private slots:
 
 namespace {
 // A stored value of the key that is not its default and that the key takes.
-int OtherValue(const FormatSettingKey &k, bool boolean)
+int otherValue(const FormatSettingKey &k, bool boolean)
 {
     if (boolean)
         return k.def ? 0 : 1;
@@ -32,7 +32,7 @@ int OtherValue(const FormatSettingKey &k, bool boolean)
     return k.def < k.high ? k.def + 1 : k.def - 1;
 }
 
-int FieldOf(const TOutputSettings &s, const FormatSettingKey &k)
+int fieldOf(const OutputSettings &s, const FormatSettingKey &k)
 {
     return std::visit([&s](auto field) { return int(s.*field); }, k.field);
 }
@@ -54,32 +54,32 @@ void TestFormats::modules()
 
     // Every key of the module, set to another value it takes, is written and read back.
     TempProgramFolder folder;
-    TOutputSettings defaults;
-    LoadSettings(defaults);
-    TOutputSettings changed = defaults;
+    OutputSettings defaults;
+    loadSettings(defaults);
+    OutputSettings changed = defaults;
     changed.OutputFormat = format;
     for (const FormatSettingKey &k : module.keys) {
-        const bool boolean = std::holds_alternative<bool TOutputSettings::*>(k.field);
-        QCOMPARE(FieldOf(defaults, k), k.def);
-        const int other = OtherValue(k, boolean);
+        const bool boolean = std::holds_alternative<bool OutputSettings::*>(k.field);
+        QCOMPARE(fieldOf(defaults, k), k.def);
+        const int other = otherValue(k, boolean);
         QVERIFY2(other != k.def || (!k.values.empty() && k.values.size() == 1), k.key);
         std::visit([&](auto field) { changed.*field = static_cast<std::remove_reference_t<decltype(changed.*field)>>(other); },
                    k.field);
     }
-    SaveSettings(changed);
+    saveSettings(changed);
     const QByteArray ini = folder.read("setup.ini");
-    TOutputSettings back;
-    LoadSettings(back);
+    OutputSettings back;
+    loadSettings(back);
     QCOMPARE(back.OutputFormat, format);
     QCOMPARE(back.OutputExt, QString::fromLatin1(module.extension));
     for (const FormatSettingKey &k : module.keys) {
         QVERIFY2(ini.contains(QByteArray("[") + k.section + "]"), k.section);
         QVERIFY2(ini.contains(QByteArray("\n") + k.key + "="), k.key);
-        QCOMPARE(FieldOf(back, k), FieldOf(changed, k));
+        QCOMPARE(fieldOf(back, k), fieldOf(changed, k));
     }
 
     // One second of a 440 Hz tone through the writer planned from the default settings.
-    TSourceSound source;
+    SourceSound source;
     source.rate = 44100;
     source.channels = 2;
     source.bits = 16;
@@ -102,16 +102,16 @@ void TestFormats::modules()
         {"mp3", {"mp3", "mp3"}},   {"wma", {"asf", "wmav2"}}, {"wav", {"wav", "pcm_s16le"}},
         {"ogg", {"ogg", "vorbis"}}, {"flac", {"flac", "flac"}}, {"opus", {"ogg", "opus"}},
         {"m4a", {"mov,mp4,m4a,3gp,3g2,mj2", "aac"}}};
-    const QJsonObject probe = Probe(out);
-    const QJsonObject stream = probe.value("streams").toArray().first().toObject();
+    const QJsonObject probed = probe(out);
+    const QJsonObject stream = probed.value("streams").toArray().first().toObject();
     const QStringList expected = kProbed.value(QString::fromLatin1(module.extension));
     if (!expected.isEmpty()) {
-        QCOMPARE(probe.value("format").toObject().value("format_name").toString(), expected[0]);
+        QCOMPARE(probed.value("format").toObject().value("format_name").toString(), expected[0]);
         QCOMPARE(stream.value("codec_name").toString(), expected[1]);
     }
     QCOMPARE(stream.value("channels").toInt(), plan.channels);
     // MP3's stated length ends on a whole frame, and ffprobe counts its last (26 ms) too.
-    const double seconds = probe.value("format").toObject().value("duration").toString().toDouble();
+    const double seconds = probed.value("format").toObject().value("duration").toString().toDouble();
     QVERIFY2(std::abs(seconds - 1.0) < 0.055, qPrintable(QString::number(seconds)));
 }
 

@@ -24,20 +24,20 @@
 #include <QtTest>
 
 namespace {
-QStringList column(const TMainForm &w, int c)
+QStringList column(const MainWindow &w, int c)
 {
     QStringList out;
-    for (int r = 0; r < RowCount(w); ++r)
-        out << Cell(w, r, c);
+    for (int r = 0; r < rowCount(w); ++r)
+        out << cell(w, r, c);
     return out;
 }
 
-void select(TMainForm &w, QList<int> rows)
+void select(MainWindow &w, QList<int> rows)
 {
-    SelectRows(w, rows);
+    selectRows(w, rows);
 }
 
-QList<bool> menuState(const TMainForm &w)
+QList<bool> menuState(const MainWindow &w)
 {
     return {w.ui->queueAddFiles->isEnabled(), w.ui->actionMoveUp->isEnabled(),  w.ui->actionMoveDown->isEnabled(),
             w.ui->queueRemove->isEnabled(),   w.ui->actionRemoveAll->isEnabled(), w.ui->queueEditClip->isEnabled(),
@@ -50,10 +50,10 @@ class TestMainWindow : public QObject
     Q_OBJECT
     std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<FakeDesktop> m_desktop;
-    std::unique_ptr<TSettings> m_settings;
-    std::unique_ptr<TMainForm> m_window;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<MainWindow> m_window;
 
-    TMainForm &window() { return *m_window; }
+    MainWindow &window() { return *m_window; }
     void addFiles(const QStringList &files)
     {
         m_desktop->fileAnswers << files;
@@ -66,8 +66,8 @@ private slots:
         m_folder = std::make_unique<TempProgramFolder>();
         m_folder->write("setup.ini", "[tips]\nshowtip=0\n");
         m_desktop = std::make_unique<FakeDesktop>();
-        m_settings = std::make_unique<TSettings>();
-        m_window = std::make_unique<TMainForm>(*m_settings);
+        m_settings = std::make_unique<AppSettings>();
+        m_window = std::make_unique<MainWindow>(*m_settings);
     }
     void cleanup()
     {
@@ -129,33 +129,33 @@ void TestMainWindow::queueAnnouncesItsChanges()
     QFETCH(QString, operation);
     QFETCH(QString, order);
     QFETCH(QString, announced);
-    TJobQueue queue;
-    queue.Add({"/v/A.avi", "/v/B.avi", "/v/C.avi"}, "/o/", "mp3", "url");
-    SetJobField(queue, 1, &TJob::TagTitle, QString("B's"));
+    JobQueue queue;
+    queue.add({"/v/A.avi", "/v/B.avi", "/v/C.avi"}, "/o/", "mp3", "url");
+    setJobField(queue, 1, &Job::TagTitle, QString("B's"));
     QStringList heard;
-    connect(&queue, &TJobQueue::jobsAdded, this, [&](int first, int n) { heard << QString("added %1 %2").arg(first).arg(n); });
-    connect(&queue, &TJobQueue::jobRemoved, this, [&](int row) { heard << QString("removed %1").arg(row); });
-    connect(&queue, &TJobQueue::jobMoved, this, [&](int from, int to) { heard << QString("moved %1 %2").arg(from).arg(to); });
-    connect(&queue, &TJobQueue::cleared, this, [&] { heard << "cleared"; });
-    connect(&queue, &TJobQueue::tagsEnabledChanged, this, [&](bool on) { heard << QString("tags %1").arg(on); });
+    connect(&queue, &JobQueue::jobsAdded, this, [&](int first, int n) { heard << QString("added %1 %2").arg(first).arg(n); });
+    connect(&queue, &JobQueue::jobRemoved, this, [&](int row) { heard << QString("removed %1").arg(row); });
+    connect(&queue, &JobQueue::jobMoved, this, [&](int from, int to) { heard << QString("moved %1 %2").arg(from).arg(to); });
+    connect(&queue, &JobQueue::cleared, this, [&] { heard << "cleared"; });
+    connect(&queue, &JobQueue::tagsEnabledChanged, this, [&](bool on) { heard << QString("tags %1").arg(on); });
     const QStringList op = operation.split(' ');
     const int row = op.value(1).toInt();
     if (op[0] == "add")
-        queue.Add({"/w/D.avi"}, "/o/", "mp3", "url");
+        queue.add({"/w/D.avi"}, "/o/", "mp3", "url");
     else if (op[0] == "remove")
-        queue.Remove(row);
+        queue.remove(row);
     else if (op[0] == "up")
-        queue.MoveUp(row);
+        queue.moveUp(row);
     else if (op[0] == "down")
-        queue.MoveDown(row);
+        queue.moveDown(row);
     else if (op[0] == "clear")
-        queue.Clear();
+        queue.clear();
     else if (op[0] == "tags")
-        queue.SetTagsEnabled(true), queue.SetTagsEnabled(true); // a second, equal switch says nothing
+        queue.setTagsEnabled(true), queue.setTagsEnabled(true); // a second, equal switch says nothing
     QCOMPARE(heard.join(" | "), announced);
     QStringList names;
-    for (int r = 0; r < queue.JobCount(); ++r) {
-        const TJob &job = queue.Job(r);
+    for (int r = 0; r < queue.jobCount(); ++r) {
+        const Job &job = queue.job(r);
         names << QFileInfo(job.SourceFile).completeBaseName();
         // Every field travels with its job.
         QCOMPARE(job.OutputFile, "/o/" + names.last() + ".mp3");
@@ -163,7 +163,7 @@ void TestMainWindow::queueAnnouncesItsChanges()
     }
     QCOMPARE(names.join(','), order);
     // A run's copy carries the one tag switch.
-    for (const TRunJob &job : queue.RunJobs())
+    for (const RunJob &job : queue.runJobs())
         QCOMPARE(job.TagsEnabled, op[0] == "tags");
 }
 
@@ -174,20 +174,20 @@ void TestMainWindow::queueNamesFromTags()
     QTemporaryDir dir;
     QVERIFY(QDir().mkpath(dir.filePath("v/live")));
     const QString tagged = dir.filePath("v/live/a.mkv"), plain = dir.filePath("v/b.mkv");
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "sine=duration=1", "-metadata", "title=Song", "-metadata", "track=3", tagged}));
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "sine=duration=1", plain}));
-    TJobQueue queue;
-    QSignalSpy read(&queue, &TJobQueue::sourceTagsRead);
-    queue.Add({tagged, plain}, "/o/", "mp3", "url");
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "sine=duration=1", "-metadata", "title=Song", "-metadata", "track=3", tagged}));
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "sine=duration=1", plain}));
+    JobQueue queue;
+    QSignalSpy read(&queue, &JobQueue::sourceTagsRead);
+    queue.add({tagged, plain}, "/o/", "mp3", "url");
     QTRY_COMPARE_WITH_TIMEOUT(read.size(), 2, 20000);
-    queue.SetNaming("{track} - {title}", SaveTo::KeepTree);
-    QVERIFY(queue.NamesUseTags());
-    queue.RederiveOutputNames("/o/", "mp3");
-    QCOMPARE(queue.Job(0).OutputFile, QString("/o/live/03 - Song.mp3"));
-    QCOMPARE(queue.Job(1).OutputFile, QString("/o/b - b.mp3"));
-    queue.SetNaming("{n} {name}", SaveTo::BesideSource);
-    queue.RederiveOutputNames("/o/", "mp3");
-    QCOMPARE(queue.Job(1).OutputFile, dir.filePath("v/2 b.mp3"));
+    queue.setNaming("{track} - {title}", SaveTo::KeepTree);
+    QVERIFY(queue.namesUseTags());
+    queue.rederiveOutputNames("/o/", "mp3");
+    QCOMPARE(queue.job(0).OutputFile, QString("/o/live/03 - Song.mp3"));
+    QCOMPARE(queue.job(1).OutputFile, QString("/o/b - b.mp3"));
+    queue.setNaming("{n} {name}", SaveTo::BesideSource);
+    queue.rederiveOutputNames("/o/", "mp3");
+    QCOMPARE(queue.job(1).OutputFile, dir.filePath("v/2 b.mp3"));
 }
 
 void TestMainWindow::startsEmptyWithLoadedSettings()
@@ -195,7 +195,7 @@ void TestMainWindow::startsEmptyWithLoadedSettings()
     QCOMPARE(window().windowTitle(), QString("Clipvox"));
     QCOMPARE(window().ui->outputPathEdit->text(), QDir::homePath() + "/");
     QCOMPARE(window().ui->outputFormatCombo->currentText(), QString("MP3"));
-    QCOMPARE(RowCount(window()), 0);
+    QCOMPARE(rowCount(window()), 0);
     QCOMPARE(window().Queue.headerData(ColStatus, Qt::Horizontal).toString(), QString("Status"));
     QCOMPARE(window().ui->queueView->columnWidth(ColSource), 120);
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
@@ -207,18 +207,18 @@ void TestMainWindow::startsEmptyWithLoadedSettings()
     // A stored format selects its entry without running the format handler.
     m_window.reset();
     m_folder->write("setup.ini", "[tips]\nshowtip=0\n[general]\noutputformat=2\noutputpath=/srv/out\n");
-    m_window = std::make_unique<TMainForm>(*m_settings);
+    m_window = std::make_unique<MainWindow>(*m_settings);
     QCOMPARE(window().ui->outputFormatCombo->currentText(), QString("WAV"));
     QCOMPARE(window().ui->outputPathEdit->text(), QString("/srv/out")); // loaded unchanged
-    QCOMPARE(window().OutputSettings().OutputExt, QString("wav"));
+    QCOMPARE(window().outputSettings().OutputExt, QString("wav"));
 }
 
 void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
 {
     const QString dir = QString::fromUtf8("/videos/My Clips #1?/");
     addFiles({dir + "talk.part1.avi", dir + QString::fromUtf8("Zoë's \"best\".wmv"), dir + "noext"});
-    QCOMPARE(window().Queue.JobCount(), 3);
-    QCOMPARE(window().Queue.JobCount(), 3);
+    QCOMPARE(window().Queue.jobCount(), 3);
+    QCOMPARE(window().Queue.jobCount(), 3);
     QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
     QCOMPARE(column(window(), ColStart), (QStringList{"00:00:00", "00:00:00", "00:00:00"}));
     QCOMPARE(column(window(), ColEnd), (QStringList{"Max", "Max", "Max"}));
@@ -228,8 +228,8 @@ void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
              (QStringList{dir + "talk.part1.mp3", dir + QString::fromUtf8("Zoë's \"best\".mp3"), dir + "noext.mp3"}));
     QCOMPARE(column(window(), ColSource)[1], dir + QString::fromUtf8("Zoë's \"best\".wmv"));
     QCOMPARE(window().ui->outputPathEdit->text(), dir);
-    QCOMPARE(window().OutputSettings().OutputPath, dir);
-    const TJob &job = window().Queue.Job(1);
+    QCOMPARE(window().outputSettings().OutputPath, dir);
+    const Job &job = window().Queue.job(1);
     QCOMPARE(job.Duration, 0);
     QCOMPARE(job.TagComment, QString("Clipvox"));
     QCOMPARE(job.TagCopyright, QString::fromLatin1(kHomePageUrl));
@@ -237,13 +237,13 @@ void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
 
     // The same file twice: a question first, then two jobs, one output name.
     addFiles({dir + "talk.part1.avi"});
-    QCOMPARE(window().Queue.JobCount(), 3);
+    QCOMPARE(window().Queue.jobCount(), 3);
     m_desktop->questionAnswers << true;
     addFiles({dir + "talk.part1.avi"});
     QCOMPARE(m_desktop->questions.size(), 2);
     QVERIFY(m_desktop->questions[0].startsWith("Already in the queue:\n"));
-    QCOMPARE(window().Queue.JobCount(), 4);
-    QCOMPARE(window().Queue.Job(3).OutputFile, window().Queue.Job(0).OutputFile);
+    QCOMPARE(window().Queue.jobCount(), 4);
+    QCOMPARE(window().Queue.job(3).OutputFile, window().Queue.job(0).OutputFile);
 }
 
 void TestMainWindow::addDialogAndCancel()
@@ -269,14 +269,14 @@ void TestMainWindow::addDialogAndCancel()
     QVERIFY(filters[4].startsWith("ASF files (*.asf"));
     QCOMPARE(filters.last(), QString("All files (*)"));
     // Cancelled: nothing changed.
-    QCOMPARE(window().Queue.JobCount(), 0);
+    QCOMPARE(window().Queue.jobCount(), 0);
     QCOMPARE(window().ui->outputPathEdit->text(), QDir::homePath() + "/");
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
     QVERIFY(m_folder->read("setup.ini").indexOf("lastfolder") < 0);
 
     // The next dialog opens where the files added last came from, also after a restart.
     addFiles({"/clips/new/a.mkv"});
-    m_window = std::make_unique<TMainForm>(*m_settings);
+    m_window = std::make_unique<MainWindow>(*m_settings);
     addFiles({});
     QCOMPARE(m_desktop->lastFileFolder, QString("/clips/new/"));
 }
@@ -292,10 +292,10 @@ void TestMainWindow::secondBatchMovesEveryOutput()
 void TestMainWindow::formatChangeRenamesEveryJob()
 {
     addFiles({"/a/one.avi", "/a/two.b.mpg"});
-    window().Queue.SetResult(0, {JobResult::Done, 100, {}, {}});
+    window().Queue.setResult(0, {JobResult::Done, 100, {}, {}});
     window().ui->outputFormatCombo->setCurrentIndex(3);
     emit window().ui->outputFormatCombo->activated(3);
-    QCOMPARE(window().OutputSettings().OutputFormat, 3);
+    QCOMPARE(window().outputSettings().OutputFormat, 3);
     QCOMPARE(column(window(), ColConvertTo), (QStringList{"ogg", "ogg"}));
     QCOMPARE(column(window(), ColOutput), (QStringList{"/a/one.ogg", "/a/two.b.ogg"}));
     QCOMPARE(column(window(), ColStatus), (QStringList{"Waiting", "Waiting"}));
@@ -305,24 +305,24 @@ void TestMainWindow::movesRotateAndCarryEveryField()
 {
     addFiles({"/a/A.avi", "/a/B.avi", "/a/C.avi"});
     for (int k = 1; k <= 3; ++k) {
-        SetJobField(window().Queue, k - 1, &TJob::TagTitle, QString("title%1").arg(k));
-        SetJobField(window().Queue, k - 1, &TJob::Duration, k * 10);
-        SetJobField(window().Queue, k - 1, &TJob::clipStart, double(k));
+        setJobField(window().Queue, k - 1, &Job::TagTitle, QString("title%1").arg(k));
+        setJobField(window().Queue, k - 1, &Job::Duration, k * 10);
+        setJobField(window().Queue, k - 1, &Job::clipStart, double(k));
     }
     const auto order = [this] { return column(window(), ColSource).join(','); };
     select(window(), {0});
     window().actionMoveUpClick();
     QCOMPARE(order(), QString("/a/B.avi,/a/C.avi,/a/A.avi"));
-    QCOMPARE(QueueOf(window())->selectedRows(), QList<int>{2}); // the moved row stays selected
+    QCOMPARE(queueOf(window())->selectedRows(), QList<int>{2}); // the moved row stays selected
     select(window(), {2});
     window().actionMoveDownClick();
     QCOMPARE(order(), QString("/a/A.avi,/a/B.avi,/a/C.avi"));
     select(window(), {0});
     window().actionMoveDownClick();
     QCOMPARE(order(), QString("/a/B.avi,/a/A.avi,/a/C.avi"));
-    QCOMPARE(window().Queue.Job(1).TagTitle, QString("title1"));
-    QCOMPARE(window().Queue.Job(1).Duration, 10);
-    QCOMPARE(window().Queue.Job(1).OutputFile, QString("/a/A.mp3"));
+    QCOMPARE(window().Queue.job(1).TagTitle, QString("title1"));
+    QCOMPARE(window().Queue.job(1).Duration, 10);
+    QCOMPARE(window().Queue.job(1).OutputFile, QString("/a/A.mp3"));
     QCOMPARE(column(window(), ColStart), (QStringList{"00:00:02", "00:00:01", "00:00:03"}));
     QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
     // Without a selection nothing moves.
@@ -343,32 +343,32 @@ void TestMainWindow::movesRotateAndCarryEveryField()
 void TestMainWindow::removeTakesFirstSelectedJob()
 {
     addFiles({"/a/1.avi", "/a/2.avi", "/a/3.avi", "/a/4.avi"});
-    SetJobField(window().Queue, 2, &TJob::TagCopyright, "mine");
-    SetJobField(window().Queue, 2, &TJob::Duration, 33);
+    setJobField(window().Queue, 2, &Job::TagCopyright, "mine");
+    setJobField(window().Queue, 2, &Job::Duration, 33);
     select(window(), {1});
     window().ui->toolRemove->trigger();
-    QCOMPARE(window().Queue.JobCount(), 3);
+    QCOMPARE(window().Queue.jobCount(), 3);
     QCOMPARE(column(window(), ColSource), (QStringList{"/a/1.avi", "/a/3.avi", "/a/4.avi"}));
     QCOMPARE(column(window(), ColNumber), (QStringList{"1", "2", "3"}));
-    QCOMPARE(window().Queue.Job(1).TagCopyright, QString("mine"));
-    QCOMPARE(window().Queue.Job(1).Duration, 33);
-    QCOMPARE(QueueOf(window())->selectedRows(), QList<int>{1}); // the next row takes the selection
+    QCOMPARE(window().Queue.job(1).TagCopyright, QString("mine"));
+    QCOMPARE(window().Queue.job(1).Duration, 33);
+    QCOMPARE(queueOf(window())->selectedRows(), QList<int>{1}); // the next row takes the selection
     // Nothing selected: nothing removed.
-    QueueOf(window())->clearSelection();
+    queueOf(window())->clearSelection();
     window().ui->toolRemove->trigger();
-    QCOMPARE(window().Queue.JobCount(), 3);
+    QCOMPARE(window().Queue.jobCount(), 3);
 
     window().actionRemoveAllClick();
-    QCOMPARE(window().Queue.JobCount(), 0);
-    QCOMPARE(window().Queue.JobCount(), 0);
-    QCOMPARE(RowCount(window()), 0);
+    QCOMPARE(window().Queue.jobCount(), 0);
+    QCOMPARE(window().Queue.jobCount(), 0);
+    QCOMPARE(rowCount(window()), 0);
     window().actionRemoveAllClick(); // an empty list: nothing happens
-    QCOMPARE(window().Queue.JobCount(), 0);
+    QCOMPARE(window().Queue.jobCount(), 0);
 
     addFiles({"/a/only.avi"});
     select(window(), {0});
-    window().RemoveSelectedJob();
-    QCOMPARE(window().Queue.JobCount(), 0);
+    window().removeSelectedJob();
+    QCOMPARE(window().Queue.jobCount(), 0);
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, false, false, false}));
 }
 
@@ -387,7 +387,7 @@ void TestMainWindow::menuEnablingRules()
     // A mouse release over the list applies the rule without touching CurrentJob.
     window().actionRemoveAllClick();
     addFiles({"/a/1.avi"});
-    QueueOf(window())->clearSelection();
+    queueOf(window())->clearSelection();
     QCOMPARE(menuState(window()), (QList<bool>{true, false, false, false, true, false, true}));
     window().CurrentJob = 7;
     window().show();
@@ -420,12 +420,12 @@ void TestMainWindow::outputFolderButton()
     QCOMPARE(m_desktop->lastFolderPrompt, QString("Select a directory to save output files"));
     QCOMPARE(m_desktop->lastFolderStart, QString("/a/")); // opens in the current output folder
     QCOMPARE(window().ui->outputPathEdit->text(), QString("/music/"));
-    QCOMPARE(window().OutputSettings().OutputPath, QString("/music/"));
+    QCOMPARE(window().outputSettings().OutputPath, QString("/music/"));
     QCOMPARE(column(window(), ColOutput), QStringList{"/music/1.mp3"});
     window().ui->browseOutputButton->click();
-    QCOMPARE(window().OutputSettings().OutputPath, QString("/"));
+    QCOMPARE(window().outputSettings().OutputPath, QString("/"));
     window().ui->browseOutputButton->click(); // cancelled
-    QCOMPARE(window().OutputSettings().OutputPath, QString("/"));
+    QCOMPARE(window().outputSettings().OutputPath, QString("/"));
     QCOMPARE(column(window(), ColOutput), QStringList{"/1.mp3"});
 }
 
@@ -456,10 +456,10 @@ void TestMainWindow::closingWritesGeneralKeys()
 {
     window().show();
     QVERIFY(window().close());
-    QCOMPARE(IniFile(SettingsFilePath()).readString("general", "outputpath", "x"), QDir::homePath() + "/");
-    QCOMPARE(IniFile(SettingsFilePath()).readInteger("general", "outputformat", -5), 0);
+    QCOMPARE(IniFile(settingsFilePath()).readString("general", "outputpath", "x"), QDir::homePath() + "/");
+    QCOMPARE(IniFile(settingsFilePath()).readInteger("general", "outputformat", -5), 0);
 
-    m_window = std::make_unique<TMainForm>(*m_settings);
+    m_window = std::make_unique<MainWindow>(*m_settings);
     window().show();
     addFiles({"/clips/x.avi"});
     window().ui->outputFormatCombo->setCurrentIndex(1);
@@ -473,13 +473,13 @@ void TestMainWindow::closingWritesGeneralKeys()
 
     // The next start has the window's size, its columns and the queue, whose source is gone.
     m_window.reset();
-    m_window = std::make_unique<TMainForm>(*m_settings);
+    m_window = std::make_unique<MainWindow>(*m_settings);
     QCOMPARE(window().size(), QSize(700, 500));
     QCOMPARE(window().ui->queueView->columnWidth(ColStatus), 111);
     QCOMPARE(column(window(), ColSource), QStringList{"/clips/x.avi"});
     QCOMPARE(column(window(), ColStatus), QStringList{"Failed"});
     QCOMPARE(column(window(), ColConvertTo), QStringList{"wma"});
-    SelectRows(window(), {0});
+    selectRows(window(), {0});
     QCOMPARE(window().statusBar()->currentMessage(), QString("Failed: the source no longer exists"));
 }
 
@@ -539,21 +539,21 @@ void TestMainWindow::tipTimerReadsShowtip()
 
     m_window.reset();
     m_folder->write("setup.ini", "[general]\noutputformat=1\n"); // no showtip key counts as 1
-    m_window = std::make_unique<TMainForm>(*m_settings);
+    m_window = std::make_unique<MainWindow>(*m_settings);
     QTRY_COMPARE_WITH_TIMEOUT(shown, 2, 3000);
     QTest::qWait(1200); // the timer never ticks again
     QCOMPARE(shown, 2);
 }
 
 namespace {
-void MakeFile(const QString &path)
+void makeFile(const QString &path)
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile(path).open(QIODevice::WriteOnly);
 }
 
 // Sends a drag of urls over the queue and, when it is taken, the drop; true when taken.
-bool Drop(TMainForm &w, const QList<QUrl> &urls)
+bool drop(MainWindow &w, const QList<QUrl> &urls)
 {
     QWidget *target = w.ui->queueView->viewport();
     QMimeData data;
@@ -575,26 +575,26 @@ void TestMainWindow::dropsOfFilesAndFolders()
     const QStringList videos{root + "clip 2.MKV", root + QString::fromUtf8("clip 10 \"été\".mp4"),
                              root + "sub/a #?.avi", root + "sub/deeper/b.webm"};
     for (const QString &f : videos + QStringList{root + "notes.txt", root + "empty/readme.txt"})
-        MakeFile(f);
+        makeFile(f);
 
-    QVERIFY(Drop(window(), {QUrl::fromLocalFile(root)}));
+    QVERIFY(drop(window(), {QUrl::fromLocalFile(root)}));
     QTRY_COMPARE(column(window(), ColSource), videos);
     QCOMPARE(window().ui->outputPathEdit->text(), root);
     QCOMPARE(column(window(), ColOutput)[1], root + QString::fromUtf8("clip 10 \"été\".mp3"));
 
     // Nothing usable: a folder without videos, an address that is no file.
-    QVERIFY(!Drop(window(), {QUrl("https://example.org/v.mp4")}));
-    QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "empty")}));
+    QVERIFY(!drop(window(), {QUrl("https://example.org/v.mp4")}));
+    QVERIFY(drop(window(), {QUrl::fromLocalFile(root + "empty")}));
     // A file is taken whatever it holds (the run tells); it follows the earlier drops.
     m_desktop->questionAnswers << true; // videos[0] is queued already
-    QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "notes.txt"), QUrl::fromLocalFile(videos[0])}));
-    QTRY_COMPARE(window().Queue.JobCount(), 6);
+    QVERIFY(drop(window(), {QUrl::fromLocalFile(root + "notes.txt"), QUrl::fromLocalFile(videos[0])}));
+    QTRY_COMPARE(window().Queue.jobCount(), 6);
     QCOMPARE(column(window(), ColSource).mid(4), (QStringList{root + "notes.txt", videos[0]}));
     QCOMPARE(window().ui->outputPathEdit->text(), root);
     // A folder dropped again adds only what is not queued yet, and says so.
-    MakeFile(root + "sub/new.mkv");
-    QVERIFY(Drop(window(), {QUrl::fromLocalFile(root + "sub")}));
-    QTRY_COMPARE(window().Queue.JobCount(), 7);
+    makeFile(root + "sub/new.mkv");
+    QVERIFY(drop(window(), {QUrl::fromLocalFile(root + "sub")}));
+    QTRY_COMPARE(window().Queue.jobCount(), 7);
     QCOMPARE(window().statusBar()->currentMessage(), QString("2 file(s) already in the queue not added again"));
     QCOMPARE(m_desktop->questions.size(), 1);
 }
@@ -607,11 +607,11 @@ void TestMainWindow::commandLineFilesInOrder()
 {
     QTemporaryDir dir;
     for (const char *name : {"folder/x.ts", "b.mkv", "rel a.avi", "a.mp4"})
-        MakeFile(dir.filePath(name));
+        makeFile(dir.filePath(name));
     const QString relative = QDir::current().relativeFilePath(dir.filePath("rel a.avi"));
-    const TCommandLine command = ParseCommandLine(
+    const WindowArguments command = parseCommandLine(
         {"clipvox", dir.filePath("b.mkv"), "/v/gone.avi", relative, dir.filePath("folder"), "missing b.mkv", dir.filePath("a.mp4")});
-    window().QueueCommandLine(command.files);
+    window().queueCommandLine(command.files);
     QTRY_COMPARE(column(window(), ColSource), (QStringList{dir.filePath("b.mkv"), dir.filePath("rel a.avi"),
                                                            dir.filePath("folder/x.ts"), dir.filePath("a.mp4")}));
     QCOMPARE(window().ui->outputPathEdit->text(), dir.path() + "/");
@@ -622,7 +622,7 @@ void TestMainWindow::commandLineFilesInOrder()
 
     // All there: no message.
     window().actionRemoveAllClick();
-    window().QueueCommandLine({dir.filePath("b.mkv")});
+    window().queueCommandLine({dir.filePath("b.mkv")});
     QTRY_COMPARE(column(window(), ColSource), QStringList{dir.filePath("b.mkv")});
     QTest::qWait(50);
     QCOMPARE(m_desktop->messages.size(), 1);
@@ -683,7 +683,7 @@ void TestMainWindow::keysPeopleTryFirst()
     QTest::keyClick(&window(), Qt::Key_F10);
     QCOMPARE(window().menuBar()->activeAction(), window().menuBar()->actions().first());
 
-    const Ui::TMainForm *ui = window().ui;
+    const Ui::MainWindow *ui = window().ui;
     for (const QAction *b : {ui->toolAddFiles, ui->toolRemove, ui->toolEditClip, ui->toolConvert, ui->toolSettings, ui->toolHelp}) {
         const QKeySequence keys = b == ui->toolHelp ? ui->actionHelpContent->shortcut() : b->shortcut();
         QVERIFY(!keys.isEmpty());
@@ -697,26 +697,26 @@ void TestMainWindow::keysPeopleTryFirst()
 void TestMainWindow::splitIntoChapters()
 {
     QTemporaryDir dir;
-    const QString film = MakeFilm(dir.filePath("film.mkv"));
-    const QString avi = MakeVideo(dir.filePath("clip.avi"), "avi", 1.0);
+    const QString film = makeFilm(dir.filePath("film.mkv"));
+    const QString avi = makeVideo(dir.filePath("clip.avi"), "avi", 1.0);
     QVERIFY(!film.isEmpty() && !avi.isEmpty());
     addFiles({avi, film});
     QAction *split = window().actionSplitChapters;
     select(window(), {1});
     QTRY_VERIFY(split->isEnabled());
     select(window(), {0});
-    window().UpdateSplitChapters();
+    window().updateSplitChapters();
     QVERIFY(!split->isEnabled());
     select(window(), {1});
-    window().UpdateSplitChapters();
+    window().updateSplitChapters();
     split->trigger();
 
-    QCOMPARE(window().Queue.JobCount(), 4);
-    QCOMPARE(window().Queue.Job(0).SourceFile, avi);
+    QCOMPARE(window().Queue.jobCount(), 4);
+    QCOMPARE(window().Queue.job(0).SourceFile, avi);
     const QString titles[] = {"Intro", "Chapter 2", "Finale"};
     const double bounds[] = {0, 1.5, 3.2, 5};
     for (int i = 0; i < 3; ++i) {
-        const TJob &job = window().Queue.Job(i + 1);
+        const Job &job = window().Queue.job(i + 1);
         QCOMPARE(job.SourceFile, film);
         QCOMPARE(job.ChapterNumber, i + 1);
         QCOMPARE(job.ChapterTitle, titles[i]);
@@ -726,17 +726,17 @@ void TestMainWindow::splitIntoChapters()
         QCOMPARE(job.clipEnd, bounds[i + 1]);
         QVERIFY(job.exactClip);
         QCOMPARE(job.OutputFile, dir.filePath(QString("film - 0%1 %2.mp3").arg(i + 1).arg(titles[i])));
-        QCOMPARE(Cell(window(), i + 1, ColStart), SecondsToTime(qint64(bounds[i])));
+        QCOMPARE(cell(window(), i + 1, ColStart), secondsToTime(qint64(bounds[i])));
     }
-    QVERIFY(window().Queue.TagsEnabled());
+    QVERIFY(window().Queue.tagsEnabled());
 
-    window().Queue.MoveUp(3);
-    window().Queue.Remove(1);
-    QCOMPARE(window().Queue.JobCount(), 3);
-    QCOMPARE(window().Queue.Job(1).ChapterTitle, QString("Finale"));
-    QCOMPARE(window().Queue.Job(1).clipStart, 3.2);
-    QCOMPARE(window().Queue.Job(2).ChapterTitle, QString("Chapter 2"));
-    QCOMPARE(window().Queue.RunJobs()[2].clipEnd, 3.2);
+    window().Queue.moveUp(3);
+    window().Queue.remove(1);
+    QCOMPARE(window().Queue.jobCount(), 3);
+    QCOMPARE(window().Queue.job(1).ChapterTitle, QString("Finale"));
+    QCOMPARE(window().Queue.job(1).clipStart, 3.2);
+    QCOMPARE(window().Queue.job(2).ChapterTitle, QString("Chapter 2"));
+    QCOMPARE(window().Queue.runJobs()[2].clipEnd, 3.2);
 }
 
 int main(int argc, char **argv)
@@ -765,19 +765,19 @@ void TestMainWindow::speaksTheUsersLanguage()
     QFETCH(QString, cancel);
     // The program chooses its language before it makes its window.
     m_window.reset();
-    const QList<QTranslator *> translators = InstallTranslators(QLocale(locale));
+    const QList<QTranslator *> translators = installTranslators(QLocale(locale));
     const auto english = qScopeGuard([&] {
         for (QTranslator *t : translators) {
             QCoreApplication::removeTranslator(t);
             delete t;
         }
     });
-    m_window = std::make_unique<TMainForm>(*m_settings);
+    m_window = std::make_unique<MainWindow>(*m_settings);
     QCOMPARE(window().ui->quickSettingsBox->title(), quickSettings);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
     addFiles({"/videos/talk.avi"});
     QCOMPARE(column(window(), ColStatus), QStringList{waiting});
-    QCOMPARE(window().JobStatus(0), QString("Waiting")); // what the program compares stays English
+    QCOMPARE(window().jobStatus(0), QString("Waiting")); // what the program compares stays English
 }
 
 // A run's results stay on their rows through the changes of other rows, and undo and redo
@@ -799,20 +799,20 @@ void TestMainWindow::resultsFollowTheirRows()
     QFETCH(QString, change);
     QFETCH(QStringList, statuses);
     addFiles({"/r/a.avi", "/r/b.avi", "/r/c.avi"});
-    TJobQueue &queue = window().Queue;
-    queue.SetResult(0, {JobResult::Done, 100, {}, {}});
-    queue.SetResult(1, {JobResult::Failed, 100, "Broken", {}});
-    queue.SetResult(2, {JobResult::Skipped, 100, "Kept", {}});
+    JobQueue &queue = window().Queue;
+    queue.setResult(0, {JobResult::Done, 100, {}, {}});
+    queue.setResult(1, {JobResult::Failed, 100, "Broken", {}});
+    queue.setResult(2, {JobResult::Skipped, 100, "Kept", {}});
     const QStringList before = column(window(), ColStatus), sources = column(window(), ColSource);
     const int row = change.section(' ', 1, 1).toInt();
     if (change.startsWith("edit"))
-        window().ChangeQueue("edit", [&] { SetJobField(queue, row, &TJob::clipStart, 1.0); });
+        window().changeQueue("edit", [&] { setJobField(queue, row, &Job::clipStart, 1.0); });
     else if (change.startsWith("move"))
         select(window(), {row}), window().actionMoveUpClick();
     else if (change.startsWith("remove"))
-        select(window(), {row}), window().RemoveSelectedJob();
+        select(window(), {row}), window().removeSelectedJob();
     else if (change.startsWith("split"))
-        window().ChangeQueue("split", [&] { queue.SplitIntoChapters(row, {{0, 1, "One"}, {1, 2, "Two"}}); });
+        window().changeQueue("split", [&] { queue.splitIntoChapters(row, {{0, 1, "One"}, {1, 2, "Two"}}); });
     else if (change == "format")
         window().outputFormatComboChange(3);
     else
@@ -824,16 +824,16 @@ void TestMainWindow::resultsFollowTheirRows()
     window().UndoStack.undo();
     QCOMPARE(column(window(), ColStatus), before);
     QCOMPARE(column(window(), ColSource), sources);
-    QCOMPARE(Cell(window(), 1, ColStatus, Qt::ToolTipRole), QString("Broken"));
+    QCOMPARE(cell(window(), 1, ColStatus, Qt::ToolTipRole), QString("Broken"));
     window().UndoStack.redo();
     QCOMPARE(column(window(), ColStatus), statuses);
     QCOMPARE(column(window(), ColSource), after);
     // What a later run made of a job stays when the change is undone.
     if (change.startsWith("move") || change.startsWith("remove")) {
-        queue.SetResult(0, {JobResult::Failed, 100, "later", {}});
-        const QString source = queue.Job(0).SourceFile;
+        queue.setResult(0, {JobResult::Failed, 100, "later", {}});
+        const QString source = queue.job(0).SourceFile;
         window().UndoStack.undo();
-        QCOMPARE(Cell(window(), int(sources.indexOf(source)), ColStatus, Qt::ToolTipRole), QString("later"));
+        QCOMPARE(cell(window(), int(sources.indexOf(source)), ColStatus, Qt::ToolTipRole), QString("later"));
     }
 }
 
@@ -856,20 +856,20 @@ void TestMainWindow::queueFileKeepsTheQueue()
     QTemporaryDir dir;
     const QString path = dir.filePath("state/queue.json");
     const QString source = dir.filePath("here.mkv");
-    MakeFile(source);
+    makeFile(source);
     if (content.isEmpty()) {
-        TJobQueue queue;
+        JobQueue queue;
         QueueStore store(queue, path);
-        queue.Add({source, source, source, dir.filePath("gone.avi"), source, source}, dir.path() + "/", "mp3", {});
-        SetJobField(queue, 0, &TJob::exactClip, true);
-        SetJobField(queue, 0, &TJob::clipStart, 1.5);
-        SetJobField(queue, 1, &TJob::clipEnd, 4.0);
-        queue.SetTagsEnabled(true);
-        queue.SetResult(1, {JobResult::Converting, 50, {}, {}});
-        queue.SetResult(2, {JobResult::Done, 100, "why 2", {}});
-        queue.SetResult(4, {JobResult::Stopped, 50, {}, "note"});
-        queue.SetResult(5, {JobResult::Skipped, 100, "kept", {}});
-        QVERIFY(store.SaveNow());
+        queue.add({source, source, source, dir.filePath("gone.avi"), source, source}, dir.path() + "/", "mp3", {});
+        setJobField(queue, 0, &Job::exactClip, true);
+        setJobField(queue, 0, &Job::clipStart, 1.5);
+        setJobField(queue, 1, &Job::clipEnd, 4.0);
+        queue.setTagsEnabled(true);
+        queue.setResult(1, {JobResult::Converting, 50, {}, {}});
+        queue.setResult(2, {JobResult::Done, 100, "why 2", {}});
+        queue.setResult(4, {JobResult::Stopped, 50, {}, "note"});
+        queue.setResult(5, {JobResult::Skipped, 100, "kept", {}});
+        QVERIFY(store.saveNow());
     } else {
         QVERIFY(QDir().mkpath(dir.filePath("state")));
         QFile f(path);
@@ -878,40 +878,40 @@ void TestMainWindow::queueFileKeepsTheQueue()
         QFile bad(path + ".bad"); // an earlier damaged file is never written over
         QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("old") == 3);
     }
-    TJobQueue queue;
+    JobQueue queue;
     QueueStore store(queue, path);
-    const Result<void> restored = store.Restore();
+    const Result<void> restored = store.restore();
     const QString problem = restored.reason();
     QStringList shown;
-    for (int r = 0; r < queue.JobCount(); ++r)
+    for (int r = 0; r < queue.jobCount(); ++r)
         shown << queue.index(r, ColStatus).data(kStatusRole).toString();
     QCOMPARE(shown, statuses);
     if (!content.isEmpty()) {
         QVERIFY2(problem.startsWith("The saved queue could not be read ("), qPrintable(problem));
         QVERIFY(problem.contains(path + ".bad.2"));
-        QCOMPARE(ReadAll(path + ".bad.2"), content);
-        QCOMPARE(ReadAll(path + ".bad"), QByteArray("old"));
+        QCOMPARE(readAll(path + ".bad.2"), content);
+        QCOMPARE(readAll(path + ".bad"), QByteArray("old"));
         QVERIFY(!QFile::exists(path));
         return;
     }
     QVERIFY(restored);
-    QVERIFY(queue.TagsEnabled());
-    QCOMPARE(queue.Job(0).clipStart, 1.5);
-    QVERIFY(std::isinf(queue.Job(0).clipEnd) && queue.Job(0).exactClip);
-    QCOMPARE(queue.Job(1).clipEnd, 4.0);
-    QCOMPARE(queue.Result(2).reason, QString("why 2"));
-    QCOMPARE(queue.Result(3).reason, QString("the source no longer exists"));
-    QCOMPARE(queue.Result(4).note, QString("note"));
+    QVERIFY(queue.tagsEnabled());
+    QCOMPARE(queue.job(0).clipStart, 1.5);
+    QVERIFY(std::isinf(queue.job(0).clipEnd) && queue.job(0).exactClip);
+    QCOMPARE(queue.job(1).clipEnd, 4.0);
+    QCOMPARE(queue.result(2).reason, QString("why 2"));
+    QCOMPARE(queue.result(3).reason, QString("the source no longer exists"));
+    QCOMPARE(queue.result(4).note, QString("note"));
 
     // A folder that cannot be made (a file stands in its way): the save fails with its
     // reason, said once.
-    MakeFile(dir.filePath("blocker"));
+    makeFile(dir.filePath("blocker"));
     QueueStore blocked(queue, dir.filePath("blocker/state/queue.json"));
     QSignalSpy failed(&blocked, &QueueStore::saveFailed);
-    queue.SetResult(0, {JobResult::Done, 100, {}, {}});
-    queue.SetResult(1, {JobResult::Done, 100, {}, {}});
+    queue.setResult(0, {JobResult::Done, 100, {}, {}});
+    queue.setResult(1, {JobResult::Done, 100, {}, {}});
     QTRY_COMPARE(failed.size(), 1);
-    const Result<void> saved = blocked.SaveNow();
+    const Result<void> saved = blocked.saveNow();
     QVERIFY(!saved);
     QVERIFY(!saved.reason().isEmpty());
 }
@@ -924,7 +924,7 @@ void TestMainWindow::queueFileReadsOldTimes()
         {"src":"/v.mkv","out":"/b.mp3","end":"00:03:25","len":205,"toEnd":true},
         {"src":"/v.mkv","out":"/c.mp3","start":"00:00:01","from":1.5,"to":-1,"chapter":2},
         {"src":"/v.mkv","out":"/d.mp3","start":"0x:00:00"}]})";
-    const Result<QueueContents> decoded = DecodeQueue(old);
+    const Result<QueueContents> decoded = decodeQueue(old);
     QVERIFY2(decoded.ok(), qPrintable(decoded.reason()));
     const std::vector<QueueRow> &rows = decoded->rows;
     QCOMPARE(rows.size(), size_t(4));
@@ -939,7 +939,7 @@ void TestMainWindow::queueFileReadsOldTimes()
     QCOMPARE(rows[3].result.state, JobResult::Failed); // no start to cut from
     QVERIFY2(rows[3].result.reason.contains("\"0x:00:00\" is not a time"), qPrintable(rows[3].result.reason));
     // Written again with the new keys, it reads back the same.
-    const Result<QueueContents> again = DecodeQueue(EncodeQueue(rows, decoded->tagsEnabled));
+    const Result<QueueContents> again = decodeQueue(encodeQueue(rows, decoded->tagsEnabled));
     QVERIFY(again.ok() && again->rows == rows);
 }
 

@@ -18,7 +18,7 @@
 #include <tuple>
 
 using namespace fixtures;
-using Setup = std::function<void(TAudioFile2 &)>;
+using Setup = std::function<void(TestAudioFile &)>;
 Q_DECLARE_METATYPE(Setup)
 
 class TestMediaAudioFile : public QObject
@@ -37,10 +37,10 @@ class TestMediaAudioFile : public QObject
         const Extraction e = extract(path(source), start, end, wav, f[1].toInt(), f[0].toInt(), f[2].toInt());
         if (!e.ok)
             return "extract: " + e.error;
-        TAudioFile2 writer;
+        TestAudioFile writer;
         setup(writer);
-        if (writer.LastError())
-            return "setup: " + writer.LastErrorText();
+        if (writer.lastError())
+            return "setup: " + writer.lastErrorText();
         return transcode(wav, out, writer);
     }
 
@@ -69,24 +69,24 @@ private slots:
         QTest::addColumn<QString>("tempWav"); // rate channels bits of the extraction
         QTest::addColumn<double>("seconds");  // of the clip, from 0.5 s
         const QString cd = "44100 2 16";
-        auto mp3 = [](int hz, int kbps, int mode) { return Setup([=](TAudioFile2 &w) { w.SetMp3Format(hz, kbps, mode); }); };
+        auto mp3 = [](int hz, int kbps, int mode) { return Setup([=](TestAudioFile &w) { w.setMp3Format(hz, kbps, mode); }); };
         auto ogg = [](int hz, int ch, int nom, int min, int max, int q) {
-            return Setup([=](TAudioFile2 &w) { w.SetOggFormat(hz, ch, nom, min, max, int16_t(q)); });
+            return Setup([=](TestAudioFile &w) { w.setOggFormat(hz, ch, nom, min, max, int16_t(q)); });
         };
-        auto wma = [](int p) { return Setup([=](TAudioFile2 &w) { w.SetWmaProfile(p); }); };
+        auto wma = [](int p) { return Setup([=](TestAudioFile &w) { w.setWmaProfile(p); }); };
         QTest::newRow("mp3 default from avi") << "src.avi" << "a.mp3" << mp3(44100, 128, 3) << "mp3" << 44100 << 2 << 128 << cd << 3.0;
         QTest::newRow("mp3 mono 22k from mpg") << "src.mpg" << "b.MP3" << mp3(22050, 64, 1) << "mp3" << 22050 << 1 << 64 << cd << 3.0;
         QTest::newRow("mp3 dual 48k from wmv") << "src.wmv" << "c.mp3" << mp3(48000, 192, 5) << "mp3" << 48000 << 2 << 192 << cd << 3.0;
         QTest::newRow("mp3 forced joint 32k") << "src.asf" << "d.mp3" << mp3(32000, 96, 4) << "mp3" << 32000 << 2 << 96 << cd << 3.0;
         QTest::newRow("mp3 stereo 8k") << "src.avi" << "e.mp3" << mp3(8000, 32, 2) << "mp3" << 8000 << 2 << 32 << cd << 3.0;
-        TAudioFile2LameEnc vbr;
+        AudioFileLameEncoder vbr;
         vbr.LameSampleRate = 44100;
         vbr.LameBitrate = 96;
         vbr.LameMaxBitrate = 256;
         vbr.LameMode = 2;
         vbr.LameVbrQuality = 4;
         vbr.LameVbr = true;
-        QTest::newRow("mp3 vbr") << "src.wmv" << "f.mp3" << Setup([=](TAudioFile2 &w) { w.SetMp3Encoder(vbr); })
+        QTest::newRow("mp3 vbr") << "src.wmv" << "f.mp3" << Setup([=](TestAudioFile &w) { w.setMp3Encoder(vbr); })
                                  << "mp3" << 44100 << 2 << 0 << cd << 3.0;
         QTest::newRow("ogg quality 500") << "src.avi" << "a.ogg" << ogg(44100, 2, 0, 0, 0, 500) << "vorbis" << 44100 << 2 << 0 << cd << 3.0;
         QTest::newRow("ogg nominal mono 22k") << "src.mpg" << "b.Ogg" << ogg(22050, 1, 48, 0, 0, -1) << "vorbis" << 22050 << 1 << 0 << cd << 3.0;
@@ -101,10 +101,10 @@ private slots:
         // The newer formats get a TempWav at their own rate, channels and sample size, and
         // also take one that differs (the writer converts).
         auto flac = [](int hz, int ch, int bits, int level) {
-            return Setup([=](TAudioFile2 &w) { w.SetFlacFormat(hz, ch, bits, level); });
+            return Setup([=](TestAudioFile &w) { w.setFlacFormat(hz, ch, bits, level); });
         };
-        auto opus = [](int kbps, bool vbr, int ch) { return Setup([=](TAudioFile2 &w) { w.SetOpusFormat(kbps, vbr, ch); }); };
-        auto m4a = [](int hz, int kbps, int ch) { return Setup([=](TAudioFile2 &w) { w.SetM4aFormat(hz, kbps, ch); }); };
+        auto opus = [](int kbps, bool vbr, int ch) { return Setup([=](TestAudioFile &w) { w.setOpusFormat(kbps, vbr, ch); }); };
+        auto m4a = [](int hz, int kbps, int ch) { return Setup([=](TestAudioFile &w) { w.setM4aFormat(hz, kbps, ch); }); };
         QTest::newRow("flac 16-bit level 5") << "src.avi" << "a.flac" << flac(44100, 2, 16, 5) << "flac" << 44100 << 2 << 0 << cd << 3.0;
         QTest::newRow("flac 24-bit mono 48k level 8") << "src.wmv" << "b.FLAC" << flac(48000, 1, 24, 8) << "flac" << 48000 << 1 << 0 << "48000 1 24" << 3.0;
         QTest::newRow("flac 8k level 0 from cd") << "src.mpg" << "c.flac" << flac(8000, 1, 16, 0) << "flac" << 8000 << 1 << 0 << cd << 3.0;
@@ -173,13 +173,13 @@ private slots:
     {
         QTest::addColumn<QString>("out");
         QTest::addColumn<Setup>("setup");
-        QTest::newRow("mp3") << "on.mp3" << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 128, 3); });
-        QTest::newRow("ogg") << "on.ogg" << Setup([](TAudioFile2 &w) { w.SetOggFormat(44100, 2, 0, 0, 0, 500); });
-        QTest::newRow("wma 38") << "on.wma" << Setup([](TAudioFile2 &w) { w.SetWmaProfile(38); });
-        QTest::newRow("wma 21, mono") << "mono.wma" << Setup([](TAudioFile2 &w) { w.SetWmaProfile(21); });
-        QTest::newRow("flac") << "on.flac" << Setup([](TAudioFile2 &w) { w.SetFlacFormat(44100, 2, 16, 5); });
-        QTest::newRow("opus") << "on.opus" << Setup([](TAudioFile2 &w) { w.SetOpusFormat(128, true, 2); });
-        QTest::newRow("m4a") << "on.m4a" << Setup([](TAudioFile2 &w) { w.SetM4aFormat(44100, 192, 2); });
+        QTest::newRow("mp3") << "on.mp3" << Setup([](TestAudioFile &w) { w.setMp3Format(44100, 128, 3); });
+        QTest::newRow("ogg") << "on.ogg" << Setup([](TestAudioFile &w) { w.setOggFormat(44100, 2, 0, 0, 0, 500); });
+        QTest::newRow("wma 38") << "on.wma" << Setup([](TestAudioFile &w) { w.setWmaProfile(38); });
+        QTest::newRow("wma 21, mono") << "mono.wma" << Setup([](TestAudioFile &w) { w.setWmaProfile(21); });
+        QTest::newRow("flac") << "on.flac" << Setup([](TestAudioFile &w) { w.setFlacFormat(44100, 2, 16, 5); });
+        QTest::newRow("opus") << "on.opus" << Setup([](TestAudioFile &w) { w.setOpusFormat(128, true, 2); });
+        QTest::newRow("m4a") << "on.m4a" << Setup([](TestAudioFile &w) { w.setM4aFormat(44100, 192, 2); });
     }
     void soundStartsOnTime()
     {
@@ -189,7 +189,7 @@ private slots:
         QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
                                "aevalsrc=if(between(n\\,22050\\,22113)\\,0.6*sin(2*PI*3000*t)\\,0):s=44100:d=1.5",
                                "-ac", "2", wav}));
-        TAudioFile2 w;
+        TestAudioFile w;
         setup(w);
         QVERIFY(transcode(wav, path(out), w).isEmpty());
         const auto decode = [](const QString &file) {
@@ -221,8 +221,8 @@ private slots:
         QVERIFY(makeWav(path("serial.wav"), 0.3, 48000, 2));
         QList<QByteArray> serials;
         for (const QString out : {"s1.opus", "s2.opus"}) {
-            TAudioFile2 w;
-            w.SetOpusFormat(64, true, 2);
+            TestAudioFile w;
+            w.setOpusFormat(64, true, 2);
             QVERIFY(transcode(path("serial.wav"), path(out), w).isEmpty());
             QFile f(path(out));
             QVERIFY(f.open(QIODevice::ReadOnly));
@@ -254,8 +254,8 @@ private slots:
         QFETCH(int, placeholders);
         const QString wav = path("long.wav"), flac = path("long.flac");
         QVERIFY(makeWav(wav, 25, rate, 2));
-        TAudioFile2 w;
-        w.SetFlacFormat(rate, 2, 16, 5);
+        TestAudioFile w;
+        w.setFlacFormat(rate, 2, 16, 5);
         QVERIFY(transcode(wav, flac, w, int64_t(25 * rate * hintFactor)).isEmpty());
         QByteArray listing;
         QVERIFY(run("metaflac", {"--list", "--block-type=SEEKTABLE", flac}, &listing));
@@ -296,12 +296,12 @@ private slots:
         QFETCH(int, wantBits);
         const QString wav = path("exact.wav"), flac = path("exact.flac");
         QVERIFY(extract(path(source), 0.3, 2.7, wav, 2, rate, bits).ok);
-        TAudioFile2 w, r;
-        r.OpenFile(wav);
-        QCOMPARE(r.FormatB(), wantRate);
-        QCOMPARE(r.SampleBits(), wantBits);
-        w.SetFlacFormat(r.FormatB(), 2, r.SampleBits(), 8);
-        r.CloseFile();
+        TestAudioFile w, r;
+        r.openFile(wav);
+        QCOMPARE(r.formatB(), wantRate);
+        QCOMPARE(r.sampleBits(), wantBits);
+        w.setFlacFormat(r.formatB(), 2, r.sampleBits(), 8);
+        r.closeFile();
         QVERIFY(transcode(wav, flac, w).isEmpty());
         QCOMPARE(probe(flac).codec, QString("flac"));
         QByteArray fromWav, fromFlac, fromSource;
@@ -328,43 +328,43 @@ private slots:
         const QString wav8 = path("u8.wav"), wav16 = path("s16.wav");
         QVERIFY(makeWav(wav8, 2.5, 8000, 1, "pcm_u8"));
         QVERIFY(makeWav(wav16, 2.5, 48000, 2));
-        TAudioFile2 r;
-        r.OpenFile(wav16, 0, 1);
-        QCOMPARE(r.LastError(), 0);
-        QCOMPARE(r.FormatA(), 2);
-        QCOMPARE(r.FormatB(), 48000);
-        QCOMPARE(r.FrameElements(), 2);
-        QCOMPARE(r.TotalFrames(), int64_t(120000));
-        QCOMPARE(int(r.ReadSamples(1001).size()), 1000);        // whole frames, at most n
-        QCOMPARE(int(r.ReadSamples(10 * 96000).size()), 96000); // never more than a second
+        TestAudioFile r;
+        r.openFile(wav16, 0, 1);
+        QCOMPARE(r.lastError(), 0);
+        QCOMPARE(r.formatA(), 2);
+        QCOMPARE(r.formatB(), 48000);
+        QCOMPARE(r.frameElements(), 2);
+        QCOMPARE(r.totalFrames(), int64_t(120000));
+        QCOMPARE(int(r.readSamples(1001).size()), 1000);        // whole frames, at most n
+        QCOMPARE(int(r.readSamples(10 * 96000).size()), 96000); // never more than a second
         int64_t total = 1000 + 96000;
-        for (SampleArray a = r.ReadSamples(96000); !a.empty(); a = r.ReadSamples(96000))
+        for (SampleArray a = r.readSamples(96000); !a.empty(); a = r.readSamples(96000))
             total += int64_t(a.size());
         QCOMPARE(total, int64_t(240000));
-        QVERIFY(r.ReadSamples(96000).empty());
-        r.CloseFile();
-        QVERIFY(r.ReadSamples(100).empty());
+        QVERIFY(r.readSamples(96000).empty());
+        r.closeFile();
+        QVERIFY(r.readSamples(100).empty());
 
-        r.OpenFile(wav8, 0, 1); // 8-bit samples come out as 16-bit values
-        QCOMPARE(r.FormatA() * r.FormatB(), 8000);
-        const SampleArray a = r.ReadSamples(8000);
+        r.openFile(wav8, 0, 1); // 8-bit samples come out as 16-bit values
+        QCOMPARE(r.formatA() * r.formatB(), 8000);
+        const SampleArray a = r.readSamples(8000);
         QCOMPARE(int(a.size()), 8000);
         QVERIFY(*std::max_element(a.begin(), a.end()) > 3000); // the tone's peak at 1/8 scale
         QVERIFY(std::all_of(a.begin(), a.end(), [](int16_t v) { return v % 256 == 0; }));
 
         for (const QString bad : {path("missing.wav"), path("src.avi")}) {
-            r.OpenFile(bad, 0, 1);
-            QVERIFY(r.LastError() != 0);
-            QVERIFY(!r.LastErrorText().isEmpty());
-            QVERIFY(r.ReadSamples(100).empty());
+            r.openFile(bad, 0, 1);
+            QVERIFY(r.lastError() != 0);
+            QVERIFY(!r.lastErrorText().isEmpty());
+            QVERIFY(r.readSamples(100).empty());
         }
     }
 
     void profiles()
     {
-        TAudioFile2 w;
-        QCOMPARE(w.ProfileCount(), 48);
-        const QStringList all = TAudioFile2::WmaProfileDescriptions();
+        TestAudioFile w;
+        QCOMPARE(w.profileCount(), 48);
+        const QStringList all = TestAudioFile::wmaProfileDescriptions();
         QCOMPARE(all.size(), 48);
         QCOMPARE(all[0], QString("WMA 24 kbps, 8 kHz, mono"));
         QCOMPARE(all[7], QString("WMA 32 kbps, 11 kHz, stereo"));
@@ -372,9 +372,9 @@ private slots:
         QCOMPARE(all[47], QString("WMA 320 kbps, 48 kHz, stereo"));
         QCOMPARE(QStringList(all).removeDuplicates(), 0);
         for (int p = 0; p < 48; ++p) {
-            w.SetWmaProfile(p);
-            QCOMPARE(w.LastError(), 0);
-            QCOMPARE(w.ProfileText(), all[p]);
+            w.setWmaProfile(p);
+            QCOMPARE(w.lastError(), 0);
+            QCOMPARE(w.profileText(), all[p]);
         }
     }
 
@@ -383,8 +383,8 @@ private slots:
     {
         QVERIFY(makeWav(path("short.wav"), 0.5, 44100, 2));
         for (int p = 0; p < 48; ++p) {
-            TAudioFile2 w;
-            w.SetWmaProfile(p);
+            TestAudioFile w;
+            w.setWmaProfile(p);
             const QString out = path(QString("p%1.wma").arg(p));
             const QString error = transcode(path("short.wav"), out, w);
             QVERIFY2(error.isEmpty(), qPrintable(QString("%1: %2").arg(p).arg(error)));
@@ -394,14 +394,14 @@ private slots:
 
     void oggCheckIsTruthful()
     {
-        TAudioFile2 w;
-        QVERIFY(w.CheckOggFormat(44100, 2, 128, 0, 0));
-        QVERIFY(w.CheckOggFormat(44100, 2, 128, 96, 192));
-        QVERIFY(w.CheckOggFormat(8000, 1, 16, 0, 0));
-        QVERIFY(!w.CheckOggFormat(8000, 2, 320, 0, 0));   // too much for 8 kHz
-        QVERIFY(!w.CheckOggFormat(44100, 2, 128, 192, 128)); // minimum above maximum
-        QVERIFY(!w.CheckOggFormat(44100, 0, 128, 0, 0));
-        QVERIFY(!w.CheckOggFormat(44100, 2, 900, 0, 0));
+        TestAudioFile w;
+        QVERIFY(w.checkOggFormat(44100, 2, 128, 0, 0));
+        QVERIFY(w.checkOggFormat(44100, 2, 128, 96, 192));
+        QVERIFY(w.checkOggFormat(8000, 1, 16, 0, 0));
+        QVERIFY(!w.checkOggFormat(8000, 2, 320, 0, 0));   // too much for 8 kHz
+        QVERIFY(!w.checkOggFormat(44100, 2, 128, 192, 128)); // minimum above maximum
+        QVERIFY(!w.checkOggFormat(44100, 0, 128, 0, 0));
+        QVERIFY(!w.checkOggFormat(44100, 2, 900, 0, 0));
     }
 
     // A set-up the encoder refuses is reported and CreateFile then writes nothing.
@@ -410,42 +410,42 @@ private slots:
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<QString>("out");
         QTest::addColumn<bool>("setterRefuses");
-        QTest::newRow("wma profile -1") << Setup([](TAudioFile2 &w) { w.SetWmaProfile(-1); }) << "x.wma" << true;
-        QTest::newRow("wma profile 48") << Setup([](TAudioFile2 &w) { w.SetWmaProfile(48); }) << "x.wma" << true;
-        QTest::newRow("ogg min above max") << Setup([](TAudioFile2 &w) { w.SetOggFormat(44100, 2, 128, 192, 128, -1); }) << "x.ogg" << true;
-        QTest::newRow("ogg no channels") << Setup([](TAudioFile2 &w) { w.SetOggFormat(44100, 0, 128, 0, 0, -1); }) << "x.ogg" << true;
-        QTest::newRow("ogg 8k 320k") << Setup([](TAudioFile2 &w) { w.SetOggFormat(8000, 2, 320, 0, 0, -1); }) << "x.ogg" << true;
-        QTest::newRow("mp3 mode 6") << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 128, 6); }) << "x.mp3" << true;
-        QTest::newRow("mp3 no bit rate") << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 0, 2); }) << "x.mp3" << true;
-        QTest::newRow("input of 0 channels") << Setup([](TAudioFile2 &w) { w.SetInputFormat(44100, 0); }) << "x.mp3" << true;
-        QTest::newRow("flac 20 bits") << Setup([](TAudioFile2 &w) { w.SetFlacFormat(44100, 2, 20, 5); }) << "x.flac" << true;
-        QTest::newRow("flac level 9") << Setup([](TAudioFile2 &w) { w.SetFlacFormat(44100, 2, 16, 9); }) << "x.flac" << true;
-        QTest::newRow("opus 300k") << Setup([](TAudioFile2 &w) { w.SetOpusFormat(300, true, 2); }) << "x.opus" << true;
-        QTest::newRow("opus 3 channels") << Setup([](TAudioFile2 &w) { w.SetOpusFormat(128, true, 3); }) << "x.opus" << true;
-        QTest::newRow("m4a 22k") << Setup([](TAudioFile2 &w) { w.SetM4aFormat(22050, 128, 2); }) << "x.m4a" << true;
-        QTest::newRow("m4a 32k") << Setup([](TAudioFile2 &w) { w.SetM4aFormat(44100, 32, 2); }) << "x.m4a" << true;
-        QTest::newRow("unknown extension") << Setup([](TAudioFile2 &) {}) << "x.aiff" << false;
-        QTest::newRow("missing folder, flac") << Setup([](TAudioFile2 &) {}) << "no/such/x.flac" << false;
-        QTest::newRow("missing folder, opus") << Setup([](TAudioFile2 &) {}) << "no/such/x.opus" << false;
-        QTest::newRow("missing folder, m4a") << Setup([](TAudioFile2 &) {}) << "no/such/x.m4a" << false;
-        QTest::newRow("missing folder") << Setup([](TAudioFile2 &) {}) << "no/such/x.mp3" << false;
+        QTest::newRow("wma profile -1") << Setup([](TestAudioFile &w) { w.setWmaProfile(-1); }) << "x.wma" << true;
+        QTest::newRow("wma profile 48") << Setup([](TestAudioFile &w) { w.setWmaProfile(48); }) << "x.wma" << true;
+        QTest::newRow("ogg min above max") << Setup([](TestAudioFile &w) { w.setOggFormat(44100, 2, 128, 192, 128, -1); }) << "x.ogg" << true;
+        QTest::newRow("ogg no channels") << Setup([](TestAudioFile &w) { w.setOggFormat(44100, 0, 128, 0, 0, -1); }) << "x.ogg" << true;
+        QTest::newRow("ogg 8k 320k") << Setup([](TestAudioFile &w) { w.setOggFormat(8000, 2, 320, 0, 0, -1); }) << "x.ogg" << true;
+        QTest::newRow("mp3 mode 6") << Setup([](TestAudioFile &w) { w.setMp3Format(44100, 128, 6); }) << "x.mp3" << true;
+        QTest::newRow("mp3 no bit rate") << Setup([](TestAudioFile &w) { w.setMp3Format(44100, 0, 2); }) << "x.mp3" << true;
+        QTest::newRow("input of 0 channels") << Setup([](TestAudioFile &w) { w.setInputFormat(44100, 0); }) << "x.mp3" << true;
+        QTest::newRow("flac 20 bits") << Setup([](TestAudioFile &w) { w.setFlacFormat(44100, 2, 20, 5); }) << "x.flac" << true;
+        QTest::newRow("flac level 9") << Setup([](TestAudioFile &w) { w.setFlacFormat(44100, 2, 16, 9); }) << "x.flac" << true;
+        QTest::newRow("opus 300k") << Setup([](TestAudioFile &w) { w.setOpusFormat(300, true, 2); }) << "x.opus" << true;
+        QTest::newRow("opus 3 channels") << Setup([](TestAudioFile &w) { w.setOpusFormat(128, true, 3); }) << "x.opus" << true;
+        QTest::newRow("m4a 22k") << Setup([](TestAudioFile &w) { w.setM4aFormat(22050, 128, 2); }) << "x.m4a" << true;
+        QTest::newRow("m4a 32k") << Setup([](TestAudioFile &w) { w.setM4aFormat(44100, 32, 2); }) << "x.m4a" << true;
+        QTest::newRow("unknown extension") << Setup([](TestAudioFile &) {}) << "x.aiff" << false;
+        QTest::newRow("missing folder, flac") << Setup([](TestAudioFile &) {}) << "no/such/x.flac" << false;
+        QTest::newRow("missing folder, opus") << Setup([](TestAudioFile &) {}) << "no/such/x.opus" << false;
+        QTest::newRow("missing folder, m4a") << Setup([](TestAudioFile &) {}) << "no/such/x.m4a" << false;
+        QTest::newRow("missing folder") << Setup([](TestAudioFile &) {}) << "no/such/x.mp3" << false;
     }
     void refusedSetupCreatesNothing()
     {
         QFETCH(Setup, setup);
         QFETCH(QString, out);
         QFETCH(bool, setterRefuses);
-        TAudioFile2 w;
+        TestAudioFile w;
         setup(w);
-        const bool refusedEarly = w.LastError() != 0;
-        w.CreateFile(path(out), 0);
-        QVERIFY(w.LastError() != 0);
-        QVERIFY(!w.LastErrorText().isEmpty());
+        const bool refusedEarly = w.lastError() != 0;
+        w.createFile(path(out), 0);
+        QVERIFY(w.lastError() != 0);
+        QVERIFY(!w.lastErrorText().isEmpty());
         QVERIFY(!QFile::exists(path(out)));
         QCOMPARE(refusedEarly, setterRefuses);
-        w.WriteSamples(SampleArray(100));
-        QVERIFY(w.LastError() != 0); // nothing open
-        w.CloseFile();
+        w.writeSamples(SampleArray(100));
+        QVERIFY(w.lastError() != 0); // nothing open
+        w.closeFile();
     }
 
     void tags_data()
@@ -453,13 +453,13 @@ private slots:
         QTest::addColumn<QString>("out");
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<QString>("cover"); // the picture written on the second pass
-        QTest::newRow("mp3 id3v2") << "t.mp3" << Setup([](TAudioFile2 &w) { w.SetMp3Format(44100, 128, 3); }) << "cover.jpg";
-        QTest::newRow("ogg xiph") << "t.ogg" << Setup([](TAudioFile2 &w) { w.SetOggFormat(44100, 2, 0, 0, 0, 400); }) << "cover.png";
-        QTest::newRow("wma asf") << "t.wma" << Setup([](TAudioFile2 &w) { w.SetWmaProfile(38); }) << "cover.png";
-        QTest::newRow("flac xiph") << "t.flac" << Setup([](TAudioFile2 &w) { w.SetFlacFormat(44100, 2, 24, 5); }) << "cover.png";
-        QTest::newRow("opus xiph") << "t.opus" << Setup([](TAudioFile2 &w) { w.SetOpusFormat(96, true, 2); }) << "cover.jpg";
-        QTest::newRow("m4a atoms") << "t.m4a" << Setup([](TAudioFile2 &w) { w.SetM4aFormat(44100, 128, 2); }) << "cover.jpg";
-        QTest::newRow("wma small cover") << "t2.wma" << Setup([](TAudioFile2 &w) { w.SetWmaProfile(38); }) << "small.png";
+        QTest::newRow("mp3 id3v2") << "t.mp3" << Setup([](TestAudioFile &w) { w.setMp3Format(44100, 128, 3); }) << "cover.jpg";
+        QTest::newRow("ogg xiph") << "t.ogg" << Setup([](TestAudioFile &w) { w.setOggFormat(44100, 2, 0, 0, 0, 400); }) << "cover.png";
+        QTest::newRow("wma asf") << "t.wma" << Setup([](TestAudioFile &w) { w.setWmaProfile(38); }) << "cover.png";
+        QTest::newRow("flac xiph") << "t.flac" << Setup([](TestAudioFile &w) { w.setFlacFormat(44100, 2, 24, 5); }) << "cover.png";
+        QTest::newRow("opus xiph") << "t.opus" << Setup([](TestAudioFile &w) { w.setOpusFormat(96, true, 2); }) << "cover.jpg";
+        QTest::newRow("m4a atoms") << "t.m4a" << Setup([](TestAudioFile &w) { w.setM4aFormat(44100, 128, 2); }) << "cover.jpg";
+        QTest::newRow("wma small cover") << "t2.wma" << Setup([](TestAudioFile &w) { w.setWmaProfile(38); }) << "small.png";
     }
     void tags()
     {
@@ -467,10 +467,10 @@ private slots:
         QFETCH(Setup, setup);
         QFETCH(QString, cover);
         QVERIFY(makeWav(path("tag.wav"), 1, 44100, 2));
-        TAudioFile2 w;
+        TestAudioFile w;
         setup(w);
         QVERIFY(transcode(path("tag.wav"), path(out), w).isEmpty());
-        TAudioInformation2 info;
+        OutputTags info;
         info.infoTitle = "Früh am Morgen — 朝";
         info.infoArtist = "Ørjan & Zoë";
         info.infoAlbum = "Live in Kraków";
@@ -479,7 +479,7 @@ private slots:
         info.InfoYear = 2024;
         info.InfoTrack = 7;
         info.InfoGenre = 12; // Other
-        QVERIFY2(WriteTagsTo(info, path(out)), qPrintable(info.LastErrorText()));
+        QVERIFY2(writeTagsTo(info, path(out)), qPrintable(info.lastErrorText()));
         const Probe p = probe(path(out));
         const QMap<QString, QString> codecs{{"mp3", "mp3"}, {"ogg", "vorbis"}, {"wma", "wmav2"},
                                             {"flac", "flac"}, {"opus", "opus"}, {"m4a", "aac"}};
@@ -507,7 +507,7 @@ private slots:
                                "-frames:v", "1", "-q:v", "2", path(cover)}) && picture.open(QIODevice::ReadOnly));
         info.infoCover = picture.readAll();
         info.infoCoverMime = cover.endsWith("png") ? "image/png" : "image/jpeg";
-        QVERIFY(WriteTagsTo(info, path(out)));
+        QVERIFY(writeTagsTo(info, path(out)));
         const Probe q = probe(path(out));
         QVERIFY(!q.tags.contains("date") && !q.tags.contains("wm/year"));
         QVERIFY(!q.tags.contains("track"));
@@ -528,7 +528,7 @@ private slots:
             QVERIFY(run("ffmpeg", {"-v", "error", "-i", path(out), "-map", "0:v:0", "-c", "copy", "-f", "rawvideo", "-"}, &written));
             QVERIFY(run("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream_tags=comment", "-of", "csv=p=0", path(out)}, &kind));
         }
-        const std::optional<SourceInfo> back = ReadSourceInfo(path(out)); // our reader finds it too
+        const std::optional<SourceInfo> back = readSourceInfo(path(out)); // our reader finds it too
         QVERIFY(back && back->cover.data == info.infoCover && back->cover.mimeType == info.infoCoverMime);
         QCOMPARE(written, info.infoCover);
         QCOMPARE(kind.trimmed(), out.endsWith("m4a") ? "" : "Cover (front)"); // M4A's covr has no picture type
@@ -600,20 +600,20 @@ private slots:
         QFETCH(bool, asItIs);
         QVERIFY(makeWav(path("cover.wav"), 1, 44100, 2));
         const QList<std::pair<QString, Setup>> formats{
-            {"c.mp3", [](TAudioFile2 &w) { w.SetMp3Format(44100, 128, 3); }},
-            {"c.ogg", [](TAudioFile2 &w) { w.SetOggFormat(44100, 2, 0, 0, 0, 400); }},
-            {"c.wma", [](TAudioFile2 &w) { w.SetWmaProfile(38); }},
-            {"c.flac", [](TAudioFile2 &w) { w.SetFlacFormat(44100, 2, 16, 5); }},
-            {"c.opus", [](TAudioFile2 &w) { w.SetOpusFormat(96, true, 2); }},
-            {"c.m4a", [](TAudioFile2 &w) { w.SetM4aFormat(44100, 128, 2); }}};
+            {"c.mp3", [](TestAudioFile &w) { w.setMp3Format(44100, 128, 3); }},
+            {"c.ogg", [](TestAudioFile &w) { w.setOggFormat(44100, 2, 0, 0, 0, 400); }},
+            {"c.wma", [](TestAudioFile &w) { w.setWmaProfile(38); }},
+            {"c.flac", [](TestAudioFile &w) { w.setFlacFormat(44100, 2, 16, 5); }},
+            {"c.opus", [](TestAudioFile &w) { w.setOpusFormat(96, true, 2); }},
+            {"c.m4a", [](TestAudioFile &w) { w.setM4aFormat(44100, 128, 2); }}};
         for (const auto &[out, setup] : formats) {
-            TAudioFile2 w;
+            TestAudioFile w;
             setup(w);
             QVERIFY(transcode(path("cover.wav"), path(out), w).isEmpty());
-            TAudioInformation2 info;
+            OutputTags info;
             info.infoTitle = "Cover";
             info.infoCover = picture;
-            QVERIFY2(WriteTagsTo(info, path(out)), qPrintable(info.LastErrorText()));
+            QVERIFY2(writeTagsTo(info, path(out)), qPrintable(info.lastErrorText()));
             // The picture as written, read by TagLib for WMA (FFmpeg misreads large ASF
             // pictures, and the file's length with them), by the ffmpeg tool for the rest.
             QByteArray written;
@@ -648,7 +648,7 @@ private slots:
         QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=duration=1", "-i", path("tall.jpg"),
                                "-map", "0:a", "-map", "1:v", "-c:v", "copy", "-disposition:v", "attached_pic",
                                path("tall.m4a")}));
-        const std::optional<SourceInfo> first = ReadSourceInfo(path("tall.m4a")), again = ReadSourceInfo(path("tall.m4a"));
+        const std::optional<SourceInfo> first = readSourceInfo(path("tall.m4a")), again = readSourceInfo(path("tall.m4a"));
         QVERIFY(first && again);
         QCOMPARE(QImage::fromData(first->cover.data).size(), QSize(750, 3000));
         QCOMPARE(first->cover.mimeType, QString("image/jpeg"));
@@ -657,19 +657,19 @@ private slots:
 
     void tagFailuresAndGenres()
     {
-        TAudioInformation2 info;
+        OutputTags info;
         info.infoTitle = "x";
-        QVERIFY(!WriteTagsTo(info, path("missing.mp3")));
-        QVERIFY(!info.LastErrorText().isEmpty());
+        QVERIFY(!writeTagsTo(info, path("missing.mp3")));
+        QVERIFY(!info.lastErrorText().isEmpty());
         QVERIFY(makeWav(path("plain.wav"), 0.2, 8000, 1));
-        QVERIFY(!WriteTagsTo(info, path("plain.wav")));
+        QVERIFY(!writeTagsTo(info, path("plain.wav")));
         QFile::copy(path("plain.wav"), path("fake.ogg"));
-        QVERIFY(!WriteTagsTo(info, path("fake.ogg")));
-        QCOMPARE(TAudioInformation2::GenreText(0), QString("Blues"));
-        QCOMPARE(TAudioInformation2::GenreText(12), QString("Other"));
-        QCOMPARE(TAudioInformation2::GenreText(146), QString("Jpop"));
-        QVERIFY(TAudioInformation2::GenreText(147).isEmpty());
-        QVERIFY(TAudioInformation2::GenreText(-1).isEmpty());
+        QVERIFY(!writeTagsTo(info, path("fake.ogg")));
+        QCOMPARE(OutputTags::genreText(0), QString("Blues"));
+        QCOMPARE(OutputTags::genreText(12), QString("Other"));
+        QCOMPARE(OutputTags::genreText(146), QString("Jpop"));
+        QVERIFY(OutputTags::genreText(147).isEmpty());
+        QVERIFY(OutputTags::genreText(-1).isEmpty());
     }
 };
 

@@ -23,7 +23,7 @@ bool makeSource(const QString &path, const QStringList &video, const QStringList
 }
 
 // Root mean square of 16-bit samples.
-double Rms(const SampleArray &a)
+double rms(const SampleArray &a)
 {
     double sum = 0;
     for (int16_t s : a)
@@ -85,16 +85,16 @@ private slots:
         QCOMPARE(in.rate, rate);
 
         const QString wav = path("temp.wav");
-        const Extraction e = extract(source, 0, TVideoEdit::ToEnd, wav, 2, 44100, 2);
+        const Extraction e = extract(source, 0, VideoEdit::ToEnd, wav, 2, 44100, 2);
         QVERIFY2(e.ok, qPrintable(e.error));
         QString result = wav;
         if (out != QLatin1String("wav")) {
             result = path("out." + out);
-            TAudioFile2 writer;
+            TestAudioFile writer;
             if (out == QLatin1String("mp3"))
-                writer.SetMp3Format(44100, 128, 3);
+                writer.setMp3Format(44100, 128, 3);
             else
-                writer.SetOggFormat(44100, 2, 128, 0, 0, -1);
+                writer.setOggFormat(44100, 2, 128, 0, 0, -1);
             const QString failed = transcode(wav, result, writer);
             QVERIFY2(failed.isEmpty(), qPrintable(failed));
         }
@@ -119,10 +119,10 @@ private slots:
                                "-map", "0", "-map", "1", "-map", "2", "-c:v", "mpeg4", "-c:a", "flac",
                                "-disposition:a:0", "0", "-disposition:a:1", "default", source}));
         const QString wav = path("two.wav");
-        QVERIFY(extract(source, 0, TVideoEdit::ToEnd, wav).ok);
-        TAudioFile2 r;
-        r.OpenFile(wav);
-        QVERIFY(Rms(r.ReadSamples(44100)) > 1000);
+        QVERIFY(extract(source, 0, VideoEdit::ToEnd, wav).ok);
+        TestAudioFile r;
+        r.openFile(wav);
+        QVERIFY(rms(r.readSamples(44100)) > 1000);
     }
 
     // Every channel of a 5.1 source but the subwoofer's reaches the stereo mix, as ITU-R
@@ -144,10 +144,10 @@ private slots:
                                "-af", "pan=5.1|" + channel + "=c0", "-c:a", "flac", source}));
         QCOMPARE(probe(source).channels, 6);
         const QString wav = path("surround.wav");
-        QVERIFY(extract(source, 0, TVideoEdit::ToEnd, wav).ok);
-        TAudioFile2 r;
-        r.OpenFile(wav);
-        const SampleArray a = r.ReadSamples(44100);
+        QVERIFY(extract(source, 0, VideoEdit::ToEnd, wav).ok);
+        TestAudioFile r;
+        r.openFile(wav);
+        const SampleArray a = r.readSamples(44100);
         SampleArray left, right;
         for (size_t i = 0; i + 1 < a.size(); i += 2) {
             left.push_back(a[i]);
@@ -155,7 +155,7 @@ private slots:
         }
         // The tone is about 2900 RMS in the source; the mix keeps at least a tenth of it
         // on one side (the mix-down lowers every channel so that the sum cannot clip).
-        QVERIFY2(heard ? std::max(Rms(left), Rms(right)) > 290 : std::max(Rms(left), Rms(right)) < 3, qPrintable(QString("%1 / %2").arg(Rms(left)).arg(Rms(right))));
+        QVERIFY2(heard ? std::max(rms(left), rms(right)) > 290 : std::max(rms(left), rms(right)) < 3, qPrintable(QString("%1 / %2").arg(rms(left)).arg(rms(right))));
     }
 };
 

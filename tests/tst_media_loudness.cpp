@@ -105,7 +105,7 @@ private slots:
                  qPrintable(QString("%1 vs %2").arg(m.integratedLufs).arg(ref.integratedLufs)));
         QVERIFY2(std::abs(m.truePeakDbtp - ref.truePeakDbtp) < 0.3,
                  qPrintable(QString("%1 vs %2").arg(m.truePeakDbtp).arg(ref.truePeakDbtp)));
-        const double g = LoudnessGainDb(m, target);
+        const double g = loudnessGainDb(m, target);
         if (gain < 0) // held at the ceiling, short of the target
             QVERIFY2(std::abs(m.truePeakDbtp + g - gain) < 1e-9 && m.integratedLufs + g < target - 1, qPrintable(QString::number(g)));
         else
@@ -141,7 +141,7 @@ private slots:
     {
         const LoudnessMeasurement m = extractMeasured("silent.avi", path("silent.wav"), 44100, 2, 16);
         QVERIFY(std::isinf(m.integratedLufs) && m.integratedLufs < 0);
-        QCOMPARE(LoudnessGainDb(m, -14), 0.0);
+        QCOMPARE(loudnessGainDb(m, -14), 0.0);
     }
 
     // How the sound is cut into blocks must not change the result, for 16- and 32-bit
@@ -223,23 +223,23 @@ private slots:
         const double streamed = read->truePeakDbtp;
         QString reason;
 
-        TSourceSound decoded;
-        QVERIFY(ProbeSourceSound(out, m_stop, &decoded, &reason));
+        SourceSound decoded;
+        QVERIFY(probeSourceSound(out, m_stop, &decoded, &reason));
         TruePeakReader file(decoded.channels, decoded.rate);
-        QCOMPARE(ReadClipSound(out, 0, TVideoEdit::ToEnd, decoded.rate, decoded.channels, m_stop,
+        QCOMPARE(readClipSound(out, 0, VideoEdit::ToEnd, decoded.rate, decoded.channels, m_stop,
                                [&](const float *x, int n) { return file.add(x, size_t(n)), true; }, &reason),
-                 TPassOutcome::Done);
+                 PassOutcome::Done);
         QVERIFY2(streamed > -3 && std::abs(streamed - file.truePeakDbtp()) < 0.05,
                  qPrintable(QString("%1 vs %2").arg(streamed).arg(file.truePeakDbtp())));
     }
 
     void gainRules()
     {
-        QCOMPARE(LoudnessGainDb({-30, -20}, -16), 14.0);         // reaches the target
-        QCOMPARE(LoudnessGainDb({-30, -10}, -16), 9.0);          // held at -1 dBTP
-        QCOMPARE(LoudnessGainDb({-8, -0.5}, -16), -8.0);         // turned down
-        QCOMPARE(LoudnessGainDb({-INFINITY, -60}, -16), 0.0);    // below the gate
-        QCOMPARE(LoudnessGainDb({}, -23), 0.0);                  // nothing measured
+        QCOMPARE(loudnessGainDb({-30, -20}, -16), 14.0);         // reaches the target
+        QCOMPARE(loudnessGainDb({-30, -10}, -16), 9.0);          // held at -1 dBTP
+        QCOMPARE(loudnessGainDb({-8, -0.5}, -16), -8.0);         // turned down
+        QCOMPARE(loudnessGainDb({-INFINITY, -60}, -16), 0.0);    // below the gate
+        QCOMPARE(loudnessGainDb({}, -23), 0.0);                  // nothing measured
     }
 };
 

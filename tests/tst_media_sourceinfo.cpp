@@ -78,7 +78,7 @@ private slots:
         QFETCH(QString, cover);
         QVERIFY(make(name, args));
         QString error;
-        const std::optional<SourceInfo> info = ReadSourceInfo(path(name), nullptr, &error);
+        const std::optional<SourceInfo> info = readSourceInfo(path(name), nullptr, &error);
         QVERIFY2(info, qPrintable(error));
         const SourceTags &t = info->tags;
         if (tagged) {
@@ -120,7 +120,7 @@ private slots:
         const std::atomic_bool stop = reason == "Stopped";
         QVERIFY(!stop || make(name, {"-map", "1:a", "-c:a", "libopus"}));
         QString error;
-        QVERIFY(!ReadSourceInfo(path(name), &stop, &error));
+        QVERIFY(!readSourceInfo(path(name), &stop, &error));
         QVERIFY2(error.contains(reason), qPrintable(error));
     }
 
@@ -131,7 +131,7 @@ private slots:
                                  "-c:v", "mpeg4", "-c:a:0", "aac", "-ac:a:0", "2", "-c:a:1", "ac3", "-ac:a:1", "6",
                                  "-metadata:s:a:0", "language=eng", "-metadata:s:a:1", "language=ger",
                                  "-metadata:s:a:1", "title=Commentary", "-disposition:a:0", "0", "-disposition:a:1", "default"}));
-        const std::optional<SourceInfo> info = ReadSourceInfo(path("two.mkv"));
+        const std::optional<SourceInfo> info = readSourceInfo(path("two.mkv"));
         QVERIFY(info);
         QCOMPARE(info->tracks.size(), 2);
         QCOMPARE(info->tracks[0].name, "1: English, AAC stereo");
@@ -139,8 +139,8 @@ private slots:
         QCOMPARE(info->tracks[0].streamIndex, 1);
         QCOMPARE(info->tracks[1].streamIndex, 2);
         QCOMPARE(info->defaultTrack(), 2);
-        QCOMPARE(LanguageName("fre"), "French");
-        QCOMPARE(LanguageName("und"), "");
+        QCOMPARE(languageName("fre"), "French");
+        QCOMPARE(languageName("und"), "");
     }
 
     void chapters_data()
@@ -168,7 +168,7 @@ private slots:
         m.close();
         QVERIFY(make(name, {"-i", path("meta.txt"), "-map", "0:v", "-map", "1:a", "-map_metadata", "2", "-map_chapters", "2",
                             "-c:v", "mpeg4", "-c:a", "aac"}));
-        const std::optional<SourceInfo> info = ReadSourceInfo(path(name));
+        const std::optional<SourceInfo> info = readSourceInfo(path(name));
         QVERIFY(info);
         QCOMPARE(info->chapters.size(), want.size());
         for (qsizetype i = 0; i < want.size(); ++i) {

@@ -78,7 +78,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        TVideoEdit::Initialize();
+        VideoEdit::initialize();
         for (const QString kind : {"avi", "mpg", "wmv", "asf"})
             QVERIFY(makeVideo(path("src." + kind), kind, 5));
         QVERIFY(makeVideo(path("silent.avi"), "silent.avi", 2));
@@ -106,7 +106,7 @@ private slots:
             QTest::newRow(qPrintable(kind + " whole")) << "src." + kind << 0.0 << 5.0;
             QTest::newRow(qPrintable(kind + " head")) << "src." + kind << 0.0 << 1.3;
             QTest::newRow(qPrintable(kind + " middle, seek")) << "src." + kind << 2.25 << 4.0;
-            QTest::newRow(qPrintable(kind + " to end")) << "src." + kind << 1.5 << TVideoEdit::ToEnd;
+            QTest::newRow(qPrintable(kind + " to end")) << "src." + kind << 1.5 << VideoEdit::ToEnd;
         }
     }
     void cutsEveryFormat()
@@ -130,9 +130,9 @@ private slots:
         QVERIFY2(std::abs(p.duration - want) < 0.06, qPrintable(QString("%1 s, wanted %2 s").arg(p.duration).arg(want)));
         // Exact frame count for a fixed end.
         if (!std::isinf(end)) {
-            TAudioFile2 r;
-            r.OpenFile(wav);
-            QCOMPARE(r.TotalFrames(), std::llround((end - start) * 44100));
+            TestAudioFile r;
+            r.openFile(wav);
+            QCOMPARE(r.totalFrames(), std::llround((end - start) * 44100));
         }
     }
 
@@ -146,9 +146,9 @@ private slots:
                                "-af", "adelay=1000|1000", "-ac", "2", "-c:v", "mpeg4", "-c:a", "pcm_s16le", src}));
         const QString wav = path("late.wav");
         QVERIFY(extract(src, 2.5 - 2.0, 3.5, wav, 1, 44100, 16).ok);
-        TAudioFile2 r;
-        r.OpenFile(wav);
-        const SampleArray a = r.ReadSamples(44100);
+        TestAudioFile r;
+        r.openFile(wav);
+        const SampleArray a = r.readSamples(44100);
         QCOMPARE(int(a.size()), 44100);
         int first = -1;
         for (int i = 0; i < int(a.size()) && first < 0; ++i)
@@ -222,7 +222,7 @@ private slots:
         QVERIFY(full.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
         QVERIFY(cut.write(full.read(full.size() * 4 / 10)) > 0);
         cut.close();
-        const Extraction e = extract(path("cut.mkv"), 0, TVideoEdit::ToEnd, path("part.wav"));
+        const Extraction e = extract(path("cut.mkv"), 0, VideoEdit::ToEnd, path("part.wav"));
         QVERIFY(!e.ok);
         QVERIFY2(e.error.startsWith("The source ended at 00:00:0") && e.error.endsWith(" of 00:00:06"), qPrintable(e.error));
     }
@@ -306,7 +306,7 @@ private slots:
         QFile out(src);
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(joined) == joined.size());
         out.close();
-        const Extraction e = extract(src, 0, TVideoEdit::ToEnd, wav, 2, 48000, 16);
+        const Extraction e = extract(src, 0, VideoEdit::ToEnd, wav, 2, 48000, 16);
         QVERIFY2(e.ok, qPrintable(e.error));
         const std::vector<float> x = samples(wav);
         QVERIFY2(std::abs(x.size() / 48000.0 - 6) < 0.1, qPrintable(QString::number(x.size() / 48000.0)));
@@ -336,7 +336,7 @@ private slots:
         QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "anoisesrc=d=2:r=48000:a=0.3", "-af",
                                "aformat=channel_layouts=" + layout + ",aeval=val(ch)*(0.3+0.1*ch):c=same", "-c:a",
                                "flac", src}));
-        QVERIFY(extract(src, 0, TVideoEdit::ToEnd, ours, channels, 48000, 16).ok);
+        QVERIFY(extract(src, 0, VideoEdit::ToEnd, ours, channels, 48000, 16).ok);
         QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-i", src, "-ac", QString::number(channels), "-c:a", "pcm_s16le", tool}));
         const std::vector<float> a = samples(ours, channels), b = samples(tool, channels);
         QCOMPARE(a.size(), b.size());
@@ -355,7 +355,7 @@ private slots:
             const QString src = path("tone.wav"), wav = path("tone-out.wav");
             QVERIFY(run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", QString("sine=f=%1:r=%2:d=2").arg(tone).arg(from),
                                    "-c:a", "pcm_f32le", src}));
-            QVERIFY(extract(src, 0, TVideoEdit::ToEnd, wav, 1, to, 24).ok);
+            QVERIFY(extract(src, 0, VideoEdit::ToEnd, wav, 1, to, 24).ok);
             const std::vector<float> x = samples(wav);
             const double level = 20 * std::log10(goertzel(x, image, to) + 1e-12);
             QVERIFY2(level < -90, qPrintable(QString("%1 Hz at %2 dBFS").arg(image).arg(level)));
@@ -396,7 +396,7 @@ private slots:
         const Extraction e = extract(src, 0.5, 2.5, wav);
         QVERIFY2(e.ok, qPrintable(e.error));
         QVERIFY(std::abs(probe(wav).duration - 2.0) < 0.06);
-        QVERIFY(MediaLengthMs(src).has_value());
+        QVERIFY(mediaLengthMs(src).has_value());
     }
 
     void mediaLength()
@@ -406,13 +406,13 @@ private slots:
             QVERIFY(run("ffprobe", {"-v", "error", "-of", "json", "-show_format", path("src." + kind)}, &out));
             const double want = QJsonDocument::fromJson(out)["format"]["duration"].toString().toDouble() * 1000;
             QString error;
-            const auto ms = MediaLengthMs(path("src." + kind), &error);
+            const auto ms = mediaLengthMs(path("src." + kind), &error);
             QVERIFY2(ms.has_value(), qPrintable(error));
             QVERIFY2(std::abs(*ms - want) < 0.01, qPrintable(QString("%1 vs %2").arg(*ms).arg(want)));
         }
         for (const QString bad : {"nothere.avi", "empty.avi", "text.avi"}) {
             QString error;
-            QVERIFY(!MediaLengthMs(path(bad), &error).has_value());
+            QVERIFY(!mediaLengthMs(path(bad), &error).has_value());
             QVERIFY(!error.isEmpty());
         }
     }
@@ -434,23 +434,23 @@ private slots:
         const QString file = path(source), held = memory->path();
         const std::stop_token stop;
         QString error;
-        TSourceSound a, b;
-        QVERIFY(ProbeSourceSound(file, stop, &a, &error));
-        QVERIFY2(ProbeSourceSound(held, stop, &b, &error), qPrintable(error));
+        SourceSound a, b;
+        QVERIFY(probeSourceSound(file, stop, &a, &error));
+        QVERIFY2(probeSourceSound(held, stop, &b, &error), qPrintable(error));
         QCOMPARE(QList<double>({double(b.rate), double(b.channels), double(b.bits), b.seconds}),
                  QList<double>({double(a.rate), double(a.channels), double(a.bits), a.seconds}));
-        QCOMPARE(MediaLengthMs(held), MediaLengthMs(file));
-        QCOMPARE(ReadSourceInfo(held)->tracks.size(), ReadSourceInfo(file)->tracks.size());
+        QCOMPARE(mediaLengthMs(held), mediaLengthMs(file));
+        QCOMPARE(readSourceInfo(held)->tracks.size(), readSourceInfo(file)->tracks.size());
         std::vector<float> sound[2];
         for (int i : {0, 1}) {
             const auto keep = [&](const float *s, int n) { sound[i].insert(sound[i].end(), s, s + 2 * n); return true; };
-            QCOMPARE(int(ReadClipSound(i ? held : file, 2.25, 4.0, 44100, 2, stop, keep, &error)), int(TPassOutcome::Done));
+            QCOMPARE(int(readClipSound(i ? held : file, 2.25, 4.0, 44100, 2, stop, keep, &error)), int(PassOutcome::Done));
         }
         QCOMPARE(sound[1].size(), size_t(2 * 77175));
         QVERIFY(sound[1] == sound[0]);
         memory.reset();
         QTest::ignoreMessage(QtWarningMsg, "Broken filename passed to function"); // the NUL in the path
-        QVERIFY(!ProbeSourceSound(held, stop, &b, &error));
+        QVERIFY(!probeSourceSound(held, stop, &b, &error));
         QVERIFY2(error.contains("not found"), qPrintable(error));
     }
 
@@ -471,11 +471,11 @@ private slots:
         const std::stop_token stop;
         std::vector<float> got;
         QString error;
-        const TPassOutcome o = ReadClipSound(source.path(), 0, 1, 8000, 1, stop, [&](const float *s, int n) {
+        const PassOutcome o = readClipSound(source.path(), 0, 1, 8000, 1, stop, [&](const float *s, int n) {
             got.insert(got.end(), s, s + n);
             return true;
         }, &error);
-        QVERIFY2(o == TPassOutcome::Done, qPrintable(error));
+        QVERIFY2(o == PassOutcome::Done, qPrintable(error));
         QCOMPARE(got.size(), size_t(8000));
         for (size_t i = 0; i < got.size(); ++i)
             QCOMPARE(got[i], i % 5 == 0 ? 0.5f : i % 5 == 4 ? -0.25f : 0.0f);
@@ -495,8 +495,8 @@ private slots:
             int blocks = 0, afterStop = 0;
             QString error;
             std::thread other;
-            const TPassOutcome o = ReadClipSound(
-                src, 0, TVideoEdit::ToEnd, 44100, 2, stop.get_token(),
+            const PassOutcome o = readClipSound(
+                src, 0, VideoEdit::ToEnd, 44100, 2, stop.get_token(),
                 [&](const float *, int) {
                     afterStop += stop.stop_requested() && when != 2 ? 1 : 0;
                     if (++blocks == 3 && when == 1)
@@ -510,7 +510,7 @@ private slots:
                 &error);
             if (other.joinable())
                 other.join();
-            QCOMPARE(int(o), int(TPassOutcome::Stopped));
+            QCOMPARE(int(o), int(PassOutcome::Stopped));
             QCOMPARE(afterStop, 0);
             QVERIFY(when == 0 ? blocks == 0 : blocks >= 3);
         }

@@ -138,10 +138,10 @@ private slots:
     // Only a run longer than ten seconds that ends away from Clipvox's windows is told.
     void tellsOnlyLongRunsAwayFromTheWindow()
     {
-        NotifyRunEnded(4, 1, 10000, false);
-        NotifyRunEnded(4, 1, 60000, true);
-        NotifyRunEnded(4, 1, 10001, false);
-        NotifyRunEnded(1, 0, 600000, false);
+        notifyRunEnded(4, 1, 10000, false);
+        notifyRunEnded(4, 1, 60000, true);
+        notifyRunEnded(4, 1, 10001, false);
+        notifyRunEnded(1, 0, 600000, false);
         QTRY_COMPARE(m_service.bodies, (QStringList{"Clipvox: 4 files converted, 1 failed", "Clipvox: 1 file converted, 0 failed"}));
     }
 
@@ -150,11 +150,11 @@ private slots:
     {
         m_service.bodies.clear();
         QVERIFY(serve(false));
-        NotifyRunEnded(2, 0, 20000, false);
+        notifyRunEnded(2, 0, 20000, false);
         // A round trip on the same connection: the call above has been delivered (to nobody).
         QDBusConnection::sessionBus().interface()->isServiceRegistered("org.example.none");
         QVERIFY(serve(true));
-        NotifyRunEnded(3, 0, 20000, false);
+        notifyRunEnded(3, 0, 20000, false);
         QTRY_COMPARE(m_service.bodies, QStringList{"Clipvox: 3 files converted, 0 failed"});
     }
 
@@ -194,11 +194,11 @@ private slots:
             pollfd p{m_logind.readEnd, POLLIN, 0};
             return poll(&p, 1, 0) == 1 && (p.revents & POLLHUP);
         };
-        TRunActivity activity(QDBusConnection::sessionBus(), system);
-        QSignalSpy held(&activity, &TRunActivity::holdChanged);
-        activity.Start();
+        RunActivity activity(QDBusConnection::sessionBus(), system);
+        QSignalSpy held(&activity, &RunActivity::holdChanged);
+        activity.start();
         QTRY_COMPARE(held.size(), 1);
-        QVERIFY(activity.Holding());
+        QVERIFY(activity.holding());
         if (portal) {
             QCOMPARE(m_portal.flags, 4u); // suspend
             QVERIFY(!m_portal.reason.isEmpty());
@@ -207,12 +207,12 @@ private slots:
             QCOMPARE(m_logind.calls, QStringList{"sleep:idle Clipvox block"});
             QVERIFY(!released());
         }
-        activity.SetProgress(0.5);
-        activity.SetProgress(0.504); // the same percent: not sent again
-        activity.SetProgress(1.0);
-        activity.Stop();
-        QVERIFY(!activity.Holding());
-        const QString uri = TRunActivity::AppUri();
+        activity.setProgress(0.5);
+        activity.setProgress(0.504); // the same percent: not sent again
+        activity.setProgress(1.0);
+        activity.stop();
+        QVERIFY(!activity.holding());
+        const QString uri = RunActivity::appUri();
         QTRY_COMPARE(m_launcher.seen, (QStringList{uri + " 0 true", uri + " 0.5 true", uri + " 1 true", uri + " 0 false"}));
         if (portal)
             QTRY_VERIFY(m_portal.request.closed);

@@ -30,21 +30,21 @@ class TestPreviewPlayer : public QObject
 
 private:
     QTemporaryDir m_dir;
-    QString Video(const QString &kind, double seconds = 3.2)
+    QString video(const QString &kind, double seconds = 3.2)
     {
         const QString path = m_dir.filePath(QStringLiteral("v%1.%2").arg(seconds).arg(kind));
-        return QFile::exists(path) ? path : MakeVideo(path, kind, seconds);
+        return QFile::exists(path) ? path : makeVideo(path, kind, seconds);
     }
-    static TPreviewPlayer::Options Headless(int waitMs = 500)
+    static PreviewPlayer::Options headless(int waitMs = 500)
     {
-        TPreviewPlayer::Options options;
+        PreviewPlayer::Options options;
         options.waitMs = waitMs;
         return options;
     }
     // libmpv that cannot be set up ends the suite: no test could run.
-    static std::unique_ptr<TPreviewPlayer> Started(const TPreviewPlayer::Options &options)
+    static std::unique_ptr<PreviewPlayer> started(const PreviewPlayer::Options &options)
     {
-        Result<std::unique_ptr<TPreviewPlayer>> player = TPreviewPlayer::create(options);
+        Result<std::unique_ptr<PreviewPlayer>> player = PreviewPlayer::create(options);
         if (!player)
             qFatal("%s", qPrintable(player.reason()));
         return std::move(*player);
@@ -61,42 +61,42 @@ private slots:
     void opensEachKind()
     {
         QFETCH(QString, kind);
-        const QString path = Video(kind);
+        const QString path = video(kind);
         QVERIFY(!path.isEmpty());
-        const auto playerMade = Started(Headless(5000));
-        TPreviewPlayer &player = *playerMade;
+        const auto playerMade = started(headless(5000));
+        PreviewPlayer &player = *playerMade;
         const Result<void> opened = player.Open(path);
         QVERIFY2(opened, qPrintable(opened.reason()));
-        QVERIFY(player.IsLoaded());
-        QVERIFY2(qAbs(player.Length() - ProbeDuration(path) * 1000) < 100, qPrintable(QString::number(player.Length())));
-        QCOMPARE(player.Mode(), TPlayerMode::Stopped);
-        QVERIFY(player.Position() < 100); // the first frame may stand a little after 0
+        QVERIFY(player.isLoaded());
+        QVERIFY2(qAbs(player.length() - probeDuration(path) * 1000) < 100, qPrintable(QString::number(player.length())));
+        QCOMPARE(player.mode(), PlayerMode::Stopped);
+        QVERIFY(player.position() < 100); // the first frame may stand a little after 0
     }
 
     // Play, Pause, the seek that halts, and the end of the media read as stopped.
     void transport()
     {
-        const QString path = Video("avi", 2.4);
-        const auto playerMade = Started(Headless(5000));
-        TPreviewPlayer &player = *playerMade;
-        QSignalSpy failed(&player, &TPreviewPlayer::PlaybackFailed);
+        const QString path = video("avi", 2.4);
+        const auto playerMade = started(headless(5000));
+        PreviewPlayer &player = *playerMade;
+        QSignalSpy failed(&player, &PreviewPlayer::playbackFailed);
         QVERIFY(player.Open(path));
-        player.Play();
-        QCOMPARE(player.Mode(), TPlayerMode::Playing);
-        QTRY_VERIFY(player.Position() > 200);
-        player.Pause();
-        QCOMPARE(player.Mode(), TPlayerMode::Paused);
+        player.play();
+        QCOMPARE(player.mode(), PlayerMode::Playing);
+        QTRY_VERIFY(player.position() > 200);
+        player.pause();
+        QCOMPARE(player.mode(), PlayerMode::Paused);
         QTest::qWait(100); // the pause is asked for, not waited for
-        const qint64 at = player.Position();
+        const qint64 at = player.position();
         QTest::qWait(300);
-        QCOMPARE(player.Position(), at);
+        QCOMPARE(player.position(), at);
 
-        player.Seek(1500);
-        QCOMPARE(player.Mode(), TPlayerMode::Stopped);
-        QVERIFY2(qAbs(player.Position() - 1500) <= 40, qPrintable(QString::number(player.Position())));
-        player.Play();
-        QTRY_COMPARE_WITH_TIMEOUT(player.Mode(), TPlayerMode::Stopped, 10000);
-        QVERIFY(player.Position() > player.Length() - 200);
+        player.seek(1500);
+        QCOMPARE(player.mode(), PlayerMode::Stopped);
+        QVERIFY2(qAbs(player.position() - 1500) <= 40, qPrintable(QString::number(player.position())));
+        player.play();
+        QTRY_COMPARE_WITH_TIMEOUT(player.mode(), PlayerMode::Stopped, 10000);
+        QVERIFY(player.position() > player.length() - 200);
         QTest::qWait(100);
         QCOMPARE(failed.count(), 0); // played to its end: no failure
     }
@@ -106,17 +106,17 @@ private slots:
     void fileCutWhilePlaying()
     {
         const QString path = m_dir.filePath("cut.mpg");
-        QVERIFY(QFile::copy(Video("mpg", 10), path));
-        const auto playerMade = Started(Headless(5000));
-        TPreviewPlayer &player = *playerMade;
-        QSignalSpy failed(&player, &TPreviewPlayer::PlaybackFailed);
+        QVERIFY(QFile::copy(video("mpg", 10), path));
+        const auto playerMade = started(headless(5000));
+        PreviewPlayer &player = *playerMade;
+        QSignalSpy failed(&player, &PreviewPlayer::playbackFailed);
         QVERIFY(player.Open(path));
-        player.Play();
+        player.play();
         QVERIFY(QFile::resize(path, QFileInfo(path).size() / 4));
         QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 15000);
         QVERIFY2(failed[0][0].toString().contains(path), qPrintable(failed[0][0].toString()));
-        QCOMPARE(player.Mode(), TPlayerMode::NotReady);
-        QCOMPARE(player.Length(), 0);
+        QCOMPARE(player.mode(), PlayerMode::NotReady);
+        QCOMPARE(player.length(), 0);
     }
 
     // Drawn through libmpv's render API, the picture at a position is the frame the
@@ -136,9 +136,9 @@ private slots:
         QOpenGLContext gl;
         if (!gl.create() || !gl.makeCurrent(&surface))
             QSKIP("This display gives no OpenGL (the suite runs this under xvfb-run when it can).");
-        const QString path = Video(kind);
+        const QString path = video(kind);
         const QString reference = m_dir.filePath(kind + ".rgb");
-        QVERIFY(RunFfmpeg({"-ss", "1.5", "-i", path, "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "rgb24", reference}));
+        QVERIFY(runFfmpeg({"-ss", "1.5", "-i", path, "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "rgb24", reference}));
         QFile file(reference);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray rgb = file.readAll();
@@ -147,25 +147,25 @@ private slots:
 
         QOpenGLFramebufferObject fbo(160, 120);
         FrameTarget target;
-        TPreviewPlayer::Options options = Headless(5000);
+        PreviewPlayer::Options options = headless(5000);
         options.vo = QStringLiteral("libmpv");
-        auto player = Started(options);
+        auto player = started(options);
         const auto proc = [](void *, const char *name) -> void * {
             return reinterpret_cast<void *>(QOpenGLContext::currentContext()->getProcAddress(name));
         };
-        const Result<void> made = player->CreateRenderer(proc, nullptr, &target);
+        const Result<void> made = player->createRenderer(proc, nullptr, &target);
         QVERIFY2(made, qPrintable(made.reason()));
         int freed = 0;
-        connect(player.get(), &TPreviewPlayer::Closing, this, [&, going = player.get()] {
+        connect(player.get(), &PreviewPlayer::closing, this, [&, going = player.get()] {
             gl.makeCurrent(&surface);
-            going->FreeRenderer();
+            going->freeRenderer();
             ++freed;
         });
         QVERIFY(player->Open(path));
-        player->Seek(1500);
+        player->seek(1500);
         // Mean difference per channel; the stream's own frame is drawn within a few repaints.
         const auto difference = [&] {
-            player->Render(int(fbo.handle()), 160, 120);
+            player->render(int(fbo.handle()), 160, 120);
             const QImage got = fbo.toImage().convertToFormat(QImage::Format_RGB888);
             qint64 sum = 0;
             for (int y = 0; y < 120; ++y)
@@ -188,37 +188,37 @@ private slots:
         file.write(QByteArray(40000, 'x'));
         file.close();
         const QString missing = m_dir.filePath("missing.avi");
-        const QString good = Video("mpg");
+        const QString good = video("mpg");
 
-        const auto playerMade = Started(Headless(5000));
-        TPreviewPlayer &player = *playerMade;
+        const auto playerMade = started(headless(5000));
+        PreviewPlayer &player = *playerMade;
         Result<void> opened = player.Open(junk);
         QVERIFY(!opened);
         QVERIFY2(opened.reason().contains("unrecognized file format"), qPrintable(opened.reason()));
-        QCOMPARE(player.Mode(), TPlayerMode::NotReady);
+        QCOMPARE(player.mode(), PlayerMode::NotReady);
         opened = player.Open(missing);
         QVERIFY(!opened);
         QVERIFY2(opened.reason().contains("Cannot open file") && opened.reason().contains(missing),
                  qPrintable(opened.reason()));
         QVERIFY(player.Open(good));
-        QVERIFY(player.IsLoaded());
+        QVERIFY(player.isLoaded());
 
-        const auto lateMade = Started(Headless(0));
-        TPreviewPlayer &late = *lateMade;
-        QSignalSpy loaded(&late, &TPreviewPlayer::Loaded);
-        QSignalSpy failed(&late, &TPreviewPlayer::LoadFailed);
+        const auto lateMade = started(headless(0));
+        PreviewPlayer &late = *lateMade;
+        QSignalSpy loaded(&late, &PreviewPlayer::loaded);
+        QSignalSpy failed(&late, &PreviewPlayer::loadFailed);
         QVERIFY(late.Open(missing));
-        QVERIFY(!late.IsLoaded());
+        QVERIFY(!late.isLoaded());
         QTRY_COMPARE(failed.count(), 1);
         QVERIFY(failed[0][0].toString().contains(missing));
-        QCOMPARE(late.Mode(), TPlayerMode::NotReady);
+        QCOMPARE(late.mode(), PlayerMode::NotReady);
 
         QVERIFY(late.Open(missing));
         QVERIFY(late.Open(good));
         QTRY_COMPARE(loaded.count(), 1);
         QCOMPARE(failed.count(), 1);
-        QVERIFY(late.IsLoaded());
-        QVERIFY(qAbs(late.Length() - ProbeDuration(good) * 1000) < 100);
+        QVERIFY(late.isLoaded());
+        QVERIFY(qAbs(late.length() - probeDuration(good) * 1000) < 100);
     }
 };
 

@@ -32,49 +32,49 @@ struct Seen
 };
 
 // The running test's progress dialog, empty while none is open.
-TExecForm *ExecDialog() { return RunHarness::current->window->ExecForm; }
+ProgressDialog *execDialog() { return RunHarness::current->window->ExecForm; }
 
-Seen Look(const RunHarness &h)
+Seen look(const RunHarness &h)
 {
     Seen s;
     s.statuses = h.statuses();
     s.files = h.files();
     s.title = h.window->windowTitle();
-    if (!ExecDialog())
+    if (!execDialog())
         return s;
-    s.dialog = ExecDialog()->isVisible();
-    s.file = ExecDialog()->lbFile->text();
-    s.total = ExecDialog()->lbTotal->text();
-    s.elapsed = ExecDialog()->findChild<QLineEdit *>("EditElapsed")->text();
-    s.gauge1 = ExecDialog()->GaugeFile1->value();
-    s.gauge2 = ExecDialog()->GaugeTotal->value();
-    s.gauge2Max = ExecDialog()->GaugeTotal->maximum();
-    s.gauge1Text = ExecDialog()->GaugeFile1->text();
-    s.gauge2Text = ExecDialog()->GaugeTotal->text();
-    s.clock = ExecDialog()->Clock.isActive();
-    s.fileLines = int(ExecDialog()->FileLines().size());
+    s.dialog = execDialog()->isVisible();
+    s.file = execDialog()->lbFile->text();
+    s.total = execDialog()->lbTotal->text();
+    s.elapsed = execDialog()->findChild<QLineEdit *>("EditElapsed")->text();
+    s.gauge1 = execDialog()->GaugeFile1->value();
+    s.gauge2 = execDialog()->GaugeTotal->value();
+    s.gauge2Max = execDialog()->GaugeTotal->maximum();
+    s.gauge1Text = execDialog()->GaugeFile1->text();
+    s.gauge2Text = execDialog()->GaugeTotal->text();
+    s.clock = execDialog()->Clock.isActive();
+    s.fileLines = int(execDialog()->fileLines().size());
     return s;
 }
 
-QStringList Sorted(QStringList list)
+QStringList sorted(QStringList list)
 {
     list.sort();
     return list;
 }
 
-void ClickCancel() { ExecDialog()->findChild<QPushButton *>("BtnCancel")->click(); }
+void clickCancel() { execDialog()->findChild<QPushButton *>("BtnCancel")->click(); }
 
 // Runs f after every slot of the engine's signal has run (the dialog and the rows drawn).
 template <typename Signal, typename F>
-void After(const RunHarness &h, Signal signal, F &&f)
+void after(const RunHarness &h, Signal signal, F &&f)
 {
     QObject::connect(h.window->runEngine, signal, h.window.get(), std::forward<F>(f), Qt::QueuedConnection);
 }
 
 // The commands that change the queue or the settings.
-QList<bool> QueueCommands(const RunHarness &h)
+QList<bool> queueCommands(const RunHarness &h)
 {
-    const Ui::TMainForm *ui = h.window->ui;
+    const Ui::MainWindow *ui = h.window->ui;
     QList<bool> on;
     for (const QAction *a : {ui->toolAddFiles, ui->queueAddFiles, ui->toolRemove, ui->queueRemove, ui->actionMoveUp, ui->actionMoveDown,
                              ui->actionRemoveAll, ui->toolEditClip, ui->queueEditClip, ui->toolConvert, ui->queueConvert, ui->toolSettings})
@@ -85,7 +85,7 @@ QList<bool> QueueCommands(const RunHarness &h)
 }
 
 // Hidden files of the run's own in the output folder.
-QStringList Hidden(const RunHarness &h) { return h.files().filter(QRegularExpression("^\\.")); }
+QStringList hidden(const RunHarness &h) { return h.files().filter(QRegularExpression("^\\.")); }
 } // namespace
 
 class TestRun : public QObject
@@ -99,21 +99,21 @@ class TestRun : public QObject
 private slots:
     void initTestCase()
     {
-        m_avi = MakeVideo(media("talk one.avi"), "avi", 3.0);
-        m_mpg = MakeVideo(media("news.mpg"), "mpg", 2.0);
-        m_wmv = MakeVideo(media(QString::fromUtf8("Zoë #2.wmv")), "wmv", 2.5);
-        m_frac = MakeVideo(media("frac.avi"), "avi", 2.5);
-        m_short = MakeVideo(media("short.avi"), "avi", 0.6);
-        m_silent = MakeVideo(media("silent.avi"), "silent-avi", 2.0);
+        m_avi = makeVideo(media("talk one.avi"), "avi", 3.0);
+        m_mpg = makeVideo(media("news.mpg"), "mpg", 2.0);
+        m_wmv = makeVideo(media(QString::fromUtf8("Zoë #2.wmv")), "wmv", 2.5);
+        m_frac = makeVideo(media("frac.avi"), "avi", 2.5);
+        m_short = makeVideo(media("short.avi"), "avi", 0.6);
+        m_silent = makeVideo(media("silent.avi"), "silent-avi", 2.0);
         // Long enough that each step lasts well beyond one pass of the event loop.
         m_long = media("long.avi");
-        QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=1:duration=300", "-f", "lavfi", "-i",
+        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=1:duration=300", "-f", "lavfi", "-i",
                            "sine=frequency=440:sample_rate=44100:duration=300", "-ac", "2", "-c:v", "mpeg4",
                            "-c:a", "mp2", "-b:a", "128k", "-f", "avi", m_long}));
         m_quiet = media("quiet.avi");
-        QVERIFY(RunFfmpeg({"-i", m_avi, "-c:v", "copy", "-af", "volume=-25dB", "-c:a", "libmp3lame", m_quiet}));
+        QVERIFY(runFfmpeg({"-i", m_avi, "-c:v", "copy", "-af", "volume=-25dB", "-c:a", "libmp3lame", m_quiet}));
         m_text = media("notes.avi");
-        WriteAll(m_text, "this is no video\n");
+        writeAll(m_text, "this is no video\n");
         for (const QString &v : {m_avi, m_mpg, m_wmv, m_frac, m_short, m_silent})
             QVERIFY(!v.isEmpty());
     }
@@ -147,8 +147,8 @@ void TestRun::queueOfThreeConvertsEndToEnd()
 
     Seen atStart, afterFirst, atEnd;
     QList<Seen> completions; // as each later job starts
-    After(h, &TRunEngine::jobStarted, [&](int index) { (index == 0 ? atStart : (completions << Seen()).last()) = Look(h); });
-    h.desktop.onMessage = [&](const ShownMessage &) { atEnd = Look(h); };
+    after(h, &RunEngine::jobStarted, [&](int index) { (index == 0 ? atStart : (completions << Seen()).last()) = look(h); });
+    h.desktop.onMessage = [&](const ShownMessage &) { atEnd = look(h); };
     h.window->ui->toolConvert->trigger(); // returns when the dialog closes
 
     QVERIFY(atStart.dialog);
@@ -185,28 +185,28 @@ void TestRun::queueOfThreeConvertsEndToEnd()
     QCOMPARE(atEnd.title, QString("100% - Clipvox"));
     QCOMPARE(h.window->windowTitle(), QString("Clipvox"));
 
-    QVERIFY(!ExecDialog());
-    QVERIFY(!h.window->RunActive());
-    QCOMPARE(h.files(), Sorted(QStringList{"news.mp3", "talk one.mp3", QString::fromUtf8("Zoë #2.mp3")}));
+    QVERIFY(!execDialog());
+    QVERIFY(!h.window->runActive());
+    QCOMPARE(h.files(), sorted(QStringList{"news.mp3", "talk one.mp3", QString::fromUtf8("Zoë #2.mp3")}));
     const double lengths[] = {3.0, 2.0, 2.5};
     const QString outs[] = {out1, out2, out3};
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(ProbeAudio(outs[i]).value("codec_name").toString(), QString("mp3"));
-        QVERIFY2(qAbs(ProbeDuration(outs[i]) - lengths[i]) < 0.1, qPrintable(outs[i]));
+        QCOMPARE(probeAudio(outs[i]).value("codec_name").toString(), QString("mp3"));
+        QVERIFY2(qAbs(probeDuration(outs[i]) - lengths[i]) < 0.1, qPrintable(outs[i]));
     }
     // Tags are off by default: none written.
-    QVERIFY(ProbeTag(out1, "title").isEmpty());
-    QVERIFY(ProbeTag(out1, "comment").isEmpty());
+    QVERIFY(probeTag(out1, "title").isEmpty());
+    QVERIFY(probeTag(out1, "comment").isEmpty());
 }
 
 void TestRun::gaugesClampAndShowTruncatedPercent()
 {
     RunHarness h;
-    auto *dialog = new TExecForm(h.window.get(), h.window->runEngine); // never shown: no run starts
+    auto *dialog = new ProgressDialog(h.window.get(), h.window->runEngine); // never shown: no run starts
     QProgressBar *g = dialog->GaugeTotal;
     const auto show = [g](int min, int max, qint64 value) {
         g->setRange(min, max);
-        TExecForm::SetGauge(g, value);
+        ProgressDialog::setGauge(g, value);
         return std::make_pair(g->value(), g->text());
     };
     QCOMPARE(show(0, 300, 100), std::make_pair(100, QString("33%")));
@@ -222,7 +222,7 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
     auto *elapsed = dialog->findChild<QLineEdit *>("EditElapsed");
     QCOMPARE(elapsed->text(), QString("00:00:00"));
     for (int i = 0; i < 75; ++i)
-        dialog->ClockTick();
+        dialog->clockTick();
     QCOMPARE(elapsed->text(), QString("00:01:15"));
     QCOMPARE(dialog->findChild<QLineEdit *>("EditLeft")->text(), QString("--:--:--")); // no run, no estimate
     QCOMPARE(dialog->windowTitle(), QString("Converting"));
@@ -238,7 +238,7 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
     dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     QApplication::setPalette(dark);
-    auto *night = new TExecForm(h.window.get(), h.window->runEngine);
+    auto *night = new ProgressDialog(h.window.get(), h.window->runEngine);
     QApplication::setPalette(light);
     QVERIFY(night->GaugeFile1->palette().color(QPalette::Text).lightness() > 128);
     QCOMPARE(night->GaugeTotal->palette().color(QPalette::Base), QColor(30, 30, 30));
@@ -250,7 +250,7 @@ void TestRun::gaugesClampAndShowTruncatedPercent()
 void TestRun::longNamesInGerman()
 {
     RunHarness h;
-    const QList<QTranslator *> translators = InstallTranslators(QLocale(QStringLiteral("de_DE")));
+    const QList<QTranslator *> translators = installTranslators(QLocale(QStringLiteral("de_DE")));
     const auto english = qScopeGuard([&] {
         for (QTranslator *t : translators) {
             QCoreApplication::removeTranslator(t);
@@ -259,7 +259,7 @@ void TestRun::longNamesInGerman()
     });
     QVERIFY(!translators.isEmpty());
     // Laid out but never shown: shown without a run, the dialog closes at once.
-    auto *dialog = new TExecForm(h.window.get(), h.window->runEngine, 2);
+    auto *dialog = new ProgressDialog(h.window.get(), h.window->runEngine, 2);
     const auto deleteDialog = qScopeGuard([dialog] { delete dialog; });
     dialog->layout()->activate();
     auto *cancel = dialog->findChild<QPushButton *>("BtnCancel");
@@ -275,8 +275,8 @@ void TestRun::longNamesInGerman()
         dialog->resize(width, dialog->height());
         dialog->layout()->activate();
         for (int job = 0; job < 2; ++job) {
-            const TElidedLabel *line = dialog->FileLines()[job];
-            const QString whole = QCoreApplication::translate("TExecForm", "Convert %1 to %2...")
+            const ElidedLabel *line = dialog->fileLines()[job];
+            const QString whole = QCoreApplication::translate("ProgressDialog", "Convert %1 to %2...")
                                       .arg(folder + QString("Quelle %1.avi").arg(job + 1), folder + outputs[job]);
             QVERIFY(whole.contains("konvertiert"));
             QCOMPARE(line->toolTip(), whole);
@@ -292,40 +292,40 @@ void TestRun::cancelInVideoStepThenConvertAgain()
     RunHarness h;
     h.queue({m_avi, m_long, m_mpg});
     const QString before = h.outFile("keep.txt");
-    WriteAll(before, "user data");
+    writeAll(before, "user data");
     bool cancelled = false, copying = false;
-    QObject::connect(h.window->runEngine, &TRunEngine::fileProgress, [&](int index) { copying |= index == 1; });
-    After(h, &TRunEngine::jobStarted, [&](int index) {
+    QObject::connect(h.window->runEngine, &RunEngine::fileProgress, [&](int index) { copying |= index == 1; });
+    after(h, &RunEngine::jobStarted, [&](int index) {
         if (index == 1 && !cancelled) {
             cancelled = true;
-            ClickCancel();
+            clickCancel();
         }
     });
     h.window->ui->toolConvert->trigger();
 
     QVERIFY(cancelled);
-    QVERIFY(!ExecDialog());
-    QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 60000); // stopped once its job has ended
+    QVERIFY(!execDialog());
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->runActive(), 60000); // stopped once its job has ended
     QVERIFY(!copying); // still in the video step
     QCOMPARE(h.statuses(), (QStringList{"100%", "Stop", "Waiting"}));
     QVERIFY(h.desktop.messages.isEmpty());
-    QVERIFY(!h.window->RunActive());
+    QVERIFY(!h.window->runActive());
     // The first job's output stays; the cancelled job's half-made temporary WAV is gone and
     // it wrote no output; no later job ran.
-    QCOMPARE(h.files(), Sorted(QStringList{"keep.txt", "talk one.mp3"}));
-    QCOMPARE(ReadAll(before), QByteArray("user data"));
+    QCOMPARE(h.files(), sorted(QStringList{"keep.txt", "talk one.mp3"}));
+    QCOMPARE(readAll(before), QByteArray("user data"));
 
     // A second run converts every job normally, with an estimate of the time left once
     // some sound is done.
     QStringList left;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (ExecDialog() && (left.isEmpty() || left.last() != ExecDialog()->findChild<QLineEdit *>("EditLeft")->text()))
-            left << ExecDialog()->findChild<QLineEdit *>("EditLeft")->text();
+        if (execDialog() && (left.isEmpty() || left.last() != execDialog()->findChild<QLineEdit *>("EditLeft")->text()))
+            left << execDialog()->findChild<QLineEdit *>("EditLeft")->text();
     });
     poll.start(10);
     QStringList atSecondStart;
-    After(h, &TRunEngine::jobStarted, [&](int index) {
+    after(h, &RunEngine::jobStarted, [&](int index) {
         if (index == 0)
             atSecondStart = h.statuses();
     });
@@ -335,9 +335,9 @@ void TestRun::cancelInVideoStepThenConvertAgain()
     QCOMPARE(atSecondStart, (QStringList{"Converting...", "Waiting", "Waiting"}));
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%"}));
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
-    QVERIFY(qAbs(ProbeDuration(h.outFile("long.mp3")) - 300) < 0.1);
+    QVERIFY(qAbs(probeDuration(h.outFile("long.mp3")) - 300) < 0.1);
     QVERIFY(QFile::exists(h.outFile("news.mp3")));
-    QCOMPARE(h.files(), Sorted(QStringList{"keep.txt", "long.mp3", "news.mp3", "talk one.mp3"}));
+    QCOMPARE(h.files(), sorted(QStringList{"keep.txt", "long.mp3", "news.mp3", "talk one.mp3"}));
     QCOMPARE(left.value(0), QString("--:--:--"));
     QVERIFY2(!left.filter(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$")).isEmpty(), qPrintable(left.join(" ")));
 }
@@ -346,23 +346,23 @@ void TestRun::cancelInEncodingStep()
 {
     RunHarness h;
     h.queue({m_long, m_avi});
-    h.jobs().SetTagsEnabled(true);
+    h.jobs().setTagsEnabled(true);
     // A file of the output's name from before the run is no part of the job's work.
     const QString before = h.outFile("long.mp3");
-    WriteAll(before, "user data");
+    writeAll(before, "user data");
     int percentAtCancel = -1;
     QStringList filesAtCancel;
-    After(h, &TRunEngine::fileProgress, [&](int, int percent) {
-        if (percentAtCancel < 0 && ExecDialog() && percent >= 5) {
-            percentAtCancel = ExecDialog()->GaugeFile1->value();
-            filesAtCancel = Hidden(h);
-            ClickCancel();
-            QVERIFY(!ExecDialog()); // closed at once
-            QVERIFY(h.window->RunActive()); // Cancel did not wait for the job to end
+    after(h, &RunEngine::fileProgress, [&](int, int percent) {
+        if (percentAtCancel < 0 && execDialog() && percent >= 5) {
+            percentAtCancel = execDialog()->GaugeFile1->value();
+            filesAtCancel = hidden(h);
+            clickCancel();
+            QVERIFY(!execDialog()); // closed at once
+            QVERIFY(h.window->runActive()); // Cancel did not wait for the job to end
         }
     });
     h.window->ui->toolConvert->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->runActive(), 60000);
 
     QVERIFY(percentAtCancel >= 5 && percentAtCancel < 100);
     QCOMPARE(filesAtCancel.size(), 1); // the output being written, and no temporary file
@@ -370,7 +370,7 @@ void TestRun::cancelInEncodingStep()
     QVERIFY(h.desktop.messages.isEmpty());
     // No partial output; the file from before is untouched.
     QCOMPARE(h.files(), QStringList{"long.mp3"});
-    QCOMPARE(ReadAll(before), QByteArray("user data"));
+    QCOMPARE(readAll(before), QByteArray("user data"));
 }
 
 void TestRun::failingJobsBetweenGoodOnes()
@@ -378,9 +378,9 @@ void TestRun::failingJobsBetweenGoodOnes()
     RunHarness h;
     const QString missing = media("gone.avi");
     h.queue({m_avi, m_text, missing, m_silent, m_mpg, m_avi});
-    SetJobField(h.jobs(), 5, &TJob::clipStart, 2.0);
-    SetJobField(h.jobs(), 5, &TJob::clipEnd, 1.0); // end before start
-    h.window->RefreshJobList();
+    setJobField(h.jobs(), 5, &Job::clipStart, 2.0);
+    setJobField(h.jobs(), 5, &Job::clipEnd, 1.0); // end before start
+    h.window->refreshJobList();
     h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "Failed", "Failed", "Failed", "100%", "Failed"}));
@@ -388,46 +388,46 @@ void TestRun::failingJobsBetweenGoodOnes()
              QStringList{"Task complete!\n4 of 6 files could not be converted; their Status says why."});
     QStringList reasons;
     for (int r : {1, 2, 3, 5}) {
-        reasons << Cell(*h.window, r, ColStatus, Qt::ToolTipRole);
+        reasons << cell(*h.window, r, ColStatus, Qt::ToolTipRole);
         // A screen reader hears the reason too.
-        QCOMPARE(Cell(*h.window, r, ColStatus, Qt::AccessibleDescriptionRole), reasons.last());
+        QCOMPARE(cell(*h.window, r, ColStatus, Qt::AccessibleDescriptionRole), reasons.last());
     }
     for (const QString &reason : reasons)
         QVERIFY2(!reason.isEmpty(), qPrintable(reasons.join(" | ")));
     QCOMPARE(QSet<QString>(reasons.begin(), reasons.end()).size(), 4); // each says its own why
     QVERIFY2(reasons[1].contains("length"), qPrintable(reasons[1]));   // "Max" of a missing file
-    QVERIFY(Cell(*h.window, 0, ColStatus, Qt::ToolTipRole).isEmpty());
+    QVERIFY(cell(*h.window, 0, ColStatus, Qt::ToolTipRole).isEmpty());
     // Good jobs wrote their files; failed ones left nothing, temporary WAVs included.
-    QCOMPARE(h.files(), Sorted(QStringList{"news.mp3", "talk one.mp3"}));
-    QCOMPARE(ProbeAudio(h.outFile("news.mp3")).value("codec_name").toString(), QString("mp3"));
+    QCOMPARE(h.files(), sorted(QStringList{"news.mp3", "talk one.mp3"}));
+    QCOMPARE(probeAudio(h.outFile("news.mp3")).value("codec_name").toString(), QString("mp3"));
 }
 
 void TestRun::wavOutputWithItsOwnSettings()
 {
     RunHarness h;
     h.setFormat(2);
-    SetSetting(h.settings, &TOutputSettings::WavFrequency, 22050);
-    SetSetting(h.settings, &TOutputSettings::WavChannels, 1);
-    SetSetting(h.settings, &TOutputSettings::WavBps, 8);
+    setSetting(h.settings, &OutputSettings::WavFrequency, 22050);
+    setSetting(h.settings, &OutputSettings::WavChannels, 1);
+    setSetting(h.settings, &OutputSettings::WavBps, 8);
     h.queue({m_avi, m_wmv});
     // A WAV output replaces a file of its name, as documented.
     const QString existing = h.outFile("talk one.wav");
-    WriteAll(existing, "old");
-    h.jobs().SetTagsEnabled(true);
-    SetJobField(h.jobs(), 0, &TJob::TagTitle, "No tags in WAV");
+    writeAll(existing, "old");
+    h.jobs().setTagsEnabled(true);
+    setJobField(h.jobs(), 0, &Job::TagTitle, "No tags in WAV");
     h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     QCOMPARE(h.column(ColConvertTo), (QStringList{"wav", "wav"}));
-    QCOMPARE(h.files(), Sorted(QStringList{"talk one.wav", QString::fromUtf8("Zoë #2.wav")}));
+    QCOMPARE(h.files(), sorted(QStringList{"talk one.wav", QString::fromUtf8("Zoë #2.wav")}));
     for (const QString &name : h.files()) {
-        const QJsonObject a = ProbeAudio(h.outFile(name));
+        const QJsonObject a = probeAudio(h.outFile(name));
         QCOMPARE(a.value("codec_name").toString(), QString("pcm_u8"));
         QCOMPARE(a.value("sample_rate").toString(), QString("22050"));
         QCOMPARE(a.value("channels").toInt(), 1);
     }
-    QVERIFY(qAbs(ProbeDuration(existing) - 3.0) < 0.06);
-    QVERIFY(ProbeTag(existing, "title").isEmpty());
+    QVERIFY(qAbs(probeDuration(existing) - 3.0) < 0.06);
+    QVERIFY(probeTag(existing, "title").isEmpty());
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
 }
 
@@ -435,24 +435,24 @@ void TestRun::clipEndsReachTheTrueEnd()
 {
     RunHarness h;
     h.setFormat(2);
-    SetSetting(h.settings, &TOutputSettings::WavFrequency, 44100);
-    SetSetting(h.settings, &TOutputSettings::WavChannels, 2);
-    SetSetting(h.settings, &TOutputSettings::WavBps, 16);
+    setSetting(h.settings, &OutputSettings::WavFrequency, 44100);
+    setSetting(h.settings, &OutputSettings::WavChannels, 2);
+    setSetting(h.settings, &OutputSettings::WavBps, 16);
     h.queue({m_frac, m_frac, m_frac, m_frac, m_short});
     // A typed end is where the clip stops, also at the source's length in whole seconds; the
     // source's end, shown as "Max" or as the editor's measured length, is its true end.
-    SetJobField(h.jobs(), 1, &TJob::clipEnd, 2.0);
-    SetJobField(h.jobs(), 2, &TJob::Duration, 2);
-    SetJobField(h.jobs(), 2, &TJob::endShowsLength, true);
-    SetJobField(h.jobs(), 3, &TJob::clipStart, 1.0);
-    h.window->RefreshJobList();
+    setJobField(h.jobs(), 1, &Job::clipEnd, 2.0);
+    setJobField(h.jobs(), 2, &Job::Duration, 2);
+    setJobField(h.jobs(), 2, &Job::endShowsLength, true);
+    setJobField(h.jobs(), 3, &Job::clipStart, 1.0);
+    h.window->refreshJobList();
     h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%", "100%", "100%"}));
     const QStringList names{"frac.wav", "frac (2).wav", "frac (3).wav", "frac (4).wav", "short.wav"};
     const double expected[] = {2.5, 2.0, 2.5, 1.5, 0.6};
     for (int i = 0; i < 5; ++i) {
-        const double got = ProbeDuration(h.outFile(names[i]));
+        const double got = probeDuration(h.outFile(names[i]));
         QVERIFY2(qAbs(got - expected[i]) < 0.06, qPrintable(names[i] + ": " + QString::number(got)));
     }
 }
@@ -460,12 +460,12 @@ void TestRun::clipEndsReachTheTrueEnd()
 void TestRun::emptyListOpensNothing()
 {
     RunHarness h;
-    h.window->ConvertClick();
-    QVERIFY(!ExecDialog());
-    QVERIFY(h.window->findChildren<TExecForm *>().isEmpty());
+    h.window->convertClick();
+    QVERIFY(!execDialog());
+    QVERIFY(h.window->findChildren<ProgressDialog *>().isEmpty());
     QVERIFY(h.desktop.messages.isEmpty());
     QCOMPARE(h.statuses(), QStringList());
-    QVERIFY(!h.window->RunActive());
+    QVERIFY(!h.window->runActive());
 }
 
 void TestRun::closedDialogRunGoesOnAlone()
@@ -473,18 +473,18 @@ void TestRun::closedDialogRunGoesOnAlone()
     RunHarness h;
     h.queue({m_long, m_avi});
     const QList<bool> allOn(15, true), allOff(15, false);
-    SelectRows(*h.window, {0});
-    QCOMPARE(QueueCommands(h), allOn);
+    selectRows(*h.window, {0});
+    QCOMPARE(queueCommands(h), allOn);
     bool stillOpenAfterEscape = false;
     QTimer::singleShot(0, [&] {
-        QTest::keyClick(ExecDialog(), Qt::Key_Escape); // only Cancel or the title bar close it
-        stillOpenAfterEscape = ExecDialog() && ExecDialog()->isVisible();
-        ExecDialog()->close(); // the title bar's close button
+        QTest::keyClick(execDialog(), Qt::Key_Escape); // only Cancel or the title bar close it
+        stillOpenAfterEscape = execDialog() && execDialog()->isVisible();
+        execDialog()->close(); // the title bar's close button
     });
     h.window->ui->toolConvert->trigger();
     QVERIFY(stillOpenAfterEscape);
-    QVERIFY(ExecDialog() && !ExecDialog()->isVisible()); // hidden, not gone
-    QVERIFY(h.window->RunActive());
+    QVERIFY(execDialog() && !execDialog()->isVisible()); // hidden, not gone
+    QVERIFY(h.window->runActive());
     QTRY_COMPARE(h.statuses().first(), QString("Converting..."));
 
     // The queue is frozen while the run goes on: every command that would change it is off
@@ -492,15 +492,15 @@ void TestRun::closedDialogRunGoesOnAlone()
     QList<bool> frozen = allOff;
     frozen[9] = true;
     QAction *convert = h.window->ui->toolConvert;
-    QCOMPARE(QueueCommands(h), frozen);
+    QCOMPARE(queueCommands(h), frozen);
     QCOMPARE(convert->text(), QString("Show progress"));
     QCOMPARE(convert->toolTip(), QString("Show progress (F9)"));
-    SelectRows(*h.window, {1});
-    QCOMPARE(QueueCommands(h), frozen);
+    selectRows(*h.window, {1});
+    QCOMPARE(queueCommands(h), frozen);
     QTRY_VERIFY_WITH_TIMEOUT(QRegularExpression("^\\d+% - Clipvox$").match(h.window->windowTitle()).hasMatch(), 60000);
     for (QAction *a : {h.window->ui->queueRemove, h.window->ui->toolRemove, h.window->ui->actionRemoveAll})
         a->trigger();
-    h.window->QueueDoubleClick(); // would open the clip editor
+    h.window->queueDoubleClick(); // would open the clip editor
     for (const QDialog *d : h.window->findChildren<QDialog *>())
         QVERIFY(!d->isVisible());
     QMimeData dropped; // nor does a drop from a file manager get in
@@ -514,20 +514,20 @@ void TestRun::closedDialogRunGoesOnAlone()
     // still goes on.
     bool reopened = false;
     QTimer::singleShot(0, [&] {
-        reopened = ExecDialog() && ExecDialog()->isVisible() && ExecDialog()->Clock.isActive() &&
-                   ExecDialog()->findChild<QPushButton *>("BtnCancel")->isVisible();
-        ExecDialog()->close();
+        reopened = execDialog() && execDialog()->isVisible() && execDialog()->Clock.isActive() &&
+                   execDialog()->findChild<QPushButton *>("BtnCancel")->isVisible();
+        execDialog()->close();
     });
     convert->trigger();
     QVERIFY(reopened);
-    QVERIFY(h.window->RunActive());
+    QVERIFY(h.window->runActive());
     QCOMPARE(convert->text(), QString("Show progress"));
 
-    QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->runActive(), 300000);
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
-    QCOMPARE(h.files(), Sorted(QStringList{"long.mp3", "talk one.mp3"}));
-    QCOMPARE(QueueCommands(h), allOn); // thawed, with the selection's entries
+    QCOMPARE(h.files(), sorted(QStringList{"long.mp3", "talk one.mp3"}));
+    QCOMPARE(queueCommands(h), allOn); // thawed, with the selection's entries
     QCOMPARE(convert->text(), QString("convert"));
     QCOMPARE(convert->toolTip(), QString("Start converting files (F9)"));
     QCOMPARE(h.window->windowTitle(), QString("Clipvox"));
@@ -535,19 +535,19 @@ void TestRun::closedDialogRunGoesOnAlone()
     // Closed in the middle of an encoding step: the copy goes on without gauges.
     h.desktop.messages.clear();
     bool closed = false;
-    After(h, &TRunEngine::fileProgress, [&](int, int percent) {
-        if (!closed && ExecDialog() && percent >= 5) {
+    after(h, &RunEngine::fileProgress, [&](int, int percent) {
+        if (!closed && execDialog() && percent >= 5) {
             closed = true;
-            ExecDialog()->close();
+            execDialog()->close();
         }
     });
     h.window->ui->toolConvert->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->runActive(), 300000);
     QVERIFY(closed);
-    QTRY_VERIFY(h.window->findChildren<TExecForm *>().isEmpty()); // deleted once the run ends
+    QTRY_VERIFY(h.window->findChildren<ProgressDialog *>().isEmpty()); // deleted once the run ends
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
-    QVERIFY(qAbs(ProbeDuration(h.outFile("long.mp3")) - 300) < 0.1);
+    QVERIFY(qAbs(probeDuration(h.outFile("long.mp3")) - 300) < 0.1);
 }
 
 void TestRun::hiddenOutputNeverTakesAUsersFile()
@@ -558,11 +558,11 @@ void TestRun::hiddenOutputNeverTakesAUsersFile()
         h.queue({m_avi});
         const QString ext = outputExtension(format);
         const QString users = h.outFile("talk one.wav");
-        WriteAll(users, "a file of the user's");
+        writeAll(users, "a file of the user's");
         // Every hidden file seen while the job reports progress (it may be named already).
         QSet<QString> during;
-        QObject::connect(h.window->runEngine, &TRunEngine::fileProgress, [&] {
-            for (const QString &name : Hidden(h))
+        QObject::connect(h.window->runEngine, &RunEngine::fileProgress, [&] {
+            for (const QString &name : hidden(h))
                 during.insert(name);
         });
         h.window->ui->toolConvert->trigger();
@@ -573,9 +573,9 @@ void TestRun::hiddenOutputNeverTakesAUsersFile()
         for (const QString &name : during)
             QVERIFY2(QRegularExpression("^\\.talk one\\.clipvox-\\w+\\." + ext + "$").match(name).hasMatch(),
                      qPrintable(name));
-        QCOMPARE(ReadAll(users), QByteArray("a file of the user's"));
-        QCOMPARE(h.files(), Sorted(QStringList{"talk one." + ext, "talk one.wav"}));
-        const double length = ProbeDuration(h.outFile("talk one." + ext));
+        QCOMPARE(readAll(users), QByteArray("a file of the user's"));
+        QCOMPARE(h.files(), sorted(QStringList{"talk one." + ext, "talk one.wav"}));
+        const double length = probeDuration(h.outFile("talk one." + ext));
         QVERIFY2(qAbs(length - 3.0) < 0.1, qPrintable(ext + ": " + QString::number(length)));
     }
 }
@@ -590,12 +590,12 @@ void TestRun::duplicateOutputNamesGetFreeNames()
     h.queue({m_avi, twin, m_avi});
     // A file from before the run is overwritten by the job that owns its name; a free name
     // is one that no file has.
-    WriteAll(h.outFile("talk one.mp3"), "stale");
-    WriteAll(h.outFile("talk one (2).mp3"), "the user's");
+    writeAll(h.outFile("talk one.mp3"), "stale");
+    writeAll(h.outFile("talk one (2).mp3"), "the user's");
     QList<Seen> completions; // as each later job starts
-    After(h, &TRunEngine::jobStarted, [&](int index) {
+    after(h, &RunEngine::jobStarted, [&](int index) {
         if (index > 0)
-            completions << Look(h);
+            completions << look(h);
     });
     h.window->ui->toolConvert->trigger();
 
@@ -603,50 +603,50 @@ void TestRun::duplicateOutputNamesGetFreeNames()
     const QStringList outs{h.outFile("talk one.mp3"), h.outFile("talk one (3).mp3"), h.outFile("talk one (4).mp3")};
     QCOMPARE(h.column(ColOutput), outs);
     for (int k = 1; k <= 3; ++k)
-        QCOMPARE(h.jobs().Job(k - 1).OutputFile, outs[k - 1]);
+        QCOMPARE(h.jobs().job(k - 1).OutputFile, outs[k - 1]);
     QCOMPARE(completions.first().file, "Convert " + twin + " to " + outs[1] + "...");
-    QCOMPARE(ReadAll(h.outFile("talk one (2).mp3")), QByteArray("the user's"));
-    QVERIFY(qAbs(ProbeDuration(outs[0]) - 3.0) < 0.1);
-    QVERIFY(qAbs(ProbeDuration(outs[1]) - 2.0) < 0.1); // the other folder's video
-    QVERIFY(qAbs(ProbeDuration(outs[2]) - 3.0) < 0.1);
+    QCOMPARE(readAll(h.outFile("talk one (2).mp3")), QByteArray("the user's"));
+    QVERIFY(qAbs(probeDuration(outs[0]) - 3.0) < 0.1);
+    QVERIFY(qAbs(probeDuration(outs[1]) - 2.0) < 0.1); // the other folder's video
+    QVERIFY(qAbs(probeDuration(outs[2]) - 3.0) < 0.1);
     QCOMPARE(h.files().size(), 4);
 }
 
 void TestRun::twoJobsAtOnce()
 {
     RunHarness h;
-    SetSetting(h.settings, &TOutputSettings::Jobs, 2);
+    setSetting(h.settings, &OutputSettings::Jobs, 2);
     QDir(m_media.path()).mkpath("other");
     const QString twin = media("other/talk one.avi");
     QFile::remove(twin);
     QVERIFY(QFile::copy(m_mpg, twin));
     h.queue({m_avi, twin, m_wmv, m_frac});
-    h.jobs().SetTagsEnabled(true);
+    h.jobs().setTagsEnabled(true);
     for (int k = 1; k <= 4; ++k)
-        SetJobField(h.jobs(), k - 1, &TJob::TagTitle, QStringLiteral("Title %1").arg(k));
+        setJobField(h.jobs(), k - 1, &Job::TagTitle, QStringLiteral("Title %1").arg(k));
     int running = 0, most = 0;
     QStringList bothConverting;
     QList<int> totals;
-    QObject::connect(h.window->runEngine, &TRunEngine::jobStarted, [&] { most = std::max(most, ++running); });
-    QObject::connect(h.window->runEngine, &TRunEngine::jobFinished, [&] { --running; });
+    QObject::connect(h.window->runEngine, &RunEngine::jobStarted, [&] { most = std::max(most, ++running); });
+    QObject::connect(h.window->runEngine, &RunEngine::jobFinished, [&] { --running; });
     // The file lines the dialog shows, and the ones the running rows call for.
     const auto shownLines = [&] {
         QStringList lines;
-        for (const QLabel *line : ExecDialog()->FileLines())
+        for (const QLabel *line : execDialog()->fileLines())
             lines << line->text();
-        return Sorted(lines);
+        return sorted(lines);
     };
     const auto runningLines = [&] {
         QStringList lines;
         for (int r = 0; r < 4; ++r)
-            if (Cell(*h.window, r, ColStatus) == "Converting...")
-                lines << "Convert " + Cell(*h.window, r, ColSource) + " to " + Cell(*h.window, r, ColOutput) + "...";
-        return Sorted(lines);
+            if (cell(*h.window, r, ColStatus) == "Converting...")
+                lines << "Convert " + cell(*h.window, r, ColSource) + " to " + cell(*h.window, r, ColOutput) + "...";
+        return sorted(lines);
     };
     QStringList linesSeen, linesWanted;
     int finished = 0, totalsMatched = 0;
-    QObject::connect(h.window->runEngine, &TRunEngine::jobFinished, [&] { ++finished; });
-    After(h, &TRunEngine::jobStarted, [&] {
+    QObject::connect(h.window->runEngine, &RunEngine::jobFinished, [&] { ++finished; });
+    after(h, &RunEngine::jobStarted, [&] {
         if (h.statuses().count("Converting...") == 2) {
             bothConverting = h.statuses();
             linesSeen = shownLines();
@@ -654,22 +654,22 @@ void TestRun::twoJobsAtOnce()
         }
     });
     // The total gauge: the finished files plus the parts done of the running ones.
-    After(h, &TRunEngine::fileProgress, [&] {
-        if (!ExecDialog())
+    after(h, &RunEngine::fileProgress, [&] {
+        if (!execDialog())
             return;
-        totals << ExecDialog()->GaugeTotal->value();
+        totals << execDialog()->GaugeTotal->value();
         if (h.statuses().count("Converting...") == 2) {
             int parts = 0;
-            for (const QProgressBar *gauge : ExecDialog()->FileGauges())
+            for (const QProgressBar *gauge : execDialog()->fileGauges())
                 parts += gauge->value();
             totalsMatched += totals.last() == finished * 100 + parts;
         }
     });
-    After(h, &TRunEngine::jobFinished, [&] {
-        if (ExecDialog())
-            totals << ExecDialog()->GaugeTotal->value();
+    after(h, &RunEngine::jobFinished, [&] {
+        if (execDialog())
+            totals << execDialog()->GaugeTotal->value();
     });
-    h.desktop.onMessage = [&](const ShownMessage &) { totals << ExecDialog()->GaugeTotal->value(); };
+    h.desktop.onMessage = [&](const ShownMessage &) { totals << execDialog()->GaugeTotal->value(); };
     h.window->ui->toolConvert->trigger();
 
     QCOMPARE(most, 2);
@@ -688,8 +688,8 @@ void TestRun::twoJobsAtOnce()
     QCOMPARE(h.column(ColOutput), outs);
     const double lengths[] = {3.0, 2.0, 2.5, 2.5};
     for (int i = 0; i < 4; ++i) {
-        QVERIFY2(qAbs(ProbeDuration(outs[i]) - lengths[i]) < 0.1, qPrintable(outs[i]));
-        QCOMPARE(ProbeTag(outs[i], "title"), QStringLiteral("Title %1").arg(i + 1));
+        QVERIFY2(qAbs(probeDuration(outs[i]) - lengths[i]) < 0.1, qPrintable(outs[i]));
+        QCOMPARE(probeTag(outs[i], "title"), QStringLiteral("Title %1").arg(i + 1));
     }
     QCOMPARE(h.files().size(), 4);
 }
@@ -697,52 +697,52 @@ void TestRun::twoJobsAtOnce()
 void TestRun::cancelWithTwoRunning()
 {
     RunHarness h;
-    SetSetting(h.settings, &TOutputSettings::Jobs, 2);
+    setSetting(h.settings, &OutputSettings::Jobs, 2);
     QDir(m_media.path()).mkpath("other");
     const QString twin = media("other/long.avi");
     if (!QFile::exists(twin))
         QVERIFY(QFile::copy(m_long, twin));
     h.queue({m_long, twin, m_avi});
     const QString before = h.outFile("long.mp3");
-    WriteAll(before, "user data");
+    writeAll(before, "user data");
     QSet<int> copying;
     bool cancelled = false;
-    After(h, &TRunEngine::fileProgress, [&](int index) {
+    after(h, &RunEngine::fileProgress, [&](int index) {
         copying << index;
         if (!cancelled && copying.size() == 2) {
             cancelled = true;
-            ClickCancel();
-            QVERIFY(h.window->RunActive()); // stopped once both jobs have ended
+            clickCancel();
+            QVERIFY(h.window->runActive()); // stopped once both jobs have ended
         }
     });
     h.window->ui->toolConvert->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->runActive(), 60000);
 
     QVERIFY(cancelled);
     QCOMPARE(h.statuses(), (QStringList{"Stop", "Stop", "Waiting"}));
     QVERIFY(h.desktop.messages.isEmpty());
     QCOMPARE(h.files(), QStringList{"long.mp3"}); // no partial output, no temporary WAV
-    QCOMPARE(ReadAll(before), QByteArray("user data"));
+    QCOMPARE(readAll(before), QByteArray("user data"));
 }
 
 void TestRun::jobFailsWhileAnotherRuns()
 {
     RunHarness h;
-    SetSetting(h.settings, &TOutputSettings::Jobs, 2);
+    setSetting(h.settings, &OutputSettings::Jobs, 2);
     h.queue({m_long, m_text, m_silent});
     QStringList whenFailed;
-    After(h, &TRunEngine::jobFinished, [&](int index) {
+    after(h, &RunEngine::jobFinished, [&](int index) {
         if (index == 1)
             whenFailed = h.statuses();
     });
     h.window->ui->toolConvert->trigger();
     QCOMPARE(whenFailed.mid(0, 2), (QStringList{"Converting...", "Failed"}));
     QCOMPARE(h.statuses(), (QStringList{"100%", "Failed", "Failed"}));
-    QVERIFY(!Cell(*h.window, 1, ColStatus, Qt::ToolTipRole).isEmpty());
+    QVERIFY(!cell(*h.window, 1, ColStatus, Qt::ToolTipRole).isEmpty());
     QCOMPARE(h.desktop.texts(),
              QStringList{"Task complete!\n2 of 3 files could not be converted; their Status says why."});
     QCOMPARE(h.files(), QStringList{"long.mp3"});
-    QVERIFY(qAbs(ProbeDuration(h.outFile("long.mp3")) - 300) < 0.1);
+    QVERIFY(qAbs(probeDuration(h.outFile("long.mp3")) - 300) < 0.1);
 }
 
 void TestRun::quittingDuringARun()
@@ -751,22 +751,22 @@ void TestRun::quittingDuringARun()
     h.window->show();
     h.queue({m_long, m_avi});
     const QString before = h.outFile("long.mp3");
-    WriteAll(before, "user data");
+    writeAll(before, "user data");
     const auto closeWhileCopying = [&](bool answer) {
         bool asked = false;
-        After(h, &TRunEngine::fileProgress, [&, answer](int, int percent) {
+        after(h, &RunEngine::fileProgress, [&, answer](int, int percent) {
             if (asked || percent < 5)
                 return;
             asked = true;
-            if (ExecDialog())
-                ExecDialog()->close(); // the run goes on without its dialog
+            if (execDialog())
+                execDialog()->close(); // the run goes on without its dialog
             h.desktop.questionAnswers = {answer};
             h.window->close();
         });
         h.window->ui->toolConvert->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!h.window->RunActive(), 300000);
+        QTRY_VERIFY_WITH_TIMEOUT(!h.window->runActive(), 300000);
         QVERIFY(asked);
-        QObject::disconnect(h.window->runEngine, &TRunEngine::fileProgress, h.window.get(), nullptr);
+        QObject::disconnect(h.window->runEngine, &RunEngine::fileProgress, h.window.get(), nullptr);
     };
 
     // No: the run and the window go on.
@@ -777,14 +777,14 @@ void TestRun::quittingDuringARun()
     QCOMPARE(h.desktop.texts(), QStringList{"Task complete!"});
 
     // Yes: stopped as Cancel stops, then closed; nothing half-written stays.
-    WriteAll(before, "user data");
-    h.window->RefreshJobList();
+    writeAll(before, "user data");
+    h.window->refreshJobList();
     closeWhileCopying(true);
     QCOMPARE(h.desktop.questions.size(), 2);
     QVERIFY(!h.window->isVisible());
     QCOMPARE(h.statuses(), (QStringList{"Stop", "Waiting"}));
-    QCOMPARE(h.files(), Sorted(QStringList{"long.mp3", "talk one.mp3"}));
-    QCOMPARE(ReadAll(before), QByteArray("user data"));
+    QCOMPARE(h.files(), sorted(QStringList{"long.mp3", "talk one.mp3"}));
+    QCOMPARE(readAll(before), QByteArray("user data"));
 }
 
 // FLAC, Opus and M4A through the window's run, and loudness evened for a quiet and a
@@ -814,24 +814,24 @@ void TestRun::newFormatsAndEvenLoudness()
     QFETCH(bool, sameAsSource);
     RunHarness h;
     h.setFormat(format);
-    SetSetting(h.settings, &TOutputSettings::FlacFrequency, sameAsSource ? 0 : 48000);
-    SetSetting(h.settings, &TOutputSettings::FlacBps, sameAsSource ? 0 : 24);
-    SetSetting(h.settings, &TOutputSettings::OpusChannels, 1);
-    SetSetting(h.settings, &TOutputSettings::M4aFrequency, 48000);
-    SetSetting(h.settings, &TOutputSettings::LoudnessTarget, loudness);
+    setSetting(h.settings, &OutputSettings::FlacFrequency, sameAsSource ? 0 : 48000);
+    setSetting(h.settings, &OutputSettings::FlacBps, sameAsSource ? 0 : 24);
+    setSetting(h.settings, &OutputSettings::OpusChannels, 1);
+    setSetting(h.settings, &OutputSettings::M4aFrequency, 48000);
+    setSetting(h.settings, &OutputSettings::LoudnessTarget, loudness);
     h.queue({m_quiet, m_avi});
-    h.jobs().SetTagsEnabled(format != 2);
-    SetJobField(h.jobs(), 0, &TJob::TagTitle, QString::fromUtf8("Früh — 朝"));
-    SetJobField(h.jobs(), 0, &TJob::TagGenre, 12);
+    h.jobs().setTagsEnabled(format != 2);
+    setJobField(h.jobs(), 0, &Job::TagTitle, QString::fromUtf8("Früh — 朝"));
+    setJobField(h.jobs(), 0, &Job::TagGenre, 12);
     h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
     const QString ext = outputExtension(format);
-    QCOMPARE(h.files(), Sorted(QStringList{"quiet." + ext, "talk one." + ext}));
+    QCOMPARE(h.files(), sorted(QStringList{"quiet." + ext, "talk one." + ext}));
     QList<double> measured;
     for (const QString &name : h.files()) {
         const QString file = h.outFile(name);
-        const QJsonObject a = ProbeAudio(file);
+        const QJsonObject a = probeAudio(file);
         QCOMPARE(a.value("codec_name").toString(), codec);
         QCOMPARE(a.value("sample_rate").toString().toInt(), rate);
         QCOMPARE(a.value("channels").toInt(), channels);
@@ -850,8 +850,8 @@ void TestRun::newFormatsAndEvenLoudness()
         QVERIFY(measured[0] < measured[1] - 20); // left as they were
     }
     if (format != 2) {
-        QCOMPARE(ProbeTag(h.outFile("quiet." + ext), "title"), QString::fromUtf8("Früh — 朝"));
-        QCOMPARE(ProbeTag(h.outFile("quiet." + ext), "genre"), QString("Other"));
+        QCOMPARE(probeTag(h.outFile("quiet." + ext), "title"), QString::fromUtf8("Früh — 朝"));
+        QCOMPARE(probeTag(h.outFile("quiet." + ext), "genre"), QString("Other"));
     }
 }
 

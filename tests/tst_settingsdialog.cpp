@@ -29,7 +29,7 @@
 
 namespace {
 template <typename T = QWidget>
-T *Child(QObject *parent, const char *name)
+T *child(QObject *parent, const char *name)
 {
     T *w = parent ? parent->findChild<T *>(QLatin1String(name)) : nullptr;
     if (!w)
@@ -37,13 +37,13 @@ T *Child(QObject *parent, const char *name)
     return w;
 }
 
-TSettingForm *Form();
-QComboBox *List(const char *name) { return Child<QComboBox>(Form(), name); }
-QCheckBox *Box(const char *name) { return Child<QCheckBox>(Form(), name); }
-bool Enabled(const char *name) { return Child(Form(), name)->isEnabled(); }
+SettingsDialog *form();
+QComboBox *list(const char *name) { return child<QComboBox>(form(), name); }
+QCheckBox *box(const char *name) { return child<QCheckBox>(form(), name); }
+bool enabled(const char *name) { return child(form(), name)->isEnabled(); }
 
 // Every field, for comparing whole records.
-QVariantList Fields(const TOutputSettings &s)
+QVariantList fields(const OutputSettings &s)
 {
     return {s.OutputPath,    s.OutputFormat,  s.OutputExt,     s.Mp3Channels,   s.Mp3Frequency,
             s.Mp3Bitrate,    s.Mp3Vbr,        s.Mp3MaxBitrate, s.Mp3VbrQuality, s.WavFrequency,
@@ -52,10 +52,10 @@ QVariantList Fields(const TOutputSettings &s)
             s.OggQuality,    s.Jobs};
 }
 
-TOutputSettings FromFile()
+OutputSettings fromFile()
 {
-    TOutputSettings s;
-    LoadSettings(s);
+    OutputSettings s;
+    loadSettings(s);
     return s;
 }
 
@@ -70,15 +70,15 @@ struct Session
 {
     TempProgramFolder folder;
     FakeDesktop desktop;
-    TSettings settings;
-    std::unique_ptr<TMainForm> main;
+    AppSettings settings;
+    std::unique_ptr<MainWindow> main;
     static inline Session *current = nullptr; // the session of the running test
 
     explicit Session(const QByteArray &ini = {})
     {
         if (!ini.isEmpty())
             folder.write(QStringLiteral("setup.ini"), ini);
-        main = std::make_unique<TMainForm>(settings);
+        main = std::make_unique<MainWindow>(settings);
         main->TimerTip.stop();
         current = this;
     }
@@ -88,21 +88,21 @@ struct Session
         main.reset();
         current = nullptr;
     }
-    QLineEdit *edPath() const { return Child<QLineEdit>(main.get(), "outputPathEdit"); }
-    QComboBox *outputFormatCombo() const { return Child<QComboBox>(main.get(), "outputFormatCombo"); }
+    QLineEdit *edPath() const { return child<QLineEdit>(main.get(), "outputPathEdit"); }
+    QComboBox *outputFormatCombo() const { return child<QComboBox>(main.get(), "outputFormatCombo"); }
     void addVideo(const QString &path)
     {
         desktop.fileAnswers << QStringList{path};
-        main->AddFiles();
+        main->addFiles();
     }
     // The dialog as the settings command creates it, without its modal loop.
-    TSettingForm *open() { return main->OpenSettings(); }
+    SettingsDialog *open() { return main->openSettings(); }
 };
 
 // The running test's settings dialog, empty while none is open.
-TSettingForm *Form() { return Session::current->main->SettingForm; }
+SettingsDialog *form() { return Session::current->main->SettingForm; }
 
-void ClickOK() { Child<QPushButton>(Form(), "BtnOK")->click(); }
+void clickOk() { child<QPushButton>(form(), "BtnOK")->click(); }
 } // namespace
 
 class TestSettingsDialog : public QObject
@@ -133,10 +133,10 @@ private slots:
 void TestSettingsDialog::windowTabsAndEntries()
 {
     Session s;
-    TSettingForm *dialog = s.open();
+    SettingsDialog *dialog = s.open();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Settings"));
 
-    auto *pages = Child<QTabWidget>(dialog, "PageControl1");
+    auto *pages = child<QTabWidget>(dialog, "PageControl1");
     const QStringList captions{"General", "MP3", "WMA", "WAV", "OGG", "FLAC", "OPUS", "M4A"};
     const QStringList sheets{"TabSheet1", "Mp3Page", "WmaPage", "WavPage", "OggPage",
                              "FlacPage", "OpusPage", "M4aPage"};
@@ -145,50 +145,50 @@ void TestSettingsDialog::windowTabsAndEntries()
         QCOMPARE(pages->tabText(p), captions[p]);
         QCOMPARE(pages->widget(p)->objectName(), sheets[p]);
     }
-    QCOMPARE(Child<QLabel>(dialog, "lbWmaProfile")->text(), QStringLiteral("WMA Profile"));
-    QCOMPARE(Child<QLabel>(dialog, "lbOpusFrequency")->buddy(), Child(dialog, "lbOpusRate"));
+    QCOMPARE(child<QLabel>(dialog, "lbWmaProfile")->text(), QStringLiteral("WMA Profile"));
+    QCOMPARE(child<QLabel>(dialog, "lbOpusFrequency")->buddy(), child(dialog, "lbOpusRate"));
 
     // Entries agree with the codecs position by position.
     for (const char *name : {"comboMP3Frequency", "cbWavFrequency", "ComboOggFrequency"}) {
-        QCOMPARE(List(name)->count(), 8);
+        QCOMPARE(list(name)->count(), 8);
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(List(name)->itemText(i), QString::number(IndexToFrequency(i)));
+            QCOMPARE(list(name)->itemText(i), QString::number(indexToFrequency(i)));
     }
     for (const char *name : {"comboMP3Bitrate", "comboMP3MaxBitrate", "ComboNomBitrate"}) {
-        QCOMPARE(List(name)->count(), 15);
+        QCOMPARE(list(name)->count(), 15);
         for (int i = 0; i < 15; ++i)
-            QCOMPARE(List(name)->itemText(i), QString::number(IndexToBitrate(i)));
+            QCOMPARE(list(name)->itemText(i), QString::number(indexToBitrate(i)));
     }
     for (const char *name : {"ComboMinBitrate", "ComboMaxBitrate"}) {
-        QCOMPARE(List(name)->count(), 15);
+        QCOMPARE(list(name)->count(), 15);
         for (int i = 0; i < 15; ++i)
-            QCOMPARE(List(name)->itemText(i), QString::number(IndexToBitrate(i)) + " kbps");
+            QCOMPARE(list(name)->itemText(i), QString::number(indexToBitrate(i)) + " kbps");
     }
     for (int i = 0; i < 15; ++i)
-        QCOMPARE(BitrateToIndex(IndexToBitrate(i)), i);
+        QCOMPARE(bitrateToIndex(indexToBitrate(i)), i);
     const auto flacText = [](int v) { return v ? QString::number(v) : QStringLiteral("Same as source"); };
-    QCOMPARE(List("cbFlacFrequency")->count(), int(std::size(kFlacFrequencies)));
+    QCOMPARE(list("cbFlacFrequency")->count(), int(std::size(kFlacFrequencies)));
     for (int i = 0; i < int(std::size(kFlacFrequencies)); ++i)
-        QCOMPARE(List("cbFlacFrequency")->itemText(i), flacText(kFlacFrequencies[i]));
-    QCOMPARE(List("cbFlacBPS")->count(), int(std::size(kFlacBits)));
+        QCOMPARE(list("cbFlacFrequency")->itemText(i), flacText(kFlacFrequencies[i]));
+    QCOMPARE(list("cbFlacBPS")->count(), int(std::size(kFlacBits)));
     for (int i = 0; i < int(std::size(kFlacBits)); ++i)
-        QCOMPARE(List("cbFlacBPS")->itemText(i), flacText(kFlacBits[i]));
+        QCOMPARE(list("cbFlacBPS")->itemText(i), flacText(kFlacBits[i]));
     for (int i = 0; i < 8; ++i)
-        QCOMPARE(FrequencyToIndex(IndexToFrequency(i)), i);
-    QCOMPARE(List("ComboOggQuality")->count(), 10);
+        QCOMPARE(frequencyToIndex(indexToFrequency(i)), i);
+    QCOMPARE(list("ComboOggQuality")->count(), 10);
     for (int i = 0; i < 10; ++i)
-        QCOMPARE(QualityToIndex(List("ComboOggQuality")->itemText(i).toInt()), i);
-    QCOMPARE(List("comboMP3VBRQuality")->itemText(9), QStringLiteral("9"));
-    QCOMPARE(List("comboMP3Channels")->itemText(ChannelsToIndex(3)), QStringLiteral("Joint Stereo"));
-    QCOMPARE(List("comboMP3Channels")->itemText(4), QStringLiteral("Dual Channels"));
-    QCOMPARE(List("cbWavBPS")->itemText(BitsToIndex(8)), QStringLiteral("8"));
-    QCOMPARE(List("CBOutputFormat")->itemText(3), QStringLiteral("OGG"));
+        QCOMPARE(qualityToIndex(list("ComboOggQuality")->itemText(i).toInt()), i);
+    QCOMPARE(list("comboMP3VBRQuality")->itemText(9), QStringLiteral("9"));
+    QCOMPARE(list("comboMP3Channels")->itemText(channelsToIndex(3)), QStringLiteral("Joint Stereo"));
+    QCOMPARE(list("comboMP3Channels")->itemText(4), QStringLiteral("Dual Channels"));
+    QCOMPARE(list("cbWavBPS")->itemText(bitsToIndex(8)), QStringLiteral("8"));
+    QCOMPARE(list("CBOutputFormat")->itemText(3), QStringLiteral("OGG"));
     for (int f = 0; f < outputFormatCount(); ++f) // the format list and the main window's agree
-        QCOMPARE(List("CBOutputFormat")->itemText(f), s.outputFormatCombo()->itemText(f));
+        QCOMPARE(list("CBOutputFormat")->itemText(f), s.outputFormatCombo()->itemText(f));
     QCOMPARE(s.outputFormatCombo()->count(), outputFormatCount());
 
     // The folder box changes only through "Select": read-only, but not disabled.
-    auto *dir = Child<QLineEdit>(dialog, "EdOutputDir");
+    auto *dir = child<QLineEdit>(dialog, "EdOutputDir");
     QVERIFY(dir->isEnabled());
     QVERIFY(dir->isReadOnly());
     QCOMPARE(s.desktop.messages.size(), 0);
@@ -199,7 +199,7 @@ void TestSettingsDialog::windowAsBuilt()
     // The state the dialog keeps when its preparation fails and ShowSettings never runs: its
     // own controls and every format's page as built.
     QDialog window;
-    Ui::TSettingForm u;
+    Ui::SettingsDialog u;
     u.setupUi(&window);
     createFormatPages(&window); // children of the window
     const std::pair<const char *, QString> shown[] = {
@@ -210,36 +210,36 @@ void TestSettingsDialog::windowAsBuilt()
         {"ComboNomBitrate", "128"},      {"ComboMinBitrate", "128 kbps"}, {"ComboMaxBitrate", "128 kbps"},
         {"ComboOggQuality", "500"}};
     for (const auto &[name, text] : shown)
-        QVERIFY2(Child<QComboBox>(&window, name)->currentText() == text, name);
+        QVERIFY2(child<QComboBox>(&window, name)->currentText() == text, name);
     QCOMPARE(u.CBOutputFormat->currentIndex(), -1);
-    QCOMPARE(Child<QComboBox>(&window, "ComboWMAProfile")->count(), 0);
+    QCOMPARE(child<QComboBox>(&window, "ComboWMAProfile")->count(), 0);
     for (const char *name : {"lbMp3MaxBitrate", "comboMP3MaxBitrate", "lbMp3VbrQuality", "comboMP3VBRQuality",
                              "lbMinBitrate", "ComboMinBitrate", "lbMaxBitrate", "ComboMaxBitrate", "lbQuality",
                              "ComboOggQuality"})
-        QVERIFY2(!Child(&window, name)->isEnabled(), name);
+        QVERIFY2(!child(&window, name)->isEnabled(), name);
     for (const char *name : {"gbMp3Vbr", "GBVBR", "GBQuality", "CheckOggVBR", "CheckOggQuality", "BtnSelect",
                              "EdOutputDir"})
-        QVERIFY2(Child(&window, name)->isEnabled(), name);
+        QVERIFY2(child(&window, name)->isEnabled(), name);
     for (const char *name : {"CheckMP3VBR", "CheckOggVBR", "CheckOggQuality"})
-        QVERIFY2(!Child<QCheckBox>(&window, name)->isChecked(), name);
+        QVERIFY2(!child<QCheckBox>(&window, name)->isChecked(), name);
 }
 
 void TestSettingsDialog::profileListIsTheEncodersList()
 {
     Session s;
     s.open();
-    TAudioFile2 encoder;
-    QCOMPARE(encoder.ProfileCount(), 48);
-    QComboBox *list = List("ComboWMAProfile");
-    QCOMPARE(list->count(), encoder.ProfileCount());
+    TestAudioFile encoder;
+    QCOMPARE(encoder.profileCount(), 48);
+    QComboBox *profiles = list("ComboWMAProfile");
+    QCOMPARE(profiles->count(), encoder.profileCount());
     // Position p shows the profile that SetWmaProfile(p) selects in the encoder.
-    for (int p = 0; p < list->count(); ++p) {
-        encoder.SetWmaProfile(p);
-        QCOMPARE(encoder.LastError(), 0);
-        QCOMPARE(list->itemText(p), encoder.ProfileText());
+    for (int p = 0; p < profiles->count(); ++p) {
+        encoder.setWmaProfile(p);
+        QCOMPARE(encoder.lastError(), 0);
+        QCOMPARE(profiles->itemText(p), encoder.profileText());
     }
-    QCOMPARE(list->itemText(38), QStringLiteral("WMA 128 kbps, 44 kHz, stereo"));
-    QCOMPARE(list->currentIndex(), 38); // the stored default
+    QCOMPARE(profiles->itemText(38), QStringLiteral("WMA 128 kbps, 44 kHz, stereo"));
+    QCOMPARE(profiles->currentIndex(), 38); // the stored default
     QVERIFY(s.desktop.messages.isEmpty());
 }
 
@@ -247,30 +247,30 @@ void TestSettingsDialog::chosenProfileIsTheEncodedProfile()
 {
     Session s;
     s.open();
-    QComboBox *list = List("ComboWMAProfile");
-    const int chosen = list->findText(QStringLiteral("WMA 64 kbps, 22 kHz, stereo"));
+    QComboBox *profiles = list("ComboWMAProfile");
+    const int chosen = profiles->findText(QStringLiteral("WMA 64 kbps, 22 kHz, stereo"));
     QVERIFY(chosen >= 0);
-    list->setCurrentIndex(chosen);
-    ClickOK();
-    QCOMPARE(s.main->OutputSettings().WmaProfile, chosen);
-    QCOMPARE(FromFile().WmaProfile, chosen);
+    profiles->setCurrentIndex(chosen);
+    clickOk();
+    QCOMPARE(s.main->outputSettings().WmaProfile, chosen);
+    QCOMPARE(fromFile().WmaProfile, chosen);
 
     // What the encoding step does with the stored value.
     const QString wav = s.folder.file("tone.wav"), wma = s.folder.file("tone.wma");
-    QVERIFY(RunFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=2", "-ac", "2", wav}));
-    TAudioFile2 reader, writer;
-    reader.OpenFile(wav);
-    QCOMPARE(reader.LastError(), 0);
-    writer.SetInputFormat(reader.FormatB(), reader.FormatA());
-    writer.SetEnableFlag(true);
-    writer.SetWmaProfile(s.main->OutputSettings().WmaProfile);
-    writer.CreateFile(wma);
-    QCOMPARE(writer.LastError(), 0);
-    for (SampleArray chunk = reader.ReadSamples(8192); !chunk.empty(); chunk = reader.ReadSamples(8192))
-        writer.WriteSamples(chunk);
-    writer.CloseFile();
-    reader.CloseFile();
-    const QJsonObject audio = ProbeAudio(wma);
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=2", "-ac", "2", wav}));
+    TestAudioFile reader, writer;
+    reader.openFile(wav);
+    QCOMPARE(reader.lastError(), 0);
+    writer.setInputFormat(reader.formatB(), reader.formatA());
+    writer.setEnableFlag(true);
+    writer.setWmaProfile(s.main->outputSettings().WmaProfile);
+    writer.createFile(wma);
+    QCOMPARE(writer.lastError(), 0);
+    for (SampleArray chunk = reader.readSamples(8192); !chunk.empty(); chunk = reader.readSamples(8192))
+        writer.writeSamples(chunk);
+    writer.closeFile();
+    reader.closeFile();
+    const QJsonObject audio = probeAudio(wma);
     QCOMPARE(audio.value("codec_name").toString(), QStringLiteral("wmav2"));
     QCOMPARE(audio.value("sample_rate").toString(), QStringLiteral("22050"));
     QCOMPARE(audio.value("channels").toInt(), 2);
@@ -293,8 +293,8 @@ void TestSettingsDialog::oggEnablingRules()
     QFETCH(bool, quality);
     Session s(QStringLiteral("[ogg]\nvbr=%1\nfquality=%2\n").arg(vbr ? 2 : 0).arg(quality ? 1 : 0).toUtf8());
     s.open();
-    QCOMPARE(Box("CheckOggVBR")->isChecked(), vbr);
-    QCOMPARE(Box("CheckOggQuality")->isChecked(), quality);
+    QCOMPARE(box("CheckOggVBR")->isChecked(), vbr);
+    QCOMPARE(box("CheckOggQuality")->isChecked(), quality);
 
     const auto vbrControls = {"GBVBR", "lbMinBitrate", "lbMaxBitrate", "ComboMinBitrate", "ComboMaxBitrate"};
     const auto minMax = {"lbMinBitrate", "lbMaxBitrate", "ComboMinBitrate", "ComboMaxBitrate"};
@@ -302,62 +302,62 @@ void TestSettingsDialog::oggEnablingRules()
     if (!vbr && !quality) {
         // Nothing ran: the window as built.
         for (const char *n : minMax)
-            QVERIFY2(!Enabled(n), n);
+            QVERIFY2(!enabled(n), n);
         for (const char *n : qualityList)
-            QVERIFY2(!Enabled(n), n);
-        QVERIFY(Enabled("GBVBR") && Enabled("GBQuality"));
-        QVERIFY(Enabled("CheckOggVBR") && Enabled("CheckOggQuality"));
+            QVERIFY2(!enabled(n), n);
+        QVERIFY(enabled("GBVBR") && enabled("GBQuality"));
+        QVERIFY(enabled("CheckOggVBR") && enabled("CheckOggQuality"));
     } else if (vbr && !quality) {
         for (const char *n : vbrControls)
-            QVERIFY2(Enabled(n), n);
-        QVERIFY(!Enabled("CheckOggQuality") && !Enabled("GBQuality"));
+            QVERIFY2(enabled(n), n);
+        QVERIFY(!enabled("CheckOggQuality") && !enabled("GBQuality"));
         for (const char *n : qualityList)
-            QVERIFY2(!Enabled(n), n);
-        QVERIFY(Enabled("CheckOggVBR"));
+            QVERIFY2(!enabled(n), n);
+        QVERIFY(enabled("CheckOggVBR"));
     } else {
         // Quality on, with or without VBR: the quality group rules, the VBR group is off.
         for (const char *n : vbrControls)
-            QVERIFY2(!Enabled(n), n);
-        QVERIFY(!Enabled("CheckOggVBR"));
-        QVERIFY(Enabled("GBQuality"));
+            QVERIFY2(!enabled(n), n);
+        QVERIFY(!enabled("CheckOggVBR"));
+        QVERIFY(enabled("GBQuality"));
         for (const char *n : qualityList)
-            QVERIFY2(Enabled(n), n);
-        QCOMPARE(Enabled("CheckOggQuality"), !vbr);
+            QVERIFY2(enabled(n), n);
+        QCOMPARE(enabled("CheckOggQuality"), !vbr);
     }
     // Lists outside the two groups are never disabled.
     for (const char *n : {"ComboOggFrequency", "ComboOggChannels", "ComboNomBitrate"})
-        QVERIFY2(Enabled(n), n);
+        QVERIFY2(enabled(n), n);
 
     // The two modes exclude each other for the user.
-    QCheckBox *v = Box("CheckOggVBR"), *q = Box("CheckOggQuality");
+    QCheckBox *v = box("CheckOggVBR"), *q = box("CheckOggQuality");
     if (!vbr && !quality) {
         v->click();
         QVERIFY(v->isChecked());
         for (const char *n : vbrControls)
-            QVERIFY2(Enabled(n), n);
+            QVERIFY2(enabled(n), n);
         q->click(); // disabled: no effect
         QVERIFY(!q->isChecked());
         v->click();
         for (const char *n : minMax)
-            QVERIFY2(!Enabled(n), n);
-        QVERIFY(Enabled("CheckOggQuality") && Enabled("GBQuality"));
+            QVERIFY2(!enabled(n), n);
+        QVERIFY(enabled("CheckOggQuality") && enabled("GBQuality"));
         q->click();
         QVERIFY(q->isChecked());
-        QVERIFY(!Enabled("CheckOggVBR"));
+        QVERIFY(!enabled("CheckOggVBR"));
         for (const char *n : qualityList)
-            QVERIFY2(Enabled(n), n);
+            QVERIFY2(enabled(n), n);
         q->click();
-        QVERIFY(Enabled("CheckOggVBR"));
+        QVERIFY(enabled("CheckOggVBR"));
         for (const char *n : qualityList)
-            QVERIFY2(!Enabled(n), n);
+            QVERIFY2(!enabled(n), n);
     } else if (quality) {
         v->click();
         QCOMPARE(v->isChecked(), vbr); // disabled while quality is on
         if (!vbr) {
             q->click();
-            QVERIFY(Enabled("CheckOggVBR"));
-            QVERIFY(!Enabled("ComboOggQuality"));
-            QVERIFY(!Enabled("ComboMinBitrate"));
+            QVERIFY(enabled("CheckOggVBR"));
+            QVERIFY(!enabled("ComboOggQuality"));
+            QVERIFY(!enabled("ComboMinBitrate"));
         }
     }
 }
@@ -368,24 +368,24 @@ void TestSettingsDialog::mp3EnablingRule()
     {
         Session s("[mp3]\nfvbr=2\n"); // only 1 means on
         s.open();
-        QVERIFY(!Box("CheckMP3VBR")->isChecked());
+        QVERIFY(!box("CheckMP3VBR")->isChecked());
         for (const char *n : vbrControls)
-            QVERIFY2(!Enabled(n), n);
-        Box("CheckMP3VBR")->click();
+            QVERIFY2(!enabled(n), n);
+        box("CheckMP3VBR")->click();
         for (const char *n : vbrControls)
-            QVERIFY2(Enabled(n), n);
+            QVERIFY2(enabled(n), n);
         for (const char *n : {"gbMp3Cbr", "comboMP3Frequency", "comboMP3Channels", "comboMP3Bitrate"})
-            QVERIFY2(Enabled(n), n);
+            QVERIFY2(enabled(n), n);
     }
     {
         Session s("[mp3]\nfvbr=1\n");
         s.open();
-        QVERIFY(Box("CheckMP3VBR")->isChecked());
+        QVERIFY(box("CheckMP3VBR")->isChecked());
         for (const char *n : vbrControls)
-            QVERIFY2(Enabled(n), n);
-        Box("CheckMP3VBR")->click();
+            QVERIFY2(enabled(n), n);
+        box("CheckMP3VBR")->click();
         for (const char *n : vbrControls)
-            QVERIFY2(!Enabled(n), n);
+            QVERIFY2(!enabled(n), n);
     }
 }
 
@@ -411,48 +411,48 @@ void TestSettingsDialog::roundTripThroughOK()
         const QString music = s.folder.file(QStringLiteral("music%1").arg(c.format));
         s.open();
         s.desktop.folderAnswers << QString(); // cancelled browser: no change
-        Child<QPushButton>(Form(), "BtnSelect")->click();
-        QCOMPARE(Child<QLineEdit>(Form(), "EdOutputDir")->text(), s.main->OutputSettings().OutputPath);
+        child<QPushButton>(form(), "BtnSelect")->click();
+        QCOMPARE(child<QLineEdit>(form(), "EdOutputDir")->text(), s.main->outputSettings().OutputPath);
         s.desktop.folderAnswers << music;
-        Child<QPushButton>(Form(), "BtnSelect")->click();
+        child<QPushButton>(form(), "BtnSelect")->click();
         QCOMPARE(s.desktop.lastFolderPrompt, QStringLiteral("Select a directory to save output files"));
-        QCOMPARE(Child<QLineEdit>(Form(), "EdOutputDir")->text(), music + "/");
-        QVERIFY(s.main->OutputSettings().OutputPath != music + "/"); // only OK takes it
+        QCOMPARE(child<QLineEdit>(form(), "EdOutputDir")->text(), music + "/");
+        QVERIFY(s.main->outputSettings().OutputPath != music + "/"); // only OK takes it
 
-        List("CBOutputFormat")->setCurrentIndex(c.format);
-        List("comboMP3Frequency")->setCurrentIndex(c.mp3Freq);
-        List("comboMP3Channels")->setCurrentIndex(c.mp3Ch);
-        List("comboMP3Bitrate")->setCurrentIndex(c.mp3Rate);
-        if (Box("CheckMP3VBR")->isChecked() != c.mp3Vbr)
-            Box("CheckMP3VBR")->click();
-        List("comboMP3MaxBitrate")->setCurrentIndex(c.mp3Max);
-        List("comboMP3VBRQuality")->setCurrentIndex(c.mp3Q);
-        List("cbWavFrequency")->setCurrentIndex(c.wavFreq);
-        List("cbWavChannels")->setCurrentIndex(c.wavCh);
-        List("cbWavBPS")->setCurrentIndex(c.wavBits);
-        List("ComboWMAProfile")->setCurrentIndex(c.wma);
-        List("ComboOggFrequency")->setCurrentIndex(c.oggFreq);
-        List("ComboOggChannels")->setCurrentIndex(c.oggCh);
-        List("ComboNomBitrate")->setCurrentIndex(c.oggNom);
+        list("CBOutputFormat")->setCurrentIndex(c.format);
+        list("comboMP3Frequency")->setCurrentIndex(c.mp3Freq);
+        list("comboMP3Channels")->setCurrentIndex(c.mp3Ch);
+        list("comboMP3Bitrate")->setCurrentIndex(c.mp3Rate);
+        if (box("CheckMP3VBR")->isChecked() != c.mp3Vbr)
+            box("CheckMP3VBR")->click();
+        list("comboMP3MaxBitrate")->setCurrentIndex(c.mp3Max);
+        list("comboMP3VBRQuality")->setCurrentIndex(c.mp3Q);
+        list("cbWavFrequency")->setCurrentIndex(c.wavFreq);
+        list("cbWavChannels")->setCurrentIndex(c.wavCh);
+        list("cbWavBPS")->setCurrentIndex(c.wavBits);
+        list("ComboWMAProfile")->setCurrentIndex(c.wma);
+        list("ComboOggFrequency")->setCurrentIndex(c.oggFreq);
+        list("ComboOggChannels")->setCurrentIndex(c.oggCh);
+        list("ComboNomBitrate")->setCurrentIndex(c.oggNom);
         // Switch a mode off before the other one on: the user cannot do it the other way.
-        for (QCheckBox *b : {Box("CheckOggVBR"), Box("CheckOggQuality")})
+        for (QCheckBox *b : {box("CheckOggVBR"), box("CheckOggQuality")})
             if (b->isChecked())
                 b->click();
         if (c.oggVbr)
-            Box("CheckOggVBR")->click();
+            box("CheckOggVBR")->click();
         if (c.oggQuality)
-            Box("CheckOggQuality")->click();
-        QCOMPARE(Box("CheckOggVBR")->isChecked(), c.oggVbr);
-        QCOMPARE(Box("CheckOggQuality")->isChecked(), c.oggQuality);
-        List("ComboMinBitrate")->setCurrentIndex(c.oggMin);
-        List("ComboMaxBitrate")->setCurrentIndex(c.oggMax);
-        List("ComboOggQuality")->setCurrentIndex(c.oggQ);
+            box("CheckOggQuality")->click();
+        QCOMPARE(box("CheckOggVBR")->isChecked(), c.oggVbr);
+        QCOMPARE(box("CheckOggQuality")->isChecked(), c.oggQuality);
+        list("ComboMinBitrate")->setCurrentIndex(c.oggMin);
+        list("ComboMaxBitrate")->setCurrentIndex(c.oggMax);
+        list("ComboOggQuality")->setCurrentIndex(c.oggQ);
         // Files at the same time: 1 up to the processor cores.
-        auto *jobs = Child<QSpinBox>(Form(), "SpinJobs");
+        auto *jobs = child<QSpinBox>(form(), "SpinJobs");
         QCOMPARE(jobs->maximum(), std::max(1, QThread::idealThreadCount()));
         jobs->setValue(c.format == 3 ? jobs->maximum() : 1);
 
-        TOutputSettings expected;
+        OutputSettings expected;
         expected.OutputPath = music + "/";
         expected.OutputFormat = c.format;
         expected.OutputExt = QStringList{"mp3", "wma", "wav", "ogg"}[c.format];
@@ -476,12 +476,12 @@ void TestSettingsDialog::roundTripThroughOK()
         expected.OggQuality = (c.oggQ + 1) * 100;
         expected.Jobs = c.format == 3 ? std::max(1, QThread::idealThreadCount()) : 1;
 
-        ClickOK();
-        QVERIFY(!Form());
+        clickOk();
+        QVERIFY(!form());
         QVERIFY(s.desktop.messages.isEmpty());
-        QCOMPARE(Fields(s.main->OutputSettings()), Fields(expected));
-        QCOMPARE(Fields(FromFile()), Fields(expected));
-        const IniFile ini(SettingsFilePath());
+        QCOMPARE(fields(s.main->outputSettings()), fields(expected));
+        QCOMPARE(fields(fromFile()), fields(expected));
+        const IniFile ini(settingsFilePath());
         for (const QString &k : kTwentyKeys)
             QVERIFY2(ini.readString(k.section('/', 0, 0), k.section('/', 1), "-") != "-", qPrintable(k));
         QCOMPARE(ini.readInteger("tips", "showtip", 1), 0);
@@ -491,13 +491,13 @@ void TestSettingsDialog::roundTripThroughOK()
         QCOMPARE(s.edPath()->text(), expected.OutputPath);
         QCOMPARE(s.outputFormatCombo()->currentIndex(), c.format);
         const QString output = expected.OutputPath + "talk." + expected.OutputExt;
-        QCOMPARE(s.main->Queue.Job(0).OutputFile, output);
-        QCOMPARE(Cell(*s.main, 0, ColOutput), output);
-        QCOMPARE(Cell(*s.main, 0, ColConvertTo), expected.OutputExt);
+        QCOMPARE(s.main->Queue.job(0).OutputFile, output);
+        QCOMPARE(cell(*s.main, 0, ColOutput), output);
+        QCOMPARE(cell(*s.main, 0, ColConvertTo), expected.OutputExt);
 
         // Reopening shows every choice again.
         s.open();
-        QCOMPARE(Child<QLineEdit>(Form(), "EdOutputDir")->text(), expected.OutputPath);
+        QCOMPARE(child<QLineEdit>(form(), "EdOutputDir")->text(), expected.OutputPath);
         const std::pair<const char *, int> shown[] = {
             {"CBOutputFormat", c.format},     {"comboMP3Frequency", c.mp3Freq}, {"comboMP3Channels", c.mp3Ch},
             {"comboMP3Bitrate", c.mp3Rate},   {"comboMP3MaxBitrate", c.mp3Max}, {"comboMP3VBRQuality", c.mp3Q},
@@ -506,12 +506,12 @@ void TestSettingsDialog::roundTripThroughOK()
             {"ComboNomBitrate", c.oggNom},    {"ComboMinBitrate", c.oggMin},    {"ComboMaxBitrate", c.oggMax},
             {"ComboOggQuality", c.oggQ}};
         for (const auto &[name, position] : shown)
-            QVERIFY2(List(name)->currentIndex() == position, name);
-        QCOMPARE(Box("CheckMP3VBR")->isChecked(), c.mp3Vbr);
-        QCOMPARE(Box("CheckOggVBR")->isChecked(), c.oggVbr);
-        QCOMPARE(Box("CheckOggQuality")->isChecked(), c.oggQuality);
-        Child<QPushButton>(Form(), "BtnCancel")->click();
-        QVERIFY(!Form());
+            QVERIFY2(list(name)->currentIndex() == position, name);
+        QCOMPARE(box("CheckMP3VBR")->isChecked(), c.mp3Vbr);
+        QCOMPARE(box("CheckOggVBR")->isChecked(), c.oggVbr);
+        QCOMPARE(box("CheckOggQuality")->isChecked(), c.oggQuality);
+        child<QPushButton>(form(), "BtnCancel")->click();
+        QVERIFY(!form());
     }
 }
 
@@ -520,8 +520,8 @@ void TestSettingsDialog::cancelAndCloseBoxChangeNothing()
     Session s("[general]\noutputpath=/data/out/\noutputformat=1\n[ogg]\nquality=300\n");
     s.addVideo(s.folder.file("talk.wmv"));
     const QByteArray file = s.folder.read("setup.ini");
-    const QVariantList before = Fields(s.main->OutputSettings());
-    const QString job = s.main->Queue.Job(0).OutputFile, path = s.edPath()->text();
+    const QVariantList before = fields(s.main->outputSettings());
+    const QString job = s.main->Queue.job(0).OutputFile, path = s.edPath()->text();
     QCOMPARE(path, s.folder.path()); // taken from the added video
 
     for (const bool closeBox : {false, true}) {
@@ -529,24 +529,24 @@ void TestSettingsDialog::cancelAndCloseBoxChangeNothing()
         s.desktop.folderAnswers << s.folder.file("elsewhere");
         QTimer::singleShot(0, [&] {
             ran = true;
-            Child<QPushButton>(Form(), "BtnSelect")->click();
-            for (QComboBox *list : Form()->findChildren<QComboBox *>())
+            child<QPushButton>(form(), "BtnSelect")->click();
+            for (QComboBox *list : form()->findChildren<QComboBox *>())
                 list->setCurrentIndex(list->count() - 1 - list->currentIndex());
-            for (QCheckBox *box : Form()->findChildren<QCheckBox *>())
+            for (QCheckBox *box : form()->findChildren<QCheckBox *>())
                 box->click();
             if (closeBox)
-                Form()->close();
+                form()->close();
             else
-                Child<QPushButton>(Form(), "BtnCancel")->click();
+                child<QPushButton>(form(), "BtnCancel")->click();
         });
-        s.main->SettingsClick();
+        s.main->settingsClick();
         QVERIFY(ran);
-        QVERIFY(!Form());
-        QCOMPARE(Fields(s.main->OutputSettings()), before);
+        QVERIFY(!form());
+        QCOMPARE(fields(s.main->outputSettings()), before);
         QCOMPARE(s.folder.read("setup.ini"), file);
         QCOMPARE(s.edPath()->text(), path);
         QCOMPARE(s.outputFormatCombo()->currentIndex(), 1);
-        QCOMPARE(s.main->Queue.Job(0).OutputFile, job);
+        QCOMPARE(s.main->Queue.job(0).OutputFile, job);
     }
 }
 
@@ -572,11 +572,11 @@ void TestSettingsDialog::opensOnTheMainWindowsFormat()
     s.outputFormatCombo()->setCurrentIndex(format);
     QString shown;
     QTimer::singleShot(0, [&] {
-        auto *pages = Child<QTabWidget>(Form(), "PageControl1");
+        auto *pages = child<QTabWidget>(form(), "PageControl1");
         shown = pages->tabText(pages->currentIndex());
-        Child<QPushButton>(Form(), "BtnCancel")->click();
+        child<QPushButton>(form(), "BtnCancel")->click();
     });
-    s.main->SettingsClick();
+    s.main->settingsClick();
     QCOMPARE(shown, caption);
 }
 
@@ -584,38 +584,38 @@ void TestSettingsDialog::refusedWriteKeepsDialogOpen()
 {
     Session s;
     s.addVideo(s.folder.file("clip.avi"));
-    const QString job = s.main->Queue.Job(0).OutputFile, path = s.edPath()->text();
+    const QString job = s.main->Queue.job(0).OutputFile, path = s.edPath()->text();
     // A folder where the file should be: refused even for root.
     QFile::remove(s.folder.file("setup.ini")); // written when the video was added
     QVERIFY(QDir(s.folder.path()).mkdir("setup.ini"));
 
-    QPointer<TSettingForm> dialog = s.open();
+    QPointer<SettingsDialog> dialog = s.open();
     s.desktop.folderAnswers << s.folder.file("new");
-    Child<QPushButton>(dialog, "BtnSelect")->click();
-    List("CBOutputFormat")->setCurrentIndex(3);
-    ClickOK();
+    child<QPushButton>(dialog, "BtnSelect")->click();
+    list("CBOutputFormat")->setCurrentIndex(3);
+    clickOk();
     QCOMPARE(s.desktop.texts(), QStringList{"Unable to write to " + s.folder.file("setup.ini")});
     QCOMPARE(s.desktop.messages[0].icon, QMessageBox::Critical);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(dialog);
-    QCOMPARE(Form(), dialog.data());
+    QCOMPARE(form(), dialog.data());
     // Nothing that was not saved takes effect: the program's settings (the next run's), the
     // quick settings and the queue stay as they were; the dialog keeps what was chosen.
-    QCOMPARE(s.main->OutputSettings().OutputFormat, 0);
-    QCOMPARE(s.main->OutputSettings().OutputPath, path);
-    QCOMPARE(dialog->Edited().OutputFormat, 3);
+    QCOMPARE(s.main->outputSettings().OutputFormat, 0);
+    QCOMPARE(s.main->outputSettings().OutputPath, path);
+    QCOMPARE(dialog->edited().OutputFormat, 3);
     QCOMPARE(s.edPath()->text(), path);
     QCOMPARE(s.outputFormatCombo()->currentIndex(), 0);
-    QCOMPARE(s.main->Queue.Job(0).OutputFile, job);
+    QCOMPARE(s.main->Queue.job(0).OutputFile, job);
 
     // Once the file can be written, OK goes through.
     QVERIFY(QDir(s.folder.path()).rmdir("setup.ini"));
-    ClickOK();
+    clickOk();
     QCOMPARE(s.desktop.messages.size(), 1);
-    QVERIFY(!Form());
-    QCOMPARE(FromFile().OutputFormat, 3);
+    QVERIFY(!form());
+    QCOMPARE(fromFile().OutputFormat, 3);
     QCOMPARE(s.edPath()->text(), s.folder.file("new/"));
-    QCOMPARE(s.main->Queue.Job(0).OutputFile, s.folder.file("new/clip.ogg"));
+    QCOMPARE(s.main->Queue.job(0).OutputFile, s.folder.file("new/clip.ogg"));
 }
 
 // Values outside their lists load as their defaults: every box shows an entry, and OK
@@ -626,25 +626,25 @@ void TestSettingsDialog::valuesOutsideTheirSets()
               "vbrquality=12\n[wav]\nfrequency=96000\nchannels=3\nbps=24\n[wma]\nwmaprofile=48\n"
               "[ogg]\nchannels=6\nbitrate=1000\nminbitrate=0\nmaxbitrate=-8\nquality=550\n");
     s.open();
-    QCOMPARE(List("CBOutputFormat")->currentIndex(), 0);
-    QCOMPARE(List("comboMP3Channels")->currentIndex(), 2);
-    QCOMPARE(List("comboMP3Frequency")->currentText(), QStringLiteral("44100"));
-    QCOMPARE(List("comboMP3Bitrate")->currentText(), QStringLiteral("128"));
-    QCOMPARE(List("comboMP3MaxBitrate")->currentText(), QStringLiteral("192"));
-    QCOMPARE(List("comboMP3VBRQuality")->currentIndex(), 7);
-    QCOMPARE(List("cbWavFrequency")->currentText(), QStringLiteral("44100"));
-    QCOMPARE(List("cbWavChannels")->currentIndex(), 1);
-    QCOMPARE(List("cbWavBPS")->currentText(), QStringLiteral("16"));
-    QCOMPARE(List("ComboWMAProfile")->currentIndex(), 38);
-    QCOMPARE(List("ComboWMAProfile")->count(), kWmaProfileCount);
-    QCOMPARE(List("ComboOggChannels")->currentIndex(), 1);
-    QCOMPARE(List("ComboNomBitrate")->currentText(), QStringLiteral("128"));
-    QCOMPARE(List("ComboMinBitrate")->currentText(), QStringLiteral("128 kbps"));
-    QCOMPARE(List("ComboMaxBitrate")->currentText(), QStringLiteral("192 kbps"));
-    QCOMPARE(List("ComboOggQuality")->currentText(), QStringLiteral("500"));
+    QCOMPARE(list("CBOutputFormat")->currentIndex(), 0);
+    QCOMPARE(list("comboMP3Channels")->currentIndex(), 2);
+    QCOMPARE(list("comboMP3Frequency")->currentText(), QStringLiteral("44100"));
+    QCOMPARE(list("comboMP3Bitrate")->currentText(), QStringLiteral("128"));
+    QCOMPARE(list("comboMP3MaxBitrate")->currentText(), QStringLiteral("192"));
+    QCOMPARE(list("comboMP3VBRQuality")->currentIndex(), 7);
+    QCOMPARE(list("cbWavFrequency")->currentText(), QStringLiteral("44100"));
+    QCOMPARE(list("cbWavChannels")->currentIndex(), 1);
+    QCOMPARE(list("cbWavBPS")->currentText(), QStringLiteral("16"));
+    QCOMPARE(list("ComboWMAProfile")->currentIndex(), 38);
+    QCOMPARE(list("ComboWMAProfile")->count(), kWmaProfileCount);
+    QCOMPARE(list("ComboOggChannels")->currentIndex(), 1);
+    QCOMPARE(list("ComboNomBitrate")->currentText(), QStringLiteral("128"));
+    QCOMPARE(list("ComboMinBitrate")->currentText(), QStringLiteral("128 kbps"));
+    QCOMPARE(list("ComboMaxBitrate")->currentText(), QStringLiteral("192 kbps"));
+    QCOMPARE(list("ComboOggQuality")->currentText(), QStringLiteral("500"));
 
-    ClickOK();
-    for (const TOutputSettings &stored : {s.main->OutputSettings(), FromFile()}) {
+    clickOk();
+    for (const OutputSettings &stored : {s.main->outputSettings(), fromFile()}) {
         QCOMPARE(stored.OutputFormat, 0);
         QCOMPARE(stored.OutputExt, QStringLiteral("mp3"));
         QCOMPARE(stored.Mp3Channels, 3);
@@ -717,16 +717,16 @@ void TestSettingsDialog::newPagesRoundTrip()
     const auto positions = [&] {
         QList<int> p;
         for (const char *n : names)
-            p << (QLatin1String(n) == QLatin1String("CheckOpusVBR") ? int(Box(n)->isChecked()) : List(n)->currentIndex());
+            p << (QLatin1String(n) == QLatin1String("CheckOpusVBR") ? int(box(n)->isChecked()) : list(n)->currentIndex());
         return p;
     };
     s.open();
     QCOMPARE(positions(), shown);
     for (int i = 0; i < choose.size(); ++i)
-        choose[i] == -2 ? Box(names[i])->click() : List(names[i])->setCurrentIndex(choose[i]);
+        choose[i] == -2 ? box(names[i])->click() : list(names[i])->setCurrentIndex(choose[i]);
     const QList<int> afterChoice = positions();
-    ClickOK();
-    for (const TOutputSettings &o : {s.main->OutputSettings(), FromFile()}) {
+    clickOk();
+    for (const OutputSettings &o : {s.main->outputSettings(), fromFile()}) {
         const QList<int> got{o.FlacFrequency, o.FlacChannels, o.FlacBps, o.FlacCompression, o.OpusBitrate,
                              int(o.OpusVbr), o.OpusChannels, o.M4aFrequency, o.M4aBitrate, o.M4aChannels,
                              o.LoudnessTarget, o.LoudnessPeaks, o.ReplayGain};
@@ -734,7 +734,7 @@ void TestSettingsDialog::newPagesRoundTrip()
     }
     s.open();
     QCOMPARE(positions(), afterChoice);
-    QCOMPARE(List("cbLoudness")->currentText(),
+    QCOMPARE(list("cbLoudness")->currentText(),
              stored[10] ? QString("%1 LUFS").arg(stored[10]) : stored[12] ? "ReplayGain tags" : "Off");
 }
 
@@ -761,15 +761,15 @@ void TestSettingsDialog::returnAndEscape()
     QFETCH(int, key);
     QFETCH(QString, outcome);
     Session s;
-    TSettingForm *dialog = s.open();
+    SettingsDialog *dialog = s.open();
     const QString pattern = QStringLiteral("{name} edited");
-    Child<QLineEdit>(dialog, "EdNamePattern")->setText(pattern);
+    child<QLineEdit>(dialog, "EdNamePattern")->setText(pattern);
     dialog->show();
     QApplication::setActiveWindow(dialog);
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     // The focus passes over OK first, as it does when one tabs round the dialog.
-    auto *target = Child(dialog, qPrintable(focus));
-    Child(dialog, "BtnOK")->setFocus(Qt::TabFocusReason);
+    auto *target = child(dialog, qPrintable(focus));
+    child(dialog, "BtnOK")->setFocus(Qt::TabFocusReason);
     target->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(target->hasFocus());
     // Only the button in focus is drawn as the one Return presses.
@@ -777,17 +777,17 @@ void TestSettingsDialog::returnAndEscape()
         QVERIFY2(button->isDefault() == (button == target), qPrintable(button->objectName()));
     QTest::keyClick(target, Qt::Key(key));
     if (outcome == "open") {
-        QVERIFY(Form() && Form()->isVisible());
-        QCOMPARE(FromFile().NamePattern == pattern, false);
+        QVERIFY(form() && form()->isVisible());
+        QCOMPARE(fromFile().NamePattern == pattern, false);
         return;
     }
-    QTRY_VERIFY(!Form());
-    QCOMPARE(FromFile().NamePattern == pattern, outcome == "saved");
+    QTRY_VERIFY(!form());
+    QCOMPARE(fromFile().NamePattern == pattern, outcome == "saved");
 }
 
 namespace {
 // WCAG 2 contrast of two colours, from 1 to 21.
-double Contrast(const QColor &a, const QColor &b)
+double contrast(const QColor &a, const QColor &b)
 {
     const auto luminance = [](const QColor &c) {
         const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
@@ -824,15 +824,15 @@ void TestSettingsDialog::readOnlyFieldsReadAtTextContrast()
     QApplication::setPalette(palette);
     const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
     Session s;
-    TSettingForm *settings = s.open();
-    TExecForm progress(s.main.get(), s.main->runEngine);
-    TJob job;
+    SettingsDialog *settings = s.open();
+    ProgressDialog progress(s.main.get(), s.main->runEngine);
+    Job job;
     job.SourceFile = s.folder.file("clip.avi");
     job.clipEnd = 30;
-    TEditForm editor(s.main.get(), job);
-    const QList<QLineEdit *> fields{Child<QLineEdit>(settings, "EdOutputDir"), Child<QLineEdit>(&progress, "EditElapsed"),
-                                    Child<QLineEdit>(&progress, "EditLeft"), Child<QLineEdit>(&editor, "EdStart"),
-                                    Child<QLineEdit>(&editor, "EdEnd")};
+    ClipEditor editor(s.main.get(), job);
+    const QList<QLineEdit *> fields{child<QLineEdit>(settings, "EdOutputDir"), child<QLineEdit>(&progress, "EditElapsed"),
+                                    child<QLineEdit>(&progress, "EditLeft"), child<QLineEdit>(&editor, "EdStart"),
+                                    child<QLineEdit>(&editor, "EdEnd")};
     for (QLineEdit *field : fields) {
         const QByteArray nameBytes = field->objectName().toUtf8();
         const char *name = nameBytes.constData();
@@ -845,9 +845,9 @@ void TestSettingsDialog::readOnlyFieldsReadAtTextContrast()
         const QColor text = field->palette().color(group, field->foregroundRole());
         for (const QColor &ground : {field->palette().color(group, QPalette::Base),
                                      field->parentWidget()->palette().color(group, QPalette::Window)})
-            QVERIFY2(Contrast(text, ground) >= 4.5,
+            QVERIFY2(contrast(text, ground) >= 4.5,
                      qPrintable(QStringLiteral("%1: %2 on %3, %4 to 1").arg(name, text.name(), ground.name())
-                                    .arg(Contrast(text, ground), 0, 'f', 1)));
+                                    .arg(contrast(text, ground), 0, 'f', 1)));
     }
 }
 

@@ -42,9 +42,9 @@ private slots:
 void TestSettingsFile::defaultsWithoutFile()
 {
     TempProgramFolder folder;
-    QCOMPARE(SettingsFilePath(), folder.file("setup.ini"));
-    TOutputSettings s;
-    LoadSettings(s);
+    QCOMPARE(settingsFilePath(), folder.file("setup.ini"));
+    OutputSettings s;
+    loadSettings(s);
     QCOMPARE(s.OutputPath, QDir::homePath() + "/");
     QCOMPARE(s.OutputFormat, 0);
     QCOMPARE(s.OutputExt, QString("mp3"));
@@ -78,8 +78,8 @@ void TestSettingsFile::integerParseRules()
                               "[mp3]\nfvbr=2\nbitrate=0x\nfrequency=99999999999\nchannels=-3\n"
                               "maxbitrate=12abc\nvbrquality=$\n"
                               "[general]\noutputformat=7\noutputpath=\n");
-    TOutputSettings s;
-    LoadSettings(s);
+    OutputSettings s;
+    loadSettings(s);
     QCOMPARE(s.OggQuality, 500);      // hexadecimal with 0x
     QCOMPARE(s.OggBitrate, 128);      // empty gives the default
     QCOMPARE(s.OggMinBitrate, 128);   // letters give the default
@@ -113,15 +113,15 @@ void TestSettingsFile::namesIgnoreCaseAndFirstWins()
     TempProgramFolder folder;
     folder.write("setup.ini", "[GENERAL]\nOutputPath=/music/\nOUTPUTFORMAT=3\noutputformat=1\n"
                               "[general]\noutputformat=2\n");
-    TOutputSettings s;
-    LoadSettings(s);
+    OutputSettings s;
+    loadSettings(s);
     QCOMPARE(s.OutputPath, QString("/music/"));
     QCOMPARE(s.OutputFormat, 3);
     QCOMPARE(s.OutputExt, QString("ogg"));
 
     // A write lands on the first matching key, keeps its spelling and adds no second section.
     s.OutputFormat = 1;
-    SaveGeneralSettings(s);
+    saveGeneralSettings(s);
     QCOMPARE(folder.read("setup.ini"), QByteArray("[GENERAL]\nOutputPath=/music/\nOUTPUTFORMAT=1\noutputformat=1\n"
                                                   "[general]\noutputformat=2\n"));
 }
@@ -132,11 +132,11 @@ void TestSettingsFile::textValues()
     const QString longText(3000, QLatin1Char('a'));
     const QString path = QString::fromUtf8("/home/zoë/My Music #1?/'quoted'/");
     {
-        IniFile ini(SettingsFilePath());
+        IniFile ini(settingsFilePath());
         ini.writeString("general", "outputpath", path);
         ini.writeString("other", "long", longText);
     }
-    const IniFile ini(SettingsFilePath());
+    const IniFile ini(settingsFilePath());
     QCOMPARE(ini.readString("general", "outputpath", "x"), path);
     QCOMPARE(ini.readString("other", "long", "x").size(), 2047);
     QCOMPARE(ini.readString("other", "missing", "dflt"), QString("dflt"));
@@ -146,11 +146,11 @@ void TestSettingsFile::textValues()
 void TestSettingsFile::newFileHasTableOrder()
 {
     TempProgramFolder folder;
-    TOutputSettings s;
-    LoadSettings(s);
+    OutputSettings s;
+    loadSettings(s);
     s.OutputPath = "/out/";
     s.OggVbr = true;
-    SaveSettings(s);
+    saveSettings(s);
     const QByteArray expected = "[general]\noutputpath=/out/\noutputformat=0\njobs=1\nloudness=0\npeaks=1\nreplaygain=0\n"
                                 "copytags=1\nexisting=0\nsaveto=0\nnamepattern={name}\n"
                                 "[mp3]\nchannels=3\nfrequency=44100\nbitrate=128\nfvbr=0\nmaxbitrate=192\nvbrquality=7\n"
@@ -164,8 +164,8 @@ void TestSettingsFile::newFileHasTableOrder()
     QCOMPARE(folder.read("setup.ini"), expected);
 
     // Round trip: what was saved loads back unchanged.
-    TOutputSettings back;
-    LoadSettings(back);
+    OutputSettings back;
+    loadSettings(back);
     QCOMPARE(back.OutputPath, s.OutputPath);
     QCOMPARE(back.OggVbr, true);
     QCOMPARE(back.WmaProfile, 38);
@@ -194,12 +194,12 @@ void TestSettingsFile::namingKeys()
     QFETCH(QString, pattern);
     TempProgramFolder folder;
     folder.write("setup.ini", ini);
-    TOutputSettings s;
-    LoadSettings(s);
+    OutputSettings s;
+    loadSettings(s);
     QCOMPARE((QList<int>{s.CopyTags ? 1 : 0, s.ExistingFile, s.SaveTo}), numbers);
     QCOMPARE(s.NamePattern, pattern);
     if (ini.startsWith("\xEF\xBB\xBF")) {
-        SaveGeneralSettings(s);
+        saveGeneralSettings(s);
         QVERIFY(folder.read("setup.ini").startsWith("\xEF\xBB\xBF[general]\ncopytags=0\nexisting=2\noutputpath="));
     }
 }
@@ -209,22 +209,22 @@ void TestSettingsFile::existingKeysKeepPlaceAndOthersSurvive()
     TempProgramFolder folder;
     folder.write("setup.ini", "; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\n"
                               "custom=keep me\r\n\r\n[general]\r\noutputformat=1\r\n");
-    TOutputSettings s;
-    LoadSettings(s);
+    OutputSettings s;
+    loadSettings(s);
     QCOMPARE(s.OggQuality, 700);
     s.OutputFormat = 2;
     s.OutputPath = "/x/";
-    SaveGeneralSettings(s);
+    saveGeneralSettings(s);
     QCOMPARE(folder.read("setup.ini"),
              QByteArray("; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\n"
                         "custom=keep me\r\n\r\n[general]\r\noutputformat=2\r\noutputpath=/x/\r\n"));
-    SaveSettings(s);
+    saveSettings(s);
     const QByteArray all = folder.read("setup.ini");
     QVERIFY(all.startsWith("; my notes\r\n[tips]\r\nshowtip=0\r\ntipno=4\r\n\r\n[ogg]\r\nquality=700\r\ncustom=keep me\r\n"
                            "frequency=44100\r\n"));
     QVERIFY(all.contains("[general]\r\noutputformat=2\r\noutputpath=/x/\r\njobs=1\r\nloudness=0\r\npeaks=1\r\nreplaygain=0\r\ncopytags=1\r\n"
                          "existing=0\r\nsaveto=0\r\nnamepattern={name}\r\n[mp3]\r\nchannels=3\r\n"));
-    QCOMPARE(IniFile(SettingsFilePath()).readInteger("tips", "tipno", 1), 4);
+    QCOMPARE(IniFile(settingsFilePath()).readInteger("tips", "tipno", 1), 4);
 }
 
 void TestSettingsFile::refusedWriteRaisesWithThePath()
@@ -232,10 +232,10 @@ void TestSettingsFile::refusedWriteRaisesWithThePath()
     // The settings file's place is taken by a folder: every write is refused, even for root.
     TempProgramFolder folder;
     QVERIFY(QDir(folder.path()).mkdir("setup.ini"));
-    TOutputSettings s;
-    LoadSettings(s);
+    OutputSettings s;
+    loadSettings(s);
     try {
-        SaveSettings(s);
+        saveSettings(s);
         QFAIL("a refused write must raise");
     } catch (const ClipvoxError &e) {
         QCOMPARE(e.text(), "Unable to write to " + folder.file("setup.ini"));
@@ -243,8 +243,8 @@ void TestSettingsFile::refusedWriteRaisesWithThePath()
     QVERIFY(QFileInfo(folder.file("setup.ini")).isDir());
 
     // A missing folder: nothing is created and the error names the full path.
-    SetProgramFolder(folder.path() + "missing/");
-    QVERIFY_THROWS_EXCEPTION(ClipvoxError, SaveGeneralSettings(s));
+    setProgramFolder(folder.path() + "missing/");
+    QVERIFY_THROWS_EXCEPTION(ClipvoxError, saveGeneralSettings(s));
     QVERIFY(!QDir(folder.path() + "missing").exists());
 }
 
@@ -265,10 +265,10 @@ void TestSettingsFile::savedWholeOrNotAtAll()
     TempProgramFolder folder;
     const QByteArray before = "; mine\n[general]\noutputformat=1\n";
     folder.write("setup.ini", before);
-    TSettings settings;
-    settings.Load();
-    QSignalSpy changed(&settings, &TSettings::changed);
-    TOutputSettings wanted = settings.OutputSettings();
+    AppSettings settings;
+    settings.load();
+    QSignalSpy changed(&settings, &AppSettings::changed);
+    OutputSettings wanted = settings.outputSettings();
     wanted.OutputFormat = 3;
     wanted.Mp3Bitrate = 320;
     wanted.OggQuality = 900;
@@ -286,7 +286,7 @@ void TestSettingsFile::savedWholeOrNotAtAll()
     }
     QString error;
     try {
-        settings.Save(wanted);
+        settings.save(wanted);
     } catch (const ClipvoxError &e) {
         error = e.text();
     }
@@ -295,10 +295,10 @@ void TestSettingsFile::savedWholeOrNotAtAll()
     if (refusal.isEmpty()) {
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(changed.size(), 1);
-        QCOMPARE(settings.OutputSettings().OutputFormat, 3);
-        QCOMPARE(settings.OutputSettings().OutputExt, QString("ogg"));
-        TOutputSettings back;
-        LoadSettings(back);
+        QCOMPARE(settings.outputSettings().OutputFormat, 3);
+        QCOMPARE(settings.outputSettings().OutputExt, QString("ogg"));
+        OutputSettings back;
+        loadSettings(back);
         QCOMPARE(back.OutputFormat, 3);
         QCOMPARE(back.Mp3Bitrate, 320);
         QCOMPARE(back.OggQuality, 900);
@@ -307,8 +307,8 @@ void TestSettingsFile::savedWholeOrNotAtAll()
     }
     QCOMPARE(error, "Unable to write to " + folder.file("setup.ini"));
     QCOMPARE(changed.size(), 0);
-    QCOMPARE(settings.OutputSettings().OutputFormat, 1);
-    QCOMPARE(settings.OutputSettings().Mp3Bitrate, 128);
+    QCOMPARE(settings.outputSettings().OutputFormat, 1);
+    QCOMPARE(settings.outputSettings().Mp3Bitrate, 128);
     if (refusal == "limit")
         QCOMPARE(folder.read("setup.ini"), before);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), refusal == "limit" ? QStringList{"setup.ini"} : QStringList{});
@@ -322,12 +322,12 @@ void TestSettingsFile::badFilesLoadDefaults()
     for (int i = 0; i < 5000; ++i)
         garbage.append(char((i * 7919) % 256));
     folder.write("setup.ini", garbage + "\n[wav]\nbps=8\n" + garbage);
-    TOutputSettings s;
-    LoadSettings(s);
+    OutputSettings s;
+    loadSettings(s);
     QCOMPARE(s.WavBps, 8);
     QCOMPARE(s.Mp3Bitrate, 128);
     // Saving keeps the garbage byte for byte around our keys.
-    SaveGeneralSettings(s);
+    saveGeneralSettings(s);
     const QByteArray after = folder.read("setup.ini");
     QVERIFY(after.startsWith(garbage.left(1000)));
     QVERIFY(after.contains("outputformat=0"));
@@ -336,9 +336,9 @@ void TestSettingsFile::badFilesLoadDefaults()
     QByteArray big("[general]\noutputformat=3\n");
     big.append(QByteArray(17 * 1024 * 1024, 'x'));
     folder.write("setup.ini", big);
-    LoadSettings(s);
+    loadSettings(s);
     QCOMPARE(s.OutputFormat, 3);
-    QVERIFY_THROWS_EXCEPTION(ClipvoxError, SaveGeneralSettings(s));
+    QVERIFY_THROWS_EXCEPTION(ClipvoxError, saveGeneralSettings(s));
     QCOMPARE(QFileInfo(folder.file("setup.ini")).size(), big.size());
 }
 
@@ -388,15 +388,15 @@ void TestSettingsFile::newFormatKeys()
     TempProgramFolder folder;
     if (!file.isEmpty())
         folder.write("setup.ini", file);
-    TOutputSettings s;
-    LoadSettings(s);
+    OutputSettings s;
+    loadSettings(s);
     const QList<int> got{s.FlacFrequency, s.FlacChannels, s.FlacBps, s.FlacCompression, s.OpusBitrate,
                          int(s.OpusVbr), s.OpusChannels, s.M4aFrequency, s.M4aBitrate, s.M4aChannels,
                          s.LoudnessTarget, s.LoudnessPeaks, s.ReplayGain};
     QCOMPARE(got, want);
-    SaveSettings(s); // a round trip keeps every value
-    TOutputSettings back;
-    LoadSettings(back);
+    saveSettings(s); // a round trip keeps every value
+    OutputSettings back;
+    loadSettings(back);
     QCOMPARE(back.FlacFrequency, s.FlacFrequency);
     QCOMPARE(back.FlacBps, s.FlacBps);
     QCOMPARE(back.OpusVbr, s.OpusVbr);
@@ -415,24 +415,24 @@ void TestSettingsFile::settingsPlace()
     qputenv("HOME", home.path().toUtf8());
     for (const QByteArray &xdg : {QByteArray(), QByteArray("relative/dir"), (home.path() + "xdg").toUtf8()}) {
         qputenv("XDG_CONFIG_HOME", xdg);
-        SetProgramFolder(program.path(), SettingsPlace::ByRule);
+        setProgramFolder(program.path(), SettingsPlace::ByRule);
         const QString expected = (xdg.startsWith('/') ? QString::fromUtf8(xdg) : home.path() + ".config") +
                                  "/clipvox/setup.ini";
-        QCOMPARE(SettingsFilePath(), expected);
-        TOutputSettings s;
-        LoadSettings(s);
+        QCOMPARE(settingsFilePath(), expected);
+        OutputSettings s;
+        loadSettings(s);
         s.OutputFormat = 3;
-        SaveGeneralSettings(s);
+        saveGeneralSettings(s);
         QVERIFY(QFile::exists(expected));
         QVERIFY(!QFile::exists(program.file("setup.ini")));
-        TOutputSettings back;
-        LoadSettings(back);
+        OutputSettings back;
+        loadSettings(back);
         QCOMPARE(back.OutputFormat, 3);
     }
     program.write("setup.ini", "[general]\noutputformat=2\n");
-    QCOMPARE(SettingsFilePath(), program.file("setup.ini"));
-    TOutputSettings s;
-    LoadSettings(s);
+    QCOMPARE(settingsFilePath(), program.file("setup.ini"));
+    OutputSettings s;
+    loadSettings(s);
     QCOMPARE(s.OutputFormat, 2);
     qputenv("HOME", oldHome);
     oldXdg.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldXdg);
@@ -475,16 +475,16 @@ void TestSettingsFile::systemDefaults()
         program.write("setup.ini", user);
     else if (!user.isEmpty())
         home.write("user/clipvox/setup.ini", user);
-    SetProgramFolder(program.path(), SettingsPlace::ByRule);
-    TOutputSettings s;
-    LoadSettings(s);
+    setProgramFolder(program.path(), SettingsPlace::ByRule);
+    OutputSettings s;
+    loadSettings(s);
     QCOMPARE(s.OutputFormat, format);
     QCOMPARE(s.Mp3Bitrate, bitrate);
     QCOMPARE(s.NamePattern, namePattern);
     QCOMPARE(s.Jobs, 1); // out of range in the system file: the built-in default
-    SaveSettings(s);
+    saveSettings(s);
     QCOMPARE(home.read("sys1/clipvox/setup.ini"), system);
-    QCOMPARE(IniFile(SettingsFilePath()).readInteger("general", "outputformat", -1), format);
+    QCOMPARE(IniFile(settingsFilePath()).readInteger("general", "outputformat", -1), format);
     oldDirs.isNull() ? qunsetenv("XDG_CONFIG_DIRS") : qputenv("XDG_CONFIG_DIRS", oldDirs);
     oldXdg.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldXdg);
 }
@@ -508,8 +508,8 @@ void TestSettingsFile::jobsStayWithinTheCores()
     QFETCH(int, jobs);
     TempProgramFolder folder;
     folder.write("setup.ini", "[general]\njobs=" + value + "\n");
-    TOutputSettings s;
-    LoadSettings(s);
+    OutputSettings s;
+    loadSettings(s);
     QCOMPARE(s.Jobs, jobs);
 }
 
@@ -549,10 +549,10 @@ void TestSettingsFile::outOfRangeKeysFallBack()
     QFETCH(int, loaded);
     TempProgramFolder folder;
     folder.write("setup.ini", QStringLiteral("[%1]\n%2=%3\n").arg(section, key, value).toUtf8());
-    TOutputSettings s;
-    LoadSettings(s);
-    SaveSettings(s);
-    QCOMPARE(IniFile(SettingsFilePath()).readInteger(section, key, INT_MIN), loaded);
+    OutputSettings s;
+    loadSettings(s);
+    saveSettings(s);
+    QCOMPARE(IniFile(settingsFilePath()).readInteger(section, key, INT_MIN), loaded);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -10,13 +10,13 @@
 namespace {
 // Six seconds: the left channel loud for the first two, the right one for the last two,
 // silence between them on both.
-QString MakeStretches(const QString &path, const QStringList &codec)
+QString makeStretches(const QString &path, const QStringList &codec)
 {
     QStringList args{"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=6", "-f", "lavfi", "-i",
                      "aevalsrc=exprs='if(lt(t,2),0.8*sin(2*PI*440*t),0)|if(gte(t,4),0.8*sin(2*PI*660*t),0)'"
                      ":s=44100:d=6"};
     args << codec << path;
-    return RunFfmpeg(args) ? path : QString();
+    return runFfmpeg(args) ? path : QString();
 }
 } // namespace
 
@@ -42,25 +42,25 @@ private slots:
     {
         QFETCH(QStringList, codec);
         QFETCH(QString, name);
-        const QString path = MakeStretches(m_dir.filePath(name), codec);
+        const QString path = makeStretches(m_dir.filePath(name), codec);
         QVERIFY(!path.isEmpty());
         constexpr int kColumns = 60; // a tenth of a second each
-        TWaveform waveform;
-        QSignalSpy started(&waveform, &TWaveform::Started);
-        QSignalSpy finished(&waveform, &TWaveform::Finished);
+        Waveform waveform;
+        QSignalSpy started(&waveform, &Waveform::started);
+        QSignalSpy finished(&waveform, &Waveform::finished);
         QVector<float> peaks;
-        connect(&waveform, &TWaveform::Peaks, this, [&](int first, const QList<float> &part) {
+        connect(&waveform, &Waveform::peaks, this, [&](int first, const QList<float> &part) {
             QCOMPARE(first, peaks.size());
             peaks << part;
         });
-        waveform.Start(path, kColumns);
-        QVERIFY(waveform.IsRunning());
+        waveform.start(path, kColumns);
+        QVERIFY(waveform.isRunning());
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
-        QVERIFY(!waveform.IsRunning());
+        QVERIFY(!waveform.isRunning());
         QCOMPARE(finished[0][0].toBool(), true);
         QCOMPARE(finished[0][1].toString(), QString());
         QCOMPARE(started.count(), 1);
-        QVERIFY(qAbs(started[0][0].toLongLong() - ProbeDuration(path) * 1000) < 50);
+        QVERIFY(qAbs(started[0][0].toLongLong() - probeDuration(path) * 1000) < 50);
         QCOMPARE(peaks.size(), kColumns);
         const auto column = [&](double second) { return peaks[int(second * 10)]; };
         for (double s : {0.3, 1.0, 1.7, 4.3, 5.0, 5.7})
@@ -82,12 +82,12 @@ private slots:
         QFETCH(int, stream);
         QFETCH(double, peak);
         const QString film = m_dir.filePath("film.mkv");
-        QVERIFY(QFile::exists(film) || !MakeFilm(film).isEmpty());
-        TWaveform waveform;
-        QSignalSpy finished(&waveform, &TWaveform::Finished);
+        QVERIFY(QFile::exists(film) || !makeFilm(film).isEmpty());
+        Waveform waveform;
+        QSignalSpy finished(&waveform, &Waveform::finished);
         QList<float> peaks;
-        connect(&waveform, &TWaveform::Peaks, this, [&](int, const QList<float> &part) { peaks << part; });
-        waveform.Start(film, 10, stream);
+        connect(&waveform, &Waveform::peaks, this, [&](int, const QList<float> &part) { peaks << part; });
+        waveform.start(film, 10, stream);
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
         QCOMPARE(peaks.size(), 10);
         for (float p : peaks)
@@ -97,7 +97,7 @@ private slots:
     // Without a sound stream: no columns and "no sound"; a file that is no video: its reason.
     void noSoundAndFailure()
     {
-        const QString silent = MakeVideo(m_dir.filePath("silent.avi"), "silent-avi", 2);
+        const QString silent = makeVideo(m_dir.filePath("silent.avi"), "silent-avi", 2);
         QVERIFY(!silent.isEmpty());
         const QString junk = m_dir.filePath("junk.avi");
         QFile file(junk);
@@ -105,13 +105,13 @@ private slots:
         file.write(QByteArray(5000, 'x'));
         file.close();
 
-        TWaveform waveform;
-        QSignalSpy peaks(&waveform, &TWaveform::Peaks);
-        QSignalSpy finished(&waveform, &TWaveform::Finished);
-        waveform.Start(silent, 50);
+        Waveform waveform;
+        QSignalSpy peaks(&waveform, &Waveform::peaks);
+        QSignalSpy finished(&waveform, &Waveform::finished);
+        waveform.start(silent, 50);
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(finished[0][0].toBool(), false);
-        waveform.Start(junk, 50);
+        waveform.start(junk, 50);
         QTRY_COMPARE(finished.count(), 2);
         QCOMPARE(finished[1][0].toBool(), true);
         QVERIFY2(finished[1][1].toString().contains(junk), qPrintable(finished[1][1].toString()));
@@ -121,21 +121,21 @@ private slots:
     // Stopped, or overtaken by a new Start: nothing more is told of the old computation.
     void stopAndRestart()
     {
-        const QString path = MakeVideo(m_dir.filePath("tone.mpg"), "mpg", 20);
+        const QString path = makeVideo(m_dir.filePath("tone.mpg"), "mpg", 20);
         QVERIFY(!path.isEmpty());
-        TWaveform waveform;
-        QSignalSpy started(&waveform, &TWaveform::Started);
-        QSignalSpy finished(&waveform, &TWaveform::Finished);
+        Waveform waveform;
+        QSignalSpy started(&waveform, &Waveform::started);
+        QSignalSpy finished(&waveform, &Waveform::finished);
         int columns = 0;
-        connect(&waveform, &TWaveform::Peaks, this, [&](int, const QList<float> &part) { columns += part.size(); });
-        waveform.Start(path, 400);
-        waveform.Start(path, 300);
+        connect(&waveform, &Waveform::peaks, this, [&](int, const QList<float> &part) { columns += part.size(); });
+        waveform.start(path, 400);
+        waveform.start(path, 300);
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(started.count(), 1);
         QCOMPARE(columns, 300);
 
-        waveform.Start(path, 300);
-        waveform.Stop();
+        waveform.start(path, 300);
+        waveform.stop();
         QTest::qWait(200);
         QCOMPARE(started.count(), 1);
         QCOMPARE(columns, 300);

@@ -2,6 +2,307 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../extras/about.ui" line="+14"/>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Clipvox logo</source>
+        <translation>Clipvox-Logo</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Clipvox</source>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+10"/>
+        <source>HomePage</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the home page in the web browser</source>
+        <translation>Öffnet die Homepage im Webbrowser</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <source>Technology Support</source>
+        <translation>Technischer Support</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Writes an e-mail to the support</source>
+        <translation>Schreibt eine E-Mail an den Support</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>© The Clipvox developers</source>
+        <translation>© Die Clipvox-Entwickler</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../extras/about.cpp" line="+59"/>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder höher</translation>
+    </message>
+</context>
+<context>
+    <name>ClipEditor</name>
+    <message>
+        <location filename="../clip/edit.ui" line="+14"/>
+        <source>Edit Clip Time</source>
+        <translation>Ausschnitt bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+21"/>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Play (Space)</source>
+        <translation>Abspielen (Leertaste)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pause (Space)</source>
+        <translation>Pause (Leertaste)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+3"/>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Sound of the source</source>
+        <translation>Ton der Quelle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
+        <translation>Klicken, um ab hier abzuspielen. Links, Rechts: eine Sekunde zurück oder vor (mit Umschalt zehn Sekunden). Pos1, Ende: zur Startmarke, zur Endmarke</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>End time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Set start time</source>
+        <translation>Startzeit setzen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set start time (I)</source>
+        <translation>Startzeit setzen (I)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Set end time</source>
+        <translation>Endzeit setzen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set end time (O)</source>
+        <translation>Endzeit setzen (O)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+3"/>
+        <source>Edit start time and end time</source>
+        <translation>Start- und Endzeit bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+3"/>
+        <source>Reset time</source>
+        <translation>Zeit zurücksetzen</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Tag Information</source>
+        <translation>Tag-Informationen</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&amp;Enable Tag</source>
+        <translation>Tags &amp;aktivieren</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&amp;Artist:</source>
+        <translation>&amp;Interpret:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Al&amp;bum:</source>
+        <translation>Al&amp;bum:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>&amp;Comment:</source>
+        <translation>&amp;Kommentar:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <location line="-177"/>
+        <source>Co&amp;pyright:</source>
+        <translation>Co&amp;pyright:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&amp;Year:</source>
+        <translation>&amp;Jahr:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>T&amp;rack:</source>
+        <translation>Titel&amp;nr.:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Track</source>
+        <translation>Titelnummer</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>&amp;Genre:</source>
+        <translation>&amp;Genre:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&amp;Sound track:</source>
+        <translation>T&amp;onspur:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sound track</source>
+        <translation>Tonspur</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../clip/edit.cpp" line="+662"/>
+        <location line="+10"/>
+        <source>Please input correct time format!</source>
+        <translation>Bitte geben Sie die Zeit im richtigen Format ein!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Start Time should be smaller than End Time!</source>
+        <translation>Die Startzeit muss vor der Endzeit liegen!</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Invalid Year Value</source>
+        <translation>Ungültiges Jahr</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Invalid Track Value</source>
+        <translation>Ungültige Titelnummer</translation>
+    </message>
+</context>
+<context>
     <name>ClipvoxApplication</name>
     <message>
         <location filename="../desktop/application.cpp" line="+29"/>
@@ -12,7 +313,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/convert.cpp" line="+102"/>
+        <location filename="../cli/convert.cpp" line="+104"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
        clipvox [FILE...]            (opens the window with the files queued)
 
@@ -120,15 +421,15 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>„clipvox --convert --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
-        <location line="+73"/>
-        <location line="+50"/>
-        <location line="+40"/>
-        <location line="+238"/>
+        <location line="+45"/>
+        <location line="+99"/>
+        <location line="+36"/>
+        <location line="+277"/>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
     </message>
     <message>
-        <location line="-254"/>
+        <location line="-293"/>
         <source>length unknown</source>
         <translation>Länge unbekannt</translation>
     </message>
@@ -138,7 +439,7 @@ Exit-Status: 0 alle konvertiert, 1 einige fehlgeschlagen, 2 Aufruffehler,
         <translation>Datei %1 von %2, %3 %, verbleibend %4</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+182"/>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -159,7 +460,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>keine Dateien zum Konvertieren</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-104"/>
         <source>unknown format &quot;%1&quot;</source>
         <translation>unbekanntes Format „%1“</translation>
     </message>
@@ -184,32 +485,32 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>--replaygain braucht track, album oder off, nicht &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
         <translation>--start erwartet eine Zeit hh:mm:ss, nicht „%1“</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
         <translation>--end erwartet eine Zeit hh:mm:ss oder max, nicht „%1“</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--jobs erwartet eine Zahl ab 1, nicht „%1“</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>--keep-tree needs --output</source>
         <translation>--keep-tree erfordert --output</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--track erwartet eine Zahl ab 1, nicht „%1“</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+89"/>
         <source>No such file</source>
         <translation>Datei nicht gefunden</translation>
     </message>
@@ -224,7 +525,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Die Datei kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+42"/>
         <source>it has no chapters, converted whole</source>
         <translation>keine Kapitel, vollständig konvertiert</translation>
     </message>
@@ -387,9 +688,17 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+226"/>
+        <location filename="../settings/settingsfile.cpp" line="+227"/>
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>JobQueue</name>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="+230"/>
+        <source>No queued file is being edited.</source>
+        <translation>Es wird keine Datei der Warteschlange bearbeitet.</translation>
     </message>
 </context>
 <context>
@@ -429,9 +738,611 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../main/main.ui" line="+20"/>
+        <source>Clipvox</source>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Queue</source>
+        <translation>Warteschlange</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-141"/>
+        <source>Source File</source>
+        <translation>Quelldatei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Convert To</source>
+        <translation>Zielformat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Output File</source>
+        <translation>Zieldatei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location filename="../main/main.ui" line="+53"/>
+        <source>Quick Settings</source>
+        <translation>Schnelleinstellungen</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Output &amp;path</source>
+        <translation>Ziel&amp;ordner</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Output path</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Select output path</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Output &amp;format</source>
+        <translation>Ziel&amp;format</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Output format</source>
+        <translation>Zielformat</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+115"/>
+        <location line="+3"/>
+        <source>Audio format settings</source>
+        <translation>Einstellungen der Audioformate</translation>
+    </message>
+    <message>
+        <location line="-82"/>
+        <source>add files</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+121"/>
+        <source>Add files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <location line="-118"/>
+        <location line="+121"/>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <location line="-111"/>
+        <source>remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Remove selected item </source>
+        <translation>Ausgewähltes Element entfernen </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Edit selection</source>
+        <translation>Auswahl bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+117"/>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <source>convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Start converting files</source>
+        <translation>Konvertierung der Dateien starten</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+106"/>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <source>settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Help contents, home page and support</source>
+        <translation>Hilfethemen, Homepage und Support</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>about</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location filename="../main/main.cpp" line="+296"/>
+        <source>About Clipvox</source>
+        <translation>Über Clipvox</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location filename="../main/jobs.cpp" line="+361"/>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+8"/>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="-21"/>
+        <location filename="../main/main.cpp" line="-31"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+29"/>
+        <source>Remove All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit Selection...</source>
+        <translation>Auswahl bearbeiten...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../main/main.cpp" line="+13"/>
+        <location line="+4"/>
+        <source>Convert</source>
+        <translation>Konvertieren</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Help Content...</source>
+        <translation>Hilfethemen...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Homepage</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Technical Support</source>
+        <translation>Technischer Support</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tip of the Day</source>
+        <translation>Tipp des Tages</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-68"/>
+        <source>the source&apos;s default</source>
+        <translation>Standardspur der Quelle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1
+Sound track: %2</source>
+        <translation>%1
+Tonspur: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Chapter %1: %2</source>
+        <translation>
+Kapitel %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../main/chapters.cpp" line="+12"/>
+        <location line="+43"/>
+        <source>Split into chapters</source>
+        <translation>In Kapitel aufteilen</translation>
+    </message>
+    <message>
+        <location filename="../main/jobs.cpp" line="-347"/>
+        <source>MPEG files</source>
+        <translation>MPEG-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WMV files</source>
+        <translation>WMV-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AVI files</source>
+        <translation>AVI-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ASF files</source>
+        <translation>ASF-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MP4 files</source>
+        <translation>MP4-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MKV files</source>
+        <translation>MKV-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WebM files</source>
+        <translation>WebM-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MOV files</source>
+        <translation>MOV-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FLV files</source>
+        <translation>FLV-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MPEG transport streams</source>
+        <translation>MPEG-Transportströme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>VOB files</source>
+        <translation>VOB-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3GP files</source>
+        <translation>3GP-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OGV files</source>
+        <translation>OGV-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DV files</source>
+        <translation>DV-Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DivX files</source>
+        <translation>DivX-Dateien</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Open Video Files</source>
+        <translation>Videodateien öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All supported files</source>
+        <translation>Alle unterstützten Dateien</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+71"/>
+        <source>%n file(s) already in the queue not added again</source>
+        <translation>
+            <numerusform>%n Datei schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
+            <numerusform>%n Dateien schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>These files do not exist and were not added:
+</source>
+        <translation>Diese Dateien existieren nicht und wurden nicht hinzugefügt:
+</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Already in the queue:
+%1
+
+Add again?</source>
+        <translation>Schon in der Warteschlange:
+%1
+
+Noch einmal hinzufügen?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add Files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+204"/>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Written: %1</source>
+        <translation>Geschrieben: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-16"/>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <location filename="../main/main.cpp" line="-194"/>
+        <source>Copy reason</source>
+        <translation>Grund kopieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show in folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>The queue could not be saved: %1</source>
+        <translation>Die Warteschlange konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Files...</source>
+        <translation>Dateien hinzufügen...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Folder...</source>
+        <translation>Ordner hinzufügen...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edit Clip...</source>
+        <translation>Ausschnitt bearbeiten...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Settings...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Queue</source>
+        <translation>&amp;Warteschlange</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show Progress</source>
+        <translation>Fortschritt anzeigen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>A conversion is still running. Stop it and quit?</source>
+        <translation>Eine Konvertierung läuft noch. Abbrechen und beenden?</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>Edit Clip</source>
+        <translation>Ausschnitt bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>No program to open the user guide was found. The user guide is at:
+</source>
+        <translation>Es wurde kein Programm zum Öffnen des Benutzerhandbuchs gefunden. Das Handbuch liegt hier:
+</translation>
+    </message>
+    <message>
+        <location filename="../main/run.cpp" line="+39"/>
+        <location line="+2"/>
+        <source>Show progress</source>
+        <translation>Fortschritt anzeigen</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Show progress (%1)</source>
+        <translation>Fortschritt anzeigen (%1)</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="+1"/>
+        <source>Converting...</source>
+        <translation>Wird konvertiert...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <location filename="../main/runcontroller.cpp" line="+120"/>
+        <source>Loudness %1 LUFS</source>
+        <translation>Lautstärke %1 LUFS</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Task complete!</source>
+        <translation>Aufgabe abgeschlossen!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+%1 of %2 %3 could not be converted; %4 Status says why.</source>
+        <translation>
+Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its</source>
+        <translation>ihr</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>their</source>
+        <translation>ihr</translation>
+    </message>
+</context>
+<context>
     <name>Media</name>
     <message>
-        <location filename="../media/audiofile2.cpp" line="+36"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="+78"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
         <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
@@ -448,61 +1359,33 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Stereo</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>file not found</source>
-        <translation>Datei nicht gefunden</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot open %1 (%2)</source>
-        <translation>%1 kann nicht geöffnet werden (%2)</translation>
-    </message>
-    <message>
-        <location line="+47"/>
-        <source>Input of %1 Hz, %2 channels cannot be encoded</source>
-        <translation>Eingabe mit %1 Hz, %2 Kanälen kann nicht kodiert werden</translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>There is no WMA profile %1</source>
         <translation>Es gibt kein WMA-Profil %1</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation>Unbekannter Ausgabetyp „%1“: %2 oder %3 verwenden</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+14"/>
-        <source>No output file is open</source>
-        <translation>Keine Zieldatei geöffnet</translation>
-    </message>
-    <message>
-        <location filename="../media/audioinformation2.cpp" line="+324"/>
+        <location filename="../media/tags.cpp" line="+314"/>
         <source>File not found: %1</source>
         <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+12"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Tags können nur in MP3-, OGG-, WMA-, FLAC-, Opus- und M4A-Dateien geschrieben werden: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Cannot write the tags of %1</source>
         <translation>Die Tags von %1 können nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+34"/>
-        <location line="+410"/>
-        <location line="+591"/>
+        <location filename="../media/audiowriters.cpp" line="+22"/>
+        <location line="+121"/>
         <source>Cannot create %1 (%2)</source>
         <translation>%1 kann nicht erstellt werden (%2)</translation>
     </message>
     <message>
-        <location line="-923"/>
+        <location filename="../formats/mp3/mp3format.cpp" line="+21"/>
         <source>Unknown MP3 channel mode %1</source>
         <translation>Unbekannter MP3-Kanalmodus %1</translation>
     </message>
@@ -527,56 +1410,48 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Der MP3-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="+46"/>
         <source>The OGG encoder refuses this format</source>
         <translation>Der OGG-Encoder lehnt dieses Format ab</translation>
     </message>
     <message>
         <location line="+25"/>
-        <location line="+179"/>
-        <location line="+141"/>
-        <location filename="../media/wavwriter.cpp" line="+46"/>
+        <location filename="../formats/wav/wavformat.cpp" line="+47"/>
+        <location filename="../media/audiowriters.cpp" line="-44"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>Eingabe mit %1 Hz, %2 Kanälen wird nicht unterstützt</translation>
     </message>
     <message>
-        <location line="-190"/>
-        <location line="+13"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="-92"/>
         <source>No WMA encoder</source>
         <translation>Kein WMA-Encoder vorhanden</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="+2"/>
         <source>The WMA encoder refuses %1 kbps at %2 Hz</source>
         <translation>Der WMA-Encoder lehnt %1 kbps bei %2 Hz ab</translation>
     </message>
     <message>
-        <location line="+86"/>
-        <location line="+346"/>
-        <location line="+227"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+252"/>
+        <location filename="../media/audiowriters.cpp" line="+102"/>
         <source>Cannot write %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-631"/>
-        <location line="+77"/>
-        <location line="+152"/>
+        <location line="-175"/>
         <location line="+8"/>
-        <location line="+350"/>
+        <location filename="../media/audiowriters.cpp" line="-47"/>
+        <location line="+67"/>
         <source>Out of memory</source>
         <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
-        <location line="-559"/>
-        <location line="+12"/>
-        <location line="+43"/>
-        <location line="+4"/>
-        <location line="+23"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="+4"/>
         <source>The WMA encoder failed</source>
         <translation>Der WMA-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+17"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>Der FLAC-Encoder lehnt %1 Hz, %2 Kanäle, %3 Bit ab</translation>
     </message>
@@ -593,7 +1468,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Der FLAC-Encoder ist fehlgeschlagen (%1)</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location filename="../formats/opus/opusformat.cpp" line="+54"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Der Opus-Encoder ist fehlgeschlagen (%1)</translation>
     </message>
@@ -609,27 +1484,22 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Der Opus-Encoder lehnt %1 kbps ab</translation>
     </message>
     <message>
-        <location line="+71"/>
-        <location line="+13"/>
+        <location filename="../formats/m4a/m4aformat.cpp" line="+34"/>
         <source>No AAC encoder</source>
         <translation>Kein AAC-Encoder vorhanden</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="+2"/>
         <source>The AAC encoder refuses %1 kbps at %2 Hz</source>
         <translation>Der AAC-Encoder lehnt %1 kbps bei %2 Hz ab</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location line="+10"/>
-        <location line="+32"/>
         <location line="+4"/>
-        <location line="+15"/>
         <source>The AAC encoder failed</source>
         <translation>Der AAC-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="+172"/>
         <source>The OGG minimum bit rate %1 kbps is above the maximum %2 kbps</source>
         <translation>Die minimale OGG-Bitrate %1 kbps liegt über dem Maximum %2 kbps</translation>
     </message>
@@ -639,22 +1509,22 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Der OGG-Encoder lehnt %1 Hz, %2 Kanäle bei diesen Bitraten ab</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+75"/>
         <source>FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, %2 channels, %3 bits, compression %4</source>
         <translation>FLAC akzeptiert 1 oder 2 Kanäle, 16 oder 24 Bit und Kompression 0 bis 8, nicht %1 Hz, %2 Kanäle, %3 Bit, Kompression %4</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../formats/opus/opusformat.cpp" line="+86"/>
         <source>Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels</source>
         <translation>Opus akzeptiert 32 bis 256 kbps und 1 oder 2 Kanäle, nicht %1 kbps, %2 Kanäle</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../formats/m4a/m4aformat.cpp" line="+74"/>
         <source>M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, %2 kbps, %3 channels</source>
         <translation>M4A akzeptiert 44100 oder 48000 Hz, 64 bis 320 kbps und 1 oder 2 Kanäle, nicht %1 Hz, %2 kbps, %3 Kanäle</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+209"/>
+        <location filename="../media/avinput.cpp" line="+215"/>
         <source>Source file not found: %1</source>
         <translation>Quelldatei nicht gefunden: %1</translation>
     </message>
@@ -678,9 +1548,9 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <message>
         <location line="+20"/>
         <location line="+18"/>
-        <location filename="../media/sourceinfo.cpp" line="+161"/>
+        <location filename="../media/sourceinfo.cpp" line="+236"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+543"/>
+        <location filename="../media/videoedit.cpp" line="+545"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -692,17 +1562,18 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+26"/>
+        <location filename="../media/sourceinfo.cpp" line="+37"/>
         <location filename="../media/waveform.cpp" line="+113"/>
         <source>The length of %1 is unknown</source>
         <translation>Die Länge von %1 ist unbekannt</translation>
     </message>
     <message>
-        <location filename="../media/previewplayer.cpp" line="+98"/>
+        <location filename="../media/previewplayer.cpp" line="+107"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
         <translation>Die Vorschau kann mit dem OpenGL dieses Bildschirms nicht zeichnen: %1</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+103"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
         <translation>Wiedergabe von „%1“ fehlgeschlagen: %2</translation>
     </message>
@@ -728,7 +1599,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Wiedergabe von „%1“ bei %2 s von %3 s angehalten: Der Rest der Datei kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../media/sourceinfo.cpp" line="-156"/>
+        <location filename="../media/sourceinfo.cpp" line="-268"/>
         <source>%1 channels</source>
         <translation>%1 Kanäle</translation>
     </message>
@@ -744,29 +1615,32 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>Kein Decoder für den Ton von %1</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+520"/>
+        <location filename="../media/sourceinfo.cpp" line="+280"/>
+        <location filename="../media/videoedit.cpp" line="+2"/>
+        <location line="+538"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Stream %1 von %2 ist keine Tonspur</translation>
     </message>
     <message>
-        <location line="-519"/>
-        <location line="+520"/>
+        <location line="+1"/>
+        <location filename="../media/videoedit.cpp" line="-537"/>
+        <location line="+538"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Kein Audiostream in %1</translation>
     </message>
     <message>
-        <location line="-513"/>
+        <location line="+5"/>
+        <location filename="../media/videoedit.cpp" line="-531"/>
         <location line="+3"/>
-        <location line="+529"/>
+        <location line="+533"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Der Ton von %1 kann nicht dekodiert werden</translation>
     </message>
     <message>
-        <location line="-517"/>
+        <location filename="../media/videoedit.cpp" line="-521"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aus %1 konnte kein Ton dekodiert werden</translation>
@@ -1105,445 +1979,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
 </context>
 <context>
-    <name>QueueStore</name>
-    <message>
-        <location filename="../main/queuestore.cpp" line="+119"/>
-        <source>Unable to create the folder %1</source>
-        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>not a Clipvox queue</source>
-        <translation>keine Clipvox-Warteschlange</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>a job without its source or output</source>
-        <translation>ein Auftrag ohne Quelle oder Ziel</translation>
-    </message>
-    <message>
-        <location line="+37"/>
-        <source>the source no longer exists</source>
-        <translation>die Quelldatei gibt es nicht mehr</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
-        <translation>Die gespeicherte Warteschlange konnte nicht gelesen werden (%1). %2 Die Warteschlange beginnt leer.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>It was kept as %1.</source>
-        <translation>Sie wurde als %1 aufbewahrt.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>It was left at %1 and will not be saved over.</source>
-        <translation>Sie bleibt unter %1 und wird nicht überschrieben.</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutForm</name>
-    <message>
-        <location filename="../extras/about.ui" line="+14"/>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <location line="+54"/>
-        <source>Clipvox logo</source>
-        <translation>Clipvox-Logo</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Clipvox</source>
-        <translation>Clipvox</translation>
-    </message>
-    <message>
-        <location line="+44"/>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+10"/>
-        <source>HomePage</source>
-        <translation>Homepage</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Opens the home page in the web browser</source>
-        <translation>Öffnet die Homepage im Webbrowser</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+6"/>
-        <source>Technology Support</source>
-        <translation>Technischer Support</translation>
-    </message>
-    <message>
-        <location line="-3"/>
-        <source>Writes an e-mail to the support</source>
-        <translation>Schreibt eine E-Mail an den Support</translation>
-    </message>
-    <message>
-        <location line="+53"/>
-        <source>© The Clipvox developers</source>
-        <translation>© Die Clipvox-Entwickler</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <location filename="../extras/about.cpp" line="+59"/>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>Freie Software unter der GNU GPL, Version 3 oder höher</translation>
-    </message>
-</context>
-<context>
-    <name>TEditForm</name>
-    <message>
-        <location filename="../clip/edit.ui" line="+14"/>
-        <source>Edit Clip Time</source>
-        <translation>Ausschnitt bearbeiten</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+21"/>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
-    <message>
-        <location line="+72"/>
-        <source>Play</source>
-        <translation>Abspielen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Play (Space)</source>
-        <translation>Abspielen (Leertaste)</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Pause (Space)</source>
-        <translation>Pause (Leertaste)</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <location line="+3"/>
-        <source>Stop</source>
-        <translation>Stopp</translation>
-    </message>
-    <message>
-        <location line="+49"/>
-        <source>Position</source>
-        <translation>Position</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Sound of the source</source>
-        <translation>Ton der Quelle</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation>Klicken, um ab hier abzuspielen. Links, Rechts: eine Sekunde zurück oder vor (mit Umschalt zehn Sekunden). Pos1, Ende: zur Startmarke, zur Endmarke</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>Start Time</source>
-        <translation>Startzeit</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Start time</source>
-        <translation>Startzeit</translation>
-    </message>
-    <message>
-        <location line="+35"/>
-        <source>End Time</source>
-        <translation>Endzeit</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>End time</source>
-        <translation>Endzeit</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Set start time</source>
-        <translation>Startzeit setzen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Set start time (I)</source>
-        <translation>Startzeit setzen (I)</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>Set end time</source>
-        <translation>Endzeit setzen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Set end time (O)</source>
-        <translation>Endzeit setzen (O)</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+3"/>
-        <source>Edit start time and end time</source>
-        <translation>Start- und Endzeit bearbeiten</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+3"/>
-        <source>Reset time</source>
-        <translation>Zeit zurücksetzen</translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <source>Tag Information</source>
-        <translation>Tag-Informationen</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>&amp;Enable Tag</source>
-        <translation>Tags &amp;aktivieren</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Title:</source>
-        <translation>&amp;Titel:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>&amp;Artist:</source>
-        <translation>&amp;Interpret:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Artist</source>
-        <translation>Interpret</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>Al&amp;bum:</source>
-        <translation>Al&amp;bum:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Album</source>
-        <translation>Album</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>&amp;Comment:</source>
-        <translation>&amp;Kommentar:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Comment</source>
-        <translation>Kommentar</translation>
-    </message>
-    <message>
-        <location line="-177"/>
-        <source>Co&amp;pyright:</source>
-        <translation>Co&amp;pyright:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Copyright</source>
-        <translation>Copyright</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>&amp;Year:</source>
-        <translation>&amp;Jahr:</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Year</source>
-        <translation>Jahr</translation>
-    </message>
-    <message>
-        <location line="+60"/>
-        <source>T&amp;rack:</source>
-        <translation>Titel&amp;nr.:</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Track</source>
-        <translation>Titelnummer</translation>
-    </message>
-    <message>
-        <location line="+60"/>
-        <source>&amp;Genre:</source>
-        <translation>&amp;Genre:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Genre</source>
-        <translation>Genre</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>&amp;Sound track:</source>
-        <translation>T&amp;onspur:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Sound track</source>
-        <translation>Tonspur</translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <location line="+3"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <location line="+3"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../clip/edit.cpp" line="+662"/>
-        <location line="+10"/>
-        <source>Please input correct time format!</source>
-        <translation>Bitte geben Sie die Zeit im richtigen Format ein!</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Start Time should be smaller than End Time!</source>
-        <translation>Die Startzeit muss vor der Endzeit liegen!</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Invalid Year Value</source>
-        <translation>Ungültiges Jahr</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Invalid Track Value</source>
-        <translation>Ungültige Titelnummer</translation>
-    </message>
-</context>
-<context>
-    <name>TEditTimeForm</name>
-    <message>
-        <location filename="../clip/edittime.ui" line="+14"/>
-        <location line="+18"/>
-        <source>Edit Time</source>
-        <translation>Zeit bearbeiten</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&amp;Hours</source>
-        <translation>&amp;Stunden</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Minutes</source>
-        <translation>&amp;Minuten</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>S&amp;econds</source>
-        <translation>Se&amp;kunden</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Start at</source>
-        <translation>S&amp;tart</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Start hours</source>
-        <translation>Start: Stunden</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Start minutes</source>
-        <translation>Start: Minuten</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Start seconds</source>
-        <translation>Start: Sekunden</translation>
-    </message>
-    <message>
-        <location line="+31"/>
-        <source>S&amp;top at</source>
-        <translation>&amp;Ende</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Stop hours</source>
-        <translation>Ende: Stunden</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Stop minutes</source>
-        <translation>Ende: Minuten</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Stop seconds</source>
-        <translation>Ende: Sekunden</translation>
-    </message>
-    <message>
-        <location line="+59"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../clip/edittime.cpp" line="+69"/>
-        <source>Start time should not be negative.</source>
-        <translation>Die Startzeit darf nicht negativ sein.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Start time should be less than total duration.</source>
-        <translation>Die Startzeit muss kleiner als die Gesamtdauer sein.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Stop time should not be negative.</source>
-        <translation>Die Endzeit darf nicht negativ sein.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Stop time should be less than total duration.</source>
-        <translation>Die Endzeit muss kleiner als die Gesamtdauer sein.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Start time should not be later than stop time.</source>
-        <translation>Die Startzeit darf nicht nach der Endzeit liegen.</translation>
-    </message>
-</context>
-<context>
-    <name>TExecForm</name>
+    <name>ProgressDialog</name>
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Converting</source>
@@ -1603,617 +2039,51 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
 </context>
 <context>
-    <name>TJobQueue</name>
+    <name>QueueStore</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+242"/>
-        <source>No queued file is being edited.</source>
-        <translation>Es wird keine Datei der Warteschlange bearbeitet.</translation>
+        <location filename="../main/queuestore.cpp" line="+135"/>
+        <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
+        <translation>Die Startzeit „%1“ ist keine Zeitangabe (hh:mm:ss)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Unable to create the folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>not a Clipvox queue</source>
+        <translation>keine Clipvox-Warteschlange</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a job without its source or output</source>
+        <translation>ein Auftrag ohne Quelle oder Ziel</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the source no longer exists</source>
+        <translation>die Quelldatei gibt es nicht mehr</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
+        <translation>Die gespeicherte Warteschlange konnte nicht gelesen werden (%1). %2 Die Warteschlange beginnt leer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was kept as %1.</source>
+        <translation>Sie wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+8"/>
+        <source>It was left at %1 and will not be saved over.</source>
+        <translation>Sie bleibt unter %1 und wird nicht überschrieben.</translation>
     </message>
 </context>
 <context>
-    <name>TMainForm</name>
-    <message>
-        <location filename="../main/main.ui" line="+20"/>
-        <source>Clipvox</source>
-        <translation>Clipvox</translation>
-    </message>
-    <message>
-        <location line="+73"/>
-        <source>Queue</source>
-        <translation>Warteschlange</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-141"/>
-        <source>Source File</source>
-        <translation>Quelldatei</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Start Time</source>
-        <translation>Startzeit</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End Time</source>
-        <translation>Endzeit</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Convert To</source>
-        <translation>Zielformat</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Output File</source>
-        <translation>Zieldatei</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <location filename="../main/main.ui" line="+53"/>
-        <source>Quick Settings</source>
-        <translation>Schnelleinstellungen</translation>
-    </message>
-    <message>
-        <location line="+27"/>
-        <source>Output &amp;path</source>
-        <translation>Ziel&amp;ordner</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Output path</source>
-        <translation>Zielordner</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Select output path</source>
-        <translation>Zielordner wählen</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Output &amp;format</source>
-        <translation>Ziel&amp;format</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Output format</source>
-        <translation>Zielformat</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location line="+115"/>
-        <location line="+3"/>
-        <source>Audio format settings</source>
-        <translation>Einstellungen der Audioformate</translation>
-    </message>
-    <message>
-        <location line="-82"/>
-        <source>add files</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location line="+121"/>
-        <source>Add files</source>
-        <translation>Dateien hinzufügen</translation>
-    </message>
-    <message>
-        <location line="-118"/>
-        <location line="+121"/>
-        <source>F2</source>
-        <translation>F2</translation>
-    </message>
-    <message>
-        <location line="-111"/>
-        <source>remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Remove selected item </source>
-        <translation>Ausgewähltes Element entfernen </translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+D</source>
-        <translation>Ctrl+D</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>edit</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Edit selection</source>
-        <translation>Auswahl bearbeiten</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+117"/>
-        <source>Ctrl+E</source>
-        <translation>Ctrl+E</translation>
-    </message>
-    <message>
-        <location line="-107"/>
-        <source>convert</source>
-        <translation>Konvertieren</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Start converting files</source>
-        <translation>Konvertierung der Dateien starten</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+106"/>
-        <source>F9</source>
-        <translation>F9</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <source>settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Help contents, home page and support</source>
-        <translation>Hilfethemen, Homepage und Support</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>about</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location filename="../main/main.cpp" line="+295"/>
-        <source>About Clipvox</source>
-        <translation>Über Clipvox</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+361"/>
-        <source>Move Up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+U</source>
-        <translation>Ctrl+U</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="+8"/>
-        <source>Move Down</source>
-        <translation>Nach unten</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+N</source>
-        <translation>Ctrl+N</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="-21"/>
-        <location filename="../main/main.cpp" line="-31"/>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="+29"/>
-        <source>Remove All</source>
-        <translation>Alle entfernen</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Edit Selection...</source>
-        <translation>Auswahl bearbeiten...</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <location filename="../main/main.cpp" line="+13"/>
-        <location line="+4"/>
-        <source>Convert</source>
-        <translation>Konvertieren</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Help Content...</source>
-        <translation>Hilfethemen...</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Homepage</source>
-        <translation>Homepage</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Technical Support</source>
-        <translation>Technischer Support</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Tip of the Day</source>
-        <translation>Tipp des Tages</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Quit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+Q</source>
-        <translation>Ctrl+Q</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-81"/>
-        <source>the source&apos;s default</source>
-        <translation>Standardspur der Quelle</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1
-Sound track: %2</source>
-        <translation>%1
-Tonspur: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>
-Chapter %1: %2</source>
-        <translation>
-Kapitel %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../main/chapters.cpp" line="+12"/>
-        <location line="+43"/>
-        <source>Split into chapters</source>
-        <translation>In Kapitel aufteilen</translation>
-    </message>
-    <message>
-        <location filename="../main/jobs.cpp" line="-347"/>
-        <source>MPEG files</source>
-        <translation>MPEG-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WMV files</source>
-        <translation>WMV-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>AVI files</source>
-        <translation>AVI-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>ASF files</source>
-        <translation>ASF-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MP4 files</source>
-        <translation>MP4-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MKV files</source>
-        <translation>MKV-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WebM files</source>
-        <translation>WebM-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MOV files</source>
-        <translation>MOV-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>FLV files</source>
-        <translation>FLV-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MPEG transport streams</source>
-        <translation>MPEG-Transportströme</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>VOB files</source>
-        <translation>VOB-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>3GP files</source>
-        <translation>3GP-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>OGV files</source>
-        <translation>OGV-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DV files</source>
-        <translation>DV-Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DivX files</source>
-        <translation>DivX-Dateien</translation>
-    </message>
-    <message>
-        <location line="+48"/>
-        <source>Open Video Files</source>
-        <translation>Videodateien öffnen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>All supported files</source>
-        <translation>Alle unterstützten Dateien</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>All files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+71"/>
-        <source>%n file(s) already in the queue not added again</source>
-        <translation>
-            <numerusform>%n Datei schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
-            <numerusform>%n Dateien schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>These files do not exist and were not added:
-</source>
-        <translation>Diese Dateien existieren nicht und wurden nicht hinzugefügt:
-</translation>
-    </message>
-    <message>
-        <location line="+28"/>
-        <source>Already in the queue:
-%1
-
-Add again?</source>
-        <translation>Schon in der Warteschlange:
-%1
-
-Noch einmal hinzufügen?</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Add Files</source>
-        <translation>Dateien hinzufügen</translation>
-    </message>
-    <message>
-        <location line="+204"/>
-        <source>Failed: %1</source>
-        <translation>Fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Written: %1</source>
-        <translation>Geschrieben: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Skipped: %1</source>
-        <translation>Übersprungen: %1</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-16"/>
-        <source>Waiting</source>
-        <translation>Wartet</translation>
-    </message>
-    <message>
-        <location filename="../main/main.cpp" line="-194"/>
-        <source>Copy reason</source>
-        <translation>Grund kopieren</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Show in folder</source>
-        <translation>Im Ordner zeigen</translation>
-    </message>
-    <message>
-        <location line="+110"/>
-        <source>The queue could not be saved: %1</source>
-        <translation>Die Warteschlange konnte nicht gespeichert werden: %1</translation>
-    </message>
-    <message>
-        <location line="+40"/>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add Files...</source>
-        <translation>Dateien hinzufügen...</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add Folder...</source>
-        <translation>Ordner hinzufügen...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Add Folder</source>
-        <translation>Ordner hinzufügen</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit Clip...</source>
-        <translation>Ausschnitt bearbeiten...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Settings...</source>
-        <translation>Einstellungen...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&amp;Queue</source>
-        <translation>&amp;Warteschlange</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Show Progress</source>
-        <translation>Fortschritt anzeigen</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>User Guide</source>
-        <translation>Benutzerhandbuch</translation>
-    </message>
-    <message>
-        <location line="+63"/>
-        <source>A conversion is still running. Stop it and quit?</source>
-        <translation>Eine Konvertierung läuft noch. Abbrechen und beenden?</translation>
-    </message>
-    <message>
-        <location line="+110"/>
-        <source>Edit Clip</source>
-        <translation>Ausschnitt bearbeiten</translation>
-    </message>
-    <message>
-        <location line="+45"/>
-        <source>No program to open the user guide was found. The user guide is at:
-</source>
-        <translation>Es wurde kein Programm zum Öffnen des Benutzerhandbuchs gefunden. Das Handbuch liegt hier:
-</translation>
-    </message>
-    <message>
-        <location filename="../main/run.cpp" line="+39"/>
-        <location line="+2"/>
-        <source>Show progress</source>
-        <translation>Fortschritt anzeigen</translation>
-    </message>
-    <message>
-        <location line="-1"/>
-        <source>Show progress (%1)</source>
-        <translation>Fortschritt anzeigen (%1)</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="+1"/>
-        <source>Converting...</source>
-        <translation>Wird konvertiert...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>100%</source>
-        <translation>100 %</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Failed</source>
-        <translation>Fehlgeschlagen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Stop</source>
-        <translation>Gestoppt</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Skipped</source>
-        <translation>Übersprungen</translation>
-    </message>
-    <message>
-        <location filename="../main/runcontroller.cpp" line="+117"/>
-        <source>Loudness %1 LUFS</source>
-        <translation>Lautstärke %1 LUFS</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Task complete!</source>
-        <translation>Aufgabe abgeschlossen!</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>
-%1 of %2 %3 could not be converted; %4 Status says why.</source>
-        <translation>
-Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>file</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>files</source>
-        <translation>Dateien</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>its</source>
-        <translation>ihr</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>their</source>
-        <translation>ihr</translation>
-    </message>
-</context>
-<context>
-    <name>TRunActivity</name>
+    <name>RunActivity</name>
     <message>
         <location filename="../desktop/runactivity.cpp" line="+18"/>
         <source>Converting</source>
@@ -2221,40 +2091,39 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     </message>
 </context>
 <context>
-    <name>TRunEngine</name>
+    <name>RunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+30"/>
+        <location filename="../engine/encodestep.cpp" line="+72"/>
         <source>The encoder does not accept the output settings</source>
         <translation>Der Encoder akzeptiert die Ausgabeeinstellungen nicht</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../formats/mp3/mp3format.cpp" line="+77"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
         <translation>Mit %1 kbps kodiert: MP3 mit %2 Hz erlaubt keine %3 kbps</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="-31"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
         <translation>Falsches Format: Der OGG-Encoder akzeptiert %1 Hz, %2 Kanäle, %3 kbps nicht (Minimum %4, Maximum %5)</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../formats/wav/wavformat.cpp" line="+79"/>
         <source>WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits</source>
         <translation>WAV akzeptiert 8, 16 oder 24 Bit, nicht %1 Hz, %2 Kanäle, %3 Bit</translation>
     </message>
     <message>
-        <location line="+154"/>
-        <location line="+51"/>
+        <location filename="../engine/encodestep.cpp" line="-5"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox kennt dieses Zielformat nicht</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-12"/>
         <source>The output could not be read back: %1</source>
         <translation>Die Ausgabe konnte nicht zurückgelesen werden: %1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+33"/>
         <source>No sound track %1: the source has no sound</source>
         <translation>Keine Tonspur %1: Die Quelle hat keinen Ton</translation>
     </message>
@@ -2264,12 +2133,12 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Keine Tonspur %1: Die Quelle hat nur %2</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+90"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>Der Ausschnitt beginnt bei %1 s, nach dem Ende der Quelle (%2 s)</translation>
     </message>
     <message>
-        <location line="+272"/>
+        <location line="+378"/>
         <source>The clip holds no sound</source>
         <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
@@ -2279,17 +2148,17 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+56"/>
         <source>True peak %1 dBTP, over -1 dBTP</source>
         <translation>True-Peak-Pegel %1 dBTP, über -1 dBTP</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+67"/>
         <source>The tags could not be written: %1</source>
         <translation>Die Tags konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+93"/>
+        <location filename="../engine/runengine.cpp" line="+94"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>In %1 kann keine Datei erstellt werden: %2</translation>
     </message>
@@ -2299,7 +2168,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+121"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 ist eine Quelle dieses Durchlaufs und wurde beibehalten</translation>
     </message>
@@ -2310,17 +2179,12 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>%1 existiert und wurde beibehalten</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+186"/>
         <source>The album&apos;s ReplayGain could not be written: %1</source>
         <translation>Das ReplayGain des Albums konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location line="+107"/>
-        <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation>Die Startzeit „%1“ ist keine Zeitangabe (hh:mm:ss)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+111"/>
         <source>Cannot measure the length of the source: %1</source>
         <translation>Die Länge der Quelle kann nicht ermittelt werden: %1</translation>
     </message>
@@ -2340,7 +2204,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Das Ende des Ausschnitts (%1) liegt nicht nach seinem Beginn (%2)</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-75"/>
         <source>Incorrect format</source>
         <translation>Falsches Format</translation>
     </message>
@@ -2351,7 +2215,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     </message>
 </context>
 <context>
-    <name>TSettingForm</name>
+    <name>SettingsDialog</name>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
@@ -2539,14 +2403,9 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
-    <message>
-        <location filename="../settings/setting.cpp" line="+58"/>
-        <source>The audio component failed (error %1)</source>
-        <translation>Die Audiokomponente ist fehlgeschlagen (Fehler %1)</translation>
-    </message>
 </context>
 <context>
-    <name>TSoundStrip</name>
+    <name>SoundStrip</name>
     <message>
         <location filename="../clip/soundstrip.cpp" line="+152"/>
         <source>No sound</source>
@@ -2554,7 +2413,106 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     </message>
 </context>
 <context>
-    <name>TTipForm</name>
+    <name>TimeEntryDialog</name>
+    <message>
+        <location filename="../clip/edittime.ui" line="+14"/>
+        <location line="+18"/>
+        <source>Edit Time</source>
+        <translation>Zeit bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Hours</source>
+        <translation>&amp;Stunden</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minuten</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>S&amp;econds</source>
+        <translation>Se&amp;kunden</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Start at</source>
+        <translation>S&amp;tart</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Start hours</source>
+        <translation>Start: Stunden</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Start minutes</source>
+        <translation>Start: Minuten</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Start seconds</source>
+        <translation>Start: Sekunden</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>S&amp;top at</source>
+        <translation>&amp;Ende</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Stop hours</source>
+        <translation>Ende: Stunden</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Stop minutes</source>
+        <translation>Ende: Minuten</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Stop seconds</source>
+        <translation>Ende: Sekunden</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../clip/edittime.cpp" line="+69"/>
+        <source>Start time should not be negative.</source>
+        <translation>Die Startzeit darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time should be less than total duration.</source>
+        <translation>Die Startzeit muss kleiner als die Gesamtdauer sein.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop time should not be negative.</source>
+        <translation>Die Endzeit darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop time should be less than total duration.</source>
+        <translation>Die Endzeit muss kleiner als die Gesamtdauer sein.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time should not be later than stop time.</source>
+        <translation>Die Startzeit darf nicht nach der Endzeit liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>TipDialog</name>
     <message>
         <location filename="../extras/tip.ui" line="+14"/>
         <source>Tip of the Day</source>
@@ -2597,7 +2555,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     </message>
 </context>
 <context>
-    <name>TUpDown</name>
+    <name>UpDown</name>
     <message>
         <location filename="../clip/updown.cpp" line="+18"/>
         <source>One more</source>

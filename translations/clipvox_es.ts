@@ -2,6 +2,307 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../extras/about.ui" line="+14"/>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Clipvox logo</source>
+        <translation>Logotipo de Clipvox</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Clipvox</source>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+10"/>
+        <source>HomePage</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the home page in the web browser</source>
+        <translation>Abre la página web en el navegador</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <source>Technology Support</source>
+        <translation>Asistencia técnica</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Writes an e-mail to the support</source>
+        <translation>Escribe un correo electrónico a la asistencia técnica</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>© The Clipvox developers</source>
+        <translation>© Los desarrolladores de Clipvox</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location filename="../extras/about.cpp" line="+59"/>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation>Software libre bajo la GPL de GNU, versión 3 o posterior</translation>
+    </message>
+</context>
+<context>
+    <name>ClipEditor</name>
+    <message>
+        <location filename="../clip/edit.ui" line="+14"/>
+        <source>Edit Clip Time</source>
+        <translation>Editar tiempo del fragmento</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+21"/>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Play (Space)</source>
+        <translation>Reproducir (Espacio)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pause (Space)</source>
+        <translation>Pausa (Espacio)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+3"/>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Sound of the source</source>
+        <translation>Audio del origen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
+        <translation>Haga clic para reproducir desde aquí. Izquierda, Derecha: un segundo atrás o adelante (con Mayús, diez segundos). Inicio, Fin: a la marca inicial, a la marca final</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Start Time</source>
+        <translation>Tiempo inicial</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Start time</source>
+        <translation>Tiempo inicial</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>End Time</source>
+        <translation>Tiempo final</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>End time</source>
+        <translation>Tiempo final</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Set start time</source>
+        <translation>Fijar tiempo inicial</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set start time (I)</source>
+        <translation>Fijar tiempo inicial (I)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Set end time</source>
+        <translation>Fijar tiempo final</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set end time (O)</source>
+        <translation>Fijar tiempo final (O)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+3"/>
+        <source>Edit start time and end time</source>
+        <translation>Editar tiempo inicial y final</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+3"/>
+        <source>Reset time</source>
+        <translation>Restablecer tiempo</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Tag Information</source>
+        <translation>Información de etiquetas</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&amp;Enable Tag</source>
+        <translation>Acti&amp;var etiquetas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&amp;Artist:</source>
+        <translation>&amp;Artista:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Al&amp;bum:</source>
+        <translation>Ál&amp;bum:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>&amp;Comment:</source>
+        <translation>&amp;Comentario:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <location line="-177"/>
+        <source>Co&amp;pyright:</source>
+        <translation>&amp;Derechos de autor:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copyright</source>
+        <translation>Derechos de autor</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&amp;Year:</source>
+        <translation>Añ&amp;o:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>T&amp;rack:</source>
+        <translation>&amp;Pista:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Track</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>&amp;Genre:</source>
+        <translation>&amp;Género:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Genre</source>
+        <translation>Género</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&amp;Sound track:</source>
+        <translation>Pista de a&amp;udio:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sound track</source>
+        <translation>Pista de audio</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../clip/edit.cpp" line="+662"/>
+        <location line="+10"/>
+        <source>Please input correct time format!</source>
+        <translation>¡Introduzca el tiempo en un formato correcto!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Start Time should be smaller than End Time!</source>
+        <translation>¡El tiempo inicial debe ser menor que el tiempo final!</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Invalid Year Value</source>
+        <translation>Valor de año no válido</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Invalid Track Value</source>
+        <translation>Valor de pista no válido</translation>
+    </message>
+</context>
+<context>
     <name>ClipvoxApplication</name>
     <message>
         <location filename="../desktop/application.cpp" line="+29"/>
@@ -12,7 +313,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/convert.cpp" line="+102"/>
+        <location filename="../cli/convert.cpp" line="+104"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
        clipvox [FILE...]            (opens the window with the files queued)
 
@@ -126,15 +427,15 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso,
         <translation>Pruebe &apos;clipvox --convert --help&apos; para más información.</translation>
     </message>
     <message>
-        <location line="+73"/>
-        <location line="+50"/>
-        <location line="+40"/>
-        <location line="+238"/>
+        <location line="+45"/>
+        <location line="+99"/>
+        <location line="+36"/>
+        <location line="+277"/>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
     </message>
     <message>
-        <location line="-254"/>
+        <location line="-293"/>
         <source>length unknown</source>
         <translation>duración desconocida</translation>
     </message>
@@ -144,7 +445,7 @@ Código de salida: 0 todo convertido, 1 alguno falló, 2 error de uso,
         <translation>archivo %1 de %2, %3%, tiempo restante %4</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+182"/>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -165,7 +466,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>no hay archivos que convertir</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-104"/>
         <source>unknown format &quot;%1&quot;</source>
         <translation>formato desconocido «%1»</translation>
     </message>
@@ -190,32 +491,32 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>--replaygain necesita track, album u off, no &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
         <translation>--start necesita un tiempo hh:mm:ss, no «%1»</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
         <translation>--end necesita un tiempo hh:mm:ss o max, no «%1»</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--jobs necesita un número mayor o igual que 1, no «%1»</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>--keep-tree needs --output</source>
         <translation>--keep-tree necesita --output</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--track necesita un número mayor o igual que 1, no «%1»</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+89"/>
         <source>No such file</source>
         <translation>El archivo no existe</translation>
     </message>
@@ -230,7 +531,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>No se puede leer el archivo</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+42"/>
         <source>it has no chapters, converted whole</source>
         <translation>no tiene capítulos; se convirtió entero</translation>
     </message>
@@ -393,9 +694,17 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+226"/>
+        <location filename="../settings/settingsfile.cpp" line="+227"/>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobQueue</name>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="+230"/>
+        <source>No queued file is being edited.</source>
+        <translation>No se está editando ningún archivo de la cola.</translation>
     </message>
 </context>
 <context>
@@ -435,9 +744,611 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../main/main.ui" line="+20"/>
+        <source>Clipvox</source>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Queue</source>
+        <translation>Cola</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-141"/>
+        <source>Source File</source>
+        <translation>Archivo de origen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Time</source>
+        <translation>Tiempo inicial</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Time</source>
+        <translation>Tiempo final</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Convert To</source>
+        <translation>Convertir a</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Output File</source>
+        <translation>Archivo de salida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <location filename="../main/main.ui" line="+53"/>
+        <source>Quick Settings</source>
+        <translation>Configuración rápida</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Output &amp;path</source>
+        <translation>&amp;Ruta de salida</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Output path</source>
+        <translation>Ruta de salida</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Select output path</source>
+        <translation>Seleccionar ruta de salida</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Output &amp;format</source>
+        <translation>&amp;Formato de salida</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Output format</source>
+        <translation>Formato de salida</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+115"/>
+        <location line="+3"/>
+        <source>Audio format settings</source>
+        <translation>Configuración del formato de audio</translation>
+    </message>
+    <message>
+        <location line="-82"/>
+        <source>add files</source>
+        <translation>añadir archivos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+121"/>
+        <source>Add files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message>
+        <location line="-118"/>
+        <location line="+121"/>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <location line="-111"/>
+        <source>remove</source>
+        <translation>quitar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Remove selected item </source>
+        <translation>Quitar el elemento seleccionado </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>edit</source>
+        <translation>editar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Edit selection</source>
+        <translation>Editar la selección</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+117"/>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <source>convert</source>
+        <translation>convertir</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Start converting files</source>
+        <translation>Empezar a convertir los archivos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+106"/>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <source>settings</source>
+        <translation>configuración</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>help</source>
+        <translation>ayuda</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Help contents, home page and support</source>
+        <translation>Contenido de la ayuda, página web y asistencia técnica</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>about</source>
+        <translation>acerca de</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location filename="../main/main.cpp" line="+296"/>
+        <source>About Clipvox</source>
+        <translation>Acerca de Clipvox</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location filename="../main/jobs.cpp" line="+361"/>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+8"/>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="-21"/>
+        <location filename="../main/main.cpp" line="-31"/>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+29"/>
+        <source>Remove All</source>
+        <translation>Quitar todo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit Selection...</source>
+        <translation>Editar la selección...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../main/main.cpp" line="+13"/>
+        <location line="+4"/>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Help Content...</source>
+        <translation>Contenido de la ayuda...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Homepage</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Technical Support</source>
+        <translation>Asistencia técnica</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tip of the Day</source>
+        <translation>Consejo del día</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-68"/>
+        <source>the source&apos;s default</source>
+        <translation>la predeterminada del origen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1
+Sound track: %2</source>
+        <translation>%1
+Pista de audio: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Chapter %1: %2</source>
+        <translation>
+Capítulo %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../main/chapters.cpp" line="+12"/>
+        <location line="+43"/>
+        <source>Split into chapters</source>
+        <translation>Dividir en capítulos</translation>
+    </message>
+    <message>
+        <location filename="../main/jobs.cpp" line="-347"/>
+        <source>MPEG files</source>
+        <translation>Archivos MPEG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WMV files</source>
+        <translation>Archivos WMV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AVI files</source>
+        <translation>Archivos AVI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ASF files</source>
+        <translation>Archivos ASF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MP4 files</source>
+        <translation>Archivos MP4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MKV files</source>
+        <translation>Archivos MKV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WebM files</source>
+        <translation>Archivos WebM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MOV files</source>
+        <translation>Archivos MOV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FLV files</source>
+        <translation>Archivos FLV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MPEG transport streams</source>
+        <translation>Flujos de transporte MPEG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>VOB files</source>
+        <translation>Archivos VOB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3GP files</source>
+        <translation>Archivos 3GP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OGV files</source>
+        <translation>Archivos OGV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DV files</source>
+        <translation>Archivos DV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DivX files</source>
+        <translation>Archivos DivX</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Open Video Files</source>
+        <translation>Abrir archivos de vídeo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All supported files</source>
+        <translation>Todos los archivos compatibles</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+71"/>
+        <source>%n file(s) already in the queue not added again</source>
+        <translation>
+            <numerusform>%n archivo ya en la cola, no se añadió de nuevo</numerusform>
+            <numerusform>%n archivos ya en la cola, no se añadieron de nuevo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>These files do not exist and were not added:
+</source>
+        <translation>Estos archivos no existen y no se añadieron:
+</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Already in the queue:
+%1
+
+Add again?</source>
+        <translation>Ya en la cola:
+%1
+
+¿Añadir de nuevo?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add Files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message>
+        <location line="+204"/>
+        <source>Failed: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Written: %1</source>
+        <translation>Escrito: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Skipped: %1</source>
+        <translation>Omitido: %1</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-16"/>
+        <source>Waiting</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <location filename="../main/main.cpp" line="-194"/>
+        <source>Copy reason</source>
+        <translation>Copiar el motivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show in folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>The queue could not be saved: %1</source>
+        <translation>No se pudo guardar la cola: %1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Files...</source>
+        <translation>Añadir archivos...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Folder...</source>
+        <translation>Añadir carpeta...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edit Clip...</source>
+        <translation>Editar fragmento...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Settings...</source>
+        <translation>Configuración...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Queue</source>
+        <translation>&amp;Cola</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show Progress</source>
+        <translation>Mostrar progreso</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User Guide</source>
+        <translation>Guía del usuario</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>A conversion is still running. Stop it and quit?</source>
+        <translation>Todavía hay una conversión en curso. ¿Detenerla y salir?</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>Edit Clip</source>
+        <translation>Editar fragmento</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>No program to open the user guide was found. The user guide is at:
+</source>
+        <translation>No se encontró ningún programa para abrir la guía del usuario. La guía del usuario está en:
+</translation>
+    </message>
+    <message>
+        <location filename="../main/run.cpp" line="+39"/>
+        <location line="+2"/>
+        <source>Show progress</source>
+        <translation>Mostrar progreso</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Show progress (%1)</source>
+        <translation>Mostrar progreso (%1)</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="+1"/>
+        <source>Converting...</source>
+        <translation>Convirtiendo...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Skipped</source>
+        <translation>Omitido</translation>
+    </message>
+    <message>
+        <location filename="../main/runcontroller.cpp" line="+120"/>
+        <source>Loudness %1 LUFS</source>
+        <translation>Sonoridad %1 LUFS</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Task complete!</source>
+        <translation>¡Tarea completada!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+%1 of %2 %3 could not be converted; %4 Status says why.</source>
+        <translation>
+Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>files</source>
+        <translation>archivos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its</source>
+        <translation>su</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>their</source>
+        <translation>su</translation>
+    </message>
+</context>
+<context>
     <name>Media</name>
     <message>
-        <location filename="../media/audiofile2.cpp" line="+36"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="+78"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
         <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
@@ -454,61 +1365,33 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>estéreo</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>file not found</source>
-        <translation>archivo no encontrado</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot open %1 (%2)</source>
-        <translation>No se puede abrir %1 (%2)</translation>
-    </message>
-    <message>
-        <location line="+47"/>
-        <source>Input of %1 Hz, %2 channels cannot be encoded</source>
-        <translation>No se puede codificar una entrada de %1 Hz y %2 canales</translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>There is no WMA profile %1</source>
         <translation>No existe el perfil WMA %1</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation>Tipo de salida desconocido «%1»: use %2 o %3</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+14"/>
-        <source>No output file is open</source>
-        <translation>No hay ningún archivo de salida abierto</translation>
-    </message>
-    <message>
-        <location filename="../media/audioinformation2.cpp" line="+324"/>
+        <location filename="../media/tags.cpp" line="+314"/>
         <source>File not found: %1</source>
         <translation>Archivo no encontrado: %1</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+12"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Solo se pueden escribir etiquetas en archivos MP3, OGG, WMA, FLAC, Opus y M4A: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Cannot write the tags of %1</source>
         <translation>No se pueden escribir las etiquetas de %1</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+34"/>
-        <location line="+410"/>
-        <location line="+591"/>
+        <location filename="../media/audiowriters.cpp" line="+22"/>
+        <location line="+121"/>
         <source>Cannot create %1 (%2)</source>
         <translation>No se puede crear %1 (%2)</translation>
     </message>
     <message>
-        <location line="-923"/>
+        <location filename="../formats/mp3/mp3format.cpp" line="+21"/>
         <source>Unknown MP3 channel mode %1</source>
         <translation>Modo de canales MP3 desconocido: %1</translation>
     </message>
@@ -533,56 +1416,48 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>Falló el codificador MP3</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="+46"/>
         <source>The OGG encoder refuses this format</source>
         <translation>El codificador OGG no admite este formato</translation>
     </message>
     <message>
         <location line="+25"/>
-        <location line="+179"/>
-        <location line="+141"/>
-        <location filename="../media/wavwriter.cpp" line="+46"/>
+        <location filename="../formats/wav/wavformat.cpp" line="+47"/>
+        <location filename="../media/audiowriters.cpp" line="-44"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>No se admite una entrada de %1 Hz y %2 canales</translation>
     </message>
     <message>
-        <location line="-190"/>
-        <location line="+13"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="-92"/>
         <source>No WMA encoder</source>
         <translation>No hay codificador WMA</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="+2"/>
         <source>The WMA encoder refuses %1 kbps at %2 Hz</source>
         <translation>El codificador WMA no admite %1 kbps a %2 Hz</translation>
     </message>
     <message>
-        <location line="+86"/>
-        <location line="+346"/>
-        <location line="+227"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+252"/>
+        <location filename="../media/audiowriters.cpp" line="+102"/>
         <source>Cannot write %1</source>
         <translation>No se puede escribir %1</translation>
     </message>
     <message>
-        <location line="-631"/>
-        <location line="+77"/>
-        <location line="+152"/>
+        <location line="-175"/>
         <location line="+8"/>
-        <location line="+350"/>
+        <location filename="../media/audiowriters.cpp" line="-47"/>
+        <location line="+67"/>
         <source>Out of memory</source>
         <translation>Memoria insuficiente</translation>
     </message>
     <message>
-        <location line="-559"/>
-        <location line="+12"/>
-        <location line="+43"/>
-        <location line="+4"/>
-        <location line="+23"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="+4"/>
         <source>The WMA encoder failed</source>
         <translation>Falló el codificador WMA</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+17"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>El codificador FLAC no admite %1 Hz, %2 canales, %3 bits</translation>
     </message>
@@ -599,7 +1474,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>Falló el codificador FLAC (%1)</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location filename="../formats/opus/opusformat.cpp" line="+54"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Falló el codificador Opus (%1)</translation>
     </message>
@@ -615,27 +1490,22 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>El codificador Opus no admite %1 kbps</translation>
     </message>
     <message>
-        <location line="+71"/>
-        <location line="+13"/>
+        <location filename="../formats/m4a/m4aformat.cpp" line="+34"/>
         <source>No AAC encoder</source>
         <translation>No hay codificador AAC</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="+2"/>
         <source>The AAC encoder refuses %1 kbps at %2 Hz</source>
         <translation>El codificador AAC no admite %1 kbps a %2 Hz</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location line="+10"/>
-        <location line="+32"/>
         <location line="+4"/>
-        <location line="+15"/>
         <source>The AAC encoder failed</source>
         <translation>Falló el codificador AAC</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="+172"/>
         <source>The OGG minimum bit rate %1 kbps is above the maximum %2 kbps</source>
         <translation>La tasa de bits mínima de OGG (%1 kbps) supera la máxima (%2 kbps)</translation>
     </message>
@@ -645,22 +1515,22 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>El codificador OGG no admite %1 Hz y %2 canales con estas tasas de bits</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+75"/>
         <source>FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, %2 channels, %3 bits, compression %4</source>
         <translation>FLAC admite 1 o 2 canales, 16 o 24 bits y compresión de 0 a 8, no %1 Hz, %2 canales, %3 bits, compresión %4</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../formats/opus/opusformat.cpp" line="+86"/>
         <source>Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels</source>
         <translation>Opus admite de 32 a 256 kbps y 1 o 2 canales, no %1 kbps, %2 canales</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../formats/m4a/m4aformat.cpp" line="+74"/>
         <source>M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, %2 kbps, %3 channels</source>
         <translation>M4A admite 44100 o 48000 Hz, de 64 a 320 kbps y 1 o 2 canales, no %1 Hz, %2 kbps, %3 canales</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+209"/>
+        <location filename="../media/avinput.cpp" line="+215"/>
         <source>Source file not found: %1</source>
         <translation>No se encontró el archivo de origen: %1</translation>
     </message>
@@ -684,9 +1554,9 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <message>
         <location line="+20"/>
         <location line="+18"/>
-        <location filename="../media/sourceinfo.cpp" line="+161"/>
+        <location filename="../media/sourceinfo.cpp" line="+236"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+543"/>
+        <location filename="../media/videoedit.cpp" line="+545"/>
         <source>Stopped</source>
         <translation>Detenido</translation>
     </message>
@@ -698,17 +1568,18 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+26"/>
+        <location filename="../media/sourceinfo.cpp" line="+37"/>
         <location filename="../media/waveform.cpp" line="+113"/>
         <source>The length of %1 is unknown</source>
         <translation>Se desconoce la duración de %1</translation>
     </message>
     <message>
-        <location filename="../media/previewplayer.cpp" line="+98"/>
+        <location filename="../media/previewplayer.cpp" line="+107"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
         <translation>La vista previa no puede dibujar con el OpenGL de esta pantalla: %1</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+103"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
         <translation>Falló la reproducción de «%1»: %2</translation>
     </message>
@@ -734,7 +1605,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>La reproducción de «%1» se detuvo en %2 s de %3 s: no se puede leer el resto del archivo</translation>
     </message>
     <message>
-        <location filename="../media/sourceinfo.cpp" line="-156"/>
+        <location filename="../media/sourceinfo.cpp" line="-268"/>
         <source>%1 channels</source>
         <translation>%1 canales</translation>
     </message>
@@ -750,29 +1621,32 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>No hay decodificador para el audio de %1</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+520"/>
+        <location filename="../media/sourceinfo.cpp" line="+280"/>
+        <location filename="../media/videoedit.cpp" line="+2"/>
+        <location line="+538"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>El flujo %1 de %2 no es una pista de audio</translation>
     </message>
     <message>
-        <location line="-519"/>
-        <location line="+520"/>
+        <location line="+1"/>
+        <location filename="../media/videoedit.cpp" line="-537"/>
+        <location line="+538"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>No hay ningún flujo de audio en %1</translation>
     </message>
     <message>
-        <location line="-513"/>
+        <location line="+5"/>
+        <location filename="../media/videoedit.cpp" line="-531"/>
         <location line="+3"/>
-        <location line="+529"/>
+        <location line="+533"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>No se puede decodificar el audio de %1</translation>
     </message>
     <message>
-        <location line="-517"/>
+        <location filename="../media/videoedit.cpp" line="-521"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>No se pudo decodificar audio de %1</translation>
@@ -1111,445 +1985,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
 </context>
 <context>
-    <name>QueueStore</name>
-    <message>
-        <location filename="../main/queuestore.cpp" line="+119"/>
-        <source>Unable to create the folder %1</source>
-        <translation>No se puede crear la carpeta %1</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>not a Clipvox queue</source>
-        <translation>no es una cola de Clipvox</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>a job without its source or output</source>
-        <translation>una tarea sin origen o salida</translation>
-    </message>
-    <message>
-        <location line="+37"/>
-        <source>the source no longer exists</source>
-        <translation>el archivo de origen ya no existe</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
-        <translation>No se pudo leer la cola guardada (%1). %2 La cola empieza vacía.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>It was kept as %1.</source>
-        <translation>Se guardó como %1.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>It was left at %1 and will not be saved over.</source>
-        <translation>Se dejó en %1 y no se sobrescribirá.</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutForm</name>
-    <message>
-        <location filename="../extras/about.ui" line="+14"/>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <location line="+54"/>
-        <source>Clipvox logo</source>
-        <translation>Logotipo de Clipvox</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Clipvox</source>
-        <translation>Clipvox</translation>
-    </message>
-    <message>
-        <location line="+44"/>
-        <source>Version</source>
-        <translation>Versión</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+10"/>
-        <source>HomePage</source>
-        <translation>Página web</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Opens the home page in the web browser</source>
-        <translation>Abre la página web en el navegador</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+6"/>
-        <source>Technology Support</source>
-        <translation>Asistencia técnica</translation>
-    </message>
-    <message>
-        <location line="-3"/>
-        <source>Writes an e-mail to the support</source>
-        <translation>Escribe un correo electrónico a la asistencia técnica</translation>
-    </message>
-    <message>
-        <location line="+53"/>
-        <source>© The Clipvox developers</source>
-        <translation>© Los desarrolladores de Clipvox</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <location filename="../extras/about.cpp" line="+59"/>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>Software libre bajo la GPL de GNU, versión 3 o posterior</translation>
-    </message>
-</context>
-<context>
-    <name>TEditForm</name>
-    <message>
-        <location filename="../clip/edit.ui" line="+14"/>
-        <source>Edit Clip Time</source>
-        <translation>Editar tiempo del fragmento</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+21"/>
-        <source>Preview</source>
-        <translation>Vista previa</translation>
-    </message>
-    <message>
-        <location line="+72"/>
-        <source>Play</source>
-        <translation>Reproducir</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Play (Space)</source>
-        <translation>Reproducir (Espacio)</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>Pause</source>
-        <translation>Pausa</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Pause (Space)</source>
-        <translation>Pausa (Espacio)</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <location line="+3"/>
-        <source>Stop</source>
-        <translation>Detener</translation>
-    </message>
-    <message>
-        <location line="+49"/>
-        <source>Position</source>
-        <translation>Posición</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Sound of the source</source>
-        <translation>Audio del origen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation>Haga clic para reproducir desde aquí. Izquierda, Derecha: un segundo atrás o adelante (con Mayús, diez segundos). Inicio, Fin: a la marca inicial, a la marca final</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>Start Time</source>
-        <translation>Tiempo inicial</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Start time</source>
-        <translation>Tiempo inicial</translation>
-    </message>
-    <message>
-        <location line="+35"/>
-        <source>End Time</source>
-        <translation>Tiempo final</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>End time</source>
-        <translation>Tiempo final</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Set start time</source>
-        <translation>Fijar tiempo inicial</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Set start time (I)</source>
-        <translation>Fijar tiempo inicial (I)</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>Set end time</source>
-        <translation>Fijar tiempo final</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Set end time (O)</source>
-        <translation>Fijar tiempo final (O)</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+3"/>
-        <source>Edit start time and end time</source>
-        <translation>Editar tiempo inicial y final</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+3"/>
-        <source>Reset time</source>
-        <translation>Restablecer tiempo</translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <source>Tag Information</source>
-        <translation>Información de etiquetas</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>&amp;Enable Tag</source>
-        <translation>Acti&amp;var etiquetas</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Title:</source>
-        <translation>&amp;Título:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Title</source>
-        <translation>Título</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>&amp;Artist:</source>
-        <translation>&amp;Artista:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Artist</source>
-        <translation>Artista</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>Al&amp;bum:</source>
-        <translation>Ál&amp;bum:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Album</source>
-        <translation>Álbum</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>&amp;Comment:</source>
-        <translation>&amp;Comentario:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Comment</source>
-        <translation>Comentario</translation>
-    </message>
-    <message>
-        <location line="-177"/>
-        <source>Co&amp;pyright:</source>
-        <translation>&amp;Derechos de autor:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Copyright</source>
-        <translation>Derechos de autor</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>&amp;Year:</source>
-        <translation>Añ&amp;o:</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Year</source>
-        <translation>Año</translation>
-    </message>
-    <message>
-        <location line="+60"/>
-        <source>T&amp;rack:</source>
-        <translation>&amp;Pista:</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Track</source>
-        <translation>Pista</translation>
-    </message>
-    <message>
-        <location line="+60"/>
-        <source>&amp;Genre:</source>
-        <translation>&amp;Género:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Genre</source>
-        <translation>Género</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>&amp;Sound track:</source>
-        <translation>Pista de a&amp;udio:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Sound track</source>
-        <translation>Pista de audio</translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <location line="+3"/>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <location line="+3"/>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <location filename="../clip/edit.cpp" line="+662"/>
-        <location line="+10"/>
-        <source>Please input correct time format!</source>
-        <translation>¡Introduzca el tiempo en un formato correcto!</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Start Time should be smaller than End Time!</source>
-        <translation>¡El tiempo inicial debe ser menor que el tiempo final!</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Invalid Year Value</source>
-        <translation>Valor de año no válido</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Invalid Track Value</source>
-        <translation>Valor de pista no válido</translation>
-    </message>
-</context>
-<context>
-    <name>TEditTimeForm</name>
-    <message>
-        <location filename="../clip/edittime.ui" line="+14"/>
-        <location line="+18"/>
-        <source>Edit Time</source>
-        <translation>Editar tiempo</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&amp;Hours</source>
-        <translation>&amp;Horas</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Minutes</source>
-        <translation>&amp;Minutos</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>S&amp;econds</source>
-        <translation>S&amp;egundos</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Start at</source>
-        <translation>&amp;Inicio en</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Start hours</source>
-        <translation>Horas del inicio</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Start minutes</source>
-        <translation>Minutos del inicio</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Start seconds</source>
-        <translation>Segundos del inicio</translation>
-    </message>
-    <message>
-        <location line="+31"/>
-        <source>S&amp;top at</source>
-        <translation>&amp;Fin en</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Stop hours</source>
-        <translation>Horas del fin</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Stop minutes</source>
-        <translation>Minutos del fin</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Stop seconds</source>
-        <translation>Segundos del fin</translation>
-    </message>
-    <message>
-        <location line="+59"/>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <location filename="../clip/edittime.cpp" line="+69"/>
-        <source>Start time should not be negative.</source>
-        <translation>El tiempo inicial no puede ser negativo.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Start time should be less than total duration.</source>
-        <translation>El tiempo inicial debe ser menor que la duración total.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Stop time should not be negative.</source>
-        <translation>El tiempo final no puede ser negativo.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Stop time should be less than total duration.</source>
-        <translation>El tiempo final debe ser menor que la duración total.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Start time should not be later than stop time.</source>
-        <translation>El tiempo inicial no puede ser posterior al tiempo final.</translation>
-    </message>
-</context>
-<context>
-    <name>TExecForm</name>
+    <name>ProgressDialog</name>
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Converting</source>
@@ -1609,617 +2045,51 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
 </context>
 <context>
-    <name>TJobQueue</name>
+    <name>QueueStore</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+242"/>
-        <source>No queued file is being edited.</source>
-        <translation>No se está editando ningún archivo de la cola.</translation>
+        <location filename="../main/queuestore.cpp" line="+135"/>
+        <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
+        <translation>El tiempo inicial «%1» no es un tiempo válido (hh:mm:ss)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Unable to create the folder %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>not a Clipvox queue</source>
+        <translation>no es una cola de Clipvox</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a job without its source or output</source>
+        <translation>una tarea sin origen o salida</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the source no longer exists</source>
+        <translation>el archivo de origen ya no existe</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
+        <translation>No se pudo leer la cola guardada (%1). %2 La cola empieza vacía.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was kept as %1.</source>
+        <translation>Se guardó como %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+8"/>
+        <source>It was left at %1 and will not be saved over.</source>
+        <translation>Se dejó en %1 y no se sobrescribirá.</translation>
     </message>
 </context>
 <context>
-    <name>TMainForm</name>
-    <message>
-        <location filename="../main/main.ui" line="+20"/>
-        <source>Clipvox</source>
-        <translation>Clipvox</translation>
-    </message>
-    <message>
-        <location line="+73"/>
-        <source>Queue</source>
-        <translation>Cola</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-141"/>
-        <source>Source File</source>
-        <translation>Archivo de origen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Start Time</source>
-        <translation>Tiempo inicial</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End Time</source>
-        <translation>Tiempo final</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Convert To</source>
-        <translation>Convertir a</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Output File</source>
-        <translation>Archivo de salida</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <location filename="../main/main.ui" line="+53"/>
-        <source>Quick Settings</source>
-        <translation>Configuración rápida</translation>
-    </message>
-    <message>
-        <location line="+27"/>
-        <source>Output &amp;path</source>
-        <translation>&amp;Ruta de salida</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Output path</source>
-        <translation>Ruta de salida</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Select output path</source>
-        <translation>Seleccionar ruta de salida</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Output &amp;format</source>
-        <translation>&amp;Formato de salida</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Output format</source>
-        <translation>Formato de salida</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Settings</source>
-        <translation>Configuración</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location line="+115"/>
-        <location line="+3"/>
-        <source>Audio format settings</source>
-        <translation>Configuración del formato de audio</translation>
-    </message>
-    <message>
-        <location line="-82"/>
-        <source>add files</source>
-        <translation>añadir archivos</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location line="+121"/>
-        <source>Add files</source>
-        <translation>Añadir archivos</translation>
-    </message>
-    <message>
-        <location line="-118"/>
-        <location line="+121"/>
-        <source>F2</source>
-        <translation>F2</translation>
-    </message>
-    <message>
-        <location line="-111"/>
-        <source>remove</source>
-        <translation>quitar</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Remove selected item </source>
-        <translation>Quitar el elemento seleccionado </translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+D</source>
-        <translation>Ctrl+D</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>edit</source>
-        <translation>editar</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Edit selection</source>
-        <translation>Editar la selección</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+117"/>
-        <source>Ctrl+E</source>
-        <translation>Ctrl+E</translation>
-    </message>
-    <message>
-        <location line="-107"/>
-        <source>convert</source>
-        <translation>convertir</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Start converting files</source>
-        <translation>Empezar a convertir los archivos</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+106"/>
-        <source>F9</source>
-        <translation>F9</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <source>settings</source>
-        <translation>configuración</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>help</source>
-        <translation>ayuda</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Help contents, home page and support</source>
-        <translation>Contenido de la ayuda, página web y asistencia técnica</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>about</source>
-        <translation>acerca de</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location filename="../main/main.cpp" line="+295"/>
-        <source>About Clipvox</source>
-        <translation>Acerca de Clipvox</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+361"/>
-        <source>Move Up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+U</source>
-        <translation>Ctrl+U</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="+8"/>
-        <source>Move Down</source>
-        <translation>Bajar</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+N</source>
-        <translation>Ctrl+N</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="-21"/>
-        <location filename="../main/main.cpp" line="-31"/>
-        <source>Remove</source>
-        <translation>Quitar</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="+29"/>
-        <source>Remove All</source>
-        <translation>Quitar todo</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Edit Selection...</source>
-        <translation>Editar la selección...</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <location filename="../main/main.cpp" line="+13"/>
-        <location line="+4"/>
-        <source>Convert</source>
-        <translation>Convertir</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Help Content...</source>
-        <translation>Contenido de la ayuda...</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Homepage</source>
-        <translation>Página web</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Technical Support</source>
-        <translation>Asistencia técnica</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Tip of the Day</source>
-        <translation>Consejo del día</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Quit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+Q</source>
-        <translation>Ctrl+Q</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-81"/>
-        <source>the source&apos;s default</source>
-        <translation>la predeterminada del origen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1
-Sound track: %2</source>
-        <translation>%1
-Pista de audio: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>
-Chapter %1: %2</source>
-        <translation>
-Capítulo %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../main/chapters.cpp" line="+12"/>
-        <location line="+43"/>
-        <source>Split into chapters</source>
-        <translation>Dividir en capítulos</translation>
-    </message>
-    <message>
-        <location filename="../main/jobs.cpp" line="-347"/>
-        <source>MPEG files</source>
-        <translation>Archivos MPEG</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WMV files</source>
-        <translation>Archivos WMV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>AVI files</source>
-        <translation>Archivos AVI</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>ASF files</source>
-        <translation>Archivos ASF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MP4 files</source>
-        <translation>Archivos MP4</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MKV files</source>
-        <translation>Archivos MKV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WebM files</source>
-        <translation>Archivos WebM</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MOV files</source>
-        <translation>Archivos MOV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>FLV files</source>
-        <translation>Archivos FLV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MPEG transport streams</source>
-        <translation>Flujos de transporte MPEG</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>VOB files</source>
-        <translation>Archivos VOB</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>3GP files</source>
-        <translation>Archivos 3GP</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>OGV files</source>
-        <translation>Archivos OGV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DV files</source>
-        <translation>Archivos DV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DivX files</source>
-        <translation>Archivos DivX</translation>
-    </message>
-    <message>
-        <location line="+48"/>
-        <source>Open Video Files</source>
-        <translation>Abrir archivos de vídeo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>All supported files</source>
-        <translation>Todos los archivos compatibles</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>All files (*)</source>
-        <translation>Todos los archivos (*)</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+71"/>
-        <source>%n file(s) already in the queue not added again</source>
-        <translation>
-            <numerusform>%n archivo ya en la cola, no se añadió de nuevo</numerusform>
-            <numerusform>%n archivos ya en la cola, no se añadieron de nuevo</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>These files do not exist and were not added:
-</source>
-        <translation>Estos archivos no existen y no se añadieron:
-</translation>
-    </message>
-    <message>
-        <location line="+28"/>
-        <source>Already in the queue:
-%1
-
-Add again?</source>
-        <translation>Ya en la cola:
-%1
-
-¿Añadir de nuevo?</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Add Files</source>
-        <translation>Añadir archivos</translation>
-    </message>
-    <message>
-        <location line="+204"/>
-        <source>Failed: %1</source>
-        <translation>Error: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Written: %1</source>
-        <translation>Escrito: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Skipped: %1</source>
-        <translation>Omitido: %1</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-16"/>
-        <source>Waiting</source>
-        <translation>En espera</translation>
-    </message>
-    <message>
-        <location filename="../main/main.cpp" line="-194"/>
-        <source>Copy reason</source>
-        <translation>Copiar el motivo</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Show in folder</source>
-        <translation>Mostrar en la carpeta</translation>
-    </message>
-    <message>
-        <location line="+110"/>
-        <source>The queue could not be saved: %1</source>
-        <translation>No se pudo guardar la cola: %1</translation>
-    </message>
-    <message>
-        <location line="+40"/>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add Files...</source>
-        <translation>Añadir archivos...</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add Folder...</source>
-        <translation>Añadir carpeta...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Add Folder</source>
-        <translation>Añadir carpeta</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit Clip...</source>
-        <translation>Editar fragmento...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Settings...</source>
-        <translation>Configuración...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&amp;Queue</source>
-        <translation>&amp;Cola</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Show Progress</source>
-        <translation>Mostrar progreso</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>User Guide</source>
-        <translation>Guía del usuario</translation>
-    </message>
-    <message>
-        <location line="+63"/>
-        <source>A conversion is still running. Stop it and quit?</source>
-        <translation>Todavía hay una conversión en curso. ¿Detenerla y salir?</translation>
-    </message>
-    <message>
-        <location line="+110"/>
-        <source>Edit Clip</source>
-        <translation>Editar fragmento</translation>
-    </message>
-    <message>
-        <location line="+45"/>
-        <source>No program to open the user guide was found. The user guide is at:
-</source>
-        <translation>No se encontró ningún programa para abrir la guía del usuario. La guía del usuario está en:
-</translation>
-    </message>
-    <message>
-        <location filename="../main/run.cpp" line="+39"/>
-        <location line="+2"/>
-        <source>Show progress</source>
-        <translation>Mostrar progreso</translation>
-    </message>
-    <message>
-        <location line="-1"/>
-        <source>Show progress (%1)</source>
-        <translation>Mostrar progreso (%1)</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="+1"/>
-        <source>Converting...</source>
-        <translation>Convirtiendo...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>100%</source>
-        <translation>100%</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Failed</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Stop</source>
-        <translation>Detenido</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Skipped</source>
-        <translation>Omitido</translation>
-    </message>
-    <message>
-        <location filename="../main/runcontroller.cpp" line="+117"/>
-        <source>Loudness %1 LUFS</source>
-        <translation>Sonoridad %1 LUFS</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Task complete!</source>
-        <translation>¡Tarea completada!</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>
-%1 of %2 %3 could not be converted; %4 Status says why.</source>
-        <translation>
-Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>file</source>
-        <translation>archivo</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>files</source>
-        <translation>archivos</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>its</source>
-        <translation>su</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>their</source>
-        <translation>su</translation>
-    </message>
-</context>
-<context>
-    <name>TRunActivity</name>
+    <name>RunActivity</name>
     <message>
         <location filename="../desktop/runactivity.cpp" line="+18"/>
         <source>Converting</source>
@@ -2227,40 +2097,39 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     </message>
 </context>
 <context>
-    <name>TRunEngine</name>
+    <name>RunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+30"/>
+        <location filename="../engine/encodestep.cpp" line="+72"/>
         <source>The encoder does not accept the output settings</source>
         <translation>El codificador no acepta la configuración de salida</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../formats/mp3/mp3format.cpp" line="+77"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
         <translation>Codificado a %1 kbps: MP3 a %2 Hz no admite %3 kbps</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="-31"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
         <translation>Formato incorrecto: el codificador OGG no acepta %1 Hz, %2 canal(es), %3 kbps (mínimo %4, máximo %5)</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../formats/wav/wavformat.cpp" line="+79"/>
         <source>WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits</source>
         <translation>WAV admite 8, 16 o 24 bits, no %1 Hz, %2 canales, %3 bits</translation>
     </message>
     <message>
-        <location line="+154"/>
-        <location line="+51"/>
+        <location filename="../engine/encodestep.cpp" line="-5"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox no conoce el formato de salida</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-12"/>
         <source>The output could not be read back: %1</source>
         <translation>No se pudo volver a leer el archivo de salida: %1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+33"/>
         <source>No sound track %1: the source has no sound</source>
         <translation>No existe la pista de audio %1: el origen no tiene audio</translation>
     </message>
@@ -2270,12 +2139,12 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No existe la pista de audio %1: el origen tiene %2</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+90"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>El fragmento empieza en %1 s, después del final del origen (%2 s)</translation>
     </message>
     <message>
-        <location line="+272"/>
+        <location line="+378"/>
         <source>The clip holds no sound</source>
         <translation>El fragmento no contiene audio</translation>
     </message>
@@ -2285,17 +2154,17 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No se puede escribir %1</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+56"/>
         <source>True peak %1 dBTP, over -1 dBTP</source>
         <translation>Pico real %1 dBTP, por encima de -1 dBTP</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+67"/>
         <source>The tags could not be written: %1</source>
         <translation>No se pudieron escribir las etiquetas: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+93"/>
+        <location filename="../engine/runengine.cpp" line="+94"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>No se puede crear un archivo en %1: %2</translation>
     </message>
@@ -2305,7 +2174,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+121"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 es un origen de esta conversión y se conservó</translation>
     </message>
@@ -2316,17 +2185,12 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>%1 ya existe y se conservó</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+186"/>
         <source>The album&apos;s ReplayGain could not be written: %1</source>
         <translation>No se pudo escribir el ReplayGain del álbum: %1</translation>
     </message>
     <message>
-        <location line="+107"/>
-        <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation>El tiempo inicial «%1» no es un tiempo válido (hh:mm:ss)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+111"/>
         <source>Cannot measure the length of the source: %1</source>
         <translation>No se puede medir la duración del origen: %1</translation>
     </message>
@@ -2346,7 +2210,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>El final del fragmento (%1) no es posterior a su inicio (%2)</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-75"/>
         <source>Incorrect format</source>
         <translation>Formato incorrecto</translation>
     </message>
@@ -2357,7 +2221,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     </message>
 </context>
 <context>
-    <name>TSettingForm</name>
+    <name>SettingsDialog</name>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
@@ -2545,14 +2409,9 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-    <message>
-        <location filename="../settings/setting.cpp" line="+58"/>
-        <source>The audio component failed (error %1)</source>
-        <translation>Falló el componente de audio (error %1)</translation>
-    </message>
 </context>
 <context>
-    <name>TSoundStrip</name>
+    <name>SoundStrip</name>
     <message>
         <location filename="../clip/soundstrip.cpp" line="+152"/>
         <source>No sound</source>
@@ -2560,7 +2419,106 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     </message>
 </context>
 <context>
-    <name>TTipForm</name>
+    <name>TimeEntryDialog</name>
+    <message>
+        <location filename="../clip/edittime.ui" line="+14"/>
+        <location line="+18"/>
+        <source>Edit Time</source>
+        <translation>Editar tiempo</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Hours</source>
+        <translation>&amp;Horas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minutos</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>S&amp;econds</source>
+        <translation>S&amp;egundos</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Start at</source>
+        <translation>&amp;Inicio en</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Start hours</source>
+        <translation>Horas del inicio</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Start minutes</source>
+        <translation>Minutos del inicio</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Start seconds</source>
+        <translation>Segundos del inicio</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>S&amp;top at</source>
+        <translation>&amp;Fin en</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Stop hours</source>
+        <translation>Horas del fin</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Stop minutes</source>
+        <translation>Minutos del fin</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Stop seconds</source>
+        <translation>Segundos del fin</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../clip/edittime.cpp" line="+69"/>
+        <source>Start time should not be negative.</source>
+        <translation>El tiempo inicial no puede ser negativo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time should be less than total duration.</source>
+        <translation>El tiempo inicial debe ser menor que la duración total.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop time should not be negative.</source>
+        <translation>El tiempo final no puede ser negativo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop time should be less than total duration.</source>
+        <translation>El tiempo final debe ser menor que la duración total.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time should not be later than stop time.</source>
+        <translation>El tiempo inicial no puede ser posterior al tiempo final.</translation>
+    </message>
+</context>
+<context>
+    <name>TipDialog</name>
     <message>
         <location filename="../extras/tip.ui" line="+14"/>
         <source>Tip of the Day</source>
@@ -2603,7 +2561,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     </message>
 </context>
 <context>
-    <name>TUpDown</name>
+    <name>UpDown</name>
     <message>
         <location filename="../clip/updown.cpp" line="+18"/>
         <source>One more</source>

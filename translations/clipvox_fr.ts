@@ -2,6 +2,307 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../extras/about.ui" line="+14"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Clipvox logo</source>
+        <translation>Logo de Clipvox</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Clipvox</source>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+10"/>
+        <source>HomePage</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the home page in the web browser</source>
+        <translation>Ouvre le site web dans le navigateur</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <source>Technology Support</source>
+        <translation>Assistance technique</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Writes an e-mail to the support</source>
+        <translation>Écrit un courriel à l&apos;assistance</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>© The Clipvox developers</source>
+        <translation>© Les développeurs de Clipvox</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../extras/about.cpp" line="+59"/>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation>Logiciel libre sous licence GNU GPL, version 3 ou ultérieure</translation>
+    </message>
+</context>
+<context>
+    <name>ClipEditor</name>
+    <message>
+        <location filename="../clip/edit.ui" line="+14"/>
+        <source>Edit Clip Time</source>
+        <translation>Modifier les temps de l&apos;extrait</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+21"/>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Play (Space)</source>
+        <translation>Lire (Espace)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pause (Space)</source>
+        <translation>Pause (Espace)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+3"/>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Sound of the source</source>
+        <translation>Son de la source</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
+        <translation>Cliquez pour lire à partir d&apos;ici. Gauche, Droite&#xa0;: une seconde en arrière ou en avant (avec Maj, dix secondes). Début, Fin&#xa0;: au repère de début, au repère de fin</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Start time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>End time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Set start time</source>
+        <translation>Placer le début</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set start time (I)</source>
+        <translation>Placer le début (I)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Set end time</source>
+        <translation>Placer la fin</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set end time (O)</source>
+        <translation>Placer la fin (O)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+3"/>
+        <source>Edit start time and end time</source>
+        <translation>Modifier le début et la fin</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+3"/>
+        <source>Reset time</source>
+        <translation>Réinitialiser les temps</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Tag Information</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&amp;Enable Tag</source>
+        <translation>Activer les ét&amp;iquettes</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&amp;Artist:</source>
+        <translation>&amp;Artiste :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Al&amp;bum:</source>
+        <translation>Al&amp;bum :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>&amp;Comment:</source>
+        <translation>&amp;Commentaire :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <location line="-177"/>
+        <source>Co&amp;pyright:</source>
+        <translation>Cop&amp;yright :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&amp;Year:</source>
+        <translation>A&amp;nnée :</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>T&amp;rack:</source>
+        <translation>N° de &amp;piste :</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Track</source>
+        <translation>N° de piste</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>&amp;Genre:</source>
+        <translation>&amp;Genre :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&amp;Sound track:</source>
+        <translation>Piste a&amp;udio :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sound track</source>
+        <translation>Piste audio</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../clip/edit.cpp" line="+662"/>
+        <location line="+10"/>
+        <source>Please input correct time format!</source>
+        <translation>Veuillez saisir un temps au bon format&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Start Time should be smaller than End Time!</source>
+        <translation>Le début doit précéder la fin&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Invalid Year Value</source>
+        <translation>Année non valide</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Invalid Track Value</source>
+        <translation>Numéro de piste non valide</translation>
+    </message>
+</context>
+<context>
     <name>ClipvoxApplication</name>
     <message>
         <location filename="../desktop/application.cpp" line="+29"/>
@@ -12,7 +313,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/convert.cpp" line="+102"/>
+        <location filename="../cli/convert.cpp" line="+104"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
        clipvox [FILE...]            (opens the window with the files queued)
 
@@ -122,15 +423,15 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>Saisissez «&#xa0;clipvox --convert --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
-        <location line="+73"/>
-        <location line="+50"/>
-        <location line="+40"/>
-        <location line="+238"/>
+        <location line="+45"/>
+        <location line="+99"/>
+        <location line="+36"/>
+        <location line="+277"/>
         <source>Cancelled</source>
         <translation>Annulé</translation>
     </message>
     <message>
-        <location line="-254"/>
+        <location line="-293"/>
         <source>length unknown</source>
         <translation>durée inconnue</translation>
     </message>
@@ -140,7 +441,7 @@ Code de sortie&#xa0;: 0 tout converti, 1 des échecs, 2 erreur d&apos;usage, 130
         <translation>fichier %1 sur %2, %3&#xa0;%, temps restant %4</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+182"/>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -162,7 +463,7 @@ permises par la loi.
         <translation>aucun fichier à convertir</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-104"/>
         <source>unknown format &quot;%1&quot;</source>
         <translation>format inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -187,32 +488,32 @@ permises par la loi.
         <translation>--replaygain attend track, album ou off, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
         <translation>--start exige un temps hh:mm:ss, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
         <translation>--end exige un temps hh:mm:ss ou max, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--jobs exige un nombre supérieur ou égal à 1, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>--keep-tree needs --output</source>
         <translation>--keep-tree exige --output</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--track exige un nombre supérieur ou égal à 1, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+89"/>
         <source>No such file</source>
         <translation>Fichier introuvable</translation>
     </message>
@@ -227,7 +528,7 @@ permises par la loi.
         <translation>Impossible de lire le fichier</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+42"/>
         <source>it has no chapters, converted whole</source>
         <translation>aucun chapitre, converti en entier</translation>
     </message>
@@ -390,9 +691,17 @@ permises par la loi.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+226"/>
+        <location filename="../settings/settingsfile.cpp" line="+227"/>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobQueue</name>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="+230"/>
+        <source>No queued file is being edited.</source>
+        <translation>Aucun fichier de la file d&apos;attente n&apos;est en cours de modification.</translation>
     </message>
 </context>
 <context>
@@ -432,9 +741,611 @@ permises par la loi.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../main/main.ui" line="+20"/>
+        <source>Clipvox</source>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Queue</source>
+        <translation>File d&apos;attente</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-141"/>
+        <source>Source File</source>
+        <translation>Fichier source</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Convert To</source>
+        <translation>Convertir en</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Output File</source>
+        <translation>Fichier de sortie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <location filename="../main/main.ui" line="+53"/>
+        <source>Quick Settings</source>
+        <translation>Paramètres rapides</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Output &amp;path</source>
+        <translation>&amp;Dossier de sortie</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Output path</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Select output path</source>
+        <translation>Choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Output &amp;format</source>
+        <translation>&amp;Format de sortie</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Output format</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+115"/>
+        <location line="+3"/>
+        <source>Audio format settings</source>
+        <translation>Paramètres du format audio</translation>
+    </message>
+    <message>
+        <location line="-82"/>
+        <source>add files</source>
+        <translation>ajouter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+121"/>
+        <source>Add files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <location line="-118"/>
+        <location line="+121"/>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <location line="-111"/>
+        <source>remove</source>
+        <translation>retirer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Remove selected item </source>
+        <translation>Retirer l&apos;élément sélectionné </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>edit</source>
+        <translation>modifier</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Edit selection</source>
+        <translation>Modifier la sélection</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+117"/>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <source>convert</source>
+        <translation>convertir</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Start converting files</source>
+        <translation>Lancer la conversion des fichiers</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+106"/>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <source>settings</source>
+        <translation>paramètres</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>help</source>
+        <translation>aide</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Help contents, home page and support</source>
+        <translation>Sommaire de l&apos;aide, site web et assistance</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>about</source>
+        <translation>à propos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location filename="../main/main.cpp" line="+296"/>
+        <source>About Clipvox</source>
+        <translation>À propos de Clipvox</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location filename="../main/jobs.cpp" line="+361"/>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+8"/>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="-21"/>
+        <location filename="../main/main.cpp" line="-31"/>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+29"/>
+        <source>Remove All</source>
+        <translation>Tout retirer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit Selection...</source>
+        <translation>Modifier la sélection...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../main/main.cpp" line="+13"/>
+        <location line="+4"/>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Help Content...</source>
+        <translation>Sommaire de l&apos;aide...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Homepage</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Technical Support</source>
+        <translation>Assistance technique</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tip of the Day</source>
+        <translation>Astuce du jour</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-68"/>
+        <source>the source&apos;s default</source>
+        <translation>la piste par défaut de la source</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1
+Sound track: %2</source>
+        <translation>%1
+Piste audio&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Chapter %1: %2</source>
+        <translation>
+Chapitre %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../main/chapters.cpp" line="+12"/>
+        <location line="+43"/>
+        <source>Split into chapters</source>
+        <translation>Découper en chapitres</translation>
+    </message>
+    <message>
+        <location filename="../main/jobs.cpp" line="-347"/>
+        <source>MPEG files</source>
+        <translation>Fichiers MPEG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WMV files</source>
+        <translation>Fichiers WMV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AVI files</source>
+        <translation>Fichiers AVI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ASF files</source>
+        <translation>Fichiers ASF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MP4 files</source>
+        <translation>Fichiers MP4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MKV files</source>
+        <translation>Fichiers MKV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WebM files</source>
+        <translation>Fichiers WebM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MOV files</source>
+        <translation>Fichiers MOV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FLV files</source>
+        <translation>Fichiers FLV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MPEG transport streams</source>
+        <translation>Flux de transport MPEG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>VOB files</source>
+        <translation>Fichiers VOB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3GP files</source>
+        <translation>Fichiers 3GP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OGV files</source>
+        <translation>Fichiers OGV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DV files</source>
+        <translation>Fichiers DV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DivX files</source>
+        <translation>Fichiers DivX</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Open Video Files</source>
+        <translation>Ouvrir des fichiers vidéo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All supported files</source>
+        <translation>Tous les fichiers pris en charge</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+71"/>
+        <source>%n file(s) already in the queue not added again</source>
+        <translation>
+            <numerusform>%n fichier déjà dans la file d&apos;attente, non ajouté à nouveau</numerusform>
+            <numerusform>%n fichiers déjà dans la file d&apos;attente, non ajoutés à nouveau</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>These files do not exist and were not added:
+</source>
+        <translation>Ces fichiers n&apos;existent pas et n&apos;ont pas été ajoutés&#xa0;:
+</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Already in the queue:
+%1
+
+Add again?</source>
+        <translation>Déjà dans la file d&apos;attente&#xa0;:
+%1
+
+Ajouter à nouveau&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add Files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <location line="+204"/>
+        <source>Failed: %1</source>
+        <translation>Échec&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Written: %1</source>
+        <translation>Écrit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Skipped: %1</source>
+        <translation>Ignoré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-16"/>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <location filename="../main/main.cpp" line="-194"/>
+        <source>Copy reason</source>
+        <translation>Copier la raison</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>The queue could not be saved: %1</source>
+        <translation>La file d&apos;attente n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Files...</source>
+        <translation>Ajouter des fichiers...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Folder...</source>
+        <translation>Ajouter un dossier...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edit Clip...</source>
+        <translation>Modifier l&apos;extrait...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Settings...</source>
+        <translation>Paramètres...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Queue</source>
+        <translation>F&amp;ile d&apos;attente</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show Progress</source>
+        <translation>Afficher la progression</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User Guide</source>
+        <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>A conversion is still running. Stop it and quit?</source>
+        <translation>Une conversion est en cours. L&apos;arrêter et quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>Edit Clip</source>
+        <translation>Modifier l&apos;extrait</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>No program to open the user guide was found. The user guide is at:
+</source>
+        <translation>Aucun programme n&apos;a été trouvé pour ouvrir le guide de l&apos;utilisateur. Il se trouve ici&#xa0;:
+</translation>
+    </message>
+    <message>
+        <location filename="../main/run.cpp" line="+39"/>
+        <location line="+2"/>
+        <source>Show progress</source>
+        <translation>Afficher la progression</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Show progress (%1)</source>
+        <translation>Afficher la progression (%1)</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="+1"/>
+        <source>Converting...</source>
+        <translation>Conversion...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>100%</source>
+        <translation>100&#xa0;%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Skipped</source>
+        <translation>Ignoré</translation>
+    </message>
+    <message>
+        <location filename="../main/runcontroller.cpp" line="+120"/>
+        <source>Loudness %1 LUFS</source>
+        <translation>Volume sonore %1 LUFS</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Task complete!</source>
+        <translation>Tâche terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+%1 of %2 %3 could not be converted; %4 Status says why.</source>
+        <translation>
+Échec de la conversion pour %1 sur %2 %3&#xa0;; la colonne État en donne %4.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>files</source>
+        <translation>fichiers</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its</source>
+        <translation>la raison</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>their</source>
+        <translation>les raisons</translation>
+    </message>
+</context>
+<context>
     <name>Media</name>
     <message>
-        <location filename="../media/audiofile2.cpp" line="+36"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="+78"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
         <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
@@ -451,61 +1362,33 @@ permises par la loi.
         <translation>stéréo</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>file not found</source>
-        <translation>fichier introuvable</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot open %1 (%2)</source>
-        <translation>Impossible d&apos;ouvrir %1 (%2)</translation>
-    </message>
-    <message>
-        <location line="+47"/>
-        <source>Input of %1 Hz, %2 channels cannot be encoded</source>
-        <translation>Impossible d&apos;encoder une entrée de %1 Hz, %2 canaux</translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>There is no WMA profile %1</source>
         <translation>Il n&apos;y a pas de profil WMA %1</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation>Type de sortie inconnu «&#xa0;%1&#xa0;»&#xa0;: utilisez %2 ou %3</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+14"/>
-        <source>No output file is open</source>
-        <translation>Aucun fichier de sortie n&apos;est ouvert</translation>
-    </message>
-    <message>
-        <location filename="../media/audioinformation2.cpp" line="+324"/>
+        <location filename="../media/tags.cpp" line="+314"/>
         <source>File not found: %1</source>
         <translation>Fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+12"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Les étiquettes ne peuvent être écrites que dans les fichiers MP3, OGG, WMA, FLAC, Opus et M4A&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Cannot write the tags of %1</source>
         <translation>Impossible d&apos;écrire les étiquettes de %1</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+34"/>
-        <location line="+410"/>
-        <location line="+591"/>
+        <location filename="../media/audiowriters.cpp" line="+22"/>
+        <location line="+121"/>
         <source>Cannot create %1 (%2)</source>
         <translation>Impossible de créer %1 (%2)</translation>
     </message>
     <message>
-        <location line="-923"/>
+        <location filename="../formats/mp3/mp3format.cpp" line="+21"/>
         <source>Unknown MP3 channel mode %1</source>
         <translation>Mode de canaux MP3 %1 inconnu</translation>
     </message>
@@ -530,56 +1413,48 @@ permises par la loi.
         <translation>L&apos;encodeur MP3 a échoué</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="+46"/>
         <source>The OGG encoder refuses this format</source>
         <translation>L&apos;encodeur OGG refuse ce format</translation>
     </message>
     <message>
         <location line="+25"/>
-        <location line="+179"/>
-        <location line="+141"/>
-        <location filename="../media/wavwriter.cpp" line="+46"/>
+        <location filename="../formats/wav/wavformat.cpp" line="+47"/>
+        <location filename="../media/audiowriters.cpp" line="-44"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>Impossible d&apos;accepter une entrée de %1 Hz, %2 canaux</translation>
     </message>
     <message>
-        <location line="-190"/>
-        <location line="+13"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="-92"/>
         <source>No WMA encoder</source>
         <translation>Aucun encodeur WMA</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="+2"/>
         <source>The WMA encoder refuses %1 kbps at %2 Hz</source>
         <translation>L&apos;encodeur WMA refuse %1 kbps à %2 Hz</translation>
     </message>
     <message>
-        <location line="+86"/>
-        <location line="+346"/>
-        <location line="+227"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+252"/>
+        <location filename="../media/audiowriters.cpp" line="+102"/>
         <source>Cannot write %1</source>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
-        <location line="-631"/>
-        <location line="+77"/>
-        <location line="+152"/>
+        <location line="-175"/>
         <location line="+8"/>
-        <location line="+350"/>
+        <location filename="../media/audiowriters.cpp" line="-47"/>
+        <location line="+67"/>
         <source>Out of memory</source>
         <translation>Mémoire insuffisante</translation>
     </message>
     <message>
-        <location line="-559"/>
-        <location line="+12"/>
-        <location line="+43"/>
-        <location line="+4"/>
-        <location line="+23"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="+4"/>
         <source>The WMA encoder failed</source>
         <translation>L&apos;encodeur WMA a échoué</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+17"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>L&apos;encodeur FLAC refuse %1 Hz, %2 canaux, %3 bits</translation>
     </message>
@@ -596,7 +1471,7 @@ permises par la loi.
         <translation>L&apos;encodeur FLAC a échoué (%1)</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location filename="../formats/opus/opusformat.cpp" line="+54"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>L&apos;encodeur Opus a échoué (%1)</translation>
     </message>
@@ -612,27 +1487,22 @@ permises par la loi.
         <translation>L&apos;encodeur Opus refuse %1 kbps</translation>
     </message>
     <message>
-        <location line="+71"/>
-        <location line="+13"/>
+        <location filename="../formats/m4a/m4aformat.cpp" line="+34"/>
         <source>No AAC encoder</source>
         <translation>Aucun encodeur AAC</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="+2"/>
         <source>The AAC encoder refuses %1 kbps at %2 Hz</source>
         <translation>L&apos;encodeur AAC refuse %1 kbps à %2 Hz</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location line="+10"/>
-        <location line="+32"/>
         <location line="+4"/>
-        <location line="+15"/>
         <source>The AAC encoder failed</source>
         <translation>L&apos;encodeur AAC a échoué</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="+172"/>
         <source>The OGG minimum bit rate %1 kbps is above the maximum %2 kbps</source>
         <translation>Le débit minimal OGG de %1 kbps dépasse le maximum de %2 kbps</translation>
     </message>
@@ -642,22 +1512,22 @@ permises par la loi.
         <translation>L&apos;encodeur OGG refuse %1 Hz, %2 canaux à ces débits</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+75"/>
         <source>FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, %2 channels, %3 bits, compression %4</source>
         <translation>FLAC accepte 1 ou 2 canaux, 16 ou 24 bits et une compression de 0 à 8, et non %1 Hz, %2 canaux, %3 bits, compression %4</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../formats/opus/opusformat.cpp" line="+86"/>
         <source>Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels</source>
         <translation>Opus accepte de 32 à 256 kbps et 1 ou 2 canaux, et non %1 kbps, %2 canaux</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../formats/m4a/m4aformat.cpp" line="+74"/>
         <source>M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, %2 kbps, %3 channels</source>
         <translation>M4A accepte 44100 ou 48000 Hz, de 64 à 320 kbps et 1 ou 2 canaux, et non %1 Hz, %2 kbps, %3 canaux</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+209"/>
+        <location filename="../media/avinput.cpp" line="+215"/>
         <source>Source file not found: %1</source>
         <translation>Fichier source introuvable&#xa0;: %1</translation>
     </message>
@@ -681,9 +1551,9 @@ permises par la loi.
     <message>
         <location line="+20"/>
         <location line="+18"/>
-        <location filename="../media/sourceinfo.cpp" line="+161"/>
+        <location filename="../media/sourceinfo.cpp" line="+236"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+543"/>
+        <location filename="../media/videoedit.cpp" line="+545"/>
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
@@ -695,17 +1565,18 @@ permises par la loi.
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+26"/>
+        <location filename="../media/sourceinfo.cpp" line="+37"/>
         <location filename="../media/waveform.cpp" line="+113"/>
         <source>The length of %1 is unknown</source>
         <translation>La durée de %1 est inconnue</translation>
     </message>
     <message>
-        <location filename="../media/previewplayer.cpp" line="+98"/>
+        <location filename="../media/previewplayer.cpp" line="+107"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
         <translation>L&apos;aperçu ne peut pas s&apos;afficher avec l&apos;OpenGL de cet écran&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+103"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
         <translation>La lecture de «&#xa0;%1&#xa0;» a échoué&#xa0;: %2</translation>
     </message>
@@ -731,7 +1602,7 @@ permises par la loi.
         <translation>La lecture de «&#xa0;%1&#xa0;» s&apos;est arrêtée à %2 s sur %3 s&#xa0;: la suite du fichier est illisible</translation>
     </message>
     <message>
-        <location filename="../media/sourceinfo.cpp" line="-156"/>
+        <location filename="../media/sourceinfo.cpp" line="-268"/>
         <source>%1 channels</source>
         <translation>%1 canaux</translation>
     </message>
@@ -747,29 +1618,32 @@ permises par la loi.
         <translation>Aucun décodeur pour le son de %1</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+520"/>
+        <location filename="../media/sourceinfo.cpp" line="+280"/>
+        <location filename="../media/videoedit.cpp" line="+2"/>
+        <location line="+538"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>Le flux %1 de %2 n&apos;est pas une piste audio</translation>
     </message>
     <message>
-        <location line="-519"/>
-        <location line="+520"/>
+        <location line="+1"/>
+        <location filename="../media/videoedit.cpp" line="-537"/>
+        <location line="+538"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Aucun flux audio dans %1</translation>
     </message>
     <message>
-        <location line="-513"/>
+        <location line="+5"/>
+        <location filename="../media/videoedit.cpp" line="-531"/>
         <location line="+3"/>
-        <location line="+529"/>
+        <location line="+533"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Impossible de décoder le son de %1</translation>
     </message>
     <message>
-        <location line="-517"/>
+        <location filename="../media/videoedit.cpp" line="-521"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Aucun son n&apos;a pu être décodé depuis %1</translation>
@@ -1108,445 +1982,7 @@ permises par la loi.
     </message>
 </context>
 <context>
-    <name>QueueStore</name>
-    <message>
-        <location filename="../main/queuestore.cpp" line="+119"/>
-        <source>Unable to create the folder %1</source>
-        <translation>Impossible de créer le dossier %1</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>not a Clipvox queue</source>
-        <translation>pas une file d&apos;attente Clipvox</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>a job without its source or output</source>
-        <translation>une tâche sans source ni sortie</translation>
-    </message>
-    <message>
-        <location line="+37"/>
-        <source>the source no longer exists</source>
-        <translation>la source n&apos;existe plus</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
-        <translation>La file d&apos;attente enregistrée n&apos;a pas pu être lue (%1). %2 La file d&apos;attente commence vide.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>It was kept as %1.</source>
-        <translation>Elle a été conservée sous %1.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>It was left at %1 and will not be saved over.</source>
-        <translation>Elle reste à %1 et ne sera pas écrasée.</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutForm</name>
-    <message>
-        <location filename="../extras/about.ui" line="+14"/>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <location line="+54"/>
-        <source>Clipvox logo</source>
-        <translation>Logo de Clipvox</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Clipvox</source>
-        <translation>Clipvox</translation>
-    </message>
-    <message>
-        <location line="+44"/>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+10"/>
-        <source>HomePage</source>
-        <translation>Site web</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Opens the home page in the web browser</source>
-        <translation>Ouvre le site web dans le navigateur</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+6"/>
-        <source>Technology Support</source>
-        <translation>Assistance technique</translation>
-    </message>
-    <message>
-        <location line="-3"/>
-        <source>Writes an e-mail to the support</source>
-        <translation>Écrit un courriel à l&apos;assistance</translation>
-    </message>
-    <message>
-        <location line="+53"/>
-        <source>© The Clipvox developers</source>
-        <translation>© Les développeurs de Clipvox</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <location filename="../extras/about.cpp" line="+59"/>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>Logiciel libre sous licence GNU GPL, version 3 ou ultérieure</translation>
-    </message>
-</context>
-<context>
-    <name>TEditForm</name>
-    <message>
-        <location filename="../clip/edit.ui" line="+14"/>
-        <source>Edit Clip Time</source>
-        <translation>Modifier les temps de l&apos;extrait</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+21"/>
-        <source>Preview</source>
-        <translation>Aperçu</translation>
-    </message>
-    <message>
-        <location line="+72"/>
-        <source>Play</source>
-        <translation>Lire</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Play (Space)</source>
-        <translation>Lire (Espace)</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Pause (Space)</source>
-        <translation>Pause (Espace)</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <location line="+3"/>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
-    </message>
-    <message>
-        <location line="+49"/>
-        <source>Position</source>
-        <translation>Position</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Sound of the source</source>
-        <translation>Son de la source</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation>Cliquez pour lire à partir d&apos;ici. Gauche, Droite&#xa0;: une seconde en arrière ou en avant (avec Maj, dix secondes). Début, Fin&#xa0;: au repère de début, au repère de fin</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>Start Time</source>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Start time</source>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <location line="+35"/>
-        <source>End Time</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>End time</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Set start time</source>
-        <translation>Placer le début</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Set start time (I)</source>
-        <translation>Placer le début (I)</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>Set end time</source>
-        <translation>Placer la fin</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Set end time (O)</source>
-        <translation>Placer la fin (O)</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+3"/>
-        <source>Edit start time and end time</source>
-        <translation>Modifier le début et la fin</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+3"/>
-        <source>Reset time</source>
-        <translation>Réinitialiser les temps</translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <source>Tag Information</source>
-        <translation>Étiquettes</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>&amp;Enable Tag</source>
-        <translation>Activer les ét&amp;iquettes</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Title:</source>
-        <translation>&amp;Titre :</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Title</source>
-        <translation>Titre</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>&amp;Artist:</source>
-        <translation>&amp;Artiste :</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Artist</source>
-        <translation>Artiste</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>Al&amp;bum:</source>
-        <translation>Al&amp;bum :</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Album</source>
-        <translation>Album</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>&amp;Comment:</source>
-        <translation>&amp;Commentaire :</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Comment</source>
-        <translation>Commentaire</translation>
-    </message>
-    <message>
-        <location line="-177"/>
-        <source>Co&amp;pyright:</source>
-        <translation>Cop&amp;yright :</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Copyright</source>
-        <translation>Copyright</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>&amp;Year:</source>
-        <translation>A&amp;nnée :</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Year</source>
-        <translation>Année</translation>
-    </message>
-    <message>
-        <location line="+60"/>
-        <source>T&amp;rack:</source>
-        <translation>N° de &amp;piste :</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Track</source>
-        <translation>N° de piste</translation>
-    </message>
-    <message>
-        <location line="+60"/>
-        <source>&amp;Genre:</source>
-        <translation>&amp;Genre :</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Genre</source>
-        <translation>Genre</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>&amp;Sound track:</source>
-        <translation>Piste a&amp;udio :</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Sound track</source>
-        <translation>Piste audio</translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <location line="+3"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <location line="+3"/>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <location filename="../clip/edit.cpp" line="+662"/>
-        <location line="+10"/>
-        <source>Please input correct time format!</source>
-        <translation>Veuillez saisir un temps au bon format&#xa0;!</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Start Time should be smaller than End Time!</source>
-        <translation>Le début doit précéder la fin&#xa0;!</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Invalid Year Value</source>
-        <translation>Année non valide</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Invalid Track Value</source>
-        <translation>Numéro de piste non valide</translation>
-    </message>
-</context>
-<context>
-    <name>TEditTimeForm</name>
-    <message>
-        <location filename="../clip/edittime.ui" line="+14"/>
-        <location line="+18"/>
-        <source>Edit Time</source>
-        <translation>Modifier les temps</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&amp;Hours</source>
-        <translation>&amp;Heures</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Minutes</source>
-        <translation>&amp;Minutes</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>S&amp;econds</source>
-        <translation>S&amp;econdes</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Start at</source>
-        <translation>&amp;Début à</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Start hours</source>
-        <translation>Heures de début</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Start minutes</source>
-        <translation>Minutes de début</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Start seconds</source>
-        <translation>Secondes de début</translation>
-    </message>
-    <message>
-        <location line="+31"/>
-        <source>S&amp;top at</source>
-        <translation>&amp;Fin à</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Stop hours</source>
-        <translation>Heures de fin</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Stop minutes</source>
-        <translation>Minutes de fin</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Stop seconds</source>
-        <translation>Secondes de fin</translation>
-    </message>
-    <message>
-        <location line="+59"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <location filename="../clip/edittime.cpp" line="+69"/>
-        <source>Start time should not be negative.</source>
-        <translation>Le début ne doit pas être négatif.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Start time should be less than total duration.</source>
-        <translation>Le début doit être inférieur à la durée totale.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Stop time should not be negative.</source>
-        <translation>La fin ne doit pas être négative.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Stop time should be less than total duration.</source>
-        <translation>La fin doit être inférieure à la durée totale.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Start time should not be later than stop time.</source>
-        <translation>Le début ne doit pas être postérieur à la fin.</translation>
-    </message>
-</context>
-<context>
-    <name>TExecForm</name>
+    <name>ProgressDialog</name>
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Converting</source>
@@ -1606,617 +2042,51 @@ permises par la loi.
     </message>
 </context>
 <context>
-    <name>TJobQueue</name>
+    <name>QueueStore</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+242"/>
-        <source>No queued file is being edited.</source>
-        <translation>Aucun fichier de la file d&apos;attente n&apos;est en cours de modification.</translation>
+        <location filename="../main/queuestore.cpp" line="+135"/>
+        <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
+        <translation>Le début «&#xa0;%1&#xa0;» n&apos;est pas un temps valide (hh:mm:ss)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Unable to create the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>not a Clipvox queue</source>
+        <translation>pas une file d&apos;attente Clipvox</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a job without its source or output</source>
+        <translation>une tâche sans source ni sortie</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the source no longer exists</source>
+        <translation>la source n&apos;existe plus</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
+        <translation>La file d&apos;attente enregistrée n&apos;a pas pu être lue (%1). %2 La file d&apos;attente commence vide.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was kept as %1.</source>
+        <translation>Elle a été conservée sous %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+8"/>
+        <source>It was left at %1 and will not be saved over.</source>
+        <translation>Elle reste à %1 et ne sera pas écrasée.</translation>
     </message>
 </context>
 <context>
-    <name>TMainForm</name>
-    <message>
-        <location filename="../main/main.ui" line="+20"/>
-        <source>Clipvox</source>
-        <translation>Clipvox</translation>
-    </message>
-    <message>
-        <location line="+73"/>
-        <source>Queue</source>
-        <translation>File d&apos;attente</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-141"/>
-        <source>Source File</source>
-        <translation>Fichier source</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Start Time</source>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End Time</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Convert To</source>
-        <translation>Convertir en</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Output File</source>
-        <translation>Fichier de sortie</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <location filename="../main/main.ui" line="+53"/>
-        <source>Quick Settings</source>
-        <translation>Paramètres rapides</translation>
-    </message>
-    <message>
-        <location line="+27"/>
-        <source>Output &amp;path</source>
-        <translation>&amp;Dossier de sortie</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Output path</source>
-        <translation>Dossier de sortie</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Select output path</source>
-        <translation>Choisir le dossier de sortie</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Output &amp;format</source>
-        <translation>&amp;Format de sortie</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Output format</source>
-        <translation>Format de sortie</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location line="+115"/>
-        <location line="+3"/>
-        <source>Audio format settings</source>
-        <translation>Paramètres du format audio</translation>
-    </message>
-    <message>
-        <location line="-82"/>
-        <source>add files</source>
-        <translation>ajouter</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location line="+121"/>
-        <source>Add files</source>
-        <translation>Ajouter des fichiers</translation>
-    </message>
-    <message>
-        <location line="-118"/>
-        <location line="+121"/>
-        <source>F2</source>
-        <translation>F2</translation>
-    </message>
-    <message>
-        <location line="-111"/>
-        <source>remove</source>
-        <translation>retirer</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Remove selected item </source>
-        <translation>Retirer l&apos;élément sélectionné </translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+D</source>
-        <translation>Ctrl+D</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>edit</source>
-        <translation>modifier</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Edit selection</source>
-        <translation>Modifier la sélection</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+117"/>
-        <source>Ctrl+E</source>
-        <translation>Ctrl+E</translation>
-    </message>
-    <message>
-        <location line="-107"/>
-        <source>convert</source>
-        <translation>convertir</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Start converting files</source>
-        <translation>Lancer la conversion des fichiers</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+106"/>
-        <source>F9</source>
-        <translation>F9</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <source>settings</source>
-        <translation>paramètres</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>help</source>
-        <translation>aide</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Help contents, home page and support</source>
-        <translation>Sommaire de l&apos;aide, site web et assistance</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>about</source>
-        <translation>à propos</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location filename="../main/main.cpp" line="+295"/>
-        <source>About Clipvox</source>
-        <translation>À propos de Clipvox</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+361"/>
-        <source>Move Up</source>
-        <translation>Monter</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+U</source>
-        <translation>Ctrl+U</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="+8"/>
-        <source>Move Down</source>
-        <translation>Descendre</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+N</source>
-        <translation>Ctrl+N</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="-21"/>
-        <location filename="../main/main.cpp" line="-31"/>
-        <source>Remove</source>
-        <translation>Retirer</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="+29"/>
-        <source>Remove All</source>
-        <translation>Tout retirer</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Edit Selection...</source>
-        <translation>Modifier la sélection...</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <location filename="../main/main.cpp" line="+13"/>
-        <location line="+4"/>
-        <source>Convert</source>
-        <translation>Convertir</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Help Content...</source>
-        <translation>Sommaire de l&apos;aide...</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Homepage</source>
-        <translation>Site web</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Technical Support</source>
-        <translation>Assistance technique</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Tip of the Day</source>
-        <translation>Astuce du jour</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Quit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+Q</source>
-        <translation>Ctrl+Q</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-81"/>
-        <source>the source&apos;s default</source>
-        <translation>la piste par défaut de la source</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1
-Sound track: %2</source>
-        <translation>%1
-Piste audio&#xa0;: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>
-Chapter %1: %2</source>
-        <translation>
-Chapitre %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <location filename="../main/chapters.cpp" line="+12"/>
-        <location line="+43"/>
-        <source>Split into chapters</source>
-        <translation>Découper en chapitres</translation>
-    </message>
-    <message>
-        <location filename="../main/jobs.cpp" line="-347"/>
-        <source>MPEG files</source>
-        <translation>Fichiers MPEG</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WMV files</source>
-        <translation>Fichiers WMV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>AVI files</source>
-        <translation>Fichiers AVI</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>ASF files</source>
-        <translation>Fichiers ASF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MP4 files</source>
-        <translation>Fichiers MP4</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MKV files</source>
-        <translation>Fichiers MKV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WebM files</source>
-        <translation>Fichiers WebM</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MOV files</source>
-        <translation>Fichiers MOV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>FLV files</source>
-        <translation>Fichiers FLV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MPEG transport streams</source>
-        <translation>Flux de transport MPEG</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>VOB files</source>
-        <translation>Fichiers VOB</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>3GP files</source>
-        <translation>Fichiers 3GP</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>OGV files</source>
-        <translation>Fichiers OGV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DV files</source>
-        <translation>Fichiers DV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DivX files</source>
-        <translation>Fichiers DivX</translation>
-    </message>
-    <message>
-        <location line="+48"/>
-        <source>Open Video Files</source>
-        <translation>Ouvrir des fichiers vidéo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>All supported files</source>
-        <translation>Tous les fichiers pris en charge</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>All files (*)</source>
-        <translation>Tous les fichiers (*)</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+71"/>
-        <source>%n file(s) already in the queue not added again</source>
-        <translation>
-            <numerusform>%n fichier déjà dans la file d&apos;attente, non ajouté à nouveau</numerusform>
-            <numerusform>%n fichiers déjà dans la file d&apos;attente, non ajoutés à nouveau</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>These files do not exist and were not added:
-</source>
-        <translation>Ces fichiers n&apos;existent pas et n&apos;ont pas été ajoutés&#xa0;:
-</translation>
-    </message>
-    <message>
-        <location line="+28"/>
-        <source>Already in the queue:
-%1
-
-Add again?</source>
-        <translation>Déjà dans la file d&apos;attente&#xa0;:
-%1
-
-Ajouter à nouveau&#xa0;?</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Add Files</source>
-        <translation>Ajouter des fichiers</translation>
-    </message>
-    <message>
-        <location line="+204"/>
-        <source>Failed: %1</source>
-        <translation>Échec&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Written: %1</source>
-        <translation>Écrit&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Skipped: %1</source>
-        <translation>Ignoré&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-16"/>
-        <source>Waiting</source>
-        <translation>En attente</translation>
-    </message>
-    <message>
-        <location filename="../main/main.cpp" line="-194"/>
-        <source>Copy reason</source>
-        <translation>Copier la raison</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Show in folder</source>
-        <translation>Afficher dans le dossier</translation>
-    </message>
-    <message>
-        <location line="+110"/>
-        <source>The queue could not be saved: %1</source>
-        <translation>La file d&apos;attente n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location line="+40"/>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add Files...</source>
-        <translation>Ajouter des fichiers...</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add Folder...</source>
-        <translation>Ajouter un dossier...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Add Folder</source>
-        <translation>Ajouter un dossier</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit Clip...</source>
-        <translation>Modifier l&apos;extrait...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Settings...</source>
-        <translation>Paramètres...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&amp;Queue</source>
-        <translation>F&amp;ile d&apos;attente</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Show Progress</source>
-        <translation>Afficher la progression</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>User Guide</source>
-        <translation>Guide de l&apos;utilisateur</translation>
-    </message>
-    <message>
-        <location line="+63"/>
-        <source>A conversion is still running. Stop it and quit?</source>
-        <translation>Une conversion est en cours. L&apos;arrêter et quitter&#xa0;?</translation>
-    </message>
-    <message>
-        <location line="+110"/>
-        <source>Edit Clip</source>
-        <translation>Modifier l&apos;extrait</translation>
-    </message>
-    <message>
-        <location line="+45"/>
-        <source>No program to open the user guide was found. The user guide is at:
-</source>
-        <translation>Aucun programme n&apos;a été trouvé pour ouvrir le guide de l&apos;utilisateur. Il se trouve ici&#xa0;:
-</translation>
-    </message>
-    <message>
-        <location filename="../main/run.cpp" line="+39"/>
-        <location line="+2"/>
-        <source>Show progress</source>
-        <translation>Afficher la progression</translation>
-    </message>
-    <message>
-        <location line="-1"/>
-        <source>Show progress (%1)</source>
-        <translation>Afficher la progression (%1)</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="+1"/>
-        <source>Converting...</source>
-        <translation>Conversion...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>100%</source>
-        <translation>100&#xa0;%</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Failed</source>
-        <translation>Échec</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Stop</source>
-        <translation>Arrêté</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Skipped</source>
-        <translation>Ignoré</translation>
-    </message>
-    <message>
-        <location filename="../main/runcontroller.cpp" line="+117"/>
-        <source>Loudness %1 LUFS</source>
-        <translation>Volume sonore %1 LUFS</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Task complete!</source>
-        <translation>Tâche terminée&#xa0;!</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>
-%1 of %2 %3 could not be converted; %4 Status says why.</source>
-        <translation>
-Échec de la conversion pour %1 sur %2 %3&#xa0;; la colonne État en donne %4.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>file</source>
-        <translation>fichier</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>files</source>
-        <translation>fichiers</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>its</source>
-        <translation>la raison</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>their</source>
-        <translation>les raisons</translation>
-    </message>
-</context>
-<context>
-    <name>TRunActivity</name>
+    <name>RunActivity</name>
     <message>
         <location filename="../desktop/runactivity.cpp" line="+18"/>
         <source>Converting</source>
@@ -2224,40 +2094,39 @@ Ajouter à nouveau&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>TRunEngine</name>
+    <name>RunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+30"/>
+        <location filename="../engine/encodestep.cpp" line="+72"/>
         <source>The encoder does not accept the output settings</source>
         <translation>L&apos;encodeur n&apos;accepte pas les paramètres de sortie</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../formats/mp3/mp3format.cpp" line="+77"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
         <translation>Encodé à %1 kbps&#xa0;: le MP3 à %2 Hz ne permet pas %3 kbps</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="-31"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
         <translation>Format incorrect&#xa0;: l&apos;encodeur OGG n&apos;accepte pas %1 Hz, %2 canal(aux), %3 kbps (minimum %4, maximum %5)</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../formats/wav/wavformat.cpp" line="+79"/>
         <source>WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits</source>
         <translation>WAV accepte 8, 16 ou 24 bits, et non %1 Hz, %2 canaux, %3 bits</translation>
     </message>
     <message>
-        <location line="+154"/>
-        <location line="+51"/>
+        <location filename="../engine/encodestep.cpp" line="-5"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox ne connaît pas ce format de sortie</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-12"/>
         <source>The output could not be read back: %1</source>
         <translation>Impossible de relire le fichier de sortie : %1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+33"/>
         <source>No sound track %1: the source has no sound</source>
         <translation>Pas de piste audio %1&#xa0;: la source n&apos;a pas de son</translation>
     </message>
@@ -2267,12 +2136,12 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Pas de piste audio %1&#xa0;: la source n&apos;en a que %2</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+90"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>L&apos;extrait commence à %1 s, après la fin de la source (%2 s)</translation>
     </message>
     <message>
-        <location line="+272"/>
+        <location line="+378"/>
         <source>The clip holds no sound</source>
         <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
@@ -2282,17 +2151,17 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+56"/>
         <source>True peak %1 dBTP, over -1 dBTP</source>
         <translation>Crête vraie %1 dBTP, au-dessus de -1 dBTP</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+67"/>
         <source>The tags could not be written: %1</source>
         <translation>Les étiquettes n&apos;ont pas pu être écrites&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+93"/>
+        <location filename="../engine/runengine.cpp" line="+94"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>Impossible de créer un fichier dans %1&#xa0;: %2</translation>
     </message>
@@ -2302,7 +2171,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+121"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 est une source de cette conversion et a été conservé</translation>
     </message>
@@ -2313,17 +2182,12 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>%1 existe et a été conservé</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+186"/>
         <source>The album&apos;s ReplayGain could not be written: %1</source>
         <translation>Le ReplayGain de l&apos;album n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+107"/>
-        <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation>Le début «&#xa0;%1&#xa0;» n&apos;est pas un temps valide (hh:mm:ss)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+111"/>
         <source>Cannot measure the length of the source: %1</source>
         <translation>Impossible de mesurer la durée de la source&#xa0;: %1</translation>
     </message>
@@ -2343,7 +2207,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>La fin de l&apos;extrait (%1) n&apos;est pas postérieure à son début (%2)</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-75"/>
         <source>Incorrect format</source>
         <translation>Format incorrect</translation>
     </message>
@@ -2354,7 +2218,7 @@ Ajouter à nouveau&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>TSettingForm</name>
+    <name>SettingsDialog</name>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
@@ -2542,14 +2406,9 @@ Ajouter à nouveau&#xa0;?</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
-    <message>
-        <location filename="../settings/setting.cpp" line="+58"/>
-        <source>The audio component failed (error %1)</source>
-        <translation>Le composant audio a échoué (erreur %1)</translation>
-    </message>
 </context>
 <context>
-    <name>TSoundStrip</name>
+    <name>SoundStrip</name>
     <message>
         <location filename="../clip/soundstrip.cpp" line="+152"/>
         <source>No sound</source>
@@ -2557,7 +2416,106 @@ Ajouter à nouveau&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>TTipForm</name>
+    <name>TimeEntryDialog</name>
+    <message>
+        <location filename="../clip/edittime.ui" line="+14"/>
+        <location line="+18"/>
+        <source>Edit Time</source>
+        <translation>Modifier les temps</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Hours</source>
+        <translation>&amp;Heures</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minutes</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>S&amp;econds</source>
+        <translation>S&amp;econdes</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Start at</source>
+        <translation>&amp;Début à</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Start hours</source>
+        <translation>Heures de début</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Start minutes</source>
+        <translation>Minutes de début</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Start seconds</source>
+        <translation>Secondes de début</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>S&amp;top at</source>
+        <translation>&amp;Fin à</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Stop hours</source>
+        <translation>Heures de fin</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Stop minutes</source>
+        <translation>Minutes de fin</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Stop seconds</source>
+        <translation>Secondes de fin</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../clip/edittime.cpp" line="+69"/>
+        <source>Start time should not be negative.</source>
+        <translation>Le début ne doit pas être négatif.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time should be less than total duration.</source>
+        <translation>Le début doit être inférieur à la durée totale.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop time should not be negative.</source>
+        <translation>La fin ne doit pas être négative.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop time should be less than total duration.</source>
+        <translation>La fin doit être inférieure à la durée totale.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time should not be later than stop time.</source>
+        <translation>Le début ne doit pas être postérieur à la fin.</translation>
+    </message>
+</context>
+<context>
+    <name>TipDialog</name>
     <message>
         <location filename="../extras/tip.ui" line="+14"/>
         <source>Tip of the Day</source>
@@ -2600,7 +2558,7 @@ Ajouter à nouveau&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>TUpDown</name>
+    <name>UpDown</name>
     <message>
         <location filename="../clip/updown.cpp" line="+18"/>
         <source>One more</source>

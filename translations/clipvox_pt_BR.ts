@@ -2,6 +2,307 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../extras/about.ui" line="+14"/>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Clipvox logo</source>
+        <translation>Logotipo do Clipvox</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Clipvox</source>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+10"/>
+        <source>HomePage</source>
+        <translation>Página inicial</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the home page in the web browser</source>
+        <translation>Abre a página inicial no navegador</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <source>Technology Support</source>
+        <translation>Suporte técnico</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Writes an e-mail to the support</source>
+        <translation>Escreve um e-mail para o suporte</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>© The Clipvox developers</source>
+        <translation>© Os desenvolvedores do Clipvox</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <location filename="../extras/about.cpp" line="+59"/>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation>Software livre sob a GNU GPL, versão 3 ou posterior</translation>
+    </message>
+</context>
+<context>
+    <name>ClipEditor</name>
+    <message>
+        <location filename="../clip/edit.ui" line="+14"/>
+        <source>Edit Clip Time</source>
+        <translation>Editar tempo do trecho</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+21"/>
+        <source>Preview</source>
+        <translation>Pré-visualização</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Play (Space)</source>
+        <translation>Reproduzir (Espaço)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pause (Space)</source>
+        <translation>Pausar (Espaço)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+3"/>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Sound of the source</source>
+        <translation>Áudio da origem</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
+        <translation>Clique para reproduzir a partir daqui. Esquerda, Direita: um segundo para trás ou para frente (com Shift, dez segundos). Home, End: até a marca de início, até a marca de fim</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Start Time</source>
+        <translation>Tempo inicial</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Start time</source>
+        <translation>Tempo inicial</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>End Time</source>
+        <translation>Tempo final</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>End time</source>
+        <translation>Tempo final</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Set start time</source>
+        <translation>Definir tempo inicial</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set start time (I)</source>
+        <translation>Definir tempo inicial (I)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Set end time</source>
+        <translation>Definir tempo final</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set end time (O)</source>
+        <translation>Definir tempo final (O)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+3"/>
+        <source>Edit start time and end time</source>
+        <translation>Editar tempo inicial e final</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+3"/>
+        <source>Reset time</source>
+        <translation>Redefinir tempo</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Tag Information</source>
+        <translation>Informações das etiquetas</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&amp;Enable Tag</source>
+        <translation>Ativar &amp;etiquetas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&amp;Artist:</source>
+        <translation>&amp;Artista:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Al&amp;bum:</source>
+        <translation>Ál&amp;bum:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>&amp;Comment:</source>
+        <translation>&amp;Comentário:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Comment</source>
+        <translation>Comentário</translation>
+    </message>
+    <message>
+        <location line="-177"/>
+        <source>Co&amp;pyright:</source>
+        <translation>Co&amp;pyright:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&amp;Year:</source>
+        <translation>A&amp;no:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Year</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>T&amp;rack:</source>
+        <translation>&amp;Faixa:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Track</source>
+        <translation>Faixa</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>&amp;Genre:</source>
+        <translation>&amp;Gênero:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Genre</source>
+        <translation>Gênero</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&amp;Sound track:</source>
+        <translation>Á&amp;udio:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sound track</source>
+        <translation>Faixa de áudio</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../clip/edit.cpp" line="+662"/>
+        <location line="+10"/>
+        <source>Please input correct time format!</source>
+        <translation>Digite o tempo no formato correto!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Start Time should be smaller than End Time!</source>
+        <translation>O tempo inicial deve ser menor que o tempo final!</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Invalid Year Value</source>
+        <translation>Valor de ano inválido</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Invalid Track Value</source>
+        <translation>Valor de faixa inválido</translation>
+    </message>
+</context>
+<context>
     <name>ClipvoxApplication</name>
     <message>
         <location filename="../desktop/application.cpp" line="+29"/>
@@ -12,7 +313,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/convert.cpp" line="+102"/>
+        <location filename="../cli/convert.cpp" line="+104"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
        clipvox [FILE...]            (opens the window with the files queued)
 
@@ -119,15 +420,15 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>Tente &quot;clipvox --convert --help&quot; para mais informações.</translation>
     </message>
     <message>
-        <location line="+73"/>
-        <location line="+50"/>
-        <location line="+40"/>
-        <location line="+238"/>
+        <location line="+45"/>
+        <location line="+99"/>
+        <location line="+36"/>
+        <location line="+277"/>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
     </message>
     <message>
-        <location line="-254"/>
+        <location line="-293"/>
         <source>length unknown</source>
         <translation>duração desconhecida</translation>
     </message>
@@ -137,7 +438,7 @@ Código de saída: 0 sucesso, 1 alguma falha, 2 erro de uso, 130 cancelado.
         <translation>arquivo %1 de %2, %3%, tempo restante %4</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+182"/>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -158,7 +459,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>nenhum arquivo para converter</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-104"/>
         <source>unknown format &quot;%1&quot;</source>
         <translation>formato desconhecido &quot;%1&quot;</translation>
     </message>
@@ -183,32 +484,32 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>--replaygain precisa de track, album ou off, não &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
         <translation>--start exige um tempo hh:mm:ss, não &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
         <translation>--end exige um tempo hh:mm:ss ou max, não &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--jobs exige um número maior ou igual a 1, não &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>--keep-tree needs --output</source>
         <translation>--keep-tree exige --output</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--track exige um número maior ou igual a 1, não &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+89"/>
         <source>No such file</source>
         <translation>Arquivo inexistente</translation>
     </message>
@@ -223,7 +524,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Não é possível ler o arquivo</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+42"/>
         <source>it has no chapters, converted whole</source>
         <translation>não tem capítulos, convertido por inteiro</translation>
     </message>
@@ -386,9 +687,17 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+226"/>
+        <location filename="../settings/settingsfile.cpp" line="+227"/>
         <source>Unable to write to %1</source>
         <translation>Não foi possível gravar em %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobQueue</name>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="+230"/>
+        <source>No queued file is being edited.</source>
+        <translation>Nenhum arquivo da fila está sendo editado.</translation>
     </message>
 </context>
 <context>
@@ -428,9 +737,611 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../main/main.ui" line="+20"/>
+        <source>Clipvox</source>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Queue</source>
+        <translation>Fila</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-141"/>
+        <source>Source File</source>
+        <translation>Arquivo de origem</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Time</source>
+        <translation>Tempo inicial</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Time</source>
+        <translation>Tempo final</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Convert To</source>
+        <translation>Converter para</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Output File</source>
+        <translation>Arquivo de saída</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location filename="../main/main.ui" line="+53"/>
+        <source>Quick Settings</source>
+        <translation>Configurações rápidas</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Output &amp;path</source>
+        <translation>&amp;Pasta de saída</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Output path</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Select output path</source>
+        <translation>Selecionar pasta de saída</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Output &amp;format</source>
+        <translation>&amp;Formato de saída</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Output format</source>
+        <translation>Formato de saída</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+115"/>
+        <location line="+3"/>
+        <source>Audio format settings</source>
+        <translation>Configurações do formato de áudio</translation>
+    </message>
+    <message>
+        <location line="-82"/>
+        <source>add files</source>
+        <translation>adicionar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+121"/>
+        <source>Add files</source>
+        <translation>Adicionar arquivos</translation>
+    </message>
+    <message>
+        <location line="-118"/>
+        <location line="+121"/>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <location line="-111"/>
+        <source>remove</source>
+        <translation>remover</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Remove selected item </source>
+        <translation>Remover item selecionado </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>edit</source>
+        <translation>editar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Edit selection</source>
+        <translation>Editar seleção</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+117"/>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <source>convert</source>
+        <translation>converter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Start converting files</source>
+        <translation>Iniciar a conversão dos arquivos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+106"/>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <source>settings</source>
+        <translation>configurações</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>help</source>
+        <translation>ajuda</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Help contents, home page and support</source>
+        <translation>Conteúdo da ajuda, página inicial e suporte</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>about</source>
+        <translation>sobre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location filename="../main/main.cpp" line="+296"/>
+        <source>About Clipvox</source>
+        <translation>Sobre o Clipvox</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location filename="../main/jobs.cpp" line="+361"/>
+        <source>Move Up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+8"/>
+        <source>Move Down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="-21"/>
+        <location filename="../main/main.cpp" line="-31"/>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+29"/>
+        <source>Remove All</source>
+        <translation>Remover tudo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit Selection...</source>
+        <translation>Editar seleção...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../main/main.cpp" line="+13"/>
+        <location line="+4"/>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Help Content...</source>
+        <translation>Conteúdo da ajuda...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Homepage</source>
+        <translation>Página inicial</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Technical Support</source>
+        <translation>Suporte técnico</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tip of the Day</source>
+        <translation>Dica do dia</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-68"/>
+        <source>the source&apos;s default</source>
+        <translation>a padrão da origem</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1
+Sound track: %2</source>
+        <translation>%1
+Faixa de áudio: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Chapter %1: %2</source>
+        <translation>
+Capítulo %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../main/chapters.cpp" line="+12"/>
+        <location line="+43"/>
+        <source>Split into chapters</source>
+        <translation>Dividir em capítulos</translation>
+    </message>
+    <message>
+        <location filename="../main/jobs.cpp" line="-347"/>
+        <source>MPEG files</source>
+        <translation>Arquivos MPEG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WMV files</source>
+        <translation>Arquivos WMV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AVI files</source>
+        <translation>Arquivos AVI</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ASF files</source>
+        <translation>Arquivos ASF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MP4 files</source>
+        <translation>Arquivos MP4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MKV files</source>
+        <translation>Arquivos MKV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WebM files</source>
+        <translation>Arquivos WebM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MOV files</source>
+        <translation>Arquivos MOV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FLV files</source>
+        <translation>Arquivos FLV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MPEG transport streams</source>
+        <translation>Fluxos de transporte MPEG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>VOB files</source>
+        <translation>Arquivos VOB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3GP files</source>
+        <translation>Arquivos 3GP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OGV files</source>
+        <translation>Arquivos OGV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DV files</source>
+        <translation>Arquivos DV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DivX files</source>
+        <translation>Arquivos DivX</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Open Video Files</source>
+        <translation>Abrir arquivos de vídeo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All supported files</source>
+        <translation>Todos os arquivos suportados</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+71"/>
+        <source>%n file(s) already in the queue not added again</source>
+        <translation>
+            <numerusform>%n arquivo já está na fila e não foi adicionado de novo</numerusform>
+            <numerusform>%n arquivos já estão na fila e não foram adicionados de novo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>These files do not exist and were not added:
+</source>
+        <translation>Estes arquivos não existem e não foram adicionados:
+</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Already in the queue:
+%1
+
+Add again?</source>
+        <translation>Já está na fila:
+%1
+
+Adicionar de novo?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add Files</source>
+        <translation>Adicionar arquivos</translation>
+    </message>
+    <message>
+        <location line="+204"/>
+        <source>Failed: %1</source>
+        <translation>Falhou: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Written: %1</source>
+        <translation>Gravado: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Skipped: %1</source>
+        <translation>Ignorado: %1</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-16"/>
+        <source>Waiting</source>
+        <translation>Aguardando</translation>
+    </message>
+    <message>
+        <location filename="../main/main.cpp" line="-194"/>
+        <source>Copy reason</source>
+        <translation>Copiar o motivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show in folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>The queue could not be saved: %1</source>
+        <translation>Não foi possível salvar a fila: %1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Files...</source>
+        <translation>Adicionar arquivos...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Folder...</source>
+        <translation>Adicionar pasta...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Folder</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edit Clip...</source>
+        <translation>Editar trecho...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Settings...</source>
+        <translation>Configurações...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Queue</source>
+        <translation>&amp;Fila</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show Progress</source>
+        <translation>Mostrar progresso</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User Guide</source>
+        <translation>Guia do usuário</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>A conversion is still running. Stop it and quit?</source>
+        <translation>Uma conversão ainda está em andamento. Interrompê-la e sair?</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>Edit Clip</source>
+        <translation>Editar trecho</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>No program to open the user guide was found. The user guide is at:
+</source>
+        <translation>Nenhum programa para abrir o guia do usuário foi encontrado. O guia do usuário está em:
+</translation>
+    </message>
+    <message>
+        <location filename="../main/run.cpp" line="+39"/>
+        <location line="+2"/>
+        <source>Show progress</source>
+        <translation>Mostrar progresso</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Show progress (%1)</source>
+        <translation>Mostrar progresso (%1)</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="+1"/>
+        <source>Converting...</source>
+        <translation>Convertendo...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>Interrompido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Skipped</source>
+        <translation>Ignorado</translation>
+    </message>
+    <message>
+        <location filename="../main/runcontroller.cpp" line="+120"/>
+        <source>Loudness %1 LUFS</source>
+        <translation>Volume %1 LUFS</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Task complete!</source>
+        <translation>Tarefa concluída!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+%1 of %2 %3 could not be converted; %4 Status says why.</source>
+        <translation>
+Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>file</source>
+        <translation>arquivo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>files</source>
+        <translation>arquivos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its</source>
+        <translation>veja o motivo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>their</source>
+        <translation>veja os motivos</translation>
+    </message>
+</context>
+<context>
     <name>Media</name>
     <message>
-        <location filename="../media/audiofile2.cpp" line="+36"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="+78"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
         <translation>WMA %1 kbps, %2 kHz, %3</translation>
     </message>
@@ -447,61 +1358,33 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>estéreo</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>file not found</source>
-        <translation>arquivo não encontrado</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot open %1 (%2)</source>
-        <translation>Não foi possível abrir %1 (%2)</translation>
-    </message>
-    <message>
-        <location line="+47"/>
-        <source>Input of %1 Hz, %2 channels cannot be encoded</source>
-        <translation>Não é possível codificar entrada de %1 Hz, %2 canais</translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>There is no WMA profile %1</source>
         <translation>Não existe o perfil WMA %1</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation>Tipo de saída desconhecido &quot;%1&quot;: use %2 ou %3</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+14"/>
-        <source>No output file is open</source>
-        <translation>Nenhum arquivo de saída está aberto</translation>
-    </message>
-    <message>
-        <location filename="../media/audioinformation2.cpp" line="+324"/>
+        <location filename="../media/tags.cpp" line="+314"/>
         <source>File not found: %1</source>
         <translation>Arquivo não encontrado: %1</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+12"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>Só é possível gravar etiquetas em arquivos MP3, OGG, WMA, FLAC, Opus e M4A: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Cannot write the tags of %1</source>
         <translation>Não foi possível gravar as etiquetas de %1</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+34"/>
-        <location line="+410"/>
-        <location line="+591"/>
+        <location filename="../media/audiowriters.cpp" line="+22"/>
+        <location line="+121"/>
         <source>Cannot create %1 (%2)</source>
         <translation>Não foi possível criar %1 (%2)</translation>
     </message>
     <message>
-        <location line="-923"/>
+        <location filename="../formats/mp3/mp3format.cpp" line="+21"/>
         <source>Unknown MP3 channel mode %1</source>
         <translation>Modo de canais MP3 desconhecido: %1</translation>
     </message>
@@ -526,56 +1409,48 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Falha no codificador MP3</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="+46"/>
         <source>The OGG encoder refuses this format</source>
         <translation>O codificador OGG recusa este formato</translation>
     </message>
     <message>
         <location line="+25"/>
-        <location line="+179"/>
-        <location line="+141"/>
-        <location filename="../media/wavwriter.cpp" line="+46"/>
+        <location filename="../formats/wav/wavformat.cpp" line="+47"/>
+        <location filename="../media/audiowriters.cpp" line="-44"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>Não é possível aceitar entrada de %1 Hz, %2 canais</translation>
     </message>
     <message>
-        <location line="-190"/>
-        <location line="+13"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="-92"/>
         <source>No WMA encoder</source>
         <translation>Nenhum codificador WMA</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="+2"/>
         <source>The WMA encoder refuses %1 kbps at %2 Hz</source>
         <translation>O codificador WMA recusa %1 kbps a %2 Hz</translation>
     </message>
     <message>
-        <location line="+86"/>
-        <location line="+346"/>
-        <location line="+227"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+252"/>
+        <location filename="../media/audiowriters.cpp" line="+102"/>
         <source>Cannot write %1</source>
         <translation>Não foi possível gravar %1</translation>
     </message>
     <message>
-        <location line="-631"/>
-        <location line="+77"/>
-        <location line="+152"/>
+        <location line="-175"/>
         <location line="+8"/>
-        <location line="+350"/>
+        <location filename="../media/audiowriters.cpp" line="-47"/>
+        <location line="+67"/>
         <source>Out of memory</source>
         <translation>Memória insuficiente</translation>
     </message>
     <message>
-        <location line="-559"/>
-        <location line="+12"/>
-        <location line="+43"/>
-        <location line="+4"/>
-        <location line="+23"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="+4"/>
         <source>The WMA encoder failed</source>
         <translation>Falha no codificador WMA</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+17"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>O codificador FLAC recusa %1 Hz, %2 canais, %3 bits</translation>
     </message>
@@ -592,7 +1467,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Falha no codificador FLAC (%1)</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location filename="../formats/opus/opusformat.cpp" line="+54"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Falha no codificador Opus (%1)</translation>
     </message>
@@ -608,27 +1483,22 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>O codificador Opus recusa %1 kbps</translation>
     </message>
     <message>
-        <location line="+71"/>
-        <location line="+13"/>
+        <location filename="../formats/m4a/m4aformat.cpp" line="+34"/>
         <source>No AAC encoder</source>
         <translation>Nenhum codificador AAC</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="+2"/>
         <source>The AAC encoder refuses %1 kbps at %2 Hz</source>
         <translation>O codificador AAC recusa %1 kbps a %2 Hz</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location line="+10"/>
-        <location line="+32"/>
         <location line="+4"/>
-        <location line="+15"/>
         <source>The AAC encoder failed</source>
         <translation>Falha no codificador AAC</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="+172"/>
         <source>The OGG minimum bit rate %1 kbps is above the maximum %2 kbps</source>
         <translation>A taxa de bits mínima do OGG, %1 kbps, é maior que a máxima, %2 kbps</translation>
     </message>
@@ -638,22 +1508,22 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>O codificador OGG recusa %1 Hz, %2 canais com estas taxas de bits</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+75"/>
         <source>FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, %2 channels, %3 bits, compression %4</source>
         <translation>O FLAC aceita 1 ou 2 canais, 16 ou 24 bits e compressão de 0 a 8, não %1 Hz, %2 canais, %3 bits, compressão %4</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../formats/opus/opusformat.cpp" line="+86"/>
         <source>Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels</source>
         <translation>O Opus aceita de 32 a 256 kbps e 1 ou 2 canais, não %1 kbps, %2 canais</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../formats/m4a/m4aformat.cpp" line="+74"/>
         <source>M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, %2 kbps, %3 channels</source>
         <translation>O M4A aceita 44100 ou 48000 Hz, de 64 a 320 kbps e 1 ou 2 canais, não %1 Hz, %2 kbps, %3 canais</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+209"/>
+        <location filename="../media/avinput.cpp" line="+215"/>
         <source>Source file not found: %1</source>
         <translation>Arquivo de origem não encontrado: %1</translation>
     </message>
@@ -677,9 +1547,9 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <message>
         <location line="+20"/>
         <location line="+18"/>
-        <location filename="../media/sourceinfo.cpp" line="+161"/>
+        <location filename="../media/sourceinfo.cpp" line="+236"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+543"/>
+        <location filename="../media/videoedit.cpp" line="+545"/>
         <source>Stopped</source>
         <translation>Interrompido</translation>
     </message>
@@ -691,17 +1561,18 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+26"/>
+        <location filename="../media/sourceinfo.cpp" line="+37"/>
         <location filename="../media/waveform.cpp" line="+113"/>
         <source>The length of %1 is unknown</source>
         <translation>A duração de %1 é desconhecida</translation>
     </message>
     <message>
-        <location filename="../media/previewplayer.cpp" line="+98"/>
+        <location filename="../media/previewplayer.cpp" line="+107"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
         <translation>A pré-visualização não consegue desenhar com o OpenGL desta tela: %1</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+103"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
         <translation>Falha na reprodução de &apos;%1&apos;: %2</translation>
     </message>
@@ -727,7 +1598,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>A reprodução de &apos;%1&apos; parou em %2 s de %3 s: não é possível ler o restante do arquivo</translation>
     </message>
     <message>
-        <location filename="../media/sourceinfo.cpp" line="-156"/>
+        <location filename="../media/sourceinfo.cpp" line="-268"/>
         <source>%1 channels</source>
         <translation>%1 canais</translation>
     </message>
@@ -743,29 +1614,32 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>Nenhum decodificador para o áudio de %1</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+520"/>
+        <location filename="../media/sourceinfo.cpp" line="+280"/>
+        <location filename="../media/videoedit.cpp" line="+2"/>
+        <location line="+538"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>O fluxo %1 de %2 não é uma faixa de áudio</translation>
     </message>
     <message>
-        <location line="-519"/>
-        <location line="+520"/>
+        <location line="+1"/>
+        <location filename="../media/videoedit.cpp" line="-537"/>
+        <location line="+538"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>Nenhum fluxo de áudio em %1</translation>
     </message>
     <message>
-        <location line="-513"/>
+        <location line="+5"/>
+        <location filename="../media/videoedit.cpp" line="-531"/>
         <location line="+3"/>
-        <location line="+529"/>
+        <location line="+533"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>Não foi possível decodificar o áudio de %1</translation>
     </message>
     <message>
-        <location line="-517"/>
+        <location filename="../media/videoedit.cpp" line="-521"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>Nenhum áudio pôde ser decodificado de %1</translation>
@@ -1104,445 +1978,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
 </context>
 <context>
-    <name>QueueStore</name>
-    <message>
-        <location filename="../main/queuestore.cpp" line="+119"/>
-        <source>Unable to create the folder %1</source>
-        <translation>Não foi possível criar a pasta %1</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>not a Clipvox queue</source>
-        <translation>não é uma fila do Clipvox</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>a job without its source or output</source>
-        <translation>uma tarefa sem origem ou saída</translation>
-    </message>
-    <message>
-        <location line="+37"/>
-        <source>the source no longer exists</source>
-        <translation>o arquivo de origem não existe mais</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
-        <translation>Não foi possível ler a fila salva (%1). %2 A fila começa vazia.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>It was kept as %1.</source>
-        <translation>Ela foi guardada como %1.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>It was left at %1 and will not be saved over.</source>
-        <translation>Ela ficou em %1 e não será sobrescrita.</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutForm</name>
-    <message>
-        <location filename="../extras/about.ui" line="+14"/>
-        <source>About</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
-        <location line="+54"/>
-        <source>Clipvox logo</source>
-        <translation>Logotipo do Clipvox</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Clipvox</source>
-        <translation>Clipvox</translation>
-    </message>
-    <message>
-        <location line="+44"/>
-        <source>Version</source>
-        <translation>Versão</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+10"/>
-        <source>HomePage</source>
-        <translation>Página inicial</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Opens the home page in the web browser</source>
-        <translation>Abre a página inicial no navegador</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+6"/>
-        <source>Technology Support</source>
-        <translation>Suporte técnico</translation>
-    </message>
-    <message>
-        <location line="-3"/>
-        <source>Writes an e-mail to the support</source>
-        <translation>Escreve um e-mail para o suporte</translation>
-    </message>
-    <message>
-        <location line="+53"/>
-        <source>© The Clipvox developers</source>
-        <translation>© Os desenvolvedores do Clipvox</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>Close</source>
-        <translation>Fechar</translation>
-    </message>
-    <message>
-        <location filename="../extras/about.cpp" line="+59"/>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>Software livre sob a GNU GPL, versão 3 ou posterior</translation>
-    </message>
-</context>
-<context>
-    <name>TEditForm</name>
-    <message>
-        <location filename="../clip/edit.ui" line="+14"/>
-        <source>Edit Clip Time</source>
-        <translation>Editar tempo do trecho</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+21"/>
-        <source>Preview</source>
-        <translation>Pré-visualização</translation>
-    </message>
-    <message>
-        <location line="+72"/>
-        <source>Play</source>
-        <translation>Reproduzir</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Play (Space)</source>
-        <translation>Reproduzir (Espaço)</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>Pause</source>
-        <translation>Pausar</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Pause (Space)</source>
-        <translation>Pausar (Espaço)</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <location line="+3"/>
-        <source>Stop</source>
-        <translation>Parar</translation>
-    </message>
-    <message>
-        <location line="+49"/>
-        <source>Position</source>
-        <translation>Posição</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Sound of the source</source>
-        <translation>Áudio da origem</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation>Clique para reproduzir a partir daqui. Esquerda, Direita: um segundo para trás ou para frente (com Shift, dez segundos). Home, End: até a marca de início, até a marca de fim</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>Start Time</source>
-        <translation>Tempo inicial</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Start time</source>
-        <translation>Tempo inicial</translation>
-    </message>
-    <message>
-        <location line="+35"/>
-        <source>End Time</source>
-        <translation>Tempo final</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>End time</source>
-        <translation>Tempo final</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Set start time</source>
-        <translation>Definir tempo inicial</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Set start time (I)</source>
-        <translation>Definir tempo inicial (I)</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>Set end time</source>
-        <translation>Definir tempo final</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Set end time (O)</source>
-        <translation>Definir tempo final (O)</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+3"/>
-        <source>Edit start time and end time</source>
-        <translation>Editar tempo inicial e final</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+3"/>
-        <source>Reset time</source>
-        <translation>Redefinir tempo</translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <source>Tag Information</source>
-        <translation>Informações das etiquetas</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>&amp;Enable Tag</source>
-        <translation>Ativar &amp;etiquetas</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Title:</source>
-        <translation>&amp;Título:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Title</source>
-        <translation>Título</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>&amp;Artist:</source>
-        <translation>&amp;Artista:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Artist</source>
-        <translation>Artista</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>Al&amp;bum:</source>
-        <translation>Ál&amp;bum:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Album</source>
-        <translation>Álbum</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>&amp;Comment:</source>
-        <translation>&amp;Comentário:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Comment</source>
-        <translation>Comentário</translation>
-    </message>
-    <message>
-        <location line="-177"/>
-        <source>Co&amp;pyright:</source>
-        <translation>Co&amp;pyright:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Copyright</source>
-        <translation>Copyright</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>&amp;Year:</source>
-        <translation>A&amp;no:</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Year</source>
-        <translation>Ano</translation>
-    </message>
-    <message>
-        <location line="+60"/>
-        <source>T&amp;rack:</source>
-        <translation>&amp;Faixa:</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Track</source>
-        <translation>Faixa</translation>
-    </message>
-    <message>
-        <location line="+60"/>
-        <source>&amp;Genre:</source>
-        <translation>&amp;Gênero:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Genre</source>
-        <translation>Gênero</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>&amp;Sound track:</source>
-        <translation>Á&amp;udio:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Sound track</source>
-        <translation>Faixa de áudio</translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <location line="+3"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <location line="+3"/>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <location filename="../clip/edit.cpp" line="+662"/>
-        <location line="+10"/>
-        <source>Please input correct time format!</source>
-        <translation>Digite o tempo no formato correto!</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Start Time should be smaller than End Time!</source>
-        <translation>O tempo inicial deve ser menor que o tempo final!</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Invalid Year Value</source>
-        <translation>Valor de ano inválido</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Invalid Track Value</source>
-        <translation>Valor de faixa inválido</translation>
-    </message>
-</context>
-<context>
-    <name>TEditTimeForm</name>
-    <message>
-        <location filename="../clip/edittime.ui" line="+14"/>
-        <location line="+18"/>
-        <source>Edit Time</source>
-        <translation>Editar tempo</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&amp;Hours</source>
-        <translation>&amp;Horas</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Minutes</source>
-        <translation>&amp;Minutos</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>S&amp;econds</source>
-        <translation>S&amp;egundos</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Start at</source>
-        <translation>&amp;Começar em</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Start hours</source>
-        <translation>Horas do início</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Start minutes</source>
-        <translation>Minutos do início</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Start seconds</source>
-        <translation>Segundos do início</translation>
-    </message>
-    <message>
-        <location line="+31"/>
-        <source>S&amp;top at</source>
-        <translation>&amp;Parar em</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Stop hours</source>
-        <translation>Horas do fim</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Stop minutes</source>
-        <translation>Minutos do fim</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Stop seconds</source>
-        <translation>Segundos do fim</translation>
-    </message>
-    <message>
-        <location line="+59"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <location filename="../clip/edittime.cpp" line="+69"/>
-        <source>Start time should not be negative.</source>
-        <translation>O tempo inicial não deve ser negativo.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Start time should be less than total duration.</source>
-        <translation>O tempo inicial deve ser menor que a duração total.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Stop time should not be negative.</source>
-        <translation>O tempo final não deve ser negativo.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Stop time should be less than total duration.</source>
-        <translation>O tempo final deve ser menor que a duração total.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Start time should not be later than stop time.</source>
-        <translation>O tempo inicial não deve ser posterior ao tempo final.</translation>
-    </message>
-</context>
-<context>
-    <name>TExecForm</name>
+    <name>ProgressDialog</name>
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Converting</source>
@@ -1602,617 +2038,51 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
 </context>
 <context>
-    <name>TJobQueue</name>
+    <name>QueueStore</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+242"/>
-        <source>No queued file is being edited.</source>
-        <translation>Nenhum arquivo da fila está sendo editado.</translation>
+        <location filename="../main/queuestore.cpp" line="+135"/>
+        <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
+        <translation>O tempo inicial &quot;%1&quot; não é um tempo válido (hh:mm:ss)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Unable to create the folder %1</source>
+        <translation>Não foi possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>not a Clipvox queue</source>
+        <translation>não é uma fila do Clipvox</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a job without its source or output</source>
+        <translation>uma tarefa sem origem ou saída</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the source no longer exists</source>
+        <translation>o arquivo de origem não existe mais</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
+        <translation>Não foi possível ler a fila salva (%1). %2 A fila começa vazia.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was kept as %1.</source>
+        <translation>Ela foi guardada como %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+8"/>
+        <source>It was left at %1 and will not be saved over.</source>
+        <translation>Ela ficou em %1 e não será sobrescrita.</translation>
     </message>
 </context>
 <context>
-    <name>TMainForm</name>
-    <message>
-        <location filename="../main/main.ui" line="+20"/>
-        <source>Clipvox</source>
-        <translation>Clipvox</translation>
-    </message>
-    <message>
-        <location line="+73"/>
-        <source>Queue</source>
-        <translation>Fila</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-141"/>
-        <source>Source File</source>
-        <translation>Arquivo de origem</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Start Time</source>
-        <translation>Tempo inicial</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End Time</source>
-        <translation>Tempo final</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Convert To</source>
-        <translation>Converter para</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Output File</source>
-        <translation>Arquivo de saída</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <location filename="../main/main.ui" line="+53"/>
-        <source>Quick Settings</source>
-        <translation>Configurações rápidas</translation>
-    </message>
-    <message>
-        <location line="+27"/>
-        <source>Output &amp;path</source>
-        <translation>&amp;Pasta de saída</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Output path</source>
-        <translation>Pasta de saída</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Select output path</source>
-        <translation>Selecionar pasta de saída</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Output &amp;format</source>
-        <translation>&amp;Formato de saída</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Output format</source>
-        <translation>Formato de saída</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Settings</source>
-        <translation>Configurações</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location line="+115"/>
-        <location line="+3"/>
-        <source>Audio format settings</source>
-        <translation>Configurações do formato de áudio</translation>
-    </message>
-    <message>
-        <location line="-82"/>
-        <source>add files</source>
-        <translation>adicionar</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location line="+121"/>
-        <source>Add files</source>
-        <translation>Adicionar arquivos</translation>
-    </message>
-    <message>
-        <location line="-118"/>
-        <location line="+121"/>
-        <source>F2</source>
-        <translation>F2</translation>
-    </message>
-    <message>
-        <location line="-111"/>
-        <source>remove</source>
-        <translation>remover</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Remove selected item </source>
-        <translation>Remover item selecionado </translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+D</source>
-        <translation>Ctrl+D</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>edit</source>
-        <translation>editar</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Edit selection</source>
-        <translation>Editar seleção</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+117"/>
-        <source>Ctrl+E</source>
-        <translation>Ctrl+E</translation>
-    </message>
-    <message>
-        <location line="-107"/>
-        <source>convert</source>
-        <translation>converter</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Start converting files</source>
-        <translation>Iniciar a conversão dos arquivos</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+106"/>
-        <source>F9</source>
-        <translation>F9</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <source>settings</source>
-        <translation>configurações</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>help</source>
-        <translation>ajuda</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Help contents, home page and support</source>
-        <translation>Conteúdo da ajuda, página inicial e suporte</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>about</source>
-        <translation>sobre</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location filename="../main/main.cpp" line="+295"/>
-        <source>About Clipvox</source>
-        <translation>Sobre o Clipvox</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+361"/>
-        <source>Move Up</source>
-        <translation>Mover para cima</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+U</source>
-        <translation>Ctrl+U</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="+8"/>
-        <source>Move Down</source>
-        <translation>Mover para baixo</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+N</source>
-        <translation>Ctrl+N</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="-21"/>
-        <location filename="../main/main.cpp" line="-31"/>
-        <source>Remove</source>
-        <translation>Remover</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="+29"/>
-        <source>Remove All</source>
-        <translation>Remover tudo</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Edit Selection...</source>
-        <translation>Editar seleção...</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <location filename="../main/main.cpp" line="+13"/>
-        <location line="+4"/>
-        <source>Convert</source>
-        <translation>Converter</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Help Content...</source>
-        <translation>Conteúdo da ajuda...</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Homepage</source>
-        <translation>Página inicial</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Technical Support</source>
-        <translation>Suporte técnico</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>About</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Tip of the Day</source>
-        <translation>Dica do dia</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Quit</source>
-        <translation>Sair</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+Q</source>
-        <translation>Ctrl+Q</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-81"/>
-        <source>the source&apos;s default</source>
-        <translation>a padrão da origem</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1
-Sound track: %2</source>
-        <translation>%1
-Faixa de áudio: %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>
-Chapter %1: %2</source>
-        <translation>
-Capítulo %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../main/chapters.cpp" line="+12"/>
-        <location line="+43"/>
-        <source>Split into chapters</source>
-        <translation>Dividir em capítulos</translation>
-    </message>
-    <message>
-        <location filename="../main/jobs.cpp" line="-347"/>
-        <source>MPEG files</source>
-        <translation>Arquivos MPEG</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WMV files</source>
-        <translation>Arquivos WMV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>AVI files</source>
-        <translation>Arquivos AVI</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>ASF files</source>
-        <translation>Arquivos ASF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MP4 files</source>
-        <translation>Arquivos MP4</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MKV files</source>
-        <translation>Arquivos MKV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WebM files</source>
-        <translation>Arquivos WebM</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MOV files</source>
-        <translation>Arquivos MOV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>FLV files</source>
-        <translation>Arquivos FLV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MPEG transport streams</source>
-        <translation>Fluxos de transporte MPEG</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>VOB files</source>
-        <translation>Arquivos VOB</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>3GP files</source>
-        <translation>Arquivos 3GP</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>OGV files</source>
-        <translation>Arquivos OGV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DV files</source>
-        <translation>Arquivos DV</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DivX files</source>
-        <translation>Arquivos DivX</translation>
-    </message>
-    <message>
-        <location line="+48"/>
-        <source>Open Video Files</source>
-        <translation>Abrir arquivos de vídeo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>All supported files</source>
-        <translation>Todos os arquivos suportados</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>All files (*)</source>
-        <translation>Todos os arquivos (*)</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+71"/>
-        <source>%n file(s) already in the queue not added again</source>
-        <translation>
-            <numerusform>%n arquivo já está na fila e não foi adicionado de novo</numerusform>
-            <numerusform>%n arquivos já estão na fila e não foram adicionados de novo</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>These files do not exist and were not added:
-</source>
-        <translation>Estes arquivos não existem e não foram adicionados:
-</translation>
-    </message>
-    <message>
-        <location line="+28"/>
-        <source>Already in the queue:
-%1
-
-Add again?</source>
-        <translation>Já está na fila:
-%1
-
-Adicionar de novo?</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Add Files</source>
-        <translation>Adicionar arquivos</translation>
-    </message>
-    <message>
-        <location line="+204"/>
-        <source>Failed: %1</source>
-        <translation>Falhou: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Written: %1</source>
-        <translation>Gravado: %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Skipped: %1</source>
-        <translation>Ignorado: %1</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-16"/>
-        <source>Waiting</source>
-        <translation>Aguardando</translation>
-    </message>
-    <message>
-        <location filename="../main/main.cpp" line="-194"/>
-        <source>Copy reason</source>
-        <translation>Copiar o motivo</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Show in folder</source>
-        <translation>Mostrar na pasta</translation>
-    </message>
-    <message>
-        <location line="+110"/>
-        <source>The queue could not be saved: %1</source>
-        <translation>Não foi possível salvar a fila: %1</translation>
-    </message>
-    <message>
-        <location line="+40"/>
-        <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add Files...</source>
-        <translation>Adicionar arquivos...</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add Folder...</source>
-        <translation>Adicionar pasta...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Add Folder</source>
-        <translation>Adicionar pasta</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit Clip...</source>
-        <translation>Editar trecho...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Settings...</source>
-        <translation>Configurações...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&amp;Queue</source>
-        <translation>&amp;Fila</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Show Progress</source>
-        <translation>Mostrar progresso</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>&amp;Help</source>
-        <translation>Aj&amp;uda</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>User Guide</source>
-        <translation>Guia do usuário</translation>
-    </message>
-    <message>
-        <location line="+63"/>
-        <source>A conversion is still running. Stop it and quit?</source>
-        <translation>Uma conversão ainda está em andamento. Interrompê-la e sair?</translation>
-    </message>
-    <message>
-        <location line="+110"/>
-        <source>Edit Clip</source>
-        <translation>Editar trecho</translation>
-    </message>
-    <message>
-        <location line="+45"/>
-        <source>No program to open the user guide was found. The user guide is at:
-</source>
-        <translation>Nenhum programa para abrir o guia do usuário foi encontrado. O guia do usuário está em:
-</translation>
-    </message>
-    <message>
-        <location filename="../main/run.cpp" line="+39"/>
-        <location line="+2"/>
-        <source>Show progress</source>
-        <translation>Mostrar progresso</translation>
-    </message>
-    <message>
-        <location line="-1"/>
-        <source>Show progress (%1)</source>
-        <translation>Mostrar progresso (%1)</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="+1"/>
-        <source>Converting...</source>
-        <translation>Convertendo...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>100%</source>
-        <translation>100%</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Failed</source>
-        <translation>Falhou</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Stop</source>
-        <translation>Interrompido</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Skipped</source>
-        <translation>Ignorado</translation>
-    </message>
-    <message>
-        <location filename="../main/runcontroller.cpp" line="+117"/>
-        <source>Loudness %1 LUFS</source>
-        <translation>Volume %1 LUFS</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Task complete!</source>
-        <translation>Tarefa concluída!</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>
-%1 of %2 %3 could not be converted; %4 Status says why.</source>
-        <translation>
-Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>file</source>
-        <translation>arquivo</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>files</source>
-        <translation>arquivos</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>its</source>
-        <translation>veja o motivo</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>their</source>
-        <translation>veja os motivos</translation>
-    </message>
-</context>
-<context>
-    <name>TRunActivity</name>
+    <name>RunActivity</name>
     <message>
         <location filename="../desktop/runactivity.cpp" line="+18"/>
         <source>Converting</source>
@@ -2220,40 +2090,39 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     </message>
 </context>
 <context>
-    <name>TRunEngine</name>
+    <name>RunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+30"/>
+        <location filename="../engine/encodestep.cpp" line="+72"/>
         <source>The encoder does not accept the output settings</source>
         <translation>O codificador não aceita as configurações de saída</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../formats/mp3/mp3format.cpp" line="+77"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
         <translation>Codificado a %1 kbps: MP3 a %2 Hz não comporta %3 kbps</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="-31"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
         <translation>Formato incorreto: o codificador OGG não aceita %1 Hz, %2 canal(is), %3 kbps (mínimo %4, máximo %5)</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../formats/wav/wavformat.cpp" line="+79"/>
         <source>WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits</source>
         <translation>O WAV aceita 8, 16 ou 24 bits, não %1 Hz, %2 canais, %3 bits</translation>
     </message>
     <message>
-        <location line="+154"/>
-        <location line="+51"/>
+        <location filename="../engine/encodestep.cpp" line="-5"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>O formato de saída não é conhecido pelo Clipvox</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-12"/>
         <source>The output could not be read back: %1</source>
         <translation>Não foi possível ler de volta o arquivo de saída: %1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+33"/>
         <source>No sound track %1: the source has no sound</source>
         <translation>Não há faixa de áudio %1: a origem não tem áudio</translation>
     </message>
@@ -2263,12 +2132,12 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não há faixa de áudio %1: a origem tem %2 faixa(s)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+90"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>O trecho começa em %1 s, depois do fim da origem (%2 s)</translation>
     </message>
     <message>
-        <location line="+272"/>
+        <location line="+378"/>
         <source>The clip holds no sound</source>
         <translation>O trecho não contém áudio</translation>
     </message>
@@ -2278,17 +2147,17 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não foi possível gravar %1</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+56"/>
         <source>True peak %1 dBTP, over -1 dBTP</source>
         <translation>Pico real %1 dBTP, acima de -1 dBTP</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+67"/>
         <source>The tags could not be written: %1</source>
         <translation>Não foi possível gravar as etiquetas: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+93"/>
+        <location filename="../engine/runengine.cpp" line="+94"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>Não foi possível criar um arquivo em %1: %2</translation>
     </message>
@@ -2298,7 +2167,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não foi possível gravar %1: %2</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+121"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 é uma origem desta conversão e foi mantido</translation>
     </message>
@@ -2309,17 +2178,12 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>%1 já existe e foi mantido</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+186"/>
         <source>The album&apos;s ReplayGain could not be written: %1</source>
         <translation>Não foi possível gravar o ReplayGain do álbum: %1</translation>
     </message>
     <message>
-        <location line="+107"/>
-        <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation>O tempo inicial &quot;%1&quot; não é um tempo válido (hh:mm:ss)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+111"/>
         <source>Cannot measure the length of the source: %1</source>
         <translation>Não foi possível medir a duração da origem: %1</translation>
     </message>
@@ -2339,7 +2203,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>O fim do trecho (%1) não fica depois do início (%2)</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-75"/>
         <source>Incorrect format</source>
         <translation>Formato incorreto</translation>
     </message>
@@ -2350,7 +2214,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     </message>
 </context>
 <context>
-    <name>TSettingForm</name>
+    <name>SettingsDialog</name>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
@@ -2538,14 +2402,9 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-    <message>
-        <location filename="../settings/setting.cpp" line="+58"/>
-        <source>The audio component failed (error %1)</source>
-        <translation>Falha no componente de áudio (erro %1)</translation>
-    </message>
 </context>
 <context>
-    <name>TSoundStrip</name>
+    <name>SoundStrip</name>
     <message>
         <location filename="../clip/soundstrip.cpp" line="+152"/>
         <source>No sound</source>
@@ -2553,7 +2412,106 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     </message>
 </context>
 <context>
-    <name>TTipForm</name>
+    <name>TimeEntryDialog</name>
+    <message>
+        <location filename="../clip/edittime.ui" line="+14"/>
+        <location line="+18"/>
+        <source>Edit Time</source>
+        <translation>Editar tempo</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Hours</source>
+        <translation>&amp;Horas</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Minutes</source>
+        <translation>&amp;Minutos</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>S&amp;econds</source>
+        <translation>S&amp;egundos</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Start at</source>
+        <translation>&amp;Começar em</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Start hours</source>
+        <translation>Horas do início</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Start minutes</source>
+        <translation>Minutos do início</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Start seconds</source>
+        <translation>Segundos do início</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>S&amp;top at</source>
+        <translation>&amp;Parar em</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Stop hours</source>
+        <translation>Horas do fim</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Stop minutes</source>
+        <translation>Minutos do fim</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Stop seconds</source>
+        <translation>Segundos do fim</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../clip/edittime.cpp" line="+69"/>
+        <source>Start time should not be negative.</source>
+        <translation>O tempo inicial não deve ser negativo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time should be less than total duration.</source>
+        <translation>O tempo inicial deve ser menor que a duração total.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop time should not be negative.</source>
+        <translation>O tempo final não deve ser negativo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop time should be less than total duration.</source>
+        <translation>O tempo final deve ser menor que a duração total.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time should not be later than stop time.</source>
+        <translation>O tempo inicial não deve ser posterior ao tempo final.</translation>
+    </message>
+</context>
+<context>
+    <name>TipDialog</name>
     <message>
         <location filename="../extras/tip.ui" line="+14"/>
         <source>Tip of the Day</source>
@@ -2596,7 +2554,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
     </message>
 </context>
 <context>
-    <name>TUpDown</name>
+    <name>UpDown</name>
     <message>
         <location filename="../clip/updown.cpp" line="+18"/>
         <source>One more</source>

@@ -2,6 +2,307 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../extras/about.ui" line="+14"/>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Clipvox logo</source>
+        <translation>Clipvox 标志</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Clipvox</source>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+10"/>
+        <source>HomePage</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the home page in the web browser</source>
+        <translation>在网页浏览器中打开主页</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <source>Technology Support</source>
+        <translation>技术支持</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Writes an e-mail to the support</source>
+        <translation>给技术支持写电子邮件</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>© The Clipvox developers</source>
+        <translation>© Clipvox 开发者</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location filename="../extras/about.cpp" line="+59"/>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation>自由软件，遵循 GNU 通用公共许可证第 3 版或更新版本</translation>
+    </message>
+</context>
+<context>
+    <name>ClipEditor</name>
+    <message>
+        <location filename="../clip/edit.ui" line="+14"/>
+        <source>Edit Clip Time</source>
+        <translation>编辑片段时间</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+21"/>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Play (Space)</source>
+        <translation>播放（空格）</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pause (Space)</source>
+        <translation>暂停（空格）</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+3"/>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Sound of the source</source>
+        <translation>源文件的声音</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
+        <translation>单击从此处开始播放。左、右方向键：后退或前进一秒（按住 Shift 为十秒）。Home、End：跳到开始标记、结束标记</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>End time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Set start time</source>
+        <translation>设置开始时间</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set start time (I)</source>
+        <translation>设置开始时间（I）</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Set end time</source>
+        <translation>设置结束时间</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Set end time (O)</source>
+        <translation>设置结束时间（O）</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+3"/>
+        <source>Edit start time and end time</source>
+        <translation>编辑开始时间和结束时间</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+3"/>
+        <source>Reset time</source>
+        <translation>重置时间</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Tag Information</source>
+        <translation>标签信息</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&amp;Enable Tag</source>
+        <translation>启用标签(&amp;E)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Title:</source>
+        <translation>标题(&amp;T):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&amp;Artist:</source>
+        <translation>艺术家(&amp;A):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Artist</source>
+        <translation>艺术家</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Al&amp;bum:</source>
+        <translation>专辑(&amp;B):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Album</source>
+        <translation>专辑</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>&amp;Comment:</source>
+        <translation>注释(&amp;C):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Comment</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <location line="-177"/>
+        <source>Co&amp;pyright:</source>
+        <translation>版权(&amp;P):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Copyright</source>
+        <translation>版权</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&amp;Year:</source>
+        <translation>年份(&amp;Y):</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>T&amp;rack:</source>
+        <translation>曲目号(&amp;R):</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Track</source>
+        <translation>曲目号</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>&amp;Genre:</source>
+        <translation>流派(&amp;G):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Genre</source>
+        <translation>流派</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&amp;Sound track:</source>
+        <translation>音轨(&amp;S):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sound track</source>
+        <translation>音轨</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../clip/edit.cpp" line="+662"/>
+        <location line="+10"/>
+        <source>Please input correct time format!</source>
+        <translation>请输入正确格式的时间！</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Start Time should be smaller than End Time!</source>
+        <translation>开始时间应早于结束时间！</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Invalid Year Value</source>
+        <translation>年份值无效</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Invalid Track Value</source>
+        <translation>曲目号无效</translation>
+    </message>
+</context>
+<context>
     <name>ClipvoxApplication</name>
     <message>
         <location filename="../desktop/application.cpp" line="+29"/>
@@ -12,7 +313,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../cli/convert.cpp" line="+102"/>
+        <location filename="../cli/convert.cpp" line="+104"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
        clipvox [FILE...]            (opens the window with the files queued)
 
@@ -116,15 +417,15 @@ b&apos;
         <translation>请尝试执行 &quot;clipvox --convert --help&quot; 来获取更多信息。</translation>
     </message>
     <message>
-        <location line="+73"/>
-        <location line="+50"/>
-        <location line="+40"/>
-        <location line="+238"/>
+        <location line="+45"/>
+        <location line="+99"/>
+        <location line="+36"/>
+        <location line="+277"/>
         <source>Cancelled</source>
         <translation>已取消</translation>
     </message>
     <message>
-        <location line="-254"/>
+        <location line="-293"/>
         <source>length unknown</source>
         <translation>时长未知</translation>
     </message>
@@ -134,7 +435,7 @@ b&apos;
         <translation>第 %1 个文件，共 %2 个，%3%，剩余时间 %4</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+182"/>
         <source>License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -155,7 +456,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>没有要转换的文件</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-104"/>
         <source>unknown format &quot;%1&quot;</source>
         <translation>未知格式“%1”</translation>
     </message>
@@ -180,32 +481,32 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>--replaygain 需要 track、album 或 off，而不是“%1”</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
         <translation>--start 需要 hh:mm:ss 格式的时间，而不是“%1”</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
         <translation>--end 需要 hh:mm:ss 格式的时间或 max，而不是“%1”</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--jobs 需要不小于 1 的数字，而不是“%1”</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>--keep-tree needs --output</source>
         <translation>--keep-tree 需要与 --output 同用</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--track needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--track 需要不小于 1 的数字，而不是“%1”</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+89"/>
         <source>No such file</source>
         <translation>文件不存在</translation>
     </message>
@@ -220,7 +521,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>无法读取该文件</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+42"/>
         <source>it has no chapters, converted whole</source>
         <translation>没有章节，已整体转换</translation>
     </message>
@@ -383,9 +684,17 @@ There is NO WARRANTY, to the extent permitted by law.
 <context>
     <name>IniFile</name>
     <message>
-        <location filename="../settings/settingsfile.cpp" line="+226"/>
+        <location filename="../settings/settingsfile.cpp" line="+227"/>
         <source>Unable to write to %1</source>
         <translation>无法写入 %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobQueue</name>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="+230"/>
+        <source>No queued file is being edited.</source>
+        <translation>没有正在编辑的队列文件。</translation>
     </message>
 </context>
 <context>
@@ -425,9 +734,610 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../main/main.ui" line="+20"/>
+        <source>Clipvox</source>
+        <translation>Clipvox</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Queue</source>
+        <translation>队列</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-141"/>
+        <source>Source File</source>
+        <translation>源文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Convert To</source>
+        <translation>转换为</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Output File</source>
+        <translation>输出文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <location filename="../main/main.ui" line="+53"/>
+        <source>Quick Settings</source>
+        <translation>快速设置</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Output &amp;path</source>
+        <translation>输出路径(&amp;P)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Output path</source>
+        <translation>输出路径</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Select output path</source>
+        <translation>选择输出路径</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Output &amp;format</source>
+        <translation>输出格式(&amp;F)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Output format</source>
+        <translation>输出格式</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+115"/>
+        <location line="+3"/>
+        <source>Audio format settings</source>
+        <translation>音频格式设置</translation>
+    </message>
+    <message>
+        <location line="-82"/>
+        <source>add files</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location line="+121"/>
+        <source>Add files</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <location line="-118"/>
+        <location line="+121"/>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <location line="-111"/>
+        <source>remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Remove selected item </source>
+        <translation>移除所选项目 </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Edit selection</source>
+        <translation>编辑所选项目</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+117"/>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <source>convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Start converting files</source>
+        <translation>开始转换文件</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+106"/>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <source>settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <source>Help contents, home page and support</source>
+        <translation>帮助内容、主页和技术支持</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>about</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location filename="../main/main.cpp" line="+296"/>
+        <source>About Clipvox</source>
+        <translation>关于 Clipvox</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location filename="../main/jobs.cpp" line="+361"/>
+        <source>Move Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+8"/>
+        <source>Move Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="-21"/>
+        <location filename="../main/main.cpp" line="-31"/>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../main/jobs.cpp" line="+29"/>
+        <source>Remove All</source>
+        <translation>全部移除</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit Selection...</source>
+        <translation>编辑所选项目...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../main/main.cpp" line="+13"/>
+        <location line="+4"/>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Help Content...</source>
+        <translation>帮助内容...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Homepage</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Technical Support</source>
+        <translation>技术支持</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tip of the Day</source>
+        <translation>每日提示</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-68"/>
+        <source>the source&apos;s default</source>
+        <translation>源文件默认</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1
+Sound track: %2</source>
+        <translation>%1
+音轨：%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Chapter %1: %2</source>
+        <translation>
+第 %1 章：%2</translation>
+    </message>
+    <message>
+        <location filename="../main/chapters.cpp" line="+12"/>
+        <location line="+43"/>
+        <source>Split into chapters</source>
+        <translation>按章节拆分</translation>
+    </message>
+    <message>
+        <location filename="../main/jobs.cpp" line="-347"/>
+        <source>MPEG files</source>
+        <translation>MPEG 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WMV files</source>
+        <translation>WMV 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AVI files</source>
+        <translation>AVI 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ASF files</source>
+        <translation>ASF 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MP4 files</source>
+        <translation>MP4 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MKV files</source>
+        <translation>MKV 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WebM files</source>
+        <translation>WebM 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MOV files</source>
+        <translation>MOV 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FLV files</source>
+        <translation>FLV 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MPEG transport streams</source>
+        <translation>MPEG 传输流</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>VOB files</source>
+        <translation>VOB 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3GP files</source>
+        <translation>3GP 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OGV files</source>
+        <translation>OGV 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DV files</source>
+        <translation>DV 文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DivX files</source>
+        <translation>DivX 文件</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Open Video Files</source>
+        <translation>打开视频文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All supported files</source>
+        <translation>所有支持的文件</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+71"/>
+        <source>%n file(s) already in the queue not added again</source>
+        <translation>
+            <numerusform>%n 个文件已在队列中，未再次添加</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>These files do not exist and were not added:
+</source>
+        <translation>以下文件不存在，未添加：
+</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Already in the queue:
+%1
+
+Add again?</source>
+        <translation>已在队列中：
+%1
+
+再次添加？</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add Files</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <location line="+204"/>
+        <source>Failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Written: %1</source>
+        <translation>已写入：%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="-16"/>
+        <source>Waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <location filename="../main/main.cpp" line="-194"/>
+        <source>Copy reason</source>
+        <translation>复制原因</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show in folder</source>
+        <translation>在文件夹中显示</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>The queue could not be saved: %1</source>
+        <translation>无法保存队列：%1</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Files...</source>
+        <translation>添加文件...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Folder...</source>
+        <translation>添加文件夹...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add Folder</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edit Clip...</source>
+        <translation>编辑片段...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Settings...</source>
+        <translation>设置...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Queue</source>
+        <translation>队列(&amp;Q)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show Progress</source>
+        <translation>显示进度</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User Guide</source>
+        <translation>用户指南</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>A conversion is still running. Stop it and quit?</source>
+        <translation>转换仍在进行。要停止转换并退出吗？</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>Edit Clip</source>
+        <translation>编辑片段</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>No program to open the user guide was found. The user guide is at:
+</source>
+        <translation>未找到可打开用户指南的程序。用户指南位于：
+</translation>
+    </message>
+    <message>
+        <location filename="../main/run.cpp" line="+39"/>
+        <location line="+2"/>
+        <source>Show progress</source>
+        <translation>显示进度</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Show progress (%1)</source>
+        <translation>显示进度（%1）</translation>
+    </message>
+    <message>
+        <location filename="../main/jobqueue.cpp" line="+1"/>
+        <source>Converting...</source>
+        <translation>正在转换...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Skipped</source>
+        <translation>已跳过</translation>
+    </message>
+    <message>
+        <location filename="../main/runcontroller.cpp" line="+120"/>
+        <source>Loudness %1 LUFS</source>
+        <translation>响度 %1 LUFS</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Task complete!</source>
+        <translation>任务完成！</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+%1 of %2 %3 could not be converted; %4 Status says why.</source>
+        <translation>
+共 %2 个%3，其中 %1 个无法转换，%4原因见“状态”列。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>file</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>files</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its</source>
+        <translation>其</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>their</source>
+        <translation>各自的</translation>
+    </message>
+</context>
+<context>
     <name>Media</name>
     <message>
-        <location filename="../media/audiofile2.cpp" line="+36"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="+78"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
         <translation>WMA %1 kbps，%2 kHz，%3</translation>
     </message>
@@ -444,61 +1354,33 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>立体声</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>file not found</source>
-        <translation>找不到文件</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cannot open %1 (%2)</source>
-        <translation>无法打开 %1（%2）</translation>
-    </message>
-    <message>
-        <location line="+47"/>
-        <source>Input of %1 Hz, %2 channels cannot be encoded</source>
-        <translation>无法编码 %1 Hz、%2 声道的输入</translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>There is no WMA profile %1</source>
         <translation>没有 WMA 配置文件 %1</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>Unknown output type &quot;%1&quot;: use %2 or %3</source>
-        <translation>未知输出类型“%1”：请使用 %2 或 %3</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+14"/>
-        <source>No output file is open</source>
-        <translation>没有打开的输出文件</translation>
-    </message>
-    <message>
-        <location filename="../media/audioinformation2.cpp" line="+324"/>
+        <location filename="../media/tags.cpp" line="+314"/>
         <source>File not found: %1</source>
         <translation>找不到文件：%1</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+12"/>
         <source>Tags can be written to MP3, OGG, WMA, FLAC, Opus and M4A files only: %1</source>
         <translation>只能向 MP3、OGG、WMA、FLAC、Opus 和 M4A 文件写入标签：%1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Cannot write the tags of %1</source>
         <translation>无法写入 %1 的标签</translation>
     </message>
     <message>
-        <location filename="../media/audiowriters.cpp" line="+34"/>
-        <location line="+410"/>
-        <location line="+591"/>
+        <location filename="../media/audiowriters.cpp" line="+22"/>
+        <location line="+121"/>
         <source>Cannot create %1 (%2)</source>
         <translation>无法创建 %1（%2）</translation>
     </message>
     <message>
-        <location line="-923"/>
+        <location filename="../formats/mp3/mp3format.cpp" line="+21"/>
         <source>Unknown MP3 channel mode %1</source>
         <translation>未知的 MP3 声道模式 %1</translation>
     </message>
@@ -523,56 +1405,48 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>MP3 编码器出错</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="+46"/>
         <source>The OGG encoder refuses this format</source>
         <translation>OGG 编码器不接受此格式</translation>
     </message>
     <message>
         <location line="+25"/>
-        <location line="+179"/>
-        <location line="+141"/>
-        <location filename="../media/wavwriter.cpp" line="+46"/>
+        <location filename="../formats/wav/wavformat.cpp" line="+47"/>
+        <location filename="../media/audiowriters.cpp" line="-44"/>
         <source>Cannot take input of %1 Hz, %2 channels</source>
         <translation>无法接受 %1 Hz、%2 声道的输入</translation>
     </message>
     <message>
-        <location line="-190"/>
-        <location line="+13"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="-92"/>
         <source>No WMA encoder</source>
         <translation>没有 WMA 编码器</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="+2"/>
         <source>The WMA encoder refuses %1 kbps at %2 Hz</source>
         <translation>WMA 编码器不接受 %1 kbps、%2 Hz 的组合</translation>
     </message>
     <message>
-        <location line="+86"/>
-        <location line="+346"/>
-        <location line="+227"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+252"/>
+        <location filename="../media/audiowriters.cpp" line="+102"/>
         <source>Cannot write %1</source>
         <translation>无法写入 %1</translation>
     </message>
     <message>
-        <location line="-631"/>
-        <location line="+77"/>
-        <location line="+152"/>
+        <location line="-175"/>
         <location line="+8"/>
-        <location line="+350"/>
+        <location filename="../media/audiowriters.cpp" line="-47"/>
+        <location line="+67"/>
         <source>Out of memory</source>
         <translation>内存不足</translation>
     </message>
     <message>
-        <location line="-559"/>
-        <location line="+12"/>
-        <location line="+43"/>
-        <location line="+4"/>
-        <location line="+23"/>
+        <location filename="../formats/wma/wmaformat.cpp" line="+4"/>
         <source>The WMA encoder failed</source>
         <translation>WMA 编码器出错</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+17"/>
         <source>The FLAC encoder refuses %1 Hz, %2 channels, %3 bits</source>
         <translation>FLAC 编码器不接受 %1 Hz、%2 声道、%3 位</translation>
     </message>
@@ -589,7 +1463,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>FLAC 编码器出错（%1）</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location filename="../formats/opus/opusformat.cpp" line="+54"/>
         <source>The Opus encoder failed (%1)</source>
         <translation>Opus 编码器出错（%1）</translation>
     </message>
@@ -605,27 +1479,22 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>Opus 编码器不接受 %1 kbps</translation>
     </message>
     <message>
-        <location line="+71"/>
-        <location line="+13"/>
+        <location filename="../formats/m4a/m4aformat.cpp" line="+34"/>
         <source>No AAC encoder</source>
         <translation>没有 AAC 编码器</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="+2"/>
         <source>The AAC encoder refuses %1 kbps at %2 Hz</source>
         <translation>AAC 编码器不接受 %1 kbps、%2 Hz 的组合</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <location line="+10"/>
-        <location line="+32"/>
         <location line="+4"/>
-        <location line="+15"/>
         <source>The AAC encoder failed</source>
         <translation>AAC 编码器出错</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="+172"/>
         <source>The OGG minimum bit rate %1 kbps is above the maximum %2 kbps</source>
         <translation>OGG 最小比特率 %1 kbps 高于最大比特率 %2 kbps</translation>
     </message>
@@ -635,22 +1504,22 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>OGG 编码器在这些比特率下不接受 %1 Hz、%2 声道</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../formats/flac/flacformat.cpp" line="+75"/>
         <source>FLAC takes 1 or 2 channels, 16 or 24 bits and compression 0 to 8, not %1 Hz, %2 channels, %3 bits, compression %4</source>
         <translation>FLAC 仅支持 1 或 2 声道、16 或 24 位以及 0 到 8 的压缩级别，不支持 %1 Hz、%2 声道、%3 位、压缩级别 %4</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../formats/opus/opusformat.cpp" line="+86"/>
         <source>Opus takes 32 to 256 kbps and 1 or 2 channels, not %1 kbps, %2 channels</source>
         <translation>Opus 仅支持 32 到 256 kbps 以及 1 或 2 声道，不支持 %1 kbps、%2 声道</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../formats/m4a/m4aformat.cpp" line="+74"/>
         <source>M4A takes 44100 or 48000 Hz, 64 to 320 kbps and 1 or 2 channels, not %1 Hz, %2 kbps, %3 channels</source>
         <translation>M4A 仅支持 44100 或 48000 Hz、64 到 320 kbps 以及 1 或 2 声道，不支持 %1 Hz、%2 kbps、%3 声道</translation>
     </message>
     <message>
-        <location filename="../media/avinput.cpp" line="+209"/>
+        <location filename="../media/avinput.cpp" line="+215"/>
         <source>Source file not found: %1</source>
         <translation>找不到源文件：%1</translation>
     </message>
@@ -674,9 +1543,9 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+20"/>
         <location line="+18"/>
-        <location filename="../media/sourceinfo.cpp" line="+161"/>
+        <location filename="../media/sourceinfo.cpp" line="+236"/>
         <location line="+3"/>
-        <location filename="../media/videoedit.cpp" line="+543"/>
+        <location filename="../media/videoedit.cpp" line="+545"/>
         <source>Stopped</source>
         <translation>已停止</translation>
     </message>
@@ -688,17 +1557,18 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <location filename="../media/medialength.cpp" line="+26"/>
+        <location filename="../media/sourceinfo.cpp" line="+37"/>
         <location filename="../media/waveform.cpp" line="+113"/>
         <source>The length of %1 is unknown</source>
         <translation>%1 的时长未知</translation>
     </message>
     <message>
-        <location filename="../media/previewplayer.cpp" line="+98"/>
+        <location filename="../media/previewplayer.cpp" line="+107"/>
         <source>The preview cannot draw with this display&apos;s OpenGL: %1</source>
         <translation>预览无法使用此显示器的 OpenGL 绘制：%1</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+103"/>
         <source>Playback of &apos;%1&apos; failed: %2</source>
         <translation>播放“%1”失败：%2</translation>
     </message>
@@ -724,7 +1594,7 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>“%1”播放到第 %2 秒时停止（共 %3 秒）：文件的其余部分无法读取</translation>
     </message>
     <message>
-        <location filename="../media/sourceinfo.cpp" line="-156"/>
+        <location filename="../media/sourceinfo.cpp" line="-268"/>
         <source>%1 channels</source>
         <translation>%1 声道</translation>
     </message>
@@ -740,29 +1610,32 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>没有可解码 %1 声音的解码器</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+520"/>
+        <location filename="../media/sourceinfo.cpp" line="+280"/>
+        <location filename="../media/videoedit.cpp" line="+2"/>
+        <location line="+538"/>
         <source>Stream %1 of %2 is no sound track</source>
         <translation>%2 的流 %1 不是音轨</translation>
     </message>
     <message>
-        <location line="-519"/>
-        <location line="+520"/>
+        <location line="+1"/>
+        <location filename="../media/videoedit.cpp" line="-537"/>
+        <location line="+538"/>
         <location filename="../media/waveform.cpp" line="-2"/>
         <source>No audio stream in %1</source>
         <translation>%1 中没有音频流</translation>
     </message>
     <message>
-        <location line="-513"/>
+        <location line="+5"/>
+        <location filename="../media/videoedit.cpp" line="-531"/>
         <location line="+3"/>
-        <location line="+529"/>
+        <location line="+533"/>
         <location filename="../media/waveform.cpp" line="+9"/>
         <location line="+3"/>
         <source>Cannot decode the sound of %1</source>
         <translation>无法解码 %1 的声音</translation>
     </message>
     <message>
-        <location line="-517"/>
+        <location filename="../media/videoedit.cpp" line="-521"/>
         <location line="+101"/>
         <source>No sound could be decoded from %1</source>
         <translation>未能从 %1 解码出任何声音</translation>
@@ -1101,445 +1974,7 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
-    <name>QueueStore</name>
-    <message>
-        <location filename="../main/queuestore.cpp" line="+119"/>
-        <source>Unable to create the folder %1</source>
-        <translation>无法创建文件夹 %1</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>not a Clipvox queue</source>
-        <translation>不是 Clipvox 队列</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>a job without its source or output</source>
-        <translation>有任务缺少源文件或输出文件</translation>
-    </message>
-    <message>
-        <location line="+37"/>
-        <source>the source no longer exists</source>
-        <translation>源文件已不存在</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
-        <translation>无法读取保存的队列（%1）。%2 队列从空开始。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>It was kept as %1.</source>
-        <translation>它已保留为 %1。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>It was left at %1 and will not be saved over.</source>
-        <translation>它保留在 %1，不会被覆盖。</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutForm</name>
-    <message>
-        <location filename="../extras/about.ui" line="+14"/>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <location line="+54"/>
-        <source>Clipvox logo</source>
-        <translation>Clipvox 标志</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Clipvox</source>
-        <translation>Clipvox</translation>
-    </message>
-    <message>
-        <location line="+44"/>
-        <source>Version</source>
-        <translation>版本</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+10"/>
-        <source>HomePage</source>
-        <translation>主页</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Opens the home page in the web browser</source>
-        <translation>在网页浏览器中打开主页</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+10"/>
-        <location line="+6"/>
-        <source>Technology Support</source>
-        <translation>技术支持</translation>
-    </message>
-    <message>
-        <location line="-3"/>
-        <source>Writes an e-mail to the support</source>
-        <translation>给技术支持写电子邮件</translation>
-    </message>
-    <message>
-        <location line="+53"/>
-        <source>© The Clipvox developers</source>
-        <translation>© Clipvox 开发者</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
-        <location filename="../extras/about.cpp" line="+59"/>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>自由软件，遵循 GNU 通用公共许可证第 3 版或更新版本</translation>
-    </message>
-</context>
-<context>
-    <name>TEditForm</name>
-    <message>
-        <location filename="../clip/edit.ui" line="+14"/>
-        <source>Edit Clip Time</source>
-        <translation>编辑片段时间</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <location line="+21"/>
-        <source>Preview</source>
-        <translation>预览</translation>
-    </message>
-    <message>
-        <location line="+72"/>
-        <source>Play</source>
-        <translation>播放</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Play (Space)</source>
-        <translation>播放（空格）</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>Pause</source>
-        <translation>暂停</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Pause (Space)</source>
-        <translation>暂停（空格）</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <location line="+3"/>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <location line="+49"/>
-        <source>Position</source>
-        <translation>位置</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Sound of the source</source>
-        <translation>源文件的声音</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Click to play from here. Left, Right: one second back or forward (with Shift, ten seconds). Home, End: to the start mark, to the end mark</source>
-        <translation>单击从此处开始播放。左、右方向键：后退或前进一秒（按住 Shift 为十秒）。Home、End：跳到开始标记、结束标记</translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>Start Time</source>
-        <translation>开始时间</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Start time</source>
-        <translation>开始时间</translation>
-    </message>
-    <message>
-        <location line="+35"/>
-        <source>End Time</source>
-        <translation>结束时间</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>End time</source>
-        <translation>结束时间</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Set start time</source>
-        <translation>设置开始时间</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Set start time (I)</source>
-        <translation>设置开始时间（I）</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>Set end time</source>
-        <translation>设置结束时间</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Set end time (O)</source>
-        <translation>设置结束时间（O）</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+3"/>
-        <source>Edit start time and end time</source>
-        <translation>编辑开始时间和结束时间</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+3"/>
-        <source>Reset time</source>
-        <translation>重置时间</translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <source>Tag Information</source>
-        <translation>标签信息</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>&amp;Enable Tag</source>
-        <translation>启用标签(&amp;E)</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Title:</source>
-        <translation>标题(&amp;T):</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Title</source>
-        <translation>标题</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>&amp;Artist:</source>
-        <translation>艺术家(&amp;A):</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Artist</source>
-        <translation>艺术家</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>Al&amp;bum:</source>
-        <translation>专辑(&amp;B):</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Album</source>
-        <translation>专辑</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>&amp;Comment:</source>
-        <translation>注释(&amp;C):</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Comment</source>
-        <translation>注释</translation>
-    </message>
-    <message>
-        <location line="-177"/>
-        <source>Co&amp;pyright:</source>
-        <translation>版权(&amp;P):</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Copyright</source>
-        <translation>版权</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>&amp;Year:</source>
-        <translation>年份(&amp;Y):</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Year</source>
-        <translation>年份</translation>
-    </message>
-    <message>
-        <location line="+60"/>
-        <source>T&amp;rack:</source>
-        <translation>曲目号(&amp;R):</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Track</source>
-        <translation>曲目号</translation>
-    </message>
-    <message>
-        <location line="+60"/>
-        <source>&amp;Genre:</source>
-        <translation>流派(&amp;G):</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Genre</source>
-        <translation>流派</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>&amp;Sound track:</source>
-        <translation>音轨(&amp;S):</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Sound track</source>
-        <translation>音轨</translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <location line="+3"/>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <location line="+3"/>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <location filename="../clip/edit.cpp" line="+662"/>
-        <location line="+10"/>
-        <source>Please input correct time format!</source>
-        <translation>请输入正确格式的时间！</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Start Time should be smaller than End Time!</source>
-        <translation>开始时间应早于结束时间！</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Invalid Year Value</source>
-        <translation>年份值无效</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Invalid Track Value</source>
-        <translation>曲目号无效</translation>
-    </message>
-</context>
-<context>
-    <name>TEditTimeForm</name>
-    <message>
-        <location filename="../clip/edittime.ui" line="+14"/>
-        <location line="+18"/>
-        <source>Edit Time</source>
-        <translation>编辑时间</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&amp;Hours</source>
-        <translation>小时(&amp;H)</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Minutes</source>
-        <translation>分钟(&amp;M)</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>S&amp;econds</source>
-        <translation>秒(&amp;E)</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Start at</source>
-        <translation>开始于(&amp;S)</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Start hours</source>
-        <translation>开始小时数</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Start minutes</source>
-        <translation>开始分钟数</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Start seconds</source>
-        <translation>开始秒数</translation>
-    </message>
-    <message>
-        <location line="+31"/>
-        <source>S&amp;top at</source>
-        <translation>停止于(&amp;T)</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Stop hours</source>
-        <translation>停止小时数</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Stop minutes</source>
-        <translation>停止分钟数</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Stop seconds</source>
-        <translation>停止秒数</translation>
-    </message>
-    <message>
-        <location line="+59"/>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <location filename="../clip/edittime.cpp" line="+69"/>
-        <source>Start time should not be negative.</source>
-        <translation>开始时间不能为负数。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Start time should be less than total duration.</source>
-        <translation>开始时间应小于总时长。</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Stop time should not be negative.</source>
-        <translation>停止时间不能为负数。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Stop time should be less than total duration.</source>
-        <translation>停止时间应小于总时长。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Start time should not be later than stop time.</source>
-        <translation>开始时间不能晚于停止时间。</translation>
-    </message>
-</context>
-<context>
-    <name>TExecForm</name>
+    <name>ProgressDialog</name>
     <message>
         <location filename="../progress/execute.ui" line="+6"/>
         <source>Converting</source>
@@ -1599,616 +2034,51 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
-    <name>TJobQueue</name>
+    <name>QueueStore</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+242"/>
-        <source>No queued file is being edited.</source>
-        <translation>没有正在编辑的队列文件。</translation>
+        <location filename="../main/queuestore.cpp" line="+135"/>
+        <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
+        <translation>开始时间“%1”不是有效时间（hh:mm:ss）</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Unable to create the folder %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>not a Clipvox queue</source>
+        <translation>不是 Clipvox 队列</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a job without its source or output</source>
+        <translation>有任务缺少源文件或输出文件</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the source no longer exists</source>
+        <translation>源文件已不存在</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The saved queue could not be read (%1). %2 The queue starts empty.</source>
+        <translation>无法读取保存的队列（%1）。%2 队列从空开始。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It was kept as %1.</source>
+        <translation>它已保留为 %1。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+8"/>
+        <source>It was left at %1 and will not be saved over.</source>
+        <translation>它保留在 %1，不会被覆盖。</translation>
     </message>
 </context>
 <context>
-    <name>TMainForm</name>
-    <message>
-        <location filename="../main/main.ui" line="+20"/>
-        <source>Clipvox</source>
-        <translation>Clipvox</translation>
-    </message>
-    <message>
-        <location line="+73"/>
-        <source>Queue</source>
-        <translation>队列</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-141"/>
-        <source>Source File</source>
-        <translation>源文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Start Time</source>
-        <translation>开始时间</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>End Time</source>
-        <translation>结束时间</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Convert To</source>
-        <translation>转换为</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Output File</source>
-        <translation>输出文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Status</source>
-        <translation>状态</translation>
-    </message>
-    <message>
-        <location filename="../main/main.ui" line="+53"/>
-        <source>Quick Settings</source>
-        <translation>快速设置</translation>
-    </message>
-    <message>
-        <location line="+27"/>
-        <source>Output &amp;path</source>
-        <translation>输出路径(&amp;P)</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Output path</source>
-        <translation>输出路径</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Select output path</source>
-        <translation>选择输出路径</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Output &amp;format</source>
-        <translation>输出格式(&amp;F)</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Output format</source>
-        <translation>输出格式</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location line="+115"/>
-        <location line="+3"/>
-        <source>Audio format settings</source>
-        <translation>音频格式设置</translation>
-    </message>
-    <message>
-        <location line="-82"/>
-        <source>add files</source>
-        <translation>添加文件</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location line="+121"/>
-        <source>Add files</source>
-        <translation>添加文件</translation>
-    </message>
-    <message>
-        <location line="-118"/>
-        <location line="+121"/>
-        <source>F2</source>
-        <translation>F2</translation>
-    </message>
-    <message>
-        <location line="-111"/>
-        <source>remove</source>
-        <translation>移除</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Remove selected item </source>
-        <translation>移除所选项目 </translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+D</source>
-        <translation>Ctrl+D</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>edit</source>
-        <translation>编辑</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Edit selection</source>
-        <translation>编辑所选项目</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+117"/>
-        <source>Ctrl+E</source>
-        <translation>Ctrl+E</translation>
-    </message>
-    <message>
-        <location line="-107"/>
-        <source>convert</source>
-        <translation>转换</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Start converting files</source>
-        <translation>开始转换文件</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+106"/>
-        <source>F9</source>
-        <translation>F9</translation>
-    </message>
-    <message>
-        <location line="-96"/>
-        <source>settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Help contents, home page and support</source>
-        <translation>帮助内容、主页和技术支持</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>about</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <location filename="../main/main.cpp" line="+295"/>
-        <source>About Clipvox</source>
-        <translation>关于 Clipvox</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+361"/>
-        <source>Move Up</source>
-        <translation>上移</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+U</source>
-        <translation>Ctrl+U</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="+8"/>
-        <source>Move Down</source>
-        <translation>下移</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+N</source>
-        <translation>Ctrl+N</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="-21"/>
-        <location filename="../main/main.cpp" line="-31"/>
-        <source>Remove</source>
-        <translation>移除</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <location filename="../main/jobs.cpp" line="+29"/>
-        <source>Remove All</source>
-        <translation>全部移除</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Edit Selection...</source>
-        <translation>编辑所选项目...</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <location filename="../main/main.cpp" line="+13"/>
-        <location line="+4"/>
-        <source>Convert</source>
-        <translation>转换</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Help Content...</source>
-        <translation>帮助内容...</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Homepage</source>
-        <translation>主页</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Technical Support</source>
-        <translation>技术支持</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Tip of the Day</source>
-        <translation>每日提示</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Quit</source>
-        <translation>退出</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ctrl+Q</source>
-        <translation>Ctrl+Q</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-81"/>
-        <source>the source&apos;s default</source>
-        <translation>源文件默认</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1
-Sound track: %2</source>
-        <translation>%1
-音轨：%2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>
-Chapter %1: %2</source>
-        <translation>
-第 %1 章：%2</translation>
-    </message>
-    <message>
-        <location filename="../main/chapters.cpp" line="+12"/>
-        <location line="+43"/>
-        <source>Split into chapters</source>
-        <translation>按章节拆分</translation>
-    </message>
-    <message>
-        <location filename="../main/jobs.cpp" line="-347"/>
-        <source>MPEG files</source>
-        <translation>MPEG 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WMV files</source>
-        <translation>WMV 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>AVI files</source>
-        <translation>AVI 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>ASF files</source>
-        <translation>ASF 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MP4 files</source>
-        <translation>MP4 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MKV files</source>
-        <translation>MKV 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>WebM files</source>
-        <translation>WebM 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MOV files</source>
-        <translation>MOV 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>FLV files</source>
-        <translation>FLV 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>MPEG transport streams</source>
-        <translation>MPEG 传输流</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>VOB files</source>
-        <translation>VOB 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>3GP files</source>
-        <translation>3GP 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>OGV files</source>
-        <translation>OGV 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DV files</source>
-        <translation>DV 文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DivX files</source>
-        <translation>DivX 文件</translation>
-    </message>
-    <message>
-        <location line="+48"/>
-        <source>Open Video Files</source>
-        <translation>打开视频文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>All supported files</source>
-        <translation>所有支持的文件</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>All files (*)</source>
-        <translation>所有文件 (*)</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+71"/>
-        <source>%n file(s) already in the queue not added again</source>
-        <translation>
-            <numerusform>%n 个文件已在队列中，未再次添加</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>These files do not exist and were not added:
-</source>
-        <translation>以下文件不存在，未添加：
-</translation>
-    </message>
-    <message>
-        <location line="+28"/>
-        <source>Already in the queue:
-%1
-
-Add again?</source>
-        <translation>已在队列中：
-%1
-
-再次添加？</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Add Files</source>
-        <translation>添加文件</translation>
-    </message>
-    <message>
-        <location line="+204"/>
-        <source>Failed: %1</source>
-        <translation>失败：%1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Written: %1</source>
-        <translation>已写入：%1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Skipped: %1</source>
-        <translation>已跳过：%1</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="-16"/>
-        <source>Waiting</source>
-        <translation>等待中</translation>
-    </message>
-    <message>
-        <location filename="../main/main.cpp" line="-194"/>
-        <source>Copy reason</source>
-        <translation>复制原因</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Show in folder</source>
-        <translation>在文件夹中显示</translation>
-    </message>
-    <message>
-        <location line="+110"/>
-        <source>The queue could not be saved: %1</source>
-        <translation>无法保存队列：%1</translation>
-    </message>
-    <message>
-        <location line="+40"/>
-        <source>&amp;File</source>
-        <translation>文件(&amp;F)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add Files...</source>
-        <translation>添加文件...</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add Folder...</source>
-        <translation>添加文件夹...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Add Folder</source>
-        <translation>添加文件夹</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&amp;Edit</source>
-        <translation>编辑(&amp;E)</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edit Clip...</source>
-        <translation>编辑片段...</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Settings...</source>
-        <translation>设置...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>&amp;Queue</source>
-        <translation>队列(&amp;Q)</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Show Progress</source>
-        <translation>显示进度</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>&amp;Help</source>
-        <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>User Guide</source>
-        <translation>用户指南</translation>
-    </message>
-    <message>
-        <location line="+63"/>
-        <source>A conversion is still running. Stop it and quit?</source>
-        <translation>转换仍在进行。要停止转换并退出吗？</translation>
-    </message>
-    <message>
-        <location line="+110"/>
-        <source>Edit Clip</source>
-        <translation>编辑片段</translation>
-    </message>
-    <message>
-        <location line="+45"/>
-        <source>No program to open the user guide was found. The user guide is at:
-</source>
-        <translation>未找到可打开用户指南的程序。用户指南位于：
-</translation>
-    </message>
-    <message>
-        <location filename="../main/run.cpp" line="+39"/>
-        <location line="+2"/>
-        <source>Show progress</source>
-        <translation>显示进度</translation>
-    </message>
-    <message>
-        <location line="-1"/>
-        <source>Show progress (%1)</source>
-        <translation>显示进度（%1）</translation>
-    </message>
-    <message>
-        <location filename="../main/jobqueue.cpp" line="+1"/>
-        <source>Converting...</source>
-        <translation>正在转换...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>100%</source>
-        <translation>100%</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Failed</source>
-        <translation>失败</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Stop</source>
-        <translation>已停止</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Skipped</source>
-        <translation>已跳过</translation>
-    </message>
-    <message>
-        <location filename="../main/runcontroller.cpp" line="+117"/>
-        <source>Loudness %1 LUFS</source>
-        <translation>响度 %1 LUFS</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Task complete!</source>
-        <translation>任务完成！</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>
-%1 of %2 %3 could not be converted; %4 Status says why.</source>
-        <translation>
-共 %2 个%3，其中 %1 个无法转换，%4原因见“状态”列。</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>file</source>
-        <translation>文件</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>files</source>
-        <translation>文件</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>its</source>
-        <translation>其</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>their</source>
-        <translation>各自的</translation>
-    </message>
-</context>
-<context>
-    <name>TRunActivity</name>
+    <name>RunActivity</name>
     <message>
         <location filename="../desktop/runactivity.cpp" line="+18"/>
         <source>Converting</source>
@@ -2216,40 +2086,39 @@ Add again?</source>
     </message>
 </context>
 <context>
-    <name>TRunEngine</name>
+    <name>RunEngine</name>
     <message>
-        <location filename="../engine/encodestep.cpp" line="+30"/>
+        <location filename="../engine/encodestep.cpp" line="+72"/>
         <source>The encoder does not accept the output settings</source>
         <translation>编码器不接受这些输出设置</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../formats/mp3/mp3format.cpp" line="+77"/>
         <source>Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps</source>
         <translation>已按 %1 kbps 编码：%2 Hz 的 MP3 无法承载 %3 kbps</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../formats/ogg/oggformat.cpp" line="-31"/>
         <source>Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), %3 kbps (minimum %4, maximum %5)</source>
         <translation>格式不正确：OGG 编码器不接受 %1 Hz、%2 声道、%3 kbps（最小 %4，最大 %5）</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../formats/wav/wavformat.cpp" line="+79"/>
         <source>WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits</source>
         <translation>WAV 仅支持 8、16 或 24 位，不支持 %1 Hz、%2 声道、%3 位</translation>
     </message>
     <message>
-        <location line="+154"/>
-        <location line="+51"/>
+        <location filename="../engine/encodestep.cpp" line="-5"/>
         <source>The output format is not one Clipvox knows</source>
         <translation>Clipvox 无法识别该输出格式</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-12"/>
         <source>The output could not be read back: %1</source>
         <translation>无法读回输出文件：%1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+33"/>
         <source>No sound track %1: the source has no sound</source>
         <translation>没有音轨 %1：源文件没有声音</translation>
     </message>
@@ -2259,12 +2128,12 @@ Add again?</source>
         <translation>没有音轨 %1：源文件只有 %2 条音轨</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+90"/>
         <source>The clip starts at %1 s, after the end of the source (%2 s)</source>
         <translation>片段开始于 %1 秒，晚于源文件的结尾（%2 秒）</translation>
     </message>
     <message>
-        <location line="+272"/>
+        <location line="+378"/>
         <source>The clip holds no sound</source>
         <translation>片段中没有声音</translation>
     </message>
@@ -2274,17 +2143,17 @@ Add again?</source>
         <translation>无法写入 %1</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+56"/>
         <source>True peak %1 dBTP, over -1 dBTP</source>
         <translation>真峰值 %1 dBTP，超过 -1 dBTP</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+67"/>
         <source>The tags could not be written: %1</source>
         <translation>无法写入标签：%1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+93"/>
+        <location filename="../engine/runengine.cpp" line="+94"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>无法在 %1 中创建文件：%2</translation>
     </message>
@@ -2294,7 +2163,7 @@ Add again?</source>
         <translation>无法写入 %1：%2</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+121"/>
         <source>%1 is a source of this run and was kept</source>
         <translation>%1 是本次转换的源文件，已保留</translation>
     </message>
@@ -2305,17 +2174,12 @@ Add again?</source>
         <translation>%1 已存在，已保留</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+186"/>
         <source>The album&apos;s ReplayGain could not be written: %1</source>
         <translation>无法写入专辑的 ReplayGain：%1</translation>
     </message>
     <message>
-        <location line="+107"/>
-        <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
-        <translation>开始时间“%1”不是有效时间（hh:mm:ss）</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+111"/>
         <source>Cannot measure the length of the source: %1</source>
         <translation>无法测量源文件的时长：%1</translation>
     </message>
@@ -2335,7 +2199,7 @@ Add again?</source>
         <translation>片段的结束时间（%1）不晚于开始时间（%2）</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-75"/>
         <source>Incorrect format</source>
         <translation>格式不正确</translation>
     </message>
@@ -2346,7 +2210,7 @@ Add again?</source>
     </message>
 </context>
 <context>
-    <name>TSettingForm</name>
+    <name>SettingsDialog</name>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
@@ -2534,14 +2398,9 @@ Add again?</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
-    <message>
-        <location filename="../settings/setting.cpp" line="+58"/>
-        <source>The audio component failed (error %1)</source>
-        <translation>音频组件出错（错误 %1）</translation>
-    </message>
 </context>
 <context>
-    <name>TSoundStrip</name>
+    <name>SoundStrip</name>
     <message>
         <location filename="../clip/soundstrip.cpp" line="+152"/>
         <source>No sound</source>
@@ -2549,7 +2408,106 @@ Add again?</source>
     </message>
 </context>
 <context>
-    <name>TTipForm</name>
+    <name>TimeEntryDialog</name>
+    <message>
+        <location filename="../clip/edittime.ui" line="+14"/>
+        <location line="+18"/>
+        <source>Edit Time</source>
+        <translation>编辑时间</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Hours</source>
+        <translation>小时(&amp;H)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Minutes</source>
+        <translation>分钟(&amp;M)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>S&amp;econds</source>
+        <translation>秒(&amp;E)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Start at</source>
+        <translation>开始于(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Start hours</source>
+        <translation>开始小时数</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Start minutes</source>
+        <translation>开始分钟数</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Start seconds</source>
+        <translation>开始秒数</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>S&amp;top at</source>
+        <translation>停止于(&amp;T)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Stop hours</source>
+        <translation>停止小时数</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Stop minutes</source>
+        <translation>停止分钟数</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Stop seconds</source>
+        <translation>停止秒数</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../clip/edittime.cpp" line="+69"/>
+        <source>Start time should not be negative.</source>
+        <translation>开始时间不能为负数。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time should be less than total duration.</source>
+        <translation>开始时间应小于总时长。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stop time should not be negative.</source>
+        <translation>停止时间不能为负数。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop time should be less than total duration.</source>
+        <translation>停止时间应小于总时长。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start time should not be later than stop time.</source>
+        <translation>开始时间不能晚于停止时间。</translation>
+    </message>
+</context>
+<context>
+    <name>TipDialog</name>
     <message>
         <location filename="../extras/tip.ui" line="+14"/>
         <source>Tip of the Day</source>
@@ -2592,7 +2550,7 @@ Add again?</source>
     </message>
 </context>
 <context>
-    <name>TUpDown</name>
+    <name>UpDown</name>
     <message>
         <location filename="../clip/updown.cpp" line="+18"/>
         <source>One more</source>

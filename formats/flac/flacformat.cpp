@@ -276,14 +276,14 @@ private:
 
 
 const FormatSettingKey kKeys[] = {
-    {"flac", "frequency", &TOutputSettings::FlacFrequency, 0, INT_MIN, INT_MAX, kFlacFrequencies},
-    {"flac", "channels", &TOutputSettings::FlacChannels, 2, 1, 2},
-    {"flac", "bps", &TOutputSettings::FlacBps, 0, INT_MIN, INT_MAX, kFlacBits},
-    {"flac", "compression", &TOutputSettings::FlacCompression, 5, 0, 8},
+    {"flac", "frequency", &OutputSettings::FlacFrequency, 0, INT_MIN, INT_MAX, kFlacFrequencies},
+    {"flac", "channels", &OutputSettings::FlacChannels, 2, 1, 2},
+    {"flac", "bps", &OutputSettings::FlacBps, 0, INT_MIN, INT_MAX, kFlacBits},
+    {"flac", "compression", &OutputSettings::FlacCompression, 5, 0, 8},
 };
 
 // The tags as a Xiph comment and FLAC's own PICTURE block.
-bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool all)
+bool writeTags(TagLib::IOStream *stream, const OutputTags &info, bool all)
 {
     TagLib::FLAC::File f(stream, TagLib::ID3v2::FrameFactory::instance(), false);
     if (!f.isValid())
@@ -298,7 +298,7 @@ bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool al
     return f.save();
 }
 
-WriterPlan plan(const TOutputSettings &o, const TSourceSound &source)
+WriterPlan plan(const OutputSettings &o, const SourceSound &source)
 {
     // "Same as source": the source's rate, and 24 bits for sound of more than 16 (24- and
     // 32-bit or float PCM), else 16 (16-bit PCM and coded sound).
@@ -317,7 +317,7 @@ WriterPlan plan(const TOutputSettings &o, const TSourceSound &source)
 } // namespace
 
 // WAV and FLAC keep 0.3 dB below -1 dBTP for what the 8x readings may miss (see format.h).
-const OutputFormatModule flacFormat = {"FLAC", "flac", true, true, "TabSheet6", kKeys, plan, -1.3, -1.3, 0, false, writeTags};
+const OutputFormatModule flacFormat = {"FLAC", "flac", true, true, kKeys, plan, -1.3, -1.3, 0, false, writeTags};
 
 std::unique_ptr<AudioWriter> makeFlacWriter(const FlacSettings &s) { return std::make_unique<FlacWriter>(s); }
 

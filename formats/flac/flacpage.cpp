@@ -11,18 +11,18 @@ FlacPage::FlacPage(QWidget *parent) : FormatPage(parent), ui(std::make_unique<Ui
 
 FlacPage::~FlacPage() = default;
 
-void FlacPage::showSettings(const TOutputSettings &s)
+void FlacPage::showSettings(const OutputSettings &s)
 {
     selectPosition(ui->cbFlacFrequency, positionIn(kFlacFrequencies, s.FlacFrequency, 0));
-    selectPosition(ui->cbFlacChannels, ChannelsToIndex(s.FlacChannels));
+    selectPosition(ui->cbFlacChannels, channelsToIndex(s.FlacChannels));
     selectPosition(ui->cbFlacBPS, positionIn(kFlacBits, s.FlacBps, 0));
     selectPosition(ui->cbFlacCompression, s.FlacCompression);
 }
 
-void FlacPage::collectSettings(TOutputSettings &s) const
+void FlacPage::collectSettings(OutputSettings &s) const
 {
     s.FlacFrequency = valueAt(kFlacFrequencies, ui->cbFlacFrequency->currentIndex(), 0);
-    s.FlacChannels = IndexToChannels(ui->cbFlacChannels->currentIndex());
+    s.FlacChannels = indexToChannels(ui->cbFlacChannels->currentIndex());
     s.FlacBps = valueAt(kFlacBits, ui->cbFlacBPS->currentIndex(), 0);
     s.FlacCompression = ui->cbFlacCompression->currentIndex();
 }

@@ -60,13 +60,13 @@ private:
 };
 
 const FormatSettingKey kKeys[] = {
-    {"m4a", "frequency", &TOutputSettings::M4aFrequency, 44100, INT_MIN, INT_MAX, kM4aFrequencies},
-    {"m4a", "bitrate", &TOutputSettings::M4aBitrate, 192, 64, 320},
-    {"m4a", "channels", &TOutputSettings::M4aChannels, 2, 1, 2},
+    {"m4a", "frequency", &OutputSettings::M4aFrequency, 44100, INT_MIN, INT_MAX, kM4aFrequencies},
+    {"m4a", "bitrate", &OutputSettings::M4aBitrate, 192, 64, 320},
+    {"m4a", "channels", &OutputSettings::M4aChannels, 2, 1, 2},
 };
 
 // The tags as MP4 atoms.
-bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool all)
+bool writeTags(TagLib::IOStream *stream, const OutputTags &info, bool all)
 {
     TagLib::MP4::File f(stream, false);
     if (!f.isValid())
@@ -88,7 +88,7 @@ bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool al
     return f.save();
 }
 
-WriterPlan plan(const TOutputSettings &o, const TSourceSound &)
+WriterPlan plan(const OutputSettings &o, const SourceSound &)
 {
     const M4aSettings s{o.M4aFrequency, o.M4aBitrate, o.M4aChannels};
     WriterPlan p;
@@ -104,7 +104,7 @@ WriterPlan plan(const TOutputSettings &o, const TSourceSound &)
 
 // AAC's lift on limited sound swings between +0.2 and +4.4 dB with no ceiling that holds
 // every case, so M4A keeps its ceiling and the check (see format.h).
-const OutputFormatModule m4aFormat = {"M4A", "m4a", true, true, "TabSheet8", kKeys, plan, -1.5, -1.5, 0, true, writeTags};
+const OutputFormatModule m4aFormat = {"M4A", "m4a", true, true, kKeys, plan, -1.5, -1.5, 0, true, writeTags};
 
 std::unique_ptr<AudioWriter> makeM4aWriter(const M4aSettings &s) { return std::make_unique<M4aWriter>(s); }
 

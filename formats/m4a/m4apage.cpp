@@ -15,16 +15,16 @@ M4aPage::M4aPage(QWidget *parent) : FormatPage(parent), ui(std::make_unique<Ui::
 
 M4aPage::~M4aPage() = default;
 
-void M4aPage::showSettings(const TOutputSettings &s)
+void M4aPage::showSettings(const OutputSettings &s)
 {
     selectPosition(ui->cbM4aFrequency, positionIn(kM4aFrequencies, s.M4aFrequency, 0));
     selectPosition(ui->cbM4aBitrate, positionIn(kM4aBitrates, s.M4aBitrate, 5));
-    selectPosition(ui->cbM4aChannels, ChannelsToIndex(s.M4aChannels));
+    selectPosition(ui->cbM4aChannels, channelsToIndex(s.M4aChannels));
 }
 
-void M4aPage::collectSettings(TOutputSettings &s) const
+void M4aPage::collectSettings(OutputSettings &s) const
 {
     s.M4aFrequency = valueAt(kM4aFrequencies, ui->cbM4aFrequency->currentIndex(), 44100);
     s.M4aBitrate = valueAt(kM4aBitrates, ui->cbM4aBitrate->currentIndex(), 192);
-    s.M4aChannels = IndexToChannels(ui->cbM4aChannels->currentIndex());
+    s.M4aChannels = indexToChannels(ui->cbM4aChannels->currentIndex());
 }

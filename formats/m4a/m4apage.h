@@ -16,8 +16,8 @@ public:
     explicit M4aPage(QWidget *parent = nullptr);
     ~M4aPage() override;
 
-    void showSettings(const TOutputSettings &settings) override;
-    void collectSettings(TOutputSettings &settings) const override;
+    void showSettings(const OutputSettings &settings) override;
+    void collectSettings(OutputSettings &settings) const override;
 
 private:
     std::unique_ptr<Ui::M4aPage> ui;

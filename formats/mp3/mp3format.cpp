@@ -148,16 +148,16 @@ private:
 
 // The settings' keys, in the order a new setup.ini gets them.
 const FormatSettingKey kKeys[] = {
-    {"mp3", "channels", &TOutputSettings::Mp3Channels, 3, 1, 5},
-    {"mp3", "frequency", &TOutputSettings::Mp3Frequency, 44100, INT_MIN, INT_MAX, kFrequencies},
-    {"mp3", "bitrate", &TOutputSettings::Mp3Bitrate, 128, INT_MIN, INT_MAX, kBitrates},
-    {"mp3", "fvbr", &TOutputSettings::Mp3Vbr, 0},
-    {"mp3", "maxbitrate", &TOutputSettings::Mp3MaxBitrate, 192, INT_MIN, INT_MAX, kBitrates},
-    {"mp3", "vbrquality", &TOutputSettings::Mp3VbrQuality, 7, 0, 9},
+    {"mp3", "channels", &OutputSettings::Mp3Channels, 3, 1, 5},
+    {"mp3", "frequency", &OutputSettings::Mp3Frequency, 44100, INT_MIN, INT_MAX, kFrequencies},
+    {"mp3", "bitrate", &OutputSettings::Mp3Bitrate, 128, INT_MIN, INT_MAX, kBitrates},
+    {"mp3", "fvbr", &OutputSettings::Mp3Vbr, 0},
+    {"mp3", "maxbitrate", &OutputSettings::Mp3MaxBitrate, 192, INT_MIN, INT_MAX, kBitrates},
+    {"mp3", "vbrquality", &OutputSettings::Mp3VbrQuality, 7, 0, 9},
 };
 
 // The tags as an ID3v2.4 tag.
-bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool all)
+bool writeTags(TagLib::IOStream *stream, const OutputTags &info, bool all)
 {
     TagLib::MPEG::File f(stream, TagLib::ID3v2::FrameFactory::instance(), false);
     if (!f.isValid())
@@ -185,7 +185,7 @@ bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool al
     return f.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, TagLib::ID3v2::v4);
 }
 
-WriterPlan plan(const TOutputSettings &o, const TSourceSound &)
+WriterPlan plan(const OutputSettings &o, const SourceSound &)
 {
     const Mp3Settings m = mp3Settings(o);
     WriterPlan p;
@@ -195,7 +195,7 @@ WriterPlan plan(const TOutputSettings &o, const TSourceSound &)
     // LAME quietly takes another bit rate when the sample rate cannot carry the chosen one.
     const int kbps = m.vbr ? 0 : mp3EncodedKbps(m);
     if (kbps > 0 && kbps != m.kbps)
-        p.remark = QCoreApplication::translate("TRunEngine", "Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps")
+        p.remark = QCoreApplication::translate("RunEngine", "Encoded at %1 kbps: MP3 at %2 Hz cannot carry %3 kbps")
                        .arg(kbps)
                        .arg(m.rate)
                        .arg(m.kbps);
@@ -208,9 +208,9 @@ WriterPlan plan(const TOutputSettings &o, const TSourceSound &)
 
 // MP3 takes 0.6 to 0.9 LU of limited drums away with their highs: limited sound is aimed
 // 0.5 LU over the target.
-const OutputFormatModule mp3Format = {"MP3", "mp3", true, true, "TabSheet2", kKeys, plan, -1.5, -3.0, 0.5, true, writeTags};
+const OutputFormatModule mp3Format = {"MP3", "mp3", true, true, kKeys, plan, -1.5, -3.0, 0.5, true, writeTags};
 
-Mp3Settings mp3Settings(const TOutputSettings &o)
+Mp3Settings mp3Settings(const OutputSettings &o)
 {
     const bool vbr = o.Mp3Vbr == 1;
     return {o.Mp3Frequency, o.Mp3Bitrate, o.Mp3Channels, vbr, vbr ? o.Mp3VbrQuality : 7, vbr ? o.Mp3MaxBitrate : 192};

@@ -16,7 +16,7 @@ struct Mp3Settings
 extern const OutputFormatModule mp3Format;
 
 // The writer's settings for the stored ones.
-Mp3Settings mp3Settings(const TOutputSettings &o);
+Mp3Settings mp3Settings(const OutputSettings &o);
 std::unique_ptr<AudioWriter> makeMp3Writer(const Mp3Settings &s);
 // Empty when LAME accepts the set-up, else the reason.
 QString checkMp3Settings(const Mp3Settings &s);

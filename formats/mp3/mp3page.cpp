@@ -12,24 +12,24 @@ Mp3Page::Mp3Page(QWidget *parent) : FormatPage(parent), ui(std::make_unique<Ui::
 
 Mp3Page::~Mp3Page() = default;
 
-void Mp3Page::showSettings(const TOutputSettings &s)
+void Mp3Page::showSettings(const OutputSettings &s)
 {
-    selectPosition(ui->comboMP3Channels, ChannelsToIndex(s.Mp3Channels));
-    selectPosition(ui->comboMP3Frequency, FrequencyToIndex(s.Mp3Frequency));
-    selectPosition(ui->comboMP3Bitrate, BitrateToIndex(s.Mp3Bitrate));
+    selectPosition(ui->comboMP3Channels, channelsToIndex(s.Mp3Channels));
+    selectPosition(ui->comboMP3Frequency, frequencyToIndex(s.Mp3Frequency));
+    selectPosition(ui->comboMP3Bitrate, bitrateToIndex(s.Mp3Bitrate));
     ui->CheckMP3VBR->setChecked(s.Mp3Vbr == 1);
-    selectPosition(ui->comboMP3MaxBitrate, BitrateToIndex(s.Mp3MaxBitrate));
+    selectPosition(ui->comboMP3MaxBitrate, bitrateToIndex(s.Mp3MaxBitrate));
     selectPosition(ui->comboMP3VBRQuality, s.Mp3VbrQuality);
 }
 
-void Mp3Page::collectSettings(TOutputSettings &s) const
+void Mp3Page::collectSettings(OutputSettings &s) const
 {
-    s.Mp3Channels = IndexToChannels(ui->comboMP3Channels->currentIndex());
+    s.Mp3Channels = indexToChannels(ui->comboMP3Channels->currentIndex());
     s.Mp3Frequency = ui->comboMP3Frequency->currentText().toInt();
-    s.Mp3Bitrate = IndexToBitrate(ui->comboMP3Bitrate->currentIndex());
+    s.Mp3Bitrate = indexToBitrate(ui->comboMP3Bitrate->currentIndex());
     s.Mp3Vbr = ui->CheckMP3VBR->isChecked() ? 1 : 0;
     s.Mp3VbrQuality = ui->comboMP3VBRQuality->currentIndex();
-    s.Mp3MaxBitrate = IndexToBitrate(ui->comboMP3MaxBitrate->currentIndex());
+    s.Mp3MaxBitrate = indexToBitrate(ui->comboMP3MaxBitrate->currentIndex());
 }
 
 void Mp3Page::showVbrChoices()

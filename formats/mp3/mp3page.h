@@ -16,8 +16,8 @@ public:
     explicit Mp3Page(QWidget *parent = nullptr);
     ~Mp3Page() override;
 
-    void showSettings(const TOutputSettings &settings) override;
-    void collectSettings(TOutputSettings &settings) const override;
+    void showSettings(const OutputSettings &settings) override;
+    void collectSettings(OutputSettings &settings) const override;
 
 private:
     // The VBR group is open only with VBR on.

@@ -176,18 +176,18 @@ private:
 
 
 const FormatSettingKey kKeys[] = {
-    {"ogg", "frequency", &TOutputSettings::OggFrequency, 44100, INT_MIN, INT_MAX, kFrequencies},
-    {"ogg", "channels", &TOutputSettings::OggChannels, 2, 1, 2},
-    {"ogg", "bitrate", &TOutputSettings::OggBitrate, 128, INT_MIN, INT_MAX, kBitrates},
-    {"ogg", "vbr", &TOutputSettings::OggVbr, 0},
-    {"ogg", "minbitrate", &TOutputSettings::OggMinBitrate, 128, INT_MIN, INT_MAX, kBitrates},
-    {"ogg", "maxbitrate", &TOutputSettings::OggMaxBitrate, 192, INT_MIN, INT_MAX, kBitrates},
-    {"ogg", "fquality", &TOutputSettings::OggUseQuality, 0},
-    {"ogg", "quality", &TOutputSettings::OggQuality, 500, INT_MIN, INT_MAX, kOggQualities},
+    {"ogg", "frequency", &OutputSettings::OggFrequency, 44100, INT_MIN, INT_MAX, kFrequencies},
+    {"ogg", "channels", &OutputSettings::OggChannels, 2, 1, 2},
+    {"ogg", "bitrate", &OutputSettings::OggBitrate, 128, INT_MIN, INT_MAX, kBitrates},
+    {"ogg", "vbr", &OutputSettings::OggVbr, 0},
+    {"ogg", "minbitrate", &OutputSettings::OggMinBitrate, 128, INT_MIN, INT_MAX, kBitrates},
+    {"ogg", "maxbitrate", &OutputSettings::OggMaxBitrate, 192, INT_MIN, INT_MAX, kBitrates},
+    {"ogg", "fquality", &OutputSettings::OggUseQuality, 0},
+    {"ogg", "quality", &OutputSettings::OggQuality, 500, INT_MIN, INT_MAX, kOggQualities},
 };
 
 // The tags as a Xiph comment.
-bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool all)
+bool writeTags(TagLib::IOStream *stream, const OutputTags &info, bool all)
 {
     TagLib::Ogg::Vorbis::File f(stream, false);
     if (!f.isValid())
@@ -198,7 +198,7 @@ bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool al
     return f.save();
 }
 
-WriterPlan plan(const TOutputSettings &o, const TSourceSound &)
+WriterPlan plan(const OutputSettings &o, const SourceSound &)
 {
     // Quality mode takes precedence over variable bit rate.
     const OggSettings g = o.OggUseQuality
@@ -210,7 +210,7 @@ WriterPlan plan(const TOutputSettings &o, const TSourceSound &)
     if (!p.reason.isEmpty()) {
         if (!o.OggUseQuality) {
             p.incorrectFormat = true;
-            p.reason = QCoreApplication::translate("TRunEngine", "Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), "
+            p.reason = QCoreApplication::translate("RunEngine", "Incorrect format: the OGG encoder does not accept %1 Hz, %2 channel(s), "
                                                                  "%3 kbps (minimum %4, maximum %5)")
                            .arg(g.rate)
                            .arg(g.channels)
@@ -227,7 +227,7 @@ WriterPlan plan(const TOutputSettings &o, const TSourceSound &)
 }
 } // namespace
 
-const OutputFormatModule oggFormat = {"OGG", "ogg", true, true, "TabSheet5", kKeys, plan, -1.5, -3.4, 0, true, writeTags};
+const OutputFormatModule oggFormat = {"OGG", "ogg", true, true, kKeys, plan, -1.5, -3.4, 0, true, writeTags};
 
 std::unique_ptr<AudioWriter> makeOggWriter(const OggSettings &s) { return std::make_unique<OggWriter>(s); }
 

@@ -13,26 +13,26 @@ OggPage::OggPage(QWidget *parent) : FormatPage(parent), ui(std::make_unique<Ui::
 
 OggPage::~OggPage() = default;
 
-void OggPage::showSettings(const TOutputSettings &s)
+void OggPage::showSettings(const OutputSettings &s)
 {
-    selectPosition(ui->ComboOggFrequency, FrequencyToIndex(s.OggFrequency));
-    selectPosition(ui->ComboOggChannels, ChannelsToIndex(s.OggChannels));
-    selectPosition(ui->ComboNomBitrate, BitrateToIndex(s.OggBitrate));
+    selectPosition(ui->ComboOggFrequency, frequencyToIndex(s.OggFrequency));
+    selectPosition(ui->ComboOggChannels, channelsToIndex(s.OggChannels));
+    selectPosition(ui->ComboNomBitrate, bitrateToIndex(s.OggBitrate));
     ui->CheckOggVBR->setChecked(s.OggVbr);
     ui->CheckOggQuality->setChecked(s.OggUseQuality);
-    selectPosition(ui->ComboMinBitrate, BitrateToIndex(s.OggMinBitrate));
-    selectPosition(ui->ComboMaxBitrate, BitrateToIndex(s.OggMaxBitrate));
-    selectPosition(ui->ComboOggQuality, QualityToIndex(s.OggQuality));
+    selectPosition(ui->ComboMinBitrate, bitrateToIndex(s.OggMinBitrate));
+    selectPosition(ui->ComboMaxBitrate, bitrateToIndex(s.OggMaxBitrate));
+    selectPosition(ui->ComboOggQuality, qualityToIndex(s.OggQuality));
 }
 
-void OggPage::collectSettings(TOutputSettings &s) const
+void OggPage::collectSettings(OutputSettings &s) const
 {
     s.OggFrequency = ui->ComboOggFrequency->currentText().toInt();
-    s.OggChannels = IndexToChannels(ui->ComboOggChannels->currentIndex());
-    s.OggBitrate = IndexToBitrate(ui->ComboNomBitrate->currentIndex());
+    s.OggChannels = indexToChannels(ui->ComboOggChannels->currentIndex());
+    s.OggBitrate = indexToBitrate(ui->ComboNomBitrate->currentIndex());
     s.OggVbr = ui->CheckOggVBR->isChecked();
-    s.OggMinBitrate = IndexToBitrate(ui->ComboMinBitrate->currentIndex());
-    s.OggMaxBitrate = IndexToBitrate(ui->ComboMaxBitrate->currentIndex());
+    s.OggMinBitrate = indexToBitrate(ui->ComboMinBitrate->currentIndex());
+    s.OggMaxBitrate = indexToBitrate(ui->ComboMaxBitrate->currentIndex());
     s.OggUseQuality = ui->CheckOggQuality->isChecked();
     s.OggQuality = ui->ComboOggQuality->currentText().toInt();
 }

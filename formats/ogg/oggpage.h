@@ -17,8 +17,8 @@ public:
     explicit OggPage(QWidget *parent = nullptr);
     ~OggPage() override;
 
-    void showSettings(const TOutputSettings &settings) override;
-    void collectSettings(TOutputSettings &settings) const override;
+    void showSettings(const OutputSettings &settings) override;
+    void collectSettings(OutputSettings &settings) const override;
 
 private:
     // The VBR box and the quality box each enable their own group and, while checked,

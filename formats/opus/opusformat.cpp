@@ -111,13 +111,13 @@ private:
 
 
 const FormatSettingKey kKeys[] = {
-    {"opus", "bitrate", &TOutputSettings::OpusBitrate, 128, 32, 256},
-    {"opus", "vbr", &TOutputSettings::OpusVbr, 1, 0, 1},
-    {"opus", "channels", &TOutputSettings::OpusChannels, 2, 1, 2},
+    {"opus", "bitrate", &OutputSettings::OpusBitrate, 128, 32, 256},
+    {"opus", "vbr", &OutputSettings::OpusVbr, 1, 0, 1},
+    {"opus", "channels", &OutputSettings::OpusChannels, 2, 1, 2},
 };
 
 // The tags as a Xiph comment.
-bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool all)
+bool writeTags(TagLib::IOStream *stream, const OutputTags &info, bool all)
 {
     TagLib::Ogg::Opus::File f(stream, false);
     if (!f.isValid())
@@ -128,7 +128,7 @@ bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool al
     return f.save();
 }
 
-WriterPlan plan(const TOutputSettings &o, const TSourceSound &source)
+WriterPlan plan(const OutputSettings &o, const SourceSound &source)
 {
     // libopusenc takes the source's rate, so its header names it.
     const OpusSettings s{o.OpusBitrate, o.OpusVbr, o.OpusChannels, source.rate};
@@ -143,7 +143,7 @@ WriterPlan plan(const TOutputSettings &o, const TSourceSound &source)
 }
 } // namespace
 
-const OutputFormatModule opusFormat = {"OPUS", "opus", true, true, "TabSheet7", kKeys, plan, -1.7, -2.6, 0, true, writeTags};
+const OutputFormatModule opusFormat = {"OPUS", "opus", true, true, kKeys, plan, -1.7, -2.6, 0, true, writeTags};
 
 std::unique_ptr<AudioWriter> makeOpusWriter(const OpusSettings &s) { return std::make_unique<OpusWriter>(s); }
 

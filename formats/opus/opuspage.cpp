@@ -14,16 +14,16 @@ OpusPage::OpusPage(QWidget *parent) : FormatPage(parent), ui(std::make_unique<Ui
 
 OpusPage::~OpusPage() = default;
 
-void OpusPage::showSettings(const TOutputSettings &s)
+void OpusPage::showSettings(const OutputSettings &s)
 {
     selectPosition(ui->cbOpusBitrate, positionIn(kOpusBitrates, s.OpusBitrate, 6));
     ui->CheckOpusVBR->setChecked(s.OpusVbr);
-    selectPosition(ui->cbOpusChannels, ChannelsToIndex(s.OpusChannels));
+    selectPosition(ui->cbOpusChannels, channelsToIndex(s.OpusChannels));
 }
 
-void OpusPage::collectSettings(TOutputSettings &s) const
+void OpusPage::collectSettings(OutputSettings &s) const
 {
     s.OpusBitrate = valueAt(kOpusBitrates, ui->cbOpusBitrate->currentIndex(), 128);
     s.OpusVbr = ui->CheckOpusVBR->isChecked();
-    s.OpusChannels = IndexToChannels(ui->cbOpusChannels->currentIndex());
+    s.OpusChannels = indexToChannels(ui->cbOpusChannels->currentIndex());
 }

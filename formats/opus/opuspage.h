@@ -16,8 +16,8 @@ public:
     explicit OpusPage(QWidget *parent = nullptr);
     ~OpusPage() override;
 
-    void showSettings(const TOutputSettings &settings) override;
-    void collectSettings(TOutputSettings &settings) const override;
+    void showSettings(const OutputSettings &settings) override;
+    void collectSettings(OutputSettings &settings) const override;
 
 private:
     std::unique_ptr<Ui::OpusPage> ui;

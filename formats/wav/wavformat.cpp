@@ -113,17 +113,17 @@ private:
 
 namespace {
 const FormatSettingKey kKeys[] = {
-    {"wav", "frequency", &TOutputSettings::WavFrequency, 44100, INT_MIN, INT_MAX, kFrequencies},
-    {"wav", "channels", &TOutputSettings::WavChannels, 2, 1, 2},
-    {"wav", "bps", &TOutputSettings::WavBps, 16, INT_MIN, INT_MAX, kWavBits},
+    {"wav", "frequency", &OutputSettings::WavFrequency, 44100, INT_MIN, INT_MAX, kFrequencies},
+    {"wav", "channels", &OutputSettings::WavChannels, 2, 1, 2},
+    {"wav", "bps", &OutputSettings::WavBps, 16, INT_MIN, INT_MAX, kWavBits},
 };
 
-WriterPlan plan(const TOutputSettings &s, const TSourceSound &)
+WriterPlan plan(const OutputSettings &s, const SourceSound &)
 {
     WriterPlan p;
     if (!(s.WavChannels >= 1 && s.WavChannels <= 8 && s.WavFrequency >= 1000
           && (s.WavBps == 2 || s.WavBps == 8 || s.WavBps == 16 || s.WavBps == 24))) {
-        p.reason = QCoreApplication::translate("TRunEngine", "WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits")
+        p.reason = QCoreApplication::translate("RunEngine", "WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits")
                        .arg(s.WavFrequency).arg(s.WavChannels).arg(s.WavBps);
         return p;
     }
@@ -137,6 +137,6 @@ WriterPlan plan(const TOutputSettings &s, const TSourceSound &)
 } // namespace
 
 // WAV takes no tags.
-const OutputFormatModule wavFormat = {"WAV", "wav", false, false, "TabSheet3", kKeys, plan, -1.3, -1.3, 0, false, nullptr};
+const OutputFormatModule wavFormat = {"WAV", "wav", false, false, kKeys, plan, -1.3, -1.3, 0, false, nullptr};
 
 std::unique_ptr<AudioWriter> makeWavWriter(const WavSettings &s) { return std::make_unique<WavWriter>(s); }

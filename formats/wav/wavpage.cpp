@@ -10,16 +10,16 @@ WavPage::WavPage(QWidget *parent) : FormatPage(parent), ui(std::make_unique<Ui::
 
 WavPage::~WavPage() = default;
 
-void WavPage::showSettings(const TOutputSettings &s)
+void WavPage::showSettings(const OutputSettings &s)
 {
-    selectPosition(ui->cbWavFrequency, FrequencyToIndex(s.WavFrequency));
-    selectPosition(ui->cbWavChannels, ChannelsToIndex(s.WavChannels));
-    selectPosition(ui->cbWavBPS, BitsToIndex(s.WavBps));
+    selectPosition(ui->cbWavFrequency, frequencyToIndex(s.WavFrequency));
+    selectPosition(ui->cbWavChannels, channelsToIndex(s.WavChannels));
+    selectPosition(ui->cbWavBPS, bitsToIndex(s.WavBps));
 }
 
-void WavPage::collectSettings(TOutputSettings &s) const
+void WavPage::collectSettings(OutputSettings &s) const
 {
-    s.WavFrequency = IndexToFrequency(ui->cbWavFrequency->currentIndex());
-    s.WavChannels = IndexToChannels(ui->cbWavChannels->currentIndex());
-    s.WavBps = IndexToBits(ui->cbWavBPS->currentIndex());
+    s.WavFrequency = indexToFrequency(ui->cbWavFrequency->currentIndex());
+    s.WavChannels = indexToChannels(ui->cbWavChannels->currentIndex());
+    s.WavBps = indexToBits(ui->cbWavBPS->currentIndex());
 }

@@ -82,11 +82,11 @@ QString describe(const WmaProfile &p)
 }
 
 const FormatSettingKey kKeys[] = {
-    {"wma", "wmaprofile", &TOutputSettings::WmaProfile, 38, 0, kWmaProfileCount - 1},
+    {"wma", "wmaprofile", &OutputSettings::WmaProfile, 38, 0, kWmaProfileCount - 1},
 };
 
 // The tags as ASF attributes.
-bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool all)
+bool writeTags(TagLib::IOStream *stream, const OutputTags &info, bool all)
 {
     TagLib::ASF::File f(stream, false);
     if (!f.isValid())
@@ -114,7 +114,7 @@ bool writeTags(TagLib::IOStream *stream, const TAudioInformation2 &info, bool al
     return f.save();
 }
 
-WriterPlan plan(const TOutputSettings &o, const TSourceSound &)
+WriterPlan plan(const OutputSettings &o, const SourceSound &)
 {
     WriterPlan p;
     if (o.WmaProfile < 0 || o.WmaProfile >= kWmaProfileCount) {
@@ -129,7 +129,7 @@ WriterPlan plan(const TOutputSettings &o, const TSourceSound &)
 }
 } // namespace
 
-const OutputFormatModule wmaFormat = {"WMA", "wma", true, true, "TabSheet4", kKeys, plan, -1.6, -2.9, 0, true, writeTags};
+const OutputFormatModule wmaFormat = {"WMA", "wma", true, true, kKeys, plan, -1.6, -2.9, 0, true, writeTags};
 
 std::unique_ptr<AudioWriter> makeWmaWriter(const WmaProfile &p) { return std::make_unique<WmaWriter>(p); }
 

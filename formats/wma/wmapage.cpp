@@ -13,6 +13,6 @@ WmaPage::~WmaPage() = default;
 void WmaPage::addProfile(const QString &description) { ui->ComboWMAProfile->addItem(description); }
 
 // The list's position is the profile's number.
-void WmaPage::showSettings(const TOutputSettings &s) { selectPosition(ui->ComboWMAProfile, s.WmaProfile); }
+void WmaPage::showSettings(const OutputSettings &s) { selectPosition(ui->ComboWMAProfile, s.WmaProfile); }
 
-void WmaPage::collectSettings(TOutputSettings &s) const { s.WmaProfile = ui->ComboWMAProfile->currentIndex(); }
+void WmaPage::collectSettings(OutputSettings &s) const { s.WmaProfile = ui->ComboWMAProfile->currentIndex(); }

@@ -16,8 +16,8 @@ public:
     explicit WmaPage(QWidget *parent = nullptr);
     ~WmaPage() override;
 
-    void showSettings(const TOutputSettings &settings) override;
-    void collectSettings(TOutputSettings &settings) const override;
+    void showSettings(const OutputSettings &settings) override;
+    void collectSettings(OutputSettings &settings) const override;
     // The encoder's profile descriptions, added in its order after those already listed.
     void addProfile(const QString &description);
 

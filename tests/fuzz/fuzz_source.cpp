@@ -21,7 +21,7 @@ void convertOneSecond(const QString &path, double start, int stream)
     const std::stop_token stop;
     int64_t frames = 0;
     QString error;
-    const TPassOutcome o = ReadClipSound(path, start, start + 1.0, rate, channels, stop,
+    const PassOutcome o = readClipSound(path, start, start + 1.0, rate, channels, stop,
                                          [&](const float *samples, int n) {
                                              for (int i = 0; i < n * channels; ++i)
                                                  if (!std::isfinite(samples[i])) {
@@ -32,7 +32,7 @@ void convertOneSecond(const QString &path, double start, int stream)
                                              return true;
                                          },
                                          &error, stream);
-    if (frames > rate || (o == TPassOutcome::Done && frames != rate)) {
+    if (frames > rate || (o == PassOutcome::Done && frames != rate)) {
         std::fprintf(stderr, "a one-second clip gave %lld frames\n", static_cast<long long>(frames));
         std::abort();
     }
@@ -42,7 +42,7 @@ void convertOneSecond(const QString &path, double start, int stream)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    TVideoEdit::Initialize();
+    VideoEdit::initialize();
     return 0;
 }
 
@@ -51,11 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const InMemorySource source(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     const std::stop_token stop;
     QString error;
-    TSourceSound sound;
-    const bool probed = ProbeSourceSound(source.path(), stop, &sound, &error);
-    MediaLengthMs(source.path(), &error);
+    SourceSound sound;
+    const bool probed = probeSourceSound(source.path(), stop, &sound, &error);
+    mediaLengthMs(source.path(), &error);
     // The track a job takes: the default one of the tracks the reader found.
-    const std::optional<SourceInfo> info = ReadSourceInfo(source.path(), nullptr, &error);
+    const std::optional<SourceInfo> info = readSourceInfo(source.path(), nullptr, &error);
     const int stream = info && info->defaultTrack() > 0 ? info->tracks[info->defaultTrack() - 1].streamIndex : -1;
     convertOneSecond(source.path(), 0, stream);
     // A source long enough is also cut after a seek, which has paths of its own.

@@ -24,7 +24,7 @@ enum Kind { Mp3, Wma, Wav, Ogg, Flac, Opus, M4a };
 
 } // namespace
 
-struct TAudioFile2::Private
+struct TestAudioFile::Private
 {
     // reader
     SNDFILE *in = nullptr;
@@ -68,16 +68,16 @@ struct TAudioFile2::Private
     }
 };
 
-TAudioFile2::TAudioFile2() : d(std::make_unique<Private>()) {}
+TestAudioFile::TestAudioFile() : d(std::make_unique<Private>()) {}
 
-TAudioFile2::~TAudioFile2()
+TestAudioFile::~TestAudioFile()
 {
     d->closeReader();
     if (d->out)
         d->out->finish();
 }
 
-void TAudioFile2::OpenFile(const QString &path, int, int)
+void TestAudioFile::openFile(const QString &path, int, int)
 {
     d->closeReader();
     d->clearError();
@@ -93,7 +93,7 @@ void TAudioFile2::OpenFile(const QString &path, int, int)
 namespace {
 // At most n elements, and at most one second, of whole frames.
 template <typename Array, typename Read>
-Array ReadFrames(SNDFILE *in, const SF_INFO &info, int n, Read read)
+Array readFrames(SNDFILE *in, const SF_INFO &info, int n, Read read)
 {
     if (!in)
         return {};
@@ -108,16 +108,16 @@ Array ReadFrames(SNDFILE *in, const SF_INFO &info, int n, Read read)
 }
 } // namespace
 
-SampleArray TAudioFile2::ReadSamples(int n) { return ReadFrames<SampleArray>(d->in, d->inInfo, n, sf_readf_short); }
+SampleArray TestAudioFile::readSamples(int n) { return readFrames<SampleArray>(d->in, d->inInfo, n, sf_readf_short); }
 
-SampleArray32 TAudioFile2::ReadSamples32(int n) { return ReadFrames<SampleArray32>(d->in, d->inInfo, n, sf_readf_int); }
+SampleArray32 TestAudioFile::readSamples32(int n) { return readFrames<SampleArray32>(d->in, d->inInfo, n, sf_readf_int); }
 
-int64_t TAudioFile2::TotalFrames() const { return d->inInfo.frames; }
-int TAudioFile2::FrameElements() const { return d->inInfo.channels; }
-int TAudioFile2::FormatA() const { return d->inInfo.channels; }
-int TAudioFile2::FormatB() const { return d->inInfo.samplerate; }
+int64_t TestAudioFile::totalFrames() const { return d->inInfo.frames; }
+int TestAudioFile::frameElements() const { return d->inInfo.channels; }
+int TestAudioFile::formatA() const { return d->inInfo.channels; }
+int TestAudioFile::formatB() const { return d->inInfo.samplerate; }
 
-int TAudioFile2::SampleBits() const
+int TestAudioFile::sampleBits() const
 {
     switch (d->inInfo.format & SF_FORMAT_SUBMASK) {
     case SF_FORMAT_PCM_U8: case SF_FORMAT_PCM_S8: return 8;
@@ -127,7 +127,7 @@ int TAudioFile2::SampleBits() const
     }
 }
 
-void TAudioFile2::SetInputFormat(int formatB, int formatA)
+void TestAudioFile::setInputFormat(int formatB, int formatA)
 {
     d->clearError();
     d->inRate = formatB; // kept even when refused: CreateFile then refuses too
@@ -138,39 +138,39 @@ void TAudioFile2::SetInputFormat(int formatB, int formatA)
         d->setError(FormatRefused, d->out->error);
 }
 
-void TAudioFile2::SetInputLength(int64_t frames)
+void TestAudioFile::setInputLength(int64_t frames)
 {
     d->clearError();
     d->inLength = frames;
 }
 
-void TAudioFile2::SetMp3Format(int hz, int kbps, int mode)
+void TestAudioFile::setMp3Format(int hz, int kbps, int mode)
 {
     d->mp3 = Mp3Settings{hz, kbps, mode, false, 7, 192};
     const QString why = checkMp3Settings(d->mp3);
     why.isEmpty() ? d->clearError() : d->setError(FormatRefused, why);
 }
 
-void TAudioFile2::SetMp3Encoder(const TAudioFile2LameEnc &e)
+void TestAudioFile::setMp3Encoder(const AudioFileLameEncoder &e)
 {
     d->mp3 = Mp3Settings{e.LameSampleRate, e.LameBitrate, e.LameMode + 1, e.LameVbr, e.LameVbrQuality, e.LameMaxBitrate};
     const QString why = checkMp3Settings(d->mp3);
     why.isEmpty() ? d->clearError() : d->setError(FormatRefused, why);
 }
 
-bool TAudioFile2::CheckOggFormat(int hz, int channels, int nominal, int min, int max)
+bool TestAudioFile::checkOggFormat(int hz, int channels, int nominal, int min, int max)
 {
     return checkOggSettings(OggSettings{hz, channels, nominal, min, max, -1}).isEmpty();
 }
 
-void TAudioFile2::SetOggFormat(int hz, int channels, int nominal, int min, int max, int16_t quality)
+void TestAudioFile::setOggFormat(int hz, int channels, int nominal, int min, int max, int16_t quality)
 {
     d->ogg = OggSettings{hz, channels, nominal, min, max, quality < 0 ? -1 : int(quality)};
     const QString why = checkOggSettings(d->ogg);
     why.isEmpty() ? d->clearError() : d->setError(FormatRefused, why);
 }
 
-void TAudioFile2::SetWmaProfile(int profile)
+void TestAudioFile::setWmaProfile(int profile)
 {
     d->wmaProfile = profile;
     if (profile < 0 || profile >= kWmaProfileCount)
@@ -179,28 +179,28 @@ void TAudioFile2::SetWmaProfile(int profile)
         d->clearError();
 }
 
-void TAudioFile2::SetFlacFormat(int hz, int channels, int bits, int compression)
+void TestAudioFile::setFlacFormat(int hz, int channels, int bits, int compression)
 {
     d->flac = FlacSettings{hz, channels, bits, compression};
     d->check(checkFlacSettings(d->flac));
 }
 
-void TAudioFile2::SetOpusFormat(int kbps, bool vbr, int channels)
+void TestAudioFile::setOpusFormat(int kbps, bool vbr, int channels)
 {
     d->opus = OpusSettings{kbps, vbr, channels};
     d->check(checkOpusSettings(d->opus));
 }
 
-void TAudioFile2::SetM4aFormat(int hz, int kbps, int channels)
+void TestAudioFile::setM4aFormat(int hz, int kbps, int channels)
 {
     d->m4a = M4aSettings{hz, kbps, channels};
     d->check(checkM4aSettings(d->m4a));
 }
 
-void TAudioFile2::CreateFile(const QString &path, int)
+void TestAudioFile::createFile(const QString &path, int)
 {
     if (d->out)
-        CloseFile();
+        closeFile();
     d->clearError();
     const bool existed = QFileInfo::exists(path);
     const QString ext = QFileInfo(path).suffix().toLower();
@@ -255,7 +255,7 @@ void TAudioFile2::CreateFile(const QString &path, int)
     d->setError(CreateFailed, refused);
 }
 
-void TAudioFile2::WriteSamples(const SampleArray &samples)
+void TestAudioFile::writeSamples(const SampleArray &samples)
 {
     if (!d->out) {
         d->setError(NotOpen, QCoreApplication::translate("Media", "No output file is open"));
@@ -269,7 +269,7 @@ void TAudioFile2::WriteSamples(const SampleArray &samples)
         d->setError(WriteFailed, d->out->error);
 }
 
-void TAudioFile2::WriteSamples32(const SampleArray32 &samples)
+void TestAudioFile::writeSamples32(const SampleArray32 &samples)
 {
     if (!d->out) {
         d->setError(NotOpen, QCoreApplication::translate("Media", "No output file is open"));
@@ -283,7 +283,7 @@ void TAudioFile2::WriteSamples32(const SampleArray32 &samples)
         d->setError(WriteFailed, d->out->error);
 }
 
-void TAudioFile2::CloseFile()
+void TestAudioFile::closeFile()
 {
     d->closeReader();
     d->clearError();
@@ -294,26 +294,26 @@ void TAudioFile2::CloseFile()
     d->out.reset();
 }
 
-int TAudioFile2::ProfileCount() const { return kWmaProfileCount; }
+int TestAudioFile::profileCount() const { return kWmaProfileCount; }
 
-QString TAudioFile2::ProfileText() const
+QString TestAudioFile::profileText() const
 {
     if (d->wmaProfile < 0 || d->wmaProfile >= kWmaProfileCount)
         return {};
     return wmaProfileDescriptions().value(d->wmaProfile);
 }
 
-void TAudioFile2::SetEnableFlag(bool) {}
+void TestAudioFile::setEnableFlag(bool) {}
 
-int TAudioFile2::LastError() const { return d->error; }
-QString TAudioFile2::LastErrorText() const { return d->errorText; }
+int TestAudioFile::lastError() const { return d->error; }
+QString TestAudioFile::lastErrorText() const { return d->errorText; }
 
-QStringList TAudioFile2::WmaProfileDescriptions()
+QStringList TestAudioFile::wmaProfileDescriptions()
 {
-    return wmaProfileDescriptions();
+    return ::wmaProfileDescriptions();
 }
 
-bool TAudioFile2::WmaProfileFormat(int profile, int *kbps, int *rate, int *channels)
+bool TestAudioFile::wmaProfileFormat(int profile, int *kbps, int *rate, int *channels)
 {
     if (profile < 0 || profile >= kWmaProfileCount)
         return false;
@@ -323,8 +323,8 @@ bool TAudioFile2::WmaProfileFormat(int profile, int *kbps, int *rate, int *chann
     return true;
 }
 
-bool WriteTagsTo(TAudioInformation2 &info, const QString &path)
+bool writeTagsTo(OutputTags &info, const QString &path)
 {
     const OutputFormatModule *format = outputFormatByExtension(QFileInfo(path).suffix());
-    return info.WriteTags(path, format ? format->tagWriter : nullptr);
+    return info.writeTags(path, format ? format->tagWriter : nullptr);
 }

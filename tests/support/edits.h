@@ -7,18 +7,18 @@
 
 // Changes one field of a queued job (row from 0), as the clip editor's OK does.
 template <typename T, typename V>
-void SetJobField(TJobQueue &queue, int row, T TJob::*field, const V &value)
+void setJobField(JobQueue &queue, int row, T Job::*field, const V &value)
 {
-    TJob job = queue.Job(row);
+    Job job = queue.job(row);
     job.*field = value;
-    queue.SetJob(row, job);
+    queue.setJob(row, job);
 }
 
 // Changes one output setting, as the settings dialog's OK does (saved, then applied).
 template <typename T, typename V>
-void SetSetting(TSettings &settings, T TOutputSettings::*field, const V &value)
+void setSetting(AppSettings &settings, T OutputSettings::*field, const V &value)
 {
-    TOutputSettings s = settings.OutputSettings();
+    OutputSettings s = settings.outputSettings();
     s.*field = value;
-    settings.Save(s);
+    settings.save(s);
 }

@@ -9,9 +9,9 @@
 #include <QProcess>
 #include <QtTest>
 
-TempProgramFolder::TempProgramFolder() { SetProgramFolder(m_dir.path()); }
+TempProgramFolder::TempProgramFolder() { setProgramFolder(m_dir.path()); }
 
-TempProgramFolder::~TempProgramFolder() { SetProgramFolder(QString()); }
+TempProgramFolder::~TempProgramFolder() { setProgramFolder(QString()); }
 
 QByteArray TempProgramFolder::read(const QString &name) const
 {
@@ -26,7 +26,7 @@ void TempProgramFolder::write(const QString &name, const QByteArray &data) const
         f.write(data);
 }
 
-bool RunFfmpeg(const QStringList &args)
+bool runFfmpeg(const QStringList &args)
 {
     QProcess p;
     p.start(QStringLiteral("ffmpeg"), QStringList{"-y", "-v", "error", "-nostdin"} + args);
@@ -37,7 +37,7 @@ bool RunFfmpeg(const QStringList &args)
     return true;
 }
 
-QString MakeVideo(const QString &path, const QString &kind, double seconds, int rate, int channels)
+QString makeVideo(const QString &path, const QString &kind, double seconds, int rate, int channels)
 {
     const QString dur = QString::number(seconds);
     QStringList args{"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=" + dur};
@@ -60,10 +60,10 @@ QString MakeVideo(const QString &path, const QString &kind, double seconds, int 
     else if (kind == QLatin1String("silent-avi"))
         args << "-c:v" << "mpeg4" << "-f" << "avi";
     args << path;
-    return RunFfmpeg(args) ? path : QString();
+    return runFfmpeg(args) ? path : QString();
 }
 
-QString MakeFilm(const QString &path)
+QString makeFilm(const QString &path)
 {
     const QString meta = path + QStringLiteral(".chapters.txt");
     QFile f(meta);
@@ -81,12 +81,12 @@ QString MakeFilm(const QString &path)
                            "-ac", "2", "-c:v", "mpeg4", "-c:a", "flac",
                            "-metadata:s:a", "language=eng", "-metadata:s:a:1", "title=Commentary",
                            "-disposition:a:0", "default", "-disposition:a:1", "0", "-f", "matroska", path};
-    const bool ok = RunFfmpeg(args);
+    const bool ok = runFfmpeg(args);
     QFile::remove(meta);
     return ok ? path : QString();
 }
 
-double ToneFrequency(const QString &path, int track)
+double toneFrequency(const QString &path, int track)
 {
     QProcess p;
     p.start(QStringLiteral("ffmpeg"), {"-v", "error", "-nostdin", "-i", path, "-map", QStringLiteral("0:a:%1").arg(track),
@@ -104,7 +104,7 @@ double ToneFrequency(const QString &path, int track)
     return crossings / 2.0 / (n / 48000.0);
 }
 
-QJsonObject Probe(const QString &path)
+QJsonObject probe(const QString &path)
 {
     QProcess p;
     p.start(QStringLiteral("ffprobe"),
@@ -114,24 +114,24 @@ QJsonObject Probe(const QString &path)
     return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
 }
 
-QJsonObject ProbeAudio(const QString &path)
+QJsonObject probeAudio(const QString &path)
 {
-    for (const auto &s : Probe(path).value("streams").toArray())
+    for (const auto &s : probe(path).value("streams").toArray())
         if (s.toObject().value("codec_type").toString() == QLatin1String("audio"))
             return s.toObject();
     return {};
 }
 
-double ProbeDuration(const QString &path)
+double probeDuration(const QString &path)
 {
-    return Probe(path).value("format").toObject().value("duration").toString().toDouble();
+    return probe(path).value("format").toObject().value("duration").toString().toDouble();
 }
 
-QString ProbeTag(const QString &path, const QString &tag)
+QString probeTag(const QString &path, const QString &tag)
 {
-    const QJsonObject probe = Probe(path);
-    QList<QJsonObject> holders{probe.value("format").toObject().value("tags").toObject()};
-    for (const auto &s : probe.value("streams").toArray())
+    const QJsonObject probed = probe(path);
+    QList<QJsonObject> holders{probed.value("format").toObject().value("tags").toObject()};
+    for (const auto &s : probed.value("streams").toArray())
         holders << s.toObject().value("tags").toObject();
     for (const QJsonObject &tags : holders)
         for (auto it = tags.begin(); it != tags.end(); ++it)

@@ -23,24 +23,24 @@ private:
 };
 
 // Runs the ffmpeg tool with the arguments (after "-y -v error"); fails the test on error.
-bool RunFfmpeg(const QStringList &args);
+bool runFfmpeg(const QStringList &args);
 // A short test video with a sine tone: kind is "avi" (mpeg4 + mp3), "mpg" (mpeg1 + mp2),
 // "wmv" (wmv2 + wmav2), "asf" (wmv2 + wmav2), "mp4" (mpeg4 + aac), "mkv" (mpeg4 + opus),
 // "webm" (vp8 + vorbis) or "silent-avi" (no audio stream).
-QString MakeVideo(const QString &path, const QString &kind, double seconds = 3.0, int rate = 44100,
+QString makeVideo(const QString &path, const QString &kind, double seconds = 3.0, int rate = 44100,
                   int channels = 2);
 // A five-second Matroska film: a 440 Hz sound track ("1: English, FLAC stereo", the
 // default, peaks at 1/8 less the stereo mix's 3 dB), a 1000 Hz commentary ("2: English,
 // FLAC stereo, Commentary", four times as loud; streams 1 and 2 of the file), and the chapters
 // 0-1.5 s "Intro", 1.5-3.2 s without a title and 3.2-5 s "Finale".
-QString MakeFilm(const QString &path);
+QString makeFilm(const QString &path);
 // The strongest frequency of a file's sound track (0-based among its sound tracks), from
 // the zero crossings of its samples as the ffmpeg tool decodes them; -1 on failure.
-double ToneFrequency(const QString &path, int track = 0);
+double toneFrequency(const QString &path, int track = 0);
 // ffprobe -show_format -show_streams as JSON; an empty object when ffprobe fails.
-QJsonObject Probe(const QString &path);
+QJsonObject probe(const QString &path);
 // The first audio stream of a probe, and the duration of the file in seconds.
-QJsonObject ProbeAudio(const QString &path);
-double ProbeDuration(const QString &path);
+QJsonObject probeAudio(const QString &path);
+double probeDuration(const QString &path);
 // A tag of the format or first stream, looked up without regard to case.
-QString ProbeTag(const QString &path, const QString &tag);
+QString probeTag(const QString &path, const QString &tag);

@@ -4,13 +4,13 @@
 #include "main/main.h"
 #include "main/queueview.h"
 
-inline QString Cell(const TMainForm &w, int row, int column, int role = Qt::DisplayRole)
+inline QString cell(const MainWindow &w, int row, int column, int role = Qt::DisplayRole)
 {
     return w.Queue.index(row, column).data(role).toString();
 }
 
-inline int RowCount(const TMainForm &w) { return w.Queue.rowCount(); }
+inline int rowCount(const MainWindow &w) { return w.Queue.rowCount(); }
 
-inline QueueView *QueueOf(const TMainForm &w) { return w.findChild<QueueView *>(QStringLiteral("queueView")); }
+inline QueueView *queueOf(const MainWindow &w) { return w.findChild<QueueView *>(QStringLiteral("queueView")); }
 
-inline void SelectRows(TMainForm &w, const QList<int> &rows) { QueueOf(w)->selectRows(rows); }
+inline void selectRows(MainWindow &w, const QList<int> &rows) { queueOf(w)->selectRows(rows); }
