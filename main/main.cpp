@@ -36,6 +36,11 @@ QMenu *queueMenu = nullptr;
 QMenu *helpMenu = nullptr;
 } // namespace
 
+namespace {
+// An action's key as a menu entry shows it after a tab.
+QString shownKey(QAction *a) { return QLatin1Char('\t') + a->shortcut().toString(QKeySequence::NativeText); }
+} // namespace
+
 MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), Settings(settings)
 {
@@ -44,7 +49,29 @@ MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
     for (const OutputFormatModule *f : outputFormats())
         ui->outputFormatCombo->addItem(QString::fromLatin1(f->name));
 
-    // Toolbar: seven buttons with a 16-pixel gap after each but the last.
+    setUpToolBar();
+    setUpQueueMenu();
+    setUpHelpMenu();
+    connectCommands();
+    ui->queueView->viewport()->installEventFilter(this);
+    ui->queueView->viewport()->setAcceptDrops(true); // files from a file manager
+    m_scans.setMaxThreadCount(1);
+    setUpMenuBar();
+
+    // Ctrl+Q closes the window the way its close button does.
+    addAction(ui->actionQuit);
+    connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
+
+    TimerTip.setSingleShot(true);
+    TimerTip.setInterval(1000);
+    connect(&TimerTip, &QTimer::timeout, this, [this] { guarded([this] { timerTipTimer(); }); });
+
+    formCreate();
+}
+
+// Toolbar: seven buttons with a 16-pixel gap after each but the last.
+void MainWindow::setUpToolBar()
+{
     QAction *buttons[] = {ui->toolAddFiles, ui->toolRemove, ui->toolEditClip, ui->toolConvert,
                           ui->toolSettings, ui->toolHelp, ui->toolAbout};
     for (QAction *b : buttons) {
@@ -72,8 +99,12 @@ MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
     m_convertStatus = ui->toolConvert->statusTip();
     addAction(ui->actionHelpContent);
 
-    // Context menu of the list. Keys also bound on the toolbar act through the toolbar;
-    // the others through the window.
+}
+
+// Context menu of the list. Keys also bound on the toolbar act through the toolbar;
+// the others through the window.
+void MainWindow::setUpQueueMenu()
+{
     queueMenu = new QMenu(this);
     queueMenu->setObjectName(QStringLiteral("queueMenu"));
     queueMenu->addActions({ui->queueAddFiles, ui->actionMoveUp, ui->actionMoveDown, ui->queueRemove, ui->actionRemoveAll});
@@ -108,6 +139,10 @@ MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
     queueMenu->addActions({undo, redo});
     disableListMenuItems();
 
+}
+
+void MainWindow::setUpHelpMenu()
+{
     helpMenu = new QMenu(this);
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
     helpMenu->addAction(ui->actionHelpContent);
@@ -117,7 +152,12 @@ MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
     ui->actionTechnicalSupport->setVisible(*kSupportMail != '\0');
     helpMenu->addSeparator();
     helpMenu->addActions({ui->helpAbout, ui->actionTipOfTheDay});
+}
 
+// The toolbar's, the list's and the help menu's actions and the window's buttons run their
+// handlers, each guarded.
+void MainWindow::connectCommands()
+{
     const auto on = [this](QAction *a, void (MainWindow::*handler)()) {
         connect(a, &QAction::triggered, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
     };
@@ -149,20 +189,6 @@ MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
         updateSplitChapters();
         queueMenu->popup(at);
     });
-    ui->queueView->viewport()->installEventFilter(this);
-    ui->queueView->viewport()->setAcceptDrops(true); // files from a file manager
-    m_scans.setMaxThreadCount(1);
-    setUpMenuBar();
-
-    // Ctrl+Q closes the window the way its close button does.
-    addAction(ui->actionQuit);
-    connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
-
-    TimerTip.setSingleShot(true);
-    TimerTip.setInterval(1000);
-    connect(&TimerTip, &QTimer::timeout, this, [this] { guarded([this] { timerTipTimer(); }); });
-
-    formCreate();
 }
 
 MainWindow::~MainWindow()
@@ -221,27 +247,47 @@ void MainWindow::formCreate()
 // working beside the conventional ones; a key shown after a tab is the other action's.
 void MainWindow::setUpMenuBar()
 {
-    const auto forward = [this](QAction *entry, QAction *target) {
-        entry->setEnabled(target->isEnabled());
-        connect(target, &QAction::changed, entry, [entry, target] { entry->setEnabled(target->isEnabled()); });
-        connect(entry, &QAction::triggered, target, &QAction::trigger);
-    };
-    const auto make = [this](const QString &name, const QString &text, const QKeySequence &keys = {}) {
-        auto *action = new QAction(text, this);
-        action->setObjectName(name);
-        if (!keys.isEmpty()) {
-            action->setShortcut(keys);
-            addAction(action);
-        }
-        return action;
-    };
-    const auto keyOf = [](QAction *a) { return QLatin1Char('\t') + a->shortcut().toString(QKeySequence::NativeText); };
+    setUpFileMenu();
+    setUpEditMenu();
+    setUpQueueMenuBar();
+    setUpHelpMenuBar();
 
+    // F10 opens the menu bar, as in other desktop programs.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().value(0));
+    });
+}
+
+
+// A menu bar entry that acts as target does, enabled as target is.
+void MainWindow::forwardEntry(QAction *entry, QAction *target)
+{
+    entry->setEnabled(target->isEnabled());
+    connect(target, &QAction::changed, entry, [entry, target] { entry->setEnabled(target->isEnabled()); });
+    connect(entry, &QAction::triggered, target, &QAction::trigger);
+}
+
+// A new menu bar entry; its keys, when it has its own, work in the whole window.
+QAction *MainWindow::menuEntry(const QString &name, const QString &text, const QKeySequence &keys)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(name);
+    if (!keys.isEmpty()) {
+        action->setShortcut(keys);
+        addAction(action);
+    }
+    return action;
+}
+
+void MainWindow::setUpFileMenu()
+{
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("menuFile"));
-    QAction *addFiles = make(QStringLiteral("actionAddFiles"), tr("Add Files..."), QKeySequence::Open);
-    forward(addFiles, ui->toolAddFiles);
-    QAction *addFolder = make(QStringLiteral("actionAddFolder"), tr("Add Folder..."));
+    QAction *addFiles = menuEntry(QStringLiteral("actionAddFiles"), tr("Add Files..."), QKeySequence::Open);
+    forwardEntry(addFiles, ui->toolAddFiles);
+    QAction *addFolder = menuEntry(QStringLiteral("actionAddFolder"), tr("Add Folder..."));
     addFolder->setEnabled(ui->toolAddFiles->isEnabled());
     connect(ui->toolAddFiles, &QAction::changed, addFolder, [this, addFolder] { addFolder->setEnabled(ui->toolAddFiles->isEnabled()); });
     connect(addFolder, &QAction::triggered, this, [this] { guarded([this] {
@@ -255,28 +301,34 @@ void MainWindow::setUpMenuBar()
     file->addActions({addFiles, addFolder});
     file->addSeparator();
     file->addAction(ui->actionQuit);
+}
 
+void MainWindow::setUpEditMenu()
+{
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("menuEdit"));
     edit->addActions({m_undo, m_redo});
     edit->addSeparator();
-    QAction *editClip = make(QStringLiteral("actionEditClip"), tr("Edit Clip...") + keyOf(ui->toolEditClip));
-    forward(editClip, ui->queueEditClip);
-    QAction *remove = make(QStringLiteral("actionRemove"), tr("Remove") + keyOf(ui->toolRemove));
-    forward(remove, ui->queueRemove);
+    QAction *editClip = menuEntry(QStringLiteral("actionEditClip"), tr("Edit Clip...") + shownKey(ui->toolEditClip));
+    forwardEntry(editClip, ui->queueEditClip);
+    QAction *remove = menuEntry(QStringLiteral("actionRemove"), tr("Remove") + shownKey(ui->toolRemove));
+    forwardEntry(remove, ui->queueRemove);
     edit->addActions({editClip, remove, ui->actionRemoveAll});
     edit->addSeparator();
-    QAction *settings = make(QStringLiteral("actionSettings"), tr("Settings..."), QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    forward(settings, ui->toolSettings);
+    QAction *settings = menuEntry(QStringLiteral("actionSettings"), tr("Settings..."), QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    forwardEntry(settings, ui->toolSettings);
 
     edit->addAction(settings);
+}
 
+void MainWindow::setUpQueueMenuBar()
+{
     QMenu *queue = menuBar()->addMenu(tr("&Queue"));
     queue->setObjectName(QStringLiteral("menuQueue"));
     queue->addActions({ui->actionMoveUp, ui->actionMoveDown, actionSplitChapters});
     queue->addSeparator();
-    QAction *convert = make(QStringLiteral("actionConvert"), tr("Convert") + keyOf(ui->toolConvert));
-    forward(convert, ui->toolConvert);
+    QAction *convert = menuEntry(QStringLiteral("actionConvert"), tr("Convert") + shownKey(ui->toolConvert));
+    forwardEntry(convert, ui->toolConvert);
     // Convert reads "Show Progress" while a run goes on without its dialog.
     connect(ui->toolConvert, &QAction::changed, convert, [this, convert] {
         convert->setText((ui->toolConvert->text() == m_convertText ? tr("Convert") : tr("Show Progress")) + QLatin1Char('\t')
@@ -284,25 +336,21 @@ void MainWindow::setUpMenuBar()
     });
     queue->addAction(convert);
     connect(queue, &QMenu::aboutToShow, this, [this] { updateSplitChapters(); });
+}
 
+void MainWindow::setUpHelpMenuBar()
+{
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    QAction *guide = make(QStringLiteral("actionUserGuide"), tr("User Guide") + keyOf(ui->actionHelpContent));
-    forward(guide, ui->actionHelpContent);
+    QAction *guide = menuEntry(QStringLiteral("actionUserGuide"), tr("User Guide") + shownKey(ui->actionHelpContent));
+    forwardEntry(guide, ui->actionHelpContent);
     help->addActions({guide, ui->actionTipOfTheDay});
     help->addSeparator();
     help->addActions({ui->actionHomepage, ui->actionTechnicalSupport});
     help->addSeparator();
-    QAction *about = make(QStringLiteral("actionAbout"), tr("About Clipvox"));
-    forward(about, ui->helpAbout);
+    QAction *about = menuEntry(QStringLiteral("actionAbout"), tr("About Clipvox"));
+    forwardEntry(about, ui->helpAbout);
     help->addAction(about);
-
-    // F10 opens the menu bar, as in other desktop programs.
-    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this] {
-        menuBar()->setFocus(Qt::MenuBarFocusReason);
-        menuBar()->setActiveAction(menuBar()->actions().value(0));
-    });
 }
 
 // After a dialog or a message the main window is the active one and the queue has the keys.

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QSet>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -174,6 +175,16 @@ private:
     void setUpRun();
     void returnFocus();
     void setUpMenuBar();
+    void setUpFileMenu();
+    void setUpEditMenu();
+    void setUpQueueMenuBar();
+    void setUpHelpMenuBar();
+    void forwardEntry(QAction *entry, QAction *target);
+    QAction *menuEntry(const QString &name, const QString &text, const QKeySequence &keys = {});
+    void setUpToolBar();
+    void setUpQueueMenu();
+    void setUpHelpMenu();
+    void connectCommands();
     void copyReason();
     void showInFolder();
     // Convert becomes "Show progress" while the run goes on with its dialog hidden.
