@@ -49,7 +49,7 @@ bool print(FILE *stream, const QString &text)
     return std::fflush(stream) == 0 && written;
 }
 
-// A file name as the file system gives it, for a line: as ShellQuoted when it is UTF-8, else
+// A file name as the file system gives it, for a line: as shellQuoted when it is UTF-8, else
 // $'...' with each byte outside printable ASCII as \ooo, as `ls` shows it.
 QString shownBytes(const QByteArray &name)
 {

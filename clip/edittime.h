@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time entry dialog: the clip's start and stop typed as hours, minutes and seconds,
-// tested against the source's length and handed back through TimesChosen; the dialog knows
+// tested against the source's length and handed back through timesChosen; the dialog knows
 // nothing of the window that opened it.
 #include <QDialog>
 #include <QPointer>

@@ -44,7 +44,7 @@ int timeToSeconds(const QString &text)
         if (!ok)
             throw ClipvoxError(QCoreApplication::translate("Core", "'%1' is not a valid integer value").arg(part));
     }
-    return 0; // not reached: ParseTime fails only on a field that is no number
+    return 0; // not reached: parseTime fails only on a field that is no number
 }
 
 QString secondsToTime(qint64 t)

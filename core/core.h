@@ -13,7 +13,7 @@
 // - Cancel never waits: it asks the workers to stop and returns; the run reports its jobs
 //   stopped once they have ended.
 // Exceptions remain in two places only: the settings file's writer throws ClipvoxError when
-// setup.ini cannot be written (and changes nothing then), and TimeToSeconds throws it for a
+// setup.ini cannot be written (and changes nothing then), and timeToSeconds throws it for a
 // typed time that is no time. The windows show what reaches them: a failure as an
 // information box, a ClipvoxError escaping a handler through the general error report; the
 // command line prints it and ends with its exit code.
@@ -41,7 +41,7 @@ enum class TimeRule {
 
 // Whole seconds of a clip time, nothing when the text is no time by the rule.
 std::optional<int> parseTime(const QString &text, TimeRule rule = TimeRule::Lenient);
-// As ParseTime (lenient), raising ClipvoxError "'xx' is not a valid integer value" for the
+// As parseTime (lenient), raising ClipvoxError "'xx' is not a valid integer value" for the
 // first field that is no number ("Max" among them).
 int timeToSeconds(const QString &text);
 // hh:mm:ss, two digits at least for each part; hours are not limited (360000 is 100:00:00).

@@ -54,5 +54,5 @@ struct OutputSettings
     int ExistingFile = ReplaceExisting;
     bool CopyTags = true; // the source's tags and cover go into every output that holds them
     int SaveTo = 0;       // SaveTo in core/core.h: the output folder, beside each source, or the tree kept
-    QString NamePattern = QStringLiteral("{name}"); // PatternFileName's pattern
+    QString NamePattern = QStringLiteral("{name}"); // patternFileName's pattern
 };

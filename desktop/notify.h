@@ -6,7 +6,7 @@
 
 // "4 files converted, 1 failed".
 QString runEndedText(int converted, int failed);
-// Posts RunEndedText when the run took longer than ten seconds and no Clipvox window is the
+// Posts runEndedText when the run took longer than ten seconds and no Clipvox window is the
 // active one. Without a session bus or notification service nothing happens; the call
 // never waits for the service.
 void notifyRunEnded(int converted, int failed, qint64 runMs, bool windowActive);

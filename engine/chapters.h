@@ -12,6 +12,6 @@ QString chapterTitle(const SourceChapter &chapter, int number);
 // one: "source - 01 Title" (two digits, more when there are a hundred chapters or more).
 QString chapterOutputName(const QString &source, int number, int count, const QString &title);
 // One copy of `whole` per chapter: the clip its chapter's (exact seconds), the title tag and chapter title the chapter's title,
-// the track tag its number, the output named by ChapterOutputName in the folder and with
+// the track tag its number, the output named by chapterOutputName in the folder and with
 // the extension of the job's output.
 QList<Job> chapterJobs(const Job &whole, const QList<SourceChapter> &chapters);

@@ -232,7 +232,7 @@ OutputTags tagsFor(const SourceInfo &source, const OutputSettings &s, const RunJ
     return info;
 }
 
-// One job's encoding step (see EncodeClip): the loudness pass, the encoding passes, the check
+// One job's encoding step (see encodeClip): the loudness pass, the encoding passes, the check
 // of the decoded output's peak and loudness, and the tags.
 class ClipEncoder
 {

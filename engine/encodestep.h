@@ -58,7 +58,7 @@ struct ClipSource
     QString source;
     double start = 0;
     double end = VideoEdit::ToEnd;
-    // The source probed once for the whole run (ProbeSource, with the cover where WantsCover);
+    // The source probed once for the whole run (probeSource, with the cover where wantsCover);
     // without it the step probes the source itself.
     std::shared_ptr<const SourceProbe> probe;
 };
@@ -81,12 +81,12 @@ PassOutcome measureClipLoudness(const ClipSource &clip, double seconds, int rate
                                  std::stop_token stop, LoudnessMeasurement *measurement, QString *reason,
                                  int parts = 2);
 
-// Measures a job's clip as EncodeClip's first pass does for the settings' loudness target.
+// Measures a job's clip as encodeClip's first pass does for the settings' loudness target.
 PassOutcome measureJobLoudness(const ClipSource &clip, int format, const OutputSettings &s, const RunJob &job,
                                 std::stop_token stop, LoudnessMeasurement *measurement, QString *reason);
 
 // The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: just
-// below -1 for every format. A lossy output is checked once written (see EncodeClip).
+// below -1 for every format. A lossy output is checked once written (see encodeClip).
 double truePeakCeilingDb(int format);
 
 // Converts the clip into out (whose extension names the format) in one pass: the source is

@@ -61,7 +61,7 @@ struct OutputFormatModule
     // ffmpeg tool's ebur128), and drums whose attacks the limiter all held at the ceiling read
     // up to 0.17 dB over it in sox. A lossy encoder lifts the true peak of what it is given by
     // an amount that depends on the sound and the bit rate, so its decoded output is measured
-    // and encoded again when it went over (EncodeClip); its ceiling sits below -1 by the most
+    // and encoded again when it went over (encodeClip); its ceiling sits below -1 by the most
     // it added at its default bit rate, plus 0.1 dB. Measured (ffmpeg tool's ebur128, true
     // peak decoded minus true peak given) on percussive sources made even at -14 and -16 LUFS,
     // mono and stereo: MP3 128k -0.5..+0.4, WMA 128k -0.1..+0.5, OGG 128k 0..+0.4, Opus 128k

@@ -77,7 +77,7 @@ public:
     void clear();
     // Replaces a job with an edited copy of it.
     void setJob(int row, const Job &job);
-    // Replaces the job of a row, in place, by one job per chapter (ChapterJobs), and turns
+    // Replaces the job of a row, in place, by one job per chapter (chapterJobs), and turns
     // the tag switch on so their titles are written. Nothing happens for a row the queue has
     // not or without chapters.
     void splitIntoChapters(int row, const QList<SourceChapter> &chapters);
@@ -85,7 +85,7 @@ public:
     // a pattern other than "{name}" or outputs not all in folder, by outputName from the
     // source, its tags and its row.
     void rederiveOutputNames(const QString &folder, const QString &ext);
-    // The name pattern and where outputs go, for the next RederiveOutputNames.
+    // The name pattern and where outputs go, for the next rederiveOutputNames.
     void setNaming(const QString &pattern, SaveTo where);
     // The tags a source's container holds, read in the background when it was added;
     // empty until sourceTagsRead.
@@ -105,7 +105,7 @@ public:
     // Removes the rows given (in any order); the rest keep their results.
     void removeJobs(QList<int> rows);
     // Moves the rows given one place up or down, each keeping its result; a single row
-    // wraps round as MoveUp and MoveDown do, a group stops at the end. Returns the rows'
+    // wraps round as moveUp and moveDown do, a group stops at the end. Returns the rows'
     // new places.
     QList<int> moveJobs(QList<int> rows, bool up);
     // The whole queue, for undo and the queue file, and putting one back.

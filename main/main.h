@@ -71,9 +71,9 @@ public:
     // Appends a job per file, as the add-files dialog does; no files, no change.
     void addJobs(const QStringList &files);
     // Files and folders dropped on the queue or named on the command line: folders are
-    // searched off the window's thread, then AddJobs; several calls keep their order.
+    // searched off the window's thread, then addJobs; several calls keep their order.
     void queuePaths(const QStringList &paths);
-    // Files named on the command line: those that exist are queued as QueuePaths does; the
+    // Files named on the command line: those that exist are queued as queuePaths does; the
     // others are named in one message once the window runs, and not queued.
     void queueCommandLine(const QStringList &paths);
     // The settings changed (the settings dialog saved them, or a quick setting): show them
@@ -102,7 +102,7 @@ public:
     // now, and undo puts back the queue (jobs and results) and the selection of before.
     void changeQueue(const QString &text, const std::function<void()> &change);
     QUndoStack UndoStack;
-    // The queue file; Restore has been called on it by FormCreate.
+    // The queue file; Restore has been called on it by formCreate.
     QueueStore *Store = nullptr;
     QAction *m_copyReason = nullptr;
     QAction *m_showInFolder = nullptr;

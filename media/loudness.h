@@ -16,7 +16,7 @@ struct LoudnessMeasurement
     // -inf when the clip is silent or stays below the absolute gate (-70 LUFS).
     double integratedLufs = -std::numeric_limits<double>::infinity();
     double truePeakDbtp = -std::numeric_limits<double>::infinity();
-    // The level over time, in 10 ms pieces, from which PlanLoudness foresees a limiter's work.
+    // The level over time, in 10 ms pieces, from which planLoudness foresees a limiter's work.
     std::shared_ptr<const LoudnessProfile> profile;
 };
 
@@ -70,7 +70,7 @@ struct LoudnessPlan
 };
 
 // With limit false, or where the gain leaves the true peak under the ceiling, the gain of
-// LoudnessGainDb. Otherwise the peaks are limited at ceilingDbtp and the gain is the one that
+// loudnessGainDb. Otherwise the peaks are limited at ceilingDbtp and the gain is the one that
 // brings the limited sound to the target, foreseen from the measurement's profile (at most
 // 30 dB of limiting).
 LoudnessPlan planLoudness(const LoudnessMeasurement &m, double targetLufs, double ceilingDbtp, bool limit);

@@ -4,7 +4,7 @@
 // render API, into a native window, or not at all) with the few media-player operations
 // the clip editor needs. Opening and seeking are waited
 // for a bounded time only (none at all with waitMs 0), so a call never holds the caller;
-// a file that takes longer to load is announced later by Loaded or LoadFailed, and a seek
+// a file that takes longer to load is announced later by Loaded or loadFailed, and a seek
 // still under way reads as its target position.
 #include "core/result.h"
 
@@ -26,7 +26,7 @@ class PreviewPlayer : public QObject
 public:
     struct Options
     {
-        QString vo = QStringLiteral("null"); // "libmpv": drawn through CreateRenderer
+        QString vo = QStringLiteral("null"); // "libmpv": drawn through createRenderer
         QString ao = QStringLiteral("null");
         qint64 wid = 0;     // native window to draw into; 0 for none
         int waitMs = 500;   // longest wait of Open and Seek; 0: return at once
@@ -37,7 +37,7 @@ public:
     ~PreviewPlayer() override;
 
     // Loads the file paused at its start. A failure when it cannot be played; done when it
-    // is loaded or still loading (IsLoaded tells which).
+    // is loaded or still loading (isLoaded tells which).
     Result<void> Open(const QString &path);
     bool isLoaded() const { return m_load == Load::Loaded; }
 
@@ -58,7 +58,7 @@ public:
     // Drawing with vo=libmpv through libmpv's OpenGL render API. Each of these runs on the
     // thread of the caller's GL context, with that context current. getProcAddress
     // resolves GL function names; when a frame is due, view's update() is queued.
-    // CreateRenderer fails when libmpv cannot draw with that GL.
+    // createRenderer fails when libmpv cannot draw with that GL.
     using GlProcAddress = void *(*)(void *context, const char *name);
     Result<void> createRenderer(GlProcAddress getProcAddress, void *context, QObject *view);
     bool hasRenderer() const { return m_render != nullptr; }

@@ -76,7 +76,7 @@ struct SourceProbe
     int bestStream = -1;  // the audio stream read by default; negative when there is none
 
     // The sound of the audio stream of index `stream`, the best one when stream is negative,
-    // as ProbeSourceSound gives it; false with the reason in *why.
+    // as probeSourceSound gives it; false with the reason in *why.
     bool sound(int stream, SourceSound *sound, QString *why) const;
 };
 

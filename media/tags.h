@@ -32,7 +32,7 @@ public:
     QString infoTitle, infoArtist, infoAlbum, infoComments, infoCopyright;
     int InfoYear = 0;
     int16_t InfoTrack = 0;  // 0 = none
-    int16_t InfoGenre = 0;  // 0..146 (GenreText numbering); other values = none
+    int16_t InfoGenre = 0;  // 0..146 (genreText numbering); other values = none
     int InfoFlag = 0; // no effect
     QString infoGenreName;  // a genre as free text, written when InfoGenre is none
     QByteArray infoCover;   // a front cover picture's file bytes (JPEG or PNG); empty = none
@@ -42,10 +42,10 @@ public:
     // attributes) or M4A (MP4 atoms) file through its format's writer (none: the format takes
     // no tags); empty texts are left out.
     // A cover replaces the file's pictures: APIC (MP3), METADATA_BLOCK_PICTURE (OGG, Opus),
-    // PICTURE (FLAC), covr (M4A), WM/Picture (WMA). False with the reason in LastErrorText.
+    // PICTURE (FLAC), covr (M4A), WM/Picture (WMA). False with the reason in lastErrorText.
     bool writeTags(const QString &path, TagFileWriter writer);
-    // ReplayGain values, written by WriteTags with the other fields, or alone (every other tag
-    // kept) by WriteReplayGain: REPLAYGAIN_TRACK_GAIN "-3.21 dB", _TRACK_PEAK "0.988831" and the
+    // ReplayGain values, written by writeTags with the other fields, or alone (every other tag
+    // kept) by writeReplayGain: REPLAYGAIN_TRACK_GAIN "-3.21 dB", _TRACK_PEAK "0.988831" and the
     // ALBUM_ pair as ID3v2 TXXX frames (MP3), Xiph comments (OGG, FLAC), iTunes free-form atoms
     // (M4A) and ASF attributes (WMA); Opus gets R128_TRACK_GAIN and R128_ALBUM_GAIN, Q7.8
     // integers relative to -23 LUFS (RFC 7845), and no peaks. WAV takes none.

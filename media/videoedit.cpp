@@ -564,7 +564,7 @@ private:
     std::vector<float> m_float; // the sound gathered for `prepare`, when T is not float
 };
 
-// One pass over a clip with blocks of T: see ReadClipSound and ReadClipSamples.
+// One pass over a clip with blocks of T: see readClipSound and readClipSamples.
 template <typename T>
 PassOutcome readClip(const QString &source, double start, double end, int rate, int channels,
                       std::stop_token stop, const typename QueueSink<T>::Prepare &prepare,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The video decoding control: the sound of a video read, cut exact to the sample and
-// converted in one pass (ReadClipSound), and the format of a source's sound.
+// converted in one pass (readClipSound), and the format of a source's sound.
 #include <QString>
 #include <functional>
 #include <limits>
@@ -51,7 +51,7 @@ PassOutcome readClipSound(const QString &source, double start, double end, int r
                            const std::function<bool(const float *samples, int frames)> &block, QString *error,
                            int stream = -1, const std::function<void(const float *samples, int frames)> &watch = {});
 
-// As ReadClipSound, for outputs of integer samples: `prepare` turns each block of float sound
+// As readClipSound, for outputs of integer samples: `prepare` turns each block of float sound
 // (frames x channels samples) into as many 32-bit samples on the decoder thread, so that this
 // work runs beside the encoder's, and `block` gets them in order on the calling thread.
 PassOutcome readClipSamples(const QString &source, double start, double end, int rate, int channels,

@@ -34,7 +34,7 @@ private slots:
         QFETCH(int, strict);
         QCOMPARE(::parseTime(text).value_or(-1), lenient);
         QCOMPARE(::parseTime(text, TimeRule::Strict).value_or(-1), strict);
-        // TimeToSeconds reads as the lenient rule and raises where it has no time.
+        // timeToSeconds reads as the lenient rule and raises where it has no time.
         if (lenient < 0) {
             try {
                 timeToSeconds(text);
@@ -89,7 +89,7 @@ private slots:
 
     // Names a file system takes: NAME_MAX bytes with " (n)" and the extension, cut between
     // characters; under the Windows rules (vfat, exFAT, NTFS, SMB) no ? * < > | " : \ and no
-    // trailing dot or space. number > 0: NumberedName, else FitFileName.
+    // trailing dot or space. number > 0: numberedName, else fitFileName.
     void fittedNames_data()
     {
         QTest::addColumn<QString>("name");

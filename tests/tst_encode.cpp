@@ -245,7 +245,7 @@ private slots:
 
 void TestEncode::mp3ValueMapping()
 {
-    // Defaults: constant 128 kbps, 44100 Hz, joint stereo (SetMp3Format(44100, 128, 3)).
+    // Defaults: constant 128 kbps, 44100 Hz, joint stereo (setMp3Format(44100, 128, 3)).
     Step step = encode(0, "cbr.mp3");
     QVERIFY2(step.result.ok, qPrintable(step.result.reason));
     QVERIFY(step.result.remark.isEmpty());

@@ -404,7 +404,7 @@ private slots:
         QVERIFY(!w.checkOggFormat(44100, 2, 900, 0, 0));
     }
 
-    // A set-up the encoder refuses is reported and CreateFile then writes nothing.
+    // A set-up the encoder refuses is reported and createFile then writes nothing.
     void refusedSetupCreatesNothing_data()
     {
         QTest::addColumn<Setup>("setup");

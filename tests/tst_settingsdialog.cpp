@@ -196,7 +196,7 @@ void TestSettingsDialog::windowTabsAndEntries()
 
 void TestSettingsDialog::windowAsBuilt()
 {
-    // The state the dialog keeps when its preparation fails and ShowSettings never runs: its
+    // The state the dialog keeps when its preparation fails and showSettings never runs: its
     // own controls and every format's page as built.
     QDialog window;
     Ui::SettingsDialog u;
@@ -232,7 +232,7 @@ void TestSettingsDialog::profileListIsTheEncodersList()
     QCOMPARE(encoder.profileCount(), 48);
     QComboBox *profiles = list("ComboWMAProfile");
     QCOMPARE(profiles->count(), encoder.profileCount());
-    // Position p shows the profile that SetWmaProfile(p) selects in the encoder.
+    // Position p shows the profile that setWmaProfile(p) selects in the encoder.
     for (int p = 0; p < profiles->count(); ++p) {
         encoder.setWmaProfile(p);
         QCOMPARE(encoder.lastError(), 0);

@@ -130,7 +130,7 @@ int TestAudioFile::sampleBits() const
 void TestAudioFile::setInputFormat(int formatB, int formatA)
 {
     d->clearError();
-    d->inRate = formatB; // kept even when refused: CreateFile then refuses too
+    d->inRate = formatB; // kept even when refused: createFile then refuses too
     d->inChannels = formatA;
     if (formatA < 1 || formatB < 1)
         d->setError(FormatRefused, QCoreApplication::translate("Media", "Input of %1 Hz, %2 channels cannot be encoded").arg(formatB).arg(formatA));

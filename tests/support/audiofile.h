@@ -17,7 +17,7 @@ using SampleArray = std::vector<int16_t>;
 // Interleaved full-scale 32-bit samples: a 16-bit sample v is v << 16, a 24-bit one v << 8.
 using SampleArray32 = std::vector<int32_t>;
 
-// Settings for variable-bit-rate MP3 (TestAudioFile::SetMp3Encoder). With LameVbr the
+// Settings for variable-bit-rate MP3 (TestAudioFile::setMp3Encoder). With LameVbr the
 // encoder uses LAME's VBR with LameVbrQuality (0 best .. 9) between LameBitrate (the
 // minimum, when not above LameMaxBitrate) and LameMaxBitrate; without it, constant
 // LameBitrate. LameSampleRate is the output rate (LAME resamples).
@@ -33,10 +33,10 @@ public:
     int LameBitrate = 128;
 };
 
-// One object is a reader (OpenFile/ReadSamples) or a writer (Set*Format, CreateFile,
-// WriteSamples) or both; CloseFile ends both. Output rate and channels come from the format
+// One object is a reader (openFile/readSamples) or a writer (Set*Format, createFile,
+// writeSamples) or both; closeFile ends both. Output rate and channels come from the format
 // set-up (MP3/OGG) or the WMA profile; the writer converts the input to them. The set-up
-// is checked when it is set (LastError then tells a refusal) and again by CreateFile, which
+// is checked when it is set (lastError then tells a refusal) and again by createFile, which
 // then creates no file. Defaults: MP3 44100 Hz 128 kbps joint stereo, OGG 44100 Hz stereo
 // 128 kbps nominal, WMA profile 38, input 44100 Hz stereo.
 class TestAudioFile
@@ -58,11 +58,11 @@ public:
     int64_t totalFrames() const;        // length in frames
     int frameElements() const;          // elements per frame (the channel count)
     int formatA() const;                // channels
-    int formatB() const;                // sample rate; FormatA x FormatB is one second
+    int formatB() const;                // sample rate; formatA x formatB is one second
     int sampleBits() const;             // the WAV's sample size: 8, 16, 24 or 32 bits
-    // Writer. SetInputFormat may come before or after CreateFile, up to the first samples.
+    // Writer. setInputFormat may come before or after createFile, up to the first samples.
     void setInputFormat(int formatB, int formatA);
-    // The number of input frames to come, when known, set before CreateFile: FLAC places a
+    // The number of input frames to come, when known, set before createFile: FLAC places a
     // seek point every 10 s by it (none without it).
     void setInputLength(int64_t frames);
     void setMp3Format(int hz, int kbps, int mode); // mode 1 mono .. 5 dual channel; CBR
