@@ -28,9 +28,8 @@ struct FormatSettingKey
     std::span<const int> values = {};
 };
 
-// The sample rates (Hz) and bit rates (kbps) that the MP3, WAV and OGG lists offer.
+// The sample rates (Hz) that the MP3, WAV and OGG lists offer.
 inline constexpr int kFrequencies[] = {8000, 11025, 16000, 22050, 24000, 32000, 44100, 48000};
-inline constexpr int kBitrates[] = {8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
 
 // A job's writer, made for its settings and its source: what it is fed (rate, channels and,
 // for integer outputs, the word length), or why the encoder refuses the settings.

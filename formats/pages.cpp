@@ -45,8 +45,8 @@ std::vector<FormatPage *> createFormatPages(QWidget *parent)
 
 int frequencyToIndex(int hz) { return positionIn(kFrequencies, hz, 6); }
 int indexToFrequency(int index) { return valueAt(kFrequencies, index, 44100); }
-int bitrateToIndex(int kbps) { return positionIn(kBitrates, kbps, 9); }
-int indexToBitrate(int index) { return valueAt(kBitrates, index, 128); }
+int bitrateToIndex(int kbps) { return positionIn(kOggBitrates, kbps, 9); }
+int indexToBitrate(int index) { return valueAt(kOggBitrates, index, 128); }
 int channelsToIndex(int channels) { return channels - 1; }
 int indexToChannels(int index) { return index + 1; }
 int bitsToIndex(int bits) { return bits == 8 ? 0 : 1; }

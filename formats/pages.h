@@ -30,7 +30,7 @@ std::vector<FormatPage *> createFormatPages(QWidget *parent);
 // give its fallback entry, as the comments say.
 int frequencyToIndex(int hz);    // 6 (44100) otherwise
 int indexToFrequency(int index); // 44100 otherwise
-int bitrateToIndex(int kbps);    // 9 (128) otherwise
+int bitrateToIndex(int kbps);    // OGG's lists: 9 (128) otherwise
 int indexToBitrate(int index);   // 128 otherwise
 int channelsToIndex(int channels); // channel count or MP3 mode number n -> n - 1
 int indexToChannels(int index);    // p -> p + 1

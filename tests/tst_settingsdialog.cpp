@@ -2,6 +2,8 @@
 // The settings dialog against real settings files, the real main window and the real
 // WMA profile list of the audio component.
 #include "clip/edit.h"
+#include "formats/mp3/mp3format.h"
+#include "formats/ogg/oggformat.h"
 #include "main/main.h"
 #include "progress/execute.h"
 #include "support/audiofile.h"
@@ -154,11 +156,14 @@ void TestSettingsDialog::windowTabsAndEntries()
         for (int i = 0; i < 8; ++i)
             QCOMPARE(list(name)->itemText(i), QString::number(indexToFrequency(i)));
     }
-    for (const char *name : {"comboMP3Bitrate", "comboMP3MaxBitrate", "ComboNomBitrate"}) {
-        QCOMPARE(list(name)->count(), 15);
-        for (int i = 0; i < 15; ++i)
-            QCOMPARE(list(name)->itemText(i), QString::number(indexToBitrate(i)));
+    for (const char *name : {"comboMP3Bitrate", "comboMP3MaxBitrate"}) {
+        QCOMPARE(list(name)->count(), int(std::size(kMp3Bitrates)));
+        for (int i = 0; i < list(name)->count(); ++i)
+            QCOMPARE(list(name)->itemText(i), QString::number(kMp3Bitrates[i]));
     }
+    QCOMPARE(list("ComboNomBitrate")->count(), 15);
+    for (int i = 0; i < 15; ++i)
+        QCOMPARE(list("ComboNomBitrate")->itemText(i), QString::number(indexToBitrate(i)));
     for (const char *name : {"ComboMinBitrate", "ComboMaxBitrate"}) {
         QCOMPARE(list(name)->count(), 15);
         for (int i = 0; i < 15; ++i)
@@ -458,9 +463,9 @@ void TestSettingsDialog::roundTripThroughOK()
         expected.OutputExt = QStringList{"mp3", "wma", "wav", "ogg"}[c.format];
         expected.Mp3Channels = c.mp3Ch + 1;
         expected.Mp3Frequency = kFrequencies[c.mp3Freq];
-        expected.Mp3Bitrate = kBitrates[c.mp3Rate];
+        expected.Mp3Bitrate = kMp3Bitrates[c.mp3Rate];
         expected.Mp3Vbr = c.mp3Vbr ? 1 : 0;
-        expected.Mp3MaxBitrate = kBitrates[c.mp3Max];
+        expected.Mp3MaxBitrate = kMp3Bitrates[c.mp3Max];
         expected.Mp3VbrQuality = c.mp3Q;
         expected.WavFrequency = kFrequencies[c.wavFreq];
         expected.WavChannels = c.wavCh + 1;
@@ -468,10 +473,10 @@ void TestSettingsDialog::roundTripThroughOK()
         expected.WmaProfile = c.wma;
         expected.OggFrequency = kFrequencies[c.oggFreq];
         expected.OggChannels = c.oggCh + 1;
-        expected.OggBitrate = kBitrates[c.oggNom];
+        expected.OggBitrate = kOggBitrates[c.oggNom];
         expected.OggVbr = c.oggVbr;
-        expected.OggMinBitrate = kBitrates[c.oggMin];
-        expected.OggMaxBitrate = kBitrates[c.oggMax];
+        expected.OggMinBitrate = kOggBitrates[c.oggMin];
+        expected.OggMaxBitrate = kOggBitrates[c.oggMax];
         expected.OggUseQuality = c.oggQuality;
         expected.OggQuality = (c.oggQ + 1) * 100;
         expected.Jobs = c.format == 3 ? std::max(1, QThread::idealThreadCount()) : 1;

@@ -150,9 +150,9 @@ private:
 const FormatSettingKey kKeys[] = {
     {"mp3", "channels", &OutputSettings::Mp3Channels, 3, 1, 5},
     {"mp3", "frequency", &OutputSettings::Mp3Frequency, 44100, INT_MIN, INT_MAX, kFrequencies},
-    {"mp3", "bitrate", &OutputSettings::Mp3Bitrate, 128, INT_MIN, INT_MAX, kBitrates},
+    {"mp3", "bitrate", &OutputSettings::Mp3Bitrate, 128, INT_MIN, INT_MAX, kMp3Bitrates},
     {"mp3", "fvbr", &OutputSettings::Mp3Vbr, 0},
-    {"mp3", "maxbitrate", &OutputSettings::Mp3MaxBitrate, 192, INT_MIN, INT_MAX, kBitrates},
+    {"mp3", "maxbitrate", &OutputSettings::Mp3MaxBitrate, 192, INT_MIN, INT_MAX, kMp3Bitrates},
     {"mp3", "vbrquality", &OutputSettings::Mp3VbrQuality, 7, 0, 9},
 };
 

@@ -13,6 +13,9 @@ struct Mp3Settings
     int maxKbps = 192;
 };
 
+// The bit rates (kbps) the MP3 lists offer, in their order; the stored values are among them.
+inline constexpr int kMp3Bitrates[] = {8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
+
 extern const OutputFormatModule mp3Format;
 
 // The writer's settings for the stored ones.

@@ -178,10 +178,10 @@ private:
 const FormatSettingKey kKeys[] = {
     {"ogg", "frequency", &OutputSettings::OggFrequency, 44100, INT_MIN, INT_MAX, kFrequencies},
     {"ogg", "channels", &OutputSettings::OggChannels, 2, 1, 2},
-    {"ogg", "bitrate", &OutputSettings::OggBitrate, 128, INT_MIN, INT_MAX, kBitrates},
+    {"ogg", "bitrate", &OutputSettings::OggBitrate, 128, INT_MIN, INT_MAX, kOggBitrates},
     {"ogg", "vbr", &OutputSettings::OggVbr, 0},
-    {"ogg", "minbitrate", &OutputSettings::OggMinBitrate, 128, INT_MIN, INT_MAX, kBitrates},
-    {"ogg", "maxbitrate", &OutputSettings::OggMaxBitrate, 192, INT_MIN, INT_MAX, kBitrates},
+    {"ogg", "minbitrate", &OutputSettings::OggMinBitrate, 128, INT_MIN, INT_MAX, kOggBitrates},
+    {"ogg", "maxbitrate", &OutputSettings::OggMaxBitrate, 192, INT_MIN, INT_MAX, kOggBitrates},
     {"ogg", "fquality", &OutputSettings::OggUseQuality, 0},
     {"ogg", "quality", &OutputSettings::OggQuality, 500, INT_MIN, INT_MAX, kOggQualities},
 };

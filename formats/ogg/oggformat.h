@@ -11,6 +11,8 @@ struct OggSettings
     int quality = -1;                    // 0..1000 selects quality mode; -1 bit rate mode
 };
 
+// The bit rates (kbps) the OGG lists offer, in their order.
+inline constexpr int kOggBitrates[] = {8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
 // The quality steps the list offers (quality x 1000).
 inline constexpr int kOggQualities[] = {100, 200, 300, 400, 500, 600, 700, 800, 900, 1000};
 
