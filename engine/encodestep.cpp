@@ -292,6 +292,7 @@ private:
     int m_channels = 0;
     int64_t m_total = 0; // the clip's frames at the output's rate, 0 when unknown
     int m_shown = -1;
+    std::atomic<int64_t> m_wild{0}; // damaged samples the last pass clipped
 
     LoudnessPlan m_level; // the gain, and the limiter's ceiling where the peaks are limited
     LoudnessMeasurement m_loudness;
@@ -419,7 +420,7 @@ PassOutcome ClipEncoder::encodeInHalves(bool dither, bool *inHalves)
                 at += n;
                 return !failed;
             },
-            reason, m_prepared.stream);
+            reason, m_prepared.stream, {}, &m_wild);
     };
     QString secondReason;
     PassOutcome second = PassOutcome::Failed;
@@ -463,7 +464,7 @@ PassOutcome ClipEncoder::encodeLimited(const LoudnessPlan &level)
     PassOutcome o = readClipSound(
         m_clip.source, m_clip.start, m_clip.end, plan.rate, channels, m_stop,
         [&](const float *x, int n) { return limiter.process(x, size_t(n), ready), send(); }, &m_result.reason,
-        m_prepared.stream);
+        m_prepared.stream, {}, &m_wild);
     if (o == PassOutcome::Done) {
         limiter.finish(ready);
         if (!send())
@@ -489,7 +490,7 @@ PassOutcome ClipEncoder::encodePlain()
             clip.source, clip.start, clip.end, plan.rate, channels, m_stop,
             [this](const float *x, int n, int32_t *ints) { convert(x, n, ints); },
             [&](const int32_t *x, int n) { return writeBlock(n, [&] { return plan.writer->write32(x, n); }); },
-            &m_result.reason, m_prepared.stream);
+            &m_result.reason, m_prepared.stream, &m_wild);
     }
     if (plan.bits > 0) {
         std::vector<int32_t> ints;
@@ -500,7 +501,7 @@ PassOutcome ClipEncoder::encodePlain()
                 convert(x, n, ints.data());
                 return writeBlock(n, [&] { return plan.writer->write32(ints.data(), n); });
             },
-            &m_result.reason, m_prepared.stream);
+            &m_result.reason, m_prepared.stream, {}, &m_wild);
     }
     return readClipSound(
         clip.source, clip.start, clip.end, plan.rate, channels, m_stop,
@@ -510,13 +511,15 @@ PassOutcome ClipEncoder::encodePlain()
         },
         &m_result.reason, m_prepared.stream,
         p.gauge ? std::function<void(const float *, int)>([&](const float *x, int n) { p.gauge->add(x, size_t(n)); })
-                : std::function<void(const float *, int)>());
+                : std::function<void(const float *, int)>(),
+        &m_wild);
 }
 
 // One encoding pass into the output at the gain; the gauge goes no further than cap and never back.
 bool ClipEncoder::encode(const LoudnessPlan &level, int cap)
 {
     ++m_result.encodes;
+    m_wild = 0;
     WriterPlan &plan = m_prepared.plan;
     const SourceSound &source = m_prepared.source;
     const double gainDb = level.gainDb;
@@ -711,8 +714,14 @@ EncodeResult ClipEncoder::run(const KnownLoudness *known)
     m_result.remark = m_prepared.remark;
     if (m_s.LoudnessTarget != 0)
         m_result.loudnessLufs = m_reached;
+    const auto remark = [this](const QString &text) {
+        m_result.remark += (m_result.remark.isEmpty() ? QString() : QStringLiteral("; ")) + text;
+    };
     if (!m_overCeiling.isEmpty())
-        m_result.remark += (m_result.remark.isEmpty() ? QString() : QStringLiteral("; ")) + m_overCeiling;
+        remark(m_overCeiling);
+    if (m_wild > 0)
+        remark(QCoreApplication::translate("RunEngine", "%n damaged samples far beyond full scale were clipped", nullptr,
+                                           int(std::min<int64_t>(m_wild, std::numeric_limits<int>::max()))));
     return m_result;
 }
 } // namespace

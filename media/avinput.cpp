@@ -290,3 +290,68 @@ int findSoundStream(AVFormatContext *fmt, int stream, const AVCodec **decoder)
     }
     return stream;
 }
+
+namespace {
+uint32_t le32(const QByteArray &b, qsizetype at)
+{
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = v << 8 | uint8_t(b[at + i]);
+    return v;
+}
+
+uint64_t le64(const QByteArray &b, qsizetype at) { return le32(b, at) | uint64_t(le32(b, at + 4)) << 32; }
+
+// AVI: the RIFF size, and the n-th stream header's start and length in its own units.
+std::optional<double> aviCutShort(const QByteArray &head, qint64 size, int stream)
+{
+    if (head.size() < 12 || !head.startsWith("RIFF") || qint64(le32(head, 4)) + 8 <= size)
+        return std::nullopt;
+    qsizetype at = 0;
+    for (int n = 0; (at = head.indexOf("strh", at + 1)) >= 0; ++n) {
+        if (n != stream)
+            continue;
+        if (at + 8 + 36 > head.size() || head.mid(at + 8, 4) != "auds")
+            break;
+        const double scale = le32(head, at + 28), rate = le32(head, at + 32);
+        return rate > 0 ? (double(le32(head, at + 36)) + le32(head, at + 40)) * scale / rate : 0.0;
+    }
+    return 0.0;
+}
+
+// ASF: the file properties object's file size, play duration and preroll (none in a broadcast).
+std::optional<double> asfCutShort(const QByteArray &head, qint64 size)
+{
+    static const char kFileProperties[] = "\xA1\xDC\xAB\x8C\x47\xA9\xCF\x11\x8E\xE4\x00\xC0\x0C\x20\x53\x65";
+    const qsizetype at = head.indexOf(QByteArray(kFileProperties, 16));
+    if (at < 0 || at + 24 + 68 > head.size() || (le32(head, at + 24 + 64) & 1))
+        return std::nullopt;
+    const qsizetype body = at + 24;
+    const uint64_t stated = le64(head, body + 16);
+    if (stated == 0 || qint64(stated) <= size)
+        return std::nullopt;
+    const double seconds = double(le64(head, body + 40)) / 1e7 - double(le64(head, body + 56)) / 1e3;
+    return std::max(seconds, 0.0);
+}
+} // namespace
+
+std::optional<double> cutShortStatedSeconds(const QString &path, const AVFormatContext *fmt, int stream)
+{
+    const bool avi = std::strcmp(fmt->iformat->name, "avi") == 0, asf = std::strstr(fmt->iformat->name, "asf") != nullptr;
+    if (!avi && !asf)
+        return std::nullopt;
+    constexpr qint64 kHeadBytes = 256 * 1024;
+    QByteArray head;
+    qint64 size = 0;
+    if (const std::optional<QByteArray> memory = memorySource(path)) {
+        head = memory->left(kHeadBytes);
+        size = memory->size();
+    } else {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        size = file.size();
+        head = file.read(kHeadBytes);
+    }
+    return avi ? aviCutShort(head, size, stream) : asfCutShort(head, size);
+}

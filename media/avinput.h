@@ -3,6 +3,7 @@
 // Opening a media file with libavformat, shared by the video control and the length probe.
 #include <QString>
 #include <memory>
+#include <optional>
 #include <stop_token>
 
 extern "C" {
@@ -70,3 +71,10 @@ int sourceSampleBits(const AVCodecParameters *par);
 // best one when stream is negative, as av_find_best_stream gives it (an AVERROR when none).
 // *decoder, when asked for, gets the stream's decoder (AVERROR_DECODER_NOT_FOUND without).
 int findSoundStream(AVFormatContext *fmt, int stream, const AVCodec **decoder = nullptr);
+
+// A file whose container states a larger size than it has is cut short (a copy or a download
+// that stopped): then the seconds its header states for the sound of stream `stream` (0 when
+// it states none). Nothing when the file is whole, or its container states no size (AVI's
+// RIFF size and ASF's file properties are read; other containers give their length through
+// FFmpeg).
+std::optional<double> cutShortStatedSeconds(const QString &path, const AVFormatContext *fmt, int stream);

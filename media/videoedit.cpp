@@ -42,7 +42,12 @@ struct Clip
 struct Job
 {
     int channels = 2, rate = 44100;
+    std::atomic<int64_t> *wild = nullptr; // counts the samples clipped as damaged
 };
+
+// A decoded float sample this far beyond full scale (+12 dBFS) is damage, not sound (codecs
+// overshoot by a dB or two): it is clipped to full scale, as no encoder takes such values.
+constexpr float kFarBeyondFullScale = 4.0f;
 
 // Two stop requests in one: the caller's and the pass's own.
 struct StopFlags
@@ -140,6 +145,7 @@ public:
         // (Opus's pre-skip, an encoder delay), which the decoder drops: they start nothing.
         m_origin = fmt->start_time == AV_NOPTS_VALUE ? 0 : av_rescale(std::max<int64_t>(fmt->start_time, 0), m_inRate, AV_TIME_BASE);
         m_statedSeconds = statedSeconds(fmt.get());
+        m_cutShort = cutShortStatedSeconds(m_clip.source, fmt.get(), si);
         m_firstWritten = m_sink.written();
         m_lateStamps = lateStamps(fmt.get());
         if (m_lateStamps && allowSeek && m_clip.start > 1.0 && !learnStampShift(fmt.get(), si))
@@ -249,9 +255,16 @@ private:
             return fail(QCoreApplication::translate("Media", "The clip holds no sound"));
         if (done())
             return Outcome::Done;
+        const double endedAt = m_clip.start + double(clipWritten()) / m_job.rate;
+        // The container says the file is larger: whatever is missing, it is cut short.
+        if (const double stated = std::max(m_statedSeconds, m_cutShort.value_or(0)); m_cutShort && m_want < 0)
+            return fail(stated > endedAt
+                            ? QCoreApplication::translate("Media", "The source ended at %1 of %2")
+                                  .arg(secondsToTime(qint64(endedAt)), secondsToTime(std::llround(stated)))
+                            : QCoreApplication::translate("Media", "The source is cut short: it ended at %1")
+                                  .arg(secondsToTime(qint64(endedAt))));
         // The sound ended well before the length the file states: a file cut short, or a
         // download still growing. Containers may state a little more than their sound holds.
-        const double endedAt = m_clip.start + double(clipWritten()) / m_job.rate;
         const double asked = m_want < 0 ? m_statedSeconds : std::min(m_clip.end, m_statedSeconds);
         if (m_statedSeconds > 0 && asked - endedAt > std::max(2.0, 0.02 * m_statedSeconds))
             return fail(QCoreApplication::translate("Media", "The source ended at %1 of %2")
@@ -259,7 +272,7 @@ private:
         if (m_want < 0)
             return Outcome::Done;
         const int64_t missing = m_want - clipWritten();
-        if (missing > kEndSlackSeconds * m_job.rate)
+        if (missing > kEndSlackSeconds * m_job.rate || m_cutShort)
             return fail(QCoreApplication::translate("Media", "Input ended early: %1 holds %2 s of the %3 s asked for")
                             .arg(m_clip.source)
                             .arg(double(clipWritten()) / m_job.rate, 0, 'f', 2)
@@ -370,6 +383,8 @@ private:
         }
         if (!m_swr && !makeResampler(f))
             return Outcome::Failed;
+        if (!tameFloats(f))
+            return Outcome::Failed;
         const uint8_t *in[AV_NUM_DATA_POINTERS] = {};
         const int bps = av_get_bytes_per_sample(AVSampleFormat(f->format));
         const bool planar = av_sample_fmt_is_planar(AVSampleFormat(f->format));
@@ -377,6 +392,54 @@ private:
         for (int p = 0; p < planes && p < AV_NUM_DATA_POINTERS; ++p)
             in[p] = f->extended_data[p] + size_t(skip) * bps * (planar ? 1 : f->ch_layout.nb_channels);
         return convert(in, n - skip) ? Outcome::Done : Outcome::Failed;
+    }
+
+    // Damage in a float source is mended before the resampler, which would spread one wild
+    // sample over its neighbours: values far beyond full scale are clipped and counted, values
+    // that are not numbers made silent.
+    template <typename F>
+    static int64_t tame(F *x, size_t count)
+    {
+        int64_t wild = 0;
+        for (F &v : std::span(x, count)) {
+            if (!std::isfinite(v))
+                v = 0;
+            else if (std::fabs(v) > kFarBeyondFullScale)
+                v = std::copysign(F(1), v), ++wild;
+        }
+        return wild;
+    }
+    template <typename F>
+    static bool damaged(const F *x, size_t count)
+    {
+        return std::any_of(x, x + count, [](F v) { return !(std::fabs(v) <= kFarBeyondFullScale); });
+    }
+    bool tameFloats(AVFrame *f)
+    {
+        const auto format = AVSampleFormat(f->format);
+        const bool single = av_get_packed_sample_fmt(format) == AV_SAMPLE_FMT_FLT;
+        if (!single && av_get_packed_sample_fmt(format) != AV_SAMPLE_FMT_DBL)
+            return true;
+        const bool planar = av_sample_fmt_is_planar(format);
+        const int planes = planar ? f->ch_layout.nb_channels : 1;
+        const size_t count = size_t(f->nb_samples) * size_t(planar ? 1 : f->ch_layout.nb_channels);
+        bool any = false;
+        for (int p = 0; p < planes && !any; ++p)
+            any = single ? damaged(reinterpret_cast<const float *>(f->extended_data[p]), count)
+                         : damaged(reinterpret_cast<const double *>(f->extended_data[p]), count);
+        if (!any)
+            return true;
+        if (av_frame_make_writable(f) < 0) {
+            *m_error = QCoreApplication::translate("Media", "Cannot convert the sound of %1").arg(m_clip.source);
+            return false;
+        }
+        int64_t wild = 0;
+        for (int p = 0; p < planes; ++p)
+            wild += single ? tame(reinterpret_cast<float *>(f->extended_data[p]), count)
+                           : tame(reinterpret_cast<double *>(f->extended_data[p]), count);
+        if (wild > 0 && m_job.wild)
+            *m_job.wild += wild;
+        return true;
     }
 
     bool sameFormat(const AVFrame *f) const
@@ -398,16 +461,37 @@ private:
         m_swrRate = f->sample_rate;
         av_channel_layout_uninit(&m_swrLayout);
         av_channel_layout_copy(&m_swrLayout, &f->ch_layout);
-        AVChannelLayout inLayout{}, outLayout{};
-        if (f->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-            av_channel_layout_default(&inLayout, f->ch_layout.nb_channels);
-        else
-            av_channel_layout_copy(&inLayout, &f->ch_layout);
+        AVChannelLayout given{}, plain{};
+        av_channel_layout_copy(&given, &f->ch_layout);
+        av_channel_layout_default(&plain, f->ch_layout.nb_channels);
+        // A layout the library cannot mix (a damaged header's odd speaker set) is taken as the
+        // usual layout of as many channels. Each try is a fresh context: one whose init failed
+        // is not safe to init again.
+        const bool resample = f->sample_rate != m_job.rate;
+        for (AVChannelLayout *layout : {&given, &plain}) {
+            if (layout == &given && given.order == AV_CHANNEL_ORDER_UNSPEC)
+                continue;
+            if ((resample && (m_swr = newResampler(f, *layout, true))) || (m_swr = newResampler(f, *layout, false)))
+                break;
+        }
+        av_channel_layout_uninit(&given);
+        av_channel_layout_uninit(&plain);
+        if (!m_swr) {
+            *m_error = QCoreApplication::translate("Media", "Cannot convert the sound of %1").arg(m_clip.source);
+            return false;
+        }
+        return true;
+    }
+
+    // A ready resampler from f's format, in the given layout, to the job's, or none.
+    std::unique_ptr<SwrContext, SwrCloser> newResampler(const AVFrame *f, AVChannelLayout &inLayout, bool soxr) const
+    {
+        AVChannelLayout outLayout{};
         av_channel_layout_default(&outLayout, m_job.channels);
-        SwrContext *swr = nullptr;
-        int r = swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_FLT, m_job.rate, &inLayout,
+        SwrContext *made = nullptr;
+        int r = swr_alloc_set_opts2(&made, &outLayout, AV_SAMPLE_FMT_FLT, m_job.rate, &inLayout,
                                     AVSampleFormat(f->format), f->sample_rate, 0, nullptr);
-        m_swr.reset(swr);
+        std::unique_ptr<SwrContext, SwrCloser> swr(made);
         // The mix, set explicitly, as ITU-R BS.775 has it: centre and surrounds at -3 dB, no
         // subwoofer, the whole matrix scaled so that no output channel sums above full scale
         // (mono is the mean of the channels). Left to itself the resampler does not normalise
@@ -418,24 +502,16 @@ private:
             r = swr_build_matrix2(&inLayout, &outLayout, M_SQRT1_2, M_SQRT1_2, 0.0, 1.0, 1.0, matrix.data(),
                                   64, AV_MATRIX_ENCODING_NONE, nullptr);
             if (r >= 0)
-                r = swr_set_matrix(swr, matrix.data(), 64);
+                r = swr_set_matrix(made, matrix.data(), 64);
         }
-        av_channel_layout_uninit(&inLayout);
         av_channel_layout_uninit(&outLayout);
         // A change of rate goes through the SoX resampler at its very high quality (Debian's
         // FFmpeg has it); the built-in one where it is missing.
-        bool soxr = r >= 0 && f->sample_rate != m_job.rate && av_opt_set(swr, "resampler", "soxr", 0) >= 0
-            && av_opt_set_int(swr, "precision", 28, 0) >= 0;
-        if (soxr && swr_init(swr) < 0) {
-            av_opt_set(swr, "resampler", "swr", 0);
-            av_opt_set_int(swr, "precision", 20, 0);
-            soxr = false;
-        }
-        if (r < 0 || (!soxr && swr_init(swr) < 0)) {
-            *m_error = QCoreApplication::translate("Media", "Cannot convert the sound of %1").arg(m_clip.source);
-            return false;
-        }
-        return true;
+        if (r >= 0 && soxr)
+            r = std::min(av_opt_set(made, "resampler", "soxr", 0), av_opt_set_int(made, "precision", 28, 0));
+        if (r < 0 || swr_init(made) < 0)
+            swr.reset();
+        return swr;
     }
 
     // Resamples (in = nullptr flushes) and writes no more than the clip still needs.
@@ -450,8 +526,16 @@ private:
             return false;
         }
         // A float source may hold NaN or infinities, which no encoder or meter takes: silence.
-        for (float &v : std::span(m_buf.data(), size_t(got) * size_t(m_job.channels)))
-            v = std::isfinite(v) ? v : 0.0f;
+        // Damaged finite values are clipped, and counted for the job's line.
+        int64_t wild = 0;
+        for (float &v : std::span(m_buf.data(), size_t(got) * size_t(m_job.channels))) {
+            if (!std::isfinite(v))
+                v = 0.0f;
+            else if (std::fabs(v) > kFarBeyondFullScale)
+                v = std::copysign(1.0f, v), ++wild;
+        }
+        if (wild > 0 && m_job.wild)
+            *m_job.wild += wild;
         int64_t use = got;
         if (m_want >= 0)
             use = std::min(use, m_want - clipWritten());
@@ -476,6 +560,7 @@ private:
     int64_t m_firstPacket = AV_NOPTS_VALUE; // the first stamp of the stream's packets read
     int64_t m_stampShift = 0;               // how much later than their sound frames are stamped
     double m_statedSeconds = 0;
+    std::optional<double> m_cutShort; // the file is smaller than its container says (stated seconds)
     bool m_seeked = false, m_dropNext = false, m_decodedAny = false, m_lateStamps = false;
 };
 
@@ -568,14 +653,15 @@ private:
 template <typename T>
 PassOutcome readClip(const QString &source, double start, double end, int rate, int channels,
                       std::stop_token stop, const typename QueueSink<T>::Prepare &prepare,
-                      const std::function<bool(const T *, int)> &block, QString *error, int stream)
+                      const std::function<bool(const T *, int)> &block, QString *error, int stream,
+                      std::atomic<int64_t> *wild)
 {
     if (channels < 1 || channels > 8 || rate < 1000 || rate > 768000 || !(start >= 0) || !(end > start)) {
         *error = QCoreApplication::translate("Media", "Cannot convert the sound to %1 Hz, %2 channels").arg(rate).arg(channels);
         return PassOutcome::Failed;
     }
     const Clip clip{source, start, end, stream};
-    const Job job{channels, rate};
+    const Job job{channels, rate, wild};
     std::atomic<bool> halt{false};
     const StopFlags flags{stop, &halt};
     typename QueueSink<T>::Queue q;
@@ -672,20 +758,22 @@ bool probeSourceSound(const QString &source, std::stop_token stop, SourceSound *
 
 PassOutcome readClipSound(const QString &source, double start, double end, int rate, int channels,
                            std::stop_token stop, const std::function<bool(const float *, int)> &block,
-                           QString *error, int stream, const std::function<void(const float *, int)> &watch)
+                           QString *error, int stream, const std::function<void(const float *, int)> &watch,
+                           std::atomic<int64_t> *wild)
 {
     QueueSink<float>::Prepare shown;
     if (watch)
         shown = [&watch](const float *x, int frames, float *) { watch(x, frames); };
-    return readClip<float>(source, start, end, rate, channels, stop, shown, block, error, stream);
+    return readClip<float>(source, start, end, rate, channels, stop, shown, block, error, stream, wild);
 }
 
 PassOutcome readClipSamples(const QString &source, double start, double end, int rate, int channels,
                              std::stop_token stop,
                              const std::function<void(const float *, int, int32_t *)> &prepare,
-                             const std::function<bool(const int32_t *, int)> &block, QString *error, int stream)
+                             const std::function<bool(const int32_t *, int)> &block, QString *error, int stream,
+                             std::atomic<int64_t> *wild)
 {
-    return readClip<int32_t>(source, start, end, rate, channels, stop, prepare, block, error, stream);
+    return readClip<int32_t>(source, start, end, rate, channels, stop, prepare, block, error, stream, wild);
 }
 
 void VideoEdit::initialize()

@@ -3,6 +3,8 @@
 // The video decoding control: the sound of a video read, cut exact to the sample and
 // converted in one pass (readClipSound), and the format of a source's sound.
 #include <QString>
+#include <atomic>
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <stop_token>
@@ -49,7 +51,8 @@ enum class PassOutcome { Done, Failed, Stopped };
 PassOutcome readClipSound(const QString &source, double start, double end, int rate, int channels,
                            std::stop_token stop,
                            const std::function<bool(const float *samples, int frames)> &block, QString *error,
-                           int stream = -1, const std::function<void(const float *samples, int frames)> &watch = {});
+                           int stream = -1, const std::function<void(const float *samples, int frames)> &watch = {},
+                           std::atomic<int64_t> *wild = nullptr);
 
 // As readClipSound, for outputs of integer samples: `prepare` turns each block of float sound
 // (frames x channels samples) into as many 32-bit samples on the decoder thread, so that this
@@ -58,4 +61,4 @@ PassOutcome readClipSamples(const QString &source, double start, double end, int
                              std::stop_token stop,
                              const std::function<void(const float *in, int frames, int32_t *out)> &prepare,
                              const std::function<bool(const int32_t *samples, int frames)> &block, QString *error,
-                             int stream = -1);
+                             int stream = -1, std::atomic<int64_t> *wild = nullptr);

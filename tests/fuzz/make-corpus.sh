@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the fuzz target's seed corpus with the ffmpeg tool: one tiny source of each kind the
 # program reads (a few KB each), some with tags, chapters, a cover or two sound tracks, and
 # streams that change partway. Inputs the fuzzer found (wav-float-nan.wav...) are kept as found.
@@ -47,3 +46,8 @@ cat "$tmp/st.mp3" "$tmp/mo.mp3" > mp3-stereo-then-mono.mp3
 f -f lavfi -i "$(tone 48000 0.3)" -c:a ac3 -b:a 96k -ac 6 -f mpegts "$tmp/a.ts"
 f -f lavfi -i "$(tone 48000 0.3)" -c:a ac3 -b:a 32k -ac 2 -f mpegts "$tmp/b.ts"
 cat "$tmp/a.ts" "$tmp/b.ts" > ac3-51-then-20.ts
+# A float WAV with one sample far beyond full scale (an encoder aborted on such a value).
+# wav-extensible-bc-sl.wav, a header naming a speaker set the resampler cannot mix, is kept as found.
+f -f lavfi -i "$(tone 8000 0.2)" -c:a pcm_f32le -ac 1 wav-float-wild.wav
+python3 -c 'import struct, sys; b = bytearray(open(sys.argv[1], "rb").read()); d = b.index(b"data") + 8
+b[d + 400:d + 404] = struct.pack("<f", 5.6e36); open(sys.argv[1], "wb").write(b)' wav-float-wild.wav
