@@ -7,6 +7,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QFileInfo>
+#include <QDir>
 #include <QUrl>
 
 namespace {
@@ -103,8 +104,10 @@ void SingleApplication::open(const QStringList &uris, const QVariantMap &platfor
     QStringList files;
     for (const QString &uri : uris) {
         const QUrl url(uri);
-        // Only local files can be queued; a desktop hands others only by mistake.
-        if (url.isLocalFile())
+        // Only local files can be queued, named in full: a desktop hands others only by
+        // mistake, and a relative name would be read against this process's folder.
+        const bool here = url.host().isEmpty() || url.host() == QLatin1String("localhost");
+        if (url.isLocalFile() && here && QDir::isAbsolutePath(url.toLocalFile()))
             files << url.toLocalFile();
     }
     if (!files.isEmpty())

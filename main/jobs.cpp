@@ -171,22 +171,39 @@ void MainWindow::queuePaths(const QStringList &paths)
 
 void MainWindow::queueCommandLine(const QStringList &paths)
 {
-    QStringList found, missing;
+    // Files and folders only: a pipe or a device (/dev/zero) would block or never end.
+    // A name that is not UTF-8 reaches the window with U+FFFD in place of its bytes, and no
+    // file has that name: it is said apart, so that the user knows to rename it.
+    QStringList found, missing, special, undecodable;
     for (const QString &path : paths) {
         if (path.isEmpty())
             continue;
-        (QFileInfo::exists(path) ? found : missing) << path;
+        const QFileInfo info(path);
+        (info.isFile() || info.isDir() ? found
+         : info.exists()               ? special
+         : path.contains(QChar::ReplacementCharacter) ? undecodable
+                                                      : missing)
+            << path;
     }
     queuePaths(found);
-    if (missing.isEmpty())
+    if (missing.isEmpty() && special.isEmpty() && undecodable.isEmpty())
         return;
-    for (QString &path : missing)
-        path = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const auto listed = [](QStringList list) {
+        for (QString &path : list)
+            path = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+        return list.join(QLatin1Char('\n'));
+    };
+    QStringList parts;
+    if (!missing.isEmpty())
+        parts << tr("These files do not exist and were not added:\n") + listed(missing);
+    if (!special.isEmpty())
+        parts << tr("These are not regular files and were not added:\n") + listed(special);
+    if (!undecodable.isEmpty())
+        parts << tr("These names are not UTF-8 and were not added (rename them, or convert them with clipvox --convert):\n")
+                + listed(undecodable);
     // Posted, so that the message comes once the window is up, over it.
-    QTimer::singleShot(0, this, [this, missing] {
-        Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"),
-                                    tr("These files do not exist and were not added:\n") +
-                                        missing.join(QLatin1Char('\n')));
+    QTimer::singleShot(0, this, [this, text = parts.join(QLatin1String("\n\n"))] {
+        Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"), text);
         returnFocus();
     });
 }

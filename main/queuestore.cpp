@@ -97,7 +97,7 @@ bool decodeRow(const QJsonObject &o, QueueRow &row)
     if (j.SourceFile.isEmpty() || j.OutputFile.isEmpty())
         return false;
     // A file written before the clip was kept in seconds has its times as texts.
-    bool clipRead = true;
+    bool clipRead = true, timesRead = true;
     if (o.contains(QLatin1String("start")) || o.contains(QLatin1String("end")) || o.contains(QLatin1String("from"))) {
         clipRead = decodeOldClip(o, j);
     } else {
@@ -105,6 +105,15 @@ bool decodeRow(const QJsonObject &o, QueueRow &row)
         j.clipEnd = o.contains(QLatin1String("clipEnd")) ? o.value(QLatin1String("clipEnd")).toDouble(0) : Job::ToEnd;
         j.exactClip = o.value(QLatin1String("exact")).toBool(false);
         j.endShowsLength = o.value(QLatin1String("toEnd")).toBool(false);
+        // A hand-edited file may hold anything: times past what a clock shows, or an end not
+        // after the start, fail the job with the reason and leave the clip whole.
+        constexpr double kLongest = 1e7; // seconds, about 2,800 hours
+        const double start = o.value(QLatin1String("clipStart")).toDouble(0);
+        if (!(start >= 0 && start < kLongest) || !(std::isinf(j.clipEnd) || (j.clipEnd > start && j.clipEnd <= kLongest))) {
+            j.clipStart = 0;
+            j.clipEnd = Job::ToEnd;
+            timesRead = false;
+        }
     }
     j.Duration = number("len");
     j.TagTitle = text("title");
@@ -134,8 +143,12 @@ bool decodeRow(const QJsonObject &o, QueueRow &row)
         row.result = {JobResult::Failed, 0,
                       QCoreApplication::translate("QueueStore", "The start time \"%1\" is not a time (hh:mm:ss)").arg(text("start")),
                       {}};
+    else if (!timesRead)
+        row.result = {JobResult::Failed, 0, QCoreApplication::translate("QueueStore", "The clip's times in the saved queue were not times"), {}};
     return true;
 }
+
+constexpr qint64 kMaxQueueFileSize = 64 << 20;
 
 // A name beside path that no file has: path.bad, path.bad.2, ...
 QString freeBadName(const QString &path)
@@ -150,8 +163,16 @@ Result<void> writeFile(const QString &path, const QByteArray &data)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return Failure{QCoreApplication::translate("QueueStore", "Unable to create the folder %1").arg(QFileInfo(path).absolutePath())};
+    // Unbuffered, so that a short write (a full disk, a size limit) is seen here and the save
+    // is cancelled: a buffered one fails at commit's flush, which still renames a cut file over
+    // the good one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return Failure{reason};
+    }
+    if (!file.commit())
         return Failure{file.errorString()};
     return {};
 }
@@ -214,11 +235,17 @@ Result<void> QueueStore::restore()
     QFile file(m_path);
     if (!file.exists())
         return {};
+    // A regular file of a sane size only: a pipe would block the start, a device never end.
+    const QFileInfo info(m_path);
     Result<QueueContents> read = Failure{};
-    if (!file.open(QIODevice::ReadOnly))
+    if (!info.isFile())
+        read = Failure{QCoreApplication::translate("QueueStore", "not a regular file")};
+    else if (info.size() > kMaxQueueFileSize)
+        read = Failure{QCoreApplication::translate("QueueStore", "larger than %1 MB").arg(kMaxQueueFileSize >> 20)};
+    else if (!file.open(QIODevice::ReadOnly))
         read = Failure{file.errorString()};
     else
-        read = decodeQueue(file.readAll());
+        read = decodeQueue(file.read(kMaxQueueFileSize + 1));
     if (read) {
         const QString gone = QCoreApplication::translate("QueueStore", "the source no longer exists");
         QStringList sources;

@@ -90,10 +90,16 @@ QString systemSettingsFilePath()
 
 IniFile::IniFile(QString path) : m_path(std::move(path))
 {
+    // A regular file only: a pipe or a device in its place would block the start or never
+    // end, and is never written over.
+    if (!m_path.isEmpty() && QFileInfo::exists(m_path) && !QFileInfo(m_path).isFile()) {
+        m_keepOff = true;
+        return;
+    }
     QFile file(m_path);
     if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
-    m_tooLarge = file.size() > kMaxIniSize;
+    m_keepOff = file.size() > kMaxIniSize;
     QByteArray data = file.read(kMaxIniSize);
     // Editors on Windows start a UTF-8 file with a byte-order mark; it is no part of the first line.
     if (data.startsWith("\xEF\xBB\xBF")) {
@@ -226,7 +232,7 @@ void IniFile::save()
     const auto refuse = [this] {
         throw ClipvoxError(QCoreApplication::translate("IniFile", "Unable to write to %1").arg(QDir::toNativeSeparators(m_path)));
     };
-    if (m_tooLarge)
+    if (m_keepOff)
         refuse();
     // The user's settings folder is made on the first write; a program folder never is.
     if (m_path == userSettingsFilePath())

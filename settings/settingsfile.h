@@ -71,7 +71,7 @@ private:
     QList<Line> m_lines;
     QByteArray m_eol = "\n";
     QByteArray m_bom; // a UTF-8 byte-order mark the file starts with, kept when it is rewritten
-    bool m_tooLarge = false;
+    bool m_keepOff = false; // too large, or not a regular file: read no further, never written
 };
 
 // The tip window's place in tips.txt and whether the tip shows at start.

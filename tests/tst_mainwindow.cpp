@@ -23,6 +23,9 @@
 #include "support/queuecells.h"
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 QStringList column(const MainWindow &w, int c)
 {
@@ -914,6 +917,21 @@ void TestMainWindow::queueFileKeepsTheQueue()
     const Result<void> saved = blocked.saveNow();
     QVERIFY(!saved);
     QVERIFY(!saved.reason().isEmpty());
+
+    // A full disk (here a file size limit) fails the save and leaves the saved queue whole.
+    QVERIFY(store.saveNow());
+    const QByteArray whole = readAll(path);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const Result<void> cut = store.saveNow();
+    setrlimit(RLIMIT_FSIZE, &old);
+    QVERIFY(!cut);
+    QCOMPARE(readAll(path), whole);
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files), QStringList{"queue.json"});
 }
 
 // A queue file that kept the clip as "hh:mm:ss" texts gives the same clips, shown alike.
@@ -941,6 +959,17 @@ void TestMainWindow::queueFileReadsOldTimes()
     // Written again with the new keys, it reads back the same.
     const Result<QueueContents> again = decodeQueue(encodeQueue(rows, decoded->tagsEnabled));
     QVERIFY(again.ok() && again->rows == rows);
+
+    // Times no clock shows, or an end before the start, fail the job and leave the clip whole.
+    const Result<QueueContents> wild = decodeQueue(R"({"kind":"clipvox-queue","version":1,"jobs":[
+        {"src":"/v.mkv","out":"/a.mp3","clipStart":1e300},{"src":"/v.mkv","out":"/b.mp3","clipStart":2,"clipEnd":-5},
+        {"src":"/v.mkv","out":"/c.mp3","clipStart":2,"clipEnd":5}]})");
+    QVERIFY(wild.ok());
+    for (int r = 0; r < 3; ++r) {
+        const QueueRow &row = wild->rows[size_t(r)];
+        QCOMPARE(row.result.state, r < 2 ? JobResult::Failed : JobResult::Waiting);
+        QCOMPARE(row.job.clipStart, r < 2 ? 0.0 : 2.0);
+    }
 }
 
 #include "tst_mainwindow.moc"
