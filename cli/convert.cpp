@@ -21,11 +21,15 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <atomic>
+#include <cerrno>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -184,6 +188,28 @@ struct Item
         return shownBytes(rawFolder + QFile::encodeName(output.mid(procFolder.size())));
     }
 };
+
+// A file name's bytes as text: what is UTF-8 as it is, each other byte as %XX, so that two
+// names that differ only there still differ.
+QString escapedName(const QByteArray &bytes)
+{
+    QString text;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto lead = uchar(bytes[i]);
+        const int n = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                                    : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        const QByteArray piece = bytes.mid(i, std::max(n, 1));
+        const QString decoded = QString::fromUtf8(piece);
+        if (n > 0 && piece.size() == n && decoded.toUtf8() == piece && !decoded.contains(QChar::ReplacementCharacter)) {
+            text += decoded;
+            i += n;
+        } else {
+            text += QStringLiteral("%%1").arg(lead, 2, 16, QLatin1Char('0')).toUpper();
+            ++i;
+        }
+    }
+    return text;
+}
 
 class Batch : public QObject
 {
@@ -606,7 +632,11 @@ Item sourceItem(const Request &r, int f)
             path = QStringLiteral("/proc/self/fd/%1").arg(fd);
         const int slash = int(bytes.lastIndexOf('/'));
         item.rawFolder = slash < 0 ? QByteArray("./") : bytes.left(slash + 1);
-        const int dirFd = ::open(item.rawFolder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        // One descriptor a folder, however many of its files are named so.
+        static QHash<QByteArray, int> folders;
+        if (!folders.contains(item.rawFolder))
+            folders.insert(item.rawFolder, ::open(item.rawFolder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        const int dirFd = folders.value(item.rawFolder);
         if (dirFd >= 0 && r.naming.folder.isEmpty())
             item.procFolder = QStringLiteral("/proc/self/fd/%1/").arg(dirFd);
     }
@@ -614,8 +644,11 @@ Item sourceItem(const Request &r, int f)
     item.source = info.absoluteFilePath();
     if (g_interrupted)
         item.failed = QCoreApplication::translate("CommandLine", "Cancelled");
-    else if (!info.exists())
-        item.failed = QCoreApplication::translate("CommandLine", "No such file");
+    else if (struct stat st = {}; !info.exists())
+        // A link that loops, or a folder on the way that cannot be searched, says so.
+        item.failed = ::stat(QFile::encodeName(path).constData(), &st) != 0 && errno != ENOENT && errno != ENOTDIR
+            ? QString::fromLocal8Bit(std::strerror(errno))
+            : QCoreApplication::translate("CommandLine", "No such file");
     else if (info.isDir())
         item.failed = QCoreApplication::translate("CommandLine", "Is a folder, not a video file");
     else if (!info.isReadable())
@@ -641,7 +674,13 @@ std::vector<Item> planFile(const Request &r, int f, QSet<QString> &madeFolders)
     const SourceTags tags = r.readTags && source ? source->tags : SourceTags();
     const int count = int(r.files.size());
     // The engine gives the output a free name where the settings or a source need one.
-    item.output = outputName(r.naming, dir, outputNameFields(r.files[f], tags, f + 1, count));
+    // A name that is not UTF-8 names its output with its bytes escaped, said on its line.
+    const bool rawName = !item.rawFolder.isEmpty();
+    const QString named = rawName ? QFile::decodeName(item.rawFolder) + escapedName(r.raw[f].mid(r.raw[f].lastIndexOf('/') + 1))
+                                  : r.files[f];
+    if (rawName && QFile::encodeName(QFileInfo(r.files[f]).fileName()) != r.raw[f].mid(r.raw[f].lastIndexOf('/') + 1))
+        item.note = QCoreApplication::translate("CommandLine", "its name is not UTF-8: the output's name has %XX for each byte that is not");
+    item.output = outputName(r.naming, dir, outputNameFields(named, tags, f + 1, count));
     std::vector<Item> parts;
     if (r.splitChapters && item.failed.isEmpty() && !g_interrupted) {
         if (!source)
@@ -654,14 +693,15 @@ std::vector<Item> planFile(const Request &r, int f, QSet<QString> &madeFolders)
             part.shown = QStringLiteral("%1, chapter %2").arg(item.shown).arg(chapter.ChapterNumber);
             // Without a pattern of its own a chapter is named "source - 01 Title".
             part.output = r.namedByPattern ? outputName(r.naming, dir,
-                                                        outputNameFields(r.files[f], tags, f + 1, count,
+                                                        outputNameFields(named, tags, f + 1, count,
                                                                          chapter.ChapterNumber, chapter.ChapterTitle))
                                            : chapter.OutputFile;
             part.chapter = chapter;
             parts.push_back(part);
         }
         if (source && parts.empty())
-            item.note = QCoreApplication::translate("CommandLine", "it has no chapters, converted whole");
+            item.note += (item.note.isEmpty() ? QString() : QStringLiteral("; "))
+                + QCoreApplication::translate("CommandLine", "it has no chapters, converted whole");
     }
     if (parts.empty())
         parts.push_back(item);
@@ -682,6 +722,12 @@ int runCommandLine(int argc, char **argv)
         sigaction(SIGHUP, &action, nullptr); // a closed terminal cancels as SIGTERM does
     }
     std::signal(SIGPIPE, SIG_IGN); // a closed standard output is seen where it is written
+    // A source whose name is not UTF-8 is held open for its run: room for many of them.
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &files);
+    }
     QCoreApplication app(argc, argv);
     installTranslators();
     QCoreApplication::setApplicationName(QStringLiteral("clipvox"));

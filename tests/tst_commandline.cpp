@@ -32,6 +32,8 @@ private slots:
     void splitChapters();
     void writeFailures_data();
     void writeFailures();
+    void damagedSamples_data();
+    void damagedSamples();
     void replayGainTags_data();
     void replayGainTags();
     void albumGainKeepsTheDifferences();
@@ -174,8 +176,8 @@ void TestCommandLine::namesKept_data()
     QTest::newRow("newline") << "a\\nb.avi" << "--jobs=1" << "" << "ok $'D/a\\nb.avi' -> D/a_b.ogg (00:00:03)"
                              << QStringList{"a\nb.avi", "a_b.ogg"};
     QTest::newRow("not UTF-8") << "c\\0377.avi" << "--jobs=1" << ""
-                               << QString::fromUtf8("ok $'D/c\\377.avi' -> D/c\xef\xbf\xbd.ogg (00:00:03)")
-                               << QStringList{QString::fromUtf8("c\xef\xbf\xbd.avi"), QString::fromUtf8("c\xef\xbf\xbd.ogg")};
+                               << "ok $'D/c\\377.avi' -> D/c%FF.ogg (00:00:03; its name is not UTF-8: the output's name has %XX for each byte that is not)"
+                               << QStringList{QString::fromUtf8("c\xef\xbf\xbd.avi"), "c%FF.ogg"};
     QTest::newRow("name pattern") << "clip.avi" << "--name={n}. {title}" << "" << "ok D/clip.avi -> D/1. clip.ogg (00:00:03)"
                                   << QStringList{"1. clip.ogg", "clip.avi"};
     QTest::newRow("skip existing") << "clip.avi" << "--skip-existing" << "clip.ogg"
@@ -463,6 +465,41 @@ void TestCommandLine::writeFailures()
     }
     QCOMPARE(outcomes.first(), "failed");
     QCOMPARE(outcomes.last(), "ok");
+}
+
+// A float source with two wild samples (5.6e36, -1e6) among a tone: every lossy encoder
+// gets them clipped to full scale, the job is "ok" and says so, and what decodes stays near
+// full scale (LAME aborted on such a file; others came out over +50 dBFS).
+void TestCommandLine::damagedSamples_data()
+{
+    QTest::addColumn<QString>("format");
+    for (const char *format : {"mp3", "ogg", "wma", "opus", "m4a"})
+        QTest::newRow(format) << QString(format);
+}
+
+void TestCommandLine::damagedSamples()
+{
+    QFETCH(QString, format);
+    const QString source = m_dir.filePath("damaged.wav");
+    if (!QFile::exists(source)) {
+        QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=1", "-c:a", "pcm_f32le", source}));
+        QFile wav(source);
+        QVERIFY(wav.open(QIODevice::ReadWrite));
+        const qint64 data = wav.readAll().indexOf("data") + 8;
+        for (const auto &[at, value] : {std::pair{1000, 5.6e36f}, std::pair{30000, -1e6f}})
+            QVERIFY(wav.seek(data + 4 * at) && wav.write(reinterpret_cast<const char *>(&value), 4) == 4);
+    }
+    QTemporaryDir out;
+    const Result r = run({"--convert", "--format", format, "--output", out.path(), source});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.lines.value(0).startsWith("ok ") && r.lines.value(0).contains("2 damaged samples far beyond full scale were clipped"),
+             qPrintable(r.lines.join('\n') + r.errors));
+    QProcess measure;
+    measure.start("ffmpeg", {"-nostats", "-i", out.filePath("damaged." + format), "-af", "volumedetect", "-f", "null", "-"});
+    QVERIFY(measure.waitForFinished(60000) && measure.exitCode() == 0);
+    const QString log = QString::fromUtf8(measure.readAllStandardError());
+    const double peakDb = log.mid(log.indexOf("max_volume:") + 11).section("dB", 0, 0).trimmed().toDouble();
+    QVERIFY2(log.contains("max_volume:") && peakDb < 3.0, qPrintable(QString::number(peakDb)));
 }
 
 QSet<QString> TestCommandLine::helpedOptions(QString *text)
