@@ -84,6 +84,35 @@ QString freeName(const QString &path, const std::function<bool(const QString &)>
     }
 }
 
+namespace {
+// The file system type /proc/self/mounts gives the mount that holds dir (its longest mount
+// point that dir lies in).
+QByteArray fuseMountType(const QString &dir)
+{
+    QFile mounts(QStringLiteral("/proc/self/mounts"));
+    if (!mounts.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray path = QFile::encodeName(dir);
+    QByteArray type;
+    qsizetype best = -1;
+    for (const QByteArray &line : mounts.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() < 3)
+            continue;
+        QByteArray point; // spaces and other bytes stand as \ooo
+        for (qsizetype i = 0; i < fields[1].size(); ++i)
+            if (fields[1][i] == '\\' && i + 3 < fields[1].size())
+                point += char(fields[1].mid(i + 1, 3).toInt(nullptr, 8)), i += 3;
+            else
+                point += fields[1][i];
+        const bool holds = path == point || point == "/" || path.startsWith(point + '/');
+        if (holds && point.size() > best)
+            best = point.size(), type = fields[2];
+    }
+    return type;
+}
+} // namespace
+
 NameRules nameRulesFor(const QString &folder)
 {
     QString dir = QFileInfo(folder).absoluteFilePath();
@@ -103,6 +132,8 @@ NameRules nameRulesFor(const QString &folder)
     case 0xff534d42: // CIFS
     case 0xfe534d42: // SMB2
         return NameRules::Windows;
+    case 0x65735546: // FUSE: NTFS and exFAT through ntfs-3g or exfat-fuse mount as fuseblk
+        return fuseMountType(dir) == "fuseblk" ? NameRules::Windows : NameRules::Posix;
     default:
         return NameRules::Posix;
     }

@@ -559,6 +559,9 @@ std::optional<QString> RunEngine::startJob(int index, Running &r)
             if (!result.ok || result.stopped)
                 remove(temp.path);
         }
+        // The hidden file is the program's own business: a reason names the output.
+        if (temp.fd >= 0)
+            result.reason.replace(temp.path, output).replace(QFileInfo(temp.path).fileName(), QFileInfo(output).fileName());
         if (temp.fd >= 0)
             ::close(temp.fd);
         post(run, [this, index, result = std::move(result), output, final] {

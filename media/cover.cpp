@@ -37,9 +37,9 @@ QByteArray fitCover(const QByteArray &picture, QString *mime)
     QBuffer buffer(&shared);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    // Other kinds than JPEG are decoded whole, within a memory bound: beyond it the picture
-    // counts as one that cannot be decoded.
-    reader.setAllocationLimit(64);
+    // Other kinds than JPEG are decoded whole, within a memory bound (an 8000 x 8000 picture
+    // with alpha): beyond it the picture counts as one that cannot be decoded.
+    reader.setAllocationLimit(256);
     const QSize size = reader.size();
     if (size.isEmpty())
         return {};
