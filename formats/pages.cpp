@@ -49,8 +49,6 @@ int bitrateToIndex(int kbps) { return positionIn(kOggBitrates, kbps, 9); }
 int indexToBitrate(int index) { return valueAt(kOggBitrates, index, 128); }
 int channelsToIndex(int channels) { return channels - 1; }
 int indexToChannels(int index) { return index + 1; }
-int bitsToIndex(int bits) { return bits == 8 ? 0 : 1; }
-int indexToBits(int index) { return index == 0 ? 8 : 16; }
 int qualityToIndex(int quality) { return positionIn(kOggQualities, quality, 4); }
 
 void selectPosition(QComboBox *list, int position)

@@ -34,8 +34,6 @@ int bitrateToIndex(int kbps);    // OGG's lists: 9 (128) otherwise
 int indexToBitrate(int index);   // 128 otherwise
 int channelsToIndex(int channels); // channel count or MP3 mode number n -> n - 1
 int indexToChannels(int index);    // p -> p + 1
-int bitsToIndex(int bits);       // 8 -> 0, otherwise 1 (16)
-int indexToBits(int index);      // 0 -> 8, otherwise 16
 int qualityToIndex(int quality); // 100..1000 -> 0..9, otherwise 4 (500)
 
 // Position of value in table, or fallback when it is not there.

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/tags.h"
+#include <QImageReader>
+#include <QBuffer>
 #include "media/tagwriting.h"
 #include <QCoreApplication>
 
@@ -194,6 +196,17 @@ TagLib::FLAC::Picture *flacPicture(const OutputTags &info)
     p->setType(TagLib::FLAC::Picture::FrontCover);
     p->setMimeType(str(coverMime(info)));
     p->setData(bytes(info.infoCover));
+    // The block states the picture's size and depth, which players use to choose a cover.
+    QByteArray shared = info.infoCover;
+    QBuffer buffer(&shared);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    if (const QSize size = reader.size(); size.isValid()) {
+        p->setWidth(size.width());
+        p->setHeight(size.height());
+        const QImage::Format format = reader.imageFormat();
+        p->setColorDepth(format == QImage::Format_Invalid ? 24 : QImage::toPixelFormat(format).bitsPerPixel());
+    }
     return p;
 }
 

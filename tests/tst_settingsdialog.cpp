@@ -4,6 +4,7 @@
 #include "clip/edit.h"
 #include "formats/mp3/mp3format.h"
 #include "formats/ogg/oggformat.h"
+#include "formats/wav/wavformat.h"
 #include "main/main.h"
 #include "progress/execute.h"
 #include "support/audiofile.h"
@@ -151,7 +152,7 @@ void TestSettingsDialog::windowTabsAndEntries()
     QCOMPARE(child<QLabel>(dialog, "lbOpusFrequency")->buddy(), child(dialog, "lbOpusRate"));
 
     // Entries agree with the codecs position by position.
-    for (const char *name : {"comboMP3Frequency", "cbWavFrequency", "ComboOggFrequency"}) {
+    for (const char *name : {"comboMP3Frequency", "ComboOggFrequency"}) {
         QCOMPARE(list(name)->count(), 8);
         for (int i = 0; i < 8; ++i)
             QCOMPARE(list(name)->itemText(i), QString::number(indexToFrequency(i)));
@@ -178,6 +179,12 @@ void TestSettingsDialog::windowTabsAndEntries()
     QCOMPARE(list("cbFlacBPS")->count(), int(std::size(kFlacBits)));
     for (int i = 0; i < int(std::size(kFlacBits)); ++i)
         QCOMPARE(list("cbFlacBPS")->itemText(i), flacText(kFlacBits[i]));
+    QCOMPARE(list("cbWavFrequency")->count(), int(std::size(kWavFrequencies)));
+    for (int i = 0; i < int(std::size(kWavFrequencies)); ++i)
+        QCOMPARE(list("cbWavFrequency")->itemText(i), flacText(kWavFrequencies[i]));
+    QCOMPARE(list("cbWavBPS")->count(), int(std::size(kWavBits)));
+    for (int i = 0; i < int(std::size(kWavBits)); ++i)
+        QCOMPARE(list("cbWavBPS")->itemText(i), QString::number(kWavBits[i]));
     for (int i = 0; i < 8; ++i)
         QCOMPARE(frequencyToIndex(indexToFrequency(i)), i);
     QCOMPARE(list("ComboOggQuality")->count(), 10);
@@ -186,7 +193,6 @@ void TestSettingsDialog::windowTabsAndEntries()
     QCOMPARE(list("comboMP3VBRQuality")->itemText(9), QStringLiteral("9"));
     QCOMPARE(list("comboMP3Channels")->itemText(channelsToIndex(3)), QStringLiteral("Joint Stereo"));
     QCOMPARE(list("comboMP3Channels")->itemText(4), QStringLiteral("Dual Channels"));
-    QCOMPARE(list("cbWavBPS")->itemText(bitsToIndex(8)), QStringLiteral("8"));
     QCOMPARE(list("CBOutputFormat")->itemText(3), QStringLiteral("OGG"));
     for (int f = 0; f < outputFormatCount(); ++f) // the format list and the main window's agree
         QCOMPARE(list("CBOutputFormat")->itemText(f), s.outputFormatCombo()->itemText(f));
@@ -628,7 +634,7 @@ void TestSettingsDialog::refusedWriteKeepsDialogOpen()
 void TestSettingsDialog::valuesOutsideTheirSets()
 {
     Session s("[general]\noutputformat=7\n[mp3]\nchannels=0\nfrequency=44101\nbitrate=40\nmaxbitrate=80\n"
-              "vbrquality=12\n[wav]\nfrequency=96000\nchannels=3\nbps=24\n[wma]\nwmaprofile=48\n"
+              "vbrquality=12\n[wav]\nfrequency=96001\nchannels=3\nbps=12\n[wma]\nwmaprofile=48\n"
               "[ogg]\nchannels=6\nbitrate=1000\nminbitrate=0\nmaxbitrate=-8\nquality=550\n");
     s.open();
     QCOMPARE(list("CBOutputFormat")->currentIndex(), 0);

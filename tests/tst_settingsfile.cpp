@@ -528,7 +528,10 @@ void TestSettingsFile::outOfRangeKeysFallBack_data()
     QTest::newRow("mp3 maxbitrate 999") << "mp3" << "maxbitrate" << "999" << 192;
     QTest::newRow("wav channels 5") << "wav" << "channels" << "5" << 2;
     QTest::newRow("wav channels 1 kept") << "wav" << "channels" << "1" << 1;
-    QTest::newRow("wav bps 24") << "wav" << "bps" << "24" << 16;
+    QTest::newRow("wav bps 24 kept") << "wav" << "bps" << "24" << 24;
+    QTest::newRow("wav bps 12") << "wav" << "bps" << "12" << 16;
+    QTest::newRow("wav frequency 96000 kept") << "wav" << "frequency" << "96000" << 96000;
+    QTest::newRow("wav frequency of the source kept") << "wav" << "frequency" << "0" << 0;
     QTest::newRow("wma profile 99") << "wma" << "wmaprofile" << "99" << 38;
     QTest::newRow("wma profile 47 kept") << "wma" << "wmaprofile" << "47" << 47;
     QTest::newRow("ogg channels 3") << "ogg" << "channels" << "3" << 2;

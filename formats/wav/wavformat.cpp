@@ -7,6 +7,7 @@
 
 #include "media/outputfile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <QFile>
@@ -113,23 +114,25 @@ private:
 
 namespace {
 const FormatSettingKey kKeys[] = {
-    {"wav", "frequency", &OutputSettings::WavFrequency, 44100, INT_MIN, INT_MAX, kFrequencies},
+    {"wav", "frequency", &OutputSettings::WavFrequency, 44100, INT_MIN, INT_MAX, kWavFrequencies},
     {"wav", "channels", &OutputSettings::WavChannels, 2, 1, 2},
     {"wav", "bps", &OutputSettings::WavBps, 16, INT_MIN, INT_MAX, kWavBits},
 };
 
-WriterPlan plan(const OutputSettings &s, const SourceSound &)
+WriterPlan plan(const OutputSettings &s, const SourceSound &source)
 {
     WriterPlan p;
-    if (!(s.WavChannels >= 1 && s.WavChannels <= 8 && s.WavFrequency >= 1000
+    // A rate of 0 is the source's own (within what a WAV file is made at).
+    const int rate = s.WavFrequency == 0 ? std::clamp(source.rate, 8000, 384000) : s.WavFrequency;
+    if (!(s.WavChannels >= 1 && s.WavChannels <= 8 && rate >= 1000 && rate <= 768000
           && (s.WavBps == 2 || s.WavBps == 8 || s.WavBps == 16 || s.WavBps == 24))) {
         p.reason = QCoreApplication::translate("RunEngine", "WAV takes 8, 16 or 24 bits, not %1 Hz, %2 channels, %3 bits")
                        .arg(s.WavFrequency).arg(s.WavChannels).arg(s.WavBps);
         return p;
     }
     const int bits = s.WavBps == 2 ? 16 : s.WavBps;
-    p.writer = makeWavWriter({s.WavFrequency, s.WavChannels, bits});
-    p.rate = s.WavFrequency;
+    p.writer = makeWavWriter({rate, s.WavChannels, bits});
+    p.rate = rate;
     p.channels = s.WavChannels;
     p.bits = bits;
     return p;
