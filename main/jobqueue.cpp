@@ -135,7 +135,7 @@ std::vector<QueueRow> JobQueue::rows() const
     return rows;
 }
 
-void JobQueue::setRows(std::vector<QueueRow> rows, bool tagsEnabled)
+void JobQueue::setRows(std::vector<QueueRow> rows)
 {
     beginResetModel();
     JobTable.clear();
@@ -145,7 +145,6 @@ void JobQueue::setRows(std::vector<QueueRow> rows, bool tagsEnabled)
         m_results.push_back(std::move(row.result));
     }
     endResetModel();
-    setTagsEnabled(tagsEnabled);
     emit contentsChanged();
 }
 
@@ -229,15 +228,6 @@ const Job &JobQueue::job(int row) const
     if (!has(row))
         throw ClipvoxError(QCoreApplication::translate("JobQueue", "No queued file is being edited."));
     return JobTable[size_t(row)];
-}
-
-void JobQueue::setTagsEnabled(bool on)
-{
-    if (on == m_tagsEnabled)
-        return;
-    m_tagsEnabled = on;
-    emit tagsEnabledChanged(on);
-    emit contentsChanged();
 }
 
 void JobQueue::add(const QStringList &files, const QString &folder, const QString &ext, const QString &copyright)
@@ -354,7 +344,6 @@ void JobQueue::splitIntoChapters(int row, const QList<SourceChapter> &chapters)
     endInsertRows();
     renumberFrom(row);
     emit jobSplit(row, int(parts.size()));
-    setTagsEnabled(true);
     emit contentsChanged();
 }
 
@@ -415,7 +404,7 @@ QList<RunJob> JobQueue::runJobs() const
 {
     QList<RunJob> jobs;
     for (const Job &job : JobTable)
-        jobs << RunJob{job, m_tagsEnabled};
+        jobs << RunJob{job};
     return jobs;
 }
 

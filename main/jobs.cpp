@@ -242,10 +242,9 @@ namespace {
 class QueueChange : public QUndoCommand
 {
 public:
-    QueueChange(MainWindow &window, const QString &text, std::vector<QueueRow> before, bool tagsBefore,
-                QList<int> selectedBefore)
-        : QUndoCommand(text), m_window(window), m_before{std::move(before), tagsBefore, std::move(selectedBefore)},
-          m_after{window.Queue.rows(), window.Queue.tagsEnabled(), window.ui->queueView->selectedRows()}
+    QueueChange(MainWindow &window, const QString &text, std::vector<QueueRow> before, QList<int> selectedBefore)
+        : QUndoCommand(text), m_window(window), m_before{std::move(before), std::move(selectedBefore)},
+          m_after{window.Queue.rows(), window.ui->queueView->selectedRows()}
     {
     }
     void undo() override { apply(m_before); }
@@ -260,7 +259,6 @@ private:
     struct State
     {
         std::vector<QueueRow> rows;
-        bool tags;
         QList<int> selected;
     };
     // A job that is in the queue now as it is in the state keeps its result of now: undo
@@ -279,7 +277,7 @@ private:
                     byOutput.erase(it);
                     break;
                 }
-        m_window.Queue.setRows(std::move(rows), state.tags);
+        m_window.Queue.setRows(std::move(rows));
         m_window.ui->queueView->selectRows(state.selected);
         m_window.updateListMenuItems();
     }
@@ -292,12 +290,11 @@ private:
 void MainWindow::changeQueue(const QString &text, const std::function<void()> &change)
 {
     std::vector<QueueRow> before = Queue.rows();
-    const bool tags = Queue.tagsEnabled();
     const QList<int> selected = ui->queueView->selectedRows();
     change();
-    if (Queue.rows() == before && Queue.tagsEnabled() == tags)
+    if (Queue.rows() == before)
         return;
-    UndoStack.push(new QueueChange(*this, text, std::move(before), tags, selected));
+    UndoStack.push(new QueueChange(*this, text, std::move(before), selected));
 }
 
 // The queue's news reach the view through the model; here only what else follows them.

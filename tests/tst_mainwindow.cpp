@@ -120,7 +120,6 @@ void TestMainWindow::queueAnnouncesItsChanges_data()
     QTest::newRow("up first") << "up 0" << "B,C,A" << "moved 0 2";
     QTest::newRow("down last") << "down 2" << "C,A,B" << "moved 2 0";
     QTest::newRow("clear") << "clear" << "" << "cleared";
-    QTest::newRow("tags") << "tags" << "A,B,C" << "tags 1";
 }
 
 // The queue on its own: each operation changes the jobs as a whole and says so once.
@@ -132,12 +131,12 @@ void TestMainWindow::queueAnnouncesItsChanges()
     JobQueue queue;
     queue.add({"/v/A.avi", "/v/B.avi", "/v/C.avi"}, "/o/", "mp3", "url");
     setJobField(queue, 1, &Job::TagTitle, QString("B's"));
+    setJobField(queue, 1, &Job::TagsEnabled, true);
     QStringList heard;
     connect(&queue, &JobQueue::jobsAdded, this, [&](int first, int n) { heard << QString("added %1 %2").arg(first).arg(n); });
     connect(&queue, &JobQueue::jobRemoved, this, [&](int row) { heard << QString("removed %1").arg(row); });
     connect(&queue, &JobQueue::jobMoved, this, [&](int from, int to) { heard << QString("moved %1 %2").arg(from).arg(to); });
     connect(&queue, &JobQueue::cleared, this, [&] { heard << "cleared"; });
-    connect(&queue, &JobQueue::tagsEnabledChanged, this, [&](bool on) { heard << QString("tags %1").arg(on); });
     const QStringList op = operation.split(' ');
     const int row = op.value(1).toInt();
     if (op[0] == "add")
@@ -150,8 +149,6 @@ void TestMainWindow::queueAnnouncesItsChanges()
         queue.moveDown(row);
     else if (op[0] == "clear")
         queue.clear();
-    else if (op[0] == "tags")
-        queue.setTagsEnabled(true), queue.setTagsEnabled(true); // a second, equal switch says nothing
     QCOMPARE(heard.join(" | "), announced);
     QStringList names;
     for (int r = 0; r < queue.jobCount(); ++r) {
@@ -162,9 +159,9 @@ void TestMainWindow::queueAnnouncesItsChanges()
         QCOMPARE(job.TagTitle, names.last() == "B" ? QString("B's") : QString());
     }
     QCOMPARE(names.join(','), order);
-    // A run's copy carries the one tag switch.
+    // A run's copy carries each row's own tag switch.
     for (const RunJob &job : queue.runJobs())
-        QCOMPARE(job.TagsEnabled, op[0] == "tags");
+        QCOMPARE(job.TagsEnabled, job.SourceFile == "/v/B.avi");
 }
 
 // The queue reads each source's tags in the background and names outputs by the pattern,
@@ -233,7 +230,8 @@ void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
     QCOMPARE(job.Duration, 0);
     QCOMPARE(job.TagComment, QString("Clipvox"));
     QCOMPARE(job.TagCopyright, QString::fromLatin1(kHomePageUrl));
-    QVERIFY(job.TagTitle.isEmpty() && job.TagYear == 0 && job.TagTrack == 0 && job.TagGenre == 0);
+    QVERIFY(job.TagTitle.isEmpty() && job.TagYear == 0 && job.TagTrack == 0);
+    QVERIFY(job.TagGenre == -1 && !job.TagsEnabled); // nobody tagged it: no genre of ours
 
     // The same file twice: a question first, then two jobs, one output name.
     addFiles({dir + "talk.part1.avi"});
@@ -722,13 +720,14 @@ void TestMainWindow::splitIntoChapters()
         QCOMPARE(job.ChapterTitle, titles[i]);
         QCOMPARE(job.TagTitle, titles[i]);
         QCOMPARE(job.TagTrack, i + 1);
+        QVERIFY(job.TagsEnabled);
         QCOMPARE(job.clipStart, bounds[i]);
         QCOMPARE(job.clipEnd, bounds[i + 1]);
         QVERIFY(job.exactClip);
         QCOMPARE(job.OutputFile, dir.filePath(QString("film - 0%1 %2.mp3").arg(i + 1).arg(titles[i])));
         QCOMPARE(cell(window(), i + 1, ColStart), secondsToTime(qint64(bounds[i])));
     }
-    QVERIFY(window().Queue.tagsEnabled());
+    QVERIFY(!window().Queue.job(0).TagsEnabled);
 
     window().Queue.moveUp(3);
     window().Queue.remove(1);
@@ -864,7 +863,8 @@ void TestMainWindow::queueFileKeepsTheQueue()
         setJobField(queue, 0, &Job::exactClip, true);
         setJobField(queue, 0, &Job::clipStart, 1.5);
         setJobField(queue, 1, &Job::clipEnd, 4.0);
-        queue.setTagsEnabled(true);
+        setJobField(queue, 2, &Job::TagsEnabled, true);
+        setJobField(queue, 2, &Job::TagGenre, 0);
         queue.setResult(1, {JobResult::Converting, 50, {}, {}});
         queue.setResult(2, {JobResult::Done, 100, "why 2", {}});
         queue.setResult(4, {JobResult::Stopped, 50, {}, "note"});
@@ -895,7 +895,9 @@ void TestMainWindow::queueFileKeepsTheQueue()
         return;
     }
     QVERIFY(restored);
-    QVERIFY(queue.tagsEnabled());
+    QVERIFY(queue.job(2).TagsEnabled && !queue.job(1).TagsEnabled);
+    QCOMPARE(queue.job(2).TagGenre, 0); // a chosen Blues stays, an unchosen genre stays none
+    QCOMPARE(queue.job(1).TagGenre, -1);
     QCOMPARE(queue.job(0).clipStart, 1.5);
     QVERIFY(std::isinf(queue.job(0).clipEnd) && queue.job(0).exactClip);
     QCOMPARE(queue.job(1).clipEnd, 4.0);
@@ -919,8 +921,8 @@ void TestMainWindow::queueFileKeepsTheQueue()
 // A queue file that kept the clip as "hh:mm:ss" texts gives the same clips, shown alike.
 void TestMainWindow::queueFileReadsOldTimes()
 {
-    const QByteArray old = R"({"kind":"clipvox-queue","version":1,"jobs":[
-        {"src":"/v.mkv","out":"/a.mp3","start":"00:00:02","end":"00:01:05"},
+    const QByteArray old = R"({"kind":"clipvox-queue","version":1,"tags":true,"jobs":[
+        {"src":"/v.mkv","out":"/a.mp3","start":"00:00:02","end":"00:01:05","title":"T"},
         {"src":"/v.mkv","out":"/b.mp3","end":"00:03:25","len":205,"toEnd":true},
         {"src":"/v.mkv","out":"/c.mp3","start":"00:00:01","from":1.5,"to":-1,"chapter":2},
         {"src":"/v.mkv","out":"/d.mp3","start":"0x:00:00"}]})";
@@ -937,9 +939,12 @@ void TestMainWindow::queueFileReadsOldTimes()
     QVERIFY(std::isinf(rows[2].job.clipEnd) && rows[2].job.exactClip);
     QCOMPARE(clipEndText(rows[2].job), QString("Max"));
     QCOMPARE(rows[3].result.state, JobResult::Failed); // no start to cut from
+    // The one switch of old holds for the rows that were given tags.
+    QVERIFY(rows[0].job.TagsEnabled && rows[2].job.TagsEnabled && !rows[1].job.TagsEnabled);
+    QCOMPARE(rows[1].job.TagGenre, -1);
     QVERIFY2(rows[3].result.reason.contains("\"0x:00:00\" is not a time"), qPrintable(rows[3].result.reason));
     // Written again with the new keys, it reads back the same.
-    const Result<QueueContents> again = decodeQueue(encodeQueue(rows, decoded->tagsEnabled));
+    const Result<QueueContents> again = decodeQueue(encodeQueue(rows));
     QVERIFY(again.ok() && again->rows == rows);
 }
 

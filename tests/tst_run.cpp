@@ -346,7 +346,7 @@ void TestRun::cancelInEncodingStep()
 {
     RunHarness h;
     h.queue({m_long, m_avi});
-    h.jobs().setTagsEnabled(true);
+    setJobField(h.jobs(), 0, &Job::TagsEnabled, true);
     // A file of the output's name from before the run is no part of the job's work.
     const QString before = h.outFile("long.mp3");
     writeAll(before, "user data");
@@ -413,7 +413,7 @@ void TestRun::wavOutputWithItsOwnSettings()
     // A WAV output replaces a file of its name, as documented.
     const QString existing = h.outFile("talk one.wav");
     writeAll(existing, "old");
-    h.jobs().setTagsEnabled(true);
+    setJobField(h.jobs(), 0, &Job::TagsEnabled, true);
     setJobField(h.jobs(), 0, &Job::TagTitle, "No tags in WAV");
     h.window->ui->toolConvert->trigger();
 
@@ -621,9 +621,10 @@ void TestRun::twoJobsAtOnce()
     QFile::remove(twin);
     QVERIFY(QFile::copy(m_mpg, twin));
     h.queue({m_avi, twin, m_wmv, m_frac});
-    h.jobs().setTagsEnabled(true);
-    for (int k = 1; k <= 4; ++k)
+    for (int k = 1; k <= 4; ++k) {
+        setJobField(h.jobs(), k - 1, &Job::TagsEnabled, true);
         setJobField(h.jobs(), k - 1, &Job::TagTitle, QStringLiteral("Title %1").arg(k));
+    }
     int running = 0, most = 0;
     QStringList bothConverting;
     QList<int> totals;
@@ -820,7 +821,8 @@ void TestRun::newFormatsAndEvenLoudness()
     setSetting(h.settings, &OutputSettings::M4aFrequency, 48000);
     setSetting(h.settings, &OutputSettings::LoudnessTarget, loudness);
     h.queue({m_quiet, m_avi});
-    h.jobs().setTagsEnabled(format != 2);
+    // Only the first row is tagged; the second carries its source's tags alone.
+    setJobField(h.jobs(), 0, &Job::TagsEnabled, format != 2);
     setJobField(h.jobs(), 0, &Job::TagTitle, QString::fromUtf8("Früh — 朝"));
     setJobField(h.jobs(), 0, &Job::TagGenre, 12);
     h.window->ui->toolConvert->trigger();
@@ -852,6 +854,8 @@ void TestRun::newFormatsAndEvenLoudness()
     if (format != 2) {
         QCOMPARE(probeTag(h.outFile("quiet." + ext), "title"), QString::fromUtf8("Früh — 朝"));
         QCOMPARE(probeTag(h.outFile("quiet." + ext), "genre"), QString("Other"));
+        QCOMPARE(probeTag(h.outFile("talk one." + ext), "genre"), QString());
+        QCOMPARE(probeTag(h.outFile("talk one." + ext), "comment"), QString());
     }
 }
 
