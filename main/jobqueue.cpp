@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <algorithm>
-#include <set>
 
 const char *statusText(JobResult::State state)
 {
@@ -197,12 +196,13 @@ QList<int> JobQueue::moveJobs(QList<int> rows, bool up)
         const int last = jobCount() - 1;
         return {up ? (row > 0 ? row - 1 : last) : (row < last ? row + 1 : 0)};
     }
-    // A group moves as far as the rows before (or after) it leave room.
-    const std::set<int> chosen(rows.begin(), rows.end());
+    // A group moves one place as far as the rows before (or after) it leave room: the
+    // nearest row first, each then steps over the one it finds, so a block stays whole and
+    // a block at the end stays there.
     QList<int> placed;
     if (up) {
         for (int row : rows) {
-            if (row > 0 && !chosen.count(row - 1) && !placed.contains(row - 1)) {
+            if (row > 0 && !placed.contains(row - 1)) {
                 moveUp(row);
                 placed << row - 1;
             } else {
@@ -212,7 +212,7 @@ QList<int> JobQueue::moveJobs(QList<int> rows, bool up)
     } else {
         for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
             const int row = *it;
-            if (row < jobCount() - 1 && !chosen.count(row + 1) && !placed.contains(row + 1)) {
+            if (row < jobCount() - 1 && !placed.contains(row + 1)) {
                 moveDown(row);
                 placed.prepend(row + 1);
             } else {

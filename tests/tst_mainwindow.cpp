@@ -86,6 +86,8 @@ private slots:
     void secondBatchMovesEveryOutput();
     void formatChangeRenamesEveryJob();
     void movesRotateAndCarryEveryField();
+    void blocksMoveWhole_data();
+    void blocksMoveWhole();
     void removeTakesFirstSelectedJob();
     void menuEnablingRules();
     void resizeRule();
@@ -336,6 +338,49 @@ void TestMainWindow::movesRotateAndCarryEveryField()
     select(window(), {0});
     window().actionMoveDownClick();
     QCOMPARE(order(), QString("/a/only.avi"));
+}
+
+// Selected rows move as one block and stay selected; a block at an end stays there; undo
+// brings back the order and the selection.
+void TestMainWindow::blocksMoveWhole_data()
+{
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QList<int>>("after");
+    QTest::newRow("block up") << QList<int>{3, 4} << true << "ABDEC" << QList<int>{2, 3};
+    QTest::newRow("block down") << QList<int>{1, 2} << false << "ADBCE" << QList<int>{2, 3};
+    QTest::newRow("block at the top up") << QList<int>{0, 1} << true << "ABCDE" << QList<int>{0, 1};
+    QTest::newRow("block at the bottom down") << QList<int>{3, 4} << false << "ABCDE" << QList<int>{3, 4};
+    QTest::newRow("top block down") << QList<int>{0, 1} << false << "CABDE" << QList<int>{1, 2};
+    QTest::newRow("row and block up") << QList<int>{1, 3, 4} << true << "BADEC" << QList<int>{0, 2, 3};
+}
+
+void TestMainWindow::blocksMoveWhole()
+{
+    QFETCH(QList<int>, selected);
+    QFETCH(bool, up);
+    QFETCH(QString, order);
+    QFETCH(QList<int>, after);
+    addFiles({"/b/A.avi", "/b/B.avi", "/b/C.avi", "/b/D.avi", "/b/E.avi"});
+    const auto names = [this] {
+        QString shown;
+        for (const QString &source : column(window(), ColSource))
+            shown += QFileInfo(source).baseName();
+        return shown;
+    };
+    select(window(), selected);
+    up ? window().actionMoveUpClick() : window().actionMoveDownClick();
+    QCOMPARE(names(), order);
+    QCOMPARE(queueOf(window())->selectedRows(), after);
+    if (order == "ABCDE")
+        return; // nothing moved, nothing to undo
+    window().UndoStack.undo();
+    QCOMPARE(names(), QString("ABCDE"));
+    QCOMPARE(queueOf(window())->selectedRows(), selected);
+    window().UndoStack.redo();
+    QCOMPARE(names(), order);
+    QCOMPARE(queueOf(window())->selectedRows(), after);
 }
 
 void TestMainWindow::removeTakesFirstSelectedJob()
