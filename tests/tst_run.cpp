@@ -259,7 +259,7 @@ void TestRun::longNamesInGerman()
     });
     QVERIFY(!translators.isEmpty());
     // Laid out but never shown: shown without a run, the dialog closes at once.
-    auto *dialog = new ProgressDialog(h.window.get(), h.window->runEngine, 2);
+    auto *dialog = new ProgressDialog(h.window.get(), h.window->runEngine, 3);
     const auto deleteDialog = qScopeGuard([dialog] { delete dialog; });
     dialog->layout()->activate();
     auto *cancel = dialog->findChild<QPushButton *>("BtnCancel");
@@ -268,20 +268,28 @@ void TestRun::longNamesInGerman()
     QVERIFY(cancel->height() >= cancel->sizeHint().height());
 
     const QString folder = "/home/someone/Videos/" + QString("Ein sehr langer Ordnername/").repeated(4);
-    const QStringList outputs{"Erster Vortrag über das Wetter.mp3", "Zweiter Vortrag.mp3"};
-    for (int job = 0; job < 2; ++job)
-        emit h.window->runEngine->jobStarted(job, folder + QString("Quelle %1.avi").arg(job + 1), folder + outputs[job]);
+    // The third pair's names are too long for the line: each keeps its start and extension.
+    const QString longName = "Quelle Wetterbericht vom langen Sonntag im Norden und im Süden, zweiter Teil (endgültig)";
+    const QStringList sources{"Quelle 1.avi", "Quelle 2.avi", longName + ".avi"};
+    const QStringList outputs{"Erster Vortrag über das Wetter.mp3", "Zweiter Vortrag.mp3", longName + ".mp3"};
+    for (int job = 0; job < 3; ++job)
+        emit h.window->runEngine->jobStarted(job, folder + sources[job], folder + outputs[job]);
     for (const int width : {dialog->width(), dialog->width() + 300}) {
         dialog->resize(width, dialog->height());
         dialog->layout()->activate();
-        for (int job = 0; job < 2; ++job) {
+        for (int job = 0; job < 3; ++job) {
             const ElidedLabel *line = dialog->fileLines()[job];
             const QString whole = QCoreApplication::translate("ProgressDialog", "Convert %1 to %2...")
-                                      .arg(folder + QString("Quelle %1.avi").arg(job + 1), folder + outputs[job]);
+                                      .arg(folder + sources[job], folder + outputs[job]);
             QVERIFY(whole.contains("konvertiert"));
             QCOMPARE(line->toolTip(), whole);
-            QVERIFY2(line->elidedText().contains(QChar(0x2026)), qPrintable(line->elidedText())); // cut
-            QVERIFY2(line->elidedText().contains("/" + outputs[job]), qPrintable(line->elidedText()));
+            const QString shown = line->elidedText();
+            QVERIFY2(shown.contains(QChar(0x2026)), qPrintable(shown)); // cut
+            if (job < 2) {
+                QVERIFY2(shown.contains("/" + outputs[job]), qPrintable(shown));
+            } else {
+                QVERIFY2(shown.count("Quelle") == 2 && shown.contains(".avi") && shown.contains(".mp3"), qPrintable(shown));
+            }
             QVERIFY(line->fontMetrics().horizontalAdvance(line->elidedText()) <= line->contentsRect().width());
         }
     }
