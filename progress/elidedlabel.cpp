@@ -71,18 +71,18 @@ QString ElidedLabel::elidedText() const
             need << std::min(metrics.horizontalAdvance(path), metrics.horizontalAdvance(QStringLiteral("/…/") + file));
             needed += need.last();
         }
-        // Where not every name fits, each path has an equal share at least, so that no name
-        // is dropped; what a short one leaves goes to the others, the last path's (the
+        // Where not every name fits, each path keeps an equal share at least, so that no
+        // name is dropped; what a short one leaves goes to the others, the last path's (the
         // output's) first.
         QList<int> share(m_paths.size(), 0);
         if (needed <= room) {
             for (qsizetype i = 0; i < m_paths.size(); ++i)
                 share[i] = need[i] + (room - needed) / int(m_paths.size());
         } else {
-            const int fair = std::max(0, room) / int(m_paths.size());
+            const int least = std::max(0, room) / int(m_paths.size());
             int left = std::max(0, room);
             for (qsizetype i = 0; i < m_paths.size(); ++i) {
-                share[i] = std::min(need[i], fair);
+                share[i] = std::min(need[i], least);
                 left -= share[i];
             }
             for (qsizetype i = m_paths.size() - 1; i >= 0; --i) {

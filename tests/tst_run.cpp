@@ -285,11 +285,9 @@ void TestRun::longNamesInGerman()
             QCOMPARE(line->toolTip(), whole);
             const QString shown = line->elidedText();
             QVERIFY2(shown.contains(QChar(0x2026)), qPrintable(shown)); // cut
-            if (job < 2) {
-                QVERIFY2(shown.contains("/" + outputs[job]), qPrintable(shown));
-            } else {
-                QVERIFY2(shown.count("Quelle") == 2 && shown.contains(".avi") && shown.contains(".mp3"), qPrintable(shown));
-            }
+            // Both names keep their start and their extension in sight.
+            for (const QString &name : {sources[job], outputs[job]})
+                QVERIFY2(shown.contains(name.left(6)) && shown.contains(name.right(4)), qPrintable(shown));
             QVERIFY(line->fontMetrics().horizontalAdvance(line->elidedText()) <= line->contentsRect().width());
         }
     }
