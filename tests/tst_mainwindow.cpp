@@ -6,7 +6,11 @@
 #include "desktop/application.h"
 #include "clip/cliptimes.h"
 #include "clip/edit.h"
+#include "extras/about.h"
 #include "extras/tip.h"
+#include "clip/edittime.h"
+#include "progress/execute.h"
+#include "settings/setting.h"
 #include "main/commandline.h"
 #include "main/main.h"
 #include "support/fakedesktop.h"
@@ -14,7 +18,11 @@
 #include "ui_main.h"
 #include "runharness.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -35,6 +43,50 @@ QStringList column(const MainWindow &w, int c)
 void select(MainWindow &w, QList<int> rows)
 {
     selectRows(w, rows);
+}
+
+// The Alt+letters that more than one control of a window claims, among the controls shown
+// together: the window's own, then those of each page of each of its tab widgets in turn.
+QStringList altLetterClashes(QWidget *window)
+{
+    QStringList clashes;
+    const auto scan = [&] {
+        QMultiMap<QString, QString> owners; // Alt+letter -> what claims it
+        const auto claim = [&](const QString &text, const QString &who) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (!key.isEmpty())
+                owners.insert(key.toString().toUpper(), who + " \"" + text + "\"");
+        };
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(window))
+                continue;
+            if (auto *button = qobject_cast<QAbstractButton *>(w))
+                claim(button->text(), w->objectName());
+            else if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy())
+                claim(label->text(), w->objectName());
+            else if (auto *group = qobject_cast<QGroupBox *>(w))
+                claim(group->title(), w->objectName());
+            else if (auto *tabs = qobject_cast<QTabBar *>(w))
+                for (int i = 0; i < tabs->count(); ++i)
+                    claim(tabs->tabText(i), "tab");
+            else if (auto *bar = qobject_cast<QMenuBar *>(w))
+                for (QAction *menu : bar->actions())
+                    claim(menu->text(), "menu");
+        }
+        for (const QString &key : owners.uniqueKeys())
+            if (owners.count(key) > 1) {
+                const QString clash = key + ": " + QStringList(owners.values(key)).join(", ");
+                if (!clashes.contains(clash))
+                    clashes << clash;
+            }
+    };
+    scan();
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            scan();
+        }
+    return clashes;
 }
 
 QList<bool> menuState(const MainWindow &w)
@@ -108,6 +160,8 @@ private slots:
     void splitIntoChapters();
     void speaksTheUsersLanguage_data();
     void speaksTheUsersLanguage();
+    void noAltLetterTwice_data();
+    void noAltLetterTwice();
 };
 
 void TestMainWindow::queueAnnouncesItsChanges_data()
@@ -822,6 +876,42 @@ void TestMainWindow::speaksTheUsersLanguage()
     addFiles({"/videos/talk.avi"});
     QCOMPARE(column(window(), ColStatus), QStringList{waiting});
     QCOMPARE(window().jobStatus(0), QString("Waiting")); // what the program compares stays English
+}
+
+void TestMainWindow::noAltLetterTwice_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const char *locale : {"C", "de_DE", "es_ES", "fr_FR", "pt_BR", "zh_CN"})
+        QTest::newRow(locale) << locale;
+}
+
+// In every window and every language, each Alt+letter does one thing.
+void TestMainWindow::noAltLetterTwice()
+{
+    QFETCH(QString, locale);
+    m_window.reset();
+    const QList<QTranslator *> translators = installTranslators(QLocale(locale));
+    const auto english = qScopeGuard([&] {
+        for (QTranslator *t : translators) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    m_window = std::make_unique<MainWindow>(*m_settings);
+    auto *editor = new ClipEditor(m_window.get(), Job{}, nullptr);
+    const std::unique_ptr<QWidget> windows[] = {
+        std::unique_ptr<QWidget>(editor),
+        std::make_unique<TimeEntryDialog>(editor, 0, 10, 100),
+        std::make_unique<SettingsDialog>(m_window.get(), *m_settings),
+        std::make_unique<ProgressDialog>(m_window.get(), window().runEngine, 2),
+        std::make_unique<TipDialog>(nullptr),
+        std::make_unique<AboutDialog>(nullptr, "https://example.org", "someone@example.org"),
+    };
+    QStringList clashes = altLetterClashes(m_window.get());
+    for (const auto &w : windows)
+        for (const QString &clash : altLetterClashes(w.get()))
+            clashes << QString(w->metaObject()->className()) + " " + clash;
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("\n")));
 }
 
 // A run's results stay on their rows through the changes of other rows, and undo and redo
