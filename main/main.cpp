@@ -461,7 +461,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const QStringList paths = droppedPaths(drop->mimeData());
         if (!paths.isEmpty() && !runActive()) {
             drop->acceptProposedAction();
-            queuePaths(paths);
+            queuePaths(paths, true);
         }
         return true;
     }

@@ -682,16 +682,18 @@ void TestMainWindow::dropsOfFilesAndFolders()
     // Nothing usable: a folder without videos, an address that is no file.
     QVERIFY(!drop(window(), {QUrl("https://example.org/v.mp4")}));
     QVERIFY(drop(window(), {QUrl::fromLocalFile(root + "empty")}));
-    // A file is taken whatever it holds (the run tells); it follows the earlier drops.
+    // A dropped file is taken by its name as a folder's file is: a video's name, and not
+    // notes; it follows the earlier drops.
     m_desktop->questionAnswers << true; // videos[0] is queued already
     QVERIFY(drop(window(), {QUrl::fromLocalFile(root + "notes.txt"), QUrl::fromLocalFile(videos[0])}));
-    QTRY_COMPARE(window().Queue.jobCount(), 6);
-    QCOMPARE(column(window(), ColSource).mid(4), (QStringList{root + "notes.txt", videos[0]}));
+    QTRY_COMPARE(window().Queue.jobCount(), 5);
+    QCOMPARE(column(window(), ColSource).mid(4), (QStringList{videos[0]}));
+    QCOMPARE(window().statusBar()->currentMessage(), QString("1 file(s) without a video's name not added"));
     QCOMPARE(window().ui->outputPathEdit->text(), root);
     // A folder dropped again adds only what is not queued yet, and says so.
     makeFile(root + "sub/new.mkv");
     QVERIFY(drop(window(), {QUrl::fromLocalFile(root + "sub")}));
-    QTRY_COMPARE(window().Queue.jobCount(), 7);
+    QTRY_COMPARE(window().Queue.jobCount(), 6);
     QCOMPARE(window().statusBar()->currentMessage(), QString("2 file(s) already in the queue not added again"));
     QCOMPARE(m_desktop->questions.size(), 1);
 }

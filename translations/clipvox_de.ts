@@ -932,7 +932,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+358"/>
+        <location filename="../main/jobs.cpp" line="+366"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
@@ -1043,7 +1043,7 @@ Kapitel %1: %2</translation>
         <translation>In Kapitel aufteilen</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-344"/>
+        <location filename="../main/jobs.cpp" line="-352"/>
         <source>MPEG files</source>
         <translation>MPEG-Dateien</translation>
     </message>
@@ -1133,11 +1133,19 @@ Kapitel %1: %2</translation>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+71"/>
+        <location line="+77"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n Datei schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
             <numerusform>%n Dateien schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s) without a video&apos;s name not added</source>
+        <translation>
+            <numerusform>%n Datei ohne Videonamen nicht hinzugefügt</numerusform>
+            <numerusform>%n Dateien ohne Videonamen nicht hinzugefügt</numerusform>
         </translation>
     </message>
     <message>
@@ -2163,7 +2171,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Die Tags konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+94"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>In %1 kann keine Datei erstellt werden: %2</translation>
     </message>

@@ -938,7 +938,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+358"/>
+        <location filename="../main/jobs.cpp" line="+366"/>
         <source>Move Up</source>
         <translation>Subir</translation>
     </message>
@@ -1049,7 +1049,7 @@ Capítulo %1: %2</translation>
         <translation>Dividir en capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-344"/>
+        <location filename="../main/jobs.cpp" line="-352"/>
         <source>MPEG files</source>
         <translation>Archivos MPEG</translation>
     </message>
@@ -1139,11 +1139,19 @@ Capítulo %1: %2</translation>
         <translation>Todos los archivos (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+71"/>
+        <location line="+77"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n archivo ya en la cola, no se añadió de nuevo</numerusform>
             <numerusform>%n archivos ya en la cola, no se añadieron de nuevo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s) without a video&apos;s name not added</source>
+        <translation>
+            <numerusform>%n archivo sin nombre de vídeo no añadido</numerusform>
+            <numerusform>%n archivos sin nombre de vídeo no añadidos</numerusform>
         </translation>
     </message>
     <message>
@@ -2169,7 +2177,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No se pudieron escribir las etiquetas: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+94"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>No se puede crear un archivo en %1: %2</translation>
     </message>

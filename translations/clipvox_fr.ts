@@ -935,7 +935,7 @@ permises par la loi.
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+358"/>
+        <location filename="../main/jobs.cpp" line="+366"/>
         <source>Move Up</source>
         <translation>Monter</translation>
     </message>
@@ -1046,7 +1046,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Découper en chapitres</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-344"/>
+        <location filename="../main/jobs.cpp" line="-352"/>
         <source>MPEG files</source>
         <translation>Fichiers MPEG</translation>
     </message>
@@ -1136,11 +1136,19 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+71"/>
+        <location line="+77"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n fichier déjà dans la file d&apos;attente, non ajouté à nouveau</numerusform>
             <numerusform>%n fichiers déjà dans la file d&apos;attente, non ajoutés à nouveau</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s) without a video&apos;s name not added</source>
+        <translation>
+            <numerusform>%n fichier sans nom de vidéo non ajouté</numerusform>
+            <numerusform>%n fichiers sans nom de vidéo non ajoutés</numerusform>
         </translation>
     </message>
     <message>
@@ -2166,7 +2174,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Les étiquettes n&apos;ont pas pu être écrites&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+94"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>Impossible de créer un fichier dans %1&#xa0;: %2</translation>
     </message>

@@ -931,7 +931,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+358"/>
+        <location filename="../main/jobs.cpp" line="+366"/>
         <source>Move Up</source>
         <translation>Mover para cima</translation>
     </message>
@@ -1042,7 +1042,7 @@ Capítulo %1: %2</translation>
         <translation>Dividir em capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-344"/>
+        <location filename="../main/jobs.cpp" line="-352"/>
         <source>MPEG files</source>
         <translation>Arquivos MPEG</translation>
     </message>
@@ -1132,11 +1132,19 @@ Capítulo %1: %2</translation>
         <translation>Todos os arquivos (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+71"/>
+        <location line="+77"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n arquivo já está na fila e não foi adicionado de novo</numerusform>
             <numerusform>%n arquivos já estão na fila e não foram adicionados de novo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s) without a video&apos;s name not added</source>
+        <translation>
+            <numerusform>%n arquivo sem nome de vídeo não adicionado</numerusform>
+            <numerusform>%n arquivos sem nome de vídeo não adicionados</numerusform>
         </translation>
     </message>
     <message>
@@ -2162,7 +2170,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não foi possível gravar as etiquetas: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+94"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>Não foi possível criar um arquivo em %1: %2</translation>
     </message>

@@ -928,7 +928,7 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+358"/>
+        <location filename="../main/jobs.cpp" line="+366"/>
         <source>Move Up</source>
         <translation>上移</translation>
     </message>
@@ -1039,7 +1039,7 @@ Chapter %1: %2</source>
         <translation>按章节拆分</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-344"/>
+        <location filename="../main/jobs.cpp" line="-352"/>
         <source>MPEG files</source>
         <translation>MPEG 文件</translation>
     </message>
@@ -1129,10 +1129,17 @@ Chapter %1: %2</source>
         <translation>所有文件 (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+71"/>
+        <location line="+77"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n 个文件已在队列中，未再次添加</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s) without a video&apos;s name not added</source>
+        <translation>
+            <numerusform>%n 个没有视频文件名的文件未添加</numerusform>
         </translation>
     </message>
     <message>
@@ -2158,7 +2165,7 @@ Add again?</source>
         <translation>无法写入标签：%1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+94"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>无法在 %1 中创建文件：%2</translation>
     </message>
