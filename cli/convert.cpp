@@ -287,7 +287,7 @@ private:
                 job.exactClip = item.chapter.exactClip;
                 job.TagTitle = item.chapter.TagTitle;
                 job.TagTrack = item.chapter.TagTrack;
-                job.TagsEnabled = true;
+                job.TagsEnabled = item.chapter.TagsEnabled;
             }
             item.engineIndex = int(jobs.size());
             m_byEngine.push_back(&item - m_items.data());

@@ -23,11 +23,11 @@
 #include <QScreen>
 #include <QThreadPool>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 constexpr int kGenreCount = 147;
-constexpr int kDefaultGenre = 12;
 } // namespace
 
 ClipEditor::ClipEditor(QWidget *owner, const Job &job, OutputTags *info)
@@ -85,8 +85,8 @@ ClipEditor::ClipEditor(QWidget *owner, const Job &job, OutputTags *info)
     connect(ui->EdEnd, &QLineEdit::textChanged, this, [this] { showClipOnStrip(); });
     connect(ui->cbSoundTrack, &QComboBox::activated, this, [this](int i) { guarded([&] { soundTrackChosen(i); }); });
     // The year and the track take digits only, as they are typed.
-    for (QLineEdit *number : {ui->infoYear, ui->infoTrack})
-        number->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), number));
+    ui->infoYear->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), ui->infoYear));
+    ui->infoTrack->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), ui->infoTrack));
     m_lineTimer.setInterval(100);
     connect(&m_lineTimer, &QTimer::timeout, this, [this] { showPositionOnStrip(); });
 
@@ -103,11 +103,27 @@ ClipEditor::~ClipEditor()
 
 void ClipEditor::formCreate()
 {
+    // The first entry is no genre; the others carry their genre numbers.
+    ui->infoGenre->addItem(tr("(none)"), -1);
     for (int i = 0; i < kGenreCount; ++i)
-        ui->infoGenre->addItem(OutputTags::genreText(i));
-    ui->infoGenre->setCurrentIndex(kDefaultGenre);
+        ui->infoGenre->addItem(OutputTags::genreText(i), i);
     if (m_info)
         m_info->InfoFlag = -1;
+    loadTags();
+}
+
+void ClipEditor::loadTags()
+{
+    ui->infoTitle->setText(m_job.TagTitle);
+    ui->infoArtist->setText(m_job.TagArtist);
+    ui->infoAlbum->setText(m_job.TagAlbum);
+    ui->infoComment->setText(m_job.TagComment);
+    ui->infoCopyright->setText(m_job.TagCopyright);
+    ui->infoYear->setText(QString::number(m_job.TagYear));
+    ui->infoTrack->setText(QString::number(m_job.TagTrack));
+    ui->infoGenre->setCurrentIndex(std::max(0, ui->infoGenre->findData(m_job.TagGenre)));
+    ui->CheckTag->setChecked(m_job.TagsEnabled);
+    checkTagClick();
 }
 
 void ClipEditor::showEvent(QShowEvent *event)
@@ -694,7 +710,10 @@ void ClipEditor::btnApplyClick()
     }
     job.SoundTrack = m_soundTrack;
     job.SoundTrackName = m_soundTrackName;
-    if (ui->CheckTag->isChecked()) {
+    // Unticked, the row keeps its tags for a later tick but its file carries only the
+    // source's.
+    job.TagsEnabled = ui->CheckTag->isChecked();
+    if (job.TagsEnabled) {
         bool ok = false;
         job.TagYear = ui->infoYear->text().toInt(&ok, 10);
         if (!ok) {
@@ -713,7 +732,7 @@ void ClipEditor::btnApplyClick()
         job.TagAlbum = ui->infoAlbum->text();
         job.TagComment = ui->infoComment->text();
         job.TagCopyright = ui->infoCopyright->text();
-        job.TagGenre = ui->infoGenre->currentIndex();
+        job.TagGenre = ui->infoGenre->currentData().toInt();
     }
     m_job = job;
     accept();
@@ -730,11 +749,10 @@ void ClipEditor::setPlayTime(int elapsed, int total)
 
 void ClipEditor::checkTagClick()
 {
-    TagsEnabled = ui->CheckTag->isChecked();
-    emit tagsEnabledChanged(TagsEnabled);
+    const bool on = ui->CheckTag->isChecked();
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->lbTitle, ui->lbArtist, ui->lbAlbum, ui->lbComment, ui->lbCopyRight, ui->lbYear, ui->lbTrack,
              ui->lbGenre, ui->infoTitle, ui->infoArtist, ui->infoAlbum, ui->infoComment, ui->infoCopyright,
              ui->infoYear, ui->infoTrack, ui->infoGenre})
-        w->setEnabled(TagsEnabled);
+        w->setEnabled(on);
 }

@@ -32,8 +32,6 @@ public:
     // and the preview measured.
     const Job &job() const { return m_job; }
     Job &job() { return m_job; }
-    // The tag switch as the tag box last set it.
-    bool TagsEnabled = false;
 
     Ui::ClipEditor *ui;
     QPointer<TimeEntryDialog> EditTimeForm; // the time entry dialog while it is open
@@ -72,6 +70,8 @@ public:
     void btnApplyClick();
     void btnCancelClick();
     void checkTagClick();
+    // The job's own tags and tag switch into the tag fields.
+    void loadTags();
     // Keys and the sound strip. The preview's keys act while the focus is on the picture,
     // the track bar or the strip; elsewhere keys go to the control in focus.
     bool previewKey(QKeyEvent *event);
@@ -87,10 +87,6 @@ public:
     void soundTrackChosen(int index);
 
     void done(int result) override;
-
-signals:
-    // The tag box was ticked or unticked: one switch for all jobs, set at the click.
-    void tagsEnabledChanged(bool on);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -43,6 +43,7 @@ QList<Job> chapterJobs(const Job &whole, const QList<SourceChapter> &chapters)
         job.ChapterTitle = chapterTitle(c, i + 1);
         job.TagTitle = job.ChapterTitle;
         job.TagTrack = i + 1;
+        job.TagsEnabled = true; // the chapter's title and number go into its file
         job.clipStart = std::max(0.0, c.start);
         job.clipEnd = c.end;
         job.exactClip = true;

@@ -227,7 +227,8 @@ OutputTags tagsFor(const SourceInfo &source, const OutputSettings &s, const RunJ
             info.InfoYear = job.TagYear;
         if (job.TagTrack)
             info.InfoTrack = int16_t(job.TagTrack);
-        info.InfoGenre = int16_t(job.TagGenre);
+        if (job.TagGenre >= 0)
+            info.InfoGenre = int16_t(job.TagGenre);
     }
     return info;
 }

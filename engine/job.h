@@ -29,7 +29,10 @@ struct Job
     QString TagCopyright;
     int TagYear = 0;
     int TagTrack = 0;
-    int TagGenre = 0;
+    int TagGenre = -1; // 0..146 as OutputTags::genreText numbers them; -1: none chosen
+    // Whether the tags above go into the output. The row's own switch: a row nobody tagged
+    // carries only what its source holds.
+    bool TagsEnabled = false;
     // The sound track converted: its 1-based number among the source's sound tracks, 0 for
     // the source's default; SoundTrackName is its name as the editor listed it.
     int SoundTrack = 0;
@@ -42,9 +45,8 @@ struct Job
     bool operator==(const Job &) const = default;
 };
 
-// One job as the run takes it: the queued job and whether its tags are written. OutputFile
-// is the wanted name; the run may give a same-name output "name (2).ext".
+// One job as the run takes it. OutputFile is the wanted name; the run may give a same-name
+// output "name (2).ext".
 struct RunJob : Job
 {
-    bool TagsEnabled = false;
 };

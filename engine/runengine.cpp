@@ -11,7 +11,6 @@
 #include "media/sourceinfo.h"
 #include "media/videoedit.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,15 +95,15 @@ Reserved reserve(const QString &output, const QString &ext, QString *reason)
 }
 
 // Removes the temporaries in folder that a killed run left behind: files of the temporaries'
-// form that carry their mark, are older than an hour and that no running Clipvox holds. A
-// file without the mark (a user's, or a temporary of a version that set none) stays.
+// form that carry their mark and whose lock no process holds (a run holds each of its own
+// until it is done with it, so its age says nothing). A file without the mark (a user's, or
+// a temporary of a version that set none) stays.
 void removeStaleTemporaries(const QString &folder)
 {
-    const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
     const QFileInfoList entries =
         QDir(folder).entryInfoList({QStringLiteral(".*.clipvox-*")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {
-        if (!isTemporaryName(entry.fileName()) || entry.isSymLink() || entry.lastModified() > hourAgo)
+        if (!isTemporaryName(entry.fileName()) || entry.isSymLink())
             continue;
         const QByteArray path = QFile::encodeName(entry.filePath());
         const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <climits>
+#include <utility>
 
 namespace {
 constexpr qint64 kChunkSize = 64 * 1024;
@@ -158,11 +159,16 @@ void TipDialog::btnCloseClick()
     // Written at the moment of closing, so that nothing else in setup.ini is replaced by an
     // older copy; a refused write raises and the window stays open.
     saveTipSettings({TipNo, ui->showTipsCheck->isChecked() ? 1 : 0});
+    m_saved = true;
     close();
 }
 
 void TipDialog::done(int result)
 {
+    // Escape and the title bar's close button keep the tip and the box as Close does; a
+    // refused write is reported, and the window closes all the same.
+    if (!std::exchange(m_saved, true))
+        guarded([this] { saveTipSettings({TipNo, ui->showTipsCheck->isChecked() ? 1 : 0}); });
     formClose();
     QDialog::done(result);
 }

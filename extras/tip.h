@@ -61,4 +61,5 @@ private:
     void showTip(const QString &text);
 
     QFile m_tips;
+    bool m_saved = false; // Close has written the keys
 };

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <algorithm>
-#include <set>
 
 const char *statusText(JobResult::State state)
 {
@@ -135,7 +134,7 @@ std::vector<QueueRow> JobQueue::rows() const
     return rows;
 }
 
-void JobQueue::setRows(std::vector<QueueRow> rows, bool tagsEnabled)
+void JobQueue::setRows(std::vector<QueueRow> rows)
 {
     beginResetModel();
     JobTable.clear();
@@ -145,7 +144,6 @@ void JobQueue::setRows(std::vector<QueueRow> rows, bool tagsEnabled)
         m_results.push_back(std::move(row.result));
     }
     endResetModel();
-    setTagsEnabled(tagsEnabled);
     emit contentsChanged();
 }
 
@@ -198,12 +196,13 @@ QList<int> JobQueue::moveJobs(QList<int> rows, bool up)
         const int last = jobCount() - 1;
         return {up ? (row > 0 ? row - 1 : last) : (row < last ? row + 1 : 0)};
     }
-    // A group moves as far as the rows before (or after) it leave room.
-    const std::set<int> chosen(rows.begin(), rows.end());
+    // A group moves one place as far as the rows before (or after) it leave room: the
+    // nearest row first, each then steps over the one it finds, so a block stays whole and
+    // a block at the end stays there.
     QList<int> placed;
     if (up) {
         for (int row : rows) {
-            if (row > 0 && !chosen.count(row - 1) && !placed.contains(row - 1)) {
+            if (row > 0 && !placed.contains(row - 1)) {
                 moveUp(row);
                 placed << row - 1;
             } else {
@@ -213,7 +212,7 @@ QList<int> JobQueue::moveJobs(QList<int> rows, bool up)
     } else {
         for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
             const int row = *it;
-            if (row < jobCount() - 1 && !chosen.count(row + 1) && !placed.contains(row + 1)) {
+            if (row < jobCount() - 1 && !placed.contains(row + 1)) {
                 moveDown(row);
                 placed.prepend(row + 1);
             } else {
@@ -229,15 +228,6 @@ const Job &JobQueue::job(int row) const
     if (!has(row))
         throw ClipvoxError(QCoreApplication::translate("JobQueue", "No queued file is being edited."));
     return JobTable[size_t(row)];
-}
-
-void JobQueue::setTagsEnabled(bool on)
-{
-    if (on == m_tagsEnabled)
-        return;
-    m_tagsEnabled = on;
-    emit tagsEnabledChanged(on);
-    emit contentsChanged();
 }
 
 void JobQueue::add(const QStringList &files, const QString &folder, const QString &ext, const QString &copyright)
@@ -354,7 +344,6 @@ void JobQueue::splitIntoChapters(int row, const QList<SourceChapter> &chapters)
     endInsertRows();
     renumberFrom(row);
     emit jobSplit(row, int(parts.size()));
-    setTagsEnabled(true);
     emit contentsChanged();
 }
 
@@ -415,7 +404,7 @@ QList<RunJob> JobQueue::runJobs() const
 {
     QList<RunJob> jobs;
     for (const Job &job : JobTable)
-        jobs << RunJob{job, m_tagsEnabled};
+        jobs << RunJob{job};
     return jobs;
 }
 

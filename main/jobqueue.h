@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion queue as a table model: the jobs in order, each with the result of its
-// last run, and the one tag switch for all of them. The main window's view shows it, a run
+// last run. The main window's view shows it, a run
 // takes a copy of it, and the queue file keeps it between sessions.
 #include "core/core.h"
 #include "engine/outputname.h"
@@ -62,9 +62,6 @@ public:
     int jobCount() const { return int(JobTable.size()); }
     // The job of a row, counted from 0; raises ClipvoxError for a row the queue has not.
     const Job &job(int row) const;
-    // Whether the encoding step writes tags; one switch for all jobs, off at start.
-    bool tagsEnabled() const { return m_tagsEnabled; }
-    void setTagsEnabled(bool on);
 
     // Appends a job per file: the clip is the whole source, the comment "Clipvox", the
     // copyright the given address, the output named by the rule in folder with ext.
@@ -77,8 +74,8 @@ public:
     void clear();
     // Replaces a job with an edited copy of it.
     void setJob(int row, const Job &job);
-    // Replaces the job of a row, in place, by one job per chapter (chapterJobs), and turns
-    // the tag switch on so their titles are written. Nothing happens for a row the queue has
+    // Replaces the job of a row, in place, by one job per chapter (chapterJobs), each with
+    // its tags on so that its title is written. Nothing happens for a row the queue has
     // not or without chapters.
     void splitIntoChapters(int row, const QList<SourceChapter> &chapters);
     // Every output name by the naming rule from its current name, in folder with ext; with
@@ -94,7 +91,7 @@ public:
     bool namesUseTags() const;
     // The names a run decided, by row (same-name outputs told apart).
     void setOutputFiles(const QStringList &outputs);
-    // A copy for a run: every job with the tag switch as it is now.
+    // A copy for a run.
     QList<RunJob> runJobs() const;
 
     // The result of a row's last run; setting one changes only that row.
@@ -110,7 +107,7 @@ public:
     QList<int> moveJobs(QList<int> rows, bool up);
     // The whole queue, for undo and the queue file, and putting one back.
     std::vector<QueueRow> rows() const;
-    void setRows(std::vector<QueueRow> rows, bool tagsEnabled);
+    void setRows(std::vector<QueueRow> rows);
     // What "Convert To" shows, for jobs put back rather than added.
     void setExtension(const QString &ext);
     // Reads the tags of sources that were put back rather than added.
@@ -124,10 +121,9 @@ signals:
     void jobSplit(int row, int count); // the row's job became jobs row .. row + count - 1
     void cleared();
     void outputNamesChanged();
-    void tagsEnabledChanged(bool on);
     // A source's tags were read (on the queue's thread, after Add).
     void sourceTagsRead(const QString &source);
-    // Anything the queue file keeps changed: a job, a result, the order or the tag switch.
+    // Anything the queue file keeps changed: a job, a result or the order.
     void contentsChanged();
 
 private:
@@ -138,7 +134,6 @@ private:
     std::vector<Job> JobTable; // row r holds job r + 1 of the list
     std::vector<JobResult> m_results; // by row, beside JobTable
     QString m_ext; // what "Convert To" shows
-    bool m_tagsEnabled = false;
     QString m_pattern = QStringLiteral("{name}");
     SaveTo m_saveTo = SaveTo::OutputFolder;
     QHash<QString, SourceTags> m_tags; // by source path

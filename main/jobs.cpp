@@ -137,16 +137,22 @@ QSet<QString> queuedIdentities(const JobQueue &queue)
 }
 } // namespace
 
-void MainWindow::queuePaths(const QStringList &paths)
+void MainWindow::queuePaths(const QStringList &paths, bool videosOnly)
 {
     if (paths.isEmpty())
         return;
-    m_scans.start([this, paths] {
+    m_scans.start([this, paths, videosOnly] {
         // Files named one by one, and those a folder holds: the window asks before it
         // queues a named file again, and leaves out a folder's files already queued.
         QStringList files;
         QSet<QString> inFolders;
+        int notVideos = 0;
         for (const QString &path : paths) {
+            // A dropped file is taken as a folder's file would be: by its video name.
+            if (videosOnly && !QFileInfo(path).isDir() && !QDir::match(allVideoPatterns(), QFileInfo(path).fileName())) {
+                ++notVideos;
+                continue;
+            }
             const QStringList found = queueableFiles({path}, &m_scanStop);
             files << found;
             if (QFileInfo(path).isDir())
@@ -155,7 +161,7 @@ void MainWindow::queuePaths(const QStringList &paths)
         // The window waits for this task before it goes, so it is still there; the call
         // runs on its thread, after the files of earlier drops.
         if (!m_scanStop)
-            QMetaObject::invokeMethod(this, [this, files, inFolders] { guarded([&] {
+            QMetaObject::invokeMethod(this, [this, files, inFolders, notVideos] { guarded([&] {
                 const QSet<QString> queued = inFolders.isEmpty() ? QSet<QString>() : queuedIdentities(Queue);
                 QStringList wanted;
                 for (const QString &file : files)
@@ -165,6 +171,8 @@ void MainWindow::queuePaths(const QStringList &paths)
                 addJobs(wanted);
                 if (skipped > 0)
                     statusBar()->showMessage(tr("%n file(s) already in the queue not added again", "", skipped), 10000);
+                else if (notVideos > 0)
+                    statusBar()->showMessage(tr("%n file(s) without a video's name not added", "", notVideos), 10000);
             }); }, Qt::QueuedConnection);
     });
 }
@@ -259,10 +267,9 @@ namespace {
 class QueueChange : public QUndoCommand
 {
 public:
-    QueueChange(MainWindow &window, const QString &text, std::vector<QueueRow> before, bool tagsBefore,
-                QList<int> selectedBefore)
-        : QUndoCommand(text), m_window(window), m_before{std::move(before), tagsBefore, std::move(selectedBefore)},
-          m_after{window.Queue.rows(), window.Queue.tagsEnabled(), window.ui->queueView->selectedRows()}
+    QueueChange(MainWindow &window, const QString &text, std::vector<QueueRow> before, QList<int> selectedBefore)
+        : QUndoCommand(text), m_window(window), m_before{std::move(before), std::move(selectedBefore)},
+          m_after{window.Queue.rows(), window.ui->queueView->selectedRows()}
     {
     }
     void undo() override { apply(m_before); }
@@ -277,7 +284,6 @@ private:
     struct State
     {
         std::vector<QueueRow> rows;
-        bool tags;
         QList<int> selected;
     };
     // A job that is in the queue now as it is in the state keeps its result of now: undo
@@ -296,7 +302,7 @@ private:
                     byOutput.erase(it);
                     break;
                 }
-        m_window.Queue.setRows(std::move(rows), state.tags);
+        m_window.Queue.setRows(std::move(rows));
         m_window.ui->queueView->selectRows(state.selected);
         m_window.updateListMenuItems();
     }
@@ -309,12 +315,11 @@ private:
 void MainWindow::changeQueue(const QString &text, const std::function<void()> &change)
 {
     std::vector<QueueRow> before = Queue.rows();
-    const bool tags = Queue.tagsEnabled();
     const QList<int> selected = ui->queueView->selectedRows();
     change();
-    if (Queue.rows() == before && Queue.tagsEnabled() == tags)
+    if (Queue.rows() == before)
         return;
-    UndoStack.push(new QueueChange(*this, text, std::move(before), tags, selected));
+    UndoStack.push(new QueueChange(*this, text, std::move(before), selected));
 }
 
 // The queue's news reach the view through the model; here only what else follows them.

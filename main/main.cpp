@@ -461,7 +461,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const QStringList paths = droppedPaths(drop->mimeData());
         if (!paths.isEmpty() && !runActive()) {
             drop->acceptProposedAction();
-            queuePaths(paths);
+            queuePaths(paths, true);
         }
         return true;
     }
@@ -500,8 +500,6 @@ void MainWindow::editClipClick()
 ClipEditor *MainWindow::openEditor(int row)
 {
     auto *editor = new ClipEditor(this, Queue.job(row), &AudioInformation1);
-    // The tag switch changes at the click, also when the editor is then cancelled.
-    connect(editor, &ClipEditor::tagsEnabledChanged, &Queue, &JobQueue::setTagsEnabled);
     // OK hands back the edited job; Cancel what Reset and the preview measured. Either way
     // the list is rebuilt.
     // An unchanged job keeps its result; a changed one can be undone.

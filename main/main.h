@@ -71,8 +71,9 @@ public:
     // Appends a job per file, as the add-files dialog does; no files, no change.
     void addJobs(const QStringList &files);
     // Files and folders dropped on the queue or named on the command line: folders are
-    // searched off the window's thread, then addJobs; several calls keep their order.
-    void queuePaths(const QStringList &paths);
+    // searched off the window's thread, then addJobs; several calls keep their order. With
+    // videosOnly (a drop) a file is taken only with a video's name, as in a folder.
+    void queuePaths(const QStringList &paths, bool videosOnly = false);
     // Files named on the command line: those that exist are queued as queuePaths does; the
     // others are named in one message once the window runs, and not queued.
     void queueCommandLine(const QStringList &paths);

@@ -48,7 +48,8 @@ QJsonObject encodeRow(const QueueRow &row)
     put(o, "copyright", j.TagCopyright, QString());
     put(o, "year", j.TagYear, 0);
     put(o, "track", j.TagTrack, 0);
-    put(o, "genre", j.TagGenre, 0);
+    put(o, "genre", j.TagGenre, -1);
+    put(o, "tags", j.TagsEnabled, false);
     put(o, "sound", j.SoundTrack, 0);
     put(o, "soundName", j.SoundTrackName, QString());
     put(o, "chapter", j.ChapterNumber, 0);
@@ -123,7 +124,8 @@ bool decodeRow(const QJsonObject &o, QueueRow &row)
     j.TagCopyright = text("copyright");
     j.TagYear = number("year");
     j.TagTrack = number("track");
-    j.TagGenre = number("genre");
+    j.TagGenre = o.value(QLatin1String("genre")).toInt(-1);
+    j.TagsEnabled = o.value(QLatin1String("tags")).toBool(false);
     j.SoundTrack = number("sound");
     j.SoundTrackName = text("soundName");
     j.ChapterNumber = number("chapter");
@@ -178,7 +180,7 @@ Result<void> writeFile(const QString &path, const QByteArray &data)
 }
 } // namespace
 
-QByteArray encodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled)
+QByteArray encodeQueue(const std::vector<QueueRow> &rows)
 {
     QJsonArray jobs;
     for (const QueueRow &row : rows)
@@ -186,7 +188,6 @@ QByteArray encodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled)
     QJsonObject root;
     root.insert(QLatin1String("kind"), kKind);
     root.insert(QLatin1String("version"), kVersion);
-    root.insert(QLatin1String("tags"), tagsEnabled);
     root.insert(QLatin1String("jobs"), jobs);
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
@@ -202,11 +203,17 @@ Result<QueueContents> decodeQueue(const QByteArray &text)
         || !root.value(QLatin1String("jobs")).isArray())
         return Failure{QCoreApplication::translate("QueueStore", "not a Clipvox queue")};
     QueueContents contents;
-    contents.tagsEnabled = root.value(QLatin1String("tags")).toBool(false);
+    // A file of the time when one tag switch served the whole queue: the rows that hold
+    // tags of their own keep them on, the others carry their sources' tags.
+    const bool oldSwitch = root.value(QLatin1String("tags")).toBool(false);
     for (const QJsonValue &value : root.value(QLatin1String("jobs")).toArray()) {
         QueueRow row;
         if (!value.isObject() || !decodeRow(value.toObject(), row))
             return Failure{QCoreApplication::translate("QueueStore", "a job without its source or output")};
+        Job &j = row.job;
+        if (oldSwitch && !value.toObject().contains(QLatin1String("tags")))
+            j.TagsEnabled = !j.TagTitle.isEmpty() || !j.TagArtist.isEmpty() || !j.TagAlbum.isEmpty() || j.TagYear != 0
+                || j.TagTrack != 0 || j.ChapterNumber > 0;
         contents.rows.push_back(std::move(row));
     }
     return contents;
@@ -256,7 +263,7 @@ Result<void> QueueStore::restore()
                 sources << row.job.SourceFile;
         }
         const QSignalBlocker quiet(&m_soon);
-        m_queue.setRows(std::move(read->rows), read->tagsEnabled);
+        m_queue.setRows(std::move(read->rows));
         m_soon.stop(); // what was read needs no writing
         m_queue.readTags(sources);
         return {};
@@ -280,7 +287,7 @@ Result<void> QueueStore::saveNow()
                            .arg(QDir::toNativeSeparators(m_path))};
     ++m_generation;
     m_writer.waitForDone();
-    return writeFile(m_path, encodeQueue(m_queue.rows(), m_queue.tagsEnabled()));
+    return writeFile(m_path, encodeQueue(m_queue.rows()));
 }
 
 // The rows are copied here (their texts are shared, not copied) and turned into the file's
@@ -290,10 +297,10 @@ void QueueStore::saveSoon()
     if (m_keepOff)
         return;
     const quint64 generation = ++m_generation;
-    m_writer.start([this, generation, rows = m_queue.rows(), tags = m_queue.tagsEnabled()] {
+    m_writer.start([this, generation, rows = m_queue.rows()] {
         if (generation != m_generation)
             return; // a newer change is on its way
-        const Result<void> written = writeFile(m_path, encodeQueue(rows, tags));
+        const Result<void> written = writeFile(m_path, encodeQueue(rows));
         QMetaObject::invokeMethod(this, [this, written] {
             if (!written && !m_failing)
                 emit saveFailed(written.reason());

@@ -15,9 +15,8 @@
 struct QueueContents
 {
     std::vector<QueueRow> rows;
-    bool tagsEnabled = false;
 };
-QByteArray encodeQueue(const std::vector<QueueRow> &rows, bool tagsEnabled);
+QByteArray encodeQueue(const std::vector<QueueRow> &rows);
 Result<QueueContents> decodeQueue(const QByteArray &text);
 
 class QueueStore : public QObject

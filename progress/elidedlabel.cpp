@@ -6,7 +6,8 @@
 
 namespace {
 // The path in width pixels: whole if it fits, else its folder cut in the middle and the
-// file's name whole, else the whole path cut in the middle.
+// file's name whole, else the file's name alone cut in the middle, so that its start and its
+// extension stay in sight.
 QString elidePath(const QFontMetrics &metrics, const QString &path, int width)
 {
     if (metrics.horizontalAdvance(path) <= width)
@@ -17,6 +18,7 @@ QString elidePath(const QFontMetrics &metrics, const QString &path, int width)
         const int room = width - metrics.horizontalAdvance(file);
         if (room >= metrics.horizontalAdvance(QStringLiteral("/…")))
             return metrics.elidedText(path.left(slash), Qt::ElideMiddle, room) + file;
+        return metrics.elidedText(file.mid(1), Qt::ElideMiddle, width);
     }
     return metrics.elidedText(path, Qt::ElideMiddle, width);
 }
@@ -69,16 +71,24 @@ QString ElidedLabel::elidedText() const
             need << std::min(metrics.horizontalAdvance(path), metrics.horizontalAdvance(QStringLiteral("/…/") + file));
             needed += need.last();
         }
-        // Where not every name fits, the last path's (the output's) comes first.
+        // Where not every name fits, each path keeps an equal share at least, so that no
+        // name is dropped; what a short one leaves goes to the others, the last path's (the
+        // output's) first.
         QList<int> share(m_paths.size(), 0);
         if (needed <= room) {
             for (qsizetype i = 0; i < m_paths.size(); ++i)
                 share[i] = need[i] + (room - needed) / int(m_paths.size());
         } else {
-            int left = room;
-            for (qsizetype i = m_paths.size() - 1; i >= 0; --i) {
-                share[i] = i == 0 ? left : std::min(left, need[i]);
+            const int least = std::max(0, room) / int(m_paths.size());
+            int left = std::max(0, room);
+            for (qsizetype i = 0; i < m_paths.size(); ++i) {
+                share[i] = std::min(need[i], least);
                 left -= share[i];
+            }
+            for (qsizetype i = m_paths.size() - 1; i >= 0; --i) {
+                const int more = std::min(left, need[i] - share[i]);
+                share[i] += more;
+                left -= more;
             }
         }
         QStringList cut;

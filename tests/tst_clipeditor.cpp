@@ -80,7 +80,6 @@ private:
 
     // The edited job while the editor is open, else the queue's.
     const Job &job() const { return m_main->EditForm ? m_main->EditForm->job() : m_main->Queue.job(m_main->CurrentJob); }
-    bool tagsEnabled() const { return m_main->Queue.tagsEnabled(); }
     static int floor(double seconds) { return int(std::floor(seconds)); }
 
 private slots:
@@ -283,7 +282,6 @@ private slots:
         c<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:01:40"));
         c<QLineEdit>(editor, "EdEnd")->setText(QStringLiteral("00:01:40"));
         c<QCheckBox>(editor, "CheckTag")->click();
-        QVERIFY(tagsEnabled());
         c<QLineEdit>(editor, "infoTitle")->setText(QStringLiteral("  Talk  "));
         c<QLineEdit>(editor, "infoArtist")->setText(QStringLiteral("Ana Ñuñez"));
         c<QLineEdit>(editor, "infoAlbum")->setText(QStringLiteral("Album"));
@@ -291,7 +289,7 @@ private slots:
         c<QLineEdit>(editor, "infoCopyright")->setText(QStringLiteral("(c) me"));
         c<QLineEdit>(editor, "infoYear")->setText(QStringLiteral("20o5"));
         c<QLineEdit>(editor, "infoTrack")->setText(QString());
-        c<QComboBox>(editor, "infoGenre")->setCurrentIndex(3);
+        c<QComboBox>(editor, "infoGenre")->setCurrentIndex(c<QComboBox>(editor, "infoGenre")->findText("Dance"));
         c<QPushButton>(editor, "BtnApply")->click();
         QCOMPARE(last().text, QStringLiteral("Invalid Year Value"));
         QCOMPARE(editor->focusWidget(), c<QLineEdit>(editor, "infoYear"));
@@ -302,6 +300,7 @@ private slots:
         QVERIFY(std::isinf(before.clipEnd) && before.endShowsLength); // the measured length stands for the source's end
         QCOMPARE(before.TagTitle, QString());
         QCOMPARE(before.TagComment, QStringLiteral("Clipvox"));
+        QVERIFY(!before.TagsEnabled);
         QVERIFY(editor->isVisible());
 
         c<QLineEdit>(editor, "infoYear")->setText(QStringLiteral("2005"));
@@ -328,12 +327,13 @@ private slots:
         QCOMPARE(job().TagCopyright, QStringLiteral("(c) me"));
         QCOMPARE(job().TagYear, 2005);
         QCOMPARE(job().TagTrack, -7);
-        QCOMPARE(job().TagGenre, 3);
+        QCOMPARE(job().TagGenre, 3); // Dance
+        QVERIFY(job().TagsEnabled);
         QCOMPARE(cell(*m_main, 0, ColStart), QStringLiteral("00:01:40"));
         QCOMPARE(cell(*m_main, 0, ColEnd), QStringLiteral("00:01:40"));
     }
 
-    // Reset writes the job at once; Cancel keeps it. The tag box outlives the editor.
+    // Reset writes the job at once; Cancel keeps the job's tags and its tag switch.
     void resetCancelAndTags()
     {
         queue({m_clip});
@@ -349,18 +349,20 @@ private slots:
         QCOMPARE(editor->SelEnd, 5 * 100 / 8);
         QCOMPARE(c<QLineEdit>(editor, "EdEnd")->text(), QStringLiteral("00:00:05"));
 
-        // A fresh editor: 147 genres at 12, the tag box off, the tag fields disabled.
+        // No genre, then the 147 genres by their numbers; an untagged row's box is off, its
+        // fields disabled but holding the row's tags.
         QComboBox *genres = c<QComboBox>(editor, "infoGenre");
-        QCOMPARE(genres->count(), 147);
-        for (int i = 0; i < 147; ++i)
-            QCOMPARE(genres->itemText(i), OutputTags::genreText(i));
-        QCOMPARE(genres->itemText(0), QStringLiteral("Blues"));
-        QVERIFY(!genres->itemText(146).isEmpty());
-        QCOMPARE(c<QComboBox>(editor, "infoGenre")->currentIndex(), 12);
+        QCOMPARE(genres->count(), 148);
+        QCOMPARE(genres->currentIndex(), 0);
+        QCOMPARE(genres->currentData().toInt(), -1);
+        for (int i = 0; i < 147; ++i) {
+            QCOMPARE(genres->itemText(i + 1), OutputTags::genreText(i));
+            QCOMPARE(genres->itemData(i + 1).toInt(), i);
+        }
         QCOMPARE(m_main->AudioInformation1.InfoFlag, -1);
         QVERIFY(!c<QCheckBox>(editor, "CheckTag")->isChecked());
         QVERIFY(!c<QLineEdit>(editor, "infoYear")->isEnabled() && !c<QLabel>(editor, "lbGenre")->isEnabled());
-        QCOMPARE(c<QLineEdit>(editor, "infoYear")->text(), QStringLiteral("0"));
+        QCOMPARE(c<QLineEdit>(editor, "infoTitle")->text(), QStringLiteral("kept"));
 
         c<QToolButton>(editor, "resetTimeButton")->click();
         QCOMPARE(clipStartText(job()), QStringLiteral("00:00:00"));
@@ -375,20 +377,68 @@ private slots:
         QCOMPARE(clipStartText(job()), QStringLiteral("00:00:00"));
         QCOMPARE(clipEndText(job()), QStringLiteral("00:00:08"));
         QCOMPARE(job().TagTitle, QStringLiteral("kept"));
+        QVERIFY(!job().TagsEnabled);
         QCOMPARE(cell(*m_main, 0, ColEnd), QStringLiteral("00:00:08"));
-        QVERIFY(tagsEnabled());
+    }
 
-        // The next editor opens with the box off, and tag writing stays on until unticked.
-        selectRows(*m_main, {0});
+    // Tags typed once stay: each visit shows the row's own tags and switch, and OK keeps
+    // every field the user left alone.
+    void tagsStayThroughVisits_data()
+    {
+        QTest::addColumn<QString>("control"); // changed on the second visit
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("third");   // the third visit: switch|title|artist|year|track|genre
+        QTest::newRow("nothing changed") << "" << "" << "on|Talk|Ana|2005|0|Rock";
+        QTest::newRow("title") << "infoTitle" << "Other talk" << "on|Other talk|Ana|2005|0|Rock";
+        QTest::newRow("track") << "infoTrack" << "4" << "on|Talk|Ana|2005|4|Rock";
+        QTest::newRow("genre") << "infoGenre" << "Blues" << "on|Talk|Ana|2005|0|Blues";
+        QTest::newRow("no genre") << "infoGenre" << "(none)" << "on|Talk|Ana|2005|0|(none)";
+        QTest::newRow("box off") << "CheckTag" << "" << "off|Talk|Ana|2005|0|Rock";
+    }
+
+    void tagsStayThroughVisits()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, value);
+        QFETCH(QString, third);
+        queue({m_clip, m_long});
+        const auto ok = [this](ClipEditor *editor) {
+            c<QPushButton>(editor, "BtnApply")->click();
+            QTRY_VERIFY(!m_main->EditForm);
+        };
+        const auto fields = [this](ClipEditor *editor) {
+            QStringList shown{c<QCheckBox>(editor, "CheckTag")->isChecked() ? "on" : "off"};
+            for (const char *name : {"infoTitle", "infoArtist", "infoYear", "infoTrack"})
+                shown << c<QLineEdit>(editor, name)->text();
+            return (shown << c<QComboBox>(editor, "infoGenre")->currentText()).join('|');
+        };
+        ClipEditor *editor = show();
+        QTRY_COMPARE(job().Duration, 8);
+        c<QCheckBox>(editor, "CheckTag")->click();
+        c<QLineEdit>(editor, "infoTitle")->setText("Talk");
+        c<QLineEdit>(editor, "infoArtist")->setText("Ana");
+        c<QLineEdit>(editor, "infoYear")->setText("2005");
+        c<QComboBox>(editor, "infoGenre")->setCurrentText("Rock");
+        ok(editor);
+
         editor = show();
-        QVERIFY(!c<QCheckBox>(editor, "CheckTag")->isChecked());
-        QVERIFY(tagsEnabled());
-        c<QCheckBox>(editor, "CheckTag")->click();
-        c<QCheckBox>(editor, "CheckTag")->click();
-        QVERIFY(!tagsEnabled());
-        QVERIFY(!c<QLineEdit>(editor, "infoTitle")->isEnabled());
-        editor->close();
-        QTRY_VERIFY(!m_main->EditForm);
+        QCOMPARE(fields(editor), QString("on|Talk|Ana|2005|0|Rock"));
+        QVERIFY(c<QLineEdit>(editor, "infoTitle")->isEnabled());
+        if (control == "CheckTag")
+            c<QCheckBox>(editor, "CheckTag")->click();
+        else if (control == "infoGenre")
+            c<QComboBox>(editor, "infoGenre")->setCurrentText(value);
+        else if (!control.isEmpty())
+            c<QLineEdit>(editor, qPrintable(control))->setText(value);
+        ok(editor);
+
+        editor = show();
+        QCOMPARE(fields(editor), third);
+        ok(editor);
+        QCOMPARE(job().TagsEnabled, third.startsWith("on"));
+        // The other row was never tagged.
+        QVERIFY(!m_main->Queue.job(1).TagsEnabled);
+        QCOMPARE(m_main->Queue.job(1).TagGenre, -1);
     }
 
     // The keyboard: the preview's keys work on the picture and the track bar; on a button or

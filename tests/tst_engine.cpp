@@ -226,21 +226,19 @@ private slots:
 
     // Names are fitted before the work: a name past 255 bytes is cut, one of 255 that needs
     // " (2)" too, one of a temporary's form changes. Temporaries of the run's own mark that a
-    // killed run left over an hour ago go; those held open by a run, those of the last hour
-    // and files without the mark (a user's, of the same form) stay.
+    // killed run left go, however new; those whose lock a run holds and files without the
+    // mark (a user's, of the same form) stay.
     void longNamesAndStaleTemporaries()
     {
         QTemporaryDir out;
         const QString full = QString(125, QChar(0xe9)) + "x.wav"; // 255 bytes, and taken
-        const QStringList stale{".a.clipvox-0a0b0c.wav", ".held.clipvox-123456.mp3"},
-            kept{".new.clipvox-654321.wav", ".b.clipvox-nothex.wav", ".precious.clipvox-abcdef.mp3", full};
+        const QStringList stale{".a.clipvox-0a0b0c.wav", ".new.clipvox-654321.wav", ".held.clipvox-123456.mp3"},
+            kept{".b.clipvox-nothex.wav", ".precious.clipvox-abcdef.mp3", full};
         for (const QString &f : stale + kept) {
             QFile file(out.filePath(f));
             QVERIFY(file.open(QIODevice::WriteOnly));
-            if (stale.contains(f) || f == ".new.clipvox-654321.wav")
+            if (stale.contains(f))
                 QVERIFY(::chmod(QFile::encodeName(file.fileName()).constData(), 01644) == 0);
-            if (f != ".new.clipvox-654321.wav")
-                QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-7200), QFileDevice::FileModificationTime));
         }
         const int held = ::open(QFile::encodeName(out.filePath(".held.clipvox-123456.mp3")).constData(), O_RDONLY);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);

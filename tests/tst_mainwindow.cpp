@@ -6,7 +6,11 @@
 #include "desktop/application.h"
 #include "clip/cliptimes.h"
 #include "clip/edit.h"
+#include "extras/about.h"
 #include "extras/tip.h"
+#include "clip/edittime.h"
+#include "progress/execute.h"
+#include "settings/setting.h"
 #include "main/commandline.h"
 #include "main/main.h"
 #include "support/fakedesktop.h"
@@ -14,7 +18,11 @@
 #include "ui_main.h"
 #include "runharness.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -38,6 +46,50 @@ QStringList column(const MainWindow &w, int c)
 void select(MainWindow &w, QList<int> rows)
 {
     selectRows(w, rows);
+}
+
+// The Alt+letters that more than one control of a window claims, among the controls shown
+// together: the window's own, then those of each page of each of its tab widgets in turn.
+QStringList altLetterClashes(QWidget *window)
+{
+    QStringList clashes;
+    const auto scan = [&] {
+        QMultiMap<QString, QString> owners; // Alt+letter -> what claims it
+        const auto claim = [&](const QString &text, const QString &who) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (!key.isEmpty())
+                owners.insert(key.toString().toUpper(), who + " \"" + text + "\"");
+        };
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(window))
+                continue;
+            if (auto *button = qobject_cast<QAbstractButton *>(w))
+                claim(button->text(), w->objectName());
+            else if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy())
+                claim(label->text(), w->objectName());
+            else if (auto *group = qobject_cast<QGroupBox *>(w))
+                claim(group->title(), w->objectName());
+            else if (auto *tabs = qobject_cast<QTabBar *>(w))
+                for (int i = 0; i < tabs->count(); ++i)
+                    claim(tabs->tabText(i), "tab");
+            else if (auto *bar = qobject_cast<QMenuBar *>(w))
+                for (QAction *menu : bar->actions())
+                    claim(menu->text(), "menu");
+        }
+        for (const QString &key : owners.uniqueKeys())
+            if (owners.count(key) > 1) {
+                const QString clash = key + ": " + QStringList(owners.values(key)).join(", ");
+                if (!clashes.contains(clash))
+                    clashes << clash;
+            }
+    };
+    scan();
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            scan();
+        }
+    return clashes;
 }
 
 QList<bool> menuState(const MainWindow &w)
@@ -89,6 +141,8 @@ private slots:
     void secondBatchMovesEveryOutput();
     void formatChangeRenamesEveryJob();
     void movesRotateAndCarryEveryField();
+    void blocksMoveWhole_data();
+    void blocksMoveWhole();
     void removeTakesFirstSelectedJob();
     void menuEnablingRules();
     void resizeRule();
@@ -109,6 +163,8 @@ private slots:
     void splitIntoChapters();
     void speaksTheUsersLanguage_data();
     void speaksTheUsersLanguage();
+    void noAltLetterTwice_data();
+    void noAltLetterTwice();
 };
 
 void TestMainWindow::queueAnnouncesItsChanges_data()
@@ -123,7 +179,6 @@ void TestMainWindow::queueAnnouncesItsChanges_data()
     QTest::newRow("up first") << "up 0" << "B,C,A" << "moved 0 2";
     QTest::newRow("down last") << "down 2" << "C,A,B" << "moved 2 0";
     QTest::newRow("clear") << "clear" << "" << "cleared";
-    QTest::newRow("tags") << "tags" << "A,B,C" << "tags 1";
 }
 
 // The queue on its own: each operation changes the jobs as a whole and says so once.
@@ -135,12 +190,12 @@ void TestMainWindow::queueAnnouncesItsChanges()
     JobQueue queue;
     queue.add({"/v/A.avi", "/v/B.avi", "/v/C.avi"}, "/o/", "mp3", "url");
     setJobField(queue, 1, &Job::TagTitle, QString("B's"));
+    setJobField(queue, 1, &Job::TagsEnabled, true);
     QStringList heard;
     connect(&queue, &JobQueue::jobsAdded, this, [&](int first, int n) { heard << QString("added %1 %2").arg(first).arg(n); });
     connect(&queue, &JobQueue::jobRemoved, this, [&](int row) { heard << QString("removed %1").arg(row); });
     connect(&queue, &JobQueue::jobMoved, this, [&](int from, int to) { heard << QString("moved %1 %2").arg(from).arg(to); });
     connect(&queue, &JobQueue::cleared, this, [&] { heard << "cleared"; });
-    connect(&queue, &JobQueue::tagsEnabledChanged, this, [&](bool on) { heard << QString("tags %1").arg(on); });
     const QStringList op = operation.split(' ');
     const int row = op.value(1).toInt();
     if (op[0] == "add")
@@ -153,8 +208,6 @@ void TestMainWindow::queueAnnouncesItsChanges()
         queue.moveDown(row);
     else if (op[0] == "clear")
         queue.clear();
-    else if (op[0] == "tags")
-        queue.setTagsEnabled(true), queue.setTagsEnabled(true); // a second, equal switch says nothing
     QCOMPARE(heard.join(" | "), announced);
     QStringList names;
     for (int r = 0; r < queue.jobCount(); ++r) {
@@ -165,9 +218,9 @@ void TestMainWindow::queueAnnouncesItsChanges()
         QCOMPARE(job.TagTitle, names.last() == "B" ? QString("B's") : QString());
     }
     QCOMPARE(names.join(','), order);
-    // A run's copy carries the one tag switch.
+    // A run's copy carries each row's own tag switch.
     for (const RunJob &job : queue.runJobs())
-        QCOMPARE(job.TagsEnabled, op[0] == "tags");
+        QCOMPARE(job.TagsEnabled, job.SourceFile == "/v/B.avi");
 }
 
 // The queue reads each source's tags in the background and names outputs by the pattern,
@@ -236,7 +289,8 @@ void TestMainWindow::addFilesFillsRowsAndNamesOutputs()
     QCOMPARE(job.Duration, 0);
     QCOMPARE(job.TagComment, QString("Clipvox"));
     QCOMPARE(job.TagCopyright, QString::fromLatin1(kHomePageUrl));
-    QVERIFY(job.TagTitle.isEmpty() && job.TagYear == 0 && job.TagTrack == 0 && job.TagGenre == 0);
+    QVERIFY(job.TagTitle.isEmpty() && job.TagYear == 0 && job.TagTrack == 0);
+    QVERIFY(job.TagGenre == -1 && !job.TagsEnabled); // nobody tagged it: no genre of ours
 
     // The same file twice: a question first, then two jobs, one output name.
     addFiles({dir + "talk.part1.avi"});
@@ -341,6 +395,49 @@ void TestMainWindow::movesRotateAndCarryEveryField()
     select(window(), {0});
     window().actionMoveDownClick();
     QCOMPARE(order(), QString("/a/only.avi"));
+}
+
+// Selected rows move as one block and stay selected; a block at an end stays there; undo
+// brings back the order and the selection.
+void TestMainWindow::blocksMoveWhole_data()
+{
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QList<int>>("after");
+    QTest::newRow("block up") << QList<int>{3, 4} << true << "ABDEC" << QList<int>{2, 3};
+    QTest::newRow("block down") << QList<int>{1, 2} << false << "ADBCE" << QList<int>{2, 3};
+    QTest::newRow("block at the top up") << QList<int>{0, 1} << true << "ABCDE" << QList<int>{0, 1};
+    QTest::newRow("block at the bottom down") << QList<int>{3, 4} << false << "ABCDE" << QList<int>{3, 4};
+    QTest::newRow("top block down") << QList<int>{0, 1} << false << "CABDE" << QList<int>{1, 2};
+    QTest::newRow("row and block up") << QList<int>{1, 3, 4} << true << "BADEC" << QList<int>{0, 2, 3};
+}
+
+void TestMainWindow::blocksMoveWhole()
+{
+    QFETCH(QList<int>, selected);
+    QFETCH(bool, up);
+    QFETCH(QString, order);
+    QFETCH(QList<int>, after);
+    addFiles({"/b/A.avi", "/b/B.avi", "/b/C.avi", "/b/D.avi", "/b/E.avi"});
+    const auto names = [this] {
+        QString shown;
+        for (const QString &source : column(window(), ColSource))
+            shown += QFileInfo(source).baseName();
+        return shown;
+    };
+    select(window(), selected);
+    up ? window().actionMoveUpClick() : window().actionMoveDownClick();
+    QCOMPARE(names(), order);
+    QCOMPARE(queueOf(window())->selectedRows(), after);
+    if (order == "ABCDE")
+        return; // nothing moved, nothing to undo
+    window().UndoStack.undo();
+    QCOMPARE(names(), QString("ABCDE"));
+    QCOMPARE(queueOf(window())->selectedRows(), selected);
+    window().UndoStack.redo();
+    QCOMPARE(names(), order);
+    QCOMPARE(queueOf(window())->selectedRows(), after);
 }
 
 void TestMainWindow::removeTakesFirstSelectedJob()
@@ -588,16 +685,18 @@ void TestMainWindow::dropsOfFilesAndFolders()
     // Nothing usable: a folder without videos, an address that is no file.
     QVERIFY(!drop(window(), {QUrl("https://example.org/v.mp4")}));
     QVERIFY(drop(window(), {QUrl::fromLocalFile(root + "empty")}));
-    // A file is taken whatever it holds (the run tells); it follows the earlier drops.
+    // A dropped file is taken by its name as a folder's file is: a video's name, and not
+    // notes; it follows the earlier drops.
     m_desktop->questionAnswers << true; // videos[0] is queued already
     QVERIFY(drop(window(), {QUrl::fromLocalFile(root + "notes.txt"), QUrl::fromLocalFile(videos[0])}));
-    QTRY_COMPARE(window().Queue.jobCount(), 6);
-    QCOMPARE(column(window(), ColSource).mid(4), (QStringList{root + "notes.txt", videos[0]}));
+    QTRY_COMPARE(window().Queue.jobCount(), 5);
+    QCOMPARE(column(window(), ColSource).mid(4), (QStringList{videos[0]}));
+    QCOMPARE(window().statusBar()->currentMessage(), QString("1 file(s) without a video's name not added"));
     QCOMPARE(window().ui->outputPathEdit->text(), root);
     // A folder dropped again adds only what is not queued yet, and says so.
     makeFile(root + "sub/new.mkv");
     QVERIFY(drop(window(), {QUrl::fromLocalFile(root + "sub")}));
-    QTRY_COMPARE(window().Queue.jobCount(), 7);
+    QTRY_COMPARE(window().Queue.jobCount(), 6);
     QCOMPARE(window().statusBar()->currentMessage(), QString("2 file(s) already in the queue not added again"));
     QCOMPARE(m_desktop->questions.size(), 1);
 }
@@ -725,13 +824,14 @@ void TestMainWindow::splitIntoChapters()
         QCOMPARE(job.ChapterTitle, titles[i]);
         QCOMPARE(job.TagTitle, titles[i]);
         QCOMPARE(job.TagTrack, i + 1);
+        QVERIFY(job.TagsEnabled);
         QCOMPARE(job.clipStart, bounds[i]);
         QCOMPARE(job.clipEnd, bounds[i + 1]);
         QVERIFY(job.exactClip);
         QCOMPARE(job.OutputFile, dir.filePath(QString("film - 0%1 %2.mp3").arg(i + 1).arg(titles[i])));
         QCOMPARE(cell(window(), i + 1, ColStart), secondsToTime(qint64(bounds[i])));
     }
-    QVERIFY(window().Queue.tagsEnabled());
+    QVERIFY(!window().Queue.job(0).TagsEnabled);
 
     window().Queue.moveUp(3);
     window().Queue.remove(1);
@@ -781,6 +881,42 @@ void TestMainWindow::speaksTheUsersLanguage()
     addFiles({"/videos/talk.avi"});
     QCOMPARE(column(window(), ColStatus), QStringList{waiting});
     QCOMPARE(window().jobStatus(0), QString("Waiting")); // what the program compares stays English
+}
+
+void TestMainWindow::noAltLetterTwice_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const char *locale : {"C", "de_DE", "es_ES", "fr_FR", "pt_BR", "zh_CN"})
+        QTest::newRow(locale) << locale;
+}
+
+// In every window and every language, each Alt+letter does one thing.
+void TestMainWindow::noAltLetterTwice()
+{
+    QFETCH(QString, locale);
+    m_window.reset();
+    const QList<QTranslator *> translators = installTranslators(QLocale(locale));
+    const auto english = qScopeGuard([&] {
+        for (QTranslator *t : translators) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    m_window = std::make_unique<MainWindow>(*m_settings);
+    auto *editor = new ClipEditor(m_window.get(), Job{}, nullptr);
+    const std::unique_ptr<QWidget> windows[] = {
+        std::unique_ptr<QWidget>(editor),
+        std::make_unique<TimeEntryDialog>(editor, 0, 10, 100),
+        std::make_unique<SettingsDialog>(m_window.get(), *m_settings),
+        std::make_unique<ProgressDialog>(m_window.get(), window().runEngine, 2),
+        std::make_unique<TipDialog>(nullptr),
+        std::make_unique<AboutDialog>(nullptr, "https://example.org", "someone@example.org"),
+    };
+    QStringList clashes = altLetterClashes(m_window.get());
+    for (const auto &w : windows)
+        for (const QString &clash : altLetterClashes(w.get()))
+            clashes << QString(w->metaObject()->className()) + " " + clash;
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("\n")));
 }
 
 // A run's results stay on their rows through the changes of other rows, and undo and redo
@@ -867,7 +1003,8 @@ void TestMainWindow::queueFileKeepsTheQueue()
         setJobField(queue, 0, &Job::exactClip, true);
         setJobField(queue, 0, &Job::clipStart, 1.5);
         setJobField(queue, 1, &Job::clipEnd, 4.0);
-        queue.setTagsEnabled(true);
+        setJobField(queue, 2, &Job::TagsEnabled, true);
+        setJobField(queue, 2, &Job::TagGenre, 0);
         queue.setResult(1, {JobResult::Converting, 50, {}, {}});
         queue.setResult(2, {JobResult::Done, 100, "why 2", {}});
         queue.setResult(4, {JobResult::Stopped, 50, {}, "note"});
@@ -898,7 +1035,9 @@ void TestMainWindow::queueFileKeepsTheQueue()
         return;
     }
     QVERIFY(restored);
-    QVERIFY(queue.tagsEnabled());
+    QVERIFY(queue.job(2).TagsEnabled && !queue.job(1).TagsEnabled);
+    QCOMPARE(queue.job(2).TagGenre, 0); // a chosen Blues stays, an unchosen genre stays none
+    QCOMPARE(queue.job(1).TagGenre, -1);
     QCOMPARE(queue.job(0).clipStart, 1.5);
     QVERIFY(std::isinf(queue.job(0).clipEnd) && queue.job(0).exactClip);
     QCOMPARE(queue.job(1).clipEnd, 4.0);
@@ -937,8 +1076,8 @@ void TestMainWindow::queueFileKeepsTheQueue()
 // A queue file that kept the clip as "hh:mm:ss" texts gives the same clips, shown alike.
 void TestMainWindow::queueFileReadsOldTimes()
 {
-    const QByteArray old = R"({"kind":"clipvox-queue","version":1,"jobs":[
-        {"src":"/v.mkv","out":"/a.mp3","start":"00:00:02","end":"00:01:05"},
+    const QByteArray old = R"({"kind":"clipvox-queue","version":1,"tags":true,"jobs":[
+        {"src":"/v.mkv","out":"/a.mp3","start":"00:00:02","end":"00:01:05","title":"T"},
         {"src":"/v.mkv","out":"/b.mp3","end":"00:03:25","len":205,"toEnd":true},
         {"src":"/v.mkv","out":"/c.mp3","start":"00:00:01","from":1.5,"to":-1,"chapter":2},
         {"src":"/v.mkv","out":"/d.mp3","start":"0x:00:00"}]})";
@@ -955,9 +1094,12 @@ void TestMainWindow::queueFileReadsOldTimes()
     QVERIFY(std::isinf(rows[2].job.clipEnd) && rows[2].job.exactClip);
     QCOMPARE(clipEndText(rows[2].job), QString("Max"));
     QCOMPARE(rows[3].result.state, JobResult::Failed); // no start to cut from
+    // The one switch of old holds for the rows that were given tags.
+    QVERIFY(rows[0].job.TagsEnabled && rows[2].job.TagsEnabled && !rows[1].job.TagsEnabled);
+    QCOMPARE(rows[1].job.TagGenre, -1);
     QVERIFY2(rows[3].result.reason.contains("\"0x:00:00\" is not a time"), qPrintable(rows[3].result.reason));
     // Written again with the new keys, it reads back the same.
-    const Result<QueueContents> again = decodeQueue(encodeQueue(rows, decoded->tagsEnabled));
+    const Result<QueueContents> again = decodeQueue(encodeQueue(rows));
     QVERIFY(again.ok() && again->rows == rows);
 
     // Times no clock shows, or an end before the start, fail the job and leave the clip whole.

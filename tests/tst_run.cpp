@@ -259,7 +259,7 @@ void TestRun::longNamesInGerman()
     });
     QVERIFY(!translators.isEmpty());
     // Laid out but never shown: shown without a run, the dialog closes at once.
-    auto *dialog = new ProgressDialog(h.window.get(), h.window->runEngine, 2);
+    auto *dialog = new ProgressDialog(h.window.get(), h.window->runEngine, 3);
     const auto deleteDialog = qScopeGuard([dialog] { delete dialog; });
     dialog->layout()->activate();
     auto *cancel = dialog->findChild<QPushButton *>("BtnCancel");
@@ -268,20 +268,26 @@ void TestRun::longNamesInGerman()
     QVERIFY(cancel->height() >= cancel->sizeHint().height());
 
     const QString folder = "/home/someone/Videos/" + QString("Ein sehr langer Ordnername/").repeated(4);
-    const QStringList outputs{"Erster Vortrag über das Wetter.mp3", "Zweiter Vortrag.mp3"};
-    for (int job = 0; job < 2; ++job)
-        emit h.window->runEngine->jobStarted(job, folder + QString("Quelle %1.avi").arg(job + 1), folder + outputs[job]);
+    // The third pair's names are too long for the line: each keeps its start and extension.
+    const QString longName = "Quelle Wetterbericht vom langen Sonntag im Norden und im Süden, zweiter Teil (endgültig)";
+    const QStringList sources{"Quelle 1.avi", "Quelle 2.avi", longName + ".avi"};
+    const QStringList outputs{"Erster Vortrag über das Wetter.mp3", "Zweiter Vortrag.mp3", longName + ".mp3"};
+    for (int job = 0; job < 3; ++job)
+        emit h.window->runEngine->jobStarted(job, folder + sources[job], folder + outputs[job]);
     for (const int width : {dialog->width(), dialog->width() + 300}) {
         dialog->resize(width, dialog->height());
         dialog->layout()->activate();
-        for (int job = 0; job < 2; ++job) {
+        for (int job = 0; job < 3; ++job) {
             const ElidedLabel *line = dialog->fileLines()[job];
             const QString whole = QCoreApplication::translate("ProgressDialog", "Convert %1 to %2...")
-                                      .arg(folder + QString("Quelle %1.avi").arg(job + 1), folder + outputs[job]);
+                                      .arg(folder + sources[job], folder + outputs[job]);
             QVERIFY(whole.contains("konvertiert"));
             QCOMPARE(line->toolTip(), whole);
-            QVERIFY2(line->elidedText().contains(QChar(0x2026)), qPrintable(line->elidedText())); // cut
-            QVERIFY2(line->elidedText().contains("/" + outputs[job]), qPrintable(line->elidedText()));
+            const QString shown = line->elidedText();
+            QVERIFY2(shown.contains(QChar(0x2026)), qPrintable(shown)); // cut
+            // Both names keep their start and their extension in sight.
+            for (const QString &name : {sources[job], outputs[job]})
+                QVERIFY2(shown.contains(name.left(6)) && shown.contains(name.right(4)), qPrintable(shown));
             QVERIFY(line->fontMetrics().horizontalAdvance(line->elidedText()) <= line->contentsRect().width());
         }
     }
@@ -346,7 +352,7 @@ void TestRun::cancelInEncodingStep()
 {
     RunHarness h;
     h.queue({m_long, m_avi});
-    h.jobs().setTagsEnabled(true);
+    setJobField(h.jobs(), 0, &Job::TagsEnabled, true);
     // A file of the output's name from before the run is no part of the job's work.
     const QString before = h.outFile("long.mp3");
     writeAll(before, "user data");
@@ -413,7 +419,7 @@ void TestRun::wavOutputWithItsOwnSettings()
     // A WAV output replaces a file of its name, as documented.
     const QString existing = h.outFile("talk one.wav");
     writeAll(existing, "old");
-    h.jobs().setTagsEnabled(true);
+    setJobField(h.jobs(), 0, &Job::TagsEnabled, true);
     setJobField(h.jobs(), 0, &Job::TagTitle, "No tags in WAV");
     h.window->ui->toolConvert->trigger();
 
@@ -621,9 +627,10 @@ void TestRun::twoJobsAtOnce()
     QFile::remove(twin);
     QVERIFY(QFile::copy(m_mpg, twin));
     h.queue({m_avi, twin, m_wmv, m_frac});
-    h.jobs().setTagsEnabled(true);
-    for (int k = 1; k <= 4; ++k)
+    for (int k = 1; k <= 4; ++k) {
+        setJobField(h.jobs(), k - 1, &Job::TagsEnabled, true);
         setJobField(h.jobs(), k - 1, &Job::TagTitle, QStringLiteral("Title %1").arg(k));
+    }
     int running = 0, most = 0;
     QStringList bothConverting;
     QList<int> totals;
@@ -820,7 +827,8 @@ void TestRun::newFormatsAndEvenLoudness()
     setSetting(h.settings, &OutputSettings::M4aFrequency, 48000);
     setSetting(h.settings, &OutputSettings::LoudnessTarget, loudness);
     h.queue({m_quiet, m_avi});
-    h.jobs().setTagsEnabled(format != 2);
+    // Only the first row is tagged; the second carries its source's tags alone.
+    setJobField(h.jobs(), 0, &Job::TagsEnabled, format != 2);
     setJobField(h.jobs(), 0, &Job::TagTitle, QString::fromUtf8("Früh — 朝"));
     setJobField(h.jobs(), 0, &Job::TagGenre, 12);
     h.window->ui->toolConvert->trigger();
@@ -852,6 +860,8 @@ void TestRun::newFormatsAndEvenLoudness()
     if (format != 2) {
         QCOMPARE(probeTag(h.outFile("quiet." + ext), "title"), QString::fromUtf8("Früh — 朝"));
         QCOMPARE(probeTag(h.outFile("quiet." + ext), "genre"), QString("Other"));
+        QCOMPARE(probeTag(h.outFile("talk one." + ext), "genre"), QString());
+        QCOMPARE(probeTag(h.outFile("talk one." + ext), "comment"), QString());
     }
 }
 

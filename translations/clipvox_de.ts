@@ -281,7 +281,12 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+662"/>
+        <location filename="../clip/edit.cpp" line="+107"/>
+        <source>(none)</source>
+        <translation>(keines)</translation>
+    </message>
+    <message>
+        <location line="+571"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>Bitte geben Sie die Zeit im richtigen Format ein!</translation>
@@ -292,7 +297,7 @@
         <translation>Die Startzeit muss vor der Endzeit liegen!</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Invalid Year Value</source>
         <translation>Ungültiges Jahr</translation>
     </message>
@@ -696,7 +701,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
 <context>
     <name>JobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+230"/>
+        <location filename="../main/jobqueue.cpp" line="+229"/>
         <source>No queued file is being edited.</source>
         <translation>Es wird keine Datei der Warteschlange bearbeitet.</translation>
     </message>
@@ -803,7 +808,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
     <message>
         <location line="+26"/>
-        <source>Output &amp;format</source>
+        <source>Output f&amp;ormat</source>
         <translation>Ziel&amp;format</translation>
     </message>
     <message>
@@ -921,13 +926,13 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+296"/>
+        <location filename="../main/main.cpp" line="+351"/>
         <source>About Clipvox</source>
         <translation>Über Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+361"/>
+        <location filename="../main/jobs.cpp" line="+366"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
@@ -950,7 +955,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     <message>
         <location line="+5"/>
         <location filename="../main/jobs.cpp" line="-21"/>
-        <location filename="../main/main.cpp" line="-31"/>
+        <location filename="../main/main.cpp" line="-37"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
@@ -967,7 +972,7 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../main/main.cpp" line="+13"/>
+        <location filename="../main/main.cpp" line="+16"/>
         <location line="+4"/>
         <source>Convert</source>
         <translation>Konvertieren</translation>
@@ -1038,7 +1043,7 @@ Kapitel %1: %2</translation>
         <translation>In Kapitel aufteilen</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-347"/>
+        <location filename="../main/jobs.cpp" line="-352"/>
         <source>MPEG files</source>
         <translation>MPEG-Dateien</translation>
     </message>
@@ -1128,11 +1133,19 @@ Kapitel %1: %2</translation>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+71"/>
+        <location line="+77"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n Datei schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
             <numerusform>%n Dateien schon in der Warteschlange, nicht erneut hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s) without a video&apos;s name not added</source>
+        <translation>
+            <numerusform>%n Datei ohne Videonamen nicht hinzugefügt</numerusform>
+            <numerusform>%n Dateien ohne Videonamen nicht hinzugefügt</numerusform>
         </translation>
     </message>
     <message>
@@ -1159,7 +1172,7 @@ Noch einmal hinzufügen?</translation>
         <translation>Dateien hinzufügen</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+201"/>
         <source>Failed: %1</source>
         <translation>Fehlgeschlagen: %1</translation>
     </message>
@@ -1179,7 +1192,7 @@ Noch einmal hinzufügen?</translation>
         <translation>Wartet</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-194"/>
+        <location filename="../main/main.cpp" line="-215"/>
         <source>Copy reason</source>
         <translation>Grund kopieren</translation>
     </message>
@@ -1189,12 +1202,12 @@ Noch einmal hinzufügen?</translation>
         <translation>Im Ordner zeigen</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+105"/>
         <source>The queue could not be saved: %1</source>
         <translation>Die Warteschlange konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1214,7 +1227,7 @@ Noch einmal hinzufügen?</translation>
         <translation>Ordner hinzufügen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
@@ -1229,7 +1242,7 @@ Noch einmal hinzufügen?</translation>
         <translation>Einstellungen...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>&amp;Queue</source>
         <translation>&amp;Warteschlange</translation>
     </message>
@@ -1239,7 +1252,7 @@ Noch einmal hinzufügen?</translation>
         <translation>Fortschritt anzeigen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -1249,12 +1262,12 @@ Noch einmal hinzufügen?</translation>
         <translation>Benutzerhandbuch</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+56"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Eine Konvertierung läuft noch. Abbrechen und beenden?</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+108"/>
         <source>Edit Clip</source>
         <translation>Ausschnitt bearbeiten</translation>
     </message>
@@ -1734,7 +1747,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Bitrate (kbps)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+10"/>
         <source>Enable VBR</source>
         <translation>VBR aktivieren</translation>
     </message>
@@ -1750,7 +1763,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Max. Bitrate (kbps)</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+16"/>
         <location line="+7"/>
         <source>Quality</source>
         <translation>Qualität</translation>
@@ -2041,7 +2054,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>QueueStore</name>
     <message>
-        <location filename="../main/queuestore.cpp" line="+135"/>
+        <location filename="../main/queuestore.cpp" line="+137"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>Die Startzeit „%1“ ist keine Zeitangabe (hh:mm:ss)</translation>
     </message>
@@ -2051,17 +2064,17 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>not a Clipvox queue</source>
         <translation>keine Clipvox-Warteschlange</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>a job without its source or output</source>
         <translation>ein Auftrag ohne Quelle oder Ziel</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+39"/>
         <source>the source no longer exists</source>
         <translation>die Quelldatei gibt es nicht mehr</translation>
     </message>
@@ -2138,7 +2151,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Der Ausschnitt beginnt bei %1 s, nach dem Ende der Quelle (%2 s)</translation>
     </message>
     <message>
-        <location line="+378"/>
+        <location line="+379"/>
         <source>The clip holds no sound</source>
         <translation>Der Ausschnitt enthält keinen Ton</translation>
     </message>
@@ -2158,7 +2171,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Die Tags konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+94"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>In %1 kann keine Datei erstellt werden: %2</translation>
     </message>
@@ -2549,7 +2562,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+82"/>
+        <location filename="../extras/tip.cpp" line="+83"/>
         <source>No tips available.</source>
         <translation>Keine Tipps verfügbar.</translation>
     </message>

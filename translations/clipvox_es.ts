@@ -281,7 +281,12 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+662"/>
+        <location filename="../clip/edit.cpp" line="+107"/>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <location line="+571"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>¡Introduzca el tiempo en un formato correcto!</translation>
@@ -292,7 +297,7 @@
         <translation>¡El tiempo inicial debe ser menor que el tiempo final!</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Invalid Year Value</source>
         <translation>Valor de año no válido</translation>
     </message>
@@ -702,7 +707,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
 <context>
     <name>JobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+230"/>
+        <location filename="../main/jobqueue.cpp" line="+229"/>
         <source>No queued file is being edited.</source>
         <translation>No se está editando ningún archivo de la cola.</translation>
     </message>
@@ -809,7 +814,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
     <message>
         <location line="+26"/>
-        <source>Output &amp;format</source>
+        <source>Output f&amp;ormat</source>
         <translation>&amp;Formato de salida</translation>
     </message>
     <message>
@@ -927,13 +932,13 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+296"/>
+        <location filename="../main/main.cpp" line="+351"/>
         <source>About Clipvox</source>
         <translation>Acerca de Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+361"/>
+        <location filename="../main/jobs.cpp" line="+366"/>
         <source>Move Up</source>
         <translation>Subir</translation>
     </message>
@@ -956,7 +961,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     <message>
         <location line="+5"/>
         <location filename="../main/jobs.cpp" line="-21"/>
-        <location filename="../main/main.cpp" line="-31"/>
+        <location filename="../main/main.cpp" line="-37"/>
         <source>Remove</source>
         <translation>Quitar</translation>
     </message>
@@ -973,7 +978,7 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../main/main.cpp" line="+13"/>
+        <location filename="../main/main.cpp" line="+16"/>
         <location line="+4"/>
         <source>Convert</source>
         <translation>Convertir</translation>
@@ -1044,7 +1049,7 @@ Capítulo %1: %2</translation>
         <translation>Dividir en capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-347"/>
+        <location filename="../main/jobs.cpp" line="-352"/>
         <source>MPEG files</source>
         <translation>Archivos MPEG</translation>
     </message>
@@ -1134,11 +1139,19 @@ Capítulo %1: %2</translation>
         <translation>Todos los archivos (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+71"/>
+        <location line="+77"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n archivo ya en la cola, no se añadió de nuevo</numerusform>
             <numerusform>%n archivos ya en la cola, no se añadieron de nuevo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s) without a video&apos;s name not added</source>
+        <translation>
+            <numerusform>%n archivo sin nombre de vídeo no añadido</numerusform>
+            <numerusform>%n archivos sin nombre de vídeo no añadidos</numerusform>
         </translation>
     </message>
     <message>
@@ -1165,7 +1178,7 @@ Add again?</source>
         <translation>Añadir archivos</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+201"/>
         <source>Failed: %1</source>
         <translation>Error: %1</translation>
     </message>
@@ -1185,7 +1198,7 @@ Add again?</source>
         <translation>En espera</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-194"/>
+        <location filename="../main/main.cpp" line="-215"/>
         <source>Copy reason</source>
         <translation>Copiar el motivo</translation>
     </message>
@@ -1195,12 +1208,12 @@ Add again?</source>
         <translation>Mostrar en la carpeta</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+105"/>
         <source>The queue could not be saved: %1</source>
         <translation>No se pudo guardar la cola: %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -1220,7 +1233,7 @@ Add again?</source>
         <translation>Añadir carpeta</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>&amp;Edit</source>
         <translation>&amp;Editar</translation>
     </message>
@@ -1235,7 +1248,7 @@ Add again?</source>
         <translation>Configuración...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>&amp;Queue</source>
         <translation>&amp;Cola</translation>
     </message>
@@ -1245,7 +1258,7 @@ Add again?</source>
         <translation>Mostrar progreso</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
@@ -1255,12 +1268,12 @@ Add again?</source>
         <translation>Guía del usuario</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+56"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Todavía hay una conversión en curso. ¿Detenerla y salir?</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+108"/>
         <source>Edit Clip</source>
         <translation>Editar fragmento</translation>
     </message>
@@ -1740,7 +1753,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Tasa de bits (kbps)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+10"/>
         <source>Enable VBR</source>
         <translation>Activar VBR</translation>
     </message>
@@ -1756,7 +1769,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Tasa de bits máx. (kbps)</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+16"/>
         <location line="+7"/>
         <source>Quality</source>
         <translation>Calidad</translation>
@@ -2047,7 +2060,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>QueueStore</name>
     <message>
-        <location filename="../main/queuestore.cpp" line="+135"/>
+        <location filename="../main/queuestore.cpp" line="+137"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>El tiempo inicial «%1» no es un tiempo válido (hh:mm:ss)</translation>
     </message>
@@ -2057,17 +2070,17 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No se puede crear la carpeta %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>not a Clipvox queue</source>
         <translation>no es una cola de Clipvox</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>a job without its source or output</source>
         <translation>una tarea sin origen o salida</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+39"/>
         <source>the source no longer exists</source>
         <translation>el archivo de origen ya no existe</translation>
     </message>
@@ -2144,7 +2157,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>El fragmento empieza en %1 s, después del final del origen (%2 s)</translation>
     </message>
     <message>
-        <location line="+378"/>
+        <location line="+379"/>
         <source>The clip holds no sound</source>
         <translation>El fragmento no contiene audio</translation>
     </message>
@@ -2164,7 +2177,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>No se pudieron escribir las etiquetas: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+94"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>No se puede crear un archivo en %1: %2</translation>
     </message>
@@ -2555,7 +2568,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+82"/>
+        <location filename="../extras/tip.cpp" line="+83"/>
         <source>No tips available.</source>
         <translation>No hay consejos disponibles.</translation>
     </message>

@@ -281,7 +281,12 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+662"/>
+        <location filename="../clip/edit.cpp" line="+107"/>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <location line="+571"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>Veuillez saisir un temps au bon format&#xa0;!</translation>
@@ -292,7 +297,7 @@
         <translation>Le début doit précéder la fin&#xa0;!</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Invalid Year Value</source>
         <translation>Année non valide</translation>
     </message>
@@ -699,7 +704,7 @@ permises par la loi.
 <context>
     <name>JobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+230"/>
+        <location filename="../main/jobqueue.cpp" line="+229"/>
         <source>No queued file is being edited.</source>
         <translation>Aucun fichier de la file d&apos;attente n&apos;est en cours de modification.</translation>
     </message>
@@ -790,7 +795,7 @@ permises par la loi.
     <message>
         <location line="+27"/>
         <source>Output &amp;path</source>
-        <translation>&amp;Dossier de sortie</translation>
+        <translation>D&amp;ossier de sortie</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -806,8 +811,8 @@ permises par la loi.
     </message>
     <message>
         <location line="+26"/>
-        <source>Output &amp;format</source>
-        <translation>&amp;Format de sortie</translation>
+        <source>Output f&amp;ormat</source>
+        <translation>Fo&amp;rmat de sortie</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -924,13 +929,13 @@ permises par la loi.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+296"/>
+        <location filename="../main/main.cpp" line="+351"/>
         <source>About Clipvox</source>
         <translation>À propos de Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+361"/>
+        <location filename="../main/jobs.cpp" line="+366"/>
         <source>Move Up</source>
         <translation>Monter</translation>
     </message>
@@ -953,7 +958,7 @@ permises par la loi.
     <message>
         <location line="+5"/>
         <location filename="../main/jobs.cpp" line="-21"/>
-        <location filename="../main/main.cpp" line="-31"/>
+        <location filename="../main/main.cpp" line="-37"/>
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
@@ -970,7 +975,7 @@ permises par la loi.
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../main/main.cpp" line="+13"/>
+        <location filename="../main/main.cpp" line="+16"/>
         <location line="+4"/>
         <source>Convert</source>
         <translation>Convertir</translation>
@@ -1041,7 +1046,7 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Découper en chapitres</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-347"/>
+        <location filename="../main/jobs.cpp" line="-352"/>
         <source>MPEG files</source>
         <translation>Fichiers MPEG</translation>
     </message>
@@ -1131,11 +1136,19 @@ Chapitre %1&#xa0;: %2</translation>
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+71"/>
+        <location line="+77"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n fichier déjà dans la file d&apos;attente, non ajouté à nouveau</numerusform>
             <numerusform>%n fichiers déjà dans la file d&apos;attente, non ajoutés à nouveau</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s) without a video&apos;s name not added</source>
+        <translation>
+            <numerusform>%n fichier sans nom de vidéo non ajouté</numerusform>
+            <numerusform>%n fichiers sans nom de vidéo non ajoutés</numerusform>
         </translation>
     </message>
     <message>
@@ -1162,7 +1175,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Ajouter des fichiers</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+201"/>
         <source>Failed: %1</source>
         <translation>Échec&#xa0;: %1</translation>
     </message>
@@ -1182,7 +1195,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>En attente</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-194"/>
+        <location filename="../main/main.cpp" line="-215"/>
         <source>Copy reason</source>
         <translation>Copier la raison</translation>
     </message>
@@ -1192,12 +1205,12 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Afficher dans le dossier</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+105"/>
         <source>The queue could not be saved: %1</source>
         <translation>La file d&apos;attente n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1217,7 +1230,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Ajouter un dossier</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
@@ -1232,7 +1245,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Paramètres...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>&amp;Queue</source>
         <translation>F&amp;ile d&apos;attente</translation>
     </message>
@@ -1242,7 +1255,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Afficher la progression</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -1252,12 +1265,12 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Guide de l&apos;utilisateur</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+56"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Une conversion est en cours. L&apos;arrêter et quitter&#xa0;?</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+108"/>
         <source>Edit Clip</source>
         <translation>Modifier l&apos;extrait</translation>
     </message>
@@ -1737,7 +1750,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Débit (kbps)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+10"/>
         <source>Enable VBR</source>
         <translation>Activer le VBR</translation>
     </message>
@@ -1753,7 +1766,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Débit max. (kbps)</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+16"/>
         <location line="+7"/>
         <source>Quality</source>
         <translation>Qualité</translation>
@@ -2044,7 +2057,7 @@ Ajouter à nouveau&#xa0;?</translation>
 <context>
     <name>QueueStore</name>
     <message>
-        <location filename="../main/queuestore.cpp" line="+135"/>
+        <location filename="../main/queuestore.cpp" line="+137"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>Le début «&#xa0;%1&#xa0;» n&apos;est pas un temps valide (hh:mm:ss)</translation>
     </message>
@@ -2054,17 +2067,17 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>not a Clipvox queue</source>
         <translation>pas une file d&apos;attente Clipvox</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>a job without its source or output</source>
         <translation>une tâche sans source ni sortie</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+39"/>
         <source>the source no longer exists</source>
         <translation>la source n&apos;existe plus</translation>
     </message>
@@ -2141,7 +2154,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>L&apos;extrait commence à %1 s, après la fin de la source (%2 s)</translation>
     </message>
     <message>
-        <location line="+378"/>
+        <location line="+379"/>
         <source>The clip holds no sound</source>
         <translation>L&apos;extrait ne contient aucun son</translation>
     </message>
@@ -2161,7 +2174,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Les étiquettes n&apos;ont pas pu être écrites&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+94"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>Impossible de créer un fichier dans %1&#xa0;: %2</translation>
     </message>
@@ -2552,7 +2565,7 @@ Ajouter à nouveau&#xa0;?</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+82"/>
+        <location filename="../extras/tip.cpp" line="+83"/>
         <source>No tips available.</source>
         <translation>Aucune astuce disponible.</translation>
     </message>

@@ -281,7 +281,12 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+662"/>
+        <location filename="../clip/edit.cpp" line="+107"/>
+        <source>(none)</source>
+        <translation>(nenhum)</translation>
+    </message>
+    <message>
+        <location line="+571"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>Digite o tempo no formato correto!</translation>
@@ -292,7 +297,7 @@
         <translation>O tempo inicial deve ser menor que o tempo final!</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Invalid Year Value</source>
         <translation>Valor de ano inválido</translation>
     </message>
@@ -695,7 +700,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
 <context>
     <name>JobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+230"/>
+        <location filename="../main/jobqueue.cpp" line="+229"/>
         <source>No queued file is being edited.</source>
         <translation>Nenhum arquivo da fila está sendo editado.</translation>
     </message>
@@ -802,8 +807,8 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
     <message>
         <location line="+26"/>
-        <source>Output &amp;format</source>
-        <translation>&amp;Formato de saída</translation>
+        <source>Output f&amp;ormat</source>
+        <translation>F&amp;ormato de saída</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -920,13 +925,13 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+296"/>
+        <location filename="../main/main.cpp" line="+351"/>
         <source>About Clipvox</source>
         <translation>Sobre o Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+361"/>
+        <location filename="../main/jobs.cpp" line="+366"/>
         <source>Move Up</source>
         <translation>Mover para cima</translation>
     </message>
@@ -949,7 +954,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     <message>
         <location line="+5"/>
         <location filename="../main/jobs.cpp" line="-21"/>
-        <location filename="../main/main.cpp" line="-31"/>
+        <location filename="../main/main.cpp" line="-37"/>
         <source>Remove</source>
         <translation>Remover</translation>
     </message>
@@ -966,7 +971,7 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../main/main.cpp" line="+13"/>
+        <location filename="../main/main.cpp" line="+16"/>
         <location line="+4"/>
         <source>Convert</source>
         <translation>Converter</translation>
@@ -1037,7 +1042,7 @@ Capítulo %1: %2</translation>
         <translation>Dividir em capítulos</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-347"/>
+        <location filename="../main/jobs.cpp" line="-352"/>
         <source>MPEG files</source>
         <translation>Arquivos MPEG</translation>
     </message>
@@ -1127,11 +1132,19 @@ Capítulo %1: %2</translation>
         <translation>Todos os arquivos (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+71"/>
+        <location line="+77"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n arquivo já está na fila e não foi adicionado de novo</numerusform>
             <numerusform>%n arquivos já estão na fila e não foram adicionados de novo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s) without a video&apos;s name not added</source>
+        <translation>
+            <numerusform>%n arquivo sem nome de vídeo não adicionado</numerusform>
+            <numerusform>%n arquivos sem nome de vídeo não adicionados</numerusform>
         </translation>
     </message>
     <message>
@@ -1158,7 +1171,7 @@ Adicionar de novo?</translation>
         <translation>Adicionar arquivos</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+201"/>
         <source>Failed: %1</source>
         <translation>Falhou: %1</translation>
     </message>
@@ -1178,7 +1191,7 @@ Adicionar de novo?</translation>
         <translation>Aguardando</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-194"/>
+        <location filename="../main/main.cpp" line="-215"/>
         <source>Copy reason</source>
         <translation>Copiar o motivo</translation>
     </message>
@@ -1188,12 +1201,12 @@ Adicionar de novo?</translation>
         <translation>Mostrar na pasta</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+105"/>
         <source>The queue could not be saved: %1</source>
         <translation>Não foi possível salvar a fila: %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
@@ -1213,7 +1226,7 @@ Adicionar de novo?</translation>
         <translation>Adicionar pasta</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>&amp;Edit</source>
         <translation>&amp;Editar</translation>
     </message>
@@ -1228,7 +1241,7 @@ Adicionar de novo?</translation>
         <translation>Configurações...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>&amp;Queue</source>
         <translation>&amp;Fila</translation>
     </message>
@@ -1238,7 +1251,7 @@ Adicionar de novo?</translation>
         <translation>Mostrar progresso</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>&amp;Help</source>
         <translation>Aj&amp;uda</translation>
     </message>
@@ -1248,12 +1261,12 @@ Adicionar de novo?</translation>
         <translation>Guia do usuário</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+56"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>Uma conversão ainda está em andamento. Interrompê-la e sair?</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+108"/>
         <source>Edit Clip</source>
         <translation>Editar trecho</translation>
     </message>
@@ -1733,7 +1746,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Taxa de bits (kbps)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+10"/>
         <source>Enable VBR</source>
         <translation>Ativar VBR</translation>
     </message>
@@ -1749,7 +1762,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Taxa máxima (kbps)</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+16"/>
         <location line="+7"/>
         <source>Quality</source>
         <translation>Qualidade</translation>
@@ -2040,7 +2053,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 <context>
     <name>QueueStore</name>
     <message>
-        <location filename="../main/queuestore.cpp" line="+135"/>
+        <location filename="../main/queuestore.cpp" line="+137"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>O tempo inicial &quot;%1&quot; não é um tempo válido (hh:mm:ss)</translation>
     </message>
@@ -2050,17 +2063,17 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não foi possível criar a pasta %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>not a Clipvox queue</source>
         <translation>não é uma fila do Clipvox</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>a job without its source or output</source>
         <translation>uma tarefa sem origem ou saída</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+39"/>
         <source>the source no longer exists</source>
         <translation>o arquivo de origem não existe mais</translation>
     </message>
@@ -2137,7 +2150,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>O trecho começa em %1 s, depois do fim da origem (%2 s)</translation>
     </message>
     <message>
-        <location line="+378"/>
+        <location line="+379"/>
         <source>The clip holds no sound</source>
         <translation>O trecho não contém áudio</translation>
     </message>
@@ -2157,7 +2170,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Não foi possível gravar as etiquetas: %1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+94"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>Não foi possível criar um arquivo em %1: %2</translation>
     </message>
@@ -2548,7 +2561,7 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+82"/>
+        <location filename="../extras/tip.cpp" line="+83"/>
         <source>No tips available.</source>
         <translation>Nenhuma dica disponível.</translation>
     </message>

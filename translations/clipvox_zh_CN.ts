@@ -281,7 +281,12 @@
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../clip/edit.cpp" line="+662"/>
+        <location filename="../clip/edit.cpp" line="+107"/>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <location line="+571"/>
         <location line="+10"/>
         <source>Please input correct time format!</source>
         <translation>请输入正确格式的时间！</translation>
@@ -292,7 +297,7 @@
         <translation>开始时间应早于结束时间！</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Invalid Year Value</source>
         <translation>年份值无效</translation>
     </message>
@@ -692,7 +697,7 @@ There is NO WARRANTY, to the extent permitted by law.
 <context>
     <name>JobQueue</name>
     <message>
-        <location filename="../main/jobqueue.cpp" line="+230"/>
+        <location filename="../main/jobqueue.cpp" line="+229"/>
         <source>No queued file is being edited.</source>
         <translation>没有正在编辑的队列文件。</translation>
     </message>
@@ -799,8 +804,8 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <location line="+26"/>
-        <source>Output &amp;format</source>
-        <translation>输出格式(&amp;F)</translation>
+        <source>Output f&amp;ormat</source>
+        <translation>输出格式(&amp;O)</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -917,13 +922,13 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../main/main.cpp" line="+296"/>
+        <location filename="../main/main.cpp" line="+351"/>
         <source>About Clipvox</source>
         <translation>关于 Clipvox</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../main/jobs.cpp" line="+361"/>
+        <location filename="../main/jobs.cpp" line="+366"/>
         <source>Move Up</source>
         <translation>上移</translation>
     </message>
@@ -946,7 +951,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <location line="+5"/>
         <location filename="../main/jobs.cpp" line="-21"/>
-        <location filename="../main/main.cpp" line="-31"/>
+        <location filename="../main/main.cpp" line="-37"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
@@ -963,7 +968,7 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../main/main.cpp" line="+13"/>
+        <location filename="../main/main.cpp" line="+16"/>
         <location line="+4"/>
         <source>Convert</source>
         <translation>转换</translation>
@@ -1034,7 +1039,7 @@ Chapter %1: %2</source>
         <translation>按章节拆分</translation>
     </message>
     <message>
-        <location filename="../main/jobs.cpp" line="-347"/>
+        <location filename="../main/jobs.cpp" line="-352"/>
         <source>MPEG files</source>
         <translation>MPEG 文件</translation>
     </message>
@@ -1124,10 +1129,17 @@ Chapter %1: %2</source>
         <translation>所有文件 (*)</translation>
     </message>
     <message numerus="yes">
-        <location line="+71"/>
+        <location line="+77"/>
         <source>%n file(s) already in the queue not added again</source>
         <translation>
             <numerusform>%n 个文件已在队列中，未再次添加</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s) without a video&apos;s name not added</source>
+        <translation>
+            <numerusform>%n 个没有视频文件名的文件未添加</numerusform>
         </translation>
     </message>
     <message>
@@ -1154,7 +1166,7 @@ Add again?</source>
         <translation>添加文件</translation>
     </message>
     <message>
-        <location line="+204"/>
+        <location line="+201"/>
         <source>Failed: %1</source>
         <translation>失败：%1</translation>
     </message>
@@ -1174,7 +1186,7 @@ Add again?</source>
         <translation>等待中</translation>
     </message>
     <message>
-        <location filename="../main/main.cpp" line="-194"/>
+        <location filename="../main/main.cpp" line="-215"/>
         <source>Copy reason</source>
         <translation>复制原因</translation>
     </message>
@@ -1184,12 +1196,12 @@ Add again?</source>
         <translation>在文件夹中显示</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+105"/>
         <source>The queue could not be saved: %1</source>
         <translation>无法保存队列：%1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
@@ -1209,7 +1221,7 @@ Add again?</source>
         <translation>添加文件夹</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
@@ -1224,7 +1236,7 @@ Add again?</source>
         <translation>设置...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>&amp;Queue</source>
         <translation>队列(&amp;Q)</translation>
     </message>
@@ -1234,7 +1246,7 @@ Add again?</source>
         <translation>显示进度</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
@@ -1244,12 +1256,12 @@ Add again?</source>
         <translation>用户指南</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+56"/>
         <source>A conversion is still running. Stop it and quit?</source>
         <translation>转换仍在进行。要停止转换并退出吗？</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+108"/>
         <source>Edit Clip</source>
         <translation>编辑片段</translation>
     </message>
@@ -1729,7 +1741,7 @@ Add again?</source>
         <translation>比特率 (kbps)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+10"/>
         <source>Enable VBR</source>
         <translation>启用 VBR</translation>
     </message>
@@ -1745,7 +1757,7 @@ Add again?</source>
         <translation>最大比特率 (kbps)</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+16"/>
         <location line="+7"/>
         <source>Quality</source>
         <translation>质量</translation>
@@ -2036,7 +2048,7 @@ Add again?</source>
 <context>
     <name>QueueStore</name>
     <message>
-        <location filename="../main/queuestore.cpp" line="+135"/>
+        <location filename="../main/queuestore.cpp" line="+137"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>开始时间“%1”不是有效时间（hh:mm:ss）</translation>
     </message>
@@ -2046,17 +2058,17 @@ Add again?</source>
         <translation>无法创建文件夹 %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>not a Clipvox queue</source>
         <translation>不是 Clipvox 队列</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>a job without its source or output</source>
         <translation>有任务缺少源文件或输出文件</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+39"/>
         <source>the source no longer exists</source>
         <translation>源文件已不存在</translation>
     </message>
@@ -2133,7 +2145,7 @@ Add again?</source>
         <translation>片段开始于 %1 秒，晚于源文件的结尾（%2 秒）</translation>
     </message>
     <message>
-        <location line="+378"/>
+        <location line="+379"/>
         <source>The clip holds no sound</source>
         <translation>片段中没有声音</translation>
     </message>
@@ -2153,7 +2165,7 @@ Add again?</source>
         <translation>无法写入标签：%1</translation>
     </message>
     <message>
-        <location filename="../engine/runengine.cpp" line="+94"/>
+        <location filename="../engine/runengine.cpp" line="+93"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>无法在 %1 中创建文件：%2</translation>
     </message>
@@ -2544,7 +2556,7 @@ Add again?</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../extras/tip.cpp" line="+82"/>
+        <location filename="../extras/tip.cpp" line="+83"/>
         <source>No tips available.</source>
         <translation>没有可用的提示。</translation>
     </message>
