@@ -294,6 +294,7 @@ private:
     int64_t m_total = 0; // the clip's frames at the output's rate, 0 when unknown
     int m_shown = -1;
     std::atomic<int64_t> m_wild{0}; // damaged samples the last pass clipped
+    int64_t m_written = -1;         // frames the last pass wrote, once it has written them all
 
     LoudnessPlan m_level; // the gain, and the limiter's ceiling where the peaks are limited
     LoudnessMeasurement m_loudness;
@@ -563,6 +564,9 @@ bool ClipEncoder::encode(const LoudnessPlan &level, int cap)
     }
     if (p.gauge)
         m_gauged = p.gauge->result();
+    m_written = p.frames;
+    if (m_reading)
+        m_reading->setLength(m_written, m_prepared.plan.rate);
     if (!plan.writer->finish()) {
         m_result.reason =
             plan.writer->error.isEmpty() ? QCoreApplication::translate("RunEngine", "Cannot write %1").arg(m_out) : plan.writer->error;
@@ -574,14 +578,20 @@ bool ClipEncoder::encode(const LoudnessPlan &level, int cap)
 
 // The output is decoded on a thread beside the encoder's as it is made, so the check costs
 // no pass of its own; the reader starts with the first bytes, when the encoder is set up.
+// ReplayGain tags of a lossy output are read there too: they describe the file as it decodes.
 void ClipEncoder::tapped()
 {
     m_reading.reset();
-    const bool verify = outputFormat(m_format).lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
-    if (verify)
+    m_written = -1;
+    const bool lossy = outputFormat(m_format).lossy;
+    const bool verify = lossy && m_s.LoudnessTarget != 0 && std::isfinite(m_loudness.integratedLufs);
+    if (verify || (lossy && m_tagGain))
         m_prepared.plan.writer->tap = [this, writer = m_prepared.plan.writer.get()](const void *bytes, size_t size) {
-            if (!m_reading)
-                m_reading.emplace(writer->streamFormat(), writer->streamCodec(), m_stop);
+            if (!m_reading) {
+                m_reading.emplace(writer->streamFormat(), writer->streamCodec(), m_stop, writer->primingFrames());
+                if (m_written >= 0) // the first bytes came with the last
+                    m_reading->setLength(m_written, m_prepared.plan.rate);
+            }
             m_reading->feed(bytes, size);
         };
 }
@@ -655,12 +665,15 @@ bool ClipEncoder::checkOutput()
     }
 }
 
-// With ReplayGain tags: the track's gain and peak from the sound given to the encoder.
+// With ReplayGain tags: the track's gain and peak, from the decoded output where it is lossy.
 ReplayGainValues ClipEncoder::trackGain()
 {
     ReplayGainValues gain;
     if (!m_tagGain)
         return gain;
+    // A lossy output as it decodes; the sound given to the encoder where it could not be read.
+    if (const std::optional<LoudnessMeasurement> decoded = m_reading ? m_reading->finish() : std::nullopt)
+        m_gauged = *decoded;
     m_result.trackLufs = m_gauged.integratedLufs;
     m_result.trackPeak = std::isfinite(m_gauged.truePeakDbtp) ? std::pow(10.0, m_gauged.truePeakDbtp / 20) : 0.0;
     m_result.trackBlocks = loudnessBlocks(m_gauged);

@@ -51,6 +51,10 @@ public:
     // that encode with libavcodec (WMA, M4A) describe their encoder (once open) and give it
     // each packet the encoder makes.
     virtual const char *streamFormat() const { return nullptr; }
+    // Frames that decoding those bytes gives before the first frame written, where the format
+    // names them only once the file is finished (MP3's Info frame and delays): dropped by the
+    // reader, so that it measures what a gapless player plays.
+    virtual int64_t primingFrames() const { return 0; }
     virtual const AVCodecParameters *streamCodec() const { return nullptr; }
     std::function<void(const void *bytes, size_t size)> tap;
     QString error;

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/streampeak.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+
 #include "media/avinput.h"
 #include "media/loudness.h"
 
@@ -48,6 +52,9 @@ struct EncodedPeakReader::Private
     bool ended = false, readerDone = false;
     std::optional<LoudnessMeasurement> measured; // once read to the end
     std::unique_ptr<AVCodecParameters, ParametersCloser> codec;
+    int64_t skip = 0; // decoded frames still to drop
+    std::atomic<double> length{-1}; // seconds to measure, once known
+    int64_t taken = 0;                // frames measured
     std::thread thread;
 
     explicit Private(std::stop_token s) : stop(std::move(s)) {}
@@ -110,6 +117,7 @@ struct EncodedPeakReader::Private
         int si = 0;
         if (!codec && !container)
             return;
+        const bool packets = codec != nullptr;
         if (!codec) {
             if (!openContainer(container, io, fmt))
                 return;
@@ -120,6 +128,8 @@ struct EncodedPeakReader::Private
                 return;
             codec = fmt->streams[si]->codecpar;
         }
+        if (packets)
+            skip += codec->initial_padding;
         const AVCodec *decoder = avcodec_find_decoder(codec->codec_id);
         std::unique_ptr<AVCodecContext, CodecCloser> dec(decoder ? avcodec_alloc_context3(decoder) : nullptr);
         if (!dec || avcodec_parameters_to_context(dec.get(), codec) < 0 || avcodec_open2(dec.get(), decoder, nullptr) < 0)
@@ -132,15 +142,20 @@ struct EncodedPeakReader::Private
         const auto drain = [&] {
             while (avcodec_receive_frame(dec.get(), frame.get()) == 0) {
                 const int channels = frame->ch_layout.nb_channels;
-                const int n = frame->nb_samples;
+                const int dropped = int(std::clamp<int64_t>(skip, 0, frame->nb_samples));
+                int n = frame->nb_samples - dropped;
+                skip -= dropped;
+                if (const double seconds = length; seconds >= 0)
+                    n = int(std::clamp<int64_t>(std::llround(seconds * frame->sample_rate) - taken, 0, n));
+                taken += n;
                 if (!meter)
                     meter.emplace(channels, frame->sample_rate);
                 if (frame->format == AV_SAMPLE_FMT_FLT) {
-                    meter->add(reinterpret_cast<const float *>(frame->data[0]), size_t(n));
+                    meter->add(reinterpret_cast<const float *>(frame->data[0]) + size_t(dropped) * size_t(channels), size_t(n));
                 } else if (frame->format == AV_SAMPLE_FMT_FLTP) {
                     interleaved.resize(size_t(n) * size_t(channels));
                     for (int c = 0; c < channels; ++c) {
-                        const auto *plane = reinterpret_cast<const float *>(frame->extended_data[c]);
+                        const auto *plane = reinterpret_cast<const float *>(frame->extended_data[c]) + dropped;
                         for (int i = 0; i < n; ++i)
                             interleaved[size_t(i) * size_t(channels) + size_t(c)] = plane[i];
                     }
@@ -192,9 +207,10 @@ struct EncodedPeakReader::Private
 };
 
 EncodedPeakReader::EncodedPeakReader(const char *container, const AVCodecParameters *codec,
-                                     std::stop_token stop)
+                                     std::stop_token stop, int64_t skip)
     : d(std::make_unique<Private>(std::move(stop)))
 {
+    d->skip = skip;
     // The reader keeps its own copy of the encoder's parameters.
     if (codec) {
         d->codec.reset(avcodec_parameters_alloc());
@@ -215,6 +231,8 @@ EncodedPeakReader::~EncodedPeakReader()
 {
     finish();
 }
+
+void EncodedPeakReader::setLength(int64_t frames, int rate) { d->length = double(frames) / rate; }
 
 void EncodedPeakReader::feed(const void *data, size_t size)
 {

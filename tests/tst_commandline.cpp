@@ -570,11 +570,15 @@ double loudnessInARow(const QStringList &files)
     for (int i = 0; i < files.size(); ++i)
         args << "-i" << files[i], inputs += QStringLiteral("[%1]").arg(i);
     QProcess p;
-    p.start("ffmpeg", args << "-filter_complex" << QStringLiteral("%1concat=n=%2:v=0:a=1,ebur128").arg(inputs).arg(files.size())
+    // The meter's running value to the thousandth; its last is the whole's.
+    p.start("ffmpeg", args << "-filter_complex"
+                           << QStringLiteral("%1concat=n=%2:v=0:a=1,ebur128=metadata=1,ametadata=print:key=lavfi.r128.I:file=-")
+                                  .arg(inputs)
+                                  .arg(files.size())
                            << "-f" << "null" << "-");
     p.waitForFinished(60000);
-    const QString log = QString::fromUtf8(p.readAllStandardError());
-    return log.mid(log.lastIndexOf("I:") + 2).section("LUFS", 0, 0).trimmed().toDouble();
+    const QString log = QString::fromUtf8(p.readAllStandardOutput());
+    return log.mid(log.lastIndexOf("lavfi.r128.I=") + 13).section('\n', 0, 0).trimmed().toDouble();
 }
 } // namespace
 
@@ -586,7 +590,7 @@ void TestCommandLine::replayGainTags_data()
 }
 
 // --replaygain album on three files of different loudness: each file's track gain is -18 LUFS
-// minus the ffmpeg tool's reading of its sound, its peak that reading's true peak; the album
+// minus the ffmpeg tool's reading of the file as it decodes, its peak that reading's true peak; the album
 // gain is the same in all three and the one of the three played in a row. Opus carries R128
 // gains (-23 LUFS) instead. FLAC's samples are those of a conversion without ReplayGain; WAV
 // carries none.
@@ -599,7 +603,11 @@ void TestCommandLine::replayGainTags()
     const Result r = run(QStringList{"--convert", "--format", format, "--loudness", "off", "--replaygain", "album",
                                      "--output", out} << sources);
     QVERIFY2(r.code == 0 && r.errors.isEmpty(), qPrintable(r.lines.join('\n') + r.errors));
-    const double album = -18 - loudnessInARow(sources);
+    // The tags describe each file as it decodes, alone and played in a row.
+    QStringList outputs;
+    for (const QString &source : sources)
+        outputs << out + "/" + QFileInfo(source).completeBaseName() + "." + format;
+    const double album = -18 - loudnessInARow(format == "wav" ? sources : outputs);
     // A gain as the tags say it, in dB relative to -18 LUFS.
     const auto gain = [&](const QMap<QString, QString> &tags, const QString &scope) {
         if (format == "opus")
@@ -617,11 +625,13 @@ void TestCommandLine::replayGainTags()
             QVERIFY2(tags.isEmpty(), qPrintable(QStringList(tags.keys()).join(' ')));
             continue;
         }
-        const LoudnessMeasurement m = fixtures::ffmpegLoudness(source);
+        const LoudnessMeasurement m = fixtures::ffmpegLoudness(file);
         qInfo("%s: %.2f dB, ffmpeg %.2f dB, album %.2f dB (ffmpeg %.2f)", qPrintable(file), gain(tags, "TRACK"),
               -18 - m.integratedLufs, gain(tags, "ALBUM"), album);
         QVERIFY2(std::abs(gain(tags, "TRACK") - (-18 - m.integratedLufs)) <= 0.1, qPrintable(tags.value("REPLAYGAIN_TRACK_GAIN")));
-        QVERIFY2(std::abs(gain(tags, "ALBUM") - album) <= 0.1, qPrintable(tags.value("REPLAYGAIN_ALBUM_GAIN")));
+        // The album gates the files' blocks together, as scanners do; played in a row, a few
+        // blocks also straddle two files.
+        QVERIFY2(std::abs(gain(tags, "ALBUM") - album) <= 0.15, qPrintable(tags.value("REPLAYGAIN_ALBUM_GAIN")));
         QCOMPARE(gain(tags, "ALBUM"), gain(read.first(), "ALBUM"));
         if (format == "opus") {
             QVERIFY(!tags.contains("REPLAYGAIN_TRACK_GAIN"));

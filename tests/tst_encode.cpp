@@ -692,9 +692,10 @@ void TestEncode::loudnessReachesItsTarget()
         const double tolerance = options.contains("wide") ? 1.5 : 0.5;
         QVERIFY2(std::abs(out.integratedLufs - target) <= tolerance, qPrintable(QString::number(out.integratedLufs)));
     }
-    // The limiter's ceilings leave room for what the encoders add: encoded once, but for AAC.
+    // The limiter's ceilings leave room for what the encoders add: encoded once, but for AAC,
+    // and for MP3, whose low-pass takes loudness that the measuring pass does not see.
     if (source == "percussive" && options.isEmpty() && format != 6)
-        QCOMPARE(step.result.encodes, 1);
+        QVERIFY2(step.result.encodes <= (format == 0 ? 2 : 1), qPrintable(QString::number(step.result.encodes)));
     // The gauge only rises, also while the output is checked and encoded again.
     QVERIFY(std::is_sorted(step.percents.begin(), step.percents.end()));
     QCOMPARE(step.percents.last(), 100);

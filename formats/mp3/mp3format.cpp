@@ -113,6 +113,12 @@ public:
         return close() && ok;
     }
     const char *streamFormat() const override { return "mp3"; }
+    // The Info frame, all zeros until the file is finished, decodes as a frame of silence;
+    // then LAME's delay and the decoder's own (529 samples).
+    int64_t primingFrames() const override
+    {
+        return m_gf ? int64_t(lame_get_framesize(m_gf)) + lame_get_encoder_delay(m_gf) + 529 : 0;
+    }
 
 private:
     bool put(int n)
