@@ -146,6 +146,7 @@ private slots:
     void removeTakesFirstSelectedJob();
     void menuEnablingRules();
     void resizeRule();
+    void rowNumbersShowWhole();
     void outputFolderButton();
     void helpLinksGoThroughTheDesktop();
     void closingWritesGeneralKeys();
@@ -510,6 +511,23 @@ void TestMainWindow::resizeRule()
     const QWidget *client = window().ui->centralwidget;
     QCOMPARE(window().ui->quickPanel->geometry().bottom(), client->height() - 1);
     QCOMPARE(window().minimumSize(), QSize(573, 422));
+}
+
+// The number column shows every row's number whole, at the first size, past rows 9 and 99.
+void TestMainWindow::rowNumbersShowWhole()
+{
+    window().show();
+    QueueView *view = window().ui->queueView;
+    for (int count : {9, 12, 105}) {
+        QStringList files;
+        for (int i = view->model()->rowCount(); i < count; ++i)
+            files << QString("/n/%1.avi").arg(i);
+        addFiles(files);
+        view->scrollToBottom();
+        QCoreApplication::processEvents();
+        const QModelIndex last = view->model()->index(count - 1, ColNumber);
+        QVERIFY2(view->sizeHintForIndex(last).width() <= view->columnWidth(ColNumber), qPrintable(QString::number(count)));
+    }
 }
 
 void TestMainWindow::outputFolderButton()
