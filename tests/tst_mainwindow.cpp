@@ -166,6 +166,8 @@ private slots:
     void speaksTheUsersLanguage();
     void noAltLetterTwice_data();
     void noAltLetterTwice();
+    void aboutNoticeShownWhole_data() { noAltLetterTwice_data(); }
+    void aboutNoticeShownWhole();
 };
 
 void TestMainWindow::queueAnnouncesItsChanges_data()
@@ -935,6 +937,26 @@ void TestMainWindow::noAltLetterTwice()
         for (const QString &clash : altLetterClashes(w.get()))
             clashes << QString(w->metaObject()->className()) + " " + clash;
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("\n")));
+}
+
+// The about box's notice, its licence line included, is read whole in every language.
+void TestMainWindow::aboutNoticeShownWhole()
+{
+    QFETCH(QString, locale);
+    const QList<QTranslator *> translators = installTranslators(QLocale(locale));
+    const auto english = qScopeGuard([&] {
+        for (QTranslator *t : translators) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    AboutDialog box(nullptr, "https://example.org", "mailto:someone@example.org");
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto *notice = box.findChild<QLabel *>("copyrightLabel");
+    QVERIFY(notice->text().contains(QCoreApplication::translate("AboutDialog", "Free software under the GNU GPL, version 3 or later")));
+    QVERIFY2(notice->width() >= notice->sizeHint().width(), qPrintable(notice->text()));
+    QVERIFY(box.width() >= 363 && box.height() >= 248);
 }
 
 // A run's results stay on their rows through the changes of other rows, and undo and redo
