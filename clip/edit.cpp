@@ -205,6 +205,16 @@ void ClipEditor::showSoundTracks(const QList<SourceTrack> &tracks)
     ui->cbSoundTrack->setCurrentIndex(chosen >= 0 ? chosen : fallback);
     ui->lbSoundTrack->setVisible(true);
     ui->cbSoundTrack->setVisible(true);
+    // The list is as wide as its longest entry, and the window widens for it: a track's
+    // name is read whole, never cut in the middle of a word.
+    ui->cbSoundTrack->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    if (layout())
+        layout()->activate();
+    const int missing = ui->cbSoundTrack->sizeHint().width() - ui->cbSoundTrack->width();
+    if (missing > 0 && isVisible()) {
+        setMinimumWidth(minimumWidth() + missing);
+        resize(width() + missing, height());
+    }
     // A track chosen before: the strip shows it, not the default.
     if (chosen >= 0 && tracks[chosen].streamIndex != m_soundStream) {
         m_soundStream = tracks[chosen].streamIndex;
