@@ -570,6 +570,13 @@ void TestMainWindow::helpLinksGoThroughTheDesktop()
     window().ui->actionHelpContent->trigger();
     QCOMPARE(m_desktop->messages.size(), 1);
     QVERIFY2(m_desktop->messages[0].text.endsWith("\n" + m_folder->file("clipvox.html")), qPrintable(m_desktop->texts().join("")));
+
+    // Show in folder, without a file manager either, says where the file is.
+    addFiles({"/videos/talk.avi"});
+    select(window(), {0});
+    window().findChild<QAction *>("actionShowInFolder")->trigger();
+    QTRY_COMPARE(m_desktop->messages.size(), 2);
+    QVERIFY2(m_desktop->messages[1].text.endsWith("\n/videos/talk.avi"), qPrintable(m_desktop->texts().join("")));
 }
 
 void TestMainWindow::closingWritesGeneralKeys()
