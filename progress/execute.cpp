@@ -181,7 +181,14 @@ void ProgressDialog::showTotal()
     emit totalPercent(high > 0 ? int(std::min<qint64>(m_total, high) * 100 / high) : 0);
 }
 
-void ProgressDialog::stopClock() { Clock.stop(); }
+// The run is over: nothing is left to cancel or to wait for.
+void ProgressDialog::stopClock()
+{
+    Clock.stop();
+    ui->BtnCancel->hide();
+    ui->leftCaption->hide();
+    ui->EditLeft->hide();
+}
 
 void ProgressDialog::closeEvent(QCloseEvent *event)
 {

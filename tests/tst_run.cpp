@@ -24,6 +24,7 @@ struct Seen
     bool dialog = false;
     QString file, total, elapsed, title;
     bool clock = false; // the elapsed time counts
+    bool cancelShown = false, timeLeftShown = false;
     int fileLines = 0;
     int gauge1 = -1, gauge2 = -1, gauge2Max = -1;
     QString gauge1Text, gauge2Text;
@@ -52,6 +53,8 @@ Seen look(const RunHarness &h)
     s.gauge1Text = execDialog()->GaugeFile1->text();
     s.gauge2Text = execDialog()->GaugeTotal->text();
     s.clock = execDialog()->Clock.isActive();
+    s.cancelShown = execDialog()->findChild<QWidget *>("BtnCancel")->isVisible();
+    s.timeLeftShown = execDialog()->findChild<QWidget *>("EditLeft")->isVisible();
     s.fileLines = int(execDialog()->fileLines().size());
     return s;
 }
@@ -178,6 +181,8 @@ void TestRun::queueOfThreeConvertsEndToEnd()
     QCOMPARE(h.desktop.messages[0].icon, QMessageBox::Information);
     QVERIFY(atEnd.dialog); // shown before the dialog closes
     QCOMPARE(atEnd.gauge2, 300);
+    QVERIFY(atStart.cancelShown && atStart.timeLeftShown);
+    QVERIFY(!atEnd.cancelShown && !atEnd.timeLeftShown); // at 100 %: nothing left to cancel or wait for
     QCOMPARE(atEnd.gauge2Text, QString("100%"));
     QCOMPARE(atEnd.total, QString("Convert file 3 of total 3 file(s)"));
     QCOMPARE(atEnd.statuses, (QStringList{"100%", "100%", "100%"}));
@@ -392,6 +397,8 @@ void TestRun::failingJobsBetweenGoodOnes()
     QCOMPARE(h.statuses(), (QStringList{"100%", "Failed", "Failed", "Failed", "100%", "Failed"}));
     QCOMPARE(h.desktop.texts(),
              QStringList{"Task complete!\n4 of 6 files could not be converted; their Status says why."});
+    QCOMPARE(h.desktop.messages[0].caption, QString("Warning"));
+    QCOMPARE(h.desktop.messages[0].icon, QMessageBox::Warning);
     QStringList reasons;
     for (int r : {1, 2, 3, 5}) {
         reasons << cell(*h.window, r, ColStatus, Qt::ToolTipRole);
