@@ -83,6 +83,7 @@ ClipEditor::ClipEditor(QWidget *owner, const Job &job, OutputTags *info)
     connect(ui->soundStrip, &SoundStrip::clicked, this, [this](qint64 ms) { guarded([&] { soundStripClick(ms); }); });
     connect(ui->EdStart, &QLineEdit::textChanged, this, [this] { showClipOnStrip(); });
     connect(ui->EdEnd, &QLineEdit::textChanged, this, [this] { showClipOnStrip(); });
+    ui->playerToolbar->setAccessibleName(tr("Playback"));
     connect(ui->cbSoundTrack, &QComboBox::activated, this, [this](int i) { guarded([&] { soundTrackChosen(i); }); });
     // The year and the track take digits only, as they are typed.
     ui->infoYear->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), ui->infoYear));

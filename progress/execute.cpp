@@ -86,6 +86,10 @@ void ProgressDialog::addFileSlot()
     ui->FileSlots->addSpacing(6);
     ui->FileSlots->addWidget(line);
     ui->FileSlots->addWidget(gauge);
+    // Read before the total and Cancel, as they are seen: the order of the dialog's children
+    // is a screen reader's reading order.
+    line->stackUnder(ui->lbTotal);
+    gauge->stackUnder(ui->lbTotal);
     m_lines << line;
     m_gauges << gauge;
     m_slotJob << -1;

@@ -818,6 +818,28 @@ void TestMainWindow::keysPeopleTryFirst()
         QVERIFY(!keys.isEmpty());
         QVERIFY2(b->toolTip().endsWith(" (" + keys.toString(QKeySequence::NativeText) + ")"), qPrintable(b->toolTip()));
     }
+    // The menu bar shows the same keys, as shortcuts apart from the entries' names, and the
+    // bars have names of their own for a screen reader.
+    for (const auto &[entry, tool] : {std::pair{"actionEditClip", ui->toolEditClip}, std::pair{"actionRemove", ui->toolRemove},
+                                      std::pair{"actionConvert", ui->toolConvert}, std::pair{"actionUserGuide", ui->actionHelpContent}}) {
+        const QAction *a = window().findChild<QAction *>(entry);
+        QCOMPARE(a->shortcut(), tool->shortcut());
+        QVERIFY2(!a->text().contains('\t'), qPrintable(a->text()));
+    }
+    QCOMPARE(ui->toolBar->accessibleName(), QString("Tool bar"));
+    QCOMPARE(window().statusBar()->accessibleName(), QString("Status bar"));
+
+    // At the next start the kept queue's first row is current and selected: Delete acts at once.
+    QVERIFY(window().close());
+    m_window = std::make_unique<MainWindow>(*m_settings);
+    window().show();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    list = window().ui->queueView;
+    QCOMPARE(list->currentIndex().row(), 0);
+    QCOMPARE(list->selectedRows(), QList<int>{0});
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(column(window(), ColSource), QStringList{"/k/F.avi"});
 }
 
 // "Split into chapters" is greyed out until the source's chapters are read, and for a source

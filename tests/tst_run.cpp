@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTranslator>
 #include <QMimeData>
+#include <QAccessible>
 #include <QtTest>
 
 namespace {
@@ -658,6 +659,7 @@ void TestRun::twoJobsAtOnce()
         return sorted(lines);
     };
     QStringList linesSeen, linesWanted;
+    QStringList readingOrder; // the dialog's parts as a screen reader reads them
     int finished = 0, totalsMatched = 0;
     QObject::connect(h.window->runEngine, &RunEngine::jobFinished, [&] { ++finished; });
     after(h, &RunEngine::jobStarted, [&] {
@@ -665,6 +667,9 @@ void TestRun::twoJobsAtOnce()
             bothConverting = h.statuses();
             linesSeen = shownLines();
             linesWanted = runningLines();
+            QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(execDialog());
+            for (int i = 0; i < dialog->childCount(); ++i)
+                readingOrder << dialog->child(i)->object()->objectName();
         }
     });
     // The total gauge: the finished files plus the parts done of the running ones.
@@ -690,6 +695,9 @@ void TestRun::twoJobsAtOnce()
     QVERIFY2(!bothConverting.isEmpty(), "two rows never read Converting... at once");
     QCOMPARE(linesSeen.size(), 2); // a line per running file
     QCOMPARE(linesSeen, linesWanted);
+    for (const char *part : {"lbFile2", "GaugeFile2"})
+        QVERIFY2(readingOrder.contains(part) && readingOrder.indexOf(part) < readingOrder.indexOf("BtnCancel"),
+                 qPrintable(readingOrder.join(' ')));
     QVERIFY(totalsMatched > 0);
     for (int i = 1; i < totals.size(); ++i)
         QVERIFY2(totals[i] >= totals[i - 1], qPrintable(QString::number(i))); // never goes back
