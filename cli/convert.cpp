@@ -543,6 +543,9 @@ std::optional<QString> readRunOptions(const QCommandLineParser &parser, const Op
         return QCoreApplication::translate("CommandLine", "--keep-tree needs --output");
     r.namedByPattern = parser.isSet(o.name);
     r.naming.pattern = r.namedByPattern ? parser.value(o.name) : QStringLiteral("{name}");
+    if (const QStringList unknown = unknownNameFields(r.naming.pattern); !unknown.isEmpty())
+        return QCoreApplication::translate("CommandLine", "--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1")
+            .arg(unknown.join(QLatin1Char(' ')));
     r.naming.ext = r.settings.OutputExt;
     // Tags are read for a pattern that names one.
     static const QRegularExpression tagged(QStringLiteral("\\{(title|artist|album|year|track)\\}"));

@@ -83,6 +83,7 @@ ClipEditor::ClipEditor(QWidget *owner, const Job &job, OutputTags *info)
     connect(ui->soundStrip, &SoundStrip::clicked, this, [this](qint64 ms) { guarded([&] { soundStripClick(ms); }); });
     connect(ui->EdStart, &QLineEdit::textChanged, this, [this] { showClipOnStrip(); });
     connect(ui->EdEnd, &QLineEdit::textChanged, this, [this] { showClipOnStrip(); });
+    ui->playerToolbar->setAccessibleName(tr("Playback"));
     connect(ui->cbSoundTrack, &QComboBox::activated, this, [this](int i) { guarded([&] { soundTrackChosen(i); }); });
     // The year and the track take digits only, as they are typed.
     ui->infoYear->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), ui->infoYear));
@@ -205,6 +206,16 @@ void ClipEditor::showSoundTracks(const QList<SourceTrack> &tracks)
     ui->cbSoundTrack->setCurrentIndex(chosen >= 0 ? chosen : fallback);
     ui->lbSoundTrack->setVisible(true);
     ui->cbSoundTrack->setVisible(true);
+    // The list is as wide as its longest entry, and the window widens for it: a track's
+    // name is read whole, never cut in the middle of a word.
+    ui->cbSoundTrack->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    if (layout())
+        layout()->activate();
+    const int missing = ui->cbSoundTrack->sizeHint().width() - ui->cbSoundTrack->width();
+    if (missing > 0 && isVisible()) {
+        setMinimumWidth(minimumWidth() + missing);
+        resize(width() + missing, height());
+    }
     // A track chosen before: the strip shows it, not the default.
     if (chosen >= 0 && tracks[chosen].streamIndex != m_soundStream) {
         m_soundStream = tracks[chosen].streamIndex;

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
 #include <sys/vfs.h>
@@ -229,6 +230,17 @@ QString patternFileName(const QString &pattern, const NameFields &f, const QStri
         name = f.name;
     const QString dotExt = ext.isEmpty() ? QString() : QLatin1Char('.') + ext;
     return fitWith(name, dotExt);
+}
+
+QStringList unknownNameFields(const QString &pattern)
+{
+    static const QStringList known{"name", "title", "artist", "album", "year", "track", "n", "chapter"};
+    static const QRegularExpression field(QStringLiteral("\\{([^{}]*)\\}"));
+    QStringList unknown;
+    for (const QRegularExpressionMatch &m : field.globalMatch(pattern))
+        if (!known.contains(m.captured(1)))
+            unknown << m.captured(0);
+    return unknown;
 }
 
 QString outputFolderFor(const QString &source, SaveTo where, const QString &outputFolder, const QString &root)

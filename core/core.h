@@ -92,6 +92,8 @@ struct NameFields
 // and so does a pattern that gives nothing. '/' and control characters become '_', and the
 // name keeps within 255 bytes with "." + ext, cut between characters.
 QString patternFileName(const QString &pattern, const NameFields &fields, const QString &ext);
+// The placeholders of a pattern that patternFileName does not know ("{bogus}"), in order.
+QStringList unknownNameFields(const QString &pattern);
 
 // Where outputs go: the output folder, beside each source, or the output folder with the
 // sources' folders below root kept.

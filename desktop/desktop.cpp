@@ -66,14 +66,18 @@ void showInformation(QWidget *parent, const QString &text)
     Desktop::instance().message(parent, QMessageBox::Information, QCoreApplication::translate("Desktop", "Information"), text);
 }
 
-void Desktop::showInFolder(const QString &path)
+void Desktop::showInFolder(const QString &path, const std::function<void()> &failed)
 {
     // The freedesktop file manager interface selects the file; without a file manager on the
     // bus the folder opens. Nothing waits for the answer.
     const QUrl folder = QUrl::fromLocalFile(QFileInfo(path).absolutePath());
+    const auto openFolder = [folder, failed] {
+        if (!Desktop::instance().openUrl(folder) && failed)
+            failed();
+    };
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        openUrl(folder);
+        openFolder();
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -81,9 +85,9 @@ void Desktop::showInFolder(const QString &path)
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), QCoreApplication::instance());
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [watcher, folder] {
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [watcher, openFolder] {
         if (watcher->isError())
-            Desktop::instance().openUrl(folder);
+            openFolder();
         watcher->deleteLater();
     });
 }

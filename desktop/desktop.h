@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 class QWidget;
 
 class Desktop
@@ -27,8 +29,8 @@ public:
     virtual bool openUrl(const QUrl &url) = 0;
 
     // Shows a file in the desktop's file manager (selected in its folder where the file
-    // manager can); without one, opens the folder.
-    virtual void showInFolder(const QString &path);
+    // manager can); without one, opens the folder; when nothing can, runs failed.
+    virtual void showInFolder(const QString &path, const std::function<void()> &failed = {});
 
     static Desktop &instance();
     // Replaces the program-wide instance (not owned); nullptr restores the real one.

@@ -33,8 +33,6 @@ AboutDialog::AboutDialog(QWidget *owner, const QString &homePage, const QString 
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    resize(size().expandedTo(minimumSizeHint())); // opens at its first size, its smallest
-    setMinimumSize(size());
     makeLink(ui->homePageLink, homePage, homePage);
     makeLink(ui->supportLink, supportMail, ui->supportLink->text());
     const QUrl support(supportMail);
@@ -48,6 +46,10 @@ AboutDialog::AboutDialog(QWidget *owner, const QString &homePage, const QString 
     ui->BtnClose->setFocus();
     connect(ui->BtnClose, &QPushButton::clicked, this, [this] { guarded([this] { btnCloseClick(); }); });
     formCreate();
+    // Opens at its first size, its smallest, once every text is in: the notice's licence
+    // line shows whole in any language.
+    resize(size().expandedTo(minimumSizeHint()));
+    setMinimumSize(size());
 }
 
 AboutDialog::~AboutDialog() { delete ui; }

@@ -487,7 +487,14 @@ void MainWindow::showInFolder()
     if (row < 0)
         return;
     const Job &job = Queue.job(row);
-    Desktop::instance().showInFolder(QFileInfo::exists(job.OutputFile) ? job.OutputFile : job.SourceFile);
+    const QString file = QFileInfo::exists(job.OutputFile) ? job.OutputFile : job.SourceFile;
+    // Without a file manager nothing would happen at all: say where the file is, as F1 does.
+    QPointer<MainWindow> self(this);
+    Desktop::instance().showInFolder(file, [self, file] {
+        if (self)
+            showInformation(self, tr("No program to show the folder was found. The file is at:\n") +
+                                      QDir::toNativeSeparators(file));
+    });
 }
 
 QString MainWindow::jobStatus(int row) const

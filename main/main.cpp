@@ -36,11 +36,6 @@ QMenu *queueMenu = nullptr;
 QMenu *helpMenu = nullptr;
 } // namespace
 
-namespace {
-// An action's key as a menu entry shows it after a tab.
-QString shownKey(QAction *a) { return QLatin1Char('\t') + a->shortcut().toString(QKeySequence::NativeText); }
-} // namespace
-
 MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), Settings(settings)
 {
@@ -93,6 +88,9 @@ void MainWindow::setUpToolBar()
                           QLatin1Char(')'));
     }
     ui->toolHelp->setShortcut(QKeySequence());
+    // Screen readers name the bars by what they are.
+    ui->toolBar->setAccessibleName(tr("Tool bar"));
+    statusBar()->setAccessibleName(tr("Status bar"));
     m_title = windowTitle();
     m_convertText = ui->toolConvert->text();
     m_convertTip = ui->toolConvert->toolTip();
@@ -227,6 +225,10 @@ void MainWindow::formCreate()
     });
     const Result<void> restored = Store->restore();
     Queue.setExtension(outputSettings().OutputExt);
+    // With a queue, its first row is current and selected: Return, Delete and the menu key
+    // act at once.
+    if (Queue.jobCount() > 0)
+        ui->queueView->selectRows({0});
     if (!restored)
         QTimer::singleShot(0, this, [this, problem = restored.reason()] {
             Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"), problem);
@@ -261,9 +263,15 @@ void MainWindow::setUpMenuBar()
 }
 
 
-// A menu bar entry that acts as target does, enabled as target is.
-void MainWindow::forwardEntry(QAction *entry, QAction *target)
+// A menu bar entry that acts as target does, enabled as target is. It shows the key of
+// keyOwner as its shortcut, bound only while its menu is open (the window's key is
+// keyOwner's), so that the key is not part of the entry's name.
+void MainWindow::forwardEntry(QAction *entry, QAction *target, QAction *keyOwner)
 {
+    if (keyOwner) {
+        entry->setShortcut(keyOwner->shortcut());
+        entry->setShortcutContext(Qt::WidgetShortcut);
+    }
     entry->setEnabled(target->isEnabled());
     connect(target, &QAction::changed, entry, [entry, target] { entry->setEnabled(target->isEnabled()); });
     connect(entry, &QAction::triggered, target, &QAction::trigger);
@@ -309,10 +317,10 @@ void MainWindow::setUpEditMenu()
     edit->setObjectName(QStringLiteral("menuEdit"));
     edit->addActions({m_undo, m_redo});
     edit->addSeparator();
-    QAction *editClip = menuEntry(QStringLiteral("actionEditClip"), tr("Edit Clip...") + shownKey(ui->toolEditClip));
-    forwardEntry(editClip, ui->queueEditClip);
-    QAction *remove = menuEntry(QStringLiteral("actionRemove"), tr("Remove") + shownKey(ui->toolRemove));
-    forwardEntry(remove, ui->queueRemove);
+    QAction *editClip = menuEntry(QStringLiteral("actionEditClip"), tr("Edit Clip..."));
+    forwardEntry(editClip, ui->queueEditClip, ui->toolEditClip);
+    QAction *remove = menuEntry(QStringLiteral("actionRemove"), tr("Remove"));
+    forwardEntry(remove, ui->queueRemove, ui->toolRemove);
     edit->addActions({editClip, remove, ui->actionRemoveAll});
     edit->addSeparator();
     QAction *settings = menuEntry(QStringLiteral("actionSettings"), tr("Settings..."), QKeySequence(Qt::CTRL | Qt::Key_Comma));
@@ -327,12 +335,11 @@ void MainWindow::setUpQueueMenuBar()
     queue->setObjectName(QStringLiteral("menuQueue"));
     queue->addActions({ui->actionMoveUp, ui->actionMoveDown, actionSplitChapters});
     queue->addSeparator();
-    QAction *convert = menuEntry(QStringLiteral("actionConvert"), tr("Convert") + shownKey(ui->toolConvert));
-    forwardEntry(convert, ui->toolConvert);
+    QAction *convert = menuEntry(QStringLiteral("actionConvert"), tr("Convert"));
+    forwardEntry(convert, ui->toolConvert, ui->toolConvert);
     // Convert reads "Show Progress" while a run goes on without its dialog.
     connect(ui->toolConvert, &QAction::changed, convert, [this, convert] {
-        convert->setText((ui->toolConvert->text() == m_convertText ? tr("Convert") : tr("Show Progress")) + QLatin1Char('\t')
-                         + ui->toolConvert->shortcut().toString(QKeySequence::NativeText));
+        convert->setText(ui->toolConvert->text() == m_convertText ? tr("Convert") : tr("Show Progress"));
     });
     queue->addAction(convert);
     connect(queue, &QMenu::aboutToShow, this, [this] { updateSplitChapters(); });
@@ -342,8 +349,8 @@ void MainWindow::setUpHelpMenuBar()
 {
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    QAction *guide = menuEntry(QStringLiteral("actionUserGuide"), tr("User Guide") + shownKey(ui->actionHelpContent));
-    forwardEntry(guide, ui->actionHelpContent);
+    QAction *guide = menuEntry(QStringLiteral("actionUserGuide"), tr("User Guide"));
+    forwardEntry(guide, ui->actionHelpContent, ui->actionHelpContent);
     help->addActions({guide, ui->actionTipOfTheDay});
     help->addSeparator();
     help->addActions({ui->actionHomepage, ui->actionTechnicalSupport});

@@ -180,7 +180,7 @@ private:
     void setUpEditMenu();
     void setUpQueueMenuBar();
     void setUpHelpMenuBar();
-    void forwardEntry(QAction *entry, QAction *target);
+    void forwardEntry(QAction *entry, QAction *target, QAction *keyOwner = nullptr);
     QAction *menuEntry(const QString &name, const QString &text, const QKeySequence &keys = {});
     void setUpToolBar();
     void setUpQueueMenu();

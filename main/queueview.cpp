@@ -106,8 +106,7 @@ void QueueView::setFirstColumnWidths()
     for (int c = 0; c < JobColumnCount; ++c)
         setColumnWidth(c, widths[c]);
     const QFontMetrics metrics(font());
-    // The number column holds the row icon and two digits in whatever font the desktop uses.
-    setColumnWidth(ColNumber, std::max(30, 16 + 12 + metrics.horizontalAdvance(QStringLiteral("99"))));
+    fitNumberColumn();
     // Status and Convert To as wide as their longest text in the running language.
     const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 12;
     const QFontMetrics headerMetrics(header()->font());
@@ -134,6 +133,33 @@ void QueueView::setColumnWidths(const QList<int> &widths)
     for (int c = 0; c < widths.size() && c < header()->count(); ++c)
         if (widths[c] > 0)
             setColumnWidth(c, widths[c]);
+    fitNumberColumn();
+}
+
+void QueueView::setModel(QAbstractItemModel *newModel)
+{
+    QTreeView::setModel(newModel);
+    if (!newModel)
+        return;
+    connect(newModel, &QAbstractItemModel::rowsInserted, this, &QueueView::fitNumberColumn);
+    connect(newModel, &QAbstractItemModel::modelReset, this, &QueueView::fitNumberColumn);
+    fitNumberColumn();
+}
+
+void QueueView::fitNumberColumn()
+{
+    if (!model() || !itemDelegate())
+        return;
+    const int rows = model()->rowCount();
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    // The icon, the margins and the last row's number, as the delegate draws them.
+    int needed = rows > 0 ? itemDelegate()->sizeHint(option, model()->index(rows - 1, ColNumber)).width()
+                          : 16 + 12;
+    const int digits = rows > 0 ? int(QString::number(rows).size()) : 0;
+    needed += option.fontMetrics.horizontalAdvance(QLatin1Char('9')) * std::max(0, 2 - digits);
+    if (columnWidth(ColNumber) < needed)
+        setColumnWidth(ColNumber, needed);
 }
 
 void QueueView::keyPressEvent(QKeyEvent *event)

@@ -21,6 +21,7 @@ public:
     void setFirstColumnWidths();
     QList<int> columnWidths() const;
     void setColumnWidths(const QList<int> &widths);
+    void setModel(QAbstractItemModel *model) override;
 
 signals:
     void openRequested();   // Return or Enter
@@ -34,4 +35,6 @@ protected:
 
 private:
     void fitNameColumns();
+    // The number column grows to show the highest row's number whole, two digits at least.
+    void fitNumberColumn();
 };

@@ -86,6 +86,10 @@ void ProgressDialog::addFileSlot()
     ui->FileSlots->addSpacing(6);
     ui->FileSlots->addWidget(line);
     ui->FileSlots->addWidget(gauge);
+    // Read before the total and Cancel, as they are seen: the order of the dialog's children
+    // is a screen reader's reading order.
+    line->stackUnder(ui->lbTotal);
+    gauge->stackUnder(ui->lbTotal);
     m_lines << line;
     m_gauges << gauge;
     m_slotJob << -1;
@@ -181,7 +185,14 @@ void ProgressDialog::showTotal()
     emit totalPercent(high > 0 ? int(std::min<qint64>(m_total, high) * 100 / high) : 0);
 }
 
-void ProgressDialog::stopClock() { Clock.stop(); }
+// The run is over: nothing is left to cancel or to wait for.
+void ProgressDialog::stopClock()
+{
+    Clock.stop();
+    ui->BtnCancel->hide();
+    ui->leftCaption->hide();
+    ui->EditLeft->hide();
+}
 
 void ProgressDialog::closeEvent(QCloseEvent *event)
 {

@@ -45,7 +45,8 @@ public:
     // The file lines and gauges, one per job that may run at once (lbFile and GaugeFile1 first).
     QList<ElidedLabel *> fileLines() const { return m_lines; }
     QList<QProgressBar *> fileGauges() const { return m_gauges; }
-    // The run has ended: the elapsed time stands still from here on.
+    // The run has ended: the elapsed time stands still from here on, and Cancel and the
+    // time left go.
     void stopClock();
 
 signals:

@@ -3,6 +3,7 @@
 // profiles of the WMA module, and on OK has the settings object save them.
 #include "settings/setting.h"
 
+#include "core/core.h"
 #include "desktop/application.h"
 #include "desktop/desktop.h"
 #include "formats/registry.h"
@@ -40,6 +41,7 @@ SettingsDialog::SettingsDialog(QWidget *owner, AppSettings &settings)
     connect(ui->BtnOK, &QPushButton::clicked, this, [this] { guarded([this] { btnOkClick(); }); });
     connect(ui->BtnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
     connect(qApp, &QApplication::focusChanged, this, [this] { showOnlyFocusedAsDefault(); });
+    connect(ui->cbLoudness, &QComboBox::currentIndexChanged, this, [this] { showPeaksInUse(); });
 
     formCreate();
 }
@@ -88,6 +90,17 @@ void SettingsDialog::showSettings()
     const bool tags = s.LoudnessTarget == 0 && s.ReplayGain != OutputSettings::NoReplayGain;
     selectPosition(ui->cbLoudness, tags ? int(std::size(kLoudnessTargets)) : positionIn(kLoudnessTargets, s.LoudnessTarget, 0));
     selectPosition(ui->cbPeaks, s.LoudnessPeaks == OutputSettings::LowerClip ? 0 : 1);
+    showPeaksInUse();
+}
+
+// What is done with peaks matters only where the sound is brought to a loudness: not when
+// loudness is off, nor with ReplayGain tags, which leave the sound as it is.
+void SettingsDialog::showPeaksInUse()
+{
+    const int loudness = ui->cbLoudness->currentIndex();
+    const bool inUse = loudness > 0 && loudness < int(std::size(kLoudnessTargets));
+    ui->lbPeaks->setEnabled(inUse);
+    ui->cbPeaks->setEnabled(inUse);
 }
 
 void SettingsDialog::collectSettings()
@@ -126,6 +139,16 @@ void SettingsDialog::btnSelectClick()
 
 void SettingsDialog::btnOkClick()
 {
+    // A placeholder the names do not know would be written into every file's name as typed.
+    if (const QStringList unknown = unknownNameFields(ui->EdNamePattern->text()); !unknown.isEmpty()) {
+        showInformation(this, tr("The file name knows {name} {title} {artist} {album} {year} {track} {n} and "
+                                 "{chapter}, not %1.").arg(unknown.join(QLatin1Char(' '))));
+        ui->PageControl1->setCurrentIndex(0);
+        ui->EdNamePattern->setFocus();
+        const int at = int(ui->EdNamePattern->text().indexOf(unknown.first()));
+        ui->EdNamePattern->setSelection(at, int(unknown.first().size()));
+        return;
+    }
     collectSettings();
     // Saved first, applied only once saved: a refused write raises, and the dialog stays
     // open with the program's settings, the file and the main window as they were.

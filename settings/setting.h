@@ -46,6 +46,7 @@ protected:
 
 private:
     void showOnlyFocusedAsDefault();
+    void showPeaksInUse();
 
     AppSettings &m_settings;
     OutputSettings m_edit;

@@ -867,6 +867,9 @@ private slots:
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->currentIndex(), 0);
         QCOMPARE(list->itemText(1), QString("2: English, FLAC stereo, Commentary"));
+        // The list is as wide as its longest entry: no entry is cut.
+        QTRY_VERIFY(list->width() >= QFontMetrics(list->font()).horizontalAdvance(list->itemText(1)) + 16);
+        QVERIFY(list->width() >= list->sizeHint().width());
         QCOMPARE(c<QLabel>(editor, "lbSoundTrack")->buddy(), list);
         QTRY_VERIFY(editor->Player && editor->Player->isLoaded());
         QTRY_COMPARE(editor->Player->soundTrack(), 1);

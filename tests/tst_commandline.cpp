@@ -243,6 +243,7 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("bad track") << QStringList{"--convert", "--track", "0", "a.avi"};
     QTest::newRow("bad loudness") << QStringList{"--convert", "--loudness", "-3", "a.avi"};
     QTest::newRow("bad peaks") << QStringList{"--convert", "--peaks", "clip", "a.avi"};
+    QTest::newRow("unknown name field") << QStringList{"--convert", "--name", "{name} {bogus}", "a.avi"};
     QTest::newRow("option without --convert") << QStringList{"--help", "--format", "mp3"};
 }
 

@@ -146,6 +146,7 @@ private slots:
     void removeTakesFirstSelectedJob();
     void menuEnablingRules();
     void resizeRule();
+    void rowNumbersShowWhole();
     void outputFolderButton();
     void helpLinksGoThroughTheDesktop();
     void closingWritesGeneralKeys();
@@ -165,6 +166,8 @@ private slots:
     void speaksTheUsersLanguage();
     void noAltLetterTwice_data();
     void noAltLetterTwice();
+    void aboutNoticeShownWhole_data() { noAltLetterTwice_data(); }
+    void aboutNoticeShownWhole();
 };
 
 void TestMainWindow::queueAnnouncesItsChanges_data()
@@ -512,6 +515,23 @@ void TestMainWindow::resizeRule()
     QCOMPARE(window().minimumSize(), QSize(573, 422));
 }
 
+// The number column shows every row's number whole, at the first size, past rows 9 and 99.
+void TestMainWindow::rowNumbersShowWhole()
+{
+    window().show();
+    QueueView *view = window().ui->queueView;
+    for (int count : {9, 12, 105}) {
+        QStringList files;
+        for (int i = view->model()->rowCount(); i < count; ++i)
+            files << QString("/n/%1.avi").arg(i);
+        addFiles(files);
+        view->scrollToBottom();
+        QCoreApplication::processEvents();
+        const QModelIndex last = view->model()->index(count - 1, ColNumber);
+        QVERIFY2(view->sizeHintForIndex(last).width() <= view->columnWidth(ColNumber), qPrintable(QString::number(count)));
+    }
+}
+
 void TestMainWindow::outputFolderButton()
 {
     addFiles({"/a/1.avi"});
@@ -550,6 +570,13 @@ void TestMainWindow::helpLinksGoThroughTheDesktop()
     window().ui->actionHelpContent->trigger();
     QCOMPARE(m_desktop->messages.size(), 1);
     QVERIFY2(m_desktop->messages[0].text.endsWith("\n" + m_folder->file("clipvox.html")), qPrintable(m_desktop->texts().join("")));
+
+    // Show in folder, without a file manager either, says where the file is.
+    addFiles({"/videos/talk.avi"});
+    select(window(), {0});
+    window().findChild<QAction *>("actionShowInFolder")->trigger();
+    QTRY_COMPARE(m_desktop->messages.size(), 2);
+    QVERIFY2(m_desktop->messages[1].text.endsWith("\n/videos/talk.avi"), qPrintable(m_desktop->texts().join("")));
 }
 
 void TestMainWindow::closingWritesGeneralKeys()
@@ -791,6 +818,28 @@ void TestMainWindow::keysPeopleTryFirst()
         QVERIFY(!keys.isEmpty());
         QVERIFY2(b->toolTip().endsWith(" (" + keys.toString(QKeySequence::NativeText) + ")"), qPrintable(b->toolTip()));
     }
+    // The menu bar shows the same keys, as shortcuts apart from the entries' names, and the
+    // bars have names of their own for a screen reader.
+    for (const auto &[entry, tool] : {std::pair{"actionEditClip", ui->toolEditClip}, std::pair{"actionRemove", ui->toolRemove},
+                                      std::pair{"actionConvert", ui->toolConvert}, std::pair{"actionUserGuide", ui->actionHelpContent}}) {
+        const QAction *a = window().findChild<QAction *>(entry);
+        QCOMPARE(a->shortcut(), tool->shortcut());
+        QVERIFY2(!a->text().contains('\t'), qPrintable(a->text()));
+    }
+    QCOMPARE(ui->toolBar->accessibleName(), QString("Tool bar"));
+    QCOMPARE(window().statusBar()->accessibleName(), QString("Status bar"));
+
+    // At the next start the kept queue's first row is current and selected: Delete acts at once.
+    QVERIFY(window().close());
+    m_window = std::make_unique<MainWindow>(*m_settings);
+    window().show();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    list = window().ui->queueView;
+    QCOMPARE(list->currentIndex().row(), 0);
+    QCOMPARE(list->selectedRows(), QList<int>{0});
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(column(window(), ColSource), QStringList{"/k/F.avi"});
 }
 
 // "Split into chapters" is greyed out until the source's chapters are read, and for a source
@@ -917,6 +966,26 @@ void TestMainWindow::noAltLetterTwice()
         for (const QString &clash : altLetterClashes(w.get()))
             clashes << QString(w->metaObject()->className()) + " " + clash;
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("\n")));
+}
+
+// The about box's notice, its licence line included, is read whole in every language.
+void TestMainWindow::aboutNoticeShownWhole()
+{
+    QFETCH(QString, locale);
+    const QList<QTranslator *> translators = installTranslators(QLocale(locale));
+    const auto english = qScopeGuard([&] {
+        for (QTranslator *t : translators) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    AboutDialog box(nullptr, "https://example.org", "mailto:someone@example.org");
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto *notice = box.findChild<QLabel *>("copyrightLabel");
+    QVERIFY(notice->text().contains(QCoreApplication::translate("AboutDialog", "Free software under the GNU GPL, version 3 or later")));
+    QVERIFY2(notice->width() >= notice->sizeHint().width(), qPrintable(notice->text()));
+    QVERIFY(box.width() >= 363 && box.height() >= 248);
 }
 
 // A run's results stay on their rows through the changes of other rows, and undo and redo

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTranslator>
 #include <QMimeData>
+#include <QAccessible>
 #include <QtTest>
 
 namespace {
@@ -24,6 +25,7 @@ struct Seen
     bool dialog = false;
     QString file, total, elapsed, title;
     bool clock = false; // the elapsed time counts
+    bool cancelShown = false, timeLeftShown = false;
     int fileLines = 0;
     int gauge1 = -1, gauge2 = -1, gauge2Max = -1;
     QString gauge1Text, gauge2Text;
@@ -52,6 +54,8 @@ Seen look(const RunHarness &h)
     s.gauge1Text = execDialog()->GaugeFile1->text();
     s.gauge2Text = execDialog()->GaugeTotal->text();
     s.clock = execDialog()->Clock.isActive();
+    s.cancelShown = execDialog()->findChild<QWidget *>("BtnCancel")->isVisible();
+    s.timeLeftShown = execDialog()->findChild<QWidget *>("EditLeft")->isVisible();
     s.fileLines = int(execDialog()->fileLines().size());
     return s;
 }
@@ -178,6 +182,8 @@ void TestRun::queueOfThreeConvertsEndToEnd()
     QCOMPARE(h.desktop.messages[0].icon, QMessageBox::Information);
     QVERIFY(atEnd.dialog); // shown before the dialog closes
     QCOMPARE(atEnd.gauge2, 300);
+    QVERIFY(atStart.cancelShown && atStart.timeLeftShown);
+    QVERIFY(!atEnd.cancelShown && !atEnd.timeLeftShown); // at 100 %: nothing left to cancel or wait for
     QCOMPARE(atEnd.gauge2Text, QString("100%"));
     QCOMPARE(atEnd.total, QString("Convert file 3 of total 3 file(s)"));
     QCOMPARE(atEnd.statuses, (QStringList{"100%", "100%", "100%"}));
@@ -392,6 +398,8 @@ void TestRun::failingJobsBetweenGoodOnes()
     QCOMPARE(h.statuses(), (QStringList{"100%", "Failed", "Failed", "Failed", "100%", "Failed"}));
     QCOMPARE(h.desktop.texts(),
              QStringList{"Task complete!\n4 of 6 files could not be converted; their Status says why."});
+    QCOMPARE(h.desktop.messages[0].caption, QString("Warning"));
+    QCOMPARE(h.desktop.messages[0].icon, QMessageBox::Warning);
     QStringList reasons;
     for (int r : {1, 2, 3, 5}) {
         reasons << cell(*h.window, r, ColStatus, Qt::ToolTipRole);
@@ -651,6 +659,7 @@ void TestRun::twoJobsAtOnce()
         return sorted(lines);
     };
     QStringList linesSeen, linesWanted;
+    QStringList readingOrder; // the dialog's parts as a screen reader reads them
     int finished = 0, totalsMatched = 0;
     QObject::connect(h.window->runEngine, &RunEngine::jobFinished, [&] { ++finished; });
     after(h, &RunEngine::jobStarted, [&] {
@@ -658,6 +667,9 @@ void TestRun::twoJobsAtOnce()
             bothConverting = h.statuses();
             linesSeen = shownLines();
             linesWanted = runningLines();
+            QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(execDialog());
+            for (int i = 0; i < dialog->childCount(); ++i)
+                readingOrder << dialog->child(i)->object()->objectName();
         }
     });
     // The total gauge: the finished files plus the parts done of the running ones.
@@ -683,6 +695,9 @@ void TestRun::twoJobsAtOnce()
     QVERIFY2(!bothConverting.isEmpty(), "two rows never read Converting... at once");
     QCOMPARE(linesSeen.size(), 2); // a line per running file
     QCOMPARE(linesSeen, linesWanted);
+    for (const char *part : {"lbFile2", "GaugeFile2"})
+        QVERIFY2(readingOrder.contains(part) && readingOrder.indexOf(part) < readingOrder.indexOf("BtnCancel"),
+                 qPrintable(readingOrder.join(' ')));
     QVERIFY(totalsMatched > 0);
     for (int i = 1; i < totals.size(); ++i)
         QVERIFY2(totals[i] >= totals[i - 1], qPrintable(QString::number(i))); // never goes back

@@ -736,6 +736,8 @@ void TestSettingsDialog::newPagesRoundTrip()
     for (int i = 0; i < choose.size(); ++i)
         choose[i] == -2 ? box(names[i])->click() : list(names[i])->setCurrentIndex(choose[i]);
     const QList<int> afterChoice = positions();
+    // Peaks matter only where the sound is brought to a loudness target.
+    QCOMPARE(list("cbPeaks")->isEnabled(), afterChoice[10] > 0 && afterChoice[10] < list("cbLoudness")->count() - 1);
     clickOk();
     for (const OutputSettings &o : {s.main->outputSettings(), fromFile()}) {
         const QList<int> got{o.FlacFrequency, o.FlacChannels, o.FlacBps, o.FlacCompression, o.OpusBitrate,
@@ -755,7 +757,7 @@ void TestSettingsDialog::returnAndEscape_data()
 {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("outcome"); // saved, closed (nothing saved), open
+    QTest::addColumn<QString>("outcome"); // saved, closed (nothing saved), open, refused (a message)
     QTest::newRow("OK, Return") << "BtnOK" << int(Qt::Key_Return) << "saved";
     QTest::newRow("OK, Enter") << "BtnOK" << int(Qt::Key_Enter) << "saved";
     QTest::newRow("Cancel, Return") << "BtnCancel" << int(Qt::Key_Return) << "closed";
@@ -764,6 +766,7 @@ void TestSettingsDialog::returnAndEscape_data()
     QTest::newRow("folder, Return") << "EdOutputDir" << int(Qt::Key_Return) << "open";
     QTest::newRow("OK, Escape") << "BtnOK" << int(Qt::Key_Escape) << "closed";
     QTest::newRow("name pattern, Escape") << "EdNamePattern" << int(Qt::Key_Escape) << "closed";
+    QTest::newRow("OK, unknown name field") << "BtnOK" << int(Qt::Key_Return) << "refused";
 }
 
 void TestSettingsDialog::returnAndEscape()
@@ -773,7 +776,7 @@ void TestSettingsDialog::returnAndEscape()
     QFETCH(QString, outcome);
     Session s;
     SettingsDialog *dialog = s.open();
-    const QString pattern = QStringLiteral("{name} edited");
+    const QString pattern = outcome == "refused" ? QStringLiteral("{name} {bogus}") : QStringLiteral("{name} edited");
     child<QLineEdit>(dialog, "EdNamePattern")->setText(pattern);
     dialog->show();
     QApplication::setActiveWindow(dialog);
@@ -787,6 +790,15 @@ void TestSettingsDialog::returnAndEscape()
     for (QPushButton *button : dialog->findChildren<QPushButton *>())
         QVERIFY2(button->isDefault() == (button == target), qPrintable(button->objectName()));
     QTest::keyClick(target, Qt::Key(key));
+    if (outcome == "refused") { // said, with the field in focus and the unknown part selected
+        QCOMPARE(s.desktop.messages.size(), 1);
+        QVERIFY2(s.desktop.messages[0].text.contains("{bogus}"), qPrintable(s.desktop.messages[0].text));
+        QVERIFY(form() && form()->isVisible());
+        QVERIFY(child(dialog, "EdNamePattern")->hasFocus());
+        QCOMPARE(child<QLineEdit>(dialog, "EdNamePattern")->selectedText(), QString("{bogus}"));
+        QCOMPARE(fromFile().NamePattern == pattern, false);
+        return;
+    }
     if (outcome == "open") {
         QVERIFY(form() && form()->isVisible());
         QCOMPARE(fromFile().NamePattern == pattern, false);

@@ -65,6 +65,10 @@
 <context>
     <name>ClipEditor</name>
     <message>
+        <source>Playback</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
         <location filename="../clip/edit.ui" line="+14"/>
         <source>Edit Clip Time</source>
         <translation>Ausschnitt bearbeiten</translation>
@@ -317,6 +321,10 @@
 </context>
 <context>
     <name>CommandLine</name>
+    <message>
+        <source>--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1</source>
+        <translation>--name kennt {name} {title} {artist} {album} {year} {track} {n} {chapter}, nicht %1</translation>
+    </message>
     <message>
         <location filename="../cli/convert.cpp" line="+104"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
@@ -744,6 +752,24 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>No program to show the folder was found. The file is at:
+</source>
+        <translation>Es wurde kein Programm gefunden, das den Ordner zeigt. Die Datei liegt hier:
+</translation>
+    </message>
     <message>
         <location filename="../main/main.ui" line="+20"/>
         <source>Clipvox</source>
@@ -2229,6 +2255,10 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 </context>
 <context>
     <name>SettingsDialog</name>
+    <message>
+        <source>The file name knows {name} {title} {artist} {album} {year} {track} {n} and {chapter}, not %1.</source>
+        <translation>Der Dateiname kennt {name} {title} {artist} {album} {year} {track} {n} und {chapter}, nicht %1.</translation>
+    </message>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>

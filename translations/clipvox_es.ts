@@ -65,6 +65,10 @@
 <context>
     <name>ClipEditor</name>
     <message>
+        <source>Playback</source>
+        <translation>Reproducción</translation>
+    </message>
+    <message>
         <location filename="../clip/edit.ui" line="+14"/>
         <source>Edit Clip Time</source>
         <translation>Editar tiempo del fragmento</translation>
@@ -317,6 +321,10 @@
 </context>
 <context>
     <name>CommandLine</name>
+    <message>
+        <source>--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1</source>
+        <translation>--name admite {name} {title} {artist} {album} {year} {track} {n} {chapter}, no %1</translation>
+    </message>
     <message>
         <location filename="../cli/convert.cpp" line="+104"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
@@ -750,6 +758,24 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de estado</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>No program to show the folder was found. The file is at:
+</source>
+        <translation>No se encontró ningún programa para mostrar la carpeta. El archivo está en:
+</translation>
+    </message>
     <message>
         <location filename="../main/main.ui" line="+20"/>
         <source>Clipvox</source>
@@ -2235,6 +2261,10 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 </context>
 <context>
     <name>SettingsDialog</name>
+    <message>
+        <source>The file name knows {name} {title} {artist} {album} {year} {track} {n} and {chapter}, not %1.</source>
+        <translation>El nombre de archivo admite {name} {title} {artist} {album} {year} {track} {n} y {chapter}, no %1.</translation>
+    </message>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>

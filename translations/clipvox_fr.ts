@@ -65,6 +65,10 @@
 <context>
     <name>ClipEditor</name>
     <message>
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
         <location filename="../clip/edit.ui" line="+14"/>
         <source>Edit Clip Time</source>
         <translation>Modifier les temps de l&apos;extrait</translation>
@@ -317,6 +321,10 @@
 </context>
 <context>
     <name>CommandLine</name>
+    <message>
+        <source>--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1</source>
+        <translation>--name connaît {name} {title} {artist} {album} {year} {track} {n} {chapter}, pas %1</translation>
+    </message>
     <message>
         <location filename="../cli/convert.cpp" line="+104"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
@@ -747,6 +755,24 @@ permises par la loi.
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barre d’état</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Barre d’outils</translation>
+    </message>
+    <message>
+        <source>No program to show the folder was found. The file is at:
+</source>
+        <translation>Aucun programme pour afficher le dossier n’a été trouvé. Le fichier se trouve ici :
+</translation>
+    </message>
     <message>
         <location filename="../main/main.ui" line="+20"/>
         <source>Clipvox</source>
@@ -2232,6 +2258,10 @@ Ajouter à nouveau&#xa0;?</translation>
 </context>
 <context>
     <name>SettingsDialog</name>
+    <message>
+        <source>The file name knows {name} {title} {artist} {album} {year} {track} {n} and {chapter}, not %1.</source>
+        <translation>Le nom de fichier connaît {name} {title} {artist} {album} {year} {track} {n} et {chapter}, pas %1.</translation>
+    </message>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>

@@ -65,6 +65,10 @@
 <context>
     <name>ClipEditor</name>
     <message>
+        <source>Playback</source>
+        <translation>Reprodução</translation>
+    </message>
+    <message>
         <location filename="../clip/edit.ui" line="+14"/>
         <source>Edit Clip Time</source>
         <translation>Editar tempo do trecho</translation>
@@ -317,6 +321,10 @@
 </context>
 <context>
     <name>CommandLine</name>
+    <message>
+        <source>--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1</source>
+        <translation>--name aceita {name} {title} {artist} {album} {year} {track} {n} {chapter}, não %1</translation>
+    </message>
     <message>
         <location filename="../cli/convert.cpp" line="+104"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
@@ -743,6 +751,24 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de status</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>No program to show the folder was found. The file is at:
+</source>
+        <translation>Nenhum programa para mostrar a pasta foi encontrado. O arquivo está em:
+</translation>
+    </message>
     <message>
         <location filename="../main/main.ui" line="+20"/>
         <source>Clipvox</source>
@@ -2228,6 +2254,10 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 </context>
 <context>
     <name>SettingsDialog</name>
+    <message>
+        <source>The file name knows {name} {title} {artist} {album} {year} {track} {n} and {chapter}, not %1.</source>
+        <translation>O nome do arquivo aceita {name} {title} {artist} {album} {year} {track} {n} e {chapter}, não %1.</translation>
+    </message>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>

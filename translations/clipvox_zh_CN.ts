@@ -65,6 +65,10 @@
 <context>
     <name>ClipEditor</name>
     <message>
+        <source>Playback</source>
+        <translation>播放</translation>
+    </message>
+    <message>
         <location filename="../clip/edit.ui" line="+14"/>
         <source>Edit Clip Time</source>
         <translation>编辑片段时间</translation>
@@ -317,6 +321,10 @@
 </context>
 <context>
     <name>CommandLine</name>
+    <message>
+        <source>--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1</source>
+        <translation>--name 只识别 {name} {title} {artist} {album} {year} {track} {n} {chapter}，不识别 %1</translation>
+    </message>
     <message>
         <location filename="../cli/convert.cpp" line="+104"/>
         <source>Usage: clipvox --convert [options] [--] FILE...
@@ -740,6 +748,24 @@ There is NO WARRANTY, to the extent permitted by law.
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>状态栏</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>No program to show the folder was found. The file is at:
+</source>
+        <translation>未找到可显示文件夹的程序。文件位于：
+</translation>
+    </message>
     <message>
         <location filename="../main/main.ui" line="+20"/>
         <source>Clipvox</source>
@@ -2223,6 +2249,10 @@ Add again?</source>
 </context>
 <context>
     <name>SettingsDialog</name>
+    <message>
+        <source>The file name knows {name} {title} {artist} {album} {year} {track} {n} and {chapter}, not %1.</source>
+        <translation>文件名只识别 {name} {title} {artist} {album} {year} {track} {n} 和 {chapter}，不识别 %1。</translation>
+    </message>
     <message>
         <location filename="../settings/setting.ui" line="+14"/>
         <source>Settings</source>
