@@ -322,6 +322,10 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>its name is not UTF-8: the output&apos;s name has %XX for each byte that is not</source>
+        <translation>sein Name ist nicht UTF-8: Der Name der Ausgabe hat %XX für jedes Byte, das es nicht ist</translation>
+    </message>
+    <message>
         <source>--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1</source>
         <translation>--name kennt {name} {title} {artist} {album} {year} {track} {n} {chapter}, nicht %1</translation>
     </message>
@@ -752,6 +756,18 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>These names are not UTF-8 and were not added (rename them, or convert them with clipvox --convert):
+</source>
+        <translation>Diese Namen sind nicht UTF-8 und wurden nicht hinzugefügt (benennen Sie sie um oder wandeln Sie sie mit clipvox --convert um):
+</translation>
+    </message>
+    <message>
+        <source>These are not regular files and were not added:
+</source>
+        <translation>Dies sind keine gewöhnlichen Dateien; sie wurden nicht hinzugefügt:
+</translation>
+    </message>
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
@@ -1380,6 +1396,10 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 </context>
 <context>
     <name>Media</name>
+    <message>
+        <source>The source is cut short: it ended at %1</source>
+        <translation>Die Quelle ist abgeschnitten: Sie endet bei %1</translation>
+    </message>
     <message>
         <location filename="../formats/wma/wmaformat.cpp" line="+78"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
@@ -2080,6 +2100,18 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 <context>
     <name>QueueStore</name>
     <message>
+        <source>The clip&apos;s times in the saved queue were not times</source>
+        <translation>Die Zeiten des Ausschnitts in der gespeicherten Warteschlange waren keine Zeitangaben</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
         <location filename="../main/queuestore.cpp" line="+137"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>Die Startzeit „%1“ ist keine Zeitangabe (hh:mm:ss)</translation>
@@ -2131,6 +2163,13 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 </context>
 <context>
     <name>RunEngine</name>
+    <message numerus="yes">
+        <source>%n damaged samples far beyond full scale were clipped</source>
+        <translation>
+            <numerusform>%n beschädigter Abtastwert weit über Vollaussteuerung wurde begrenzt</numerusform>
+            <numerusform>%n beschädigte Abtastwerte weit über Vollaussteuerung wurden begrenzt</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../engine/encodestep.cpp" line="+72"/>
         <source>The encoder does not accept the output settings</source>
@@ -2612,6 +2651,10 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
 </context>
 <context>
     <name>WavPage</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Wie Quelle</translation>
+    </message>
     <message>
         <location filename="../formats/wav/wavpage.ui" line="+6"/>
         <source>WAV</source>

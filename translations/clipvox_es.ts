@@ -322,6 +322,10 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>its name is not UTF-8: the output&apos;s name has %XX for each byte that is not</source>
+        <translation>su nombre no es UTF-8: el nombre de la salida lleva %XX por cada byte que no lo es</translation>
+    </message>
+    <message>
         <source>--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1</source>
         <translation>--name admite {name} {title} {artist} {album} {year} {track} {n} {chapter}, no %1</translation>
     </message>
@@ -758,6 +762,18 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>These names are not UTF-8 and were not added (rename them, or convert them with clipvox --convert):
+</source>
+        <translation>Estos nombres no son UTF-8 y no se añadieron (cámbielos de nombre o conviértalos con clipvox --convert):
+</translation>
+    </message>
+    <message>
+        <source>These are not regular files and were not added:
+</source>
+        <translation>Estos no son archivos normales y no se añadieron:
+</translation>
+    </message>
     <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
@@ -1386,6 +1402,10 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 </context>
 <context>
     <name>Media</name>
+    <message>
+        <source>The source is cut short: it ended at %1</source>
+        <translation>La fuente está cortada: termina en %1</translation>
+    </message>
     <message>
         <location filename="../formats/wma/wmaformat.cpp" line="+78"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
@@ -2086,6 +2106,18 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 <context>
     <name>QueueStore</name>
     <message>
+        <source>The clip&apos;s times in the saved queue were not times</source>
+        <translation>Los tiempos del fragmento en la cola guardada no eran tiempos</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>mayor de %1 MB</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
         <location filename="../main/queuestore.cpp" line="+137"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>El tiempo inicial «%1» no es un tiempo válido (hh:mm:ss)</translation>
@@ -2137,6 +2169,13 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 </context>
 <context>
     <name>RunEngine</name>
+    <message numerus="yes">
+        <source>%n damaged samples far beyond full scale were clipped</source>
+        <translation>
+            <numerusform>%n muestra dañada muy por encima de la escala completa se recortó</numerusform>
+            <numerusform>%n muestras dañadas muy por encima de la escala completa se recortaron</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../engine/encodestep.cpp" line="+72"/>
         <source>The encoder does not accept the output settings</source>
@@ -2618,6 +2657,10 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
 </context>
 <context>
     <name>WavPage</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Igual que la fuente</translation>
+    </message>
     <message>
         <location filename="../formats/wav/wavpage.ui" line="+6"/>
         <source>WAV</source>

@@ -322,6 +322,10 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>its name is not UTF-8: the output&apos;s name has %XX for each byte that is not</source>
+        <translation>son nom n’est pas en UTF-8 : le nom de la sortie porte %XX pour chaque octet qui ne l’est pas</translation>
+    </message>
+    <message>
         <source>--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1</source>
         <translation>--name connaît {name} {title} {artist} {album} {year} {track} {n} {chapter}, pas %1</translation>
     </message>
@@ -755,6 +759,18 @@ permises par la loi.
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>These names are not UTF-8 and were not added (rename them, or convert them with clipvox --convert):
+</source>
+        <translation>Ces noms ne sont pas en UTF-8 et n’ont pas été ajoutés (renommez-les ou convertissez-les avec clipvox --convert) :
+</translation>
+    </message>
+    <message>
+        <source>These are not regular files and were not added:
+</source>
+        <translation>Ce ne sont pas des fichiers ordinaires ; ils n’ont pas été ajoutés :
+</translation>
+    </message>
     <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
@@ -1383,6 +1399,10 @@ Ajouter à nouveau&#xa0;?</translation>
 </context>
 <context>
     <name>Media</name>
+    <message>
+        <source>The source is cut short: it ended at %1</source>
+        <translation>La source est tronquée : elle s’arrête à %1</translation>
+    </message>
     <message>
         <location filename="../formats/wma/wmaformat.cpp" line="+78"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
@@ -2083,6 +2103,18 @@ Ajouter à nouveau&#xa0;?</translation>
 <context>
     <name>QueueStore</name>
     <message>
+        <source>The clip&apos;s times in the saved queue were not times</source>
+        <translation>Les temps de l’extrait dans la file enregistrée n’étaient pas des temps</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>plus grand que %1 Mo</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
         <location filename="../main/queuestore.cpp" line="+137"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>Le début «&#xa0;%1&#xa0;» n&apos;est pas un temps valide (hh:mm:ss)</translation>
@@ -2134,6 +2166,13 @@ Ajouter à nouveau&#xa0;?</translation>
 </context>
 <context>
     <name>RunEngine</name>
+    <message numerus="yes">
+        <source>%n damaged samples far beyond full scale were clipped</source>
+        <translation>
+            <numerusform>%n échantillon endommagé bien au-delà de la pleine échelle a été écrêté</numerusform>
+            <numerusform>%n échantillons endommagés bien au-delà de la pleine échelle ont été écrêtés</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../engine/encodestep.cpp" line="+72"/>
         <source>The encoder does not accept the output settings</source>
@@ -2615,6 +2654,10 @@ Ajouter à nouveau&#xa0;?</translation>
 </context>
 <context>
     <name>WavPage</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Comme la source</translation>
+    </message>
     <message>
         <location filename="../formats/wav/wavpage.ui" line="+6"/>
         <source>WAV</source>

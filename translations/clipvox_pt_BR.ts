@@ -322,6 +322,10 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>its name is not UTF-8: the output&apos;s name has %XX for each byte that is not</source>
+        <translation>seu nome não é UTF-8: o nome da saída tem %XX para cada byte que não é</translation>
+    </message>
+    <message>
         <source>--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1</source>
         <translation>--name aceita {name} {title} {artist} {album} {year} {track} {n} {chapter}, não %1</translation>
     </message>
@@ -751,6 +755,18 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>These names are not UTF-8 and were not added (rename them, or convert them with clipvox --convert):
+</source>
+        <translation>Estes nomes não são UTF-8 e não foram adicionados (renomeie-os ou converta-os com clipvox --convert):
+</translation>
+    </message>
+    <message>
+        <source>These are not regular files and were not added:
+</source>
+        <translation>Estes não são arquivos comuns e não foram adicionados:
+</translation>
+    </message>
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
@@ -1379,6 +1395,10 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 </context>
 <context>
     <name>Media</name>
+    <message>
+        <source>The source is cut short: it ended at %1</source>
+        <translation>A fonte está cortada: termina em %1</translation>
+    </message>
     <message>
         <location filename="../formats/wma/wmaformat.cpp" line="+78"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
@@ -2079,6 +2099,18 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 <context>
     <name>QueueStore</name>
     <message>
+        <source>The clip&apos;s times in the saved queue were not times</source>
+        <translation>Os tempos do trecho na fila salva não eram tempos</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>maior que %1 MB</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
         <location filename="../main/queuestore.cpp" line="+137"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>O tempo inicial &quot;%1&quot; não é um tempo válido (hh:mm:ss)</translation>
@@ -2130,6 +2162,13 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 </context>
 <context>
     <name>RunEngine</name>
+    <message numerus="yes">
+        <source>%n damaged samples far beyond full scale were clipped</source>
+        <translation>
+            <numerusform>%n amostra danificada muito acima da escala total foi cortada</numerusform>
+            <numerusform>%n amostras danificadas muito acima da escala total foram cortadas</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../engine/encodestep.cpp" line="+72"/>
         <source>The encoder does not accept the output settings</source>
@@ -2611,6 +2650,10 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
 </context>
 <context>
     <name>WavPage</name>
+    <message>
+        <source>Same as source</source>
+        <translation>Igual à fonte</translation>
+    </message>
     <message>
         <location filename="../formats/wav/wavpage.ui" line="+6"/>
         <source>WAV</source>

@@ -322,6 +322,10 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>its name is not UTF-8: the output&apos;s name has %XX for each byte that is not</source>
+        <translation>其名称不是 UTF-8：输出名称中每个非 UTF-8 字节写作 %XX</translation>
+    </message>
+    <message>
         <source>--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1</source>
         <translation>--name 只识别 {name} {title} {artist} {album} {year} {track} {n} {chapter}，不识别 %1</translation>
     </message>
@@ -748,6 +752,18 @@ There is NO WARRANTY, to the extent permitted by law.
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>These names are not UTF-8 and were not added (rename them, or convert them with clipvox --convert):
+</source>
+        <translation>以下名称不是 UTF-8，未添加（请重命名，或用 clipvox --convert 转换）：
+</translation>
+    </message>
+    <message>
+        <source>These are not regular files and were not added:
+</source>
+        <translation>以下不是普通文件，未添加：
+</translation>
+    </message>
     <message>
         <source>Warning</source>
         <translation>警告</translation>
@@ -1374,6 +1390,10 @@ Add again?</source>
 </context>
 <context>
     <name>Media</name>
+    <message>
+        <source>The source is cut short: it ended at %1</source>
+        <translation>源文件不完整：在 %1 处结束</translation>
+    </message>
     <message>
         <location filename="../formats/wma/wmaformat.cpp" line="+78"/>
         <source>WMA %1 kbps, %2 kHz, %3</source>
@@ -2074,6 +2094,18 @@ Add again?</source>
 <context>
     <name>QueueStore</name>
     <message>
+        <source>The clip&apos;s times in the saved queue were not times</source>
+        <translation>已保存队列中该片段的时间无效</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>大于 %1 MB</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
         <location filename="../main/queuestore.cpp" line="+137"/>
         <source>The start time &quot;%1&quot; is not a time (hh:mm:ss)</source>
         <translation>开始时间“%1”不是有效时间（hh:mm:ss）</translation>
@@ -2125,6 +2157,12 @@ Add again?</source>
 </context>
 <context>
     <name>RunEngine</name>
+    <message numerus="yes">
+        <source>%n damaged samples far beyond full scale were clipped</source>
+        <translation>
+            <numerusform>%n 个远超满刻度的损坏采样已被削波</numerusform>
+        </translation>
+    </message>
     <message>
         <location filename="../engine/encodestep.cpp" line="+72"/>
         <source>The encoder does not accept the output settings</source>
@@ -2606,6 +2644,10 @@ Add again?</source>
 </context>
 <context>
     <name>WavPage</name>
+    <message>
+        <source>Same as source</source>
+        <translation>与源相同</translation>
+    </message>
     <message>
         <location filename="../formats/wav/wavpage.ui" line="+6"/>
         <source>WAV</source>
