@@ -7,6 +7,7 @@
 #include "bench/benchsupport.h"
 #include "desktop/application.h"
 #include "main/main.h"
+#include "main/queuestore.h"
 #include "main/queueview.h"
 #include "settings/settingsfile.h"
 
@@ -34,6 +35,51 @@ double threadCpuSeconds()
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return double(t.tv_sec) + t.tv_nsec / 1e9;
 }
+long peakRssMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// A saved queue of the files: the window's start with it (wall time, peak memory), then the
+// window thread's time to remove one row, and to undo that.
+int restoreAndRemove(AppSettings &settings, const QStringList &files)
+{
+    std::vector<QueueRow> rows;
+    rows.reserve(size_t(files.size()));
+    for (const QString &file : files) {
+        QueueRow row;
+        row.job.SourceFile = file;
+        row.job.OutputFile = QFileInfo(file).path() + QStringLiteral("/out/") + QFileInfo(file).completeBaseName() + QStringLiteral(".mp3");
+        rows.push_back(row);
+    }
+    {
+        QFile queue(queueFilePath());
+        if (!queue.open(QIODevice::WriteOnly) || !queue.write(encodeQueue(rows)))
+            return std::fprintf(stderr, "cannot write %s\n", qPrintable(queueFilePath())), 1;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    MainWindow window(settings);
+    window.resize(1000, 700);
+    window.show();
+    QCoreApplication::processEvents();
+    const double openMs = clock.nsecsElapsed() / 1e6;
+    QueueView *view = window.findChild<QueueView *>(QStringLiteral("queueView"));
+    view->selectRows({5});
+    const double t0 = threadCpuSeconds();
+    window.removeSelectedJob();
+    QCoreApplication::processEvents();
+    const double removeMs = (threadCpuSeconds() - t0) * 1e3;
+    const double t1 = threadCpuSeconds();
+    window.UndoStack.undo();
+    QCoreApplication::processEvents();
+    const double undoMs = (threadCpuSeconds() - t1) * 1e3;
+    std::printf("rows %d open_ms %.0f peak_mb %ld remove_ms %.1f undo_ms %.1f\n", window.Queue.jobCount(), openMs,
+                peakRssMb(), removeMs, undoMs);
+    return 0;
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -52,6 +98,8 @@ int main(int argc, char **argv)
     BenchDesktop desktop;
     Desktop::setInstance(&desktop);
     AppSettings settings;
+    if (args.size() > 2 && args[2] == QLatin1String("--restore"))
+        return restoreAndRemove(settings, files);
     MainWindow window(settings);
     window.resize(1000, 700);
     window.show();

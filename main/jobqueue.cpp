@@ -134,6 +134,16 @@ std::vector<QueueRow> JobQueue::rows() const
     return rows;
 }
 
+bool JobQueue::holds(const std::vector<QueueRow> &rows) const
+{
+    if (rows.size() != JobTable.size())
+        return false;
+    for (size_t r = 0; r < rows.size(); ++r)
+        if (!(rows[r].job == JobTable[r]) || !(rows[r].result == m_results[r]))
+            return false;
+    return true;
+}
+
 void JobQueue::setRows(std::vector<QueueRow> rows)
 {
     beginResetModel();
@@ -156,23 +166,31 @@ void JobQueue::setExtension(const QString &ext)
 
 void JobQueue::readTags(const QStringList &sources)
 {
-    for (const QString &file : sources) {
-        if (m_tags.contains(file))
-            continue;
-        // The source's tags are read on a worker and reach the queue as a queued call: a
-        // slow or remote file never holds up the window.
-        m_tags.insert(file, {});
-        m_readers.start([this, file, stop = m_stop] {
-            const std::optional<SourceInfo> info = readSourceInfo(file, stop.get());
-            if (!info || *stop)
-                return;
-            QMetaObject::invokeMethod(
-                this,
-                [this, file, tags = info->tags] {
-                    m_tags.insert(file, tags);
-                    emit sourceTagsRead(file);
-                },
-                Qt::QueuedConnection);
+    QStringList wanted;
+    for (const QString &file : sources)
+        if (!m_tags.contains(file)) {
+            m_tags.insert(file, {});
+            wanted << file;
+        }
+    // The sources' tags are read on workers, a batch a task, and reach the queue as queued
+    // calls: a slow or remote file never holds up the window, nor does a long queue.
+    constexpr qsizetype kBatch = 256;
+    for (qsizetype first = 0; first < wanted.size(); first += kBatch) {
+        m_readers.start([this, batch = wanted.mid(first, kBatch), stop = m_stop] {
+            for (const QString &file : batch) {
+                const std::optional<SourceInfo> info = readSourceInfo(file, stop.get());
+                if (*stop)
+                    return;
+                if (!info)
+                    continue;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, file, tags = info->tags] {
+                        m_tags.insert(file, tags);
+                        emit sourceTagsRead(file);
+                    },
+                    Qt::QueuedConnection);
+            }
         });
     }
 }

@@ -107,6 +107,8 @@ public:
     QList<int> moveJobs(QList<int> rows, bool up);
     // The whole queue, for undo and the queue file, and putting one back.
     std::vector<QueueRow> rows() const;
+    // Whether the queue holds these rows, compared in place.
+    bool holds(const std::vector<QueueRow> &rows) const;
     void setRows(std::vector<QueueRow> rows);
     // What "Convert To" shows, for jobs put back rather than added.
     void setExtension(const QString &ext);

@@ -317,7 +317,7 @@ void MainWindow::changeQueue(const QString &text, const std::function<void()> &c
     std::vector<QueueRow> before = Queue.rows();
     const QList<int> selected = ui->queueView->selectedRows();
     change();
-    if (Queue.rows() == before)
+    if (Queue.holds(before))
         return;
     UndoStack.push(new QueueChange(*this, text, std::move(before), selected));
 }

@@ -234,12 +234,8 @@ void MainWindow::formCreate()
             Desktop::instance().message(this, QMessageBox::Warning, QStringLiteral("Clipvox"), problem);
             returnFocus();
         });
-    readChapters([this] {
-        QStringList sources;
-        for (int r = 0; r < Queue.jobCount(); ++r)
-            sources << Queue.job(r).SourceFile;
-        return sources;
-    }());
+    // The chapters of a row are read when it becomes current (updateSplitChapters), not of
+    // every row at once: a long queue would read each source twice at its start.
     updateListMenuItems();
     TimerTip.start();
 }
