@@ -345,7 +345,7 @@ void ClipEditor::speedBtnPlayClick()
     } else {
         if (!Player)
             makePlayer();
-        if (const Result<void> opened = Player->Open(m_job.SourceFile); !opened)
+        if (const Result<void> opened = Player->open(m_job.SourceFile); !opened)
             throw ClipvoxError(opened.reason());
     }
     m_resumeValue = -1;

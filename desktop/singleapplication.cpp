@@ -46,6 +46,8 @@ public:
     }
 
 public slots:
+    // The method names are the org.freedesktop.Application interface's.
+    // NOLINTBEGIN(readability-identifier-naming)
     void Activate(const QVariantMap &platformData) { m_application->activate(platformData); }
     void Open(const QStringList &uris, const QVariantMap &platformData) { m_application->open(uris, platformData); }
     // Clipvox has no actions of its own to offer.
@@ -53,6 +55,7 @@ public slots:
     {
         m_application->activate(platformData);
     }
+    // NOLINTEND(readability-identifier-naming)
 
 private:
     SingleApplication *m_application;

@@ -304,7 +304,7 @@ void PreviewPlayer::failPlayback(const QString &reason)
         Qt::QueuedConnection);
 }
 
-Result<void> PreviewPlayer::Open(const QString &path)
+Result<void> PreviewPlayer::open(const QString &path)
 {
     drain();
     ++m_serial;

@@ -38,7 +38,7 @@ public:
 
     // Loads the file paused at its start. A failure when it cannot be played; done when it
     // is loaded or still loading (isLoaded tells which).
-    Result<void> Open(const QString &path);
+    Result<void> open(const QString &path);
     bool isLoaded() const { return m_load == Load::Loaded; }
 
     qint64 length();   // milliseconds; 0 while nothing is loaded

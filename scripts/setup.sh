@@ -3,7 +3,7 @@
 # Installs the Debian packages that building, running and testing Clipvox need, when missing.
 set -euo pipefail
 packages=(
-  cmake ninja-build pkg-config g++ clang libfuzzer-14-dev
+  cmake ninja-build pkg-config g++ clang clang-tidy libfuzzer-14-dev
   qt6-base-dev libgl-dev qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libmp3lame-dev libvorbis-dev libogg-dev libsndfile1-dev libtag1-dev libmpv-dev

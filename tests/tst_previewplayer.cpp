@@ -65,7 +65,7 @@ private slots:
         QVERIFY(!path.isEmpty());
         const auto playerMade = started(headless(5000));
         PreviewPlayer &player = *playerMade;
-        const Result<void> opened = player.Open(path);
+        const Result<void> opened = player.open(path);
         QVERIFY2(opened, qPrintable(opened.reason()));
         QVERIFY(player.isLoaded());
         QVERIFY2(qAbs(player.length() - probeDuration(path) * 1000) < 100, qPrintable(QString::number(player.length())));
@@ -80,7 +80,7 @@ private slots:
         const auto playerMade = started(headless(5000));
         PreviewPlayer &player = *playerMade;
         QSignalSpy failed(&player, &PreviewPlayer::playbackFailed);
-        QVERIFY(player.Open(path));
+        QVERIFY(player.open(path));
         player.play();
         QCOMPARE(player.mode(), PlayerMode::Playing);
         QTRY_VERIFY(player.position() > 200);
@@ -110,7 +110,7 @@ private slots:
         const auto playerMade = started(headless(5000));
         PreviewPlayer &player = *playerMade;
         QSignalSpy failed(&player, &PreviewPlayer::playbackFailed);
-        QVERIFY(player.Open(path));
+        QVERIFY(player.open(path));
         player.play();
         QVERIFY(QFile::resize(path, QFileInfo(path).size() / 4));
         QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 15000);
@@ -161,7 +161,7 @@ private slots:
             going->freeRenderer();
             ++freed;
         });
-        QVERIFY(player->Open(path));
+        QVERIFY(player->open(path));
         player->seek(1500);
         // Mean difference per channel; the stream's own frame is drawn within a few repaints.
         const auto difference = [&] {
@@ -192,29 +192,29 @@ private slots:
 
         const auto playerMade = started(headless(5000));
         PreviewPlayer &player = *playerMade;
-        Result<void> opened = player.Open(junk);
+        Result<void> opened = player.open(junk);
         QVERIFY(!opened);
         QVERIFY2(opened.reason().contains("unrecognized file format"), qPrintable(opened.reason()));
         QCOMPARE(player.mode(), PlayerMode::NotReady);
-        opened = player.Open(missing);
+        opened = player.open(missing);
         QVERIFY(!opened);
         QVERIFY2(opened.reason().contains("Cannot open file") && opened.reason().contains(missing),
                  qPrintable(opened.reason()));
-        QVERIFY(player.Open(good));
+        QVERIFY(player.open(good));
         QVERIFY(player.isLoaded());
 
         const auto lateMade = started(headless(0));
         PreviewPlayer &late = *lateMade;
         QSignalSpy loaded(&late, &PreviewPlayer::loaded);
         QSignalSpy failed(&late, &PreviewPlayer::loadFailed);
-        QVERIFY(late.Open(missing));
+        QVERIFY(late.open(missing));
         QVERIFY(!late.isLoaded());
         QTRY_COMPARE(failed.count(), 1);
         QVERIFY(failed[0][0].toString().contains(missing));
         QCOMPARE(late.mode(), PlayerMode::NotReady);
 
-        QVERIFY(late.Open(missing));
-        QVERIFY(late.Open(good));
+        QVERIFY(late.open(missing));
+        QVERIFY(late.open(good));
         QTRY_COMPARE(loaded.count(), 1);
         QCOMPARE(failed.count(), 1);
         QVERIFY(late.isLoaded());

@@ -24,7 +24,7 @@ namespace {
 
 // Exported by libFLAC and used by its flac tool (--no-md5-sum), but declared only in a
 // header libFLAC does not install.
-extern "C" FLAC__bool FLAC__stream_encoder_set_do_md5(FLAC__StreamEncoder *encoder, FLAC__bool value);
+extern "C" FLAC__bool FLAC__stream_encoder_set_do_md5(FLAC__StreamEncoder *encoder, FLAC__bool value); // NOLINT(readability-identifier-naming)
 
 class FlacWriter final : public WideWriter
 {
