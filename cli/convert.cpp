@@ -2,6 +2,7 @@
 #include "cli/convert.h"
 
 #include "core/core.h"
+#include "core/result.h"
 #include "core/translation.h"
 #include "engine/chapters.h"
 #include "engine/outputname.h"
@@ -143,6 +144,14 @@ QString usageText()
                "                    with --loudness, album gives those files one gain, so that\n"
                "                    they keep their loudness relative to each other (default:\n"
                "                    setup.ini, else off)\n"
+               "  --set SECTION.KEY=VALUE\n"
+               "                    one setting of setup.ini for this run (repeatable), checked\n"
+               "                    as setup.ini is: --set mp3.bitrate=192 --set mp3.channels=1\n"
+               "  --files-from FILE convert the files named in FILE too, one a line (- reads\n"
+               "                    standard input)\n"
+               "  --null, -0        the names of --files-from end with a NUL byte, as find\n"
+               "                    -print0 writes them\n"
+               "  --list-formats    list the output formats: extension, a tab, the name\n"
                "  --help            show this text\n"
                "  --version         show the version\n"
                "\n"
@@ -446,13 +455,18 @@ struct Options
     QCommandLineOption loudness{QStringLiteral("loudness"), QString(), QStringLiteral("lufs")};
     QCommandLineOption peaks{QStringLiteral("peaks"), QString(), QStringLiteral("mode")};
     QCommandLineOption replayGain{QStringLiteral("replaygain"), QString(), QStringLiteral("mode")};
+    QCommandLineOption set{QStringLiteral("set"), QString(), QStringLiteral("section.key=value")};
+    QCommandLineOption filesFrom{QStringLiteral("files-from"), QString(), QStringLiteral("file")};
+    QCommandLineOption nul{QStringList{QStringLiteral("0"), QStringLiteral("null")}};
+    QCommandLineOption listFormats{QStringLiteral("list-formats")};
     QCommandLineOption help{QStringList{QStringLiteral("help"), QStringLiteral("h")}};
     QCommandLineOption version{QStringLiteral("version")};
 
     QList<QCommandLineOption> all() const
     {
         return {convert, format, output, start, end, jobs, overwrite, skipExisting, noTags,
-                name, keepTree, track, splitChapters, loudness, peaks, replayGain, help, version};
+                name, keepTree, track, splitChapters, loudness, peaks, replayGain, set, filesFrom, nul,
+                listFormats, help, version};
     }
 };
 
@@ -469,11 +483,46 @@ struct Request
     bool splitChapters = false;
     QStringList files;
     QList<QByteArray> raw; // the files as argv's bytes, when they match the files one to one
+    QSet<QString> keysSet; // "section.key" of the settings --set gave, in lower case
 };
+
+// The names of a --files-from list ("-": standard input), one a line or NUL-separated, as the
+// bytes the file system takes; the reason when it cannot be read.
+Result<QList<QByteArray>> namesFrom(const QString &from, bool nul)
+{
+    QFile file;
+    const bool opened = from == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                   : (file.setFileName(from), file.open(QIODevice::ReadOnly));
+    if (!opened)
+        return Failure{QCoreApplication::translate("CommandLine", "cannot read the list of files \"%1\": %2").arg(from, file.errorString())};
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Failure{QCoreApplication::translate("CommandLine", "cannot read the list of files \"%1\": %2").arg(from, file.errorString())};
+    QList<QByteArray> names = data.split(nul ? '\0' : '\n');
+    names.removeAll(QByteArray());
+    return names;
+}
+
+// The --set options into the settings, in order; the reason when one is wrong.
+std::optional<QString> readSetOptions(const QCommandLineParser &parser, const Options &o, Request &r)
+{
+    for (const QString &assignment : parser.values(o.set)) {
+        const qsizetype equals = assignment.indexOf(QLatin1Char('='));
+        const qsizetype dot = assignment.indexOf(QLatin1Char('.'));
+        if (equals < 0 || dot < 0 || dot > equals)
+            return QCoreApplication::translate("CommandLine", "--set needs SECTION.KEY=VALUE, not \"%1\"").arg(assignment);
+        const QString section = assignment.left(dot).trimmed(), key = assignment.mid(dot + 1, equals - dot - 1).trimmed();
+        if (const Result<void> set = setOutputKey(r.settings, section, key, assignment.mid(equals + 1)); !set)
+            return QStringLiteral("--set: ") + set.reason();
+        r.keysSet.insert((section + QLatin1Char('.') + key).toLower());
+    }
+    return std::nullopt;
+}
 
 // The options that shape the outputs, into the settings from setup.ini; the reason when one
 // is wrong.
-std::optional<QString> readOutputOptions(const QCommandLineParser &parser, const Options &o, OutputSettings &settings)
+std::optional<QString> readOutputOptions(const QCommandLineParser &parser, const Options &o, OutputSettings &settings,
+                                         const QSet<QString> &keysSet)
 {
     if (parser.isSet(o.format)) {
         const int index = int(formatNames().indexOf(parser.value(o.format).toLower()));
@@ -484,10 +533,18 @@ std::optional<QString> readOutputOptions(const QCommandLineParser &parser, const
     settings.OutputExt = outputExtension(settings.OutputFormat);
     if (parser.isSet(o.overwrite) && parser.isSet(o.skipExisting))
         return QCoreApplication::translate("CommandLine", "--overwrite and --skip-existing exclude each other");
-    settings.ExistingFile = parser.isSet(o.overwrite)       ? OutputSettings::ReplaceExisting
-                            : parser.isSet(o.skipExisting) ? OutputSettings::SkipExisting
-                                                           : OutputSettings::KeepBoth;
-    settings.CopyTags = !parser.isSet(o.noTags);
+    // Without these options an existing file is kept beside the output, and the source's tags
+    // copied, unless --set said otherwise.
+    if (parser.isSet(o.overwrite))
+        settings.ExistingFile = OutputSettings::ReplaceExisting;
+    else if (parser.isSet(o.skipExisting))
+        settings.ExistingFile = OutputSettings::SkipExisting;
+    else if (!keysSet.contains(QStringLiteral("general.existing")))
+        settings.ExistingFile = OutputSettings::KeepBoth;
+    if (parser.isSet(o.noTags))
+        settings.CopyTags = false;
+    else if (!keysSet.contains(QStringLiteral("general.copytags")))
+        settings.CopyTags = true;
     if (parser.isSet(o.loudness)) {
         const QString value = parser.value(o.loudness);
         bool ok = false;
@@ -539,10 +596,12 @@ std::optional<QString> readRunOptions(const QCommandLineParser &parser, const Op
             return QCoreApplication::translate("CommandLine", "--jobs needs a number of at least 1, not \"%1\"").arg(parser.value(o.jobs));
     }
     r.parallel = std::clamp(r.parallel, 1, RunEngine::maxParallel());
-    if (parser.isSet(o.keepTree) && !parser.isSet(o.output))
+    if (parser.isSet(o.keepTree) && !parser.isSet(o.output) && !r.keysSet.contains(QStringLiteral("general.outputpath")))
         return QCoreApplication::translate("CommandLine", "--keep-tree needs --output");
-    r.namedByPattern = parser.isSet(o.name);
-    r.naming.pattern = r.namedByPattern ? parser.value(o.name) : QStringLiteral("{name}");
+    r.namedByPattern = parser.isSet(o.name) || r.keysSet.contains(QStringLiteral("general.namepattern"));
+    r.naming.pattern = parser.isSet(o.name)  ? parser.value(o.name)
+                       : r.namedByPattern    ? r.settings.NamePattern
+                                             : QStringLiteral("{name}");
     r.naming.ext = r.settings.OutputExt;
     // Tags are read for a pattern that names one.
     static const QRegularExpression tagged(QStringLiteral("\\{(title|artist|album|year|track)\\}"));
@@ -578,21 +637,41 @@ std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
                                                                        "There is NO WARRANTY, to the extent permitted by law.\n"));
         return kAllConverted;
     }
+    if (parser.isSet(o.listFormats)) {
+        for (const OutputFormatModule *f : outputFormats())
+            print(stdout, QStringLiteral("%1\t%2\n").arg(QLatin1String(f->extension), QLatin1String(f->name)));
+        return kAllConverted;
+    }
     if (!parser.isSet(o.convert))
-        return usageError(QCoreApplication::translate("CommandLine", "options other than --help and --version need --convert"));
+        return usageError(QCoreApplication::translate("CommandLine", "options other than --help, --version and --list-formats need --convert"));
+    if (parser.isSet(o.nul) && !parser.isSet(o.filesFrom))
+        return usageError(QCoreApplication::translate("CommandLine", "--null needs --files-from"));
     r.files = parser.positionalArguments();
+    QList<QByteArray> listed;
+    for (const QString &from : parser.values(o.filesFrom)) {
+        const Result<QList<QByteArray>> names = namesFrom(from, parser.isSet(o.nul));
+        if (!names)
+            return usageError(names.reason());
+        listed += *names;
+    }
+    for (const QByteArray &name : std::as_const(listed))
+        r.files << QFile::decodeName(name);
     if (r.files.isEmpty())
         return usageError(QCoreApplication::translate("CommandLine", "no files to convert"));
 
     loadSettings(r.settings);
-    std::optional<QString> wrong = readOutputOptions(parser, o, r.settings);
+    std::optional<QString> wrong = readSetOptions(parser, o, r);
+    if (!wrong)
+        wrong = readOutputOptions(parser, o, r.settings, r.keysSet);
     if (!wrong)
         wrong = readRunOptions(parser, o, r);
     if (wrong)
         return usageError(*wrong);
 
-    if (parser.isSet(o.output)) {
-        QString folder = QDir(parser.value(o.output)).absolutePath();
+    // An output folder given by --set general.outputpath (or a preset) stands for --output.
+    const bool folderSet = r.keysSet.contains(QStringLiteral("general.outputpath")) && !r.settings.OutputPath.isEmpty();
+    if (parser.isSet(o.output) || folderSet) {
+        QString folder = QDir(parser.isSet(o.output) ? parser.value(o.output) : r.settings.OutputPath).absolutePath();
         QDir().mkpath(folder); // a folder that cannot be made fails each file with the reason
         if (!folder.endsWith(QLatin1Char('/')))
             folder += QLatin1Char('/');
@@ -609,7 +688,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
     for (const QCommandLineOption &option : o.all())
         if (!option.valueName().isEmpty())
             valued << option.names();
-    r.raw = rawFiles(argc, argv, valued);
+    r.raw = rawFiles(argc, argv, valued) + listed;
     if (r.raw.size() != r.files.size())
         r.raw.clear();
     return std::nullopt;

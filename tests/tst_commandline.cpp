@@ -40,6 +40,7 @@ private slots:
     void manualNamesEveryOption();
     void completionNamesEveryOption();
     void valueBeforeRawName();
+    void settingsAndListsOfFiles();
 
 private:
     struct Result
@@ -244,6 +245,11 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("bad loudness") << QStringList{"--convert", "--loudness", "-3", "a.avi"};
     QTest::newRow("bad peaks") << QStringList{"--convert", "--peaks", "clip", "a.avi"};
     QTest::newRow("option without --convert") << QStringList{"--help", "--format", "mp3"};
+    QTest::newRow("--set unknown key") << QStringList{"--convert", "--set", "mp3.speed=1", "a.avi"};
+    QTest::newRow("--set out of its list") << QStringList{"--convert", "--set", "mp3.bitrate=40", "a.avi"};
+    QTest::newRow("--set without a value") << QStringList{"--convert", "--set", "mp3.bitrate", "a.avi"};
+    QTest::newRow("--null without a list") << QStringList{"--convert", "-0", "a.avi"};
+    QTest::newRow("list not there") << QStringList{"--convert", "--files-from", "/nonexistent/list"};
 }
 
 void TestCommandLine::usageErrors()
@@ -260,6 +266,11 @@ void TestCommandLine::usageErrors()
     const QStringList said = r.errors.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(said.size(), 2); // the reason, and where the help is
     QVERIFY2(said[0].startsWith("clipvox: ") && said[1] == "Try 'clipvox --convert --help'.", qPrintable(r.errors));
+    // A wrong setting is named, with what it takes.
+    if (const qsizetype set = args.indexOf("--set"); set >= 0)
+        QVERIFY2(said[0].contains(args[set + 1].section('=', 0, 0))
+                     && said[0].contains("one of 8, 16, 24") == args[set + 1].endsWith("=40"),
+                 qPrintable(said[0]));
 }
 
 // SIGINT, SIGHUP and a standard output that closes each end the run with no hidden file left.
@@ -729,6 +740,29 @@ void TestCommandLine::valueBeforeRawName()
     QCOMPARE(r.code, 0);
     QCOMPARE(r.lines.size(), 1);
     QVERIFY2(r.lines[0].startsWith("ok "), qPrintable(r.lines[0]));
+}
+
+// --set reaches the encoder, --files-from takes names from standard input (NUL-separated,
+// a newline inside one), and --list-formats names each format once.
+void TestCommandLine::settingsAndListsOfFiles()
+{
+    const QString out = m_dir.filePath("set");
+    const QString odd = m_dir.filePath("list\nname.avi");
+    QVERIFY(QFile::copy(m_avi, odd));
+    const Result r = run({m_avi, odd, out}, nullptr,
+                         "printf '%s\\0' \"$1\" \"$2\" | \"$0\" --convert --format mp3 --set mp3.channels=1 "
+                         "--set MP3.bitrate=64 --output \"$3\" --files-from - -0");
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.lines.size(), 2);
+    for (const QString name : {"clip.mp3", "list_name.mp3"}) {
+        const QJsonObject audio = probeAudio(out + "/" + name);
+        QCOMPARE(audio.value("channels").toInt(), 1);
+        QCOMPARE(audio.value("bit_rate").toString(), QString("64000"));
+    }
+    const Result formats = run({"--list-formats"});
+    QCOMPARE(formats.code, 0);
+    QCOMPARE(formats.lines.size(), 7);
+    QCOMPARE(formats.lines.first(), QString("mp3\tMP3"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

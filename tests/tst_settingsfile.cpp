@@ -37,6 +37,8 @@ private slots:
     void outOfRangeKeysFallBack();
     void jobsStayWithinTheCores_data();
     void jobsStayWithinTheCores();
+    void keysByName_data();
+    void keysByName();
 };
 
 void TestSettingsFile::defaultsWithoutFile()
@@ -553,6 +555,56 @@ void TestSettingsFile::outOfRangeKeysFallBack()
     loadSettings(s);
     saveSettings(s);
     QCOMPARE(IniFile(settingsFilePath()).readInteger(section, key, INT_MIN), loaded);
+}
+
+// --set and the preset files set keys by name with the checks of the file's reading: every
+// key takes the value it loads with and gives it back; values the file would not load are
+// refused with a reason that names the key.
+void TestSettingsFile::keysByName_data()
+{
+    QTest::addColumn<QString>("name"); // section.key
+    QTest::addColumn<QString>("value"); // empty: the value it loads with
+    QTest::addColumn<QString>("stored"); // as setup.ini would hold it; empty: refused
+    for (const QString &name : outputKeyNames())
+        QTest::newRow(qPrintable(name)) << name << QString() << QString();
+    QTest::newRow("names ignore case, hexadecimal") << "MP3.BitRate" << "0xC0" << "192";
+    QTest::newRow("bit rate off the list") << "mp3.bitrate" << "40" << "";
+    QTest::newRow("channels over the range") << "mp3.channels" << "6" << "";
+    QTest::newRow("ogg quality between steps") << "ogg.quality" << "550" << "";
+    QTest::newRow("loudness not offered") << "general.loudness" << "-17" << "";
+    QTest::newRow("letters") << "opus.bitrate" << "fast" << "";
+    QTest::newRow("unknown key") << "mp3.speed" << "1" << "";
+    QTest::newRow("key of no output setting") << "tips.tipno" << "1" << "";
+}
+
+void TestSettingsFile::keysByName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(QString, stored);
+    TempProgramFolder folder;
+    OutputSettings loaded;
+    loadSettings(loaded);
+    const QString section = name.section('.', 0, 0), key = name.section('.', 1);
+    const bool roundTrip = value.isEmpty();
+    if (roundTrip) {
+        value = stored = outputKeyText(loaded, section, key);
+        QVERIFY(!value.isNull());
+    }
+    OutputSettings s = loaded;
+    const Result<void> set = setOutputKey(s, section, key, value);
+    QCOMPARE(set.ok(), !stored.isEmpty());
+    if (!set.ok()) {
+        QVERIFY2(set.reason().contains(name, Qt::CaseInsensitive), qPrintable(set.reason()));
+        QCOMPARE(outputKeyText(s, section, key), outputKeyText(loaded, section, key)); // nothing changed
+        return;
+    }
+    QCOMPARE(outputKeyText(s, section, key), stored);
+    // What the settings file would give for the same text.
+    folder.write("setup.ini", QStringLiteral("[%1]\n%2=%3\n").arg(section, key, value).toUtf8());
+    OutputSettings file;
+    loadSettings(file);
+    QCOMPARE(outputKeyText(file, section, key), stored);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

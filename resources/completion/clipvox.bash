@@ -24,7 +24,12 @@ _clipvox()
     --loudness)
         COMPREPLY=($(compgen -W 'off' -- "$cur"))
         return ;;
-    --start | --end | --track | --jobs | --name)
+    --files-from)
+        compopt -o filenames 2>/dev/null
+        local IFS=$'\n'
+        COMPREPLY=($(compgen -f -- "$cur"))
+        return ;;
+    --set | --start | --end | --track | --jobs | --name)
         return ;;
     esac
 
@@ -36,7 +41,8 @@ _clipvox()
     if [[ $cur == -* && i -eq COMP_CWORD ]]; then
         COMPREPLY=($(compgen -W '--convert --format --output --start --end --track
             --split-chapters --jobs --overwrite --skip-existing --name --keep-tree --no-tags
-            --loudness --peaks --replaygain --help --version' -- "$cur"))
+            --loudness --peaks --replaygain --set --files-from --null --list-formats
+            --help --version' -- "$cur"))
         return
     fi
 
