@@ -16,7 +16,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSocketNotifier>
@@ -152,6 +155,9 @@ QString usageText()
                "  --null, -0        the names of --files-from end with a NUL byte, as find\n"
                "                    -print0 writes them\n"
                "  --list-formats    list the output formats: extension, a tab, the name\n"
+               "  --progress FORM   plain (the lines below) or json: one JSON object a line on\n"
+               "                    standard output, {\"event\":\"start\"|\"progress\"|\"end\",\n"
+               "                    \"job\":N,...} (see the manual page)\n"
                "  --help            show this text\n"
                "  --version         show the version\n"
                "\n"
@@ -185,10 +191,19 @@ struct Item
     QString source; // its absolute path
     QString output;
     QString failed; // set before the run for sources that cannot be read
+    const char *code = nullptr; // its stable name for scripts (--progress json)
     QString note;   // said on the ok line
     Job chapter;   // a chapter's clip, title and number (ChapterNumber 0: the whole file)
     int engineIndex = -1;
     std::optional<QString> line; // the finished line, printed in queue order
+
+    // The output's path as text: for a name that is not UTF-8, its folder as given.
+    QString plainOutput() const
+    {
+        if (procFolder.isEmpty() || !output.startsWith(procFolder))
+            return output;
+        return QFile::decodeName(rawFolder) + output.mid(procFolder.size());
+    }
 
     QString shownOutput() const
     {
@@ -223,9 +238,10 @@ QString escapedName(const QByteArray &bytes)
 class Batch : public QObject
 {
 public:
-    Batch(std::vector<Item> items, const OutputSettings &settings, int jobs)
-        : m_items(std::move(items)), m_settings(settings), m_jobs(jobs), m_tty(::isatty(STDERR_FILENO) == 1)
+    Batch(std::vector<Item> items, const OutputSettings &settings, int jobs, bool json)
+        : m_items(std::move(items)), m_settings(settings), m_jobs(jobs), m_tty(::isatty(STDERR_FILENO) == 1), m_json(json)
     {
+        m_clock.start();
     }
 
     // Runs the batch to its end and prints its lines; the exit code.
@@ -236,7 +252,7 @@ public:
         if (g_interrupted) {
             for (Item &item : m_items)
                 if (!item.line)
-                    item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, QCoreApplication::translate("CommandLine", "Cancelled"));
+                    cancelled(item);
             flush();
             return kCancelled;
         }
@@ -278,7 +294,8 @@ private:
         // scripts read them. The reasons after them are in the user's language.
         for (Item &item : m_items) {
             if (!item.failed.isEmpty()) {
-                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, shellQuoted(item.failed));
+                ended(item, QStringLiteral("failed %1: %2\n").arg(item.shown, shellQuoted(item.failed)),
+                      failedEnd(item.failed, item.code ? item.code : "failed"));
                 continue;
             }
             RunJob job;
@@ -311,9 +328,24 @@ private:
             Item &item = m_items[m_byEngine[index]];
             item.output = output;
             m_running << index;
+            if (m_json) {
+                QJsonObject start{{QStringLiteral("event"), QStringLiteral("start")}, {QStringLiteral("job"), jobNumber(item)},
+                                  {QStringLiteral("source"), item.given}, {QStringLiteral("output"), item.plainOutput()}};
+                if (item.chapter.ChapterNumber > 0)
+                    start.insert(QStringLiteral("chapter"), item.chapter.ChapterNumber);
+                emitJson(start);
+                m_lastProgress[index] = m_clock.elapsed();
+            }
         });
-        connect(&m_engine, &RunEngine::fileProgress, this,
-                [this](int index, int percent) { m_percent[index] = percent; });
+        connect(&m_engine, &RunEngine::fileProgress, this, [this](int index, int percent) {
+            m_percent[index] = percent;
+            // At most one a job every half second: a long file's progress, not a flood.
+            if (m_json && m_clock.elapsed() - m_lastProgress.value(index) >= 500) {
+                m_lastProgress[index] = m_clock.elapsed();
+                emitJson({{QStringLiteral("event"), QStringLiteral("progress")}, {QStringLiteral("job"), jobNumber(m_items[m_byEngine[index]])},
+                          {QStringLiteral("percent"), percent}});
+            }
+        });
         connect(&m_engine, &RunEngine::jobFinished, this, &Batch::finished);
         // A message after a job's line is made (the album's ReplayGain that could not be
         // written) goes to standard error, and the batch ends as partly failed.
@@ -335,7 +367,7 @@ private:
     {
         for (Item &item : m_items)
             if (!item.line)
-                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, QCoreApplication::translate("CommandLine", "Cancelled"));
+                cancelled(item);
         flush();
         if (m_cancelled || m_outputGone)
             return kCancelled;
@@ -353,8 +385,20 @@ private:
         Item &item = m_items[m_byEngine[index]];
         item.output = m_engine.outputs().value(index);
         const QString note = m_engine.notes().value(index);
+        QJsonObject end{{QStringLiteral("event"), QStringLiteral("end")}, {QStringLiteral("job"), jobNumber(item)}};
         if (outcome == RunEngine::Succeeded) {
             const std::optional<double> ms = mediaLengthMs(item.output);
+            if (m_json) {
+                end.insert(QStringLiteral("status"), QStringLiteral("ok"));
+                end.insert(QStringLiteral("output"), item.plainOutput());
+                end.insert(QStringLiteral("length"), ms ? QJsonValue(std::round(*ms) / 1000) : QJsonValue());
+                end.insert(QStringLiteral("lufs"), finiteOrNull(m_engine.loudness().at(size_t(index)), 10));
+                end.insert(QStringLiteral("true_peak"), finiteOrNull(m_engine.truePeak(index), 100));
+                QStringList notes{note, item.note, reason};
+                notes.removeAll(QString());
+                if (!notes.isEmpty())
+                    end.insert(QStringLiteral("note"), notes.join(QStringLiteral("; ")));
+            }
             QString detail = ms ? secondsToTime(qint64(*ms / 1000 + 0.5)) : QCoreApplication::translate("CommandLine", "length unknown");
             // The loudness reached, in a form scripts read: ", -16.0 LUFS".
             const double lufs = m_engine.loudness().at(size_t(index));
@@ -366,20 +410,66 @@ private:
                 detail += QStringLiteral("; ") + item.note;
             if (!reason.isEmpty())
                 detail += QStringLiteral("; ") + shellQuoted(reason);
-            item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.shown, item.shownOutput(), detail);
+            ended(item, QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.shown, item.shownOutput(), detail), end);
         } else if (outcome == RunEngine::Skipped) {
-            item.line = QStringLiteral("skipped %1: %2\n").arg(item.shown, shellQuoted(note));
+            end.insert(QStringLiteral("status"), QStringLiteral("skipped"));
+            end.insert(QStringLiteral("output"), item.plainOutput());
+            end.insert(QStringLiteral("reason"), note);
+            ended(item, QStringLiteral("skipped %1: %2\n").arg(item.shown, shellQuoted(note)), end);
+        } else if (outcome == RunEngine::Stopped) {
+            cancelled(item);
         } else {
-            item.line = QStringLiteral("failed %1: %2\n")
-                            .arg(item.shown, outcome == RunEngine::Stopped ? QCoreApplication::translate("CommandLine", "Cancelled")
-                                                                            : shellQuoted(reason));
+            ended(item, QStringLiteral("failed %1: %2\n").arg(item.shown, shellQuoted(reason)), failedEnd(reason, "conversion-failed"));
         }
         flush();
     }
 
-    // Lines go out in queue order: a file that ends early waits for those before it.
+    int jobNumber(const Item &item) const { return int(&item - m_items.data()) + 1; }
+
+    static QJsonValue finiteOrNull(double value, double scale)
+    {
+        return std::isfinite(value) ? QJsonValue(std::round(value * scale) / scale) : QJsonValue();
+    }
+
+    static QJsonObject failedEnd(const QString &reason, const char *code)
+    {
+        return {{QStringLiteral("event"), QStringLiteral("end")}, {QStringLiteral("status"), QStringLiteral("failed")},
+                {QStringLiteral("reason"), reason}, {QStringLiteral("code"), QLatin1String(code)}};
+    }
+
+    // A job's line is made; with --progress json its end goes out at once.
+    void ended(Item &item, const QString &line, QJsonObject end)
+    {
+        item.line = line;
+        if (!m_json)
+            return;
+        end.insert(QStringLiteral("job"), jobNumber(item));
+        emitJson(end);
+    }
+
+    void cancelled(Item &item)
+    {
+        const QString reason = QCoreApplication::translate("CommandLine", "Cancelled");
+        ended(item, QStringLiteral("failed %1: %2\n").arg(item.shown, reason), failedEnd(reason, "cancelled"));
+    }
+
+    // One object a line, flushed; a reader that went away ends the run as for the lines.
+    void emitJson(const QJsonObject &object)
+    {
+        if (m_outputGone)
+            return;
+        if (!print(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'))) {
+            m_outputGone = true;
+            QMetaObject::invokeMethod(&m_engine, &RunEngine::cancel, Qt::QueuedConnection);
+        }
+    }
+
+    // Lines go out in queue order: a file that ends early waits for those before it. With
+    // --progress json standard output holds the objects alone.
     void flush()
     {
+        if (m_json)
+            return;
         bool cleared = false;
         while (m_printed < m_items.size() && m_items[m_printed].line) {
             if (m_tty && !cleared) {
@@ -412,6 +502,9 @@ private:
     OutputSettings m_settings;
     int m_jobs;
     bool m_tty;
+    bool m_json;
+    QElapsedTimer m_clock;
+    QHash<int, qint64> m_lastProgress; // engine index -> when its last progress went out
     bool m_cancelled = false;
     bool m_outputGone = false;
     bool m_lateFailure = false;
@@ -459,6 +552,7 @@ struct Options
     QCommandLineOption filesFrom{QStringLiteral("files-from"), QString(), QStringLiteral("file")};
     QCommandLineOption nul{QStringList{QStringLiteral("0"), QStringLiteral("null")}};
     QCommandLineOption listFormats{QStringLiteral("list-formats")};
+    QCommandLineOption progress{QStringLiteral("progress"), QString(), QStringLiteral("form")};
     QCommandLineOption help{QStringList{QStringLiteral("help"), QStringLiteral("h")}};
     QCommandLineOption version{QStringLiteral("version")};
 
@@ -466,7 +560,7 @@ struct Options
     {
         return {convert, format, output, start, end, jobs, overwrite, skipExisting, noTags,
                 name, keepTree, track, splitChapters, loudness, peaks, replayGain, set, filesFrom, nul,
-                listFormats, help, version};
+                listFormats, progress, help, version};
     }
 };
 
@@ -484,6 +578,7 @@ struct Request
     QStringList files;
     QList<QByteArray> raw; // the files as argv's bytes, when they match the files one to one
     QSet<QString> keysSet; // "section.key" of the settings --set gave, in lower case
+    bool json = false;     // --progress json
 };
 
 // The names of a --files-from list ("-": standard input), one a line or NUL-separated, as the
@@ -607,6 +702,12 @@ std::optional<QString> readRunOptions(const QCommandLineParser &parser, const Op
     static const QRegularExpression tagged(QStringLiteral("\\{(title|artist|album|year|track)\\}"));
     r.readTags = r.naming.pattern.contains(tagged);
     r.splitChapters = parser.isSet(o.splitChapters);
+    if (parser.isSet(o.progress)) {
+        const QString form = parser.value(o.progress).toLower();
+        if (form != QLatin1String("plain") && form != QLatin1String("json"))
+            return QCoreApplication::translate("CommandLine", "--progress needs plain or json, not \"%1\"").arg(parser.value(o.progress));
+        r.json = form == QLatin1String("json");
+    }
     if (parser.isSet(o.track)) {
         bool ok = false;
         r.soundTrack = parser.value(o.track).toInt(&ok);
@@ -721,17 +822,21 @@ Item sourceItem(const Request &r, int f)
     }
     const QFileInfo info(path);
     item.source = info.absoluteFilePath();
-    if (g_interrupted)
+    if (g_interrupted) {
         item.failed = QCoreApplication::translate("CommandLine", "Cancelled");
-    else if (struct stat st = {}; !info.exists())
+        item.code = "cancelled";
+    } else if (struct stat st = {}; !info.exists()) {
         // A link that loops, or a folder on the way that cannot be searched, says so.
-        item.failed = ::stat(QFile::encodeName(path).constData(), &st) != 0 && errno != ENOENT && errno != ENOTDIR
-            ? QString::fromLocal8Bit(std::strerror(errno))
-            : QCoreApplication::translate("CommandLine", "No such file");
-    else if (info.isDir())
+        const bool unreachable = ::stat(QFile::encodeName(path).constData(), &st) != 0 && errno != ENOENT && errno != ENOTDIR;
+        item.failed = unreachable ? QString::fromLocal8Bit(std::strerror(errno)) : QCoreApplication::translate("CommandLine", "No such file");
+        item.code = unreachable ? "unreachable" : "no-such-file";
+    } else if (info.isDir()) {
         item.failed = QCoreApplication::translate("CommandLine", "Is a folder, not a video file");
-    else if (!info.isReadable())
+        item.code = "is-a-folder";
+    } else if (!info.isReadable()) {
         item.failed = QCoreApplication::translate("CommandLine", "The file cannot be read");
+        item.code = "not-readable";
+    }
     return item;
 }
 
@@ -762,8 +867,10 @@ std::vector<Item> planFile(const Request &r, int f, QSet<QString> &madeFolders)
     item.output = outputName(r.naming, dir, outputNameFields(named, tags, f + 1, count));
     std::vector<Item> parts;
     if (r.splitChapters && item.failed.isEmpty() && !g_interrupted) {
-        if (!source)
+        if (!source) {
             item.failed = sourceError;
+            item.code = "source-unreadable";
+        }
         Job whole;
         whole.SourceFile = item.source;
         whole.OutputFile = item.output;
@@ -822,7 +929,7 @@ int runCommandLine(int argc, char **argv)
             items.push_back(std::move(part));
 
     VideoEdit::initialize();
-    Batch batch(std::move(items), request.settings, request.parallel);
+    Batch batch(std::move(items), request.settings, request.parallel, request.json);
     batch.m_start = request.start;
     batch.m_end = request.end;
     batch.m_track = request.soundTrack;

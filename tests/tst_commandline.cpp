@@ -4,6 +4,8 @@
 #include "media_fixtures.h"
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
 #include <csignal>
@@ -41,6 +43,7 @@ private slots:
     void completionNamesEveryOption();
     void valueBeforeRawName();
     void settingsAndListsOfFiles();
+    void jsonProgress();
 
 private:
     struct Result
@@ -249,6 +252,7 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("--set out of its list") << QStringList{"--convert", "--set", "mp3.bitrate=40", "a.avi"};
     QTest::newRow("--set without a value") << QStringList{"--convert", "--set", "mp3.bitrate", "a.avi"};
     QTest::newRow("--null without a list") << QStringList{"--convert", "-0", "a.avi"};
+    QTest::newRow("bad progress form") << QStringList{"--convert", "--progress", "xml", "a.avi"};
     QTest::newRow("list not there") << QStringList{"--convert", "--files-from", "/nonexistent/list"};
 }
 
@@ -763,6 +767,43 @@ void TestCommandLine::settingsAndListsOfFiles()
     QCOMPARE(formats.code, 0);
     QCOMPARE(formats.lines.size(), 7);
     QCOMPARE(formats.lines.first(), QString("mp3\tMP3"));
+}
+
+// --progress json: every line is one JSON object by a real parser; each job ends once, a
+// converted one after its start with its output, length, loudness and true peak.
+void TestCommandLine::jsonProgress()
+{
+    const QString out = m_dir.filePath("json");
+    const QString missing = m_dir.filePath("missing.avi");
+    const Result r = run({"--convert", "--progress", "json", "--loudness", "-16", "--output", out, m_avi, missing});
+    QCOMPARE(r.code, 1);
+    QMap<int, QStringList> events; // job -> its events in order
+    QMap<int, QJsonObject> ends;
+    for (const QString &line : r.lines) {
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(line.toUtf8(), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError && doc.isObject(), qPrintable(line));
+        const QJsonObject o = doc.object();
+        const int job = o.value("job").toInt();
+        events[job] << o.value("event").toString();
+        if (o.value("event") == "end")
+            ends[job] = o;
+        if (o.value("event") == "progress")
+            QVERIFY(o.value("percent").toInt(-1) >= 0 && o.value("percent").toInt() <= 100);
+    }
+    QCOMPARE(events.keys(), (QList<int>{1, 2}));
+    QCOMPARE(events[1].first(), QString("start"));
+    QCOMPARE(events[1].last(), QString("end"));
+    QCOMPARE(events[1].count("end"), 1);
+    QCOMPARE(events[2], QStringList{"end"});
+    QCOMPARE(ends[1].value("status").toString(), QString("ok"));
+    QCOMPARE(ends[1].value("output").toString(), out + "/clip.ogg");
+    QVERIFY(qAbs(ends[1].value("length").toDouble() - 3.0) < 0.06);
+    QVERIFY(qAbs(ends[1].value("lufs").toDouble() - -16.0) <= 0.5);
+    QVERIFY(ends[1].value("true_peak").isDouble() && ends[1].value("true_peak").toDouble() <= -1.0);
+    QCOMPARE(ends[2].value("status").toString(), QString("failed"));
+    QCOMPARE(ends[2].value("code").toString(), QString("no-such-file"));
+    QVERIFY(!ends[2].value("reason").toString().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

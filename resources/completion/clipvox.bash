@@ -18,6 +18,9 @@ _clipvox()
     --peaks)
         COMPREPLY=($(compgen -W 'limit lower' -- "$cur"))
         return ;;
+    --progress)
+        COMPREPLY=($(compgen -W 'plain json' -- "$cur"))
+        return ;;
     --replaygain)
         COMPREPLY=($(compgen -W 'track album off' -- "$cur"))
         return ;;
@@ -41,7 +44,7 @@ _clipvox()
     if [[ $cur == -* && i -eq COMP_CWORD ]]; then
         COMPREPLY=($(compgen -W '--convert --format --output --start --end --track
             --split-chapters --jobs --overwrite --skip-existing --name --keep-tree --no-tags
-            --loudness --peaks --replaygain --set --files-from --null --list-formats
+            --loudness --peaks --replaygain --set --files-from --null --list-formats --progress
             --help --version' -- "$cur"))
         return
     fi
