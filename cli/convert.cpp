@@ -11,6 +11,7 @@
 #include "media/medialength.h"
 #include "media/sourceinfo.h"
 #include "media/videoedit.h"
+#include "settings/presets.h"
 #include "settings/settingsfile.h"
 
 #include <QCommandLineParser>
@@ -147,6 +148,9 @@ QString usageText()
                "                    with --loudness, album gives those files one gain, so that\n"
                "                    they keep their loudness relative to each other (default:\n"
                "                    setup.ini, else off)\n"
+               "  --preset NAME     the settings of a preset over those of setup.ini (before --set\n"
+               "                    and the options above)\n"
+               "  --list-presets    list the presets: the name, a tab, a description\n"
                "  --set SECTION.KEY=VALUE\n"
                "                    one setting of setup.ini for this run (repeatable), checked\n"
                "                    as setup.ini is: --set mp3.bitrate=192 --set mp3.channels=1\n"
@@ -552,6 +556,8 @@ struct Options
     QCommandLineOption filesFrom{QStringLiteral("files-from"), QString(), QStringLiteral("file")};
     QCommandLineOption nul{QStringList{QStringLiteral("0"), QStringLiteral("null")}};
     QCommandLineOption listFormats{QStringLiteral("list-formats")};
+    QCommandLineOption preset{QStringLiteral("preset"), QString(), QStringLiteral("name")};
+    QCommandLineOption listPresets{QStringLiteral("list-presets")};
     QCommandLineOption progress{QStringLiteral("progress"), QString(), QStringLiteral("form")};
     QCommandLineOption help{QStringList{QStringLiteral("help"), QStringLiteral("h")}};
     QCommandLineOption version{QStringLiteral("version")};
@@ -560,7 +566,7 @@ struct Options
     {
         return {convert, format, output, start, end, jobs, overwrite, skipExisting, noTags,
                 name, keepTree, track, splitChapters, loudness, peaks, replayGain, set, filesFrom, nul,
-                listFormats, progress, help, version};
+                listFormats, preset, listPresets, progress, help, version};
     }
 };
 
@@ -596,6 +602,34 @@ Result<QList<QByteArray>> namesFrom(const QString &from, bool nul)
     QList<QByteArray> names = data.split(nul ? '\0' : '\n');
     names.removeAll(QByteArray());
     return names;
+}
+
+// Each damaged preset file, on standard error.
+void sayDamaged(const PresetList &presets)
+{
+    for (const QString &message : presets.skipped)
+        print(stderr, QStringLiteral("clipvox: %1\n").arg(message));
+}
+
+// The --preset into the settings; the reason when there is none of that name.
+std::optional<QString> readPreset(const QCommandLineParser &parser, const Options &o, Request &r)
+{
+    if (!parser.isSet(o.preset))
+        return std::nullopt;
+    const PresetList presets = loadPresets();
+    sayDamaged(presets);
+    const Preset *preset = presets.find(parser.value(o.preset));
+    if (!preset) {
+        QStringList names;
+        for (const Preset &p : presets.presets)
+            names << p.name;
+        return QCoreApplication::translate("CommandLine", "unknown preset \"%1\"; the presets: %2")
+            .arg(parser.value(o.preset), names.join(QLatin1String(", ")));
+    }
+    preset->applyTo(r.settings);
+    for (const auto &key : preset->keys)
+        r.keysSet.insert(key.first);
+    return std::nullopt;
 }
 
 // The --set options into the settings, in order; the reason when one is wrong.
@@ -743,8 +777,15 @@ std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
             print(stdout, QStringLiteral("%1\t%2\n").arg(QLatin1String(f->extension), QLatin1String(f->name)));
         return kAllConverted;
     }
+    if (parser.isSet(o.listPresets)) {
+        const PresetList presets = loadPresets();
+        sayDamaged(presets);
+        for (const Preset &preset : presets.presets)
+            print(stdout, QStringLiteral("%1\t%2\n").arg(preset.name, preset.description));
+        return kAllConverted;
+    }
     if (!parser.isSet(o.convert))
-        return usageError(QCoreApplication::translate("CommandLine", "options other than --help, --version and --list-formats need --convert"));
+        return usageError(QCoreApplication::translate("CommandLine", "options other than --help, --version, --list-formats and --list-presets need --convert"));
     if (parser.isSet(o.nul) && !parser.isSet(o.filesFrom))
         return usageError(QCoreApplication::translate("CommandLine", "--null needs --files-from"));
     r.files = parser.positionalArguments();
@@ -761,7 +802,9 @@ std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
         return usageError(QCoreApplication::translate("CommandLine", "no files to convert"));
 
     loadSettings(r.settings);
-    std::optional<QString> wrong = readSetOptions(parser, o, r);
+    std::optional<QString> wrong = readPreset(parser, o, r);
+    if (!wrong)
+        wrong = readSetOptions(parser, o, r);
     if (!wrong)
         wrong = readOutputOptions(parser, o, r.settings, r.keysSet);
     if (!wrong)

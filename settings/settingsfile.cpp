@@ -126,6 +126,36 @@ IniFile::IniFile(QString path) : m_path(std::move(path))
     }
 }
 
+QList<IniFile::Entry> IniFile::entries() const
+{
+    QList<Entry> all;
+    QString section;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const Line &line = m_lines[i];
+        if (!line.section.isNull())
+            section = line.section;
+        else if (!line.key.isNull() && !section.isNull() && findKey(findSection(section), line.key) == i)
+            all.append({section, line.key, readString(section, line.key, QString())});
+    }
+    return all;
+}
+
+int IniFile::strayLine() const
+{
+    if (m_keepOff)
+        return -1;
+    bool inSection = false;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const Line &line = m_lines[i];
+        const QByteArray t = line.raw.trimmed();
+        if (!line.section.isNull())
+            inSection = true;
+        else if ((!line.key.isNull() && !inSection) || (line.key.isNull() && !t.isEmpty() && !t.startsWith(';')))
+            return i + 1;
+    }
+    return 0;
+}
+
 int IniFile::findSection(const QString &section) const
 {
     for (int i = 0; i < m_lines.size(); ++i)

@@ -59,6 +59,17 @@ public:
 
     static bool parseInteger(const QString &text, int &value);
 
+    // Every key line in file order (the first of repeated keys of a section only).
+    struct Entry
+    {
+        QString section, key, value;
+    };
+    QList<Entry> entries() const;
+    // The number (from 1) of the first line that is no section, key, comment or blank line,
+    // or a key before any section; 0 when there is none. -1 when the file could not be read
+    // whole (not a regular file, or too large).
+    int strayLine() const;
+
 private:
     struct Line
     {

@@ -252,6 +252,7 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("--set out of its list") << QStringList{"--convert", "--set", "mp3.bitrate=40", "a.avi"};
     QTest::newRow("--set without a value") << QStringList{"--convert", "--set", "mp3.bitrate", "a.avi"};
     QTest::newRow("--null without a list") << QStringList{"--convert", "-0", "a.avi"};
+    QTest::newRow("unknown preset") << QStringList{"--convert", "--preset", "nope", "a.avi"};
     QTest::newRow("bad progress form") << QStringList{"--convert", "--progress", "xml", "a.avi"};
     QTest::newRow("list not there") << QStringList{"--convert", "--files-from", "/nonexistent/list"};
 }
@@ -753,9 +754,15 @@ void TestCommandLine::settingsAndListsOfFiles()
     const QString out = m_dir.filePath("set");
     const QString odd = m_dir.filePath("list\nname.avi");
     QVERIFY(QFile::copy(m_avi, odd));
+    // A preset of the user's sets mono MP3; --set changes its bit rate.
+    QVERIFY(QDir().mkpath(m_config.filePath("clipvox/presets")));
+    QFile mono(m_config.filePath("clipvox/presets/Mono.ini"));
+    QVERIFY(mono.open(QIODevice::WriteOnly));
+    mono.write("[preset]\ndescription=Mono MP3\n[general]\noutputformat=0\n[mp3]\nchannels=1\nbitrate=320\n");
+    mono.close();
     const Result r = run({m_avi, odd, out}, nullptr,
-                         "printf '%s\\0' \"$1\" \"$2\" | \"$0\" --convert --format mp3 --set mp3.channels=1 "
-                         "--set MP3.bitrate=64 --output \"$3\" --files-from - -0");
+                         "printf '%s\\0' \"$1\" \"$2\" | \"$0\" --convert --preset mono --set MP3.bitrate=64 "
+                         "--output \"$3\" --files-from - -0");
     QCOMPARE(r.code, 0);
     QCOMPARE(r.lines.size(), 2);
     for (const QString name : {"clip.mp3", "list_name.mp3"}) {
@@ -767,6 +774,17 @@ void TestCommandLine::settingsAndListsOfFiles()
     QCOMPARE(formats.code, 0);
     QCOMPARE(formats.lines.size(), 7);
     QCOMPARE(formats.lines.first(), QString("mp3\tMP3"));
+    // --list-presets: the shipped ones and the user's; a damaged file is named, never rewritten.
+    QFile broken(m_config.filePath("clipvox/presets/broken.ini"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("[mp3]\nbitrate=loud\n");
+    broken.close();
+    const Result presets = run({"--list-presets"});
+    QVERIFY(QFile::remove(broken.fileName()) && mono.remove());
+    QCOMPARE(presets.code, 0);
+    QVERIFY2(presets.lines.contains("Mono\tMono MP3") && presets.lines.filter(QRegularExpression("^podcast\t.+")).size() == 1,
+             qPrintable(presets.lines.join('\n')));
+    QVERIFY2(presets.errors.startsWith("clipvox: Preset file " + broken.fileName() + " skipped: "), qPrintable(presets.errors));
 }
 
 // --progress json: every line is one JSON object by a real parser; each job ends once, a

@@ -18,6 +18,10 @@ _clipvox()
     --peaks)
         COMPREPLY=($(compgen -W 'limit lower' -- "$cur"))
         return ;;
+    --preset)
+        local IFS=$'\n'
+        COMPREPLY=($(compgen -W "$(clipvox --list-presets 2>/dev/null | cut -f1)" -- "$cur"))
+        return ;;
     --progress)
         COMPREPLY=($(compgen -W 'plain json' -- "$cur"))
         return ;;
@@ -45,6 +49,7 @@ _clipvox()
         COMPREPLY=($(compgen -W '--convert --format --output --start --end --track
             --split-chapters --jobs --overwrite --skip-existing --name --keep-tree --no-tags
             --loudness --peaks --replaygain --set --files-from --null --list-formats --progress
+            --preset --list-presets
             --help --version' -- "$cur"))
         return
     fi
