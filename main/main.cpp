@@ -8,6 +8,7 @@
 #include "extras/about.h"
 #include "extras/tip.h"
 #include "formats/registry.h"
+#include "main/presetbar.h"
 #include "desktop/application.h"
 #include "desktop/desktop.h"
 #include "media/videoedit.h"
@@ -48,6 +49,13 @@ MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/clipvox.png")));
     for (const OutputFormatModule *f : outputFormats())
         ui->outputFormatCombo->addItem(QString::fromLatin1(f->name));
+    m_presetBar = new PresetBar(Settings, this);
+    ui->outputFormatRow->insertWidget(0, m_presetBar);
+    // A damaged preset file is said where it does not stop the start.
+    connect(m_presetBar, &PresetBar::skipped, this, [this](const QString &messages) {
+        statusBar()->showMessage(messages);
+        statusBar()->setToolTip(messages);
+    });
 
     setUpToolBar();
     setUpQueueMenu();
@@ -214,6 +222,7 @@ void MainWindow::formCreate()
     showQueue();
     ui->queueView->setFirstColumnWidths();
     Settings.load();
+    m_presetBar->reload();
     showQuickSettings();
     connect(&Settings, &AppSettings::changed, this, [this] { settingsChanged(); });
     // The window's size and columns, and the queue, as the last session left them.
@@ -544,6 +553,7 @@ void MainWindow::showQuickSettings()
     const QSignalBlocker quiet(ui->outputFormatCombo);
     const int format = outputSettings().OutputFormat;
     ui->outputFormatCombo->setCurrentIndex(format >= 0 && format < ui->outputFormatCombo->count() ? format : -1);
+    m_presetBar->showSettings();
 }
 
 void MainWindow::helpClick() { helpMenu->popup(QCursor::pos()); }

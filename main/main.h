@@ -28,6 +28,7 @@ class MainWindow;
 }
 
 class AboutDialog;
+class PresetBar;
 class ClipEditor;
 class ProgressDialog;
 class SettingsDialog;
@@ -198,4 +199,5 @@ private:
     QSet<QString> m_chapterReads;                    // sources being read
     QThreadPool m_chapterPool;
     std::atomic<bool> m_chapterStop{false};
+    PresetBar *m_presetBar = nullptr; // beside the format in the quick settings
 };

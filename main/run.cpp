@@ -4,6 +4,7 @@
 #include "main/main.h"
 
 #include "desktop/application.h"
+#include "main/presetbar.h"
 #include "progress/execute.h"
 #include "ui_main.h"
 
@@ -47,7 +48,7 @@ void MainWindow::freezeQueue(bool frozen)
 {
     for (QAction *a : {ui->toolAddFiles, ui->queueAddFiles, ui->toolRemove, ui->toolEditClip, ui->toolConvert, ui->toolSettings})
         a->setEnabled(!frozen);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->outputFormatCombo, ui->browseOutputButton, ui->settingsButton})
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->outputFormatCombo, ui->browseOutputButton, ui->settingsButton, m_presetBar})
         w->setEnabled(!frozen);
     updateListMenuItems(); // the list's entries: all off during a run, else as the selection says
     // The queue stays as the run took it: no undo until it ends.
