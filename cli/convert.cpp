@@ -17,6 +17,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDateTime>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -25,6 +27,7 @@
 #include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QUrl>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
@@ -33,6 +36,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -162,6 +166,9 @@ QString usageText()
                "  --progress FORM   plain (the lines below) or json: one JSON object a line on\n"
                "                    standard output, {\"event\":\"start\"|\"progress\"|\"end\",\n"
                "                    \"job\":N,...} (see the manual page)\n"
+               "  --watch DIR       convert each video that appears in DIR (and the folders below\n"
+               "                    it with --keep-tree) once it has stopped growing, each file\n"
+               "                    once, also across restarts; runs until SIGINT or SIGTERM\n"
                "  --help            show this text\n"
                "  --version         show the version\n"
                "\n"
@@ -200,6 +207,7 @@ struct Item
     Job chapter;   // a chapter's clip, title and number (ChapterNumber 0: the whole file)
     int engineIndex = -1;
     std::optional<QString> line; // the finished line, printed in queue order
+    bool cancelled = false;      // stopped, or never reached
 
     // The output's path as text: for a name that is not UTF-8, its folder as given.
     QString plainOutput() const
@@ -287,6 +295,9 @@ public:
     }
 
     double m_start = 0, m_end = Job::ToEnd; // the clip of every file, in seconds
+    int m_firstJob = 1; // the number of the first job, as scripts see it
+    const std::vector<Item> &items() const { return m_items; }
+    bool outputGone() const { return m_outputGone; }
     int m_track = 0; // 0: each source's default
 
 private:
@@ -428,7 +439,7 @@ private:
         flush();
     }
 
-    int jobNumber(const Item &item) const { return int(&item - m_items.data()) + 1; }
+    int jobNumber(const Item &item) const { return int(&item - m_items.data()) + m_firstJob; }
 
     static QJsonValue finiteOrNull(double value, double scale)
     {
@@ -453,6 +464,7 @@ private:
 
     void cancelled(Item &item)
     {
+        item.cancelled = true;
         const QString reason = QCoreApplication::translate("CommandLine", "Cancelled");
         ended(item, QStringLiteral("failed %1: %2\n").arg(item.shown, reason), failedEnd(reason, "cancelled"));
     }
@@ -559,6 +571,7 @@ struct Options
     QCommandLineOption preset{QStringLiteral("preset"), QString(), QStringLiteral("name")};
     QCommandLineOption listPresets{QStringLiteral("list-presets")};
     QCommandLineOption progress{QStringLiteral("progress"), QString(), QStringLiteral("form")};
+    QCommandLineOption watch{QStringLiteral("watch"), QString(), QStringLiteral("dir")};
     QCommandLineOption help{QStringList{QStringLiteral("help"), QStringLiteral("h")}};
     QCommandLineOption version{QStringLiteral("version")};
 
@@ -566,7 +579,7 @@ struct Options
     {
         return {convert, format, output, start, end, jobs, overwrite, skipExisting, noTags,
                 name, keepTree, track, splitChapters, loudness, peaks, replayGain, set, filesFrom, nul,
-                listFormats, preset, listPresets, progress, help, version};
+                listFormats, preset, listPresets, progress, watch, help, version};
     }
 };
 
@@ -585,6 +598,8 @@ struct Request
     QList<QByteArray> raw; // the files as argv's bytes, when they match the files one to one
     QSet<QString> keysSet; // "section.key" of the settings --set gave, in lower case
     bool json = false;     // --progress json
+    QString watch;         // --watch: the folder watched, absolute, ending in "/"; empty: none
+    bool watchTree = false; // and the folders below it (--keep-tree)
 };
 
 // The names of a --files-from list ("-": standard input), one a line or NUL-separated, as the
@@ -798,8 +813,17 @@ std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
     }
     for (const QByteArray &name : std::as_const(listed))
         r.files << QFile::decodeName(name);
-    if (r.files.isEmpty())
+    if (parser.isSet(o.watch)) {
+        if (!r.files.isEmpty())
+            return usageError(QCoreApplication::translate("CommandLine", "--watch converts what appears in its folder: no files, no --files-from"));
+        const QFileInfo folder(parser.value(o.watch));
+        if (!folder.isDir())
+            return usageError(QCoreApplication::translate("CommandLine", "--watch needs a folder, not \"%1\"").arg(parser.value(o.watch)));
+        r.watch = folder.absoluteFilePath() + QLatin1Char('/');
+        r.watchTree = parser.isSet(o.keepTree);
+    } else if (r.files.isEmpty()) {
         return usageError(QCoreApplication::translate("CommandLine", "no files to convert"));
+    }
 
     loadSettings(r.settings);
     std::optional<QString> wrong = readPreset(parser, o, r);
@@ -938,6 +962,160 @@ std::vector<Item> planFile(const Request &r, int f, QSet<QString> &madeFolders)
 }
 } // namespace
 
+namespace {
+// What a watched folder converted, kept between starts: one line a file, "size mtime path" with
+// the mtime in nanoseconds and the path percent-encoded, so that a file is converted once and
+// a new file under an old name again.
+class WatchRecord
+{
+public:
+    explicit WatchRecord(const QString &folder)
+    {
+        QString state = qEnvironmentVariable("XDG_STATE_HOME");
+        if (state.isEmpty() || QDir::isRelativePath(state))
+            state = QDir::homePath() + QStringLiteral("/.local/state");
+        m_path = state + QStringLiteral("/clipvox/watched");
+        QFile file(m_path);
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        const QByteArray prefix = QUrl::toPercentEncoding(QFile::encodeName(folder), "/");
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().trimmed();
+            if (line.split(' ').value(2).startsWith(prefix))
+                m_done.insert(line);
+        }
+    }
+
+    static QByteArray key(const QString &path, qint64 size, qint64 mtimeNs)
+    {
+        return QByteArray::number(size) + ' ' + QByteArray::number(mtimeNs) + ' ' + QUrl::toPercentEncoding(QFile::encodeName(path), "/");
+    }
+    bool contains(const QByteArray &key) const { return m_done.contains(key); }
+
+    // Appends the file's line; the reason when it could not be kept.
+    Result<void> add(const QByteArray &key)
+    {
+        m_done.insert(key);
+        QDir().mkpath(QFileInfo(m_path).path());
+        const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+        const QByteArray line = key + '\n';
+        const bool written = fd >= 0 && ::write(fd, line.constData(), size_t(line.size())) == line.size();
+        const int error = errno;
+        if (fd >= 0 && ::close(fd) != 0 && written)
+            return Failure{QString::fromLocal8Bit(std::strerror(errno))};
+        if (!written)
+            return Failure{QString::fromLocal8Bit(std::strerror(error))};
+        return {};
+    }
+    QString path() const { return m_path; }
+
+private:
+    QString m_path;
+    QSet<QByteArray> m_done;
+};
+
+// A file's size and modification time, as a scan saw it.
+struct Seen
+{
+    qint64 size = -1, mtimeNs = 0;
+    bool operator==(const Seen &) const = default;
+};
+
+// The videos of the watched folder that have stopped growing: seen with the same size and time
+// at the scan before and untouched for a second. Hidden files (the temporaries of this and
+// other programs), partial downloads and the outputs of this run are not looked at.
+QStringList settledVideos(const Request &r, const QSet<QString> &own, const WatchRecord &record, QHash<QString, Seen> &seen,
+                          QHash<QString, QByteArray> &keys)
+{
+    static const QStringList partial{QStringLiteral(".part"), QStringLiteral(".crdownload"), QStringLiteral(".tmp")};
+    QHash<QString, Seen> now;
+    QStringList settled;
+    const qint64 clock = QDateTime::currentMSecsSinceEpoch();
+    QDirIterator it(r.watch, QDir::Files, r.watchTree ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = it.fileName();
+        if (name.startsWith(QLatin1Char('.')) || own.contains(path)
+            || std::ranges::any_of(partial, [&name](const QString &end) { return name.endsWith(end, Qt::CaseInsensitive); })
+            || !videoExtensions().contains(it.fileInfo().suffix().toLower())
+            || (!r.naming.folder.isEmpty() && r.naming.folder != r.watch && path.startsWith(r.naming.folder)))
+            continue;
+        struct stat st = {};
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        const Seen state{qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+        const QByteArray key = WatchRecord::key(path, state.size, state.mtimeNs);
+        if (record.contains(key))
+            continue;
+        now.insert(path, state);
+        if (state.size > 0 && seen.value(path) == state && clock - state.mtimeNs / 1000000 >= 1000) {
+            settled << path;
+            keys.insert(path, key);
+        }
+    }
+    seen = std::move(now);
+    return settled;
+}
+
+// --watch: converts what settles in the folder, a batch at a time, until a signal ends it.
+int watchFolder(Request &r)
+{
+    WatchRecord record(r.watch);
+    QSet<QString> own; // the outputs written, not to be taken for sources
+    QHash<QString, Seen> seen;
+    int jobs = 0;
+    bool unrecorded = false;
+    if (::isatty(STDERR_FILENO) == 1)
+        print(stderr, QCoreApplication::translate("CommandLine", "Watching %1 (Ctrl+C ends)").arg(shellQuoted(r.watch)) + QLatin1Char('\n'));
+    while (!g_interrupted) {
+        QHash<QString, QByteArray> keys;
+        r.files = settledVideos(r, own, record, seen, keys);
+        r.raw.clear();
+        if (r.files.isEmpty()) {
+            // Half a second, or until a signal.
+            pollfd wake{g_signalPipe[0], POLLIN, 0};
+            if (::poll(&wake, 1, 500) > 0) {
+                char buffer[16];
+                [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[0], buffer, sizeof buffer);
+            }
+            continue;
+        }
+        std::vector<Item> items;
+        QSet<QString> madeFolders;
+        for (int f = 0; f < r.files.size(); ++f)
+            for (Item &part : planFile(r, f, madeFolders))
+                items.push_back(std::move(part));
+        Batch batch(std::move(items), r.settings, r.parallel, r.json);
+        batch.m_start = r.start;
+        batch.m_end = r.end;
+        batch.m_track = r.soundTrack;
+        batch.m_firstJob = jobs + 1;
+        batch.run();
+        jobs += int(batch.items().size());
+        QSet<QString> cancelled;
+        for (const Item &item : batch.items()) {
+            own.insert(item.plainOutput());
+            if (item.cancelled)
+                cancelled.insert(item.given);
+        }
+        // A file is done once all its parts ended; one that was stopped comes again next time.
+        for (const QString &file : std::as_const(r.files)) {
+            seen.remove(file);
+            if (cancelled.contains(file))
+                continue;
+            if (const Result<void> kept = record.add(keys.value(file)); !kept && !unrecorded) {
+                unrecorded = true;
+                print(stderr, QStringLiteral("clipvox: %1\n").arg(QCoreApplication::translate("CommandLine", "cannot keep what was converted in %1: %2")
+                                                                      .arg(shellQuoted(record.path()), kept.reason())));
+            }
+        }
+        if (batch.outputGone())
+            return kCancelled;
+    }
+    return kAllConverted; // asked to stop: a clean end
+}
+} // namespace
+
 int runCommandLine(int argc, char **argv)
 {
     // SIGINT, SIGTERM and SIGHUP cancel from the start: reading many sources to name their
@@ -965,13 +1143,15 @@ int runCommandLine(int argc, char **argv)
     Request request;
     if (const std::optional<int> ended = parseCommandLine(argc, argv, request))
         return *ended;
+    VideoEdit::initialize();
+    if (!request.watch.isEmpty())
+        return watchFolder(request);
     std::vector<Item> items;
     QSet<QString> madeFolders;
     for (int f = 0; f < request.files.size(); ++f)
         for (Item &part : planFile(request, f, madeFolders))
             items.push_back(std::move(part));
 
-    VideoEdit::initialize();
     Batch batch(std::move(items), request.settings, request.parallel, request.json);
     batch.m_start = request.start;
     batch.m_end = request.end;

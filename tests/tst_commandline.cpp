@@ -44,6 +44,7 @@ private slots:
     void valueBeforeRawName();
     void settingsAndListsOfFiles();
     void jsonProgress();
+    void watchFolder();
 
 private:
     struct Result
@@ -88,6 +89,7 @@ TestCommandLine::Result TestCommandLine::run(const QStringList &args, QProcess *
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
     env.insert("XDG_CONFIG_HOME", m_config.path());
+    env.insert("XDG_STATE_HOME", m_config.filePath("state"));
     p.setProcessEnvironment(env);
     const QString clipvox = QCoreApplication::applicationDirPath() + "/clipvox";
     if (!script.isEmpty())
@@ -254,6 +256,8 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("--null without a list") << QStringList{"--convert", "-0", "a.avi"};
     QTest::newRow("unknown preset") << QStringList{"--convert", "--preset", "nope", "a.avi"};
     QTest::newRow("bad progress form") << QStringList{"--convert", "--progress", "xml", "a.avi"};
+    QTest::newRow("--watch and files") << QStringList{"--convert", "--watch", "/tmp", "a.avi"};
+    QTest::newRow("--watch no folder") << QStringList{"--convert", "--watch", "/nonexistent/folder"};
     QTest::newRow("list not there") << QStringList{"--convert", "--files-from", "/nonexistent/list"};
 }
 
@@ -822,6 +826,65 @@ void TestCommandLine::jsonProgress()
     QCOMPARE(ends[2].value("status").toString(), QString("failed"));
     QCOMPARE(ends[2].value("code").toString(), QString("no-such-file"));
     QVERIFY(!ends[2].value("reason").toString().isEmpty());
+}
+
+// --watch converts a video that grows in steps once, whole; it leaves partial downloads and
+// hidden files alone, ends at SIGTERM with exit 0, and after a restart converts only what is new.
+void TestCommandLine::watchFolder()
+{
+    const QString in = m_dir.filePath("watched"), out = m_dir.filePath("watched-out");
+    QVERIFY(QDir().mkpath(in));
+    QFile source(m_avi);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray video = source.readAll();
+    const QStringList args{"--convert", "--watch", in, "--output", out, "--format", "wav", "--progress", "json"};
+    // The sources each end event named, as the watcher's standard output says them.
+    const auto ended = [](QProcess &p, QStringList &seen) {
+        while (p.canReadLine()) {
+            const QJsonObject o = QJsonDocument::fromJson(p.readLine()).object();
+            if (o.value("event") == "start")
+                seen << QFileInfo(o.value("source").toString()).fileName();
+        }
+        return seen;
+    };
+    QProcess watcher;
+    run(args, &watcher);
+    QVERIFY(watcher.waitForStarted());
+    for (const char *ignored : {"b.avi.part", ".c.avi", "d.avi.crdownload"}) {
+        QFile f(in + "/" + ignored);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(video) == video.size());
+    }
+    QFile growing(in + "/a.avi");
+    QVERIFY(growing.open(QIODevice::WriteOnly));
+    const qsizetype step = video.size() / 4;
+    for (qsizetype at = 0; at < video.size(); at += step) {
+        QVERIFY(growing.write(video.mid(at, step)) > 0 && growing.flush());
+        QThread::msleep(300);
+    }
+    growing.close();
+    QStringList started;
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out + "/a.wav") && ended(watcher, started).size() == 1, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(out).entryList(QDir::Files | QDir::Hidden).filter(".clipvox-").size(), 30000);
+    QVERIFY(qAbs(probeDuration(out + "/a.wav") - 3.0) < 0.06); // taken once whole, not while it grew
+    ::kill(pid_t(watcher.processId()), SIGTERM);
+    QVERIFY(watcher.waitForFinished(30000));
+    QCOMPARE(watcher.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(watcher.exitCode(), 0);
+    ended(watcher, started);
+    QCOMPARE(started, QStringList{"a.avi"});
+
+    // Started again, it converts the new file and not the old one.
+    QProcess again;
+    run(args, &again);
+    QVERIFY(again.waitForStarted());
+    QVERIFY(QFile::copy(m_avi, in + "/e.avi"));
+    QStringList startedAgain;
+    QTRY_VERIFY_WITH_TIMEOUT(ended(again, startedAgain).contains("e.avi"), 60000);
+    ::kill(pid_t(again.processId()), SIGINT);
+    QVERIFY(again.waitForFinished(30000));
+    QCOMPARE(again.exitCode(), 0);
+    QCOMPARE(ended(again, startedAgain), QStringList{"e.avi"});
+    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.wav", "e.wav"}));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -10,7 +10,7 @@ _clipvox()
     --format)
         COMPREPLY=($(compgen -W 'mp3 wma wav ogg flac opus m4a' -- "$cur"))
         return ;;
-    --output | --keep-tree)
+    --output | --keep-tree | --watch)
         compopt -o filenames 2>/dev/null
         local IFS=$'\n'
         COMPREPLY=($(compgen -d -- "$cur"))
@@ -49,7 +49,7 @@ _clipvox()
         COMPREPLY=($(compgen -W '--convert --format --output --start --end --track
             --split-chapters --jobs --overwrite --skip-existing --name --keep-tree --no-tags
             --loudness --peaks --replaygain --set --files-from --null --list-formats --progress
-            --preset --list-presets
+            --preset --list-presets --watch
             --help --version' -- "$cur"))
         return
     fi

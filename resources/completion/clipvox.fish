@@ -34,6 +34,7 @@ complete -c clipvox -l set -x -d 'One setting of setup.ini for this run (section
 complete -c clipvox -l files-from -r -F -d 'Convert the files named in this list too'
 complete -c clipvox -l null -s 0 -d 'The names of --files-from end with a NUL byte'
 complete -c clipvox -l preset -x -a '(clipvox --list-presets 2>/dev/null)' -d 'The settings of a preset'
+complete -c clipvox -l watch -x -a '(__fish_complete_directories)' -d 'Convert the videos that appear in this folder'
 complete -c clipvox -l list-presets -d 'List the presets'
 complete -c clipvox -l progress -x -a 'plain json' -d 'Plain lines, or one JSON object a line'
 complete -c clipvox -l list-formats -d 'List the output formats'
