@@ -8,7 +8,9 @@
 #include "extras/about.h"
 #include "extras/tip.h"
 #include "formats/registry.h"
+#include "desktop/power.h"
 #include "main/presetbar.h"
+#include "main/whendone.h"
 #include "desktop/application.h"
 #include "desktop/desktop.h"
 #include "media/videoedit.h"
@@ -51,6 +53,9 @@ MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
         ui->outputFormatCombo->addItem(QString::fromLatin1(f->name));
     m_presetBar = new PresetBar(Settings, this);
     ui->outputFormatRow->insertWidget(0, m_presetBar);
+    m_power = new SystemPower(this);
+    m_whenDone = new WhenDone(m_power, this);
+    ui->outputFormatRow->insertWidget(2, m_whenDone);
     // A damaged preset file is said where it does not stop the start.
     connect(m_presetBar, &PresetBar::skipped, this, [this](const QString &messages) {
         statusBar()->showMessage(messages);

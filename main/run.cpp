@@ -5,8 +5,11 @@
 
 #include "desktop/application.h"
 #include "main/presetbar.h"
+#include "main/whendone.h"
 #include "progress/execute.h"
 #include "ui_main.h"
+
+#include <QFileInfo>
 
 void MainWindow::setUpRun()
 {
@@ -26,7 +29,19 @@ void MainWindow::setUpRun()
     connect(Run, &RunController::finished, this, [this] {
         addJobs(std::exchange(m_heldFiles, {}));
         returnFocus();
+        if (!Run->wasCancelled())
+            m_whenDone->runEnded(runOutputFolder());
     });
+    // "Task complete!" would wait for an answer that an unattended run never gets.
+    connect(m_whenDone, &WhenDone::choiceChanged, this, [this](WhenDone::Choice choice) { Run->setSayEnd(choice == WhenDone::Nothing); });
+}
+
+QString MainWindow::runOutputFolder() const
+{
+    const OutputSettings &s = outputSettings();
+    if (SaveTo(s.SaveTo) != SaveTo::BesideSource || Queue.jobCount() == 0)
+        return s.OutputPath;
+    return QFileInfo(Queue.job(0).OutputFile).absolutePath();
 }
 
 void MainWindow::convertClick() { Run->convert(); }

@@ -153,7 +153,8 @@ void RunController::ended(bool cancelled)
     const int failed = rowsWith(m_queue, JobResult::Failed);
     notifyRunEnded(rowsWith(m_queue, JobResult::Done), failed, m_clock.elapsed(), QApplication::activeWindow() != nullptr);
     QWidget *shown = m_dialog && m_dialog->isVisible() ? static_cast<QWidget *>(m_dialog.data()) : m_window;
-    if (!cancelled)
+    m_cancelled = cancelled;
+    if (!cancelled && m_sayEnd)
         showInformation(shown, runEndMessage(failed, m_engine->jobCount()));
     emit percentChanged(-1);
     if (m_dialog)
