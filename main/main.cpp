@@ -52,10 +52,11 @@ MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
     for (const OutputFormatModule *f : outputFormats())
         ui->outputFormatCombo->addItem(QString::fromLatin1(f->name));
     m_presetBar = new PresetBar(Settings, this);
-    ui->outputFormatRow->insertWidget(0, m_presetBar);
+    ui->outputFormatRow->insertWidget(1, m_presetBar); // after Settings
     m_power = new SystemPower(this);
     m_whenDone = new WhenDone(m_power, this);
-    ui->outputFormatRow->insertWidget(2, m_whenDone);
+    ui->outputPathRow->addWidget(m_whenDone); // the path's box gives it room
+
     // A damaged preset file is said where it does not stop the start.
     connect(m_presetBar, &PresetBar::skipped, this, [this](const QString &messages) {
         statusBar()->showMessage(messages);

@@ -19,7 +19,9 @@ PresetBar::PresetBar(AppSettings &settings, QWidget *parent) : QWidget(parent), 
     m_combo->setObjectName(QStringLiteral("presetCombo"));
     m_combo->setAccessibleName(tr("Preset"));
     m_combo->setPlaceholderText(tr("(none)"));
-    m_combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Narrow, so that the quick settings keep the window's smallest width.
+    m_combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_combo->setMinimumContentsLength(10);
     label->setBuddy(m_combo);
     m_menu = new QToolButton(this);
     m_menu->setObjectName(QStringLiteral("presetMenuButton"));

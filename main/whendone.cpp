@@ -20,13 +20,15 @@ constexpr int kNoticeSeconds = 30;
 WhenDone::WhenDone(SystemPower *power, QWidget *parent) : QWidget(parent), m_power(power)
 {
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(6, 0, 0, 0);
     auto *label = new QLabel(tr("When &done"), this);
     m_combo = new QComboBox(this);
     m_combo->setObjectName(QStringLiteral("whenDoneCombo"));
     m_combo->setAccessibleName(tr("When done"));
     m_combo->addItems({tr("Do nothing"), tr("Open the output folder"), tr("Quit Clipvox"), tr("Suspend"), tr("Power off")});
     m_combo->setToolTip(tr("What follows a run that was not cancelled"));
+    m_combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_combo->setMinimumContentsLength(10);
     label->setBuddy(m_combo);
     layout->addWidget(label);
     layout->addWidget(m_combo);
