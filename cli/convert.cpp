@@ -2,6 +2,7 @@
 #include "cli/convert.h"
 
 #include "core/core.h"
+#include "core/result.h"
 #include "core/translation.h"
 #include "engine/chapters.h"
 #include "engine/outputname.h"
@@ -10,16 +11,23 @@
 #include "media/medialength.h"
 #include "media/sourceinfo.h"
 #include "media/videoedit.h"
+#include "settings/presets.h"
 #include "settings/settingsfile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QUrl>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
@@ -28,6 +36,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -143,6 +152,23 @@ QString usageText()
                "                    with --loudness, album gives those files one gain, so that\n"
                "                    they keep their loudness relative to each other (default:\n"
                "                    setup.ini, else off)\n"
+               "  --preset NAME     the settings of a preset over those of setup.ini (before --set\n"
+               "                    and the options above)\n"
+               "  --list-presets    list the presets: the name, a tab, a description\n"
+               "  --set SECTION.KEY=VALUE\n"
+               "                    one setting of setup.ini for this run (repeatable), checked\n"
+               "                    as setup.ini is: --set mp3.bitrate=192 --set mp3.channels=1\n"
+               "  --files-from FILE convert the files named in FILE too, one a line (- reads\n"
+               "                    standard input)\n"
+               "  --null, -0        the names of --files-from end with a NUL byte, as find\n"
+               "                    -print0 writes them\n"
+               "  --list-formats    list the output formats: extension, a tab, the name\n"
+               "  --progress FORM   plain (the lines below) or json: one JSON object a line on\n"
+               "                    standard output, {\"event\":\"start\"|\"progress\"|\"end\",\n"
+               "                    \"job\":N,...} (see the manual page)\n"
+               "  --watch DIR       convert each video that appears in DIR (and the folders below\n"
+               "                    it with --keep-tree) once it has stopped growing, each file\n"
+               "                    once, also across restarts; runs until SIGINT or SIGTERM\n"
                "  --help            show this text\n"
                "  --version         show the version\n"
                "\n"
@@ -176,10 +202,20 @@ struct Item
     QString source; // its absolute path
     QString output;
     QString failed; // set before the run for sources that cannot be read
+    const char *code = nullptr; // its stable name for scripts (--progress json)
     QString note;   // said on the ok line
     Job chapter;   // a chapter's clip, title and number (ChapterNumber 0: the whole file)
     int engineIndex = -1;
     std::optional<QString> line; // the finished line, printed in queue order
+    bool cancelled = false;      // stopped, or never reached
+
+    // The output's path as text: for a name that is not UTF-8, its folder as given.
+    QString plainOutput() const
+    {
+        if (procFolder.isEmpty() || !output.startsWith(procFolder))
+            return output;
+        return QFile::decodeName(rawFolder) + output.mid(procFolder.size());
+    }
 
     QString shownOutput() const
     {
@@ -214,9 +250,10 @@ QString escapedName(const QByteArray &bytes)
 class Batch : public QObject
 {
 public:
-    Batch(std::vector<Item> items, const OutputSettings &settings, int jobs)
-        : m_items(std::move(items)), m_settings(settings), m_jobs(jobs), m_tty(::isatty(STDERR_FILENO) == 1)
+    Batch(std::vector<Item> items, const OutputSettings &settings, int jobs, bool json)
+        : m_items(std::move(items)), m_settings(settings), m_jobs(jobs), m_tty(::isatty(STDERR_FILENO) == 1), m_json(json)
     {
+        m_clock.start();
     }
 
     // Runs the batch to its end and prints its lines; the exit code.
@@ -227,7 +264,7 @@ public:
         if (g_interrupted) {
             for (Item &item : m_items)
                 if (!item.line)
-                    item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, QCoreApplication::translate("CommandLine", "Cancelled"));
+                    cancelled(item);
             flush();
             return kCancelled;
         }
@@ -258,6 +295,9 @@ public:
     }
 
     double m_start = 0, m_end = Job::ToEnd; // the clip of every file, in seconds
+    int m_firstJob = 1; // the number of the first job, as scripts see it
+    const std::vector<Item> &items() const { return m_items; }
+    bool outputGone() const { return m_outputGone; }
     int m_track = 0; // 0: each source's default
 
 private:
@@ -269,7 +309,8 @@ private:
         // scripts read them. The reasons after them are in the user's language.
         for (Item &item : m_items) {
             if (!item.failed.isEmpty()) {
-                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, shellQuoted(item.failed));
+                ended(item, QStringLiteral("failed %1: %2\n").arg(item.shown, shellQuoted(item.failed)),
+                      failedEnd(item.failed, item.code ? item.code : "failed"));
                 continue;
             }
             RunJob job;
@@ -302,9 +343,24 @@ private:
             Item &item = m_items[m_byEngine[index]];
             item.output = output;
             m_running << index;
+            if (m_json) {
+                QJsonObject start{{QStringLiteral("event"), QStringLiteral("start")}, {QStringLiteral("job"), jobNumber(item)},
+                                  {QStringLiteral("source"), item.given}, {QStringLiteral("output"), item.plainOutput()}};
+                if (item.chapter.ChapterNumber > 0)
+                    start.insert(QStringLiteral("chapter"), item.chapter.ChapterNumber);
+                emitJson(start);
+                m_lastProgress[index] = m_clock.elapsed();
+            }
         });
-        connect(&m_engine, &RunEngine::fileProgress, this,
-                [this](int index, int percent) { m_percent[index] = percent; });
+        connect(&m_engine, &RunEngine::fileProgress, this, [this](int index, int percent) {
+            m_percent[index] = percent;
+            // At most one a job every half second: a long file's progress, not a flood.
+            if (m_json && m_clock.elapsed() - m_lastProgress.value(index) >= 500) {
+                m_lastProgress[index] = m_clock.elapsed();
+                emitJson({{QStringLiteral("event"), QStringLiteral("progress")}, {QStringLiteral("job"), jobNumber(m_items[m_byEngine[index]])},
+                          {QStringLiteral("percent"), percent}});
+            }
+        });
         connect(&m_engine, &RunEngine::jobFinished, this, &Batch::finished);
         // A message after a job's line is made (the album's ReplayGain that could not be
         // written) goes to standard error, and the batch ends as partly failed.
@@ -326,7 +382,7 @@ private:
     {
         for (Item &item : m_items)
             if (!item.line)
-                item.line = QStringLiteral("failed %1: %2\n").arg(item.shown, QCoreApplication::translate("CommandLine", "Cancelled"));
+                cancelled(item);
         flush();
         if (m_cancelled || m_outputGone)
             return kCancelled;
@@ -344,8 +400,20 @@ private:
         Item &item = m_items[m_byEngine[index]];
         item.output = m_engine.outputs().value(index);
         const QString note = m_engine.notes().value(index);
+        QJsonObject end{{QStringLiteral("event"), QStringLiteral("end")}, {QStringLiteral("job"), jobNumber(item)}};
         if (outcome == RunEngine::Succeeded) {
             const std::optional<double> ms = mediaLengthMs(item.output);
+            if (m_json) {
+                end.insert(QStringLiteral("status"), QStringLiteral("ok"));
+                end.insert(QStringLiteral("output"), item.plainOutput());
+                end.insert(QStringLiteral("length"), ms ? QJsonValue(std::round(*ms) / 1000) : QJsonValue());
+                end.insert(QStringLiteral("lufs"), finiteOrNull(m_engine.loudness().at(size_t(index)), 10));
+                end.insert(QStringLiteral("true_peak"), finiteOrNull(m_engine.truePeak(index), 100));
+                QStringList notes{note, item.note, reason};
+                notes.removeAll(QString());
+                if (!notes.isEmpty())
+                    end.insert(QStringLiteral("note"), notes.join(QStringLiteral("; ")));
+            }
             QString detail = ms ? secondsToTime(qint64(*ms / 1000 + 0.5)) : QCoreApplication::translate("CommandLine", "length unknown");
             // The loudness reached, in a form scripts read: ", -16.0 LUFS".
             const double lufs = m_engine.loudness().at(size_t(index));
@@ -357,20 +425,67 @@ private:
                 detail += QStringLiteral("; ") + item.note;
             if (!reason.isEmpty())
                 detail += QStringLiteral("; ") + shellQuoted(reason);
-            item.line = QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.shown, item.shownOutput(), detail);
+            ended(item, QStringLiteral("ok %1 -> %2 (%3)\n").arg(item.shown, item.shownOutput(), detail), end);
         } else if (outcome == RunEngine::Skipped) {
-            item.line = QStringLiteral("skipped %1: %2\n").arg(item.shown, shellQuoted(note));
+            end.insert(QStringLiteral("status"), QStringLiteral("skipped"));
+            end.insert(QStringLiteral("output"), item.plainOutput());
+            end.insert(QStringLiteral("reason"), note);
+            ended(item, QStringLiteral("skipped %1: %2\n").arg(item.shown, shellQuoted(note)), end);
+        } else if (outcome == RunEngine::Stopped) {
+            cancelled(item);
         } else {
-            item.line = QStringLiteral("failed %1: %2\n")
-                            .arg(item.shown, outcome == RunEngine::Stopped ? QCoreApplication::translate("CommandLine", "Cancelled")
-                                                                            : shellQuoted(reason));
+            ended(item, QStringLiteral("failed %1: %2\n").arg(item.shown, shellQuoted(reason)), failedEnd(reason, "conversion-failed"));
         }
         flush();
     }
 
-    // Lines go out in queue order: a file that ends early waits for those before it.
+    int jobNumber(const Item &item) const { return int(&item - m_items.data()) + m_firstJob; }
+
+    static QJsonValue finiteOrNull(double value, double scale)
+    {
+        return std::isfinite(value) ? QJsonValue(std::round(value * scale) / scale) : QJsonValue();
+    }
+
+    static QJsonObject failedEnd(const QString &reason, const char *code)
+    {
+        return {{QStringLiteral("event"), QStringLiteral("end")}, {QStringLiteral("status"), QStringLiteral("failed")},
+                {QStringLiteral("reason"), reason}, {QStringLiteral("code"), QLatin1String(code)}};
+    }
+
+    // A job's line is made; with --progress json its end goes out at once.
+    void ended(Item &item, const QString &line, QJsonObject end)
+    {
+        item.line = line;
+        if (!m_json)
+            return;
+        end.insert(QStringLiteral("job"), jobNumber(item));
+        emitJson(end);
+    }
+
+    void cancelled(Item &item)
+    {
+        item.cancelled = true;
+        const QString reason = QCoreApplication::translate("CommandLine", "Cancelled");
+        ended(item, QStringLiteral("failed %1: %2\n").arg(item.shown, reason), failedEnd(reason, "cancelled"));
+    }
+
+    // One object a line, flushed; a reader that went away ends the run as for the lines.
+    void emitJson(const QJsonObject &object)
+    {
+        if (m_outputGone)
+            return;
+        if (!print(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n'))) {
+            m_outputGone = true;
+            QMetaObject::invokeMethod(&m_engine, &RunEngine::cancel, Qt::QueuedConnection);
+        }
+    }
+
+    // Lines go out in queue order: a file that ends early waits for those before it. With
+    // --progress json standard output holds the objects alone.
     void flush()
     {
+        if (m_json)
+            return;
         bool cleared = false;
         while (m_printed < m_items.size() && m_items[m_printed].line) {
             if (m_tty && !cleared) {
@@ -403,6 +518,9 @@ private:
     OutputSettings m_settings;
     int m_jobs;
     bool m_tty;
+    bool m_json;
+    QElapsedTimer m_clock;
+    QHash<int, qint64> m_lastProgress; // engine index -> when its last progress went out
     bool m_cancelled = false;
     bool m_outputGone = false;
     bool m_lateFailure = false;
@@ -446,13 +564,22 @@ struct Options
     QCommandLineOption loudness{QStringLiteral("loudness"), QString(), QStringLiteral("lufs")};
     QCommandLineOption peaks{QStringLiteral("peaks"), QString(), QStringLiteral("mode")};
     QCommandLineOption replayGain{QStringLiteral("replaygain"), QString(), QStringLiteral("mode")};
+    QCommandLineOption set{QStringLiteral("set"), QString(), QStringLiteral("section.key=value")};
+    QCommandLineOption filesFrom{QStringLiteral("files-from"), QString(), QStringLiteral("file")};
+    QCommandLineOption nul{QStringList{QStringLiteral("0"), QStringLiteral("null")}};
+    QCommandLineOption listFormats{QStringLiteral("list-formats")};
+    QCommandLineOption preset{QStringLiteral("preset"), QString(), QStringLiteral("name")};
+    QCommandLineOption listPresets{QStringLiteral("list-presets")};
+    QCommandLineOption progress{QStringLiteral("progress"), QString(), QStringLiteral("form")};
+    QCommandLineOption watch{QStringLiteral("watch"), QString(), QStringLiteral("dir")};
     QCommandLineOption help{QStringList{QStringLiteral("help"), QStringLiteral("h")}};
     QCommandLineOption version{QStringLiteral("version")};
 
     QList<QCommandLineOption> all() const
     {
         return {convert, format, output, start, end, jobs, overwrite, skipExisting, noTags,
-                name, keepTree, track, splitChapters, loudness, peaks, replayGain, help, version};
+                name, keepTree, track, splitChapters, loudness, peaks, replayGain, set, filesFrom, nul,
+                listFormats, preset, listPresets, progress, watch, help, version};
     }
 };
 
@@ -469,11 +596,77 @@ struct Request
     bool splitChapters = false;
     QStringList files;
     QList<QByteArray> raw; // the files as argv's bytes, when they match the files one to one
+    QSet<QString> keysSet; // "section.key" of the settings --set gave, in lower case
+    bool json = false;     // --progress json
+    QString watch;         // --watch: the folder watched, absolute, ending in "/"; empty: none
+    bool watchTree = false; // and the folders below it (--keep-tree)
 };
+
+// The names of a --files-from list ("-": standard input), one a line or NUL-separated, as the
+// bytes the file system takes; the reason when it cannot be read.
+Result<QList<QByteArray>> namesFrom(const QString &from, bool nul)
+{
+    QFile file;
+    const bool opened = from == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                   : (file.setFileName(from), file.open(QIODevice::ReadOnly));
+    if (!opened)
+        return Failure{QCoreApplication::translate("CommandLine", "cannot read the list of files \"%1\": %2").arg(from, file.errorString())};
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Failure{QCoreApplication::translate("CommandLine", "cannot read the list of files \"%1\": %2").arg(from, file.errorString())};
+    QList<QByteArray> names = data.split(nul ? '\0' : '\n');
+    names.removeAll(QByteArray());
+    return names;
+}
+
+// Each damaged preset file, on standard error.
+void sayDamaged(const PresetList &presets)
+{
+    for (const QString &message : presets.skipped)
+        print(stderr, QStringLiteral("clipvox: %1\n").arg(message));
+}
+
+// The --preset into the settings; the reason when there is none of that name.
+std::optional<QString> readPreset(const QCommandLineParser &parser, const Options &o, Request &r)
+{
+    if (!parser.isSet(o.preset))
+        return std::nullopt;
+    const PresetList presets = loadPresets();
+    sayDamaged(presets);
+    const Preset *preset = presets.find(parser.value(o.preset));
+    if (!preset) {
+        QStringList names;
+        for (const Preset &p : presets.presets)
+            names << p.name;
+        return QCoreApplication::translate("CommandLine", "unknown preset \"%1\"; the presets: %2")
+            .arg(parser.value(o.preset), names.join(QLatin1String(", ")));
+    }
+    preset->applyTo(r.settings);
+    for (const auto &key : preset->keys)
+        r.keysSet.insert(key.first);
+    return std::nullopt;
+}
+
+// The --set options into the settings, in order; the reason when one is wrong.
+std::optional<QString> readSetOptions(const QCommandLineParser &parser, const Options &o, Request &r)
+{
+    for (const QString &assignment : parser.values(o.set)) {
+        const qsizetype equals = assignment.indexOf(QLatin1Char('='));
+        const qsizetype dot = assignment.indexOf(QLatin1Char('.'));
+        if (equals < 0 || dot < 0 || dot > equals)
+            return QCoreApplication::translate("CommandLine", "--set needs SECTION.KEY=VALUE, not \"%1\"").arg(assignment);
+        const QString section = assignment.left(dot).trimmed(), key = assignment.mid(dot + 1, equals - dot - 1).trimmed();
+        if (const Result<void> set = setOutputKey(r.settings, section, key, assignment.mid(equals + 1)); !set)
+            return QStringLiteral("--set: ") + set.reason();
+        r.keysSet.insert((section + QLatin1Char('.') + key).toLower());
+    }
+    return std::nullopt;
+}
 
 // The options that shape the outputs, into the settings from setup.ini; the reason when one
 // is wrong.
-std::optional<QString> readOutputOptions(const QCommandLineParser &parser, const Options &o, OutputSettings &settings)
+std::optional<QString> readOutputOptions(const QCommandLineParser &parser, const Options &o, OutputSettings &settings,
+                                         const QSet<QString> &keysSet)
 {
     if (parser.isSet(o.format)) {
         const int index = int(formatNames().indexOf(parser.value(o.format).toLower()));
@@ -484,10 +677,18 @@ std::optional<QString> readOutputOptions(const QCommandLineParser &parser, const
     settings.OutputExt = outputExtension(settings.OutputFormat);
     if (parser.isSet(o.overwrite) && parser.isSet(o.skipExisting))
         return QCoreApplication::translate("CommandLine", "--overwrite and --skip-existing exclude each other");
-    settings.ExistingFile = parser.isSet(o.overwrite)       ? OutputSettings::ReplaceExisting
-                            : parser.isSet(o.skipExisting) ? OutputSettings::SkipExisting
-                                                           : OutputSettings::KeepBoth;
-    settings.CopyTags = !parser.isSet(o.noTags);
+    // Without these options an existing file is kept beside the output, and the source's tags
+    // copied, unless --set said otherwise.
+    if (parser.isSet(o.overwrite))
+        settings.ExistingFile = OutputSettings::ReplaceExisting;
+    else if (parser.isSet(o.skipExisting))
+        settings.ExistingFile = OutputSettings::SkipExisting;
+    else if (!keysSet.contains(QStringLiteral("general.existing")))
+        settings.ExistingFile = OutputSettings::KeepBoth;
+    if (parser.isSet(o.noTags))
+        settings.CopyTags = false;
+    else if (!keysSet.contains(QStringLiteral("general.copytags")))
+        settings.CopyTags = true;
     if (parser.isSet(o.loudness)) {
         const QString value = parser.value(o.loudness);
         bool ok = false;
@@ -539,10 +740,12 @@ std::optional<QString> readRunOptions(const QCommandLineParser &parser, const Op
             return QCoreApplication::translate("CommandLine", "--jobs needs a number of at least 1, not \"%1\"").arg(parser.value(o.jobs));
     }
     r.parallel = std::clamp(r.parallel, 1, RunEngine::maxParallel());
-    if (parser.isSet(o.keepTree) && !parser.isSet(o.output))
+    if (parser.isSet(o.keepTree) && !parser.isSet(o.output) && !r.keysSet.contains(QStringLiteral("general.outputpath")))
         return QCoreApplication::translate("CommandLine", "--keep-tree needs --output");
-    r.namedByPattern = parser.isSet(o.name);
-    r.naming.pattern = r.namedByPattern ? parser.value(o.name) : QStringLiteral("{name}");
+    r.namedByPattern = parser.isSet(o.name) || r.keysSet.contains(QStringLiteral("general.namepattern"));
+    r.naming.pattern = parser.isSet(o.name)  ? parser.value(o.name)
+                       : r.namedByPattern    ? r.settings.NamePattern
+                                             : QStringLiteral("{name}");
     if (const QStringList unknown = unknownNameFields(r.naming.pattern); !unknown.isEmpty())
         return QCoreApplication::translate("CommandLine", "--name knows {name} {title} {artist} {album} {year} {track} {n} {chapter}, not %1")
             .arg(unknown.join(QLatin1Char(' ')));
@@ -551,6 +754,12 @@ std::optional<QString> readRunOptions(const QCommandLineParser &parser, const Op
     static const QRegularExpression tagged(QStringLiteral("\\{(title|artist|album|year|track)\\}"));
     r.readTags = r.naming.pattern.contains(tagged);
     r.splitChapters = parser.isSet(o.splitChapters);
+    if (parser.isSet(o.progress)) {
+        const QString form = parser.value(o.progress).toLower();
+        if (form != QLatin1String("plain") && form != QLatin1String("json"))
+            return QCoreApplication::translate("CommandLine", "--progress needs plain or json, not \"%1\"").arg(parser.value(o.progress));
+        r.json = form == QLatin1String("json");
+    }
     if (parser.isSet(o.track)) {
         bool ok = false;
         r.soundTrack = parser.value(o.track).toInt(&ok);
@@ -581,21 +790,59 @@ std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
                                                                        "There is NO WARRANTY, to the extent permitted by law.\n"));
         return kAllConverted;
     }
+    if (parser.isSet(o.listFormats)) {
+        for (const OutputFormatModule *f : outputFormats())
+            print(stdout, QStringLiteral("%1\t%2\n").arg(QLatin1String(f->extension), QLatin1String(f->name)));
+        return kAllConverted;
+    }
+    if (parser.isSet(o.listPresets)) {
+        const PresetList presets = loadPresets();
+        sayDamaged(presets);
+        for (const Preset &preset : presets.presets)
+            print(stdout, QStringLiteral("%1\t%2\n").arg(preset.name, preset.description));
+        return kAllConverted;
+    }
     if (!parser.isSet(o.convert))
-        return usageError(QCoreApplication::translate("CommandLine", "options other than --help and --version need --convert"));
+        return usageError(QCoreApplication::translate("CommandLine", "options other than --help, --version, --list-formats and --list-presets need --convert"));
+    if (parser.isSet(o.nul) && !parser.isSet(o.filesFrom))
+        return usageError(QCoreApplication::translate("CommandLine", "--null needs --files-from"));
     r.files = parser.positionalArguments();
-    if (r.files.isEmpty())
+    QList<QByteArray> listed;
+    for (const QString &from : parser.values(o.filesFrom)) {
+        const Result<QList<QByteArray>> names = namesFrom(from, parser.isSet(o.nul));
+        if (!names)
+            return usageError(names.reason());
+        listed += *names;
+    }
+    for (const QByteArray &name : std::as_const(listed))
+        r.files << QFile::decodeName(name);
+    if (parser.isSet(o.watch)) {
+        if (!r.files.isEmpty())
+            return usageError(QCoreApplication::translate("CommandLine", "--watch converts what appears in its folder: no files, no --files-from"));
+        const QFileInfo folder(parser.value(o.watch));
+        if (!folder.isDir())
+            return usageError(QCoreApplication::translate("CommandLine", "--watch needs a folder, not \"%1\"").arg(parser.value(o.watch)));
+        r.watch = folder.absoluteFilePath() + QLatin1Char('/');
+        r.watchTree = parser.isSet(o.keepTree);
+    } else if (r.files.isEmpty()) {
         return usageError(QCoreApplication::translate("CommandLine", "no files to convert"));
+    }
 
     loadSettings(r.settings);
-    std::optional<QString> wrong = readOutputOptions(parser, o, r.settings);
+    std::optional<QString> wrong = readPreset(parser, o, r);
+    if (!wrong)
+        wrong = readSetOptions(parser, o, r);
+    if (!wrong)
+        wrong = readOutputOptions(parser, o, r.settings, r.keysSet);
     if (!wrong)
         wrong = readRunOptions(parser, o, r);
     if (wrong)
         return usageError(*wrong);
 
-    if (parser.isSet(o.output)) {
-        QString folder = QDir(parser.value(o.output)).absolutePath();
+    // An output folder given by --set general.outputpath (or a preset) stands for --output.
+    const bool folderSet = r.keysSet.contains(QStringLiteral("general.outputpath")) && !r.settings.OutputPath.isEmpty();
+    if (parser.isSet(o.output) || folderSet) {
+        QString folder = QDir(parser.isSet(o.output) ? parser.value(o.output) : r.settings.OutputPath).absolutePath();
         QDir().mkpath(folder); // a folder that cannot be made fails each file with the reason
         if (!folder.endsWith(QLatin1Char('/')))
             folder += QLatin1Char('/');
@@ -612,7 +859,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
     for (const QCommandLineOption &option : o.all())
         if (!option.valueName().isEmpty())
             valued << option.names();
-    r.raw = rawFiles(argc, argv, valued);
+    r.raw = rawFiles(argc, argv, valued) + listed;
     if (r.raw.size() != r.files.size())
         r.raw.clear();
     return std::nullopt;
@@ -645,17 +892,21 @@ Item sourceItem(const Request &r, int f)
     }
     const QFileInfo info(path);
     item.source = info.absoluteFilePath();
-    if (g_interrupted)
+    if (g_interrupted) {
         item.failed = QCoreApplication::translate("CommandLine", "Cancelled");
-    else if (struct stat st = {}; !info.exists())
+        item.code = "cancelled";
+    } else if (struct stat st = {}; !info.exists()) {
         // A link that loops, or a folder on the way that cannot be searched, says so.
-        item.failed = ::stat(QFile::encodeName(path).constData(), &st) != 0 && errno != ENOENT && errno != ENOTDIR
-            ? QString::fromLocal8Bit(std::strerror(errno))
-            : QCoreApplication::translate("CommandLine", "No such file");
-    else if (info.isDir())
+        const bool unreachable = ::stat(QFile::encodeName(path).constData(), &st) != 0 && errno != ENOENT && errno != ENOTDIR;
+        item.failed = unreachable ? QString::fromLocal8Bit(std::strerror(errno)) : QCoreApplication::translate("CommandLine", "No such file");
+        item.code = unreachable ? "unreachable" : "no-such-file";
+    } else if (info.isDir()) {
         item.failed = QCoreApplication::translate("CommandLine", "Is a folder, not a video file");
-    else if (!info.isReadable())
+        item.code = "is-a-folder";
+    } else if (!info.isReadable()) {
         item.failed = QCoreApplication::translate("CommandLine", "The file cannot be read");
+        item.code = "not-readable";
+    }
     return item;
 }
 
@@ -686,8 +937,10 @@ std::vector<Item> planFile(const Request &r, int f, QSet<QString> &madeFolders)
     item.output = outputName(r.naming, dir, outputNameFields(named, tags, f + 1, count));
     std::vector<Item> parts;
     if (r.splitChapters && item.failed.isEmpty() && !g_interrupted) {
-        if (!source)
+        if (!source) {
             item.failed = sourceError;
+            item.code = "source-unreadable";
+        }
         Job whole;
         whole.SourceFile = item.source;
         whole.OutputFile = item.output;
@@ -709,6 +962,160 @@ std::vector<Item> planFile(const Request &r, int f, QSet<QString> &madeFolders)
     if (parts.empty())
         parts.push_back(item);
     return parts;
+}
+} // namespace
+
+namespace {
+// What a watched folder converted, kept between starts: one line a file, "size mtime path" with
+// the mtime in nanoseconds and the path percent-encoded, so that a file is converted once and
+// a new file under an old name again.
+class WatchRecord
+{
+public:
+    explicit WatchRecord(const QString &folder)
+    {
+        QString state = qEnvironmentVariable("XDG_STATE_HOME");
+        if (state.isEmpty() || QDir::isRelativePath(state))
+            state = QDir::homePath() + QStringLiteral("/.local/state");
+        m_path = state + QStringLiteral("/clipvox/watched");
+        QFile file(m_path);
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        const QByteArray prefix = QUrl::toPercentEncoding(QFile::encodeName(folder), "/");
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().trimmed();
+            if (line.split(' ').value(2).startsWith(prefix))
+                m_done.insert(line);
+        }
+    }
+
+    static QByteArray key(const QString &path, qint64 size, qint64 mtimeNs)
+    {
+        return QByteArray::number(size) + ' ' + QByteArray::number(mtimeNs) + ' ' + QUrl::toPercentEncoding(QFile::encodeName(path), "/");
+    }
+    bool contains(const QByteArray &key) const { return m_done.contains(key); }
+
+    // Appends the file's line; the reason when it could not be kept.
+    Result<void> add(const QByteArray &key)
+    {
+        m_done.insert(key);
+        QDir().mkpath(QFileInfo(m_path).path());
+        const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+        const QByteArray line = key + '\n';
+        const bool written = fd >= 0 && ::write(fd, line.constData(), size_t(line.size())) == line.size();
+        const int error = errno;
+        if (fd >= 0 && ::close(fd) != 0 && written)
+            return Failure{QString::fromLocal8Bit(std::strerror(errno))};
+        if (!written)
+            return Failure{QString::fromLocal8Bit(std::strerror(error))};
+        return {};
+    }
+    QString path() const { return m_path; }
+
+private:
+    QString m_path;
+    QSet<QByteArray> m_done;
+};
+
+// A file's size and modification time, as a scan saw it.
+struct Seen
+{
+    qint64 size = -1, mtimeNs = 0;
+    bool operator==(const Seen &) const = default;
+};
+
+// The videos of the watched folder that have stopped growing: seen with the same size and time
+// at the scan before and untouched for a second. Hidden files (the temporaries of this and
+// other programs), partial downloads and the outputs of this run are not looked at.
+QStringList settledVideos(const Request &r, const QSet<QString> &own, const WatchRecord &record, QHash<QString, Seen> &seen,
+                          QHash<QString, QByteArray> &keys)
+{
+    static const QStringList partial{QStringLiteral(".part"), QStringLiteral(".crdownload"), QStringLiteral(".tmp")};
+    QHash<QString, Seen> now;
+    QStringList settled;
+    const qint64 clock = QDateTime::currentMSecsSinceEpoch();
+    QDirIterator it(r.watch, QDir::Files, r.watchTree ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = it.fileName();
+        if (name.startsWith(QLatin1Char('.')) || own.contains(path)
+            || std::ranges::any_of(partial, [&name](const QString &end) { return name.endsWith(end, Qt::CaseInsensitive); })
+            || !videoExtensions().contains(it.fileInfo().suffix().toLower())
+            || (!r.naming.folder.isEmpty() && r.naming.folder != r.watch && path.startsWith(r.naming.folder)))
+            continue;
+        struct stat st = {};
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        const Seen state{qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+        const QByteArray key = WatchRecord::key(path, state.size, state.mtimeNs);
+        if (record.contains(key))
+            continue;
+        now.insert(path, state);
+        if (state.size > 0 && seen.value(path) == state && clock - state.mtimeNs / 1000000 >= 1000) {
+            settled << path;
+            keys.insert(path, key);
+        }
+    }
+    seen = std::move(now);
+    return settled;
+}
+
+// --watch: converts what settles in the folder, a batch at a time, until a signal ends it.
+int watchFolder(Request &r)
+{
+    WatchRecord record(r.watch);
+    QSet<QString> own; // the outputs written, not to be taken for sources
+    QHash<QString, Seen> seen;
+    int jobs = 0;
+    bool unrecorded = false;
+    if (::isatty(STDERR_FILENO) == 1)
+        print(stderr, QCoreApplication::translate("CommandLine", "Watching %1 (Ctrl+C ends)").arg(shellQuoted(r.watch)) + QLatin1Char('\n'));
+    while (!g_interrupted) {
+        QHash<QString, QByteArray> keys;
+        r.files = settledVideos(r, own, record, seen, keys);
+        r.raw.clear();
+        if (r.files.isEmpty()) {
+            // Half a second, or until a signal.
+            pollfd wake{g_signalPipe[0], POLLIN, 0};
+            if (::poll(&wake, 1, 500) > 0) {
+                char buffer[16];
+                [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[0], buffer, sizeof buffer);
+            }
+            continue;
+        }
+        std::vector<Item> items;
+        QSet<QString> madeFolders;
+        for (int f = 0; f < r.files.size(); ++f)
+            for (Item &part : planFile(r, f, madeFolders))
+                items.push_back(std::move(part));
+        Batch batch(std::move(items), r.settings, r.parallel, r.json);
+        batch.m_start = r.start;
+        batch.m_end = r.end;
+        batch.m_track = r.soundTrack;
+        batch.m_firstJob = jobs + 1;
+        batch.run();
+        jobs += int(batch.items().size());
+        QSet<QString> cancelled;
+        for (const Item &item : batch.items()) {
+            own.insert(item.plainOutput());
+            if (item.cancelled)
+                cancelled.insert(item.given);
+        }
+        // A file is done once all its parts ended; one that was stopped comes again next time.
+        for (const QString &file : std::as_const(r.files)) {
+            seen.remove(file);
+            if (cancelled.contains(file))
+                continue;
+            if (const Result<void> kept = record.add(keys.value(file)); !kept && !unrecorded) {
+                unrecorded = true;
+                print(stderr, QStringLiteral("clipvox: %1\n").arg(QCoreApplication::translate("CommandLine", "cannot keep what was converted in %1: %2")
+                                                                      .arg(shellQuoted(record.path()), kept.reason())));
+            }
+        }
+        if (batch.outputGone())
+            return kCancelled;
+    }
+    return kAllConverted; // asked to stop: a clean end
 }
 } // namespace
 
@@ -739,14 +1146,16 @@ int runCommandLine(int argc, char **argv)
     Request request;
     if (const std::optional<int> ended = parseCommandLine(argc, argv, request))
         return *ended;
+    VideoEdit::initialize();
+    if (!request.watch.isEmpty())
+        return watchFolder(request);
     std::vector<Item> items;
     QSet<QString> madeFolders;
     for (int f = 0; f < request.files.size(); ++f)
         for (Item &part : planFile(request, f, madeFolders))
             items.push_back(std::move(part));
 
-    VideoEdit::initialize();
-    Batch batch(std::move(items), request.settings, request.parallel);
+    Batch batch(std::move(items), request.settings, request.parallel, request.json);
     batch.m_start = request.start;
     batch.m_end = request.end;
     batch.m_track = request.soundTrack;

@@ -273,3 +273,10 @@ QString commonFolder(const QStringList &files)
     }
     return common;
 }
+
+const QStringList &videoExtensions()
+{
+    static const QStringList extensions{"avi", "asf", "wmv", "mpg",  "mpeg", "mp4", "m4v", "mkv", "webm", "mov",
+                                        "flv", "ts",  "mts", "m2ts", "vob",  "3gp", "ogv", "dv",  "divx"};
+    return extensions;
+}

@@ -103,3 +103,7 @@ enum class SaveTo { OutputFolder = 0, BesideSource = 1, KeepTree = 2 };
 QString outputFolderFor(const QString &source, SaveTo where, const QString &outputFolder, const QString &root);
 // The deepest folder that holds every one of the files, with its trailing '/'.
 QString commonFolder(const QStringList &files);
+
+// The file name extensions (lower case, without the dot) of the videos Clipvox takes from a
+// folder.
+const QStringList &videoExtensions();

@@ -6,6 +6,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusMessage>
 #include <QDesktopServices>
+#include <QInputDialog>
 #include <QFileInfo>
 #include <QFileDialog>
 
@@ -52,6 +53,13 @@ bool QtDesktop::question(QWidget *parent, const QString &caption, const QString 
 }
 
 bool QtDesktop::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
+
+QString Desktop::textInput(QWidget *parent, const QString &caption, const QString &label, const QString &text)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, text, &ok);
+    return ok ? answer : QString();
+}
 
 QString browseOutputFolder(QWidget *parent, const QString &start)
 {

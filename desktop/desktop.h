@@ -31,6 +31,9 @@ public:
     // Shows a file in the desktop's file manager (selected in its folder where the file
     // manager can); without one, opens the folder; when nothing can, runs failed.
     virtual void showInFolder(const QString &path, const std::function<void()> &failed = {});
+    // One line of text asked for in a modal dialog, starting as text; a null text when the
+    // user cancels.
+    virtual QString textInput(QWidget *parent, const QString &caption, const QString &label, const QString &text);
 
     static Desktop &instance();
     // Replaces the program-wide instance (not owned); nullptr restores the real one.

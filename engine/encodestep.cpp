@@ -618,6 +618,7 @@ bool ClipEncoder::checkOutput()
                 return false;
             peak = decoded.truePeakDbtp;
             m_reached = decoded.integratedLufs;
+            m_result.truePeakDbtp = peak;
         }
         const bool over = peak > kDecodedCeilingDb;
         // A clip lowered for its peaks that came out far under -1 dBTP (what the encoder adds
@@ -677,6 +678,8 @@ ReplayGainValues ClipEncoder::trackGain()
     m_result.trackLufs = m_gauged.integratedLufs;
     m_result.trackPeak = std::isfinite(m_gauged.truePeakDbtp) ? std::pow(10.0, m_gauged.truePeakDbtp / 20) : 0.0;
     m_result.trackBlocks = loudnessBlocks(m_gauged);
+    if (std::isnan(m_result.truePeakDbtp))
+        m_result.truePeakDbtp = m_gauged.truePeakDbtp;
     if (std::isfinite(m_result.trackLufs)) {
         gain.trackGainDb = replayGainDb(m_result.trackLufs);
         gain.trackPeak = m_result.trackPeak;

@@ -30,6 +30,9 @@ struct EncodeResult
     // With a loudness target: the loudness (LUFS) of the sound given to the encoder; -inf for
     // a clip below the gate; NaN without a target.
     double loudnessLufs = std::numeric_limits<double>::quiet_NaN();
+    // The true peak (dBTP) of the output's sound where it was measured: decoded from a lossy
+    // output made even, or as given to the encoder with ReplayGain tags; NaN otherwise.
+    double truePeakDbtp = std::numeric_limits<double>::quiet_NaN();
     // With ReplayGain tags: the loudness of the sound given to the encoder (LUFS, -inf below
     // the gate; NaN without tags), its true peak (linear) and its gating blocks, from which
     // the run gates the album's loudness.

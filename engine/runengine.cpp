@@ -222,6 +222,7 @@ bool RunEngine::start(const QList<RunJob> &jobs, const OutputSettings &settings,
     m_stop = std::stop_source();
     m_finishing = std::make_shared<std::mutex>();
     m_loudness.assign(n, std::numeric_limits<double>::quiet_NaN());
+    m_truePeak.assign(n, std::numeric_limits<double>::quiet_NaN());
     m_gauged.assign(n, Gauged());
     m_albumTags = false;
     m_albumPass = settings.LoudnessTarget != 0 && settings.ReplayGain == OutputSettings::AlbumGain ? AlbumPass::Waiting
@@ -573,6 +574,7 @@ std::optional<QString> RunEngine::startJob(int index, Running &r)
             }
             if (result.ok) {
                 m_loudness[index] = result.loudnessLufs;
+                m_truePeak[size_t(index)] = result.truePeakDbtp;
                 m_gauged[size_t(index)] = {result.trackLufs, result.trackPeak, result.trackBlocks};
             }
             finishJob(index, result.ok ? Succeeded : Failed, result.ok ? result.remark : result.reason);

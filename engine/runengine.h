@@ -66,6 +66,9 @@ public:
     // The loudness (LUFS) each job's sound reached with a loudness target, by job index: NaN
     // without a target or before the job succeeded, -inf for a clip below the gate.
     std::vector<double> loudness() const { return m_loudness; }
+    // The true peak (dBTP) each job's output reached where it was measured (see
+    // EncodeResult::truePeakDbtp), by job index; NaN elsewhere.
+    double truePeak(int index) const { return index >= 0 && size_t(index) < m_truePeak.size() ? m_truePeak[size_t(index)] : std::numeric_limits<double>::quiet_NaN(); }
     // Estimated seconds until the run ends, from the seconds of sound done so far; -1 while
     // no estimate can be made.
     qint64 secondsLeft() const;
@@ -113,6 +116,7 @@ private:
     QStringList m_outputs;
     QStringList m_notes;
     std::vector<double> m_loudness;
+    std::vector<double> m_truePeak;
     std::vector<bool> m_skipped;
     QSet<QString> m_planned; // every output name of the run
     std::vector<Gauged> m_gauged;

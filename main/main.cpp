@@ -8,6 +8,9 @@
 #include "extras/about.h"
 #include "extras/tip.h"
 #include "formats/registry.h"
+#include "desktop/power.h"
+#include "main/presetbar.h"
+#include "main/whendone.h"
 #include "desktop/application.h"
 #include "desktop/desktop.h"
 #include "media/videoedit.h"
@@ -43,6 +46,17 @@ MainWindow::MainWindow(AppSettings &settings, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/clipvox.png")));
     for (const OutputFormatModule *f : outputFormats())
         ui->outputFormatCombo->addItem(QString::fromLatin1(f->name));
+    m_presetBar = new PresetBar(Settings, this);
+    ui->outputFormatRow->insertWidget(1, m_presetBar); // after Settings
+    m_power = new SystemPower(this);
+    m_whenDone = new WhenDone(m_power, this);
+    ui->outputPathRow->addWidget(m_whenDone); // the path's box gives it room
+
+    // A damaged preset file is said where it does not stop the start.
+    connect(m_presetBar, &PresetBar::skipped, this, [this](const QString &messages) {
+        statusBar()->showMessage(messages);
+        statusBar()->setToolTip(messages);
+    });
 
     setUpToolBar();
     setUpQueueMenu();
@@ -212,6 +226,7 @@ void MainWindow::formCreate()
     showQueue();
     ui->queueView->setFirstColumnWidths();
     Settings.load();
+    m_presetBar->reload();
     showQuickSettings();
     connect(&Settings, &AppSettings::changed, this, [this] { settingsChanged(); });
     // The window's size and columns, and the queue, as the last session left them.
@@ -545,6 +560,7 @@ void MainWindow::showQuickSettings()
     const QSignalBlocker quiet(ui->outputFormatCombo);
     const int format = outputSettings().OutputFormat;
     ui->outputFormatCombo->setCurrentIndex(format >= 0 && format < ui->outputFormatCombo->count() ? format : -1);
+    m_presetBar->showSettings();
 }
 
 void MainWindow::helpClick() { helpMenu->popup(QCursor::pos()); }

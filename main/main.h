@@ -28,6 +28,9 @@ class MainWindow;
 }
 
 class AboutDialog;
+class PresetBar;
+class SystemPower;
+class WhenDone;
 class ClipEditor;
 class ProgressDialog;
 class SettingsDialog;
@@ -199,4 +202,9 @@ private:
     QSet<QString> m_chapterReads;                    // sources being read
     QThreadPool m_chapterPool;
     std::atomic<bool> m_chapterStop{false};
+    PresetBar *m_presetBar = nullptr; // beside the format in the quick settings
+    SystemPower *m_power = nullptr;   // logind on the system bus; tests give another bus
+    WhenDone *m_whenDone = nullptr;   // what follows a run that was not cancelled
+    // The folder to open after a run: the output folder, or that of the first job's output.
+    QString runOutputFolder() const;
 };

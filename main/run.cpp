@@ -4,8 +4,12 @@
 #include "main/main.h"
 
 #include "desktop/application.h"
+#include "main/presetbar.h"
+#include "main/whendone.h"
 #include "progress/execute.h"
 #include "ui_main.h"
+
+#include <QFileInfo>
 
 void MainWindow::setUpRun()
 {
@@ -25,7 +29,19 @@ void MainWindow::setUpRun()
     connect(Run, &RunController::finished, this, [this] {
         addJobs(std::exchange(m_heldFiles, {}));
         returnFocus();
+        if (!Run->wasCancelled())
+            m_whenDone->runEnded(runOutputFolder());
     });
+    // "Task complete!" would wait for an answer that an unattended run never gets.
+    connect(m_whenDone, &WhenDone::choiceChanged, this, [this](WhenDone::Choice choice) { Run->setSayEnd(choice == WhenDone::Nothing); });
+}
+
+QString MainWindow::runOutputFolder() const
+{
+    const OutputSettings &s = outputSettings();
+    if (SaveTo(s.SaveTo) != SaveTo::BesideSource || Queue.jobCount() == 0)
+        return s.OutputPath;
+    return QFileInfo(Queue.job(0).OutputFile).absolutePath();
 }
 
 void MainWindow::convertClick() { Run->convert(); }
@@ -47,7 +63,7 @@ void MainWindow::freezeQueue(bool frozen)
 {
     for (QAction *a : {ui->toolAddFiles, ui->queueAddFiles, ui->toolRemove, ui->toolEditClip, ui->toolConvert, ui->toolSettings})
         a->setEnabled(!frozen);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->outputFormatCombo, ui->browseOutputButton, ui->settingsButton})
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->outputFormatCombo, ui->browseOutputButton, ui->settingsButton, m_presetBar})
         w->setEnabled(!frozen);
     updateListMenuItems(); // the list's entries: all off during a run, else as the selection says
     // The queue stays as the run took it: no undo until it ends.

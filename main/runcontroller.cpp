@@ -153,11 +153,12 @@ void RunController::ended(bool cancelled)
     const int failed = rowsWith(m_queue, JobResult::Failed);
     notifyRunEnded(rowsWith(m_queue, JobResult::Done), failed, m_clock.elapsed(), QApplication::activeWindow() != nullptr);
     QWidget *shown = m_dialog && m_dialog->isVisible() ? static_cast<QWidget *>(m_dialog.data()) : m_window;
+    m_cancelled = cancelled;
     // Files that failed are a warning, said as one; a run that did all it was asked informs.
-    if (!cancelled && failed > 0)
+    if (!cancelled && m_sayEnd && failed > 0)
         Desktop::instance().message(shown, QMessageBox::Warning, QCoreApplication::translate("MainWindow", "Warning"),
                                     runEndMessage(failed, m_engine->jobCount()));
-    else if (!cancelled)
+    else if (!cancelled && m_sayEnd)
         showInformation(shown, runEndMessage(failed, m_engine->jobCount()));
     emit percentChanged(-1);
     if (m_dialog)

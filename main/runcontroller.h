@@ -31,6 +31,11 @@ public:
     // on with its dialog hidden, shows the dialog again.
     void convert();
     void showProgress();
+    // Whether the end of a run that was not cancelled is said in a message ("Task complete!");
+    // off while something else follows the run (the window's "When done").
+    void setSayEnd(bool say) { m_sayEnd = say; }
+    // The last run was cancelled.
+    bool wasCancelled() const { return m_cancelled; }
 
 signals:
     // A run started (true) or ended (false): the queue's commands are off in between.
@@ -55,6 +60,8 @@ private:
     RunActivity *m_activity;
     QPointer<ProgressDialog> m_dialog;
     QElapsedTimer m_clock; // since the run started
+    bool m_sayEnd = true;
+    bool m_cancelled = false;
 };
 
 // The message at the end of a run: "Task complete!", and under it how many of the run's

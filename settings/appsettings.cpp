@@ -21,7 +21,21 @@ void AppSettings::save(const OutputSettings &settings)
     emit changed();
 }
 
-void AppSettings::saveGeneral() const { saveGeneralSettings(m_output); }
+void AppSettings::saveGeneral() const
+{
+    if (m_presetApplied)
+        saveSettings(m_output);
+    else
+        saveGeneralSettings(m_output);
+}
+
+void AppSettings::applyPreset(const OutputSettings &settings)
+{
+    m_output = settings;
+    m_output.OutputExt = outputExtension(m_output.OutputFormat);
+    m_presetApplied = true;
+    emit changed();
+}
 
 void AppSettings::setOutputPath(const QString &path)
 {

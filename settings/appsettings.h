@@ -20,8 +20,11 @@ public:
     // A refused write raises ClipvoxError "Unable to write to <path>" and changes nothing:
     // neither the file nor the settings in memory.
     void save(const OutputSettings &settings);
-    // Writes the output folder and format, as the main window does when it closes.
+    // Writes the output folder and format, as the main window does when it closes; every
+    // output key once a preset was applied.
     void saveGeneral() const;
+    // A preset's settings, in memory until the window closes (then saveGeneral writes them).
+    void applyPreset(const OutputSettings &settings);
 
     // The quick settings of the main window, in memory until the window closes; the
     // extension follows the format.
@@ -45,4 +48,5 @@ signals:
 
 private:
     OutputSettings m_output;
+    bool m_presetApplied = false;
 };

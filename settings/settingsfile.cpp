@@ -126,6 +126,36 @@ IniFile::IniFile(QString path) : m_path(std::move(path))
     }
 }
 
+QList<IniFile::Entry> IniFile::entries() const
+{
+    QList<Entry> all;
+    QString section;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const Line &line = m_lines[i];
+        if (!line.section.isNull())
+            section = line.section;
+        else if (!line.key.isNull() && !section.isNull() && findKey(findSection(section), line.key) == i)
+            all.append({section, line.key, readString(section, line.key, QString())});
+    }
+    return all;
+}
+
+int IniFile::strayLine() const
+{
+    if (m_keepOff)
+        return -1;
+    bool inSection = false;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const Line &line = m_lines[i];
+        const QByteArray t = line.raw.trimmed();
+        if (!line.section.isNull())
+            inSection = true;
+        else if ((!line.key.isNull() && !inSection) || (line.key.isNull() && !t.isEmpty() && !t.startsWith(';')))
+            return i + 1;
+    }
+    return 0;
+}
+
 int IniFile::findSection(const QString &section) const
 {
     for (int i = 0; i < m_lines.size(); ++i)
@@ -381,3 +411,72 @@ void saveTipSettings(const TipSettings &s) { saveKeys<TipSettings>(kTipKeys, s, 
 void loadRecentSettings(RecentSettings &s) { loadKeys<RecentSettings>(kRecentKeys, s); }
 
 void saveRecentSettings(const RecentSettings &s) { saveKeys<RecentSettings>(kRecentKeys, s, false); }
+
+namespace {
+const SettingKey<OutputSettings> *findOutputKey(const QString &section, const QString &key)
+{
+    for (const SettingKey<OutputSettings> &k : outputKeys())
+        if (sameName(QLatin1String(k.section), section) && sameName(QLatin1String(k.key), key))
+            return &k;
+    return nullptr;
+}
+
+// What a key takes, for the reason a value is refused: its value set, its range, or any number.
+QString acceptedValues(const SettingKey<OutputSettings> &k)
+{
+    if (!k.values.empty()) {
+        QStringList values;
+        for (int v : k.values)
+            values << QString::number(v);
+        return QCoreApplication::translate("Settings", "one of %1").arg(values.join(QLatin1String(", ")));
+    }
+    if (k.low != INT_MIN && k.high != INT_MAX)
+        return QCoreApplication::translate("Settings", "a whole number from %1 to %2").arg(k.low).arg(k.high);
+    return QCoreApplication::translate("Settings", "a whole number");
+}
+} // namespace
+
+QStringList outputKeyNames()
+{
+    QStringList names;
+    for (const SettingKey<OutputSettings> &k : outputKeys())
+        names << QStringLiteral("%1.%2").arg(QLatin1String(k.section), QLatin1String(k.key));
+    return names;
+}
+
+Result<void> setOutputKey(OutputSettings &s, const QString &section, const QString &key, const QString &value)
+{
+    const SettingKey<OutputSettings> *k = findOutputKey(section, key);
+    if (!k)
+        return Failure{QCoreApplication::translate("Settings", "unknown setting \"%1.%2\"; the settings: %3")
+                           .arg(section, key, outputKeyNames().join(QLatin1String(", ")))};
+    if (auto text = std::get_if<QString OutputSettings::*>(&k->field)) {
+        s.*(*text) = value.left(kMaxTextLength);
+        return {};
+    }
+    int v = 0;
+    const bool valid = IniFile::parseInteger(value, v) && v >= k->low && v <= k->high
+        && (k->values.empty() || std::ranges::find(k->values, v) != k->values.end());
+    if (!valid)
+        return Failure{QCoreApplication::translate("Settings", "%1.%2 takes %3, not \"%4\"")
+                           .arg(QLatin1String(k->section), QLatin1String(k->key), acceptedValues(*k), value)};
+    if (auto number = std::get_if<int OutputSettings::*>(&k->field))
+        s.*(*number) = v;
+    else
+        s.*std::get<bool OutputSettings::*>(k->field) = v != 0;
+    if (k->field == decltype(k->field)(&OutputSettings::OutputFormat))
+        s.OutputExt = outputExtension(v);
+    return {};
+}
+
+QString outputKeyText(const OutputSettings &s, const QString &section, const QString &key)
+{
+    const SettingKey<OutputSettings> *k = findOutputKey(section, key);
+    if (!k)
+        return QString();
+    if (auto text = std::get_if<QString OutputSettings::*>(&k->field))
+        return s.*(*text);
+    if (auto number = std::get_if<int OutputSettings::*>(&k->field))
+        return QString::number(s.*(*number));
+    return QString::number(s.*std::get<bool OutputSettings::*>(k->field) ? 1 : 0);
+}

@@ -3,6 +3,7 @@
 // setup.ini and the output settings it holds.
 #include "core/core.h"
 #include "core/outputsettings.h"
+#include "core/result.h"
 #include "formats/flac/flacformat.h"
 #include "formats/m4a/m4aformat.h"
 #include "formats/ogg/oggformat.h"
@@ -13,6 +14,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Folder of the running executable, ending in "/". Tests may point it elsewhere, with the
 // settings kept beside it (as in a portable copy) or placed by the usual rule.
@@ -57,6 +59,17 @@ public:
 
     static bool parseInteger(const QString &text, int &value);
 
+    // Every key line in file order (the first of repeated keys of a section only).
+    struct Entry
+    {
+        QString section, key, value;
+    };
+    QList<Entry> entries() const;
+    // The number (from 1) of the first line that is no section, key, comment or blank line,
+    // or a key before any section; 0 when there is none. -1 when the file could not be read
+    // whole (not a regular file, or too large).
+    int strayLine() const;
+
 private:
     struct Line
     {
@@ -95,6 +108,16 @@ void loadTipSettings(TipSettings &settings);
 void saveTipSettings(const TipSettings &settings);
 void loadRecentSettings(RecentSettings &settings);
 void saveRecentSettings(const RecentSettings &settings);
+
+// The keys of the output settings as the command line's --set and the preset files name
+// them, "section.key", in the order of setup.ini's table.
+QStringList outputKeyNames();
+// Sets one key of the output settings from its text, checked as setup.ini's reading checks
+// it (the same table, ranges and value sets). The reason names the key and the values it
+// takes when the key is unknown or the value refused; nothing changes then.
+Result<void> setOutputKey(OutputSettings &settings, const QString &section, const QString &key, const QString &value);
+// A key's value in settings as setup.ini stores it; a null text for an unknown key.
+QString outputKeyText(const OutputSettings &settings, const QString &section, const QString &key);
 
 // The loudness targets the settings offer (LUFS); each format's own value sets are in its
 // module (formats/<name>/).

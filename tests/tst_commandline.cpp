@@ -4,6 +4,8 @@
 #include "media_fixtures.h"
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
 #include <csignal>
@@ -40,6 +42,9 @@ private slots:
     void manualNamesEveryOption();
     void completionNamesEveryOption();
     void valueBeforeRawName();
+    void settingsAndListsOfFiles();
+    void jsonProgress();
+    void watchFolder();
 
 private:
     struct Result
@@ -84,6 +89,7 @@ TestCommandLine::Result TestCommandLine::run(const QStringList &args, QProcess *
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
     env.insert("XDG_CONFIG_HOME", m_config.path());
+    env.insert("XDG_STATE_HOME", m_config.filePath("state"));
     p.setProcessEnvironment(env);
     const QString clipvox = QCoreApplication::applicationDirPath() + "/clipvox";
     if (!script.isEmpty())
@@ -245,6 +251,15 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("bad peaks") << QStringList{"--convert", "--peaks", "clip", "a.avi"};
     QTest::newRow("unknown name field") << QStringList{"--convert", "--name", "{name} {bogus}", "a.avi"};
     QTest::newRow("option without --convert") << QStringList{"--help", "--format", "mp3"};
+    QTest::newRow("--set unknown key") << QStringList{"--convert", "--set", "mp3.speed=1", "a.avi"};
+    QTest::newRow("--set out of its list") << QStringList{"--convert", "--set", "mp3.bitrate=40", "a.avi"};
+    QTest::newRow("--set without a value") << QStringList{"--convert", "--set", "mp3.bitrate", "a.avi"};
+    QTest::newRow("--null without a list") << QStringList{"--convert", "-0", "a.avi"};
+    QTest::newRow("unknown preset") << QStringList{"--convert", "--preset", "nope", "a.avi"};
+    QTest::newRow("bad progress form") << QStringList{"--convert", "--progress", "xml", "a.avi"};
+    QTest::newRow("--watch and files") << QStringList{"--convert", "--watch", "/tmp", "a.avi"};
+    QTest::newRow("--watch no folder") << QStringList{"--convert", "--watch", "/nonexistent/folder"};
+    QTest::newRow("list not there") << QStringList{"--convert", "--files-from", "/nonexistent/list"};
 }
 
 void TestCommandLine::usageErrors()
@@ -261,6 +276,11 @@ void TestCommandLine::usageErrors()
     const QStringList said = r.errors.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(said.size(), 2); // the reason, and where the help is
     QVERIFY2(said[0].startsWith("clipvox: ") && said[1] == "Try 'clipvox --convert --help'.", qPrintable(r.errors));
+    // A wrong setting is named, with what it takes.
+    if (const qsizetype set = args.indexOf("--set"); set >= 0)
+        QVERIFY2(said[0].contains(args[set + 1].section('=', 0, 0))
+                     && said[0].contains("one of 8, 16, 24") == args[set + 1].endsWith("=40"),
+                 qPrintable(said[0]));
 }
 
 // SIGINT, SIGHUP and a standard output that closes each end the run with no hidden file left.
@@ -740,6 +760,142 @@ void TestCommandLine::valueBeforeRawName()
     QCOMPARE(r.code, 0);
     QCOMPARE(r.lines.size(), 1);
     QVERIFY2(r.lines[0].startsWith("ok "), qPrintable(r.lines[0]));
+}
+
+// --set reaches the encoder, --files-from takes names from standard input (NUL-separated,
+// a newline inside one), and --list-formats names each format once.
+void TestCommandLine::settingsAndListsOfFiles()
+{
+    const QString out = m_dir.filePath("set");
+    const QString odd = m_dir.filePath("list\nname.avi");
+    QVERIFY(QFile::copy(m_avi, odd));
+    // A preset of the user's sets mono MP3; --set changes its bit rate.
+    QVERIFY(QDir().mkpath(m_config.filePath("clipvox/presets")));
+    QFile mono(m_config.filePath("clipvox/presets/Mono.ini"));
+    QVERIFY(mono.open(QIODevice::WriteOnly));
+    mono.write("[preset]\ndescription=Mono MP3\n[general]\noutputformat=0\n[mp3]\nchannels=1\nbitrate=320\n");
+    mono.close();
+    const Result r = run({m_avi, odd, out}, nullptr,
+                         "printf '%s\\0' \"$1\" \"$2\" | \"$0\" --convert --preset mono --set MP3.bitrate=64 "
+                         "--output \"$3\" --files-from - -0");
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.lines.size(), 2);
+    for (const QString name : {"clip.mp3", "list_name.mp3"}) {
+        const QJsonObject audio = probeAudio(out + "/" + name);
+        QCOMPARE(audio.value("channels").toInt(), 1);
+        QCOMPARE(audio.value("bit_rate").toString(), QString("64000"));
+    }
+    const Result formats = run({"--list-formats"});
+    QCOMPARE(formats.code, 0);
+    QCOMPARE(formats.lines.size(), 7);
+    QCOMPARE(formats.lines.first(), QString("mp3\tMP3"));
+    // --list-presets: the shipped ones and the user's; a damaged file is named, never rewritten.
+    QFile broken(m_config.filePath("clipvox/presets/broken.ini"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("[mp3]\nbitrate=loud\n");
+    broken.close();
+    const Result presets = run({"--list-presets"});
+    QVERIFY(QFile::remove(broken.fileName()) && mono.remove());
+    QCOMPARE(presets.code, 0);
+    QVERIFY2(presets.lines.contains("Mono\tMono MP3") && presets.lines.filter(QRegularExpression("^podcast\t.+")).size() == 1,
+             qPrintable(presets.lines.join('\n')));
+    QVERIFY2(presets.errors.startsWith("clipvox: Preset file " + broken.fileName() + " skipped: "), qPrintable(presets.errors));
+}
+
+// --progress json: every line is one JSON object by a real parser; each job ends once, a
+// converted one after its start with its output, length, loudness and true peak.
+void TestCommandLine::jsonProgress()
+{
+    const QString out = m_dir.filePath("json");
+    const QString missing = m_dir.filePath("missing.avi");
+    const Result r = run({"--convert", "--progress", "json", "--loudness", "-16", "--output", out, m_avi, missing});
+    QCOMPARE(r.code, 1);
+    QMap<int, QStringList> events; // job -> its events in order
+    QMap<int, QJsonObject> ends;
+    for (const QString &line : r.lines) {
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(line.toUtf8(), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError && doc.isObject(), qPrintable(line));
+        const QJsonObject o = doc.object();
+        const int job = o.value("job").toInt();
+        events[job] << o.value("event").toString();
+        if (o.value("event") == "end")
+            ends[job] = o;
+        if (o.value("event") == "progress")
+            QVERIFY(o.value("percent").toInt(-1) >= 0 && o.value("percent").toInt() <= 100);
+    }
+    QCOMPARE(events.keys(), (QList<int>{1, 2}));
+    QCOMPARE(events[1].first(), QString("start"));
+    QCOMPARE(events[1].last(), QString("end"));
+    QCOMPARE(events[1].count("end"), 1);
+    QCOMPARE(events[2], QStringList{"end"});
+    QCOMPARE(ends[1].value("status").toString(), QString("ok"));
+    QCOMPARE(ends[1].value("output").toString(), out + "/clip.ogg");
+    QVERIFY(qAbs(ends[1].value("length").toDouble() - 3.0) < 0.06);
+    QVERIFY(qAbs(ends[1].value("lufs").toDouble() - -16.0) <= 0.5);
+    QVERIFY(ends[1].value("true_peak").isDouble() && ends[1].value("true_peak").toDouble() <= -1.0);
+    QCOMPARE(ends[2].value("status").toString(), QString("failed"));
+    QCOMPARE(ends[2].value("code").toString(), QString("no-such-file"));
+    QVERIFY(!ends[2].value("reason").toString().isEmpty());
+}
+
+// --watch converts a video that grows in steps once, whole; it leaves partial downloads and
+// hidden files alone, ends at SIGTERM with exit 0, and after a restart converts only what is new.
+void TestCommandLine::watchFolder()
+{
+    const QString in = m_dir.filePath("watched"), out = m_dir.filePath("watched-out");
+    QVERIFY(QDir().mkpath(in));
+    QFile source(m_avi);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray video = source.readAll();
+    const QStringList args{"--convert", "--watch", in, "--output", out, "--format", "wav", "--progress", "json"};
+    // The sources each end event named, as the watcher's standard output says them.
+    const auto ended = [](QProcess &p, QStringList &seen) {
+        while (p.canReadLine()) {
+            const QJsonObject o = QJsonDocument::fromJson(p.readLine()).object();
+            if (o.value("event") == "start")
+                seen << QFileInfo(o.value("source").toString()).fileName();
+        }
+        return seen;
+    };
+    QProcess watcher;
+    run(args, &watcher);
+    QVERIFY(watcher.waitForStarted());
+    for (const char *ignored : {"b.avi.part", ".c.avi", "d.avi.crdownload"}) {
+        QFile f(in + "/" + ignored);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(video) == video.size());
+    }
+    QFile growing(in + "/a.avi");
+    QVERIFY(growing.open(QIODevice::WriteOnly));
+    const qsizetype step = video.size() / 4;
+    for (qsizetype at = 0; at < video.size(); at += step) {
+        QVERIFY(growing.write(video.mid(at, step)) > 0 && growing.flush());
+        QThread::msleep(300);
+    }
+    growing.close();
+    QStringList started;
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out + "/a.wav") && ended(watcher, started).size() == 1, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(out).entryList(QDir::Files | QDir::Hidden).filter(".clipvox-").size(), 30000);
+    QVERIFY(qAbs(probeDuration(out + "/a.wav") - 3.0) < 0.06); // taken once whole, not while it grew
+    ::kill(pid_t(watcher.processId()), SIGTERM);
+    QVERIFY(watcher.waitForFinished(30000));
+    QCOMPARE(watcher.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(watcher.exitCode(), 0);
+    ended(watcher, started);
+    QCOMPARE(started, QStringList{"a.avi"});
+
+    // Started again, it converts the new file and not the old one.
+    QProcess again;
+    run(args, &again);
+    QVERIFY(again.waitForStarted());
+    QVERIFY(QFile::copy(m_avi, in + "/e.avi"));
+    QStringList startedAgain;
+    QTRY_VERIFY_WITH_TIMEOUT(ended(again, startedAgain).contains("e.avi"), 60000);
+    ::kill(pid_t(again.processId()), SIGINT);
+    QVERIFY(again.waitForFinished(30000));
+    QCOMPARE(again.exitCode(), 0);
+    QCOMPARE(ended(again, startedAgain), QStringList{"e.avi"});
+    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.wav", "e.wav"}));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

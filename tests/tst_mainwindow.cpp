@@ -120,6 +120,9 @@ private slots:
     {
         m_folder = std::make_unique<TempProgramFolder>();
         m_folder->write("setup.ini", "[tips]\nshowtip=0\n");
+        // The presets are the shipped ones and those the test makes.
+        qputenv("XDG_CONFIG_HOME", m_folder->file("config").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", m_folder->file("system").toUtf8());
         m_desktop = std::make_unique<FakeDesktop>();
         m_settings = std::make_unique<AppSettings>();
         m_window = std::make_unique<MainWindow>(*m_settings);
@@ -168,6 +171,7 @@ private slots:
     void noAltLetterTwice();
     void aboutNoticeShownWhole_data() { noAltLetterTwice_data(); }
     void aboutNoticeShownWhole();
+    void presetsInQuickSettings();
 };
 
 void TestMainWindow::queueAnnouncesItsChanges_data()
@@ -889,6 +893,63 @@ void TestMainWindow::splitIntoChapters()
     QCOMPARE(window().Queue.job(1).clipStart, 3.2);
     QCOMPARE(window().Queue.job(2).ChapterTitle, QString("Chapter 2"));
     QCOMPARE(window().Queue.runJobs()[2].clipEnd, 3.2);
+}
+
+// One choice switches between presets and the format list follows; a change afterwards shows
+// the preset as modified; Save as, Rename and Delete work on the user's files only, never
+// over another preset without asking; the applied settings are kept when the window closes.
+void TestMainWindow::presetsInQuickSettings()
+{
+    auto *presets = window().findChild<QComboBox *>("presetCombo");
+    QVERIFY(presets);
+    const auto choose = [presets](const QString &name) {
+        const int i = presets->findData(name);
+        QVERIFY(i >= 0);
+        presets->setCurrentIndex(i);
+        emit presets->activated(i);
+    };
+    QCOMPARE(presets->currentIndex(), -1); // the default settings are no preset's
+    choose("podcast");
+    QCOMPARE(window().ui->outputFormatCombo->currentText(), QString("MP3"));
+    QCOMPARE(window().outputSettings().Mp3Channels, 1);
+    QCOMPARE(window().outputSettings().LoudnessTarget, -16);
+    choose("archive");
+    QCOMPARE(window().ui->outputFormatCombo->currentText(), QString("FLAC"));
+    QCOMPARE(window().outputSettings().LoudnessTarget, 0);
+    QCOMPARE(presets->currentText(), QString("archive"));
+    QVERIFY(!window().findChild<QAction *>("presetDelete")->isEnabled()); // shipped: read-only
+
+    window().ui->outputFormatCombo->setCurrentIndex(3);
+    emit window().ui->outputFormatCombo->activated(3);
+    QCOMPARE(presets->currentText(), QString("archive (modified)"));
+
+    const QString folder = m_folder->file("config/clipvox/presets/");
+    m_desktop->textAnswers << "archive"; // a shipped name: refused
+    window().findChild<QAction *>("presetSaveAs")->trigger();
+    QCOMPARE(m_desktop->messages.size(), 1);
+    m_desktop->textAnswers << "My OGG";
+    window().findChild<QAction *>("presetSaveAs")->trigger();
+    QVERIFY(QFile::exists(folder + "My OGG.ini"));
+    QCOMPARE(presets->currentText(), QString("My OGG"));
+    m_desktop->textAnswers << "my ogg"; // exists: asked, and No keeps it
+    window().findChild<QAction *>("presetSaveAs")->trigger();
+    QCOMPARE(m_desktop->questions.size(), 1);
+
+    m_desktop->textAnswers << "Kept";
+    window().findChild<QAction *>("presetRename")->trigger();
+    QVERIFY(!QFile::exists(folder + "My OGG.ini") && QFile::exists(folder + "Kept.ini"));
+    QCOMPARE(presets->currentText(), QString("Kept"));
+    m_desktop->questionAnswers << true;
+    window().findChild<QAction *>("presetDelete")->trigger();
+    QVERIFY(!QFile::exists(folder + "Kept.ini"));
+    QCOMPARE(presets->findData("Kept"), -1);
+
+    choose("podcast");
+    QVERIFY(window().close());
+    OutputSettings saved;
+    loadSettings(saved);
+    QCOMPARE(saved.Mp3Channels, 1);
+    QCOMPARE(saved.LoudnessTarget, -16);
 }
 
 int main(int argc, char **argv)

@@ -2,6 +2,7 @@
 // The notification at the end of a long run, and the launcher's progress and the hold on
 // sleep during a run, on a private session bus with stand-ins for the desktop's services.
 #include "desktop/notify.h"
+#include "desktop/power.h"
 #include "desktop/runactivity.h"
 
 #include <QDBusObjectPath>
@@ -82,6 +83,8 @@ public slots:
         close(ends[1]);
         return hold;
     }
+    void Suspend(bool interactive) { calls << QStringLiteral("Suspend %1").arg(interactive); }
+    void PowerOff(bool interactive) { calls << QStringLiteral("PowerOff %1").arg(interactive); }
 };
 
 class LauncherListener : public QObject
@@ -220,6 +223,30 @@ private slots:
             QTRY_VERIFY(released());
         services.disconnect(QString(), QString(), "com.canonical.Unity.LauncherEntry", "Update", &m_launcher,
                             SLOT(Update(QString, QVariantMap)));
+    }
+
+    // "When done" suspends and powers off through logind's calls, interactive so that polkit
+    // may ask; without logind the failure is said, nothing else happens.
+    void powerThroughLogind()
+    {
+        const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+        QDBusConnection system = QDBusConnection::connectToBus(address, "power");
+        SystemPower power(system);
+        QSignalSpy failed(&power, &SystemPower::failed);
+        power.request(SystemPower::Suspend);
+        QTRY_COMPARE(failed.size(), 1); // no logind on the bus yet
+        QDBusConnection services = QDBusConnection::connectToBus(address, "services");
+        QVERIFY(services.registerService("org.freedesktop.login1")
+                && services.registerObject("/org/freedesktop/login1", &m_logind, QDBusConnection::ExportAllSlots));
+        const auto unserve = qScopeGuard([&] {
+            services.unregisterObject("/org/freedesktop/login1");
+            services.unregisterService("org.freedesktop.login1");
+        });
+        m_logind.calls.clear();
+        power.request(SystemPower::Suspend);
+        power.request(SystemPower::PowerOff);
+        QTRY_COMPARE(m_logind.calls, (QStringList{"Suspend 1", "PowerOff 1"}));
+        QCOMPARE(failed.size(), 1);
     }
 };
 

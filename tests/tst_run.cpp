@@ -4,6 +4,7 @@
 // both steps, failing jobs, WAV output, clip ends, the frozen queue, quitting during a run,
 // and the files the run may and may not touch.
 #include "ui_main.h"
+#include "main/whendone.h"
 #include "runharness.h"
 #include "media_fixtures.h"
 #include "core/translation.h"
@@ -138,6 +139,8 @@ private slots:
     void cancelWithTwoRunning();
     void jobFailsWhileAnotherRuns();
     void quittingDuringARun();
+    void whenDone_data();
+    void whenDone();
     void newFormatsAndEvenLoudness_data();
     void newFormatsAndEvenLoudness();
 };
@@ -811,6 +814,55 @@ void TestRun::quittingDuringARun()
 
 // FLAC, Opus and M4A through the window's run, and loudness evened for a quiet and a
 // louder source alike; tags with non-ASCII text; nothing but the outputs stays behind.
+// "When done" follows a run that was not cancelled, in place of "Task complete!"; suspend and
+// power off only after a notice that can be cancelled.
+void TestRun::whenDone_data()
+{
+    QTest::addColumn<int>("choice");    // WhenDone::Choice
+    QTest::addColumn<bool>("cancel");   // the run is cancelled
+    QTest::addColumn<QString>("after"); // what follows: message, url, closed, notice or nothing
+    QTest::newRow("do nothing") << int(WhenDone::Nothing) << false << "message";
+    QTest::newRow("open the output folder") << int(WhenDone::OpenFolder) << false << "url";
+    QTest::newRow("quit") << int(WhenDone::Quit) << false << "closed";
+    QTest::newRow("suspend") << int(WhenDone::Suspend) << false << "notice";
+    QTest::newRow("power off") << int(WhenDone::PowerOff) << false << "notice";
+    QTest::newRow("power off, cancelled run") << int(WhenDone::PowerOff) << true << "nothing";
+}
+
+void TestRun::whenDone()
+{
+    QFETCH(int, choice);
+    QFETCH(bool, cancel);
+    QFETCH(QString, after);
+    RunHarness h;
+    h.window->show();
+    h.queue({cancel ? m_long : m_short});
+    auto *when = h.window->findChild<QComboBox *>("whenDoneCombo");
+    QVERIFY(when && when->isEnabled());
+    when->setCurrentIndex(choice);
+    if (cancel)
+        ::after(h, &RunEngine::fileProgress, [&](int, int) {
+            if (execDialog())
+                clickCancel();
+        });
+    h.window->ui->toolConvert->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->runActive(), 60000);
+    QCOMPARE(h.desktop.texts(), after == "message" ? QStringList{"Task complete!"} : QStringList());
+    QCOMPARE(h.desktop.openedUrls, after == "url" ? QList<QUrl>{QUrl::fromLocalFile(h.outDir())} : QList<QUrl>());
+    if (after == "closed")
+        QTRY_VERIFY(!h.window->isVisible());
+    else
+        QVERIFY(h.window->isVisible());
+    QPointer<WhenDoneNotice> notice = h.window->findChild<WhenDoneNotice *>("whenDoneNotice");
+    QCOMPARE(bool(notice), after == "notice");
+    if (notice) {
+        QVERIFY2(notice->text().contains(choice == WhenDone::Suspend ? "suspends in 30 seconds" : "powers off in 30 seconds"),
+                 qPrintable(notice->text()));
+        notice->reject(); // Cancel: nothing is asked of the system
+        QTRY_VERIFY(!notice);
+    }
+}
+
 void TestRun::newFormatsAndEvenLoudness_data()
 {
     QTest::addColumn<int>("format");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // setup.ini: parse rules, defaults, key order, atomic writes and refused writes.
 #include "settings/appsettings.h"
+#include "settings/presets.h"
 #include "support/fixtures.h"
 
 #include <QDir>
@@ -37,6 +38,11 @@ private slots:
     void outOfRangeKeysFallBack();
     void jobsStayWithinTheCores_data();
     void jobsStayWithinTheCores();
+    void keysByName_data();
+    void keysByName();
+    void presetFiles_data();
+    void presetFiles();
+    void presetsSavedRenamedDeleted();
 };
 
 void TestSettingsFile::defaultsWithoutFile()
@@ -556,6 +562,175 @@ void TestSettingsFile::outOfRangeKeysFallBack()
     loadSettings(s);
     saveSettings(s);
     QCOMPARE(IniFile(settingsFilePath()).readInteger(section, key, INT_MIN), loaded);
+}
+
+// --set and the preset files set keys by name with the checks of the file's reading: every
+// key takes the value it loads with and gives it back; values the file would not load are
+// refused with a reason that names the key.
+void TestSettingsFile::keysByName_data()
+{
+    QTest::addColumn<QString>("name"); // section.key
+    QTest::addColumn<QString>("value"); // empty: the value it loads with
+    QTest::addColumn<QString>("stored"); // as setup.ini would hold it; empty: refused
+    for (const QString &name : outputKeyNames())
+        QTest::newRow(qPrintable(name)) << name << QString() << QString();
+    QTest::newRow("names ignore case, hexadecimal") << "MP3.BitRate" << "0xC0" << "192";
+    QTest::newRow("bit rate off the list") << "mp3.bitrate" << "40" << "";
+    QTest::newRow("channels over the range") << "mp3.channels" << "6" << "";
+    QTest::newRow("ogg quality between steps") << "ogg.quality" << "550" << "";
+    QTest::newRow("loudness not offered") << "general.loudness" << "-17" << "";
+    QTest::newRow("letters") << "opus.bitrate" << "fast" << "";
+    QTest::newRow("unknown key") << "mp3.speed" << "1" << "";
+    QTest::newRow("key of no output setting") << "tips.tipno" << "1" << "";
+}
+
+void TestSettingsFile::keysByName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(QString, stored);
+    TempProgramFolder folder;
+    OutputSettings loaded;
+    loadSettings(loaded);
+    const QString section = name.section('.', 0, 0), key = name.section('.', 1);
+    const bool roundTrip = value.isEmpty();
+    if (roundTrip) {
+        value = stored = outputKeyText(loaded, section, key);
+        QVERIFY(!value.isNull());
+    }
+    OutputSettings s = loaded;
+    const Result<void> set = setOutputKey(s, section, key, value);
+    QCOMPARE(set.ok(), !stored.isEmpty());
+    if (!set.ok()) {
+        QVERIFY2(set.reason().contains(name, Qt::CaseInsensitive), qPrintable(set.reason()));
+        QCOMPARE(outputKeyText(s, section, key), outputKeyText(loaded, section, key)); // nothing changed
+        return;
+    }
+    QCOMPARE(outputKeyText(s, section, key), stored);
+    // What the settings file would give for the same text.
+    folder.write("setup.ini", QStringLiteral("[%1]\n%2=%3\n").arg(section, key, value).toUtf8());
+    OutputSettings file;
+    loadSettings(file);
+    QCOMPARE(outputKeyText(file, section, key), stored);
+}
+
+// A temporary $XDG_CONFIG_HOME and $XDG_CONFIG_DIRS for the presets, as they were afterwards.
+struct PresetHome
+{
+    PresetHome()
+    {
+        QDir(folder.path()).mkpath("user/clipvox/presets");
+        QDir(folder.path()).mkpath("system/clipvox/presets");
+        qputenv("XDG_CONFIG_HOME", (folder.path() + "user").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", (folder.path() + "system").toUtf8());
+    }
+    ~PresetHome()
+    {
+        oldDirs.isNull() ? qunsetenv("XDG_CONFIG_DIRS") : qputenv("XDG_CONFIG_DIRS", oldDirs);
+        oldHome.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldHome);
+    }
+    const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME"), oldDirs = qgetenv("XDG_CONFIG_DIRS");
+    TempProgramFolder folder;
+};
+
+// Shipped presets give their format; a system preset hides a shipped one and a user's both; a
+// damaged file is skipped with its name said, and left byte for byte.
+void TestSettingsFile::presetFiles_data()
+{
+    QTest::addColumn<QString>("file");       // under the temporary config folders; empty: none
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<int>("format");          // -1: the file is skipped
+    QTest::addColumn<QString>("key");         // a key the preset sets, and its value applied
+    QTest::addColumn<QString>("value");
+    QTest::newRow("shipped podcast") << "" << QByteArray() << "podcast" << 0 << "mp3.channels" << "1";
+    QTest::newRow("shipped music") << "" << QByteArray() << "music" << 3 << "general.replaygain" << "2";
+    QTest::newRow("shipped archive") << "" << QByteArray() << "archive" << 4 << "flac.frequency" << "0";
+    QTest::newRow("shipped phone") << "" << QByteArray() << "phone" << 6 << "general.loudness" << "-16";
+    QTest::newRow("shipped editing") << "" << QByteArray() << "editing" << 2 << "wav.frequency" << "48000";
+    QTest::newRow("system over shipped") << "system/clipvox/presets/Podcast.ini"
+                                         << QByteArray("[general]\noutputformat=5\n[opus]\nchannels=1\n") << "podcast" << 5
+                                         << "opus.channels" << "1";
+    QTest::newRow("user, keys in any case") << "user/clipvox/presets/mine.ini"
+                                            << QByteArray("; mine\n[Preset]\ndescription=x\n[MP3]\nBitRate=0xC0\n") << "mine" << 0
+                                            << "mp3.bitrate" << "192";
+    QTest::newRow("value off its list") << "user/clipvox/presets/bad.ini" << QByteArray("[mp3]\nbitrate=41\n") << "bad" << -1
+                                        << "" << "";
+    QTest::newRow("unknown key") << "user/clipvox/presets/bad.ini" << QByteArray("[mp3]\nspeed=1\n") << "bad" << -1 << "" << "";
+    QTest::newRow("stray line") << "user/clipvox/presets/bad.ini" << QByteArray("[mp3]\nbitrate=192\n}{\x01\n") << "bad" << -1
+                                << "" << "";
+    QTest::newRow("key before a section") << "user/clipvox/presets/bad.ini" << QByteArray("bitrate=192\n") << "bad" << -1 << "" << "";
+    QTest::newRow("sets nothing") << "user/clipvox/presets/bad.ini" << QByteArray("[preset]\ndescription=x\n") << "bad" << -1
+                                  << "" << "";
+}
+
+void TestSettingsFile::presetFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, preset);
+    QFETCH(int, format);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    PresetHome home;
+    if (!file.isEmpty())
+        home.folder.write(file, content);
+    const PresetList list = loadPresets();
+    const Preset *found = list.find(preset);
+    if (format < 0) {
+        QVERIFY(!found);
+        QCOMPARE(list.skipped.size(), 1);
+        QVERIFY2(list.skipped[0].contains(home.folder.file(file)), qPrintable(list.skipped[0]));
+        QCOMPARE(home.folder.read(file), content);
+        QVERIFY(list.find("podcast")); // the others still there
+        return;
+    }
+    QVERIFY(list.skipped.isEmpty());
+    QVERIFY(found);
+    QCOMPARE(found->readOnly(), !file.startsWith("user/"));
+    OutputSettings s;
+    loadSettings(s);
+    found->applyTo(s);
+    QCOMPARE(s.OutputFormat, format);
+    QCOMPARE(s.OutputExt, outputExtension(format));
+    QCOMPARE(outputKeyText(s, key.section('.', 0, 0), key.section('.', 1)), value);
+    QVERIFY(found->matches(s));
+}
+
+// Save as writes a preset that gives back the settings it was made from, and never over
+// another; a rename never replaces one; read-only presets are neither renamed nor deleted.
+void TestSettingsFile::presetsSavedRenamedDeleted()
+{
+    PresetHome home;
+    OutputSettings s;
+    loadSettings(s);
+    loadPresets().find("archive")->applyTo(s);
+    s.FlacCompression = 3;
+    QVERIFY(savePreset("my archive", "Mine", s));
+    QVERIFY(!savePreset("My Archive", "again", s)); // exists already (names ignore case on find only)
+    QVERIFY(!savePreset("a/b", "", s));
+    QVERIFY(savePreset("other", "", s));
+    PresetList list = loadPresets();
+    const Preset *mine = list.find("my archive");
+    QVERIFY(mine && !mine->readOnly());
+    QCOMPARE(mine->description, QString("Mine"));
+    QVERIFY(mine->matches(s));
+    OutputSettings changed = s;
+    changed.FlacCompression = 8;
+    QVERIFY(!mine->matches(changed));
+    mine->applyTo(changed);
+    QCOMPARE(changed.FlacCompression, 3);
+    QVERIFY(!changed.OutputPath.isEmpty() && !mine->keys.contains({"general.outputpath", changed.OutputPath}));
+
+    QVERIFY(!renamePreset(*mine, "other")); // never over another preset
+    QVERIFY(QFile::exists(home.folder.file("user/clipvox/presets/other.ini")));
+    QVERIFY(renamePreset(*mine, "kept"));
+    QVERIFY(!deletePreset(*list.find("podcast")));
+    QVERIFY(!renamePreset(*list.find("podcast"), "x"));
+    list = loadPresets();
+    QVERIFY(!list.find("my archive") && list.find("kept"));
+    QVERIFY(deletePreset(*list.find("kept")));
+    QVERIFY(!loadPresets().find("kept"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

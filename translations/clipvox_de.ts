@@ -368,6 +368,23 @@ Options:
                     with --loudness, album gives those files one gain, so that
                     they keep their loudness relative to each other (default:
                     setup.ini, else off)
+  --preset NAME     the settings of a preset over those of setup.ini (before --set
+                    and the options above)
+  --list-presets    list the presets: the name, a tab, a description
+  --set SECTION.KEY=VALUE
+                    one setting of setup.ini for this run (repeatable), checked
+                    as setup.ini is: --set mp3.bitrate=192 --set mp3.channels=1
+  --files-from FILE convert the files named in FILE too, one a line (- reads
+                    standard input)
+  --null, -0        the names of --files-from end with a NUL byte, as find
+                    -print0 writes them
+  --list-formats    list the output formats: extension, a tab, the name
+  --progress FORM   plain (the lines below) or json: one JSON object a line on
+                    standard output, {&quot;event&quot;:&quot;start&quot;|&quot;progress&quot;|&quot;end&quot;,
+                    &quot;job&quot;:N,...} (see the manual page)
+  --watch DIR       convert each video that appears in DIR (and the folders below
+                    it with --keep-tree) once it has stopped growing, each file
+                    once, also across restarts; runs until SIGINT or SIGTERM
   --help            show this text
   --version         show the version
 
@@ -418,6 +435,24 @@ Optionen:
                     die letzte fertig ist) oder off; mit --loudness gibt album
                     diesen Dateien eine gemeinsame Verstärkung, sodass ihre
                     Lautstärke zueinander bleibt (Standard: setup.ini, sonst off)
+  --preset NAME     die Einstellungen einer Vorlage über denen der setup.ini (vor --set
+                    und den Optionen oben)
+  --list-presets    die Vorlagen auflisten: Name, Tabulator, Beschreibung
+  --set ABSCHNITT.SCHLÜSSEL=WERT
+                    eine Einstellung der setup.ini für diesen Lauf (wiederholbar),
+                    geprüft wie in der setup.ini: --set mp3.bitrate=192 --set mp3.channels=1
+  --files-from DATEI
+                    auch die in DATEI genannten Dateien umwandeln, eine pro Zeile (-
+                    liest die Standardeingabe)
+  --null, -0        die Namen von --files-from enden mit einem NUL-Byte, wie find
+                    -print0 sie schreibt
+  --list-formats    die Ausgabeformate auflisten: Endung, Tabulator, Name
+  --progress FORM   plain (die Zeilen unten) oder json: ein JSON-Objekt pro Zeile auf
+                    der Standardausgabe, {&quot;event&quot;:&quot;start&quot;|&quot;progress&quot;|&quot;end&quot;,
+                    &quot;job&quot;:N,...} (siehe Handbuchseite)
+  --watch ORDNER    jedes Video umwandeln, das in ORDNER erscheint (mit --keep-tree auch
+                    in den Ordnern darunter), sobald es nicht mehr wächst, jede Datei
+                    einmal, auch über Neustarts hinweg; läuft bis SIGINT oder SIGTERM
   --help            diesen Text anzeigen
   --version         die Version anzeigen
 
@@ -555,6 +590,46 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <location line="+3"/>
         <source>Videos or folders of videos to queue.</source>
         <translation>Videos oder Ordner mit Videos für die Warteschlange.</translation>
+    </message>
+    <message>
+        <source>cannot read the list of files &quot;%1&quot;: %2</source>
+        <translation>die Dateiliste „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>--set needs SECTION.KEY=VALUE, not &quot;%1&quot;</source>
+        <translation>--set braucht ABSCHNITT.SCHLÜSSEL=WERT, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>options other than --help, --version, --list-formats and --list-presets need --convert</source>
+        <translation>Optionen außer --help, --version, --list-formats und --list-presets brauchen --convert</translation>
+    </message>
+    <message>
+        <source>--null needs --files-from</source>
+        <translation>--null braucht --files-from</translation>
+    </message>
+    <message>
+        <source>--progress needs plain or json, not &quot;%1&quot;</source>
+        <translation>--progress braucht plain oder json, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>unknown preset &quot;%1&quot;; the presets: %2</source>
+        <translation>unbekannte Vorlage „%1“; die Vorlagen: %2</translation>
+    </message>
+    <message>
+        <source>--watch converts what appears in its folder: no files, no --files-from</source>
+        <translation>--watch wandelt um, was in seinem Ordner erscheint: keine Dateien, kein --files-from</translation>
+    </message>
+    <message>
+        <source>--watch needs a folder, not &quot;%1&quot;</source>
+        <translation>--watch braucht einen Ordner, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>Watching %1 (Ctrl+C ends)</source>
+        <translation>Beobachte %1 (Strg+C beendet)</translation>
+    </message>
+    <message>
+        <source>cannot keep what was converted in %1: %2</source>
+        <translation>was umgewandelt wurde, kann nicht in %1 vermerkt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2701,6 +2776,250 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <location line="+7"/>
         <source>WMA Profile</source>
         <translation>WMA-Profil</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>one of %1</source>
+        <translation>einen Wert aus %1</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1.%2&quot;; the settings: %3</source>
+        <translation>unbekannte Einstellung „%1.%2“; die Einstellungen: %3</translation>
+    </message>
+    <message>
+        <source>%1.%2 takes %3, not &quot;%4&quot;</source>
+        <translation>%1.%2 nimmt %3, nicht „%4“</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Speech and podcasts: MP3 mono 64 kbps, loudness even at -16 LUFS</source>
+        <translation>Sprache und Podcasts: MP3 mono 64 kbit/s, Lautheit gleich bei -16 LUFS</translation>
+    </message>
+    <message>
+        <source>Music: OGG Vorbis quality 6, ReplayGain album tags, sound unchanged</source>
+        <translation>Musik: OGG Vorbis Qualität 6, ReplayGain-Album-Tags, Klang unverändert</translation>
+    </message>
+    <message>
+        <source>Archive: FLAC at the source&apos;s rate and sample size, sound unchanged</source>
+        <translation>Archiv: FLAC mit Abtastrate und Sample-Größe der Quelle, Klang unverändert</translation>
+    </message>
+    <message>
+        <source>Phone: AAC in M4A 128 kbps, loudness even at -16 LUFS</source>
+        <translation>Telefon: AAC in M4A 128 kbit/s, Lautheit gleich bei -16 LUFS</translation>
+    </message>
+    <message>
+        <source>Editing: WAV 48 kHz 24-bit stereo, sound unchanged</source>
+        <translation>Schnitt: WAV 48 kHz 24 Bit Stereo, Klang unverändert</translation>
+    </message>
+    <message>
+        <source>Preset file %1 skipped: %2</source>
+        <translation>Vorlagendatei %1 übergangen: %2</translation>
+    </message>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Eine Vorlage braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A preset&apos;s name has at most %1 characters.</source>
+        <translation>Der Name einer Vorlage hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A preset&apos;s name cannot start with a dot or a space, nor hold &quot;/&quot; or control characters.</source>
+        <translation>Der Name einer Vorlage darf nicht mit einem Punkt oder Leerzeichen beginnen und kein „/“ oder Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>sie ist zu groß</translation>
+    </message>
+    <message>
+        <source>line %1 is no section, key or comment</source>
+        <translation>Zeile %1 ist weder Abschnitt noch Schlüssel noch Kommentar</translation>
+    </message>
+    <message>
+        <source>it sets nothing</source>
+        <translation>sie setzt nichts</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Eine Vorlage namens „%1“ gibt es schon.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Schreiben nach %1 nicht möglich</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is read-only.</source>
+        <translation>Die Vorlage „%1“ ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed: %2</source>
+        <translation>Die Vorlage „%1“ konnte nicht umbenannt werden: %2</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Die Vorlage „%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PresetBar</name>
+    <message>
+        <source>Pre&amp;set</source>
+        <translation>&amp;Vorlage</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message>
+        <source>Save, rename or delete presets</source>
+        <translation>Vorlagen speichern, umbenennen oder löschen</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Umbenennen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>%1 (modified)</source>
+        <translation>%1 (geändert)</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Vorlage speichern</translation>
+    </message>
+    <message>
+        <source>Name of the new preset:</source>
+        <translation>Name der neuen Vorlage:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is read-only: choose another name.</source>
+        <translation>Die Vorlage „%1“ ist schreibgeschützt: Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Replace the preset &quot;%1&quot;?</source>
+        <translation>Die Vorlage „%1“ ersetzen?</translation>
+    </message>
+    <message>
+        <source>Rename preset</source>
+        <translation>Vorlage umbenennen</translation>
+    </message>
+    <message>
+        <source>New name of the preset:</source>
+        <translation>Neuer Name der Vorlage:</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Eine Vorlage namens „%1“ gibt es schon.</translation>
+    </message>
+    <message>
+        <source>Delete preset</source>
+        <translation>Vorlage löschen</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>Die Vorlage „%1“ löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>WhenDone</name>
+    <message>
+        <source>When &amp;done</source>
+        <translation>&amp;Danach</translation>
+    </message>
+    <message>
+        <source>When done</source>
+        <translation>Danach</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Open the output folder</source>
+        <translation>Ausgabeordner öffnen</translation>
+    </message>
+    <message>
+        <source>Quit Clipvox</source>
+        <translation>Clipvox beenden</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Bereitschaft</translation>
+    </message>
+    <message>
+        <source>Power off</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>What follows a run that was not cancelled</source>
+        <translation>Was auf eine nicht abgebrochene Umwandlung folgt</translation>
+    </message>
+</context>
+<context>
+    <name>WhenDoneNotice</name>
+    <message>
+        <source>Power off now</source>
+        <translation>Jetzt ausschalten</translation>
+    </message>
+    <message>
+        <source>Suspend now</source>
+        <translation>Jetzt in Bereitschaft</translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is done. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>Die Umwandlung ist fertig. Der Computer schaltet sich in %n Sekunde aus.</numerusform>
+            <numerusform>Die Umwandlung ist fertig. Der Computer schaltet sich in %n Sekunden aus.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is done. The computer suspends in %n seconds.</source>
+        <translation>
+            <numerusform>Die Umwandlung ist fertig. Der Computer geht in %n Sekunde in Bereitschaft.</numerusform>
+            <numerusform>Die Umwandlung ist fertig. Der Computer geht in %n Sekunden in Bereitschaft.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SystemPower</name>
+    <message>
+        <source>The system did not do it: %1</source>
+        <translation>Das System hat es nicht getan: %1</translation>
     </message>
 </context>
 </TS>

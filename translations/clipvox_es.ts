@@ -368,6 +368,23 @@ Options:
                     with --loudness, album gives those files one gain, so that
                     they keep their loudness relative to each other (default:
                     setup.ini, else off)
+  --preset NAME     the settings of a preset over those of setup.ini (before --set
+                    and the options above)
+  --list-presets    list the presets: the name, a tab, a description
+  --set SECTION.KEY=VALUE
+                    one setting of setup.ini for this run (repeatable), checked
+                    as setup.ini is: --set mp3.bitrate=192 --set mp3.channels=1
+  --files-from FILE convert the files named in FILE too, one a line (- reads
+                    standard input)
+  --null, -0        the names of --files-from end with a NUL byte, as find
+                    -print0 writes them
+  --list-formats    list the output formats: extension, a tab, the name
+  --progress FORM   plain (the lines below) or json: one JSON object a line on
+                    standard output, {&quot;event&quot;:&quot;start&quot;|&quot;progress&quot;|&quot;end&quot;,
+                    &quot;job&quot;:N,...} (see the manual page)
+  --watch DIR       convert each video that appears in DIR (and the folders below
+                    it with --keep-tree) once it has stopped growing, each file
+                    once, also across restarts; runs until SIGINT or SIGTERM
   --help            show this text
   --version         show the version
 
@@ -423,6 +440,24 @@ Opciones:
                     terminar el último) u off; con --loudness, album da a esos
                     archivos una sola ganancia, para que conserven su sonoridad
                     relativa (predeterminado: setup.ini; si no, off)
+  --preset NOMBRE   los ajustes de un preajuste sobre los de setup.ini (antes de --set
+                    y de las opciones anteriores)
+  --list-presets    listar los preajustes: nombre, tabulador, descripción
+  --set SECCIÓN.CLAVE=VALOR
+                    un ajuste de setup.ini para esta ejecución (repetible), comprobado
+                    como en setup.ini: --set mp3.bitrate=192 --set mp3.channels=1
+  --files-from ARCHIVO
+                    convertir también los archivos nombrados en ARCHIVO, uno por línea
+                    (- lee la entrada estándar)
+  --null, -0        los nombres de --files-from terminan con un byte NUL, como los
+                    escribe find -print0
+  --list-formats    listar los formatos de salida: extensión, tabulador, nombre
+  --progress FORMA  plain (las líneas de abajo) o json: un objeto JSON por línea en la
+                    salida estándar, {&quot;event&quot;:&quot;start&quot;|&quot;progress&quot;|&quot;end&quot;,
+                    &quot;job&quot;:N,...} (véase la página de manual)
+  --watch CARPETA   convertir cada vídeo que aparece en CARPETA (y en sus subcarpetas
+                    con --keep-tree) en cuanto deja de crecer, cada archivo una vez,
+                    también tras reiniciar; funciona hasta SIGINT o SIGTERM
   --help            muestra este texto
   --version         muestra la versión
 
@@ -561,6 +596,46 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <location line="+3"/>
         <source>Videos or folders of videos to queue.</source>
         <translation>Vídeos o carpetas de vídeos que añadir a la cola.</translation>
+    </message>
+    <message>
+        <source>cannot read the list of files &quot;%1&quot;: %2</source>
+        <translation>no se puede leer la lista de archivos &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>--set needs SECTION.KEY=VALUE, not &quot;%1&quot;</source>
+        <translation>--set necesita SECCIÓN.CLAVE=VALOR, no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>options other than --help, --version, --list-formats and --list-presets need --convert</source>
+        <translation>las opciones distintas de --help, --version, --list-formats y --list-presets necesitan --convert</translation>
+    </message>
+    <message>
+        <source>--null needs --files-from</source>
+        <translation>--null necesita --files-from</translation>
+    </message>
+    <message>
+        <source>--progress needs plain or json, not &quot;%1&quot;</source>
+        <translation>--progress necesita plain o json, no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown preset &quot;%1&quot;; the presets: %2</source>
+        <translation>preajuste desconocido &quot;%1&quot;; los preajustes: %2</translation>
+    </message>
+    <message>
+        <source>--watch converts what appears in its folder: no files, no --files-from</source>
+        <translation>--watch convierte lo que aparece en su carpeta: sin archivos ni --files-from</translation>
+    </message>
+    <message>
+        <source>--watch needs a folder, not &quot;%1&quot;</source>
+        <translation>--watch necesita una carpeta, no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Watching %1 (Ctrl+C ends)</source>
+        <translation>Vigilando %1 (Ctrl+C termina)</translation>
+    </message>
+    <message>
+        <source>cannot keep what was converted in %1: %2</source>
+        <translation>no se puede anotar lo convertido en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2707,6 +2782,250 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <location line="+7"/>
         <source>WMA Profile</source>
         <translation>Perfil WMA</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>one of %1</source>
+        <translation>uno de %1</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un número entero</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1.%2&quot;; the settings: %3</source>
+        <translation>ajuste desconocido &quot;%1.%2&quot;; los ajustes: %3</translation>
+    </message>
+    <message>
+        <source>%1.%2 takes %3, not &quot;%4&quot;</source>
+        <translation>%1.%2 admite %3, no &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Speech and podcasts: MP3 mono 64 kbps, loudness even at -16 LUFS</source>
+        <translation>Voz y podcasts: MP3 mono 64 kbps, sonoridad igualada a -16 LUFS</translation>
+    </message>
+    <message>
+        <source>Music: OGG Vorbis quality 6, ReplayGain album tags, sound unchanged</source>
+        <translation>Música: OGG Vorbis calidad 6, etiquetas ReplayGain de álbum, sonido sin cambios</translation>
+    </message>
+    <message>
+        <source>Archive: FLAC at the source&apos;s rate and sample size, sound unchanged</source>
+        <translation>Archivo: FLAC con la frecuencia y el tamaño de muestra de la fuente, sonido sin cambios</translation>
+    </message>
+    <message>
+        <source>Phone: AAC in M4A 128 kbps, loudness even at -16 LUFS</source>
+        <translation>Teléfono: AAC en M4A 128 kbps, sonoridad igualada a -16 LUFS</translation>
+    </message>
+    <message>
+        <source>Editing: WAV 48 kHz 24-bit stereo, sound unchanged</source>
+        <translation>Edición: WAV 48 kHz 24 bits estéreo, sonido sin cambios</translation>
+    </message>
+    <message>
+        <source>Preset file %1 skipped: %2</source>
+        <translation>Archivo de preajuste %1 omitido: %2</translation>
+    </message>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Un preajuste necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A preset&apos;s name has at most %1 characters.</source>
+        <translation>El nombre de un preajuste tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A preset&apos;s name cannot start with a dot or a space, nor hold &quot;/&quot; or control characters.</source>
+        <translation>El nombre de un preajuste no puede empezar por un punto o un espacio ni contener &quot;/&quot; o caracteres de control.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>line %1 is no section, key or comment</source>
+        <translation>la línea %1 no es una sección, una clave ni un comentario</translation>
+    </message>
+    <message>
+        <source>it sets nothing</source>
+        <translation>no ajusta nada</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Ya existe un preajuste llamado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is read-only.</source>
+        <translation>El preajuste &quot;%1&quot; es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed: %2</source>
+        <translation>No se pudo renombrar el preajuste &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>No se pudo eliminar el preajuste &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>PresetBar</name>
+    <message>
+        <source>Pre&amp;set</source>
+        <translation>Pre&amp;ajuste</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preajuste</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Preajustes</translation>
+    </message>
+    <message>
+        <source>Save, rename or delete presets</source>
+        <translation>Guardar, renombrar o eliminar preajustes</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Renombrar...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>%1 (modified)</source>
+        <translation>%1 (modificado)</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Guardar preajuste</translation>
+    </message>
+    <message>
+        <source>Name of the new preset:</source>
+        <translation>Nombre del nuevo preajuste:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is read-only: choose another name.</source>
+        <translation>El preajuste &quot;%1&quot; es de solo lectura: elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>Replace the preset &quot;%1&quot;?</source>
+        <translation>¿Reemplazar el preajuste &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Rename preset</source>
+        <translation>Renombrar preajuste</translation>
+    </message>
+    <message>
+        <source>New name of the preset:</source>
+        <translation>Nuevo nombre del preajuste:</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Ya existe un preajuste llamado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Delete preset</source>
+        <translation>Eliminar preajuste</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>¿Eliminar el preajuste &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>WhenDone</name>
+    <message>
+        <source>When &amp;done</source>
+        <translation>Al &amp;terminar</translation>
+    </message>
+    <message>
+        <source>When done</source>
+        <translation>Al terminar</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>No hacer nada</translation>
+    </message>
+    <message>
+        <source>Open the output folder</source>
+        <translation>Abrir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Quit Clipvox</source>
+        <translation>Salir de Clipvox</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>Power off</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>What follows a run that was not cancelled</source>
+        <translation>Lo que sigue a una conversión que no se canceló</translation>
+    </message>
+</context>
+<context>
+    <name>WhenDoneNotice</name>
+    <message>
+        <source>Power off now</source>
+        <translation>Apagar ahora</translation>
+    </message>
+    <message>
+        <source>Suspend now</source>
+        <translation>Suspender ahora</translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is done. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>La conversión ha terminado. El equipo se apagará en %n segundo.</numerusform>
+            <numerusform>La conversión ha terminado. El equipo se apagará en %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is done. The computer suspends in %n seconds.</source>
+        <translation>
+            <numerusform>La conversión ha terminado. El equipo se suspenderá en %n segundo.</numerusform>
+            <numerusform>La conversión ha terminado. El equipo se suspenderá en %n segundos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SystemPower</name>
+    <message>
+        <source>The system did not do it: %1</source>
+        <translation>El sistema no lo hizo: %1</translation>
     </message>
 </context>
 </TS>

@@ -368,6 +368,23 @@ Options:
                     with --loudness, album gives those files one gain, so that
                     they keep their loudness relative to each other (default:
                     setup.ini, else off)
+  --preset NAME     the settings of a preset over those of setup.ini (before --set
+                    and the options above)
+  --list-presets    list the presets: the name, a tab, a description
+  --set SECTION.KEY=VALUE
+                    one setting of setup.ini for this run (repeatable), checked
+                    as setup.ini is: --set mp3.bitrate=192 --set mp3.channels=1
+  --files-from FILE convert the files named in FILE too, one a line (- reads
+                    standard input)
+  --null, -0        the names of --files-from end with a NUL byte, as find
+                    -print0 writes them
+  --list-formats    list the output formats: extension, a tab, the name
+  --progress FORM   plain (the lines below) or json: one JSON object a line on
+                    standard output, {&quot;event&quot;:&quot;start&quot;|&quot;progress&quot;|&quot;end&quot;,
+                    &quot;job&quot;:N,...} (see the manual page)
+  --watch DIR       convert each video that appears in DIR (and the folders below
+                    it with --keep-tree) once it has stopped growing, each file
+                    once, also across restarts; runs until SIGINT or SIGTERM
   --help            show this text
   --version         show the version
 
@@ -420,6 +437,24 @@ Options&#xa0;:
                     fois le dernier terminé) ou off&#xa0;; avec --loudness, album
                     donne à ces fichiers un seul gain, pour qu&apos;ils gardent leur
                     volume sonore relatif (par défaut&#xa0;: setup.ini, sinon off)
+  --preset NOM      les réglages d&apos;un préréglage par-dessus ceux de setup.ini (avant
+                    --set et les options ci-dessus)
+  --list-presets    lister les préréglages : nom, tabulation, description
+  --set SECTION.CLÉ=VALEUR
+                    un réglage de setup.ini pour cette exécution (répétable), vérifié
+                    comme dans setup.ini : --set mp3.bitrate=192 --set mp3.channels=1
+  --files-from FICHIER
+                    convertir aussi les fichiers nommés dans FICHIER, un par ligne (-
+                    lit l&apos;entrée standard)
+  --null, -0        les noms de --files-from se terminent par un octet NUL, comme
+                    les écrit find -print0
+  --list-formats    lister les formats de sortie : extension, tabulation, nom
+  --progress FORME  plain (les lignes ci-dessous) ou json : un objet JSON par ligne sur
+                    la sortie standard, {&quot;event&quot;:&quot;start&quot;|&quot;progress&quot;|&quot;end&quot;,
+                    &quot;job&quot;:N,...} (voir la page de manuel)
+  --watch DOSSIER   convertir chaque vidéo qui apparaît dans DOSSIER (et ses
+                    sous-dossiers avec --keep-tree) dès qu&apos;elle ne grossit plus, chaque
+                    fichier une fois, même après un redémarrage ; jusqu&apos;à SIGINT ou SIGTERM
   --help            affiche ce texte
   --version         affiche la version
 
@@ -558,6 +593,46 @@ permises par la loi.
         <location line="+3"/>
         <source>Videos or folders of videos to queue.</source>
         <translation>Vidéos ou dossiers de vidéos à mettre en file d&apos;attente.</translation>
+    </message>
+    <message>
+        <source>cannot read the list of files &quot;%1&quot;: %2</source>
+        <translation>impossible de lire la liste de fichiers « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>--set needs SECTION.KEY=VALUE, not &quot;%1&quot;</source>
+        <translation>--set attend SECTION.CLÉ=VALEUR, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>options other than --help, --version, --list-formats and --list-presets need --convert</source>
+        <translation>les options autres que --help, --version, --list-formats et --list-presets exigent --convert</translation>
+    </message>
+    <message>
+        <source>--null needs --files-from</source>
+        <translation>--null exige --files-from</translation>
+    </message>
+    <message>
+        <source>--progress needs plain or json, not &quot;%1&quot;</source>
+        <translation>--progress attend plain ou json, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown preset &quot;%1&quot;; the presets: %2</source>
+        <translation>préréglage inconnu « %1 » ; les préréglages : %2</translation>
+    </message>
+    <message>
+        <source>--watch converts what appears in its folder: no files, no --files-from</source>
+        <translation>--watch convertit ce qui apparaît dans son dossier : pas de fichiers, pas de --files-from</translation>
+    </message>
+    <message>
+        <source>--watch needs a folder, not &quot;%1&quot;</source>
+        <translation>--watch attend un dossier, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>Watching %1 (Ctrl+C ends)</source>
+        <translation>Surveillance de %1 (Ctrl+C pour arrêter)</translation>
+    </message>
+    <message>
+        <source>cannot keep what was converted in %1: %2</source>
+        <translation>impossible de noter ce qui a été converti dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2704,6 +2779,250 @@ Ajouter à nouveau&#xa0;?</translation>
         <location line="+7"/>
         <source>WMA Profile</source>
         <translation>Profil WMA</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>one of %1</source>
+        <translation>une valeur parmi %1</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un nombre entier</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1.%2&quot;; the settings: %3</source>
+        <translation>réglage inconnu « %1.%2 » ; les réglages : %3</translation>
+    </message>
+    <message>
+        <source>%1.%2 takes %3, not &quot;%4&quot;</source>
+        <translation>%1.%2 accepte %3, pas « %4 »</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Speech and podcasts: MP3 mono 64 kbps, loudness even at -16 LUFS</source>
+        <translation>Voix et podcasts : MP3 mono 64 kbit/s, sonie égalisée à -16 LUFS</translation>
+    </message>
+    <message>
+        <source>Music: OGG Vorbis quality 6, ReplayGain album tags, sound unchanged</source>
+        <translation>Musique : OGG Vorbis qualité 6, balises ReplayGain d&apos;album, son inchangé</translation>
+    </message>
+    <message>
+        <source>Archive: FLAC at the source&apos;s rate and sample size, sound unchanged</source>
+        <translation>Archive : FLAC à la fréquence et à la taille d&apos;échantillon de la source, son inchangé</translation>
+    </message>
+    <message>
+        <source>Phone: AAC in M4A 128 kbps, loudness even at -16 LUFS</source>
+        <translation>Téléphone : AAC en M4A 128 kbit/s, sonie égalisée à -16 LUFS</translation>
+    </message>
+    <message>
+        <source>Editing: WAV 48 kHz 24-bit stereo, sound unchanged</source>
+        <translation>Montage : WAV 48 kHz 24 bits stéréo, son inchangé</translation>
+    </message>
+    <message>
+        <source>Preset file %1 skipped: %2</source>
+        <translation>Fichier de préréglage %1 ignoré : %2</translation>
+    </message>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Un préréglage doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>A preset&apos;s name has at most %1 characters.</source>
+        <translation>Le nom d&apos;un préréglage compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A preset&apos;s name cannot start with a dot or a space, nor hold &quot;/&quot; or control characters.</source>
+        <translation>Le nom d&apos;un préréglage ne peut pas commencer par un point ou une espace, ni contenir « / » ou des caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>il est trop volumineux</translation>
+    </message>
+    <message>
+        <source>line %1 is no section, key or comment</source>
+        <translation>la ligne %1 n&apos;est ni une section, ni une clé, ni un commentaire</translation>
+    </message>
+    <message>
+        <source>it sets nothing</source>
+        <translation>il ne règle rien</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Un préréglage nommé « %1 » existe déjà.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is read-only.</source>
+        <translation>Le préréglage « %1 » est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed: %2</source>
+        <translation>Le préréglage « %1 » n&apos;a pas pu être renommé : %2</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Le préréglage « %1 » n&apos;a pas pu être supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>PresetBar</name>
+    <message>
+        <source>Pre&amp;set</source>
+        <translation>Pré&amp;réglage</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>Save, rename or delete presets</source>
+        <translation>Enregistrer, renommer ou supprimer des préréglages</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Renommer...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>%1 (modified)</source>
+        <translation>%1 (modifié)</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Enregistrer le préréglage</translation>
+    </message>
+    <message>
+        <source>Name of the new preset:</source>
+        <translation>Nom du nouveau préréglage :</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is read-only: choose another name.</source>
+        <translation>Le préréglage « %1 » est en lecture seule : choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>Replace the preset &quot;%1&quot;?</source>
+        <translation>Remplacer le préréglage « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Rename preset</source>
+        <translation>Renommer le préréglage</translation>
+    </message>
+    <message>
+        <source>New name of the preset:</source>
+        <translation>Nouveau nom du préréglage :</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Un préréglage nommé « %1 » existe déjà.</translation>
+    </message>
+    <message>
+        <source>Delete preset</source>
+        <translation>Supprimer le préréglage</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>Supprimer le préréglage « %1 » ?</translation>
+    </message>
+</context>
+<context>
+    <name>WhenDone</name>
+    <message>
+        <source>When &amp;done</source>
+        <translation>&amp;Ensuite</translation>
+    </message>
+    <message>
+        <source>When done</source>
+        <translation>Ensuite</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Open the output folder</source>
+        <translation>Ouvrir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Quit Clipvox</source>
+        <translation>Quitter Clipvox</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Mettre en veille</translation>
+    </message>
+    <message>
+        <source>Power off</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <source>What follows a run that was not cancelled</source>
+        <translation>Ce qui suit une conversion qui n&apos;a pas été annulée</translation>
+    </message>
+</context>
+<context>
+    <name>WhenDoneNotice</name>
+    <message>
+        <source>Power off now</source>
+        <translation>Éteindre maintenant</translation>
+    </message>
+    <message>
+        <source>Suspend now</source>
+        <translation>Mettre en veille maintenant</translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is done. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>La conversion est terminée. L&apos;ordinateur s&apos;éteint dans %n seconde.</numerusform>
+            <numerusform>La conversion est terminée. L&apos;ordinateur s&apos;éteint dans %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is done. The computer suspends in %n seconds.</source>
+        <translation>
+            <numerusform>La conversion est terminée. L&apos;ordinateur se met en veille dans %n seconde.</numerusform>
+            <numerusform>La conversion est terminée. L&apos;ordinateur se met en veille dans %n secondes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SystemPower</name>
+    <message>
+        <source>The system did not do it: %1</source>
+        <translation>Le système ne l&apos;a pas fait : %1</translation>
     </message>
 </context>
 </TS>

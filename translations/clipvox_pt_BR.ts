@@ -368,6 +368,23 @@ Options:
                     with --loudness, album gives those files one gain, so that
                     they keep their loudness relative to each other (default:
                     setup.ini, else off)
+  --preset NAME     the settings of a preset over those of setup.ini (before --set
+                    and the options above)
+  --list-presets    list the presets: the name, a tab, a description
+  --set SECTION.KEY=VALUE
+                    one setting of setup.ini for this run (repeatable), checked
+                    as setup.ini is: --set mp3.bitrate=192 --set mp3.channels=1
+  --files-from FILE convert the files named in FILE too, one a line (- reads
+                    standard input)
+  --null, -0        the names of --files-from end with a NUL byte, as find
+                    -print0 writes them
+  --list-formats    list the output formats: extension, a tab, the name
+  --progress FORM   plain (the lines below) or json: one JSON object a line on
+                    standard output, {&quot;event&quot;:&quot;start&quot;|&quot;progress&quot;|&quot;end&quot;,
+                    &quot;job&quot;:N,...} (see the manual page)
+  --watch DIR       convert each video that appears in DIR (and the folders below
+                    it with --keep-tree) once it has stopped growing, each file
+                    once, also across restarts; runs until SIGINT or SIGTERM
   --help            show this text
   --version         show the version
 
@@ -418,6 +435,24 @@ Opções:
                     ou off; com --loudness, album dá a esses arquivos um único
                     ganho, para que mantenham o volume relativo entre si
                     (padrão: setup.ini, senão off)
+  --preset NOME     as configurações de uma predefinição sobre as do setup.ini (antes de
+                    --set e das opções acima)
+  --list-presets    listar as predefinições: nome, tabulação, descrição
+  --set SEÇÃO.CHAVE=VALOR
+                    uma configuração do setup.ini para esta execução (repetível),
+                    verificada como no setup.ini: --set mp3.bitrate=192 --set mp3.channels=1
+  --files-from ARQUIVO
+                    converter também os arquivos citados em ARQUIVO, um por linha (-
+                    lê a entrada padrão)
+  --null, -0        os nomes de --files-from terminam com um byte NUL, como find
+                    -print0 os escreve
+  --list-formats    listar os formatos de saída: extensão, tabulação, nome
+  --progress FORMA  plain (as linhas abaixo) ou json: um objeto JSON por linha na
+                    saída padrão, {&quot;event&quot;:&quot;start&quot;|&quot;progress&quot;|&quot;end&quot;,
+                    &quot;job&quot;:N,...} (veja a página de manual)
+  --watch PASTA     converter cada vídeo que aparece em PASTA (e nas subpastas com
+                    --keep-tree) assim que parar de crescer, cada arquivo uma vez,
+                    também após reiniciar; executa até SIGINT ou SIGTERM
   --help            mostra este texto
   --version         mostra a versão
 
@@ -554,6 +589,46 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <location line="+3"/>
         <source>Videos or folders of videos to queue.</source>
         <translation>Vídeos ou pastas de vídeos a colocar na fila.</translation>
+    </message>
+    <message>
+        <source>cannot read the list of files &quot;%1&quot;: %2</source>
+        <translation>não é possível ler a lista de arquivos &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>--set needs SECTION.KEY=VALUE, not &quot;%1&quot;</source>
+        <translation>--set precisa de SEÇÃO.CHAVE=VALOR, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>options other than --help, --version, --list-formats and --list-presets need --convert</source>
+        <translation>opções além de --help, --version, --list-formats e --list-presets precisam de --convert</translation>
+    </message>
+    <message>
+        <source>--null needs --files-from</source>
+        <translation>--null precisa de --files-from</translation>
+    </message>
+    <message>
+        <source>--progress needs plain or json, not &quot;%1&quot;</source>
+        <translation>--progress precisa de plain ou json, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown preset &quot;%1&quot;; the presets: %2</source>
+        <translation>predefinição desconhecida &quot;%1&quot;; as predefinições: %2</translation>
+    </message>
+    <message>
+        <source>--watch converts what appears in its folder: no files, no --files-from</source>
+        <translation>--watch converte o que aparece na sua pasta: sem arquivos, sem --files-from</translation>
+    </message>
+    <message>
+        <source>--watch needs a folder, not &quot;%1&quot;</source>
+        <translation>--watch precisa de uma pasta, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Watching %1 (Ctrl+C ends)</source>
+        <translation>Observando %1 (Ctrl+C encerra)</translation>
+    </message>
+    <message>
+        <source>cannot keep what was converted in %1: %2</source>
+        <translation>não é possível registrar o que foi convertido em %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2700,6 +2775,250 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <location line="+7"/>
         <source>WMA Profile</source>
         <translation>Perfil WMA</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>one of %1</source>
+        <translation>um de %1</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>um número inteiro</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1.%2&quot;; the settings: %3</source>
+        <translation>configuração desconhecida &quot;%1.%2&quot;; as configurações: %3</translation>
+    </message>
+    <message>
+        <source>%1.%2 takes %3, not &quot;%4&quot;</source>
+        <translation>%1.%2 aceita %3, não &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Speech and podcasts: MP3 mono 64 kbps, loudness even at -16 LUFS</source>
+        <translation>Voz e podcasts: MP3 mono 64 kbps, loudness igualada em -16 LUFS</translation>
+    </message>
+    <message>
+        <source>Music: OGG Vorbis quality 6, ReplayGain album tags, sound unchanged</source>
+        <translation>Música: OGG Vorbis qualidade 6, tags ReplayGain de álbum, som inalterado</translation>
+    </message>
+    <message>
+        <source>Archive: FLAC at the source&apos;s rate and sample size, sound unchanged</source>
+        <translation>Arquivo: FLAC na taxa e no tamanho de amostra da origem, som inalterado</translation>
+    </message>
+    <message>
+        <source>Phone: AAC in M4A 128 kbps, loudness even at -16 LUFS</source>
+        <translation>Celular: AAC em M4A 128 kbps, loudness igualada em -16 LUFS</translation>
+    </message>
+    <message>
+        <source>Editing: WAV 48 kHz 24-bit stereo, sound unchanged</source>
+        <translation>Edição: WAV 48 kHz 24 bits estéreo, som inalterado</translation>
+    </message>
+    <message>
+        <source>Preset file %1 skipped: %2</source>
+        <translation>Arquivo de predefinição %1 ignorado: %2</translation>
+    </message>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Uma predefinição precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>A preset&apos;s name has at most %1 characters.</source>
+        <translation>O nome de uma predefinição tem no máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A preset&apos;s name cannot start with a dot or a space, nor hold &quot;/&quot; or control characters.</source>
+        <translation>O nome de uma predefinição não pode começar com ponto ou espaço, nem conter &quot;/&quot; ou caracteres de controle.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>é grande demais</translation>
+    </message>
+    <message>
+        <source>line %1 is no section, key or comment</source>
+        <translation>a linha %1 não é seção, chave nem comentário</translation>
+    </message>
+    <message>
+        <source>it sets nothing</source>
+        <translation>não define nada</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Já existe uma predefinição chamada &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Não é possível gravar em %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is read-only.</source>
+        <translation>A predefinição &quot;%1&quot; é somente leitura.</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed: %2</source>
+        <translation>Não foi possível renomear a predefinição &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>Não foi possível excluir a predefinição &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>PresetBar</name>
+    <message>
+        <source>Pre&amp;set</source>
+        <translation>Pre&amp;definição</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Predefinição</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nenhuma)</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Predefinições</translation>
+    </message>
+    <message>
+        <source>Save, rename or delete presets</source>
+        <translation>Salvar, renomear ou excluir predefinições</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Renomear...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>%1 (modified)</source>
+        <translation>%1 (modificada)</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>Salvar predefinição</translation>
+    </message>
+    <message>
+        <source>Name of the new preset:</source>
+        <translation>Nome da nova predefinição:</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is read-only: choose another name.</source>
+        <translation>A predefinição &quot;%1&quot; é somente leitura: escolha outro nome.</translation>
+    </message>
+    <message>
+        <source>Replace the preset &quot;%1&quot;?</source>
+        <translation>Substituir a predefinição &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Rename preset</source>
+        <translation>Renomear predefinição</translation>
+    </message>
+    <message>
+        <source>New name of the preset:</source>
+        <translation>Novo nome da predefinição:</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>Já existe uma predefinição chamada &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Delete preset</source>
+        <translation>Excluir predefinição</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>Excluir a predefinição &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>WhenDone</name>
+    <message>
+        <source>When &amp;done</source>
+        <translation>Ao &amp;terminar</translation>
+    </message>
+    <message>
+        <source>When done</source>
+        <translation>Ao terminar</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>Não fazer nada</translation>
+    </message>
+    <message>
+        <source>Open the output folder</source>
+        <translation>Abrir a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Quit Clipvox</source>
+        <translation>Sair do Clipvox</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>Power off</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>What follows a run that was not cancelled</source>
+        <translation>O que vem depois de uma conversão que não foi cancelada</translation>
+    </message>
+</context>
+<context>
+    <name>WhenDoneNotice</name>
+    <message>
+        <source>Power off now</source>
+        <translation>Desligar agora</translation>
+    </message>
+    <message>
+        <source>Suspend now</source>
+        <translation>Suspender agora</translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is done. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>A conversão terminou. O computador desliga em %n segundo.</numerusform>
+            <numerusform>A conversão terminou. O computador desliga em %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is done. The computer suspends in %n seconds.</source>
+        <translation>
+            <numerusform>A conversão terminou. O computador será suspenso em %n segundo.</numerusform>
+            <numerusform>A conversão terminou. O computador será suspenso em %n segundos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SystemPower</name>
+    <message>
+        <source>The system did not do it: %1</source>
+        <translation>O sistema não o fez: %1</translation>
     </message>
 </context>
 </TS>

@@ -368,6 +368,23 @@ Options:
                     with --loudness, album gives those files one gain, so that
                     they keep their loudness relative to each other (default:
                     setup.ini, else off)
+  --preset NAME     the settings of a preset over those of setup.ini (before --set
+                    and the options above)
+  --list-presets    list the presets: the name, a tab, a description
+  --set SECTION.KEY=VALUE
+                    one setting of setup.ini for this run (repeatable), checked
+                    as setup.ini is: --set mp3.bitrate=192 --set mp3.channels=1
+  --files-from FILE convert the files named in FILE too, one a line (- reads
+                    standard input)
+  --null, -0        the names of --files-from end with a NUL byte, as find
+                    -print0 writes them
+  --list-formats    list the output formats: extension, a tab, the name
+  --progress FORM   plain (the lines below) or json: one JSON object a line on
+                    standard output, {&quot;event&quot;:&quot;start&quot;|&quot;progress&quot;|&quot;end&quot;,
+                    &quot;job&quot;:N,...} (see the manual page)
+  --watch DIR       convert each video that appears in DIR (and the folders below
+                    it with --keep-tree) once it has stopped growing, each file
+                    once, also across restarts; runs until SIGINT or SIGTERM
   --help            show this text
   --version         show the version
 
@@ -415,6 +432,19 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
                     在最后一个完成后写入）或 off；带 --loudness 时，
                     album 让这些文件使用同一个增益，以保持它们之间的相对
                     响度（默认：setup.ini，否则为 off）
+  --preset NAME     在 setup.ini 的设置之上应用某个预设（先于 --set 和上面的选项）
+  --list-presets    列出预设：名称、制表符、说明
+  --set SECTION.KEY=VALUE
+                    本次运行使用的一项 setup.ini 设置（可重复），按 setup.ini 的规则
+                    检查：--set mp3.bitrate=192 --set mp3.channels=1
+  --files-from FILE 同时转换 FILE 中列出的文件，每行一个（- 表示读取标准输入）
+  --null, -0        --files-from 中的文件名以 NUL 字节结尾，与 find -print0 的输出一致
+  --list-formats    列出输出格式：扩展名、制表符、名称
+  --progress FORM   plain（下面的行）或 json：在标准输出上每行一个 JSON 对象，
+                    {&quot;event&quot;:&quot;start&quot;|&quot;progress&quot;|&quot;end&quot;,&quot;job&quot;:N,...}（见手册页）
+  --watch DIR       转换 DIR 中出现的每个视频（使用 --keep-tree 时包括其子文件夹），
+                    在文件不再增长后转换，每个文件只转换一次，重启后亦然；
+                    直到收到 SIGINT 或 SIGTERM 为止
   --help            显示此帮助
   --version         显示版本
 
@@ -551,6 +581,46 @@ There is NO WARRANTY, to the extent permitted by law.
         <location line="+3"/>
         <source>Videos or folders of videos to queue.</source>
         <translation>要加入队列的视频或视频文件夹。</translation>
+    </message>
+    <message>
+        <source>cannot read the list of files &quot;%1&quot;: %2</source>
+        <translation>无法读取文件列表“%1”：%2</translation>
+    </message>
+    <message>
+        <source>--set needs SECTION.KEY=VALUE, not &quot;%1&quot;</source>
+        <translation>--set 需要 节.键=值，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>options other than --help, --version, --list-formats and --list-presets need --convert</source>
+        <translation>除 --help、--version、--list-formats 和 --list-presets 外的选项都需要 --convert</translation>
+    </message>
+    <message>
+        <source>--null needs --files-from</source>
+        <translation>--null 需要 --files-from</translation>
+    </message>
+    <message>
+        <source>--progress needs plain or json, not &quot;%1&quot;</source>
+        <translation>--progress 需要 plain 或 json，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>unknown preset &quot;%1&quot;; the presets: %2</source>
+        <translation>未知预设“%1”；可用预设：%2</translation>
+    </message>
+    <message>
+        <source>--watch converts what appears in its folder: no files, no --files-from</source>
+        <translation>--watch 转换其文件夹中出现的文件：不能再给出文件或 --files-from</translation>
+    </message>
+    <message>
+        <source>--watch needs a folder, not &quot;%1&quot;</source>
+        <translation>--watch 需要一个文件夹，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>Watching %1 (Ctrl+C ends)</source>
+        <translation>正在监视 %1（按 Ctrl+C 结束）</translation>
+    </message>
+    <message>
+        <source>cannot keep what was converted in %1: %2</source>
+        <translation>无法在 %1 中记录已转换的文件：%2</translation>
     </message>
 </context>
 <context>
@@ -2694,6 +2764,248 @@ Add again?</source>
         <location line="+7"/>
         <source>WMA Profile</source>
         <translation>WMA 配置文件</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>one of %1</source>
+        <translation>%1 之一</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>%1 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>一个整数</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1.%2&quot;; the settings: %3</source>
+        <translation>未知设置“%1.%2”；可用设置：%3</translation>
+    </message>
+    <message>
+        <source>%1.%2 takes %3, not &quot;%4&quot;</source>
+        <translation>%1.%2 接受%3，而不是“%4”</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Speech and podcasts: MP3 mono 64 kbps, loudness even at -16 LUFS</source>
+        <translation>语音和播客：MP3 单声道 64 kbps，响度统一为 -16 LUFS</translation>
+    </message>
+    <message>
+        <source>Music: OGG Vorbis quality 6, ReplayGain album tags, sound unchanged</source>
+        <translation>音乐：OGG Vorbis 质量 6，ReplayGain 专辑标签，声音不变</translation>
+    </message>
+    <message>
+        <source>Archive: FLAC at the source&apos;s rate and sample size, sound unchanged</source>
+        <translation>存档：FLAC，采用源文件的采样率和采样位数，声音不变</translation>
+    </message>
+    <message>
+        <source>Phone: AAC in M4A 128 kbps, loudness even at -16 LUFS</source>
+        <translation>手机：M4A 中的 AAC 128 kbps，响度统一为 -16 LUFS</translation>
+    </message>
+    <message>
+        <source>Editing: WAV 48 kHz 24-bit stereo, sound unchanged</source>
+        <translation>剪辑：WAV 48 kHz 24 位立体声，声音不变</translation>
+    </message>
+    <message>
+        <source>Preset file %1 skipped: %2</source>
+        <translation>已跳过预设文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>预设需要一个名称。</translation>
+    </message>
+    <message>
+        <source>A preset&apos;s name has at most %1 characters.</source>
+        <translation>预设名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A preset&apos;s name cannot start with a dot or a space, nor hold &quot;/&quot; or control characters.</source>
+        <translation>预设名称不能以点或空格开头，也不能包含“/”或控制字符。</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>文件过大</translation>
+    </message>
+    <message>
+        <source>line %1 is no section, key or comment</source>
+        <translation>第 %1 行既不是节、键，也不是注释</translation>
+    </message>
+    <message>
+        <source>it sets nothing</source>
+        <translation>未设置任何内容</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>名为“%1”的预设已存在。</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is read-only.</source>
+        <translation>预设“%1”为只读。</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be renamed: %2</source>
+        <translation>无法重命名预设“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; could not be deleted.</source>
+        <translation>无法删除预设“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>PresetBar</name>
+    <message>
+        <source>Pre&amp;set</source>
+        <translation>预设(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>预设</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>预设</translation>
+    </message>
+    <message>
+        <source>Save, rename or delete presets</source>
+        <translation>保存、重命名或删除预设</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>重命名(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>%1 (modified)</source>
+        <translation>%1（已修改）</translation>
+    </message>
+    <message>
+        <source>Save preset</source>
+        <translation>保存预设</translation>
+    </message>
+    <message>
+        <source>Name of the new preset:</source>
+        <translation>新预设的名称：</translation>
+    </message>
+    <message>
+        <source>The preset &quot;%1&quot; is read-only: choose another name.</source>
+        <translation>预设“%1”为只读：请另选名称。</translation>
+    </message>
+    <message>
+        <source>Replace the preset &quot;%1&quot;?</source>
+        <translation>替换预设“%1”？</translation>
+    </message>
+    <message>
+        <source>Rename preset</source>
+        <translation>重命名预设</translation>
+    </message>
+    <message>
+        <source>New name of the preset:</source>
+        <translation>预设的新名称：</translation>
+    </message>
+    <message>
+        <source>A preset named &quot;%1&quot; exists already.</source>
+        <translation>名为“%1”的预设已存在。</translation>
+    </message>
+    <message>
+        <source>Delete preset</source>
+        <translation>删除预设</translation>
+    </message>
+    <message>
+        <source>Delete the preset &quot;%1&quot;?</source>
+        <translation>删除预设“%1”？</translation>
+    </message>
+</context>
+<context>
+    <name>WhenDone</name>
+    <message>
+        <source>When &amp;done</source>
+        <translation>完成后(&amp;D)</translation>
+    </message>
+    <message>
+        <source>When done</source>
+        <translation>完成后</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>不执行任何操作</translation>
+    </message>
+    <message>
+        <source>Open the output folder</source>
+        <translation>打开输出文件夹</translation>
+    </message>
+    <message>
+        <source>Quit Clipvox</source>
+        <translation>退出 Clipvox</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>挂起</translation>
+    </message>
+    <message>
+        <source>Power off</source>
+        <translation>关机</translation>
+    </message>
+    <message>
+        <source>What follows a run that was not cancelled</source>
+        <translation>未取消的转换结束后执行的操作</translation>
+    </message>
+</context>
+<context>
+    <name>WhenDoneNotice</name>
+    <message>
+        <source>Power off now</source>
+        <translation>立即关机</translation>
+    </message>
+    <message>
+        <source>Suspend now</source>
+        <translation>立即挂起</translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is done. The computer powers off in %n seconds.</source>
+        <translation>
+            <numerusform>转换已完成。计算机将在 %n 秒后关机。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The conversion is done. The computer suspends in %n seconds.</source>
+        <translation>
+            <numerusform>转换已完成。计算机将在 %n 秒后挂起。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SystemPower</name>
+    <message>
+        <source>The system did not do it: %1</source>
+        <translation>系统未执行：%1</translation>
     </message>
 </context>
 </TS>

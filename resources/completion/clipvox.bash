@@ -10,7 +10,7 @@ _clipvox()
     --format)
         COMPREPLY=($(compgen -W 'mp3 wma wav ogg flac opus m4a' -- "$cur"))
         return ;;
-    --output | --keep-tree)
+    --output | --keep-tree | --watch)
         compopt -o filenames 2>/dev/null
         local IFS=$'\n'
         COMPREPLY=($(compgen -d -- "$cur"))
@@ -18,13 +18,25 @@ _clipvox()
     --peaks)
         COMPREPLY=($(compgen -W 'limit lower' -- "$cur"))
         return ;;
+    --preset)
+        local IFS=$'\n'
+        COMPREPLY=($(compgen -W "$(clipvox --list-presets 2>/dev/null | cut -f1)" -- "$cur"))
+        return ;;
+    --progress)
+        COMPREPLY=($(compgen -W 'plain json' -- "$cur"))
+        return ;;
     --replaygain)
         COMPREPLY=($(compgen -W 'track album off' -- "$cur"))
         return ;;
     --loudness)
         COMPREPLY=($(compgen -W 'off' -- "$cur"))
         return ;;
-    --start | --end | --track | --jobs | --name)
+    --files-from)
+        compopt -o filenames 2>/dev/null
+        local IFS=$'\n'
+        COMPREPLY=($(compgen -f -- "$cur"))
+        return ;;
+    --set | --start | --end | --track | --jobs | --name)
         return ;;
     esac
 
@@ -36,7 +48,9 @@ _clipvox()
     if [[ $cur == -* && i -eq COMP_CWORD ]]; then
         COMPREPLY=($(compgen -W '--convert --format --output --start --end --track
             --split-chapters --jobs --overwrite --skip-existing --name --keep-tree --no-tags
-            --loudness --peaks --replaygain --help --version' -- "$cur"))
+            --loudness --peaks --replaygain --set --files-from --null --list-formats --progress
+            --preset --list-presets --watch
+            --help --version' -- "$cur"))
         return
     fi
 

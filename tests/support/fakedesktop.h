@@ -23,6 +23,7 @@ public:
     QList<ShownMessage> messages;     // every message box, in order
     QList<bool> questionAnswers;      // next answers of questions: true = Yes; No when empty
     QStringList questions;            // every question asked, in order
+    QStringList textAnswers;          // next answers of text inputs; cancel when empty
     QList<QUrl> openedUrls;
     bool openUrlAnswer = true;        // false: no program could open it
     QString lastFileTitle, lastFileFilter, lastFolderPrompt;
@@ -36,6 +37,10 @@ public:
     void message(QWidget *, QMessageBox::Icon icon, const QString &caption, const QString &text) override;
     bool question(QWidget *, const QString &caption, const QString &text) override;
     bool openUrl(const QUrl &url) override;
+    QString textInput(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return textAnswers.isEmpty() ? QString() : textAnswers.takeFirst();
+    }
 
     QStringList texts() const;
 };
