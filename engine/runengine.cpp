@@ -132,10 +132,12 @@ int moveNoReplace(const QByteArray &from, const QByteArray &to)
 
 // Gives the finished file its name. With replace, a file of that name is replaced and its
 // permission bits go to the new file; without, a file that appeared at the name since the
-// run chose it is kept, and the output takes the next free name that no job of the run has.
-bool finish(const Reserved &temp, const QString &output, bool replace, const QSet<QString> &planned,
+// run chose it is kept, and the output takes the next free name that no job of the run has,
+// or, with skip (another run made it meanwhile), the job is skipped: *final stays empty.
+bool finish(const Reserved &temp, const QString &output, int existing, const QSet<QString> &planned,
             QString *final, QString *reason)
 {
+    const bool replace = existing == OutputSettings::ReplaceExisting, skip = existing == OutputSettings::SkipExisting;
     const QByteArray from = QFile::encodeName(temp.path);
     int error = 0;
     // The output loses the temporaries' mark. A file system that keeps no modes ignores this.
@@ -162,6 +164,8 @@ bool finish(const Reserved &temp, const QString &output, bool replace, const QSe
                 *final = name;
                 return true;
             }
+            if (error == EEXIST && skip)
+                return true;
             if (error != EEXIST)
                 break;
         }
@@ -174,6 +178,22 @@ void remove(const QString &path)
 {
     if (!path.isEmpty())
         QFile::remove(path);
+}
+
+// Removes a temporary where it is now: its folder may have been moved or renamed during the
+// run, which the kernel's name of its open descriptor follows.
+void remove(const Reserved &temp)
+{
+    if (temp.fd >= 0) {
+        char now[4096];
+        const ssize_t n = ::readlink(QByteArray("/proc/self/fd/" + QByteArray::number(temp.fd)).constData(), now, sizeof now - 1);
+        if (n > 0 && now[0] == '/') {
+            now[n] = 0;
+            if (::unlink(now) == 0 || errno == ENOENT)
+                return;
+        }
+    }
+    remove(temp.path);
 }
 } // namespace
 
@@ -552,12 +572,11 @@ std::optional<QString> RunEngine::startJob(int index, Running &r)
             std::lock_guard lock(*finishing);
             result.stopped = result.stopped || stop.stop_requested();
             if (result.ok && !result.stopped) {
-                result.ok = finish(temp, output, settings.ExistingFile == OutputSettings::ReplaceExisting, planned,
-                                   &final, &result.reason);
-                *replaced = result.ok;
+                result.ok = finish(temp, output, settings.ExistingFile, planned, &final, &result.reason);
+                *replaced = result.ok && !final.isEmpty();
             }
-            if (!result.ok || result.stopped)
-                remove(temp.path);
+            if (!result.ok || result.stopped || final.isEmpty())
+                remove(temp);
         }
         // The hidden file is the program's own business: a reason names the output.
         if (temp.fd >= 0)
@@ -567,6 +586,11 @@ std::optional<QString> RunEngine::startJob(int index, Running &r)
         post(run, [this, index, result = std::move(result), output, final] {
             if (result.stopped)
                 return; // cancel() has dealt with the job
+            if (result.ok && final.isEmpty()) { // another run made the output meanwhile
+                m_notes[index] = QCoreApplication::translate("RunEngine", "%1 exists and was kept").arg(shellQuoted(QFileInfo(output).fileName()));
+                finishJob(index, Skipped, m_notes[index]);
+                return;
+            }
             if (result.ok && final != output) {
                 m_outputs[index] = final;
                 m_notes[index] = QCoreApplication::translate("RunEngine", "%1 appeared during the run and was kept")
