@@ -522,7 +522,7 @@ void TestRun::closedDialogRunGoesOnAlone()
     QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(h.window->ui->queueView->viewport(), &enter);
     QVERIFY(!enter.isAccepted());
-    QCOMPARE(h.column(ColSource), (QStringList{m_long, m_avi}));
+    QCOMPARE(h.paths(ColSource), (QStringList{m_long, m_avi}));
 
     // Show progress brings the same dialog back with its Cancel; closed again, the run
     // still goes on.
@@ -615,7 +615,7 @@ void TestRun::duplicateOutputNamesGetFreeNames()
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%"}));
     const QStringList outs{h.outFile("talk one.mp3"), h.outFile("talk one (3).mp3"), h.outFile("talk one (4).mp3")};
-    QCOMPARE(h.column(ColOutput), outs);
+    QCOMPARE(h.paths(ColOutput), outs);
     for (int k = 1; k <= 3; ++k)
         QCOMPARE(h.jobs().job(k - 1).OutputFile, outs[k - 1]);
     QCOMPARE(completions.first().file, "Convert " + twin + " to " + outs[1] + "...");
@@ -655,7 +655,7 @@ void TestRun::twoJobsAtOnce()
         QStringList lines;
         for (int r = 0; r < 4; ++r)
             if (cell(*h.window, r, ColStatus) == "Converting...")
-                lines << "Convert " + cell(*h.window, r, ColSource) + " to " + cell(*h.window, r, ColOutput) + "...";
+                lines << "Convert " + pathIn(*h.window, r, ColSource) + " to " + pathIn(*h.window, r, ColOutput) + "...";
         return sorted(lines);
     };
     QStringList linesSeen, linesWanted;
@@ -707,7 +707,7 @@ void TestRun::twoJobsAtOnce()
     // Same-name outputs are numbered in queue order, whichever job finished first.
     const QStringList outs{h.outFile("talk one.mp3"), h.outFile("talk one (2).mp3"),
                            h.outFile(QString::fromUtf8("Zoë #2.mp3")), h.outFile("frac.mp3")};
-    QCOMPARE(h.column(ColOutput), outs);
+    QCOMPARE(h.paths(ColOutput), outs);
     const double lengths[] = {3.0, 2.0, 2.5, 2.5};
     for (int i = 0; i < 4; ++i) {
         QVERIFY2(qAbs(probeDuration(outs[i]) - lengths[i]) < 0.1, qPrintable(outs[i]));
