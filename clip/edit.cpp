@@ -337,11 +337,11 @@ void ClipEditor::speedBtnPlayClick()
     const bool paused = Player && Player->isLoaded() && ui->SpeedBtnStop->isEnabled();
     if (m_atEnd && Player && Player->isLoaded()) {
         seekTo(markMs(false));
-        Player->play();
+        playToClipEnd();
     } else if (paused) {
         const int value = ui->positionBar->value();
         Player->seek(value == m_resumeValue ? m_resumeMs : Player->length() * value / 100);
-        Player->play();
+        playToClipEnd();
     } else {
         if (!Player)
             makePlayer();
@@ -375,9 +375,9 @@ void ClipEditor::sourceOpened()
     }
     if (ui->soundStrip->length() == 0)
         ui->soundStrip->setLength(Player->length());
-    Player->seek(0);
+    Player->seek(std::clamp<qint64>(markMs(false), 0, Player->length()));
     if (!ui->SpeedBtnPlay->isEnabled())
-        Player->play();
+        playToClipEnd();
     else if (ui->SpeedBtnStop->isEnabled())
         Player->pause();
 }
@@ -511,7 +511,7 @@ void ClipEditor::trackBarWndProc(QEvent *event)
     const int position = ui->positionBar->value();
     Player->seek(total * position * 10);
     setPlayTime(int(total * position / 100), TotalSeconds);
-    Player->play();
+    playToClipEnd();
 }
 
 // Keys on the track bar (arrows aside, which step by seconds) and clicks on its groove move
@@ -568,13 +568,24 @@ void ClipEditor::seekToMark(bool end)
         seekTo(markMs(end));
 }
 
-// A click on the strip plays from there, also when the preview was stopped.
+// A click on the strip plays from there, also when the preview was paused or stopped.
 void ClipEditor::soundStripClick(qint64 ms)
 {
-    const bool stopped = !ui->SpeedBtnStop->isEnabled();
+    const bool playing = !ui->SpeedBtnPlay->isEnabled();
     seekTo(ms);
-    if (stopped && Player && Player->isLoaded())
+    if (!playing && Player && Player->isLoaded())
         speedBtnPlayClick();
+}
+
+// Played from before the clip's end, the preview stops there; from beyond it, at the
+// source's end.
+void ClipEditor::playToClipEnd()
+{
+    // An end field that shows the measured length, in whole seconds, stands for the source's end.
+    const bool sourceEnd = m_endIsSourceEnd && ui->EdEnd->text() == secondsToTime(m_job.Duration);
+    const qint64 end = sourceEnd ? 0 : markMs(true);
+    Player->setEnd(end > 0 && end < Player->length() && Player->position() < end ? end : 0);
+    Player->play();
 }
 
 // Moves the preview to a moment, as a release of the thumb does while playing: playing goes
@@ -593,7 +604,7 @@ void ClipEditor::seekTo(qint64 ms)
     ui->soundStrip->setPosition(ms);
     ui->positionBar->setPlayTime(ms, ui->soundStrip->length());
     if (playing) {
-        Player->play();
+        playToClipEnd();
     } else {
         Player->pause();
         m_resumeMs = ms;

@@ -101,6 +101,8 @@ private:
     void trackBarAction(int action);
     void playerFailed(const QString &reason);
     void seekTo(qint64 ms);
+    // Plays from the player's position, up to the clip's end when it lies ahead.
+    void playToClipEnd();
     qint64 markMs(bool end); // where a mark stands; a mark that is no time is the edge
     void startSoundStrip();
     void spanSoundStrip();

@@ -92,12 +92,14 @@ int soundStreamOf(const SourceProbe &probe, int track, QString *reason)
 
 namespace {
 PassOutcome measurePiece(const QString &source, double start, double end, int rate, int channels, int stream,
-                          std::stop_token stop, LoudnessMeter &meter, QString *reason)
+                          std::stop_token stop, LoudnessMeter &meter, QString *reason, const MeasureProgress &progress)
 {
     return readClipSound(
         source, start, end, rate, channels, stop,
         [&](const float *x, int frames) {
             meter.add(x, size_t(frames));
+            if (progress)
+                progress(double(frames) / rate);
             return true;
         },
         reason, stream);
@@ -106,7 +108,7 @@ PassOutcome measurePiece(const QString &source, double start, double end, int ra
 
 PassOutcome measureClipLoudness(const ClipSource &clip, double seconds, int rate, int channels, int stream,
                                  std::stop_token stop, LoudnessMeasurement *measurement, QString *reason,
-                                 int parts)
+                                 int parts, const MeasureProgress &progress)
 {
     // Each piece is measured on the thread that takes its sound from the decoder's.
     const int64_t step = (rate + 5) / 10; // the meter's 100 ms, the step of its gating blocks
@@ -120,10 +122,10 @@ PassOutcome measureClipLoudness(const ClipSource &clip, double seconds, int rate
         PassOutcome secondOutcome = PassOutcome::Failed;
         std::thread other([&] {
             secondOutcome = measurePiece(clip.source, clip.start + double(seam - 3 * step) / rate, clip.end, rate,
-                                         channels, stream, stop, second, &secondReason);
+                                         channels, stream, stop, second, &secondReason, progress);
         });
         const PassOutcome firstOutcome = measurePiece(clip.source, clip.start, clip.start + double(seam) / rate,
-                                                       rate, channels, stream, stop, first, reason);
+                                                       rate, channels, stream, stop, first, reason, progress);
         other.join();
         if (firstOutcome == PassOutcome::Done && secondOutcome == PassOutcome::Done) {
             const LoudnessMeter *both[] = {&first, &second};
@@ -136,7 +138,7 @@ PassOutcome measureClipLoudness(const ClipSource &clip, double seconds, int rate
         reason->clear();
     }
     LoudnessMeter meter(channels, rate);
-    const PassOutcome o = measurePiece(clip.source, clip.start, clip.end, rate, channels, stream, stop, meter, reason);
+    const PassOutcome o = measurePiece(clip.source, clip.start, clip.end, rate, channels, stream, stop, meter, reason, progress);
     if (o == PassOutcome::Done)
         *measurement = meter.result();
     return o;
@@ -749,7 +751,8 @@ double replayGainDb(double lufs)
 }
 
 PassOutcome measureJobLoudness(const ClipSource &clip, int format, const OutputSettings &s, const RunJob &job,
-                                std::stop_token stop, LoudnessMeasurement *measurement, QString *reason)
+                                std::stop_token stop, LoudnessMeasurement *measurement, QString *reason,
+                                const MeasureProgress &progress)
 {
     EncodeResult result;
     Prepared p;
@@ -757,7 +760,8 @@ PassOutcome measureJobLoudness(const ClipSource &clip, int format, const OutputS
         *reason = result.reason;
         return result.stopped ? PassOutcome::Stopped : PassOutcome::Failed;
     }
-    return measureClipLoudness(clip, p.seconds, p.plan.rate, p.plan.channels, p.stream, stop, measurement, reason);
+    return measureClipLoudness(clip, p.seconds, p.plan.rate, p.plan.channels, p.stream, stop, measurement, reason, 2,
+                               progress);
 }
 
 bool wantsCover(int format, const OutputSettings &s)

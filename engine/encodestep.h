@@ -80,13 +80,17 @@ int soundStreamOf(const SourceProbe &probe, int track, QString *reason);
 // measured in `parts` (1 or 2) pieces at once, each decoded and measured by threads of its
 // own, and the pieces combined into what one pass over the whole clip gives. A stop requested
 // through stop ends it within a fraction of a second; on failure the reason is in *reason.
+// progress, if given, is told the seconds of sound each step measured, from the measuring
+// threads.
+using MeasureProgress = std::function<void(double seconds)>;
 PassOutcome measureClipLoudness(const ClipSource &clip, double seconds, int rate, int channels, int stream,
                                  std::stop_token stop, LoudnessMeasurement *measurement, QString *reason,
-                                 int parts = 2);
+                                 int parts = 2, const MeasureProgress &progress = {});
 
 // Measures a job's clip as encodeClip's first pass does for the settings' loudness target.
 PassOutcome measureJobLoudness(const ClipSource &clip, int format, const OutputSettings &s, const RunJob &job,
-                                std::stop_token stop, LoudnessMeasurement *measurement, QString *reason);
+                                std::stop_token stop, LoudnessMeasurement *measurement, QString *reason,
+                                const MeasureProgress &progress = {});
 
 // The true-peak ceiling (dBTP) that the sound is held to before the format's encoder: just
 // below -1 for every format. A lossy output is checked once written (see encodeClip).

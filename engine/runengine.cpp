@@ -400,8 +400,27 @@ void RunEngine::measureAlbum()
             clips.push_back({i, clip});
         }
     }
-    m_pool.start([this, run = m_run, clips, jobs = m_jobs, settings = m_settings, outputs = m_outputs,
-                  stop = m_stop.get_token()] {
+    double total = 0; // seconds of sound to measure
+    for (const auto &clip : clips)
+        total += m_sound[size_t(clip.first)];
+    emit loudnessProgress(0);
+    m_pool.start([this, run = m_run, clips, jobs = m_jobs, settings = m_settings, outputs = m_outputs, total,
+                  sound = m_sound, stop = m_stop.get_token()] {
+        // Told from both measuring threads of a clip; a percentage goes out when it grows.
+        std::mutex lock;
+        double done = 0;
+        int shown = 0;
+        const auto advance = [&](double seconds, bool absolute) {
+            const std::lock_guard<std::mutex> guard(lock);
+            done = absolute ? std::max(done, seconds) : done + seconds;
+            const int percent = total > 0 ? int(std::min(100.0, done * 100 / total)) : 0;
+            if (percent > shown) {
+                shown = percent;
+                post(run, [this, percent] { emit loudnessProgress(percent); });
+            }
+        };
+        const MeasureProgress progress = [&](double seconds) { advance(seconds, false); };
+        double finished = 0; // seconds of the clips measured whole
         std::vector<std::shared_ptr<const KnownLoudness>> known(jobs.size());
         std::vector<QString> errors(jobs.size());
         std::vector<LoudnessMeasurement> measured(jobs.size());
@@ -409,9 +428,11 @@ void RunEngine::measureAlbum()
         QHash<QString, std::vector<int>> folders;
         for (const auto &[i, clip] : clips) {
             const PassOutcome o = measureJobLoudness(clip, settings.OutputFormat, settings, jobs[size_t(i)], stop,
-                                                      &measured[size_t(i)], &errors[size_t(i)]);
+                                                      &measured[size_t(i)], &errors[size_t(i)], progress);
             if (o == PassOutcome::Stopped || stop.stop_requested())
                 return;
+            finished += sound[size_t(i)];
+            advance(finished, true);
             if (o == PassOutcome::Done) {
                 blocks[size_t(i)] = loudnessBlocks(measured[size_t(i)]);
                 folders[QFileInfo(outputs[i]).absolutePath()].push_back(i);

@@ -84,6 +84,9 @@ signals:
     // "Incorrect format"), or after the run's last job where its album's ReplayGain could not
     // be written to its file (which stays, with its track's).
     void jobMessage(int index, const QString &text);
+    // The first pass that measures each folder's loudness before any file is made (album
+    // gain with a loudness target): whole percent of its sound, from 0, when it changes.
+    void loudnessProgress(int percent);
     void runEnded(bool cancelled);
 
 private:

@@ -31,6 +31,79 @@ QString jobToolTip(const Job &job)
     return tip;
 }
 
+namespace {
+// The shown names of the paths whose file names are alike: each with the fewest folders
+// before it that no other of those paths ends with.
+QHash<QString, QString> namesTellingApart(const std::vector<QString> &paths)
+{
+    QHash<QString, QStringList> byName; // file name -> its distinct paths
+    for (const QString &path : paths) {
+        QStringList &same = byName[path.mid(path.lastIndexOf(QLatin1Char('/')) + 1)];
+        if (!same.contains(path))
+            same << path;
+    }
+    QHash<QString, QString> shown;
+    for (const QStringList &same : std::as_const(byName)) {
+        if (same.size() < 2)
+            continue;
+        for (const QString &path : same) {
+            // Grows the name by a folder at a time until no other path ends the same way.
+            qsizetype from = path.lastIndexOf(QLatin1Char('/'));
+            while (from > 0) {
+                const QString tail = path.mid(from);
+                const bool shared = std::any_of(same.begin(), same.end(), [&](const QString &other) {
+                    return other != path && other.endsWith(tail);
+                });
+                if (!shared)
+                    break;
+                from = path.lastIndexOf(QLatin1Char('/'), from - 1);
+            }
+            shown.insert(path, from >= 0 ? path.mid(from + 1) : path);
+        }
+    }
+    return shown;
+}
+} // namespace
+
+JobQueue::JobQueue(QObject *parent) : QAbstractTableModel(parent)
+{
+    const auto namesMayChange = [this] {
+        if (!m_resultOnly)
+            m_namesDirty = true;
+    };
+    connect(this, &QAbstractItemModel::rowsInserted, this, namesMayChange);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, namesMayChange);
+    connect(this, &QAbstractItemModel::modelReset, this, namesMayChange);
+    connect(this, &QAbstractItemModel::dataChanged, this, namesMayChange);
+}
+
+QString JobQueue::shownName(const QString &path, int column) const
+{
+    if (m_namesDirty) {
+        m_namesDirty = false;
+        std::vector<QString> sources, outputs;
+        sources.reserve(JobTable.size());
+        outputs.reserve(JobTable.size());
+        for (const Job &job : JobTable) {
+            sources.push_back(job.SourceFile);
+            outputs.push_back(job.OutputFile);
+        }
+        QHash<QString, QString> newSources = namesTellingApart(sources), newOutputs = namesTellingApart(outputs);
+        if (newSources != m_shownSources || newOutputs != m_shownOutputs) {
+            m_shownSources = std::move(newSources);
+            m_shownOutputs = std::move(newOutputs);
+            // Rows whose names did not change themselves may now read otherwise.
+            QMetaObject::invokeMethod(const_cast<JobQueue *>(this), [this] {
+                if (jobCount() > 0)
+                    emit const_cast<JobQueue *>(this)->dataChanged(index(0, ColSource), index(jobCount() - 1, ColOutput));
+            }, Qt::QueuedConnection);
+        }
+    }
+    const QHash<QString, QString> &shown = column == ColSource ? m_shownSources : m_shownOutputs;
+    const auto it = shown.constFind(path);
+    return it != shown.constEnd() ? *it : path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
 JobQueue::~JobQueue()
 {
     m_stop->store(true);
@@ -47,11 +120,11 @@ QVariant JobQueue::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         switch (index.column()) {
         case ColNumber: return QString::number(index.row() + 1);
-        case ColSource: return job.SourceFile;
+        case ColSource: return shownName(job.SourceFile, ColSource);
         case ColStart: return clipStartText(job);
         case ColEnd: return clipEndText(job);
         case ColConvertTo: return m_ext.toLower();
-        case ColOutput: return job.OutputFile;
+        case ColOutput: return shownName(job.OutputFile, ColOutput);
         case ColStatus: return QCoreApplication::translate("MainWindow", statusText(result.state));
         }
         break;
@@ -67,7 +140,7 @@ QVariant JobQueue::data(const QModelIndex &index, int role) const
         if (index.column() == ColSource)
             return jobToolTip(job);
         if (index.column() == ColOutput)
-            return result.note;
+            return result.note.isEmpty() ? job.OutputFile : job.OutputFile + QLatin1Char('\n') + result.note;
         if (index.column() == ColStatus)
             return result.reason;
         break;
@@ -113,7 +186,9 @@ void JobQueue::setResult(int row, const JobResult &result)
     if (!has(row) || m_results[size_t(row)] == result)
         return;
     m_results[size_t(row)] = result;
+    m_resultOnly = true;
     rowChanged(row);
+    m_resultOnly = false;
 }
 
 void JobQueue::resetResults()

@@ -51,7 +51,7 @@ class JobQueue : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    explicit JobQueue(QObject *parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit JobQueue(QObject *parent = nullptr);
     ~JobQueue() override; // waits for the sources' tags still being read
 
     int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : jobCount(); }
@@ -130,6 +130,9 @@ signals:
 
 private:
     bool has(int row) const { return row >= 0 && row < jobCount(); }
+    // What the Source or Output column shows of a path: its file name, with as many of its
+    // folders before it as tell it apart from another row's file of the same name.
+    QString shownName(const QString &path, int column) const;
     void rowChanged(int row);
     void renumberFrom(int row);
 
@@ -139,6 +142,11 @@ private:
     QString m_pattern = QStringLiteral("{name}");
     SaveTo m_saveTo = SaveTo::OutputFolder;
     QHash<QString, SourceTags> m_tags; // by source path
+    // The shown names of paths whose file name another row's file shares, by column; made
+    // again when a name may have changed.
+    mutable QHash<QString, QString> m_shownSources, m_shownOutputs;
+    mutable bool m_namesDirty = true;
+    bool m_resultOnly = false; // a row's result changes, not its names
     QThreadPool m_readers;
     std::shared_ptr<std::atomic_bool> m_stop = std::make_shared<std::atomic_bool>(false);
 };

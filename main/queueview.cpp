@@ -5,43 +5,12 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QStyledItemDelegate>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 
-namespace {
-// A path that does not fit loses its folders first, so that the file name shows whole as long
-// as it can: "/home/me/videos/talk.avi" becomes ".../talk.avi", then "...k.avi" cut in the middle.
-class PathDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (index.column() != ColSource && index.column() != ColOutput)
-            return;
-        const QWidget *view = option->widget;
-        const QStyle *style = view ? view->style() : QApplication::style();
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-        const int room = option->rect.width() - 2 * margin;
-        const QFontMetrics &metrics = option->fontMetrics;
-        if (room <= 0 || metrics.horizontalAdvance(option->text) <= room)
-            return;
-        const int slash = option->text.lastIndexOf(QLatin1Char('/'));
-        const QString name = QStringLiteral("\u2026") + option->text.mid(slash);
-        if (slash > 0 && metrics.horizontalAdvance(name) <= room)
-            option->text = name;
-    }
-};
-} // namespace
-
 QueueView::QueueView(QWidget *parent) : QTreeView(parent)
 {
-    setItemDelegate(new PathDelegate(this));
     setTextElideMode(Qt::ElideMiddle);
     setRootIsDecorated(false);
     setIndentation(0);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The queue's view: the rows of the queue model, long names elided in the middle so the file
-// name shows, the keys of the list (Return opens, Delete removes, Shift+F10 and the Menu key
+// The queue's view: the rows of the queue model, long names elided in the middle so both
+// their ends show, the keys of the list (Return opens, Delete removes, Shift+F10 and the Menu key
 // open the context menu at the current row), and the columns sized to their texts.
 #include <QTreeView>
 

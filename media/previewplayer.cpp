@@ -233,11 +233,22 @@ void PreviewPlayer::handleEvent(const mpv_event &event)
         break;
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto *property = static_cast<const mpv_event_property *>(event.data);
-        if (qstrcmp(property->name, "time-pos") == 0)
+        if (qstrcmp(property->name, "time-pos") == 0) {
             m_position = property->format == MPV_FORMAT_DOUBLE
                              ? std::max<qint64>(0, std::llround(*static_cast<const double *>(property->data) * 1000.0))
                              : 0;
-        else if (qstrcmp(property->name, "eof-reached") == 0) {
+            if (m_endAt > 0 && !m_paused && !m_seeking && m_load == Load::Loaded && m_position >= m_endAt) {
+                m_endAt = 0;
+                stop();
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, serial = m_serial] {
+                        if (serial == m_serial && m_load == Load::Loaded)
+                            emit ended();
+                    },
+                    Qt::QueuedConnection);
+            }
+        } else if (qstrcmp(property->name, "eof-reached") == 0) {
             m_eof = property->format == MPV_FORMAT_FLAG && *static_cast<const int *>(property->data);
             if (m_eof)
                 checkEnd();

@@ -47,6 +47,8 @@ public:
     void pause();      // holds the position; Play goes on from there
     void stop();
     void seek(qint64 ms); // halts playing, like the media player's seek
+    // Playing that reaches ms stops there and says ended(), once; 0 plays on to the end.
+    void setEnd(qint64 ms) { m_endAt = ms; }
     PlayerMode mode();
     // The sound track played: its 1-based number among the file's sound tracks (libmpv's
     // "aid"), 0 for the file's default. Holds for the file open and the next ones.
@@ -73,7 +75,8 @@ signals:
     // The loaded file could not be played on (a read or decoding error ended it, or its
     // data ended well before its length); the player is then not ready (queued).
     void playbackFailed(const QString &reason);
-    // Playing reached the end of the file; the player holds there, stopped (queued).
+    // Playing reached the end of the file or the end set; the player holds there, stopped
+    // (queued).
     void ended();
     // The player is being destroyed: a renderer still made must be freed now, with its
     // GL context current (emitted directly, from the destructor).
@@ -107,6 +110,7 @@ private:
     // What libmpv last told of the file: its length, position and end of data.
     qint64 m_length = 0, m_position = 0;
     bool m_eof = false;
+    qint64 m_endAt = 0;       // milliseconds where playing stops; 0 for none
     bool m_paused = true;     // as last asked for
     bool m_waiting = false;   // inside Open's wait: completion is returned, not signalled
     int m_serial = 0;         // counts Opens

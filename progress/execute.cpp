@@ -155,6 +155,12 @@ void ProgressDialog::attach(RunEngine *engine)
         ui->lbTotal->setText(
             tr("Convert file %1 of total %2 file(s)").arg(index + 1).arg(m_engine->jobCount()));
     });
+    // The first pass over the run's sound, before any file starts: on the first file line.
+    connect(engine, &RunEngine::loudnessProgress, this, [this](int percent) {
+        m_lines[0]->setNames(tr("Measuring loudness..."), {});
+        m_lines[0]->setToolTip({});
+        setGauge(m_gauges[0], percent);
+    });
     connect(engine, &RunEngine::fileProgress, this, [this](int index, int percent) {
         if (!m_percent.contains(index))
             return;

@@ -61,6 +61,14 @@ struct RunHarness
             texts << cell(*window, r, c);
         return texts;
     }
+    // Where each row's file is, as its cell's tooltip tells.
+    QStringList paths(int c) const
+    {
+        QStringList texts;
+        for (int r = 0; r < rowCount(*window); ++r)
+            texts << pathIn(*window, r, c);
+        return texts;
+    }
     QStringList statuses() const { return column(ColStatus); }
     // Every file in the output folder, sorted.
     QStringList files() const

@@ -243,12 +243,13 @@ private slots:
         QVERIFY(!c<QToolButton>(editor, "SpeedBtnStop")->isEnabled());
         QVERIFY(!editor->PlayTimer.isActive());
 
-        // Play after Stop opens the source again: its length is measured anew, from 0.
+        // Play after Stop opens the source again: its length is measured anew, and it plays
+        // from the clip's start.
         m_main->EditForm->job().Duration = 999;
         c<QToolButton>(editor, "SpeedBtnPlay")->click();
         QTRY_COMPARE(job().Duration, 8);
         QTRY_COMPARE(player->mode(), PlayerMode::Playing);
-        QVERIFY2(player->position() < 600, qPrintable(QString::number(player->position())));
+        QVERIFY2(player->position() >= 900 && player->position() < 1600, qPrintable(QString::number(player->position())));
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
@@ -692,11 +693,14 @@ private slots:
         QVERIFY(m_desktop->messages.isEmpty());
     }
 
-    // As a player: at the end the controls stop and Space plays from the start mark; after
-    // Stop the keys and the strip seek; page keys on the track bar seek while playing.
+    // As a player: the preview starts at the clip's start and stops at its end, or at the
+    // source's end when played from beyond it, and Space then plays from the start mark;
+    // after Stop the keys seek, and a click on the strip plays from there while paused;
+    // page keys on the track bar seek while playing.
     void playsAsAPlayer()
     {
         queue({m_clip});
+        setJobField(m_main->Queue, 0, &Job::clipStart, 2.0);
         ClipEditor *editor = show();
         QVERIFY(QTest::qWaitForWindowActive(editor));
         QTRY_COMPARE(editor->Player->mode(), PlayerMode::Playing);
@@ -705,22 +709,28 @@ private slots:
         auto *stop = c<QToolButton>(editor, "SpeedBtnStop");
         const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
         const auto near = [player](qint64 ms) { return player->position() >= ms - 100 && player->position() < ms + 700; };
+        QVERIFY2(near(2000), qPrintable(QString::number(player->position())));
 
         key(Qt::Key_End); // the end mark is 00:00:08, half a second before the end
         QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 5000);
         QVERIFY(!stop->isEnabled() && !c<QToolButton>(editor, "SpeedBtnPause")->isEnabled());
         QVERIFY(!editor->PlayTimer.isActive());
-        c<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:03"));
+        c<QLineEdit>(editor, "EdStart")->setText(QStringLiteral("00:00:06"));
+        c<QLineEdit>(editor, "EdEnd")->setText(QStringLiteral("00:00:07"));
         key(Qt::Key_Space);
         QTRY_COMPARE(player->mode(), PlayerMode::Playing);
-        QVERIFY2(near(3000), qPrintable(QString::number(player->position())));
+        QVERIFY2(near(6000), qPrintable(QString::number(player->position())));
+        QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled() && !stop->isEnabled(), 5000); // stopped at the end mark
+        QVERIFY2(player->position() >= 7000 && player->position() < 7500, qPrintable(QString::number(player->position())));
+        key(Qt::Key_Space);
+        QTRY_COMPARE(player->mode(), PlayerMode::Playing);
+        QVERIFY2(near(6000), qPrintable(QString::number(player->position())));
 
         stop->click();
         key(Qt::Key_Right);
         QCOMPARE(editor->ElapsedSeconds, 1);
         QVERIFY(near(1000));
         QVERIFY(play->isEnabled() && stop->isEnabled()); // waits there, paused
-        stop->click();
         auto *strip = c<SoundStrip>(editor, "soundStrip");
         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 2, strip->height() / 2));
         QTRY_COMPARE(player->mode(), PlayerMode::Playing);

@@ -525,7 +525,7 @@ void TestRun::closedDialogRunGoesOnAlone()
     QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(h.window->ui->queueView->viewport(), &enter);
     QVERIFY(!enter.isAccepted());
-    QCOMPARE(h.column(ColSource), (QStringList{m_long, m_avi}));
+    QCOMPARE(h.paths(ColSource), (QStringList{m_long, m_avi}));
 
     // Show progress brings the same dialog back with its Cancel; closed again, the run
     // still goes on.
@@ -618,7 +618,7 @@ void TestRun::duplicateOutputNamesGetFreeNames()
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%", "100%"}));
     const QStringList outs{h.outFile("talk one.mp3"), h.outFile("talk one (3).mp3"), h.outFile("talk one (4).mp3")};
-    QCOMPARE(h.column(ColOutput), outs);
+    QCOMPARE(h.paths(ColOutput), outs);
     for (int k = 1; k <= 3; ++k)
         QCOMPARE(h.jobs().job(k - 1).OutputFile, outs[k - 1]);
     QCOMPARE(completions.first().file, "Convert " + twin + " to " + outs[1] + "...");
@@ -658,7 +658,7 @@ void TestRun::twoJobsAtOnce()
         QStringList lines;
         for (int r = 0; r < 4; ++r)
             if (cell(*h.window, r, ColStatus) == "Converting...")
-                lines << "Convert " + cell(*h.window, r, ColSource) + " to " + cell(*h.window, r, ColOutput) + "...";
+                lines << "Convert " + pathIn(*h.window, r, ColSource) + " to " + pathIn(*h.window, r, ColOutput) + "...";
         return sorted(lines);
     };
     QStringList linesSeen, linesWanted;
@@ -710,7 +710,7 @@ void TestRun::twoJobsAtOnce()
     // Same-name outputs are numbered in queue order, whichever job finished first.
     const QStringList outs{h.outFile("talk one.mp3"), h.outFile("talk one (2).mp3"),
                            h.outFile(QString::fromUtf8("Zoë #2.mp3")), h.outFile("frac.mp3")};
-    QCOMPARE(h.column(ColOutput), outs);
+    QCOMPARE(h.paths(ColOutput), outs);
     const double lengths[] = {3.0, 2.0, 2.5, 2.5};
     for (int i = 0; i < 4; ++i) {
         QVERIFY2(qAbs(probeDuration(outs[i]) - lengths[i]) < 0.1, qPrintable(outs[i]));
@@ -871,11 +871,13 @@ void TestRun::newFormatsAndEvenLoudness_data()
     QTest::addColumn<int>("rate");
     QTest::addColumn<int>("channels");
     QTest::addColumn<bool>("sameAsSource"); // FLAC's rate and size the source's, else 48 kHz 24-bit
-    QTest::newRow("flac 24-bit 48k, -16 LUFS") << 4 << -16 << "flac" << 48000 << 2 << false;
-    QTest::newRow("flac same as source (44.1 kHz 16-bit)") << 4 << 0 << "flac" << 44100 << 2 << true;
-    QTest::newRow("opus mono, loudness off") << 5 << 0 << "opus" << 48000 << 1 << false;
-    QTest::newRow("m4a 48k, -23 LUFS") << 6 << -23 << "aac" << 48000 << 2 << false;
-    QTest::newRow("wav, -16 LUFS") << 2 << -16 << "pcm_s16le" << 44100 << 2 << false;
+    QTest::addColumn<bool>("album");        // one gain for the folder: a first pass over the run
+    QTest::newRow("flac 24-bit 48k, -16 LUFS") << 4 << -16 << "flac" << 48000 << 2 << false << false;
+    QTest::newRow("flac same as source (44.1 kHz 16-bit)") << 4 << 0 << "flac" << 44100 << 2 << true << false;
+    QTest::newRow("opus mono, loudness off") << 5 << 0 << "opus" << 48000 << 1 << false << false;
+    QTest::newRow("m4a 48k, -23 LUFS") << 6 << -23 << "aac" << 48000 << 2 << false << false;
+    QTest::newRow("m4a 48k, -23 LUFS, album") << 6 << -23 << "aac" << 48000 << 2 << false << true;
+    QTest::newRow("wav, -16 LUFS") << 2 << -16 << "pcm_s16le" << 44100 << 2 << false << false;
 }
 
 void TestRun::newFormatsAndEvenLoudness()
@@ -886,6 +888,7 @@ void TestRun::newFormatsAndEvenLoudness()
     QFETCH(int, rate);
     QFETCH(int, channels);
     QFETCH(bool, sameAsSource);
+    QFETCH(bool, album);
     RunHarness h;
     h.setFormat(format);
     setSetting(h.settings, &OutputSettings::FlacFrequency, sameAsSource ? 0 : 48000);
@@ -893,7 +896,18 @@ void TestRun::newFormatsAndEvenLoudness()
     setSetting(h.settings, &OutputSettings::OpusChannels, 1);
     setSetting(h.settings, &OutputSettings::M4aFrequency, 48000);
     setSetting(h.settings, &OutputSettings::LoudnessTarget, loudness);
+    setSetting(h.settings, &OutputSettings::ReplayGain, int(album ? OutputSettings::AlbumGain : OutputSettings::NoReplayGain));
     h.queue({m_quiet, m_avi});
+    // The first pass shows on the first file line, with its share done: read just after the
+    // dialog has drawn each step.
+    QStringList passLines;
+    QList<int> passGauge;
+    QTimer::singleShot(0, h.window.get(), [&] {
+        QObject::connect(h.window->runEngine, &RunEngine::loudnessProgress, h.window.get(), [&] {
+            passLines << execDialog()->fileLines().first()->text();
+            passGauge << execDialog()->fileGauges().first()->value();
+        });
+    });
     // Only the first row is tagged; the second carries its source's tags alone.
     setJobField(h.jobs(), 0, &Job::TagsEnabled, format != 2);
     setJobField(h.jobs(), 0, &Job::TagTitle, QString::fromUtf8("Früh — 朝"));
@@ -901,6 +915,14 @@ void TestRun::newFormatsAndEvenLoudness()
     h.window->ui->toolConvert->trigger();
 
     QCOMPARE(h.statuses(), (QStringList{"100%", "100%"}));
+    if (album) {
+        QCOMPARE(QSet<QString>(passLines.begin(), passLines.end()), QSet<QString>{"Measuring loudness..."});
+        QVERIFY(std::is_sorted(passGauge.begin(), passGauge.end()));
+        QVERIFY2(std::any_of(passGauge.begin(), passGauge.end(), [](int v) { return v > 0 && v < 100; }), qPrintable(QString::number(passGauge.size())));
+        QCOMPARE(passGauge.last(), 100);
+    } else {
+        QVERIFY(passLines.isEmpty());
+    }
     const QString ext = outputExtension(format);
     QCOMPARE(h.files(), sorted(QStringList{"quiet." + ext, "talk one." + ext}));
     QList<double> measured;
@@ -918,7 +940,9 @@ void TestRun::newFormatsAndEvenLoudness()
             QCOMPARE(a.value("bits_per_raw_sample").toString(), QString(sameAsSource ? "16" : "24"));
         measured << fixtures::ffmpegLoudness(file).integratedLufs;
     }
-    if (loudness != 0) {
+    if (album) {
+        QVERIFY(measured[0] < measured[1] - 10); // one gain for both: the quiet one stays quiet
+    } else if (loudness != 0) {
         for (double m : measured)
             QVERIFY2(qAbs(m - loudness) <= 1.0, qPrintable(QString::number(m)));
     } else {

@@ -503,7 +503,8 @@ void TestSettingsDialog::roundTripThroughOK()
         QCOMPARE(s.outputFormatCombo()->currentIndex(), c.format);
         const QString output = expected.OutputPath + "talk." + expected.OutputExt;
         QCOMPARE(s.main->Queue.job(0).OutputFile, output);
-        QCOMPARE(cell(*s.main, 0, ColOutput), output);
+        QCOMPARE(cell(*s.main, 0, ColOutput), "talk." + expected.OutputExt);
+        QCOMPARE(pathIn(*s.main, 0, ColOutput), output);
         QCOMPARE(cell(*s.main, 0, ColConvertTo), expected.OutputExt);
 
         // Reopening shows every choice again.

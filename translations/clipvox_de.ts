@@ -2171,6 +2171,11 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
         <source>Convert file %1 of total %2 file(s)</source>
         <translation>Datei %1 von insgesamt %2 wird konvertiert</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>Measuring loudness...</source>
+        <translation>Lautheit wird gemessen...</translation>
+    </message>
 </context>
 <context>
     <name>QueueStore</name>

@@ -2177,6 +2177,11 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
         <source>Convert file %1 of total %2 file(s)</source>
         <translation>Convirtiendo el archivo %1 de un total de %2</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>Measuring loudness...</source>
+        <translation>Midiendo la sonoridad...</translation>
+    </message>
 </context>
 <context>
     <name>QueueStore</name>

@@ -2174,6 +2174,11 @@ Ajouter à nouveau&#xa0;?</translation>
         <source>Convert file %1 of total %2 file(s)</source>
         <translation>Conversion du fichier %1 sur %2</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>Measuring loudness...</source>
+        <translation>Mesure de la sonie...</translation>
+    </message>
 </context>
 <context>
     <name>QueueStore</name>

@@ -2170,6 +2170,11 @@ Falha na conversão de %1 de %2 %3; %4 na coluna Status.</translation>
         <source>Convert file %1 of total %2 file(s)</source>
         <translation>Convertendo arquivo %1 de %2 no total</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>Measuring loudness...</source>
+        <translation>Medindo a sonoridade...</translation>
+    </message>
 </context>
 <context>
     <name>QueueStore</name>

@@ -2160,6 +2160,11 @@ Add again?</source>
         <source>Convert file %1 of total %2 file(s)</source>
         <translation>正在转换第 %1 个文件，共 %2 个</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>Measuring loudness...</source>
+        <translation>正在测量响度...</translation>
+    </message>
 </context>
 <context>
     <name>QueueStore</name>
