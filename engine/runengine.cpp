@@ -608,7 +608,7 @@ std::optional<QString> RunEngine::startJob(int index, Running &r)
             if (result.stopped)
                 return; // cancel() has dealt with the job
             if (result.ok && final.isEmpty()) { // another run made the output meanwhile
-                m_notes[index] = QCoreApplication::translate("RunEngine", "%1 exists and was kept").arg(shellQuoted(QFileInfo(output).fileName()));
+                m_notes[index] = QCoreApplication::translate("RunEngine", "%1 exists and was kept").arg(shellQuoted(output));
                 finishJob(index, Skipped, m_notes[index]);
                 return;
             }

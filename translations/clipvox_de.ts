@@ -2964,7 +2964,7 @@ Nicht konvertiert: %1 von %2 %3; %4 Status nennt den Grund.</translation>
     <name>WhenDone</name>
     <message>
         <source>When &amp;done</source>
-        <translation>&amp;Danach</translation>
+        <translation>Da&amp;nach</translation>
     </message>
     <message>
         <source>When done</source>

@@ -2895,7 +2895,7 @@ Sin convertir: %1 de %2 %3; %4 columna Estado indica el motivo.</translation>
     <name>PresetBar</name>
     <message>
         <source>Pre&amp;set</source>
-        <translation>Pre&amp;ajuste</translation>
+        <translation>Prea&amp;juste</translation>
     </message>
     <message>
         <source>Preset</source>

@@ -2892,7 +2892,7 @@ Ajouter à nouveau&#xa0;?</translation>
     <name>PresetBar</name>
     <message>
         <source>Pre&amp;set</source>
-        <translation>Pré&amp;réglage</translation>
+        <translation>Préré&amp;glage</translation>
     </message>
     <message>
         <source>Preset</source>

@@ -317,7 +317,19 @@ WriterPlan plan(const OutputSettings &o, const SourceSound &source)
 } // namespace
 
 // WAV and FLAC keep 0.3 dB below -1 dBTP for what the 8x readings may miss (see format.h).
-const OutputFormatModule flacFormat = {"FLAC", "flac", true, true, kKeys, plan, -1.3, -1.3, 0, false, writeTags};
+const OutputFormatModule flacFormat = {
+    .name = "FLAC",
+    .extension = "flac",
+    .tags = true,
+    .pictures = true,
+    .keys = kKeys,
+    .plan = plan,
+    .ceilingDb = -1.3,
+    .limitCeilingDb = -1.3,
+    .limitLiftLu = 0,
+    .lossy = false,
+    .tagWriter = writeTags,
+};
 
 std::unique_ptr<AudioWriter> makeFlacWriter(const FlacSettings &s) { return std::make_unique<FlacWriter>(s); }
 

@@ -104,7 +104,19 @@ WriterPlan plan(const OutputSettings &o, const SourceSound &)
 
 // AAC's lift on limited sound swings between +0.2 and +4.4 dB with no ceiling that holds
 // every case, so M4A keeps its ceiling and the check (see format.h).
-const OutputFormatModule m4aFormat = {"M4A", "m4a", true, true, kKeys, plan, -1.5, -1.5, 0, true, writeTags};
+const OutputFormatModule m4aFormat = {
+    .name = "M4A",
+    .extension = "m4a",
+    .tags = true,
+    .pictures = true,
+    .keys = kKeys,
+    .plan = plan,
+    .ceilingDb = -1.5,
+    .limitCeilingDb = -1.5,
+    .limitLiftLu = 0,
+    .lossy = true,
+    .tagWriter = writeTags,
+};
 
 std::unique_ptr<AudioWriter> makeM4aWriter(const M4aSettings &s) { return std::make_unique<M4aWriter>(s); }
 

@@ -214,7 +214,19 @@ WriterPlan plan(const OutputSettings &o, const SourceSound &)
 
 // MP3 takes 0.6 to 0.9 LU of limited drums away with their highs: limited sound is aimed
 // 0.5 LU over the target.
-const OutputFormatModule mp3Format = {"MP3", "mp3", true, true, kKeys, plan, -1.5, -3.0, 0.5, true, writeTags};
+const OutputFormatModule mp3Format = {
+    .name = "MP3",
+    .extension = "mp3",
+    .tags = true,
+    .pictures = true,
+    .keys = kKeys,
+    .plan = plan,
+    .ceilingDb = -1.5,
+    .limitCeilingDb = -3.0,
+    .limitLiftLu = 0.5,
+    .lossy = true,
+    .tagWriter = writeTags,
+};
 
 Mp3Settings mp3Settings(const OutputSettings &o)
 {

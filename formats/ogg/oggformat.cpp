@@ -227,7 +227,19 @@ WriterPlan plan(const OutputSettings &o, const SourceSound &)
 }
 } // namespace
 
-const OutputFormatModule oggFormat = {"OGG", "ogg", true, true, kKeys, plan, -1.5, -3.4, 0, true, writeTags};
+const OutputFormatModule oggFormat = {
+    .name = "OGG",
+    .extension = "ogg",
+    .tags = true,
+    .pictures = true,
+    .keys = kKeys,
+    .plan = plan,
+    .ceilingDb = -1.5,
+    .limitCeilingDb = -3.4,
+    .limitLiftLu = 0,
+    .lossy = true,
+    .tagWriter = writeTags,
+};
 
 std::unique_ptr<AudioWriter> makeOggWriter(const OggSettings &s) { return std::make_unique<OggWriter>(s); }
 

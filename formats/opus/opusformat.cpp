@@ -143,7 +143,19 @@ WriterPlan plan(const OutputSettings &o, const SourceSound &source)
 }
 } // namespace
 
-const OutputFormatModule opusFormat = {"OPUS", "opus", true, true, kKeys, plan, -1.7, -2.6, 0, true, writeTags};
+const OutputFormatModule opusFormat = {
+    .name = "OPUS",
+    .extension = "opus",
+    .tags = true,
+    .pictures = true,
+    .keys = kKeys,
+    .plan = plan,
+    .ceilingDb = -1.7,
+    .limitCeilingDb = -2.6,
+    .limitLiftLu = 0,
+    .lossy = true,
+    .tagWriter = writeTags,
+};
 
 std::unique_ptr<AudioWriter> makeOpusWriter(const OpusSettings &s) { return std::make_unique<OpusWriter>(s); }
 

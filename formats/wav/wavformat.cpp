@@ -140,6 +140,18 @@ WriterPlan plan(const OutputSettings &s, const SourceSound &source)
 } // namespace
 
 // WAV takes no tags.
-const OutputFormatModule wavFormat = {"WAV", "wav", false, false, kKeys, plan, -1.3, -1.3, 0, false, nullptr};
+const OutputFormatModule wavFormat = {
+    .name = "WAV",
+    .extension = "wav",
+    .tags = false,
+    .pictures = false,
+    .keys = kKeys,
+    .plan = plan,
+    .ceilingDb = -1.3,
+    .limitCeilingDb = -1.3,
+    .limitLiftLu = 0,
+    .lossy = false,
+    .tagWriter = nullptr,
+};
 
 std::unique_ptr<AudioWriter> makeWavWriter(const WavSettings &s) { return std::make_unique<WavWriter>(s); }

@@ -129,7 +129,19 @@ WriterPlan plan(const OutputSettings &o, const SourceSound &)
 }
 } // namespace
 
-const OutputFormatModule wmaFormat = {"WMA", "wma", true, true, kKeys, plan, -1.6, -2.9, 0, true, writeTags};
+const OutputFormatModule wmaFormat = {
+    .name = "WMA",
+    .extension = "wma",
+    .tags = true,
+    .pictures = true,
+    .keys = kKeys,
+    .plan = plan,
+    .ceilingDb = -1.6,
+    .limitCeilingDb = -2.9,
+    .limitLiftLu = 0,
+    .lossy = true,
+    .tagWriter = writeTags,
+};
 
 std::unique_ptr<AudioWriter> makeWmaWriter(const WmaProfile &p) { return std::make_unique<WmaWriter>(p); }
 
