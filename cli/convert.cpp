@@ -8,6 +8,7 @@
 #include "engine/outputname.h"
 #include "engine/runengine.h"
 #include "formats/registry.h"
+#include "media/cover.h"
 #include "media/medialength.h"
 #include "media/sourceinfo.h"
 #include "media/videoedit.h"
@@ -112,6 +113,22 @@ QStringList formatNames()
     return names;
 }
 
+// The tag options' part of the usage text.
+QString tagOptionsText()
+{
+    return QCoreApplication::translate("CommandLine",
+               "  --tag FIELD=VALUE a tag of every output, over the source's (repeatable); FIELD\n"
+               "                    is title, artist, album, year, track, genre or comment\n"
+               "  --number          track numbers 1..N in the order of the outputs, with N as\n"
+               "                    the total where the format keeps one (not WMA)\n"
+               "  --tags-from-name PATTERN\n"
+               "                    tags out of each source's name without its extension:\n"
+               "                    \"{track} - {title}\", \"{artist} - {title}\"; a name the\n"
+               "                    pattern does not match keeps its tags, its line says so\n"
+               "  --cover FILE      the picture FILE as every output's cover; a file that is\n"
+               "                    no picture fails each file with the reason\n");
+}
+
 QString usageText()
 {
     return QCoreApplication::translate("CommandLine",
@@ -123,8 +140,12 @@ QString usageText()
                "Options:\n"
                "  --format FORMAT   output format: %1 (default: the one in setup.ini)\n"
                "  --output DIR      folder for the outputs (default: each source's own folder)\n"
-               "  --start hh:mm:ss  start of the clip of every file (default 00:00:00)\n"
-               "  --end hh:mm:ss    end of the clip of every file, or max (default max)\n"
+               "  --start hh:mm:ss  start of the clip of every file (default 00:00:00);\n"
+               "                    -hh:mm:ss counts back from each source's end\n"
+               "  --end hh:mm:ss    end of the clip of every file, or max (default max);\n"
+               "                    -hh:mm:ss counts back from each source's end: --start\n"
+               "                    00:00:12 --end -00:00:08 cuts 12 s at the start, 8 s at\n"
+               "                    the end; a clip that does not fit a source fails that file\n"
                "  --track N         the sound track to convert, counted from 1 (default: the\n"
                "                    source's default track); a file without it fails\n"
                "  --split-chapters  one output per chapter, \"video - 01 Title.mp3\", with the\n"
@@ -139,6 +160,7 @@ QString usageText()
                "  --keep-tree ROOT  with --output: the sources' folders below ROOT are kept\n"
                "                    under the output folder\n"
                "  --no-tags         do not copy the source's tags and cover\n"
+               "%2"
                "  --loudness LUFS   make each file's loudness even at LUFS (-70 to -5), or off\n"
                "                    (default: setup.ini)\n"
                "  --peaks MODE      where the gain for the loudness would put the true peak over\n"
@@ -179,7 +201,7 @@ QString usageText()
                "  reached (-inf LUFS for a file below the -70 LUFS gate)\n"
                "  or   skipped SOURCE: KEPT FILE; names with control characters as $'a\\nb'\n"
                "Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.\n")
-        .arg(formatNames().join(QLatin1Char('|')));
+        .arg(formatNames().join(QLatin1Char('|')), tagOptionsText());
 }
 
 int usageError(const QString &why)
@@ -205,6 +227,8 @@ struct Item
     const char *code = nullptr; // its stable name for scripts (--progress json)
     QString note;   // said on the ok line
     Job chapter;   // a chapter's clip, title and number (ChapterNumber 0: the whole file)
+    RunJob tags;   // the tags the command line gives its output (TagsEnabled: any)
+    double clipStart = 0, clipEnd = Job::ToEnd; // its clip, in seconds from the source's start
     int engineIndex = -1;
     std::optional<QString> line; // the finished line, printed in queue order
     bool cancelled = false;      // stopped, or never reached
@@ -294,13 +318,38 @@ public:
         return report();
     }
 
-    double m_start = 0, m_end = Job::ToEnd; // the clip of every file, in seconds
     int m_firstJob = 1; // the number of the first job, as scripts see it
     const std::vector<Item> &items() const { return m_items; }
     bool outputGone() const { return m_outputGone; }
     int m_track = 0; // 0: each source's default
 
 private:
+    // The command line's tags over the job's own (a chapter's title and number); a field not
+    // given keeps what the job or its source has.
+    static void giveTags(RunJob &job, const RunJob &tags)
+    {
+        const auto take = [](QString &field, const QString &mine) {
+            if (!mine.isEmpty())
+                field = mine;
+        };
+        if (job.ChapterNumber == 0)
+            job.TagComment.clear(); // the source's comment, unless one is given
+        take(job.TagTitle, tags.TagTitle);
+        take(job.TagArtist, tags.TagArtist);
+        take(job.TagAlbum, tags.TagAlbum);
+        take(job.TagComment, tags.TagComment);
+        take(job.TagGenreName, tags.TagGenreName);
+        if (!tags.TagCover.isEmpty())
+            job.TagCover = tags.TagCover;
+        if (tags.TagYear)
+            job.TagYear = tags.TagYear;
+        if (tags.TagTrack) {
+            job.TagTrack = tags.TagTrack;
+            job.TagTrackTotal = tags.TagTrackTotal;
+        }
+        job.TagsEnabled = true;
+    }
+
     // The engine's jobs, one per item that can be converted; the others get their line.
     QList<RunJob> makeJobs()
     {
@@ -316,8 +365,8 @@ private:
             RunJob job;
             job.SourceFile = item.source;
             job.OutputFile = item.output;
-            job.clipStart = m_start;
-            job.clipEnd = m_end;
+            job.clipStart = item.clipStart;
+            job.clipEnd = item.clipEnd;
             job.TagComment = QStringLiteral("Clipvox");
             job.SoundTrack = m_track;
             if (item.chapter.ChapterNumber > 0) {
@@ -330,6 +379,8 @@ private:
                 job.TagTrack = item.chapter.TagTrack;
                 job.TagsEnabled = item.chapter.TagsEnabled;
             }
+            if (item.tags.TagsEnabled)
+                giveTags(job, item.tags);
             item.engineIndex = int(jobs.size());
             m_byEngine.push_back(&item - m_items.data());
             jobs << job;
@@ -572,6 +623,10 @@ struct Options
     QCommandLineOption listPresets{QStringLiteral("list-presets")};
     QCommandLineOption progress{QStringLiteral("progress"), QString(), QStringLiteral("form")};
     QCommandLineOption watch{QStringLiteral("watch"), QString(), QStringLiteral("dir")};
+    QCommandLineOption tag{QStringLiteral("tag"), QString(), QStringLiteral("field=value")};
+    QCommandLineOption number{QStringLiteral("number")};
+    QCommandLineOption tagsFromName{QStringLiteral("tags-from-name"), QString(), QStringLiteral("pattern")};
+    QCommandLineOption cover{QStringLiteral("cover"), QString(), QStringLiteral("file")};
     QCommandLineOption help{QStringList{QStringLiteral("help"), QStringLiteral("h")}};
     QCommandLineOption version{QStringLiteral("version")};
 
@@ -579,7 +634,7 @@ struct Options
     {
         return {convert, format, output, start, end, jobs, overwrite, skipExisting, noTags,
                 name, keepTree, track, splitChapters, loudness, peaks, replayGain, set, filesFrom, nul,
-                listFormats, preset, listPresets, progress, watch, help, version};
+                listFormats, preset, listPresets, progress, watch, tag, number, tagsFromName, cover, help, version};
     }
 };
 
@@ -589,6 +644,7 @@ struct Request
     OutputSettings settings;
     int parallel = 1;
     double start = 0, end = Job::ToEnd; // the clip of every file, in seconds
+    bool startFromEnd = false, endFromEnd = false; // the time counts back from the source's end
     int soundTrack = 0;                  // 0: each source's default
     OutputNaming naming;                 // the outputs' folder (empty: beside each source) and name
     bool namedByPattern = false;         // --name given: chapters are named by it too
@@ -600,7 +656,101 @@ struct Request
     bool json = false;     // --progress json
     QString watch;         // --watch: the folder watched, absolute, ending in "/"; empty: none
     bool watchTree = false; // and the folders below it (--keep-tree)
+    RunJob tags;            // --tag's fields (TagsEnabled: any)
+    bool number = false;    // --number
+    QRegularExpression nameFields; // --tags-from-name as an expression; invalid: none
+    QStringList nameFieldOrder;    // the fields its groups capture, in order
+    QString coverFailed;           // why --cover's file is no cover: each job fails with it
 };
+
+// The fields --tag and --tags-from-name know.
+const QStringList &tagFieldNames()
+{
+    static const QStringList names{QStringLiteral("title"), QStringLiteral("artist"), QStringLiteral("album"), QStringLiteral("year"),
+                                   QStringLiteral("track"), QStringLiteral("genre"), QStringLiteral("comment")};
+    return names;
+}
+
+// One tag field into tags; the reason when the field is unknown or the value does not fit it.
+Result<void> setTagField(RunJob &tags, const QString &field, const QString &value)
+{
+    const QString name = field.trimmed().toLower();
+    if (!tagFieldNames().contains(name))
+        return Failure{QCoreApplication::translate("CommandLine", "unknown tag field \"%1\"; the fields: %2")
+                           .arg(field, tagFieldNames().join(QLatin1String(", ")))};
+    if (value.isEmpty())
+        return Failure{QCoreApplication::translate("CommandLine", "the tag field %1 needs a value").arg(name)};
+    if (name == QLatin1String("year") || name == QLatin1String("track")) {
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        const int most = name == QLatin1String("year") ? 9999 : 32767;
+        if (!ok || number < 1 || number > most)
+            return Failure{QCoreApplication::translate("CommandLine", "the tag field %1 needs a number from 1 to %2, not \"%3\"")
+                               .arg(name).arg(most).arg(value)};
+        (name == QLatin1String("year") ? tags.TagYear : tags.TagTrack) = number;
+    } else if (name == QLatin1String("genre")) {
+        tags.TagGenreName = value; // free text: a listed genre's name is written as it is
+    } else {
+        QString RunJob::*const fields[] = {&RunJob::TagTitle, &RunJob::TagArtist, &RunJob::TagAlbum, &RunJob::TagComment};
+        const qsizetype index = QStringList{QStringLiteral("title"), QStringLiteral("artist"), QStringLiteral("album"),
+                                            QStringLiteral("comment")}.indexOf(name);
+        tags.*fields[index] = value;
+    }
+    tags.TagsEnabled = true;
+    return {};
+}
+
+// --tags-from-name's pattern as an anchored expression: {field} matches text (digits for
+// {year} and {track}), the rest itself; the reason when it names an unknown field or none.
+std::optional<QString> readNamePattern(const QString &pattern, Request &r)
+{
+    static const QRegularExpression field(QStringLiteral("\\{([^{}]*)\\}"));
+    QString expression = QStringLiteral("^");
+    qsizetype at = 0;
+    for (auto it = field.globalMatch(pattern); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString name = m.captured(1).toLower();
+        if (!tagFieldNames().contains(name))
+            return QCoreApplication::translate("CommandLine", "--tags-from-name knows {title} {artist} {album} {year} {track} {genre} {comment}, not {%1}")
+                .arg(m.captured(1));
+        expression += QRegularExpression::escape(pattern.mid(at, m.capturedStart() - at));
+        expression += name == QLatin1String("year") || name == QLatin1String("track") ? QStringLiteral("0*(\\d+)") : QStringLiteral("(.+?)");
+        r.nameFieldOrder << name;
+        at = m.capturedEnd();
+    }
+    if (r.nameFieldOrder.isEmpty())
+        return QCoreApplication::translate("CommandLine", "--tags-from-name needs a pattern with a field such as {title}, not \"%1\"").arg(pattern);
+    r.nameFields.setPattern(expression + QRegularExpression::escape(pattern.mid(at)) + QStringLiteral("$"));
+    return std::nullopt;
+}
+
+// The tag options: --tag, --cover, --tags-from-name and --number; the reason when one is wrong.
+std::optional<QString> readTagOptions(const QCommandLineParser &parser, const Options &o, Request &r)
+{
+    for (const QString &assignment : parser.values(o.tag)) {
+        const qsizetype equals = assignment.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            return QCoreApplication::translate("CommandLine", "--tag needs FIELD=VALUE, not \"%1\"").arg(assignment);
+        if (const Result<void> set = setTagField(r.tags, assignment.left(equals), assignment.mid(equals + 1)); !set)
+            return QStringLiteral("--tag: ") + set.reason();
+    }
+    if (parser.isSet(o.cover)) {
+        // Read once; a file that is no cover fails each job with the reason, not the run.
+        const Result<QByteArray> cover = readCoverFile(parser.value(o.cover));
+        r.tags.TagCover = cover.valueOr({});
+        r.coverFailed = cover.reason();
+        r.tags.TagsEnabled = true;
+    }
+    if (parser.isSet(o.tagsFromName))
+        if (std::optional<QString> wrong = readNamePattern(parser.value(o.tagsFromName), r))
+            return wrong;
+    r.number = parser.isSet(o.number);
+    if (r.number && (r.tags.TagTrack || r.nameFieldOrder.contains(QStringLiteral("track"))))
+        return QCoreApplication::translate("CommandLine", "--number gives the track numbers: no track field besides it");
+    if (r.number && parser.isSet(o.watch))
+        return QCoreApplication::translate("CommandLine", "--number numbers the files given, not those --watch finds");
+    return std::nullopt;
+}
 
 // The names of a --files-from list ("-": standard input), one a line or NUL-separated, as the
 // bytes the file system takes; the reason when it cannot be read.
@@ -716,21 +866,28 @@ std::optional<QString> readOutputOptions(const QCommandLineParser &parser, const
     return std::nullopt;
 }
 
-// The options of the run itself: the clip, the jobs at a time, the names and the track; the
-// reason when one is wrong.
+// The options of the run itself: the clip, the jobs at a time, the names, the track and the
+// tags; the reason when one is wrong.
 std::optional<QString> readRunOptions(const QCommandLineParser &parser, const Options &o, Request &r)
 {
     const QString startTime = parser.value(o.start).isEmpty() ? QStringLiteral("00:00:00") : parser.value(o.start);
     const QString endTime = parser.value(o.end).isEmpty() ? QStringLiteral("Max") : parser.value(o.end);
-    const std::optional<int> start = parseTime(startTime, TimeRule::Strict);
+    // A leading "-" counts the time back from the source's end.
+    r.startFromEnd = startTime.startsWith(QLatin1Char('-'));
+    const std::optional<int> start = parseTime(startTime.mid(r.startFromEnd ? 1 : 0), TimeRule::Strict);
     if (!start)
-        return QCoreApplication::translate("CommandLine", "--start needs a time hh:mm:ss, not \"%1\"").arg(startTime);
+        return QCoreApplication::translate("CommandLine", "--start needs a time hh:mm:ss or -hh:mm:ss, not \"%1\"").arg(startTime);
     r.start = *start;
     if (endTime.compare(QLatin1String("max"), Qt::CaseInsensitive) != 0) {
-        const std::optional<int> end = parseTime(endTime, TimeRule::Strict);
+        r.endFromEnd = endTime.startsWith(QLatin1Char('-'));
+        const std::optional<int> end = parseTime(endTime.mid(r.endFromEnd ? 1 : 0), TimeRule::Strict);
         if (!end)
-            return QCoreApplication::translate("CommandLine", "--end needs a time hh:mm:ss or max, not \"%1\"").arg(endTime);
+            return QCoreApplication::translate("CommandLine", "--end needs a time hh:mm:ss, -hh:mm:ss or max, not \"%1\"").arg(endTime);
         r.end = *end;
+        if (r.endFromEnd && *end == 0) { // the source's end itself
+            r.endFromEnd = false;
+            r.end = Job::ToEnd;
+        }
     }
     r.parallel = r.settings.Jobs;
     if (parser.isSet(o.jobs)) {
@@ -766,7 +923,7 @@ std::optional<QString> readRunOptions(const QCommandLineParser &parser, const Op
         if (!ok || r.soundTrack < 1)
             return QCoreApplication::translate("CommandLine", "--track needs a number of at least 1, not \"%1\"").arg(parser.value(o.track));
     }
-    return std::nullopt;
+    return readTagOptions(parser, o, r);
 }
 
 // Reads the command line into r; the exit code when the mode ends here (help, version or a
@@ -910,11 +1067,79 @@ Item sourceItem(const Request &r, int f)
     return item;
 }
 
+// The fields of --tags-from-name out of the source's name (without its extension) into the
+// item's tags; a name the pattern does not match keeps its tags, and its line says so.
+void tagsFromName(const Request &r, const QString &name, Item &item)
+{
+    const QRegularExpressionMatch m = r.nameFields.match(name);
+    RunJob tags = item.tags;
+    bool matched = m.hasMatch();
+    for (int i = 0; matched && i < r.nameFieldOrder.size(); ++i)
+        matched = bool(setTagField(tags, r.nameFieldOrder[i], m.captured(i + 1).trimmed()));
+    if (matched)
+        item.tags = tags;
+    else
+        item.note += (item.note.isEmpty() ? QString() : QStringLiteral("; "))
+            + QCoreApplication::translate("CommandLine", "skipped by the --tags-from-name pattern, its tags kept");
+}
+
+// The item's clip from --start and --end; a time counted back from the end is measured on
+// the source, and a clip that does not fit in it fails with the reason.
+void clipOf(const Request &r, Item &item)
+{
+    item.clipStart = r.start;
+    item.clipEnd = r.end;
+    if (!item.failed.isEmpty())
+        return;
+    if (!r.coverFailed.isEmpty()) {
+        item.failed = r.coverFailed;
+        item.code = "cover-unreadable";
+        return;
+    }
+    if (!r.startFromEnd && !r.endFromEnd)
+        return;
+    QString error;
+    const std::optional<double> ms = mediaLengthMs(item.source, &error, &g_interrupted);
+    if (!ms) {
+        item.failed = error;
+        item.code = "source-unreadable";
+        return;
+    }
+    const double length = *ms / 1000;
+    if (r.startFromEnd)
+        item.clipStart = length - r.start;
+    if (r.endFromEnd)
+        item.clipEnd = length - r.end;
+    const QString shownLength = secondsToTime(qint64(length + 0.5));
+    if (item.clipStart < 0 || item.clipEnd <= 0) {
+        item.failed = QCoreApplication::translate("CommandLine", "the clip reaches before the source's start: it is %1 long").arg(shownLength);
+        item.code = "clip-outside";
+    } else if (item.clipEnd <= item.clipStart) {
+        item.failed = QCoreApplication::translate("CommandLine", "the clip's end comes before its start in a source %1 long").arg(shownLength);
+        item.code = "clip-outside";
+    } else if (item.clipStart >= length || (!std::isinf(item.clipEnd) && item.clipEnd > length + 0.001)) {
+        item.failed = QCoreApplication::translate("CommandLine", "the clip reaches past the source's end: it is %1 long").arg(shownLength);
+        item.code = "clip-outside";
+    }
+}
+
+// The tracks of the run numbered 1..N in the order given, with their number.
+void numberItems(std::vector<Item> &items)
+{
+    for (size_t i = 0; i < items.size(); ++i) {
+        items[i].tags.TagTrack = int(i + 1);
+        items[i].tags.TagTrackTotal = int(items.size());
+        items[i].tags.TagsEnabled = true;
+    }
+}
+
 // The items of the f-th file, each with its output named: the file, or with --split-chapters
 // one item per chapter (a file without chapters is converted whole).
 std::vector<Item> planFile(const Request &r, int f, QSet<QString> &madeFolders)
 {
     Item item = sourceItem(r, f);
+    item.tags = r.tags;
+    clipOf(r, item);
     const QString dir = !item.procFolder.isEmpty() ? item.procFolder : outputFolder(r.naming, item.source);
     if (!madeFolders.contains(dir)) {
         QDir().mkpath(dir);
@@ -934,6 +1159,8 @@ std::vector<Item> planFile(const Request &r, int f, QSet<QString> &madeFolders)
                                   : r.files[f];
     if (rawName && QFile::encodeName(QFileInfo(r.files[f]).fileName()) != r.raw[f].mid(r.raw[f].lastIndexOf('/') + 1))
         item.note = QCoreApplication::translate("CommandLine", "its name is not UTF-8: the output's name has %XX for each byte that is not");
+    if (!r.nameFieldOrder.isEmpty())
+        tagsFromName(r, QFileInfo(r.files[f]).completeBaseName(), item);
     item.output = outputName(r.naming, dir, outputNameFields(named, tags, f + 1, count));
     std::vector<Item> parts;
     if (r.splitChapters && item.failed.isEmpty() && !g_interrupted) {
@@ -1089,8 +1316,6 @@ int watchFolder(Request &r)
             for (Item &part : planFile(r, f, madeFolders))
                 items.push_back(std::move(part));
         Batch batch(std::move(items), r.settings, r.parallel, r.json);
-        batch.m_start = r.start;
-        batch.m_end = r.end;
         batch.m_track = r.soundTrack;
         batch.m_firstJob = jobs + 1;
         batch.run();
@@ -1154,10 +1379,10 @@ int runCommandLine(int argc, char **argv)
     for (int f = 0; f < request.files.size(); ++f)
         for (Item &part : planFile(request, f, madeFolders))
             items.push_back(std::move(part));
+    if (request.number)
+        numberItems(items);
 
     Batch batch(std::move(items), request.settings, request.parallel, request.json);
-    batch.m_start = request.start;
-    batch.m_end = request.end;
     batch.m_track = request.soundTrack;
     return batch.run();
 }

@@ -231,6 +231,16 @@ OutputTags tagsFor(const SourceInfo &source, const OutputSettings &s, const RunJ
             info.InfoTrack = int16_t(job.TagTrack);
         if (job.TagGenre >= 0)
             info.InfoGenre = int16_t(job.TagGenre);
+        if (!job.TagGenreName.isEmpty()) {
+            info.InfoGenre = -1;
+            info.infoGenreName = job.TagGenreName;
+        }
+        if (job.TagTrack && job.TagTrackTotal)
+            info.InfoTrackTotal = int16_t(job.TagTrackTotal);
+        if (!job.TagCover.isEmpty()) {
+            info.infoCover = job.TagCover;
+            info.infoCoverMime.clear(); // told by its bytes
+        }
     }
     return info;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A queued job as the queue keeps it and as a run takes it.
+#include <QByteArray>
 #include <QString>
 #include <limits>
 
@@ -49,4 +50,9 @@ struct Job
 // output "name (2).ext".
 struct RunJob : Job
 {
+    // Set for this run only (the command line's tags): a genre as free text, over TagGenre;
+    // the number of tracks, with TagTrack (0: none); a cover picture's bytes over the source's.
+    QString TagGenreName;
+    int TagTrackTotal = 0;
+    QByteArray TagCover;
 };

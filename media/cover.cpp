@@ -2,6 +2,8 @@
 #include "media/cover.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -78,4 +80,34 @@ QByteArray fitCover(const QByteArray &picture, QString *mime)
         else
             image = image.scaled(image.size() * 0.7, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
+}
+
+Result<QByteArray> readCoverFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{QCoreApplication::translate("Cover", "The cover %1 cannot be read: %2").arg(path, file.errorString())};
+    QByteArray picture = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Failure{QCoreApplication::translate("Cover", "The cover %1 cannot be read: %2").arg(path, file.errorString())};
+    QBuffer buffer(&picture);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray kind = QImageReader(&buffer).format();
+    buffer.close();
+    QString mime;
+    QByteArray cover;
+    if (kind == "jpeg" || kind == "png") {
+        cover = fitCover(picture, &mime);
+    } else if (const QImage image = QImage::fromData(picture); !image.isNull()) {
+        // The outputs hold JPEG or PNG: another kind of picture becomes a JPEG.
+        QBuffer sink(&cover);
+        sink.open(QIODevice::WriteOnly);
+        if (image.save(&sink, "JPEG", 90))
+            cover = fitCover(cover, &mime);
+        else
+            cover.clear();
+    }
+    if (cover.isEmpty())
+        return Failure{QCoreApplication::translate("Cover", "The cover %1 is not a picture").arg(path)};
+    return cover;
 }

@@ -216,6 +216,9 @@ void setXiph(TagLib::Ogg::XiphComment *tag, const OutputTags &info, bool withCov
 {
     setCommon(tag, info);
     tag->removeFields("COPYRIGHT");
+    tag->removeFields("TRACKTOTAL");
+    if (info.InfoTrack > 0 && info.InfoTrackTotal > 0)
+        tag->addField("TRACKTOTAL", TagLib::String::number(info.InfoTrackTotal));
     if (!info.infoCopyright.isEmpty())
         tag->addField("COPYRIGHT", str(info.infoCopyright));
     if (withCover && !info.infoCover.isEmpty()) {

@@ -32,6 +32,7 @@ public:
     QString infoTitle, infoArtist, infoAlbum, infoComments, infoCopyright;
     int InfoYear = 0;
     int16_t InfoTrack = 0;  // 0 = none
+    int16_t InfoTrackTotal = 0; // the number of tracks, with InfoTrack, where the format keeps one (not WMA); 0 = none
     int16_t InfoGenre = 0;  // 0..146 (genreText numbering); other values = none
     int InfoFlag = 0; // no effect
     QString infoGenreName;  // a genre as free text, written when InfoGenre is none

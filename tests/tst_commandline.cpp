@@ -32,6 +32,8 @@ private slots:
     void soundTrack_data();
     void soundTrack();
     void splitChapters();
+    void albumOptions_data();
+    void albumOptions();
     void writeFailures_data();
     void writeFailures();
     void damagedSamples_data();
@@ -260,6 +262,13 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("--watch and files") << QStringList{"--convert", "--watch", "/tmp", "a.avi"};
     QTest::newRow("--watch no folder") << QStringList{"--convert", "--watch", "/nonexistent/folder"};
     QTest::newRow("list not there") << QStringList{"--convert", "--files-from", "/nonexistent/list"};
+    QTest::newRow("unknown tag field") << QStringList{"--convert", "--tag", "mood=calm", "a.avi"};
+    QTest::newRow("tag year not a number") << QStringList{"--convert", "--tag", "year=soon", "a.avi"};
+    QTest::newRow("tag without a value") << QStringList{"--convert", "--tag", "artist", "a.avi"};
+    QTest::newRow("--number and a track") << QStringList{"--convert", "--number", "--tag", "track=1", "a.avi"};
+    QTest::newRow("unknown name field") << QStringList{"--convert", "--tags-from-name", "{n} - {mood}", "a.avi"};
+    QTest::newRow("name pattern without a field") << QStringList{"--convert", "--tags-from-name", "title", "a.avi"};
+    QTest::newRow("bad start from the end") << QStringList{"--convert", "--start", "-1:2", "a.avi"};
 }
 
 void TestCommandLine::usageErrors()
@@ -281,6 +290,9 @@ void TestCommandLine::usageErrors()
         QVERIFY2(said[0].contains(args[set + 1].section('=', 0, 0))
                      && said[0].contains("one of 8, 16, 24") == args[set + 1].endsWith("=40"),
                  qPrintable(said[0]));
+    // A wrong tag names its field.
+    if (const qsizetype tag = args.indexOf("--tag"); tag >= 0)
+        QVERIFY2(said[0].contains(args[tag + 1].section('=', 0, 0)), qPrintable(said[0]));
 }
 
 // SIGINT, SIGHUP and a standard output that closes each end the run with no hidden file left.
@@ -425,6 +437,91 @@ void TestCommandLine::splitChapters()
         total += probeDuration(name);
     }
     QCOMPARE(total, 5.0);
+}
+
+void TestCommandLine::albumOptions_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("names");  // sources, copies of the 3-s clip
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("want");   // the last output's tags as ffprobe reads them; "key=" none
+    QTest::addColumn<double>("seconds");     // its length; 0: not looked at
+    QTest::addColumn<QString>("said");       // in the last line
+    QTest::addColumn<bool>("fails");         // each file fails: the run ends 1
+    QTest::newRow("tags and numbers, mp3")
+        << QStringList{"--tag", "artist=Band", "--tag", "album=Live", "--tag", "year=2024", "--tag", "genre=Lecture",
+                       "--tag", "title=Song", "--tag", "comment=Hi", "--number"}
+        << QStringList{"a.avi", "b.avi"} << "mp3"
+        << QStringList{"artist=Band", "album=Live", "date=2024", "genre=Lecture", "title=Song", "comment=Hi", "track=2/2"} << 0.0 << "ok " << false;
+    QTest::newRow("numbers, flac") << QStringList{"--number"} << QStringList{"a.avi", "b.avi", "c.avi"} << "flac"
+                                   << QStringList{"track=3", "TRACKTOTAL=3"} << 0.0 << "ok " << false;
+    QTest::newRow("numbers, m4a") << QStringList{"--number"} << QStringList{"a.avi", "b.avi"} << "m4a"
+                                  << QStringList{"track=2/2"} << 0.0 << "ok " << false;
+    QTest::newRow("from the name") << QStringList{"--tags-from-name", "{track} - {title}", "--tag", "artist=X"}
+                                   << QStringList{"03 - Overture.avi"} << "ogg"
+                                   << QStringList{"track=3", "title=Overture", "artist=X"} << 0.0 << "ok " << false;
+    QTest::newRow("name not matched") << QStringList{"--tags-from-name", "{track} - {title}", "--tag", "artist=X"}
+                                      << QStringList{"clip.avi"} << "ogg" << QStringList{"artist=X", "title=", "track="} << 0.0
+                                      << "skipped by the --tags-from-name pattern" << false;
+    QTest::newRow("cut at both ends") << QStringList{"--start", "00:00:01", "--end", "-00:00:01"} << QStringList{"a.avi"}
+                                      << "flac" << QStringList{} << 1.0 << "ok " << false;
+    QTest::newRow("start from the end") << QStringList{"--start", "-00:00:02"} << QStringList{"a.avi"} << "flac"
+                                        << QStringList{} << 2.0 << "ok " << false;
+    QTest::newRow("end before the start") << QStringList{"--start", "00:00:02", "--end", "-00:00:02"} << QStringList{"a.avi"}
+                                          << "flac" << QStringList{} << 0.0 << "before its start" << true;
+    QTest::newRow("start before the source") << QStringList{"--start", "-00:00:05"} << QStringList{"a.avi"} << "flac"
+                                             << QStringList{} << 0.0 << "before the source's start" << true;
+    QTest::newRow("cover") << QStringList{"--cover", "COVER"} << QStringList{"a.avi"} << "flac" << QStringList{"cover=png"} << 0.0
+                           << "ok " << false;
+    QTest::newRow("cover no picture") << QStringList{"--cover", "NOTE"} << QStringList{"a.avi", "b.avi"} << "flac"
+                                      << QStringList{} << 0.0 << "is not a picture" << true;
+}
+
+// --tag, --number, --tags-from-name, --start/--end from the end and --cover: the last output's
+// tags as ffprobe reads them, its length, and the line a file that does not fit gets. A run
+// with a failed file ends 1, every file on its line.
+void TestCommandLine::albumOptions()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, names);
+    QFETCH(QString, format);
+    QFETCH(QStringList, want);
+    QFETCH(double, seconds);
+    QFETCH(QString, said);
+    QFETCH(bool, fails);
+    QTemporaryDir dir;
+    QStringList sources;
+    for (const QString &name : names) {
+        sources << dir.filePath(name);
+        QVERIFY(QFile::copy(m_avi, sources.last()));
+    }
+    const QString cover = dir.filePath("red.png"), note = dir.filePath("note.png");
+    QVERIFY(runFfmpeg({"-f", "lavfi", "-i", "color=red:s=64x64", "-frames:v", "1", cover}));
+    QFile text(note);
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("no picture\n") > 0);
+    text.close();
+    args.replaceInStrings(QRegularExpression("^COVER$"), cover).replaceInStrings(QRegularExpression("^NOTE$"), note);
+    const QString out = dir.filePath("out");
+    const Result r = run(QStringList{"--convert", "--format", format, "--output", out} << args << sources);
+    QVERIFY2(r.code == (fails ? 1 : 0) && r.lines.size() == sources.size(), qPrintable(r.lines.join('\n') + r.errors));
+    QVERIFY2(r.lines.last().contains(said) && r.lines.last().startsWith(fails ? "failed " : "ok "), qPrintable(r.lines.last()));
+    if (fails) {
+        QVERIFY(r.lines.first().startsWith("failed ")); // each file, never the run
+        return;
+    }
+    const QString last = out + "/" + QFileInfo(sources.last()).completeBaseName() + "." + format;
+    for (const QString &tag : want) {
+        if (tag == "cover=png") {
+            QByteArray streams;
+            QVERIFY(fixtures::run("ffprobe", {"-v", "error", "-select_streams", "v", "-show_entries", "stream=codec_name",
+                                              "-of", "csv=p=0", last}, &streams));
+            QCOMPARE(streams.trimmed(), QByteArray("png"));
+            continue;
+        }
+        QCOMPARE(probeTag(last, tag.section('=', 0, 0)), tag.section('=', 1));
+    }
+    if (seconds > 0)
+        QVERIFY2(qAbs(probeDuration(last) - seconds) < 0.06, qPrintable(QString::number(probeDuration(last))));
 }
 
 // A file-size limit at every 4 KiB step of each format's output (SIGXFSZ ignored, so writes

@@ -339,8 +339,12 @@ Converts the sound track of each video FILE to an audio file, without a window.
 Options:
   --format FORMAT   output format: %1 (default: the one in setup.ini)
   --output DIR      folder for the outputs (default: each source&apos;s own folder)
-  --start hh:mm:ss  start of the clip of every file (default 00:00:00)
-  --end hh:mm:ss    end of the clip of every file, or max (default max)
+  --start hh:mm:ss  start of the clip of every file (default 00:00:00);
+                    -hh:mm:ss counts back from each source&apos;s end
+  --end hh:mm:ss    end of the clip of every file, or max (default max);
+                    -hh:mm:ss counts back from each source&apos;s end: --start
+                    00:00:12 --end -00:00:08 cuts 12 s at the start, 8 s at
+                    the end; a clip that does not fit a source fails that file
   --track N         the sound track to convert, counted from 1 (default: the
                     source&apos;s default track); a file without it fails
   --split-chapters  one output per chapter, &quot;video - 01 Title.mp3&quot;, with the
@@ -355,7 +359,7 @@ Options:
   --keep-tree ROOT  with --output: the sources&apos; folders below ROOT are kept
                     under the output folder
   --no-tags         do not copy the source&apos;s tags and cover
-  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
+%2  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
                     (default: setup.ini)
   --peaks MODE      where the gain for the loudness would put the true peak over
                     -1 dBTP: limit (a limiter takes the peaks, the loudness is
@@ -404,8 +408,13 @@ Konvertiert die Tonspur jeder Videodatei FILE in eine Audiodatei, ohne Fenster.
 Optionen:
   --format FORMAT   Zielformat: %1 (Standard: das aus setup.ini)
   --output DIR      Ordner für die Zieldateien (Standard: Ordner jeder Quelle)
-  --start hh:mm:ss  Beginn des Ausschnitts jeder Datei (Standard 00:00:00)
-  --end hh:mm:ss    Ende des Ausschnitts jeder Datei oder max (Standard max)
+  --start hh:mm:ss  Beginn des Ausschnitts jeder Datei (Standard 00:00:00);
+                    -hh:mm:ss zählt vom Ende jeder Quelle zurück
+  --end hh:mm:ss    Ende des Ausschnitts jeder Datei oder max (Standard max);
+                    -hh:mm:ss zählt vom Ende jeder Quelle zurück: mit
+                    „--start 00:00:12 --end -00:00:08“ fallen 12 s am Anfang
+                    und 8 s am Ende weg; ein Ausschnitt, der nicht in eine
+                    Quelle passt, lässt diese Datei scheitern
   --track N         die zu konvertierende Tonspur, gezählt ab 1 (Standard: die
                     Standardspur der Quelle); eine Datei ohne sie schlägt fehl
   --split-chapters  eine Zieldatei pro Kapitel, &quot;video - 01 Title.mp3&quot;, mit
@@ -422,7 +431,7 @@ Optionen:
   --keep-tree ROOT  mit --output: die Ordner der Quellen unterhalb von ROOT
                     werden im Zielordner beibehalten
   --no-tags         Tags und Cover der Quelle nicht übernehmen
-  --loudness LUFS   die Lautstärke jeder Datei auf LUFS angleichen (-70 bis -5)
+%2  --loudness LUFS   die Lautstärke jeder Datei auf LUFS angleichen (-70 bis -5)
                     oder off (Standard: setup.ini)
   --peaks MODE      wo die Verstärkung für die Lautstärke den True-Peak-Pegel
                     über -1 dBTP brächte: limit (ein Limiter fängt die Spitzen
@@ -537,16 +546,6 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <translation>--replaygain braucht track, album oder off, nicht &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation>--start erwartet eine Zeit hh:mm:ss, nicht „%1“</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation>--end erwartet eine Zeit hh:mm:ss oder max, nicht „%1“</translation>
-    </message>
-    <message>
         <location line="+8"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--jobs erwartet eine Zahl ab 1, nicht „%1“</translation>
@@ -631,6 +630,86 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <source>cannot keep what was converted in %1: %2</source>
         <translation>was umgewandelt wurde, kann nicht in %1 vermerkt werden: %2</translation>
     </message>
+    <message>
+        <source>--start needs a time hh:mm:ss or -hh:mm:ss, not &quot;%1&quot;</source>
+        <translation>--start erwartet eine Zeit hh:mm:ss oder -hh:mm:ss, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--end needs a time hh:mm:ss, -hh:mm:ss or max, not &quot;%1&quot;</source>
+        <translation>--end erwartet eine Zeit hh:mm:ss, -hh:mm:ss oder max, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>unknown tag field &quot;%1&quot;; the fields: %2</source>
+        <translation>unbekanntes Tag-Feld „%1“; die Felder: %2</translation>
+    </message>
+    <message>
+        <source>the tag field %1 needs a value</source>
+        <translation>das Tag-Feld %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>the tag field %1 needs a number from 1 to %2, not &quot;%3&quot;</source>
+        <translation>das Tag-Feld %1 erwartet eine Zahl von 1 bis %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>--tags-from-name knows {title} {artist} {album} {year} {track} {genre} {comment}, not {%1}</source>
+        <translation>--tags-from-name kennt {title} {artist} {album} {year} {track} {genre} {comment}, nicht {%1}</translation>
+    </message>
+    <message>
+        <source>--tags-from-name needs a pattern with a field such as {title}, not &quot;%1&quot;</source>
+        <translation>--tags-from-name erwartet ein Muster mit einem Feld wie {title}, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--tag needs FIELD=VALUE, not &quot;%1&quot;</source>
+        <translation>--tag erwartet FELD=WERT, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--number gives the track numbers: no track field besides it</source>
+        <translation>--number vergibt die Titelnummern: kein Feld track daneben</translation>
+    </message>
+    <message>
+        <source>--number numbers the files given, not those --watch finds</source>
+        <translation>--number nummeriert die angegebenen Dateien, nicht die, die --watch findet</translation>
+    </message>
+    <message>
+        <source>skipped by the --tags-from-name pattern, its tags kept</source>
+        <translation>vom Muster von --tags-from-name übergangen, die Tags bleiben</translation>
+    </message>
+    <message>
+        <source>the clip reaches before the source&apos;s start: it is %1 long</source>
+        <translation>der Ausschnitt reicht vor den Anfang der Quelle: sie ist %1 lang</translation>
+    </message>
+    <message>
+        <source>the clip&apos;s end comes before its start in a source %1 long</source>
+        <translation>das Ende des Ausschnitts liegt vor seinem Beginn in einer Quelle von %1</translation>
+    </message>
+    <message>
+        <source>the clip reaches past the source&apos;s end: it is %1 long</source>
+        <translation>der Ausschnitt reicht über das Ende der Quelle: sie ist %1 lang</translation>
+    </message>
+    <message>
+        <source>  --tag FIELD=VALUE a tag of every output, over the source&apos;s (repeatable); FIELD
+                    is title, artist, album, year, track, genre or comment
+  --number          track numbers 1..N in the order of the outputs, with N as
+                    the total where the format keeps one (not WMA)
+  --tags-from-name PATTERN
+                    tags out of each source&apos;s name without its extension:
+                    &quot;{track} - {title}&quot;, &quot;{artist} - {title}&quot;; a name the
+                    pattern does not match keeps its tags, its line says so
+  --cover FILE      the picture FILE as every output&apos;s cover; a file that is
+                    no picture fails each file with the reason
+</source>
+        <translation>  --tag FELD=WERT   ein Tag jeder Ausgabe, über dem der Quelle (wiederholbar);
+                    FELD ist title, artist, album, year, track, genre oder comment
+  --number          Titelnummern 1..N in der Reihenfolge der Ausgaben, mit N als
+                    Gesamtzahl, wo das Format eine führt (nicht WMA)
+  --tags-from-name MUSTER
+                    Tags aus dem Namen jeder Quelle ohne Endung:
+                    „{track} - {title}“, „{artist} - {title}“; ein Name, auf den
+                    das Muster nicht passt, behält seine Tags, seine Zeile sagt es
+  --cover DATEI     das Bild DATEI als Cover jeder Ausgabe; eine Datei, die kein
+                    Bild ist, lässt jede Datei mit dem Grund scheitern
+</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -639,6 +718,17 @@ Es gibt keinerlei Garantien, soweit wie es das Gesetz erlaubt.
         <location filename="../core/core.cpp" line="+45"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>„%1“ ist keine gültige Ganzzahl</translation>
+    </message>
+</context>
+<context>
+    <name>Cover</name>
+    <message>
+        <source>The cover %1 cannot be read: %2</source>
+        <translation>Das Cover %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The cover %1 is not a picture</source>
+        <translation>Das Cover %1 ist kein Bild</translation>
     </message>
 </context>
 <context>

@@ -339,8 +339,12 @@ Converts the sound track of each video FILE to an audio file, without a window.
 Options:
   --format FORMAT   output format: %1 (default: the one in setup.ini)
   --output DIR      folder for the outputs (default: each source&apos;s own folder)
-  --start hh:mm:ss  start of the clip of every file (default 00:00:00)
-  --end hh:mm:ss    end of the clip of every file, or max (default max)
+  --start hh:mm:ss  start of the clip of every file (default 00:00:00);
+                    -hh:mm:ss counts back from each source&apos;s end
+  --end hh:mm:ss    end of the clip of every file, or max (default max);
+                    -hh:mm:ss counts back from each source&apos;s end: --start
+                    00:00:12 --end -00:00:08 cuts 12 s at the start, 8 s at
+                    the end; a clip that does not fit a source fails that file
   --track N         the sound track to convert, counted from 1 (default: the
                     source&apos;s default track); a file without it fails
   --split-chapters  one output per chapter, &quot;video - 01 Title.mp3&quot;, with the
@@ -355,7 +359,7 @@ Options:
   --keep-tree ROOT  with --output: the sources&apos; folders below ROOT are kept
                     under the output folder
   --no-tags         do not copy the source&apos;s tags and cover
-  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
+%2  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
                     (default: setup.ini)
   --peaks MODE      where the gain for the loudness would put the true peak over
                     -1 dBTP: limit (a limiter takes the peaks, the loudness is
@@ -407,9 +411,13 @@ Opciones:
   --output DIR      carpeta de las salidas (predeterminado: la carpeta de cada
                     origen)
   --start hh:mm:ss  inicio del fragmento de cada archivo
-                    (predeterminado 00:00:00)
+                    (predeterminado 00:00:00); -hh:mm:ss cuenta desde el
+                    final de cada origen
   --end hh:mm:ss    fin del fragmento de cada archivo, o max
-                    (predeterminado max)
+                    (predeterminado max); -hh:mm:ss cuenta desde el final de
+                    cada origen: «--start 00:00:12 --end -00:00:08» quita 12 s
+                    al inicio y 8 s al final; un fragmento que no cabe en un
+                    origen hace fallar ese archivo
   --track N         la pista de audio que convertir, contando desde 1
                     (predeterminada: la pista predeterminada del origen); un
                     archivo que no la tenga falla
@@ -427,7 +435,7 @@ Opciones:
   --keep-tree ROOT  con --output: las carpetas de los orígenes bajo ROOT se
                     conservan dentro de la carpeta de salida
   --no-tags         no copia las etiquetas ni la portada del origen
-  --loudness LUFS   iguala la sonoridad de cada archivo a LUFS (-70 a -5),
+%2  --loudness LUFS   iguala la sonoridad de cada archivo a LUFS (-70 a -5),
                     u off (predeterminado: setup.ini)
   --peaks MODE      donde la ganancia para la sonoridad llevaría el pico real
                     por encima de -1 dBTP: limit (un limitador recorta los
@@ -543,16 +551,6 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <translation>--replaygain necesita track, album u off, no &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation>--start necesita un tiempo hh:mm:ss, no «%1»</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation>--end necesita un tiempo hh:mm:ss o max, no «%1»</translation>
-    </message>
-    <message>
         <location line="+8"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--jobs necesita un número mayor o igual que 1, no «%1»</translation>
@@ -637,6 +635,86 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <source>cannot keep what was converted in %1: %2</source>
         <translation>no se puede anotar lo convertido en %1: %2</translation>
     </message>
+    <message>
+        <source>--start needs a time hh:mm:ss or -hh:mm:ss, not &quot;%1&quot;</source>
+        <translation>--start necesita un tiempo hh:mm:ss o -hh:mm:ss, no «%1»</translation>
+    </message>
+    <message>
+        <source>--end needs a time hh:mm:ss, -hh:mm:ss or max, not &quot;%1&quot;</source>
+        <translation>--end necesita un tiempo hh:mm:ss, -hh:mm:ss o max, no «%1»</translation>
+    </message>
+    <message>
+        <source>unknown tag field &quot;%1&quot;; the fields: %2</source>
+        <translation>campo de etiqueta desconocido «%1»; los campos: %2</translation>
+    </message>
+    <message>
+        <source>the tag field %1 needs a value</source>
+        <translation>el campo de etiqueta %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>the tag field %1 needs a number from 1 to %2, not &quot;%3&quot;</source>
+        <translation>el campo de etiqueta %1 necesita un número de 1 a %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>--tags-from-name knows {title} {artist} {album} {year} {track} {genre} {comment}, not {%1}</source>
+        <translation>--tags-from-name conoce {title} {artist} {album} {year} {track} {genre} {comment}, no {%1}</translation>
+    </message>
+    <message>
+        <source>--tags-from-name needs a pattern with a field such as {title}, not &quot;%1&quot;</source>
+        <translation>--tags-from-name necesita un patrón con un campo como {title}, no «%1»</translation>
+    </message>
+    <message>
+        <source>--tag needs FIELD=VALUE, not &quot;%1&quot;</source>
+        <translation>--tag necesita CAMPO=VALOR, no «%1»</translation>
+    </message>
+    <message>
+        <source>--number gives the track numbers: no track field besides it</source>
+        <translation>--number da los números de pista: ningún campo track además</translation>
+    </message>
+    <message>
+        <source>--number numbers the files given, not those --watch finds</source>
+        <translation>--number numera los archivos dados, no los que encuentra --watch</translation>
+    </message>
+    <message>
+        <source>skipped by the --tags-from-name pattern, its tags kept</source>
+        <translation>omitido por el patrón de --tags-from-name, etiquetas conservadas</translation>
+    </message>
+    <message>
+        <source>the clip reaches before the source&apos;s start: it is %1 long</source>
+        <translation>el fragmento empieza antes del inicio del origen: dura %1</translation>
+    </message>
+    <message>
+        <source>the clip&apos;s end comes before its start in a source %1 long</source>
+        <translation>el final del fragmento queda antes de su inicio en un origen de %1</translation>
+    </message>
+    <message>
+        <source>the clip reaches past the source&apos;s end: it is %1 long</source>
+        <translation>el fragmento pasa del final del origen: dura %1</translation>
+    </message>
+    <message>
+        <source>  --tag FIELD=VALUE a tag of every output, over the source&apos;s (repeatable); FIELD
+                    is title, artist, album, year, track, genre or comment
+  --number          track numbers 1..N in the order of the outputs, with N as
+                    the total where the format keeps one (not WMA)
+  --tags-from-name PATTERN
+                    tags out of each source&apos;s name without its extension:
+                    &quot;{track} - {title}&quot;, &quot;{artist} - {title}&quot;; a name the
+                    pattern does not match keeps its tags, its line says so
+  --cover FILE      the picture FILE as every output&apos;s cover; a file that is
+                    no picture fails each file with the reason
+</source>
+        <translation>  --tag CAMPO=VALOR una etiqueta de cada salida, sobre la del origen (repetible);
+                    CAMPO es title, artist, album, year, track, genre o comment
+  --number          números de pista 1..N en el orden de las salidas, con N como
+                    total donde el formato lo guarda (no WMA)
+  --tags-from-name PATRÓN
+                    etiquetas leídas del nombre de cada origen sin extensión:
+                    «{track} - {title}», «{artist} - {title}»; un nombre que no
+                    encaja en el patrón conserva sus etiquetas y su línea lo dice
+  --cover ARCHIVO   la imagen ARCHIVO como portada de cada salida; un archivo que
+                    no es una imagen hace fallar cada archivo con el motivo
+</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -645,6 +723,17 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.
         <location filename="../core/core.cpp" line="+45"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«%1» no es un valor entero válido</translation>
+    </message>
+</context>
+<context>
+    <name>Cover</name>
+    <message>
+        <source>The cover %1 cannot be read: %2</source>
+        <translation>No se puede leer la portada %1: %2</translation>
+    </message>
+    <message>
+        <source>The cover %1 is not a picture</source>
+        <translation>La portada %1 no es una imagen</translation>
     </message>
 </context>
 <context>

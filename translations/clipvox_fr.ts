@@ -339,8 +339,12 @@ Converts the sound track of each video FILE to an audio file, without a window.
 Options:
   --format FORMAT   output format: %1 (default: the one in setup.ini)
   --output DIR      folder for the outputs (default: each source&apos;s own folder)
-  --start hh:mm:ss  start of the clip of every file (default 00:00:00)
-  --end hh:mm:ss    end of the clip of every file, or max (default max)
+  --start hh:mm:ss  start of the clip of every file (default 00:00:00);
+                    -hh:mm:ss counts back from each source&apos;s end
+  --end hh:mm:ss    end of the clip of every file, or max (default max);
+                    -hh:mm:ss counts back from each source&apos;s end: --start
+                    00:00:12 --end -00:00:08 cuts 12 s at the start, 8 s at
+                    the end; a clip that does not fit a source fails that file
   --track N         the sound track to convert, counted from 1 (default: the
                     source&apos;s default track); a file without it fails
   --split-chapters  one output per chapter, &quot;video - 01 Title.mp3&quot;, with the
@@ -355,7 +359,7 @@ Options:
   --keep-tree ROOT  with --output: the sources&apos; folders below ROOT are kept
                     under the output folder
   --no-tags         do not copy the source&apos;s tags and cover
-  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
+%2  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
                     (default: setup.ini)
   --peaks MODE      where the gain for the loudness would put the true peak over
                     -1 dBTP: limit (a limiter takes the peaks, the loudness is
@@ -404,8 +408,13 @@ Convertit la piste audio de chaque vidéo FILE en fichier audio, sans fenêtre.
 Options&#xa0;:
   --format FORMAT   format de sortie&#xa0;: %1 (par défaut&#xa0;: celui de setup.ini)
   --output DIR      dossier des sorties (par défaut&#xa0;: celui de chaque source)
-  --start hh:mm:ss  début de l&apos;extrait de chaque fichier (par défaut 00:00:00)
-  --end hh:mm:ss    fin de l&apos;extrait de chaque fichier, ou max (par défaut max)
+  --start hh:mm:ss  début de l&apos;extrait de chaque fichier (par défaut 00:00:00) ;
+                    -hh:mm:ss compte depuis la fin de chaque source
+  --end hh:mm:ss    fin de l&apos;extrait de chaque fichier, ou max (par défaut max) ;
+                    -hh:mm:ss compte depuis la fin de chaque source : ainsi
+                    « --start 00:00:12 --end -00:00:08 » coupe 12 s au début et
+                    8 s à la fin ; un extrait qui ne tient pas dans une source
+                    fait échouer ce fichier
   --track N         piste audio à convertir, comptée à partir de 1 (par
                     défaut&#xa0;: celle par défaut de la source)&#xa0;; un fichier sans
                     elle échoue
@@ -423,7 +432,7 @@ Options&#xa0;:
   --keep-tree ROOT  avec --output&#xa0;: les dossiers des sources sous ROOT sont
                     conservés dans le dossier de sortie
   --no-tags         ne copie pas les étiquettes ni la pochette de la source
-  --loudness LUFS   harmonise le volume sonore de chaque fichier à LUFS
+%2  --loudness LUFS   harmonise le volume sonore de chaque fichier à LUFS
                     (-70 à -5), ou off (par défaut&#xa0;: setup.ini)
   --peaks MODE      là où le gain pour le volume sonore porterait la crête
                     vraie au-dessus de -1 dBTP&#xa0;: limit (un limiteur réduit les
@@ -540,16 +549,6 @@ permises par la loi.
         <translation>--replaygain attend track, album ou off, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation>--start exige un temps hh:mm:ss, et non «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation>--end exige un temps hh:mm:ss ou max, et non «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <location line="+8"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--jobs exige un nombre supérieur ou égal à 1, et non «&#xa0;%1&#xa0;»</translation>
@@ -634,6 +633,87 @@ permises par la loi.
         <source>cannot keep what was converted in %1: %2</source>
         <translation>impossible de noter ce qui a été converti dans %1 : %2</translation>
     </message>
+    <message>
+        <source>--start needs a time hh:mm:ss or -hh:mm:ss, not &quot;%1&quot;</source>
+        <translation>--start exige un temps hh:mm:ss ou -hh:mm:ss, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>--end needs a time hh:mm:ss, -hh:mm:ss or max, not &quot;%1&quot;</source>
+        <translation>--end exige un temps hh:mm:ss, -hh:mm:ss ou max, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown tag field &quot;%1&quot;; the fields: %2</source>
+        <translation>champ d&apos;étiquette inconnu « %1 » ; les champs : %2</translation>
+    </message>
+    <message>
+        <source>the tag field %1 needs a value</source>
+        <translation>le champ d&apos;étiquette %1 exige une valeur</translation>
+    </message>
+    <message>
+        <source>the tag field %1 needs a number from 1 to %2, not &quot;%3&quot;</source>
+        <translation>le champ d&apos;étiquette %1 exige un nombre de 1 à %2, et non « %3 »</translation>
+    </message>
+    <message>
+        <source>--tags-from-name knows {title} {artist} {album} {year} {track} {genre} {comment}, not {%1}</source>
+        <translation>--tags-from-name connaît {title} {artist} {album} {year} {track} {genre} {comment}, et non {%1}</translation>
+    </message>
+    <message>
+        <source>--tags-from-name needs a pattern with a field such as {title}, not &quot;%1&quot;</source>
+        <translation>--tags-from-name exige un motif avec un champ comme {title}, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>--tag needs FIELD=VALUE, not &quot;%1&quot;</source>
+        <translation>--tag exige CHAMP=VALEUR, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>--number gives the track numbers: no track field besides it</source>
+        <translation>--number donne les numéros de piste : pas de champ track en plus</translation>
+    </message>
+    <message>
+        <source>--number numbers the files given, not those --watch finds</source>
+        <translation>--number numérote les fichiers donnés, pas ceux que trouve --watch</translation>
+    </message>
+    <message>
+        <source>skipped by the --tags-from-name pattern, its tags kept</source>
+        <translation>ignoré par le motif de --tags-from-name, étiquettes gardées</translation>
+    </message>
+    <message>
+        <source>the clip reaches before the source&apos;s start: it is %1 long</source>
+        <translation>l&apos;extrait commence avant le début de la source : elle dure %1</translation>
+    </message>
+    <message>
+        <source>the clip&apos;s end comes before its start in a source %1 long</source>
+        <translation>la fin de l&apos;extrait précède son début dans une source de %1</translation>
+    </message>
+    <message>
+        <source>the clip reaches past the source&apos;s end: it is %1 long</source>
+        <translation>l&apos;extrait dépasse la fin de la source : elle dure %1</translation>
+    </message>
+    <message>
+        <source>  --tag FIELD=VALUE a tag of every output, over the source&apos;s (repeatable); FIELD
+                    is title, artist, album, year, track, genre or comment
+  --number          track numbers 1..N in the order of the outputs, with N as
+                    the total where the format keeps one (not WMA)
+  --tags-from-name PATTERN
+                    tags out of each source&apos;s name without its extension:
+                    &quot;{track} - {title}&quot;, &quot;{artist} - {title}&quot;; a name the
+                    pattern does not match keeps its tags, its line says so
+  --cover FILE      the picture FILE as every output&apos;s cover; a file that is
+                    no picture fails each file with the reason
+</source>
+        <translation>  --tag CHAMP=VALEUR une étiquette de chaque sortie, à la place de celle de la
+                    source (répétable) ; CHAMP : title, artist, album, year,
+                    track, genre ou comment
+  --number          numéros de piste 1..N dans l&apos;ordre des sorties, avec N pour
+                    total là où le format en garde un (pas WMA)
+  --tags-from-name MOTIF
+                    étiquettes lues dans le nom de chaque source sans extension :
+                    « {track} - {title} », « {artist} - {title} » ; un nom que le
+                    motif ne reconnaît pas garde ses étiquettes, sa ligne le dit
+  --cover FICHIER   l&apos;image FICHIER comme pochette de chaque sortie ; un fichier
+                    qui n&apos;est pas une image fait échouer chaque fichier
+</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -642,6 +722,17 @@ permises par la loi.
         <location filename="../core/core.cpp" line="+45"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>Cover</name>
+    <message>
+        <source>The cover %1 cannot be read: %2</source>
+        <translation>La pochette %1 ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>The cover %1 is not a picture</source>
+        <translation>La pochette %1 n&apos;est pas une image</translation>
     </message>
 </context>
 <context>

@@ -339,8 +339,12 @@ Converts the sound track of each video FILE to an audio file, without a window.
 Options:
   --format FORMAT   output format: %1 (default: the one in setup.ini)
   --output DIR      folder for the outputs (default: each source&apos;s own folder)
-  --start hh:mm:ss  start of the clip of every file (default 00:00:00)
-  --end hh:mm:ss    end of the clip of every file, or max (default max)
+  --start hh:mm:ss  start of the clip of every file (default 00:00:00);
+                    -hh:mm:ss counts back from each source&apos;s end
+  --end hh:mm:ss    end of the clip of every file, or max (default max);
+                    -hh:mm:ss counts back from each source&apos;s end: --start
+                    00:00:12 --end -00:00:08 cuts 12 s at the start, 8 s at
+                    the end; a clip that does not fit a source fails that file
   --track N         the sound track to convert, counted from 1 (default: the
                     source&apos;s default track); a file without it fails
   --split-chapters  one output per chapter, &quot;video - 01 Title.mp3&quot;, with the
@@ -355,7 +359,7 @@ Options:
   --keep-tree ROOT  with --output: the sources&apos; folders below ROOT are kept
                     under the output folder
   --no-tags         do not copy the source&apos;s tags and cover
-  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
+%2  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
                     (default: setup.ini)
   --peaks MODE      where the gain for the loudness would put the true peak over
                     -1 dBTP: limit (a limiter takes the peaks, the loudness is
@@ -404,8 +408,13 @@ Converte a faixa de áudio de cada vídeo FILE em arquivo de áudio, sem janela.
 Opções:
   --format FORMAT   formato de saída: %1 (padrão: o do setup.ini)
   --output DIR      pasta das saídas (padrão: a própria pasta de cada origem)
-  --start hh:mm:ss  início do trecho de cada arquivo (padrão 00:00:00)
-  --end hh:mm:ss    fim do trecho de cada arquivo, ou max (padrão max)
+  --start hh:mm:ss  início do trecho de cada arquivo (padrão 00:00:00);
+                    -hh:mm:ss conta a partir do fim de cada origem
+  --end hh:mm:ss    fim do trecho de cada arquivo, ou max (padrão max);
+                    -hh:mm:ss conta a partir do fim de cada origem: assim
+                    &quot;--start 00:00:12 --end -00:00:08&quot; corta 12 s no início e
+                    8 s no fim; um trecho que não cabe numa origem faz esse
+                    arquivo falhar
   --track N         a faixa de áudio a converter, contada a partir de 1
                     (padrão: a faixa padrão da origem); um arquivo sem ela
                     falha
@@ -422,7 +431,7 @@ Opções:
   --keep-tree ROOT  com --output: as pastas das origens abaixo de ROOT são
                     mantidas dentro da pasta de saída
   --no-tags         não copia as etiquetas e a capa da origem
-  --loudness LUFS   uniformiza o volume de cada arquivo em LUFS (-70 a -5), ou
+%2  --loudness LUFS   uniformiza o volume de cada arquivo em LUFS (-70 a -5), ou
                     off (padrão: setup.ini)
   --peaks MODE      onde o ganho para o volume levaria o pico real acima de
                     -1 dBTP: limit (um limitador segura os picos, o volume é
@@ -536,16 +545,6 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <translation>--replaygain precisa de track, album ou off, não &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation>--start exige um tempo hh:mm:ss, não &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation>--end exige um tempo hh:mm:ss ou max, não &quot;%1&quot;</translation>
-    </message>
-    <message>
         <location line="+8"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--jobs exige um número maior ou igual a 1, não &quot;%1&quot;</translation>
@@ -630,6 +629,86 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <source>cannot keep what was converted in %1: %2</source>
         <translation>não é possível registrar o que foi convertido em %1: %2</translation>
     </message>
+    <message>
+        <source>--start needs a time hh:mm:ss or -hh:mm:ss, not &quot;%1&quot;</source>
+        <translation>--start exige um tempo hh:mm:ss ou -hh:mm:ss, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--end needs a time hh:mm:ss, -hh:mm:ss or max, not &quot;%1&quot;</source>
+        <translation>--end exige um tempo hh:mm:ss, -hh:mm:ss ou max, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>unknown tag field &quot;%1&quot;; the fields: %2</source>
+        <translation>campo de etiqueta desconhecido &quot;%1&quot;; os campos: %2</translation>
+    </message>
+    <message>
+        <source>the tag field %1 needs a value</source>
+        <translation>o campo de etiqueta %1 exige um valor</translation>
+    </message>
+    <message>
+        <source>the tag field %1 needs a number from 1 to %2, not &quot;%3&quot;</source>
+        <translation>o campo de etiqueta %1 exige um número de 1 a %2, não &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>--tags-from-name knows {title} {artist} {album} {year} {track} {genre} {comment}, not {%1}</source>
+        <translation>--tags-from-name conhece {title} {artist} {album} {year} {track} {genre} {comment}, não {%1}</translation>
+    </message>
+    <message>
+        <source>--tags-from-name needs a pattern with a field such as {title}, not &quot;%1&quot;</source>
+        <translation>--tags-from-name exige um padrão com um campo como {title}, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--tag needs FIELD=VALUE, not &quot;%1&quot;</source>
+        <translation>--tag exige CAMPO=VALOR, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--number gives the track numbers: no track field besides it</source>
+        <translation>--number dá os números de faixa: nenhum campo track junto</translation>
+    </message>
+    <message>
+        <source>--number numbers the files given, not those --watch finds</source>
+        <translation>--number numera os arquivos dados, não os que --watch encontra</translation>
+    </message>
+    <message>
+        <source>skipped by the --tags-from-name pattern, its tags kept</source>
+        <translation>ignorado pelo padrão de --tags-from-name, etiquetas mantidas</translation>
+    </message>
+    <message>
+        <source>the clip reaches before the source&apos;s start: it is %1 long</source>
+        <translation>o trecho começa antes do início da origem: ela tem %1</translation>
+    </message>
+    <message>
+        <source>the clip&apos;s end comes before its start in a source %1 long</source>
+        <translation>o fim do trecho vem antes do início numa origem de %1</translation>
+    </message>
+    <message>
+        <source>the clip reaches past the source&apos;s end: it is %1 long</source>
+        <translation>o trecho passa do fim da origem: ela tem %1</translation>
+    </message>
+    <message>
+        <source>  --tag FIELD=VALUE a tag of every output, over the source&apos;s (repeatable); FIELD
+                    is title, artist, album, year, track, genre or comment
+  --number          track numbers 1..N in the order of the outputs, with N as
+                    the total where the format keeps one (not WMA)
+  --tags-from-name PATTERN
+                    tags out of each source&apos;s name without its extension:
+                    &quot;{track} - {title}&quot;, &quot;{artist} - {title}&quot;; a name the
+                    pattern does not match keeps its tags, its line says so
+  --cover FILE      the picture FILE as every output&apos;s cover; a file that is
+                    no picture fails each file with the reason
+</source>
+        <translation>  --tag CAMPO=VALOR uma etiqueta de cada saída, sobre a da origem (repetível);
+                    CAMPO é title, artist, album, year, track, genre ou comment
+  --number          números de faixa 1..N na ordem das saídas, com N como total
+                    onde o formato guarda um (não WMA)
+  --tags-from-name PADRÃO
+                    etiquetas lidas do nome de cada origem sem a extensão:
+                    &quot;{track} - {title}&quot;, &quot;{artist} - {title}&quot;; um nome que o
+                    padrão não reconhece mantém suas etiquetas, e a linha diz
+  --cover ARQUIVO   a imagem ARQUIVO como capa de cada saída; um arquivo que não
+                    é imagem faz cada arquivo falhar com o motivo
+</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -638,6 +717,17 @@ NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.
         <location filename="../core/core.cpp" line="+45"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>&apos;%1&apos; não é um valor inteiro válido</translation>
+    </message>
+</context>
+<context>
+    <name>Cover</name>
+    <message>
+        <source>The cover %1 cannot be read: %2</source>
+        <translation>A capa %1 não pode ser lida: %2</translation>
+    </message>
+    <message>
+        <source>The cover %1 is not a picture</source>
+        <translation>A capa %1 não é uma imagem</translation>
     </message>
 </context>
 <context>

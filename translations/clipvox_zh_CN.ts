@@ -339,8 +339,12 @@ Converts the sound track of each video FILE to an audio file, without a window.
 Options:
   --format FORMAT   output format: %1 (default: the one in setup.ini)
   --output DIR      folder for the outputs (default: each source&apos;s own folder)
-  --start hh:mm:ss  start of the clip of every file (default 00:00:00)
-  --end hh:mm:ss    end of the clip of every file, or max (default max)
+  --start hh:mm:ss  start of the clip of every file (default 00:00:00);
+                    -hh:mm:ss counts back from each source&apos;s end
+  --end hh:mm:ss    end of the clip of every file, or max (default max);
+                    -hh:mm:ss counts back from each source&apos;s end: --start
+                    00:00:12 --end -00:00:08 cuts 12 s at the start, 8 s at
+                    the end; a clip that does not fit a source fails that file
   --track N         the sound track to convert, counted from 1 (default: the
                     source&apos;s default track); a file without it fails
   --split-chapters  one output per chapter, &quot;video - 01 Title.mp3&quot;, with the
@@ -355,7 +359,7 @@ Options:
   --keep-tree ROOT  with --output: the sources&apos; folders below ROOT are kept
                     under the output folder
   --no-tags         do not copy the source&apos;s tags and cover
-  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
+%2  --loudness LUFS   make each file&apos;s loudness even at LUFS (-70 to -5), or off
                     (default: setup.ini)
   --peaks MODE      where the gain for the loudness would put the true peak over
                     -1 dBTP: limit (a limiter takes the peaks, the loudness is
@@ -404,8 +408,12 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
 选项:
   --format FORMAT   输出格式：%1（默认：setup.ini 中的格式）
   --output DIR      输出文件夹（默认：各源文件所在的文件夹）
-  --start hh:mm:ss  每个文件的片段开始时间（默认 00:00:00）
-  --end hh:mm:ss    每个文件的片段结束时间，或 max（默认 max）
+  --start hh:mm:ss  每个文件的片段开始时间（默认 00:00:00）；
+                    -hh:mm:ss 表示从每个源文件末尾倒数
+  --end hh:mm:ss    每个文件的片段结束时间，或 max（默认 max）；
+                    -hh:mm:ss 表示从每个源文件末尾倒数：例如
+                    “--start 00:00:12 --end -00:00:08”去掉开头 12 秒和结尾 8 秒；
+                    超出源文件的片段使该文件失败
   --track N         要转换的音轨，从 1 开始计数（默认：源文件的默认
                     音轨）；没有该音轨的文件转换失败
   --split-chapters  每个章节输出一个文件，如 &quot;video - 01 Title.mp3&quot;，
@@ -420,7 +428,7 @@ Exit code: 0 all converted, 1 some failed, 2 usage error, 130 cancelled.
   --keep-tree ROOT  与 --output 同用：在输出文件夹下保留源文件在 ROOT
                     之下的文件夹结构
   --no-tags         不复制源文件的标签和封面
-  --loudness LUFS   将每个文件的响度统一为 LUFS（-70 到 -5），或 off
+%2  --loudness LUFS   将每个文件的响度统一为 LUFS（-70 到 -5），或 off
                     （默认：setup.ini）
   --peaks MODE      为达到响度所需的增益会使真峰值超过 -1 dBTP 时：
                     limit（由限幅器压低峰值，达到目标响度）或 lower
@@ -528,16 +536,6 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>--replaygain 需要 track、album 或 off，而不是“%1”</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>--start needs a time hh:mm:ss, not &quot;%1&quot;</source>
-        <translation>--start 需要 hh:mm:ss 格式的时间，而不是“%1”</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>--end needs a time hh:mm:ss or max, not &quot;%1&quot;</source>
-        <translation>--end 需要 hh:mm:ss 格式的时间或 max，而不是“%1”</translation>
-    </message>
-    <message>
         <location line="+8"/>
         <source>--jobs needs a number of at least 1, not &quot;%1&quot;</source>
         <translation>--jobs 需要不小于 1 的数字，而不是“%1”</translation>
@@ -622,6 +620,85 @@ There is NO WARRANTY, to the extent permitted by law.
         <source>cannot keep what was converted in %1: %2</source>
         <translation>无法在 %1 中记录已转换的文件：%2</translation>
     </message>
+    <message>
+        <source>--start needs a time hh:mm:ss or -hh:mm:ss, not &quot;%1&quot;</source>
+        <translation>--start 需要 hh:mm:ss 或 -hh:mm:ss 格式的时间，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>--end needs a time hh:mm:ss, -hh:mm:ss or max, not &quot;%1&quot;</source>
+        <translation>--end 需要 hh:mm:ss、-hh:mm:ss 格式的时间或 max，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>unknown tag field &quot;%1&quot;; the fields: %2</source>
+        <translation>未知的标签字段“%1”；可用字段：%2</translation>
+    </message>
+    <message>
+        <source>the tag field %1 needs a value</source>
+        <translation>标签字段 %1 需要一个值</translation>
+    </message>
+    <message>
+        <source>the tag field %1 needs a number from 1 to %2, not &quot;%3&quot;</source>
+        <translation>标签字段 %1 需要 1 到 %2 之间的数字，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>--tags-from-name knows {title} {artist} {album} {year} {track} {genre} {comment}, not {%1}</source>
+        <translation>--tags-from-name 支持 {title} {artist} {album} {year} {track} {genre} {comment}，不支持 {%1}</translation>
+    </message>
+    <message>
+        <source>--tags-from-name needs a pattern with a field such as {title}, not &quot;%1&quot;</source>
+        <translation>--tags-from-name 需要包含字段（如 {title}）的模式，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>--tag needs FIELD=VALUE, not &quot;%1&quot;</source>
+        <translation>--tag 需要 字段=值，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>--number gives the track numbers: no track field besides it</source>
+        <translation>--number 会给出音轨号：不能同时使用 track 字段</translation>
+    </message>
+    <message>
+        <source>--number numbers the files given, not those --watch finds</source>
+        <translation>--number 为给定的文件编号，不适用于 --watch 找到的文件</translation>
+    </message>
+    <message>
+        <source>skipped by the --tags-from-name pattern, its tags kept</source>
+        <translation>不匹配 --tags-from-name 的模式，已跳过，保留其标签</translation>
+    </message>
+    <message>
+        <source>the clip reaches before the source&apos;s start: it is %1 long</source>
+        <translation>片段开始于源文件开头之前：源文件长 %1</translation>
+    </message>
+    <message>
+        <source>the clip&apos;s end comes before its start in a source %1 long</source>
+        <translation>在长 %1 的源文件中，片段的结束早于开始</translation>
+    </message>
+    <message>
+        <source>the clip reaches past the source&apos;s end: it is %1 long</source>
+        <translation>片段超出源文件末尾：源文件长 %1</translation>
+    </message>
+    <message>
+        <source>  --tag FIELD=VALUE a tag of every output, over the source&apos;s (repeatable); FIELD
+                    is title, artist, album, year, track, genre or comment
+  --number          track numbers 1..N in the order of the outputs, with N as
+                    the total where the format keeps one (not WMA)
+  --tags-from-name PATTERN
+                    tags out of each source&apos;s name without its extension:
+                    &quot;{track} - {title}&quot;, &quot;{artist} - {title}&quot;; a name the
+                    pattern does not match keeps its tags, its line says so
+  --cover FILE      the picture FILE as every output&apos;s cover; a file that is
+                    no picture fails each file with the reason
+</source>
+        <translation>  --tag 字段=值     每个输出的标签，覆盖源文件的标签（可重复）；字段为 title、
+                    artist、album、year、track、genre 或 comment
+  --number          按输出顺序给出音轨号 1..N，格式支持时写入总数 N（WMA 除外）
+  --tags-from-name 模式
+                    从每个源文件的文件名（不含扩展名）读取标签：
+                    “{track} - {title}”、“{artist} - {title}”；与模式不匹配的
+                    文件名保留其标签，并在其行中说明
+  --cover 文件      以图片文件作为每个输出的封面；不是图片的文件会使每个文件
+                    失败并给出原因
+</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -630,6 +707,17 @@ There is NO WARRANTY, to the extent permitted by law.
         <location filename="../core/core.cpp" line="+45"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>“%1”不是有效的整数值</translation>
+    </message>
+</context>
+<context>
+    <name>Cover</name>
+    <message>
+        <source>The cover %1 cannot be read: %2</source>
+        <translation>无法读取封面 %1：%2</translation>
+    </message>
+    <message>
+        <source>The cover %1 is not a picture</source>
+        <translation>封面 %1 不是图片</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,8 @@ bool writeTags(TagLib::IOStream *stream, const OutputTags &info, bool all)
     if (all) {
         setCommon(tag, info);
         tag->removeItem("cprt");
+        if (info.InfoTrack > 0 && info.InfoTrackTotal > 0)
+            tag->setItem("trkn", TagLib::MP4::Item(int(info.InfoTrack), int(info.InfoTrackTotal)));
     }
     if (all && !info.infoCopyright.isEmpty())
         tag->setItem("cprt", TagLib::StringList(str(info.infoCopyright)));

@@ -173,6 +173,12 @@ bool writeTags(TagLib::IOStream *stream, const OutputTags &info, bool all)
     if (all) {
         setCommon(tag, info);
         tag->removeFrames("TCOP");
+        if (info.InfoTrack > 0 && info.InfoTrackTotal > 0) { // TRCK "3/12"
+            tag->removeFrames("TRCK");
+            auto *frame = new TagLib::ID3v2::TextIdentificationFrame("TRCK", TagLib::String::UTF8);
+            frame->setText(TagLib::String::number(info.InfoTrack) + "/" + TagLib::String::number(info.InfoTrackTotal));
+            tag->addFrame(frame);
+        }
     }
     if (all && !info.infoCopyright.isEmpty()) {
         auto *frame = new TagLib::ID3v2::TextIdentificationFrame("TCOP", TagLib::String::UTF8);

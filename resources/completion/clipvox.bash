@@ -36,7 +36,12 @@ _clipvox()
         local IFS=$'\n'
         COMPREPLY=($(compgen -f -- "$cur"))
         return ;;
-    --set | --start | --end | --track | --jobs | --name)
+    --cover)
+        compopt -o filenames 2>/dev/null
+        local IFS=$'\n'
+        COMPREPLY=($(compgen -f -- "$cur"))
+        return ;;
+    --set | --start | --end | --track | --jobs | --name | --tag | --tags-from-name)
         return ;;
     esac
 
@@ -49,7 +54,7 @@ _clipvox()
         COMPREPLY=($(compgen -W '--convert --format --output --start --end --track
             --split-chapters --jobs --overwrite --skip-existing --name --keep-tree --no-tags
             --loudness --peaks --replaygain --set --files-from --null --list-formats --progress
-            --preset --list-presets --watch
+            --preset --list-presets --watch --tag --number --tags-from-name --cover
             --help --version' -- "$cur"))
         return
     fi
