@@ -926,16 +926,10 @@ std::optional<QString> readRunOptions(const QCommandLineParser &parser, const Op
     return readTagOptions(parser, o, r);
 }
 
-// Reads the command line into r; the exit code when the mode ends here (help, version or a
-// usage error), nothing when there is a batch to convert.
-std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
+// --help, --version, --list-formats and --list-presets: what they print, and the exit code;
+// nothing for the other modes.
+std::optional<int> printOnlyMode(const QCommandLineParser &parser, const Options &o)
 {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const Options o;
-    parser.addOptions(o.all());
-    if (!parser.parse(QCoreApplication::arguments()))
-        return usageError(parser.errorText());
     if (parser.isSet(o.help)) {
         print(stdout, usageText());
         return kAllConverted;
@@ -959,6 +953,40 @@ std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
             print(stdout, QStringLiteral("%1\t%2\n").arg(preset.name, preset.description));
         return kAllConverted;
     }
+    return std::nullopt;
+}
+
+// Where the outputs go: --output (or an output folder a preset or --set gives), or beside
+// each source.
+void readOutputFolder(const QCommandLineParser &parser, const Options &o, Request &r)
+{
+    // An output folder given by --set general.outputpath (or a preset) stands for --output.
+    const bool folderSet = r.keysSet.contains(QStringLiteral("general.outputpath")) && !r.settings.OutputPath.isEmpty();
+    if (parser.isSet(o.output) || folderSet) {
+        QString folder = QDir(parser.isSet(o.output) ? parser.value(o.output) : r.settings.OutputPath).absolutePath();
+        QDir().mkpath(folder); // a folder that cannot be made fails each file with the reason
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
+        r.naming.folder = folder;
+        r.naming.where = parser.isSet(o.keepTree) ? SaveTo::KeepTree : SaveTo::OutputFolder;
+        r.naming.root = parser.value(o.keepTree);
+    } else {
+        r.naming.where = SaveTo::BesideSource;
+    }
+}
+
+// Reads the command line into r; the exit code when the mode ends here (help, version or a
+// usage error), nothing when there is a batch to convert.
+std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const Options o;
+    parser.addOptions(o.all());
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (const std::optional<int> printed = printOnlyMode(parser, o))
+        return printed;
     if (!parser.isSet(o.convert))
         return usageError(QCoreApplication::translate("CommandLine", "options other than --help, --version, --list-formats and --list-presets need --convert"));
     if (parser.isSet(o.nul) && !parser.isSet(o.filesFrom))
@@ -996,19 +1024,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, Request &r)
     if (wrong)
         return usageError(*wrong);
 
-    // An output folder given by --set general.outputpath (or a preset) stands for --output.
-    const bool folderSet = r.keysSet.contains(QStringLiteral("general.outputpath")) && !r.settings.OutputPath.isEmpty();
-    if (parser.isSet(o.output) || folderSet) {
-        QString folder = QDir(parser.isSet(o.output) ? parser.value(o.output) : r.settings.OutputPath).absolutePath();
-        QDir().mkpath(folder); // a folder that cannot be made fails each file with the reason
-        if (!folder.endsWith(QLatin1Char('/')))
-            folder += QLatin1Char('/');
-        r.naming.folder = folder;
-        r.naming.where = parser.isSet(o.keepTree) ? SaveTo::KeepTree : SaveTo::OutputFolder;
-        r.naming.root = parser.value(o.keepTree);
-    } else {
-        r.naming.where = SaveTo::BesideSource;
-    }
+    readOutputFolder(parser, o, r);
     // Names are taken as the file system gives them: one that is not UTF-8 is opened by its
     // bytes and reached through /proc/self/fd, as is its folder.
     // The options that take a value are the parser's own, so the two readings cannot differ.
