@@ -49,14 +49,12 @@ QStringList patterns(const VideoFamily &family)
     return QString::fromLatin1(family.patterns).split(QLatin1Char(';'));
 }
 
-// Every pattern of every family, the classic four in their old order first.
+// Every video extension the program knows (the watch folder takes the same), as patterns.
 QStringList allVideoPatterns()
 {
-    QStringList all{"*.avi", "*.asf", "*.wmv", "*.mpg", "*.mpeg"};
-    for (const VideoFamily &family : kVideoFamilies)
-        for (const QString &p : patterns(family))
-            if (!all.contains(p))
-                all << p;
+    QStringList all;
+    for (const QString &extension : videoExtensions())
+        all << QStringLiteral("*.") + extension;
     return all;
 }
 
